@@ -1,0 +1,112 @@
+#include "core/hex.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace wrk7 {
+
+namespace {
+constexpr std::string_view kDigits = "0123456789ABCDEF";
+
+int UpperHexValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+}  // namespace
+
+std::string HexDigitToBits(std::string_view digit) {
+    const int v = digit.size() == 1 ? UpperHexValue(digit[0]) : -1;
+    if (v < 0) return "0000";
+    std::string bits(4, '0');
+    for (int i = 0; i < 4; ++i)
+        if (v & (8 >> i)) bits[i] = '1';
+    return bits;
+}
+
+std::string BitsToHexDigit(std::string_view bits) {
+    if (bits.size() != 4) return "";
+    int v = 0;
+    for (char c : bits) {
+        if (c != '0' && c != '1') return "";
+        v = v * 2 + (c - '0');
+    }
+    return std::string(1, kDigits[v]);
+}
+
+std::string ByteHex(int value) {
+    const unsigned v = static_cast<unsigned>(value) & 0xFFu;
+    return {kDigits[v >> 4], kDigits[v & 0xF]};
+}
+
+std::optional<int> HexByteAt(std::string_view text, std::size_t pos) {
+    if (pos + 2 > text.size()) return std::nullopt;
+    const int hi = UpperHexValue(text[pos]);
+    const int lo = UpperHexValue(text[pos + 1]);
+    if (hi < 0 || lo < 0) return std::nullopt;
+    return hi * 16 + lo;
+}
+
+bool IsUpperHex(std::string_view text) {
+    for (char c : text)
+        if (UpperHexValue(c) < 0) return false;
+    return true;
+}
+
+std::string HzToLittleEndianHex(double mhz) {
+    double hz = std::round(mhz * 1000000.0);
+    // The record field is an unsigned 32-bit count; keep garbage inside it.
+    if (!(hz >= 0)) hz = 0;
+    if (hz > 4294967295.0) hz = 4294967295.0;
+    const auto v = static_cast<std::uint32_t>(hz);
+    std::string out;
+    for (int byte = 0; byte < 4; ++byte) out += ByteHex(static_cast<int>((v >> (8 * byte)) & 0xFF));
+    return out;
+}
+
+double LittleEndianHexToMHz(std::string_view hex8) {
+    std::uint32_t v = 0;
+    for (int byte = 3; byte >= 0; --byte) {
+        const auto b = HexByteAt(hex8, static_cast<std::size_t>(byte) * 2);
+        v = (v << 8) | static_cast<std::uint32_t>(b.value_or(0));
+    }
+    std::string digits = std::to_string(v);
+    if (digits.size() < 6) digits.insert(0, 6 - digits.size(), '0');
+    digits.insert(digits.size() - 6, ".");
+    return std::strtod(digits.c_str(), nullptr);
+}
+
+std::string FormatFrequency(double mhz) {
+    if (!std::isfinite(mhz)) mhz = 0;
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.6f", mhz);
+    return buf;
+}
+
+std::string FormatOffset(double mhz) { return FormatFrequency(mhz); }
+
+double LeadingNumber(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && text[i] == ' ') ++i;
+    std::string part;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) part += text[i++];
+    bool dot = false, digit = false;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c >= '0' && c <= '9') {
+            part += c;
+            digit = true;
+        } else if (c == '.' && !dot) {
+            part += c;
+            dot = true;
+        } else {
+            break;
+        }
+    }
+    if (!digit) return 0;
+    const double v = std::strtod(part.c_str(), nullptr);
+    return std::isfinite(v) ? v : 0;
+}
+
+}  // namespace wrk7

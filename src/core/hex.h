@@ -1,0 +1,37 @@
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace wrk7 {
+
+// Hex text and bit strings as the receiver, the clone file and the stores
+// exchange them: upper-case digits, two per byte, high nibble first; bit maps
+// most significant bit first.
+
+std::string HexDigitToBits(std::string_view digit);  // "A" -> "1010"; anything else "0000"
+std::string BitsToHexDigit(std::string_view bits);   // "1010" -> "A"; anything else ""
+std::string ByteHex(int value);                      // 0..255 -> "00".."FF"
+
+// Value of two hex digits starting at pos (0-based); nullopt when out of range
+// or not upper-case hex.
+std::optional<int> HexByteAt(std::string_view text, std::size_t pos);
+bool IsUpperHex(std::string_view text);
+
+// Whole hertz as 8 hex digits, least significant byte first. Rounds to the
+// nearest hertz, so 145.1 (binary 145.0999...) gives 145100000 Hz.
+std::string HzToLittleEndianHex(double mhz);
+// The inverse, through decimal text so six decimals are exact. Bad digits read
+// as 0.
+double LittleEndianHexToMHz(std::string_view hex8);
+
+// Display forms: "###0.000000" for a frequency, "#0.000000" for an offset.
+std::string FormatFrequency(double mhz);
+std::string FormatOffset(double mhz);
+
+// Leading decimal number of a text ("12.5kHz" -> 12.5, "" or "abc" -> 0),
+// never NaN or infinite.
+double LeadingNumber(std::string_view text);
+
+}  // namespace wrk7
