@@ -1,8 +1,7 @@
 #include "core/hex.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
 namespace wrk7 {
 
@@ -15,6 +14,14 @@ int UpperHexValue(char c) {
     return -1;
 }
 }  // namespace
+
+double ParseDecimal(std::string_view text) {
+    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+    double v = 0;
+    const auto r = std::from_chars(text.data(), text.data() + text.size(), v);
+    if (r.ec != std::errc() || !std::isfinite(v)) return 0;
+    return v;
+}
 
 std::string HexDigitToBits(std::string_view digit) {
     const int v = digit.size() == 1 ? UpperHexValue(digit[0]) : -1;
@@ -71,17 +78,22 @@ double LittleEndianHexToMHz(std::string_view hex8) {
         const auto b = HexByteAt(hex8, static_cast<std::size_t>(byte) * 2);
         v = (v << 8) | static_cast<std::uint32_t>(b.value_or(0));
     }
-    std::string digits = std::to_string(v);
-    if (digits.size() < 6) digits.insert(0, 6 - digits.size(), '0');
-    digits.insert(digits.size() - 6, ".");
-    return std::strtod(digits.c_str(), nullptr);
+    // Whole part and six decimals as text, so the value is the exact decimal
+    // the display shows.
+    const std::string text = std::to_string(v / 1000000u) + "." + [&] {
+        std::string frac = std::to_string(v % 1000000u);
+        return std::string(6 - frac.size(), '0') + frac;
+    }();
+    return ParseDecimal(text);
 }
 
 std::string FormatFrequency(double mhz) {
     if (!std::isfinite(mhz)) mhz = 0;
+    // to_chars, unlike printf, ignores the process locale (a desktop locale
+    // with a decimal comma must not leak into files or the receiver).
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.6f", mhz);
-    return buf;
+    const auto r = std::to_chars(buf, buf + sizeof buf, mhz, std::chars_format::fixed, 6);
+    return std::string(buf, r.ptr);
 }
 
 std::string FormatOffset(double mhz) { return FormatFrequency(mhz); }
@@ -105,8 +117,7 @@ double LeadingNumber(std::string_view text) {
         }
     }
     if (!digit) return 0;
-    const double v = std::strtod(part.c_str(), nullptr);
-    return std::isfinite(v) ? v : 0;
+    return ParseDecimal(part);
 }
 
 }  // namespace wrk7

@@ -30,6 +30,10 @@ double LittleEndianHexToMHz(std::string_view hex8);
 std::string FormatFrequency(double mhz);
 std::string FormatOffset(double mhz);
 
+// Decimal number at the start of text, independent of the process locale;
+// 0 when there is none or it is not finite.
+double ParseDecimal(std::string_view text);
+
 // Leading decimal number of a text ("12.5kHz" -> 12.5, "" or "abc" -> 0),
 // never NaN or infinite.
 double LeadingNumber(std::string_view text);

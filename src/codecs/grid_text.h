@@ -1,0 +1,28 @@
+#pragma once
+#include <array>
+#include <string>
+
+#include "core/image.h"
+
+namespace wrk7 {
+
+// What the memory and VFO grids show in columns 1..11 (fields 0..10), after the
+// per-model display rules. The rules change only the display; the stores keep
+// their values.
+using GridRow = std::array<std::string, 11>;
+
+// The memory grid refresh: wipes every slot whose enable flag is off (so a
+// disabled channel does not survive a refresh). The grid then shows
+// MemoryGridRow for each slot.
+void UpDateMemData(CloneImage& image);
+GridRow MemoryGridRow(const CloneImage& image, int slot);
+
+// VFO grid rows 1..14; under WR-K70T and WR-K70K bands 8..13 show "-" in
+// every column.
+GridRow VfoGridRow(const CloneImage& image, int band);
+
+inline constexpr std::array<std::string_view, 11> GridColumnHeading{
+    "Frequency", "Mode", "Step", "Option", "Skip", "Carrier",
+    "Tone", "Shift", "ShiftFreq.", "Note", "Name"};
+
+}  // namespace wrk7

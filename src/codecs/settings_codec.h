@@ -1,0 +1,23 @@
+#pragma once
+#include <string>
+
+#include "core/image.h"
+
+namespace wrk7 {
+
+// The two set-mode blocks: block 0 at receiver address 00000 (64 hex digits)
+// and block 1 at 00020 (46 hex digits as written).
+
+std::string DefaultSettingsBlock0(int model);
+std::string DefaultSettingsBlock1(int model);
+
+// image.SettingsBlock0/1 -> image.Settings. Bytes out of range are repaired
+// in the settings value and written back into the blocks; the pages never see
+// an invalid value.
+void DecodeSettings(CloneImage& image);
+
+// image.Settings -> image.SettingsBlock0/1 (64 and 46 digits). Called before
+// every write and every save.
+void EncodeSettings(CloneImage& image);
+
+}  // namespace wrk7

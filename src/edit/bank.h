@@ -1,0 +1,67 @@
+#pragma once
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/image.h"
+
+namespace wrk7 {
+
+// Bank table: 50 counts that add up to 1000 channels; transfer form is four
+// blocks of 16-bit little-endian counts (block 3: banks 48, 49 and four fixed
+// words).
+
+// Clamps a total above 1000 at the first bank that exceeds it (later banks
+// become 0), then rebuilds BankBlock.
+void EncodeBankTable(CloneImage& image);
+// BankBlock -> BankCount (banks 0..49); missing or bad digits read as 0.
+void DecodeBankTable(CloneImage& image);
+
+// Sum of banks 0..49; also stores the remainder to 1000 in BankCount[50].
+int UpdateBankTotal(CloneImage& image);
+int BankTotal(const CloneImage& image);
+
+// Scan groups: GroupMember <-> GroupBlock (11 records written, 12 read).
+void EncodeGroupBlock(CloneImage& image);
+void DecodeGroupBlock(CloneImage& image);
+
+// Row labels of all 1300 slots: "07-012" for bank 7 slot 12, "0A".."49B",
+// "S0".."S99", "Pr0".."Pr99". Channels beyond a total below 1000 belong to no
+// bank and are labelled "--" + "-" + slot ("---412").
+std::array<std::string, kSlotCount> BuildRowLabels(const CloneImage& image);
+
+struct BankPosition {
+    int bank = 0;
+    int slot = 0;
+    bool operator==(const BankPosition&) const = default;
+};
+std::optional<BankPosition> ChannelToBank(const CloneImage& image, int channel);
+std::optional<int> BankToChannel(const CloneImage& image, int bank, int slot);
+
+// Leaving a bank's count box: what the box shows afterwards and whether the
+// entry was taken.
+enum class CountEntryOutcome {
+    kAccepted,  // stored (text normalised: "0050" -> "50")
+    kRestored,  // out of 0..1000: box restored silently
+    kRefused,   // total would exceed 1000: box restored after the message
+};
+struct CountEntryResult {
+    CountEntryOutcome outcome = CountEntryOutcome::kAccepted;
+    std::string boxText;               // the text the box shows now
+    std::vector<std::string> message;  // lines of the "ERROR" box, empty if none
+    bool clearLink = false;            // the box now reads 0: clear its Link box
+};
+// boxTexts holds what the 50 count boxes show, with the entry in boxTexts[bank].
+// Updates the count and the total and marks the image modified in every case,
+// as leaving a count box always does.
+CountEntryResult ApplyCountEntry(CloneImage& image, int bank,
+                                 const std::array<std::string, kBanks>& boxTexts);
+
+inline constexpr std::array<std::string_view, 2> kBankTotalExceedsMessage{
+    "The total of the number of channels exceeds 1000.",
+    "Please set for the total of the channel to become 1000 or less."};
+inline constexpr std::string_view kTotalMustBe1000Message = "Total CH must be 1000";
+
+}  // namespace wrk7

@@ -1,0 +1,30 @@
+#pragma once
+#include "core/image.h"
+
+namespace wrk7 {
+
+// The memory list's operations. Each works on the image, refreshes it as the
+// grid refresh does (disabled slots are wiped) and reports the slots whose
+// contents may have changed, so a view repaints only those. Confirmations are
+// the caller's; none of these touch the bank table.
+struct SlotRange {
+    int first = 0;  // first slot, inclusive
+    int last = -1;  // last slot, inclusive; last < first: nothing changed
+    bool Empty() const { return last < first; }
+    bool operator==(const SlotRange&) const = default;
+};
+
+// Insert and Delete move channels only within the first 200 slots.
+inline constexpr int kEditWindowRows = 200;
+
+// "row" is the 1-based grid row (slot row - 1).
+SlotRange ClearAllSlots(CloneImage& image);
+SlotRange ClearRow(CloneImage& image, int row);
+SlotRange DeleteRow(CloneImage& image, int row);   // row > 200: nothing, not marked
+SlotRange InsertRow(CloneImage& image, int row);   // row > 200: nothing moves, still marked
+SlotRange EnableRow(CloneImage& image, int row);   // empty slot: flag off, no refresh
+SlotRange DisableRow(CloneImage& image, int row);  // wipes the slot
+SlotRange EnableAllSlots(CloneImage& image);       // every slot that has a frequency
+SlotRange DisableAllSlots(CloneImage& image);      // wipes every slot
+
+}  // namespace wrk7
