@@ -1,0 +1,118 @@
+#include "edit/memory_ops.h"
+
+#include <algorithm>
+
+namespace wrk7 {
+
+namespace {
+
+const SlotFields kBlankSlot{};
+
+void Widen(SlotRange& range, int first, int last) {
+    if (range.Empty()) {
+        range = {first, last};
+        return;
+    }
+    range.first = std::min(range.first, first);
+    range.last = std::max(range.last, last);
+}
+
+// The grid refresh's wipe: a slot that is not enabled keeps no data. Slots
+// already blank are left out of the range so a view repaints only real
+// changes.
+void Refresh(CloneImage& image, SlotRange& changed) {
+    for (int s = 0; s < kSlotCount; ++s) {
+        if (image.ChannelEnable[s] || image.Mem[s] == kBlankSlot) continue;
+        image.ClearSlot(s);
+        Widen(changed, s, s);
+    }
+}
+
+bool IsValidRow(int row) { return row >= 1 && row <= kSlotCount; }
+
+void CopySlot(CloneImage& image, int from, int to) {
+    image.Mem[to] = image.Mem[from];
+    image.ChannelEnable[to] = image.ChannelEnable[from];
+}
+
+constexpr SlotRange kAllSlots{0, kSlotCount - 1};
+
+}  // namespace
+
+SlotRange ClearAllSlots(CloneImage& image) {
+    for (int s = 0; s < kSlotCount; ++s) image.ClearSlot(s);
+    image.MarkModified();
+    return kAllSlots;
+}
+
+SlotRange ClearRow(CloneImage& image, int row) {
+    if (!IsValidRow(row)) return {};
+    SlotRange changed{row - 1, row - 1};
+    image.ClearSlot(row - 1);
+    image.MarkModified();
+    Refresh(image, changed);
+    return changed;
+}
+
+SlotRange DeleteRow(CloneImage& image, int row) {
+    if (!IsValidRow(row) || row > kEditWindowRows) return {};
+    image.MarkModified();
+    for (int i = row - 1; i <= kEditWindowRows - 2; ++i) CopySlot(image, i + 1, i);
+    image.ClearSlot(kEditWindowRows - 1);
+    SlotRange changed{row - 1, kEditWindowRows - 1};
+    Refresh(image, changed);
+    return changed;
+}
+
+SlotRange InsertRow(CloneImage& image, int row) {
+    if (!IsValidRow(row)) return {};
+    image.MarkModified();
+    if (row > kEditWindowRows) return {};
+    for (int i = kEditWindowRows - 1; i >= row; --i) CopySlot(image, i - 1, i);
+    image.ClearSlot(row - 1);
+    SlotRange changed{row - 1, kEditWindowRows - 1};
+    Refresh(image, changed);
+    return changed;
+}
+
+SlotRange EnableRow(CloneImage& image, int row) {
+    if (!IsValidRow(row)) return {};
+    const int slot = row - 1;
+    image.MarkModified();
+    if (image.Mem[slot].IsEmpty()) {
+        // No refresh here: the slot keeps whatever partial fields it has.
+        image.ChannelEnable[slot] = false;
+        return {slot, slot};
+    }
+    image.ChannelEnable[slot] = true;
+    SlotRange changed{slot, slot};
+    Refresh(image, changed);
+    return changed;
+}
+
+SlotRange DisableRow(CloneImage& image, int row) {
+    if (!IsValidRow(row)) return {};
+    image.ChannelEnable[row - 1] = false;
+    image.MarkModified();
+    SlotRange changed{row - 1, row - 1};
+    Refresh(image, changed);
+    return changed;
+}
+
+SlotRange EnableAllSlots(CloneImage& image) {
+    for (int s = 0; s < kSlotCount; ++s) image.ChannelEnable[s] = !image.Mem[s].IsEmpty();
+    image.MarkModified();
+    SlotRange changed = kAllSlots;
+    Refresh(image, changed);
+    return changed;
+}
+
+SlotRange DisableAllSlots(CloneImage& image) {
+    image.ChannelEnable.fill(false);
+    image.MarkModified();
+    SlotRange changed = kAllSlots;
+    Refresh(image, changed);
+    return changed;
+}
+
+}  // namespace wrk7

@@ -1,0 +1,39 @@
+#pragma once
+#include <string_view>
+
+#include "core/image.h"
+
+namespace wrk7 {
+
+// The main window's four pages, numbered as their tabs.
+enum class Page : int { kSettings1 = 1, kSettings2 = 2, kMemory = 3, kBank = 4 };
+
+// Every page but the bank page relies on the bank counts covering all 1000
+// channels, so the bank page cannot be left until they do.
+bool CanLeaveBankPage(const CloneImage& image);
+
+// What a tab click leads to. "reselecting" is true for the tab event that
+// the switch itself causes by putting the bank page back in front, so the
+// refusal is shown once.
+struct PageSwitch {
+    Page page = Page::kBank;          // the page shown afterwards
+    bool showTotalError = false;      // show kTotalMustBe1000Message (bank.h)
+    bool modifyEnabled = false;       // Edit > Modify(&M)
+    bool rebuildMemoryGrid = false;   // row labels, grid font and refresh
+};
+PageSwitch SwitchPage(const CloneImage& image, int clickedTab, bool reselecting);
+
+// Modify(&M) opens the VFO editor on "Settings 1" and the memory editor on
+// "Memory"; elsewhere it does nothing.
+bool PageAllowsModify(Page page);
+
+// A model button click always marks the image modified; true when the model
+// actually changes, so the caller must offer to save and reset the image.
+bool BeginModelSwitch(CloneImage& image, int model);
+
+// Heading of grid column 6 (the carrier column) of both grids for a model.
+std::string_view CarrierColumnHeading(int regionIndex);
+// The bug settings and the recording rate exist on the WR-K7J only.
+bool ShowsWrK7Frames(int regionIndex);
+
+}  // namespace wrk7
