@@ -1,0 +1,100 @@
+#include <gtest/gtest.h>
+
+#include "edit/memory_ops.h"
+
+namespace wrk7 {
+namespace {
+
+// Every slot holds a distinct enabled channel, frequency 100 + slot.
+CloneImage FilledImage() {
+    CloneImage image;
+    for (int s = 0; s < kSlotCount; ++s) image.Mem[s].Set(kFreq, 100 + s);
+    image.ChannelEnable.fill(true);
+    return image;
+}
+
+bool IsBlank(const CloneImage& image, int slot) {
+    return image.Mem[slot] == SlotFields{} && !image.ChannelEnable[slot];
+}
+
+TEST(MemoryOps, DeleteAndInsertMoveOnlyWithinEditWindow) {
+    const CloneImage before = FilledImage();
+    CloneImage image = before;
+    EXPECT_EQ(DeleteRow(image, 1), (SlotRange{0, 199}));
+    EXPECT_TRUE(image.Modified);
+    for (int s = 0; s < 199; ++s) ASSERT_EQ(image.Mem[s], before.Mem[s + 1]) << s;
+    EXPECT_TRUE(IsBlank(image, 199));
+    for (int s = 200; s < kSlotCount; ++s) ASSERT_EQ(image.Mem[s], before.Mem[s]) << s;
+
+    image = before;
+    EXPECT_EQ(InsertRow(image, 1), (SlotRange{0, 199}));
+    EXPECT_TRUE(IsBlank(image, 0));
+    for (int s = 1; s < 200; ++s) ASSERT_EQ(image.Mem[s], before.Mem[s - 1]) << s;
+    EXPECT_EQ(image.Mem[200], before.Mem[200]);
+
+    image = before;
+    EXPECT_EQ(InsertRow(image, 200), (SlotRange{199, 199}));
+    EXPECT_TRUE(IsBlank(image, 199) && image.Mem[198] == before.Mem[198]);
+
+    image = before;
+    EXPECT_TRUE(DeleteRow(image, 201).Empty());
+    EXPECT_EQ(image, before);  // not even marked
+    EXPECT_TRUE(InsertRow(image, 250).Empty());
+    EXPECT_TRUE(image.Modified);
+    image.Modified = false;
+    EXPECT_EQ(image, before);
+}
+
+TEST(MemoryOps, InvalidRowsChangeNothing) {
+    const CloneImage before = FilledImage();
+    for (int row : {0, -1, -100000, 1301, 99999}) {
+        CloneImage image = before;
+        EXPECT_TRUE(ClearRow(image, row).Empty() && DeleteRow(image, row).Empty() &&
+                    InsertRow(image, row).Empty() && EnableRow(image, row).Empty() &&
+                    DisableRow(image, row).Empty());
+        EXPECT_EQ(image, before) << row;
+    }
+}
+
+TEST(MemoryOps, EnableDisableAndRefreshWipe) {
+    CloneImage image = FilledImage();
+    image.ChannelEnable[700] = false;  // stale: refresh has not run yet
+    EXPECT_EQ(ClearRow(image, 5), (SlotRange{4, 700}));
+    EXPECT_TRUE(IsBlank(image, 4) && IsBlank(image, 700));
+
+    EXPECT_EQ(DisableRow(image, 1300), (SlotRange{1299, 1299}));
+    EnableRow(image, 1300);  // the data is gone for good
+    EXPECT_TRUE(IsBlank(image, 1299));
+
+    // An empty slot is not enabled and nothing is refreshed.
+    image.ChannelEnable[800] = false;
+    image.Mem[4].SetText(kNote, "kept");
+    image.ChannelEnable[4] = true;
+    EnableRow(image, 5);
+    EXPECT_FALSE(image.ChannelEnable[4]);
+    EXPECT_EQ(image.Mem[4].Text(kNote), "kept");
+    EXPECT_EQ(image.Mem[800].Value(kFreq), 900);
+}
+
+TEST(MemoryOps, WholeListOperationsCoverAllSections) {
+    CloneImage image;
+    for (int s : {0, 999, 1000, 1150, 1299}) image.Mem[s].Set(kFreq, 145);
+    image.BankCount[20] = 100;
+    const auto banks = image.BankCount;
+    EXPECT_EQ(EnableAllSlots(image), (SlotRange{0, 1299}));
+    for (int s = 0; s < kSlotCount; ++s)
+        ASSERT_EQ(image.ChannelEnable[s], s == 0 || s == 999 || s == 1000 || s == 1150 || s == 1299) << s;
+
+    CloneImage copy = image;
+    DisableAllSlots(copy);
+    EXPECT_EQ(copy.Mem, CloneImage{}.Mem);
+    image.Modified = false;
+    ClearAllSlots(image);
+    EXPECT_TRUE(image.Modified);
+    EXPECT_EQ(image.Mem, CloneImage{}.Mem);
+    EXPECT_EQ(image.ChannelEnable, CloneImage{}.ChannelEnable);
+    EXPECT_EQ(image.BankCount, banks);
+}
+
+}  // namespace
+}  // namespace wrk7
