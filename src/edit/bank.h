@@ -16,7 +16,9 @@ namespace wrk7 {
 // Clamps a total above 1000 at the first bank that exceeds it (later banks
 // become 0), then rebuilds BankBlock.
 void EncodeBankTable(CloneImage& image);
-// BankBlock -> BankCount (banks 0..49); missing or bad digits read as 0.
+// BankBlock -> BankCount (banks 0..49); a missing or bad byte reads as 0 and
+// counts above 1000 are kept until the next encode clamps them. Also refreshes
+// the remainder in BankCount[50].
 void DecodeBankTable(CloneImage& image);
 
 // Sum of banks 0..49; also stores the remainder to 1000 in BankCount[50].
@@ -55,7 +57,9 @@ struct CountEntryResult {
 };
 // boxTexts holds what the 50 count boxes show, with the entry in boxTexts[bank].
 // Updates the count and the total and marks the image modified in every case,
-// as leaving a count box always does.
+// as leaving a count box always does. Texts read like the box's digits: empty
+// is 0, decimals round half up, any length is safe. A bank outside 0..49
+// changes nothing and gives kRestored with an empty text.
 CountEntryResult ApplyCountEntry(CloneImage& image, int bank,
                                  const std::array<std::string, kBanks>& boxTexts);
 
