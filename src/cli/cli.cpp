@@ -1,0 +1,156 @@
+#include <QCommandLineParser>
+#include <cstdio>
+#include <unistd.h>
+
+#include "cli/verb.h"
+#include "cli/option_help.h"
+
+namespace wrk7::cli {
+
+namespace {
+
+constexpr const char* kVersionText = "wrk7 1.0.0";
+
+void WriteLine(FILE* stream, const QString& line) {
+    const QByteArray bytes = line.toUtf8() + '\n';
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
+    std::fflush(stream);
+}
+
+QString Padded(const QString& text, int width) {
+    return text.size() >= width ? text + "  " : text.leftJustified(width);
+}
+
+// Option lines whose flag the verb's synopsis mentions, plus --help.
+QStringList VerbHelp(const Verb& verb) {
+    QStringList lines{QStringLiteral("Usage: wrk7 %1").arg(QString::fromUtf8(verb.synopsis)),
+                      QString::fromUtf8(verb.summary)};
+    const QString synopsis = QString::fromUtf8(verb.synopsis);
+    for (const auto& o : AllOptionHelp()) {
+        const QString flag = QString::fromUtf8(o.flag);
+        QString longName = flag;
+        if (const auto comma = longName.lastIndexOf(QLatin1String(", ")); comma >= 0)
+            longName = longName.mid(comma + 2);
+        longName = longName.section(' ', 0, 0);
+        if (synopsis.contains(longName) || longName == "--help")
+            lines << "  " + Padded(flag, 18) + QString::fromUtf8(o.help);
+    }
+    return lines;
+}
+
+}  // namespace
+
+CliIo ProcessIo() {
+    CliIo io;
+    io.writeOut = [](const QString& l) { WriteLine(stdout, l); };
+    io.writeErr = [](const QString& l) { WriteLine(stderr, l); };
+    io.isTerminal = ::isatty(STDERR_FILENO) == 1;
+    return io;
+}
+
+const Verb* FindVerb(const QString& name) {
+    for (const auto& v : AllVerbs())
+        if (name == QLatin1String(v.name)) return &v;
+    return nullptr;
+}
+
+QStringList UsageText() {
+    QStringList lines{
+        QStringLiteral("Usage: wrk7 VERB [OPTIONS] FILES..."),
+        QStringLiteral("Clone files, CSV channel lists and listings of the Korvan WR-K7/K70 receivers."),
+        QString(), QStringLiteral("Verbs:")};
+    int width = 0;
+    for (const auto& v : AllVerbs()) width = std::max(width, int(qstrlen(v.synopsis)));
+    for (const auto& v : AllVerbs())
+        lines << "  " + Padded(QString::fromUtf8(v.synopsis), width + 2) + QString::fromUtf8(v.summary);
+    lines << QString() << QStringLiteral("Options:");
+    for (const auto& o : AllOptionHelp())
+        lines << "  " + Padded(QString::fromUtf8(o.flag), 18) + QString::fromUtf8(o.help);
+    lines << QString()
+          << QStringLiteral("Messages go to stderr, one per line. Exit status: 0 success, 1 failure, "
+                            "2 usage error, 4 the receiver refused the identification.");
+    return lines;
+}
+
+int UsageError(const Verb& verb, const QString& message, CliIo& io) {
+    io.Err(QStringLiteral("wrk7 %1: %2").arg(QString::fromUtf8(verb.name), message));
+    io.Err(QStringLiteral("Usage: wrk7 %1").arg(QString::fromUtf8(verb.synopsis)));
+    return kExitUsage;
+}
+
+std::optional<int> ParseModel(const QString& name) {
+    static const char* const kNames[] = {"WR-K7J", "WR-K70E", "WR-K70T", "WR-K70K"};
+    for (int i = 0; i < 4; ++i)
+        if (name.compare(QLatin1String(kNames[i]), Qt::CaseInsensitive) == 0) return i;
+    return std::nullopt;
+}
+
+void AddModelOption(QCommandLineParser& parser) {
+    parser.addOption(QCommandLineOption(QStringLiteral("model"),
+                                        QStringLiteral("receiver model"), QStringLiteral("MODEL"),
+                                        QStringLiteral("WR-K7J")));
+}
+
+bool ParseVerbArgs(QCommandLineParser& parser, const Verb& verb, const QStringList& args,
+                   int positional, CliIo& io, int& exitCode) {
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    parser.addOption(help);
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    if (!parser.parse(QStringList{QStringLiteral("wrk7")} + args)) {
+        exitCode = UsageError(verb, parser.errorText(), io);
+        return false;
+    }
+    if (parser.isSet(help)) {
+        for (const auto& l : VerbHelp(verb)) io.Out(l);
+        exitCode = kExitOk;
+        return false;
+    }
+    const qsizetype got = parser.positionalArguments().size();
+    if (got != positional) {
+        exitCode = UsageError(verb,
+                              got < positional ? QStringLiteral("missing file operand")
+                                               : QStringLiteral("too many operands"),
+                              io);
+        return false;
+    }
+    return true;
+}
+
+bool ModelFromParser(const QCommandLineParser& parser, const Verb& verb, CliIo& io, int& model) {
+    const QString name = parser.value(QStringLiteral("model"));
+    const auto index = ParseModel(name);
+    if (!index) {
+        UsageError(verb, QStringLiteral("unknown model '%1' (WR-K7J, WR-K70E, WR-K70T or WR-K70K)").arg(name),
+                   io);
+        return false;
+    }
+    model = *index;
+    return true;
+}
+
+int RunCli(const QStringList& arguments, CliIo& io) {
+    const QStringList rest = arguments.mid(1);
+    if (rest.isEmpty()) {
+        io.Err(QStringLiteral("wrk7: no verb given"));
+        io.Err(QStringLiteral("Try 'wrk7 --help'."));
+        return kExitUsage;
+    }
+    const QString first = rest.front();
+    if (first == "--help" || first == "-h" || first == "help") {
+        for (const auto& l : UsageText()) io.Out(l);
+        return kExitOk;
+    }
+    if (first == "--version") {
+        io.Out(QString::fromUtf8(kVersionText));
+        return kExitOk;
+    }
+    const Verb* verb = FindVerb(first);
+    if (!verb) {
+        io.Err(QStringLiteral("wrk7: unknown verb '%1'").arg(first));
+        io.Err(QStringLiteral("Try 'wrk7 --help'."));
+        return kExitUsage;
+    }
+    return verb->run(rest.mid(1), io);
+}
+
+}  // namespace wrk7::cli

@@ -1,0 +1,13 @@
+#pragma once
+#include "cli/verb.h"
+
+namespace wrk7::cli {
+
+// The file verbs; each returns the exit status.
+int RunNew(const QStringList& args, CliIo& io);
+int RunCheck(const QStringList& args, CliIo& io);
+int RunExport(const QStringList& args, CliIo& io);
+int RunImport(const QStringList& args, CliIo& io);
+int RunListing(const QStringList& args, CliIo& io);
+
+}  // namespace wrk7::cli
