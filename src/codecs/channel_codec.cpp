@@ -1,0 +1,122 @@
+#include "codecs/channel_codec.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "codecs/record_layout.h"
+#include "core/hex.h"
+
+namespace wrk7 {
+
+namespace {
+
+constexpr int kNameLength = 6;
+constexpr std::string_view kNoData = "FFFFFFFF";
+
+bool IsPrintable(int code) { return code >= 32 && code <= 126; }
+
+// A stored code as the one byte a record holds.
+int CodeByte(double value) {
+    if (!std::isfinite(value)) return 0;
+    return static_cast<int>(std::clamp(std::llround(value), 0LL, 255LL));
+}
+
+}  // namespace
+
+namespace detail {
+
+bool DecodeRecord(SlotFields& slot, std::string_view reply, int recordBytes, int clearCount) {
+    const std::string_view freqDigits =
+        reply.size() >= ReplyPos(4) ? reply.substr(kReplyLead, 8) : std::string_view{};
+    if (freqDigits == kNoData) return false;
+    // A reply cut short or garbled in the frequency carries no channel either;
+    // reading it as 0 would wipe a slot that may hold a good channel.
+    if (freqDigits.size() != 8 || !IsUpperHex(freqDigits)) return false;
+
+    const double freq = LittleEndianHexToMHz(freqDigits);
+    if (freq == 0) {
+        for (int f = 0; f < clearCount; ++f) slot.Clear(f);
+        return false;
+    }
+    for (const RecordSpan& span : kRecordLayout) {
+        if (span.offset + span.width > recordBytes || span.field == kReservedSpan) continue;
+        const std::size_t pos = ReplyPos(span.offset);
+        switch (span.field) {
+            case kFreq: slot.Set(kFreq, freq); break;
+            case kOffset:
+                slot.Set(kOffset, LittleEndianHexToMHz(pos < reply.size() ? reply.substr(pos, 8) : ""));
+                break;
+            case kName:
+                slot.SetText(kName, DecodeName(pos < reply.size() ? reply.substr(pos, 2 * kNameLength) : ""));
+                break;
+            default:
+                // A missing or garbled byte reads as 0, as the receiver's own
+                // reset value for every one-byte field.
+                slot.Set(span.field, LimitedCode(span.field, HexByteAt(reply, pos).value_or(0)));
+                break;
+        }
+    }
+    return true;
+}
+
+std::string EncodeRecord(const SlotFields& slot, int recordBytes, int model) {
+    std::string out;
+    out.reserve(2 * static_cast<std::size_t>(recordBytes));
+    for (const RecordSpan& span : kRecordLayout) {
+        if (span.offset + span.width > recordBytes) continue;
+        switch (span.field) {
+            case kReservedSpan: out.append(2 * static_cast<std::size_t>(span.width), '0'); break;
+            case kFreq:
+            case kOffset: out += HzToLittleEndianHex(slot.Value(span.field)); break;
+            case kName: out += EncodeName(slot.Text(kName)); break;
+            case kOption: out += ByteHex(WrittenOptionCode(model, slot.Value(kOption))); break;
+            default: out += ByteHex(CodeByte(slot.Value(span.field))); break;
+        }
+    }
+    return out;
+}
+
+}  // namespace detail
+
+bool DecodeChannel(CloneImage& image, std::string_view reply, int slot) {
+    if (!IsValidSlot(slot)) return false;
+    return detail::DecodeRecord(image.Mem[slot], reply, kMemoryRecordBytes, kFieldCount);
+}
+
+std::string EncodeChannel(const CloneImage& image, int slot) {
+    if (!IsValidSlot(slot)) return std::string(2 * kMemoryRecordBytes, '0');
+    return detail::EncodeRecord(image.Mem[slot], kMemoryRecordBytes, image.RegionIndex);
+}
+
+std::string EncodeName(std::string_view name) {
+    std::string out;
+    out.reserve(2 * kNameLength);
+    const std::size_t used = std::min<std::size_t>(name.size(), kNameLength);
+    for (std::size_t i = 0; i < used; ++i) {
+        const int code = static_cast<unsigned char>(name[i]);
+        out += ByteHex(IsPrintable(code) ? code : ' ');
+    }
+    out.append(2 * (kNameLength - used), '0');
+    return out;
+}
+
+std::string DecodeName(std::string_view hex12) {
+    std::string out(kNameLength, ' ');
+    for (int i = 0; i < kNameLength; ++i) {
+        const auto code = HexByteAt(hex12, 2 * static_cast<std::size_t>(i));
+        if (code && IsPrintable(*code)) out[i] = static_cast<char>(*code);
+    }
+    return out;
+}
+
+int WrittenOptionCode(int model, double option) {
+    constexpr int kTrain = 1;
+    constexpr int kScr = 4;
+    const int code = CodeByte(option);
+    const bool lacksScr = model != 1;    // every model but WR-K70E
+    const bool lacksTrain = model != 0;  // every model but WR-K7J
+    if ((code == kScr && lacksScr) || (code == kTrain && lacksTrain)) return 0;
+    return code;
+}
+
+}  // namespace wrk7
