@@ -1,0 +1,112 @@
+#pragma once
+#include <QDialog>
+#include <array>
+
+#include "core/image.h"
+
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace wrk7 {
+
+class Prompter;
+
+// The channel editor. The main window creates it once and keeps it: it is
+// only hidden between uses, so its controls keep their contents, which "Hold"
+// relies on to carry the previous entry into an empty row.
+//
+// OpenMemoryEditor / OpenVfoEditor fill the controls from the row and run the
+// dialog modally. They return true when OK stored the entry; the dialog has
+// then already marked the image modified, and the caller only refreshes its
+// grid. A row that may not be edited (VFO rows 9..14 under WR-K70T/WR-K70K,
+// row numbers out of range) returns false without showing anything.
+//
+// BeginMemoryEdit / BeginVfoEdit do the same preparation but show the dialog
+// without a modal loop and return at once (true when it opened); OK or
+// Cancel then hide it and emit entryStored or entryCancelled. Tests drive the
+// dialog this way; the image must outlive the edit.
+//
+// anchor: when given, the dialog is placed beside that widget (usually the
+// grid the row was picked from) instead of the middle of the parent.
+class DlgModify : public QDialog {
+    Q_OBJECT
+public:
+    enum class Target { kVfo = 0, kMemory = 1 };
+
+    // prompter: where the error boxes go; nullptr means real message boxes.
+    explicit DlgModify(QWidget* parent = nullptr, Prompter* prompter = nullptr);
+    ~DlgModify() override;
+
+    bool OpenMemoryEditor(CloneImage& image, int row, QWidget* anchor = nullptr);  // row 1..1300
+    bool OpenVfoEditor(CloneImage& image, int row, QWidget* anchor = nullptr);     // row 1..14
+
+    bool BeginMemoryEdit(CloneImage& image, int row, QWidget* anchor = nullptr);
+    bool BeginVfoEdit(CloneImage& image, int row, QWidget* anchor = nullptr);
+
+    void SetPrompter(Prompter* prompter);
+
+    Target EditTarget() const { return target_; }
+    int EditRow() const { return row_; }
+
+signals:
+    void entryStored(int editTarget, int row);  // editTarget: 1 memory, 0 VFO
+    void entryCancelled();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void BuildControls();
+    void LoadDefaults();
+    bool PrepareMemory(CloneImage& image, int row);
+    bool PrepareVfo(CloneImage& image, int row);
+    void PlaceBeside(QWidget* anchor);
+    bool RunModal();
+
+    void CheckFrequency();
+    void CheckOffset();
+    void RunPendingChecks();
+    void OnOk();
+    void OnCancel();
+    void StoreMemory();
+    void StoreVfo();
+    bool IsCellular(double mhz) const;
+    Prompter& Prompts();
+
+    Prompter* prompter_ = nullptr;
+    CloneImage* image_ = nullptr;
+    Target target_ = Target::kMemory;
+    int row_ = 0;
+    int region_ = 0;
+    bool freqDirty_ = false;
+    bool offsetDirty_ = false;
+    bool checking_ = false;
+
+    QLabel* lblMode_ = nullptr;
+    QLabel* lblCH_ = nullptr;
+    QLabel* lblMHz_ = nullptr;
+    QLabel* lblName_ = nullptr;
+    QLineEdit* txtFreq_ = nullptr;
+    QLineEdit* txtShift_ = nullptr;
+    QLineEdit* txtNote_ = nullptr;
+    QLineEdit* txtName_ = nullptr;
+    QButtonGroup* opbWave_ = nullptr;
+    QButtonGroup* opbStep_ = nullptr;
+    QButtonGroup* opbTone_ = nullptr;
+    QButtonGroup* opbSift_ = nullptr;
+    QComboBox* cbbSec_ = nullptr;
+    QComboBox* cbbAir_ = nullptr;
+    QComboBox* cbbTxTone_ = nullptr;
+    QCheckBox* chkSkip_ = nullptr;
+    QCheckBox* chkHold_ = nullptr;
+    QCheckBox* chkEnable_ = nullptr;
+    QPushButton* cmdOK_ = nullptr;
+    QPushButton* cmdCancel_ = nullptr;
+};
+
+}  // namespace wrk7

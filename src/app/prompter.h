@@ -1,0 +1,38 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+namespace wrk7 {
+
+// Every message box of the desktop program goes through one of these, so
+// widget tests can answer them without a modal loop.
+class Prompter {
+public:
+    enum class Answer { kOk, kCancel, kYes, kNo };
+
+    virtual ~Prompter() = default;
+    // Critical icon, OK only. The lines are joined with line breaks.
+    virtual void Error(QWidget* parent, const QString& title, const QStringList& lines) = 0;
+    // Information icon, OK only.
+    virtual void Inform(QWidget* parent, const QString& title, const QStringList& lines) = 0;
+    // Exclamation icon, OK and Cancel, Cancel the default: kOk or kCancel.
+    virtual Answer Confirm(QWidget* parent, const QString& title, const QStringList& lines) = 0;
+    // Question with Yes, No and Cancel: kYes, kNo or kCancel.
+    virtual Answer AskYesNoCancel(QWidget* parent, const QString& title, const QStringList& lines) = 0;
+};
+
+// The real thing: QMessageBox.
+class MessageBoxPrompter : public Prompter {
+public:
+    void Error(QWidget* parent, const QString& title, const QStringList& lines) override;
+    void Inform(QWidget* parent, const QString& title, const QStringList& lines) override;
+    Answer Confirm(QWidget* parent, const QString& title, const QStringList& lines) override;
+    Answer AskYesNoCancel(QWidget* parent, const QString& title, const QStringList& lines) override;
+};
+
+// A process-wide MessageBoxPrompter for code that is given none.
+Prompter& DefaultPrompter();
+
+}  // namespace wrk7
