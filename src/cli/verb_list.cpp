@@ -12,8 +12,8 @@ const std::vector<Verb>& AllVerbs() {
     static const std::vector<Verb> verbs{
         {"new", "new [--model MODEL] OUT.WK7", "write the image that New leaves for a model", RunNew},
         {"check", "check FILE.WK7", "load a clone file and report every problem", RunCheck},
-        {"export", "export FILE.WK7 OUT.csv", "write the channels of a clone file as CSV", RunExport},
-        {"import", "import FILE.WK7 IN.csv OUT.WK7", "apply CSV rows to a clone file", RunImport},
+        {"export", "export [--model MODEL] FILE.WK7 OUT.csv", "write the channels of a clone file as CSV", RunExport},
+        {"import", "import [--model MODEL] FILE.WK7 IN.csv OUT.WK7", "apply CSV rows to a clone file", RunImport},
         {"listing", "listing [--sections LIST] [--model MODEL] FILE.WK7",
          "print the listing of a clone file", RunListing},
         // link verbs: {"read", ...}, {"write", ...}, {"emulate", ...}

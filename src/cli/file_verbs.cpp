@@ -1,0 +1,118 @@
+#include "cli/file_verbs.h"
+
+#include <QCommandLineParser>
+
+#include "files/clone_file.h"
+#include "files/csv.h"
+#include "files/listing.h"
+#include "files/new_image.h"
+
+namespace wrk7::cli {
+
+namespace {
+
+const Verb& Self(const char* name) { return *FindVerb(QString::fromLatin1(name)); }
+
+// Prints an operation's messages; the exit status follows its outcome.
+int Report(const FileResult& result, CliIo& io) {
+    io.Errors(result.messages);
+    return result.ok ? kExitOk : kExitFailure;
+}
+
+// Parses "[--model MODEL] operands..." for a verb; false with exitCode set.
+bool ParseWithModel(const char* name, const QStringList& args, int operands, CliIo& io, int& exitCode,
+                    QStringList& files, int& model, QCommandLineParser& parser) {
+    const Verb& verb = Self(name);
+    AddModelOption(parser);
+    if (!ParseVerbArgs(parser, verb, args, operands, io, exitCode)) return false;
+    if (!ModelFromParser(parser, verb, io, model)) {
+        exitCode = kExitUsage;
+        return false;
+    }
+    files = parser.positionalArguments();
+    return true;
+}
+
+// Loads a clone file as Open does, for the model given.
+bool Load(CloneImage& image, const QString& path, int model, CliIo& io) {
+    image.RegionIndex = model;
+    const FileResult loaded = LoadCloneFile(image, path);
+    io.Errors(loaded.messages);
+    return loaded.ok;
+}
+
+}  // namespace
+
+int RunNew(const QStringList& args, CliIo& io) {
+    QCommandLineParser parser;
+    QStringList files;
+    int model = 0, exitCode = kExitOk;
+    if (!ParseWithModel("new", args, 1, io, exitCode, files, model, parser)) return exitCode;
+    CloneImage image;
+    image.RegionIndex = model;
+    NewCloneImage(image);
+    return Report(SaveCloneFile(image, files[0]), io);
+}
+
+int RunCheck(const QStringList& args, CliIo& io) {
+    QCommandLineParser parser;
+    int exitCode = kExitOk;
+    if (!ParseVerbArgs(parser, Self("check"), args, 1, io, exitCode)) return exitCode;
+    const auto problems = CheckCloneFile(parser.positionalArguments()[0]);
+    io.Errors(problems);
+    return problems.empty() ? kExitOk : kExitFailure;
+}
+
+int RunExport(const QStringList& args, CliIo& io) {
+    QCommandLineParser parser;
+    QStringList files;
+    int model = 0, exitCode = kExitOk;
+    if (!ParseWithModel("export", args, 2, io, exitCode, files, model, parser)) return exitCode;
+    CloneImage image;
+    if (!Load(image, files[0], model, io)) return kExitFailure;
+    return Report(ExportCsv(image, files[1]), io);
+}
+
+int RunImport(const QStringList& args, CliIo& io) {
+    QCommandLineParser parser;
+    QStringList files;
+    int model = 0, exitCode = kExitOk;
+    if (!ParseWithModel("import", args, 3, io, exitCode, files, model, parser)) return exitCode;
+    CloneImage image;
+    if (!Load(image, files[0], model, io)) return kExitFailure;
+    const CsvImportResult imported = ImportCsv(image, files[1]);
+    io.Note(QStringLiteral("%1 rows imported, %2 passed over")
+                .arg(imported.rowsStored)
+                .arg(imported.rowsRejected));
+    // A failed import leaves OUT untouched, even when OUT is FILE.
+    if (!imported.result.ok) return Report(imported.result, io);
+    return Report(SaveCloneFile(image, files[2]), io);
+}
+
+int RunListing(const QStringList& args, CliIo& io) {
+    QCommandLineParser parser;
+    parser.addOption(QCommandLineOption(QStringLiteral("sections"), QStringLiteral("listing sections"),
+                                        QStringLiteral("LIST"), QStringLiteral("settings,vfo,memory")));
+    QStringList files;
+    int model = 0, exitCode = kExitOk;
+    if (!ParseWithModel("listing", args, 1, io, exitCode, files, model, parser)) return exitCode;
+    ListingSections sections{false, false, false};
+    for (const QString& part : parser.value(QStringLiteral("sections")).split(',')) {
+        const QString name = part.trimmed().toLower();
+        if (name == "settings")
+            sections.settings = true;
+        else if (name == "vfo")
+            sections.vfo = true;
+        else if (name == "memory")
+            sections.memory = true;
+        else
+            return UsageError(Self("listing"),
+                              QStringLiteral("unknown section '%1' (settings, vfo, memory)").arg(part), io);
+    }
+    CloneImage image;
+    if (!Load(image, files[0], model, io)) return kExitFailure;
+    for (const auto& line : PrintListing(image, sections)) io.Out(QString::fromStdString(line));
+    return kExitOk;
+}
+
+}  // namespace wrk7::cli

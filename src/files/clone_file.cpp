@@ -1,0 +1,192 @@
+#include "files/clone_file.h"
+
+#include <QFileInfo>
+
+#include "codecs/channel_codec.h"
+#include "codecs/grid_text.h"
+#include "codecs/settings_codec.h"
+#include "codecs/vfo_codec.h"
+#include "core/flag_block.h"
+#include "core/hex.h"
+#include "edit/bank.h"
+#include "files/text_file.h"
+
+namespace wrk7 {
+
+namespace {
+
+// The decoders take a record as the receiver's reply: a line break, then the
+// digits.
+std::string AsReply(const std::string& line) { return "\r\n" + line; }
+
+std::string LineLabel(int line) { return "line " + std::to_string(line + 1) + ": "; }
+
+struct RecordRule {
+    int first;
+    int count;
+    std::vector<std::size_t> lengths;  // accepted digit counts
+    const char* what;
+};
+
+// Lengths as this program writes them, plus the longer forms a block has when
+// it was stored as read from the receiver.
+const std::vector<RecordRule>& RecordRules() {
+    static const std::vector<RecordRule> rules{
+        {kSettingsLine0, 1, {64}, "settings block 0"},
+        {kSettingsLine1, 1, {46}, "settings block 1"},
+        {kFirstVfoLine, kBandCount, {30}, "VFO record of band "},
+        {kFirstChannelLine, kSlotCount, {64}, "channel record of slot "},
+        {kFirstFlagLine, 5, {64}, "enable map chunk "},
+        {kFirstFlagLine + 5, 1, {5}, "enable map chunk "},
+        {kFirstBankLine, 3, {64}, "bank table block "},
+        {kFirstBankLine + 3, 1, {24, 64}, "bank table block "},
+        {kGroupLine, 1, {176, 192}, "scan-group block"},
+    };
+    return rules;
+}
+
+std::string RuleItem(const RecordRule& rule, int line) {
+    std::string what = rule.what;
+    if (!what.empty() && what.back() == ' ') {
+        int index = line - rule.first;
+        if (rule.first == kFirstFlagLine + 5) index = 5;
+        if (rule.first == kFirstBankLine + 3) index = 3;
+        what += std::to_string(index);
+    }
+    return what;
+}
+
+std::string LengthList(const std::vector<std::size_t>& lengths) {
+    std::string out;
+    for (std::size_t i = 0; i < lengths.size(); ++i) {
+        if (i) out += " or ";
+        out += std::to_string(lengths[i]);
+    }
+    return out;
+}
+
+}  // namespace
+
+std::vector<std::string> CloneFileLines(CloneImage& image) {
+    EncodeSettings(image);
+    EncodeFlagBlock(image);
+    EncodeBankTable(image);
+    EncodeGroupBlock(image);
+
+    std::vector<std::string> lines;
+    lines.reserve(kCloneFileLines);
+    lines.emplace_back(FileHeaderLine);
+    lines.push_back(image.SettingsBlock0);
+    lines.push_back(image.SettingsBlock1);
+    for (int b = 0; b < kBandCount; ++b) lines.push_back(EncodeVfoBand(image, b));
+    for (int s = 0; s < kSlotCount; ++s) lines.push_back(EncodeChannel(image, s));
+    for (const auto& chunk : image.FlagBlock) lines.push_back(chunk);
+    for (int b = 0; b < kBandCount; ++b) lines.push_back(FlattenLineBreaks(image.Vfo[b].Text(kNote)));
+    for (int s = 0; s < kSlotCount; ++s) lines.push_back(FlattenLineBreaks(image.Mem[s].Text(kNote)));
+    for (const auto& block : image.BankBlock) lines.push_back(block);
+    lines.push_back(image.GroupBlock);
+    lines.emplace_back(FileFooterLine);
+    return lines;
+}
+
+FileResult SaveCloneFile(CloneImage& image, const QString& path) {
+    if (path.isEmpty()) return FileResult::Failure(kFileOpenError);
+    // Encode into a copy so a failed save changes nothing in the image.
+    CloneImage encoded = image;
+    const QByteArray bytes = JoinLinesCrLf(CloneFileLines(encoded));
+    if (!WriteFileAtomically(path, bytes)) return FileResult::Failure(kFileOpenError);
+    encoded.Modified = false;
+    image = std::move(encoded);
+    return FileResult::Success();
+}
+
+FileResult ApplyCloneFileLines(CloneImage& image, const std::vector<std::string>& lines) {
+    if (lines.size() < static_cast<std::size_t>(kCloneFileLines))
+        return FileResult::Failure(kFileOpenError);
+    if (lines[0] != FileHeaderLine || lines[kFooterLine] != FileFooterLine)
+        return FileResult::Failure(kDataError);
+
+    CloneImage next = image;
+    next.SettingsBlock0 = lines[kSettingsLine0];
+    next.SettingsBlock1 = lines[kSettingsLine1];
+    DecodeSettings(next);
+    for (int b = 0; b < kBandCount; ++b) {
+        DecodeVfoBand(next, AsReply(lines[kFirstVfoLine + b]), b);
+        next.Vfo[b].SetText(kNote, FlattenLineBreaks(lines[kFirstVfoNoteLine + b]));
+    }
+    for (int s = 0; s < kSlotCount; ++s) {
+        DecodeChannel(next, AsReply(lines[kFirstChannelLine + s]), s);
+        next.Mem[s].SetText(kNote, FlattenLineBreaks(lines[kFirstNoteLine + s]));
+    }
+    for (int k = 0; k < 6; ++k) next.FlagBlock[k] = lines[kFirstFlagLine + k];
+    DecodeFlagBlock(next);
+    for (int k = 0; k < 4; ++k) next.BankBlock[k] = lines[kFirstBankLine + k];
+    DecodeBankTable(next);
+    next.GroupBlock = lines[kGroupLine];
+    DecodeGroupBlock(next);
+    UpDateMemData(next);
+    next.Modified = false;
+    image = std::move(next);
+    return FileResult::Success();
+}
+
+FileResult LoadCloneFile(CloneImage& image, const QString& path) {
+    const auto text = ReadTextLines(path, kCloneFileLines);
+    if (!text) return FileResult::Failure(kFileOpenError);
+    return ApplyCloneFileLines(image, text->lines);
+}
+
+FileResult OpenCloneFile(CloneImage& image, const QString& path) {
+    if (path.isEmpty() || !QFileInfo(path).isFile()) return FileResult::Failure(kFileOpenError);
+    return LoadCloneFile(image, path);
+}
+
+std::vector<std::string> CheckCloneFile(const QString& path) {
+    std::vector<std::string> problems;
+    const auto text = QFileInfo(path).isFile() ? ReadTextLines(path, kCloneFileLines) : std::nullopt;
+    if (!text) {
+        problems.emplace_back(LineLabel(0) + std::string(kFileOpenError) + ": the file cannot be read");
+        return problems;
+    }
+    const auto& lines = text->lines;
+    const int count = static_cast<int>(lines.size());
+    if (count < kCloneFileLines)
+        problems.push_back(LineLabel(count) + std::string(kFileOpenError) + ": the file ends after " +
+                           std::to_string(count) + " lines, " + std::to_string(kCloneFileLines) +
+                           " are needed");
+    if (count > 0 && lines[0] != FileHeaderLine)
+        problems.push_back(LineLabel(0) + std::string(kDataError) + ": the header is not \"" +
+                           std::string(FileHeaderLine) + "\"");
+    if (count > kFooterLine && lines[kFooterLine] != FileFooterLine)
+        problems.push_back(LineLabel(kFooterLine) + std::string(kDataError) + ": the footer is not \"" +
+                           std::string(FileFooterLine) + "\"");
+    if (text->truncatedLine)
+        problems.push_back("a line is longer than " + std::to_string(kMaxLineBytes) + " bytes");
+
+    for (const auto& rule : RecordRules()) {
+        for (int line = rule.first; line < rule.first + rule.count && line < count; ++line) {
+            const std::string& l = lines[line];
+            const bool lengthOk =
+                std::find(rule.lengths.begin(), rule.lengths.end(), l.size()) != rule.lengths.end();
+            if (!lengthOk)
+                problems.push_back(LineLabel(line) + RuleItem(rule, line) + " has " +
+                                   std::to_string(l.size()) + " characters, " + LengthList(rule.lengths) +
+                                   " expected");
+            if (!IsUpperHex(l))
+                problems.push_back(LineLabel(line) + RuleItem(rule, line) +
+                                   " holds characters other than upper-case hex digits");
+        }
+    }
+    if (count > kFirstBankLine + 3) {
+        CloneImage banks;
+        for (int k = 0; k < 4; ++k) banks.BankBlock[k] = lines[kFirstBankLine + k];
+        DecodeBankTable(banks);
+        const int total = BankTotal(banks);
+        if (total != kChannelCount)
+            problems.push_back(LineLabel(kFirstBankLine) + std::string(kTotalMustBe1000Message) +
+                               ": the bank table adds up to " + std::to_string(total));
+    }
+    return problems;
+}
+
+}  // namespace wrk7

@@ -1,0 +1,58 @@
+#pragma once
+#include <QString>
+#include <string>
+#include <vector>
+
+#include "core/image.h"
+#include "files/result.h"
+
+namespace wrk7 {
+
+// The clone file (.WK7): 2643 text lines framed by FileHeaderLine and
+// FileFooterLine holding the settings blocks, VFO and channel records, the
+// enable map, the notes, the bank table and the scan-group block.
+inline constexpr int kCloneFileLines = 2643;
+inline constexpr int kSettingsLine0 = 1;
+inline constexpr int kSettingsLine1 = 2;
+inline constexpr int kFirstVfoLine = 3;
+inline constexpr int kFirstChannelLine = 17;
+inline constexpr int kFirstFlagLine = 1317;
+inline constexpr int kFirstVfoNoteLine = 1323;
+inline constexpr int kFirstNoteLine = 1337;
+inline constexpr int kFirstBankLine = 2637;
+inline constexpr int kGroupLine = 2641;
+inline constexpr int kFooterLine = 2642;
+
+inline constexpr std::string_view kCloneFileFilter =
+    "Korvan WR-K7 Clone Files (*.WK7)|*.WK7|All Files (*.*)|*.*";
+
+// The file's lines for the image. Runs the encoders first (settings, enable
+// map, bank table with its clamping, scan groups), as a save does. Line breaks
+// inside notes become blanks so the file keeps its line count.
+std::vector<std::string> CloneFileLines(CloneImage& image);
+
+// Writes the image to path atomically; on failure the old file is intact and
+// the result holds "File Open Error". On success Modified is cleared. The
+// caller keeps the current file name and the window caption.
+FileResult SaveCloneFile(CloneImage& image, const QString& path);
+
+// Loads a file into the image as Open does, taking all 1300 slots. A failure
+// ("File Open Error" for a file that cannot be read or has fewer than 2643
+// lines, "Data Error" for a wrong header or footer) leaves the image as it
+// was. On success the memory list is refreshed (disabled slots wiped) and
+// Modified cleared.
+FileResult LoadCloneFile(CloneImage& image, const QString& path);
+// The start-up load of a file named on the command line: "File Open Error"
+// when there is no such file, otherwise LoadCloneFile.
+FileResult OpenCloneFile(CloneImage& image, const QString& path);
+// The load from lines already read (at least 2643 of them, else the "File
+// Open Error" case).
+FileResult ApplyCloneFileLines(CloneImage& image, const std::vector<std::string>& lines);
+
+// Every problem of a file, one text per problem with its 1-based line number
+// ("line 18: ..."): the "File Open Error" and "Data Error" cases, record lines
+// of the wrong length or with characters other than upper-case hex digits,
+// and a bank table whose total is not 1000. Empty when the file is clean.
+std::vector<std::string> CheckCloneFile(const QString& path);
+
+}  // namespace wrk7

@@ -1,0 +1,373 @@
+#include "files/csv.h"
+
+#include <QFile>
+#include <cmath>
+
+#include "codecs/grid_text.h"
+#include "core/hex.h"
+#include "core/tables.h"
+#include "files/text_file.h"
+
+namespace wrk7 {
+
+namespace {
+
+constexpr std::array<std::string_view, 16> kTitles{
+    "MODEL", "BANK",  "CHANNEL", "FREQUENCY", "MODE",  "STEP", "OPTION", "SECRET",
+    "TRAIN", "TONE",  "SHIFT",   "SHIFT FREQUENCY", "NOTES", "NAME", "SKIP", "ENABLE"};
+
+constexpr std::array<std::string_view, 5> kAreas{"VFO", "MEMORY", "PROGRAM SCAN", "SEARCH PASS",
+                                                 "PRIORITY"};
+constexpr std::string_view kTrue = "#TRUE#";
+constexpr std::string_view kFalse = "#FALSE#";
+
+void AppendQuoted(std::string& out, std::string_view text) {
+    out += '"';
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '"') {
+            out += "\"\"";
+        } else if (c == '\r' || c == '\n') {
+            // A row stays on one line; CR LF is one break.
+            out += ' ';
+            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        } else {
+            out += c;
+        }
+    }
+    out += '"';
+}
+
+std::string Row(std::string_view area, const std::string& channel, const SlotFields& fields, bool skip,
+                std::string_view enable, bool quoteEnable) {
+    std::string row;
+    row.reserve(160);
+    AppendQuoted(row, kCsvModel);
+    row += ',';
+    AppendQuoted(row, area);
+    row += ',';
+    AppendQuoted(row, channel);
+    for (int f = 0; f < kVfoFieldCount; ++f) {
+        row += ',';
+        AppendQuoted(row, fields.Text(f));
+    }
+    row += ',';
+    AppendQuoted(row, skip ? kTrue : kFalse);
+    row += ',';
+    if (quoteEnable)
+        AppendQuoted(row, enable);
+    else
+        row += enable;
+    return row;
+}
+
+// Numbers of the channel lookups: the leading decimal part, rounded to the
+// nearest integer with ties to even.
+long long RoundedNumber(std::string_view text) {
+    const double v = std::nearbyint(LeadingNumber(text));
+    if (v > 1e9 || v < -1e9) return v > 0 ? 1000000000LL : -1000000000LL;
+    return static_cast<long long>(v);
+}
+
+bool StartsWithDigit(std::string_view t) { return !t.empty() && t.front() >= '0' && t.front() <= '9'; }
+
+// Fields as the export writes them: a quoted field runs to the next lone
+// quote (a doubled quote inside is one quote) and the rest up to the comma or
+// line end is passed over; an unquoted field runs to the comma or line end.
+struct Field {
+    std::string text;
+    bool quoted = false;
+    bool IsYes() const { return !quoted && text == kTrue; }
+};
+
+class FieldStream {
+public:
+    explicit FieldStream(std::string_view text) : s_(text) {}
+    bool AtEnd() const { return pos_ >= s_.size(); }
+
+    Field Next() {
+        Field f;
+        while (pos_ < s_.size() && (s_[pos_] == ' ' || s_[pos_] == '\t')) ++pos_;
+        if (pos_ < s_.size() && s_[pos_] == '"') {
+            f.quoted = true;
+            ++pos_;
+            while (pos_ < s_.size()) {
+                const std::size_t q = s_.find('"', pos_);
+                if (q == std::string_view::npos) {
+                    // Stray quote: the field takes the rest of the text.
+                    f.text.append(s_.substr(pos_));
+                    pos_ = s_.size();
+                    break;
+                }
+                f.text.append(s_.substr(pos_, q - pos_));
+                pos_ = q + 1;
+                if (pos_ + 1 < s_.size() && s_[pos_] == '"' && !IsEnd(pos_ + 1)) {
+                    f.text += '"';
+                    ++pos_;
+                    continue;
+                }
+                break;
+            }
+            f.text = FlattenLineBreaks(f.text);
+            while (pos_ < s_.size() && !IsEnd(pos_)) ++pos_;
+        } else {
+            const std::size_t start = pos_;
+            while (pos_ < s_.size() && !IsEnd(pos_)) ++pos_;
+            std::size_t end = pos_;
+            while (end > start && (s_[end - 1] == ' ' || s_[end - 1] == '\t')) --end;
+            f.text.assign(s_.substr(start, end - start));
+        }
+        SkipTerminator();
+        return f;
+    }
+
+private:
+    bool IsEnd(std::size_t i) const {
+        return i >= s_.size() || s_[i] == ',' || s_[i] == '\r' || s_[i] == '\n';
+    }
+    void SkipTerminator() {
+        if (pos_ >= s_.size()) return;
+        if (s_[pos_] == '\r' && pos_ + 1 < s_.size() && s_[pos_ + 1] == '\n') ++pos_;
+        ++pos_;
+    }
+
+    std::string_view s_;
+    std::size_t pos_ = 0;
+};
+
+std::string Upper(std::string text) {
+    bool ascii = true;
+    for (char& c : text) {
+        if (static_cast<unsigned char>(c) >= 0x80) ascii = false;
+        else if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    }
+    if (ascii) return text;
+    return QString::fromStdString(text).toUpper().toStdString();
+}
+
+std::string UpperAscii(std::string_view text) {
+    std::string out(text);
+    for (char& c : out)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return out;
+}
+
+int IndexOfUpper(std::string_view field, auto const& names, std::size_t count) {
+    for (std::size_t i = 0; i < count && i < names.size(); ++i)
+        if (UpperAscii(names[i]) == field) return static_cast<int>(i);
+    return -1;
+}
+
+// The target of a row: a band (area 0) or a slot, or -1.
+int Target(int area, const std::string& channel) {
+    switch (area) {
+        case 0: {
+            if (!StartsWithDigit(channel) && channel.front() != '-' && channel.front() != '+') return -1;
+            const long long n = RoundedNumber(channel);
+            return n >= 0 && n < kBandCount ? static_cast<int>(n) : -1;
+        }
+        case 1: {
+            const long long n = RoundedNumber(channel);
+            if (!StartsWithDigit(channel) && channel.front() != '-' && channel.front() != '+') return -1;
+            return n >= 0 && n < kChannelCount ? static_cast<int>(n) : -1;
+        }
+        case 2: return ProgramScanSlot(channel);
+        case 3: return SearchPassSlot(channel);
+        default: return PrioritySlot(channel);
+    }
+}
+
+}  // namespace
+
+int ProgramScanSlot(std::string_view text) {
+    if (text.empty()) return -1;
+    auto plain = [](long long n) {
+        if (n < 0) return -1;
+        if (n <= 99) return static_cast<int>(kFirstScanEdgeSlot + n);
+        if (n >= 1000 && n <= 1099) return static_cast<int>(n);
+        return -1;
+    };
+    if (text.front() == 'P') {
+        const long long n = RoundedNumber(text.substr(1, 2));
+        const char last = text.back();
+        if (last == 'A' || last == 'B') {
+            if (n < 0 || n > 49) return -1;
+            return static_cast<int>(kFirstScanEdgeSlot + 2 * n + (last == 'B' ? 1 : 0));
+        }
+        return plain(n);
+    }
+    if (StartsWithDigit(text)) return plain(RoundedNumber(text));
+    return -1;
+}
+
+int SearchPassSlot(std::string_view text) {
+    if (!StartsWithDigit(text)) return -1;
+    const long long n = RoundedNumber(text);
+    if (n >= 0 && n <= 99) return static_cast<int>(kFirstSearchPassSlot + n);
+    if (n >= 1100 && n <= 1199) return static_cast<int>(n);
+    return -1;
+}
+
+int PrioritySlot(std::string_view text) {
+    if (!StartsWithDigit(text)) return -1;
+    const long long n = RoundedNumber(text);
+    // 0..99 as well as 1200..1299: the export writes entries 10..99 as "10".."99".
+    if (n >= 0 && n <= 99) return static_cast<int>(kFirstPrioritySlot + n);
+    if (n >= 1200 && n <= 1299) return static_cast<int>(n);
+    return -1;
+}
+
+std::vector<std::string> CsvExportLines(const CloneImage& image) {
+    std::vector<std::string> lines;
+    lines.reserve(1 + kCsvRows);
+    std::string title;
+    for (std::size_t i = 0; i < kTitles.size(); ++i) {
+        if (i) title += ',';
+        AppendQuoted(title, kTitles[i]);
+    }
+    lines.push_back(std::move(title));
+    for (int b = 0; b < kBandCount; ++b)
+        lines.push_back(Row(kAreas[0], std::to_string(b), image.Vfo[b], false, kTrue, true));
+    const auto& pairLabel = ScanPairLabel();
+    for (int s = 0; s < kSlotCount; ++s) {
+        std::string_view area;
+        std::string channel;
+        if (s < kFirstScanEdgeSlot) {
+            area = kAreas[1];
+            channel = std::to_string(s);
+        } else if (s < kFirstSearchPassSlot) {
+            area = kAreas[2];
+            channel = pairLabel[s - kFirstScanEdgeSlot];
+        } else if (s < kFirstPrioritySlot) {
+            area = kAreas[3];
+            channel = std::to_string(s - kFirstSearchPassSlot);
+        } else {
+            area = kAreas[4];
+            channel = std::to_string(s - kFirstPrioritySlot);
+        }
+        lines.push_back(Row(area, channel, image.Mem[s], image.Mem[s].Value(kSkip) != 0,
+                            image.ChannelEnable[s] ? kTrue : kFalse, false));
+    }
+    return lines;
+}
+
+FileResult ExportCsv(const CloneImage& image, const QString& path) {
+    if (path.isEmpty() || !WriteFileAtomically(path, JoinLinesCrLf(CsvExportLines(image))))
+        return FileResult::Failure(kFileOpenError);
+    return FileResult::Success();
+}
+
+CsvImportResult ImportCsvText(CloneImage& image, std::string_view text) {
+    CsvImportResult out;
+    FieldStream in(text);
+    const auto midRow = [&] {
+        out.result = FileResult::Failure(kFileOpenError);
+        return out;
+    };
+    while (!in.AtEnd()) {
+        if (in.Next().text != kCsvModel) continue;
+        if (in.AtEnd()) return midRow();
+        const std::string areaText = Upper(in.Next().text);
+        int area = -1;
+        for (std::size_t a = 0; a < kAreas.size(); ++a)
+            if (areaText == kAreas[a]) area = static_cast<int>(a);
+        if (area < 0) {
+            ++out.rowsRejected;
+            continue;
+        }
+        if (in.AtEnd()) return midRow();
+        const std::string channel = Upper(in.Next().text);
+        const int target = channel.empty() ? -1 : Target(area, channel);
+        if (target < 0) {
+            ++out.rowsRejected;
+            continue;
+        }
+        std::array<std::string, 11> f;
+        for (auto& field : f) {
+            if (in.AtEnd()) return midRow();
+            field = Upper(in.Next().text);
+        }
+        if (in.AtEnd()) return midRow();
+        const bool skip = in.Next().IsYes();
+        if (in.AtEnd()) return midRow();
+        const bool enable = in.Next().IsYes();
+
+        const double freq = LeadingNumber(f[0]);
+        int mode = -1;
+        for (std::size_t m = 0; m < ModeName.size(); ++m)
+            if (f[1] == ModeName[m]) mode = static_cast<int>(m);
+        const int step = IndexOfUpper(f[2], StepName, 18);
+        if (freq == 0 || mode < 0 || step < 0) {
+            ++out.rowsRejected;
+            continue;
+        }
+        int option = std::max(0, IndexOfUpper(f[3], OptionName, OptionName.size()));
+        if (skip) option += 8;
+        const double secret = LeadingNumber(f[4]);
+        int carrier = kCarrierJR;
+        if (f[5] != "JR") {
+            const double t = std::nearbyint(LeadingNumber(f[5]));
+            const double c = std::nearbyint(t / 100 - 3);
+            if (c >= 0 && c <= 27) carrier = static_cast<int>(c);
+        }
+        int tone = 8;
+        const double toneValue = LeadingNumber(f[6]);
+        for (std::size_t t = 0; t < ToneName.size(); ++t)
+            if (LeadingNumber(ToneName[t]) == toneValue) {
+                tone = static_cast<int>(t);
+                break;
+            }
+        const int shift = f[7] == "+SHIFT" ? 1 : f[7] == "-SHIFT" ? 2 : 0;
+        const double offset = LeadingNumber(f[8]);
+
+        SlotFields& dst = area == 0 ? image.Vfo[target] : image.Mem[target];
+        dst.Set(kFreq, freq);
+        dst.Set(kMode, mode);
+        dst.Set(kStep, step);
+        dst.Set(kOption, option);
+        dst.Set(kSecret, secret);
+        dst.Set(kCarrier, carrier);
+        dst.Set(kTone, tone);
+        dst.Set(kShift, shift);
+        dst.Set(kOffset, offset);
+        dst.SetText(kNote, f[9]);
+        dst.SetText(kName, f[10]);
+        if (area != 0) {
+            dst.SetText(kSkip, skip ? "True" : "False");
+            image.ChannelEnable[target] = enable;
+        }
+        ++out.rowsStored;
+    }
+    UpDateMemData(image);
+    image.Modified = false;
+    return out;
+}
+
+CsvImportResult ImportCsv(CloneImage& image, const QString& path) {
+    CsvImportResult out;
+    QFile file(path);
+    if (path.isEmpty() || !file.open(QIODevice::ReadOnly) || file.size() > kMaxCsvBytes) {
+        out.result = FileResult::Failure(kFileOpenError);
+        return out;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        out.result = FileResult::Failure(kFileOpenError);
+        return out;
+    }
+    // Decode line by line, so a legacy CP932 note does not spoil the rest.
+    std::string text;
+    text.reserve(static_cast<std::size_t>(bytes.size()));
+    qsizetype start = 0;
+    if (bytes.startsWith("\xEF\xBB\xBF")) start = 3;
+    while (start < bytes.size()) {
+        qsizetype nl = bytes.indexOf('\n', start);
+        if (nl < 0) nl = bytes.size();
+        text += DecodeLine(bytes.mid(start, nl - start));
+        if (nl < bytes.size()) text += '\n';
+        start = nl + 1;
+    }
+    return ImportCsvText(image, text);
+}
+
+}  // namespace wrk7

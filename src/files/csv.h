@@ -1,0 +1,51 @@
+#pragma once
+#include <QString>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/image.h"
+#include "files/result.h"
+
+namespace wrk7 {
+
+// The CSV channel list: a title line, then one row of 16 fields per VFO band
+// (14) and per memory-type slot (1300). Text fields are quoted; a double quote
+// inside a text is written twice, as spreadsheets expect.
+inline constexpr std::string_view kCsvFilter = "CSV Files (*.csv)|*.csv|All Files (*.*)|*.*";
+inline constexpr std::string_view kCsvModel = "WR-K7";
+inline constexpr int kCsvRows = kBandCount + kSlotCount;
+
+// Largest CSV file read; a bigger one is "File Open Error".
+inline constexpr qint64 kMaxCsvBytes = 64 << 20;
+
+// The lines of the export, title first, without line ends.
+std::vector<std::string> CsvExportLines(const CloneImage& image);
+// Writes the export atomically ("File Open Error" on failure, the old file
+// intact). The image, its modified flag included, stays as it is.
+FileResult ExportCsv(const CloneImage& image, const QString& path);
+
+struct CsvImportResult {
+    FileResult result;
+    int rowsStored = 0;    // rows that replaced a band or slot
+    int rowsRejected = 0;  // rows that named the model but were passed over
+};
+
+// Applies the rows of text to the image. Rows naming a band or slot replace
+// it; rows with a wrong model, area, channel, a zero frequency, an unknown mode
+// or step are passed over. A text that ends inside a row gives "File Open
+// Error": the rows before stay stored, nothing is refreshed and Modified is
+// unchanged. Otherwise the memory list is refreshed (disabled slots wiped)
+// and Modified cleared. Line breaks inside a quoted field become blanks.
+CsvImportResult ImportCsvText(CloneImage& image, std::string_view text);
+// Reads the file (lines in UTF-8, or CP932 where not valid UTF-8) and
+// imports it; a file that cannot be read changes nothing.
+CsvImportResult ImportCsv(CloneImage& image, const QString& path);
+
+// Channel-name lookups of the import: the upper-cased CHANNEL text to a slot,
+// or -1.
+int ProgramScanSlot(std::string_view text);  // "P3B" and "7" -> 1007
+int SearchPassSlot(std::string_view text);   // "5" and "1105" -> 1105
+int PrioritySlot(std::string_view text);     // "0".."99", "1200".."1299"
+
+}  // namespace wrk7

@@ -1,0 +1,185 @@
+#include "files/listing.h"
+
+#include <cmath>
+
+#include "codecs/grid_text.h"
+#include "core/hex.h"
+#include "core/tables.h"
+
+namespace wrk7 {
+
+namespace {
+
+constexpr char kTab = '\t';
+
+// Width in characters: a UTF-8 lead byte starts a character.
+std::size_t CharCount(std::string_view text) {
+    std::size_t n = 0;
+    for (unsigned char c : text)
+        if ((c & 0xC0) != 0x80) ++n;
+    return n;
+}
+
+std::string Join(std::initializer_list<std::string_view> fields) {
+    std::string line;
+    bool first = true;
+    for (auto f : fields) {
+        if (!first) line += kTab;
+        line += f;
+        first = false;
+    }
+    return line;
+}
+
+template <std::size_t N>
+void AddOption(ListingLines& out, std::string_view label, const std::array<std::string_view, N>& captions,
+               int selected) {
+    // A group with no button on prints nothing.
+    if (selected < 0 || selected >= static_cast<int>(N)) return;
+    out.push_back(std::string(label) + " = " + std::string(captions[static_cast<std::size_t>(selected)]));
+}
+
+void AddSwitch(ListingLines& out, std::string_view label, bool on) {
+    out.push_back(std::string(label) + (on ? " = On" : " = Off"));
+}
+
+constexpr std::array<std::string_view, 4> kLampCaption{"OFF", "5sec", "ON", "ALL OFF"};
+constexpr std::array<std::string_view, 2> kMoniCaption{"Monitor", "Mute"};
+constexpr std::array<std::string_view, 2> kKeyFuncCaption{"Push", "Hold"};
+constexpr std::array<std::string_view, 4> kApoCaption{"Off", "30", "60", "90"};
+constexpr std::array<std::string_view, 5> kBugCaption{"1", "2", "3", "4", "5"};
+
+bool IsSkipMarked(double option) {
+    if (!std::isfinite(option)) return false;
+    const long long whole = std::llround(option);
+    return ((whole % 16) + 16) % 16 == 8;
+}
+
+std::string_view SectionTitle(int k, std::string& bank) {
+    if (k < kBanks) {
+        bank = "Bank" + std::to_string(k);
+        return bank;
+    }
+    if (k == kBanks) return "Program Scan";
+    if (k == kBanks + 1) return "Search Pass";
+    return "Priority";
+}
+
+}  // namespace
+
+std::string RightAligned(std::string_view text, std::size_t width) {
+    const std::size_t n = CharCount(text);
+    if (n >= width) return std::string(text);
+    return std::string(width - n, ' ') + std::string(text);
+}
+
+ListingLines PrintSettingsSection(const CloneImage& image) {
+    const SetModeSettings& s = image.Settings;
+    ListingLines out{"Settings", ""};
+    if (image.RegionIndex >= 0 && image.RegionIndex < kModelCount)
+        out.push_back("Model = " + std::string(ModelName[static_cast<std::size_t>(image.RegionIndex)]));
+    out.push_back("Volume = " + std::to_string(s.Slider1));
+    out.push_back("Squelch = " + std::to_string(s.Slider2));
+    out.push_back(s.opbOpMode == 0   ? "Operating Mode = VFO"
+                  : s.opbOpMode == 2 ? "Operating Mode = Memory"
+                                     : "Operating Mode = Preset");
+    AddOption(out, "Lamp", kLampCaption, s.optLamp);
+    AddOption(out, "MONI key", kMoniCaption, s.opbMONI);
+    AddOption(out, "MONI key Function", kKeyFuncCaption, s.opbKeyFunc);
+    AddOption(out, "Auto Power Off", kApoCaption, s.opbAPO);
+    if (image.RegionIndex == 0) AddOption(out, "Bug Sensitive Level", kBugCaption, s.opbBug);
+    AddSwitch(out, "Write Protect", s.chkWP);
+    AddSwitch(out, "Auto Step", s.chkAutoStep);
+    AddSwitch(out, "Battery Save", s.chkBS);
+    AddSwitch(out, "Attenuator", s.chkATT);
+    AddSwitch(out, "SW bar antenna", s.chkBarSW);
+    AddSwitch(out, "AM bar antenna", s.chkBarAM);
+    AddSwitch(out, "Beep", s.chkBeep);
+    AddSwitch(out, "Bell", s.chkBell);
+    out.emplace_back();
+    return out;
+}
+
+ListingLines PrintVfoSection(const CloneImage& image) {
+    const int model = image.RegionIndex;
+    ListingLines out{"", "VFO Data", ""};
+    out.push_back(Join({"Band", "Frequency", "Mode", "   Step", "Option", model == 1 ? "Secret" : "  -  ",
+                        model == 0 ? "Carrier" : "  -  ", " Tone", "Shift", "ShiftFreq.", "Note", "Name"}));
+    for (int b = 0; b < kBandCount; ++b) {
+        const GridRow row = VfoGridRow(image, b);
+        out.push_back(Join({std::to_string(b), RightAligned(row[0], 11), row[1], RightAligned(row[2], 7), row[3],
+                            RightAligned(row[4], 3), row[5], RightAligned(row[6], 7), row[7],
+                            RightAligned(row[8], 9), row[9]}));
+    }
+    return out;
+}
+
+ListingLines PrintMemorySection(const CloneImage& image) {
+    const int model = image.RegionIndex;
+    ListingLines out{"", "Memory Bank", ""};
+    bool any = false;
+    for (bool e : image.ChannelEnable) any = any || e;
+    if (!any) {
+        out.emplace_back("= No Entries =");
+        return out;
+    }
+    const std::string heading =
+        Join({"Ch", "Frequency", "Mode", "   Step", "Option", model == 1 ? "Secret" : "Skip",
+              model == 0 ? "Carrier" : model == 1 ? "Skip" : "  -  ", " Tone", "Shift", "ShiftFreq.", "Note",
+              "Name"});
+    int bankStart = 0;
+    for (int k = 0; k < kBanks + 3; ++k) {
+        int first = 0, count = 0;
+        if (k < kBanks) {
+            count = std::max(0, image.BankCount[k]);
+            first = bankStart;
+            bankStart += count;
+            // Counts beyond the channel space (a damaged table) stop at it.
+            if (first >= kChannelCount) count = 0;
+            count = std::min(count, kChannelCount - std::min(first, kChannelCount));
+        } else {
+            first = kFirstScanEdgeSlot + 100 * (k - kBanks);
+            count = 100;
+        }
+        if (count == 0) continue;
+        bool enabled = false;
+        for (int s = first; s < first + count; ++s) enabled = enabled || image.ChannelEnable[s];
+        if (!enabled) continue;
+        std::string bank;
+        out.emplace_back();
+        out.emplace_back(SectionTitle(k, bank));
+        out.push_back(heading);
+        for (int i = 0; i < count; ++i) {
+            const int s = first + i;
+            if (!image.ChannelEnable[s]) continue;
+            const SlotFields& f = image.Mem[s];
+            const std::string channel =
+                k == kBanks ? std::to_string(i / 2) + (i % 2 == 0 ? "A" : "B") : RightAligned(std::to_string(i), 3);
+            const std::string skipMark = IsSkipMarked(f.Value(kOption)) ? "*" : " ";
+            std::string sixth = model == 1 ? RightAligned(FieldText(kSecret, f.Value(kSecret)), 3) : skipMark;
+            std::string seventh = model == 0 ? f.Text(kCarrier) : model == 1 ? skipMark : "-";
+            out.push_back(Join({channel, FormatFrequency(f.Value(kFreq)), f.Text(kMode), f.Text(kStep),
+                                f.Text(kOption), sixth, seventh, f.Text(kTone), f.Text(kShift), f.Text(kOffset),
+                                f.Text(kNote), f.Text(kName)}));
+        }
+    }
+    return out;
+}
+
+ListingLines PrintListing(const CloneImage& image, const ListingSections& sections) {
+    if (!sections.Any()) return {};
+    ListingLines out{std::string(kListingTitle), "", ""};
+    auto append = [&out](ListingLines part) { out.insert(out.end(), part.begin(), part.end()); };
+    if (sections.settings) {
+        append(PrintSettingsSection(image));
+        out.emplace_back();
+    }
+    if (sections.vfo) {
+        append(PrintVfoSection(image));
+        out.emplace_back();
+    }
+    if (sections.memory) append(PrintMemorySection(image));
+    return out;
+}
+
+}  // namespace wrk7

@@ -1,0 +1,69 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <string_view>
+#include <utility>
+
+#include "files/result.h"
+
+class QSettings;
+
+namespace wrk7 {
+
+// The port file "WR-K7.ini": one line, the serial port number (COM1..COM16).
+inline constexpr std::string_view kPortFileName = "WR-K7.ini";
+inline constexpr int kMinPort = 1;
+inline constexpr int kMaxPort = 16;
+inline constexpr int kDefaultPort = 1;
+
+// Where the port file may live: beside the program first, then the per-user
+// configuration folder (for a program folder that cannot be written).
+struct PortFileDirs {
+    QString programDir;
+    QString configDir;
+};
+// The program's folder and QStandardPaths' application configuration folder;
+// needs the application object.
+PortFileDirs DefaultPortFileDirs();
+
+// The port in the file at path: the first field as a whole number when it is
+// 1..16, otherwise 1. A missing file, one named in another letter case, an
+// empty or unreadable one all give 1, silently.
+int ReadPortFileAt(const QString& path);
+// Beside the program first, then the configuration folder.
+int ReadPortFile(const PortFileDirs& dirs);
+int ReadPortFile();
+// The file that WritePortFile writes: beside the program when that folder is
+// writable, otherwise in the configuration folder.
+QString PortFileWritePath(const PortFileDirs& dirs);
+// Writes "port" CR LF atomically; "File Open Error" when it cannot be written.
+FileResult WritePortFileAt(const QString& path, int port);
+FileResult WritePortFile(const PortFileDirs& dirs, int port);
+FileResult WritePortFile(int port);
+
+// The clone file named on the command line: the first argument after the
+// program, with one pair of enclosing double quotes removed (the shell has
+// usually removed them already). Empty when there is none.
+QString StartupPath(const QStringList& arguments);
+
+// The per-user settings store of the window placement.
+inline constexpr std::string_view kSettingsOrganisation = "Korvan";
+inline constexpr std::string_view kSettingsApplication = "WR-K7 Clone Utility";
+inline constexpr std::string_view kPlacementSection = "Settings";
+inline constexpr std::array<std::string_view, 4> kPlacementKeys{"MainLeft", "MainTop", "MainWidth",
+                                                                 "MainHeight"};
+inline constexpr int kTwipsPerInch = 1440;
+
+// A length in pixels at dpi as whole twips.
+int PixelsToTwips(int pixels, double dpi);
+
+struct WindowPlacement {
+    int left = 0, top = 0, width = 0, height = 0;  // pixels
+};
+// The four key/value pairs, values in twips, in the order they are written.
+std::array<std::pair<QString, int>, 4> PlacementValues(const WindowPlacement& pixels, double dpi);
+// Writes the keys into section "Settings" of store; nothing when minimised.
+void SavePlacement(QSettings& store, const WindowPlacement& pixels, double dpi, bool minimised);
+
+}  // namespace wrk7

@@ -1,0 +1,146 @@
+#include "files/text_file.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace wrk7 {
+
+namespace {
+
+bool IsValidUtf8(const QByteArray& bytes) {
+    QStringDecoder dec(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    (void)QString(dec(bytes));
+    return !dec.hasError();
+}
+
+}  // namespace
+
+std::optional<std::string> Cp932ToUtf8(const QByteArray& bytes) {
+    QStringDecoder dec("windows-31j", QStringConverter::Flag::Stateless);
+    if (!dec.isValid()) return std::nullopt;
+    const QString text = dec(bytes);
+    if (dec.hasError()) return std::nullopt;
+    return text.toStdString();
+}
+
+std::optional<QByteArray> Utf8ToCp932(const std::string& text) {
+    QStringEncoder enc("windows-31j", QStringConverter::Flag::Stateless);
+    if (!enc.isValid()) return std::nullopt;
+    QByteArray out = enc(QString::fromStdString(text));
+    if (enc.hasError()) return std::nullopt;
+    return out;
+}
+
+std::string DecodeLine(const QByteArray& bytes) {
+    if (IsValidUtf8(bytes)) return bytes.toStdString();
+    if (auto legacy = Cp932ToUtf8(bytes)) return *legacy;
+    // Neither: keep what can be read, the rest as replacement characters.
+    return QString::fromUtf8(bytes).toStdString();
+}
+
+std::optional<TextLines> ReadTextLines(const QString& path, std::size_t maxLines) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    TextLines result;
+    QByteArray line;
+    bool dropping = false;  // inside the rest of an over-long line
+    bool pending = false;   // bytes of an unfinished line seen
+    auto finish = [&] {
+        if (line.endsWith('\r')) line.chop(1);
+        result.lines.push_back(DecodeLine(line));
+        line.clear();
+        dropping = false;
+        pending = false;
+    };
+    constexpr qint64 kChunk = 64 * 1024;
+    QByteArray chunk;
+    while (result.lines.size() < maxLines) {
+        chunk = file.read(kChunk);
+        if (chunk.isEmpty()) {
+            if (file.error() != QFileDevice::NoError) return std::nullopt;
+            break;
+        }
+        qsizetype start = 0;
+        while (start < chunk.size() && result.lines.size() < maxLines) {
+            const qsizetype nl = chunk.indexOf('\n', start);
+            const qsizetype end = nl < 0 ? chunk.size() : nl;
+            if (!dropping) {
+                const auto room = static_cast<qsizetype>(kMaxLineBytes) - line.size();
+                const qsizetype take = std::min(room, end - start);
+                line.append(chunk.constData() + start, take);
+                if (take < end - start) {
+                    dropping = true;
+                    result.truncatedLine = true;
+                }
+            }
+            pending = true;
+            if (nl < 0) {
+                start = chunk.size();
+            } else {
+                finish();
+                start = nl + 1;
+            }
+        }
+        if (result.lines.size() >= maxLines) {
+            result.more = start < chunk.size() || !file.atEnd();
+            return result;
+        }
+    }
+    if (pending) {
+        if (result.lines.size() < maxLines)
+            finish();
+        else
+            result.more = true;
+    }
+    return result;
+}
+
+QByteArray JoinLinesCrLf(const std::vector<std::string>& lines) {
+    std::size_t total = 0;
+    for (const auto& l : lines) total += l.size() + 2;
+    QByteArray out;
+    out.reserve(static_cast<qsizetype>(total));
+    for (const auto& l : lines) {
+        out.append(l.data(), static_cast<qsizetype>(l.size()));
+        out.append("\r\n", 2);
+    }
+    return out;
+}
+
+bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* errorText) {
+    QSaveFile file(path);
+    auto fail = [&](const QString& why) {
+        if (errorText) *errorText = why;
+        return false;
+    };
+    if (!file.open(QIODevice::WriteOnly)) return fail(file.errorString());
+    // A short write is not reported as an error by QSaveFile; committing then
+    // would replace the old file with a truncated one.
+    if (file.write(bytes) != bytes.size()) {
+        const QString why = file.errorString();
+        file.cancelWriting();
+        file.commit();
+        return fail(why);
+    }
+    if (!file.commit()) return fail(file.errorString());
+    return true;
+}
+
+std::string FlattenLineBreaks(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '\r' || c == '\n') {
+            out.push_back(' ');
+            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        } else {
+            out.push_back(c);
+        }
+    }
+    return out;
+}
+
+}  // namespace wrk7

@@ -1,0 +1,46 @@
+#pragma once
+#include <QString>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace wrk7 {
+
+// Text files of the program: lines end in CR LF when written and in CR LF or
+// LF alone when read. Text is written as UTF-8; a line read is taken as UTF-8
+// when it is valid UTF-8 and otherwise as Windows code page 932 (files made on
+// Japanese systems), so old files keep their notes.
+
+// Longest line kept, in bytes; the rest of a longer line is dropped so a file
+// of garbage cannot exhaust memory.
+inline constexpr std::size_t kMaxLineBytes = 1 << 20;
+
+struct TextLines {
+    std::vector<std::string> lines;  // UTF-8, without line ends
+    bool truncatedLine = false;      // some line was longer than kMaxLineBytes
+    bool more = false;               // the file has lines beyond maxLines
+};
+
+// Up to maxLines lines; nullopt when the file cannot be opened or read.
+std::optional<TextLines> ReadTextLines(const QString& path, std::size_t maxLines);
+
+// The same decoding applied to one line of raw bytes.
+std::string DecodeLine(const QByteArray& bytes);
+// CP932 bytes as UTF-8; nullopt for bytes that are not valid CP932.
+std::optional<std::string> Cp932ToUtf8(const QByteArray& bytes);
+// UTF-8 text as CP932 (for tests and for callers that must write legacy files);
+// nullopt when a character has no CP932 form.
+std::optional<QByteArray> Utf8ToCp932(const std::string& text);
+
+// Writes bytes through a temporary file in the same folder that replaces the
+// target only once everything is written, so a failing save leaves the old
+// file intact. errorText receives the system's reason on failure.
+bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* errorText = nullptr);
+// Lines joined with CR LF (after every line), as UTF-8.
+QByteArray JoinLinesCrLf(const std::vector<std::string>& lines);
+
+// A line break inside a one-line text (a note) becomes a blank; CR LF counts
+// as one break.
+std::string FlattenLineBreaks(std::string_view text);
+
+}  // namespace wrk7
