@@ -1,0 +1,175 @@
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+#include <csignal>
+#include <sys/resource.h>
+
+#include "edit/bank.h"
+#include "files/clone_file.h"
+#include "files/rich_image.h"
+#include "files/text_file.h"
+
+namespace wrk7 {
+namespace {
+
+using testing::ReadAll;
+using testing::RichImage;
+using testing::WriteAll;
+
+class CloneFileTest : public ::testing::Test {
+protected:
+    QString Path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+    // The lines a save of image writes, with one line replaced.
+    QByteArray FileWith(int line, const std::string& text) {
+        CloneImage image = RichImage();
+        auto lines = CloneFileLines(image);
+        lines[static_cast<std::size_t>(line)] = text;
+        return JoinLinesCrLf(lines);
+    }
+    QTemporaryDir dir;
+};
+
+TEST_F(CloneFileTest, SaveThenLoadKeepsEveryStore) {
+    CloneImage original = RichImage(1);
+    ASSERT_TRUE(SaveCloneFile(original, Path("a.WK7")).ok);
+    const QByteArray first = ReadAll(Path("a.WK7"));
+    EXPECT_EQ(first.count("\r\n"), kCloneFileLines);
+    EXPECT_FALSE(first.contains("\n\n"));
+
+    CloneImage loaded;
+    loaded.RegionIndex = 1;
+    loaded.Modified = true;
+    ASSERT_TRUE(LoadCloneFile(loaded, Path("a.WK7")).ok);
+    EXPECT_FALSE(loaded.Modified);
+    EXPECT_EQ(loaded.Mem, original.Mem);
+    EXPECT_EQ(loaded.ChannelEnable, original.ChannelEnable);
+    EXPECT_EQ(loaded.Vfo, original.Vfo);
+    EXPECT_EQ(loaded.FlagBlock, original.FlagBlock);
+    EXPECT_EQ(loaded.BankBlock, original.BankBlock);
+    EXPECT_EQ(loaded.GroupMember, original.GroupMember);
+    EXPECT_EQ(loaded.GroupBlock, original.GroupBlock);
+    EXPECT_EQ(loaded.SettingsBlock0, original.SettingsBlock0);
+    EXPECT_EQ(loaded.SettingsBlock1, original.SettingsBlock1);
+    EXPECT_EQ(loaded.Settings.Slider1, 7);
+    for (int b = 0; b < kBanks; ++b) EXPECT_EQ(loaded.BankCount[b], original.BankCount[b]) << b;
+    EXPECT_EQ(loaded.Mem[300].Text(kNote), "東京タワー ①");
+    EXPECT_EQ(loaded.Mem[299].Text(kNote), "   leading blanks");
+    EXPECT_EQ(loaded.Mem[1299].Text(kNote), "last priority");
+
+    ASSERT_TRUE(SaveCloneFile(loaded, Path("b.WK7")).ok);
+    EXPECT_EQ(ReadAll(Path("b.WK7")), first);
+}
+
+TEST_F(CloneFileTest, SaveClampsBanksAndKeepsLineBreaksOutOfNotes) {
+    CloneImage image = RichImage();
+    image.Mem[0].SetText(kNote, "two\r\nlines\nhere");
+    image.BankCount[3] = 400;  // total 1400
+    image.Modified = true;
+    ASSERT_TRUE(SaveCloneFile(image, Path("c.WK7")).ok);
+    EXPECT_FALSE(image.Modified);
+    EXPECT_EQ(BankTotal(image), 1000);
+    CloneImage loaded;
+    ASSERT_TRUE(LoadCloneFile(loaded, Path("c.WK7")).ok);
+    EXPECT_EQ(loaded.Mem[0].Text(kNote), "two lines here");
+    EXPECT_EQ(BankTotal(loaded), 1000);
+    EXPECT_EQ(loaded.BankCount[3], 50);  // cut to the remainder; later banks emptied
+    EXPECT_EQ(loaded.BankCount[49], 0);
+}
+
+TEST_F(CloneFileTest, BadFilesLeaveTheImageAlone) {
+    const CloneImage before = RichImage(2);
+    const QByteArray good = FileWith(0, std::string(FileHeaderLine));
+    struct Case {
+        const char* name;
+        QByteArray bytes;
+        std::string_view message;
+    } cases[] = {
+        {"empty", QByteArray(), kFileOpenError},
+        {"short", good.left(good.indexOf("\r\n", 5000)), kFileOpenError},
+        {"single blanks header", FileWith(0, "Korvan WR-K7 Clone File Start"), kDataError},
+        {"header with trailing blank", FileWith(0, std::string(FileHeaderLine) + " "), kDataError},
+        {"line inserted", good.left(40) + "extra\r\n" + good.mid(40), kDataError},
+        {"binary", QByteArray(300000, '\0'), kFileOpenError},
+        {"binary lines", QByteArray(8000, '\n') + QByteArray(100, '\xff'), kDataError},
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(WriteAll(Path("bad.WK7"), c.bytes)) << c.name;
+        CloneImage image = before;
+        const FileResult r = LoadCloneFile(image, Path("bad.WK7"));
+        EXPECT_FALSE(r.ok) << c.name;
+        EXPECT_EQ(r.messages, std::vector<std::string>{std::string(c.message)}) << c.name;
+        EXPECT_EQ(image, before) << c.name;
+    }
+    CloneImage image = before;
+    EXPECT_EQ(OpenCloneFile(image, Path("missing.WK7")).messages[0], kFileOpenError);
+    EXPECT_EQ(image, before);
+}
+
+TEST_F(CloneFileTest, AcceptsLfLinesExtraLinesAndLegacyNotes) {
+    QByteArray bytes = FileWith(kFirstNoteLine + 5, "");
+    bytes.replace("\r\n", "\n");
+    bytes += "trailing junk\nmore\n";
+    const QByteArray legacy = *Utf8ToCp932("東京タワー");
+    const qsizetype at = bytes.indexOf("\n\n", 0);  // an empty note line
+    ASSERT_GT(at, 0);
+    bytes.insert(at + 1, legacy);
+    ASSERT_TRUE(WriteAll(Path("lf.WK7"), bytes));
+    CloneImage image;
+    ASSERT_TRUE(OpenCloneFile(image, Path("lf.WK7")).ok);
+    // Every slot is taken, the priority entries too.
+    EXPECT_TRUE(image.ChannelEnable[1299]);
+    bool found = false;
+    for (const auto& slot : image.Mem) found = found || slot.Text(kNote) == "東京タワー";
+    for (const auto& band : image.Vfo) found = found || band.Text(kNote) == "東京タワー";
+    EXPECT_TRUE(found);
+}
+
+TEST_F(CloneFileTest, FailingSaveKeepsTheOldFile) {
+    CloneImage image = RichImage();
+    ASSERT_TRUE(SaveCloneFile(image, Path("keep.WK7")).ok);
+    const QByteArray old = ReadAll(Path("keep.WK7"));
+    image.Mem[0].SetText(kNote, "changed");
+    image.Modified = true;
+
+    // A file-size limit makes the write come up short, as a full disk does.
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 4096;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const FileResult r = SaveCloneFile(image, Path("keep.WK7"));
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.messages, std::vector<std::string>{std::string(kFileOpenError)});
+    EXPECT_TRUE(image.Modified);
+    EXPECT_EQ(ReadAll(Path("keep.WK7")), old);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1);
+    EXPECT_FALSE(SaveCloneFile(image, Path("no/such/folder/x.WK7")).ok);
+}
+
+TEST_F(CloneFileTest, CheckReportsEachProblemWithItsLine) {
+    CloneImage image = RichImage();
+    auto lines = CloneFileLines(image);
+    lines[kFirstChannelLine + 2] = lines[kFirstChannelLine + 2].substr(0, 60);
+    lines[kFirstVfoLine] = "ZZ" + lines[kFirstVfoLine].substr(2);
+    lines[kFirstBankLine] = "6400" + std::string(60, '0');  // total 100 + 50
+    ASSERT_TRUE(WriteAll(Path("chk.WK7"), JoinLinesCrLf(lines)));
+    const auto problems = CheckCloneFile(Path("chk.WK7"));
+    ASSERT_EQ(problems.size(), 3u);
+    EXPECT_EQ(problems[0], "line 4: VFO record of band 0 holds characters other than upper-case hex digits");
+    EXPECT_EQ(problems[1], "line 20: channel record of slot 2 has 60 characters, 64 expected");
+    EXPECT_EQ(problems[2], "line 2638: Total CH must be 1000: the bank table adds up to 150");
+
+    CloneImage clean = RichImage();
+    ASSERT_TRUE(SaveCloneFile(clean, Path("ok.WK7")).ok);
+    EXPECT_TRUE(CheckCloneFile(Path("ok.WK7")).empty());
+    ASSERT_TRUE(WriteAll(Path("short.WK7"), "Korvan  WR-K7  Clone  File Start\r\n"));
+    EXPECT_EQ(CheckCloneFile(Path("short.WK7")),
+              std::vector<std::string>{"line 2: File Open Error: the file ends after 1 lines, 2643 are needed"});
+}
+
+}  // namespace
+}  // namespace wrk7

@@ -1,0 +1,77 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "files/listing.h"
+#include "files/rich_image.h"
+
+namespace wrk7 {
+namespace {
+
+using testing::RichImage;
+
+bool Has(const ListingLines& lines, const std::string& line) {
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
+}
+std::size_t IndexOf(const ListingLines& lines, const std::string& line) {
+    return static_cast<std::size_t>(std::find(lines.begin(), lines.end(), line) - lines.begin());
+}
+
+TEST(Listing, MemorySectionsFollowTheBanks) {
+    CloneImage image = RichImage(0);
+    image.Mem[1007].Set(kOption, 8);  // OFF with the skip bit
+    const ListingLines lines = PrintMemorySection(image);
+    EXPECT_EQ(lines[1], "Memory Bank");
+    EXPECT_TRUE(Has(lines, "Bank0"));
+    EXPECT_FALSE(Has(lines, "Bank1"));  // count 0
+    EXPECT_TRUE(Has(lines, "Bank2"));   // slot 300 is its first channel
+    EXPECT_TRUE(Has(lines, "Bank49"));  // slot 999
+    EXPECT_TRUE(Has(lines, "Program Scan"));
+    const std::size_t bank2 = IndexOf(lines, "Bank2");
+    EXPECT_EQ(lines[bank2 + 1],
+              "Ch\tFrequency\tMode\t   Step\tOption\tSkip\tCarrier\t Tone\tShift\tShiftFreq.\tNote\tName");
+    EXPECT_EQ(lines[bank2 + 2].substr(0, 17), "  0\t145.037500\tFM");
+    const std::size_t scan = IndexOf(lines, "Program Scan");
+    EXPECT_EQ(lines[scan + 2].substr(0, 3), "0A\t");
+    EXPECT_EQ(lines[scan + 3].substr(0, 3), "3B\t");
+    // Skip mark for option 8 + n, carrier text for WR-K7J.
+    EXPECT_NE(lines[scan + 3].find("\t*\t"), std::string::npos);
+
+    image.RegionIndex = 1;
+    const ListingLines k70e = PrintMemorySection(image);
+    EXPECT_TRUE(Has(k70e, "Ch\tFrequency\tMode\t   Step\tOption\tSecret\tSkip\t Tone\tShift\tShiftFreq.\tNote\tName"));
+
+    image.ChannelEnable.fill(false);
+    EXPECT_EQ(PrintMemorySection(image), (ListingLines{"", "Memory Bank", "", "= No Entries ="}));
+}
+
+TEST(Listing, SettingsVfoAndDocument) {
+    CloneImage image = RichImage(1);
+    const ListingLines settings = PrintSettingsSection(image);
+    EXPECT_EQ(settings[2], "Model = WR-K70E");
+    EXPECT_TRUE(Has(settings, "Volume = 7"));
+    EXPECT_TRUE(Has(settings, "Bell = On"));
+    EXPECT_FALSE(std::any_of(settings.begin(), settings.end(),
+                             [](const std::string& l) { return l.rfind("Bug Sensitive", 0) == 0; }));
+    EXPECT_EQ(settings.back(), "");
+    image.Settings.optLamp = -1;
+    EXPECT_FALSE(std::any_of(PrintSettingsSection(image).begin(), PrintSettingsSection(image).end(),
+                             [](const std::string& l) { return l.rfind("Lamp", 0) == 0; }));
+
+    const ListingLines vfo = PrintVfoSection(image);
+    ASSERT_EQ(vfo.size(), 4u + 14);
+    EXPECT_EQ(vfo[3], "Band\tFrequency\tMode\t   Step\tOption\tSecret\t  -  \t Tone\tShift\tShiftFreq.\tNote\tName");
+    EXPECT_EQ(std::count(vfo[6].begin(), vfo[6].end(), '\t'), 10);
+    EXPECT_EQ(vfo[6].substr(vfo[6].size() - 21), "band note, with comma");
+    EXPECT_EQ(RightAligned("5KHz", 7), "   5KHz");
+    EXPECT_EQ(RightAligned("東京", 3), " 東京");
+    EXPECT_EQ(RightAligned("1234.500000", 9), "1234.500000");
+
+    const ListingLines doc = PrintListing(image, {false, true, true});
+    EXPECT_EQ(doc[0], "Korvan WR-K7 Clone Utility");
+    EXPECT_EQ(doc[4], "VFO Data");
+    EXPECT_TRUE(PrintListing(image, {false, false, false}).empty());
+}
+
+}  // namespace
+}  // namespace wrk7

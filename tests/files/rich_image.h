@@ -1,0 +1,62 @@
+#pragma once
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+
+#include "core/image.h"
+#include "files/new_image.h"
+
+namespace wrk7::testing {
+
+// An image that uses every store: channels in all four areas with notes that
+// hold commas, quotes, leading blanks and non-ASCII text, an uneven bank table,
+// scan groups and changed settings.
+inline CloneImage RichImage(int model = 0) {
+    CloneImage image;
+    image.RegionIndex = model;
+    NewCloneImage(image);
+    const int slotList[] = {0, 1, 299, 300, 999, 1000, 1007, 1099, 1100, 1150, 1200, 1210, 1299};
+    int k = 0;
+    for (int s : slotList) {
+        SlotFields& f = image.Mem[s];
+        f.Set(kFreq, 145.0 + 0.0125 * k);
+        f.Set(kMode, k % 3);
+        f.Set(kStep, k % 16);
+        f.Set(kOption, k % 3 == 0 ? 2 : 0);
+        f.Set(kSecret, 0);
+        f.Set(kCarrier, k % 28);
+        f.Set(kTone, k % 39);
+        f.Set(kShift, k % 3);
+        f.Set(kOffset, 0.6);
+        f.SetText(kName, "CH" + std::to_string(1000 + k).substr(0, 4));
+        image.ChannelEnable[s] = true;
+        ++k;
+    }
+    image.Mem[0].SetText(kNote, "Tower, north side");
+    image.Mem[1].SetText(kNote, "say \"hello\"");
+    image.Mem[299].SetText(kNote, "   leading blanks");
+    image.Mem[300].SetText(kNote, "東京タワー ①");
+    image.Mem[1299].SetText(kNote, "last priority");
+    image.Vfo[2].SetText(kNote, "band note, with comma");
+    image.BankCount.fill(0);
+    image.BankCount[0] = 300;
+    image.BankCount[2] = 650;
+    image.BankCount[49] = 50;
+    image.GroupMember[1][0] = true;
+    image.GroupMember[10][49] = true;
+    image.Settings.Slider1 = 7;
+    image.Settings.chkBell = true;
+    return image;
+}
+
+inline QByteArray ReadAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+inline bool WriteAll(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+}  // namespace wrk7::testing
