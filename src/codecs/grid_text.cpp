@@ -11,14 +11,14 @@ constexpr int kCarrierColumn = kCarrier;
 
 constexpr std::string_view kTrainText = "Train";
 constexpr std::string_view kScrText = "Scr";
-constexpr std::string_view kNotApplicable = "-";
+constexpr char kNotApplicable = '-';  // a column the model has no use for
 
 // An option the model lacks is shown as OFF.
 void HideMissingOption(GridRow& row, int model) {
     std::string& option = row[kOptionColumn];
     const bool hideScr = model != 1;
     const bool hideTrain = model != 0;
-    if ((hideScr && option == kScrText) || (hideTrain && option == kTrainText)) option = "OFF";
+    if ((hideScr && option == kScrText) || (hideTrain && option == kTrainText)) option.assign(OptionName[0]);
 }
 
 GridRow Texts(const SlotFields& slot) {
@@ -39,11 +39,11 @@ GridRow MemoryGridRow(const CloneImage& image, int slot) {
     const SlotFields& fields = image.Mem[slot];
     GridRow row = Texts(fields);
     const std::string secretText = row[kSkipColumn];
-    row[kSkipColumn] = fields.Value(kSkip) != 0 ? "*" : "";
+    row[kSkipColumn].assign(fields.Value(kSkip) != 0 ? 1 : 0, '*');
     switch (image.RegionIndex) {
         case 0: break;
         case 1: row[kCarrierColumn] = secretText; break;
-        default: row[kCarrierColumn] = kNotApplicable; break;
+        default: row[kCarrierColumn].assign(1, kNotApplicable); break;
     }
     HideMissingOption(row, image.RegionIndex);
     return row;
@@ -60,12 +60,12 @@ GridRow VfoGridRow(const CloneImage& image, int band) {
     }
     GridRow row;
     if (band >= VfoBandCount(model)) {
-        row.fill(std::string(kNotApplicable));
+        row.fill(std::string(1, kNotApplicable));
         return row;
     }
     row = Texts(image.Vfo[band]);
-    row[kSkipColumn] = kNotApplicable;
-    row[kCarrierColumn] = kNotApplicable;
+    row[kSkipColumn].assign(1, kNotApplicable);
+    row[kCarrierColumn].assign(1, kNotApplicable);
     HideMissingOption(row, model);
     return row;
 }

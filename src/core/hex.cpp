@@ -1,5 +1,6 @@
 #include "core/hex.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 
@@ -8,11 +9,7 @@ namespace wrk7 {
 namespace {
 constexpr std::string_view kDigits = "0123456789ABCDEF";
 
-int UpperHexValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
+int UpperHexValue(char c) { return kHexDigitValue[static_cast<unsigned char>(c)]; }
 }  // namespace
 
 double ParseDecimal(std::string_view text) {
@@ -47,14 +44,6 @@ std::string ByteHex(int value) {
     return {kDigits[v >> 4], kDigits[v & 0xF]};
 }
 
-std::optional<int> HexByteAt(std::string_view text, std::size_t pos) {
-    if (pos + 2 > text.size()) return std::nullopt;
-    const int hi = UpperHexValue(text[pos]);
-    const int lo = UpperHexValue(text[pos + 1]);
-    if (hi < 0 || lo < 0) return std::nullopt;
-    return hi * 16 + lo;
-}
-
 bool IsUpperHex(std::string_view text) {
     for (char c : text)
         if (UpperHexValue(c) < 0) return false;
@@ -78,17 +67,31 @@ double LittleEndianHexToMHz(std::string_view hex8) {
         const auto b = HexByteAt(hex8, static_cast<std::size_t>(byte) * 2);
         v = (v << 8) | static_cast<std::uint32_t>(b.value_or(0));
     }
-    // Whole part and six decimals as text, so the value is the exact decimal
-    // the display shows.
-    const std::string text = std::to_string(v / 1000000u) + "." + [&] {
-        std::string frac = std::to_string(v % 1000000u);
-        return std::string(6 - frac.size(), '0') + frac;
-    }();
-    return ParseDecimal(text);
+    // Both operands are exact doubles and the quotient is correctly rounded,
+    // so this is the double nearest the six-decimal number: the same value
+    // reading the decimal text "145.100000" would give, without the text.
+    return static_cast<double>(v) / 1000000.0;
 }
 
 std::string FormatFrequency(double mhz) {
     if (!std::isfinite(mhz)) mhz = 0;
+    // Whole hertz, the usual case, are written from the integer: the value is
+    // then within a millihertz of a six-decimal number, so the digits are the
+    // ones fixed-point rounding would give, at a fraction of the cost.
+    const double hz = mhz * 1000000.0;
+    const double whole = std::round(hz);
+    if (std::fabs(hz - whole) < 1e-3 && std::fabs(whole) < 1e15) {
+        const long long n = static_cast<long long>(whole);
+        const unsigned long long mag = n < 0 ? 0ULL - static_cast<unsigned long long>(n)
+                                             : static_cast<unsigned long long>(n);
+        std::string frac = std::to_string(mag % 1000000ULL);
+        std::string out = n < 0 ? "-" : "";
+        out += std::to_string(mag / 1000000ULL);
+        out += '.';
+        out.append(6 - frac.size(), '0');
+        out += frac;
+        return out;
+    }
     // to_chars, unlike printf, ignores the process locale (a desktop locale
     // with a decimal comma must not leak into files or the receiver).
     char buf[64];

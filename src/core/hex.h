@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -14,9 +15,24 @@ std::string HexDigitToBits(std::string_view digit);  // "A" -> "1010"; anything 
 std::string BitsToHexDigit(std::string_view bits);   // "1010" -> "A"; anything else ""
 std::string ByteHex(int value);                      // 0..255 -> "00".."FF"
 
+// Digit values by character; -1 for anything but 0-9 and A-F.
+inline constexpr std::array<signed char, 256> kHexDigitValue = [] {
+    std::array<signed char, 256> t{};
+    t.fill(-1);
+    for (int i = 0; i < 10; ++i) t['0' + i] = static_cast<signed char>(i);
+    for (int i = 0; i < 6; ++i) t['A' + i] = static_cast<signed char>(10 + i);
+    return t;
+}();
+
 // Value of two hex digits starting at pos (0-based); nullopt when out of range
-// or not upper-case hex.
-std::optional<int> HexByteAt(std::string_view text, std::size_t pos);
+// or not upper-case hex. Inline: the record decoders call it for every byte.
+inline std::optional<int> HexByteAt(std::string_view text, std::size_t pos) {
+    if (pos + 2 > text.size()) return std::nullopt;
+    const int hi = kHexDigitValue[static_cast<unsigned char>(text[pos])];
+    const int lo = kHexDigitValue[static_cast<unsigned char>(text[pos + 1])];
+    if (hi < 0 || lo < 0) return std::nullopt;
+    return hi * 16 + lo;
+}
 bool IsUpperHex(std::string_view text);
 
 // Whole hertz as 8 hex digits, least significant byte first. Rounds to the

@@ -29,7 +29,11 @@ const std::array<std::string, 22>& SetModeTimeName() {
         l[0] = "MANUAL";
         for (int i = 1; i < 22; ++i) {
             const int sec = i + 4;
-            l[i] = (sec < 10 ? " " : "") + std::to_string(sec) + " SEC";
+            // Built by appending: gcc 12 misreports the prepend of a literal
+            // (-Wrestrict) at -O2.
+            l[i] = std::to_string(sec);
+            if (sec < 10) l[i].insert(0, 1, ' ');
+            l[i] += " SEC";
         }
         return l;
     }();
@@ -39,7 +43,11 @@ const std::array<std::string, 22>& SetModeTimeName() {
 const std::array<std::string, 100>& ScanPairLabel() {
     static const auto list = [] {
         std::array<std::string, 100> l;
-        for (int i = 0; i < 100; ++i) l[i] = "P" + std::to_string(i / 2) + (i % 2 == 0 ? "A" : "B");
+        for (int i = 0; i < 100; ++i) {
+            l[i].assign(1, 'P');
+            l[i] += std::to_string(i / 2);
+            l[i] += i % 2 == 0 ? 'A' : 'B';
+        }
         return l;
     }();
     return list;
