@@ -57,8 +57,11 @@ signals:
     void entryStored(int editTarget, int row);  // editTarget: 1 memory, 0 VFO
     void entryCancelled();
 
+public slots:
+    void reject() override;  // Cancel, Escape and the window's close button
+
 protected:
-    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildControls();
@@ -68,9 +71,10 @@ private:
     void PlaceBeside(QWidget* anchor);
     bool RunModal();
 
-    void CheckFrequency();
-    void CheckOffset();
-    void RunPendingChecks();
+    bool CheckFrequency();
+    bool CheckOffset();
+    bool RunPendingChecks();
+    void SetFreqText(const QString& text);
     void OnOk();
     void OnCancel();
     void StoreMemory();
@@ -83,9 +87,12 @@ private:
     Target target_ = Target::kMemory;
     int row_ = 0;
     int region_ = 0;
-    bool freqDirty_ = false;
-    bool offsetDirty_ = false;
+    bool freqPending_ = false;    // the box lost the focus; its check is queued
+    bool offsetPending_ = false;
     bool checking_ = false;
+    bool modalRun_ = false;
+    QString fullNote_;  // note and name as loaded, kept unless the user edits
+    QString fullName_;
 
     QLabel* lblMode_ = nullptr;
     QLabel* lblCH_ = nullptr;
