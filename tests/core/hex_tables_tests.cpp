@@ -46,6 +46,12 @@ TEST(HexFrequency, DisplayFormats) {
     EXPECT_EQ(FormatFrequency(1295), "1295.000000");
     EXPECT_EQ(FormatFrequency(145.1), "145.100000");
     EXPECT_EQ(FormatOffset(16.5), "16.500000");
+    // Values between whole hertz take the rounding route.
+    EXPECT_EQ(FormatFrequency(145.1234564), "145.123456");
+    EXPECT_EQ(FormatFrequency(145.1234566), "145.123457");
+    EXPECT_EQ(FormatFrequency(-1.5), "-1.500000");
+    EXPECT_EQ(FormatFrequency(0.0000004), "0.000000");
+    EXPECT_EQ(FormatFrequency(1299.995), "1299.995000");
 }
 
 TEST(ReferenceTables, ListsAndBandPlans) {
