@@ -118,6 +118,17 @@ TEST_F(EditorTest, TypedAndPastedTextIsFiltered) {
     QApplication::sendEvent(name, &accented);
     QTest::keyClicks(name, "CDEFG");
     EXPECT_EQ(name->text(), "ABCDEF");  // six printable characters at most
+    const struct {
+        const char* box;
+        int limit;
+    } limits[] = {{"txtFreq", 11}, {"txtShift", 9}, {"txtNote", 30}};
+    for (const auto& l : limits) {
+        auto* box = Get<QLineEdit>(l.box);
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClicks(box, QString(40, QLatin1Char('1')));
+        EXPECT_EQ(box->text().size(), l.limit) << l.box;
+    }
 }
 
 TEST_F(EditorTest, FrequencyIsCheckedWhenTheBoxIsLeft) {
@@ -373,6 +384,12 @@ TEST_F(EditorTest, VfoFrequencyStaysInsideTheBand) {
     EXPECT_EQ(image.Vfo[6].Text(kCarrier), "1500Hz");
     EXPECT_EQ(image.Vfo[6].Text(kOption), "Tone");
     EXPECT_TRUE(image.Mem[6].IsEmpty());
+
+    image.Vfo[8].ClearAll();  // a band with no frequency falls back to its lower edge
+    OpenVfo(9);
+    TypeAndLeave("100");
+    EXPECT_EQ(Freq()->text(), "222.000000");
+    dlg->reject();
 
     image.RegionIndex = 2;  // band 6 of WR-K70T spans the cellular ranges
     SetVfoDefaults(image);
