@@ -446,12 +446,7 @@ void DlgModify::PlaceBeside(QWidget* anchor) {
     move(std::max(x, avail.left()), std::max(y, avail.top()));
 }
 
-bool DlgModify::RunModal() {
-    modalRun_ = true;
-    const bool stored = exec() == QDialog::Accepted;
-    modalRun_ = false;
-    return stored;
-}
+bool DlgModify::RunModal() { return exec() == QDialog::Accepted; }
 
 bool DlgModify::OpenMemoryEditor(CloneImage& image, int row, QWidget* anchor) {
     if (!PrepareMemory(image, row)) return false;

@@ -31,6 +31,12 @@ class Prompter;
 // Cancel then hide it and emit entryStored or entryCancelled. Tests drive the
 // dialog this way; the image must outlive the edit.
 //
+// The frequency and offset boxes are checked when they lose the focus. OK
+// and Cancel do not take the focus, so OK checks the box that still has it
+// before storing; when that check refuses the entry the box is restored and
+// the dialog stays open, so nothing is stored that the user has not seen.
+// Enter is OK, Escape and the close button are Cancel.
+//
 // anchor: when given, the dialog is placed beside that widget (usually the
 // grid the row was picked from) instead of the middle of the parent.
 class DlgModify : public QDialog {
@@ -90,7 +96,6 @@ private:
     bool freqPending_ = false;    // the box lost the focus; its check is queued
     bool offsetPending_ = false;
     bool checking_ = false;
-    bool modalRun_ = false;
     QString fullNote_;  // note and name as loaded, kept unless the user edits
     QString fullName_;
 
