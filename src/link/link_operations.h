@@ -1,0 +1,149 @@
+#pragma once
+#include <atomic>
+#include <chrono>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/image.h"
+#include "link/serial_port.h"
+
+namespace wrk7::link {
+
+// Result codes of the radio operations.
+inline constexpr int kResultOk = 0;
+inline constexpr int kResultFailed = 1;
+inline constexpr int kResultRefused = 4;  // the receiver refused the identification
+
+// Status codes of one write exchange.
+inline constexpr int kWriteAccepted = 0;
+inline constexpr int kWriteBadReply = 1;
+inline constexpr int kWriteNoReply = 2;
+inline constexpr int kWritePortFault = 3;
+inline constexpr int kWriteRefused = 4;
+
+// Error words of one read exchange.
+inline constexpr std::string_view kReadPortFault = "ERROR00";
+inline constexpr std::string_view kReadShort = "ERROR01";
+inline constexpr std::string_view kReadBadFrame = "ERROR02";
+
+// Message texts, in the order an operation shows them.
+inline constexpr std::string_view kMsgComPortError = "COM Port Error";
+inline constexpr std::string_view kMsgCommunicationError = "Communication Error";
+inline constexpr std::string_view kMsgReadFailed = "Read Failed...";
+inline constexpr std::string_view kMsgWriteFailed = "Write Failed...";
+inline constexpr std::string_view kMsgRegionError = "Region Error";
+inline constexpr std::string_view kMsgTotalCh = "Total CH must be 1000";
+inline constexpr std::string_view kMsgSuccess = "Successed!!";
+// Title of the success box; every other text goes in an "ERROR" box.
+inline constexpr std::string_view kSuccessTitle = "Success";
+inline constexpr std::string_view kErrorTitle = "ERROR";
+
+// What an operation did: its result code and the message texts it shows, in
+// order. The desktop program shows each as a box ("Successed!!" as the
+// success box, all others as error boxes); the tool prints them.
+struct LinkResult {
+    int code = kResultFailed;
+    std::vector<std::string> messages;
+    bool cancelled = false;  // stopped by the cancel flag between two exchanges
+    bool ok() const { return code == kResultOk; }
+};
+
+// Progress of an operation: done of total (channel slots for the memory
+// parts, blocks for the others). Called on the operation's thread.
+using ProgressFn = std::function<void(int done, int total)>;
+
+struct LinkOptions {
+    ProgressFn progress;                          // may be empty
+    const std::atomic<bool>* cancel = nullptr;    // checked before each exchange
+    std::chrono::milliseconds replyDeadline{500};  // per exchange
+    int maxTries = 10;                             // per command
+};
+
+// The operations of the buttons and menu commands: each runs the whole
+// sequence on the calling thread (blocking; run it on a worker thread in the
+// desktop program), opens the port if needed and leaves it open. The image's
+// RegionIndex names the model to identify; the caller sets it from the model
+// choice first. The image is changed as each block arrives; a failed read
+// leaves it partly updated. Cancelling ends the operation as a failure of the
+// command it would have sent next (no block message; the operation's own
+// outcome message follows).
+enum class Part { kAll, kSettings, kMemory, kBank, kGroups };
+
+LinkResult ReadAll(CloneImage& image, SerialPort& port, const LinkOptions& options = {});
+LinkResult ReadMemorySequence(CloneImage& image, SerialPort& port, const LinkOptions& options = {});    // "Read"
+LinkResult ReadSettingsSequence(CloneImage& image, SerialPort& port, const LinkOptions& options = {});  // "Read Settings"
+LinkResult ReadBankSequence(CloneImage& image, SerialPort& port, const LinkOptions& options = {});      // "Read Bank"
+LinkResult ReadGroupSequence(CloneImage& image, SerialPort& port, const LinkOptions& options = {});     // "Read Group"
+
+LinkResult WriteAll(CloneImage& image, SerialPort& port, const LinkOptions& options = {});
+LinkResult WriteMemorySequence(CloneImage& image, SerialPort& port, const LinkOptions& options = {});    // "Write"
+LinkResult WriteSettingsSequence(CloneImage& image, SerialPort& port, const LinkOptions& options = {});  // "Write Settings"
+LinkResult WriteBankSequence(CloneImage& image, SerialPort& port, const LinkOptions& options = {});      // "Write Bank"
+LinkResult WriteGroupSequence(CloneImage& image, SerialPort& port, const LinkOptions& options = {});     // "Write Group"
+
+// The sequence of a part: kAll is Read all / Write all, the others the buttons.
+LinkResult RunRead(Part part, CloneImage& image, SerialPort& port, const LinkOptions& options = {});
+LinkResult RunWrite(Part part, CloneImage& image, SerialPort& port, const LinkOptions& options = {});
+
+// The building blocks, for callers that compose their own sequence and for
+// tests. Messages accumulate in Messages() in the order shown.
+class LinkSession {
+public:
+    LinkSession(CloneImage& image, SerialPort& port, LinkOptions options = {});
+
+    // One exchange (no retry): the framed 68-character reply or an error word;
+    // and the status code 0..4 of a write.
+    std::string SendReadCommand(std::string_view command);
+    int SendWriteCommand(std::string_view command);
+
+    int SendKVWRK7(int readWrite);  // 0, 1 or 4; readWrite 0 checks the bank total first
+    int SendKVIM();                 // 0 or 1
+    int SendKVFINISH();             // 0 or 1
+
+    bool ReadFlags();
+    int ReadBank();
+    int ReadGroups();
+    int ReadMemory();
+    int ReadSettings();
+
+    int WriteBank(int mode);  // mode 1 inside a memory write (then "KV~IM")
+    int WriteGroups();
+    int WriteMemory();
+    int WriteSettings();
+    bool WriteZeroFill();  // 00180..001E0
+
+    const std::vector<std::string>& Messages() const { return messages_; }
+    void AddMessage(std::string_view text) { messages_.emplace_back(text); }
+    bool Cancelled() const { return cancelled_; }
+    CloneImage& Image() { return image_; }
+
+private:
+    enum class Outcome { kOk, kRetriesExhausted, kPortFault, kRefused, kCancelled };
+    Outcome ReadBlock(int address, std::string& reply);
+    Outcome WriteBlock(std::string_view command);
+    Outcome Retry(const std::function<int()>& exchange);
+    bool EnsureOpen();
+    bool CheckCancel();
+    void Progress(int done, int total);
+    void BlockMessage(Outcome outcome);
+    std::string Exchange(std::string_view command, std::size_t want, bool isRead, bool& fault);
+
+    CloneImage& image_;
+    SerialPort& port_;
+    LinkOptions options_;
+    std::vector<std::string> messages_;
+    bool cancelled_ = false;
+};
+
+// Command texts, CR included.
+std::string ReadCommand(int address);                          // "KV~F00A00R\r"
+std::string WriteCommand(int address, std::string_view data);  // "KV~F00100W...\r"
+std::string ChannelWriteCommand(std::string_view bank, std::string_view position, std::string_view data);
+std::string IdentificationCommand(int regionIndex);            // "KV~WR-K7J\r"; other values give K70K
+inline constexpr std::string_view kOpeningWrite = "KV~F0FD01W00\r";
+inline constexpr std::string_view kImCommand = "KV~IM\r";
+inline constexpr std::string_view kFinishCommand = "KV~FINISH\r";
+
+}  // namespace wrk7::link

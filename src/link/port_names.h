@@ -1,0 +1,37 @@
+#pragma once
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "link/serial_port.h"
+
+namespace wrk7::link {
+
+inline constexpr int kFirstPortNumber = 1;
+inline constexpr int kLastPortNumber = 16;
+inline constexpr const char* kEmulatorPortName = "emulator";
+
+// The system's serial devices in COM order: USB adapters (ttyUSB*, ttyACM*)
+// first, then the others, each group in natural order (ttyUSB2 before
+// ttyUSB10). COM n is entry n - 1.
+std::vector<std::string> SerialDevicesInComOrder();
+// The same order from a given list of device paths (for tests and the dialog).
+std::vector<std::string> SortComOrder(std::vector<std::string> devices);
+// The device of COM number 1..16, or nullopt when the system has no such port.
+std::optional<std::string> DeviceForComNumber(int number);
+// "COM  1".."COM  9", "COM 10".."COM 16": the captions of the port dialog.
+std::string ComCaption(int number);
+
+// What a port text names: "COM1".."COM16" (case ignored) through the
+// mapping above, "emulator" for the in-process emulator, anything else a
+// device path taken as is. An empty text or a COM number with no device
+// gives a port whose Open() fails (the port-fault path).
+struct PortChoice {
+    enum class Kind { kDevice, kEmulator } kind = Kind::kDevice;
+    std::string device;   // the device path for kDevice ("" when none)
+    std::string display;  // what the user typed
+};
+PortChoice ResolvePortName(const std::string& text);
+
+}  // namespace wrk7::link

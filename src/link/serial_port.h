@@ -1,0 +1,49 @@
+#pragma once
+#include <chrono>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace wrk7::link {
+
+using Clock = std::chrono::steady_clock;
+
+// One serial line to the receiver. The radio operations run on a worker
+// thread and block, so a port never needs an event loop: every call may block
+// the calling thread, and one port object is used by one thread at a time.
+class SerialPort {
+public:
+    enum class Wait {
+        kData,     // characters are waiting (ReadAvailable returns them)
+        kTimeout,  // the deadline passed with nothing waiting
+        kFault,    // the line failed (hang-up, device gone); ErrorText says why
+    };
+
+    virtual ~SerialPort() = default;
+
+    // Opens the line at 38400 8N1 with DTR and RTS raised. False on failure.
+    virtual bool Open() = 0;
+    virtual void Close() = 0;
+    virtual bool IsOpen() const = 0;
+    // Sends all of data; false on a fault.
+    virtual bool Write(std::string_view data) = 0;
+    // Everything that has arrived, without waiting (possibly empty). A fault
+    // makes HasFault() true and returns what arrived before it.
+    virtual std::string ReadAvailable() = 0;
+    // Sleeps until characters are waiting, the deadline passes or the line
+    // fails; no polling.
+    virtual Wait WaitForData(Clock::time_point deadline) = 0;
+    // True after a failure since the last successful Open.
+    virtual bool HasFault() const = 0;
+    // The last failure, as a line for a diagnostic ("" when none).
+    virtual std::string ErrorText() const = 0;
+    // What the port is connected to ("/dev/ttyUSB0", "emulator").
+    virtual std::string Name() const = 0;
+};
+
+// The real serial device at path (a tty, a pseudo-terminal or a symlink to
+// one). Nothing is opened until Open(). On Linux it also asks the driver for
+// low-latency mode (ASYNC_LOW_LATENCY), skipped silently where refused.
+std::unique_ptr<SerialPort> MakeDevicePort(std::string path);
+
+}  // namespace wrk7::link
