@@ -155,8 +155,12 @@ std::array<std::string, kSlotCount> BuildRowLabels(const CloneImage& image) {
         }
         // Channels past a total below 1000 belong to no bank; their label
         // still tells the row apart.
-        labels[c] = bank < kBanks ? Padded(bank, 2) + "-" + Padded(inBank++, 3)
-                                  : "---" + Padded(c, 3);
+        if (bank < kBanks) {
+            labels[c] = Padded(bank, 2) + "-" + Padded(inBank++, 3);
+        } else {
+            labels[c] = "---";
+            labels[c] += Padded(c, 3);
+        }
     }
     for (int p = 0; p < 50; ++p) {
         labels[kFirstScanEdgeSlot + 2 * p] = std::to_string(p) + "A";
