@@ -91,6 +91,7 @@ TEST_F(CloneFileTest, BadFilesLeaveTheImageAlone) {
         {"line inserted", good.left(40) + "extra\r\n" + good.mid(40), kDataError},
         {"binary", QByteArray(300000, '\0'), kFileOpenError},
         {"binary lines", QByteArray(8000, '\n') + QByteArray(100, '\xff'), kDataError},
+        {"huge first line", QByteArray(3 << 20, 'K') + "\r\n" + good, kDataError},
     };
     for (const auto& c : cases) {
         ASSERT_TRUE(WriteAll(Path("bad.WK7"), c.bytes)) << c.name;
@@ -118,6 +119,8 @@ TEST_F(CloneFileTest, AcceptsLfLinesExtraLinesAndLegacyNotes) {
     ASSERT_TRUE(OpenCloneFile(image, Path("lf.WK7")).ok);
     // Every slot is taken, the priority entries too.
     EXPECT_TRUE(image.ChannelEnable[1299]);
+    EXPECT_EQ(image.Mem[1299].Text(kNote), "last priority");
+    EXPECT_FALSE(image.Mem[1299].IsEmpty());
     bool found = false;
     for (const auto& slot : image.Mem) found = found || slot.Text(kNote) == "東京タワー";
     for (const auto& band : image.Vfo) found = found || band.Text(kNote) == "東京タワー";
