@@ -123,12 +123,11 @@ private:
     enum class Outcome { kOk, kRetriesExhausted, kPortFault, kRefused, kCancelled };
     Outcome ReadBlock(int address, std::string& reply);
     Outcome WriteBlock(std::string_view command);
-    Outcome Retry(const std::function<int()>& exchange);
     bool EnsureOpen();
     bool CheckCancel();
     void Progress(int done, int total);
     void BlockMessage(Outcome outcome);
-    std::string Exchange(std::string_view command, std::size_t want, bool isRead, bool& fault);
+    std::string Exchange(std::string_view command, std::size_t want, bool& fault);
 
     CloneImage& image_;
     SerialPort& port_;

@@ -1,0 +1,151 @@
+// The real serial device through termios and poll(): the radio operations
+// run on a worker thread that has no event loop, and poll() sleeps until a
+// character arrives, so waiting costs no CPU.
+#include <fcntl.h>
+#include <linux/serial.h>
+#include <poll.h>
+#include <sys/file.h>
+#include <sys/ioctl.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "link/serial_port.h"
+
+namespace wrk7::link {
+
+namespace {
+
+class DevicePort final : public SerialPort {
+public:
+    explicit DevicePort(std::string path) : path_(std::move(path)) {}
+    ~DevicePort() override { Close(); }
+
+    bool Open() override {
+        Close();
+        fault_ = false;
+        error_.clear();
+        if (path_.empty()) return Fail("no such serial port");
+        fd_ = ::open(path_.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+        if (fd_ < 0) return Fail(path_ + ": " + std::strerror(errno));
+        // One program per port: a second opener gets "in use".
+        if (::flock(fd_, LOCK_EX | LOCK_NB) != 0) return Fail(path_ + ": the port is in use");
+        if (!::isatty(fd_)) return Fail(path_ + ": not a serial port");
+        ::ioctl(fd_, TIOCEXCL);
+        termios tio{};
+        if (::tcgetattr(fd_, &tio) != 0) return Fail(path_ + ": " + std::strerror(errno));
+        ::cfmakeraw(&tio);
+        tio.c_cflag &= ~static_cast<tcflag_t>(CSIZE | PARENB | CSTOPB | CRTSCTS);
+        tio.c_cflag |= CS8 | CLOCAL | CREAD;
+        tio.c_iflag &= ~static_cast<tcflag_t>(IXON | IXOFF | IXANY);
+        tio.c_cc[VMIN] = 0;
+        tio.c_cc[VTIME] = 0;
+        ::cfsetispeed(&tio, B38400);
+        ::cfsetospeed(&tio, B38400);
+        if (::tcsetattr(fd_, TCSANOW, &tio) != 0) return Fail(path_ + ": " + std::strerror(errno));
+        // The interface cable may be powered from DTR and RTS; a
+        // pseudo-terminal has no modem lines, so a refusal is fine.
+        int lines = TIOCM_DTR | TIOCM_RTS;
+        ::ioctl(fd_, TIOCMBIS, &lines);
+        // USB adapters otherwise hold each reply back for up to 16 ms.
+        serial_struct serial{};
+        if (::ioctl(fd_, TIOCGSERIAL, &serial) == 0) {
+            serial.flags |= ASYNC_LOW_LATENCY;
+            ::ioctl(fd_, TIOCSSERIAL, &serial);
+        }
+        return true;
+    }
+
+    void Close() override {
+        if (fd_ >= 0) ::close(fd_);
+        fd_ = -1;
+    }
+
+    bool IsOpen() const override { return fd_ >= 0; }
+
+    bool Write(std::string_view data) override {
+        if (fd_ < 0) return Fail("the port is not open");
+        while (!data.empty()) {
+            const ssize_t n = ::write(fd_, data.data(), data.size());
+            if (n > 0) {
+                data.remove_prefix(static_cast<std::size_t>(n));
+                continue;
+            }
+            if (n < 0 && errno == EINTR) continue;
+            if (n < 0 && errno == EAGAIN) {
+                pollfd p{fd_, POLLOUT, 0};
+                if (::poll(&p, 1, 1000) <= 0 || (p.revents & (POLLERR | POLLHUP | POLLNVAL)))
+                    return Fail(path_ + ": the line does not take data");
+                continue;
+            }
+            return Fail(path_ + ": " + std::strerror(errno));
+        }
+        return true;
+    }
+
+    std::string ReadAvailable() override {
+        std::string out;
+        if (fd_ < 0) return out;
+        char buffer[512];
+        for (;;) {
+            const ssize_t n = ::read(fd_, buffer, sizeof buffer);
+            if (n > 0) {
+                out.append(buffer, static_cast<std::size_t>(n));
+                continue;
+            }
+            if (n < 0 && errno == EINTR) continue;
+            if (n < 0 && errno == EAGAIN) break;
+            // 0 or EIO: the other end hung up or the adapter was unplugged.
+            // Closing at once keeps a dead descriptor from waking us again.
+            Fail(path_ + ": the line was hung up");
+            break;
+        }
+        return out;
+    }
+
+    Wait WaitForData(Clock::time_point deadline) override {
+        if (fd_ < 0) return Wait::kFault;
+        for (;;) {
+            const auto left = deadline - Clock::now();
+            if (left <= Clock::duration::zero()) return Wait::kTimeout;
+            const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(left).count();
+            timespec ts{static_cast<time_t>(ns / 1000000000), static_cast<long>(ns % 1000000000)};
+            pollfd p{fd_, POLLIN, 0};
+            const int r = ::ppoll(&p, 1, &ts, nullptr);
+            if (r < 0 && errno == EINTR) continue;
+            if (r < 0) {
+                Fail(path_ + ": " + std::strerror(errno));
+                return Wait::kFault;
+            }
+            if (r == 0) continue;  // the deadline check above decides
+            if (p.revents & POLLIN) return Wait::kData;
+            Fail(path_ + ": the line was hung up");
+            return Wait::kFault;
+        }
+    }
+
+    bool HasFault() const override { return fault_; }
+    std::string ErrorText() const override { return error_; }
+    std::string Name() const override { return path_; }
+
+private:
+    bool Fail(std::string text) {
+        fault_ = true;
+        error_ = std::move(text);
+        Close();
+        return false;
+    }
+
+    std::string path_;
+    int fd_ = -1;
+    bool fault_ = false;
+    std::string error_;
+};
+
+}  // namespace
+
+std::unique_ptr<SerialPort> MakeDevicePort(std::string path) { return std::make_unique<DevicePort>(std::move(path)); }
+
+}  // namespace wrk7::link

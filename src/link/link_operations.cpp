@@ -1,0 +1,531 @@
+#include "link/link_operations.h"
+
+#include "codecs/channel_codec.h"
+#include "codecs/grid_text.h"
+#include "codecs/settings_codec.h"
+#include "codecs/vfo_codec.h"
+#include "core/flag_block.h"
+#include "core/hex.h"
+#include "core/tables.h"
+#include "edit/bank.h"
+
+namespace wrk7::link {
+
+namespace {
+
+constexpr std::size_t kFrameLength = 68;  // CR LF + 64 digits + CR LF
+constexpr std::string_view kCrLf = "\r\n";
+constexpr std::string_view kOkFrame = "\r\nOK\r\n";
+constexpr std::string_view kReFrame = "\r\nRE\r\n";
+
+constexpr int kFlagBlockAddress = 0x0200;
+constexpr int kBankBlockAddress = 0x0100;
+constexpr int kGroupBlockAddress = 0x0080;
+constexpr int kZeroFillAddress = 0x0180;
+constexpr int kVfoBlockAddress = 0x0300;
+constexpr int kChannelBlockAddress = 0x0A00;
+constexpr int kBlockStep = 0x20;
+
+bool EndsWith(std::string_view text, std::string_view tail) {
+    return text.size() >= tail.size() && text.substr(text.size() - tail.size()) == tail;
+}
+
+std::string Hex5(int address) {
+    static const char* digits = "0123456789ABCDEF";
+    std::string out(5, '0');
+    for (int i = 4; i >= 0; --i, address >>= 4) out[static_cast<std::size_t>(i)] = digits[address & 0xF];
+    return out;
+}
+
+std::string Pad3(int value) {
+    std::string text = std::to_string(value);
+    return std::string(text.size() < 3 ? 3 - text.size() : 0, '0') + text;
+}
+
+}  // namespace
+
+std::string ReadCommand(int address) { return "KV~F" + Hex5(address) + "R\r"; }
+
+std::string WriteCommand(int address, std::string_view data) {
+    return "KV~F" + Hex5(address) + "W" + std::string(data) + "\r";
+}
+
+std::string ChannelWriteCommand(std::string_view bank, std::string_view position, std::string_view data) {
+    return "KV~BC" + std::string(bank) + std::string(position) + "W" + std::string(data) + "\r";
+}
+
+std::string IdentificationCommand(int regionIndex) {
+    const int model = regionIndex >= 0 && regionIndex <= 2 ? regionIndex : 3;
+    return "KV~" + std::string(ModelName[static_cast<std::size_t>(model)]) + "\r";
+}
+
+LinkSession::LinkSession(CloneImage& image, SerialPort& port, LinkOptions options)
+    : image_(image), port_(port), options_(std::move(options)) {}
+
+bool LinkSession::EnsureOpen() { return port_.IsOpen() || port_.Open(); }
+
+bool LinkSession::CheckCancel() {
+    if (!cancelled_ && options_.cancel && options_.cancel->load()) cancelled_ = true;
+    return cancelled_;
+}
+
+void LinkSession::Progress(int done, int total) {
+    if (options_.progress) options_.progress(done, total);
+}
+
+// Sends command and collects what arrives until complete(buffer) or the
+// deadline; fault is set on any port failure.
+std::string LinkSession::Exchange(std::string_view command, std::size_t want, bool& fault) {
+    fault = false;
+    if (!EnsureOpen()) {
+        fault = true;
+        return {};
+    }
+    port_.ReadAvailable();  // late characters of an earlier answer
+    if (port_.HasFault() || !port_.Write(command)) {
+        fault = true;
+        return {};
+    }
+    std::string buffer;
+    const auto deadline = Clock::now() + options_.replyDeadline;
+    for (;;) {
+        buffer += port_.ReadAvailable();
+        if (port_.HasFault()) {
+            fault = true;
+            return {};
+        }
+        if (buffer.size() >= want && EndsWith(buffer, kCrLf)) break;
+        const SerialPort::Wait wait = port_.WaitForData(deadline);
+        if (wait == SerialPort::Wait::kFault) {
+            fault = true;
+            return {};
+        }
+        if (wait == SerialPort::Wait::kTimeout) {
+            buffer += port_.ReadAvailable();
+            if (port_.HasFault()) fault = true;
+            break;
+        }
+    }
+    return buffer;
+}
+
+std::string LinkSession::SendReadCommand(std::string_view command) {
+    bool fault = false;
+    const std::string buffer = Exchange(command, kFrameLength, fault);
+    if (fault) return std::string(kReadPortFault);
+    if (buffer.size() < kFrameLength) return std::string(kReadShort);
+    std::string frame = buffer.substr(buffer.size() - kFrameLength);
+    if (frame.substr(0, 2) != kCrLf || !EndsWith(frame, kCrLf)) return std::string(kReadBadFrame);
+    // A frame whose digits were garbled on the line is as malformed as a
+    // broken frame: retried, never decoded into the image.
+    if (!IsUpperHex(std::string_view(frame).substr(2, 64))) return std::string(kReadBadFrame);
+    return frame;
+}
+
+int LinkSession::SendWriteCommand(std::string_view command) {
+    bool fault = false;
+    const std::size_t want = command.size() + kOkFrame.size();
+    const std::string buffer = Exchange(command, want, fault);
+    if (fault) return kWritePortFault;
+    if (buffer.size() < want) return kWriteNoReply;
+    const std::string_view tail = std::string_view(buffer).substr(buffer.size() - kOkFrame.size());
+    if (tail == kOkFrame) return kWriteAccepted;
+    if (tail == kReFrame) return kWriteRefused;
+    return kWriteBadReply;
+}
+
+LinkSession::Outcome LinkSession::ReadBlock(int address, std::string& reply) {
+    const std::string command = ReadCommand(address);
+    for (int tries = 0; tries < options_.maxTries; ++tries) {
+        if (CheckCancel()) return Outcome::kCancelled;
+        reply = SendReadCommand(command);
+        if (reply == kReadPortFault) return Outcome::kPortFault;
+        if (reply.size() == kFrameLength) return Outcome::kOk;
+    }
+    return Outcome::kRetriesExhausted;
+}
+
+LinkSession::Outcome LinkSession::WriteBlock(std::string_view command) {
+    for (int tries = 0; tries < options_.maxTries; ++tries) {
+        if (CheckCancel()) return Outcome::kCancelled;
+        const int code = SendWriteCommand(command);
+        if (code == kWriteAccepted) return Outcome::kOk;
+        if (code == kWritePortFault) return Outcome::kPortFault;
+        if (code == kWriteRefused) return Outcome::kRefused;
+    }
+    return Outcome::kRetriesExhausted;
+}
+
+void LinkSession::BlockMessage(Outcome outcome) {
+    if (outcome == Outcome::kRetriesExhausted) AddMessage(kMsgCommunicationError);
+    else if (outcome == Outcome::kPortFault || outcome == Outcome::kRefused) AddMessage(kMsgComPortError);
+}
+
+int LinkSession::SendKVWRK7(int readWrite) {
+    if (readWrite == 0 && BankTotal(image_) != kChannelCount) {
+        AddMessage(kMsgTotalCh);
+        return kResultFailed;
+    }
+    EnsureOpen();
+    const Outcome id = WriteBlock(IdentificationCommand(image_.RegionIndex));
+    if (id == Outcome::kRefused) return kResultRefused;
+    if (id != Outcome::kOk) return kResultFailed;
+    return WriteBlock(kOpeningWrite) == Outcome::kOk ? kResultOk : kResultFailed;
+}
+
+int LinkSession::SendKVIM() {
+    EnsureOpen();
+    return WriteBlock(kImCommand) == Outcome::kOk ? kResultOk : kResultFailed;
+}
+
+int LinkSession::SendKVFINISH() {
+    EnsureOpen();
+    return WriteBlock(kFinishCommand) == Outcome::kOk ? kResultOk : kResultFailed;
+}
+
+bool LinkSession::ReadFlags() {
+    std::string reply;
+    for (int k = 0; k < 5; ++k) {
+        const Outcome outcome = ReadBlock(kFlagBlockAddress + kBlockStep * k, reply);
+        if (outcome != Outcome::kOk) {
+            BlockMessage(outcome);
+            return false;
+        }
+        image_.FlagBlock[static_cast<std::size_t>(k)] = reply.substr(2, 64);
+    }
+    DecodeFlagBlock(image_);
+    return true;
+}
+
+int LinkSession::ReadBank() {
+    const int handshake = SendKVWRK7(1);
+    if (handshake != kResultOk) return handshake;
+    EnsureOpen();
+    std::string reply;
+    for (int k = 0; k < 4; ++k) {
+        const Outcome outcome = ReadBlock(kBankBlockAddress + kBlockStep * k, reply);
+        if (outcome != Outcome::kOk) {
+            BlockMessage(outcome);
+            return kResultFailed;
+        }
+        image_.BankBlock[static_cast<std::size_t>(k)] = reply.substr(2, 64);
+    }
+    return kResultOk;
+}
+
+int LinkSession::ReadGroups() {
+    image_.GroupBlock.clear();
+    std::string reply;
+    for (int k = 0; k < 3; ++k) {
+        const Outcome outcome = ReadBlock(kGroupBlockAddress + kBlockStep * k, reply);
+        if (outcome != Outcome::kOk) {
+            BlockMessage(outcome);
+            return kResultFailed;
+        }
+        image_.GroupBlock += reply.substr(2, 64);
+    }
+    DecodeGroupBlock(image_);
+    return kResultOk;
+}
+
+int LinkSession::ReadMemory() {
+    EnsureOpen();
+    const int handshake = SendKVWRK7(1);
+    if (handshake != kResultOk) return handshake;
+    Progress(0, kSlotCount);
+    if (!ReadFlags()) return kResultFailed;
+    if (ReadBank() != kResultOk) return kResultFailed;
+    DecodeBankTable(image_);
+    if (ReadGroups() != kResultOk) return kResultFailed;
+    bool complete = true;
+    std::string reply;
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        Progress(slot, kSlotCount);
+        const Outcome outcome = ReadBlock(kChannelBlockAddress + kBlockStep * slot, reply);
+        if (outcome != Outcome::kOk) {
+            BlockMessage(outcome);
+            complete = false;
+            break;
+        }
+        if (!DecodeChannel(image_, reply, slot)) {
+            image_.Mem[static_cast<std::size_t>(slot)].Clear(kFreq);
+            image_.ChannelEnable[static_cast<std::size_t>(slot)] = false;
+        }
+    }
+    UpDateMemData(image_);
+    image_.MarkModified();
+    if (!complete) return kResultFailed;
+    Progress(kSlotCount, kSlotCount);
+    return kResultOk;
+}
+
+int LinkSession::ReadSettings() {
+    EnsureOpen();
+    const int handshake = SendKVWRK7(1);
+    if (handshake != kResultOk) return handshake;
+    std::string reply;
+    // Either settings block failing is reported as a port error, timeouts too.
+    for (int k = 0; k < 2; ++k) {
+        const Outcome outcome = ReadBlock(kBlockStep * k, reply);
+        if (outcome != Outcome::kOk) {
+            if (outcome != Outcome::kCancelled) AddMessage(kMsgComPortError);
+            return kResultFailed;
+        }
+        (k == 0 ? image_.SettingsBlock0 : image_.SettingsBlock1) = reply.substr(2, 64);
+    }
+    DecodeSettings(image_);
+    image_.MarkModified();
+    bool complete = true;
+    for (int band = 0; band < kBandCount; ++band) {
+        Progress(band, kBandCount);
+        const Outcome outcome = ReadBlock(kVfoBlockAddress + kBlockStep * band, reply);
+        if (outcome != Outcome::kOk) {
+            BlockMessage(outcome);
+            complete = false;
+            break;
+        }
+        DecodeVfoBand(image_, reply, band);
+    }
+    image_.MarkModified();
+    if (!complete) return kResultFailed;
+    Progress(kBandCount, kBandCount);
+    return kResultOk;
+}
+
+int LinkSession::WriteBank(int mode) {
+    const int handshake = SendKVWRK7(0);
+    if (handshake != kResultOk) return handshake;
+    EncodeBankTable(image_);
+    for (int k = 0; k < 4; ++k) {
+        const Outcome outcome =
+            WriteBlock(WriteCommand(kBankBlockAddress + kBlockStep * k, image_.BankBlock[static_cast<std::size_t>(k)]));
+        if (outcome != Outcome::kOk) {
+            BlockMessage(outcome);
+            return kResultFailed;
+        }
+    }
+    if (mode == 1 && SendKVIM() != kResultOk) return kResultFailed;
+    return kResultOk;
+}
+
+int LinkSession::WriteGroups() {
+    EncodeGroupBlock(image_);
+    const std::string& block = image_.GroupBlock;
+    const std::size_t lengths[3] = {64, 64, 48};
+    std::size_t offset = 0;
+    for (int k = 0; k < 3; ++k) {
+        const std::string data = offset < block.size() ? block.substr(offset, lengths[k]) : std::string();
+        offset += lengths[k];
+        const Outcome outcome = WriteBlock(WriteCommand(kGroupBlockAddress + kBlockStep * k, data));
+        if (outcome != Outcome::kOk) {
+            BlockMessage(outcome);
+            return kResultFailed;
+        }
+    }
+    return kResultOk;
+}
+
+bool LinkSession::WriteZeroFill() {
+    const std::string zeros(64, '0');
+    for (int k = 0; k < 4; ++k) {
+        const Outcome outcome = WriteBlock(WriteCommand(kZeroFillAddress + kBlockStep * k, zeros));
+        if (outcome != Outcome::kOk) {
+            BlockMessage(outcome);
+            return false;
+        }
+    }
+    return true;
+}
+
+int LinkSession::WriteMemory() {
+    EnsureOpen();
+    const int handshake = SendKVWRK7(0);
+    if (handshake != kResultOk) return handshake;
+    Progress(0, kSlotCount);
+    const int bank = WriteBank(1);
+    if (bank != kResultOk) return bank;
+    if (WriteGroups() != kResultOk) return kResultFailed;
+    const auto labels = BuildRowLabels(image_);
+    for (int slot = kSlotCount - 1; slot >= 0; --slot) {
+        Progress(kSlotCount - 1 - slot, kSlotCount);
+        const std::string record = EncodeChannel(image_, slot);
+        if (record.compare(0, 8, "00000000") == 0) continue;
+        std::string bankCode, position;
+        if (slot < kChannelCount) {
+            const std::string& label = labels[static_cast<std::size_t>(slot)];
+            bankCode = label.substr(0, 2);
+            position = label.substr(3, 3);
+        } else {
+            const int part = (slot - kChannelCount) / 100;
+            bankCode = std::to_string(50 + part);
+            position = Pad3(slot - kChannelCount - 100 * part);
+        }
+        const Outcome outcome = WriteBlock(ChannelWriteCommand(bankCode, position, record));
+        if (outcome != Outcome::kOk) {
+            BlockMessage(outcome);
+            return kResultFailed;
+        }
+    }
+    if (!WriteZeroFill()) return kResultFailed;
+    Progress(kSlotCount, kSlotCount);
+    return kResultOk;
+}
+
+int LinkSession::WriteSettings() {
+    EnsureOpen();
+    const int handshake = SendKVWRK7(0);
+    if (handshake != kResultOk) return handshake;
+    EncodeSettings(image_);
+    // No failure of this operation shows a message of its own.
+    if (WriteBlock(WriteCommand(0x0000, image_.SettingsBlock0)) != Outcome::kOk) return kResultFailed;
+    if (WriteBlock(WriteCommand(0x0020, image_.SettingsBlock1)) != Outcome::kOk) return kResultFailed;
+    for (int band = 0; band < kBandCount; ++band) {
+        Progress(band, kBandCount);
+        if (WriteBlock(WriteCommand(kVfoBlockAddress + kBlockStep * band, EncodeVfoBand(image_, band))) != Outcome::kOk)
+            return kResultFailed;
+    }
+    Progress(kBandCount, kBandCount);
+    return kResultOk;
+}
+
+namespace {
+
+LinkResult Finish(LinkSession& session, int code) {
+    LinkResult result;
+    result.code = code;
+    result.messages = session.Messages();
+    result.cancelled = session.Cancelled();
+    return result;
+}
+
+// The outcome message of a button: region refusal, failure or success.
+int Conclude(LinkSession& session, int code, std::string_view failed) {
+    if (code == kResultRefused) session.AddMessage(kMsgRegionError);
+    else if (code != kResultOk) session.AddMessage(failed);
+    return code;
+}
+
+}  // namespace
+
+LinkResult ReadMemorySequence(CloneImage& image, SerialPort& port, const LinkOptions& options) {
+    LinkSession s(image, port, options);
+    const int code = Conclude(s, s.ReadMemory(), kMsgReadFailed);
+    if (code == kResultOk) s.AddMessage(kMsgSuccess);
+    return Finish(s, code);
+}
+
+LinkResult ReadSettingsSequence(CloneImage& image, SerialPort& port, const LinkOptions& options) {
+    LinkSession s(image, port, options);
+    const int code = Conclude(s, s.ReadSettings(), kMsgReadFailed);
+    if (code == kResultOk) s.AddMessage(kMsgSuccess);
+    return Finish(s, code);
+}
+
+LinkResult ReadAll(CloneImage& image, SerialPort& port, const LinkOptions& options) {
+    LinkSession s(image, port, options);
+    const int settings = Conclude(s, s.ReadSettings(), kMsgReadFailed);
+    if (settings != kResultOk) return Finish(s, settings);
+    UpDateMemData(image);
+    const int memory = s.ReadMemory();
+    s.AddMessage(memory == kResultOk ? kMsgSuccess : kMsgReadFailed);
+    return Finish(s, memory);
+}
+
+LinkResult ReadBankSequence(CloneImage& image, SerialPort& port, const LinkOptions& options) {
+    LinkSession s(image, port, options);
+    const int bank = Conclude(s, s.ReadBank(), kMsgReadFailed);
+    if (bank != kResultOk) return Finish(s, bank);
+    DecodeBankTable(image);
+    if (s.ReadGroups() != kResultOk) return Finish(s, kResultFailed);
+    s.AddMessage(kMsgSuccess);
+    return Finish(s, kResultOk);
+}
+
+LinkResult ReadGroupSequence(CloneImage& image, SerialPort& port, const LinkOptions& options) {
+    LinkSession s(image, port, options);
+    const int handshake = Conclude(s, s.SendKVWRK7(1), kMsgReadFailed);
+    if (handshake != kResultOk) return Finish(s, handshake);
+    if (s.ReadGroups() != kResultOk) return Finish(s, kResultFailed);
+    s.AddMessage(kMsgSuccess);
+    return Finish(s, kResultOk);
+}
+
+LinkResult WriteMemorySequence(CloneImage& image, SerialPort& port, const LinkOptions& options) {
+    LinkSession s(image, port, options);
+    const int memory = Conclude(s, s.WriteMemory(), kMsgWriteFailed);
+    if (memory != kResultOk) return Finish(s, memory);
+    if (s.SendKVFINISH() != kResultOk) {
+        s.AddMessage(kMsgWriteFailed);
+        return Finish(s, kResultFailed);
+    }
+    s.AddMessage(kMsgSuccess);
+    return Finish(s, kResultOk);
+}
+
+LinkResult WriteSettingsSequence(CloneImage& image, SerialPort& port, const LinkOptions& options) {
+    LinkSession s(image, port, options);
+    const int code = Conclude(s, s.WriteSettings(), kMsgWriteFailed);
+    if (code == kResultOk) s.AddMessage(kMsgSuccess);
+    return Finish(s, code);
+}
+
+LinkResult WriteAll(CloneImage& image, SerialPort& port, const LinkOptions& options) {
+    LinkSession s(image, port, options);
+    const int settings = Conclude(s, s.WriteSettings(), kMsgWriteFailed);
+    if (settings != kResultOk) return Finish(s, settings);
+    UpDateMemData(image);
+    const int memory = s.WriteMemory();
+    if (memory != kResultOk) {
+        s.AddMessage(kMsgWriteFailed);
+        return Finish(s, memory);
+    }
+    if (s.SendKVFINISH() != kResultOk) {
+        s.AddMessage(kMsgCommunicationError);
+        return Finish(s, kResultFailed);
+    }
+    s.AddMessage(kMsgSuccess);
+    return Finish(s, kResultOk);
+}
+
+LinkResult WriteBankSequence(CloneImage& image, SerialPort& port, const LinkOptions& options) {
+    LinkSession s(image, port, options);
+    const int bank = Conclude(s, s.WriteBank(0), kMsgWriteFailed);
+    if (bank != kResultOk) return Finish(s, bank);
+    UpDateMemData(image);
+    if (!s.WriteZeroFill()) return Finish(s, kResultFailed);
+    s.AddMessage(kMsgSuccess);
+    return Finish(s, kResultOk);
+}
+
+LinkResult WriteGroupSequence(CloneImage& image, SerialPort& port, const LinkOptions& options) {
+    LinkSession s(image, port, options);
+    const int handshake = Conclude(s, s.SendKVWRK7(1), kMsgWriteFailed);
+    if (handshake != kResultOk) return Finish(s, handshake);
+    const int groups = Conclude(s, s.WriteGroups(), kMsgWriteFailed);
+    if (groups == kResultOk) s.AddMessage(kMsgSuccess);
+    return Finish(s, groups);
+}
+
+LinkResult RunRead(Part part, CloneImage& image, SerialPort& port, const LinkOptions& options) {
+    switch (part) {
+        case Part::kSettings: return ReadSettingsSequence(image, port, options);
+        case Part::kMemory: return ReadMemorySequence(image, port, options);
+        case Part::kBank: return ReadBankSequence(image, port, options);
+        case Part::kGroups: return ReadGroupSequence(image, port, options);
+        case Part::kAll: break;
+    }
+    return ReadAll(image, port, options);
+}
+
+LinkResult RunWrite(Part part, CloneImage& image, SerialPort& port, const LinkOptions& options) {
+    switch (part) {
+        case Part::kSettings: return WriteSettingsSequence(image, port, options);
+        case Part::kMemory: return WriteMemorySequence(image, port, options);
+        case Part::kBank: return WriteBankSequence(image, port, options);
+        case Part::kGroups: return WriteGroupSequence(image, port, options);
+        case Part::kAll: break;
+    }
+    return WriteAll(image, port, options);
+}
+
+}  // namespace wrk7::link
