@@ -1,5 +1,6 @@
 #include "cli/verb.h"
 #include "cli/file_verbs.h"
+#include "cli/link_verbs.h"
 #include "cli/option_help.h"
 
 namespace wrk7::cli {
@@ -16,7 +17,9 @@ const std::vector<Verb>& AllVerbs() {
         {"import", "import [--model MODEL] FILE.WK7 IN.csv OUT.WK7", "apply CSV rows to a clone file", RunImport},
         {"listing", "listing [--sections LIST] [--model MODEL] FILE.WK7",
          "print the listing of a clone file", RunListing},
-        // link verbs: {"read", ...}, {"write", ...}, {"emulate", ...}
+        {"read", "read --port PORT [--model MODEL] [--part PART] [--base FILE.WK7] OUT.WK7", "read the receiver into a clone file", RunRead},
+        {"write", "write --port PORT [--model MODEL] [--part PART] FILE.WK7", "write a clone file into the receiver", RunWrite},
+        {"emulate", "emulate [--model MODEL] [--image FILE.WK7] [--link PATH] [--save FILE.WK7] [--paced] [--fault F]...", "serve the receiver emulator on a pseudo-terminal", RunEmulate},
     };
     return verbs;
 }
@@ -26,6 +29,14 @@ const std::vector<OptionHelp>& AllOptionHelp() {
     static const std::vector<OptionHelp> options{
         {"--model MODEL", "WR-K7J (default), WR-K70E, WR-K70T or WR-K70K"},
         {"--sections LIST", "listing sections: comma list of settings, vfo, memory (default all)"},
+        {"--port PORT", "a device path, COM1..COM16, or emulator (the built-in emulator)"},
+        {"--part PART", "all (default), settings, memory, bank or groups"},
+        {"--base FILE", "the clone file a partial read starts from (default: New)"},
+        {"--image FILE", "the clone file the emulator starts with (default: its demo image)"},
+        {"--link PATH", "also make PATH a symlink to the emulator's pseudo-terminal"},
+        {"--save FILE", "save the emulator's memory as a clone file when it ends"},
+        {"--paced", "deliver every character at 38400 baud"},
+        {"--fault F", "refuse-id, silent-after=N, drop=N, garbage=N, split, re-on=ADDR, delay-ms=N, hangup-after=N"},
         {"-h, --help", "show this help; after a verb, that verb's help"},
         {"--version", "show the version"},
     };

@@ -96,10 +96,12 @@ public:
                 continue;
             }
             if (n < 0 && errno == EINTR) continue;
-            if (n < 0 && errno == EAGAIN) break;
-            // 0 or EIO: the other end hung up or the adapter was unplugged.
+            // A raw tty with VMIN 0 reads 0 when nothing is waiting; a hang-up
+            // shows in poll() instead.
+            if (n == 0 || (n < 0 && errno == EAGAIN)) break;
+            // EIO: the other end hung up or the adapter was unplugged.
             // Closing at once keeps a dead descriptor from waking us again.
-            Fail(path_ + ": the line was hung up");
+            Fail(path_ + ": " + std::strerror(errno));
             break;
         }
         return out;

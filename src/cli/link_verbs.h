@@ -1,0 +1,34 @@
+#pragma once
+#include <QString>
+#include <atomic>
+#include <memory>
+#include <optional>
+
+#include "cli/verb.h"
+#include "link/link_operations.h"
+
+namespace wrk7::cli {
+
+// The radio-link verbs; each returns the exit status.
+int RunRead(const QStringList& args, CliIo& io);
+int RunWrite(const QStringList& args, CliIo& io);
+int RunEmulate(const QStringList& args, CliIo& io);
+
+// Shared by read and write.
+std::optional<link::Part> ParsePart(const QString& text);  // all, settings, memory, bank, groups
+// The port a --port text names; the in-process emulator holds its demo image.
+std::unique_ptr<link::SerialPort> PortFor(const QString& text, int model);
+// Ctrl+C (and SIGTERM) set the flag while the guard lives; a second Ctrl+C
+// ends the program at once.
+class InterruptGuard {
+public:
+    InterruptGuard();
+    ~InterruptGuard();
+    const std::atomic<bool>& Flag() const;
+};
+// Link options with a terminal progress bar on stderr when it is one.
+link::LinkOptions TerminalOptions(const CliIo& io, const std::atomic<bool>& cancel);
+// Prints the messages; the exit status follows the result code.
+int ReportLink(const link::LinkResult& result, const link::SerialPort& port, CliIo& io);
+
+}  // namespace wrk7::cli

@@ -1,0 +1,72 @@
+#include <QCommandLineParser>
+
+#include "cli/link_verbs.h"
+#include "emulator/memory_image.h"
+#include "emulator/pty_server.h"
+#include "files/clone_file.h"
+
+namespace wrk7::cli {
+
+namespace {
+const QCommandLineOption kImage(QStringLiteral("image"), QString(), QStringLiteral("FILE"));
+const QCommandLineOption kLink(QStringLiteral("link"), QString(), QStringLiteral("PATH"));
+const QCommandLineOption kSave(QStringLiteral("save"), QString(), QStringLiteral("FILE"));
+const QCommandLineOption kPaced(QStringLiteral("paced"));
+const QCommandLineOption kFault(QStringLiteral("fault"), QString(), QStringLiteral("F"));
+}  // namespace
+
+// Serves the receiver emulator on a new pseudo-terminal until SIGINT or
+// SIGTERM (or its hang-up fault), then saves its memory when asked.
+int RunEmulate(const QStringList& args, CliIo& io) {
+    const Verb& verb = *FindVerb(QStringLiteral("emulate"));
+    QCommandLineParser parser;
+    AddModelOption(parser);
+    for (const auto& o : {kImage, kLink, kSave, kPaced, kFault}) parser.addOption(o);
+    int exitCode = kExitOk, model = 0;
+    if (!ParseVerbArgs(parser, verb, args, 0, io, exitCode)) return exitCode;
+    if (!ModelFromParser(parser, verb, io, model)) return kExitUsage;
+    emu::FaultPlan faults;
+    for (const QString& f : parser.values(kFault)) {
+        std::string error;
+        if (!emu::AddFault(faults, f.toStdString(), error)) return UsageError(verb, QString::fromStdString(error), io);
+    }
+
+    CloneImage seed;
+    seed.RegionIndex = model;
+    if (parser.isSet(kImage)) {
+        const FileResult loaded = LoadCloneFile(seed, parser.value(kImage));
+        io.Errors(loaded.messages);
+        if (!loaded.ok) return kExitFailure;
+        seed.RegionIndex = model;
+    } else {
+        seed = emu::DemoImage(model);
+    }
+    emu::Receiver receiver(model);
+    emu::StoreImage(receiver.Mem(), seed);
+    receiver.LatchBankTable();
+    receiver.SetFaults(faults);
+
+    emu::PtyOptions options;
+    options.paced = parser.isSet(kPaced);
+    options.linkPath = parser.value(kLink).toStdString();
+    emu::PtyServer server(receiver, options);
+    std::string error;
+    if (!server.Open(error)) {
+        io.Err(QString::fromStdString(error));
+        return kExitFailure;
+    }
+    io.Out(QStringLiteral("PORT %1").arg(QString::fromStdString(server.DevicePath())));
+    InterruptGuard interrupt;
+    server.Serve(interrupt.Flag());
+    server.Close();
+    if (server.HungUp()) io.Note(QStringLiteral("hung up after %1 commands").arg(receiver.CommandCount()));
+    if (parser.isSet(kSave)) {
+        CloneImage saved = emu::ImageFromMemory(receiver.Mem(), model, &seed);
+        const FileResult result = SaveCloneFile(saved, parser.value(kSave));
+        io.Errors(result.messages);
+        if (!result.ok) return kExitFailure;
+    }
+    return kExitOk;
+}
+
+}  // namespace wrk7::cli

@@ -1,0 +1,85 @@
+#include <signal.h>
+
+#include <cstdio>
+
+#include "cli/link_verbs.h"
+#include "link/emulator_port.h"
+#include "link/port_names.h"
+
+namespace wrk7::cli {
+
+namespace {
+
+std::atomic<bool> gInterrupted{false};
+struct sigaction gOldInt {}, gOldTerm {};
+
+void OnInterrupt(int) {
+    gInterrupted.store(true);
+    // The next Ctrl+C is not caught: it ends a program that does not stop.
+    signal(SIGINT, SIG_DFL);
+}
+
+}  // namespace
+
+std::optional<link::Part> ParsePart(const QString& text) {
+    const QString t = text.toLower();
+    if (t == "all") return link::Part::kAll;
+    if (t == "settings") return link::Part::kSettings;
+    if (t == "memory") return link::Part::kMemory;
+    if (t == "bank") return link::Part::kBank;
+    if (t == "groups") return link::Part::kGroups;
+    return std::nullopt;
+}
+
+std::unique_ptr<link::SerialPort> PortFor(const QString& text, int model) {
+    const link::PortChoice choice = link::ResolvePortName(text.toStdString());
+    if (choice.kind == link::PortChoice::Kind::kEmulator) return link::MakeDemoEmulatorPort(model);
+    return link::MakeDevicePort(choice.device);
+}
+
+InterruptGuard::InterruptGuard() {
+    gInterrupted.store(false);
+    struct sigaction sa {};
+    sa.sa_handler = OnInterrupt;
+    sigemptyset(&sa.sa_mask);
+    sa.sa_flags = 0;  // no restart: a wait ends at once
+    sigaction(SIGINT, &sa, &gOldInt);
+    sigaction(SIGTERM, &sa, &gOldTerm);
+}
+
+InterruptGuard::~InterruptGuard() {
+    sigaction(SIGINT, &gOldInt, nullptr);
+    sigaction(SIGTERM, &gOldTerm, nullptr);
+}
+
+const std::atomic<bool>& InterruptGuard::Flag() const { return gInterrupted; }
+
+link::LinkOptions TerminalOptions(const CliIo& io, const std::atomic<bool>& cancel) {
+    link::LinkOptions options;
+    options.cancel = &cancel;
+    if (io.isTerminal) {
+        options.progress = [last = -1](int done, int total) mutable {
+            if (total <= 0) return;
+            const int width = 40;
+            const int filled = done * width / total;
+            if (filled == last && done != total) return;
+            last = filled;
+            std::fprintf(stderr, "\r[%s%s] %4d/%d", std::string(static_cast<std::size_t>(filled), '#').c_str(),
+                         std::string(static_cast<std::size_t>(width - filled), '.').c_str(), done, total);
+            if (done == total) std::fputc('\n', stderr);
+            std::fflush(stderr);
+        };
+    }
+    return options;
+}
+
+int ReportLink(const link::LinkResult& result, const link::SerialPort& port, CliIo& io) {
+    if (io.isTerminal) std::fputc('\n', stderr);
+    io.Errors(result.messages);
+    if (result.cancelled) io.Note(QStringLiteral("cancelled"));
+    if (!port.ErrorText().empty()) io.Note(QString::fromStdString(port.ErrorText()));
+    if (result.code == link::kResultOk) return kExitOk;
+    return result.code == link::kResultRefused ? kExitRefused : kExitFailure;
+}
+
+}  // namespace wrk7::cli

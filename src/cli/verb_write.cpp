@@ -1,0 +1,39 @@
+#include <QCommandLineParser>
+
+#include "cli/link_verbs.h"
+#include "files/clone_file.h"
+
+namespace wrk7::cli {
+
+namespace {
+const QCommandLineOption kPort(QStringLiteral("port"), QString(), QStringLiteral("PORT"));
+const QCommandLineOption kPart(QStringLiteral("part"), QString(), QStringLiteral("PART"), QStringLiteral("all"));
+}  // namespace
+
+int RunWrite(const QStringList& args, CliIo& io) {
+    const Verb& verb = *FindVerb(QStringLiteral("write"));
+    QCommandLineParser parser;
+    AddModelOption(parser);
+    parser.addOption(kPort);
+    parser.addOption(kPart);
+    int exitCode = kExitOk, model = 0;
+    if (!ParseVerbArgs(parser, verb, args, 1, io, exitCode)) return exitCode;
+    if (!ModelFromParser(parser, verb, io, model)) return kExitUsage;
+    if (!parser.isSet(kPort)) return UsageError(verb, QStringLiteral("--port is required"), io);
+    const auto part = ParsePart(parser.value(kPart));
+    if (!part) return UsageError(verb, QStringLiteral("unknown part '%1'").arg(parser.value(kPart)), io);
+
+    CloneImage image;
+    image.RegionIndex = model;
+    const FileResult loaded = LoadCloneFile(image, parser.positionalArguments()[0]);
+    io.Errors(loaded.messages);
+    if (!loaded.ok) return kExitFailure;
+    image.RegionIndex = model;
+    auto port = PortFor(parser.value(kPort), model);
+    InterruptGuard interrupt;
+    const link::LinkResult result = link::RunWrite(*part, image, *port, TerminalOptions(io, interrupt.Flag()));
+    port->Close();
+    return ReportLink(result, *port, io);
+}
+
+}  // namespace wrk7::cli
