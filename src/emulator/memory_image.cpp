@@ -113,7 +113,8 @@ void PutChannel(CloneImage& image, int slot, const DemoChannel& ch) {
     f.Set(kShift, ch.shift);
     f.Set(kOffset, ch.offset);
     f.SetText(kNote, ch.note);
-    f.SetText(kName, ch.name);
+    // As the receiver gives it back: always six characters.
+    f.SetText(kName, DecodeName(EncodeName(ch.name)));
     f.Set(kSkip, ch.skip ? 1 : 0);
     image.ChannelEnable[slot] = true;
 }

@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 
 namespace wrk7::emu {
 
@@ -17,6 +18,7 @@ namespace {
 std::string ErrnoText(const char* what) { return std::string(what) + ": " + std::strerror(errno); }
 
 constexpr auto kStopCheck = std::chrono::milliseconds(50);
+constexpr auto kHangupGrace = std::chrono::milliseconds(100);
 
 }  // namespace
 
@@ -77,6 +79,7 @@ bool PtyServer::Open(std::string& error) {
 
 void PtyServer::Serve(const std::atomic<bool>& stop) {
     std::string pending;
+    std::optional<Clock::time_point> hangupAt;
     char buffer[4096];
     while (!stop.load() && master_ >= 0) {
         const auto now = Clock::now();
@@ -86,11 +89,17 @@ void PtyServer::Serve(const std::atomic<bool>& stop) {
             if (n > 0) pending.erase(0, static_cast<std::size_t>(n));
         }
         if (pending.empty() && timing_.HangupReached(receiver_)) {
-            hungUp_ = true;
-            Close();
-            return;
+            // Closing the master flushes what the host has not read yet, so
+            // give it a moment to take the last answer first.
+            if (!hangupAt) hangupAt = now + kHangupGrace;
+            if (now >= *hangupAt) {
+                hungUp_ = true;
+                Close();
+                return;
+            }
         }
         auto wake = now + kStopCheck;
+        if (hangupAt) wake = std::min(wake, *hangupAt);
         if (auto next = timing_.RunDue(options_.paced ? options_.batch : 1)) wake = std::min(wake, *next);
         pollfd fd{master_, POLLIN, 0};
         if (!pending.empty()) {

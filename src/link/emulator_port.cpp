@@ -59,13 +59,15 @@ bool EmulatorPort::Write(std::string_view data) {
 std::string EmulatorPort::ReadAvailable() {
     std::lock_guard lock(mutex_);
     if (!open_) return {};
-    std::string out = timing_.TakeDue(emu::Clock::now());
+    // The last answer before a hang-up is still delivered; the next look
+    // finds the line dead.
     if (DeadLocked()) {
         fault_ = true;
         error_ = kHungUp;
         open_ = false;
+        return {};
     }
-    return out;
+    return timing_.TakeDue(emu::Clock::now());
 }
 
 SerialPort::Wait EmulatorPort::WaitForData(Clock::time_point deadline) {

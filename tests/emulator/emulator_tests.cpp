@@ -1,0 +1,245 @@
+#include <fcntl.h>
+#include <poll.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "core/tables.h"
+#include "edit/bank.h"
+#include "emulator/line_timing.h"
+#include "emulator/memory_image.h"
+#include "emulator/pty_server.h"
+#include "emulator/receiver.h"
+#include "files/new_image.h"
+
+namespace wrk7::emu {
+namespace {
+
+const std::string kOk = "\r\nOK\r\n";
+const std::string kRe = "\r\nRE\r\n";
+
+std::string Joined(const std::vector<Piece>& pieces) {
+    std::string out;
+    for (const auto& p : pieces) out += p.bytes;
+    return out;
+}
+
+// Sends one command; returns everything that came back (echo + answer).
+std::string Say(Receiver& rx, const std::string& command) { return Joined(rx.Receive(command + "\r")); }
+std::string Answer(Receiver& rx, const std::string& command) { return Say(rx, command).substr(command.size() + 1); }
+
+TEST(Receiver, EchoesAndAnswersOnlyItsOwnModel) {
+    Receiver rx(1);
+    EXPECT_EQ(Say(rx, "KV~WR-K7J"), "KV~WR-K7J\r" + kRe);
+    EXPECT_EQ(Answer(rx, "KV~F00000R"), kRe) << "no block before an accepted identification";
+    EXPECT_EQ(Say(rx, "KV~WR-K70E"), "KV~WR-K70E\r" + kOk);
+    rx.Mem()[0x0100] = 0x64;
+    rx.Mem()[0x011F] = 0xAB;
+    const std::string reply = Answer(rx, "KV~F00100R");
+    ASSERT_EQ(reply.size(), 68u);
+    EXPECT_EQ(reply.substr(0, 4), "\r\n64");
+    EXPECT_EQ(reply.substr(62), "FFAB\r\n");
+    EXPECT_EQ(Answer(rx, "KV~FINISH"), kOk);
+    EXPECT_EQ(Answer(rx, "KV~F00100R"), kRe) << "FINISH ends the session";
+    EXPECT_EQ(rx.CommandLog(), (std::vector<std::string>{"KV~WR-K7J", "KV~F00000R", "KV~WR-K70E", "KV~F00100R",
+                                                        "KV~FINISH", "KV~F00100R"}));
+}
+
+TEST(Receiver, BlockWritesStoreWhatIsValid) {
+    Receiver rx(0);
+    ASSERT_EQ(Answer(rx, "KV~WR-K7J"), kOk);
+    EXPECT_EQ(Answer(rx, "KV~F0FD01W00"), kOk);
+    EXPECT_EQ(rx.Mem()[0xFD01], 0x00);
+    for (int digits : {2, 24, 30, 46, 48, 64}) {
+        const std::string data(static_cast<std::size_t>(digits), '1');
+        EXPECT_EQ(Answer(rx, "KV~F00300W" + data), kOk) << digits;
+        EXPECT_EQ(rx.Mem()[0x300 + digits / 2 - 1], 0x11);
+    }
+    EXPECT_EQ(Answer(rx, "KV~F00300W123"), kRe) << "odd digit count";
+    EXPECT_EQ(Answer(rx, "KV~F00300Wab"), kRe) << "lower-case hex";
+    EXPECT_EQ(Answer(rx, "KV~F00300W" + std::string(66, '0')), kRe) << "more than 32 bytes";
+    EXPECT_EQ(Answer(rx, "KV~F10000R"), kRe) << "beyond 64 KiB";
+    EXPECT_EQ(Answer(rx, "KV~XYZ"), kRe);
+    EXPECT_EQ(rx.Mem()[0x300], 0x11) << "refused writes change nothing";
+}
+
+TEST(Receiver, ChannelWritesFollowTheBankTableLatchedByIm) {
+    Receiver rx(0);
+    // Banks 0 and 1 of 3 channels each, the rest empty.
+    rx.Mem()[0x100] = 3;
+    rx.Mem()[0x101] = 0;
+    rx.Mem()[0x102] = 3;
+    rx.Mem()[0x103] = 0;
+    for (int b = 2; b < 50; ++b) rx.Mem()[0x100 + 2 * b] = rx.Mem()[0x101 + 2 * b] = 0;
+    rx.Mem()[0x0A00 + 32 * 4] = 0x12;  // an old channel in slot 4
+    rx.Mem()[0x200] = 0xFF;
+    ASSERT_EQ(Answer(rx, "KV~WR-K7J"), kOk);
+    ASSERT_EQ(Answer(rx, "KV~IM"), kOk);
+    EXPECT_EQ(rx.Mem()[0x0A00 + 32 * 4], 0xFF) << "KV~IM erases the channels";
+    EXPECT_EQ(rx.Mem()[0x200], 0x00) << "and the enable map";
+    const std::string record = "4086A408" + std::string(56, '0');
+    EXPECT_EQ(Answer(rx, "KV~BC01002W" + record), kOk);
+    EXPECT_EQ(rx.Mem()[0x0A00 + 32 * 5], 0x40) << "bank 1 position 2 is slot 5";
+    EXPECT_EQ(rx.Mem()[0x200], 0x04) << "slot 5 enabled";
+    EXPECT_EQ(Answer(rx, "KV~BC01003W" + record), kRe) << "beyond its bank";
+    EXPECT_EQ(Answer(rx, "KV~BC52099W" + record), kOk);
+    EXPECT_EQ(rx.Mem()[0x0A00 + 32 * 1299], 0x40);
+    EXPECT_EQ(Answer(rx, "KV~BC52100W" + record), kRe);
+    EXPECT_EQ(Answer(rx, "KV~BC00000W" + record.substr(2)), kRe) << "short record";
+    EXPECT_EQ(rx.SlotOf(50, 7), 1007);
+    EXPECT_EQ(rx.SlotOf(51, 0), 1100);
+    EXPECT_EQ(rx.SlotOf(2, 0), -1);
+}
+
+TEST(Faults, ParseEveryKindAndRejectNonsense) {
+    FaultPlan plan;
+    std::string error;
+    for (const char* f : {"refuse-id", "silent-after=700", "drop=3", "drop=5", "garbage=2", "split", "re-on=00100",
+                          "re-on=bc00037", "delay-ms=20", "hangup-after=9"})
+        EXPECT_TRUE(AddFault(plan, f, error)) << f << ": " << error;
+    EXPECT_TRUE(plan.refuseId);
+    EXPECT_TRUE(plan.split);
+    EXPECT_EQ(plan.silentAfter, 700);
+    EXPECT_EQ(plan.drop, (std::set<int>{3, 5}));
+    EXPECT_EQ(plan.reOn, (std::set<std::string>{"00100", "BC00037"}));
+    EXPECT_EQ(plan.delayMs, 20);
+    EXPECT_EQ(plan.hangupAfter, 9);
+    const FaultPlan before = plan;
+    for (const char* bad : {"drop", "drop=x", "drop=-1", "silent-after=", "re-on=123", "re-on=BC1", "explode", "split=3"}) {
+        error.clear();
+        EXPECT_FALSE(AddFault(plan, bad, error)) << bad;
+        EXPECT_FALSE(error.empty()) << bad;
+    }
+    EXPECT_EQ(plan, before);
+}
+
+TEST(Faults, ChangeTheAnswersAsNamed) {
+    Receiver rx(0);
+    FaultPlan plan;
+    plan.drop = {2};
+    plan.garbage = {3, 4};
+    plan.reOn = {"00100", "BC00000"};
+    plan.silentAfter = 7;
+    rx.SetFaults(plan);
+    EXPECT_EQ(Answer(rx, "KV~WR-K7J"), kOk);
+    EXPECT_EQ(Say(rx, "KV~F00100W00"), "KV~F00100W00\r") << "dropped: echo only";
+    EXPECT_NE(rx.Mem()[0x100], 0x00) << "and not carried out";
+    const std::string bad = Answer(rx, "KV~F00000R");
+    EXPECT_EQ(bad.size(), 68u);
+    EXPECT_NE(bad.substr(0, 2), "\r\n");
+    EXPECT_EQ(bad.substr(66), "\r\n");
+    const std::string badAck = Answer(rx, "KV~F00000W00");
+    EXPECT_EQ(badAck.size(), 6u);
+    EXPECT_NE(badAck, kOk);
+    EXPECT_NE(badAck, kRe);
+    EXPECT_EQ(Answer(rx, "KV~F00100W00"), kRe);
+    EXPECT_EQ(Answer(rx, "KV~BC00000W" + std::string(64, '0')), kRe);
+    EXPECT_EQ(Answer(rx, "KV~F00000R").size(), 68u);
+    EXPECT_EQ(Say(rx, "KV~F00000R"), "") << "silent after 7 commands, not even the echo";
+    EXPECT_EQ(rx.CommandCount(), 8);
+}
+
+TEST(Faults, SplitDelayAndHangUp) {
+    Receiver plain(0), split(0);
+    FaultPlan plan;
+    plan.split = true;
+    plan.delayMs = 5;
+    plan.hangupAfter = 2;
+    split.SetFaults(plan);
+    for (Receiver* rx : {&plain, &split}) Say(*rx, "KV~WR-K7J");
+    const auto pieces = split.Receive("KV~F00A00R\r");
+    EXPECT_EQ(Joined(pieces), Say(plain, "KV~F00A00R"));
+    EXPECT_GT(pieces.size(), 3u);
+    EXPECT_GE(pieces[1].delay, std::chrono::milliseconds(5)) << "the answer waits for the delay";
+    EXPECT_TRUE(split.HungUp());
+    EXPECT_TRUE(split.Receive("KV~F00A00R\r").empty());
+}
+
+TEST(LineTiming, PacedOutputKeepsLineSpeedInBothDirections) {
+    Receiver rx(0);
+    LineTiming timing(true);
+    const auto t0 = Clock::now();
+    timing.Input(rx, "KV~WR-K7J\r", t0);  // 10 characters in, 10 + 6 out
+    // The last answer character completes one character after the echo of
+    // the CR, which itself trails the CR by one character.
+    const auto expectedEnd = t0 + 17 * kCharacterTime;
+    EXPECT_EQ(timing.TakeDue(t0 + kCharacterTime), "");
+    EXPECT_EQ(timing.TakeDue(t0 + 2 * kCharacterTime), "K");
+    EXPECT_EQ(timing.TakeDue(expectedEnd - std::chrono::nanoseconds(1)), "V~WR-K7J\r\r\nOK\r");
+    EXPECT_EQ(timing.TakeDue(expectedEnd), "\n");
+    EXPECT_FALSE(timing.NextDue().has_value());
+    EXPECT_EQ(timing.CharactersSent(), 16u);
+
+    LineTiming fast(false);
+    Receiver rx2(0);
+    fast.Input(rx2, "KV~WR-K7J\r", t0);
+    EXPECT_EQ(fast.TakeDue(t0), "KV~WR-K7J\r" + kOk);
+}
+
+TEST(MemoryImage, DemoSurvivesTheReceiverMemory) {
+    for (int model = 0; model < kModelCount; ++model) {
+        const CloneImage demo = DemoImage(model);
+        EXPECT_EQ(BankTotal(demo), 1000);
+        Memory memory{};
+        memory.fill(0xFF);
+        StoreImage(memory, demo);
+        const CloneImage back = ImageFromMemory(memory, model, &demo);
+        int used = 0;
+        for (int slot = 0; slot < kSlotCount; ++slot) {
+            // Enable bits of slots 1280..1299 lie outside the blocks a read takes;
+            // the demo keeps its entries below them.
+            EXPECT_EQ(back.Mem[slot], demo.Mem[slot]) << "model " << model << " slot " << slot;
+            EXPECT_EQ(back.ChannelEnable[slot], demo.ChannelEnable[slot]) << slot;
+            used += demo.ChannelEnable[slot];
+        }
+        EXPECT_GT(used, 30);
+        EXPECT_EQ(back.BankCount, demo.BankCount);
+        EXPECT_EQ(back.GroupMember, demo.GroupMember);
+        EXPECT_EQ(back.Settings, demo.Settings);
+        CloneImage plain;
+        plain.RegionIndex = model;
+        NewCloneImage(plain);
+        EXPECT_NE(back.Settings, plain.Settings) << "the demo shows options other than the defaults";
+        for (int band = 0; band < kBandCount; ++band) EXPECT_EQ(back.Vfo[band], demo.Vfo[band]) << band;
+    }
+}
+
+TEST(PtyServer, ServesAHostAndHangsUpOnRequest) {
+    Receiver rx(0);
+    FaultPlan plan;
+    plan.hangupAfter = 2;
+    rx.SetFaults(plan);
+    PtyServer server(rx, {});
+    std::string error;
+    ASSERT_TRUE(server.Open(error)) << error;
+    std::atomic<bool> stop{false};
+    std::thread serving([&] { server.Serve(stop); });
+    const int fd = ::open(server.DevicePath().c_str(), O_RDWR | O_NOCTTY);
+    ASSERT_GE(fd, 0);
+    auto exchange = [&](const std::string& command, std::size_t want) {
+        EXPECT_EQ(::write(fd, command.data(), command.size()), static_cast<ssize_t>(command.size()));
+        std::string got;
+        char buf[256];
+        while (got.size() < want) {
+            pollfd p{fd, POLLIN, 0};
+            if (::poll(&p, 1, 5000) <= 0) break;
+            const ssize_t n = ::read(fd, buf, sizeof buf);
+            if (n <= 0) break;
+            got.append(buf, static_cast<std::size_t>(n));
+        }
+        return got;
+    };
+    EXPECT_EQ(exchange("KV~WR-K7J\r", 16), "KV~WR-K7J\r" + kOk);
+    EXPECT_EQ(exchange("KV~F00000R\r", 79).size(), 79u);
+    serving.join();  // returns by itself after the hang-up
+    EXPECT_TRUE(server.HungUp());
+    pollfd p{fd, POLLIN, 0};
+    ASSERT_EQ(::poll(&p, 1, 1000), 1);
+    EXPECT_TRUE(p.revents & (POLLHUP | POLLERR));
+    ::close(fd);
+}
+
+}  // namespace
+}  // namespace wrk7::emu

@@ -1,0 +1,156 @@
+#include <gtest/gtest.h>
+
+#include "edit/bank.h"
+#include "files/new_image.h"
+#include "link/port_names.h"
+#include "link_support.h"
+
+namespace wrk7::link {
+namespace {
+
+using test::Quick;
+using test::ScriptedPort;
+
+const std::string kRead = "KV~F00A00R\r";
+const std::string kFrame = "\r\n" + std::string(64, 'A') + "\r\n";
+
+TEST(Commands, TextsAreExact) {
+    EXPECT_EQ(ReadCommand(0x0A00), "KV~F00A00R\r");
+    EXPECT_EQ(ReadCommand(0xAC60), "KV~F0AC60R\r");
+    EXPECT_EQ(WriteCommand(0x100, "6400"), "KV~F00100W6400\r");
+    EXPECT_EQ(ChannelWriteCommand("52", "005", "AB"), "KV~BC52005WAB\r");
+    EXPECT_EQ(IdentificationCommand(0), "KV~WR-K7J\r");
+    EXPECT_EQ(IdentificationCommand(2), "KV~WR-K70T\r");
+    EXPECT_EQ(IdentificationCommand(3), "KV~WR-K70K\r");
+    EXPECT_EQ(IdentificationCommand(9), "KV~WR-K70K\r");
+}
+
+TEST(ReadExchange, ClassifiesWhatArrived) {
+    CloneImage image;
+    struct Case {
+        std::string answer;
+        std::string expected;
+    } cases[] = {
+        {kRead + kFrame, kFrame},                        // echo then frame
+        {"\x01zz" + kRead + kFrame, kFrame},             // stray characters first
+        {kFrame.substr(0, 60) + "\r\n", "ERROR01"},      // short even though it ends in CR LF
+        {"", "ERROR01"},                                 // nothing
+        {kRead + "\r\n" + std::string(64, 'A') + "\n\r", "ERROR02"},
+        {kRead + "??" + std::string(64, 'A') + "\r\n", "ERROR02"},
+        {kRead + "\r\n" + std::string(63, 'A') + "g\r\n", "ERROR02"},  // garbled digit
+    };
+    for (const auto& c : cases) {
+        ScriptedPort port;
+        port.Answer(c.answer);
+        LinkSession session(image, port, Quick());
+        EXPECT_EQ(session.SendReadCommand(kRead), c.expected) << testing::PrintToString(c.answer);
+        EXPECT_EQ(port.written, std::vector<std::string>{kRead});
+    }
+}
+
+TEST(ReadExchange, DiscardsLateCharactersAndCollectsPieces) {
+    CloneImage image;
+    ScriptedPort port;
+    port.Arrive(std::string(70, 'A') + "\r\n");  // left over from an earlier exchange
+    port.answers.push_back({kRead.substr(0, 5), kRead.substr(5) + kFrame.substr(0, 1), kFrame.substr(1, 40),
+                            kFrame.substr(41)});
+    LinkSession session(image, port, Quick());
+    EXPECT_EQ(session.SendReadCommand(kRead), kFrame);
+
+    port.answers.push_back({kRead, kFrame.substr(0, 50)});
+    EXPECT_EQ(session.SendReadCommand(kRead), "ERROR01") << "the rest never came";
+}
+
+TEST(WriteExchange, StatusCodes) {
+    CloneImage image;
+    const std::string cmd = "KV~F00100W00\r";
+    struct Case {
+        std::string answer;
+        int expected;
+    } cases[] = {
+        {cmd + "\r\nOK\r\n", 0}, {"junk" + cmd + "\r\nOK\r\n", 0}, {cmd + "\r\nRE\r\n", 4},
+        {cmd + "\r\nNG\r\n", 1}, {"\r\nOK\r\n", 2},                {cmd, 2},
+        {"", 2},
+    };
+    for (const auto& c : cases) {
+        ScriptedPort port;
+        port.Answer(c.answer);
+        LinkSession session(image, port, Quick());
+        EXPECT_EQ(session.SendWriteCommand(cmd), c.expected) << testing::PrintToString(c.answer);
+    }
+    ScriptedPort dead;
+    dead.failOpen = true;
+    LinkSession s1(image, dead, Quick());
+    EXPECT_EQ(s1.SendWriteCommand(cmd), 3);
+    EXPECT_EQ(s1.SendReadCommand(kRead), "ERROR00");
+    ScriptedPort broken;
+    broken.failWrite = true;
+    LinkSession s2(image, broken, Quick());
+    EXPECT_EQ(s2.SendWriteCommand(cmd), 3);
+}
+
+TEST(RetryRule, TenTriesOnlyForTimeoutsAndBadReplies) {
+    CloneImage image;
+    auto tries = [&](std::string answer, int maxTries = 10) {
+        ScriptedPort port;
+        for (int i = 0; i < 20; ++i) port.Answer(answer);
+        LinkOptions o = Quick();
+        o.maxTries = maxTries;
+        LinkSession session(image, port, o);
+        session.SendKVIM();
+        return std::make_pair(port.written.size(), session.Messages());
+    };
+    const std::string im = "KV~IM\r";
+    EXPECT_EQ(tries("").first, 10u) << "timeouts";
+    EXPECT_EQ(tries(im + "\r\nXX\r\n").first, 10u) << "bad letters";
+    EXPECT_EQ(tries(im + "\r\nRE\r\n").first, 1u) << "a refusal is not retried";
+    EXPECT_EQ(tries(im + "\r\nOK\r\n").first, 1u);
+    EXPECT_TRUE(tries("").second.empty()) << "KV~IM shows no message of its own";
+
+    ScriptedPort flaky;  // two timeouts, then success
+    flaky.Answer("");
+    flaky.Answer("");
+    flaky.Answer(im + "\r\nOK\r\n");
+    LinkSession s(image, flaky, Quick());
+    EXPECT_EQ(s.SendKVIM(), 0);
+    EXPECT_EQ(flaky.written.size(), 3u);
+
+    ScriptedPort dead;
+    dead.failWrite = true;
+    LinkSession d(image, dead, Quick());
+    EXPECT_EQ(d.SendKVFINISH(), 1);
+    EXPECT_EQ(dead.written.size(), 1u) << "no retry on a port fault";
+}
+
+TEST(PortNames, ComOrderAndChoices) {
+    EXPECT_EQ(SortComOrder({"/dev/ttyS1", "/dev/ttyUSB10", "/dev/ttyS0", "/dev/ttyACM0", "/dev/ttyUSB2", "/dev/ttyS10",
+                            "/dev/ttyS2"}),
+              (std::vector<std::string>{"/dev/ttyACM0", "/dev/ttyUSB2", "/dev/ttyUSB10", "/dev/ttyS0", "/dev/ttyS1",
+                                        "/dev/ttyS2", "/dev/ttyS10"}));
+    EXPECT_EQ(ComCaption(5), "COM  5");
+    EXPECT_EQ(ComCaption(16), "COM 16");
+    EXPECT_EQ(ResolvePortName("emulator").kind, PortChoice::Kind::kEmulator);
+    EXPECT_EQ(ResolvePortName("/dev/pts/7").device, "/dev/pts/7");
+    EXPECT_EQ(ResolvePortName("COM17").device, "") << "beyond COM16: no port";
+    const auto devices = SerialDevicesInComOrder();
+    EXPECT_EQ(ResolvePortName("com1").device, devices.empty() ? "" : devices[0]);
+    EXPECT_FALSE(DeviceForComNumber(0).has_value());
+    EXPECT_EQ(DeviceForComNumber(static_cast<int>(devices.size()) + 1 > 16 ? 16 : static_cast<int>(devices.size()) + 1)
+                  .has_value(),
+              devices.size() >= 16);
+}
+
+TEST(DevicePort, AMissingDeviceTakesThePortFaultPath) {
+    CloneImage image;
+    NewCloneImage(image);
+    auto port = MakeDevicePort("/dev/no-such-serial-port");
+    const LinkResult r = ReadAll(image, *port, Quick());
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.messages, std::vector<std::string>{"Read Failed..."});
+    EXPECT_NE(port->ErrorText().find("No such file"), std::string::npos) << port->ErrorText();
+    auto none = MakeDevicePort("");
+    EXPECT_EQ(WriteAll(image, *none, Quick()).messages, std::vector<std::string>{"Write Failed..."});
+}
+
+}  // namespace
+}  // namespace wrk7::link

@@ -1,0 +1,90 @@
+#pragma once
+#include <deque>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "emulator/memory_image.h"
+#include "link/emulator_port.h"
+#include "link/link_operations.h"
+
+namespace wrk7::link::test {
+
+// Tests wait 40 ms for an answer that will never come, not 500.
+inline LinkOptions Quick() {
+    LinkOptions o;
+    o.replyDeadline = std::chrono::milliseconds(40);
+    return o;
+}
+
+// An in-process receiver of model with the demo image and faults, and its port.
+struct Bench {
+    std::shared_ptr<emu::Receiver> receiver;
+    std::unique_ptr<EmulatorPort> port;
+    CloneImage demo;
+
+    explicit Bench(int model = 0, emu::FaultPlan faults = {}) : receiver(std::make_shared<emu::Receiver>(model)) {
+        demo = emu::DemoImage(model);
+        emu::StoreImage(receiver->Mem(), demo);
+        receiver->LatchBankTable();
+        receiver->SetFaults(std::move(faults));
+        port = std::make_unique<EmulatorPort>(receiver);
+    }
+    std::vector<std::string> Log() { return port->WithReceiver([](emu::Receiver& r) { return r.CommandLog(); }); }
+};
+
+// A port that answers each write with a scripted text (or nothing), for the
+// classification of single exchanges. A text may come in pieces: the first
+// arrives with the write, each further one when the link waits again.
+class ScriptedPort final : public SerialPort {
+public:
+    std::deque<std::vector<std::string>> answers;  // one per Write
+    std::vector<std::string> written;
+    bool failOpen = false;
+    bool failWrite = false;
+
+    void Answer(std::string text) { answers.push_back({std::move(text)}); }
+    bool Open() override {
+        if (failOpen) fault_ = true;
+        open_ = !failOpen;
+        return open_;
+    }
+    void Close() override { open_ = false; }
+    bool IsOpen() const override { return open_; }
+    bool Write(std::string_view data) override {
+        written.emplace_back(data);
+        if (failWrite) {
+            fault_ = true;
+            return false;
+        }
+        if (!answers.empty()) {
+            later_.assign(answers.front().begin(), answers.front().end());
+            answers.pop_front();
+            if (!later_.empty()) {
+                waiting_ += later_.front();
+                later_.pop_front();
+            }
+        }
+        return true;
+    }
+    std::string ReadAvailable() override { return std::exchange(waiting_, {}); }
+    Wait WaitForData(Clock::time_point) override {
+        if (waiting_.empty() && !later_.empty()) {
+            waiting_ = later_.front();
+            later_.pop_front();
+        }
+        return waiting_.empty() ? Wait::kTimeout : Wait::kData;
+    }
+    bool HasFault() const override { return fault_; }
+    std::string ErrorText() const override { return fault_ ? "scripted fault" : ""; }
+    std::string Name() const override { return "scripted"; }
+    void Arrive(std::string text) { waiting_ += text; }
+
+private:
+    bool open_ = false;
+    bool fault_ = false;
+    std::string waiting_;
+    std::deque<std::string> later_;
+};
+
+}  // namespace wrk7::link::test

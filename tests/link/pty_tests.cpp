@@ -1,0 +1,77 @@
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "emulator/pty_server.h"
+#include "files/new_image.h"
+#include "link_support.h"
+
+namespace wrk7::link {
+namespace {
+
+using Strings = std::vector<std::string>;
+
+// The emulator on a real pseudo-terminal, served from a thread, and the
+// link on the termios device port.
+struct PtyBench {
+    emu::Receiver receiver;
+    emu::PtyServer server;
+    std::atomic<bool> stop{false};
+    std::thread serving;
+
+    explicit PtyBench(emu::FaultPlan faults = {}) : receiver(0), server(receiver, {}) {
+        emu::StoreImage(receiver.Mem(), emu::DemoImage(0));
+        receiver.LatchBankTable();
+        receiver.SetFaults(std::move(faults));
+        std::string error;
+        EXPECT_TRUE(server.Open(error)) << error;
+        serving = std::thread([this] { server.Serve(stop); });
+    }
+    ~PtyBench() {
+        stop = true;
+        serving.join();
+    }
+};
+
+CloneImage NewImage() {
+    CloneImage image;
+    NewCloneImage(image);
+    return image;
+}
+
+TEST(PtyLink, ReadAndWriteThroughTheDevicePort) {
+    PtyBench bench;
+    auto port = MakeDevicePort(bench.server.DevicePath());
+    CloneImage image = NewImage();
+    const LinkResult read = ReadAll(image, *port, test::Quick());
+    EXPECT_EQ(read.messages, Strings{"Successed!!"}) << port->ErrorText();
+    const CloneImage demo = emu::DemoImage(0);
+    for (int slot = 0; slot < 1280; ++slot) EXPECT_EQ(image.Mem[slot].Text(kName), demo.Mem[slot].Text(kName)) << slot;
+
+    // A second opener of the same device is refused while the first holds it.
+    auto second = MakeDevicePort(bench.server.DevicePath());
+    EXPECT_FALSE(second->Open());
+    EXPECT_NE(second->ErrorText().find("in use"), std::string::npos) << second->ErrorText();
+
+    image.Mem[3].Set(kFreq, 150.5);
+    image.ChannelEnable[3] = true;
+    EXPECT_EQ(WriteAll(image, *port, test::Quick()).messages, Strings{"Successed!!"});
+    port->Close();
+    EXPECT_EQ(bench.receiver.Mem()[0x0A00 + 32 * 3 + 3], 0x08) << "150.5 MHz = 0x08F872A0, top byte last";
+}
+
+TEST(PtyLink, HangUpIsAPortFaultNotAHang) {
+    emu::FaultPlan faults;
+    faults.hangupAfter = 25;
+    PtyBench bench(faults);
+    auto port = MakeDevicePort(bench.server.DevicePath());
+    CloneImage image = NewImage();
+    const LinkResult r = ReadMemorySequence(image, *port, test::Quick());
+    EXPECT_EQ(r.messages, (Strings{"COM Port Error", "Read Failed..."}));
+    EXPECT_TRUE(port->HasFault());
+    EXPECT_FALSE(port->IsOpen()) << "closed at once, so a dead line cannot wake it again";
+    EXPECT_EQ(bench.receiver.CommandCount(), 25);
+}
+
+}  // namespace
+}  // namespace wrk7::link
