@@ -10,7 +10,7 @@
 // Unpaced, Google Benchmark times Read all in-process and over the pty.
 //
 //   bench_transfer            paced Read all + Write all, then the benchmarks
-//   bench_transfer --smoke    a short paced settings read and one unpaced Read all
+//   bench_transfer --smoke    a short paced settings read and write, one unpaced Read all
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
@@ -149,10 +149,14 @@ int main(int argc, char** argv) {
         const Figures paced =
             OverPty(true, [&](link::SerialPort& p) { return link::ReadSettingsSequence(image, p, Normal()); });
         Print("paced Read Settings", paced);
+        CloneImage demo = emu::DemoImage(0);
+        const Figures pacedWrite =
+            OverPty(true, [&](link::SerialPort& p) { return link::WriteSettingsSequence(demo, p, Normal()); });
+        Print("paced Write Settings", pacedWrite);
         CloneImage all = NewImage();
         const Figures fast = OverPty(false, [&](link::SerialPort& p) { return link::ReadAll(all, p, Normal()); });
         Print("unpaced Read all", fast);
-        return paced.ok && fast.ok ? 0 : 1;
+        return paced.ok && pacedWrite.ok && fast.ok ? 0 : 1;
     }
     CloneImage image = NewImage();
     const Figures read = OverPty(true, [&](link::SerialPort& p) { return link::ReadAll(image, p, Normal()); });

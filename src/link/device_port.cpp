@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <algorithm>
 #include <cstring>
 
 #include "link/serial_port.h"
@@ -45,6 +46,7 @@ public:
         ::cfsetispeed(&tio, B38400);
         ::cfsetospeed(&tio, B38400);
         if (::tcsetattr(fd_, TCSANOW, &tio) != 0) return Fail(path_ + ": " + std::strerror(errno));
+        tio_ = tio;
         // The interface cable may be powered from DTR and RTS; a
         // pseudo-terminal has no modem lines, so a refusal is fine.
         int lines = TIOCM_DTR | TIOCM_RTS;
@@ -88,11 +90,13 @@ public:
     std::string ReadAvailable() override {
         std::string out;
         if (fd_ < 0) return out;
-        char buffer[512];
+        char buffer[4096];
         for (;;) {
             const ssize_t n = ::read(fd_, buffer, sizeof buffer);
             if (n > 0) {
                 out.append(buffer, static_cast<std::size_t>(n));
+                // A short read took everything waiting: spare the empty read.
+                if (static_cast<std::size_t>(n) < sizeof buffer) break;
                 continue;
             }
             if (n < 0 && errno == EINTR) continue;
@@ -128,6 +132,18 @@ public:
         }
     }
 
+    // In raw mode with VTIME 0, poll() reports input only once VMIN
+    // characters are waiting, so the kernel collects an answer and wakes us
+    // once. A non-blocking read still returns whatever is there.
+    void ExpectAtLeast(std::size_t count) override {
+        if (fd_ < 0) return;
+        const cc_t min = static_cast<cc_t>(std::min<std::size_t>(std::max<std::size_t>(count, 1), 255));
+        if (tio_.c_cc[VMIN] == min) return;
+        termios tio = tio_;
+        tio.c_cc[VMIN] = min;
+        if (::tcsetattr(fd_, TCSANOW, &tio) == 0) tio_ = tio;
+    }
+
     bool HasFault() const override { return fault_; }
     std::string ErrorText() const override { return error_; }
     std::string Name() const override { return path_; }
@@ -144,6 +160,7 @@ private:
     int fd_ = -1;
     bool fault_ = false;
     std::string error_;
+    termios tio_{};
 };
 
 }  // namespace

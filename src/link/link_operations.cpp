@@ -95,6 +95,9 @@ std::string LinkSession::Exchange(std::string_view command, std::size_t want, bo
             return {};
         }
         if (buffer.size() >= want && EndsWith(buffer, kCrLf)) break;
+        // Short of the length, nothing can complete the answer before the
+        // missing characters are in; past it, each new one may end it.
+        port_.ExpectAtLeast(buffer.size() < want ? want - buffer.size() : 1);
         const SerialPort::Wait wait = port_.WaitForData(deadline);
         if (wait == SerialPort::Wait::kFault) {
             fault = true;

@@ -33,6 +33,11 @@ public:
     // Sleeps until characters are waiting, the deadline passes or the line
     // fails; no polling.
     virtual Wait WaitForData(Clock::time_point deadline) = 0;
+    // A hint before a wait: the caller has no use for fewer than count more
+    // characters. A port may sleep until that many have arrived (a hang-up
+    // and the deadline still end the wait at once), which saves a wake-up per
+    // character at line speed. Ignoring it is always correct.
+    virtual void ExpectAtLeast(std::size_t count) { (void)count; }
     // True after a failure since the last successful Open.
     virtual bool HasFault() const = 0;
     // The last failure, as a line for a diagnostic ("" when none).
