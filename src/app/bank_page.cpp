@@ -1,0 +1,230 @@
+#include "app/bank_page.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QScrollArea>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "app/prompter.h"
+#include "core/hex.h"
+#include "edit/bank.h"
+
+namespace wrk7 {
+
+namespace {
+
+QString GroupCaption(int group) {
+    return group == 10 ? QStringLiteral("GRP-B") : QStringLiteral("GRP%1").arg(group);
+}
+
+}  // namespace
+
+BankPage::BankPage(CloneImage& image, Prompter& prompter, QWidget* parent)
+    : QWidget(parent), image_(image), prompter_(prompter) {
+    auto* top = new QHBoxLayout;
+    cmdReadBank_ = new QPushButton(QStringLiteral("Read Bank"));
+    cmdReadBank_->setObjectName(QStringLiteral("cmbReadBank"));
+    cmdWriteBank_ = new QPushButton(QStringLiteral("Write Bank"));
+    cmdWriteBank_->setObjectName(QStringLiteral("cmbWriteBank"));
+    cmdReadGroup_ = new QPushButton(QStringLiteral("Read Group"));
+    cmdReadGroup_->setObjectName(QStringLiteral("cmbReadGroup"));
+    cmdWriteGroup_ = new QPushButton(QStringLiteral("Write Group"));
+    cmdWriteGroup_->setObjectName(QStringLiteral("cmbWriteGroup"));
+    for (QPushButton* b : {cmdReadBank_, cmdWriteBank_, cmdReadGroup_, cmdWriteGroup_}) top->addWidget(b);
+    top->addStretch();
+    top->addWidget(new QLabel(QStringLiteral("Total")));
+    lblAll_ = new QLabel(QStringLiteral("1000"));
+    lblAll_->setObjectName(QStringLiteral("lblAll"));
+    lblAll_->setMinimumWidth(40);
+    lblAll_->setFrameShape(QFrame::Panel);
+    lblAll_->setFrameShadow(QFrame::Sunken);
+    lblAll_->setAlignment(Qt::AlignCenter);
+    top->addWidget(lblAll_);
+    Text4_ = new QLineEdit;
+    Text4_->setObjectName(QStringLiteral("Text4"));
+    Text4_->setReadOnly(true);
+    Text4_->setFixedWidth(44);
+    Text4_->setFocusPolicy(Qt::NoFocus);
+    top->addWidget(Text4_);
+
+    auto* frames = new QWidget;
+    auto* framesLayout = new QVBoxLayout(frames);
+    framesLayout->setContentsMargins(2, 2, 2, 2);
+    framesLayout->setSpacing(4);
+    for (int first = 0; first < kBanks; first += 10) framesLayout->addWidget(BuildBankFrame(first));
+    framesLayout->addStretch();
+    auto* scroll = new QScrollArea;
+    scroll->setWidget(frames);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addLayout(top);
+    layout->addWidget(scroll, 1);
+
+    connect(cmdReadBank_, &QPushButton::clicked, this, &BankPage::readBankClicked);
+    connect(cmdWriteBank_, &QPushButton::clicked, this, &BankPage::writeBankClicked);
+    connect(cmdReadGroup_, &QPushButton::clicked, this, &BankPage::readGroupClicked);
+    connect(cmdWriteGroup_, &QPushButton::clicked, this, &BankPage::writeGroupClicked);
+    ShowBankCounts();
+}
+
+QWidget* BankPage::BuildBankFrame(int firstBank) {
+    auto* frame = new QGroupBox(QStringLiteral("BANK %1 - %2").arg(firstBank).arg(firstBank + 9));
+    auto* grid = new QGridLayout(frame);
+    grid->setContentsMargins(6, 4, 6, 4);
+    grid->setHorizontalSpacing(4);
+    grid->setVerticalSpacing(0);
+    auto* digitsValidator = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,4}")), frame);
+    grid->addWidget(new QLabel(QStringLiteral("Link")), 2, 0);
+    for (int g = 1; g < kGroups; ++g) grid->addWidget(new QLabel(GroupCaption(g)), 2 + g, 0);
+    for (int d = 0; d < 10; ++d) {
+        const int bank = firstBank + d;
+        auto* digit = new QLabel(QString::number(d));
+        digit->setAlignment(Qt::AlignCenter);
+        grid->addWidget(digit, 0, 1 + d);
+
+        auto* box = new QLineEdit;
+        box->setObjectName(QStringLiteral("txtBank%1").arg(bank));
+        box->setMaxLength(4);
+        box->setValidator(digitsValidator);
+        box->setAlignment(Qt::AlignCenter);
+        box->setFixedWidth(40);
+        box->installEventFilter(this);
+        txtBank_[static_cast<std::size_t>(bank)] = box;
+        grid->addWidget(box, 1, 1 + d, Qt::AlignCenter);
+
+        auto* link = new QCheckBox;
+        link->setObjectName(QStringLiteral("chkLink%1").arg(bank));
+        chkLink_[static_cast<std::size_t>(bank)] = link;
+        grid->addWidget(link, 2, 1 + d, Qt::AlignCenter);
+        connect(link, &QCheckBox::clicked, this, [this, bank, link] {
+            if (ParseDecimal(txtBank_[static_cast<std::size_t>(bank)]->text().toStdString()) == 0) {
+                link->setChecked(false);
+                return;
+            }
+            image_.MarkModified();
+            emit imageModified();
+        });
+
+        for (int g = 0; g < kGroups; ++g) {
+            const int index = kBanks * g + bank;
+            auto* box2 = new QCheckBox(frame);
+            box2->setObjectName(QStringLiteral("chkGrp%1").arg(index));
+            chkGrp_[static_cast<std::size_t>(index)] = box2;
+            if (g == 0) {
+                box2->hide();  // group 0 exists in the block only
+            } else {
+                grid->addWidget(box2, 2 + g, 1 + d, Qt::AlignCenter);
+            }
+            connect(box2, &QCheckBox::clicked, this, [this, index] {
+                image_.MarkModified();
+                Text4_->setText(QString::number(index));
+                emit imageModified();
+            });
+        }
+    }
+    return frame;
+}
+
+void BankPage::ShowBankCounts() {
+    for (int b = 0; b < kBanks; ++b)
+        txtBank_[static_cast<std::size_t>(b)]->setText(QString::fromStdString(image_.BankText(b)));
+    lblAll_->setText(QString::number(BankTotal(image_)));
+}
+
+void BankPage::ShowGroups() {
+    for (int i = kBanks; i < kBanks * kGroups; ++i)
+        chkGrp_[static_cast<std::size_t>(i)]->setChecked(
+            image_.GroupMember[static_cast<std::size_t>(i / kBanks)][static_cast<std::size_t>(i % kBanks)]);
+}
+
+void BankPage::CollectGroups() {
+    for (int i = 0; i < kBanks * kGroups; ++i)
+        image_.GroupMember[static_cast<std::size_t>(i / kBanks)][static_cast<std::size_t>(i % kBanks)] =
+            chkGrp_[static_cast<std::size_t>(i)]->isChecked();
+}
+
+int BankPage::BoxIndex(QObject* object) const {
+    for (int b = 0; b < kBanks; ++b)
+        if (txtBank_[static_cast<std::size_t>(b)] == object) return b;
+    return -1;
+}
+
+void BankPage::FocusCountBox(int bank) {
+    txtBank_[static_cast<std::size_t>((bank + kBanks) % kBanks)]->setFocus(Qt::OtherFocusReason);
+}
+
+void BankPage::LeaveCountBox(int bank) {
+    if (applying_) return;
+    applying_ = true;
+    std::array<std::string, kBanks> texts;
+    for (int b = 0; b < kBanks; ++b) texts[static_cast<std::size_t>(b)] = txtBank_[static_cast<std::size_t>(b)]->text().toStdString();
+    const CountEntryResult result = ApplyCountEntry(image_, bank, texts);
+    QLineEdit* box = txtBank_[static_cast<std::size_t>(bank)];
+    if (!result.message.empty()) {
+        QStringList lines;
+        for (const auto& line : result.message) lines << QString::fromStdString(line);
+        prompter_.Error(this, QStringLiteral("ERROR"), lines);
+    }
+    box->setText(QString::fromStdString(result.boxText));
+    if (result.clearLink) chkLink_[static_cast<std::size_t>(bank)]->setChecked(false);
+    lblAll_->setText(QString::number(BankTotal(image_)));
+    applying_ = false;
+    emit imageModified();
+}
+
+void BankPage::CommitPendingEntry() {
+    for (int b = 0; b < kBanks; ++b) {
+        QLineEdit* box = txtBank_[static_cast<std::size_t>(b)];
+        if (box->hasFocus() && box->text().toStdString() != image_.BankText(b)) LeaveCountBox(b);
+    }
+}
+
+bool BankPage::eventFilter(QObject* watched, QEvent* event) {
+    const int bank = BoxIndex(watched);
+    if (bank < 0) return QWidget::eventFilter(watched, event);
+    switch (event->type()) {
+        case QEvent::FocusIn: {
+            QLineEdit* box = txtBank_[static_cast<std::size_t>(bank)];
+            // After the click that gave the focus has placed the cursor.
+            QTimer::singleShot(0, box, [box] { if (box->hasFocus()) box->selectAll(); });
+            break;
+        }
+        case QEvent::FocusOut:
+            LeaveCountBox(bank);
+            break;
+        case QEvent::KeyPress: {
+            auto* key = static_cast<QKeyEvent*>(event);
+            const bool plain = (key->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) == 0;
+            if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+                FocusCountBox(bank + 1);
+                return true;
+            }
+            if (plain && key->key() == Qt::Key_Up) {
+                FocusCountBox(bank - 1);
+                return true;
+            }
+            if (plain && key->key() == Qt::Key_Down) {
+                FocusCountBox(bank + 1);
+                return true;
+            }
+            break;
+        }
+        default:
+            break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace wrk7

@@ -1,0 +1,440 @@
+#include "app/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDate>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTime>
+#include <QTimer>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "app/about_box.h"
+#include "app/backups.h"
+#include "app/bank_page.h"
+#include "app/com_dialog.h"
+#include "app/dlg_modify.h"
+#include "app/memory_page.h"
+#include "app/memory_table_model.h"
+#include "app/settings_pages.h"
+#include "app/vfo_table_model.h"
+#include "codecs/settings_codec.h"
+#include "codecs/vfo_codec.h"
+#include "files/clone_file.h"
+#include "files/new_image.h"
+#include "edit/bank.h"
+
+namespace wrk7 {
+
+namespace {
+
+QString FromView(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+int TwipsToPixels(int twips, const QWidget* w) { return (twips * w->logicalDpiY() + 720) / 1440; }
+
+}  // namespace
+
+MainWindow::MainWindow(AppOptions options, Prompter* prompter, QWidget* parent)
+    : QMainWindow(parent),
+      options_(std::move(options)),
+      prompter_(prompter ? prompter : &DefaultPrompter()),
+      table_(options_.language.value_or(SystemUiLanguage())),
+      portOverride_(options_.portOverride) {
+    setObjectName(QStringLiteral("frmMain"));
+    if (options_.backupFolder.isEmpty()) options_.backupFolder = DefaultBackupFolder();
+    runner_ = new TransferRunner(this);
+    connect(runner_, &TransferRunner::progress, this, [this](int done, int total) {
+        progress_->setMaximum(std::max(total, 1));
+        progress_->setValue(std::min(done, std::max(total, 1)));
+    });
+    connect(runner_, &TransferRunner::finished, this, &MainWindow::OnTransferFinished);
+    BuildPages();
+    BuildActions();
+    BuildMenus();
+    BuildToolBar();
+    BuildStatusBar();
+    LoadSequence();
+    // The editor is made now and only hidden later, so Hold keeps its values.
+    dlgModify_ = new DlgModify(this, prompter_);
+}
+
+MainWindow::~MainWindow() = default;
+
+QAction* MainWindow::Action(const QString& objectName) const {
+    return findChild<QAction*>(objectName);
+}
+
+void MainWindow::BuildPages() {
+    tabs_ = new QTabWidget;
+    tabs_->setObjectName(QStringLiteral("TabStrip1"));
+
+    vfoModel_ = new VfoTableModel(image_, this);
+    vfoGrid_ = new QTableView;
+    vfoGrid_->setObjectName(QStringLiteral("MSFlexGrid2"));
+    vfoGrid_->setModel(vfoModel_);
+    vfoGrid_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    vfoGrid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    vfoGrid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    vfoGrid_->verticalHeader()->setDefaultSectionSize(18);
+    vfoGrid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    vfoGrid_->setWordWrap(false);
+    ApplyGridColumnWidths(vfoGrid_, true);
+    connect(vfoGrid_, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
+        if (index.isValid()) EditVfoRow(index.row() + 1);
+    });
+
+    settingsPages_ = new SettingsPages(image_, vfoGrid_, this);
+    memoryPage_ = new MemoryPage(image_, *prompter_);
+    memoryPage_->setObjectName(QStringLiteral("Frame1_2"));
+    bankPage_ = new BankPage(image_, *prompter_);
+    bankPage_->setObjectName(QStringLiteral("Frame1_3"));
+    tabs_->addTab(settingsPages_->Page1(), QStringLiteral("Settings 1"));
+    tabs_->addTab(settingsPages_->Page2(), QStringLiteral("Settings 2"));
+    tabs_->addTab(memoryPage_, QStringLiteral("Memory"));
+    tabs_->addTab(bankPage_, QStringLiteral("Bank"));
+    connect(tabs_, &QTabWidget::currentChanged, this, &MainWindow::OnCurrentTabChanged);
+    // A click on the tab already in front emits no change, but the total
+    // rule still applies to it.
+    connect(tabs_, &QTabWidget::tabBarClicked, this, [this](int index) {
+        if (index >= 0 && index == tabs_->currentIndex()) SwitchTo(index + 1);
+    });
+
+    connect(settingsPages_, &SettingsPages::modelClicked, this, &MainWindow::OnModelClicked);
+    connect(settingsPages_, &SettingsPages::readSettingsClicked, this, [this] { StartRead(link::Part::kSettings); });
+    connect(settingsPages_, &SettingsPages::writeSettingsClicked, this, [this] { StartWrite(link::Part::kSettings); });
+    connect(memoryPage_, &MemoryPage::readClicked, this, [this] { Start(false, link::Part::kMemory); });
+    connect(memoryPage_, &MemoryPage::writeClicked, this, [this] { Start(true, link::Part::kMemory); });
+    connect(memoryPage_, &MemoryPage::editRequested, this, &MainWindow::EditMemoryRow);
+    connect(bankPage_, &BankPage::readBankClicked, this, [this] { StartRead(link::Part::kBank); });
+    connect(bankPage_, &BankPage::writeBankClicked, this, [this] { StartWrite(link::Part::kBank); });
+    connect(bankPage_, &BankPage::readGroupClicked, this, [this] { StartRead(link::Part::kGroups); });
+    connect(bankPage_, &BankPage::writeGroupClicked, this, [this] { StartWrite(link::Part::kGroups); });
+
+    progress_ = new QProgressBar;
+    progress_->setObjectName(QStringLiteral("ProgressBar1"));
+    progress_->setTextVisible(false);
+    progress_->setRange(0, 1299);
+    cmdCancel_ = new QPushButton(QStringLiteral("Cancel"));
+    cmdCancel_->setObjectName(QStringLiteral("cmdCancelTransfer"));
+    connect(cmdCancel_, &QPushButton::clicked, this, &MainWindow::CancelTransfer);
+    auto* progressRow = new QHBoxLayout;
+    progressRow->setContentsMargins(0, 0, 0, 0);
+    progressRow->addWidget(progress_, 1);
+    progressRow->addWidget(cmdCancel_);
+    SetTransferUi(false);
+
+    auto* central = new QWidget;
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->setSpacing(2);
+    layout->addWidget(tabs_, 1);
+    layout->addLayout(progressRow);
+    setCentralWidget(central);
+}
+
+void MainWindow::BuildActions() {
+    // Design captions are the numbers of the caption table; the table
+    // replaces them when the window loads.
+    auto make = [this](const char* name, const char* number, auto slot) {
+        auto* a = new QAction(QString::fromLatin1(number), this);
+        a->setObjectName(QString::fromLatin1(name));
+        connect(a, &QAction::triggered, this, slot);
+        return a;
+    };
+    make("mnuNew", "1001", [this] { NewImage(); })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    make("mnuOpen", "1002", [this] { Open(); });
+    make("mnuSave", "1003", [this] { Save(); });
+    make("mnuSaveAs", "1004", [this] { SaveAs(); });
+    make("mnuImport", "1201", [this] { Import(); });
+    make("mnuExport", "1202", [this] { Export(); });
+    make("mnuPrintSetup", "1005", [] {})->setEnabled(false);  // never available
+    make("mnuExit", "1007", [this] { close(); });
+    actModify_ = make("mnuModify", "1009", [this] { Modify(); });
+    actToolBar_ = make("mnuToolBar", "1011", [this] { toolBar_->setVisible(actToolBar_->isChecked()); });
+    actToolBar_->setCheckable(true);
+    actToolBar_->setChecked(true);
+    actStatusBar_ = make("mnuStatusBar", "1100", [this] { statusBar()->setVisible(actStatusBar_->isChecked()); });
+    actStatusBar_->setCheckable(true);
+    actStatusBar_->setChecked(true);
+    transferActions_ = {
+        make("mnuReadSettings", "1205", [this] { StartRead(link::Part::kSettings); }),
+        make("mnuReadMemory", "1206", [this] { StartRead(link::Part::kMemory); }),
+        make("mnuReadAll", "1207", [this] { StartRead(link::Part::kAll); }),
+        make("mnuWriteSettings", "1205", [this] { StartWrite(link::Part::kSettings); }),
+        make("mnuWriteMemory", "1206", [this] { StartWrite(link::Part::kMemory); }),
+        make("mnuWriteAll", "1207", [this] { StartWrite(link::Part::kAll); }),
+    };
+    actComSetup_ = make("mnuComSetup", "1013", [this] { ShowComDialog(); });
+    make("mnuAbout", "1016", [this] { ShowAbout(); });
+}
+
+void MainWindow::BuildMenus() {
+    auto menu = [this](QMenu* parentMenu, const char* name, const char* number) {
+        QMenu* m = parentMenu ? parentMenu->addMenu(QString::fromLatin1(number))
+                              : menuBar()->addMenu(QString::fromLatin1(number));
+        m->setObjectName(QString::fromLatin1(name));
+        return m;
+    };
+    auto act = [this](const char* name) { return Action(QString::fromLatin1(name)); };
+    QMenu* file = menu(nullptr, "mnuFile", "1000");
+    file->addActions({act("mnuNew"), act("mnuOpen"), act("mnuSave"), act("mnuSaveAs")});
+    file->addSeparator();
+    file->addActions({act("mnuImport"), act("mnuExport")});
+    file->addSeparator();
+    file->addActions({act("mnuPrintSetup"), act("mnuExit")});
+    QMenu* edit = menu(nullptr, "mnuEdit", "1008");
+    edit->addAction(actModify_);
+    QMenu* view = menu(nullptr, "mnuView", "1010");
+    view->addActions({actToolBar_, actStatusBar_});
+    QMenu* tool = menu(nullptr, "mnuTool", "1012");
+    QMenu* read = menu(tool, "mnuRead", "1203");
+    read->addActions({transferActions_[0], transferActions_[1], transferActions_[2]});
+    QMenu* write = menu(tool, "mnuWrite", "1204");
+    write->addActions({transferActions_[3], transferActions_[4], transferActions_[5]});
+    tool->addAction(actComSetup_);
+    QMenu* help = menu(nullptr, "mnuHelp", "1014");
+    help->addAction(act("mnuAbout"));
+}
+
+void MainWindow::BuildToolBar() {
+    toolBar_ = addToolBar(QStringLiteral("Toolbar1"));
+    toolBar_->setObjectName(QStringLiteral("Toolbar1"));
+    toolBar_->setMovable(false);
+    struct Button {
+        const char* key;
+        const char* tip;
+        QStyle::StandardPixmap icon;
+        std::function<void()> run;
+    };
+    const Button buttons[] = {
+        {"新規作成", "1017", QStyle::SP_FileIcon, [this] { NewImage(); }},
+        {"開く", "1018", QStyle::SP_DialogOpenButton, [this] { Open(); }},
+        {"上書き保存", "1019", QStyle::SP_DialogSaveButton, [this] { Save(); }},
+        {nullptr, nullptr, QStyle::SP_CustomBase, {}},
+        {"ﾍﾙﾌﾟ", "1021", QStyle::SP_MessageBoxQuestion, [this] { ShowAbout(); }},
+    };
+    for (const Button& b : buttons) {
+        if (!b.key) {
+            toolBar_->addSeparator();
+            continue;
+        }
+        QAction* a = toolBar_->addAction(style()->standardIcon(b.icon), QString());
+        a->setObjectName(QStringLiteral("tbr_") + QString::fromUtf8(b.key));
+        a->setData(QString::fromUtf8(b.key));
+        a->setToolTip(QString::fromLatin1(b.tip));
+        connect(a, &QAction::triggered, this, b.run);
+    }
+}
+
+void MainWindow::BuildStatusBar() {
+    statusText_ = new QLabel;
+    statusText_->setObjectName(QStringLiteral("sbrText"));
+    statusDate_ = new QLabel;
+    statusDate_->setObjectName(QStringLiteral("sbrDate"));
+    statusTime_ = new QLabel;
+    statusTime_->setObjectName(QStringLiteral("sbrTime"));
+    statusBar()->addWidget(statusText_, 1);
+    statusBar()->addPermanentWidget(statusDate_);
+    statusBar()->addPermanentWidget(statusTime_);
+    auto tick = [this] {
+        const QDateTime now = QDateTime::currentDateTime();
+        statusDate_->setText(QLocale().toString(now.date(), QLocale::ShortFormat));
+        statusTime_->setText(QLocale().toString(now.time(), QLocale::ShortFormat));
+    };
+    tick();
+    auto* clock = new QTimer(this);
+    connect(clock, &QTimer::timeout, this, tick);
+    clock->start(1000);
+}
+
+void MainWindow::LoadSequence() {
+    ApplyResourceCaptions(this, table_);
+    resize(TwipsToPixels(10000, this), TwipsToPixels(10000, this));
+    portNumber_ = options_.portDirs ? ReadPortFile(*options_.portDirs) : ReadPortFile();
+    ResetPort();
+    image_.SettingsBlock0 = DefaultSettingsBlock0(image_.RegionIndex);
+    image_.SettingsBlock1 = DefaultSettingsBlock1(image_.RegionIndex);
+    DecodeSettings(image_);
+    settingsPages_->Load();
+    settingsPages_->ShowModel();
+    ChangeFont();
+    SetVfoDefaults(image_);
+    vfoModel_->Refresh();
+    bankPage_->ShowBankCounts();
+    memoryPage_->Model()->RebuildRowLabels();
+    ChangeFont();
+    memoryPage_->Model()->Refresh();
+    UpdateCaption();
+    SwitchTo(static_cast<int>(Page::kSettings1));
+    if (!options_.startupFile.isEmpty()) {
+        const FileResult r = OpenCloneFile(image_, options_.startupFile);
+        if (r.ok) {
+            currentFile_ = options_.startupFile;
+            ApplyImageToUi();
+            memoryPage_->SelectRow(1);
+        } else {
+            ShowMessages(r.messages);
+        }
+        UpdateCaption();
+    }
+    image_.Modified = false;
+}
+
+QString MainWindow::RunPortText() const {
+    return portOverride_ ? *portOverride_ : QStringLiteral("COM%1").arg(portNumber_);
+}
+
+Page MainWindow::CurrentPage() const { return static_cast<Page>(tabs_->currentIndex() + 1); }
+
+void MainWindow::ClickTab(Page page) {
+    const int index = static_cast<int>(page) - 1;
+    if (index == tabs_->currentIndex()) {
+        SwitchTo(static_cast<int>(page));
+    } else {
+        tabs_->setCurrentIndex(index);
+    }
+}
+
+void MainWindow::OnCurrentTabChanged(int index) {
+    if (tabStripFlag_) return;
+    SwitchTo(index + 1);
+}
+
+void MainWindow::SwitchTo(int tab) {
+    // A count box still being edited counts as left.
+    bankPage_->CommitPendingEntry();
+    const PageSwitch s = SwitchPage(image_, tab, tabStripFlag_);
+    if (s.showTotalError) prompter_->Error(this, QStringLiteral("ERROR"), QStringList{FromView(kTotalMustBe1000Message)});
+    SelectPageDirect(s.page);
+    actModify_->setEnabled(s.modifyEnabled);
+    if (s.rebuildMemoryGrid) {
+        memoryPage_->Model()->RebuildRowLabels();
+        ChangeFont();
+        memoryPage_->Model()->Refresh();
+    }
+}
+
+void MainWindow::SelectPageDirect(Page page) {
+    const int index = static_cast<int>(page) - 1;
+    if (tabs_->currentIndex() != index) {
+        tabStripFlag_ = true;
+        tabs_->setCurrentIndex(index);
+        tabStripFlag_ = false;
+    }
+    for (int i = 0; i < tabs_->count(); ++i) tabs_->widget(i)->setEnabled(i == index);
+}
+
+void MainWindow::ChangeFont() {
+    const QFont note = NoteColumnFont(font());
+    vfoModel_->SetNoteFont(note);
+    memoryPage_->Model()->SetNoteFont(note);
+    vfoGrid_->setCurrentIndex(vfoModel_->index(0, 0));
+    vfoGrid_->selectRow(0);
+    memoryPage_->SelectRow(1);
+}
+
+void MainWindow::UpdateCaption() {
+    const QString title = FromView(AppTitle);
+    setWindowTitle(currentFile_.isEmpty() ? title
+                                          : QFileInfo(currentFile_).fileName() + QStringLiteral(" - ") + title);
+}
+
+void MainWindow::ApplyImageToUi() {
+    settingsPages_->Load();
+    settingsPages_->ShowModel();
+    vfoModel_->Refresh();
+    bankPage_->ShowBankCounts();
+    bankPage_->ShowGroups();
+    memoryPage_->Model()->RebuildRowLabels();
+    memoryPage_->Model()->RefreshHeadings();
+    memoryPage_->Model()->Refresh();
+}
+
+void MainWindow::OnModelClicked(int model) {
+    if (!BeginModelSwitch(image_, model)) return;
+    // The model change resets the image, so it offers to save first.
+    const Prompter::Answer answer = AskSaveChanges();
+    if (answer == Prompter::Answer::kCancel) {
+        settingsPages_->ShowModel();
+        return;
+    }
+    if (answer == Prompter::Answer::kYes) Save();
+    image_.RegionIndex = model;
+    NewCloneImage(image_);
+    currentFile_.clear();
+    ApplyImageToUi();
+    UpdateCaption();
+    // The built-in emulator plays the chosen model.
+    ResetPort();
+}
+
+void MainWindow::Modify() {
+    if (CurrentPage() == Page::kSettings1) {
+        const QModelIndex current = vfoGrid_->currentIndex();
+        EditVfoRow(current.isValid() ? current.row() + 1 : 1);
+    } else if (CurrentPage() == Page::kMemory) {
+        EditMemoryRow(memoryPage_->CurrentRow());
+    }
+}
+
+void MainWindow::EditMemoryRow(int row) {
+    if (dlgModify_->OpenMemoryEditor(image_, row, memoryPage_->Grid())) {
+        memoryPage_->Model()->Refresh();
+        memoryPage_->SelectRow(row);
+    }
+}
+
+void MainWindow::EditVfoRow(int row) {
+    if (dlgModify_->OpenVfoEditor(image_, row, vfoGrid_)) {
+        vfoModel_->Refresh();
+        vfoGrid_->selectRow(row - 1);
+    }
+}
+
+ComDialog* MainWindow::ComPortDialog() {
+    if (!comDialog_) comDialog_ = new ComDialog(this);
+    return comDialog_;
+}
+
+void MainWindow::ShowComDialog() {
+    if (runner_->IsRunning()) return;
+    ComDialog* dialog = ComPortDialog();
+    dialog->Prepare(portNumber_, RunPortText());
+    dialog->exec();
+    const int chosen = dialog->ChosenPort();
+    if (chosen == 0) return;
+    // A choice made here replaces the --port choice of this run.
+    portNumber_ = chosen;
+    portOverride_.reset();
+    ResetPort();
+}
+
+void MainWindow::ShowAbout() {
+    if (!aboutBox_) aboutBox_ = new AboutBox(options_.backupFolder, this);
+    aboutBox_->exec();
+}
+
+void MainWindow::ShowMessages(const std::vector<std::string>& messages) {
+    for (const std::string& m : messages) {
+        if (m == link::kMsgSuccess) {
+            prompter_->Inform(this, FromView(link::kSuccessTitle), {QString::fromStdString(m)});
+        } else {
+            prompter_->Error(this, QStringLiteral("ERROR"), {QString::fromStdString(m)});
+        }
+    }
+}
+
+}  // namespace wrk7

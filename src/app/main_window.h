@@ -1,0 +1,169 @@
+#pragma once
+#include <QMainWindow>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "app/prompter.h"
+#include "app/string_table.h"
+#include "app/transfer_runner.h"
+#include "core/image.h"
+#include "edit/page_rules.h"
+#include "files/preferences.h"
+
+class QAction;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QTabWidget;
+class QTableView;
+class QToolBar;
+
+namespace wrk7 {
+
+class AboutBox;
+class BankPage;
+class ComDialog;
+class DlgModify;
+class MemoryPage;
+class Prompter;
+class SettingsPages;
+class VfoTableModel;
+
+// What the program was started with, and where it keeps its files (tests
+// point these at temporary folders).
+struct AppOptions {
+    QString startupFile;                 // the clone file to open at start-up
+    std::optional<QString> portOverride;  // --port: device path, COMn or "emulator"
+    std::optional<PortFileDirs> portDirs;  // default: beside the program
+    QString settingsFile;                // placement store; default: the user's store
+    QString backupFolder;                // default: DefaultBackupFolder()
+    std::optional<UiLanguage> language;   // default: the system's UI language
+};
+
+// Creates the port a port text names ("emulator", COMn, a device path).
+// model: the model of the in-process emulator.
+std::unique_ptr<link::SerialPort> MakePortFor(const QString& portText, int model);
+
+// frmMain: the four pages, menus, toolbar, progress bar and status bar. It
+// owns the image and routes every command to the domain, file and link code.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainWindow(AppOptions options, Prompter* prompter = nullptr, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    CloneImage& Image() { return image_; }
+    const QString& CurrentFile() const { return currentFile_; }
+    int PortNumber() const { return portNumber_; }
+    QString RunPortText() const;
+    Page CurrentPage() const;
+    // A tab click on page (as the user does it), through the page rules.
+    void ClickTab(Page page);
+
+    // Commands.
+    bool NewImage();  // true when the save question was cancelled
+    void Open();
+    bool Save();
+    bool SaveAs();
+    void Import();
+    void Export();
+    void Modify();
+    void StartRead(link::Part part);
+    void StartWrite(link::Part part);
+    void CancelTransfer();
+    void ShowComDialog();
+    void ShowAbout();
+
+    // Widgets the tests drive.
+    QTabWidget* Tabs() const { return tabs_; }
+    MemoryPage* Memory() const { return memoryPage_; }
+    BankPage* Bank() const { return bankPage_; }
+    SettingsPages* Settings() const { return settingsPages_; }
+    QTableView* VfoGrid() const { return vfoGrid_; }
+    VfoTableModel* VfoModel() const { return vfoModel_; }
+    DlgModify* Editor() const { return dlgModify_; }
+    ComDialog* ComPortDialog();
+    TransferRunner* Runner() const { return runner_; }
+    QProgressBar* Progress() const { return progress_; }
+    QPushButton* CancelButton() const { return cmdCancel_; }
+    QAction* Action(const QString& objectName) const;
+    QToolBar* ToolBar() const { return toolBar_; }
+    const StringTable& Strings() const { return table_; }
+
+    // Where files are chosen; tests answer without a dialog. save: a save
+    // dialog (asks before overwriting) instead of an open dialog.
+    std::function<QString(QWidget* parent, const QString& filter, bool save)> chooseFile;
+
+signals:
+    void transferFinished(int code);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildActions();
+    void BuildMenus();
+    void BuildToolBar();
+    void BuildStatusBar();
+    void BuildPages();
+    void LoadSequence();
+
+    void OnCurrentTabChanged(int index);
+    void SwitchTo(int tab);
+    void SelectPageDirect(Page page);
+    void OnModelClicked(int model);
+    void ApplyImageToUi();
+    void ChangeFont();
+    void UpdateCaption();
+    Prompter::Answer AskSaveChanges();
+    bool SaveTo(const QString& path);
+    void ShowMessages(const std::vector<std::string>& messages);
+    void EditMemoryRow(int row);
+    void EditVfoRow(int row);
+
+    void Start(bool write, link::Part part);
+    void OnTransferFinished(const link::LinkResult& result);
+    void MergeTransfer(const CloneImage& worked);
+    void SetTransferUi(bool running);
+    void Unload();
+    void ResetPort();
+
+    AppOptions options_;
+    Prompter* prompter_;
+    StringTable table_;
+    CloneImage image_;
+    QString currentFile_;
+    int portNumber_ = kDefaultPort;
+    std::optional<QString> portOverride_;
+    bool tabStripFlag_ = false;
+    bool closingDuringTransfer_ = false;
+    bool transferWrite_ = false;
+    link::Part transferPart_ = link::Part::kAll;
+    int rememberedRow_ = 1;
+
+    QTabWidget* tabs_ = nullptr;
+    SettingsPages* settingsPages_ = nullptr;
+    MemoryPage* memoryPage_ = nullptr;
+    BankPage* bankPage_ = nullptr;
+    QTableView* vfoGrid_ = nullptr;
+    VfoTableModel* vfoModel_ = nullptr;
+    QProgressBar* progress_ = nullptr;
+    QPushButton* cmdCancel_ = nullptr;
+    QLabel* statusText_ = nullptr;
+    QLabel* statusDate_ = nullptr;
+    QLabel* statusTime_ = nullptr;
+    QToolBar* toolBar_ = nullptr;
+    QList<QAction*> transferActions_;
+    QAction* actModify_ = nullptr;
+    QAction* actToolBar_ = nullptr;
+    QAction* actStatusBar_ = nullptr;
+    QAction* actComSetup_ = nullptr;
+    DlgModify* dlgModify_ = nullptr;
+    ComDialog* comDialog_ = nullptr;
+    AboutBox* aboutBox_ = nullptr;
+    TransferRunner* runner_ = nullptr;
+};
+
+}  // namespace wrk7

@@ -1,0 +1,160 @@
+// The File commands, the save question and the close sequence.
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QScreen>
+#include <QSettings>
+
+#include "app/bank_page.h"
+#include "app/com_dialog.h"
+#include "app/dlg_modify.h"
+#include "app/main_window.h"
+#include "app/memory_page.h"
+#include "app/settings_pages.h"
+#include "files/clone_file.h"
+#include "files/csv.h"
+#include "files/new_image.h"
+
+namespace wrk7 {
+
+namespace {
+
+// "Text (*.x)|*.x|All Files (*.*)|*.*" -> "Text (*.x);;All Files (*.*)".
+QString QtFilter(std::string_view filter) {
+    const QStringList parts = QString::fromUtf8(filter.data(), static_cast<qsizetype>(filter.size())).split(QLatin1Char('|'));
+    QStringList names;
+    for (int i = 0; i < parts.size(); i += 2) names << parts[i];
+    return names.join(QStringLiteral(";;"));
+}
+
+QString DefaultChooser(QWidget* parent, const QString& filter, bool save) {
+    return save ? QFileDialog::getSaveFileName(parent, QString(), QString(), filter)
+                : QFileDialog::getOpenFileName(parent, QString(), QString(), filter, nullptr,
+                                               QFileDialog::ReadOnly);
+}
+
+}  // namespace
+
+Prompter::Answer MainWindow::AskSaveChanges() {
+    return prompter_->AskYesNoCancel(this, QStringLiteral("Save Changes"), {QStringLiteral("Save changes to settings?")});
+}
+
+bool MainWindow::NewImage() {
+    if (image_.Modified) {
+        const Prompter::Answer answer = AskSaveChanges();
+        if (answer == Prompter::Answer::kCancel) return true;
+        if (answer == Prompter::Answer::kYes) Save();
+    }
+    NewCloneImage(image_);
+    currentFile_.clear();
+    ApplyImageToUi();
+    UpdateCaption();
+    return false;
+}
+
+void MainWindow::Open() {
+    if (image_.Modified) {
+        const Prompter::Answer answer = AskSaveChanges();
+        if (answer == Prompter::Answer::kCancel) return;
+        if (answer == Prompter::Answer::kYes) Save();
+    }
+    const QString path = (chooseFile ? chooseFile : DefaultChooser)(this, QtFilter(kCloneFileFilter), false);
+    if (path.isEmpty()) return;
+    const FileResult r = LoadCloneFile(image_, path);
+    if (!r.ok) {
+        ShowMessages(r.messages);
+        return;
+    }
+    currentFile_ = path;
+    ApplyImageToUi();
+    memoryPage_->SelectRow(1);
+    UpdateCaption();
+}
+
+bool MainWindow::Save() {
+    if (currentFile_.isEmpty()) return SaveAs();
+    return SaveTo(currentFile_);
+}
+
+bool MainWindow::SaveAs() {
+    const QString path = (chooseFile ? chooseFile : DefaultChooser)(this, QtFilter(kCloneFileFilter), true);
+    if (path.isEmpty()) return false;
+    return SaveTo(path);
+}
+
+bool MainWindow::SaveTo(const QString& path) {
+    bankPage_->CommitPendingEntry();
+    bankPage_->CollectGroups();
+    const FileResult r = SaveCloneFile(image_, path);
+    // The save may have trimmed a bank table above 1000.
+    bankPage_->ShowBankCounts();
+    if (!r.ok) {
+        ShowMessages(r.messages);
+        return false;
+    }
+    currentFile_ = path;
+    UpdateCaption();
+    return true;
+}
+
+void MainWindow::Import() {
+    const QString path = (chooseFile ? chooseFile : DefaultChooser)(this, QtFilter(kCsvFilter), false);
+    if (path.isEmpty()) return;
+    const CsvImportResult r = ImportCsv(image_, path);
+    if (!r.result.ok) {
+        ShowMessages(r.result.messages);
+        return;
+    }
+    currentFile_.clear();
+    ApplyImageToUi();
+    memoryPage_->SelectRow(1);
+    UpdateCaption();
+}
+
+void MainWindow::Export() {
+    const QString path = (chooseFile ? chooseFile : DefaultChooser)(this, QtFilter(kCsvFilter), true);
+    if (path.isEmpty()) return;
+    const FileResult r = ExportCsv(image_, path);
+    if (!r.ok) ShowMessages(r.messages);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (runner_->IsRunning()) {
+        // Stop after the exchange in flight; what has arrived is kept, and
+        // the save question below offers to keep it.
+        closingDuringTransfer_ = true;
+        runner_->WaitForFinish();
+        closingDuringTransfer_ = false;
+    }
+    bankPage_->CommitPendingEntry();
+    if (image_.Modified) {
+        const Prompter::Answer answer = AskSaveChanges();
+        if (answer == Prompter::Answer::kCancel) {
+            event->ignore();
+            return;
+        }
+        // A save that fails or is cancelled does not stop the close.
+        if (answer == Prompter::Answer::kYes) Save();
+    }
+    Unload();
+    event->accept();
+}
+
+void MainWindow::Unload() {
+    const FileResult written = options_.portDirs ? WritePortFile(*options_.portDirs, portNumber_)
+                                                 : WritePortFile(portNumber_);
+    (void)written;  // the program is ending; there is nobody left to tell
+    if (dlgModify_) dlgModify_->hide();
+    if (comDialog_) comDialog_->hide();
+    const WindowPlacement placement{geometry().x(), geometry().y(), geometry().width(), geometry().height()};
+    const double dpi = logicalDpiX();
+    if (options_.settingsFile.isEmpty()) {
+        QSettings store(QString::fromUtf8(kSettingsOrganisation.data()), QString::fromUtf8(kSettingsApplication.data()));
+        SavePlacement(store, placement, dpi, isMinimized());
+    } else {
+        QSettings store(options_.settingsFile, QSettings::IniFormat);
+        SavePlacement(store, placement, dpi, isMinimized());
+    }
+}
+
+}  // namespace wrk7

@@ -1,0 +1,230 @@
+#include "app/memory_page.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <array>
+
+#include "app/memory_table_model.h"
+#include "app/prompter.h"
+#include "edit/memory_ops.h"
+
+namespace wrk7 {
+
+namespace {
+
+constexpr std::array<int, 12> kMemoryWidths{600, 1035, 480, 705, 555, 390, 675, 705, 540, 870, 1055, 1000};
+constexpr std::array<int, 12> kVfoWidths{500, 1035, 480, 705, 555, 0, 675, 705, 540, 870, 1055, 0};
+
+int TwipsToPixels(int twips, const QWidget* w) {
+    return (twips * w->logicalDpiX() + 720) / 1440;
+}
+
+}  // namespace
+
+void ApplyGridColumnWidths(QTableView* grid, bool vfo) {
+    const auto& widths = vfo ? kVfoWidths : kMemoryWidths;
+    grid->verticalHeader()->setFixedWidth(TwipsToPixels(widths[0], grid));
+    for (int c = 1; c < 12; ++c) {
+        const int w = TwipsToPixels(widths[static_cast<std::size_t>(c)], grid);
+        if (w == 0) {
+            grid->setColumnHidden(c - 1, true);
+        } else {
+            grid->setColumnWidth(c - 1, w);
+        }
+    }
+}
+
+MemoryPage::MemoryPage(CloneImage& image, Prompter& prompter, QWidget* parent)
+    : QWidget(parent), image_(image), prompter_(prompter) {
+    model_ = new MemoryTableModel(image_, this);
+    grid_ = new QTableView;
+    grid_->setObjectName(QStringLiteral("MSFlexGrid1"));
+    grid_->setModel(model_);
+    grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid_->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid_->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    grid_->verticalHeader()->setDefaultSectionSize(18);
+    grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid_->horizontalHeader()->setHighlightSections(false);
+    grid_->setWordWrap(false);
+    grid_->viewport()->installEventFilter(this);
+    ApplyGridColumnWidths(grid_, false);
+    connect(grid_, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
+        if (index.isValid()) emit editRequested(index.row() + 1);
+    });
+
+    // The view selector stays at "All": every transfer and operation covers
+    // the whole channel space.
+    cmbView_ = new QComboBox(this);
+    cmbView_->setObjectName(QStringLiteral("cmbView"));
+    for (int b = 0; b < kBanks; ++b) cmbView_->addItem(QStringLiteral("Bank %1").arg(b));
+    cmbView_->addItems({QStringLiteral("Program Scan"), QStringLiteral("Seach Pass"), QStringLiteral("Priority"),
+                        QStringLiteral("All")});
+    cmbView_->setCurrentIndex(53);
+    cmbView_->hide();
+
+    auto* buttons = new QGridLayout;
+    buttons->setSpacing(4);
+    cmbRead_ = new QPushButton(QStringLiteral("Read"));
+    cmbRead_->setObjectName(QStringLiteral("cmbRead"));
+    cmbWrite_ = new QPushButton(QStringLiteral("Write"));
+    cmbWrite_->setObjectName(QStringLiteral("cmbWrite"));
+    connect(cmbRead_, &QPushButton::clicked, this, &MemoryPage::readClicked);
+    connect(cmbWrite_, &QPushButton::clicked, this, &MemoryPage::writeClicked);
+    const std::array<QPushButton*, 12> all{
+        cmbRead_,
+        AddButton("cmbClAll", QStringLiteral("Clear All"), &MemoryPage::ClearAll),
+        AddButton("cmbClear", QStringLiteral("Clear"), &MemoryPage::Clear),
+        AddButton("cmbDelete", QStringLiteral("Delete"), &MemoryPage::Delete),
+        AddButton("cmbInsert", QStringLiteral("Insert"), &MemoryPage::Insert),
+        AddButton("Command5", QStringLiteral("Up"), &MemoryPage::Up),
+        cmbWrite_,
+        AddButton("cmbEnAll", QStringLiteral("Enable All"), &MemoryPage::EnableAll),
+        AddButton("cmbDisAll", QStringLiteral("Disable All"), &MemoryPage::DisableAll),
+        AddButton("cmbEnable", QStringLiteral("Enable"), &MemoryPage::Enable),
+        AddButton("cmbDisable", QStringLiteral("Disable"), &MemoryPage::Disable),
+        AddButton("Command4", QStringLiteral("Down"), &MemoryPage::Down),
+    };
+    for (std::size_t i = 0; i < all.size(); ++i)
+        buttons->addWidget(all[i], static_cast<int>(i) / 6, static_cast<int>(i) % 6);
+    buttons_.append(cmbRead_);
+    buttons_.append(cmbWrite_);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(grid_, 1);
+    layout->addLayout(buttons);
+}
+
+QPushButton* MemoryPage::AddButton(const char* name, const QString& caption, void (MemoryPage::*slot)()) {
+    auto* b = new QPushButton(caption);
+    b->setObjectName(QString::fromLatin1(name));
+    connect(b, &QPushButton::clicked, this, slot);
+    buttons_.append(b);
+    return b;
+}
+
+QPushButton* MemoryPage::Button(const char* objectName) const {
+    for (QPushButton* b : buttons_)
+        if (b->objectName() == QLatin1String(objectName)) return b;
+    return nullptr;
+}
+
+int MemoryPage::CurrentRow() const {
+    const QModelIndex current = grid_->currentIndex();
+    return current.isValid() ? current.row() + 1 : 1;
+}
+
+void MemoryPage::SelectRow(int row) {
+    row = std::clamp(row, 1, kSlotCount);
+    grid_->setCurrentIndex(model_->index(row - 1, 0));
+    grid_->selectionModel()->select(model_->index(row - 1, 0),
+                                    QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+int MemoryPage::TopRow() const { return grid_->verticalScrollBar()->value() + 1; }
+
+void MemoryPage::SetTopRow(int row) { grid_->verticalScrollBar()->setValue(row - 1); }
+
+void MemoryPage::Changed(const SlotRange& range) {
+    model_->RefreshSlots(range);
+    emit imageModified();
+}
+
+void MemoryPage::ClearAll() {
+    if (prompter_.Confirm(this, QStringLiteral("CLEAR OK"),
+                          {QStringLiteral("Clear cannot be undone."),
+                           QStringLiteral("Are you sure that you want to clear all memory?")}) !=
+        Prompter::Answer::kOk)
+        return;
+    Changed(ClearAllSlots(image_));
+}
+
+void MemoryPage::Clear() {
+    const int row = CurrentRow();
+    if (prompter_.Confirm(this, QStringLiteral("CLEAR OK"),
+                          {QStringLiteral("Clear cannot be undone."),
+                           QStringLiteral("Are you sure that you want to do the clear?")}) !=
+        Prompter::Answer::kOk)
+        return;
+    Changed(ClearRow(image_, row));
+}
+
+void MemoryPage::Delete() {
+    const int row = CurrentRow();
+    if (row > kEditWindowRows) return;  // outside the window: not even asked
+    if (prompter_.Confirm(this, QStringLiteral("DELETE OK"),
+                          {QStringLiteral("Delete cannot be undone."),
+                           QStringLiteral("Are you sure that you want to do the delete?")}) !=
+        Prompter::Answer::kOk)
+        return;
+    Changed(DeleteRow(image_, row));
+    SelectRow(row);
+}
+
+void MemoryPage::Insert() {
+    const int row = CurrentRow();
+    Changed(InsertRow(image_, row));
+    SelectRow(row);
+}
+
+void MemoryPage::Enable() { Changed(EnableRow(image_, CurrentRow())); }
+
+void MemoryPage::Disable() { Changed(DisableRow(image_, CurrentRow())); }
+
+void MemoryPage::EnableAll() {
+    const int row = CurrentRow();
+    Changed(EnableAllSlots(image_));
+    SelectRow(row);
+}
+
+void MemoryPage::DisableAll() {
+    const int row = CurrentRow();
+    Changed(DisableAllSlots(image_));
+    SelectRow(row);
+}
+
+void MemoryPage::Up() {
+    int row = CurrentRow();
+    if (row > 1) SelectRow(--row);
+    const int top = TopRow();
+    if (row < top) {
+        SetTopRow(row);
+    } else if (row - top >= kScrollWindowRows) {
+        SetTopRow(row - (kScrollWindowRows - 1));
+    }
+}
+
+void MemoryPage::Down() {
+    int row = CurrentRow();
+    if (row < kSlotCount) SelectRow(++row);
+    const int top = TopRow();
+    const bool visible = row >= top && row < top + kScrollWindowRows;
+    if (!visible) {
+        SetTopRow(row < top ? row : row - (kScrollWindowRows - 1));
+    } else if (row == kSlotCount) {
+        SetTopRow(kSlotCount - (kScrollWindowRows - 1));
+    }
+}
+
+bool MemoryPage::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == grid_->viewport() && event->type() == QEvent::MouseButtonRelease) {
+        // A drag over several rows collapses to the row under the mouse.
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        const int r = grid_->rowAt(mouse->position().toPoint().y());
+        const bool result = QWidget::eventFilter(watched, event);
+        if (r >= 0) QMetaObject::invokeMethod(this, [this, r] { SelectRow(r + 1); }, Qt::QueuedConnection);
+        return result;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace wrk7

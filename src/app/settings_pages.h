@@ -1,0 +1,83 @@
+#pragma once
+#include <QObject>
+#include <QString>
+#include <array>
+#include <functional>
+#include <vector>
+
+#include "core/image.h"
+
+class QBoxLayout;
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QSlider;
+class QWidget;
+
+namespace wrk7 {
+
+// The two settings pages bound to image.Settings: every control writes its
+// value into the settings as the user changes it, and Load puts the settings
+// back into the controls (after a decode). The controls listed as marking the
+// image modified do so; the others only change the value.
+class SettingsPages : public QObject {
+    Q_OBJECT
+public:
+    // vfoGrid is placed on "Settings 1" under "Band Plan Editor".
+    SettingsPages(CloneImage& image, QWidget* vfoGrid, QObject* parent = nullptr);
+
+    QWidget* Page1() const { return page1_; }
+    QWidget* Page2() const { return page2_; }
+
+    // Controls from image.Settings, without marking anything.
+    void Load();
+    // The model buttons follow image.RegionIndex; the frames that exist on
+    // the WR-K7J only are shown for it alone.
+    void ShowModel();
+
+    QRadioButton* ModelButton(int model) const { return opbModel_[static_cast<std::size_t>(model)]; }
+    // "Read Settings" and "Write Settings" of both pages.
+    std::array<QPushButton*, 2> ReadButtons() const { return readButtons_; }
+    std::array<QPushButton*, 2> WriteButtons() const { return writeButtons_; }
+    // The WR-K7J-only frames, for the tests.
+    std::vector<QGroupBox*> WrK7Frames() const { return wrk7Frames_; }
+
+signals:
+    void modelClicked(int model);
+    void readSettingsClicked();
+    void writeSettingsClicked();
+    void imageModified();
+
+private:
+    QGroupBox* Options(const char* name, const QString& caption, const QStringList& options,
+                       int SetModeSettings::*member, bool marks, int columns);
+    QCheckBox* Check(const char* name, const QString& caption, bool SetModeSettings::*member, bool marks);
+    QComboBox* List(const char* name, std::function<int&(SetModeSettings&)> member,
+                    const QStringList& entries);
+    QWidget* Labelled(const QString& caption, QWidget* field);
+    void BuildPage1(QWidget* vfoGrid);
+    void BuildPage2();
+    void Mark();
+    void AddTransferButtons(QWidget* page, int which, QBoxLayout* layout);
+
+    CloneImage& image_;
+    QWidget* page1_ = nullptr;
+    QWidget* page2_ = nullptr;
+    bool loading_ = false;
+    std::array<QRadioButton*, 4> opbModel_{};
+    QButtonGroup* modelGroup_ = nullptr;
+    QSlider* Slider1_ = nullptr;
+    QSlider* Slider2_ = nullptr;
+    QLabel* lblVol_ = nullptr;
+    QLabel* lblSql_ = nullptr;
+    std::array<QPushButton*, 2> readButtons_{};
+    std::array<QPushButton*, 2> writeButtons_{};
+    std::vector<QGroupBox*> wrk7Frames_;
+    std::vector<std::function<void()>> loaders_;
+};
+
+}  // namespace wrk7

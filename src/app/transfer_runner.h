@@ -1,0 +1,66 @@
+#pragma once
+#include <QObject>
+#include <atomic>
+#include <functional>
+#include <memory>
+#include <thread>
+
+#include "core/image.h"
+#include "link/link_operations.h"
+#include "link/serial_port.h"
+
+namespace wrk7 {
+
+// Runs one radio operation at a time on a worker thread, on its own copy of
+// the image, so the window stays responsive and nothing the window does
+// meanwhile can tear the image the operation is filling. Progress arrives on
+// the UI thread as signals; at the end the window takes the worked image and
+// copies the parts the operation covers into its own.
+class TransferRunner : public QObject {
+    Q_OBJECT
+public:
+    using Operation =
+        std::function<link::LinkResult(CloneImage&, link::SerialPort&, const link::LinkOptions&)>;
+    using PortFactory = std::function<std::unique_ptr<link::SerialPort>()>;
+
+    explicit TransferRunner(QObject* parent = nullptr);
+    ~TransferRunner() override;
+
+    // The port for the next operations; an open port is closed first (the
+    // port choice changed). Refused while an operation runs.
+    bool SetPortFactory(PortFactory factory);
+    link::SerialPort* Port() const { return port_.get(); }
+
+    // Starts op on a copy of image; false while another one runs.
+    bool Start(const CloneImage& image, Operation op);
+    bool IsRunning() const { return running_; }
+    // Ends the operation after the exchange in flight.
+    void Cancel() { cancel_ = true; }
+    // Blocks until the worker has stopped and delivers finished() now.
+    void WaitForFinish();
+
+    // The image as the operation left it; valid inside finished().
+    CloneImage& WorkedImage() { return *work_; }
+
+    // For tests: the deadline and tries of each exchange.
+    link::LinkOptions baseOptions;
+
+signals:
+    void progress(int done, int total);
+    void finished(const wrk7::link::LinkResult& result);
+
+private:
+    void Deliver(unsigned generation);
+
+    std::unique_ptr<link::SerialPort> port_;
+    PortFactory factory_;
+    std::unique_ptr<CloneImage> work_;
+    link::LinkResult result_;
+    std::thread worker_;
+    std::atomic<bool> cancel_{false};
+    bool running_ = false;
+    unsigned generation_ = 0;
+    unsigned delivered_ = 0;
+};
+
+}  // namespace wrk7
