@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <array>
 
 #include "app/memory_table_model.h"
@@ -26,6 +27,12 @@ int TwipsToPixels(int twips, const QWidget* w) {
     return (twips * w->logicalDpiX() + 720) / 1440;
 }
 
+// The twip widths were chosen for a small 8-point font; with the system font
+// here the widest value of a column would be cut, so each column grows to fit
+// its heading and its widest value (the twip width stays the minimum).
+constexpr std::array<const char*, 11> kWidestValues{
+    "1300.000000", "WFM", "6.25KHz", "Train", "OFF", "1500Hz", "100.0Hz", "OFF", "55.000000", "", "WWWWWW"};
+
 }  // namespace
 
 void ApplyGridColumnWidths(QTableView* grid, bool vfo) {
@@ -35,9 +42,14 @@ void ApplyGridColumnWidths(QTableView* grid, bool vfo) {
         const int w = TwipsToPixels(widths[static_cast<std::size_t>(c)], grid);
         if (w == 0) {
             grid->setColumnHidden(c - 1, true);
-        } else {
-            grid->setColumnWidth(c - 1, w);
+            continue;
         }
+        const QString heading = grid->model()->headerData(c - 1, Qt::Horizontal).toString();
+        const QString widest = QString::fromLatin1(kWidestValues[static_cast<std::size_t>(c - 1)]);
+        const int padding = grid->fontMetrics().averageCharWidth() * 2;
+        const int fit = std::max(grid->horizontalHeader()->fontMetrics().horizontalAdvance(heading),
+                                 grid->fontMetrics().horizontalAdvance(widest)) + padding;
+        grid->setColumnWidth(c - 1, std::max(w, fit));
     }
 }
 
