@@ -21,22 +21,12 @@
 
 #include "app/frequency_filter.h"
 #include "app/prompter.h"
+#include "recording_prompter.h"
 #include "codecs/vfo_codec.h"
 
 namespace wrk7 {
 namespace {
 
-struct RecordingPrompter : Prompter {
-    struct Box {
-        QString title;
-        QStringList lines;
-    };
-    std::vector<Box> errors;
-    void Error(QWidget*, const QString& t, const QStringList& l) override { errors.push_back({t, l}); }
-    void Inform(QWidget*, const QString&, const QStringList&) override {}
-    Answer Confirm(QWidget*, const QString&, const QStringList&) override { return Answer::kCancel; }
-    Answer AskYesNoCancel(QWidget*, const QString&, const QStringList&) override { return Answer::kCancel; }
-};
 
 class EditorTest : public ::testing::Test {
 protected:

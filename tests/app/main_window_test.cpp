@@ -1,0 +1,323 @@
+// The main window as a user works it: start-up state, page switching with
+// the 1000-channel rule, the memory list's buttons, the model switch, files,
+// and a read and write against the built-in emulator.
+#include "app/main_window.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "app/bank_page.h"
+#include "app/memory_page.h"
+#include "app/memory_table_model.h"
+#include "app/settings_pages.h"
+#include "app/vfo_table_model.h"
+#include "core/tables.h"
+#include "link/emulator_port.h"
+#include "recording_prompter.h"
+
+namespace wrk7 {
+namespace {
+
+using Answer = Prompter::Answer;
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        window = MakeWindow(QString());
+    }
+    void TearDown() override {
+        if (window) {
+            // Leave without a save question.
+            window->Image().Modified = false;
+            window->close();
+        }
+    }
+
+    std::unique_ptr<MainWindow> MakeWindow(const QString& startupFile) {
+        AppOptions options;
+        options.startupFile = startupFile;
+        options.portOverride = QStringLiteral("emulator");
+        options.portDirs = PortFileDirs{dir.path(), dir.path()};
+        options.settingsFile = dir.filePath(QStringLiteral("placement.ini"));
+        options.backupFolder = dir.filePath(QStringLiteral("backups"));
+        options.language = UiLanguage::kEnglish;
+        auto w = std::make_unique<MainWindow>(options, &prompts);
+        w->chooseFile = [this](QWidget*, const QString&, bool) { return nextFile; };
+        w->show();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(w.get()));
+        return w;
+    }
+
+    QString Cell(int row, int column) const {
+        auto* model = window->Memory()->Model();
+        return model->data(model->index(row - 1, column)).toString();
+    }
+    QString RowLabel(int row) const {
+        return window->Memory()->Model()->headerData(row - 1, Qt::Vertical).toString();
+    }
+    void PutChannel(int slot, double mhz) {
+        window->Image().Mem[slot].Set(kFreq, mhz);
+        window->Image().ChannelEnable[slot] = true;
+        window->Memory()->Model()->Refresh();
+    }
+    // Runs a transfer to its end and gives its result code.
+    int RunTransfer(bool write, link::Part part) {
+        QSignalSpy done(window.get(), &MainWindow::transferFinished);
+        if (write) {
+            window->StartWrite(part);
+        } else {
+            window->StartRead(part);
+        }
+        EXPECT_TRUE(done.wait(60000));
+        return done.isEmpty() ? -1 : done.takeFirst().at(0).toInt();
+    }
+    void MaybeScreenshot(const QString& name) {
+        const QString folder = qEnvironmentVariable("WRK7_SCREENSHOT_DIR");
+        if (folder.isEmpty()) return;
+        QCoreApplication::processEvents();
+        window->grab().save(QDir(folder).filePath(name));
+    }
+
+    QTemporaryDir dir;
+    RecordingPrompter prompts;
+    QString nextFile;
+    std::unique_ptr<MainWindow> window;
+};
+
+TEST_F(MainWindowTest, StartsWithTheDefaultImageOnTheFirstPage) {
+    EXPECT_EQ(window->windowTitle().toStdString(), std::string(AppTitle));
+    EXPECT_EQ(window->CurrentPage(), Page::kSettings1);
+    EXPECT_FALSE(window->Image().Modified);
+    EXPECT_EQ(window->Memory()->Model()->rowCount(), 1300);
+    EXPECT_EQ(RowLabel(1), "00-000");
+    EXPECT_EQ(RowLabel(100), "00-099");
+    EXPECT_EQ(RowLabel(1001), "0A");
+    EXPECT_EQ(RowLabel(1101), "S0");
+    EXPECT_EQ(RowLabel(1300), "Pr99");
+    auto* charge = window->findChild<QComboBox*>(QStringLiteral("cbbChargeTime"));
+    ASSERT_NE(charge, nullptr);
+    EXPECT_EQ(charge->currentText(), "12 hrs.");
+    EXPECT_EQ(window->VfoModel()->rowCount(), 14);
+    EXPECT_EQ(window->Bank()->TotalLabel()->text(), "1000");
+    EXPECT_TRUE(prompts.boxes.empty());
+    MaybeScreenshot(QStringLiteral("main-settings1.png"));
+}
+
+TEST_F(MainWindowTest, ModifyIsOfferedOnlyOnTheGridPages) {
+    QAction* modify = window->Action(QStringLiteral("mnuModify"));
+    ASSERT_NE(modify, nullptr);
+    for (Page page : {Page::kSettings1, Page::kSettings2, Page::kMemory, Page::kBank}) {
+        window->ClickTab(page);
+        EXPECT_EQ(window->CurrentPage(), page);
+        EXPECT_EQ(modify->isEnabled(), page == Page::kSettings1 || page == Page::kMemory)
+            << static_cast<int>(page);
+    }
+    window->ClickTab(Page::kSettings2);
+    MaybeScreenshot(QStringLiteral("main-settings2.png"));
+    window->ClickTab(Page::kMemory);
+    MaybeScreenshot(QStringLiteral("main-memory.png"));
+    window->ClickTab(Page::kBank);
+    MaybeScreenshot(QStringLiteral("main-bank.png"));
+}
+
+TEST_F(MainWindowTest, TheBankPageHoldsUntilTheCountsMakeAThousand) {
+    window->ClickTab(Page::kBank);
+    QLineEdit* bank0 = window->Bank()->CountBox(0);
+    bank0->setFocus();
+    bank0->selectAll();
+    QTest::keyClicks(bank0, QStringLiteral("99"));
+    window->ClickTab(Page::kMemory);
+    ASSERT_EQ(prompts.errors.size(), 1u);
+    EXPECT_EQ(prompts.errors[0].title, "ERROR");
+    EXPECT_EQ(prompts.errors[0].lines, QStringList{QStringLiteral("Total CH must be 1000")});
+    EXPECT_EQ(window->CurrentPage(), Page::kBank);
+    EXPECT_EQ(window->Bank()->TotalLabel()->text(), "999");
+
+    // Bank 10 takes the missing channel; the memory grid then labels it.
+    QLineEdit* bank10 = window->Bank()->CountBox(10);
+    bank10->setFocus();
+    bank10->selectAll();
+    QTest::keyClicks(bank10, QStringLiteral("1"));
+    window->ClickTab(Page::kMemory);
+    EXPECT_EQ(prompts.errors.size(), 1u);
+    EXPECT_EQ(window->CurrentPage(), Page::kMemory);
+    EXPECT_EQ(RowLabel(100), "01-000");
+    EXPECT_EQ(RowLabel(1000), "10-000");
+    EXPECT_TRUE(window->Image().Modified);
+}
+
+TEST_F(MainWindowTest, MemoryButtonsConfirmAndCancelChangesNothing) {
+    PutChannel(0, 145.5);
+    PutChannel(1, 433.0);
+    window->ClickTab(Page::kMemory);
+    MemoryPage* page = window->Memory();
+    page->SelectRow(1);
+    window->Image().Modified = false;
+
+    prompts.answers = {Answer::kCancel};
+    page->Button("cmbDelete")->click();
+    ASSERT_EQ(prompts.boxes.size(), 1u);
+    EXPECT_EQ(prompts.boxes[0].title, "DELETE OK");
+    EXPECT_EQ(prompts.boxes[0].lines.size(), 2);
+    EXPECT_EQ(Cell(1, 0), "145.500000");
+    EXPECT_FALSE(window->Image().Modified);
+
+    prompts.answers = {Answer::kOk};
+    page->Button("cmbDelete")->click();
+    EXPECT_EQ(Cell(1, 0), "433.000000");
+    EXPECT_EQ(Cell(2, 0), "");
+    EXPECT_TRUE(window->Image().Modified);
+
+    // Insert opens an empty row and pushes the rest down.
+    page->Button("cmbInsert")->click();
+    EXPECT_EQ(Cell(1, 0), "");
+    EXPECT_EQ(Cell(2, 0), "433.000000");
+
+    // Clear All empties every slot but keeps the bank layout.
+    window->Image().BankCount[0] = 90;
+    window->Image().BankCount[1] = 110;
+    prompts.answers = {Answer::kOk};
+    page->Button("cmbClAll")->click();
+    EXPECT_EQ(prompts.boxes.back().title, "CLEAR OK");
+    EXPECT_EQ(Cell(2, 0), "");
+    EXPECT_EQ(window->Image().BankCount[0], 90);
+    EXPECT_EQ(window->Image().BankCount[1], 110);
+}
+
+TEST_F(MainWindowTest, ModelSwitchAsksToSaveAndResetsTheImage) {
+    PutChannel(5, 145.5);
+    window->Image().Modified = true;
+    auto* k70t = window->findChild<QRadioButton*>(QStringLiteral("opbModel2"));
+    ASSERT_NE(k70t, nullptr);
+
+    prompts.answers = {Answer::kCancel};
+    k70t->click();
+    ASSERT_EQ(prompts.boxes.size(), 1u);
+    EXPECT_EQ(prompts.boxes[0].title, "Save Changes");
+    EXPECT_EQ(window->Image().RegionIndex, 0);
+    EXPECT_TRUE(window->findChild<QRadioButton*>(QStringLiteral("opbModel0"))->isChecked());
+    EXPECT_EQ(Cell(6, 0), "145.500000");
+
+    prompts.answers = {Answer::kNo};
+    k70t->click();
+    EXPECT_EQ(window->Image().RegionIndex, 2);
+    EXPECT_TRUE(k70t->isChecked());
+    EXPECT_EQ(Cell(6, 0), "");
+    EXPECT_FALSE(window->Image().Modified);
+}
+
+TEST_F(MainWindowTest, SaveAndReopenKeepTheChannels) {
+    PutChannel(0, 145.5);
+    window->Image().Mem[0].SetText(kNote, "Repeater");
+    nextFile = dir.filePath(QStringLiteral("list.WK7"));
+    ASSERT_TRUE(window->SaveAs());
+    EXPECT_TRUE(window->windowTitle().startsWith(QStringLiteral("list.WK7 - ")));
+    EXPECT_FALSE(window->Image().Modified);
+
+    window->close();
+    window = MakeWindow(nextFile);
+    EXPECT_TRUE(prompts.errors.empty());
+    EXPECT_EQ(Cell(1, 0), "145.500000");
+    EXPECT_EQ(window->Image().Mem[0].Text(kNote), "Repeater");
+    EXPECT_FALSE(window->Image().Modified);
+}
+
+TEST_F(MainWindowTest, ABadStartupFileLeavesTheDefaultImage) {
+    struct Case {
+        QByteArray content;
+        QString message;
+    };
+    const Case cases[] = {
+        {QByteArray("not a clone file\r\n"), QStringLiteral("File Open Error")},  // too short
+        {QByteArray("not a clone file\r\n").repeated(2643), QStringLiteral("Data Error")},
+    };
+    for (const Case& c : cases) {
+        const QString bad = dir.filePath(QStringLiteral("bad.WK7"));
+        QFile file(bad);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(c.content);
+        file.close();
+        window->close();
+        prompts.errors.clear();
+        window = MakeWindow(bad);
+        ASSERT_EQ(prompts.errors.size(), 1u);
+        EXPECT_EQ(prompts.errors[0].lines, QStringList{c.message});
+        EXPECT_EQ(window->windowTitle().toStdString(), std::string(AppTitle));
+        EXPECT_FALSE(window->Image().Modified);
+    }
+}
+
+TEST_F(MainWindowTest, ReadAllFromTheEmulatorFillsThePagesAndSavesABackup) {
+    EXPECT_EQ(RunTransfer(false, link::Part::kAll), 0);
+    ASSERT_FALSE(prompts.boxes.empty());
+    EXPECT_EQ(prompts.boxes.back().kind, "inform");
+    EXPECT_EQ(prompts.boxes.back().lines, QStringList{QStringLiteral("Successed!!")});
+    EXPECT_EQ(window->CurrentPage(), Page::kMemory);
+    EXPECT_FALSE(window->Progress()->isVisible());
+    EXPECT_FALSE(window->CancelButton()->isVisible());
+    EXPECT_NE(Cell(1, 0), "");
+    EXPECT_TRUE(window->Image().Modified);
+    EXPECT_EQ(QDir(dir.filePath(QStringLiteral("backups"))).entryList({QStringLiteral("*.WK7")}).size(), 1);
+
+    // Writing it back is accepted by the receiver.
+    window->ClickTab(Page::kSettings1);
+    EXPECT_EQ(RunTransfer(true, link::Part::kAll), 0);
+    EXPECT_EQ(prompts.boxes.back().lines, QStringList{QStringLiteral("Successed!!")});
+}
+
+// A receiver slow enough that a transfer is still running when the test acts.
+void UseSlowReceiver(MainWindow& window) {
+    emu::FaultPlan slow;
+    slow.delayMs = 20;
+    window.Runner()->SetPortFactory([slow] { return link::MakeDemoEmulatorPort(0, slow); });
+}
+
+TEST_F(MainWindowTest, TransfersRunOneAtATimeAndCancelEndsAsAFailure) {
+    UseSlowReceiver(*window);
+    QSignalSpy done(window.get(), &MainWindow::transferFinished);
+    window->StartRead(link::Part::kAll);
+    ASSERT_TRUE(window->Runner()->IsRunning());
+    EXPECT_TRUE(window->CancelButton()->isVisible());
+    QPushButton* read = window->Memory()->ReadButton();
+    EXPECT_FALSE(read->isEnabledTo(window->Memory()));
+    window->StartWrite(link::Part::kAll);  // ignored while the read runs
+    window->CancelButton()->click();
+    ASSERT_TRUE(done.wait(60000));
+    EXPECT_EQ(done.size(), 1);
+    EXPECT_NE(done.takeFirst().at(0).toInt(), 0);
+    EXPECT_TRUE(read->isEnabledTo(window->Memory()));
+    ASSERT_FALSE(prompts.errors.empty());
+    EXPECT_EQ(prompts.errors.back().title, "ERROR");
+}
+
+TEST_F(MainWindowTest, ClosingDuringATransferStopsItThenAsksToSave) {
+    UseSlowReceiver(*window);
+    window->Image().Modified = true;
+    window->StartRead(link::Part::kAll);
+    ASSERT_TRUE(window->Runner()->IsRunning());
+    prompts.answers = {Answer::kCancel};
+    EXPECT_FALSE(window->close());
+    EXPECT_FALSE(window->Runner()->IsRunning());
+    ASSERT_FALSE(prompts.boxes.empty());
+    EXPECT_EQ(prompts.boxes.back().title, "Save Changes");
+    EXPECT_TRUE(window->isVisible());
+}
+
+}  // namespace
+}  // namespace wrk7
