@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QMouseEvent>
@@ -37,7 +38,11 @@ constexpr std::array<const char*, 11> kWidestValues{
 
 void ApplyGridColumnWidths(QTableView* grid, bool vfo) {
     const auto& widths = vfo ? kVfoWidths : kMemoryWidths;
-    grid->verticalHeader()->setFixedWidth(TwipsToPixels(widths[0], grid));
+    QFont labelFont = grid->verticalHeader()->font();
+    labelFont.setBold(true);  // the current row's label is drawn bold
+    const int labelFit = QFontMetrics(labelFont).horizontalAdvance(QStringLiteral("00-000")) +
+                         grid->fontMetrics().averageCharWidth() * 2;
+    grid->verticalHeader()->setFixedWidth(std::max(TwipsToPixels(widths[0], grid), labelFit));
     for (int c = 1; c < 12; ++c) {
         const int w = TwipsToPixels(widths[static_cast<std::size_t>(c)], grid);
         if (w == 0) {

@@ -274,6 +274,7 @@ TEST_F(MainWindowTest, ReadAllFromTheEmulatorFillsThePagesAndSavesABackup) {
     EXPECT_NE(Cell(1, 0), "");
     EXPECT_TRUE(window->Image().Modified);
     EXPECT_EQ(QDir(dir.filePath(QStringLiteral("backups"))).entryList({QStringLiteral("*.WK7")}).size(), 1);
+    MaybeScreenshot(QStringLiteral("main-memory-read.png"));
 
     // Writing it back is accepted by the receiver.
     window->ClickTab(Page::kSettings1);
