@@ -5,6 +5,8 @@
 
 #include <QAction>
 #include <QButtonGroup>
+#include <QCheckBox>
+#include <QMenu>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
@@ -318,6 +320,99 @@ TEST_F(MainWindowTest, ClosingDuringATransferStopsItThenAsksToSave) {
     ASSERT_FALSE(prompts.boxes.empty());
     EXPECT_EQ(prompts.boxes.back().title, "Save Changes");
     EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(MainWindowTest, CountBoxesRefuseTooManyAndMoveWithTheKeys) {
+    window->ClickTab(Page::kBank);
+    BankPage* bank = window->Bank();
+    QLineEdit* box = bank->CountBox(3);
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClicks(box, QStringLiteral("600"));
+    QTest::keyClick(box, Qt::Key_Return);
+    ASSERT_EQ(prompts.errors.size(), 1u);
+    EXPECT_EQ(prompts.errors[0].lines.size(), 2);
+    EXPECT_EQ(window->Image().BankCount[3], 100);
+    EXPECT_EQ(box->text(), "100");
+    EXPECT_TRUE(bank->CountBox(4)->hasFocus());
+
+    // Leading zeros are dropped; the total follows.
+    QLineEdit* next = bank->CountBox(4);
+    next->selectAll();
+    QTest::keyClicks(next, QStringLiteral("0050"));
+    QTest::keyClick(next, Qt::Key_Down);
+    EXPECT_EQ(next->text(), "50");
+    EXPECT_EQ(bank->TotalLabel()->text(), "950");
+
+    // The arrows wrap around the fifty boxes.
+    bank->CountBox(0)->setFocus();
+    QTest::keyClick(bank->CountBox(0), Qt::Key_Up);
+    EXPECT_TRUE(bank->CountBox(49)->hasFocus());
+    QTest::keyClick(bank->CountBox(49), Qt::Key_Down);
+    EXPECT_TRUE(bank->CountBox(0)->hasFocus());
+}
+
+TEST_F(MainWindowTest, OnlySomeSettingsMarkTheImageModified) {
+    window->ClickTab(Page::kSettings2);
+    auto* beep = window->findChild<QCheckBox*>(QStringLiteral("chkBeep"));
+    auto* scan = window->findChild<QComboBox*>(QStringLiteral("cbbScan"));
+    ASSERT_NE(beep, nullptr);
+    ASSERT_NE(scan, nullptr);
+    scan->setCurrentIndex(3);
+    EXPECT_FALSE(window->Image().Modified);
+    beep->click();
+    EXPECT_TRUE(window->Image().Modified);
+}
+
+TEST_F(MainWindowTest, CloseAsksToSaveWhenModified) {
+    nextFile = dir.filePath(QStringLiteral("closing.WK7"));
+    PutChannel(0, 145.5);
+    window->Image().Modified = true;
+
+    prompts.answers = {Answer::kCancel};
+    EXPECT_FALSE(window->close());
+    EXPECT_EQ(prompts.boxes.back().title, "Save Changes");
+    EXPECT_EQ(prompts.boxes.back().lines, QStringList{QStringLiteral("Save changes to settings?")});
+
+    prompts.answers = {Answer::kNo};
+    EXPECT_TRUE(window->close());
+    EXPECT_FALSE(QFile::exists(nextFile));
+
+    window = MakeWindow(QString());
+    PutChannel(0, 145.5);
+    window->Image().Modified = true;
+    prompts.answers = {Answer::kYes};
+    EXPECT_TRUE(window->close());
+    EXPECT_TRUE(QFile::exists(nextFile));
+    // The port number is kept for the next run.
+    EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("WR-K7.ini"))));
+}
+
+TEST_F(MainWindowTest, AReceiverThatRefusesTheModelReportsARegionError) {
+    emu::FaultPlan refuse;
+    refuse.refuseId = true;
+    window->Runner()->SetPortFactory([refuse] { return link::MakeDemoEmulatorPort(0, refuse); });
+    EXPECT_EQ(RunTransfer(false, link::Part::kAll), 4);
+    ASSERT_FALSE(prompts.errors.empty());
+    EXPECT_EQ(prompts.errors.back().lines, QStringList{QStringLiteral("Region Error")});
+    EXPECT_EQ(Cell(1, 0), "");
+    EXPECT_TRUE(QDir(dir.filePath(QStringLiteral("backups"))).entryList({QStringLiteral("*.WK7")}).isEmpty());
+}
+
+TEST_F(MainWindowTest, JapaneseCaptionsComeFromTheStringTable) {
+    AppOptions options;
+    options.portOverride = QStringLiteral("emulator");
+    options.portDirs = PortFileDirs{dir.path(), dir.path()};
+    options.settingsFile = dir.filePath(QStringLiteral("placement.ini"));
+    options.backupFolder = dir.filePath(QStringLiteral("backups"));
+    options.language = UiLanguage::kJapanese;
+    MainWindow japanese(options, &prompts);
+    auto* file = japanese.findChild<QMenu*>(QStringLiteral("mnuFile"));
+    ASSERT_NE(file, nullptr);
+    EXPECT_EQ(file->title(), QString::fromUtf8("ﾌｧｲﾙ(&F)"));
+    auto* english = window->findChild<QMenu*>(QStringLiteral("mnuFile"));
+    EXPECT_EQ(english->title(), "File(&F)");
+    MaybeScreenshot(QStringLiteral("main-english.png"));
 }
 
 }  // namespace
