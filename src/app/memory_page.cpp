@@ -40,7 +40,7 @@ void ApplyGridColumnWidths(QTableView* grid, bool vfo) {
     const auto& widths = vfo ? kVfoWidths : kMemoryWidths;
     QFont labelFont = grid->verticalHeader()->font();
     labelFont.setBold(true);  // the current row's label is drawn bold
-    const int labelFit = QFontMetrics(labelFont).horizontalAdvance(QStringLiteral("00-000")) +
+    const int labelFit = QFontMetrics(labelFont).horizontalAdvance(vfo ? QStringLiteral("13") : QStringLiteral("00-000")) +
                          grid->fontMetrics().averageCharWidth() * 2;
     grid->verticalHeader()->setFixedWidth(std::max(TwipsToPixels(widths[0], grid), labelFit));
     for (int c = 1; c < 12; ++c) {

@@ -89,11 +89,11 @@ protected:
         EXPECT_TRUE(done.wait(60000));
         return done.isEmpty() ? -1 : done.takeFirst().at(0).toInt();
     }
-    void MaybeScreenshot(const QString& name) {
+    void MaybeScreenshot(const QString& name, QWidget* of = nullptr) {
         const QString folder = qEnvironmentVariable("WRK7_SCREENSHOT_DIR");
         if (folder.isEmpty()) return;
         QCoreApplication::processEvents();
-        window->grab().save(QDir(folder).filePath(name));
+        (of ? of : window.get())->grab().save(QDir(folder).filePath(name));
     }
 
     QTemporaryDir dir;
@@ -300,6 +300,10 @@ TEST_F(MainWindowTest, TransfersRunOneAtATimeAndCancelEndsAsAFailure) {
     QPushButton* read = window->Memory()->ReadButton();
     EXPECT_FALSE(read->isEnabledTo(window->Memory()));
     window->StartWrite(link::Part::kAll);  // ignored while the read runs
+    if (!qEnvironmentVariableIsEmpty("WRK7_SCREENSHOT_DIR")) {
+        QTest::qWait(1500);
+        MaybeScreenshot(QStringLiteral("main-reading.png"));
+    }
     window->CancelButton()->click();
     ASSERT_TRUE(done.wait(60000));
     EXPECT_EQ(done.size(), 1);
@@ -412,7 +416,10 @@ TEST_F(MainWindowTest, JapaneseCaptionsComeFromTheStringTable) {
     EXPECT_EQ(file->title(), QString::fromUtf8("ﾌｧｲﾙ(&F)"));
     auto* english = window->findChild<QMenu*>(QStringLiteral("mnuFile"));
     EXPECT_EQ(english->title(), "File(&F)");
-    MaybeScreenshot(QStringLiteral("main-english.png"));
+    japanese.show();
+    japanese.ClickTab(Page::kMemory);
+    MaybeScreenshot(QStringLiteral("main-japanese.png"), &japanese);
+    japanese.Image().Modified = false;
 }
 
 }  // namespace
