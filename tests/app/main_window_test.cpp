@@ -14,6 +14,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTableView>
@@ -21,6 +22,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 #include "app/bank_page.h"
@@ -420,6 +422,55 @@ TEST_F(MainWindowTest, JapaneseCaptionsComeFromTheStringTable) {
     japanese.ClickTab(Page::kMemory);
     MaybeScreenshot(QStringLiteral("main-japanese.png"), &japanese);
     japanese.Image().Modified = false;
+}
+
+TEST_F(MainWindowTest, ListButtonsKeepToTheFirstTwoHundredSlots) {
+    PutChannel(199, 145.5);
+    PutChannel(200, 433.0);
+    window->ClickTab(Page::kMemory);
+    MemoryPage* page = window->Memory();
+
+    // Row 201 is outside the window: Delete does not even ask.
+    page->SelectRow(201);
+    page->Button("cmbDelete")->click();
+    EXPECT_TRUE(prompts.boxes.empty());
+    EXPECT_EQ(Cell(201, 0), "433.000000");
+
+    // Insert on row 200 drops slot 199 off the end of the window; row 201 stays.
+    page->SelectRow(200);
+    page->Button("cmbInsert")->click();
+    EXPECT_EQ(Cell(200, 0), "");
+    EXPECT_EQ(Cell(201, 0), "433.000000");
+
+    // Disabling a channel discards it; Enable cannot bring it back.
+    page->SelectRow(201);
+    page->Button("cmbDisable")->click();
+    EXPECT_FALSE(window->Image().ChannelEnable[200]);
+    EXPECT_EQ(Cell(201, 0), "");
+    page->Button("cmbEnable")->click();
+    EXPECT_FALSE(window->Image().ChannelEnable[200]);
+    EXPECT_EQ(Cell(201, 0), "");
+}
+
+TEST_F(MainWindowTest, UpAndDownStopAtTheEnds) {
+    window->ClickTab(Page::kMemory);
+    MemoryPage* page = window->Memory();
+    page->SelectRow(1);
+    page->Button("Command5")->click();
+    EXPECT_EQ(page->CurrentRow(), 1);
+    EXPECT_EQ(page->TopRow(), 1);
+    page->Button("Command4")->click();
+    EXPECT_EQ(page->CurrentRow(), 2);
+
+    page->SelectRow(1300);
+    page->Button("Command4")->click();
+    EXPECT_EQ(page->CurrentRow(), 1300);
+    // The grid shows more than 13 rows, so it cannot scroll as far as the
+    // 13-row window asks; the last row is in view either way.
+    const int lastTop = page->Grid()->verticalScrollBar()->maximum() + 1;
+    EXPECT_EQ(page->TopRow(), std::min(1300 - (MemoryPage::kScrollWindowRows - 1), lastTop));
+    page->Button("Command5")->click();
+    EXPECT_EQ(page->CurrentRow(), 1299);
 }
 
 }  // namespace
