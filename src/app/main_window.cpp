@@ -82,16 +82,7 @@ void MainWindow::BuildPages() {
     tabs_->setObjectName(QStringLiteral("TabStrip1"));
 
     vfoModel_ = new VfoTableModel(image_, this);
-    vfoGrid_ = new QTableView;
-    vfoGrid_->setObjectName(QStringLiteral("MSFlexGrid2"));
-    vfoGrid_->setModel(vfoModel_);
-    vfoGrid_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    vfoGrid_->setSelectionMode(QAbstractItemView::SingleSelection);
-    vfoGrid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    vfoGrid_->verticalHeader()->setDefaultSectionSize(18);
-    vfoGrid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    vfoGrid_->setWordWrap(false);
-    ApplyGridColumnWidths(vfoGrid_, true);
+    vfoGrid_ = MakeImageGrid(vfoModel_, "MSFlexGrid2", QAbstractItemView::SingleSelection, true);
     connect(vfoGrid_, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
         if (index.isValid()) EditVfoRow(index.row() + 1);
     });

@@ -58,22 +58,28 @@ void ApplyGridColumnWidths(QTableView* grid, bool vfo) {
     }
 }
 
+QTableView* MakeImageGrid(QAbstractItemModel* model, const char* objectName,
+                          QAbstractItemView::SelectionMode selection, bool vfo) {
+    auto* grid = new QTableView;
+    grid->setObjectName(QString::fromLatin1(objectName));
+    grid->setModel(model);
+    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid->setSelectionMode(selection);
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->verticalHeader()->setDefaultSectionSize(18);
+    grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid->setWordWrap(false);
+    ApplyGridColumnWidths(grid, vfo);
+    return grid;
+}
+
 MemoryPage::MemoryPage(CloneImage& image, Prompter& prompter, QWidget* parent)
     : QWidget(parent), image_(image), prompter_(prompter) {
     model_ = new MemoryTableModel(image_, this);
-    grid_ = new QTableView;
-    grid_->setObjectName(QStringLiteral("MSFlexGrid1"));
-    grid_->setModel(model_);
-    grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grid_->setSelectionMode(QAbstractItemView::ContiguousSelection);
-    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid_ = MakeImageGrid(model_, "MSFlexGrid1", QAbstractItemView::ContiguousSelection, false);
     grid_->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
-    grid_->verticalHeader()->setDefaultSectionSize(18);
-    grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grid_->horizontalHeader()->setHighlightSections(false);
-    grid_->setWordWrap(false);
     grid_->viewport()->installEventFilter(this);
-    ApplyGridColumnWidths(grid_, false);
     connect(grid_, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
         if (index.isValid()) emit editRequested(index.row() + 1);
     });

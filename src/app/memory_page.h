@@ -1,4 +1,5 @@
 #pragma once
+#include <QAbstractItemView>
 #include <QWidget>
 
 #include "core/image.h"
@@ -74,5 +75,8 @@ private:
 
 // Column widths of both grids, in twips (column 0 is the row label).
 void ApplyGridColumnWidths(QTableView* grid, bool vfo);
+// A read-only grid of whole rows over model, set up as both grids are.
+QTableView* MakeImageGrid(QAbstractItemModel* model, const char* objectName,
+                          QAbstractItemView::SelectionMode selection, bool vfo);
 
 }  // namespace wrk7
