@@ -54,15 +54,15 @@ endfunction()
 # image, tables and memory map; the record codecs; the editing rules.
 wrk7_layer(core)
 wrk7_layer(codecs USES core)
-wrk7_layer(edit USES codecs)
+wrk7_layer(edit USES core)
 add_library(wrk7_domain INTERFACE)
 target_link_libraries(wrk7_domain INTERFACE wrk7_core wrk7_codecs wrk7_edit)
 
 # Clone file, CSV, port file, listing text: QtCore (QSaveFile, code pages).
-wrk7_layer(files USES edit LIBS Qt6::Core)
+wrk7_layer(files USES codecs edit LIBS Qt6::Core)
 # Port interface, exchanges, read and write operations; QtSerialPort only
 # lists the system's ports.
-wrk7_layer(link USES edit LIBS Qt6::Core Qt6::SerialPort)
+wrk7_layer(link USES codecs edit LIBS Qt6::Core Qt6::SerialPort)
 # The receiver emulator, in-process (a link port) and on a pseudo-terminal.
 wrk7_layer(emulator USES link)
 # A port by its name, for both programs: a device or the emulator.

@@ -32,7 +32,7 @@
 #include "codecs/settings_codec.h"
 #include "codecs/vfo_codec.h"
 #include "edit/bank.h"
-#include "edit/new_image.h"
+#include "codecs/new_image.h"
 #include "files/clone_file.h"
 
 namespace wrk7 {

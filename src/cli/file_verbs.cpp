@@ -2,7 +2,7 @@
 
 #include <QCommandLineParser>
 
-#include "edit/new_image.h"
+#include "codecs/new_image.h"
 #include "files/clone_file.h"
 #include "files/csv.h"
 #include "files/listing.h"

@@ -27,7 +27,7 @@ const std::vector<Verb>& AllVerbs() {
 // One line per option for --help; the link verbs add theirs (--port ...) here.
 const std::vector<OptionHelp>& AllOptionHelp() {
     static const std::vector<OptionHelp> options{
-        {"--model MODEL", "WR-K7J (default), WR-K70E, WR-K70T or WR-K70K"},
+        {"--model MODEL", ModelChoices(true).c_str()},
         {"--sections LIST", "listing sections: comma list of settings, vfo, memory (default all)"},
         {"--port PORT", "a device path, COM1..COM16, or emulator (the built-in emulator)"},
         {"--part PART", "all (default), settings, memory, bank or groups"},
