@@ -6,6 +6,8 @@ set(WRK7_PACKAGING_DIR ${CMAKE_CURRENT_SOURCE_DIR}/packaging)
 
 foreach(program wrk7 wrk7-clone)
   if(TARGET ${program})
+    # Only system libraries are linked dynamically: no search path of our own.
+    set_target_properties(${program} PROPERTIES INSTALL_RPATH "")
     install(TARGETS ${program} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   endif()
 endforeach()

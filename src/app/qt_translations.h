@@ -1,9 +1,8 @@
 #pragma once
+#include <QTranslator>
 #include <memory>
 
 #include "app/string_table.h"
-
-class QTranslator;
 
 namespace wrk7 {
 

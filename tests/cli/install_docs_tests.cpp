@@ -73,15 +73,16 @@ TEST(InstallDocsTest, ManPageDocumentsEveryVerbOptionFaultAndExitStatus) {
     const QString options = ManSection(page, QStringLiteral("OPTIONS"));
     for (const auto& verb : AllVerbs()) {
         const QString name = QString::fromUtf8(verb.name);
-        EXPECT_TRUE(synopsis.contains("\n.B wrk7 " + name + '\n')) << name;
-        EXPECT_TRUE(HasEntry(verbs, "^\\.TP\\n\\.BI? \"?" + name + "\\b")) << name;
+        EXPECT_TRUE(synopsis.contains("\n.B wrk7 " + name + '\n')) << name.toStdString();
+        EXPECT_TRUE(HasEntry(verbs, "^\\.TP\\n\\.BI? \"?" + name + "\\b")) << name.toStdString();
         // Each option of the verb's synopsis appears in its man synopsis too.
         const qsizetype from = synopsis.indexOf("\n.B wrk7 " + name + '\n');
         const QString entry = synopsis.mid(from, synopsis.indexOf(QLatin1String(".br"), from) - from);
         for (const auto& option : AllOptionHelp()) {
             const QString flag = LongName(option);
-            if (QString::fromUtf8(verb.synopsis).contains(flag))
+            if (QString::fromUtf8(verb.synopsis).contains(flag)) {
                 EXPECT_TRUE(entry.contains(flag)) << name.toStdString() << " " << flag.toStdString();
+            }
         }
     }
     for (const auto& option : AllOptionHelp())
@@ -89,7 +90,7 @@ TEST(InstallDocsTest, ManPageDocumentsEveryVerbOptionFaultAndExitStatus) {
             << LongName(option).toStdString();
     const QStringList faults = FaultNames();
     ASSERT_FALSE(faults.isEmpty());
-    for (const QString& fault : faults) EXPECT_TRUE(HasEntry(options, "^\\.BI? " + fault + "[=\\n]")) << fault;
+    for (const QString& fault : faults) EXPECT_TRUE(HasEntry(options, "^\\.BI? " + fault + "[=\\n]")) << fault.toStdString();
     const QString exits = ManSection(page, QStringLiteral("EXIT STATUS"));
     for (int code : {kExitOk, kExitFailure, kExitUsage, kExitRefused})
         EXPECT_TRUE(exits.contains(QStringLiteral("\n.TP\n.B %1\n").arg(code))) << code;
@@ -108,10 +109,13 @@ TEST(InstallDocsTest, CompletionOffersWhatTheParserTakes) {
     for (const auto& option : AllOptionHelp())
         EXPECT_TRUE(script.contains(LongName(option))) << LongName(option).toStdString();
 
-    std::set<QString> models;
-    for (const auto& m : ModelName) models.insert(QString::fromUtf8(m.data(), qsizetype(m.size())));
-    EXPECT_EQ(Offered(script, QStringLiteral("--model")), models);
-    for (const QString& m : models) EXPECT_TRUE(ParseModel(m).has_value()) << m.toStdString();
+    std::set<std::string> models, offeredModels;
+    for (const auto& m : ModelName) models.insert(std::string(m));
+    for (const QString& m : Offered(script, QStringLiteral("--model"))) {
+        offeredModels.insert(m.toStdString());
+        EXPECT_TRUE(ParseModel(m).has_value()) << m.toStdString();
+    }
+    EXPECT_EQ(offeredModels, models);
 
     std::set<link::Part> parts;
     for (const QString& p : Offered(script, QStringLiteral("--part"))) {
