@@ -9,7 +9,6 @@ namespace wrk7 {
 
 namespace {
 
-constexpr double kLowestFrequency = 0.1, kHighestFrequency = 1299.995;  // MHz, memory slots
 constexpr double kOffsetLimit = 100;
 
 // Step and option codes (StepName, OptionName).
@@ -54,7 +53,7 @@ const SlotFields& SlotOrEmpty(const std::array<SlotFields, kSlotCount>& mem, int
 Verdict CheckMemoryFrequency(const CloneImage& image, int slot, double mhz) {
     const SlotFields& stored = SlotOrEmpty(image.Mem, slot);
     std::string restored = stored.IsEmpty() ? EmptyRowDefaults().Text(kFreq) : stored.Text(kFreq);
-    if (mhz < kLowestFrequency || mhz > kHighestFrequency) return Restored(std::move(restored));
+    if (mhz < kLowestMemoryFrequency || mhz > kHighestMemoryFrequency) return Restored(std::move(restored));
     if (InCellularGap(Model(image.RegionIndex), mhz)) return CellularRefusal(std::move(restored));
     if (IsSearchPassSlot(slot) && SearchPassHolds(image, slot, mhz)) return SearchPassRefusal(std::move(restored));
     return Accepted(FormatFrequency(mhz));

@@ -25,6 +25,10 @@ struct Verdict {
     bool Accepted() const { return kind == Kind::kAccepted; }
 };
 
+// The frequencies a memory slot can hold, MHz, both included.
+inline constexpr double kLowestMemoryFrequency = 0.1;
+inline constexpr double kHighestMemoryFrequency = 1299.995;
+
 // A memory slot's frequency: the range 0.1..1299.995 MHz, the model's
 // cellular ranges, and for a search-pass entry the frequencies the other
 // enabled entries hold.

@@ -1,0 +1,177 @@
+#include "edit/channel_paste.h"
+
+#include <algorithm>
+
+#include "core/hex.h"
+#include "core/models.h"
+#include "edit/channel_rules.h"
+
+namespace wrk7 {
+
+namespace {
+
+constexpr std::size_t kNameLimit = 6;
+constexpr std::size_t kNoteLimit = 30;  // characters, as the editor's note box holds
+constexpr int kOptionNone = 0;
+
+std::string JoinLines(const std::vector<std::string>& lines) {
+    std::string out;
+    for (const std::string& l : lines) out += (out.empty() ? "" : " ") + l;
+    return out;
+}
+
+std::size_t CharacterCount(const std::string& utf8) {
+    return static_cast<std::size_t>(std::count_if(utf8.begin(), utf8.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
+
+bool NameFits(const std::string& name) {
+    return name.size() <= kNameLimit &&
+           std::all_of(name.begin(), name.end(), [](char c) { return c >= 32 && c <= 126; });
+}
+
+// Why the editor would not take these values for a memory slot; "" when it would.
+std::string MemoryRefusal(const CloneImage& image, int slot, const SlotFields& f) {
+    const Verdict freq = CheckMemoryFrequency(image, slot, f.Value(kFreq));
+    if (freq.kind == Verdict::Kind::kRestored)
+        return "The frequency must lie between " + FormatFrequency(kLowestMemoryFrequency) + " and " +
+               FormatFrequency(kHighestMemoryFrequency) + " MHz.";
+    if (freq.kind == Verdict::Kind::kRefused) return JoinLines(freq.lines);
+    if (!CheckOffset(f, f.Value(kOffset)).Accepted()) return "The offset frequency must be below 100 MHz.";
+    if (!NameFits(f.Text(kName))) return "A name holds at most 6 printable ASCII characters.";
+    if (CharacterCount(f.Text(kNote)) > kNoteLimit) return "A note holds at most 30 characters.";
+    return {};
+}
+
+// Train or Secret on a model without it: "None", as the editor offers.
+void DropMissingOption(SlotFields& f, int regionIndex) {
+    const int option = ChoiceIndex(f.Value(kOption), kOptionChoices);
+    if (option >= 0 && !OfferedOptions(regionIndex)[static_cast<std::size_t>(option)]) f.Set(kOption, kOptionNone);
+}
+
+// Why a band cannot take the pasted values; "" when it can.
+std::string VfoRowRefusal(const CloneImage& image, int band, const PasteRecord& pasted) {
+    if (!pasted.unreadable.empty()) return pasted.unreadable;
+    if (band < 0 || band >= VfoBandCount(image.RegionIndex))
+        return "The " + std::string(Model(image.RegionIndex).name) + " has no band " + std::to_string(band) + ".";
+    if (pasted.fields.IsEmpty()) return "An empty row cannot replace a band.";
+    return {};
+}
+
+// The band with the pasted values it can take: every value the editor would
+// accept for it; the frequency, step, option and offset it would not accept
+// stay as the band has them (a band's frequency only ever fits that band).
+SlotFields MergedBand(const CloneImage& image, int band, const SlotFields& pasted) {
+    SlotFields merged = image.Vfo[static_cast<std::size_t>(band)];
+    for (int f : {kMode, kSecret, kCarrier, kTone, kShift}) merged.Set(f, pasted.Value(f));
+    merged.SetText(kNote, pasted.Text(kNote));
+    if (CheckVfoFrequency(image, band, pasted.Value(kFreq)).Accepted()) merged.Set(kFreq, pasted.Value(kFreq));
+    if (CheckOffset(merged, pasted.Value(kOffset)).Accepted()) merged.Set(kOffset, pasted.Value(kOffset));
+    const int step = ChoiceIndex(pasted.Value(kStep), kStepChoices);
+    const StepOffer steps = VfoStepOffer(image.RegionIndex, band, merged.Value(kStep));
+    if (step >= 0 && steps.enabled[static_cast<std::size_t>(step)]) {
+        merged.Set(kStep, step);
+    } else if (steps.selected >= 0) {
+        merged.Set(kStep, steps.selected);
+    }
+    const int option = ChoiceIndex(pasted.Value(kOption), kOptionChoices);
+    if (option >= 0 && OfferedOptions(image.RegionIndex)[static_cast<std::size_t>(option)]) merged.Set(kOption, option);
+    return merged;
+}
+
+}  // namespace
+
+PastePlan PlanMemoryPaste(const CloneImage& image, int firstSlot, const std::vector<PasteRecord>& records) {
+    PastePlan plan;
+    plan.rows = static_cast<int>(records.size());
+    // The search-pass check looks at the other entries as they will be after
+    // the paste: targets start out empty and take their row once accepted
+    // (or their old contents back when it is refused).
+    CloneImage after = image;
+    for (int i = 0; i < plan.rows; ++i)
+        if (IsValidSlot(firstSlot + i)) after.ClearSlot(firstSlot + i);
+
+    for (int i = 0; i < plan.rows; ++i) {
+        const int slot = firstSlot + i;
+        if (!IsValidSlot(slot)) {
+            plan.refused.push_back({i, slot, "There is no row after the last one."});
+            continue;
+        }
+        PasteRecord record = records[static_cast<std::size_t>(i)];
+        record.enabled = record.enabled && !record.fields.IsEmpty();
+        std::string why = record.unreadable;
+        if (why.empty() && record.enabled) why = MemoryRefusal(after, slot, record.fields);
+        if (!why.empty()) {
+            plan.refused.push_back({i, slot, std::move(why)});
+            after.Mem[slot] = image.Mem[slot];
+            after.ChannelEnable[slot] = image.ChannelEnable[slot];
+            continue;
+        }
+        // A disabled or empty row empties its slot, as the grid refresh does.
+        if (!record.enabled) record.fields = {};
+        DropMissingOption(record.fields, image.RegionIndex);
+        after.Mem[slot] = record.fields;
+        after.ChannelEnable[slot] = record.enabled;
+        if (!image.Mem[slot].IsEmpty()) ++plan.overwrites;
+        plan.writes.push_back({slot, std::move(record)});
+    }
+    return plan;
+}
+
+PastePlan PlanVfoPaste(const CloneImage& image, int firstBand, const std::vector<PasteRecord>& records) {
+    PastePlan plan;
+    plan.rows = static_cast<int>(records.size());
+    for (int i = 0; i < plan.rows; ++i) {
+        const int band = firstBand + i;
+        const PasteRecord& pasted = records[static_cast<std::size_t>(i)];
+        if (std::string why = VfoRowRefusal(image, band, pasted); !why.empty()) {
+            plan.refused.push_back({i, band, std::move(why)});
+            continue;
+        }
+        PasteRecord record;
+        record.fields = MergedBand(image, band, pasted.fields);
+        ++plan.overwrites;
+        plan.writes.push_back({band, std::move(record)});
+    }
+    return plan;
+}
+
+SlotRange ApplyMemoryPaste(CloneImage& image, const PastePlan& plan) {
+    SlotRange changed;
+    for (const PastePlan::Write& w : plan.writes) {
+        if (!IsValidSlot(w.target)) continue;
+        image.Mem[w.target] = w.record.fields;
+        image.ChannelEnable[w.target] = w.record.enabled;
+        changed.first = changed.Empty() ? w.target : std::min(changed.first, w.target);
+        changed.last = std::max(changed.last, w.target);
+    }
+    if (!plan.writes.empty()) image.MarkModified();
+    return changed;
+}
+
+void ApplyVfoPaste(CloneImage& image, const PastePlan& plan) {
+    for (const PastePlan::Write& w : plan.writes)
+        if (IsValidBand(w.target)) image.Vfo[w.target] = w.record.fields;
+    if (!plan.writes.empty()) image.MarkModified();
+}
+
+std::vector<std::string> RefusalSummary(const PastePlan& plan, const std::vector<std::string>& targetLabels) {
+    std::vector<std::string> lines;
+    if (plan.refused.empty()) return lines;
+    lines.push_back(std::to_string(plan.refused.size()) + " of " + std::to_string(plan.rows) +
+                    (plan.rows == 1 ? " row was" : " rows were") + " not pasted:");
+    const std::size_t listed = std::min<std::size_t>(plan.refused.size(), kListedRefusals);
+    for (std::size_t i = 0; i < listed; ++i) {
+        const RefusedRow& r = plan.refused[i];
+        const bool named = r.target >= 0 && r.target < static_cast<int>(targetLabels.size());
+        lines.push_back("Row " + std::to_string(r.row + 1) +
+                        (named ? " (" + targetLabels[static_cast<std::size_t>(r.target)] + ")" : std::string()) +
+                        ": " + r.reason);
+    }
+    if (plan.refused.size() > listed)
+        lines.push_back("... and " + std::to_string(plan.refused.size() - listed) + " more.");
+    return lines;
+}
+
+}  // namespace wrk7
