@@ -66,6 +66,7 @@ MainWindow::MainWindow(AppOptions options, Prompter* prompter, QWidget* parent)
     BuildMenus();
     BuildToolBar();
     BuildStatusBar();
+    BuildEditing();
     LoadSequence();
     // The editor is made now and only hidden later, so Hold keeps its values.
     dlgModify_ = new DlgModify(this, prompter_);

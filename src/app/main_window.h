@@ -14,6 +14,7 @@
 
 class QAction;
 class QLabel;
+class QMenu;
 class QProgressBar;
 class QPushButton;
 class QTabWidget;
@@ -26,6 +27,8 @@ class AboutBox;
 class BankPage;
 class ComDialog;
 class DlgModify;
+class FindBar;
+class GridClipboard;
 class ListingPrint;
 class MemoryPage;
 class Prompter;
@@ -89,6 +92,11 @@ public:
     QToolBar* ToolBar() const { return toolBar_; }
     const StringTable& Strings() const { return table_; }
     ListingPrint* Printing() const { return printing_; }
+    GridClipboard* Clipboard() const { return clipboard_; }
+    FindBar* Finder() const { return findBar_; }
+    // A grid's context menu, its commands enabled as they apply to the
+    // selected rows (main_window_editing.cpp).
+    QMenu* GridMenu(QTableView* grid);
 
     // Where files are chosen; tests answer without a dialog. save: a save
     // dialog (asks before overwriting) instead of an open dialog.
@@ -106,6 +114,9 @@ private:
     void BuildToolBar();
     void BuildPrintActions();  // main_window_print.cpp
     void AddPrintButton();
+    void BuildEditing();  // main_window_editing.cpp
+    void UpdateEditActions();
+    void ShowGridMenu(QTableView* grid, const QPoint& pos);
     void BuildStatusBar();
     void BuildPages();
     void LoadSequence();
@@ -165,6 +176,8 @@ private:
     AboutBox* aboutBox_ = nullptr;
     TransferRunner* runner_ = nullptr;
     ListingPrint* printing_ = nullptr;
+    GridClipboard* clipboard_ = nullptr;
+    FindBar* findBar_ = nullptr;
 };
 
 }  // namespace wrk7

@@ -1,0 +1,163 @@
+#include "app/grid_clipboard.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QItemSelectionModel>
+#include <QMimeData>
+#include <QTableView>
+#include <algorithm>
+#include <set>
+
+#include "app/memory_page.h"
+#include "app/memory_table_model.h"
+#include "app/prompter.h"
+#include "app/vfo_table_model.h"
+#include "edit/bank.h"
+#include "edit/memory_ops.h"
+#include "files/channel_records_text.h"
+#include "files/channel_tsv.h"
+
+namespace wrk7 {
+
+namespace {
+
+QString MimeType() {
+    return QString::fromLatin1(kChannelRecordsMimeType.data(), static_cast<qsizetype>(kChannelRecordsMimeType.size()));
+}
+
+QStringList ToQt(const std::vector<std::string>& lines) {
+    QStringList out;
+    for (const std::string& l : lines) out << QString::fromStdString(l);
+    return out;
+}
+
+std::vector<PasteRecord> MemoryRecords(const CloneImage& image, const std::vector<int>& slotList) {
+    std::vector<PasteRecord> records;
+    for (int s : slotList) records.push_back({image.Mem[s], image.ChannelEnable[s], {}});
+    return records;
+}
+
+std::vector<PasteRecord> VfoRecords(const CloneImage& image, const std::vector<int>& bands) {
+    std::vector<PasteRecord> records;
+    for (int b : bands) records.push_back({image.Vfo[b], true, {}});
+    return records;
+}
+
+void PutOnClipboard(const std::string& text, const std::vector<PasteRecord>& records) {
+    auto* data = new QMimeData;
+    data->setText(QString::fromStdString(text));
+    data->setData(MimeType(), QByteArray::fromStdString(EncodeChannelRecords(records)));
+    QApplication::clipboard()->setMimeData(data);
+}
+
+}  // namespace
+
+GridClipboard::GridClipboard(CloneImage& image, Prompter& prompter, MemoryPage* memory, QTableView* vfoGrid,
+                             VfoTableModel* vfoModel, QWidget* window)
+    : QObject(window),
+      image_(image),
+      prompter_(prompter),
+      memory_(memory),
+      vfoGrid_(vfoGrid),
+      vfoModel_(vfoModel),
+      window_(window) {}
+
+std::vector<int> GridClipboard::SelectedRows(const QTableView* grid) {
+    std::set<int> rows;
+    for (const QModelIndex& index : grid->selectionModel()->selectedIndexes()) rows.insert(index.row());
+    if (rows.empty()) rows.insert(std::max(grid->currentIndex().row(), 0));
+    return {rows.begin(), rows.end()};
+}
+
+QTableView* GridClipboard::View(Grid grid) const { return grid == Grid::kMemory ? memory_->Grid() : vfoGrid_; }
+
+void GridClipboard::Copy(Grid grid) {
+    const std::vector<int> rows = SelectedRows(View(grid));
+    if (grid == Grid::kMemory) {
+        PutOnClipboard(MemoryRowsAsTsv(image_, rows), MemoryRecords(image_, rows));
+    } else {
+        PutOnClipboard(VfoRowsAsTsv(image_, rows), VfoRecords(image_, rows));
+    }
+}
+
+void GridClipboard::Cut() {
+    const std::vector<int> rows = SelectedRows(memory_->Grid());
+    Copy(Grid::kMemory);
+    SlotRange changed;
+    for (int r : rows) {
+        const SlotRange one = ClearRow(image_, r + 1);
+        if (one.Empty()) continue;
+        changed = changed.Empty() ? one : SlotRange{std::min(changed.first, one.first), std::max(changed.last, one.last)};
+    }
+    memory_->Model()->RefreshSlots(changed);
+    emit imageChanged();
+}
+
+std::vector<PasteRecord> GridClipboard::ClipboardRecords() const {
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    if (!data) return {};
+    if (data->hasFormat(MimeType())) {
+        if (auto records = DecodeChannelRecords(data->data(MimeType()).toStdString())) return *records;
+    }
+    const std::string text = data->text().toStdString();
+    return LooksLikeChannelTsv(text) ? ParseChannelTsv(text) : std::vector<PasteRecord>{};
+}
+
+bool GridClipboard::CanPaste() const {
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    if (!data) return false;
+    return data->hasFormat(MimeType()) || (data->hasText() && LooksLikeChannelTsv(data->text().toStdString()));
+}
+
+void GridClipboard::Paste(Grid grid) {
+    const std::vector<PasteRecord> records = ClipboardRecords();
+    if (records.empty()) return;
+    if (grid == Grid::kMemory) {
+        PasteIntoMemory(records);
+    } else {
+        PasteIntoVfo(records);
+    }
+}
+
+void GridClipboard::PasteIntoMemory(const std::vector<PasteRecord>& records) {
+    // From the top of the selection, as a spreadsheet pastes.
+    const int first = SelectedRows(memory_->Grid()).front();
+    const PastePlan plan = PlanMemoryPaste(image_, first, records);
+    if (plan.overwrites > 0 &&
+        prompter_.Confirm(window_, QStringLiteral("PASTE OK"),
+                          {plan.overwrites == 1 ? QStringLiteral("The paste replaces 1 used channel.")
+                                                : QStringLiteral("The paste replaces %1 used channels.").arg(plan.overwrites),
+                           QStringLiteral("Are you sure that you want to paste?")}) != Prompter::Answer::kOk)
+        return;
+    const SlotRange changed = ApplyMemoryPaste(image_, plan);
+    if (!changed.Empty()) {
+        memory_->Model()->RefreshSlots(changed);
+        const int last = std::min(first + static_cast<int>(records.size()), kSlotCount);
+        QItemSelection pasted(memory_->Model()->index(first, 0), memory_->Model()->index(last - 1, 0));
+        memory_->SelectRow(first + 1);
+        memory_->Grid()->selectionModel()->select(pasted, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        emit imageChanged();
+    }
+    const auto labels = BuildRowLabels(image_);
+    ReportRefusals(plan, {labels.begin(), labels.end()});
+}
+
+void GridClipboard::PasteIntoVfo(const std::vector<PasteRecord>& records) {
+    const int first = SelectedRows(vfoGrid_).front();
+    const PastePlan plan = PlanVfoPaste(image_, first, records);
+    ApplyVfoPaste(image_, plan);
+    if (!plan.writes.empty()) {
+        vfoModel_->Refresh();
+        emit imageChanged();
+    }
+    std::vector<std::string> labels;
+    for (int b = 0; b < kBandCount; ++b) labels.push_back(std::to_string(b));
+    ReportRefusals(plan, labels);
+}
+
+void GridClipboard::ReportRefusals(const PastePlan& plan, const std::vector<std::string>& labels) {
+    const std::vector<std::string> summary = RefusalSummary(plan, labels);
+    if (!summary.empty()) prompter_.Error(window_, QStringLiteral("ERROR"), ToQt(summary));
+}
+
+}  // namespace wrk7

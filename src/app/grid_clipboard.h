@@ -1,0 +1,58 @@
+#pragma once
+#include <QObject>
+#include <vector>
+
+#include "core/image.h"
+#include "edit/channel_paste.h"
+
+class QTableView;
+class QWidget;
+
+namespace wrk7 {
+
+class MemoryPage;
+class Prompter;
+class VfoTableModel;
+
+// Cut, copy and paste of whole rows on the memory grid and the VFO grid.
+// Copy puts the rows on the system clipboard twice: as tab-separated text
+// under the grid's headings (for a spreadsheet) and as exact records under a
+// private MIME type (for a paste here or in another running window). Paste
+// takes the exact records when they are there and the text otherwise.
+class GridClipboard : public QObject {
+    Q_OBJECT
+public:
+    enum class Grid { kMemory, kVfo };
+
+    GridClipboard(CloneImage& image, Prompter& prompter, MemoryPage* memory, QTableView* vfoGrid,
+                  VfoTableModel* vfoModel, QWidget* window);
+
+    void Copy(Grid grid);
+    void Cut();  // memory grid: copy, then empty the rows without asking
+    void Paste(Grid grid);
+    // The clipboard holds rows a paste can read.
+    bool CanPaste() const;
+
+    // The selected rows of a grid, 0-based and ascending; the current row
+    // when nothing is selected.
+    static std::vector<int> SelectedRows(const QTableView* grid);
+
+signals:
+    void imageChanged();
+
+private:
+    QTableView* View(Grid grid) const;
+    std::vector<PasteRecord> ClipboardRecords() const;
+    void PasteIntoMemory(const std::vector<PasteRecord>& records);
+    void PasteIntoVfo(const std::vector<PasteRecord>& records);
+    void ReportRefusals(const PastePlan& plan, const std::vector<std::string>& labels);
+
+    CloneImage& image_;
+    Prompter& prompter_;
+    MemoryPage* memory_;
+    QTableView* vfoGrid_;
+    VfoTableModel* vfoModel_;
+    QWidget* window_;
+};
+
+}  // namespace wrk7
