@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSettings>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTabBar>
@@ -255,6 +256,7 @@ void MainWindow::LoadSequence() {
     ApplyResourceCaptions(this, table_);
     resize(TwipsToPixels(10000, this), TwipsToPixels(10000, this));
     portNumber_ = options_.portDirs ? ReadPortFile(*options_.portDirs) : ReadPortFile();
+    devicePath_ = SettingsStore()->value(SettingsKey(kDevicePathKey)).toString().trimmed();
     ResetPort();
     image_.SettingsBlock0 = DefaultSettingsBlock0(image_.RegionIndex);
     image_.SettingsBlock1 = DefaultSettingsBlock1(image_.RegionIndex);
@@ -285,7 +287,8 @@ void MainWindow::LoadSequence() {
 }
 
 QString MainWindow::RunPortText() const {
-    return portOverride_ ? *portOverride_ : QStringLiteral("COM%1").arg(portNumber_);
+    if (portOverride_) return *portOverride_;
+    return devicePath_.isEmpty() ? QStringLiteral("COM%1").arg(portNumber_) : devicePath_;
 }
 
 Page MainWindow::CurrentPage() const { return static_cast<Page>(tabs_->currentIndex() + 1); }
@@ -403,12 +406,14 @@ ComDialog* MainWindow::ComPortDialog() {
 void MainWindow::ShowComDialog() {
     if (runner_->IsRunning()) return;
     ComDialog* dialog = ComPortDialog();
-    dialog->Prepare(portNumber_, RunPortText());
+    dialog->Prepare(portNumber_, RunPortText(), devicePath_);
     dialog->exec();
     const int chosen = dialog->ChosenPort();
-    if (chosen == 0) return;
-    // A choice made here replaces the --port choice of this run.
-    portNumber_ = chosen;
+    if (chosen == 0 && dialog->ChosenDevicePath().isEmpty()) return;
+    // A choice made here replaces the --port choice of this run. A typed path
+    // leaves the number as it was, for the port file.
+    if (chosen != 0) portNumber_ = chosen;
+    devicePath_ = dialog->ChosenDevicePath();
     portOverride_.reset();
     ResetPort();
 }

@@ -15,6 +15,7 @@
 class QAction;
 class QLabel;
 class QProgressBar;
+class QSettings;
 class QPushButton;
 class QTabWidget;
 class QTableView;
@@ -129,6 +130,8 @@ private:
     void SetTransferUi(bool running);
     void Unload();
     void ResetPort();
+    // The per-user settings store (a file of the tests' choosing).
+    std::unique_ptr<QSettings> SettingsStore() const;
 
     AppOptions options_;
     Prompter* prompter_;
@@ -137,6 +140,7 @@ private:
     QString currentFile_;
     int portNumber_ = kDefaultPort;
     std::optional<QString> portOverride_;
+    QString devicePath_;  // typed into the port dialog; used instead of the number
     bool tabStripFlag_ = false;
     bool closingDuringTransfer_ = false;
     bool transferWrite_ = false;
