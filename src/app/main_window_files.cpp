@@ -149,7 +149,7 @@ void MainWindow::Unload() {
     const WindowPlacement placement{geometry().x(), geometry().y(), geometry().width(), geometry().height()};
     const std::unique_ptr<QSettings> store = SettingsStore();
     SavePlacement(*store, placement, logicalDpiX(), isMinimized());
-    store->setValue(SettingsKey(kDevicePathKey), devicePath_);
+    SaveLinkChoices(*store);
 }
 
 std::unique_ptr<QSettings> MainWindow::SettingsStore() const {

@@ -1,6 +1,7 @@
 #include "link/serial_trace.h"
 
 #include <cstdio>
+#include <ctime>
 
 namespace wrk7::link {
 
@@ -133,6 +134,34 @@ void SerialTrace::Result(std::string_view text) {
     StartLine('=');
     text_ += text;
     text_ += '\n';
+}
+
+std::string TransferTitle(bool write, Part part, bool quickRead) {
+    static constexpr std::string_view kPartNames[] = {"all", "settings", "memory", "bank", "groups"};
+    std::string title = write ? "write " : "read ";
+    title += kPartNames[static_cast<std::size_t>(part)];
+    const bool readsMemory = !write && (part == Part::kAll || part == Part::kMemory);
+    if (quickRead && readsMemory) title += " (quick)";
+    return title;
+}
+
+LinkResult RunTraced(std::string_view title, SerialPort& port, SerialTrace& trace, LinkOptions options,
+                     const TracedOperation& op) {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char started[32];
+    std::strftime(started, sizeof started, "%Y-%m-%d %H:%M:%S", &local);
+    trace.Comment("wrk7 serial trace: " + std::string(title));
+    trace.Comment("port: " + port.Name() + (port.IsOpen() ? " (open from an earlier transfer)" : ""));
+    trace.Comment(std::string("started: ") + started);
+    trace.Comment("time in ms since the start; > sent, < received, ! event, = result");
+    const std::unique_ptr<SerialPort> traced = MakeTracingPort(port, trace);
+    options.trace = &trace;
+    const LinkResult result = op(*traced, options);
+    trace.Result("result " + std::to_string(result.code) + (result.cancelled ? " (cancelled)" : ""));
+    for (const std::string& message : result.messages) trace.Result(message);
+    return result;
 }
 
 }  // namespace wrk7::link

@@ -1,8 +1,10 @@
 #pragma once
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
 
+#include "link/link_operations.h"
 #include "link/serial_port.h"
 
 namespace wrk7::link {
@@ -49,5 +51,15 @@ std::string EscapeLineChars(std::string_view chars);
 // written and read, a deadline passing and every port error. It owns
 // neither; both must outlive it.
 std::unique_ptr<SerialPort> MakeTracingPort(SerialPort& inner, SerialTrace& trace);
+
+// "read all", "write memory", "read memory (quick)": what a trace is of.
+std::string TransferTitle(bool write, Part part, bool quickRead);
+
+// Runs op on port with everything recorded in trace: a heading (title, the
+// port, the local date and time), the line, every retry and port error, and
+// at the end the result code, each message and a cancel.
+using TracedOperation = std::function<LinkResult(SerialPort& port, const LinkOptions& options)>;
+LinkResult RunTraced(std::string_view title, SerialPort& port, SerialTrace& trace, LinkOptions options,
+                     const TracedOperation& op);
 
 }  // namespace wrk7::link

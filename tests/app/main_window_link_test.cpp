@@ -29,6 +29,7 @@ protected:
         options.portDirs = Dirs();
         options.settingsFile = SettingsFile();
         options.backupFolder = dir.filePath(QStringLiteral("backups"));
+        options.traceFolder = dir.filePath(QStringLiteral("traces"));
         options.language = UiLanguage::kEnglish;
         auto w = std::make_unique<MainWindow>(options, &prompts);
         w->show();
