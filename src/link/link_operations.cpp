@@ -213,11 +213,11 @@ LinkSession::Outcome LinkSession::ReadBlocks(Area area, const std::vector<int>& 
 }
 
 std::vector<int> LinkSession::ChannelSlotsToRead() const {
-    std::vector<int> slots;
-    slots.reserve(kSlotCount);
+    std::vector<int> toRead;
+    toRead.reserve(kSlotCount);
     for (int slot = 0; slot < kSlotCount; ++slot)
-        if (!options_.quickRead || image_.ChannelEnable[static_cast<std::size_t>(slot)]) slots.push_back(slot);
-    return slots;
+        if (!options_.quickRead || image_.ChannelEnable[static_cast<std::size_t>(slot)]) toRead.push_back(slot);
+    return toRead;
 }
 
 LinkSession::Outcome LinkSession::WriteArea(Area area, const BlockSource& dataOf, bool progress) {
@@ -304,9 +304,9 @@ int LinkSession::ReadMemory() {
     if (ReadBank() != kResultOk) return kResultFailed;
     DecodeBankTable(image_);
     if (ReadGroups() != kResultOk) return kResultFailed;
-    const std::vector<int> slots = ChannelSlotsToRead();
+    const std::vector<int> toRead = ChannelSlotsToRead();
     const Outcome outcome = ReadBlocks(
-        Area::kChannelRecords, slots,
+        Area::kChannelRecords, toRead,
         [this](int slot, const ReadReply& reply) {
             if (DecodeChannel(image_, reply.frame, slot)) return;
             image_.Mem[static_cast<std::size_t>(slot)].Clear(kFreq);
@@ -319,7 +319,7 @@ int LinkSession::ReadMemory() {
     UpDateMemData(image_);
     image_.MarkModified();
     if (outcome != Outcome::kOk) return kResultFailed;
-    const int read = static_cast<int>(slots.size());
+    const int read = static_cast<int>(toRead.size());
     Progress(read, read);
     return kResultOk;
 }

@@ -1,10 +1,17 @@
 // The main window's link choices: the port dialog's typed device path, kept
-// in the settings store while the port file keeps the number.
+// in the settings store while the port file keeps the number; Quick Read;
+// the serial traces of its transfers.
+#include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -16,6 +23,7 @@
 
 #include "app/com_dialog.h"
 #include "app/main_window.h"
+#include "app/serial_traces.h"
 #include "recording_prompter.h"
 
 namespace wrk7 {
@@ -98,6 +106,60 @@ TEST_F(WindowLinkTest, ATypedDevicePathIsRememberedWhileThePortFileKeepsTheNumbe
     EXPECT_EQ(window->RunPortText(), "COM3");
     window->close();
     EXPECT_EQ(StoredValue(kDevicePathKey), "") << "a number chosen again forgets the path";
+}
+
+TEST_F(WindowLinkTest, QuickReadIsRememberedAndEveryTransferLeavesATraceToOpen) {
+    QStringList opened;
+    {
+        auto window = MakeWindow(QStringLiteral("emulator"));
+        window->openFile = [&](const QString& path) { return opened << path, true; };
+        QAction* quick = window->Action(QStringLiteral("mnuQuickRead"));
+        ASSERT_NE(quick, nullptr);
+        EXPECT_EQ(quick->text(), "Quick Read (used channels only)");
+        EXPECT_FALSE(quick->isChecked()) << "the full read is the default";
+        window->Action(QStringLiteral("mnuOpenTrace"))->trigger();
+        ASSERT_EQ(prompts.boxes.size(), 1u);
+        EXPECT_EQ(prompts.boxes[0].lines, QStringList{"No transfer has left a trace yet."});
+
+        quick->trigger();
+        QSignalSpy done(window.get(), &MainWindow::transferFinished);
+        window->StartRead(link::Part::kMemory);
+        ASSERT_TRUE(done.wait(60000));
+        EXPECT_EQ(done.takeFirst().at(0).toInt(), 0);
+        const QString trace = LastSerialTrace(dir.filePath(QStringLiteral("traces")));
+        ASSERT_FALSE(trace.isEmpty());
+        QFile file(trace);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(file.readAll());
+        EXPECT_TRUE(text.startsWith(QStringLiteral("# wrk7 serial trace: read memory (quick)\n")));
+        EXPECT_TRUE(text.endsWith(QStringLiteral("= Successed!!\n")));
+        // Flags, bank table and groups are 12 reads; the bar counted the rest.
+        const qsizetype reads = text.count(QRegularExpression(QStringLiteral("> KV~F[0-9A-F]{5}R")));
+        EXPECT_EQ(window->Progress()->maximum(), reads - 12);
+        EXPECT_LT(window->Progress()->maximum(), 1300);
+
+        window->Action(QStringLiteral("mnuOpenTrace"))->trigger();
+        EXPECT_EQ(opened, QStringList{trace});
+        prompts.answers.push_back(Prompter::Answer::kNo);  // the read left the image modified
+        EXPECT_TRUE(window->close());
+    }
+    EXPECT_EQ(StoredValue(kQuickReadKey), "true");
+    EXPECT_TRUE(MakeWindow(std::nullopt)->QuickRead());
+}
+
+TEST(SerialTraces, TheNewestTenAreKept) {
+    QTemporaryDir dir;
+    const QDateTime start(QDate(2026, 12, 7), QTime(6, 0));
+    QString last;
+    for (int n = 0; n < 12; ++n) last = SaveSerialTrace("trace " + std::to_string(n) + "\n", dir.path(), start.addSecs(n));
+    const QStringList kept = QDir(dir.path()).entryList(QDir::Files, QDir::Name);
+    EXPECT_EQ(kept.size(), kTracesKept);
+    EXPECT_EQ(kept.first(), "trace-20261207-060002-000.txt") << "the two oldest are gone";
+    EXPECT_EQ(LastSerialTrace(dir.path()), last);
+    // Two in the same millisecond keep both, the second as the newer.
+    const QString twin = SaveSerialTrace("twin\n", dir.path(), start.addSecs(11));
+    EXPECT_NE(twin, last);
+    EXPECT_EQ(LastSerialTrace(dir.path()), twin);
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 // the tracing port records of a real exchange, a deadline and a port error.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "link/serial_trace.h"
 #include "link_support.h"
 
@@ -51,20 +53,36 @@ TEST(SerialTrace, ShowsControlCharactersAndJoinsARunOfReceipts) {
     }
 }
 
-TEST(SerialTrace, ThePortRecordsTheLineItsDeadlinesAndItsErrors) {
+TEST(SerialTrace, ATransferRecordsTheLineRetriesDeadlinesAndItsResult) {
     emu::FaultPlan silent;
-    silent.silentAfter = 3;
+    silent.silentAfter = 3;  // settings block 1 is never answered
     Bench bench(0, silent);
     SerialTrace trace;
-    auto traced = MakeTracingPort(*bench.port, trace);
     CloneImage image = bench.demo;
-    ReadSettingsSequence(image, *traced, Quick());
+    const LinkResult result = RunTraced("read settings", *bench.port, trace, Quick(),
+                                        [&](SerialPort& port, const LinkOptions& options) {
+                                            return ReadSettingsSequence(image, port, options);
+                                        });
+    EXPECT_EQ(result.messages, (std::vector<std::string>{"COM Port Error", "Read Failed..."}));
     const auto lines = Lines(trace.Text());
-    ASSERT_GE(lines.size(), 5u);
-    EXPECT_EQ(Body(lines[0]), "! open emulator");
-    EXPECT_EQ(Body(lines[1]), "> KV~WR-K7J\\r");
-    EXPECT_EQ(Body(lines[2]), "< KV~WR-K7J\\r\\r\\nOK\\r\\n");
-    EXPECT_EQ(Body(lines.back()), "! deadline: 0 characters since the command");
+    ASSERT_GT(lines.size(), 12u);
+    EXPECT_EQ(lines[0], "# wrk7 serial trace: read settings");
+    EXPECT_EQ(lines[1], "# port: emulator");
+    EXPECT_EQ(Body(lines[4]), "! open emulator");
+    EXPECT_EQ(Body(lines[5]), "> KV~WR-K7J\\r");
+    EXPECT_EQ(Body(lines[6]), "< KV~WR-K7J\\r\\r\\nOK\\r\\n");
+    const auto at = [&](const std::string& body) {
+        return std::find_if(lines.begin(), lines.end(), [&](const std::string& l) { return Body(l) == body; });
+    };
+    auto firstTry = at("> KV~F00020R\\r");
+    ASSERT_NE(firstTry, lines.end());
+    EXPECT_EQ(Body(firstTry[1]), "! deadline: 0 characters since the command");
+    EXPECT_EQ(Body(firstTry[2]), "! try 1 of 10 failed: fewer than 68 characters (ERROR01); sending again");
+    const std::vector<std::string> tail(lines.end() - 4, lines.end());
+    EXPECT_EQ(Body(tail[0]), "! try 10 of 10 failed: fewer than 68 characters (ERROR01); giving up");
+    EXPECT_EQ(Body(tail[1]), "= result 1");
+    EXPECT_EQ(Body(tail[2]), "= COM Port Error");
+    EXPECT_EQ(Body(tail[3]), "= Read Failed...");
 
     auto missing = MakeDevicePort("/dev/no-such-serial-port");
     SerialTrace faults;
@@ -73,6 +91,25 @@ TEST(SerialTrace, ThePortRecordsTheLineItsDeadlinesAndItsErrors) {
     EXPECT_FALSE(tracedMissing->Open());
     EXPECT_EQ(Lines(faults.Text()).size(), 1u) << "one error, told once";
     EXPECT_NE(faults.Text().find("! port error: /dev/no-such-serial-port: No such file"), std::string::npos);
+}
+
+TEST(SerialTrace, AFullReadsTraceHoldsEveryCommandInWellUnderAMebibyte) {
+    Bench bench;
+    SerialTrace trace;
+    CloneImage image = bench.demo;
+    const LinkResult result = RunTraced(TransferTitle(false, Part::kAll, false), *bench.port, trace, Quick(),
+                                        [&](SerialPort& port, const LinkOptions& options) {
+                                            return ReadAll(image, port, options);
+                                        });
+    ASSERT_TRUE(result.ok());
+    const auto lines = Lines(trace.Text());
+    const auto sent = std::count_if(lines.begin(), lines.end(), [](const std::string& l) { return Body(l)[0] == '>'; });
+    EXPECT_EQ(sent, bench.receiver->CommandCount());
+    EXPECT_LT(trace.Text().size(), 512u * 1024u) << trace.Text().size() << " bytes";
+    EXPECT_EQ(lines[0], "# wrk7 serial trace: read all");
+    EXPECT_EQ(TransferTitle(false, Part::kMemory, true), "read memory (quick)");
+    EXPECT_EQ(TransferTitle(false, Part::kSettings, true), "read settings") << "nothing to be quick about";
+    EXPECT_EQ(TransferTitle(true, Part::kAll, true), "write all");
 }
 
 }  // namespace
