@@ -35,6 +35,7 @@ void MainWindow::OpenLastTrace() {
 }
 
 void MainWindow::KeepTrace() {
+    if (runner_->TraceText().empty()) return;  // no port, nothing passed
     QString error;
     if (SaveSerialTrace(runner_->TraceText(), options_.traceFolder, QDateTime::currentDateTime(), &error).isEmpty())
         qWarning("serial trace not saved: %s", qPrintable(error));
