@@ -135,6 +135,7 @@ void ComDialog::Prepare(int port, const QString& runPort, const QString& deviceP
 void ComDialog::UpdatePathState() {
     const QString path = pathEdit_->text().trimmed();
     pathHint_->setText(path.isEmpty() ? QString() : DeviceHint(path.toStdString()));
+    pathHint_->setVisible(!pathHint_->text().isEmpty());
     // An empty path names no port: OK waits for one or for a numbered choice.
     ok_->setEnabled(!pathChoice_->isChecked() || !path.isEmpty());
 }

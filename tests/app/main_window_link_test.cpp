@@ -53,7 +53,7 @@ protected:
     // Opens the port dialog from the menu command and lets act answer it.
     static void RunComDialog(MainWindow& window, const std::function<void(ComDialog&)>& act) {
         ComDialog* dialog = window.ComPortDialog();
-        auto* poll = new QTimer;
+        auto* poll = new QTimer(dialog);  // gone with the dialog at the latest
         poll->setInterval(10);
         QObject::connect(poll, &QTimer::timeout, [poll, dialog, act] {
             if (QApplication::activeModalWidget() != dialog) return;
