@@ -60,7 +60,10 @@ GridClipboard::GridClipboard(CloneImage& image, Prompter& prompter, MemoryPage* 
       memory_(memory),
       vfoGrid_(vfoGrid),
       vfoModel_(vfoModel),
-      window_(window) {}
+      window_(window) {
+    connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &GridClipboard::LookAtClipboard);
+    LookAtClipboard();
+}
 
 std::vector<int> GridClipboard::SelectedRows(const QTableView* grid) {
     std::set<int> rows;
@@ -103,10 +106,11 @@ std::vector<PasteRecord> GridClipboard::ClipboardRecords() const {
     return LooksLikeChannelTsv(text) ? ParseChannelTsv(text) : std::vector<PasteRecord>{};
 }
 
-bool GridClipboard::CanPaste() const {
+void GridClipboard::LookAtClipboard() {
     const QMimeData* data = QApplication::clipboard()->mimeData();
-    if (!data) return false;
-    return data->hasFormat(MimeType()) || (data->hasText() && LooksLikeChannelTsv(data->text().toStdString()));
+    canPaste_ = data && (data->hasFormat(MimeType()) ||
+                         (data->hasText() && LooksLikeChannelTsv(data->text().toStdString())));
+    emit canPasteChanged();
 }
 
 void GridClipboard::Paste(Grid grid) {

@@ -30,8 +30,9 @@ public:
     void Copy(Grid grid);
     void Cut();  // memory grid: copy, then empty the rows without asking
     void Paste(Grid grid);
-    // The clipboard holds rows a paste can read.
-    bool CanPaste() const;
+    // The clipboard holds rows a paste can read (looked at once per change
+    // of the clipboard, which may belong to another program).
+    bool CanPaste() const { return canPaste_; }
 
     // The selected rows of a grid, 0-based and ascending; the current row
     // when nothing is selected.
@@ -39,6 +40,7 @@ public:
 
 signals:
     void imageChanged();
+    void canPasteChanged();
 
 private:
     QTableView* View(Grid grid) const;
@@ -46,6 +48,7 @@ private:
     void PasteIntoMemory(const std::vector<PasteRecord>& records);
     void PasteIntoVfo(const std::vector<PasteRecord>& records);
     void ReportRefusals(const PastePlan& plan, const std::vector<std::string>& labels);
+    void LookAtClipboard();
 
     CloneImage& image_;
     Prompter& prompter_;
@@ -53,6 +56,7 @@ private:
     QTableView* vfoGrid_;
     VfoTableModel* vfoModel_;
     QWidget* window_;
+    bool canPaste_ = false;
 };
 
 }  // namespace wrk7

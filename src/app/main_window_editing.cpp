@@ -2,8 +2,6 @@
 // cut, copy, paste and clear on the grids, find and go to, Enter and F2 to
 // edit a row, and the grids' context menus.
 #include <QAction>
-#include <QApplication>
-#include <QClipboard>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QTabWidget>
@@ -130,7 +128,7 @@ void MainWindow::BuildEditing() {
     memoryPage_->Grid()->installEventFilter(new EnterKey(this, [this] { EditMemoryRow(memoryPage_->CurrentRow()); }));
     vfoGrid_->installEventFilter(new EnterKey(this, [this] { Modify(); }));
     connect(tabs_, &QTabWidget::currentChanged, this, &MainWindow::UpdateEditActions);
-    connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &MainWindow::UpdateEditActions);
+    connect(clipboard_, &GridClipboard::canPasteChanged, this, &MainWindow::UpdateEditActions);
     UpdateEditActions();
 }
 
