@@ -35,6 +35,11 @@ inline constexpr int kBanks = 50;
 inline constexpr int kGroups = 11;      // group 0 hidden, 1..10 shown
 inline constexpr int kGroupBanks = 54;  // banks 50..53 never set by the user
 
+// Longest note, name or skip text kept, in UTF-8 bytes. A clone file holds a
+// note on one line and reads lines up to this length, so every note a save
+// writes reopens whole; a longer text is cut at a character boundary.
+inline constexpr std::size_t kMaxTextBytes = 1 << 20;
+
 // The display text of a coded field (0..8) for a number, exactly as the
 // decoders write it. Other fields give "".
 std::string FieldText(int field, double value);
@@ -50,7 +55,8 @@ public:
 
     // Fields 0..8: value and its text; field 11: value only; 9 and 10 ignore it.
     void Set(int field, double value);
-    // Fields 9, 10 and 11 only; a coded field keeps its derived text.
+    // Fields 9, 10 and 11 only, cut to kMaxTextBytes; a coded field keeps its
+    // derived text.
     void SetText(int field, std::string text);
     void Clear(int field);  // value 0, text ""
     void ClearAll();
