@@ -263,6 +263,22 @@ int OptionCode(std::string_view field) {
     return skipped >= 0 ? kOptionSkipBit + skipped : 0;
 }
 
+// "JR", or a carrier in hertz from 300 to 3000 in steps of 100; JR for any other.
+int CarrierCode(std::string_view field) {
+    if (field == "JR") return kCarrierJR;
+    const double hz = std::nearbyint(LeadingNumber(field));
+    const double code = std::nearbyint(hz / 100 - 3);
+    return code >= 0 && code <= 27 ? static_cast<int>(code) : kCarrierJR;
+}
+
+// The tone of the same numeric value; 88.5 Hz when there is none.
+int ToneCode(std::string_view field) {
+    const double value = LeadingNumber(field);
+    for (std::size_t t = 0; t < ToneName.size(); ++t)
+        if (LeadingNumber(ToneName[t]) == value) return static_cast<int>(t);
+    return 8;
+}
+
 // Stores a complete row in its band or slot; false for a row passed over for
 // its frequency, mode or step.
 bool StoreRow(CloneImage& image, const CsvRow& row) {
@@ -275,19 +291,6 @@ bool StoreRow(CloneImage& image, const CsvRow& row) {
     if (freq < kLowestMHz || freq > kHighestMHz || mode < 0 || step < 0) return false;
     int option = OptionCode(f[3]);
     if (row.skip) option |= kOptionSkipBit;
-    int carrier = kCarrierJR;
-    if (f[5] != "JR") {
-        const double t = std::nearbyint(LeadingNumber(f[5]));
-        const double c = std::nearbyint(t / 100 - 3);
-        if (c >= 0 && c <= 27) carrier = static_cast<int>(c);
-    }
-    int tone = 8;
-    const double toneValue = LeadingNumber(f[6]);
-    for (std::size_t t = 0; t < ToneName.size(); ++t)
-        if (LeadingNumber(ToneName[t]) == toneValue) {
-            tone = static_cast<int>(t);
-            break;
-        }
     const int shift = f[7] == "+SHIFT" ? 1 : f[7] == "-SHIFT" ? 2 : 0;
 
     SlotFields& dst = row.area == 0 ? image.Vfo[row.target] : image.Mem[row.target];
@@ -296,8 +299,8 @@ bool StoreRow(CloneImage& image, const CsvRow& row) {
     dst.Set(kStep, step);
     dst.Set(kOption, option);
     dst.Set(kSecret, AsRecordedCode(kSecret, LeadingNumber(f[4])));
-    dst.Set(kCarrier, carrier);
-    dst.Set(kTone, tone);
+    dst.Set(kCarrier, CarrierCode(f[5]));
+    dst.Set(kTone, ToneCode(f[6]));
     dst.Set(kShift, shift);
     dst.Set(kOffset, AsRecordedMHz(LeadingNumber(f[8])));
     dst.SetText(kNote, f[9]);
