@@ -19,7 +19,7 @@
 
 #include "emulator/memory_image.h"
 #include "emulator/pty_server.h"
-#include "link/emulator_port.h"
+#include "emulator/emulator_port.h"
 #include "link/link_operations.h"
 
 namespace {
@@ -91,7 +91,7 @@ struct CycleResult {
 link::LinkResult AgainstReceiver(bool pty, const emu::FaultPlan& faults, const link::LinkOptions& options,
                                  const std::function<link::LinkResult(link::SerialPort&, const link::LinkOptions&)>& op) {
     if (!pty) {
-        auto port = link::MakeDemoEmulatorPort(0, faults);
+        auto port = emu::MakeDemoEmulatorPort(0, faults);
         link::LinkResult r = op(*port, options);
         port->Close();
         return r;

@@ -5,7 +5,7 @@
 #include "codecs/channel_codec.h"
 #include "core/hex.h"
 #include "files/clone_file.h"
-#include "files/new_image.h"
+#include "codecs/new_image.h"
 #include "files/text_file.h"
 #include "fuzz_check.h"
 
