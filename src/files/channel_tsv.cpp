@@ -11,6 +11,7 @@
 #include "edit/bank.h"
 #include "edit/channel_rules.h"
 #include "edit/page_rules.h"
+#include "files/text_file.h"
 
 namespace wrk7 {
 
@@ -183,7 +184,8 @@ PasteRecord ReadRecord(const Cells& row, const Cells& headings, const std::vecto
         const int field = fields[c];
         const std::string_view cell = Trimmed(row[c]);
         if (field == kNote || field == kName) {
-            record.fields.SetText(field, row[c]);
+            // One line, as the editor's boxes and the clone file hold them.
+            record.fields.SetText(field, FlattenLineBreaks(row[c]));
         } else if (field == kSkip) {
             record.fields.Set(kSkip, IsOneOf(cell, {"*", "yes", "true", "#true#", "x"}) ? 1 : 0);
         } else if (field == kEnableColumn) {

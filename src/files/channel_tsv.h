@@ -29,9 +29,10 @@ bool LooksLikeChannelTsv(std::string_view text);
 // SKIP, ENABLE) are known, other columns are passed over. A column that is
 // missing, or a blank cell, takes what the channel editor gives an empty row.
 // A row with no cell filled is an empty row; a row whose texts cannot be read
-// carries the reason in PasteRecord::unreadable. Trailing blank lines are
-// dropped. Skip is on for "*" (and yes, true, #TRUE#, x); Enable is off for
-// no, false, #FALSE#, 0.
+// carries the reason in PasteRecord::unreadable. A line break inside a
+// quoted note or name becomes a blank. Trailing blank lines are dropped.
+// Skip is on for "*" (and yes, true, #TRUE#, x); Enable is off for no,
+// false, #FALSE#, 0.
 std::vector<PasteRecord> ParseChannelTsv(std::string_view text);
 
 }  // namespace wrk7

@@ -82,7 +82,7 @@ TEST(ChannelTsv, SpreadsheetTextPastesByItsHeadings) {
     EXPECT_EQ(atis.Text(kMode), "AM");
     EXPECT_EQ(atis.Text(kTone), "88.5Hz");
     EXPECT_EQ(atis.Text(kCarrier), "1500Hz");
-    EXPECT_EQ(atis.Text(kNote), "two\tcells\n\"quoted\"");
+    EXPECT_EQ(atis.Text(kNote), "two\tcells \"quoted\"");
     EXPECT_EQ(atis.Text(kName), "ATIS");
     EXPECT_EQ(atis.Value(kSkip), 1);
     EXPECT_EQ(atis.Text(kStep), "20KHz");  // missing columns: the editor's empty-row values
