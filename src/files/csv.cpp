@@ -343,18 +343,11 @@ CsvImportResult ImportCsvText(CloneImage& image, std::string_view text) {
     return out;
 }
 
-CsvImportResult ImportCsv(CloneImage& image, const QString& path) {
-    CsvImportResult out;
+std::optional<std::string> ReadCsvFile(const QString& path) {
     QFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::ReadOnly) || file.size() > kMaxCsvBytes) {
-        out.result = FileResult::Failure(kFileOpenError);
-        return out;
-    }
+    if (path.isEmpty() || !file.open(QIODevice::ReadOnly) || file.size() > kMaxCsvBytes) return std::nullopt;
     const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        out.result = FileResult::Failure(kFileOpenError);
-        return out;
-    }
+    if (file.error() != QFileDevice::NoError) return std::nullopt;
     // Decode line by line, so a legacy CP932 note does not spoil the rest.
     std::string text;
     text.reserve(static_cast<std::size_t>(bytes.size()));
@@ -367,7 +360,17 @@ CsvImportResult ImportCsv(CloneImage& image, const QString& path) {
         if (nl < bytes.size()) text += '\n';
         start = nl + 1;
     }
-    return ImportCsvText(image, text);
+    return text;
+}
+
+CsvImportResult ImportCsv(CloneImage& image, const QString& path) {
+    const auto text = ReadCsvFile(path);
+    if (!text) {
+        CsvImportResult out;
+        out.result = FileResult::Failure(kFileOpenError);
+        return out;
+    }
+    return ImportCsvText(image, *text);
 }
 
 }  // namespace wrk7
