@@ -46,6 +46,9 @@ struct AppOptions {
 // model: the model of the in-process emulator.
 std::unique_ptr<link::SerialPort> MakePortFor(const QString& portText, int model);
 
+// "Text (*.x)|*.x|All Files (*.*)|*.*" -> "Text (*.x);;All Files (*.*)".
+QString QtFilter(std::string_view filter);
+
 // frmMain: the four pages, menus, toolbar, progress bar and status bar. It
 // owns the image and routes every command to the domain, file and link code.
 class MainWindow : public QMainWindow {
@@ -69,6 +72,7 @@ public:
     bool SaveAs();
     void Import();
     void Export();
+    void CompareWith();
     void Modify();
     void StartRead(link::Part part);
     void StartWrite(link::Part part);
@@ -95,6 +99,9 @@ public:
     // Where files are chosen; tests answer without a dialog. save: a save
     // dialog (asks before overwriting) instead of an open dialog.
     std::function<QString(QWidget* parent, const QString& filter, bool save)> chooseFile;
+    // Export's save dialog, which also tells the file type chosen; without
+    // it Export uses chooseFile (this program's CSV) or the real dialog.
+    std::function<QString(QWidget* parent, const QString& filter, QString* selectedFilter)> chooseFileAndType;
 
 signals:
     void transferFinished(int code);
@@ -122,6 +129,11 @@ private:
     void ShowMessages(const std::vector<std::string>& messages);
     void EditMemoryRow(int row);
     void EditVfoRow(int row);
+    // CHIRP lists and the compare window (main_window_chirp.cpp).
+    bool ImportChirpList(const QString& path);  // false: not such a list
+    void PlaceChirpList(const std::string& text, std::optional<int> firstSlot);
+    QString ChooseExportFile(bool* chirp);
+    void SelectMemorySlot(int slot);
 
     void Start(bool write, link::Part part);
     void OnTransferFinished(const link::LinkResult& result);

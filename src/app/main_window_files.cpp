@@ -11,21 +11,21 @@
 #include "app/main_window.h"
 #include "app/memory_page.h"
 #include "app/settings_pages.h"
+#include "files/chirp_csv.h"
 #include "files/clone_file.h"
 #include "files/csv.h"
 #include "files/new_image.h"
 
 namespace wrk7 {
 
-namespace {
-
-// "Text (*.x)|*.x|All Files (*.*)|*.*" -> "Text (*.x);;All Files (*.*)".
 QString QtFilter(std::string_view filter) {
     const QStringList parts = QString::fromUtf8(filter.data(), static_cast<qsizetype>(filter.size())).split(QLatin1Char('|'));
     QStringList names;
     for (int i = 0; i < parts.size(); i += 2) names << parts[i];
     return names.join(QStringLiteral(";;"));
 }
+
+namespace {
 
 QString DefaultChooser(QWidget* parent, const QString& filter, bool save) {
     return save ? QFileDialog::getSaveFileName(parent, QString(), QString(), filter)
@@ -100,6 +100,7 @@ bool MainWindow::SaveTo(const QString& path) {
 void MainWindow::Import() {
     const QString path = (chooseFile ? chooseFile : DefaultChooser)(this, QtFilter(kCsvFilter), false);
     if (path.isEmpty()) return;
+    if (ImportChirpList(path)) return;
     const CsvImportResult r = ImportCsv(image_, path);
     if (!r.result.ok) {
         ShowMessages(r.result.messages);
@@ -112,9 +113,10 @@ void MainWindow::Import() {
 }
 
 void MainWindow::Export() {
-    const QString path = (chooseFile ? chooseFile : DefaultChooser)(this, QtFilter(kCsvFilter), true);
+    bool chirp = false;
+    const QString path = ChooseExportFile(&chirp);
     if (path.isEmpty()) return;
-    const FileResult r = ExportCsv(image_, path);
+    const FileResult r = chirp ? ExportChirpCsv(image_, path) : ExportCsv(image_, path);
     if (!r.ok) ShowMessages(r.messages);
 }
 
