@@ -42,10 +42,6 @@ struct AppOptions {
     std::optional<UiLanguage> language;   // default: the system's UI language
 };
 
-// Creates the port a port text names ("emulator", COMn, a device path).
-// model: the model of the in-process emulator.
-std::unique_ptr<link::SerialPort> MakePortFor(const QString& portText, int model);
-
 // "Text (*.x)|*.x|All Files (*.*)|*.*" -> "Text (*.x);;All Files (*.*)".
 QString QtFilter(std::string_view filter);
 

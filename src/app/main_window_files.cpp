@@ -11,10 +11,10 @@
 #include "app/main_window.h"
 #include "app/memory_page.h"
 #include "app/settings_pages.h"
+#include "edit/new_image.h"
 #include "files/chirp_csv.h"
 #include "files/clone_file.h"
 #include "files/csv.h"
-#include "files/new_image.h"
 
 namespace wrk7 {
 

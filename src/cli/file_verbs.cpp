@@ -3,11 +3,11 @@
 #include <QCommandLineParser>
 
 #include "edit/bank.h"
+#include "edit/new_image.h"
 #include "files/chirp_csv.h"
 #include "files/clone_file.h"
 #include "files/csv.h"
 #include "files/listing.h"
-#include "files/new_image.h"
 
 namespace wrk7::cli {
 

@@ -35,8 +35,8 @@
 #include "app/settings_pages.h"
 #include "app/vfo_table_model.h"
 #include "core/tables.h"
+#include "emulator/emulator_port.h"
 #include "files/rich_image.h"
-#include "link/emulator_port.h"
 #include "recording_prompter.h"
 
 namespace wrk7 {
@@ -295,7 +295,7 @@ TEST_F(MainWindowTest, ReadAllFromTheEmulatorFillsThePagesAndSavesABackup) {
 void UseSlowReceiver(MainWindow& window) {
     emu::FaultPlan slow;
     slow.delayMs = 20;
-    window.Runner()->SetPortFactory([slow] { return link::MakeDemoEmulatorPort(0, slow); });
+    window.Runner()->SetPortFactory([slow] { return emu::MakeDemoEmulatorPort(0, slow); });
 }
 
 TEST_F(MainWindowTest, TransfersRunOneAtATimeAndCancelEndsAsAFailure) {
@@ -402,7 +402,7 @@ TEST_F(MainWindowTest, CloseAsksToSaveWhenModified) {
 TEST_F(MainWindowTest, AReceiverThatRefusesTheModelReportsARegionError) {
     emu::FaultPlan refuse;
     refuse.refuseId = true;
-    window->Runner()->SetPortFactory([refuse] { return link::MakeDemoEmulatorPort(0, refuse); });
+    window->Runner()->SetPortFactory([refuse] { return emu::MakeDemoEmulatorPort(0, refuse); });
     EXPECT_EQ(RunTransfer(false, link::Part::kAll), 4);
     ASSERT_FALSE(prompts.errors.empty());
     EXPECT_EQ(prompts.errors.back().lines, QStringList{QStringLiteral("Region Error")});

@@ -4,11 +4,11 @@
 
 #include <QTemporaryDir>
 
+#include "edit/new_image.h"
 #include "files/chirp_csv.h"
 #include "files/chirp_map.h"
 #include "files/csv.h"
 #include "files/csv_records.h"
-#include "files/new_image.h"
 #include "files/rich_image.h"
 
 namespace wrk7 {
