@@ -30,15 +30,9 @@ constexpr RowColumn kRowColumns[] = {
     {"Comment", &ChirpRow::comment}};
 constexpr int kFrequencyColumn = 1;
 
-std::string Trimmed(const std::string& text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 int IndexOf(const std::vector<std::string>& header, std::string_view name) {
     for (std::size_t i = 0; i < header.size(); ++i)
-        if (Trimmed(header[i]) == name) return static_cast<int>(i);
+        if (TrimmedField(header[i]) == name) return static_cast<int>(i);
     return -1;
 }
 
@@ -76,7 +70,7 @@ Placement Place(const std::string& location, std::optional<int>& next) {
     const bool negative = location.starts_with('-');
     const auto n = ParseScaledDecimal(negative ? location.substr(1) : location, 0);
     if (n && negative && *n > 0) return {-1, "Location " + location + " is outside 0-999"};
-    if (!n) return {-1, "Location \"" + Trimmed(location) + "\" is not a number"};
+    if (!n) return {-1, "Location \"" + TrimmedField(location) + "\" is not a number"};
     if (*n >= kChannelCount) return {-1, "Location " + std::to_string(*n) + " is outside 0-999"};
     return {static_cast<int>(*n), {}};
 }
@@ -93,7 +87,7 @@ CsvKind DetectCsvKind(std::string_view text) {
         if (line.empty() || line.front() == '#') continue;
         std::string first(line.substr(0, line.find(',')));
         first.erase(std::remove(first.begin(), first.end(), '"'), first.end());
-        return Trimmed(first) == "Location" ? CsvKind::kChirp : CsvKind::kOwn;
+        return TrimmedField(first) == "Location" ? CsvKind::kChirp : CsvKind::kOwn;
     }
     return CsvKind::kOwn;
 }
@@ -109,7 +103,7 @@ ChirpImportResult ImportChirpText(CloneImage& image, std::string_view text, std:
     std::optional<int> next = firstSlot;
     for (std::size_t r = 1; r < records.size(); ++r) {
         const CsvRecord& record = records[r];
-        const std::string location = Trimmed(FieldAt(record.fields, columns.location));
+        const std::string location = TrimmedField(FieldAt(record.fields, columns.location));
         ChirpMapping mapped = MapChirpRow(RowOf(record, columns), image.RegionIndex);
         if (mapped.outcome == Outcome::kNoChannel) continue;
         const Placement place = mapped.outcome == Outcome::kImported ? Place(location, next) : Placement{};

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/hex.h"
+#include "files/csv_records.h"
 #include "files/text_file.h"
 
 namespace wrk7 {
@@ -60,13 +61,6 @@ constexpr long long kOffsetLimitHz = 100000000;  // the editor restores 100 MHz 
 constexpr int kOptionOff = 0;
 constexpr int kOptionTone = 2;
 constexpr int kNameLength = 6;
-
-std::string Trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return {};
-    const auto last = text.find_last_not_of(" \t");
-    return std::string(text.substr(first, last - first + 1));
-}
 
 bool SameIgnoringCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
@@ -159,13 +153,13 @@ Squelching MapSquelch(const ChirpRow& row) {
     const auto tenths = ParseScaledDecimal(row.cToneFreq, 1);
     const int code = tenths ? ToneCode(*tenths) : -1;
     if (code >= 0) out.tone = code;
-    const std::string mode = Trimmed(row.tone);
+    const std::string mode = TrimmedField(row.tone);
     const ToneModeRule* rule = Find<ToneModeRule>(kToneModes, mode);
     const Squelch squelch = rule ? rule->squelch : Squelch::kLost;
     if (squelch == Squelch::kTone && code >= 0) {
         out.option = kOptionTone;
     } else if (squelch == Squelch::kTone) {
-        out.lost = "tone " + Quoted(Trimmed(row.cToneFreq)) + " is not in the tone list: imported with option OFF";
+        out.lost = "tone " + Quoted(TrimmedField(row.cToneFreq)) + " is not in the tone list: imported with option OFF";
     } else if (squelch == Squelch::kLost) {
         out.lost = Quoted(mode) + " squelch: imported with option OFF";
     }
@@ -183,12 +177,12 @@ Shifting MapShift(const ChirpRow& row) {
     const auto offset = ParseScaledDecimal(row.offset, 6);
     const bool offsetOk = offset && *offset < kOffsetLimitHz;
     if (offsetOk) out.offsetHz = *offset;
-    const DuplexRule* rule = Find<DuplexRule>(kDuplex, Trimmed(row.duplex));
+    const DuplexRule* rule = Find<DuplexRule>(kDuplex, TrimmedField(row.duplex));
     if (!rule) return out;
     if (offsetOk) {
         out.shift = rule->shift;
     } else {
-        out.lost = "offset " + Quoted(Trimmed(row.offset)) + " is not below 100 MHz: imported with shift OFF";
+        out.lost = "offset " + Quoted(TrimmedField(row.offset)) + " is not below 100 MHz: imported with shift OFF";
     }
     return out;
 }
@@ -215,7 +209,7 @@ std::string FrequencyRefusal(long long hz, int model) {
 }  // namespace
 
 std::optional<long long> ParseScaledDecimal(std::string_view text, int decimals) {
-    const std::string t = Trimmed(text);
+    const std::string t = TrimmedField(text);
     std::size_t i = t.starts_with('+') ? 1 : 0;
     long long value = 0;
     int digits = 0, scale = -1;  // scale: decimals taken after the point
@@ -242,7 +236,7 @@ std::optional<long long> ParseScaledDecimal(std::string_view text, int decimals)
 
 ChirpMapping MapChirpRow(const ChirpRow& row, int model) {
     ChirpMapping out;
-    const std::string freqText = Trimmed(row.frequency);
+    const std::string freqText = TrimmedField(row.frequency);
     const auto hz = ParseScaledDecimal(freqText, 6);
     if (freqText.empty() || hz == 0) return out;
     out.outcome = Outcome::kSkipped;
@@ -250,7 +244,7 @@ ChirpMapping MapChirpRow(const ChirpRow& row, int model) {
         out.reason = "frequency " + Quoted(freqText) + " is not a number";
         return out;
     }
-    const std::string modeText = Trimmed(row.mode);
+    const std::string modeText = TrimmedField(row.mode);
     const ModeRule* mode = modeText.empty() ? &kModes[0] : Find<ModeRule>(kModes, modeText);
     if (!mode) {
         out.reason = "mode " + Quoted(modeText) + " is not available";
@@ -273,7 +267,7 @@ ChirpMapping MapChirpRow(const ChirpRow& row, int model) {
     c.Set(kOffset, static_cast<double>(shift.offsetHz) / 1e6);
     c.SetText(kNote, FlattenLineBreaks(row.comment));
     c.SetText(kName, ReceiverName(row.name));
-    c.Set(kSkip, SameIgnoringCase(Trimmed(row.skip), "S") ? 1 : 0);
+    c.Set(kSkip, SameIgnoringCase(TrimmedField(row.skip), "S") ? 1 : 0);
     out.outcome = Outcome::kImported;
     out.reason = Joined(squelch.lost, shift.lost);
     return out;

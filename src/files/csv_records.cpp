@@ -93,6 +93,12 @@ private:
 
 std::vector<CsvRecord> ParseCsvRecords(std::string_view text) { return RecordReader(text).All(); }
 
+std::string TrimmedField(std::string_view field) {
+    const auto first = field.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return {};
+    return std::string(field.substr(first, field.find_last_not_of(" \t") - first + 1));
+}
+
 std::string CsvField(std::string_view text) {
     if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
     std::string out = "\"";

@@ -21,6 +21,9 @@ struct CsvRecord {
 // open at the end runs to the end of the text.
 std::vector<CsvRecord> ParseCsvRecords(std::string_view text);
 
+// A field without the blanks and tabs around it.
+std::string TrimmedField(std::string_view field);
+
 // One field as written: quoted (inner quotes doubled) only when it holds a
 // comma, a quote or a line break.
 std::string CsvField(std::string_view text);
