@@ -26,6 +26,7 @@ class AboutBox;
 class BankPage;
 class ComDialog;
 class DlgModify;
+class ListingPrint;
 class MemoryPage;
 class Prompter;
 class SettingsPages;
@@ -91,6 +92,7 @@ public:
     QAction* Action(const QString& objectName) const;
     QToolBar* ToolBar() const { return toolBar_; }
     const StringTable& Strings() const { return table_; }
+    ListingPrint* Printing() const { return printing_; }
 
     // Where files are chosen; tests answer without a dialog. save: a save
     // dialog (asks before overwriting) instead of an open dialog.
@@ -109,6 +111,8 @@ private:
     void BuildActions();
     void BuildMenus();
     void BuildToolBar();
+    void BuildPrintActions();  // main_window_print.cpp
+    void AddPrintButton();
     void BuildStatusBar();
     void BuildPages();
     void LoadSequence();
@@ -172,6 +176,7 @@ private:
     ComDialog* comDialog_ = nullptr;
     AboutBox* aboutBox_ = nullptr;
     TransferRunner* runner_ = nullptr;
+    ListingPrint* printing_ = nullptr;
 };
 
 }  // namespace wrk7

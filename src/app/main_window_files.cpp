@@ -11,7 +11,7 @@
 #include "app/main_window.h"
 #include "app/memory_page.h"
 #include "app/settings_pages.h"
-#include "edit/new_image.h"
+#include "codecs/new_image.h"
 #include "files/chirp_csv.h"
 #include "files/clone_file.h"
 #include "files/csv.h"

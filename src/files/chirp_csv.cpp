@@ -104,7 +104,7 @@ ChirpImportResult ImportChirpText(CloneImage& image, std::string_view text, std:
     for (std::size_t r = 1; r < records.size(); ++r) {
         const CsvRecord& record = records[r];
         const std::string location = TrimmedField(FieldAt(record.fields, columns.location));
-        ChirpMapping mapped = MapChirpRow(RowOf(record, columns), image.RegionIndex);
+        ChirpMapping mapped = MapChirpRow(RowOf(record, columns), image);
         if (mapped.outcome == Outcome::kNoChannel) continue;
         const Placement place = mapped.outcome == Outcome::kImported ? Place(location, next) : Placement{};
         if (mapped.outcome == Outcome::kSkipped || place.slot < 0) {

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/hex.h"
+#include "edit/channel_rules.h"
 #include "files/csv_records.h"
 #include "files/text_file.h"
 
@@ -43,7 +44,6 @@ constexpr DuplexRule kDuplex[] = {{"+", 1}, {"-", 2}};
 // 1 MHz) are exported as the largest of these below them.
 constexpr long long kTheirStepsHz[] = {1000,  2500,  5000,  6250,   9000,   10000,  12500, 15000,
                                        20000, 25000, 30000, 50000, 100000, 125000, 200000};
-constexpr int kOurStepCount = 18;  // StepName entries with a size
 
 // Values of the columns a receiver has no use for, as that tool writes them
 // for an unused tone, code or power.
@@ -52,13 +52,6 @@ constexpr std::string_view kNeutralDtcsPolarity = "NN";
 constexpr std::string_view kNeutralCrossMode = "Tone->Tone";
 constexpr std::string_view kNeutralPower = "50W";
 
-// What the channel editor gives an empty memory row.
-constexpr int kDefaultStep = 6;  // 20KHz
-constexpr int kDefaultTone = 8;  // 88.5Hz
-constexpr int kDefaultSecret = 11;
-constexpr long long kDefaultOffsetHz = 600000;
-constexpr long long kOffsetLimitHz = 100000000;  // the editor restores 100 MHz and above
-constexpr int kOptionOff = 0;
 constexpr int kOptionTone = 2;
 constexpr int kNameLength = 6;
 
@@ -88,13 +81,13 @@ long long OurStepHz(int code) {
 
 int OurStepFor(long long hz) {
     int best = -1;
-    for (int code = 0; code < kOurStepCount; ++code) {
+    for (int code = 0; code < kStepChoices; ++code) {
         const long long size = OurStepHz(code);
         if (size <= hz && (best < 0 || size > OurStepHz(best))) best = code;
     }
     if (best >= 0) return best;
     // Finer than all of ours: the finest.
-    for (int code = 0; code < kOurStepCount; ++code)
+    for (int code = 0; code < kStepChoices; ++code)
         if (best < 0 || OurStepHz(code) < OurStepHz(best)) best = code;
     return best;
 }
@@ -115,9 +108,12 @@ int ToneCode(long long tenths) {
     return -1;
 }
 
-std::string ToneNumber(int code) {
-    if (code < 0 || code >= static_cast<int>(ToneName.size())) code = kDefaultTone;
-    const std::string_view name = ToneName[static_cast<std::size_t>(code)];
+// A tone code as that tool writes tones ("88.5"); a code outside the list as
+// the editor's default tone.
+std::string ToneNumber(double code) {
+    int index = ChoiceIndex(code, static_cast<int>(ToneName.size()));
+    if (index < 0) index = static_cast<int>(EmptyRowDefaults().Value(kTone));
+    const std::string_view name = ToneName[static_cast<std::size_t>(index)];
     return std::string(name.substr(0, name.size() - 2));
 }
 
@@ -143,13 +139,13 @@ std::string KHzText(long long hz) {
 long long Hz(double mhz) { return std::llround(mhz * 1e6); }
 
 struct Squelching {
-    int option = kOptionOff;
-    int tone = kDefaultTone;
+    int option;
+    int tone;
     std::string lost;  // what the report says, empty when nothing was lost
 };
 
-Squelching MapSquelch(const ChirpRow& row) {
-    Squelching out;
+Squelching MapSquelch(const ChirpRow& row, const SlotFields& defaults) {
+    Squelching out{static_cast<int>(defaults.Value(kOption)), static_cast<int>(defaults.Value(kTone)), {}};
     const auto tenths = ParseScaledDecimal(row.cToneFreq, 1);
     const int code = tenths ? ToneCode(*tenths) : -1;
     if (code >= 0) out.tone = code;
@@ -167,16 +163,17 @@ Squelching MapSquelch(const ChirpRow& row) {
 }
 
 struct Shifting {
-    int shift = 0;
-    long long offsetHz = kDefaultOffsetHz;
+    int shift;
+    double offset;  // MHz
     std::string lost;
 };
 
-Shifting MapShift(const ChirpRow& row) {
-    Shifting out;
-    const auto offset = ParseScaledDecimal(row.offset, 6);
-    const bool offsetOk = offset && *offset < kOffsetLimitHz;
-    if (offsetOk) out.offsetHz = *offset;
+Shifting MapShift(const ChirpRow& row, const SlotFields& defaults) {
+    Shifting out{static_cast<int>(defaults.Value(kShift)), defaults.Value(kOffset), {}};
+    const auto offsetHz = ParseScaledDecimal(row.offset, 6);
+    const double offset = offsetHz ? static_cast<double>(*offsetHz) / 1e6 : -1;
+    const bool offsetOk = offsetHz && CheckOffset(defaults, offset).Accepted();
+    if (offsetOk) out.offset = offset;
     const DuplexRule* rule = Find<DuplexRule>(kDuplex, TrimmedField(row.duplex));
     if (!rule) return out;
     if (offsetOk) {
@@ -187,9 +184,9 @@ Shifting MapShift(const ChirpRow& row) {
     return out;
 }
 
-int MapStep(const ChirpRow& row) {
+int MapStep(const ChirpRow& row, const SlotFields& defaults) {
     const auto hz = ParseScaledDecimal(row.tStep, 3);
-    return hz && *hz > 0 ? OurStepFor(*hz) : kDefaultStep;
+    return hz && *hz > 0 ? OurStepFor(*hz) : static_cast<int>(defaults.Value(kStep));
 }
 
 std::string Joined(const std::string& a, const std::string& b) {
@@ -198,12 +195,20 @@ std::string Joined(const std::string& a, const std::string& b) {
     return a + "; " + b;
 }
 
-// The editor's memory-row frequency check.
-std::string FrequencyRefusal(long long hz, int model) {
-    const double mhz = static_cast<double>(hz) / 1e6;
-    if (mhz < 0.1 || mhz > 1299.995) return "frequency " + MHzText(hz) + " MHz is outside 0.1-1299.995 MHz";
-    (void)model;
-    return {};
+// Why the channel editor would refuse the frequency for a memory channel of
+// the image's model, or "".
+std::string FrequencyRefusal(const CloneImage& image, long long hz) {
+    // Any slot of 0..999: the search-pass rule does not apply to them.
+    const Verdict verdict = CheckMemoryFrequency(image, 0, static_cast<double>(hz) / 1e6);
+    const std::string frequency = "frequency " + MHzText(hz) + " MHz";
+    switch (verdict.kind) {
+        case Verdict::Kind::kAccepted: return {};
+        case Verdict::Kind::kRestored: return frequency + " is outside 0.1-1299.995 MHz";
+        case Verdict::Kind::kRefused: break;
+    }
+    std::string reason = frequency + ":";
+    for (const std::string& line : verdict.lines) reason += " " + line;
+    return reason;
 }
 
 }  // namespace
@@ -234,7 +239,7 @@ std::optional<long long> ParseScaledDecimal(std::string_view text, int decimals)
     return value;
 }
 
-ChirpMapping MapChirpRow(const ChirpRow& row, int model) {
+ChirpMapping MapChirpRow(const ChirpRow& row, const CloneImage& image) {
     ChirpMapping out;
     const std::string freqText = TrimmedField(row.frequency);
     const auto hz = ParseScaledDecimal(freqText, 6);
@@ -250,21 +255,21 @@ ChirpMapping MapChirpRow(const ChirpRow& row, int model) {
         out.reason = "mode " + Quoted(modeText) + " is not available";
         return out;
     }
-    out.reason = FrequencyRefusal(*hz, model);
+    out.reason = FrequencyRefusal(image, *hz);
     if (!out.reason.empty()) return out;
 
-    const Squelching squelch = MapSquelch(row);
-    const Shifting shift = MapShift(row);
+    const SlotFields defaults = EmptyRowDefaults();
+    const Squelching squelch = MapSquelch(row, defaults);
+    const Shifting shift = MapShift(row, defaults);
     SlotFields& c = out.channel;
+    c = defaults;
     c.Set(kFreq, static_cast<double>(*hz) / 1e6);
     c.Set(kMode, mode->ours);
-    c.Set(kStep, MapStep(row));
+    c.Set(kStep, MapStep(row, defaults));
     c.Set(kOption, squelch.option);
-    c.Set(kSecret, kDefaultSecret);
-    c.Set(kCarrier, kCarrierJR);
     c.Set(kTone, squelch.tone);
     c.Set(kShift, shift.shift);
-    c.Set(kOffset, static_cast<double>(shift.offsetHz) / 1e6);
+    c.Set(kOffset, shift.offset);
     c.SetText(kNote, FlattenLineBreaks(row.comment));
     c.SetText(kName, ReceiverName(row.name));
     c.Set(kSkip, SameIgnoringCase(TrimmedField(row.skip), "S") ? 1 : 0);
@@ -274,11 +279,11 @@ ChirpMapping MapChirpRow(const ChirpRow& row, int model) {
 }
 
 std::vector<std::string> ChirpExportFields(int slot, const SlotFields& channel) {
-    const int stepCode = static_cast<int>(channel.Value(kStep));
-    const long long stepHz =
-        TheirStepFor(stepCode >= 0 && stepCode < kOurStepCount ? OurStepHz(stepCode) : OurStepHz(kDefaultStep));
+    int stepCode = ChoiceIndex(channel.Value(kStep), kStepChoices);
+    if (stepCode < 0) stepCode = static_cast<int>(EmptyRowDefaults().Value(kStep));
+    const long long stepHz = TheirStepFor(OurStepHz(stepCode));
     const int shift = static_cast<int>(channel.Value(kShift));
-    const std::string tone = ToneNumber(static_cast<int>(channel.Value(kTone)));
+    const std::string tone = ToneNumber(channel.Value(kTone));
     std::string name = channel.Text(kName);
     while (!name.empty() && name.back() == ' ') name.pop_back();
     std::string mode = channel.Text(kMode);

@@ -35,8 +35,10 @@ struct ChirpMapping {
     std::string reason;
 };
 
-// A row as the channel the editor would store for the model.
-ChirpMapping MapChirpRow(const ChirpRow& row, int model);
+// A row as the memory channel the editor would store for image's model:
+// its frequency checked by the editor's rule, its defaults those of an empty
+// row.
+ChirpMapping MapChirpRow(const ChirpRow& row, const CloneImage& image);
 
 // The 21 fields of a memory channel held in slot, in kChirpColumns order,
 // with values that tool accepts: steps it lacks become its largest step below,

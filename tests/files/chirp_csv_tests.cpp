@@ -4,7 +4,7 @@
 
 #include <QTemporaryDir>
 
-#include "edit/new_image.h"
+#include "codecs/new_image.h"
 #include "files/chirp_csv.h"
 #include "files/chirp_map.h"
 #include "files/csv.h"
@@ -97,9 +97,10 @@ TEST(ChirpMap, RowsToChannels) {
         {row("145.5", "FM", "", "", "", "", "2000"), Outcome::kImported, 0, 15, 0, 8, 0, 0.6, ""},
         {row("145.5", "FM", "", "", "", "", ""), Outcome::kImported, 0, 6, 0, 8, 0, 0.6, ""},
     };
+    const CloneImage k7j;
     for (const MapCase& c : cases) {
         const std::string what = c.row.frequency + " " + c.row.mode + " " + c.row.tone + " " + c.row.duplex + " " + c.row.tStep;
-        const ChirpMapping m = MapChirpRow(c.row, 0);
+        const ChirpMapping m = MapChirpRow(c.row, k7j);
         ASSERT_EQ(m.outcome, c.outcome) << what;
         EXPECT_NE(m.reason.find(c.reason), std::string::npos) << what << ": " << m.reason;
         if (std::string_view(c.reason).empty()) {
@@ -120,12 +121,12 @@ TEST(ChirpMap, RowsToChannels) {
 
 TEST(ChirpMap, NamesNotesAndSkip) {
     ChirpRow row{"ötower-north", "145.5", "", "", "", "", "FM", "", "S", "line one\r\nline two"};
-    const ChirpMapping m = MapChirpRow(row, 0);
+    const ChirpMapping m = MapChirpRow(row, CloneImage{});
     EXPECT_EQ(m.channel.Text(kName), " TOWER");
     EXPECT_EQ(m.channel.Text(kNote), "line one line two");
     EXPECT_EQ(m.channel.Value(kSkip), 1);
     row.skip = "P";  // priority is no skip
-    EXPECT_EQ(MapChirpRow(row, 0).channel.Value(kSkip), 0);
+    EXPECT_EQ(MapChirpRow(row, CloneImage{}).channel.Value(kSkip), 0);
 }
 
 TEST(ChirpCsv, CurrentLayoutFile) {
@@ -163,6 +164,11 @@ TEST(ChirpCsv, CurrentLayoutFile) {
     EXPECT_EQ(cellular.imported, 14);
     EXPECT_EQ(cellular.skipped, 8);
     EXPECT_FALSE(blocked.ChannelEnable[17]);
+    const auto cell = std::find_if(cellular.issues.begin(), cellular.issues.end(),
+                                   [](const ChirpIssue& i) { return i.location == "17"; });
+    ASSERT_NE(cell, cellular.issues.end());
+    EXPECT_EQ(cell->reason, "frequency 835.000000 MHz: It is a frequency of the cellular phone. "
+                            "It is not possible to set it.");
 }
 
 TEST(ChirpCsv, LegacyLayoutPlacedFromARow) {
