@@ -50,7 +50,9 @@ TEST(ComDialogTest, ShowsEachChoiceWithItsDeviceAndTakesOnlyOk) {
     EXPECT_EQ(dialog.Choice(16)->text(), "COM 16");
     EXPECT_TRUE(dialog.Choice(3)->isChecked());
     EXPECT_EQ(dialog.DeviceLabel(1)->text(), present);
-    if (permissionsApply) EXPECT_TRUE(dialog.DeviceLabel(2)->text().contains(QStringLiteral("no permission")));
+    if (permissionsApply) {
+        EXPECT_TRUE(dialog.DeviceLabel(2)->text().contains(QStringLiteral("no permission")));
+    }
     EXPECT_TRUE(dialog.DeviceLabel(3)->text().contains(QStringLiteral("device missing")));
     EXPECT_EQ(dialog.DeviceLabel(4)->text(), "(no device on this machine)");
     auto* run = dialog.findChild<QLabel*>(QStringLiteral("lblRunPort"));
