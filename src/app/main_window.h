@@ -15,6 +15,7 @@
 class QAction;
 class QLabel;
 class QProgressBar;
+class QSettings;
 class QPushButton;
 class QTabWidget;
 class QTableView;
@@ -40,6 +41,7 @@ struct AppOptions {
     std::optional<PortFileDirs> portDirs;  // default: beside the program
     QString settingsFile;                // placement store; default: the user's store
     QString backupFolder;                // default: DefaultBackupFolder()
+    QString traceFolder;                 // default: DefaultTraceFolder()
     std::optional<UiLanguage> language;   // default: the system's UI language
 };
 
@@ -76,6 +78,8 @@ public:
     void CancelTransfer();
     void ShowComDialog();
     void ShowAbout();
+    void OpenLastTrace();
+    bool QuickRead() const;
 
     // Widgets the tests drive.
     QTabWidget* Tabs() const { return tabs_; }
@@ -100,6 +104,8 @@ public:
     // Export's save dialog, which also tells the file type chosen; without
     // it Export uses chooseFile (this program's CSV) or the real dialog.
     std::function<QString(QWidget* parent, const QString& filter, QString* selectedFilter)> chooseFileAndType;
+    // Opens a file with the desktop's viewer; tests record it instead.
+    std::function<bool(const QString& path)> openFile;
 
 signals:
     void transferFinished(int code);
@@ -141,6 +147,13 @@ private:
     void SetTransferUi(bool running);
     void Unload();
     void ResetPort();
+    // The per-user settings store (a file of the tests' choosing), and the
+    // link choices the window keeps in it.
+    std::unique_ptr<QSettings> SettingsStore() const;
+    void LoadLinkChoices();
+    void SaveLinkChoices(QSettings& store) const;
+    // Saves the trace of the transfer just finished among the newest ones.
+    void KeepTrace();
 
     AppOptions options_;
     Prompter* prompter_;
@@ -149,6 +162,7 @@ private:
     QString currentFile_;
     int portNumber_ = kDefaultPort;
     std::optional<QString> portOverride_;
+    QString devicePath_;  // typed into the port dialog; used instead of the number
     bool tabStripFlag_ = false;
     bool closingDuringTransfer_ = false;
     bool transferWrite_ = false;
@@ -172,6 +186,7 @@ private:
     QAction* actToolBar_ = nullptr;
     QAction* actStatusBar_ = nullptr;
     QAction* actComSetup_ = nullptr;
+    QAction* actQuickRead_ = nullptr;
     DlgModify* dlgModify_ = nullptr;
     ComDialog* comDialog_ = nullptr;
     AboutBox* aboutBox_ = nullptr;
