@@ -23,8 +23,10 @@
 #include "app/about_box.h"
 #include "app/backups.h"
 #include "app/bank_page.h"
+#include "app/bar_toggle.h"
 #include "app/com_dialog.h"
 #include "app/dlg_modify.h"
+#include "app/elided_label.h"
 #include "app/memory_page.h"
 #include "app/memory_table_model.h"
 #include "app/settings_pages.h"
@@ -62,6 +64,7 @@ MainWindow::MainWindow(AppOptions options, Prompter* prompter, QWidget* parent)
     });
     connect(runner_, &TransferRunner::finished, this, &MainWindow::OnTransferFinished);
     BuildPages();
+    BuildBarToggles();
     BuildActions();
     BuildMenus();
     BuildToolBar();
@@ -136,6 +139,19 @@ void MainWindow::BuildPages() {
     setCentralWidget(central);
 }
 
+void MainWindow::BuildBarToggles() {
+    toolBar_ = addToolBar(QStringLiteral("Toolbar1"));
+    toolBar_->setObjectName(QStringLiteral("Toolbar1"));
+    toolBar_->setMovable(false);
+    // View's items are the bars' own switches, so the tool bar's right-click
+    // menu and View agree.
+    actToolBar_ = toolBar_->toggleViewAction();
+    actToolBar_->setObjectName(QStringLiteral("mnuToolBar"));
+    actToolBar_->setText(QStringLiteral("1011"));
+    actStatusBar_ = new BarToggle(statusBar(), QStringLiteral("1100"), this);
+    actStatusBar_->setObjectName(QStringLiteral("mnuStatusBar"));
+}
+
 void MainWindow::BuildActions() {
     // Design captions are the numbers of the caption table; the table
     // replaces them when the window loads.
@@ -154,12 +170,6 @@ void MainWindow::BuildActions() {
     make("mnuPrintSetup", "1005", [] {})->setEnabled(false);  // never available
     make("mnuExit", "1007", [this] { close(); });
     actModify_ = make("mnuModify", "1009", [this] { Modify(); });
-    actToolBar_ = make("mnuToolBar", "1011", [this] { toolBar_->setVisible(actToolBar_->isChecked()); });
-    actToolBar_->setCheckable(true);
-    actToolBar_->setChecked(true);
-    actStatusBar_ = make("mnuStatusBar", "1100", [this] { statusBar()->setVisible(actStatusBar_->isChecked()); });
-    actStatusBar_->setCheckable(true);
-    actStatusBar_->setChecked(true);
     transferActions_ = {
         make("mnuReadSettings", "1205", [this] { StartRead(link::Part::kSettings); }),
         make("mnuReadMemory", "1206", [this] { StartRead(link::Part::kMemory); }),
@@ -201,9 +211,6 @@ void MainWindow::BuildMenus() {
 }
 
 void MainWindow::BuildToolBar() {
-    toolBar_ = addToolBar(QStringLiteral("Toolbar1"));
-    toolBar_->setObjectName(QStringLiteral("Toolbar1"));
-    toolBar_->setMovable(false);
     struct Button {
         const char* key;
         const char* tip;
@@ -231,7 +238,7 @@ void MainWindow::BuildToolBar() {
 }
 
 void MainWindow::BuildStatusBar() {
-    statusText_ = new QLabel;
+    statusText_ = new ElidedLabel;
     statusText_->setObjectName(QStringLiteral("sbrText"));
     statusDate_ = new QLabel;
     statusDate_->setObjectName(QStringLiteral("sbrDate"));

@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 
+#include "app/file_dialogs.h"
 #include "app/prompter.h"
 #include "app/string_table.h"
 #include "app/transfer_runner.h"
@@ -25,6 +26,7 @@ namespace wrk7 {
 class AboutBox;
 class BankPage;
 class ComDialog;
+class ElidedLabel;
 class DlgModify;
 class MemoryPage;
 class Prompter;
@@ -92,9 +94,9 @@ public:
     QToolBar* ToolBar() const { return toolBar_; }
     const StringTable& Strings() const { return table_; }
 
-    // Where files are chosen; tests answer without a dialog. save: a save
-    // dialog (asks before overwriting) instead of an open dialog.
-    std::function<QString(QWidget* parent, const QString& filter, bool save)> chooseFile;
+    // Where files are chosen; tests answer without a dialog. A save's
+    // extension is added to the answer afterwards, as the dialog adds it.
+    std::function<QString(QWidget* parent, const FileRequest& request)> chooseFile;
 
 signals:
     void transferFinished(int code);
@@ -103,6 +105,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void BuildBarToggles();
     void BuildActions();
     void BuildMenus();
     void BuildToolBar();
@@ -119,6 +122,9 @@ private:
     void UpdateCaption();
     Prompter::Answer AskSaveChanges();
     bool SaveTo(const QString& path);
+    QString ChooseFile(const char* command, std::string_view filter, const QString& suggestion, bool save);
+    QString SuggestedFile(const QString& extension) const;
+    QString CurrentFolder() const;
     void ShowMessages(const std::vector<std::string>& messages);
     void EditMemoryRow(int row);
     void EditVfoRow(int row);
@@ -151,7 +157,7 @@ private:
     VfoTableModel* vfoModel_ = nullptr;
     QProgressBar* progress_ = nullptr;
     QPushButton* cmdCancel_ = nullptr;
-    QLabel* statusText_ = nullptr;
+    ElidedLabel* statusText_ = nullptr;
     QLabel* statusDate_ = nullptr;
     QLabel* statusTime_ = nullptr;
     QToolBar* toolBar_ = nullptr;

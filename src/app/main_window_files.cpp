@@ -1,7 +1,7 @@
 // The File commands, the save question and the close sequence.
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFileDialog>
+#include <QFileInfo>
 #include <QScreen>
 #include <QSettings>
 
@@ -11,29 +11,30 @@
 #include "app/main_window.h"
 #include "app/memory_page.h"
 #include "app/settings_pages.h"
+#include "core/tables.h"
 #include "files/clone_file.h"
 #include "files/csv.h"
 #include "files/new_image.h"
 
 namespace wrk7 {
 
-namespace {
-
-// "Text (*.x)|*.x|All Files (*.*)|*.*" -> "Text (*.x);;All Files (*.*)".
-QString QtFilter(std::string_view filter) {
-    const QStringList parts = QString::fromUtf8(filter.data(), static_cast<qsizetype>(filter.size())).split(QLatin1Char('|'));
-    QStringList names;
-    for (int i = 0; i < parts.size(); i += 2) names << parts[i];
-    return names.join(QStringLiteral(";;"));
+QString MainWindow::ChooseFile(const char* command, std::string_view filter, const QString& suggestion, bool save) {
+    const FileRequest request{DialogTitle(Action(QString::fromLatin1(command))->text()), filter, suggestion, save};
+    const QString path = chooseFile ? chooseFile(this, request) : RunFileDialog(this, request);
+    // Open's filter shows only names with the extension, so a save never
+    // leaves it off.
+    return save ? WithExtension(path, FirstExtension(filter)) : path;
 }
 
-QString DefaultChooser(QWidget* parent, const QString& filter, bool save) {
-    return save ? QFileDialog::getSaveFileName(parent, QString(), QString(), filter)
-                : QFileDialog::getOpenFileName(parent, QString(), QString(), filter, nullptr,
-                                               QFileDialog::ReadOnly);
+QString MainWindow::SuggestedFile(const QString& extension) const {
+    if (!currentFile_.isEmpty()) return WithReplacedExtension(currentFile_, extension);
+    const std::string_view model = ModelName[static_cast<std::size_t>(image_.RegionIndex)];
+    return QString::fromUtf8(model.data(), static_cast<qsizetype>(model.size())) + QLatin1Char('.') + extension;
 }
 
-}  // namespace
+QString MainWindow::CurrentFolder() const {
+    return currentFile_.isEmpty() ? QString() : QFileInfo(currentFile_).absolutePath();
+}
 
 Prompter::Answer MainWindow::AskSaveChanges() {
     return prompter_->AskYesNoCancel(this, QStringLiteral("Save Changes"), {QStringLiteral("Save changes to settings?")});
@@ -58,7 +59,7 @@ void MainWindow::Open() {
         if (answer == Prompter::Answer::kCancel) return;
         if (answer == Prompter::Answer::kYes) Save();
     }
-    const QString path = (chooseFile ? chooseFile : DefaultChooser)(this, QtFilter(kCloneFileFilter), false);
+    const QString path = ChooseFile("mnuOpen", kCloneFileFilter, CurrentFolder(), false);
     if (path.isEmpty()) return;
     const FileResult r = LoadCloneFile(image_, path);
     if (!r.ok) {
@@ -77,7 +78,8 @@ bool MainWindow::Save() {
 }
 
 bool MainWindow::SaveAs() {
-    const QString path = (chooseFile ? chooseFile : DefaultChooser)(this, QtFilter(kCloneFileFilter), true);
+    const QString path =
+        ChooseFile("mnuSaveAs", kCloneFileFilter, currentFile_.isEmpty() ? SuggestedFile(QStringLiteral("WK7")) : currentFile_, true);
     if (path.isEmpty()) return false;
     return SaveTo(path);
 }
@@ -98,7 +100,7 @@ bool MainWindow::SaveTo(const QString& path) {
 }
 
 void MainWindow::Import() {
-    const QString path = (chooseFile ? chooseFile : DefaultChooser)(this, QtFilter(kCsvFilter), false);
+    const QString path = ChooseFile("mnuImport", kCsvFilter, CurrentFolder(), false);
     if (path.isEmpty()) return;
     const CsvImportResult r = ImportCsv(image_, path);
     if (!r.result.ok) {
@@ -112,7 +114,7 @@ void MainWindow::Import() {
 }
 
 void MainWindow::Export() {
-    const QString path = (chooseFile ? chooseFile : DefaultChooser)(this, QtFilter(kCsvFilter), true);
+    const QString path = ChooseFile("mnuExport", kCsvFilter, SuggestedFile(QStringLiteral("csv")), true);
     if (path.isEmpty()) return;
     const FileResult r = ExportCsv(image_, path);
     if (!r.ok) ShowMessages(r.messages);

@@ -8,6 +8,7 @@
 
 #include "app/backups.h"
 #include "app/bank_page.h"
+#include "app/elided_label.h"
 #include "app/main_window.h"
 #include "app/memory_page.h"
 #include "app/memory_table_model.h"
@@ -129,7 +130,7 @@ void MainWindow::OnTransferFinished(const link::LinkResult& result) {
     if (result.ok() && !transferWrite_) {
         QString error;
         const QString saved = SaveReadBackup(image_, options_.backupFolder, QDateTime::currentDateTime(), &error);
-        statusText_->setText(saved.isEmpty() ? QStringLiteral("Backup not saved: %1").arg(error)
+        statusText_->SetFullText(saved.isEmpty() ? QStringLiteral("Backup not saved: %1").arg(error)
                                              : QStringLiteral("Backup: %1").arg(saved));
     }
     ShowMessages(result.messages);
