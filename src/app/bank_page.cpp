@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QScopedValueRollback>
 #include <QScrollArea>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -192,6 +193,15 @@ void BankPage::CommitPendingEntry() {
         // program is in front.
         if (box == window()->focusWidget() && box->text().toStdString() != image_.BankText(b)) LeaveCountBox(b);
     }
+}
+
+void BankPage::SetEditable(bool editable) {
+    // Disabling the box that has the focus moves the focus on; that is not
+    // the user leaving the box.
+    const QScopedValueRollback<bool> quiet(applying_, true);
+    for (QLineEdit* box : txtBank_) box->setEnabled(editable);
+    for (QCheckBox* box : chkLink_) box->setEnabled(editable);
+    for (QCheckBox* box : chkGrp_) box->setEnabled(editable);
 }
 
 bool BankPage::eventFilter(QObject* watched, QEvent* event) {

@@ -317,7 +317,7 @@ void MainWindow::SwitchTo(int tab) {
     const PageSwitch s = SwitchPage(image_, tab, tabStripFlag_);
     if (s.showTotalError) prompter_->Error(this, QStringLiteral("ERROR"), QStringList{FromView(kTotalMustBe1000Message)});
     SelectPageDirect(s.page);
-    actModify_->setEnabled(s.modifyEnabled);
+    actModify_->setEnabled(s.modifyEnabled && !runner_->IsRunning());
     if (s.rebuildMemoryGrid) {
         memoryPage_->Model()->RebuildRowLabels();
         ChangeFont();
@@ -362,6 +362,10 @@ void MainWindow::ApplyImageToUi() {
 }
 
 void MainWindow::OnModelClicked(int model) {
+    if (runner_->IsRunning()) {
+        settingsPages_->ShowModel();  // the image is read-only meanwhile
+        return;
+    }
     if (!BeginModelSwitch(image_, model)) return;
     // The model change resets the image, so it offers to save first.
     const Prompter::Answer answer = AskSaveChanges();
@@ -388,7 +392,19 @@ void MainWindow::Modify() {
     }
 }
 
+void MainWindow::SetImageEditable(bool editable) {
+    // An editor left open would store its entry over what a transfer brings.
+    if (!editable && dlgModify_ && dlgModify_->isVisible()) dlgModify_->reject();
+    settingsPages_->SetEditable(editable);
+    memoryPage_->SetEditable(editable);
+    bankPage_->SetEditable(editable);
+    for (const char* name : {"mnuNew", "mnuOpen", "mnuImport", "tbr_新規作成", "tbr_開く"})
+        Action(QString::fromUtf8(name))->setEnabled(editable);
+    actModify_->setEnabled(editable && PageAllowsModify(CurrentPage()));
+}
+
 void MainWindow::EditMemoryRow(int row) {
+    if (runner_->IsRunning()) return;  // the image is read-only meanwhile
     if (dlgModify_->OpenMemoryEditor(image_, row, memoryPage_->Grid())) {
         memoryPage_->Model()->Refresh();
         memoryPage_->SelectRow(row);
@@ -396,6 +412,7 @@ void MainWindow::EditMemoryRow(int row) {
 }
 
 void MainWindow::EditVfoRow(int row) {
+    if (runner_->IsRunning()) return;
     if (dlgModify_->OpenVfoEditor(image_, row, vfoGrid_)) {
         vfoModel_->Refresh();
         vfoGrid_->selectRow(row - 1);

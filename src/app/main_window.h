@@ -133,6 +133,9 @@ private:
     void OnTransferFinished(const link::LinkResult& result);
     void MergeTransfer(const CloneImage& worked);
     void SetTransferUi(bool running);
+    // While false, every command that changes or replaces the image is
+    // disabled; viewing, saving a copy and Help stay.
+    void SetImageEditable(bool editable);
     void Unload();
     void ResetPort();
 

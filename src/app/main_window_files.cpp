@@ -41,6 +41,7 @@ Prompter::Answer MainWindow::AskSaveChanges() {
 }
 
 bool MainWindow::NewImage() {
+    if (runner_->IsRunning()) return true;  // the image is read-only meanwhile
     if (image_.Modified) {
         const Prompter::Answer answer = AskSaveChanges();
         if (answer == Prompter::Answer::kCancel) return true;
@@ -54,6 +55,7 @@ bool MainWindow::NewImage() {
 }
 
 void MainWindow::Open() {
+    if (runner_->IsRunning()) return;
     if (image_.Modified) {
         const Prompter::Answer answer = AskSaveChanges();
         if (answer == Prompter::Answer::kCancel) return;
@@ -100,6 +102,7 @@ bool MainWindow::SaveTo(const QString& path) {
 }
 
 void MainWindow::Import() {
+    if (runner_->IsRunning()) return;
     const QString path = ChooseFile("mnuImport", kCsvFilter, CurrentFolder(), false);
     if (path.isEmpty()) return;
     const CsvImportResult r = ImportCsv(image_, path);
