@@ -2,9 +2,9 @@
 
 #include <QTemporaryDir>
 
+#include "edit/new_image.h"
 #include "files/clone_file.h"
 #include "files/csv.h"
-#include "files/new_image.h"
 
 namespace {
 

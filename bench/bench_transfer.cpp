@@ -21,10 +21,10 @@
 #include <functional>
 #include <thread>
 
+#include "edit/new_image.h"
+#include "emulator/emulator_port.h"
 #include "emulator/memory_image.h"
 #include "emulator/pty_server.h"
-#include "files/new_image.h"
-#include "link/emulator_port.h"
 #include "link/link_operations.h"
 
 namespace {
@@ -108,7 +108,7 @@ link::LinkOptions Normal() { return {}; }
 
 void BM_ReadAllInProcess(benchmark::State& state) {
     for (auto _ : state) {
-        auto port = link::MakeDemoEmulatorPort(0);
+        auto port = emu::MakeDemoEmulatorPort(0);
         CloneImage image = NewImage();
         const auto r = link::ReadAll(image, *port, Normal());
         if (!r.ok()) state.SkipWithError("read failed");

@@ -1,69 +1,82 @@
-# Domain: the image, tables, conversions, record codecs, bank logic and list
-# operations. Plain C++ with no Qt, so it builds and tests anywhere.
-wrk7_sources(DOMAIN_SOURCES src/core)
-wrk7_sources(CODEC_SOURCES src/codecs)
-wrk7_sources(EDIT_SOURCES src/edit)
-add_library(wrk7_domain STATIC ${DOMAIN_SOURCES} ${CODEC_SOURCES} ${EDIT_SOURCES})
-target_include_directories(wrk7_domain PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/src)
-set_target_properties(wrk7_domain PROPERTIES AUTOMOC OFF)
-
-# Files: clone file, CSV, port file, listing text. QtCore only (QSaveFile,
-# code-page conversion).
-wrk7_sources(FILES_SOURCES src/files)
-if(FILES_SOURCES)
-  add_library(wrk7_files STATIC ${FILES_SOURCES})
-  target_link_libraries(wrk7_files PUBLIC wrk7_domain Qt6::Core)
-endif()
-
-# Receiver emulator: plain C++ plus POSIX pseudo-terminals.
-wrk7_sources(EMULATOR_SOURCES src/emulator)
-if(EMULATOR_SOURCES)
-  add_library(wrk7_emulator STATIC ${EMULATOR_SOURCES})
-  target_link_libraries(wrk7_emulator PUBLIC wrk7_domain)
-  if(TARGET wrk7_files)
-    target_link_libraries(wrk7_emulator PUBLIC wrk7_files)
+# One static library per folder of src/, named wrk7_<folder> unless TARGET
+# names it. USES names the folders it builds on; a source that includes a
+# header of any other folder stops the configure step, so the layering below
+# is kept by the build itself and not only by habit. LIBS are further (Qt)
+# libraries; EXCLUDE drops sources (a program's main.cpp).
+function(wrk7_layer dir)
+  cmake_parse_arguments(L "" "TARGET" "USES;LIBS;EXCLUDE" ${ARGN})
+  if(NOT L_TARGET)
+    set(L_TARGET wrk7_${dir})
   endif()
-endif()
-
-# Radio link: port interface, exchanges, read and write operations.
-wrk7_sources(LINK_SOURCES src/link)
-if(LINK_SOURCES)
-  add_library(wrk7_link STATIC ${LINK_SOURCES})
-  target_link_libraries(wrk7_link PUBLIC wrk7_domain Qt6::Core Qt6::SerialPort)
-  if(TARGET wrk7_emulator)
-    target_link_libraries(wrk7_link PUBLIC wrk7_emulator)
+  wrk7_sources(srcs src/${dir})
+  foreach(pattern ${L_EXCLUDE})
+    list(FILTER srcs EXCLUDE REGEX "${pattern}")
+  endforeach()
+  if(NOT srcs)
+    message(FATAL_ERROR "src/${dir} holds no sources")
   endif()
-endif()
+
+  set(reach ${dir})
+  foreach(used ${L_USES})
+    if(NOT TARGET wrk7_${used})
+      message(FATAL_ERROR "src/${dir} builds on src/${used}, which is not defined yet")
+    endif()
+    get_property(used_reach GLOBAL PROPERTY WRK7_REACH_${used})
+    list(APPEND reach ${used_reach})
+  endforeach()
+  list(REMOVE_DUPLICATES reach)
+  set_property(GLOBAL PROPERTY WRK7_REACH_${dir} ${reach})
+
+  foreach(src ${srcs})
+    file(STRINGS ${src} includes REGEX "^#include \"[a-z_]+/")
+    foreach(line ${includes})
+      string(REGEX REPLACE "^#include \"([a-z_]+)/.*" "\\1" folder "${line}")
+      if(NOT folder IN_LIST reach)
+        file(RELATIVE_PATH rel ${CMAKE_CURRENT_SOURCE_DIR} ${src})
+        string(REPLACE ";" ", " allowed "${reach}")
+        message(FATAL_ERROR "${rel} includes ${folder}/, which src/${dir} may not use (only: ${allowed})")
+      endif()
+    endforeach()
+  endforeach()
+
+  add_library(${L_TARGET} STATIC ${srcs})
+  target_include_directories(${L_TARGET} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/src)
+  foreach(used ${L_USES})
+    target_link_libraries(${L_TARGET} PUBLIC wrk7_${used})
+  endforeach()
+  target_link_libraries(${L_TARGET} PUBLIC ${L_LIBS})
+  if(NOT L_LIBS)
+    set_target_properties(${L_TARGET} PROPERTIES AUTOMOC OFF)
+  endif()
+endfunction()
+
+# The domain: plain C++ with no Qt, so it builds and tests anywhere. The
+# image, tables and memory map; the record codecs; the editing rules.
+wrk7_layer(core)
+wrk7_layer(codecs USES core)
+wrk7_layer(edit USES codecs)
+add_library(wrk7_domain INTERFACE)
+target_link_libraries(wrk7_domain INTERFACE wrk7_core wrk7_codecs wrk7_edit)
+
+# Clone file, CSV, port file, listing text: QtCore (QSaveFile, code pages).
+wrk7_layer(files USES edit LIBS Qt6::Core)
+# Port interface, exchanges, read and write operations; QtSerialPort only
+# lists the system's ports.
+wrk7_layer(link USES edit LIBS Qt6::Core Qt6::SerialPort)
+# The receiver emulator, in-process (a link port) and on a pseudo-terminal.
+wrk7_layer(emulator USES link)
+# A port by its name, for both programs: a device or the emulator.
+wrk7_layer(ports USES link emulator)
 
 # Headless command-line tool: everything but main.cpp is a library, so the
 # tests drive the verbs in-process too.
-wrk7_sources(CLI_SOURCES src/cli)
-list(FILTER CLI_SOURCES EXCLUDE REGEX "/main\\.cpp$")
-if(CLI_SOURCES)
-  add_library(wrk7_cli_lib STATIC ${CLI_SOURCES})
-  target_link_libraries(wrk7_cli_lib PUBLIC wrk7_domain Qt6::Core)
-  foreach(lib wrk7_files wrk7_link wrk7_emulator)
-    if(TARGET ${lib})
-      target_link_libraries(wrk7_cli_lib PUBLIC ${lib})
-    endif()
-  endforeach()
-  add_executable(wrk7 src/cli/main.cpp)
-  target_link_libraries(wrk7 PRIVATE wrk7_cli_lib)
-endif()
+wrk7_layer(cli TARGET wrk7_cli_lib USES files ports EXCLUDE "/main\\.cpp$")
+add_executable(wrk7 src/cli/main.cpp)
+target_link_libraries(wrk7 PRIVATE wrk7_cli_lib)
 
 # Desktop program.
 if(WRK7_BUILD_GUI)
-  wrk7_sources(APP_SOURCES src/app)
-  list(FILTER APP_SOURCES EXCLUDE REGEX "/main\\.cpp$")
-  if(APP_SOURCES)
-    add_library(wrk7_app_lib STATIC ${APP_SOURCES})
-    target_link_libraries(wrk7_app_lib PUBLIC wrk7_domain Qt6::Widgets Qt6::PrintSupport)
-    foreach(lib wrk7_files wrk7_link wrk7_emulator)
-      if(TARGET ${lib})
-        target_link_libraries(wrk7_app_lib PUBLIC ${lib})
-      endif()
-    endforeach()
-    qt_add_executable(wrk7-clone src/app/main.cpp)
-    target_link_libraries(wrk7-clone PRIVATE wrk7_app_lib)
-  endif()
+  wrk7_layer(app TARGET wrk7_app_lib USES files ports LIBS Qt6::Widgets Qt6::PrintSupport EXCLUDE "/main\\.cpp$")
+  qt_add_executable(wrk7-clone src/app/main.cpp)
+  target_link_libraries(wrk7-clone PRIVATE wrk7_app_lib)
 endif()

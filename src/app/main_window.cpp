@@ -33,9 +33,9 @@
 #include "app/vfo_table_model.h"
 #include "codecs/settings_codec.h"
 #include "codecs/vfo_codec.h"
-#include "files/clone_file.h"
-#include "files/new_image.h"
 #include "edit/bank.h"
+#include "edit/new_image.h"
+#include "files/clone_file.h"
 
 namespace wrk7 {
 

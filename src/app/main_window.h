@@ -44,10 +44,6 @@ struct AppOptions {
     std::optional<UiLanguage> language;   // default: the system's UI language
 };
 
-// Creates the port a port text names ("emulator", COMn, a device path).
-// model: the model of the in-process emulator.
-std::unique_ptr<link::SerialPort> MakePortFor(const QString& portText, int model);
-
 // frmMain: the four pages, menus, toolbar, progress bar and status bar. It
 // owns the image and routes every command to the domain, file and link code.
 class MainWindow : public QMainWindow {

@@ -12,9 +12,9 @@
 #include "app/memory_page.h"
 #include "app/settings_pages.h"
 #include "core/tables.h"
+#include "edit/new_image.h"
 #include "files/clone_file.h"
 #include "files/csv.h"
-#include "files/new_image.h"
 
 namespace wrk7 {
 

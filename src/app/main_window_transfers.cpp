@@ -14,19 +14,14 @@
 #include "app/memory_table_model.h"
 #include "app/settings_pages.h"
 #include "app/vfo_table_model.h"
-#include "link/emulator_port.h"
-#include "link/port_names.h"
+#include "core/transfer_merge.h"
+#include "ports/port_factory.h"
 
 namespace wrk7 {
 
-std::unique_ptr<link::SerialPort> MakePortFor(const QString& portText, int model) {
-    const link::PortChoice choice = link::ResolvePortName(portText.toStdString());
-    if (choice.kind == link::PortChoice::Kind::kEmulator) return link::MakeDemoEmulatorPort(model);
-    return link::MakeDevicePort(choice.device);
-}
-
 void MainWindow::ResetPort() {
-    runner_->SetPortFactory([this, text = RunPortText()] { return MakePortFor(text, image_.RegionIndex); });
+    runner_->SetPortFactory(
+        [this, text = RunPortText().toStdString()] { return ports::MakePortFor(text, image_.RegionIndex); });
 }
 
 void MainWindow::StartRead(link::Part part) { Start(false, part); }
@@ -75,34 +70,7 @@ void MainWindow::SetTransferUi(bool running) {
 }
 
 void MainWindow::MergeTransfer(const CloneImage& worked) {
-    using link::Part;
-    const Part part = transferPart_;
-    const bool settings = part == Part::kAll || part == Part::kSettings;
-    const bool memory = part == Part::kAll || part == Part::kMemory;
-    const bool bank = memory || part == Part::kBank;
-    const bool groups = bank || part == Part::kGroups;
-    if (settings) {
-        image_.SettingsBlock0 = worked.SettingsBlock0;
-        image_.SettingsBlock1 = worked.SettingsBlock1;
-        if (!transferWrite_) {
-            image_.Settings = worked.Settings;
-            image_.Vfo = worked.Vfo;
-        }
-    }
-    if (bank) {
-        image_.BankCount = worked.BankCount;
-        image_.BankBlock = worked.BankBlock;
-    }
-    if (groups) {
-        image_.GroupBlock = worked.GroupBlock;
-        if (!transferWrite_) image_.GroupMember = worked.GroupMember;
-    }
-    if (memory && !transferWrite_) {
-        image_.FlagBlock = worked.FlagBlock;
-        image_.ChannelEnable = worked.ChannelEnable;
-        image_.Mem = worked.Mem;
-    }
-    if (worked.Modified) image_.Modified = true;
+    TakeTransferredAreas(image_, worked, transferPart_, transferWrite_);
 }
 
 void MainWindow::OnTransferFinished(const link::LinkResult& result) {

@@ -2,10 +2,10 @@
 
 #include <QCommandLineParser>
 
+#include "edit/new_image.h"
 #include "files/clone_file.h"
 #include "files/csv.h"
 #include "files/listing.h"
-#include "files/new_image.h"
 
 namespace wrk7::cli {
 

@@ -16,8 +16,6 @@ int RunEmulate(const QStringList& args, CliIo& io);
 
 // Shared by read and write.
 std::optional<link::Part> ParsePart(const QString& text);  // all, settings, memory, bank, groups
-// The port a --port text names; the in-process emulator holds its demo image.
-std::unique_ptr<link::SerialPort> PortFor(const QString& text, int model);
 // Ctrl+C (and SIGTERM) set the flag while the guard lives; a second Ctrl+C
 // ends the program at once.
 class InterruptGuard {

@@ -3,8 +3,6 @@
 #include <cstdio>
 
 #include "cli/link_verbs.h"
-#include "link/emulator_port.h"
-#include "link/port_names.h"
 
 namespace wrk7::cli {
 
@@ -29,12 +27,6 @@ std::optional<link::Part> ParsePart(const QString& text) {
     if (t == "bank") return link::Part::kBank;
     if (t == "groups") return link::Part::kGroups;
     return std::nullopt;
-}
-
-std::unique_ptr<link::SerialPort> PortFor(const QString& text, int model) {
-    const link::PortChoice choice = link::ResolvePortName(text.toStdString());
-    if (choice.kind == link::PortChoice::Kind::kEmulator) return link::MakeDemoEmulatorPort(model);
-    return link::MakeDevicePort(choice.device);
 }
 
 InterruptGuard::InterruptGuard() {

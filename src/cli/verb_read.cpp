@@ -1,8 +1,9 @@
 #include <QCommandLineParser>
 
 #include "cli/link_verbs.h"
+#include "edit/new_image.h"
 #include "files/clone_file.h"
-#include "files/new_image.h"
+#include "ports/port_factory.h"
 
 namespace wrk7::cli {
 
@@ -38,7 +39,7 @@ int RunRead(const QStringList& args, CliIo& io) {
     } else {
         NewCloneImage(image);
     }
-    auto port = PortFor(parser.value(kPort), model);
+    auto port = ports::MakePortFor(parser.value(kPort).toStdString(), model);
     InterruptGuard interrupt;
     const link::LinkResult result = link::RunRead(*part, image, *port, TerminalOptions(io, interrupt.Flag()));
     port->Close();

@@ -2,6 +2,7 @@
 
 #include "cli/link_verbs.h"
 #include "files/clone_file.h"
+#include "ports/port_factory.h"
 
 namespace wrk7::cli {
 
@@ -29,7 +30,7 @@ int RunWrite(const QStringList& args, CliIo& io) {
     io.Errors(loaded.messages);
     if (!loaded.ok) return kExitFailure;
     image.RegionIndex = model;
-    auto port = PortFor(parser.value(kPort), model);
+    auto port = ports::MakePortFor(parser.value(kPort).toStdString(), model);
     InterruptGuard interrupt;
     const link::LinkResult result = link::RunWrite(*part, image, *port, TerminalOptions(io, interrupt.Flag()));
     port->Close();

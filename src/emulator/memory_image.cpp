@@ -1,13 +1,16 @@
 #include "emulator/memory_image.h"
 
+#include <algorithm>
+
 #include "codecs/channel_codec.h"
 #include "codecs/grid_text.h"
 #include "codecs/settings_codec.h"
 #include "codecs/vfo_codec.h"
 #include "core/flag_block.h"
 #include "core/hex.h"
+#include "core/memory_map.h"
 #include "edit/bank.h"
-#include "files/new_image.h"
+#include "edit/new_image.h"
 
 namespace wrk7::emu {
 
@@ -26,30 +29,36 @@ std::string HexAt(const Memory& memory, int address, int bytes) {
     return out;
 }
 
+// Block k of an area, as a read gives its data.
+std::string BlockHex(const Memory& memory, Area area, int block = 0) {
+    return HexAt(memory, BlockAddress(area, block), kBlockBytes);
+}
+
 // A block as the host receives it, framing included.
-std::string Framed(const Memory& memory, int address) { return "\r\n" + HexAt(memory, address, kBlockBytes) + "\r\n"; }
+std::string Framed(const Memory& memory, Area area, int block) { return "\r\n" + BlockHex(memory, area, block) + "\r\n"; }
 
 }  // namespace
 
 void StoreImage(Memory& memory, CloneImage image) {
     EncodeSettings(image);
-    PutHex(memory, kSettingsAddress0, image.SettingsBlock0);
-    PutHex(memory, kSettingsAddress1, image.SettingsBlock1);
+    PutHex(memory, AreaOf(Area::kSettings0).address, image.SettingsBlock0);
+    PutHex(memory, AreaOf(Area::kSettings1).address, image.SettingsBlock1);
     for (int band = 0; band < kBandCount; ++band)
-        PutHex(memory, kVfoAddress + kBlockBytes * band, EncodeVfoBand(image, band));
+        PutHex(memory, BlockAddress(Area::kVfoRecords, band), EncodeVfoBand(image, band));
     EncodeGroupBlock(image);
-    PutHex(memory, kGroupAddress, image.GroupBlock);
+    PutHex(memory, AreaOf(Area::kScanGroups).address, image.GroupBlock);
     EncodeBankTable(image);
-    for (int k = 0; k < 4; ++k) PutHex(memory, kBankAddress + kBlockBytes * k, image.BankBlock[k]);
+    for (int k = 0; k < AreaOf(Area::kBankTable).blocks; ++k)
+        PutHex(memory, BlockAddress(Area::kBankTable, k), image.BankBlock[k]);
     // The last chunk is one nibble short of a byte: pad it.
     EncodeFlagBlock(image);
     std::string flags;
     for (const auto& chunk : image.FlagBlock) flags += chunk;
-    PutHex(memory, kFlagAddress, flags + "0");
+    PutHex(memory, AreaOf(Area::kChannelFlags).address, flags + "0");
     for (int slot = 0; slot < kSlotCount; ++slot) {
-        const int address = kChannelAddress + kBlockBytes * slot;
+        const int address = BlockAddress(Area::kChannelRecords, slot);
         if (image.Mem[slot].IsEmpty()) {
-            for (int k = 0; k < kBlockBytes; ++k) memory[static_cast<std::size_t>(address + k)] = 0xFF;
+            std::fill_n(memory.begin() + address, kBlockBytes, 0xFF);
         } else {
             PutHex(memory, address, EncodeChannel(image, slot));
         }
@@ -60,20 +69,25 @@ CloneImage ImageFromMemory(const Memory& memory, int model, const CloneImage* no
     CloneImage image;
     image.RegionIndex = model;
     NewCloneImage(image);
-    image.SettingsBlock0 = HexAt(memory, kSettingsAddress0, kBlockBytes);
-    image.SettingsBlock1 = HexAt(memory, kSettingsAddress1, kBlockBytes);
+    image.SettingsBlock0 = BlockHex(memory, Area::kSettings0);
+    image.SettingsBlock1 = BlockHex(memory, Area::kSettings1);
     DecodeSettings(image);
-    for (int band = 0; band < kBandCount; ++band)
-        DecodeVfoBand(image, Framed(memory, kVfoAddress + kBlockBytes * band), band);
-    for (int k = 0; k < 5; ++k) image.FlagBlock[k] = HexAt(memory, kFlagAddress + kBlockBytes * k, kBlockBytes);
-    image.FlagBlock[5] = HexAt(memory, kFlagAddress + 5 * kBlockBytes, 3).substr(0, 5);
+    for (int band = 0; band < kBandCount; ++band) DecodeVfoBand(image, Framed(memory, Area::kVfoRecords, band), band);
+    // A read takes the map's whole blocks; the clone file also keeps the
+    // digits of the last slots past them.
+    const MemoryArea& flags = AreaOf(Area::kChannelFlags);
+    const int tailDigits = flags.dataDigits - flags.blocks * kBlockDigits;
+    for (int k = 0; k < flags.blocks; ++k) image.FlagBlock[k] = BlockHex(memory, Area::kChannelFlags, k);
+    image.FlagBlock[flags.blocks] =
+        HexAt(memory, BlockAddress(Area::kChannelFlags, flags.blocks), (tailDigits + 1) / 2).substr(0, tailDigits);
     DecodeFlagBlock(image);
-    for (int k = 0; k < 4; ++k) image.BankBlock[k] = HexAt(memory, kBankAddress + kBlockBytes * k, kBlockBytes);
+    for (int k = 0; k < AreaOf(Area::kBankTable).blocks; ++k) image.BankBlock[k] = BlockHex(memory, Area::kBankTable, k);
     DecodeBankTable(image);
-    image.GroupBlock = HexAt(memory, kGroupAddress, 3 * kBlockBytes);
+    const MemoryArea& groups = AreaOf(Area::kScanGroups);
+    image.GroupBlock = HexAt(memory, groups.address, groups.blocks * kBlockBytes);
     DecodeGroupBlock(image);
     for (int slot = 0; slot < kSlotCount; ++slot) {
-        if (!DecodeChannel(image, Framed(memory, kChannelAddress + kBlockBytes * slot), slot)) {
+        if (!DecodeChannel(image, Framed(memory, Area::kChannelRecords, slot), slot)) {
             image.Mem[slot].Clear(kFreq);
             image.ChannelEnable[slot] = false;
         }

@@ -1,8 +1,10 @@
 #include "emulator/receiver.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "core/hex.h"
+#include "core/memory_map.h"
 #include "core/tables.h"
 
 namespace wrk7::emu {
@@ -12,6 +14,9 @@ namespace {
 constexpr std::string_view kOk = "\r\nOK\r\n";
 constexpr std::string_view kRe = "\r\nRE\r\n";
 constexpr std::size_t kLongestLine = 256;  // a longer line without CR is noise
+
+// The enable map's bytes: 1300 bits, the last byte half used.
+constexpr int kFlagBytes = (AreaOf(Area::kChannelFlags).dataDigits + 1) / 2;
 
 bool ParseCount(std::string_view text, int& value) {
     if (text.empty()) return false;
@@ -96,8 +101,8 @@ Receiver::Receiver(int model) : model_(model) {
 }
 
 void Receiver::LatchBankTable() {
-    for (int b = 0; b < 50; ++b)
-        latchedCounts_[b] = memory_[kBankAddress + 2 * b] | (memory_[kBankAddress + 2 * b + 1] << 8);
+    const int table = AreaOf(Area::kBankTable).address;
+    for (int b = 0; b < 50; ++b) latchedCounts_[b] = memory_[table + 2 * b] | (memory_[table + 2 * b + 1] << 8);
 }
 
 int Receiver::SlotOf(int bankCode, int position) const {
@@ -174,9 +179,9 @@ std::string Receiver::Answer(const std::string& command) {
     }
     if (!identified_) return std::string(kRe);
     if (command == "KV~IM") {
-        for (int slot = 0; slot < 1300; ++slot)
-            for (int k = 0; k < kBlockBytes; ++k) memory_[kChannelAddress + kBlockBytes * slot + k] = 0xFF;
-        for (int k = 0; k < 163; ++k) memory_[kFlagAddress + k] = 0;
+        const MemoryArea& channels = AreaOf(Area::kChannelRecords);
+        std::fill_n(memory_.begin() + channels.address, channels.blocks * kBlockBytes, 0xFF);
+        std::fill_n(memory_.begin() + AreaOf(Area::kChannelFlags).address, kFlagBytes, 0);
         LatchBankTable();
         return std::string(kOk);
     }
@@ -223,10 +228,10 @@ std::string Receiver::HandleChannel(const std::string& command) {
     if (RefusedByFault(command.substr(3, 7))) return std::string(kRe);
     const int slot = SlotOf(bank, position);
     if (slot < 0) return std::string(kRe);
-    const std::size_t base = static_cast<std::size_t>(kChannelAddress + kBlockBytes * slot);
+    const std::size_t base = static_cast<std::size_t>(BlockAddress(Area::kChannelRecords, slot));
     for (std::size_t k = 0; k < 32; ++k) memory_[base + k] = static_cast<std::uint8_t>(*HexByteAt(data, 2 * k));
     const bool used = data.substr(0, 8) != "FFFFFFFF";
-    std::uint8_t& flags = memory_[kFlagAddress + slot / 8];
+    std::uint8_t& flags = memory_[static_cast<std::size_t>(AreaOf(Area::kChannelFlags).address + slot / 8)];
     const std::uint8_t bit = static_cast<std::uint8_t>(0x80 >> (slot % 8));
     flags = used ? static_cast<std::uint8_t>(flags | bit) : static_cast<std::uint8_t>(flags & ~bit);
     return std::string(kOk);

@@ -100,14 +100,4 @@ private:
     std::mt19937 random_{7};
 };
 
-// Addresses of the memory map.
-inline constexpr int kSettingsAddress0 = 0x0000;
-inline constexpr int kSettingsAddress1 = 0x0020;
-inline constexpr int kGroupAddress = 0x0080;
-inline constexpr int kBankAddress = 0x0100;
-inline constexpr int kFlagAddress = 0x0200;
-inline constexpr int kVfoAddress = 0x0300;
-inline constexpr int kChannelAddress = 0x0A00;
-inline constexpr int kBlockBytes = 32;
-
 }  // namespace wrk7::emu

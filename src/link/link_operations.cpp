@@ -1,5 +1,7 @@
 #include "link/link_operations.h"
 
+#include <algorithm>
+
 #include "codecs/channel_codec.h"
 #include "codecs/grid_text.h"
 #include "codecs/settings_codec.h"
@@ -18,14 +20,6 @@ constexpr std::string_view kCrLf = "\r\n";
 constexpr std::string_view kOkFrame = "\r\nOK\r\n";
 constexpr std::string_view kReFrame = "\r\nRE\r\n";
 
-constexpr int kFlagBlockAddress = 0x0200;
-constexpr int kBankBlockAddress = 0x0100;
-constexpr int kGroupBlockAddress = 0x0080;
-constexpr int kZeroFillAddress = 0x0180;
-constexpr int kVfoBlockAddress = 0x0300;
-constexpr int kChannelBlockAddress = 0x0A00;
-constexpr int kBlockStep = 0x20;
-
 bool EndsWith(std::string_view text, std::string_view tail) {
     return text.size() >= tail.size() && text.substr(text.size() - tail.size()) == tail;
 }
@@ -40,6 +34,15 @@ std::string Hex5(int address) {
 std::string Pad3(int value) {
     std::string text = std::to_string(value);
     return std::string(text.size() < 3 ? 3 - text.size() : 0, '0') + text;
+}
+
+// Block k's share of an area's data held as one text: whole blocks, the last
+// one cut at the area's length; nothing past the end of the text.
+std::string BlockSlice(const std::string& data, Area area, int block) {
+    const std::size_t offset = static_cast<std::size_t>(kBlockDigits) * static_cast<std::size_t>(block);
+    if (offset >= data.size()) return {};
+    const std::size_t length = static_cast<std::size_t>(AreaOf(area).dataDigits) - offset;
+    return data.substr(offset, std::min<std::size_t>(kBlockDigits, length));
 }
 
 }  // namespace
@@ -112,17 +115,18 @@ std::string LinkSession::Exchange(std::string_view command, std::size_t want, bo
     return buffer;
 }
 
-std::string LinkSession::SendReadCommand(std::string_view command) {
+ReadReply LinkSession::SendReadCommand(std::string_view command) {
+    using Kind = ReadReply::Kind;
     bool fault = false;
     const std::string buffer = Exchange(command, kFrameLength, fault);
-    if (fault) return std::string(kReadPortFault);
-    if (buffer.size() < kFrameLength) return std::string(kReadShort);
+    if (fault) return {Kind::kPortFault, {}};
+    if (buffer.size() < kFrameLength) return {Kind::kTimeout, {}};
     std::string frame = buffer.substr(buffer.size() - kFrameLength);
-    if (frame.substr(0, 2) != kCrLf || !EndsWith(frame, kCrLf)) return std::string(kReadBadFrame);
+    if (frame.substr(0, 2) != kCrLf || !EndsWith(frame, kCrLf)) return {Kind::kBadReply, {}};
     // A frame whose digits were garbled on the line is as malformed as a
     // broken frame: retried, never decoded into the image.
-    if (!IsUpperHex(std::string_view(frame).substr(2, 64))) return std::string(kReadBadFrame);
-    return frame;
+    if (!IsUpperHex(std::string_view(frame).substr(2, kBlockDigits))) return {Kind::kBadReply, {}};
+    return {Kind::kData, std::move(frame)};
 }
 
 int LinkSession::SendWriteCommand(std::string_view command) {
@@ -137,13 +141,13 @@ int LinkSession::SendWriteCommand(std::string_view command) {
     return kWriteBadReply;
 }
 
-LinkSession::Outcome LinkSession::ReadBlock(int address, std::string& reply) {
+LinkSession::Outcome LinkSession::ReadBlock(int address, ReadReply& reply) {
     const std::string command = ReadCommand(address);
     for (int tries = 0; tries < options_.maxTries; ++tries) {
         if (CheckCancel()) return Outcome::kCancelled;
         reply = SendReadCommand(command);
-        if (reply == kReadPortFault) return Outcome::kPortFault;
-        if (reply.size() == kFrameLength) return Outcome::kOk;
+        if (reply.kind == ReadReply::Kind::kPortFault) return Outcome::kPortFault;
+        if (reply.kind == ReadReply::Kind::kData) return Outcome::kOk;
     }
     return Outcome::kRetriesExhausted;
 }
@@ -157,6 +161,28 @@ LinkSession::Outcome LinkSession::WriteBlock(std::string_view command) {
         if (code == kWriteRefused) return Outcome::kRefused;
     }
     return Outcome::kRetriesExhausted;
+}
+
+LinkSession::Outcome LinkSession::ReadArea(Area area, const BlockSink& take, bool progress) {
+    const int blocks = AreaOf(area).blocks;
+    ReadReply reply;
+    for (int k = 0; k < blocks; ++k) {
+        if (progress) Progress(k, blocks);
+        const Outcome outcome = ReadBlock(BlockAddress(area, k), reply);
+        if (outcome != Outcome::kOk) return outcome;
+        take(k, reply);
+    }
+    return Outcome::kOk;
+}
+
+LinkSession::Outcome LinkSession::WriteArea(Area area, const BlockSource& dataOf, bool progress) {
+    const int blocks = AreaOf(area).blocks;
+    for (int k = 0; k < blocks; ++k) {
+        if (progress) Progress(k, blocks);
+        const Outcome outcome = WriteBlock(WriteCommand(BlockAddress(area, k), dataOf(k)));
+        if (outcome != Outcome::kOk) return outcome;
+    }
+    return Outcome::kOk;
 }
 
 void LinkSession::BlockMessage(Outcome outcome) {
@@ -187,14 +213,12 @@ int LinkSession::SendKVFINISH() {
 }
 
 bool LinkSession::ReadFlags() {
-    std::string reply;
-    for (int k = 0; k < 5; ++k) {
-        const Outcome outcome = ReadBlock(kFlagBlockAddress + kBlockStep * k, reply);
-        if (outcome != Outcome::kOk) {
-            BlockMessage(outcome);
-            return false;
-        }
-        image_.FlagBlock[static_cast<std::size_t>(k)] = reply.substr(2, 64);
+    const Outcome outcome = ReadArea(Area::kChannelFlags, [this](int k, const ReadReply& reply) {
+        image_.FlagBlock[static_cast<std::size_t>(k)] = reply.Data();
+    });
+    if (outcome != Outcome::kOk) {
+        BlockMessage(outcome);
+        return false;
     }
     DecodeFlagBlock(image_);
     return true;
@@ -204,28 +228,23 @@ int LinkSession::ReadBank() {
     const int handshake = SendKVWRK7(1);
     if (handshake != kResultOk) return handshake;
     EnsureOpen();
-    std::string reply;
-    for (int k = 0; k < 4; ++k) {
-        const Outcome outcome = ReadBlock(kBankBlockAddress + kBlockStep * k, reply);
-        if (outcome != Outcome::kOk) {
-            BlockMessage(outcome);
-            return kResultFailed;
-        }
-        image_.BankBlock[static_cast<std::size_t>(k)] = reply.substr(2, 64);
+    const Outcome outcome = ReadArea(Area::kBankTable, [this](int k, const ReadReply& reply) {
+        image_.BankBlock[static_cast<std::size_t>(k)] = reply.Data();
+    });
+    if (outcome != Outcome::kOk) {
+        BlockMessage(outcome);
+        return kResultFailed;
     }
     return kResultOk;
 }
 
 int LinkSession::ReadGroups() {
     image_.GroupBlock.clear();
-    std::string reply;
-    for (int k = 0; k < 3; ++k) {
-        const Outcome outcome = ReadBlock(kGroupBlockAddress + kBlockStep * k, reply);
-        if (outcome != Outcome::kOk) {
-            BlockMessage(outcome);
-            return kResultFailed;
-        }
-        image_.GroupBlock += reply.substr(2, 64);
+    const Outcome outcome =
+        ReadArea(Area::kScanGroups, [this](int, const ReadReply& reply) { image_.GroupBlock += reply.Data(); });
+    if (outcome != Outcome::kOk) {
+        BlockMessage(outcome);
+        return kResultFailed;
     }
     DecodeGroupBlock(image_);
     return kResultOk;
@@ -240,24 +259,18 @@ int LinkSession::ReadMemory() {
     if (ReadBank() != kResultOk) return kResultFailed;
     DecodeBankTable(image_);
     if (ReadGroups() != kResultOk) return kResultFailed;
-    bool complete = true;
-    std::string reply;
-    for (int slot = 0; slot < kSlotCount; ++slot) {
-        Progress(slot, kSlotCount);
-        const Outcome outcome = ReadBlock(kChannelBlockAddress + kBlockStep * slot, reply);
-        if (outcome != Outcome::kOk) {
-            BlockMessage(outcome);
-            complete = false;
-            break;
-        }
-        if (!DecodeChannel(image_, reply, slot)) {
+    const Outcome outcome = ReadArea(
+        Area::kChannelRecords,
+        [this](int slot, const ReadReply& reply) {
+            if (DecodeChannel(image_, reply.frame, slot)) return;
             image_.Mem[static_cast<std::size_t>(slot)].Clear(kFreq);
             image_.ChannelEnable[static_cast<std::size_t>(slot)] = false;
-        }
-    }
+        },
+        true);
+    BlockMessage(outcome);
     UpDateMemData(image_);
     image_.MarkModified();
-    if (!complete) return kResultFailed;
+    if (outcome != Outcome::kOk) return kResultFailed;
     Progress(kSlotCount, kSlotCount);
     return kResultOk;
 }
@@ -266,31 +279,24 @@ int LinkSession::ReadSettings() {
     EnsureOpen();
     const int handshake = SendKVWRK7(1);
     if (handshake != kResultOk) return handshake;
-    std::string reply;
     // Either settings block failing is reported as a port error, timeouts too.
-    for (int k = 0; k < 2; ++k) {
-        const Outcome outcome = ReadBlock(kBlockStep * k, reply);
+    for (auto [area, block] : {std::pair{Area::kSettings0, &image_.SettingsBlock0},
+                               std::pair{Area::kSettings1, &image_.SettingsBlock1}}) {
+        const Outcome outcome =
+            ReadArea(area, [block](int, const ReadReply& reply) { *block = reply.Data(); });
         if (outcome != Outcome::kOk) {
             if (outcome != Outcome::kCancelled) AddMessage(kMsgComPortError);
             return kResultFailed;
         }
-        (k == 0 ? image_.SettingsBlock0 : image_.SettingsBlock1) = reply.substr(2, 64);
     }
     DecodeSettings(image_);
     image_.MarkModified();
-    bool complete = true;
-    for (int band = 0; band < kBandCount; ++band) {
-        Progress(band, kBandCount);
-        const Outcome outcome = ReadBlock(kVfoBlockAddress + kBlockStep * band, reply);
-        if (outcome != Outcome::kOk) {
-            BlockMessage(outcome);
-            complete = false;
-            break;
-        }
-        DecodeVfoBand(image_, reply, band);
-    }
+    const Outcome outcome = ReadArea(
+        Area::kVfoRecords, [this](int band, const ReadReply& reply) { DecodeVfoBand(image_, reply.frame, band); },
+        true);
+    BlockMessage(outcome);
     image_.MarkModified();
-    if (!complete) return kResultFailed;
+    if (outcome != Outcome::kOk) return kResultFailed;
     Progress(kBandCount, kBandCount);
     return kResultOk;
 }
@@ -299,13 +305,11 @@ int LinkSession::WriteBank(int mode) {
     const int handshake = SendKVWRK7(0);
     if (handshake != kResultOk) return handshake;
     EncodeBankTable(image_);
-    for (int k = 0; k < 4; ++k) {
-        const Outcome outcome =
-            WriteBlock(WriteCommand(kBankBlockAddress + kBlockStep * k, image_.BankBlock[static_cast<std::size_t>(k)]));
-        if (outcome != Outcome::kOk) {
-            BlockMessage(outcome);
-            return kResultFailed;
-        }
+    const Outcome outcome =
+        WriteArea(Area::kBankTable, [this](int k) { return image_.BankBlock[static_cast<std::size_t>(k)]; });
+    if (outcome != Outcome::kOk) {
+        BlockMessage(outcome);
+        return kResultFailed;
     }
     if (mode == 1 && SendKVIM() != kResultOk) return kResultFailed;
     return kResultOk;
@@ -313,31 +317,19 @@ int LinkSession::WriteBank(int mode) {
 
 int LinkSession::WriteGroups() {
     EncodeGroupBlock(image_);
-    const std::string& block = image_.GroupBlock;
-    const std::size_t lengths[3] = {64, 64, 48};
-    std::size_t offset = 0;
-    for (int k = 0; k < 3; ++k) {
-        const std::string data = offset < block.size() ? block.substr(offset, lengths[k]) : std::string();
-        offset += lengths[k];
-        const Outcome outcome = WriteBlock(WriteCommand(kGroupBlockAddress + kBlockStep * k, data));
-        if (outcome != Outcome::kOk) {
-            BlockMessage(outcome);
-            return kResultFailed;
-        }
+    const Outcome outcome = WriteArea(
+        Area::kScanGroups, [this](int k) { return BlockSlice(image_.GroupBlock, Area::kScanGroups, k); });
+    if (outcome != Outcome::kOk) {
+        BlockMessage(outcome);
+        return kResultFailed;
     }
     return kResultOk;
 }
 
 bool LinkSession::WriteZeroFill() {
-    const std::string zeros(64, '0');
-    for (int k = 0; k < 4; ++k) {
-        const Outcome outcome = WriteBlock(WriteCommand(kZeroFillAddress + kBlockStep * k, zeros));
-        if (outcome != Outcome::kOk) {
-            BlockMessage(outcome);
-            return false;
-        }
-    }
-    return true;
+    const Outcome outcome = WriteArea(Area::kZeroFill, [](int) { return std::string(kBlockDigits, '0'); });
+    BlockMessage(outcome);
+    return outcome == Outcome::kOk;
 }
 
 int LinkSession::WriteMemory() {
@@ -380,13 +372,10 @@ int LinkSession::WriteSettings() {
     if (handshake != kResultOk) return handshake;
     EncodeSettings(image_);
     // No failure of this operation shows a message of its own.
-    if (WriteBlock(WriteCommand(0x0000, image_.SettingsBlock0)) != Outcome::kOk) return kResultFailed;
-    if (WriteBlock(WriteCommand(0x0020, image_.SettingsBlock1)) != Outcome::kOk) return kResultFailed;
-    for (int band = 0; band < kBandCount; ++band) {
-        Progress(band, kBandCount);
-        if (WriteBlock(WriteCommand(kVfoBlockAddress + kBlockStep * band, EncodeVfoBand(image_, band))) != Outcome::kOk)
-            return kResultFailed;
-    }
+    if (WriteArea(Area::kSettings0, [this](int) { return image_.SettingsBlock0; }) != Outcome::kOk) return kResultFailed;
+    if (WriteArea(Area::kSettings1, [this](int) { return image_.SettingsBlock1; }) != Outcome::kOk) return kResultFailed;
+    if (WriteArea(Area::kVfoRecords, [this](int band) { return EncodeVfoBand(image_, band); }, true) != Outcome::kOk)
+        return kResultFailed;
     Progress(kBandCount, kBandCount);
     return kResultOk;
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/image.h"
+#include "core/memory_map.h"
 #include "link/serial_port.h"
 
 namespace wrk7::link {
@@ -23,10 +24,23 @@ inline constexpr int kWriteNoReply = 2;
 inline constexpr int kWritePortFault = 3;
 inline constexpr int kWriteRefused = 4;
 
-// Error words of one read exchange.
-inline constexpr std::string_view kReadPortFault = "ERROR00";
-inline constexpr std::string_view kReadShort = "ERROR01";
-inline constexpr std::string_view kReadBadFrame = "ERROR02";
+// What one read exchange brought.
+struct ReadReply {
+    enum class Kind {
+        kData,       // a well-formed frame
+        kTimeout,    // fewer characters than a frame by the deadline
+        kBadReply,   // a frame's length, but broken framing or digits
+        kPortFault,  // the port failed while opening, sending or receiving
+    };
+    Kind kind = Kind::kTimeout;
+    std::string frame;  // kData: the 68 characters, CR LF + 64 digits + CR LF
+
+    // The 64 digits of a kData frame; empty for the other kinds.
+    std::string_view Data() const {
+        return kind == Kind::kData ? std::string_view(frame).substr(2, kBlockDigits) : std::string_view();
+    }
+    bool operator==(const ReadReply&) const = default;
+};
 
 // Message texts, in the order an operation shows them.
 inline constexpr std::string_view kMsgComPortError = "COM Port Error";
@@ -69,7 +83,7 @@ struct LinkOptions {
 // leaves it partly updated. Cancelling ends the operation as a failure of the
 // command it would have sent next (no block message; the operation's own
 // outcome message follows).
-enum class Part { kAll, kSettings, kMemory, kBank, kGroups };
+using Part = TransferPart;
 
 LinkResult ReadAll(CloneImage& image, SerialPort& port, const LinkOptions& options = {});
 LinkResult ReadMemorySequence(CloneImage& image, SerialPort& port, const LinkOptions& options = {});    // "Read"
@@ -93,9 +107,9 @@ class LinkSession {
 public:
     LinkSession(CloneImage& image, SerialPort& port, LinkOptions options = {});
 
-    // One exchange (no retry): the framed 68-character reply or an error word;
-    // and the status code 0..4 of a write.
-    std::string SendReadCommand(std::string_view command);
+    // One exchange (no retry): what a read brought, and the status code 0..4
+    // of a write.
+    ReadReply SendReadCommand(std::string_view command);
     int SendWriteCommand(std::string_view command);
 
     int SendKVWRK7(int readWrite);  // 0, 1 or 4; readWrite 0 checks the bank total first
@@ -112,7 +126,7 @@ public:
     int WriteGroups();
     int WriteMemory();
     int WriteSettings();
-    bool WriteZeroFill();  // 00180..001E0
+    bool WriteZeroFill();
 
     const std::vector<std::string>& Messages() const { return messages_; }
     void AddMessage(std::string_view text) { messages_.emplace_back(text); }
@@ -121,8 +135,15 @@ public:
 
 private:
     enum class Outcome { kOk, kRetriesExhausted, kPortFault, kRefused, kCancelled };
-    Outcome ReadBlock(int address, std::string& reply);
+    using BlockSink = std::function<void(int block, const ReadReply& reply)>;
+    using BlockSource = std::function<std::string(int block)>;
+    Outcome ReadBlock(int address, ReadReply& reply);
     Outcome WriteBlock(std::string_view command);
+    // The blocks of an area in address order, each with its retries; the first
+    // failure ends the walk. With progress, each block first reports how many
+    // of the area's blocks are done.
+    Outcome ReadArea(Area area, const BlockSink& take, bool progress = false);
+    Outcome WriteArea(Area area, const BlockSource& dataOf, bool progress = false);
     bool EnsureOpen();
     bool CheckCancel();
     void Progress(int done, int total);

@@ -15,7 +15,7 @@
 #include "app/main_window.h"
 #include "app/memory_page.h"
 #include "app/memory_table_model.h"
-#include "link/emulator_port.h"
+#include "emulator/emulator_port.h"
 #include "recording_prompter.h"
 
 namespace wrk7 {
@@ -93,7 +93,7 @@ protected:
 inline void UseSlowReceiver(MainWindow& window) {
     emu::FaultPlan slow;
     slow.delayMs = 20;
-    window.Runner()->SetPortFactory([slow] { return link::MakeDemoEmulatorPort(0, slow); });
+    window.Runner()->SetPortFactory([slow] { return emu::MakeDemoEmulatorPort(0, slow); });
 }
 
 }  // namespace wrk7

@@ -31,7 +31,7 @@
 #include "app/settings_pages.h"
 #include "app/vfo_table_model.h"
 #include "core/tables.h"
-#include "link/emulator_port.h"
+#include "emulator/emulator_port.h"
 #include "main_window_fixture.h"
 
 namespace wrk7 {
@@ -325,7 +325,7 @@ TEST_F(MainWindowTest, CloseAsksToSaveWhenModified) {
 TEST_F(MainWindowTest, AReceiverThatRefusesTheModelReportsARegionError) {
     emu::FaultPlan refuse;
     refuse.refuseId = true;
-    window->Runner()->SetPortFactory([refuse] { return link::MakeDemoEmulatorPort(0, refuse); });
+    window->Runner()->SetPortFactory([refuse] { return emu::MakeDemoEmulatorPort(0, refuse); });
     EXPECT_EQ(RunTransfer(false, link::Part::kAll), 4);
     ASSERT_FALSE(prompts.errors.empty());
     EXPECT_EQ(prompts.errors.back().lines, QStringList{QStringLiteral("Region Error")});

@@ -6,13 +6,14 @@
 
 #include <thread>
 
+#include "core/memory_map.h"
 #include "core/tables.h"
 #include "edit/bank.h"
+#include "edit/new_image.h"
 #include "emulator/line_timing.h"
 #include "emulator/memory_image.h"
 #include "emulator/pty_server.h"
 #include "emulator/receiver.h"
-#include "files/new_image.h"
 
 namespace wrk7::emu {
 namespace {
@@ -67,25 +68,27 @@ TEST(Receiver, BlockWritesStoreWhatIsValid) {
 
 TEST(Receiver, ChannelWritesFollowTheBankTableLatchedByIm) {
     Receiver rx(0);
+    const int table = AreaOf(Area::kBankTable).address;
+    const int flags = AreaOf(Area::kChannelFlags).address;
     // Banks 0 and 1 of 3 channels each, the rest empty.
-    rx.Mem()[0x100] = 3;
-    rx.Mem()[0x101] = 0;
-    rx.Mem()[0x102] = 3;
-    rx.Mem()[0x103] = 0;
-    for (int b = 2; b < 50; ++b) rx.Mem()[0x100 + 2 * b] = rx.Mem()[0x101 + 2 * b] = 0;
-    rx.Mem()[0x0A00 + 32 * 4] = 0x12;  // an old channel in slot 4
-    rx.Mem()[0x200] = 0xFF;
+    rx.Mem()[table] = 3;
+    rx.Mem()[table + 1] = 0;
+    rx.Mem()[table + 2] = 3;
+    rx.Mem()[table + 3] = 0;
+    for (int b = 2; b < 50; ++b) rx.Mem()[table + 2 * b] = rx.Mem()[table + 1 + 2 * b] = 0;
+    rx.Mem()[BlockAddress(Area::kChannelRecords, 4)] = 0x12;  // an old channel in slot 4
+    rx.Mem()[flags] = 0xFF;
     ASSERT_EQ(Answer(rx, "KV~WR-K7J"), kOk);
     ASSERT_EQ(Answer(rx, "KV~IM"), kOk);
-    EXPECT_EQ(rx.Mem()[0x0A00 + 32 * 4], 0xFF) << "KV~IM erases the channels";
-    EXPECT_EQ(rx.Mem()[0x200], 0x00) << "and the enable map";
+    EXPECT_EQ(rx.Mem()[BlockAddress(Area::kChannelRecords, 4)], 0xFF) << "KV~IM erases the channels";
+    EXPECT_EQ(rx.Mem()[flags], 0x00) << "and the enable map";
     const std::string record = "4086A408" + std::string(56, '0');
     EXPECT_EQ(Answer(rx, "KV~BC01002W" + record), kOk);
-    EXPECT_EQ(rx.Mem()[0x0A00 + 32 * 5], 0x40) << "bank 1 position 2 is slot 5";
-    EXPECT_EQ(rx.Mem()[0x200], 0x04) << "slot 5 enabled";
+    EXPECT_EQ(rx.Mem()[BlockAddress(Area::kChannelRecords, 5)], 0x40) << "bank 1 position 2 is slot 5";
+    EXPECT_EQ(rx.Mem()[flags], 0x04) << "slot 5 enabled";
     EXPECT_EQ(Answer(rx, "KV~BC01003W" + record), kRe) << "beyond its bank";
     EXPECT_EQ(Answer(rx, "KV~BC52099W" + record), kOk);
-    EXPECT_EQ(rx.Mem()[0x0A00 + 32 * 1299], 0x40);
+    EXPECT_EQ(rx.Mem()[BlockAddress(Area::kChannelRecords, 1299)], 0x40);
     EXPECT_EQ(Answer(rx, "KV~BC52100W" + record), kRe);
     EXPECT_EQ(Answer(rx, "KV~BC00000W" + record.substr(2)), kRe) << "short record";
     EXPECT_EQ(rx.SlotOf(50, 7), 1007);

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "edit/bank.h"
-#include "files/new_image.h"
+#include "edit/new_image.h"
 #include "link/port_names.h"
 #include "link_support.h"
 
@@ -10,6 +10,7 @@ namespace {
 
 using test::Quick;
 using test::ScriptedPort;
+using Kind = ReadReply::Kind;
 
 const std::string kRead = "KV~F00A00R\r";
 const std::string kFrame = "\r\n" + std::string(64, 'A') + "\r\n";
@@ -29,15 +30,15 @@ TEST(ReadExchange, ClassifiesWhatArrived) {
     CloneImage image;
     struct Case {
         std::string answer;
-        std::string expected;
+        ReadReply expected;
     } cases[] = {
-        {kRead + kFrame, kFrame},                        // echo then frame
-        {"\x01zz" + kRead + kFrame, kFrame},             // stray characters first
-        {kFrame.substr(0, 60) + "\r\n", "ERROR01"},      // short even though it ends in CR LF
-        {"", "ERROR01"},                                 // nothing
-        {kRead + "\r\n" + std::string(64, 'A') + "\n\r", "ERROR02"},
-        {kRead + "??" + std::string(64, 'A') + "\r\n", "ERROR02"},
-        {kRead + "\r\n" + std::string(63, 'A') + "g\r\n", "ERROR02"},  // garbled digit
+        {kRead + kFrame, {Kind::kData, kFrame}},                       // echo then frame
+        {"\x01zz" + kRead + kFrame, {Kind::kData, kFrame}},            // stray characters first
+        {kFrame.substr(0, 60) + "\r\n", {Kind::kTimeout, ""}},         // short even though it ends in CR LF
+        {"", {Kind::kTimeout, ""}},                                    // nothing
+        {kRead + "\r\n" + std::string(64, 'A') + "\n\r", {Kind::kBadReply, ""}},
+        {kRead + "??" + std::string(64, 'A') + "\r\n", {Kind::kBadReply, ""}},
+        {kRead + "\r\n" + std::string(63, 'A') + "g\r\n", {Kind::kBadReply, ""}},  // garbled digit
     };
     for (const auto& c : cases) {
         ScriptedPort port;
@@ -55,10 +56,10 @@ TEST(ReadExchange, DiscardsLateCharactersAndCollectsPieces) {
     port.answers.push_back({kRead.substr(0, 5), kRead.substr(5) + kFrame.substr(0, 1), kFrame.substr(1, 40),
                             kFrame.substr(41)});
     LinkSession session(image, port, Quick());
-    EXPECT_EQ(session.SendReadCommand(kRead), kFrame);
+    EXPECT_EQ(session.SendReadCommand(kRead), (ReadReply{Kind::kData, kFrame}));
 
     port.answers.push_back({kRead, kFrame.substr(0, 50)});
-    EXPECT_EQ(session.SendReadCommand(kRead), "ERROR01") << "the rest never came";
+    EXPECT_EQ(session.SendReadCommand(kRead).kind, Kind::kTimeout) << "the rest never came";
 }
 
 TEST(WriteExchange, StatusCodes) {
@@ -82,7 +83,7 @@ TEST(WriteExchange, StatusCodes) {
     dead.failOpen = true;
     LinkSession s1(image, dead, Quick());
     EXPECT_EQ(s1.SendWriteCommand(cmd), 3);
-    EXPECT_EQ(s1.SendReadCommand(kRead), "ERROR00");
+    EXPECT_EQ(s1.SendReadCommand(kRead).kind, Kind::kPortFault);
     ScriptedPort broken;
     broken.failWrite = true;
     LinkSession s2(image, broken, Quick());

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "emulator/emulator_port.h"
 #include "emulator/memory_image.h"
-#include "link/emulator_port.h"
 #include "link/link_operations.h"
 
 namespace wrk7::link::test {
@@ -20,7 +20,7 @@ inline LinkOptions Quick() {
 // An in-process receiver of model with the demo image and faults, and its port.
 struct Bench {
     std::shared_ptr<emu::Receiver> receiver;
-    std::unique_ptr<EmulatorPort> port;
+    std::unique_ptr<emu::EmulatorPort> port;
     CloneImage demo;
 
     explicit Bench(int model = 0, emu::FaultPlan faults = {}) : receiver(std::make_shared<emu::Receiver>(model)) {
@@ -28,7 +28,7 @@ struct Bench {
         emu::StoreImage(receiver->Mem(), demo);
         receiver->LatchBankTable();
         receiver->SetFaults(std::move(faults));
-        port = std::make_unique<EmulatorPort>(receiver);
+        port = std::make_unique<emu::EmulatorPort>(receiver);
     }
     std::vector<std::string> Log() { return port->WithReceiver([](emu::Receiver& r) { return r.CommandLog(); }); }
 };

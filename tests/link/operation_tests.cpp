@@ -2,7 +2,7 @@
 
 #include "codecs/channel_codec.h"
 #include "edit/bank.h"
-#include "files/new_image.h"
+#include "edit/new_image.h"
 #include "link_support.h"
 
 namespace wrk7::link {
@@ -19,9 +19,10 @@ CloneImage NewImage(int model = 0) {
     return image;
 }
 
-Strings Reads(int first, int count) {
+// The read commands of an area's blocks, without CR.
+Strings Reads(Area area) {
     Strings out;
-    for (int k = 0; k < count; ++k) out.push_back(ReadCommand(first + 0x20 * k).substr(0, 10));
+    for (int k = 0; k < AreaOf(area).blocks; ++k) out.push_back(ReadCommand(BlockAddress(area, k)).substr(0, 10));
     return out;
 }
 
@@ -42,8 +43,9 @@ TEST(ReadOperations, ReadAllTakesTheDemoInWireOrder) {
     const LinkResult r = ReadAll(image, *bench.port, o);
     EXPECT_EQ(r.code, 0);
     EXPECT_EQ(r.messages, Strings{"Successed!!"});
-    EXPECT_EQ(bench.Log(), Concat({Handshake(2), Reads(0x0000, 2), Reads(0x0300, 14), Handshake(2), Reads(0x0200, 5),
-                                   Handshake(2), Reads(0x0100, 4), Reads(0x0080, 3), Reads(0x0A00, 1300)}));
+    EXPECT_EQ(bench.Log(), Concat({Handshake(2), Reads(Area::kSettings0), Reads(Area::kSettings1),
+                                   Reads(Area::kVfoRecords), Handshake(2), Reads(Area::kChannelFlags), Handshake(2),
+                                   Reads(Area::kBankTable), Reads(Area::kScanGroups), Reads(Area::kChannelRecords)}));
     for (int slot = 0; slot < kSlotCount; ++slot) {
         EXPECT_EQ(image.Mem[slot].Text(kFreq), bench.demo.Mem[slot].Text(kFreq)) << slot;
         EXPECT_EQ(image.Mem[slot].Text(kName), bench.demo.Mem[slot].Text(kName)) << slot;
@@ -64,8 +66,9 @@ TEST(ReadOperations, ButtonsReadTheirBlocksOnly) {
     EXPECT_EQ(image.BankCount, bench.demo.BankCount);
     EXPECT_EQ(ReadGroupSequence(image, *bench.port, Quick()).code, 0);
     EXPECT_EQ(ReadSettingsSequence(image, *bench.port, Quick()).code, 0);
-    EXPECT_EQ(bench.Log(), Concat({Handshake(), Reads(0x100, 4), Reads(0x80, 3), Handshake(), Reads(0x80, 3),
-                                   Handshake(), Reads(0, 2), Reads(0x300, 14)}));
+    EXPECT_EQ(bench.Log(), Concat({Handshake(), Reads(Area::kBankTable), Reads(Area::kScanGroups), Handshake(),
+                                   Reads(Area::kScanGroups), Handshake(), Reads(Area::kSettings0),
+                                   Reads(Area::kSettings1), Reads(Area::kVfoRecords)}));
 }
 
 TEST(ReadOperations, RegionRefusalReadsNoBlock) {
@@ -91,7 +94,7 @@ TEST(ReadOperations, SilentAfterSlot700KeepsTheOldSlots) {
     faults.silentAfter = 16 + 700;  // handshakes, flags, bank, groups, slots 0..699
     Bench bench(0, faults);
     // Every slot in use on the receiver, so the enable map keeps the old ones.
-    for (int k = 0; k < 160; ++k) bench.receiver->Mem()[0x200 + k] = 0xFF;
+    for (int k = 0; k < 160; ++k) bench.receiver->Mem()[AreaOf(Area::kChannelFlags).address + k] = 0xFF;
     CloneImage image = NewImage();
     for (int slot = 0; slot < kSlotCount; ++slot) {
         image.Mem[slot].Set(kFreq, 100.0);
@@ -179,7 +182,8 @@ TEST(WriteOperations, WriteAllOrderLengthsAndRoundTrip) {
     EXPECT_EQ(r.messages, Strings{"Successed!!"});
     const Strings log = bench.Log();
     Strings expected = Concat({Handshake(), Strings{"KV~F00000W" + image.SettingsBlock0, "KV~F00020W" + image.SettingsBlock1}});
-    for (int band = 0; band < 14; ++band) expected.push_back(WriteCommand(0x300 + 0x20 * band, "").substr(0, 10));
+    for (int band = 0; band < kBandCount; ++band)
+        expected.push_back(WriteCommand(BlockAddress(Area::kVfoRecords, band), "").substr(0, 10));
     ASSERT_GE(log.size(), expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(log[i].substr(0, expected[i].size()), expected[i]) << i;
     EXPECT_EQ(log[2].size(), 10u + 64u);
@@ -188,7 +192,8 @@ TEST(WriteOperations, WriteAllOrderLengthsAndRoundTrip) {
     std::size_t i = expected.size();
     EXPECT_EQ(Strings(log.begin() + i, log.begin() + i + 4), Concat({Handshake(), Handshake()}));
     i += 4;
-    for (int k = 0; k < 4; ++k) EXPECT_EQ(log[i + k].substr(0, 10), WriteCommand(0x100 + 0x20 * k, "").substr(0, 10));
+    for (int k = 0; k < 4; ++k)
+        EXPECT_EQ(log[i + k].substr(0, 10), WriteCommand(BlockAddress(Area::kBankTable, k), "").substr(0, 10));
     EXPECT_EQ(log[i + 3].size(), 10u + 24u);
     EXPECT_EQ(log[i + 4], "KV~IM");
     EXPECT_EQ(log[i + 7].substr(0, 10), "KV~F000C0W");

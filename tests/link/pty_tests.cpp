@@ -2,8 +2,9 @@
 
 #include <thread>
 
+#include "core/memory_map.h"
+#include "edit/new_image.h"
 #include "emulator/pty_server.h"
-#include "files/new_image.h"
 #include "link_support.h"
 
 namespace wrk7::link {
@@ -57,7 +58,7 @@ TEST(PtyLink, ReadAndWriteThroughTheDevicePort) {
     image.ChannelEnable[3] = true;
     EXPECT_EQ(WriteAll(image, *port, test::Quick()).messages, Strings{"Successed!!"});
     port->Close();
-    EXPECT_EQ(bench.receiver.Mem()[0x0A00 + 32 * 3 + 3], 0x08) << "150.5 MHz = 0x08F872A0, top byte last";
+    EXPECT_EQ(bench.receiver.Mem()[BlockAddress(Area::kChannelRecords, 3) + 3], 0x08) << "150.5 MHz = 0x08F872A0, top byte last";
 }
 
 TEST(PtyLink, HangUpIsAPortFaultNotAHang) {

@@ -1,4 +1,4 @@
-#include "files/new_image.h"
+#include "edit/new_image.h"
 
 #include "codecs/settings_codec.h"
 #include "codecs/vfo_codec.h"

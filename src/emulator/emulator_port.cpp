@@ -1,14 +1,14 @@
-#include "link/emulator_port.h"
+#include "emulator/emulator_port.h"
 
 #include "emulator/memory_image.h"
 
-namespace wrk7::link {
+namespace wrk7::emu {
 
 namespace {
 constexpr const char* kHungUp = "emulator: the line was hung up";
 }
 
-EmulatorPort::EmulatorPort(std::shared_ptr<emu::Receiver> receiver, bool paced)
+EmulatorPort::EmulatorPort(std::shared_ptr<Receiver> receiver, bool paced)
     : receiver_(std::move(receiver)), timing_(paced) {}
 
 bool EmulatorPort::DeadLocked() const { return timing_.HangupReached(*receiver_); }
@@ -50,7 +50,7 @@ bool EmulatorPort::Write(std::string_view data) {
             open_ = false;
             return false;
         }
-        timing_.Input(*receiver_, data, emu::Clock::now());
+        timing_.Input(*receiver_, data, Clock::now());
     }
     changed_.notify_all();
     return true;
@@ -67,14 +67,14 @@ std::string EmulatorPort::ReadAvailable() {
         open_ = false;
         return {};
     }
-    return timing_.TakeDue(emu::Clock::now());
+    return timing_.TakeDue(Clock::now());
 }
 
-SerialPort::Wait EmulatorPort::WaitForData(Clock::time_point deadline) {
+link::SerialPort::Wait EmulatorPort::WaitForData(link::Clock::time_point deadline) {
     std::unique_lock lock(mutex_);
     for (;;) {
         if (!open_) return Wait::kFault;
-        const auto now = emu::Clock::now();
+        const auto now = Clock::now();
         const auto next = timing_.NextDue();
         if (next && *next <= now) return Wait::kData;
         if (DeadLocked()) {
@@ -104,12 +104,12 @@ std::size_t EmulatorPort::CharactersDelivered() const {
     return timing_.CharactersSent();
 }
 
-std::unique_ptr<EmulatorPort> MakeDemoEmulatorPort(int model, const emu::FaultPlan& faults) {
-    auto receiver = std::make_shared<emu::Receiver>(model);
-    emu::StoreImage(receiver->Mem(), emu::DemoImage(model));
+std::unique_ptr<EmulatorPort> MakeDemoEmulatorPort(int model, const FaultPlan& faults) {
+    auto receiver = std::make_shared<Receiver>(model);
+    StoreImage(receiver->Mem(), DemoImage(model));
     receiver->LatchBankTable();
     receiver->SetFaults(faults);
     return std::make_unique<EmulatorPort>(std::move(receiver));
 }
 
-}  // namespace wrk7::link
+}  // namespace wrk7::emu

@@ -1,0 +1,140 @@
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "core/memory_map.h"
+#include "core/transfer_merge.h"
+
+namespace wrk7 {
+namespace {
+
+using P = TransferPart;
+using Areas = std::set<Area>;
+
+// Where the receiver keeps what: the map every transfer, the emulator and the
+// merge walk, so a slip here would move them all together.
+TEST(MemoryMap, AreasSitWhereTheReceiverKeepsThem) {
+    struct Row {
+        Area area;
+        int address, blocks, digits;
+    } rows[] = {
+        {Area::kSettings0, 0x0000, 1, 64},      {Area::kSettings1, 0x0020, 1, 46},
+        {Area::kScanGroups, 0x0080, 3, 176},    {Area::kBankTable, 0x0100, 4, 216},
+        {Area::kZeroFill, 0x0180, 4, 256},      {Area::kChannelFlags, 0x0200, 5, 325},
+        {Area::kVfoRecords, 0x0300, 14, 420},   {Area::kChannelRecords, 0x0A00, 1300, 83200},
+    };
+    for (const Row& r : rows) {
+        const MemoryArea& a = AreaOf(r.area);
+        EXPECT_EQ(a.address, r.address) << a.name;
+        EXPECT_EQ(a.blocks, r.blocks) << a.name;
+        EXPECT_EQ(a.dataDigits, r.digits) << a.name;
+        EXPECT_LE(a.dataDigits, (a.blocks + 1) * kBlockDigits) << a.name << ": data beyond its blocks";
+    }
+    EXPECT_EQ(BlockAddress(Area::kChannelRecords, 1299), 0xAC60);
+    for (std::size_t k = 1; k < kMemoryMap.size(); ++k)
+        EXPECT_LE(kMemoryMap[k - 1].address + kMemoryMap[k - 1].blocks * kBlockBytes, kMemoryMap[k].address)
+            << kMemoryMap[k - 1].name << " runs into " << kMemoryMap[k].name;
+}
+
+Areas Covered(P part, bool write) {
+    Areas out;
+    for (const MemoryArea& a : kMemoryMap)
+        if ((write ? a.writtenBy : a.readBy).Covers(part)) out.insert(a.area);
+    return out;
+}
+
+TEST(MemoryMap, EachPartReadsAndWritesItsAreas) {
+    const Areas settings{Area::kSettings0, Area::kSettings1, Area::kVfoRecords};
+    const Areas memoryRead{Area::kChannelFlags, Area::kBankTable, Area::kScanGroups, Area::kChannelRecords};
+    const Areas memoryWritten{Area::kBankTable, Area::kScanGroups, Area::kChannelRecords, Area::kZeroFill};
+    Areas allRead = settings, allWritten = settings;
+    allRead.insert(memoryRead.begin(), memoryRead.end());
+    allWritten.insert(memoryWritten.begin(), memoryWritten.end());
+    struct Row {
+        P part;
+        Areas read, written;
+    } rows[] = {
+        {P::kAll, allRead, allWritten},
+        {P::kSettings, settings, settings},
+        {P::kMemory, memoryRead, memoryWritten},
+        {P::kBank, {Area::kBankTable, Area::kScanGroups}, {Area::kBankTable, Area::kZeroFill}},
+        {P::kGroups, {Area::kScanGroups}, {Area::kScanGroups}},
+    };
+    for (const Row& r : rows) {
+        EXPECT_EQ(Covered(r.part, false), r.read) << static_cast<int>(r.part);
+        EXPECT_EQ(Covered(r.part, true), r.written) << static_cast<int>(r.part);
+    }
+}
+
+// Which stores differ between two images, by name.
+std::set<std::string> Changed(const CloneImage& a, const CloneImage& b) {
+    std::set<std::string> out;
+    auto note = [&](bool same, const char* name) {
+        if (!same) out.insert(name);
+    };
+    note(a.SettingsBlock0 == b.SettingsBlock0, "SettingsBlock0");
+    note(a.SettingsBlock1 == b.SettingsBlock1, "SettingsBlock1");
+    note(a.Settings == b.Settings, "Settings");
+    note(a.Vfo == b.Vfo, "Vfo");
+    note(a.BankCount == b.BankCount, "BankCount");
+    note(a.BankBlock == b.BankBlock, "BankBlock");
+    note(a.GroupBlock == b.GroupBlock, "GroupBlock");
+    note(a.GroupMember == b.GroupMember, "GroupMember");
+    note(a.FlagBlock == b.FlagBlock, "FlagBlock");
+    note(a.ChannelEnable == b.ChannelEnable, "ChannelEnable");
+    note(a.Mem == b.Mem, "Mem");
+    return out;
+}
+
+TEST(TransferMerge, TakesOnlyTheStoresOfTheCoveredAreas) {
+    CloneImage edited;
+    CloneImage worked;
+    worked.SettingsBlock0 = "A5";
+    worked.SettingsBlock1 = "0B";
+    worked.Settings.Slider1 = 9;
+    worked.Vfo[3].Set(kFreq, 145.0);
+    worked.BankCount[0] = 90;
+    worked.BankBlock[0] = "5A00";
+    worked.GroupBlock = "01";
+    worked.GroupMember[1][0] = true;
+    worked.FlagBlock[0] = "80";
+    worked.ChannelEnable[0] = true;
+    worked.Mem[0].Set(kFreq, 118.1);
+    worked.Modified = true;
+
+    using Names = std::set<std::string>;
+    const Names settingsRead{"SettingsBlock0", "SettingsBlock1", "Settings", "Vfo"};
+    const Names settingsWritten{"SettingsBlock0", "SettingsBlock1"};
+    const Names bankRead{"BankCount", "BankBlock", "GroupBlock", "GroupMember"};
+    Names memoryRead = bankRead;
+    memoryRead.insert({"FlagBlock", "ChannelEnable", "Mem"});
+    const Names memoryWritten{"BankCount", "BankBlock", "GroupBlock"};
+    Names allRead = settingsRead, allWritten = settingsWritten;
+    allRead.insert(memoryRead.begin(), memoryRead.end());
+    allWritten.insert(memoryWritten.begin(), memoryWritten.end());
+    struct Row {
+        P part;
+        bool write;
+        Names taken;
+    } rows[] = {
+        {P::kAll, false, allRead},          {P::kAll, true, allWritten},
+        {P::kSettings, false, settingsRead}, {P::kSettings, true, settingsWritten},
+        {P::kMemory, false, memoryRead},    {P::kMemory, true, memoryWritten},
+        {P::kBank, false, bankRead},        {P::kBank, true, {"BankCount", "BankBlock"}},
+        {P::kGroups, false, {"GroupBlock", "GroupMember"}}, {P::kGroups, true, {"GroupBlock"}},
+    };
+    for (const Row& r : rows) {
+        CloneImage image = edited;
+        TakeTransferredAreas(image, worked, r.part, r.write);
+        EXPECT_EQ(Changed(edited, image), r.taken) << static_cast<int>(r.part) << (r.write ? " write" : " read");
+        EXPECT_TRUE(image.Modified);
+    }
+    CloneImage image = edited;
+    worked.Modified = false;
+    TakeTransferredAreas(image, worked, P::kAll, false);
+    EXPECT_FALSE(image.Modified) << "a transfer that changed nothing leaves the flag alone";
+}
+
+}  // namespace
+}  // namespace wrk7
