@@ -361,6 +361,13 @@ void MainWindow::ApplyImageToUi() {
     memoryPage_->Model()->Refresh();
 }
 
+void MainWindow::RestoreImage(const CloneImage& snapshot) {
+    const int row = memoryPage_->CurrentRow();
+    image_ = snapshot;
+    ApplyImageToUi();
+    memoryPage_->SelectRow(row);
+}
+
 void MainWindow::OnModelClicked(int model) {
     if (runner_->IsRunning()) {
         settingsPages_->ShowModel();  // the image is read-only meanwhile
@@ -398,9 +405,10 @@ void MainWindow::SetImageEditable(bool editable) {
     settingsPages_->SetEditable(editable);
     memoryPage_->SetEditable(editable);
     bankPage_->SetEditable(editable);
+    // The window sets this up before its menus exist.
     for (const char* name : {"mnuNew", "mnuOpen", "mnuImport", "tbr_新規作成", "tbr_開く"})
-        Action(QString::fromUtf8(name))->setEnabled(editable);
-    actModify_->setEnabled(editable && PageAllowsModify(CurrentPage()));
+        if (QAction* a = Action(QString::fromUtf8(name))) a->setEnabled(editable);
+    if (actModify_) actModify_->setEnabled(editable && PageAllowsModify(CurrentPage()));
 }
 
 void MainWindow::EditMemoryRow(int row) {

@@ -128,6 +128,9 @@ private:
     void Start(bool write, link::Part part);
     void OnTransferFinished(const link::LinkResult& result);
     void MergeTransfer(const CloneImage& worked);
+    void ShowTransferredParts();
+    // Makes snapshot the window's image and shows it on every page.
+    void RestoreImage(const CloneImage& snapshot);
     void SetTransferUi(bool running);
     // While false, every command that changes or replaces the image is
     // disabled; viewing, saving a copy and Help stay.
@@ -147,6 +150,9 @@ private:
     bool transferWrite_ = false;
     link::Part transferPart_ = link::Part::kAll;
     int rememberedRow_ = 1;
+    // The image as it was when the running transfer started (the window's
+    // image stays so until the end: it is read-only meanwhile).
+    std::optional<CloneImage> imageBeforeTransfer_;
 
     QTabWidget* tabs_ = nullptr;
     SettingsPages* settingsPages_ = nullptr;

@@ -98,6 +98,8 @@ bool MainWindow::SaveTo(const QString& path) {
     }
     currentFile_ = path;
     UpdateCaption();
+    // Saved during a transfer: the image as it was is the one now on disk.
+    if (imageBeforeTransfer_) *imageBeforeTransfer_ = image_;
     return true;
 }
 
@@ -125,8 +127,8 @@ void MainWindow::Export() {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (runner_->IsRunning()) {
-        // Stop after the exchange in flight; what has arrived is kept, and
-        // the save question below offers to keep it.
+        // Stop after the exchange in flight; a read stopped so leaves the
+        // image as it was.
         closingDuringTransfer_ = true;
         runner_->WaitForFinish();
         closingDuringTransfer_ = false;

@@ -37,17 +37,27 @@ void MainWindow::Start(bool write, link::Part part) {
         ClickTab(Page::kSettings1);
     if (part == link::Part::kAll && (page == Page::kMemory || page == Page::kBank)) ClickTab(Page::kSettings1);
 
+    // The image takes what the count and group boxes show, so it is whole:
+    // a write sends it, and a cancelled read gives it back.
     bankPage_->CommitPendingEntry();
-    if (write) bankPage_->CollectGroups();
+    bankPage_->CollectGroups();
     rememberedRow_ = memoryPage_->CurrentRow();
     transferWrite_ = write;
     transferPart_ = part;
+    SetTransferUi(true);
+    imageBeforeTransfer_ = image_;
+    // The operation's copy starts unmarked, so that at the end it tells
+    // whether the operation itself marked the image.
+    CloneImage work = image_;
+    work.Modified = false;
     TransferRunner::Operation op = [write, part](CloneImage& image, link::SerialPort& port,
                                                  const link::LinkOptions& options) {
         return write ? link::RunWrite(part, image, port, options) : link::RunRead(part, image, port, options);
     };
-    if (!runner_->Start(image_, std::move(op))) return;
-    SetTransferUi(true);
+    if (!runner_->Start(work, std::move(op))) {
+        imageBeforeTransfer_.reset();
+        SetTransferUi(false);
+    }
 }
 
 void MainWindow::CancelTransfer() { runner_->Cancel(); }
@@ -67,6 +77,7 @@ void MainWindow::SetTransferUi(bool running) {
     bankPage_->WriteBankButton()->setEnabled(!running);
     bankPage_->ReadGroupButton()->setEnabled(!running);
     bankPage_->WriteGroupButton()->setEnabled(!running);
+    SetImageEditable(!running);
 }
 
 void MainWindow::MergeTransfer(const CloneImage& worked) {
@@ -74,8 +85,33 @@ void MainWindow::MergeTransfer(const CloneImage& worked) {
 }
 
 void MainWindow::OnTransferFinished(const link::LinkResult& result) {
-    MergeTransfer(runner_->WorkedImage());
+    // Cancel means nothing happened: a cancelled read gives back the image as
+    // it was. A write only re-encodes the image, and a read that fails on its
+    // own keeps what arrived, so both are taken as they ended.
+    const bool undone = result.cancelled && !transferWrite_;
+    if (undone) {
+        RestoreImage(*imageBeforeTransfer_);
+    } else {
+        MergeTransfer(runner_->WorkedImage());
+    }
+    imageBeforeTransfer_.reset();
     SetTransferUi(false);
+    if (!undone) ShowTransferredParts();
+    if (closingDuringTransfer_) return;  // the close asks its own question
+    using link::Part;
+    const Part part = transferPart_;
+    if (result.ok() && part == Part::kAll && CurrentPage() != Page::kMemory) ClickTab(Page::kMemory);
+    if (result.ok() && !transferWrite_) {
+        QString error;
+        const QString saved = SaveReadBackup(image_, options_.backupFolder, QDateTime::currentDateTime(), &error);
+        statusText_->SetFullText(saved.isEmpty() ? QStringLiteral("Backup not saved: %1").arg(error)
+                                                 : QStringLiteral("Backup: %1").arg(saved));
+    }
+    ShowMessages(result.messages);
+    emit transferFinished(result.code);
+}
+
+void MainWindow::ShowTransferredParts() {
     using link::Part;
     const Part part = transferPart_;
     if (part == Part::kAll || part == Part::kSettings) {
@@ -93,16 +129,6 @@ void MainWindow::OnTransferFinished(const link::LinkResult& result) {
         memoryPage_->Model()->Refresh();
         memoryPage_->SelectRow(rememberedRow_);
     }
-    if (closingDuringTransfer_) return;  // the close asks its own question
-    if (result.ok() && part == Part::kAll && CurrentPage() != Page::kMemory) ClickTab(Page::kMemory);
-    if (result.ok() && !transferWrite_) {
-        QString error;
-        const QString saved = SaveReadBackup(image_, options_.backupFolder, QDateTime::currentDateTime(), &error);
-        statusText_->SetFullText(saved.isEmpty() ? QStringLiteral("Backup not saved: %1").arg(error)
-                                             : QStringLiteral("Backup: %1").arg(saved));
-    }
-    ShowMessages(result.messages);
-    emit transferFinished(result.code);
 }
 
 }  // namespace wrk7
