@@ -63,6 +63,9 @@ TEST_F(MainWindowTest, WhileAWriteRunsNothingCanChangeOrReplaceTheImage) {
     window->Action(QStringLiteral("mnuOpen"))->trigger();
     window->Open();
     EXPECT_TRUE(requests.empty());
+    // Save As keeps the image as it was.
+    nextFile = dir.filePath(QStringLiteral("meanwhile"));
+    EXPECT_TRUE(window->SaveAs());
     // A double-click on the list opens no editor.
     bool editorOpened = false;
     QTimer::singleShot(300, [&editorOpened] {
@@ -73,14 +76,14 @@ TEST_F(MainWindowTest, WhileAWriteRunsNothingCanChangeOrReplaceTheImage) {
     });
     window->ClickTab(Page::kMemory);
     const QRect cell = memory->Grid()->visualRect(memory->Model()->index(0, 0));
+    ASSERT_TRUE(window->Runner()->IsRunning());
     QTest::mouseDClick(memory->Grid()->viewport(), Qt::LeftButton, {}, cell.center());
     QTest::qWait(400);
     EXPECT_FALSE(editorOpened);
-    // Save As keeps the image as it was.
-    nextFile = dir.filePath(QStringLiteral("meanwhile"));
-    EXPECT_TRUE(window->SaveAs());
 
-    ASSERT_TRUE(done.wait(60000));
+    if (done.isEmpty()) {
+        ASSERT_TRUE(done.wait(60000));
+    }
     EXPECT_EQ(done.takeFirst().at(0).toInt(), 0);
     EXPECT_EQ(prompts.boxes.back().lines, QStringList{QStringLiteral("Successed!!")});
     EXPECT_EQ(window->Image().BankCount[0], 100);
