@@ -2,7 +2,7 @@
 
 #include <QTemporaryDir>
 
-#include "edit/new_image.h"
+#include "codecs/new_image.h"
 #include "files/clone_file.h"
 #include "files/csv.h"
 

@@ -21,7 +21,7 @@
 #include <functional>
 #include <thread>
 
-#include "edit/new_image.h"
+#include "codecs/new_image.h"
 #include "emulator/emulator_port.h"
 #include "emulator/memory_image.h"
 #include "emulator/pty_server.h"

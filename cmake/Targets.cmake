@@ -54,29 +54,33 @@ endfunction()
 # image, tables and memory map; the record codecs; the editing rules.
 wrk7_layer(core)
 wrk7_layer(codecs USES core)
-wrk7_layer(edit USES codecs)
+wrk7_layer(edit USES core)
 add_library(wrk7_domain INTERFACE)
 target_link_libraries(wrk7_domain INTERFACE wrk7_core wrk7_codecs wrk7_edit)
 
 # Clone file, CSV, port file, listing text: QtCore (QSaveFile, code pages).
-wrk7_layer(files USES edit LIBS Qt6::Core)
+wrk7_layer(files USES codecs edit LIBS Qt6::Core)
 # Port interface, exchanges, read and write operations; QtSerialPort only
 # lists the system's ports.
-wrk7_layer(link USES edit LIBS Qt6::Core Qt6::SerialPort)
+wrk7_layer(link USES codecs edit LIBS Qt6::Core Qt6::SerialPort)
 # The receiver emulator, in-process (a link port) and on a pseudo-terminal.
 wrk7_layer(emulator USES link)
 # A port by its name, for both programs: a device or the emulator.
 wrk7_layer(ports USES link emulator)
+# Printed listing: the listing's lines laid out in columns and painted on any
+# paged device (printer, preview, PDF). QtGui, no widgets.
+find_package(Qt6 6.4 REQUIRED COMPONENTS Gui)
+wrk7_layer(print USES files LIBS Qt6::Gui)
 
 # Headless command-line tool: everything but main.cpp is a library, so the
 # tests drive the verbs in-process too.
-wrk7_layer(cli TARGET wrk7_cli_lib USES files ports EXCLUDE "/main\\.cpp$")
+wrk7_layer(cli TARGET wrk7_cli_lib USES files ports print EXCLUDE "/main\\.cpp$")
 add_executable(wrk7 src/cli/main.cpp)
 target_link_libraries(wrk7 PRIVATE wrk7_cli_lib)
 
 # Desktop program.
 if(WRK7_BUILD_GUI)
-  wrk7_layer(app TARGET wrk7_app_lib USES files ports LIBS Qt6::Widgets Qt6::PrintSupport EXCLUDE "/main\\.cpp$")
+  wrk7_layer(app TARGET wrk7_app_lib USES files ports print LIBS Qt6::Widgets Qt6::PrintSupport EXCLUDE "/main\\.cpp$")
   qt_add_executable(wrk7-clone src/app/main.cpp)
   target_link_libraries(wrk7-clone PRIVATE wrk7_app_lib)
 endif()

@@ -8,6 +8,7 @@ class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -15,6 +16,7 @@ class QRadioButton;
 namespace wrk7 {
 
 class Prompter;
+struct Verdict;
 
 // The channel editor. The main window creates it once and keeps it: it is
 // only hidden between uses, so its controls keep their contents, which "Hold"
@@ -31,7 +33,11 @@ class Prompter;
 // Cancel then hide it and emit entryStored or entryCancelled. Tests drive the
 // dialog this way; the image must outlive the edit.
 //
-// The frequency and offset boxes are checked when they lose the focus. OK
+// The frequency and offset boxes are checked when they lose the focus, by
+// the rules of edit/channel_rules.h, which also decide the steps, options and
+// lists offered and the values of an empty row; the dialog only binds its
+// controls to them. Building the controls, loading a row and storing it live
+// in dlg_modify_build.cpp, dlg_modify_load.cpp and dlg_modify_store.cpp. OK
 // and Cancel do not take the focus, so OK checks the box that still has it
 // before storing; when that check refuses the entry the box is restored and
 // the dialog stays open, so nothing is stored that the user has not seen.
@@ -70,22 +76,42 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // dlg_modify_build.cpp
     void BuildControls();
-    void LoadDefaults();
+    QLayout* BuildHeader();
+    QLayout* BuildBoxes();
+    QLayout* BuildModeAndShift();
+    QWidget* BuildSteps();
+    QLayout* BuildLists();
+    QLayout* BuildTexts();
+    QLayout* BuildButtons();
+
+    // dlg_modify_load.cpp
+    void StartEdit(CloneImage& image, Target target, int row);
     bool PrepareMemory(CloneImage& image, int row);
     bool PrepareVfo(CloneImage& image, int row);
-    void PlaceBeside(QWidget* anchor);
-    bool RunModal();
+    void ShowMemoryOnlyControls(bool memory);
+    void OfferModelCodes();
+    void LoadMemoryFields(const SlotFields& m, bool enabled);
+    void LoadVfoFields(const SlotFields& v, int band);
+    void LoadCodeLists(const SlotFields& fields);
+    void LoadNoteAndName(const SlotFields& fields);
+    void FocusFrequency();
 
+    // dlg_modify_store.cpp
+    void StoreSharedFields(SlotFields& fields) const;
+    void StoreMemory();
+    void StoreVfo();
+
+    void PlaceBeside(QWidget* anchor);
+    bool RunModal(QWidget* anchor);
+    bool ShowModeless(QWidget* anchor);
+    bool Apply(const Verdict& verdict, QLineEdit* box);
     bool CheckFrequency();
     bool CheckOffset();
     bool RunPendingChecks();
     void SetFreqText(const QString& text);
     void OnOk();
-    void OnCancel();
-    void StoreMemory();
-    void StoreVfo();
-    bool IsCellular(double mhz) const;
     Prompter& Prompts();
 
     Prompter* prompter_ = nullptr;

@@ -5,6 +5,7 @@
 #include "app/about_box.h"
 #include "app/command_line.h"
 #include "app/main_window.h"
+#include "app/qt_translations.h"
 #include "files/preferences.h"
 
 int main(int argc, char** argv) {
@@ -19,6 +20,9 @@ int main(int argc, char** argv) {
         std::fputs(qPrintable(wrk7::CommandLineUsage()), line.help ? stdout : stderr);
         return line.help ? 0 : 2;
     }
+    // Qt's own buttons and dialogs speak the language of the captions.
+    const auto qtTranslations = wrk7::InstallQtTranslations(wrk7::SystemUiLanguage());
+
     wrk7::AppOptions options;
     options.startupFile = line.startupFile;
     options.portOverride = line.port;

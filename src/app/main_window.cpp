@@ -34,7 +34,7 @@
 #include "codecs/settings_codec.h"
 #include "codecs/vfo_codec.h"
 #include "edit/bank.h"
-#include "edit/new_image.h"
+#include "codecs/new_image.h"
 #include "files/clone_file.h"
 
 namespace wrk7 {
@@ -167,7 +167,7 @@ void MainWindow::BuildActions() {
     make("mnuSaveAs", "1004", [this] { SaveAs(); });
     make("mnuImport", "1201", [this] { Import(); });
     make("mnuExport", "1202", [this] { Export(); });
-    make("mnuPrintSetup", "1005", [] {})->setEnabled(false);  // never available
+    BuildPrintActions();
     make("mnuExit", "1007", [this] { close(); });
     actModify_ = make("mnuModify", "1009", [this] { Modify(); });
     transferActions_ = {
@@ -195,7 +195,9 @@ void MainWindow::BuildMenus() {
     file->addSeparator();
     file->addActions({act("mnuImport"), act("mnuExport")});
     file->addSeparator();
-    file->addActions({act("mnuPrintSetup"), act("mnuExit")});
+    file->addActions({act("mnuPrintSetup"), act("mnuPrint"), act("mnuPrintPreview"), act("mnuExportPdf")});
+    file->addSeparator();
+    file->addAction(act("mnuExit"));
     QMenu* edit = menu(nullptr, "mnuEdit", "1008");
     edit->addAction(actModify_);
     QMenu* view = menu(nullptr, "mnuView", "1010");
@@ -235,6 +237,7 @@ void MainWindow::BuildToolBar() {
         a->setToolTip(QString::fromLatin1(b.tip));
         connect(a, &QAction::triggered, this, b.run);
     }
+    AddPrintButton();
 }
 
 void MainWindow::BuildStatusBar() {

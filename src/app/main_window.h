@@ -28,6 +28,7 @@ class BankPage;
 class ComDialog;
 class ElidedLabel;
 class DlgModify;
+class ListingPrint;
 class MemoryPage;
 class Prompter;
 class SettingsPages;
@@ -89,6 +90,7 @@ public:
     QAction* Action(const QString& objectName) const;
     QToolBar* ToolBar() const { return toolBar_; }
     const StringTable& Strings() const { return table_; }
+    ListingPrint* Printing() const { return printing_; }
 
     // Where files are chosen; tests answer without a dialog. A save's
     // extension is added to the answer afterwards, as the dialog adds it.
@@ -105,6 +107,8 @@ private:
     void BuildActions();
     void BuildMenus();
     void BuildToolBar();
+    void BuildPrintActions();  // main_window_print.cpp
+    void AddPrintButton();
     void BuildStatusBar();
     void BuildPages();
     void LoadSequence();
@@ -175,6 +179,7 @@ private:
     ComDialog* comDialog_ = nullptr;
     AboutBox* aboutBox_ = nullptr;
     TransferRunner* runner_ = nullptr;
+    ListingPrint* printing_ = nullptr;
 };
 
 }  // namespace wrk7

@@ -11,8 +11,8 @@
 #include "app/main_window.h"
 #include "app/memory_page.h"
 #include "app/settings_pages.h"
+#include "codecs/new_image.h"
 #include "core/tables.h"
-#include "edit/new_image.h"
 #include "files/clone_file.h"
 #include "files/csv.h"
 

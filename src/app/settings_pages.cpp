@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "core/tables.h"
+#include "edit/page_rules.h"
 
 namespace wrk7 {
 
@@ -324,7 +325,7 @@ void SettingsPages::Load() {
 
 void SettingsPages::ShowModel() {
     if (QAbstractButton* b = modelGroup_->button(image_.RegionIndex)) b->setChecked(true);
-    const bool wrk7 = image_.RegionIndex == 0;
+    const bool wrk7 = ShowsWrK7Frames(image_.RegionIndex);
     for (QGroupBox* frame : wrk7Frames_) frame->setVisible(wrk7);
 }
 

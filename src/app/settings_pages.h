@@ -72,7 +72,7 @@ private:
     QWidget* page1_ = nullptr;
     QWidget* page2_ = nullptr;
     bool loading_ = false;
-    std::array<QRadioButton*, 4> opbModel_{};
+    std::array<QRadioButton*, kModelCount> opbModel_{};
     QButtonGroup* modelGroup_ = nullptr;
     QSlider* Slider1_ = nullptr;
     QSlider* Slider2_ = nullptr;

@@ -4,6 +4,7 @@
 
 #include "cli/verb.h"
 #include "cli/option_help.h"
+#include "core/models.h"
 
 namespace wrk7::cli {
 
@@ -15,6 +16,11 @@ void WriteLine(FILE* stream, const QString& line) {
     const QByteArray bytes = line.toUtf8() + '\n';
     std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
     std::fflush(stream);
+}
+
+QString ModelText(int regionIndex) {
+    const std::string_view name = Model(regionIndex).name;
+    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
 }
 
 QString Padded(const QString& text, int width) {
@@ -79,16 +85,29 @@ int UsageError(const Verb& verb, const QString& message, CliIo& io) {
 }
 
 std::optional<int> ParseModel(const QString& name) {
-    static const char* const kNames[] = {"WR-K7J", "WR-K70E", "WR-K70T", "WR-K70K"};
-    for (int i = 0; i < 4; ++i)
-        if (name.compare(QLatin1String(kNames[i]), Qt::CaseInsensitive) == 0) return i;
+    for (int i = 0; i < kModelCount; ++i)
+        if (name.compare(ModelText(i), Qt::CaseInsensitive) == 0) return i;
     return std::nullopt;
+}
+
+const std::string& ModelChoices(bool markDefault) {
+    static const auto build = [](bool mark) {
+        std::string text;
+        for (int i = 0; i < kModelCount; ++i) {
+            if (i > 0) text += i + 1 < kModelCount ? ", " : " or ";
+            text += Model(i).name;
+            if (i == 0 && mark) text += " (default)";
+        }
+        return text;
+    };
+    static const std::string plain = build(false), marked = build(true);
+    return markDefault ? marked : plain;
 }
 
 void AddModelOption(QCommandLineParser& parser) {
     parser.addOption(QCommandLineOption(QStringLiteral("model"),
                                         QStringLiteral("receiver model"), QStringLiteral("MODEL"),
-                                        QStringLiteral("WR-K7J")));
+                                        ModelText(0)));
 }
 
 bool ParseVerbArgs(QCommandLineParser& parser, const Verb& verb, const QStringList& args,
@@ -120,7 +139,8 @@ bool ModelFromParser(const QCommandLineParser& parser, const Verb& verb, CliIo& 
     const QString name = parser.value(QStringLiteral("model"));
     const auto index = ParseModel(name);
     if (!index) {
-        UsageError(verb, QStringLiteral("unknown model '%1' (WR-K7J, WR-K70E, WR-K70T or WR-K70K)").arg(name),
+        UsageError(verb,
+                   QStringLiteral("unknown model '%1' (%2)").arg(name, QString::fromStdString(ModelChoices(false))),
                    io);
         return false;
     }

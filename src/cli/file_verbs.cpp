@@ -2,7 +2,8 @@
 
 #include <QCommandLineParser>
 
-#include "edit/new_image.h"
+#include "cli/verb_listing_pdf.h"
+#include "codecs/new_image.h"
 #include "files/clone_file.h"
 #include "files/csv.h"
 #include "files/listing.h"
@@ -93,6 +94,8 @@ int RunListing(const QStringList& args, CliIo& io) {
     QCommandLineParser parser;
     parser.addOption(QCommandLineOption(QStringLiteral("sections"), QStringLiteral("listing sections"),
                                         QStringLiteral("LIST"), QStringLiteral("settings,vfo,memory")));
+    parser.addOption(QCommandLineOption(QStringLiteral("pdf"), QStringLiteral("write the listing as PDF"),
+                                        QStringLiteral("OUT.pdf")));
     QStringList files;
     int model = 0, exitCode = kExitOk;
     if (!ParseWithModel("listing", args, 1, io, exitCode, files, model, parser)) return exitCode;
@@ -111,6 +114,8 @@ int RunListing(const QStringList& args, CliIo& io) {
     }
     CloneImage image;
     if (!Load(image, files[0], model, io)) return kExitFailure;
+    if (parser.isSet(QStringLiteral("pdf")))
+        return WriteListingPdf(image, sections, files[0], parser.value(QStringLiteral("pdf")), io);
     for (const auto& line : PrintListing(image, sections)) io.Out(QString::fromStdString(line));
     return kExitOk;
 }

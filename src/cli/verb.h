@@ -55,9 +55,13 @@ const Verb* FindVerb(const QString& name);
 int RunCli(const QStringList& arguments, CliIo& io);
 QStringList UsageText();  // what --help prints
 
-// Model names as the --model option takes them: "WR-K7J" (default),
-// "WR-K70E", "WR-K70T", "WR-K70K" -> RegionIndex 0..3. Case is ignored.
+// A model name of the model table as the --model option takes it ("WR-K7J",
+// the default, "WR-K70E", ...) -> its RegionIndex. Case is ignored.
 std::optional<int> ParseModel(const QString& name);
+
+// The model names for messages: "WR-K7J, WR-K70E, WR-K70T or WR-K70K", with
+// " (default)" after the first when markDefault.
+const std::string& ModelChoices(bool markDefault);
 
 // Shared parsing for verbs: --help of the verb and the --model option.
 void AddModelOption(QCommandLineParser& parser);

@@ -15,8 +15,8 @@ const std::vector<Verb>& AllVerbs() {
         {"check", "check FILE.WK7", "load a clone file and report every problem", RunCheck},
         {"export", "export [--model MODEL] FILE.WK7 OUT.csv", "write the channels of a clone file as CSV", RunExport},
         {"import", "import [--model MODEL] FILE.WK7 IN.csv OUT.WK7", "apply CSV rows to a clone file", RunImport},
-        {"listing", "listing [--sections LIST] [--model MODEL] FILE.WK7",
-         "print the listing of a clone file", RunListing},
+        {"listing", "listing [--pdf OUT.pdf] [--sections LIST] [--model MODEL] FILE.WK7",
+         "print the listing of a clone file, or write it as PDF", RunListing},
         {"read", "read --port PORT [--model MODEL] [--part PART] [--base FILE.WK7] OUT.WK7", "read the receiver into a clone file", RunRead},
         {"write", "write --port PORT [--model MODEL] [--part PART] FILE.WK7", "write a clone file into the receiver", RunWrite},
         {"emulate", "emulate [--model MODEL] [--image FILE.WK7] [--link PATH] [--save FILE.WK7] [--paced] [--fault F]...", "serve the receiver emulator on a pseudo-terminal", RunEmulate},
@@ -27,8 +27,9 @@ const std::vector<Verb>& AllVerbs() {
 // One line per option for --help; the link verbs add theirs (--port ...) here.
 const std::vector<OptionHelp>& AllOptionHelp() {
     static const std::vector<OptionHelp> options{
-        {"--model MODEL", "WR-K7J (default), WR-K70E, WR-K70T or WR-K70K"},
+        {"--model MODEL", ModelChoices(true).c_str()},
         {"--sections LIST", "listing sections: comma list of settings, vfo, memory (default all)"},
+        {"--pdf OUT.pdf", "write the listing as a PDF file instead of text lines"},
         {"--port PORT", "a device path, COM1..COM16, or emulator (the built-in emulator)"},
         {"--part PART", "all (default), settings, memory, bank or groups"},
         {"--base FILE", "the clone file a partial read starts from (default: New)"},

@@ -1,7 +1,7 @@
 #include <QCommandLineParser>
 
 #include "cli/link_verbs.h"
-#include "edit/new_image.h"
+#include "codecs/new_image.h"
 #include "files/clone_file.h"
 #include "ports/port_factory.h"
 

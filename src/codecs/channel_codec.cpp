@@ -5,6 +5,7 @@
 
 #include "codecs/record_layout.h"
 #include "core/hex.h"
+#include "core/models.h"
 
 namespace wrk7 {
 
@@ -113,9 +114,8 @@ int WrittenOptionCode(int model, double option) {
     constexpr int kTrain = 1;
     constexpr int kScr = 4;
     const int code = CodeByte(option);
-    const bool lacksScr = model != 1;    // every model but WR-K70E
-    const bool lacksTrain = model != 0;  // every model but WR-K7J
-    if ((code == kScr && lacksScr) || (code == kTrain && lacksTrain)) return 0;
+    const ModelInfo& m = Model(model);
+    if ((code == kScr && !m.hasScr) || (code == kTrain && !m.hasTrain)) return 0;
     return code;
 }
 

@@ -1,5 +1,7 @@
 #include "codecs/grid_text.h"
 
+#include "core/models.h"
+
 namespace wrk7 {
 
 namespace {
@@ -14,11 +16,20 @@ constexpr std::string_view kScrText = "Scr";
 constexpr char kNotApplicable = '-';  // a column the model has no use for
 
 // An option the model lacks is shown as OFF.
-void HideMissingOption(GridRow& row, int model) {
+void HideMissingOption(GridRow& row, const ModelInfo& model) {
     std::string& option = row[kOptionColumn];
-    const bool hideScr = model != 1;
-    const bool hideTrain = model != 0;
-    if ((hideScr && option == kScrText) || (hideTrain && option == kTrainText)) option.assign(OptionName[0]);
+    if ((!model.hasScr && option == kScrText) || (!model.hasTrain && option == kTrainText))
+        option.assign(OptionName[0]);
+}
+
+// Column 6 shows the carrier, the secret code (the text the Skip column
+// held) or nothing the model uses.
+void ShowCodeColumn(GridRow& row, const ModelInfo& model, const std::string& secretText) {
+    switch (model.codeColumn) {
+        case CodeColumn::kCarrier: break;
+        case CodeColumn::kSecret: row[kCarrierColumn] = secretText; break;
+        case CodeColumn::kNone: row[kCarrierColumn].assign(1, kNotApplicable); break;
+    }
 }
 
 GridRow Texts(const SlotFields& slot) {
@@ -40,32 +51,25 @@ GridRow MemoryGridRow(const CloneImage& image, int slot) {
     GridRow row = Texts(fields);
     const std::string secretText = row[kSkipColumn];
     row[kSkipColumn].assign(fields.Value(kSkip) != 0 ? 1 : 0, '*');
-    switch (image.RegionIndex) {
-        case 0: break;
-        case 1: row[kCarrierColumn] = secretText; break;
-        default: row[kCarrierColumn].assign(1, kNotApplicable); break;
-    }
-    HideMissingOption(row, image.RegionIndex);
+    const ModelInfo& model = Model(image.RegionIndex);
+    ShowCodeColumn(row, model, secretText);
+    HideMissingOption(row, model);
     return row;
 }
 
 GridRow VfoGridRow(const CloneImage& image, int band) {
     if (!IsValidBand(band)) return {};
-    const int model = image.RegionIndex;
-    if (model == 0 || model == 1) {
-        GridRow row = Texts(image.Vfo[band]);
-        if (model == 1) row[kCarrierColumn] = row[kSkipColumn];
-        HideMissingOption(row, model);
-        return row;
-    }
     GridRow row;
-    if (band >= VfoBandCount(model)) {
+    if (band >= VfoBandCount(image.RegionIndex)) {
         row.fill(std::string(1, kNotApplicable));
         return row;
     }
+    const ModelInfo& model = Model(image.RegionIndex);
     row = Texts(image.Vfo[band]);
-    row[kSkipColumn].assign(1, kNotApplicable);
-    row[kCarrierColumn].assign(1, kNotApplicable);
+    // Unlike the memory grid, the Skip column shows the secret code here,
+    // where the model uses one of the codes at all.
+    if (model.codeColumn == CodeColumn::kNone) row[kSkipColumn].assign(1, kNotApplicable);
+    ShowCodeColumn(row, model, row[kSkipColumn]);
     HideMissingOption(row, model);
     return row;
 }

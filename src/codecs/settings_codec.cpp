@@ -6,6 +6,7 @@
 #include <type_traits>
 
 #include "core/hex.h"
+#include "core/models.h"
 
 namespace wrk7 {
 
@@ -137,14 +138,6 @@ const std::array<SettingsByte, 23> kBlock1{{
     List(22, Bind<&S::cbbTimeSp>(), 8),
 }};
 
-// clang-format off
-constexpr std::string_view kBlock0K7J   = "A5000000000100000000000100000000010200010C0401010208000100141403";
-constexpr std::string_view kBlock0Other = "A5000000000100000000000100000000010200000C0401020208000100141403";
-constexpr std::string_view kBlock1K7J   = "0B0600010202000100000000000000001400000000000000FFFFFFFFFFFFFFFF";
-constexpr std::string_view kBlock1K70E  = "0B060001020200010000000000000000140000000000000000FFFFFFFFFFFFFF";
-constexpr std::string_view kBlock1Other = "0B040001020200010000000000000000140000000000000000FFFFFFFFFFFFFF";
-// clang-format on
-
 int Clamp(int v, int count) { return std::clamp(v, 0, count - 1); }
 
 // Spreads one block over the controls. A byte that is missing or not two
@@ -195,17 +188,9 @@ std::string EncodeBlock(std::string prefix, std::span<const SettingsByte> layout
 
 }  // namespace
 
-std::string DefaultSettingsBlock0(int model) {
-    return std::string(model == 0 ? kBlock0K7J : kBlock0Other);
-}
+std::string DefaultSettingsBlock0(int model) { return std::string(Model(model).settingsBlock0); }
 
-std::string DefaultSettingsBlock1(int model) {
-    switch (model) {
-        case 0: return std::string(kBlock1K7J);
-        case 1: return std::string(kBlock1K70E);
-        default: return std::string(kBlock1Other);
-    }
-}
+std::string DefaultSettingsBlock1(int model) { return std::string(Model(model).settingsBlock1); }
 
 void DecodeSettings(CloneImage& image) {
     if (image.SettingsBlock0.substr(0, 2) != ByteHex(kMarker)) {

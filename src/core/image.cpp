@@ -61,8 +61,11 @@ void SlotFields::ClearAll() {
     for (auto& t : texts_) t.clear();
 }
 
-CloneImage::CloneImage() {
-    for (int b = 0; b < 10; ++b) BankCount[b] = 100;
+CloneImage::CloneImage() { ResetBankTable(); }
+
+void CloneImage::ResetBankTable() {
+    BankCount.fill(0);
+    for (int b = 0; b < kDefaultBanks; ++b) BankCount[b] = kDefaultBankSize;
 }
 
 void CloneImage::ClearSlot(int slot) {

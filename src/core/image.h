@@ -33,7 +33,9 @@ inline constexpr int kFirstSearchPassSlot = 1100;
 inline constexpr int kFirstPrioritySlot = 1200;
 inline constexpr int kBanks = 50;
 inline constexpr int kGroups = 11;      // group 0 hidden, 1..10 shown
-inline constexpr int kGroupBanks = 54;  // banks 50..53 never set by the user
+inline constexpr int kGroupBanks = 54;
+inline constexpr int kDefaultBanks = 10;       // a new image's bank table:
+inline constexpr int kDefaultBankSize = 100;   // 10 banks of 100 channels  // banks 50..53 never set by the user
 
 // The display text of a coded field (0..8) for a number, exactly as the
 // decoders write it. Other fields give "".
@@ -94,6 +96,10 @@ struct CloneImage {
     // The count of bank b as text, as the bank page's count boxes show it.
     std::string BankText(int bank) const { return std::to_string(BankCount[bank]); }
     void MarkModified() { Modified = true; }
+    // Banks 0..9 of 100 channels each and the rest empty: the table a new
+    // image starts with. Their sum is the whole channel space, so the
+    // remainder (bank 50) is 0.
+    void ResetBankTable();
     // Wipes slot: all twelve fields and its enable flag.
     void ClearSlot(int slot);
 

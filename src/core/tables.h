@@ -7,6 +7,8 @@ namespace wrk7 {
 
 // Fixed reference tables. Record codes are indexes into these lists.
 
+// The models' names in RegionIndex order; all else that differs between
+// them is in the model table (models.h).
 inline constexpr int kModelCount = 4;  // RegionIndex 0..3
 inline constexpr std::array<std::string_view, kModelCount> ModelName{
     "WR-K7J", "WR-K70E", "WR-K70T", "WR-K70K"};
@@ -54,7 +56,9 @@ const std::array<std::string, 100>& ScanPairLabel();   // "P0A", "P0B" .. "P49B"
 inline constexpr int kCarrierJR = 28;
 std::string CarrierName(int code);
 
-// Band plans per model: 14 entries each; unused entries hold 0 and "".
+// Band plans per model (rows of the model table, models.h): 14 entries
+// each; unused entries hold 0 and "". A model number outside 0..3 reads the
+// nearest model's plan.
 struct Band {
     double low = 0;
     double high = 0;
@@ -64,7 +68,7 @@ inline constexpr int kBandCount = 14;
 const Band& BandPlan(int model, int band);
 inline std::string_view BandLabel(int model, int band) { return BandPlan(model, band).label; }
 double BandEdge(int model, int band, int edge);  // edge 0 lowest, 1 highest
-int VfoBandCount(int model);                      // 14 for models 0, 1; 8 for 2, 3
+int VfoBandCount(int model);                      // bands the VFO uses, from 0
 
 inline constexpr std::string_view AppTitle = "Korvan WR-K7/K70 Clone Utility";
 inline constexpr std::string_view FileHeaderLine = "Korvan  WR-K7  Clone  File Start";

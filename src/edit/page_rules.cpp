@@ -1,5 +1,6 @@
 #include "edit/page_rules.h"
 
+#include "core/models.h"
 #include "edit/bank.h"
 
 namespace wrk7 {
@@ -27,17 +28,11 @@ PageSwitch SwitchPage(const CloneImage& image, int clickedTab, bool reselecting)
 
 bool BeginModelSwitch(CloneImage& image, int model) {
     image.MarkModified();
-    return model >= 0 && model <= 3 && model != image.RegionIndex;
+    return FindModel(model) != nullptr && model != image.RegionIndex;
 }
 
-std::string_view CarrierColumnHeading(int regionIndex) {
-    switch (regionIndex) {
-        case 0: return "Carrier";
-        case 1: return "Scr";
-        default: return "-";
-    }
-}
+std::string_view CarrierColumnHeading(int regionIndex) { return Model(regionIndex).gridHeading; }
 
-bool ShowsWrK7Frames(int regionIndex) { return regionIndex == 0; }
+bool ShowsWrK7Frames(int regionIndex) { return Model(regionIndex).wrK7Frames; }
 
 }  // namespace wrk7

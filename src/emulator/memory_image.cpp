@@ -10,7 +10,7 @@
 #include "core/hex.h"
 #include "core/memory_map.h"
 #include "edit/bank.h"
-#include "edit/new_image.h"
+#include "codecs/new_image.h"
 
 namespace wrk7::emu {
 

@@ -1,10 +1,11 @@
 #include "files/listing.h"
 
 #include <cmath>
+#include <utility>
 
 #include "codecs/grid_text.h"
 #include "core/hex.h"
-#include "core/tables.h"
+#include "core/models.h"
 
 namespace wrk7 {
 
@@ -55,6 +56,18 @@ bool IsSkipMarked(double option) {
     return ((whole % 16) + 16) % 16 == 8;
 }
 
+// The sixth and seventh cells of a channel line: the skip mark beside the
+// code the model uses.
+std::pair<std::string, std::string> CodeCells(const ModelInfo& model, const SlotFields& f) {
+    const std::string skipMark = IsSkipMarked(f.Value(kOption)) ? "*" : " ";
+    switch (model.codeColumn) {
+        case CodeColumn::kCarrier: return {skipMark, f.Text(kCarrier)};
+        case CodeColumn::kSecret: return {RightAligned(FieldText(kSecret, f.Value(kSecret)), 3), skipMark};
+        case CodeColumn::kNone: break;
+    }
+    return {skipMark, "-"};
+}
+
 std::string_view SectionTitle(int k, std::string& bank) {
     if (k < kBanks) {
         bank = "Bank" + std::to_string(k);
@@ -76,8 +89,8 @@ std::string RightAligned(std::string_view text, std::size_t width) {
 ListingLines PrintSettingsSection(const CloneImage& image) {
     const SetModeSettings& s = image.Settings;
     ListingLines out{"Settings", ""};
-    if (image.RegionIndex >= 0 && image.RegionIndex < kModelCount)
-        out.push_back("Model = " + std::string(ModelName[static_cast<std::size_t>(image.RegionIndex)]));
+    if (const ModelInfo* model = FindModel(image.RegionIndex))
+        out.push_back("Model = " + std::string(model->name));
     out.push_back("Volume = " + std::to_string(s.Slider1));
     out.push_back("Squelch = " + std::to_string(s.Slider2));
     out.push_back(s.opbOpMode == 0   ? "Operating Mode = VFO"
@@ -87,7 +100,7 @@ ListingLines PrintSettingsSection(const CloneImage& image) {
     AddOption(out, "MONI key", kMoniCaption, s.opbMONI);
     AddOption(out, "MONI key Function", kKeyFuncCaption, s.opbKeyFunc);
     AddOption(out, "Auto Power Off", kApoCaption, s.opbAPO);
-    if (image.RegionIndex == 0) AddOption(out, "Bug Sensitive Level", kBugCaption, s.opbBug);
+    if (Model(image.RegionIndex).wrK7Frames) AddOption(out, "Bug Sensitive Level", kBugCaption, s.opbBug);
     AddSwitch(out, "Write Protect", s.chkWP);
     AddSwitch(out, "Auto Step", s.chkAutoStep);
     AddSwitch(out, "Battery Save", s.chkBS);
@@ -101,10 +114,10 @@ ListingLines PrintSettingsSection(const CloneImage& image) {
 }
 
 ListingLines PrintVfoSection(const CloneImage& image) {
-    const int model = image.RegionIndex;
+    const ListingHeadings& codes = Model(image.RegionIndex).vfoListing;
     ListingLines out{"", "VFO Data", ""};
-    out.push_back(Join({"Band", "Frequency", "Mode", "   Step", "Option", model == 1 ? "Secret" : "  -  ",
-                        model == 0 ? "Carrier" : "  -  ", " Tone", "Shift", "ShiftFreq.", "Note", "Name"}));
+    out.push_back(Join({"Band", "Frequency", "Mode", "   Step", "Option", codes.sixth, codes.seventh, " Tone",
+                        "Shift", "ShiftFreq.", "Note", "Name"}));
     for (int b = 0; b < kBandCount; ++b) {
         const GridRow row = VfoGridRow(image, b);
         out.push_back(Join({std::to_string(b), RightAligned(row[0], 11), row[1], RightAligned(row[2], 7), row[3],
@@ -115,7 +128,7 @@ ListingLines PrintVfoSection(const CloneImage& image) {
 }
 
 ListingLines PrintMemorySection(const CloneImage& image) {
-    const int model = image.RegionIndex;
+    const ModelInfo& model = Model(image.RegionIndex);
     ListingLines out{"", "Memory Bank", ""};
     bool any = false;
     for (bool e : image.ChannelEnable) any = any || e;
@@ -124,9 +137,8 @@ ListingLines PrintMemorySection(const CloneImage& image) {
         return out;
     }
     const std::string heading =
-        Join({"Ch", "Frequency", "Mode", "   Step", "Option", model == 1 ? "Secret" : "Skip",
-              model == 0 ? "Carrier" : model == 1 ? "Skip" : "  -  ", " Tone", "Shift", "ShiftFreq.", "Note",
-              "Name"});
+        Join({"Ch", "Frequency", "Mode", "   Step", "Option", model.memoryListing.sixth,
+              model.memoryListing.seventh, " Tone", "Shift", "ShiftFreq.", "Note", "Name"});
     int bankStart = 0;
     for (int k = 0; k < kBanks + 3; ++k) {
         int first = 0, count = 0;
@@ -155,9 +167,7 @@ ListingLines PrintMemorySection(const CloneImage& image) {
             const SlotFields& f = image.Mem[s];
             const std::string channel =
                 k == kBanks ? std::to_string(i / 2) + (i % 2 == 0 ? "A" : "B") : RightAligned(std::to_string(i), 3);
-            const std::string skipMark = IsSkipMarked(f.Value(kOption)) ? "*" : " ";
-            std::string sixth = model == 1 ? RightAligned(FieldText(kSecret, f.Value(kSecret)), 3) : skipMark;
-            std::string seventh = model == 0 ? f.Text(kCarrier) : model == 1 ? skipMark : "-";
+            const auto [sixth, seventh] = CodeCells(model, f);
             out.push_back(Join({channel, FormatFrequency(f.Value(kFreq)), f.Text(kMode), f.Text(kStep),
                                 f.Text(kOption), sixth, seventh, f.Text(kTone), f.Text(kShift), f.Text(kOffset),
                                 f.Text(kNote), f.Text(kName)}));

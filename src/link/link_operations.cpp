@@ -8,6 +8,7 @@
 #include "codecs/vfo_codec.h"
 #include "core/flag_block.h"
 #include "core/hex.h"
+#include "core/models.h"
 #include "core/tables.h"
 #include "edit/bank.h"
 
@@ -58,8 +59,7 @@ std::string ChannelWriteCommand(std::string_view bank, std::string_view position
 }
 
 std::string IdentificationCommand(int regionIndex) {
-    const int model = regionIndex >= 0 && regionIndex <= 2 ? regionIndex : 3;
-    return "KV~" + std::string(ModelName[static_cast<std::size_t>(model)]) + "\r";
+    return std::string(Model(regionIndex).identification) + "\r";
 }
 
 LinkSession::LinkSession(CloneImage& image, SerialPort& port, LinkOptions options)

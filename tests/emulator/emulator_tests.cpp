@@ -9,7 +9,7 @@
 #include "core/memory_map.h"
 #include "core/tables.h"
 #include "edit/bank.h"
-#include "edit/new_image.h"
+#include "codecs/new_image.h"
 #include "emulator/line_timing.h"
 #include "emulator/memory_image.h"
 #include "emulator/pty_server.h"

@@ -4,7 +4,7 @@
 #include <QString>
 
 #include "core/image.h"
-#include "edit/new_image.h"
+#include "codecs/new_image.h"
 
 namespace wrk7::testing {
 

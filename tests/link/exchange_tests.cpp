@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "edit/bank.h"
-#include "edit/new_image.h"
+#include "codecs/new_image.h"
 #include "link/port_names.h"
 #include "link_support.h"
 

@@ -2,7 +2,7 @@
 
 #include "codecs/channel_codec.h"
 #include "edit/bank.h"
-#include "edit/new_image.h"
+#include "codecs/new_image.h"
 #include "link_support.h"
 
 namespace wrk7::link {

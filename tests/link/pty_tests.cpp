@@ -3,7 +3,7 @@
 #include <thread>
 
 #include "core/memory_map.h"
-#include "edit/new_image.h"
+#include "codecs/new_image.h"
 #include "emulator/pty_server.h"
 #include "link_support.h"
 

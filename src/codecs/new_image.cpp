@@ -1,8 +1,7 @@
-#include "edit/new_image.h"
+#include "codecs/new_image.h"
 
 #include "codecs/settings_codec.h"
 #include "codecs/vfo_codec.h"
-#include "edit/bank.h"
 
 namespace wrk7 {
 
@@ -12,8 +11,7 @@ void NewCloneImage(CloneImage& image) {
     DecodeSettings(image);
     SetVfoDefaults(image);
     for (int s = 0; s < kSlotCount; ++s) image.ClearSlot(s);
-    for (int b = 0; b < kBanks; ++b) image.BankCount[b] = b < 10 ? 100 : 0;
-    UpdateBankTotal(image);
+    image.ResetBankTable();
     for (auto& group : image.GroupMember) group.fill(false);
     image.Modified = false;
 }

@@ -1,0 +1,61 @@
+#pragma once
+#include <QObject>
+#include <QPageLayout>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "core/image.h"
+#include "print/listing_document.h"
+
+class QIcon;
+class QPrinter;
+class QWidget;
+
+namespace wrk7 {
+
+class DlgPrint;
+class PrinterDialogs;
+class Prompter;
+
+// The File menu's printing commands: print the listing (PrintListing),
+// preview it, save it as PDF, and set up the page. All of them start with
+// the Print Selection dialog and print the same document; the printer and its
+// page set-up are kept between uses.
+class ListingPrint : public QObject {
+    Q_OBJECT
+public:
+    ListingPrint(QWidget* window, const CloneImage& image, Prompter& prompter);
+    ~ListingPrint() override;
+
+    void PrintListing();
+    void PrintPreview();
+    void ExportPdf();
+    void PrintSetup();
+
+    DlgPrint* Selection() const { return dlgPrint_; }
+    QPrinter& Printer() { return *printer_; }
+    // Tests put a fake in place of the platform's dialogs.
+    void SetDialogs(std::unique_ptr<PrinterDialogs> dialogs);
+    // The name the footer shows (the current clone file).
+    std::function<QString()> fileName;
+
+private:
+    // The Print Selection step: the document, or nothing when the dialog was
+    // closed or nothing is checked.
+    std::optional<print::ListingDocument> ChooseDocument();
+
+    QWidget* window_;
+    const CloneImage& image_;
+    Prompter& prompter_;
+    DlgPrint* dlgPrint_ = nullptr;
+    std::unique_ptr<QPrinter> printer_;
+    std::unique_ptr<PrinterDialogs> dialogs_;
+    QPageLayout::Orientation chosenOrientation_ = QPageLayout::Portrait;
+};
+
+// A printer for the toolbar: the theme's icon, or a drawn one.
+QIcon PrinterIcon();
+
+}  // namespace wrk7

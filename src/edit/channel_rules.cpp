@@ -1,0 +1,138 @@
+#include "edit/channel_rules.h"
+
+#include <cmath>
+
+#include "core/hex.h"
+#include "core/models.h"
+
+namespace wrk7 {
+
+namespace {
+
+constexpr double kLowestFrequency = 0.1, kHighestFrequency = 1299.995;  // MHz, memory slots
+constexpr double kOffsetLimit = 100;
+
+// Step and option codes (StepName, OptionName).
+constexpr int kStep10KHz = 3, kStep12_5KHz = 4, kStep1KHz = 16, kStep9KHz = 17;
+constexpr int kOptionNone = 0, kOptionTrain = 1, kOptionScr = 4;
+
+Verdict Accepted(std::string text) { return {Verdict::Kind::kAccepted, std::move(text), {}, {}}; }
+Verdict Restored(std::string text) { return {Verdict::Kind::kRestored, std::move(text), {}, {}}; }
+
+Verdict CellularRefusal(std::string restoredText) {
+    return {Verdict::Kind::kRefused, std::move(restoredText), "Frequency of the cellular phone",
+            {"It is a frequency of the cellular phone.", "It is not possible to set it."}};
+}
+
+Verdict SearchPassRefusal(std::string restoredText) {
+    return {Verdict::Kind::kRefused, std::move(restoredText), "ERROR",
+            {"The same frequency as other channels cannot be set in Search Pass bank."}};
+}
+
+long long Hz(double mhz) { return std::llround(mhz * 1'000'000.0); }
+
+bool IsSearchPassSlot(int slot) { return slot >= kFirstSearchPassSlot && slot < kFirstPrioritySlot; }
+
+// Another enabled search-pass entry holds mhz; compared in whole hertz, as
+// the receiver holds them.
+bool SearchPassHolds(const CloneImage& image, int slot, double mhz) {
+    for (int other = kFirstSearchPassSlot; other < kFirstPrioritySlot; ++other) {
+        if (other == slot || !image.ChannelEnable[other]) continue;
+        const SlotFields& o = image.Mem[other];
+        if (!o.IsEmpty() && Hz(o.Value(kFreq)) == Hz(mhz)) return true;
+    }
+    return false;
+}
+
+const SlotFields& SlotOrEmpty(const std::array<SlotFields, kSlotCount>& mem, int slot) {
+    static const SlotFields empty;
+    return IsValidSlot(slot) ? mem[static_cast<std::size_t>(slot)] : empty;
+}
+
+}  // namespace
+
+Verdict CheckMemoryFrequency(const CloneImage& image, int slot, double mhz) {
+    const SlotFields& stored = SlotOrEmpty(image.Mem, slot);
+    std::string restored = stored.IsEmpty() ? EmptyRowDefaults().Text(kFreq) : stored.Text(kFreq);
+    if (mhz < kLowestFrequency || mhz > kHighestFrequency) return Restored(std::move(restored));
+    if (InCellularGap(Model(image.RegionIndex), mhz)) return CellularRefusal(std::move(restored));
+    if (IsSearchPassSlot(slot) && SearchPassHolds(image, slot, mhz)) return SearchPassRefusal(std::move(restored));
+    return Accepted(FormatFrequency(mhz));
+}
+
+Verdict CheckVfoFrequency(const CloneImage& image, int band, double mhz) {
+    const Band& edges = BandPlan(image.RegionIndex, band);
+    const ModelInfo& model = Model(image.RegionIndex);
+    const bool inBand = !(mhz < edges.low || mhz > edges.high);
+    if (inBand && !InCellularGap(model, mhz)) return Accepted(FormatFrequency(mhz));
+    // Back to the band's own frequency; a band that holds none (or one outside
+    // its range, from a file) gets its lower edge instead, so OK never stores
+    // a frequency the band cannot tune.
+    const double stored = IsValidBand(band) ? image.Vfo[static_cast<std::size_t>(band)].Value(kFreq) : 0;
+    const bool storedTunable = stored >= edges.low && stored <= edges.high && !InCellularGap(model, stored);
+    std::string restored = FormatFrequency(storedTunable ? stored : edges.low);
+    return inBand ? CellularRefusal(std::move(restored)) : Restored(std::move(restored));
+}
+
+Verdict CheckOffset(const SlotFields& stored, double mhz) {
+    if (!(mhz >= kOffsetLimit || mhz < 0)) return Accepted(FormatOffset(mhz));
+    double restored = stored.Value(kOffset);
+    if (!(restored >= 0 && restored < kOffsetLimit)) restored = 0;
+    return Restored(FormatOffset(restored));
+}
+
+StepOffer VfoStepOffer(int regionIndex, int band, double storedStep) {
+    StepOffer offer;
+    // A model number the table does not know gets the 14-band models' band 1.
+    const ModelInfo* model = FindModel(regionIndex);
+    const bool band1OneStep = model == nullptr || model->band1OneStep;
+    if (band == 0 || (band == 1 && band1OneStep)) {
+        // These bands tune in one step only.
+        const int only = band == 0 ? kStep1KHz : kStep9KHz;
+        offer.enabled[only] = true;
+        offer.selected = only;
+        return offer;
+    }
+    offer.enabled.fill(true);
+    offer.enabled[kStep1KHz] = offer.enabled[kStep9KHz] = false;
+    const int stored = ChoiceIndex(storedStep, kStepChoices);
+    const int replacement = band == 1 ? kStep10KHz : kStep12_5KHz;
+    offer.selected = stored == kStep1KHz || stored == kStep9KHz ? replacement : stored;
+    return offer;
+}
+
+std::array<bool, kOptionChoices> OfferedOptions(int regionIndex) {
+    std::array<bool, kOptionChoices> offered;
+    offered.fill(true);
+    offered[kOptionTrain] = Model(regionIndex).hasTrain;
+    offered[kOptionScr] = Model(regionIndex).hasScr;
+    return offered;
+}
+
+int VfoOptionChoice(int regionIndex, double storedOption) {
+    const int option = ChoiceIndex(storedOption, kOptionChoices);
+    if (option >= 0 && !OfferedOptions(regionIndex)[static_cast<std::size_t>(option)]) return kOptionNone;
+    return option;
+}
+
+SlotFields EmptyRowDefaults() {
+    SlotFields d;
+    d.Set(kFreq, 145);
+    d.Set(kMode, 0);     // FM
+    d.Set(kStep, 6);     // 20KHz
+    d.Set(kOption, kOptionNone);
+    d.Set(kSecret, kUnsetSecretCode);
+    d.Set(kCarrier, kUnsetCarrierCode);
+    d.Set(kTone, 8);     // 88.5Hz
+    d.Set(kShift, 0);    // OFF
+    d.Set(kOffset, 0.6);
+    return d;
+}
+
+int ChoiceIndex(double value, int count) {
+    if (!std::isfinite(value) || value < 0 || value >= count) return -1;
+    const double whole = std::floor(value);
+    return whole == value ? static_cast<int>(whole) : -1;
+}
+
+}  // namespace wrk7

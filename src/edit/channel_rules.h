@@ -1,0 +1,65 @@
+#pragma once
+#include <array>
+#include <string>
+#include <vector>
+
+#include "core/image.h"
+
+namespace wrk7 {
+
+// The rules of the channel editor, free of any dialog: what a frequency or an
+// offset entry leads to, which steps and options a band and model offer, and
+// what an empty row starts with. The editor binds its controls to them; an
+// import or a paste can apply the same rules to its values.
+
+// The outcome of checking one entry. The text is what the entry shows
+// afterwards: reformatted when accepted, the value it falls back to
+// otherwise. A refusal the user must be told about carries its message.
+struct Verdict {
+    enum class Kind { kAccepted, kRestored, kRefused };
+    Kind kind = Kind::kAccepted;
+    std::string text;
+    std::string title;               // kRefused: the message box title
+    std::vector<std::string> lines;  // kRefused: its lines
+
+    bool Accepted() const { return kind == Kind::kAccepted; }
+};
+
+// A memory slot's frequency: the range 0.1..1299.995 MHz, the model's
+// cellular ranges, and for a search-pass entry the frequencies the other
+// enabled entries hold.
+Verdict CheckMemoryFrequency(const CloneImage& image, int slot, double mhz);
+// A VFO band's frequency: the band's edges and the model's cellular ranges.
+Verdict CheckVfoFrequency(const CloneImage& image, int band, double mhz);
+// An offset below 100 MHz and not negative; stored: the slot or band edited.
+Verdict CheckOffset(const SlotFields& stored, double mhz);
+
+inline constexpr int kStepChoices = 18;    // steps a user can pick (codes 0..17)
+inline constexpr int kOptionChoices = 5;   // None, Train, Tone, Reverse, Secret
+inline constexpr int kShiftChoices = 3;
+inline constexpr int kModeChoices = 3;
+
+// The steps a VFO band offers and the one preselected (-1: none).
+struct StepOffer {
+    std::array<bool, kStepChoices> enabled{};
+    int selected = -1;
+};
+StepOffer VfoStepOffer(int regionIndex, int band, double storedStep);
+
+// The options a model offers (a code it lacks is never stored through the editor).
+std::array<bool, kOptionChoices> OfferedOptions(int regionIndex);
+// The option a VFO band opens with: its own, or None when the model lacks it
+// (-1: the stored value is no option code).
+int VfoOptionChoice(int regionIndex, double storedOption);
+
+// What an empty memory row opens with; enabled, no note, no name.
+SlotFields EmptyRowDefaults();
+// The codes stored when the secret or carrier list has nothing selected.
+inline constexpr int kUnsetSecretCode = 11;
+inline constexpr int kUnsetCarrierCode = kCarrierJR;
+
+// A stored code as a choice index: -1 unless a whole number in 0..count-1
+// (a value from a file may be anything).
+int ChoiceIndex(double value, int count);
+
+}  // namespace wrk7
