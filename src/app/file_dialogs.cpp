@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include "core/tables.h"
+
 namespace wrk7 {
 
 namespace {
@@ -36,6 +38,11 @@ QString FirstExtension(std::string_view filter) {
     const QString extension = pattern.section(QLatin1Char('.'), -1);
     return pattern.startsWith(QLatin1String("*.")) && !extension.contains(QLatin1Char('*')) ? extension
                                                                                            : QString();
+}
+
+QString SuggestedName(const QString& currentFile, int regionIndex, const QString& extension) {
+    if (!currentFile.isEmpty()) return WithReplacedExtension(currentFile, extension);
+    return FromView(ModelName[static_cast<std::size_t>(regionIndex)]) + QLatin1Char('.') + extension;
 }
 
 QString WithExtension(const QString& path, const QString& extension) {

@@ -123,7 +123,6 @@ private:
     Prompter::Answer AskSaveChanges();
     bool SaveTo(const QString& path);
     QString ChooseFile(const char* command, std::string_view filter, const QString& suggestion, bool save);
-    QString SuggestedFile(const QString& extension) const;
     QString CurrentFolder() const;
     void ShowMessages(const std::vector<std::string>& messages);
     void EditMemoryRow(int row);

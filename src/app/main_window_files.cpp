@@ -12,7 +12,6 @@
 #include "app/memory_page.h"
 #include "app/settings_pages.h"
 #include "codecs/new_image.h"
-#include "core/tables.h"
 #include "files/clone_file.h"
 #include "files/csv.h"
 
@@ -24,12 +23,6 @@ QString MainWindow::ChooseFile(const char* command, std::string_view filter, con
     // Open's filter shows only names with the extension, so a save never
     // leaves it off.
     return save ? WithExtension(path, FirstExtension(filter)) : path;
-}
-
-QString MainWindow::SuggestedFile(const QString& extension) const {
-    if (!currentFile_.isEmpty()) return WithReplacedExtension(currentFile_, extension);
-    const std::string_view model = ModelName[static_cast<std::size_t>(image_.RegionIndex)];
-    return QString::fromUtf8(model.data(), static_cast<qsizetype>(model.size())) + QLatin1Char('.') + extension;
 }
 
 QString MainWindow::CurrentFolder() const {
@@ -81,7 +74,7 @@ bool MainWindow::Save() {
 
 bool MainWindow::SaveAs() {
     const QString path =
-        ChooseFile("mnuSaveAs", kCloneFileFilter, currentFile_.isEmpty() ? SuggestedFile(QStringLiteral("WK7")) : currentFile_, true);
+        ChooseFile("mnuSaveAs", kCloneFileFilter, currentFile_.isEmpty() ? SuggestedName(currentFile_, image_.RegionIndex, QStringLiteral("WK7")) : currentFile_, true);
     if (path.isEmpty()) return false;
     return SaveTo(path);
 }
@@ -119,7 +112,7 @@ void MainWindow::Import() {
 }
 
 void MainWindow::Export() {
-    const QString path = ChooseFile("mnuExport", kCsvFilter, SuggestedFile(QStringLiteral("csv")), true);
+    const QString path = ChooseFile("mnuExport", kCsvFilter, SuggestedName(currentFile_, image_.RegionIndex, QStringLiteral("csv")), true);
     if (path.isEmpty()) return;
     const FileResult r = ExportCsv(image_, path);
     if (!r.ok) ShowMessages(r.messages);
