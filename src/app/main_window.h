@@ -16,6 +16,7 @@
 class QAction;
 class QLabel;
 class QProgressBar;
+class QSettings;
 class QPushButton;
 class QTabWidget;
 class QTableView;
@@ -42,6 +43,7 @@ struct AppOptions {
     std::optional<PortFileDirs> portDirs;  // default: beside the program
     QString settingsFile;                // placement store; default: the user's store
     QString backupFolder;                // default: DefaultBackupFolder()
+    QString traceFolder;                 // default: DefaultTraceFolder()
     std::optional<UiLanguage> language;   // default: the system's UI language
 };
 
@@ -74,6 +76,8 @@ public:
     void CancelTransfer();
     void ShowComDialog();
     void ShowAbout();
+    void OpenLastTrace();
+    bool QuickRead() const;
 
     // Widgets the tests drive.
     QTabWidget* Tabs() const { return tabs_; }
@@ -95,6 +99,8 @@ public:
     // Where files are chosen; tests answer without a dialog. A save's
     // extension is added to the answer afterwards, as the dialog adds it.
     std::function<QString(QWidget* parent, const FileRequest& request)> chooseFile;
+    // Opens a file with the desktop's viewer; tests record it instead.
+    std::function<bool(const QString& path)> openFile;
 
 signals:
     void transferFinished(int code);
@@ -140,6 +146,13 @@ private:
     void SetImageEditable(bool editable);
     void Unload();
     void ResetPort();
+    // The per-user settings store (a file of the tests' choosing), and the
+    // link choices the window keeps in it.
+    std::unique_ptr<QSettings> SettingsStore() const;
+    void LoadLinkChoices();
+    void SaveLinkChoices(QSettings& store) const;
+    // Saves the trace of the transfer just finished among the newest ones.
+    void KeepTrace();
 
     AppOptions options_;
     Prompter* prompter_;
@@ -148,6 +161,7 @@ private:
     QString currentFile_;
     int portNumber_ = kDefaultPort;
     std::optional<QString> portOverride_;
+    QString devicePath_;  // typed into the port dialog; used instead of the number
     bool tabStripFlag_ = false;
     bool closingDuringTransfer_ = false;
     bool transferWrite_ = false;
@@ -174,6 +188,7 @@ private:
     QAction* actToolBar_ = nullptr;
     QAction* actStatusBar_ = nullptr;
     QAction* actComSetup_ = nullptr;
+    QAction* actQuickRead_ = nullptr;
     DlgModify* dlgModify_ = nullptr;
     ComDialog* comDialog_ = nullptr;
     AboutBox* aboutBox_ = nullptr;

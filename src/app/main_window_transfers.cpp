@@ -15,6 +15,7 @@
 #include "app/settings_pages.h"
 #include "app/vfo_table_model.h"
 #include "core/transfer_merge.h"
+#include "link/serial_trace.h"
 #include "ports/port_factory.h"
 
 namespace wrk7 {
@@ -50,11 +51,14 @@ void MainWindow::Start(bool write, link::Part part) {
     // whether the operation itself marked the image.
     CloneImage work = image_;
     work.Modified = false;
-    TransferRunner::Operation op = [write, part](CloneImage& image, link::SerialPort& port,
-                                                 const link::LinkOptions& options) {
-        return write ? link::RunWrite(part, image, port, options) : link::RunRead(part, image, port, options);
+    const bool quick = QuickRead();
+    TransferRunner::Operation op = [write, part, quick](CloneImage& image, link::SerialPort& port,
+                                                        const link::LinkOptions& options) {
+        link::LinkOptions chosen = options;
+        chosen.quickRead = quick;
+        return write ? link::RunWrite(part, image, port, chosen) : link::RunRead(part, image, port, chosen);
     };
-    if (!runner_->Start(work, std::move(op))) {
+    if (!runner_->Start(work, std::move(op), link::TransferTitle(write, part, quick))) {
         imageBeforeTransfer_.reset();
         SetTransferUi(false);
     }
@@ -96,6 +100,7 @@ void MainWindow::OnTransferFinished(const link::LinkResult& result) {
     }
     imageBeforeTransfer_.reset();
     SetTransferUi(false);
+    KeepTrace();
     if (!undone) ShowTransferredParts();
     if (closingDuringTransfer_) return;  // the close asks its own question
     using link::Part;
