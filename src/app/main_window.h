@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 
+#include "app/file_dialogs.h"
 #include "app/prompter.h"
 #include "app/string_table.h"
 #include "app/transfer_runner.h"
@@ -26,6 +27,7 @@ namespace wrk7 {
 class AboutBox;
 class BankPage;
 class ComDialog;
+class ElidedLabel;
 class DlgModify;
 class ListingPrint;
 class MemoryPage;
@@ -44,9 +46,6 @@ struct AppOptions {
     QString traceFolder;                 // default: DefaultTraceFolder()
     std::optional<UiLanguage> language;   // default: the system's UI language
 };
-
-// "Text (*.x)|*.x|All Files (*.*)|*.*" -> "Text (*.x);;All Files (*.*)".
-QString QtFilter(std::string_view filter);
 
 // frmMain: the four pages, menus, toolbar, progress bar and status bar. It
 // owns the image and routes every command to the domain, file and link code.
@@ -98,12 +97,9 @@ public:
     const StringTable& Strings() const { return table_; }
     ListingPrint* Printing() const { return printing_; }
 
-    // Where files are chosen; tests answer without a dialog. save: a save
-    // dialog (asks before overwriting) instead of an open dialog.
-    std::function<QString(QWidget* parent, const QString& filter, bool save)> chooseFile;
-    // Export's save dialog, which also tells the file type chosen; without
-    // it Export uses chooseFile (this program's CSV) or the real dialog.
-    std::function<QString(QWidget* parent, const QString& filter, QString* selectedFilter)> chooseFileAndType;
+    // Where files are chosen; tests answer without a dialog. A save's
+    // extension is added to the answer afterwards, as the dialog adds it.
+    std::function<QString(QWidget* parent, const FileRequest& request)> chooseFile;
     // Opens a file with the desktop's viewer; tests record it instead.
     std::function<bool(const QString& path)> openFile;
 
@@ -114,6 +110,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void BuildBarToggles();
     void BuildActions();
     void BuildMenus();
     void BuildToolBar();
@@ -132,6 +129,9 @@ private:
     void UpdateCaption();
     Prompter::Answer AskSaveChanges();
     bool SaveTo(const QString& path);
+    QString ChooseFile(const char* command, std::string_view filter, const QString& suggestion, bool save,
+                       QString* chosenFilter = nullptr);
+    QString CurrentFolder() const;
     void ShowMessages(const std::vector<std::string>& messages);
     void EditMemoryRow(int row);
     void EditVfoRow(int row);
@@ -144,7 +144,13 @@ private:
     void Start(bool write, link::Part part);
     void OnTransferFinished(const link::LinkResult& result);
     void MergeTransfer(const CloneImage& worked);
+    void ShowTransferredParts();
+    // Makes snapshot the window's image and shows it on every page.
+    void RestoreImage(const CloneImage& snapshot);
     void SetTransferUi(bool running);
+    // While false, every command that changes or replaces the image is
+    // disabled; viewing, saving a copy and Help stay.
+    void SetImageEditable(bool editable);
     void Unload();
     void ResetPort();
     // The per-user settings store (a file of the tests' choosing), and the
@@ -168,6 +174,9 @@ private:
     bool transferWrite_ = false;
     link::Part transferPart_ = link::Part::kAll;
     int rememberedRow_ = 1;
+    // The image as it was when the running transfer started (the window's
+    // image stays so until the end: it is read-only meanwhile).
+    std::optional<CloneImage> imageBeforeTransfer_;
 
     QTabWidget* tabs_ = nullptr;
     SettingsPages* settingsPages_ = nullptr;
@@ -177,7 +186,7 @@ private:
     VfoTableModel* vfoModel_ = nullptr;
     QProgressBar* progress_ = nullptr;
     QPushButton* cmdCancel_ = nullptr;
-    QLabel* statusText_ = nullptr;
+    ElidedLabel* statusText_ = nullptr;
     QLabel* statusDate_ = nullptr;
     QLabel* statusTime_ = nullptr;
     QToolBar* toolBar_ = nullptr;

@@ -1,9 +1,9 @@
 // The CHIRP list import and export, and File > Compare With...
-#include <QFileDialog>
 #include <QTableView>
 
 #include "app/bank_page.h"
 #include "app/compare_dialog.h"
+#include "app/file_dialogs.h"
 #include "app/import_placement_dialog.h"
 #include "app/import_report_dialog.h"
 #include "app/main_window.h"
@@ -40,28 +40,21 @@ void MainWindow::PlaceChirpList(const std::string& text, std::optional<int> firs
 }
 
 QString MainWindow::ChooseExportFile(bool* chirp) {
-    const std::string own(kCsvFilter);
-    const std::size_t firstType = own.find('|', own.find('|') + 1) + 1;
-    const QString filter = QtFilter(own.substr(0, firstType) + std::string(kChirpCsvFilter) + '|' + own.substr(firstType));
-    const QString chirpType = QtFilter(kChirpCsvFilter);
-    QString selected;
-    QString path;
-    if (chooseFileAndType) {
-        path = chooseFileAndType(this, filter, &selected);
-    } else if (chooseFile) {
-        path = chooseFile(this, filter, true);
-    } else {
-        path = QFileDialog::getSaveFileName(this, QString(), QString(), filter, &selected);
-    }
-    *chirp = selected == chirpType;
+    // This program's CSV first (the default type), then CHIRP's, then the rest.
+    static const std::string filter = [] {
+        const std::string own(kCsvFilter);
+        const std::size_t firstType = own.find('|', own.find('|') + 1) + 1;
+        return own.substr(0, firstType) + std::string(kChirpCsvFilter) + '|' + own.substr(firstType);
+    }();
+    QString chosen;
+    const QString path =
+        ChooseFile("mnuExport", filter, SuggestedName(currentFile_, image_.RegionIndex, QStringLiteral("csv")), true, &chosen);
+    *chirp = chosen == QtFilter(kChirpCsvFilter);
     return path;
 }
 
 void MainWindow::CompareWith() {
-    const QString filter = QtFilter(kCloneFileFilter);
-    const QString path = chooseFile ? chooseFile(this, filter, false)
-                                    : QFileDialog::getOpenFileName(this, QString(), QString(), filter, nullptr,
-                                                                   QFileDialog::ReadOnly);
+    const QString path = ChooseFile("mnuCompare", kCloneFileFilter, CurrentFolder(), false);
     if (path.isEmpty()) return;
     CloneImage other;
     other.RegionIndex = image_.RegionIndex;
