@@ -24,8 +24,10 @@
 #include "app/about_box.h"
 #include "app/backups.h"
 #include "app/bank_page.h"
+#include "app/bar_toggle.h"
 #include "app/com_dialog.h"
 #include "app/dlg_modify.h"
+#include "app/elided_label.h"
 #include "app/memory_page.h"
 #include "app/memory_table_model.h"
 #include "app/serial_traces.h"
@@ -65,6 +67,7 @@ MainWindow::MainWindow(AppOptions options, Prompter* prompter, QWidget* parent)
     });
     connect(runner_, &TransferRunner::finished, this, &MainWindow::OnTransferFinished);
     BuildPages();
+    BuildBarToggles();
     BuildActions();
     BuildMenus();
     BuildToolBar();
@@ -140,6 +143,19 @@ void MainWindow::BuildPages() {
     setCentralWidget(central);
 }
 
+void MainWindow::BuildBarToggles() {
+    toolBar_ = addToolBar(QStringLiteral("Toolbar1"));
+    toolBar_->setObjectName(QStringLiteral("Toolbar1"));
+    toolBar_->setMovable(false);
+    // View's items are the bars' own switches, so the tool bar's right-click
+    // menu and View agree.
+    actToolBar_ = toolBar_->toggleViewAction();
+    actToolBar_->setObjectName(QStringLiteral("mnuToolBar"));
+    actToolBar_->setText(QStringLiteral("1011"));
+    actStatusBar_ = new BarToggle(statusBar(), QStringLiteral("1100"), this);
+    actStatusBar_->setObjectName(QStringLiteral("mnuStatusBar"));
+}
+
 void MainWindow::BuildActions() {
     // Design captions are the numbers of the caption table; the table
     // replaces them when the window loads.
@@ -155,15 +171,10 @@ void MainWindow::BuildActions() {
     make("mnuSaveAs", "1004", [this] { SaveAs(); });
     make("mnuImport", "1201", [this] { Import(); });
     make("mnuExport", "1202", [this] { Export(); });
+    make("mnuCompare", "1210", [this] { CompareWith(); });
     BuildPrintActions();
     make("mnuExit", "1007", [this] { close(); });
     actModify_ = make("mnuModify", "1009", [this] { Modify(); });
-    actToolBar_ = make("mnuToolBar", "1011", [this] { toolBar_->setVisible(actToolBar_->isChecked()); });
-    actToolBar_->setCheckable(true);
-    actToolBar_->setChecked(true);
-    actStatusBar_ = make("mnuStatusBar", "1100", [this] { statusBar()->setVisible(actStatusBar_->isChecked()); });
-    actStatusBar_->setCheckable(true);
-    actStatusBar_->setChecked(true);
     transferActions_ = {
         make("mnuReadSettings", "1205", [this] { StartRead(link::Part::kSettings); }),
         make("mnuReadMemory", "1206", [this] { StartRead(link::Part::kMemory); }),
@@ -190,7 +201,7 @@ void MainWindow::BuildMenus() {
     QMenu* file = menu(nullptr, "mnuFile", "1000");
     file->addActions({act("mnuNew"), act("mnuOpen"), act("mnuSave"), act("mnuSaveAs")});
     file->addSeparator();
-    file->addActions({act("mnuImport"), act("mnuExport")});
+    file->addActions({act("mnuImport"), act("mnuExport"), act("mnuCompare")});
     file->addSeparator();
     file->addActions({act("mnuPrintSetup"), act("mnuPrint"), act("mnuPrintPreview"), act("mnuExportPdf")});
     file->addSeparator();
@@ -212,9 +223,6 @@ void MainWindow::BuildMenus() {
 }
 
 void MainWindow::BuildToolBar() {
-    toolBar_ = addToolBar(QStringLiteral("Toolbar1"));
-    toolBar_->setObjectName(QStringLiteral("Toolbar1"));
-    toolBar_->setMovable(false);
     struct Button {
         const char* key;
         const char* tip;
@@ -243,7 +251,7 @@ void MainWindow::BuildToolBar() {
 }
 
 void MainWindow::BuildStatusBar() {
-    statusText_ = new QLabel;
+    statusText_ = new ElidedLabel;
     statusText_->setObjectName(QStringLiteral("sbrText"));
     statusDate_ = new QLabel;
     statusDate_->setObjectName(QStringLiteral("sbrDate"));
@@ -324,7 +332,7 @@ void MainWindow::SwitchTo(int tab) {
     const PageSwitch s = SwitchPage(image_, tab, tabStripFlag_);
     if (s.showTotalError) prompter_->Error(this, QStringLiteral("ERROR"), QStringList{FromView(kTotalMustBe1000Message)});
     SelectPageDirect(s.page);
-    actModify_->setEnabled(s.modifyEnabled);
+    actModify_->setEnabled(s.modifyEnabled && !runner_->IsRunning());
     if (s.rebuildMemoryGrid) {
         memoryPage_->Model()->RebuildRowLabels();
         ChangeFont();
@@ -368,7 +376,18 @@ void MainWindow::ApplyImageToUi() {
     memoryPage_->Model()->Refresh();
 }
 
+void MainWindow::RestoreImage(const CloneImage& snapshot) {
+    const int row = memoryPage_->CurrentRow();
+    image_ = snapshot;
+    ApplyImageToUi();
+    memoryPage_->SelectRow(row);
+}
+
 void MainWindow::OnModelClicked(int model) {
+    if (runner_->IsRunning()) {
+        settingsPages_->ShowModel();  // the image is read-only meanwhile
+        return;
+    }
     if (!BeginModelSwitch(image_, model)) return;
     // The model change resets the image, so it offers to save first.
     const Prompter::Answer answer = AskSaveChanges();
@@ -395,7 +414,20 @@ void MainWindow::Modify() {
     }
 }
 
+void MainWindow::SetImageEditable(bool editable) {
+    // An editor left open would store its entry over what a transfer brings.
+    if (!editable && dlgModify_ && dlgModify_->isVisible()) dlgModify_->reject();
+    settingsPages_->SetEditable(editable);
+    memoryPage_->SetEditable(editable);
+    bankPage_->SetEditable(editable);
+    // The window sets this up before its menus exist.
+    for (const char* name : {"mnuNew", "mnuOpen", "mnuImport", "tbr_新規作成", "tbr_開く"})
+        if (QAction* a = Action(QString::fromUtf8(name))) a->setEnabled(editable);
+    if (actModify_) actModify_->setEnabled(editable && PageAllowsModify(CurrentPage()));
+}
+
 void MainWindow::EditMemoryRow(int row) {
+    if (runner_->IsRunning()) return;  // the image is read-only meanwhile
     if (dlgModify_->OpenMemoryEditor(image_, row, memoryPage_->Grid())) {
         memoryPage_->Model()->Refresh();
         memoryPage_->SelectRow(row);
@@ -403,6 +435,7 @@ void MainWindow::EditMemoryRow(int row) {
 }
 
 void MainWindow::EditVfoRow(int row) {
+    if (runner_->IsRunning()) return;
     if (dlgModify_->OpenVfoEditor(image_, row, vfoGrid_)) {
         vfoModel_->Refresh();
         vfoGrid_->selectRow(row - 1);

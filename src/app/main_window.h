@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 
+#include "app/file_dialogs.h"
 #include "app/prompter.h"
 #include "app/string_table.h"
 #include "app/transfer_runner.h"
@@ -27,6 +28,7 @@ namespace wrk7 {
 class AboutBox;
 class BankPage;
 class ComDialog;
+class ElidedLabel;
 class DlgModify;
 class FindBar;
 class GridClipboard;
@@ -71,6 +73,7 @@ public:
     bool SaveAs();
     void Import();
     void Export();
+    void CompareWith();
     void Modify();
     void StartRead(link::Part part);
     void StartWrite(link::Part part);
@@ -102,9 +105,9 @@ public:
     // selected rows (main_window_editing.cpp).
     QMenu* GridMenu(QTableView* grid);
 
-    // Where files are chosen; tests answer without a dialog. save: a save
-    // dialog (asks before overwriting) instead of an open dialog.
-    std::function<QString(QWidget* parent, const QString& filter, bool save)> chooseFile;
+    // Where files are chosen; tests answer without a dialog. A save's
+    // extension is added to the answer afterwards, as the dialog adds it.
+    std::function<QString(QWidget* parent, const FileRequest& request)> chooseFile;
     // Opens a file with the desktop's viewer; tests record it instead.
     std::function<bool(const QString& path)> openFile;
 
@@ -115,6 +118,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void BuildBarToggles();
     void BuildActions();
     void BuildMenus();
     void BuildToolBar();
@@ -136,14 +140,28 @@ private:
     void UpdateCaption();
     Prompter::Answer AskSaveChanges();
     bool SaveTo(const QString& path);
+    QString ChooseFile(const char* command, std::string_view filter, const QString& suggestion, bool save,
+                       QString* chosenFilter = nullptr);
+    QString CurrentFolder() const;
     void ShowMessages(const std::vector<std::string>& messages);
     void EditMemoryRow(int row);
     void EditVfoRow(int row);
+    // CHIRP lists and the compare window (main_window_chirp.cpp).
+    bool ImportChirpList(const QString& path);  // false: not such a list
+    void PlaceChirpList(const std::string& text, std::optional<int> firstSlot);
+    QString ChooseExportFile(bool* chirp);
+    void SelectMemorySlot(int slot);
 
     void Start(bool write, link::Part part);
     void OnTransferFinished(const link::LinkResult& result);
     void MergeTransfer(const CloneImage& worked);
+    void ShowTransferredParts();
+    // Makes snapshot the window's image and shows it on every page.
+    void RestoreImage(const CloneImage& snapshot);
     void SetTransferUi(bool running);
+    // While false, every command that changes or replaces the image is
+    // disabled; viewing, saving a copy and Help stay.
+    void SetImageEditable(bool editable);
     void Unload();
     void ResetPort();
     // The per-user settings store (a file of the tests' choosing), and the
@@ -167,6 +185,9 @@ private:
     bool transferWrite_ = false;
     link::Part transferPart_ = link::Part::kAll;
     int rememberedRow_ = 1;
+    // The image as it was when the running transfer started (the window's
+    // image stays so until the end: it is read-only meanwhile).
+    std::optional<CloneImage> imageBeforeTransfer_;
 
     QTabWidget* tabs_ = nullptr;
     SettingsPages* settingsPages_ = nullptr;
@@ -176,7 +197,7 @@ private:
     VfoTableModel* vfoModel_ = nullptr;
     QProgressBar* progress_ = nullptr;
     QPushButton* cmdCancel_ = nullptr;
-    QLabel* statusText_ = nullptr;
+    ElidedLabel* statusText_ = nullptr;
     QLabel* statusDate_ = nullptr;
     QLabel* statusTime_ = nullptr;
     QToolBar* toolBar_ = nullptr;

@@ -1,7 +1,7 @@
 // The File commands, the save question and the close sequence.
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFileDialog>
+#include <QFileInfo>
 #include <QScreen>
 #include <QSettings>
 
@@ -12,34 +12,32 @@
 #include "app/memory_page.h"
 #include "app/settings_pages.h"
 #include "codecs/new_image.h"
+#include "files/chirp_csv.h"
 #include "files/clone_file.h"
 #include "files/csv.h"
 
 namespace wrk7 {
 
-namespace {
-
-// "Text (*.x)|*.x|All Files (*.*)|*.*" -> "Text (*.x);;All Files (*.*)".
-QString QtFilter(std::string_view filter) {
-    const QStringList parts = QString::fromUtf8(filter.data(), static_cast<qsizetype>(filter.size())).split(QLatin1Char('|'));
-    QStringList names;
-    for (int i = 0; i < parts.size(); i += 2) names << parts[i];
-    return names.join(QStringLiteral(";;"));
+QString MainWindow::ChooseFile(const char* command, std::string_view filter, const QString& suggestion, bool save,
+                               QString* chosenFilter) {
+    const FileRequest request{DialogTitle(Action(QString::fromLatin1(command))->text()), filter, suggestion, save,
+                              chosenFilter};
+    const QString path = chooseFile ? chooseFile(this, request) : RunFileDialog(this, request);
+    // Open's filter shows only names with the extension, so a save never
+    // leaves it off.
+    return save ? WithExtension(path, FirstExtension(filter)) : path;
 }
 
-QString DefaultChooser(QWidget* parent, const QString& filter, bool save) {
-    return save ? QFileDialog::getSaveFileName(parent, QString(), QString(), filter)
-                : QFileDialog::getOpenFileName(parent, QString(), QString(), filter, nullptr,
-                                               QFileDialog::ReadOnly);
+QString MainWindow::CurrentFolder() const {
+    return currentFile_.isEmpty() ? QString() : QFileInfo(currentFile_).absolutePath();
 }
-
-}  // namespace
 
 Prompter::Answer MainWindow::AskSaveChanges() {
     return prompter_->AskYesNoCancel(this, QStringLiteral("Save Changes"), {QStringLiteral("Save changes to settings?")});
 }
 
 bool MainWindow::NewImage() {
+    if (runner_->IsRunning()) return true;  // the image is read-only meanwhile
     if (image_.Modified) {
         const Prompter::Answer answer = AskSaveChanges();
         if (answer == Prompter::Answer::kCancel) return true;
@@ -53,12 +51,13 @@ bool MainWindow::NewImage() {
 }
 
 void MainWindow::Open() {
+    if (runner_->IsRunning()) return;
     if (image_.Modified) {
         const Prompter::Answer answer = AskSaveChanges();
         if (answer == Prompter::Answer::kCancel) return;
         if (answer == Prompter::Answer::kYes) Save();
     }
-    const QString path = (chooseFile ? chooseFile : DefaultChooser)(this, QtFilter(kCloneFileFilter), false);
+    const QString path = ChooseFile("mnuOpen", kCloneFileFilter, CurrentFolder(), false);
     if (path.isEmpty()) return;
     const FileResult r = LoadCloneFile(image_, path);
     if (!r.ok) {
@@ -77,7 +76,8 @@ bool MainWindow::Save() {
 }
 
 bool MainWindow::SaveAs() {
-    const QString path = (chooseFile ? chooseFile : DefaultChooser)(this, QtFilter(kCloneFileFilter), true);
+    const QString path =
+        ChooseFile("mnuSaveAs", kCloneFileFilter, currentFile_.isEmpty() ? SuggestedName(currentFile_, image_.RegionIndex, QStringLiteral("WK7")) : currentFile_, true);
     if (path.isEmpty()) return false;
     return SaveTo(path);
 }
@@ -94,12 +94,16 @@ bool MainWindow::SaveTo(const QString& path) {
     }
     currentFile_ = path;
     UpdateCaption();
+    // Saved during a transfer: the image as it was is the one now on disk.
+    if (imageBeforeTransfer_) *imageBeforeTransfer_ = image_;
     return true;
 }
 
 void MainWindow::Import() {
-    const QString path = (chooseFile ? chooseFile : DefaultChooser)(this, QtFilter(kCsvFilter), false);
+    if (runner_->IsRunning()) return;
+    const QString path = ChooseFile("mnuImport", kCsvFilter, CurrentFolder(), false);
     if (path.isEmpty()) return;
+    if (ImportChirpList(path)) return;
     const CsvImportResult r = ImportCsv(image_, path);
     if (!r.result.ok) {
         ShowMessages(r.result.messages);
@@ -112,16 +116,17 @@ void MainWindow::Import() {
 }
 
 void MainWindow::Export() {
-    const QString path = (chooseFile ? chooseFile : DefaultChooser)(this, QtFilter(kCsvFilter), true);
+    bool chirp = false;
+    const QString path = ChooseExportFile(&chirp);
     if (path.isEmpty()) return;
-    const FileResult r = ExportCsv(image_, path);
+    const FileResult r = chirp ? ExportChirpCsv(image_, path) : ExportCsv(image_, path);
     if (!r.ok) ShowMessages(r.messages);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (runner_->IsRunning()) {
-        // Stop after the exchange in flight; what has arrived is kept, and
-        // the save question below offers to keep it.
+        // Stop after the exchange in flight; a read stopped so leaves the
+        // image as it was.
         closingDuringTransfer_ = true;
         runner_->WaitForFinish();
         closingDuringTransfer_ = false;

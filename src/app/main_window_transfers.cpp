@@ -8,6 +8,7 @@
 
 #include "app/backups.h"
 #include "app/bank_page.h"
+#include "app/elided_label.h"
 #include "app/main_window.h"
 #include "app/memory_page.h"
 #include "app/memory_table_model.h"
@@ -37,11 +38,19 @@ void MainWindow::Start(bool write, link::Part part) {
         ClickTab(Page::kSettings1);
     if (part == link::Part::kAll && (page == Page::kMemory || page == Page::kBank)) ClickTab(Page::kSettings1);
 
+    // The image takes what the count and group boxes show, so it is whole:
+    // a write sends it, and a cancelled read gives it back.
     bankPage_->CommitPendingEntry();
-    if (write) bankPage_->CollectGroups();
+    bankPage_->CollectGroups();
     rememberedRow_ = memoryPage_->CurrentRow();
     transferWrite_ = write;
     transferPart_ = part;
+    SetTransferUi(true);
+    imageBeforeTransfer_ = image_;
+    // The operation's copy starts unmarked, so that at the end it tells
+    // whether the operation itself marked the image.
+    CloneImage work = image_;
+    work.Modified = false;
     const bool quick = QuickRead();
     TransferRunner::Operation op = [write, part, quick](CloneImage& image, link::SerialPort& port,
                                                         const link::LinkOptions& options) {
@@ -49,8 +58,10 @@ void MainWindow::Start(bool write, link::Part part) {
         chosen.quickRead = quick;
         return write ? link::RunWrite(part, image, port, chosen) : link::RunRead(part, image, port, chosen);
     };
-    if (!runner_->Start(image_, std::move(op), link::TransferTitle(write, part, quick))) return;
-    SetTransferUi(true);
+    if (!runner_->Start(work, std::move(op), link::TransferTitle(write, part, quick))) {
+        imageBeforeTransfer_.reset();
+        SetTransferUi(false);
+    }
 }
 
 void MainWindow::CancelTransfer() { runner_->Cancel(); }
@@ -70,6 +81,7 @@ void MainWindow::SetTransferUi(bool running) {
     bankPage_->WriteBankButton()->setEnabled(!running);
     bankPage_->ReadGroupButton()->setEnabled(!running);
     bankPage_->WriteGroupButton()->setEnabled(!running);
+    SetImageEditable(!running);
 }
 
 void MainWindow::MergeTransfer(const CloneImage& worked) {
@@ -77,9 +89,34 @@ void MainWindow::MergeTransfer(const CloneImage& worked) {
 }
 
 void MainWindow::OnTransferFinished(const link::LinkResult& result) {
-    MergeTransfer(runner_->WorkedImage());
+    // Cancel means nothing happened: a cancelled read gives back the image as
+    // it was. A write only re-encodes the image, and a read that fails on its
+    // own keeps what arrived, so both are taken as they ended.
+    const bool undone = result.cancelled && !transferWrite_;
+    if (undone) {
+        RestoreImage(*imageBeforeTransfer_);
+    } else {
+        MergeTransfer(runner_->WorkedImage());
+    }
+    imageBeforeTransfer_.reset();
     SetTransferUi(false);
     KeepTrace();
+    if (!undone) ShowTransferredParts();
+    if (closingDuringTransfer_) return;  // the close asks its own question
+    using link::Part;
+    const Part part = transferPart_;
+    if (result.ok() && part == Part::kAll && CurrentPage() != Page::kMemory) ClickTab(Page::kMemory);
+    if (result.ok() && !transferWrite_) {
+        QString error;
+        const QString saved = SaveReadBackup(image_, options_.backupFolder, QDateTime::currentDateTime(), &error);
+        statusText_->SetFullText(saved.isEmpty() ? QStringLiteral("Backup not saved: %1").arg(error)
+                                                 : QStringLiteral("Backup: %1").arg(saved));
+    }
+    ShowMessages(result.messages);
+    emit transferFinished(result.code);
+}
+
+void MainWindow::ShowTransferredParts() {
     using link::Part;
     const Part part = transferPart_;
     if (part == Part::kAll || part == Part::kSettings) {
@@ -97,16 +134,6 @@ void MainWindow::OnTransferFinished(const link::LinkResult& result) {
         memoryPage_->Model()->Refresh();
         memoryPage_->SelectRow(rememberedRow_);
     }
-    if (closingDuringTransfer_) return;  // the close asks its own question
-    if (result.ok() && part == Part::kAll && CurrentPage() != Page::kMemory) ClickTab(Page::kMemory);
-    if (result.ok() && !transferWrite_) {
-        QString error;
-        const QString saved = SaveReadBackup(image_, options_.backupFolder, QDateTime::currentDateTime(), &error);
-        statusText_->setText(saved.isEmpty() ? QStringLiteral("Backup not saved: %1").arg(error)
-                                             : QStringLiteral("Backup: %1").arg(saved));
-    }
-    ShowMessages(result.messages);
-    emit transferFinished(result.code);
 }
 
 }  // namespace wrk7

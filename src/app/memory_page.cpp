@@ -238,6 +238,12 @@ void MemoryPage::Down() {
     }
 }
 
+void MemoryPage::SetEditable(bool editable) {
+    for (const char* name : {"cmbClAll", "cmbClear", "cmbDelete", "cmbInsert", "cmbEnAll", "cmbDisAll", "cmbEnable",
+                             "cmbDisable"})
+        Button(name)->setEnabled(editable);
+}
+
 bool MemoryPage::eventFilter(QObject* watched, QEvent* event) {
     if (watched == grid_->viewport() && event->type() == QEvent::MouseButtonRelease) {
         // A drag over several rows collapses to the row under the mouse.

@@ -18,6 +18,7 @@
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -26,84 +27,22 @@
 #include <memory>
 
 #include "app/bank_page.h"
+#include "app/compare_dialog.h"
+#include "app/import_placement_dialog.h"
+#include "app/import_report_dialog.h"
 #include "app/memory_page.h"
 #include "app/memory_table_model.h"
 #include "app/settings_pages.h"
 #include "app/vfo_table_model.h"
 #include "core/tables.h"
 #include "emulator/emulator_port.h"
-#include "recording_prompter.h"
+#include "files/rich_image.h"
+#include "main_window_fixture.h"
 
 namespace wrk7 {
 namespace {
 
 using Answer = Prompter::Answer;
-
-class MainWindowTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(dir.isValid());
-        window = MakeWindow(QString());
-    }
-    void TearDown() override {
-        if (window) {
-            // Leave without a save question.
-            window->Image().Modified = false;
-            window->close();
-        }
-    }
-
-    std::unique_ptr<MainWindow> MakeWindow(const QString& startupFile) {
-        AppOptions options;
-        options.startupFile = startupFile;
-        options.portOverride = QStringLiteral("emulator");
-        options.portDirs = PortFileDirs{dir.path(), dir.path()};
-        options.settingsFile = dir.filePath(QStringLiteral("placement.ini"));
-        options.backupFolder = dir.filePath(QStringLiteral("backups"));
-        options.traceFolder = dir.filePath(QStringLiteral("traces"));
-        options.language = UiLanguage::kEnglish;
-        auto w = std::make_unique<MainWindow>(options, &prompts);
-        w->chooseFile = [this](QWidget*, const QString&, bool) { return nextFile; };
-        w->show();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(w.get()));
-        return w;
-    }
-
-    QString Cell(int row, int column) const {
-        auto* model = window->Memory()->Model();
-        return model->data(model->index(row - 1, column)).toString();
-    }
-    QString RowLabel(int row) const {
-        return window->Memory()->Model()->headerData(row - 1, Qt::Vertical).toString();
-    }
-    void PutChannel(int slot, double mhz) {
-        window->Image().Mem[slot].Set(kFreq, mhz);
-        window->Image().ChannelEnable[slot] = true;
-        window->Memory()->Model()->Refresh();
-    }
-    // Runs a transfer to its end and gives its result code.
-    int RunTransfer(bool write, link::Part part) {
-        QSignalSpy done(window.get(), &MainWindow::transferFinished);
-        if (write) {
-            window->StartWrite(part);
-        } else {
-            window->StartRead(part);
-        }
-        EXPECT_TRUE(done.wait(60000));
-        return done.isEmpty() ? -1 : done.takeFirst().at(0).toInt();
-    }
-    void MaybeScreenshot(const QString& name, QWidget* of = nullptr) {
-        const QString folder = qEnvironmentVariable("WRK7_SCREENSHOT_DIR");
-        if (folder.isEmpty()) return;
-        QCoreApplication::processEvents();
-        (of ? of : window.get())->grab().save(QDir(folder).filePath(name));
-    }
-
-    QTemporaryDir dir;
-    RecordingPrompter prompts;
-    QString nextFile;
-    std::unique_ptr<MainWindow> window;
-};
 
 TEST_F(MainWindowTest, StartsWithTheDefaultImageOnTheFirstPage) {
     EXPECT_EQ(window->windowTitle().toStdString(), std::string(AppTitle));
@@ -287,13 +226,6 @@ TEST_F(MainWindowTest, ReadAllFromTheEmulatorFillsThePagesAndSavesABackup) {
     EXPECT_EQ(prompts.boxes.back().lines, QStringList{QStringLiteral("Successed!!")});
 }
 
-// A receiver slow enough that a transfer is still running when the test acts.
-void UseSlowReceiver(MainWindow& window) {
-    emu::FaultPlan slow;
-    slow.delayMs = 20;
-    window.Runner()->SetPortFactory([slow] { return emu::MakeDemoEmulatorPort(0, slow); });
-}
-
 TEST_F(MainWindowTest, TransfersRunOneAtATimeAndCancelEndsAsAFailure) {
     UseSlowReceiver(*window);
     QSignalSpy done(window.get(), &MainWindow::transferFinished);
@@ -472,6 +404,96 @@ TEST_F(MainWindowTest, UpAndDownStopAtTheEnds) {
     EXPECT_EQ(page->TopRow(), std::min(1300 - (MemoryPage::kScrollWindowRows - 1), lastTop));
     page->Button("Command5")->click();
     EXPECT_EQ(page->CurrentRow(), 1299);
+}
+
+// CHIRP lists in and out, and the compare window.
+template <typename T>
+T* WaitForChild(QWidget* parent, const char* name) {
+    T* child = nullptr;
+    for (int i = 0; i < 100 && !(child = parent->findChild<T*>(QString::fromLatin1(name))); ++i) QTest::qWait(10);
+    return child;
+}
+
+TEST_F(MainWindowTest, ImportsAChirpListAtItsLocationsOrFromARow) {
+    nextFile = QStringLiteral(WRK7_TEST_DATA_DIR "/chirp_current.csv");
+    window->Import();
+    auto* place = WaitForChild<ImportPlacementDialog>(window.get(), "dlgImportPlace");
+    ASSERT_NE(place, nullptr);
+    EXPECT_FALSE(place->FirstRow()->isEnabled());
+    place->accept();
+    auto* report = WaitForChild<ImportReportDialog>(window.get(), "dlgImportReport");
+    ASSERT_NE(report, nullptr);
+    EXPECT_EQ(report->Summary()->text(), "15 channels imported, 7 skipped");
+    ASSERT_EQ(report->Issues()->rowCount(), 12);
+    EXPECT_EQ(report->Issues()->item(11, 0)->text(), "25");
+    EXPECT_EQ(report->Issues()->item(11, 1)->text(), "1000");
+    EXPECT_EQ(report->Issues()->item(11, 2)->text(), "Location 1000 is outside 0-999");
+    MaybeScreenshot(QStringLiteral("import-report.png"), report);
+    report->accept();
+    EXPECT_EQ(Cell(3, 10), "RPTR-U");
+    EXPECT_TRUE(window->Image().Modified);
+    EXPECT_EQ(window->windowTitle().toStdString(), std::string(AppTitle));
+
+    QCoreApplication::processEvents();
+    nextFile = QStringLiteral(WRK7_TEST_DATA_DIR "/chirp_legacy.csv");
+    window->Import();
+    place = WaitForChild<ImportPlacementDialog>(window.get(), "dlgImportPlace");
+    ASSERT_NE(place, nullptr);
+    place->FromRow()->click();
+    place->FirstRow()->setCurrentIndex(500);
+    MaybeScreenshot(QStringLiteral("import-place.png"), place);
+    place->accept();
+    report = WaitForChild<ImportReportDialog>(window.get(), "dlgImportReport");
+    ASSERT_NE(report, nullptr);
+    EXPECT_EQ(report->Summary()->text(), "3 channels imported, 1 skipped");
+    report->accept();
+    EXPECT_EQ(Cell(501, 10), "WX1");
+    EXPECT_EQ(Cell(503, 10), "RPTR");
+}
+
+TEST_F(MainWindowTest, ExportWritesTheChosenType) {
+    PutChannel(7, 145.5);
+    nextFile = dir.filePath(QStringLiteral("chirp"));
+    nextFilter = QStringLiteral("CHIRP CSV Files (*.csv)");
+    window->Export();
+    ASSERT_FALSE(requests.empty());
+    EXPECT_EQ(QtFilter(requests.back().filter), "CSV Files (*.csv);;CHIRP CSV Files (*.csv);;All Files (*.*)");
+    const QByteArray chirp = testing::ReadAll(dir.filePath(QStringLiteral("chirp.csv")));
+    EXPECT_TRUE(chirp.startsWith("Location,Name,Frequency,"));
+    EXPECT_TRUE(chirp.contains("\r\n7,,145.500000,"));
+    nextFilter.clear();
+    nextFile = dir.filePath(QStringLiteral("own.csv"));
+    window->Export();
+    EXPECT_TRUE(testing::ReadAll(nextFile).startsWith("\"MODEL\""));
+}
+
+TEST_F(MainWindowTest, CompareWithListsTheDifferencesAndFindsTheRow) {
+    EXPECT_EQ(window->Action(QStringLiteral("mnuCompare"))->text(), "Compare With...");
+    nextFile = dir.filePath(QStringLiteral("base.WK7"));
+    ASSERT_TRUE(window->SaveAs());
+    PutChannel(250, 433.5);
+    window->Image().Settings.chkBell = !window->Image().Settings.chkBell;
+    window->CompareWith();
+    auto* compare = WaitForChild<CompareDialog>(window.get(), "dlgCompare");
+    ASSERT_NE(compare, nullptr);
+    QTableWidget* lines = compare->Lines();
+    ASSERT_EQ(lines->rowCount(), 2);
+    EXPECT_EQ(lines->item(0, 0)->text(), "Memory 02-050");
+    EXPECT_EQ(lines->item(0, 1)->text(), "Channel");
+    EXPECT_EQ(lines->item(0, 3)->text(), "empty");
+    EXPECT_EQ(lines->item(1, 1)->text(), "Bell");
+    MaybeScreenshot(QStringLiteral("compare.png"), compare);
+    emit lines->cellDoubleClicked(1, 0);  // a settings line selects nothing
+    EXPECT_EQ(window->CurrentPage(), Page::kSettings1);
+    emit lines->cellDoubleClicked(0, 0);
+    EXPECT_EQ(window->CurrentPage(), Page::kMemory);
+    EXPECT_EQ(window->Memory()->CurrentRow(), 251);
+    compare->close();
+
+    nextFile = dir.filePath(QStringLiteral("missing.WK7"));
+    window->CompareWith();
+    ASSERT_EQ(prompts.errors.size(), 1u);
+    EXPECT_EQ(prompts.errors[0].lines, QStringList{QStringLiteral("File Open Error")});
 }
 
 }  // namespace
