@@ -424,6 +424,8 @@ void MainWindow::SetImageEditable(bool editable) {
     for (const char* name : {"mnuNew", "mnuOpen", "mnuImport", "tbr_新規作成", "tbr_開く"})
         if (QAction* a = Action(QString::fromUtf8(name))) a->setEnabled(editable);
     if (actModify_) actModify_->setEnabled(editable && PageAllowsModify(CurrentPage()));
+    imageEditable_ = editable;
+    UpdateEditActions();
 }
 
 void MainWindow::EditMemoryRow(int row) {

@@ -162,6 +162,7 @@ private:
     // While false, every command that changes or replaces the image is
     // disabled; viewing, saving a copy and Help stay.
     void SetImageEditable(bool editable);
+    bool imageEditable_ = true;  // false while a transfer runs
     void Unload();
     void ResetPort();
     // The per-user settings store (a file of the tests' choosing), and the

@@ -147,16 +147,18 @@ void MainWindow::UpdateEditActions() {
         row = rows.front() + 1;
     }
     auto enable = [this](const char* name, bool on) { Action(QString::fromLatin1(name))->setEnabled(on); };
-    enable("mnuCut", memory && anyUsed);
+    // Copy only reads the image, so it stays while a transfer runs.
+    const bool change = imageEditable_;
+    enable("mnuCut", change && memory && anyUsed);
     enable("mnuCopy", memory || (vfo && vfoGrid_->currentIndex().row() < VfoBandCount(image_.RegionIndex)));
-    enable("mnuPaste", (memory || vfo) && clipboard_->CanPaste());
-    enable("mnuClear", memory && anyUsed);
+    enable("mnuPaste", change && (memory || vfo) && clipboard_->CanPaste());
+    enable("mnuClear", change && memory && anyUsed);
     // A channel that holds data is always enabled (the refresh empties any
     // other), so Enable only applies to one that is not.
-    enable("mnuEnable", memory && anyUsed && !image_.ChannelEnable[row - 1]);
-    enable("mnuDisable", memory && anyUsed);
-    enable("mnuInsert", memory && single && row <= kEditWindowRows);
-    enable("mnuDelete", memory && single && row <= kEditWindowRows);
+    enable("mnuEnable", change && memory && anyUsed && !image_.ChannelEnable[row - 1]);
+    enable("mnuDisable", change && memory && anyUsed);
+    enable("mnuInsert", change && memory && single && row <= kEditWindowRows);
+    enable("mnuDelete", change && memory && single && row <= kEditWindowRows);
     for (const char* name : {"mnuFind", "mnuFindNext", "mnuFindPrevious", "mnuGoTo"}) enable(name, memory);
 }
 

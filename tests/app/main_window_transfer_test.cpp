@@ -57,6 +57,12 @@ TEST_F(MainWindowTest, WhileAWriteRunsNothingCanChangeOrReplaceTheImage) {
     EXPECT_FALSE(window->findChild<QCheckBox*>(QStringLiteral("chkBeep"))->isEnabledTo(page2));
     EXPECT_FALSE(window->Settings()->ModelButton(1)->isEnabled());
     EXPECT_TRUE(window->VfoGrid()->isEnabled());
+    window->ClickTab(Page::kMemory);
+    window->Memory()->SelectRow(701);  // a used row: Cut and Clear would apply
+    for (const char* name : {"mnuCut", "mnuClear", "mnuDisable", "mnuDelete", "mnuInsert"})
+        EXPECT_FALSE(window->Action(QString::fromUtf8(name))->isEnabled()) << name;
+    for (const char* name : {"mnuCopy", "mnuFind"})
+        EXPECT_TRUE(window->Action(QString::fromUtf8(name))->isEnabled()) << name;
 
     // Open is refused, even when called directly.
     nextFile = halvesFile;
@@ -91,6 +97,8 @@ TEST_F(MainWindowTest, WhileAWriteRunsNothingCanChangeOrReplaceTheImage) {
     EXPECT_EQ(Cell(701, 0), "145.500000");
     EXPECT_FALSE(window->Image().Modified);  // saved meanwhile
     EXPECT_TRUE(window->Action(QStringLiteral("mnuOpen"))->isEnabled());
+    window->Memory()->SelectRow(701);
+    EXPECT_TRUE(window->Action(QStringLiteral("mnuClear"))->isEnabled());
     EXPECT_TRUE(window->Bank()->CountBox(0)->isEnabledTo(window->Bank()));
     CloneImage saved;
     ASSERT_TRUE(LoadCloneFile(saved, dir.filePath(QStringLiteral("meanwhile.WK7"))).ok);
