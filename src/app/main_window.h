@@ -9,11 +9,14 @@
 #include "app/string_table.h"
 #include "app/transfer_runner.h"
 #include "core/image.h"
+#include "edit/image_edit.h"
 #include "edit/page_rules.h"
 #include "files/preferences.h"
 
 class QAction;
 class QLabel;
+class QMenu;
+class QSettings;
 class QProgressBar;
 class QPushButton;
 class QTabWidget;
@@ -26,6 +29,7 @@ class AboutBox;
 class BankPage;
 class ComDialog;
 class DlgModify;
+class ImageHistory;
 class ListingPrint;
 class MemoryPage;
 class Prompter;
@@ -45,6 +49,13 @@ struct AppOptions {
 
 // frmMain: the four pages, menus, toolbar, progress bar and status bar. It
 // owns the image and routes every command to the domain, file and link code.
+//
+// Every change to the image is one step of History() (image_history.h): a
+// command that adds a new kind of change runs it through
+// History()->Record(name, change) and the window does the rest (Edit > Undo
+// and Redo, the modified marker of the title, repainting the pages a step
+// touches when it is undone or redone). New, Open and a model switch start a
+// fresh history; a save marks the clean point.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -62,6 +73,14 @@ public:
     // Commands.
     bool NewImage();  // true when the save question was cancelled
     void Open();
+    // Open without the dialog (recent files, a dropped file): the save
+    // question first, then the file.
+    void OpenFile(const QString& path);
+    // CSV import of path without the dialog (a dropped file).
+    void ImportFile(const QString& path);
+    void OpenRecentFile(const QString& path);
+    void Undo();
+    void Redo();
     bool Save();
     bool SaveAs();
     void Import();
@@ -89,6 +108,9 @@ public:
     QToolBar* ToolBar() const { return toolBar_; }
     const StringTable& Strings() const { return table_; }
     ListingPrint* Printing() const { return printing_; }
+    ImageHistory* History() const { return history_; }
+    const QStringList& RecentFiles() const { return recentFiles_; }
+    QMenu* RecentFilesMenu() const { return recentMenu_; }
 
     // Where files are chosen; tests answer without a dialog. save: a save
     // dialog (asks before overwriting) instead of an open dialog.
@@ -99,8 +121,23 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    // A clone file dropped on the window opens, a CSV file is imported.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
+    // main_window_history.cpp
+    void BuildHistoryActions();
+    void UpdateHistoryActions();
+    void OnRestored(const EditedParts& parts);
+    // main_window_recent.cpp
+    void BuildRecentMenu(QMenu* file);
+    void ShowRecentFiles();
+    void RememberFile(const QString& path);
+    std::unique_ptr<QSettings> SettingsStore() const;
+    void FitMemoryGridColumns();
+
     void BuildActions();
     void BuildMenus();
     void BuildToolBar();
@@ -118,6 +155,8 @@ private:
     void ChangeFont();
     void UpdateCaption();
     Prompter::Answer AskSaveChanges();
+    // The save question when the image is modified; false when cancelled.
+    bool OfferToSave();
     bool SaveTo(const QString& path);
     void ShowMessages(const std::vector<std::string>& messages);
     void EditMemoryRow(int row);
@@ -125,6 +164,10 @@ private:
 
     void Start(bool write, link::Part part);
     void OnTransferFinished(const link::LinkResult& result);
+    // The worked image's areas into the window's image, and the pages redrawn.
+    void TakeTransfer();
+    // Page, backup and messages once the image is taken.
+    void FinishTransfer(const link::LinkResult& result);
     void MergeTransfer(const CloneImage& worked);
     void SetTransferUi(bool running);
     void Unload();
@@ -142,6 +185,8 @@ private:
     bool transferWrite_ = false;
     link::Part transferPart_ = link::Part::kAll;
     int rememberedRow_ = 1;
+    bool firstShow_ = true;
+    QStringList recentFiles_;
 
     QTabWidget* tabs_ = nullptr;
     SettingsPages* settingsPages_ = nullptr;
@@ -160,6 +205,10 @@ private:
     QAction* actToolBar_ = nullptr;
     QAction* actStatusBar_ = nullptr;
     QAction* actComSetup_ = nullptr;
+    QAction* actUndo_ = nullptr;
+    QAction* actRedo_ = nullptr;
+    QMenu* recentMenu_ = nullptr;
+    ImageHistory* history_ = nullptr;
     DlgModify* dlgModify_ = nullptr;
     ComDialog* comDialog_ = nullptr;
     AboutBox* aboutBox_ = nullptr;

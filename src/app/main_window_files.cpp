@@ -2,15 +2,20 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QScreen>
 #include <QSettings>
+#include <QTableView>
 
 #include "app/bank_page.h"
 #include "app/com_dialog.h"
 #include "app/dlg_modify.h"
+#include "app/image_history.h"
 #include "app/main_window.h"
 #include "app/memory_page.h"
+#include "app/memory_table_model.h"
 #include "app/settings_pages.h"
+#include "app/vfo_table_model.h"
 #include "codecs/new_image.h"
 #include "files/clone_file.h"
 #include "files/csv.h"
@@ -39,25 +44,25 @@ Prompter::Answer MainWindow::AskSaveChanges() {
     return prompter_->AskYesNoCancel(this, QStringLiteral("Save Changes"), {QStringLiteral("Save changes to settings?")});
 }
 
+bool MainWindow::OfferToSave() {
+    if (!image_.Modified) return true;
+    const Prompter::Answer answer = AskSaveChanges();
+    if (answer == Prompter::Answer::kCancel) return false;
+    if (answer == Prompter::Answer::kYes) Save();
+    return true;
+}
+
 bool MainWindow::NewImage() {
-    if (image_.Modified) {
-        const Prompter::Answer answer = AskSaveChanges();
-        if (answer == Prompter::Answer::kCancel) return true;
-        if (answer == Prompter::Answer::kYes) Save();
-    }
+    if (!OfferToSave()) return true;
     NewCloneImage(image_);
     currentFile_.clear();
     ApplyImageToUi();
-    UpdateCaption();
+    history_->Reset();
     return false;
 }
 
 void MainWindow::Open() {
-    if (image_.Modified) {
-        const Prompter::Answer answer = AskSaveChanges();
-        if (answer == Prompter::Answer::kCancel) return;
-        if (answer == Prompter::Answer::kYes) Save();
-    }
+    if (!OfferToSave()) return;
     const QString path = (chooseFile ? chooseFile : DefaultChooser)(this, QtFilter(kCloneFileFilter), false);
     if (path.isEmpty()) return;
     const FileResult r = LoadCloneFile(image_, path);
@@ -68,7 +73,22 @@ void MainWindow::Open() {
     currentFile_ = path;
     ApplyImageToUi();
     memoryPage_->SelectRow(1);
-    UpdateCaption();
+    history_->Reset();
+    RememberFile(path);
+}
+
+void MainWindow::OpenFile(const QString& path) {
+    if (runner_->IsRunning() || !OfferToSave()) return;
+    const FileResult r = LoadCloneFile(image_, path);
+    if (!r.ok) {
+        ShowMessages(r.messages);
+        return;
+    }
+    currentFile_ = path;
+    ApplyImageToUi();
+    memoryPage_->SelectRow(1);
+    history_->Reset();
+    RememberFile(path);
 }
 
 bool MainWindow::Save() {
@@ -93,22 +113,34 @@ bool MainWindow::SaveTo(const QString& path) {
         return false;
     }
     currentFile_ = path;
-    UpdateCaption();
+    history_->MarkClean();
+    RememberFile(path);
     return true;
 }
 
 void MainWindow::Import() {
     const QString path = (chooseFile ? chooseFile : DefaultChooser)(this, QtFilter(kCsvFilter), false);
     if (path.isEmpty()) return;
-    const CsvImportResult r = ImportCsv(image_, path);
+    ImportFile(path);
+}
+
+void MainWindow::ImportFile(const QString& path) {
+    if (runner_->IsRunning()) return;
+    CsvImportResult r;
+    // One step even when the file ends part-way: the rows before it stay.
+    history_->Record(QStringLiteral("Import ") + QFileInfo(path).fileName(), [&] { r = ImportCsv(image_, path); });
     if (!r.result.ok) {
+        // The rows before the fault are stored; show them as they are.
+        memoryPage_->Model()->RefreshSlots({0, kSlotCount - 1});
+        vfoModel_->Refresh();
         ShowMessages(r.result.messages);
         return;
     }
     currentFile_.clear();
     ApplyImageToUi();
     memoryPage_->SelectRow(1);
-    UpdateCaption();
+    // The import clears the modified flag: its result is the clean state.
+    history_->MarkClean();
 }
 
 void MainWindow::Export() {
@@ -147,14 +179,7 @@ void MainWindow::Unload() {
     if (dlgModify_) dlgModify_->hide();
     if (comDialog_) comDialog_->hide();
     const WindowPlacement placement{geometry().x(), geometry().y(), geometry().width(), geometry().height()};
-    const double dpi = logicalDpiX();
-    if (options_.settingsFile.isEmpty()) {
-        QSettings store(QString::fromUtf8(kSettingsOrganisation.data()), QString::fromUtf8(kSettingsApplication.data()));
-        SavePlacement(store, placement, dpi, isMinimized());
-    } else {
-        QSettings store(options_.settingsFile, QSettings::IniFormat);
-        SavePlacement(store, placement, dpi, isMinimized());
-    }
+    SavePlacement(*SettingsStore(), placement, logicalDpiX(), isMinimized());
 }
 
 }  // namespace wrk7

@@ -8,6 +8,7 @@
 
 #include "app/backups.h"
 #include "app/bank_page.h"
+#include "app/image_history.h"
 #include "app/main_window.h"
 #include "app/memory_page.h"
 #include "app/memory_table_model.h"
@@ -58,6 +59,7 @@ void MainWindow::SetTransferUi(bool running) {
     // One transfer at a time: every transfer command waits for the end.
     for (QAction* a : transferActions_) a->setEnabled(!running);
     if (actComSetup_) actComSetup_->setEnabled(!running);
+    UpdateHistoryActions();
     for (QPushButton* b : settingsPages_->ReadButtons()) b->setEnabled(!running);
     for (QPushButton* b : settingsPages_->WriteButtons()) b->setEnabled(!running);
     memoryPage_->ReadButton()->setEnabled(!running);
@@ -72,9 +74,36 @@ void MainWindow::MergeTransfer(const CloneImage& worked) {
     TakeTransferredAreas(image_, worked, transferPart_, transferWrite_);
 }
 
+namespace {
+
+// The history's name for what a read did to the image.
+QString ReadStepName(link::Part part) {
+    switch (part) {
+        case link::Part::kAll: return QStringLiteral("Read All");
+        case link::Part::kSettings: return QStringLiteral("Read Settings");
+        case link::Part::kMemory: return QStringLiteral("Read Memory");
+        case link::Part::kBank: return QStringLiteral("Read Bank");
+        case link::Part::kGroups: return QStringLiteral("Read Group");
+    }
+    return QStringLiteral("Read");
+}
+
+}  // namespace
+
 void MainWindow::OnTransferFinished(const link::LinkResult& result) {
-    MergeTransfer(runner_->WorkedImage());
     SetTransferUi(false);
+    if (transferWrite_) {
+        TakeTransfer();
+    } else {
+        // Whatever a read brought in, finished or not, is one step: undoing
+        // it gives back the image as it was before the read.
+        history_->Record(ReadStepName(transferPart_), [this] { TakeTransfer(); });
+    }
+    FinishTransfer(result);
+}
+
+void MainWindow::TakeTransfer() {
+    MergeTransfer(runner_->WorkedImage());
     using link::Part;
     const Part part = transferPart_;
     if (part == Part::kAll || part == Part::kSettings) {
@@ -92,6 +121,11 @@ void MainWindow::OnTransferFinished(const link::LinkResult& result) {
         memoryPage_->Model()->Refresh();
         memoryPage_->SelectRow(rememberedRow_);
     }
+}
+
+void MainWindow::FinishTransfer(const link::LinkResult& result) {
+    using link::Part;
+    const Part part = transferPart_;
     if (closingDuringTransfer_) return;  // the close asks its own question
     if (result.ok() && part == Part::kAll && CurrentPage() != Page::kMemory) ClickTab(Page::kMemory);
     if (result.ok() && !transferWrite_) {

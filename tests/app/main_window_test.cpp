@@ -105,7 +105,7 @@ protected:
 };
 
 TEST_F(MainWindowTest, StartsWithTheDefaultImageOnTheFirstPage) {
-    EXPECT_EQ(window->windowTitle().toStdString(), std::string(AppTitle));
+    EXPECT_EQ(window->windowTitle().toStdString(), "Untitled[*] \u2013 " + std::string(AppTitle));
     EXPECT_EQ(window->CurrentPage(), Page::kSettings1);
     EXPECT_FALSE(window->Image().Modified);
     EXPECT_EQ(window->Memory()->Model()->rowCount(), 1300);
@@ -231,7 +231,7 @@ TEST_F(MainWindowTest, SaveAndReopenKeepTheChannels) {
     window->Image().Mem[0].SetText(kNote, "Repeater");
     nextFile = dir.filePath(QStringLiteral("list.WK7"));
     ASSERT_TRUE(window->SaveAs());
-    EXPECT_TRUE(window->windowTitle().startsWith(QStringLiteral("list.WK7 - ")));
+    EXPECT_TRUE(window->windowTitle().startsWith(QStringLiteral("list.WK7[*] \u2013 ")));
     EXPECT_FALSE(window->Image().Modified);
 
     window->close();
@@ -262,7 +262,7 @@ TEST_F(MainWindowTest, ABadStartupFileLeavesTheDefaultImage) {
         window = MakeWindow(bad);
         ASSERT_EQ(prompts.errors.size(), 1u);
         EXPECT_EQ(prompts.errors[0].lines, QStringList{c.message});
-        EXPECT_EQ(window->windowTitle().toStdString(), std::string(AppTitle));
+        EXPECT_EQ(window->windowTitle().toStdString(), "Untitled[*] \u2013 " + std::string(AppTitle));
         EXPECT_FALSE(window->Image().Modified);
     }
 }
