@@ -7,10 +7,15 @@
 // before it has crossed the line) plus every character the receiver sends
 // (echo and answer), at 3840 characters a second.
 //
+// Paced too: a quick Read all of the demo (the channel blocks of its enabled
+// slots only), with the blocks read and its time against the full read's;
+// and Read all and Write all again with a serial trace recorded, whose ratio
+// to wire time must match the untraced runs'.
+//
 // Unpaced, Google Benchmark times Read all in-process and over the pty.
 //
-//   bench_transfer            paced Read all + Write all, then the benchmarks
-//   bench_transfer --smoke    a short paced settings read and write, one unpaced Read all
+//   bench_transfer            the paced runs, then the benchmarks
+//   bench_transfer --smoke    a short paced settings read and write, one unpaced Read all, full and quick, traced
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
@@ -26,6 +31,7 @@
 #include "emulator/memory_image.h"
 #include "emulator/pty_server.h"
 #include "link/link_operations.h"
+#include "link/serial_trace.h"
 
 namespace {
 
@@ -60,7 +66,8 @@ CloneImage FullImage() {
 struct Figures {
     bool ok = false;
     double wall = 0, wire = 0, cpu = 0;
-    std::size_t exchanges = 0, characters = 0;
+    std::size_t exchanges = 0, characters = 0, blockReads = 0;
+    std::size_t traceBytes = 0;  // when traced
 };
 
 // Runs op against the emulator served on a pty from a second thread.
@@ -92,6 +99,8 @@ Figures OverPty(bool paced, const std::function<link::LinkResult(link::SerialPor
     if (!f.ok)
         for (const auto& m : r.messages) std::fprintf(stderr, "%s\n", m.c_str());
     f.exchanges = static_cast<std::size_t>(receiver.CommandCount());
+    for (const std::string& command : receiver.CommandLog())
+        if (command.size() == 10 && command.rfind("KV~F", 0) == 0 && command.back() == 'R') ++f.blockReads;
     f.characters = server.CharactersSent();
     f.wire = static_cast<double>(f.characters + f.exchanges) * std::chrono::duration<double>(emu::kCharacterTime).count();
     return f;
@@ -105,6 +114,36 @@ void Print(const char* what, const Figures& f) {
 }
 
 link::LinkOptions Normal() { return {}; }
+
+link::LinkOptions QuickRead() {
+    link::LinkOptions options;
+    options.quickRead = true;
+    return options;
+}
+
+// op with a serial trace recorded, as every transfer of the window records one.
+Figures Traced(bool paced, const char* title, const std::function<link::LinkResult(link::SerialPort&, const link::LinkOptions&)>& op) {
+    std::size_t bytes = 0;
+    Figures f = OverPty(paced, [&](link::SerialPort& port) {
+        link::SerialTrace trace;
+        const link::LinkResult r = link::RunTraced(title, port, trace, Normal(), op);
+        bytes = trace.Text().size();
+        return r;
+    });
+    f.traceBytes = bytes;
+    return f;
+}
+
+void PrintBlocks(const char* what, const Figures& f, const Figures& reference) {
+    std::printf("%-22s blocks read %zu of %zu, wall %.1f %% of the full read's\n", what, f.blockReads,
+                reference.blockReads, reference.wall > 0 ? 100.0 * f.wall / reference.wall : 0.0);
+    std::fflush(stdout);
+}
+
+void PrintTrace(const char* what, const Figures& f) {
+    std::printf("%-22s trace %zu bytes\n", what, f.traceBytes);
+    std::fflush(stdout);
+}
 
 void BM_ReadAllInProcess(benchmark::State& state) {
     for (auto _ : state) {
@@ -156,15 +195,40 @@ int main(int argc, char** argv) {
         CloneImage all = NewImage();
         const Figures fast = OverPty(false, [&](link::SerialPort& p) { return link::ReadAll(all, p, Normal()); });
         Print("unpaced Read all", fast);
-        return paced.ok && pacedWrite.ok && fast.ok ? 0 : 1;
+        CloneImage sparse = NewImage();
+        const Figures quickTraced = Traced(false, "read all (quick)", [&](link::SerialPort& p, const link::LinkOptions& o) {
+            link::LinkOptions quick = o;
+            quick.quickRead = true;
+            return link::ReadAll(sparse, p, quick);
+        });
+        Print("unpaced quick, traced", quickTraced);
+        PrintBlocks("unpaced quick, traced", quickTraced, fast);
+        PrintTrace("unpaced quick, traced", quickTraced);
+        return paced.ok && pacedWrite.ok && fast.ok && quickTraced.ok ? 0 : 1;
     }
     CloneImage image = NewImage();
     const Figures read = OverPty(true, [&](link::SerialPort& p) { return link::ReadAll(image, p, Normal()); });
     Print("paced Read all", read);
+    CloneImage sparse = NewImage();
+    const Figures quick = OverPty(true, [&](link::SerialPort& p) { return link::ReadAll(sparse, p, QuickRead()); });
+    Print("paced quick Read all", quick);
+    PrintBlocks("paced quick Read all", quick, read);
     CloneImage full = FullImage();
     const Figures write = OverPty(true, [&](link::SerialPort& p) { return link::WriteAll(full, p, Normal()); });
     Print("paced Write all", write);
-    ok = read.ok && write.ok;
+    CloneImage tracedImage = NewImage();
+    const Figures tracedRead = Traced(true, "read all", [&](link::SerialPort& p, const link::LinkOptions& o) {
+        return link::ReadAll(tracedImage, p, o);
+    });
+    Print("paced Read all, traced", tracedRead);
+    PrintTrace("paced Read all, traced", tracedRead);
+    CloneImage tracedFull = FullImage();
+    const Figures tracedWrite = Traced(true, "write all", [&](link::SerialPort& p, const link::LinkOptions& o) {
+        return link::WriteAll(tracedFull, p, o);
+    });
+    Print("paced Write all, traced", tracedWrite);
+    PrintTrace("paced Write all, traced", tracedWrite);
+    ok = read.ok && quick.ok && write.ok && tracedRead.ok && tracedWrite.ok;
 
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSettings>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTabBar>
@@ -28,6 +29,7 @@
 #include "app/image_history.h"
 #include "app/memory_page.h"
 #include "app/memory_table_model.h"
+#include "app/serial_traces.h"
 #include "app/settings_pages.h"
 #include "app/vfo_table_model.h"
 #include "codecs/settings_codec.h"
@@ -56,6 +58,7 @@ MainWindow::MainWindow(AppOptions options, Prompter* prompter, QWidget* parent)
       portOverride_(options_.portOverride) {
     setObjectName(QStringLiteral("frmMain"));
     if (options_.backupFolder.isEmpty()) options_.backupFolder = DefaultBackupFolder();
+    if (options_.traceFolder.isEmpty()) options_.traceFolder = DefaultTraceFolder();
     runner_ = new TransferRunner(this);
     connect(runner_, &TransferRunner::progress, this, [this](int done, int total) {
         progress_->setMaximum(std::max(total, 1));
@@ -179,6 +182,9 @@ void MainWindow::BuildActions() {
     };
     actComSetup_ = make("mnuComSetup", "1013", [this] { ShowComDialog(); });
     make("mnuAbout", "1016", [this] { ShowAbout(); });
+    actQuickRead_ = make("mnuQuickRead", "1601", [] {});
+    actQuickRead_->setCheckable(true);
+    make("mnuOpenTrace", "1602", [this] { OpenLastTrace(); });
 }
 
 void MainWindow::BuildMenus() {
@@ -210,8 +216,10 @@ void MainWindow::BuildMenus() {
     read->addActions({transferActions_[0], transferActions_[1], transferActions_[2]});
     QMenu* write = menu(tool, "mnuWrite", "1204");
     write->addActions({transferActions_[3], transferActions_[4], transferActions_[5]});
+    tool->addAction(actQuickRead_);
     tool->addAction(actComSetup_);
     QMenu* help = menu(nullptr, "mnuHelp", "1014");
+    help->addAction(act("mnuOpenTrace"));
     help->addAction(act("mnuAbout"));
 }
 
@@ -271,6 +279,7 @@ void MainWindow::LoadSequence() {
     ApplyResourceCaptions(this, table_);
     resize(TwipsToPixels(10000, this), TwipsToPixels(10000, this));
     portNumber_ = options_.portDirs ? ReadPortFile(*options_.portDirs) : ReadPortFile();
+    LoadLinkChoices();
     ResetPort();
     image_.SettingsBlock0 = DefaultSettingsBlock0(image_.RegionIndex);
     image_.SettingsBlock1 = DefaultSettingsBlock1(image_.RegionIndex);
@@ -302,7 +311,8 @@ void MainWindow::LoadSequence() {
 }
 
 QString MainWindow::RunPortText() const {
-    return portOverride_ ? *portOverride_ : QStringLiteral("COM%1").arg(portNumber_);
+    if (portOverride_) return *portOverride_;
+    return devicePath_.isEmpty() ? QStringLiteral("COM%1").arg(portNumber_) : devicePath_;
 }
 
 Page MainWindow::CurrentPage() const { return static_cast<Page>(tabs_->currentIndex() + 1); }
@@ -431,12 +441,14 @@ ComDialog* MainWindow::ComPortDialog() {
 void MainWindow::ShowComDialog() {
     if (runner_->IsRunning()) return;
     ComDialog* dialog = ComPortDialog();
-    dialog->Prepare(portNumber_, RunPortText());
+    dialog->Prepare(portNumber_, RunPortText(), devicePath_);
     dialog->exec();
     const int chosen = dialog->ChosenPort();
-    if (chosen == 0) return;
-    // A choice made here replaces the --port choice of this run.
-    portNumber_ = chosen;
+    if (chosen == 0 && dialog->ChosenDevicePath().isEmpty()) return;
+    // A choice made here replaces the --port choice of this run. A typed path
+    // leaves the number as it was, for the port file.
+    if (chosen != 0) portNumber_ = chosen;
+    devicePath_ = dialog->ChosenDevicePath();
     portOverride_.reset();
     ResetPort();
 }

@@ -16,8 +16,8 @@
 class QAction;
 class QLabel;
 class QMenu;
-class QSettings;
 class QProgressBar;
+class QSettings;
 class QPushButton;
 class QTabWidget;
 class QTableView;
@@ -44,6 +44,7 @@ struct AppOptions {
     std::optional<PortFileDirs> portDirs;  // default: beside the program
     QString settingsFile;                // placement store; default: the user's store
     QString backupFolder;                // default: DefaultBackupFolder()
+    QString traceFolder;                 // default: DefaultTraceFolder()
     std::optional<UiLanguage> language;   // default: the system's UI language
 };
 
@@ -91,6 +92,8 @@ public:
     void CancelTransfer();
     void ShowComDialog();
     void ShowAbout();
+    void OpenLastTrace();
+    bool QuickRead() const;
 
     // Widgets the tests drive.
     QTabWidget* Tabs() const { return tabs_; }
@@ -115,6 +118,8 @@ public:
     // Where files are chosen; tests answer without a dialog. save: a save
     // dialog (asks before overwriting) instead of an open dialog.
     std::function<QString(QWidget* parent, const QString& filter, bool save)> chooseFile;
+    // Opens a file with the desktop's viewer; tests record it instead.
+    std::function<bool(const QString& path)> openFile;
 
 signals:
     void transferFinished(int code);
@@ -135,7 +140,6 @@ private:
     void BuildRecentMenu(QMenu* file);
     void ShowRecentFiles();
     void RememberFile(const QString& path);
-    std::unique_ptr<QSettings> SettingsStore() const;
     void FitMemoryGridColumns();
 
     void BuildActions();
@@ -172,6 +176,13 @@ private:
     void SetTransferUi(bool running);
     void Unload();
     void ResetPort();
+    // The per-user settings store (a file of the tests' choosing), and the
+    // link choices the window keeps in it.
+    std::unique_ptr<QSettings> SettingsStore() const;
+    void LoadLinkChoices();
+    void SaveLinkChoices(QSettings& store) const;
+    // Saves the trace of the transfer just finished among the newest ones.
+    void KeepTrace();
 
     AppOptions options_;
     Prompter* prompter_;
@@ -180,6 +191,7 @@ private:
     QString currentFile_;
     int portNumber_ = kDefaultPort;
     std::optional<QString> portOverride_;
+    QString devicePath_;  // typed into the port dialog; used instead of the number
     bool tabStripFlag_ = false;
     bool closingDuringTransfer_ = false;
     bool transferWrite_ = false;
@@ -209,6 +221,7 @@ private:
     QAction* actRedo_ = nullptr;
     QMenu* recentMenu_ = nullptr;
     ImageHistory* history_ = nullptr;
+    QAction* actQuickRead_ = nullptr;
     DlgModify* dlgModify_ = nullptr;
     ComDialog* comDialog_ = nullptr;
     AboutBox* aboutBox_ = nullptr;

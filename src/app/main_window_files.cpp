@@ -179,7 +179,16 @@ void MainWindow::Unload() {
     if (dlgModify_) dlgModify_->hide();
     if (comDialog_) comDialog_->hide();
     const WindowPlacement placement{geometry().x(), geometry().y(), geometry().width(), geometry().height()};
-    SavePlacement(*SettingsStore(), placement, logicalDpiX(), isMinimized());
+    const std::unique_ptr<QSettings> store = SettingsStore();
+    SavePlacement(*store, placement, logicalDpiX(), isMinimized());
+    SaveLinkChoices(*store);
+}
+
+std::unique_ptr<QSettings> MainWindow::SettingsStore() const {
+    if (options_.settingsFile.isEmpty())
+        return std::make_unique<QSettings>(QString::fromUtf8(kSettingsOrganisation.data()),
+                                           QString::fromUtf8(kSettingsApplication.data()));
+    return std::make_unique<QSettings>(options_.settingsFile, QSettings::IniFormat);
 }
 
 }  // namespace wrk7

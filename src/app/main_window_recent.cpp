@@ -44,13 +44,6 @@ QString DroppedFile(const QMimeData* data) {
 
 }  // namespace
 
-std::unique_ptr<QSettings> MainWindow::SettingsStore() const {
-    if (!options_.settingsFile.isEmpty())
-        return std::make_unique<QSettings>(options_.settingsFile, QSettings::IniFormat);
-    return std::make_unique<QSettings>(QString::fromUtf8(kSettingsOrganisation.data()),
-                                       QString::fromUtf8(kSettingsApplication.data()));
-}
-
 void MainWindow::BuildRecentMenu(QMenu* file) {
     recentMenu_ = file->addMenu(QStringLiteral("Recent &Files"));
     recentMenu_->setObjectName(QStringLiteral("mnuRecent"));

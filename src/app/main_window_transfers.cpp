@@ -15,6 +15,7 @@
 #include "app/settings_pages.h"
 #include "app/vfo_table_model.h"
 #include "core/transfer_merge.h"
+#include "link/serial_trace.h"
 #include "ports/port_factory.h"
 
 namespace wrk7 {
@@ -42,11 +43,14 @@ void MainWindow::Start(bool write, link::Part part) {
     rememberedRow_ = memoryPage_->CurrentRow();
     transferWrite_ = write;
     transferPart_ = part;
-    TransferRunner::Operation op = [write, part](CloneImage& image, link::SerialPort& port,
-                                                 const link::LinkOptions& options) {
-        return write ? link::RunWrite(part, image, port, options) : link::RunRead(part, image, port, options);
+    const bool quick = QuickRead();
+    TransferRunner::Operation op = [write, part, quick](CloneImage& image, link::SerialPort& port,
+                                                        const link::LinkOptions& options) {
+        link::LinkOptions chosen = options;
+        chosen.quickRead = quick;
+        return write ? link::RunWrite(part, image, port, chosen) : link::RunRead(part, image, port, chosen);
     };
-    if (!runner_->Start(image_, std::move(op))) return;
+    if (!runner_->Start(image_, std::move(op), link::TransferTitle(write, part, quick))) return;
     SetTransferUi(true);
 }
 
@@ -92,6 +96,7 @@ QString ReadStepName(link::Part part) {
 
 void MainWindow::OnTransferFinished(const link::LinkResult& result) {
     SetTransferUi(false);
+    KeepTrace();
     if (transferWrite_) {
         TakeTransfer();
     } else {

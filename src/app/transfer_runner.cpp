@@ -3,6 +3,8 @@
 #include <QMetaObject>
 #include <QPointer>
 
+#include "link/serial_trace.h"
+
 namespace wrk7 {
 
 TransferRunner::TransferRunner(QObject* parent) : QObject(parent) {
@@ -22,7 +24,7 @@ bool TransferRunner::SetPortFactory(PortFactory factory) {
     return true;
 }
 
-bool TransferRunner::Start(const CloneImage& image, Operation op) {
+bool TransferRunner::Start(const CloneImage& image, Operation op, const std::string& title) {
     if (running_) return false;
     if (worker_.joinable()) worker_.join();
     if (!port_ && factory_) port_ = factory_();
@@ -41,10 +43,16 @@ bool TransferRunner::Start(const CloneImage& image, Operation op) {
     };
     link::SerialPort* port = port_.get();
     CloneImage* work = work_.get();
-    worker_ = std::thread([this, self, op = std::move(op), options, port, work, generation] {
+    traceText_.clear();
+    worker_ = std::thread([this, self, op = std::move(op), options, port, work, generation, title] {
         link::LinkResult result;
         if (port) {
-            result = op(*work, *port, options);
+            link::SerialTrace trace;
+            result = link::RunTraced(title, *port, trace, options,
+                                     [&](link::SerialPort& traced, const link::LinkOptions& o) {
+                                         return op(*work, traced, o);
+                                     });
+            traceText_ = trace.Text();
         } else {
             result.code = link::kResultFailed;
             result.messages = {std::string(link::kMsgComPortError)};

@@ -31,8 +31,9 @@ public:
     bool SetPortFactory(PortFactory factory);
     link::SerialPort* Port() const { return port_.get(); }
 
-    // Starts op on a copy of image; false while another one runs.
-    bool Start(const CloneImage& image, Operation op);
+    // Starts op on a copy of image, with a serial trace headed by title;
+    // false while another one runs.
+    bool Start(const CloneImage& image, Operation op, const std::string& title = "transfer");
     bool IsRunning() const { return running_; }
     // Ends the operation after the exchange in flight.
     void Cancel() { cancel_ = true; }
@@ -41,6 +42,8 @@ public:
 
     // The image as the operation left it; valid inside finished().
     CloneImage& WorkedImage() { return *work_; }
+    // The serial trace of the operation; valid inside finished().
+    const std::string& TraceText() const { return traceText_; }
 
     // For tests: the deadline and tries of each exchange.
     link::LinkOptions baseOptions;
@@ -56,6 +59,7 @@ private:
     PortFactory factory_;
     std::unique_ptr<CloneImage> work_;
     link::LinkResult result_;
+    std::string traceText_;
     std::thread worker_;
     std::atomic<bool> cancel_{false};
     bool running_ = false;

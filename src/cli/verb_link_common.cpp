@@ -3,6 +3,8 @@
 #include <cstdio>
 
 #include "cli/link_verbs.h"
+#include "files/text_file.h"
+#include "link/serial_trace.h"
 
 namespace wrk7::cli {
 
@@ -72,6 +74,21 @@ int ReportLink(const link::LinkResult& result, const link::SerialPort& port, Cli
     if (!port.ErrorText().empty()) io.Note(QString::fromStdString(port.ErrorText()));
     if (result.code == link::kResultOk) return kExitOk;
     return result.code == link::kResultRefused ? kExitRefused : kExitFailure;
+}
+
+link::LinkResult RunTransfer(bool write, link::Part part, CloneImage& image, link::SerialPort& port,
+                             const link::LinkOptions& options, const QString& tracePath, CliIo& io) {
+    auto run = [&](link::SerialPort& p, const link::LinkOptions& o) {
+        return write ? link::RunWrite(part, image, p, o) : link::RunRead(part, image, p, o);
+    };
+    if (tracePath.isEmpty()) return run(port, options);
+    link::SerialTrace trace;
+    const link::LinkResult result =
+        link::RunTraced(link::TransferTitle(write, part, options.quickRead), port, trace, options, run);
+    QString error;
+    if (!WriteFileAtomically(tracePath, QByteArray::fromStdString(trace.Text()), &error))
+        io.Err(QStringLiteral("Trace not written: %1: %2").arg(tracePath, error));
+    return result;
 }
 
 }  // namespace wrk7::cli

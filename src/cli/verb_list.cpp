@@ -17,8 +17,8 @@ const std::vector<Verb>& AllVerbs() {
         {"import", "import [--model MODEL] FILE.WK7 IN.csv OUT.WK7", "apply CSV rows to a clone file", RunImport},
         {"listing", "listing [--pdf OUT.pdf] [--sections LIST] [--model MODEL] FILE.WK7",
          "print the listing of a clone file, or write it as PDF", RunListing},
-        {"read", "read --port PORT [--model MODEL] [--part PART] [--base FILE.WK7] OUT.WK7", "read the receiver into a clone file", RunRead},
-        {"write", "write --port PORT [--model MODEL] [--part PART] FILE.WK7", "write a clone file into the receiver", RunWrite},
+        {"read", "read --port PORT [--model MODEL] [--part PART] [--base FILE.WK7] [--quick] [--trace FILE] OUT.WK7", "read the receiver into a clone file", RunRead},
+        {"write", "write --port PORT [--model MODEL] [--part PART] [--trace FILE] FILE.WK7", "write a clone file into the receiver", RunWrite},
         {"emulate", "emulate [--model MODEL] [--image FILE.WK7] [--link PATH] [--save FILE.WK7] [--paced] [--fault F]...", "serve the receiver emulator on a pseudo-terminal", RunEmulate},
     };
     return verbs;
@@ -33,6 +33,8 @@ const std::vector<OptionHelp>& AllOptionHelp() {
         {"--port PORT", "a device path, COM1..COM16, or emulator (the built-in emulator)"},
         {"--part PART", "all (default), settings, memory, bank or groups"},
         {"--base FILE", "the clone file a partial read starts from (default: New)"},
+        {"--quick", "read the channel blocks of enabled slots only (parts all and memory)"},
+        {"--trace FILE", "write a serial trace of the transfer to FILE"},
         {"--image FILE", "the clone file the emulator starts with (default: its demo image)"},
         {"--link PATH", "also make PATH a symlink to the emulator's pseudo-terminal"},
         {"--save FILE", "save the emulator's memory as a clone file when it ends"},

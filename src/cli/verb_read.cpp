@@ -11,6 +11,8 @@ namespace {
 const QCommandLineOption kPort(QStringLiteral("port"), QString(), QStringLiteral("PORT"));
 const QCommandLineOption kPart(QStringLiteral("part"), QString(), QStringLiteral("PART"), QStringLiteral("all"));
 const QCommandLineOption kBase(QStringLiteral("base"), QString(), QStringLiteral("FILE"));
+const QCommandLineOption kQuick(QStringLiteral("quick"));
+const QCommandLineOption kTrace(QStringLiteral("trace"), QString(), QStringLiteral("FILE"));
 }  // namespace
 
 // Reads the receiver into a new image (or --base) and saves it only when the
@@ -22,6 +24,8 @@ int RunRead(const QStringList& args, CliIo& io) {
     parser.addOption(kPort);
     parser.addOption(kPart);
     parser.addOption(kBase);
+    parser.addOption(kQuick);
+    parser.addOption(kTrace);
     int exitCode = kExitOk, model = 0;
     if (!ParseVerbArgs(parser, verb, args, 1, io, exitCode)) return exitCode;
     if (!ModelFromParser(parser, verb, io, model)) return kExitUsage;
@@ -41,7 +45,10 @@ int RunRead(const QStringList& args, CliIo& io) {
     }
     auto port = ports::MakePortFor(parser.value(kPort).toStdString(), model);
     InterruptGuard interrupt;
-    const link::LinkResult result = link::RunRead(*part, image, *port, TerminalOptions(io, interrupt.Flag()));
+    link::LinkOptions options = TerminalOptions(io, interrupt.Flag());
+    options.quickRead = parser.isSet(kQuick);  // the parts without a memory read ignore it
+    const link::LinkResult result =
+        RunTransfer(false, *part, image, *port, options, parser.value(kTrace), io);
     port->Close();
     const int status = ReportLink(result, *port, io);
     if (status != kExitOk) return status;

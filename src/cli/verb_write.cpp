@@ -9,6 +9,7 @@ namespace wrk7::cli {
 namespace {
 const QCommandLineOption kPort(QStringLiteral("port"), QString(), QStringLiteral("PORT"));
 const QCommandLineOption kPart(QStringLiteral("part"), QString(), QStringLiteral("PART"), QStringLiteral("all"));
+const QCommandLineOption kTrace(QStringLiteral("trace"), QString(), QStringLiteral("FILE"));
 }  // namespace
 
 int RunWrite(const QStringList& args, CliIo& io) {
@@ -17,6 +18,7 @@ int RunWrite(const QStringList& args, CliIo& io) {
     AddModelOption(parser);
     parser.addOption(kPort);
     parser.addOption(kPart);
+    parser.addOption(kTrace);
     int exitCode = kExitOk, model = 0;
     if (!ParseVerbArgs(parser, verb, args, 1, io, exitCode)) return exitCode;
     if (!ModelFromParser(parser, verb, io, model)) return kExitUsage;
@@ -32,7 +34,8 @@ int RunWrite(const QStringList& args, CliIo& io) {
     image.RegionIndex = model;
     auto port = ports::MakePortFor(parser.value(kPort).toStdString(), model);
     InterruptGuard interrupt;
-    const link::LinkResult result = link::RunWrite(*part, image, *port, TerminalOptions(io, interrupt.Flag()));
+    const link::LinkResult result =
+        RunTransfer(true, *part, image, *port, TerminalOptions(io, interrupt.Flag()), parser.value(kTrace), io);
     port->Close();
     return ReportLink(result, *port, io);
 }

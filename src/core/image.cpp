@@ -15,6 +15,19 @@ std::string Entry(const List& list, double value, std::string_view fallback = ""
     return std::string(list[static_cast<std::size_t>(value)]);
 }
 
+// Text cut to at most max bytes without splitting a UTF-8 sequence.
+void CutAtCharacter(std::string& text, std::size_t max) {
+    if (text.size() <= max) return;
+    std::size_t end = max;
+    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;
+    text.resize(end);
+}
+
+std::string OptionText(double code) {
+    if (code >= kOptionSkipBit) return Entry(SkippedOptionName, code - kOptionSkipBit, kUnknownOptionName);
+    return Entry(OptionName, code, kUnknownOptionName);
+}
+
 std::string WholeNumberText(double value) {
     if (!std::isfinite(value)) return "0";
     return std::to_string(static_cast<long long>(std::llround(value)));
@@ -27,7 +40,7 @@ std::string FieldText(int field, double value) {
         case kFreq: return FormatFrequency(value);
         case kMode: return Entry(ModeName, value);
         case kStep: return Entry(StepName, value);
-        case kOption: return Entry(OptionName, value, kUnknownOptionName);
+        case kOption: return OptionText(value);
         case kSecret: return WholeNumberText(value);
         case kCarrier:
             return value >= 0 && value <= kCarrierJR ? CarrierName(static_cast<int>(value)) : "";
@@ -47,6 +60,7 @@ void SlotFields::Set(int field, double value) {
 
 void SlotFields::SetText(int field, std::string text) {
     if (field != kNote && field != kName && field != kSkip) return;
+    CutAtCharacter(text, kMaxTextBytes);
     texts_[field] = std::move(text);
 }
 

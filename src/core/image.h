@@ -37,6 +37,11 @@ inline constexpr int kGroupBanks = 54;
 inline constexpr int kDefaultBanks = 10;       // a new image's bank table:
 inline constexpr int kDefaultBankSize = 100;   // 10 banks of 100 channels  // banks 50..53 never set by the user
 
+// Longest note, name or skip text kept, in UTF-8 bytes. A clone file holds a
+// note on one line and reads lines up to this length, so every note a save
+// writes reopens whole; a longer text is cut at a character boundary.
+inline constexpr std::size_t kMaxTextBytes = 1 << 20;
+
 // The display text of a coded field (0..8) for a number, exactly as the
 // decoders write it. Other fields give "".
 std::string FieldText(int field, double value);
@@ -52,7 +57,8 @@ public:
 
     // Fields 0..8: value and its text; field 11: value only; 9 and 10 ignore it.
     void Set(int field, double value);
-    // Fields 9, 10 and 11 only; a coded field keeps its derived text.
+    // Fields 9, 10 and 11 only, cut to kMaxTextBytes; a coded field keeps its
+    // derived text.
     void SetText(int field, std::string text);
     void Clear(int field);  // value 0, text ""
     void ClearAll();

@@ -29,7 +29,12 @@ inline constexpr std::array<std::string_view, 39> ToneName{
     "225.7Hz", "233.6Hz", "241.8Hz", "250.3Hz"};
 
 inline constexpr std::array<std::string_view, 5> OptionName{"OFF", "Train", "Tone", "Rev.", "Scr"};
-inline constexpr std::string_view kUnknownOptionName = "None";  // option code above 4
+// Codes 8..12: an option with the skip bit a CSV row adds for SKIP #TRUE#,
+// named so that an export and an import give the same code back.
+inline constexpr int kOptionSkipBit = 8;
+inline constexpr std::array<std::string_view, 5> SkippedOptionName{"OFF+Skip", "Train+Skip", "Tone+Skip",
+                                                                   "Rev.+Skip", "Scr+Skip"};
+inline constexpr std::string_view kUnknownOptionName = "None";  // any other code
 
 inline constexpr std::array<std::string_view, 3> ShiftName{"OFF", "+Shift", "-Shift"};
 

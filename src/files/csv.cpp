@@ -1,9 +1,12 @@
 #include "files/csv.h"
 
 #include <QFile>
+#include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "codecs/grid_text.h"
+#include "codecs/record_layout.h"
 #include "core/hex.h"
 #include "core/tables.h"
 #include "files/text_file.h"
@@ -72,8 +75,9 @@ long long RoundedNumber(std::string_view text) {
 bool StartsWithDigit(std::string_view t) { return !t.empty() && t.front() >= '0' && t.front() <= '9'; }
 
 // Fields as the export writes them: a quoted field runs to the next lone
-// quote (a doubled quote inside is one quote) and the rest up to the comma or
-// line end is passed over; an unquoted field runs to the comma or line end.
+// quote (a doubled quote inside is one quote; line breaks inside belong to the
+// field) and the rest up to the comma or line end is passed over; an unquoted
+// field runs to the comma or line end.
 struct Field {
     std::string text;
     bool quoted = false;
@@ -84,31 +88,17 @@ class FieldStream {
 public:
     explicit FieldStream(std::string_view text) : s_(text) {}
     bool AtEnd() const { return pos_ >= s_.size(); }
+    // The last field read ended its line, or the text.
+    bool RowEnded() const { return stop_ != Stop::kComma; }
+    bool TextEnded() const { return stop_ == Stop::kTextEnd; }
 
+    // The next field, wherever it is; used to look for the start of a row.
     Field Next() {
         Field f;
         while (pos_ < s_.size() && (s_[pos_] == ' ' || s_[pos_] == '\t')) ++pos_;
         if (pos_ < s_.size() && s_[pos_] == '"') {
             f.quoted = true;
-            ++pos_;
-            while (pos_ < s_.size()) {
-                const std::size_t q = s_.find('"', pos_);
-                if (q == std::string_view::npos) {
-                    // Stray quote: the field takes the rest of the text.
-                    f.text.append(s_.substr(pos_));
-                    pos_ = s_.size();
-                    break;
-                }
-                f.text.append(s_.substr(pos_, q - pos_));
-                pos_ = q + 1;
-                if (pos_ + 1 < s_.size() && s_[pos_] == '"' && !IsEnd(pos_ + 1)) {
-                    f.text += '"';
-                    ++pos_;
-                    continue;
-                }
-                break;
-            }
-            f.text = FlattenLineBreaks(f.text);
+            f.text = QuotedText();
             while (pos_ < s_.size() && !IsEnd(pos_)) ++pos_;
         } else {
             const std::size_t start = pos_;
@@ -121,18 +111,55 @@ public:
         return f;
     }
 
+    // The next field of the row being read; nullopt once its line has ended,
+    // so a short row never takes fields from the next line.
+    std::optional<Field> NextInRow() {
+        if (RowEnded()) return std::nullopt;
+        return Next();
+    }
+
 private:
+    enum class Stop { kComma, kLineEnd, kTextEnd };
+
+    // From the opening quote to the closing one.
+    std::string QuotedText() {
+        std::string text;
+        ++pos_;
+        while (pos_ < s_.size()) {
+            const std::size_t q = s_.find('"', pos_);
+            if (q == std::string_view::npos) {
+                // Stray quote: the field takes the rest of the text.
+                text.append(s_.substr(pos_));
+                pos_ = s_.size();
+                break;
+            }
+            text.append(s_.substr(pos_, q - pos_));
+            pos_ = q + 1;
+            if (pos_ + 1 < s_.size() && s_[pos_] == '"' && !IsEnd(pos_ + 1)) {
+                text += '"';
+                ++pos_;
+                continue;
+            }
+            break;
+        }
+        return FlattenLineBreaks(text);
+    }
     bool IsEnd(std::size_t i) const {
         return i >= s_.size() || s_[i] == ',' || s_[i] == '\r' || s_[i] == '\n';
     }
     void SkipTerminator() {
-        if (pos_ >= s_.size()) return;
+        if (pos_ >= s_.size()) {
+            stop_ = Stop::kTextEnd;
+            return;
+        }
+        stop_ = s_[pos_] == ',' ? Stop::kComma : Stop::kLineEnd;
         if (s_[pos_] == '\r' && pos_ + 1 < s_.size() && s_[pos_ + 1] == '\n') ++pos_;
         ++pos_;
     }
 
     std::string_view s_;
     std::size_t pos_ = 0;
+    Stop stop_ = Stop::kLineEnd;
 };
 
 std::string Upper(std::string text) {
@@ -175,6 +202,114 @@ int Target(int area, const std::string& channel) {
         case 3: return SearchPassSlot(channel);
         default: return PrioritySlot(channel);
     }
+}
+
+// A row after its MODEL field, as read.
+struct CsvRow {
+    int area = -1;
+    int target = -1;
+    std::array<std::string, 11> text;  // FREQUENCY .. NAME, upper-cased
+    bool skip = false;
+    bool enable = false;
+};
+
+enum class RowStatus { kComplete, kPassedOver, kCut };
+
+// Reads the fields of one row up to its line end. A row short of fields is
+// passed over; one that the end of the text cuts short is kCut.
+RowStatus ReadRow(FieldStream& in, CsvRow& row) {
+    const auto missing = [&] { return in.TextEnded() ? RowStatus::kCut : RowStatus::kPassedOver; };
+    const auto area = in.NextInRow();
+    if (!area) return missing();
+    const std::string areaText = Upper(area->text);
+    for (std::size_t a = 0; a < kAreas.size(); ++a)
+        if (areaText == kAreas[a]) row.area = static_cast<int>(a);
+    if (row.area < 0) return RowStatus::kPassedOver;
+    const auto channel = in.NextInRow();
+    if (!channel) return missing();
+    const std::string channelText = Upper(channel->text);
+    row.target = channelText.empty() ? -1 : Target(row.area, channelText);
+    if (row.target < 0) return RowStatus::kPassedOver;
+    for (auto& text : row.text) {
+        const auto field = in.NextInRow();
+        if (!field) return missing();
+        text = Upper(field->text);
+    }
+    const auto skip = in.NextInRow();
+    if (!skip) return missing();
+    const auto enable = in.NextInRow();
+    if (!enable) return missing();
+    row.skip = skip->IsYes();
+    row.enable = enable->IsYes();
+    return RowStatus::kComplete;
+}
+
+// The frequencies a channel can hold, as the channel editor accepts them.
+constexpr double kLowestMHz = 0.1;
+constexpr double kHighestMHz = 1299.995;
+
+// Values as a save and a reopen give them back: whole hertz within the
+// record's 32-bit count, one-byte codes limited as the decoder limits them.
+double AsRecordedMHz(double mhz) { return LittleEndianHexToMHz(HzToLittleEndianHex(mhz)); }
+int AsRecordedCode(int field, double value) {
+    return LimitedCode(field, static_cast<int>(std::clamp(std::llround(value), 0LL, 255LL)));
+}
+
+// Option names in any case, the skip forms included; 0 when none matches.
+int OptionCode(std::string_view field) {
+    const int plain = IndexOfUpper(field, OptionName, OptionName.size());
+    if (plain >= 0) return plain;
+    const int skipped = IndexOfUpper(field, SkippedOptionName, SkippedOptionName.size());
+    return skipped >= 0 ? kOptionSkipBit + skipped : 0;
+}
+
+// "JR", or a carrier in hertz from 300 to 3000 in steps of 100; JR for any other.
+int CarrierCode(std::string_view field) {
+    if (field == "JR") return kCarrierJR;
+    const double hz = std::nearbyint(LeadingNumber(field));
+    const double code = std::nearbyint(hz / 100 - 3);
+    return code >= 0 && code <= 27 ? static_cast<int>(code) : kCarrierJR;
+}
+
+// The tone of the same numeric value; 88.5 Hz when there is none.
+int ToneCode(std::string_view field) {
+    const double value = LeadingNumber(field);
+    for (std::size_t t = 0; t < ToneName.size(); ++t)
+        if (LeadingNumber(ToneName[t]) == value) return static_cast<int>(t);
+    return 8;
+}
+
+// Stores a complete row in its band or slot; false for a row passed over for
+// its frequency, mode or step.
+bool StoreRow(CloneImage& image, const CsvRow& row) {
+    const auto& f = row.text;
+    const double freq = AsRecordedMHz(LeadingNumber(f[0]));
+    int mode = -1;
+    for (std::size_t m = 0; m < ModeName.size(); ++m)
+        if (f[1] == ModeName[m]) mode = static_cast<int>(m);
+    const int step = IndexOfUpper(f[2], StepName, 18);
+    if (freq < kLowestMHz || freq > kHighestMHz || mode < 0 || step < 0) return false;
+    int option = OptionCode(f[3]);
+    if (row.skip) option |= kOptionSkipBit;
+    const int shift = f[7] == "+SHIFT" ? 1 : f[7] == "-SHIFT" ? 2 : 0;
+
+    SlotFields& dst = row.area == 0 ? image.Vfo[row.target] : image.Mem[row.target];
+    dst.Set(kFreq, freq);
+    dst.Set(kMode, mode);
+    dst.Set(kStep, step);
+    dst.Set(kOption, option);
+    dst.Set(kSecret, AsRecordedCode(kSecret, LeadingNumber(f[4])));
+    dst.Set(kCarrier, CarrierCode(f[5]));
+    dst.Set(kTone, ToneCode(f[6]));
+    dst.Set(kShift, shift);
+    dst.Set(kOffset, AsRecordedMHz(LeadingNumber(f[8])));
+    dst.SetText(kNote, f[9]);
+    dst.SetText(kName, f[10]);
+    if (row.area != 0) {
+        dst.SetText(kSkip, row.skip ? "True" : "False");
+        image.ChannelEnable[row.target] = row.enable;
+    }
+    return true;
 }
 
 }  // namespace
@@ -259,88 +394,40 @@ FileResult ExportCsv(const CloneImage& image, const QString& path) {
 
 CsvImportResult ImportCsvText(CloneImage& image, std::string_view text) {
     CsvImportResult out;
+    // Rows go into a copy, so a text that ends inside a row changes nothing.
+    CloneImage next = image;
     FieldStream in(text);
-    const auto midRow = [&] {
-        out.result = FileResult::Failure(kFileOpenError);
-        return out;
-    };
     while (!in.AtEnd()) {
         if (in.Next().text != kCsvModel) continue;
-        if (in.AtEnd()) return midRow();
-        const std::string areaText = Upper(in.Next().text);
-        int area = -1;
-        for (std::size_t a = 0; a < kAreas.size(); ++a)
-            if (areaText == kAreas[a]) area = static_cast<int>(a);
-        if (area < 0) {
+        CsvRow row;
+        const RowStatus status = ReadRow(in, row);
+        if (status == RowStatus::kCut) return {FileResult::Failure(kFileOpenError), 0, 0};
+        if (status == RowStatus::kPassedOver || !StoreRow(next, row)) {
             ++out.rowsRejected;
             continue;
-        }
-        if (in.AtEnd()) return midRow();
-        const std::string channel = Upper(in.Next().text);
-        const int target = channel.empty() ? -1 : Target(area, channel);
-        if (target < 0) {
-            ++out.rowsRejected;
-            continue;
-        }
-        std::array<std::string, 11> f;
-        for (auto& field : f) {
-            if (in.AtEnd()) return midRow();
-            field = Upper(in.Next().text);
-        }
-        if (in.AtEnd()) return midRow();
-        const bool skip = in.Next().IsYes();
-        if (in.AtEnd()) return midRow();
-        const bool enable = in.Next().IsYes();
-
-        const double freq = LeadingNumber(f[0]);
-        int mode = -1;
-        for (std::size_t m = 0; m < ModeName.size(); ++m)
-            if (f[1] == ModeName[m]) mode = static_cast<int>(m);
-        const int step = IndexOfUpper(f[2], StepName, 18);
-        if (freq == 0 || mode < 0 || step < 0) {
-            ++out.rowsRejected;
-            continue;
-        }
-        int option = std::max(0, IndexOfUpper(f[3], OptionName, OptionName.size()));
-        if (skip) option += 8;
-        const double secret = LeadingNumber(f[4]);
-        int carrier = kCarrierJR;
-        if (f[5] != "JR") {
-            const double t = std::nearbyint(LeadingNumber(f[5]));
-            const double c = std::nearbyint(t / 100 - 3);
-            if (c >= 0 && c <= 27) carrier = static_cast<int>(c);
-        }
-        int tone = 8;
-        const double toneValue = LeadingNumber(f[6]);
-        for (std::size_t t = 0; t < ToneName.size(); ++t)
-            if (LeadingNumber(ToneName[t]) == toneValue) {
-                tone = static_cast<int>(t);
-                break;
-            }
-        const int shift = f[7] == "+SHIFT" ? 1 : f[7] == "-SHIFT" ? 2 : 0;
-        const double offset = LeadingNumber(f[8]);
-
-        SlotFields& dst = area == 0 ? image.Vfo[target] : image.Mem[target];
-        dst.Set(kFreq, freq);
-        dst.Set(kMode, mode);
-        dst.Set(kStep, step);
-        dst.Set(kOption, option);
-        dst.Set(kSecret, secret);
-        dst.Set(kCarrier, carrier);
-        dst.Set(kTone, tone);
-        dst.Set(kShift, shift);
-        dst.Set(kOffset, offset);
-        dst.SetText(kNote, f[9]);
-        dst.SetText(kName, f[10]);
-        if (area != 0) {
-            dst.SetText(kSkip, skip ? "True" : "False");
-            image.ChannelEnable[target] = enable;
         }
         ++out.rowsStored;
     }
-    UpDateMemData(image);
-    image.Modified = false;
+    UpDateMemData(next);
+    next.Modified = false;
+    image = std::move(next);
     return out;
+}
+
+CsvImportResult ImportCsvBytes(CloneImage& image, const QByteArray& bytes) {
+    // Decode line by line, so a legacy CP932 note does not spoil the rest.
+    std::string text;
+    text.reserve(static_cast<std::size_t>(bytes.size()));
+    qsizetype start = 0;
+    if (bytes.startsWith("\xEF\xBB\xBF")) start = 3;
+    while (start < bytes.size()) {
+        qsizetype nl = bytes.indexOf('\n', start);
+        if (nl < 0) nl = bytes.size();
+        text += DecodeLine(bytes.mid(start, nl - start));
+        if (nl < bytes.size()) text += '\n';
+        start = nl + 1;
+    }
+    return ImportCsvText(image, text);
 }
 
 CsvImportResult ImportCsv(CloneImage& image, const QString& path) {
@@ -355,19 +442,7 @@ CsvImportResult ImportCsv(CloneImage& image, const QString& path) {
         out.result = FileResult::Failure(kFileOpenError);
         return out;
     }
-    // Decode line by line, so a legacy CP932 note does not spoil the rest.
-    std::string text;
-    text.reserve(static_cast<std::size_t>(bytes.size()));
-    qsizetype start = 0;
-    if (bytes.startsWith("\xEF\xBB\xBF")) start = 3;
-    while (start < bytes.size()) {
-        qsizetype nl = bytes.indexOf('\n', start);
-        if (nl < 0) nl = bytes.size();
-        text += DecodeLine(bytes.mid(start, nl - start));
-        if (nl < bytes.size()) text += '\n';
-        start = nl + 1;
-    }
-    return ImportCsvText(image, text);
+    return ImportCsvBytes(image, bytes);
 }
 
 }  // namespace wrk7

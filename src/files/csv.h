@@ -32,14 +32,17 @@ struct CsvImportResult {
 };
 
 // Applies the rows of text to the image. Rows naming a band or slot replace
-// it; rows with a wrong model, area, channel, a zero frequency, an unknown mode
-// or step are passed over. A text that ends inside a row gives "File Open
-// Error": the rows before stay stored, nothing is refreshed and Modified is
-// unchanged. Otherwise the memory list is refreshed (disabled slots wiped)
-// and Modified cleared. Line breaks inside a quoted field become blanks.
+// it; rows with a wrong model, area, channel, a frequency outside 0.1 to
+// 1299.995 MHz, an unknown mode or step, and rows short of fields are passed
+// over. A row ends at a line end outside quotes. Values are stored as a save
+// and a reopen give them back (whole hertz, limited codes). A text that ends
+// inside a row gives "File Open Error" and leaves the image as it was.
+// Otherwise the memory list is refreshed (disabled slots wiped) and Modified
+// cleared. Line breaks inside a quoted field become blanks.
 CsvImportResult ImportCsvText(CloneImage& image, std::string_view text);
-// Reads the file (lines in UTF-8, or CP932 where not valid UTF-8) and
-// imports it; a file that cannot be read changes nothing.
+// The file's bytes: lines in UTF-8, or CP932 where not valid UTF-8.
+CsvImportResult ImportCsvBytes(CloneImage& image, const QByteArray& bytes);
+// Reads the file and imports it; a file that cannot be read changes nothing.
 CsvImportResult ImportCsv(CloneImage& image, const QString& path);
 
 // Channel-name lookups of the import: the upper-cased CHANNEL text to a slot,

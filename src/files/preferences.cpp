@@ -114,4 +114,9 @@ void SavePlacement(QSettings& store, const WindowPlacement& pixels, double dpi, 
     store.endGroup();
 }
 
+QString SettingsKey(std::string_view key) {
+    return QString::fromUtf8(kPlacementSection.data(), qsizetype(kPlacementSection.size())) + QLatin1Char('/') +
+           QString::fromUtf8(key.data(), qsizetype(key.size()));
+}
+
 }  // namespace wrk7

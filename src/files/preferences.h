@@ -54,6 +54,13 @@ inline constexpr std::string_view kPlacementSection = "Settings";
 inline constexpr std::array<std::string_view, 4> kPlacementKeys{"MainLeft", "MainTop", "MainWidth",
                                                                  "MainHeight"};
 inline constexpr int kTwipsPerInch = 1440;
+// The desktop program keeps two choices of its own in the same section: a
+// device path typed into the port dialog (the port file keeps the number
+// meanwhile), and whether memory reads fetch the used channels only.
+inline constexpr std::string_view kDevicePathKey = "DevicePath";
+inline constexpr std::string_view kQuickReadKey = "QuickRead";
+// A key of that section as QSettings names it ("Settings/DevicePath").
+QString SettingsKey(std::string_view key);
 
 // A length in pixels at dpi as whole twips.
 int PixelsToTwips(int pixels, double dpi);

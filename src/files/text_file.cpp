@@ -15,6 +15,16 @@ bool IsValidUtf8(const QByteArray& bytes) {
     return !dec.hasError();
 }
 
+std::string DecodeCutLine(QByteArray bytes) {
+    // The cut may split the last character (up to three bytes of a UTF-8
+    // sequence, one of a CP932 pair); without them the rest decodes cleanly.
+    for (int dropped = 0; dropped < 4 && !bytes.isEmpty(); ++dropped, bytes.chop(1)) {
+        if (IsValidUtf8(bytes)) return bytes.toStdString();
+        if (auto legacy = Cp932ToUtf8(bytes)) return *legacy;
+    }
+    return DecodeLine(bytes);
+}
+
 }  // namespace
 
 std::optional<std::string> Cp932ToUtf8(const QByteArray& bytes) {
@@ -43,13 +53,22 @@ std::string DecodeLine(const QByteArray& bytes) {
 std::optional<TextLines> ReadTextLines(const QString& path, std::size_t maxLines) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    return ReadTextLines(file, maxLines);
+}
+
+std::optional<TextLines> ReadTextLines(QIODevice& file, std::size_t maxLines) {
     TextLines result;
     QByteArray line;
     bool dropping = false;  // inside the rest of an over-long line
     bool pending = false;   // bytes of an unfinished line seen
     auto finish = [&] {
-        if (line.endsWith('\r')) line.chop(1);
-        result.lines.push_back(DecodeLine(line));
+        if (!dropping && line.endsWith('\r')) line.chop(1);
+        if (line.size() > static_cast<qsizetype>(kMaxLineBytes)) {
+            line.truncate(static_cast<qsizetype>(kMaxLineBytes));
+            dropping = true;
+            result.truncatedLine = true;
+        }
+        result.lines.push_back(dropping ? DecodeCutLine(line) : DecodeLine(line));
         line.clear();
         dropping = false;
         pending = false;
@@ -57,17 +76,18 @@ std::optional<TextLines> ReadTextLines(const QString& path, std::size_t maxLines
     constexpr qint64 kChunk = 64 * 1024;
     QByteArray chunk;
     while (result.lines.size() < maxLines) {
-        chunk = file.read(kChunk);
-        if (chunk.isEmpty()) {
-            if (file.error() != QFileDevice::NoError) return std::nullopt;
-            break;
-        }
+        chunk.resize(kChunk);
+        const qint64 got = file.read(chunk.data(), kChunk);
+        if (got < 0) return std::nullopt;
+        if (got == 0) break;
+        chunk.resize(got);
         qsizetype start = 0;
         while (start < chunk.size() && result.lines.size() < maxLines) {
             const qsizetype nl = chunk.indexOf('\n', start);
             const qsizetype end = nl < 0 ? chunk.size() : nl;
             if (!dropping) {
-                const auto room = static_cast<qsizetype>(kMaxLineBytes) - line.size();
+                // One more than the limit: room for the CR of a CR LF.
+                const auto room = static_cast<qsizetype>(kMaxLineBytes) + 1 - line.size();
                 const qsizetype take = std::min(room, end - start);
                 line.append(chunk.constData() + start, take);
                 if (take < end - start) {

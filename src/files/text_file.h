@@ -1,8 +1,11 @@
 #pragma once
+#include <QIODevice>
 #include <QString>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "core/image.h"
 
 namespace wrk7 {
 
@@ -11,9 +14,10 @@ namespace wrk7 {
 // when it is valid UTF-8 and otherwise as Windows code page 932 (files made on
 // Japanese systems), so old files keep their notes.
 
-// Longest line kept, in bytes; the rest of a longer line is dropped so a file
-// of garbage cannot exhaust memory.
-inline constexpr std::size_t kMaxLineBytes = 1 << 20;
+// Longest line kept, in bytes without its line end; the rest of a longer line
+// is dropped so a file of garbage cannot exhaust memory. A note never grows
+// past it, so every line a save writes reads back whole.
+inline constexpr std::size_t kMaxLineBytes = kMaxTextBytes;
 
 struct TextLines {
     std::vector<std::string> lines;  // UTF-8, without line ends
@@ -21,8 +25,11 @@ struct TextLines {
     bool more = false;               // the file has lines beyond maxLines
 };
 
-// Up to maxLines lines; nullopt when the file cannot be opened or read.
+// Up to maxLines lines; nullopt when the file cannot be opened or read. The
+// part of an over-long line that is kept ends on a whole character.
 std::optional<TextLines> ReadTextLines(const QString& path, std::size_t maxLines);
+// The same from an open device.
+std::optional<TextLines> ReadTextLines(QIODevice& device, std::size_t maxLines);
 
 // The same decoding applied to one line of raw bytes.
 std::string DecodeLine(const QByteArray& bytes);

@@ -11,6 +11,7 @@
 #include "core/models.h"
 #include "core/tables.h"
 #include "edit/bank.h"
+#include "link/serial_trace.h"
 
 namespace wrk7::link {
 
@@ -141,38 +142,82 @@ int LinkSession::SendWriteCommand(std::string_view command) {
     return kWriteBadReply;
 }
 
+void LinkSession::Note(std::string_view text) {
+    if (options_.trace) options_.trace->Event(text);
+}
+
+void LinkSession::NoteFailedTry(int tries, std::string_view why) {
+    if (!options_.trace) return;
+    const std::string count = "try " + std::to_string(tries) + " of " + std::to_string(options_.maxTries);
+    Note(count + " failed: " + std::string(why) + (tries < options_.maxTries ? "; sending again" : "; giving up"));
+}
+
 LinkSession::Outcome LinkSession::ReadBlock(int address, ReadReply& reply) {
     const std::string command = ReadCommand(address);
     for (int tries = 0; tries < options_.maxTries; ++tries) {
-        if (CheckCancel()) return Outcome::kCancelled;
+        if (CheckCancel()) {
+            Note("cancelled");
+            return Outcome::kCancelled;
+        }
         reply = SendReadCommand(command);
-        if (reply.kind == ReadReply::Kind::kPortFault) return Outcome::kPortFault;
+        if (reply.kind == ReadReply::Kind::kPortFault) {
+            Note("port fault: the command is not sent again");
+            return Outcome::kPortFault;
+        }
         if (reply.kind == ReadReply::Kind::kData) return Outcome::kOk;
+        NoteFailedTry(tries + 1, reply.kind == ReadReply::Kind::kTimeout ? "fewer than 68 characters (ERROR01)"
+                                                                        : "malformed reply (ERROR02)");
     }
     return Outcome::kRetriesExhausted;
 }
 
 LinkSession::Outcome LinkSession::WriteBlock(std::string_view command) {
     for (int tries = 0; tries < options_.maxTries; ++tries) {
-        if (CheckCancel()) return Outcome::kCancelled;
+        if (CheckCancel()) {
+            Note("cancelled");
+            return Outcome::kCancelled;
+        }
         const int code = SendWriteCommand(command);
         if (code == kWriteAccepted) return Outcome::kOk;
-        if (code == kWritePortFault) return Outcome::kPortFault;
-        if (code == kWriteRefused) return Outcome::kRefused;
+        if (code == kWritePortFault) {
+            Note("port fault: the command is not sent again");
+            return Outcome::kPortFault;
+        }
+        if (code == kWriteRefused) {
+            Note("refused (RE)");
+            return Outcome::kRefused;
+        }
+        NoteFailedTry(tries + 1, code == kWriteNoReply ? "no complete reply (2)" : "neither OK nor RE (1)");
     }
     return Outcome::kRetriesExhausted;
 }
 
 LinkSession::Outcome LinkSession::ReadArea(Area area, const BlockSink& take, bool progress) {
-    const int blocks = AreaOf(area).blocks;
+    std::vector<int> blocks(static_cast<std::size_t>(AreaOf(area).blocks));
+    for (std::size_t k = 0; k < blocks.size(); ++k) blocks[k] = static_cast<int>(k);
+    return ReadBlocks(area, blocks, take, progress);
+}
+
+LinkSession::Outcome LinkSession::ReadBlocks(Area area, const std::vector<int>& blocks, const BlockSink& take,
+                                             bool progress) {
+    const int total = static_cast<int>(blocks.size());
     ReadReply reply;
-    for (int k = 0; k < blocks; ++k) {
-        if (progress) Progress(k, blocks);
+    for (int i = 0; i < total; ++i) {
+        if (progress) Progress(i, total);
+        const int k = blocks[static_cast<std::size_t>(i)];
         const Outcome outcome = ReadBlock(BlockAddress(area, k), reply);
         if (outcome != Outcome::kOk) return outcome;
         take(k, reply);
     }
     return Outcome::kOk;
+}
+
+std::vector<int> LinkSession::ChannelSlotsToRead() const {
+    std::vector<int> toRead;
+    toRead.reserve(kSlotCount);
+    for (int slot = 0; slot < kSlotCount; ++slot)
+        if (!options_.quickRead || image_.ChannelEnable[static_cast<std::size_t>(slot)]) toRead.push_back(slot);
+    return toRead;
 }
 
 LinkSession::Outcome LinkSession::WriteArea(Area area, const BlockSource& dataOf, bool progress) {
@@ -259,8 +304,9 @@ int LinkSession::ReadMemory() {
     if (ReadBank() != kResultOk) return kResultFailed;
     DecodeBankTable(image_);
     if (ReadGroups() != kResultOk) return kResultFailed;
-    const Outcome outcome = ReadArea(
-        Area::kChannelRecords,
+    const std::vector<int> toRead = ChannelSlotsToRead();
+    const Outcome outcome = ReadBlocks(
+        Area::kChannelRecords, toRead,
         [this](int slot, const ReadReply& reply) {
             if (DecodeChannel(image_, reply.frame, slot)) return;
             image_.Mem[static_cast<std::size_t>(slot)].Clear(kFreq);
@@ -268,10 +314,13 @@ int LinkSession::ReadMemory() {
         },
         true);
     BlockMessage(outcome);
+    // Wipes every slot whose flag is off, so the records a quick read skips
+    // would have been thrown away here.
     UpDateMemData(image_);
     image_.MarkModified();
     if (outcome != Outcome::kOk) return kResultFailed;
-    Progress(kSlotCount, kSlotCount);
+    const int read = static_cast<int>(toRead.size());
+    Progress(read, read);
     return kResultOk;
 }
 

@@ -68,11 +68,20 @@ struct LinkResult {
 // parts, blocks for the others). Called on the operation's thread.
 using ProgressFn = std::function<void(int done, int total)>;
 
+class SerialTrace;
+
 struct LinkOptions {
     ProgressFn progress;                          // may be empty
     const std::atomic<bool>* cancel = nullptr;    // checked before each exchange
     std::chrono::milliseconds replyDeadline{500};  // per exchange
     int maxTries = 10;                             // per command
+    // Memory reads fetch the channel blocks of enabled slots only (after the
+    // flags, in the same ascending order). The image comes out the same as a
+    // full read's: the blocks skipped are of slots the read wipes anyway.
+    bool quickRead = false;
+    // Where the operation notes its retries and failed commands; the line
+    // itself is recorded by the port (MakeTracingPort). May be null.
+    SerialTrace* trace = nullptr;
 };
 
 // The operations of the buttons and menu commands: each runs the whole
@@ -143,6 +152,15 @@ private:
     // failure ends the walk. With progress, each block first reports how many
     // of the area's blocks are done.
     Outcome ReadArea(Area area, const BlockSink& take, bool progress = false);
+    // The same for the given blocks of the area only, in the order given;
+    // progress counts the blocks of the list.
+    Outcome ReadBlocks(Area area, const std::vector<int>& blocks, const BlockSink& take, bool progress);
+    // The channel blocks a memory read fetches, once the flags are in.
+    std::vector<int> ChannelSlotsToRead() const;
+    // A note in the trace, when there is one.
+    void Note(std::string_view text);
+    // Notes a try that failed and whether the command is sent again.
+    void NoteFailedTry(int tries, std::string_view why);
     Outcome WriteArea(Area area, const BlockSource& dataOf, bool progress = false);
     bool EnsureOpen();
     bool CheckCancel();

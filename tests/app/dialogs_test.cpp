@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -50,7 +51,9 @@ TEST(ComDialogTest, ShowsEachChoiceWithItsDeviceAndTakesOnlyOk) {
     EXPECT_EQ(dialog.Choice(16)->text(), "COM 16");
     EXPECT_TRUE(dialog.Choice(3)->isChecked());
     EXPECT_EQ(dialog.DeviceLabel(1)->text(), present);
-    if (permissionsApply) EXPECT_TRUE(dialog.DeviceLabel(2)->text().contains(QStringLiteral("no permission")));
+    if (permissionsApply) {
+        EXPECT_TRUE(dialog.DeviceLabel(2)->text().contains(QStringLiteral("no permission")));
+    }
     EXPECT_TRUE(dialog.DeviceLabel(3)->text().contains(QStringLiteral("device missing")));
     EXPECT_EQ(dialog.DeviceLabel(4)->text(), "(no device on this machine)");
     auto* run = dialog.findChild<QLabel*>(QStringLiteral("lblRunPort"));
@@ -67,6 +70,55 @@ TEST(ComDialogTest, ShowsEachChoiceWithItsDeviceAndTakesOnlyOk) {
     dialog.Choice(7)->click();
     dialog.findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
     EXPECT_EQ(dialog.ChosenPort(), 7);
+    EXPECT_FALSE(dialog.isVisible());
+}
+
+TEST(ComDialogTest, NamesAdaptersByIdTakesATypedPathAndCancelChangesNothing) {
+    QTemporaryDir dir;
+    for (const char* name : {"ttyUSB0", "ttyUSB1"}) {
+        QFile device(dir.filePath(QString::fromLatin1(name)));
+        ASSERT_TRUE(device.open(QIODevice::WriteOnly));
+    }
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("by-id")));
+    const QString stable = dir.filePath(QStringLiteral("by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("../ttyUSB1"), stable));
+
+    ComDialog dialog;
+    dialog.byIdFolder = dir.filePath(QStringLiteral("by-id"));
+    dialog.deviceForPort = [&](int n) -> std::string {
+        if (n == 1) return dir.filePath(QStringLiteral("ttyUSB0")).toStdString();
+        if (n == 2) return dir.filePath(QStringLiteral("ttyUSB1")).toStdString();
+        return {};
+    };
+    dialog.Prepare(2, QStringLiteral("COM2"));
+    EXPECT_EQ(dialog.StableNameLabel(2)->text(), "usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0");
+    EXPECT_EQ(dialog.StableNameLabel(2)->toolTip(), stable);
+    EXPECT_EQ(dialog.StableNameLabel(1)->text(), "");
+    EXPECT_EQ(dialog.StableNameLabel(3)->text(), "");
+    MaybeScreenshot(dialog, QStringLiteral("com-port-setup-by-id.png"));
+
+    // Typing a path chooses it; an empty path cannot be confirmed.
+    dialog.show();
+    auto* ok = dialog.findChild<QPushButton*>(QStringLiteral("cmdOK"));
+    QTest::keyClicks(dialog.PathEdit(), QStringLiteral("/dev/x"));
+    EXPECT_TRUE(dialog.PathChoice()->isChecked());
+    dialog.PathEdit()->clear();
+    EXPECT_FALSE(ok->isEnabled());
+    QTest::keyClicks(dialog.PathEdit(), QStringLiteral("  ") + stable);
+    EXPECT_TRUE(ok->isEnabled());
+    ok->click();
+    EXPECT_EQ(dialog.ChosenDevicePath(), stable);
+    EXPECT_EQ(dialog.ChosenPort(), 0);
+
+    // The remembered path comes back selected; Cancel drops a new choice.
+    dialog.Prepare(2, stable, stable);
+    EXPECT_TRUE(dialog.PathChoice()->isChecked());
+    EXPECT_EQ(dialog.PathEdit()->text(), stable);
+    dialog.show();
+    dialog.Choice(5)->click();
+    dialog.findChild<QPushButton*>(QStringLiteral("cmdCancel"))->click();
+    EXPECT_EQ(dialog.ChosenPort(), 0);
+    EXPECT_EQ(dialog.ChosenDevicePath(), "");
     EXPECT_FALSE(dialog.isVisible());
 }
 

@@ -60,6 +60,7 @@ protected:
         options.portDirs = PortFileDirs{dir.path(), dir.path()};
         options.settingsFile = dir.filePath(QStringLiteral("placement.ini"));
         options.backupFolder = dir.filePath(QStringLiteral("backups"));
+        options.traceFolder = dir.filePath(QStringLiteral("traces"));
         options.language = UiLanguage::kEnglish;
         auto w = std::make_unique<MainWindow>(options, &prompts);
         w->chooseFile = [this](QWidget*, const QString&, bool) { return nextFile; };

@@ -24,6 +24,9 @@ Finished Headless(const QString& program, const QStringList& args) {
     env.remove(QStringLiteral("QT_QPA_PLATFORM"));
     env.remove(QStringLiteral("DISPLAY"));
     env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    // A login session always has a runtime folder; without one Qt warns on stderr.
+    static QTemporaryDir runtimeDir;
+    if (!env.contains(QStringLiteral("XDG_RUNTIME_DIR"))) env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeDir.path());
     p.setProcessEnvironment(env);
     p.start(program, args);
     Finished r;

@@ -127,6 +127,34 @@ TEST_F(CloneFileTest, AcceptsLfLinesExtraLinesAndLegacyNotes) {
     EXPECT_TRUE(found);
 }
 
+// A legacy note whose UTF-8 form outgrows the line limit (one CP932 byte of
+// half-width katakana is three UTF-8 bytes): the load keeps as much of it as
+// a save can write, so the program's own save reopens whole and checks clean.
+TEST_F(CloneFileTest, LongLegacyNotesReopenWhole) {
+    CloneImage rich = RichImage();
+    auto lines = CloneFileLines(rich);
+    lines[kFirstNoteLine] = std::string(400000, '\xB1');  // 400 kB of "ｱ"
+    const QByteArray pair = *Utf8ToCp932("あ");
+    lines[kFirstNoteLine + 1] = pair.repeated(600000).toStdString();  // 1.2 MB, cut by the reader
+    const QByteArray bytes = JoinLinesCrLf(lines);
+    ASSERT_TRUE(WriteAll(Path("long.WK7"), bytes));
+
+    CloneImage image;
+    ASSERT_TRUE(LoadCloneFile(image, Path("long.WK7")).ok);
+    const std::string& katakana = image.Mem[0].Text(kNote);
+    const std::string& hiragana = image.Mem[1].Text(kNote);
+    EXPECT_EQ(katakana.size(), kMaxTextBytes / 3 * 3);  // whole characters only
+    EXPECT_EQ(katakana.find_first_not_of("ｱ"), std::string::npos);
+    EXPECT_GT(hiragana.size(), kMaxTextBytes - 3);
+    EXPECT_EQ(hiragana.find_first_not_of("あ"), std::string::npos);
+
+    ASSERT_TRUE(SaveCloneFile(image, Path("again.WK7")).ok);
+    EXPECT_TRUE(CheckCloneFile(Path("again.WK7")).empty());
+    CloneImage reopened;
+    ASSERT_TRUE(LoadCloneFile(reopened, Path("again.WK7")).ok);
+    EXPECT_EQ(reopened.Mem, image.Mem);
+}
+
 TEST_F(CloneFileTest, FailingSaveKeepsTheOldFile) {
     CloneImage image = RichImage();
     ASSERT_TRUE(SaveCloneFile(image, Path("keep.WK7")).ok);

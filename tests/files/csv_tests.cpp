@@ -2,6 +2,7 @@
 
 #include <QTemporaryDir>
 
+#include "files/clone_file.h"
 #include "files/csv.h"
 #include "files/rich_image.h"
 #include "files/text_file.h"
@@ -116,13 +117,14 @@ TEST(CsvImport, FieldRules) {
 TEST(CsvImport, DamagedInput) {
     const CloneImage before = RichImage();
     CloneImage image = before;
-    // A row cut short by the end of the text: stored rows stay, nothing refreshed.
+    // A row cut short by the end of the text.
     std::string text = Row("MEMORY", "50", kPlain) + "\"WR-K7\",\"MEMORY\",\"51\",\"146\"";
+    image.Mem[3].Set(kFreq, 150.0);  // disabled, yet holding a record
     image.Modified = true;
+    const CloneImage unchanged = image;
     const auto cut = ImportCsvText(image, text);
     EXPECT_EQ(cut.result.messages, std::vector<std::string>{std::string(kFileOpenError)});
-    EXPECT_TRUE(image.Modified);
-    EXPECT_TRUE(image.ChannelEnable[50]);
+    EXPECT_EQ(image, unchanged);  // a failed import stores nothing
 
     // Stray quotes and binary bytes: no crash; the clean rows after them count.
     image = before;
@@ -132,6 +134,79 @@ TEST(CsvImport, DamagedInput) {
     image = before;
     ImportCsvText(image, "\"WR-K7\",\"MEMORY\",\"" + std::string(500, '9'));
     EXPECT_EQ(image.Mem, before.Mem);
+}
+
+// Each case a minimized input of the import fuzzer.
+TEST(CsvImport, ShortRowEndsAtItsLine) {
+    CloneImage image;
+    const std::string noEnable(kPlain.substr(0, kPlain.rfind(',')));
+    const std::string text = Row("MEMORY", "5", noEnable) + Row("MEMORY", "6", kPlain) +
+                             Row("MEMORY", "7", "\"145.5\",\"FM\"") + Row("MEMORY", "8", kPlain);
+    const CsvImportResult r = ImportCsvText(image, text);
+    ASSERT_TRUE(r.result.ok);
+    EXPECT_EQ(r.rowsStored, 2);
+    EXPECT_EQ(r.rowsRejected, 2);
+    for (int s : {5, 7}) EXPECT_TRUE(image.Mem[s].IsEmpty()) << s;
+    for (int s : {6, 8}) {
+        EXPECT_TRUE(image.ChannelEnable[s]) << s;
+        EXPECT_EQ(image.Mem[s].Text(kName), "NAME") << s;
+    }
+}
+
+TEST(CsvImport, StoresWhatAReopenGivesBack) {
+    CloneImage image;
+    NewCloneImage(image);
+    auto row = [](int slot, std::string_view freq, std::string_view secret, std::string_view offset) {
+        return Row("MEMORY", std::to_string(slot),
+                   "\"" + std::string(freq) + R"(","FM","5KHz","OFF",")" + std::string(secret) +
+                       R"(","JR","67.0Hz","+SHIFT",")" + std::string(offset) + R"(","","ABCDEF",#FALSE#,#TRUE#)");
+    };
+    std::string text;
+    const char* outside[] = {"5000", "4294.967296", "-145.5", "0.0999", "1299.9951"};
+    for (int i = 0; i < 5; ++i) text += row(i, outside[i], "0", "0");
+    text += row(10, "0.1", "115", "-5") + row(11, "1299.995", "-3", "5000") + row(12, "145.1234567", "7.6", "0.6000004");
+    const CsvImportResult r = ImportCsvText(image, text);
+    ASSERT_TRUE(r.result.ok);
+    EXPECT_EQ(r.rowsRejected, 5);
+    for (int s = 0; s < 5; ++s) EXPECT_FALSE(image.ChannelEnable[s]) << outside[s];
+    EXPECT_EQ(image.Mem[10].Value(kSecret), 11);
+    EXPECT_EQ(image.Mem[10].Value(kOffset), 0);
+    EXPECT_EQ(image.Mem[11].Value(kSecret), 0);
+    EXPECT_EQ(image.Mem[11].Text(kOffset), "4294.967295");
+    EXPECT_EQ(image.Mem[12].Text(kFreq), "145.123457");
+    EXPECT_EQ(image.Mem[12].Value(kSecret), 8);
+
+    CloneImage saved = image;
+    CloneImage reopened;
+    ASSERT_TRUE(ApplyCloneFileLines(reopened, CloneFileLines(saved)).ok);
+    for (int s : {10, 11, 12})
+        for (int f = 0; f <= kName; ++f) {
+            EXPECT_EQ(reopened.Mem[s].Value(f), image.Mem[s].Value(f)) << s << " " << f;
+            EXPECT_EQ(reopened.Mem[s].Text(f), image.Mem[s].Text(f)) << s << " " << f;
+        }
+}
+
+TEST(CsvImport, SkippedOptionsKeepTheirCode) {
+    EXPECT_EQ(FieldText(kOption, 2), "Tone");
+    EXPECT_EQ(FieldText(kOption, 8), "OFF+Skip");
+    EXPECT_EQ(FieldText(kOption, 12), "Scr+Skip");
+    for (double code : {5.0, 7.0, 13.0, 255.0}) EXPECT_EQ(FieldText(kOption, code), "None") << code;
+
+    CloneImage image;
+    std::string text = Row("MEMORY", "1", R"("145.5","FM","5KHz","Tone","0","JR","67","OFF","0","","",#TRUE#,#TRUE#)");
+    text += Row("MEMORY", "2", R"("145.5","FM","5KHz","rev.+skip","0","JR","67","OFF","0","","",#TRUE#,#TRUE#)");
+    ASSERT_TRUE(ImportCsvText(image, text).result.ok);
+    EXPECT_EQ(image.Mem[1].Value(kOption), 10);
+    EXPECT_EQ(image.Mem[2].Value(kOption), 11);  // the skip bit is not added twice
+
+    const CloneImage exported = image;
+    std::string again;
+    for (const auto& l : CsvExportLines(exported)) again += l + "\r\n";
+    EXPECT_NE(again.find(R"("Tone+Skip")"), std::string::npos);
+    CloneImage back;
+    ASSERT_TRUE(ImportCsvText(back, again).result.ok);
+    EXPECT_EQ(back.Mem[1].Value(kOption), 10);
+    EXPECT_EQ(back.Mem[2].Value(kOption), 11);
 }
 
 TEST(CsvFiles, AtomicExportAndLegacyImport) {

@@ -1,0 +1,84 @@
+#include "saved_form.h"
+
+#include <QBuffer>
+
+#include "codecs/channel_codec.h"
+#include "core/hex.h"
+#include "files/clone_file.h"
+#include "codecs/new_image.h"
+#include "files/text_file.h"
+#include "fuzz_check.h"
+
+namespace wrk7::fuzz {
+
+namespace {
+
+struct RecordLines {
+    int first;
+    int count;
+    std::size_t length;
+};
+
+// Record lines whose length never varies in a save.
+constexpr RecordLines kRecordLines[] = {
+    {kSettingsLine0, 1, 64},     {kSettingsLine1, 1, 46},        {kFirstVfoLine, kBandCount, 30},
+    {kFirstChannelLine, kSlotCount, 64}, {kFirstFlagLine, 5, 64}, {kFirstFlagLine + 5, 1, 5},
+    {kFirstBankLine, 3, 64},
+};
+
+constexpr std::size_t kNameDigits = 12;
+
+}  // namespace
+
+CloneImage FreshImage(int model) {
+    CloneImage image;
+    image.RegionIndex = model;
+    NewCloneImage(image);
+    return image;
+}
+
+std::vector<std::string> RequireWellFormedSave(const CloneImage& image) {
+    CloneImage copy = image;
+    std::vector<std::string> lines = CloneFileLines(copy);
+    Require(lines.size() == static_cast<std::size_t>(kCloneFileLines), "a save has 2643 lines");
+    for (const RecordLines& r : kRecordLines)
+        for (int line = r.first; line < r.first + r.count; ++line) {
+            const std::string& l = lines[static_cast<std::size_t>(line)];
+            Require(l.size() == r.length && IsUpperHex(l), "record line length and digits",
+                    "line " + std::to_string(line) + ": " + l);
+        }
+    for (int line = kFirstBankLine + 3; line <= kGroupLine; ++line)
+        Require(IsUpperHex(lines[static_cast<std::size_t>(line)]), "bank and group digits");
+    for (const auto& l : lines) Require(l.find_first_of("\r\n") == std::string::npos, "one line per item");
+    return lines;
+}
+
+std::vector<std::string> SaveAfterReopen(const std::vector<std::string>& first, int model) {
+    QByteArray bytes = JoinLinesCrLf(first);
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    const auto text = ReadTextLines(buffer, kCloneFileLines);
+    Require(text && !text->truncatedLine && !text->more, "a save reads back whole");
+    CloneImage reopened = FreshImage(model);
+    Require(ApplyCloneFileLines(reopened, text->lines).ok, "a save reopens");
+    return RequireWellFormedSave(reopened);
+}
+
+void RequireSameSave(const std::vector<std::string>& first, const std::vector<std::string>& second) {
+    for (std::size_t i = 0; i < first.size(); ++i) {
+        const bool channel = i >= static_cast<std::size_t>(kFirstChannelLine) &&
+                             i < static_cast<std::size_t>(kFirstChannelLine + kSlotCount);
+        if (!channel) {
+            Require(first[i] == second[i], "a reopened file saves the same line",
+                    "line " + std::to_string(i) + ": " + first[i] + " / " + second[i]);
+            continue;
+        }
+        const std::size_t nameAt = first[i].size() - kNameDigits;
+        Require(first[i].compare(0, nameAt, second[i], 0, nameAt) == 0 &&
+                    DecodeName(std::string_view(first[i]).substr(nameAt)) ==
+                        DecodeName(std::string_view(second[i]).substr(nameAt)),
+                "a reopened file saves the same channel", "line " + std::to_string(i) + ": " + first[i] + " / " + second[i]);
+    }
+}
+
+}  // namespace wrk7::fuzz

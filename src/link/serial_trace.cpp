@@ -1,0 +1,167 @@
+#include "link/serial_trace.h"
+
+#include <cstdio>
+#include <ctime>
+
+namespace wrk7::link {
+
+namespace {
+
+class TracingPort final : public SerialPort {
+public:
+    TracingPort(SerialPort& inner, SerialTrace& trace) : inner_(inner), trace_(trace) {}
+
+    bool Open() override {
+        const bool opened = inner_.Open();
+        if (opened) {
+            trace_.Event("open " + inner_.Name());
+        } else {
+            PortError();
+        }
+        return opened;
+    }
+    void Close() override { inner_.Close(); }
+    bool IsOpen() const override { return inner_.IsOpen(); }
+    bool Write(std::string_view data) override {
+        trace_.Sent(data);
+        sinceCommand_ = 0;
+        const bool written = inner_.Write(data);
+        if (!written) PortError();
+        return written;
+    }
+    std::string ReadAvailable() override {
+        std::string chars = inner_.ReadAvailable();
+        if (!chars.empty()) {
+            trace_.Received(chars);
+            sinceCommand_ += chars.size();
+        }
+        if (inner_.HasFault()) PortError();
+        return chars;
+    }
+    Wait WaitForData(Clock::time_point deadline) override {
+        const Wait wait = inner_.WaitForData(deadline);
+        if (wait == Wait::kTimeout)
+            trace_.Event("deadline: " + std::to_string(sinceCommand_) + " characters since the command");
+        if (wait == Wait::kFault) PortError();
+        return wait;
+    }
+    void ExpectAtLeast(std::size_t count) override { inner_.ExpectAtLeast(count); }
+    bool HasFault() const override { return inner_.HasFault(); }
+    std::string ErrorText() const override { return inner_.ErrorText(); }
+    std::string Name() const override { return inner_.Name(); }
+
+private:
+    // A fault stays set until the next Open, so report each one once.
+    void PortError() {
+        const std::string text = inner_.ErrorText();
+        if (text == lastError_) return;
+        lastError_ = text;
+        trace_.Event("port error: " + (text.empty() ? std::string("(no reason given)") : text));
+    }
+
+    SerialPort& inner_;
+    SerialTrace& trace_;
+    std::size_t sinceCommand_ = 0;
+    std::string lastError_;
+};
+
+}  // namespace
+
+std::unique_ptr<SerialPort> MakeTracingPort(SerialPort& inner, SerialTrace& trace) {
+    return std::make_unique<TracingPort>(inner, trace);
+}
+
+std::string EscapeLineChars(std::string_view chars) {
+    std::string out;
+    out.reserve(chars.size() + 8);
+    for (const char c : chars) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '\r') {
+            out += "\\r";
+        } else if (c == '\n') {
+            out += "\\n";
+        } else if (c == '\\') {
+            out += "\\\\";
+        } else if (byte < 0x20 || byte >= 0x7F) {
+            char hex[5];
+            std::snprintf(hex, sizeof hex, "\\x%02X", byte);
+            out += hex;
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+SerialTrace::SerialTrace(Clock::time_point start) : start_(start) {}
+
+void SerialTrace::StartLine(char marker) {
+    const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start_).count();
+    char stamp[32];
+    std::snprintf(stamp, sizeof stamp, "%12.3f %c ", ms, marker);
+    if (receiving_) text_ += '\n';
+    receiving_ = false;
+    text_ += stamp;
+}
+
+void SerialTrace::Comment(std::string_view text) {
+    if (receiving_) text_ += '\n';
+    receiving_ = false;
+    text_ += "# ";
+    text_ += text;
+    text_ += '\n';
+}
+
+void SerialTrace::Sent(std::string_view chars) {
+    StartLine('>');
+    text_ += EscapeLineChars(chars);
+    text_ += '\n';
+}
+
+void SerialTrace::Received(std::string_view chars) {
+    if (!receiving_) StartLine('<');
+    text_ += EscapeLineChars(chars);
+    receiving_ = true;
+}
+
+void SerialTrace::Event(std::string_view text) {
+    StartLine('!');
+    text_ += text;
+    text_ += '\n';
+}
+
+void SerialTrace::Result(std::string_view text) {
+    StartLine('=');
+    text_ += text;
+    text_ += '\n';
+}
+
+std::string TransferTitle(bool write, Part part, bool quickRead) {
+    static constexpr std::string_view kPartNames[] = {"all", "settings", "memory", "bank", "groups"};
+    std::string title = write ? "write " : "read ";
+    title += kPartNames[static_cast<std::size_t>(part)];
+    const bool readsMemory = !write && (part == Part::kAll || part == Part::kMemory);
+    if (quickRead && readsMemory) title += " (quick)";
+    return title;
+}
+
+LinkResult RunTraced(std::string_view title, SerialPort& port, SerialTrace& trace, LinkOptions options,
+                     const TracedOperation& op) {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char started[32];
+    std::strftime(started, sizeof started, "%Y-%m-%d %H:%M:%S", &local);
+    trace.Comment("wrk7 serial trace: " + std::string(title));
+    trace.Comment("port: " + port.Name() + (port.IsOpen() ? " (open from an earlier transfer)" : ""));
+    trace.Comment(std::string("started: ") + started);
+    trace.Comment("time in ms since the start; > sent, < received, ! event, = result");
+    const std::unique_ptr<SerialPort> traced = MakeTracingPort(port, trace);
+    options.trace = &trace;
+    const LinkResult result = op(*traced, options);
+    trace.Result("result " + std::to_string(result.code) + (result.cancelled ? " (cancelled)" : ""));
+    for (const std::string& message : result.messages) trace.Result(message);
+    return result;
+}
+
+}  // namespace wrk7::link
