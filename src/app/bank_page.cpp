@@ -10,10 +10,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QScopedValueRollback>
 #include <QScrollArea>
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "app/focus_rule.h"
 #include "app/image_history.h"
 #include "app/prompter.h"
 #include "core/hex.h"
@@ -214,8 +216,19 @@ void BankPage::LeaveCountBox(int bank) {
 void BankPage::CommitPendingEntry() {
     for (int b = 0; b < kBanks; ++b) {
         QLineEdit* box = txtBank_[static_cast<std::size_t>(b)];
-        if (box->hasFocus() && box->text().toStdString() != image_.BankText(b)) LeaveCountBox(b);
+        // The window's focus box, even while a menu is open or another
+        // program is in front.
+        if (box == window()->focusWidget() && box->text().toStdString() != image_.BankText(b)) LeaveCountBox(b);
     }
+}
+
+void BankPage::SetEditable(bool editable) {
+    // Disabling the box that has the focus moves the focus on; that is not
+    // the user leaving the box.
+    const QScopedValueRollback<bool> quiet(applying_, true);
+    for (QLineEdit* box : txtBank_) box->setEnabled(editable);
+    for (QCheckBox* box : chkLink_) box->setEnabled(editable);
+    for (QCheckBox* box : chkGrp_) box->setEnabled(editable);
 }
 
 bool BankPage::eventFilter(QObject* watched, QEvent* event) {
@@ -223,13 +236,14 @@ bool BankPage::eventFilter(QObject* watched, QEvent* event) {
     if (bank < 0) return QWidget::eventFilter(watched, event);
     switch (event->type()) {
         case QEvent::FocusIn: {
+            if (!MovesWithinWindow(*static_cast<QFocusEvent*>(event))) break;
             QLineEdit* box = txtBank_[static_cast<std::size_t>(bank)];
             // After the click that gave the focus has placed the cursor.
             QTimer::singleShot(0, box, [box] { if (box->hasFocus()) box->selectAll(); });
             break;
         }
         case QEvent::FocusOut:
-            LeaveCountBox(bank);
+            if (MovesWithinWindow(*static_cast<QFocusEvent*>(event))) LeaveCountBox(bank);
             break;
         case QEvent::KeyPress: {
             auto* key = static_cast<QKeyEvent*>(event);

@@ -33,6 +33,9 @@ public:
     // A count box that has the focus and was edited is taken now, as leaving
     // it would (so a page switch sees the total the user typed).
     void CommitPendingEntry();
+    // While false, the count, Link and group boxes are disabled. The transfer
+    // buttons are the window's to switch.
+    void SetEditable(bool editable);
 
     QLineEdit* CountBox(int bank) const { return txtBank_[static_cast<std::size_t>(bank)]; }
     QCheckBox* LinkBox(int bank) const { return chkLink_[static_cast<std::size_t>(bank)]; }

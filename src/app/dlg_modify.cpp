@@ -1,6 +1,5 @@
 #include "app/dlg_modify.h"
 
-#include <QFocusEvent>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QLineEdit>
@@ -9,6 +8,7 @@
 #include <QWindow>
 
 #include "app/dlg_modify_controls.h"
+#include "app/focus_rule.h"
 #include "app/prompter.h"
 #include "edit/channel_rules.h"
 
@@ -85,11 +85,9 @@ bool DlgModify::BeginVfoEdit(CloneImage& image, int row, QWidget* anchor) {
 
 bool DlgModify::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusOut && (watched == txtFreq_ || watched == txtShift_)) {
-        const auto reason = static_cast<QFocusEvent*>(event)->reason();
         // Switching windows (a message box, another program) or opening a
         // context menu is not leaving the box.
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && isVisible() &&
-            !checking_) {
+        if (MovesWithinWindow(*static_cast<QFocusEvent*>(event)) && isVisible() && !checking_) {
             (watched == txtFreq_ ? freqPending_ : offsetPending_) = true;
             // Run after the event that moved the focus is done, so a message
             // box never opens in the middle of a mouse click.

@@ -6,6 +6,7 @@
 #include <QPrinter>
 
 #include "app/dlg_print.h"
+#include "app/file_dialogs.h"
 #include "app/printer_dialogs.h"
 #include "app/prompter.h"
 #include "print/listing_painter.h"
@@ -57,7 +58,9 @@ void ListingPrint::PrintPreview() {
 void ListingPrint::ExportPdf() {
     const auto document = ChooseDocument();
     if (!document) return;
-    const QString path = dialogs_->ChoosePdfFile(window_);
+    const QString suggestion = SuggestedName(fileName ? fileName() : QString(), image_.RegionIndex, QStringLiteral("pdf"));
+    // A name typed without an extension gets it, as the clone file's do.
+    const QString path = WithExtension(dialogs_->ChoosePdfFile(window_, suggestion), FirstExtension(kPdfFilter));
     if (path.isEmpty()) return;
     if (!print::SaveListingPdf(*document, path, printer_->pageLayout()))
         prompter_.Error(window_, QStringLiteral("ERROR"), {QStringLiteral("File Open Error")});

@@ -24,8 +24,10 @@
 #include "app/about_box.h"
 #include "app/backups.h"
 #include "app/bank_page.h"
+#include "app/bar_toggle.h"
 #include "app/com_dialog.h"
 #include "app/dlg_modify.h"
+#include "app/elided_label.h"
 #include "app/image_history.h"
 #include "app/memory_page.h"
 #include "app/memory_table_model.h"
@@ -73,6 +75,7 @@ MainWindow::MainWindow(AppOptions options, Prompter* prompter, QWidget* parent)
     });
     setAcceptDrops(true);
     BuildPages();
+    BuildBarToggles();
     BuildActions();
     BuildMenus();
     BuildToolBar();
@@ -147,6 +150,19 @@ void MainWindow::BuildPages() {
     setCentralWidget(central);
 }
 
+void MainWindow::BuildBarToggles() {
+    toolBar_ = addToolBar(QStringLiteral("Toolbar1"));
+    toolBar_->setObjectName(QStringLiteral("Toolbar1"));
+    toolBar_->setMovable(false);
+    // View's items are the bars' own switches, so the tool bar's right-click
+    // menu and View agree.
+    actToolBar_ = toolBar_->toggleViewAction();
+    actToolBar_->setObjectName(QStringLiteral("mnuToolBar"));
+    actToolBar_->setText(QStringLiteral("1011"));
+    actStatusBar_ = new BarToggle(statusBar(), QStringLiteral("1100"), this);
+    actStatusBar_->setObjectName(QStringLiteral("mnuStatusBar"));
+}
+
 void MainWindow::BuildActions() {
     // Design captions are the numbers of the caption table; the table
     // replaces them when the window loads.
@@ -166,12 +182,6 @@ void MainWindow::BuildActions() {
     make("mnuExit", "1007", [this] { close(); });
     BuildHistoryActions();
     actModify_ = make("mnuModify", "1009", [this] { Modify(); });
-    actToolBar_ = make("mnuToolBar", "1011", [this] { toolBar_->setVisible(actToolBar_->isChecked()); });
-    actToolBar_->setCheckable(true);
-    actToolBar_->setChecked(true);
-    actStatusBar_ = make("mnuStatusBar", "1100", [this] { statusBar()->setVisible(actStatusBar_->isChecked()); });
-    actStatusBar_->setCheckable(true);
-    actStatusBar_->setChecked(true);
     transferActions_ = {
         make("mnuReadSettings", "1205", [this] { StartRead(link::Part::kSettings); }),
         make("mnuReadMemory", "1206", [this] { StartRead(link::Part::kMemory); }),
@@ -224,9 +234,6 @@ void MainWindow::BuildMenus() {
 }
 
 void MainWindow::BuildToolBar() {
-    toolBar_ = addToolBar(QStringLiteral("Toolbar1"));
-    toolBar_->setObjectName(QStringLiteral("Toolbar1"));
-    toolBar_->setMovable(false);
     struct Button {
         const char* key;
         const char* tip;
@@ -255,7 +262,7 @@ void MainWindow::BuildToolBar() {
 }
 
 void MainWindow::BuildStatusBar() {
-    statusText_ = new QLabel;
+    statusText_ = new ElidedLabel;
     statusText_->setObjectName(QStringLiteral("sbrText"));
     statusDate_ = new QLabel;
     statusDate_->setObjectName(QStringLiteral("sbrDate"));
@@ -337,7 +344,7 @@ void MainWindow::SwitchTo(int tab) {
     const PageSwitch s = SwitchPage(image_, tab, tabStripFlag_);
     if (s.showTotalError) prompter_->Error(this, QStringLiteral("ERROR"), QStringList{FromView(kTotalMustBe1000Message)});
     SelectPageDirect(s.page);
-    actModify_->setEnabled(s.modifyEnabled);
+    actModify_->setEnabled(s.modifyEnabled && !runner_->IsRunning());
     if (s.rebuildMemoryGrid) {
         memoryPage_->Model()->RebuildRowLabels();
         ChangeFont();
@@ -381,7 +388,18 @@ void MainWindow::ApplyImageToUi() {
     memoryPage_->Model()->Refresh();
 }
 
+void MainWindow::RestoreImage(const CloneImage& snapshot) {
+    const int row = memoryPage_->CurrentRow();
+    image_ = snapshot;
+    ApplyImageToUi();
+    memoryPage_->SelectRow(row);
+}
+
 void MainWindow::OnModelClicked(int model) {
+    if (runner_->IsRunning()) {
+        settingsPages_->ShowModel();  // the image is read-only meanwhile
+        return;
+    }
     const bool switching = BeginModelSwitch(image_, model);
     UpdateCaption();
     if (!switching) return;
@@ -410,7 +428,20 @@ void MainWindow::Modify() {
     }
 }
 
+void MainWindow::SetImageEditable(bool editable) {
+    // An editor left open would store its entry over what a transfer brings.
+    if (!editable && dlgModify_ && dlgModify_->isVisible()) dlgModify_->reject();
+    settingsPages_->SetEditable(editable);
+    memoryPage_->SetEditable(editable);
+    bankPage_->SetEditable(editable);
+    // The window sets this up before its menus exist.
+    for (const char* name : {"mnuNew", "mnuOpen", "mnuImport", "tbr_新規作成", "tbr_開く"})
+        if (QAction* a = Action(QString::fromUtf8(name))) a->setEnabled(editable);
+    if (actModify_) actModify_->setEnabled(editable && PageAllowsModify(CurrentPage()));
+}
+
 void MainWindow::EditMemoryRow(int row) {
+    if (runner_->IsRunning()) return;  // the image is read-only meanwhile
     if (row < 1 || row > kSlotCount) return;
     const QString name = QStringLiteral("Modify ") + QString::fromStdString(memoryPage_->Model()->RowLabel(row - 1));
     bool stored = false;
@@ -423,6 +454,7 @@ void MainWindow::EditMemoryRow(int row) {
 }
 
 void MainWindow::EditVfoRow(int row) {
+    if (runner_->IsRunning()) return;
     bool stored = false;
     history_->Record(QStringLiteral("Modify Band %1").arg(row - 1), [&] {
         stored = dlgModify_->OpenVfoEditor(image_, row, vfoGrid_);

@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 
+#include "app/file_dialogs.h"
 #include "app/prompter.h"
 #include "app/string_table.h"
 #include "app/transfer_runner.h"
@@ -28,6 +29,7 @@ namespace wrk7 {
 class AboutBox;
 class BankPage;
 class ComDialog;
+class ElidedLabel;
 class DlgModify;
 class ImageHistory;
 class ListingPrint;
@@ -115,9 +117,9 @@ public:
     const QStringList& RecentFiles() const { return recentFiles_; }
     QMenu* RecentFilesMenu() const { return recentMenu_; }
 
-    // Where files are chosen; tests answer without a dialog. save: a save
-    // dialog (asks before overwriting) instead of an open dialog.
-    std::function<QString(QWidget* parent, const QString& filter, bool save)> chooseFile;
+    // Where files are chosen; tests answer without a dialog. A save's
+    // extension is added to the answer afterwards, as the dialog adds it.
+    std::function<QString(QWidget* parent, const FileRequest& request)> chooseFile;
     // Opens a file with the desktop's viewer; tests record it instead.
     std::function<bool(const QString& path)> openFile;
 
@@ -132,6 +134,7 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    void BuildBarToggles();
     // main_window_history.cpp
     void BuildHistoryActions();
     void UpdateHistoryActions();
@@ -161,19 +164,28 @@ private:
     Prompter::Answer AskSaveChanges();
     // The save question when the image is modified; false when cancelled.
     bool OfferToSave();
+    // Opens a clone file once the save question is answered.
+    void LoadFile(const QString& path);
     bool SaveTo(const QString& path);
+    QString ChooseFile(const char* command, std::string_view filter, const QString& suggestion, bool save);
+    QString CurrentFolder() const;
     void ShowMessages(const std::vector<std::string>& messages);
     void EditMemoryRow(int row);
     void EditVfoRow(int row);
 
     void Start(bool write, link::Part part);
     void OnTransferFinished(const link::LinkResult& result);
-    // The worked image's areas into the window's image, and the pages redrawn.
+    // The worked image's areas into the window's image, and the pages
+    // redrawn.
     void TakeTransfer();
-    // Page, backup and messages once the image is taken.
-    void FinishTransfer(const link::LinkResult& result);
     void MergeTransfer(const CloneImage& worked);
+    void ShowTransferredParts();
+    // Makes snapshot the window's image and shows it on every page.
+    void RestoreImage(const CloneImage& snapshot);
     void SetTransferUi(bool running);
+    // While false, every command that changes or replaces the image is
+    // disabled; viewing, saving a copy and Help stay.
+    void SetImageEditable(bool editable);
     void Unload();
     void ResetPort();
     // The per-user settings store (a file of the tests' choosing), and the
@@ -199,6 +211,9 @@ private:
     int rememberedRow_ = 1;
     bool firstShow_ = true;
     QStringList recentFiles_;
+    // The image as it was when the running transfer started (the window's
+    // image stays so until the end: it is read-only meanwhile).
+    std::optional<CloneImage> imageBeforeTransfer_;
 
     QTabWidget* tabs_ = nullptr;
     SettingsPages* settingsPages_ = nullptr;
@@ -208,7 +223,7 @@ private:
     VfoTableModel* vfoModel_ = nullptr;
     QProgressBar* progress_ = nullptr;
     QPushButton* cmdCancel_ = nullptr;
-    QLabel* statusText_ = nullptr;
+    ElidedLabel* statusText_ = nullptr;
     QLabel* statusDate_ = nullptr;
     QLabel* statusTime_ = nullptr;
     QToolBar* toolBar_ = nullptr;

@@ -1,7 +1,6 @@
 // The File commands, the save question and the close sequence.
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QScreen>
 #include <QSettings>
@@ -22,23 +21,17 @@
 
 namespace wrk7 {
 
-namespace {
-
-// "Text (*.x)|*.x|All Files (*.*)|*.*" -> "Text (*.x);;All Files (*.*)".
-QString QtFilter(std::string_view filter) {
-    const QStringList parts = QString::fromUtf8(filter.data(), static_cast<qsizetype>(filter.size())).split(QLatin1Char('|'));
-    QStringList names;
-    for (int i = 0; i < parts.size(); i += 2) names << parts[i];
-    return names.join(QStringLiteral(";;"));
+QString MainWindow::ChooseFile(const char* command, std::string_view filter, const QString& suggestion, bool save) {
+    const FileRequest request{DialogTitle(Action(QString::fromLatin1(command))->text()), filter, suggestion, save};
+    const QString path = chooseFile ? chooseFile(this, request) : RunFileDialog(this, request);
+    // Open's filter shows only names with the extension, so a save never
+    // leaves it off.
+    return save ? WithExtension(path, FirstExtension(filter)) : path;
 }
 
-QString DefaultChooser(QWidget* parent, const QString& filter, bool save) {
-    return save ? QFileDialog::getSaveFileName(parent, QString(), QString(), filter)
-                : QFileDialog::getOpenFileName(parent, QString(), QString(), filter, nullptr,
-                                               QFileDialog::ReadOnly);
+QString MainWindow::CurrentFolder() const {
+    return currentFile_.isEmpty() ? QString() : QFileInfo(currentFile_).absolutePath();
 }
-
-}  // namespace
 
 Prompter::Answer MainWindow::AskSaveChanges() {
     return prompter_->AskYesNoCancel(this, QStringLiteral("Save Changes"), {QStringLiteral("Save changes to settings?")});
@@ -53,6 +46,7 @@ bool MainWindow::OfferToSave() {
 }
 
 bool MainWindow::NewImage() {
+    if (runner_->IsRunning()) return true;  // the image is read-only meanwhile
     if (!OfferToSave()) return true;
     NewCloneImage(image_);
     currentFile_.clear();
@@ -62,23 +56,17 @@ bool MainWindow::NewImage() {
 }
 
 void MainWindow::Open() {
-    if (!OfferToSave()) return;
-    const QString path = (chooseFile ? chooseFile : DefaultChooser)(this, QtFilter(kCloneFileFilter), false);
-    if (path.isEmpty()) return;
-    const FileResult r = LoadCloneFile(image_, path);
-    if (!r.ok) {
-        ShowMessages(r.messages);
-        return;
-    }
-    currentFile_ = path;
-    ApplyImageToUi();
-    memoryPage_->SelectRow(1);
-    history_->Reset();
-    RememberFile(path);
+    if (runner_->IsRunning() || !OfferToSave()) return;
+    const QString path = ChooseFile("mnuOpen", kCloneFileFilter, CurrentFolder(), false);
+    if (!path.isEmpty()) LoadFile(path);
 }
 
 void MainWindow::OpenFile(const QString& path) {
     if (runner_->IsRunning() || !OfferToSave()) return;
+    LoadFile(path);
+}
+
+void MainWindow::LoadFile(const QString& path) {
     const FileResult r = LoadCloneFile(image_, path);
     if (!r.ok) {
         ShowMessages(r.messages);
@@ -97,7 +85,8 @@ bool MainWindow::Save() {
 }
 
 bool MainWindow::SaveAs() {
-    const QString path = (chooseFile ? chooseFile : DefaultChooser)(this, QtFilter(kCloneFileFilter), true);
+    const QString path =
+        ChooseFile("mnuSaveAs", kCloneFileFilter, currentFile_.isEmpty() ? SuggestedName(currentFile_, image_.RegionIndex, QStringLiteral("WK7")) : currentFile_, true);
     if (path.isEmpty()) return false;
     return SaveTo(path);
 }
@@ -115,11 +104,14 @@ bool MainWindow::SaveTo(const QString& path) {
     currentFile_ = path;
     history_->MarkClean();
     RememberFile(path);
+    // Saved during a transfer: the image as it was is the one now on disk.
+    if (imageBeforeTransfer_) *imageBeforeTransfer_ = image_;
     return true;
 }
 
 void MainWindow::Import() {
-    const QString path = (chooseFile ? chooseFile : DefaultChooser)(this, QtFilter(kCsvFilter), false);
+    if (runner_->IsRunning()) return;
+    const QString path = ChooseFile("mnuImport", kCsvFilter, CurrentFolder(), false);
     if (path.isEmpty()) return;
     ImportFile(path);
 }
@@ -144,7 +136,7 @@ void MainWindow::ImportFile(const QString& path) {
 }
 
 void MainWindow::Export() {
-    const QString path = (chooseFile ? chooseFile : DefaultChooser)(this, QtFilter(kCsvFilter), true);
+    const QString path = ChooseFile("mnuExport", kCsvFilter, SuggestedName(currentFile_, image_.RegionIndex, QStringLiteral("csv")), true);
     if (path.isEmpty()) return;
     const FileResult r = ExportCsv(image_, path);
     if (!r.ok) ShowMessages(r.messages);
@@ -152,8 +144,8 @@ void MainWindow::Export() {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (runner_->IsRunning()) {
-        // Stop after the exchange in flight; what has arrived is kept, and
-        // the save question below offers to keep it.
+        // Stop after the exchange in flight; a read stopped so leaves the
+        // image as it was.
         closingDuringTransfer_ = true;
         runner_->WaitForFinish();
         closingDuringTransfer_ = false;

@@ -8,6 +8,7 @@
 
 #include "app/backups.h"
 #include "app/bank_page.h"
+#include "app/elided_label.h"
 #include "app/image_history.h"
 #include "app/main_window.h"
 #include "app/memory_page.h"
@@ -38,11 +39,19 @@ void MainWindow::Start(bool write, link::Part part) {
         ClickTab(Page::kSettings1);
     if (part == link::Part::kAll && (page == Page::kMemory || page == Page::kBank)) ClickTab(Page::kSettings1);
 
+    // The image takes what the count and group boxes show, so it is whole:
+    // a write sends it, and a cancelled read gives it back.
     bankPage_->CommitPendingEntry();
-    if (write) bankPage_->CollectGroups();
+    bankPage_->CollectGroups();
     rememberedRow_ = memoryPage_->CurrentRow();
     transferWrite_ = write;
     transferPart_ = part;
+    SetTransferUi(true);
+    imageBeforeTransfer_ = image_;
+    // The operation's copy starts unmarked, so that at the end it tells
+    // whether the operation itself marked the image.
+    CloneImage work = image_;
+    work.Modified = false;
     const bool quick = QuickRead();
     TransferRunner::Operation op = [write, part, quick](CloneImage& image, link::SerialPort& port,
                                                         const link::LinkOptions& options) {
@@ -50,8 +59,10 @@ void MainWindow::Start(bool write, link::Part part) {
         chosen.quickRead = quick;
         return write ? link::RunWrite(part, image, port, chosen) : link::RunRead(part, image, port, chosen);
     };
-    if (!runner_->Start(image_, std::move(op), link::TransferTitle(write, part, quick))) return;
-    SetTransferUi(true);
+    if (!runner_->Start(work, std::move(op), link::TransferTitle(write, part, quick))) {
+        imageBeforeTransfer_.reset();
+        SetTransferUi(false);
+    }
 }
 
 void MainWindow::CancelTransfer() { runner_->Cancel(); }
@@ -72,6 +83,7 @@ void MainWindow::SetTransferUi(bool running) {
     bankPage_->WriteBankButton()->setEnabled(!running);
     bankPage_->ReadGroupButton()->setEnabled(!running);
     bankPage_->WriteGroupButton()->setEnabled(!running);
+    SetImageEditable(!running);
 }
 
 void MainWindow::MergeTransfer(const CloneImage& worked) {
@@ -95,20 +107,44 @@ QString ReadStepName(link::Part part) {
 }  // namespace
 
 void MainWindow::OnTransferFinished(const link::LinkResult& result) {
+    // Cancel means nothing happened: a cancelled read gives back the image as
+    // it was, and leaves no step. A write only re-encodes the image, and a
+    // read that fails on its own keeps what arrived, so both are taken as
+    // they ended; whatever a read brought in, finished or not, is one step,
+    // and undoing it gives back the image as it was before the read.
+    const bool undone = result.cancelled && !transferWrite_;
     SetTransferUi(false);
     KeepTrace();
-    if (transferWrite_) {
+    if (undone) {
+        RestoreImage(*imageBeforeTransfer_);
+    } else if (transferWrite_) {
         TakeTransfer();
     } else {
-        // Whatever a read brought in, finished or not, is one step: undoing
-        // it gives back the image as it was before the read.
         history_->Record(ReadStepName(transferPart_), [this] { TakeTransfer(); });
     }
-    FinishTransfer(result);
+    imageBeforeTransfer_.reset();
+    if (closingDuringTransfer_) return;  // the close asks its own question
+    using link::Part;
+    const Part part = transferPart_;
+    if (result.ok() && part == Part::kAll && CurrentPage() != Page::kMemory) ClickTab(Page::kMemory);
+    if (result.ok() && !transferWrite_) {
+        QString error;
+        const QString saved = SaveReadBackup(image_, options_.backupFolder, QDateTime::currentDateTime(), &error);
+        statusText_->SetFullText(saved.isEmpty() ? QStringLiteral("Backup not saved: %1").arg(error)
+                                                 : QStringLiteral("Backup: %1").arg(saved));
+    }
+    ShowMessages(result.messages);
+    emit transferFinished(result.code);
 }
 
 void MainWindow::TakeTransfer() {
     MergeTransfer(runner_->WorkedImage());
+    // The grid's refresh wipes the slots the read left disabled: part of
+    // the same step.
+    ShowTransferredParts();
+}
+
+void MainWindow::ShowTransferredParts() {
     using link::Part;
     const Part part = transferPart_;
     if (part == Part::kAll || part == Part::kSettings) {
@@ -126,21 +162,6 @@ void MainWindow::TakeTransfer() {
         memoryPage_->Model()->Refresh();
         memoryPage_->SelectRow(rememberedRow_);
     }
-}
-
-void MainWindow::FinishTransfer(const link::LinkResult& result) {
-    using link::Part;
-    const Part part = transferPart_;
-    if (closingDuringTransfer_) return;  // the close asks its own question
-    if (result.ok() && part == Part::kAll && CurrentPage() != Page::kMemory) ClickTab(Page::kMemory);
-    if (result.ok() && !transferWrite_) {
-        QString error;
-        const QString saved = SaveReadBackup(image_, options_.backupFolder, QDateTime::currentDateTime(), &error);
-        statusText_->setText(saved.isEmpty() ? QStringLiteral("Backup not saved: %1").arg(error)
-                                             : QStringLiteral("Backup: %1").arg(saved));
-    }
-    ShowMessages(result.messages);
-    emit transferFinished(result.code);
 }
 
 }  // namespace wrk7

@@ -267,4 +267,10 @@ void MemoryPage::Down() {
     }
 }
 
+void MemoryPage::SetEditable(bool editable) {
+    for (const char* name : {"cmbClAll", "cmbClear", "cmbDelete", "cmbInsert", "cmbEnAll", "cmbDisAll", "cmbEnable",
+                             "cmbDisable"})
+        Button(name)->setEnabled(editable);
+}
+
 }  // namespace wrk7

@@ -60,6 +60,10 @@ public:
     void Up();
     void Down();
 
+    // While false, the buttons that change the list are disabled; the grid,
+    // Up and Down stay for viewing. Read and Write are the window's to switch.
+    void SetEditable(bool editable);
+
 signals:
     void editRequested(int row);  // double-click: OpenMemoryEditor on row
     void readClicked();

@@ -1,11 +1,11 @@
 #include "app/printer_dialogs.h"
 
-#include <QFileDialog>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
+#include "app/file_dialogs.h"
 #include "print/listing_painter.h"
 
 namespace wrk7 {
@@ -26,12 +26,8 @@ void QtPrinterDialogs::Preview(QWidget* parent, QPrinter& printer, const std::fu
     dialog.exec();
 }
 
-QString QtPrinterDialogs::ChoosePdfFile(QWidget* parent) {
-    QFileDialog dialog(parent, QStringLiteral("Export PDF"), QString(), QStringLiteral("PDF Files (*.pdf)"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("pdf"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().first();
+QString QtPrinterDialogs::ChoosePdfFile(QWidget* parent, const QString& suggestion) {
+    return RunFileDialog(parent, {QStringLiteral("Export PDF"), kPdfFilter, suggestion, true});
 }
 
 int QtPrinterDialogs::Print(QPrinter& printer, const print::ListingDocument& document) {

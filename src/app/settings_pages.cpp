@@ -336,4 +336,14 @@ void SettingsPages::ShowModel() {
     for (QGroupBox* frame : wrk7Frames_) frame->setVisible(wrk7);
 }
 
+void SettingsPages::SetEditable(bool editable) {
+    for (QWidget* page : {page1_, page2_}) {
+        for (QWidget* w : page->findChildren<QWidget*>()) {
+            if (qobject_cast<QRadioButton*>(w) || qobject_cast<QCheckBox*>(w) || qobject_cast<QComboBox*>(w) ||
+                qobject_cast<QSlider*>(w))
+                w->setEnabled(editable);
+        }
+    }
+}
+
 }  // namespace wrk7

@@ -42,6 +42,10 @@ public:
     // The model buttons follow image.RegionIndex; the frames that exist on
     // the WR-K7J only are shown for it alone.
     void ShowModel();
+    // While false, no control of the pages can change the image: the option
+    // and check boxes, lists, sliders and model buttons are disabled. The
+    // transfer buttons are the window's to switch.
+    void SetEditable(bool editable);
 
     QRadioButton* ModelButton(int model) const { return opbModel_[static_cast<std::size_t>(model)]; }
     // "Read Settings" and "Write Settings" of both pages.

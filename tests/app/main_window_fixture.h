@@ -41,9 +41,13 @@ protected:
         options.portDirs = PortFileDirs{dir.path(), dir.path()};
         options.settingsFile = dir.filePath(QStringLiteral("placement.ini"));
         options.backupFolder = dir.filePath(QStringLiteral("backups"));
+        options.traceFolder = dir.filePath(QStringLiteral("traces"));
         options.language = UiLanguage::kEnglish;
         auto w = std::make_unique<MainWindow>(options, &prompts);
-        w->chooseFile = [this](QWidget*, const QString&, bool) { return nextFile; };
+        w->chooseFile = [this](QWidget*, const FileRequest& request) {
+            requests.push_back(request);
+            return nextFile;
+        };
         w->show();
         EXPECT_TRUE(QTest::qWaitForWindowActive(w.get()));
         return w;
@@ -81,7 +85,8 @@ protected:
 
     QTemporaryDir dir;
     RecordingPrompter prompts;
-    QString nextFile;  // the answer of every file dialog
+    QString nextFile;                   // the answer of every file dialog
+    std::vector<FileRequest> requests;  // the file dialogs asked for
     std::unique_ptr<MainWindow> window;
 };
 

@@ -32,78 +32,12 @@
 #include "app/vfo_table_model.h"
 #include "core/tables.h"
 #include "emulator/emulator_port.h"
-#include "recording_prompter.h"
+#include "main_window_fixture.h"
 
 namespace wrk7 {
 namespace {
 
 using Answer = Prompter::Answer;
-
-class MainWindowTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(dir.isValid());
-        window = MakeWindow(QString());
-    }
-    void TearDown() override {
-        if (window) {
-            // Leave without a save question.
-            window->Image().Modified = false;
-            window->close();
-        }
-    }
-
-    std::unique_ptr<MainWindow> MakeWindow(const QString& startupFile) {
-        AppOptions options;
-        options.startupFile = startupFile;
-        options.portOverride = QStringLiteral("emulator");
-        options.portDirs = PortFileDirs{dir.path(), dir.path()};
-        options.settingsFile = dir.filePath(QStringLiteral("placement.ini"));
-        options.backupFolder = dir.filePath(QStringLiteral("backups"));
-        options.traceFolder = dir.filePath(QStringLiteral("traces"));
-        options.language = UiLanguage::kEnglish;
-        auto w = std::make_unique<MainWindow>(options, &prompts);
-        w->chooseFile = [this](QWidget*, const QString&, bool) { return nextFile; };
-        w->show();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(w.get()));
-        return w;
-    }
-
-    QString Cell(int row, int column) const {
-        auto* model = window->Memory()->Model();
-        return model->data(model->index(row - 1, column)).toString();
-    }
-    QString RowLabel(int row) const {
-        return window->Memory()->Model()->headerData(row - 1, Qt::Vertical).toString();
-    }
-    void PutChannel(int slot, double mhz) {
-        window->Image().Mem[slot].Set(kFreq, mhz);
-        window->Image().ChannelEnable[slot] = true;
-        window->Memory()->Model()->Refresh();
-    }
-    // Runs a transfer to its end and gives its result code.
-    int RunTransfer(bool write, link::Part part) {
-        QSignalSpy done(window.get(), &MainWindow::transferFinished);
-        if (write) {
-            window->StartWrite(part);
-        } else {
-            window->StartRead(part);
-        }
-        EXPECT_TRUE(done.wait(60000));
-        return done.isEmpty() ? -1 : done.takeFirst().at(0).toInt();
-    }
-    void MaybeScreenshot(const QString& name, QWidget* of = nullptr) {
-        const QString folder = qEnvironmentVariable("WRK7_SCREENSHOT_DIR");
-        if (folder.isEmpty()) return;
-        QCoreApplication::processEvents();
-        (of ? of : window.get())->grab().save(QDir(folder).filePath(name));
-    }
-
-    QTemporaryDir dir;
-    RecordingPrompter prompts;
-    QString nextFile;
-    std::unique_ptr<MainWindow> window;
-};
 
 TEST_F(MainWindowTest, StartsWithTheDefaultImageOnTheFirstPage) {
     EXPECT_EQ(window->windowTitle().toStdString(), "Untitled[*] \u2013 " + std::string(AppTitle));
@@ -285,13 +219,6 @@ TEST_F(MainWindowTest, ReadAllFromTheEmulatorFillsThePagesAndSavesABackup) {
     window->ClickTab(Page::kSettings1);
     EXPECT_EQ(RunTransfer(true, link::Part::kAll), 0);
     EXPECT_EQ(prompts.boxes.back().lines, QStringList{QStringLiteral("Successed!!")});
-}
-
-// A receiver slow enough that a transfer is still running when the test acts.
-void UseSlowReceiver(MainWindow& window) {
-    emu::FaultPlan slow;
-    slow.delayMs = 20;
-    window.Runner()->SetPortFactory([slow] { return emu::MakeDemoEmulatorPort(0, slow); });
 }
 
 TEST_F(MainWindowTest, TransfersRunOneAtATimeAndCancelEndsAsAFailure) {

@@ -60,6 +60,7 @@ void MaybeScreenshot(QWidget* w, const QString& name) {
 struct FakePrinter : PrinterDialogs {
     bool acceptPrinter = true;
     QString pdfFile;
+    std::vector<QString> pdfSuggestions;
     QString previewFile;  // where the preview's pages are painted
     int printerDialogs = 0, pageSetups = 0, previews = 0;
     std::vector<print::ListingDocument> printed;
@@ -79,7 +80,10 @@ struct FakePrinter : PrinterDialogs {
         pages.setOutputFileName(previewFile);
         paint(&pages);
     }
-    QString ChoosePdfFile(QWidget*) override { return pdfFile; }
+    QString ChoosePdfFile(QWidget*, const QString& suggestion) override {
+        pdfSuggestions.push_back(suggestion);
+        return pdfFile;
+    }
     int Print(QPrinter&, const print::ListingDocument& document) override {
         printed.push_back(document);
         return 1;
@@ -229,6 +233,16 @@ TEST_F(PrintFromWindowTest, PreviewAndPdfPrintTheSameDocument) {
     AnswerSelection({true, true, true}, true);
     Act("mnuExportPdf")->trigger();
     EXPECT_EQ(prompts.errors.size(), 1u);
+}
+
+TEST_F(PrintFromWindowTest, PdfExportSuggestsANameAndCompletesATypedOne) {
+    fake->pdfFile = dir.filePath(QStringLiteral("mine"));
+    AnswerSelection({true, false, false}, true);
+    Act("mnuExportPdf")->trigger();
+    ASSERT_EQ(fake->pdfSuggestions.size(), 1u);
+    EXPECT_EQ(fake->pdfSuggestions[0], "WR-K7J.pdf");  // no clone file yet
+    EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("mine.pdf"))));
+    EXPECT_FALSE(QFile::exists(fake->pdfFile));
 }
 
 TEST(PrintPreviewTest, ThePlatformPreviewPaintsTheListing) {

@@ -1,0 +1,45 @@
+#pragma once
+#include <QString>
+#include <string_view>
+
+class QWidget;
+
+namespace wrk7 {
+
+// One file dialog the window asks for: the command's own title, the filter
+// in the "Name (*.x)|*.x|..." form the file formats name, and the name the
+// dialog starts with.
+struct FileRequest {
+    QString title;
+    std::string_view filter;
+    QString suggestion;  // a path or a bare file name; empty for none
+    bool save = false;   // a save dialog (asks before overwriting)
+};
+
+// The dialog title for a menu command: its caption without the mnemonic and
+// the ellipsis ("Save As(&A)..." gives "Save As").
+QString DialogTitle(const QString& menuCaption);
+
+// "Text (*.x)|*.x|All Files (*.*)|*.*" gives "Text (*.x);;All Files (*.*)".
+QString QtFilter(std::string_view filter);
+
+// The extension of the filter's first pattern: "WK7" for "*.WK7".
+QString FirstExtension(std::string_view filter);
+
+// The name a save dialog suggests: the current file's with extension, or the
+// model's name when the image has no file yet.
+QString SuggestedName(const QString& currentFile, int regionIndex, const QString& extension);
+
+// A name typed without an extension gets extension; any other is kept.
+QString WithExtension(const QString& path, const QString& extension);
+
+// basePath with its extension replaced by extension: "a/mine.WK7" gives
+// "a/mine.csv".
+QString WithReplacedExtension(const QString& basePath, const QString& extension);
+
+// The platform's dialog for request; a save dialog adds the filter's
+// extension to a name typed without one before it checks for overwriting.
+// Empty when the user cancels.
+QString RunFileDialog(QWidget* parent, const FileRequest& request);
+
+}  // namespace wrk7
