@@ -214,6 +214,7 @@ private:
     // The image as it was when the running transfer started (the window's
     // image stays so until the end: it is read-only meanwhile).
     std::optional<CloneImage> imageBeforeTransfer_;
+    bool imageEditable_ = true;  // see SetImageEditable
 
     QTabWidget* tabs_ = nullptr;
     SettingsPages* settingsPages_ = nullptr;

@@ -34,13 +34,12 @@ void MainWindow::UpdateHistoryActions() {
     };
     actUndo_->setText(caption(QStringLiteral("&Undo"), history_->UndoName()));
     actRedo_->setText(caption(QStringLiteral("&Redo"), history_->RedoName()));
-    const bool idle = !runner_->IsRunning();
-    actUndo_->setEnabled(idle && history_->CanUndo());
-    actRedo_->setEnabled(idle && history_->CanRedo());
+    actUndo_->setEnabled(imageEditable_ && history_->CanUndo());
+    actRedo_->setEnabled(imageEditable_ && history_->CanRedo());
 }
 
 void MainWindow::Undo() {
-    if (runner_->IsRunning()) return;
+    if (!imageEditable_) return;
     // An entry still being typed into a count box is a step of its own,
     // and the one taken back.
     bankPage_->CommitPendingEntry();
@@ -48,7 +47,7 @@ void MainWindow::Undo() {
 }
 
 void MainWindow::Redo() {
-    if (runner_->IsRunning()) return;
+    if (!imageEditable_) return;
     bankPage_->CommitPendingEntry();
     history_->Redo();
 }

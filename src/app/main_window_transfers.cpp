@@ -74,7 +74,6 @@ void MainWindow::SetTransferUi(bool running) {
     // One transfer at a time: every transfer command waits for the end.
     for (QAction* a : transferActions_) a->setEnabled(!running);
     if (actComSetup_) actComSetup_->setEnabled(!running);
-    UpdateHistoryActions();
     for (QPushButton* b : settingsPages_->ReadButtons()) b->setEnabled(!running);
     for (QPushButton* b : settingsPages_->WriteButtons()) b->setEnabled(!running);
     memoryPage_->ReadButton()->setEnabled(!running);

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -167,9 +168,12 @@ TEST_F(MainWindowTest, AReadIsOneStepOfTheHistoryAndACancelledOneNone) {
     UseSlowReceiver(*window);
     QSignalSpy done(window.get(), &MainWindow::transferFinished);
     window->StartRead(link::Part::kAll);
+    EXPECT_FALSE(window->Action(QStringLiteral("mnuUndo"))->isEnabled());
+    EXPECT_FALSE(window->RecentFilesMenu()->isEnabled());
     WaitForChannels(window->Runner());
     window->CancelButton()->click();
     ASSERT_TRUE(done.wait(60000));
+    EXPECT_TRUE(window->Action(QStringLiteral("mnuUndo"))->isEnabled());
     EXPECT_EQ(file(), saved);
     EXPECT_EQ(history->Count(), 1);
     EXPECT_EQ(history->UndoName(), "Put 119.1");
