@@ -70,6 +70,7 @@ QString RunFileDialog(QWidget* parent, const FileRequest& request) {
         dialog.setOption(QFileDialog::ReadOnly);
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    if (request.chosenFilter) *request.chosenFilter = dialog.selectedNameFilter();
     return dialog.selectedFiles().constFirst();
 }
 

@@ -14,6 +14,9 @@ struct FileRequest {
     std::string_view filter;
     QString suggestion;  // a path or a bare file name; empty for none
     bool save = false;   // a save dialog (asks before overwriting)
+    // Where a dialog that offers several file types tells the one chosen
+    // (its entry in the Qt filter, "CSV Files (*.csv)"); null when unused.
+    QString* chosenFilter = nullptr;
 };
 
 // The dialog title for a menu command: its caption without the mnemonic and

@@ -178,6 +178,7 @@ void MainWindow::BuildActions() {
     make("mnuSaveAs", "1004", [this] { SaveAs(); });
     make("mnuImport", "1201", [this] { Import(); });
     make("mnuExport", "1202", [this] { Export(); });
+    make("mnuCompare", "1210", [this] { CompareWith(); });
     BuildPrintActions();
     make("mnuExit", "1007", [this] { close(); });
     BuildHistoryActions();
@@ -208,7 +209,7 @@ void MainWindow::BuildMenus() {
     QMenu* file = menu(nullptr, "mnuFile", "1000");
     file->addActions({act("mnuNew"), act("mnuOpen"), act("mnuSave"), act("mnuSaveAs")});
     file->addSeparator();
-    file->addActions({act("mnuImport"), act("mnuExport")});
+    file->addActions({act("mnuImport"), act("mnuExport"), act("mnuCompare")});
     file->addSeparator();
     file->addActions({act("mnuPrintSetup"), act("mnuPrint"), act("mnuPrintPreview"), act("mnuExportPdf")});
     file->addSeparator();

@@ -88,6 +88,7 @@ public:
     bool SaveAs();
     void Import();
     void Export();
+    void CompareWith();
     void Modify();
     void StartRead(link::Part part);
     void StartWrite(link::Part part);
@@ -167,11 +168,18 @@ private:
     // Opens a clone file once the save question is answered.
     void LoadFile(const QString& path);
     bool SaveTo(const QString& path);
-    QString ChooseFile(const char* command, std::string_view filter, const QString& suggestion, bool save);
+    QString ChooseFile(const char* command, std::string_view filter, const QString& suggestion, bool save,
+                       QString* chosenFilter = nullptr);
     QString CurrentFolder() const;
     void ShowMessages(const std::vector<std::string>& messages);
     void EditMemoryRow(int row);
     void EditVfoRow(int row);
+    // CHIRP lists and the compare window (main_window_chirp.cpp).
+    bool ImportChirpList(const QString& path);  // false: not such a list
+    // step: the name of the undo step the import becomes.
+    void PlaceChirpList(const std::string& text, std::optional<int> firstSlot, const QString& step);
+    QString ChooseExportFile(bool* chirp);
+    void SelectMemorySlot(int slot);
 
     void Start(bool write, link::Part part);
     void OnTransferFinished(const link::LinkResult& result);

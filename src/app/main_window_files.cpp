@@ -16,13 +16,16 @@
 #include "app/settings_pages.h"
 #include "app/vfo_table_model.h"
 #include "codecs/new_image.h"
+#include "files/chirp_csv.h"
 #include "files/clone_file.h"
 #include "files/csv.h"
 
 namespace wrk7 {
 
-QString MainWindow::ChooseFile(const char* command, std::string_view filter, const QString& suggestion, bool save) {
-    const FileRequest request{DialogTitle(Action(QString::fromLatin1(command))->text()), filter, suggestion, save};
+QString MainWindow::ChooseFile(const char* command, std::string_view filter, const QString& suggestion, bool save,
+                               QString* chosenFilter) {
+    const FileRequest request{DialogTitle(Action(QString::fromLatin1(command))->text()), filter, suggestion, save,
+                              chosenFilter};
     const QString path = chooseFile ? chooseFile(this, request) : RunFileDialog(this, request);
     // Open's filter shows only names with the extension, so a save never
     // leaves it off.
@@ -117,7 +120,7 @@ void MainWindow::Import() {
 }
 
 void MainWindow::ImportFile(const QString& path) {
-    if (runner_->IsRunning()) return;
+    if (runner_->IsRunning() || ImportChirpList(path)) return;
     CsvImportResult r;
     // One step even when the file ends part-way: the rows before it stay.
     history_->Record(QStringLiteral("Import ") + QFileInfo(path).fileName(), [&] { r = ImportCsv(image_, path); });
@@ -136,9 +139,10 @@ void MainWindow::ImportFile(const QString& path) {
 }
 
 void MainWindow::Export() {
-    const QString path = ChooseFile("mnuExport", kCsvFilter, SuggestedName(currentFile_, image_.RegionIndex, QStringLiteral("csv")), true);
+    bool chirp = false;
+    const QString path = ChooseExportFile(&chirp);
     if (path.isEmpty()) return;
-    const FileResult r = ExportCsv(image_, path);
+    const FileResult r = chirp ? ExportChirpCsv(image_, path) : ExportCsv(image_, path);
     if (!r.ok) ShowMessages(r.messages);
 }
 

@@ -51,6 +51,7 @@ const std::map<int, Entry>& Table() {
         {1205, {"Settings(&S)", "設定(&S)"}},
         {1206, {"Memory(&M)", "メモリー(&M)"}},
         {1207, {"ALL(&A)", "すべて(&A)"}},
+        {1210, {"Compare With...", "比較(&C)..."}},
         {1601, {"Quick Read (used channels only)", "クイック読み出し(使用中のチャンネルのみ)"}},
         {1602, {"Open Last Serial Trace", "最新のシリアルトレースを開く"}},
     };

@@ -31,14 +31,15 @@ QString Padded(const QString& text, int width) {
 QStringList VerbHelp(const Verb& verb) {
     QStringList lines{QStringLiteral("Usage: wrk7 %1").arg(QString::fromUtf8(verb.synopsis)),
                       QString::fromUtf8(verb.summary)};
-    const QString synopsis = QString::fromUtf8(verb.synopsis);
+    // The summary may name an option the synopsis keeps short.
+    const QString mentions = QString::fromUtf8(verb.synopsis) + ' ' + QString::fromUtf8(verb.summary);
     for (const auto& o : AllOptionHelp()) {
         const QString flag = QString::fromUtf8(o.flag);
         QString longName = flag;
         if (const auto comma = longName.lastIndexOf(QLatin1String(", ")); comma >= 0)
             longName = longName.mid(comma + 2);
         longName = longName.section(' ', 0, 0);
-        if (synopsis.contains(longName) || longName == "--help")
+        if (mentions.contains(longName) || longName == "--help")
             lines << "  " + Padded(flag, 18) + QString::fromUtf8(o.help);
     }
     return lines;

@@ -4,6 +4,8 @@
 
 #include "cli/verb_listing_pdf.h"
 #include "codecs/new_image.h"
+#include "edit/bank.h"
+#include "files/chirp_csv.h"
 #include "files/clone_file.h"
 #include "files/csv.h"
 #include "files/listing.h"
@@ -42,6 +44,32 @@ bool Load(CloneImage& image, const QString& path, int model, CliIo& io) {
     return loaded.ok;
 }
 
+// The memory slot a row label ("07-012", by the image's bank table) or a
+// slot number (0..999) names.
+std::optional<int> MemorySlotOf(const CloneImage& image, const QString& row) {
+    const auto labels = BuildRowLabels(image);
+    for (int slot = 0; slot < kChannelCount; ++slot)
+        if (row == QString::fromStdString(labels[static_cast<std::size_t>(slot)])) return slot;
+    bool number = false;
+    const int slot = row.toInt(&number);
+    if (number && slot >= 0 && slot < kChannelCount) return slot;
+    return std::nullopt;
+}
+
+// The generic list's import: one stderr line per row skipped or imported
+// with a loss; OUT is written whatever rows were skipped.
+int ImportChirp(CloneImage& image, const std::string& text, std::optional<int> firstSlot, const QString& out,
+                CliIo& io) {
+    const ChirpImportResult imported = ImportChirpText(image, text, firstSlot);
+    if (!imported.result.ok) return Report(imported.result, io);
+    for (const ChirpIssue& issue : imported.issues)
+        io.Err(QStringLiteral("line %1: Location %2: %3")
+                   .arg(issue.line)
+                   .arg(QString::fromStdString(issue.location), QString::fromStdString(issue.reason)));
+    io.Note(QStringLiteral("%1 channels imported, %2 skipped").arg(imported.imported).arg(imported.skipped));
+    return Report(SaveCloneFile(image, out), io);
+}
+
 }  // namespace
 
 int RunNew(const QStringList& args, CliIo& io) {
@@ -66,21 +94,39 @@ int RunCheck(const QStringList& args, CliIo& io) {
 
 int RunExport(const QStringList& args, CliIo& io) {
     QCommandLineParser parser;
+    parser.addOption(QCommandLineOption(QStringLiteral("format"), QStringLiteral("CSV layout"),
+                                        QStringLiteral("FORMAT"), QStringLiteral("wrk7")));
     QStringList files;
     int model = 0, exitCode = kExitOk;
     if (!ParseWithModel("export", args, 2, io, exitCode, files, model, parser)) return exitCode;
+    const QString format = parser.value(QStringLiteral("format")).toLower();
+    if (format != "wrk7" && format != "chirp")
+        return UsageError(Self("export"), QStringLiteral("unknown format '%1' (wrk7 or chirp)").arg(format), io);
     CloneImage image;
     if (!Load(image, files[0], model, io)) return kExitFailure;
-    return Report(ExportCsv(image, files[1]), io);
+    return Report(format == "chirp" ? ExportChirpCsv(image, files[1]) : ExportCsv(image, files[1]), io);
 }
 
 int RunImport(const QStringList& args, CliIo& io) {
     QCommandLineParser parser;
+    parser.addOption(QCommandLineOption(QStringLiteral("at"), QStringLiteral("first row"), QStringLiteral("ROW")));
     QStringList files;
     int model = 0, exitCode = kExitOk;
     if (!ParseWithModel("import", args, 3, io, exitCode, files, model, parser)) return exitCode;
     CloneImage image;
     if (!Load(image, files[0], model, io)) return kExitFailure;
+    const auto text = ReadCsvFile(files[1]);
+    const bool chirp = text && DetectCsvKind(*text) == CsvKind::kChirp;
+    std::optional<int> firstSlot;
+    if (parser.isSet(QStringLiteral("at"))) {
+        const QString row = parser.value(QStringLiteral("at"));
+        if (!chirp && text) return UsageError(Self("import"), QStringLiteral("--at places the rows of a CHIRP list only"), io);
+        firstSlot = MemorySlotOf(image, row);
+        if (!firstSlot)
+            return UsageError(Self("import"),
+                              QStringLiteral("no memory row '%1' (a row label such as 07-000 or a slot 0..999)").arg(row), io);
+    }
+    if (chirp) return ImportChirp(image, *text, firstSlot, files[2], io);
     const CsvImportResult imported = ImportCsv(image, files[1]);
     io.Note(QStringLiteral("%1 rows imported, %2 passed over")
                 .arg(imported.rowsStored)

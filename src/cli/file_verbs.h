@@ -9,5 +9,7 @@ int RunCheck(const QStringList& args, CliIo& io);
 int RunExport(const QStringList& args, CliIo& io);
 int RunImport(const QStringList& args, CliIo& io);
 int RunListing(const QStringList& args, CliIo& io);
+// Exit 0 when the two clone files hold the same image, 1 when they differ.
+int RunDiff(const QStringList& args, CliIo& io);
 
 }  // namespace wrk7::cli

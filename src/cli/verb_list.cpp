@@ -13,8 +13,10 @@ const std::vector<Verb>& AllVerbs() {
     static const std::vector<Verb> verbs{
         {"new", "new [--model MODEL] OUT.WK7", "write the image that New leaves for a model", RunNew},
         {"check", "check FILE.WK7", "load a clone file and report every problem", RunCheck},
-        {"export", "export [--model MODEL] FILE.WK7 OUT.csv", "write the channels of a clone file as CSV", RunExport},
-        {"import", "import [--model MODEL] FILE.WK7 IN.csv OUT.WK7", "apply CSV rows to a clone file", RunImport},
+        {"export", "export [--model MODEL] [--format FORMAT] FILE.WK7 OUT.csv", "write the channels of a clone file as CSV", RunExport},
+        {"import", "import [--model MODEL] FILE.WK7 IN.csv OUT.WK7",
+         "apply CSV rows (this program's or a CHIRP list, --at ROW) to a clone file", RunImport},
+        {"diff", "diff [--model MODEL] A.WK7 B.WK7", "print what differs between two clone files", RunDiff},
         {"listing", "listing [--pdf OUT.pdf] [--sections LIST] [--model MODEL] FILE.WK7",
          "print the listing of a clone file, or write it as PDF", RunListing},
         {"read", "read --port PORT [--model MODEL] [--part PART] [--base FILE.WK7] [--quick] [--trace FILE] OUT.WK7", "read the receiver into a clone file", RunRead},
@@ -27,7 +29,9 @@ const std::vector<Verb>& AllVerbs() {
 // One line per option for --help; the link verbs add theirs (--port ...) here.
 const std::vector<OptionHelp>& AllOptionHelp() {
     static const std::vector<OptionHelp> options{
-        {"--model MODEL", ModelChoices(true).c_str()},
+        {"--model MODEL", "WR-K7J (default), WR-K70E, WR-K70T or WR-K70K"},
+        {"--format FORMAT", "CSV layout of export: wrk7 (default) or chirp"},
+        {"--at ROW", "import a CHIRP list into consecutive memory slots from ROW (07-000 or 0..999)"},
         {"--sections LIST", "listing sections: comma list of settings, vfo, memory (default all)"},
         {"--pdf OUT.pdf", "write the listing as a PDF file instead of text lines"},
         {"--port PORT", "a device path, COM1..COM16, or emulator (the built-in emulator)"},

@@ -414,8 +414,10 @@ CsvImportResult ImportCsvText(CloneImage& image, std::string_view text) {
     return out;
 }
 
-CsvImportResult ImportCsvBytes(CloneImage& image, const QByteArray& bytes) {
-    // Decode line by line, so a legacy CP932 note does not spoil the rest.
+namespace {
+
+// Decodes line by line, so a legacy CP932 note does not spoil the rest.
+std::string DecodeCsvBytes(const QByteArray& bytes) {
     std::string text;
     text.reserve(static_cast<std::size_t>(bytes.size()));
     qsizetype start = 0;
@@ -427,22 +429,31 @@ CsvImportResult ImportCsvBytes(CloneImage& image, const QByteArray& bytes) {
         if (nl < bytes.size()) text += '\n';
         start = nl + 1;
     }
-    return ImportCsvText(image, text);
+    return text;
+}
+
+}  // namespace
+
+std::optional<std::string> ReadCsvFile(const QString& path) {
+    QFile file(path);
+    if (path.isEmpty() || !file.open(QIODevice::ReadOnly) || file.size() > kMaxCsvBytes) return std::nullopt;
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) return std::nullopt;
+    return DecodeCsvBytes(bytes);
+}
+
+CsvImportResult ImportCsvBytes(CloneImage& image, const QByteArray& bytes) {
+    return ImportCsvText(image, DecodeCsvBytes(bytes));
 }
 
 CsvImportResult ImportCsv(CloneImage& image, const QString& path) {
-    CsvImportResult out;
-    QFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::ReadOnly) || file.size() > kMaxCsvBytes) {
+    const auto text = ReadCsvFile(path);
+    if (!text) {
+        CsvImportResult out;
         out.result = FileResult::Failure(kFileOpenError);
         return out;
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        out.result = FileResult::Failure(kFileOpenError);
-        return out;
-    }
-    return ImportCsvBytes(image, bytes);
+    return ImportCsvText(image, *text);
 }
 
 }  // namespace wrk7

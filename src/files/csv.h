@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,6 +41,10 @@ struct CsvImportResult {
 // Otherwise the memory list is refreshed (disabled slots wiped) and Modified
 // cleared. Line breaks inside a quoted field become blanks.
 CsvImportResult ImportCsvText(CloneImage& image, std::string_view text);
+// The text of a CSV file without its byte order mark: lines in UTF-8, or
+// CP932 where not valid UTF-8. nullopt when it cannot be read or is larger
+// than kMaxCsvBytes.
+std::optional<std::string> ReadCsvFile(const QString& path);
 // The file's bytes: lines in UTF-8, or CP932 where not valid UTF-8.
 CsvImportResult ImportCsvBytes(CloneImage& image, const QByteArray& bytes);
 // Reads the file and imports it; a file that cannot be read changes nothing.

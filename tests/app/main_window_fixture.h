@@ -46,6 +46,7 @@ protected:
         auto w = std::make_unique<MainWindow>(options, &prompts);
         w->chooseFile = [this](QWidget*, const FileRequest& request) {
             requests.push_back(request);
+            if (request.chosenFilter && !nextFilter.isEmpty()) *request.chosenFilter = nextFilter;
             return nextFile;
         };
         w->show();
@@ -86,6 +87,7 @@ protected:
     QTemporaryDir dir;
     RecordingPrompter prompts;
     QString nextFile;                   // the answer of every file dialog
+    QString nextFilter;                 // the file type chosen, where a dialog offers several
     std::vector<FileRequest> requests;  // the file dialogs asked for
     std::unique_ptr<MainWindow> window;
 };

@@ -18,6 +18,7 @@
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -26,12 +27,16 @@
 #include <memory>
 
 #include "app/bank_page.h"
+#include "app/compare_dialog.h"
+#include "app/import_placement_dialog.h"
+#include "app/import_report_dialog.h"
 #include "app/memory_page.h"
 #include "app/memory_table_model.h"
 #include "app/settings_pages.h"
 #include "app/vfo_table_model.h"
 #include "core/tables.h"
 #include "emulator/emulator_port.h"
+#include "files/rich_image.h"
 #include "main_window_fixture.h"
 
 namespace wrk7 {
@@ -399,6 +404,108 @@ TEST_F(MainWindowTest, UpAndDownStopAtTheEnds) {
     EXPECT_EQ(page->TopRow(), std::min(1300 - (MemoryPage::kScrollWindowRows - 1), lastTop));
     page->Button("Command5")->click();
     EXPECT_EQ(page->CurrentRow(), 1299);
+}
+
+// CHIRP lists in and out, and the compare window.
+template <typename T>
+T* WaitForChild(QWidget* parent, const char* name) {
+    T* child = nullptr;
+    for (int i = 0; i < 100 && !(child = parent->findChild<T*>(QString::fromLatin1(name))); ++i) QTest::qWait(10);
+    return child;
+}
+
+TEST_F(MainWindowTest, ImportsAChirpListAtItsLocationsOrFromARow) {
+    const QString name3 = Cell(3, 10);
+    const QString name501 = Cell(501, 10);
+    nextFile = QStringLiteral(WRK7_TEST_DATA_DIR "/chirp_current.csv");
+    window->Import();
+    auto* place = WaitForChild<ImportPlacementDialog>(window.get(), "dlgImportPlace");
+    ASSERT_NE(place, nullptr);
+    EXPECT_FALSE(place->FirstRow()->isEnabled());
+    place->accept();
+    auto* report = WaitForChild<ImportReportDialog>(window.get(), "dlgImportReport");
+    ASSERT_NE(report, nullptr);
+    EXPECT_EQ(report->Summary()->text(), "15 channels imported, 7 skipped");
+    ASSERT_EQ(report->Issues()->rowCount(), 12);
+    EXPECT_EQ(report->Issues()->item(11, 0)->text(), "25");
+    EXPECT_EQ(report->Issues()->item(11, 1)->text(), "1000");
+    EXPECT_EQ(report->Issues()->item(11, 2)->text(), "Location 1000 is outside 0-999");
+    MaybeScreenshot(QStringLiteral("import-report.png"), report);
+    report->accept();
+    EXPECT_EQ(Cell(3, 10), "RPTR-U");
+    EXPECT_TRUE(window->Image().Modified);
+    EXPECT_EQ(window->windowTitle().toStdString(), "Untitled[*] \u2013 " + std::string(AppTitle));
+    EXPECT_TRUE(window->isWindowModified());
+    EXPECT_EQ(window->Action(QStringLiteral("mnuUndo"))->text(), "&Undo Import chirp_current.csv");
+
+    QCoreApplication::processEvents();
+    nextFile = QStringLiteral(WRK7_TEST_DATA_DIR "/chirp_legacy.csv");
+    window->Import();
+    place = WaitForChild<ImportPlacementDialog>(window.get(), "dlgImportPlace");
+    ASSERT_NE(place, nullptr);
+    place->FromRow()->click();
+    place->FirstRow()->setCurrentIndex(500);
+    MaybeScreenshot(QStringLiteral("import-place.png"), place);
+    place->accept();
+    report = WaitForChild<ImportReportDialog>(window.get(), "dlgImportReport");
+    ASSERT_NE(report, nullptr);
+    EXPECT_EQ(report->Summary()->text(), "3 channels imported, 1 skipped");
+    report->accept();
+    EXPECT_EQ(Cell(501, 10), "WX1");
+    EXPECT_EQ(Cell(503, 10), "RPTR");
+
+    // Each list is one step.
+    window->Undo();
+    EXPECT_EQ(Cell(501, 10), name501);
+    EXPECT_EQ(Cell(3, 10), "RPTR-U");
+    window->Undo();
+    EXPECT_EQ(Cell(3, 10), name3);
+    EXPECT_FALSE(window->isWindowModified());
+}
+
+TEST_F(MainWindowTest, ExportWritesTheChosenType) {
+    PutChannel(7, 145.5);
+    nextFile = dir.filePath(QStringLiteral("chirp"));
+    nextFilter = QStringLiteral("CHIRP CSV Files (*.csv)");
+    window->Export();
+    ASSERT_FALSE(requests.empty());
+    EXPECT_EQ(QtFilter(requests.back().filter), "CSV Files (*.csv);;CHIRP CSV Files (*.csv);;All Files (*.*)");
+    const QByteArray chirp = testing::ReadAll(dir.filePath(QStringLiteral("chirp.csv")));
+    EXPECT_TRUE(chirp.startsWith("Location,Name,Frequency,"));
+    EXPECT_TRUE(chirp.contains("\r\n7,,145.500000,"));
+    nextFilter.clear();
+    nextFile = dir.filePath(QStringLiteral("own.csv"));
+    window->Export();
+    EXPECT_TRUE(testing::ReadAll(nextFile).startsWith("\"MODEL\""));
+}
+
+TEST_F(MainWindowTest, CompareWithListsTheDifferencesAndFindsTheRow) {
+    EXPECT_EQ(window->Action(QStringLiteral("mnuCompare"))->text(), "Compare With...");
+    nextFile = dir.filePath(QStringLiteral("base.WK7"));
+    ASSERT_TRUE(window->SaveAs());
+    PutChannel(250, 433.5);
+    window->Image().Settings.chkBell = !window->Image().Settings.chkBell;
+    window->CompareWith();
+    auto* compare = WaitForChild<CompareDialog>(window.get(), "dlgCompare");
+    ASSERT_NE(compare, nullptr);
+    QTableWidget* lines = compare->Lines();
+    ASSERT_EQ(lines->rowCount(), 2);
+    EXPECT_EQ(lines->item(0, 0)->text(), "Memory 02-050");
+    EXPECT_EQ(lines->item(0, 1)->text(), "Channel");
+    EXPECT_EQ(lines->item(0, 3)->text(), "empty");
+    EXPECT_EQ(lines->item(1, 1)->text(), "Bell");
+    MaybeScreenshot(QStringLiteral("compare.png"), compare);
+    emit lines->cellDoubleClicked(1, 0);  // a settings line selects nothing
+    EXPECT_EQ(window->CurrentPage(), Page::kSettings1);
+    emit lines->cellDoubleClicked(0, 0);
+    EXPECT_EQ(window->CurrentPage(), Page::kMemory);
+    EXPECT_EQ(window->Memory()->CurrentRow(), 251);
+    compare->close();
+
+    nextFile = dir.filePath(QStringLiteral("missing.WK7"));
+    window->CompareWith();
+    ASSERT_EQ(prompts.errors.size(), 1u);
+    EXPECT_EQ(prompts.errors[0].lines, QStringList{QStringLiteral("File Open Error")});
 }
 
 }  // namespace

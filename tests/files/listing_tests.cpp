@@ -55,7 +55,8 @@ TEST(Listing, SettingsVfoAndDocument) {
                              [](const std::string& l) { return l.rfind("Bug Sensitive", 0) == 0; }));
     EXPECT_EQ(settings.back(), "");
     image.Settings.optLamp = -1;
-    EXPECT_FALSE(std::any_of(PrintSettingsSection(image).begin(), PrintSettingsSection(image).end(),
+    const ListingLines noLamp = PrintSettingsSection(image);
+    EXPECT_FALSE(std::any_of(noLamp.begin(), noLamp.end(),
                              [](const std::string& l) { return l.rfind("Lamp", 0) == 0; }));
 
     const ListingLines vfo = PrintVfoSection(image);

@@ -1,0 +1,141 @@
+#include "files/chirp_csv.h"
+
+#include <algorithm>
+
+#include "files/chirp_map.h"
+#include "files/csv_records.h"
+#include "files/text_file.h"
+
+namespace wrk7 {
+
+namespace {
+
+using Outcome = ChirpMapping::Outcome;
+
+// Where each column the import reads sits in a record, -1 when the header
+// lacks it.
+struct ColumnMap {
+    int location = -1;
+    std::array<int, 10> fields{};  // ChirpRow members in kRowColumns order
+};
+
+struct RowColumn {
+    std::string_view header;
+    std::string ChirpRow::*member;
+};
+constexpr RowColumn kRowColumns[] = {
+    {"Name", &ChirpRow::name},   {"Frequency", &ChirpRow::frequency}, {"Duplex", &ChirpRow::duplex},
+    {"Offset", &ChirpRow::offset}, {"Tone", &ChirpRow::tone},          {"cToneFreq", &ChirpRow::cToneFreq},
+    {"Mode", &ChirpRow::mode},   {"TStep", &ChirpRow::tStep},         {"Skip", &ChirpRow::skip},
+    {"Comment", &ChirpRow::comment}};
+constexpr int kFrequencyColumn = 1;
+
+int IndexOf(const std::vector<std::string>& header, std::string_view name) {
+    for (std::size_t i = 0; i < header.size(); ++i)
+        if (TrimmedField(header[i]) == name) return static_cast<int>(i);
+    return -1;
+}
+
+ColumnMap MapColumns(const std::vector<std::string>& header) {
+    ColumnMap map;
+    map.location = IndexOf(header, "Location");
+    for (std::size_t i = 0; i < std::size(kRowColumns); ++i) map.fields[i] = IndexOf(header, kRowColumns[i].header);
+    return map;
+}
+
+std::string FieldAt(const std::vector<std::string>& fields, int index) {
+    return index >= 0 && index < static_cast<int>(fields.size()) ? fields[static_cast<std::size_t>(index)]
+                                                                   : std::string();
+}
+
+ChirpRow RowOf(const CsvRecord& record, const ColumnMap& map) {
+    ChirpRow row;
+    for (std::size_t i = 0; i < std::size(kRowColumns); ++i)
+        row.*kRowColumns[i].member = FieldAt(record.fields, map.fields[i]);
+    return row;
+}
+
+// Slot of a row, or the reason it has none. next: the slot consecutive
+// placement uses, advanced when taken.
+struct Placement {
+    int slot = -1;
+    std::string reason;
+};
+
+Placement Place(const std::string& location, std::optional<int>& next) {
+    if (next) {
+        if (*next >= kChannelCount) return {-1, "no memory slot left after 999"};
+        return {(*next)++, {}};
+    }
+    const bool negative = location.starts_with('-');
+    const auto n = ParseScaledDecimal(negative ? location.substr(1) : location, 0);
+    if (n && negative && *n > 0) return {-1, "Location " + location + " is outside 0-999"};
+    if (!n) return {-1, "Location \"" + TrimmedField(location) + "\" is not a number"};
+    if (*n >= kChannelCount) return {-1, "Location " + std::to_string(*n) + " is outside 0-999"};
+    return {static_cast<int>(*n), {}};
+}
+
+}  // namespace
+
+CsvKind DetectCsvKind(std::string_view text) {
+    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
+    // The first field of the first line that is neither blank nor a comment.
+    while (!text.empty()) {
+        const std::size_t end = std::min(text.find_first_of("\r\n"), text.size());
+        const std::string_view line = text.substr(0, end);
+        text.remove_prefix(std::min(end + 1, text.size()));
+        if (line.empty() || line.front() == '#') continue;
+        std::string first(line.substr(0, line.find(',')));
+        first.erase(std::remove(first.begin(), first.end(), '"'), first.end());
+        return TrimmedField(first) == "Location" ? CsvKind::kChirp : CsvKind::kOwn;
+    }
+    return CsvKind::kOwn;
+}
+
+ChirpImportResult ImportChirpText(CloneImage& image, std::string_view text, std::optional<int> firstSlot) {
+    ChirpImportResult out;
+    const std::vector<CsvRecord> records = ParseCsvRecords(text);
+    const ColumnMap columns = records.empty() ? ColumnMap{} : MapColumns(records.front().fields);
+    if (columns.location < 0 || columns.fields[kFrequencyColumn] < 0) {
+        out.result = FileResult::Failure(kFileOpenError);
+        return out;
+    }
+    std::optional<int> next = firstSlot;
+    for (std::size_t r = 1; r < records.size(); ++r) {
+        const CsvRecord& record = records[r];
+        const std::string location = TrimmedField(FieldAt(record.fields, columns.location));
+        ChirpMapping mapped = MapChirpRow(RowOf(record, columns), image);
+        if (mapped.outcome == Outcome::kNoChannel) continue;
+        const Placement place = mapped.outcome == Outcome::kImported ? Place(location, next) : Placement{};
+        if (mapped.outcome == Outcome::kSkipped || place.slot < 0) {
+            ++out.skipped;
+            out.issues.push_back({record.line, location, mapped.outcome == Outcome::kSkipped ? mapped.reason : place.reason});
+            continue;
+        }
+        image.Mem[static_cast<std::size_t>(place.slot)] = std::move(mapped.channel);
+        image.ChannelEnable[static_cast<std::size_t>(place.slot)] = true;
+        ++out.imported;
+        if (!mapped.reason.empty()) out.issues.push_back({record.line, location, mapped.reason});
+    }
+    if (out.imported > 0) image.MarkModified();
+    return out;
+}
+
+std::vector<std::string> ChirpExportLines(const CloneImage& image) {
+    std::vector<std::string> lines;
+    lines.push_back(CsvLine(std::vector<std::string>(kChirpColumns.begin(), kChirpColumns.end())));
+    for (int slot = 0; slot < kChannelCount; ++slot) {
+        const SlotFields& channel = image.Mem[static_cast<std::size_t>(slot)];
+        if (image.ChannelEnable[static_cast<std::size_t>(slot)] && !channel.IsEmpty())
+            lines.push_back(CsvLine(ChirpExportFields(slot, channel)));
+    }
+    return lines;
+}
+
+FileResult ExportChirpCsv(const CloneImage& image, const QString& path) {
+    if (path.isEmpty() || !WriteFileAtomically(path, JoinLinesCrLf(ChirpExportLines(image))))
+        return FileResult::Failure(kFileOpenError);
+    return FileResult::Success();
+}
+
+}  // namespace wrk7

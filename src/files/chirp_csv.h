@@ -1,0 +1,55 @@
+#pragma once
+#include <QString>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/image.h"
+#include "files/result.h"
+
+namespace wrk7 {
+
+// Channel lists in the generic CSV of the open multi-radio programming tool
+// (CHIRP): a header line naming the columns, then one row per channel. The
+// rows go to and come from the memory channels, slots 0..999.
+
+// Second file type of File > Export.
+inline constexpr std::string_view kChirpCsvFilter = "CHIRP CSV Files (*.csv)|*.csv";
+
+enum class CsvKind {
+    kOwn,    // this program's 16 columns, "MODEL" first
+    kChirp,  // the generic list, "Location" first
+};
+CsvKind DetectCsvKind(std::string_view text);
+
+// A row the import skipped, or imported with something the receiver cannot do.
+struct ChirpIssue {
+    int line = 0;          // 1-based line of the file where the row starts
+    std::string location;  // the row's Location as written
+    std::string reason;
+};
+
+struct ChirpImportResult {
+    FileResult result;
+    int imported = 0;
+    int skipped = 0;
+    std::vector<ChirpIssue> issues;  // in file order
+};
+
+// Stores every row that holds a channel the receiver can take: in slot
+// Location, or, with firstSlot, in consecutive slots from firstSlot in file
+// order. The slot is enabled; slots no row names stay as they were. The image
+// is marked modified when a row was stored. A text whose header has no
+// Location or Frequency column is "File Open Error" and changes nothing.
+ChirpImportResult ImportChirpText(CloneImage& image, std::string_view text,
+                                  std::optional<int> firstSlot = std::nullopt);
+
+// The header and one row per enabled memory slot 0..999 holding a channel,
+// without line ends.
+std::vector<std::string> ChirpExportLines(const CloneImage& image);
+// Writes them as UTF-8 without a byte order mark, lines ending CR LF,
+// atomically ("File Open Error" on failure, the old file intact).
+FileResult ExportChirpCsv(const CloneImage& image, const QString& path);
+
+}  // namespace wrk7

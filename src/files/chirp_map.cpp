@@ -1,0 +1,311 @@
+#include "files/chirp_map.h"
+
+#include <QString>
+#include <cmath>
+
+#include "core/hex.h"
+#include "edit/channel_rules.h"
+#include "files/csv_records.h"
+#include "files/text_file.h"
+
+namespace wrk7 {
+
+namespace {
+
+using Outcome = ChirpMapping::Outcome;
+
+// Their mode names and ours; a name not listed is a mode the receiver lacks.
+struct ModeRule {
+    std::string_view theirs;
+    int ours;
+};
+constexpr ModeRule kModes[] = {{"FM", 0}, {"NFM", 0}, {"AM", 1}, {"NAM", 1}, {"WFM", 2}};
+
+// What each of their tone modes leaves of the squelch on a receiver, which
+// has nothing to transmit: a tone squelch it can do, nothing, or a squelch
+// it cannot do (named in the report).
+enum class Squelch { kNone, kTone, kLost };
+struct ToneModeRule {
+    std::string_view theirs;
+    Squelch squelch;
+};
+constexpr ToneModeRule kToneModes[] = {{"", Squelch::kNone},      {"Tone", Squelch::kNone},
+                                       {"TSQL", Squelch::kTone},  {"DTCS", Squelch::kLost},
+                                       {"DTCS-R", Squelch::kLost}, {"TSQL-R", Squelch::kLost},
+                                       {"Cross", Squelch::kLost}};
+
+struct DuplexRule {
+    std::string_view theirs;
+    int shift;  // ShiftName index
+};
+constexpr DuplexRule kDuplex[] = {{"+", 1}, {"-", 2}};
+
+// Steps that tool offers, in hertz. Ours that it lacks (8.33, 150, 500 kHz,
+// 1 MHz) are exported as the largest of these below them.
+constexpr long long kTheirStepsHz[] = {1000,  2500,  5000,  6250,   9000,   10000,  12500, 15000,
+                                       20000, 25000, 30000, 50000, 100000, 125000, 200000};
+
+// Values of the columns a receiver has no use for, as that tool writes them
+// for an unused tone, code or power.
+constexpr std::string_view kNeutralDtcsCode = "023";
+constexpr std::string_view kNeutralDtcsPolarity = "NN";
+constexpr std::string_view kNeutralCrossMode = "Tone->Tone";
+constexpr std::string_view kNeutralPower = "50W";
+
+constexpr int kOptionTone = 2;
+constexpr int kNameLength = 6;
+
+bool SameIgnoringCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+        if (lower(a[i]) != lower(b[i])) return false;
+    }
+    return true;
+}
+
+template <typename Rule>
+const Rule* Find(const auto& rules, std::string_view theirs) {
+    for (const Rule& r : rules)
+        if (SameIgnoringCase(r.theirs, theirs)) return &r;
+    return nullptr;
+}
+
+// Size of our step code in hertz ("6.25KHz" -> 6250, "1MHz" -> 1000000).
+long long OurStepHz(int code) {
+    const std::string_view name = StepName[static_cast<std::size_t>(code)];
+    const bool mega = name.ends_with("MHz");
+    const auto number = ParseScaledDecimal(name.substr(0, name.size() - 3), mega ? 6 : 3);
+    return number.value_or(0);
+}
+
+int OurStepFor(long long hz) {
+    int best = -1;
+    for (int code = 0; code < kStepChoices; ++code) {
+        const long long size = OurStepHz(code);
+        if (size <= hz && (best < 0 || size > OurStepHz(best))) best = code;
+    }
+    if (best >= 0) return best;
+    // Finer than all of ours: the finest.
+    for (int code = 0; code < kStepChoices; ++code)
+        if (best < 0 || OurStepHz(code) < OurStepHz(best)) best = code;
+    return best;
+}
+
+long long TheirStepFor(long long hz) {
+    long long best = kTheirStepsHz[0];
+    for (const long long size : kTheirStepsHz)
+        if (size <= hz) best = size;
+    return best;
+}
+
+// Our tone code for a tone in tenths of hertz, or -1.
+int ToneCode(long long tenths) {
+    for (std::size_t code = 0; code < ToneName.size(); ++code) {
+        const std::string_view name = ToneName[code];
+        if (ParseScaledDecimal(name.substr(0, name.size() - 2), 1) == tenths) return static_cast<int>(code);
+    }
+    return -1;
+}
+
+// A tone code as that tool writes tones ("88.5"); a code outside the list as
+// the editor's default tone.
+std::string ToneNumber(double code) {
+    int index = ChoiceIndex(code, static_cast<int>(ToneName.size()));
+    if (index < 0) index = static_cast<int>(EmptyRowDefaults().Value(kTone));
+    const std::string_view name = ToneName[static_cast<std::size_t>(index)];
+    return std::string(name.substr(0, name.size() - 2));
+}
+
+std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+
+// First six characters, upper-cased, with those the display lacks as blanks.
+std::string ReceiverName(const std::string& text) {
+    const std::u32string upper = QString::fromStdString(text).toUpper().toStdU32String();
+    std::string name;
+    for (const char32_t c : std::u32string_view(upper).substr(0, kNameLength))
+        name += c >= 32 && c <= 126 ? static_cast<char>(c) : ' ';
+    return name;
+}
+
+std::string MHzText(long long hz) { return FormatFrequency(static_cast<double>(hz) / 1e6); }
+
+// Hertz as kilohertz with two decimals, as that tool writes steps ("6.25", "12.50").
+std::string KHzText(long long hz) {
+    const std::string hundredths = std::to_string(hz / 10 % 100 + 100);
+    return std::to_string(hz / 1000) + "." + hundredths.substr(1);
+}
+
+long long Hz(double mhz) { return std::llround(mhz * 1e6); }
+
+struct Squelching {
+    int option;
+    int tone;
+    std::string lost;  // what the report says, empty when nothing was lost
+};
+
+Squelching MapSquelch(const ChirpRow& row, const SlotFields& defaults) {
+    Squelching out{static_cast<int>(defaults.Value(kOption)), static_cast<int>(defaults.Value(kTone)), {}};
+    const auto tenths = ParseScaledDecimal(row.cToneFreq, 1);
+    const int code = tenths ? ToneCode(*tenths) : -1;
+    if (code >= 0) out.tone = code;
+    const std::string mode = TrimmedField(row.tone);
+    const ToneModeRule* rule = Find<ToneModeRule>(kToneModes, mode);
+    const Squelch squelch = rule ? rule->squelch : Squelch::kLost;
+    if (squelch == Squelch::kTone && code >= 0) {
+        out.option = kOptionTone;
+    } else if (squelch == Squelch::kTone) {
+        out.lost = "tone " + Quoted(TrimmedField(row.cToneFreq)) + " is not in the tone list: imported with option OFF";
+    } else if (squelch == Squelch::kLost) {
+        out.lost = Quoted(mode) + " squelch: imported with option OFF";
+    }
+    return out;
+}
+
+struct Shifting {
+    int shift;
+    double offset;  // MHz
+    std::string lost;
+};
+
+Shifting MapShift(const ChirpRow& row, const SlotFields& defaults) {
+    Shifting out{static_cast<int>(defaults.Value(kShift)), defaults.Value(kOffset), {}};
+    const auto offsetHz = ParseScaledDecimal(row.offset, 6);
+    const double offset = offsetHz ? static_cast<double>(*offsetHz) / 1e6 : -1;
+    const bool offsetOk = offsetHz && CheckOffset(defaults, offset).Accepted();
+    if (offsetOk) out.offset = offset;
+    const DuplexRule* rule = Find<DuplexRule>(kDuplex, TrimmedField(row.duplex));
+    if (!rule) return out;
+    if (offsetOk) {
+        out.shift = rule->shift;
+    } else {
+        out.lost = "offset " + Quoted(TrimmedField(row.offset)) + " is not below 100 MHz: imported with shift OFF";
+    }
+    return out;
+}
+
+int MapStep(const ChirpRow& row, const SlotFields& defaults) {
+    const auto hz = ParseScaledDecimal(row.tStep, 3);
+    return hz && *hz > 0 ? OurStepFor(*hz) : static_cast<int>(defaults.Value(kStep));
+}
+
+std::string Joined(const std::string& a, const std::string& b) {
+    if (a.empty()) return b;
+    if (b.empty()) return a;
+    return a + "; " + b;
+}
+
+// Why the channel editor would refuse the frequency for a memory channel of
+// the image's model, or "".
+std::string FrequencyRefusal(const CloneImage& image, long long hz) {
+    // Any slot of 0..999: the search-pass rule does not apply to them.
+    const Verdict verdict = CheckMemoryFrequency(image, 0, static_cast<double>(hz) / 1e6);
+    const std::string frequency = "frequency " + MHzText(hz) + " MHz";
+    switch (verdict.kind) {
+        case Verdict::Kind::kAccepted: return {};
+        case Verdict::Kind::kRestored: return frequency + " is outside 0.1-1299.995 MHz";
+        case Verdict::Kind::kRefused: break;
+    }
+    std::string reason = frequency + ":";
+    for (const std::string& line : verdict.lines) reason += " " + line;
+    return reason;
+}
+
+}  // namespace
+
+std::optional<long long> ParseScaledDecimal(std::string_view text, int decimals) {
+    const std::string t = TrimmedField(text);
+    std::size_t i = t.starts_with('+') ? 1 : 0;
+    long long value = 0;
+    int digits = 0, scale = -1;  // scale: decimals taken after the point
+    for (; i < t.size(); ++i) {
+        const char c = t[i];
+        if (c == '.' && scale < 0) {
+            scale = 0;
+            continue;
+        }
+        if (c < '0' || c > '9') return std::nullopt;
+        ++digits;
+        if (scale >= decimals) {
+            if (c != '0') return std::nullopt;
+            continue;
+        }
+        if (value > 100000000000000LL) return std::nullopt;
+        value = value * 10 + (c - '0');
+        if (scale >= 0) ++scale;
+    }
+    if (digits == 0) return std::nullopt;
+    for (int s = std::max(scale, 0); s < decimals; ++s) value *= 10;
+    return value;
+}
+
+ChirpMapping MapChirpRow(const ChirpRow& row, const CloneImage& image) {
+    ChirpMapping out;
+    const std::string freqText = TrimmedField(row.frequency);
+    const auto hz = ParseScaledDecimal(freqText, 6);
+    if (freqText.empty() || hz == 0) return out;
+    out.outcome = Outcome::kSkipped;
+    if (!hz) {
+        out.reason = "frequency " + Quoted(freqText) + " is not a number";
+        return out;
+    }
+    const std::string modeText = TrimmedField(row.mode);
+    const ModeRule* mode = modeText.empty() ? &kModes[0] : Find<ModeRule>(kModes, modeText);
+    if (!mode) {
+        out.reason = "mode " + Quoted(modeText) + " is not available";
+        return out;
+    }
+    out.reason = FrequencyRefusal(image, *hz);
+    if (!out.reason.empty()) return out;
+
+    const SlotFields defaults = EmptyRowDefaults();
+    const Squelching squelch = MapSquelch(row, defaults);
+    const Shifting shift = MapShift(row, defaults);
+    SlotFields& c = out.channel;
+    c = defaults;
+    c.Set(kFreq, static_cast<double>(*hz) / 1e6);
+    c.Set(kMode, mode->ours);
+    c.Set(kStep, MapStep(row, defaults));
+    c.Set(kOption, squelch.option);
+    c.Set(kTone, squelch.tone);
+    c.Set(kShift, shift.shift);
+    c.Set(kOffset, shift.offset);
+    c.SetText(kNote, FlattenLineBreaks(row.comment));
+    c.SetText(kName, ReceiverName(row.name));
+    c.Set(kSkip, SameIgnoringCase(TrimmedField(row.skip), "S") ? 1 : 0);
+    out.outcome = Outcome::kImported;
+    out.reason = Joined(squelch.lost, shift.lost);
+    return out;
+}
+
+std::vector<std::string> ChirpExportFields(int slot, const SlotFields& channel) {
+    int stepCode = ChoiceIndex(channel.Value(kStep), kStepChoices);
+    if (stepCode < 0) stepCode = static_cast<int>(EmptyRowDefaults().Value(kStep));
+    const long long stepHz = TheirStepFor(OurStepHz(stepCode));
+    const int shift = static_cast<int>(channel.Value(kShift));
+    const std::string tone = ToneNumber(channel.Value(kTone));
+    std::string name = channel.Text(kName);
+    while (!name.empty() && name.back() == ' ') name.pop_back();
+    std::string mode = channel.Text(kMode);
+    if (mode.empty()) mode = kModes[0].theirs;
+    return {std::to_string(slot),
+            name,
+            MHzText(Hz(channel.Value(kFreq))),
+            shift == 1 ? "+" : shift == 2 ? "-" : "",
+            MHzText(Hz(channel.Value(kOffset))),
+            channel.Value(kOption) == kOptionTone ? "TSQL" : "",
+            tone,
+            tone,
+            std::string(kNeutralDtcsCode),
+            std::string(kNeutralDtcsPolarity),
+            std::string(kNeutralDtcsCode),
+            std::string(kNeutralCrossMode),
+            mode,
+            KHzText(stepHz),
+            channel.Value(kSkip) != 0 ? "S" : "",
+            std::string(kNeutralPower),
+            channel.Text(kNote),
+            "", "", "", ""};
+}
+
+}  // namespace wrk7

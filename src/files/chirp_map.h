@@ -1,0 +1,54 @@
+#pragma once
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/image.h"
+
+namespace wrk7 {
+
+// One channel of the open multi-radio programming tool's (CHIRP's) generic
+// CSV and a memory channel of the receiver, both ways. Only the columns
+// below mean something to a receiver; the file layer finds them by header.
+
+// The current 21-column layout, as the export writes it.
+inline constexpr std::array<std::string_view, 21> kChirpColumns{
+    "Location", "Name",         "Frequency",  "Duplex",    "Offset",  "Tone",    "rToneFreq",
+    "cToneFreq", "DtcsCode",    "DtcsPolarity", "RxDtcsCode", "CrossMode", "Mode", "TStep",
+    "Skip",      "Power",       "Comment",    "URCALL",    "RPT1CALL", "RPT2CALL", "DVCODE"};
+
+// The fields of a row the import reads; a column the file lacks is empty.
+struct ChirpRow {
+    std::string name, frequency, duplex, offset, tone, cToneFreq, mode, tStep, skip, comment;
+};
+
+struct ChirpMapping {
+    enum class Outcome {
+        kNoChannel,  // empty or zero frequency: nothing to import, nothing to say
+        kSkipped,    // the receiver cannot hold it; reason says why
+        kImported,   // channel holds the slot's fields; a reason names what was lost
+    };
+    Outcome outcome = Outcome::kNoChannel;
+    SlotFields channel;
+    std::string reason;
+};
+
+// A row as the memory channel the editor would store for image's model:
+// its frequency checked by the editor's rule, its defaults those of an empty
+// row.
+ChirpMapping MapChirpRow(const ChirpRow& row, const CloneImage& image);
+
+// The 21 fields of a memory channel held in slot, in kChirpColumns order,
+// with values that tool accepts: steps it lacks become its largest step below,
+// option "Tone" becomes TSQL, neutral values fill the columns a receiver has
+// no use for.
+std::vector<std::string> ChirpExportFields(int slot, const SlotFields& channel);
+
+// A decimal text as an integer count of 10^-decimals units ("146.52", 6 ->
+// 146520000), exactly; blanks around it allowed; more decimals only as
+// trailing zeros. nullopt for anything else or a negative number.
+std::optional<long long> ParseScaledDecimal(std::string_view text, int decimals);
+
+}  // namespace wrk7

@@ -1,0 +1,100 @@
+#include "files/image_diff.h"
+
+#include <array>
+
+#include "edit/bank.h"
+#include "files/settings_texts.h"
+
+namespace wrk7 {
+
+namespace {
+
+// Field names of a channel: the grid headings, with the secret code under
+// its own name (the grid shows it under "Skip").
+constexpr std::array<std::string_view, kVfoFieldCount> kFieldNames{
+    "Frequency", "Mode", "Step", "Option", "Secret", "Carrier", "Tone", "Shift", "ShiftFreq.", "Note", "Name"};
+constexpr std::string_view kSkipField = "Skip";
+constexpr std::string_view kChannelField = "Channel";
+constexpr std::string_view kEmpty = "empty";
+
+std::string WithoutTrailingBlanks(std::string text) {
+    while (!text.empty() && text.back() == ' ') text.pop_back();
+    return text;
+}
+
+std::string FieldValue(const SlotFields& slot, int field) {
+    if (field == kSkip) return slot.Value(kSkip) != 0 ? "on" : "off";
+    return field == kName ? WithoutTrailingBlanks(slot.Text(kName)) : slot.Text(field);
+}
+
+bool Used(const CloneImage& image, int slot) { return image.ChannelEnable[slot] && !image.Mem[slot].IsEmpty(); }
+
+std::string Summary(const SlotFields& slot) { return slot.Text(kFreq) + " " + slot.Text(kMode); }
+
+class Differ {
+public:
+    Differ(const CloneImage& a, const CloneImage& b) : a_(a), b_(b) {}
+
+    std::vector<DiffLine> Run() {
+        const auto labels = BuildRowLabels(a_);
+        for (int s = 0; s < kSlotCount; ++s) Slot(s, "Memory " + labels[static_cast<std::size_t>(s)]);
+        for (int band = 0; band < kBandCount; ++band)
+            Fields("VFO " + std::to_string(band), a_.Vfo[band], b_.Vfo[band], kVfoFieldCount, -1);
+        for (int bank = 0; bank < kBanks; ++bank)
+            Add("Bank " + std::to_string(bank), "Count", std::to_string(a_.BankCount[bank]),
+                std::to_string(b_.BankCount[bank]));
+        for (int group = 1; group < kGroups; ++group)
+            Add("Group " + std::to_string(group), "Banks", Members(a_, group), Members(b_, group));
+        const auto settingsA = SettingTexts(a_.Settings);
+        const auto settingsB = SettingTexts(b_.Settings);
+        for (std::size_t i = 0; i < settingsA.size(); ++i)
+            Add("Settings", std::string(settingsA[i].caption), settingsA[i].value, settingsB[i].value);
+        return std::move(lines_);
+    }
+
+private:
+    void Add(std::string place, std::string field, std::string a, std::string b, int slot = -1) {
+        if (a != b) lines_.push_back({std::move(place), std::move(field), std::move(a), std::move(b), slot});
+    }
+
+    void Slot(int s, const std::string& place) {
+        const bool inA = Used(a_, s), inB = Used(b_, s);
+        if (!inA && !inB) return;
+        if (inA != inB) {
+            Add(place, std::string(kChannelField), inA ? Summary(a_.Mem[s]) : std::string(kEmpty),
+                inB ? Summary(b_.Mem[s]) : std::string(kEmpty), s);
+            return;
+        }
+        Fields(place, a_.Mem[s], b_.Mem[s], kVfoFieldCount, s);
+        Add(place, std::string(kSkipField), FieldValue(a_.Mem[s], kSkip), FieldValue(b_.Mem[s], kSkip), s);
+    }
+
+    void Fields(const std::string& place, const SlotFields& a, const SlotFields& b, int count, int slot) {
+        for (int f = 0; f < count; ++f)
+            Add(place, std::string(kFieldNames[static_cast<std::size_t>(f)]), FieldValue(a, f), FieldValue(b, f), slot);
+    }
+
+    static std::string Members(const CloneImage& image, int group) {
+        std::string out;
+        for (int bank = 0; bank < kBanks; ++bank) {
+            if (!image.GroupMember[group][bank]) continue;
+            if (!out.empty()) out += ',';
+            out += std::to_string(bank);
+        }
+        return out.empty() ? "none" : out;
+    }
+
+    const CloneImage& a_;
+    const CloneImage& b_;
+    std::vector<DiffLine> lines_;
+};
+
+}  // namespace
+
+std::vector<DiffLine> DiffImages(const CloneImage& a, const CloneImage& b) { return Differ(a, b).Run(); }
+
+std::string DiffLineText(const DiffLine& line) {
+    return line.place + '\t' + line.field + '\t' + line.a + '\t' + line.b;
+}
+
+}  // namespace wrk7
