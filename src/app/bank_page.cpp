@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "app/focus_rule.h"
+#include "app/image_history.h"
 #include "app/prompter.h"
 #include "core/hex.h"
 #include "edit/bank.h"
@@ -30,8 +31,8 @@ QString GroupCaption(int group) {
 
 }  // namespace
 
-BankPage::BankPage(CloneImage& image, Prompter& prompter, QWidget* parent)
-    : QWidget(parent), image_(image), prompter_(prompter) {
+BankPage::BankPage(CloneImage& image, Prompter& prompter, ImageHistory& history, QWidget* parent)
+    : QWidget(parent), image_(image), prompter_(prompter), history_(history) {
     auto* top = new QHBoxLayout;
     cmdReadBank_ = new QPushButton(QStringLiteral("Read Bank"));
     cmdReadBank_->setObjectName(QStringLiteral("cmbReadBank"));
@@ -102,6 +103,7 @@ QWidget* BankPage::BuildBankFrame(int firstBank) {
         box->setValidator(digitsValidator);
         box->setAlignment(Qt::AlignCenter);
         box->setFixedWidth(40);
+        box->setAcceptDrops(false);  // a file dropped here goes to the window
         box->installEventFilter(this);
         txtBank_[static_cast<std::size_t>(bank)] = box;
         grid->addWidget(box, 1, 1 + d, Qt::AlignCenter);
@@ -110,14 +112,7 @@ QWidget* BankPage::BuildBankFrame(int firstBank) {
         link->setObjectName(QStringLiteral("chkLink%1").arg(bank));
         chkLink_[static_cast<std::size_t>(bank)] = link;
         grid->addWidget(link, 2, 1 + d, Qt::AlignCenter);
-        connect(link, &QCheckBox::clicked, this, [this, bank, link] {
-            if (ParseDecimal(txtBank_[static_cast<std::size_t>(bank)]->text().toStdString()) == 0) {
-                link->setChecked(false);
-                return;
-            }
-            image_.MarkModified();
-            emit imageModified();
-        });
+        connect(link, &QCheckBox::clicked, this, [this, bank] { ClickLink(bank); });
 
         for (int g = 0; g < kGroups; ++g) {
             const int index = kBanks * g + bank;
@@ -129,19 +124,47 @@ QWidget* BankPage::BuildBankFrame(int firstBank) {
             } else {
                 grid->addWidget(box2, 2 + g, 1 + d, Qt::AlignCenter);
             }
-            connect(box2, &QCheckBox::clicked, this, [this, index] {
-                image_.MarkModified();
-                Text4_->setText(QString::number(index));
-                emit imageModified();
-            });
+            connect(box2, &QCheckBox::clicked, this, [this, index] { ClickGroup(index); });
         }
     }
     return frame;
 }
 
+void BankPage::ClickLink(int bank) {
+    QCheckBox* link = chkLink_[static_cast<std::size_t>(bank)];
+    // A bank without channels has nothing to link: the box clears again and
+    // nothing is marked.
+    const bool allowed = ParseDecimal(txtBank_[static_cast<std::size_t>(bank)]->text().toStdString()) != 0;
+    const bool on = allowed && link->isChecked();
+    link->setChecked(on);
+    const QString name = (on ? QStringLiteral("Link Bank %1") : QStringLiteral("Unlink Bank %1")).arg(bank);
+    history_.Record(name, [&] {
+        image_.BankLink[static_cast<std::size_t>(bank)] = on;
+        if (allowed) image_.MarkModified();
+    });
+    if (allowed) emit imageModified();
+}
+
+void BankPage::ClickGroup(int index) {
+    const bool on = chkGrp_[static_cast<std::size_t>(index)]->isChecked();
+    const int group = index / kBanks;
+    const int bank = index % kBanks;
+    const QString caption = GroupCaption(group);
+    const QString name = on ? QStringLiteral("Add Bank %1 to %2").arg(bank).arg(caption)
+                            : QStringLiteral("Remove Bank %1 from %2").arg(bank).arg(caption);
+    history_.Record(name, [&] {
+        image_.GroupMember[static_cast<std::size_t>(group)][static_cast<std::size_t>(bank)] = on;
+        image_.MarkModified();
+    });
+    Text4_->setText(QString::number(index));
+    emit imageModified();
+}
+
 void BankPage::ShowBankCounts() {
-    for (int b = 0; b < kBanks; ++b)
+    for (int b = 0; b < kBanks; ++b) {
         txtBank_[static_cast<std::size_t>(b)]->setText(QString::fromStdString(image_.BankText(b)));
+        chkLink_[static_cast<std::size_t>(b)]->setChecked(image_.BankLink[static_cast<std::size_t>(b)]);
+    }
     lblAll_->setText(QString::number(BankTotal(image_)));
 }
 
@@ -172,7 +195,11 @@ void BankPage::LeaveCountBox(int bank) {
     applying_ = true;
     std::array<std::string, kBanks> texts;
     for (int b = 0; b < kBanks; ++b) texts[static_cast<std::size_t>(b)] = txtBank_[static_cast<std::size_t>(b)]->text().toStdString();
-    const CountEntryResult result = ApplyCountEntry(image_, bank, texts);
+    CountEntryResult result;
+    history_.Record(QStringLiteral("Change Bank %1").arg(bank), [&] {
+        result = ApplyCountEntry(image_, bank, texts);
+        if (result.clearLink) image_.BankLink[static_cast<std::size_t>(bank)] = false;
+    });
     QLineEdit* box = txtBank_[static_cast<std::size_t>(bank)];
     if (!result.message.empty()) {
         QStringList lines;

@@ -11,21 +11,24 @@ class QPushButton;
 
 namespace wrk7 {
 
+class ImageHistory;
 class Prompter;
 
 // The "Bank" page: 50 count boxes (txtBank), their Link boxes (chkLink), the
 // scan-group boxes (chkGrp, index 50 * group + bank; group 0 hidden), the
-// total label lblAll, Text4 and the four transfer buttons.
+// total label lblAll, Text4 and the four transfer buttons. Every change the
+// boxes make to the image is one step of the history.
 class BankPage : public QWidget {
     Q_OBJECT
 public:
-    BankPage(CloneImage& image, Prompter& prompter, QWidget* parent = nullptr);
+    BankPage(CloneImage& image, Prompter& prompter, ImageHistory& history, QWidget* parent = nullptr);
 
-    // Count boxes from the bank counts and the total label.
+    // Count boxes and Link boxes from the bank table, and the total label.
     void ShowBankCounts();
     // Group boxes from the group table.
     void ShowGroups();
-    // Group table from the group boxes.
+    // Group table from the group boxes. A click stores its box at once, so
+    // this only matters when something checked a box without a click.
     void CollectGroups();
     // A count box that has the focus and was edited is taken now, as leaving
     // it would (so a page switch sees the total the user typed).
@@ -59,8 +62,12 @@ private:
     void FocusCountBox(int bank);
     int BoxIndex(QObject* object) const;
 
+    void ClickLink(int bank);
+    void ClickGroup(int index);
+
     CloneImage& image_;
     Prompter& prompter_;
+    ImageHistory& history_;
     bool applying_ = false;
     std::array<QLineEdit*, kBanks> txtBank_{};
     std::array<QCheckBox*, kBanks> chkLink_{};

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 
 #include "app/dlg_modify_controls.h"
 #include "app/focus_rule.h"
@@ -39,7 +40,11 @@ void DlgModify::PlaceBeside(QWidget* anchor) {
     const QRect a(anchor->mapToGlobal(QPoint(0, 0)), anchor->size());
     QScreen* screen = anchor->screen() ? anchor->screen() : QGuiApplication::primaryScreen();
     const QRect avail = screen ? screen->availableGeometry() : QRect(a.topLeft(), QSize(4096, 4096));
-    const QSize size = frameGeometry().size().expandedTo(sizeHint());
+    // The frame the window system adds: frameGeometry() knows it only after
+    // the first show, the platform window as soon as it exists.
+    if (!windowHandle()) create();
+    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    const QSize size = this->size().expandedTo(sizeHint()).grownBy(frame);
     constexpr int kGap = 8;
     int x = a.right() + kGap;
     if (x + size.width() > avail.right()) x = a.left() - kGap - size.width();

@@ -52,7 +52,8 @@ bool DlgModify::PrepareMemory(CloneImage& image, int row) {
     const auto [mode, ch] = MemoryCaptions(image, row);
     lblMode_->setText(mode);
     lblCH_->setText(ch);
-    lblMHz_->clear();
+    // What the frequency box accepts; an entry outside it is put back.
+    lblMHz_->setText(Q(MemoryFrequencyRange()));
     ShowMemoryOnlyControls(true);
     EnableAll(opbWave_, true);
     EnableAll(opbStep_, true);

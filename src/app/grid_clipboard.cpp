@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <set>
 
+#include "app/image_history.h"
 #include "app/memory_page.h"
 #include "app/memory_table_model.h"
 #include "app/prompter.h"
@@ -52,10 +53,11 @@ void PutOnClipboard(const std::string& text, const std::vector<PasteRecord>& rec
 
 }  // namespace
 
-GridClipboard::GridClipboard(CloneImage& image, Prompter& prompter, MemoryPage* memory, QTableView* vfoGrid,
+GridClipboard::GridClipboard(CloneImage& image, ImageHistory& history, Prompter& prompter, MemoryPage* memory, QTableView* vfoGrid,
                              VfoTableModel* vfoModel, QWidget* window)
     : QObject(window),
       image_(image),
+      history_(history),
       prompter_(prompter),
       memory_(memory),
       vfoGrid_(vfoGrid),
@@ -86,12 +88,16 @@ void GridClipboard::Copy(Grid grid) {
 void GridClipboard::Cut() {
     const std::vector<int> rows = SelectedRows(memory_->Grid());
     Copy(Grid::kMemory);
+    std::vector<int> labelled;
+    for (int r : rows) labelled.push_back(r + 1);
     SlotRange changed;
-    for (int r : rows) {
-        const SlotRange one = ClearRow(image_, r + 1);
-        if (one.Empty()) continue;
-        changed = changed.Empty() ? one : SlotRange{std::min(changed.first, one.first), std::max(changed.last, one.last)};
-    }
+    history_.Record(QStringLiteral("Cut ") + memory_->RowsName(labelled), [&] {
+        for (int r : labelled) {
+            const SlotRange one = ClearRow(image_, r);
+            if (one.Empty()) continue;
+            changed = changed.Empty() ? one : SlotRange{std::min(changed.first, one.first), std::max(changed.last, one.last)};
+        }
+    });
     memory_->Model()->RefreshSlots(changed);
     emit imageChanged();
 }
@@ -133,7 +139,12 @@ void GridClipboard::PasteIntoMemory(const std::vector<PasteRecord>& records) {
                                                 : QStringLiteral("The paste replaces %1 used channels.").arg(plan.overwrites),
                            QStringLiteral("Are you sure that you want to paste?")}) != Prompter::Answer::kOk)
         return;
-    const SlotRange changed = ApplyMemoryPaste(image_, plan);
+    std::vector<int> targets;
+    for (const PastePlan::Write& w : plan.writes) targets.push_back(w.target + 1);
+    SlotRange changed;
+    if (!targets.empty())
+        history_.Record(QStringLiteral("Paste ") + memory_->RowsName(targets),
+                        [&] { changed = ApplyMemoryPaste(image_, plan); });
     if (!changed.Empty()) {
         memory_->Model()->RefreshSlots(changed);
         const int last = std::min(first + static_cast<int>(records.size()), kSlotCount);
@@ -149,8 +160,10 @@ void GridClipboard::PasteIntoMemory(const std::vector<PasteRecord>& records) {
 void GridClipboard::PasteIntoVfo(const std::vector<PasteRecord>& records) {
     const int first = SelectedRows(vfoGrid_).front();
     const PastePlan plan = PlanVfoPaste(image_, first, records);
-    ApplyVfoPaste(image_, plan);
     if (!plan.writes.empty()) {
+        const QString bands = plan.writes.size() == 1 ? QStringLiteral("VFO %1").arg(plan.writes.front().target)
+                                                      : QStringLiteral("%1 VFO Bands").arg(plan.writes.size());
+        history_.Record(QStringLiteral("Paste ") + bands, [&] { ApplyVfoPaste(image_, plan); });
         vfoModel_->Refresh();
         emit imageChanged();
     }

@@ -10,6 +10,7 @@ class QWidget;
 
 namespace wrk7 {
 
+class ImageHistory;
 class MemoryPage;
 class Prompter;
 class VfoTableModel;
@@ -18,13 +19,14 @@ class VfoTableModel;
 // Copy puts the rows on the system clipboard twice: as tab-separated text
 // under the grid's headings (for a spreadsheet) and as exact records under a
 // private MIME type (for a paste here or in another running window). Paste
-// takes the exact records when they are there and the text otherwise.
+// takes the exact records when they are there and the text otherwise. A cut
+// and a paste are one undo step each.
 class GridClipboard : public QObject {
     Q_OBJECT
 public:
     enum class Grid { kMemory, kVfo };
 
-    GridClipboard(CloneImage& image, Prompter& prompter, MemoryPage* memory, QTableView* vfoGrid,
+    GridClipboard(CloneImage& image, ImageHistory& history, Prompter& prompter, MemoryPage* memory, QTableView* vfoGrid,
                   VfoTableModel* vfoModel, QWidget* window);
 
     void Copy(Grid grid);
@@ -51,6 +53,7 @@ private:
     void LookAtClipboard();
 
     CloneImage& image_;
+    ImageHistory& history_;
     Prompter& prompter_;
     MemoryPage* memory_;
     QTableView* vfoGrid_;

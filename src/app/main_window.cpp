@@ -28,6 +28,7 @@
 #include "app/com_dialog.h"
 #include "app/dlg_modify.h"
 #include "app/elided_label.h"
+#include "app/image_history.h"
 #include "app/memory_page.h"
 #include "app/memory_table_model.h"
 #include "app/serial_traces.h"
@@ -66,6 +67,13 @@ MainWindow::MainWindow(AppOptions options, Prompter* prompter, QWidget* parent)
         progress_->setValue(std::min(done, std::max(total, 1)));
     });
     connect(runner_, &TransferRunner::finished, this, &MainWindow::OnTransferFinished);
+    history_ = new ImageHistory(image_, this);
+    connect(history_, &ImageHistory::restored, this, &MainWindow::OnRestored);
+    connect(history_, &ImageHistory::changed, this, [this] {
+        UpdateHistoryActions();
+        UpdateCaption();
+    });
+    setAcceptDrops(true);
     BuildPages();
     BuildBarToggles();
     BuildActions();
@@ -94,10 +102,10 @@ void MainWindow::BuildPages() {
         if (index.isValid()) EditVfoRow(index.row() + 1);
     });
 
-    settingsPages_ = new SettingsPages(image_, vfoGrid_, this);
-    memoryPage_ = new MemoryPage(image_, *prompter_);
+    settingsPages_ = new SettingsPages(image_, *history_, vfoGrid_, this);
+    memoryPage_ = new MemoryPage(image_, *prompter_, *history_);
     memoryPage_->setObjectName(QStringLiteral("Frame1_2"));
-    bankPage_ = new BankPage(image_, *prompter_);
+    bankPage_ = new BankPage(image_, *prompter_, *history_);
     bankPage_->setObjectName(QStringLiteral("Frame1_3"));
     tabs_->addTab(settingsPages_->Page1(), QStringLiteral("Settings 1"));
     tabs_->addTab(settingsPages_->Page2(), QStringLiteral("Settings 2"));
@@ -174,6 +182,7 @@ void MainWindow::BuildActions() {
     make("mnuCompare", "1210", [this] { CompareWith(); });
     BuildPrintActions();
     make("mnuExit", "1007", [this] { close(); });
+    BuildHistoryActions();
     actModify_ = make("mnuModify", "1009", [this] { Modify(); });
     transferActions_ = {
         make("mnuReadSettings", "1205", [this] { StartRead(link::Part::kSettings); }),
@@ -205,8 +214,12 @@ void MainWindow::BuildMenus() {
     file->addSeparator();
     file->addActions({act("mnuPrintSetup"), act("mnuPrint"), act("mnuPrintPreview"), act("mnuExportPdf")});
     file->addSeparator();
+    BuildRecentMenu(file);
+    file->addSeparator();
     file->addAction(act("mnuExit"));
     QMenu* edit = menu(nullptr, "mnuEdit", "1008");
+    edit->addActions({actUndo_, actRedo_});
+    edit->addSeparator();
     edit->addAction(actModify_);
     QMenu* view = menu(nullptr, "mnuView", "1010");
     view->addActions({actToolBar_, actStatusBar_});
@@ -297,12 +310,13 @@ void MainWindow::LoadSequence() {
             currentFile_ = options_.startupFile;
             ApplyImageToUi();
             memoryPage_->SelectRow(1);
+            RememberFile(currentFile_);
         } else {
             ShowMessages(r.messages);
         }
-        UpdateCaption();
     }
     image_.Modified = false;
+    history_->Reset();
 }
 
 QString MainWindow::RunPortText() const {
@@ -360,9 +374,9 @@ void MainWindow::ChangeFont() {
 }
 
 void MainWindow::UpdateCaption() {
-    const QString title = FromView(AppTitle);
-    setWindowTitle(currentFile_.isEmpty() ? title
-                                          : QFileInfo(currentFile_).fileName() + QStringLiteral(" - ") + title);
+    const QString name = currentFile_.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(currentFile_).fileName();
+    setWindowTitle(name + QStringLiteral("[*] \u2013 ") + FromView(AppTitle));
+    setWindowModified(image_.Modified);
 }
 
 void MainWindow::ApplyImageToUi() {
@@ -388,7 +402,9 @@ void MainWindow::OnModelClicked(int model) {
         settingsPages_->ShowModel();  // the image is read-only meanwhile
         return;
     }
-    if (!BeginModelSwitch(image_, model)) return;
+    const bool switching = BeginModelSwitch(image_, model);
+    UpdateCaption();
+    if (!switching) return;
     // The model change resets the image, so it offers to save first.
     const Prompter::Answer answer = AskSaveChanges();
     if (answer == Prompter::Answer::kCancel) {
@@ -400,7 +416,7 @@ void MainWindow::OnModelClicked(int model) {
     NewCloneImage(image_);
     currentFile_.clear();
     ApplyImageToUi();
-    UpdateCaption();
+    history_->Reset();
     // The built-in emulator plays the chosen model.
     ResetPort();
 }
@@ -424,21 +440,32 @@ void MainWindow::SetImageEditable(bool editable) {
     for (const char* name : {"mnuNew", "mnuOpen", "mnuImport", "tbr_新規作成", "tbr_開く"})
         if (QAction* a = Action(QString::fromUtf8(name))) a->setEnabled(editable);
     if (actModify_) actModify_->setEnabled(editable && PageAllowsModify(CurrentPage()));
+    if (recentMenu_) recentMenu_->setEnabled(editable);
     imageEditable_ = editable;
+    UpdateHistoryActions();
     UpdateEditActions();
 }
 
 void MainWindow::EditMemoryRow(int row) {
     if (runner_->IsRunning()) return;  // the image is read-only meanwhile
-    if (dlgModify_->OpenMemoryEditor(image_, row, memoryPage_->Grid())) {
-        memoryPage_->Model()->Refresh();
-        memoryPage_->SelectRow(row);
-    }
+    if (row < 1 || row > kSlotCount) return;
+    const QString name = QStringLiteral("Modify ") + QString::fromStdString(memoryPage_->Model()->RowLabel(row - 1));
+    bool stored = false;
+    history_->Record(name, [&] {
+        stored = dlgModify_->OpenMemoryEditor(image_, row, memoryPage_->Grid());
+        // The refresh wipes disabled slots: part of the same step.
+        if (stored) memoryPage_->Model()->Refresh();
+    });
+    if (stored) memoryPage_->SelectRow(row);
 }
 
 void MainWindow::EditVfoRow(int row) {
     if (runner_->IsRunning()) return;
-    if (dlgModify_->OpenVfoEditor(image_, row, vfoGrid_)) {
+    bool stored = false;
+    history_->Record(QStringLiteral("Modify Band %1").arg(row - 1), [&] {
+        stored = dlgModify_->OpenVfoEditor(image_, row, vfoGrid_);
+    });
+    if (stored) {
         vfoModel_->Refresh();
         vfoGrid_->selectRow(row - 1);
     }

@@ -10,6 +10,7 @@
 #include "app/string_table.h"
 #include "app/transfer_runner.h"
 #include "core/image.h"
+#include "edit/image_edit.h"
 #include "edit/page_rules.h"
 #include "files/preferences.h"
 
@@ -32,6 +33,7 @@ class ElidedLabel;
 class DlgModify;
 class FindBar;
 class GridClipboard;
+class ImageHistory;
 class ListingPrint;
 class MemoryPage;
 class Prompter;
@@ -52,6 +54,13 @@ struct AppOptions {
 
 // frmMain: the four pages, menus, toolbar, progress bar and status bar. It
 // owns the image and routes every command to the domain, file and link code.
+//
+// Every change to the image is one step of History() (image_history.h): a
+// command that adds a new kind of change runs it through
+// History()->Record(name, change) and the window does the rest (Edit > Undo
+// and Redo, the modified marker of the title, repainting the pages a step
+// touches when it is undone or redone). New, Open and a model switch start a
+// fresh history; a save marks the clean point.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -69,6 +78,14 @@ public:
     // Commands.
     bool NewImage();  // true when the save question was cancelled
     void Open();
+    // Open without the dialog (recent files, a dropped file): the save
+    // question first, then the file.
+    void OpenFile(const QString& path);
+    // CSV import of path without the dialog (a dropped file).
+    void ImportFile(const QString& path);
+    void OpenRecentFile(const QString& path);
+    void Undo();
+    void Redo();
     bool Save();
     bool SaveAs();
     void Import();
@@ -104,6 +121,9 @@ public:
     // A grid's context menu, its commands enabled as they apply to the
     // selected rows (main_window_editing.cpp).
     QMenu* GridMenu(QTableView* grid);
+    ImageHistory* History() const { return history_; }
+    const QStringList& RecentFiles() const { return recentFiles_; }
+    QMenu* RecentFilesMenu() const { return recentMenu_; }
 
     // Where files are chosen; tests answer without a dialog. A save's
     // extension is added to the answer afterwards, as the dialog adds it.
@@ -116,9 +136,23 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    // A clone file dropped on the window opens, a CSV file is imported.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void BuildBarToggles();
+    // main_window_history.cpp
+    void BuildHistoryActions();
+    void UpdateHistoryActions();
+    void OnRestored(const EditedParts& parts);
+    // main_window_recent.cpp
+    void BuildRecentMenu(QMenu* file);
+    void ShowRecentFiles();
+    void RememberFile(const QString& path);
+    void FitMemoryGridColumns();
+
     void BuildActions();
     void BuildMenus();
     void BuildToolBar();
@@ -139,6 +173,10 @@ private:
     void ChangeFont();
     void UpdateCaption();
     Prompter::Answer AskSaveChanges();
+    // The save question when the image is modified; false when cancelled.
+    bool OfferToSave();
+    // Opens a clone file once the save question is answered.
+    void LoadFile(const QString& path);
     bool SaveTo(const QString& path);
     QString ChooseFile(const char* command, std::string_view filter, const QString& suggestion, bool save,
                        QString* chosenFilter = nullptr);
@@ -148,12 +186,16 @@ private:
     void EditVfoRow(int row);
     // CHIRP lists and the compare window (main_window_chirp.cpp).
     bool ImportChirpList(const QString& path);  // false: not such a list
-    void PlaceChirpList(const std::string& text, std::optional<int> firstSlot);
+    // step: the name of the undo step the import becomes.
+    void PlaceChirpList(const std::string& text, std::optional<int> firstSlot, const QString& step);
     QString ChooseExportFile(bool* chirp);
     void SelectMemorySlot(int slot);
 
     void Start(bool write, link::Part part);
     void OnTransferFinished(const link::LinkResult& result);
+    // The worked image's areas into the window's image, and the pages
+    // redrawn.
+    void TakeTransfer();
     void MergeTransfer(const CloneImage& worked);
     void ShowTransferredParts();
     // Makes snapshot the window's image and shows it on every page.
@@ -162,7 +204,6 @@ private:
     // While false, every command that changes or replaces the image is
     // disabled; viewing, saving a copy and Help stay.
     void SetImageEditable(bool editable);
-    bool imageEditable_ = true;  // false while a transfer runs
     void Unload();
     void ResetPort();
     // The per-user settings store (a file of the tests' choosing), and the
@@ -186,9 +227,12 @@ private:
     bool transferWrite_ = false;
     link::Part transferPart_ = link::Part::kAll;
     int rememberedRow_ = 1;
+    bool firstShow_ = true;
+    QStringList recentFiles_;
     // The image as it was when the running transfer started (the window's
     // image stays so until the end: it is read-only meanwhile).
     std::optional<CloneImage> imageBeforeTransfer_;
+    bool imageEditable_ = true;  // see SetImageEditable
 
     QTabWidget* tabs_ = nullptr;
     SettingsPages* settingsPages_ = nullptr;
@@ -207,6 +251,10 @@ private:
     QAction* actToolBar_ = nullptr;
     QAction* actStatusBar_ = nullptr;
     QAction* actComSetup_ = nullptr;
+    QAction* actUndo_ = nullptr;
+    QAction* actRedo_ = nullptr;
+    QMenu* recentMenu_ = nullptr;
+    ImageHistory* history_ = nullptr;
     QAction* actQuickRead_ = nullptr;
     DlgModify* dlgModify_ = nullptr;
     ComDialog* comDialog_ = nullptr;

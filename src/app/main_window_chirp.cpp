@@ -1,9 +1,11 @@
 // The CHIRP list import and export, and File > Compare With...
+#include <QFileInfo>
 #include <QTableView>
 
 #include "app/bank_page.h"
 #include "app/compare_dialog.h"
 #include "app/file_dialogs.h"
+#include "app/image_history.h"
 #include "app/import_placement_dialog.h"
 #include "app/import_report_dialog.h"
 #include "app/main_window.h"
@@ -22,20 +24,26 @@ bool MainWindow::ImportChirpList(const QString& path) {
     if (!text || DetectCsvKind(*text) != CsvKind::kChirp) return false;
     const int currentSlot = memoryPage_->CurrentRow() - 1;
     auto* dialog = new ImportPlacementDialog(BuildRowLabels(image_), currentSlot < kChannelCount ? currentSlot : 0, this);
-    connect(dialog, &QDialog::accepted, this, [this, dialog, list = *text] { PlaceChirpList(list, dialog->FirstSlot()); });
+    const QString step = QStringLiteral("Import ") + QFileInfo(path).fileName();
+    connect(dialog, &QDialog::accepted, this,
+            [this, dialog, list = *text, step] { PlaceChirpList(list, dialog->FirstSlot(), step); });
     dialog->open();
     return true;
 }
 
-void MainWindow::PlaceChirpList(const std::string& text, std::optional<int> firstSlot) {
-    const ChirpImportResult r = ImportChirpText(image_, text, firstSlot);
+void MainWindow::PlaceChirpList(const std::string& text, std::optional<int> firstSlot, const QString& step) {
+    ChirpImportResult r;
+    history_->Record(step, [&] {
+        r = ImportChirpText(image_, text, firstSlot);
+        // The refresh wipes disabled slots: part of the same step.
+        if (r.result.ok) memoryPage_->Model()->Refresh();
+    });
     if (!r.result.ok) {
         ShowMessages(r.result.messages);
         return;
     }
     // The channels join the image being edited, so its file and the save
     // question stay as they are.
-    memoryPage_->Model()->Refresh();
     (new ImportReportDialog(r, this))->open();
 }
 

@@ -82,7 +82,7 @@ private:
 void MainWindow::BuildEditing() {
     for (const auto& [name, key] : kCommandKeys) Action(QString::fromLatin1(name))->setShortcut(key);
 
-    clipboard_ = new GridClipboard(image_, *prompter_, memoryPage_, vfoGrid_, vfoModel_, this);
+    clipboard_ = new GridClipboard(image_, *history_, *prompter_, memoryPage_, vfoGrid_, vfoModel_, this);
     findBar_ = new FindBar(image_, memoryPage_);
 
     const bool japanese = table_.Language() == UiLanguage::kJapanese;

@@ -4,13 +4,17 @@
 #include <QFileInfo>
 #include <QScreen>
 #include <QSettings>
+#include <QTableView>
 
 #include "app/bank_page.h"
 #include "app/com_dialog.h"
 #include "app/dlg_modify.h"
+#include "app/image_history.h"
 #include "app/main_window.h"
 #include "app/memory_page.h"
+#include "app/memory_table_model.h"
 #include "app/settings_pages.h"
+#include "app/vfo_table_model.h"
 #include "codecs/new_image.h"
 #include "files/chirp_csv.h"
 #include "files/clone_file.h"
@@ -36,29 +40,36 @@ Prompter::Answer MainWindow::AskSaveChanges() {
     return prompter_->AskYesNoCancel(this, QStringLiteral("Save Changes"), {QStringLiteral("Save changes to settings?")});
 }
 
+bool MainWindow::OfferToSave() {
+    if (!image_.Modified) return true;
+    const Prompter::Answer answer = AskSaveChanges();
+    if (answer == Prompter::Answer::kCancel) return false;
+    if (answer == Prompter::Answer::kYes) Save();
+    return true;
+}
+
 bool MainWindow::NewImage() {
     if (runner_->IsRunning()) return true;  // the image is read-only meanwhile
-    if (image_.Modified) {
-        const Prompter::Answer answer = AskSaveChanges();
-        if (answer == Prompter::Answer::kCancel) return true;
-        if (answer == Prompter::Answer::kYes) Save();
-    }
+    if (!OfferToSave()) return true;
     NewCloneImage(image_);
     currentFile_.clear();
     ApplyImageToUi();
-    UpdateCaption();
+    history_->Reset();
     return false;
 }
 
 void MainWindow::Open() {
-    if (runner_->IsRunning()) return;
-    if (image_.Modified) {
-        const Prompter::Answer answer = AskSaveChanges();
-        if (answer == Prompter::Answer::kCancel) return;
-        if (answer == Prompter::Answer::kYes) Save();
-    }
+    if (runner_->IsRunning() || !OfferToSave()) return;
     const QString path = ChooseFile("mnuOpen", kCloneFileFilter, CurrentFolder(), false);
-    if (path.isEmpty()) return;
+    if (!path.isEmpty()) LoadFile(path);
+}
+
+void MainWindow::OpenFile(const QString& path) {
+    if (runner_->IsRunning() || !OfferToSave()) return;
+    LoadFile(path);
+}
+
+void MainWindow::LoadFile(const QString& path) {
     const FileResult r = LoadCloneFile(image_, path);
     if (!r.ok) {
         ShowMessages(r.messages);
@@ -67,7 +78,8 @@ void MainWindow::Open() {
     currentFile_ = path;
     ApplyImageToUi();
     memoryPage_->SelectRow(1);
-    UpdateCaption();
+    history_->Reset();
+    RememberFile(path);
 }
 
 bool MainWindow::Save() {
@@ -93,7 +105,8 @@ bool MainWindow::SaveTo(const QString& path) {
         return false;
     }
     currentFile_ = path;
-    UpdateCaption();
+    history_->MarkClean();
+    RememberFile(path);
     // Saved during a transfer: the image as it was is the one now on disk.
     if (imageBeforeTransfer_) *imageBeforeTransfer_ = image_;
     return true;
@@ -103,16 +116,26 @@ void MainWindow::Import() {
     if (runner_->IsRunning()) return;
     const QString path = ChooseFile("mnuImport", kCsvFilter, CurrentFolder(), false);
     if (path.isEmpty()) return;
-    if (ImportChirpList(path)) return;
-    const CsvImportResult r = ImportCsv(image_, path);
+    ImportFile(path);
+}
+
+void MainWindow::ImportFile(const QString& path) {
+    if (runner_->IsRunning() || ImportChirpList(path)) return;
+    CsvImportResult r;
+    // One step even when the file ends part-way: the rows before it stay.
+    history_->Record(QStringLiteral("Import ") + QFileInfo(path).fileName(), [&] { r = ImportCsv(image_, path); });
     if (!r.result.ok) {
+        // The rows before the fault are stored; show them as they are.
+        memoryPage_->Model()->RefreshSlots({0, kSlotCount - 1});
+        vfoModel_->Refresh();
         ShowMessages(r.result.messages);
         return;
     }
     currentFile_.clear();
     ApplyImageToUi();
     memoryPage_->SelectRow(1);
-    UpdateCaption();
+    // The import clears the modified flag: its result is the clean state.
+    history_->MarkClean();
 }
 
 void MainWindow::Export() {

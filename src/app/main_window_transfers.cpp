@@ -9,6 +9,7 @@
 #include "app/backups.h"
 #include "app/bank_page.h"
 #include "app/elided_label.h"
+#include "app/image_history.h"
 #include "app/main_window.h"
 #include "app/memory_page.h"
 #include "app/memory_table_model.h"
@@ -88,20 +89,39 @@ void MainWindow::MergeTransfer(const CloneImage& worked) {
     TakeTransferredAreas(image_, worked, transferPart_, transferWrite_);
 }
 
+namespace {
+
+// The history's name for what a read did to the image.
+QString ReadStepName(link::Part part) {
+    switch (part) {
+        case link::Part::kAll: return QStringLiteral("Read All");
+        case link::Part::kSettings: return QStringLiteral("Read Settings");
+        case link::Part::kMemory: return QStringLiteral("Read Memory");
+        case link::Part::kBank: return QStringLiteral("Read Bank");
+        case link::Part::kGroups: return QStringLiteral("Read Group");
+    }
+    return QStringLiteral("Read");
+}
+
+}  // namespace
+
 void MainWindow::OnTransferFinished(const link::LinkResult& result) {
     // Cancel means nothing happened: a cancelled read gives back the image as
-    // it was. A write only re-encodes the image, and a read that fails on its
-    // own keeps what arrived, so both are taken as they ended.
+    // it was, and leaves no step. A write only re-encodes the image, and a
+    // read that fails on its own keeps what arrived, so both are taken as
+    // they ended; whatever a read brought in, finished or not, is one step,
+    // and undoing it gives back the image as it was before the read.
     const bool undone = result.cancelled && !transferWrite_;
-    if (undone) {
-        RestoreImage(*imageBeforeTransfer_);
-    } else {
-        MergeTransfer(runner_->WorkedImage());
-    }
-    imageBeforeTransfer_.reset();
     SetTransferUi(false);
     KeepTrace();
-    if (!undone) ShowTransferredParts();
+    if (undone) {
+        RestoreImage(*imageBeforeTransfer_);
+    } else if (transferWrite_) {
+        TakeTransfer();
+    } else {
+        history_->Record(ReadStepName(transferPart_), [this] { TakeTransfer(); });
+    }
+    imageBeforeTransfer_.reset();
     if (closingDuringTransfer_) return;  // the close asks its own question
     using link::Part;
     const Part part = transferPart_;
@@ -114,6 +134,13 @@ void MainWindow::OnTransferFinished(const link::LinkResult& result) {
     }
     ShowMessages(result.messages);
     emit transferFinished(result.code);
+}
+
+void MainWindow::TakeTransfer() {
+    MergeTransfer(runner_->WorkedImage());
+    // The grid's refresh wipes the slots the read left disabled: part of
+    // the same step.
+    ShowTransferredParts();
 }
 
 void MainWindow::ShowTransferredParts() {

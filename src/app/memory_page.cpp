@@ -5,7 +5,6 @@
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QHeaderView>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableView>
@@ -13,6 +12,8 @@
 #include <algorithm>
 #include <array>
 
+#include "app/column_stretch.h"
+#include "app/image_history.h"
 #include "app/memory_table_model.h"
 #include "app/prompter.h"
 #include "edit/memory_ops.h"
@@ -70,16 +71,16 @@ QTableView* MakeImageGrid(QAbstractItemModel* model, const char* objectName,
     grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grid->setWordWrap(false);
     ApplyGridColumnWidths(grid, vfo);
+    new ColumnStretcher(grid);
     return grid;
 }
 
-MemoryPage::MemoryPage(CloneImage& image, Prompter& prompter, QWidget* parent)
-    : QWidget(parent), image_(image), prompter_(prompter) {
+MemoryPage::MemoryPage(CloneImage& image, Prompter& prompter, ImageHistory& history, QWidget* parent)
+    : QWidget(parent), image_(image), prompter_(prompter), history_(history) {
     model_ = new MemoryTableModel(image_, this);
-    grid_ = MakeImageGrid(model_, "MSFlexGrid1", QAbstractItemView::ContiguousSelection, false);
+    grid_ = MakeImageGrid(model_, "MSFlexGrid1", QAbstractItemView::ExtendedSelection, false);
     grid_->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     grid_->horizontalHeader()->setHighlightSections(false);
-    grid_->viewport()->installEventFilter(this);
     connect(grid_, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
         if (index.isValid()) emit editRequested(index.row() + 1);
     });
@@ -157,8 +158,31 @@ int MemoryPage::TopRow() const { return grid_->verticalScrollBar()->value() + 1;
 
 void MemoryPage::SetTopRow(int row) { grid_->verticalScrollBar()->setValue(row - 1); }
 
-void MemoryPage::Changed(const SlotRange& range) {
-    model_->RefreshSlots(range);
+void MemoryPage::SelectRows(int first, int last) {
+    first = std::clamp(first, 1, kSlotCount);
+    last = std::clamp(last, first, kSlotCount);
+    grid_->setCurrentIndex(model_->index(first - 1, 0));
+    grid_->selectionModel()->select(QItemSelection(model_->index(first - 1, 0), model_->index(last - 1, 0)),
+                                    QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+std::vector<int> MemoryPage::SelectedRows() const {
+    std::vector<int> rows;
+    for (const QModelIndex& index : grid_->selectionModel()->selectedRows()) rows.push_back(index.row() + 1);
+    if (rows.empty()) rows.push_back(CurrentRow());
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+QString MemoryPage::RowsName(const std::vector<int>& rows) const {
+    if (rows.size() == 1) return QString::fromStdString(model_->RowLabel(rows.front() - 1));
+    return QStringLiteral("%1 Channels").arg(rows.size());
+}
+
+void MemoryPage::Apply(const QString& name, const std::function<SlotRange()>& operation) {
+    SlotRange changed;
+    history_.Record(name, [&] { changed = operation(); });
+    model_->RefreshSlots(changed);
     emit imageModified();
 }
 
@@ -168,17 +192,16 @@ void MemoryPage::ClearAll() {
                            QStringLiteral("Are you sure that you want to clear all memory?")}) !=
         Prompter::Answer::kOk)
         return;
-    Changed(ClearAllSlots(image_));
+    Apply(QStringLiteral("Clear All"), [this] { return ClearAllSlots(image_); });
 }
 
 void MemoryPage::Clear() {
-    const int row = CurrentRow();
-    if (prompter_.Confirm(this, QStringLiteral("CLEAR OK"),
-                          {QStringLiteral("Clear cannot be undone."),
-                           QStringLiteral("Are you sure that you want to do the clear?")}) !=
-        Prompter::Answer::kOk)
-        return;
-    Changed(ClearRow(image_, row));
+    const std::vector<int> rows = SelectedRows();
+    QStringList lines{QStringLiteral("Clear cannot be undone."),
+                      QStringLiteral("Are you sure that you want to do the clear?")};
+    if (rows.size() > 1) lines << QStringLiteral("%1 rows are selected.").arg(rows.size());
+    if (prompter_.Confirm(this, QStringLiteral("CLEAR OK"), lines) != Prompter::Answer::kOk) return;
+    Apply(QStringLiteral("Clear ") + RowsName(rows), [&] { return ClearRows(image_, rows); });
 }
 
 void MemoryPage::Delete() {
@@ -189,29 +212,35 @@ void MemoryPage::Delete() {
                            QStringLiteral("Are you sure that you want to do the delete?")}) !=
         Prompter::Answer::kOk)
         return;
-    Changed(DeleteRow(image_, row));
+    Apply(QStringLiteral("Delete ") + RowsName({row}), [&] { return DeleteRow(image_, row); });
     SelectRow(row);
 }
 
 void MemoryPage::Insert() {
     const int row = CurrentRow();
-    Changed(InsertRow(image_, row));
+    Apply(QStringLiteral("Insert ") + RowsName({row}), [&] { return InsertRow(image_, row); });
     SelectRow(row);
 }
 
-void MemoryPage::Enable() { Changed(EnableRow(image_, CurrentRow())); }
+void MemoryPage::Enable() {
+    const std::vector<int> rows = SelectedRows();
+    Apply(QStringLiteral("Enable ") + RowsName(rows), [&] { return EnableRows(image_, rows); });
+}
 
-void MemoryPage::Disable() { Changed(DisableRow(image_, CurrentRow())); }
+void MemoryPage::Disable() {
+    const std::vector<int> rows = SelectedRows();
+    Apply(QStringLiteral("Disable ") + RowsName(rows), [&] { return DisableRows(image_, rows); });
+}
 
 void MemoryPage::EnableAll() {
     const int row = CurrentRow();
-    Changed(EnableAllSlots(image_));
+    Apply(QStringLiteral("Enable All"), [this] { return EnableAllSlots(image_); });
     SelectRow(row);
 }
 
 void MemoryPage::DisableAll() {
     const int row = CurrentRow();
-    Changed(DisableAllSlots(image_));
+    Apply(QStringLiteral("Disable All"), [this] { return DisableAllSlots(image_); });
     SelectRow(row);
 }
 
@@ -242,18 +271,6 @@ void MemoryPage::SetEditable(bool editable) {
     for (const char* name : {"cmbClAll", "cmbClear", "cmbDelete", "cmbInsert", "cmbEnAll", "cmbDisAll", "cmbEnable",
                              "cmbDisable"})
         Button(name)->setEnabled(editable);
-}
-
-bool MemoryPage::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == grid_->viewport() && event->type() == QEvent::MouseButtonRelease) {
-        // A drag over several rows collapses to the row under the mouse.
-        auto* mouse = static_cast<QMouseEvent*>(event);
-        const int r = grid_->rowAt(mouse->position().toPoint().y());
-        const bool result = QWidget::eventFilter(watched, event);
-        if (r >= 0) QMetaObject::invokeMethod(this, [this, r] { SelectRow(r + 1); }, Qt::QueuedConnection);
-        return result;
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 }  // namespace wrk7

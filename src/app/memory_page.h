@@ -1,6 +1,8 @@
 #pragma once
 #include <QAbstractItemView>
 #include <QWidget>
+#include <functional>
+#include <vector>
 
 #include "core/image.h"
 #include "edit/memory_ops.h"
@@ -11,19 +13,23 @@ class QTableView;
 
 namespace wrk7 {
 
+class ImageHistory;
 class MemoryTableModel;
 class Prompter;
 
 // The "Memory" page: the memory grid (MSFlexGrid1) and the list buttons. The
-// operations act on the image through the domain's memory-list operations
-// and repaint only the rows they changed.
+// operations act on the image through the domain's memory-list operations,
+// each as one step of the history, and repaint only the rows they changed.
+// Rows are selected as in any list (Shift and Ctrl clicks, Shift+arrows,
+// Ctrl+A): Clear, Enable and Disable act on every selected row; Delete and
+// Insert on the current row only, within the first 200.
 class MemoryPage : public QWidget {
     Q_OBJECT
 public:
     // Rows of the window that Up and Down keep the current row in.
     static constexpr int kScrollWindowRows = 13;
 
-    MemoryPage(CloneImage& image, Prompter& prompter, QWidget* parent = nullptr);
+    MemoryPage(CloneImage& image, Prompter& prompter, ImageHistory& history, QWidget* parent = nullptr);
 
     QTableView* Grid() const { return grid_; }
     MemoryTableModel* Model() const { return model_; }
@@ -33,8 +39,12 @@ public:
 
     // The grid's current row, 1..1300 (1 when there is none).
     int CurrentRow() const;
-    // Makes row the current row and selects the whole of it.
+    // Makes row the current row and selects the whole of it (only it).
     void SelectRow(int row);
+    // Selects rows first..last (1-based) and makes first the current row.
+    void SelectRows(int first, int last);
+    // The selected rows in order, 1-based; the current row when none is.
+    std::vector<int> SelectedRows() const;
     // The first row the grid shows, 1-based.
     int TopRow() const;
     void SetTopRow(int row);
@@ -54,21 +64,24 @@ public:
     // Up and Down stay for viewing. Read and Write are the window's to switch.
     void SetEditable(bool editable);
 
+    // "07-012" for one row, "3 Channels" for several (rows 1-based): the
+    // undo step's name for a change to them.
+    QString RowsName(const std::vector<int>& rows) const;
+
 signals:
     void editRequested(int row);  // double-click: OpenMemoryEditor on row
     void readClicked();
     void writeClicked();
     void imageModified();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     QPushButton* AddButton(const char* name, const QString& caption, void (MemoryPage::*slot)());
-    void Changed(const SlotRange& range);
+    // Runs operation as the step name, then repaints the rows it changed.
+    void Apply(const QString& name, const std::function<SlotRange()>& operation);
 
     CloneImage& image_;
     Prompter& prompter_;
+    ImageHistory& history_;
     MemoryTableModel* model_ = nullptr;
     QTableView* grid_ = nullptr;
     QComboBox* cmbView_ = nullptr;

@@ -13,6 +13,7 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
+#include "app/image_history.h"
 #include "core/tables.h"
 #include "edit/page_rules.h"
 
@@ -45,10 +46,14 @@ void SelectOption(QButtonGroup* group, int index) {
     group->setExclusive(true);
 }
 
+// Merge keys of the history: the moves of one slider are one step.
+constexpr int kSquelchDrag = 1;
+constexpr int kVolumeDrag = 2;
+
 }  // namespace
 
-SettingsPages::SettingsPages(CloneImage& image, QWidget* vfoGrid, QObject* parent)
-    : QObject(parent), image_(image) {
+SettingsPages::SettingsPages(CloneImage& image, ImageHistory& history, QWidget* vfoGrid, QObject* parent)
+    : QObject(parent), image_(image), history_(history) {
     page1_ = new QWidget;
     page1_->setObjectName(QStringLiteral("Frame1_0"));
     page2_ = new QWidget;
@@ -59,10 +64,14 @@ SettingsPages::SettingsPages(CloneImage& image, QWidget* vfoGrid, QObject* paren
     ShowModel();
 }
 
-void SettingsPages::Mark() {
+void SettingsPages::Change(const QString& caption, const std::function<void(SetModeSettings&)>& store, bool marks,
+                           int mergeKey) {
     if (loading_) return;
-    image_.MarkModified();
-    emit imageModified();
+    history_.Record(QStringLiteral("Change ") + caption, [&] {
+        store(image_.Settings);
+        if (marks) image_.MarkModified();
+    }, mergeKey);
+    if (marks) emit imageModified();
 }
 
 QGroupBox* SettingsPages::Options(const char* name, const QString& caption, const QStringList& options,
@@ -79,10 +88,8 @@ QGroupBox* SettingsPages::Options(const char* name, const QString& caption, cons
         group->addButton(radio, i);
         grid->addWidget(radio, i / columns, i % columns);
     }
-    connect(group, &QButtonGroup::idClicked, this, [this, member, marks](int id) {
-        if (loading_) return;
-        image_.Settings.*member = id;
-        if (marks) Mark();
+    connect(group, &QButtonGroup::idClicked, this, [this, caption, member, marks](int id) {
+        Change(caption, [member, id](SetModeSettings& s) { s.*member = id; }, marks);
     });
     loaders_.push_back([this, group, member] { SelectOption(group, image_.Settings.*member); });
     return box;
@@ -92,23 +99,22 @@ QCheckBox* SettingsPages::Check(const char* name, const QString& caption, bool S
                                 bool marks) {
     auto* box = new QCheckBox(caption);
     box->setObjectName(QString::fromLatin1(name));
-    connect(box, &QCheckBox::toggled, this, [this, member](bool on) {
-        if (!loading_) image_.Settings.*member = on;
+    connect(box, &QCheckBox::toggled, this, [this, caption, member, marks](bool on) {
+        Change(caption, [member, on](SetModeSettings& s) { s.*member = on; }, marks);
     });
-    if (marks) connect(box, &QCheckBox::clicked, this, [this] { Mark(); });
     loaders_.push_back([this, box, member] { box->setChecked(image_.Settings.*member); });
     return box;
 }
 
-QComboBox* SettingsPages::List(const char* name, std::function<int&(SetModeSettings&)> member,
-                               const QStringList& entries) {
+QComboBox* SettingsPages::List(const char* name, const QString& caption,
+                               std::function<int&(SetModeSettings&)> member, const QStringList& entries) {
     auto* list = new QComboBox;
     list->setObjectName(QString::fromLatin1(name));
     list->addItems(entries);
     list->setMaxVisibleItems(12);
     // Lists change the value only; they never mark the image modified.
-    connect(list, &QComboBox::currentIndexChanged, this, [this, member](int index) {
-        if (!loading_) member(image_.Settings) = index;
+    connect(list, &QComboBox::currentIndexChanged, this, [this, caption, member](int index) {
+        Change(caption, [&member, index](SetModeSettings& s) { member(s) = index; }, false);
     });
     loaders_.push_back([this, list, member] {
         const int v = member(image_.Settings);
@@ -185,11 +191,11 @@ void SettingsPages::BuildPage1(QWidget* vfoGrid) {
         row->addWidget(label);
         QSlider* s = out;
         QLabel* l = label;
-        connect(s, &QSlider::valueChanged, this, [this, l, member](int v) {
+        // One key per slider: the moves of one drag merge into one step.
+        const int mergeKey = &out == &Slider1_ ? kVolumeDrag : kSquelchDrag;
+        connect(s, &QSlider::valueChanged, this, [this, l, caption, member, mergeKey](int v) {
             l->setText(QString::number(v));
-            if (loading_) return;
-            image_.Settings.*member = v;
-            Mark();
+            Change(caption, [member, v](SetModeSettings& settings) { settings.*member = v; }, true, mergeKey);
         });
         loaders_.push_back([this, s, l, member] {
             s->setValue(image_.Settings.*member);
@@ -287,19 +293,20 @@ void SettingsPages::BuildPage2() {
     listGrid->setContentsMargins(6, 2, 6, 2);
     listGrid->setVerticalSpacing(2);
     std::vector<QWidget*> listWidgets{
-        Labelled(QStringLiteral("Scan"), List("cbbScan", [](S& s) -> int& { return s.cbbScan; }, Entries(ScanTimeName()))),
-        Labelled(QStringLiteral("Time Pr"), List("cbbTimePr", [](S& s) -> int& { return s.cbbTimePr; }, Entries(ScanTimeName()))),
-        Labelled(QStringLiteral("Time Sp"), List("cbbTimeSp", [](S& s) -> int& { return s.cbbTimeSp; }, Entries(TimeSpName))),
-        Labelled(QStringLiteral("Charge Time"), List("cbbChargeTime", [](S& s) -> int& { return s.cbbChargeTime; }, Entries(ChargeTimeName()))),
-        Labelled(QStringLiteral("Set Mode"), List("cbbSetMode", [](S& s) -> int& { return s.cbbSetMode; }, Entries(SetModeTimeName()))),
-        Labelled(QStringLiteral("Wild Key"), List("cbbWildKey", [](S& s) -> int& { return s.cbbWildKey; }, Entries(SetModeKeyword))),
+        Labelled(QStringLiteral("Scan"), List("cbbScan", QStringLiteral("Scan"), [](S& s) -> int& { return s.cbbScan; }, Entries(ScanTimeName()))),
+        Labelled(QStringLiteral("Time Pr"), List("cbbTimePr", QStringLiteral("Time Pr"), [](S& s) -> int& { return s.cbbTimePr; }, Entries(ScanTimeName()))),
+        Labelled(QStringLiteral("Time Sp"), List("cbbTimeSp", QStringLiteral("Time Sp"), [](S& s) -> int& { return s.cbbTimeSp; }, Entries(TimeSpName))),
+        Labelled(QStringLiteral("Charge Time"), List("cbbChargeTime", QStringLiteral("Charge Time"), [](S& s) -> int& { return s.cbbChargeTime; }, Entries(ChargeTimeName()))),
+        Labelled(QStringLiteral("Set Mode"), List("cbbSetMode", QStringLiteral("Set Mode"), [](S& s) -> int& { return s.cbbSetMode; }, Entries(SetModeTimeName()))),
+        Labelled(QStringLiteral("Wild Key"), List("cbbWildKey", QStringLiteral("Wild Key"), [](S& s) -> int& { return s.cbbWildKey; }, Entries(SetModeKeyword))),
     };
     const char* remoconNames[] = {"cbbRemocon0", "cbbRemocon1", "cbbRemocon2", "cbbRemocon3"};
     for (int r = 0; r < 4; ++r) {
+        const QString caption = QStringLiteral("Remote Controller %1").arg(QChar('A' + r));
         listWidgets.push_back(Labelled(
-            QStringLiteral("Remote Controller %1").arg(QChar('A' + r)),
-            List(remoconNames[r], [r](S& s) -> int& { return s.cbbRemocon[static_cast<std::size_t>(r)]; },
-                 Entries(KeyFunctionName))));
+            caption, List(remoconNames[r], caption,
+                          [r](S& s) -> int& { return s.cbbRemocon[static_cast<std::size_t>(r)]; },
+                          Entries(KeyFunctionName))));
     }
     for (std::size_t i = 0; i < listWidgets.size(); ++i)
         listGrid->addWidget(listWidgets[i], static_cast<int>(i) / 3,

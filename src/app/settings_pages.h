@@ -20,15 +20,19 @@ class QWidget;
 
 namespace wrk7 {
 
+class ImageHistory;
+
 // The two settings pages bound to image.Settings: every control writes its
 // value into the settings as the user changes it, and Load puts the settings
 // back into the controls (after a decode). The controls listed as marking the
-// image modified do so; the others only change the value.
+// image modified do so; the others only change the value. Every change is a
+// step of the history named after the control ("Change Beep"); the moves of
+// one slider drag are one step.
 class SettingsPages : public QObject {
     Q_OBJECT
 public:
     // vfoGrid is placed on "Settings 1" under "Band Plan Editor".
-    SettingsPages(CloneImage& image, QWidget* vfoGrid, QObject* parent = nullptr);
+    SettingsPages(CloneImage& image, ImageHistory& history, QWidget* vfoGrid, QObject* parent = nullptr);
 
     QWidget* Page1() const { return page1_; }
     QWidget* Page2() const { return page2_; }
@@ -60,15 +64,18 @@ private:
     QGroupBox* Options(const char* name, const QString& caption, const QStringList& options,
                        int SetModeSettings::*member, bool marks, int columns);
     QCheckBox* Check(const char* name, const QString& caption, bool SetModeSettings::*member, bool marks);
-    QComboBox* List(const char* name, std::function<int&(SetModeSettings&)> member,
+    QComboBox* List(const char* name, const QString& caption, std::function<int&(SetModeSettings&)> member,
                     const QStringList& entries);
+    // Stores a control's new value as the step "Change <caption>".
+    void Change(const QString& caption, const std::function<void(SetModeSettings&)>& store, bool marks,
+                int mergeKey = 0);
     QWidget* Labelled(const QString& caption, QWidget* field);
     void BuildPage1(QWidget* vfoGrid);
     void BuildPage2();
-    void Mark();
     void AddTransferButtons(QWidget* page, int which, QBoxLayout* layout);
 
     CloneImage& image_;
+    ImageHistory& history_;
     QWidget* page1_ = nullptr;
     QWidget* page2_ = nullptr;
     bool loading_ = false;

@@ -87,6 +87,10 @@ struct CloneImage {
     // computed by UpdateBankTotal.
     std::array<int, kBanks + 1> BankCount{};
     std::array<std::string, 4> BankBlock;
+    // The bank page's Link boxes. Screen state only: no codec, file or
+    // transfer reads or writes it; it lives here so that an undo takes a link
+    // back together with the count that cleared it.
+    std::array<bool, kBanks> BankLink{};
     std::array<std::array<bool, kGroupBanks>, kGroups> GroupMember{};
     std::string GroupBlock = "00000000000000FFFFFFFFFFFFFFFFFF";
 

@@ -59,6 +59,14 @@ Verdict CheckMemoryFrequency(const CloneImage& image, int slot, double mhz) {
     return Accepted(FormatFrequency(mhz));
 }
 
+std::string MemoryFrequencyRange() {
+    // The lower edge as the first band label writes it; the upper with the
+    // three decimals of every band edge.
+    std::string high = FormatFrequency(kHighestMemoryFrequency);
+    high.resize(high.size() - 3);
+    return "(0.1-" + high + "MHz)";
+}
+
 Verdict CheckVfoFrequency(const CloneImage& image, int band, double mhz) {
     const Band& edges = BandPlan(image.RegionIndex, band);
     const ModelInfo& model = Model(image.RegionIndex);

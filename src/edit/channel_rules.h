@@ -33,6 +33,10 @@ inline constexpr double kHighestMemoryFrequency = 1299.995;
 // cellular ranges, and for a search-pass entry the frequencies the other
 // enabled entries hold.
 Verdict CheckMemoryFrequency(const CloneImage& image, int slot, double mhz);
+// The range CheckMemoryFrequency accepts, written as the band labels are:
+// "(0.1-1299.995MHz)". The editor shows it beside the frequency box, so an
+// entry outside it that is silently put back is no surprise.
+std::string MemoryFrequencyRange();
 // A VFO band's frequency: the band's edges and the model's cellular ranges.
 Verdict CheckVfoFrequency(const CloneImage& image, int band, double mhz);
 // An offset below 100 MHz and not negative; stored: the slot or band edited.

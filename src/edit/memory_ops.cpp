@@ -115,4 +115,47 @@ SlotRange DisableAllSlots(CloneImage& image) {
     return changed;
 }
 
+namespace {
+
+// Runs one row's change on every valid row; the refresh follows when any row
+// asked for one.
+template <typename RowChange>
+SlotRange ForRows(CloneImage& image, const std::vector<int>& rows, RowChange change) {
+    SlotRange changed;
+    bool refresh = false;
+    for (int row : rows) {
+        if (!IsValidRow(row)) continue;
+        refresh = change(row - 1) || refresh;
+        Widen(changed, row - 1, row - 1);
+    }
+    if (changed.Empty()) return changed;
+    image.MarkModified();
+    if (refresh) Refresh(image, changed);
+    return changed;
+}
+
+}  // namespace
+
+SlotRange ClearRows(CloneImage& image, const std::vector<int>& rows) {
+    return ForRows(image, rows, [&image](int slot) {
+        image.ClearSlot(slot);
+        return true;
+    });
+}
+
+SlotRange EnableRows(CloneImage& image, const std::vector<int>& rows) {
+    return ForRows(image, rows, [&image](int slot) {
+        // An empty slot only loses its flag; it keeps any partial fields.
+        image.ChannelEnable[slot] = !image.Mem[slot].IsEmpty();
+        return image.ChannelEnable[slot];
+    });
+}
+
+SlotRange DisableRows(CloneImage& image, const std::vector<int>& rows) {
+    return ForRows(image, rows, [&image](int slot) {
+        image.ChannelEnable[slot] = false;
+        return true;
+    });
+}
+
 }  // namespace wrk7

@@ -1,4 +1,6 @@
 #pragma once
+#include <vector>
+
 #include "core/image.h"
 
 namespace wrk7 {
@@ -26,5 +28,12 @@ SlotRange EnableRow(CloneImage& image, int row);   // empty slot: flag off, no r
 SlotRange DisableRow(CloneImage& image, int row);  // wipes the slot
 SlotRange EnableAllSlots(CloneImage& image);       // every slot that has a frequency
 SlotRange DisableAllSlots(CloneImage& image);      // wipes every slot
+
+// Clear, Enable and Disable on several rows at once (a selection in the
+// grid): each row as the one-row operation treats it, the image refreshed
+// once. Rows outside 1..1300 are passed over; no valid row changes nothing.
+SlotRange ClearRows(CloneImage& image, const std::vector<int>& rows);
+SlotRange EnableRows(CloneImage& image, const std::vector<int>& rows);
+SlotRange DisableRows(CloneImage& image, const std::vector<int>& rows);
 
 }  // namespace wrk7

@@ -23,6 +23,7 @@
 #include "app/dlg_modify.h"
 #include "app/find_bar.h"
 #include "app/grid_clipboard.h"
+#include "app/image_history.h"
 #include "app/main_window.h"
 #include "app/memory_page.h"
 #include "app/memory_table_model.h"
@@ -149,13 +150,28 @@ TEST_F(EditingTest, CutEmptiesTheRowsAndDeleteClearsAfterAsking) {
     EXPECT_FALSE(window->Image().ChannelEnable[0]);
     EXPECT_TRUE(prompts.boxes.empty());
 
+    EXPECT_EQ(window->History()->UndoName(), "Cut 2 Channels");
     window->Memory()->SelectRow(6);
     QTest::keyClick(grid, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(window->Image().Mem[5], a);
     EXPECT_EQ(window->Image().Mem[6], b);
+    EXPECT_EQ(window->History()->UndoName(), "Paste 2 Channels");
+
+    // Each is one step: undone, the rows are back where they were cut from.
+    window->History()->Undo();
+    EXPECT_TRUE(window->Image().Mem[5].IsEmpty() && window->Image().Mem[6].IsEmpty());
+    window->History()->Undo();
+    EXPECT_EQ(window->Image().Mem[0], a);
+    EXPECT_EQ(window->Image().Mem[1], b);
+    EXPECT_TRUE(window->Image().ChannelEnable[0]);
+    window->History()->Redo();
+    window->History()->Redo();
+    EXPECT_TRUE(window->Image().Mem[0].IsEmpty());
+    EXPECT_EQ(window->Image().Mem[5], a);
 
     // The Delete key is the Clear button, question included.
     prompts.answers = {Answer::kOk};
+    window->Memory()->SelectRow(6);
     QTest::keyClick(grid, Qt::Key_Delete);
     ASSERT_EQ(prompts.boxes.size(), 1u);
     EXPECT_EQ(prompts.boxes[0].title, "CLEAR OK");
@@ -205,6 +221,10 @@ TEST_F(EditingTest, AVfoBandTakesTheValuesItCanHold) {
     EXPECT_EQ(window->VfoModel()->data(window->VfoModel()->index(6, kMode)).toString(), "AM");
     EXPECT_TRUE(window->Image().Modified);
     EXPECT_TRUE(prompts.boxes.empty());
+    EXPECT_EQ(window->History()->UndoName(), "Paste VFO 6");
+    window->History()->Undo();
+    EXPECT_EQ(window->Image().Vfo[6].Text(kMode), "FM");
+    EXPECT_EQ(window->VfoModel()->data(window->VfoModel()->index(6, kMode)).toString(), "FM");
 }
 
 TEST_F(EditingTest, FindBarFindsFrequenciesRangesAndTextAndGoToTakesLabels) {

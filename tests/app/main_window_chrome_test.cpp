@@ -104,7 +104,7 @@ TEST_F(MainWindowTest, SaveDialogsCompleteTheNameAndSuggestOne) {
     EXPECT_EQ(requests[0].suggestion, "WR-K7J.WK7");
     EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("mine.WK7"))));
     EXPECT_FALSE(QFile::exists(nextFile));
-    EXPECT_TRUE(window->windowTitle().startsWith(QStringLiteral("mine.WK7 - ")));
+    EXPECT_TRUE(window->windowTitle().startsWith(QStringLiteral("mine.WK7[*] \u2013 ")));
 
     window->Export();
     EXPECT_EQ(requests.back().title, "Export");

@@ -45,7 +45,7 @@ namespace {
 using Answer = Prompter::Answer;
 
 TEST_F(MainWindowTest, StartsWithTheDefaultImageOnTheFirstPage) {
-    EXPECT_EQ(window->windowTitle().toStdString(), std::string(AppTitle));
+    EXPECT_EQ(window->windowTitle().toStdString(), "Untitled[*] \u2013 " + std::string(AppTitle));
     EXPECT_EQ(window->CurrentPage(), Page::kSettings1);
     EXPECT_FALSE(window->Image().Modified);
     EXPECT_EQ(window->Memory()->Model()->rowCount(), 1300);
@@ -171,7 +171,7 @@ TEST_F(MainWindowTest, SaveAndReopenKeepTheChannels) {
     window->Image().Mem[0].SetText(kNote, "Repeater");
     nextFile = dir.filePath(QStringLiteral("list.WK7"));
     ASSERT_TRUE(window->SaveAs());
-    EXPECT_TRUE(window->windowTitle().startsWith(QStringLiteral("list.WK7 - ")));
+    EXPECT_TRUE(window->windowTitle().startsWith(QStringLiteral("list.WK7[*] \u2013 ")));
     EXPECT_FALSE(window->Image().Modified);
 
     window->close();
@@ -202,7 +202,7 @@ TEST_F(MainWindowTest, ABadStartupFileLeavesTheDefaultImage) {
         window = MakeWindow(bad);
         ASSERT_EQ(prompts.errors.size(), 1u);
         EXPECT_EQ(prompts.errors[0].lines, QStringList{c.message});
-        EXPECT_EQ(window->windowTitle().toStdString(), std::string(AppTitle));
+        EXPECT_EQ(window->windowTitle().toStdString(), "Untitled[*] \u2013 " + std::string(AppTitle));
         EXPECT_FALSE(window->Image().Modified);
     }
 }
@@ -415,6 +415,8 @@ T* WaitForChild(QWidget* parent, const char* name) {
 }
 
 TEST_F(MainWindowTest, ImportsAChirpListAtItsLocationsOrFromARow) {
+    const QString name3 = Cell(3, 10);
+    const QString name501 = Cell(501, 10);
     nextFile = QStringLiteral(WRK7_TEST_DATA_DIR "/chirp_current.csv");
     window->Import();
     auto* place = WaitForChild<ImportPlacementDialog>(window.get(), "dlgImportPlace");
@@ -432,7 +434,9 @@ TEST_F(MainWindowTest, ImportsAChirpListAtItsLocationsOrFromARow) {
     report->accept();
     EXPECT_EQ(Cell(3, 10), "RPTR-U");
     EXPECT_TRUE(window->Image().Modified);
-    EXPECT_EQ(window->windowTitle().toStdString(), std::string(AppTitle));
+    EXPECT_EQ(window->windowTitle().toStdString(), "Untitled[*] \u2013 " + std::string(AppTitle));
+    EXPECT_TRUE(window->isWindowModified());
+    EXPECT_EQ(window->Action(QStringLiteral("mnuUndo"))->text(), "&Undo Import chirp_current.csv");
 
     QCoreApplication::processEvents();
     nextFile = QStringLiteral(WRK7_TEST_DATA_DIR "/chirp_legacy.csv");
@@ -449,6 +453,14 @@ TEST_F(MainWindowTest, ImportsAChirpListAtItsLocationsOrFromARow) {
     report->accept();
     EXPECT_EQ(Cell(501, 10), "WX1");
     EXPECT_EQ(Cell(503, 10), "RPTR");
+
+    // Each list is one step.
+    window->Undo();
+    EXPECT_EQ(Cell(501, 10), name501);
+    EXPECT_EQ(Cell(3, 10), "RPTR-U");
+    window->Undo();
+    EXPECT_EQ(Cell(3, 10), name3);
+    EXPECT_FALSE(window->isWindowModified());
 }
 
 TEST_F(MainWindowTest, ExportWritesTheChosenType) {

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -12,6 +13,7 @@
 #include "app/bank_page.h"
 #include "app/dlg_modify.h"
 #include "app/elided_label.h"
+#include "app/image_history.h"
 #include "app/settings_pages.h"
 #include "edit/bank.h"
 #include "files/clone_file.h"
@@ -156,6 +158,54 @@ TEST_F(MainWindowTest, AReadThatFailsOnItsOwnKeepsWhatArrived) {
     window->Runner()->SetPortFactory([hangUp] { return emu::MakeDemoEmulatorPort(0, hangUp); });
     EXPECT_EQ(RunTransfer(false, link::Part::kAll), 1);
     EXPECT_NE(Cell(1, 0), "119.100000");
+    EXPECT_TRUE(window->Image().Modified);
+}
+
+TEST_F(MainWindowTest, AReadIsOneStepOfTheHistoryAndACancelledOneNone) {
+    auto file = [this] {
+        CloneImage copy = window->Image();
+        return CloneFileLines(copy);
+    };
+    ImageHistory* history = window->History();
+    history->Record(QStringLiteral("Put 119.1"), [this] { PutChannel(0, 119.1); });
+    nextFile = dir.filePath(QStringLiteral("saved.WK7"));
+    ASSERT_TRUE(window->SaveAs());
+    const std::vector<std::string> saved = file();
+
+    // Cancelled with channels in its copy: the image and the steps stay.
+    UseSlowReceiver(*window);
+    QSignalSpy done(window.get(), &MainWindow::transferFinished);
+    window->StartRead(link::Part::kAll);
+    EXPECT_FALSE(window->Action(QStringLiteral("mnuUndo"))->isEnabled());
+    EXPECT_FALSE(window->RecentFilesMenu()->isEnabled());
+    WaitForChannels(window->Runner());
+    window->CancelButton()->click();
+    ASSERT_TRUE(done.wait(60000));
+    EXPECT_TRUE(window->Action(QStringLiteral("mnuUndo"))->isEnabled());
+    EXPECT_EQ(file(), saved);
+    EXPECT_EQ(history->Count(), 1);
+    EXPECT_EQ(history->UndoName(), "Put 119.1");
+    EXPECT_FALSE(history->CanRedo());
+    EXPECT_FALSE(window->Image().Modified);
+
+    // Failed half-way, what arrived is kept as one step; undoing it gives
+    // back the saved file and its clean state.
+    emu::FaultPlan hangUp;
+    hangUp.hangupAfter = 200;
+    window->Runner()->SetPortFactory([hangUp] { return emu::MakeDemoEmulatorPort(0, hangUp); });
+    EXPECT_EQ(RunTransfer(false, link::Part::kAll), 1);
+    const std::vector<std::string> kept = file();
+    ASSERT_NE(kept, saved);
+    EXPECT_EQ(history->Count(), 2);
+    EXPECT_EQ(window->Action(QStringLiteral("mnuUndo"))->text(), "&Undo Read All");
+    EXPECT_TRUE(window->isWindowModified());
+    window->Undo();
+    EXPECT_EQ(file(), saved);
+    EXPECT_EQ(Cell(1, 0), "119.100000");
+    EXPECT_FALSE(window->Image().Modified);
+    EXPECT_FALSE(window->isWindowModified());
+    window->Redo();
+    EXPECT_EQ(file(), kept);
     EXPECT_TRUE(window->Image().Modified);
 }
 

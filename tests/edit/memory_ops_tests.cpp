@@ -96,5 +96,30 @@ TEST(MemoryOps, WholeListOperationsCoverAllSections) {
     EXPECT_EQ(image.BankCount, banks);
 }
 
+TEST(MemoryOps, SeveralRowsActAsEachRowAlone) {
+    const CloneImage before = FilledImage();
+    const std::vector<int> rows{2, 5, 1300};
+    using RowsOp = SlotRange (*)(CloneImage&, const std::vector<int>&);
+    using RowOp = SlotRange (*)(CloneImage&, int);
+    const std::pair<RowsOp, RowOp> ops[] = {{ClearRows, ClearRow}, {EnableRows, EnableRow}, {DisableRows, DisableRow}};
+    for (const auto& [several, one] : ops) {
+        CloneImage together = before;
+        CloneImage alone = before;
+        together.ChannelEnable[700] = alone.ChannelEnable[700] = false;  // stale: the refresh wipes it
+        EXPECT_EQ(several(together, {1301, 0, 2, 5, 1300}), (SlotRange{1, 1299}));
+        for (int row : rows) one(alone, row);
+        EXPECT_EQ(together, alone);
+        EXPECT_TRUE(together.Modified);
+    }
+
+    // No valid row: nothing changes, nothing is marked.
+    for (RowsOp several : {ClearRows, EnableRows, DisableRows}) {
+        CloneImage image = before;
+        EXPECT_TRUE(several(image, {0, 1301}).Empty());
+        EXPECT_TRUE(several(image, {}).Empty());
+        EXPECT_EQ(image, before);
+    }
+}
+
 }  // namespace
 }  // namespace wrk7

@@ -1,0 +1,121 @@
+#include "edit/image_edit.h"
+
+#include <algorithm>
+
+namespace wrk7 {
+
+namespace {
+
+// Keeps a part only when the step changed it.
+template <typename Part>
+void Compare(std::optional<Part>& out, auto before, auto after) {
+    if (!(before == after)) out = Part{std::move(before), std::move(after)};
+}
+
+// this-then-later for one part: the earliest before, the latest after.
+template <typename Change>
+void Join(std::optional<Change>& mine, const std::optional<Change>& later) {
+    if (!later) return;
+    if (!mine) {
+        mine = later;
+        return;
+    }
+    mine->after = later->after;
+}
+
+}  // namespace
+
+ImageEdit ImageEdit::Between(const CloneImage& before, const CloneImage& after) {
+    ImageEdit edit;
+    for (int s = 0; s < kSlotCount; ++s) {
+        const SlotState was{before.Mem[s], before.ChannelEnable[s]};
+        const SlotState is{after.Mem[s], after.ChannelEnable[s]};
+        if (!(was == is)) edit.slots_.push_back({s, {was, is}});
+    }
+    Compare(edit.vfo_, before.Vfo, after.Vfo);
+    Compare(edit.banks_, Banks{before.BankCount, before.BankBlock, before.BankLink},
+            Banks{after.BankCount, after.BankBlock, after.BankLink});
+    Compare(edit.groups_, Groups{before.GroupMember, before.GroupBlock}, Groups{after.GroupMember, after.GroupBlock});
+    Compare(edit.settings_, Settings{before.SettingsBlock0, before.SettingsBlock1, before.Settings},
+            Settings{after.SettingsBlock0, after.SettingsBlock1, after.Settings});
+    Compare(edit.flags_, before.FlagBlock, after.FlagBlock);
+    return edit;
+}
+
+bool ImageEdit::Empty() const {
+    return slots_.empty() && !vfo_ && !banks_ && !groups_ && !settings_ && !flags_;
+}
+
+void ImageEdit::Undo(CloneImage& image) const { Apply(image, false); }
+void ImageEdit::Redo(CloneImage& image) const { Apply(image, true); }
+
+void ImageEdit::Apply(CloneImage& image, bool redo) const {
+    auto pick = [redo](const auto& change) -> const auto& { return redo ? change.after : change.before; };
+    for (const SlotChange& c : slots_) {
+        image.Mem[c.slot] = pick(c.state).fields;
+        image.ChannelEnable[c.slot] = pick(c.state).enabled;
+    }
+    if (vfo_) image.Vfo = pick(*vfo_);
+    if (banks_) {
+        image.BankCount = pick(*banks_).counts;
+        image.BankBlock = pick(*banks_).blocks;
+        image.BankLink = pick(*banks_).links;
+    }
+    if (groups_) {
+        image.GroupMember = pick(*groups_).members;
+        image.GroupBlock = pick(*groups_).block;
+    }
+    if (settings_) {
+        image.SettingsBlock0 = pick(*settings_).block0;
+        image.SettingsBlock1 = pick(*settings_).block1;
+        image.Settings = pick(*settings_).values;
+    }
+    if (flags_) image.FlagBlock = pick(*flags_);
+}
+
+void ImageEdit::Absorb(const ImageEdit& later) {
+    std::vector<SlotChange> joined;
+    joined.reserve(slots_.size() + later.slots_.size());
+    auto mine = slots_.begin();
+    auto theirs = later.slots_.begin();
+    while (mine != slots_.end() || theirs != later.slots_.end()) {
+        if (theirs == later.slots_.end() || (mine != slots_.end() && mine->slot < theirs->slot)) {
+            joined.push_back(*mine++);
+        } else if (mine == slots_.end() || theirs->slot < mine->slot) {
+            joined.push_back(*theirs++);
+        } else {
+            joined.push_back({mine->slot, {mine->state.before, theirs->state.after}});
+            ++mine;
+            ++theirs;
+        }
+    }
+    // A slot changed and then changed back is no change at all.
+    std::erase_if(joined, [](const SlotChange& c) { return c.state.before == c.state.after; });
+    slots_ = std::move(joined);
+    Join(vfo_, later.vfo_);
+    Join(banks_, later.banks_);
+    Join(groups_, later.groups_);
+    Join(settings_, later.settings_);
+    Join(flags_, later.flags_);
+    auto dropUnchanged = [](auto& part) {
+        if (part && part->before == part->after) part.reset();
+    };
+    dropUnchanged(vfo_);
+    dropUnchanged(banks_);
+    dropUnchanged(groups_);
+    dropUnchanged(settings_);
+    dropUnchanged(flags_);
+}
+
+EditedParts ImageEdit::Parts() const {
+    EditedParts parts;
+    if (!slots_.empty()) parts.memory = {slots_.front().slot, slots_.back().slot};
+    parts.vfo = vfo_.has_value();
+    parts.banks = banks_.has_value();
+    parts.groups = groups_.has_value();
+    parts.settings = settings_.has_value();
+    parts.flags = flags_.has_value();
+    return parts;
+}
+
+}  // namespace wrk7
