@@ -28,6 +28,7 @@
 #include "app/memory_page.h"
 #include "app/memory_table_model.h"
 #include "app/vfo_table_model.h"
+#include "next_modal.h"
 #include "recording_prompter.h"
 
 namespace wrk7 {
@@ -274,23 +275,7 @@ TEST_F(EditingTest, FindBarFindsFrequenciesRangesAndTextAndGoToTakesLabels) {
     EXPECT_EQ(CurrentRow(*window), 1001);
 }
 
-// Acts on the next modal window once it is up.
-void OnNextModal(std::function<void(QWidget*)> act) {
-    auto* timer = new QTimer;
-    auto tries = std::make_shared<int>(0);
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, tries, act] {
-        if (QWidget* w = QApplication::activeModalWidget()) {
-            timer->stop();
-            timer->deleteLater();
-            act(w);
-        } else if (++*tries > 300) {
-            timer->stop();
-            timer->deleteLater();
-        }
-    });
-    timer->start();
-}
+using testing::OnNextModal;
 
 TEST_F(EditingTest, EnterAndF2OpenTheEditorAndTheCommandsHaveTheirKeys) {
     QTableView* grid = SelectRows(*window, 7, 7);

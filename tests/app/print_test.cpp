@@ -26,29 +26,13 @@
 #include "app/printer_dialogs.h"
 #include "files/rich_image.h"
 #include "print/listing_painter.h"
+#include "next_modal.h"
 #include "recording_prompter.h"
 
 namespace wrk7 {
 namespace {
 
-// Acts on the next modal window once it is up (exec() makes it modal only
-// after the call that starts it).
-void OnNextModal(std::function<void(QWidget*)> act) {
-    auto* timer = new QTimer;
-    auto tries = std::make_shared<int>(0);
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, tries, act] {
-        if (QWidget* w = QApplication::activeModalWidget()) {
-            timer->stop();
-            timer->deleteLater();
-            act(w);
-        } else if (++*tries > 300) {
-            timer->stop();
-            timer->deleteLater();
-        }
-    });
-    timer->start();
-}
+using testing::OnNextModal;
 
 void MaybeScreenshot(QWidget* w, const QString& name) {
     const QString folder = qEnvironmentVariable("WRK7_SCREENSHOT_DIR");
