@@ -14,7 +14,8 @@ ColumnStretcher::ColumnStretcher(QTableView* grid) : QObject(grid), grid_(grid) 
         if (!fitting_ && column >= 0 && column < static_cast<int>(own_.size()))
             own_[static_cast<std::size_t>(column)] = size;
     });
-    grid_->viewport()->installEventFilter(this);
+    viewport_ = grid_->viewport();
+    viewport_->installEventFilter(this);
 }
 
 int ColumnStretcher::OwnTotal() const {
@@ -37,7 +38,10 @@ int ColumnStretcher::NaturalGridWidth(const QTableView* grid) {
 }
 
 bool ColumnStretcher::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == grid_->viewport() && event->type() == QEvent::Resize) Fit();
+    // The grid is no longer a whole scroll area while it is being destroyed,
+    // and its viewport still gets events then: compare with the viewport
+    // kept at the start, without asking the grid.
+    if (event->type() == QEvent::Resize && watched == viewport_) Fit();
     return QObject::eventFilter(watched, event);
 }
 

@@ -3,6 +3,7 @@
 #include <vector>
 
 class QTableView;
+class QWidget;
 
 namespace wrk7 {
 
@@ -28,6 +29,7 @@ private:
     int OwnTotal() const;
 
     QTableView* grid_;
+    QWidget* viewport_;
     std::vector<int> own_;
     bool fitting_ = false;
 };

@@ -77,6 +77,12 @@ private:
     std::function<void()> onEnter_;
 };
 
+// The grid the copy and paste keys act on: the memory page's, or the VFO
+// grid of Settings 1.
+GridClipboard::Grid GridOf(Page page) {
+    return page == Page::kMemory ? GridClipboard::Grid::kMemory : GridClipboard::Grid::kVfo;
+}
+
 }  // namespace
 
 void MainWindow::BuildEditing() {
@@ -99,13 +105,8 @@ void MainWindow::BuildEditing() {
     edit->addSeparator();
     edit->addActions({act("mnuFind"), act("mnuFindNext"), act("mnuFindPrevious"), act("mnuGoTo")});
 
-    auto onGrid = [this](void (GridClipboard::*run)(GridClipboard::Grid)) {
-        return [this, run] {
-            (clipboard_->*run)(CurrentPage() == Page::kMemory ? GridClipboard::Grid::kMemory : GridClipboard::Grid::kVfo);
-        };
-    };
-    connect(act("mnuCopy"), &QAction::triggered, this, onGrid(&GridClipboard::Copy));
-    connect(act("mnuPaste"), &QAction::triggered, this, onGrid(&GridClipboard::Paste));
+    connect(act("mnuCopy"), &QAction::triggered, this, [this] { clipboard_->Copy(GridOf(CurrentPage())); });
+    connect(act("mnuPaste"), &QAction::triggered, this, [this] { clipboard_->Paste(GridOf(CurrentPage())); });
     connect(act("mnuCut"), &QAction::triggered, clipboard_, &GridClipboard::Cut);
     connect(act("mnuClear"), &QAction::triggered, memoryPage_, &MemoryPage::Clear);
     connect(act("mnuEnable"), &QAction::triggered, memoryPage_, &MemoryPage::Enable);
