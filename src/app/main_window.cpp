@@ -440,8 +440,8 @@ void MainWindow::SetImageEditable(bool editable) {
     for (const char* name : {"mnuNew", "mnuOpen", "mnuImport", "tbr_新規作成", "tbr_開く"})
         if (QAction* a = Action(QString::fromUtf8(name))) a->setEnabled(editable);
     if (actModify_) actModify_->setEnabled(editable && PageAllowsModify(CurrentPage()));
-    if (recentMenu_) recentMenu_->setEnabled(editable);
     imageEditable_ = editable;
+    if (recentMenu_) recentMenu_->setEnabled(editable && !recentFiles_.isEmpty());
     UpdateHistoryActions();
     UpdateEditActions();
 }

@@ -204,6 +204,7 @@ private:
     // While false, every command that changes or replaces the image is
     // disabled; viewing, saving a copy and Help stay.
     void SetImageEditable(bool editable);
+    bool TakesDrops() const;  // drops open or import only while nothing else is at work
     void Unload();
     void ResetPort();
     // The per-user settings store (a file of the tests' choosing), and the

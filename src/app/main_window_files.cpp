@@ -122,12 +122,9 @@ void MainWindow::Import() {
 void MainWindow::ImportFile(const QString& path) {
     if (runner_->IsRunning() || ImportChirpList(path)) return;
     CsvImportResult r;
-    // One step even when the file ends part-way: the rows before it stay.
+    // A failed import leaves the image as it was, so it records no step.
     history_->Record(QStringLiteral("Import ") + QFileInfo(path).fileName(), [&] { r = ImportCsv(image_, path); });
     if (!r.result.ok) {
-        // The rows before the fault are stored; show them as they are.
-        memoryPage_->Model()->RefreshSlots({0, kSlotCount - 1});
-        vfoModel_->Refresh();
         ShowMessages(r.result.messages);
         return;
     }
@@ -148,6 +145,14 @@ void MainWindow::Export() {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (runner_->IsRunning()) {
+        // A stray Ctrl+Q must not break off a write half-way unasked.
+        if (prompter_->Confirm(this, QStringLiteral("CANCEL OK"),
+                               {QStringLiteral("A transfer with the receiver is running."),
+                                QStringLiteral("Are you sure that you want to cancel it and close?")}) !=
+            Prompter::Answer::kOk) {
+            event->ignore();
+            return;
+        }
         // Stop after the exchange in flight; a read stopped so leaves the
         // image as it was.
         closingDuringTransfer_ = true;

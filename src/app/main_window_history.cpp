@@ -1,6 +1,7 @@
 // Edit > Undo and Redo, and bringing the pages up to date after a step is
 // taken back or done again.
 #include <QAction>
+#include <QLineEdit>
 #include <QTableView>
 
 #include "app/bank_page.h"
@@ -9,6 +10,7 @@
 #include "app/memory_page.h"
 #include "app/memory_table_model.h"
 #include "app/settings_pages.h"
+#include "app/undo_keys.h"
 #include "app/vfo_table_model.h"
 #include "edit/page_rules.h"
 
@@ -23,6 +25,9 @@ void MainWindow::BuildHistoryActions() {
     actRedo_->setObjectName(QStringLiteral("mnuRedo"));
     actRedo_->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     connect(actRedo_, &QAction::triggered, this, &MainWindow::Redo);
+    auto* keys = new UndoKeysToWindow(this);
+    for (QWidget* page : {static_cast<QWidget*>(bankPage_), settingsPages_->Page1(), settingsPages_->Page2()})
+        for (QLineEdit* box : page->findChildren<QLineEdit*>()) box->installEventFilter(keys);
     UpdateHistoryActions();
 }
 

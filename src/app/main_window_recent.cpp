@@ -1,6 +1,7 @@
 // File > Recent Files, files dropped on the window, and the first size of the
 // window.
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -64,7 +65,8 @@ void MainWindow::ShowRecentFiles() {
         a->setData(path);
         connect(a, &QAction::triggered, this, [this, path] { OpenRecentFile(path); });
     }
-    recentMenu_->setEnabled(!recentFiles_.isEmpty());
+    // Opening one replaces the image, which a transfer keeps read-only.
+    recentMenu_->setEnabled(imageEditable_ && !recentFiles_.isEmpty());
 }
 
 void MainWindow::RememberFile(const QString& path) {
@@ -86,13 +88,20 @@ void MainWindow::OpenRecentFile(const QString& path) {
     OpenFile(path);
 }
 
+bool MainWindow::TakesDrops() const {
+    // A dialog open over the window (the editor, a question, the import's
+    // placement) works on the image as it is: a file opened under it would
+    // take what the dialog stores next.
+    return !runner_->IsRunning() && !QApplication::activeModalWidget();
+}
+
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
-    if (!runner_->IsRunning() && !DroppedFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
+    if (TakesDrops() && !DroppedFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
 }
 
 void MainWindow::dropEvent(QDropEvent* event) {
     const QString path = DroppedFile(event->mimeData());
-    if (path.isEmpty() || runner_->IsRunning()) return;
+    if (path.isEmpty() || !TakesDrops()) return;
     event->acceptProposedAction();
     if (KindOf(path) == DroppedKind::kCloneFile) {
         OpenFile(path);

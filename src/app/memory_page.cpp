@@ -222,13 +222,25 @@ void MemoryPage::Insert() {
     SelectRow(row);
 }
 
+bool MemoryPage::ConfirmSeveral(const std::vector<int>& rows, const QString& title, const QString& verb) {
+    // One row goes without a question, as the buttons always did.
+    if (rows.size() <= 1) return true;
+    return prompter_.Confirm(this, title,
+                             {QStringLiteral("%1 rows are selected.").arg(rows.size()),
+                              QStringLiteral("Are you sure that you want to %1 them?").arg(verb)}) ==
+           Prompter::Answer::kOk;
+}
+
 void MemoryPage::Enable() {
     const std::vector<int> rows = SelectedRows();
+    if (!ConfirmSeveral(rows, QStringLiteral("ENABLE OK"), QStringLiteral("enable"))) return;
     Apply(QStringLiteral("Enable ") + RowsName(rows), [&] { return EnableRows(image_, rows); });
 }
 
 void MemoryPage::Disable() {
     const std::vector<int> rows = SelectedRows();
+    // A disabled row loses its channel when the list is redrawn.
+    if (!ConfirmSeveral(rows, QStringLiteral("DISABLE OK"), QStringLiteral("disable"))) return;
     Apply(QStringLiteral("Disable ") + RowsName(rows), [&] { return DisableRows(image_, rows); });
 }
 

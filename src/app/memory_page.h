@@ -76,6 +76,8 @@ signals:
 
 private:
     QPushButton* AddButton(const char* name, const QString& caption, void (MemoryPage::*slot)());
+    // Asks once before a command acts on several rows; true to go on.
+    bool ConfirmSeveral(const std::vector<int>& rows, const QString& title, const QString& verb);
     // Runs operation as the step name, then repaints the rows it changed.
     void Apply(const QString& name, const std::function<SlotRange()>& operation);
 

@@ -43,7 +43,8 @@ struct PastePlan {
 // included —, the offset limit, a name of at most 6 printable ASCII
 // characters, a note of at most 30). An option the model lacks becomes
 // "None", as the editor offers none. An empty row empties its slot; rows past
-// the last slot are refused.
+// the end of the area firstSlot lies in (the memory channels, the
+// program-scan edges, the search-pass or the priority entries) are refused.
 PastePlan PlanMemoryPaste(const CloneImage& image, int firstSlot, const std::vector<PasteRecord>& records);
 
 // Rows land on consecutive bands from firstBand and give each band the values

@@ -272,6 +272,16 @@ TEST_F(EditHistoryTest, ClearEnableAndDisableActOnEverySelectedRow) {
     EXPECT_EQ(page->SelectedRows(), (std::vector<int>{1, 2, 3}));
     MaybeScreenshot(QStringLiteral("memory-several-rows.png"));
 
+    // Disable empties the rows it disables: one question for the lot first.
+    prompts.answers = {Answer::kCancel};
+    page->Button("cmbDisable")->click();
+    ASSERT_EQ(prompts.boxes.size(), 1u);
+    EXPECT_EQ(prompts.boxes[0].title, "DISABLE OK");
+    EXPECT_EQ(prompts.boxes[0].lines, (QStringList{QStringLiteral("3 rows are selected."),
+                                                   QStringLiteral("Are you sure that you want to disable them?")}));
+    EXPECT_EQ(Cell(1, 0), "145.000000");
+    prompts.boxes.clear();
+    prompts.answers = {Answer::kOk};
     page->Button("cmbDisable")->click();
     for (int row : {1, 2, 3}) EXPECT_EQ(Cell(row, 0), "") << row;
     EXPECT_EQ(Cell(4, 0), "145.037500");
@@ -280,6 +290,7 @@ TEST_F(EditHistoryTest, ClearEnableAndDisableActOnEverySelectedRow) {
     EXPECT_EQ(page->SelectedRows(), (std::vector<int>{1, 2, 3}));
 
     // One confirmation for the lot, saying how many.
+    prompts.boxes.clear();
     prompts.answers = {Answer::kCancel};
     page->Button("cmbClear")->click();
     ASSERT_EQ(prompts.boxes.size(), 1u);
@@ -301,10 +312,37 @@ TEST_F(EditHistoryTest, ClearEnableAndDisableActOnEverySelectedRow) {
     window->Image().ChannelEnable[1000] = false;
     QTest::keyClick(grid, Qt::Key_A, Qt::ControlModifier);
     EXPECT_EQ(page->SelectedRows().size(), static_cast<std::size_t>(kSlotCount));
+    prompts.answers = {Answer::kOk};
     page->Button("cmbEnable")->click();
+    EXPECT_EQ(prompts.boxes.back().title, "ENABLE OK");
     EXPECT_TRUE(window->Image().ChannelEnable[1000]);
     EXPECT_FALSE(window->Image().ChannelEnable[500]);
     EXPECT_EQ(UndoAction()->text(), "&Undo Enable 1300 Channels");
+}
+
+TEST_F(EditHistoryTest, CtrlZInABoxWithNothingOfItsOwnToTakeBackUndoesTheWindowsStep) {
+    window->ClickTab(Page::kMemory);
+    window->Memory()->SelectRow(1);
+    prompts.answers = {Answer::kOk};
+    Click("cmbClear");
+    ASSERT_EQ(Cell(1, 0), "");
+
+    window->ClickTab(Page::kBank);
+    QLineEdit* box = window->Bank()->CountBox(0);
+    box->setFocus();
+    ASSERT_TRUE(box->hasFocus());
+    QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Cell(1, 0), "145.000000");
+    QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(Cell(1, 0), "");
+
+    // What the user typed in the box is the box's own to take back first.
+    QTest::keyClick(box, Qt::Key_End);
+    QTest::keyClick(box, Qt::Key_5);
+    EXPECT_EQ(box->text(), "1005");
+    QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(box->text(), "100");
+    EXPECT_EQ(Cell(1, 0), "");
 }
 
 }  // namespace

@@ -248,16 +248,17 @@ TEST_F(MainWindowTest, TransfersRunOneAtATimeAndCancelEndsAsAFailure) {
     EXPECT_EQ(prompts.errors.back().title, "ERROR");
 }
 
-TEST_F(MainWindowTest, ClosingDuringATransferStopsItThenAsksToSave) {
+TEST_F(MainWindowTest, ClosingDuringATransferAsksToCancelItThenAsksToSave) {
     UseSlowReceiver(*window);
     window->Image().Modified = true;
     window->StartRead(link::Part::kAll);
     ASSERT_TRUE(window->Runner()->IsRunning());
-    prompts.answers = {Answer::kCancel};
+    prompts.answers = {Answer::kOk, Answer::kCancel};
     EXPECT_FALSE(window->close());
     EXPECT_FALSE(window->Runner()->IsRunning());
-    ASSERT_FALSE(prompts.boxes.empty());
-    EXPECT_EQ(prompts.boxes.back().title, "Save Changes");
+    ASSERT_EQ(prompts.boxes.size(), 2u);
+    EXPECT_EQ(prompts.boxes[0].title, "CANCEL OK");
+    EXPECT_EQ(prompts.boxes[1].title, "Save Changes");
     EXPECT_TRUE(window->isVisible());
 }
 

@@ -74,6 +74,7 @@ TEST_F(MainWindowTest, WhileAWriteRunsNothingCanChangeOrReplaceTheImage) {
     // Save As keeps the image as it was.
     nextFile = dir.filePath(QStringLiteral("meanwhile"));
     EXPECT_TRUE(window->SaveAs());
+    EXPECT_FALSE(window->RecentFilesMenu()->isEnabled());  // its files would replace the image
     // A double-click on the list opens no editor.
     bool editorOpened = false;
     QTimer::singleShot(300, [&editorOpened] {
@@ -89,6 +90,12 @@ TEST_F(MainWindowTest, WhileAWriteRunsNothingCanChangeOrReplaceTheImage) {
     QTest::qWait(400);
     EXPECT_FALSE(editorOpened);
 
+    // Closing asks before it breaks off the write; No keeps it going.
+    prompts.answers = {Prompter::Answer::kCancel};
+    EXPECT_FALSE(window->close());
+    EXPECT_EQ(prompts.boxes.back().title, "CANCEL OK");
+    EXPECT_TRUE(window->Runner()->IsRunning() || !done.isEmpty());
+
     if (done.isEmpty()) {
         ASSERT_TRUE(done.wait(60000));
     }
@@ -101,6 +108,7 @@ TEST_F(MainWindowTest, WhileAWriteRunsNothingCanChangeOrReplaceTheImage) {
     EXPECT_TRUE(window->Action(QStringLiteral("mnuOpen"))->isEnabled());
     window->Memory()->SelectRow(701);
     EXPECT_TRUE(window->Action(QStringLiteral("mnuClear"))->isEnabled());
+    EXPECT_TRUE(window->RecentFilesMenu()->isEnabled());
     EXPECT_TRUE(window->Bank()->CountBox(0)->isEnabledTo(window->Bank()));
     CloneImage saved;
     ASSERT_TRUE(LoadCloneFile(saved, dir.filePath(QStringLiteral("meanwhile.WK7"))).ok);

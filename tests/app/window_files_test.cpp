@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDragEnterEvent>
+#include <QDialog>
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QHeaderView>
@@ -119,6 +120,15 @@ TEST_F(WindowFilesTest, ADroppedCloneFileOpensAndADroppedCsvFileIsImported) {
     EXPECT_EQ(Cell(1, 0), "433.500000");
     EXPECT_EQ(window->windowTitle(), Title(QStringLiteral("dropped.WK7")));
     EXPECT_FALSE(window->Image().Modified);
+
+    // Not under a dialog that works on the image as it is.
+    {
+        QDialog question(window.get());
+        question.setModal(true);
+        question.show();
+        EXPECT_FALSE(Drop(csv));
+        EXPECT_EQ(Cell(1, 0), "433.500000");
+    }
 
     ASSERT_TRUE(Drop(csv));
     EXPECT_EQ(Cell(1, 0), "145.750000");

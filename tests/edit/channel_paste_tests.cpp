@@ -96,6 +96,12 @@ TEST(ChannelPaste, SearchPassDuplicatesCountTheRowsAsPasted) {
     EXPECT_EQ(atEnd.writes.size(), 1u);
     ASSERT_EQ(atEnd.refused.size(), 1u);
     EXPECT_EQ(RefusalSummary(atEnd, Labels(image))[1], "Row 2: There is no row after the last one.");
+    // Nor do channels spill over into the program-scan edges.
+    const PastePlan pastLast = PlanMemoryPaste(image, kChannelCount - 1, {Channel(145), Channel(146)});
+    ASSERT_EQ(pastLast.writes.size(), 1u);
+    EXPECT_EQ(pastLast.writes[0].target, kChannelCount - 1);
+    ASSERT_EQ(pastLast.refused.size(), 1u);
+    EXPECT_EQ(pastLast.refused[0].reason, "The paste stops at the last memory channel.");
 }
 
 TEST(ChannelPaste, VfoBandsTakeTheValuesTheyCanHold) {
