@@ -193,6 +193,24 @@ TEST(ChirpCsv, LegacyLayoutPlacedFromARow) {
     EXPECT_EQ(DetectCsvKind(CsvExportLines(before)[0]), CsvKind::kOwn);
 }
 
+TEST(ChirpCsv, ColumnsInAnyOrderAndALocationWrittenTwice) {
+    const std::string text = DataFile("chirp_reordered.csv");
+    ASSERT_EQ(DetectCsvKind(text), CsvKind::kChirp);
+    EXPECT_EQ(DetectCsvKind("Name,Location\n1,x\n"), CsvKind::kOwn) << "no Frequency column";
+    CloneImage image = Fresh(0);
+    const ChirpImportResult r = ImportChirpText(image, text);
+    EXPECT_EQ(r.imported, 2);
+    EXPECT_EQ(r.skipped, 0);
+    ASSERT_EQ(r.issues.size(), 1u);
+    EXPECT_EQ(r.issues[0].line, 4);
+    EXPECT_EQ(r.issues[0].location, "5");
+    EXPECT_EQ(r.issues[0].reason, "replaced by line 6");
+    EXPECT_EQ(image.Mem[5].Text(kName), "SECOND");
+    EXPECT_EQ(image.Mem[5].Text(kFreq), "446.006250");
+    EXPECT_EQ(image.Mem[6].Text(kMode), "AM");
+    EXPECT_EQ(image.Mem[6].Value(kSkip), 1);
+}
+
 TEST(ChirpCsv, ExportThenImportKeepsEveryRepresentableField) {
     CloneImage original = testing::RichImage();
     original.Mem[1].Set(kOption, 3);  // Rev.: no such squelch there
