@@ -14,7 +14,7 @@ const std::vector<Verb>& AllVerbs() {
         {"new", "new [--model MODEL] OUT.WK7", "write the image that New leaves for a model", RunNew},
         {"check", "check FILE.WK7", "load a clone file and report every problem", RunCheck},
         {"export", "export [--model MODEL] [--format FORMAT] FILE.WK7 OUT.csv", "write the channels of a clone file as CSV", RunExport},
-        {"import", "import [--model MODEL] FILE.WK7 IN.csv OUT.WK7",
+        {"import", "import [--model MODEL] [--at ROW] FILE.WK7 IN.csv OUT.WK7",
          "apply CSV rows (this program's or a CHIRP list, --at ROW) to a clone file", RunImport},
         {"diff", "diff [--model MODEL] A.WK7 B.WK7", "print what differs between two clone files", RunDiff},
         {"listing", "listing [--pdf OUT.pdf] [--sections LIST] [--model MODEL] FILE.WK7",

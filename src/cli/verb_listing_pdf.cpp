@@ -18,11 +18,23 @@ bool WantsPdf(int argc, char** argv) {
     return false;
 }
 
+QtMessageHandler previousHandler = nullptr;
+
+// Qt's note that the session has no runtime folder says nothing about the
+// PDF; stderr carries only the tool's own messages.
+void DropRuntimeDirWarning(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set"))) return;
+    if (previousHandler) previousHandler(type, context, message);
+}
+
 }  // namespace
 
 std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char** argv) {
     if (!WantsPdf(argc, argv)) return std::make_unique<QCoreApplication>(argc, argv);
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // A PDF never needs a display, so the platform a desktop session names
+    // (xcb, wayland) is not asked for one it may not have.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    previousHandler = qInstallMessageHandler(DropRuntimeDirWarning);
     return std::make_unique<QGuiApplication>(argc, argv);
 }
 

@@ -10,8 +10,8 @@
 namespace wrk7::cli {
 
 // The application object for a run: a QGuiApplication on Qt's offscreen
-// platform (unless QT_QPA_PLATFORM names another) for "listing --pdf", which
-// paints text and needs fonts but never a display; a QCoreApplication for
+// platform (whatever QT_QPA_PLATFORM names) for "listing --pdf", which paints
+// text and needs fonts but never a display; a QCoreApplication for
 // everything else.
 std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char** argv);
 

@@ -78,18 +78,13 @@ Placement Place(const std::string& location, std::optional<int>& next) {
 }  // namespace
 
 CsvKind DetectCsvKind(std::string_view text) {
-    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
-    // The first field of the first line that is neither blank nor a comment.
-    while (!text.empty()) {
-        const std::size_t end = std::min(text.find_first_of("\r\n"), text.size());
-        const std::string_view line = text.substr(0, end);
-        text.remove_prefix(std::min(end + 1, text.size()));
-        if (line.empty() || line.front() == '#') continue;
-        std::string first(line.substr(0, line.find(',')));
-        first.erase(std::remove(first.begin(), first.end(), '"'), first.end());
-        return TrimmedField(first) == "Location" ? CsvKind::kChirp : CsvKind::kOwn;
-    }
-    return CsvKind::kOwn;
+    // The first record that is neither blank nor a comment; its columns may
+    // come in any order.
+    const std::vector<CsvRecord> records = ParseCsvRecords(text);
+    if (records.empty()) return CsvKind::kOwn;
+    const std::vector<std::string>& header = records.front().fields;
+    const bool chirp = IndexOf(header, "Location") >= 0 && IndexOf(header, "Frequency") >= 0;
+    return chirp ? CsvKind::kChirp : CsvKind::kOwn;
 }
 
 ChirpImportResult ImportChirpText(CloneImage& image, std::string_view text, std::optional<int> firstSlot) {
@@ -101,6 +96,9 @@ ChirpImportResult ImportChirpText(CloneImage& image, std::string_view text, std:
         return out;
     }
     std::optional<int> next = firstSlot;
+    // The row that wrote each slot so far (line, Location), line 0 for none:
+    // a later row naming the same Location replaces it, in file order.
+    std::vector<ChirpIssue> writer(kChannelCount);
     for (std::size_t r = 1; r < records.size(); ++r) {
         const CsvRecord& record = records[r];
         const std::string location = TrimmedField(FieldAt(record.fields, columns.location));
@@ -112,11 +110,20 @@ ChirpImportResult ImportChirpText(CloneImage& image, std::string_view text, std:
             out.issues.push_back({record.line, location, mapped.outcome == Outcome::kSkipped ? mapped.reason : place.reason});
             continue;
         }
-        image.Mem[static_cast<std::size_t>(place.slot)] = std::move(mapped.channel);
-        image.ChannelEnable[static_cast<std::size_t>(place.slot)] = true;
-        ++out.imported;
+        const auto slot = static_cast<std::size_t>(place.slot);
+        image.Mem[slot] = std::move(mapped.channel);
+        image.ChannelEnable[slot] = true;
+        ChirpIssue& earlier = writer[slot];
+        if (earlier.line > 0) {
+            out.issues.push_back({earlier.line, earlier.location, "replaced by line " + std::to_string(record.line)});
+        } else {
+            ++out.imported;
+        }
+        earlier = {record.line, location, {}};
         if (!mapped.reason.empty()) out.issues.push_back({record.line, location, mapped.reason});
     }
+    std::stable_sort(out.issues.begin(), out.issues.end(),
+                     [](const ChirpIssue& a, const ChirpIssue& b) { return a.line < b.line; });
     if (out.imported > 0) image.MarkModified();
     return out;
 }

@@ -19,7 +19,7 @@ inline constexpr std::string_view kChirpCsvFilter = "CHIRP CSV Files (*.csv)|*.c
 
 enum class CsvKind {
     kOwn,    // this program's 16 columns, "MODEL" first
-    kChirp,  // the generic list, "Location" first
+    kChirp,  // the generic list: a header naming Location and Frequency, in any order
 };
 CsvKind DetectCsvKind(std::string_view text);
 
@@ -39,7 +39,9 @@ struct ChirpImportResult {
 
 // Stores every row that holds a channel the receiver can take: in slot
 // Location, or, with firstSlot, in consecutive slots from firstSlot in file
-// order. The slot is enabled; slots no row names stay as they were. The image
+// order. The slot is enabled; slots no row names stay as they were. Of rows
+// naming the same Location the last wins; each one it replaced is an issue
+// ("replaced by line N"), and the slot counts once as imported. The image
 // is marked modified when a row was stored. A text whose header has no
 // Location or Frequency column is "File Open Error" and changes nothing.
 ChirpImportResult ImportChirpText(CloneImage& image, std::string_view text,

@@ -54,6 +54,8 @@ constexpr std::string_view kNeutralPower = "50W";
 
 constexpr int kOptionTone = 2;
 constexpr int kNameLength = 6;
+constexpr int kMHzDecimals = 6;  // Frequency and Offset: whole hertz
+constexpr int kToneTextDecimals = 6;  // a tone written finer than ours is still a number
 
 bool SameIgnoringCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
@@ -119,6 +121,30 @@ std::string ToneNumber(double code) {
 
 std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
 
+// Places after the point of a decimal ("146.52" -> 2, "5" -> 0), or -1 when
+// text is no decimal: digits with at most one point, a '+' allowed first.
+int DecimalPlaces(std::string_view text) {
+    if (text.starts_with('+')) text.remove_prefix(1);
+    const std::size_t point = text.find('.');
+    const std::string_view whole = text.substr(0, point);
+    const std::string_view fraction = point == std::string_view::npos ? std::string_view() : text.substr(point + 1);
+    auto digits = [](std::string_view t) { return t.find_first_not_of("0123456789") == std::string_view::npos; };
+    if (!digits(whole) || !digits(fraction) || whole.size() + fraction.size() == 0) return -1;
+    return static_cast<int>(fraction.size());
+}
+
+// Why ParseScaledDecimal refused the trimmed text of the column what, for
+// the report: missing, not a number, negative or too finely written.
+std::string DecimalFault(std::string_view what, const std::string& text, int decimals) {
+    if (text.empty()) return std::string(what) + " is missing";
+    const std::string named = std::string(what) + " " + Quoted(text);
+    const bool negative = text.starts_with('-');
+    const int places = DecimalPlaces(negative ? std::string_view(text).substr(1) : std::string_view(text));
+    if (places >= 0 && negative) return named + " is negative";
+    if (places > decimals) return named + " has more than " + std::to_string(decimals) + " decimals";
+    return named + " is not a number";
+}
+
 // First six characters, upper-cased, with those the display lacks as blanks.
 std::string ReceiverName(const std::string& text) {
     const std::u32string upper = QString::fromStdString(text).toUpper().toStdU32String();
@@ -146,7 +172,8 @@ struct Squelching {
 
 Squelching MapSquelch(const ChirpRow& row, const SlotFields& defaults) {
     Squelching out{static_cast<int>(defaults.Value(kOption)), static_cast<int>(defaults.Value(kTone)), {}};
-    const auto tenths = ParseScaledDecimal(row.cToneFreq, 1);
+    const std::string toneText = TrimmedField(row.cToneFreq);
+    const auto tenths = ParseScaledDecimal(toneText, 1);
     const int code = tenths ? ToneCode(*tenths) : -1;
     if (code >= 0) out.tone = code;
     const std::string mode = TrimmedField(row.tone);
@@ -155,7 +182,11 @@ Squelching MapSquelch(const ChirpRow& row, const SlotFields& defaults) {
     if (squelch == Squelch::kTone && code >= 0) {
         out.option = kOptionTone;
     } else if (squelch == Squelch::kTone) {
-        out.lost = "tone " + Quoted(TrimmedField(row.cToneFreq)) + " is not in the tone list: imported with option OFF";
+        // A number finer than our tenths is still a tone, just not one of ours.
+        const std::string fault = ParseScaledDecimal(toneText, kToneTextDecimals)
+                                      ? "tone " + Quoted(toneText) + " is not in the tone list"
+                                      : DecimalFault("tone", toneText, kToneTextDecimals);
+        out.lost = fault + ": imported with option OFF";
     } else if (squelch == Squelch::kLost) {
         out.lost = Quoted(mode) + " squelch: imported with option OFF";
     }
@@ -170,16 +201,22 @@ struct Shifting {
 
 Shifting MapShift(const ChirpRow& row, const SlotFields& defaults) {
     Shifting out{static_cast<int>(defaults.Value(kShift)), defaults.Value(kOffset), {}};
-    const auto offsetHz = ParseScaledDecimal(row.offset, 6);
+    const std::string offsetText = TrimmedField(row.offset);
+    const auto offsetHz = ParseScaledDecimal(offsetText, kMHzDecimals);
     const double offset = offsetHz ? static_cast<double>(*offsetHz) / 1e6 : -1;
     const bool offsetOk = offsetHz && CheckOffset(defaults, offset).Accepted();
-    if (offsetOk) out.offset = offset;
-    const DuplexRule* rule = Find<DuplexRule>(kDuplex, TrimmedField(row.duplex));
+    const std::string duplex = TrimmedField(row.duplex);
+    // A split row's Offset is its transmit frequency, nothing a receiver
+    // keeps; "" and "off" keep the offset, as our own export writes it.
+    if (offsetOk && !SameIgnoringCase(duplex, "split")) out.offset = offset;
+    const DuplexRule* rule = Find<DuplexRule>(kDuplex, duplex);
     if (!rule) return out;
     if (offsetOk) {
         out.shift = rule->shift;
     } else {
-        out.lost = "offset " + Quoted(TrimmedField(row.offset)) + " is not below 100 MHz: imported with shift OFF";
+        const std::string fault = offsetHz ? "offset " + Quoted(offsetText) + " is not below 100 MHz"
+                                           : DecimalFault("offset", offsetText, kMHzDecimals);
+        out.lost = fault + ": imported with shift OFF";
     }
     return out;
 }
@@ -242,11 +279,11 @@ std::optional<long long> ParseScaledDecimal(std::string_view text, int decimals)
 ChirpMapping MapChirpRow(const ChirpRow& row, const CloneImage& image) {
     ChirpMapping out;
     const std::string freqText = TrimmedField(row.frequency);
-    const auto hz = ParseScaledDecimal(freqText, 6);
+    const auto hz = ParseScaledDecimal(freqText, kMHzDecimals);
     if (freqText.empty() || hz == 0) return out;
     out.outcome = Outcome::kSkipped;
     if (!hz) {
-        out.reason = "frequency " + Quoted(freqText) + " is not a number";
+        out.reason = DecimalFault("frequency", freqText, kMHzDecimals);
         return out;
     }
     const std::string modeText = TrimmedField(row.mode);
@@ -284,6 +321,10 @@ std::vector<std::string> ChirpExportFields(int slot, const SlotFields& channel) 
     const long long stepHz = TheirStepFor(OurStepHz(stepCode));
     const int shift = static_cast<int>(channel.Value(kShift));
     const std::string tone = ToneNumber(channel.Value(kTone));
+    // Codes 8-12 are options 0-4 with the skip bit ("Tone+Skip").
+    const int option = static_cast<int>(channel.Value(kOption));
+    const bool skipBit = option >= kOptionSkipBit && option < kOptionSkipBit + static_cast<int>(OptionName.size());
+    const int plainOption = skipBit ? option % kOptionSkipBit : option;
     std::string name = channel.Text(kName);
     while (!name.empty() && name.back() == ' ') name.pop_back();
     std::string mode = channel.Text(kMode);
@@ -293,7 +334,7 @@ std::vector<std::string> ChirpExportFields(int slot, const SlotFields& channel) 
             MHzText(Hz(channel.Value(kFreq))),
             shift == 1 ? "+" : shift == 2 ? "-" : "",
             MHzText(Hz(channel.Value(kOffset))),
-            channel.Value(kOption) == kOptionTone ? "TSQL" : "",
+            plainOption == kOptionTone ? "TSQL" : "",
             tone,
             tone,
             std::string(kNeutralDtcsCode),
@@ -302,7 +343,7 @@ std::vector<std::string> ChirpExportFields(int slot, const SlotFields& channel) 
             std::string(kNeutralCrossMode),
             mode,
             KHzText(stepHz),
-            channel.Value(kSkip) != 0 ? "S" : "",
+            skipBit || channel.Value(kSkip) != 0 ? "S" : "",
             std::string(kNeutralPower),
             channel.Text(kNote),
             "", "", "", ""};

@@ -21,7 +21,7 @@ namespace {
 
 class DevicePort final : public SerialPort {
 public:
-    explicit DevicePort(std::string path) : path_(std::move(path)) {}
+    DevicePort(std::string path, std::string chosen) : path_(std::move(path)), chosen_(std::move(chosen)) {}
     ~DevicePort() override { Close(); }
 
     bool Open() override {
@@ -146,7 +146,11 @@ public:
 
     bool HasFault() const override { return fault_; }
     std::string ErrorText() const override { return error_; }
-    std::string Name() const override { return path_; }
+    // Without a device, what the user chose, so a trace still says which port it was.
+    std::string Name() const override {
+        if (!path_.empty()) return path_;
+        return chosen_.empty() ? "no port chosen" : chosen_ + " (no device)";
+    }
 
 private:
     bool Fail(std::string text) {
@@ -157,6 +161,7 @@ private:
     }
 
     std::string path_;
+    std::string chosen_;
     int fd_ = -1;
     bool fault_ = false;
     std::string error_;
@@ -165,6 +170,8 @@ private:
 
 }  // namespace
 
-std::unique_ptr<SerialPort> MakeDevicePort(std::string path) { return std::make_unique<DevicePort>(std::move(path)); }
+std::unique_ptr<SerialPort> MakeDevicePort(std::string path, std::string chosen) {
+    return std::make_unique<DevicePort>(std::move(path), std::move(chosen));
+}
 
 }  // namespace wrk7::link

@@ -49,6 +49,8 @@ public:
 // The real serial device at path (a tty, a pseudo-terminal or a symlink to
 // one). Nothing is opened until Open(). On Linux it also asks the driver for
 // low-latency mode (ASYNC_LOW_LATENCY), skipped silently where refused.
-std::unique_ptr<SerialPort> MakeDevicePort(std::string path);
+// chosen: what the user named it by ("COM3"); the port's Name() when path is
+// empty (a COM number with no device).
+std::unique_ptr<SerialPort> MakeDevicePort(std::string path, std::string chosen = {});
 
 }  // namespace wrk7::link

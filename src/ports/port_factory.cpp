@@ -8,7 +8,7 @@ namespace wrk7::ports {
 std::unique_ptr<link::SerialPort> MakePortFor(const std::string& text, int model) {
     const link::PortChoice choice = link::ResolvePortName(text);
     if (choice.kind == link::PortChoice::Kind::kEmulator) return emu::MakeDemoEmulatorPort(model);
-    return link::MakeDevicePort(choice.device);
+    return link::MakeDevicePort(choice.device, choice.display);
 }
 
 }  // namespace wrk7::ports

@@ -29,7 +29,7 @@ double PortraitPaintWidth(const QPagedPaintDevice& device) {
 
 }  // namespace
 
-QFont ListingFont(const QStringList& families) {
+QFont SetPrinterFont(const QStringList& families) {
     QFont font;
     if (families.contains(QStringLiteral("Courier New"), Qt::CaseSensitive)) {
         font.setFamily(QStringLiteral("Courier New"));
@@ -45,10 +45,10 @@ QFont ListingFont(const QStringList& families) {
     return font;
 }
 
-QFont ListingFont() { return ListingFont(QFontDatabase::families()); }
+QFont SetPrinterFont() { return SetPrinterFont(QFontDatabase::families()); }
 
 ListingLayout LayOutForDevice(const ListingDocument& document, QPagedPaintDevice& device) {
-    const QFontMetricsF metrics(ListingFont(), &device);
+    const QFontMetricsF metrics(SetPrinterFont(), &device);
     const Measure measure = [&metrics](const QString& text) { return metrics.horizontalAdvance(text); };
     return LayOutListing(document, measure, ColumnGap(metrics), LinesPerPage(metrics, device.height()));
 }
@@ -63,7 +63,7 @@ int PaintListing(const ListingDocument& document, QPagedPaintDevice& device) {
     const ListingLayout layout = LayOutForDevice(document, device);
     QPainter painter;
     if (!painter.begin(&device)) return 0;
-    const QFont font = ListingFont();
+    const QFont font = SetPrinterFont();
     painter.setFont(font);
     const QFontMetricsF metrics(font, &device);
     const double line = metrics.lineSpacing();

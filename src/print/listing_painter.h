@@ -9,11 +9,11 @@ class QPagedPaintDevice;
 
 namespace wrk7::print {
 
-// SetPrinterFont: "Courier New" 8 pt bold when a family of exactly that name
+// The printer font: "Courier New" 8 pt bold when a family of exactly that name
 // exists among families; otherwise Liberation Mono (metric-compatible with
 // it) when present, else the system's fixed-pitch font, 8 pt bold.
-QFont ListingFont(const QStringList& families);
-QFont ListingFont();  // from the installed families
+QFont SetPrinterFont(const QStringList& families);
+QFont SetPrinterFont();  // from the installed families
 
 // The layout of document on device in the listing font, in device pixels.
 ListingLayout LayOutForDevice(const ListingDocument& document, QPagedPaintDevice& device);

@@ -76,7 +76,7 @@ TEST(CliModel, NamesAndUsage) {
         EXPECT_TRUE(r.err[1].startsWith("Usage: wrk7") || r.err[1] == "Try 'wrk7 --help'.");
     }
     EXPECT_EQ(InProcess({"import", "--help"}).out.front(),
-              "Usage: wrk7 import [--model MODEL] FILE.WK7 IN.csv OUT.WK7");
+              "Usage: wrk7 import [--model MODEL] [--at ROW] FILE.WK7 IN.csv OUT.WK7");
 }
 
 TEST_F(CliTest, NewExportImportAndListing) {

@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 
 #include "codecs/new_image.h"
+#include "edit/channel_rules.h"
 #include "files/chirp_csv.h"
 #include "files/chirp_map.h"
 #include "files/csv.h"
@@ -76,6 +77,9 @@ TEST(ChirpMap, RowsToChannels) {
         {row("0.000000", "DV"), Outcome::kNoChannel, 0, 0, 0, 0, 0, 0, ""},
         {row("14.2", "USB"), Outcome::kSkipped, 0, 0, 0, 0, 0, 0, "mode \"USB\" is not available"},
         {row("abc", "FM"), Outcome::kSkipped, 0, 0, 0, 0, 0, 0, "\"abc\" is not a number"},
+        {row("146.5212345", "FM"), Outcome::kSkipped, 0, 0, 0, 0, 0, 0,
+         "frequency \"146.5212345\" has more than 6 decimals"},
+        {row("-146.52", "FM"), Outcome::kSkipped, 0, 0, 0, 0, 0, 0, "frequency \"-146.52\" is negative"},
         {row("1300", "FM"), Outcome::kSkipped, 0, 0, 0, 0, 0, 0, "outside 0.1-1299.995"},
         {row("0.09", "AM"), Outcome::kSkipped, 0, 0, 0, 0, 0, 0, "outside 0.1-1299.995"},
         {row("145.5", "NFM"), Outcome::kImported, 0, 0, 0, 8, 0, 0.6, ""},
@@ -83,12 +87,26 @@ TEST(ChirpMap, RowsToChannels) {
         {row("145.5", "WFM", "TSQL", "103.5"), Outcome::kImported, 2, 0, 2, 13, 0, 0.6, ""},
         {row("145.5", "", "Tone", "100.0"), Outcome::kImported, 0, 0, 0, 12, 0, 0.6, ""},
         {row("145.5", "FM", "TSQL", "159.8"), Outcome::kImported, 0, 0, 0, 8, 0, 0.6, "tone \"159.8\""},
+        {row("145.5", "FM", "TSQL", "88.55"), Outcome::kImported, 0, 0, 0, 8, 0, 0.6,
+         "tone \"88.55\" is not in the tone list: imported with option OFF"},
+        {row("145.5", "FM", "TSQL", ""), Outcome::kImported, 0, 0, 0, 8, 0, 0.6,
+         "tone is missing: imported with option OFF"},
+        {row("145.5", "FM", "TSQL", "-88.5"), Outcome::kImported, 0, 0, 0, 8, 0, 0.6, "tone \"-88.5\" is negative"},
         {row("145.5", "FM", "DTCS"), Outcome::kImported, 0, 0, 0, 8, 0, 0.6, "\"DTCS\" squelch"},
         {row("145.5", "FM", "Cross"), Outcome::kImported, 0, 0, 0, 8, 0, 0.6, "\"Cross\" squelch"},
         {row("145.5", "FM", "", "", "-", "5.000000"), Outcome::kImported, 0, 0, 0, 8, 2, 5, ""},
         {row("145.5", "FM", "", "", "+", "0.1"), Outcome::kImported, 0, 0, 0, 8, 1, 0.1, ""},
         {row("462.5", "FM", "", "", "split", "467.5625"), Outcome::kImported, 0, 0, 0, 8, 0, 0.6, ""},
-        {row("145.5", "FM", "", "", "+", "150"), Outcome::kImported, 0, 0, 0, 8, 0, 0.6, "shift OFF"},
+        {row("145.5", "FM", "", "", "split", "5.000000"), Outcome::kImported, 0, 0, 0, 8, 0, 0.6, ""},
+        {row("145.5", "FM", "", "", "off", "5.000000"), Outcome::kImported, 0, 0, 0, 8, 0, 5, ""},
+        {row("145.5", "FM", "", "", "+", ""), Outcome::kImported, 0, 0, 0, 8, 0, 0.6,
+         "offset is missing: imported with shift OFF"},
+        {row("145.5", "FM", "", "", "-", "-0.6"), Outcome::kImported, 0, 0, 0, 8, 0, 0.6, "offset \"-0.6\" is negative"},
+        {row("145.5", "FM", "", "", "-", "x"), Outcome::kImported, 0, 0, 0, 8, 0, 0.6, "offset \"x\" is not a number"},
+        {row("145.5", "FM", "", "", "+", "0.60000001"), Outcome::kImported, 0, 0, 0, 8, 0, 0.6,
+         "offset \"0.60000001\" has more than 6 decimals"},
+        {row("145.5", "FM", "", "", "+", "150"), Outcome::kImported, 0, 0, 0, 8, 0, 0.6,
+         "offset \"150\" is not below 100 MHz: imported with shift OFF"},
         {row("145.5", "FM", "", "", "", "", "12.50"), Outcome::kImported, 0, 4, 0, 8, 0, 0.6, ""},
         {row("145.5", "FM", "", "", "", "", "8.33"), Outcome::kImported, 0, 2, 0, 8, 0, 0.6, ""},
         {row("145.5", "FM", "", "", "", "", "7.5"), Outcome::kImported, 0, 1, 0, 8, 0, 0.6, ""},
@@ -127,6 +145,25 @@ TEST(ChirpMap, NamesNotesAndSkip) {
     EXPECT_EQ(m.channel.Value(kSkip), 1);
     row.skip = "P";  // priority is no skip
     EXPECT_EQ(MapChirpRow(row, CloneImage{}).channel.Value(kSkip), 0);
+}
+
+TEST(ChirpMap, OptionsWithTheSkipBitExportTheirToneAndSkip) {
+    struct Case {
+        int option, skip;
+        const char* tone;
+        const char* skipped;
+    };
+    const Case cases[] = {{2, 0, "TSQL", ""}, {10, 0, "TSQL", "S"}, {8, 0, "", "S"},
+                          {11, 0, "", "S"},   {0, 1, "", "S"},      {13, 0, "", ""}};
+    for (const Case& c : cases) {
+        SlotFields channel = EmptyRowDefaults();
+        channel.Set(kFreq, 145.5);
+        channel.Set(kOption, c.option);
+        channel.Set(kSkip, c.skip);
+        const std::vector<std::string> fields = ChirpExportFields(0, channel);
+        EXPECT_EQ(fields[5], c.tone) << c.option;
+        EXPECT_EQ(fields[14], c.skipped) << c.option;
+    }
 }
 
 TEST(ChirpCsv, CurrentLayoutFile) {
@@ -191,6 +228,24 @@ TEST(ChirpCsv, LegacyLayoutPlacedFromARow) {
     EXPECT_EQ(bad.result.messages, std::vector<std::string>{std::string(kFileOpenError)});
     EXPECT_EQ(image, before);
     EXPECT_EQ(DetectCsvKind(CsvExportLines(before)[0]), CsvKind::kOwn);
+}
+
+TEST(ChirpCsv, ColumnsInAnyOrderAndALocationWrittenTwice) {
+    const std::string text = DataFile("chirp_reordered.csv");
+    ASSERT_EQ(DetectCsvKind(text), CsvKind::kChirp);
+    EXPECT_EQ(DetectCsvKind("Name,Location\n1,x\n"), CsvKind::kOwn) << "no Frequency column";
+    CloneImage image = Fresh(0);
+    const ChirpImportResult r = ImportChirpText(image, text);
+    EXPECT_EQ(r.imported, 2);
+    EXPECT_EQ(r.skipped, 0);
+    ASSERT_EQ(r.issues.size(), 1u);
+    EXPECT_EQ(r.issues[0].line, 4);
+    EXPECT_EQ(r.issues[0].location, "5");
+    EXPECT_EQ(r.issues[0].reason, "replaced by line 6");
+    EXPECT_EQ(image.Mem[5].Text(kName), "SECOND");
+    EXPECT_EQ(image.Mem[5].Text(kFreq), "446.006250");
+    EXPECT_EQ(image.Mem[6].Text(kMode), "AM");
+    EXPECT_EQ(image.Mem[6].Value(kSkip), 1);
 }
 
 TEST(ChirpCsv, ExportThenImportKeepsEveryRepresentableField) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "emulator/emulator_port.h"
+#include "link/port_names.h"
 #include "ports/port_factory.h"
 
 namespace wrk7::ports {
@@ -28,6 +29,14 @@ TEST(PortFactory, OtherNamesGiveDevicesThatFailOnlyWhenOpened) {
     EXPECT_FALSE(path->ErrorText().empty());
     auto empty = MakePortFor("", 0);
     EXPECT_FALSE(empty->Open()) << "no port chosen is a port fault, not a crash";
+    EXPECT_EQ(empty->Name(), "no port chosen");
+
+    // A COM number without a device keeps its name for the trace's heading.
+    int number = link::kLastPortNumber;
+    while (number >= link::kFirstPortNumber && link::DeviceForComNumber(number)) --number;
+    if (number < link::kFirstPortNumber) GTEST_SKIP() << "every COM number has a device here";
+    const std::string com = "COM" + std::to_string(number);
+    EXPECT_EQ(MakePortFor(com, 0)->Name(), com + " (no device)");
 }
 
 }  // namespace

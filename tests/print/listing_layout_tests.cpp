@@ -78,19 +78,19 @@ TEST(ListingDocument, ColumnsLineUpAcrossBanksAndPagesAndNeverOverlap) {
     EXPECT_EQ(*memoryStarts[0].begin(), 0.0);
 }
 
-TEST(ListingFont, CourierNewOnlyByItsExactNameOtherwiseAFixedPitchFont) {
-    const QFont courier = ListingFont({QStringLiteral("Liberation Mono"), QStringLiteral("Courier New")});
+TEST(SetPrinterFont, CourierNewOnlyByItsExactNameOtherwiseAFixedPitchFont) {
+    const QFont courier = SetPrinterFont({QStringLiteral("Liberation Mono"), QStringLiteral("Courier New")});
     EXPECT_EQ(courier.family(), "Courier New");
-    EXPECT_EQ(ListingFont({QStringLiteral("courier new"), QStringLiteral("Liberation Mono")}).family(),
+    EXPECT_EQ(SetPrinterFont({QStringLiteral("courier new"), QStringLiteral("Liberation Mono")}).family(),
               "Liberation Mono");
-    const QFont fallback = ListingFont({QStringLiteral("Courier New PS"), QStringLiteral("DejaVu Sans")});
+    const QFont fallback = SetPrinterFont({QStringLiteral("Courier New PS"), QStringLiteral("DejaVu Sans")});
     EXPECT_NE(fallback.family(), "Courier New PS");
     EXPECT_TRUE(QFontInfo(fallback).fixedPitch()) << fallback.family().toStdString();
-    for (const QFont& font : {courier, fallback, ListingFont()}) {
+    for (const QFont& font : {courier, fallback, SetPrinterFont()}) {
         EXPECT_DOUBLE_EQ(font.pointSizeF(), 8);
         EXPECT_TRUE(font.bold());
     }
-    const QFontInfo installed(ListingFont());
+    const QFontInfo installed(SetPrinterFont());
     EXPECT_TRUE(installed.fixedPitch()) << installed.family().toStdString();
     EXPECT_TRUE(installed.bold());
 }
