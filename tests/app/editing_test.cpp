@@ -30,6 +30,7 @@
 #include "app/vfo_table_model.h"
 #include "next_modal.h"
 #include "recording_prompter.h"
+#include "window_options.h"
 
 namespace wrk7 {
 namespace {
@@ -51,13 +52,7 @@ protected:
     }
 
     std::unique_ptr<MainWindow> MakeWindow() {
-        AppOptions options;
-        options.portOverride = QStringLiteral("emulator");
-        options.portDirs = PortFileDirs{dir.path(), dir.path()};
-        options.settingsFile = dir.filePath(QStringLiteral("placement.ini"));
-        options.backupFolder = dir.filePath(QStringLiteral("backups"));
-        options.language = UiLanguage::kEnglish;
-        auto w = std::make_unique<MainWindow>(options, &prompts);
+        auto w = std::make_unique<MainWindow>(testing::TestWindowOptions(dir), &prompts);
         w->show();
         EXPECT_TRUE(QTest::qWaitForWindowActive(w.get()));
         return w;

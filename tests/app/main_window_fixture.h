@@ -17,6 +17,7 @@
 #include "app/memory_table_model.h"
 #include "emulator/emulator_port.h"
 #include "recording_prompter.h"
+#include "window_options.h"
 
 namespace wrk7 {
 
@@ -35,14 +36,8 @@ protected:
     }
 
     std::unique_ptr<MainWindow> MakeWindow(const QString& startupFile) {
-        AppOptions options;
+        AppOptions options = testing::TestWindowOptions(dir);
         options.startupFile = startupFile;
-        options.portOverride = QStringLiteral("emulator");
-        options.portDirs = PortFileDirs{dir.path(), dir.path()};
-        options.settingsFile = dir.filePath(QStringLiteral("placement.ini"));
-        options.backupFolder = dir.filePath(QStringLiteral("backups"));
-        options.traceFolder = dir.filePath(QStringLiteral("traces"));
-        options.language = UiLanguage::kEnglish;
         auto w = std::make_unique<MainWindow>(options, &prompts);
         w->chooseFile = [this](QWidget*, const FileRequest& request) {
             requests.push_back(request);

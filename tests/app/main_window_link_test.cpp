@@ -25,6 +25,7 @@
 #include "app/main_window.h"
 #include "app/serial_traces.h"
 #include "recording_prompter.h"
+#include "window_options.h"
 
 namespace wrk7 {
 namespace {
@@ -32,13 +33,10 @@ namespace {
 class WindowLinkTest : public ::testing::Test {
 protected:
     std::unique_ptr<MainWindow> MakeWindow(std::optional<QString> port) {
-        AppOptions options;
+        AppOptions options = testing::TestWindowOptions(dir);
         options.portOverride = std::move(port);
         options.portDirs = Dirs();
         options.settingsFile = SettingsFile();
-        options.backupFolder = dir.filePath(QStringLiteral("backups"));
-        options.traceFolder = dir.filePath(QStringLiteral("traces"));
-        options.language = UiLanguage::kEnglish;
         auto w = std::make_unique<MainWindow>(options, &prompts);
         w->show();
         EXPECT_TRUE(QTest::qWaitForWindowActive(w.get()));

@@ -38,6 +38,7 @@
 #include "emulator/emulator_port.h"
 #include "files/rich_image.h"
 #include "main_window_fixture.h"
+#include "window_options.h"
 
 namespace wrk7 {
 namespace {
@@ -340,13 +341,7 @@ TEST_F(MainWindowTest, AReceiverThatRefusesTheModelReportsARegionError) {
 }
 
 TEST_F(MainWindowTest, JapaneseCaptionsComeFromTheStringTable) {
-    AppOptions options;
-    options.portOverride = QStringLiteral("emulator");
-    options.portDirs = PortFileDirs{dir.path(), dir.path()};
-    options.settingsFile = dir.filePath(QStringLiteral("placement.ini"));
-    options.backupFolder = dir.filePath(QStringLiteral("backups"));
-    options.language = UiLanguage::kJapanese;
-    MainWindow japanese(options, &prompts);
+    MainWindow japanese(testing::TestWindowOptions(dir, UiLanguage::kJapanese), &prompts);
     auto* file = japanese.findChild<QMenu*>(QStringLiteral("mnuFile"));
     ASSERT_NE(file, nullptr);
     EXPECT_EQ(file->title(), QString::fromUtf8("ﾌｧｲﾙ(&F)"));

@@ -28,6 +28,7 @@
 #include "print/listing_painter.h"
 #include "next_modal.h"
 #include "recording_prompter.h"
+#include "window_options.h"
 
 namespace wrk7 {
 namespace {
@@ -120,13 +121,7 @@ class PrintFromWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
-        AppOptions options;
-        options.portOverride = QStringLiteral("emulator");
-        options.portDirs = PortFileDirs{dir.path(), dir.path()};
-        options.settingsFile = dir.filePath(QStringLiteral("placement.ini"));
-        options.backupFolder = dir.filePath(QStringLiteral("backups"));
-        options.language = UiLanguage::kEnglish;
-        window = std::make_unique<MainWindow>(options, &prompts);
+        window = std::make_unique<MainWindow>(testing::TestWindowOptions(dir), &prompts);
         window->Image() = wrk7::testing::RichImage(0);
         auto owned = std::make_unique<FakePrinter>();
         fake = owned.get();
