@@ -9,6 +9,7 @@ ImageUndoCommand::ImageUndoCommand(ImageHistory& history, const QString& name, I
 
 void ImageUndoCommand::undo() {
     edit_.Undo(history_.Image());
+    if (companion_) companion_(true);
     history_.Restored(edit_.Parts());
 }
 
@@ -18,6 +19,7 @@ void ImageUndoCommand::redo() {
         return;
     }
     edit_.Redo(history_.Image());
+    if (companion_) companion_(false);
     history_.Restored(edit_.Parts());
 }
 
@@ -33,7 +35,8 @@ ImageHistory::ImageHistory(CloneImage& image, QObject* parent) : QObject(parent)
     stack_.setUndoLimit(kStepLimit);
 }
 
-void ImageHistory::Record(const QString& name, const std::function<void()>& change, int mergeKey) {
+void ImageHistory::Record(const QString& name, const std::function<void()>& change, int mergeKey,
+                          ImageUndoCommand::Companion companion) {
     if (recording_ > 0) {
         change();
         return;
@@ -43,12 +46,17 @@ void ImageHistory::Record(const QString& name, const std::function<void()>& chan
     ++recording_;
     change();
     --recording_;
-    Push(name, *before, mergeKey);
+    Push(name, *before, mergeKey, std::move(companion));
 }
 
-void ImageHistory::Push(const QString& name, const CloneImage& before, int mergeKey) {
+void ImageHistory::Push(const QString& name, const CloneImage& before, int mergeKey,
+                        ImageUndoCommand::Companion companion) {
     ImageEdit edit = ImageEdit::Between(before, image_);
-    if (!edit.Empty()) stack_.push(new ImageUndoCommand(*this, name, std::move(edit), mergeKey));
+    if (!edit.Empty()) {
+        auto* step = new ImageUndoCommand(*this, name, std::move(edit), mergeKey);
+        step->SetCompanion(std::move(companion));
+        stack_.push(step);
+    }
     emit changed();
 }
 

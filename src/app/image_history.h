@@ -28,9 +28,15 @@ public:
 
     const ImageEdit& Edit() const { return edit_; }
 
+    // What the window keeps beside the image and the step changed too (the
+    // file name an import clears): run after undo (true) and redo (false).
+    using Companion = std::function<void(bool undone)>;
+    void SetCompanion(Companion companion) { companion_ = std::move(companion); }
+
 private:
     ImageHistory& history_;
     ImageEdit edit_;
+    Companion companion_;
     int mergeKey_;
     bool done_ = true;  // the change is in the image already when pushed
 };
@@ -65,9 +71,11 @@ public:
     // Runs change and records what it did to the image as the step name.
     // Called again from inside a change, it only runs the inner change: the
     // outer step covers both.
-    void Record(const QString& name, const std::function<void()>& change, int mergeKey = 0);
+    void Record(const QString& name, const std::function<void()>& change, int mergeKey = 0,
+                ImageUndoCommand::Companion companion = {});
     // Records the difference between before and the image as it is now.
-    void Push(const QString& name, const CloneImage& before, int mergeKey = 0);
+    void Push(const QString& name, const CloneImage& before, int mergeKey = 0,
+              ImageUndoCommand::Companion companion = {});
 
     void Undo();
     void Redo();

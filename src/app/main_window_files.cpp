@@ -122,8 +122,11 @@ void MainWindow::Import() {
 void MainWindow::ImportFile(const QString& path) {
     if (runner_->IsRunning() || ImportChirpList(path)) return;
     CsvImportResult r;
-    // A failed import leaves the image as it was, so it records no step.
-    history_->Record(QStringLiteral("Import ") + QFileInfo(path).fileName(), [&] { r = ImportCsv(image_, path); });
+    // A failed import leaves the image as it was, so it records no step. An
+    // import leaves the window without a file; undone, the file comes back.
+    const QString fileBefore = currentFile_;
+    history_->Record(QStringLiteral("Import ") + QFileInfo(path).fileName(), [&] { r = ImportCsv(image_, path); }, 0,
+                     [this, fileBefore](bool undone) { currentFile_ = undone ? fileBefore : QString(); });
     if (!r.result.ok) {
         ShowMessages(r.result.messages);
         return;

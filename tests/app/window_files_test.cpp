@@ -134,6 +134,13 @@ TEST_F(WindowFilesTest, ADroppedCloneFileOpensAndADroppedCsvFileIsImported) {
     EXPECT_EQ(Cell(1, 0), "145.750000");
     EXPECT_EQ(window->windowTitle(), Title(QStringLiteral("Untitled")));
     EXPECT_EQ(window->Action(QStringLiteral("mnuUndo"))->text(), "&Undo Import dropped.csv");
+    // Undone, the image and its file come back together.
+    window->Undo();
+    EXPECT_EQ(Cell(1, 0), "433.500000");
+    EXPECT_EQ(window->windowTitle(), Title(QStringLiteral("dropped.WK7")));
+    window->Redo();
+    EXPECT_EQ(Cell(1, 0), "145.750000");
+    EXPECT_EQ(window->windowTitle(), Title(QStringLiteral("Untitled")));
 }
 
 TEST_F(WindowFilesTest, TheMemoryGridShowsEveryColumnAndColumnsFillAWiderWindow) {
