@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include "core/models.h"
 #include "core/tables.h"
 
 namespace wrk7 {
@@ -42,7 +43,7 @@ QString FirstExtension(std::string_view filter) {
 
 QString SuggestedName(const QString& currentFile, int regionIndex, const QString& extension) {
     if (!currentFile.isEmpty()) return WithReplacedExtension(currentFile, extension);
-    return FromView(ModelName[static_cast<std::size_t>(regionIndex)]) + QLatin1Char('.') + extension;
+    return FromView(Model(regionIndex).name) + QLatin1Char('.') + extension;
 }
 
 QString WithExtension(const QString& path, const QString& extension) {

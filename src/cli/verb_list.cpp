@@ -29,7 +29,7 @@ const std::vector<Verb>& AllVerbs() {
 // One line per option for --help; the link verbs add theirs (--port ...) here.
 const std::vector<OptionHelp>& AllOptionHelp() {
     static const std::vector<OptionHelp> options{
-        {"--model MODEL", "WR-K7J (default), WR-K70E, WR-K70T or WR-K70K"},
+        {"--model MODEL", ModelChoices(true).c_str()},  // from the model table
         {"--format FORMAT", "CSV layout of export: wrk7 (default) or chirp"},
         {"--at ROW", "import a CHIRP list into consecutive memory slots from ROW (07-000 or 0..999)"},
         {"--sections LIST", "listing sections: comma list of settings, vfo, memory (default all)"},

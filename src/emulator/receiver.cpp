@@ -5,6 +5,7 @@
 
 #include "core/hex.h"
 #include "core/memory_map.h"
+#include "core/models.h"
 #include "core/tables.h"
 
 namespace wrk7::emu {
@@ -173,8 +174,7 @@ bool Receiver::RefusedByFault(const std::string& key) const { return faults_.reO
 
 std::string Receiver::Answer(const std::string& command) {
     if (command.rfind("KV~WR-", 0) == 0) {
-        const std::string own = "KV~" + std::string(ModelName[static_cast<std::size_t>(model_)]);
-        identified_ = command == own && !faults_.refuseId;
+        identified_ = command == wrk7::Model(model_).identification && !faults_.refuseId;
         return std::string(identified_ ? kOk : kRe);
     }
     if (!identified_) return std::string(kRe);

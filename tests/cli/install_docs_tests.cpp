@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
+#include <algorithm>
 #include <set>
 
 #include "cli/link_verbs.h"
@@ -116,6 +117,11 @@ TEST(InstallDocsTest, CompletionOffersWhatTheParserTakes) {
         EXPECT_TRUE(ParseModel(m).has_value()) << m.toStdString();
     }
     EXPECT_EQ(offeredModels, models);
+    // The --help line of --model names every model of the table too.
+    const auto modelHelp = std::find_if(AllOptionHelp().begin(), AllOptionHelp().end(),
+                                        [](const OptionHelp& o) { return LongName(o) == QLatin1String("--model"); });
+    ASSERT_NE(modelHelp, AllOptionHelp().end());
+    for (const auto& m : models) EXPECT_NE(std::string(modelHelp->help).find(m), std::string::npos) << m;
 
     std::set<link::Part> parts;
     for (const QString& p : Offered(script, QStringLiteral("--part"))) {
