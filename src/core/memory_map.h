@@ -4,6 +4,8 @@
 #include <initializer_list>
 #include <string_view>
 
+#include "core/image.h"
+
 namespace wrk7 {
 
 // The transfers the buttons and menus start: kAll is "read all" / "write
@@ -78,5 +80,29 @@ inline constexpr std::array<MemoryArea, 8> kMemoryMap{{
 constexpr const MemoryArea& AreaOf(Area area) { return kMemoryMap[static_cast<std::size_t>(area)]; }
 // The address of block k of area (k may run past its blocks, as the bit map's tail does).
 constexpr int BlockAddress(Area area, int block) { return AreaOf(area).address + kBlockBytes * block; }
+
+// A channel write names its slot by bank code and position, not by address:
+// a memory channel by its bank (00..49) and its place there, a slot from 1000
+// up by the codes 50, 51 and 52, one per hundred slots (program-scan edges,
+// search pass, priority).
+struct UpperChannelAddress {
+    int bankCode;
+    int position;
+};
+inline constexpr int kUpperSlotsPerCode = 100;
+
+// For slots 1000..1299.
+constexpr UpperChannelAddress UpperAddressOf(int slot) {
+    const int offset = slot - kChannelCount;
+    return {kBanks + offset / kUpperSlotsPerCode, offset % kUpperSlotsPerCode};
+}
+
+// The slot from 1000 up that a code and position name; -1 when they name none.
+constexpr int UpperSlotOf(int bankCode, int position) {
+    const int part = bankCode - kBanks;
+    if (part < 0 || position < 0 || position >= kUpperSlotsPerCode) return -1;
+    const int slot = kChannelCount + part * kUpperSlotsPerCode + position;
+    return slot < kSlotCount ? slot : -1;
+}
 
 }  // namespace wrk7

@@ -103,16 +103,16 @@ Receiver::Receiver(int model) : model_(model) {
 
 void Receiver::LatchBankTable() {
     const int table = AreaOf(Area::kBankTable).address;
-    for (int b = 0; b < 50; ++b) latchedCounts_[b] = memory_[table + 2 * b] | (memory_[table + 2 * b + 1] << 8);
+    for (int b = 0; b < kBanks; ++b) latchedCounts_[b] = memory_[table + 2 * b] | (memory_[table + 2 * b + 1] << 8);
 }
 
 int Receiver::SlotOf(int bankCode, int position) const {
     if (position < 0) return -1;
-    if (bankCode >= 50 && bankCode <= 52) return position < 100 ? 1000 + 100 * (bankCode - 50) + position : -1;
-    if (bankCode < 0 || bankCode >= 50) return -1;
+    if (bankCode >= kBanks) return UpperSlotOf(bankCode, position);
+    if (bankCode < 0) return -1;
     int first = 0;
     for (int b = 0; b < bankCode; ++b) first += latchedCounts_[b];
-    if (position >= latchedCounts_[bankCode] || first + position >= 1000) return -1;
+    if (position >= latchedCounts_[bankCode] || first + position >= kChannelCount) return -1;
     return first + position;
 }
 

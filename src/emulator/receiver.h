@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/image.h"
+
 namespace wrk7::emu {
 
 inline constexpr std::size_t kMemorySize = 0x10000;
@@ -94,7 +96,7 @@ private:
     FaultPlan faults_;
     std::string line_;
     std::vector<std::string> log_;
-    std::array<int, 50> latchedCounts_{};
+    std::array<int, kBanks> latchedCounts_{};
     bool identified_ = false;
     bool hungUp_ = false;
     std::mt19937 random_{7};

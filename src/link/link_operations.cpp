@@ -8,6 +8,7 @@
 #include "codecs/vfo_codec.h"
 #include "core/flag_block.h"
 #include "core/hex.h"
+#include "core/memory_map.h"
 #include "core/models.h"
 #include "core/tables.h"
 #include "edit/bank.h"
@@ -400,9 +401,9 @@ int LinkSession::WriteMemory() {
             bankCode = label.substr(0, 2);
             position = label.substr(3, 3);
         } else {
-            const int part = (slot - kChannelCount) / 100;
-            bankCode = std::to_string(50 + part);
-            position = Pad3(slot - kChannelCount - 100 * part);
+            const UpperChannelAddress address = UpperAddressOf(slot);
+            bankCode = std::to_string(address.bankCode);
+            position = Pad3(address.position);
         }
         const Outcome outcome = WriteBlock(ChannelWriteCommand(bankCode, position, record));
         if (outcome != Outcome::kOk) {

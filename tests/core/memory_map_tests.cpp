@@ -2,6 +2,7 @@
 
 #include <set>
 #include <string>
+#include <utility>
 
 #include "core/memory_map.h"
 #include "core/transfer_merge.h"
@@ -35,6 +36,20 @@ TEST(MemoryMap, AreasSitWhereTheReceiverKeepsThem) {
     for (std::size_t k = 1; k < kMemoryMap.size(); ++k)
         EXPECT_LE(kMemoryMap[k - 1].address + kMemoryMap[k - 1].blocks * kBlockBytes, kMemoryMap[k].address)
             << kMemoryMap[k - 1].name << " runs into " << kMemoryMap[k].name;
+}
+
+// Slots from 1000 up go by the codes 50..52 and a place in their hundred.
+TEST(MemoryMap, UpperSlotsByCodeAndPosition) {
+    struct Row {
+        int slot, code, position;
+    } rows[] = {{1000, 50, 0}, {1099, 50, 99}, {1100, 51, 0}, {1250, 52, 50}, {1299, 52, 99}};
+    for (const Row& r : rows) {
+        EXPECT_EQ(UpperAddressOf(r.slot).bankCode, r.code) << r.slot;
+        EXPECT_EQ(UpperAddressOf(r.slot).position, r.position) << r.slot;
+        EXPECT_EQ(UpperSlotOf(r.code, r.position), r.slot) << r.slot;
+    }
+    for (auto [code, position] : {std::pair{49, 0}, {50, 100}, {50, -1}, {53, 0}})
+        EXPECT_EQ(UpperSlotOf(code, position), -1) << code << "/" << position;
 }
 
 Areas Covered(P part, bool write) {
