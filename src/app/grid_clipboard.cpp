@@ -6,7 +6,6 @@
 #include <QMimeData>
 #include <QTableView>
 #include <algorithm>
-#include <set>
 
 #include "app/image_history.h"
 #include "app/memory_page.h"
@@ -67,17 +66,10 @@ GridClipboard::GridClipboard(CloneImage& image, ImageHistory& history, Prompter&
     LookAtClipboard();
 }
 
-std::vector<int> GridClipboard::SelectedRows(const QTableView* grid) {
-    std::set<int> rows;
-    for (const QModelIndex& index : grid->selectionModel()->selectedIndexes()) rows.insert(index.row());
-    if (rows.empty()) rows.insert(std::max(grid->currentIndex().row(), 0));
-    return {rows.begin(), rows.end()};
-}
-
 QTableView* GridClipboard::View(Grid grid) const { return grid == Grid::kMemory ? memory_->Grid() : vfoGrid_; }
 
 void GridClipboard::Copy(Grid grid) {
-    const std::vector<int> rows = SelectedRows(View(grid));
+    const std::vector<int> rows = SelectedGridRows(View(grid));
     if (grid == Grid::kMemory) {
         PutOnClipboard(MemoryRowsAsTsv(image_, rows), MemoryRecords(image_, rows));
     } else {
@@ -86,18 +78,10 @@ void GridClipboard::Copy(Grid grid) {
 }
 
 void GridClipboard::Cut() {
-    const std::vector<int> rows = SelectedRows(memory_->Grid());
+    const std::vector<int> rows = memory_->SelectedRows();
     Copy(Grid::kMemory);
-    std::vector<int> labelled;
-    for (int r : rows) labelled.push_back(r + 1);
     SlotRange changed;
-    history_.Record(QStringLiteral("Cut ") + memory_->RowsName(labelled), [&] {
-        for (int r : labelled) {
-            const SlotRange one = ClearRow(image_, r);
-            if (one.Empty()) continue;
-            changed = changed.Empty() ? one : SlotRange{std::min(changed.first, one.first), std::max(changed.last, one.last)};
-        }
-    });
+    history_.Record(QStringLiteral("Cut ") + memory_->RowsName(rows), [&] { changed = ClearRows(image_, rows); });
     memory_->Model()->RefreshSlots(changed);
     emit imageChanged();
 }
@@ -131,7 +115,7 @@ void GridClipboard::Paste(Grid grid) {
 
 void GridClipboard::PasteIntoMemory(const std::vector<PasteRecord>& records) {
     // From the top of the selection, as a spreadsheet pastes.
-    const int first = SelectedRows(memory_->Grid()).front();
+    const int first = SelectedGridRows(memory_->Grid()).front();
     const PastePlan plan = PlanMemoryPaste(image_, first, records);
     if (plan.overwrites > 0 &&
         prompter_.Confirm(window_, QStringLiteral("PASTE OK"),
@@ -158,7 +142,7 @@ void GridClipboard::PasteIntoMemory(const std::vector<PasteRecord>& records) {
 }
 
 void GridClipboard::PasteIntoVfo(const std::vector<PasteRecord>& records) {
-    const int first = SelectedRows(vfoGrid_).front();
+    const int first = SelectedGridRows(vfoGrid_).front();
     const PastePlan plan = PlanVfoPaste(image_, first, records);
     if (!plan.writes.empty()) {
         const QString bands = plan.writes.size() == 1 ? QStringLiteral("VFO %1").arg(plan.writes.front().target)

@@ -36,9 +36,6 @@ public:
     // of the clipboard, which may belong to another program).
     bool CanPaste() const { return canPaste_; }
 
-    // The selected rows of a grid, 0-based and ascending; the current row
-    // when nothing is selected.
-    static std::vector<int> SelectedRows(const QTableView* grid);
 
 signals:
     void imageChanged();

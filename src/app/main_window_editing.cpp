@@ -142,7 +142,7 @@ void MainWindow::UpdateEditActions() {
     bool single = false;
     int row = 1;
     if (memory) {
-        const std::vector<int> rows = GridClipboard::SelectedRows(memoryPage_->Grid());
+        const std::vector<int> rows = SelectedGridRows(memoryPage_->Grid());
         anyUsed = std::any_of(rows.begin(), rows.end(), [this](int r) { return !image_.Mem[r].IsEmpty(); });
         single = rows.size() == 1;
         row = rows.front() + 1;

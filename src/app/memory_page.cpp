@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <array>
+#include <set>
 
 #include "app/column_stretch.h"
 #include "app/image_history.h"
@@ -167,10 +168,8 @@ void MemoryPage::SelectRows(int first, int last) {
 }
 
 std::vector<int> MemoryPage::SelectedRows() const {
-    std::vector<int> rows;
-    for (const QModelIndex& index : grid_->selectionModel()->selectedRows()) rows.push_back(index.row() + 1);
-    if (rows.empty()) rows.push_back(CurrentRow());
-    std::sort(rows.begin(), rows.end());
+    std::vector<int> rows = SelectedGridRows(grid_);
+    for (int& row : rows) ++row;
     return rows;
 }
 
@@ -283,6 +282,13 @@ void MemoryPage::SetEditable(bool editable) {
     for (const char* name : {"cmbClAll", "cmbClear", "cmbDelete", "cmbInsert", "cmbEnAll", "cmbDisAll", "cmbEnable",
                              "cmbDisable"})
         Button(name)->setEnabled(editable);
+}
+
+std::vector<int> SelectedGridRows(const QTableView* grid) {
+    std::set<int> rows;
+    for (const QModelIndex& index : grid->selectionModel()->selectedIndexes()) rows.insert(index.row());
+    if (rows.empty()) rows.insert(std::max(grid->currentIndex().row(), 0));
+    return {rows.begin(), rows.end()};
 }
 
 }  // namespace wrk7

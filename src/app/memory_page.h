@@ -97,5 +97,8 @@ void ApplyGridColumnWidths(QTableView* grid, bool vfo);
 // A read-only grid of whole rows over model, set up as both grids are.
 QTableView* MakeImageGrid(QAbstractItemModel* model, const char* objectName,
                           QAbstractItemView::SelectionMode selection, bool vfo);
+// The selected rows of a grid, 0-based and ascending; the current row (or
+// the first) when none is selected.
+std::vector<int> SelectedGridRows(const QTableView* grid);
 
 }  // namespace wrk7

@@ -342,7 +342,7 @@ TEST_F(EditingTest, ContextMenusOfferWhatAppliesToTheRows) {
     };
     QMenu* popup = rightClick(5);
     ASSERT_NE(popup, nullptr);
-    EXPECT_EQ(GridClipboard::SelectedRows(grid), (std::vector<int>{3, 4, 5}));
+    EXPECT_EQ(SelectedGridRows(grid), (std::vector<int>{3, 4, 5}));
     ASSERT_TRUE(QTest::qWaitForWindowExposed(popup));
     QPixmap shot = window->grab();
     {
@@ -356,7 +356,7 @@ TEST_F(EditingTest, ContextMenusOfferWhatAppliesToTheRows) {
     ASSERT_NE(popup, nullptr);
     popup->close();
     EXPECT_EQ(CurrentRow(*window), 10);
-    EXPECT_EQ(GridClipboard::SelectedRows(grid), std::vector<int>{9});
+    EXPECT_EQ(SelectedGridRows(grid), std::vector<int>{9});
 }
 
 }  // namespace
