@@ -50,6 +50,33 @@ function(wrk7_layer dir)
   endif()
 endfunction()
 
+# The folders of one layer's folder, lowest first (the wings of src/app): a
+# source of a wing that includes a header of a later wing, or a source lying
+# outside every wing, stops the configure step.
+function(wrk7_wings dir)
+  set(below)
+  foreach(wing ${ARGN})
+    list(APPEND below ${wing})
+    file(GLOB_RECURSE srcs CONFIGURE_DEPENDS
+         ${CMAKE_CURRENT_SOURCE_DIR}/src/${dir}/${wing}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/src/${dir}/${wing}/*.h)
+    foreach(src ${srcs})
+      file(STRINGS ${src} includes REGEX "^#include \"${dir}/[a-z_]+/")
+      foreach(line ${includes})
+        string(REGEX REPLACE "^#include \"${dir}/([a-z_]+)/.*" "\\1" used "${line}")
+        if(NOT used IN_LIST below)
+          file(RELATIVE_PATH rel ${CMAKE_CURRENT_SOURCE_DIR} ${src})
+          string(REPLACE ";" ", " allowed "${below}")
+          message(FATAL_ERROR "${rel} includes ${dir}/${used}/, which src/${dir}/${wing} may not use (only: ${allowed})")
+        endif()
+      endforeach()
+    endforeach()
+  endforeach()
+  file(GLOB loose ${CMAKE_CURRENT_SOURCE_DIR}/src/${dir}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/src/${dir}/*.h)
+  if(loose)
+    message(FATAL_ERROR "src/${dir} holds sources outside its wings: ${loose}")
+  endif()
+endfunction()
+
 # The domain: plain C++ with no Qt, so it builds and tests anywhere. The
 # image, tables and memory map; the record codecs; the editing rules.
 wrk7_layer(core)
@@ -81,6 +108,10 @@ target_link_libraries(wrk7 PRIVATE wrk7_cli_lib)
 # Desktop program.
 if(WRK7_BUILD_GUI)
   wrk7_layer(app TARGET wrk7_app_lib USES files ports print LIBS Qt6::Widgets Qt6::PrintSupport EXCLUDE "/main\\.cpp$")
-  qt_add_executable(wrk7-clone src/app/main.cpp)
+  # The desktop program's wings, lowest first: each may include only itself
+  # and the wings before it, so the document never learns of a page and a
+  # page never of the window.
+  wrk7_wings(app widgets document transfer pages dialogs window)
+  qt_add_executable(wrk7-clone src/app/window/main.cpp)
   target_link_libraries(wrk7-clone PRIVATE wrk7_app_lib)
 endif()

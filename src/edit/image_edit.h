@@ -18,6 +18,10 @@ struct EditedParts {
     bool groups = false;    // scan-group membership
     bool settings = false;  // set-mode values
     bool flags = false;     // the enable map's transfer form only
+    bool model = false;     // the model, and with it every heading and rule
+
+    // Everything: a new image, a file opened, a model switched.
+    static EditedParts All() { return {{0, kSlotCount - 1}, true, true, true, true, true, true}; }
 };
 
 // One step of the user's work on an image: every part it changed, as it was

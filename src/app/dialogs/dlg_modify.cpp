@@ -1,0 +1,175 @@
+#include "app/dialogs/dlg_modify.h"
+
+#include <QGuiApplication>
+#include <QLayout>
+#include <QLineEdit>
+#include <QScreen>
+#include <QTimer>
+#include <QWindow>
+
+#include "app/dialogs/dlg_modify_controls.h"
+#include "app/widgets/focus_rule.h"
+#include "app/widgets/prompter.h"
+#include "edit/channel_rules.h"
+
+namespace wrk7 {
+
+using dlg_modify::BoxValue;
+using dlg_modify::Q;
+
+DlgModify::DlgModify(QWidget* parent, Prompter* prompter) : QDialog(parent), prompter_(prompter) {
+    setObjectName(QStringLiteral("dlgModify"));
+    setWindowTitle(QStringLiteral("Modify Memory"));
+    BuildControls();
+    // The first "Hold" has nothing to hold yet: start from the empty-row values.
+    LoadMemoryFields(EmptyRowDefaults(), true);
+}
+
+DlgModify::~DlgModify() = default;
+
+void DlgModify::SetPrompter(Prompter* prompter) { prompter_ = prompter; }
+
+Prompter& DlgModify::Prompts() { return prompter_ ? *prompter_ : DefaultPrompter(); }
+
+void DlgModify::SetFreqText(const QString& text) { txtFreq_->setText(text); }
+
+void DlgModify::PlaceBeside(QWidget* anchor) {
+    layout()->activate();
+    adjustSize();
+    if (!anchor) return;
+    const QRect a(anchor->mapToGlobal(QPoint(0, 0)), anchor->size());
+    QScreen* screen = anchor->screen() ? anchor->screen() : QGuiApplication::primaryScreen();
+    const QRect avail = screen ? screen->availableGeometry() : QRect(a.topLeft(), QSize(4096, 4096));
+    // The frame the window system adds: frameGeometry() knows it only after
+    // the first show, the platform window as soon as it exists.
+    if (!windowHandle()) create();
+    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    const QSize size = this->size().expandedTo(sizeHint()).grownBy(frame);
+    constexpr int kGap = 8;
+    int x = a.right() + kGap;
+    if (x + size.width() > avail.right()) x = a.left() - kGap - size.width();
+    if (x < avail.left()) x = avail.right() - size.width();  // no room either side: overlap at the edge
+    int y = a.top();
+    y = std::min(y, avail.bottom() - size.height());
+    move(std::max(x, avail.left()), std::max(y, avail.top()));
+}
+
+bool DlgModify::RunModal(QWidget* anchor) {
+    PlaceBeside(anchor);
+    return exec() == QDialog::Accepted;
+}
+
+bool DlgModify::ShowModeless(QWidget* anchor) {
+    PlaceBeside(anchor);
+    setResult(QDialog::Rejected);
+    show();
+    activateWindow();
+    return true;
+}
+
+bool DlgModify::OpenMemoryEditor(CloneImage& image, int row, QWidget* anchor) {
+    return PrepareMemory(image, row) && RunModal(anchor);
+}
+
+bool DlgModify::OpenVfoEditor(CloneImage& image, int row, QWidget* anchor) {
+    return PrepareVfo(image, row) && RunModal(anchor);
+}
+
+bool DlgModify::BeginMemoryEdit(CloneImage& image, int row, QWidget* anchor) {
+    return PrepareMemory(image, row) && ShowModeless(anchor);
+}
+
+bool DlgModify::BeginVfoEdit(CloneImage& image, int row, QWidget* anchor) {
+    return PrepareVfo(image, row) && ShowModeless(anchor);
+}
+
+bool DlgModify::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut && (watched == txtFreq_ || watched == txtShift_)) {
+        // Switching windows (a message box, another program) or opening a
+        // context menu is not leaving the box.
+        if (MovesWithinWindow(*static_cast<QFocusEvent*>(event)) && isVisible() && !checking_) {
+            (watched == txtFreq_ ? freqPending_ : offsetPending_) = true;
+            // Run after the event that moved the focus is done, so a message
+            // box never opens in the middle of a mouse click.
+            QTimer::singleShot(0, this, [this] { RunPendingChecks(); });
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+bool DlgModify::RunPendingChecks() {
+    if (!image_ || checking_) return true;
+    bool accepted = true;
+    if (freqPending_) {
+        freqPending_ = false;
+        accepted = CheckFrequency() && accepted;
+    }
+    if (offsetPending_) {
+        offsetPending_ = false;
+        accepted = CheckOffset() && accepted;
+    }
+    return accepted;
+}
+
+// Puts the verdict's text into the box and tells the user about a refusal.
+bool DlgModify::Apply(const Verdict& verdict, QLineEdit* box) {
+    if (verdict.kind == Verdict::Kind::kRefused) {
+        QStringList lines;
+        for (const std::string& l : verdict.lines) lines << Q(l);
+        Prompts().Error(this, Q(verdict.title), lines);
+    }
+    box->setText(Q(verdict.text));
+    return verdict.Accepted();
+}
+
+bool DlgModify::CheckFrequency() {
+    checking_ = true;  // focus changes while a message shows are no new leave of the box
+    const double f = BoxValue(txtFreq_);
+    const bool accepted = Apply(target_ == Target::kMemory ? CheckMemoryFrequency(*image_, row_ - 1, f)
+                                                           : CheckVfoFrequency(*image_, row_ - 1, f),
+                                txtFreq_);
+    checking_ = false;
+    return accepted;
+}
+
+bool DlgModify::CheckOffset() {
+    const SlotFields& stored = target_ == Target::kMemory ? image_->Mem[row_ - 1] : image_->Vfo[row_ - 1];
+    return Apply(wrk7::CheckOffset(stored, BoxValue(txtShift_)), txtShift_);
+}
+
+void DlgModify::OnOk() {
+    if (!image_ || !isVisible()) return;
+    // A box that still has the focus has not been checked yet: check it now,
+    // before anything is stored.
+    QWidget* focus = focusWidget();
+    if (focus == txtFreq_) freqPending_ = true;
+    if (focus == txtShift_) offsetPending_ = true;
+    if (!RunPendingChecks()) {
+        // The entry was refused and the box restored: let the user see what
+        // it holds now instead of storing it unseen.
+        if (focus == txtFreq_ || focus == txtShift_) {
+            focus->setFocus(Qt::OtherFocusReason);
+            static_cast<QLineEdit*>(focus)->selectAll();
+        }
+        return;
+    }
+    image_->MarkModified();
+    if (target_ == Target::kMemory)
+        StoreMemory();
+    else
+        StoreVfo();
+    const int target = static_cast<int>(target_);
+    const int row = row_;
+    image_ = nullptr;
+    accept();
+    emit entryStored(target, row);
+}
+
+void DlgModify::reject() {
+    freqPending_ = offsetPending_ = false;
+    image_ = nullptr;
+    QDialog::reject();
+    emit entryCancelled();
+}
+
+}  // namespace wrk7

@@ -1,0 +1,196 @@
+// The channel editor's controls and their layout, built once.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "app/dialogs/dlg_modify.h"
+#include "app/dialogs/dlg_modify_controls.h"
+#include "app/widgets/frequency_filter.h"
+#include "edit/channel_rules.h"
+
+namespace wrk7 {
+
+using dlg_modify::Q;
+
+namespace {
+
+template <typename W>
+W* Named(W* widget, const char* name) {
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+QRadioButton* AddRadio(QButtonGroup* group, const QString& name, int id, const QString& caption) {
+    auto* b = new QRadioButton(caption);
+    b->setObjectName(name + QString::number(id));
+    group->addButton(b, id);
+    return b;
+}
+
+// A frame holding one option group, its buttons in a row in code order.
+QGroupBox* RadioRow(QObject* owner, QButtonGroup*& group, const QString& title, const QString& name,
+                    const QStringList& captions) {
+    auto* frame = new QGroupBox(title);
+    auto* layout = new QHBoxLayout(frame);
+    group = new QButtonGroup(owner);
+    group->setObjectName(name);
+    for (int i = 0; i < captions.size(); ++i) layout->addWidget(AddRadio(group, name, i, captions[i]));
+    return frame;
+}
+
+QLineEdit* NumberBox(const char* name, int maxLength) {
+    auto* box = Named(new QLineEdit, name);
+    box->setMaxLength(maxLength);
+    box->setValidator(new KeyFilter(KeyFilter::Kind::kDecimal, box));
+    return box;
+}
+
+QComboBox* List(const char* name) {
+    auto* list = Named(new QComboBox, name);
+    list->setMaxVisibleItems(12);
+    return list;
+}
+
+}  // namespace
+
+void DlgModify::BuildControls() {
+    auto* top = new QVBoxLayout(this);
+    // The dialog follows its contents: the VFO editor hides the name row,
+    // the skip and hold boxes, and must not keep the memory editor's height.
+    top->setSizeConstraint(QLayout::SetFixedSize);
+    top->addLayout(BuildHeader());
+    top->addLayout(BuildBoxes());
+    top->addLayout(BuildModeAndShift());
+    top->addWidget(BuildSteps());
+    top->addWidget(RadioRow(this, opbTone_, QStringLiteral("Option"), QStringLiteral("opbTone"),
+                            {QStringLiteral("None"), QStringLiteral("Train"), QStringLiteral("Tone"),
+                             QStringLiteral("Reverse"), QStringLiteral("Secret")}));
+    top->addLayout(BuildLists());
+    top->addLayout(BuildTexts());
+    top->addLayout(BuildButtons());
+}
+
+QLayout* DlgModify::BuildHeader() {
+    auto* header = new QHBoxLayout;
+    lblMode_ = Named(new QLabel, "lblMode");
+    lblCH_ = Named(new QLabel, "lblCH");
+    lblMHz_ = Named(new QLabel, "lblMHz");
+    QFont bold = lblMode_->font();
+    bold.setBold(true);
+    lblMode_->setFont(bold);
+    lblCH_->setFont(bold);
+    header->addWidget(lblMode_);
+    header->addSpacing(12);
+    header->addWidget(lblCH_);
+    header->addStretch();
+    header->addWidget(lblMHz_);
+    return header;
+}
+
+QLayout* DlgModify::BuildBoxes() {
+    auto* boxes = new QGridLayout;
+    txtFreq_ = NumberBox("txtFreq", 11);
+    txtShift_ = NumberBox("txtShift", 9);
+    const int boxWidth = txtFreq_->fontMetrics().horizontalAdvance(QStringLiteral("00000.0000000"));
+    txtFreq_->setMinimumWidth(boxWidth);
+    txtShift_->setMinimumWidth(boxWidth);
+    boxes->addWidget(new QLabel(QStringLiteral("Frequency")), 0, 0);
+    boxes->addWidget(txtFreq_, 0, 1);
+    boxes->addWidget(new QLabel(QStringLiteral("MHz")), 0, 2);
+    boxes->setColumnMinimumWidth(3, 16);
+    boxes->addWidget(new QLabel(QStringLiteral("Offset Frequency")), 0, 4);
+    boxes->addWidget(txtShift_, 0, 5);
+    boxes->addWidget(new QLabel(QStringLiteral("MHz")), 0, 6);
+    boxes->setColumnStretch(7, 1);
+    // Both boxes are checked when they lose the focus (eventFilter).
+    txtFreq_->installEventFilter(this);
+    txtShift_->installEventFilter(this);
+    return boxes;
+}
+
+QLayout* DlgModify::BuildModeAndShift() {
+    auto* row = new QHBoxLayout;
+    row->addWidget(RadioRow(this, opbWave_, QStringLiteral("Mode"), QStringLiteral("opbWave"),
+                            {QStringLiteral("FM"), QStringLiteral("AM"), QStringLiteral("WFM")}));
+    row->addWidget(RadioRow(this, opbSift_, QStringLiteral("Shift"), QStringLiteral("opbSift"),
+                            {QStringLiteral("OFF"), QStringLiteral("+"), QStringLiteral("-")}));
+    return row;
+}
+
+QWidget* DlgModify::BuildSteps() {
+    // Six to a row, in code order.
+    auto* stepFrame = new QGroupBox(QStringLiteral("Tuning Step"));
+    auto* stepLayout = new QGridLayout(stepFrame);
+    opbStep_ = new QButtonGroup(this);
+    opbStep_->setObjectName(QStringLiteral("opbStep"));
+    for (int i = 0; i < kStepChoices; ++i)
+        stepLayout->addWidget(AddRadio(opbStep_, QStringLiteral("opbStep"), i, Q(StepName[i])), i / 6, i % 6);
+    return stepFrame;
+}
+
+QLayout* DlgModify::BuildLists() {
+    auto* lists = new QGridLayout;
+    cbbTxTone_ = List("cbbTxTone");
+    for (std::string_view t : ToneName) cbbTxTone_->addItem(Q(t));
+    cbbTxTone_->setCurrentIndex(0);
+    cbbSec_ = List("cbbSec");
+    for (int i = 0; i <= 28; ++i) cbbSec_->addItem(QString::number(i));
+    cbbAir_ = List("cbbAir");
+    for (int i = 0; i <= kCarrierJR; ++i) cbbAir_->addItem(Q(CarrierName(i)));
+    lists->addWidget(new QLabel(QStringLiteral("Tone")), 0, 0);
+    lists->addWidget(cbbTxTone_, 1, 0);
+    lists->addWidget(new QLabel(QStringLiteral("Secret Code")), 0, 1);
+    lists->addWidget(cbbSec_, 1, 1);
+    lists->addWidget(new QLabel(QStringLiteral("Carrier")), 0, 2);
+    lists->addWidget(cbbAir_, 1, 2);
+    return lists;
+}
+
+QLayout* DlgModify::BuildTexts() {
+    auto* texts = new QGridLayout;
+    lblName_ = Named(new QLabel(QStringLiteral("NAME")), "lblName");
+    txtName_ = Named(new QLineEdit, "txtName");
+    txtName_->setMaxLength(6);
+    txtName_->setValidator(new KeyFilter(KeyFilter::Kind::kPrintableAscii, txtName_));
+    txtName_->setMinimumWidth(txtName_->fontMetrics().horizontalAdvance(QStringLiteral("WWWWWWW")));
+    txtNote_ = Named(new QLineEdit, "txtNote");
+    txtNote_->setMaxLength(30);
+    // Note first: the VFO editor hides the name row, and nothing is left
+    // dangling beside the note.
+    texts->addWidget(new QLabel(QStringLiteral("Note")), 0, 0);
+    texts->addWidget(txtNote_, 0, 1, 1, 2);
+    texts->addWidget(lblName_, 1, 0);
+    texts->addWidget(txtName_, 1, 1);
+    texts->setColumnStretch(2, 1);
+    return texts;
+}
+
+QLayout* DlgModify::BuildButtons() {
+    auto* bottom = new QHBoxLayout;
+    chkSkip_ = Named(new QCheckBox(QStringLiteral("Skip")), "chkSkip");
+    chkHold_ = Named(new QCheckBox(QStringLiteral("Hold")), "chkHold");
+    chkEnable_ = Named(new QCheckBox(QStringLiteral("Enable")), "chkEnable");
+    chkEnable_->hide();
+    cmdOK_ = Named(new QPushButton(QStringLiteral("OK")), "cmdOK");
+    cmdCancel_ = Named(new QPushButton(QStringLiteral("Cancel")), "cmdCancel");
+    // The buttons do not take the focus from a clicked box: OK runs the box's
+    // check itself first, and Cancel has nothing to check.
+    cmdOK_->setFocusPolicy(Qt::TabFocus);
+    cmdCancel_->setFocusPolicy(Qt::TabFocus);
+    cmdOK_->setDefault(true);  // Enter anywhere in the dialog
+    for (QWidget* w : std::initializer_list<QWidget*>{chkSkip_, chkHold_, chkEnable_}) bottom->addWidget(w);
+    bottom->addStretch();
+    bottom->addWidget(cmdOK_);
+    bottom->addWidget(cmdCancel_);
+    connect(cmdOK_, &QPushButton::clicked, this, &DlgModify::OnOk);
+    connect(cmdCancel_, &QPushButton::clicked, this, &DlgModify::reject);
+    return bottom;
+}
+
+}  // namespace wrk7

@@ -1,0 +1,158 @@
+// Filling the channel editor from a memory slot or a VFO band.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+
+#include "app/dialogs/dlg_modify.h"
+#include "app/dialogs/dlg_modify_controls.h"
+#include "codecs/grid_text.h"
+#include "core/models.h"
+#include "edit/bank.h"
+#include "edit/channel_rules.h"
+
+namespace wrk7 {
+
+using dlg_modify::EnableAll;
+using dlg_modify::Q;
+using dlg_modify::Select;
+
+namespace {
+
+// Which entry of the channel space a memory row is.
+std::pair<QString, QString> MemoryCaptions(const CloneImage& image, int row) {
+    const int slot = row - 1;
+    if (slot < kChannelCount) {
+        const QString label = Q(BuildRowLabels(image)[slot]);
+        return {QStringLiteral("Bank ") + label.left(2), label.right(3) + QStringLiteral("Ch")};
+    }
+    if (slot < kFirstSearchPassSlot) {
+        const int pair = (row - 1001) / 2;
+        return {QStringLiteral("Program Scan"),
+                QString::number(pair) + (row % 2 == 1 ? QStringLiteral(" - A") : QStringLiteral(" - B"))};
+    }
+    const QString ch = QStringLiteral("Ch");
+    if (slot < kFirstPrioritySlot) return {QStringLiteral("Search Pass"), QString::number(row - 1101) + ch};
+    return {QStringLiteral("Priority"), QString::number(row - 1201) + ch};
+}
+
+}  // namespace
+
+void DlgModify::StartEdit(CloneImage& image, Target target, int row) {
+    image_ = &image;
+    target_ = target;
+    row_ = row;
+    region_ = image.RegionIndex;
+    freqPending_ = offsetPending_ = false;
+}
+
+bool DlgModify::PrepareMemory(CloneImage& image, int row) {
+    if (row < 1 || row > kSlotCount) return false;
+    StartEdit(image, Target::kMemory, row);
+    setWindowTitle(QStringLiteral("Modify Memory"));
+    const auto [mode, ch] = MemoryCaptions(image, row);
+    lblMode_->setText(mode);
+    lblCH_->setText(ch);
+    // What the frequency box accepts; an entry outside it is put back.
+    lblMHz_->setText(Q(MemoryFrequencyRange()));
+    ShowMemoryOnlyControls(true);
+    EnableAll(opbWave_, true);
+    EnableAll(opbStep_, true);
+    OfferModelCodes();
+    const SlotFields& m = image.Mem[row - 1];
+    if (!m.IsEmpty()) {
+        LoadMemoryFields(m, image.ChannelEnable[row - 1]);
+    } else {
+        // "Hold" keeps whatever the previous entry left in the controls.
+        if (!chkHold_->isChecked()) LoadMemoryFields(EmptyRowDefaults(), true);
+        fullNote_ = txtNote_->text();
+        fullName_ = txtName_->text();
+    }
+    FocusFrequency();
+    return true;
+}
+
+void DlgModify::ShowMemoryOnlyControls(bool memory) {
+    chkEnable_->hide();  // never shown: OK keeps a stored channel enabled
+    chkSkip_->setVisible(memory);
+    chkHold_->setVisible(memory);
+    txtName_->setVisible(memory);
+    lblName_->setVisible(memory);
+}
+
+// Options and code lists as the model offers them; a list the model does not
+// use shows no selection.
+void DlgModify::OfferModelCodes() {
+    const auto offered = OfferedOptions(region_);
+    for (int i = 0; i < kOptionChoices; ++i) opbTone_->button(i)->setEnabled(offered[static_cast<std::size_t>(i)]);
+    const ModelInfo& model = Model(region_);
+    cbbAir_->setEnabled(model.carrierList);
+    cbbSec_->setEnabled(model.secretList);
+    if (!model.carrierList) cbbAir_->setCurrentIndex(-1);
+    if (!model.secretList) cbbSec_->setCurrentIndex(-1);
+}
+
+void DlgModify::LoadMemoryFields(const SlotFields& m, bool enabled) {
+    SetFreqText(Q(m.Text(kFreq)));
+    Select(opbWave_, ChoiceIndex(m.Value(kMode), kModeChoices));
+    Select(opbStep_, ChoiceIndex(m.Value(kStep), kStepChoices));
+    Select(opbTone_, ChoiceIndex(m.Value(kOption), kOptionChoices));
+    Select(opbSift_, ChoiceIndex(m.Value(kShift), kShiftChoices));
+    chkSkip_->setChecked(m.Value(kSkip) == 1);
+    LoadCodeLists(m);
+    txtShift_->setText(Q(m.Text(kOffset)));
+    chkEnable_->setChecked(enabled);
+    LoadNoteAndName(m);
+}
+
+// Tone always; the secret code and the carrier only into a list the model uses.
+void DlgModify::LoadCodeLists(const SlotFields& fields) {
+    if (cbbSec_->isEnabled()) cbbSec_->setCurrentIndex(ChoiceIndex(fields.Value(kSecret), cbbSec_->count()));
+    if (cbbAir_->isEnabled()) cbbAir_->setCurrentIndex(ChoiceIndex(fields.Value(kCarrier), cbbAir_->count()));
+    cbbTxTone_->setCurrentIndex(ChoiceIndex(fields.Value(kTone), cbbTxTone_->count()));
+}
+
+void DlgModify::LoadNoteAndName(const SlotFields& fields) {
+    fullNote_ = Q(fields.Text(kNote));
+    fullName_ = Q(fields.Text(kName));
+    txtNote_->setText(fullNote_);
+    txtName_->setText(fullName_);
+}
+
+void DlgModify::FocusFrequency() {
+    txtNote_->setModified(false);
+    txtName_->setModified(false);
+    txtFreq_->setFocus(Qt::OtherFocusReason);
+    txtFreq_->selectAll();
+}
+
+bool DlgModify::PrepareVfo(CloneImage& image, int row) {
+    if (row < 1 || row > kBandCount) return false;
+    if (row > VfoBandCount(image.RegionIndex)) return false;  // WR-K70T/K have eight bands
+    const int band = row - 1;
+    StartEdit(image, Target::kVfo, row);
+    setWindowTitle(QStringLiteral("Modify VFO"));
+    lblMode_->setText(QStringLiteral("VFO"));
+    lblCH_->setText(QStringLiteral("Band ") + QString::number(band));
+    SetFreqText(Q(VfoGridRow(image, band)[kFreq]));
+    lblMHz_->setText(Q(BandLabel(region_, band)));
+    ShowMemoryOnlyControls(false);
+    LoadVfoFields(image.Vfo[band], band);
+    FocusFrequency();
+    return true;
+}
+
+void DlgModify::LoadVfoFields(const SlotFields& v, int band) {
+    EnableAll(opbWave_, true);
+    Select(opbWave_, ChoiceIndex(v.Value(kMode), kModeChoices));
+    const StepOffer steps = VfoStepOffer(region_, band, v.Value(kStep));
+    for (int i = 0; i < kStepChoices; ++i) opbStep_->button(i)->setEnabled(steps.enabled[static_cast<std::size_t>(i)]);
+    Select(opbStep_, steps.selected);
+    OfferModelCodes();
+    Select(opbTone_, VfoOptionChoice(region_, v.Value(kOption)));
+    LoadCodeLists(v);
+    Select(opbSift_, ChoiceIndex(v.Value(kShift), kShiftChoices));
+    txtShift_->setText(Q(v.Text(kOffset)));
+    LoadNoteAndName(v);
+}
+
+}  // namespace wrk7

@@ -1,0 +1,56 @@
+// Storing the channel editor's controls into a memory slot or a VFO band.
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+
+#include "app/dialogs/dlg_modify.h"
+#include "app/dialogs/dlg_modify_controls.h"
+#include "edit/channel_rules.h"
+
+namespace wrk7 {
+
+using dlg_modify::BoxValue;
+
+namespace {
+
+// A group with no button checked leaves its field as it was.
+void StoreChoice(SlotFields& fields, int field, const QButtonGroup* group) {
+    if (group->checkedId() >= 0) fields.Set(field, group->checkedId());
+}
+
+// A list with nothing selected stores its unset code.
+int ListCode(const QComboBox* list, int unset) { return list->currentIndex() >= 0 ? list->currentIndex() : unset; }
+
+}  // namespace
+
+// Fields 0..10, which a memory slot and a VFO band share.
+void DlgModify::StoreSharedFields(SlotFields& fields) const {
+    fields.Set(kFreq, BoxValue(txtFreq_));
+    StoreChoice(fields, kMode, opbWave_);
+    StoreChoice(fields, kStep, opbStep_);
+    StoreChoice(fields, kOption, opbTone_);
+    fields.Set(kSecret, ListCode(cbbSec_, kUnsetSecretCode));
+    fields.Set(kCarrier, ListCode(cbbAir_, kUnsetCarrierCode));
+    if (cbbTxTone_->currentIndex() >= 0) fields.Set(kTone, cbbTxTone_->currentIndex());
+    StoreChoice(fields, kShift, opbSift_);
+    fields.Set(kOffset, BoxValue(txtShift_));
+    // Note and name as loaded unless the user edited them: the boxes may cut
+    // a longer text from a file.
+    fields.SetText(kNote, (txtNote_->isModified() ? txtNote_->text() : fullNote_).toStdString());
+    fields.SetText(kName, (txtName_->isModified() ? txtName_->text() : fullName_).toStdString());
+}
+
+void DlgModify::StoreMemory() {
+    const int slot = row_ - 1;
+    SlotFields& m = image_->Mem[slot];
+    StoreSharedFields(m);
+    m.Set(kSkip, chkSkip_->isChecked() ? 1 : 0);
+    // The enable box is never shown, so nobody can mean to store a channel
+    // disabled: the next grid refresh would wipe what OK just stored.
+    image_->ChannelEnable[slot] = chkEnable_->isChecked() || !m.IsEmpty();
+}
+
+void DlgModify::StoreVfo() { StoreSharedFields(image_->Vfo[row_ - 1]); }
+
+}  // namespace wrk7

@@ -1,0 +1,47 @@
+#include "app/dialogs/dlg_print.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace wrk7 {
+
+DlgPrint::DlgPrint(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("DlgPrint"));
+    setWindowTitle(QStringLiteral("Print Selection"));
+    auto* layout = new QVBoxLayout(this);
+    const char* captions[] = {"Settings", "VFO Data", "Memory"};
+    for (int i = 0; i < 3; ++i) {
+        auto* box = new QCheckBox(QString::fromLatin1(captions[i]));
+        box->setObjectName(QStringLiteral("chkSelect%1").arg(i));
+        box->setChecked(true);
+        chkSelect_[static_cast<std::size_t>(i)] = box;
+        layout->addWidget(box);
+    }
+    okButton_ = new QPushButton(QStringLiteral("OK"));
+    okButton_->setObjectName(QStringLiteral("OKButton"));
+    okButton_->setDefault(true);
+    connect(okButton_, &QPushButton::clicked, this, [this] {
+        printAccepted_ = true;
+        done(QDialog::Accepted);
+    });
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(okButton_);
+    layout->addLayout(buttons);
+    setMinimumWidth(220);
+}
+
+ListingSections DlgPrint::Checked() const {
+    return {chkSelect_[0]->isChecked(), chkSelect_[1]->isChecked(), chkSelect_[2]->isChecked()};
+}
+
+std::optional<ListingSections> DlgPrint::Ask() {
+    printAccepted_ = false;
+    exec();
+    if (!printAccepted_) return std::nullopt;
+    return Checked();
+}
+
+}  // namespace wrk7

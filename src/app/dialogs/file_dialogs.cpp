@@ -1,0 +1,78 @@
+#include "app/dialogs/file_dialogs.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include "core/models.h"
+#include "core/tables.h"
+
+namespace wrk7 {
+
+namespace {
+
+QString FromView(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+QString DialogTitle(const QString& menuCaption) {
+    QString title = menuCaption;
+    title.remove(QRegularExpression(QStringLiteral("\\(&.\\)")));
+    title.remove(QLatin1Char('&'));
+    while (title.endsWith(QLatin1Char('.'))) title.chop(1);
+    return title.trimmed();
+}
+
+QString QtFilter(std::string_view filter) {
+    const QStringList parts = FromView(filter).split(QLatin1Char('|'));
+    QStringList names;
+    for (int i = 0; i < parts.size(); i += 2) names << parts[i];
+    return names.join(QStringLiteral(";;"));
+}
+
+QString FirstExtension(std::string_view filter) {
+    const QStringList parts = FromView(filter).split(QLatin1Char('|'));
+    if (parts.size() < 2) return {};
+    const QString pattern = parts[1].section(QLatin1Char(';'), 0, 0);
+    const QString extension = pattern.section(QLatin1Char('.'), -1);
+    return pattern.startsWith(QLatin1String("*.")) && !extension.contains(QLatin1Char('*')) ? extension
+                                                                                           : QString();
+}
+
+QString SuggestedName(const QString& currentFile, int regionIndex, const QString& extension) {
+    if (!currentFile.isEmpty()) return WithReplacedExtension(currentFile, extension);
+    return FromView(Model(regionIndex).name) + QLatin1Char('.') + extension;
+}
+
+QString WithExtension(const QString& path, const QString& extension) {
+    if (path.isEmpty() || extension.isEmpty() || !QFileInfo(path).suffix().isEmpty()) return path;
+    // "mine." means the same as "mine".
+    return path.endsWith(QLatin1Char('.')) ? path + extension : path + QLatin1Char('.') + extension;
+}
+
+QString WithReplacedExtension(const QString& basePath, const QString& extension) {
+    const QFileInfo info(basePath);
+    const QString name = info.completeBaseName() + QLatin1Char('.') + extension;
+    return basePath.contains(QLatin1Char('/')) ? info.dir().filePath(name) : name;
+}
+
+QString RunFileDialog(QWidget* parent, const FileRequest& request) {
+    QFileDialog dialog(parent, request.title, request.suggestion, QtFilter(request.filter));
+    if (request.save) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        // Added before the overwrite question, so it asks about the real name.
+        dialog.setDefaultSuffix(FirstExtension(request.filter));
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        dialog.setOption(QFileDialog::ReadOnly);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    if (request.chosenFilter) *request.chosenFilter = dialog.selectedNameFilter();
+    return dialog.selectedFiles().constFirst();
+}
+
+}  // namespace wrk7

@@ -1,0 +1,34 @@
+#include "app/dialogs/import_report_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "app/widgets/text_table.h"
+
+namespace wrk7 {
+
+ImportReportDialog::ImportReportDialog(const ChirpImportResult& result, QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("dlgImportReport"));
+    setWindowTitle(QStringLiteral("Import"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    summary_ = new QLabel(QStringLiteral("%1 channels imported, %2 skipped").arg(result.imported).arg(result.skipped));
+    summary_->setObjectName(QStringLiteral("lblSummary"));
+    std::vector<QStringList> rows;
+    for (const ChirpIssue& issue : result.issues)
+        rows.push_back({QString::number(issue.line), QString::fromStdString(issue.location),
+                        QString::fromStdString(issue.reason)});
+    issues_ = MakeTextTable("grdIssues", {QStringLiteral("Line"), QStringLiteral("Location"), QStringLiteral("Reason")},
+                            rows);
+    issues_->setVisible(!rows.empty());
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(summary_);
+    layout->addWidget(issues_, 1);
+    layout->addWidget(buttons);
+    resize(rows.empty() ? 320 : 620, rows.empty() ? 100 : 360);
+}
+
+}  // namespace wrk7

@@ -1,0 +1,233 @@
+#include "app/document/clone_document.h"
+
+#include <QFileInfo>
+#include <QUndoCommand>
+#include <memory>
+
+#include "codecs/new_image.h"
+#include "codecs/settings_codec.h"
+#include "codecs/vfo_codec.h"
+#include "core/transfer_merge.h"
+#include "files/clone_file.h"
+
+namespace wrk7 {
+
+// One named step of the history. It is pushed after its change was made, so
+// the first redo (QUndoStack::push calls it) does nothing.
+class DocumentStep : public QUndoCommand {
+public:
+    DocumentStep(CloneDocument& document, const QString& name, ImageEdit edit, int mergeKey,
+                 std::optional<CloneDocument::FileNameChange> file)
+        : QUndoCommand(name), document_(document), edit_(std::move(edit)), file_(std::move(file)), mergeKey_(mergeKey) {}
+
+    void undo() override { document_.Restore(edit_, true, file_); }
+    void redo() override {
+        if (done_) {
+            done_ = false;
+            return;
+        }
+        document_.Restore(edit_, false, file_);
+    }
+    int id() const override { return mergeKey_ ? mergeKey_ : -1; }
+    bool mergeWith(const QUndoCommand* other) override {
+        edit_.Absorb(static_cast<const DocumentStep*>(other)->edit_);
+        // Dragged back to where it started: no step at all.
+        setObsolete(edit_.Empty());
+        return true;
+    }
+
+private:
+    CloneDocument& document_;
+    ImageEdit edit_;
+    std::optional<CloneDocument::FileNameChange> file_;
+    int mergeKey_;
+    bool done_ = true;
+};
+
+CloneDocument::CloneDocument(QObject* parent) : QObject(parent) {
+    stack_.setUndoLimit(kStepLimit);
+    // The start-up image: the first model's settings and VFO defaults, the
+    // default bank table, every slot empty.
+    image_.SettingsBlock0 = DefaultSettingsBlock0(image_.RegionIndex);
+    image_.SettingsBlock1 = DefaultSettingsBlock1(image_.RegionIndex);
+    DecodeSettings(image_);
+    SetVfoDefaults(image_);
+    image_.Modified = false;
+}
+
+CloneDocument::~CloneDocument() {
+    // The steps refer back to the document: they go before it does.
+    stack_.clear();
+}
+
+void CloneDocument::SetReadOnly(bool readOnly) {
+    if (readOnly_ == readOnly) return;
+    readOnly_ = readOnly;
+    emit readOnlyChanged(readOnly_);
+    emit historyChanged();
+}
+
+bool CloneDocument::Edit(const QString& name, const std::function<void(CloneImage&)>& change, int mergeKey) {
+    if (readOnly_) return false;
+    if (recording_ > 0) {
+        change(image_);
+        return true;
+    }
+    // The image is too large for the stack of a deep call.
+    const auto before = std::make_unique<CloneImage>(image_);
+    ++recording_;
+    change(image_);
+    --recording_;
+    return Record(name, *before, mergeKey, std::nullopt);
+}
+
+bool CloneDocument::Record(const QString& name, const CloneImage& before, int mergeKey,
+                           std::optional<FileNameChange> file) {
+    ImageEdit edit = ImageEdit::Between(before, image_);
+    const bool fileMoved = file && file->before != file->after;
+    if (edit.Empty() && !fileMoved) {
+        AfterHistoryMove();
+        return false;
+    }
+    const EditedParts parts = edit.Parts();
+    stack_.push(new DocumentStep(*this, name, std::move(edit), mergeKey, std::move(file)));
+    AfterHistoryMove();
+    emit changed(parts);
+    return true;
+}
+
+void CloneDocument::Undo() {
+    if (!CanUndo()) return;
+    // An entry still being typed is a step of its own, and the one taken back.
+    CommitPendingEntries();
+    stack_.undo();
+    AfterHistoryMove();
+}
+
+void CloneDocument::Redo() {
+    if (!CanRedo()) return;
+    CommitPendingEntries();
+    stack_.redo();
+    AfterHistoryMove();
+}
+
+void CloneDocument::Restore(const ImageEdit& edit, bool undo, const std::optional<FileNameChange>& file) {
+    if (undo) {
+        edit.Undo(image_);
+    } else {
+        edit.Redo(image_);
+    }
+    if (file) SetFileName(undo ? file->before : file->after);
+    emit changed(edit.Parts());
+}
+
+void CloneDocument::AfterHistoryMove() {
+    // Code outside the window (the codecs, the command line) still reads the
+    // image's own flag: it tells the same as the history.
+    image_.Modified = IsModified();
+    emit historyChanged();
+}
+
+void CloneDocument::AddPendingEntry(std::function<void()> commit) { pendingEntries_.push_back(std::move(commit)); }
+
+void CloneDocument::CommitPendingEntries() {
+    if (readOnly_) return;
+    for (const auto& commit : pendingEntries_) commit();
+}
+
+void CloneDocument::SetFileName(const QString& fileName) {
+    if (fileName_ == fileName) return;
+    fileName_ = fileName;
+    emit fileNameChanged(fileName_);
+}
+
+void CloneDocument::StartHistory() {
+    stack_.clear();
+    stack_.setClean();
+    AfterHistoryMove();
+}
+
+void CloneDocument::Replace(const CloneImage& image, const QString& fileName) {
+    image_ = image;
+    SetFileName(fileName);
+    StartHistory();
+    emit changed(EditedParts::All());
+}
+
+void CloneDocument::New() {
+    if (readOnly_) return;
+    const auto next = std::make_unique<CloneImage>(image_);
+    NewCloneImage(*next);
+    Replace(*next, QString());
+}
+
+void CloneDocument::SwitchModel(int model) {
+    if (readOnly_ || model == image_.RegionIndex) return;
+    const auto next = std::make_unique<CloneImage>(image_);
+    next->RegionIndex = model;
+    NewCloneImage(*next);
+    Replace(*next, QString());
+}
+
+FileResult CloneDocument::Open(const QString& path) {
+    if (readOnly_) return {};
+    const auto next = std::make_unique<CloneImage>(image_);
+    const FileResult r = LoadCloneFile(*next, path);
+    if (r.ok) Replace(*next, path);
+    return r;
+}
+
+FileResult CloneDocument::Save(const QString& path) {
+    CommitPendingEntries();
+    const auto before = std::make_unique<CloneImage>(image_);
+    const FileResult r = SaveCloneFile(image_, path);
+    // The save may have trimmed a bank table above 1000.
+    const ImageEdit trimmed = ImageEdit::Between(*before, image_);
+    if (!trimmed.Empty()) emit changed(trimmed.Parts());
+    if (!r.ok) {
+        image_.Modified = IsModified();
+        return r;
+    }
+    SetFileName(path);
+    stack_.setClean();
+    AfterHistoryMove();
+    return r;
+}
+
+CsvImportResult CloneDocument::ImportCsv(const QString& path) {
+    CsvImportResult r;
+    if (readOnly_) return r;
+    const auto before = std::make_unique<CloneImage>(image_);
+    r = wrk7::ImportCsv(image_, path);
+    // A failed import leaves the image as it was and records nothing.
+    if (!r.result.ok) return r;
+    const FileNameChange file{fileName_, QString()};
+    SetFileName(QString());
+    Record(QStringLiteral("Import ") + QFileInfo(path).fileName(), *before, 0, file);
+    return r;
+}
+
+ChirpImportResult CloneDocument::ImportChirp(const std::string& text, std::optional<int> firstSlot,
+                                             const QString& stepName) {
+    ChirpImportResult r;
+    Edit(stepName, [&](CloneImage& image) { r = ImportChirpText(image, text, firstSlot); });
+    return r;
+}
+
+void CloneDocument::TakeTransfer(const CloneImage& worked, TransferPart part, bool write, const QString& stepName) {
+    // The transfer's end makes the image editable again before it is taken.
+    if (write) {
+        // Blocks re-encoded from the values being edited: nothing a user
+        // changed, so no step and no mark.
+        const bool modified = image_.Modified;
+        TakeTransferredAreas(image_, worked, part, true);
+        image_.Modified = modified;
+        return;
+    }
+    Edit(stepName, [&](CloneImage& image) {
+        TakeTransferredAreas(image, worked, part, false);
+        image.Modified = false;
+    });
+}
+
+}  // namespace wrk7

@@ -1,0 +1,118 @@
+#pragma once
+#include <QObject>
+#include <QString>
+#include <QUndoStack>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/image.h"
+#include "core/memory_map.h"
+#include "edit/image_edit.h"
+#include "files/chirp_csv.h"
+#include "files/csv.h"
+#include "files/result.h"
+
+namespace wrk7 {
+
+// The image being edited, together with everything that belongs to it and
+// nothing that belongs to a window: its undo history, the clone file it came
+// from or was saved to, whether it holds unsaved changes and whether it may
+// be changed at all (not while a transfer works on a copy of it).
+//
+// Every change goes through Edit (or one of the whole-image commands), which
+// records it as one named step, so "modified" is simply "the history is away
+// from the point last saved, opened or started". After each change, undo and
+// redo, `changed` names the parts of the image that moved: the views repaint
+// those and never write the image themselves.
+class CloneDocument : public QObject {
+    Q_OBJECT
+public:
+    // Steps kept; the oldest goes when a new one would exceed this.
+    static constexpr int kStepLimit = 100;
+
+    explicit CloneDocument(QObject* parent = nullptr);
+    ~CloneDocument() override;
+
+    const CloneImage& Image() const { return image_; }
+    int Model() const { return image_.RegionIndex; }
+    // The clone file the image was opened from or saved to; empty before the
+    // first save and after an import.
+    const QString& FileName() const { return fileName_; }
+    bool IsModified() const { return !stack_.isClean(); }
+    // While read-only, every change is refused (Edit returns false) and undo
+    // and redo wait.
+    bool IsReadOnly() const { return readOnly_; }
+    void SetReadOnly(bool readOnly);
+
+    // Runs change on the image and records what it did as the step name.
+    // Steps with the same merge key (not 0) one after another become one
+    // step, as a slider dragged over several values should. A change nested
+    // in another one belongs to the outer step. False when the document is
+    // read-only (change is not run) or the change left the image as it was.
+    bool Edit(const QString& name, const std::function<void(CloneImage&)>& change, int mergeKey = 0);
+
+    bool CanUndo() const { return !readOnly_ && stack_.canUndo(); }
+    bool CanRedo() const { return !readOnly_ && stack_.canRedo(); }
+    QString UndoName() const { return stack_.undoText(); }
+    QString RedoName() const { return stack_.redoText(); }
+    int StepCount() const { return stack_.count(); }
+    void Undo();
+    void Redo();
+
+    // An entry still being typed in a view (a bank count box) that becomes
+    // part of the image once the user leaves it. Every command that reads or
+    // replaces the whole image takes such entries first, so it sees what the
+    // user sees.
+    void AddPendingEntry(std::function<void()> commit);
+    void CommitPendingEntries();
+
+    // The whole-image commands. New, Open and a model switch start a new
+    // history at a clean point; Save makes the current state the clean one.
+    void New();
+    void SwitchModel(int model);
+    FileResult Open(const QString& path);
+    FileResult Save(const QString& path);
+    // Both imports are one step each. A CSV import leaves the document
+    // without a file name (undone, the name comes back); a CHIRP list joins
+    // the image being edited and keeps it.
+    CsvImportResult ImportCsv(const QString& path);
+    ChirpImportResult ImportChirp(const std::string& text, std::optional<int> firstSlot, const QString& stepName);
+    // The areas a finished transfer covered, taken from the copy it worked
+    // on: a read is one step (stepName), a write only brings back the blocks
+    // it encoded and changes nothing the user edits.
+    void TakeTransfer(const CloneImage& worked, TransferPart part, bool write, const QString& stepName);
+
+signals:
+    // The parts of the image that changed (an edit, an undo, a redo, a load).
+    void changed(const EditedParts& parts);
+    void fileNameChanged(const QString& fileName);
+    void readOnlyChanged(bool readOnly);
+    // The steps, their names or the modified state may have changed.
+    void historyChanged();
+
+private:
+    friend class DocumentStep;
+    struct FileNameChange {
+        QString before;
+        QString after;
+    };
+
+    bool Record(const QString& name, const CloneImage& before, int mergeKey, std::optional<FileNameChange> file);
+    void Replace(const CloneImage& image, const QString& fileName);
+    void SetFileName(const QString& fileName);
+    void StartHistory();
+    void AfterHistoryMove();
+    // DocumentStep: a step put back or done again.
+    void Restore(const ImageEdit& edit, bool undo, const std::optional<FileNameChange>& file);
+
+    CloneImage image_;
+    QString fileName_;
+    bool readOnly_ = false;
+    int recording_ = 0;
+    QUndoStack stack_;
+    std::vector<std::function<void()>> pendingEntries_;
+};
+
+}  // namespace wrk7

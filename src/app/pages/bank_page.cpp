@@ -1,0 +1,259 @@
+#include "app/pages/bank_page.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QScopedValueRollback>
+#include <QScrollArea>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "app/widgets/focus_rule.h"
+#include "app/document/clone_document.h"
+#include "app/widgets/prompter.h"
+#include "core/hex.h"
+#include "edit/bank.h"
+
+namespace wrk7 {
+
+namespace {
+
+QString GroupCaption(int group) {
+    return group == 10 ? QStringLiteral("GRP-B") : QStringLiteral("GRP%1").arg(group);
+}
+
+}  // namespace
+
+BankPage::BankPage(CloneDocument& document, Prompter& prompter, QWidget* parent)
+    : QWidget(parent), document_(document), image_(document.Image()), prompter_(prompter) {
+    document_.AddPendingEntry([this] { CommitPendingEntry(); });
+    auto* top = new QHBoxLayout;
+    cmdReadBank_ = new QPushButton(QStringLiteral("Read Bank"));
+    cmdReadBank_->setObjectName(QStringLiteral("cmbReadBank"));
+    cmdWriteBank_ = new QPushButton(QStringLiteral("Write Bank"));
+    cmdWriteBank_->setObjectName(QStringLiteral("cmbWriteBank"));
+    cmdReadGroup_ = new QPushButton(QStringLiteral("Read Group"));
+    cmdReadGroup_->setObjectName(QStringLiteral("cmbReadGroup"));
+    cmdWriteGroup_ = new QPushButton(QStringLiteral("Write Group"));
+    cmdWriteGroup_->setObjectName(QStringLiteral("cmbWriteGroup"));
+    for (QPushButton* b : {cmdReadBank_, cmdWriteBank_, cmdReadGroup_, cmdWriteGroup_}) top->addWidget(b);
+    top->addStretch();
+    top->addWidget(new QLabel(QStringLiteral("Total")));
+    lblAll_ = new QLabel(QStringLiteral("1000"));
+    lblAll_->setObjectName(QStringLiteral("lblAll"));
+    lblAll_->setMinimumWidth(40);
+    lblAll_->setFrameShape(QFrame::Panel);
+    lblAll_->setFrameShadow(QFrame::Sunken);
+    lblAll_->setAlignment(Qt::AlignCenter);
+    top->addWidget(lblAll_);
+    Text4_ = new QLineEdit;
+    Text4_->setObjectName(QStringLiteral("Text4"));
+    Text4_->setReadOnly(true);
+    Text4_->setFixedWidth(44);
+    Text4_->setFocusPolicy(Qt::NoFocus);
+    top->addWidget(Text4_);
+
+    auto* frames = new QWidget;
+    auto* framesLayout = new QVBoxLayout(frames);
+    framesLayout->setContentsMargins(2, 2, 2, 2);
+    framesLayout->setSpacing(4);
+    for (int first = 0; first < kBanks; first += 10) framesLayout->addWidget(BuildBankFrame(first));
+    framesLayout->addStretch();
+    auto* scroll = new QScrollArea;
+    scroll->setWidget(frames);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addLayout(top);
+    layout->addWidget(scroll, 1);
+
+    connect(cmdReadBank_, &QPushButton::clicked, this, &BankPage::readBankClicked);
+    connect(cmdWriteBank_, &QPushButton::clicked, this, &BankPage::writeBankClicked);
+    connect(cmdReadGroup_, &QPushButton::clicked, this, &BankPage::readGroupClicked);
+    connect(cmdWriteGroup_, &QPushButton::clicked, this, &BankPage::writeGroupClicked);
+    ShowBankCounts();
+}
+
+QWidget* BankPage::BuildBankFrame(int firstBank) {
+    auto* frame = new QGroupBox(QStringLiteral("BANK %1 - %2").arg(firstBank).arg(firstBank + 9));
+    auto* grid = new QGridLayout(frame);
+    grid->setContentsMargins(6, 4, 6, 4);
+    grid->setHorizontalSpacing(4);
+    grid->setVerticalSpacing(0);
+    auto* digitsValidator = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,4}")), frame);
+    grid->addWidget(new QLabel(QStringLiteral("Link")), 2, 0);
+    for (int g = 1; g < kGroups; ++g) grid->addWidget(new QLabel(GroupCaption(g)), 2 + g, 0);
+    for (int d = 0; d < 10; ++d) {
+        const int bank = firstBank + d;
+        auto* digit = new QLabel(QString::number(d));
+        digit->setAlignment(Qt::AlignCenter);
+        grid->addWidget(digit, 0, 1 + d);
+
+        auto* box = new QLineEdit;
+        box->setObjectName(QStringLiteral("txtBank%1").arg(bank));
+        box->setMaxLength(4);
+        box->setValidator(digitsValidator);
+        box->setAlignment(Qt::AlignCenter);
+        box->setFixedWidth(40);
+        box->setAcceptDrops(false);  // a file dropped here goes to the window
+        box->installEventFilter(this);
+        txtBank_[static_cast<std::size_t>(bank)] = box;
+        grid->addWidget(box, 1, 1 + d, Qt::AlignCenter);
+
+        auto* link = new QCheckBox;
+        link->setObjectName(QStringLiteral("chkLink%1").arg(bank));
+        chkLink_[static_cast<std::size_t>(bank)] = link;
+        grid->addWidget(link, 2, 1 + d, Qt::AlignCenter);
+        connect(link, &QCheckBox::clicked, this, [this, bank] { ClickLink(bank); });
+
+        for (int g = 0; g < kGroups; ++g) {
+            const int index = kBanks * g + bank;
+            auto* box2 = new QCheckBox(frame);
+            box2->setObjectName(QStringLiteral("chkGrp%1").arg(index));
+            chkGrp_[static_cast<std::size_t>(index)] = box2;
+            if (g == 0) {
+                box2->hide();  // group 0 exists in the block only
+            } else {
+                grid->addWidget(box2, 2 + g, 1 + d, Qt::AlignCenter);
+            }
+            connect(box2, &QCheckBox::clicked, this, [this, index] { ClickGroup(index); });
+        }
+    }
+    return frame;
+}
+
+void BankPage::ClickLink(int bank) {
+    QCheckBox* link = chkLink_[static_cast<std::size_t>(bank)];
+    // A bank without channels has nothing to link: the box clears again and
+    // nothing is marked.
+    const bool allowed = ParseDecimal(txtBank_[static_cast<std::size_t>(bank)]->text().toStdString()) != 0;
+    const bool on = allowed && link->isChecked();
+    link->setChecked(on);
+    const QString name = (on ? QStringLiteral("Link Bank %1") : QStringLiteral("Unlink Bank %1")).arg(bank);
+    document_.Edit(name, [&](CloneImage& image) { image.BankLink[static_cast<std::size_t>(bank)] = on; });
+}
+
+void BankPage::ClickGroup(int index) {
+    const bool on = chkGrp_[static_cast<std::size_t>(index)]->isChecked();
+    const int group = index / kBanks;
+    const int bank = index % kBanks;
+    const QString caption = GroupCaption(group);
+    const QString name = on ? QStringLiteral("Add Bank %1 to %2").arg(bank).arg(caption)
+                            : QStringLiteral("Remove Bank %1 from %2").arg(bank).arg(caption);
+    document_.Edit(name, [&](CloneImage& image) {
+        image.GroupMember[static_cast<std::size_t>(group)][static_cast<std::size_t>(bank)] = on;
+    });
+    Text4_->setText(QString::number(index));
+}
+
+void BankPage::ShowBankCounts() {
+    for (int b = 0; b < kBanks; ++b) {
+        txtBank_[static_cast<std::size_t>(b)]->setText(QString::fromStdString(image_.BankText(b)));
+        chkLink_[static_cast<std::size_t>(b)]->setChecked(image_.BankLink[static_cast<std::size_t>(b)]);
+    }
+    lblAll_->setText(QString::number(BankTotal(image_)));
+}
+
+void BankPage::ShowGroups() {
+    for (int i = kBanks; i < kBanks * kGroups; ++i)
+        chkGrp_[static_cast<std::size_t>(i)]->setChecked(
+            image_.GroupMember[static_cast<std::size_t>(i / kBanks)][static_cast<std::size_t>(i % kBanks)]);
+}
+
+int BankPage::BoxIndex(QObject* object) const {
+    for (int b = 0; b < kBanks; ++b)
+        if (txtBank_[static_cast<std::size_t>(b)] == object) return b;
+    return -1;
+}
+
+void BankPage::FocusCountBox(int bank) {
+    txtBank_[static_cast<std::size_t>((bank + kBanks) % kBanks)]->setFocus(Qt::OtherFocusReason);
+}
+
+void BankPage::LeaveCountBox(int bank) {
+    if (applying_) return;
+    applying_ = true;
+    std::array<std::string, kBanks> texts;
+    for (int b = 0; b < kBanks; ++b) texts[static_cast<std::size_t>(b)] = txtBank_[static_cast<std::size_t>(b)]->text().toStdString();
+    CountEntryResult result;
+    document_.Edit(QStringLiteral("Change Bank %1").arg(bank), [&](CloneImage& image) {
+        result = ApplyCountEntry(image, bank, texts);
+        if (result.clearLink) image.BankLink[static_cast<std::size_t>(bank)] = false;
+    });
+    QLineEdit* box = txtBank_[static_cast<std::size_t>(bank)];
+    if (!result.message.empty()) {
+        QStringList lines;
+        for (const auto& line : result.message) lines << QString::fromStdString(line);
+        prompter_.Error(this, QStringLiteral("ERROR"), lines);
+    }
+    box->setText(QString::fromStdString(result.boxText));
+    if (result.clearLink) chkLink_[static_cast<std::size_t>(bank)]->setChecked(false);
+    lblAll_->setText(QString::number(BankTotal(image_)));
+    applying_ = false;
+}
+
+void BankPage::CommitPendingEntry() {
+    for (int b = 0; b < kBanks; ++b) {
+        QLineEdit* box = txtBank_[static_cast<std::size_t>(b)];
+        // The window's focus box, even while a menu is open or another
+        // program is in front.
+        if (box == window()->focusWidget() && box->text().toStdString() != image_.BankText(b)) LeaveCountBox(b);
+    }
+}
+
+void BankPage::SetEditable(bool editable) {
+    // Disabling the box that has the focus moves the focus on; that is not
+    // the user leaving the box.
+    const QScopedValueRollback<bool> quiet(applying_, true);
+    for (QLineEdit* box : txtBank_) box->setEnabled(editable);
+    for (QCheckBox* box : chkLink_) box->setEnabled(editable);
+    for (QCheckBox* box : chkGrp_) box->setEnabled(editable);
+}
+
+bool BankPage::eventFilter(QObject* watched, QEvent* event) {
+    const int bank = BoxIndex(watched);
+    if (bank < 0) return QWidget::eventFilter(watched, event);
+    switch (event->type()) {
+        case QEvent::FocusIn: {
+            if (!MovesWithinWindow(*static_cast<QFocusEvent*>(event))) break;
+            QLineEdit* box = txtBank_[static_cast<std::size_t>(bank)];
+            // After the click that gave the focus has placed the cursor.
+            QTimer::singleShot(0, box, [box] { if (box->hasFocus()) box->selectAll(); });
+            break;
+        }
+        case QEvent::FocusOut:
+            if (MovesWithinWindow(*static_cast<QFocusEvent*>(event))) LeaveCountBox(bank);
+            break;
+        case QEvent::KeyPress: {
+            auto* key = static_cast<QKeyEvent*>(event);
+            const bool plain = (key->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) == 0;
+            if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+                FocusCountBox(bank + 1);
+                return true;
+            }
+            if (plain && key->key() == Qt::Key_Up) {
+                FocusCountBox(bank - 1);
+                return true;
+            }
+            if (plain && key->key() == Qt::Key_Down) {
+                FocusCountBox(bank + 1);
+                return true;
+            }
+            break;
+        }
+        default:
+            break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace wrk7

@@ -1,0 +1,133 @@
+#include "app/pages/find_bar.h"
+
+#include <QBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QTableView>
+#include <QToolButton>
+
+#include "app/pages/memory_page.h"
+#include "app/pages/memory_table_model.h"
+#include "edit/channel_find.h"
+#include "edit/row_lookup.h"
+
+namespace wrk7 {
+
+FindBar::FindBar(const CloneImage& image, MemoryPage* page, QWidget* parent)
+    : QWidget(parent), image_(image), page_(page) {
+    setObjectName(QStringLiteral("fraFind"));
+    lblFind_ = new QLabel;
+    lblFind_->setObjectName(QStringLiteral("lblFind"));
+    txtFind_ = new QLineEdit;
+    txtFind_->setObjectName(QStringLiteral("txtFind"));
+    txtFind_->setClearButtonEnabled(true);
+    txtFind_->installEventFilter(this);
+    cmdPrevious_ = new QPushButton(QStringLiteral("Previous"));
+    cmdPrevious_->setObjectName(QStringLiteral("cmdFindPrevious"));
+    cmdNext_ = new QPushButton(QStringLiteral("Next"));
+    cmdNext_->setObjectName(QStringLiteral("cmdFindNext"));
+    lblResult_ = new QLabel;
+    lblResult_->setObjectName(QStringLiteral("lblFindResult"));
+    auto* close = new QToolButton;
+    close->setObjectName(QStringLiteral("cmdFindClose"));
+    close->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
+    close->setAutoRaise(true);
+    close->setToolTip(QStringLiteral("Close (Esc)"));
+    for (QPushButton* b : {cmdPrevious_, cmdNext_}) b->setAutoDefault(false);
+    connect(cmdPrevious_, &QPushButton::clicked, this, &FindBar::FindPrevious);
+    connect(cmdNext_, &QPushButton::clicked, this, [this] { mode_ == Mode::kFind ? FindNext() : GoTo(); });
+    connect(close, &QToolButton::clicked, this, &FindBar::Close);
+
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(lblFind_);
+    row->addWidget(txtFind_, 1);
+    row->addWidget(cmdPrevious_);
+    row->addWidget(cmdNext_);
+    row->addWidget(lblResult_, 1);
+    row->addWidget(close);
+    hide();
+
+    // Over the grid, in the page's own layout.
+    QTableView* grid = page_->Grid();
+    if (auto* box = qobject_cast<QBoxLayout*>(grid->parentWidget()->layout())) box->insertWidget(box->indexOf(grid), this);
+}
+
+void FindBar::Open(Mode mode) {
+    if (isVisible() && mode_ == Mode::kFind) findText_ = txtFind_->text();
+    if (isVisible() && mode_ == Mode::kGoTo) goToText_ = txtFind_->text();
+    mode_ = mode;
+    const bool find = mode == Mode::kFind;
+    lblFind_->setText(find ? QStringLiteral("Find:") : QStringLiteral("Go to:"));
+    txtFind_->setPlaceholderText(find ? QStringLiteral("145.5, 118-137 or a name or note")
+                                      : QStringLiteral("07-012, 0A, S5, Pr10 or slot 0-1299"));
+    txtFind_->setText(find ? findText_ : goToText_);
+    cmdPrevious_->setVisible(find);
+    cmdNext_->setText(find ? QStringLiteral("Next") : QStringLiteral("Go"));
+    lblResult_->clear();
+    show();
+    txtFind_->setFocus();
+    txtFind_->selectAll();
+}
+
+void FindBar::Find(bool forward) {
+    if (isVisible() && mode_ == Mode::kFind) findText_ = txtFind_->text();
+    const FindQuery query = ParseFindQuery(findText_.toStdString());
+    if (query.kind == FindQuery::Kind::kNone) {
+        Open(Mode::kFind);
+        return;
+    }
+    const auto slot = FindSlot(image_, query, page_->CurrentRow() - 1, forward);
+    if (!slot) {
+        lblResult_->setText(QStringLiteral("No row matches \"%1\".").arg(findText_.trimmed()));
+        return;
+    }
+    lblResult_->clear();
+    Show(*slot);
+}
+
+void FindBar::GoTo() {
+    goToText_ = txtFind_->text();
+    const auto slot = SlotForRowText(image_, goToText_.toStdString());
+    if (!slot) {
+        lblResult_->setText(QStringLiteral("There is no row \"%1\".").arg(goToText_.trimmed()));
+        return;
+    }
+    lblResult_->clear();
+    Show(*slot);
+}
+
+void FindBar::Show(int slot) {
+    page_->SelectRow(slot + 1);
+    page_->Grid()->scrollTo(page_->Model()->index(slot, 0), QAbstractItemView::PositionAtCenter);
+}
+
+void FindBar::Close() {
+    if (mode_ == Mode::kFind) findText_ = txtFind_->text();
+    hide();
+    page_->Grid()->setFocus();
+}
+
+bool FindBar::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == txtFind_ && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Escape) {
+            Close();
+            return true;
+        }
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            if (mode_ == Mode::kGoTo) {
+                GoTo();
+            } else {
+                Find(!(key->modifiers() & Qt::ShiftModifier));
+            }
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace wrk7

@@ -1,0 +1,156 @@
+#include "app/pages/grid_clipboard.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QItemSelectionModel>
+#include <QMimeData>
+#include <QTableView>
+#include <algorithm>
+
+#include "app/document/clone_document.h"
+#include "app/pages/memory_page.h"
+#include "app/pages/memory_table_model.h"
+#include "app/widgets/prompter.h"
+#include "app/pages/vfo_table_model.h"
+#include "edit/bank.h"
+#include "edit/memory_ops.h"
+#include "files/channel_records_text.h"
+#include "files/channel_tsv.h"
+
+namespace wrk7 {
+
+namespace {
+
+QString MimeType() {
+    return QString::fromLatin1(kChannelRecordsMimeType.data(), static_cast<qsizetype>(kChannelRecordsMimeType.size()));
+}
+
+QStringList ToQt(const std::vector<std::string>& lines) {
+    QStringList out;
+    for (const std::string& l : lines) out << QString::fromStdString(l);
+    return out;
+}
+
+std::vector<PasteRecord> MemoryRecords(const CloneImage& image, const std::vector<int>& slotList) {
+    std::vector<PasteRecord> records;
+    for (int s : slotList) records.push_back({image.Mem[s], image.ChannelEnable[s], {}});
+    return records;
+}
+
+std::vector<PasteRecord> VfoRecords(const CloneImage& image, const std::vector<int>& bands) {
+    std::vector<PasteRecord> records;
+    for (int b : bands) records.push_back({image.Vfo[b], true, {}});
+    return records;
+}
+
+void PutOnClipboard(const std::string& text, const std::vector<PasteRecord>& records) {
+    auto* data = new QMimeData;
+    data->setText(QString::fromStdString(text));
+    data->setData(MimeType(), QByteArray::fromStdString(EncodeChannelRecords(records)));
+    QApplication::clipboard()->setMimeData(data);
+}
+
+}  // namespace
+
+GridClipboard::GridClipboard(CloneDocument& document, Prompter& prompter, MemoryPage* memory, QTableView* vfoGrid,
+                             QWidget* window)
+    : QObject(window),
+      document_(document),
+      image_(document.Image()),
+      prompter_(prompter),
+      memory_(memory),
+      vfoGrid_(vfoGrid),
+      window_(window) {
+    connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &GridClipboard::LookAtClipboard);
+    LookAtClipboard();
+}
+
+QTableView* GridClipboard::View(Grid grid) const { return grid == Grid::kMemory ? memory_->Grid() : vfoGrid_; }
+
+void GridClipboard::Copy(Grid grid) {
+    const std::vector<int> rows = SelectedGridRows(View(grid));
+    if (grid == Grid::kMemory) {
+        PutOnClipboard(MemoryRowsAsTsv(image_, rows), MemoryRecords(image_, rows));
+    } else {
+        PutOnClipboard(VfoRowsAsTsv(image_, rows), VfoRecords(image_, rows));
+    }
+}
+
+void GridClipboard::Cut() {
+    const std::vector<int> rows = memory_->SelectedRows();
+    Copy(Grid::kMemory);
+    document_.Edit(QStringLiteral("Cut ") + memory_->RowsName(rows), [&](CloneImage& image) { ClearRows(image, rows); });
+}
+
+std::vector<PasteRecord> GridClipboard::ClipboardRecords() const {
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    if (!data) return {};
+    if (data->hasFormat(MimeType())) {
+        if (auto records = DecodeChannelRecords(data->data(MimeType()).toStdString())) return *records;
+    }
+    const std::string text = data->text().toStdString();
+    return LooksLikeChannelTsv(text) ? ParseChannelTsv(text) : std::vector<PasteRecord>{};
+}
+
+void GridClipboard::LookAtClipboard() {
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    canPaste_ = data && (data->hasFormat(MimeType()) ||
+                         (data->hasText() && LooksLikeChannelTsv(data->text().toStdString())));
+    emit canPasteChanged();
+}
+
+void GridClipboard::Paste(Grid grid) {
+    const std::vector<PasteRecord> records = ClipboardRecords();
+    if (records.empty()) return;
+    if (grid == Grid::kMemory) {
+        PasteIntoMemory(records);
+    } else {
+        PasteIntoVfo(records);
+    }
+}
+
+void GridClipboard::PasteIntoMemory(const std::vector<PasteRecord>& records) {
+    // From the top of the selection, as a spreadsheet pastes.
+    const int first = SelectedGridRows(memory_->Grid()).front();
+    const PastePlan plan = PlanMemoryPaste(image_, first, records);
+    if (plan.overwrites > 0 &&
+        prompter_.Confirm(window_, QStringLiteral("PASTE OK"),
+                          {plan.overwrites == 1 ? QStringLiteral("The paste replaces 1 used channel.")
+                                                : QStringLiteral("The paste replaces %1 used channels.").arg(plan.overwrites),
+                           QStringLiteral("Are you sure that you want to paste?")}) != Prompter::Answer::kOk)
+        return;
+    std::vector<int> targets;
+    for (const PastePlan::Write& w : plan.writes) targets.push_back(w.target + 1);
+    SlotRange changed;
+    if (!targets.empty())
+        document_.Edit(QStringLiteral("Paste ") + memory_->RowsName(targets),
+                       [&](CloneImage& image) { changed = ApplyMemoryPaste(image, plan); });
+    if (!changed.Empty()) {
+        const int last = std::min(first + static_cast<int>(records.size()), kSlotCount);
+        QItemSelection pasted(memory_->Model()->index(first, 0), memory_->Model()->index(last - 1, 0));
+        memory_->SelectRow(first + 1);
+        memory_->Grid()->selectionModel()->select(pasted, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    }
+    const auto labels = BuildRowLabels(image_);
+    ReportRefusals(plan, {labels.begin(), labels.end()});
+}
+
+void GridClipboard::PasteIntoVfo(const std::vector<PasteRecord>& records) {
+    const int first = SelectedGridRows(vfoGrid_).front();
+    const PastePlan plan = PlanVfoPaste(image_, first, records);
+    if (!plan.writes.empty()) {
+        const QString bands = plan.writes.size() == 1 ? QStringLiteral("VFO %1").arg(plan.writes.front().target)
+                                                      : QStringLiteral("%1 VFO Bands").arg(plan.writes.size());
+        document_.Edit(QStringLiteral("Paste ") + bands, [&](CloneImage& image) { ApplyVfoPaste(image, plan); });
+    }
+    std::vector<std::string> labels;
+    for (int b = 0; b < kBandCount; ++b) labels.push_back(std::to_string(b));
+    ReportRefusals(plan, labels);
+}
+
+void GridClipboard::ReportRefusals(const PastePlan& plan, const std::vector<std::string>& labels) {
+    const std::vector<std::string> summary = RefusalSummary(plan, labels);
+    if (!summary.empty()) prompter_.Error(window_, QStringLiteral("ERROR"), ToQt(summary));
+}
+
+}  // namespace wrk7

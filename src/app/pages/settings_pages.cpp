@@ -1,0 +1,349 @@
+#include "app/pages/settings_pages.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QSlider>
+#include <QVBoxLayout>
+
+#include "app/document/clone_document.h"
+#include "core/tables.h"
+#include "edit/page_rules.h"
+
+namespace wrk7 {
+
+namespace {
+
+template <typename List>
+QStringList Entries(const List& list) {
+    QStringList out;
+    for (const auto& e : list) out << QString::fromUtf8(std::string_view(e).data(), static_cast<qsizetype>(std::string_view(e).size()));
+    return out;
+}
+
+QStringList Numbers(int count) {
+    QStringList out;
+    for (int i = 1; i <= count; ++i) out << QString::number(i);
+    return out;
+}
+
+void SelectOption(QButtonGroup* group, int index) {
+    QAbstractButton* button = group->button(index);
+    if (button) {
+        button->setChecked(true);
+        return;
+    }
+    // No valid option: show none selected.
+    group->setExclusive(false);
+    for (QAbstractButton* b : group->buttons()) b->setChecked(false);
+    group->setExclusive(true);
+}
+
+// Merge keys of the history: the moves of one slider are one step.
+constexpr int kSquelchDrag = 1;
+constexpr int kVolumeDrag = 2;
+
+}  // namespace
+
+SettingsPages::SettingsPages(CloneDocument& document, QWidget* vfoGrid, QObject* parent)
+    : QObject(parent), document_(document), image_(document.Image()) {
+    page1_ = new QWidget;
+    page1_->setObjectName(QStringLiteral("Frame1_0"));
+    page2_ = new QWidget;
+    page2_->setObjectName(QStringLiteral("Frame1_1"));
+    BuildPage1(vfoGrid);
+    BuildPage2();
+    Load();
+    ShowModel();
+}
+
+void SettingsPages::Change(const QString& caption, const std::function<void(SetModeSettings&)>& store, bool marks,
+                           int mergeKey) {
+    if (loading_) return;
+    // Every control marks the image modified through its step, whatever the
+    // control: a change that left no mark could be lost at the close.
+    (void)marks;
+    document_.Edit(QStringLiteral("Change ") + caption, [&](CloneImage& image) { store(image.Settings); }, mergeKey);
+}
+
+QGroupBox* SettingsPages::Options(const char* name, const QString& caption, const QStringList& options,
+                                  int SetModeSettings::*member, bool marks, int columns) {
+    auto* box = new QGroupBox(caption);
+    box->setObjectName(QString::fromLatin1(name));
+    auto* grid = new QGridLayout(box);
+    grid->setContentsMargins(6, 2, 6, 2);
+    grid->setVerticalSpacing(0);
+    auto* group = new QButtonGroup(box);
+    for (int i = 0; i < options.size(); ++i) {
+        auto* radio = new QRadioButton(options[i]);
+        radio->setObjectName(QStringLiteral("%1%2").arg(QString::fromLatin1(name)).arg(i));
+        group->addButton(radio, i);
+        grid->addWidget(radio, i / columns, i % columns);
+    }
+    connect(group, &QButtonGroup::idClicked, this, [this, caption, member, marks](int id) {
+        Change(caption, [member, id](SetModeSettings& s) { s.*member = id; }, marks);
+    });
+    loaders_.push_back([this, group, member] { SelectOption(group, image_.Settings.*member); });
+    return box;
+}
+
+QCheckBox* SettingsPages::Check(const char* name, const QString& caption, bool SetModeSettings::*member,
+                                bool marks) {
+    auto* box = new QCheckBox(caption);
+    box->setObjectName(QString::fromLatin1(name));
+    connect(box, &QCheckBox::toggled, this, [this, caption, member, marks](bool on) {
+        Change(caption, [member, on](SetModeSettings& s) { s.*member = on; }, marks);
+    });
+    loaders_.push_back([this, box, member] { box->setChecked(image_.Settings.*member); });
+    return box;
+}
+
+QComboBox* SettingsPages::List(const char* name, const QString& caption,
+                               std::function<int&(SetModeSettings&)> member, const QStringList& entries) {
+    auto* list = new QComboBox;
+    list->setObjectName(QString::fromLatin1(name));
+    list->addItems(entries);
+    list->setMaxVisibleItems(12);
+    // Lists change the value only; they never mark the image modified.
+    connect(list, &QComboBox::currentIndexChanged, this, [this, caption, member](int index) {
+        Change(caption, [&member, index](SetModeSettings& s) { member(s) = index; }, false);
+    });
+    loaders_.push_back([this, list, member] {
+        SetModeSettings settings = image_.Settings;
+        const int v = member(settings);
+        list->setCurrentIndex(v >= 0 && v < list->count() ? v : -1);
+    });
+    return list;
+}
+
+QWidget* SettingsPages::Labelled(const QString& caption, QWidget* field) {
+    auto* w = new QWidget;
+    auto* row = new QHBoxLayout(w);
+    row->setContentsMargins(0, 0, 0, 0);
+    auto* label = new QLabel(caption);
+    label->setMinimumWidth(60);
+    row->addWidget(label);
+    row->addWidget(field, 1);
+    return w;
+}
+
+void SettingsPages::AddTransferButtons(QWidget* page, int which, QBoxLayout* layout) {
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    auto* read = new QPushButton(QStringLiteral("Read Settings"), page);
+    read->setObjectName(QStringLiteral("cmbReadSet%1").arg(which));
+    auto* write = new QPushButton(QStringLiteral("Write Settings"), page);
+    write->setObjectName(QStringLiteral("cmbWriteSet%1").arg(which));
+    row->addWidget(read);
+    row->addWidget(write);
+    layout->addLayout(row);
+    readButtons_[static_cast<std::size_t>(which)] = read;
+    writeButtons_[static_cast<std::size_t>(which)] = write;
+    connect(read, &QPushButton::clicked, this, &SettingsPages::readSettingsClicked);
+    connect(write, &QPushButton::clicked, this, &SettingsPages::writeSettingsClicked);
+}
+
+void SettingsPages::BuildPage1(QWidget* vfoGrid) {
+    auto* layout = new QVBoxLayout(page1_);
+    layout->setContentsMargins(6, 6, 6, 6);
+
+    auto* top = new QHBoxLayout;
+    auto* model = new QGroupBox(QStringLiteral("Model"));
+    model->setObjectName(QStringLiteral("fraModel"));
+    auto* modelLayout = new QHBoxLayout(model);
+    modelGroup_ = new QButtonGroup(model);
+    for (int m = 0; m < kModelCount; ++m) {
+        auto* radio = new QRadioButton(QString::fromUtf8(ModelName[static_cast<std::size_t>(m)].data()));
+        radio->setObjectName(QStringLiteral("opbModel%1").arg(m));
+        modelGroup_->addButton(radio, m);
+        modelLayout->addWidget(radio);
+        opbModel_[static_cast<std::size_t>(m)] = radio;
+    }
+    connect(modelGroup_, &QButtonGroup::idClicked, this, &SettingsPages::modelClicked);
+    top->addWidget(model);
+    auto* lo = Check("chkLoVolume", QStringLiteral("Lo Volume"), &SetModeSettings::chkLoVolume, true);
+    top->addWidget(lo);
+    top->addStretch();
+    layout->addLayout(top);
+
+    auto slider = [this](const char* name, const char* labelName, const QString& caption, int max,
+                         int SetModeSettings::*member, QSlider*& out, QLabel*& label) {
+        auto* box = new QGroupBox(caption);
+        auto* row = new QHBoxLayout(box);
+        out = new QSlider(Qt::Horizontal);
+        out->setObjectName(QString::fromLatin1(name));
+        out->setRange(0, max);
+        out->setTickPosition(QSlider::TicksBelow);
+        label = new QLabel(QStringLiteral("0"));
+        label->setObjectName(QString::fromLatin1(labelName));
+        label->setFixedWidth(28);
+        label->setAlignment(Qt::AlignCenter);
+        label->setFrameShape(QFrame::Panel);
+        label->setFrameShadow(QFrame::Sunken);
+        row->addWidget(out, 1);
+        row->addWidget(label);
+        QSlider* s = out;
+        QLabel* l = label;
+        // One key per slider: the moves of one drag merge into one step.
+        const int mergeKey = &out == &volumeSlider_ ? kVolumeDrag : kSquelchDrag;
+        connect(s, &QSlider::valueChanged, this, [this, l, caption, member, mergeKey](int v) {
+            l->setText(QString::number(v));
+            Change(caption, [member, v](SetModeSettings& settings) { settings.*member = v; }, true, mergeKey);
+        });
+        loaders_.push_back([this, s, l, member] {
+            s->setValue(image_.Settings.*member);
+            l->setText(QString::number(image_.Settings.*member));
+        });
+        return box;
+    };
+    auto* sliders = new QHBoxLayout;
+    sliders->addWidget(slider("Slider2", "lblSql", QStringLiteral("Squelch level"), 9,
+                              &SetModeSettings::Slider2, squelchSlider_, lblSql_));
+    sliders->addWidget(slider("Slider1", "lblVol", QStringLiteral("AF volume level"), 30,
+                              &SetModeSettings::Slider1, volumeSlider_, lblVol_));
+    layout->addLayout(sliders);
+
+    auto* plan = new QGroupBox(QStringLiteral("Band Plan Editor"));
+    auto* planLayout = new QVBoxLayout(plan);
+    planLayout->setContentsMargins(4, 4, 4, 4);
+    planLayout->addWidget(vfoGrid);
+    layout->addWidget(plan, 1);
+    AddTransferButtons(page1_, 0, layout);
+}
+
+void SettingsPages::BuildPage2() {
+    auto* content = new QWidget;
+    auto* grid = new QGridLayout(content);
+    grid->setContentsMargins(4, 4, 4, 4);
+    grid->setSpacing(4);
+    using S = SetModeSettings;
+    struct Spec {
+        const char* name;
+        const char* caption;
+        QStringList options;
+        int S::*member;
+        bool marks;
+        int columns;
+        bool wrk7Only;
+    };
+    const std::vector<Spec> specs{
+        {"optAntenna", "Antenna", {"SMA", "EAR"}, &S::optAntenna, false, 2, false},
+        {"optLamp", "Lamp", {"OFF", "5sec", "ON", "ALL OFF"}, &S::optLamp, true, 2, false},
+        {"optBand", "Band Transition", {"Rotate", "Across"}, &S::optBand, false, 2, false},
+        {"opbAPO", "Auto Power Off", {"Off", "30", "60", "90"}, &S::opbAPO, true, 4, false},
+        {"opbKeyFunc", "MONI key Function", {"Push", "Hold"}, &S::opbKeyFunc, true, 2, false},
+        {"opbMONI", "MONI key", {"Monitor", "Mute"}, &S::opbMONI, true, 2, false},
+        {"opbOpMode", "Operating Mode", {"VFO", "Preset", "Memory"}, &S::opbOpMode, true, 3, false},
+        {"optSkip", "Scan TYPE", {"No SKIP", "SKIP"}, &S::optSkip, false, 2, false},
+        {"opbKeyLock", "Key Lock", {"NON", "QUICK", "NORMAL"}, &S::opbKeyLock, false, 2, false},
+        {"optAfTone", "AF Tone", {"Low", "High"}, &S::optAfTone, false, 2, false},
+        {"optVscanSpeed", "VFO Scan Speed", Numbers(5), &S::optVscanSpeed, false, 3, false},
+        {"optMscanSpeed", "Memory Scan Speed", Numbers(5), &S::optMscanSpeed, false, 3, false},
+        {"opbBurst", "Tone Burst", {"1750Hz", "2100Hz", "1000Hz", "1450Hz"}, &S::opbBurst, true, 2, false},
+        {"optLockBug", "Lock BUG", {"ENABLE", "DISABLE"}, &S::optLockBug, false, 2, true},
+        {"opbBug", "Bug Sensitive Level", Numbers(5), &S::opbBug, true, 3, true},
+        {"optBugType", "Bug Type", {"SILENT", "SOUND"}, &S::optBugType, false, 2, true},
+        {"optRecRate", "Rec. Rate", {"LONG", "NORMAL", "CLEAR", "HIGH-Q"}, &S::optRecRate, false, 2, true},
+    };
+    const int columns = 3;
+    int cell = 0;
+    for (const Spec& s : specs) {
+        QGroupBox* box = Options(s.name, QString::fromLatin1(s.caption), s.options, s.member, s.marks, s.columns);
+        if (s.wrk7Only) wrk7Frames_.push_back(box);
+        grid->addWidget(box, cell / columns, cell % columns);
+        ++cell;
+    }
+    int row = (cell + columns - 1) / columns;
+
+    auto* checks = new QGroupBox(QStringLiteral("Switches"));
+    auto* checkGrid = new QGridLayout(checks);
+    checkGrid->setContentsMargins(6, 2, 6, 2);
+    checkGrid->setVerticalSpacing(0);
+    struct CheckSpec {
+        const char* name;
+        const char* caption;
+        bool S::*member;
+        bool marks;
+    };
+    const std::vector<CheckSpec> checkSpecs{
+        {"chkATT", "Attenuator", &S::chkATT, true},        {"chkBarAM", "AM bar antenna", &S::chkBarAM, true},
+        {"chkBarSW", "SW bar antenna", &S::chkBarSW, true}, {"chkBS", "Battery Save", &S::chkBS, true},
+        {"chkBeep", "Beep", &S::chkBeep, true},            {"chkBell", "Bell", &S::chkBell, true},
+        {"chkCharge", "Charge", &S::chkCharge, false},     {"chkAutoWave", "Auto Wave", &S::chkAutoWave, false},
+        {"chkAutoStep", "Auto Step", &S::chkAutoStep, true}, {"chkAutoProg", "Auto Program", &S::chkAutoProg, true},
+        {"chkTxEx", "TX Extension", &S::chkTxEx, true},    {"chkWP", "Write Protect", &S::chkWP, true},
+        {"chkFlg1_0", "DoReMi", &S::chkFlg1DoReMi, true},  {"chkFlg1_1", "None", &S::chkFlg1None, true},
+    };
+    for (std::size_t i = 0; i < checkSpecs.size(); ++i) {
+        const CheckSpec& c = checkSpecs[i];
+        checkGrid->addWidget(Check(c.name, QString::fromLatin1(c.caption), c.member, c.marks),
+                             static_cast<int>(i) / 4, static_cast<int>(i) % 4);
+    }
+    grid->addWidget(checks, row++, 0, 1, columns);
+
+    auto* lists = new QGroupBox(QStringLiteral("Lists"));
+    auto* listGrid = new QGridLayout(lists);
+    listGrid->setContentsMargins(6, 2, 6, 2);
+    listGrid->setVerticalSpacing(2);
+    std::vector<QWidget*> listWidgets{
+        Labelled(QStringLiteral("Scan"), List("cbbScan", QStringLiteral("Scan"), [](S& s) -> int& { return s.cbbScan; }, Entries(ScanTimeName()))),
+        Labelled(QStringLiteral("Time Pr"), List("cbbTimePr", QStringLiteral("Time Pr"), [](S& s) -> int& { return s.cbbTimePr; }, Entries(ScanTimeName()))),
+        Labelled(QStringLiteral("Time Sp"), List("cbbTimeSp", QStringLiteral("Time Sp"), [](S& s) -> int& { return s.cbbTimeSp; }, Entries(TimeSpName))),
+        Labelled(QStringLiteral("Charge Time"), List("cbbChargeTime", QStringLiteral("Charge Time"), [](S& s) -> int& { return s.cbbChargeTime; }, Entries(ChargeTimeName()))),
+        Labelled(QStringLiteral("Set Mode"), List("cbbSetMode", QStringLiteral("Set Mode"), [](S& s) -> int& { return s.cbbSetMode; }, Entries(SetModeTimeName()))),
+        Labelled(QStringLiteral("Wild Key"), List("cbbWildKey", QStringLiteral("Wild Key"), [](S& s) -> int& { return s.cbbWildKey; }, Entries(SetModeKeyword))),
+    };
+    const char* remoconNames[] = {"cbbRemocon0", "cbbRemocon1", "cbbRemocon2", "cbbRemocon3"};
+    for (int r = 0; r < 4; ++r) {
+        const QString caption = QStringLiteral("Remote Controller %1").arg(QChar('A' + r));
+        listWidgets.push_back(Labelled(
+            caption, List(remoconNames[r], caption,
+                          [r](S& s) -> int& { return s.cbbRemocon[static_cast<std::size_t>(r)]; },
+                          Entries(KeyFunctionName))));
+    }
+    for (std::size_t i = 0; i < listWidgets.size(); ++i)
+        listGrid->addWidget(listWidgets[i], static_cast<int>(i) / 3,
+                            static_cast<int>(i) % 3);
+    grid->addWidget(lists, row++, 0, 1, columns);
+    grid->setRowStretch(row, 1);
+
+    auto* scroll = new QScrollArea;
+    scroll->setWidget(content);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    auto* layout = new QVBoxLayout(page2_);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->addWidget(scroll, 1);
+    AddTransferButtons(page2_, 1, layout);
+}
+
+void SettingsPages::Load() {
+    loading_ = true;
+    for (auto& load : loaders_) load();
+    loading_ = false;
+}
+
+void SettingsPages::ShowModel() {
+    if (QAbstractButton* b = modelGroup_->button(image_.RegionIndex)) b->setChecked(true);
+    const bool wrk7 = ShowsWrK7Frames(image_.RegionIndex);
+    for (QGroupBox* frame : wrk7Frames_) frame->setVisible(wrk7);
+}
+
+void SettingsPages::SetEditable(bool editable) {
+    for (QWidget* page : {page1_, page2_}) {
+        for (QWidget* w : page->findChildren<QWidget*>()) {
+            if (qobject_cast<QRadioButton*>(w) || qobject_cast<QCheckBox*>(w) || qobject_cast<QComboBox*>(w) ||
+                qobject_cast<QSlider*>(w))
+                w->setEnabled(editable);
+        }
+    }
+}
+
+}  // namespace wrk7

@@ -1,0 +1,161 @@
+#include "app/transfer/com_dialog.h"
+
+#include <QButtonGroup>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+#include <unistd.h>
+
+#include "link/port_names.h"
+#include "link/serial_by_id.h"
+
+namespace wrk7 {
+
+QString DeviceHint(const std::string& device) {
+    const QString path = QString::fromStdString(device);
+    QFileInfo info(path);
+    if (!info.exists()) return QStringLiteral("device missing");
+    if (::access(device.c_str(), R_OK | W_OK) != 0) {
+        const QString group = info.group();
+        return QStringLiteral("no permission: join group %1").arg(group.isEmpty() ? QStringLiteral("dialout") : group);
+    }
+    // Programs that follow the UUCP convention leave a lock file while they
+    // hold a line.
+    const QString lock = QStringLiteral("/var/lock/LCK..%1").arg(info.fileName());
+    if (QFileInfo::exists(lock)) return QStringLiteral("busy: another program holds it");
+    return {};
+}
+
+namespace {
+
+// The device and why it may not open, or a note that there is none.
+QString DeviceText(const std::string& device) {
+    if (device.empty()) return QStringLiteral("(no device on this machine)");
+    QString text = QString::fromStdString(device);
+    const QString hint = DeviceHint(device);
+    if (!hint.isEmpty()) text += QStringLiteral("  (%1)").arg(hint);
+    return text;
+}
+
+}  // namespace
+
+ComDialog::ComDialog(QWidget* parent) : QDialog(parent), byIdFolder(QString::fromUtf8(link::kSerialByIdFolder)) {
+    setObjectName(QStringLiteral("dlgCOM"));
+    setWindowTitle(QStringLiteral("COM Port Setup"));
+    auto* grid = new QGridLayout;
+    grid->setVerticalSpacing(2);
+    auto* group = new QButtonGroup(this);
+    for (int n = 1; n <= 16; ++n) {
+        auto* radio = new QRadioButton(QString::fromStdString(link::ComCaption(n)));
+        radio->setObjectName(QStringLiteral("optCOM%1").arg(n - 1));
+        group->addButton(radio, n);
+        auto* device = new QLabel;
+        device->setObjectName(QStringLiteral("lblDevice%1").arg(n - 1));
+        auto* stable = new QLabel;
+        stable->setObjectName(QStringLiteral("lblById%1").arg(n - 1));
+        choices_[static_cast<std::size_t>(n - 1)] = radio;
+        devices_[static_cast<std::size_t>(n - 1)] = device;
+        stableNames_[static_cast<std::size_t>(n - 1)] = stable;
+        grid->addWidget(radio, n - 1, 0);
+        grid->addWidget(device, n - 1, 1);
+        grid->addWidget(stable, n - 1, 2);
+    }
+    grid->setColumnStretch(2, 1);
+    grid->setHorizontalSpacing(12);
+
+    pathChoice_ = new QRadioButton(QStringLiteral("Device path:"));
+    pathChoice_->setObjectName(QStringLiteral("optDevicePath"));
+    group->addButton(pathChoice_, 17);
+    pathEdit_ = new QLineEdit;
+    pathEdit_->setObjectName(QStringLiteral("txtDevicePath"));
+    pathEdit_->setPlaceholderText(QStringLiteral("/dev/serial/by-id/usb-..."));
+    pathHint_ = new QLabel;
+    pathHint_->setObjectName(QStringLiteral("lblDevicePathHint"));
+    // Typing a path means choosing it.
+    connect(pathEdit_, &QLineEdit::textEdited, pathChoice_, [this] { pathChoice_->setChecked(true); });
+    connect(pathEdit_, &QLineEdit::textChanged, this, &ComDialog::UpdatePathState);
+    connect(group, &QButtonGroup::idToggled, this, &ComDialog::UpdatePathState);
+    auto* pathRow = new QHBoxLayout;
+    pathRow->addWidget(pathChoice_);
+    pathRow->addWidget(pathEdit_, 1);
+
+    runLabel_ = new QLabel;
+    runLabel_->setObjectName(QStringLiteral("lblRunPort"));
+    runLabel_->setWordWrap(true);
+    ok_ = new QPushButton(QStringLiteral("OK"));
+    ok_->setObjectName(QStringLiteral("cmdOK"));
+    ok_->setDefault(true);
+    connect(ok_, &QPushButton::clicked, this, &ComDialog::Accept);
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"));
+    cancel->setObjectName(QStringLiteral("cmdCancel"));
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok_);
+    buttons->addWidget(cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addLayout(pathRow);
+    layout->addWidget(pathHint_);
+    layout->addWidget(runLabel_);
+    layout->addLayout(buttons);
+    setMinimumWidth(380);
+}
+
+void ComDialog::Prepare(int port, const QString& runPort, const QString& devicePath) {
+    chosen_ = 0;
+    chosenPath_.clear();
+    const std::string folder = byIdFolder.toStdString();
+    // Listing the system's ports is slow: once for all sixteen choices.
+    const std::vector<std::string> system = deviceForPort ? std::vector<std::string>() : link::SerialDevicesInComOrder();
+    for (int n = 1; n <= 16; ++n) {
+        const std::size_t index = static_cast<std::size_t>(n - 1);
+        const std::string device = deviceForPort ? deviceForPort(n) : index < system.size() ? system[index] : "";
+        devices_[static_cast<std::size_t>(n - 1)]->setText(DeviceText(device));
+        const QString stable = QString::fromStdString(link::StableNameForDevice(device, folder));
+        QLabel* label = stableNames_[static_cast<std::size_t>(n - 1)];
+        label->setText(QFileInfo(stable).fileName());
+        label->setToolTip(stable);
+    }
+    pathEdit_->setText(devicePath);
+    if (!devicePath.isEmpty()) {
+        pathChoice_->setChecked(true);
+    } else if (port >= 1 && port <= 16) {
+        choices_[static_cast<std::size_t>(port - 1)]->setChecked(true);
+    }
+    UpdatePathState();
+    runLabel_->setText(QStringLiteral("This run uses: %1").arg(runPort));
+    adjustSize();  // adapters' names are long
+}
+
+void ComDialog::UpdatePathState() {
+    const QString path = pathEdit_->text().trimmed();
+    pathHint_->setText(path.isEmpty() ? QString() : DeviceHint(path.toStdString()));
+    pathHint_->setVisible(!pathHint_->text().isEmpty());
+    // An empty path names no port: OK waits for one or for a numbered choice.
+    ok_->setEnabled(!pathChoice_->isChecked() || !path.isEmpty());
+}
+
+void ComDialog::Accept() {
+    if (pathChoice_->isChecked()) {
+        const QString path = pathEdit_->text().trimmed();
+        if (path.isEmpty()) return;
+        chosenPath_ = path;
+    } else {
+        for (int n = 1; n <= 16; ++n) {
+            if (choices_[static_cast<std::size_t>(n - 1)]->isChecked()) {
+                chosen_ = n;
+                break;
+            }
+        }
+    }
+    hide();
+    setResult(QDialog::Accepted);
+    done(QDialog::Accepted);
+}
+
+}  // namespace wrk7

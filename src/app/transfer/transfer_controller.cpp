@@ -1,0 +1,166 @@
+#include "app/transfer/transfer_controller.h"
+
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QSettings>
+#include <QUrl>
+
+#include "app/document/clone_document.h"
+#include "app/transfer/backups.h"
+#include "app/transfer/com_dialog.h"
+#include "app/transfer/serial_traces.h"
+#include "app/transfer/transfer_runner.h"
+#include "app/widgets/prompter.h"
+#include "link/serial_trace.h"
+#include "ports/port_factory.h"
+
+namespace wrk7 {
+
+namespace {
+
+// The history's name for what a read did to the image.
+QString ReadStepName(TransferPart part) {
+    switch (part) {
+        case TransferPart::kAll: return QStringLiteral("Read All");
+        case TransferPart::kSettings: return QStringLiteral("Read Settings");
+        case TransferPart::kMemory: return QStringLiteral("Read Memory");
+        case TransferPart::kBank: return QStringLiteral("Read Bank");
+        case TransferPart::kGroups: return QStringLiteral("Read Group");
+    }
+    return QStringLiteral("Read");
+}
+
+}  // namespace
+
+TransferController::TransferController(CloneDocument& document, Prompter& prompter, QWidget* window,
+                                       TransferFolders folders, std::optional<QString> portOverride)
+    : QObject(window),
+      document_(document),
+      prompter_(prompter),
+      window_(window),
+      folders_(std::move(folders)),
+      portOverride_(std::move(portOverride)) {
+    runner_ = new TransferRunner(this);
+    connect(runner_, &TransferRunner::progress, this, &TransferController::progress);
+    connect(runner_, &TransferRunner::finished, this, &TransferController::OnFinished);
+}
+
+TransferController::~TransferController() = default;
+
+void TransferController::LoadChoices(int portNumber, QSettings& store) {
+    portNumber_ = portNumber;
+    devicePath_ = store.value(SettingsKey(kDevicePathKey)).toString().trimmed();
+    // The full read stays the reference: quick only when the user chose it.
+    quickRead_ = store.value(SettingsKey(kQuickReadKey), false).toBool();
+    ResetPort();
+}
+
+void TransferController::SaveChoices(QSettings& store) const {
+    store.setValue(SettingsKey(kDevicePathKey), devicePath_);
+    store.setValue(SettingsKey(kQuickReadKey), quickRead_);
+}
+
+QString TransferController::RunPortText() const {
+    if (portOverride_) return *portOverride_;
+    return devicePath_.isEmpty() ? QStringLiteral("COM%1").arg(portNumber_) : devicePath_;
+}
+
+bool TransferController::IsRunning() const { return runner_->IsRunning(); }
+
+void TransferController::ResetPort() {
+    runner_->SetPortFactory(
+        [this, text = RunPortText().toStdString()] { return ports::MakePortFor(text, document_.Model()); });
+}
+
+bool TransferController::Start(Direction direction, TransferPart part) {
+    if (runner_->IsRunning()) return false;
+    // The image takes what the boxes show, so it is whole: a write sends it.
+    document_.CommitPendingEntries();
+    direction_ = direction;
+    part_ = part;
+    // The operation works on a copy that starts unmarked; the document is
+    // read-only until the copy comes back, so a cancelled read leaves it
+    // exactly as it was.
+    CloneImage work = document_.Image();
+    work.Modified = false;
+    const bool write = direction == Direction::kWrite;
+    const bool quick = quickRead_;
+    TransferRunner::Operation op = [write, part, quick](CloneImage& image, link::SerialPort& port,
+                                                        const link::LinkOptions& options) {
+        link::LinkOptions chosen = options;
+        chosen.quickRead = quick;
+        return write ? link::RunWrite(part, image, port, chosen) : link::RunRead(part, image, port, chosen);
+    };
+    document_.SetReadOnly(true);
+    emit started(direction, part);
+    if (!runner_->Start(work, std::move(op), link::TransferTitle(write, part, quick))) {
+        document_.SetReadOnly(false);
+        emit finished(link::LinkResult{}, direction, part);
+        return false;
+    }
+    return true;
+}
+
+void TransferController::Cancel() { runner_->Cancel(); }
+
+void TransferController::CancelAndWait() {
+    runner_->Cancel();
+    runner_->WaitForFinish();
+}
+
+void TransferController::OnFinished(const link::LinkResult& result) {
+    document_.SetReadOnly(false);
+    KeepTrace();
+    // Cancel means nothing happened: a cancelled read leaves the document as
+    // it was, and no step. A read that fails on its own keeps what arrived,
+    // as one step like a finished one.
+    const bool write = direction_ == Direction::kWrite;
+    if (write || !result.cancelled)
+        document_.TakeTransfer(runner_->WorkedImage(), part_, write, ReadStepName(part_));
+    if (result.ok() && !write) {
+        QString error;
+        const QString saved =
+            SaveReadBackup(document_.Image(), folders_.backups, QDateTime::currentDateTime(), &error);
+        emit statusMessage(saved.isEmpty() ? QStringLiteral("Backup not saved: %1").arg(error)
+                                           : QStringLiteral("Backup: %1").arg(saved));
+    }
+    emit finished(result, direction_, part_);
+}
+
+ComDialog* TransferController::PortDialog() {
+    if (!comDialog_) comDialog_ = new ComDialog(window_);
+    return comDialog_;
+}
+
+void TransferController::ChoosePort() {
+    if (runner_->IsRunning()) return;
+    ComDialog* dialog = PortDialog();
+    dialog->Prepare(portNumber_, RunPortText(), devicePath_);
+    dialog->exec();
+    const int chosen = dialog->ChosenPort();
+    if (chosen == 0 && dialog->ChosenDevicePath().isEmpty()) return;
+    // A typed path leaves the number as it was, for the port file.
+    if (chosen != 0) portNumber_ = chosen;
+    devicePath_ = dialog->ChosenDevicePath();
+    portOverride_.reset();
+    ResetPort();
+}
+
+void TransferController::OpenLastTrace() {
+    const QString path = LastSerialTrace(folders_.traces);
+    if (path.isEmpty()) {
+        prompter_.Inform(window_, QStringLiteral("Serial Trace"), {QStringLiteral("No transfer has left a trace yet.")});
+        return;
+    }
+    const bool opened = openFile ? openFile(path) : QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    if (!opened) prompter_.Error(window_, QStringLiteral("ERROR"), {QStringLiteral("Cannot open %1").arg(path)});
+}
+
+void TransferController::KeepTrace() {
+    if (runner_->TraceText().empty()) return;  // no port, nothing passed
+    QString error;
+    if (SaveSerialTrace(runner_->TraceText(), folders_.traces, QDateTime::currentDateTime(), &error).isEmpty())
+        qWarning("serial trace not saved: %s", qPrintable(error));
+}
+
+}  // namespace wrk7

@@ -1,0 +1,95 @@
+#pragma once
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "core/memory_map.h"
+#include "files/preferences.h"
+#include "link/link_operations.h"
+
+class QSettings;
+class QWidget;
+
+namespace wrk7 {
+
+class CloneDocument;
+class ComDialog;
+class Prompter;
+class TransferRunner;
+
+enum class Direction { kRead, kWrite };
+
+// Where the transfer side keeps its files (tests point them at temporary
+// folders).
+struct TransferFolders {
+    QString backups;
+    QString traces;
+};
+
+// Everything a transfer with the receiver needs beside the window: the port
+// chosen (port file, --port, a typed device path, the COM dialog), the runner
+// on its worker thread, the document made read-only meanwhile and given the
+// transferred areas at the end, a backup of every successful read and the
+// serial trace of each transfer.
+class TransferController : public QObject {
+    Q_OBJECT
+public:
+    TransferController(CloneDocument& document, Prompter& prompter, QWidget* window, TransferFolders folders,
+                       std::optional<QString> portOverride);
+    ~TransferController() override;
+
+    // The port number from the port file and the link choices from the store.
+    void LoadChoices(int portNumber, QSettings& store);
+    void SaveChoices(QSettings& store) const;
+    int PortNumber() const { return portNumber_; }
+    // The port the next transfer uses: --port, a typed path or "COMn".
+    QString RunPortText() const;
+
+    bool QuickRead() const { return quickRead_; }
+    void SetQuickRead(bool quick) { quickRead_ = quick; }
+
+    bool IsRunning() const;
+    // False when a transfer already runs or could not start.
+    bool Start(Direction direction, TransferPart part);
+    void Cancel();
+    // Blocks until the running transfer stopped after its exchange in flight
+    // (the close of the window).
+    void CancelAndWait();
+    // The COM port dialog; a choice made there replaces --port for this run.
+    void ChoosePort();
+    ComDialog* PortDialog();
+    // The built-in emulator plays the document's model: after a model switch.
+    void ResetPort();
+    TransferRunner* Runner() const { return runner_; }
+    void OpenLastTrace();
+    // Opens a file with the desktop's viewer; tests record it instead.
+    std::function<bool(const QString& path)> openFile;
+
+signals:
+    void started(wrk7::Direction direction, wrk7::TransferPart part);
+    void progress(int done, int total);
+    // After the document took what the transfer brought.
+    void finished(const wrk7::link::LinkResult& result, wrk7::Direction direction, wrk7::TransferPart part);
+    void statusMessage(const QString& text);
+
+private:
+    void OnFinished(const link::LinkResult& result);
+    void KeepTrace();
+
+    CloneDocument& document_;
+    Prompter& prompter_;
+    QWidget* window_;
+    TransferFolders folders_;
+    std::optional<QString> portOverride_;
+    int portNumber_ = kDefaultPort;
+    QString devicePath_;  // typed into the port dialog; used instead of the number
+    bool quickRead_ = false;
+    Direction direction_ = Direction::kRead;
+    TransferPart part_ = TransferPart::kAll;
+    TransferRunner* runner_ = nullptr;
+    ComDialog* comDialog_ = nullptr;
+};
+
+}  // namespace wrk7

@@ -1,0 +1,49 @@
+#include "app/window/command_line.h"
+
+#include "files/preferences.h"
+
+namespace wrk7 {
+
+CommandLine ParseCommandLine(const QStringList& arguments) {
+    CommandLine line;
+    QStringList rest{arguments.isEmpty() ? QString() : arguments.first()};
+    for (int i = 1; i < arguments.size(); ++i) {
+        const QString& a = arguments[i];
+        if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
+            line.help = true;
+        } else if (a == QLatin1String("--port")) {
+            if (i + 1 >= arguments.size() || arguments[i + 1].isEmpty()) {
+                line.error = QStringLiteral("--port needs a port: a device path, COM1..COM16 or emulator");
+                return line;
+            }
+            line.port = arguments[++i];
+        } else if (a.startsWith(QLatin1String("--port="))) {
+            line.port = a.mid(7);
+            if (line.port->isEmpty()) {
+                line.error = QStringLiteral("--port needs a port: a device path, COM1..COM16 or emulator");
+                return line;
+            }
+        } else if (a.startsWith(QLatin1String("--"))) {
+            line.error = QStringLiteral("unknown option %1").arg(a);
+            return line;
+        } else {
+            rest << a;
+        }
+    }
+    if (rest.size() > 2) {
+        line.error = QStringLiteral("only one clone file can be opened at start-up");
+        return line;
+    }
+    line.startupFile = StartupPath(rest);
+    return line;
+}
+
+QString CommandLineUsage() {
+    return QStringLiteral(
+        "usage: wrk7-clone [--port PORT] [FILE.WK7]\n"
+        "  --port PORT  the serial port of this run: a device path, COM1..COM16 or\n"
+        "               emulator (the built-in receiver); the port file is not changed\n"
+        "  FILE.WK7     a clone file to open at start-up\n");
+}
+
+}  // namespace wrk7

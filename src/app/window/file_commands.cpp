@@ -1,0 +1,188 @@
+#include "app/window/file_commands.h"
+
+#include <QFileInfo>
+
+#include "app/dialogs/compare_dialog.h"
+#include "app/dialogs/import_placement_dialog.h"
+#include "app/dialogs/import_report_dialog.h"
+#include "app/document/clone_document.h"
+#include "app/pages/memory_page.h"
+#include "app/window/recent_files_menu.h"
+#include "edit/bank.h"
+#include "files/chirp_csv.h"
+#include "files/clone_file.h"
+#include "files/csv.h"
+#include "files/image_diff.h"
+#include "link/link_operations.h"
+
+namespace wrk7 {
+
+FileCommands::FileCommands(CloneDocument& document, Prompter& prompter, QWidget* window, MemoryPage* memory,
+                           RecentFilesMenu* recent)
+    : QObject(window), document_(document), prompter_(prompter), window_(window), memory_(memory), recent_(recent) {}
+
+QString FileCommands::ChooseFile(const char* command, std::string_view filter, const QString& suggestion, bool save,
+                                 QString* chosenFilter) {
+    const FileRequest request{titleOf ? titleOf(command) : QString(), filter, suggestion, save, chosenFilter};
+    const QString path = chooseFile ? chooseFile(window_, request) : RunFileDialog(window_, request);
+    // Open's filter shows only names with the extension, so a save never
+    // leaves it off.
+    return save ? WithExtension(path, FirstExtension(filter)) : path;
+}
+
+QString FileCommands::CurrentFolder() const {
+    return document_.FileName().isEmpty() ? QString() : QFileInfo(document_.FileName()).absolutePath();
+}
+
+void FileCommands::ShowMessages(const std::vector<std::string>& messages) {
+    for (const std::string& m : messages) {
+        if (m == link::kMsgSuccess) {
+            prompter_.Inform(window_, QString::fromUtf8(link::kSuccessTitle.data(), link::kSuccessTitle.size()),
+                             {QString::fromStdString(m)});
+        } else {
+            prompter_.Error(window_, QStringLiteral("ERROR"), {QString::fromStdString(m)});
+        }
+    }
+}
+
+bool FileCommands::OfferToSave() {
+    document_.CommitPendingEntries();
+    if (!document_.IsModified()) return true;
+    const Prompter::Answer answer =
+        prompter_.AskYesNoCancel(window_, QStringLiteral("Save Changes"), {QStringLiteral("Save changes to settings?")});
+    if (answer == Prompter::Answer::kCancel) return false;
+    if (answer == Prompter::Answer::kYes) Save();
+    return true;
+}
+
+bool FileCommands::New() {
+    if (document_.IsReadOnly() || !OfferToSave()) return false;
+    document_.New();
+    return true;
+}
+
+bool FileCommands::SwitchModel(int model) {
+    if (document_.IsReadOnly() || model == document_.Model()) return false;
+    if (!OfferToSave()) return false;
+    document_.SwitchModel(model);
+    return true;
+}
+
+void FileCommands::Open() {
+    if (document_.IsReadOnly() || !OfferToSave()) return;
+    const QString path = ChooseFile("mnuOpen", kCloneFileFilter, CurrentFolder(), false);
+    if (path.isEmpty()) return;
+    const FileResult r = document_.Open(path);
+    if (!r.ok) return ShowMessages(r.messages);
+    memory_->SelectRow(1);
+    recent_->Remember(path);
+}
+
+void FileCommands::OpenFile(const QString& path) {
+    if (document_.IsReadOnly() || !OfferToSave()) return;
+    const FileResult r = document_.Open(path);
+    if (!r.ok) return ShowMessages(r.messages);
+    memory_->SelectRow(1);
+    recent_->Remember(path);
+}
+
+bool FileCommands::Save() {
+    if (document_.FileName().isEmpty()) return SaveAs();
+    const QString path = document_.FileName();
+    const FileResult r = document_.Save(path);
+    if (!r.ok) {
+        ShowMessages(r.messages);
+        return false;
+    }
+    recent_->Remember(path);
+    return true;
+}
+
+bool FileCommands::SaveAs() {
+    const QString& current = document_.FileName();
+    const QString path = ChooseFile("mnuSaveAs", kCloneFileFilter,
+                                    current.isEmpty() ? SuggestedName(current, document_.Model(), QStringLiteral("WK7"))
+                                                      : current,
+                                    true);
+    if (path.isEmpty()) return false;
+    const FileResult r = document_.Save(path);
+    if (!r.ok) {
+        ShowMessages(r.messages);
+        return false;
+    }
+    recent_->Remember(path);
+    return true;
+}
+
+void FileCommands::Import() {
+    if (document_.IsReadOnly()) return;
+    const QString path = ChooseFile("mnuImport", kCsvFilter, CurrentFolder(), false);
+    if (!path.isEmpty()) ImportFile(path);
+}
+
+void FileCommands::ImportFile(const QString& path) {
+    if (document_.IsReadOnly() || ImportChirpList(path)) return;
+    const CsvImportResult r = document_.ImportCsv(path);
+    if (!r.result.ok) return ShowMessages(r.result.messages);
+    memory_->SelectRow(1);
+}
+
+bool FileCommands::ImportChirpList(const QString& path) {
+    const auto text = ReadCsvFile(path);
+    if (!text || DetectCsvKind(*text) != CsvKind::kChirp) return false;
+    const int currentSlot = memory_->CurrentRow() - 1;
+    auto* dialog = new ImportPlacementDialog(BuildRowLabels(document_.Image()),
+                                             currentSlot < kChannelCount ? currentSlot : 0, window_);
+    const QString step = QStringLiteral("Import ") + QFileInfo(path).fileName();
+    connect(dialog, &QDialog::accepted, this,
+            [this, dialog, list = *text, step] { PlaceChirpList(list, dialog->FirstSlot(), step); });
+    dialog->open();
+    return true;
+}
+
+void FileCommands::PlaceChirpList(const std::string& text, std::optional<int> firstSlot, const QString& step) {
+    const ChirpImportResult r = document_.ImportChirp(text, firstSlot, step);
+    if (!r.result.ok) return ShowMessages(r.result.messages);
+    // The channels join the image being edited, so its file stays.
+    (new ImportReportDialog(r, window_))->open();
+}
+
+QString FileCommands::ChooseExportFile(bool* chirp) {
+    // This program's CSV first (the default type), then CHIRP's, then the rest.
+    static const std::string filter = [] {
+        const std::string own(kCsvFilter);
+        const std::size_t firstType = own.find('|', own.find('|') + 1) + 1;
+        return own.substr(0, firstType) + std::string(kChirpCsvFilter) + '|' + own.substr(firstType);
+    }();
+    QString chosen;
+    const QString path = ChooseFile("mnuExport", filter,
+                                    SuggestedName(document_.FileName(), document_.Model(), QStringLiteral("csv")),
+                                    true, &chosen);
+    *chirp = chosen == QtFilter(kChirpCsvFilter);
+    return path;
+}
+
+void FileCommands::Export() {
+    bool chirp = false;
+    const QString path = ChooseExportFile(&chirp);
+    if (path.isEmpty()) return;
+    document_.CommitPendingEntries();
+    const FileResult r = chirp ? ExportChirpCsv(document_.Image(), path) : ExportCsv(document_.Image(), path);
+    if (!r.ok) ShowMessages(r.messages);
+}
+
+void FileCommands::CompareWith() {
+    const QString path = ChooseFile("mnuCompare", kCloneFileFilter, CurrentFolder(), false);
+    if (path.isEmpty()) return;
+    CloneImage other;
+    other.RegionIndex = document_.Model();
+    const FileResult loaded = LoadCloneFile(other, path);
+    if (!loaded.ok) return ShowMessages(loaded.messages);
+    // What the bank page shows is what the image holds, as for a save.
+    document_.CommitPendingEntries();
+    auto* dialog = new CompareDialog(DiffImages(document_.Image(), other), path, window_);
+    connect(dialog, &CompareDialog::memorySlotActivated, this, &FileCommands::memorySlotRequested);
+    dialog->show();
+}
+
+}  // namespace wrk7

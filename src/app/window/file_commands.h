@@ -1,0 +1,75 @@
+#pragma once
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/dialogs/file_dialogs.h"
+#include "app/widgets/prompter.h"
+
+class QWidget;
+
+namespace wrk7 {
+
+class CloneDocument;
+class MemoryPage;
+class RecentFilesMenu;
+
+// The File menu's commands on the document: New, Open, Save, Save As, the
+// CSV and CHIRP imports, Export, Compare With, and the save question they and
+// the close ask first. The dialogs open over window.
+class FileCommands : public QObject {
+    Q_OBJECT
+public:
+    FileCommands(CloneDocument& document, Prompter& prompter, QWidget* window, MemoryPage* memory,
+                 RecentFilesMenu* recent);
+
+    // The dialog title of a command, from its menu caption.
+    std::function<QString(const char* command)> titleOf;
+    // Where files are chosen; tests answer without a dialog. A save's
+    // extension is added to the answer afterwards, as the dialog adds it.
+    std::function<QString(QWidget* parent, const FileRequest& request)> chooseFile;
+
+    bool New();  // false when the save question was cancelled
+    void Open();
+    // Open without the dialog (recent files, a dropped file, the command
+    // line): the save question first, then the file.
+    void OpenFile(const QString& path);
+    bool Save();
+    bool SaveAs();
+    void Import();
+    // Import of path without the dialog (a dropped file): a CHIRP list or
+    // this program's CSV.
+    void ImportFile(const QString& path);
+    void Export();
+    void CompareWith();
+    // Switches the document to model after the save question, which comes
+    // only when there are unsaved changes; false when cancelled.
+    bool SwitchModel(int model);
+    // The save question when the document holds unsaved changes; false when
+    // cancelled. A save that fails or is cancelled does not stop what follows.
+    bool OfferToSave();
+    void ShowMessages(const std::vector<std::string>& messages);
+
+signals:
+    // A row of the memory grid the user should see (a compare line).
+    void memorySlotRequested(int slot);
+
+private:
+    QString ChooseFile(const char* command, std::string_view filter, const QString& suggestion, bool save,
+                       QString* chosenFilter = nullptr);
+    QString CurrentFolder() const;
+    QString ChooseExportFile(bool* chirp);
+    bool ImportChirpList(const QString& path);  // false: not such a list
+    void PlaceChirpList(const std::string& text, std::optional<int> firstSlot, const QString& step);
+
+    CloneDocument& document_;
+    Prompter& prompter_;
+    QWidget* window_;
+    MemoryPage* memory_;
+    RecentFilesMenu* recent_;
+};
+
+}  // namespace wrk7

@@ -1,0 +1,32 @@
+// wrk7-clone: the desktop clone utility.
+#include <QApplication>
+#include <cstdio>
+
+#include "app/dialogs/about_box.h"
+#include "app/window/command_line.h"
+#include "app/window/main_window.h"
+#include "app/window/qt_translations.h"
+#include "files/preferences.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(QString::fromUtf8(wrk7::kSettingsOrganisation.data()));
+    QApplication::setApplicationName(QString::fromUtf8(wrk7::kSettingsApplication.data()));
+    QApplication::setApplicationVersion(QString::fromLatin1(wrk7::kProgramVersion));
+
+    const wrk7::CommandLine line = wrk7::ParseCommandLine(QApplication::arguments());
+    if (line.help || !line.error.isEmpty()) {
+        if (!line.error.isEmpty()) std::fprintf(stderr, "wrk7-clone: %s\n", qPrintable(line.error));
+        std::fputs(qPrintable(wrk7::CommandLineUsage()), line.help ? stdout : stderr);
+        return line.help ? 0 : 2;
+    }
+    // Qt's own buttons and dialogs speak the language of the captions.
+    const auto qtTranslations = wrk7::InstallQtTranslations(wrk7::SystemUiLanguage());
+
+    wrk7::AppOptions options;
+    options.startupFile = line.startupFile;
+    options.portOverride = line.port;
+    wrk7::MainWindow window(options);
+    window.show();
+    return QApplication::exec();
+}

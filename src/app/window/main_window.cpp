@@ -1,0 +1,577 @@
+#include "app/window/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLayout>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QSettings>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTimer>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "app/dialogs/about_box.h"
+#include "app/dialogs/dlg_modify.h"
+#include "app/dialogs/listing_print.h"
+#include "app/document/clone_document.h"
+#include "app/pages/bank_page.h"
+#include "app/pages/memory_page.h"
+#include "app/pages/memory_table_model.h"
+#include "app/pages/settings_pages.h"
+#include "app/pages/vfo_table_model.h"
+#include "app/transfer/backups.h"
+#include "app/transfer/serial_traces.h"
+#include "app/widgets/bar_toggle.h"
+#include "app/widgets/column_stretch.h"
+#include "app/widgets/elided_label.h"
+#include "app/widgets/undo_keys.h"
+#include "app/window/edit_commands.h"
+#include "app/window/file_commands.h"
+#include "app/window/recent_files_menu.h"
+#include "edit/bank.h"
+
+namespace wrk7 {
+
+namespace {
+
+QString FromView(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+int TwipsToPixels(int twips, const QWidget* w) { return (twips * w->logicalDpiY() + 720) / 1440; }
+
+// The one local clone file or CSV file of a drop; empty for anything else.
+QString DroppedFile(const QMimeData* data) {
+    if (!data || !data->hasUrls() || data->urls().size() != 1) return {};
+    const QUrl url = data->urls().front();
+    if (!url.isLocalFile()) return {};
+    const QString suffix = QFileInfo(url.toLocalFile()).suffix().toLower();
+    return suffix == QLatin1String("wk7") || suffix == QLatin1String("csv") ? url.toLocalFile() : QString();
+}
+
+}  // namespace
+
+MainWindow::MainWindow(AppOptions options, Prompter* prompter, QWidget* parent)
+    : QMainWindow(parent),
+      options_(std::move(options)),
+      prompter_(prompter ? prompter : &DefaultPrompter()),
+      table_(options_.language.value_or(SystemUiLanguage())) {
+    setObjectName(QStringLiteral("frmMain"));
+    if (options_.backupFolder.isEmpty()) options_.backupFolder = DefaultBackupFolder();
+    if (options_.traceFolder.isEmpty()) options_.traceFolder = DefaultTraceFolder();
+    document_ = new CloneDocument(this);
+    transfers_ = new TransferController(*document_, *prompter_, this, {options_.backupFolder, options_.traceFolder},
+                                        options_.portOverride);
+    setAcceptDrops(true);
+    BuildPages();
+    edits_ = new EditCommands(this, *document_, *prompter_, memoryPage_, vfoGrid_,
+                              table_.Language() == UiLanguage::kJapanese, [this] { return CurrentPage(); });
+    BuildActions();
+    BuildMenus();
+    BuildToolBar();
+    BuildStatusBar();
+    ConnectDocument();
+    ConnectTransfers();
+    LoadSequence();
+}
+
+MainWindow::~MainWindow() = default;
+
+QAction* MainWindow::Action(const QString& objectName) const { return findChild<QAction*>(objectName); }
+
+void MainWindow::BuildPages() {
+    tabs_ = new QTabWidget;
+    tabs_->setObjectName(QStringLiteral("TabStrip1"));
+    vfoModel_ = new VfoTableModel(document_->Image(), this);
+    vfoGrid_ = MakeImageGrid(vfoModel_, "MSFlexGrid2", QAbstractItemView::SingleSelection, true);
+    settingsPages_ = new SettingsPages(*document_, vfoGrid_, this);
+    memoryPage_ = new MemoryPage(*document_, *prompter_);
+    memoryPage_->setObjectName(QStringLiteral("Frame1_2"));
+    bankPage_ = new BankPage(*document_, *prompter_);
+    bankPage_->setObjectName(QStringLiteral("Frame1_3"));
+    tabs_->addTab(settingsPages_->Page1(), QStringLiteral("Settings 1"));
+    tabs_->addTab(settingsPages_->Page2(), QStringLiteral("Settings 2"));
+    tabs_->addTab(memoryPage_, QStringLiteral("Memory"));
+    tabs_->addTab(bankPage_, QStringLiteral("Bank"));
+    connect(tabs_, &QTabWidget::currentChanged, this, &MainWindow::OnCurrentTabChanged);
+    // A click on the tab already in front emits no change, but the total
+    // rule still applies to it.
+    connect(tabs_, &QTabWidget::tabBarClicked, this, [this](int index) {
+        if (index >= 0 && index == tabs_->currentIndex()) SwitchTo(index + 1);
+    });
+
+    using P = TransferPart;
+    using D = Direction;
+    connect(settingsPages_, &SettingsPages::modelClicked, this, &MainWindow::OnModelClicked);
+    connect(settingsPages_, &SettingsPages::readSettingsClicked, this, [this] { StartTransfer(D::kRead, P::kSettings); });
+    connect(settingsPages_, &SettingsPages::writeSettingsClicked, this, [this] { StartTransfer(D::kWrite, P::kSettings); });
+    // The memory page's own buttons leave the page in front as it is.
+    connect(memoryPage_, &MemoryPage::readClicked, this, [this] { transfers_->Start(D::kRead, P::kMemory); });
+    connect(memoryPage_, &MemoryPage::writeClicked, this, [this] { transfers_->Start(D::kWrite, P::kMemory); });
+    connect(bankPage_, &BankPage::readBankClicked, this, [this] { StartTransfer(D::kRead, P::kBank); });
+    connect(bankPage_, &BankPage::writeBankClicked, this, [this] { StartTransfer(D::kWrite, P::kBank); });
+    connect(bankPage_, &BankPage::readGroupClicked, this, [this] { StartTransfer(D::kRead, P::kGroups); });
+    connect(bankPage_, &BankPage::writeGroupClicked, this, [this] { StartTransfer(D::kWrite, P::kGroups); });
+
+    progress_ = new QProgressBar;
+    progress_->setObjectName(QStringLiteral("ProgressBar1"));
+    progress_->setTextVisible(false);
+    progress_->setRange(0, 1299);
+    cmdCancel_ = new QPushButton(QStringLiteral("Cancel"));
+    cmdCancel_->setObjectName(QStringLiteral("cmdCancelTransfer"));
+    connect(cmdCancel_, &QPushButton::clicked, transfers_, &TransferController::Cancel);
+    auto* progressRow = new QHBoxLayout;
+    progressRow->setContentsMargins(0, 0, 0, 0);
+    progressRow->addWidget(progress_, 1);
+    progressRow->addWidget(cmdCancel_);
+    progress_->hide();
+    cmdCancel_->hide();
+
+    auto* central = new QWidget;
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->setSpacing(2);
+    layout->addWidget(tabs_, 1);
+    layout->addLayout(progressRow);
+    setCentralWidget(central);
+}
+
+void MainWindow::BuildActions() {
+    // Design captions are the numbers of the caption table; the table
+    // replaces them when the window loads.
+    auto make = [this](const char* name, const char* caption, auto slot, QKeySequence key = {}) {
+        auto* a = new QAction(QString::fromUtf8(caption), this);
+        a->setObjectName(QString::fromLatin1(name));
+        a->setShortcut(key);
+        connect(a, &QAction::triggered, this, slot);
+        return a;
+    };
+    using P = TransferPart;
+    using D = Direction;
+    make("mnuNew", "1001", [this] { files_->New(); }, QKeySequence(Qt::CTRL | Qt::Key_N));
+    make("mnuOpen", "1002", [this] { files_->Open(); }, QKeySequence(Qt::CTRL | Qt::Key_O));
+    make("mnuSave", "1003", [this] { files_->Save(); }, QKeySequence(Qt::CTRL | Qt::Key_S));
+    make("mnuSaveAs", "1004", [this] { files_->SaveAs(); }, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    make("mnuImport", "1201", [this] { files_->Import(); });
+    make("mnuExport", "1202", [this] { files_->Export(); });
+    make("mnuCompare", "1210", [this] { files_->CompareWith(); });
+    printing_ = new ListingPrint(this, document_->Image(), *prompter_);
+    printing_->fileName = [this] { return QFileInfo(document_->FileName()).fileName(); };
+    make("mnuPrintSetup", "1005", [this] { printing_->PrintSetup(); });
+    make("mnuPrint", "1006", [this] { printing_->PrintListing(); }, QKeySequence(Qt::CTRL | Qt::Key_P));
+    make("mnuPrintPreview", "Print Preview...", [this] { printing_->PrintPreview(); });
+    make("mnuExportPdf", "Export PDF...", [this] { printing_->ExportPdf(); });
+    make("mnuExit", "1007", [this] { close(); }, QKeySequence(Qt::CTRL | Qt::Key_Q));
+    actUndo_ = make("mnuUndo", "", [this] { document_->Undo(); }, QKeySequence::Undo);
+    actRedo_ = make("mnuRedo", "", [this] { document_->Redo(); });
+    actRedo_->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    transferActions_ = {
+        make("mnuReadSettings", "1205", [this] { StartTransfer(D::kRead, P::kSettings); }),
+        make("mnuReadMemory", "1206", [this] { StartTransfer(D::kRead, P::kMemory); }),
+        make("mnuReadAll", "1207", [this] { StartTransfer(D::kRead, P::kAll); }),
+        make("mnuWriteSettings", "1205", [this] { StartTransfer(D::kWrite, P::kSettings); }),
+        make("mnuWriteMemory", "1206", [this] { StartTransfer(D::kWrite, P::kMemory); }),
+        make("mnuWriteAll", "1207", [this] { StartTransfer(D::kWrite, P::kAll); }),
+        make("mnuComSetup", "1013", [this] { transfers_->ChoosePort(); }),
+    };
+    make("mnuAbout", "1016", [this] {
+        if (!aboutBox_) aboutBox_ = new AboutBox(options_.backupFolder, this);
+        aboutBox_->exec();
+    }, QKeySequence(Qt::Key_F1));
+    actQuickRead_ = make("mnuQuickRead", "1601", [this](bool on) { transfers_->SetQuickRead(on); });
+    actQuickRead_->setCheckable(true);
+    make("mnuOpenTrace", "1602", [this] { transfers_->OpenLastTrace(); });
+    // Ctrl+Z in a page's box reaches Undo when the box has nothing to take back.
+    auto* keys = new UndoKeysToWindow(this);
+    for (QWidget* page : {static_cast<QWidget*>(bankPage_), settingsPages_->Page1(), settingsPages_->Page2()})
+        for (QLineEdit* box : page->findChildren<QLineEdit*>()) box->installEventFilter(keys);
+}
+
+void MainWindow::BuildMenus() {
+    auto menu = [this](QMenu* parentMenu, const char* name, const char* number) {
+        QMenu* m = parentMenu ? parentMenu->addMenu(QString::fromLatin1(number))
+                              : menuBar()->addMenu(QString::fromLatin1(number));
+        m->setObjectName(QString::fromLatin1(name));
+        return m;
+    };
+    auto act = [this](const char* name) { return Action(QString::fromLatin1(name)); };
+    QMenu* file = menu(nullptr, "mnuFile", "1000");
+    file->addActions({act("mnuNew"), act("mnuOpen"), act("mnuSave"), act("mnuSaveAs")});
+    file->addSeparator();
+    file->addActions({act("mnuImport"), act("mnuExport"), act("mnuCompare")});
+    file->addSeparator();
+    file->addActions({act("mnuPrintSetup"), act("mnuPrint"), act("mnuPrintPreview"), act("mnuExportPdf")});
+    file->addSeparator();
+    recent_ = new RecentFilesMenu(file, [this] { return SettingsStore(); }, this);
+    file->addSeparator();
+    file->addAction(act("mnuExit"));
+    QMenu* edit = menu(nullptr, "mnuEdit", "1008");
+    edit->addActions({actUndo_, actRedo_});
+    edit->addSeparator();
+    edits_->AddToMenu(edit);
+    QMenu* view = menu(nullptr, "mnuView", "1010");
+    QToolBar* bar = addToolBar(QStringLiteral("Toolbar1"));
+    bar->setObjectName(QStringLiteral("Toolbar1"));
+    bar->setMovable(false);
+    toolBar_ = bar;
+    // View's items are the bars' own switches, so the tool bar's right-click
+    // menu and View agree.
+    QAction* toolBarToggle = toolBar_->toggleViewAction();
+    toolBarToggle->setObjectName(QStringLiteral("mnuToolBar"));
+    toolBarToggle->setText(QStringLiteral("1011"));
+    auto* statusBarToggle = new BarToggle(statusBar(), QStringLiteral("1100"), this);
+    statusBarToggle->setObjectName(QStringLiteral("mnuStatusBar"));
+    view->addActions({toolBarToggle, statusBarToggle});
+    QMenu* tool = menu(nullptr, "mnuTool", "1012");
+    menu(tool, "mnuRead", "1203")->addActions(transferActions_.mid(0, 3));
+    menu(tool, "mnuWrite", "1204")->addActions(transferActions_.mid(3, 3));
+    tool->addActions({actQuickRead_, act("mnuComSetup")});
+    QMenu* help = menu(nullptr, "mnuHelp", "1014");
+    help->addActions({act("mnuOpenTrace"), act("mnuAbout")});
+
+    files_ = new FileCommands(*document_, *prompter_, this, memoryPage_, recent_);
+    files_->titleOf = [this](const char* command) { return DialogTitle(Action(QString::fromLatin1(command))->text()); };
+    connect(files_, &FileCommands::memorySlotRequested, this, &MainWindow::SelectMemorySlot);
+    connect(recent_, &RecentFilesMenu::openRequested, files_, &FileCommands::OpenFile);
+    connect(recent_, &RecentFilesMenu::missing, this, [this](const QString& path) {
+        prompter_->Inform(this, QStringLiteral("Recent Files"),
+                          {QStringLiteral("%1 no longer exists.").arg(QDir::toNativeSeparators(path)),
+                           QStringLiteral("It has been removed from the list.")});
+    });
+}
+
+void MainWindow::BuildToolBar() {
+    struct Button {
+        const char* key;
+        const char* tip;
+        QStyle::StandardPixmap icon;
+        const char* action;
+    };
+    const Button buttons[] = {
+        {"新規作成", "1017", QStyle::SP_FileIcon, "mnuNew"},
+        {"開く", "1018", QStyle::SP_DialogOpenButton, "mnuOpen"},
+        {"上書き保存", "1019", QStyle::SP_DialogSaveButton, "mnuSave"},
+        {"印刷", "1020", QStyle::SP_CustomBase, "mnuPrint"},
+        {nullptr, nullptr, QStyle::SP_CustomBase, nullptr},
+        {"ﾍﾙﾌﾟ", "1021", QStyle::SP_MessageBoxQuestion, "mnuAbout"},
+    };
+    for (const Button& b : buttons) {
+        if (!b.key) {
+            toolBar_->addSeparator();
+            continue;
+        }
+        const QIcon icon = b.icon == QStyle::SP_CustomBase ? PrinterIcon() : style()->standardIcon(b.icon);
+        QAction* a = toolBar_->addAction(icon, QString());
+        a->setObjectName(QStringLiteral("tbr_") + QString::fromUtf8(b.key));
+        a->setData(QString::fromUtf8(b.key));
+        a->setToolTip(QString::fromLatin1(b.tip));
+        connect(a, &QAction::triggered, Action(QString::fromLatin1(b.action)), &QAction::trigger);
+    }
+}
+
+void MainWindow::BuildStatusBar() {
+    statusText_ = new ElidedLabel;
+    statusText_->setObjectName(QStringLiteral("sbrText"));
+    auto* date = new QLabel;
+    date->setObjectName(QStringLiteral("sbrDate"));
+    auto* time = new QLabel;
+    time->setObjectName(QStringLiteral("sbrTime"));
+    statusBar()->addWidget(statusText_, 1);
+    statusBar()->addPermanentWidget(date);
+    statusBar()->addPermanentWidget(time);
+    auto tick = [date, time] {
+        const QDateTime now = QDateTime::currentDateTime();
+        date->setText(QLocale().toString(now.date(), QLocale::ShortFormat));
+        time->setText(QLocale().toString(now.time(), QLocale::ShortFormat));
+    };
+    tick();
+    auto* clock = new QTimer(this);
+    connect(clock, &QTimer::timeout, this, tick);
+    clock->start(1000);
+}
+
+void MainWindow::ConnectDocument() {
+    connect(document_, &CloneDocument::changed, this, &MainWindow::ShowChanges);
+    connect(document_, &CloneDocument::readOnlyChanged, this, &MainWindow::ShowReadOnly);
+    connect(document_, &CloneDocument::fileNameChanged, this, &MainWindow::UpdateCaption);
+    connect(document_, &CloneDocument::historyChanged, this, [this] {
+        UpdateHistoryActions();
+        UpdateCaption();
+    });
+}
+
+void MainWindow::ConnectTransfers() {
+    connect(transfers_, &TransferController::progress, this, [this](int done, int total) {
+        progress_->setMaximum(std::max(total, 1));
+        progress_->setValue(std::min(done, std::max(total, 1)));
+    });
+    connect(transfers_, &TransferController::started, this, [this] { ShowTransferRunning(true); });
+    connect(transfers_, &TransferController::finished, this, &MainWindow::OnTransferFinished);
+    connect(transfers_, &TransferController::statusMessage, statusText_, &ElidedLabel::SetFullText);
+}
+
+void MainWindow::LoadSequence() {
+    ApplyResourceCaptions(this, table_);
+    resize(TwipsToPixels(10000, this), TwipsToPixels(10000, this));
+    const int port = options_.portDirs ? ReadPortFile(*options_.portDirs) : ReadPortFile();
+    transfers_->LoadChoices(port, *SettingsStore());
+    actQuickRead_->setChecked(transfers_->QuickRead());
+    ShowChanges(EditedParts::All());
+    ChangeFont();
+    UpdateCaption();
+    UpdateHistoryActions();
+    SwitchTo(static_cast<int>(Page::kSettings1));
+    if (!options_.startupFile.isEmpty()) files_->OpenFile(options_.startupFile);
+}
+
+void MainWindow::ShowChanges(const EditedParts& parts) {
+    if (parts.model) {
+        settingsPages_->ShowModel();
+        memoryPage_->Model()->RefreshHeadings();
+        transfers_->ResetPort();  // the built-in emulator plays the model
+    }
+    if (parts.settings) settingsPages_->Load();
+    if (parts.vfo || parts.model) vfoModel_->Refresh();
+    if (parts.groups) bankPage_->ShowGroups();
+    if (parts.banks) {
+        bankPage_->ShowBankCounts();
+        memoryPage_->Model()->RebuildRowLabels();
+        // The other pages need the thousand channels a bank step may have
+        // taken back.
+        if (!CanLeaveBankPage(document_->Image()) && CurrentPage() != Page::kBank) SelectPageDirect(Page::kBank);
+    }
+    if (!parts.memory.Empty()) {
+        memoryPage_->Model()->RefreshSlots(parts.memory);
+        // The first row a partial change touched comes into view; the
+        // selection stays.
+        if (parts.memory.first > 0 || parts.memory.last < kSlotCount - 1)
+            memoryPage_->Grid()->scrollTo(memoryPage_->Model()->index(parts.memory.first, 0));
+    }
+    edits_->Update();
+}
+
+void MainWindow::ShowReadOnly(bool readOnly) {
+    const bool editable = !readOnly;
+    settingsPages_->SetEditable(editable);
+    memoryPage_->SetEditable(editable);
+    bankPage_->SetEditable(editable);
+    for (const char* name : {"mnuNew", "mnuOpen", "mnuImport", "tbr_新規作成", "tbr_開く"})
+        Action(QString::fromUtf8(name))->setEnabled(editable);
+    recent_->SetAvailable(editable);
+}
+
+void MainWindow::ShowTransferRunning(bool running) {
+    progress_->setVisible(running);
+    cmdCancel_->setVisible(running);
+    if (running) progress_->setValue(0);
+    // One transfer at a time: every transfer command waits for the end.
+    for (QAction* a : transferActions_) a->setEnabled(!running);
+    for (QPushButton* b : settingsPages_->ReadButtons()) b->setEnabled(!running);
+    for (QPushButton* b : settingsPages_->WriteButtons()) b->setEnabled(!running);
+    for (QPushButton* b : {memoryPage_->ReadButton(), memoryPage_->WriteButton(), bankPage_->ReadBankButton(),
+                           bankPage_->WriteBankButton(), bankPage_->ReadGroupButton(), bankPage_->WriteGroupButton()})
+        b->setEnabled(!running);
+}
+
+void MainWindow::StartTransfer(Direction direction, TransferPart part) {
+    if (transfers_->IsRunning()) return;
+    // The page the command belongs to comes to the front first.
+    const Page page = CurrentPage();
+    const bool write = direction == Direction::kWrite;
+    if (part == TransferPart::kMemory && page != Page::kMemory) ClickTab(Page::kMemory);
+    if (part == TransferPart::kSettings && (page == Page::kMemory || (write && page == Page::kBank)))
+        ClickTab(Page::kSettings1);
+    if (part == TransferPart::kAll && (page == Page::kMemory || page == Page::kBank)) ClickTab(Page::kSettings1);
+    transfers_->Start(direction, part);
+}
+
+void MainWindow::OnTransferFinished(const link::LinkResult& result, Direction direction, TransferPart part) {
+    ShowTransferRunning(false);
+    if (closingDuringTransfer_) return;  // the close asks its own question
+    if (result.ok() && part == TransferPart::kAll && CurrentPage() != Page::kMemory) ClickTab(Page::kMemory);
+    (void)direction;
+    files_->ShowMessages(result.messages);
+    emit transferFinished(result.code);
+}
+
+void MainWindow::UpdateCaption() {
+    const QString& file = document_->FileName();
+    const QString name = file.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(file).fileName();
+    setWindowTitle(name + QStringLiteral("[*] \u2013 ") + FromView(AppTitle));
+    setWindowModified(document_->IsModified());
+}
+
+void MainWindow::UpdateHistoryActions() {
+    // "&Undo Clear 3 Channels": the step the command takes back.
+    auto caption = [](const QString& verb, const QString& step) {
+        return step.isEmpty() ? verb : verb + QLatin1Char(' ') + step;
+    };
+    actUndo_->setText(caption(QStringLiteral("&Undo"), document_->UndoName()));
+    actRedo_->setText(caption(QStringLiteral("&Redo"), document_->RedoName()));
+    actUndo_->setEnabled(document_->CanUndo());
+    actRedo_->setEnabled(document_->CanRedo());
+}
+
+Page MainWindow::CurrentPage() const { return static_cast<Page>(tabs_->currentIndex() + 1); }
+
+void MainWindow::ClickTab(Page page) {
+    const int index = static_cast<int>(page) - 1;
+    if (index == tabs_->currentIndex()) {
+        SwitchTo(static_cast<int>(page));
+    } else {
+        tabs_->setCurrentIndex(index);
+    }
+}
+
+void MainWindow::OnCurrentTabChanged(int index) {
+    if (tabStripFlag_) return;
+    SwitchTo(index + 1);
+}
+
+void MainWindow::SwitchTo(int tab) {
+    // A count box still being edited counts as left.
+    document_->CommitPendingEntries();
+    const PageSwitch s = SwitchPage(document_->Image(), tab, tabStripFlag_);
+    if (s.showTotalError) prompter_->Error(this, QStringLiteral("ERROR"), QStringList{FromView(kTotalMustBe1000Message)});
+    SelectPageDirect(s.page);
+    if (s.rebuildMemoryGrid) {
+        memoryPage_->Model()->RebuildRowLabels();
+        ChangeFont();
+        memoryPage_->Model()->Refresh();
+    }
+    edits_->Update();
+}
+
+void MainWindow::SelectPageDirect(Page page) {
+    const int index = static_cast<int>(page) - 1;
+    if (tabs_->currentIndex() != index) {
+        tabStripFlag_ = true;
+        tabs_->setCurrentIndex(index);
+        tabStripFlag_ = false;
+    }
+    for (int i = 0; i < tabs_->count(); ++i) tabs_->widget(i)->setEnabled(i == index);
+}
+
+void MainWindow::ChangeFont() {
+    const QFont note = NoteColumnFont(font());
+    vfoModel_->SetNoteFont(note);
+    memoryPage_->Model()->SetNoteFont(note);
+    vfoGrid_->setCurrentIndex(vfoModel_->index(0, 0));
+    vfoGrid_->selectRow(0);
+    memoryPage_->SelectRow(1);
+}
+
+void MainWindow::OnModelClicked(int model) {
+    // A switch that was refused or cancelled leaves the buttons on the model
+    // the document still has.
+    if (!files_->SwitchModel(model)) settingsPages_->ShowModel();
+}
+
+void MainWindow::SelectMemorySlot(int slot) {
+    if (CurrentPage() != Page::kMemory) ClickTab(Page::kMemory);
+    if (CurrentPage() != Page::kMemory) return;  // the bank total kept the bank page
+    memoryPage_->SelectRow(slot + 1);
+    memoryPage_->Grid()->scrollTo(memoryPage_->Grid()->currentIndex());
+}
+
+bool MainWindow::TakesDrops() const {
+    // A dialog open over the window (the editor, a question, the import's
+    // placement) works on the image as it is: a file opened under it would
+    // take what the dialog stores next.
+    return !document_->IsReadOnly() && !QApplication::activeModalWidget();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (TakesDrops() && !DroppedFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const QString path = DroppedFile(event->mimeData());
+    if (path.isEmpty() || !TakesDrops()) return;
+    event->acceptProposedAction();
+    if (QFileInfo(path).suffix().compare(QStringLiteral("wk7"), Qt::CaseInsensitive) == 0) {
+        files_->OpenFile(path);
+    } else {
+        files_->ImportFile(path);
+    }
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!firstShow_) return;
+    firstShow_ = false;
+    FitMemoryGridColumns();
+}
+
+void MainWindow::FitMemoryGridColumns() {
+    // Wide enough that the memory grid shows every column without scrolling
+    // sideways, as far as the screen allows. The page is laid out by now,
+    // even while another page is in front.
+    QTableView* grid = memoryPage_->Grid();
+    const QMargins margins = memoryPage_->layout()->contentsMargins();
+    const int wanted = ColumnStretcher::NaturalGridWidth(grid) + margins.left() + margins.right();
+    const int missing = wanted - memoryPage_->width();
+    if (missing <= 0) return;
+    int width = this->width() + missing;
+    if (const QScreen* s = screen()) width = std::min(width, s->availableGeometry().width());
+    resize(std::max(width, this->width()), height());
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (transfers_->IsRunning()) {
+        // A stray Ctrl+Q must not break off a write half-way unasked.
+        if (prompter_->Confirm(this, QStringLiteral("CANCEL OK"),
+                               {QStringLiteral("A transfer with the receiver is running."),
+                                QStringLiteral("Are you sure that you want to cancel it and close?")}) !=
+            Prompter::Answer::kOk) {
+            event->ignore();
+            return;
+        }
+        // Stop after the exchange in flight; a read stopped so leaves the
+        // image as it was.
+        closingDuringTransfer_ = true;
+        transfers_->CancelAndWait();
+        closingDuringTransfer_ = false;
+    }
+    if (!files_->OfferToSave()) {
+        event->ignore();
+        return;
+    }
+    Unload();
+    event->accept();
+}
+
+void MainWindow::Unload() {
+    const int port = transfers_->PortNumber();
+    const FileResult written = options_.portDirs ? WritePortFile(*options_.portDirs, port) : WritePortFile(port);
+    (void)written;  // the program is ending; there is nobody left to tell
+    edits_->Editor()->hide();
+    const WindowPlacement placement{geometry().x(), geometry().y(), geometry().width(), geometry().height()};
+    const std::unique_ptr<QSettings> store = SettingsStore();
+    SavePlacement(*store, placement, logicalDpiX(), isMinimized());
+    transfers_->SaveChoices(*store);
+}
+
+std::unique_ptr<QSettings> MainWindow::SettingsStore() const {
+    if (options_.settingsFile.isEmpty())
+        return std::make_unique<QSettings>(FromView(kSettingsOrganisation), FromView(kSettingsApplication));
+    return std::make_unique<QSettings>(options_.settingsFile, QSettings::IniFormat);
+}
+
+}  // namespace wrk7

@@ -1,0 +1,158 @@
+#pragma once
+#include <QMainWindow>
+#include <QString>
+#include <memory>
+#include <optional>
+
+#include "app/transfer/transfer_controller.h"
+#include "app/window/string_table.h"
+#include "edit/image_edit.h"
+#include "edit/page_rules.h"
+#include "files/preferences.h"
+
+class QAction;
+class QLabel;
+class QMenu;
+class QProgressBar;
+class QPushButton;
+class QSettings;
+class QTabWidget;
+class QTableView;
+class QToolBar;
+
+namespace wrk7 {
+
+class AboutBox;
+class BankPage;
+class CloneDocument;
+class EditCommands;
+class ElidedLabel;
+class FileCommands;
+class ListingPrint;
+class MemoryPage;
+class Prompter;
+class RecentFilesMenu;
+class SettingsPages;
+class VfoTableModel;
+
+// What the program was started with, and where it keeps its files (tests
+// point these at temporary folders).
+struct AppOptions {
+    QString startupFile;                 // the clone file to open at start-up
+    std::optional<QString> portOverride;  // --port: device path, COMn or "emulator"
+    std::optional<PortFileDirs> portDirs;  // default: beside the program
+    QString settingsFile;                // placement store; default: the user's store
+    QString backupFolder;                // default: DefaultBackupFolder()
+    QString traceFolder;                 // default: DefaultTraceFolder()
+    std::optional<UiLanguage> language;   // default: the system's UI language
+};
+
+// frmMain: shows one CloneDocument on four pages and offers its commands in
+// the menus, the toolbar and the status bar. The document decides what
+// changed and whether it is saved or read-only; the window repaints what
+// `changed` names (ShowChanges) and switches pages by the page rules. The
+// commands live in FileCommands, EditCommands and TransferController.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainWindow(AppOptions options, Prompter* prompter = nullptr, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    CloneDocument& Document() const { return *document_; }
+    FileCommands& Files() const { return *files_; }
+    EditCommands& Edits() const { return *edits_; }
+    TransferController& Transfers() const { return *transfers_; }
+    RecentFilesMenu& Recent() const { return *recent_; }
+
+    Page CurrentPage() const;
+    // A tab click on page (as the user does it), through the page rules.
+    void ClickTab(Page page);
+    // A transfer from a menu or a page button: the page it belongs to comes
+    // to the front first.
+    void StartTransfer(Direction direction, TransferPart part);
+
+    QTabWidget* Tabs() const { return tabs_; }
+    MemoryPage* Memory() const { return memoryPage_; }
+    BankPage* Bank() const { return bankPage_; }
+    SettingsPages* Settings() const { return settingsPages_; }
+    QTableView* VfoGrid() const { return vfoGrid_; }
+    VfoTableModel* VfoModel() const { return vfoModel_; }
+    QProgressBar* Progress() const { return progress_; }
+    QPushButton* CancelButton() const { return cmdCancel_; }
+    QAction* Action(const QString& objectName) const;
+    QToolBar* ToolBar() const { return toolBar_; }
+    const StringTable& Strings() const { return table_; }
+    ListingPrint* Printing() const { return printing_; }
+    ElidedLabel* StatusText() const { return statusText_; }
+
+signals:
+    void transferFinished(int code);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    // A clone file dropped on the window opens, a CSV file is imported.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void BuildPages();
+    void BuildActions();
+    void BuildMenus();
+    void BuildToolBar();
+    void BuildStatusBar();
+    void ConnectDocument();
+    void ConnectTransfers();
+    void LoadSequence();
+
+    // The one repaint path: the views of the parts that changed.
+    void ShowChanges(const EditedParts& parts);
+    void ShowReadOnly(bool readOnly);
+    void ShowTransferRunning(bool running);
+    void OnTransferFinished(const link::LinkResult& result, Direction direction, TransferPart part);
+    void UpdateCaption();
+    void UpdateHistoryActions();
+
+    void OnCurrentTabChanged(int index);
+    void SwitchTo(int tab);
+    void SelectPageDirect(Page page);
+    void OnModelClicked(int model);
+    void ChangeFont();
+    void SelectMemorySlot(int slot);
+    void FitMemoryGridColumns();
+    bool TakesDrops() const;  // drops open or import only while nothing else is at work
+    void Unload();
+    // The per-user settings store (a file of the tests' choosing).
+    std::unique_ptr<QSettings> SettingsStore() const;
+
+    AppOptions options_;
+    Prompter* prompter_;
+    StringTable table_;
+    CloneDocument* document_ = nullptr;
+    FileCommands* files_ = nullptr;
+    EditCommands* edits_ = nullptr;
+    TransferController* transfers_ = nullptr;
+    RecentFilesMenu* recent_ = nullptr;
+    ListingPrint* printing_ = nullptr;
+    AboutBox* aboutBox_ = nullptr;
+    bool tabStripFlag_ = false;
+    bool closingDuringTransfer_ = false;
+    bool firstShow_ = true;
+
+    QTabWidget* tabs_ = nullptr;
+    SettingsPages* settingsPages_ = nullptr;
+    MemoryPage* memoryPage_ = nullptr;
+    BankPage* bankPage_ = nullptr;
+    QTableView* vfoGrid_ = nullptr;
+    VfoTableModel* vfoModel_ = nullptr;
+    QProgressBar* progress_ = nullptr;
+    QPushButton* cmdCancel_ = nullptr;
+    ElidedLabel* statusText_ = nullptr;
+    QToolBar* toolBar_ = nullptr;
+    QList<QAction*> transferActions_;
+    QAction* actUndo_ = nullptr;
+    QAction* actRedo_ = nullptr;
+    QAction* actQuickRead_ = nullptr;
+};
+
+}  // namespace wrk7
