@@ -1,0 +1,210 @@
+// The document's rules without a window: one step per change, "modified"
+// from the history alone, the file name, the imports and a transfer's end.
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "app/document/clone_document.h"
+#include "files/csv.h"
+
+namespace wrk7 {
+namespace {
+
+void StoreChannel(CloneImage& image, int slot, double mhz) {
+    image.Mem[static_cast<std::size_t>(slot)].Set(kFreq, mhz);
+    image.ChannelEnable[static_cast<std::size_t>(slot)] = true;
+}
+
+class CloneDocumentTest : public ::testing::Test {
+protected:
+    QString Path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+
+    QTemporaryDir dir;
+    CloneDocument doc;
+};
+
+TEST_F(CloneDocumentTest, ModifiedFollowsTheHistoryAndNothingElse) {
+    struct Case {
+        const char* what;
+        std::function<void(CloneDocument&)> act;
+        bool modified;
+        int steps;
+    };
+    const Case cases[] = {
+        {"an edit", [](CloneDocument& d) { d.Edit("Store", [](CloneImage& i) { StoreChannel(i, 3, 145.0); }); }, true, 1},
+        {"an edit that changes nothing", [](CloneDocument& d) { d.Edit("Nothing", [](CloneImage&) {}); }, false, 0},
+        {"an edit undone",
+         [](CloneDocument& d) {
+             d.Edit("Store", [](CloneImage& i) { StoreChannel(i, 3, 145.0); });
+             d.Undo();
+         },
+         false, 1},
+        {"undone and redone",
+         [](CloneDocument& d) {
+             d.Edit("Store", [](CloneImage& i) { StoreChannel(i, 3, 145.0); });
+             d.Undo();
+             d.Redo();
+         },
+         true, 1},
+        {"a slider dragged back to where it started",
+         [](CloneDocument& d) {
+             const int start = d.Image().Settings.Slider1;
+             d.Edit("Change AF", [](CloneImage& i) { i.Settings.Slider1 = 7; }, 2);
+             d.Edit("Change AF", [start](CloneImage& i) { i.Settings.Slider1 = start; }, 2);
+         },
+         false, 0},
+        {"a drag over several values", [](CloneDocument& d) {
+             for (int v = 3; v < 9; ++v) d.Edit("Change AF", [v](CloneImage& i) { i.Settings.Slider1 = v; }, 2);
+         }, true, 1},
+        {"a model switch", [](CloneDocument& d) { d.SwitchModel(2); }, false, 0},
+        {"New after an edit",
+         [](CloneDocument& d) {
+             d.Edit("Store", [](CloneImage& i) { StoreChannel(i, 3, 145.0); });
+             d.New();
+         },
+         false, 0},
+    };
+    for (const Case& c : cases) {
+        CloneDocument d;
+        c.act(d);
+        EXPECT_EQ(d.IsModified(), c.modified) << c.what;
+        EXPECT_EQ(d.Image().Modified, c.modified) << c.what;
+        EXPECT_EQ(d.StepCount(), c.steps) << c.what;
+    }
+}
+
+TEST_F(CloneDocumentTest, SaveIsTheCleanPointAndUndoingPastItMarksAgain) {
+    doc.Edit("Store 1", [](CloneImage& i) { StoreChannel(i, 1, 145.0); });
+    ASSERT_TRUE(doc.Save(Path("a.WK7")).ok);
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(doc.FileName(), Path("a.WK7"));
+    doc.Undo();
+    EXPECT_TRUE(doc.IsModified());
+    doc.Redo();
+    EXPECT_FALSE(doc.IsModified());
+}
+
+TEST_F(CloneDocumentTest, ReadOnlyRefusesEveryChangeAndWaitsWithUndo) {
+    doc.Edit("Store", [](CloneImage& i) { StoreChannel(i, 1, 145.0); });
+    const CloneImage before = doc.Image();
+    doc.SetReadOnly(true);
+    bool ran = false;
+    EXPECT_FALSE(doc.Edit("Store", [&ran](CloneImage&) { ran = true; }));
+    EXPECT_FALSE(ran);
+    EXPECT_FALSE(doc.CanUndo());
+    doc.Undo();
+    doc.New();
+    doc.SwitchModel(3);
+    EXPECT_EQ(doc.Image(), before);
+    doc.SetReadOnly(false);
+    EXPECT_TRUE(doc.CanUndo());
+}
+
+TEST_F(CloneDocumentTest, ChangedNamesThePartsThatMoved) {
+    QSignalSpy spy(&doc, &CloneDocument::changed);
+    doc.Edit("Store", [](CloneImage& i) { StoreChannel(i, 40, 145.0); StoreChannel(i, 42, 146.0); });
+    doc.Edit("Bank", [](CloneImage& i) { i.BankLink[3] = true; });
+    doc.Undo();
+    doc.New();
+    ASSERT_EQ(spy.count(), 4);
+    const auto parts = [&spy](int n) { return spy.at(n).at(0).value<EditedParts>(); };
+    EXPECT_EQ(parts(0).memory, (SlotRange{40, 42}));
+    EXPECT_FALSE(parts(0).banks || parts(0).settings || parts(0).vfo);
+    EXPECT_TRUE(parts(1).banks);
+    EXPECT_TRUE(parts(1).memory.Empty());
+    EXPECT_TRUE(parts(2).banks);
+    EXPECT_TRUE(parts(3).model && parts(3).settings && parts(3).vfo);
+}
+
+TEST_F(CloneDocumentTest, OpenStartsAFreshCleanHistoryAndAFailedOpenChangesNothing) {
+    doc.Edit("Store", [](CloneImage& i) { StoreChannel(i, 5, 150.0); });
+    ASSERT_TRUE(doc.Save(Path("saved.WK7")).ok);
+    doc.Edit("Store", [](CloneImage& i) { StoreChannel(i, 6, 151.0); });
+    const CloneImage edited = doc.Image();
+
+    QFile garbage(Path("garbage.WK7"));
+    ASSERT_TRUE(garbage.open(QIODevice::WriteOnly));
+    garbage.write("not a clone file\n");
+    garbage.close();
+    EXPECT_FALSE(doc.Open(Path("garbage.WK7")).ok);
+    EXPECT_EQ(doc.Image(), edited);
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(doc.FileName(), Path("saved.WK7"));
+
+    ASSERT_TRUE(doc.Open(Path("saved.WK7")).ok);
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(doc.StepCount(), 0);
+    EXPECT_TRUE(doc.Image().Mem[6].IsEmpty());
+    EXPECT_EQ(doc.Image().Mem[5].Value(kFreq), 150.0);
+}
+
+TEST_F(CloneDocumentTest, CsvImportIsOneStepThatMarksAndTakesTheFileNameWithIt) {
+    CloneImage source;
+    StoreChannel(source, 0, 145.5);
+    ASSERT_TRUE(ExportCsv(source, Path("list.csv")).ok);
+    ASSERT_TRUE(doc.Save(Path("mine.WK7")).ok);
+
+    ASSERT_TRUE(doc.ImportCsv(Path("list.csv")).result.ok);
+    EXPECT_EQ(doc.Image().Mem[0].Value(kFreq), 145.5);
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_TRUE(doc.FileName().isEmpty());
+    EXPECT_EQ(doc.UndoName(), QStringLiteral("Import list.csv"));
+
+    doc.Undo();
+    EXPECT_TRUE(doc.Image().Mem[0].IsEmpty());
+    EXPECT_EQ(doc.FileName(), Path("mine.WK7"));
+    EXPECT_FALSE(doc.IsModified());
+    doc.Redo();
+    EXPECT_TRUE(doc.FileName().isEmpty());
+}
+
+TEST_F(CloneDocumentTest, PendingEntriesAreTakenBeforeSaveAndUndo) {
+    int commits = 0;
+    doc.AddPendingEntry([&] {
+        ++commits;
+        doc.Edit("Change Bank 0", [](CloneImage& i) { i.BankLink[0] = !i.BankLink[0]; });
+    });
+    doc.Edit("Store", [](CloneImage& i) { StoreChannel(i, 1, 145.0); });
+    doc.Undo();  // takes back the entry committed first, not the store
+    EXPECT_EQ(commits, 1);
+    EXPECT_FALSE(doc.Image().Mem[1].IsEmpty());
+    ASSERT_TRUE(doc.Save(Path("a.WK7")).ok);
+    EXPECT_EQ(commits, 2);
+}
+
+TEST_F(CloneDocumentTest, TransferEndsAsOneReadStepOrAsNoStepAtAll) {
+    struct Case {
+        const char* what;
+        bool write;
+        bool changeWorked;
+        int steps;
+        bool modified;
+    };
+    const Case cases[] = {
+        {"a read that brought channels", false, true, 1, true},
+        {"a read of what the image holds", false, false, 0, false},
+        {"a write", true, true, 0, false},
+    };
+    for (const Case& c : cases) {
+        CloneDocument d;
+        CloneImage worked = d.Image();
+        if (c.changeWorked) {
+            StoreChannel(worked, 7, 433.0);
+            worked.FlagBlock[0] = "FF";
+        }
+        worked.Modified = !c.write;
+        d.TakeTransfer(worked, TransferPart::kMemory, c.write, QStringLiteral("Read Memory"));
+        EXPECT_EQ(d.StepCount(), c.steps) << c.what;
+        EXPECT_EQ(d.IsModified(), c.modified) << c.what;
+        // A write brings back only the blocks it encoded, never the values.
+        EXPECT_EQ(d.Image().Mem[7].IsEmpty(), c.write || !c.changeWorked) << c.what;
+        if (c.steps == 1) {
+            EXPECT_EQ(d.UndoName(), QStringLiteral("Read Memory"));
+            d.Undo();
+            EXPECT_TRUE(d.Image().Mem[7].IsEmpty()) << c.what;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace wrk7
