@@ -5,15 +5,12 @@
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QDir>
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLayout>
 #include <QMenuBar>
-#include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
@@ -43,6 +40,7 @@
 #include "app/widgets/undo_keys.h"
 #include "app/window/edit_commands.h"
 #include "app/window/file_commands.h"
+#include "app/window/file_drops.h"
 #include "app/window/recent_files_menu.h"
 #include "edit/bank.h"
 
@@ -55,15 +53,6 @@ QString FromView(std::string_view text) {
 }
 
 int TwipsToPixels(int twips, const QWidget* w) { return (twips * w->logicalDpiY() + 720) / 1440; }
-
-// The one local clone file or CSV file of a drop; empty for anything else.
-QString DroppedFile(const QMimeData* data) {
-    if (!data || !data->hasUrls() || data->urls().size() != 1) return {};
-    const QUrl url = data->urls().front();
-    if (!url.isLocalFile()) return {};
-    const QString suffix = QFileInfo(url.toLocalFile()).suffix().toLower();
-    return suffix == QLatin1String("wk7") || suffix == QLatin1String("csv") ? url.toLocalFile() : QString();
-}
 
 }  // namespace
 
@@ -78,7 +67,6 @@ MainWindow::MainWindow(AppOptions options, Prompter* prompter, QWidget* parent)
     document_ = new CloneDocument(this);
     transfers_ = new TransferController(*document_, *prompter_, this, {options_.backupFolder, options_.traceFolder},
                                         options_.portOverride);
-    setAcceptDrops(true);
     BuildPages();
     edits_ = new EditCommands(this, *document_, *prompter_, memoryPage_, vfoGrid_,
                               table_.Language() == UiLanguage::kJapanese, [this] { return CurrentPage(); });
@@ -247,6 +235,7 @@ void MainWindow::BuildMenus() {
 
     files_ = new FileCommands(*document_, *prompter_, this, memoryPage_, recent_);
     files_->titleOf = [this](const char* command) { return DialogTitle(Action(QString::fromLatin1(command))->text()); };
+    new FileDrops(this, *document_, *files_);
     connect(files_, &FileCommands::memorySlotRequested, this, &MainWindow::SelectMemorySlot);
     connect(recent_, &RecentFilesMenu::openRequested, files_, &FileCommands::OpenFile);
     connect(recent_, &RecentFilesMenu::missing, this, [this](const QString& path) {
@@ -488,28 +477,6 @@ void MainWindow::SelectMemorySlot(int slot) {
     if (CurrentPage() != Page::kMemory) return;  // the bank total kept the bank page
     memoryPage_->SelectRow(slot + 1);
     memoryPage_->Grid()->scrollTo(memoryPage_->Grid()->currentIndex());
-}
-
-bool MainWindow::TakesDrops() const {
-    // A dialog open over the window (the editor, a question, the import's
-    // placement) works on the image as it is: a file opened under it would
-    // take what the dialog stores next.
-    return !document_->IsReadOnly() && !QApplication::activeModalWidget();
-}
-
-void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
-    if (TakesDrops() && !DroppedFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
-}
-
-void MainWindow::dropEvent(QDropEvent* event) {
-    const QString path = DroppedFile(event->mimeData());
-    if (path.isEmpty() || !TakesDrops()) return;
-    event->acceptProposedAction();
-    if (QFileInfo(path).suffix().compare(QStringLiteral("wk7"), Qt::CaseInsensitive) == 0) {
-        files_->OpenFile(path);
-    } else {
-        files_->ImportFile(path);
-    }
 }
 
 void MainWindow::showEvent(QShowEvent* event) {

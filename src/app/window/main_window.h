@@ -91,9 +91,6 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
-    // A clone file dropped on the window opens, a CSV file is imported.
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
 
 private:
     void BuildPages();
@@ -120,7 +117,6 @@ private:
     void ChangeFont();
     void SelectMemorySlot(int slot);
     void FitMemoryGridColumns();
-    bool TakesDrops() const;  // drops open or import only while nothing else is at work
     void Unload();
     // The per-user settings store (a file of the tests' choosing).
     std::unique_ptr<QSettings> SettingsStore() const;
