@@ -5,7 +5,7 @@
 #include <deque>
 #include <vector>
 
-#include "app/prompter.h"
+#include "app/widgets/prompter.h"
 
 namespace wrk7 {
 
@@ -16,28 +16,25 @@ struct RecordingPrompter : Prompter {
         QStringList lines;
     };
     std::vector<Box> boxes;
-    std::vector<Box> errors;
     // Answers for Confirm / AskYesNoCancel in turn; Cancel when none is left.
     std::deque<Answer> answers;
 
-    void Error(QWidget*, const QString& t, const QStringList& l) override {
-        boxes.push_back({QStringLiteral("error"), t, l});
-        errors.push_back({QStringLiteral("error"), t, l});
+    std::vector<Box> Errors() const {
+        std::vector<Box> errors;
+        for (const Box& b : boxes)
+            if (b.kind == QLatin1String("error")) errors.push_back(b);
+        return errors;
     }
-    void Inform(QWidget*, const QString& t, const QStringList& l) override {
-        boxes.push_back({QStringLiteral("inform"), t, l});
-    }
-    Answer Confirm(QWidget*, const QString& t, const QStringList& l) override {
-        boxes.push_back({QStringLiteral("confirm"), t, l});
-        return Next();
-    }
-    Answer AskYesNoCancel(QWidget*, const QString& t, const QStringList& l) override {
-        boxes.push_back({QStringLiteral("ask"), t, l});
-        return Next();
-    }
+    QString LastTitle() const { return boxes.empty() ? QString() : boxes.back().title; }
+
+    void Error(QWidget*, const QString& t, const QStringList& l) override { Record("error", t, l); }
+    void Inform(QWidget*, const QString& t, const QStringList& l) override { Record("inform", t, l); }
+    Answer Confirm(QWidget*, const QString& t, const QStringList& l) override { return Record("confirm", t, l); }
+    Answer AskYesNoCancel(QWidget*, const QString& t, const QStringList& l) override { return Record("ask", t, l); }
 
 private:
-    Answer Next() {
+    Answer Record(const char* kind, const QString& title, const QStringList& lines) {
+        boxes.push_back({QString::fromLatin1(kind), title, lines});
         if (answers.empty()) return Answer::kCancel;
         const Answer a = answers.front();
         answers.pop_front();

@@ -1,0 +1,139 @@
+#pragma once
+// The main window as the tests open it: English captions, the built-in
+// emulator as the port, every file it keeps (port file, settings, backups,
+// traces) in the test's own folder, message boxes and file dialogs answered
+// without a modal loop. The image is prepared through the document, as one
+// step, the way every change reaches it.
+#include <QAction>
+#include <QDir>
+#include <QSignalSpy>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "app/document/clone_document.h"
+#include "app/pages/memory_page.h"
+#include "app/pages/memory_table_model.h"
+#include "app/transfer/transfer_runner.h"
+#include "app/window/file_commands.h"
+#include "app/window/main_window.h"
+#include "core/tables.h"
+#include "emulator/emulator_port.h"
+#include "recording_prompter.h"
+
+namespace wrk7 {
+
+using Answer = Prompter::Answer;
+
+class WindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        window = MakeWindow();
+    }
+    void TearDown() override {
+        if (window) CloseWithoutSaving(*window);
+    }
+
+    AppOptions Options(UiLanguage language = UiLanguage::kEnglish) const {
+        AppOptions options;
+        options.portOverride = QStringLiteral("emulator");
+        options.portDirs = PortFileDirs{dir.path(), dir.path()};
+        options.settingsFile = dir.filePath(QStringLiteral("settings.ini"));
+        options.backupFolder = dir.filePath(QStringLiteral("backups"));
+        options.traceFolder = dir.filePath(QStringLiteral("traces"));
+        options.language = language;
+        return options;
+    }
+    std::unique_ptr<MainWindow> MakeWindow(AppOptions options) {
+        auto w = std::make_unique<MainWindow>(std::move(options), &prompts);
+        w->Files().chooseFile = [this](QWidget*, const FileRequest& request) {
+            requests.push_back(request);
+            if (request.chosenFilter) *request.chosenFilter = nextFilter;
+            return nextFile;
+        };
+        w->show();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(w.get()));
+        return w;
+    }
+    std::unique_ptr<MainWindow> MakeWindow(const QString& startupFile = {}) {
+        AppOptions options = Options();
+        options.startupFile = startupFile;
+        return MakeWindow(std::move(options));
+    }
+    void CloseWithoutSaving(MainWindow& w) {
+        if (w.Transfers().IsRunning()) w.Transfers().CancelAndWait();
+        prompts.answers = {Answer::kNo};
+        EXPECT_TRUE(w.close());
+    }
+
+    CloneDocument& Doc() const { return window->Document(); }
+    // The image without its modified flag, which follows the history.
+    CloneImage Snapshot() const {
+        CloneImage copy = Doc().Image();
+        copy.Modified = false;
+        return copy;
+    }
+    void Change(const std::function<void(CloneImage&)>& change) { ASSERT_TRUE(Doc().Edit(QStringLiteral("setup"), change)); }
+    static void Put(CloneImage& image, int slot, double mhz, const char* name = "") {
+        image.Mem[slot].Set(kFreq, mhz);
+        image.Mem[slot].Set(kMode, 1);
+        image.Mem[slot].Set(kStep, 0);
+        image.Mem[slot].SetText(kName, name);
+        image.ChannelEnable[slot] = true;
+    }
+    void Put(int slot, double mhz, const char* name = "") {
+        Change([&](CloneImage& image) { Put(image, slot, mhz, name); });
+    }
+    QAction* Act(const char* name) const { return window->Action(QString::fromUtf8(name)); }
+    QString Cell(int row, int column = 0) const {
+        const auto* model = window->Memory()->Model();
+        return model->data(model->index(row - 1, column)).toString();
+    }
+    QString RowLabel(int row) const { return window->Memory()->Model()->headerData(row - 1, Qt::Vertical).toString(); }
+    static QString Title(const QString& file) {
+        return file + QStringLiteral("[*] \u2013 ") + QString::fromLatin1(AppTitle.data(), AppTitle.size());
+    }
+
+    // Runs a transfer to its end and gives its result code.
+    int RunTransfer(Direction direction, TransferPart part) {
+        QSignalSpy done(window.get(), &MainWindow::transferFinished);
+        window->StartTransfer(direction, part);
+        if (done.isEmpty()) EXPECT_TRUE(done.wait(60000));
+        return done.isEmpty() ? -1 : done.takeFirst().at(0).toInt();
+    }
+    void UseReceiver(const emu::FaultPlan& faults) {
+        window->Transfers().Runner()->SetPortFactory([faults] { return emu::MakeDemoEmulatorPort(0, faults); });
+    }
+    // A receiver slow enough that a transfer still runs while the test acts.
+    void UseSlowReceiver() {
+        emu::FaultPlan slow;
+        slow.delayMs = 20;
+        UseReceiver(slow);
+    }
+    int Backups() const {
+        return QDir(dir.filePath(QStringLiteral("backups"))).entryList({QStringLiteral("*.WK7")}).size();
+    }
+
+    // With WRK7_SCREENSHOT_DIR set, the window (or of) is saved there.
+    void Shot(const char* name, QWidget* of = nullptr) const {
+        const QString folder = qEnvironmentVariable("WRK7_SCREENSHOT_DIR");
+        if (folder.isEmpty()) return;
+        QCoreApplication::processEvents();
+        (of ? of : window.get())->grab().save(QDir(folder).filePath(QString::fromLatin1(name)));
+    }
+
+    QTemporaryDir dir;
+    RecordingPrompter prompts;
+    QString nextFile;                   // the answer of every file dialog
+    QString nextFilter;                 // the file type chosen, where a dialog offers several
+    std::vector<FileRequest> requests;  // the file dialogs asked for
+    std::unique_ptr<MainWindow> window;
+};
+
+}  // namespace wrk7
