@@ -1,0 +1,214 @@
+// The File menu's commands as the window offers them: the names and types
+// the file dialogs ask for, the CHIRP list's placement and report, Compare
+// With, Recent Files and files dropped on the window.
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QMimeData>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QUrl>
+
+#include "app/dialogs/compare_dialog.h"
+#include "app/dialogs/file_dialogs.h"
+#include "app/dialogs/import_placement_dialog.h"
+#include "app/dialogs/import_report_dialog.h"
+#include "app/window/recent_files_menu.h"
+#include "codecs/new_image.h"
+#include "files/clone_file.h"
+#include "files/csv.h"
+#include "files/recent_files.h"
+#include "files/rich_image.h"
+#include "window_fixture.h"
+
+namespace wrk7 {
+namespace {
+
+TEST(FileDialogsTest, NamesAndTitles) {
+    EXPECT_EQ(WithExtension(QStringLiteral("/a.b/mine"), QStringLiteral("WK7")), "/a.b/mine.WK7");
+    EXPECT_EQ(WithExtension(QStringLiteral("/a/mine."), QStringLiteral("WK7")), "/a/mine.WK7");
+    EXPECT_EQ(WithExtension(QStringLiteral("/a/mine.wk7"), QStringLiteral("WK7")), "/a/mine.wk7");
+    EXPECT_EQ(WithExtension(QString(), QStringLiteral("WK7")), "");  // cancelled
+    EXPECT_EQ(FirstExtension(kCloneFileFilter), "WK7");
+    EXPECT_EQ(WithReplacedExtension(QStringLiteral("/a/my.list.WK7"), QStringLiteral("csv")), "/a/my.list.csv");
+    EXPECT_EQ(DialogTitle(QString::fromUtf8("名前を付けて保存(&A)...")), QString::fromUtf8("名前を付けて保存"));
+}
+
+class FileCommandsTest : public WindowTest {
+protected:
+    // The dialog of type T a command opened over the window without a modal loop.
+    template <typename T>
+    T* Shown() const {
+        for (T* dialog : window->findChildren<T*>())
+            if (dialog->isVisible()) return dialog;
+        return nullptr;
+    }
+    // Drags path over the window and drops it there; true when it took the drag.
+    bool Drop(const QString& path) {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(path)});
+        QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(window.get(), &enter);
+        if (!enter.isAccepted()) return false;
+        QDropEvent drop(QPointF(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(window.get(), &drop);
+        return true;
+    }
+};
+
+TEST_F(FileCommandsTest, SaveAndExportDialogsSuggestANameCompleteItAndTellTheType) {
+    nextFile = dir.filePath(QStringLiteral("mine"));
+    ASSERT_TRUE(window->Files().SaveAs());
+    ASSERT_EQ(requests.size(), 1u);
+    EXPECT_EQ(requests[0].title, "Save As");
+    EXPECT_TRUE(requests[0].save);
+    EXPECT_EQ(requests[0].suggestion, "WR-K7J.WK7");  // no file yet: the model's name
+    EXPECT_EQ(window->windowTitle(), Title(QStringLiteral("mine.WK7")));
+
+    Put(7, 145.5);
+    nextFilter = QStringLiteral("CHIRP CSV Files (*.csv)");
+    Act("mnuExport")->trigger();
+    EXPECT_EQ(requests.back().title, "Export");
+    EXPECT_EQ(requests.back().suggestion, dir.filePath(QStringLiteral("mine.csv")));
+    EXPECT_EQ(QtFilter(requests.back().filter), "CSV Files (*.csv);;CHIRP CSV Files (*.csv);;All Files (*.*)");
+    const QByteArray chirp = testing::ReadAll(dir.filePath(QStringLiteral("mine.csv")));
+    EXPECT_TRUE(chirp.startsWith("Location,Name,Frequency,"));
+    EXPECT_TRUE(chirp.contains("\r\n7,,145.500000,"));
+    nextFilter.clear();
+    nextFile = dir.filePath(QStringLiteral("list.txt"));  // an extension of its own is the user's choice
+    window->Files().Export();
+    EXPECT_TRUE(testing::ReadAll(nextFile).startsWith("\"MODEL\""));
+
+    nextFile.clear();  // cancelled
+    prompts.answers = {Answer::kNo};
+    Act("mnuOpen")->trigger();
+    EXPECT_EQ(requests.back().title, "Open");
+    EXPECT_EQ(requests.back().suggestion, dir.path());
+    EXPECT_EQ(Doc().Image().Mem[7].Value(kFreq), 145.5);
+}
+
+TEST_F(FileCommandsTest, AChirpListIsPlacedAtItsLocationsOrFromARowAndReported) {
+    nextFile = QStringLiteral(WRK7_TEST_DATA_DIR "/chirp_current.csv");
+    Act("mnuImport")->trigger();
+    auto* place = Shown<ImportPlacementDialog>();
+    ASSERT_NE(place, nullptr);
+    EXPECT_FALSE(place->FirstRow()->isEnabled());
+    place->accept();
+    auto* report = Shown<ImportReportDialog>();
+    ASSERT_NE(report, nullptr);
+    EXPECT_EQ(report->Summary()->text(), "15 channels imported, 7 skipped");
+    ASSERT_EQ(report->Issues()->rowCount(), 12);
+    EXPECT_EQ(report->Issues()->item(11, 2)->text(), "Location 1000 is outside 0-999");
+    report->accept();
+    EXPECT_EQ(Cell(3, kName), "RPTR-U");
+    EXPECT_EQ(Act("mnuUndo")->text(), "&Undo Import chirp_current.csv");
+
+    nextFile = QStringLiteral(WRK7_TEST_DATA_DIR "/chirp_legacy.csv");
+    window->Files().Import();
+    place = Shown<ImportPlacementDialog>();
+    ASSERT_NE(place, nullptr);
+    place->FromRow()->click();
+    place->FirstRow()->setCurrentIndex(500);
+    place->accept();
+    report = Shown<ImportReportDialog>();
+    ASSERT_NE(report, nullptr);
+    EXPECT_EQ(report->Summary()->text(), "3 channels imported, 1 skipped");
+    report->accept();
+    EXPECT_EQ(Cell(501, kName), "WX1");
+    EXPECT_EQ(Cell(503, kName), "RPTR");
+}
+
+TEST_F(FileCommandsTest, CompareWithListsTheDifferencesAndShowsTheRowOfOne) {
+    EXPECT_EQ(Act("mnuCompare")->text(), "Compare With...");
+    nextFile = dir.filePath(QStringLiteral("base.WK7"));
+    ASSERT_TRUE(window->Files().SaveAs());
+    Put(250, 433.5);
+    Change([](CloneImage& image) { image.Settings.chkBell = !image.Settings.chkBell; });
+    Act("mnuCompare")->trigger();
+    auto* compare = Shown<CompareDialog>();
+    ASSERT_NE(compare, nullptr);
+    QTableWidget* lines = compare->Lines();
+    ASSERT_EQ(lines->rowCount(), 2);
+    EXPECT_EQ(lines->item(0, 0)->text(), "Memory 02-050");
+    EXPECT_EQ(lines->item(0, 3)->text(), "empty");
+    EXPECT_EQ(lines->item(1, 1)->text(), "Bell");
+    emit lines->cellDoubleClicked(1, 0);  // a settings line selects nothing
+    EXPECT_EQ(window->CurrentPage(), Page::kSettings1);
+    emit lines->cellDoubleClicked(0, 0);
+    EXPECT_EQ(window->CurrentPage(), Page::kMemory);
+    EXPECT_EQ(window->Memory()->CurrentRow(), 251);
+    compare->close();
+
+    nextFile = dir.filePath(QStringLiteral("missing.WK7"));
+    window->Files().CompareWith();
+    EXPECT_EQ(prompts.boxes.back().lines, QStringList{QStringLiteral("File Open Error")});
+}
+
+TEST_F(FileCommandsTest, RecentFilesKeepTheLastEightAndDropAMissingOneWithAWord) {
+    QStringList saved;
+    for (int i = 1; i <= kRecentFileCount + 1; ++i) {
+        nextFile = dir.filePath(QStringLiteral("list%1.WK7").arg(i));
+        ASSERT_TRUE(window->Files().SaveAs());
+        saved.prepend(QFileInfo(nextFile).absoluteFilePath());
+    }
+    saved.removeLast();
+    CloseWithoutSaving(*window);
+    window = MakeWindow();  // the next run finds the same list
+    EXPECT_EQ(window->Recent().Files(), saved);
+    QMenu* menu = window->Recent().Menu();
+    ASSERT_EQ(menu->actions().size(), kRecentFileCount);
+    EXPECT_TRUE(menu->actions()[0]->text().startsWith(QStringLiteral("&1 list9.WK7")));
+
+    QFile::remove(saved[1]);
+    menu->actions()[1]->trigger();
+    EXPECT_EQ(prompts.LastTitle(), "Recent Files");
+    EXPECT_TRUE(prompts.boxes.back().lines.first().contains(QStringLiteral("list8.WK7")));
+    EXPECT_FALSE(window->Recent().Files().contains(saved[1]));
+    EXPECT_EQ(window->windowTitle(), Title(QStringLiteral("Untitled")));
+
+    Put(0, 145.5);
+    prompts.answers = {Answer::kNo};
+    menu->actions()[1]->trigger();  // list7, after the save question
+    EXPECT_EQ(prompts.LastTitle(), "Save Changes");
+    EXPECT_EQ(window->windowTitle(), Title(QStringLiteral("list7.WK7")));
+    EXPECT_EQ(window->Recent().Files().front(), saved[2]);
+}
+
+TEST_F(FileCommandsTest, ADroppedCloneFileOpensAndACsvFileIsImportedButNotUnderADialog) {
+    CloneImage image;
+    NewCloneImage(image);
+    Put(image, 0, 433.5);
+    const QString clone = dir.filePath(QStringLiteral("dropped.WK7"));
+    const QString csv = dir.filePath(QStringLiteral("dropped.csv"));
+    ASSERT_TRUE(SaveCloneFile(image, clone).ok);
+    image.Mem[0].Set(kFreq, 145.75);
+    ASSERT_TRUE(ExportCsv(image, csv).ok);
+    EXPECT_FALSE(Drop(dir.filePath(QStringLiteral("notes.txt"))));
+
+    Put(5, 120.0);
+    prompts.answers = {Answer::kCancel};
+    ASSERT_TRUE(Drop(clone));
+    EXPECT_EQ(prompts.LastTitle(), "Save Changes");
+    EXPECT_EQ(Cell(1), "");
+    prompts.answers = {Answer::kNo};
+    ASSERT_TRUE(Drop(clone));
+    EXPECT_EQ(Cell(1), "433.500000");
+    EXPECT_EQ(window->windowTitle(), Title(QStringLiteral("dropped.WK7")));
+    {
+        QDialog question(window.get());  // works on the image as it is
+        question.setModal(true);
+        question.show();
+        EXPECT_FALSE(Drop(csv));
+    }
+    ASSERT_TRUE(Drop(csv));
+    EXPECT_EQ(Cell(1), "145.750000");
+    EXPECT_EQ(Act("mnuUndo")->text(), "&Undo Import dropped.csv");
+}
+
+}  // namespace
+}  // namespace wrk7
