@@ -1,0 +1,240 @@
+// The Edit menu's commands on the grids, by their keys: copy, cut and paste
+// through the clipboard (between two windows, from a spreadsheet, on the
+// VFO grid), the find bar and Go To, Enter and F2, and the context menus.
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QPainter>
+
+#include "app/dialogs/dlg_modify.h"
+#include "app/pages/find_bar.h"
+#include "app/pages/vfo_table_model.h"
+#include "app/window/edit_commands.h"
+#include "next_modal.h"
+#include "window_fixture.h"
+
+namespace wrk7 {
+namespace {
+
+class EditCommandsTest : public WindowTest {
+protected:
+    // The memory page in front, rows first..last selected, the grid focused.
+    QTableView* SelectRows(MainWindow& w, int first, int last) {
+        w.ClickTab(Page::kMemory);
+        w.Memory()->Grid()->setFocus();
+        w.Memory()->SelectRows(first, last);
+        return w.Memory()->Grid();
+    }
+    const SlotFields& Slot(MainWindow& w, int slot) const { return w.Document().Image().Mem[slot]; }
+};
+
+TEST_F(EditCommandsTest, CopyAndPasteBetweenTwoWindowsKeepTheExactRecords) {
+    Change([](CloneImage& image) {
+        Put(image, 0, 145.5, "TWR");
+        image.Mem[0].SetText(kNote, "Tower, north");
+        image.Mem[0].Set(kSkip, 1);
+        Put(image, 1, 433.0, "UHF");
+        Put(image, 3, 120.0);
+        image.Mem[3].SetText(kNote, "東京 approach");
+    });
+    QTest::keyClick(SelectRows(*window, 1, 4), Qt::Key_C, Qt::ControlModifier);
+    const QStringList lines = QApplication::clipboard()->mimeData()->text().split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.size(), 6);  // heading, four rows, the final line break
+    EXPECT_EQ(lines[0], "\tFrequency\tMode\tStep\tOption\tSkip\tCarrier\tTone\tShift\tShiftFreq.\tNote\tName");
+    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("00-000\t145.500000\tAM\t")));
+
+    auto other = MakeWindow();
+    QTest::keyClick(SelectRows(*other, 11, 11), Qt::Key_V, Qt::ControlModifier);
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(Slot(*other, 10 + i), Slot(*window, i)) << i;
+    EXPECT_TRUE(prompts.boxes.empty());  // nothing used was replaced
+    EXPECT_EQ(other->Document().UndoName(), "Paste 4 Channels");
+
+    // Over used rows a paste asks first; Cancel changes nothing.
+    other->Memory()->SelectRow(12);
+    prompts.answers = {Answer::kCancel};
+    other->Action(QStringLiteral("mnuPaste"))->trigger();
+    ASSERT_EQ(prompts.boxes.size(), 1u);
+    EXPECT_EQ(prompts.boxes[0].title, "PASTE OK");
+    EXPECT_EQ(prompts.boxes[0].lines, (QStringList{QStringLiteral("The paste replaces 2 used channels."),
+                                                   QStringLiteral("Are you sure that you want to paste?")}));
+    EXPECT_EQ(Slot(*other, 11), Slot(*window, 1));
+    prompts.answers = {Answer::kOk};
+    other->Action(QStringLiteral("mnuPaste"))->trigger();
+    EXPECT_EQ(Slot(*other, 11), Slot(*window, 0));
+    CloseWithoutSaving(*other);
+}
+
+TEST_F(EditCommandsTest, CutTakesTheRowsWithoutAskingAndDeleteIsClear) {
+    Change([](CloneImage& image) {
+        Put(image, 0, 145.5, "A");
+        Put(image, 1, 146.5, "B");
+    });
+    const SlotFields a = Slot(*window, 0);
+    QTableView* grid = SelectRows(*window, 1, 2);
+    QTest::keyClick(grid, Qt::Key_X, Qt::ControlModifier);
+    EXPECT_TRUE(Slot(*window, 0).IsEmpty() && Slot(*window, 1).IsEmpty());
+    EXPECT_TRUE(prompts.boxes.empty());
+    EXPECT_EQ(Doc().UndoName(), "Cut 2 Channels");
+    window->Memory()->SelectRow(6);
+    QTest::keyClick(grid, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Slot(*window, 5), a);
+
+    prompts.answers = {Answer::kOk};
+    QTest::keyClick(grid, Qt::Key_Delete);
+    EXPECT_EQ(prompts.LastTitle(), "CLEAR OK");
+    EXPECT_TRUE(Slot(*window, 5).IsEmpty());
+}
+
+TEST_F(EditCommandsTest, SpreadsheetTextPastesAndRefusedRowsGetOneMessage) {
+    Put(kFirstSearchPassSlot + 5, 121.5);
+    QApplication::clipboard()->setText(QStringLiteral("Frequency\tName\tMode\n118.1\tTWR\tAM\n1300\tBAD\tFM\n"
+                                                      "121.5\tGUARD\tAM\n119.25\t\tAM\n"));
+    QTableView* grid = SelectRows(*window, kFirstSearchPassSlot + 1, kFirstSearchPassSlot + 1);
+    EXPECT_TRUE(Act("mnuPaste")->isEnabled());
+    QTest::keyClick(grid, Qt::Key_V, Qt::ControlModifier);
+    ASSERT_EQ(prompts.boxes.size(), 1u);
+    EXPECT_EQ(prompts.boxes[0].kind, "error");
+    EXPECT_EQ(prompts.boxes[0].lines,
+              (QStringList{QStringLiteral("2 of 4 rows were not pasted:"),
+                           QStringLiteral("Row 2 (S1): The frequency must lie between 0.100000 and 1299.995000 MHz."),
+                           QStringLiteral("Row 3 (S2): The same frequency as other channels cannot be set in "
+                                          "Search Pass bank.")}));
+    EXPECT_EQ(Slot(*window, kFirstSearchPassSlot).Text(kName), "TWR");
+    EXPECT_EQ(Slot(*window, kFirstSearchPassSlot + 3).Text(kFreq), "119.250000");
+
+    QApplication::clipboard()->setText(QStringLiteral("hello"));  // no channel list: nothing to paste
+    EXPECT_FALSE(Act("mnuPaste")->isEnabled());
+}
+
+TEST_F(EditCommandsTest, AVfoBandTakesWhatItCanHoldAndItsRowFollowsUndo) {
+    window->ClickTab(Page::kSettings1);
+    QTableView* vfo = window->VfoGrid();
+    vfo->setFocus();
+    vfo->selectRow(5);  // 118.000000 AM 25KHz
+    QTest::keyClick(vfo, Qt::Key_C, Qt::ControlModifier);
+    vfo->selectRow(6);  // 145.000000 FM 20KHz
+    QTest::keyClick(vfo, Qt::Key_V, Qt::ControlModifier);
+    auto mode = [this] { return window->VfoModel()->index(6, kMode).data().toString(); };
+    EXPECT_EQ(Doc().Image().Vfo[6].Text(kFreq), "145.000000");  // 118 MHz lies outside band 6
+    EXPECT_EQ(mode(), "AM");
+    EXPECT_EQ(Doc().UndoName(), "Paste VFO 6");
+    Doc().Undo();
+    EXPECT_EQ(mode(), "FM");
+}
+
+TEST_F(EditCommandsTest, FindBarFindsByItsKeysAndGoToTakesRowLabels) {
+    Put(10, 120.0, "TWR");
+    Put(kFirstSearchPassSlot + 5, 130.0);
+    QTableView* grid = SelectRows(*window, 1, 1);
+    QTest::keyClick(grid, Qt::Key_F, Qt::ControlModifier);
+    FindBar* bar = window->Edits().Finder();
+    ASSERT_TRUE(bar->isVisible());
+    ASSERT_TRUE(bar->Box()->hasFocus());
+    QTest::keyClicks(bar->Box(), QStringLiteral("118-137"));
+    QTest::keyClick(bar->Box(), Qt::Key_Return);
+    EXPECT_EQ(window->Memory()->CurrentRow(), 11);
+    Shot("find-bar.png");
+    QTest::keyClick(bar->Box(), Qt::Key_Return);
+    EXPECT_EQ(window->Memory()->CurrentRow(), kFirstSearchPassSlot + 6);
+    const int top = grid->rowAt(0), bottom = grid->rowAt(grid->viewport()->height() - 1);
+    EXPECT_TRUE(top <= kFirstSearchPassSlot + 5 && kFirstSearchPassSlot + 5 <= bottom) << "scrolled into view";
+    QTest::keyClick(grid, Qt::Key_F3);
+    EXPECT_EQ(window->Memory()->CurrentRow(), 11);  // round the end
+    QTest::keyClick(grid, Qt::Key_F3, Qt::ShiftModifier);
+    EXPECT_EQ(window->Memory()->CurrentRow(), kFirstSearchPassSlot + 6);
+    bar->Box()->setText(QStringLiteral("nothing"));
+    QTest::keyClick(bar->Box(), Qt::Key_Return);
+    EXPECT_EQ(bar->Result()->text(), "No row matches \"nothing\".");
+    EXPECT_EQ(window->Memory()->CurrentRow(), kFirstSearchPassSlot + 6);
+    QTest::keyClick(bar->Box(), Qt::Key_Escape);
+    EXPECT_FALSE(bar->isVisible());
+
+    QTest::keyClick(grid, Qt::Key_G, Qt::ControlModifier);
+    EXPECT_EQ(bar->CurrentMode(), FindBar::Mode::kGoTo);
+    bar->Box()->setText(QStringLiteral("07-012"));
+    QTest::keyClick(bar->Box(), Qt::Key_Return);
+    EXPECT_EQ(window->Memory()->CurrentRow(), 713);
+    bar->Box()->setText(QStringLiteral("xyz"));
+    QTest::keyClick(bar->Box(), Qt::Key_Return);
+    EXPECT_EQ(bar->Result()->text(), "There is no row \"xyz\".");
+    EXPECT_EQ(window->Memory()->CurrentRow(), 713);
+}
+
+TEST_F(EditCommandsTest, EnterAndF2OpenTheEditorOnTheRowAndTheCommandsHaveTheirKeys) {
+    QTableView* grid = SelectRows(*window, 7, 7);
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_F2}) {
+        window->activateWindow();  // back from the editor, as the window manager does it
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        grid->setFocus();
+        int row = 0;
+        testing::OnNextModal([&row](QWidget* dialog) {
+            row = static_cast<DlgModify*>(dialog)->EditRow();
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        });
+        QTest::keyClick(grid, key);
+        EXPECT_EQ(row, 7) << key;
+    }
+    const std::pair<const char*, const char*> keys[] = {
+        {"mnuNew", "Ctrl+N"},          {"mnuOpen", "Ctrl+O"}, {"mnuSave", "Ctrl+S"}, {"mnuSaveAs", "Ctrl+Shift+S"},
+        {"mnuPrint", "Ctrl+P"},        {"mnuExit", "Ctrl+Q"}, {"mnuAbout", "F1"},     {"mnuModify", "F2"},
+        {"mnuFindNext", "F3"},         {"mnuGoTo", "Ctrl+G"}, {"mnuRedo", "Ctrl+Shift+Z"},
+    };
+    for (const auto& [name, key] : keys) EXPECT_EQ(Act(name)->shortcut(), QKeySequence(QString::fromLatin1(key))) << name;
+}
+
+QStringList EnabledActions(QMenu* menu) {
+    QStringList names;
+    for (QAction* a : menu->actions())
+        if (!a->isSeparator() && a->isEnabled()) names << a->objectName();
+    delete menu;
+    return names;
+}
+
+TEST_F(EditCommandsTest, ContextMenusOfferWhatAppliesToTheRowsAndARightClickMovesTheSelection) {
+    Change([](CloneImage& image) {
+        for (int slot : {3, 4, 5, 250}) Put(image, slot, 145.5 + slot);
+    });
+    QApplication::clipboard()->clear();
+    QTableView* grid = SelectRows(*window, 5, 5);
+    EXPECT_EQ(EnabledActions(window->Edits().GridMenu(grid)),
+              (QStringList{"mnuModify", "mnuCut", "mnuCopy", "mnuClear", "mnuDisable", "mnuInsert", "mnuDelete"}));
+    window->Memory()->SelectRow(251);  // beyond the 200 rows Insert and Delete work on
+    QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(EnabledActions(window->Edits().GridMenu(grid)),
+              (QStringList{"mnuModify", "mnuCut", "mnuCopy", "mnuPaste", "mnuClear", "mnuDisable"}));
+    SelectRows(*window, 4, 6);  // several rows: Insert and Delete keep to one
+    EXPECT_FALSE(EnabledActions(window->Edits().GridMenu(grid)).contains(QStringLiteral("mnuInsert")));
+    window->ClickTab(Page::kSettings1);
+    EXPECT_EQ(EnabledActions(window->Edits().GridMenu(window->VfoGrid())),
+              (QStringList{"mnuModify", "mnuCopy", "mnuPaste"}));
+
+    // A right click inside the selection keeps it; outside, it selects the row clicked.
+    SelectRows(*window, 4, 6);
+    auto rightClick = [grid](int row) {
+        const QPoint at(grid->columnViewportPosition(1) + 5, grid->rowViewportPosition(row - 1) + 5);
+        QContextMenuEvent click(QContextMenuEvent::Mouse, at, grid->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(grid->viewport(), &click);
+        return qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    };
+    QMenu* popup = rightClick(5);
+    ASSERT_NE(popup, nullptr);
+    EXPECT_EQ(window->Memory()->SelectedRows(), (std::vector<int>{4, 5, 6}));
+    if (!qEnvironmentVariableIsEmpty("WRK7_SCREENSHOT_DIR")) {
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(popup));
+        QPixmap shot = window->grab();
+        QPainter(&shot).drawPixmap(window->mapFromGlobal(popup->pos()), popup->grab());
+        shot.save(QDir(qEnvironmentVariable("WRK7_SCREENSHOT_DIR")).filePath(QStringLiteral("context-menu.png")));
+    }
+    popup->close();
+    popup = rightClick(10);
+    ASSERT_NE(popup, nullptr);
+    popup->close();
+    EXPECT_EQ(window->Memory()->SelectedRows(), std::vector<int>{10});
+}
+
+}  // namespace
+}  // namespace wrk7
