@@ -1,5 +1,8 @@
 #pragma once
+#include <gtest/gtest.h>
+
 #include <deque>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
@@ -15,6 +18,14 @@ inline LinkOptions Quick() {
     LinkOptions o;
     o.replyDeadline = std::chrono::milliseconds(40);
     return o;
+}
+
+// A fault plan given as the words of --fault: Faults({"drop=3", "split"}).
+inline emu::FaultPlan Faults(std::initializer_list<const char*> words) {
+    emu::FaultPlan plan;
+    std::string error;
+    for (const char* word : words) EXPECT_TRUE(emu::AddFault(plan, word, error)) << word << ": " << error;
+    return plan;
 }
 
 // An in-process receiver of model with the demo image and faults, and its port.
