@@ -136,8 +136,7 @@ TEST(VfoCodec, DecodeIgnoresTailAndEmptiesZeroBand) {
     auto record = SampleRecord();
     for (int i = 0; i < 4; ++i) record[i] = 0;
     EXPECT_FALSE(DecodeVfoBand(image, Reply(record), 3));
-    for (int f = 0; f < kVfoFieldCount; ++f) EXPECT_EQ(image.Vfo[3].Text(f), "") << f;
-    EXPECT_EQ(image.Vfo[3], SlotFields{});
+    EXPECT_EQ(image.Vfo[3], SlotFields{});  // every value and text cleared
 }
 
 TEST(VfoCodec, DefaultsPerModel) {
