@@ -1,159 +1,200 @@
+// The file verbs (new, check, export, import, listing, diff) in-process, and
+// the built tool as a user runs it.
 #include <gtest/gtest.h>
 
-#include <QCommandLineParser>
-#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include "cli/verb.h"
-#include "edit/bank.h"
+#include "cli_support.h"
 #include "files/clone_file.h"
-#include "files/csv.h"
 #include "files/rich_image.h"
 
 namespace wrk7::cli {
 namespace {
 
-using wrk7::testing::ReadAll;
-using wrk7::testing::RichImage;
-using wrk7::testing::WriteAll;
+using namespace test;
+using namespace wrk7::testing;
 
-struct Outcome {
-    int code = -1;
-    QStringList out, err;
-};
+std::string Args(const QStringList& args) { return args.join(' ').toStdString(); }
 
-Outcome InProcess(QStringList args) {
-    Outcome r;
-    CliIo io;
-    io.writeOut = [&r](const QString& l) { r.out << l; };
-    io.writeErr = [&r](const QString& l) { r.err << l; };
-    args.prepend("wrk7");
-    r.code = RunCli(args, io);
-    return r;
-}
-
-Outcome Binary(const QStringList& args) {
-    QProcess p;
-    p.start(QStringLiteral(WRK7_BINARY_DIR "/wrk7"), args);
-    Outcome r;
-    if (!p.waitForFinished(20000)) return r;
-    r.code = p.exitCode();
-    auto lines = [](const QByteArray& b) {
-        return QString::fromUtf8(b).split('\n', Qt::SkipEmptyParts);
-    };
-    r.out = lines(p.readAllStandardOutput());
-    r.err = lines(p.readAllStandardError());
-    return r;
-}
-
+// A folder holding a.WK7, a save of the rich image.
 class CliTest : public ::testing::Test {
 protected:
-    QString Path(const char* n) const { return dir.filePath(QString::fromLatin1(n)); }
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        CloneImage image = RichImage();
+        ASSERT_TRUE(SaveCloneFile(image, Path("a.WK7")).ok);
+    }
+    QString Path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
     QTemporaryDir dir;
+    const QString current = QStringLiteral(WRK7_TEST_DATA_DIR "/chirp_current.csv");
+    const QString legacy = QStringLiteral(WRK7_TEST_DATA_DIR "/chirp_legacy.csv");
 };
 
 TEST(CliModel, NamesAndUsage) {
-    EXPECT_EQ(ParseModel("WR-K7J"), 0);
-    EXPECT_EQ(ParseModel("wr-k70e"), 1);
-    EXPECT_EQ(ParseModel("WR-K70T"), 2);
-    EXPECT_EQ(ParseModel("WR-K70K"), 3);
-    EXPECT_FALSE(ParseModel("WR-K70"));
-    EXPECT_FALSE(ParseModel(""));
+    const std::pair<const char*, std::optional<int>> models[] = {{"WR-K7J", 0},  {"wr-k70e", 1}, {"WR-K70T", 2},
+                                                                 {"WR-K70K", 3}, {"WR-K70", {}}, {"", {}}};
+    for (const auto& [name, model] : models) EXPECT_EQ(ParseModel(name), model) << name;
 
-    const Outcome help = InProcess({"--help"});
+    const Ran help = InProcess({"--help"});
     EXPECT_EQ(help.code, kExitOk);
     EXPECT_TRUE(help.err.isEmpty());
     for (const auto& v : AllVerbs())
         EXPECT_EQ(help.out.filter(QString("  ") + v.synopsis).size(), 1) << v.name;
     EXPECT_EQ(InProcess({"--version"}).out, QStringList{"wrk7 1.0.0"});
-    for (const QStringList& bad : {QStringList{}, QStringList{"frobnicate"}, QStringList{"new"},
-                                   QStringList{"new", "--model", "WR-K9", "x"}, QStringList{"check", "a", "b"},
-                                   QStringList{"export", "--bogus", "a", "b"},
-                                   QStringList{"listing", "--sections", "vfo,extra", "a"}}) {
-        const Outcome r = InProcess(bad);
-        EXPECT_EQ(r.code, kExitUsage) << bad.join(' ').toStdString();
-        ASSERT_EQ(r.err.size(), 2) << bad.join(' ').toStdString();
-        EXPECT_TRUE(r.err[1].startsWith("Usage: wrk7") || r.err[1] == "Try 'wrk7 --help'.");
+    const Ran importHelp = InProcess({"import", "--help"});
+    EXPECT_EQ(importHelp.out.front(), "Usage: wrk7 import [--model MODEL] [--at ROW] FILE.WK7 IN.csv OUT.WK7");
+    EXPECT_EQ(importHelp.out.filter("  --at ROW ").size(), 1);
+}
+
+TEST_F(CliTest, UsageErrorsGiveTheMessageAndTheHelpLine) {
+    ASSERT_TRUE(WriteAll(Path("own.csv"), "\"MODEL\",\"BANK\"\r\n"));
+    for (const QStringList& bad :
+         {QStringList{}, QStringList{"frobnicate"}, QStringList{"new"}, QStringList{"new", "--model", "WR-K9", "x"},
+          QStringList{"check", "a", "b"}, QStringList{"export", "--bogus", "a", "b"},
+          QStringList{"listing", "--sections", "vfo,extra", "a"},
+          QStringList{"import", "--at", "02-650", Path("a.WK7"), legacy, Path("b.WK7")},
+          QStringList{"import", "--at", "1000", Path("a.WK7"), legacy, Path("b.WK7")},
+          QStringList{"import", "--at", "0", Path("a.WK7"), Path("own.csv"), Path("b.WK7")},
+          QStringList{"export", "--format", "xls", Path("a.WK7"), Path("x.csv")}, QStringList{"diff", Path("a.WK7")}}) {
+        const Ran r = InProcess(bad);
+        EXPECT_EQ(r.code, kExitUsage) << Args(bad);
+        ASSERT_EQ(r.err.size(), 2) << Args(bad);
+        EXPECT_TRUE(r.err[1].startsWith("Usage: wrk7") || r.err[1] == "Try 'wrk7 --help'.") << Args(bad);
     }
-    EXPECT_EQ(InProcess({"import", "--help"}).out.front(),
-              "Usage: wrk7 import [--model MODEL] [--at ROW] FILE.WK7 IN.csv OUT.WK7");
+    EXPECT_FALSE(QFile::exists(Path("b.WK7")));
 }
 
 TEST_F(CliTest, NewExportImportAndListing) {
     ASSERT_EQ(InProcess({"new", "--model", "WR-K70T", Path("n.WK7")}).code, kExitOk);
-    CloneImage fresh;
-    fresh.RegionIndex = 2;
-    ASSERT_TRUE(LoadCloneFile(fresh, Path("n.WK7")).ok);
-    EXPECT_EQ(BankTotal(fresh), 1000);
-    EXPECT_EQ(fresh.BankCount[9], 100);
-    EXPECT_FALSE(std::any_of(fresh.ChannelEnable.begin(), fresh.ChannelEnable.end(), [](bool e) { return e; }));
+    CloneImage fresh = NewImage(2);
+    ASSERT_TRUE(SaveCloneFile(fresh, Path("new70t.WK7")).ok);
+    EXPECT_EQ(ReadAll(Path("n.WK7")), ReadAll(Path("new70t.WK7")));
     EXPECT_EQ(InProcess({"check", Path("n.WK7")}).code, kExitOk);
 
-    CloneImage rich = RichImage();
-    ASSERT_TRUE(SaveCloneFile(rich, Path("r.WK7")).ok);
-    const Outcome exported = InProcess({"export", Path("r.WK7"), Path("r.csv")});
+    const Ran exported = InProcess({"export", Path("a.WK7"), Path("r.csv")});
     EXPECT_EQ(exported.code, kExitOk);
     EXPECT_TRUE(exported.err.isEmpty());
+    EXPECT_TRUE(ReadAll(Path("r.csv")).startsWith("\"MODEL\""));
+    ASSERT_EQ(InProcess({"export", "--format", "chirp", Path("a.WK7"), Path("c.csv")}).code, kExitOk);
+    EXPECT_TRUE(ReadAll(Path("c.csv")).startsWith("Location,Name,Frequency,"));
     // Apply the rich channels to the new image, writing the result over it.
-    const Outcome imported = InProcess({"import", Path("n.WK7"), Path("r.csv"), Path("n.WK7")});
+    const Ran imported = InProcess({"import", Path("n.WK7"), Path("r.csv"), Path("n.WK7")});
     EXPECT_EQ(imported.code, kExitOk);
     EXPECT_TRUE(imported.err.isEmpty());
     CloneImage merged;
     ASSERT_TRUE(LoadCloneFile(merged, Path("n.WK7")).ok);
     EXPECT_EQ(merged.Mem[1299].Text(kNote), "LAST PRIORITY");
-    EXPECT_EQ(merged.Mem[1210].Value(kFreq), rich.Mem[1210].Value(kFreq));
+    EXPECT_EQ(merged.Mem[1210].Value(kFreq), RichImage().Mem[1210].Value(kFreq));
     EXPECT_EQ(merged.BankCount[0], 100);  // the CSV carries no bank table
 
-    const Outcome listing = InProcess({"listing", "--sections", "memory", Path("r.WK7")});
+    const Ran listing = InProcess({"listing", "--sections", "memory", Path("a.WK7")});
     EXPECT_EQ(listing.code, kExitOk);
     EXPECT_EQ(listing.out.front(), "Korvan WR-K7 Clone Utility");
     EXPECT_TRUE(listing.out.contains("Bank49"));
     EXPECT_FALSE(listing.out.contains("Settings"));
-    const Outcome settings = InProcess({"listing", "--sections", "settings", "--model", "WR-K70E", Path("r.WK7")});
+    const Ran settings = InProcess({"listing", "--sections", "settings", "--model", "WR-K70E", Path("a.WK7")});
     EXPECT_TRUE(settings.out.contains("Model = WR-K70E"));
 }
 
-TEST_F(CliTest, FailuresPrintTheMessageTexts) {
+TEST_F(CliTest, FailuresPrintTheMessageTextsAndWriteNothing) {
     ASSERT_TRUE(WriteAll(Path("bad.WK7"), "Korvan WR-K7 Clone File Start\r\n" + QByteArray(2700 * 2, '\n')));
-    for (const QStringList& args :
-         {QStringList{"export", Path("bad.WK7"), Path("o.csv")}, QStringList{"listing", Path("bad.WK7")}}) {
-        const Outcome r = InProcess(args);
-        EXPECT_EQ(r.code, kExitFailure);
-        EXPECT_EQ(r.err, QStringList{"Data Error"});
-    }
-    EXPECT_EQ(InProcess({"export", Path("missing.WK7"), Path("o.csv")}).err, QStringList{"File Open Error"});
-    EXPECT_FALSE(QFile::exists(Path("o.csv")));
-
-    CloneImage rich = RichImage();
-    ASSERT_TRUE(SaveCloneFile(rich, Path("r.WK7")).ok);
-    const QByteArray before = ReadAll(Path("r.WK7"));
     ASSERT_TRUE(WriteAll(Path("cut.csv"), "\"WR-K7\",\"MEMORY\",\"5\",\"146.0\""));
-    const Outcome cut = InProcess({"import", Path("r.WK7"), Path("cut.csv"), Path("r.WK7")});
-    EXPECT_EQ(cut.code, kExitFailure);
-    EXPECT_EQ(cut.err, QStringList{"File Open Error"});
-    EXPECT_EQ(ReadAll(Path("r.WK7")), before);
-    EXPECT_EQ(InProcess({"new", Path("no/such/dir/x.WK7")}).err, QStringList{"File Open Error"});
+    const QByteArray before = ReadAll(Path("a.WK7"));
+    const std::pair<QStringList, const char*> cases[] = {
+        {{"export", Path("bad.WK7"), Path("o.csv")}, "Data Error"},
+        {{"listing", Path("bad.WK7")}, "Data Error"},
+        {{"export", Path("missing.WK7"), Path("o.csv")}, "File Open Error"},
+        {{"import", Path("a.WK7"), Path("cut.csv"), Path("a.WK7")}, "File Open Error"},
+        {{"import", Path("a.WK7"), Path("missing.csv"), Path("c.WK7")}, "File Open Error"},
+        {{"new", Path("no/such/dir/x.WK7")}, "File Open Error"},
+    };
+    for (const auto& [args, message] : cases) {
+        const Ran r = InProcess(args);
+        EXPECT_EQ(r.code, kExitFailure) << Args(args);
+        EXPECT_EQ(r.err, QStringList{message}) << Args(args);
+    }
+    EXPECT_FALSE(QFile::exists(Path("o.csv")));
+    EXPECT_FALSE(QFile::exists(Path("c.WK7")));
+    EXPECT_EQ(ReadAll(Path("a.WK7")), before);
 }
 
-TEST_F(CliTest, BinaryEndToEnd) {
-    const Outcome made = Binary({"new", Path("b.WK7")});
+TEST_F(CliTest, ChirpImportNamesEveryRowItCouldNotTakeWhole) {
+    const Ran r = InProcess({"import", Path("a.WK7"), current, Path("b.WK7")});
+    EXPECT_EQ(r.code, kExitOk);
+    EXPECT_TRUE(r.out.isEmpty());
+    ASSERT_EQ(r.err.size(), 12);
+    EXPECT_EQ(r.err[0], "line 9: Location 4: \"DTCS\" squelch: imported with option OFF");
+    const Ran diff = InProcess({"diff", Path("a.WK7"), Path("b.WK7")});
+    EXPECT_EQ(diff.code, 1);
+    EXPECT_TRUE(diff.out.contains("Memory 00-000\tName\tCH1000\tTOWER")) << diff.out.join('\n').toStdString();
+
+    const Ran at = InProcess({"import", "--at", "49-048", Path("a.WK7"), legacy, Path("c.WK7")});
+    EXPECT_EQ(at.code, kExitOk);
+    EXPECT_EQ(at.err, (QStringList{"line 4: Location 3: no memory slot left after 999",
+                                   "line 5: Location 4: mode \"USB\" is not available"}));
+    const Ran placed = InProcess({"diff", Path("a.WK7"), Path("c.WK7")});
+    EXPECT_EQ(placed.out.filter("\tChannel\t").size(), 1);  // slot 999 held a channel already
+    EXPECT_TRUE(placed.out.contains("Memory 49-048\tChannel\tempty\t162.400000 FM"));
+    EXPECT_TRUE(placed.out.contains("Memory 49-049\tName\tCH1004\tWX2"));
+}
+
+TEST_F(CliTest, DiffOfSameChangedAndDamagedFiles) {
+    QByteArray bytes = ReadAll(Path("a.WK7"));
+    ASSERT_TRUE(WriteAll(Path("lf.WK7"), QByteArray(bytes).replace("\r\n", "\n")));
+    const Ran same = InProcess({"diff", Path("a.WK7"), Path("lf.WK7")});
+    EXPECT_EQ(same.code, kExitOk);
+    EXPECT_TRUE(same.out.isEmpty());
+
+    CloneImage changed = RichImage();
+    changed.Mem[1200].Set(kTone, 9);
+    changed.Settings.chkBell = false;
+    ASSERT_TRUE(SaveCloneFile(changed, Path("b.WK7")).ok);
+    const Ran differ = InProcess({"diff", Path("a.WK7"), Path("b.WK7")});
+    EXPECT_EQ(differ.code, 1);
+    EXPECT_EQ(differ.out, (QStringList{"Memory Pr0\tTone\t94.8Hz\t91.5Hz", "Settings\tBell\ton\toff"}));
+
+    ASSERT_TRUE(WriteAll(Path("cut.WK7"), bytes.left(500)));
+    const Ran damaged = InProcess({"diff", Path("a.WK7"), Path("cut.WK7")});
+    EXPECT_EQ(damaged.code, 2);
+    EXPECT_EQ(damaged.err, QStringList{"File Open Error"});
+}
+
+// The built tool with no display, no runtime folder, and no Qt platform set
+// or one that needs a display.
+TEST_F(CliTest, BinaryEndToEndWithoutADisplay) {
+    const Ran made = Binary({"new", Path("b.WK7")});
     EXPECT_EQ(made.code, kExitOk);
     EXPECT_TRUE(made.err.isEmpty());
     EXPECT_EQ(Binary({"check", Path("b.WK7")}).code, kExitOk);
-
     QByteArray bytes = ReadAll(Path("b.WK7"));
     bytes.replace(bytes.indexOf("\r\n") + 2, 2, "zz");
     ASSERT_TRUE(WriteAll(Path("b.WK7"), bytes));
-    const Outcome checked = Binary({"check", Path("b.WK7")});
+    const Ran checked = Binary({"check", Path("b.WK7")});
     EXPECT_EQ(checked.code, kExitFailure);
-    EXPECT_EQ(checked.err,
-              QStringList{"line 2: settings block 0 holds characters other than upper-case hex digits"});
-
-    const Outcome listing = Binary({"listing", "--sections", "vfo", Path("b.WK7")});
-    EXPECT_EQ(listing.code, kExitOk);
-    EXPECT_TRUE(listing.out.contains("VFO Data"));
+    EXPECT_EQ(checked.err, QStringList{"line 2: settings block 0 holds characters other than upper-case hex digits"});
     EXPECT_EQ(Binary({"listing", "--sections", "nope", Path("b.WK7")}).code, kExitUsage);
-    EXPECT_EQ(Binary({"--help"}).code, kExitOk);
+
+    const Ran lines = Binary({"listing", "--sections", "vfo", Path("a.WK7")});
+    EXPECT_EQ(lines.code, kExitOk);
+    EXPECT_EQ(lines.out.mid(0, 5), (QStringList{"Korvan WR-K7 Clone Utility", "", "", "", "VFO Data"}));
+
+    const QString pdf = Path("out.pdf");
+    const Ran printed = Binary({"listing", "--pdf", pdf, "--sections", "memory", "--model", "WR-K70E", Path("a.WK7")});
+    EXPECT_EQ(printed.code, kExitOk) << printed.err.join('\n').toStdString();
+    EXPECT_TRUE(printed.out.isEmpty());
+    EXPECT_TRUE(printed.err.isEmpty()) << "no Qt warning about the runtime folder";
+    EXPECT_TRUE(ReadAll(pdf).startsWith("%PDF-"));
+    const QString text = test::Program(QStringLiteral("pdftotext"), {"-layout", pdf, "-"}).out.join('\n');
+    EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("Ch +Frequency +Mode +Step +Option +Secret +Skip"))));
+    EXPECT_TRUE(text.contains(QStringLiteral("a.WK7")));
+    EXPECT_FALSE(text.contains(QStringLiteral("VFO Data")));
+    for (const char* platform : {"xcb", "wayland"}) {  // a desktop's platform, but no display
+        const Ran failed = Binary({"listing", "--pdf", Path("no/dir/x.pdf"), Path("a.WK7")}, platform);
+        EXPECT_EQ(failed.code, kExitFailure) << platform;
+        EXPECT_EQ(failed.err, QStringList{"File Open Error"}) << platform;
+    }
 }
 
 }  // namespace

@@ -1,48 +1,27 @@
 // wrk7 emulate + wrk7 read/write end to end on a real pseudo-terminal, and
-// the link verbs' options in-process.
+// the link verbs' options (--part, --quick, --trace) in-process.
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <csignal>
 
 #include "cli/link_verbs.h"
+#include "cli_support.h"
 #include "files/clone_file.h"
+#include "files/rich_image.h"
 
 namespace wrk7::cli {
 namespace {
 
-struct Ran {
-    int code = -1;
-    QStringList out, err;
-};
+using namespace test;
+using namespace wrk7::testing;
 
-Ran Wrk7(const QStringList& args) {
-    QProcess p;
-    p.start(QStringLiteral(WRK7_BINARY_DIR "/wrk7"), args);
-    Ran r;
-    if (!p.waitForFinished(60000)) return r;
-    r.code = p.exitCode();
-    r.out = QString::fromUtf8(p.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
-    r.err = QString::fromUtf8(p.readAllStandardError()).split('\n', Qt::SkipEmptyParts);
-    return r;
-}
-
-Ran InProcess(const QStringList& args) {
-    Ran r;
-    CliIo io;
-    io.writeOut = [&r](const QString& l) { r.out << l; };
-    io.writeErr = [&r](const QString& l) { r.err << l; };
-    r.code = RunCli(QStringList{"wrk7"} + args, io);
-    return r;
-}
-
-// A running `wrk7 emulate`, stopped with SIGTERM.
+// A running `wrk7 emulate`, stopped with SIGTERM; line is its "PORT ..." line.
 class Emulator {
 public:
     explicit Emulator(const QStringList& args) {
-        process.start(QStringLiteral(WRK7_BINARY_DIR "/wrk7"), QStringList{"emulate"} + args);
+        process.start(test::Wrk7Path(), QStringList{"emulate"} + args);
         if (process.waitForReadyRead(10000)) line = QString::fromUtf8(process.readLine()).trimmed();
     }
     int Stop() {
@@ -63,7 +42,7 @@ TEST(LinkVerbs, EmulateReadWriteEndToEnd) {
     Emulator emulator({"--link", link, "--save", saved});
     ASSERT_TRUE(emulator.line.startsWith("PORT /dev/pts/")) << emulator.line.toStdString();
 
-    const Ran readRun = Wrk7({"read", "--port", link, out});
+    const Ran readRun = Binary({"read", "--port", link, out});
     EXPECT_EQ(readRun.code, 0);
     EXPECT_EQ(readRun.err, QStringList{"Successed!!"});
     CloneImage image;
@@ -72,15 +51,15 @@ TEST(LinkVerbs, EmulateReadWriteEndToEnd) {
 
     // Another model is refused: exit 4 and no file.
     const QString refused = dir.filePath("refused.WK7");
-    const Ran other = Wrk7({"read", "--port", link, "--model", "WR-K70E", refused});
-    EXPECT_EQ(other.code, 4);
+    const Ran other = Binary({"read", "--port", link, "--model", "WR-K70E", refused});
+    EXPECT_EQ(other.code, kExitRefused);
     EXPECT_EQ(other.err, QStringList{"Region Error"});
     EXPECT_FALSE(QFile::exists(refused));
 
     image.Mem[1].Set(kFreq, 119.3);
     image.Mem[1].SetText(kName, "NEW");
     ASSERT_TRUE(SaveCloneFile(image, out).ok);
-    const Ran write = Wrk7({"write", "--port", emulator.line.mid(5), out});
+    const Ran write = Binary({"write", "--port", emulator.line.mid(5), out});
     EXPECT_EQ(write.code, 0);
     EXPECT_EQ(write.err, QStringList{"Successed!!"});
 
@@ -92,25 +71,27 @@ TEST(LinkVerbs, EmulateReadWriteEndToEnd) {
     EXPECT_EQ(back.Mem[1].Text(kName), "NEW   ");
 }
 
-TEST(LinkVerbs, AFailedReadLeavesOutAlone) {
+TEST(LinkVerbs, AFailedTransferLeavesTheFilesAlone) {
     QTemporaryDir dir;
     const QString out = dir.filePath("out.WK7");
-    QFile keep(out);
-    ASSERT_TRUE(keep.open(QIODevice::WriteOnly));
-    keep.write("old");
-    keep.close();
+    ASSERT_TRUE(WriteAll(out, "old"));
     Emulator emulator({"--fault", "hangup-after=20"});
-    const Ran r = Wrk7({"read", "--port", emulator.line.mid(5), "--part", "memory", out});
+    const Ran r = Binary({"read", "--port", emulator.line.mid(5), "--part", "memory", out});
     EXPECT_EQ(r.code, 1);
     EXPECT_EQ(r.err, (QStringList{"COM Port Error", "Read Failed..."}));
-    QFile check(out);
-    ASSERT_TRUE(check.open(QIODevice::ReadOnly));
-    EXPECT_EQ(check.readAll(), "old");
+    EXPECT_EQ(ReadAll(out), "old");
 
-    const Ran missing = InProcess({"read", "--port", dir.filePath("no-such-port"), dir.filePath("x.WK7")});
+    // A device that is not there takes the port-fault path both ways.
+    const QString missingPort = dir.filePath("no-such-port");
+    const Ran missing = InProcess({"read", "--port", missingPort, dir.filePath("x.WK7")});
     EXPECT_EQ(missing.code, 1);
     EXPECT_EQ(missing.err, QStringList{"Read Failed..."});
     EXPECT_FALSE(QFile::exists(dir.filePath("x.WK7")));
+    const QString file = dir.filePath("new.WK7");
+    ASSERT_EQ(InProcess({"new", file}).code, kExitOk);
+    const Ran unwritten = InProcess({"write", "--port", missingPort, file});
+    EXPECT_EQ(unwritten.code, 1);
+    EXPECT_EQ(unwritten.err, QStringList{"Write Failed..."});
 }
 
 TEST(LinkVerbs, OptionsAndTheInProcessEmulator) {
@@ -130,6 +111,32 @@ TEST(LinkVerbs, OptionsAndTheInProcessEmulator) {
     EXPECT_EQ(InProcess({"emulate", "--fault", "explode"}).code, kExitUsage);
     EXPECT_EQ(InProcess({"write", "--port", "emulator", dir.filePath("missing.WK7")}).err,
               QStringList{"File Open Error"});
+}
+
+TEST(LinkVerbs, AQuickReadSavesTheSameFileAndEveryTransferCanLeaveATrace) {
+    QTemporaryDir dir;
+    const QString full = dir.filePath("full.WK7"), quick = dir.filePath("quick.WK7");
+    const QString fullTrace = dir.filePath("full.txt"), quickTrace = dir.filePath("quick.txt");
+    EXPECT_EQ(InProcess({"read", "--port", "emulator", "--trace", fullTrace, full}).code, 0);
+    EXPECT_EQ(InProcess({"read", "--port", "emulator", "--quick", "--trace", quickTrace, quick}).code, 0);
+    ASSERT_FALSE(ReadAll(full).isEmpty());
+    EXPECT_EQ(ReadAll(quick), ReadAll(full));
+    EXPECT_TRUE(ReadAll(fullTrace).startsWith("# wrk7 serial trace: read all\n"));
+    EXPECT_TRUE(ReadAll(quickTrace).startsWith("# wrk7 serial trace: read all (quick)\n"));
+    EXPECT_LT(ReadAll(quickTrace).count("\n"), ReadAll(fullTrace).count("\n") / 4) << "the demo is sparse";
+    EXPECT_TRUE(ReadAll(quickTrace).endsWith("= Successed!!\n"));
+
+    // --quick means nothing to a settings read; a write is traced too, and a
+    // trace that cannot be written is told while the transfer's result stands.
+    EXPECT_EQ(InProcess({"read", "--port", "emulator", "--part", "settings", "--quick", dir.filePath("s.WK7")}).code, 0);
+    const QString writeTrace = dir.filePath("write.txt");
+    EXPECT_EQ(InProcess({"write", "--port", "emulator", "--trace", writeTrace, full}).code, 0);
+    EXPECT_TRUE(ReadAll(writeTrace).contains("> KV~FINISH\\r\n"));
+    const Ran unwritable = InProcess({"write", "--port", "emulator", "--trace", dir.filePath("no/such/dir/t.txt"), full});
+    EXPECT_EQ(unwritable.code, 0);
+    ASSERT_EQ(unwritable.err.size(), 2);
+    EXPECT_TRUE(unwritable.err[0].startsWith("Trace not written: ")) << unwritable.err.join('|').toStdString();
+    EXPECT_EQ(unwritable.err[1], "Successed!!");
 }
 
 }  // namespace

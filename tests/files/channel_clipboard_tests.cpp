@@ -76,17 +76,12 @@ TEST(ChannelTsv, SpreadsheetTextPastesByItsHeadings) {
     const std::vector<PasteRecord> rows = ParseChannelTsv(text);
     ASSERT_EQ(rows.size(), 5u);
 
-    const SlotFields& atis = rows[0].fields;
     EXPECT_EQ(rows[0].unreadable, "");
-    EXPECT_EQ(atis.Text(kFreq), "127.850000");
-    EXPECT_EQ(atis.Text(kMode), "AM");
-    EXPECT_EQ(atis.Text(kTone), "88.5Hz");
-    EXPECT_EQ(atis.Text(kCarrier), "1500Hz");
-    EXPECT_EQ(atis.Text(kNote), "two\tcells \"quoted\"");
-    EXPECT_EQ(atis.Text(kName), "ATIS");
-    EXPECT_EQ(atis.Value(kSkip), 1);
-    EXPECT_EQ(atis.Text(kStep), "20KHz");  // missing columns: the editor's empty-row values
-    EXPECT_EQ(atis.Text(kOffset), "0.600000");
+    EXPECT_EQ(testing::Texts(rows[0].fields, {kFreq, kMode, kTone, kCarrier, kNote, kName}),
+              "127.850000|AM|88.5Hz|1500Hz|two\tcells \"quoted\"|ATIS");
+    EXPECT_EQ(rows[0].fields.Value(kSkip), 1);
+    // Missing columns: the editor's empty-row values.
+    EXPECT_EQ(testing::Texts(rows[0].fields, {kStep, kOffset}), "20KHz|0.600000");
 
     EXPECT_FALSE(rows[1].enabled);  // a blank row is an empty row
     EXPECT_EQ(rows[1].unreadable, "");

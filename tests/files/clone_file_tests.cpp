@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
-#include <csignal>
-#include <sys/resource.h>
 
 #include "edit/bank.h"
 #include "files/clone_file.h"
@@ -12,9 +10,7 @@
 namespace wrk7 {
 namespace {
 
-using testing::ReadAll;
-using testing::RichImage;
-using testing::WriteAll;
+using namespace wrk7::testing;
 
 class CloneFileTest : public ::testing::Test {
 protected:
@@ -40,22 +36,7 @@ TEST_F(CloneFileTest, SaveThenLoadKeepsEveryStore) {
     loaded.RegionIndex = 1;
     loaded.Modified = true;
     ASSERT_TRUE(LoadCloneFile(loaded, Path("a.WK7")).ok);
-    EXPECT_FALSE(loaded.Modified);
-    EXPECT_EQ(loaded.Mem, original.Mem);
-    EXPECT_EQ(loaded.ChannelEnable, original.ChannelEnable);
-    EXPECT_EQ(loaded.Vfo, original.Vfo);
-    EXPECT_EQ(loaded.FlagBlock, original.FlagBlock);
-    EXPECT_EQ(loaded.BankBlock, original.BankBlock);
-    EXPECT_EQ(loaded.GroupMember, original.GroupMember);
-    EXPECT_EQ(loaded.GroupBlock, original.GroupBlock);
-    EXPECT_EQ(loaded.SettingsBlock0, original.SettingsBlock0);
-    EXPECT_EQ(loaded.SettingsBlock1, original.SettingsBlock1);
-    EXPECT_EQ(loaded.Settings.Slider1, 7);
-    for (int b = 0; b < kBanks; ++b) EXPECT_EQ(loaded.BankCount[b], original.BankCount[b]) << b;
-    EXPECT_EQ(loaded.Mem[300].Text(kNote), "東京タワー ①");
-    EXPECT_EQ(loaded.Mem[299].Text(kNote), "   leading blanks");
-    EXPECT_EQ(loaded.Mem[1299].Text(kNote), "last priority");
-
+    EXPECT_EQ(loaded, original);  // every store and note, and no longer modified
     ASSERT_TRUE(SaveCloneFile(loaded, Path("b.WK7")).ok);
     EXPECT_EQ(ReadAll(Path("b.WK7")), first);
 }
@@ -162,16 +143,7 @@ TEST_F(CloneFileTest, FailingSaveKeepsTheOldFile) {
     image.Mem[0].SetText(kNote, "changed");
     image.Modified = true;
 
-    // A file-size limit makes the write come up short, as a full disk does.
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 4096;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const FileResult r = SaveCloneFile(image, Path("keep.WK7"));
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
+    const FileResult r = testing::UnderFileSizeLimit([&] { return SaveCloneFile(image, Path("keep.WK7")); });
 
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(r.messages, std::vector<std::string>{std::string(kFileOpenError)});
@@ -194,9 +166,6 @@ TEST_F(CloneFileTest, CheckReportsEachProblemWithItsLine) {
     EXPECT_EQ(problems[1], "line 20: channel record of slot 2 has 60 characters, 64 expected");
     EXPECT_EQ(problems[2], "line 2638: Total CH must be 1000: the bank table adds up to 150");
 
-    CloneImage clean = RichImage();
-    ASSERT_TRUE(SaveCloneFile(clean, Path("ok.WK7")).ok);
-    EXPECT_TRUE(CheckCloneFile(Path("ok.WK7")).empty());
     ASSERT_TRUE(WriteAll(Path("short.WK7"), "Korvan  WR-K7  Clone  File Start\r\n"));
     EXPECT_EQ(CheckCloneFile(Path("short.WK7")),
               std::vector<std::string>{"line 2: File Open Error: the file ends after 1 lines, 2643 are needed"});

@@ -1,18 +1,31 @@
+// The program's own CSV and the other tool's generic CSV: records, the row
+// mapping both ways, whole files in each layout, and the exports' round trips.
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
+#include <array>
+#include <tuple>
 
+#include "edit/channel_rules.h"
+#include "files/chirp_csv.h"
+#include "files/chirp_map.h"
 #include "files/clone_file.h"
 #include "files/csv.h"
+#include "files/csv_records.h"
 #include "files/rich_image.h"
 #include "files/text_file.h"
 
 namespace wrk7 {
 namespace {
 
-using testing::ReadAll;
-using testing::RichImage;
-using testing::WriteAll;
+using namespace wrk7::testing;
+using Outcome = ChirpMapping::Outcome;
+
+std::string Joined(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const auto& l : lines) text += l + "\r\n";
+    return text;
+}
 
 std::string Row(std::string_view area, std::string_view channel, std::string_view rest) {
     return "\"WR-K7\",\"" + std::string(area) + "\",\"" + std::string(channel) + "\"," + std::string(rest) + "\r\n";
@@ -21,24 +34,19 @@ constexpr std::string_view kPlain =
     R"("145.500000","FM","12.5KHz","OFF","0","500Hz","88.5Hz","OFF","0.000000","note","NAME","#FALSE#",#TRUE#)";
 
 TEST(CsvLookup, ChannelNames) {
-    EXPECT_EQ(ProgramScanSlot("P3B"), 1007);
-    EXPECT_EQ(ProgramScanSlot("P0A"), 1000);
-    EXPECT_EQ(ProgramScanSlot("P49B"), 1099);
-    EXPECT_EQ(ProgramScanSlot("P50A"), -1);
-    EXPECT_EQ(ProgramScanSlot("7"), 1007);
-    EXPECT_EQ(ProgramScanSlot("1050"), 1050);
-    EXPECT_EQ(ProgramScanSlot("100"), -1);
-    EXPECT_EQ(ProgramScanSlot("X3B"), -1);
-    EXPECT_EQ(ProgramScanSlot(""), -1);
-    EXPECT_EQ(SearchPassSlot("99"), 1199);
-    EXPECT_EQ(SearchPassSlot("1100"), 1100);
-    EXPECT_EQ(SearchPassSlot("S5"), -1);
-    EXPECT_EQ(PrioritySlot("10"), 1210);
-    EXPECT_EQ(PrioritySlot("99"), 1299);
-    EXPECT_EQ(PrioritySlot("1250"), 1250);
-    EXPECT_EQ(PrioritySlot("100"), -1);
-    EXPECT_EQ(PrioritySlot("2.5"), 1202);  // ties to even
-    EXPECT_EQ(PrioritySlot("3.5"), 1204);
+    const struct {
+        int (*lookup)(std::string_view);
+        const char* text;
+        int slot;
+    } cases[] = {
+        {ProgramScanSlot, "P3B", 1007}, {ProgramScanSlot, "P0A", 1000}, {ProgramScanSlot, "P49B", 1099},
+        {ProgramScanSlot, "P50A", -1},  {ProgramScanSlot, "7", 1007},   {ProgramScanSlot, "1050", 1050},
+        {ProgramScanSlot, "100", -1},   {ProgramScanSlot, "X3B", -1},   {ProgramScanSlot, "", -1},
+        {SearchPassSlot, "99", 1199},   {SearchPassSlot, "1100", 1100}, {SearchPassSlot, "S5", -1},
+        {PrioritySlot, "10", 1210},     {PrioritySlot, "99", 1299},     {PrioritySlot, "1250", 1250},
+        {PrioritySlot, "100", -1},      {PrioritySlot, "2.5", 1202},    {PrioritySlot, "3.5", 1204},  // ties to even
+    };
+    for (const auto& c : cases) EXPECT_EQ(c.lookup(c.text), c.slot) << c.text;
 }
 
 TEST(CsvExport, RowsAndQuoting) {
@@ -60,12 +68,9 @@ TEST(CsvExport, RowsAndQuoting) {
 
 TEST(CsvImport, ExportThenImportRestoresChannels) {
     const CloneImage original = RichImage(1);
-    std::string text;
-    for (const auto& l : CsvExportLines(original)) text += l + "\r\n";
-    CloneImage image = RichImage(1);
-    NewCloneImage(image);
+    CloneImage image = NewImage(1);
     image.Modified = true;
-    const CsvImportResult r = ImportCsvText(image, text);
+    const CsvImportResult r = ImportCsvText(image, Joined(CsvExportLines(original)));
     ASSERT_TRUE(r.result.ok);
     EXPECT_FALSE(image.Modified);
     EXPECT_EQ(r.rowsStored, 14 + 13);  // empty slots are passed over for their zero frequency
@@ -96,22 +101,13 @@ TEST(CsvImport, FieldRules) {
     text += Row("PRIORITY", "10", kPlain);
     ASSERT_TRUE(ImportCsvText(image, text).result.ok);
 
-    EXPECT_EQ(image.Mem[5].Text(kFreq), "145.500000");
+    EXPECT_EQ(Texts(image.Mem[5], {kFreq, kCarrier, kName}), "145.500000|500Hz|NAME");
     EXPECT_EQ(image.Mem[5].Value(kCarrier), 2);
-    EXPECT_EQ(image.Mem[5].Text(kCarrier), "500Hz");
-    EXPECT_EQ(image.Mem[5].Text(kName), "NAME");
-    for (int s : {6, 7, 8}) EXPECT_TRUE(image.Mem[s].IsEmpty()) << s;
-    EXPECT_EQ(image.Mem[9].Value(kMode), 1);
-    EXPECT_EQ(image.Mem[9].Value(kOption), 2 + 8);  // SKIP given as the yes/no value
-    EXPECT_EQ(image.Mem[9].Value(kCarrier), kCarrierJR);
-    EXPECT_EQ(image.Mem[9].Text(kTone), "88.5Hz");  // unknown tone
-    EXPECT_EQ(image.Mem[9].Value(kShift), 2);
-    EXPECT_EQ(image.Mem[9].Text(kSkip), "True");
-    EXPECT_TRUE(image.Mem[10].IsEmpty());  // ENABLE false: wiped by the refresh
-    EXPECT_EQ(image.Mem[11].Text(kNote), "A B");
-    EXPECT_EQ(image.Mem[11].Value(kTone), 0);
-    EXPECT_EQ(image.Vfo[13].Text(kFreq), "145.500000");
-    EXPECT_EQ(image.Mem[1210].Text(kFreq), "145.500000");
+    for (int s : {6, 7, 8, 10}) EXPECT_TRUE(image.Mem[s].IsEmpty()) << s;  // 10: ENABLE false, wiped by the refresh
+    // SKIP given as the yes/no value joins the option; an unknown tone is left.
+    EXPECT_EQ(Texts(image.Mem[9], {kMode, kOption, kCarrier, kTone, kShift, kSkip}), "AM|Tone+Skip|JR|88.5Hz|-Shift|True");
+    EXPECT_EQ(Texts(image.Mem[11], {kNote, kTone}), "A B|67.0Hz");
+    EXPECT_EQ(image.Vfo[13].Text(kFreq) + image.Mem[1210].Text(kFreq), "145.500000145.500000");
 }
 
 TEST(CsvImport, DamagedInput) {
@@ -154,8 +150,7 @@ TEST(CsvImport, ShortRowEndsAtItsLine) {
 }
 
 TEST(CsvImport, StoresWhatAReopenGivesBack) {
-    CloneImage image;
-    NewCloneImage(image);
+    CloneImage image = NewImage();
     auto row = [](int slot, std::string_view freq, std::string_view secret, std::string_view offset) {
         return Row("MEMORY", std::to_string(slot),
                    "\"" + std::string(freq) + R"(","FM","5KHz","OFF",")" + std::string(secret) +
@@ -187,10 +182,9 @@ TEST(CsvImport, StoresWhatAReopenGivesBack) {
 }
 
 TEST(CsvImport, SkippedOptionsKeepTheirCode) {
-    EXPECT_EQ(FieldText(kOption, 2), "Tone");
-    EXPECT_EQ(FieldText(kOption, 8), "OFF+Skip");
-    EXPECT_EQ(FieldText(kOption, 12), "Scr+Skip");
-    for (double code : {5.0, 7.0, 13.0, 255.0}) EXPECT_EQ(FieldText(kOption, code), "None") << code;
+    const std::pair<double, const char*> texts[] = {{2, "Tone"},  {8, "OFF+Skip"}, {12, "Scr+Skip"},
+                                                    {5, "None"}, {7, "None"},     {13, "None"}};
+    for (const auto& [code, text] : texts) EXPECT_EQ(FieldText(kOption, code), text) << code;
 
     CloneImage image;
     std::string text = Row("MEMORY", "1", R"("145.5","FM","5KHz","Tone","0","JR","67","OFF","0","","",#TRUE#,#TRUE#)");
@@ -199,9 +193,7 @@ TEST(CsvImport, SkippedOptionsKeepTheirCode) {
     EXPECT_EQ(image.Mem[1].Value(kOption), 10);
     EXPECT_EQ(image.Mem[2].Value(kOption), 11);  // the skip bit is not added twice
 
-    const CloneImage exported = image;
-    std::string again;
-    for (const auto& l : CsvExportLines(exported)) again += l + "\r\n";
+    const std::string again = Joined(CsvExportLines(image));
     EXPECT_NE(again.find(R"("Tone+Skip")"), std::string::npos);
     CloneImage back;
     ASSERT_TRUE(ImportCsvText(back, again).result.ok);
@@ -227,6 +219,256 @@ TEST(CsvFiles, AtomicExportAndLegacyImport) {
     ASSERT_TRUE(ImportCsv(target, dir.filePath("old.csv")).result.ok);
     EXPECT_EQ(target.Mem[3].Text(kNote), "東京");
     EXPECT_FALSE(ImportCsv(target, dir.filePath("missing.csv")).result.ok);
+}
+
+std::string DataFile(const char* name) {
+    const auto text = ReadCsvFile(QStringLiteral(WRK7_TEST_DATA_DIR "/") + QString::fromLatin1(name));
+    EXPECT_TRUE(text.has_value()) << name;
+    return text.value_or("");
+}
+
+TEST(CsvRecords, QuotingCommentsAndLines) {
+    const auto records = ParseCsvRecords(
+        "\xEF\xBB\xBF"
+        "a,\"b,c\",\"say \"\"hi\"\"\"\r\n"
+        "# a comment, not a record\n"
+        "\n"
+        "\"two\r\nlines\",x\"y,\"open\"tail\r"
+        "last,\"never closed, to the end");
+    ASSERT_EQ(records.size(), 3u);
+    EXPECT_EQ(records[0].fields, (std::vector<std::string>{"a", "b,c", "say \"hi\""}));
+    EXPECT_EQ(records[1].line, 4);
+    EXPECT_EQ(records[1].fields, (std::vector<std::string>{"two\r\nlines", "x\"y", "opentail"}));
+    EXPECT_EQ(records[2].line, 6);
+    EXPECT_EQ(records[2].fields, (std::vector<std::string>{"last", "never closed, to the end"}));
+
+    const std::vector<std::string> tricky{"", "plain", "a,b", "q\"uote", "line\nbreak", " blank "};
+    EXPECT_EQ(CsvLine(tricky), ",plain,\"a,b\",\"q\"\"uote\",\"line\nbreak\", blank ");
+    EXPECT_EQ(ParseCsvRecords(CsvLine(tricky)).front().fields, tricky);
+}
+
+TEST(ChirpMap, ScaledDecimalsAreExact) {
+    const std::pair<const char*, std::optional<long long>> cases[] = {
+        {"146.52", 146520000}, {" 146.520000 ", 146520000}, {"0.1", 100000}, {"+5", 5000000},
+        {".5", 500000},        {"5.", 5000000},           {"1299.995", 1299995000}, {"1.0000000", 1000000},
+        {"1.0000001", {}},     {"-1", {}},                {"1e3", {}},             {"1.2.3", {}},
+        {"", {}},              {"abc", {}}};
+    for (const auto& [text, hz] : cases) EXPECT_EQ(ParseScaledDecimal(text, 6), hz) << text;
+}
+
+// A row of the other tool's CSV with the columns the mapping reads.
+ChirpRow Chirp(std::string freq, std::string mode, std::string tone = "", std::string cTone = "88.5",
+             std::string duplex = "", std::string offset = "0.600000", std::string step = "5.00") {
+    return ChirpRow{"n", freq, duplex, offset, tone, cTone, mode, step, "", ""};
+}
+
+TEST(ChirpMap, RowsToChannels) {
+    const std::tuple<ChirpRow, Outcome, const char*> refused[] = {
+        {Chirp("", "FM"), Outcome::kNoChannel, ""},
+        {Chirp("0.000000", "DV"), Outcome::kNoChannel, ""},
+        {Chirp("14.2", "USB"), Outcome::kSkipped, "mode \"USB\" is not available"},
+        {Chirp("abc", "FM"), Outcome::kSkipped, "\"abc\" is not a number"},
+        {Chirp("146.5212345", "FM"), Outcome::kSkipped, "frequency \"146.5212345\" has more than 6 decimals"},
+        {Chirp("-146.52", "FM"), Outcome::kSkipped, "frequency \"-146.52\" is negative"},
+        {Chirp("1300", "FM"), Outcome::kSkipped, "outside 0.1-1299.995"},
+        {Chirp("0.09", "AM"), Outcome::kSkipped, "outside 0.1-1299.995"},
+    };
+    for (const auto& [row, outcome, reason] : refused) {
+        const ChirpMapping m = MapChirpRow(row, CloneImage{});
+        EXPECT_EQ(m.outcome, outcome) << row.frequency;
+        EXPECT_NE(m.reason.find(reason), std::string::npos) << row.frequency << ": " << m.reason;
+        if (*reason == '\0') {
+            EXPECT_EQ(m.reason, "") << row.frequency;
+        }
+    }
+    struct Case {
+        ChirpRow row;
+        std::array<int, 5> modeStepOptionToneShift;
+        double offset;
+        const char* reason;  // a part of it; "" for none
+    };
+    const Case cases[] = {
+        {Chirp("145.5", "NFM"), {0, 0, 0, 8, 0}, 0.6, ""},
+        {Chirp("145.5", "nam"), {1, 0, 0, 8, 0}, 0.6, ""},
+        {Chirp("145.5", "WFM", "TSQL", "103.5"), {2, 0, 2, 13, 0}, 0.6, ""},
+        {Chirp("145.5", "", "Tone", "100.0"), {0, 0, 0, 12, 0}, 0.6, ""},
+        {Chirp("145.5", "FM", "TSQL", "159.8"), {0, 0, 0, 8, 0}, 0.6, "tone \"159.8\""},
+        {Chirp("145.5", "FM", "TSQL", "88.55"), {0, 0, 0, 8, 0}, 0.6,
+         "tone \"88.55\" is not in the tone list: imported with option OFF"},
+        {Chirp("145.5", "FM", "TSQL", ""), {0, 0, 0, 8, 0}, 0.6, "tone is missing: imported with option OFF"},
+        {Chirp("145.5", "FM", "TSQL", "-88.5"), {0, 0, 0, 8, 0}, 0.6, "tone \"-88.5\" is negative"},
+        {Chirp("145.5", "FM", "DTCS"), {0, 0, 0, 8, 0}, 0.6, "\"DTCS\" squelch"},
+        {Chirp("145.5", "FM", "Cross"), {0, 0, 0, 8, 0}, 0.6, "\"Cross\" squelch"},
+        {Chirp("145.5", "FM", "", "", "-", "5.000000"), {0, 0, 0, 8, 2}, 5, ""},
+        {Chirp("145.5", "FM", "", "", "+", "0.1"), {0, 0, 0, 8, 1}, 0.1, ""},
+        {Chirp("462.5", "FM", "", "", "split", "467.5625"), {0, 0, 0, 8, 0}, 0.6, ""},
+        {Chirp("145.5", "FM", "", "", "split", "5.000000"), {0, 0, 0, 8, 0}, 0.6, ""},
+        {Chirp("145.5", "FM", "", "", "off", "5.000000"), {0, 0, 0, 8, 0}, 5, ""},
+        {Chirp("145.5", "FM", "", "", "+", ""), {0, 0, 0, 8, 0}, 0.6, "offset is missing: imported with shift OFF"},
+        {Chirp("145.5", "FM", "", "", "-", "-0.6"), {0, 0, 0, 8, 0}, 0.6, "offset \"-0.6\" is negative"},
+        {Chirp("145.5", "FM", "", "", "-", "x"), {0, 0, 0, 8, 0}, 0.6, "offset \"x\" is not a number"},
+        {Chirp("145.5", "FM", "", "", "+", "0.60000001"), {0, 0, 0, 8, 0}, 0.6,
+         "offset \"0.60000001\" has more than 6 decimals"},
+        {Chirp("145.5", "FM", "", "", "+", "150"), {0, 0, 0, 8, 0}, 0.6,
+         "offset \"150\" is not below 100 MHz: imported with shift OFF"},
+        {Chirp("145.5", "FM", "", "", "", "", "12.50"), {0, 4, 0, 8, 0}, 0.6, ""},
+        {Chirp("145.5", "FM", "", "", "", "", "8.33"), {0, 2, 0, 8, 0}, 0.6, ""},
+        {Chirp("145.5", "FM", "", "", "", "", "7.5"), {0, 1, 0, 8, 0}, 0.6, ""},
+        {Chirp("145.5", "FM", "", "", "", "", "2.5"), {0, 16, 0, 8, 0}, 0.6, ""},
+        {Chirp("145.5", "FM", "", "", "", "", "0.25"), {0, 16, 0, 8, 0}, 0.6, ""},
+        {Chirp("145.5", "FM", "", "", "", "", "2000"), {0, 15, 0, 8, 0}, 0.6, ""},
+        {Chirp("145.5", "FM", "", "", "", "", ""), {0, 6, 0, 8, 0}, 0.6, ""},
+    };
+    for (const Case& c : cases) {
+        const ChirpRow& r = c.row;
+        SCOPED_TRACE(r.frequency + " " + r.mode + " " + r.tone + " " + r.duplex + " " + r.tStep);
+        const ChirpMapping m = MapChirpRow(r, CloneImage{});
+        ASSERT_EQ(m.outcome, Outcome::kImported);
+        EXPECT_NE(m.reason.find(c.reason), std::string::npos) << m.reason;
+        if (*c.reason == '\0') {
+            EXPECT_EQ(m.reason, "");
+        }
+        const SlotFields& f = m.channel;
+        const std::array<int, 5> got{int(f.Value(kMode)), int(f.Value(kStep)), int(f.Value(kOption)),
+                                     int(f.Value(kTone)), int(f.Value(kShift))};
+        EXPECT_EQ(got, c.modeStepOptionToneShift);
+        EXPECT_EQ(f.Text(kOffset), FieldText(kOffset, c.offset));
+        EXPECT_EQ(f.Value(kCarrier), kCarrierJR);
+        EXPECT_EQ(f.Value(kSecret), 11);
+    }
+}
+
+TEST(ChirpMap, NamesNotesAndSkip) {
+    ChirpRow row{"ötower-north", "145.5", "", "", "", "", "FM", "", "S", "line one\r\nline two"};
+    const ChirpMapping m = MapChirpRow(row, CloneImage{});
+    EXPECT_EQ(m.channel.Text(kName), " TOWER");
+    EXPECT_EQ(m.channel.Text(kNote), "line one line two");
+    EXPECT_EQ(m.channel.Value(kSkip), 1);
+    row.skip = "P";  // priority is no skip
+    EXPECT_EQ(MapChirpRow(row, CloneImage{}).channel.Value(kSkip), 0);
+}
+
+TEST(ChirpMap, OptionsWithTheSkipBitExportTheirToneAndSkip) {
+    struct Case {
+        int option, skip;
+        const char* tone;
+        const char* skipped;
+    };
+    const Case cases[] = {{2, 0, "TSQL", ""}, {10, 0, "TSQL", "S"}, {8, 0, "", "S"},
+                          {11, 0, "", "S"},   {0, 1, "", "S"},      {13, 0, "", ""}};
+    for (const Case& c : cases) {
+        SlotFields channel = EmptyRowDefaults();
+        channel.Set(kFreq, 145.5);
+        channel.Set(kOption, c.option);
+        channel.Set(kSkip, c.skip);
+        const std::vector<std::string> fields = ChirpExportFields(0, channel);
+        EXPECT_EQ(fields[5], c.tone) << c.option;
+        EXPECT_EQ(fields[14], c.skipped) << c.option;
+    }
+}
+
+TEST(ChirpCsv, CurrentLayoutFile) {
+    const std::string text = DataFile("chirp_current.csv");
+    EXPECT_EQ(DetectCsvKind(text), CsvKind::kChirp);
+    CloneImage image = NewImage(0);
+    image.Mem[500].Set(kFreq, 433.5);  // no row names slot 500
+    image.ChannelEnable[500] = true;
+    const ChirpImportResult r = ImportChirpText(image, text);
+    ASSERT_TRUE(r.result.ok);
+    EXPECT_EQ(r.imported, 15);
+    EXPECT_EQ(r.skipped, 7);
+    EXPECT_TRUE(image.Modified);
+    std::vector<std::string> where;
+    for (const ChirpIssue& i : r.issues) where.push_back(std::to_string(i.line) + " " + i.location);
+    EXPECT_EQ(where, (std::vector<std::string>{"9 4", "10 5", "11 6", "12 7", "13 8", "16 11", "17 12", "18 13",
+                                               "19 14", "23 18", "24 19", "25 1000"}));
+    EXPECT_EQ(r.issues.back().reason, "Location 1000 is outside 0-999");
+
+    EXPECT_EQ(image.Mem[0].Text(kNote), "Tower, north side");
+    EXPECT_EQ(image.Mem[1].Text(kNote), "Distress and \"calling\"");
+    EXPECT_EQ(Texts(image.Mem[2], {kNote, kName, kOption, kTone, kShift}), "two lines|RPTR-U|Tone|103.5Hz|-Shift");
+    EXPECT_EQ(image.Mem[2].Value(kSkip), 1);
+    EXPECT_EQ(image.Mem[10].Text(kName), "AIR,NA");
+    EXPECT_EQ(image.Mem[22].Text(kFreq), "433.920000");
+    for (int s : {11, 12, 18, 19, 20, 21}) EXPECT_FALSE(image.ChannelEnable[s]) << s;
+    EXPECT_EQ(image.Mem[500].Text(kFreq), "433.500000");
+
+    CloneImage blocked = NewImage(2);
+    const ChirpImportResult cellular = ImportChirpText(blocked, text);
+    EXPECT_EQ(cellular.imported, 14);
+    EXPECT_EQ(cellular.skipped, 8);
+    EXPECT_FALSE(blocked.ChannelEnable[17]);
+    const auto cell = std::find_if(cellular.issues.begin(), cellular.issues.end(),
+                                   [](const ChirpIssue& i) { return i.location == "17"; });
+    ASSERT_NE(cell, cellular.issues.end());
+    EXPECT_EQ(cell->reason, "frequency 835.000000 MHz: It is a frequency of the cellular phone. "
+                            "It is not possible to set it.");
+}
+
+TEST(ChirpCsv, LegacyLayoutPlacedFromARow) {
+    CloneImage image = NewImage(0);
+    const ChirpImportResult r = ImportChirpText(image, DataFile("chirp_legacy.csv"), 998);
+    EXPECT_EQ(r.imported, 2);
+    ASSERT_EQ(r.issues.size(), 2u);
+    EXPECT_EQ(r.issues[0].location, "3");
+    EXPECT_EQ(r.issues[0].reason, "no memory slot left after 999");
+    EXPECT_EQ(r.issues[1].reason, "mode \"USB\" is not available");
+    EXPECT_EQ(image.Mem[998].Text(kName), "WX1");
+    EXPECT_EQ(image.Mem[999].Value(kSkip), 1);
+
+    // A header without a Frequency column is no list.
+    const CloneImage before = image;
+    const ChirpImportResult bad = ImportChirpText(image, "Location,Name\n1,x\n");
+    EXPECT_EQ(bad.result.messages, std::vector<std::string>{std::string(kFileOpenError)});
+    EXPECT_EQ(image, before);
+    EXPECT_EQ(DetectCsvKind(CsvExportLines(before)[0]), CsvKind::kOwn);
+}
+
+TEST(ChirpCsv, ColumnsInAnyOrderAndALocationWrittenTwice) {
+    const std::string text = DataFile("chirp_reordered.csv");
+    ASSERT_EQ(DetectCsvKind(text), CsvKind::kChirp);
+    EXPECT_EQ(DetectCsvKind("Name,Location\n1,x\n"), CsvKind::kOwn) << "no Frequency column";
+    CloneImage image = NewImage(0);
+    const ChirpImportResult r = ImportChirpText(image, text);
+    EXPECT_EQ(r.imported, 2);
+    EXPECT_EQ(r.skipped, 0);
+    ASSERT_EQ(r.issues.size(), 1u);
+    EXPECT_EQ(r.issues[0].line, 4);
+    EXPECT_EQ(r.issues[0].location, "5");
+    EXPECT_EQ(r.issues[0].reason, "replaced by line 6");
+    EXPECT_EQ(Texts(image.Mem[5], {kName, kFreq}), "SECOND|446.006250");
+    EXPECT_EQ(image.Mem[6].Text(kMode), "AM");
+    EXPECT_EQ(image.Mem[6].Value(kSkip), 1);
+}
+
+TEST(ChirpCsv, ExportThenImportKeepsEveryRepresentableField) {
+    CloneImage original = RichImage();
+    original.Mem[1].Set(kOption, 3);  // Rev.: no such squelch there
+    original.Mem[299].Set(kSkip, 1);
+    ASSERT_EQ(original.Mem[299].Value(kStep), 2);  // 8.33 kHz, which that tool lacks
+    QTemporaryDir dir;
+    const QString path = dir.filePath("out.csv");
+    ASSERT_TRUE(ExportChirpCsv(original, path).ok);
+    const QByteArray bytes = ReadAll(path);
+    EXPECT_TRUE(bytes.startsWith("Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,"));
+    EXPECT_EQ(bytes.count("\r\n"), 1 + 5);  // slots 0, 1, 299, 300, 999
+    EXPECT_NE(bytes.indexOf("0,CH1000,145.000000,,0.600000,TSQL,67.0,67.0,023,NN,023,Tone->Tone,FM,5.00,,50W,"
+                            "\"Tower, north side\",,,,\r\n"),
+              -1);
+
+    CloneImage back = NewImage(0);
+    const auto text = ReadCsvFile(path);
+    ASSERT_TRUE(text);
+    EXPECT_EQ(ImportChirpText(back, *text).imported, 5);
+    for (int s : {0, 1, 299, 300, 999}) {
+        SlotFields expected = original.Mem[s];
+        if (expected.Value(kStep) == 2) expected.Set(kStep, 1);  // 8.33 kHz went out as 6.25
+        if (s == 1) expected.Set(kOption, 0);
+        expected.Set(kSecret, 11);
+        expected.Set(kCarrier, kCarrierJR);
+        EXPECT_EQ(back.Mem[s], expected) << s;
+    }
+    EXPECT_FALSE(ExportChirpCsv(original, dir.filePath("none/x.csv")).ok);
 }
 
 }  // namespace

@@ -1,20 +1,22 @@
+// What the program keeps between runs: the port file, the recent files, the
+// window placement; and the file named on the command line.
 #include <gtest/gtest.h>
 
 #include <QSettings>
 #include <QTemporaryDir>
 
 #include "files/preferences.h"
+#include "files/recent_files.h"
 #include "files/rich_image.h"
 
 namespace wrk7 {
 namespace {
 
-using testing::ReadAll;
-using testing::WriteAll;
+using namespace wrk7::testing;
 
-TEST(PortFile, ReadsOneToSixteenElseOne) {
+TEST(PortFile, ReadsOneToSixteenElseOneAndWritesCrLfBesideTheProgramElseConfig) {
     QTemporaryDir dir;
-    const PortFileDirs dirs{dir.filePath("prog"), dir.filePath("conf")};
+    PortFileDirs dirs{dir.filePath("prog"), dir.filePath("conf")};
     QDir().mkpath(dirs.programDir);
     EXPECT_EQ(ReadPortFile(dirs), 1);  // no file
     const QString path = QDir(dirs.programDir).filePath("WR-K7.ini");
@@ -31,18 +33,10 @@ TEST(PortFile, ReadsOneToSixteenElseOne) {
     QDir().mkpath(dirs.configDir);
     ASSERT_TRUE(WriteAll(QDir(dirs.configDir).filePath("WR-K7.ini"), "12"));
     EXPECT_EQ(ReadPortFile(dirs), 12);
-    ASSERT_TRUE(WriteAll(path, "4"));
-    EXPECT_EQ(ReadPortFile(dirs), 4);  // beside the program wins
-}
-
-TEST(PortFile, WritesCrLfBesideTheProgramElseConfig) {
-    QTemporaryDir dir;
-    PortFileDirs dirs{dir.filePath("prog"), dir.filePath("conf")};
-    QDir().mkpath(dirs.programDir);
     ASSERT_TRUE(WritePortFile(dirs, 16).ok);
-    EXPECT_EQ(ReadAll(QDir(dirs.programDir).filePath("WR-K7.ini")), "16\r\n");
-    EXPECT_EQ(ReadPortFile(dirs), 16);
-    dirs.programDir = dir.filePath("missing");
+    EXPECT_EQ(ReadAll(path), "16\r\n");
+    EXPECT_EQ(ReadPortFile(dirs), 16);  // beside the program wins
+    dirs = {dir.filePath("missing"), dir.filePath("conf2")};
     EXPECT_EQ(PortFileWritePath(dirs), QDir(dirs.configDir).filePath("WR-K7.ini"));
     ASSERT_TRUE(WritePortFile(dirs, 2).ok);  // creates the config folder
     EXPECT_EQ(ReadPortFile(dirs), 2);
@@ -51,12 +45,10 @@ TEST(PortFile, WritesCrLfBesideTheProgramElseConfig) {
 
 TEST(StartupPathTest, StripsOnlyEnclosingQuotes) {
     EXPECT_EQ(StartupPath({"wrk7-clone"}), "");
-    EXPECT_EQ(StartupPath({"wrk7-clone", "/home/u/my files/a.WK7"}), "/home/u/my files/a.WK7");
-    EXPECT_EQ(StartupPath({"wrk7-clone", "\"/home/u/my files/a.WK7\""}), "/home/u/my files/a.WK7");
-    EXPECT_EQ(StartupPath({"wrk7-clone", "a.WK7"}), "a.WK7");
-    EXPECT_EQ(StartupPath({"wrk7-clone", "\"a\"b\""}), "a\"b");
-    EXPECT_EQ(StartupPath({"wrk7-clone", "\"half.WK7"}), "\"half.WK7");
-    EXPECT_EQ(StartupPath({"wrk7-clone", "\""}), "\"");
+    const std::pair<const char*, const char*> cases[] = {
+        {"/home/u/my files/a.WK7", "/home/u/my files/a.WK7"}, {"\"/home/u/my files/a.WK7\"", "/home/u/my files/a.WK7"},
+        {"\"a\"b\"", "a\"b"}, {"\"half.WK7", "\"half.WK7"}, {"\"", "\""}};
+    for (const auto& [argument, path] : cases) EXPECT_EQ(StartupPath({"wrk7-clone", argument}), path) << argument;
 }
 
 TEST(Placement, KeysInTwips) {
@@ -72,6 +64,46 @@ TEST(Placement, KeysInTwips) {
     EXPECT_EQ(store.value("Settings/MainTop").toString(), "300");
     EXPECT_EQ(store.value("Settings/MainWidth").toString(), "9600");
     EXPECT_EQ(store.value("Settings/MainHeight").toString(), "7200");
+}
+
+TEST(RecentFiles, NewestFirstWithoutRepeatsAndAtMostEight) {
+    QStringList files;
+    for (int i = 1; i <= 10; ++i) files = AddRecentFile(files, QStringLiteral("/radio/f%1.WK7").arg(i));
+    ASSERT_EQ(files.size(), kRecentFileCount);
+    EXPECT_EQ(files.front(), "/radio/f10.WK7");
+    EXPECT_EQ(files.back(), "/radio/f3.WK7");
+
+    // Opening a listed file again moves it to the front.
+    files = AddRecentFile(files, QStringLiteral("/radio/./f5.WK7"));
+    EXPECT_EQ(files.front(), "/radio/f5.WK7");
+    EXPECT_EQ(files.size(), kRecentFileCount);
+    EXPECT_EQ(files.count(QStringLiteral("/radio/f5.WK7")), 1);
+
+    files = RemoveRecentFile(files, QStringLiteral("/radio/f5.WK7"));
+    EXPECT_FALSE(files.contains(QStringLiteral("/radio/f5.WK7")));
+    EXPECT_EQ(AddRecentFile(files, QString()), files);
+}
+
+TEST(RecentFiles, StoreKeepsTheListAndLoadCleansAnEditedOne) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("store.ini"));
+    const QStringList files{QStringLiteral("/a/one.WK7"), QStringLiteral("/b/two.WK7")};
+    {
+        QSettings store(path, QSettings::IniFormat);
+        EXPECT_TRUE(LoadRecentFiles(store).isEmpty());
+        SaveRecentFiles(store, files);
+    }
+    {
+        QSettings store(path, QSettings::IniFormat);
+        EXPECT_EQ(LoadRecentFiles(store), files);
+        QStringList edited{QString(), QStringLiteral("/a/one.WK7"), QStringLiteral("/a/one.WK7"), QStringLiteral("  ")};
+        for (int i = 0; i < 12; ++i) edited << QStringLiteral("/c/%1.WK7").arg(i);
+        store.setValue(QString::fromUtf8(kRecentFilesKey.data()), edited);
+        const QStringList loaded = LoadRecentFiles(store);
+        ASSERT_EQ(loaded.size(), kRecentFileCount);
+        EXPECT_EQ(loaded.front(), "/a/one.WK7");
+        EXPECT_EQ(loaded.count(QStringLiteral("/a/one.WK7")), 1);
+    }
 }
 
 }  // namespace

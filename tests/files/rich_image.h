@@ -2,19 +2,29 @@
 #include <QByteArray>
 #include <QFile>
 #include <QString>
+#include <csignal>
+#include <initializer_list>
+#include <sys/resource.h>
+#include <utility>
 
 #include "core/image.h"
 #include "codecs/new_image.h"
 
 namespace wrk7::testing {
 
+// What File > New gives for model.
+inline CloneImage NewImage(int model = 0) {
+    CloneImage image;
+    image.RegionIndex = model;
+    NewCloneImage(image);
+    return image;
+}
+
 // An image that uses every store: channels in all four areas with notes that
 // hold commas, quotes, leading blanks and non-ASCII text, an uneven bank table,
 // scan groups and changed settings.
 inline CloneImage RichImage(int model = 0) {
-    CloneImage image;
-    image.RegionIndex = model;
-    NewCloneImage(image);
+    CloneImage image = NewImage(model);
     const int slotList[] = {0, 1, 299, 300, 999, 1000, 1007, 1099, 1100, 1150, 1200, 1210, 1299};
     int k = 0;
     for (int s : slotList) {
@@ -57,6 +67,29 @@ inline QByteArray ReadAll(const QString& path) {
 inline bool WriteAll(const QString& path, const QByteArray& bytes) {
     QFile f(path);
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+// The texts of some fields of a slot joined by '|', to compare in one line.
+inline std::string Texts(const SlotFields& slot, std::initializer_list<int> fields) {
+    std::string out, separator;
+    for (int f : fields) out += std::exchange(separator, "|") + slot.Text(f);
+    return out;
+}
+
+// What save() gives under a 4 KiB file-size limit, which cuts a write short
+// as a full disk does (root ignores permissions, not this).
+template <class Save>
+auto UnderFileSizeLimit(Save save) {
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 4096;
+    setrlimit(RLIMIT_FSIZE, &small);
+    const auto result = save();
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+    return result;
 }
 
 }  // namespace wrk7::testing

@@ -1,5 +1,8 @@
 #pragma once
+#include <gtest/gtest.h>
+
 #include <deque>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
@@ -15,6 +18,14 @@ inline LinkOptions Quick() {
     LinkOptions o;
     o.replyDeadline = std::chrono::milliseconds(40);
     return o;
+}
+
+// A fault plan given as the words of --fault: Faults({"drop=3", "split"}).
+inline emu::FaultPlan Faults(std::initializer_list<const char*> words) {
+    emu::FaultPlan plan;
+    std::string error;
+    for (const char* word : words) EXPECT_TRUE(emu::AddFault(plan, word, error)) << word << ": " << error;
+    return plan;
 }
 
 // An in-process receiver of model with the demo image and faults, and its port.
@@ -34,16 +45,15 @@ struct Bench {
 };
 
 // A port that answers each write with a scripted text (or nothing), for the
-// classification of single exchanges. A text may come in pieces: the first
-// arrives with the write, each further one when the link waits again.
+// classification of single exchanges.
 class ScriptedPort final : public SerialPort {
 public:
-    std::deque<std::vector<std::string>> answers;  // one per Write
+    std::deque<std::string> answers;  // one per Write
     std::vector<std::string> written;
     bool failOpen = false;
     bool failWrite = false;
 
-    void Answer(std::string text) { answers.push_back({std::move(text)}); }
+    void Answer(std::string text) { answers.push_back(std::move(text)); }
     bool Open() override {
         if (failOpen) fault_ = true;
         open_ = !failOpen;
@@ -58,23 +68,13 @@ public:
             return false;
         }
         if (!answers.empty()) {
-            later_.assign(answers.front().begin(), answers.front().end());
+            waiting_ += answers.front();
             answers.pop_front();
-            if (!later_.empty()) {
-                waiting_ += later_.front();
-                later_.pop_front();
-            }
         }
         return true;
     }
     std::string ReadAvailable() override { return std::exchange(waiting_, {}); }
-    Wait WaitForData(Clock::time_point) override {
-        if (waiting_.empty() && !later_.empty()) {
-            waiting_ = later_.front();
-            later_.pop_front();
-        }
-        return waiting_.empty() ? Wait::kTimeout : Wait::kData;
-    }
+    Wait WaitForData(Clock::time_point) override { return waiting_.empty() ? Wait::kTimeout : Wait::kData; }
     bool HasFault() const override { return fault_; }
     std::string ErrorText() const override { return fault_ ? "scripted fault" : ""; }
     std::string Name() const override { return "scripted"; }
@@ -84,7 +84,6 @@ private:
     bool open_ = false;
     bool fault_ = false;
     std::string waiting_;
-    std::deque<std::string> later_;
 };
 
 }  // namespace wrk7::link::test

@@ -1,23 +1,23 @@
+// The transfers on the in-process emulator: each one's commands in wire
+// order, what it stores, and how faults, refusals and cancelling end it.
 #include <gtest/gtest.h>
 
-#include "codecs/channel_codec.h"
+#include <random>
+
+#include "core/flag_block.h"
 #include "edit/bank.h"
-#include "codecs/new_image.h"
+#include "files/clone_file.h"
+#include "files/rich_image.h"
 #include "link_support.h"
 
 namespace wrk7::link {
 namespace {
 
 using test::Bench;
+using test::Faults;
 using test::Quick;
+using wrk7::testing::NewImage;
 using Strings = std::vector<std::string>;
-
-CloneImage NewImage(int model = 0) {
-    CloneImage image;
-    image.RegionIndex = model;
-    NewCloneImage(image);
-    return image;
-}
 
 // The read commands of an area's blocks, without CR.
 Strings Reads(Area area) {
@@ -26,7 +26,31 @@ Strings Reads(Area area) {
     return out;
 }
 
-Strings Handshake(int model = 0) { return {IdentificationCommand(model).substr(0, IdentificationCommand(model).size() - 1), "KV~F0FD01W00"}; }
+// The heads of an area's block writes with their data's length, as Heads
+// gives them: "KV~F00100W+64"; the last block may be shorter.
+Strings Writes(Area area, int digits, int lastDigits = -1) {
+    Strings out;
+    const int blocks = AreaOf(area).blocks;
+    for (int k = 0; k < blocks; ++k)
+        out.push_back(WriteCommand(BlockAddress(area, k), "").substr(0, 10) + "+" +
+                      std::to_string(k + 1 < blocks || lastDigits < 0 ? digits : lastDigits));
+    return out;
+}
+
+// A log with the data of each long command replaced by its length.
+Strings Heads(const Strings& log) {
+    Strings out;
+    for (const std::string& c : log) {
+        const std::size_t w = c.size() > 20 ? c.find('W', 4) : std::string::npos;
+        out.push_back(w == std::string::npos ? c : c.substr(0, w + 1) + "+" + std::to_string(c.size() - w - 1));
+    }
+    return out;
+}
+
+Strings Handshake(int model = 0) {
+    const std::string id = IdentificationCommand(model);
+    return {id.substr(0, id.size() - 1), "KV~F0FD01W00"};
+}
 
 Strings Concat(std::initializer_list<Strings> parts) {
     Strings out;
@@ -46,13 +70,7 @@ TEST(ReadOperations, ReadAllTakesTheDemoInWireOrder) {
     EXPECT_EQ(bench.Log(), Concat({Handshake(2), Reads(Area::kSettings0), Reads(Area::kSettings1),
                                    Reads(Area::kVfoRecords), Handshake(2), Reads(Area::kChannelFlags), Handshake(2),
                                    Reads(Area::kBankTable), Reads(Area::kScanGroups), Reads(Area::kChannelRecords)}));
-    for (int slot = 0; slot < kSlotCount; ++slot) {
-        EXPECT_EQ(image.Mem[slot].Text(kFreq), bench.demo.Mem[slot].Text(kFreq)) << slot;
-        EXPECT_EQ(image.Mem[slot].Text(kName), bench.demo.Mem[slot].Text(kName)) << slot;
-        EXPECT_EQ(image.ChannelEnable[slot], bench.demo.ChannelEnable[slot]) << slot;
-    }
-    EXPECT_EQ(image.BankCount, bench.demo.BankCount);
-    EXPECT_EQ(image.GroupMember, bench.demo.GroupMember);
+    // What it reads is checked where a write is read back.
     EXPECT_EQ(image.Settings, bench.demo.Settings);
     EXPECT_TRUE(image.Modified);
     ASSERT_FALSE(progress.empty());
@@ -83,16 +101,12 @@ TEST(ReadOperations, RegionRefusalReadsNoBlock) {
     for (const auto& c : bench.Log()) EXPECT_EQ(c, "KV~WR-K7J");
     EXPECT_EQ(image, before);
 
-    emu::FaultPlan refuse;
-    refuse.refuseId = true;
-    Bench own(0, refuse);
+    Bench own(0, Faults({"refuse-id"}));
     EXPECT_EQ(ReadSettingsSequence(image, *own.port, Quick()).code, 4);
 }
 
 TEST(ReadOperations, SilentAfterSlot700KeepsTheOldSlots) {
-    emu::FaultPlan faults;
-    faults.silentAfter = 16 + 700;  // handshakes, flags, bank, groups, slots 0..699
-    Bench bench(0, faults);
+    Bench bench(0, Faults({"silent-after=716"}));  // handshakes, flags, bank, groups, slots 0..699
     // Every slot in use on the receiver, so the enable map keeps the old ones.
     for (int k = 0; k < 160; ++k) bench.receiver->Mem()[AreaOf(Area::kChannelFlags).address + k] = 0xFF;
     CloneImage image = NewImage();
@@ -112,17 +126,11 @@ TEST(ReadOperations, SilentAfterSlot700KeepsTheOldSlots) {
 }
 
 TEST(ReadOperations, SettingsFailuresAndFaultsOnTheWay) {
-    emu::FaultPlan faults;
-    faults.silentAfter = 3;  // block 00020 never answered
-    Bench silent(0, faults);
+    Bench silent(0, Faults({"silent-after=3"}));  // block 00020 never answered
     CloneImage image = NewImage();
     EXPECT_EQ(ReadSettingsSequence(image, *silent.port, Quick()).messages, (Strings{"COM Port Error", "Read Failed..."}));
 
-    emu::FaultPlan noisy;
-    noisy.split = true;
-    noisy.garbage = {5, 8};
-    noisy.drop = {3};
-    Bench bench(0, noisy);
+    Bench bench(0, Faults({"split", "garbage=5", "garbage=8", "drop=3"}));
     CloneImage image2 = NewImage();
     const LinkResult r = ReadBankSequence(image2, *bench.port, Quick());
     EXPECT_EQ(r.messages, Strings{"Successed!!"});
@@ -132,9 +140,7 @@ TEST(ReadOperations, SettingsFailuresAndFaultsOnTheWay) {
 }
 
 TEST(ReadOperations, HangUpEndsWithThePortFault) {
-    emu::FaultPlan faults;
-    faults.hangupAfter = 30;
-    Bench bench(0, faults);
+    Bench bench(0, Faults({"hangup-after=30"}));
     CloneImage image = NewImage();
     const LinkResult r = ReadMemorySequence(image, *bench.port, Quick());
     EXPECT_EQ(r.messages, (Strings{"COM Port Error", "Read Failed..."}));
@@ -159,9 +165,7 @@ TEST(ReadOperations, CancelStopsBetweenExchanges) {
 }
 
 TEST(ReadOperations, TheDeadlineIsAParameter) {
-    emu::FaultPlan slow;
-    slow.delayMs = 60;
-    Bench bench(0, slow);
+    Bench bench(0, Faults({"delay-ms=60"}));
     CloneImage image = NewImage();
     LinkOptions o = Quick();
     o.maxTries = 2;
@@ -178,40 +182,21 @@ TEST(WriteOperations, WriteAllOrderLengthsAndRoundTrip) {
     image.Mem[1205].SetText(kName, "PRIO-5");
     image.ChannelEnable[1205] = true;
     image.Mem[0].Set(kFreq, 0);  // emptied: not sent
-    const LinkResult r = WriteAll(image, *bench.port, Quick());
-    EXPECT_EQ(r.messages, Strings{"Successed!!"});
-    const Strings log = bench.Log();
-    Strings expected = Concat({Handshake(), Strings{"KV~F00000W" + image.SettingsBlock0, "KV~F00020W" + image.SettingsBlock1}});
-    for (int band = 0; band < kBandCount; ++band)
-        expected.push_back(WriteCommand(BlockAddress(Area::kVfoRecords, band), "").substr(0, 10));
-    ASSERT_GE(log.size(), expected.size());
-    for (std::size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(log[i].substr(0, expected[i].size()), expected[i]) << i;
-    EXPECT_EQ(log[2].size(), 10u + 64u);
-    EXPECT_EQ(log[3].size(), 10u + 46u);
-    EXPECT_EQ(log[4].size(), 10u + 30u);
-    std::size_t i = expected.size();
-    EXPECT_EQ(Strings(log.begin() + i, log.begin() + i + 4), Concat({Handshake(), Handshake()}));
-    i += 4;
-    for (int k = 0; k < 4; ++k)
-        EXPECT_EQ(log[i + k].substr(0, 10), WriteCommand(BlockAddress(Area::kBankTable, k), "").substr(0, 10));
-    EXPECT_EQ(log[i + 3].size(), 10u + 24u);
-    EXPECT_EQ(log[i + 4], "KV~IM");
-    EXPECT_EQ(log[i + 7].substr(0, 10), "KV~F000C0W");
-    EXPECT_EQ(log[i + 7].size(), 10u + 48u);
-    i += 8;
-    // Channel writes: descending slots, used ones only.
-    std::vector<int> slots;
-    for (int slot = kSlotCount - 1; slot >= 0; --slot)
-        if (!image.Mem[slot].IsEmpty()) slots.push_back(slot);
-    ASSERT_EQ(log.size(), i + slots.size() + 5);
-    EXPECT_EQ(log[i].substr(0, 11), "KV~BC52005W") << "slot 1205 first";
-    EXPECT_EQ(log[i].size(), 11u + 64u);
-    const auto labels = BuildRowLabels(image);
-    EXPECT_EQ(log[i + slots.size() - 1].substr(0, 11), "KV~BC" + labels[slots.back()].substr(0, 2) + labels[slots.back()].substr(3, 3) + "W");
-    const Strings tail(log.end() - 5, log.end());
-    EXPECT_EQ(tail, (Strings{"KV~F00180W" + std::string(64, '0'), "KV~F001A0W" + std::string(64, '0'),
-                             "KV~F001C0W" + std::string(64, '0'), "KV~F001E0W" + std::string(64, '0'), "KV~FINISH"}));
-
+    ASSERT_EQ(WriteAll(image, *bench.port, Quick()).messages, Strings{"Successed!!"});
+    const Strings log = Heads(bench.Log());
+    const Strings before = Concat({Handshake(), Writes(Area::kSettings0, 64), Writes(Area::kSettings1, 46),
+                                   Writes(Area::kVfoRecords, 30), Handshake(), Handshake(),
+                                   Writes(Area::kBankTable, 64, 24), {"KV~IM"}, Writes(Area::kScanGroups, 64, 48)});
+    const Strings after = Concat({Writes(Area::kZeroFill, 64), {"KV~FINISH"}});
+    const auto used = std::count_if(image.Mem.begin(), image.Mem.end(), [](const SlotFields& f) { return !f.IsEmpty(); });
+    ASSERT_EQ(log.size(), before.size() + static_cast<std::size_t>(used) + after.size());
+    EXPECT_EQ(Strings(log.begin(), log.begin() + before.size()), before);
+    EXPECT_EQ(Strings(log.end() - after.size(), log.end()), after);
+    EXPECT_EQ(log[before.size()], "KV~BC52005W+64") << "slot 1205 first";
+    for (std::size_t i = before.size(); i + after.size() < log.size(); ++i)
+        EXPECT_EQ(log[i].substr(0, 5) + log[i].substr(10), "KV~BCW+64") << log[i];
+    EXPECT_EQ(bench.Log()[log.size() - 2], "KV~F001E0W" + std::string(64, '0'));
+    // Every channel landed in its slot, so each went by its bank and position.
     CloneImage back = NewImage();
     ASSERT_EQ(ReadAll(back, *bench.port, Quick()).code, 0);
     for (int slot = 0; slot < 1280; ++slot) {
@@ -231,10 +216,9 @@ TEST(WriteOperations, OnlyUsedSlotsAreSentHighestFirst) {
     }
     image.Mem[7].Set(kMode, 1);  // no frequency: not sent
     ASSERT_EQ(WriteMemorySequence(image, *bench.port, Quick()).messages, Strings{"Successed!!"});
-    Strings channel;
-    for (const auto& c : bench.Log())
-        if (c.rfind("KV~BC", 0) == 0) channel.push_back(c.substr(0, 11));
-    EXPECT_EQ(channel, (Strings{"KV~BC52050W", "KV~BC00005W"}));
+    const Strings log = Heads(bench.Log());
+    EXPECT_EQ(Strings(log.end() - 7, log.end() - 5), (Strings{"KV~BC52050W+64", "KV~BC00005W+64"}));
+    EXPECT_NE(log[log.size() - 8].substr(0, 5), "KV~BC");
 }
 
 TEST(WriteOperations, TheThousandChannelCheck) {
@@ -251,17 +235,13 @@ TEST(WriteOperations, TheThousandChannelCheck) {
 
 TEST(WriteOperations, RefusalsAndTimeoutsEndTheirWay) {
     {
-        emu::FaultPlan f;
-        f.reOn = {"BC00003"};
-        Bench bench(0, f);
+        Bench bench(0, Faults({"re-on=BC00003"}));
         CloneImage image = bench.demo;
         EXPECT_EQ(WriteMemorySequence(image, *bench.port, Quick()).messages, (Strings{"COM Port Error", "Write Failed..."}));
         EXPECT_EQ(bench.Log().back().substr(0, 11), "KV~BC00003W") << "sent once, stopped there";
     }
     {
-        emu::FaultPlan f;
-        f.silentAfter = 8;  // VFO band 4 never acknowledged
-        Bench bench(0, f);
+        Bench bench(0, Faults({"silent-after=8"}));  // VFO band 4 never acknowledged
         CloneImage image = bench.demo;
         image.Settings.Slider1 = 5;
         EXPECT_EQ(WriteSettingsSequence(image, *bench.port, Quick()).messages, Strings{"Write Failed..."});
@@ -285,12 +265,124 @@ TEST(WriteOperations, RefusalsAndTimeoutsEndTheirWay) {
         EXPECT_EQ(bench.Log().back(), "KV~FINISH");
     }
     {
-        emu::FaultPlan f;
-        f.reOn = {"00180"};
-        Bench bench(0, f);
+        Bench bench(0, Faults({"re-on=00180"}));
         CloneImage copy = bench.demo;
         EXPECT_EQ(WriteBankSequence(copy, *bench.port, Quick()).messages, Strings{"COM Port Error"});
     }
+}
+
+// Quick read: the channel blocks of enabled slots only, and an image (so a
+// clone file) byte for byte the same as a full read's, whatever the receiver
+// holds and whatever the image held before.
+constexpr int kCommandsBeforeChannels = 16;  // handshake, flags, handshake, bank, groups
+constexpr int kFlaggedSlots = 1280;          // the receiver's map has no bits for the rest
+
+// A receiver holding random channel records under a random enable map, and
+// the image a read starts from (as --base gives it).
+struct Scenario {
+    emu::Memory memory{};
+    CloneImage base;
+
+    explicit Scenario(unsigned seed) {
+        std::mt19937 random(seed);
+        auto chance = [&](int percent) { return static_cast<int>(random() % 100) < percent; };
+        const int enabledPercent = static_cast<int>(random() % 101);  // from empty to full receivers
+        Bench demo;
+        memory = demo.receiver->Mem();
+        for (int slot = 0; slot < kSlotCount; ++slot) {
+            std::uint8_t* record = &memory[static_cast<std::size_t>(BlockAddress(Area::kChannelRecords, slot))];
+            for (int b = 0; b < kBlockBytes; ++b) record[b] = static_cast<std::uint8_t>(random());
+            if (chance(20)) std::fill(record, record + kBlockBytes, 0xFF);  // erased, maybe still flagged
+            if (chance(10)) std::fill(record, record + 4, 0x00);            // a zero frequency
+        }
+        std::uint8_t* flags = &memory[static_cast<std::size_t>(AreaOf(Area::kChannelFlags).address)];
+        for (int slot = 0; slot < kFlaggedSlots; ++slot)
+            if (chance(enabledPercent)) flags[slot / 8] |= static_cast<std::uint8_t>(0x80 >> (slot % 8));
+            else flags[slot / 8] &= static_cast<std::uint8_t>(~(0x80 >> (slot % 8)));
+
+        // Stale channels everywhere; the priority slots past the map follow
+        // the base's own flags.
+        base = demo.demo;
+        for (int slot = 0; slot < kSlotCount; ++slot) {
+            base.Mem[slot].Set(kFreq, 100.0 + slot * 0.025);
+            base.ChannelEnable[slot] = chance(50);
+        }
+        EncodeFlagBlock(base);
+        base.Modified = false;
+    }
+
+    // The slots a quick read must fetch, ascending.
+    std::vector<int> EnabledSlots() const {
+        std::vector<int> enabled;
+        const std::size_t flags = static_cast<std::size_t>(AreaOf(Area::kChannelFlags).address);
+        for (int slot = 0; slot < kSlotCount; ++slot) {
+            const bool on = slot < kFlaggedSlots ? (memory[flags + slot / 8] & (0x80 >> (slot % 8))) != 0
+                                                 : base.ChannelEnable[slot];
+            if (on) enabled.push_back(slot);
+        }
+        return enabled;
+    }
+
+    struct Outcome {
+        LinkResult result;
+        std::vector<std::string> file;  // the clone file's lines
+        Strings log;
+        std::vector<std::pair<int, int>> progress;
+    };
+    Outcome Read(bool quick, int silentAfter = -1) const {
+        emu::FaultPlan faults;
+        faults.silentAfter = silentAfter;
+        Bench bench(0, faults);
+        bench.receiver->Mem() = memory;
+        Outcome out;
+        LinkOptions options = test::Quick();
+        options.quickRead = quick;
+        options.progress = [&](int done, int total) { out.progress.emplace_back(done, total); };
+        CloneImage image = base;
+        out.result = ReadMemorySequence(image, *bench.port, options);
+        out.file = CloneFileLines(image);
+        out.log = bench.Log();
+        return out;
+    }
+};
+
+Strings ChannelReads(const std::vector<int>& which) {
+    Strings reads;
+    for (int slot : which) reads.push_back(ReadCommand(BlockAddress(Area::kChannelRecords, slot)).substr(0, 10));
+    return reads;
+}
+
+TEST(QuickRead, GivesTheFullReadsCloneFileReadingTheEnabledSlotsOnly) {
+    for (unsigned seed = 1; seed <= 24; ++seed) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        const Scenario scenario(seed);
+        const auto full = scenario.Read(false);
+        const auto quick = scenario.Read(true);
+        ASSERT_EQ(full.result.messages, Strings{"Successed!!"});
+        EXPECT_EQ(quick.result.messages, full.result.messages);
+        EXPECT_EQ(quick.file, full.file);
+
+        const std::vector<int> enabled = scenario.EnabledSlots();
+        const Strings fullLog(full.log.begin(), full.log.begin() + kCommandsBeforeChannels);
+        EXPECT_EQ(Strings(quick.log.begin(), quick.log.begin() + kCommandsBeforeChannels), fullLog);
+        EXPECT_EQ(Strings(quick.log.begin() + kCommandsBeforeChannels, quick.log.end()), ChannelReads(enabled));
+        const int read = static_cast<int>(enabled.size());
+        EXPECT_EQ(quick.progress.back(), std::make_pair(read, read)) << "the bar counts the blocks read";
+    }
+}
+
+TEST(QuickRead, AFailureEndsAsTheFullReadWouldAtThatSlot) {
+    const Scenario scenario(99);
+    const std::vector<int> enabled = scenario.EnabledSlots();
+    ASSERT_GT(enabled.size(), 40u);
+    const std::size_t failing = enabled.size() / 2;
+    const int slot = enabled[failing];
+    const auto quick = scenario.Read(true, kCommandsBeforeChannels + static_cast<int>(failing));
+    const auto full = scenario.Read(false, kCommandsBeforeChannels + slot);
+    EXPECT_EQ(quick.result.messages, (Strings{"Communication Error", "Read Failed..."}));
+    EXPECT_EQ(quick.result.messages, full.result.messages);
+    EXPECT_EQ(quick.file, full.file);
+    EXPECT_EQ(quick.log.back(), ChannelReads({slot}).front());
 }
 
 }  // namespace

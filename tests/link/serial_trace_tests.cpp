@@ -12,9 +12,10 @@ namespace {
 
 using test::Bench;
 using test::Quick;
+using Strings = std::vector<std::string>;
 
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
+Strings Lines(const std::string& text) {
+    Strings lines;
     std::size_t start = 0;
     for (std::size_t nl; (nl = text.find('\n', start)) != std::string::npos; start = nl + 1)
         lines.push_back(text.substr(start, nl - start));
@@ -22,8 +23,14 @@ std::vector<std::string> Lines(const std::string& text) {
     return lines;
 }
 
-// The marker and what follows it, without the time.
-std::string Body(const std::string& line) { return line.size() > 13 ? line.substr(13) : line; }
+// The marker and what follows it, without the time; a comment whole.
+std::string Body(const std::string& line) { return line[0] != '#' && line.size() > 13 ? line.substr(13) : line; }
+
+Strings Bodies(const Strings& lines) {
+    Strings out;
+    for (const std::string& l : lines) out.push_back(Body(l));
+    return out;
+}
 
 TEST(SerialTrace, ShowsControlCharactersAndJoinsARunOfReceipts) {
     EXPECT_EQ(EscapeLineChars(std::string("KV~\r\n\x01\\ok\x7F\xE9", 11)), "KV~\\r\\n\\x01\\\\ok\\x7F\\xE9");
@@ -37,13 +44,8 @@ TEST(SerialTrace, ShowsControlCharactersAndJoinsARunOfReceipts) {
     trace.Received("late");
     trace.Result("Successed!!");
     const auto lines = Lines(trace.Text());
-    ASSERT_EQ(lines.size(), 6u);
-    EXPECT_EQ(lines[0], "# port: emulator");
-    EXPECT_EQ(Body(lines[1]), "> KV~IM\\r");
-    EXPECT_EQ(Body(lines[2]), "< KV~IM\\r\\r\\nOK\\r\\n");
-    EXPECT_EQ(Body(lines[3]), "! deadline: 12 characters since the command");
-    EXPECT_EQ(Body(lines[4]), "< late");
-    EXPECT_EQ(Body(lines[5]), "= Successed!!");
+    EXPECT_EQ(Bodies(lines), (Strings{"# port: emulator", "> KV~IM\\r", "< KV~IM\\r\\r\\nOK\\r\\n",
+                                      "! deadline: 12 characters since the command", "< late", "= Successed!!"}));
     // Times run from the start and never go back.
     double last = -1;
     for (std::size_t i = 1; i < lines.size(); ++i) {
@@ -54,35 +56,27 @@ TEST(SerialTrace, ShowsControlCharactersAndJoinsARunOfReceipts) {
 }
 
 TEST(SerialTrace, ATransferRecordsTheLineRetriesDeadlinesAndItsResult) {
-    emu::FaultPlan silent;
-    silent.silentAfter = 3;  // settings block 1 is never answered
-    Bench bench(0, silent);
+    Bench bench(0, test::Faults({"silent-after=3"}));  // settings block 1 is never answered
     SerialTrace trace;
     CloneImage image = bench.demo;
     const LinkResult result = RunTraced("read settings", *bench.port, trace, Quick(),
                                         [&](SerialPort& port, const LinkOptions& options) {
                                             return ReadSettingsSequence(image, port, options);
                                         });
-    EXPECT_EQ(result.messages, (std::vector<std::string>{"COM Port Error", "Read Failed..."}));
-    const auto lines = Lines(trace.Text());
+    EXPECT_EQ(result.messages, (Strings{"COM Port Error", "Read Failed..."}));
+    const Strings lines = Bodies(Lines(trace.Text()));
     ASSERT_GT(lines.size(), 12u);
-    EXPECT_EQ(lines[0], "# wrk7 serial trace: read settings");
-    EXPECT_EQ(lines[1], "# port: emulator");
-    EXPECT_EQ(Body(lines[4]), "! open emulator");
-    EXPECT_EQ(Body(lines[5]), "> KV~WR-K7J\\r");
-    EXPECT_EQ(Body(lines[6]), "< KV~WR-K7J\\r\\r\\nOK\\r\\n");
-    const auto at = [&](const std::string& body) {
-        return std::find_if(lines.begin(), lines.end(), [&](const std::string& l) { return Body(l) == body; });
-    };
-    auto firstTry = at("> KV~F00020R\\r");
+    EXPECT_EQ(Strings(lines.begin(), lines.begin() + 2), (Strings{"# wrk7 serial trace: read settings", "# port: emulator"}));
+    EXPECT_EQ(Strings(lines.begin() + 4, lines.begin() + 7),
+              (Strings{"! open emulator", "> KV~WR-K7J\\r", "< KV~WR-K7J\\r\\r\\nOK\\r\\n"}));
+    const auto firstTry = std::find(lines.begin(), lines.end(), "> KV~F00020R\\r");
     ASSERT_NE(firstTry, lines.end());
-    EXPECT_EQ(Body(firstTry[1]), "! deadline: 0 characters since the command");
-    EXPECT_EQ(Body(firstTry[2]), "! try 1 of 10 failed: fewer than 68 characters (ERROR01); sending again");
-    const std::vector<std::string> tail(lines.end() - 4, lines.end());
-    EXPECT_EQ(Body(tail[0]), "! try 10 of 10 failed: fewer than 68 characters (ERROR01); giving up");
-    EXPECT_EQ(Body(tail[1]), "= result 1");
-    EXPECT_EQ(Body(tail[2]), "= COM Port Error");
-    EXPECT_EQ(Body(tail[3]), "= Read Failed...");
+    EXPECT_EQ(Strings(firstTry + 1, firstTry + 3),
+              (Strings{"! deadline: 0 characters since the command",
+                       "! try 1 of 10 failed: fewer than 68 characters (ERROR01); sending again"}));
+    EXPECT_EQ(Strings(lines.end() - 4, lines.end()),
+              (Strings{"! try 10 of 10 failed: fewer than 68 characters (ERROR01); giving up", "= result 1",
+                       "= COM Port Error", "= Read Failed..."}));
 
     auto missing = MakeDevicePort("/dev/no-such-serial-port");
     SerialTrace faults;

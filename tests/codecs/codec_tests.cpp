@@ -1,0 +1,372 @@
+// The channel and VFO records and the settings blocks as the receiver holds
+// them, and the records as the grids show them.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "codecs/channel_codec.h"
+#include "codecs/grid_text.h"
+#include "codecs/settings_codec.h"
+#include "codecs/vfo_codec.h"
+#include "core/hex.h"
+
+namespace wrk7 {
+namespace {
+
+// 145 MHz FM, step 6, offset 0.6 MHz +Shift, option Tone, tone 8, secret 11,
+// carrier 28, skipped, name "AB".
+std::vector<int> SampleRecord() {
+    std::vector<int> r(32, 0);
+    const int head[] = {0x40, 0x86, 0xA4, 0x08, 0, 6, 0xC0, 0x27, 0x09, 0x00, 1, 2, 8, 11, 28};
+    std::copy(std::begin(head), std::end(head), r.begin());
+    r[17] = 1;
+    r[26] = 'A';
+    r[27] = 'B';
+    return r;
+}
+
+std::string Hex(const std::vector<int>& bytes, std::size_t count = 32) {
+    std::string hex;
+    for (std::size_t i = 0; i < count; ++i) hex += ByteHex(bytes[i]);
+    return hex;
+}
+
+std::string Reply(const std::vector<int>& bytes) { return "\r\n" + Hex(bytes) + "\r\n"; }
+
+TEST(ChannelCodec, DecodesFieldsAndEncodesBack) {
+    CloneImage image;
+    image.Mem[5].SetText(kNote, "keep");
+    ASSERT_TRUE(DecodeChannel(image, Reply(SampleRecord()), 5));
+    const SlotFields& s = image.Mem[5];
+    EXPECT_EQ(s.Value(kFreq), 145);
+    EXPECT_EQ(s.Text(kFreq), "145.000000");
+    EXPECT_EQ(s.Text(kStep) + s.Text(kOption) + s.Text(kCarrier) + s.Text(kTone) + s.Text(kShift),
+              "20KHzToneJR88.5Hz+Shift");
+    EXPECT_EQ(s.Text(kOffset), "0.600000");
+    EXPECT_EQ(s.Text(kName), "AB    ");
+    EXPECT_EQ(s.Value(kSkip), 1);
+    EXPECT_EQ(s.Text(kNote), "keep");
+    EXPECT_FALSE(image.ChannelEnable[5]);
+    // The decoded name carries trailing spaces, which are written as spaces.
+    EXPECT_EQ(EncodeChannel(image, 5), Hex(SampleRecord(), 28) + "20202020");
+}
+
+TEST(ChannelCodec, RepairsOutOfRangeBytes) {
+    struct Case {
+        int byte, value, field;
+        double stored;
+        const char* text;
+    };
+    for (const Case& c : {Case{4, 3, kMode, 0, "FM"}, Case{5, 0x13, kStep, 0, "5KHz"},
+                          Case{5, 0x12, kStep, 18, ""}, Case{13, 29, kSecret, 11, "11"},
+                          Case{14, 29, kCarrier, 0, "300Hz"}, Case{12, 39, kTone, 0, "67.0Hz"},
+                          Case{17, 2, kSkip, 0, ""}, Case{11, 5, kOption, 5, "None"},
+                          Case{10, 7, kShift, 7, "OFF"}}) {
+        auto record = SampleRecord();
+        record[c.byte] = c.value;
+        CloneImage image;
+        ASSERT_TRUE(DecodeChannel(image, Reply(record), 0));
+        EXPECT_EQ(image.Mem[0].Value(c.field), c.stored) << c.byte;
+        EXPECT_EQ(image.Mem[0].Text(c.field), c.text) << c.byte;
+    }
+    CloneImage image;
+    auto record = SampleRecord();
+    record[11] = 5;
+    DecodeChannel(image, Reply(record), 0);
+    EXPECT_EQ(EncodeChannel(image, 0).substr(22, 2), "05");
+}
+
+TEST(ChannelCodec, EmptyAndUnreadableRecords) {
+    CloneImage image;
+    ASSERT_TRUE(DecodeChannel(image, Reply(SampleRecord()), 1));
+    const SlotFields before = image.Mem[1];
+    auto record = SampleRecord();
+    for (int i = 0; i < 4; ++i) record[i] = 0xFF;
+    EXPECT_FALSE(DecodeChannel(image, Reply(record), 1));
+    EXPECT_EQ(image.Mem[1], before);
+    // A reply cut off or garbled in the frequency must not wipe the slot.
+    for (std::string bad : {std::string("\r\n4086"), std::string("\r\n40z6A408") + std::string(48, '0'),
+                            std::string()}) {
+        EXPECT_FALSE(DecodeChannel(image, bad, 1));
+        EXPECT_EQ(image.Mem[1], before);
+    }
+    for (int i = 0; i < 4; ++i) record[i] = 0;
+    image.Mem[1].SetText(kNote, "note");
+    EXPECT_FALSE(DecodeChannel(image, Reply(record), 1));
+    EXPECT_EQ(image.Mem[1], SlotFields{});
+    EXPECT_EQ(EncodeChannel(image, 1).substr(0, 8), "00000000");
+    EXPECT_FALSE(DecodeChannel(image, Reply(SampleRecord()), kSlotCount));
+}
+
+TEST(ChannelCodec, NameCodec) {
+    EXPECT_EQ(EncodeName("ABC"), "414243000000");
+    EXPECT_EQ(DecodeName("414243000000"), "ABC   ");
+    EXPECT_EQ(EncodeName("ABCDEFGH"), "414243444546");
+    EXPECT_EQ(EncodeName("A\tB\xC3"), "412042200000");
+    EXPECT_EQ(DecodeName("7F41zz"), " A    ");
+    EXPECT_EQ(EncodeName(""), "000000000000");
+}
+
+TEST(ChannelCodec, OptionWrittenPerModel) {
+    // rows: model; columns: option 0..5 as written
+    const int expected[4][6] = {{0, 1, 2, 3, 0, 5}, {0, 0, 2, 3, 4, 5}, {0, 0, 2, 3, 0, 5}, {0, 0, 2, 3, 0, 5}};
+    CloneImage image;
+    image.Mem[0].Set(kFreq, 145);
+    for (int model = 0; model < 4; ++model) {
+        image.RegionIndex = model;
+        for (int option = 0; option < 6; ++option) {
+            image.Mem[0].Set(kOption, option);
+            EXPECT_EQ(EncodeChannel(image, 0).substr(22, 2), ByteHex(expected[model][option])) << model << option;
+            EXPECT_EQ(image.Mem[0].Value(kOption), option);
+        }
+    }
+}
+
+TEST(VfoCodec, DecodeIgnoresTailAndEmptiesZeroBand) {
+    CloneImage image;
+    image.Vfo[3].SetText(kNote, "band note");
+    ASSERT_TRUE(DecodeVfoBand(image, Reply(SampleRecord()), 3));
+    EXPECT_EQ(image.Vfo[3].Value(kSkip), 0);
+    EXPECT_EQ(image.Vfo[3].Text(kName), "");
+    EXPECT_EQ(image.Vfo[3].Text(kNote), "band note");
+    EXPECT_EQ(image.Vfo[3].Text(kCarrier), "JR");
+    EXPECT_EQ(EncodeVfoBand(image, 3), Hex(SampleRecord(), 15));
+
+    auto record = SampleRecord();
+    for (int i = 0; i < 4; ++i) record[i] = 0;
+    EXPECT_FALSE(DecodeVfoBand(image, Reply(record), 3));
+    EXPECT_EQ(image.Vfo[3], SlotFields{});  // every value and text cleared
+}
+
+TEST(VfoCodec, DefaultsPerModel) {
+    CloneImage image;
+    SetVfoDefaults(image);
+    EXPECT_EQ(image.Vfo[4].Text(kFreq) + image.Vfo[4].Text(kMode) + image.Vfo[4].Text(kStep),
+              "76.000000WFM100KHz");
+    EXPECT_EQ(image.Vfo[13].Text(kFreq) + image.Vfo[13].Text(kOffset), "1295.00000020.000000");
+    EXPECT_EQ(image.Vfo[6].Text(kStep), "20KHz");
+    EXPECT_EQ(image.Vfo[0].Text(kSecret) + image.Vfo[0].Text(kCarrier) + image.Vfo[0].Text(kTone), "11JR88.5Hz");
+    image.RegionIndex = 1;
+    SetVfoDefaults(image);
+    EXPECT_EQ(image.Vfo[4].Text(kFreq), "87.600000");
+    EXPECT_EQ(image.Vfo[6].Text(kStep), "12.5KHz");
+    image.RegionIndex = 2;
+    SetVfoDefaults(image);
+    EXPECT_EQ(EncodeVfoBand(image, 4), "4086A4080003C0270900000008081C");
+    EXPECT_EQ(image.Vfo[7].Text(kFreq) + image.Vfo[7].Text(kSecret), "960.0000008");
+    EXPECT_EQ(image.Vfo[13].Text(kFreq), "1295.000000");  // bands 8..13 left as they were
+}
+
+// Option Scr, secret 7, carrier 2 (500Hz), skipped.
+SlotFields Channel(int option) {
+    SlotFields s;
+    s.Set(kFreq, 145);
+    s.Set(kOption, option);
+    s.Set(kSecret, 7);
+    s.Set(kCarrier, 2);
+    s.Set(kSkip, 1);
+    s.SetText(kName, "NAME  ");
+    return s;
+}
+
+TEST(MemoryGrid, ModelRules) {
+    struct Case {
+        int model, option;
+        const char* optionCol;
+        const char* carrierCol;
+    };
+    for (const Case& c : {Case{0, 4, "OFF", "500Hz"}, Case{0, 1, "Train", "500Hz"}, Case{1, 4, "Scr", "7"},
+                          Case{1, 1, "OFF", "7"}, Case{2, 4, "OFF", "-"}, Case{3, 1, "OFF", "-"},
+                          Case{3, 2, "Tone", "-"}}) {
+        CloneImage image;
+        image.RegionIndex = c.model;
+        image.Mem[9] = Channel(c.option);
+        const GridRow row = MemoryGridRow(image, 9);
+        EXPECT_EQ(row[kOption], c.optionCol) << c.model << " " << c.option;
+        EXPECT_EQ(row[kCarrier], c.carrierCol) << c.model;
+        EXPECT_EQ(row[kSecret], "*");
+        EXPECT_EQ(row[kFreq] + row[kName], "145.000000NAME  ");
+        EXPECT_EQ(image.Mem[9].Value(kOption), c.option);
+    }
+    CloneImage image;
+    image.Mem[0] = Channel(0);
+    image.Mem[0].Set(kSkip, 0);
+    EXPECT_EQ(MemoryGridRow(image, 0)[kSecret], "");
+}
+
+TEST(MemoryGrid, RefreshWipesDisabledSlots) {
+    CloneImage image;
+    image.Mem[0] = image.Mem[1] = Channel(2);
+    image.Mem[1].SetText(kNote, "gone");
+    image.ChannelEnable[0] = true;
+    UpDateMemData(image);
+    EXPECT_EQ(image.Mem[0], Channel(2));
+    EXPECT_EQ(image.Mem[1], SlotFields{});
+    EXPECT_EQ(MemoryGridRow(image, 1), GridRow{});
+}
+
+TEST(VfoGrid, ModelRules) {
+    CloneImage image;
+    SetVfoDefaults(image);
+    image.Vfo[2].Set(kOption, 4);
+    image.Vfo[3].Set(kOption, 1);
+    EXPECT_EQ(VfoGridRow(image, 2)[kOption], "OFF");
+    EXPECT_EQ(VfoGridRow(image, 3)[kOption], "Train");
+    EXPECT_EQ(VfoGridRow(image, 0)[kSecret] + VfoGridRow(image, 0)[kCarrier], "11JR");
+
+    image.RegionIndex = 1;
+    EXPECT_EQ(VfoGridRow(image, 2)[kOption], "Scr");
+    EXPECT_EQ(VfoGridRow(image, 3)[kOption], "OFF");
+    EXPECT_EQ(VfoGridRow(image, 0)[kSecret] + VfoGridRow(image, 0)[kCarrier], "1111");
+
+    image.RegionIndex = 2;
+    const GridRow row = VfoGridRow(image, 2);
+    EXPECT_EQ(row[kOption] + row[kSecret] + row[kCarrier], "OFF--");
+    EXPECT_EQ(row[kFreq], image.Vfo[2].Text(kFreq));
+    for (int band = 8; band < kBandCount; ++band) {
+        GridRow dashes;
+        dashes.fill("-");
+        EXPECT_EQ(VfoGridRow(image, band), dashes) << band;
+    }
+}
+
+std::string WithByte(std::string block, int byte, int value) {
+    return block.replace(2 * static_cast<std::size_t>(byte), 2, ByteHex(value));
+}
+
+TEST(SettingsCodec, DefaultsDecodeAndEncodeBackPerModel) {
+    // The encoder writes the fixed bytes, so every model's block 1 comes back alike.
+    const std::string block1Encoded = "0006000102020001000000000000000014000000000000";
+    for (int model = 0; model < 4; ++model) {
+        CloneImage image;
+        image.RegionIndex = model;
+        image.SettingsBlock0 = DefaultSettingsBlock0(model);
+        image.SettingsBlock1 = DefaultSettingsBlock1(model);
+        ASSERT_EQ(image.SettingsBlock0.size(), 64u);
+        ASSERT_EQ(image.SettingsBlock1.size(), 64u);
+        const std::string block0 = image.SettingsBlock0;
+        DecodeSettings(image);
+        EXPECT_EQ(image.SettingsBlock0, block0) << model;  // nothing to repair
+        EXPECT_EQ(image.Settings.chkCharge, model == 0);
+        EXPECT_EQ(image.Settings.cbbWildKey, model == 0 ? 0 : 1);
+        EXPECT_EQ(image.Settings.cbbChargeTime, 11);
+        EXPECT_EQ(image.Settings.Slider1, 20);
+        EXPECT_EQ(image.Settings.Slider2, 3);
+        EXPECT_EQ(image.Settings.optVscanSpeed, 2);
+        EncodeSettings(image);
+        EXPECT_EQ(image.SettingsBlock0, block0) << model;
+        EXPECT_EQ(image.SettingsBlock1, block1Encoded) << model;
+    }
+    EXPECT_EQ(DefaultSettingsBlock1(0).substr(48, 2) + DefaultSettingsBlock1(1).substr(48, 2), "FF00");
+    EXPECT_EQ(DefaultSettingsBlock1(3).substr(2, 2), "04");
+}
+
+TEST(SettingsCodec, AllZeroBlock0) {
+    CloneImage image;
+    image.SettingsBlock0 = "A5" + std::string(62, '0');
+    image.SettingsBlock1 = DefaultSettingsBlock1(0);
+    image.Settings.chkATT = image.Settings.chkBS = image.Settings.chkBell = true;
+    image.Settings.opbBug = 3;
+    DecodeSettings(image);
+    const SetModeSettings& s = image.Settings;
+    EXPECT_FALSE(s.chkATT || s.chkBS || s.chkBell || s.chkCharge);
+    EXPECT_TRUE(s.chkBarAM && s.chkBarSW && s.chkBeep);
+    EXPECT_EQ(s.optAntenna + s.optLamp + s.opbBug + s.opbAPO + s.optSkip, 0);
+    // Lists whose offset makes byte 0 fall before the first entry are clamped.
+    EXPECT_EQ(s.cbbChargeTime + s.cbbSetMode + s.cbbWildKey + s.cbbScan + s.cbbRemocon[3], 0);
+    EXPECT_EQ(s.Slider1 + s.Slider2, 0);
+    EXPECT_EQ(image.SettingsBlock0, "A5" + std::string(62, '0'));
+}
+
+TEST(SettingsCodec, IndexRepairsWrittenBackIntoOwnBlock) {
+    struct Case {
+        int block, byte, value, repaired;
+        int SetModeSettings::*member;
+    };
+    for (const Case& c : {Case{0, 5, 7, 1, &SetModeSettings::optLamp}, Case{0, 17, 5, 0, &SetModeSettings::opbBug},
+                          Case{1, 4, 9, 2, &SetModeSettings::optVscanSpeed},
+                          Case{1, 3, 4, 1, &SetModeSettings::optRecRate},
+                          Case{1, 19, 3, 0, &SetModeSettings::opbOpMode}}) {
+        CloneImage image;
+        image.SettingsBlock0 = DefaultSettingsBlock0(1);
+        image.SettingsBlock1 = DefaultSettingsBlock1(1);
+        std::string& target = c.block == 0 ? image.SettingsBlock0 : image.SettingsBlock1;
+        target = WithByte(target, c.byte, c.value);
+        const std::string other = c.block == 0 ? image.SettingsBlock1 : image.SettingsBlock0;
+        DecodeSettings(image);
+        EXPECT_EQ(image.Settings.*c.member, c.repaired) << c.byte;
+        const std::string defaults = c.block == 0 ? DefaultSettingsBlock0(1) : DefaultSettingsBlock1(1);
+        EXPECT_EQ(target, WithByte(defaults, c.byte, c.repaired)) << c.byte;
+        EXPECT_EQ(c.block == 0 ? image.SettingsBlock1 : image.SettingsBlock0, other);
+    }
+}
+
+TEST(SettingsCodec, UnspecifiedBytesClampedAndOtherControlsKept) {
+    CloneImage image;
+    std::string block0 = DefaultSettingsBlock0(0);
+    block0 = WithByte(block0, 1, 0x07);   // check
+    block0 = WithByte(block0, 3, 0x05);   // inverted check
+    block0 = WithByte(block0, 6, 0x40);   // list of 26
+    block0 = WithByte(block0, 29, 0x50);  // volume above 30
+    block0 = WithByte(block0, 31, 0x0A);  // squelch above 9
+    image.SettingsBlock0 = block0;
+    image.SettingsBlock1 = DefaultSettingsBlock1(0).substr(0, 46);
+    image.Settings.chkWP = true;
+    image.Settings.opbBurst = 2;
+    DecodeSettings(image);
+    EXPECT_TRUE(image.Settings.chkATT);
+    EXPECT_FALSE(image.Settings.chkBarAM);
+    EXPECT_EQ(image.Settings.cbbScan, 25);
+    EXPECT_EQ(image.Settings.Slider1, 30);
+    EXPECT_EQ(image.Settings.Slider2, 9);
+    EXPECT_TRUE(image.Settings.chkWP);
+    EXPECT_EQ(image.Settings.opbBurst, 2);
+    EncodeSettings(image);
+    EXPECT_EQ(image.SettingsBlock0.substr(58, 6), "1E1E09");
+    EXPECT_EQ(image.SettingsBlock1.substr(32, 2), "1E");
+}
+
+TEST(SettingsCodec, MarkerRuleAndMalformedBlocks) {
+    for (std::string bad : {std::string("a5") + std::string(62, '0'), std::string(64, '0'), std::string()}) {
+        CloneImage image;
+        image.RegionIndex = 2;
+        image.SettingsBlock0 = bad;
+        image.SettingsBlock1 = "junk";
+        DecodeSettings(image);
+        EXPECT_EQ(image.SettingsBlock0, DefaultSettingsBlock0(2));
+        EXPECT_EQ(image.SettingsBlock1, DefaultSettingsBlock1(2));
+    }
+    // A short block keeps its length; missing bytes read as out of range.
+    CloneImage image;
+    image.SettingsBlock0 = "A50001";
+    image.SettingsBlock1 = "";
+    DecodeSettings(image);
+    EXPECT_EQ(image.SettingsBlock0, "A50001");
+    EXPECT_EQ(image.SettingsBlock1, "");
+    EXPECT_EQ(image.Settings.optAntenna, 1);
+    EXPECT_EQ(image.Settings.optLamp, 1);
+    EXPECT_EQ(image.Settings.optMscanSpeed, 2);
+}
+
+TEST(SettingsCodec, EncodeKeepsTwoDigitsForUnselectedControls) {
+    CloneImage image;
+    image.Settings.cbbRemocon = {-1, -1, 25, 3};
+    image.Settings.optLamp = -1;
+    image.Settings.opbOpMode = 2;
+    EncodeSettings(image);
+    ASSERT_EQ(image.SettingsBlock0.size(), 64u);
+    ASSERT_EQ(image.SettingsBlock1.size(), 46u);
+    EXPECT_EQ(image.SettingsBlock0.substr(48, 8), "00001303");
+    EXPECT_EQ(image.SettingsBlock0.substr(10, 2), "01");
+    EXPECT_EQ(image.SettingsBlock1.substr(0, 2) + image.SettingsBlock1.substr(38, 2), "0202");
+    CloneImage decoded;
+    decoded.SettingsBlock0 = image.SettingsBlock0;
+    decoded.SettingsBlock1 = image.SettingsBlock1;
+    DecodeSettings(decoded);
+    EncodeSettings(decoded);
+    EXPECT_EQ(decoded.SettingsBlock0 + decoded.SettingsBlock1, image.SettingsBlock0 + image.SettingsBlock1);
+}
+
+}  // namespace
+}  // namespace wrk7
