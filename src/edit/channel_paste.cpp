@@ -1,10 +1,10 @@
 #include "edit/channel_paste.h"
 
 #include <algorithm>
-#include <iterator>
 
 #include "core/hex.h"
 #include "core/models.h"
+#include "core/slot_areas.h"
 #include "edit/channel_rules.h"
 
 namespace wrk7 {
@@ -81,47 +81,30 @@ SlotFields MergedBand(const CloneImage& image, int band, const SlotFields& paste
     return merged;
 }
 
-}  // namespace
-
-namespace {
-
-// The memory's areas, in slot order: a paste stays within the one its first
-// row lies in, so channels never spill into the program-scan edges, or edges
-// into the search-pass entries.
-struct MemoryArea {
-    int end;  // one past its last slot
-    const char* refusal;
-};
-constexpr MemoryArea kMemoryAreas[] = {
-    {kChannelCount, "The paste stops at the last memory channel."},
-    {kFirstSearchPassSlot, "The paste stops at the last program-scan edge."},
-    {kFirstPrioritySlot, "The paste stops at the last Search Pass entry."},
-    {kSlotCount, "There is no row after the last one."},
-};
-
-const MemoryArea& AreaOf(int slot) {
-    for (const MemoryArea& area : kMemoryAreas)
-        if (slot < area.end) return area;
-    return kMemoryAreas[std::size(kMemoryAreas) - 1];
+// A paste stays within the area its first row lies in, so channels never
+// spill into the program-scan edges, or edges into the search-pass entries.
+std::string AreaEndRefusal(const SlotArea& area) {
+    if (&area == &kSlotAreas.back()) return "There is no row after the last one.";
+    return "The paste stops at the last " + std::string(area.entryName) + ".";
 }
 
 }  // namespace
 
 PastePlan PlanMemoryPaste(const CloneImage& image, int firstSlot, const std::vector<PasteRecord>& records) {
     PastePlan plan;
-    const MemoryArea& area = AreaOf(firstSlot);
+    const SlotArea& area = SlotAreaOf(firstSlot);
     plan.rows = static_cast<int>(records.size());
     // The search-pass check looks at the other entries as they will be after
     // the paste: targets start out empty and take their row once accepted
     // (or their old contents back when it is refused).
     CloneImage after = image;
     for (int i = 0; i < plan.rows; ++i)
-        if (IsValidSlot(firstSlot + i) && firstSlot + i < area.end) after.ClearSlot(firstSlot + i);
+        if (IsValidSlot(firstSlot + i) && firstSlot + i < area.End()) after.ClearSlot(firstSlot + i);
 
     for (int i = 0; i < plan.rows; ++i) {
         const int slot = firstSlot + i;
-        if (!IsValidSlot(slot) || slot >= area.end) {
-            plan.refused.push_back({i, slot, area.refusal});
+        if (!IsValidSlot(slot) || slot >= area.End()) {
+            plan.refused.push_back({i, slot, AreaEndRefusal(area)});
             continue;
         }
         PasteRecord record = records[static_cast<std::size_t>(i)];

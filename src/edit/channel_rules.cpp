@@ -4,6 +4,7 @@
 
 #include "core/hex.h"
 #include "core/models.h"
+#include "core/slot_areas.h"
 
 namespace wrk7 {
 
@@ -30,12 +31,12 @@ Verdict SearchPassRefusal(std::string restoredText) {
 
 long long Hz(double mhz) { return std::llround(mhz * 1'000'000.0); }
 
-bool IsSearchPassSlot(int slot) { return slot >= kFirstSearchPassSlot && slot < kFirstPrioritySlot; }
+constexpr const SlotArea& kSearchPass = AreaById(SlotAreaId::kSearchPass);
 
 // Another enabled search-pass entry holds mhz; compared in whole hertz, as
 // the receiver holds them.
 bool SearchPassHolds(const CloneImage& image, int slot, double mhz) {
-    for (int other = kFirstSearchPassSlot; other < kFirstPrioritySlot; ++other) {
+    for (int other = kSearchPass.first; other < kSearchPass.End(); ++other) {
         if (other == slot || !image.ChannelEnable[other]) continue;
         const SlotFields& o = image.Mem[other];
         if (!o.IsEmpty() && Hz(o.Value(kFreq)) == Hz(mhz)) return true;
@@ -55,7 +56,7 @@ Verdict CheckMemoryFrequency(const CloneImage& image, int slot, double mhz) {
     std::string restored = stored.IsEmpty() ? EmptyRowDefaults().Text(kFreq) : stored.Text(kFreq);
     if (mhz < kLowestMemoryFrequency || mhz > kHighestMemoryFrequency) return Restored(std::move(restored));
     if (InCellularGap(Model(image.RegionIndex), mhz)) return CellularRefusal(std::move(restored));
-    if (IsSearchPassSlot(slot) && SearchPassHolds(image, slot, mhz)) return SearchPassRefusal(std::move(restored));
+    if (kSearchPass.Holds(slot) && SearchPassHolds(image, slot, mhz)) return SearchPassRefusal(std::move(restored));
     return Accepted(FormatFrequency(mhz));
 }
 

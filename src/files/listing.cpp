@@ -6,6 +6,7 @@
 #include "codecs/grid_text.h"
 #include "core/hex.h"
 #include "core/models.h"
+#include "core/slot_areas.h"
 
 namespace wrk7 {
 
@@ -66,16 +67,6 @@ std::pair<std::string, std::string> CodeCells(const ModelInfo& model, const Slot
         case CodeColumn::kNone: break;
     }
     return {skipMark, "-"};
-}
-
-std::string_view SectionTitle(int k, std::string& bank) {
-    if (k < kBanks) {
-        bank = "Bank" + std::to_string(k);
-        return bank;
-    }
-    if (k == kBanks) return "Program Scan";
-    if (k == kBanks + 1) return "Search Pass";
-    return "Priority";
 }
 
 }  // namespace
@@ -139,40 +130,38 @@ ListingLines PrintMemorySection(const CloneImage& image) {
     const std::string heading =
         Join({"Ch", "Frequency", "Mode", "   Step", "Option", model.memoryListing.sixth,
               model.memoryListing.seventh, " Tone", "Shift", "ShiftFreq.", "Note", "Name"});
-    int bankStart = 0;
-    for (int k = 0; k < kBanks + 3; ++k) {
-        int first = 0, count = 0;
-        if (k < kBanks) {
-            count = std::max(0, image.BankCount[k]);
-            first = bankStart;
-            bankStart += count;
-            // Counts beyond the channel space (a damaged table) stop at it.
-            if (first >= kChannelCount) count = 0;
-            count = std::min(count, kChannelCount - std::min(first, kChannelCount));
-        } else {
-            first = kFirstScanEdgeSlot + 100 * (k - kBanks);
-            count = 100;
-        }
-        if (count == 0) continue;
+    // A section lists the enabled slots of one bank or of one area above the
+    // channels, under its own heading.
+    auto section = [&](const std::string& title, int first, int count, bool pairs) {
         bool enabled = false;
         for (int s = first; s < first + count; ++s) enabled = enabled || image.ChannelEnable[s];
-        if (!enabled) continue;
-        std::string bank;
+        if (!enabled) return;
         out.emplace_back();
-        out.emplace_back(SectionTitle(k, bank));
+        out.push_back(title);
         out.push_back(heading);
         for (int i = 0; i < count; ++i) {
             const int s = first + i;
             if (!image.ChannelEnable[s]) continue;
             const SlotFields& f = image.Mem[s];
-            const std::string channel =
-                k == kBanks ? std::to_string(i / 2) + (i % 2 == 0 ? "A" : "B") : RightAligned(std::to_string(i), 3);
+            const std::string channel = pairs ? EntryLabel(s) : RightAligned(std::to_string(i), 3);
             const auto [sixth, seventh] = CodeCells(model, f);
             out.push_back(Join({channel, FormatFrequency(f.Value(kFreq)), f.Text(kMode), f.Text(kStep),
                                 f.Text(kOption), sixth, seventh, f.Text(kTone), f.Text(kShift), f.Text(kOffset),
                                 f.Text(kNote), f.Text(kName)}));
         }
+    };
+    int bankStart = 0;
+    for (int k = 0; k < kBanks; ++k) {
+        const int first = bankStart;
+        int count = std::max(0, image.BankCount[k]);
+        bankStart += count;
+        // Counts beyond the channel space (a damaged table) stop at it.
+        if (first >= kChannelCount) count = 0;
+        count = std::min(count, kChannelCount - std::min(first, kChannelCount));
+        if (count > 0) section("Bank" + std::to_string(k), first, count, false);
     }
+    for (const SlotArea& area : kSlotAreas)
+        if (area.id != SlotAreaId::kChannels) section(std::string(area.title), area.first, area.count, area.pairs);
     return out;
 }
 
