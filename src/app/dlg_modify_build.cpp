@@ -12,6 +12,7 @@
 #include "app/dlg_modify.h"
 #include "app/dlg_modify_controls.h"
 #include "app/frequency_filter.h"
+#include "core/channel_limits.h"
 #include "edit/channel_rules.h"
 
 namespace wrk7 {
@@ -156,11 +157,11 @@ QLayout* DlgModify::BuildTexts() {
     auto* texts = new QGridLayout;
     lblName_ = Named(new QLabel(QStringLiteral("NAME")), "lblName");
     txtName_ = Named(new QLineEdit, "txtName");
-    txtName_->setMaxLength(6);
+    txtName_->setMaxLength(kNameLength);
     txtName_->setValidator(new KeyFilter(KeyFilter::Kind::kPrintableAscii, txtName_));
     txtName_->setMinimumWidth(txtName_->fontMetrics().horizontalAdvance(QStringLiteral("WWWWWWW")));
     txtNote_ = Named(new QLineEdit, "txtNote");
-    txtNote_->setMaxLength(30);
+    txtNote_->setMaxLength(kNoteLength);
     // Note first: the VFO editor hides the name row, and nothing is left
     // dangling beside the note.
     texts->addWidget(new QLabel(QStringLiteral("Note")), 0, 0);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/channel_limits.h"
 #include "core/hex.h"
 #include "core/models.h"
 #include "core/slot_areas.h"
@@ -11,8 +12,6 @@ namespace wrk7 {
 
 namespace {
 
-constexpr std::size_t kNameLimit = 6;
-constexpr std::size_t kNoteLimit = 30;  // characters, as the editor's note box holds
 constexpr int kOptionNone = 0;
 
 std::string JoinLines(const std::vector<std::string>& lines) {
@@ -21,27 +20,17 @@ std::string JoinLines(const std::vector<std::string>& lines) {
     return out;
 }
 
-std::size_t CharacterCount(const std::string& utf8) {
-    return static_cast<std::size_t>(std::count_if(utf8.begin(), utf8.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    }));
-}
-
-bool NameFits(const std::string& name) {
-    return name.size() <= kNameLimit &&
-           std::all_of(name.begin(), name.end(), [](char c) { return c >= 32 && c <= 126; });
-}
-
 // Why the editor would not take these values for a memory slot; "" when it would.
 std::string MemoryRefusal(const CloneImage& image, int slot, const SlotFields& f) {
     const Verdict freq = CheckMemoryFrequency(image, slot, f.Value(kFreq));
     if (freq.kind == Verdict::Kind::kRestored)
-        return "The frequency must lie between " + FormatFrequency(kLowestMemoryFrequency) + " and " +
-               FormatFrequency(kHighestMemoryFrequency) + " MHz.";
+        return "The frequency must lie between " + FormatFrequency(kLowestChannelMHz) + " and " +
+               FormatFrequency(kHighestChannelMHz) + " MHz.";
     if (freq.kind == Verdict::Kind::kRefused) return JoinLines(freq.lines);
     if (!CheckOffset(f, f.Value(kOffset)).Accepted()) return "The offset frequency must be below 100 MHz.";
-    if (!NameFits(f.Text(kName))) return "A name holds at most 6 printable ASCII characters.";
-    if (CharacterCount(f.Text(kNote)) > kNoteLimit) return "A note holds at most 30 characters.";
+    if (!NameFits(f.Text(kName)))
+        return "A name holds at most " + std::to_string(kNameLength) + " printable ASCII characters.";
+    if (!NoteFits(f.Text(kNote))) return "A note holds at most " + std::to_string(kNoteLength) + " characters.";
     return {};
 }
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/channel_limits.h"
 #include "core/hex.h"
 #include "core/models.h"
 #include "core/slot_areas.h"
@@ -54,19 +55,13 @@ const SlotFields& SlotOrEmpty(const std::array<SlotFields, kSlotCount>& mem, int
 Verdict CheckMemoryFrequency(const CloneImage& image, int slot, double mhz) {
     const SlotFields& stored = SlotOrEmpty(image.Mem, slot);
     std::string restored = stored.IsEmpty() ? EmptyRowDefaults().Text(kFreq) : stored.Text(kFreq);
-    if (mhz < kLowestMemoryFrequency || mhz > kHighestMemoryFrequency) return Restored(std::move(restored));
+    if (!InChannelRange(mhz)) return Restored(std::move(restored));
     if (InCellularGap(Model(image.RegionIndex), mhz)) return CellularRefusal(std::move(restored));
     if (kSearchPass.Holds(slot) && SearchPassHolds(image, slot, mhz)) return SearchPassRefusal(std::move(restored));
     return Accepted(FormatFrequency(mhz));
 }
 
-std::string MemoryFrequencyRange() {
-    // The lower edge as the first band label writes it; the upper with the
-    // three decimals of every band edge.
-    std::string high = FormatFrequency(kHighestMemoryFrequency);
-    high.resize(high.size() - 3);
-    return "(0.1-" + high + "MHz)";
-}
+std::string MemoryFrequencyRange() { return "(" + ChannelRangeText() + "MHz)"; }
 
 Verdict CheckVfoFrequency(const CloneImage& image, int band, double mhz) {
     const Band& edges = BandPlan(image.RegionIndex, band);

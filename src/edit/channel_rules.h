@@ -25,16 +25,12 @@ struct Verdict {
     bool Accepted() const { return kind == Kind::kAccepted; }
 };
 
-// The frequencies a memory slot can hold, MHz, both included.
-inline constexpr double kLowestMemoryFrequency = 0.1;
-inline constexpr double kHighestMemoryFrequency = 1299.995;
-
-// A memory slot's frequency: the range 0.1..1299.995 MHz, the model's
-// cellular ranges, and for a search-pass entry the frequencies the other
-// enabled entries hold.
+// A memory slot's frequency: the range every channel has (InChannelRange),
+// the model's cellular ranges, and for a search-pass entry the frequencies the
+// other enabled entries hold.
 Verdict CheckMemoryFrequency(const CloneImage& image, int slot, double mhz);
 // The range CheckMemoryFrequency accepts, written as the band labels are:
-// "(0.1-1299.995MHz)". The editor shows it beside the frequency box, so an
+// "(" + ChannelRangeText() + "MHz)". The editor shows it beside the frequency box, so an
 // entry outside it that is silently put back is no surprise.
 std::string MemoryFrequencyRange();
 // A VFO band's frequency: the band's edges and the model's cellular ranges.

@@ -7,6 +7,7 @@
 
 #include "codecs/grid_text.h"
 #include "codecs/record_layout.h"
+#include "core/channel_limits.h"
 #include "core/hex.h"
 #include "core/slot_areas.h"
 #include "core/tables.h"
@@ -257,10 +258,6 @@ RowStatus ReadRow(FieldStream& in, CsvRow& row) {
     return RowStatus::kComplete;
 }
 
-// The frequencies a channel can hold, as the channel editor accepts them.
-constexpr double kLowestMHz = 0.1;
-constexpr double kHighestMHz = 1299.995;
-
 // Values as a save and a reopen give them back: whole hertz within the
 // record's 32-bit count, one-byte codes limited as the decoder limits them.
 double AsRecordedMHz(double mhz) { return LittleEndianHexToMHz(HzToLittleEndianHex(mhz)); }
@@ -301,7 +298,7 @@ bool StoreRow(CloneImage& image, const CsvRow& row) {
     for (std::size_t m = 0; m < ModeName.size(); ++m)
         if (f[1] == ModeName[m]) mode = static_cast<int>(m);
     const int step = IndexOfUpper(f[2], StepName, 18);
-    if (freq < kLowestMHz || freq > kHighestMHz || mode < 0 || step < 0) return false;
+    if (!InChannelRange(freq) || mode < 0 || step < 0) return false;
     int option = OptionCode(f[3]);
     if (row.skip) option |= kOptionSkipBit;
     const int shift = f[7] == "+SHIFT" ? 1 : f[7] == "-SHIFT" ? 2 : 0;
