@@ -13,6 +13,7 @@
 #include "app/dlg_modify_controls.h"
 #include "app/frequency_filter.h"
 #include "core/channel_limits.h"
+#include "core/channel_options.h"
 #include "edit/channel_rules.h"
 
 namespace wrk7 {
@@ -69,9 +70,9 @@ void DlgModify::BuildControls() {
     top->addLayout(BuildBoxes());
     top->addLayout(BuildModeAndShift());
     top->addWidget(BuildSteps());
-    top->addWidget(RadioRow(this, opbTone_, QStringLiteral("Option"), QStringLiteral("opbTone"),
-                            {QStringLiteral("None"), QStringLiteral("Train"), QStringLiteral("Tone"),
-                             QStringLiteral("Reverse"), QStringLiteral("Secret")}));
+    QStringList options;
+    for (std::string_view caption : OptionCaption) options << Q(caption);
+    top->addWidget(RadioRow(this, opbTone_, QStringLiteral("Option"), QStringLiteral("opbTone"), options));
     top->addLayout(BuildLists());
     top->addLayout(BuildTexts());
     top->addLayout(BuildButtons());

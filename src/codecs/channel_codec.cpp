@@ -5,6 +5,7 @@
 
 #include "codecs/record_layout.h"
 #include "core/channel_limits.h"
+#include "core/channel_options.h"
 #include "core/hex.h"
 #include "core/models.h"
 
@@ -109,11 +110,9 @@ std::string DecodeName(std::string_view hex12) {
 }
 
 int WrittenOptionCode(int model, double option) {
-    constexpr int kTrain = 1;
-    constexpr int kScr = 4;
     const int code = CodeByte(option);
-    const ModelInfo& m = Model(model);
-    if ((code == kScr && !m.hasScr) || (code == kTrain && !m.hasTrain)) return 0;
+    const std::optional<ChannelOption> named = OptionOfCode(code);
+    if (named && !OffersOption(Model(model), *named)) return static_cast<int>(ChannelOption::kOff);
     return code;
 }
 

@@ -12,7 +12,7 @@ namespace wrk7 {
 
 namespace {
 
-constexpr int kOptionNone = 0;
+constexpr int kOptionNone = static_cast<int>(ChannelOption::kOff);
 
 std::string JoinLines(const std::vector<std::string>& lines) {
     std::string out;

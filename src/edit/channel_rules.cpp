@@ -13,9 +13,9 @@ namespace {
 
 constexpr double kOffsetLimit = 100;
 
-// Step and option codes (StepName, OptionName).
+// Step codes (StepName).
 constexpr int kStep10KHz = 3, kStep12_5KHz = 4, kStep1KHz = 16, kStep9KHz = 17;
-constexpr int kOptionNone = 0, kOptionTrain = 1, kOptionScr = 4;
+constexpr int kOptionNone = static_cast<int>(ChannelOption::kOff);
 
 Verdict Accepted(std::string text) { return {Verdict::Kind::kAccepted, std::move(text), {}, {}}; }
 Verdict Restored(std::string text) { return {Verdict::Kind::kRestored, std::move(text), {}, {}}; }
@@ -106,9 +106,8 @@ StepOffer VfoStepOffer(int regionIndex, int band, double storedStep) {
 
 std::array<bool, kOptionChoices> OfferedOptions(int regionIndex) {
     std::array<bool, kOptionChoices> offered;
-    offered.fill(true);
-    offered[kOptionTrain] = Model(regionIndex).hasTrain;
-    offered[kOptionScr] = Model(regionIndex).hasScr;
+    for (int code = 0; code < kOptionChoices; ++code)
+        offered[static_cast<std::size_t>(code)] = OffersOption(Model(regionIndex), *OptionOfCode(code));
     return offered;
 }
 

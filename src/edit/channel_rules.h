@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "core/channel_options.h"
 #include "core/image.h"
 
 namespace wrk7 {
@@ -39,7 +40,7 @@ Verdict CheckVfoFrequency(const CloneImage& image, int band, double mhz);
 Verdict CheckOffset(const SlotFields& stored, double mhz);
 
 inline constexpr int kStepChoices = 18;    // steps a user can pick (codes 0..17)
-inline constexpr int kOptionChoices = 5;   // None, Train, Tone, Reverse, Secret
+inline constexpr int kOptionChoices = kChannelOptionCount;  // OptionCaption
 inline constexpr int kShiftChoices = 3;
 inline constexpr int kModeChoices = 3;
 
@@ -50,7 +51,8 @@ struct StepOffer {
 };
 StepOffer VfoStepOffer(int regionIndex, int band, double storedStep);
 
-// The options a model offers (a code it lacks is never stored through the editor).
+// The options a model offers, by code (OffersOption; a code it lacks is
+// never stored through the editor).
 std::array<bool, kOptionChoices> OfferedOptions(int regionIndex);
 // The option a VFO band opens with: its own, or None when the model lacks it
 // (-1: the stored value is no option code).

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/channel_limits.h"
+#include "core/channel_options.h"
 #include "core/hex.h"
 #include "edit/channel_rules.h"
 #include "files/csv_records.h"
@@ -53,7 +54,7 @@ constexpr std::string_view kNeutralDtcsPolarity = "NN";
 constexpr std::string_view kNeutralCrossMode = "Tone->Tone";
 constexpr std::string_view kNeutralPower = "50W";
 
-constexpr int kOptionTone = 2;
+constexpr int kOptionTone = static_cast<int>(ChannelOption::kTone);
 constexpr int kMHzDecimals = 6;  // Frequency and Offset: whole hertz
 constexpr int kToneTextDecimals = 6;  // a tone written finer than ours is still a number
 
