@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "app/image_history.h"
+#include "core/set_mode_catalogue.h"
 #include "core/tables.h"
 #include "edit/page_rules.h"
 
@@ -21,16 +22,14 @@ namespace wrk7 {
 
 namespace {
 
-template <typename List>
-QStringList Entries(const List& list) {
-    QStringList out;
-    for (const auto& e : list) out << QString::fromUtf8(std::string_view(e).data(), static_cast<qsizetype>(std::string_view(e).size()));
-    return out;
-}
+QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
-QStringList Numbers(int count) {
+// A setting's caption and its option or entry texts, from the catalogue.
+QString Caption(const SetModeSetting& setting) { return Q(setting.caption); }
+
+QStringList Entries(const SetModeSetting& setting) {
     QStringList out;
-    for (int i = 1; i <= count; ++i) out << QString::number(i);
+    for (std::string_view e : setting.texts) out << Q(e);
     return out;
 }
 
@@ -168,18 +167,21 @@ void SettingsPages::BuildPage1(QWidget* vfoGrid) {
     }
     connect(modelGroup_, &QButtonGroup::idClicked, this, &SettingsPages::modelClicked);
     top->addWidget(model);
-    auto* lo = Check("chkLoVolume", QStringLiteral("Lo Volume"), &SetModeSettings::chkLoVolume, true);
+    auto* lo = Check("chkLoVolume", Caption(SettingOf(&SetModeSettings::chkLoVolume)), &SetModeSettings::chkLoVolume,
+                     true);
     top->addWidget(lo);
     top->addStretch();
     layout->addLayout(top);
 
-    auto slider = [this](const char* name, const char* labelName, const QString& caption, int max,
-                         int SetModeSettings::*member, QSlider*& out, QLabel*& label) {
+    auto slider = [this](const char* name, const char* labelName, int SetModeSettings::*member, QSlider*& out,
+                         QLabel*& label) {
+        const SetModeSetting& setting = SettingOf(member);
+        const QString caption = Caption(setting);
         auto* box = new QGroupBox(caption);
         auto* row = new QHBoxLayout(box);
         out = new QSlider(Qt::Horizontal);
         out->setObjectName(QString::fromLatin1(name));
-        out->setRange(0, max);
+        out->setRange(0, setting.Count() - 1);
         out->setTickPosition(QSlider::TicksBelow);
         label = new QLabel(QStringLiteral("0"));
         label->setObjectName(QString::fromLatin1(labelName));
@@ -204,10 +206,8 @@ void SettingsPages::BuildPage1(QWidget* vfoGrid) {
         return box;
     };
     auto* sliders = new QHBoxLayout;
-    sliders->addWidget(slider("Slider2", "lblSql", QStringLiteral("Squelch level"), 9,
-                              &SetModeSettings::Slider2, Slider2_, lblSql_));
-    sliders->addWidget(slider("Slider1", "lblVol", QStringLiteral("AF volume level"), 30,
-                              &SetModeSettings::Slider1, Slider1_, lblVol_));
+    sliders->addWidget(slider("Slider2", "lblSql", &SetModeSettings::Slider2, Slider2_, lblSql_));
+    sliders->addWidget(slider("Slider1", "lblVol", &SetModeSettings::Slider1, Slider1_, lblVol_));
     layout->addLayout(sliders);
 
     auto* plan = new QGroupBox(QStringLiteral("Band Plan Editor"));
@@ -226,37 +226,27 @@ void SettingsPages::BuildPage2() {
     using S = SetModeSettings;
     struct Spec {
         const char* name;
-        const char* caption;
-        QStringList options;
         int S::*member;
         bool marks;
         int columns;
-        bool wrk7Only;
     };
     const std::vector<Spec> specs{
-        {"optAntenna", "Antenna", {"SMA", "EAR"}, &S::optAntenna, false, 2, false},
-        {"optLamp", "Lamp", {"OFF", "5sec", "ON", "ALL OFF"}, &S::optLamp, true, 2, false},
-        {"optBand", "Band Transition", {"Rotate", "Across"}, &S::optBand, false, 2, false},
-        {"opbAPO", "Auto Power Off", {"Off", "30", "60", "90"}, &S::opbAPO, true, 4, false},
-        {"opbKeyFunc", "MONI key Function", {"Push", "Hold"}, &S::opbKeyFunc, true, 2, false},
-        {"opbMONI", "MONI key", {"Monitor", "Mute"}, &S::opbMONI, true, 2, false},
-        {"opbOpMode", "Operating Mode", {"VFO", "Preset", "Memory"}, &S::opbOpMode, true, 3, false},
-        {"optSkip", "Scan TYPE", {"No SKIP", "SKIP"}, &S::optSkip, false, 2, false},
-        {"opbKeyLock", "Key Lock", {"NON", "QUICK", "NORMAL"}, &S::opbKeyLock, false, 2, false},
-        {"optAfTone", "AF Tone", {"Low", "High"}, &S::optAfTone, false, 2, false},
-        {"optVscanSpeed", "VFO Scan Speed", Numbers(5), &S::optVscanSpeed, false, 3, false},
-        {"optMscanSpeed", "Memory Scan Speed", Numbers(5), &S::optMscanSpeed, false, 3, false},
-        {"opbBurst", "Tone Burst", {"1750Hz", "2100Hz", "1000Hz", "1450Hz"}, &S::opbBurst, true, 2, false},
-        {"optLockBug", "Lock BUG", {"ENABLE", "DISABLE"}, &S::optLockBug, false, 2, true},
-        {"opbBug", "Bug Sensitive Level", Numbers(5), &S::opbBug, true, 3, true},
-        {"optBugType", "Bug Type", {"SILENT", "SOUND"}, &S::optBugType, false, 2, true},
-        {"optRecRate", "Rec. Rate", {"LONG", "NORMAL", "CLEAR", "HIGH-Q"}, &S::optRecRate, false, 2, true},
+        {"optAntenna", &S::optAntenna, false, 2},      {"optLamp", &S::optLamp, true, 2},
+        {"optBand", &S::optBand, false, 2},            {"opbAPO", &S::opbAPO, true, 4},
+        {"opbKeyFunc", &S::opbKeyFunc, true, 2},       {"opbMONI", &S::opbMONI, true, 2},
+        {"opbOpMode", &S::opbOpMode, true, 3},         {"optSkip", &S::optSkip, false, 2},
+        {"opbKeyLock", &S::opbKeyLock, false, 2},      {"optAfTone", &S::optAfTone, false, 2},
+        {"optVscanSpeed", &S::optVscanSpeed, false, 3}, {"optMscanSpeed", &S::optMscanSpeed, false, 3},
+        {"opbBurst", &S::opbBurst, true, 2},           {"optLockBug", &S::optLockBug, false, 2},
+        {"opbBug", &S::opbBug, true, 3},               {"optBugType", &S::optBugType, false, 2},
+        {"optRecRate", &S::optRecRate, false, 2},
     };
     const int columns = 3;
     int cell = 0;
     for (const Spec& s : specs) {
-        QGroupBox* box = Options(s.name, QString::fromLatin1(s.caption), s.options, s.member, s.marks, s.columns);
-        if (s.wrk7Only) wrk7Frames_.push_back(box);
+        const SetModeSetting& setting = SettingOf(s.member);
+        QGroupBox* box = Options(s.name, Caption(setting), Entries(setting), s.member, s.marks, s.columns);
+        if (setting.wrK7FramesOnly) wrk7Frames_.push_back(box);
         grid->addWidget(box, cell / columns, cell % columns);
         ++cell;
     }
@@ -268,22 +258,21 @@ void SettingsPages::BuildPage2() {
     checkGrid->setVerticalSpacing(0);
     struct CheckSpec {
         const char* name;
-        const char* caption;
         bool S::*member;
         bool marks;
     };
     const std::vector<CheckSpec> checkSpecs{
-        {"chkATT", "Attenuator", &S::chkATT, true},        {"chkBarAM", "AM bar antenna", &S::chkBarAM, true},
-        {"chkBarSW", "SW bar antenna", &S::chkBarSW, true}, {"chkBS", "Battery Save", &S::chkBS, true},
-        {"chkBeep", "Beep", &S::chkBeep, true},            {"chkBell", "Bell", &S::chkBell, true},
-        {"chkCharge", "Charge", &S::chkCharge, false},     {"chkAutoWave", "Auto Wave", &S::chkAutoWave, false},
-        {"chkAutoStep", "Auto Step", &S::chkAutoStep, true}, {"chkAutoProg", "Auto Program", &S::chkAutoProg, true},
-        {"chkTxEx", "TX Extension", &S::chkTxEx, true},    {"chkWP", "Write Protect", &S::chkWP, true},
-        {"chkFlg1_0", "DoReMi", &S::chkFlg1DoReMi, true},  {"chkFlg1_1", "None", &S::chkFlg1None, true},
+        {"chkATT", &S::chkATT, true},           {"chkBarAM", &S::chkBarAM, true},
+        {"chkBarSW", &S::chkBarSW, true},       {"chkBS", &S::chkBS, true},
+        {"chkBeep", &S::chkBeep, true},         {"chkBell", &S::chkBell, true},
+        {"chkCharge", &S::chkCharge, false},    {"chkAutoWave", &S::chkAutoWave, false},
+        {"chkAutoStep", &S::chkAutoStep, true}, {"chkAutoProg", &S::chkAutoProg, true},
+        {"chkTxEx", &S::chkTxEx, true},         {"chkWP", &S::chkWP, true},
+        {"chkFlg1_0", &S::chkFlg1DoReMi, true}, {"chkFlg1_1", &S::chkFlg1None, true},
     };
     for (std::size_t i = 0; i < checkSpecs.size(); ++i) {
         const CheckSpec& c = checkSpecs[i];
-        checkGrid->addWidget(Check(c.name, QString::fromLatin1(c.caption), c.member, c.marks),
+        checkGrid->addWidget(Check(c.name, Caption(SettingOf(c.member)), c.member, c.marks),
                              static_cast<int>(i) / 4, static_cast<int>(i) % 4);
     }
     grid->addWidget(checks, row++, 0, 1, columns);
@@ -292,21 +281,23 @@ void SettingsPages::BuildPage2() {
     auto* listGrid = new QGridLayout(lists);
     listGrid->setContentsMargins(6, 2, 6, 2);
     listGrid->setVerticalSpacing(2);
+    auto labelledList = [this](const char* name, const SetModeSetting& setting,
+                               std::function<int&(SetModeSettings&)> member) {
+        return Labelled(Caption(setting), List(name, Caption(setting), std::move(member), Entries(setting)));
+    };
     std::vector<QWidget*> listWidgets{
-        Labelled(QStringLiteral("Scan"), List("cbbScan", QStringLiteral("Scan"), [](S& s) -> int& { return s.cbbScan; }, Entries(ScanTimeName()))),
-        Labelled(QStringLiteral("Time Pr"), List("cbbTimePr", QStringLiteral("Time Pr"), [](S& s) -> int& { return s.cbbTimePr; }, Entries(ScanTimeName()))),
-        Labelled(QStringLiteral("Time Sp"), List("cbbTimeSp", QStringLiteral("Time Sp"), [](S& s) -> int& { return s.cbbTimeSp; }, Entries(TimeSpName))),
-        Labelled(QStringLiteral("Charge Time"), List("cbbChargeTime", QStringLiteral("Charge Time"), [](S& s) -> int& { return s.cbbChargeTime; }, Entries(ChargeTimeName()))),
-        Labelled(QStringLiteral("Set Mode"), List("cbbSetMode", QStringLiteral("Set Mode"), [](S& s) -> int& { return s.cbbSetMode; }, Entries(SetModeTimeName()))),
-        Labelled(QStringLiteral("Wild Key"), List("cbbWildKey", QStringLiteral("Wild Key"), [](S& s) -> int& { return s.cbbWildKey; }, Entries(SetModeKeyword))),
+        labelledList("cbbScan", SettingOf(&S::cbbScan), [](S& s) -> int& { return s.cbbScan; }),
+        labelledList("cbbTimePr", SettingOf(&S::cbbTimePr), [](S& s) -> int& { return s.cbbTimePr; }),
+        labelledList("cbbTimeSp", SettingOf(&S::cbbTimeSp), [](S& s) -> int& { return s.cbbTimeSp; }),
+        labelledList("cbbChargeTime", SettingOf(&S::cbbChargeTime), [](S& s) -> int& { return s.cbbChargeTime; }),
+        labelledList("cbbSetMode", SettingOf(&S::cbbSetMode), [](S& s) -> int& { return s.cbbSetMode; }),
+        labelledList("cbbWildKey", SettingOf(&S::cbbWildKey), [](S& s) -> int& { return s.cbbWildKey; }),
     };
     const char* remoconNames[] = {"cbbRemocon0", "cbbRemocon1", "cbbRemocon2", "cbbRemocon3"};
     for (int r = 0; r < 4; ++r) {
-        const QString caption = QStringLiteral("Remote Controller %1").arg(QChar('A' + r));
-        listWidgets.push_back(Labelled(
-            caption, List(remoconNames[r], caption,
-                          [r](S& s) -> int& { return s.cbbRemocon[static_cast<std::size_t>(r)]; },
-                          Entries(KeyFunctionName))));
+        listWidgets.push_back(labelledList(remoconNames[r], RemoteKeySetting(r), [r](S& s) -> int& {
+            return s.cbbRemocon[static_cast<std::size_t>(r)];
+        }));
     }
     for (std::size_t i = 0; i < listWidgets.size(); ++i)
         listGrid->addWidget(listWidgets[i], static_cast<int>(i) / 3,
