@@ -15,7 +15,7 @@
 #include "app/memory_table_model.h"
 #include "app/settings_pages.h"
 #include "app/vfo_table_model.h"
-#include "core/transfer_merge.h"
+#include "edit/transfer_merge.h"
 #include "link/serial_trace.h"
 #include "ports/port_factory.h"
 

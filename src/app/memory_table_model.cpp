@@ -2,6 +2,7 @@
 
 #include "codecs/grid_text.h"
 #include "edit/bank.h"
+#include "edit/disabled_slots.h"
 #include "edit/page_rules.h"
 
 namespace wrk7 {
@@ -49,7 +50,7 @@ void MemoryTableModel::RebuildRowLabels() {
 }
 
 void MemoryTableModel::Refresh() {
-    UpDateMemData(image_);
+    WipeDisabledSlots(image_);
     emit dataChanged(index(0, 0), index(kSlotCount - 1, columnCount() - 1));
 }
 

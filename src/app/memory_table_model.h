@@ -26,7 +26,7 @@ public:
 
     // BuildRowLabels: the labels follow the current bank counts.
     void RebuildRowLabels();
-    // UpDateMemData: wipes disabled slots, then repaints every row.
+    // WipeDisabledSlots, then repaints every row.
     void Refresh();
     // Repaints only the rows of slots (after an operation that refreshed the
     // image itself).

@@ -42,11 +42,6 @@ GridRow Texts(const SlotFields& slot) {
 
 }  // namespace
 
-void UpDateMemData(CloneImage& image) {
-    for (int slot = 0; slot < kSlotCount; ++slot)
-        if (!image.ChannelEnable[slot]) image.Mem[slot].ClearAll();
-}
-
 GridRow MemoryGridRow(const CloneImage& image, int slot) {
     if (!IsValidSlot(slot)) return {};
     const SlotFields& fields = image.Mem[slot];

@@ -7,6 +7,7 @@
 #include "core/models.h"
 #include "core/slot_areas.h"
 #include "edit/channel_rules.h"
+#include "edit/disabled_slots.h"
 
 namespace wrk7 {
 
@@ -106,11 +107,12 @@ PastePlan PlanMemoryPaste(const CloneImage& image, int firstSlot, const std::vec
             after.ChannelEnable[slot] = image.ChannelEnable[slot];
             continue;
         }
-        // A disabled or empty row empties its slot, as the grid refresh does.
-        if (!record.enabled) record.fields = {};
         DropMissingOption(record.fields, image.RegionIndex);
         after.Mem[slot] = record.fields;
         after.ChannelEnable[slot] = record.enabled;
+        // A disabled or empty row empties its slot.
+        WipeIfDisabled(after, slot);
+        record.fields = after.Mem[slot];
         if (!image.Mem[slot].IsEmpty()) ++plan.overwrites;
         plan.writes.push_back({slot, std::move(record)});
     }

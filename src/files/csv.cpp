@@ -5,12 +5,12 @@
 #include <cmath>
 #include <optional>
 
-#include "codecs/grid_text.h"
 #include "codecs/record_layout.h"
 #include "core/channel_limits.h"
 #include "core/hex.h"
 #include "core/slot_areas.h"
 #include "core/tables.h"
+#include "edit/disabled_slots.h"
 #include "files/text_file.h"
 
 namespace wrk7 {
@@ -385,7 +385,7 @@ CsvImportResult ImportCsvText(CloneImage& image, std::string_view text) {
         }
         ++out.rowsStored;
     }
-    UpDateMemData(next);
+    WipeDisabledSlots(next);
     next.Modified = false;
     image = std::move(next);
     return out;

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "codecs/channel_codec.h"
-#include "codecs/grid_text.h"
 #include "codecs/settings_codec.h"
 #include "codecs/vfo_codec.h"
 #include "core/flag_block.h"
@@ -12,6 +11,7 @@
 #include "core/models.h"
 #include "core/tables.h"
 #include "edit/bank.h"
+#include "edit/disabled_slots.h"
 #include "link/serial_trace.h"
 
 namespace wrk7::link {
@@ -317,7 +317,7 @@ int LinkSession::ReadMemory() {
     BlockMessage(outcome);
     // Wipes every slot whose flag is off, so the records a quick read skips
     // would have been thrown away here.
-    UpDateMemData(image_);
+    WipeDisabledSlots(image_);
     image_.MarkModified();
     if (outcome != Outcome::kOk) return kResultFailed;
     const int read = static_cast<int>(toRead.size());
@@ -467,7 +467,7 @@ LinkResult ReadAll(CloneImage& image, SerialPort& port, const LinkOptions& optio
     LinkSession s(image, port, options);
     const int settings = Conclude(s, s.ReadSettings(), kMsgReadFailed);
     if (settings != kResultOk) return Finish(s, settings);
-    UpDateMemData(image);
+    WipeDisabledSlots(image);
     const int memory = s.ReadMemory();
     s.AddMessage(memory == kResultOk ? kMsgSuccess : kMsgReadFailed);
     return Finish(s, memory);
@@ -515,7 +515,7 @@ LinkResult WriteAll(CloneImage& image, SerialPort& port, const LinkOptions& opti
     LinkSession s(image, port, options);
     const int settings = Conclude(s, s.WriteSettings(), kMsgWriteFailed);
     if (settings != kResultOk) return Finish(s, settings);
-    UpDateMemData(image);
+    WipeDisabledSlots(image);
     const int memory = s.WriteMemory();
     if (memory != kResultOk) {
         s.AddMessage(kMsgWriteFailed);
@@ -533,7 +533,7 @@ LinkResult WriteBankSequence(CloneImage& image, SerialPort& port, const LinkOpti
     LinkSession s(image, port, options);
     const int bank = Conclude(s, s.WriteBank(0), kMsgWriteFailed);
     if (bank != kResultOk) return Finish(s, bank);
-    UpDateMemData(image);
+    WipeDisabledSlots(image);
     if (!s.WriteZeroFill()) return Finish(s, kResultFailed);
     s.AddMessage(kMsgSuccess);
     return Finish(s, kResultOk);
