@@ -344,7 +344,7 @@ void MainWindow::SwitchTo(int tab) {
     // A count box still being edited counts as left.
     bankPage_->CommitPendingEntry();
     const PageSwitch s = SwitchPage(image_, tab, tabStripFlag_);
-    if (s.showTotalError) prompter_->Error(this, QStringLiteral("ERROR"), QStringList{FromView(kTotalMustBe1000Message)});
+    if (s.showTotalError) prompter_->Error(this, ErrorTitle(), QStringList{FromView(kTotalMustBe1000Message)});
     SelectPageDirect(s.page);
     actModify_->setEnabled(s.modifyEnabled && !runner_->IsRunning());
     if (s.rebuildMemoryGrid) {
@@ -501,7 +501,7 @@ void MainWindow::ShowMessages(const std::vector<std::string>& messages) {
         if (m == link::kMsgSuccess) {
             prompter_->Inform(this, FromView(link::kSuccessTitle), {QString::fromStdString(m)});
         } else {
-            prompter_->Error(this, QStringLiteral("ERROR"), {QString::fromStdString(m)});
+            prompter_->Error(this, ErrorTitle(), {QString::fromStdString(m)});
         }
     }
 }

@@ -31,7 +31,7 @@ void MainWindow::OpenLastTrace() {
         return;
     }
     const bool opened = openFile ? openFile(path) : QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-    if (!opened) prompter_->Error(this, QStringLiteral("ERROR"), {QStringLiteral("Cannot open %1").arg(path)});
+    if (!opened) prompter_->Error(this, ErrorTitle(), {QStringLiteral("Cannot open %1").arg(path)});
 }
 
 void MainWindow::KeepTrace() {

@@ -4,6 +4,7 @@
 
 #include "core/channel_limits.h"
 #include "core/hex.h"
+#include "core/message_titles.h"
 #include "core/models.h"
 #include "core/slot_areas.h"
 
@@ -26,7 +27,7 @@ Verdict CellularRefusal(std::string restoredText) {
 }
 
 Verdict SearchPassRefusal(std::string restoredText) {
-    return {Verdict::Kind::kRefused, std::move(restoredText), "ERROR",
+    return {Verdict::Kind::kRefused, std::move(restoredText), std::string(kErrorTitle),
             {"The same frequency as other channels cannot be set in Search Pass bank."}};
 }
 

@@ -22,6 +22,8 @@ constexpr std::size_t kFrameLength = 68;  // CR LF + 64 digits + CR LF
 constexpr std::string_view kCrLf = "\r\n";
 constexpr std::string_view kOkFrame = "\r\nOK\r\n";
 constexpr std::string_view kReFrame = "\r\nRE\r\n";
+// The trace's note when a port fault ends the retries of a command.
+constexpr std::string_view kNoResendAfterFault = "port fault: the command is not sent again";
 
 bool EndsWith(std::string_view text, std::string_view tail) {
     return text.size() >= tail.size() && text.substr(text.size() - tail.size()) == tail;
@@ -162,7 +164,7 @@ LinkSession::Outcome LinkSession::ReadBlock(int address, ReadReply& reply) {
         }
         reply = SendReadCommand(command);
         if (reply.kind == ReadReply::Kind::kPortFault) {
-            Note("port fault: the command is not sent again");
+            Note(kNoResendAfterFault);
             return Outcome::kPortFault;
         }
         if (reply.kind == ReadReply::Kind::kData) return Outcome::kOk;
@@ -181,7 +183,7 @@ LinkSession::Outcome LinkSession::WriteBlock(std::string_view command) {
         const int code = SendWriteCommand(command);
         if (code == kWriteAccepted) return Outcome::kOk;
         if (code == kWritePortFault) {
-            Note("port fault: the command is not sent again");
+            Note(kNoResendAfterFault);
             return Outcome::kPortFault;
         }
         if (code == kWriteRefused) {
@@ -238,7 +240,7 @@ void LinkSession::BlockMessage(Outcome outcome) {
 
 int LinkSession::SendKVWRK7(int readWrite) {
     if (readWrite == 0 && BankTotal(image_) != kChannelCount) {
-        AddMessage(kMsgTotalCh);
+        AddMessage(kTotalMustBe1000Message);
         return kResultFailed;
     }
     EnsureOpen();
