@@ -22,14 +22,14 @@ namespace wrk7 {
 
 namespace {
 
-QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-
 // A setting's caption and its option or entry texts, from the catalogue.
-QString Caption(const SetModeSetting& setting) { return Q(setting.caption); }
+QString Caption(const SetModeSetting& setting) {
+    return QString::fromUtf8(setting.caption.data(), static_cast<qsizetype>(setting.caption.size()));
+}
 
 QStringList Entries(const SetModeSetting& setting) {
     QStringList out;
-    for (std::string_view e : setting.texts) out << Q(e);
+    for (std::string_view e : setting.texts) out << QString::fromUtf8(e.data(), static_cast<qsizetype>(e.size()));
     return out;
 }
 
