@@ -13,6 +13,7 @@
 #include "core/flag_block.h"
 #include "core/hex.h"
 #include "edit/bank.h"
+#include "edit/disabled_slots.h"
 
 namespace {
 
@@ -108,7 +109,7 @@ void BM_MemoryGridTexts(benchmark::State& state) {
     image.RegionIndex = static_cast<int>(state.range(0));
     std::vector<GridRow> rows(kSlotCount);
     for (auto _ : state) {
-        UpDateMemData(image);
+        WipeDisabledSlots(image);
         for (int slot = 0; slot < kSlotCount; ++slot) rows[slot] = MemoryGridRow(image, slot);
         benchmark::DoNotOptimize(rows.data());
     }

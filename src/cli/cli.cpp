@@ -11,6 +11,11 @@ namespace wrk7::cli {
 namespace {
 
 constexpr const char* kVersionText = "wrk7 1.0.0";
+constexpr const char* kTryHelp = "Try 'wrk7 --help'.";
+
+QString UsageLine(const Verb& verb) {
+    return QStringLiteral("Usage: wrk7 %1").arg(QString::fromUtf8(verb.synopsis));
+}
 
 void WriteLine(FILE* stream, const QString& line) {
     const QByteArray bytes = line.toUtf8() + '\n';
@@ -29,8 +34,7 @@ QString Padded(const QString& text, int width) {
 
 // Option lines whose flag the verb's synopsis mentions, plus --help.
 QStringList VerbHelp(const Verb& verb) {
-    QStringList lines{QStringLiteral("Usage: wrk7 %1").arg(QString::fromUtf8(verb.synopsis)),
-                      QString::fromUtf8(verb.summary)};
+    QStringList lines{UsageLine(verb), QString::fromUtf8(verb.summary)};
     // The summary may name an option the synopsis keeps short.
     const QString mentions = QString::fromUtf8(verb.synopsis) + ' ' + QString::fromUtf8(verb.summary);
     for (const auto& o : AllOptionHelp()) {
@@ -81,7 +85,7 @@ QStringList UsageText() {
 
 int UsageError(const Verb& verb, const QString& message, CliIo& io) {
     io.Err(QStringLiteral("wrk7 %1: %2").arg(QString::fromUtf8(verb.name), message));
-    io.Err(QStringLiteral("Usage: wrk7 %1").arg(QString::fromUtf8(verb.synopsis)));
+    io.Err(UsageLine(verb));
     return kExitUsage;
 }
 
@@ -153,7 +157,7 @@ int RunCli(const QStringList& arguments, CliIo& io) {
     const QStringList rest = arguments.mid(1);
     if (rest.isEmpty()) {
         io.Err(QStringLiteral("wrk7: no verb given"));
-        io.Err(QStringLiteral("Try 'wrk7 --help'."));
+        io.Err(QString::fromUtf8(kTryHelp));
         return kExitUsage;
     }
     const QString first = rest.front();
@@ -168,7 +172,7 @@ int RunCli(const QStringList& arguments, CliIo& io) {
     const Verb* verb = FindVerb(first);
     if (!verb) {
         io.Err(QStringLiteral("wrk7: unknown verb '%1'").arg(first));
-        io.Err(QStringLiteral("Try 'wrk7 --help'."));
+        io.Err(QString::fromUtf8(kTryHelp));
         return kExitUsage;
     }
     return verb->run(rest.mid(1), io);

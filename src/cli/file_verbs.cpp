@@ -66,7 +66,7 @@ int ImportChirp(CloneImage& image, const std::string& text, std::optional<int> f
         io.Err(QStringLiteral("line %1: Location %2: %3")
                    .arg(issue.line)
                    .arg(QString::fromStdString(issue.location), QString::fromStdString(issue.reason)));
-    io.Note(QStringLiteral("%1 channels imported, %2 skipped").arg(imported.imported).arg(imported.skipped));
+    io.Note(QString::fromStdString(ImportSummary(imported)));
     return Report(SaveCloneFile(image, out), io);
 }
 

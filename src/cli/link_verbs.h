@@ -1,4 +1,6 @@
 #pragma once
+#include <QCommandLineOption>
+#include <QCommandLineParser>
 #include <QString>
 #include <atomic>
 #include <memory>
@@ -16,6 +18,10 @@ int RunEmulate(const QStringList& args, CliIo& io);
 
 // Shared by read and write.
 std::optional<link::Part> ParsePart(const QString& text);  // all, settings, memory, bank, groups
+// The part that --part names when --port is given too; otherwise the usage
+// error is shown and nullopt returned (the exit status is kExitUsage).
+std::optional<link::Part> PortAndPart(const QCommandLineParser& parser, const QCommandLineOption& port,
+                                      const QCommandLineOption& part, const Verb& verb, CliIo& io);
 // Ctrl+C (and SIGTERM) set the flag while the guard lives; a second Ctrl+C
 // ends the program at once.
 class InterruptGuard {

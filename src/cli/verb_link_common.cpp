@@ -31,6 +31,17 @@ std::optional<link::Part> ParsePart(const QString& text) {
     return std::nullopt;
 }
 
+std::optional<link::Part> PortAndPart(const QCommandLineParser& parser, const QCommandLineOption& port,
+                                      const QCommandLineOption& part, const Verb& verb, CliIo& io) {
+    if (!parser.isSet(port)) {
+        UsageError(verb, QStringLiteral("--port is required"), io);
+        return std::nullopt;
+    }
+    const auto named = ParsePart(parser.value(part));
+    if (!named) UsageError(verb, QStringLiteral("unknown part '%1'").arg(parser.value(part)), io);
+    return named;
+}
+
 InterruptGuard::InterruptGuard() {
     gInterrupted.store(false);
     struct sigaction sa {};

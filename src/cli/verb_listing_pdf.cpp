@@ -3,6 +3,7 @@
 
 #include "cli/verb_listing_pdf.h"
 #include "cli/verb.h"
+#include "files/result.h"
 #include "print/listing_pdf.h"
 
 namespace wrk7::cli {
@@ -46,7 +47,7 @@ int WriteListingPdf(const CloneImage& image, const ListingSections& sections, co
     }
     const auto document = print::MakeListingDocument(image, sections, QFileInfo(cloneFile).fileName());
     if (!print::SaveListingPdf(document, pdfPath)) {
-        io.Err(QStringLiteral("File Open Error"));
+        io.Err(std::string(kFileOpenError));
         return kExitFailure;
     }
     return kExitOk;

@@ -22,9 +22,8 @@ int RunWrite(const QStringList& args, CliIo& io) {
     int exitCode = kExitOk, model = 0;
     if (!ParseVerbArgs(parser, verb, args, 1, io, exitCode)) return exitCode;
     if (!ModelFromParser(parser, verb, io, model)) return kExitUsage;
-    if (!parser.isSet(kPort)) return UsageError(verb, QStringLiteral("--port is required"), io);
-    const auto part = ParsePart(parser.value(kPart));
-    if (!part) return UsageError(verb, QStringLiteral("unknown part '%1'").arg(parser.value(kPart)), io);
+    const auto part = PortAndPart(parser, kPort, kPart, verb, io);
+    if (!part) return kExitUsage;
 
     CloneImage image;
     image.RegionIndex = model;

@@ -4,6 +4,8 @@
 #include <cmath>
 
 #include "codecs/record_layout.h"
+#include "core/channel_limits.h"
+#include "core/channel_options.h"
 #include "core/hex.h"
 #include "core/models.h"
 
@@ -11,10 +13,7 @@ namespace wrk7 {
 
 namespace {
 
-constexpr int kNameLength = 6;
 constexpr std::string_view kNoData = "FFFFFFFF";
-
-bool IsPrintable(int code) { return code >= 32 && code <= 126; }
 
 // A stored code as the one byte a record holds.
 int CodeByte(double value) {
@@ -95,7 +94,7 @@ std::string EncodeName(std::string_view name) {
     const std::size_t used = std::min<std::size_t>(name.size(), kNameLength);
     for (std::size_t i = 0; i < used; ++i) {
         const int code = static_cast<unsigned char>(name[i]);
-        out += ByteHex(IsPrintable(code) ? code : ' ');
+        out += ByteHex(IsNameCharacter(static_cast<char32_t>(code)) ? code : ' ');
     }
     out.append(2 * (kNameLength - used), '0');
     return out;
@@ -105,17 +104,15 @@ std::string DecodeName(std::string_view hex12) {
     std::string out(kNameLength, ' ');
     for (int i = 0; i < kNameLength; ++i) {
         const auto code = HexByteAt(hex12, 2 * static_cast<std::size_t>(i));
-        if (code && IsPrintable(*code)) out[i] = static_cast<char>(*code);
+        if (code && IsNameCharacter(static_cast<char32_t>(*code))) out[i] = static_cast<char>(*code);
     }
     return out;
 }
 
 int WrittenOptionCode(int model, double option) {
-    constexpr int kTrain = 1;
-    constexpr int kScr = 4;
     const int code = CodeByte(option);
-    const ModelInfo& m = Model(model);
-    if ((code == kScr && !m.hasScr) || (code == kTrain && !m.hasTrain)) return 0;
+    const std::optional<ChannelOption> named = OptionOfCode(code);
+    if (named && !OffersOption(Model(model), *named)) return static_cast<int>(ChannelOption::kOff);
     return code;
 }
 

@@ -19,10 +19,11 @@ bool DecodeChannel(CloneImage& image, std::string_view reply, int slot);
 // 64 hex digits of slot, with the option adjusted for image.RegionIndex.
 std::string EncodeChannel(const CloneImage& image, int slot);
 
-// Name field: up to 6 characters, one byte each, 00 after the last. Longer
-// names are cut to 6; characters outside 32..126 are written as spaces.
+// Name field: up to kNameLength characters, one byte each, 00 after the
+// last. Longer names are cut; bytes that are no name character
+// (IsNameCharacter) are written as spaces.
 std::string EncodeName(std::string_view name);
-// Always 6 characters; bytes outside 32..126 give spaces.
+// Always kNameLength characters; bytes that are no name character give spaces.
 std::string DecodeName(std::string_view hex12);
 
 // The option code a model writes to the receiver: the option a model lacks

@@ -1,5 +1,6 @@
 #include "codecs/grid_text.h"
 
+#include "core/channel_options.h"
 #include "core/models.h"
 
 namespace wrk7 {
@@ -11,15 +12,16 @@ constexpr int kOptionColumn = kOption;
 constexpr int kSkipColumn = kSecret;  // the Skip heading sits over the secret code
 constexpr int kCarrierColumn = kCarrier;
 
-constexpr std::string_view kTrainText = "Train";
-constexpr std::string_view kScrText = "Scr";
 constexpr char kNotApplicable = '-';  // a column the model has no use for
 
 // An option the model lacks is shown as OFF.
 void HideMissingOption(GridRow& row, const ModelInfo& model) {
     std::string& option = row[kOptionColumn];
-    if ((!model.hasScr && option == kScrText) || (!model.hasTrain && option == kTrainText))
-        option.assign(OptionName[0]);
+    for (int code = 0; code < kChannelOptionCount; ++code) {
+        const ChannelOption named = *OptionOfCode(code);
+        if (option == OptionName[static_cast<std::size_t>(code)] && !OffersOption(model, named))
+            option.assign(OptionName[static_cast<std::size_t>(ChannelOption::kOff)]);
+    }
 }
 
 // Column 6 shows the carrier, the secret code (the text the Skip column
@@ -39,11 +41,6 @@ GridRow Texts(const SlotFields& slot) {
 }
 
 }  // namespace
-
-void UpDateMemData(CloneImage& image) {
-    for (int slot = 0; slot < kSlotCount; ++slot)
-        if (!image.ChannelEnable[slot]) image.Mem[slot].ClearAll();
-}
 
 GridRow MemoryGridRow(const CloneImage& image, int slot) {
     if (!IsValidSlot(slot)) return {};

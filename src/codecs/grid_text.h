@@ -11,10 +11,7 @@ namespace wrk7 {
 // their values.
 using GridRow = std::array<std::string, 11>;
 
-// The memory grid refresh: wipes every slot whose enable flag is off (so a
-// disabled channel does not survive a refresh). The grid then shows
-// MemoryGridRow for each slot.
-void UpDateMemData(CloneImage& image);
+// What the memory grid shows for each slot.
 GridRow MemoryGridRow(const CloneImage& image, int slot);
 
 // VFO grid rows 1..14; under WR-K70T and WR-K70K bands 8..13 show "-" in

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "core/image.h"
+#include "core/set_mode_catalogue.h"
 
 namespace wrk7 {
 
@@ -19,5 +20,9 @@ void DecodeSettings(CloneImage& image);
 // image.Settings -> image.SettingsBlock0/1 (64 and 46 digits). Called before
 // every write and every save.
 void EncodeSettings(CloneImage& image);
+
+// Whether a byte of either block carries the setting; the others (Lo Volume,
+// TX Extension, Tone Burst ...) live only while the program runs.
+bool SettingsBlocksCarry(const SetModeSetting& setting);
 
 }  // namespace wrk7

@@ -41,7 +41,8 @@ struct ModelInfo {
     std::string_view name;            // ModelName entry: model buttons, listing, --model
     std::string_view identification;  // command that opens a transfer, without the CR
 
-    // Channel options the receiver knows; one it lacks is written and shown as OFF.
+    // Channel options the receiver knows; read through OffersOption
+    // (channel_options.h), which every rule about a missing option asks.
     bool hasTrain;  // option 1
     bool hasScr;    // option 4, "Secret" in the channel editor
     // Lists the channel editor offers.

@@ -40,19 +40,6 @@ const std::array<std::string, 22>& SetModeTimeName() {
     return list;
 }
 
-const std::array<std::string, 100>& ScanPairLabel() {
-    static const auto list = [] {
-        std::array<std::string, 100> l;
-        for (int i = 0; i < 100; ++i) {
-            l[i].assign(1, 'P');
-            l[i] += std::to_string(i / 2);
-            l[i] += i % 2 == 0 ? 'A' : 'B';
-        }
-        return l;
-    }();
-    return list;
-}
-
 std::string CarrierName(int code) {
     if (code == kCarrierJR) return "JR";
     return std::to_string((code + 3) * 100) + "Hz";

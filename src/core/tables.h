@@ -55,7 +55,6 @@ inline constexpr std::array<std::string_view, 8> TimeSpName{
 const std::array<std::string, 26>& ScanTimeName();     // "BUSY", "1 SEC" .. "25 SEC"
 const std::array<std::string, 24>& ChargeTimeName();   // "1 hrs." .. "24 hrs."
 const std::array<std::string, 22>& SetModeTimeName();  // "MANUAL", " 5 SEC" .. "25 SEC"
-const std::array<std::string, 100>& ScanPairLabel();   // "P0A", "P0B" .. "P49B"
 
 // Carrier list: codes 0..27 are (code + 3) * 100 Hz, 28 is "JR".
 inline constexpr int kCarrierJR = 28;

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdio>
 
 #include "core/hex.h"
+#include "core/slot_areas.h"
 
 namespace wrk7 {
 
@@ -163,19 +163,7 @@ std::array<std::string, kSlotCount> BuildRowLabels(const CloneImage& image) {
             labels[c] += Padded(c, 3);
         }
     }
-    for (int p = 0; p < 50; ++p) {
-        labels[kFirstScanEdgeSlot + 2 * p] = std::to_string(p) + "A";
-        labels[kFirstScanEdgeSlot + 2 * p + 1] = std::to_string(p) + "B";
-    }
-    for (int e = 0; e < 100; ++e) {
-        // Formatted rather than "S" + std::to_string(e): gcc 12 at -O3 warns
-        // of a false overlap in the string concatenation (-Wrestrict).
-        char text[8];
-        std::snprintf(text, sizeof text, "S%d", e);
-        labels[kFirstSearchPassSlot + e] = text;
-        std::snprintf(text, sizeof text, "Pr%d", e);
-        labels[kFirstPrioritySlot + e] = text;
-    }
+    for (int slot = kChannelCount; slot < kSlotCount; ++slot) labels[slot] = UpperRowLabel(slot);
     return labels;
 }
 

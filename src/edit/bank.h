@@ -52,7 +52,7 @@ enum class CountEntryOutcome {
 struct CountEntryResult {
     CountEntryOutcome outcome = CountEntryOutcome::kAccepted;
     std::string boxText;               // the text the box shows now
-    std::vector<std::string> message;  // lines of the "ERROR" box, empty if none
+    std::vector<std::string> message;  // lines of the error box, empty if none
     bool clearLink = false;            // the box now reads 0: clear its Link box
 };
 // boxTexts holds what the 50 count boxes show, with the entry in boxTexts[bank].

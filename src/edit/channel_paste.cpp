@@ -1,19 +1,19 @@
 #include "edit/channel_paste.h"
 
 #include <algorithm>
-#include <iterator>
 
+#include "core/channel_limits.h"
 #include "core/hex.h"
 #include "core/models.h"
+#include "core/slot_areas.h"
 #include "edit/channel_rules.h"
+#include "edit/disabled_slots.h"
 
 namespace wrk7 {
 
 namespace {
 
-constexpr std::size_t kNameLimit = 6;
-constexpr std::size_t kNoteLimit = 30;  // characters, as the editor's note box holds
-constexpr int kOptionNone = 0;
+constexpr int kOptionNone = static_cast<int>(ChannelOption::kOff);
 
 std::string JoinLines(const std::vector<std::string>& lines) {
     std::string out;
@@ -21,27 +21,17 @@ std::string JoinLines(const std::vector<std::string>& lines) {
     return out;
 }
 
-std::size_t CharacterCount(const std::string& utf8) {
-    return static_cast<std::size_t>(std::count_if(utf8.begin(), utf8.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    }));
-}
-
-bool NameFits(const std::string& name) {
-    return name.size() <= kNameLimit &&
-           std::all_of(name.begin(), name.end(), [](char c) { return c >= 32 && c <= 126; });
-}
-
 // Why the editor would not take these values for a memory slot; "" when it would.
 std::string MemoryRefusal(const CloneImage& image, int slot, const SlotFields& f) {
     const Verdict freq = CheckMemoryFrequency(image, slot, f.Value(kFreq));
     if (freq.kind == Verdict::Kind::kRestored)
-        return "The frequency must lie between " + FormatFrequency(kLowestMemoryFrequency) + " and " +
-               FormatFrequency(kHighestMemoryFrequency) + " MHz.";
+        return "The frequency must lie between " + FormatFrequency(kLowestChannelMHz) + " and " +
+               FormatFrequency(kHighestChannelMHz) + " MHz.";
     if (freq.kind == Verdict::Kind::kRefused) return JoinLines(freq.lines);
     if (!CheckOffset(f, f.Value(kOffset)).Accepted()) return "The offset frequency must be below 100 MHz.";
-    if (!NameFits(f.Text(kName))) return "A name holds at most 6 printable ASCII characters.";
-    if (CharacterCount(f.Text(kNote)) > kNoteLimit) return "A note holds at most 30 characters.";
+    if (!NameFits(f.Text(kName)))
+        return "A name holds at most " + std::to_string(kNameLength) + " printable ASCII characters.";
+    if (!NoteFits(f.Text(kNote))) return "A note holds at most " + std::to_string(kNoteLength) + " characters.";
     return {};
 }
 
@@ -81,47 +71,30 @@ SlotFields MergedBand(const CloneImage& image, int band, const SlotFields& paste
     return merged;
 }
 
-}  // namespace
-
-namespace {
-
-// The memory's areas, in slot order: a paste stays within the one its first
-// row lies in, so channels never spill into the program-scan edges, or edges
-// into the search-pass entries.
-struct MemoryArea {
-    int end;  // one past its last slot
-    const char* refusal;
-};
-constexpr MemoryArea kMemoryAreas[] = {
-    {kChannelCount, "The paste stops at the last memory channel."},
-    {kFirstSearchPassSlot, "The paste stops at the last program-scan edge."},
-    {kFirstPrioritySlot, "The paste stops at the last Search Pass entry."},
-    {kSlotCount, "There is no row after the last one."},
-};
-
-const MemoryArea& AreaOf(int slot) {
-    for (const MemoryArea& area : kMemoryAreas)
-        if (slot < area.end) return area;
-    return kMemoryAreas[std::size(kMemoryAreas) - 1];
+// A paste stays within the area its first row lies in, so channels never
+// spill into the program-scan edges, or edges into the search-pass entries.
+std::string AreaEndRefusal(const SlotArea& area) {
+    if (&area == &kSlotAreas.back()) return "There is no row after the last one.";
+    return "The paste stops at the last " + std::string(area.entryName) + ".";
 }
 
 }  // namespace
 
 PastePlan PlanMemoryPaste(const CloneImage& image, int firstSlot, const std::vector<PasteRecord>& records) {
     PastePlan plan;
-    const MemoryArea& area = AreaOf(firstSlot);
+    const SlotArea& area = SlotAreaOf(firstSlot);
     plan.rows = static_cast<int>(records.size());
     // The search-pass check looks at the other entries as they will be after
     // the paste: targets start out empty and take their row once accepted
     // (or their old contents back when it is refused).
     CloneImage after = image;
     for (int i = 0; i < plan.rows; ++i)
-        if (IsValidSlot(firstSlot + i) && firstSlot + i < area.end) after.ClearSlot(firstSlot + i);
+        if (IsValidSlot(firstSlot + i) && firstSlot + i < area.End()) after.ClearSlot(firstSlot + i);
 
     for (int i = 0; i < plan.rows; ++i) {
         const int slot = firstSlot + i;
-        if (!IsValidSlot(slot) || slot >= area.end) {
-            plan.refused.push_back({i, slot, area.refusal});
+        if (!IsValidSlot(slot) || slot >= area.End()) {
+            plan.refused.push_back({i, slot, AreaEndRefusal(area)});
             continue;
         }
         PasteRecord record = records[static_cast<std::size_t>(i)];
@@ -134,11 +107,12 @@ PastePlan PlanMemoryPaste(const CloneImage& image, int firstSlot, const std::vec
             after.ChannelEnable[slot] = image.ChannelEnable[slot];
             continue;
         }
-        // A disabled or empty row empties its slot, as the grid refresh does.
-        if (!record.enabled) record.fields = {};
         DropMissingOption(record.fields, image.RegionIndex);
         after.Mem[slot] = record.fields;
         after.ChannelEnable[slot] = record.enabled;
+        // A disabled or empty row empties its slot.
+        WipeIfDisabled(after, slot);
+        record.fields = after.Mem[slot];
         if (!image.Mem[slot].IsEmpty()) ++plan.overwrites;
         plan.writes.push_back({slot, std::move(record)});
     }

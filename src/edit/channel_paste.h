@@ -40,8 +40,7 @@ struct PastePlan {
 // Rows land on consecutive slots from firstSlot. Every row is checked as the
 // editor checks an entry (frequency range, the model's cellular ranges, a
 // search-pass frequency another enabled entry holds — the pasted rows
-// included —, the offset limit, a name of at most 6 printable ASCII
-// characters, a note of at most 30). An option the model lacks becomes
+// included —, the offset limit, NameFits and NoteFits). An option the model lacks becomes
 // "None", as the editor offers none. An empty row empties its slot; rows past
 // the end of the area firstSlot lies in (the memory channels, the
 // program-scan edges, the search-pass or the priority entries) are refused.

@@ -2,8 +2,11 @@
 
 #include <cmath>
 
+#include "core/channel_limits.h"
 #include "core/hex.h"
+#include "core/message_titles.h"
 #include "core/models.h"
+#include "core/slot_areas.h"
 
 namespace wrk7 {
 
@@ -11,9 +14,9 @@ namespace {
 
 constexpr double kOffsetLimit = 100;
 
-// Step and option codes (StepName, OptionName).
+// Step codes (StepName).
 constexpr int kStep10KHz = 3, kStep12_5KHz = 4, kStep1KHz = 16, kStep9KHz = 17;
-constexpr int kOptionNone = 0, kOptionTrain = 1, kOptionScr = 4;
+constexpr int kOptionNone = static_cast<int>(ChannelOption::kOff);
 
 Verdict Accepted(std::string text) { return {Verdict::Kind::kAccepted, std::move(text), {}, {}}; }
 Verdict Restored(std::string text) { return {Verdict::Kind::kRestored, std::move(text), {}, {}}; }
@@ -24,18 +27,18 @@ Verdict CellularRefusal(std::string restoredText) {
 }
 
 Verdict SearchPassRefusal(std::string restoredText) {
-    return {Verdict::Kind::kRefused, std::move(restoredText), "ERROR",
+    return {Verdict::Kind::kRefused, std::move(restoredText), std::string(kErrorTitle),
             {"The same frequency as other channels cannot be set in Search Pass bank."}};
 }
 
 long long Hz(double mhz) { return std::llround(mhz * 1'000'000.0); }
 
-bool IsSearchPassSlot(int slot) { return slot >= kFirstSearchPassSlot && slot < kFirstPrioritySlot; }
+constexpr const SlotArea& kSearchPass = AreaById(SlotAreaId::kSearchPass);
 
 // Another enabled search-pass entry holds mhz; compared in whole hertz, as
 // the receiver holds them.
 bool SearchPassHolds(const CloneImage& image, int slot, double mhz) {
-    for (int other = kFirstSearchPassSlot; other < kFirstPrioritySlot; ++other) {
+    for (int other = kSearchPass.first; other < kSearchPass.End(); ++other) {
         if (other == slot || !image.ChannelEnable[other]) continue;
         const SlotFields& o = image.Mem[other];
         if (!o.IsEmpty() && Hz(o.Value(kFreq)) == Hz(mhz)) return true;
@@ -53,19 +56,13 @@ const SlotFields& SlotOrEmpty(const std::array<SlotFields, kSlotCount>& mem, int
 Verdict CheckMemoryFrequency(const CloneImage& image, int slot, double mhz) {
     const SlotFields& stored = SlotOrEmpty(image.Mem, slot);
     std::string restored = stored.IsEmpty() ? EmptyRowDefaults().Text(kFreq) : stored.Text(kFreq);
-    if (mhz < kLowestMemoryFrequency || mhz > kHighestMemoryFrequency) return Restored(std::move(restored));
+    if (!InChannelRange(mhz)) return Restored(std::move(restored));
     if (InCellularGap(Model(image.RegionIndex), mhz)) return CellularRefusal(std::move(restored));
-    if (IsSearchPassSlot(slot) && SearchPassHolds(image, slot, mhz)) return SearchPassRefusal(std::move(restored));
+    if (kSearchPass.Holds(slot) && SearchPassHolds(image, slot, mhz)) return SearchPassRefusal(std::move(restored));
     return Accepted(FormatFrequency(mhz));
 }
 
-std::string MemoryFrequencyRange() {
-    // The lower edge as the first band label writes it; the upper with the
-    // three decimals of every band edge.
-    std::string high = FormatFrequency(kHighestMemoryFrequency);
-    high.resize(high.size() - 3);
-    return "(0.1-" + high + "MHz)";
-}
+std::string MemoryFrequencyRange() { return "(" + ChannelRangeText() + "MHz)"; }
 
 Verdict CheckVfoFrequency(const CloneImage& image, int band, double mhz) {
     const Band& edges = BandPlan(image.RegionIndex, band);
@@ -110,9 +107,8 @@ StepOffer VfoStepOffer(int regionIndex, int band, double storedStep) {
 
 std::array<bool, kOptionChoices> OfferedOptions(int regionIndex) {
     std::array<bool, kOptionChoices> offered;
-    offered.fill(true);
-    offered[kOptionTrain] = Model(regionIndex).hasTrain;
-    offered[kOptionScr] = Model(regionIndex).hasScr;
+    for (int code = 0; code < kOptionChoices; ++code)
+        offered[static_cast<std::size_t>(code)] = OffersOption(Model(regionIndex), *OptionOfCode(code));
     return offered;
 }
 

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "core/channel_options.h"
 #include "core/image.h"
 
 namespace wrk7 {
@@ -25,16 +26,12 @@ struct Verdict {
     bool Accepted() const { return kind == Kind::kAccepted; }
 };
 
-// The frequencies a memory slot can hold, MHz, both included.
-inline constexpr double kLowestMemoryFrequency = 0.1;
-inline constexpr double kHighestMemoryFrequency = 1299.995;
-
-// A memory slot's frequency: the range 0.1..1299.995 MHz, the model's
-// cellular ranges, and for a search-pass entry the frequencies the other
-// enabled entries hold.
+// A memory slot's frequency: the range every channel has (InChannelRange),
+// the model's cellular ranges, and for a search-pass entry the frequencies the
+// other enabled entries hold.
 Verdict CheckMemoryFrequency(const CloneImage& image, int slot, double mhz);
 // The range CheckMemoryFrequency accepts, written as the band labels are:
-// "(0.1-1299.995MHz)". The editor shows it beside the frequency box, so an
+// "(" + ChannelRangeText() + "MHz)". The editor shows it beside the frequency box, so an
 // entry outside it that is silently put back is no surprise.
 std::string MemoryFrequencyRange();
 // A VFO band's frequency: the band's edges and the model's cellular ranges.
@@ -43,7 +40,7 @@ Verdict CheckVfoFrequency(const CloneImage& image, int band, double mhz);
 Verdict CheckOffset(const SlotFields& stored, double mhz);
 
 inline constexpr int kStepChoices = 18;    // steps a user can pick (codes 0..17)
-inline constexpr int kOptionChoices = 5;   // None, Train, Tone, Reverse, Secret
+inline constexpr int kOptionChoices = kChannelOptionCount;  // OptionCaption
 inline constexpr int kShiftChoices = 3;
 inline constexpr int kModeChoices = 3;
 
@@ -54,7 +51,8 @@ struct StepOffer {
 };
 StepOffer VfoStepOffer(int regionIndex, int band, double storedStep);
 
-// The options a model offers (a code it lacks is never stored through the editor).
+// The options a model offers, by code (OffersOption; a code it lacks is
+// never stored through the editor).
 std::array<bool, kOptionChoices> OfferedOptions(int regionIndex);
 // The option a VFO band opens with: its own, or None when the model lacks it
 // (-1: the stored value is no option code).

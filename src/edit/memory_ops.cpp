@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
+#include "edit/disabled_slots.h"
+
 namespace wrk7 {
 
 namespace {
-
-const SlotFields kBlankSlot{};
 
 void Widen(SlotRange& range, int first, int last) {
     if (range.Empty()) {
@@ -17,15 +17,11 @@ void Widen(SlotRange& range, int first, int last) {
     range.last = std::max(range.last, last);
 }
 
-// The grid refresh's wipe: a slot that is not enabled keeps no data. Slots
-// already blank are left out of the range so a view repaints only real
-// changes.
+// A disabled slot holds nothing (disabled_slots.h). Slots already blank are
+// left out of the range so a view repaints only real changes.
 void Refresh(CloneImage& image, SlotRange& changed) {
-    for (int s = 0; s < kSlotCount; ++s) {
-        if (image.ChannelEnable[s] || image.Mem[s] == kBlankSlot) continue;
-        image.ClearSlot(s);
-        Widen(changed, s, s);
-    }
+    for (int s = 0; s < kSlotCount; ++s)
+        if (WipeIfDisabled(image, s)) Widen(changed, s, s);
 }
 
 bool IsValidRow(int row) { return row >= 1 && row <= kSlotCount; }

@@ -5,8 +5,8 @@
 
 namespace wrk7 {
 
-// The memory list's operations. Each works on the image, refreshes it as the
-// grid refresh does (disabled slots are wiped) and reports the slots whose
+// The memory list's operations. Each works on the image, wipes the disabled
+// slots (WipeDisabledSlots, disabled_slots.h) and reports the slots whose
 // contents may have changed, so a view repaints only those. Confirmations are
 // the caller's; none of these touch the bank table.
 struct SlotRange {

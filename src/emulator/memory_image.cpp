@@ -3,13 +3,13 @@
 #include <algorithm>
 
 #include "codecs/channel_codec.h"
-#include "codecs/grid_text.h"
 #include "codecs/settings_codec.h"
 #include "codecs/vfo_codec.h"
 #include "core/flag_block.h"
 #include "core/hex.h"
 #include "core/memory_map.h"
 #include "edit/bank.h"
+#include "edit/disabled_slots.h"
 #include "codecs/new_image.h"
 
 namespace wrk7::emu {
@@ -95,7 +95,7 @@ CloneImage ImageFromMemory(const Memory& memory, int model, const CloneImage* no
     }
     if (notesFrom)
         for (int band = 0; band < kBandCount; ++band) image.Vfo[band].SetText(kNote, notesFrom->Vfo[band].Text(kNote));
-    UpDateMemData(image);
+    WipeDisabledSlots(image);
     image.Modified = false;
     return image;
 }

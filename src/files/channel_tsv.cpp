@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "codecs/grid_text.h"
+#include "core/channel_options.h"
 #include "core/hex.h"
 #include "core/number_text.h"
 #include "core/tables.h"
@@ -35,8 +36,6 @@ constexpr Heading kHeadings[] = {
     {"enable", kEnableColumn},
 };
 
-// The channel editor's captions for the options, beside the grid's texts.
-constexpr std::array<std::string_view, 5> kOptionCaption{"None", "Train", "Tone", "Reverse", "Secret"};
 constexpr int kStepChoiceCount = 18;
 
 std::string Lower(std::string_view t) {
@@ -97,7 +96,8 @@ std::optional<double> ShiftCode(std::string_view cell) {
 
 std::optional<double> OptionCode(std::string_view cell) {
     if (auto code = IndexIn(OptionName, cell, OptionName.size())) return code;
-    return IndexIn(kOptionCaption, cell, kOptionCaption.size());
+    // The channel editor's captions too, beside the grid's texts.
+    return IndexIn(OptionCaption, cell, OptionCaption.size());
 }
 
 // The number a cell gives a coded field; nullopt when it reads as none.

@@ -62,20 +62,29 @@ struct Placement {
     std::string reason;
 };
 
+// The channels a Location can name, as the reasons write them.
+std::string OutsideChannels(const std::string& location) {
+    return "Location " + location + " is outside 0-" + std::to_string(kChannelCount - 1);
+}
+
 Placement Place(const std::string& location, std::optional<int>& next) {
     if (next) {
-        if (*next >= kChannelCount) return {-1, "no memory slot left after 999"};
+        if (*next >= kChannelCount) return {-1, "no memory slot left after " + std::to_string(kChannelCount - 1)};
         return {(*next)++, {}};
     }
     const bool negative = location.starts_with('-');
     const auto n = ParseScaledDecimal(negative ? location.substr(1) : location, 0);
-    if (n && negative && *n > 0) return {-1, "Location " + location + " is outside 0-999"};
+    if (n && negative && *n > 0) return {-1, OutsideChannels(location)};
     if (!n) return {-1, "Location \"" + TrimmedField(location) + "\" is not a number"};
-    if (*n >= kChannelCount) return {-1, "Location " + std::to_string(*n) + " is outside 0-999"};
+    if (*n >= kChannelCount) return {-1, OutsideChannels(std::to_string(*n))};
     return {static_cast<int>(*n), {}};
 }
 
 }  // namespace
+
+std::string ImportSummary(const ChirpImportResult& result) {
+    return std::to_string(result.imported) + " channels imported, " + std::to_string(result.skipped) + " skipped";
+}
 
 CsvKind DetectCsvKind(std::string_view text) {
     // The first record that is neither blank nor a comment; its columns may

@@ -37,6 +37,9 @@ struct ChirpImportResult {
     std::vector<ChirpIssue> issues;  // in file order
 };
 
+// "12 channels imported, 3 skipped": the line that sums up an import.
+std::string ImportSummary(const ChirpImportResult& result);
+
 // Stores every row that holds a channel the receiver can take: in slot
 // Location, or, with firstSlot, in consecutive slots from firstSlot in file
 // order. The slot is enabled; slots no row names stay as they were. Of rows

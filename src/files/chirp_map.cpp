@@ -3,6 +3,8 @@
 #include <QString>
 #include <cmath>
 
+#include "core/channel_limits.h"
+#include "core/channel_options.h"
 #include "core/hex.h"
 #include "edit/channel_rules.h"
 #include "files/csv_records.h"
@@ -52,8 +54,7 @@ constexpr std::string_view kNeutralDtcsPolarity = "NN";
 constexpr std::string_view kNeutralCrossMode = "Tone->Tone";
 constexpr std::string_view kNeutralPower = "50W";
 
-constexpr int kOptionTone = 2;
-constexpr int kNameLength = 6;
+constexpr int kOptionTone = static_cast<int>(ChannelOption::kTone);
 constexpr int kMHzDecimals = 6;  // Frequency and Offset: whole hertz
 constexpr int kToneTextDecimals = 6;  // a tone written finer than ours is still a number
 
@@ -150,7 +151,7 @@ std::string ReceiverName(const std::string& text) {
     const std::u32string upper = QString::fromStdString(text).toUpper().toStdU32String();
     std::string name;
     for (const char32_t c : std::u32string_view(upper).substr(0, kNameLength))
-        name += c >= 32 && c <= 126 ? static_cast<char>(c) : ' ';
+        name += IsNameCharacter(c) ? static_cast<char>(c) : ' ';
     return name;
 }
 
@@ -240,7 +241,7 @@ std::string FrequencyRefusal(const CloneImage& image, long long hz) {
     const std::string frequency = "frequency " + MHzText(hz) + " MHz";
     switch (verdict.kind) {
         case Verdict::Kind::kAccepted: return {};
-        case Verdict::Kind::kRestored: return frequency + " is outside 0.1-1299.995 MHz";
+        case Verdict::Kind::kRestored: return frequency + " is outside " + ChannelRangeText() + " MHz";
         case Verdict::Kind::kRefused: break;
     }
     std::string reason = frequency + ":";

@@ -3,12 +3,12 @@
 #include <QFileInfo>
 
 #include "codecs/channel_codec.h"
-#include "codecs/grid_text.h"
 #include "codecs/settings_codec.h"
 #include "codecs/vfo_codec.h"
 #include "core/flag_block.h"
 #include "core/hex.h"
 #include "edit/bank.h"
+#include "edit/disabled_slots.h"
 #include "files/text_file.h"
 
 namespace wrk7 {
@@ -124,7 +124,7 @@ FileResult ApplyCloneFileLines(CloneImage& image, const std::vector<std::string>
     DecodeBankTable(next);
     next.GroupBlock = lines[kGroupLine];
     DecodeGroupBlock(next);
-    UpDateMemData(next);
+    WipeDisabledSlots(next);
     next.Modified = false;
     image = std::move(next);
     return FileResult::Success();

@@ -5,10 +5,12 @@
 #include <cmath>
 #include <optional>
 
-#include "codecs/grid_text.h"
 #include "codecs/record_layout.h"
+#include "core/channel_limits.h"
 #include "core/hex.h"
+#include "core/slot_areas.h"
 #include "core/tables.h"
+#include "edit/disabled_slots.h"
 #include "files/text_file.h"
 
 namespace wrk7 {
@@ -19,8 +21,10 @@ constexpr std::array<std::string_view, 16> kTitles{
     "MODEL", "BANK",  "CHANNEL", "FREQUENCY", "MODE",  "STEP", "OPTION", "SECRET",
     "TRAIN", "TONE",  "SHIFT",   "SHIFT FREQUENCY", "NOTES", "NAME", "SKIP", "ENABLE"};
 
-constexpr std::array<std::string_view, 5> kAreas{"VFO", "MEMORY", "PROGRAM SCAN", "SEARCH PASS",
-                                                 "PRIORITY"};
+// The AREA of the band rows; the slots' areas are named by the slot-area table.
+constexpr std::string_view kVfoArea = "VFO";
+// A program-scan CHANNEL is its edge after this letter ("P3B").
+constexpr char kScanEdgeMark = 'P';
 constexpr std::string_view kTrue = "#TRUE#";
 constexpr std::string_view kFalse = "#FALSE#";
 
@@ -185,23 +189,32 @@ int IndexOfUpper(std::string_view field, auto const& names, std::size_t count) {
     return -1;
 }
 
-// The target of a row: a band (area 0) or a slot, or -1.
+bool StartsWithNumber(std::string_view t) {
+    return StartsWithDigit(t) || (!t.empty() && (t.front() == '-' || t.front() == '+'));
+}
+
+// The slot a search-pass or priority CHANNEL names: its entry or the slot.
+int NumberedSlot(SlotAreaId id, std::string_view text) {
+    if (!StartsWithDigit(text)) return -1;
+    return AreaSlot(AreaById(id), RoundedNumber(text));
+}
+
+// The target of a row: a band (area 0) or a slot (area k: kSlotAreas[k - 1]),
+// or -1.
 int Target(int area, const std::string& channel) {
-    switch (area) {
-        case 0: {
-            if (!StartsWithDigit(channel) && channel.front() != '-' && channel.front() != '+') return -1;
-            const long long n = RoundedNumber(channel);
-            return n >= 0 && n < kBandCount ? static_cast<int>(n) : -1;
-        }
-        case 1: {
-            const long long n = RoundedNumber(channel);
-            if (!StartsWithDigit(channel) && channel.front() != '-' && channel.front() != '+') return -1;
-            return n >= 0 && n < kChannelCount ? static_cast<int>(n) : -1;
-        }
-        case 2: return ProgramScanSlot(channel);
-        case 3: return SearchPassSlot(channel);
-        default: return PrioritySlot(channel);
+    if (area == 0) {
+        if (!StartsWithNumber(channel)) return -1;
+        const long long n = RoundedNumber(channel);
+        return n >= 0 && n < kBandCount ? static_cast<int>(n) : -1;
     }
+    const SlotArea& slotArea = kSlotAreas[static_cast<std::size_t>(area - 1)];
+    switch (slotArea.id) {
+        case SlotAreaId::kChannels: return StartsWithNumber(channel) ? AreaSlot(slotArea, RoundedNumber(channel)) : -1;
+        case SlotAreaId::kProgramScan: return ProgramScanSlot(channel);
+        case SlotAreaId::kSearchPass: return SearchPassSlot(channel);
+        case SlotAreaId::kPriority: return PrioritySlot(channel);
+    }
+    return -1;
 }
 
 // A row after its MODEL field, as read.
@@ -222,8 +235,9 @@ RowStatus ReadRow(FieldStream& in, CsvRow& row) {
     const auto area = in.NextInRow();
     if (!area) return missing();
     const std::string areaText = Upper(area->text);
-    for (std::size_t a = 0; a < kAreas.size(); ++a)
-        if (areaText == kAreas[a]) row.area = static_cast<int>(a);
+    if (areaText == kVfoArea) row.area = 0;
+    for (std::size_t a = 0; a < kSlotAreas.size(); ++a)
+        if (areaText == kSlotAreas[a].csvName) row.area = static_cast<int>(a) + 1;
     if (row.area < 0) return RowStatus::kPassedOver;
     const auto channel = in.NextInRow();
     if (!channel) return missing();
@@ -243,10 +257,6 @@ RowStatus ReadRow(FieldStream& in, CsvRow& row) {
     row.enable = enable->IsYes();
     return RowStatus::kComplete;
 }
-
-// The frequencies a channel can hold, as the channel editor accepts them.
-constexpr double kLowestMHz = 0.1;
-constexpr double kHighestMHz = 1299.995;
 
 // Values as a save and a reopen give them back: whole hertz within the
 // record's 32-bit count, one-byte codes limited as the decoder limits them.
@@ -288,7 +298,7 @@ bool StoreRow(CloneImage& image, const CsvRow& row) {
     for (std::size_t m = 0; m < ModeName.size(); ++m)
         if (f[1] == ModeName[m]) mode = static_cast<int>(m);
     const int step = IndexOfUpper(f[2], StepName, 18);
-    if (freq < kLowestMHz || freq > kHighestMHz || mode < 0 || step < 0) return false;
+    if (!InChannelRange(freq) || mode < 0 || step < 0) return false;
     int option = OptionCode(f[3]);
     if (row.skip) option |= kOptionSkipBit;
     const int shift = f[7] == "+SHIFT" ? 1 : f[7] == "-SHIFT" ? 2 : 0;
@@ -316,41 +326,20 @@ bool StoreRow(CloneImage& image, const CsvRow& row) {
 
 int ProgramScanSlot(std::string_view text) {
     if (text.empty()) return -1;
-    auto plain = [](long long n) {
-        if (n < 0) return -1;
-        if (n <= 99) return static_cast<int>(kFirstScanEdgeSlot + n);
-        if (n >= 1000 && n <= 1099) return static_cast<int>(n);
-        return -1;
-    };
-    if (text.front() == 'P') {
+    const SlotArea& area = AreaById(SlotAreaId::kProgramScan);
+    if (text.front() == kScanEdgeMark) {
         const long long n = RoundedNumber(text.substr(1, 2));
         const char last = text.back();
-        if (last == 'A' || last == 'B') {
-            if (n < 0 || n > 49) return -1;
-            return static_cast<int>(kFirstScanEdgeSlot + 2 * n + (last == 'B' ? 1 : 0));
-        }
-        return plain(n);
+        if (last == 'A' || last == 'B') return PairSlot(area, n, last);
+        return AreaSlot(area, n);
     }
-    if (StartsWithDigit(text)) return plain(RoundedNumber(text));
+    if (StartsWithDigit(text)) return AreaSlot(area, RoundedNumber(text));
     return -1;
 }
 
-int SearchPassSlot(std::string_view text) {
-    if (!StartsWithDigit(text)) return -1;
-    const long long n = RoundedNumber(text);
-    if (n >= 0 && n <= 99) return static_cast<int>(kFirstSearchPassSlot + n);
-    if (n >= 1100 && n <= 1199) return static_cast<int>(n);
-    return -1;
-}
+int SearchPassSlot(std::string_view text) { return NumberedSlot(SlotAreaId::kSearchPass, text); }
 
-int PrioritySlot(std::string_view text) {
-    if (!StartsWithDigit(text)) return -1;
-    const long long n = RoundedNumber(text);
-    // 0..99 as well as 1200..1299: the export writes entries 10..99 as "10".."99".
-    if (n >= 0 && n <= 99) return static_cast<int>(kFirstPrioritySlot + n);
-    if (n >= 1200 && n <= 1299) return static_cast<int>(n);
-    return -1;
-}
+int PrioritySlot(std::string_view text) { return NumberedSlot(SlotAreaId::kPriority, text); }
 
 std::vector<std::string> CsvExportLines(const CloneImage& image) {
     std::vector<std::string> lines;
@@ -362,25 +351,13 @@ std::vector<std::string> CsvExportLines(const CloneImage& image) {
     }
     lines.push_back(std::move(title));
     for (int b = 0; b < kBandCount; ++b)
-        lines.push_back(Row(kAreas[0], std::to_string(b), image.Vfo[b], false, kTrue, true));
-    const auto& pairLabel = ScanPairLabel();
+        lines.push_back(Row(kVfoArea, std::to_string(b), image.Vfo[b], false, kTrue, true));
     for (int s = 0; s < kSlotCount; ++s) {
-        std::string_view area;
+        const SlotArea& area = SlotAreaOf(s);
         std::string channel;
-        if (s < kFirstScanEdgeSlot) {
-            area = kAreas[1];
-            channel = std::to_string(s);
-        } else if (s < kFirstSearchPassSlot) {
-            area = kAreas[2];
-            channel = pairLabel[s - kFirstScanEdgeSlot];
-        } else if (s < kFirstPrioritySlot) {
-            area = kAreas[3];
-            channel = std::to_string(s - kFirstSearchPassSlot);
-        } else {
-            area = kAreas[4];
-            channel = std::to_string(s - kFirstPrioritySlot);
-        }
-        lines.push_back(Row(area, channel, image.Mem[s], image.Mem[s].Value(kSkip) != 0,
+        if (area.pairs) channel.assign(1, kScanEdgeMark);
+        channel += EntryLabel(s);
+        lines.push_back(Row(area.csvName, channel, image.Mem[s], image.Mem[s].Value(kSkip) != 0,
                             image.ChannelEnable[s] ? kTrue : kFalse, false));
     }
     return lines;
@@ -408,7 +385,7 @@ CsvImportResult ImportCsvText(CloneImage& image, std::string_view text) {
         }
         ++out.rowsStored;
     }
-    UpDateMemData(next);
+    WipeDisabledSlots(next);
     next.Modified = false;
     image = std::move(next);
     return out;

@@ -33,8 +33,8 @@ struct CsvImportResult {
 };
 
 // Applies the rows of text to the image. Rows naming a band or slot replace
-// it; rows with a wrong model, area, channel, a frequency outside 0.1 to
-// 1299.995 MHz, an unknown mode or step, and rows short of fields are passed
+// it; rows with a wrong model, area, channel, a frequency outside the
+// channel range (InChannelRange), an unknown mode or step, and rows short of fields are passed
 // over. A row ends at a line end outside quotes. Values are stored as a save
 // and a reopen give them back (whole hertz, limited codes). A text that ends
 // inside a row gives "File Open Error" and leaves the image as it was.

@@ -6,6 +6,8 @@
 #include "codecs/grid_text.h"
 #include "core/hex.h"
 #include "core/models.h"
+#include "core/set_mode_catalogue.h"
+#include "core/slot_areas.h"
 
 namespace wrk7 {
 
@@ -32,23 +34,15 @@ std::string Join(std::initializer_list<std::string_view> fields) {
     return line;
 }
 
-template <std::size_t N>
-void AddOption(ListingLines& out, std::string_view label, const std::array<std::string_view, N>& captions,
-               int selected) {
-    // A group with no button on prints nothing.
-    if (selected < 0 || selected >= static_cast<int>(N)) return;
-    out.push_back(std::string(label) + " = " + std::string(captions[static_cast<std::size_t>(selected)]));
+// "Lamp = ON": the option selected; a group with no button on prints nothing.
+void AddOption(ListingLines& out, const SetModeSetting& setting, const SetModeSettings& settings) {
+    if (const auto text = setting.Text(setting.Get(settings)))
+        out.push_back(std::string(setting.caption) + " = " + std::string(*text));
 }
 
-void AddSwitch(ListingLines& out, std::string_view label, bool on) {
-    out.push_back(std::string(label) + (on ? " = On" : " = Off"));
+void AddSwitch(ListingLines& out, const SetModeSetting& setting, const SetModeSettings& settings) {
+    out.push_back(std::string(setting.caption) + (setting.Get(settings) != 0 ? " = On" : " = Off"));
 }
-
-constexpr std::array<std::string_view, 4> kLampCaption{"OFF", "5sec", "ON", "ALL OFF"};
-constexpr std::array<std::string_view, 2> kMoniCaption{"Monitor", "Mute"};
-constexpr std::array<std::string_view, 2> kKeyFuncCaption{"Push", "Hold"};
-constexpr std::array<std::string_view, 4> kApoCaption{"Off", "30", "60", "90"};
-constexpr std::array<std::string_view, 5> kBugCaption{"1", "2", "3", "4", "5"};
 
 bool IsSkipMarked(double option) {
     if (!std::isfinite(option)) return false;
@@ -68,16 +62,6 @@ std::pair<std::string, std::string> CodeCells(const ModelInfo& model, const Slot
     return {skipMark, "-"};
 }
 
-std::string_view SectionTitle(int k, std::string& bank) {
-    if (k < kBanks) {
-        bank = "Bank" + std::to_string(k);
-        return bank;
-    }
-    if (k == kBanks) return "Program Scan";
-    if (k == kBanks + 1) return "Search Pass";
-    return "Priority";
-}
-
 }  // namespace
 
 std::string RightAligned(std::string_view text, std::size_t width) {
@@ -93,22 +77,18 @@ ListingLines PrintSettingsSection(const CloneImage& image) {
         out.push_back("Model = " + std::string(model->name));
     out.push_back("Volume = " + std::to_string(s.Slider1));
     out.push_back("Squelch = " + std::to_string(s.Slider2));
-    out.push_back(s.opbOpMode == 0   ? "Operating Mode = VFO"
-                  : s.opbOpMode == 2 ? "Operating Mode = Memory"
-                                     : "Operating Mode = Preset");
-    AddOption(out, "Lamp", kLampCaption, s.optLamp);
-    AddOption(out, "MONI key", kMoniCaption, s.opbMONI);
-    AddOption(out, "MONI key Function", kKeyFuncCaption, s.opbKeyFunc);
-    AddOption(out, "Auto Power Off", kApoCaption, s.opbAPO);
-    if (Model(image.RegionIndex).wrK7Frames) AddOption(out, "Bug Sensitive Level", kBugCaption, s.opbBug);
-    AddSwitch(out, "Write Protect", s.chkWP);
-    AddSwitch(out, "Auto Step", s.chkAutoStep);
-    AddSwitch(out, "Battery Save", s.chkBS);
-    AddSwitch(out, "Attenuator", s.chkATT);
-    AddSwitch(out, "SW bar antenna", s.chkBarSW);
-    AddSwitch(out, "AM bar antenna", s.chkBarAM);
-    AddSwitch(out, "Beep", s.chkBeep);
-    AddSwitch(out, "Bell", s.chkBell);
+    using S = SetModeSettings;
+    // A mode that is neither VFO nor Memory prints as Preset.
+    const SetModeSetting& opMode = SettingOf(&S::opbOpMode);
+    const int mode = s.opbOpMode == 0 || s.opbOpMode == 2 ? s.opbOpMode : 1;
+    out.push_back(std::string(opMode.caption) + " = " + std::string(opMode.Text(mode).value_or("")));
+    for (int S::*option : {&S::optLamp, &S::opbMONI, &S::opbKeyFunc, &S::opbAPO, &S::opbBug}) {
+        const SetModeSetting& setting = SettingOf(option);
+        if (ModelHasSetting(Model(image.RegionIndex), setting)) AddOption(out, setting, s);
+    }
+    for (bool S::*check : {&S::chkWP, &S::chkAutoStep, &S::chkBS, &S::chkATT, &S::chkBarSW, &S::chkBarAM,
+                           &S::chkBeep, &S::chkBell})
+        AddSwitch(out, SettingOf(check), s);
     out.emplace_back();
     return out;
 }
@@ -139,40 +119,38 @@ ListingLines PrintMemorySection(const CloneImage& image) {
     const std::string heading =
         Join({"Ch", "Frequency", "Mode", "   Step", "Option", model.memoryListing.sixth,
               model.memoryListing.seventh, " Tone", "Shift", "ShiftFreq.", "Note", "Name"});
-    int bankStart = 0;
-    for (int k = 0; k < kBanks + 3; ++k) {
-        int first = 0, count = 0;
-        if (k < kBanks) {
-            count = std::max(0, image.BankCount[k]);
-            first = bankStart;
-            bankStart += count;
-            // Counts beyond the channel space (a damaged table) stop at it.
-            if (first >= kChannelCount) count = 0;
-            count = std::min(count, kChannelCount - std::min(first, kChannelCount));
-        } else {
-            first = kFirstScanEdgeSlot + 100 * (k - kBanks);
-            count = 100;
-        }
-        if (count == 0) continue;
+    // A section lists the enabled slots of one bank or of one area above the
+    // channels, under its own heading.
+    auto section = [&](const std::string& title, int first, int count, bool pairs) {
         bool enabled = false;
         for (int s = first; s < first + count; ++s) enabled = enabled || image.ChannelEnable[s];
-        if (!enabled) continue;
-        std::string bank;
+        if (!enabled) return;
         out.emplace_back();
-        out.emplace_back(SectionTitle(k, bank));
+        out.push_back(title);
         out.push_back(heading);
         for (int i = 0; i < count; ++i) {
             const int s = first + i;
             if (!image.ChannelEnable[s]) continue;
             const SlotFields& f = image.Mem[s];
-            const std::string channel =
-                k == kBanks ? std::to_string(i / 2) + (i % 2 == 0 ? "A" : "B") : RightAligned(std::to_string(i), 3);
+            const std::string channel = pairs ? EntryLabel(s) : RightAligned(std::to_string(i), 3);
             const auto [sixth, seventh] = CodeCells(model, f);
             out.push_back(Join({channel, FormatFrequency(f.Value(kFreq)), f.Text(kMode), f.Text(kStep),
                                 f.Text(kOption), sixth, seventh, f.Text(kTone), f.Text(kShift), f.Text(kOffset),
                                 f.Text(kNote), f.Text(kName)}));
         }
+    };
+    int bankStart = 0;
+    for (int k = 0; k < kBanks; ++k) {
+        const int first = bankStart;
+        int count = std::max(0, image.BankCount[k]);
+        bankStart += count;
+        // Counts beyond the channel space (a damaged table) stop at it.
+        if (first >= kChannelCount) count = 0;
+        count = std::min(count, kChannelCount - std::min(first, kChannelCount));
+        if (count > 0) section("Bank" + std::to_string(k), first, count, false);
     }
+    for (const SlotArea& area : kSlotAreas)
+        if (area.id != SlotAreaId::kChannels) section(std::string(area.title), area.first, area.count, area.pairs);
     return out;
 }
 

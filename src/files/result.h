@@ -6,7 +6,7 @@
 namespace wrk7 {
 
 // What a file operation did, with the message texts the desktop program shows
-// in its boxes (title "ERROR", critical icon), in order. The command-line tool
+// in its boxes (titled kErrorTitle, critical icon), in order. The command-line tool
 // prints the same texts.
 struct FileResult {
     bool ok = true;
@@ -18,6 +18,5 @@ struct FileResult {
 
 inline constexpr std::string_view kFileOpenError = "File Open Error";
 inline constexpr std::string_view kDataError = "Data Error";
-inline constexpr std::string_view kErrorTitle = "ERROR";
 
 }  // namespace wrk7

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "codecs/channel_codec.h"
-#include "codecs/grid_text.h"
 #include "codecs/settings_codec.h"
 #include "codecs/vfo_codec.h"
 #include "core/flag_block.h"
@@ -12,6 +11,7 @@
 #include "core/models.h"
 #include "core/tables.h"
 #include "edit/bank.h"
+#include "edit/disabled_slots.h"
 #include "link/serial_trace.h"
 
 namespace wrk7::link {
@@ -22,6 +22,8 @@ constexpr std::size_t kFrameLength = 68;  // CR LF + 64 digits + CR LF
 constexpr std::string_view kCrLf = "\r\n";
 constexpr std::string_view kOkFrame = "\r\nOK\r\n";
 constexpr std::string_view kReFrame = "\r\nRE\r\n";
+// The trace's note when a port fault ends the retries of a command.
+constexpr std::string_view kNoResendAfterFault = "port fault: the command is not sent again";
 
 bool EndsWith(std::string_view text, std::string_view tail) {
     return text.size() >= tail.size() && text.substr(text.size() - tail.size()) == tail;
@@ -162,7 +164,7 @@ LinkSession::Outcome LinkSession::ReadBlock(int address, ReadReply& reply) {
         }
         reply = SendReadCommand(command);
         if (reply.kind == ReadReply::Kind::kPortFault) {
-            Note("port fault: the command is not sent again");
+            Note(kNoResendAfterFault);
             return Outcome::kPortFault;
         }
         if (reply.kind == ReadReply::Kind::kData) return Outcome::kOk;
@@ -181,7 +183,7 @@ LinkSession::Outcome LinkSession::WriteBlock(std::string_view command) {
         const int code = SendWriteCommand(command);
         if (code == kWriteAccepted) return Outcome::kOk;
         if (code == kWritePortFault) {
-            Note("port fault: the command is not sent again");
+            Note(kNoResendAfterFault);
             return Outcome::kPortFault;
         }
         if (code == kWriteRefused) {
@@ -238,7 +240,7 @@ void LinkSession::BlockMessage(Outcome outcome) {
 
 int LinkSession::SendKVWRK7(int readWrite) {
     if (readWrite == 0 && BankTotal(image_) != kChannelCount) {
-        AddMessage(kMsgTotalCh);
+        AddMessage(kTotalMustBe1000Message);
         return kResultFailed;
     }
     EnsureOpen();
@@ -317,7 +319,7 @@ int LinkSession::ReadMemory() {
     BlockMessage(outcome);
     // Wipes every slot whose flag is off, so the records a quick read skips
     // would have been thrown away here.
-    UpDateMemData(image_);
+    WipeDisabledSlots(image_);
     image_.MarkModified();
     if (outcome != Outcome::kOk) return kResultFailed;
     const int read = static_cast<int>(toRead.size());
@@ -467,7 +469,7 @@ LinkResult ReadAll(CloneImage& image, SerialPort& port, const LinkOptions& optio
     LinkSession s(image, port, options);
     const int settings = Conclude(s, s.ReadSettings(), kMsgReadFailed);
     if (settings != kResultOk) return Finish(s, settings);
-    UpDateMemData(image);
+    WipeDisabledSlots(image);
     const int memory = s.ReadMemory();
     s.AddMessage(memory == kResultOk ? kMsgSuccess : kMsgReadFailed);
     return Finish(s, memory);
@@ -515,7 +517,7 @@ LinkResult WriteAll(CloneImage& image, SerialPort& port, const LinkOptions& opti
     LinkSession s(image, port, options);
     const int settings = Conclude(s, s.WriteSettings(), kMsgWriteFailed);
     if (settings != kResultOk) return Finish(s, settings);
-    UpDateMemData(image);
+    WipeDisabledSlots(image);
     const int memory = s.WriteMemory();
     if (memory != kResultOk) {
         s.AddMessage(kMsgWriteFailed);
@@ -533,7 +535,7 @@ LinkResult WriteBankSequence(CloneImage& image, SerialPort& port, const LinkOpti
     LinkSession s(image, port, options);
     const int bank = Conclude(s, s.WriteBank(0), kMsgWriteFailed);
     if (bank != kResultOk) return Finish(s, bank);
-    UpDateMemData(image);
+    WipeDisabledSlots(image);
     if (!s.WriteZeroFill()) return Finish(s, kResultFailed);
     s.AddMessage(kMsgSuccess);
     return Finish(s, kResultOk);

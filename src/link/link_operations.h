@@ -48,11 +48,10 @@ inline constexpr std::string_view kMsgCommunicationError = "Communication Error"
 inline constexpr std::string_view kMsgReadFailed = "Read Failed...";
 inline constexpr std::string_view kMsgWriteFailed = "Write Failed...";
 inline constexpr std::string_view kMsgRegionError = "Region Error";
-inline constexpr std::string_view kMsgTotalCh = "Total CH must be 1000";
 inline constexpr std::string_view kMsgSuccess = "Successed!!";
-// Title of the success box; every other text goes in an "ERROR" box.
+// Title of the success box; every other text goes in an error box
+// (kErrorTitle), "Total CH must be 1000" (kTotalMustBe1000Message) among them.
 inline constexpr std::string_view kSuccessTitle = "Success";
-inline constexpr std::string_view kErrorTitle = "ERROR";
 
 // What an operation did: its result code and the message texts it shows, in
 // order. The desktop program shows each as a box ("Successed!!" as the

@@ -20,22 +20,11 @@
 
 #include <memory>
 
-#include "app/widgets/frequency_filter.h"
 #include "codecs/vfo_codec.h"
 #include "recording_prompter.h"
 
 namespace wrk7 {
 namespace {
-
-TEST(KeyFilterTest, DropsWhatTheKeysCouldNotType) {
-    using K = KeyFilter::Kind;
-    int end = 0;
-    EXPECT_EQ(KeyFilter::Apply(K::kDecimal, "145.5", "145.5.", &end), "145.5");
-    EXPECT_EQ(KeyFilter::Apply(K::kDecimal, "1.5", ".1.5", &end), "1.5");  // the old "." stays
-    EXPECT_EQ(KeyFilter::Apply(K::kDecimal, "", "12a.3.4", &end), "12.34");
-    EXPECT_EQ(end, 5);
-    EXPECT_EQ(KeyFilter::Apply(K::kPrintableAscii, "AB", QString::fromUtf8("A\u00e9\tC~B"), &end), "AC~B");
-}
 
 class EditorTest : public ::testing::Test {
 protected:
@@ -70,7 +59,6 @@ protected:
     void ClickOk() { QTest::mouseClick(Get<QPushButton>("cmdOK"), Qt::LeftButton); }
     void PutChannel(int slot, double mhz) {
         image.Mem[slot].Set(kFreq, mhz);
-        image.Mem[slot].Set(kOffset, 5);
         image.ChannelEnable[slot] = true;
     }
 
@@ -174,27 +162,6 @@ TEST_F(EditorTest, AnEmptyRowStartsFromTheDefaultsOrWhatHoldKept) {
     EXPECT_TRUE(Freq()->hasSelectedText());
     EXPECT_EQ(Get<QButtonGroup>("opbStep")->checkedId(), 6);
     EXPECT_TRUE(Get("txtName")->text().isEmpty());
-}
-
-TEST_F(EditorTest, TheModelDecidesTheOptionsAndListsAndAnUnsetListStoresItsCode) {
-    const struct {
-        int model;
-        bool train, secret, air, sec;
-    } cases[] = {{0, true, false, true, false}, {1, false, true, false, true}, {2, false, false, false, false}};
-    for (const auto& c : cases) {
-        image.RegionIndex = c.model;
-        Open(1);
-        EXPECT_EQ(Button("opbTone", 1)->isEnabled(), c.train) << c.model;
-        EXPECT_EQ(Button("opbTone", 4)->isEnabled(), c.secret) << c.model;
-        EXPECT_EQ(Get<QComboBox>("cbbAir")->isEnabled(), c.air) << c.model;
-        EXPECT_EQ(Get<QComboBox>("cbbSec")->isEnabled(), c.sec) << c.model;
-        if (c.air) Get<QComboBox>("cbbAir")->setCurrentIndex(5);
-        if (c.sec) Get<QComboBox>("cbbSec")->setCurrentIndex(3);
-        ClickOk();
-        EXPECT_EQ(image.Mem[0].Text(kCarrier), c.air ? "800Hz" : "JR") << c.model;
-        EXPECT_EQ(image.Mem[0].Value(kSecret), c.sec ? 3 : 11) << c.model;
-        image.ClearSlot(0);
-    }
 }
 
 TEST_F(EditorTest, CaptionsAndStepsTellWhatTheRowIs) {

@@ -22,21 +22,27 @@ namespace {
 
 class EditCommandsTest : public WindowTest {
 protected:
-    // The memory page in front, rows first..last selected, the grid focused.
-    QTableView* SelectRows(MainWindow& w, int first, int last) {
+    // The memory page of w in front, rows first..last selected, the grid focused.
+    static QTableView* SelectRows(MainWindow& w, int first, int last) {
         w.ClickTab(Page::kMemory);
         w.Memory()->Grid()->setFocus();
         w.Memory()->SelectRows(first, last);
         return w.Memory()->Grid();
     }
-    const SlotFields& Slot(MainWindow& w, int slot) const { return w.Document().Image().Mem[slot]; }
+    static const SlotFields& Slot(MainWindow& w, int slot) { return w.Document().Image().Mem[slot]; }
+    static QStringList Enabled(QMenu* menu) {
+        QStringList names;
+        for (QAction* a : menu->actions())
+            if (!a->isSeparator() && a->isEnabled()) names << a->objectName();
+        delete menu;
+        return names;
+    }
 };
 
-TEST_F(EditCommandsTest, CopyAndPasteBetweenTwoWindowsKeepTheExactRecords) {
+TEST_F(EditCommandsTest, CopyCutAndPasteCarryTheExactRecordsBetweenWindows) {
     Change([](CloneImage& image) {
         Put(image, 0, 145.5, "TWR");
         image.Mem[0].SetText(kNote, "Tower, north");
-        image.Mem[0].Set(kSkip, 1);
         Put(image, 1, 433.0, "UHF");
         Put(image, 3, 120.0);
         image.Mem[3].SetText(kNote, "東京 approach");
@@ -47,46 +53,29 @@ TEST_F(EditCommandsTest, CopyAndPasteBetweenTwoWindowsKeepTheExactRecords) {
     EXPECT_EQ(lines[0], "\tFrequency\tMode\tStep\tOption\tSkip\tCarrier\tTone\tShift\tShiftFreq.\tNote\tName");
     EXPECT_TRUE(lines[1].startsWith(QStringLiteral("00-000\t145.500000\tAM\t")));
 
-    auto other = MakeWindow();
-    QTest::keyClick(SelectRows(*other, 11, 11), Qt::Key_V, Qt::ControlModifier);
+    auto other = MakeWindow(Options());
+    QTableView* grid = SelectRows(*other, 11, 11);
+    QTest::keyClick(grid, Qt::Key_V, Qt::ControlModifier);
     for (int i = 0; i < 4; ++i) EXPECT_EQ(Slot(*other, 10 + i), Slot(*window, i)) << i;
     EXPECT_TRUE(prompts.boxes.empty());  // nothing used was replaced
-    EXPECT_EQ(other->Document().UndoName(), "Paste 4 Channels");
-
-    // Over used rows a paste asks first; Cancel changes nothing.
-    other->Memory()->SelectRow(12);
+    other->Memory()->SelectRow(12);  // over used rows a paste asks first; Cancel changes nothing
     prompts.answers = {Answer::kCancel};
     other->Action(QStringLiteral("mnuPaste"))->trigger();
-    ASSERT_EQ(prompts.boxes.size(), 1u);
-    EXPECT_EQ(prompts.boxes[0].title, "PASTE OK");
-    EXPECT_EQ(prompts.boxes[0].lines, (QStringList{QStringLiteral("The paste replaces 2 used channels."),
-                                                   QStringLiteral("Are you sure that you want to paste?")}));
-    EXPECT_EQ(Slot(*other, 11), Slot(*window, 1));
-    prompts.answers = {Answer::kOk};
-    other->Action(QStringLiteral("mnuPaste"))->trigger();
-    EXPECT_EQ(Slot(*other, 11), Slot(*window, 0));
-    CloseWithoutSaving(*other);
-}
+    EXPECT_EQ(prompts.boxes.at(0).lines, (QStringList{QStringLiteral("The paste replaces 2 used channels."),
+                                                      QStringLiteral("Are you sure that you want to paste?")}));
+    EXPECT_EQ(other->Document().UndoName(), "Paste 4 Channels");
 
-TEST_F(EditCommandsTest, CutTakesTheRowsWithoutAskingAndDeleteIsClear) {
-    Change([](CloneImage& image) {
-        Put(image, 0, 145.5, "A");
-        Put(image, 1, 146.5, "B");
-    });
-    const SlotFields a = Slot(*window, 0);
-    QTableView* grid = SelectRows(*window, 1, 2);
-    QTest::keyClick(grid, Qt::Key_X, Qt::ControlModifier);
-    EXPECT_TRUE(Slot(*window, 0).IsEmpty() && Slot(*window, 1).IsEmpty());
-    EXPECT_TRUE(prompts.boxes.empty());
-    EXPECT_EQ(Doc().UndoName(), "Cut 2 Channels");
-    window->Memory()->SelectRow(6);
-    QTest::keyClick(grid, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(Slot(*window, 5), a);
-
+    other->Memory()->SelectRows(11, 12);
+    QTest::keyClick(grid, Qt::Key_X, Qt::ControlModifier);  // no question
+    EXPECT_EQ(prompts.boxes.size(), 1u);
+    EXPECT_TRUE(Slot(*other, 10).IsEmpty() && Slot(*other, 11).IsEmpty());
+    EXPECT_EQ(other->Document().UndoName(), "Cut 2 Channels");
+    other->Memory()->SelectRow(14);
     prompts.answers = {Answer::kOk};
-    QTest::keyClick(grid, Qt::Key_Delete);
+    QTest::keyClick(grid, Qt::Key_Delete);  // the Delete key is Clear, question included
     EXPECT_EQ(prompts.LastTitle(), "CLEAR OK");
-    EXPECT_TRUE(Slot(*window, 5).IsEmpty());
+    EXPECT_TRUE(Slot(*other, 13).IsEmpty());
+    CloseWithoutSaving(*other);
 }
 
 TEST_F(EditCommandsTest, SpreadsheetTextPastesAndRefusedRowsGetOneMessage) {
@@ -94,7 +83,6 @@ TEST_F(EditCommandsTest, SpreadsheetTextPastesAndRefusedRowsGetOneMessage) {
     QApplication::clipboard()->setText(QStringLiteral("Frequency\tName\tMode\n118.1\tTWR\tAM\n1300\tBAD\tFM\n"
                                                       "121.5\tGUARD\tAM\n119.25\t\tAM\n"));
     QTableView* grid = SelectRows(*window, kFirstSearchPassSlot + 1, kFirstSearchPassSlot + 1);
-    EXPECT_TRUE(Act("mnuPaste")->isEnabled());
     QTest::keyClick(grid, Qt::Key_V, Qt::ControlModifier);
     ASSERT_EQ(prompts.boxes.size(), 1u);
     EXPECT_EQ(prompts.boxes[0].kind, "error");
@@ -105,7 +93,6 @@ TEST_F(EditCommandsTest, SpreadsheetTextPastesAndRefusedRowsGetOneMessage) {
                                           "Search Pass bank.")}));
     EXPECT_EQ(Slot(*window, kFirstSearchPassSlot).Text(kName), "TWR");
     EXPECT_EQ(Slot(*window, kFirstSearchPassSlot + 3).Text(kFreq), "119.250000");
-
     QApplication::clipboard()->setText(QStringLiteral("hello"));  // no channel list: nothing to paste
     EXPECT_FALSE(Act("mnuPaste")->isEnabled());
 }
@@ -118,80 +105,60 @@ TEST_F(EditCommandsTest, AVfoBandTakesWhatItCanHoldAndItsRowFollowsUndo) {
     QTest::keyClick(vfo, Qt::Key_C, Qt::ControlModifier);
     vfo->selectRow(6);  // 145.000000 FM 20KHz
     QTest::keyClick(vfo, Qt::Key_V, Qt::ControlModifier);
-    auto mode = [this] { return window->VfoModel()->index(6, kMode).data().toString(); };
     EXPECT_EQ(Doc().Image().Vfo[6].Text(kFreq), "145.000000");  // 118 MHz lies outside band 6
-    EXPECT_EQ(mode(), "AM");
-    EXPECT_EQ(Doc().UndoName(), "Paste VFO 6");
+    EXPECT_EQ(window->VfoModel()->index(6, kMode).data().toString(), "AM");
     Doc().Undo();
-    EXPECT_EQ(mode(), "FM");
+    EXPECT_EQ(window->VfoModel()->index(6, kMode).data().toString(), "FM");
 }
 
-TEST_F(EditCommandsTest, FindBarFindsByItsKeysAndGoToTakesRowLabels) {
+TEST_F(EditCommandsTest, TheFindBarWorksByItsKeysAndGoToTakesARowLabel) {
     Put(10, 120.0, "TWR");
     Put(kFirstSearchPassSlot + 5, 130.0);
     QTableView* grid = SelectRows(*window, 1, 1);
     QTest::keyClick(grid, Qt::Key_F, Qt::ControlModifier);
     FindBar* bar = window->Edits().Finder();
-    ASSERT_TRUE(bar->isVisible());
     ASSERT_TRUE(bar->Box()->hasFocus());
-    QTest::keyClicks(bar->Box(), QStringLiteral("118-137"));
-    QTest::keyClick(bar->Box(), Qt::Key_Return);
-    EXPECT_EQ(window->Memory()->CurrentRow(), 11);
+    const auto enter = [this, bar](const char* text) {
+        bar->Box()->setText(QString::fromUtf8(text));
+        QTest::keyClick(bar->Box(), Qt::Key_Return);
+        return window->Memory()->CurrentRow();
+    };
+    EXPECT_EQ(enter("118-137"), 11);
     Shot("find-bar.png");
-    QTest::keyClick(bar->Box(), Qt::Key_Return);
-    EXPECT_EQ(window->Memory()->CurrentRow(), kFirstSearchPassSlot + 6);
-    const int top = grid->rowAt(0), bottom = grid->rowAt(grid->viewport()->height() - 1);
-    EXPECT_TRUE(top <= kFirstSearchPassSlot + 5 && kFirstSearchPassSlot + 5 <= bottom) << "scrolled into view";
+    EXPECT_EQ(enter("118-137"), kFirstSearchPassSlot + 6);
+    EXPECT_TRUE(grid->viewport()->rect().intersects(grid->visualRect(grid->currentIndex()))) << "in view";
     QTest::keyClick(grid, Qt::Key_F3);
     EXPECT_EQ(window->Memory()->CurrentRow(), 11);  // round the end
     QTest::keyClick(grid, Qt::Key_F3, Qt::ShiftModifier);
     EXPECT_EQ(window->Memory()->CurrentRow(), kFirstSearchPassSlot + 6);
-    bar->Box()->setText(QStringLiteral("nothing"));
-    QTest::keyClick(bar->Box(), Qt::Key_Return);
+    EXPECT_EQ(enter("nothing"), kFirstSearchPassSlot + 6);
     EXPECT_EQ(bar->Result()->text(), "No row matches \"nothing\".");
-    EXPECT_EQ(window->Memory()->CurrentRow(), kFirstSearchPassSlot + 6);
     QTest::keyClick(bar->Box(), Qt::Key_Escape);
     EXPECT_FALSE(bar->isVisible());
-
     QTest::keyClick(grid, Qt::Key_G, Qt::ControlModifier);
     EXPECT_EQ(bar->CurrentMode(), FindBar::Mode::kGoTo);
-    bar->Box()->setText(QStringLiteral("07-012"));
-    QTest::keyClick(bar->Box(), Qt::Key_Return);
-    EXPECT_EQ(window->Memory()->CurrentRow(), 713);
-    bar->Box()->setText(QStringLiteral("xyz"));
-    QTest::keyClick(bar->Box(), Qt::Key_Return);
-    EXPECT_EQ(bar->Result()->text(), "There is no row \"xyz\".");
-    EXPECT_EQ(window->Memory()->CurrentRow(), 713);
+    EXPECT_EQ(enter("07-012"), 713);
 }
 
 TEST_F(EditCommandsTest, EnterAndF2OpenTheEditorOnTheRowAndTheCommandsHaveTheirKeys) {
     QTableView* grid = SelectRows(*window, 7, 7);
     for (Qt::Key key : {Qt::Key_Return, Qt::Key_F2}) {
         window->activateWindow();  // back from the editor, as the window manager does it
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == window.get(); }));
         grid->setFocus();
         int row = 0;
-        testing::OnNextModal([&row](QWidget* dialog) {
+        const auto watch = testing::OnNextModal([&row](QWidget* dialog) {
             row = static_cast<DlgModify*>(dialog)->EditRow();
             QTest::keyClick(dialog, Qt::Key_Escape);
         });
         QTest::keyClick(grid, key);
         EXPECT_EQ(row, 7) << key;
     }
-    const std::pair<const char*, const char*> keys[] = {
-        {"mnuNew", "Ctrl+N"},          {"mnuOpen", "Ctrl+O"}, {"mnuSave", "Ctrl+S"}, {"mnuSaveAs", "Ctrl+Shift+S"},
-        {"mnuPrint", "Ctrl+P"},        {"mnuExit", "Ctrl+Q"}, {"mnuAbout", "F1"},     {"mnuModify", "F2"},
-        {"mnuFindNext", "F3"},         {"mnuGoTo", "Ctrl+G"}, {"mnuRedo", "Ctrl+Shift+Z"},
-    };
-    for (const auto& [name, key] : keys) EXPECT_EQ(Act(name)->shortcut(), QKeySequence(QString::fromLatin1(key))) << name;
-}
-
-QStringList EnabledActions(QMenu* menu) {
-    QStringList names;
-    for (QAction* a : menu->actions())
-        if (!a->isSeparator() && a->isEnabled()) names << a->objectName();
-    delete menu;
-    return names;
+    for (const auto& [name, key] : {std::pair{"mnuNew", "Ctrl+N"}, {"mnuOpen", "Ctrl+O"}, {"mnuSave", "Ctrl+S"},
+                                    {"mnuSaveAs", "Ctrl+Shift+S"}, {"mnuPrint", "Ctrl+P"}, {"mnuExit", "Ctrl+Q"},
+                                    {"mnuAbout", "F1"}, {"mnuModify", "F2"}, {"mnuFindNext", "F3"},
+                                    {"mnuGoTo", "Ctrl+G"}, {"mnuRedo", "Ctrl+Shift+Z"}})
+        EXPECT_EQ(Act(name)->shortcut(), QKeySequence(QString::fromLatin1(key))) << name;
 }
 
 TEST_F(EditCommandsTest, ContextMenusOfferWhatAppliesToTheRowsAndARightClickMovesTheSelection) {
@@ -200,40 +167,32 @@ TEST_F(EditCommandsTest, ContextMenusOfferWhatAppliesToTheRowsAndARightClickMove
     });
     QApplication::clipboard()->clear();
     QTableView* grid = SelectRows(*window, 5, 5);
-    EXPECT_EQ(EnabledActions(window->Edits().GridMenu(grid)),
+    EXPECT_EQ(Enabled(window->Edits().GridMenu(grid)),
               (QStringList{"mnuModify", "mnuCut", "mnuCopy", "mnuClear", "mnuDisable", "mnuInsert", "mnuDelete"}));
     window->Memory()->SelectRow(251);  // beyond the 200 rows Insert and Delete work on
     QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(EnabledActions(window->Edits().GridMenu(grid)),
+    EXPECT_EQ(Enabled(window->Edits().GridMenu(grid)),
               (QStringList{"mnuModify", "mnuCut", "mnuCopy", "mnuPaste", "mnuClear", "mnuDisable"}));
     SelectRows(*window, 4, 6);  // several rows: Insert and Delete keep to one
-    EXPECT_FALSE(EnabledActions(window->Edits().GridMenu(grid)).contains(QStringLiteral("mnuInsert")));
+    EXPECT_FALSE(Enabled(window->Edits().GridMenu(grid)).contains(QStringLiteral("mnuInsert")));
     window->ClickTab(Page::kSettings1);
-    EXPECT_EQ(EnabledActions(window->Edits().GridMenu(window->VfoGrid())),
-              (QStringList{"mnuModify", "mnuCopy", "mnuPaste"}));
+    EXPECT_EQ(Enabled(window->Edits().GridMenu(window->VfoGrid())), (QStringList{"mnuModify", "mnuCopy", "mnuPaste"}));
 
-    // A right click inside the selection keeps it; outside, it selects the row clicked.
     SelectRows(*window, 4, 6);
-    auto rightClick = [grid](int row) {
+    for (const auto& [row, selected] : {std::pair{5, std::vector<int>{4, 5, 6}}, {10, {10}}}) {
         const QPoint at(grid->columnViewportPosition(1) + 5, grid->rowViewportPosition(row - 1) + 5);
         QContextMenuEvent click(QContextMenuEvent::Mouse, at, grid->viewport()->mapToGlobal(at));
         QApplication::sendEvent(grid->viewport(), &click);
-        return qobject_cast<QMenu*>(QApplication::activePopupWidget());
-    };
-    QMenu* popup = rightClick(5);
-    ASSERT_NE(popup, nullptr);
-    EXPECT_EQ(window->Memory()->SelectedRows(), (std::vector<int>{4, 5, 6}));
-    if (!qEnvironmentVariableIsEmpty("WRK7_SCREENSHOT_DIR")) {
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(popup));
-        QPixmap shot = window->grab();
-        QPainter(&shot).drawPixmap(window->mapFromGlobal(popup->pos()), popup->grab());
-        shot.save(QDir(qEnvironmentVariable("WRK7_SCREENSHOT_DIR")).filePath(QStringLiteral("context-menu.png")));
+        auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(popup, nullptr);
+        EXPECT_EQ(window->Memory()->SelectedRows(), selected) << "inside the selection it stays";
+        if (row == 5 && !qEnvironmentVariableIsEmpty("WRK7_SCREENSHOT_DIR") && QTest::qWaitForWindowExposed(popup)) {
+            QPixmap shot = window->grab();
+            QPainter(&shot).drawPixmap(window->mapFromGlobal(popup->pos()), popup->grab());
+            shot.save(QDir(qEnvironmentVariable("WRK7_SCREENSHOT_DIR")).filePath(QStringLiteral("context-menu.png")));
+        }
+        popup->close();
     }
-    popup->close();
-    popup = rightClick(10);
-    ASSERT_NE(popup, nullptr);
-    popup->close();
-    EXPECT_EQ(window->Memory()->SelectedRows(), std::vector<int>{10});
 }
 
 }  // namespace

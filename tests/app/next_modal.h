@@ -2,7 +2,6 @@
 // Acts on a modal window that a call about to be made will open: exec()
 // makes a dialog modal only after the call that starts it.
 #include <QApplication>
-#include <QObject>
 #include <QTimer>
 #include <QWidget>
 
@@ -11,23 +10,19 @@
 
 namespace wrk7::testing {
 
-// act runs on the next modal window once it is up; after 3 s without one
-// the watch ends, so a test that opened none goes on rather than hangs.
-inline void OnNextModal(std::function<void(QWidget*)> act) {
-    auto* timer = new QTimer;
-    auto tries = std::make_shared<int>(0);
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, tries, act] {
-        if (QWidget* w = QApplication::activeModalWidget()) {
-            timer->stop();
-            timer->deleteLater();
-            act(w);
-        } else if (++*tries > 300) {
-            timer->stop();
-            timer->deleteLater();
+// act runs on the next modal window once it is up. The watch lasts as long
+// as the object returned: keep it until the call that opens the window has
+// returned, so that a watch which saw no window cannot act on a later one.
+[[nodiscard]] inline std::unique_ptr<QTimer> OnNextModal(std::function<void(QWidget*)> act) {
+    auto timer = std::make_unique<QTimer>();
+    QObject::connect(timer.get(), &QTimer::timeout, [watch = timer.get(), act] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            watch->stop();
+            act(modal);
         }
     });
-    timer->start();
+    timer->start(10);
+    return timer;
 }
 
 }  // namespace wrk7::testing

@@ -32,23 +32,14 @@ using Answer = Prompter::Answer;
 
 class WindowTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(dir.isValid());
-        window = MakeWindow();
-    }
+    void SetUp() override { window = MakeWindow(Options()); }
     void TearDown() override {
         if (window) CloseWithoutSaving(*window);
     }
 
-    AppOptions Options(UiLanguage language = UiLanguage::kEnglish) const {
-        AppOptions options;
-        options.portOverride = QStringLiteral("emulator");
-        options.portDirs = PortFileDirs{dir.path(), dir.path()};
-        options.settingsFile = dir.filePath(QStringLiteral("settings.ini"));
-        options.backupFolder = dir.filePath(QStringLiteral("backups"));
-        options.traceFolder = dir.filePath(QStringLiteral("traces"));
-        options.language = language;
-        return options;
+    AppOptions Options(UiLanguage language = UiLanguage::kEnglish, const QString& startupFile = {}) const {
+        return {startupFile, QStringLiteral("emulator"), PortFileDirs{dir.path(), dir.path()}, Path("settings.ini"),
+                Path("backups"), Path("traces"), language};
     }
     std::unique_ptr<MainWindow> MakeWindow(AppOptions options) {
         auto w = std::make_unique<MainWindow>(std::move(options), &prompts);
@@ -61,20 +52,15 @@ protected:
         EXPECT_TRUE(QTest::qWaitForWindowActive(w.get()));
         return w;
     }
-    std::unique_ptr<MainWindow> MakeWindow(const QString& startupFile = {}) {
-        AppOptions options = Options();
-        options.startupFile = startupFile;
-        return MakeWindow(std::move(options));
-    }
     void CloseWithoutSaving(MainWindow& w) {
         if (w.Transfers().IsRunning()) w.Transfers().CancelAndWait();
         prompts.answers = {Answer::kNo};
         EXPECT_TRUE(w.close());
     }
 
+    QString Path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
     CloneDocument& Doc() const { return window->Document(); }
-    // The image without its modified flag, which follows the history.
-    CloneImage Snapshot() const {
+    CloneImage Snapshot() const {  // without the modified flag, which follows the history
         CloneImage copy = Doc().Image();
         copy.Modified = false;
         return copy;
@@ -87,17 +73,15 @@ protected:
         image.Mem[slot].SetText(kName, name);
         image.ChannelEnable[slot] = true;
     }
-    void Put(int slot, double mhz, const char* name = "") {
-        Change([&](CloneImage& image) { Put(image, slot, mhz, name); });
-    }
+    void Put(int slot, double mhz, const char* name = "") { Change([&](CloneImage& i) { Put(i, slot, mhz, name); }); }
     QAction* Act(const char* name) const { return window->Action(QString::fromUtf8(name)); }
     QString Cell(int row, int column = 0) const {
         const auto* model = window->Memory()->Model();
         return model->data(model->index(row - 1, column)).toString();
     }
     QString RowLabel(int row) const { return window->Memory()->Model()->headerData(row - 1, Qt::Vertical).toString(); }
-    static QString Title(const QString& file) {
-        return file + QStringLiteral("[*] \u2013 ") + QString::fromLatin1(AppTitle.data(), AppTitle.size());
+    static QString Title(const char* file) {
+        return QString::fromLatin1(file) + QStringLiteral("[*] \u2013 ") + QString::fromLatin1(AppTitle.data(), AppTitle.size());
     }
 
     // Runs a transfer to its end and gives its result code.
@@ -110,22 +94,10 @@ protected:
     void UseReceiver(const emu::FaultPlan& faults) {
         window->Transfers().Runner()->SetPortFactory([faults] { return emu::MakeDemoEmulatorPort(0, faults); });
     }
-    // A receiver slow enough that a transfer still runs while the test acts.
-    void UseSlowReceiver() {
-        emu::FaultPlan slow;
-        slow.delayMs = 20;
-        UseReceiver(slow);
-    }
-    int Backups() const {
-        return QDir(dir.filePath(QStringLiteral("backups"))).entryList({QStringLiteral("*.WK7")}).size();
-    }
-
     // With WRK7_SCREENSHOT_DIR set, the window (or of) is saved there.
     void Shot(const char* name, QWidget* of = nullptr) const {
         const QString folder = qEnvironmentVariable("WRK7_SCREENSHOT_DIR");
-        if (folder.isEmpty()) return;
-        QCoreApplication::processEvents();
-        (of ? of : window.get())->grab().save(QDir(folder).filePath(QString::fromLatin1(name)));
+        if (!folder.isEmpty()) (of ? of : window.get())->grab().save(QDir(folder).filePath(QString::fromLatin1(name)));
     }
 
     QTemporaryDir dir;

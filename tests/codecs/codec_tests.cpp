@@ -10,6 +10,7 @@
 #include "codecs/settings_codec.h"
 #include "codecs/vfo_codec.h"
 #include "core/hex.h"
+#include "edit/disabled_slots.h"
 
 namespace wrk7 {
 namespace {
@@ -200,7 +201,7 @@ TEST(MemoryGrid, RefreshWipesDisabledSlots) {
     image.Mem[0] = image.Mem[1] = Channel(2);
     image.Mem[1].SetText(kNote, "gone");
     image.ChannelEnable[0] = true;
-    UpDateMemData(image);
+    WipeDisabledSlots(image);
     EXPECT_EQ(image.Mem[0], Channel(2));
     EXPECT_EQ(image.Mem[1], SlotFields{});
     EXPECT_EQ(MemoryGridRow(image, 1), GridRow{});

@@ -62,7 +62,6 @@ TEST(ReferenceTables, ListsAndBandPlans) {
     EXPECT_EQ(ScanTimeName()[25], "25 SEC");
     EXPECT_EQ(ChargeTimeName()[23], "24 hrs.");
     EXPECT_EQ(SetModeTimeName()[1] + "|" + SetModeTimeName()[6], " 5 SEC|10 SEC");
-    EXPECT_EQ(ScanPairLabel()[0] + ScanPairLabel()[99], "P0AP49B");
     EXPECT_EQ(BandEdge(0, 7, 1), 221.995);
     EXPECT_EQ(BandEdge(1, 7, 1), 229.995);
     EXPECT_EQ(BandEdge(0, 8, 0), 222.0);

@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "core/memory_map.h"
-#include "core/transfer_merge.h"
+#include "edit/transfer_merge.h"
 
 namespace wrk7 {
 namespace {

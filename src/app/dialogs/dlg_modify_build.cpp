@@ -12,6 +12,8 @@
 #include "app/dialogs/dlg_modify.h"
 #include "app/dialogs/dlg_modify_controls.h"
 #include "app/widgets/frequency_filter.h"
+#include "core/channel_limits.h"
+#include "core/channel_options.h"
 #include "edit/channel_rules.h"
 
 namespace wrk7 {
@@ -68,9 +70,9 @@ void DlgModify::BuildControls() {
     top->addLayout(BuildBoxes());
     top->addLayout(BuildModeAndShift());
     top->addWidget(BuildSteps());
-    top->addWidget(RadioRow(this, opbTone_, QStringLiteral("Option"), QStringLiteral("opbTone"),
-                            {QStringLiteral("None"), QStringLiteral("Train"), QStringLiteral("Tone"),
-                             QStringLiteral("Reverse"), QStringLiteral("Secret")}));
+    QStringList options;
+    for (std::string_view caption : OptionCaption) options << Q(caption);
+    top->addWidget(RadioRow(this, opbTone_, QStringLiteral("Option"), QStringLiteral("opbTone"), options));
     top->addLayout(BuildLists());
     top->addLayout(BuildTexts());
     top->addLayout(BuildButtons());
@@ -156,11 +158,11 @@ QLayout* DlgModify::BuildTexts() {
     auto* texts = new QGridLayout;
     lblName_ = Named(new QLabel(QStringLiteral("NAME")), "lblName");
     txtName_ = Named(new QLineEdit, "txtName");
-    txtName_->setMaxLength(6);
+    txtName_->setMaxLength(kNameLength);
     txtName_->setValidator(new KeyFilter(KeyFilter::Kind::kPrintableAscii, txtName_));
     txtName_->setMinimumWidth(txtName_->fontMetrics().horizontalAdvance(QStringLiteral("WWWWWWW")));
     txtNote_ = Named(new QLineEdit, "txtNote");
-    txtNote_->setMaxLength(30);
+    txtNote_->setMaxLength(kNoteLength);
     // Note first: the VFO editor hides the name row, and nothing is left
     // dangling beside the note.
     texts->addWidget(new QLabel(QStringLiteral("Note")), 0, 0);

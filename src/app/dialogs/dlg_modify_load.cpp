@@ -7,6 +7,7 @@
 #include "app/dialogs/dlg_modify_controls.h"
 #include "codecs/grid_text.h"
 #include "core/models.h"
+#include "core/slot_areas.h"
 #include "edit/bank.h"
 #include "edit/channel_rules.h"
 
@@ -21,18 +22,15 @@ namespace {
 // Which entry of the channel space a memory row is.
 std::pair<QString, QString> MemoryCaptions(const CloneImage& image, int row) {
     const int slot = row - 1;
-    if (slot < kChannelCount) {
+    const SlotArea& area = SlotAreaOf(slot);
+    if (area.id == SlotAreaId::kChannels) {
         const QString label = Q(BuildRowLabels(image)[slot]);
         return {QStringLiteral("Bank ") + label.left(2), label.right(3) + QStringLiteral("Ch")};
     }
-    if (slot < kFirstSearchPassSlot) {
-        const int pair = (row - 1001) / 2;
-        return {QStringLiteral("Program Scan"),
-                QString::number(pair) + (row % 2 == 1 ? QStringLiteral(" - A") : QStringLiteral(" - B"))};
-    }
-    const QString ch = QStringLiteral("Ch");
-    if (slot < kFirstPrioritySlot) return {QStringLiteral("Search Pass"), QString::number(row - 1101) + ch};
-    return {QStringLiteral("Priority"), QString::number(row - 1201) + ch};
+    const int entry = slot - area.first;
+    if (area.pairs)
+        return {Q(area.title), QStringLiteral("%1 - %2").arg(PairOf(entry)).arg(QChar(EdgeOf(entry)))};
+    return {Q(area.title), QString::number(entry) + QStringLiteral("Ch")};
 }
 
 }  // namespace

@@ -13,7 +13,7 @@ ImportReportDialog::ImportReportDialog(const ChirpImportResult& result, QWidget*
     setObjectName(QStringLiteral("dlgImportReport"));
     setWindowTitle(QStringLiteral("Import"));
     setAttribute(Qt::WA_DeleteOnClose);
-    summary_ = new QLabel(QStringLiteral("%1 channels imported, %2 skipped").arg(result.imported).arg(result.skipped));
+    summary_ = new QLabel(QString::fromStdString(ImportSummary(result)));
     summary_->setObjectName(QStringLiteral("lblSummary"));
     std::vector<QStringList> rows;
     for (const ChirpIssue& issue : result.issues)

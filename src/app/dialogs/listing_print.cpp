@@ -9,6 +9,7 @@
 #include "app/dialogs/file_dialogs.h"
 #include "app/dialogs/printer_dialogs.h"
 #include "app/widgets/prompter.h"
+#include "files/result.h"
 #include "print/listing_painter.h"
 #include "print/listing_pdf.h"
 
@@ -43,7 +44,7 @@ void ListingPrint::PrintListing() {
     if (!document) return;
     if (!dialogs_->ChoosePrinter(window_, *printer_)) return;
     if (dialogs_->Print(*printer_, *document) == 0)
-        prompter_.Error(window_, QStringLiteral("ERROR"), {QStringLiteral("Printer Error")});
+        prompter_.Error(window_, ErrorTitle(), {QStringLiteral("Printer Error")});
 }
 
 void ListingPrint::PrintPreview() {
@@ -63,7 +64,8 @@ void ListingPrint::ExportPdf() {
     const QString path = WithExtension(dialogs_->ChoosePdfFile(window_, suggestion), FirstExtension(kPdfFilter));
     if (path.isEmpty()) return;
     if (!print::SaveListingPdf(*document, path, printer_->pageLayout()))
-        prompter_.Error(window_, QStringLiteral("ERROR"), {QStringLiteral("File Open Error")});
+        prompter_.Error(window_, ErrorTitle(),
+                        {QString::fromUtf8(kFileOpenError.data(), static_cast<qsizetype>(kFileOpenError.size()))});
 }
 
 void ListingPrint::PrintSetup() {

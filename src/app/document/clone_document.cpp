@@ -7,7 +7,7 @@
 #include "codecs/new_image.h"
 #include "codecs/settings_codec.h"
 #include "codecs/vfo_codec.h"
-#include "core/transfer_merge.h"
+#include "edit/transfer_merge.h"
 #include "files/clone_file.h"
 
 namespace wrk7 {

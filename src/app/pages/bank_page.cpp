@@ -193,7 +193,7 @@ void BankPage::LeaveCountBox(int bank) {
     if (!result.message.empty()) {
         QStringList lines;
         for (const auto& line : result.message) lines << QString::fromStdString(line);
-        prompter_.Error(this, QStringLiteral("ERROR"), lines);
+        prompter_.Error(this, ErrorTitle(), lines);
     }
     box->setText(QString::fromStdString(result.boxText));
     if (result.clearLink) chkLink_[static_cast<std::size_t>(bank)]->setChecked(false);

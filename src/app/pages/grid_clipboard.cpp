@@ -150,7 +150,7 @@ void GridClipboard::PasteIntoVfo(const std::vector<PasteRecord>& records) {
 
 void GridClipboard::ReportRefusals(const PastePlan& plan, const std::vector<std::string>& labels) {
     const std::vector<std::string> summary = RefusalSummary(plan, labels);
-    if (!summary.empty()) prompter_.Error(window_, QStringLiteral("ERROR"), ToQt(summary));
+    if (!summary.empty()) prompter_.Error(window_, ErrorTitle(), ToQt(summary));
 }
 
 }  // namespace wrk7

@@ -36,6 +36,11 @@ int TwipsToPixels(int twips, const QWidget* w) {
 constexpr std::array<const char*, 11> kWidestValues{
     "1300.000000", "WFM", "6.25KHz", "Train", "OFF", "1500Hz", "100.0Hz", "OFF", "55.000000", "", "WWWWWW"};
 
+// Texts more than one question uses.
+constexpr const char* kClearTitle = "CLEAR OK";
+constexpr const char* kClearWarning = "Clear cannot be undone.";
+QString RowsSelected(std::size_t rows) { return QStringLiteral("%1 rows are selected.").arg(rows); }
+
 }  // namespace
 
 void ApplyGridColumnWidths(QTableView* grid, bool vfo) {
@@ -184,8 +189,8 @@ void MemoryPage::Apply(const QString& name, const std::function<void(CloneImage&
 }
 
 void MemoryPage::ClearAll() {
-    if (prompter_.Confirm(this, QStringLiteral("CLEAR OK"),
-                          {QStringLiteral("Clear cannot be undone."),
+    if (prompter_.Confirm(this, QString::fromLatin1(kClearTitle),
+                          {QString::fromLatin1(kClearWarning),
                            QStringLiteral("Are you sure that you want to clear all memory?")}) !=
         Prompter::Answer::kOk)
         return;
@@ -194,10 +199,10 @@ void MemoryPage::ClearAll() {
 
 void MemoryPage::Clear() {
     const std::vector<int> rows = SelectedRows();
-    QStringList lines{QStringLiteral("Clear cannot be undone."),
+    QStringList lines{QString::fromLatin1(kClearWarning),
                       QStringLiteral("Are you sure that you want to do the clear?")};
-    if (rows.size() > 1) lines << QStringLiteral("%1 rows are selected.").arg(rows.size());
-    if (prompter_.Confirm(this, QStringLiteral("CLEAR OK"), lines) != Prompter::Answer::kOk) return;
+    if (rows.size() > 1) lines << RowsSelected(rows.size());
+    if (prompter_.Confirm(this, QString::fromLatin1(kClearTitle), lines) != Prompter::Answer::kOk) return;
     Apply(QStringLiteral("Clear ") + RowsName(rows), [&](CloneImage& image) { ClearRows(image, rows); });
 }
 
@@ -223,7 +228,7 @@ bool MemoryPage::ConfirmSeveral(const std::vector<int>& rows, const QString& tit
     // One row goes without a question, as the buttons always did.
     if (rows.size() <= 1) return true;
     return prompter_.Confirm(this, title,
-                             {QStringLiteral("%1 rows are selected.").arg(rows.size()),
+                             {RowsSelected(rows.size()),
                               QStringLiteral("Are you sure that you want to %1 them?").arg(verb)}) ==
            Prompter::Answer::kOk;
 }

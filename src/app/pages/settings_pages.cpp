@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "app/document/clone_document.h"
+#include "core/set_mode_catalogue.h"
 #include "core/tables.h"
 #include "edit/page_rules.h"
 
@@ -21,16 +22,14 @@ namespace wrk7 {
 
 namespace {
 
-template <typename List>
-QStringList Entries(const List& list) {
-    QStringList out;
-    for (const auto& e : list) out << QString::fromUtf8(std::string_view(e).data(), static_cast<qsizetype>(std::string_view(e).size()));
-    return out;
+// A setting's caption and its option or entry texts, from the catalogue.
+QString Caption(const SetModeSetting& setting) {
+    return QString::fromUtf8(setting.caption.data(), static_cast<qsizetype>(setting.caption.size()));
 }
 
-QStringList Numbers(int count) {
+QStringList Entries(const SetModeSetting& setting) {
     QStringList out;
-    for (int i = 1; i <= count; ++i) out << QString::number(i);
+    for (std::string_view e : setting.texts) out << QString::fromUtf8(e.data(), static_cast<qsizetype>(e.size()));
     return out;
 }
 
@@ -64,17 +63,16 @@ SettingsPages::SettingsPages(CloneDocument& document, QWidget* vfoGrid, QObject*
     ShowModel();
 }
 
-void SettingsPages::Change(const QString& caption, const std::function<void(SetModeSettings&)>& store, bool marks,
+void SettingsPages::Change(const QString& caption, const std::function<void(SetModeSettings&)>& store,
                            int mergeKey) {
     if (loading_) return;
-    // Every control marks the image modified through its step, whatever the
-    // control: a change that left no mark could be lost at the close.
-    (void)marks;
+    // Every control marks the document modified through its step: a
+    // change that left no mark would be lost at the close.
     document_.Edit(QStringLiteral("Change ") + caption, [&](CloneImage& image) { store(image.Settings); }, mergeKey);
 }
 
 QGroupBox* SettingsPages::Options(const char* name, const QString& caption, const QStringList& options,
-                                  int SetModeSettings::*member, bool marks, int columns) {
+                                  int SetModeSettings::*member, int columns) {
     auto* box = new QGroupBox(caption);
     box->setObjectName(QString::fromLatin1(name));
     auto* grid = new QGridLayout(box);
@@ -87,19 +85,18 @@ QGroupBox* SettingsPages::Options(const char* name, const QString& caption, cons
         group->addButton(radio, i);
         grid->addWidget(radio, i / columns, i % columns);
     }
-    connect(group, &QButtonGroup::idClicked, this, [this, caption, member, marks](int id) {
-        Change(caption, [member, id](SetModeSettings& s) { s.*member = id; }, marks);
+    connect(group, &QButtonGroup::idClicked, this, [this, caption, member](int id) {
+        Change(caption, [member, id](SetModeSettings& s) { s.*member = id; });
     });
     loaders_.push_back([this, group, member] { SelectOption(group, image_.Settings.*member); });
     return box;
 }
 
-QCheckBox* SettingsPages::Check(const char* name, const QString& caption, bool SetModeSettings::*member,
-                                bool marks) {
+QCheckBox* SettingsPages::Check(const char* name, const QString& caption, bool SetModeSettings::*member) {
     auto* box = new QCheckBox(caption);
     box->setObjectName(QString::fromLatin1(name));
-    connect(box, &QCheckBox::toggled, this, [this, caption, member, marks](bool on) {
-        Change(caption, [member, on](SetModeSettings& s) { s.*member = on; }, marks);
+    connect(box, &QCheckBox::toggled, this, [this, caption, member](bool on) {
+        Change(caption, [member, on](SetModeSettings& s) { s.*member = on; });
     });
     loaders_.push_back([this, box, member] { box->setChecked(image_.Settings.*member); });
     return box;
@@ -111,9 +108,8 @@ QComboBox* SettingsPages::List(const char* name, const QString& caption,
     list->setObjectName(QString::fromLatin1(name));
     list->addItems(entries);
     list->setMaxVisibleItems(12);
-    // Lists change the value only; they never mark the image modified.
     connect(list, &QComboBox::currentIndexChanged, this, [this, caption, member](int index) {
-        Change(caption, [&member, index](SetModeSettings& s) { member(s) = index; }, false);
+        Change(caption, [&member, index](SetModeSettings& s) { member(s) = index; });
     });
     loaders_.push_back([this, list, member] {
         SetModeSettings settings = image_.Settings;
@@ -168,18 +164,20 @@ void SettingsPages::BuildPage1(QWidget* vfoGrid) {
     }
     connect(modelGroup_, &QButtonGroup::idClicked, this, &SettingsPages::modelClicked);
     top->addWidget(model);
-    auto* lo = Check("chkLoVolume", QStringLiteral("Lo Volume"), &SetModeSettings::chkLoVolume, true);
+    auto* lo = Check("chkLoVolume", Caption(SettingOf(&SetModeSettings::chkLoVolume)), &SetModeSettings::chkLoVolume);
     top->addWidget(lo);
     top->addStretch();
     layout->addLayout(top);
 
-    auto slider = [this](const char* name, const char* labelName, const QString& caption, int max,
-                         int SetModeSettings::*member, QSlider*& out, QLabel*& label) {
+    auto slider = [this](const char* name, const char* labelName, int SetModeSettings::*member, QSlider*& out,
+                         QLabel*& label) {
+        const SetModeSetting& setting = SettingOf(member);
+        const QString caption = Caption(setting);
         auto* box = new QGroupBox(caption);
         auto* row = new QHBoxLayout(box);
         out = new QSlider(Qt::Horizontal);
         out->setObjectName(QString::fromLatin1(name));
-        out->setRange(0, max);
+        out->setRange(0, setting.Count() - 1);
         out->setTickPosition(QSlider::TicksBelow);
         label = new QLabel(QStringLiteral("0"));
         label->setObjectName(QString::fromLatin1(labelName));
@@ -195,7 +193,7 @@ void SettingsPages::BuildPage1(QWidget* vfoGrid) {
         const int mergeKey = &out == &volumeSlider_ ? kVolumeDrag : kSquelchDrag;
         connect(s, &QSlider::valueChanged, this, [this, l, caption, member, mergeKey](int v) {
             l->setText(QString::number(v));
-            Change(caption, [member, v](SetModeSettings& settings) { settings.*member = v; }, true, mergeKey);
+            Change(caption, [member, v](SetModeSettings& settings) { settings.*member = v; }, mergeKey);
         });
         loaders_.push_back([this, s, l, member] {
             s->setValue(image_.Settings.*member);
@@ -204,10 +202,8 @@ void SettingsPages::BuildPage1(QWidget* vfoGrid) {
         return box;
     };
     auto* sliders = new QHBoxLayout;
-    sliders->addWidget(slider("Slider2", "lblSql", QStringLiteral("Squelch level"), 9,
-                              &SetModeSettings::Slider2, squelchSlider_, lblSql_));
-    sliders->addWidget(slider("Slider1", "lblVol", QStringLiteral("AF volume level"), 30,
-                              &SetModeSettings::Slider1, volumeSlider_, lblVol_));
+    sliders->addWidget(slider("Slider2", "lblSql", &SetModeSettings::Slider2, squelchSlider_, lblSql_));
+    sliders->addWidget(slider("Slider1", "lblVol", &SetModeSettings::Slider1, volumeSlider_, lblVol_));
     layout->addLayout(sliders);
 
     auto* plan = new QGroupBox(QStringLiteral("Band Plan Editor"));
@@ -226,37 +222,26 @@ void SettingsPages::BuildPage2() {
     using S = SetModeSettings;
     struct Spec {
         const char* name;
-        const char* caption;
-        QStringList options;
         int S::*member;
-        bool marks;
         int columns;
-        bool wrk7Only;
     };
     const std::vector<Spec> specs{
-        {"optAntenna", "Antenna", {"SMA", "EAR"}, &S::optAntenna, false, 2, false},
-        {"optLamp", "Lamp", {"OFF", "5sec", "ON", "ALL OFF"}, &S::optLamp, true, 2, false},
-        {"optBand", "Band Transition", {"Rotate", "Across"}, &S::optBand, false, 2, false},
-        {"opbAPO", "Auto Power Off", {"Off", "30", "60", "90"}, &S::opbAPO, true, 4, false},
-        {"opbKeyFunc", "MONI key Function", {"Push", "Hold"}, &S::opbKeyFunc, true, 2, false},
-        {"opbMONI", "MONI key", {"Monitor", "Mute"}, &S::opbMONI, true, 2, false},
-        {"opbOpMode", "Operating Mode", {"VFO", "Preset", "Memory"}, &S::opbOpMode, true, 3, false},
-        {"optSkip", "Scan TYPE", {"No SKIP", "SKIP"}, &S::optSkip, false, 2, false},
-        {"opbKeyLock", "Key Lock", {"NON", "QUICK", "NORMAL"}, &S::opbKeyLock, false, 2, false},
-        {"optAfTone", "AF Tone", {"Low", "High"}, &S::optAfTone, false, 2, false},
-        {"optVscanSpeed", "VFO Scan Speed", Numbers(5), &S::optVscanSpeed, false, 3, false},
-        {"optMscanSpeed", "Memory Scan Speed", Numbers(5), &S::optMscanSpeed, false, 3, false},
-        {"opbBurst", "Tone Burst", {"1750Hz", "2100Hz", "1000Hz", "1450Hz"}, &S::opbBurst, true, 2, false},
-        {"optLockBug", "Lock BUG", {"ENABLE", "DISABLE"}, &S::optLockBug, false, 2, true},
-        {"opbBug", "Bug Sensitive Level", Numbers(5), &S::opbBug, true, 3, true},
-        {"optBugType", "Bug Type", {"SILENT", "SOUND"}, &S::optBugType, false, 2, true},
-        {"optRecRate", "Rec. Rate", {"LONG", "NORMAL", "CLEAR", "HIGH-Q"}, &S::optRecRate, false, 2, true},
+        {"optAntenna", &S::optAntenna, 2},      {"optLamp", &S::optLamp, 2},
+        {"optBand", &S::optBand, 2},            {"opbAPO", &S::opbAPO, 4},
+        {"opbKeyFunc", &S::opbKeyFunc, 2},       {"opbMONI", &S::opbMONI, 2},
+        {"opbOpMode", &S::opbOpMode, 3},         {"optSkip", &S::optSkip, 2},
+        {"opbKeyLock", &S::opbKeyLock, 2},      {"optAfTone", &S::optAfTone, 2},
+        {"optVscanSpeed", &S::optVscanSpeed, 3}, {"optMscanSpeed", &S::optMscanSpeed, 3},
+        {"opbBurst", &S::opbBurst, 2},           {"optLockBug", &S::optLockBug, 2},
+        {"opbBug", &S::opbBug, 3},               {"optBugType", &S::optBugType, 2},
+        {"optRecRate", &S::optRecRate, 2},
     };
     const int columns = 3;
     int cell = 0;
     for (const Spec& s : specs) {
-        QGroupBox* box = Options(s.name, QString::fromLatin1(s.caption), s.options, s.member, s.marks, s.columns);
-        if (s.wrk7Only) wrk7Frames_.push_back(box);
+        const SetModeSetting& setting = SettingOf(s.member);
+        QGroupBox* box = Options(s.name, Caption(setting), Entries(setting), s.member, s.columns);
+        if (setting.wrK7FramesOnly) wrk7Frames_.push_back(box);
         grid->addWidget(box, cell / columns, cell % columns);
         ++cell;
     }
@@ -268,22 +253,20 @@ void SettingsPages::BuildPage2() {
     checkGrid->setVerticalSpacing(0);
     struct CheckSpec {
         const char* name;
-        const char* caption;
         bool S::*member;
-        bool marks;
     };
     const std::vector<CheckSpec> checkSpecs{
-        {"chkATT", "Attenuator", &S::chkATT, true},        {"chkBarAM", "AM bar antenna", &S::chkBarAM, true},
-        {"chkBarSW", "SW bar antenna", &S::chkBarSW, true}, {"chkBS", "Battery Save", &S::chkBS, true},
-        {"chkBeep", "Beep", &S::chkBeep, true},            {"chkBell", "Bell", &S::chkBell, true},
-        {"chkCharge", "Charge", &S::chkCharge, false},     {"chkAutoWave", "Auto Wave", &S::chkAutoWave, false},
-        {"chkAutoStep", "Auto Step", &S::chkAutoStep, true}, {"chkAutoProg", "Auto Program", &S::chkAutoProg, true},
-        {"chkTxEx", "TX Extension", &S::chkTxEx, true},    {"chkWP", "Write Protect", &S::chkWP, true},
-        {"chkFlg1_0", "DoReMi", &S::chkFlg1DoReMi, true},  {"chkFlg1_1", "None", &S::chkFlg1None, true},
+        {"chkATT", &S::chkATT},           {"chkBarAM", &S::chkBarAM},
+        {"chkBarSW", &S::chkBarSW},       {"chkBS", &S::chkBS},
+        {"chkBeep", &S::chkBeep},         {"chkBell", &S::chkBell},
+        {"chkCharge", &S::chkCharge},    {"chkAutoWave", &S::chkAutoWave},
+        {"chkAutoStep", &S::chkAutoStep}, {"chkAutoProg", &S::chkAutoProg},
+        {"chkTxEx", &S::chkTxEx},         {"chkWP", &S::chkWP},
+        {"chkFlg1_0", &S::chkFlg1DoReMi}, {"chkFlg1_1", &S::chkFlg1None},
     };
     for (std::size_t i = 0; i < checkSpecs.size(); ++i) {
         const CheckSpec& c = checkSpecs[i];
-        checkGrid->addWidget(Check(c.name, QString::fromLatin1(c.caption), c.member, c.marks),
+        checkGrid->addWidget(Check(c.name, Caption(SettingOf(c.member)), c.member),
                              static_cast<int>(i) / 4, static_cast<int>(i) % 4);
     }
     grid->addWidget(checks, row++, 0, 1, columns);
@@ -292,21 +275,23 @@ void SettingsPages::BuildPage2() {
     auto* listGrid = new QGridLayout(lists);
     listGrid->setContentsMargins(6, 2, 6, 2);
     listGrid->setVerticalSpacing(2);
+    auto labelledList = [this](const char* name, const SetModeSetting& setting,
+                               std::function<int&(SetModeSettings&)> member) {
+        return Labelled(Caption(setting), List(name, Caption(setting), std::move(member), Entries(setting)));
+    };
     std::vector<QWidget*> listWidgets{
-        Labelled(QStringLiteral("Scan"), List("cbbScan", QStringLiteral("Scan"), [](S& s) -> int& { return s.cbbScan; }, Entries(ScanTimeName()))),
-        Labelled(QStringLiteral("Time Pr"), List("cbbTimePr", QStringLiteral("Time Pr"), [](S& s) -> int& { return s.cbbTimePr; }, Entries(ScanTimeName()))),
-        Labelled(QStringLiteral("Time Sp"), List("cbbTimeSp", QStringLiteral("Time Sp"), [](S& s) -> int& { return s.cbbTimeSp; }, Entries(TimeSpName))),
-        Labelled(QStringLiteral("Charge Time"), List("cbbChargeTime", QStringLiteral("Charge Time"), [](S& s) -> int& { return s.cbbChargeTime; }, Entries(ChargeTimeName()))),
-        Labelled(QStringLiteral("Set Mode"), List("cbbSetMode", QStringLiteral("Set Mode"), [](S& s) -> int& { return s.cbbSetMode; }, Entries(SetModeTimeName()))),
-        Labelled(QStringLiteral("Wild Key"), List("cbbWildKey", QStringLiteral("Wild Key"), [](S& s) -> int& { return s.cbbWildKey; }, Entries(SetModeKeyword))),
+        labelledList("cbbScan", SettingOf(&S::cbbScan), [](S& s) -> int& { return s.cbbScan; }),
+        labelledList("cbbTimePr", SettingOf(&S::cbbTimePr), [](S& s) -> int& { return s.cbbTimePr; }),
+        labelledList("cbbTimeSp", SettingOf(&S::cbbTimeSp), [](S& s) -> int& { return s.cbbTimeSp; }),
+        labelledList("cbbChargeTime", SettingOf(&S::cbbChargeTime), [](S& s) -> int& { return s.cbbChargeTime; }),
+        labelledList("cbbSetMode", SettingOf(&S::cbbSetMode), [](S& s) -> int& { return s.cbbSetMode; }),
+        labelledList("cbbWildKey", SettingOf(&S::cbbWildKey), [](S& s) -> int& { return s.cbbWildKey; }),
     };
     const char* remoconNames[] = {"cbbRemocon0", "cbbRemocon1", "cbbRemocon2", "cbbRemocon3"};
     for (int r = 0; r < 4; ++r) {
-        const QString caption = QStringLiteral("Remote Controller %1").arg(QChar('A' + r));
-        listWidgets.push_back(Labelled(
-            caption, List(remoconNames[r], caption,
-                          [r](S& s) -> int& { return s.cbbRemocon[static_cast<std::size_t>(r)]; },
-                          Entries(KeyFunctionName))));
+        listWidgets.push_back(labelledList(remoconNames[r], RemoteKeySetting(r), [r](S& s) -> int& {
+            return s.cbbRemocon[static_cast<std::size_t>(r)];
+        }));
     }
     for (std::size_t i = 0; i < listWidgets.size(); ++i)
         listGrid->addWidget(listWidgets[i], static_cast<int>(i) / 3,

@@ -60,12 +60,12 @@ signals:
 
 private:
     QGroupBox* Options(const char* name, const QString& caption, const QStringList& options,
-                       int SetModeSettings::*member, bool marks, int columns);
-    QCheckBox* Check(const char* name, const QString& caption, bool SetModeSettings::*member, bool marks);
+                       int SetModeSettings::*member, int columns);
+    QCheckBox* Check(const char* name, const QString& caption, bool SetModeSettings::*member);
     QComboBox* List(const char* name, const QString& caption, std::function<int&(SetModeSettings&)> member,
                     const QStringList& entries);
     // Stores a control's new value as the step "Change <caption>".
-    void Change(const QString& caption, const std::function<void(SetModeSettings&)>& store, bool marks,
+    void Change(const QString& caption, const std::function<void(SetModeSettings&)>& store,
                 int mergeKey = 0);
     QWidget* Labelled(const QString& caption, QWidget* field);
     void BuildPage1(QWidget* vfoGrid);

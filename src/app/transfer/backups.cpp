@@ -1,9 +1,9 @@
 #include "app/transfer/backups.h"
 
-#include <QDir>
 #include <QStandardPaths>
 
 #include "files/clone_file.h"
+#include "files/timestamped_files.h"
 
 namespace wrk7 {
 
@@ -12,15 +12,9 @@ QString DefaultBackupFolder() {
 }
 
 QString SaveReadBackup(const CloneImage& image, const QString& folder, const QDateTime& when, QString* error) {
-    QDir dir(folder);
-    if (!dir.mkpath(QStringLiteral("."))) {
-        if (error) *error = QStringLiteral("cannot create %1").arg(folder);
-        return {};
-    }
-    const QString base = QStringLiteral("read-%1").arg(when.toString(QStringLiteral("yyyyMMdd-HHmmss-zzz")));
-    QString path = dir.filePath(base + QStringLiteral(".WK7"));
-    // Two reads within one millisecond must not share a file.
-    for (int n = 2; QFileInfo::exists(path); ++n) path = dir.filePath(QStringLiteral("%1-%2.WK7").arg(base).arg(n));
+    const TimestampedFiles backups{folder, QStringLiteral("read-"), QStringLiteral(".WK7"), kBackupsKept};
+    const QString path = NewTimestampedPath(backups, when, error);
+    if (path.isEmpty()) return {};
     CloneImage copy = image;
     const FileResult saved = SaveCloneFile(copy, path);
     if (!saved.ok) {
@@ -28,9 +22,7 @@ QString SaveReadBackup(const CloneImage& image, const QString& folder, const QDa
                                                    : QString::fromStdString(saved.messages.front());
         return {};
     }
-    // Names sort by time, so the oldest come first.
-    QStringList backups = dir.entryList({QStringLiteral("read-*.WK7")}, QDir::Files, QDir::Name);
-    while (backups.size() > kBackupsKept) dir.remove(backups.takeFirst());
+    KeepNewestTimestamped(backups);
     return path;
 }
 

@@ -4,15 +4,15 @@
 #include <QStandardPaths>
 
 #include "files/text_file.h"
+#include "files/timestamped_files.h"
 
 namespace wrk7 {
 
 namespace {
 
-const QString kPattern = QStringLiteral("trace-*.txt");
-
-// Names sort by time, so the oldest come first.
-QStringList TracesOldestFirst(const QDir& dir) { return dir.entryList({kPattern}, QDir::Files, QDir::Name); }
+TimestampedFiles Traces(const QString& folder) {
+    return {folder, QStringLiteral("trace-"), QStringLiteral(".txt"), kTracesKept};
+}
 
 }  // namespace
 
@@ -21,26 +21,15 @@ QString DefaultTraceFolder() {
 }
 
 QString SaveSerialTrace(const std::string& text, const QString& folder, const QDateTime& when, QString* error) {
-    QDir dir(folder);
-    if (!dir.mkpath(QStringLiteral("."))) {
-        if (error) *error = QStringLiteral("cannot create %1").arg(folder);
-        return {};
-    }
-    const QString base = QStringLiteral("trace-%1").arg(when.toString(QStringLiteral("yyyyMMdd-HHmmss-zzz")));
-    QString path = dir.filePath(base + QStringLiteral(".txt"));
-    // Two transfers within one millisecond must not share a file; "_" sorts
-    // after ".", so the second still sorts as the newer.
-    for (int n = 2; QFileInfo::exists(path); ++n) path = dir.filePath(QStringLiteral("%1_%2.txt").arg(base).arg(n));
-    if (!WriteFileAtomically(path, QByteArray::fromStdString(text), error)) return {};
-    QStringList traces = TracesOldestFirst(dir);
-    while (traces.size() > kTracesKept) dir.remove(traces.takeFirst());
+    const QString path = NewTimestampedPath(Traces(folder), when, error);
+    if (path.isEmpty() || !WriteFileAtomically(path, QByteArray::fromStdString(text), error)) return {};
+    KeepNewestTimestamped(Traces(folder));
     return path;
 }
 
 QString LastSerialTrace(const QString& folder) {
-    const QDir dir(folder);
-    const QStringList traces = TracesOldestFirst(dir);
-    return traces.isEmpty() ? QString() : dir.filePath(traces.last());
+    const QStringList traces = TimestampedOldestFirst(Traces(folder));
+    return traces.isEmpty() ? QString() : QDir(folder).filePath(traces.last());
 }
 
 }  // namespace wrk7

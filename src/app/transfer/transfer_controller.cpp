@@ -153,7 +153,7 @@ void TransferController::OpenLastTrace() {
         return;
     }
     const bool opened = openFile ? openFile(path) : QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-    if (!opened) prompter_.Error(window_, QStringLiteral("ERROR"), {QStringLiteral("Cannot open %1").arg(path)});
+    if (!opened) prompter_.Error(window_, ErrorTitle(), {QStringLiteral("Cannot open %1").arg(path)});
 }
 
 void TransferController::KeepTrace() {

@@ -2,13 +2,15 @@
 
 #include <algorithm>
 
+#include "core/channel_limits.h"
+
 namespace wrk7 {
 
 namespace {
 
 bool Allowed(KeyFilter::Kind kind, QChar c) {
     const char16_t u = c.unicode();
-    if (kind == KeyFilter::Kind::kPrintableAscii) return u >= 32 && u <= 126;
+    if (kind == KeyFilter::Kind::kPrintableAscii) return IsNameCharacter(u);
     return (u >= u'0' && u <= u'9') || u == u'.';
 }
 

@@ -10,7 +10,7 @@ namespace wrk7 {
 // from the keyboard.
 //
 // kDecimal: digits and one "." (a "." arriving while the text has one is
-// dropped). kPrintableAscii: codes 32..126.
+// dropped). kPrintableAscii: the characters a name may hold (IsNameCharacter).
 //
 // One filter per box: it remembers the box's last text to tell what a change
 // inserted.

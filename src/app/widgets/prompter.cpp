@@ -2,6 +2,8 @@
 
 #include <QMessageBox>
 
+#include "core/message_titles.h"
+
 namespace wrk7 {
 
 namespace {
@@ -14,6 +16,10 @@ int Run(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QSt
 }
 
 }  // namespace
+
+QString ErrorTitle() {
+    return QString::fromUtf8(kErrorTitle.data(), static_cast<qsizetype>(kErrorTitle.size()));
+}
 
 void MessageBoxPrompter::Error(QWidget* parent, const QString& title, const QStringList& lines) {
     Run(parent, QMessageBox::Critical, title, lines, QMessageBox::Ok, QMessageBox::Ok);

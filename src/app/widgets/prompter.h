@@ -35,4 +35,7 @@ public:
 // A process-wide MessageBoxPrompter for code that is given none.
 Prompter& DefaultPrompter();
 
+// The title of every error box (kErrorTitle).
+QString ErrorTitle();
+
 }  // namespace wrk7

@@ -4,6 +4,12 @@
 
 namespace wrk7 {
 
+namespace {
+
+constexpr const char* kPortMissing = "--port needs a port: a device path, COM1..COM16 or emulator";
+
+}  // namespace
+
 CommandLine ParseCommandLine(const QStringList& arguments) {
     CommandLine line;
     QStringList rest{arguments.isEmpty() ? QString() : arguments.first()};
@@ -13,14 +19,14 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
             line.help = true;
         } else if (a == QLatin1String("--port")) {
             if (i + 1 >= arguments.size() || arguments[i + 1].isEmpty()) {
-                line.error = QStringLiteral("--port needs a port: a device path, COM1..COM16 or emulator");
+                line.error = QString::fromLatin1(kPortMissing);
                 return line;
             }
             line.port = arguments[++i];
         } else if (a.startsWith(QLatin1String("--port="))) {
             line.port = a.mid(7);
             if (line.port->isEmpty()) {
-                line.error = QStringLiteral("--port needs a port: a device path, COM1..COM16 or emulator");
+                line.error = QString::fromLatin1(kPortMissing);
                 return line;
             }
         } else if (a.startsWith(QLatin1String("--"))) {

@@ -40,7 +40,7 @@ void FileCommands::ShowMessages(const std::vector<std::string>& messages) {
             prompter_.Inform(window_, QString::fromUtf8(link::kSuccessTitle.data(), link::kSuccessTitle.size()),
                              {QString::fromStdString(m)});
         } else {
-            prompter_.Error(window_, QStringLiteral("ERROR"), {QString::fromStdString(m)});
+            prompter_.Error(window_, ErrorTitle(), {QString::fromStdString(m)});
         }
     }
 }

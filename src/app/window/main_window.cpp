@@ -437,7 +437,7 @@ void MainWindow::SwitchTo(int tab) {
     // A count box still being edited counts as left.
     document_->CommitPendingEntries();
     const PageSwitch s = SwitchPage(document_->Image(), tab, tabStripFlag_);
-    if (s.showTotalError) prompter_->Error(this, QStringLiteral("ERROR"), QStringList{FromView(kTotalMustBe1000Message)});
+    if (s.showTotalError) prompter_->Error(this, ErrorTitle(), QStringList{FromView(kTotalMustBe1000Message)});
     SelectPageDirect(s.page);
     if (s.rebuildMemoryGrid) {
         memoryPage_->Model()->RebuildRowLabels();

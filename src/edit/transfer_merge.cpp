@@ -1,11 +1,14 @@
-#include "core/transfer_merge.h"
+#include "edit/transfer_merge.h"
+
+#include "edit/disabled_slots.h"
 
 namespace wrk7 {
 
 namespace {
 
 // The stores one area fills: its blocks always, the decoded values on a read.
-void TakeArea(Area area, bool read, const CloneImage& from, CloneImage& to) {
+// True when the slots' flags came with them.
+bool TakeArea(Area area, bool read, const CloneImage& from, CloneImage& to) {
     switch (area) {
         case Area::kSettings0:
             to.SettingsBlock0 = from.SettingsBlock0;
@@ -26,28 +29,30 @@ void TakeArea(Area area, bool read, const CloneImage& from, CloneImage& to) {
         case Area::kChannelFlags:
             to.FlagBlock = from.FlagBlock;
             to.ChannelEnable = from.ChannelEnable;
-            break;
+            return true;
         case Area::kVfoRecords:
             if (read) to.Vfo = from.Vfo;
             break;
         case Area::kChannelRecords:
-            if (read) {
-                to.Mem = from.Mem;
-                to.ChannelEnable = from.ChannelEnable;
-            }
-            break;
+            if (!read) break;
+            to.Mem = from.Mem;
+            to.ChannelEnable = from.ChannelEnable;
+            return true;
         case Area::kZeroFill:
             break;
     }
+    return false;
 }
 
 }  // namespace
 
 void TakeTransferredAreas(CloneImage& image, const CloneImage& worked, TransferPart part, bool write) {
+    bool flagsTaken = false;
     for (const MemoryArea& area : kMemoryMap) {
         const PartSet& covered = write ? area.writtenBy : area.readBy;
-        if (covered.Covers(part)) TakeArea(area.area, !write, worked, image);
+        if (covered.Covers(part)) flagsTaken = TakeArea(area.area, !write, worked, image) || flagsTaken;
     }
+    if (flagsTaken) WipeDisabledSlots(image);
     if (worked.Modified) image.Modified = true;
 }
 

@@ -1,0 +1,30 @@
+#pragma once
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+namespace wrk7 {
+
+// A folder where the program keeps the newest few files of one kind, each
+// named after the moment it was saved: prefix + "yyyyMMdd-HHmmss-zzz" +
+// suffix. A second file of the same millisecond is "_2" before the suffix,
+// then "_3" and so on; each sorts as newer than the one before it.
+struct TimestampedFiles {
+    QString folder;
+    QString prefix;  // "read-"
+    QString suffix;  // ".WK7"
+    int kept = 1;    // files the folder keeps
+};
+
+// A path for a new file saved at when, that names no file there yet; the
+// folder is created when missing. Empty, with the reason in error, when it
+// cannot be.
+QString NewTimestampedPath(const TimestampedFiles& files, const QDateTime& when, QString* error = nullptr);
+
+// The names of the files, oldest first.
+QStringList TimestampedOldestFirst(const TimestampedFiles& files);
+
+// Deletes the oldest beyond files.kept.
+void KeepNewestTimestamped(const TimestampedFiles& files);
+
+}  // namespace wrk7
