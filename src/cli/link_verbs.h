@@ -37,7 +37,7 @@ int ReportLink(const link::LinkResult& result, const link::SerialPort& port, Cli
 // Runs a read or write of part, with a serial trace written to tracePath
 // once it ends when that is not empty (a trace that cannot be written is
 // reported on stderr; the transfer's result stands).
-link::LinkResult RunTransfer(bool write, link::Part part, CloneImage& image, link::SerialPort& port,
+link::LinkResult RunTransfer(TransferDirection direction, link::Part part, CloneImage& image, link::SerialPort& port,
                              const link::LinkOptions& options, const QString& tracePath, CliIo& io);
 
 }  // namespace wrk7::cli

@@ -87,15 +87,16 @@ int ReportLink(const link::LinkResult& result, const link::SerialPort& port, Cli
     return result.code == link::kResultRefused ? kExitRefused : kExitFailure;
 }
 
-link::LinkResult RunTransfer(bool write, link::Part part, CloneImage& image, link::SerialPort& port,
+link::LinkResult RunTransfer(TransferDirection direction, link::Part part, CloneImage& image, link::SerialPort& port,
                              const link::LinkOptions& options, const QString& tracePath, CliIo& io) {
+    const bool write = direction == TransferDirection::kWrite;
     auto run = [&](link::SerialPort& p, const link::LinkOptions& o) {
         return write ? link::RunWrite(part, image, p, o) : link::RunRead(part, image, p, o);
     };
     if (tracePath.isEmpty()) return run(port, options);
     link::SerialTrace trace;
     const link::LinkResult result =
-        link::RunTraced(link::TransferTitle(write, part, options.quickRead), port, trace, options, run);
+        link::RunTraced(link::TransferTitle(direction, part, options.quickRead), port, trace, options, run);
     QString error;
     if (!WriteFileAtomically(tracePath, QByteArray::fromStdString(trace.Text()), &error))
         io.Err(QStringLiteral("Trace not written: %1: %2").arg(tracePath, error));

@@ -47,7 +47,7 @@ int RunRead(const QStringList& args, CliIo& io) {
     link::LinkOptions options = TerminalOptions(io, interrupt.Flag());
     options.quickRead = parser.isSet(kQuick);  // the parts without a memory read ignore it
     const link::LinkResult result =
-        RunTransfer(false, *part, image, *port, options, parser.value(kTrace), io);
+        RunTransfer(TransferDirection::kRead, *part, image, *port, options, parser.value(kTrace), io);
     port->Close();
     const int status = ReportLink(result, *port, io);
     if (status != kExitOk) return status;

@@ -34,7 +34,7 @@ int RunWrite(const QStringList& args, CliIo& io) {
     auto port = ports::MakePortFor(parser.value(kPort).toStdString(), model);
     InterruptGuard interrupt;
     const link::LinkResult result =
-        RunTransfer(true, *part, image, *port, TerminalOptions(io, interrupt.Flag()), parser.value(kTrace), io);
+        RunTransfer(TransferDirection::kWrite, *part, image, *port, TerminalOptions(io, interrupt.Flag()), parser.value(kTrace), io);
     port->Close();
     return ReportLink(result, *port, io);
 }

@@ -11,6 +11,7 @@ namespace wrk7 {
 // The transfers the buttons and menus start: kAll is "read all" / "write
 // all", which covers what the settings and memory parts cover.
 enum class TransferPart { kAll, kSettings, kMemory, kBank, kGroups };
+enum class TransferDirection { kRead, kWrite };
 
 // A set of parts, for the map's "read by" and "written by" columns.
 class PartSet {

@@ -46,7 +46,8 @@ bool TakeArea(Area area, bool read, const CloneImage& from, CloneImage& to) {
 
 }  // namespace
 
-void TakeTransferredAreas(CloneImage& image, const CloneImage& worked, TransferPart part, bool write) {
+void TakeTransferredAreas(CloneImage& image, const CloneImage& worked, TransferPart part, TransferDirection direction) {
+    const bool write = direction == TransferDirection::kWrite;
     bool flagsTaken = false;
     for (const MemoryArea& area : kMemoryMap) {
         const PartSet& covered = write ? area.writtenBy : area.readBy;

@@ -11,6 +11,6 @@ namespace wrk7 {
 // Modified is set when worked has it. When the slots' flags came back, the
 // disabled slots are wiped (WipeDisabledSlots), even after a read that
 // stopped before its own end did so.
-void TakeTransferredAreas(CloneImage& image, const CloneImage& worked, TransferPart part, bool write);
+void TakeTransferredAreas(CloneImage& image, const CloneImage& worked, TransferPart part, TransferDirection direction);
 
 }  // namespace wrk7

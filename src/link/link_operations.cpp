@@ -238,8 +238,8 @@ void LinkSession::BlockMessage(Outcome outcome) {
     else if (outcome == Outcome::kPortFault || outcome == Outcome::kRefused) AddMessage(kMsgComPortError);
 }
 
-int LinkSession::SendKVWRK7(int readWrite) {
-    if (readWrite == 0 && BankTotal(image_) != kChannelCount) {
+int LinkSession::SendKVWRK7(TotalCheck check) {
+    if (check == TotalCheck::kBankTotal && BankTotal(image_) != kChannelCount) {
         AddMessage(kTotalMustBe1000Message);
         return kResultFailed;
     }
@@ -273,7 +273,7 @@ bool LinkSession::ReadFlags() {
 }
 
 int LinkSession::ReadBank() {
-    const int handshake = SendKVWRK7(1);
+    const int handshake = SendKVWRK7(TotalCheck::kNone);
     if (handshake != kResultOk) return handshake;
     EnsureOpen();
     const Outcome outcome = ReadArea(Area::kBankTable, [this](int k, const ReadReply& reply) {
@@ -300,7 +300,7 @@ int LinkSession::ReadGroups() {
 
 int LinkSession::ReadMemory() {
     EnsureOpen();
-    const int handshake = SendKVWRK7(1);
+    const int handshake = SendKVWRK7(TotalCheck::kNone);
     if (handshake != kResultOk) return handshake;
     Progress(0, kSlotCount);
     if (!ReadFlags()) return kResultFailed;
@@ -329,7 +329,7 @@ int LinkSession::ReadMemory() {
 
 int LinkSession::ReadSettings() {
     EnsureOpen();
-    const int handshake = SendKVWRK7(1);
+    const int handshake = SendKVWRK7(TotalCheck::kNone);
     if (handshake != kResultOk) return handshake;
     // Either settings block failing is reported as a port error, timeouts too.
     for (auto [area, block] : {std::pair{Area::kSettings0, &image_.SettingsBlock0},
@@ -353,8 +353,8 @@ int LinkSession::ReadSettings() {
     return kResultOk;
 }
 
-int LinkSession::WriteBank(int mode) {
-    const int handshake = SendKVWRK7(0);
+int LinkSession::WriteBank(BankWrite mode) {
+    const int handshake = SendKVWRK7(TotalCheck::kBankTotal);
     if (handshake != kResultOk) return handshake;
     EncodeBankTable(image_);
     const Outcome outcome =
@@ -363,7 +363,7 @@ int LinkSession::WriteBank(int mode) {
         BlockMessage(outcome);
         return kResultFailed;
     }
-    if (mode == 1 && SendKVIM() != kResultOk) return kResultFailed;
+    if (mode == BankWrite::kBeforeMemory && SendKVIM() != kResultOk) return kResultFailed;
     return kResultOk;
 }
 
@@ -386,10 +386,10 @@ bool LinkSession::WriteZeroFill() {
 
 int LinkSession::WriteMemory() {
     EnsureOpen();
-    const int handshake = SendKVWRK7(0);
+    const int handshake = SendKVWRK7(TotalCheck::kBankTotal);
     if (handshake != kResultOk) return handshake;
     Progress(0, kSlotCount);
-    const int bank = WriteBank(1);
+    const int bank = WriteBank(BankWrite::kBeforeMemory);
     if (bank != kResultOk) return bank;
     if (WriteGroups() != kResultOk) return kResultFailed;
     const auto labels = BuildRowLabels(image_);
@@ -420,7 +420,7 @@ int LinkSession::WriteMemory() {
 
 int LinkSession::WriteSettings() {
     EnsureOpen();
-    const int handshake = SendKVWRK7(0);
+    const int handshake = SendKVWRK7(TotalCheck::kBankTotal);
     if (handshake != kResultOk) return handshake;
     EncodeSettings(image_);
     // No failure of this operation shows a message of its own.
@@ -487,7 +487,7 @@ LinkResult ReadBankSequence(CloneImage& image, SerialPort& port, const LinkOptio
 
 LinkResult ReadGroupSequence(CloneImage& image, SerialPort& port, const LinkOptions& options) {
     LinkSession s(image, port, options);
-    const int handshake = Conclude(s, s.SendKVWRK7(1), kMsgReadFailed);
+    const int handshake = Conclude(s, s.SendKVWRK7(LinkSession::TotalCheck::kNone), kMsgReadFailed);
     if (handshake != kResultOk) return Finish(s, handshake);
     if (s.ReadGroups() != kResultOk) return Finish(s, kResultFailed);
     s.AddMessage(kMsgSuccess);
@@ -533,7 +533,7 @@ LinkResult WriteAll(CloneImage& image, SerialPort& port, const LinkOptions& opti
 
 LinkResult WriteBankSequence(CloneImage& image, SerialPort& port, const LinkOptions& options) {
     LinkSession s(image, port, options);
-    const int bank = Conclude(s, s.WriteBank(0), kMsgWriteFailed);
+    const int bank = Conclude(s, s.WriteBank(LinkSession::BankWrite::kAlone), kMsgWriteFailed);
     if (bank != kResultOk) return Finish(s, bank);
     WipeDisabledSlots(image);
     if (!s.WriteZeroFill()) return Finish(s, kResultFailed);
@@ -543,7 +543,7 @@ LinkResult WriteBankSequence(CloneImage& image, SerialPort& port, const LinkOpti
 
 LinkResult WriteGroupSequence(CloneImage& image, SerialPort& port, const LinkOptions& options) {
     LinkSession s(image, port, options);
-    const int handshake = Conclude(s, s.SendKVWRK7(1), kMsgWriteFailed);
+    const int handshake = Conclude(s, s.SendKVWRK7(LinkSession::TotalCheck::kNone), kMsgWriteFailed);
     if (handshake != kResultOk) return Finish(s, handshake);
     const int groups = Conclude(s, s.WriteGroups(), kMsgWriteFailed);
     if (groups == kResultOk) s.AddMessage(kMsgSuccess);

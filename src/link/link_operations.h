@@ -13,9 +13,13 @@
 namespace wrk7::link {
 
 // Result codes of the radio operations.
-inline constexpr int kResultOk = 0;
-inline constexpr int kResultFailed = 1;
-inline constexpr int kResultRefused = 4;  // the receiver refused the identification
+// An operation's result, which the command-line tool also gives as its exit
+// status.
+enum ResultCode : int {
+    kResultOk = 0,
+    kResultFailed = 1,
+    kResultRefused = 4,  // the receiver refused the identification
+};
 
 // Status codes of one write exchange.
 inline constexpr int kWriteAccepted = 0;
@@ -120,7 +124,10 @@ public:
     ReadReply SendReadCommand(std::string_view command);
     int SendWriteCommand(std::string_view command);
 
-    int SendKVWRK7(int readWrite);  // 0, 1 or 4; readWrite 0 checks the bank total first
+    // Whether the handshake first refuses a bank table that does not add up
+    // to 1000 (every sequence that writes the bank table or the channels).
+    enum class TotalCheck { kBankTotal, kNone };
+    int SendKVWRK7(TotalCheck check);  // 0, 1 or 4
     int SendKVIM();                 // 0 or 1
     int SendKVFINISH();             // 0 or 1
 
@@ -130,7 +137,9 @@ public:
     int ReadMemory();
     int ReadSettings();
 
-    int WriteBank(int mode);  // mode 1 inside a memory write (then "KV~IM")
+    // A bank table written inside a memory write is followed by "KV~IM".
+    enum class BankWrite { kAlone, kBeforeMemory };
+    int WriteBank(BankWrite mode);
     int WriteGroups();
     int WriteMemory();
     int WriteSettings();

@@ -136,7 +136,8 @@ void SerialTrace::Result(std::string_view text) {
     text_ += '\n';
 }
 
-std::string TransferTitle(bool write, Part part, bool quickRead) {
+std::string TransferTitle(TransferDirection direction, Part part, bool quickRead) {
+    const bool write = direction == TransferDirection::kWrite;
     static constexpr std::string_view kPartNames[] = {"all", "settings", "memory", "bank", "groups"};
     std::string title = write ? "write " : "read ";
     title += kPartNames[static_cast<std::size_t>(part)];

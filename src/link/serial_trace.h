@@ -53,7 +53,7 @@ std::string EscapeLineChars(std::string_view chars);
 std::unique_ptr<SerialPort> MakeTracingPort(SerialPort& inner, SerialTrace& trace);
 
 // "read all", "write memory", "read memory (quick)": what a trace is of.
-std::string TransferTitle(bool write, Part part, bool quickRead);
+std::string TransferTitle(TransferDirection direction, Part part, bool quickRead);
 
 // Runs op on port with everything recorded in trace: a heading (title, the
 // port, the local date and time), the line, every retry and port error, and

@@ -141,13 +141,13 @@ TEST(TransferMerge, TakesOnlyTheStoresOfTheCoveredAreas) {
     };
     for (const Row& r : rows) {
         CloneImage image = edited;
-        TakeTransferredAreas(image, worked, r.part, r.write);
+        TakeTransferredAreas(image, worked, r.part, r.write ? TransferDirection::kWrite : TransferDirection::kRead);
         EXPECT_EQ(Changed(edited, image), r.taken) << static_cast<int>(r.part) << (r.write ? " write" : " read");
         EXPECT_TRUE(image.Modified);
     }
     CloneImage image = edited;
     worked.Modified = false;
-    TakeTransferredAreas(image, worked, P::kAll, false);
+    TakeTransferredAreas(image, worked, P::kAll, TransferDirection::kRead);
     EXPECT_FALSE(image.Modified) << "a transfer that changed nothing leaves the flag alone";
 }
 

@@ -53,7 +53,7 @@ TEST(DisabledSlots, OperationsThatDisableLeaveNothingBehind) {
          [](CloneImage& image) {
              CloneImage worked = image;
              worked.ChannelEnable[5] = false;  // the flags arrived, the records did not
-             TakeTransferredAreas(image, worked, TransferPart::kMemory, false);
+             TakeTransferredAreas(image, worked, TransferPart::kMemory, TransferDirection::kRead);
          }},
         {"wipe all", [](CloneImage& image) {
              image.ChannelEnable[5] = false;

@@ -91,7 +91,7 @@ TEST(SerialTrace, AFullReadsTraceHoldsEveryCommandInWellUnderAMebibyte) {
     Bench bench;
     SerialTrace trace;
     CloneImage image = bench.demo;
-    const LinkResult result = RunTraced(TransferTitle(false, Part::kAll, false), *bench.port, trace, Quick(),
+    const LinkResult result = RunTraced(TransferTitle(TransferDirection::kRead, Part::kAll, false), *bench.port, trace, Quick(),
                                         [&](SerialPort& port, const LinkOptions& options) {
                                             return ReadAll(image, port, options);
                                         });
@@ -101,9 +101,9 @@ TEST(SerialTrace, AFullReadsTraceHoldsEveryCommandInWellUnderAMebibyte) {
     EXPECT_EQ(sent, bench.receiver->CommandCount());
     EXPECT_LT(trace.Text().size(), 512u * 1024u) << trace.Text().size() << " bytes";
     EXPECT_EQ(lines[0], "# wrk7 serial trace: read all");
-    EXPECT_EQ(TransferTitle(false, Part::kMemory, true), "read memory (quick)");
-    EXPECT_EQ(TransferTitle(false, Part::kSettings, true), "read settings") << "nothing to be quick about";
-    EXPECT_EQ(TransferTitle(true, Part::kAll, true), "write all");
+    EXPECT_EQ(TransferTitle(TransferDirection::kRead, Part::kMemory, true), "read memory (quick)");
+    EXPECT_EQ(TransferTitle(TransferDirection::kRead, Part::kSettings, true), "read settings") << "nothing to be quick about";
+    EXPECT_EQ(TransferTitle(TransferDirection::kWrite, Part::kAll, true), "write all");
 }
 
 }  // namespace

@@ -214,18 +214,19 @@ ChirpImportResult CloneDocument::ImportChirp(const std::string& text, std::optio
     return r;
 }
 
-void CloneDocument::TakeTransfer(const CloneImage& worked, TransferPart part, bool write, const QString& stepName) {
+void CloneDocument::TakeTransfer(const CloneImage& worked, TransferPart part, TransferDirection direction,
+                                 const QString& stepName) {
     // The transfer's end makes the image editable again before it is taken.
-    if (write) {
+    if (direction == TransferDirection::kWrite) {
         // Blocks re-encoded from the values being edited: nothing a user
         // changed, so no step and no mark.
         const bool modified = image_.Modified;
-        TakeTransferredAreas(image_, worked, part, true);
+        TakeTransferredAreas(image_, worked, part, TransferDirection::kWrite);
         image_.Modified = modified;
         return;
     }
     Edit(stepName, [&](CloneImage& image) {
-        TakeTransferredAreas(image, worked, part, false);
+        TakeTransferredAreas(image, worked, part, TransferDirection::kRead);
         image.Modified = false;
     });
 }

@@ -82,7 +82,7 @@ public:
     // The areas a finished transfer covered, taken from the copy it worked
     // on: a read is one step (stepName), a write only brings back the blocks
     // it encoded and changes nothing the user edits.
-    void TakeTransfer(const CloneImage& worked, TransferPart part, bool write, const QString& stepName);
+    void TakeTransfer(const CloneImage& worked, TransferPart part, TransferDirection direction, const QString& stepName);
 
 signals:
     // The parts of the image that changed (an edit, an undo, a redo, a load).

@@ -72,7 +72,7 @@ void TransferController::ResetPort() {
         [this, text = RunPortText().toStdString()] { return ports::MakePortFor(text, document_.Model()); });
 }
 
-bool TransferController::Start(Direction direction, TransferPart part) {
+bool TransferController::Start(TransferDirection direction, TransferPart part) {
     if (runner_->IsRunning()) return false;
     // The image takes what the boxes show, so it is whole: a write sends it.
     document_.CommitPendingEntries();
@@ -83,7 +83,7 @@ bool TransferController::Start(Direction direction, TransferPart part) {
     // exactly as it was.
     CloneImage work = document_.Image();
     work.Modified = false;
-    const bool write = direction == Direction::kWrite;
+    const bool write = direction == TransferDirection::kWrite;
     const bool quick = quickRead_;
     TransferRunner::Operation op = [write, part, quick](CloneImage& image, link::SerialPort& port,
                                                         const link::LinkOptions& options) {
@@ -93,7 +93,7 @@ bool TransferController::Start(Direction direction, TransferPart part) {
     };
     document_.SetReadOnly(true);
     emit started(direction, part);
-    if (!runner_->Start(work, std::move(op), link::TransferTitle(write, part, quick))) {
+    if (!runner_->Start(work, std::move(op), link::TransferTitle(direction, part, quick))) {
         document_.SetReadOnly(false);
         emit finished(link::LinkResult{}, direction, part);
         return false;
@@ -114,9 +114,9 @@ void TransferController::OnFinished(const link::LinkResult& result) {
     // Cancel means nothing happened: a cancelled read leaves the document as
     // it was, and no step. A read that fails on its own keeps what arrived,
     // as one step like a finished one.
-    const bool write = direction_ == Direction::kWrite;
+    const bool write = direction_ == TransferDirection::kWrite;
     if (write || !result.cancelled)
-        document_.TakeTransfer(runner_->WorkedImage(), part_, write, ReadStepName(part_));
+        document_.TakeTransfer(runner_->WorkedImage(), part_, direction_, ReadStepName(part_));
     if (result.ok() && !write) {
         QString error;
         const QString saved =

@@ -19,8 +19,6 @@ class ComDialog;
 class Prompter;
 class TransferRunner;
 
-enum class Direction { kRead, kWrite };
-
 // Where the transfer side keeps its files (tests point them at temporary
 // folders).
 struct TransferFolders {
@@ -52,7 +50,7 @@ public:
 
     bool IsRunning() const;
     // False when a transfer already runs or could not start.
-    bool Start(Direction direction, TransferPart part);
+    bool Start(TransferDirection direction, TransferPart part);
     void Cancel();
     // Blocks until the running transfer stopped after its exchange in flight
     // (the close of the window).
@@ -68,10 +66,10 @@ public:
     std::function<bool(const QString& path)> openFile;
 
 signals:
-    void started(wrk7::Direction direction, wrk7::TransferPart part);
+    void started(wrk7::TransferDirection direction, wrk7::TransferPart part);
     void progress(int done, int total);
     // After the document took what the transfer brought.
-    void finished(const wrk7::link::LinkResult& result, wrk7::Direction direction, wrk7::TransferPart part);
+    void finished(const wrk7::link::LinkResult& result, wrk7::TransferDirection direction, wrk7::TransferPart part);
     void statusMessage(const QString& text);
 
 private:
@@ -86,7 +84,7 @@ private:
     int portNumber_ = kDefaultPort;
     QString devicePath_;  // typed into the port dialog; used instead of the number
     bool quickRead_ = false;
-    Direction direction_ = Direction::kRead;
+    TransferDirection direction_ = TransferDirection::kRead;
     TransferPart part_ = TransferPart::kAll;
     TransferRunner* runner_ = nullptr;
     ComDialog* comDialog_ = nullptr;

@@ -105,7 +105,7 @@ void MainWindow::BuildPages() {
     });
 
     using P = TransferPart;
-    using D = Direction;
+    using D = TransferDirection;
     connect(settingsPages_, &SettingsPages::modelClicked, this, &MainWindow::OnModelClicked);
     connect(settingsPages_, &SettingsPages::readSettingsClicked, this, [this] { StartTransfer(D::kRead, P::kSettings); });
     connect(settingsPages_, &SettingsPages::writeSettingsClicked, this, [this] { StartTransfer(D::kWrite, P::kSettings); });
@@ -151,7 +151,7 @@ void MainWindow::BuildActions() {
         return a;
     };
     using P = TransferPart;
-    using D = Direction;
+    using D = TransferDirection;
     make("mnuNew", "1001", [this] { files_->New(); }, QKeySequence(Qt::CTRL | Qt::Key_N));
     make("mnuOpen", "1002", [this] { files_->Open(); }, QKeySequence(Qt::CTRL | Qt::Key_O));
     make("mnuSave", "1003", [this] { files_->Save(); }, QKeySequence(Qt::CTRL | Qt::Key_S));
@@ -378,11 +378,11 @@ void MainWindow::ShowTransferRunning(bool running) {
         b->setEnabled(!running);
 }
 
-void MainWindow::StartTransfer(Direction direction, TransferPart part) {
+void MainWindow::StartTransfer(TransferDirection direction, TransferPart part) {
     if (transfers_->IsRunning()) return;
     // The page the command belongs to comes to the front first.
     const Page page = CurrentPage();
-    const bool write = direction == Direction::kWrite;
+    const bool write = direction == TransferDirection::kWrite;
     if (part == TransferPart::kMemory && page != Page::kMemory) ClickTab(Page::kMemory);
     if (part == TransferPart::kSettings && (page == Page::kMemory || (write && page == Page::kBank)))
         ClickTab(Page::kSettings1);
@@ -390,7 +390,7 @@ void MainWindow::StartTransfer(Direction direction, TransferPart part) {
     transfers_->Start(direction, part);
 }
 
-void MainWindow::OnTransferFinished(const link::LinkResult& result, Direction direction, TransferPart part) {
+void MainWindow::OnTransferFinished(const link::LinkResult& result, TransferDirection direction, TransferPart part) {
     ShowTransferRunning(false);
     if (closingDuringTransfer_) return;  // the close asks its own question
     if (result.ok() && part == TransferPart::kAll && CurrentPage() != Page::kMemory) ClickTab(Page::kMemory);

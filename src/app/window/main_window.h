@@ -69,7 +69,7 @@ public:
     void ClickTab(Page page);
     // A transfer from a menu or a page button: the page it belongs to comes
     // to the front first.
-    void StartTransfer(Direction direction, TransferPart part);
+    void StartTransfer(TransferDirection direction, TransferPart part);
 
     QTabWidget* Tabs() const { return tabs_; }
     MemoryPage* Memory() const { return memoryPage_; }
@@ -106,7 +106,7 @@ private:
     void ShowChanges(const EditedParts& parts);
     void ShowReadOnly(bool readOnly);
     void ShowTransferRunning(bool running);
-    void OnTransferFinished(const link::LinkResult& result, Direction direction, TransferPart part);
+    void OnTransferFinished(const link::LinkResult& result, TransferDirection direction, TransferPart part);
     void UpdateCaption();
     void UpdateHistoryActions();
 

@@ -193,7 +193,8 @@ TEST_F(CloneDocumentTest, TransferEndsAsOneReadStepOrAsNoStepAtAll) {
             worked.FlagBlock[0] = "FF";
         }
         worked.Modified = !c.write;
-        d.TakeTransfer(worked, TransferPart::kMemory, c.write, QStringLiteral("Read Memory"));
+        d.TakeTransfer(worked, TransferPart::kMemory, c.write ? TransferDirection::kWrite : TransferDirection::kRead,
+                       QStringLiteral("Read Memory"));
         EXPECT_EQ(d.StepCount(), c.steps) << c.what;
         EXPECT_EQ(d.IsModified(), c.modified) << c.what;
         // A write brings back only the blocks it encoded, never the values.
