@@ -85,7 +85,7 @@ protected:
     }
 
     // Runs a transfer to its end and gives its result code.
-    int RunTransfer(Direction direction, TransferPart part) {
+    int RunTransfer(TransferDirection direction, TransferPart part) {
         QSignalSpy done(window.get(), &MainWindow::transferFinished);
         window->StartTransfer(direction, part);
         if (done.isEmpty()) EXPECT_TRUE(done.wait(60000));
