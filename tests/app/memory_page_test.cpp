@@ -1,6 +1,6 @@
 // The memory page's list buttons: the question each asks (once for several
 // rows, never outside the first 200 rows where it does not apply), what
-// Cancel leaves, the keys that select rows, and a repaint that writes nothing.
+// Cancel leaves, and a repaint that writes nothing.
 
 #include "window_fixture.h"
 
@@ -47,6 +47,7 @@ TEST_F(MemoryPageTest, ButtonsAskOnceForSeveralRowsAndCancelChangesNothing) {
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::Message() << c.button << " " << c.first << ".." << c.last);
         window->Memory()->SelectRows(c.first, c.last);
+        if (c.last == 3) Shot("memory-several-rows.png");
         const CloneImage before = Snapshot();
         prompts.boxes.clear();
         prompts.answers = {c.answer};
@@ -57,18 +58,6 @@ TEST_F(MemoryPageTest, ButtonsAskOnceForSeveralRowsAndCancelChangesNothing) {
         EXPECT_EQ(Doc().UndoName(), c.step.isEmpty() ? QStringLiteral("setup") : c.step);
         if (!c.step.isEmpty()) Doc().Undo();
     }
-}
-
-TEST_F(MemoryPageTest, ShiftArrowsAndCtrlASelectRows) {
-    QTableView* grid = window->Memory()->Grid();
-    grid->setFocus();
-    window->Memory()->SelectRow(1);
-    QTest::keyClick(grid, Qt::Key_Down, Qt::ShiftModifier);
-    QTest::keyClick(grid, Qt::Key_Down, Qt::ShiftModifier);
-    EXPECT_EQ(window->Memory()->SelectedRows(), (std::vector<int>{1, 2, 3}));
-    Shot("memory-several-rows.png");
-    QTest::keyClick(grid, Qt::Key_A, Qt::ControlModifier);
-    EXPECT_EQ(window->Memory()->SelectedRows().size(), static_cast<std::size_t>(kSlotCount));
 }
 
 TEST_F(MemoryPageTest, LeavingTheBankPageRepaintsTheGridWithoutWritingTheImage) {

@@ -106,7 +106,7 @@ TEST_F(TransferTest, WhileATransferRunsNothingCanChangeOrReplaceTheImage) {
     nextFile = Path("before.WK7");
     ASSERT_TRUE(window->Files().SaveAs());  // a recent file, which would replace the image
     Put(101, 146.5);
-    UseReceiver({.delayMs = 20});  // slow enough that the write still runs while the test acts
+    UseReceiver({.delayMs = 50});  // slow enough that the write still runs while the test acts
     // An editor open when the transfer starts is cancelled first.
     const auto watch = OnNextModal([this](QWidget* editor) {
         window->StartTransfer(TransferDirection::kWrite, TransferPart::kAll);
