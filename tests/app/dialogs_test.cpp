@@ -28,8 +28,9 @@ TEST(ComDialogTest, ShowsWhatEachChoiceStandsForOnThisMachine) {
     EXPECT_EQ(dialog.DeviceLabel(1)->text(), dir.filePath(names[0]));
     EXPECT_EQ(dialog.StableNameLabel(2)->text(), "usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0");
     EXPECT_EQ(dialog.StableNameLabel(1)->text(), "");
-    if (::access(dir.filePath(names[2]).toLocal8Bit().constData(), W_OK) != 0)  // not as root
+    if (::access(dir.filePath(names[2]).toLocal8Bit().constData(), W_OK) != 0) {  // not as root
         EXPECT_TRUE(dialog.DeviceLabel(3)->text().contains(QStringLiteral("no permission")));
+    }
     EXPECT_TRUE(dialog.DeviceLabel(4)->text().contains(QStringLiteral("device missing")));
     EXPECT_EQ(dialog.DeviceLabel(5)->text(), "(no device on this machine)");
     EXPECT_TRUE(dialog.findChild<QLabel*>(QStringLiteral("lblRunPort"))->text().endsWith(QStringLiteral("emulator")));

@@ -53,7 +53,9 @@ TEST_F(MemoryPageTest, ButtonsAskOnceForSeveralRowsAndCancelChangesNothing) {
         prompts.answers = {c.answer};
         window->Memory()->Button(c.button)->click();
         ASSERT_EQ(prompts.boxes.size(), c.title.isEmpty() ? 0u : 1u);
-        if (!c.title.isEmpty()) EXPECT_EQ(prompts.boxes[0].title + "|" + prompts.boxes[0].lines.join("|"), c.title + "|" + c.lines.join("|"));
+        if (!c.title.isEmpty()) {
+            EXPECT_EQ(prompts.boxes[0].title + "|" + prompts.boxes[0].lines.join("|"), c.title + "|" + c.lines.join("|"));
+        }
         EXPECT_EQ(Snapshot() == before, c.step.isEmpty());
         EXPECT_EQ(Doc().UndoName(), c.step.isEmpty() ? QStringLiteral("setup") : c.step);
         if (!c.step.isEmpty()) Doc().Undo();

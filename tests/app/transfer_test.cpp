@@ -61,21 +61,21 @@ TEST_F(TransferTest, AReadKeepsWhatArrivedAsOneStepUnlessItBroughtNothingNewOrWa
     Put(0, 119.1);
     const struct {
         const char* what;
-        emu::FaultPlan faults;
+        const char* fault;
         bool cancel;
         int code;
         const char* message;
         bool kept;
     } cases[] = {
-        {"refused", {.refuseId = true}, false, 4, "Region Error", false},
-        {"cancelled with channels in its copy", {.delayMs = 20}, true, 1, "Read Failed...", false},
-        {"failed half-way", {.hangupAfter = 200}, false, 1, "Read Failed...", true},
-        {"whole", {}, false, 0, "Successed!!", true},
-        {"the same again", {}, false, 0, "Successed!!", false},
+        {"refused", "refuse-id", false, 4, "Region Error", false},
+        {"cancelled with channels in its copy", "delay-ms=20", true, 1, "Read Failed...", false},
+        {"failed half-way", "hangup-after=200", false, 1, "Read Failed...", true},
+        {"whole", nullptr, false, 0, "Successed!!", true},
+        {"the same again", nullptr, false, 0, "Successed!!", false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        UseReceiver(c.faults);
+        UseReceiver(c.fault);
         const CloneImage before = Snapshot();
         const QString step = Doc().UndoName();
         const int backups = Backups();
@@ -106,7 +106,7 @@ TEST_F(TransferTest, WhileATransferRunsNothingCanChangeOrReplaceTheImage) {
     nextFile = Path("before.WK7");
     ASSERT_TRUE(window->Files().SaveAs());  // a recent file, which would replace the image
     Put(101, 146.5);
-    UseReceiver({.delayMs = 50});  // slow enough that the write still runs while the test acts
+    UseReceiver("delay-ms=50");  // slow enough that the write still runs while the test acts
     // An editor open when the transfer starts is cancelled first.
     const auto watch = OnNextModal([this](QWidget* editor) {
         window->StartTransfer(TransferDirection::kWrite, TransferPart::kAll);
@@ -183,7 +183,7 @@ TEST_F(TransferTest, PortAndQuickReadChoicesAreRememberedAndATransferLeavesATrac
     window->Transfers().openFile = [&opened](const QString& trace) { return opened << trace, true; };
     Act("mnuOpenTrace")->trigger();
     EXPECT_EQ(prompts.boxes.back().lines, QStringList{QStringLiteral("No transfer has left a trace yet.")});
-    UseReceiver({});
+    UseReceiver();
     ASSERT_EQ(RunTransfer(TransferDirection::kRead, TransferPart::kMemory), 0);
     EXPECT_LT(window->Progress()->maximum(), kSlotCount) << "only the used channels";
     const QString trace = LastSerialTrace(Path("traces"));

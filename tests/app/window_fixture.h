@@ -26,6 +26,7 @@
 #include "app/window/recent_files_menu.h"
 #include "core/tables.h"
 #include "emulator/emulator_port.h"
+#include "emulator/receiver.h"
 #include "files/rich_image.h"
 #include "recording_prompter.h"
 
@@ -56,8 +57,8 @@ protected:
         if (window) CloseWithoutSaving(*window);
     }
 
-    AppOptions Options(UiLanguage language = UiLanguage::kEnglish, const QString& startupFile = {}) const {
-        return {startupFile, QStringLiteral("emulator"), PortFileDirs{dir.path(), dir.path()}, Path("settings.ini"),
+    AppOptions Options(UiLanguage language = UiLanguage::kEnglish) const {
+        return {QString(), QStringLiteral("emulator"), PortFileDirs{dir.path(), dir.path()}, Path("settings.ini"),
                 Path("backups"), Path("traces"), language};
     }
     std::unique_ptr<MainWindow> MakeWindow(AppOptions options) {
@@ -115,10 +116,16 @@ protected:
     int RunTransfer(TransferDirection direction, TransferPart part) {
         QSignalSpy done(window.get(), &MainWindow::transferFinished);
         window->StartTransfer(direction, part);
-        if (done.isEmpty()) EXPECT_TRUE(done.wait(60000));
+        if (done.isEmpty()) {
+            EXPECT_TRUE(done.wait(60000));
+        }
         return done.isEmpty() ? -1 : done.takeFirst().at(0).toInt();
     }
-    void UseReceiver(const emu::FaultPlan& faults) {
+    // The built-in receiver with faults given as the --fault words ("delay-ms=20").
+    void UseReceiver(const char* fault = nullptr) {
+        emu::FaultPlan faults;
+        std::string error;
+        EXPECT_TRUE(!fault || emu::AddFault(faults, fault, error)) << error;
         window->Transfers().Runner()->SetPortFactory([faults] { return emu::MakeDemoEmulatorPort(0, faults); });
     }
     // With WRK7_SCREENSHOT_DIR set, the window (or of) is saved there.
