@@ -1,6 +1,7 @@
 // The channel editor driven through its controls with keys, clicks and focus
 // changes: what the boxes let through, when an entry is checked and put back,
-// OK, Enter, Escape and Cancel, Hold, and where the dialog opens. The rules behind the checks are tested in tests/edit.
+// OK, Enter, Escape and Cancel, Hold, and where the dialog opens. The rules
+// behind the checks are tested in tests/edit.
 #include "app/dialogs/dlg_modify.h"
 
 #include <QtTest>

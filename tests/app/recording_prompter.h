@@ -19,12 +19,6 @@ struct RecordingPrompter : Prompter {
     // Answers for Confirm / AskYesNoCancel in turn; Cancel when none is left.
     std::deque<Answer> answers;
 
-    std::vector<Box> Errors() const {
-        std::vector<Box> errors;
-        for (const Box& b : boxes)
-            if (b.kind == QLatin1String("error")) errors.push_back(b);
-        return errors;
-    }
     QString LastTitle() const { return boxes.empty() ? QString() : boxes.back().title; }
 
     void Error(QWidget*, const QString& t, const QStringList& l) override { Record("error", t, l); }

@@ -67,11 +67,11 @@ TEST_F(TransferTest, AReadKeepsWhatArrivedAsOneStepUnlessItBroughtNothingNewOrWa
         const char* message;
         bool kept;
     } cases[] = {
-        {"refused", "refuse-id", false, 4, "Region Error", false},
-        {"cancelled with channels in its copy", "delay-ms=20", true, 1, "Read Failed...", false},
-        {"failed half-way", "hangup-after=200", false, 1, "Read Failed...", true},
-        {"whole", nullptr, false, 0, "Successed!!", true},
-        {"the same again", nullptr, false, 0, "Successed!!", false},
+        {"refused", "refuse-id", false, 4, "error: Region Error", false},
+        {"cancelled with channels in its copy", "delay-ms=20", true, 1, "error: Read Failed...", false},
+        {"failed half-way", "hangup-after=200", false, 1, "error: Read Failed...", true},
+        {"whole", nullptr, false, 0, "inform: Successed!!", true},
+        {"the same again", nullptr, false, 0, "inform: Successed!!", false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -88,7 +88,7 @@ TEST_F(TransferTest, AReadKeepsWhatArrivedAsOneStepUnlessItBroughtNothingNewOrWa
         }
         ASSERT_TRUE(done.wait(60000));
         EXPECT_EQ(done.takeFirst().at(0).toInt(), c.code);
-        EXPECT_EQ(prompts.boxes.back().lines, QStringList{QString::fromLatin1(c.message)});
+        EXPECT_EQ(prompts.boxes.back().kind + ": " + prompts.boxes.back().lines.join("|"), c.message);
         EXPECT_EQ(Snapshot() == before, !c.kept);
         EXPECT_EQ(Doc().UndoName(), c.kept ? QStringLiteral("Read All") : step);
         EXPECT_EQ(Backups(), backups + (c.code == 0 ? 1 : 0));
