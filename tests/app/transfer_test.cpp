@@ -25,16 +25,6 @@ struct ShowWatch : QObject {
 
 class TransferTest : public WindowTest {
 protected:
-    // Waits until a running read has put some channels into its copy.
-    void WaitForChannels() {
-        QSignalSpy progress(window->Transfers().Runner(), &TransferRunner::progress);
-        for (int tries = 0; tries < 600; ++tries) {
-            for (const QList<QVariant>& p : progress)
-                if (p.at(1).toInt() == kSlotCount && p.at(0).toInt() >= 5) return;
-            progress.wait(100);
-        }
-        FAIL() << "no channel arrived";
-    }
     QString RunPort() const { return window->Transfers().RunPortText(); }
     // The names of those objects a user can work: actions enabled, widgets not switched off.
     static std::string Usable(const QList<QObject*>& objects) {
@@ -80,9 +70,12 @@ TEST_F(TransferTest, AReadKeepsWhatArrivedAsOneStepUnlessItBroughtNothingNewOrWa
         const QString step = Doc().UndoName();
         const int backups = Backups();
         QSignalSpy done(window.get(), &MainWindow::transferFinished);
+        QSignalSpy progress(window->Transfers().Runner(), &TransferRunner::progress);
         window->StartTransfer(TransferDirection::kRead, TransferPart::kAll);
-        if (c.cancel) {
-            WaitForChannels();
+        if (c.cancel) {  // once some channels are in the read's copy
+            ASSERT_TRUE(QTest::qWaitFor([&progress] {
+                return !progress.isEmpty() && progress.last().at(1) == kSlotCount && progress.last().at(0).toInt() >= 5;
+            }, 60000));
             Shot("main-reading.png");
             window->CancelButton()->click();
         }
