@@ -13,7 +13,7 @@ wrk7::CloneImage FullImage() {
     wrk7::CloneImage image;
     wrk7::NewCloneImage(image);
     for (int s = 0; s < wrk7::kSlotCount; ++s) {
-        auto& f = image.Mem[s];
+        auto& f = image.memory.slot[s];
         f.Set(wrk7::kFreq, 118.0 + 0.025 * s);
         f.Set(wrk7::kMode, s % 3);
         f.Set(wrk7::kStep, s % 16);
@@ -21,7 +21,7 @@ wrk7::CloneImage FullImage() {
         f.Set(wrk7::kOffset, 0.6);
         f.SetText(wrk7::kName, "CH" + std::to_string(1000 + s % 9000).substr(0, 4));
         f.SetText(wrk7::kNote, "note, of slot " + std::to_string(s));
-        image.ChannelEnable[s] = true;
+        image.memory.enabled[s] = true;
     }
     return image;
 }

@@ -23,7 +23,7 @@ using namespace wrk7;
 CloneImage FullImage() {
     CloneImage image;
     for (int slot = 0; slot < kSlotCount; ++slot) {
-        SlotFields& s = image.Mem[slot];
+        SlotFields& s = image.memory.slot[slot];
         s.Set(kFreq, 100.0 + slot * 0.0125);
         s.Set(kMode, slot % 3);
         s.Set(kStep, slot % 18);
@@ -35,13 +35,13 @@ CloneImage FullImage() {
         s.Set(kOffset, 0.6);
         s.Set(kSkip, slot % 2);
         s.SetText(kName, "CH" + std::to_string(slot % 1000));
-        image.ChannelEnable[slot] = true;
+        image.memory.enabled[slot] = true;
     }
     SetVfoDefaults(image);
-    image.SettingsBlock0 = DefaultSettingsBlock0(0);
-    image.SettingsBlock1 = DefaultSettingsBlock1(0);
+    image.settings.block0 = DefaultSettingsBlock0(0);
+    image.settings.block1 = DefaultSettingsBlock1(0);
     DecodeSettings(image);
-    for (int g = 1; g < kGroups; ++g) image.GroupMember[g][g] = true;
+    for (int g = 1; g < kGroups; ++g) image.groups.members[g][g] = true;
     return image;
 }
 
@@ -78,7 +78,7 @@ void BM_DecodeWholeImage(benchmark::State& state) {
     CloneImage image = source;
     for (auto _ : state) {
         Decode(image, t);
-        benchmark::DoNotOptimize(image.Mem[kSlotCount - 1]);
+        benchmark::DoNotOptimize(image.memory.slot[kSlotCount - 1]);
     }
 }
 BENCHMARK(BM_DecodeWholeImage)->Unit(benchmark::kMicrosecond);
@@ -106,7 +106,7 @@ BENCHMARK(BM_DecodeAndReencode)->Unit(benchmark::kMicrosecond);
 
 void BM_MemoryGridTexts(benchmark::State& state) {
     CloneImage image = FullImage();
-    image.RegionIndex = static_cast<int>(state.range(0));
+    image.model = static_cast<int>(state.range(0));
     std::vector<GridRow> rows(kSlotCount);
     for (auto _ : state) {
         WipeDisabledSlots(image);

@@ -55,10 +55,10 @@ CloneImage NewImage() {
 CloneImage FullImage() {
     CloneImage image = emu::DemoImage(0);
     for (int slot = 0; slot < kChannelCount; ++slot) {
-        if (!image.Mem[slot].IsEmpty()) continue;
-        image.Mem[slot].Set(kFreq, 140.0 + 0.0125 * slot);
-        image.Mem[slot].SetText(kName, "CH" + std::to_string(slot));
-        image.ChannelEnable[slot] = true;
+        if (!image.memory.slot[slot].IsEmpty()) continue;
+        image.memory.slot[slot].Set(kFreq, 140.0 + 0.0125 * slot);
+        image.memory.slot[slot].SetText(kName, "CH" + std::to_string(slot));
+        image.memory.enabled[slot] = true;
     }
     return image;
 }

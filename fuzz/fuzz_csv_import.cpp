@@ -27,13 +27,13 @@ bool SameChannel(const SlotFields& a, const SlotFields& b, int model) {
 }
 
 void RequireSameChannels(const CloneImage& imported, const CloneImage& reopened) {
-    const int model = imported.RegionIndex;
+    const int model = imported.model;
     for (int slot = 0; slot < kSlotCount; ++slot)
-        fuzz::Require(SameChannel(imported.Mem[slot], reopened.Mem[slot], model) &&
-                          imported.ChannelEnable[slot] == reopened.ChannelEnable[slot],
+        fuzz::Require(SameChannel(imported.memory.slot[slot], reopened.memory.slot[slot], model) &&
+                          imported.memory.enabled[slot] == reopened.memory.enabled[slot],
                       "a reopen shows the imported slot", std::to_string(slot));
     for (int band = 0; band < kBandCount; ++band)
-        fuzz::Require(SameChannel(imported.Vfo[band], reopened.Vfo[band], model), "a reopen shows the imported band",
+        fuzz::Require(SameChannel(imported.vfo.bands[band], reopened.vfo.bands[band], model), "a reopen shows the imported band",
                       std::to_string(band));
 }
 

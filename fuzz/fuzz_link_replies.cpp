@@ -14,9 +14,9 @@ namespace {
 CloneImage ImageToWrite(int model) {
     CloneImage image = fuzz::FreshImage(model);
     for (int slot : {0, 1, 150, 999, 1000, 1101, 1299}) {
-        image.Mem[slot].Set(kFreq, 145.0 + slot / 1000.0);
-        image.Mem[slot].SetText(kName, "CH" + std::to_string(slot));
-        image.ChannelEnable[slot] = true;
+        image.memory.slot[slot].Set(kFreq, 145.0 + slot / 1000.0);
+        image.memory.slot[slot].SetText(kName, "CH" + std::to_string(slot));
+        image.memory.enabled[slot] = true;
     }
     return image;
 }

@@ -33,24 +33,24 @@ void Vfo(CloneImage& image, const std::string& reply) {
 }
 
 void Settings(CloneImage& image, const std::string& text) {
-    image.SettingsBlock0 = text.substr(0, 64);
-    image.SettingsBlock1 = text.size() > 64 ? text.substr(64) : std::string();
+    image.settings.block0 = text.substr(0, 64);
+    image.settings.block1 = text.size() > 64 ? text.substr(64) : std::string();
     DecodeSettings(image);
     EncodeSettings(image);
-    const std::string block0 = image.SettingsBlock0, block1 = image.SettingsBlock1;
+    const std::string block0 = image.settings.block0, block1 = image.settings.block1;
     fuzz::Require(block0.size() == 64 && block1.size() == 46, "settings blocks have 64 and 46 digits",
                   block0 + " " + block1);
     DecodeSettings(image);
     EncodeSettings(image);
-    fuzz::Require(image.SettingsBlock0 == block0 && image.SettingsBlock1 == block1, "settings decode to themselves");
+    fuzz::Require(image.settings.block0 == block0 && image.settings.block1 == block1, "settings decode to themselves");
 }
 
 void Tables(CloneImage& image, const std::string& text) {
-    for (std::size_t k = 0; k < image.BankBlock.size(); ++k)
-        image.BankBlock[k] = text.size() > 64 * k ? text.substr(64 * k, 64) : std::string();
-    image.GroupBlock = text;
-    for (std::size_t k = 0; k < image.FlagBlock.size(); ++k)
-        image.FlagBlock[k] = text.size() > 64 * k ? text.substr(64 * k, 64) : std::string();
+    for (std::size_t k = 0; k < image.banks.blocks.size(); ++k)
+        image.banks.blocks[k] = text.size() > 64 * k ? text.substr(64 * k, 64) : std::string();
+    image.groups.block = text;
+    for (std::size_t k = 0; k < image.flags.blocks.size(); ++k)
+        image.flags.blocks[k] = text.size() > 64 * k ? text.substr(64 * k, 64) : std::string();
     DecodeBankTable(image);
     DecodeGroupBlock(image);
     DecodeFlagBlock(image);
@@ -64,9 +64,9 @@ void Tables(CloneImage& image, const std::string& text) {
     EncodeBankTable(image);
     EncodeGroupBlock(image);
     EncodeFlagBlock(image);
-    fuzz::Require(image.BankBlock == first.BankBlock, "the bank table decodes to itself");
-    fuzz::Require(image.GroupBlock == first.GroupBlock, "the group block decodes to itself");
-    fuzz::Require(image.FlagBlock == first.FlagBlock, "the enable map decodes to itself");
+    fuzz::Require(image.banks.blocks == first.banks.blocks, "the bank table decodes to itself");
+    fuzz::Require(image.groups.block == first.groups.block, "the group block decodes to itself");
+    fuzz::Require(image.flags.blocks == first.flags.blocks, "the enable map decodes to itself");
 }
 
 }  // namespace
@@ -77,7 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::uint8_t choice = data[0];
     const std::string text(reinterpret_cast<const char*>(data + 1), size - 1);
     CloneImage image;
-    image.RegionIndex = (choice >> 2) % 4;
+    image.model = (choice >> 2) % 4;
     switch (choice % 4) {
         case 0: Channel(image, text); break;
         case 1: Vfo(image, text); break;

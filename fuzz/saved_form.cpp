@@ -32,7 +32,7 @@ constexpr std::size_t kNameDigits = 12;
 
 CloneImage FreshImage(int model) {
     CloneImage image;
-    image.RegionIndex = model;
+    image.model = model;
     NewCloneImage(image);
     return image;
 }

@@ -38,7 +38,7 @@ bool ParseWithModel(const char* name, const QStringList& args, int operands, Cli
 
 // Loads a clone file as Open does, for the model given.
 bool Load(CloneImage& image, const QString& path, int model, CliIo& io) {
-    image.RegionIndex = model;
+    image.model = model;
     const FileResult loaded = LoadCloneFile(image, path);
     io.Errors(loaded.messages);
     return loaded.ok;
@@ -78,7 +78,7 @@ int RunNew(const QStringList& args, CliIo& io) {
     int model = 0, exitCode = kExitOk;
     if (!ParseWithModel("new", args, 1, io, exitCode, files, model, parser)) return exitCode;
     CloneImage image;
-    image.RegionIndex = model;
+    image.model = model;
     NewCloneImage(image);
     return Report(SaveCloneFile(image, files[0]), io);
 }

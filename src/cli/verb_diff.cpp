@@ -23,7 +23,7 @@ int RunDiff(const QStringList& args, CliIo& io) {
     if (!ModelFromParser(parser, verb, io, model)) return kExitUsage;
     CloneImage images[2];
     for (int i = 0; i < 2; ++i) {
-        images[i].RegionIndex = model;
+        images[i].model = model;
         const FileResult loaded = LoadCloneFile(images[i], parser.positionalArguments()[i]);
         if (!loaded.ok) {
             io.Errors(loaded.messages);

@@ -32,12 +32,12 @@ int RunEmulate(const QStringList& args, CliIo& io) {
     }
 
     CloneImage seed;
-    seed.RegionIndex = model;
+    seed.model = model;
     if (parser.isSet(kImage)) {
         const FileResult loaded = LoadCloneFile(seed, parser.value(kImage));
         io.Errors(loaded.messages);
         if (!loaded.ok) return kExitFailure;
-        seed.RegionIndex = model;
+        seed.model = model;
     } else {
         seed = emu::DemoImage(model);
     }

@@ -33,12 +33,12 @@ int RunRead(const QStringList& args, CliIo& io) {
     if (!part) return kExitUsage;
 
     CloneImage image;
-    image.RegionIndex = model;
+    image.model = model;
     if (parser.isSet(kBase)) {
         const FileResult loaded = LoadCloneFile(image, parser.value(kBase));
         io.Errors(loaded.messages);
         if (!loaded.ok) return kExitFailure;
-        image.RegionIndex = model;
+        image.model = model;
     } else {
         NewCloneImage(image);
     }

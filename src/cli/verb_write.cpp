@@ -26,11 +26,11 @@ int RunWrite(const QStringList& args, CliIo& io) {
     if (!part) return kExitUsage;
 
     CloneImage image;
-    image.RegionIndex = model;
+    image.model = model;
     const FileResult loaded = LoadCloneFile(image, parser.positionalArguments()[0]);
     io.Errors(loaded.messages);
     if (!loaded.ok) return kExitFailure;
-    image.RegionIndex = model;
+    image.model = model;
     auto port = ports::MakePortFor(parser.value(kPort).toStdString(), model);
     InterruptGuard interrupt;
     const link::LinkResult result =

@@ -80,12 +80,12 @@ std::string EncodeRecord(const SlotFields& slot, int recordBytes, int model) {
 
 bool DecodeChannel(CloneImage& image, std::string_view reply, int slot) {
     if (!IsValidSlot(slot)) return false;
-    return detail::DecodeRecord(image.Mem[slot], reply, kMemoryRecordBytes, kFieldCount);
+    return detail::DecodeRecord(image.memory.slot[slot], reply, kMemoryRecordBytes, kFieldCount);
 }
 
 std::string EncodeChannel(const CloneImage& image, int slot) {
     if (!IsValidSlot(slot)) return std::string(2 * kMemoryRecordBytes, '0');
-    return detail::EncodeRecord(image.Mem[slot], kMemoryRecordBytes, image.RegionIndex);
+    return detail::EncodeRecord(image.memory.slot[slot], kMemoryRecordBytes, image.model);
 }
 
 std::string EncodeName(std::string_view name) {

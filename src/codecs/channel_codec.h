@@ -16,7 +16,7 @@ namespace wrk7 {
 // ChannelEnable. Out-of-range bytes are repaired silently.
 bool DecodeChannel(CloneImage& image, std::string_view reply, int slot);
 
-// 64 hex digits of slot, with the option adjusted for image.RegionIndex.
+// 64 hex digits of slot, with the option adjusted for image.model.
 std::string EncodeChannel(const CloneImage& image, int slot);
 
 // Name field: up to kNameLength characters, one byte each, 00 after the

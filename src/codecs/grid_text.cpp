@@ -44,11 +44,11 @@ GridRow Texts(const SlotFields& slot) {
 
 GridRow MemoryGridRow(const CloneImage& image, int slot) {
     if (!IsValidSlot(slot)) return {};
-    const SlotFields& fields = image.Mem[slot];
+    const SlotFields& fields = image.memory.slot[slot];
     GridRow row = Texts(fields);
     const std::string secretText = row[kSkipColumn];
     row[kSkipColumn].assign(fields.Value(kSkip) != 0 ? 1 : 0, '*');
-    const ModelInfo& model = Model(image.RegionIndex);
+    const ModelInfo& model = Model(image.model);
     ShowCodeColumn(row, model, secretText);
     HideMissingOption(row, model);
     return row;
@@ -57,12 +57,12 @@ GridRow MemoryGridRow(const CloneImage& image, int slot) {
 GridRow VfoGridRow(const CloneImage& image, int band) {
     if (!IsValidBand(band)) return {};
     GridRow row;
-    if (band >= VfoBandCount(image.RegionIndex)) {
+    if (band >= VfoBandCount(image.model)) {
         row.fill(std::string(1, kNotApplicable));
         return row;
     }
-    const ModelInfo& model = Model(image.RegionIndex);
-    row = Texts(image.Vfo[band]);
+    const ModelInfo& model = Model(image.model);
+    row = Texts(image.vfo.bands[band]);
     // Unlike the memory grid, the Skip column shows the secret code here,
     // where the model uses one of the codes at all.
     if (model.codeColumn == CodeColumn::kNone) row[kSkipColumn].assign(1, kNotApplicable);

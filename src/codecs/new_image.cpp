@@ -6,14 +6,14 @@
 namespace wrk7 {
 
 void NewCloneImage(CloneImage& image) {
-    image.SettingsBlock0 = DefaultSettingsBlock0(image.RegionIndex);
-    image.SettingsBlock1 = DefaultSettingsBlock1(image.RegionIndex);
+    image.settings.block0 = DefaultSettingsBlock0(image.model);
+    image.settings.block1 = DefaultSettingsBlock1(image.model);
     DecodeSettings(image);
     SetVfoDefaults(image);
     for (int s = 0; s < kSlotCount; ++s) image.ClearSlot(s);
     image.ResetBankTable();
-    for (auto& group : image.GroupMember) group.fill(false);
-    image.Modified = false;
+    for (auto& group : image.groups.members) group.fill(false);
+    image.modified = false;
 }
 
 }  // namespace wrk7

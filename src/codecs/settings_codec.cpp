@@ -176,17 +176,17 @@ std::string DefaultSettingsBlock0(int model) { return std::string(Model(model).s
 std::string DefaultSettingsBlock1(int model) { return std::string(Model(model).settingsBlock1); }
 
 void DecodeSettings(CloneImage& image) {
-    if (image.SettingsBlock0.substr(0, 2) != ByteHex(kMarker)) {
-        image.SettingsBlock0 = DefaultSettingsBlock0(image.RegionIndex);
-        image.SettingsBlock1 = DefaultSettingsBlock1(image.RegionIndex);
+    if (image.settings.block0.substr(0, 2) != ByteHex(kMarker)) {
+        image.settings.block0 = DefaultSettingsBlock0(image.model);
+        image.settings.block1 = DefaultSettingsBlock1(image.model);
     }
-    DecodeBlock(image.SettingsBlock0, Block0(), image.Settings);
-    DecodeBlock(image.SettingsBlock1, Block1(), image.Settings);
+    DecodeBlock(image.settings.block0, Block0(), image.settings.values);
+    DecodeBlock(image.settings.block1, Block1(), image.settings.values);
 }
 
 void EncodeSettings(CloneImage& image) {
-    image.SettingsBlock0 = EncodeBlock(ByteHex(kMarker), Block0(), image.Settings);
-    image.SettingsBlock1 = EncodeBlock("", Block1(), image.Settings);
+    image.settings.block0 = EncodeBlock(ByteHex(kMarker), Block0(), image.settings.values);
+    image.settings.block1 = EncodeBlock("", Block1(), image.settings.values);
 }
 
 }  // namespace wrk7

@@ -12,12 +12,12 @@ namespace wrk7 {
 std::string DefaultSettingsBlock0(int model);
 std::string DefaultSettingsBlock1(int model);
 
-// image.SettingsBlock0/1 -> image.Settings. Bytes out of range are repaired
+// image.settings.block0/1 -> image.settings.values. Bytes out of range are repaired
 // in the settings value and written back into the blocks; the pages never see
 // an invalid value.
 void DecodeSettings(CloneImage& image);
 
-// image.Settings -> image.SettingsBlock0/1 (64 and 46 digits). Called before
+// image.settings.values -> image.settings.block0/1 (64 and 46 digits). Called before
 // every write and every save.
 void EncodeSettings(CloneImage& image);
 

@@ -24,18 +24,18 @@ void ApplyDefault(SlotFields& band, const VfoDefault& d, const VfoCommon& common
 
 bool DecodeVfoBand(CloneImage& image, std::string_view reply, int band) {
     if (!IsValidBand(band)) return false;
-    return detail::DecodeRecord(image.Vfo[band], reply, kVfoRecordBytes, kVfoFieldCount);
+    return detail::DecodeRecord(image.vfo.bands[band], reply, kVfoRecordBytes, kVfoFieldCount);
 }
 
 std::string EncodeVfoBand(const CloneImage& image, int band) {
     if (!IsValidBand(band)) return std::string(2 * kVfoRecordBytes, '0');
-    return detail::EncodeRecord(image.Vfo[band], kVfoRecordBytes, image.RegionIndex);
+    return detail::EncodeRecord(image.vfo.bands[band], kVfoRecordBytes, image.model);
 }
 
 void SetVfoDefaults(CloneImage& image) {
-    const ModelInfo& model = Model(image.RegionIndex);
+    const ModelInfo& model = Model(image.model);
     for (std::size_t b = 0; b < model.vfoDefaults.size(); ++b)
-        ApplyDefault(image.Vfo[b], model.vfoDefaults[b], model.vfoCommon);
+        ApplyDefault(image.vfo.bands[b], model.vfoDefaults[b], model.vfoCommon);
 }
 
 }  // namespace wrk7

@@ -7,20 +7,20 @@ namespace wrk7 {
 void EncodeFlagBlock(CloneImage& image) {
     std::string bits;
     bits.reserve(kSlotCount);
-    for (bool on : image.ChannelEnable) bits += on ? '1' : '0';
+    for (bool on : image.memory.enabled) bits += on ? '1' : '0';
     std::string hex;
     for (std::size_t i = 0; i < bits.size(); i += 4) hex += BitsToHexDigit(bits.substr(i, 4));
-    for (int chunk = 0; chunk < 6; ++chunk) image.FlagBlock[chunk] = hex.substr(chunk * 64, 64);
+    for (int chunk = 0; chunk < 6; ++chunk) image.flags.blocks[chunk] = hex.substr(chunk * 64, 64);
 }
 
 void DecodeFlagBlock(CloneImage& image) {
     std::string hex;
-    for (const auto& chunk : image.FlagBlock) hex += chunk;
+    for (const auto& chunk : image.flags.blocks) hex += chunk;
     std::string bits;
     // The receiver's map is 256 bytes; only the first 1300 bits carry slots.
     for (std::size_t i = 0; i < 512; ++i)
         bits += HexDigitToBits(i < hex.size() ? hex.substr(i, 1) : std::string_view{});
-    for (int slot = 0; slot < kSlotCount; ++slot) image.ChannelEnable[slot] = bits[slot] == '1';
+    for (int slot = 0; slot < kSlotCount; ++slot) image.memory.enabled[slot] = bits[slot] == '1';
 }
 
 }  // namespace wrk7

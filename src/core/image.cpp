@@ -78,14 +78,14 @@ void SlotFields::ClearAll() {
 CloneImage::CloneImage() { ResetBankTable(); }
 
 void CloneImage::ResetBankTable() {
-    BankCount.fill(0);
-    for (int b = 0; b < kDefaultBanks; ++b) BankCount[b] = kDefaultBankSize;
+    banks.counts.fill(0);
+    for (int b = 0; b < kDefaultBanks; ++b) banks.counts[b] = kDefaultBankSize;
 }
 
 void CloneImage::ClearSlot(int slot) {
     if (!IsValidSlot(slot)) return;
-    Mem[slot].ClearAll();
-    ChannelEnable[slot] = false;
+    memory.slot[slot].ClearAll();
+    memory.enabled[slot] = false;
 }
 
 }  // namespace wrk7

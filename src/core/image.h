@@ -73,39 +73,74 @@ private:
     std::array<std::string, kFieldCount> texts_{};
 };
 
+// The parts of the image. An edit names the parts it changed, a transfer
+// takes back the parts its areas cover, and the views repaint by them.
+enum class ImagePart { kMemory, kVfo, kBanks, kGroups, kSettings, kFlags };
+
+// Memory slots 0..1299 and whether each is in use.
+struct MemorySlots {
+    std::array<SlotFields, kSlotCount> slot;
+    std::array<bool, kSlotCount> enabled{};  // true: slot in use
+    bool operator==(const MemorySlots&) const = default;
+};
+
+// VFO bands 0..13, fields 0..10.
+struct VfoBands {
+    std::array<SlotFields, kBandCount> bands;
+    bool operator==(const VfoBands&) const = default;
+};
+
+struct BankTable {
+    // Banks 0..49 hold their channel counts; 50 the remainder to 1000 as
+    // last computed by UpdateBankTotal.
+    std::array<int, kBanks + 1> counts{};
+    std::array<std::string, 4> blocks;  // transfer form
+    // The bank page's Link boxes. Screen state only: no codec, file or
+    // transfer reads or writes it; it lives here so that an undo takes a link
+    // back together with the count that cleared it.
+    std::array<bool, kBanks> links{};
+    bool operator==(const BankTable&) const = default;
+};
+
+struct ScanGroups {
+    std::array<std::array<bool, kGroupBanks>, kGroups> members{};
+    std::string block = "00000000000000FFFFFFFFFFFFFFFFFF";  // transfer form
+    bool operator==(const ScanGroups&) const = default;
+};
+
+struct SettingsBlocks {
+    std::string block0;      // receiver address 00000, 64 hex digits
+    std::string block1;      // receiver address 00020, 46 hex digits
+    SetModeSettings values;  // the set-mode values the pages edit
+    bool operator==(const SettingsBlocks&) const = default;
+};
+
+// The enable map in its transfer form.
+struct FlagBlocks {
+    std::array<std::string, 6> blocks;
+    bool operator==(const FlagBlocks&) const = default;
+};
+
 // The whole receiver image the program edits, reads, writes and saves. The
 // desktop program and the command-line tool each own one; operations take it
 // by reference. A default-constructed image is the start-up state: every slot
 // and band empty, banks 0..9 of 100, no groups, no settings blocks yet.
 struct CloneImage {
-    std::array<SlotFields, kSlotCount> Mem;
-    std::array<bool, kSlotCount> ChannelEnable{};  // true: slot in use
-    std::array<SlotFields, kBandCount> Vfo;        // fields 0..10
-    std::array<std::string, 6> FlagBlock;          // enable map, transfer form
+    MemorySlots memory;
+    VfoBands vfo;
+    BankTable banks;
+    ScanGroups groups;
+    SettingsBlocks settings;
+    FlagBlocks flags;
 
-    // Banks 0..49 hold their channel counts; 50 the remainder to 1000 as last
-    // computed by UpdateBankTotal.
-    std::array<int, kBanks + 1> BankCount{};
-    std::array<std::string, 4> BankBlock;
-    // The bank page's Link boxes. Screen state only: no codec, file or
-    // transfer reads or writes it; it lives here so that an undo takes a link
-    // back together with the count that cleared it.
-    std::array<bool, kBanks> BankLink{};
-    std::array<std::array<bool, kGroupBanks>, kGroups> GroupMember{};
-    std::string GroupBlock = "00000000000000FFFFFFFFFFFFFFFFFF";
-
-    std::string SettingsBlock0;  // receiver address 00000, 64 hex digits
-    std::string SettingsBlock1;  // receiver address 00020, 46 hex digits
-    SetModeSettings Settings;    // the set-mode values the pages edit
-
-    int RegionIndex = 0;  // 0 WR-K7J, 1 WR-K70E, 2 WR-K70T, 3 WR-K70K
-    bool Modified = false;
+    int model = 0;  // 0 WR-K7J, 1 WR-K70E, 2 WR-K70T, 3 WR-K70K
+    bool modified = false;
 
     CloneImage();
 
     // The count of bank b as text, as the bank page's count boxes show it.
-    std::string BankText(int bank) const { return std::to_string(BankCount[bank]); }
-    void MarkModified() { Modified = true; }
+    std::string BankText(int bank) const { return std::to_string(banks.counts[bank]); }
+    void MarkModified() { modified = true; }
     // Banks 0..9 of 100 channels each and the rest empty: the table a new
     // image starts with. Their sum is the whole channel space, so the
     // remainder (bank 50) is 0.

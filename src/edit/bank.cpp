@@ -71,13 +71,13 @@ long long ReadBoxNumber(std::string_view text) {
 
 int BankTotal(const CloneImage& image) {
     long long sum = 0;
-    for (int b = 0; b < kBanks; ++b) sum += image.BankCount[b];
+    for (int b = 0; b < kBanks; ++b) sum += image.banks.counts[b];
     return static_cast<int>(std::clamp<long long>(sum, INT32_MIN, INT32_MAX));
 }
 
 int UpdateBankTotal(CloneImage& image) {
     const int sum = BankTotal(image);
-    image.BankCount[kBanks] = sum >= kBankTotal ? 0 : kBankTotal - sum;
+    image.banks.counts[kBanks] = sum >= kBankTotal ? 0 : kBankTotal - sum;
     return sum;
 }
 
@@ -87,7 +87,7 @@ void EncodeBankTable(CloneImage& image) {
     int running = 0;
     bool clamped = false;
     for (int b = 0; b < kBanks; ++b) {
-        int& count = image.BankCount[b];
+        int& count = image.banks.counts[b];
         if (count < 0) count = 0;
         if (clamped) {
             count = 0;
@@ -104,17 +104,17 @@ void EncodeBankTable(CloneImage& image) {
     for (int block = 0; block < 4; ++block) {
         std::string text;
         for (int j = 0; j < kBanksPerBlock && block * kBanksPerBlock + j < kBanks; ++j)
-            text += CountHex(image.BankCount[block * kBanksPerBlock + j]);
+            text += CountHex(image.banks.counts[block * kBanksPerBlock + j]);
         if (block == 3) text += kBankBlockTail;
-        image.BankBlock[block] = std::move(text);
+        image.banks.blocks[block] = std::move(text);
     }
 }
 
 void DecodeBankTable(CloneImage& image) {
     for (int block = 0; block < 4; ++block) {
         for (int j = 0; j < kBanksPerBlock && block * kBanksPerBlock + j < kBanks; ++j) {
-            image.BankCount[block * kBanksPerBlock + j] = CountFromHex(
-                image.BankBlock[block], static_cast<std::size_t>(j * kDigitsPerCount));
+            image.banks.counts[block * kBanksPerBlock + j] = CountFromHex(
+                image.banks.blocks[block], static_cast<std::size_t>(j * kDigitsPerCount));
         }
     }
     UpdateBankTotal(image);
@@ -126,21 +126,21 @@ void EncodeGroupBlock(CloneImage& image) {
     for (int g = 0; g < kGroupRecordsWritten; ++g) {
         std::uint64_t record = 0;  // bit k of the record is bit 63 - k here
         for (int b = 0; b < kGroupBits; ++b)
-            if (image.GroupMember[g][b]) record |= std::uint64_t{1} << (63 - b);
+            if (image.groups.members[g][b]) record |= std::uint64_t{1} << (63 - b);
         if (g == kGroupRecordsWritten - 1) record |= std::uint64_t{1} << (63 - kGroupMarkerBit);
         for (int byte = 0; byte < 8; ++byte)
             text += ByteHex(static_cast<int>((record >> (56 - 8 * byte)) & 0xFF));
     }
-    image.GroupBlock = std::move(text);
+    image.groups.block = std::move(text);
 }
 
 void DecodeGroupBlock(CloneImage& image) {
-    const std::string_view text = image.GroupBlock;
+    const std::string_view text = image.groups.block;
     for (int g = 1; g < kGroups; ++g) {
         for (int b = 0; b < kGroupBits; ++b) {
             const int bit = g * kRecordBits + b;
             const int digit = DigitAt(text, static_cast<std::size_t>(bit / 4));
-            image.GroupMember[g][b] = ((digit >> (3 - bit % 4)) & 1) != 0;
+            image.groups.members[g][b] = ((digit >> (3 - bit % 4)) & 1) != 0;
         }
     }
 }
@@ -150,7 +150,7 @@ std::array<std::string, kSlotCount> BuildRowLabels(const CloneImage& image) {
     int bank = 0;
     int inBank = 0;  // slot within the current bank
     for (int c = 0; c < kChannelCount; ++c) {
-        while (bank < kBanks && inBank >= image.BankCount[bank]) {
+        while (bank < kBanks && inBank >= image.banks.counts[bank]) {
             ++bank;
             inBank = 0;
         }
@@ -171,7 +171,7 @@ std::optional<BankPosition> ChannelToBank(const CloneImage& image, int channel) 
     if (channel < 0 || channel >= kChannelCount) return std::nullopt;
     long long start = 0;
     for (int b = 0; b < kBanks; ++b) {
-        const long long count = std::max(0, image.BankCount[b]);
+        const long long count = std::max(0, image.banks.counts[b]);
         if (channel < start + count) return BankPosition{b, static_cast<int>(channel - start)};
         start += count;
     }
@@ -179,9 +179,9 @@ std::optional<BankPosition> ChannelToBank(const CloneImage& image, int channel) 
 }
 
 std::optional<int> BankToChannel(const CloneImage& image, int bank, int slot) {
-    if (bank < 0 || bank >= kBanks || slot < 0 || slot >= image.BankCount[bank]) return std::nullopt;
+    if (bank < 0 || bank >= kBanks || slot < 0 || slot >= image.banks.counts[bank]) return std::nullopt;
     long long start = 0;
-    for (int b = 0; b < bank; ++b) start += std::max(0, image.BankCount[b]);
+    for (int b = 0; b < bank; ++b) start += std::max(0, image.banks.counts[b]);
     const long long channel = start + slot;
     if (channel >= kChannelCount) return std::nullopt;
     return static_cast<int>(channel);
@@ -202,7 +202,7 @@ CountEntryResult ApplyCountEntry(CloneImage& image, int bank,
         long long sum = 0;
         for (const auto& t : boxTexts) sum += ReadBoxNumber(t);
         if (sum <= kBankTotal) {
-            image.BankCount[bank] = static_cast<int>(v);
+            image.banks.counts[bank] = static_cast<int>(v);
             result.outcome = CountEntryOutcome::kAccepted;
         } else {
             result.outcome = CountEntryOutcome::kRefused;

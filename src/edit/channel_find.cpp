@@ -56,7 +56,7 @@ FindQuery ParseFindQuery(std::string_view text) {
 
 bool SlotMatches(const CloneImage& image, int slot, const FindQuery& query) {
     if (!IsValidSlot(slot)) return false;
-    const SlotFields& s = image.Mem[static_cast<std::size_t>(slot)];
+    const SlotFields& s = image.memory.slot[static_cast<std::size_t>(slot)];
     switch (query.kind) {
         case FindQuery::Kind::kNone: return false;
         case FindQuery::Kind::kFrequency:

@@ -44,8 +44,8 @@ void DropMissingOption(SlotFields& f, int regionIndex) {
 // Why a band cannot take the pasted values; "" when it can.
 std::string VfoRowRefusal(const CloneImage& image, int band, const PasteRecord& pasted) {
     if (!pasted.unreadable.empty()) return pasted.unreadable;
-    if (band < 0 || band >= VfoBandCount(image.RegionIndex))
-        return "The " + std::string(Model(image.RegionIndex).name) + " has no band " + std::to_string(band) + ".";
+    if (band < 0 || band >= VfoBandCount(image.model))
+        return "The " + std::string(Model(image.model).name) + " has no band " + std::to_string(band) + ".";
     if (pasted.fields.IsEmpty()) return "An empty row cannot replace a band.";
     return {};
 }
@@ -54,20 +54,20 @@ std::string VfoRowRefusal(const CloneImage& image, int band, const PasteRecord& 
 // accept for it; the frequency, step, option and offset it would not accept
 // stay as the band has them (a band's frequency only ever fits that band).
 SlotFields MergedBand(const CloneImage& image, int band, const SlotFields& pasted) {
-    SlotFields merged = image.Vfo[static_cast<std::size_t>(band)];
+    SlotFields merged = image.vfo.bands[static_cast<std::size_t>(band)];
     for (int f : {kMode, kSecret, kCarrier, kTone, kShift}) merged.Set(f, pasted.Value(f));
     merged.SetText(kNote, pasted.Text(kNote));
     if (CheckVfoFrequency(image, band, pasted.Value(kFreq)).Accepted()) merged.Set(kFreq, pasted.Value(kFreq));
     if (CheckOffset(merged, pasted.Value(kOffset)).Accepted()) merged.Set(kOffset, pasted.Value(kOffset));
     const int step = ChoiceIndex(pasted.Value(kStep), kStepChoices);
-    const StepOffer steps = VfoStepOffer(image.RegionIndex, band, merged.Value(kStep));
+    const StepOffer steps = VfoStepOffer(image.model, band, merged.Value(kStep));
     if (step >= 0 && steps.enabled[static_cast<std::size_t>(step)]) {
         merged.Set(kStep, step);
     } else if (steps.selected >= 0) {
         merged.Set(kStep, steps.selected);
     }
     const int option = ChoiceIndex(pasted.Value(kOption), kOptionChoices);
-    if (option >= 0 && OfferedOptions(image.RegionIndex)[static_cast<std::size_t>(option)]) merged.Set(kOption, option);
+    if (option >= 0 && OfferedOptions(image.model)[static_cast<std::size_t>(option)]) merged.Set(kOption, option);
     return merged;
 }
 
@@ -103,17 +103,17 @@ PastePlan PlanMemoryPaste(const CloneImage& image, int firstSlot, const std::vec
         if (why.empty() && record.enabled) why = MemoryRefusal(after, slot, record.fields);
         if (!why.empty()) {
             plan.refused.push_back({i, slot, std::move(why)});
-            after.Mem[slot] = image.Mem[slot];
-            after.ChannelEnable[slot] = image.ChannelEnable[slot];
+            after.memory.slot[slot] = image.memory.slot[slot];
+            after.memory.enabled[slot] = image.memory.enabled[slot];
             continue;
         }
-        DropMissingOption(record.fields, image.RegionIndex);
-        after.Mem[slot] = record.fields;
-        after.ChannelEnable[slot] = record.enabled;
+        DropMissingOption(record.fields, image.model);
+        after.memory.slot[slot] = record.fields;
+        after.memory.enabled[slot] = record.enabled;
         // A disabled or empty row empties its slot.
         WipeIfDisabled(after, slot);
-        record.fields = after.Mem[slot];
-        if (!image.Mem[slot].IsEmpty()) ++plan.overwrites;
+        record.fields = after.memory.slot[slot];
+        if (!image.memory.slot[slot].IsEmpty()) ++plan.overwrites;
         plan.writes.push_back({slot, std::move(record)});
     }
     return plan;
@@ -141,8 +141,8 @@ SlotRange ApplyMemoryPaste(CloneImage& image, const PastePlan& plan) {
     SlotRange changed;
     for (const PastePlan::Write& w : plan.writes) {
         if (!IsValidSlot(w.target)) continue;
-        image.Mem[w.target] = w.record.fields;
-        image.ChannelEnable[w.target] = w.record.enabled;
+        image.memory.slot[w.target] = w.record.fields;
+        image.memory.enabled[w.target] = w.record.enabled;
         changed.first = changed.Empty() ? w.target : std::min(changed.first, w.target);
         changed.last = std::max(changed.last, w.target);
     }
@@ -152,7 +152,7 @@ SlotRange ApplyMemoryPaste(CloneImage& image, const PastePlan& plan) {
 
 void ApplyVfoPaste(CloneImage& image, const PastePlan& plan) {
     for (const PastePlan::Write& w : plan.writes)
-        if (IsValidBand(w.target)) image.Vfo[w.target] = w.record.fields;
+        if (IsValidBand(w.target)) image.vfo.bands[w.target] = w.record.fields;
     if (!plan.writes.empty()) image.MarkModified();
 }
 

@@ -39,8 +39,8 @@ constexpr const SlotArea& kSearchPass = AreaById(SlotAreaId::kSearchPass);
 // the receiver holds them.
 bool SearchPassHolds(const CloneImage& image, int slot, double mhz) {
     for (int other = kSearchPass.first; other < kSearchPass.End(); ++other) {
-        if (other == slot || !image.ChannelEnable[other]) continue;
-        const SlotFields& o = image.Mem[other];
+        if (other == slot || !image.memory.enabled[other]) continue;
+        const SlotFields& o = image.memory.slot[other];
         if (!o.IsEmpty() && Hz(o.Value(kFreq)) == Hz(mhz)) return true;
     }
     return false;
@@ -54,10 +54,10 @@ const SlotFields& SlotOrEmpty(const std::array<SlotFields, kSlotCount>& mem, int
 }  // namespace
 
 Verdict CheckMemoryFrequency(const CloneImage& image, int slot, double mhz) {
-    const SlotFields& stored = SlotOrEmpty(image.Mem, slot);
+    const SlotFields& stored = SlotOrEmpty(image.memory.slot, slot);
     std::string restored = stored.IsEmpty() ? EmptyRowDefaults().Text(kFreq) : stored.Text(kFreq);
     if (!InChannelRange(mhz)) return Restored(std::move(restored));
-    if (InCellularGap(Model(image.RegionIndex), mhz)) return CellularRefusal(std::move(restored));
+    if (InCellularGap(Model(image.model), mhz)) return CellularRefusal(std::move(restored));
     if (kSearchPass.Holds(slot) && SearchPassHolds(image, slot, mhz)) return SearchPassRefusal(std::move(restored));
     return Accepted(FormatFrequency(mhz));
 }
@@ -65,14 +65,14 @@ Verdict CheckMemoryFrequency(const CloneImage& image, int slot, double mhz) {
 std::string MemoryFrequencyRange() { return "(" + ChannelRangeText() + "MHz)"; }
 
 Verdict CheckVfoFrequency(const CloneImage& image, int band, double mhz) {
-    const Band& edges = BandPlan(image.RegionIndex, band);
-    const ModelInfo& model = Model(image.RegionIndex);
+    const Band& edges = BandPlan(image.model, band);
+    const ModelInfo& model = Model(image.model);
     const bool inBand = !(mhz < edges.low || mhz > edges.high);
     if (inBand && !InCellularGap(model, mhz)) return Accepted(FormatFrequency(mhz));
     // Back to the band's own frequency; a band that holds none (or one outside
     // its range, from a file) gets its lower edge instead, so OK never stores
     // a frequency the band cannot tune.
-    const double stored = IsValidBand(band) ? image.Vfo[static_cast<std::size_t>(band)].Value(kFreq) : 0;
+    const double stored = IsValidBand(band) ? image.vfo.bands[static_cast<std::size_t>(band)].Value(kFreq) : 0;
     const bool storedTunable = stored >= edges.low && stored <= edges.high && !InCellularGap(model, stored);
     std::string restored = FormatFrequency(storedTunable ? stored : edges.low);
     return inBand ? CellularRefusal(std::move(restored)) : Restored(std::move(restored));

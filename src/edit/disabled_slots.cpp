@@ -3,7 +3,7 @@
 namespace wrk7 {
 
 bool WipeIfDisabled(CloneImage& image, int slot) {
-    if (!IsValidSlot(slot) || image.ChannelEnable[slot] || image.Mem[slot] == SlotFields{}) return false;
+    if (!IsValidSlot(slot) || image.memory.enabled[slot] || image.memory.slot[slot] == SlotFields{}) return false;
     image.ClearSlot(slot);
     return true;
 }

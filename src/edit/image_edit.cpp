@@ -28,17 +28,15 @@ void Join(std::optional<Change>& mine, const std::optional<Change>& later) {
 ImageEdit ImageEdit::Between(const CloneImage& before, const CloneImage& after) {
     ImageEdit edit;
     for (int s = 0; s < kSlotCount; ++s) {
-        const SlotState was{before.Mem[s], before.ChannelEnable[s]};
-        const SlotState is{after.Mem[s], after.ChannelEnable[s]};
+        const SlotState was{before.memory.slot[s], before.memory.enabled[s]};
+        const SlotState is{after.memory.slot[s], after.memory.enabled[s]};
         if (!(was == is)) edit.slots_.push_back({s, {was, is}});
     }
-    Compare(edit.vfo_, before.Vfo, after.Vfo);
-    Compare(edit.banks_, Banks{before.BankCount, before.BankBlock, before.BankLink},
-            Banks{after.BankCount, after.BankBlock, after.BankLink});
-    Compare(edit.groups_, Groups{before.GroupMember, before.GroupBlock}, Groups{after.GroupMember, after.GroupBlock});
-    Compare(edit.settings_, Settings{before.SettingsBlock0, before.SettingsBlock1, before.Settings},
-            Settings{after.SettingsBlock0, after.SettingsBlock1, after.Settings});
-    Compare(edit.flags_, before.FlagBlock, after.FlagBlock);
+    Compare(edit.vfo_, before.vfo, after.vfo);
+    Compare(edit.banks_, before.banks, after.banks);
+    Compare(edit.groups_, before.groups, after.groups);
+    Compare(edit.settings_, before.settings, after.settings);
+    Compare(edit.flags_, before.flags, after.flags);
     return edit;
 }
 
@@ -52,25 +50,14 @@ void ImageEdit::Redo(CloneImage& image) const { Apply(image, true); }
 void ImageEdit::Apply(CloneImage& image, bool redo) const {
     auto pick = [redo](const auto& change) -> const auto& { return redo ? change.after : change.before; };
     for (const SlotChange& c : slots_) {
-        image.Mem[c.slot] = pick(c.state).fields;
-        image.ChannelEnable[c.slot] = pick(c.state).enabled;
+        image.memory.slot[c.slot] = pick(c.state).fields;
+        image.memory.enabled[c.slot] = pick(c.state).enabled;
     }
-    if (vfo_) image.Vfo = pick(*vfo_);
-    if (banks_) {
-        image.BankCount = pick(*banks_).counts;
-        image.BankBlock = pick(*banks_).blocks;
-        image.BankLink = pick(*banks_).links;
-    }
-    if (groups_) {
-        image.GroupMember = pick(*groups_).members;
-        image.GroupBlock = pick(*groups_).block;
-    }
-    if (settings_) {
-        image.SettingsBlock0 = pick(*settings_).block0;
-        image.SettingsBlock1 = pick(*settings_).block1;
-        image.Settings = pick(*settings_).values;
-    }
-    if (flags_) image.FlagBlock = pick(*flags_);
+    if (vfo_) image.vfo = pick(*vfo_);
+    if (banks_) image.banks = pick(*banks_);
+    if (groups_) image.groups = pick(*groups_);
+    if (settings_) image.settings = pick(*settings_);
+    if (flags_) image.flags = pick(*flags_);
 }
 
 void ImageEdit::Absorb(const ImageEdit& later) {
@@ -110,11 +97,12 @@ void ImageEdit::Absorb(const ImageEdit& later) {
 EditedParts ImageEdit::Parts() const {
     EditedParts parts;
     if (!slots_.empty()) parts.memory = {slots_.front().slot, slots_.back().slot};
-    parts.vfo = vfo_.has_value();
-    parts.banks = banks_.has_value();
-    parts.groups = groups_.has_value();
-    parts.settings = settings_.has_value();
-    parts.flags = flags_.has_value();
+    if (!slots_.empty()) parts.Add(ImagePart::kMemory);
+    if (vfo_) parts.Add(ImagePart::kVfo);
+    if (banks_) parts.Add(ImagePart::kBanks);
+    if (groups_) parts.Add(ImagePart::kGroups);
+    if (settings_) parts.Add(ImagePart::kSettings);
+    if (flags_) parts.Add(ImagePart::kFlags);
     return parts;
 }
 

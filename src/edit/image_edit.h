@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <bitset>
 #include <optional>
 #include <string>
 #include <vector>
@@ -10,18 +11,20 @@
 namespace wrk7 {
 
 // Which parts of the image an edit touches, so the views of just those parts
-// repaint after it is undone or redone.
+// repaint after it. Memory slots also say which slots.
 struct EditedParts {
-    SlotRange memory;       // memory slots (fields and enable flags)
-    bool vfo = false;       // VFO bands
-    bool banks = false;     // bank counts and their Link boxes; row labels follow
-    bool groups = false;    // scan-group membership
-    bool settings = false;  // set-mode values
-    bool flags = false;     // the enable map's transfer form only
-    bool model = false;     // the model, and with it every heading and rule
+    SlotRange memory;  // the slots changed (fields and enable flags)
+    std::bitset<6> parts;
+    bool model = false;  // the model, and with it every heading and rule
 
+    bool Has(ImagePart part) const { return parts.test(static_cast<std::size_t>(part)); }
+    void Add(ImagePart part) { parts.set(static_cast<std::size_t>(part)); }
     // Everything: a new image, a file opened, a model switched.
-    static EditedParts All() { return {{0, kSlotCount - 1}, true, true, true, true, true, true}; }
+    static EditedParts All() {
+        EditedParts all{{0, kSlotCount - 1}, {}, true};
+        all.parts.set();
+        return all;
+    }
 };
 
 // One step of the user's work on an image: every part it changed, as it was
@@ -52,25 +55,6 @@ private:
         bool enabled = false;
         bool operator==(const SlotState&) const = default;
     };
-    struct Banks {
-        std::array<int, kBanks + 1> counts{};
-        std::array<std::string, 4> blocks;
-        std::array<bool, kBanks> links{};
-        bool operator==(const Banks&) const = default;
-    };
-    struct Groups {
-        std::array<std::array<bool, kGroupBanks>, kGroups> members{};
-        std::string block;
-        bool operator==(const Groups&) const = default;
-    };
-    struct Settings {
-        std::string block0;
-        std::string block1;
-        SetModeSettings values;
-        bool operator==(const Settings&) const = default;
-    };
-    using Vfo = std::array<SlotFields, kBandCount>;
-    using Flags = std::array<std::string, 6>;
 
     template <typename T>
     struct Change {
@@ -85,11 +69,11 @@ private:
     void Apply(CloneImage& image, bool redo) const;
 
     std::vector<SlotChange> slots_;  // in slot order
-    std::optional<Change<Vfo>> vfo_;
-    std::optional<Change<Banks>> banks_;
-    std::optional<Change<Groups>> groups_;
-    std::optional<Change<Settings>> settings_;
-    std::optional<Change<Flags>> flags_;
+    std::optional<Change<VfoBands>> vfo_;
+    std::optional<Change<BankTable>> banks_;
+    std::optional<Change<ScanGroups>> groups_;
+    std::optional<Change<SettingsBlocks>> settings_;
+    std::optional<Change<FlagBlocks>> flags_;
 };
 
 }  // namespace wrk7

@@ -27,8 +27,8 @@ void Refresh(CloneImage& image, SlotRange& changed) {
 bool IsValidRow(int row) { return row >= 1 && row <= kSlotCount; }
 
 void CopySlot(CloneImage& image, int from, int to) {
-    image.Mem[to] = image.Mem[from];
-    image.ChannelEnable[to] = image.ChannelEnable[from];
+    image.memory.slot[to] = image.memory.slot[from];
+    image.memory.enabled[to] = image.memory.enabled[from];
 }
 
 constexpr SlotRange kAllSlots{0, kSlotCount - 1};
@@ -75,12 +75,12 @@ SlotRange EnableRow(CloneImage& image, int row) {
     if (!IsValidRow(row)) return {};
     const int slot = row - 1;
     image.MarkModified();
-    if (image.Mem[slot].IsEmpty()) {
+    if (image.memory.slot[slot].IsEmpty()) {
         // No refresh here: the slot keeps whatever partial fields it has.
-        image.ChannelEnable[slot] = false;
+        image.memory.enabled[slot] = false;
         return {slot, slot};
     }
-    image.ChannelEnable[slot] = true;
+    image.memory.enabled[slot] = true;
     SlotRange changed{slot, slot};
     Refresh(image, changed);
     return changed;
@@ -88,7 +88,7 @@ SlotRange EnableRow(CloneImage& image, int row) {
 
 SlotRange DisableRow(CloneImage& image, int row) {
     if (!IsValidRow(row)) return {};
-    image.ChannelEnable[row - 1] = false;
+    image.memory.enabled[row - 1] = false;
     image.MarkModified();
     SlotRange changed{row - 1, row - 1};
     Refresh(image, changed);
@@ -96,7 +96,7 @@ SlotRange DisableRow(CloneImage& image, int row) {
 }
 
 SlotRange EnableAllSlots(CloneImage& image) {
-    for (int s = 0; s < kSlotCount; ++s) image.ChannelEnable[s] = !image.Mem[s].IsEmpty();
+    for (int s = 0; s < kSlotCount; ++s) image.memory.enabled[s] = !image.memory.slot[s].IsEmpty();
     image.MarkModified();
     SlotRange changed = kAllSlots;
     Refresh(image, changed);
@@ -104,7 +104,7 @@ SlotRange EnableAllSlots(CloneImage& image) {
 }
 
 SlotRange DisableAllSlots(CloneImage& image) {
-    image.ChannelEnable.fill(false);
+    image.memory.enabled.fill(false);
     image.MarkModified();
     SlotRange changed = kAllSlots;
     Refresh(image, changed);
@@ -142,14 +142,14 @@ SlotRange ClearRows(CloneImage& image, const std::vector<int>& rows) {
 SlotRange EnableRows(CloneImage& image, const std::vector<int>& rows) {
     return ForRows(image, rows, [&image](int slot) {
         // An empty slot only loses its flag; it keeps any partial fields.
-        image.ChannelEnable[slot] = !image.Mem[slot].IsEmpty();
-        return image.ChannelEnable[slot];
+        image.memory.enabled[slot] = !image.memory.slot[slot].IsEmpty();
+        return image.memory.enabled[slot];
     });
 }
 
 SlotRange DisableRows(CloneImage& image, const std::vector<int>& rows) {
     return ForRows(image, rows, [&image](int slot) {
-        image.ChannelEnable[slot] = false;
+        image.memory.enabled[slot] = false;
         return true;
     });
 }

@@ -28,7 +28,7 @@ PageSwitch SwitchPage(const CloneImage& image, int clickedTab, bool reselecting)
 
 bool BeginModelSwitch(CloneImage& image, int model) {
     image.MarkModified();
-    return FindModel(model) != nullptr && model != image.RegionIndex;
+    return FindModel(model) != nullptr && model != image.model;
 }
 
 std::string_view CarrierColumnHeading(int regionIndex) { return Model(regionIndex).gridHeading; }

@@ -11,32 +11,32 @@ namespace {
 bool TakeArea(Area area, bool read, const CloneImage& from, CloneImage& to) {
     switch (area) {
         case Area::kSettings0:
-            to.SettingsBlock0 = from.SettingsBlock0;
+            to.settings.block0 = from.settings.block0;
             break;
         case Area::kSettings1:
-            to.SettingsBlock1 = from.SettingsBlock1;
+            to.settings.block1 = from.settings.block1;
             // Decoded from both blocks, which every transfer covers together.
-            if (read) to.Settings = from.Settings;
+            if (read) to.settings.values = from.settings.values;
             break;
         case Area::kScanGroups:
-            to.GroupBlock = from.GroupBlock;
-            if (read) to.GroupMember = from.GroupMember;
+            to.groups.block = from.groups.block;
+            if (read) to.groups.members = from.groups.members;
             break;
         case Area::kBankTable:
-            to.BankCount = from.BankCount;
-            to.BankBlock = from.BankBlock;
+            to.banks.counts = from.banks.counts;
+            to.banks.blocks = from.banks.blocks;
             break;
         case Area::kChannelFlags:
-            to.FlagBlock = from.FlagBlock;
-            to.ChannelEnable = from.ChannelEnable;
+            to.flags.blocks = from.flags.blocks;
+            to.memory.enabled = from.memory.enabled;
             return true;
         case Area::kVfoRecords:
-            if (read) to.Vfo = from.Vfo;
+            if (read) to.vfo.bands = from.vfo.bands;
             break;
         case Area::kChannelRecords:
             if (!read) break;
-            to.Mem = from.Mem;
-            to.ChannelEnable = from.ChannelEnable;
+            to.memory.slot = from.memory.slot;
+            to.memory.enabled = from.memory.enabled;
             return true;
         case Area::kZeroFill:
             break;
@@ -54,7 +54,7 @@ void TakeTransferredAreas(CloneImage& image, const CloneImage& worked, TransferP
         if (covered.Covers(part)) flagsTaken = TakeArea(area.area, !write, worked, image) || flagsTaken;
     }
     if (flagsTaken) WipeDisabledSlots(image);
-    if (worked.Modified) image.Modified = true;
+    if (worked.modified) image.modified = true;
 }
 
 }  // namespace wrk7

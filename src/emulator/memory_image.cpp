@@ -41,23 +41,23 @@ std::string Framed(const Memory& memory, Area area, int block) { return "\r\n" +
 
 void StoreImage(Memory& memory, CloneImage image) {
     EncodeSettings(image);
-    PutHex(memory, AreaOf(Area::kSettings0).address, image.SettingsBlock0);
-    PutHex(memory, AreaOf(Area::kSettings1).address, image.SettingsBlock1);
+    PutHex(memory, AreaOf(Area::kSettings0).address, image.settings.block0);
+    PutHex(memory, AreaOf(Area::kSettings1).address, image.settings.block1);
     for (int band = 0; band < kBandCount; ++band)
         PutHex(memory, BlockAddress(Area::kVfoRecords, band), EncodeVfoBand(image, band));
     EncodeGroupBlock(image);
-    PutHex(memory, AreaOf(Area::kScanGroups).address, image.GroupBlock);
+    PutHex(memory, AreaOf(Area::kScanGroups).address, image.groups.block);
     EncodeBankTable(image);
     for (int k = 0; k < AreaOf(Area::kBankTable).blocks; ++k)
-        PutHex(memory, BlockAddress(Area::kBankTable, k), image.BankBlock[k]);
+        PutHex(memory, BlockAddress(Area::kBankTable, k), image.banks.blocks[k]);
     // The last chunk is one nibble short of a byte: pad it.
     EncodeFlagBlock(image);
     std::string flags;
-    for (const auto& chunk : image.FlagBlock) flags += chunk;
+    for (const auto& chunk : image.flags.blocks) flags += chunk;
     PutHex(memory, AreaOf(Area::kChannelFlags).address, flags + "0");
     for (int slot = 0; slot < kSlotCount; ++slot) {
         const int address = BlockAddress(Area::kChannelRecords, slot);
-        if (image.Mem[slot].IsEmpty()) {
+        if (image.memory.slot[slot].IsEmpty()) {
             std::fill_n(memory.begin() + address, kBlockBytes, 0xFF);
         } else {
             PutHex(memory, address, EncodeChannel(image, slot));
@@ -67,36 +67,36 @@ void StoreImage(Memory& memory, CloneImage image) {
 
 CloneImage ImageFromMemory(const Memory& memory, int model, const CloneImage* notesFrom) {
     CloneImage image;
-    image.RegionIndex = model;
+    image.model = model;
     NewCloneImage(image);
-    image.SettingsBlock0 = BlockHex(memory, Area::kSettings0);
-    image.SettingsBlock1 = BlockHex(memory, Area::kSettings1);
+    image.settings.block0 = BlockHex(memory, Area::kSettings0);
+    image.settings.block1 = BlockHex(memory, Area::kSettings1);
     DecodeSettings(image);
     for (int band = 0; band < kBandCount; ++band) DecodeVfoBand(image, Framed(memory, Area::kVfoRecords, band), band);
     // A read takes the map's whole blocks; the clone file also keeps the
     // digits of the last slots past them.
     const MemoryArea& flags = AreaOf(Area::kChannelFlags);
     const int tailDigits = flags.dataDigits - flags.blocks * kBlockDigits;
-    for (int k = 0; k < flags.blocks; ++k) image.FlagBlock[k] = BlockHex(memory, Area::kChannelFlags, k);
-    image.FlagBlock[flags.blocks] =
+    for (int k = 0; k < flags.blocks; ++k) image.flags.blocks[k] = BlockHex(memory, Area::kChannelFlags, k);
+    image.flags.blocks[flags.blocks] =
         HexAt(memory, BlockAddress(Area::kChannelFlags, flags.blocks), (tailDigits + 1) / 2).substr(0, tailDigits);
     DecodeFlagBlock(image);
-    for (int k = 0; k < AreaOf(Area::kBankTable).blocks; ++k) image.BankBlock[k] = BlockHex(memory, Area::kBankTable, k);
+    for (int k = 0; k < AreaOf(Area::kBankTable).blocks; ++k) image.banks.blocks[k] = BlockHex(memory, Area::kBankTable, k);
     DecodeBankTable(image);
     const MemoryArea& groups = AreaOf(Area::kScanGroups);
-    image.GroupBlock = HexAt(memory, groups.address, groups.blocks * kBlockBytes);
+    image.groups.block = HexAt(memory, groups.address, groups.blocks * kBlockBytes);
     DecodeGroupBlock(image);
     for (int slot = 0; slot < kSlotCount; ++slot) {
         if (!DecodeChannel(image, Framed(memory, Area::kChannelRecords, slot), slot)) {
-            image.Mem[slot].Clear(kFreq);
-            image.ChannelEnable[slot] = false;
+            image.memory.slot[slot].Clear(kFreq);
+            image.memory.enabled[slot] = false;
         }
-        if (notesFrom && !image.Mem[slot].IsEmpty()) image.Mem[slot].SetText(kNote, notesFrom->Mem[slot].Text(kNote));
+        if (notesFrom && !image.memory.slot[slot].IsEmpty()) image.memory.slot[slot].SetText(kNote, notesFrom->memory.slot[slot].Text(kNote));
     }
     if (notesFrom)
-        for (int band = 0; band < kBandCount; ++band) image.Vfo[band].SetText(kNote, notesFrom->Vfo[band].Text(kNote));
+        for (int band = 0; band < kBandCount; ++band) image.vfo.bands[band].SetText(kNote, notesFrom->vfo.bands[band].Text(kNote));
     WipeDisabledSlots(image);
-    image.Modified = false;
+    image.modified = false;
     return image;
 }
 
@@ -115,7 +115,7 @@ struct DemoChannel {
 };
 
 void PutChannel(CloneImage& image, int slot, const DemoChannel& ch) {
-    SlotFields& f = image.Mem[slot];
+    SlotFields& f = image.memory.slot[slot];
     f.ClearAll();
     f.Set(kFreq, ch.mhz);
     f.Set(kMode, ch.mode);
@@ -130,20 +130,20 @@ void PutChannel(CloneImage& image, int slot, const DemoChannel& ch) {
     // As the receiver gives it back: always six characters.
     f.SetText(kName, DecodeName(EncodeName(ch.name)));
     f.Set(kSkip, ch.skip ? 1 : 0);
-    image.ChannelEnable[slot] = true;
+    image.memory.enabled[slot] = true;
 }
 
 }  // namespace
 
 CloneImage DemoImage(int model) {
     CloneImage image;
-    image.RegionIndex = model;
+    image.model = model;
     NewCloneImage(image);
 
     // Banks by service; the sizes add up to 1000.
     const std::array<int, 12> counts{120, 80, 150, 60, 100, 90, 100, 100, 50, 50, 60, 40};
-    image.BankCount.fill(0);
-    for (std::size_t b = 0; b < counts.size(); ++b) image.BankCount[b] = counts[b];
+    image.banks.counts.fill(0);
+    for (std::size_t b = 0; b < counts.size(); ++b) image.banks.counts[b] = counts[b];
     UpdateBankTotal(image);
     auto at = [&](int bank, int position) { return *BankToChannel(image, bank, position); };
 
@@ -204,29 +204,29 @@ CloneImage DemoImage(int model) {
     PutChannel(image, 1200, {121.500, 1, 7, "PRIO", "Guard watch"});
     PutChannel(image, 1201, {156.800, 0, 7, "PRIO16", "Marine watch"});
 
-    image.Vfo[0].SetText(kNote, "Long wave");
+    image.vfo.bands[0].SetText(kNote, "Long wave");
 
     // Set-mode options other than the defaults.
-    image.Settings.optLamp = 1;
-    image.Settings.chkBeep = true;
-    image.Settings.opbAPO = 2;
-    image.Settings.Slider1 = 12;
-    image.Settings.Slider2 = 3;
-    image.Settings.optSkip = 1;
-    image.Settings.opbOpMode = 2;
-    image.Settings.optRecRate = 1;
-    image.Settings.optVscanSpeed = 3;
-    image.Settings.cbbTimeSp = 2;
+    image.settings.values.optLamp = 1;
+    image.settings.values.chkBeep = true;
+    image.settings.values.opbAPO = 2;
+    image.settings.values.Slider1 = 12;
+    image.settings.values.Slider2 = 3;
+    image.settings.values.optSkip = 1;
+    image.settings.values.opbOpMode = 2;
+    image.settings.values.optRecRate = 1;
+    image.settings.values.optVscanSpeed = 3;
+    image.settings.values.cbbTimeSp = 2;
     EncodeSettings(image);
 
     // Scan groups: 1 air + marine, 2 amateur, 3 broadcast.
-    image.GroupMember[1][0] = image.GroupMember[1][1] = true;
-    image.GroupMember[2][2] = true;
-    image.GroupMember[3][3] = image.GroupMember[3][4] = true;
+    image.groups.members[1][0] = image.groups.members[1][1] = true;
+    image.groups.members[2][2] = true;
+    image.groups.members[3][3] = image.groups.members[3][4] = true;
     EncodeGroupBlock(image);
     EncodeBankTable(image);
     EncodeFlagBlock(image);
-    image.Modified = false;
+    image.modified = false;
     return image;
 }
 

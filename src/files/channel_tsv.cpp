@@ -233,14 +233,14 @@ void AppendRow(std::string& out, const std::string& label, const GridRow& row) {
 
 std::string MemoryRowsAsTsv(const CloneImage& image, const std::vector<int>& slotList) {
     const auto labels = BuildRowLabels(image);
-    std::string out = HeadingLine(image.RegionIndex);
+    std::string out = HeadingLine(image.model);
     for (int slot : slotList)
         if (IsValidSlot(slot)) AppendRow(out, labels[static_cast<std::size_t>(slot)], MemoryGridRow(image, slot));
     return out;
 }
 
 std::string VfoRowsAsTsv(const CloneImage& image, const std::vector<int>& bands) {
-    std::string out = HeadingLine(image.RegionIndex);
+    std::string out = HeadingLine(image.model);
     for (int band : bands)
         if (IsValidBand(band)) AppendRow(out, std::to_string(band), VfoGridRow(image, band));
     return out;

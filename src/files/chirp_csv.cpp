@@ -120,8 +120,8 @@ ChirpImportResult ImportChirpText(CloneImage& image, std::string_view text, std:
             continue;
         }
         const auto slot = static_cast<std::size_t>(place.slot);
-        image.Mem[slot] = std::move(mapped.channel);
-        image.ChannelEnable[slot] = true;
+        image.memory.slot[slot] = std::move(mapped.channel);
+        image.memory.enabled[slot] = true;
         ChirpIssue& earlier = writer[slot];
         if (earlier.line > 0) {
             out.issues.push_back({earlier.line, earlier.location, "replaced by line " + std::to_string(record.line)});
@@ -141,8 +141,8 @@ std::vector<std::string> ChirpExportLines(const CloneImage& image) {
     std::vector<std::string> lines;
     lines.push_back(CsvLine(std::vector<std::string>(kChirpColumns.begin(), kChirpColumns.end())));
     for (int slot = 0; slot < kChannelCount; ++slot) {
-        const SlotFields& channel = image.Mem[static_cast<std::size_t>(slot)];
-        if (image.ChannelEnable[static_cast<std::size_t>(slot)] && !channel.IsEmpty())
+        const SlotFields& channel = image.memory.slot[static_cast<std::size_t>(slot)];
+        if (image.memory.enabled[static_cast<std::size_t>(slot)] && !channel.IsEmpty())
             lines.push_back(CsvLine(ChirpExportFields(slot, channel)));
     }
     return lines;

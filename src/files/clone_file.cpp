@@ -76,15 +76,15 @@ std::vector<std::string> CloneFileLines(CloneImage& image) {
     std::vector<std::string> lines;
     lines.reserve(kCloneFileLines);
     lines.emplace_back(FileHeaderLine);
-    lines.push_back(image.SettingsBlock0);
-    lines.push_back(image.SettingsBlock1);
+    lines.push_back(image.settings.block0);
+    lines.push_back(image.settings.block1);
     for (int b = 0; b < kBandCount; ++b) lines.push_back(EncodeVfoBand(image, b));
     for (int s = 0; s < kSlotCount; ++s) lines.push_back(EncodeChannel(image, s));
-    for (const auto& chunk : image.FlagBlock) lines.push_back(chunk);
-    for (int b = 0; b < kBandCount; ++b) lines.push_back(FlattenLineBreaks(image.Vfo[b].Text(kNote)));
-    for (int s = 0; s < kSlotCount; ++s) lines.push_back(FlattenLineBreaks(image.Mem[s].Text(kNote)));
-    for (const auto& block : image.BankBlock) lines.push_back(block);
-    lines.push_back(image.GroupBlock);
+    for (const auto& chunk : image.flags.blocks) lines.push_back(chunk);
+    for (int b = 0; b < kBandCount; ++b) lines.push_back(FlattenLineBreaks(image.vfo.bands[b].Text(kNote)));
+    for (int s = 0; s < kSlotCount; ++s) lines.push_back(FlattenLineBreaks(image.memory.slot[s].Text(kNote)));
+    for (const auto& block : image.banks.blocks) lines.push_back(block);
+    lines.push_back(image.groups.block);
     lines.emplace_back(FileFooterLine);
     return lines;
 }
@@ -95,7 +95,7 @@ FileResult SaveCloneFile(CloneImage& image, const QString& path) {
     CloneImage encoded = image;
     const QByteArray bytes = JoinLinesCrLf(CloneFileLines(encoded));
     if (!WriteFileAtomically(path, bytes)) return FileResult::Failure(kFileOpenError);
-    encoded.Modified = false;
+    encoded.modified = false;
     image = std::move(encoded);
     return FileResult::Success();
 }
@@ -107,25 +107,25 @@ FileResult ApplyCloneFileLines(CloneImage& image, const std::vector<std::string>
         return FileResult::Failure(kDataError);
 
     CloneImage next = image;
-    next.SettingsBlock0 = lines[kSettingsLine0];
-    next.SettingsBlock1 = lines[kSettingsLine1];
+    next.settings.block0 = lines[kSettingsLine0];
+    next.settings.block1 = lines[kSettingsLine1];
     DecodeSettings(next);
     for (int b = 0; b < kBandCount; ++b) {
         DecodeVfoBand(next, AsReply(lines[kFirstVfoLine + b]), b);
-        next.Vfo[b].SetText(kNote, FlattenLineBreaks(lines[kFirstVfoNoteLine + b]));
+        next.vfo.bands[b].SetText(kNote, FlattenLineBreaks(lines[kFirstVfoNoteLine + b]));
     }
     for (int s = 0; s < kSlotCount; ++s) {
         DecodeChannel(next, AsReply(lines[kFirstChannelLine + s]), s);
-        next.Mem[s].SetText(kNote, FlattenLineBreaks(lines[kFirstNoteLine + s]));
+        next.memory.slot[s].SetText(kNote, FlattenLineBreaks(lines[kFirstNoteLine + s]));
     }
-    for (int k = 0; k < 6; ++k) next.FlagBlock[k] = lines[kFirstFlagLine + k];
+    for (int k = 0; k < 6; ++k) next.flags.blocks[k] = lines[kFirstFlagLine + k];
     DecodeFlagBlock(next);
-    for (int k = 0; k < 4; ++k) next.BankBlock[k] = lines[kFirstBankLine + k];
+    for (int k = 0; k < 4; ++k) next.banks.blocks[k] = lines[kFirstBankLine + k];
     DecodeBankTable(next);
-    next.GroupBlock = lines[kGroupLine];
+    next.groups.block = lines[kGroupLine];
     DecodeGroupBlock(next);
     WipeDisabledSlots(next);
-    next.Modified = false;
+    next.modified = false;
     image = std::move(next);
     return FileResult::Success();
 }
@@ -179,7 +179,7 @@ std::vector<std::string> CheckCloneFile(const QString& path) {
     }
     if (count > kFirstBankLine + 3) {
         CloneImage banks;
-        for (int k = 0; k < 4; ++k) banks.BankBlock[k] = lines[kFirstBankLine + k];
+        for (int k = 0; k < 4; ++k) banks.banks.blocks[k] = lines[kFirstBankLine + k];
         DecodeBankTable(banks);
         const int total = BankTotal(banks);
         if (total != kChannelCount)

@@ -303,7 +303,7 @@ bool StoreRow(CloneImage& image, const CsvRow& row) {
     if (row.skip) option |= kOptionSkipBit;
     const int shift = f[7] == "+SHIFT" ? 1 : f[7] == "-SHIFT" ? 2 : 0;
 
-    SlotFields& dst = row.area == 0 ? image.Vfo[row.target] : image.Mem[row.target];
+    SlotFields& dst = row.area == 0 ? image.vfo.bands[row.target] : image.memory.slot[row.target];
     dst.Set(kFreq, freq);
     dst.Set(kMode, mode);
     dst.Set(kStep, step);
@@ -317,7 +317,7 @@ bool StoreRow(CloneImage& image, const CsvRow& row) {
     dst.SetText(kName, f[10]);
     if (row.area != 0) {
         dst.SetText(kSkip, row.skip ? "True" : "False");
-        image.ChannelEnable[row.target] = row.enable;
+        image.memory.enabled[row.target] = row.enable;
     }
     return true;
 }
@@ -351,14 +351,14 @@ std::vector<std::string> CsvExportLines(const CloneImage& image) {
     }
     lines.push_back(std::move(title));
     for (int b = 0; b < kBandCount; ++b)
-        lines.push_back(Row(kVfoArea, std::to_string(b), image.Vfo[b], false, kTrue, true));
+        lines.push_back(Row(kVfoArea, std::to_string(b), image.vfo.bands[b], false, kTrue, true));
     for (int s = 0; s < kSlotCount; ++s) {
         const SlotArea& area = SlotAreaOf(s);
         std::string channel;
         if (area.pairs) channel.assign(1, kScanEdgeMark);
         channel += EntryLabel(s);
-        lines.push_back(Row(area.csvName, channel, image.Mem[s], image.Mem[s].Value(kSkip) != 0,
-                            image.ChannelEnable[s] ? kTrue : kFalse, false));
+        lines.push_back(Row(area.csvName, channel, image.memory.slot[s], image.memory.slot[s].Value(kSkip) != 0,
+                            image.memory.enabled[s] ? kTrue : kFalse, false));
     }
     return lines;
 }
@@ -386,7 +386,7 @@ CsvImportResult ImportCsvText(CloneImage& image, std::string_view text) {
         ++out.rowsStored;
     }
     WipeDisabledSlots(next);
-    next.Modified = false;
+    next.modified = false;
     image = std::move(next);
     return out;
 }

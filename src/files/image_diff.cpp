@@ -27,7 +27,7 @@ std::string FieldValue(const SlotFields& slot, int field) {
     return field == kName ? WithoutTrailingBlanks(slot.Text(kName)) : slot.Text(field);
 }
 
-bool Used(const CloneImage& image, int slot) { return image.ChannelEnable[slot] && !image.Mem[slot].IsEmpty(); }
+bool Used(const CloneImage& image, int slot) { return image.memory.enabled[slot] && !image.memory.slot[slot].IsEmpty(); }
 
 std::string Summary(const SlotFields& slot) { return slot.Text(kFreq) + " " + slot.Text(kMode); }
 
@@ -39,14 +39,14 @@ public:
         const auto labels = BuildRowLabels(a_);
         for (int s = 0; s < kSlotCount; ++s) Slot(s, "Memory " + labels[static_cast<std::size_t>(s)]);
         for (int band = 0; band < kBandCount; ++band)
-            Fields("VFO " + std::to_string(band), a_.Vfo[band], b_.Vfo[band], kVfoFieldCount, -1);
+            Fields("VFO " + std::to_string(band), a_.vfo.bands[band], b_.vfo.bands[band], kVfoFieldCount, -1);
         for (int bank = 0; bank < kBanks; ++bank)
-            Add("Bank " + std::to_string(bank), "Count", std::to_string(a_.BankCount[bank]),
-                std::to_string(b_.BankCount[bank]));
+            Add("Bank " + std::to_string(bank), "Count", std::to_string(a_.banks.counts[bank]),
+                std::to_string(b_.banks.counts[bank]));
         for (int group = 1; group < kGroups; ++group)
             Add("Group " + std::to_string(group), "Banks", Members(a_, group), Members(b_, group));
-        const auto settingsA = SettingTexts(a_.Settings);
-        const auto settingsB = SettingTexts(b_.Settings);
+        const auto settingsA = SettingTexts(a_.settings.values);
+        const auto settingsB = SettingTexts(b_.settings.values);
         for (std::size_t i = 0; i < settingsA.size(); ++i)
             Add("Settings", std::string(settingsA[i].caption), settingsA[i].value, settingsB[i].value);
         return std::move(lines_);
@@ -61,12 +61,12 @@ private:
         const bool inA = Used(a_, s), inB = Used(b_, s);
         if (!inA && !inB) return;
         if (inA != inB) {
-            Add(place, std::string(kChannelField), inA ? Summary(a_.Mem[s]) : std::string(kEmpty),
-                inB ? Summary(b_.Mem[s]) : std::string(kEmpty), s);
+            Add(place, std::string(kChannelField), inA ? Summary(a_.memory.slot[s]) : std::string(kEmpty),
+                inB ? Summary(b_.memory.slot[s]) : std::string(kEmpty), s);
             return;
         }
-        Fields(place, a_.Mem[s], b_.Mem[s], kVfoFieldCount, s);
-        Add(place, std::string(kSkipField), FieldValue(a_.Mem[s], kSkip), FieldValue(b_.Mem[s], kSkip), s);
+        Fields(place, a_.memory.slot[s], b_.memory.slot[s], kVfoFieldCount, s);
+        Add(place, std::string(kSkipField), FieldValue(a_.memory.slot[s], kSkip), FieldValue(b_.memory.slot[s], kSkip), s);
     }
 
     void Fields(const std::string& place, const SlotFields& a, const SlotFields& b, int count, int slot) {
@@ -77,7 +77,7 @@ private:
     static std::string Members(const CloneImage& image, int group) {
         std::string out;
         for (int bank = 0; bank < kBanks; ++bank) {
-            if (!image.GroupMember[group][bank]) continue;
+            if (!image.groups.members[group][bank]) continue;
             if (!out.empty()) out += ',';
             out += std::to_string(bank);
         }

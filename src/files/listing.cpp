@@ -71,9 +71,9 @@ std::string RightAligned(std::string_view text, std::size_t width) {
 }
 
 ListingLines PrintSettingsSection(const CloneImage& image) {
-    const SetModeSettings& s = image.Settings;
+    const SetModeSettings& s = image.settings.values;
     ListingLines out{"Settings", ""};
-    if (const ModelInfo* model = FindModel(image.RegionIndex))
+    if (const ModelInfo* model = FindModel(image.model))
         out.push_back("Model = " + std::string(model->name));
     out.push_back("Volume = " + std::to_string(s.Slider1));
     out.push_back("Squelch = " + std::to_string(s.Slider2));
@@ -84,7 +84,7 @@ ListingLines PrintSettingsSection(const CloneImage& image) {
     out.push_back(std::string(opMode.caption) + " = " + std::string(opMode.Text(mode).value_or("")));
     for (int S::*option : {&S::optLamp, &S::opbMONI, &S::opbKeyFunc, &S::opbAPO, &S::opbBug}) {
         const SetModeSetting& setting = SettingOf(option);
-        if (ModelHasSetting(Model(image.RegionIndex), setting)) AddOption(out, setting, s);
+        if (ModelHasSetting(Model(image.model), setting)) AddOption(out, setting, s);
     }
     for (bool S::*check : {&S::chkWP, &S::chkAutoStep, &S::chkBS, &S::chkATT, &S::chkBarSW, &S::chkBarAM,
                            &S::chkBeep, &S::chkBell})
@@ -94,7 +94,7 @@ ListingLines PrintSettingsSection(const CloneImage& image) {
 }
 
 ListingLines PrintVfoSection(const CloneImage& image) {
-    const ListingHeadings& codes = Model(image.RegionIndex).vfoListing;
+    const ListingHeadings& codes = Model(image.model).vfoListing;
     ListingLines out{"", "VFO Data", ""};
     out.push_back(Join({"Band", "Frequency", "Mode", "   Step", "Option", codes.sixth, codes.seventh, " Tone",
                         "Shift", "ShiftFreq.", "Note", "Name"}));
@@ -108,10 +108,10 @@ ListingLines PrintVfoSection(const CloneImage& image) {
 }
 
 ListingLines PrintMemorySection(const CloneImage& image) {
-    const ModelInfo& model = Model(image.RegionIndex);
+    const ModelInfo& model = Model(image.model);
     ListingLines out{"", "Memory Bank", ""};
     bool any = false;
-    for (bool e : image.ChannelEnable) any = any || e;
+    for (bool e : image.memory.enabled) any = any || e;
     if (!any) {
         out.emplace_back("= No Entries =");
         return out;
@@ -123,15 +123,15 @@ ListingLines PrintMemorySection(const CloneImage& image) {
     // channels, under its own heading.
     auto section = [&](const std::string& title, int first, int count, bool pairs) {
         bool enabled = false;
-        for (int s = first; s < first + count; ++s) enabled = enabled || image.ChannelEnable[s];
+        for (int s = first; s < first + count; ++s) enabled = enabled || image.memory.enabled[s];
         if (!enabled) return;
         out.emplace_back();
         out.push_back(title);
         out.push_back(heading);
         for (int i = 0; i < count; ++i) {
             const int s = first + i;
-            if (!image.ChannelEnable[s]) continue;
-            const SlotFields& f = image.Mem[s];
+            if (!image.memory.enabled[s]) continue;
+            const SlotFields& f = image.memory.slot[s];
             const std::string channel = pairs ? EntryLabel(s) : RightAligned(std::to_string(i), 3);
             const auto [sixth, seventh] = CodeCells(model, f);
             out.push_back(Join({channel, FormatFrequency(f.Value(kFreq)), f.Text(kMode), f.Text(kStep),
@@ -142,7 +142,7 @@ ListingLines PrintMemorySection(const CloneImage& image) {
     int bankStart = 0;
     for (int k = 0; k < kBanks; ++k) {
         const int first = bankStart;
-        int count = std::max(0, image.BankCount[k]);
+        int count = std::max(0, image.banks.counts[k]);
         bankStart += count;
         // Counts beyond the channel space (a damaged table) stop at it.
         if (first >= kChannelCount) count = 0;

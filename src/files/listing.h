@@ -8,7 +8,7 @@ namespace wrk7 {
 
 // The printed listing as text lines, fields separated by tabs, so that the
 // printer, a preview, a PDF and a terminal all show the same lines. Settings
-// come from image.Settings for image.RegionIndex.
+// come from image.settings.values for image.model.
 using ListingLines = std::vector<std::string>;
 
 inline constexpr std::string_view kListingTitle = "Korvan WR-K7 Clone Utility";

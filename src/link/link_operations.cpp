@@ -219,7 +219,7 @@ std::vector<int> LinkSession::ChannelSlotsToRead() const {
     std::vector<int> toRead;
     toRead.reserve(kSlotCount);
     for (int slot = 0; slot < kSlotCount; ++slot)
-        if (!options_.quickRead || image_.ChannelEnable[static_cast<std::size_t>(slot)]) toRead.push_back(slot);
+        if (!options_.quickRead || image_.memory.enabled[static_cast<std::size_t>(slot)]) toRead.push_back(slot);
     return toRead;
 }
 
@@ -244,7 +244,7 @@ int LinkSession::SendKVWRK7(TotalCheck check) {
         return kResultFailed;
     }
     EnsureOpen();
-    const Outcome id = WriteBlock(IdentificationCommand(image_.RegionIndex));
+    const Outcome id = WriteBlock(IdentificationCommand(image_.model));
     if (id == Outcome::kRefused) return kResultRefused;
     if (id != Outcome::kOk) return kResultFailed;
     return WriteBlock(kOpeningWrite) == Outcome::kOk ? kResultOk : kResultFailed;
@@ -262,7 +262,7 @@ int LinkSession::SendKVFINISH() {
 
 bool LinkSession::ReadFlags() {
     const Outcome outcome = ReadArea(Area::kChannelFlags, [this](int k, const ReadReply& reply) {
-        image_.FlagBlock[static_cast<std::size_t>(k)] = reply.Data();
+        image_.flags.blocks[static_cast<std::size_t>(k)] = reply.Data();
     });
     if (outcome != Outcome::kOk) {
         BlockMessage(outcome);
@@ -277,7 +277,7 @@ int LinkSession::ReadBank() {
     if (handshake != kResultOk) return handshake;
     EnsureOpen();
     const Outcome outcome = ReadArea(Area::kBankTable, [this](int k, const ReadReply& reply) {
-        image_.BankBlock[static_cast<std::size_t>(k)] = reply.Data();
+        image_.banks.blocks[static_cast<std::size_t>(k)] = reply.Data();
     });
     if (outcome != Outcome::kOk) {
         BlockMessage(outcome);
@@ -287,9 +287,9 @@ int LinkSession::ReadBank() {
 }
 
 int LinkSession::ReadGroups() {
-    image_.GroupBlock.clear();
+    image_.groups.block.clear();
     const Outcome outcome =
-        ReadArea(Area::kScanGroups, [this](int, const ReadReply& reply) { image_.GroupBlock += reply.Data(); });
+        ReadArea(Area::kScanGroups, [this](int, const ReadReply& reply) { image_.groups.block += reply.Data(); });
     if (outcome != Outcome::kOk) {
         BlockMessage(outcome);
         return kResultFailed;
@@ -312,8 +312,8 @@ int LinkSession::ReadMemory() {
         Area::kChannelRecords, toRead,
         [this](int slot, const ReadReply& reply) {
             if (DecodeChannel(image_, reply.frame, slot)) return;
-            image_.Mem[static_cast<std::size_t>(slot)].Clear(kFreq);
-            image_.ChannelEnable[static_cast<std::size_t>(slot)] = false;
+            image_.memory.slot[static_cast<std::size_t>(slot)].Clear(kFreq);
+            image_.memory.enabled[static_cast<std::size_t>(slot)] = false;
         },
         true);
     BlockMessage(outcome);
@@ -332,8 +332,8 @@ int LinkSession::ReadSettings() {
     const int handshake = SendKVWRK7(TotalCheck::kNone);
     if (handshake != kResultOk) return handshake;
     // Either settings block failing is reported as a port error, timeouts too.
-    for (auto [area, block] : {std::pair{Area::kSettings0, &image_.SettingsBlock0},
-                               std::pair{Area::kSettings1, &image_.SettingsBlock1}}) {
+    for (auto [area, block] : {std::pair{Area::kSettings0, &image_.settings.block0},
+                               std::pair{Area::kSettings1, &image_.settings.block1}}) {
         const Outcome outcome =
             ReadArea(area, [block](int, const ReadReply& reply) { *block = reply.Data(); });
         if (outcome != Outcome::kOk) {
@@ -358,7 +358,7 @@ int LinkSession::WriteBank(BankWrite mode) {
     if (handshake != kResultOk) return handshake;
     EncodeBankTable(image_);
     const Outcome outcome =
-        WriteArea(Area::kBankTable, [this](int k) { return image_.BankBlock[static_cast<std::size_t>(k)]; });
+        WriteArea(Area::kBankTable, [this](int k) { return image_.banks.blocks[static_cast<std::size_t>(k)]; });
     if (outcome != Outcome::kOk) {
         BlockMessage(outcome);
         return kResultFailed;
@@ -370,7 +370,7 @@ int LinkSession::WriteBank(BankWrite mode) {
 int LinkSession::WriteGroups() {
     EncodeGroupBlock(image_);
     const Outcome outcome = WriteArea(
-        Area::kScanGroups, [this](int k) { return BlockSlice(image_.GroupBlock, Area::kScanGroups, k); });
+        Area::kScanGroups, [this](int k) { return BlockSlice(image_.groups.block, Area::kScanGroups, k); });
     if (outcome != Outcome::kOk) {
         BlockMessage(outcome);
         return kResultFailed;
@@ -424,8 +424,8 @@ int LinkSession::WriteSettings() {
     if (handshake != kResultOk) return handshake;
     EncodeSettings(image_);
     // No failure of this operation shows a message of its own.
-    if (WriteArea(Area::kSettings0, [this](int) { return image_.SettingsBlock0; }) != Outcome::kOk) return kResultFailed;
-    if (WriteArea(Area::kSettings1, [this](int) { return image_.SettingsBlock1; }) != Outcome::kOk) return kResultFailed;
+    if (WriteArea(Area::kSettings0, [this](int) { return image_.settings.block0; }) != Outcome::kOk) return kResultFailed;
+    if (WriteArea(Area::kSettings1, [this](int) { return image_.settings.block1; }) != Outcome::kOk) return kResultFailed;
     if (WriteArea(Area::kVfoRecords, [this](int band) { return EncodeVfoBand(image_, band); }, true) != Outcome::kOk)
         return kResultFailed;
     Progress(kBandCount, kBandCount);

@@ -48,8 +48,8 @@ protected:
     }
     void ClickOk() { QTest::mouseClick(Get<QPushButton>("cmdOK"), Qt::LeftButton); }
     void PutChannel(int slot, double mhz) {
-        image.Mem[slot].Set(kFreq, mhz);
-        image.ChannelEnable[slot] = true;
+        image.memory.slot[slot].Set(kFreq, mhz);
+        image.memory.enabled[slot] = true;
     }
 
     RecordingPrompter prompts;
@@ -91,7 +91,7 @@ TEST_F(EditorTest, AFrequencyIsCheckedWhenItsBoxIsLeftAndARefusalPutsTheTextBack
         {0, 1102, "145.5", "145.000000", "ERROR"},  // a frequency another Search Pass entry holds
     };
     for (const auto& c : cases) {
-        image.RegionIndex = c.model;
+        image.model = c.model;
         prompts.boxes.clear();
         Open(c.row);
         TypeAndLeave(QString::fromLatin1(c.typed));
@@ -106,8 +106,8 @@ TEST_F(EditorTest, OkChecksTheBoxThatHasTheFocusFirstAndEnterIsOk) {
     QTest::keyClicks(Freq(), "145.5");  // the focus stays in the box
     ClickOk();
     EXPECT_FALSE(dlg->isVisible());
-    EXPECT_EQ(image.Mem[9].Text(kFreq), "145.500000");
-    EXPECT_TRUE(image.ChannelEnable[9]);
+    EXPECT_EQ(image.memory.slot[9].Text(kFreq), "145.500000");
+    EXPECT_TRUE(image.memory.enabled[9]);
 
     Open(10);
     QTest::keyClicks(Freq(), "1300");
@@ -121,7 +121,7 @@ TEST_F(EditorTest, OkChecksTheBoxThatHasTheFocusFirstAndEnterIsOk) {
     QTest::keyClicks(Get("txtShift"), "1.25");
     QTest::keyClick(Get("txtShift"), Qt::Key_Return);
     EXPECT_FALSE(dlg->isVisible());
-    EXPECT_EQ(image.Mem[9].Text(kOffset), "1.250000");
+    EXPECT_EQ(image.memory.slot[9].Text(kOffset), "1.250000");
 
     const CloneImage before = image;
     Open(10);
@@ -132,7 +132,7 @@ TEST_F(EditorTest, OkChecksTheBoxThatHasTheFocusFirstAndEnterIsOk) {
     Get<QPushButton>("cmdCancel")->click();
     EXPECT_FALSE(dlg->isVisible());
     EXPECT_EQ(image, before);
-    image.RegionIndex = 2;  // 8 bands: a row that cannot be edited opens nothing, at once
+    image.model = 2;  // 8 bands: a row that cannot be edited opens nothing, at once
     EXPECT_FALSE(dlg->OpenVfoEditor(image, 9));
     EXPECT_FALSE(dlg->BeginMemoryEdit(image, 1301));
 }

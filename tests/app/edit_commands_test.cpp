@@ -17,7 +17,7 @@ protected:
         w.Memory()->SelectRows(first, last);
         return w.Memory()->Grid();
     }
-    static const SlotFields& Slot(MainWindow& w, int slot) { return w.Document().Image().Mem[slot]; }
+    static const SlotFields& Slot(MainWindow& w, int slot) { return w.Document().Image().memory.slot[slot]; }
     static QStringList Enabled(QMenu* menu) {
         QStringList names;
         for (QAction* a : menu->actions())
@@ -30,10 +30,10 @@ protected:
 TEST_F(EditCommandsTest, CopyCutAndPasteCarryTheExactRecordsBetweenWindows) {
     Change([](CloneImage& image) {
         Put(image, 0, 145.5, "TWR");
-        image.Mem[0].SetText(kNote, "Tower, north");
+        image.memory.slot[0].SetText(kNote, "Tower, north");
         Put(image, 1, 433.0, "UHF");
         Put(image, 3, 120.0);
-        image.Mem[3].SetText(kNote, "東京 approach");
+        image.memory.slot[3].SetText(kNote, "東京 approach");
     });
     QTest::keyClick(SelectRows(*window, 1, 4), Qt::Key_C, Qt::ControlModifier);
     const QStringList lines = QApplication::clipboard()->mimeData()->text().split(QLatin1Char('\n'));
@@ -72,7 +72,7 @@ TEST_F(EditCommandsTest, AVfoBandTakesWhatItCanHoldAndItsRowFollowsUndo) {
     QTest::keyClick(vfo, Qt::Key_C, Qt::ControlModifier);
     vfo->selectRow(6);  // 145.000000 FM 20KHz
     QTest::keyClick(vfo, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(Doc().Image().Vfo[6].Text(kFreq), "145.000000");  // 118 MHz lies outside band 6
+    EXPECT_EQ(Doc().Image().vfo.bands[6].Text(kFreq), "145.000000");  // 118 MHz lies outside band 6
     EXPECT_EQ(window->VfoModel()->index(6, kMode).data().toString(), "AM");
     Doc().Undo();
     EXPECT_EQ(window->VfoModel()->index(6, kMode).data().toString(), "FM");

@@ -90,7 +90,7 @@ TEST_F(FileCommandsTest, CompareWithListsTheDifferencesAndShowsTheRowOfOne) {
     nextFile = Path("base.WK7");
     ASSERT_TRUE(window->Files().SaveAs());
     Put(250, 433.5);
-    Change([](CloneImage& image) { image.Settings.chkBell = !image.Settings.chkBell; });
+    Change([](CloneImage& image) { image.settings.values.chkBell = !image.settings.values.chkBell; });
     Act("mnuCompare")->trigger();
     auto* compare = Shown<CompareDialog>();
     ASSERT_NE(compare, nullptr);
@@ -138,7 +138,7 @@ TEST_F(FileCommandsTest, ADroppedCloneFileOpensAndACsvFileIsImportedButNotUnderA
     NewCloneImage(image);
     Put(image, 0, 433.5);
     ASSERT_TRUE(SaveCloneFile(image, Path("dropped.WK7")).ok);
-    image.Mem[0].Set(kFreq, 145.75);
+    image.memory.slot[0].Set(kFreq, 145.75);
     ASSERT_TRUE(ExportCsv(image, Path("dropped.csv")).ok);
     EXPECT_FALSE(Drop(Path("notes.txt")));
     Put(5, 120.0);

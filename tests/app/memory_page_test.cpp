@@ -13,7 +13,7 @@ protected:
         WindowTest::SetUp();
         Change([](CloneImage& image) {
             for (int slot : {0, 1, 2, 3, 200, 1000}) Put(image, slot, 145 + slot * 0.0125);
-            image.ChannelEnable[1000] = false;  // a frequency left in a disabled slot
+            image.memory.enabled[1000] = false;  // a frequency left in a disabled slot
         });
         window->ClickTab(Page::kMemory);
     }

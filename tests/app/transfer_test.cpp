@@ -141,7 +141,7 @@ TEST_F(TransferTest, WhileATransferRunsNothingCanChangeOrReplaceTheImage) {
     EXPECT_FALSE(window->close());
     EXPECT_FALSE(window->Transfers().IsRunning());
     EXPECT_EQ(prompts.LastTitle(), "Save Changes");
-    EXPECT_EQ(Doc().Image().Mem[101].Value(kFreq), 146.5);
+    EXPECT_EQ(Doc().Image().memory.slot[101].Value(kFreq), 146.5);
     memory->SelectRow(102);
     EXPECT_EQ(Usable(waiting), "cmbDelete cmbRead txtBank0 chkGrp51 opbModel1 chkBeep mnuRecent mnuNew mnuOpen mnuImport "
                                "mnuModify mnuUndo mnuReadAll mnuComSetup tbr_新規作成 tbr_開く mnuCut mnuClear mnuDisable "

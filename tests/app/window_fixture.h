@@ -82,16 +82,16 @@ protected:
     CloneDocument& Doc() const { return window->Document(); }
     CloneImage Snapshot() const {  // without the modified flag, which follows the history
         CloneImage copy = Doc().Image();
-        copy.Modified = false;
+        copy.modified = false;
         return copy;
     }
     void Change(const std::function<void(CloneImage&)>& change) { ASSERT_TRUE(Doc().Edit(QStringLiteral("setup"), change)); }
     static void Put(CloneImage& image, int slot, double mhz, const char* name = "") {
-        image.Mem[slot].Set(kFreq, mhz);
-        image.Mem[slot].Set(kMode, 1);
-        image.Mem[slot].Set(kStep, 0);
-        image.Mem[slot].SetText(kName, name);
-        image.ChannelEnable[slot] = true;
+        image.memory.slot[slot].Set(kFreq, mhz);
+        image.memory.slot[slot].Set(kMode, 1);
+        image.memory.slot[slot].Set(kStep, 0);
+        image.memory.slot[slot].SetText(kName, name);
+        image.memory.enabled[slot] = true;
     }
     void Put(int slot, double mhz, const char* name = "") { Change([&](CloneImage& i) { Put(i, slot, mhz, name); }); }
     // The count box of bank, focused as by a click and its text replaced by keys.

@@ -85,9 +85,9 @@ TEST_F(CliTest, NewExportImportAndListing) {
     EXPECT_TRUE(imported.err.isEmpty());
     CloneImage merged;
     ASSERT_TRUE(LoadCloneFile(merged, Path("n.WK7")).ok);
-    EXPECT_EQ(merged.Mem[1299].Text(kNote), "LAST PRIORITY");
-    EXPECT_EQ(merged.Mem[1210].Value(kFreq), RichImage().Mem[1210].Value(kFreq));
-    EXPECT_EQ(merged.BankCount[0], 100);  // the CSV carries no bank table
+    EXPECT_EQ(merged.memory.slot[1299].Text(kNote), "LAST PRIORITY");
+    EXPECT_EQ(merged.memory.slot[1210].Value(kFreq), RichImage().memory.slot[1210].Value(kFreq));
+    EXPECT_EQ(merged.banks.counts[0], 100);  // the CSV carries no bank table
 
     const Ran listing = InProcess({"listing", "--sections", "memory", Path("a.WK7")});
     EXPECT_EQ(listing.code, kExitOk);
@@ -148,8 +148,8 @@ TEST_F(CliTest, DiffOfSameChangedAndDamagedFiles) {
     EXPECT_TRUE(same.out.isEmpty());
 
     CloneImage changed = RichImage();
-    changed.Mem[1200].Set(kTone, 9);
-    changed.Settings.chkBell = false;
+    changed.memory.slot[1200].Set(kTone, 9);
+    changed.settings.values.chkBell = false;
     ASSERT_TRUE(SaveCloneFile(changed, Path("b.WK7")).ok);
     const Ran differ = InProcess({"diff", Path("a.WK7"), Path("b.WK7")});
     EXPECT_EQ(differ.code, 1);

@@ -47,7 +47,7 @@ TEST(LinkVerbs, EmulateReadWriteEndToEnd) {
     EXPECT_EQ(readRun.err, QStringList{"Successed!!"});
     CloneImage image;
     ASSERT_TRUE(LoadCloneFile(image, out).ok);
-    EXPECT_EQ(image.Mem[0].Text(kName), "TWR   ");
+    EXPECT_EQ(image.memory.slot[0].Text(kName), "TWR   ");
 
     // Another model is refused: exit 4 and no file.
     const QString refused = dir.filePath("refused.WK7");
@@ -56,8 +56,8 @@ TEST(LinkVerbs, EmulateReadWriteEndToEnd) {
     EXPECT_EQ(other.err, QStringList{"Region Error"});
     EXPECT_FALSE(QFile::exists(refused));
 
-    image.Mem[1].Set(kFreq, 119.3);
-    image.Mem[1].SetText(kName, "NEW");
+    image.memory.slot[1].Set(kFreq, 119.3);
+    image.memory.slot[1].SetText(kName, "NEW");
     ASSERT_TRUE(SaveCloneFile(image, out).ok);
     const Ran write = Binary({"write", "--port", emulator.line.mid(5), out});
     EXPECT_EQ(write.code, 0);
@@ -67,8 +67,8 @@ TEST(LinkVerbs, EmulateReadWriteEndToEnd) {
     EXPECT_FALSE(QFile::exists(link)) << "the symlink goes with the emulator";
     CloneImage back;
     ASSERT_TRUE(LoadCloneFile(back, saved).ok);
-    EXPECT_EQ(back.Mem[1].Text(kFreq), "119.300000");
-    EXPECT_EQ(back.Mem[1].Text(kName), "NEW   ");
+    EXPECT_EQ(back.memory.slot[1].Text(kFreq), "119.300000");
+    EXPECT_EQ(back.memory.slot[1].Text(kName), "NEW   ");
 }
 
 TEST(LinkVerbs, AFailedTransferLeavesTheFilesAlone) {
@@ -102,8 +102,8 @@ TEST(LinkVerbs, OptionsAndTheInProcessEmulator) {
     EXPECT_EQ(bank.err, QStringList{"Successed!!"});
     CloneImage image;
     ASSERT_TRUE(LoadCloneFile(image, out).ok);
-    EXPECT_EQ(image.BankCount[0], 120) << "the demo's layout";
-    EXPECT_TRUE(image.Mem[0].IsEmpty()) << "a bank read leaves the channels of the New image";
+    EXPECT_EQ(image.banks.counts[0], 120) << "the demo's layout";
+    EXPECT_TRUE(image.memory.slot[0].IsEmpty()) << "a bank read leaves the channels of the New image";
     EXPECT_EQ(InProcess({"write", "--port", "emulator", "--part", "groups", out}).code, 0);
 
     EXPECT_EQ(InProcess({"read", "--port", "emulator", "--part", "vfo", out}).code, kExitUsage);

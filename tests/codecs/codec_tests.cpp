@@ -37,9 +37,9 @@ std::string Reply(const std::vector<int>& bytes) { return "\r\n" + Hex(bytes) + 
 
 TEST(ChannelCodec, DecodesFieldsAndEncodesBack) {
     CloneImage image;
-    image.Mem[5].SetText(kNote, "keep");
+    image.memory.slot[5].SetText(kNote, "keep");
     ASSERT_TRUE(DecodeChannel(image, Reply(SampleRecord()), 5));
-    const SlotFields& s = image.Mem[5];
+    const SlotFields& s = image.memory.slot[5];
     EXPECT_EQ(s.Value(kFreq), 145);
     EXPECT_EQ(s.Text(kFreq), "145.000000");
     EXPECT_EQ(s.Text(kStep) + s.Text(kOption) + s.Text(kCarrier) + s.Text(kTone) + s.Text(kShift),
@@ -48,7 +48,7 @@ TEST(ChannelCodec, DecodesFieldsAndEncodesBack) {
     EXPECT_EQ(s.Text(kName), "AB    ");
     EXPECT_EQ(s.Value(kSkip), 1);
     EXPECT_EQ(s.Text(kNote), "keep");
-    EXPECT_FALSE(image.ChannelEnable[5]);
+    EXPECT_FALSE(image.memory.enabled[5]);
     // The decoded name carries trailing spaces, which are written as spaces.
     EXPECT_EQ(EncodeChannel(image, 5), Hex(SampleRecord(), 28) + "20202020");
 }
@@ -68,8 +68,8 @@ TEST(ChannelCodec, RepairsOutOfRangeBytes) {
         record[c.byte] = c.value;
         CloneImage image;
         ASSERT_TRUE(DecodeChannel(image, Reply(record), 0));
-        EXPECT_EQ(image.Mem[0].Value(c.field), c.stored) << c.byte;
-        EXPECT_EQ(image.Mem[0].Text(c.field), c.text) << c.byte;
+        EXPECT_EQ(image.memory.slot[0].Value(c.field), c.stored) << c.byte;
+        EXPECT_EQ(image.memory.slot[0].Text(c.field), c.text) << c.byte;
     }
     CloneImage image;
     auto record = SampleRecord();
@@ -81,21 +81,21 @@ TEST(ChannelCodec, RepairsOutOfRangeBytes) {
 TEST(ChannelCodec, EmptyAndUnreadableRecords) {
     CloneImage image;
     ASSERT_TRUE(DecodeChannel(image, Reply(SampleRecord()), 1));
-    const SlotFields before = image.Mem[1];
+    const SlotFields before = image.memory.slot[1];
     auto record = SampleRecord();
     for (int i = 0; i < 4; ++i) record[i] = 0xFF;
     EXPECT_FALSE(DecodeChannel(image, Reply(record), 1));
-    EXPECT_EQ(image.Mem[1], before);
+    EXPECT_EQ(image.memory.slot[1], before);
     // A reply cut off or garbled in the frequency must not wipe the slot.
     for (std::string bad : {std::string("\r\n4086"), std::string("\r\n40z6A408") + std::string(48, '0'),
                             std::string()}) {
         EXPECT_FALSE(DecodeChannel(image, bad, 1));
-        EXPECT_EQ(image.Mem[1], before);
+        EXPECT_EQ(image.memory.slot[1], before);
     }
     for (int i = 0; i < 4; ++i) record[i] = 0;
-    image.Mem[1].SetText(kNote, "note");
+    image.memory.slot[1].SetText(kNote, "note");
     EXPECT_FALSE(DecodeChannel(image, Reply(record), 1));
-    EXPECT_EQ(image.Mem[1], SlotFields{});
+    EXPECT_EQ(image.memory.slot[1], SlotFields{});
     EXPECT_EQ(EncodeChannel(image, 1).substr(0, 8), "00000000");
     EXPECT_FALSE(DecodeChannel(image, Reply(SampleRecord()), kSlotCount));
 }
@@ -113,50 +113,50 @@ TEST(ChannelCodec, OptionWrittenPerModel) {
     // rows: model; columns: option 0..5 as written
     const int expected[4][6] = {{0, 1, 2, 3, 0, 5}, {0, 0, 2, 3, 4, 5}, {0, 0, 2, 3, 0, 5}, {0, 0, 2, 3, 0, 5}};
     CloneImage image;
-    image.Mem[0].Set(kFreq, 145);
+    image.memory.slot[0].Set(kFreq, 145);
     for (int model = 0; model < 4; ++model) {
-        image.RegionIndex = model;
+        image.model = model;
         for (int option = 0; option < 6; ++option) {
-            image.Mem[0].Set(kOption, option);
+            image.memory.slot[0].Set(kOption, option);
             EXPECT_EQ(EncodeChannel(image, 0).substr(22, 2), ByteHex(expected[model][option])) << model << option;
-            EXPECT_EQ(image.Mem[0].Value(kOption), option);
+            EXPECT_EQ(image.memory.slot[0].Value(kOption), option);
         }
     }
 }
 
 TEST(VfoCodec, DecodeIgnoresTailAndEmptiesZeroBand) {
     CloneImage image;
-    image.Vfo[3].SetText(kNote, "band note");
+    image.vfo.bands[3].SetText(kNote, "band note");
     ASSERT_TRUE(DecodeVfoBand(image, Reply(SampleRecord()), 3));
-    EXPECT_EQ(image.Vfo[3].Value(kSkip), 0);
-    EXPECT_EQ(image.Vfo[3].Text(kName), "");
-    EXPECT_EQ(image.Vfo[3].Text(kNote), "band note");
-    EXPECT_EQ(image.Vfo[3].Text(kCarrier), "JR");
+    EXPECT_EQ(image.vfo.bands[3].Value(kSkip), 0);
+    EXPECT_EQ(image.vfo.bands[3].Text(kName), "");
+    EXPECT_EQ(image.vfo.bands[3].Text(kNote), "band note");
+    EXPECT_EQ(image.vfo.bands[3].Text(kCarrier), "JR");
     EXPECT_EQ(EncodeVfoBand(image, 3), Hex(SampleRecord(), 15));
 
     auto record = SampleRecord();
     for (int i = 0; i < 4; ++i) record[i] = 0;
     EXPECT_FALSE(DecodeVfoBand(image, Reply(record), 3));
-    EXPECT_EQ(image.Vfo[3], SlotFields{});  // every value and text cleared
+    EXPECT_EQ(image.vfo.bands[3], SlotFields{});  // every value and text cleared
 }
 
 TEST(VfoCodec, DefaultsPerModel) {
     CloneImage image;
     SetVfoDefaults(image);
-    EXPECT_EQ(image.Vfo[4].Text(kFreq) + image.Vfo[4].Text(kMode) + image.Vfo[4].Text(kStep),
+    EXPECT_EQ(image.vfo.bands[4].Text(kFreq) + image.vfo.bands[4].Text(kMode) + image.vfo.bands[4].Text(kStep),
               "76.000000WFM100KHz");
-    EXPECT_EQ(image.Vfo[13].Text(kFreq) + image.Vfo[13].Text(kOffset), "1295.00000020.000000");
-    EXPECT_EQ(image.Vfo[6].Text(kStep), "20KHz");
-    EXPECT_EQ(image.Vfo[0].Text(kSecret) + image.Vfo[0].Text(kCarrier) + image.Vfo[0].Text(kTone), "11JR88.5Hz");
-    image.RegionIndex = 1;
+    EXPECT_EQ(image.vfo.bands[13].Text(kFreq) + image.vfo.bands[13].Text(kOffset), "1295.00000020.000000");
+    EXPECT_EQ(image.vfo.bands[6].Text(kStep), "20KHz");
+    EXPECT_EQ(image.vfo.bands[0].Text(kSecret) + image.vfo.bands[0].Text(kCarrier) + image.vfo.bands[0].Text(kTone), "11JR88.5Hz");
+    image.model = 1;
     SetVfoDefaults(image);
-    EXPECT_EQ(image.Vfo[4].Text(kFreq), "87.600000");
-    EXPECT_EQ(image.Vfo[6].Text(kStep), "12.5KHz");
-    image.RegionIndex = 2;
+    EXPECT_EQ(image.vfo.bands[4].Text(kFreq), "87.600000");
+    EXPECT_EQ(image.vfo.bands[6].Text(kStep), "12.5KHz");
+    image.model = 2;
     SetVfoDefaults(image);
     EXPECT_EQ(EncodeVfoBand(image, 4), "4086A4080003C0270900000008081C");
-    EXPECT_EQ(image.Vfo[7].Text(kFreq) + image.Vfo[7].Text(kSecret), "960.0000008");
-    EXPECT_EQ(image.Vfo[13].Text(kFreq), "1295.000000");  // bands 8..13 left as they were
+    EXPECT_EQ(image.vfo.bands[7].Text(kFreq) + image.vfo.bands[7].Text(kSecret), "960.0000008");
+    EXPECT_EQ(image.vfo.bands[13].Text(kFreq), "1295.000000");  // bands 8..13 left as they were
 }
 
 // Option Scr, secret 7, carrier 2 (500Hz), skipped.
@@ -181,50 +181,50 @@ TEST(MemoryGrid, ModelRules) {
                           Case{1, 1, "OFF", "7"}, Case{2, 4, "OFF", "-"}, Case{3, 1, "OFF", "-"},
                           Case{3, 2, "Tone", "-"}}) {
         CloneImage image;
-        image.RegionIndex = c.model;
-        image.Mem[9] = Channel(c.option);
+        image.model = c.model;
+        image.memory.slot[9] = Channel(c.option);
         const GridRow row = MemoryGridRow(image, 9);
         EXPECT_EQ(row[kOption], c.optionCol) << c.model << " " << c.option;
         EXPECT_EQ(row[kCarrier], c.carrierCol) << c.model;
         EXPECT_EQ(row[kSecret], "*");
         EXPECT_EQ(row[kFreq] + row[kName], "145.000000NAME  ");
-        EXPECT_EQ(image.Mem[9].Value(kOption), c.option);
+        EXPECT_EQ(image.memory.slot[9].Value(kOption), c.option);
     }
     CloneImage image;
-    image.Mem[0] = Channel(0);
-    image.Mem[0].Set(kSkip, 0);
+    image.memory.slot[0] = Channel(0);
+    image.memory.slot[0].Set(kSkip, 0);
     EXPECT_EQ(MemoryGridRow(image, 0)[kSecret], "");
 }
 
 TEST(MemoryGrid, RefreshWipesDisabledSlots) {
     CloneImage image;
-    image.Mem[0] = image.Mem[1] = Channel(2);
-    image.Mem[1].SetText(kNote, "gone");
-    image.ChannelEnable[0] = true;
+    image.memory.slot[0] = image.memory.slot[1] = Channel(2);
+    image.memory.slot[1].SetText(kNote, "gone");
+    image.memory.enabled[0] = true;
     WipeDisabledSlots(image);
-    EXPECT_EQ(image.Mem[0], Channel(2));
-    EXPECT_EQ(image.Mem[1], SlotFields{});
+    EXPECT_EQ(image.memory.slot[0], Channel(2));
+    EXPECT_EQ(image.memory.slot[1], SlotFields{});
     EXPECT_EQ(MemoryGridRow(image, 1), GridRow{});
 }
 
 TEST(VfoGrid, ModelRules) {
     CloneImage image;
     SetVfoDefaults(image);
-    image.Vfo[2].Set(kOption, 4);
-    image.Vfo[3].Set(kOption, 1);
+    image.vfo.bands[2].Set(kOption, 4);
+    image.vfo.bands[3].Set(kOption, 1);
     EXPECT_EQ(VfoGridRow(image, 2)[kOption], "OFF");
     EXPECT_EQ(VfoGridRow(image, 3)[kOption], "Train");
     EXPECT_EQ(VfoGridRow(image, 0)[kSecret] + VfoGridRow(image, 0)[kCarrier], "11JR");
 
-    image.RegionIndex = 1;
+    image.model = 1;
     EXPECT_EQ(VfoGridRow(image, 2)[kOption], "Scr");
     EXPECT_EQ(VfoGridRow(image, 3)[kOption], "OFF");
     EXPECT_EQ(VfoGridRow(image, 0)[kSecret] + VfoGridRow(image, 0)[kCarrier], "1111");
 
-    image.RegionIndex = 2;
+    image.model = 2;
     const GridRow row = VfoGridRow(image, 2);
     EXPECT_EQ(row[kOption] + row[kSecret] + row[kCarrier], "OFF--");
-    EXPECT_EQ(row[kFreq], image.Vfo[2].Text(kFreq));
+    EXPECT_EQ(row[kFreq], image.vfo.bands[2].Text(kFreq));
     for (int band = 8; band < kBandCount; ++band) {
         GridRow dashes;
         dashes.fill("-");
@@ -241,23 +241,23 @@ TEST(SettingsCodec, DefaultsDecodeAndEncodeBackPerModel) {
     const std::string block1Encoded = "0006000102020001000000000000000014000000000000";
     for (int model = 0; model < 4; ++model) {
         CloneImage image;
-        image.RegionIndex = model;
-        image.SettingsBlock0 = DefaultSettingsBlock0(model);
-        image.SettingsBlock1 = DefaultSettingsBlock1(model);
-        ASSERT_EQ(image.SettingsBlock0.size(), 64u);
-        ASSERT_EQ(image.SettingsBlock1.size(), 64u);
-        const std::string block0 = image.SettingsBlock0;
+        image.model = model;
+        image.settings.block0 = DefaultSettingsBlock0(model);
+        image.settings.block1 = DefaultSettingsBlock1(model);
+        ASSERT_EQ(image.settings.block0.size(), 64u);
+        ASSERT_EQ(image.settings.block1.size(), 64u);
+        const std::string block0 = image.settings.block0;
         DecodeSettings(image);
-        EXPECT_EQ(image.SettingsBlock0, block0) << model;  // nothing to repair
-        EXPECT_EQ(image.Settings.chkCharge, model == 0);
-        EXPECT_EQ(image.Settings.cbbWildKey, model == 0 ? 0 : 1);
-        EXPECT_EQ(image.Settings.cbbChargeTime, 11);
-        EXPECT_EQ(image.Settings.Slider1, 20);
-        EXPECT_EQ(image.Settings.Slider2, 3);
-        EXPECT_EQ(image.Settings.optVscanSpeed, 2);
+        EXPECT_EQ(image.settings.block0, block0) << model;  // nothing to repair
+        EXPECT_EQ(image.settings.values.chkCharge, model == 0);
+        EXPECT_EQ(image.settings.values.cbbWildKey, model == 0 ? 0 : 1);
+        EXPECT_EQ(image.settings.values.cbbChargeTime, 11);
+        EXPECT_EQ(image.settings.values.Slider1, 20);
+        EXPECT_EQ(image.settings.values.Slider2, 3);
+        EXPECT_EQ(image.settings.values.optVscanSpeed, 2);
         EncodeSettings(image);
-        EXPECT_EQ(image.SettingsBlock0, block0) << model;
-        EXPECT_EQ(image.SettingsBlock1, block1Encoded) << model;
+        EXPECT_EQ(image.settings.block0, block0) << model;
+        EXPECT_EQ(image.settings.block1, block1Encoded) << model;
     }
     EXPECT_EQ(DefaultSettingsBlock1(0).substr(48, 2) + DefaultSettingsBlock1(1).substr(48, 2), "FF00");
     EXPECT_EQ(DefaultSettingsBlock1(3).substr(2, 2), "04");
@@ -265,19 +265,19 @@ TEST(SettingsCodec, DefaultsDecodeAndEncodeBackPerModel) {
 
 TEST(SettingsCodec, AllZeroBlock0) {
     CloneImage image;
-    image.SettingsBlock0 = "A5" + std::string(62, '0');
-    image.SettingsBlock1 = DefaultSettingsBlock1(0);
-    image.Settings.chkATT = image.Settings.chkBS = image.Settings.chkBell = true;
-    image.Settings.opbBug = 3;
+    image.settings.block0 = "A5" + std::string(62, '0');
+    image.settings.block1 = DefaultSettingsBlock1(0);
+    image.settings.values.chkATT = image.settings.values.chkBS = image.settings.values.chkBell = true;
+    image.settings.values.opbBug = 3;
     DecodeSettings(image);
-    const SetModeSettings& s = image.Settings;
+    const SetModeSettings& s = image.settings.values;
     EXPECT_FALSE(s.chkATT || s.chkBS || s.chkBell || s.chkCharge);
     EXPECT_TRUE(s.chkBarAM && s.chkBarSW && s.chkBeep);
     EXPECT_EQ(s.optAntenna + s.optLamp + s.opbBug + s.opbAPO + s.optSkip, 0);
     // Lists whose offset makes byte 0 fall before the first entry are clamped.
     EXPECT_EQ(s.cbbChargeTime + s.cbbSetMode + s.cbbWildKey + s.cbbScan + s.cbbRemocon[3], 0);
     EXPECT_EQ(s.Slider1 + s.Slider2, 0);
-    EXPECT_EQ(image.SettingsBlock0, "A5" + std::string(62, '0'));
+    EXPECT_EQ(image.settings.block0, "A5" + std::string(62, '0'));
 }
 
 TEST(SettingsCodec, IndexRepairsWrittenBackIntoOwnBlock) {
@@ -290,16 +290,16 @@ TEST(SettingsCodec, IndexRepairsWrittenBackIntoOwnBlock) {
                           Case{1, 3, 4, 1, &SetModeSettings::optRecRate},
                           Case{1, 19, 3, 0, &SetModeSettings::opbOpMode}}) {
         CloneImage image;
-        image.SettingsBlock0 = DefaultSettingsBlock0(1);
-        image.SettingsBlock1 = DefaultSettingsBlock1(1);
-        std::string& target = c.block == 0 ? image.SettingsBlock0 : image.SettingsBlock1;
+        image.settings.block0 = DefaultSettingsBlock0(1);
+        image.settings.block1 = DefaultSettingsBlock1(1);
+        std::string& target = c.block == 0 ? image.settings.block0 : image.settings.block1;
         target = WithByte(target, c.byte, c.value);
-        const std::string other = c.block == 0 ? image.SettingsBlock1 : image.SettingsBlock0;
+        const std::string other = c.block == 0 ? image.settings.block1 : image.settings.block0;
         DecodeSettings(image);
-        EXPECT_EQ(image.Settings.*c.member, c.repaired) << c.byte;
+        EXPECT_EQ(image.settings.values.*c.member, c.repaired) << c.byte;
         const std::string defaults = c.block == 0 ? DefaultSettingsBlock0(1) : DefaultSettingsBlock1(1);
         EXPECT_EQ(target, WithByte(defaults, c.byte, c.repaired)) << c.byte;
-        EXPECT_EQ(c.block == 0 ? image.SettingsBlock1 : image.SettingsBlock0, other);
+        EXPECT_EQ(c.block == 0 ? image.settings.block1 : image.settings.block0, other);
     }
 }
 
@@ -311,62 +311,62 @@ TEST(SettingsCodec, UnspecifiedBytesClampedAndOtherControlsKept) {
     block0 = WithByte(block0, 6, 0x40);   // list of 26
     block0 = WithByte(block0, 29, 0x50);  // volume above 30
     block0 = WithByte(block0, 31, 0x0A);  // squelch above 9
-    image.SettingsBlock0 = block0;
-    image.SettingsBlock1 = DefaultSettingsBlock1(0).substr(0, 46);
-    image.Settings.chkWP = true;
-    image.Settings.opbBurst = 2;
+    image.settings.block0 = block0;
+    image.settings.block1 = DefaultSettingsBlock1(0).substr(0, 46);
+    image.settings.values.chkWP = true;
+    image.settings.values.opbBurst = 2;
     DecodeSettings(image);
-    EXPECT_TRUE(image.Settings.chkATT);
-    EXPECT_FALSE(image.Settings.chkBarAM);
-    EXPECT_EQ(image.Settings.cbbScan, 25);
-    EXPECT_EQ(image.Settings.Slider1, 30);
-    EXPECT_EQ(image.Settings.Slider2, 9);
-    EXPECT_TRUE(image.Settings.chkWP);
-    EXPECT_EQ(image.Settings.opbBurst, 2);
+    EXPECT_TRUE(image.settings.values.chkATT);
+    EXPECT_FALSE(image.settings.values.chkBarAM);
+    EXPECT_EQ(image.settings.values.cbbScan, 25);
+    EXPECT_EQ(image.settings.values.Slider1, 30);
+    EXPECT_EQ(image.settings.values.Slider2, 9);
+    EXPECT_TRUE(image.settings.values.chkWP);
+    EXPECT_EQ(image.settings.values.opbBurst, 2);
     EncodeSettings(image);
-    EXPECT_EQ(image.SettingsBlock0.substr(58, 6), "1E1E09");
-    EXPECT_EQ(image.SettingsBlock1.substr(32, 2), "1E");
+    EXPECT_EQ(image.settings.block0.substr(58, 6), "1E1E09");
+    EXPECT_EQ(image.settings.block1.substr(32, 2), "1E");
 }
 
 TEST(SettingsCodec, MarkerRuleAndMalformedBlocks) {
     for (std::string bad : {std::string("a5") + std::string(62, '0'), std::string(64, '0'), std::string()}) {
         CloneImage image;
-        image.RegionIndex = 2;
-        image.SettingsBlock0 = bad;
-        image.SettingsBlock1 = "junk";
+        image.model = 2;
+        image.settings.block0 = bad;
+        image.settings.block1 = "junk";
         DecodeSettings(image);
-        EXPECT_EQ(image.SettingsBlock0, DefaultSettingsBlock0(2));
-        EXPECT_EQ(image.SettingsBlock1, DefaultSettingsBlock1(2));
+        EXPECT_EQ(image.settings.block0, DefaultSettingsBlock0(2));
+        EXPECT_EQ(image.settings.block1, DefaultSettingsBlock1(2));
     }
     // A short block keeps its length; missing bytes read as out of range.
     CloneImage image;
-    image.SettingsBlock0 = "A50001";
-    image.SettingsBlock1 = "";
+    image.settings.block0 = "A50001";
+    image.settings.block1 = "";
     DecodeSettings(image);
-    EXPECT_EQ(image.SettingsBlock0, "A50001");
-    EXPECT_EQ(image.SettingsBlock1, "");
-    EXPECT_EQ(image.Settings.optAntenna, 1);
-    EXPECT_EQ(image.Settings.optLamp, 1);
-    EXPECT_EQ(image.Settings.optMscanSpeed, 2);
+    EXPECT_EQ(image.settings.block0, "A50001");
+    EXPECT_EQ(image.settings.block1, "");
+    EXPECT_EQ(image.settings.values.optAntenna, 1);
+    EXPECT_EQ(image.settings.values.optLamp, 1);
+    EXPECT_EQ(image.settings.values.optMscanSpeed, 2);
 }
 
 TEST(SettingsCodec, EncodeKeepsTwoDigitsForUnselectedControls) {
     CloneImage image;
-    image.Settings.cbbRemocon = {-1, -1, 25, 3};
-    image.Settings.optLamp = -1;
-    image.Settings.opbOpMode = 2;
+    image.settings.values.cbbRemocon = {-1, -1, 25, 3};
+    image.settings.values.optLamp = -1;
+    image.settings.values.opbOpMode = 2;
     EncodeSettings(image);
-    ASSERT_EQ(image.SettingsBlock0.size(), 64u);
-    ASSERT_EQ(image.SettingsBlock1.size(), 46u);
-    EXPECT_EQ(image.SettingsBlock0.substr(48, 8), "00001303");
-    EXPECT_EQ(image.SettingsBlock0.substr(10, 2), "01");
-    EXPECT_EQ(image.SettingsBlock1.substr(0, 2) + image.SettingsBlock1.substr(38, 2), "0202");
+    ASSERT_EQ(image.settings.block0.size(), 64u);
+    ASSERT_EQ(image.settings.block1.size(), 46u);
+    EXPECT_EQ(image.settings.block0.substr(48, 8), "00001303");
+    EXPECT_EQ(image.settings.block0.substr(10, 2), "01");
+    EXPECT_EQ(image.settings.block1.substr(0, 2) + image.settings.block1.substr(38, 2), "0202");
     CloneImage decoded;
-    decoded.SettingsBlock0 = image.SettingsBlock0;
-    decoded.SettingsBlock1 = image.SettingsBlock1;
+    decoded.settings.block0 = image.settings.block0;
+    decoded.settings.block1 = image.settings.block1;
     DecodeSettings(decoded);
     EncodeSettings(decoded);
-    EXPECT_EQ(decoded.SettingsBlock0 + decoded.SettingsBlock1, image.SettingsBlock0 + image.SettingsBlock1);
+    EXPECT_EQ(decoded.settings.block0 + decoded.settings.block1, image.settings.block0 + image.settings.block1);
 }
 
 }  // namespace

@@ -19,14 +19,14 @@ TEST(ChannelOptions, EveryUseFollowsTheModel) {
     };
     for (int model = 0; model < kModelCount; ++model) {
         CloneImage image;
-        image.RegionIndex = model;
+        image.model = model;
         for (int code = 0; code < kChannelOptionCount; ++code) {
             const bool offers = offered[model][code];
             EXPECT_EQ(OffersOption(Model(model), *OptionOfCode(code)), offers) << model << " " << code;
             EXPECT_EQ(WrittenOptionCode(model, code), offers ? code : 0) << model << " " << code;
             EXPECT_EQ(OfferedOptions(model)[static_cast<std::size_t>(code)], offers) << model << " " << code;
-            image.Mem[0].Set(kFreq, 145);
-            image.Mem[0].Set(kOption, code);
+            image.memory.slot[0].Set(kFreq, 145);
+            image.memory.slot[0].Set(kOption, code);
             EXPECT_EQ(MemoryGridRow(image, 0)[kOption], offers ? OptionName[code] : "OFF") << model << " " << code;
         }
     }

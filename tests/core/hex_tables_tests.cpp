@@ -95,38 +95,38 @@ TEST(FieldTexts, DerivedFromEveryCodedField) {
 
 TEST(FlagBlockCodec, ChunksAndEdgeSlots) {
     CloneImage image;
-    image.ChannelEnable[0] = true;
+    image.memory.enabled[0] = true;
     EncodeFlagBlock(image);
-    EXPECT_EQ(image.FlagBlock[0], "8" + std::string(63, '0'));
-    EXPECT_EQ(image.FlagBlock[5], "00000");
-    for (int c = 1; c < 5; ++c) EXPECT_EQ(image.FlagBlock[c], std::string(64, '0'));
+    EXPECT_EQ(image.flags.blocks[0], "8" + std::string(63, '0'));
+    EXPECT_EQ(image.flags.blocks[5], "00000");
+    for (int c = 1; c < 5; ++c) EXPECT_EQ(image.flags.blocks[c], std::string(64, '0'));
 
-    image.ChannelEnable.fill(false);
-    for (int s = 1296; s < kSlotCount; ++s) image.ChannelEnable[s] = true;
+    image.memory.enabled.fill(false);
+    for (int s = 1296; s < kSlotCount; ++s) image.memory.enabled[s] = true;
     EncodeFlagBlock(image);
-    EXPECT_EQ(image.FlagBlock[5], "0000F");
-    EXPECT_EQ(image.FlagBlock[0], std::string(64, '0'));
+    EXPECT_EQ(image.flags.blocks[5], "0000F");
+    EXPECT_EQ(image.flags.blocks[0], std::string(64, '0'));
 }
 
 TEST(FlagBlockCodec, DecodeRoundTripShortAndBadChunks) {
     CloneImage image;
-    for (int s = 0; s < kSlotCount; s += 3) image.ChannelEnable[s] = true;
-    const auto pattern = image.ChannelEnable;
+    for (int s = 0; s < kSlotCount; s += 3) image.memory.enabled[s] = true;
+    const auto pattern = image.memory.enabled;
     EncodeFlagBlock(image);
-    image.ChannelEnable.fill(false);
+    image.memory.enabled.fill(false);
     DecodeFlagBlock(image);
-    EXPECT_EQ(image.ChannelEnable, pattern);
+    EXPECT_EQ(image.memory.enabled, pattern);
 
-    image.ChannelEnable.fill(true);
-    for (auto& chunk : image.FlagBlock) chunk = std::string(64, 'F');
-    image.FlagBlock[5] = "";
+    image.memory.enabled.fill(true);
+    for (auto& chunk : image.flags.blocks) chunk = std::string(64, 'F');
+    image.flags.blocks[5] = "";
     DecodeFlagBlock(image);
-    for (int s = 0; s < kSlotCount; ++s) EXPECT_EQ(image.ChannelEnable[s], s < 1280) << s;
+    for (int s = 0; s < kSlotCount; ++s) EXPECT_EQ(image.memory.enabled[s], s < 1280) << s;
 
-    image.FlagBlock[0] = "a" + std::string(63, 'F');  // lower case reads as zero bits
+    image.flags.blocks[0] = "a" + std::string(63, 'F');  // lower case reads as zero bits
     DecodeFlagBlock(image);
-    EXPECT_FALSE(image.ChannelEnable[0] || image.ChannelEnable[3]);
-    EXPECT_TRUE(image.ChannelEnable[4]);
+    EXPECT_FALSE(image.memory.enabled[0] || image.memory.enabled[3]);
+    EXPECT_TRUE(image.memory.enabled[4]);
 }
 
 }  // namespace

@@ -88,35 +88,35 @@ std::set<std::string> Changed(const CloneImage& a, const CloneImage& b) {
     auto note = [&](bool same, const char* name) {
         if (!same) out.insert(name);
     };
-    note(a.SettingsBlock0 == b.SettingsBlock0, "SettingsBlock0");
-    note(a.SettingsBlock1 == b.SettingsBlock1, "SettingsBlock1");
-    note(a.Settings == b.Settings, "Settings");
-    note(a.Vfo == b.Vfo, "Vfo");
-    note(a.BankCount == b.BankCount, "BankCount");
-    note(a.BankBlock == b.BankBlock, "BankBlock");
-    note(a.GroupBlock == b.GroupBlock, "GroupBlock");
-    note(a.GroupMember == b.GroupMember, "GroupMember");
-    note(a.FlagBlock == b.FlagBlock, "FlagBlock");
-    note(a.ChannelEnable == b.ChannelEnable, "ChannelEnable");
-    note(a.Mem == b.Mem, "Mem");
+    note(a.settings.block0 == b.settings.block0, "SettingsBlock0");
+    note(a.settings.block1 == b.settings.block1, "SettingsBlock1");
+    note(a.settings.values == b.settings.values, "Settings");
+    note(a.vfo.bands == b.vfo.bands, "Vfo");
+    note(a.banks.counts == b.banks.counts, "BankCount");
+    note(a.banks.blocks == b.banks.blocks, "BankBlock");
+    note(a.groups.block == b.groups.block, "GroupBlock");
+    note(a.groups.members == b.groups.members, "GroupMember");
+    note(a.flags.blocks == b.flags.blocks, "FlagBlock");
+    note(a.memory.enabled == b.memory.enabled, "ChannelEnable");
+    note(a.memory.slot == b.memory.slot, "Mem");
     return out;
 }
 
 TEST(TransferMerge, TakesOnlyTheStoresOfTheCoveredAreas) {
     CloneImage edited;
     CloneImage worked;
-    worked.SettingsBlock0 = "A5";
-    worked.SettingsBlock1 = "0B";
-    worked.Settings.Slider1 = 9;
-    worked.Vfo[3].Set(kFreq, 145.0);
-    worked.BankCount[0] = 90;
-    worked.BankBlock[0] = "5A00";
-    worked.GroupBlock = "01";
-    worked.GroupMember[1][0] = true;
-    worked.FlagBlock[0] = "80";
-    worked.ChannelEnable[0] = true;
-    worked.Mem[0].Set(kFreq, 118.1);
-    worked.Modified = true;
+    worked.settings.block0 = "A5";
+    worked.settings.block1 = "0B";
+    worked.settings.values.Slider1 = 9;
+    worked.vfo.bands[3].Set(kFreq, 145.0);
+    worked.banks.counts[0] = 90;
+    worked.banks.blocks[0] = "5A00";
+    worked.groups.block = "01";
+    worked.groups.members[1][0] = true;
+    worked.flags.blocks[0] = "80";
+    worked.memory.enabled[0] = true;
+    worked.memory.slot[0].Set(kFreq, 118.1);
+    worked.modified = true;
 
     using Names = std::set<std::string>;
     const Names settingsRead{"SettingsBlock0", "SettingsBlock1", "Settings", "Vfo"};
@@ -143,12 +143,12 @@ TEST(TransferMerge, TakesOnlyTheStoresOfTheCoveredAreas) {
         CloneImage image = edited;
         TakeTransferredAreas(image, worked, r.part, r.write ? TransferDirection::kWrite : TransferDirection::kRead);
         EXPECT_EQ(Changed(edited, image), r.taken) << static_cast<int>(r.part) << (r.write ? " write" : " read");
-        EXPECT_TRUE(image.Modified);
+        EXPECT_TRUE(image.modified);
     }
     CloneImage image = edited;
-    worked.Modified = false;
+    worked.modified = false;
     TakeTransferredAreas(image, worked, P::kAll, TransferDirection::kRead);
-    EXPECT_FALSE(image.Modified) << "a transfer that changed nothing leaves the flag alone";
+    EXPECT_FALSE(image.modified) << "a transfer that changed nothing leaves the flag alone";
 }
 
 }  // namespace

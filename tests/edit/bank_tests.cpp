@@ -17,8 +17,8 @@ std::string Repeat(std::string_view s, int n) {
 TEST(BankTable, DefaultTableEncodesAndLabels) {
     CloneImage image;
     EncodeBankTable(image);
-    EXPECT_EQ(image.BankBlock[0], Repeat("6400", 10) + Repeat("0000", 6));
-    EXPECT_EQ(image.BankBlock[3], "000000006400640064001400");
+    EXPECT_EQ(image.banks.blocks[0], Repeat("6400", 10) + Repeat("0000", 6));
+    EXPECT_EQ(image.banks.blocks[3], "000000006400640064001400");
     const auto labels = BuildRowLabels(image);
     EXPECT_EQ(labels[0] + labels[999], "00-00009-099");
     EXPECT_EQ(labels[1000] + labels[1099] + labels[1100] + labels[1299], "0A49BS0Pr99");
@@ -26,46 +26,46 @@ TEST(BankTable, DefaultTableEncodesAndLabels) {
 
 TEST(BankTable, EncodeClampsAtFirstExcessAndRoundTrips) {
     CloneImage image;
-    image.BankCount.fill(0);
-    image.BankCount[0] = image.BankCount[1] = image.BankCount[2] = 400;
-    image.BankCount[7] = 50;
+    image.banks.counts.fill(0);
+    image.banks.counts[0] = image.banks.counts[1] = image.banks.counts[2] = 400;
+    image.banks.counts[7] = 50;
     EncodeBankTable(image);
-    EXPECT_EQ(image.BankCount[2], 200);
-    EXPECT_EQ(image.BankCount[7], 0);
-    image.BankCount[0] = 599;
-    image.BankCount[1] = 402;  // one over
+    EXPECT_EQ(image.banks.counts[2], 200);
+    EXPECT_EQ(image.banks.counts[7], 0);
+    image.banks.counts[0] = 599;
+    image.banks.counts[1] = 402;  // one over
     EncodeBankTable(image);
-    EXPECT_EQ(image.BankCount[1], 401);
-    EXPECT_EQ(image.BankCount[2], 0);
+    EXPECT_EQ(image.banks.counts[1], 401);
+    EXPECT_EQ(image.banks.counts[2], 0);
 
-    image.BankCount.fill(0);
-    image.BankCount[0] = 700;
-    image.BankCount[48] = 300;
+    image.banks.counts.fill(0);
+    image.banks.counts[0] = 700;
+    image.banks.counts[48] = 300;
     EncodeBankTable(image);
-    EXPECT_EQ(image.BankBlock[3].substr(0, 8), "2C010000");
+    EXPECT_EQ(image.banks.blocks[3].substr(0, 8), "2C010000");
     CloneImage back;
-    back.BankBlock = image.BankBlock;
+    back.banks.blocks = image.banks.blocks;
     DecodeBankTable(back);
-    EXPECT_EQ(back.BankCount, image.BankCount);
+    EXPECT_EQ(back.banks.counts, image.banks.counts);
 }
 
 TEST(BankTable, DecodeRepairsBadDigitsAndKeepsLargeCounts) {
     CloneImage image;
-    image.BankBlock = {"D007zz00", "", "", "6400"};  // 2000, bad digits, short blocks
+    image.banks.blocks = {"D007zz00", "", "", "6400"};  // 2000, bad digits, short blocks
     DecodeBankTable(image);
-    EXPECT_EQ(image.BankCount[0], 2000);
-    EXPECT_EQ(image.BankCount[1] + image.BankCount[5] + image.BankCount[49], 0);
-    EXPECT_EQ(image.BankCount[48], 100);
+    EXPECT_EQ(image.banks.counts[0], 2000);
+    EXPECT_EQ(image.banks.counts[1] + image.banks.counts[5] + image.banks.counts[49], 0);
+    EXPECT_EQ(image.banks.counts[48], 100);
     EXPECT_EQ(BuildRowLabels(image)[999], "00-999");
     EncodeBankTable(image);
-    EXPECT_EQ(image.BankCount[0], 1000);
-    EXPECT_EQ(image.BankCount[48], 0);
+    EXPECT_EQ(image.banks.counts[0], 1000);
+    EXPECT_EQ(image.banks.counts[48], 0);
 }
 
 TEST(BankTable, LabelsAndMappingSkipEmptyBanksAndShortfall) {
     CloneImage image;
-    image.BankCount.fill(0);
-    image.BankCount[0] = image.BankCount[2] = 500;
+    image.banks.counts.fill(0);
+    image.banks.counts[0] = image.banks.counts[2] = 500;
     auto labels = BuildRowLabels(image);
     EXPECT_EQ(labels[499] + labels[500], "00-49902-000");
     EXPECT_EQ(ChannelToBank(image, 500), (BankPosition{2, 0}));
@@ -74,46 +74,46 @@ TEST(BankTable, LabelsAndMappingSkipEmptyBanksAndShortfall) {
     EXPECT_EQ(BankToChannel(image, 2, 500), std::nullopt);
     EXPECT_EQ(ChannelToBank(image, 1000), std::nullopt);
 
-    image.BankCount[2] = 0;
-    image.BankCount[3] = 12;
+    image.banks.counts[2] = 0;
+    image.banks.counts[3] = 12;
     labels = BuildRowLabels(image);
     EXPECT_EQ(labels[511] + labels[512], "03-011---512");
     EXPECT_EQ(ChannelToBank(image, 512), std::nullopt);
     EXPECT_EQ(UpdateBankTotal(image), 512);
-    EXPECT_EQ(image.BankCount[50], 488);
+    EXPECT_EQ(image.banks.counts[50], 488);
 }
 
 TEST(GroupBlock, EncodeLayoutAndDecodeIgnoresOuterRecords) {
     CloneImage image;
-    image.GroupMember[1][0] = true;
-    image.GroupMember[10][49] = true;
+    image.groups.members[1][0] = true;
+    image.groups.members[10][49] = true;
     EncodeGroupBlock(image);
-    ASSERT_EQ(image.GroupBlock.size(), 176u);
-    EXPECT_EQ(image.GroupBlock.substr(0, 18), Repeat("0", 16) + "80");
-    EXPECT_EQ(image.GroupBlock.substr(160), "0000000000004400");  // bank 49 and bit 53
+    ASSERT_EQ(image.groups.block.size(), 176u);
+    EXPECT_EQ(image.groups.block.substr(0, 18), Repeat("0", 16) + "80");
+    EXPECT_EQ(image.groups.block.substr(160), "0000000000004400");  // bank 49 and bit 53
 
     CloneImage back;
-    back.GroupBlock = Repeat("F", 16) + image.GroupBlock.substr(16) + Repeat("F", 16);
+    back.groups.block = Repeat("F", 16) + image.groups.block.substr(16) + Repeat("F", 16);
     DecodeGroupBlock(back);
-    EXPECT_EQ(back.GroupMember, image.GroupMember);
+    EXPECT_EQ(back.groups.members, image.groups.members);
 
-    back.GroupBlock = "00000000000000FFFFFFFFFFFFFFFFFF";  // start-up text: short
+    back.groups.block = "00000000000000FFFFFFFFFFFFFFFFFF";  // start-up text: short
     DecodeGroupBlock(back);
     for (int g = 1; g < kGroups; ++g)
-        for (int b = 0; b < kBanks; ++b) EXPECT_EQ(back.GroupMember[g][b], g == 1) << g << " " << b;
+        for (int b = 0; b < kBanks; ++b) EXPECT_EQ(back.groups.members[g][b], g == 1) << g << " " << b;
 }
 
 TEST(CountEntry, AcceptsRefusesOrRestoresAndAlwaysMarks) {
     CloneImage image;
-    image.BankCount.fill(0);
-    for (int b = 0; b < 6; ++b) image.BankCount[b] = 100;
+    image.banks.counts.fill(0);
+    for (int b = 0; b < 6; ++b) image.banks.counts[b] = 100;
     std::array<std::string, kBanks> boxes;
     for (int b = 0; b < kBanks; ++b) boxes[b] = image.BankText(b);
     auto enter = [&](int bank, std::string text) {
         boxes[bank] = std::move(text);
-        image.Modified = false;
+        image.modified = false;
         const CountEntryResult r = ApplyCountEntry(image, bank, boxes);
-        EXPECT_TRUE(image.Modified);
+        EXPECT_TRUE(image.modified);
         boxes[bank] = r.boxText;
         return r;
     };
@@ -121,7 +121,7 @@ TEST(CountEntry, AcceptsRefusesOrRestoresAndAlwaysMarks) {
     EXPECT_EQ(r.outcome, CountEntryOutcome::kAccepted);
     EXPECT_EQ(r.boxText, "50");
     EXPECT_FALSE(r.clearLink);
-    EXPECT_EQ(image.BankCount[50], 350);
+    EXPECT_EQ(image.banks.counts[50], 350);
     r = enter(0, "");
     EXPECT_EQ(r.boxText, "0");
     EXPECT_TRUE(r.clearLink);
@@ -136,7 +136,7 @@ TEST(CountEntry, AcceptsRefusesOrRestoresAndAlwaysMarks) {
         EXPECT_EQ(r.outcome, CountEntryOutcome::kRestored) << text;
         EXPECT_EQ(r.boxText, "100") << text;
     }
-    EXPECT_EQ(image.BankCount[1] + image.BankCount[3], 200);
+    EXPECT_EQ(image.banks.counts[1] + image.banks.counts[3], 200);
 }
 
 }  // namespace

@@ -11,10 +11,10 @@ namespace {
 CloneImage WithChannels() {
     CloneImage image;
     auto put = [&](int slot, double mhz, const char* name, const char* note) {
-        image.Mem[slot].Set(kFreq, mhz);
-        image.Mem[slot].SetText(kName, name);
-        image.Mem[slot].SetText(kNote, note);
-        image.ChannelEnable[slot] = true;
+        image.memory.slot[slot].Set(kFreq, mhz);
+        image.memory.slot[slot].SetText(kName, name);
+        image.memory.slot[slot].SetText(kNote, note);
+        image.memory.enabled[slot] = true;
     };
     put(3, 145.5, "TOWER", "");
     put(10, 120.0, "APP", "Airport Tokyo");
@@ -72,8 +72,8 @@ TEST(RowLookup, LabelsLooseFormsAndSlotNumbers) {
         EXPECT_EQ(SlotForRowText(image, nothing), std::nullopt) << nothing;
 
     // The labels follow the bank table: bank 1 empty, bank 2 starts at 500.
-    image.BankCount.fill(0);
-    image.BankCount[0] = image.BankCount[2] = 500;
+    image.banks.counts.fill(0);
+    image.banks.counts[0] = image.banks.counts[2] = 500;
     EXPECT_EQ(SlotForRowText(image, "02-000"), 500);
     EXPECT_EQ(SlotForRowText(image, "1-0"), std::nullopt);
 }

@@ -25,29 +25,29 @@ std::vector<std::string> Labels(const CloneImage& image) {
 
 TEST(ChannelPaste, RowsLandOnConsecutiveSlotsAndCountUsedOnes) {
     CloneImage image;
-    image.Mem[11].Set(kFreq, 150);
-    image.ChannelEnable[11] = true;
+    image.memory.slot[11].Set(kFreq, 150);
+    image.memory.enabled[11] = true;
     PasteRecord empty;
     empty.enabled = false;
     const std::vector<PasteRecord> rows{Channel(145, "A"), Channel(146, "B"), empty};
-    image.Mem[12].Set(kFreq, 160);
-    image.ChannelEnable[12] = true;
+    image.memory.slot[12].Set(kFreq, 160);
+    image.memory.enabled[12] = true;
 
     const PastePlan plan = PlanMemoryPaste(image, 10, rows);
     EXPECT_TRUE(plan.refused.empty());
     EXPECT_EQ(plan.overwrites, 2);  // slot 11, and slot 12 that the empty row empties
     EXPECT_EQ(ApplyMemoryPaste(image, plan), (SlotRange{10, 12}));
-    EXPECT_TRUE(image.Modified);
-    EXPECT_EQ(image.Mem[10].Text(kFreq), "145.000000");
-    EXPECT_EQ(image.Mem[11].Text(kName), "B");
-    EXPECT_TRUE(image.ChannelEnable[10] && image.ChannelEnable[11]);
-    EXPECT_EQ(image.Mem[12], SlotFields{});
-    EXPECT_FALSE(image.ChannelEnable[12]);
+    EXPECT_TRUE(image.modified);
+    EXPECT_EQ(image.memory.slot[10].Text(kFreq), "145.000000");
+    EXPECT_EQ(image.memory.slot[11].Text(kName), "B");
+    EXPECT_TRUE(image.memory.enabled[10] && image.memory.enabled[11]);
+    EXPECT_EQ(image.memory.slot[12], SlotFields{});
+    EXPECT_FALSE(image.memory.enabled[12]);
 }
 
 TEST(ChannelPaste, EditorRulesRefuseRowsWithOneSummary) {
     CloneImage image;
-    image.RegionIndex = 2;  // WR-K70T: cellular ranges, no Train, no Secret
+    image.model = 2;  // WR-K70T: cellular ranges, no Train, no Secret
     PasteRecord offset = Channel(150);
     offset.fields.Set(kOffset, 100);
     PasteRecord train = Channel(151);
@@ -80,10 +80,10 @@ TEST(ChannelPaste, EditorRulesRefuseRowsWithOneSummary) {
 TEST(ChannelPaste, SearchPassDuplicatesCountTheRowsAsPasted) {
     CloneImage image;
     const int s0 = kFirstSearchPassSlot;
-    image.Mem[s0 + 1].Set(kFreq, 120);  // S1 holds 120 now, but the paste replaces it
-    image.ChannelEnable[s0 + 1] = true;
-    image.Mem[s0 + 5].Set(kFreq, 125);
-    image.ChannelEnable[s0 + 5] = true;
+    image.memory.slot[s0 + 1].Set(kFreq, 120);  // S1 holds 120 now, but the paste replaces it
+    image.memory.enabled[s0 + 1] = true;
+    image.memory.slot[s0 + 5].Set(kFreq, 125);
+    image.memory.enabled[s0 + 5] = true;
 
     const PastePlan plan = PlanMemoryPaste(image, s0, {Channel(120), Channel(121), Channel(121), Channel(125)});
     ASSERT_EQ(plan.refused.size(), 2u);
@@ -107,8 +107,8 @@ TEST(ChannelPaste, SearchPassDuplicatesCountTheRowsAsPasted) {
 TEST(ChannelPaste, VfoBandsTakeTheValuesTheyCanHold) {
     CloneImage image;  // WR-K7J: 14 bands; band 10 is 430-469.995 MHz, band 11 470-769.995
     for (int b : {10, 11}) {
-        image.Vfo[b] = EmptyRowDefaults();  // 20KHz, option None
-        image.Vfo[b].Set(kFreq, b == 10 ? 433 : 475.75);
+        image.vfo.bands[b] = EmptyRowDefaults();  // 20KHz, option None
+        image.vfo.bands[b].Set(kFreq, b == 10 ? 433 : 475.75);
     }
     PasteRecord uhf = Channel(433.5, "NAME", "uhf");
     uhf.fields.Set(kStep, 16);   // 1KHz: band 0 only
@@ -119,8 +119,8 @@ TEST(ChannelPaste, VfoBandsTakeTheValuesTheyCanHold) {
     const PastePlan plan = PlanVfoPaste(image, 10, {uhf, uhf});
     EXPECT_TRUE(plan.refused.empty());
     ApplyVfoPaste(image, plan);
-    EXPECT_TRUE(image.Modified);
-    const SlotFields& band10 = image.Vfo[10];
+    EXPECT_TRUE(image.modified);
+    const SlotFields& band10 = image.vfo.bands[10];
     EXPECT_EQ(band10.Text(kFreq), "433.500000");
     EXPECT_EQ(band10.Text(kStep), "20KHz");  // the band's own step stays
     EXPECT_EQ(band10.Text(kOption), "OFF");
@@ -129,11 +129,11 @@ TEST(ChannelPaste, VfoBandsTakeTheValuesTheyCanHold) {
     EXPECT_EQ(band10.Text(kName), "");
     EXPECT_EQ(band10.Value(kSkip), 0);
     // 433.5 MHz lies outside band 11, which keeps its frequency and takes the rest.
-    EXPECT_EQ(image.Vfo[11].Text(kFreq), "475.750000");
-    EXPECT_EQ(image.Vfo[11].Text(kTone), "131.8Hz");
-    EXPECT_EQ(image.Vfo[11].Text(kOffset), "0.600000");
+    EXPECT_EQ(image.vfo.bands[11].Text(kFreq), "475.750000");
+    EXPECT_EQ(image.vfo.bands[11].Text(kTone), "131.8Hz");
+    EXPECT_EQ(image.vfo.bands[11].Text(kOffset), "0.600000");
 
-    image.RegionIndex = 2;  // eight bands
+    image.model = 2;  // eight bands
     const PastePlan k70t = PlanVfoPaste(image, 7, {Channel(960), Channel(970)});
     ASSERT_EQ(k70t.refused.size(), 1u);
     EXPECT_EQ(k70t.refused[0].reason, "The WR-K70T has no band 8.");

@@ -22,7 +22,7 @@ struct FrequencyCase {
 template <std::size_t N, typename Check>
 void ExpectVerdicts(CloneImage& image, const FrequencyCase (&cases)[N], Check check) {
     for (const FrequencyCase& c : cases) {
-        image.RegionIndex = c.model;
+        image.model = c.model;
         const Verdict v = check(image, c.where, c.mhz);
         EXPECT_EQ(v.kind, c.kind) << c.model << " " << c.where << " " << c.mhz;
         EXPECT_EQ(v.text, c.text) << c.model << " " << c.where << " " << c.mhz;
@@ -34,8 +34,8 @@ void ExpectVerdicts(CloneImage& image, const FrequencyCase (&cases)[N], Check ch
 }
 
 void PutChannel(CloneImage& image, int slot, double mhz) {
-    image.Mem[slot].Set(kFreq, mhz);
-    image.ChannelEnable[slot] = true;
+    image.memory.slot[slot].Set(kFreq, mhz);
+    image.memory.enabled[slot] = true;
 }
 
 TEST(ChannelRules, MemoryFrequencyRangeAndCellularBand) {
@@ -56,7 +56,7 @@ TEST(ChannelRules, SearchPassRefusesAFrequencyAnotherEnabledEntryHolds) {
     CloneImage image;
     PutChannel(image, kFirstSearchPassSlot, 145.5);
     PutChannel(image, kFirstSearchPassSlot + 2, 146.0);
-    image.ChannelEnable[kFirstSearchPassSlot + 2] = false;
+    image.memory.enabled[kFirstSearchPassSlot + 2] = false;
     PutChannel(image, 10, 147.0);  // a memory channel is no search-pass entry
 
     const Verdict dup = CheckMemoryFrequency(image, kFirstSearchPassSlot + 1, 145.5000004);  // same hertz
@@ -73,9 +73,9 @@ TEST(ChannelRules, SearchPassRefusesAFrequencyAnotherEnabledEntryHolds) {
 
 TEST(ChannelRules, VfoFrequencyStaysInsideTheBand) {
     CloneImage image;
-    image.Vfo[6].Set(kFreq, 145);
-    image.Vfo[7].Set(kFreq, 300);  // outside band 7, as a file may leave it
-    image.Vfo[6].Set(kOffset, 0);
+    image.vfo.bands[6].Set(kFreq, 145);
+    image.vfo.bands[7].Set(kFreq, 300);  // outside band 7, as a file may leave it
+    image.vfo.bands[6].Set(kOffset, 0);
     const FrequencyCase cases[] = {
         {0, 6, 150.5, Kind::kAccepted, "150.500000"}, {0, 6, 169.995, Kind::kAccepted, "169.995000"},
         {0, 6, 170, Kind::kRestored, "145.000000"},   {0, 7, 100, Kind::kRestored, "170.000000"},
@@ -84,8 +84,8 @@ TEST(ChannelRules, VfoFrequencyStaysInsideTheBand) {
         {3, 6, 870, Kind::kAccepted, "870.000000"},
     };
     ExpectVerdicts(image, cases, CheckVfoFrequency);
-    image.RegionIndex = 2;
-    image.Vfo[6].Set(kFreq, 835);  // a stored frequency in the cellular band is not restored either
+    image.model = 2;
+    image.vfo.bands[6].Set(kFreq, 835);  // a stored frequency in the cellular band is not restored either
     EXPECT_EQ(CheckVfoFrequency(image, 6, 960).text, "400.000000");
 }
 

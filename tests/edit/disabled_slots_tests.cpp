@@ -14,22 +14,22 @@ namespace {
 CloneImage TwoChannels() {
     CloneImage image;
     for (int slot : {5, 6}) {
-        image.Mem[slot].Set(kFreq, 145.0 + slot);
-        image.Mem[slot].SetText(kNote, "note");
-        image.ChannelEnable[slot] = true;
+        image.memory.slot[slot].Set(kFreq, 145.0 + slot);
+        image.memory.slot[slot].SetText(kNote, "note");
+        image.memory.enabled[slot] = true;
     }
     return image;
 }
 
 TEST(DisabledSlots, WipeTakesEverythingOfADisabledSlotOnly) {
     CloneImage image = TwoChannels();
-    image.ChannelEnable[5] = false;
+    image.memory.enabled[5] = false;
     EXPECT_TRUE(WipeIfDisabled(image, 5));
     EXPECT_FALSE(WipeIfDisabled(image, 5)) << "nothing left to wipe";
     EXPECT_FALSE(WipeIfDisabled(image, 6));
     EXPECT_FALSE(WipeIfDisabled(image, kSlotCount));
-    EXPECT_EQ(image.Mem[5], SlotFields{});
-    EXPECT_EQ(image.Mem[6], TwoChannels().Mem[6]);
+    EXPECT_EQ(image.memory.slot[5], SlotFields{});
+    EXPECT_EQ(image.memory.slot[6], TwoChannels().memory.slot[6]);
 }
 
 // Every operation that turns slot 5's flag off leaves nothing in it, and
@@ -45,27 +45,27 @@ TEST(DisabledSlots, OperationsThatDisableLeaveNothingBehind) {
         {"paste a disabled row",
          [](CloneImage& image) {
              PasteRecord disabled;
-             disabled.fields = image.Mem[5];
+             disabled.fields = image.memory.slot[5];
              disabled.enabled = false;
              ApplyMemoryPaste(image, PlanMemoryPaste(image, 5, {disabled}));
          }},
         {"a read that stopped after the flags",
          [](CloneImage& image) {
              CloneImage worked = image;
-             worked.ChannelEnable[5] = false;  // the flags arrived, the records did not
+             worked.memory.enabled[5] = false;  // the flags arrived, the records did not
              TakeTransferredAreas(image, worked, TransferPart::kMemory, TransferDirection::kRead);
          }},
         {"wipe all", [](CloneImage& image) {
-             image.ChannelEnable[5] = false;
+             image.memory.enabled[5] = false;
              WipeDisabledSlots(image);
          }},
     };
     for (const Case& c : cases) {
         CloneImage image = TwoChannels();
         c.run(image);
-        EXPECT_FALSE(image.ChannelEnable[5]) << c.what;
-        EXPECT_EQ(image.Mem[5], SlotFields{}) << c.what;
-        EXPECT_EQ(image.Mem[6], TwoChannels().Mem[6]) << c.what;
+        EXPECT_FALSE(image.memory.enabled[5]) << c.what;
+        EXPECT_EQ(image.memory.slot[5], SlotFields{}) << c.what;
+        EXPECT_EQ(image.memory.slot[6], TwoChannels().memory.slot[6]) << c.what;
     }
 }
 

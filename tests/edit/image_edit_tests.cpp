@@ -14,20 +14,20 @@ namespace {
 CloneImage WorkedImage() {
     CloneImage image;
     for (int s : {0, 1, 2, 150, 999, 1000, 1150, 1299}) {
-        image.Mem[s].Set(kFreq, 145 + s * 0.0125);
-        image.Mem[s].Set(kTone, s % 39);
-        image.Mem[s].SetText(kNote, "note " + std::to_string(s));
-        image.ChannelEnable[s] = true;
+        image.memory.slot[s].Set(kFreq, 145 + s * 0.0125);
+        image.memory.slot[s].Set(kTone, s % 39);
+        image.memory.slot[s].SetText(kNote, "note " + std::to_string(s));
+        image.memory.enabled[s] = true;
     }
-    image.Vfo[3].Set(kFreq, 51);
-    image.BankCount[0] = 50;
-    image.BankCount[10] = 50;
-    image.BankLink[0] = true;
-    image.GroupMember[2][5] = true;
-    image.Settings.Slider1 = 12;
-    image.SettingsBlock0 = std::string(64, 'A');
-    image.FlagBlock[0] = std::string(64, 'F');
-    image.Modified = false;
+    image.vfo.bands[3].Set(kFreq, 51);
+    image.banks.counts[0] = 50;
+    image.banks.counts[10] = 50;
+    image.banks.links[0] = true;
+    image.groups.members[2][5] = true;
+    image.settings.values.Slider1 = 12;
+    image.settings.block0 = std::string(64, 'A');
+    image.flags.blocks[0] = std::string(64, 'F');
+    image.modified = false;
     return image;
 }
 
@@ -43,25 +43,25 @@ TEST(ImageEdit, UndoAndRedoGiveBackEachKindOfChangeExactly) {
         {"delete", [](CloneImage& i) { DeleteRow(i, 1); }},
         {"insert", [](CloneImage& i) { InsertRow(i, 2); }},
         {"disable all", [](CloneImage& i) { DisableAllSlots(i); }},
-        {"one field's text", [](CloneImage& i) { i.Mem[150].SetText(kName, "AIR"); }},
-        {"vfo", [](CloneImage& i) { i.Vfo[3].Set(kStep, 4); }},
+        {"one field's text", [](CloneImage& i) { i.memory.slot[150].SetText(kName, "AIR"); }},
+        {"vfo", [](CloneImage& i) { i.vfo.bands[3].Set(kStep, 4); }},
         {"bank count and its link",
          [](CloneImage& i) {
              std::array<std::string, kBanks> texts;
              for (int b = 0; b < kBanks; ++b) texts[b] = i.BankText(b);
              texts[0] = "0";
              ApplyCountEntry(i, 0, texts);
-             i.BankLink[0] = false;
+             i.banks.links[0] = false;
          }},
-        {"group", [](CloneImage& i) { i.GroupMember[2][5] = false; }},
-        {"settings", [](CloneImage& i) { i.Settings.chkBeep = true; }},
-        {"blocks", [](CloneImage& i) { EncodeBankTable(i); EncodeGroupBlock(i); i.FlagBlock[5] = "00000"; }},
+        {"group", [](CloneImage& i) { i.groups.members[2][5] = false; }},
+        {"settings", [](CloneImage& i) { i.settings.values.chkBeep = true; }},
+        {"blocks", [](CloneImage& i) { EncodeBankTable(i); EncodeGroupBlock(i); i.flags.blocks[5] = "00000"; }},
     };
     const CloneImage before = WorkedImage();
     for (const Step& step : steps) {
         CloneImage image = before;
         step.change(image);
-        image.Modified = false;
+        image.modified = false;
         const CloneImage after = image;
         const ImageEdit edit = ImageEdit::Between(before, after);
         ASSERT_FALSE(edit.Empty()) << step.what;
@@ -80,32 +80,33 @@ TEST(ImageEdit, KeepsOnlyThePartsThatChanged) {
     ClearRows(after, {2, 151});  // slots 1 and 150
     EditedParts parts = ImageEdit::Between(before, after).Parts();
     EXPECT_EQ(parts.memory, (SlotRange{1, 150}));
-    EXPECT_FALSE(parts.vfo || parts.banks || parts.groups || parts.settings || parts.flags);
+    EXPECT_EQ(parts.parts.count(), 1u);
+    EXPECT_TRUE(parts.Has(ImagePart::kMemory));
 
     after = before;
-    after.BankLink[7] = true;
-    after.Settings.Slider2 = 4;
+    after.banks.links[7] = true;
+    after.settings.values.Slider2 = 4;
     parts = ImageEdit::Between(before, after).Parts();
     EXPECT_TRUE(parts.memory.Empty());
-    EXPECT_TRUE(parts.banks && parts.settings);
-    EXPECT_FALSE(parts.vfo || parts.groups || parts.flags);
+    EXPECT_TRUE(parts.Has(ImagePart::kBanks) && parts.Has(ImagePart::kSettings));
+    EXPECT_EQ(parts.parts.count(), 2u);
 
     // The modified flag and the model are the history's business.
     after = before;
-    after.Modified = true;
-    after.RegionIndex = 2;
+    after.modified = true;
+    after.model = 2;
     EXPECT_TRUE(ImageEdit::Between(before, after).Empty());
 }
 
 TEST(ImageEdit, AbsorbJoinsStepsFromFirstBeforeToLastAfter) {
     const CloneImage start = WorkedImage();
     CloneImage middle = start;
-    middle.Settings.Slider1 = 13;
+    middle.settings.values.Slider1 = 13;
     ClearRows(middle, {1});
     CloneImage end = middle;
-    end.Settings.Slider1 = 14;
+    end.settings.values.Slider1 = 14;
     ClearRows(end, {2, 1000});
-    middle.Modified = end.Modified = false;  // the history's, not the edit's
+    middle.modified = end.modified = false;  // the history's, not the edit's
 
     ImageEdit joined = ImageEdit::Between(start, middle);
     joined.Absorb(ImageEdit::Between(middle, end));

@@ -8,40 +8,40 @@ namespace {
 // Every slot holds a distinct enabled channel, frequency 100 + slot.
 CloneImage FilledImage() {
     CloneImage image;
-    for (int s = 0; s < kSlotCount; ++s) image.Mem[s].Set(kFreq, 100 + s);
-    image.ChannelEnable.fill(true);
+    for (int s = 0; s < kSlotCount; ++s) image.memory.slot[s].Set(kFreq, 100 + s);
+    image.memory.enabled.fill(true);
     return image;
 }
 
 bool IsBlank(const CloneImage& image, int slot) {
-    return image.Mem[slot] == SlotFields{} && !image.ChannelEnable[slot];
+    return image.memory.slot[slot] == SlotFields{} && !image.memory.enabled[slot];
 }
 
 TEST(MemoryOps, DeleteAndInsertMoveOnlyWithinEditWindow) {
     const CloneImage before = FilledImage();
     CloneImage image = before;
     EXPECT_EQ(DeleteRow(image, 1), (SlotRange{0, 199}));
-    EXPECT_TRUE(image.Modified);
-    for (int s = 0; s < 199; ++s) ASSERT_EQ(image.Mem[s], before.Mem[s + 1]) << s;
+    EXPECT_TRUE(image.modified);
+    for (int s = 0; s < 199; ++s) ASSERT_EQ(image.memory.slot[s], before.memory.slot[s + 1]) << s;
     EXPECT_TRUE(IsBlank(image, 199));
-    for (int s = 200; s < kSlotCount; ++s) ASSERT_EQ(image.Mem[s], before.Mem[s]) << s;
+    for (int s = 200; s < kSlotCount; ++s) ASSERT_EQ(image.memory.slot[s], before.memory.slot[s]) << s;
 
     image = before;
     EXPECT_EQ(InsertRow(image, 1), (SlotRange{0, 199}));
     EXPECT_TRUE(IsBlank(image, 0));
-    for (int s = 1; s < 200; ++s) ASSERT_EQ(image.Mem[s], before.Mem[s - 1]) << s;
-    EXPECT_EQ(image.Mem[200], before.Mem[200]);
+    for (int s = 1; s < 200; ++s) ASSERT_EQ(image.memory.slot[s], before.memory.slot[s - 1]) << s;
+    EXPECT_EQ(image.memory.slot[200], before.memory.slot[200]);
 
     image = before;
     EXPECT_EQ(InsertRow(image, 200), (SlotRange{199, 199}));
-    EXPECT_TRUE(IsBlank(image, 199) && image.Mem[198] == before.Mem[198]);
+    EXPECT_TRUE(IsBlank(image, 199) && image.memory.slot[198] == before.memory.slot[198]);
 
     image = before;
     EXPECT_TRUE(DeleteRow(image, 201).Empty());
     EXPECT_EQ(image, before);  // not even marked
     EXPECT_TRUE(InsertRow(image, 250).Empty());
-    EXPECT_TRUE(image.Modified);
-    image.Modified = false;
+    EXPECT_TRUE(image.modified);
+    image.modified = false;
     EXPECT_EQ(image, before);
 }
 
@@ -58,7 +58,7 @@ TEST(MemoryOps, InvalidRowsChangeNothing) {
 
 TEST(MemoryOps, EnableDisableAndRefreshWipe) {
     CloneImage image = FilledImage();
-    image.ChannelEnable[700] = false;  // stale: refresh has not run yet
+    image.memory.enabled[700] = false;  // stale: refresh has not run yet
     EXPECT_EQ(ClearRow(image, 5), (SlotRange{4, 700}));
     EXPECT_TRUE(IsBlank(image, 4) && IsBlank(image, 700));
 
@@ -67,33 +67,33 @@ TEST(MemoryOps, EnableDisableAndRefreshWipe) {
     EXPECT_TRUE(IsBlank(image, 1299));
 
     // An empty slot is not enabled and nothing is refreshed.
-    image.ChannelEnable[800] = false;
-    image.Mem[4].SetText(kNote, "kept");
-    image.ChannelEnable[4] = true;
+    image.memory.enabled[800] = false;
+    image.memory.slot[4].SetText(kNote, "kept");
+    image.memory.enabled[4] = true;
     EnableRow(image, 5);
-    EXPECT_FALSE(image.ChannelEnable[4]);
-    EXPECT_EQ(image.Mem[4].Text(kNote), "kept");
-    EXPECT_EQ(image.Mem[800].Value(kFreq), 900);
+    EXPECT_FALSE(image.memory.enabled[4]);
+    EXPECT_EQ(image.memory.slot[4].Text(kNote), "kept");
+    EXPECT_EQ(image.memory.slot[800].Value(kFreq), 900);
 }
 
 TEST(MemoryOps, WholeListOperationsCoverAllSections) {
     CloneImage image;
-    for (int s : {0, 999, 1000, 1150, 1299}) image.Mem[s].Set(kFreq, 145);
-    image.BankCount[20] = 100;
-    const auto banks = image.BankCount;
+    for (int s : {0, 999, 1000, 1150, 1299}) image.memory.slot[s].Set(kFreq, 145);
+    image.banks.counts[20] = 100;
+    const auto banks = image.banks.counts;
     EXPECT_EQ(EnableAllSlots(image), (SlotRange{0, 1299}));
     for (int s = 0; s < kSlotCount; ++s)
-        ASSERT_EQ(image.ChannelEnable[s], s == 0 || s == 999 || s == 1000 || s == 1150 || s == 1299) << s;
+        ASSERT_EQ(image.memory.enabled[s], s == 0 || s == 999 || s == 1000 || s == 1150 || s == 1299) << s;
 
     CloneImage copy = image;
     DisableAllSlots(copy);
-    EXPECT_EQ(copy.Mem, CloneImage{}.Mem);
-    image.Modified = false;
+    EXPECT_EQ(copy.memory.slot, CloneImage{}.memory.slot);
+    image.modified = false;
     ClearAllSlots(image);
-    EXPECT_TRUE(image.Modified);
-    EXPECT_EQ(image.Mem, CloneImage{}.Mem);
-    EXPECT_EQ(image.ChannelEnable, CloneImage{}.ChannelEnable);
-    EXPECT_EQ(image.BankCount, banks);
+    EXPECT_TRUE(image.modified);
+    EXPECT_EQ(image.memory.slot, CloneImage{}.memory.slot);
+    EXPECT_EQ(image.memory.enabled, CloneImage{}.memory.enabled);
+    EXPECT_EQ(image.banks.counts, banks);
 }
 
 TEST(MemoryOps, SeveralRowsActAsEachRowAlone) {
@@ -105,11 +105,11 @@ TEST(MemoryOps, SeveralRowsActAsEachRowAlone) {
     for (const auto& [several, one] : ops) {
         CloneImage together = before;
         CloneImage alone = before;
-        together.ChannelEnable[700] = alone.ChannelEnable[700] = false;  // stale: the refresh wipes it
+        together.memory.enabled[700] = alone.memory.enabled[700] = false;  // stale: the refresh wipes it
         EXPECT_EQ(several(together, {1301, 0, 2, 5, 1300}), (SlotRange{1, 1299}));
         for (int row : rows) one(alone, row);
         EXPECT_EQ(together, alone);
-        EXPECT_TRUE(together.Modified);
+        EXPECT_TRUE(together.modified);
     }
 
     // No valid row: nothing changes, nothing is marked.

@@ -7,7 +7,7 @@ namespace {
 
 TEST(PageRules, BankTotalGuardsEveryTab) {
     CloneImage image;
-    image.BankCount[9] = 90;  // total 990
+    image.banks.counts[9] = 90;  // total 990
     for (int tab : {1, 2, 3, 4}) {
         const PageSwitch s = SwitchPage(image, tab, false);
         EXPECT_EQ(s.page, Page::kBank) << tab;
@@ -16,7 +16,7 @@ TEST(PageRules, BankTotalGuardsEveryTab) {
     }
     EXPECT_FALSE(SwitchPage(image, 4, true).showTotalError);  // the switch's own re-selection
 
-    image.BankCount[9] = 100;
+    image.banks.counts[9] = 100;
     const PageSwitch memory = SwitchPage(image, 3, false);
     EXPECT_EQ(memory.page, Page::kMemory);
     EXPECT_TRUE(memory.modifyEnabled && memory.rebuildMemoryGrid && !memory.showTotalError);
@@ -29,7 +29,7 @@ TEST(PageRules, BankTotalGuardsEveryTab) {
 TEST(PageRules, ModelClickMarksAndResetsOnlyOnChange) {
     CloneImage image;
     EXPECT_FALSE(BeginModelSwitch(image, 0));
-    EXPECT_TRUE(image.Modified);
+    EXPECT_TRUE(image.modified);
     EXPECT_TRUE(BeginModelSwitch(image, 1));
     EXPECT_EQ(CarrierColumnHeading(1), "Scr");
 }

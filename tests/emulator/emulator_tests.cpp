@@ -185,17 +185,17 @@ TEST(MemoryImage, DemoSurvivesTheReceiverMemory) {
         SCOPED_TRACE(model);
         // Enable bits of slots 1280..1299 lie outside the blocks a read takes;
         // the demo keeps its entries below them.
-        EXPECT_EQ(back.Mem, demo.Mem);
-        EXPECT_EQ(back.ChannelEnable, demo.ChannelEnable);
-        EXPECT_GT(std::count(demo.ChannelEnable.begin(), demo.ChannelEnable.end(), true), 30);
-        EXPECT_EQ(back.BankCount, demo.BankCount);
-        EXPECT_EQ(back.GroupMember, demo.GroupMember);
-        EXPECT_EQ(back.Settings, demo.Settings);
-        EXPECT_EQ(back.Vfo, demo.Vfo);
+        EXPECT_EQ(back.memory.slot, demo.memory.slot);
+        EXPECT_EQ(back.memory.enabled, demo.memory.enabled);
+        EXPECT_GT(std::count(demo.memory.enabled.begin(), demo.memory.enabled.end(), true), 30);
+        EXPECT_EQ(back.banks.counts, demo.banks.counts);
+        EXPECT_EQ(back.groups.members, demo.groups.members);
+        EXPECT_EQ(back.settings.values, demo.settings.values);
+        EXPECT_EQ(back.vfo.bands, demo.vfo.bands);
         CloneImage plain;
-        plain.RegionIndex = model;
+        plain.model = model;
         NewCloneImage(plain);
-        EXPECT_NE(back.Settings, plain.Settings) << "the demo shows options other than the defaults";
+        EXPECT_NE(back.settings.values, plain.settings.values) << "the demo shows options other than the defaults";
     }
 }
 

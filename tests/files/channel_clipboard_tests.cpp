@@ -14,7 +14,7 @@ namespace {
 TEST(ChannelRecordsText, RoundTripIsExactAndJunkIsRefused) {
     CloneImage image = testing::RichImage();
     std::vector<PasteRecord> records;
-    for (int s : {0, 1, 2, 300, 1299}) records.push_back({image.Mem[s], image.ChannelEnable[s], {}});
+    for (int s : {0, 1, 2, 300, 1299}) records.push_back({image.memory.slot[s], image.memory.enabled[s], {}});
     // Values no editor stores but files can hold: option 9 (skip + 8), step
     // 18 with no text, a skip text left by a CSV import, and every character
     // that could break a line or a cell.
@@ -43,7 +43,7 @@ TEST(ChannelRecordsText, RoundTripIsExactAndJunkIsRefused) {
 TEST(ChannelTsv, CopiedRowsShowTheGridAndPasteBackAsShown) {
     for (int model : {0, 1, 2}) {
         CloneImage image = testing::RichImage(model);
-        image.Mem[0].Set(kSkip, 1);
+        image.memory.slot[0].Set(kSkip, 1);
         const std::vector<int> slotList{0, 1, 2, 300, 1100};
         const std::string tsv = MemoryRowsAsTsv(image, slotList);
         const std::string heading = tsv.substr(0, tsv.find('\n'));
@@ -55,7 +55,7 @@ TEST(ChannelTsv, CopiedRowsShowTheGridAndPasteBackAsShown) {
         const std::vector<PasteRecord> rows = ParseChannelTsv(tsv);
         ASSERT_EQ(rows.size(), slotList.size());
         CloneImage pasted;
-        pasted.RegionIndex = model;
+        pasted.model = model;
         ApplyMemoryPaste(pasted, PlanMemoryPaste(pasted, 0, rows));
         for (std::size_t i = 0; i < slotList.size(); ++i)
             EXPECT_EQ(MemoryGridRow(pasted, static_cast<int>(i)), MemoryGridRow(image, slotList[i])) << model << " " << i;

@@ -33,8 +33,8 @@ TEST_F(CloneFileTest, SaveThenLoadKeepsEveryStore) {
     EXPECT_FALSE(first.contains("\n\n"));
 
     CloneImage loaded;
-    loaded.RegionIndex = 1;
-    loaded.Modified = true;
+    loaded.model = 1;
+    loaded.modified = true;
     ASSERT_TRUE(LoadCloneFile(loaded, Path("a.WK7")).ok);
     EXPECT_EQ(loaded, original);  // every store and note, and no longer modified
     ASSERT_TRUE(SaveCloneFile(loaded, Path("b.WK7")).ok);
@@ -43,18 +43,18 @@ TEST_F(CloneFileTest, SaveThenLoadKeepsEveryStore) {
 
 TEST_F(CloneFileTest, SaveClampsBanksAndKeepsLineBreaksOutOfNotes) {
     CloneImage image = RichImage();
-    image.Mem[0].SetText(kNote, "two\r\nlines\nhere");
-    image.BankCount[3] = 400;  // total 1400
-    image.Modified = true;
+    image.memory.slot[0].SetText(kNote, "two\r\nlines\nhere");
+    image.banks.counts[3] = 400;  // total 1400
+    image.modified = true;
     ASSERT_TRUE(SaveCloneFile(image, Path("c.WK7")).ok);
-    EXPECT_FALSE(image.Modified);
+    EXPECT_FALSE(image.modified);
     EXPECT_EQ(BankTotal(image), 1000);
     CloneImage loaded;
     ASSERT_TRUE(LoadCloneFile(loaded, Path("c.WK7")).ok);
-    EXPECT_EQ(loaded.Mem[0].Text(kNote), "two lines here");
+    EXPECT_EQ(loaded.memory.slot[0].Text(kNote), "two lines here");
     EXPECT_EQ(BankTotal(loaded), 1000);
-    EXPECT_EQ(loaded.BankCount[3], 50);  // cut to the remainder; later banks emptied
-    EXPECT_EQ(loaded.BankCount[49], 0);
+    EXPECT_EQ(loaded.banks.counts[3], 50);  // cut to the remainder; later banks emptied
+    EXPECT_EQ(loaded.banks.counts[49], 0);
 }
 
 TEST_F(CloneFileTest, BadFilesLeaveTheImageAlone) {
@@ -99,12 +99,12 @@ TEST_F(CloneFileTest, AcceptsLfLinesExtraLinesAndLegacyNotes) {
     CloneImage image;
     ASSERT_TRUE(OpenCloneFile(image, Path("lf.WK7")).ok);
     // Every slot is taken, the priority entries too.
-    EXPECT_TRUE(image.ChannelEnable[1299]);
-    EXPECT_EQ(image.Mem[1299].Text(kNote), "last priority");
-    EXPECT_FALSE(image.Mem[1299].IsEmpty());
+    EXPECT_TRUE(image.memory.enabled[1299]);
+    EXPECT_EQ(image.memory.slot[1299].Text(kNote), "last priority");
+    EXPECT_FALSE(image.memory.slot[1299].IsEmpty());
     bool found = false;
-    for (const auto& slot : image.Mem) found = found || slot.Text(kNote) == "東京タワー";
-    for (const auto& band : image.Vfo) found = found || band.Text(kNote) == "東京タワー";
+    for (const auto& slot : image.memory.slot) found = found || slot.Text(kNote) == "東京タワー";
+    for (const auto& band : image.vfo.bands) found = found || band.Text(kNote) == "東京タワー";
     EXPECT_TRUE(found);
 }
 
@@ -122,8 +122,8 @@ TEST_F(CloneFileTest, LongLegacyNotesReopenWhole) {
 
     CloneImage image;
     ASSERT_TRUE(LoadCloneFile(image, Path("long.WK7")).ok);
-    const std::string& katakana = image.Mem[0].Text(kNote);
-    const std::string& hiragana = image.Mem[1].Text(kNote);
+    const std::string& katakana = image.memory.slot[0].Text(kNote);
+    const std::string& hiragana = image.memory.slot[1].Text(kNote);
     EXPECT_EQ(katakana.size(), kMaxTextBytes / 3 * 3);  // whole characters only
     EXPECT_EQ(katakana.find_first_not_of("ｱ"), std::string::npos);
     EXPECT_GT(hiragana.size(), kMaxTextBytes - 3);
@@ -133,21 +133,21 @@ TEST_F(CloneFileTest, LongLegacyNotesReopenWhole) {
     EXPECT_TRUE(CheckCloneFile(Path("again.WK7")).empty());
     CloneImage reopened;
     ASSERT_TRUE(LoadCloneFile(reopened, Path("again.WK7")).ok);
-    EXPECT_EQ(reopened.Mem, image.Mem);
+    EXPECT_EQ(reopened.memory.slot, image.memory.slot);
 }
 
 TEST_F(CloneFileTest, FailingSaveKeepsTheOldFile) {
     CloneImage image = RichImage();
     ASSERT_TRUE(SaveCloneFile(image, Path("keep.WK7")).ok);
     const QByteArray old = ReadAll(Path("keep.WK7"));
-    image.Mem[0].SetText(kNote, "changed");
-    image.Modified = true;
+    image.memory.slot[0].SetText(kNote, "changed");
+    image.modified = true;
 
     const FileResult r = testing::UnderFileSizeLimit([&] { return SaveCloneFile(image, Path("keep.WK7")); });
 
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(r.messages, std::vector<std::string>{std::string(kFileOpenError)});
-    EXPECT_TRUE(image.Modified);
+    EXPECT_TRUE(image.modified);
     EXPECT_EQ(ReadAll(Path("keep.WK7")), old);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1);
     EXPECT_FALSE(SaveCloneFile(image, Path("no/such/folder/x.WK7")).ok);

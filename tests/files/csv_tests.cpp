@@ -51,7 +51,7 @@ TEST(CsvLookup, ChannelNames) {
 
 TEST(CsvExport, RowsAndQuoting) {
     CloneImage image = RichImage();
-    image.Mem[1007].Set(kSkip, 1);
+    image.memory.slot[1007].Set(kSkip, 1);
     const auto lines = CsvExportLines(image);
     ASSERT_EQ(lines.size(), 1u + 14 + 1300);
     EXPECT_EQ(lines[0].substr(0, 24), R"("MODEL","BANK","CHANNEL")");
@@ -69,21 +69,21 @@ TEST(CsvExport, RowsAndQuoting) {
 TEST(CsvImport, ExportThenImportRestoresChannels) {
     const CloneImage original = RichImage(1);
     CloneImage image = NewImage(1);
-    image.Modified = true;
+    image.modified = true;
     const CsvImportResult r = ImportCsvText(image, Joined(CsvExportLines(original)));
     ASSERT_TRUE(r.result.ok);
-    EXPECT_FALSE(image.Modified);
+    EXPECT_FALSE(image.modified);
     EXPECT_EQ(r.rowsStored, 14 + 13);  // empty slots are passed over for their zero frequency
     for (int s : {0, 1, 299, 1000, 1007, 1210, 1299}) {
         for (int f = 0; f <= kOffset; ++f)
-            EXPECT_EQ(image.Mem[s].Value(f), original.Mem[s].Value(f)) << s << " " << f;
-        EXPECT_TRUE(image.ChannelEnable[s]);
-        EXPECT_EQ(image.Mem[s].Text(kSkip), "False");
+            EXPECT_EQ(image.memory.slot[s].Value(f), original.memory.slot[s].Value(f)) << s << " " << f;
+        EXPECT_TRUE(image.memory.enabled[s]);
+        EXPECT_EQ(image.memory.slot[s].Text(kSkip), "False");
     }
-    EXPECT_EQ(image.Mem[0].Text(kNote), "TOWER, NORTH SIDE");
-    EXPECT_EQ(image.Mem[1].Text(kNote), "SAY \"HELLO\"");
-    EXPECT_EQ(image.Mem[300].Text(kNote), "東京タワー ①");
-    EXPECT_EQ(image.Vfo[2].Text(kNote), "BAND NOTE, WITH COMMA");
+    EXPECT_EQ(image.memory.slot[0].Text(kNote), "TOWER, NORTH SIDE");
+    EXPECT_EQ(image.memory.slot[1].Text(kNote), "SAY \"HELLO\"");
+    EXPECT_EQ(image.memory.slot[300].Text(kNote), "東京タワー ①");
+    EXPECT_EQ(image.vfo.bands[2].Text(kNote), "BAND NOTE, WITH COMMA");
 }
 
 TEST(CsvImport, FieldRules) {
@@ -101,13 +101,13 @@ TEST(CsvImport, FieldRules) {
     text += Row("PRIORITY", "10", kPlain);
     ASSERT_TRUE(ImportCsvText(image, text).result.ok);
 
-    EXPECT_EQ(Texts(image.Mem[5], {kFreq, kCarrier, kName}), "145.500000|500Hz|NAME");
-    EXPECT_EQ(image.Mem[5].Value(kCarrier), 2);
-    for (int s : {6, 7, 8, 10}) EXPECT_TRUE(image.Mem[s].IsEmpty()) << s;  // 10: ENABLE false, wiped by the refresh
+    EXPECT_EQ(Texts(image.memory.slot[5], {kFreq, kCarrier, kName}), "145.500000|500Hz|NAME");
+    EXPECT_EQ(image.memory.slot[5].Value(kCarrier), 2);
+    for (int s : {6, 7, 8, 10}) EXPECT_TRUE(image.memory.slot[s].IsEmpty()) << s;  // 10: ENABLE false, wiped by the refresh
     // SKIP given as the yes/no value joins the option; an unknown tone is left.
-    EXPECT_EQ(Texts(image.Mem[9], {kMode, kOption, kCarrier, kTone, kShift, kSkip}), "AM|Tone+Skip|JR|88.5Hz|-Shift|True");
-    EXPECT_EQ(Texts(image.Mem[11], {kNote, kTone}), "A B|67.0Hz");
-    EXPECT_EQ(image.Vfo[13].Text(kFreq) + image.Mem[1210].Text(kFreq), "145.500000145.500000");
+    EXPECT_EQ(Texts(image.memory.slot[9], {kMode, kOption, kCarrier, kTone, kShift, kSkip}), "AM|Tone+Skip|JR|88.5Hz|-Shift|True");
+    EXPECT_EQ(Texts(image.memory.slot[11], {kNote, kTone}), "A B|67.0Hz");
+    EXPECT_EQ(image.vfo.bands[13].Text(kFreq) + image.memory.slot[1210].Text(kFreq), "145.500000145.500000");
 }
 
 TEST(CsvImport, DamagedInput) {
@@ -115,8 +115,8 @@ TEST(CsvImport, DamagedInput) {
     CloneImage image = before;
     // A row cut short by the end of the text.
     std::string text = Row("MEMORY", "50", kPlain) + "\"WR-K7\",\"MEMORY\",\"51\",\"146\"";
-    image.Mem[3].Set(kFreq, 150.0);  // disabled, yet holding a record
-    image.Modified = true;
+    image.memory.slot[3].Set(kFreq, 150.0);  // disabled, yet holding a record
+    image.modified = true;
     const CloneImage unchanged = image;
     const auto cut = ImportCsvText(image, text);
     EXPECT_EQ(cut.result.messages, std::vector<std::string>{std::string(kFileOpenError)});
@@ -126,10 +126,10 @@ TEST(CsvImport, DamagedInput) {
     image = before;
     std::string junk("\"\0\xff,,\"WR-K7\",\"\r\n\"", 16);
     ImportCsvText(image, junk + "\r\n" + Row("MEMORY", "60", kPlain));
-    EXPECT_EQ(image.Mem[1].Text(kNote), before.Mem[1].Text(kNote));
+    EXPECT_EQ(image.memory.slot[1].Text(kNote), before.memory.slot[1].Text(kNote));
     image = before;
     ImportCsvText(image, "\"WR-K7\",\"MEMORY\",\"" + std::string(500, '9'));
-    EXPECT_EQ(image.Mem, before.Mem);
+    EXPECT_EQ(image.memory.slot, before.memory.slot);
 }
 
 // Each case a minimized input of the import fuzzer.
@@ -142,10 +142,10 @@ TEST(CsvImport, ShortRowEndsAtItsLine) {
     ASSERT_TRUE(r.result.ok);
     EXPECT_EQ(r.rowsStored, 2);
     EXPECT_EQ(r.rowsRejected, 2);
-    for (int s : {5, 7}) EXPECT_TRUE(image.Mem[s].IsEmpty()) << s;
+    for (int s : {5, 7}) EXPECT_TRUE(image.memory.slot[s].IsEmpty()) << s;
     for (int s : {6, 8}) {
-        EXPECT_TRUE(image.ChannelEnable[s]) << s;
-        EXPECT_EQ(image.Mem[s].Text(kName), "NAME") << s;
+        EXPECT_TRUE(image.memory.enabled[s]) << s;
+        EXPECT_EQ(image.memory.slot[s].Text(kName), "NAME") << s;
     }
 }
 
@@ -163,21 +163,21 @@ TEST(CsvImport, StoresWhatAReopenGivesBack) {
     const CsvImportResult r = ImportCsvText(image, text);
     ASSERT_TRUE(r.result.ok);
     EXPECT_EQ(r.rowsRejected, 5);
-    for (int s = 0; s < 5; ++s) EXPECT_FALSE(image.ChannelEnable[s]) << outside[s];
-    EXPECT_EQ(image.Mem[10].Value(kSecret), 11);
-    EXPECT_EQ(image.Mem[10].Value(kOffset), 0);
-    EXPECT_EQ(image.Mem[11].Value(kSecret), 0);
-    EXPECT_EQ(image.Mem[11].Text(kOffset), "4294.967295");
-    EXPECT_EQ(image.Mem[12].Text(kFreq), "145.123457");
-    EXPECT_EQ(image.Mem[12].Value(kSecret), 8);
+    for (int s = 0; s < 5; ++s) EXPECT_FALSE(image.memory.enabled[s]) << outside[s];
+    EXPECT_EQ(image.memory.slot[10].Value(kSecret), 11);
+    EXPECT_EQ(image.memory.slot[10].Value(kOffset), 0);
+    EXPECT_EQ(image.memory.slot[11].Value(kSecret), 0);
+    EXPECT_EQ(image.memory.slot[11].Text(kOffset), "4294.967295");
+    EXPECT_EQ(image.memory.slot[12].Text(kFreq), "145.123457");
+    EXPECT_EQ(image.memory.slot[12].Value(kSecret), 8);
 
     CloneImage saved = image;
     CloneImage reopened;
     ASSERT_TRUE(ApplyCloneFileLines(reopened, CloneFileLines(saved)).ok);
     for (int s : {10, 11, 12})
         for (int f = 0; f <= kName; ++f) {
-            EXPECT_EQ(reopened.Mem[s].Value(f), image.Mem[s].Value(f)) << s << " " << f;
-            EXPECT_EQ(reopened.Mem[s].Text(f), image.Mem[s].Text(f)) << s << " " << f;
+            EXPECT_EQ(reopened.memory.slot[s].Value(f), image.memory.slot[s].Value(f)) << s << " " << f;
+            EXPECT_EQ(reopened.memory.slot[s].Text(f), image.memory.slot[s].Text(f)) << s << " " << f;
         }
 }
 
@@ -190,15 +190,15 @@ TEST(CsvImport, SkippedOptionsKeepTheirCode) {
     std::string text = Row("MEMORY", "1", R"("145.5","FM","5KHz","Tone","0","JR","67","OFF","0","","",#TRUE#,#TRUE#)");
     text += Row("MEMORY", "2", R"("145.5","FM","5KHz","rev.+skip","0","JR","67","OFF","0","","",#TRUE#,#TRUE#)");
     ASSERT_TRUE(ImportCsvText(image, text).result.ok);
-    EXPECT_EQ(image.Mem[1].Value(kOption), 10);
-    EXPECT_EQ(image.Mem[2].Value(kOption), 11);  // the skip bit is not added twice
+    EXPECT_EQ(image.memory.slot[1].Value(kOption), 10);
+    EXPECT_EQ(image.memory.slot[2].Value(kOption), 11);  // the skip bit is not added twice
 
     const std::string again = Joined(CsvExportLines(image));
     EXPECT_NE(again.find(R"("Tone+Skip")"), std::string::npos);
     CloneImage back;
     ASSERT_TRUE(ImportCsvText(back, again).result.ok);
-    EXPECT_EQ(back.Mem[1].Value(kOption), 10);
-    EXPECT_EQ(back.Mem[2].Value(kOption), 11);
+    EXPECT_EQ(back.memory.slot[1].Value(kOption), 10);
+    EXPECT_EQ(back.memory.slot[2].Value(kOption), 11);
 }
 
 TEST(CsvFiles, AtomicExportAndLegacyImport) {
@@ -217,7 +217,7 @@ TEST(CsvFiles, AtomicExportAndLegacyImport) {
     ASSERT_TRUE(WriteAll(dir.filePath("old.csv"), legacy));
     CloneImage target;
     ASSERT_TRUE(ImportCsv(target, dir.filePath("old.csv")).result.ok);
-    EXPECT_EQ(target.Mem[3].Text(kNote), "東京");
+    EXPECT_EQ(target.memory.slot[3].Text(kNote), "東京");
     EXPECT_FALSE(ImportCsv(target, dir.filePath("missing.csv")).result.ok);
 }
 
@@ -371,33 +371,33 @@ TEST(ChirpCsv, CurrentLayoutFile) {
     const std::string text = DataFile("chirp_current.csv");
     EXPECT_EQ(DetectCsvKind(text), CsvKind::kChirp);
     CloneImage image = NewImage(0);
-    image.Mem[500].Set(kFreq, 433.5);  // no row names slot 500
-    image.ChannelEnable[500] = true;
+    image.memory.slot[500].Set(kFreq, 433.5);  // no row names slot 500
+    image.memory.enabled[500] = true;
     const ChirpImportResult r = ImportChirpText(image, text);
     ASSERT_TRUE(r.result.ok);
     EXPECT_EQ(r.imported, 15);
     EXPECT_EQ(r.skipped, 7);
-    EXPECT_TRUE(image.Modified);
+    EXPECT_TRUE(image.modified);
     std::vector<std::string> where;
     for (const ChirpIssue& i : r.issues) where.push_back(std::to_string(i.line) + " " + i.location);
     EXPECT_EQ(where, (std::vector<std::string>{"9 4", "10 5", "11 6", "12 7", "13 8", "16 11", "17 12", "18 13",
                                                "19 14", "23 18", "24 19", "25 1000"}));
     EXPECT_EQ(r.issues.back().reason, "Location 1000 is outside 0-999");
 
-    EXPECT_EQ(image.Mem[0].Text(kNote), "Tower, north side");
-    EXPECT_EQ(image.Mem[1].Text(kNote), "Distress and \"calling\"");
-    EXPECT_EQ(Texts(image.Mem[2], {kNote, kName, kOption, kTone, kShift}), "two lines|RPTR-U|Tone|103.5Hz|-Shift");
-    EXPECT_EQ(image.Mem[2].Value(kSkip), 1);
-    EXPECT_EQ(image.Mem[10].Text(kName), "AIR,NA");
-    EXPECT_EQ(image.Mem[22].Text(kFreq), "433.920000");
-    for (int s : {11, 12, 18, 19, 20, 21}) EXPECT_FALSE(image.ChannelEnable[s]) << s;
-    EXPECT_EQ(image.Mem[500].Text(kFreq), "433.500000");
+    EXPECT_EQ(image.memory.slot[0].Text(kNote), "Tower, north side");
+    EXPECT_EQ(image.memory.slot[1].Text(kNote), "Distress and \"calling\"");
+    EXPECT_EQ(Texts(image.memory.slot[2], {kNote, kName, kOption, kTone, kShift}), "two lines|RPTR-U|Tone|103.5Hz|-Shift");
+    EXPECT_EQ(image.memory.slot[2].Value(kSkip), 1);
+    EXPECT_EQ(image.memory.slot[10].Text(kName), "AIR,NA");
+    EXPECT_EQ(image.memory.slot[22].Text(kFreq), "433.920000");
+    for (int s : {11, 12, 18, 19, 20, 21}) EXPECT_FALSE(image.memory.enabled[s]) << s;
+    EXPECT_EQ(image.memory.slot[500].Text(kFreq), "433.500000");
 
     CloneImage blocked = NewImage(2);
     const ChirpImportResult cellular = ImportChirpText(blocked, text);
     EXPECT_EQ(cellular.imported, 14);
     EXPECT_EQ(cellular.skipped, 8);
-    EXPECT_FALSE(blocked.ChannelEnable[17]);
+    EXPECT_FALSE(blocked.memory.enabled[17]);
     const auto cell = std::find_if(cellular.issues.begin(), cellular.issues.end(),
                                    [](const ChirpIssue& i) { return i.location == "17"; });
     ASSERT_NE(cell, cellular.issues.end());
@@ -413,8 +413,8 @@ TEST(ChirpCsv, LegacyLayoutPlacedFromARow) {
     EXPECT_EQ(r.issues[0].location, "3");
     EXPECT_EQ(r.issues[0].reason, "no memory slot left after 999");
     EXPECT_EQ(r.issues[1].reason, "mode \"USB\" is not available");
-    EXPECT_EQ(image.Mem[998].Text(kName), "WX1");
-    EXPECT_EQ(image.Mem[999].Value(kSkip), 1);
+    EXPECT_EQ(image.memory.slot[998].Text(kName), "WX1");
+    EXPECT_EQ(image.memory.slot[999].Value(kSkip), 1);
 
     // A header without a Frequency column is no list.
     const CloneImage before = image;
@@ -436,16 +436,16 @@ TEST(ChirpCsv, ColumnsInAnyOrderAndALocationWrittenTwice) {
     EXPECT_EQ(r.issues[0].line, 4);
     EXPECT_EQ(r.issues[0].location, "5");
     EXPECT_EQ(r.issues[0].reason, "replaced by line 6");
-    EXPECT_EQ(Texts(image.Mem[5], {kName, kFreq}), "SECOND|446.006250");
-    EXPECT_EQ(image.Mem[6].Text(kMode), "AM");
-    EXPECT_EQ(image.Mem[6].Value(kSkip), 1);
+    EXPECT_EQ(Texts(image.memory.slot[5], {kName, kFreq}), "SECOND|446.006250");
+    EXPECT_EQ(image.memory.slot[6].Text(kMode), "AM");
+    EXPECT_EQ(image.memory.slot[6].Value(kSkip), 1);
 }
 
 TEST(ChirpCsv, ExportThenImportKeepsEveryRepresentableField) {
     CloneImage original = RichImage();
-    original.Mem[1].Set(kOption, 3);  // Rev.: no such squelch there
-    original.Mem[299].Set(kSkip, 1);
-    ASSERT_EQ(original.Mem[299].Value(kStep), 2);  // 8.33 kHz, which that tool lacks
+    original.memory.slot[1].Set(kOption, 3);  // Rev.: no such squelch there
+    original.memory.slot[299].Set(kSkip, 1);
+    ASSERT_EQ(original.memory.slot[299].Value(kStep), 2);  // 8.33 kHz, which that tool lacks
     QTemporaryDir dir;
     const QString path = dir.filePath("out.csv");
     ASSERT_TRUE(ExportChirpCsv(original, path).ok);
@@ -461,12 +461,12 @@ TEST(ChirpCsv, ExportThenImportKeepsEveryRepresentableField) {
     ASSERT_TRUE(text);
     EXPECT_EQ(ImportChirpText(back, *text).imported, 5);
     for (int s : {0, 1, 299, 300, 999}) {
-        SlotFields expected = original.Mem[s];
+        SlotFields expected = original.memory.slot[s];
         if (expected.Value(kStep) == 2) expected.Set(kStep, 1);  // 8.33 kHz went out as 6.25
         if (s == 1) expected.Set(kOption, 0);
         expected.Set(kSecret, 11);
         expected.Set(kCarrier, kCarrierJR);
-        EXPECT_EQ(back.Mem[s], expected) << s;
+        EXPECT_EQ(back.memory.slot[s], expected) << s;
     }
     EXPECT_FALSE(ExportChirpCsv(original, dir.filePath("none/x.csv")).ok);
 }

@@ -27,7 +27,7 @@ std::size_t IndexOf(const ListingLines& lines, const std::string& line) {
 
 TEST(Listing, MemorySectionsFollowTheBanks) {
     CloneImage image = RichImage(0);
-    image.Mem[1007].Set(kOption, 8);  // OFF with the skip bit
+    image.memory.slot[1007].Set(kOption, 8);  // OFF with the skip bit
     const ListingLines lines = PrintMemorySection(image);
     EXPECT_EQ(lines[1], "Memory Bank");
     EXPECT_TRUE(Has(lines, "Bank0"));
@@ -45,11 +45,11 @@ TEST(Listing, MemorySectionsFollowTheBanks) {
     // Skip mark for option 8 + n, carrier text for WR-K7J.
     EXPECT_NE(lines[scan + 3].find("\t*\t"), std::string::npos);
 
-    image.RegionIndex = 1;
+    image.model = 1;
     const ListingLines k70e = PrintMemorySection(image);
     EXPECT_TRUE(Has(k70e, "Ch\tFrequency\tMode\t   Step\tOption\tSecret\tSkip\t Tone\tShift\tShiftFreq.\tNote\tName"));
 
-    image.ChannelEnable.fill(false);
+    image.memory.enabled.fill(false);
     EXPECT_EQ(PrintMemorySection(image), (ListingLines{"", "Memory Bank", "", "= No Entries ="}));
 }
 
@@ -62,7 +62,7 @@ TEST(Listing, SettingsVfoAndDocument) {
     EXPECT_FALSE(std::any_of(settings.begin(), settings.end(),
                              [](const std::string& l) { return l.rfind("Bug Sensitive", 0) == 0; }));
     EXPECT_EQ(settings.back(), "");
-    image.Settings.optLamp = -1;
+    image.settings.values.optLamp = -1;
     const ListingLines noLamp = PrintSettingsSection(image);
     EXPECT_FALSE(std::any_of(noLamp.begin(), noLamp.end(),
                              [](const std::string& l) { return l.rfind("Lamp", 0) == 0; }));
@@ -85,30 +85,30 @@ TEST(Listing, SettingsVfoAndDocument) {
 TEST(ImageDiff, SameImagesHaveNoLines) {
     const CloneImage a = RichImage();
     CloneImage b = a;
-    b.Mem[0].SetText(kName, "CH1000");  // names compare without trailing blanks
-    b.Mem[5].Set(kFreq, 146);           // not enabled: no channel either side
-    b.Modified = true;
+    b.memory.slot[0].SetText(kName, "CH1000");  // names compare without trailing blanks
+    b.memory.slot[5].Set(kFreq, 146);           // not enabled: no channel either side
+    b.modified = true;
     EXPECT_TRUE(DiffImages(a, b).empty());
 }
 
 TEST(ImageDiff, EveryKindOfPlace) {
     CloneImage a = RichImage();
-    a.Vfo[3].Set(kMode, 0);
-    a.Settings.cbbRemocon[1] = -1;
+    a.vfo.bands[3].Set(kMode, 0);
+    a.settings.values.cbbRemocon[1] = -1;
     CloneImage b = a;
-    b.Mem[0].Set(kFreq, 145.5);
-    b.Mem[0].Set(kSkip, 1);
-    b.Mem[0].SetText(kNote, "changed");
-    b.ChannelEnable[1] = false;
-    b.Mem[1005].Set(kFreq, 150);
-    b.Mem[1005].Set(kMode, 0);
-    b.ChannelEnable[1005] = true;
-    b.Vfo[3].Set(kMode, 1);
-    b.BankCount[0] = 200;
-    b.GroupMember[1][3] = true;
-    b.GroupMember[10][49] = false;
-    b.Settings.optAntenna = 1;
-    b.Settings.cbbRemocon[1] = 4;
+    b.memory.slot[0].Set(kFreq, 145.5);
+    b.memory.slot[0].Set(kSkip, 1);
+    b.memory.slot[0].SetText(kNote, "changed");
+    b.memory.enabled[1] = false;
+    b.memory.slot[1005].Set(kFreq, 150);
+    b.memory.slot[1005].Set(kMode, 0);
+    b.memory.enabled[1005] = true;
+    b.vfo.bands[3].Set(kMode, 1);
+    b.banks.counts[0] = 200;
+    b.groups.members[1][3] = true;
+    b.groups.members[10][49] = false;
+    b.settings.values.optAntenna = 1;
+    b.settings.values.cbbRemocon[1] = 4;
     const auto lines = DiffImages(a, b);
     EXPECT_EQ(DiffTexts(lines), (std::vector<std::string>{
                                 "Memory 00-000\tFrequency\t145.000000\t145.500000",

@@ -15,7 +15,7 @@ namespace wrk7::testing {
 // What File > New gives for model.
 inline CloneImage NewImage(int model = 0) {
     CloneImage image;
-    image.RegionIndex = model;
+    image.model = model;
     NewCloneImage(image);
     return image;
 }
@@ -28,7 +28,7 @@ inline CloneImage RichImage(int model = 0) {
     const int slotList[] = {0, 1, 299, 300, 999, 1000, 1007, 1099, 1100, 1150, 1200, 1210, 1299};
     int k = 0;
     for (int s : slotList) {
-        SlotFields& f = image.Mem[s];
+        SlotFields& f = image.memory.slot[s];
         f.Set(kFreq, 145.0 + 0.0125 * k);
         f.Set(kMode, k % 3);
         f.Set(kStep, k % 16);
@@ -39,23 +39,23 @@ inline CloneImage RichImage(int model = 0) {
         f.Set(kShift, k % 3);
         f.Set(kOffset, 0.6);
         f.SetText(kName, "CH" + std::to_string(1000 + k).substr(0, 4));
-        image.ChannelEnable[s] = true;
+        image.memory.enabled[s] = true;
         ++k;
     }
-    image.Mem[0].SetText(kNote, "Tower, north side");
-    image.Mem[1].SetText(kNote, "say \"hello\"");
-    image.Mem[299].SetText(kNote, "   leading blanks");
-    image.Mem[300].SetText(kNote, "東京タワー ①");
-    image.Mem[1299].SetText(kNote, "last priority");
-    image.Vfo[2].SetText(kNote, "band note, with comma");
-    image.BankCount.fill(0);
-    image.BankCount[0] = 300;
-    image.BankCount[2] = 650;
-    image.BankCount[49] = 50;
-    image.GroupMember[1][0] = true;
-    image.GroupMember[10][49] = true;
-    image.Settings.Slider1 = 7;
-    image.Settings.chkBell = true;
+    image.memory.slot[0].SetText(kNote, "Tower, north side");
+    image.memory.slot[1].SetText(kNote, "say \"hello\"");
+    image.memory.slot[299].SetText(kNote, "   leading blanks");
+    image.memory.slot[300].SetText(kNote, "東京タワー ①");
+    image.memory.slot[1299].SetText(kNote, "last priority");
+    image.vfo.bands[2].SetText(kNote, "band note, with comma");
+    image.banks.counts.fill(0);
+    image.banks.counts[0] = 300;
+    image.banks.counts[2] = 650;
+    image.banks.counts[49] = 50;
+    image.groups.members[1][0] = true;
+    image.groups.members[10][49] = true;
+    image.settings.values.Slider1 = 7;
+    image.settings.values.chkBell = true;
     return image;
 }
 

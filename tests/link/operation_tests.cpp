@@ -71,8 +71,8 @@ TEST(ReadOperations, ReadAllTakesTheDemoInWireOrder) {
                                    Reads(Area::kVfoRecords), Handshake(2), Reads(Area::kChannelFlags), Handshake(2),
                                    Reads(Area::kBankTable), Reads(Area::kScanGroups), Reads(Area::kChannelRecords)}));
     // What it reads is checked where a write is read back.
-    EXPECT_EQ(image.Settings, bench.demo.Settings);
-    EXPECT_TRUE(image.Modified);
+    EXPECT_EQ(image.settings.values, bench.demo.settings.values);
+    EXPECT_TRUE(image.modified);
     ASSERT_FALSE(progress.empty());
     EXPECT_EQ(progress.back(), std::make_pair(1300, 1300));
 }
@@ -81,7 +81,7 @@ TEST(ReadOperations, ButtonsReadTheirBlocksOnly) {
     Bench bench;
     CloneImage image = NewImage();
     EXPECT_EQ(ReadBankSequence(image, *bench.port, Quick()).messages, Strings{"Successed!!"});
-    EXPECT_EQ(image.BankCount, bench.demo.BankCount);
+    EXPECT_EQ(image.banks.counts, bench.demo.banks.counts);
     EXPECT_EQ(ReadGroupSequence(image, *bench.port, Quick()).code, 0);
     EXPECT_EQ(ReadSettingsSequence(image, *bench.port, Quick()).code, 0);
     EXPECT_EQ(bench.Log(), Concat({Handshake(), Reads(Area::kBankTable), Reads(Area::kScanGroups), Handshake(),
@@ -111,16 +111,16 @@ TEST(ReadOperations, SilentAfterSlot700KeepsTheOldSlots) {
     for (int k = 0; k < 160; ++k) bench.receiver->Mem()[AreaOf(Area::kChannelFlags).address + k] = 0xFF;
     CloneImage image = NewImage();
     for (int slot = 0; slot < kSlotCount; ++slot) {
-        image.Mem[slot].Set(kFreq, 100.0);
-        image.ChannelEnable[slot] = true;
+        image.memory.slot[slot].Set(kFreq, 100.0);
+        image.memory.enabled[slot] = true;
     }
-    image.Modified = false;
+    image.modified = false;
     const LinkResult r = ReadMemorySequence(image, *bench.port, Quick());
     EXPECT_EQ(r.code, 1);
     EXPECT_EQ(r.messages, (Strings{"Communication Error", "Read Failed..."}));
-    for (int slot = 0; slot < 700; ++slot) EXPECT_EQ(image.Mem[slot].Value(kFreq), bench.demo.Mem[slot].Value(kFreq)) << slot;
-    for (int slot = 700; slot < 1280; ++slot) EXPECT_EQ(image.Mem[slot].Value(kFreq), 100.0) << slot;
-    EXPECT_TRUE(image.Modified);
+    for (int slot = 0; slot < 700; ++slot) EXPECT_EQ(image.memory.slot[slot].Value(kFreq), bench.demo.memory.slot[slot].Value(kFreq)) << slot;
+    for (int slot = 700; slot < 1280; ++slot) EXPECT_EQ(image.memory.slot[slot].Value(kFreq), 100.0) << slot;
+    EXPECT_TRUE(image.modified);
     const Strings log = bench.Log();
     EXPECT_EQ(std::count(log.begin(), log.end(), "KV~F06180R"), 10) << "slot 700 tried ten times";
 }
@@ -134,8 +134,8 @@ TEST(ReadOperations, SettingsFailuresAndFaultsOnTheWay) {
     CloneImage image2 = NewImage();
     const LinkResult r = ReadBankSequence(image2, *bench.port, Quick());
     EXPECT_EQ(r.messages, Strings{"Successed!!"});
-    EXPECT_EQ(image2.BankCount, bench.demo.BankCount);
-    EXPECT_EQ(image2.GroupMember, bench.demo.GroupMember);
+    EXPECT_EQ(image2.banks.counts, bench.demo.banks.counts);
+    EXPECT_EQ(image2.groups.members, bench.demo.groups.members);
     EXPECT_EQ(bench.Log().size(), 9u + 3u) << "each garbled or dropped command sent once more";
 }
 
@@ -178,17 +178,17 @@ TEST(ReadOperations, TheDeadlineIsAParameter) {
 TEST(WriteOperations, WriteAllOrderLengthsAndRoundTrip) {
     Bench bench;
     CloneImage image = bench.demo;
-    image.Mem[1205].Set(kFreq, 433.0);
-    image.Mem[1205].SetText(kName, "PRIO-5");
-    image.ChannelEnable[1205] = true;
-    image.Mem[0].Set(kFreq, 0);  // emptied: not sent
+    image.memory.slot[1205].Set(kFreq, 433.0);
+    image.memory.slot[1205].SetText(kName, "PRIO-5");
+    image.memory.enabled[1205] = true;
+    image.memory.slot[0].Set(kFreq, 0);  // emptied: not sent
     ASSERT_EQ(WriteAll(image, *bench.port, Quick()).messages, Strings{"Successed!!"});
     const Strings log = Heads(bench.Log());
     const Strings before = Concat({Handshake(), Writes(Area::kSettings0, 64), Writes(Area::kSettings1, 46),
                                    Writes(Area::kVfoRecords, 30), Handshake(), Handshake(),
                                    Writes(Area::kBankTable, 64, 24), {"KV~IM"}, Writes(Area::kScanGroups, 64, 48)});
     const Strings after = Concat({Writes(Area::kZeroFill, 64), {"KV~FINISH"}});
-    const auto used = std::count_if(image.Mem.begin(), image.Mem.end(), [](const SlotFields& f) { return !f.IsEmpty(); });
+    const auto used = std::count_if(image.memory.slot.begin(), image.memory.slot.end(), [](const SlotFields& f) { return !f.IsEmpty(); });
     ASSERT_EQ(log.size(), before.size() + static_cast<std::size_t>(used) + after.size());
     EXPECT_EQ(Strings(log.begin(), log.begin() + before.size()), before);
     EXPECT_EQ(Strings(log.end() - after.size(), log.end()), after);
@@ -200,21 +200,21 @@ TEST(WriteOperations, WriteAllOrderLengthsAndRoundTrip) {
     CloneImage back = NewImage();
     ASSERT_EQ(ReadAll(back, *bench.port, Quick()).code, 0);
     for (int slot = 0; slot < 1280; ++slot) {
-        EXPECT_EQ(back.Mem[slot].Value(kFreq), image.Mem[slot].Value(kFreq)) << slot;
-        EXPECT_EQ(back.Mem[slot].Text(kName), image.Mem[slot].IsEmpty() ? "" : image.Mem[slot].Text(kName)) << slot;
-        EXPECT_EQ(back.ChannelEnable[slot], !image.Mem[slot].IsEmpty()) << slot;
+        EXPECT_EQ(back.memory.slot[slot].Value(kFreq), image.memory.slot[slot].Value(kFreq)) << slot;
+        EXPECT_EQ(back.memory.slot[slot].Text(kName), image.memory.slot[slot].IsEmpty() ? "" : image.memory.slot[slot].Text(kName)) << slot;
+        EXPECT_EQ(back.memory.enabled[slot], !image.memory.slot[slot].IsEmpty()) << slot;
     }
-    EXPECT_EQ(back.Settings, image.Settings);
+    EXPECT_EQ(back.settings.values, image.settings.values);
 }
 
 TEST(WriteOperations, OnlyUsedSlotsAreSentHighestFirst) {
     Bench bench;
     CloneImage image = NewImage();
     for (int slot : {5, 1250}) {
-        image.Mem[slot].Set(kFreq, 145.0);
-        image.ChannelEnable[slot] = true;
+        image.memory.slot[slot].Set(kFreq, 145.0);
+        image.memory.enabled[slot] = true;
     }
-    image.Mem[7].Set(kMode, 1);  // no frequency: not sent
+    image.memory.slot[7].Set(kMode, 1);  // no frequency: not sent
     ASSERT_EQ(WriteMemorySequence(image, *bench.port, Quick()).messages, Strings{"Successed!!"});
     const Strings log = Heads(bench.Log());
     EXPECT_EQ(Strings(log.end() - 7, log.end() - 5), (Strings{"KV~BC52050W+64", "KV~BC00005W+64"}));
@@ -224,7 +224,7 @@ TEST(WriteOperations, OnlyUsedSlotsAreSentHighestFirst) {
 TEST(WriteOperations, TheThousandChannelCheck) {
     Bench bench;
     CloneImage image = bench.demo;
-    image.BankCount[0] -= 1;  // 999
+    image.banks.counts[0] -= 1;  // 999
     for (auto run : {&WriteAll, &WriteMemorySequence, &WriteSettingsSequence, &WriteBankSequence}) {
         EXPECT_EQ(run(image, *bench.port, Quick()).messages, (Strings{"Total CH must be 1000", "Write Failed..."}));
     }
@@ -243,9 +243,9 @@ TEST(WriteOperations, RefusalsAndTimeoutsEndTheirWay) {
     {
         Bench bench(0, Faults({"silent-after=8"}));  // VFO band 4 never acknowledged
         CloneImage image = bench.demo;
-        image.Settings.Slider1 = 5;
+        image.settings.values.Slider1 = 5;
         EXPECT_EQ(WriteSettingsSequence(image, *bench.port, Quick()).messages, Strings{"Write Failed..."});
-        EXPECT_EQ(emu::ImageFromMemory(bench.receiver->Mem(), 0).Settings.Slider1, 5) << "the blocks before stay written";
+        EXPECT_EQ(emu::ImageFromMemory(bench.receiver->Mem(), 0).settings.values.Slider1, 5) << "the blocks before stay written";
         const Strings log = bench.Log();
         EXPECT_EQ(std::count(log.begin(), log.end(), log.back()), 10);
         EXPECT_EQ(log.back().substr(0, 10), "KV~F00380W");
@@ -304,11 +304,11 @@ struct Scenario {
         // the base's own flags.
         base = demo.demo;
         for (int slot = 0; slot < kSlotCount; ++slot) {
-            base.Mem[slot].Set(kFreq, 100.0 + slot * 0.025);
-            base.ChannelEnable[slot] = chance(50);
+            base.memory.slot[slot].Set(kFreq, 100.0 + slot * 0.025);
+            base.memory.enabled[slot] = chance(50);
         }
         EncodeFlagBlock(base);
-        base.Modified = false;
+        base.modified = false;
     }
 
     // The slots a quick read must fetch, ascending.
@@ -317,7 +317,7 @@ struct Scenario {
         const std::size_t flags = static_cast<std::size_t>(AreaOf(Area::kChannelFlags).address);
         for (int slot = 0; slot < kSlotCount; ++slot) {
             const bool on = slot < kFlaggedSlots ? (memory[flags + slot / 8] & (0x80 >> (slot % 8))) != 0
-                                                 : base.ChannelEnable[slot];
+                                                 : base.memory.enabled[slot];
             if (on) enabled.push_back(slot);
         }
         return enabled;

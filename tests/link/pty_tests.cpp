@@ -46,8 +46,8 @@ TEST(PtyLink, ReadAndWriteThroughTheDevicePort) {
     EXPECT_FALSE(second->Open());
     EXPECT_NE(second->ErrorText().find("in use"), std::string::npos) << second->ErrorText();
 
-    image.Mem[3].Set(kFreq, 150.5);
-    image.ChannelEnable[3] = true;
+    image.memory.slot[3].Set(kFreq, 150.5);
+    image.memory.enabled[3] = true;
     EXPECT_EQ(WriteAll(image, *port, test::Quick()).messages, Strings{"Successed!!"});
     port->Close();
     EXPECT_EQ(bench.receiver.Mem()[BlockAddress(Area::kChannelRecords, 3) + 3], 0x08) << "150.5 MHz = 0x08F872A0, top byte last";

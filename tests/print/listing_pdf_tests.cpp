@@ -118,7 +118,7 @@ class ListingPdfTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
-        image.Mem[300].SetText(kNote, "東京タワー ①");
+        image.memory.slot[300].SetText(kNote, "東京タワー ①");
         document = MakeListingDocument(image, {true, true, true}, QStringLiteral("rich.WK7"));
         pdf = dir.filePath(QStringLiteral("listing.pdf"));
         ASSERT_TRUE(SaveListingPdf(document, pdf));

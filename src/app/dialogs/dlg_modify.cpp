@@ -133,7 +133,7 @@ bool DlgModify::CheckFrequency() {
 }
 
 bool DlgModify::CheckOffset() {
-    const SlotFields& stored = target_ == Target::kMemory ? image_->Mem[row_ - 1] : image_->Vfo[row_ - 1];
+    const SlotFields& stored = target_ == Target::kMemory ? image_->memory.slot[row_ - 1] : image_->vfo.bands[row_ - 1];
     return Apply(wrk7::CheckOffset(stored, BoxValue(txtShift_)), txtShift_);
 }
 

@@ -39,7 +39,7 @@ void DlgModify::StartEdit(CloneImage& image, Target target, int row) {
     image_ = &image;
     target_ = target;
     row_ = row;
-    region_ = image.RegionIndex;
+    region_ = image.model;
     freqPending_ = offsetPending_ = false;
 }
 
@@ -56,9 +56,9 @@ bool DlgModify::PrepareMemory(CloneImage& image, int row) {
     EnableAll(opbWave_, true);
     EnableAll(opbStep_, true);
     OfferModelCodes();
-    const SlotFields& m = image.Mem[row - 1];
+    const SlotFields& m = image.memory.slot[row - 1];
     if (!m.IsEmpty()) {
-        LoadMemoryFields(m, image.ChannelEnable[row - 1]);
+        LoadMemoryFields(m, image.memory.enabled[row - 1]);
     } else {
         // "Hold" keeps whatever the previous entry left in the controls.
         if (!chkHold_->isChecked()) LoadMemoryFields(EmptyRowDefaults(), true);
@@ -125,7 +125,7 @@ void DlgModify::FocusFrequency() {
 
 bool DlgModify::PrepareVfo(CloneImage& image, int row) {
     if (row < 1 || row > kBandCount) return false;
-    if (row > VfoBandCount(image.RegionIndex)) return false;  // WR-K70T/K have eight bands
+    if (row > VfoBandCount(image.model)) return false;  // WR-K70T/K have eight bands
     const int band = row - 1;
     StartEdit(image, Target::kVfo, row);
     setWindowTitle(QStringLiteral("Modify VFO"));
@@ -134,7 +134,7 @@ bool DlgModify::PrepareVfo(CloneImage& image, int row) {
     SetFreqText(Q(VfoGridRow(image, band)[kFreq]));
     lblMHz_->setText(Q(BandLabel(region_, band)));
     ShowMemoryOnlyControls(false);
-    LoadVfoFields(image.Vfo[band], band);
+    LoadVfoFields(image.vfo.bands[band], band);
     FocusFrequency();
     return true;
 }

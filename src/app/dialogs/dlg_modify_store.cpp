@@ -43,14 +43,14 @@ void DlgModify::StoreSharedFields(SlotFields& fields) const {
 
 void DlgModify::StoreMemory() {
     const int slot = row_ - 1;
-    SlotFields& m = image_->Mem[slot];
+    SlotFields& m = image_->memory.slot[slot];
     StoreSharedFields(m);
     m.Set(kSkip, chkSkip_->isChecked() ? 1 : 0);
     // The enable box is never shown, so nobody can mean to store a channel
     // disabled: the next grid refresh would wipe what OK just stored.
-    image_->ChannelEnable[slot] = chkEnable_->isChecked() || !m.IsEmpty();
+    image_->memory.enabled[slot] = chkEnable_->isChecked() || !m.IsEmpty();
 }
 
-void DlgModify::StoreVfo() { StoreSharedFields(image_->Vfo[row_ - 1]); }
+void DlgModify::StoreVfo() { StoreSharedFields(image_->vfo.bands[row_ - 1]); }
 
 }  // namespace wrk7

@@ -59,7 +59,7 @@ void ListingPrint::PrintPreview() {
 void ListingPrint::ExportPdf() {
     const auto document = ChooseDocument();
     if (!document) return;
-    const QString suggestion = SuggestedName(fileName ? fileName() : QString(), image_.RegionIndex, QStringLiteral("pdf"));
+    const QString suggestion = SuggestedName(fileName ? fileName() : QString(), image_.model, QStringLiteral("pdf"));
     // A name typed without an extension gets it, as the clone file's do.
     const QString path = WithExtension(dialogs_->ChoosePdfFile(window_, suggestion), FirstExtension(kPdfFilter));
     if (path.isEmpty()) return;

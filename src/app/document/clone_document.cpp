@@ -48,11 +48,11 @@ CloneDocument::CloneDocument(QObject* parent) : QObject(parent) {
     stack_.setUndoLimit(kStepLimit);
     // The start-up image: the first model's settings and VFO defaults, the
     // default bank table, every slot empty.
-    image_.SettingsBlock0 = DefaultSettingsBlock0(image_.RegionIndex);
-    image_.SettingsBlock1 = DefaultSettingsBlock1(image_.RegionIndex);
+    image_.settings.block0 = DefaultSettingsBlock0(image_.model);
+    image_.settings.block1 = DefaultSettingsBlock1(image_.model);
     DecodeSettings(image_);
     SetVfoDefaults(image_);
-    image_.Modified = false;
+    image_.modified = false;
 }
 
 CloneDocument::~CloneDocument() {
@@ -124,7 +124,7 @@ void CloneDocument::Restore(const ImageEdit& edit, bool undo, const std::optiona
 void CloneDocument::AfterHistoryMove() {
     // Code outside the window (the codecs, the command line) still reads the
     // image's own flag: it tells the same as the history.
-    image_.Modified = IsModified();
+    image_.modified = IsModified();
     emit historyChanged();
 }
 
@@ -162,9 +162,9 @@ void CloneDocument::New() {
 }
 
 void CloneDocument::SwitchModel(int model) {
-    if (readOnly_ || model == image_.RegionIndex) return;
+    if (readOnly_ || model == image_.model) return;
     const auto next = std::make_unique<CloneImage>(image_);
-    next->RegionIndex = model;
+    next->model = model;
     NewCloneImage(*next);
     Replace(*next, QString());
 }
@@ -185,7 +185,7 @@ FileResult CloneDocument::Save(const QString& path) {
     const ImageEdit trimmed = ImageEdit::Between(*before, image_);
     if (!trimmed.Empty()) emit changed(trimmed.Parts());
     if (!r.ok) {
-        image_.Modified = IsModified();
+        image_.modified = IsModified();
         return r;
     }
     SetFileName(path);
@@ -220,14 +220,14 @@ void CloneDocument::TakeTransfer(const CloneImage& worked, TransferPart part, Tr
     if (direction == TransferDirection::kWrite) {
         // Blocks re-encoded from the values being edited: nothing a user
         // changed, so no step and no mark.
-        const bool modified = image_.Modified;
+        const bool modified = image_.modified;
         TakeTransferredAreas(image_, worked, part, TransferDirection::kWrite);
-        image_.Modified = modified;
+        image_.modified = modified;
         return;
     }
     Edit(stepName, [&](CloneImage& image) {
         TakeTransferredAreas(image, worked, part, TransferDirection::kRead);
-        image.Modified = false;
+        image.modified = false;
     });
 }
 

@@ -36,7 +36,7 @@ public:
     ~CloneDocument() override;
 
     const CloneImage& Image() const { return image_; }
-    int Model() const { return image_.RegionIndex; }
+    int Model() const { return image_.model; }
     // The clone file the image was opened from or saved to; empty before the
     // first save and after an import.
     const QString& FileName() const { return fileName_; }

@@ -139,7 +139,7 @@ void BankPage::ClickLink(int bank) {
     const bool on = allowed && link->isChecked();
     link->setChecked(on);
     const QString name = (on ? QStringLiteral("Link Bank %1") : QStringLiteral("Unlink Bank %1")).arg(bank);
-    document_.Edit(name, [&](CloneImage& image) { image.BankLink[static_cast<std::size_t>(bank)] = on; });
+    document_.Edit(name, [&](CloneImage& image) { image.banks.links[static_cast<std::size_t>(bank)] = on; });
 }
 
 void BankPage::ClickGroup(int index) {
@@ -150,7 +150,7 @@ void BankPage::ClickGroup(int index) {
     const QString name = on ? QStringLiteral("Add Bank %1 to %2").arg(bank).arg(caption)
                             : QStringLiteral("Remove Bank %1 from %2").arg(bank).arg(caption);
     document_.Edit(name, [&](CloneImage& image) {
-        image.GroupMember[static_cast<std::size_t>(group)][static_cast<std::size_t>(bank)] = on;
+        image.groups.members[static_cast<std::size_t>(group)][static_cast<std::size_t>(bank)] = on;
     });
     Text4_->setText(QString::number(index));
 }
@@ -158,7 +158,7 @@ void BankPage::ClickGroup(int index) {
 void BankPage::ShowBankCounts() {
     for (int b = 0; b < kBanks; ++b) {
         txtBank_[static_cast<std::size_t>(b)]->setText(QString::fromStdString(image_.BankText(b)));
-        chkLink_[static_cast<std::size_t>(b)]->setChecked(image_.BankLink[static_cast<std::size_t>(b)]);
+        chkLink_[static_cast<std::size_t>(b)]->setChecked(image_.banks.links[static_cast<std::size_t>(b)]);
     }
     lblAll_->setText(QString::number(BankTotal(image_)));
 }
@@ -166,7 +166,7 @@ void BankPage::ShowBankCounts() {
 void BankPage::ShowGroups() {
     for (int i = kBanks; i < kBanks * kGroups; ++i)
         chkGrp_[static_cast<std::size_t>(i)]->setChecked(
-            image_.GroupMember[static_cast<std::size_t>(i / kBanks)][static_cast<std::size_t>(i % kBanks)]);
+            image_.groups.members[static_cast<std::size_t>(i / kBanks)][static_cast<std::size_t>(i % kBanks)]);
 }
 
 int BankPage::BoxIndex(QObject* object) const {
@@ -187,7 +187,7 @@ void BankPage::LeaveCountBox(int bank) {
     CountEntryResult result;
     document_.Edit(QStringLiteral("Change Bank %1").arg(bank), [&](CloneImage& image) {
         result = ApplyCountEntry(image, bank, texts);
-        if (result.clearLink) image.BankLink[static_cast<std::size_t>(bank)] = false;
+        if (result.clearLink) image.banks.links[static_cast<std::size_t>(bank)] = false;
     });
     QLineEdit* box = txtBank_[static_cast<std::size_t>(bank)];
     if (!result.message.empty()) {

@@ -33,13 +33,13 @@ QStringList ToQt(const std::vector<std::string>& lines) {
 
 std::vector<PasteRecord> MemoryRecords(const CloneImage& image, const std::vector<int>& slotList) {
     std::vector<PasteRecord> records;
-    for (int s : slotList) records.push_back({image.Mem[s], image.ChannelEnable[s], {}});
+    for (int s : slotList) records.push_back({image.memory.slot[s], image.memory.enabled[s], {}});
     return records;
 }
 
 std::vector<PasteRecord> VfoRecords(const CloneImage& image, const std::vector<int>& bands) {
     std::vector<PasteRecord> records;
-    for (int b : bands) records.push_back({image.Vfo[b], true, {}});
+    for (int b : bands) records.push_back({image.vfo.bands[b], true, {}});
     return records;
 }
 

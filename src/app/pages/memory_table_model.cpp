@@ -37,8 +37,8 @@ QVariant MemoryTableModel::headerData(int section, Qt::Orientation orientation, 
     }
     if (section < 0 || section >= columnCount()) return {};
     if (section == kCarrier)
-        return QString::fromUtf8(CarrierColumnHeading(image_.RegionIndex).data(),
-                                 static_cast<qsizetype>(CarrierColumnHeading(image_.RegionIndex).size()));
+        return QString::fromUtf8(CarrierColumnHeading(image_.model).data(),
+                                 static_cast<qsizetype>(CarrierColumnHeading(image_.model).size()));
     const auto heading = GridColumnHeading[static_cast<std::size_t>(section)];
     return QString::fromUtf8(heading.data(), static_cast<qsizetype>(heading.size()));
 }

@@ -68,7 +68,7 @@ void SettingsPages::Change(const QString& caption, const std::function<void(SetM
     if (loading_) return;
     // Every control marks the document modified through its step: a
     // change that left no mark would be lost at the close.
-    document_.Edit(QStringLiteral("Change ") + caption, [&](CloneImage& image) { store(image.Settings); }, mergeKey);
+    document_.Edit(QStringLiteral("Change ") + caption, [&](CloneImage& image) { store(image.settings.values); }, mergeKey);
 }
 
 QGroupBox* SettingsPages::Options(const char* name, const QString& caption, const QStringList& options,
@@ -88,7 +88,7 @@ QGroupBox* SettingsPages::Options(const char* name, const QString& caption, cons
     connect(group, &QButtonGroup::idClicked, this, [this, caption, member](int id) {
         Change(caption, [member, id](SetModeSettings& s) { s.*member = id; });
     });
-    loaders_.push_back([this, group, member] { SelectOption(group, image_.Settings.*member); });
+    loaders_.push_back([this, group, member] { SelectOption(group, image_.settings.values.*member); });
     return box;
 }
 
@@ -98,7 +98,7 @@ QCheckBox* SettingsPages::Check(const char* name, const QString& caption, bool S
     connect(box, &QCheckBox::toggled, this, [this, caption, member](bool on) {
         Change(caption, [member, on](SetModeSettings& s) { s.*member = on; });
     });
-    loaders_.push_back([this, box, member] { box->setChecked(image_.Settings.*member); });
+    loaders_.push_back([this, box, member] { box->setChecked(image_.settings.values.*member); });
     return box;
 }
 
@@ -112,7 +112,7 @@ QComboBox* SettingsPages::List(const char* name, const QString& caption,
         Change(caption, [&member, index](SetModeSettings& s) { member(s) = index; });
     });
     loaders_.push_back([this, list, member] {
-        SetModeSettings settings = image_.Settings;
+        SetModeSettings settings = image_.settings.values;
         const int v = member(settings);
         list->setCurrentIndex(v >= 0 && v < list->count() ? v : -1);
     });
@@ -196,8 +196,8 @@ void SettingsPages::BuildPage1(QWidget* vfoGrid) {
             Change(caption, [member, v](SetModeSettings& settings) { settings.*member = v; }, mergeKey);
         });
         loaders_.push_back([this, s, l, member] {
-            s->setValue(image_.Settings.*member);
-            l->setText(QString::number(image_.Settings.*member));
+            s->setValue(image_.settings.values.*member);
+            l->setText(QString::number(image_.settings.values.*member));
         });
         return box;
     };
@@ -316,8 +316,8 @@ void SettingsPages::Load() {
 }
 
 void SettingsPages::ShowModel() {
-    if (QAbstractButton* b = modelGroup_->button(image_.RegionIndex)) b->setChecked(true);
-    const bool wrk7 = ShowsWrK7Frames(image_.RegionIndex);
+    if (QAbstractButton* b = modelGroup_->button(image_.model)) b->setChecked(true);
+    const bool wrk7 = ShowsWrK7Frames(image_.model);
     for (QGroupBox* frame : wrk7Frames_) frame->setVisible(wrk7);
 }
 

@@ -22,7 +22,7 @@ namespace wrk7 {
 
 class CloneDocument;
 
-// The two settings pages bound to image.Settings: every control writes its
+// The two settings pages bound to image.settings.values: every control writes its
 // value into the settings as the user changes it, and Load puts the settings
 // back into the controls (after a decode). Every change is a step of the
 // document's history named after the control ("Change Beep"); the moves of
@@ -36,9 +36,9 @@ public:
     QWidget* Page1() const { return page1_; }
     QWidget* Page2() const { return page2_; }
 
-    // Controls from image.Settings, without marking anything.
+    // Controls from image.settings.values, without marking anything.
     void Load();
-    // The model buttons follow image.RegionIndex; the frames that exist on
+    // The model buttons follow image.model; the frames that exist on
     // the WR-K7J only are shown for it alone.
     void ShowModel();
     // While false, no control of the pages can change the image: the option

@@ -30,7 +30,7 @@ QVariant VfoTableModel::headerData(int section, Qt::Orientation orientation, int
     if (role != Qt::DisplayRole) return {};
     if (orientation == Qt::Vertical) return IsValidBand(section) ? QVariant(QString::number(section)) : QVariant();
     if (section < 0 || section >= columnCount()) return {};
-    const auto heading = section == kCarrier ? CarrierColumnHeading(image_.RegionIndex)
+    const auto heading = section == kCarrier ? CarrierColumnHeading(image_.model)
                                              : GridColumnHeading[static_cast<std::size_t>(section)];
     return QString::fromUtf8(heading.data(), static_cast<qsizetype>(heading.size()));
 }

@@ -82,7 +82,7 @@ bool TransferController::Start(TransferDirection direction, TransferPart part) {
     // read-only until the copy comes back, so a cancelled read leaves it
     // exactly as it was.
     CloneImage work = document_.Image();
-    work.Modified = false;
+    work.modified = false;
     const bool write = direction == TransferDirection::kWrite;
     const bool quick = quickRead_;
     TransferRunner::Operation op = [write, part, quick](CloneImage& image, link::SerialPort& port,

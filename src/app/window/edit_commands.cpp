@@ -179,7 +179,7 @@ void EditCommands::Update() {
     int row = 1;
     if (memory) {
         const std::vector<int> rows = SelectedGridRows(memory_->Grid());
-        anyUsed = std::any_of(rows.begin(), rows.end(), [&image](int r) { return !image.Mem[r].IsEmpty(); });
+        anyUsed = std::any_of(rows.begin(), rows.end(), [&image](int r) { return !image.memory.slot[r].IsEmpty(); });
         single = rows.size() == 1;
         row = rows.front() + 1;
     }
@@ -188,12 +188,12 @@ void EditCommands::Update() {
     const bool change = !document_.IsReadOnly();
     modify_->setEnabled(change && PageAllowsModify(page));
     enable("mnuCut", change && memory && anyUsed);
-    enable("mnuCopy", memory || (vfo && vfoGrid_->currentIndex().row() < VfoBandCount(image.RegionIndex)));
+    enable("mnuCopy", memory || (vfo && vfoGrid_->currentIndex().row() < VfoBandCount(image.model)));
     enable("mnuPaste", change && (memory || vfo) && clipboard_->CanPaste());
     enable("mnuClear", change && memory && anyUsed);
     // A used channel is always enabled (a disabled slot holds nothing), so
     // Enable only applies to one that is not.
-    enable("mnuEnable", change && memory && anyUsed && !image.ChannelEnable[row - 1]);
+    enable("mnuEnable", change && memory && anyUsed && !image.memory.enabled[row - 1]);
     enable("mnuDisable", change && memory && anyUsed);
     enable("mnuInsert", change && memory && single && row <= kEditWindowRows);
     enable("mnuDelete", change && memory && single && row <= kEditWindowRows);

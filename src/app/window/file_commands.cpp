@@ -175,7 +175,7 @@ void FileCommands::CompareWith() {
     const QString path = ChooseFile("mnuCompare", kCloneFileFilter, CurrentFolder(), false);
     if (path.isEmpty()) return;
     CloneImage other;
-    other.RegionIndex = document_.Model();
+    other.model = document_.Model();
     const FileResult loaded = LoadCloneFile(other, path);
     if (!loaded.ok) return ShowMessages(loaded.messages);
     // What the bank page shows is what the image holds, as for a save.

@@ -335,10 +335,10 @@ void MainWindow::ShowChanges(const EditedParts& parts) {
         memoryPage_->Model()->RefreshHeadings();
         transfers_->ResetPort();  // the built-in emulator plays the model
     }
-    if (parts.settings) settingsPages_->Load();
-    if (parts.vfo || parts.model) vfoModel_->Refresh();
-    if (parts.groups) bankPage_->ShowGroups();
-    if (parts.banks) {
+    if (parts.Has(ImagePart::kSettings)) settingsPages_->Load();
+    if (parts.Has(ImagePart::kVfo) || parts.model) vfoModel_->Refresh();
+    if (parts.Has(ImagePart::kGroups)) bankPage_->ShowGroups();
+    if (parts.Has(ImagePart::kBanks)) {
         bankPage_->ShowBankCounts();
         memoryPage_->Model()->RebuildRowLabels();
         // The other pages need the thousand channels a bank step may have

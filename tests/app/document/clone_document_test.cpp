@@ -11,8 +11,10 @@ namespace wrk7 {
 namespace {
 
 void StoreChannel(CloneImage& image, int slot, double mhz) {
-    image.Mem[static_cast<std::size_t>(slot)].Set(kFreq, mhz);
-    image.ChannelEnable[static_cast<std::size_t>(slot)] = true;
+    image.memory.slot[static_cast<std::size_t>(slot)].Set(kFreq, mhz);
+    image.memory.slot[static_cast<std::size_t>(slot)].Set(kMode, 1);
+    image.memory.slot[static_cast<std::size_t>(slot)].Set(kStep, 1);
+    image.memory.enabled[static_cast<std::size_t>(slot)] = true;
 }
 
 class CloneDocumentTest : public ::testing::Test {
@@ -48,13 +50,13 @@ TEST_F(CloneDocumentTest, ModifiedFollowsTheHistoryAndNothingElse) {
          true, 1},
         {"a slider dragged back to where it started",
          [](CloneDocument& d) {
-             const int start = d.Image().Settings.Slider1;
-             d.Edit("Change AF", [](CloneImage& i) { i.Settings.Slider1 = 7; }, 2);
-             d.Edit("Change AF", [start](CloneImage& i) { i.Settings.Slider1 = start; }, 2);
+             const int start = d.Image().settings.values.Slider1;
+             d.Edit("Change AF", [](CloneImage& i) { i.settings.values.Slider1 = 7; }, 2);
+             d.Edit("Change AF", [start](CloneImage& i) { i.settings.values.Slider1 = start; }, 2);
          },
          false, 0},
         {"a drag over several values", [](CloneDocument& d) {
-             for (int v = 3; v < 9; ++v) d.Edit("Change AF", [v](CloneImage& i) { i.Settings.Slider1 = v; }, 2);
+             for (int v = 3; v < 9; ++v) d.Edit("Change AF", [v](CloneImage& i) { i.settings.values.Slider1 = v; }, 2);
          }, true, 1},
         {"a model switch", [](CloneDocument& d) { d.SwitchModel(2); }, false, 0},
         {"New after an edit",
@@ -68,7 +70,7 @@ TEST_F(CloneDocumentTest, ModifiedFollowsTheHistoryAndNothingElse) {
         CloneDocument d;
         c.act(d);
         EXPECT_EQ(d.IsModified(), c.modified) << c.what;
-        EXPECT_EQ(d.Image().Modified, c.modified) << c.what;
+        EXPECT_EQ(d.Image().modified, c.modified) << c.what;
         EXPECT_EQ(d.StepCount(), c.steps) << c.what;
     }
 }
@@ -103,17 +105,17 @@ TEST_F(CloneDocumentTest, ReadOnlyRefusesEveryChangeAndWaitsWithUndo) {
 TEST_F(CloneDocumentTest, ChangedNamesThePartsThatMoved) {
     QSignalSpy spy(&doc, &CloneDocument::changed);
     doc.Edit("Store", [](CloneImage& i) { StoreChannel(i, 40, 145.0); StoreChannel(i, 42, 146.0); });
-    doc.Edit("Bank", [](CloneImage& i) { i.BankLink[3] = true; });
+    doc.Edit("Bank", [](CloneImage& i) { i.banks.links[3] = true; });
     doc.Undo();
     doc.New();
     ASSERT_EQ(spy.count(), 4);
     const auto parts = [&spy](int n) { return spy.at(n).at(0).value<EditedParts>(); };
     EXPECT_EQ(parts(0).memory, (SlotRange{40, 42}));
-    EXPECT_FALSE(parts(0).banks || parts(0).settings || parts(0).vfo);
-    EXPECT_TRUE(parts(1).banks);
+    EXPECT_EQ(parts(0).parts.count(), 1u);
+    EXPECT_TRUE(parts(1).Has(ImagePart::kBanks));
     EXPECT_TRUE(parts(1).memory.Empty());
-    EXPECT_TRUE(parts(2).banks);
-    EXPECT_TRUE(parts(3).model && parts(3).settings && parts(3).vfo);
+    EXPECT_TRUE(parts(2).Has(ImagePart::kBanks));
+    EXPECT_TRUE(parts(3).model && parts(3).Has(ImagePart::kSettings) && parts(3).Has(ImagePart::kVfo));
 }
 
 TEST_F(CloneDocumentTest, OpenStartsAFreshCleanHistoryAndAFailedOpenChangesNothing) {
@@ -134,8 +136,8 @@ TEST_F(CloneDocumentTest, OpenStartsAFreshCleanHistoryAndAFailedOpenChangesNothi
     ASSERT_TRUE(doc.Open(Path("saved.WK7")).ok);
     EXPECT_FALSE(doc.IsModified());
     EXPECT_EQ(doc.StepCount(), 0);
-    EXPECT_TRUE(doc.Image().Mem[6].IsEmpty());
-    EXPECT_EQ(doc.Image().Mem[5].Value(kFreq), 150.0);
+    EXPECT_TRUE(doc.Image().memory.slot[6].IsEmpty());
+    EXPECT_EQ(doc.Image().memory.slot[5].Value(kFreq), 150.0);
 }
 
 TEST_F(CloneDocumentTest, CsvImportIsOneStepThatMarksAndTakesTheFileNameWithIt) {
@@ -145,13 +147,13 @@ TEST_F(CloneDocumentTest, CsvImportIsOneStepThatMarksAndTakesTheFileNameWithIt) 
     ASSERT_TRUE(doc.Save(Path("mine.WK7")).ok);
 
     ASSERT_TRUE(doc.ImportCsv(Path("list.csv")).result.ok);
-    EXPECT_EQ(doc.Image().Mem[0].Value(kFreq), 145.5);
+    EXPECT_EQ(doc.Image().memory.slot[0].Value(kFreq), 145.5);
     EXPECT_TRUE(doc.IsModified());
     EXPECT_TRUE(doc.FileName().isEmpty());
     EXPECT_EQ(doc.UndoName(), QStringLiteral("Import list.csv"));
 
     doc.Undo();
-    EXPECT_TRUE(doc.Image().Mem[0].IsEmpty());
+    EXPECT_TRUE(doc.Image().memory.slot[0].IsEmpty());
     EXPECT_EQ(doc.FileName(), Path("mine.WK7"));
     EXPECT_FALSE(doc.IsModified());
     doc.Redo();
@@ -162,12 +164,12 @@ TEST_F(CloneDocumentTest, PendingEntriesAreTakenBeforeSaveAndUndo) {
     int commits = 0;
     doc.AddPendingEntry([&] {
         ++commits;
-        doc.Edit("Change Bank 0", [](CloneImage& i) { i.BankLink[0] = !i.BankLink[0]; });
+        doc.Edit("Change Bank 0", [](CloneImage& i) { i.banks.links[0] = !i.banks.links[0]; });
     });
     doc.Edit("Store", [](CloneImage& i) { StoreChannel(i, 1, 145.0); });
     doc.Undo();  // takes back the entry committed first, not the store
     EXPECT_EQ(commits, 1);
-    EXPECT_FALSE(doc.Image().Mem[1].IsEmpty());
+    EXPECT_FALSE(doc.Image().memory.slot[1].IsEmpty());
     ASSERT_TRUE(doc.Save(Path("a.WK7")).ok);
     EXPECT_EQ(commits, 2);
 }
@@ -190,19 +192,19 @@ TEST_F(CloneDocumentTest, TransferEndsAsOneReadStepOrAsNoStepAtAll) {
         CloneImage worked = d.Image();
         if (c.changeWorked) {
             StoreChannel(worked, 7, 433.0);
-            worked.FlagBlock[0] = "FF";
+            worked.flags.blocks[0] = "FF";
         }
-        worked.Modified = !c.write;
+        worked.modified = !c.write;
         d.TakeTransfer(worked, TransferPart::kMemory, c.write ? TransferDirection::kWrite : TransferDirection::kRead,
                        QStringLiteral("Read Memory"));
         EXPECT_EQ(d.StepCount(), c.steps) << c.what;
         EXPECT_EQ(d.IsModified(), c.modified) << c.what;
         // A write brings back only the blocks it encoded, never the values.
-        EXPECT_EQ(d.Image().Mem[7].IsEmpty(), c.write || !c.changeWorked) << c.what;
+        EXPECT_EQ(d.Image().memory.slot[7].IsEmpty(), c.write || !c.changeWorked) << c.what;
         if (c.steps == 1) {
             EXPECT_EQ(d.UndoName(), QStringLiteral("Read Memory"));
             d.Undo();
-            EXPECT_TRUE(d.Image().Mem[7].IsEmpty()) << c.what;
+            EXPECT_TRUE(d.Image().memory.slot[7].IsEmpty()) << c.what;
         }
     }
 }
