@@ -56,7 +56,7 @@ int RunCli(const QStringList& arguments, CliIo& io);
 QStringList UsageText();  // what --help prints
 
 // A model name of the model table as the --model option takes it ("WR-K7J",
-// the default, "WR-K70E", ...) -> its RegionIndex. Case is ignored.
+// the default, "WR-K70E", ...) -> its model number. Case is ignored.
 std::optional<int> ParseModel(const QString& name);
 
 // The model names for messages: "WR-K7J, WR-K70E, WR-K70T or WR-K70K", with

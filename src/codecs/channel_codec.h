@@ -13,7 +13,7 @@ namespace wrk7 {
 // Fills fields 0..8, 10 and 11 of slot from the record; true when the slot now
 // holds a channel. "FFFFFFFF" in the frequency returns false and writes
 // nothing; frequency 0 wipes all twelve fields. Never touches the note or
-// ChannelEnable. Out-of-range bytes are repaired silently.
+// memory.enabled. Out-of-range bytes are repaired silently.
 bool DecodeChannel(CloneImage& image, std::string_view reply, int slot);
 
 // 64 hex digits of slot, with the option adjusted for image.model.

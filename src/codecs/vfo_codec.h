@@ -15,7 +15,7 @@ namespace wrk7 {
 bool DecodeVfoBand(CloneImage& image, std::string_view reply, int band);
 std::string EncodeVfoBand(const CloneImage& image, int band);  // 30 hex digits
 
-// The defaults of image.RegionIndex (its model row): all 14 bands for
+// The defaults of image.model (its model row): all 14 bands for
 // WR-K7J and WR-K70E, bands 0..7 for the others (bands 8..13 are left as
 // they are).
 void SetVfoDefaults(CloneImage& image);

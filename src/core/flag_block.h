@@ -6,7 +6,7 @@ namespace wrk7 {
 // The enable map in transfer form: one bit per slot, slot 0 the most
 // significant bit of the first byte; 325 hex digits cut into five chunks of 64
 // and a last chunk of 5.
-void EncodeFlagBlock(CloneImage& image);  // ChannelEnable -> FlagBlock
-void DecodeFlagBlock(CloneImage& image);  // FlagBlock -> ChannelEnable; bad digits read as 0
+void EncodeFlagBlock(CloneImage& image);  // memory.enabled -> flags.blocks
+void DecodeFlagBlock(CloneImage& image);  // flags.blocks -> memory.enabled; bad digits read as 0
 
 }  // namespace wrk7

@@ -8,7 +8,7 @@
 namespace wrk7 {
 
 // Everything that differs between the receiver models, one row per model in
-// RegionIndex order. Rules that depend on the model read a row instead of
+// model-number order. Rules that depend on the model read a row instead of
 // comparing model numbers; a new model is a new row.
 
 using BandTable = std::array<Band, kBandCount>;

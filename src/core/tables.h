@@ -7,9 +7,9 @@ namespace wrk7 {
 
 // Fixed reference tables. Record codes are indexes into these lists.
 
-// The models' names in RegionIndex order; all else that differs between
+// The models' names in model-number order; all else that differs between
 // them is in the model table (models.h).
-inline constexpr int kModelCount = 4;  // RegionIndex 0..3
+inline constexpr int kModelCount = 4;  // model numbers 0..3
 inline constexpr std::array<std::string_view, kModelCount> ModelName{
     "WR-K7J", "WR-K70E", "WR-K70T", "WR-K70K"};
 

@@ -16,12 +16,12 @@ namespace wrk7 {
 // Clamps a total above 1000 at the first bank that exceeds it (later banks
 // become 0), then rebuilds BankBlock.
 void EncodeBankTable(CloneImage& image);
-// BankBlock -> BankCount (banks 0..49); a missing or bad byte reads as 0 and
+// banks.blocks -> banks.counts (banks 0..49); a missing or bad byte reads as 0 and
 // counts above 1000 are kept until the next encode clamps them. Also refreshes
-// the remainder in BankCount[50].
+// the remainder in banks.counts[50].
 void DecodeBankTable(CloneImage& image);
 
-// Sum of banks 0..49; also stores the remainder to 1000 in BankCount[50].
+// Sum of banks 0..49; also stores the remainder to 1000 in banks.counts[50].
 int UpdateBankTotal(CloneImage& image);
 int BankTotal(const CloneImage& image);
 

@@ -90,7 +90,7 @@ struct LinkOptions {
 // The operations of the buttons and menu commands: each runs the whole
 // sequence on the calling thread (blocking; run it on a worker thread in the
 // desktop program), opens the port if needed and leaves it open. The image's
-// RegionIndex names the model to identify; the caller sets it from the model
+// image.model names the model to identify; the caller sets it from the model
 // choice first. The image is changed as each block arrives; a failed read
 // leaves it partly updated. Cancelling ends the operation as a failure of the
 // command it would have sent next (no block message; the operation's own

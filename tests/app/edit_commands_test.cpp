@@ -114,7 +114,7 @@ TEST_F(EditCommandsTest, EnterAndF2OpenTheEditorOnTheRow) {
         grid->setFocus();
         int row = 0;
         const auto watch = OnNextModal([&row](QWidget* dialog) {
-            row = static_cast<DlgModify*>(dialog)->EditRow();
+            row = static_cast<ChannelEditor*>(dialog)->EditRow();
             QTest::keyClick(dialog, Qt::Key_Escape);
         });
         QTest::keyClick(grid, key);

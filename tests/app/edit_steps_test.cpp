@@ -18,7 +18,7 @@ protected:
         } else {
             window->VfoGrid()->selectRow(row - 1);
         }
-        DlgModify* editor = window->Edits().Editor();
+        ChannelEditor* editor = window->Edits().Editor();
         QTimer::singleShot(0, editor, [editor, frequency] {
             auto* box = editor->findChild<QLineEdit*>(QStringLiteral("txtFreq"));
             if (!frequency.isEmpty()) QTest::keyClicks(box, frequency);

@@ -12,7 +12,7 @@
 #include <memory>
 #include <vector>
 
-#include "app/dialogs/dlg_modify.h"
+#include "app/dialogs/channel_editor.h"
 #include "app/document/clone_document.h"
 #include "app/pages/bank_page.h"
 #include "app/pages/memory_page.h"

@@ -53,12 +53,12 @@ BankPage::BankPage(CloneDocument& document, Prompter& prompter, QWidget* parent)
     lblAll_->setFrameShadow(QFrame::Sunken);
     lblAll_->setAlignment(Qt::AlignCenter);
     top->addWidget(lblAll_);
-    Text4_ = new QLineEdit;
-    Text4_->setObjectName(QStringLiteral("Text4"));
-    Text4_->setReadOnly(true);
-    Text4_->setFixedWidth(44);
-    Text4_->setFocusPolicy(Qt::NoFocus);
-    top->addWidget(Text4_);
+    groupIndexBox_ = new QLineEdit;
+    groupIndexBox_->setObjectName(QStringLiteral("Text4"));
+    groupIndexBox_->setReadOnly(true);
+    groupIndexBox_->setFixedWidth(44);
+    groupIndexBox_->setFocusPolicy(Qt::NoFocus);
+    top->addWidget(groupIndexBox_);
 
     auto* frames = new QWidget;
     auto* framesLayout = new QVBoxLayout(frames);
@@ -152,7 +152,7 @@ void BankPage::ClickGroup(int index) {
     document_.Edit(name, [&](CloneImage& image) {
         image.groups.members[static_cast<std::size_t>(group)][static_cast<std::size_t>(bank)] = on;
     });
-    Text4_->setText(QString::number(index));
+    groupIndexBox_->setText(QString::number(index));
 }
 
 void BankPage::ShowBankCounts() {

@@ -69,7 +69,7 @@ private:
     std::array<QCheckBox*, kBanks> chkLink_{};
     std::array<QCheckBox*, kBanks * kGroups> chkGrp_{};
     QLabel* lblAll_ = nullptr;
-    QLineEdit* Text4_ = nullptr;
+    QLineEdit* groupIndexBox_ = nullptr;
     QPushButton* cmdReadBank_ = nullptr;
     QPushButton* cmdWriteBank_ = nullptr;
     QPushButton* cmdReadGroup_ = nullptr;

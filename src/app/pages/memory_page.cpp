@@ -103,20 +103,20 @@ MemoryPage::MemoryPage(CloneDocument& document, Prompter& prompter, QWidget* par
 
     auto* buttons = new QGridLayout;
     buttons->setSpacing(4);
-    cmbRead_ = new QPushButton(QStringLiteral("Read"));
-    cmbRead_->setObjectName(QStringLiteral("cmbRead"));
-    cmbWrite_ = new QPushButton(QStringLiteral("Write"));
-    cmbWrite_->setObjectName(QStringLiteral("cmbWrite"));
-    connect(cmbRead_, &QPushButton::clicked, this, &MemoryPage::readClicked);
-    connect(cmbWrite_, &QPushButton::clicked, this, &MemoryPage::writeClicked);
+    readButton_ = new QPushButton(QStringLiteral("Read"));
+    readButton_->setObjectName(QStringLiteral("cmbRead"));
+    writeButton_ = new QPushButton(QStringLiteral("Write"));
+    writeButton_->setObjectName(QStringLiteral("cmbWrite"));
+    connect(readButton_, &QPushButton::clicked, this, &MemoryPage::readClicked);
+    connect(writeButton_, &QPushButton::clicked, this, &MemoryPage::writeClicked);
     const std::array<QPushButton*, 12> all{
-        cmbRead_,
+        readButton_,
         AddButton("cmbClAll", QStringLiteral("Clear All"), &MemoryPage::ClearAll),
         AddButton("cmbClear", QStringLiteral("Clear"), &MemoryPage::Clear),
         AddButton("cmbDelete", QStringLiteral("Delete"), &MemoryPage::Delete),
         AddButton("cmbInsert", QStringLiteral("Insert"), &MemoryPage::Insert),
         AddButton("Command5", QStringLiteral("Up"), &MemoryPage::Up),
-        cmbWrite_,
+        writeButton_,
         AddButton("cmbEnAll", QStringLiteral("Enable All"), &MemoryPage::EnableAll),
         AddButton("cmbDisAll", QStringLiteral("Disable All"), &MemoryPage::DisableAll),
         AddButton("cmbEnable", QStringLiteral("Enable"), &MemoryPage::Enable),
@@ -125,8 +125,8 @@ MemoryPage::MemoryPage(CloneDocument& document, Prompter& prompter, QWidget* par
     };
     for (std::size_t i = 0; i < all.size(); ++i)
         buttons->addWidget(all[i], static_cast<int>(i) / 6, static_cast<int>(i) % 6);
-    buttons_.append(cmbRead_);
-    buttons_.append(cmbWrite_);
+    buttons_.append(readButton_);
+    buttons_.append(writeButton_);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);

@@ -34,8 +34,8 @@ public:
     QTableView* Grid() const { return grid_; }
     MemoryTableModel* Model() const { return model_; }
     QPushButton* Button(const char* objectName) const;
-    QPushButton* ReadButton() const { return cmbRead_; }
-    QPushButton* WriteButton() const { return cmbWrite_; }
+    QPushButton* ReadButton() const { return readButton_; }
+    QPushButton* WriteButton() const { return writeButton_; }
 
     // The grid's current row, 1..1300 (1 when there is none).
     int CurrentRow() const;
@@ -85,8 +85,8 @@ private:
     MemoryTableModel* model_ = nullptr;
     QTableView* grid_ = nullptr;
     QComboBox* cmbView_ = nullptr;
-    QPushButton* cmbRead_ = nullptr;
-    QPushButton* cmbWrite_ = nullptr;
+    QPushButton* readButton_ = nullptr;
+    QPushButton* writeButton_ = nullptr;
     QList<QPushButton*> buttons_;
 };
 

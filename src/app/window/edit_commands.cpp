@@ -7,7 +7,7 @@
 #include <QTableView>
 #include <algorithm>
 
-#include "app/dialogs/dlg_modify.h"
+#include "app/dialogs/channel_editor.h"
 #include "app/document/clone_document.h"
 #include "app/pages/find_bar.h"
 #include "app/pages/grid_clipboard.h"
@@ -88,7 +88,7 @@ EditCommands::EditCommands(QMainWindow* window, CloneDocument& document, Prompte
     clipboard_ = new GridClipboard(document_, prompter, memory_, vfoGrid_, window);
     findBar_ = new FindBar(document_.Image(), memory_);
     // Made now and only hidden later, so Hold keeps its values.
-    editor_ = new DlgModify(window, &prompter);
+    editor_ = new ChannelEditor(window, &prompter);
 
     for (const Command& c : kCommands) {
         auto* a = new QAction(QString::fromUtf8(japanese ? c.japanese : c.english), window);

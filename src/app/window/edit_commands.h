@@ -13,7 +13,7 @@ class QTableView;
 namespace wrk7 {
 
 class CloneDocument;
-class DlgModify;
+class ChannelEditor;
 class FindBar;
 class GridClipboard;
 class MemoryPage;
@@ -38,7 +38,7 @@ public:
     void Update();
 
     QAction* ModifyAction() const { return modify_; }
-    DlgModify* Editor() const { return editor_; }
+    ChannelEditor* Editor() const { return editor_; }
     GridClipboard* Clipboard() const { return clipboard_; }
     FindBar* Finder() const { return findBar_; }
 
@@ -52,7 +52,7 @@ private:
     QTableView* vfoGrid_;
     std::function<Page()> currentPage_;
     QAction* modify_ = nullptr;
-    DlgModify* editor_ = nullptr;
+    ChannelEditor* editor_ = nullptr;
     GridClipboard* clipboard_ = nullptr;
     FindBar* findBar_ = nullptr;
 };

@@ -24,7 +24,7 @@
 #include <QVBoxLayout>
 
 #include "app/dialogs/about_box.h"
-#include "app/dialogs/dlg_modify.h"
+#include "app/dialogs/channel_editor.h"
 #include "app/dialogs/listing_print.h"
 #include "app/document/clone_document.h"
 #include "app/pages/bank_page.h"
@@ -76,7 +76,7 @@ MainWindow::MainWindow(AppOptions options, Prompter* prompter, QWidget* parent)
     BuildStatusBar();
     ConnectDocument();
     ConnectTransfers();
-    LoadSequence();
+    ShowStartupState();
 }
 
 MainWindow::~MainWindow() = default;
@@ -315,7 +315,7 @@ void MainWindow::ConnectTransfers() {
     connect(transfers_, &TransferController::statusMessage, statusText_, &ElidedLabel::SetFullText);
 }
 
-void MainWindow::LoadSequence() {
+void MainWindow::ShowStartupState() {
     ApplyResourceCaptions(this, table_);
     resize(TwipsToPixels(10000, this), TwipsToPixels(10000, this));
     const int port = options_.portDirs ? ReadPortFile(*options_.portDirs) : ReadPortFile();
@@ -520,11 +520,11 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    Unload();
+    SaveWindowState();
     event->accept();
 }
 
-void MainWindow::Unload() {
+void MainWindow::SaveWindowState() {
     const int port = transfers_->PortNumber();
     const FileResult written = options_.portDirs ? WritePortFile(*options_.portDirs, port) : WritePortFile(port);
     (void)written;  // the program is ending; there is nobody left to tell

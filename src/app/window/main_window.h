@@ -100,7 +100,7 @@ private:
     void BuildStatusBar();
     void ConnectDocument();
     void ConnectTransfers();
-    void LoadSequence();
+    void ShowStartupState();
 
     // The one repaint path: the views of the parts that changed.
     void ShowChanges(const EditedParts& parts);
@@ -117,7 +117,7 @@ private:
     void ChangeFont();
     void SelectMemorySlot(int slot);
     void FitMemoryGridColumns();
-    void Unload();
+    void SaveWindowState();
     // The per-user settings store (a file of the tests' choosing).
     std::unique_ptr<QSettings> SettingsStore() const;
 

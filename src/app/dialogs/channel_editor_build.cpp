@@ -9,8 +9,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/dialogs/dlg_modify.h"
-#include "app/dialogs/dlg_modify_controls.h"
+#include "app/dialogs/channel_editor.h"
+#include "app/dialogs/channel_editor_controls.h"
 #include "app/widgets/frequency_filter.h"
 #include "core/channel_limits.h"
 #include "core/channel_options.h"
@@ -18,7 +18,7 @@
 
 namespace wrk7 {
 
-using dlg_modify::Q;
+using channel_editor::Q;
 
 namespace {
 
@@ -61,7 +61,7 @@ QComboBox* List(const char* name) {
 
 }  // namespace
 
-void DlgModify::BuildControls() {
+void ChannelEditor::BuildControls() {
     auto* top = new QVBoxLayout(this);
     // The dialog follows its contents: the VFO editor hides the name row,
     // the skip and hold boxes, and must not keep the memory editor's height.
@@ -78,7 +78,7 @@ void DlgModify::BuildControls() {
     top->addLayout(BuildButtons());
 }
 
-QLayout* DlgModify::BuildHeader() {
+QLayout* ChannelEditor::BuildHeader() {
     auto* header = new QHBoxLayout;
     lblMode_ = Named(new QLabel, "lblMode");
     lblCH_ = Named(new QLabel, "lblCH");
@@ -95,7 +95,7 @@ QLayout* DlgModify::BuildHeader() {
     return header;
 }
 
-QLayout* DlgModify::BuildBoxes() {
+QLayout* ChannelEditor::BuildBoxes() {
     auto* boxes = new QGridLayout;
     txtFreq_ = NumberBox("txtFreq", 11);
     txtShift_ = NumberBox("txtShift", 9);
@@ -116,16 +116,16 @@ QLayout* DlgModify::BuildBoxes() {
     return boxes;
 }
 
-QLayout* DlgModify::BuildModeAndShift() {
+QLayout* ChannelEditor::BuildModeAndShift() {
     auto* row = new QHBoxLayout;
     row->addWidget(RadioRow(this, opbWave_, QStringLiteral("Mode"), QStringLiteral("opbWave"),
                             {QStringLiteral("FM"), QStringLiteral("AM"), QStringLiteral("WFM")}));
-    row->addWidget(RadioRow(this, opbSift_, QStringLiteral("Shift"), QStringLiteral("opbSift"),
+    row->addWidget(RadioRow(this, shiftButtons_, QStringLiteral("Shift"), QStringLiteral("opbSift"),
                             {QStringLiteral("OFF"), QStringLiteral("+"), QStringLiteral("-")}));
     return row;
 }
 
-QWidget* DlgModify::BuildSteps() {
+QWidget* ChannelEditor::BuildSteps() {
     // Six to a row, in code order.
     auto* stepFrame = new QGroupBox(QStringLiteral("Tuning Step"));
     auto* stepLayout = new QGridLayout(stepFrame);
@@ -136,25 +136,25 @@ QWidget* DlgModify::BuildSteps() {
     return stepFrame;
 }
 
-QLayout* DlgModify::BuildLists() {
+QLayout* ChannelEditor::BuildLists() {
     auto* lists = new QGridLayout;
-    cbbTxTone_ = List("cbbTxTone");
-    for (std::string_view t : ToneName) cbbTxTone_->addItem(Q(t));
-    cbbTxTone_->setCurrentIndex(0);
-    cbbSec_ = List("cbbSec");
-    for (int i = 0; i <= 28; ++i) cbbSec_->addItem(QString::number(i));
-    cbbAir_ = List("cbbAir");
-    for (int i = 0; i <= kCarrierJR; ++i) cbbAir_->addItem(Q(CarrierName(i)));
+    toneList_ = List("cbbTxTone");
+    for (std::string_view t : ToneName) toneList_->addItem(Q(t));
+    toneList_->setCurrentIndex(0);
+    secretList_ = List("cbbSec");
+    for (int i = 0; i <= 28; ++i) secretList_->addItem(QString::number(i));
+    carrierList_ = List("cbbAir");
+    for (int i = 0; i <= kCarrierJR; ++i) carrierList_->addItem(Q(CarrierName(i)));
     lists->addWidget(new QLabel(QStringLiteral("Tone")), 0, 0);
-    lists->addWidget(cbbTxTone_, 1, 0);
+    lists->addWidget(toneList_, 1, 0);
     lists->addWidget(new QLabel(QStringLiteral("Secret Code")), 0, 1);
-    lists->addWidget(cbbSec_, 1, 1);
+    lists->addWidget(secretList_, 1, 1);
     lists->addWidget(new QLabel(QStringLiteral("Carrier")), 0, 2);
-    lists->addWidget(cbbAir_, 1, 2);
+    lists->addWidget(carrierList_, 1, 2);
     return lists;
 }
 
-QLayout* DlgModify::BuildTexts() {
+QLayout* ChannelEditor::BuildTexts() {
     auto* texts = new QGridLayout;
     lblName_ = Named(new QLabel(QStringLiteral("NAME")), "lblName");
     txtName_ = Named(new QLineEdit, "txtName");
@@ -173,7 +173,7 @@ QLayout* DlgModify::BuildTexts() {
     return texts;
 }
 
-QLayout* DlgModify::BuildButtons() {
+QLayout* ChannelEditor::BuildButtons() {
     auto* bottom = new QHBoxLayout;
     chkSkip_ = Named(new QCheckBox(QStringLiteral("Skip")), "chkSkip");
     chkHold_ = Named(new QCheckBox(QStringLiteral("Hold")), "chkHold");
@@ -190,8 +190,8 @@ QLayout* DlgModify::BuildButtons() {
     bottom->addStretch();
     bottom->addWidget(cmdOK_);
     bottom->addWidget(cmdCancel_);
-    connect(cmdOK_, &QPushButton::clicked, this, &DlgModify::OnOk);
-    connect(cmdCancel_, &QPushButton::clicked, this, &DlgModify::reject);
+    connect(cmdOK_, &QPushButton::clicked, this, &ChannelEditor::OnOk);
+    connect(cmdCancel_, &QPushButton::clicked, this, &ChannelEditor::reject);
     return bottom;
 }
 

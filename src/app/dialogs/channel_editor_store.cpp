@@ -4,13 +4,13 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-#include "app/dialogs/dlg_modify.h"
-#include "app/dialogs/dlg_modify_controls.h"
+#include "app/dialogs/channel_editor.h"
+#include "app/dialogs/channel_editor_controls.h"
 #include "edit/channel_rules.h"
 
 namespace wrk7 {
 
-using dlg_modify::BoxValue;
+using channel_editor::BoxValue;
 
 namespace {
 
@@ -25,15 +25,15 @@ int ListCode(const QComboBox* list, int unset) { return list->currentIndex() >= 
 }  // namespace
 
 // Fields 0..10, which a memory slot and a VFO band share.
-void DlgModify::StoreSharedFields(SlotFields& fields) const {
+void ChannelEditor::StoreSharedFields(SlotFields& fields) const {
     fields.Set(kFreq, BoxValue(txtFreq_));
     StoreChoice(fields, kMode, opbWave_);
     StoreChoice(fields, kStep, opbStep_);
     StoreChoice(fields, kOption, opbTone_);
-    fields.Set(kSecret, ListCode(cbbSec_, kUnsetSecretCode));
-    fields.Set(kCarrier, ListCode(cbbAir_, kUnsetCarrierCode));
-    if (cbbTxTone_->currentIndex() >= 0) fields.Set(kTone, cbbTxTone_->currentIndex());
-    StoreChoice(fields, kShift, opbSift_);
+    fields.Set(kSecret, ListCode(secretList_, kUnsetSecretCode));
+    fields.Set(kCarrier, ListCode(carrierList_, kUnsetCarrierCode));
+    if (toneList_->currentIndex() >= 0) fields.Set(kTone, toneList_->currentIndex());
+    StoreChoice(fields, kShift, shiftButtons_);
     fields.Set(kOffset, BoxValue(txtShift_));
     // Note and name as loaded unless the user edited them: the boxes may cut
     // a longer text from a file.
@@ -41,7 +41,7 @@ void DlgModify::StoreSharedFields(SlotFields& fields) const {
     fields.SetText(kName, (txtName_->isModified() ? txtName_->text() : fullName_).toStdString());
 }
 
-void DlgModify::StoreMemory() {
+void ChannelEditor::StoreMemory() {
     const int slot = row_ - 1;
     SlotFields& m = image_->memory.slot[slot];
     StoreSharedFields(m);
@@ -51,6 +51,6 @@ void DlgModify::StoreMemory() {
     image_->memory.enabled[slot] = chkEnable_->isChecked() || !m.IsEmpty();
 }
 
-void DlgModify::StoreVfo() { StoreSharedFields(image_->vfo.bands[row_ - 1]); }
+void ChannelEditor::StoreVfo() { StoreSharedFields(image_->vfo.bands[row_ - 1]); }
 
 }  // namespace wrk7

@@ -37,7 +37,7 @@ struct Verdict;
 // the rules of edit/channel_rules.h, which also decide the steps, options and
 // lists offered and the values of an empty row; the dialog only binds its
 // controls to them. Building the controls, loading a row and storing it live
-// in dlg_modify_build.cpp, dlg_modify_load.cpp and dlg_modify_store.cpp. OK
+// in channel_editor_build.cpp, channel_editor_load.cpp and channel_editor_store.cpp. OK
 // and Cancel do not take the focus, so OK checks the box that still has it
 // before storing; when that check refuses the entry the box is restored and
 // the dialog stays open, so nothing is stored that the user has not seen.
@@ -45,14 +45,14 @@ struct Verdict;
 //
 // anchor: when given, the dialog is placed beside that widget (usually the
 // grid the row was picked from) instead of the middle of the parent.
-class DlgModify : public QDialog {
+class ChannelEditor : public QDialog {
     Q_OBJECT
 public:
     enum class Target { kVfo = 0, kMemory = 1 };
 
     // prompter: where the error boxes go; nullptr means real message boxes.
-    explicit DlgModify(QWidget* parent = nullptr, Prompter* prompter = nullptr);
-    ~DlgModify() override;
+    explicit ChannelEditor(QWidget* parent = nullptr, Prompter* prompter = nullptr);
+    ~ChannelEditor() override;
 
     bool OpenMemoryEditor(CloneImage& image, int row, QWidget* anchor = nullptr);  // row 1..1300
     bool OpenVfoEditor(CloneImage& image, int row, QWidget* anchor = nullptr);     // row 1..14
@@ -76,7 +76,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // dlg_modify_build.cpp
+    // channel_editor_build.cpp
     void BuildControls();
     QLayout* BuildHeader();
     QLayout* BuildBoxes();
@@ -86,7 +86,7 @@ private:
     QLayout* BuildTexts();
     QLayout* BuildButtons();
 
-    // dlg_modify_load.cpp
+    // channel_editor_load.cpp
     void StartEdit(CloneImage& image, Target target, int row);
     bool PrepareMemory(CloneImage& image, int row);
     bool PrepareVfo(CloneImage& image, int row);
@@ -98,7 +98,7 @@ private:
     void LoadNoteAndName(const SlotFields& fields);
     void FocusFrequency();
 
-    // dlg_modify_store.cpp
+    // channel_editor_store.cpp
     void StoreSharedFields(SlotFields& fields) const;
     void StoreMemory();
     void StoreVfo();
@@ -136,10 +136,10 @@ private:
     QButtonGroup* opbWave_ = nullptr;
     QButtonGroup* opbStep_ = nullptr;
     QButtonGroup* opbTone_ = nullptr;
-    QButtonGroup* opbSift_ = nullptr;
-    QComboBox* cbbSec_ = nullptr;
-    QComboBox* cbbAir_ = nullptr;
-    QComboBox* cbbTxTone_ = nullptr;
+    QButtonGroup* shiftButtons_ = nullptr;
+    QComboBox* secretList_ = nullptr;
+    QComboBox* carrierList_ = nullptr;
+    QComboBox* toneList_ = nullptr;
     QCheckBox* chkSkip_ = nullptr;
     QCheckBox* chkHold_ = nullptr;
     QCheckBox* chkEnable_ = nullptr;

@@ -3,8 +3,8 @@
 #include <QComboBox>
 #include <QLabel>
 
-#include "app/dialogs/dlg_modify.h"
-#include "app/dialogs/dlg_modify_controls.h"
+#include "app/dialogs/channel_editor.h"
+#include "app/dialogs/channel_editor_controls.h"
 #include "codecs/grid_text.h"
 #include "core/models.h"
 #include "core/slot_areas.h"
@@ -13,9 +13,9 @@
 
 namespace wrk7 {
 
-using dlg_modify::EnableAll;
-using dlg_modify::Q;
-using dlg_modify::Select;
+using channel_editor::EnableAll;
+using channel_editor::Q;
+using channel_editor::Select;
 
 namespace {
 
@@ -35,7 +35,7 @@ std::pair<QString, QString> MemoryCaptions(const CloneImage& image, int row) {
 
 }  // namespace
 
-void DlgModify::StartEdit(CloneImage& image, Target target, int row) {
+void ChannelEditor::StartEdit(CloneImage& image, Target target, int row) {
     image_ = &image;
     target_ = target;
     row_ = row;
@@ -43,7 +43,7 @@ void DlgModify::StartEdit(CloneImage& image, Target target, int row) {
     freqPending_ = offsetPending_ = false;
 }
 
-bool DlgModify::PrepareMemory(CloneImage& image, int row) {
+bool ChannelEditor::PrepareMemory(CloneImage& image, int row) {
     if (row < 1 || row > kSlotCount) return false;
     StartEdit(image, Target::kMemory, row);
     setWindowTitle(QStringLiteral("Modify Memory"));
@@ -69,7 +69,7 @@ bool DlgModify::PrepareMemory(CloneImage& image, int row) {
     return true;
 }
 
-void DlgModify::ShowMemoryOnlyControls(bool memory) {
+void ChannelEditor::ShowMemoryOnlyControls(bool memory) {
     chkEnable_->hide();  // never shown: OK keeps a stored channel enabled
     chkSkip_->setVisible(memory);
     chkHold_->setVisible(memory);
@@ -79,22 +79,22 @@ void DlgModify::ShowMemoryOnlyControls(bool memory) {
 
 // Options and code lists as the model offers them; a list the model does not
 // use shows no selection.
-void DlgModify::OfferModelCodes() {
+void ChannelEditor::OfferModelCodes() {
     const auto offered = OfferedOptions(region_);
     for (int i = 0; i < kOptionChoices; ++i) opbTone_->button(i)->setEnabled(offered[static_cast<std::size_t>(i)]);
     const ModelInfo& model = Model(region_);
-    cbbAir_->setEnabled(model.carrierList);
-    cbbSec_->setEnabled(model.secretList);
-    if (!model.carrierList) cbbAir_->setCurrentIndex(-1);
-    if (!model.secretList) cbbSec_->setCurrentIndex(-1);
+    carrierList_->setEnabled(model.carrierList);
+    secretList_->setEnabled(model.secretList);
+    if (!model.carrierList) carrierList_->setCurrentIndex(-1);
+    if (!model.secretList) secretList_->setCurrentIndex(-1);
 }
 
-void DlgModify::LoadMemoryFields(const SlotFields& m, bool enabled) {
+void ChannelEditor::LoadMemoryFields(const SlotFields& m, bool enabled) {
     SetFreqText(Q(m.Text(kFreq)));
     Select(opbWave_, ChoiceIndex(m.Value(kMode), kModeChoices));
     Select(opbStep_, ChoiceIndex(m.Value(kStep), kStepChoices));
     Select(opbTone_, ChoiceIndex(m.Value(kOption), kOptionChoices));
-    Select(opbSift_, ChoiceIndex(m.Value(kShift), kShiftChoices));
+    Select(shiftButtons_, ChoiceIndex(m.Value(kShift), kShiftChoices));
     chkSkip_->setChecked(m.Value(kSkip) == 1);
     LoadCodeLists(m);
     txtShift_->setText(Q(m.Text(kOffset)));
@@ -103,27 +103,27 @@ void DlgModify::LoadMemoryFields(const SlotFields& m, bool enabled) {
 }
 
 // Tone always; the secret code and the carrier only into a list the model uses.
-void DlgModify::LoadCodeLists(const SlotFields& fields) {
-    if (cbbSec_->isEnabled()) cbbSec_->setCurrentIndex(ChoiceIndex(fields.Value(kSecret), cbbSec_->count()));
-    if (cbbAir_->isEnabled()) cbbAir_->setCurrentIndex(ChoiceIndex(fields.Value(kCarrier), cbbAir_->count()));
-    cbbTxTone_->setCurrentIndex(ChoiceIndex(fields.Value(kTone), cbbTxTone_->count()));
+void ChannelEditor::LoadCodeLists(const SlotFields& fields) {
+    if (secretList_->isEnabled()) secretList_->setCurrentIndex(ChoiceIndex(fields.Value(kSecret), secretList_->count()));
+    if (carrierList_->isEnabled()) carrierList_->setCurrentIndex(ChoiceIndex(fields.Value(kCarrier), carrierList_->count()));
+    toneList_->setCurrentIndex(ChoiceIndex(fields.Value(kTone), toneList_->count()));
 }
 
-void DlgModify::LoadNoteAndName(const SlotFields& fields) {
+void ChannelEditor::LoadNoteAndName(const SlotFields& fields) {
     fullNote_ = Q(fields.Text(kNote));
     fullName_ = Q(fields.Text(kName));
     txtNote_->setText(fullNote_);
     txtName_->setText(fullName_);
 }
 
-void DlgModify::FocusFrequency() {
+void ChannelEditor::FocusFrequency() {
     txtNote_->setModified(false);
     txtName_->setModified(false);
     txtFreq_->setFocus(Qt::OtherFocusReason);
     txtFreq_->selectAll();
 }
 
-bool DlgModify::PrepareVfo(CloneImage& image, int row) {
+bool ChannelEditor::PrepareVfo(CloneImage& image, int row) {
     if (row < 1 || row > kBandCount) return false;
     if (row > VfoBandCount(image.model)) return false;  // WR-K70T/K have eight bands
     const int band = row - 1;
@@ -139,7 +139,7 @@ bool DlgModify::PrepareVfo(CloneImage& image, int row) {
     return true;
 }
 
-void DlgModify::LoadVfoFields(const SlotFields& v, int band) {
+void ChannelEditor::LoadVfoFields(const SlotFields& v, int band) {
     EnableAll(opbWave_, true);
     Select(opbWave_, ChoiceIndex(v.Value(kMode), kModeChoices));
     const StepOffer steps = VfoStepOffer(region_, band, v.Value(kStep));
@@ -148,7 +148,7 @@ void DlgModify::LoadVfoFields(const SlotFields& v, int band) {
     OfferModelCodes();
     Select(opbTone_, VfoOptionChoice(region_, v.Value(kOption)));
     LoadCodeLists(v);
-    Select(opbSift_, ChoiceIndex(v.Value(kShift), kShiftChoices));
+    Select(shiftButtons_, ChoiceIndex(v.Value(kShift), kShiftChoices));
     txtShift_->setText(Q(v.Text(kOffset)));
     LoadNoteAndName(v);
 }

@@ -8,7 +8,7 @@
 
 #include "core/hex.h"
 
-namespace wrk7::dlg_modify {
+namespace wrk7::channel_editor {
 
 inline QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
@@ -31,4 +31,4 @@ inline void EnableAll(QButtonGroup* group, bool on) {
     for (QAbstractButton* b : group->buttons()) b->setEnabled(on);
 }
 
-}  // namespace wrk7::dlg_modify
+}  // namespace wrk7::channel_editor

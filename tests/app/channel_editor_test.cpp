@@ -2,7 +2,7 @@
 // changes: what the boxes let through, when an entry is checked and put back,
 // OK, Enter, Escape and Cancel, Hold, and where the dialog opens. The rules
 // behind the checks are tested in tests/edit.
-#include "app/dialogs/dlg_modify.h"
+#include "app/dialogs/channel_editor.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -54,7 +54,7 @@ protected:
 
     RecordingPrompter prompts;
     CloneImage image;
-    std::unique_ptr<DlgModify> dlg = std::make_unique<DlgModify>(nullptr, &prompts);
+    std::unique_ptr<ChannelEditor> dlg = std::make_unique<ChannelEditor>(nullptr, &prompts);
 };
 
 TEST_F(EditorTest, TypedAndPastedTextIsFilteredAndCut) {

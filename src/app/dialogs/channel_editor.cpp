@@ -1,4 +1,4 @@
-#include "app/dialogs/dlg_modify.h"
+#include "app/dialogs/channel_editor.h"
 
 #include <QGuiApplication>
 #include <QLayout>
@@ -7,17 +7,17 @@
 #include <QTimer>
 #include <QWindow>
 
-#include "app/dialogs/dlg_modify_controls.h"
+#include "app/dialogs/channel_editor_controls.h"
 #include "app/widgets/focus_rule.h"
 #include "app/widgets/prompter.h"
 #include "edit/channel_rules.h"
 
 namespace wrk7 {
 
-using dlg_modify::BoxValue;
-using dlg_modify::Q;
+using channel_editor::BoxValue;
+using channel_editor::Q;
 
-DlgModify::DlgModify(QWidget* parent, Prompter* prompter) : QDialog(parent), prompter_(prompter) {
+ChannelEditor::ChannelEditor(QWidget* parent, Prompter* prompter) : QDialog(parent), prompter_(prompter) {
     setObjectName(QStringLiteral("dlgModify"));
     setWindowTitle(QStringLiteral("Modify Memory"));
     BuildControls();
@@ -25,15 +25,15 @@ DlgModify::DlgModify(QWidget* parent, Prompter* prompter) : QDialog(parent), pro
     LoadMemoryFields(EmptyRowDefaults(), true);
 }
 
-DlgModify::~DlgModify() = default;
+ChannelEditor::~ChannelEditor() = default;
 
-void DlgModify::SetPrompter(Prompter* prompter) { prompter_ = prompter; }
+void ChannelEditor::SetPrompter(Prompter* prompter) { prompter_ = prompter; }
 
-Prompter& DlgModify::Prompts() { return prompter_ ? *prompter_ : DefaultPrompter(); }
+Prompter& ChannelEditor::Prompts() { return prompter_ ? *prompter_ : DefaultPrompter(); }
 
-void DlgModify::SetFreqText(const QString& text) { txtFreq_->setText(text); }
+void ChannelEditor::SetFreqText(const QString& text) { txtFreq_->setText(text); }
 
-void DlgModify::PlaceBeside(QWidget* anchor) {
+void ChannelEditor::PlaceBeside(QWidget* anchor) {
     layout()->activate();
     adjustSize();
     if (!anchor) return;
@@ -54,12 +54,12 @@ void DlgModify::PlaceBeside(QWidget* anchor) {
     move(std::max(x, avail.left()), std::max(y, avail.top()));
 }
 
-bool DlgModify::RunModal(QWidget* anchor) {
+bool ChannelEditor::RunModal(QWidget* anchor) {
     PlaceBeside(anchor);
     return exec() == QDialog::Accepted;
 }
 
-bool DlgModify::ShowModeless(QWidget* anchor) {
+bool ChannelEditor::ShowModeless(QWidget* anchor) {
     PlaceBeside(anchor);
     setResult(QDialog::Rejected);
     show();
@@ -67,23 +67,23 @@ bool DlgModify::ShowModeless(QWidget* anchor) {
     return true;
 }
 
-bool DlgModify::OpenMemoryEditor(CloneImage& image, int row, QWidget* anchor) {
+bool ChannelEditor::OpenMemoryEditor(CloneImage& image, int row, QWidget* anchor) {
     return PrepareMemory(image, row) && RunModal(anchor);
 }
 
-bool DlgModify::OpenVfoEditor(CloneImage& image, int row, QWidget* anchor) {
+bool ChannelEditor::OpenVfoEditor(CloneImage& image, int row, QWidget* anchor) {
     return PrepareVfo(image, row) && RunModal(anchor);
 }
 
-bool DlgModify::BeginMemoryEdit(CloneImage& image, int row, QWidget* anchor) {
+bool ChannelEditor::BeginMemoryEdit(CloneImage& image, int row, QWidget* anchor) {
     return PrepareMemory(image, row) && ShowModeless(anchor);
 }
 
-bool DlgModify::BeginVfoEdit(CloneImage& image, int row, QWidget* anchor) {
+bool ChannelEditor::BeginVfoEdit(CloneImage& image, int row, QWidget* anchor) {
     return PrepareVfo(image, row) && ShowModeless(anchor);
 }
 
-bool DlgModify::eventFilter(QObject* watched, QEvent* event) {
+bool ChannelEditor::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusOut && (watched == txtFreq_ || watched == txtShift_)) {
         // Switching windows (a message box, another program) or opening a
         // context menu is not leaving the box.
@@ -97,7 +97,7 @@ bool DlgModify::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-bool DlgModify::RunPendingChecks() {
+bool ChannelEditor::RunPendingChecks() {
     if (!image_ || checking_) return true;
     bool accepted = true;
     if (freqPending_) {
@@ -112,7 +112,7 @@ bool DlgModify::RunPendingChecks() {
 }
 
 // Puts the verdict's text into the box and tells the user about a refusal.
-bool DlgModify::Apply(const Verdict& verdict, QLineEdit* box) {
+bool ChannelEditor::Apply(const Verdict& verdict, QLineEdit* box) {
     if (verdict.kind == Verdict::Kind::kRefused) {
         QStringList lines;
         for (const std::string& l : verdict.lines) lines << Q(l);
@@ -122,7 +122,7 @@ bool DlgModify::Apply(const Verdict& verdict, QLineEdit* box) {
     return verdict.Accepted();
 }
 
-bool DlgModify::CheckFrequency() {
+bool ChannelEditor::CheckFrequency() {
     checking_ = true;  // focus changes while a message shows are no new leave of the box
     const double f = BoxValue(txtFreq_);
     const bool accepted = Apply(target_ == Target::kMemory ? CheckMemoryFrequency(*image_, row_ - 1, f)
@@ -132,12 +132,12 @@ bool DlgModify::CheckFrequency() {
     return accepted;
 }
 
-bool DlgModify::CheckOffset() {
+bool ChannelEditor::CheckOffset() {
     const SlotFields& stored = target_ == Target::kMemory ? image_->memory.slot[row_ - 1] : image_->vfo.bands[row_ - 1];
     return Apply(wrk7::CheckOffset(stored, BoxValue(txtShift_)), txtShift_);
 }
 
-void DlgModify::OnOk() {
+void ChannelEditor::OnOk() {
     if (!image_ || !isVisible()) return;
     // A box that still has the focus has not been checked yet: check it now,
     // before anything is stored.
@@ -165,7 +165,7 @@ void DlgModify::OnOk() {
     emit entryStored(target, row);
 }
 
-void DlgModify::reject() {
+void ChannelEditor::reject() {
     freqPending_ = offsetPending_ = false;
     image_ = nullptr;
     QDialog::reject();
