@@ -71,15 +71,15 @@ bool FileCommands::SwitchModel(int model) {
 void FileCommands::Open() {
     if (document_.IsReadOnly() || !OfferToSave()) return;
     const QString path = ChooseFile("mnuOpen", kCloneFileFilter, CurrentFolder(), false);
-    if (path.isEmpty()) return;
-    const FileResult r = document_.Open(path);
-    if (!r.ok) return ShowMessages(r.messages);
-    memory_->SelectRow(1);
-    recent_->Remember(path);
+    if (!path.isEmpty()) Load(path);
 }
 
 void FileCommands::OpenFile(const QString& path) {
     if (document_.IsReadOnly() || !OfferToSave()) return;
+    Load(path);
+}
+
+void FileCommands::Load(const QString& path) {
     const FileResult r = document_.Open(path);
     if (!r.ok) return ShowMessages(r.messages);
     memory_->SelectRow(1);
@@ -88,14 +88,7 @@ void FileCommands::OpenFile(const QString& path) {
 
 bool FileCommands::Save() {
     if (document_.FileName().isEmpty()) return SaveAs();
-    const QString path = document_.FileName();
-    const FileResult r = document_.Save(path);
-    if (!r.ok) {
-        ShowMessages(r.messages);
-        return false;
-    }
-    recent_->Remember(path);
-    return true;
+    return SaveTo(document_.FileName());
 }
 
 bool FileCommands::SaveAs() {
@@ -104,7 +97,10 @@ bool FileCommands::SaveAs() {
                                     current.isEmpty() ? SuggestedName(current, document_.Model(), QStringLiteral("WK7"))
                                                       : current,
                                     true);
-    if (path.isEmpty()) return false;
+    return !path.isEmpty() && SaveTo(path);
+}
+
+bool FileCommands::SaveTo(const QString& path) {
     const FileResult r = document_.Save(path);
     if (!r.ok) {
         ShowMessages(r.messages);

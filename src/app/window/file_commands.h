@@ -61,6 +61,8 @@ private:
     QString ChooseFile(const char* command, std::string_view filter, const QString& suggestion, bool save,
                        QString* chosenFilter = nullptr);
     QString CurrentFolder() const;
+    void Load(const QString& path);  // after the save question
+    bool SaveTo(const QString& path);
     QString ChooseExportFile(bool* chirp);
     bool ImportChirpList(const QString& path);  // false: not such a list
     void PlaceChirpList(const std::string& text, std::optional<int> firstSlot, const QString& step);
