@@ -10,7 +10,6 @@
 #include "codecs/settings_codec.h"
 #include "codecs/vfo_codec.h"
 #include "core/hex.h"
-#include "edit/disabled_slots.h"
 
 namespace wrk7 {
 namespace {
@@ -109,21 +108,6 @@ TEST(ChannelCodec, NameCodec) {
     EXPECT_EQ(EncodeName(""), "000000000000");
 }
 
-TEST(ChannelCodec, OptionWrittenPerModel) {
-    // rows: model; columns: option 0..5 as written
-    const int expected[4][6] = {{0, 1, 2, 3, 0, 5}, {0, 0, 2, 3, 4, 5}, {0, 0, 2, 3, 0, 5}, {0, 0, 2, 3, 0, 5}};
-    CloneImage image;
-    image.memory.slot[0].Set(kFreq, 145);
-    for (int model = 0; model < 4; ++model) {
-        image.model = model;
-        for (int option = 0; option < 6; ++option) {
-            image.memory.slot[0].Set(kOption, option);
-            EXPECT_EQ(EncodeChannel(image, 0).substr(22, 2), ByteHex(expected[model][option])) << model << option;
-            EXPECT_EQ(image.memory.slot[0].Value(kOption), option);
-        }
-    }
-}
-
 TEST(VfoCodec, DecodeIgnoresTailAndEmptiesZeroBand) {
     CloneImage image;
     image.vfo.bands[3].SetText(kNote, "band note");
@@ -194,17 +178,6 @@ TEST(MemoryGrid, ModelRules) {
     image.memory.slot[0] = Channel(0);
     image.memory.slot[0].Set(kSkip, 0);
     EXPECT_EQ(MemoryGridRow(image, 0)[kSecret], "");
-}
-
-TEST(MemoryGrid, RefreshWipesDisabledSlots) {
-    CloneImage image;
-    image.memory.slot[0] = image.memory.slot[1] = Channel(2);
-    image.memory.slot[1].SetText(kNote, "gone");
-    image.memory.enabled[0] = true;
-    WipeDisabledSlots(image);
-    EXPECT_EQ(image.memory.slot[0], Channel(2));
-    EXPECT_EQ(image.memory.slot[1], SlotFields{});
-    EXPECT_EQ(MemoryGridRow(image, 1), GridRow{});
 }
 
 TEST(VfoGrid, ModelRules) {

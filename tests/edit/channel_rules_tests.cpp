@@ -132,30 +132,13 @@ TEST(ChannelRules, VfoStepsPerBandAndModel) {
     }
 }
 
-TEST(ChannelRules, OptionsTheModelLacksAreNotOffered) {
-    using Offer = std::array<bool, kOptionChoices>;
-    EXPECT_EQ(OfferedOptions(0), (Offer{true, true, true, true, false}));
-    EXPECT_EQ(OfferedOptions(1), (Offer{true, false, true, true, true}));
-    EXPECT_EQ(OfferedOptions(2), (Offer{true, false, true, true, false}));
-    EXPECT_EQ(VfoOptionChoice(0, 4), 0);
-    EXPECT_EQ(VfoOptionChoice(1, 4), 4);
-    EXPECT_EQ(VfoOptionChoice(3, 2), 2);
-    EXPECT_EQ(VfoOptionChoice(0, 5), -1);
-}
-
 TEST(ChannelRules, EmptyRowDefaults) {
     const SlotFields d = EmptyRowDefaults();
-    EXPECT_EQ(d.Text(kFreq), "145.000000");
-    EXPECT_EQ(d.Text(kMode), "FM");
-    EXPECT_EQ(d.Text(kStep), "20KHz");
-    EXPECT_EQ(d.Text(kOption), "OFF");
-    EXPECT_EQ(d.Text(kTone), "88.5Hz");
-    EXPECT_EQ(d.Text(kShift), "OFF");
-    EXPECT_EQ(d.Text(kOffset), "0.600000");
-    EXPECT_EQ(d.Text(kCarrier), "JR");
-    EXPECT_EQ(d.Value(kSecret), 11);
+    std::string texts;
+    for (int f : {kFreq, kMode, kStep, kOption, kSecret, kCarrier, kTone, kShift, kOffset, kNote, kName})
+        texts += d.Text(f) + "|";
+    EXPECT_EQ(texts, "145.000000|FM|20KHz|OFF|11|JR|88.5Hz|OFF|0.600000|||");
     EXPECT_EQ(d.Value(kSkip), 0);
-    EXPECT_TRUE(d.Text(kNote).empty() && d.Text(kName).empty());
 }
 
 }  // namespace
