@@ -11,7 +11,6 @@ namespace wrk7 {
 namespace {
 
 using P = TransferPart;
-using Areas = std::set<Area>;
 
 // Where the receiver keeps what: the map every transfer, the emulator and the
 // merge walk, so a slip here would move them all together.
@@ -52,36 +51,6 @@ TEST(MemoryMap, UpperSlotsByCodeAndPosition) {
         EXPECT_EQ(UpperSlotOf(code, position), -1) << code << "/" << position;
 }
 
-Areas Covered(P part, bool write) {
-    Areas out;
-    for (const MemoryArea& a : kMemoryMap)
-        if ((write ? a.writtenBy : a.readBy).Covers(part)) out.insert(a.area);
-    return out;
-}
-
-TEST(MemoryMap, EachPartReadsAndWritesItsAreas) {
-    const Areas settings{Area::kSettings0, Area::kSettings1, Area::kVfoRecords};
-    const Areas memoryRead{Area::kChannelFlags, Area::kBankTable, Area::kScanGroups, Area::kChannelRecords};
-    const Areas memoryWritten{Area::kBankTable, Area::kScanGroups, Area::kChannelRecords, Area::kZeroFill};
-    Areas allRead = settings, allWritten = settings;
-    allRead.insert(memoryRead.begin(), memoryRead.end());
-    allWritten.insert(memoryWritten.begin(), memoryWritten.end());
-    struct Row {
-        P part;
-        Areas read, written;
-    } rows[] = {
-        {P::kAll, allRead, allWritten},
-        {P::kSettings, settings, settings},
-        {P::kMemory, memoryRead, memoryWritten},
-        {P::kBank, {Area::kBankTable, Area::kScanGroups}, {Area::kBankTable, Area::kZeroFill}},
-        {P::kGroups, {Area::kScanGroups}, {Area::kScanGroups}},
-    };
-    for (const Row& r : rows) {
-        EXPECT_EQ(Covered(r.part, false), r.read) << static_cast<int>(r.part);
-        EXPECT_EQ(Covered(r.part, true), r.written) << static_cast<int>(r.part);
-    }
-}
-
 // Which stores differ between two images, by name.
 std::set<std::string> Changed(const CloneImage& a, const CloneImage& b) {
     std::set<std::string> out;
@@ -102,6 +71,8 @@ std::set<std::string> Changed(const CloneImage& a, const CloneImage& b) {
     return out;
 }
 
+// The merge walks the map's readBy and writtenBy: a part that covers the
+// wrong areas takes the wrong stores here.
 TEST(TransferMerge, TakesOnlyTheStoresOfTheCoveredAreas) {
     CloneImage edited;
     CloneImage worked;

@@ -20,8 +20,9 @@ TEST(BankTable, DefaultTableEncodesAndLabels) {
     EXPECT_EQ(image.banks.blocks[0], Repeat("6400", 10) + Repeat("0000", 6));
     EXPECT_EQ(image.banks.blocks[3], "000000006400640064001400");
     const auto labels = BuildRowLabels(image);
-    EXPECT_EQ(labels[0] + labels[999], "00-00009-099");
-    EXPECT_EQ(labels[1000] + labels[1099] + labels[1100] + labels[1299], "0A49BS0Pr99");
+    for (const auto& [slot, label] : {std::pair{0, "00-000"}, {999, "09-099"}, {1000, "0A"}, {1001, "0B"}, {1007, "3B"},
+                                      {1099, "49B"}, {1100, "S0"}, {1199, "S99"}, {1200, "Pr0"}, {1299, "Pr99"}})
+        EXPECT_EQ(labels[slot], label) << slot;
 }
 
 TEST(BankTable, EncodeClampsAtFirstExcessAndRoundTrips) {
