@@ -1,3 +1,5 @@
+// Where things are: the areas of the receiver's memory, the parts of the slot
+// space, the upper slots' codes, and the merge of a transfer that walks the map.
 #include <gtest/gtest.h>
 
 #include <set>
@@ -5,6 +7,7 @@
 #include <utility>
 
 #include "core/memory_map.h"
+#include "core/slot_areas.h"
 #include "edit/transfer_merge.h"
 
 namespace wrk7 {
@@ -35,6 +38,23 @@ TEST(MemoryMap, AreasSitWhereTheReceiverKeepsThem) {
     for (std::size_t k = 1; k < kMemoryMap.size(); ++k)
         EXPECT_LE(kMemoryMap[k - 1].address + kMemoryMap[k - 1].blocks * kBlockBytes, kMemoryMap[k].address)
             << kMemoryMap[k - 1].name << " runs into " << kMemoryMap[k].name;
+}
+
+// Every slot belongs to exactly one area, and no slot is left out. The labels
+// and numbers that name the slots are tested where they are read and written:
+// the grid's row labels (tests/edit, BankTable) and the CSV file (tests/files).
+TEST(SlotAreas, TileTheSlotSpace) {
+    int next = 0;
+    for (const SlotArea& area : kSlotAreas) {
+        EXPECT_EQ(area.first, next) << area.csvName;
+        EXPECT_EQ(&AreaById(area.id), &area);
+        EXPECT_EQ(&SlotAreaOf(area.first), &area);
+        EXPECT_EQ(&SlotAreaOf(area.End() - 1), &area);
+        next = area.End();
+    }
+    EXPECT_EQ(next, kSlotCount);
+    EXPECT_EQ(SlotAreaOf(-1).id, SlotAreaId::kChannels);
+    EXPECT_EQ(SlotAreaOf(kSlotCount).id, SlotAreaId::kPriority);
 }
 
 // Slots from 1000 up go by the codes 50..52 and a place in their hundred.
