@@ -403,19 +403,10 @@ TEST(ChirpCsv, CurrentLayoutFile) {
                             "It is not possible to set it.");
 }
 
-TEST(ChirpCsv, LegacyLayoutPlacedFromARow) {
-    CloneImage image = NewImage(0);
-    const ChirpImportResult r = ImportChirpText(image, DataFile("chirp_legacy.csv"), 998);
-    EXPECT_EQ(r.imported, 2);
-    ASSERT_EQ(r.issues.size(), 2u);
-    EXPECT_EQ(r.issues[0].location, "3");
-    EXPECT_EQ(r.issues[0].reason, "no memory slot left after 999");
-    EXPECT_EQ(r.issues[1].reason, "mode \"USB\" is not available");
-    EXPECT_EQ(image.memory.slot[998].Text(kName), "WX1");
-    EXPECT_EQ(image.memory.slot[999].Value(kSkip), 1);
-
-    // A header without a Frequency column is no list.
-    const CloneImage before = image;
+// The legacy layout placed from a row is imported in tests/cli (import --at).
+TEST(ChirpCsv, AHeaderWithoutAFrequencyColumnIsNoList) {
+    const CloneImage before = NewImage(0);
+    CloneImage image = before;
     const ChirpImportResult bad = ImportChirpText(image, "Location,Name\n1,x\n");
     EXPECT_EQ(bad.result.messages, std::vector<std::string>{std::string(kFileOpenError)});
     EXPECT_EQ(image, before);
