@@ -1,7 +1,9 @@
 // Transfers from the window against the built-in emulator: what the pages
 // show and offer while one runs and after it ends, how each way a read can
 // end leaves the document, the close during a transfer, the port choices,
-// Quick Read and the serial trace.
+// Quick Read and the serial trace; and COM Port Setup on its own (what each
+// choice stands for on this machine).
+#include <unistd.h>
 
 #include "app/transfer/com_dialog.h"
 #include "app/transfer/serial_traces.h"
@@ -185,6 +187,32 @@ TEST_F(TransferTest, PortAndQuickReadChoicesAreRememberedAndATransferLeavesATrac
     EXPECT_TRUE(text.endsWith(QStringLiteral("= Successed!!\n")));
     Act("mnuOpenTrace")->trigger();
     EXPECT_EQ(opened, QStringList{trace});
+}
+
+TEST_F(TransferTest, ThePortDialogShowsWhatEachChoiceStandsForOnThisMachine) {
+    QTemporaryDir dir;
+    const QString names[] = {"ttyUSB0", "ttyUSB1", "ttyNoAccess", "gone"};
+    for (int i = 0; i < 3; ++i) QFile(dir.filePath(names[i])).open(QIODevice::WriteOnly);  // the fourth has gone
+    QFile::setPermissions(dir.filePath(names[2]), QFileDevice::ReadOwner);
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("by-id")));
+    const QString stable = dir.filePath(QStringLiteral("by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("../ttyUSB1"), stable));
+    ComDialog dialog;
+    dialog.byIdFolder = dir.filePath(QStringLiteral("by-id"));
+    dialog.deviceForPort = [&](int n) { return n <= 4 ? dir.filePath(names[n - 1]).toStdString() : std::string(); };
+    dialog.Prepare(2, QStringLiteral("emulator"));
+    EXPECT_TRUE(dialog.Choice(2)->isChecked());
+    EXPECT_EQ(dialog.DeviceLabel(1)->text(), dir.filePath(names[0]));
+    EXPECT_EQ(dialog.StableNameLabel(2)->text(), "usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0");
+    EXPECT_EQ(dialog.StableNameLabel(1)->text(), "");
+    if (::access(dir.filePath(names[2]).toLocal8Bit().constData(), W_OK) != 0) {  // not as root
+        EXPECT_TRUE(dialog.DeviceLabel(3)->text().contains(QStringLiteral("no permission")));
+    }
+    EXPECT_TRUE(dialog.DeviceLabel(4)->text().contains(QStringLiteral("device missing")));
+    EXPECT_EQ(dialog.DeviceLabel(5)->text(), "(no device on this machine)");
+    EXPECT_TRUE(dialog.findChild<QLabel*>(QStringLiteral("lblRunPort"))->text().endsWith(QStringLiteral("emulator")));
+    dialog.show();
+    Shot("com-port-setup.png", &dialog);
 }
 
 }  // namespace
