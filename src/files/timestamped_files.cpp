@@ -11,8 +11,8 @@ const QString kStampFormat = QStringLiteral("yyyyMMdd-HHmmss-zzz");
 constexpr qsizetype kStampLength = 19;
 
 // Where a name sorts: by its time, then by its place among the files of the
-// same millisecond (the first has none and counts as 1). A separator other
-// than "_" (an older "-2") is read the same way.
+// same millisecond (the first has none and counts as 1), whatever the
+// separator before the number.
 struct SortKey {
     QString stamp;
     int sequence = 1;
@@ -53,7 +53,7 @@ QString NewTimestampedPath(const TimestampedFiles& files, const QDateTime& when,
     }
     const auto named = [&](int n) {
         return dir.filePath(n == 1 ? base + files.suffix
-                                   : QStringLiteral("%1_%2%3").arg(base).arg(n).arg(files.suffix));
+                                   : base + files.separator + QString::number(n) + files.suffix);
     };
     int n = last + 1;
     while (QFileInfo::exists(named(n))) ++n;

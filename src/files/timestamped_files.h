@@ -7,13 +7,14 @@ namespace wrk7 {
 
 // A folder where the program keeps the newest few files of one kind, each
 // named after the moment it was saved: prefix + "yyyyMMdd-HHmmss-zzz" +
-// suffix. A second file of the same millisecond is "_2" before the suffix,
-// then "_3" and so on; each sorts as newer than the one before it.
+// suffix. A second file of the same millisecond is separator + "2" before
+// the suffix, then "3" and so on; each sorts as newer than the one before it.
 struct TimestampedFiles {
     QString folder;
     QString prefix;  // "read-"
     QString suffix;  // ".WK7"
     int kept = 1;    // files the folder keeps
+    QChar separator = QLatin1Char('_');  // before a same-millisecond number
 };
 
 // A path for a new file saved at when, that names no file there yet; the

@@ -12,7 +12,8 @@ QString DefaultBackupFolder() {
 }
 
 QString SaveReadBackup(const CloneImage& image, const QString& folder, const QDateTime& when, QString* error) {
-    const TimestampedFiles backups{folder, QStringLiteral("read-"), QStringLiteral(".WK7"), kBackupsKept};
+    const TimestampedFiles backups{folder, QStringLiteral("read-"), QStringLiteral(".WK7"), kBackupsKept,
+                                    QLatin1Char('-')};
     const QString path = NewTimestampedPath(backups, when, error);
     if (path.isEmpty()) return {};
     CloneImage copy = image;
