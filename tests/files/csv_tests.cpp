@@ -103,7 +103,6 @@ TEST(CsvImport, FieldRules) {
     ASSERT_TRUE(ImportCsvText(image, text).result.ok);
 
     EXPECT_EQ(Texts(image.memory.slot[5], {kFreq, kCarrier, kName}), "145.500000|500Hz|NAME");
-    EXPECT_EQ(image.memory.slot[5].Value(kCarrier), 2);
     for (int s : {6, 7, 8, 10}) EXPECT_TRUE(image.memory.slot[s].IsEmpty()) << s;  // 10: ENABLE false, wiped by the refresh
     // SKIP given as the yes/no value joins the option; an unknown tone is left.
     EXPECT_EQ(Texts(image.memory.slot[9], {kMode, kOption, kCarrier, kTone, kShift, kSkip}), "AM|Tone+Skip|JR|88.5Hz|-Shift|True");
@@ -330,9 +329,7 @@ TEST(ChirpMap, RowsToChannels) {
         const std::array<int, 5> got{int(f.Value(kMode)), int(f.Value(kStep)), int(f.Value(kOption)),
                                      int(f.Value(kTone)), int(f.Value(kShift))};
         EXPECT_EQ(got, c.modeStepOptionToneShift);
-        EXPECT_EQ(f.Text(kOffset), FieldText(kOffset, c.offset));
-        EXPECT_EQ(f.Value(kCarrier), kCarrierJR);
-        EXPECT_EQ(f.Value(kSecret), 11);
+        EXPECT_EQ(f.Text(kOffset), FieldText(kOffset, c.offset));  // carrier and secret: see the round trip below
     }
 }
 
