@@ -10,6 +10,7 @@
 #include "codecs/settings_codec.h"
 #include "codecs/vfo_codec.h"
 #include "core/hex.h"
+#include "core/slot_texts.h"
 
 namespace wrk7 {
 namespace {
@@ -113,9 +114,7 @@ TEST(VfoCodec, DecodeIgnoresTailAndEmptiesZeroBand) {
     image.vfo.bands[3].SetText(kNote, "band note");
     ASSERT_TRUE(DecodeVfoBand(image, Reply(SampleRecord()), 3));
     EXPECT_EQ(image.vfo.bands[3].Value(kSkip), 0);
-    EXPECT_EQ(image.vfo.bands[3].Text(kName), "");
-    EXPECT_EQ(image.vfo.bands[3].Text(kNote), "band note");
-    EXPECT_EQ(image.vfo.bands[3].Text(kCarrier), "JR");
+    EXPECT_EQ(testing::Texts(image.vfo.bands[3], {kName, kNote, kCarrier}), "|band note|JR");
     EXPECT_EQ(EncodeVfoBand(image, 3), Hex(SampleRecord(), 15));
 
     auto record = SampleRecord();

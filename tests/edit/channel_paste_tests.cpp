@@ -1,14 +1,23 @@
-// The channel editor's rules (frequencies, offsets, steps, defaults), and
-// pasting rows: which slots or bands they land on, what those rules refuse or
-// repair, and the one summary of refused rows.
+// What a channel can hold (names, notes, each model's options), the channel
+// editor's rules (frequencies, offsets, steps, defaults), and pasting rows:
+// which slots or bands they land on, what those rules refuse or repair, and
+// the one summary of refused rows.
 #include <gtest/gtest.h>
 
+#include "codecs/channel_codec.h"
+#include "codecs/grid_text.h"
+#include "core/channel_limits.h"
+#include "core/channel_options.h"
+#include "core/hex.h"
+#include "core/slot_texts.h"
 #include "edit/bank.h"
 #include "edit/channel_paste.h"
 #include "edit/channel_rules.h"
 
 namespace wrk7 {
 namespace {
+
+using testing::Texts;
 
 PasteRecord Channel(double mhz, const char* name = "", const char* note = "") {
     PasteRecord r;
@@ -122,18 +131,11 @@ TEST(ChannelPaste, VfoBandsTakeTheValuesTheyCanHold) {
     EXPECT_TRUE(plan.refused.empty());
     ApplyVfoPaste(image, plan);
     EXPECT_TRUE(image.modified);
-    const SlotFields& band10 = image.vfo.bands[10];
-    EXPECT_EQ(band10.Text(kFreq), "433.500000");
-    EXPECT_EQ(band10.Text(kStep), "20KHz");  // the band's own step stays
-    EXPECT_EQ(band10.Text(kOption), "OFF");
-    EXPECT_EQ(band10.Text(kTone), "131.8Hz");
-    EXPECT_EQ(band10.Text(kNote), "uhf");
-    EXPECT_EQ(band10.Text(kName), "");
-    EXPECT_EQ(band10.Value(kSkip), 0);
+    // The band's own step stays; a band has no name and is never skipped.
+    EXPECT_EQ(Texts(image.vfo.bands[10], {kFreq, kStep, kOption, kTone, kNote, kName}), "433.500000|20KHz|OFF|131.8Hz|uhf|");
+    EXPECT_EQ(image.vfo.bands[10].Value(kSkip), 0);
     // 433.5 MHz lies outside band 11, which keeps its frequency and takes the rest.
-    EXPECT_EQ(image.vfo.bands[11].Text(kFreq), "475.750000");
-    EXPECT_EQ(image.vfo.bands[11].Text(kTone), "131.8Hz");
-    EXPECT_EQ(image.vfo.bands[11].Text(kOffset), "0.600000");
+    EXPECT_EQ(Texts(image.vfo.bands[11], {kFreq, kTone, kOffset}), "475.750000|131.8Hz|0.600000");
 
     image.model = 2;  // eight bands
     const PastePlan k70t = PlanVfoPaste(image, 7, {Channel(960), Channel(970)});
@@ -170,7 +172,6 @@ void ExpectVerdicts(CloneImage& image, const FrequencyCase (&cases)[N], Check ch
         }
     }
 }
-
 
 TEST(ChannelRules, MemoryFrequencyRangeAndCellularBand) {
     CloneImage image;
@@ -268,11 +269,59 @@ TEST(ChannelRules, VfoStepsPerBandAndModel) {
 
 TEST(ChannelRules, EmptyRowDefaults) {
     const SlotFields d = EmptyRowDefaults();
-    std::string texts;
-    for (int f : {kFreq, kMode, kStep, kOption, kSecret, kCarrier, kTone, kShift, kOffset, kNote, kName})
-        texts += d.Text(f) + "|";
-    EXPECT_EQ(texts, "145.000000|FM|20KHz|OFF|11|JR|88.5Hz|OFF|0.600000|||");
+    EXPECT_EQ(Texts(d, {kFreq, kMode, kStep, kOption, kSecret, kCarrier, kTone, kShift, kOffset, kNote, kName}),
+              "145.000000|FM|20KHz|OFF|11|JR|88.5Hz|OFF|0.600000||");
     EXPECT_EQ(d.Value(kSkip), 0);
+}
+
+TEST(ChannelLimits, NamesAndNotes) {
+    struct Case {
+        std::string_view text;
+        bool name, note;
+    };
+    const std::string thirtyUmlauts = [] {
+        std::string t;
+        for (int i = 0; i < 30; ++i) t += "\xC3\xA4";  // two bytes, one character
+        return t;
+    }();
+    const std::string thirtyOne(31, 'x');
+    for (const Case& c : {Case{"", true, true}, Case{"ABC~ 1", true, true}, Case{"ABCDEFG", false, true},
+                          Case{"TAB\t", false, true}, Case{"\xC3\xA4", false, true}, Case{"\x7F", false, true},
+                          Case{thirtyUmlauts, false, true},
+                          Case{thirtyOne, false, false}})
+        EXPECT_EQ(std::pair(NameFits(c.text), NoteFits(c.text)), std::pair(c.name, c.note)) << c.text;
+    EXPECT_FALSE(NoteFits(thirtyUmlauts + "x"));
+}
+
+// Which model has which option, and that the record written to the receiver,
+// the grid, the channel editor and a VFO band's choice all follow it: an
+// option a model lacks is OFF in each.
+TEST(ChannelOptions, EveryUseFollowsTheModel) {
+    const bool offered[kModelCount][kChannelOptionCount] = {
+        {true, true, true, true, false},   // WR-K7J: Train, no Secret
+        {true, false, true, true, true},   // WR-K70E: Secret, no Train
+        {true, false, true, true, false},  // WR-K70T
+        {true, false, true, true, false},  // WR-K70K
+    };
+    for (int model = 0; model < kModelCount; ++model) {
+        CloneImage image;
+        image.model = model;
+        image.memory.slot[0].Set(kFreq, 145);
+        for (int code = 0; code < kChannelOptionCount; ++code) {
+            const bool offers = offered[model][code];
+            image.memory.slot[0].Set(kOption, code);
+            EXPECT_EQ(OffersOption(Model(model), *OptionOfCode(code)), offers) << model << " " << code;
+            EXPECT_EQ(EncodeChannel(image, 0).substr(22, 2), ByteHex(offers ? code : 0)) << model << " " << code;
+            EXPECT_EQ(image.memory.slot[0].Value(kOption), code) << "the write leaves the image alone";
+            EXPECT_EQ(OfferedOptions(model)[static_cast<std::size_t>(code)], offers) << model << " " << code;
+            EXPECT_EQ(VfoOptionChoice(model, code), offers ? code : 0) << model << " " << code;
+            EXPECT_EQ(MemoryGridRow(image, 0)[kOption], offers ? OptionName[code] : "OFF") << model << " " << code;
+        }
+    }
+    // A skip-marked code is no option of its own: written as it is.
+    EXPECT_EQ(OptionOfCode(kOptionSkipBit + 4), std::nullopt);
+    EXPECT_EQ(WrittenOptionCode(0, kOptionSkipBit + 4), kOptionSkipBit + 4);
+    EXPECT_EQ(VfoOptionChoice(0, 5), -1) << "no option code";
 }
 
 }  // namespace

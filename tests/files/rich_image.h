@@ -3,11 +3,10 @@
 #include <QFile>
 #include <QString>
 #include <csignal>
-#include <initializer_list>
 #include <sys/resource.h>
-#include <utility>
 
 #include "core/image.h"
+#include "core/slot_texts.h"
 #include "codecs/new_image.h"
 
 namespace wrk7::testing {
@@ -67,13 +66,6 @@ inline QByteArray ReadAll(const QString& path) {
 inline bool WriteAll(const QString& path, const QByteArray& bytes) {
     QFile f(path);
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-
-// The texts of some fields of a slot joined by '|', to compare in one line.
-inline std::string Texts(const SlotFields& slot, std::initializer_list<int> fields) {
-    std::string out, separator;
-    for (int f : fields) out += std::exchange(separator, "|") + slot.Text(f);
-    return out;
 }
 
 // What save() gives under a 4 KiB file-size limit, which cuts a write short
