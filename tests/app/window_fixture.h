@@ -107,7 +107,6 @@ protected:
         const auto* model = window->Memory()->Model();
         return model->data(model->index(row - 1, column)).toString();
     }
-    QString RowLabel(int row) const { return window->Memory()->Model()->headerData(row - 1, Qt::Vertical).toString(); }
     static QString Title(const char* file) {
         return QString::fromLatin1(file) + QStringLiteral("[*] \u2013 ") + QString::fromLatin1(AppTitle.data(), AppTitle.size());
     }

@@ -40,14 +40,9 @@ TEST(ChannelCodec, DecodesFieldsAndEncodesBack) {
     image.memory.slot[5].SetText(kNote, "keep");
     ASSERT_TRUE(DecodeChannel(image, Reply(SampleRecord()), 5));
     const SlotFields& s = image.memory.slot[5];
-    EXPECT_EQ(s.Value(kFreq), 145);
-    EXPECT_EQ(s.Text(kFreq), "145.000000");
-    EXPECT_EQ(s.Text(kStep) + s.Text(kOption) + s.Text(kCarrier) + s.Text(kTone) + s.Text(kShift),
-              "20KHzToneJR88.5Hz+Shift");
-    EXPECT_EQ(s.Text(kOffset), "0.600000");
-    EXPECT_EQ(s.Text(kName), "AB    ");
+    EXPECT_EQ(testing::Texts(s, {kFreq, kStep, kOption, kCarrier, kTone, kShift, kOffset, kName, kNote}),
+              "145.000000|20KHz|Tone|JR|88.5Hz|+Shift|0.600000|AB    |keep");
     EXPECT_EQ(s.Value(kSkip), 1);
-    EXPECT_EQ(s.Text(kNote), "keep");
     EXPECT_FALSE(image.memory.enabled[5]);
     // The decoded name carries trailing spaces, which are written as spaces.
     EXPECT_EQ(EncodeChannel(image, 5), Hex(SampleRecord(), 28) + "20202020");
@@ -71,11 +66,7 @@ TEST(ChannelCodec, RepairsOutOfRangeBytes) {
         EXPECT_EQ(image.memory.slot[0].Value(c.field), c.stored) << c.byte;
         EXPECT_EQ(image.memory.slot[0].Text(c.field), c.text) << c.byte;
     }
-    CloneImage image;
-    auto record = SampleRecord();
-    record[11] = 5;
-    DecodeChannel(image, Reply(record), 0);
-    EXPECT_EQ(EncodeChannel(image, 0).substr(22, 2), "05");
+    // How a kept code such as option 5 is written back: tests/edit, ChannelOptions.
 }
 
 TEST(ChannelCodec, EmptyAndUnreadableRecords) {
