@@ -1,12 +1,19 @@
-// The program's own CSV and the other tool's generic CSV: records, the row
-// mapping both ways, whole files in each layout, and the exports' round trips.
+// Channels as text. The program's own CSV and the other tool's generic CSV:
+// records, the row mapping both ways, whole files in each layout, and the
+// exports' round trips. What Copy puts on the clipboard and what Paste reads
+// back: the exact records, the grid's tab-separated text, and text typed in a
+// spreadsheet.
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
 #include <array>
 #include <tuple>
 
+#include "codecs/grid_text.h"
+#include "edit/channel_paste.h"
 #include "edit/channel_rules.h"
+#include "files/channel_records_text.h"
+#include "files/channel_tsv.h"
 #include "files/chirp_csv.h"
 #include "files/chirp_map.h"
 #include "files/clone_file.h"
@@ -215,7 +222,7 @@ TEST(CsvFiles, AtomicExportAndLegacyImport) {
     CloneImage target;
     ASSERT_TRUE(ImportCsv(target, dir.filePath("old.csv")).result.ok);
     EXPECT_EQ(target.memory.slot[3].Text(kNote), "東京");
-    EXPECT_FALSE(ImportCsv(target, dir.filePath("missing.csv")).result.ok);
+    // A missing file to import: tests/cli (import ... missing.csv).
 }
 
 std::string DataFile(const char* name) {
@@ -273,10 +280,8 @@ TEST(ChirpMap, RowsToChannels) {
     for (const auto& [row, outcome, reason] : refused) {
         const ChirpMapping m = MapChirpRow(row, CloneImage{});
         EXPECT_EQ(m.outcome, outcome) << row.frequency;
-        EXPECT_NE(m.reason.find(reason), std::string::npos) << row.frequency << ": " << m.reason;
-        if (*reason == '\0') {
-            EXPECT_EQ(m.reason, "") << row.frequency;
-        }
+        // The reason holds the part given; an empty part means no reason at all.
+        EXPECT_TRUE(*reason ? m.reason.find(reason) != std::string::npos : m.reason.empty()) << row.frequency << ": " << m.reason;
     }
     struct Case {
         ChirpRow row;
@@ -321,10 +326,7 @@ TEST(ChirpMap, RowsToChannels) {
         SCOPED_TRACE(r.frequency + " " + r.mode + " " + r.tone + " " + r.duplex + " " + r.tStep);
         const ChirpMapping m = MapChirpRow(r, CloneImage{});
         ASSERT_EQ(m.outcome, Outcome::kImported);
-        EXPECT_NE(m.reason.find(c.reason), std::string::npos) << m.reason;
-        if (*c.reason == '\0') {
-            EXPECT_EQ(m.reason, "");
-        }
+        EXPECT_TRUE(*c.reason ? m.reason.find(c.reason) != std::string::npos : m.reason.empty()) << m.reason;
         const SlotFields& f = m.channel;
         const std::array<int, 5> got{int(f.Value(kMode)), int(f.Value(kStep)), int(f.Value(kOption)),
                                      int(f.Value(kTone)), int(f.Value(kShift))};
@@ -455,6 +457,90 @@ TEST(ChirpCsv, ExportThenImportKeepsEveryRepresentableField) {
         EXPECT_EQ(back.memory.slot[s], expected) << s;
     }
     EXPECT_FALSE(ExportChirpCsv(original, dir.filePath("none/x.csv")).ok);
+}
+
+TEST(ChannelRecordsText, RoundTripIsExactAndJunkIsRefused) {
+    CloneImage image = RichImage();
+    std::vector<PasteRecord> records;
+    for (int s : {0, 1, 2, 300, 1299}) records.push_back({image.memory.slot[s], image.memory.enabled[s], {}});
+    // Values no editor stores but files can hold: option 9 (skip + 8), step
+    // 18 with no text, a skip text left by a CSV import, and every character
+    // that could break a line or a cell.
+    records[3].fields.Set(kFreq, 145.1);
+    records[3].fields.Set(kOption, 9);
+    records[3].fields.Set(kStep, 18);
+    records[3].fields.SetText(kSkip, "True");
+    records[3].fields.SetText(kNote, "tab\there\nnew line\\ back\r");
+    records[3].enabled = false;
+
+    const auto back = DecodeChannelRecords(EncodeChannelRecords(records));
+    ASSERT_TRUE(back.has_value());
+    EXPECT_EQ(*back, records);
+    // Slot 2 is empty: its cleared fields stay cleared, not "0.000000".
+    EXPECT_EQ((*back)[2].fields, SlotFields{});
+
+    const std::string good = EncodeChannelRecords(records);
+    EXPECT_FALSE(DecodeChannelRecords("wrk7-channels 2\n"));
+    EXPECT_FALSE(DecodeChannelRecords(good.substr(0, good.size() - 5)));
+    std::string badEscape = good;
+    badEscape.replace(badEscape.find("\\t"), 2, "\\q");
+    EXPECT_FALSE(DecodeChannelRecords(badEscape));
+    EXPECT_TRUE(DecodeChannelRecords("wrk7-channels 1\n").value().empty());
+}
+
+TEST(ChannelTsv, CopiedRowsShowTheGridAndPasteBackAsShown) {
+    for (int model : {0, 1, 2}) {
+        CloneImage image = RichImage(model);
+        image.memory.slot[0].Set(kSkip, 1);
+        const std::vector<int> slotList{0, 1, 2, 300, 1100};
+        const std::string tsv = MemoryRowsAsTsv(image, slotList);
+        const std::string heading = tsv.substr(0, tsv.find('\n'));
+        const char* codeHeading[] = {"Carrier", "Scr", "-"};
+        EXPECT_EQ(heading, std::string("\tFrequency\tMode\tStep\tOption\tSkip\t") + codeHeading[model] +
+                               "\tTone\tShift\tShiftFreq.\tNote\tName");
+        EXPECT_TRUE(LooksLikeChannelTsv(tsv));
+
+        const std::vector<PasteRecord> rows = ParseChannelTsv(tsv);
+        ASSERT_EQ(rows.size(), slotList.size());
+        CloneImage pasted;
+        pasted.model = model;
+        ApplyMemoryPaste(pasted, PlanMemoryPaste(pasted, 0, rows));
+        for (std::size_t i = 0; i < slotList.size(); ++i)
+            EXPECT_EQ(MemoryGridRow(pasted, static_cast<int>(i)), MemoryGridRow(image, slotList[i])) << model << " " << i;
+    }
+    const CloneImage image = RichImage();
+    EXPECT_EQ(VfoRowsAsTsv(image, {2}).substr(VfoRowsAsTsv(image, {2}).find('\n') + 1, 13), "2\t2.000000\tAM");
+}
+
+TEST(ChannelTsv, SpreadsheetTextPastesByItsHeadings) {
+    const std::string text =
+        "name\tFREQUENCY\tmode\tTone\tTRAIN\tNotes\tSKIP\tcomment\n"
+        "ATIS\t 127.85 \tam\t88.5\t1500Hz\t\"two\tcells\n\"\"quoted\"\"\"\t*\tignored\n"
+        "\t\t\t\t\t\t\t\n"
+        "X\t145\tSSB\n"
+        "Y\t\tFM\n"
+        "Z\t145.2\t\t\tJR\t\tno\n"
+        "\n\n";
+    const std::vector<PasteRecord> rows = ParseChannelTsv(text);
+    ASSERT_EQ(rows.size(), 5u);
+
+    EXPECT_EQ(rows[0].unreadable, "");
+    EXPECT_EQ(Texts(rows[0].fields, {kFreq, kMode, kTone, kCarrier, kNote, kName}),
+              "127.850000|AM|88.5Hz|1500Hz|two\tcells \"quoted\"|ATIS");
+    EXPECT_EQ(rows[0].fields.Value(kSkip), 1);
+    // Missing columns: the editor's empty-row values.
+    EXPECT_EQ(Texts(rows[0].fields, {kStep, kOffset}), "20KHz|0.600000");
+
+    EXPECT_FALSE(rows[1].enabled);  // a blank row is an empty row
+    EXPECT_EQ(rows[1].unreadable, "");
+    EXPECT_EQ(rows[2].unreadable, "The mode \"SSB\" cannot be read.");
+    EXPECT_EQ(rows[3].unreadable, "The row has no frequency.");
+    EXPECT_EQ(rows[4].fields.Text(kCarrier), "JR");
+    EXPECT_EQ(rows[4].fields.Value(kSkip), 0);
+
+    EXPECT_FALSE(LooksLikeChannelTsv("hello\tworld\n145\t146"));
+    EXPECT_FALSE(LooksLikeChannelTsv(""));
+    EXPECT_TRUE(ParseChannelTsv("Frequency\n").empty());
 }
 
 }  // namespace
