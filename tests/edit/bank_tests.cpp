@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "edit/bank.h"
@@ -188,18 +189,14 @@ CloneImage WithChannels() {
 }
 
 TEST(ChannelFind, QueriesReadAsFrequencyRangeOrText) {
-    EXPECT_EQ(ParseFindQuery("  ").kind, FindQuery::Kind::kNone);
-    const FindQuery exact = ParseFindQuery(" 145.5 ");
-    EXPECT_EQ(exact.kind, FindQuery::Kind::kFrequency);
-    EXPECT_EQ(exact.low, 145.5);
-    const FindQuery range = ParseFindQuery("137-118");
-    EXPECT_EQ(range.kind, FindQuery::Kind::kRange);
-    EXPECT_EQ(range.low, 118);
-    EXPECT_EQ(range.high, 137);
-    const FindQuery text = ParseFindQuery("ToKyo");
-    EXPECT_EQ(text.kind, FindQuery::Kind::kText);
-    EXPECT_EQ(text.text, "tokyo");
-    EXPECT_EQ(ParseFindQuery("118-abc").kind, FindQuery::Kind::kText);
+    using K = FindQuery::Kind;
+    const std::tuple<const char*, K, double, double, const char*> cases[] = {
+        {"  ", K::kNone, 0, 0, ""},          {" 145.5 ", K::kFrequency, 145.5, 145.5, ""},
+        {"137-118", K::kRange, 118, 137, ""}, {"ToKyo", K::kText, 0, 0, "tokyo"}, {"118-abc", K::kText, 0, 0, "118-abc"}};
+    for (const auto& [typed, kind, low, high, text] : cases) {
+        const FindQuery q = ParseFindQuery(typed);
+        EXPECT_EQ(std::tuple(q.kind, q.low, q.high, q.text), std::tuple(kind, low, high, std::string(text))) << typed;
+    }
 }
 
 TEST(ChannelFind, FindsForwardAndBackwardRoundTheEnd) {
