@@ -221,14 +221,9 @@ TEST(ChannelFind, FindsForwardAndBackwardRoundTheEnd) {
 
 TEST(RowLookup, LabelsLooseFormsAndSlotNumbers) {
     CloneImage image;
-    EXPECT_EQ(SlotForRowText(image, "07-012"), 712);
-    EXPECT_EQ(SlotForRowText(image, " 7-12 "), 712);
-    EXPECT_EQ(SlotForRowText(image, "0a"), 1000);
-    EXPECT_EQ(SlotForRowText(image, "49B"), 1099);
-    EXPECT_EQ(SlotForRowText(image, "S5"), 1105);
-    EXPECT_EQ(SlotForRowText(image, "pr10"), 1210);
-    EXPECT_EQ(SlotForRowText(image, "1299"), 1299);
-    EXPECT_EQ(SlotForRowText(image, "0"), 0);
+    for (const auto& [typed, slot] : {std::pair{"07-012", 712}, {" 7-12 ", 712}, {"0a", 1000}, {"49B", 1099},
+                                      {"S5", 1105}, {"pr10", 1210}, {"1299", 1299}, {"0", 0}})
+        EXPECT_EQ(SlotForRowText(image, typed), slot) << typed;
     for (const char* nothing : {"", "1300", "10-000", "S100", "Pr", "12345", "x-1"})
         EXPECT_EQ(SlotForRowText(image, nothing), std::nullopt) << nothing;
 

@@ -4,6 +4,8 @@
 // the one summary of refused rows.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "codecs/channel_codec.h"
 #include "codecs/grid_text.h"
 #include "core/channel_limits.h"
@@ -225,16 +227,16 @@ TEST(ChannelRules, VfoFrequencyStaysInsideTheBand) {
 }
 
 TEST(ChannelRules, OffsetBelow100AndNotNegative) {
-    SlotFields stored;
-    stored.Set(kOffset, 5);
-    EXPECT_EQ(CheckOffset(stored, 99.5).text, "99.500000");
-    EXPECT_EQ(CheckOffset(stored, 0).kind, Kind::kAccepted);
-    const Verdict high = CheckOffset(stored, 100);
-    EXPECT_EQ(high.kind, Kind::kRestored);
-    EXPECT_EQ(high.text, "5.000000");
-    EXPECT_EQ(CheckOffset(stored, -1).text, "5.000000");
-    stored.Set(kOffset, 250);  // from a file: restored to 0 instead
-    EXPECT_EQ(CheckOffset(stored, 100).text, "0.000000");
+    // An offset of 250 MHz can come from a file: a refusal restores 0 instead.
+    for (const auto& [kept, typed, kind, text] :
+         {std::tuple{5.0, 99.5, Kind::kAccepted, "99.500000"}, {5.0, 0.0, Kind::kAccepted, "0.000000"},
+          {5.0, 100.0, Kind::kRestored, "5.000000"}, {5.0, -1.0, Kind::kRestored, "5.000000"},
+          {250.0, 100.0, Kind::kRestored, "0.000000"}}) {
+        SlotFields stored;
+        stored.Set(kOffset, kept);
+        const Verdict v = CheckOffset(stored, typed);
+        EXPECT_EQ(std::pair(v.kind, v.text), std::pair(kind, std::string(text))) << kept << " " << typed;
+    }
 }
 
 TEST(ChannelRules, VfoStepsPerBandAndModel) {
