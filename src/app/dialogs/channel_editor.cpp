@@ -153,7 +153,6 @@ void ChannelEditor::OnOk() {
         }
         return;
     }
-    image_->MarkModified();
     if (target_ == Target::kMemory)
         StoreMemory();
     else

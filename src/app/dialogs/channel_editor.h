@@ -23,9 +23,9 @@ struct Verdict;
 // relies on to carry the previous entry into an empty row.
 //
 // OpenMemoryEditor / OpenVfoEditor fill the controls from the row and run the
-// dialog modally. They return true when OK stored the entry; the dialog has
-// then already marked the image modified, and the caller only refreshes its
-// grid. A row that may not be edited (VFO rows 9..14 under WR-K70T/WR-K70K,
+// dialog modally, on the image the document hands to its edit. They return
+// true when OK stored the entry; whether that changed anything is the
+// document's to tell. A row that may not be edited (VFO rows 9..14 under WR-K70T/WR-K70K,
 // row numbers out of range) returns false without showing anything.
 //
 // BeginMemoryEdit / BeginVfoEdit do the same preparation but show the dialog

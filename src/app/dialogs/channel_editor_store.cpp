@@ -47,7 +47,7 @@ void ChannelEditor::StoreMemory() {
     StoreSharedFields(m);
     m.Set(kSkip, chkSkip_->isChecked() ? 1 : 0);
     // The enable box is never shown, so nobody can mean to store a channel
-    // disabled: the next grid refresh would wipe what OK just stored.
+    // disabled: a disabled slot holds nothing, so OK would store nothing.
     image_->memory.enabled[slot] = chkEnable_->isChecked() || !m.IsEmpty();
 }
 
