@@ -44,16 +44,20 @@ void AddSwitch(ListingLines& out, const SetModeSetting& setting, const SetModeSe
     out.push_back(std::string(setting.caption) + (setting.Get(settings) != 0 ? " = On" : " = Off"));
 }
 
-bool IsSkipMarked(double option) {
+// A channel is marked skipped when its skip field is set or its option
+// carries the skip bit (Train+Skip, Tone+Skip, ... as well as OFF+Skip).
+bool IsSkipMarked(const SlotFields& f) {
+    if (f.Value(kSkip) != 0) return true;
+    const double option = f.Value(kOption);
     if (!std::isfinite(option)) return false;
-    const long long whole = std::llround(option);
-    return ((whole % 16) + 16) % 16 == 8;
+    const long long code = ((std::llround(option) % 16) + 16) % 16;
+    return code >= kOptionSkipBit && code < kOptionSkipBit + static_cast<long long>(SkippedOptionName.size());
 }
 
 // The sixth and seventh cells of a channel line: the skip mark beside the
 // code the model uses.
 std::pair<std::string, std::string> CodeCells(const ModelInfo& model, const SlotFields& f) {
-    const std::string skipMark = IsSkipMarked(f.Value(kOption)) ? "*" : " ";
+    const std::string skipMark = IsSkipMarked(f) ? "*" : " ";
     switch (model.codeColumn) {
         case CodeColumn::kCarrier: return {skipMark, f.Text(kCarrier)};
         case CodeColumn::kSecret: return {RightAligned(FieldText(kSecret, f.Value(kSecret)), 3), skipMark};

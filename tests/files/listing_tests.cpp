@@ -52,6 +52,31 @@ TEST(Listing, MemorySectionsFollowTheBanks) {
     EXPECT_EQ(PrintMemorySection(image), (ListingLines{"", "Memory Bank", "", "= No Entries ="}));
 }
 
+TEST(Listing, EverySkippedChannelIsMarked) {
+    struct Case {
+        double option;
+        double skip;
+        bool marked;
+    };
+    const Case cases[] = {
+        {0, 0, false}, {1, 0, false}, {4, 0, false},  // OFF, Train, the last plain option
+        {0, 1, true},  {1, 1, true},                  // the skip field alone
+        {8, 0, true},  {9, 0, true},  {12, 0, true},  // OFF+Skip, Train+Skip, the last skip option
+        {13, 0, false}, {24, 0, true},                // past the skip options; the bit read modulo 16
+    };
+    for (const Case& c : cases) {
+        CloneImage image;
+        image.memory.slot[0].Set(kFreq, 145.0);
+        image.memory.slot[0].Set(kOption, c.option);
+        image.memory.slot[0].Set(kSkip, c.skip);
+        image.memory.enabled[0] = true;
+        const ListingLines lines = PrintMemorySection(image);
+        const auto row = std::find_if(lines.begin(), lines.end(), [](const std::string& l) { return l.rfind("  0\t", 0) == 0; });
+        ASSERT_NE(row, lines.end());
+        EXPECT_EQ(row->find("\t*\t") != std::string::npos, c.marked) << "option " << c.option << " skip " << c.skip;
+    }
+}
+
 TEST(Listing, SettingsVfoAndDocument) {
     CloneImage image = RichImage(1);
     const ListingLines settings = PrintSettingsSection(image);
