@@ -167,8 +167,8 @@ protected:
 };
 
 TEST_F(MemoryPageTest, ButtonsAskOnceForSeveralRowsAndCancelChangesNothing) {
-    const QString clear = QStringLiteral("Clear cannot be undone."), sure = QStringLiteral("Are you sure that you want to ");
-    const QStringList del{QStringLiteral("Delete cannot be undone."), sure + "do the delete?"};
+    const QString clear = QStringLiteral("Edit > Undo brings them back."), sure = QStringLiteral("Are you sure that you want to ");
+    const QStringList del{QStringLiteral("Edit > Undo brings it back."), sure + "do the delete?"};
     const struct {
         const char* button;
         int first, last;
@@ -184,7 +184,7 @@ TEST_F(MemoryPageTest, ButtonsAskOnceForSeveralRowsAndCancelChangesNothing) {
         {"cmbInsert", 1, 1, Answer::kCancel, "", {}, "Insert 00-000"},
         {"cmbClear", 1, 3, Answer::kCancel, "CLEAR OK", {clear, sure + "do the clear?", "3 rows are selected."}, ""},
         {"cmbClear", 2, 2, Answer::kOk, "CLEAR OK", {clear, sure + "do the clear?"}, "Clear 00-001"},
-        {"cmbDisable", 1, 3, Answer::kCancel, "DISABLE OK", {"3 rows are selected.", sure + "disable them?"}, ""},
+        {"cmbDisable", 1, 3, Answer::kCancel, "DISABLE OK", {"3 rows are selected.", "Disabling empties the channels; Edit > Undo brings them back.", sure + "disable them?"}, ""},
         {"cmbDisable", 2, 2, Answer::kCancel, "", {}, "Disable 00-001"},  // one row goes without a question
         {"cmbEnable", 1, 1300, Answer::kOk, "ENABLE OK", {"1300 rows are selected.", sure + "enable them?"},
          "Enable 1300 Channels"},

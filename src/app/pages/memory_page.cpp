@@ -38,7 +38,7 @@ constexpr std::array<const char*, 11> kWidestValues{
 
 // Texts more than one question uses.
 constexpr const char* kClearTitle = "CLEAR OK";
-constexpr const char* kClearWarning = "Clear cannot be undone.";
+constexpr const char* kUndoBringsBack = "Edit > Undo brings them back.";
 QString RowsSelected(std::size_t rows) { return QStringLiteral("%1 rows are selected.").arg(rows); }
 
 }  // namespace
@@ -190,7 +190,7 @@ void MemoryPage::Apply(const QString& name, const std::function<void(CloneImage&
 
 void MemoryPage::ClearAll() {
     if (prompter_.Confirm(this, QString::fromLatin1(kClearTitle),
-                          {QString::fromLatin1(kClearWarning),
+                          {QString::fromLatin1(kUndoBringsBack),
                            QStringLiteral("Are you sure that you want to clear all memory?")}) !=
         Prompter::Answer::kOk)
         return;
@@ -199,7 +199,7 @@ void MemoryPage::ClearAll() {
 
 void MemoryPage::Clear() {
     const std::vector<int> rows = SelectedRows();
-    QStringList lines{QString::fromLatin1(kClearWarning),
+    QStringList lines{QString::fromLatin1(kUndoBringsBack),
                       QStringLiteral("Are you sure that you want to do the clear?")};
     if (rows.size() > 1) lines << RowsSelected(rows.size());
     if (prompter_.Confirm(this, QString::fromLatin1(kClearTitle), lines) != Prompter::Answer::kOk) return;
@@ -210,7 +210,7 @@ void MemoryPage::Delete() {
     const int row = CurrentRow();
     if (row > kEditWindowRows) return;  // outside the window: not even asked
     if (prompter_.Confirm(this, QStringLiteral("DELETE OK"),
-                          {QStringLiteral("Delete cannot be undone."),
+                          {QStringLiteral("Edit > Undo brings it back."),
                            QStringLiteral("Are you sure that you want to do the delete?")}) !=
         Prompter::Answer::kOk)
         return;
@@ -224,13 +224,14 @@ void MemoryPage::Insert() {
     SelectRow(row);
 }
 
-bool MemoryPage::ConfirmSeveral(const std::vector<int>& rows, const QString& title, const QString& verb) {
+bool MemoryPage::ConfirmSeveral(const std::vector<int>& rows, const QString& title, const QString& verb,
+                                const QString& consequence) {
     // One row goes without a question, as the buttons always did.
     if (rows.size() <= 1) return true;
-    return prompter_.Confirm(this, title,
-                             {RowsSelected(rows.size()),
-                              QStringLiteral("Are you sure that you want to %1 them?").arg(verb)}) ==
-           Prompter::Answer::kOk;
+    QStringList lines{RowsSelected(rows.size())};
+    if (!consequence.isEmpty()) lines << consequence;
+    lines << QStringLiteral("Are you sure that you want to %1 them?").arg(verb);
+    return prompter_.Confirm(this, title, lines) == Prompter::Answer::kOk;
 }
 
 void MemoryPage::Enable() {
@@ -241,7 +242,10 @@ void MemoryPage::Enable() {
 
 void MemoryPage::Disable() {
     const std::vector<int> rows = SelectedRows();
-    if (!ConfirmSeveral(rows, QStringLiteral("DISABLE OK"), QStringLiteral("disable"))) return;
+    // A disabled slot holds nothing, so the channels go with the flag.
+    if (!ConfirmSeveral(rows, QStringLiteral("DISABLE OK"), QStringLiteral("disable"),
+                        QStringLiteral("Disabling empties the channels; Edit > Undo brings them back.")))
+        return;
     Apply(QStringLiteral("Disable ") + RowsName(rows), [&](CloneImage& image) { DisableRows(image, rows); });
 }
 

@@ -76,7 +76,8 @@ signals:
 private:
     QPushButton* AddButton(const char* name, const QString& caption, void (MemoryPage::*slot)());
     // Asks once before a command acts on several rows; true to go on.
-    bool ConfirmSeveral(const std::vector<int>& rows, const QString& title, const QString& verb);
+    bool ConfirmSeveral(const std::vector<int>& rows, const QString& title, const QString& verb,
+                        const QString& consequence = {});
     // Runs operation on the image as the step name.
     void Apply(const QString& name, const std::function<void(CloneImage&)>& operation);
 
