@@ -198,7 +198,7 @@ protected:
         window->Printing()->SetDialogs(std::move(owned));
     }
     // Answers the Print Selection dialog that the command about to run opens:
-    // the boxes to leave checked, then OK, or closes it when ok is false.
+    // the boxes to leave checked, then OK, or Cancel when ok is false.
     void Run(const char* command, ListingSections keep, bool ok = true) {
         const auto watch = OnNextModal([keep, ok](QWidget* w) {
             auto* dialog = qobject_cast<DlgPrint*>(w);
@@ -209,7 +209,7 @@ protected:
             if (ok) {
                 QTest::mouseClick(dialog->OkButton(), Qt::LeftButton);
             } else {
-                dialog->close();
+                QTest::mouseClick(dialog->CancelButton(), Qt::LeftButton);
             }
         });
         Act(command)->trigger();
@@ -220,7 +220,6 @@ protected:
 
 TEST_F(PrintTest, EveryCancelPathPrintsNothingAndOkPrintsTheChosenSections) {
     DlgPrint* selection = window->Printing()->Selection();
-    EXPECT_EQ(selection->findChildren<QPushButton*>().size(), 1);  // closing it is the cancel
     selection->show();
     Shot("print-selection.png", selection);
     selection->hide();

@@ -26,9 +26,13 @@ DlgPrint::DlgPrint(QWidget* parent) : QDialog(parent) {
         printAccepted_ = true;
         done(QDialog::Accepted);
     });
+    cancelButton_ = new QPushButton(QStringLiteral("Cancel"));
+    cancelButton_->setObjectName(QStringLiteral("CancelButton"));
+    connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(okButton_);
+    buttons->addWidget(cancelButton_);
     layout->addLayout(buttons);
     setMinimumWidth(220);
 }

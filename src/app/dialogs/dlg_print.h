@@ -26,10 +26,12 @@ public:
 
     QCheckBox* Select(int index) const { return chkSelect_[static_cast<std::size_t>(index)]; }
     QPushButton* OkButton() const { return okButton_; }
+    QPushButton* CancelButton() const { return cancelButton_; }
 
 private:
     std::array<QCheckBox*, 3> chkSelect_{};
     QPushButton* okButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
     bool printAccepted_ = false;
 };
 

@@ -84,6 +84,7 @@ void FileCommands::Load(const QString& path) {
     if (!r.ok) return ShowMessages(r.messages);
     memory_->SelectRow(1);
     recent_->Remember(path);
+    emit opened(path);
 }
 
 bool FileCommands::Save() {

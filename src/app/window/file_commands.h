@@ -56,6 +56,8 @@ public:
 signals:
     // A row of the memory grid the user should see (a compare line).
     void memorySlotRequested(int slot);
+    // Another clone file replaced the image.
+    void opened(const QString& path);
 
 private:
     QString ChooseFile(const char* command, std::string_view filter, const QString& suggestion, bool save,

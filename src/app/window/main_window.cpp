@@ -237,6 +237,8 @@ void MainWindow::BuildMenus() {
     files_->titleOf = [this](const char* command) { return DialogTitle(Action(QString::fromLatin1(command))->text()); };
     new FileDrops(this, *document_, *files_);
     connect(files_, &FileCommands::memorySlotRequested, this, &MainWindow::SelectMemorySlot);
+    // The status line spoke of the image before (a read's backup).
+    connect(files_, &FileCommands::opened, this, [this] { statusText_->SetFullText(QString()); });
     connect(recent_, &RecentFilesMenu::openRequested, files_, &FileCommands::OpenFile);
     connect(recent_, &RecentFilesMenu::missing, this, [this](const QString& path) {
         prompter_->Inform(this, QStringLiteral("Recent Files"),
@@ -394,8 +396,12 @@ void MainWindow::OnTransferFinished(const link::LinkResult& result, TransferDire
     ShowTransferRunning(false);
     if (closingDuringTransfer_) return;  // the close asks its own question
     if (result.ok() && part == TransferPart::kAll && CurrentPage() != Page::kMemory) ClickTab(Page::kMemory);
-    (void)direction;
-    files_->ShowMessages(result.messages);
+    if (result.cancelled && direction == TransferDirection::kRead) {
+        // The user stopped it: nothing failed, and nothing changed.
+        statusText_->SetFullText(QStringLiteral("Read cancelled; nothing changed."));
+    } else {
+        files_->ShowMessages(result.messages);
+    }
     emit transferFinished(result.code);
 }
 
