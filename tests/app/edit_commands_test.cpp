@@ -67,6 +67,14 @@ TEST_F(EditCommandsTest, CopyCutAndPasteCarryTheExactRecordsBetweenWindows) {
     CloseWithoutSaving(*other);
 }
 
+TEST_F(EditCommandsTest, APasteSelectsOnlyTheRowsItFilled) {
+    QApplication::clipboard()->setText(QStringLiteral("Frequency\tMode\n145.5\tFM\n5000\tFM\n146.5\tFM\n"));
+    QTest::keyClick(SelectRows(*window, 21, 21), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(window->Memory()->SelectedRows(), (std::vector<int>{21, 23}));  // 22 was refused
+    EXPECT_TRUE(Slot(*window, 21).IsEmpty());
+    EXPECT_EQ(prompts.boxes.size(), 1u);  // the refusal
+}
+
 TEST_F(EditCommandsTest, AVfoBandTakesWhatItCanHoldAndItsRowFollowsUndo) {
     window->ClickTab(Page::kSettings1);
     QTableView* vfo = window->VfoGrid();

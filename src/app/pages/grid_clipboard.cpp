@@ -126,10 +126,11 @@ void GridClipboard::PasteIntoMemory(const std::vector<PasteRecord>& records) {
         document_.Edit(QStringLiteral("Paste ") + memory_->RowsName(targets),
                        [&](CloneImage& image) { changed = ApplyMemoryPaste(image, plan); });
     if (!changed.Empty()) {
-        const int last = std::min(first + static_cast<int>(records.size()), kSlotCount);
-        QItemSelection pasted(memory_->Model()->index(first, 0), memory_->Model()->index(last - 1, 0));
-        memory_->SelectRow(first + 1);
-        memory_->Grid()->selectionModel()->select(pasted, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        // The rows the paste filled, not the refused ones between them.
+        QItemSelection pasted;
+        for (const int row : targets) pasted.select(memory_->Model()->index(row - 1, 0), memory_->Model()->index(row - 1, 0));
+        memory_->SelectRow(targets.front());
+        memory_->Grid()->selectionModel()->select(pasted, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     }
     const auto labels = BuildRowLabels(image_);
     ReportRefusals(plan, {labels.begin(), labels.end()});
