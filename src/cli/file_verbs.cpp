@@ -58,14 +58,16 @@ std::optional<int> MemorySlotOf(const CloneImage& image, const QString& row) {
 
 // The generic list's import: one stderr line per row skipped or imported
 // with a loss; OUT is written whatever rows were skipped.
-int ImportChirp(CloneImage& image, const std::string& text, std::optional<int> firstSlot, const QString& out,
-                CliIo& io) {
+int ImportChirp(CloneImage& image, const std::string& text, std::optional<int> firstSlot, const QString& list,
+                const QString& out, CliIo& io) {
     const ChirpImportResult imported = ImportChirpText(image, text, firstSlot);
     if (!imported.result.ok) return Report(imported.result, io);
     for (const ChirpIssue& issue : imported.issues)
         io.Err(QStringLiteral("line %1: Location %2: %3")
                    .arg(issue.line)
                    .arg(QString::fromStdString(issue.location), QString::fromStdString(issue.reason)));
+    // A list that took no row writes no OUT.
+    if (imported.imported == 0) return Report(NoChannelRows(list, text, imported.skipped), io);
     io.Note(QString::fromStdString(ImportSummary(imported)));
     return Report(SaveCloneFile(image, out), io);
 }
@@ -126,7 +128,7 @@ int RunImport(const QStringList& args, CliIo& io) {
             return UsageError(Self("import"),
                               QStringLiteral("no memory row '%1' (a row label such as 07-000 or a slot 0..999)").arg(row), io);
     }
-    if (chirp) return ImportChirp(image, *text, firstSlot, files[2], io);
+    if (chirp) return ImportChirp(image, *text, firstSlot, files[1], files[2], io);
     const CsvImportResult imported = ImportCsv(image, files[1]);
     io.Note(QStringLiteral("%1 rows imported, %2 passed over")
                 .arg(imported.rowsStored)

@@ -1,5 +1,8 @@
 #include "files/csv.h"
 
+#include <QFileInfo>
+#include <memory>
+
 #include <QFile>
 #include <algorithm>
 #include <cmath>
@@ -423,6 +426,27 @@ CsvImportResult ImportCsvBytes(CloneImage& image, const QByteArray& bytes) {
     return ImportCsvText(image, DecodeCsvBytes(bytes));
 }
 
+FileResult NoChannelRows(const QString& path, std::string_view text, int passedOver) {
+    const std::string name = QFileInfo(path).fileName().toStdString();
+    FileResult out = FileResult::Failure("No channel rows were found in " + name + ".");
+    const auto firstLineEnd = text.find_first_of("\r\n");
+    const std::string_view rest =
+        firstLineEnd == std::string_view::npos ? std::string_view() : text.substr(firstLineEnd);
+    if (passedOver > 0) {
+        out.messages.push_back(passedOver == 1 ? std::string("Its one row could not be taken.")
+                                               : "None of its " + std::to_string(passedOver) + " rows could be taken.");
+    } else if (text.find_first_not_of(" \t\r\n") == std::string_view::npos) {
+        out.messages.emplace_back("The file is empty.");
+    } else if (text.find(',') == std::string_view::npos) {
+        out.messages.emplace_back("It is not a CSV file.");
+    } else if (rest.find_first_not_of(" \t\r\n") == std::string_view::npos) {
+        out.messages.emplace_back("It holds a header line alone.");
+    } else {
+        out.messages.emplace_back("Its header is neither this program's nor CHIRP's.");
+    }
+    return out;
+}
+
 CsvImportResult ImportCsv(CloneImage& image, const QString& path) {
     const auto text = ReadCsvFile(path);
     if (!text) {
@@ -430,7 +454,12 @@ CsvImportResult ImportCsv(CloneImage& image, const QString& path) {
         out.result = FileResult::Failure(kFileOpenError);
         return out;
     }
-    return ImportCsvText(image, *text);
+    // Into a copy, so an import that takes nothing changes nothing.
+    auto next = std::make_unique<CloneImage>(image);
+    CsvImportResult out = ImportCsvText(*next, *text);
+    if (out.result.ok && out.rowsStored == 0) out.result = NoChannelRows(path, *text, out.rowsRejected);
+    if (out.result.ok) image = std::move(*next);
+    return out;
 }
 
 }  // namespace wrk7

@@ -48,7 +48,12 @@ std::optional<std::string> ReadCsvFile(const QString& path);
 // The file's bytes: lines in UTF-8, or CP932 where not valid UTF-8.
 CsvImportResult ImportCsvBytes(CloneImage& image, const QByteArray& bytes);
 // Reads the file and imports it; a file that cannot be read changes nothing.
+// An import of a file that holds no channel row changes nothing: it fails
+// with "No channel rows were found in FILE." and its reason.
 CsvImportResult ImportCsv(CloneImage& image, const QString& path);
+// That failure for a file of text whose import took no row, passedOver rows
+// having been refused.
+FileResult NoChannelRows(const QString& path, std::string_view text, int passedOver);
 
 // Channel-name lookups of the import: the upper-cased CHANNEL text to a slot,
 // or -1.

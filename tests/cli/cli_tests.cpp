@@ -101,19 +101,21 @@ TEST_F(CliTest, NewExportImportAndListing) {
 TEST_F(CliTest, FailuresPrintTheMessageTextsAndWriteNothing) {
     ASSERT_TRUE(WriteAll(Path("bad.WK7"), "Korvan WR-K7 Clone File Start\r\n" + QByteArray(2700 * 2, '\n')));
     ASSERT_TRUE(WriteAll(Path("cut.csv"), "\"WR-K7\",\"MEMORY\",\"5\",\"146.0\""));
+    ASSERT_TRUE(WriteAll(Path("empty.csv"), ""));
     const QByteArray before = ReadAll(Path("a.WK7"));
-    const std::pair<QStringList, const char*> cases[] = {
-        {{"export", Path("bad.WK7"), Path("o.csv")}, "Data Error"},
-        {{"listing", Path("bad.WK7")}, "Data Error"},
-        {{"export", Path("missing.WK7"), Path("o.csv")}, "File Open Error"},
-        {{"import", Path("a.WK7"), Path("cut.csv"), Path("a.WK7")}, "File Open Error"},
-        {{"import", Path("a.WK7"), Path("missing.csv"), Path("c.WK7")}, "File Open Error"},
-        {{"new", Path("no/such/dir/x.WK7")}, "File Open Error"},
+    const std::pair<QStringList, QStringList> cases[] = {
+        {{"export", Path("bad.WK7"), Path("o.csv")}, {"Data Error"}},
+        {{"listing", Path("bad.WK7")}, {"Data Error"}},
+        {{"export", Path("missing.WK7"), Path("o.csv")}, {"File Open Error"}},
+        {{"import", Path("a.WK7"), Path("cut.csv"), Path("a.WK7")}, {"File Open Error"}},
+        {{"import", Path("a.WK7"), Path("missing.csv"), Path("c.WK7")}, {"File Open Error"}},
+        {{"import", Path("a.WK7"), Path("empty.csv"), Path("c.WK7")}, {"No channel rows were found in empty.csv.", "The file is empty."}},
+        {{"new", Path("no/such/dir/x.WK7")}, {"File Open Error"}},
     };
     for (const auto& [args, message] : cases) {
         const Ran r = InProcess(args);
         EXPECT_EQ(r.code, kExitFailure) << Args(args);
-        EXPECT_EQ(r.err, QStringList{message}) << Args(args);
+        EXPECT_EQ(r.err, message) << Args(args);
     }
     EXPECT_FALSE(QFile::exists(Path("o.csv")));
     EXPECT_FALSE(QFile::exists(Path("c.WK7")));

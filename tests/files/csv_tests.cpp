@@ -139,6 +139,33 @@ TEST(CsvImport, DamagedInput) {
     EXPECT_EQ(image.memory.slot, before.memory.slot);
 }
 
+TEST(CsvImport, AFileWithoutChannelRowsChangesNothingAndSaysWhy) {
+    QTemporaryDir dir;
+    const std::string usb =
+        Row("MEMORY", "8", R"("145.5","USB","12.5KHz","OFF","0","500Hz","88.5Hz","OFF","0","","","#FALSE#",#TRUE#)");
+    const std::pair<std::string, const char*> cases[] = {
+        {"", "The file is empty."},
+        {std::string("\x01\x02 random\xff bytes", 17), "It is not a CSV file."},
+        {CsvExportLines(CloneImage())[0] + "\r\n", "It holds a header line alone."},
+        {"a,b\r\n1,2\r\n", "Its header is neither this program's nor CHIRP's."},
+        {usb, "Its one row could not be taken."},
+        {usb + usb, "None of its 2 rows could be taken."},
+    };
+    const QString path = dir.filePath(QStringLiteral("list.csv"));
+    for (const auto& [text, reason] : cases) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(text.data(), static_cast<qint64>(text.size()));
+        file.close();
+        CloneImage image = RichImage();
+        image.memory.slot[3].Set(kFreq, 150.0);  // disabled, yet holding a record: no wipe either
+        const CloneImage before = image;
+        const CsvImportResult r = ImportCsv(image, path);
+        EXPECT_EQ(r.result.messages, (std::vector<std::string>{"No channel rows were found in list.csv.", reason}));
+        EXPECT_EQ(image, before) << reason;
+    }
+}
+
 // Each case a minimized input of the import fuzzer.
 TEST(CsvImport, ShortRowEndsAtItsLine) {
     CloneImage image;

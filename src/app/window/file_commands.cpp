@@ -45,6 +45,12 @@ void FileCommands::ShowMessages(const std::vector<std::string>& messages) {
     }
 }
 
+void FileCommands::ShowFailure(const std::vector<std::string>& messages) {
+    QStringList lines;
+    for (const std::string& m : messages) lines << QString::fromStdString(m);
+    prompter_.Error(window_, ErrorTitle(), lines);
+}
+
 bool FileCommands::OfferToSave() {
     document_.CommitPendingEntries();
     if (!document_.IsModified()) return true;
@@ -120,7 +126,7 @@ void FileCommands::Import() {
 void FileCommands::ImportFile(const QString& path) {
     if (document_.IsReadOnly() || ImportChirpList(path)) return;
     const CsvImportResult r = document_.ImportCsv(path);
-    if (!r.result.ok) return ShowMessages(r.result.messages);
+    if (!r.result.ok) return ShowFailure(r.result.messages);
     memory_->SelectRow(1);
 }
 
@@ -130,16 +136,18 @@ bool FileCommands::ImportChirpList(const QString& path) {
     const int currentSlot = memory_->CurrentRow() - 1;
     auto* dialog = new ImportPlacementDialog(BuildRowLabels(document_.Image()),
                                              currentSlot < kChannelCount ? currentSlot : 0, window_);
-    const QString step = QStringLiteral("Import ") + QFileInfo(path).fileName();
     connect(dialog, &QDialog::accepted, this,
-            [this, dialog, list = *text, step] { PlaceChirpList(list, dialog->FirstSlot(), step); });
+            [this, dialog, list = *text, path] { PlaceChirpList(list, dialog->FirstSlot(), path); });
     dialog->open();
     return true;
 }
 
-void FileCommands::PlaceChirpList(const std::string& text, std::optional<int> firstSlot, const QString& step) {
-    const ChirpImportResult r = document_.ImportChirp(text, firstSlot, step);
-    if (!r.result.ok) return ShowMessages(r.result.messages);
+void FileCommands::PlaceChirpList(const std::string& text, std::optional<int> firstSlot, const QString& path) {
+    const ChirpImportResult r =
+        document_.ImportChirp(text, firstSlot, QStringLiteral("Import ") + QFileInfo(path).fileName());
+    if (!r.result.ok) return ShowFailure(r.result.messages);
+    // A list that took no row changed nothing and says why.
+    if (r.imported == 0) return ShowFailure(NoChannelRows(path, text, r.skipped).messages);
     // The channels join the image being edited, so its file stays.
     (new ImportReportDialog(r, window_))->open();
 }

@@ -67,7 +67,9 @@ private:
     bool SaveTo(const QString& path);
     QString ChooseExportFile(bool* chirp);
     bool ImportChirpList(const QString& path);  // false: not such a list
-    void PlaceChirpList(const std::string& text, std::optional<int> firstSlot, const QString& step);
+    void PlaceChirpList(const std::string& text, std::optional<int> firstSlot, const QString& path);
+    // A failed import in one box: what failed, then why.
+    void ShowFailure(const std::vector<std::string>& messages);
 
     CloneDocument& document_;
     Prompter& prompter_;

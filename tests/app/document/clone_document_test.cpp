@@ -129,6 +129,11 @@ TEST_F(CloneDocumentTest, CsvImportIsOneStepThatMarksAndTakesTheFileNameWithIt) 
     StoreChannel(source, 0, 145.5);
     ASSERT_TRUE(ExportCsv(source, Path("list.csv")).ok);
     ASSERT_TRUE(doc.Save(Path("mine.WK7")).ok);
+    // A file that holds no channel row takes nothing: not even the name or the mark.
+    ASSERT_TRUE(ExportCsv(CloneImage(), Path("header.csv")).ok);
+    EXPECT_FALSE(doc.ImportCsv(Path("header.csv")).result.ok);
+    EXPECT_EQ(doc.FileName(), Path("mine.WK7"));
+    EXPECT_FALSE(doc.IsModified() || doc.CanUndo());
 
     ASSERT_TRUE(doc.ImportCsv(Path("list.csv")).result.ok);
     EXPECT_EQ(doc.Image().memory.slot[0].Value(kFreq), 145.5);
