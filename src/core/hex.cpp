@@ -94,8 +94,11 @@ std::string FormatFrequency(double mhz) {
     }
     // to_chars, unlike printf, ignores the process locale (a desktop locale
     // with a decimal comma must not leak into files or the receiver).
-    char buf[64];
+    // Room for the largest double written out in full (309 digits), so the
+    // conversion cannot run short of space.
+    char buf[330];
     const auto r = std::to_chars(buf, buf + sizeof buf, mhz, std::chars_format::fixed, 6);
+    if (r.ec != std::errc()) return "0.000000";
     return std::string(buf, r.ptr);
 }
 

@@ -54,6 +54,12 @@ TEST(HexFrequency, DisplayFormats) {
                                     {0.0000004, "0.000000"}, {1299.995, "1299.995000"}})
         EXPECT_EQ(FormatFrequency(mhz), text) << mhz;
     EXPECT_EQ(FormatOffset(16.5), "16.500000");
+    // Far past any frequency: written out in full, never a raw buffer.
+    for (const double huge : {1e57, -1.7e308}) {
+        const std::string text = FormatFrequency(huge);
+        EXPECT_EQ(std::stod(text), huge);
+        EXPECT_EQ(text.substr(text.size() - 7), ".000000");
+    }
 }
 
 // The lists that count, and the band plans' edges (the lists of names are
