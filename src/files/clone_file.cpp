@@ -1,5 +1,7 @@
 #include "files/clone_file.h"
 
+#include <QFile>
+
 #include <QFileInfo>
 
 #include "codecs/channel_codec.h"
@@ -130,8 +132,40 @@ FileResult ApplyCloneFileLines(CloneImage& image, const std::vector<std::string>
     return FileResult::Success();
 }
 
+namespace {
+
+// The lines of the device, counted up to limit in chunks that are kept
+// nowhere: what a file that is no clone file holds is never all in memory.
+int CountLines(QIODevice& file, int limit) {
+    constexpr qint64 kChunk = 64 * 1024;
+    QByteArray chunk(kChunk, Qt::Uninitialized);
+    int lines = 0;
+    bool pending = false;  // bytes after the last line end
+    while (lines < limit) {
+        const qint64 got = file.read(chunk.data(), kChunk);
+        if (got <= 0) break;
+        const QByteArrayView part(chunk.constData(), got);
+        const auto ends = static_cast<int>(part.count('\n'));
+        lines += ends;
+        pending = part.back() != '\n' || (ends == 0 && pending);
+    }
+    return lines + (pending && lines < limit ? 1 : 0);
+}
+
+}  // namespace
+
 FileResult LoadCloneFile(CloneImage& image, const QString& path) {
-    const auto text = ReadTextLines(path, kCloneFileLines);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return FileResult::Failure(kFileOpenError);
+    // A file that does not start as a clone file is refused before the rest
+    // of it is read: it may be anything, of any size.
+    QByteArray first = file.readLine(static_cast<qint64>(FileHeaderLine.size()) + 6);
+    while (first.endsWith('\n') || first.endsWith('\r')) first.chop(1);
+    if (first.startsWith("\xEF\xBB\xBF")) first.remove(0, 3);
+    if (!file.seek(0)) return FileResult::Failure(kFileOpenError);
+    if (!first.isEmpty() && first.toStdString() != FileHeaderLine)
+        return FileResult::Failure(CountLines(file, kCloneFileLines) < kCloneFileLines ? kFileOpenError : kDataError);
+    const auto text = ReadTextLines(file, kCloneFileLines);
     if (!text) return FileResult::Failure(kFileOpenError);
     return ApplyCloneFileLines(image, text->lines);
 }
