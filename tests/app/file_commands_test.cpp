@@ -239,6 +239,10 @@ TEST_F(PrintTest, EveryCancelPathPrintsNothingAndOkPrintsTheChosenSections) {
     EXPECT_EQ(window->Printing()->Printer().pageLayout().orientation(), QPageLayout::Landscape);
     ASSERT_EQ(fake->printed.size(), 1u);
     EXPECT_EQ(print::AllLines(fake->printed[0]), PrintListing(Doc().Image(), {false, true, true}));
+    window->Printing()->Printer().setOutputFileName(Path("paper.pdf"));  // the printer dialog's "print to file"
+    Run("mnuPrint", {true, false, false});
+    EXPECT_EQ(window->StatusText()->FullText(),
+              QStringLiteral("Listing written to ") + QDir::toNativeSeparators(Path("paper.pdf")));
     EXPECT_TRUE(prompts.boxes.empty());
 }
 
@@ -252,6 +256,8 @@ TEST_F(PrintTest, PreviewAndPdfPrintTheListingAndThePdfFileIsNamedLikeTheOthers)
     EXPECT_EQ(fake->pdfSuggestions.back(), "WR-K7J.pdf");  // no clone file yet
     EXPECT_TRUE(testing::ReadAll(Path("listing.pdf")).startsWith("%PDF-"));
     EXPECT_TRUE(prompts.boxes.empty());
+    EXPECT_EQ(window->StatusText()->FullText(),
+              QStringLiteral("Listing written to ") + QDir::toNativeSeparators(Path("listing.pdf")));
 
     fake->pdfFile = Path("no/such/dir/listing.pdf");
     Run("mnuExportPdf", {true, true, true});

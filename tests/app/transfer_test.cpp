@@ -7,7 +7,6 @@
 
 #include "app/transfer/com_dialog.h"
 #include "app/transfer/serial_traces.h"
-#include "app/widgets/elided_label.h"
 #include "window_fixture.h"
 
 namespace wrk7 {

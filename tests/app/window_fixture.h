@@ -20,6 +20,7 @@
 #include "app/pages/settings_pages.h"
 #include "app/pages/vfo_table_model.h"
 #include "app/transfer/transfer_runner.h"
+#include "app/widgets/elided_label.h"
 #include "app/window/edit_commands.h"
 #include "app/window/file_commands.h"
 #include "app/window/main_window.h"

@@ -43,8 +43,11 @@ void ListingPrint::PrintListing() {
     const auto document = ChooseDocument();
     if (!document) return;
     if (!dialogs_->ChoosePrinter(window_, *printer_)) return;
-    if (dialogs_->Print(*printer_, *document) == 0)
+    if (dialogs_->Print(*printer_, *document) == 0) {
         prompter_.Error(window_, ErrorTitle(), {QStringLiteral("Printer Error")});
+    } else if (!printer_->outputFileName().isEmpty()) {
+        emit wroteFile(printer_->outputFileName());
+    }
 }
 
 void ListingPrint::PrintPreview() {
@@ -63,9 +66,12 @@ void ListingPrint::ExportPdf() {
     // A name typed without an extension gets it, as the clone file's do.
     const QString path = WithExtension(dialogs_->ChoosePdfFile(window_, suggestion), FirstExtension(kPdfFilter));
     if (path.isEmpty()) return;
-    if (!print::SaveListingPdf(*document, path, printer_->pageLayout()))
+    if (!print::SaveListingPdf(*document, path, printer_->pageLayout())) {
         prompter_.Error(window_, ErrorTitle(),
                         {QString::fromUtf8(kFileOpenError.data(), static_cast<qsizetype>(kFileOpenError.size()))});
+        return;
+    }
+    emit wroteFile(path);
 }
 
 void ListingPrint::PrintSetup() {

@@ -41,6 +41,10 @@ public:
     // The name the footer shows (the current clone file).
     std::function<QString()> fileName;
 
+signals:
+    // A listing went into a file (Export PDF, or a print to a file).
+    void wroteFile(const QString& path);
+
 private:
     // The Print Selection step: the document, or nothing when the dialog was
     // closed or nothing is checked.

@@ -160,6 +160,11 @@ void MemoryPage::SelectRow(int row) {
                                     QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
+int MemoryPage::MissingWidth() const {
+    const QMargins margins = layout()->contentsMargins();
+    return ColumnStretcher::NaturalGridWidth(grid_) + margins.left() + margins.right() - width();
+}
+
 int MemoryPage::TopRow() const { return grid_->verticalScrollBar()->value() + 1; }
 
 void MemoryPage::SetTopRow(int row) { grid_->verticalScrollBar()->setValue(row - 1); }

@@ -45,6 +45,9 @@ public:
     void SelectRows(int first, int last);
     // The selected rows in order, 1-based; the current row when none is.
     std::vector<int> SelectedRows() const;
+    // How much wider the page must be to show every column of the grid
+    // without scrolling sideways; laid out already, even behind another page.
+    int MissingWidth() const;
     // The first row the grid shows, 1-based.
     int TopRow() const;
     void SetTopRow(int row);

@@ -1,7 +1,6 @@
 #include "app/window/main_window.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QDir>
@@ -9,7 +8,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLayout>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
@@ -35,7 +33,6 @@
 #include "app/transfer/backups.h"
 #include "app/transfer/serial_traces.h"
 #include "app/widgets/bar_toggle.h"
-#include "app/widgets/column_stretch.h"
 #include "app/widgets/elided_label.h"
 #include "app/widgets/undo_keys.h"
 #include "app/window/edit_commands.h"
@@ -161,6 +158,9 @@ void MainWindow::BuildActions() {
     make("mnuCompare", "1210", [this] { files_->CompareWith(); });
     printing_ = new ListingPrint(this, document_->Image(), *prompter_);
     printing_->fileName = [this] { return QFileInfo(document_->FileName()).fileName(); };
+    connect(printing_, &ListingPrint::wroteFile, this, [this](const QString& path) {
+        statusText_->SetFullText(QStringLiteral("Listing written to %1").arg(QDir::toNativeSeparators(path)));
+    });
     make("mnuPrintSetup", "1005", [this] { printing_->PrintSetup(); });
     make("mnuPrint", "1006", [this] { printing_->PrintListing(); }, QKeySequence(Qt::CTRL | Qt::Key_P));
     make("mnuPrintPreview", "Print Preview...", [this] { printing_->PrintPreview(); });
@@ -489,17 +489,9 @@ void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (!firstShow_) return;
     firstShow_ = false;
-    FitMemoryGridColumns();
-}
-
-void MainWindow::FitMemoryGridColumns() {
     // Wide enough that the memory grid shows every column without scrolling
-    // sideways, as far as the screen allows. The page is laid out by now,
-    // even while another page is in front.
-    QTableView* grid = memoryPage_->Grid();
-    const QMargins margins = memoryPage_->layout()->contentsMargins();
-    const int wanted = ColumnStretcher::NaturalGridWidth(grid) + margins.left() + margins.right();
-    const int missing = wanted - memoryPage_->width();
+    // sideways, as far as the screen allows.
+    const int missing = memoryPage_->MissingWidth();
     if (missing <= 0) return;
     int width = this->width() + missing;
     if (const QScreen* s = screen()) width = std::min(width, s->availableGeometry().width());

@@ -116,7 +116,6 @@ private:
     void OnModelClicked(int model);
     void ChangeFont();
     void SelectMemorySlot(int slot);
-    void FitMemoryGridColumns();
     void SaveWindowState();
     // The per-user settings store (a file of the tests' choosing).
     std::unique_ptr<QSettings> SettingsStore() const;
