@@ -184,10 +184,7 @@ FileResult CloneDocument::Save(const QString& path) {
     // The save may have trimmed a bank table above 1000.
     const ImageEdit trimmed = ImageEdit::Between(*before, image_);
     if (!trimmed.Empty()) emit changed(trimmed.Parts());
-    if (!r.ok) {
-        image_.modified = IsModified();
-        return r;
-    }
+    if (!r.ok) return r;
     SetFileName(path);
     stack_.setClean();
     AfterHistoryMove();
@@ -220,15 +217,11 @@ void CloneDocument::TakeTransfer(const CloneImage& worked, TransferPart part, Tr
     if (direction == TransferDirection::kWrite) {
         // Blocks re-encoded from the values being edited: nothing a user
         // changed, so no step and no mark.
-        const bool modified = image_.modified;
         TakeTransferredAreas(image_, worked, part, TransferDirection::kWrite);
-        image_.modified = modified;
+        image_.modified = IsModified();
         return;
     }
-    Edit(stepName, [&](CloneImage& image) {
-        TakeTransferredAreas(image, worked, part, TransferDirection::kRead);
-        image.modified = false;
-    });
+    Edit(stepName, [&](CloneImage& image) { TakeTransferredAreas(image, worked, part, TransferDirection::kRead); });
 }
 
 }  // namespace wrk7

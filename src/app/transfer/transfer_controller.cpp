@@ -78,11 +78,9 @@ bool TransferController::Start(TransferDirection direction, TransferPart part) {
     document_.CommitPendingEntries();
     direction_ = direction;
     part_ = part;
-    // The operation works on a copy that starts unmarked; the document is
-    // read-only until the copy comes back, so a cancelled read leaves it
-    // exactly as it was.
-    CloneImage work = document_.Image();
-    work.modified = false;
+    // The operation works on a copy; the document is read-only until the
+    // copy comes back, so a cancelled read leaves it exactly as it was.
+    const CloneImage& work = document_.Image();
     const bool write = direction == TransferDirection::kWrite;
     const bool quick = quickRead_;
     TransferRunner::Operation op = [write, part, quick](CloneImage& image, link::SerialPort& port,
