@@ -75,6 +75,13 @@ int BankTotal(const CloneImage& image) {
     return static_cast<int>(std::clamp<long long>(sum, INT32_MIN, INT32_MAX));
 }
 
+std::string BankTotalWarning(const CloneImage& image) {
+    const int total = BankTotal(image);
+    if (total == kBankTotal) return {};
+    return "The bank table adds up to " + std::to_string(total) + "; the receiver takes only " +
+           std::to_string(kBankTotal) + ".";
+}
+
 int UpdateBankTotal(CloneImage& image) {
     const int sum = BankTotal(image);
     image.banks.counts[kBanks] = sum >= kBankTotal ? 0 : kBankTotal - sum;

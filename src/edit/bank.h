@@ -24,6 +24,10 @@ void DecodeBankTable(CloneImage& image);
 // Sum of banks 0..49; also stores the remainder to 1000 in banks.counts[50].
 int UpdateBankTotal(CloneImage& image);
 int BankTotal(const CloneImage& image);
+// "The bank table adds up to N; the receiver takes only 1000." for a table
+// the receiver would refuse (said before a save, after an open and for a
+// write); empty when it adds up to 1000.
+std::string BankTotalWarning(const CloneImage& image);
 
 // Scan groups: GroupMember <-> GroupBlock (11 records written, 12 read).
 void EncodeGroupBlock(CloneImage& image);

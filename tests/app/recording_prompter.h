@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 #include <deque>
+#include <functional>
+#include <utility>
 #include <vector>
 
 #include "app/widgets/prompter.h"
@@ -11,12 +13,14 @@ namespace wrk7 {
 
 struct RecordingPrompter : Prompter {
     struct Box {
-        QString kind;  // "error", "inform", "confirm", "ask"
+        QString kind;  // "error", "inform", "warn", "confirm", "ask", "location"
         QString title;
         QStringList lines;
+        QString detail;  // the detail of an error, the action of a confirm, the path of a location
     };
     std::vector<Box> boxes;
-    // Answers for Confirm / AskYesNoCancel in turn; Cancel when none is left.
+    // Answers for the questions (Confirm, ConfirmAction, AskYesNoCancel) in
+    // turn; Cancel when none is left.
     std::deque<Answer> answers;
 
     QString LastTitle() const { return boxes.empty() ? QString() : boxes.back().title; }
@@ -25,11 +29,28 @@ struct RecordingPrompter : Prompter {
     void Inform(QWidget*, const QString& t, const QStringList& l) override { Record("inform", t, l); }
     Answer Confirm(QWidget*, const QString& t, const QStringList& l) override { return Record("confirm", t, l); }
     Answer AskYesNoCancel(QWidget*, const QString& t, const QStringList& l) override { return Record("ask", t, l); }
+    Answer ConfirmAction(QWidget*, const QString& t, const QStringList& l, const QString& action) override {
+        return Record("confirm", t, l, action);
+    }
+    void Warn(QWidget*, const QString& t, const QStringList& l) override { Record("warn", t, l); }
+    void ErrorWithDetail(QWidget*, const QString& t, const QStringList& l, const QString& d) override {
+        Record("error", t, l, d);
+    }
+    void ShowFileLocation(QWidget*, const QString& t, const QStringList& l, const QString& path) override {
+        Record("location", t, l, path);
+    }
+    void DismissOpenBox() override { ++dismissed; }
+    int dismissed = 0;
+    // Runs once while the next box is up, before it is answered: the events
+    // that come meanwhile.
+    std::function<void()> whileAsking;
 
 private:
-    Answer Record(const char* kind, const QString& title, const QStringList& lines) {
-        boxes.push_back({QString::fromLatin1(kind), title, lines});
-        if (answers.empty()) return Answer::kCancel;
+    Answer Record(const char* kind, const QString& title, const QStringList& lines, const QString& detail = {}) {
+        const bool asks = QByteArray(kind) == "confirm" || QByteArray(kind) == "ask";
+        boxes.push_back({QString::fromLatin1(kind), title, lines, detail});
+        if (whileAsking) std::exchange(whileAsking, nullptr)();
+        if (!asks || answers.empty()) return Answer::kCancel;
         const Answer a = answers.front();
         answers.pop_front();
         return a;

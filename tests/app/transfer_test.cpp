@@ -156,6 +156,21 @@ TEST_F(TransferTest, WhileATransferRunsNothingCanChangeOrReplaceTheImage) {
     EXPECT_EQ(Usable(waiting), "cmbDelete cmbRead txtBank0 chkGrp51 opbModel1 chkBeep mnuRecent mnuNew mnuOpen mnuImport "
                                "mnuModify mnuUndo mnuReadAll mnuComSetup tbr_新規作成 tbr_開く mnuCut mnuClear mnuDisable "
                                "mnuDelete mnuInsert");
+
+    // A transfer that ends while the close asks about it takes the question
+    // with it; its own words are seen and the close goes on.
+    window->StartTransfer(TransferDirection::kWrite, TransferPart::kSettings);
+    const auto boxes = prompts.boxes.size();
+    prompts.whileAsking = [this] {
+        EXPECT_TRUE(QTest::qWaitFor([this] { return !window->Transfers().IsRunning(); }, 60000));
+    };
+    prompts.answers = {Answer::kCancel, Answer::kNo};
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(prompts.dismissed, 1);
+    QStringList seen;
+    for (auto b = prompts.boxes.begin() + static_cast<std::ptrdiff_t>(boxes); b != prompts.boxes.end(); ++b)
+        seen << b->kind + ": " + b->title;
+    EXPECT_EQ(seen.join(" | "), "confirm: CANCEL OK | inform: Success | ask: Save Changes");
 }
 
 TEST_F(TransferTest, PortAndQuickReadChoicesAreRememberedAndATransferLeavesATraceToOpen) {
@@ -195,6 +210,9 @@ TEST_F(TransferTest, PortAndQuickReadChoicesAreRememberedAndATransferLeavesATrac
     EXPECT_TRUE(text.endsWith(QStringLiteral("= Successed!!\n")));
     Act("mnuOpenTrace")->trigger();
     EXPECT_EQ(opened, QStringList{trace});
+    window->Transfers().openFile = [](const QString&) { return false; };  // a desktop with no viewer
+    Act("mnuOpenTrace")->trigger();
+    EXPECT_EQ(prompts.boxes.back().kind + "|" + prompts.boxes.back().detail, "location|" + trace);
 }
 
 TEST_F(TransferTest, ThePortDialogShowsWhatEachChoiceStandsForOnThisMachine) {

@@ -34,6 +34,22 @@ TEST_F(WindowPagesTest, TheBankPageHoldsTheOthersUntilTheCountsMakeAThousand) {
     EXPECT_EQ(prompts.boxes.at(0).lines, QStringList{QStringLiteral("Total CH must be 1000")});
     EXPECT_EQ(window->CurrentPage(), Page::kBank);
     EXPECT_EQ(window->Bank()->TotalLabel()->text(), "999");
+    // Save warns first, an open of such a file says so once, Write refuses
+    // in one box.
+    const QString warning = QStringLiteral("The bank table adds up to 999; the receiver takes only 1000.");
+    nextFile = Path("short.WK7");
+    prompts.boxes.clear();
+    EXPECT_FALSE(window->Files().SaveAs());
+    EXPECT_FALSE(QFile::exists(nextFile));
+    prompts.answers = {Answer::kOk};
+    EXPECT_TRUE(window->Files().SaveAs());
+    window->Files().OpenFile(nextFile);
+    window->StartTransfer(TransferDirection::kWrite, TransferPart::kMemory);
+    QStringList seen;
+    for (const auto& box : prompts.boxes) seen << box.kind + ": " + box.lines.join("|") + " " + box.detail;
+    EXPECT_EQ(seen, QStringList({"confirm: " + warning + " Save anyway", "confirm: " + warning + " Save anyway",
+                                 "warn: " + warning + " ", "error: Total CH must be 1000|" + warning + " "}));
+    EXPECT_FALSE(window->Transfers().IsRunning());
     TypeCount(10, QStringLiteral("1"));  // bank 10 takes the missing channel
     window->ClickTab(Page::kMemory);
     EXPECT_EQ(window->CurrentPage(), Page::kMemory);

@@ -89,6 +89,9 @@ TEST(BankTable, LabelsAndMappingSkipEmptyBanksAndShortfall) {
     EXPECT_EQ(ChannelToBank(image, 512), std::nullopt);
     EXPECT_EQ(UpdateBankTotal(image), 512);
     EXPECT_EQ(image.banks.counts[50], 488);
+    EXPECT_EQ(BankTotalWarning(image), "The bank table adds up to 512; the receiver takes only 1000.");
+    image.banks.counts[3] = 500;
+    EXPECT_EQ(BankTotalWarning(image), "");
 }
 
 TEST(GroupBlock, EncodeLayoutAndDecodeIgnoresOuterRecords) {

@@ -1,15 +1,14 @@
 #include "app/transfer/transfer_controller.h"
 
 #include <QDateTime>
-#include <QDesktopServices>
 #include <QSettings>
-#include <QUrl>
 
 #include "app/document/clone_document.h"
 #include "app/transfer/backups.h"
 #include "app/transfer/com_dialog.h"
 #include "app/transfer/serial_traces.h"
 #include "app/transfer/transfer_runner.h"
+#include "app/widgets/desktop_viewer.h"
 #include "app/widgets/prompter.h"
 #include "link/serial_trace.h"
 #include "ports/port_factory.h"
@@ -150,8 +149,13 @@ void TransferController::OpenLastTrace() {
         prompter_.Inform(window_, QStringLiteral("Serial Trace"), {QStringLiteral("No transfer has left a trace yet.")});
         return;
     }
-    const bool opened = openFile ? openFile(path) : QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-    if (!opened) prompter_.Error(window_, ErrorTitle(), {QStringLiteral("Cannot open %1").arg(path)});
+    // Without a viewer the trace is still of use: the box says where it is.
+    auto showWhere = [this, path] {
+        prompter_.ShowFileLocation(window_, QStringLiteral("Serial Trace"),
+                                   {QStringLiteral("No viewer could show the serial trace. It is kept here:")}, path);
+    };
+    if (!openFile) return ShowInDesktopViewer(path, this, showWhere);
+    if (!openFile(path)) showWhere();
 }
 
 void TransferController::KeepTrace() {

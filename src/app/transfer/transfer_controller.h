@@ -62,7 +62,8 @@ public:
     void ResetPort();
     TransferRunner* Runner() const { return runner_; }
     void OpenLastTrace();
-    // Opens a file with the desktop's viewer; tests record it instead.
+    // Shows a file with the desktop's viewer, false when it could not; tests
+    // record it instead.
     std::function<bool(const QString& path)> openFile;
 
 signals:

@@ -1,6 +1,12 @@
 #include "app/widgets/prompter.h"
 
+#include <QApplication>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QUrl>
 
 #include "core/message_titles.h"
 
@@ -8,12 +14,7 @@ namespace wrk7 {
 
 namespace {
 
-int Run(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QStringList& lines,
-        QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton) {
-    QMessageBox box(icon, title, lines.join(QLatin1Char('\n')), buttons, parent);
-    box.setDefaultButton(defaultButton);
-    return box.exec();
-}
+QString Joined(const QStringList& lines) { return lines.join(QLatin1Char('\n')); }
 
 }  // namespace
 
@@ -21,28 +22,77 @@ QString ErrorTitle() {
     return QString::fromUtf8(kErrorTitle.data(), static_cast<qsizetype>(kErrorTitle.size()));
 }
 
+QAbstractButton* MessageBoxPrompter::Show(QMessageBox& box) {
+    const QPointer<QMessageBox> outer = open_;
+    open_ = &box;
+    box.exec();
+    open_ = outer;
+    return box.clickedButton();
+}
+
+void MessageBoxPrompter::DismissOpenBox() {
+    if (open_) open_->reject();
+}
+
 void MessageBoxPrompter::Error(QWidget* parent, const QString& title, const QStringList& lines) {
-    Run(parent, QMessageBox::Critical, title, lines, QMessageBox::Ok, QMessageBox::Ok);
+    QMessageBox box(QMessageBox::Critical, title, Joined(lines), QMessageBox::Ok, parent);
+    Show(box);
 }
 
 void MessageBoxPrompter::Inform(QWidget* parent, const QString& title, const QStringList& lines) {
-    Run(parent, QMessageBox::Information, title, lines, QMessageBox::Ok, QMessageBox::Ok);
+    QMessageBox box(QMessageBox::Information, title, Joined(lines), QMessageBox::Ok, parent);
+    Show(box);
 }
 
 Prompter::Answer MessageBoxPrompter::Confirm(QWidget* parent, const QString& title,
                                              const QStringList& lines) {
-    int r = Run(parent, QMessageBox::Warning, title, lines, QMessageBox::Ok | QMessageBox::Cancel,
-                QMessageBox::Cancel);
-    return r == QMessageBox::Ok ? Answer::kOk : Answer::kCancel;
+    QMessageBox box(QMessageBox::Warning, title, Joined(lines), QMessageBox::Ok | QMessageBox::Cancel, parent);
+    box.setDefaultButton(QMessageBox::Cancel);
+    return Show(box) == box.button(QMessageBox::Ok) ? Answer::kOk : Answer::kCancel;
 }
 
 Prompter::Answer MessageBoxPrompter::AskYesNoCancel(QWidget* parent, const QString& title,
                                                     const QStringList& lines) {
-    int r = Run(parent, QMessageBox::Question, title, lines,
-                QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
-    if (r == QMessageBox::Yes) return Answer::kYes;
-    if (r == QMessageBox::No) return Answer::kNo;
+    QMessageBox box(QMessageBox::Question, title, Joined(lines),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
+    box.setDefaultButton(QMessageBox::Yes);
+    QAbstractButton* answer = Show(box);
+    if (answer == box.button(QMessageBox::Yes)) return Answer::kYes;
+    if (answer == box.button(QMessageBox::No)) return Answer::kNo;
     return Answer::kCancel;
+}
+
+Prompter::Answer MessageBoxPrompter::ConfirmAction(QWidget* parent, const QString& title, const QStringList& lines,
+                                                   const QString& action) {
+    QMessageBox box(QMessageBox::Warning, title, Joined(lines), QMessageBox::Cancel, parent);
+    QPushButton* act = box.addButton(action, QMessageBox::AcceptRole);
+    box.setDefaultButton(QMessageBox::Cancel);
+    return Show(box) == act ? Answer::kOk : Answer::kCancel;
+}
+
+void MessageBoxPrompter::Warn(QWidget* parent, const QString& title, const QStringList& lines) {
+    QMessageBox box(QMessageBox::Warning, title, Joined(lines), QMessageBox::Ok, parent);
+    Show(box);
+}
+
+void MessageBoxPrompter::ErrorWithDetail(QWidget* parent, const QString& title, const QStringList& lines,
+                                         const QString& detail) {
+    QMessageBox box(QMessageBox::Critical, title, Joined(lines), QMessageBox::Ok, parent);
+    box.setInformativeText(detail);
+    Show(box);
+}
+
+void MessageBoxPrompter::ShowFileLocation(QWidget* parent, const QString& title, const QStringList& lines,
+                                          const QString& path) {
+    QMessageBox box(QMessageBox::Information, title, Joined(lines), QMessageBox::Close, parent);
+    box.setInformativeText(path);
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QPushButton* copy = box.addButton(QStringLiteral("Copy Path"), QMessageBox::ActionRole);
+    QPushButton* folder = box.addButton(QStringLiteral("Open Folder"), QMessageBox::ActionRole);
+    QAbstractButton* clicked = Show(box);
+    if (clicked == copy) QApplication::clipboard()->setText(path);
+    if (clicked == folder)
+        QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(path).absolutePath()));
 }
 
 Prompter& DefaultPrompter() {

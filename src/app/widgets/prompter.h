@@ -1,7 +1,10 @@
 #pragma once
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 
+class QAbstractButton;
+class QMessageBox;
 class QWidget;
 
 namespace wrk7 {
@@ -21,6 +24,23 @@ public:
     virtual Answer Confirm(QWidget* parent, const QString& title, const QStringList& lines) = 0;
     // Question with Yes, No and Cancel: kYes, kNo or kCancel.
     virtual Answer AskYesNoCancel(QWidget* parent, const QString& title, const QStringList& lines) = 0;
+    // Exclamation icon, a button named for the action and Cancel, Cancel the
+    // default: kOk for the action or kCancel.
+    virtual Answer ConfirmAction(QWidget* parent, const QString& title, const QStringList& lines,
+                                 const QString& action) = 0;
+    // Exclamation icon, OK only.
+    virtual void Warn(QWidget* parent, const QString& title, const QStringList& lines) = 0;
+    // Critical icon, OK only, with the detail (which file, and why) under the
+    // lines.
+    virtual void ErrorWithDetail(QWidget* parent, const QString& title, const QStringList& lines,
+                                 const QString& detail) = 0;
+    // Information icon with the path, "Copy Path", "Open Folder" and Close:
+    // for a file the desktop could not show.
+    virtual void ShowFileLocation(QWidget* parent, const QString& title, const QStringList& lines,
+                                  const QString& path) = 0;
+    // Closes the box being shown, as Cancel would: for a question that
+    // events have answered (the transfer it asks about has ended).
+    virtual void DismissOpenBox() = 0;
 };
 
 // The real thing: QMessageBox.
@@ -30,6 +50,20 @@ public:
     void Inform(QWidget* parent, const QString& title, const QStringList& lines) override;
     Answer Confirm(QWidget* parent, const QString& title, const QStringList& lines) override;
     Answer AskYesNoCancel(QWidget* parent, const QString& title, const QStringList& lines) override;
+    Answer ConfirmAction(QWidget* parent, const QString& title, const QStringList& lines,
+                         const QString& action) override;
+    void Warn(QWidget* parent, const QString& title, const QStringList& lines) override;
+    void ErrorWithDetail(QWidget* parent, const QString& title, const QStringList& lines,
+                         const QString& detail) override;
+    void ShowFileLocation(QWidget* parent, const QString& title, const QStringList& lines,
+                          const QString& path) override;
+    void DismissOpenBox() override;
+
+private:
+    // Shows the box until it is answered; the button it was closed with.
+    QAbstractButton* Show(QMessageBox& box);
+
+    QPointer<QMessageBox> open_;
 };
 
 // A process-wide MessageBoxPrompter for code that is given none.

@@ -17,6 +17,12 @@
 
 namespace wrk7 {
 
+namespace {
+
+QString BankTableTitle() { return QStringLiteral("Bank Table"); }
+
+}  // namespace
+
 FileCommands::FileCommands(CloneDocument& document, Prompter& prompter, QWidget* window, MemoryPage* memory,
                            RecentFilesMenu* recent)
     : QObject(window), document_(document), prompter_(prompter), window_(window), memory_(memory), recent_(recent) {}
@@ -57,7 +63,9 @@ bool FileCommands::OfferToSave() {
     const Prompter::Answer answer =
         prompter_.AskYesNoCancel(window_, QStringLiteral("Save Changes"), {QStringLiteral("Save changes to settings?")});
     if (answer == Prompter::Answer::kCancel) return false;
-    if (answer == Prompter::Answer::kYes) Save();
+    // A save that did not happen (its dialog cancelled, or it failed) keeps
+    // the changes, and so the window.
+    if (answer == Prompter::Answer::kYes) return Save();
     return true;
 }
 
@@ -91,6 +99,8 @@ void FileCommands::Load(const QString& path) {
     memory_->SelectRow(1);
     recent_->Remember(path);
     emit opened(path);
+    const std::string warning = BankTotalWarning(document_.Image());
+    if (!warning.empty()) prompter_.Warn(window_, BankTableTitle(), {QString::fromStdString(warning)});
 }
 
 bool FileCommands::Save() {
@@ -108,6 +118,11 @@ bool FileCommands::SaveAs() {
 }
 
 bool FileCommands::SaveTo(const QString& path) {
+    document_.CommitPendingEntries();
+    const std::string warning = BankTotalWarning(document_.Image());
+    if (!warning.empty() && prompter_.ConfirmAction(window_, BankTableTitle(), {QString::fromStdString(warning)},
+                                                    QStringLiteral("Save anyway")) != Prompter::Answer::kOk)
+        return false;
     const FileResult r = document_.Save(path);
     if (!r.ok) {
         ShowMessages(r.messages);

@@ -382,6 +382,15 @@ void MainWindow::ShowTransferRunning(bool running) {
 
 void MainWindow::StartTransfer(TransferDirection direction, TransferPart part) {
     if (transfers_->IsRunning()) return;
+    // The receiver refuses a bank table that does not add up to 1000 before
+    // anything is sent: say it once, and why, instead of a page switch's box
+    // and the write's two.
+    document_->CommitPendingEntries();
+    const std::string warning = BankTotalWarning(document_->Image());
+    if (direction == TransferDirection::kWrite && part != TransferPart::kGroups && !warning.empty()) {
+        prompter_->Error(this, ErrorTitle(), {FromView(kTotalMustBe1000Message), QString::fromStdString(warning)});
+        return;
+    }
     // The page the command belongs to comes to the front first.
     const Page page = CurrentPage();
     const bool write = direction == TransferDirection::kWrite;
@@ -395,6 +404,9 @@ void MainWindow::StartTransfer(TransferDirection direction, TransferPart part) {
 void MainWindow::OnTransferFinished(const link::LinkResult& result, TransferDirection direction, TransferPart part) {
     ShowTransferRunning(false);
     if (closingDuringTransfer_) return;  // the close asks its own question
+    // The question whether to cancel it and close has lost its object; the
+    // close goes on once the transfer's own words are seen.
+    if (askingToClose_) prompter_->DismissOpenBox();
     if (result.ok() && part == TransferPart::kAll && CurrentPage() != Page::kMemory) ClickTab(Page::kMemory);
     if (result.cancelled && direction == TransferDirection::kRead) {
         // The user stopped it: nothing failed, and nothing changed.
@@ -501,10 +513,14 @@ void MainWindow::showEvent(QShowEvent* event) {
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (transfers_->IsRunning()) {
         // A stray Ctrl+Q must not break off a write half-way unasked.
-        if (prompter_->Confirm(this, QStringLiteral("CANCEL OK"),
+        askingToClose_ = true;
+        const Prompter::Answer answer =
+            prompter_->Confirm(this, QStringLiteral("CANCEL OK"),
                                {QStringLiteral("A transfer with the receiver is running."),
-                                QStringLiteral("Are you sure that you want to cancel it and close?")}) !=
-            Prompter::Answer::kOk) {
+                                QStringLiteral("Are you sure that you want to cancel it and close?")});
+        askingToClose_ = false;
+        const bool endedMeanwhile = !transfers_->IsRunning();
+        if (answer != Prompter::Answer::kOk && !endedMeanwhile) {
             event->ignore();
             return;
         }

@@ -132,6 +132,7 @@ private:
     AboutBox* aboutBox_ = nullptr;
     bool tabStripFlag_ = false;
     bool closingDuringTransfer_ = false;
+    bool askingToClose_ = false;          // the close asks whether to cancel the transfer
     bool firstShow_ = true;
 
     QTabWidget* tabs_ = nullptr;
