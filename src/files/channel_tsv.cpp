@@ -169,7 +169,7 @@ bool NotApplicable(int field, std::string_view cell) {
     return cell == "-" && (field == kSecret || field == kCarrier);
 }
 
-PasteRecord ReadRecord(const Cells& row, const Cells& headings, const std::vector<int>& fields) {
+PasteRecord ReadRecord(const Cells& row, const Cells& headings, const std::vector<int>& fields, TsvRows rows) {
     PasteRecord record;
     bool blank = true;  // the row label alone makes no channel
     for (std::size_t c = 0; c < row.size() && c < fields.size(); ++c)
@@ -186,6 +186,10 @@ PasteRecord ReadRecord(const Cells& row, const Cells& headings, const std::vecto
         if (field == kNote || field == kName) {
             // One line, as the editor's boxes and the clone file hold them.
             record.fields.SetText(field, FlattenLineBreaks(row[c]));
+        } else if (field == kSkip && rows == TsvRows::kVfoBands) {
+            // The VFO grid shows the secret code under the Skip heading; a
+            // memory row's mark there means nothing to a band.
+            if (const auto code = ReadCode(kSecret, cell)) record.fields.Set(kSecret, *code);
         } else if (field == kSkip) {
             record.fields.Set(kSkip, IsOneOf(cell, {"*", "yes", "true", "#true#", "x"}) ? 1 : 0);
         } else if (field == kEnableColumn) {
@@ -253,12 +257,12 @@ bool LooksLikeChannelTsv(std::string_view text) {
     return std::find(fields.begin(), fields.end(), kFreq) != fields.end();
 }
 
-std::vector<PasteRecord> ParseChannelTsv(std::string_view text) {
+std::vector<PasteRecord> ParseChannelTsv(std::string_view text, TsvRows target) {
     const std::vector<Cells> rows = ReadRows(text);
     std::vector<PasteRecord> records;
     if (rows.empty()) return records;
     const std::vector<int> fields = ColumnFields(rows.front());
-    for (std::size_t r = 1; r < rows.size(); ++r) records.push_back(ReadRecord(rows[r], rows.front(), fields));
+    for (std::size_t r = 1; r < rows.size(); ++r) records.push_back(ReadRecord(rows[r], rows.front(), fields, target));
     return records;
 }
 

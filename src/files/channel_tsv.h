@@ -32,7 +32,9 @@ bool LooksLikeChannelTsv(std::string_view text);
 // carries the reason in PasteRecord::unreadable. A line break inside a
 // quoted note or name becomes a blank. Trailing blank lines are dropped.
 // Skip is on for "*" (and yes, true, #TRUE#, x); Enable is off for no,
-// false, #FALSE#, 0.
-std::vector<PasteRecord> ParseChannelTsv(std::string_view text);
+// false, #FALSE#, 0. Rows read for the VFO bands take a number under the
+// Skip heading as the secret code, as the VFO grid shows it there.
+enum class TsvRows { kMemory, kVfoBands };
+std::vector<PasteRecord> ParseChannelTsv(std::string_view text, TsvRows target = TsvRows::kMemory);
 
 }  // namespace wrk7

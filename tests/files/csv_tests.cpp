@@ -535,8 +535,17 @@ TEST(ChannelTsv, CopiedRowsShowTheGridAndPasteBackAsShown) {
         for (std::size_t i = 0; i < slotList.size(); ++i)
             EXPECT_EQ(MemoryGridRow(pasted, static_cast<int>(i)), MemoryGridRow(image, slotList[i])) << model << " " << i;
     }
-    const CloneImage image = RichImage();
-    EXPECT_EQ(VfoRowsAsTsv(image, {2}).substr(VfoRowsAsTsv(image, {2}).find('\n') + 1, 13), "2\t2.000000\tAM");
+    for (int model : {0, 1, 2}) {  // a VFO row keeps its secret code under the Skip heading
+        const CloneImage image = RichImage(model);
+        CloneImage pasted = NewImage(model);
+        const std::vector<int> bands{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13};
+        ApplyVfoPaste(pasted, PlanVfoPaste(pasted, 0, ParseChannelTsv(VfoRowsAsTsv(image, bands), TsvRows::kVfoBands)));
+        for (int band : bands) {
+            EXPECT_EQ(VfoGridRow(pasted, band), VfoGridRow(image, band)) << model << " " << band;
+            if (model < 2)  // the others show no code, so their text has none to give back
+                EXPECT_EQ(pasted.vfo.bands[band].Value(kSecret), image.vfo.bands[band].Value(kSecret)) << model;
+        }
+    }
 }
 
 TEST(ChannelTsv, SpreadsheetTextPastesByItsHeadings) {

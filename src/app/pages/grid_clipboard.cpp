@@ -82,14 +82,15 @@ void GridClipboard::Cut() {
     document_.Edit(QStringLiteral("Cut ") + memory_->RowsName(rows), [&](CloneImage& image) { ClearRows(image, rows); });
 }
 
-std::vector<PasteRecord> GridClipboard::ClipboardRecords() const {
+std::vector<PasteRecord> GridClipboard::ClipboardRecords(Grid grid) const {
     const QMimeData* data = QApplication::clipboard()->mimeData();
     if (!data) return {};
     if (data->hasFormat(MimeType())) {
         if (auto records = DecodeChannelRecords(data->data(MimeType()).toStdString())) return *records;
     }
     const std::string text = data->text().toStdString();
-    return LooksLikeChannelTsv(text) ? ParseChannelTsv(text) : std::vector<PasteRecord>{};
+    if (!LooksLikeChannelTsv(text)) return {};
+    return ParseChannelTsv(text, grid == Grid::kMemory ? TsvRows::kMemory : TsvRows::kVfoBands);
 }
 
 void GridClipboard::LookAtClipboard() {
@@ -100,7 +101,7 @@ void GridClipboard::LookAtClipboard() {
 }
 
 void GridClipboard::Paste(Grid grid) {
-    const std::vector<PasteRecord> records = ClipboardRecords();
+    const std::vector<PasteRecord> records = ClipboardRecords(grid);
     if (records.empty()) return;
     if (grid == Grid::kMemory) {
         PasteIntoMemory(records);

@@ -41,7 +41,7 @@ signals:
 
 private:
     QTableView* View(Grid grid) const;
-    std::vector<PasteRecord> ClipboardRecords() const;
+    std::vector<PasteRecord> ClipboardRecords(Grid grid) const;
     void PasteIntoMemory(const std::vector<PasteRecord>& records);
     void PasteIntoVfo(const std::vector<PasteRecord>& records);
     void ReportRefusals(const PastePlan& plan, const std::vector<std::string>& labels);
