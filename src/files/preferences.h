@@ -54,11 +54,14 @@ inline constexpr std::string_view kPlacementSection = "Settings";
 inline constexpr std::array<std::string_view, 4> kPlacementKeys{"MainLeft", "MainTop", "MainWidth",
                                                                  "MainHeight"};
 inline constexpr int kTwipsPerInch = 1440;
-// The desktop program keeps two choices of its own in the same section: a
+// The desktop program keeps choices of its own in the same section: a
 // device path typed into the port dialog (the port file keeps the number
-// meanwhile), and whether memory reads fetch the used channels only.
+// meanwhile), whether memory reads fetch the used channels only, and the
+// answer to the question before a write once it is not to be asked again.
 inline constexpr std::string_view kDevicePathKey = "DevicePath";
 inline constexpr std::string_view kQuickReadKey = "QuickRead";
+inline constexpr std::string_view kAskBeforeWriteKey = "AskBeforeWrite";
+inline constexpr std::string_view kBackUpBeforeWriteKey = "BackUpBeforeWrite";
 // A key of that section as QSettings names it ("Settings/DevicePath").
 QString SettingsKey(std::string_view key);
 

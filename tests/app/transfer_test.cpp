@@ -7,6 +7,8 @@
 
 #include "app/transfer/com_dialog.h"
 #include "app/transfer/serial_traces.h"
+#include "app/transfer/write_question.h"
+#include "files/clone_file.h"
 #include "window_fixture.h"
 
 namespace wrk7 {
@@ -102,6 +104,48 @@ TEST_F(TransferTest, AReadKeepsWhatArrivedAsOneStepUnlessItBroughtNothingNewOrWa
     ASSERT_TRUE(Doc().Save(Path("other.WK7")).ok);
     window->Files().OpenFile(Path("other.WK7"));
     EXPECT_TRUE(window->StatusText()->FullText().isEmpty());
+}
+
+TEST_F(TransferTest, AWriteSaysFirstWhatItReplacesAndKeepsWhatTheReceiverHeld) {
+    QStringList asked;
+    // Answers the question before a write; any other window is refused.
+    auto answer = [&asked](bool write, bool doNotAsk) {
+        return OnNextModal([&asked, write, doNotAsk](QWidget* w) {
+            auto* question = qobject_cast<WriteQuestion*>(w);
+            if (!question) return static_cast<QDialog*>(w)->reject();
+            asked << question->Text()->text() + (question->BackUpFirst()->isChecked() ? " [back up]" : "");
+            question->DoNotAskAgain()->setChecked(doNotAsk);
+            write ? question->WriteButton()->click() : question->reject();
+        });
+    };
+    window->Transfers().askBeforeWrite = nullptr;
+    UseReceiver();
+    Put(3, 433.0);
+    {
+        const auto watch = answer(false, false);
+        window->StartTransfer(TransferDirection::kWrite, TransferPart::kBank);
+        EXPECT_FALSE(window->Transfers().IsRunning()) << "Cancel writes nothing";
+    }
+    {
+        const auto watch = answer(true, true);
+        ASSERT_EQ(RunTransfer(TransferDirection::kWrite, TransferPart::kMemory), 0);
+    }
+    EXPECT_EQ(asked, QStringList({"The write replaces the bank table on the receiver. [back up]",
+                                  "The write replaces the memory channels (with the program-scan edges, search-pass and "
+                                  "priority entries), the bank table and the scan groups on the receiver. [back up]"}));
+    const QString status = window->StatusText()->FullText();
+    ASSERT_TRUE(status.startsWith("Backup: " + Path("backups"))) << status.toStdString();
+    CloneImage held;
+    ASSERT_TRUE(LoadCloneFile(held, status.mid(8)).ok);
+    EXPECT_NE(held.memory.slot[3].Value(kFreq), 433.0) << "what the receiver held before the write";
+    ASSERT_EQ(RunTransfer(TransferDirection::kWrite, TransferPart::kGroups), 0);  // asked once a run
+    CloseWithoutSaving(*window);
+    window = MakeWindow(Options());
+    window->Transfers().askBeforeWrite = nullptr;
+    UseReceiver();
+    ASSERT_EQ(RunTransfer(TransferDirection::kWrite, TransferPart::kSettings), 0);  // and never again
+    EXPECT_EQ(asked.size(), 2);
+    EXPECT_EQ(Backups(), 3);
 }
 
 TEST_F(TransferTest, WhileATransferRunsNothingCanChangeOrReplaceTheImage) {

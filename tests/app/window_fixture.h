@@ -64,6 +64,8 @@ protected:
     }
     std::unique_ptr<MainWindow> MakeWindow(AppOptions options) {
         auto w = std::make_unique<MainWindow>(std::move(options), &prompts);
+        // Writes go unasked and without a backup read, unless a test says otherwise.
+        w->Transfers().askBeforeWrite = [](TransferPart) { return WriteChoice{false, true}; };
         w->Files().chooseFile = [this](QWidget*, const FileRequest& request) {
             requests.push_back(request);
             if (request.chosenFilter) *request.chosenFilter = nextFilter;

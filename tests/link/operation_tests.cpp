@@ -8,6 +8,7 @@
 #include "edit/bank.h"
 #include "files/clone_file.h"
 #include "files/rich_image.h"
+#include "link/write_backup.h"
 #include "link_support.h"
 
 namespace wrk7::link {
@@ -231,6 +232,49 @@ TEST(WriteOperations, TheThousandChannelCheck) {
     EXPECT_TRUE(bench.Log().empty()) << "nothing sent";
     EXPECT_EQ(WriteGroupSequence(image, *bench.port, Quick()).messages, Strings{"Successed!!"});
     EXPECT_EQ(bench.Log().size(), 5u);
+}
+
+TEST(WriteOperations, AWriteAfterBackupKeepsWhatTheReceiverHeldFirstOrWritesNothing) {
+    const struct {
+        const char* what;
+        std::vector<const char*> faults;
+        bool keeps;
+        Strings messages;
+    } cases[] = {
+        {"kept, then written", {}, true, {"Successed!!"}},
+        {"the read fails", {"silent-after=40"}, true, {"Communication Error", "Read Failed...", std::string(kMsgNotBackedUp)}},
+        {"the backup cannot be kept", {}, false, {"The backup could not be saved (disk full); nothing was written."}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        emu::FaultPlan faults;
+        std::string error;
+        for (const char* word : c.faults) ASSERT_TRUE(emu::AddFault(faults, word, error));
+        Bench bench(0, faults);
+        CloneImage image = bench.demo;
+        image.memory.slot[3].Set(kFreq, 433.0);
+        image.memory.enabled[3] = true;
+        std::vector<CloneImage> kept;
+        const LinkResult r = RunWriteAfterBackup(Part::kMemory, image, *bench.port, Quick(),
+                                                 [&](const CloneImage& held, std::string& why) {
+                                                     kept.push_back(held);
+                                                     why = "disk full";
+                                                     return c.keeps;
+                                                 });
+        EXPECT_EQ(r.messages, c.messages);
+        const bool written = c.messages == Strings{"Successed!!"};
+        const Strings log = Heads(bench.Log());
+        const bool sent = std::any_of(log.begin(), log.end(), [](const std::string& c) {
+            return c.starts_with("KV~BC") || (c.size() > 10 && c[9] == 'W' && c != Handshake()[1]);
+        });
+        EXPECT_EQ(sent, written);
+        if (c.faults.empty()) {
+            ASSERT_EQ(kept.size(), 1u);
+            CloneImage full = NewImage();
+            ASSERT_TRUE(ReadAll(full, *Bench().port, Quick()).ok());
+            EXPECT_EQ(CloneFileLines(kept[0]), CloneFileLines(full)) << "what the receiver held";
+        }
+    }
 }
 
 TEST(WriteOperations, RefusalsAndTimeoutsEndTheirWay) {

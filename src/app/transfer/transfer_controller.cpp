@@ -8,6 +8,7 @@
 #include "app/transfer/com_dialog.h"
 #include "app/transfer/serial_traces.h"
 #include "app/transfer/transfer_runner.h"
+#include "link/write_backup.h"
 #include "app/widgets/desktop_viewer.h"
 #include "app/widgets/prompter.h"
 #include "link/serial_trace.h"
@@ -51,12 +52,31 @@ void TransferController::LoadChoices(int portNumber, QSettings& store) {
     devicePath_ = store.value(SettingsKey(kDevicePathKey)).toString().trimmed();
     // The full read stays the reference: quick only when the user chose it.
     quickRead_ = store.value(SettingsKey(kQuickReadKey), false).toBool();
+    writeChoice_.askAgain = store.value(SettingsKey(kAskBeforeWriteKey), true).toBool();
+    writeChoice_.backUpFirst = store.value(SettingsKey(kBackUpBeforeWriteKey), true).toBool();
     ResetPort();
 }
 
 void TransferController::SaveChoices(QSettings& store) const {
     store.setValue(SettingsKey(kDevicePathKey), devicePath_);
     store.setValue(SettingsKey(kQuickReadKey), quickRead_);
+    store.setValue(SettingsKey(kAskBeforeWriteKey), writeChoice_.askAgain);
+    store.setValue(SettingsKey(kBackUpBeforeWriteKey), writeChoice_.backUpFirst);
+}
+
+std::optional<WriteChoice> TransferController::WriteChoiceFor(TransferPart part) {
+    if (!writeChoice_.askAgain || writeAskedThisRun_) return writeChoice_;
+    std::optional<WriteChoice> answer;
+    if (askBeforeWrite) {
+        answer = askBeforeWrite(part);
+    } else {
+        WriteQuestion question(part, writeChoice_, window_);
+        if (question.exec() == QDialog::Accepted) answer = question.Choice();
+    }
+    if (!answer) return std::nullopt;
+    writeChoice_ = *answer;
+    writeAskedThisRun_ = true;
+    return answer;
 }
 
 QString TransferController::RunPortText() const {
@@ -75,21 +95,39 @@ bool TransferController::Start(TransferDirection direction, TransferPart part) {
     if (runner_->IsRunning()) return false;
     // The image takes what the boxes show, so it is whole: a write sends it.
     document_.CommitPendingEntries();
+    const bool write = direction == TransferDirection::kWrite;
+    bool backUp = false;
+    if (write) {
+        const std::optional<WriteChoice> choice = WriteChoiceFor(part);
+        if (!choice) return false;
+        backUp = choice->backUpFirst;
+    }
     direction_ = direction;
     part_ = part;
+    backingUp_ = backUp;
+    writeBackup_ = std::make_shared<QString>();
     // The operation works on a copy; the document is read-only until the
     // copy comes back, so a cancelled read leaves it exactly as it was.
     const CloneImage& work = document_.Image();
-    const bool write = direction == TransferDirection::kWrite;
     const bool quick = quickRead_;
-    TransferRunner::Operation op = [write, part, quick](CloneImage& image, link::SerialPort& port,
-                                                        const link::LinkOptions& options) {
+    // The backup is saved on the worker, before the write begins: a backup
+    // that cannot be kept stops the write.
+    link::KeepBackup keep = [kept = writeBackup_, folder = folders_.backups](const CloneImage& held, std::string& why) {
+        QString error;
+        *kept = SaveReadBackup(held, folder, QDateTime::currentDateTime(), &error);
+        why = error.toStdString();
+        return !kept->isEmpty();
+    };
+    TransferRunner::Operation op = [write, part, quick, backUp, keep](CloneImage& image, link::SerialPort& port,
+                                                                      const link::LinkOptions& options) {
         link::LinkOptions chosen = options;
         chosen.quickRead = quick;
+        if (write && backUp) return link::RunWriteAfterBackup(part, image, port, chosen, keep);
         return write ? link::RunWrite(part, image, port, chosen) : link::RunRead(part, image, port, chosen);
     };
     document_.SetReadOnly(true);
     emit started(direction, part);
+    if (backUp) emit statusMessage(QStringLiteral("Backing up the receiver before the write..."));
     if (!runner_->Start(work, std::move(op), link::TransferTitle(direction, part, quick))) {
         document_.SetReadOnly(false);
         emit finished(link::LinkResult{}, direction, part);
@@ -114,6 +152,12 @@ void TransferController::OnFinished(const link::LinkResult& result) {
     const bool write = direction_ == TransferDirection::kWrite;
     if (write || !result.cancelled)
         document_.TakeTransfer(runner_->WorkedImage(), part_, direction_, ReadStepName(part_));
+    if (backingUp_) {
+        const bool kept = !writeBackup_->isEmpty();
+        if (kept) emit statusMessage(QStringLiteral("Backup: %1").arg(*writeBackup_));
+        else if (result.cancelled) emit statusMessage(QStringLiteral("Write cancelled; nothing was written."));
+        else emit statusMessage(QString());
+    }
     if (result.ok() && !write) {
         QString error;
         const QString saved =

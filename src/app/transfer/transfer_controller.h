@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 
+#include "app/transfer/write_question.h"
 #include "core/memory_map.h"
 #include "files/preferences.h"
 #include "link/link_operations.h"
@@ -65,6 +66,9 @@ public:
     // Shows a file with the desktop's viewer, false when it could not; tests
     // record it instead.
     std::function<bool(const QString& path)> openFile;
+    // Answers the question before a write instead of the dialog (tests);
+    // nullopt is Cancel.
+    std::function<std::optional<WriteChoice>(TransferPart part)> askBeforeWrite;
 
 signals:
     void started(wrk7::TransferDirection direction, wrk7::TransferPart part);
@@ -76,6 +80,9 @@ signals:
 private:
     void OnFinished(const link::LinkResult& result);
     void KeepTrace();
+    // How the write goes, asked once a session unless not to be asked again;
+    // nullopt when the user cancelled.
+    std::optional<WriteChoice> WriteChoiceFor(TransferPart part);
 
     CloneDocument& document_;
     Prompter& prompter_;
@@ -85,6 +92,10 @@ private:
     int portNumber_ = kDefaultPort;
     QString devicePath_;  // typed into the port dialog; used instead of the number
     bool quickRead_ = false;
+    WriteChoice writeChoice_;
+    bool writeAskedThisRun_ = false;
+    bool backingUp_ = false;              // the running write reads a backup first
+    std::shared_ptr<QString> writeBackup_;  // where that backup went, once kept
     TransferDirection direction_ = TransferDirection::kRead;
     TransferPart part_ = TransferPart::kAll;
     TransferRunner* runner_ = nullptr;

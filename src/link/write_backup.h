@@ -1,0 +1,28 @@
+#pragma once
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "link/link_operations.h"
+
+namespace wrk7::link {
+
+// What a write of part replaces on the receiver, in words for the question
+// before it: "the bank table and the scan groups".
+std::string_view PartsReplacedBy(Part part);
+
+// Keeps what the backup read brought (saves it); false, with the reason in
+// why, when it could not be kept.
+using KeepBackup = std::function<bool(const CloneImage& held, std::string& why)>;
+
+inline constexpr std::string_view kMsgNotBackedUp = "The receiver could not be backed up; nothing was written.";
+
+// The write of part, after a quick read of the whole receiver that keep
+// stores first, so what the receiver held is never lost to the write. A
+// failed read, or a backup keep refuses, writes nothing: the read's messages
+// then end in kMsgNotBackedUp (or the reason keep gave). A read cancelled
+// writes nothing and says nothing.
+LinkResult RunWriteAfterBackup(Part part, CloneImage& image, SerialPort& port, const LinkOptions& options,
+                               const KeepBackup& keep);
+
+}  // namespace wrk7::link
