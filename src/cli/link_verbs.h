@@ -8,6 +8,7 @@
 
 #include "cli/verb.h"
 #include "link/link_operations.h"
+#include "link/write_backup.h"
 
 namespace wrk7::cli {
 
@@ -36,8 +37,10 @@ link::LinkOptions TerminalOptions(const CliIo& io, const std::atomic<bool>& canc
 int ReportLink(const link::LinkResult& result, const link::SerialPort& port, CliIo& io);
 // Runs a read or write of part, with a serial trace written to tracePath
 // once it ends when that is not empty (a trace that cannot be written is
-// reported on stderr; the transfer's result stands).
+// reported on stderr; the transfer's result stands). A write with
+// keepBackup first reads the receiver and has it keep that.
 link::LinkResult RunTransfer(TransferDirection direction, link::Part part, CloneImage& image, link::SerialPort& port,
-                             const link::LinkOptions& options, const QString& tracePath, CliIo& io);
+                             const link::LinkOptions& options, const QString& tracePath, CliIo& io,
+                             const link::KeepBackup& keepBackup = {});
 
 }  // namespace wrk7::cli

@@ -88,9 +88,11 @@ int ReportLink(const link::LinkResult& result, const link::SerialPort& port, Cli
 }
 
 link::LinkResult RunTransfer(TransferDirection direction, link::Part part, CloneImage& image, link::SerialPort& port,
-                             const link::LinkOptions& options, const QString& tracePath, CliIo& io) {
+                             const link::LinkOptions& options, const QString& tracePath, CliIo& io,
+                             const link::KeepBackup& keepBackup) {
     const bool write = direction == TransferDirection::kWrite;
     auto run = [&](link::SerialPort& p, const link::LinkOptions& o) {
+        if (write && keepBackup) return link::RunWriteAfterBackup(part, image, p, o, keepBackup);
         return write ? link::RunWrite(part, image, p, o) : link::RunRead(part, image, p, o);
     };
     if (tracePath.isEmpty()) return run(port, options);

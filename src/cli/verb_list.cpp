@@ -20,7 +20,7 @@ const std::vector<Verb>& AllVerbs() {
         {"listing", "listing [--pdf OUT.pdf] [--sections LIST] [--model MODEL] FILE.WK7",
          "print the listing of a clone file, or write it as PDF", RunListing},
         {"read", "read --port PORT [--model MODEL] [--part PART] [--base FILE.WK7] [--quick] [--trace FILE] OUT.WK7", "read the receiver into a clone file", RunRead},
-        {"write", "write --port PORT [--model MODEL] [--part PART] [--trace FILE] FILE.WK7", "write a clone file into the receiver", RunWrite},
+        {"write", "write --port PORT [--model MODEL] [--part PART] [--trace FILE] [--backup FILE] FILE.WK7", "write a clone file into the receiver", RunWrite},
         {"emulate", "emulate [--model MODEL] [--image FILE.WK7] [--link PATH] [--save FILE.WK7] [--paced] [--fault F]...", "serve the receiver emulator on a pseudo-terminal", RunEmulate},
     };
     return verbs;

@@ -10,6 +10,7 @@ namespace {
 const QCommandLineOption kPort(QStringLiteral("port"), QString(), QStringLiteral("PORT"));
 const QCommandLineOption kPart(QStringLiteral("part"), QString(), QStringLiteral("PART"), QStringLiteral("all"));
 const QCommandLineOption kTrace(QStringLiteral("trace"), QString(), QStringLiteral("FILE"));
+const QCommandLineOption kBackup(QStringLiteral("backup"), QString(), QStringLiteral("FILE"));
 }  // namespace
 
 int RunWrite(const QStringList& args, CliIo& io) {
@@ -19,6 +20,7 @@ int RunWrite(const QStringList& args, CliIo& io) {
     parser.addOption(kPort);
     parser.addOption(kPart);
     parser.addOption(kTrace);
+    parser.addOption(kBackup);
     int exitCode = kExitOk, model = 0;
     if (!ParseVerbArgs(parser, verb, args, 1, io, exitCode)) return exitCode;
     if (!ModelFromParser(parser, verb, io, model)) return kExitUsage;
@@ -32,9 +34,19 @@ int RunWrite(const QStringList& args, CliIo& io) {
     if (!loaded.ok) return kExitFailure;
     image.model = model;
     auto port = ports::MakePortFor(parser.value(kPort).toStdString(), model);
+    // --backup FILE: what the receiver holds is saved there before the write.
+    link::KeepBackup keep;
+    if (parser.isSet(kBackup)) {
+        keep = [path = parser.value(kBackup)](const CloneImage& held, std::string& why) {
+            CloneImage copy = held;
+            const FileResult saved = SaveCloneFile(copy, path);
+            if (!saved.ok) why = path.toStdString() + ": " + saved.messages.front();
+            return saved.ok;
+        };
+    }
     InterruptGuard interrupt;
-    const link::LinkResult result =
-        RunTransfer(TransferDirection::kWrite, *part, image, *port, TerminalOptions(io, interrupt.Flag()), parser.value(kTrace), io);
+    const link::LinkResult result = RunTransfer(TransferDirection::kWrite, *part, image, *port,
+                                                TerminalOptions(io, interrupt.Flag()), parser.value(kTrace), io, keep);
     port->Close();
     return ReportLink(result, *port, io);
 }

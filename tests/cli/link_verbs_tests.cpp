@@ -105,6 +105,15 @@ TEST(LinkVerbs, OptionsAndTheInProcessEmulator) {
     EXPECT_EQ(image.banks.counts[0], 120) << "the demo's layout";
     EXPECT_TRUE(image.memory.slot[0].IsEmpty()) << "a bank read leaves the channels of the New image";
     EXPECT_EQ(InProcess({"write", "--port", "emulator", "--part", "groups", out}).code, 0);
+    // --backup keeps what the receiver held before anything is written, or writes nothing.
+    const QString held = dir.filePath("held.WK7"), full = dir.filePath("full.WK7");
+    ASSERT_EQ(InProcess({"read", "--port", "emulator", full}).code, 0);
+    EXPECT_EQ(InProcess({"write", "--port", "emulator", "--backup", held, out}).err, QStringList{"Successed!!"});
+    EXPECT_EQ(ReadAll(held), ReadAll(full));
+    const QString nowhere = dir.filePath("no/such/dir/held.WK7");
+    const Ran unkept = InProcess({"write", "--port", "emulator", "--backup", nowhere, out});
+    EXPECT_EQ(unkept.code, 1);
+    EXPECT_EQ(unkept.err, QStringList{"The backup could not be saved (" + nowhere + ": File Open Error); nothing was written."});
 
     EXPECT_EQ(InProcess({"read", "--port", "emulator", "--part", "vfo", out}).code, kExitUsage);
     EXPECT_EQ(InProcess({"read", out}).code, kExitUsage) << "--port is required";
