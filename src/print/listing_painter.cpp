@@ -29,14 +29,43 @@ double PortraitPaintWidth(const QPagedPaintDevice& device) {
 
 }  // namespace
 
+const QStringList kListingFamilies{
+    QStringLiteral("Courier New"),     QStringLiteral("Liberation Mono"), QStringLiteral("Cousine"),
+    QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Noto Sans Mono"),  QStringLiteral("Noto Mono"),
+    QStringLiteral("Nimbus Mono PS"),   QStringLiteral("FreeMono"),        QStringLiteral("Ubuntu Mono"),
+};
+
+QString ChooseListingFamily(const QStringList& installed, const std::function<bool(const QString&)>& evenWidths) {
+    for (const QString& family : kListingFamilies)
+        if (installed.contains(family, Qt::CaseSensitive) && evenWidths(family)) return family;
+    return {};
+}
+
+bool HasEvenWidths(const QString& family) {
+    QFont font(family);
+    font.setPointSizeF(kPointSize);
+    font.setBold(true);
+    const QFontMetricsF metrics(font);
+    const double width = metrics.horizontalAdvance(QLatin1Char('M'));
+    for (const QChar c : QStringLiteral("iW.0 -|lm*"))
+        if (std::abs(metrics.horizontalAdvance(c) - width) > 0.01) return false;
+    return width > 0;
+}
+
 QFont SetPrinterFont(const QStringList& families) {
     QFont font;
-    if (families.contains(QStringLiteral("Courier New"), Qt::CaseSensitive)) {
-        font.setFamily(QStringLiteral("Courier New"));
-    } else if (families.contains(QStringLiteral("Liberation Mono"), Qt::CaseSensitive)) {
-        font.setFamily(QStringLiteral("Liberation Mono"));
+    const QString chosen = ChooseListingFamily(families, HasEvenWidths);
+    if (!chosen.isEmpty()) {
+        font.setFamily(chosen);
+    } else if (const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont); HasEvenWidths(fixed.family())) {
+        font = fixed;
     } else {
-        font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+        // A desktop with none of the usual families still has some even one.
+        for (const QString& family : families)
+            if (HasEvenWidths(family)) {
+                font.setFamily(family);
+                break;
+            }
     }
     font.setStyleHint(QFont::Monospace);
     font.setFixedPitch(true);

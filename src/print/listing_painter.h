@@ -1,6 +1,7 @@
 #pragma once
 #include <QFont>
 #include <QStringList>
+#include <functional>
 
 #include "print/listing_document.h"
 #include "print/listing_layout.h"
@@ -9,9 +10,21 @@ class QPagedPaintDevice;
 
 namespace wrk7::print {
 
-// The printer font: "Courier New" 8 pt bold when a family of exactly that name
-// exists among families; otherwise Liberation Mono (metric-compatible with
-// it) when present, else the system's fixed-pitch font, 8 pt bold.
+// The fixed-pitch families the listing prefers, best first: "Courier New"
+// by its exact name, then the families metric-compatible with it or common
+// on desktops.
+extern const QStringList kListingFamilies;
+
+// The first of kListingFamilies among the installed families (exact names)
+// whose glyphs evenWidths finds equal in width; empty when none is. A font's
+// own fixed-pitch flag is not trusted: some monospaced families do not set it.
+QString ChooseListingFamily(const QStringList& installed, const std::function<bool(const QString&)>& evenWidths);
+// Whether the family's letters, digits and marks all advance alike.
+bool HasEvenWidths(const QString& family);
+
+// The printer font, 8 pt bold: the family ChooseListingFamily gives, else the
+// system's fixed font when its glyphs are even, else any installed family
+// that is.
 QFont SetPrinterFont(const QStringList& families);
 QFont SetPrinterFont();  // from the installed families
 

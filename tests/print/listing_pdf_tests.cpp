@@ -4,6 +4,7 @@
 // orientation, and the atomic save.
 #include <QBuffer>
 #include <QFile>
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QPdfWriter>
 #include <QProcess>
@@ -88,21 +89,24 @@ TEST(ListingDocument, ColumnsLineUpAcrossBanksAndPagesAndNeverOverlap) {
     EXPECT_EQ(*memoryStarts[0].begin(), 0.0);
 }
 
-TEST(SetPrinterFont, CourierNewOnlyByItsExactNameOtherwiseAFixedPitchFont) {
-    const QFont courier = SetPrinterFont({QStringLiteral("Liberation Mono"), QStringLiteral("Courier New")});
-    EXPECT_EQ(courier.family(), "Courier New");
-    EXPECT_EQ(SetPrinterFont({QStringLiteral("courier new"), QStringLiteral("Liberation Mono")}).family(),
-              "Liberation Mono");
-    const QFont fallback = SetPrinterFont({QStringLiteral("Courier New PS"), QStringLiteral("DejaVu Sans")});
-    EXPECT_NE(fallback.family(), "Courier New PS");
-    EXPECT_TRUE(QFontInfo(fallback).fixedPitch()) << fallback.family().toStdString();
-    for (const QFont& font : {courier, fallback, SetPrinterFont()}) {
-        EXPECT_DOUBLE_EQ(font.pointSizeF(), 8);
-        EXPECT_TRUE(font.bold());
-    }
-    const QFontInfo installed(SetPrinterFont());
-    EXPECT_TRUE(installed.fixedPitch()) << installed.family().toStdString();
-    EXPECT_TRUE(installed.bold());
+TEST(SetPrinterFont, TheFirstPreferredFamilyInstalledWithEvenGlyphs) {
+    const auto even = [](const QString& family) { return family != QStringLiteral("Noto Sans Mono"); };
+    const struct {
+        QStringList installed;
+        const char* chosen;
+    } cases[] = {
+        {{"Liberation Mono", "Courier New"}, "Courier New"},
+        {{"courier new", "Liberation Mono"}, "Liberation Mono"},  // by its exact name only
+        {{"Noto Sans Mono", "DejaVu Sans Mono"}, "DejaVu Sans Mono"},  // uneven glyphs are passed over
+        {{"Courier New PS", "DejaVu Sans"}, ""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(ChooseListingFamily(c.installed, even), c.chosen) << c.chosen;
+    // Whatever this machine has installed, the listing's font advances evenly.
+    const QFont font = SetPrinterFont();
+    EXPECT_TRUE(HasEvenWidths(font.family())) << font.family().toStdString();
+    EXPECT_FALSE(HasEvenWidths(QFontDatabase::systemFont(QFontDatabase::GeneralFont).family()));
+    EXPECT_DOUBLE_EQ(font.pointSizeF(), 8);
+    EXPECT_TRUE(QFontInfo(font).bold());
 }
 
 QString Output(const QString& program, const QStringList& args) {
