@@ -162,6 +162,51 @@ TEST_F(WindowPagesTest, JapaneseCaptionsComeFromTheStringTable) {
     CloseWithoutSaving(*japanese);
 }
 
+// Each menu's items, as "caption" where the mnemonic is missing or taken twice.
+QStringList MnemonicFaults(const QWidget& window) {
+    QStringList faults;
+    for (const QMenu* menu : window.findChildren<QMenu*>()) {
+        QSet<QChar> taken;
+        for (const QAction* a : menu->actions()) {
+            if (a->isSeparator() || a->text().isEmpty()) continue;
+            const qsizetype amp = a->text().indexOf(QLatin1Char('&'));
+            const QChar key = amp >= 0 && amp + 1 < a->text().size() ? a->text().at(amp + 1).toUpper() : QChar();
+            if (key.isNull() || taken.contains(key)) faults << menu->objectName() + ": " + a->text();
+            taken.insert(key);
+        }
+    }
+    return faults;
+}
+
+TEST_F(WindowPagesTest, TheKeyboardAloneReachesEveryControlAndTheFocusShows) {
+    // The first control of the page takes the keys at the start and after every switch.
+    EXPECT_TRUE(window->Settings()->Page1()->isAncestorOf(QApplication::focusWidget()));
+    QTableView* grid = window->Memory()->Grid();
+    window->ClickTab(Page::kMemory);
+    EXPECT_EQ(QApplication::focusWidget(), grid);
+    // One Tab stop: Tab leaves the grid, Shift+Tab comes back to it.
+    QTest::keyClick(grid, Qt::Key_Tab);
+    EXPECT_NE(QApplication::focusWidget(), grid);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget(), grid);
+    // A button that acts on the grid leaves the keys there.
+    window->Memory()->Button("Command4")->click();
+    EXPECT_EQ(QApplication::focusWidget(), grid);
+    EXPECT_EQ(window->Memory()->CurrentRow(), 2);
+    // Shift+F10 opens the menu of the current row.
+    const auto watch = OnNextModal([](QWidget*) {});
+    QTest::keyClick(grid, Qt::Key_F10, Qt::ShiftModifier);
+    auto* menu = window->findChild<QMenu*>(QStringLiteral("mnuGridContext"));
+    ASSERT_NE(menu, nullptr);
+    EXPECT_TRUE(menu->isVisible());
+    menu->close();
+    EXPECT_EQ(window->Memory()->CurrentRow(), 2);
+    EXPECT_EQ(MnemonicFaults(*window).join(" | ").toStdString(), "");
+    auto japanese = MakeWindow(Options(UiLanguage::kJapanese));
+    EXPECT_EQ(MnemonicFaults(*japanese).join(" | ").toStdString(), "");
+    CloseWithoutSaving(*japanese);
+}
+
 TEST(QtTranslationsTest, JapaneseCaptionsGiveJapaneseStandardButtonsUntilReleased) {
     auto cancel = [] {
         QMessageBox box(QMessageBox::Question, QStringLiteral("t"), QStringLiteral("?"), QMessageBox::Cancel);

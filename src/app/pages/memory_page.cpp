@@ -76,6 +76,8 @@ QTableView* MakeImageGrid(QAbstractItemModel* model, const char* objectName,
     grid->verticalHeader()->setDefaultSectionSize(18);
     grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grid->setWordWrap(false);
+    // One Tab stop: the arrows move inside, Tab goes on to the next control.
+    grid->setTabKeyNavigation(false);
     ApplyGridColumnWidths(grid, vfo);
     new ColumnStretcher(grid);
     return grid;
@@ -138,6 +140,8 @@ QPushButton* MemoryPage::AddButton(const char* name, const QString& caption, voi
     auto* b = new QPushButton(caption);
     b->setObjectName(QString::fromLatin1(name));
     connect(b, &QPushButton::clicked, this, slot);
+    // The button acted on the grid: the arrows go on working there.
+    connect(b, &QPushButton::clicked, grid_, [this] { grid_->setFocus(Qt::OtherFocusReason); });
     buttons_.append(b);
     return b;
 }

@@ -65,6 +65,29 @@ private:
     std::function<void()> onEnter_;
 };
 
+// Shift+F10 and the Menu key open the grid's context menu at its current
+// row, not wherever the pointer happens to be.
+class MenuKeys : public QObject {
+public:
+    MenuKeys(QObject* parent, std::function<void(QTableView*)> show) : QObject(parent), show_(std::move(show)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* grid = static_cast<QTableView*>(watched);
+        const bool shiftF10 = event->type() == QEvent::KeyPress &&
+                              static_cast<QKeyEvent*>(event)->key() == Qt::Key_F10 &&
+                              static_cast<QKeyEvent*>(event)->modifiers() == Qt::ShiftModifier;
+        const bool menuKey = event->type() == QEvent::ContextMenu &&
+                             static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard;
+        if (!shiftF10 && !menuKey) return QObject::eventFilter(watched, event);
+        show_(grid);
+        return true;
+    }
+
+private:
+    std::function<void(QTableView*)> show_;
+};
+
 // The grid the copy and paste keys act on: the memory page's, or the VFO
 // grid of Settings 1.
 GridClipboard::Grid GridOf(Page page) {
@@ -121,6 +144,12 @@ EditCommands::EditCommands(QMainWindow* window, CloneDocument& document, Prompte
     connect(vfoGrid_, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
         if (index.isValid()) EditVfoRow(index.row() + 1);
     });
+    auto* menuKeys = new MenuKeys(this, [this](QTableView* grid) {
+        const QModelIndex current = grid->currentIndex();
+        const QRect cell = current.isValid() ? grid->visualRect(current) : QRect();
+        ShowGridMenu(grid, cell.isValid() ? cell.center() : QPoint(1, 1));
+    });
+    for (QTableView* grid : {memory_->Grid(), vfoGrid_}) grid->installEventFilter(menuKeys);
     memory_->Grid()->installEventFilter(new EnterKey(this, [this] { EditMemoryRow(memory_->CurrentRow()); }));
     vfoGrid_->installEventFilter(new EnterKey(this, [this] { Modify(); }));
     connect(clipboard_, &GridClipboard::canPasteChanged, this, &EditCommands::Update);

@@ -16,6 +16,7 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QTabWidget>
+#include <QApplication>
 #include <QTableView>
 #include <QTimer>
 #include <QToolBar>
@@ -34,6 +35,8 @@
 #include "app/transfer/serial_traces.h"
 #include "app/widgets/bar_toggle.h"
 #include "app/widgets/elided_label.h"
+#include "app/widgets/keyboard_focus.h"
+#include "app/widgets/screen_fit.h"
 #include "app/widgets/undo_keys.h"
 #include "app/window/edit_commands.h"
 #include "app/window/file_commands.h"
@@ -163,8 +166,8 @@ void MainWindow::BuildActions() {
     });
     make("mnuPrintSetup", "1005", [this] { printing_->PrintSetup(); });
     make("mnuPrint", "1006", [this] { printing_->PrintListing(); }, QKeySequence(Qt::CTRL | Qt::Key_P));
-    make("mnuPrintPreview", "Print Preview...", [this] { printing_->PrintPreview(); });
-    make("mnuExportPdf", "Export PDF...", [this] { printing_->ExportPdf(); });
+    make("mnuPrintPreview", "1211", [this] { printing_->PrintPreview(); });
+    make("mnuExportPdf", "1212", [this] { printing_->ExportPdf(); });
     make("mnuExit", "1007", [this] { close(); }, QKeySequence(Qt::CTRL | Qt::Key_Q));
     actUndo_ = make("mnuUndo", "", [this] { document_->Undo(); }, QKeySequence::Undo);
     actRedo_ = make("mnuRedo", "", [this] { document_->Redo(); });
@@ -473,6 +476,9 @@ void MainWindow::SelectPageDirect(Page page) {
         tabStripFlag_ = false;
     }
     for (int i = 0; i < tabs_->count(); ++i) tabs_->widget(i)->setEnabled(i == index);
+    // The page that came to the front takes the keys at once, visibly.
+    QWidget* current = tabs_->currentWidget();
+    if (isVisible() && !current->isAncestorOf(QApplication::focusWidget())) FocusFirstControl(current);
 }
 
 void MainWindow::ChangeFont() {
@@ -503,11 +509,9 @@ void MainWindow::showEvent(QShowEvent* event) {
     firstShow_ = false;
     // Wide enough that the memory grid shows every column without scrolling
     // sideways, as far as the screen allows.
-    const int missing = memoryPage_->MissingWidth();
-    if (missing <= 0) return;
-    int width = this->width() + missing;
-    if (const QScreen* s = screen()) width = std::min(width, s->availableGeometry().width());
-    resize(std::max(width, this->width()), height());
+    if (const int missing = memoryPage_->MissingWidth(); missing > 0) resize(width() + missing, height());
+    FitOnScreen(this);
+    FocusFirstControl(tabs_->currentWidget());
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

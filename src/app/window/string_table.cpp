@@ -51,9 +51,12 @@ const std::map<int, Entry>& Table() {
         {1205, {"Settings(&S)", "設定(&S)"}},
         {1206, {"Memory(&M)", "メモリー(&M)"}},
         {1207, {"ALL(&A)", "すべて(&A)"}},
-        {1210, {"Compare With...", "比較(&C)..."}},
-        {1601, {"Quick Read (used channels only)", "クイック読み出し(使用中のチャンネルのみ)"}},
-        {1602, {"Open Last Serial Trace", "最新のシリアルトレースを開く"}},
+        {1210, {"Compare With(&C)...", "比較(&C)..."}},
+        {1211, {"Print Preview(&V)...", "印刷プレビュー(&V)..."}},
+        {1212, {"Export PDF(&D)...", "PDF にエクスポート(&D)..."}},
+        {1213, {"Recent Files(&F)", "最近使ったファイル(&F)"}},
+        {1601, {"Quick Read(&Q) (used channels only)", "クイック読み出し(&Q)(使用中のチャンネルのみ)"}},
+        {1602, {"Open Last Serial Trace(&T)", "最新のシリアルトレースを開く(&T)"}},
     };
     return table;
 }

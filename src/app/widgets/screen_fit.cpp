@@ -1,0 +1,30 @@
+#include "app/widgets/screen_fit.h"
+
+#include <QScreen>
+#include <QWidget>
+#include <algorithm>
+
+namespace wrk7 {
+
+QRect FitWithin(const QRect& rect, const QRect& available) {
+    QRect fitted(rect.topLeft(), rect.size().boundedTo(available.size()));
+    fitted.moveLeft(std::clamp(fitted.left(), available.left(), available.right() - fitted.width() + 1));
+    fitted.moveTop(std::clamp(fitted.top(), available.top(), available.bottom() - fitted.height() + 1));
+    return fitted;
+}
+
+void FitOnScreen(QWidget* window) {
+    const QScreen* screen = window->screen();
+    if (!screen) return;
+    // The frame (title bar, borders) counts: it is what must stay reachable.
+    const QRect frame = window->frameGeometry();
+    const QMargins decoration(window->geometry().left() - frame.left(), window->geometry().top() - frame.top(),
+                              frame.right() - window->geometry().right(), frame.bottom() - window->geometry().bottom());
+    const QRect fitted = FitWithin(frame, screen->availableGeometry());
+    if (fitted == frame) return;
+    const QRect inner = fitted.marginsRemoved(decoration);
+    window->resize(inner.size().expandedTo(window->minimumSizeHint().boundedTo(inner.size())));
+    window->move(fitted.topLeft());
+}
+
+}  // namespace wrk7
