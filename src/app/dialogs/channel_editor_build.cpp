@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "app/dialogs/channel_editor.h"
+#include "app/widgets/accessible_names.h"
 #include "app/dialogs/channel_editor_controls.h"
 #include "app/widgets/frequency_filter.h"
 #include "core/channel_limits.h"
@@ -102,11 +103,11 @@ QLayout* ChannelEditor::BuildBoxes() {
     const int boxWidth = txtFreq_->fontMetrics().horizontalAdvance(QStringLiteral("00000.0000000"));
     txtFreq_->setMinimumWidth(boxWidth);
     txtShift_->setMinimumWidth(boxWidth);
-    boxes->addWidget(new QLabel(QStringLiteral("Frequency")), 0, 0);
+    boxes->addWidget(LabelFor(new QLabel(QStringLiteral("Frequency")), txtFreq_), 0, 0);
     boxes->addWidget(txtFreq_, 0, 1);
     boxes->addWidget(new QLabel(QStringLiteral("MHz")), 0, 2);
     boxes->setColumnMinimumWidth(3, 16);
-    boxes->addWidget(new QLabel(QStringLiteral("Offset Frequency")), 0, 4);
+    boxes->addWidget(LabelFor(new QLabel(QStringLiteral("Offset Frequency")), txtShift_), 0, 4);
     boxes->addWidget(txtShift_, 0, 5);
     boxes->addWidget(new QLabel(QStringLiteral("MHz")), 0, 6);
     boxes->setColumnStretch(7, 1);
@@ -145,11 +146,11 @@ QLayout* ChannelEditor::BuildLists() {
     for (int i = 0; i <= 28; ++i) secretList_->addItem(QString::number(i));
     carrierList_ = List("cbbAir");
     for (int i = 0; i <= kCarrierJR; ++i) carrierList_->addItem(Q(CarrierName(i)));
-    lists->addWidget(new QLabel(QStringLiteral("Tone")), 0, 0);
+    lists->addWidget(LabelFor(new QLabel(QStringLiteral("Tone")), toneList_), 0, 0);
     lists->addWidget(toneList_, 1, 0);
-    lists->addWidget(new QLabel(QStringLiteral("Secret Code")), 0, 1);
+    lists->addWidget(LabelFor(new QLabel(QStringLiteral("Secret Code")), secretList_), 0, 1);
     lists->addWidget(secretList_, 1, 1);
-    lists->addWidget(new QLabel(QStringLiteral("Carrier")), 0, 2);
+    lists->addWidget(LabelFor(new QLabel(QStringLiteral("Carrier")), carrierList_), 0, 2);
     lists->addWidget(carrierList_, 1, 2);
     return lists;
 }
@@ -165,9 +166,9 @@ QLayout* ChannelEditor::BuildTexts() {
     txtNote_->setMaxLength(kNoteLength);
     // Note first: the VFO editor hides the name row, and nothing is left
     // dangling beside the note.
-    texts->addWidget(new QLabel(QStringLiteral("Note")), 0, 0);
+    texts->addWidget(LabelFor(new QLabel(QStringLiteral("Note")), txtNote_), 0, 0);
     texts->addWidget(txtNote_, 0, 1, 1, 2);
-    texts->addWidget(lblName_, 1, 0);
+    texts->addWidget(LabelFor(lblName_, txtName_), 1, 0);
     texts->addWidget(txtName_, 1, 1);
     texts->setColumnStretch(2, 1);
     return texts;

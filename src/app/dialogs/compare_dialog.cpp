@@ -28,6 +28,7 @@ CompareDialog::CompareDialog(const std::vector<DiffLine>& lines, const QString& 
     table_ = MakeTextTable("grdCompare",
                            {QStringLiteral("Place"), QStringLiteral("Field"), QStringLiteral("This image"), other},
                            rows);
+    table_->setAccessibleName(QStringLiteral("Differences"));
     connect(table_, &QTableWidget::cellDoubleClicked, this, [this](int row, int) {
         if (row >= 0 && row < static_cast<int>(slots_.size()) && slots_[static_cast<std::size_t>(row)] >= 0)
             emit memorySlotActivated(slots_[static_cast<std::size_t>(row)]);

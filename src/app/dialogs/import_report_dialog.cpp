@@ -21,6 +21,7 @@ ImportReportDialog::ImportReportDialog(const ChirpImportResult& result, QWidget*
                         QString::fromStdString(issue.reason)});
     issues_ = MakeTextTable("grdIssues", {QStringLiteral("Line"), QStringLiteral("Location"), QStringLiteral("Reason")},
                             rows);
+    issues_->setAccessibleName(QStringLiteral("Rows not taken whole"));
     issues_->setVisible(!rows.empty());
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

@@ -55,6 +55,7 @@ BankPage::BankPage(CloneDocument& document, Prompter& prompter, QWidget* parent)
     top->addWidget(lblAll_);
     groupIndexBox_ = new QLineEdit;
     groupIndexBox_->setObjectName(QStringLiteral("Text4"));
+    groupIndexBox_->setAccessibleName(QStringLiteral("Scan group"));
     groupIndexBox_->setReadOnly(true);
     groupIndexBox_->setFixedWidth(44);
     groupIndexBox_->setFocusPolicy(Qt::NoFocus);

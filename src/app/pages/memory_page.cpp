@@ -78,6 +78,7 @@ QTableView* MakeImageGrid(QAbstractItemModel* model, const char* objectName,
     grid->setWordWrap(false);
     // One Tab stop: the arrows move inside, Tab goes on to the next control.
     grid->setTabKeyNavigation(false);
+    grid->setAccessibleName(vfo ? QStringLiteral("VFO bands") : QStringLiteral("Memory channels"));
     ApplyGridColumnWidths(grid, vfo);
     new ColumnStretcher(grid);
     return grid;

@@ -16,6 +16,7 @@ QTableWidget* MakeTextTable(const char* objectName, const QStringList& headings,
     table->verticalHeader()->hide();
     table->verticalHeader()->setDefaultSectionSize(20);
     table->setWordWrap(false);
+    table->setTabKeyNavigation(false);
     for (int r = 0; r < static_cast<int>(rows.size()); ++r)
         for (int c = 0; c < rows[static_cast<std::size_t>(r)].size() && c < headings.size(); ++c)
             table->setItem(r, c, new QTableWidgetItem(rows[static_cast<std::size_t>(r)][c]));

@@ -271,7 +271,9 @@ void MainWindow::BuildToolBar() {
             continue;
         }
         const QIcon icon = b.icon == QStyle::SP_CustomBase ? PrinterIcon() : style()->standardIcon(b.icon);
-        QAction* a = toolBar_->addAction(icon, QString());
+        // The caption number as text too: the button shows only its icon, but
+        // a screen reader and the bar's overflow menu need a name.
+        QAction* a = toolBar_->addAction(icon, QString::fromLatin1(b.tip));
         a->setObjectName(QStringLiteral("tbr_") + QString::fromUtf8(b.key));
         a->setData(QString::fromUtf8(b.key));
         a->setToolTip(QString::fromLatin1(b.tip));

@@ -1,0 +1,94 @@
+// What a screen reader finds in each window: every control a user can work
+// has a name, and a grid cell comes with its row label and column heading.
+#include <QAccessible>
+#include <QAccessibleTableCellInterface>
+
+#include "app/dialogs/compare_dialog.h"
+#include "app/dialogs/dlg_print.h"
+#include "app/dialogs/import_placement_dialog.h"
+#include "app/dialogs/import_report_dialog.h"
+#include "app/pages/find_bar.h"
+#include "app/transfer/com_dialog.h"
+#include "app/transfer/write_question.h"
+#include "edit/bank.h"
+#include "window_fixture.h"
+
+namespace wrk7 {
+namespace {
+
+bool Interactive(QAccessible::Role role) {
+    switch (role) {
+        case QAccessible::PushButton: case QAccessible::CheckBox: case QAccessible::RadioButton:
+        case QAccessible::ComboBox: case QAccessible::EditableText: case QAccessible::SpinBox:
+        case QAccessible::Slider: case QAccessible::Table: case QAccessible::List: case QAccessible::PageTab:
+        case QAccessible::ButtonMenu: case QAccessible::ButtonDropDown:
+            return true;
+        default:
+            return false;
+    }
+}
+
+// The controls under root, as "role objectName", that a screen reader would
+// announce without a name. Cells and headers inside a table are its own.
+void CollectUnnamed(QAccessibleInterface* node, QStringList& unnamed) {
+    if (!node || node->state().invisible) return;
+    if (Interactive(node->role()) && node->text(QAccessible::Name).trimmed().isEmpty()) {
+        const QObject* o = node->object();
+        unnamed << QStringLiteral("%1 %2").arg(node->role()).arg(o ? o->objectName() : QStringLiteral("?"));
+    }
+    if (node->role() == QAccessible::Table || node->role() == QAccessible::List) return;
+    for (int i = 0; i < node->childCount(); ++i) CollectUnnamed(node->child(i), unnamed);
+}
+
+std::string Unnamed(QWidget* root) {
+    QStringList unnamed;
+    CollectUnnamed(QAccessible::queryAccessibleInterface(root), unnamed);
+    return unnamed.join(QStringLiteral(", ")).toStdString();
+}
+
+class AccessibilityTest : public WindowTest {};
+
+TEST_F(AccessibilityTest, EveryControlOfEveryWindowHasANameAndGridCellsTheirHeadings) {
+    for (Page page : {Page::kSettings1, Page::kSettings2, Page::kMemory, Page::kBank}) {
+        window->ClickTab(page);
+        EXPECT_EQ(Unnamed(window.get()), "") << "page " << static_cast<int>(page);
+    }
+    window->Edits().Finder()->Open(FindBar::Mode::kFind);
+    EXPECT_EQ(Unnamed(window->Edits().Finder()), "");
+
+    const auto labels = BuildRowLabels(Doc().Image());
+    std::vector<std::unique_ptr<QWidget>> dialogs;
+    dialogs.emplace_back(std::make_unique<ComDialog>());
+    dialogs.emplace_back(std::make_unique<DlgPrint>());
+    dialogs.emplace_back(std::make_unique<CompareDialog>(std::vector<DiffLine>{{"00-001", "Frequency", "1", "2"}},
+                                                         QStringLiteral("other.WK7")));
+    dialogs.emplace_back(std::make_unique<ImportPlacementDialog>(labels, 0));
+    dialogs.emplace_back(std::make_unique<ImportReportDialog>(ChirpImportResult{}));
+    dialogs.emplace_back(std::make_unique<WriteQuestion>(TransferPart::kAll, WriteChoice{}));
+    for (auto& dialog : dialogs) {
+        dialog->show();
+        EXPECT_EQ(Unnamed(dialog.get()), "") << dialog->metaObject()->className();
+    }
+    const auto editor = OnNextModal([](QWidget* w) {
+        EXPECT_EQ(Unnamed(w), "") << "the channel editor";
+        static_cast<QDialog*>(w)->reject();
+    });
+    window->Edits().EditMemoryRow(1);
+
+    // A cell of the memory grid comes with its row label and column heading.
+    window->ClickTab(Page::kMemory);
+    QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(window->Memory()->Grid());
+    ASSERT_NE(grid, nullptr);
+    ASSERT_NE(grid->tableInterface(), nullptr);
+    QAccessibleInterface* cell = grid->tableInterface()->cellAt(1, 0);
+    ASSERT_NE(cell, nullptr);
+    QAccessibleTableCellInterface* place = cell->tableCellInterface();
+    ASSERT_NE(place, nullptr);
+    ASSERT_EQ(place->rowHeaderCells().size(), 1);
+    ASSERT_EQ(place->columnHeaderCells().size(), 1);
+    EXPECT_EQ(place->rowHeaderCells().front()->text(QAccessible::Name), "00-001");
+    EXPECT_EQ(place->columnHeaderCells().front()->text(QAccessible::Name), "Frequency");
+}
+
+}  // namespace
+}  // namespace wrk7
