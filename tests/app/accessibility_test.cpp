@@ -32,7 +32,13 @@ bool Interactive(QAccessible::Role role) {
 // announce without a name. Cells and headers inside a table are its own.
 void CollectUnnamed(QAccessibleInterface* node, QStringList& unnamed) {
     if (!node || node->state().invisible) return;
-    if (Interactive(node->role()) && node->text(QAccessible::Name).trimmed().isEmpty()) {
+    // A list announces its value ("BUSY") as its name here; what it is for
+    // must come from a label or a name of its own.
+    const QString name = node->text(QAccessible::Name).trimmed();
+    const auto* widget = qobject_cast<const QWidget*>(node->object());
+    const bool valueOnly = node->role() == QAccessible::ComboBox && node->relations(QAccessible::Label).isEmpty() &&
+                           (!widget || widget->accessibleName().isEmpty());
+    if (Interactive(node->role()) && (name.isEmpty() || valueOnly)) {
         const QObject* o = node->object();
         unnamed << QStringLiteral("%1 %2").arg(node->role()).arg(o ? o->objectName() : QStringLiteral("?"));
     }

@@ -19,12 +19,15 @@ namespace wrk7 {
 FindBar::FindBar(const CloneImage& image, MemoryPage* page, QWidget* parent)
     : QWidget(parent), image_(image), page_(page) {
     setObjectName(QStringLiteral("fraFind"));
-    lblFind_ = new QLabel;
+    lblFind_ = new QLabel(QStringLiteral("Find:"));
     lblFind_->setObjectName(QStringLiteral("lblFind"));
     txtFind_ = new QLineEdit;
     txtFind_->setObjectName(QStringLiteral("txtFind"));
     txtFind_->setClearButtonEnabled(true);
     txtFind_->installEventFilter(this);
+    // The label ("Find:" or "Go to:") names the box for screen readers.
+    lblFind_->setBuddy(txtFind_);
+    for (QToolButton* clear : txtFind_->findChildren<QToolButton*>()) clear->setAccessibleName(QStringLiteral("Clear"));
     cmdPrevious_ = new QPushButton(QStringLiteral("Previous"));
     cmdPrevious_->setObjectName(QStringLiteral("cmdFindPrevious"));
     cmdNext_ = new QPushButton(QStringLiteral("Next"));
@@ -36,6 +39,7 @@ FindBar::FindBar(const CloneImage& image, MemoryPage* page, QWidget* parent)
     close->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
     close->setAutoRaise(true);
     close->setToolTip(QStringLiteral("Close (Esc)"));
+    close->setAccessibleName(QStringLiteral("Close"));
     for (QPushButton* b : {cmdPrevious_, cmdNext_}) b->setAutoDefault(false);
     connect(cmdPrevious_, &QPushButton::clicked, this, &FindBar::FindPrevious);
     connect(cmdNext_, &QPushButton::clicked, this, [this] { mode_ == Mode::kFind ? FindNext() : GoTo(); });

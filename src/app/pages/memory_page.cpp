@@ -1,5 +1,6 @@
 #include "app/pages/memory_page.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QEvent>
 #include <QFontMetrics>
@@ -102,6 +103,8 @@ MemoryPage::MemoryPage(CloneDocument& document, Prompter& prompter, QWidget* par
     cmbView_->addItems({QStringLiteral("Program Scan"), QStringLiteral("Seach Pass"), QStringLiteral("Priority"),
                         QStringLiteral("All")});
     cmbView_->setCurrentIndex(53);
+    cmbView_->setAccessibleName(QStringLiteral("View"));
+    cmbView_->view()->setAccessibleName(QStringLiteral("View"));
     cmbView_->hide();
 
     auto* buttons = new QGridLayout;

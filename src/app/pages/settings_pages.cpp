@@ -1,5 +1,6 @@
 #include "app/pages/settings_pages.h"
 
+#include <QAbstractItemView>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -106,6 +107,8 @@ QComboBox* SettingsPages::List(const char* name, const QString& caption,
                                std::function<int&(SetModeSettings&)> member, const QStringList& entries) {
     auto* list = new QComboBox;
     list->setObjectName(QString::fromLatin1(name));
+    list->setAccessibleName(caption);  // not its value, which it would announce instead
+    list->view()->setAccessibleName(caption);
     list->addItems(entries);
     list->setMaxVisibleItems(12);
     connect(list, &QComboBox::currentIndexChanged, this, [this, caption, member](int index) {
@@ -124,6 +127,7 @@ QWidget* SettingsPages::Labelled(const QString& caption, QWidget* field) {
     auto* row = new QHBoxLayout(w);
     row->setContentsMargins(0, 0, 0, 0);
     auto* label = new QLabel(caption);
+    label->setBuddy(field);  // names the field for screen readers
     label->setMinimumWidth(60);
     row->addWidget(label);
     row->addWidget(field, 1);
@@ -177,6 +181,7 @@ void SettingsPages::BuildPage1(QWidget* vfoGrid) {
         auto* row = new QHBoxLayout(box);
         out = new QSlider(Qt::Horizontal);
         out->setObjectName(QString::fromLatin1(name));
+        out->setAccessibleName(caption);
         out->setRange(0, setting.Count() - 1);
         out->setTickPosition(QSlider::TicksBelow);
         label = new QLabel(QStringLiteral("0"));

@@ -18,6 +18,7 @@
 #include <QTabWidget>
 #include <QApplication>
 #include <QTableView>
+#include <QToolButton>
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -221,6 +222,9 @@ void MainWindow::BuildMenus() {
     bar->setObjectName(QStringLiteral("Toolbar1"));
     bar->setMovable(false);
     toolBar_ = bar;
+    // Qt's own button for the tools that do not fit has no name of its own.
+    for (QToolButton* more : bar->findChildren<QToolButton*>(QStringLiteral("qt_toolbar_ext_button")))
+        more->setAccessibleName(QStringLiteral("More tools"));
     // View's items are the bars' own switches, so the tool bar's right-click
     // menu and View agree.
     QAction* toolBarToggle = toolBar_->toggleViewAction();
