@@ -62,6 +62,10 @@ inline constexpr std::string_view kDevicePathKey = "DevicePath";
 inline constexpr std::string_view kQuickReadKey = "QuickRead";
 inline constexpr std::string_view kAskBeforeWriteKey = "AskBeforeWrite";
 inline constexpr std::string_view kBackUpBeforeWriteKey = "BackUpBeforeWrite";
+// View > Theme ("system", "light", "dark") and View > Language ("system",
+// "en", "ja").
+inline constexpr std::string_view kThemeKey = "Theme";
+inline constexpr std::string_view kLanguageKey = "Language";
 // A key of that section as QSettings names it ("Settings/DevicePath").
 QString SettingsKey(std::string_view key);
 

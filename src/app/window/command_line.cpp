@@ -29,6 +29,16 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
                 line.error = QString::fromLatin1(kPortMissing);
                 return line;
             }
+        } else if (a == QLatin1String("--lang") || a.startsWith(QLatin1String("--lang="))) {
+            const QString value = a.contains(QLatin1Char('=')) ? a.mid(7) : (i + 1 < arguments.size() ? arguments[++i] : QString());
+            if (value == QLatin1String("en")) {
+                line.language = UiLanguage::kEnglish;
+            } else if (value == QLatin1String("ja")) {
+                line.language = UiLanguage::kJapanese;
+            } else {
+                line.error = QStringLiteral("--lang takes en or ja");
+                return line;
+            }
         } else if (a.startsWith(QLatin1String("--"))) {
             line.error = QStringLiteral("unknown option %1").arg(a);
             return line;
@@ -46,9 +56,10 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
 
 QString CommandLineUsage() {
     return QStringLiteral(
-        "usage: wrk7-clone [--port PORT] [FILE.WK7]\n"
+        "usage: wrk7-clone [--port PORT] [--lang en|ja] [FILE.WK7]\n"
         "  --port PORT  the serial port of this run: a device path, COM1..COM16 or\n"
         "               emulator (the built-in receiver); the port file is not changed\n"
+        "  --lang en|ja the language of this run's captions (View > Language keeps one)\n"
         "  FILE.WK7     a clone file to open at start-up\n");
 }
 

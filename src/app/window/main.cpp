@@ -1,8 +1,11 @@
 // wrk7-clone: the desktop clone utility.
 #include <QApplication>
+#include <QSettings>
 #include <cstdio>
 
 #include "app/dialogs/about_box.h"
+#include "app/widgets/theme.h"
+#include "app/window/appearance_menu.h"
 #include "app/window/command_line.h"
 #include "app/window/main_window.h"
 #include "app/window/qt_translations.h"
@@ -20,10 +23,16 @@ int main(int argc, char** argv) {
         std::fputs(qPrintable(wrk7::CommandLineUsage()), line.help ? stdout : stderr);
         return line.help ? 0 : 2;
     }
-    // Qt's own buttons and dialogs speak the language of the captions.
-    const auto qtTranslations = wrk7::InstallQtTranslations(wrk7::SystemUiLanguage());
+    // --lang for this run, else the one chosen in View > Language, else the
+    // system's; Qt's own buttons and dialogs speak it too.
+    QSettings store;
+    const wrk7::UiLanguage language =
+        line.language.value_or(wrk7::StoredLanguage(store).value_or(wrk7::SystemUiLanguage()));
+    const auto qtTranslations = wrk7::InstallQtTranslations(language);
+    wrk7::ApplyTheme(wrk7::StoredTheme(store));
 
     wrk7::AppOptions options;
+    options.language = language;
     options.startupFile = line.startupFile;
     options.portOverride = line.port;
     wrk7::MainWindow window(options);

@@ -35,6 +35,7 @@
 #include "app/transfer/backups.h"
 #include "app/transfer/serial_traces.h"
 #include "app/widgets/bar_toggle.h"
+#include "app/window/appearance_menu.h"
 #include "app/widgets/elided_label.h"
 #include "app/widgets/keyboard_focus.h"
 #include "app/widgets/screen_fit.h"
@@ -233,6 +234,8 @@ void MainWindow::BuildMenus() {
     auto* statusBarToggle = new BarToggle(statusBar(), QStringLiteral("1100"), this);
     statusBarToggle->setObjectName(QStringLiteral("mnuStatusBar"));
     view->addActions({toolBarToggle, statusBarToggle});
+    view->addSeparator();
+    new AppearanceMenu(view, [this] { return SettingsStore(); }, *prompter_, this, table_.Language());
     QMenu* tool = menu(nullptr, "mnuTool", "1012");
     menu(tool, "mnuRead", "1203")->addActions(transferActions_.mid(0, 3));
     menu(tool, "mnuWrite", "1204")->addActions(transferActions_.mid(3, 3));

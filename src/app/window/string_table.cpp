@@ -55,6 +55,13 @@ const std::map<int, Entry>& Table() {
         {1211, {"Print Preview(&V)...", "印刷プレビュー(&V)..."}},
         {1212, {"Export PDF(&D)...", "PDF にエクスポート(&D)..."}},
         {1213, {"Recent Files(&F)", "最近使ったファイル(&F)"}},
+        {1220, {"Theme(&M)", "テーマ(&M)"}},
+        {1221, {"System(&S)", "システム(&S)"}},
+        {1222, {"Light(&L)", "ライト(&L)"}},
+        {1223, {"Dark(&D)", "ダーク(&D)"}},
+        {1224, {"Language(&L)", "言語(&L)"}},
+        {1226, {"English(&E)", "English(&E)"}},
+        {1227, {"日本語 - Japanese(&J)", "日本語(&J)"}},
         {1601, {"Quick Read(&Q) (used channels only)", "クイック読み出し(&Q)(使用中のチャンネルのみ)"}},
         {1602, {"Open Last Serial Trace(&T)", "最新のシリアルトレースを開く(&T)"}},
     };
