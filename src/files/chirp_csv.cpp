@@ -73,8 +73,9 @@ Placement Place(const std::string& location, std::optional<int>& next) {
         return {(*next)++, {}};
     }
     const bool negative = location.starts_with('-');
-    const auto n = ParseScaledDecimal(negative ? location.substr(1) : location, 0);
-    if (n && negative && *n > 0) return {-1, OutsideChannels(location)};
+    const std::string digits = negative ? location.substr(1) : location;
+    const auto n = ParseScaledDecimal(digits, 0);
+    if ((n && negative && *n > 0) || (!n && DecimalTooLarge(digits, 0))) return {-1, OutsideChannels(location)};
     if (!n) return {-1, "Location \"" + TrimmedField(location) + "\" is not a number"};
     if (*n >= kChannelCount) return {-1, OutsideChannels(std::to_string(*n))};
     return {static_cast<int>(*n), {}};

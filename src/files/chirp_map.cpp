@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <cmath>
+#include <limits>
 
 #include "core/channel_limits.h"
 #include "core/channel_options.h"
@@ -122,15 +123,17 @@ std::string ToneNumber(double code) {
 
 std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
 
-// Places after the point of a decimal ("146.52" -> 2, "5" -> 0), or -1 when
-// text is no decimal: digits with at most one point, a '+' allowed first.
+// Places after the point of a decimal, trailing zeros aside ("146.52" -> 2,
+// "5.10" -> 1, "5" -> 0), or -1 when text is no decimal: digits with at most
+// one point, a '+' allowed first.
 int DecimalPlaces(std::string_view text) {
     if (text.starts_with('+')) text.remove_prefix(1);
     const std::size_t point = text.find('.');
     const std::string_view whole = text.substr(0, point);
-    const std::string_view fraction = point == std::string_view::npos ? std::string_view() : text.substr(point + 1);
+    std::string_view fraction = point == std::string_view::npos ? std::string_view() : text.substr(point + 1);
     auto digits = [](std::string_view t) { return t.find_first_not_of("0123456789") == std::string_view::npos; };
     if (!digits(whole) || !digits(fraction) || whole.size() + fraction.size() == 0) return -1;
+    while (fraction.ends_with('0')) fraction.remove_suffix(1);
     return static_cast<int>(fraction.size());
 }
 
@@ -184,7 +187,8 @@ Squelching MapSquelch(const ChirpRow& row, const SlotFields& defaults) {
         out.option = kOptionTone;
     } else if (squelch == Squelch::kTone) {
         // A number finer than our tenths is still a tone, just not one of ours.
-        const std::string fault = ParseScaledDecimal(toneText, kToneTextDecimals)
+        const std::string fault = ParseScaledDecimal(toneText, kToneTextDecimals) ||
+                                          DecimalTooLarge(toneText, kToneTextDecimals)
                                       ? "tone " + Quoted(toneText) + " is not in the tone list"
                                       : DecimalFault("tone", toneText, kToneTextDecimals);
         out.lost = fault + ": imported with option OFF";
@@ -215,8 +219,9 @@ Shifting MapShift(const ChirpRow& row, const SlotFields& defaults) {
     if (offsetOk) {
         out.shift = rule->shift;
     } else {
-        const std::string fault = offsetHz ? "offset " + Quoted(offsetText) + " is not below 100 MHz"
-                                           : DecimalFault("offset", offsetText, kMHzDecimals);
+        const std::string fault = offsetHz || DecimalTooLarge(offsetText, kMHzDecimals)
+                                      ? "offset " + Quoted(offsetText) + " is not below 100 MHz"
+                                      : DecimalFault("offset", offsetText, kMHzDecimals);
         out.lost = fault + ": imported with shift OFF";
     }
     return out;
@@ -255,6 +260,12 @@ std::optional<long long> ParseScaledDecimal(std::string_view text, int decimals)
     const std::string t = TrimmedField(text);
     std::size_t i = t.starts_with('+') ? 1 : 0;
     long long value = 0;
+    // Appends a digit to value unless the result would not fit.
+    auto append = [&value](int digit) {
+        if (value > (std::numeric_limits<long long>::max() - digit) / 10) return false;
+        value = value * 10 + digit;
+        return true;
+    };
     int digits = 0, scale = -1;  // scale: decimals taken after the point
     for (; i < t.size(); ++i) {
         const char c = t[i];
@@ -268,13 +279,19 @@ std::optional<long long> ParseScaledDecimal(std::string_view text, int decimals)
             if (c != '0') return std::nullopt;
             continue;
         }
-        if (value > 100000000000000LL) return std::nullopt;
-        value = value * 10 + (c - '0');
+        if (!append(c - '0')) return std::nullopt;
         if (scale >= 0) ++scale;
     }
     if (digits == 0) return std::nullopt;
-    for (int s = std::max(scale, 0); s < decimals; ++s) value *= 10;
+    for (int s = std::max(scale, 0); s < decimals; ++s)
+        if (!append(0)) return std::nullopt;
     return value;
+}
+
+bool DecimalTooLarge(std::string_view text, int decimals) {
+    const std::string t = TrimmedField(text);
+    const int places = DecimalPlaces(t);
+    return places >= 0 && places <= decimals && !ParseScaledDecimal(t, decimals);
 }
 
 ChirpMapping MapChirpRow(const ChirpRow& row, const CloneImage& image) {
@@ -284,7 +301,9 @@ ChirpMapping MapChirpRow(const ChirpRow& row, const CloneImage& image) {
     if (freqText.empty() || hz == 0) return out;
     out.outcome = Outcome::kSkipped;
     if (!hz) {
-        out.reason = DecimalFault("frequency", freqText, kMHzDecimals);
+        out.reason = DecimalTooLarge(freqText, kMHzDecimals)
+                         ? "frequency " + Quoted(freqText) + " is outside " + ChannelRangeText() + " MHz"
+                         : DecimalFault("frequency", freqText, kMHzDecimals);
         return out;
     }
     const std::string modeText = TrimmedField(row.mode);

@@ -50,5 +50,8 @@ std::vector<std::string> ChirpExportFields(int slot, const SlotFields& channel);
 // 146520000), exactly; blanks around it allowed; more decimals only as
 // trailing zeros. nullopt for anything else or a negative number.
 std::optional<long long> ParseScaledDecimal(std::string_view text, int decimals);
+// A decimal ParseScaledDecimal refuses only because the count does not fit
+// in its type: too large for any field it stands for.
+bool DecimalTooLarge(std::string_view text, int decimals);
 
 }  // namespace wrk7

@@ -283,8 +283,13 @@ TEST(ChirpMap, ScaledDecimalsAreExact) {
         {"146.52", 146520000}, {" 146.520000 ", 146520000}, {"0.1", 100000}, {"+5", 5000000},
         {".5", 500000},        {"5.", 5000000},           {"1299.995", 1299995000}, {"1.0000000", 1000000},
         {"1.0000001", {}},     {"-1", {}},                {"1e3", {}},             {"1.2.3", {}},
-        {"", {}},              {"abc", {}}};
+        {"", {}},              {"abc", {}},               {"9223372036854.775807", 9223372036854775807},
+        {"9223372036854.775808", {}}, {"534955578137677", {}}};
     for (const auto& [text, hz] : cases) EXPECT_EQ(ParseScaledDecimal(text, 6), hz) << text;
+    for (const char* text : {"9223372036854.775808", "534955578137677", " 99999999999999999999.0000000"})
+        EXPECT_TRUE(DecimalTooLarge(text, 6)) << text;
+    for (const char* text : {"146.52", "1.0000001", "-99999999999999999999", "1e99", ""})
+        EXPECT_FALSE(DecimalTooLarge(text, 6)) << text;
 }
 
 // A row of the other tool's CSV with the columns the mapping reads.
@@ -303,6 +308,8 @@ TEST(ChirpMap, RowsToChannels) {
         {Chirp("-146.52", "FM"), Outcome::kSkipped, "frequency \"-146.52\" is negative"},
         {Chirp("1300", "FM"), Outcome::kSkipped, "outside 0.1-1299.995"},
         {Chirp("0.09", "AM"), Outcome::kSkipped, "outside 0.1-1299.995"},
+        {Chirp("534955578137677", "FM"), Outcome::kSkipped, "frequency \"534955578137677\" is outside 0.1-1299.995 MHz"},
+        {Chirp("1234567890123", "FM"), Outcome::kSkipped, "frequency 1234567890123.000000 MHz is outside"},
     };
     for (const auto& [row, outcome, reason] : refused) {
         const ChirpMapping m = MapChirpRow(row, CloneImage{});
@@ -347,6 +354,9 @@ TEST(ChirpMap, RowsToChannels) {
         {Chirp("145.5", "FM", "", "", "", "", "0.25"), {0, 16, 0, 8, 0}, 0.6, ""},
         {Chirp("145.5", "FM", "", "", "", "", "2000"), {0, 15, 0, 8, 0}, 0.6, ""},
         {Chirp("145.5", "FM", "", "", "", "", ""), {0, 6, 0, 8, 0}, 0.6, ""},
+        {Chirp("145.5", "FM", "", "", "+", "99999999999999999999"), {0, 0, 0, 8, 0}, 0.6,
+         "offset \"99999999999999999999\" is not below 100 MHz"},
+        {Chirp("145.5", "FM", "TSQL", "99999999999999999999"), {0, 0, 0, 8, 0}, 0.6, "is not in the tone list"},
     };
     for (const Case& c : cases) {
         const ChirpRow& r = c.row;
