@@ -55,6 +55,12 @@ constexpr std::string_view kNeutralDtcsPolarity = "NN";
 constexpr std::string_view kNeutralCrossMode = "Tone->Tone";
 constexpr std::string_view kNeutralPower = "50W";
 
+// That tool writes our 8.33 kHz channels with 6.25 kHz (TheirStepFor); the
+// airband has no 6.25 kHz channels, so there such a row is one of them.
+constexpr long long kAirbandLowHz = 118000000, kAirbandHighHz = 136975000;
+constexpr long long kAirChannelHz = 25000;  // an 8.33 kHz channel is a third of it
+constexpr int kStep6_25KHz = StepCode("6.25KHz"), kStep8_33KHz = StepCode("8.33KHz");
+
 constexpr int kOptionTone = static_cast<int>(ChannelOption::kTone);
 constexpr int kMHzDecimals = 6;  // Frequency and Offset: whole hertz
 constexpr int kToneTextDecimals = 6;  // a tone written finer than ours is still a number
@@ -227,9 +233,10 @@ Shifting MapShift(const ChirpRow& row, const SlotFields& defaults) {
     return out;
 }
 
-int MapStep(const ChirpRow& row, const SlotFields& defaults) {
+int MapStep(const ChirpRow& row, const SlotFields& defaults, long long frequencyHz) {
     const auto hz = ParseScaledDecimal(row.tStep, 3);
-    return hz && *hz > 0 ? OurStepFor(*hz) : static_cast<int>(defaults.Value(kStep));
+    const int step = hz && *hz > 0 ? OurStepFor(*hz) : static_cast<int>(defaults.Value(kStep));
+    return step == kStep6_25KHz && OnAirbandRaster(frequencyHz) ? kStep8_33KHz : step;
 }
 
 std::string Joined(const std::string& a, const std::string& b) {
@@ -255,6 +262,14 @@ std::string FrequencyRefusal(const CloneImage& image, long long hz) {
 }
 
 }  // namespace
+
+bool OnAirbandRaster(long long hz) {
+    if (hz < kAirbandLowHz || hz > kAirbandHighHz) return false;
+    const long long above = hz % kAirChannelHz;
+    for (long long k = 0; k < 3; ++k)
+        if (above == (2 * k * kAirChannelHz + 3) / 6) return true;  // k * 25000 / 3 to the nearest hertz
+    return false;
+}
 
 std::optional<long long> ParseScaledDecimal(std::string_view text, int decimals) {
     const std::string t = TrimmedField(text);
@@ -322,7 +337,7 @@ ChirpMapping MapChirpRow(const ChirpRow& row, const CloneImage& image) {
     c = defaults;
     c.Set(kFreq, static_cast<double>(*hz) / 1e6);
     c.Set(kMode, mode->ours);
-    c.Set(kStep, MapStep(row, defaults));
+    c.Set(kStep, MapStep(row, defaults, *hz));
     c.Set(kOption, squelch.option);
     c.Set(kTone, squelch.tone);
     c.Set(kShift, shift.shift);

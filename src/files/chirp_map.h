@@ -37,8 +37,16 @@ struct ChirpMapping {
 
 // A row as the memory channel the editor would store for image's model:
 // its frequency checked by the editor's rule, its defaults those of an empty
-// row.
+// row. That tool has no 8.33 kHz step, so a 6.25 kHz row on the 8.33 kHz
+// raster of the airband (OnAirbandRaster) is taken as the 8.33 kHz channel
+// our export wrote.
 ChirpMapping MapChirpRow(const ChirpRow& row, const CloneImage& image);
+
+// 118.000-136.975 MHz, both included, and k * 25/3 kHz (k = 0, 1, 2) above a
+// 25 kHz boundary, to the nearest hertz: files give whole hertz (six
+// decimals of MHz, as the export writes them), so 118.008333 and 118.016667
+// are on it, 118.008300 and 118.006250 are not.
+bool OnAirbandRaster(long long hz);
 
 // The 21 fields of a memory channel held in slot, in kChirpColumns order,
 // with values that tool accepts: steps it lacks become its largest step below,

@@ -357,6 +357,10 @@ TEST(ChirpMap, RowsToChannels) {
         {Chirp("145.5", "FM", "", "", "+", "99999999999999999999"), {0, 0, 0, 8, 0}, 0.6,
          "offset \"99999999999999999999\" is not below 100 MHz"},
         {Chirp("145.5", "FM", "TSQL", "99999999999999999999"), {0, 0, 0, 8, 0}, 0.6, "is not in the tone list"},
+        // Only a 6.25 kHz row of the airband is taken for an 8.33 kHz one.
+        {Chirp("118.016667", "AM", "", "", "", "", "6.25"), {1, 2, 0, 8, 0}, 0.6, ""},
+        {Chirp("118.016600", "AM", "", "", "", "", "6.25"), {1, 1, 0, 8, 0}, 0.6, ""},
+        {Chirp("118.016667", "AM", "", "", "", "", "12.50"), {1, 4, 0, 8, 0}, 0.6, ""},
     };
     for (const Case& c : cases) {
         const ChirpRow& r = c.row;
@@ -437,6 +441,23 @@ TEST(ChirpCsv, CurrentLayoutFile) {
     ASSERT_NE(cell, cellular.issues.end());
     EXPECT_EQ(cell->reason, "frequency 835.000000 MHz: It is a frequency of the cellular phone. "
                             "It is not possible to set it.");
+}
+
+TEST(ChirpCsv, AirbandChannelsOnThe833RasterComeBackWithTheirStep) {
+    const std::tuple<double, int, int> cases[] = {  // MHz, step code exported, step code imported
+        {118.0, 2, 2},      {118.008333, 2, 2}, {136.966667, 2, 2}, {136.975, 2, 2},    {123.45, 1, 2},
+        {118.00625, 1, 1},  {117.991667, 2, 1}, {136.983333, 2, 1}, {145.008333, 2, 1}, {118.01, 2, 1}};
+    for (const auto& [mhz, step, back] : cases) {
+        CloneImage image = NewImage(0);
+        image.memory.slot[0] = EmptyRowDefaults();
+        image.memory.slot[0].Set(kFreq, mhz);
+        image.memory.slot[0].Set(kStep, step);
+        image.memory.enabled[0] = true;
+        CloneImage imported = NewImage(0);
+        ASSERT_EQ(ImportChirpText(imported, Joined(ChirpExportLines(image))).imported, 1) << mhz;
+        EXPECT_EQ(imported.memory.slot[0].Text(kFreq), image.memory.slot[0].Text(kFreq));
+        EXPECT_EQ(imported.memory.slot[0].Value(kStep), back) << mhz;
+    }
 }
 
 // The legacy layout placed from a row is imported in tests/cli (import --at).
