@@ -155,13 +155,39 @@ std::string DecimalFault(std::string_view what, const std::string& text, int dec
     return named + " is not a number";
 }
 
+struct FittedName {
+    std::string stored;
+    bool shortened = false;  // characters other than trailing blanks were cut off
+    bool replaced = false;   // characters the display lacks became blanks
+};
+
 // First six characters, upper-cased, with those the display lacks as blanks.
-std::string ReceiverName(const std::string& text) {
-    const std::u32string upper = QString::fromStdString(text).toUpper().toStdU32String();
-    std::string name;
-    for (const char32_t c : std::u32string_view(upper).substr(0, kNameLength))
-        name += IsNameCharacter(c) ? static_cast<char>(c) : ' ';
-    return name;
+FittedName ReceiverName(const std::string& text) {
+    std::u32string upper = QString::fromStdString(text).toUpper().toStdU32String();
+    FittedName out;
+    for (const char32_t c : std::u32string_view(upper).substr(0, kNameLength)) {
+        out.replaced = out.replaced || !IsNameCharacter(c);
+        out.stored += IsNameCharacter(c) ? static_cast<char>(c) : ' ';
+    }
+    while (upper.ends_with(U' ')) upper.pop_back();
+    out.shortened = upper.size() > static_cast<std::size_t>(kNameLength);
+    return out;
+}
+
+// The row's name and note as the editor would take them, and a report line
+// for each that lost something.
+void FitTexts(const ChirpRow& row, ChirpMapping& out) {
+    const FittedName name = ReceiverName(row.name);
+    out.channel.SetText(kName, name.stored);
+    out.writtenName = FlattenLineBreaks(row.name);
+    out.nameFitted = name.shortened || name.replaced;
+    const std::string shown = "name " + Quoted(out.writtenName);
+    if (name.shortened) out.fitted.push_back(shown + " shortened to " + Quoted(name.stored));
+    else if (name.replaced) out.fitted.push_back(shown + " stored as " + Quoted(name.stored));
+    const std::string note = FlattenLineBreaks(row.comment);
+    out.channel.SetText(kNote, FittedNote(note));
+    if (!NoteFits(note))
+        out.fitted.push_back("note " + Quoted(note) + " shortened to " + Quoted(out.channel.Text(kNote)));
 }
 
 std::string MHzText(long long hz) { return FormatFrequency(static_cast<double>(hz) / 1e6); }
@@ -342,8 +368,7 @@ ChirpMapping MapChirpRow(const ChirpRow& row, const CloneImage& image) {
     c.Set(kTone, squelch.tone);
     c.Set(kShift, shift.shift);
     c.Set(kOffset, shift.offset);
-    c.SetText(kNote, FlattenLineBreaks(row.comment));
-    c.SetText(kName, ReceiverName(row.name));
+    FitTexts(row, out);
     c.Set(kSkip, SameIgnoringCase(TrimmedField(row.skip), "S") ? 1 : 0);
     out.outcome = Outcome::kImported;
     out.reason = Joined(squelch.lost, shift.lost);

@@ -33,13 +33,19 @@ struct ChirpMapping {
     Outcome outcome = Outcome::kNoChannel;
     SlotFields channel;
     std::string reason;
+    // kImported: each text stored other than written, upper-casing aside (a
+    // name shortened or with characters the display lacks, a note
+    // shortened), as a line of the report.
+    std::vector<std::string> fitted;
+    std::string writtenName;  // the row's Name as the report quotes it
+    bool nameFitted = false;  // it is among the fitted texts
 };
 
 // A row as the memory channel the editor would store for image's model:
 // its frequency checked by the editor's rule, its defaults those of an empty
-// row. That tool has no 8.33 kHz step, so a 6.25 kHz row on the 8.33 kHz
-// raster of the airband (OnAirbandRaster) is taken as the 8.33 kHz channel
-// our export wrote.
+// row, its name and note cut to what the editor takes. That tool has no
+// 8.33 kHz step, so a 6.25 kHz row on the 8.33 kHz raster of the airband
+// (OnAirbandRaster) is taken as the 8.33 kHz channel our export wrote.
 ChirpMapping MapChirpRow(const ChirpRow& row, const CloneImage& image);
 
 // 118.000-136.975 MHz, both included, and k * 25/3 kHz (k = 0, 1, 2) above a

@@ -76,7 +76,7 @@ TEST_F(FileCommandsTest, AChirpListIsPlacedAtItsLocationsOrFromARowAndReported) 
     auto* report = Shown<ImportReportDialog>();
     ASSERT_NE(report, nullptr);
     EXPECT_EQ(report->Summary()->text(), "15 channels imported, 7 skipped");
-    EXPECT_EQ(report->Issues()->rowCount(), 12);
+    EXPECT_EQ(report->Issues()->rowCount(), 16);
     report->accept();
     EXPECT_EQ(Cell(3, kName), "RPTR-U");
     EXPECT_EQ(Act("mnuUndo")->text(), "&Undo Import chirp_current.csv");

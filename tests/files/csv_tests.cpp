@@ -10,6 +10,7 @@
 #include <tuple>
 
 #include "codecs/grid_text.h"
+#include "core/channel_limits.h"
 #include "edit/channel_paste.h"
 #include "edit/channel_rules.h"
 #include "files/channel_records_text.h"
@@ -418,9 +419,10 @@ TEST(ChirpCsv, CurrentLayoutFile) {
     EXPECT_TRUE(image.modified);
     std::vector<std::string> where;
     for (const ChirpIssue& i : r.issues) where.push_back(std::to_string(i.line) + " " + i.location);
-    EXPECT_EQ(where, (std::vector<std::string>{"9 4", "10 5", "11 6", "12 7", "13 8", "16 11", "17 12", "18 13",
-                                               "19 14", "23 18", "24 19", "25 1000"}));
-    EXPECT_EQ(r.issues.back().reason, "Location 1000 is outside 0-999");
+    EXPECT_EQ(where, (std::vector<std::string>{"6 2", "9 4", "10 5", "11 6", "12 7", "13 8", "14 9", "15 10", "16 11",
+                                               "17 12", "18 13", "19 14", "23 18", "24 19", "25 1000", "28 22"}));
+    EXPECT_EQ(r.issues.at(14).reason, "Location 1000 is outside 0-999");
+    EXPECT_EQ(r.issues.back().reason, "name \"éaux\" stored as \" AUX\"");
 
     EXPECT_EQ(image.memory.slot[0].Text(kNote), "Tower, north side");
     EXPECT_EQ(image.memory.slot[1].Text(kNote), "Distress and \"calling\"");
@@ -458,6 +460,29 @@ TEST(ChirpCsv, AirbandChannelsOnThe833RasterComeBackWithTheirStep) {
         EXPECT_EQ(imported.memory.slot[0].Text(kFreq), image.memory.slot[0].Text(kFreq));
         EXPECT_EQ(imported.memory.slot[0].Value(kStep), back) << mhz;
     }
+}
+
+TEST(ChirpCsv, TextsStoredShorterAndNamesMadeTheSameAreReported) {
+    const std::string note = "Ünïcode " + std::string(52, 'x');  // 60 characters
+    CloneImage image = NewImage(0);
+    image.memory.slot[1].Set(kFreq, 433.5);
+    const ChirpImportResult r = ImportChirpText(image, "Location,Name,Frequency,Comment\n"
+                                                       "0,KDR444 1,145.5,\n1,KDR444 2,145.6,\n2,kdr444,145.7,\n"
+                                                       "3,Tower,145.8," + note + "\n4,TOWER,145.9,\n"
+                                                       "99999999999999999999,x,145.5,\n5,x,534955578137677,\n");
+    std::vector<std::string> lines;
+    for (const ChirpIssue& i : r.issues) lines.push_back(std::to_string(i.line) + " " + i.location + ": " + i.reason);
+    EXPECT_EQ(lines, (std::vector<std::string>{
+                         "2 0: name \"KDR444 1\" shortened to \"KDR444\"",
+                         "3 1: name \"KDR444 2\" shortened to \"KDR444\"",
+                         "3 1: names \"KDR444 1\" (line 2) and \"KDR444 2\" became the same: \"KDR444\"",
+                         "4 2: names \"KDR444 1\" (line 2) and \"kdr444\" became the same: \"KDR444\"",
+                         "5 3: note \"" + note + "\" shortened to \"" + note.substr(0, 32) + "\"",
+                         "7 99999999999999999999: Location 99999999999999999999 is outside 0-999",
+                         "8 5: frequency \"534955578137677\" is outside 0.1-1299.995 MHz"}));
+    EXPECT_TRUE(NoteFits(image.memory.slot[3].Text(kNote)) && !NoteFits(note));
+    EXPECT_EQ(r.filled, (std::vector<int>{0, 1, 2, 3, 4}));
+    EXPECT_EQ(r.replacedUsed, 1);
 }
 
 // The legacy layout placed from a row is imported in tests/cli (import --at).
