@@ -45,6 +45,15 @@ Prompter::Answer MessageBoxPrompter::AskYesNoCancel(QWidget* parent, const QStri
     return Answer::kCancel;
 }
 
+bool ConfirmReplacingUsedChannels(Prompter& prompter, QWidget* parent, const QString& command, int used) {
+    if (used <= 0) return true;
+    const QString replaces = used == 1 ? QStringLiteral("The %1 replaces 1 used channel.").arg(command)
+                                       : QStringLiteral("The %1 replaces %2 used channels.").arg(command).arg(used);
+    return prompter.Confirm(parent, command.toUpper() + QStringLiteral(" OK"),
+                            {replaces, QStringLiteral("Are you sure that you want to %1?").arg(command)}) ==
+           Prompter::Answer::kOk;
+}
+
 Prompter& DefaultPrompter() {
     static MessageBoxPrompter prompter;
     return prompter;
