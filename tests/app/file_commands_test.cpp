@@ -93,6 +93,32 @@ TEST_F(FileCommandsTest, AChirpListIsPlacedAtItsLocationsOrFromARowAndReported) 
     EXPECT_EQ(QStringList({Cell(501, kName), Cell(503, kName)}), QStringList({"WX1", "RPTR"}));
 }
 
+TEST_F(FileCommandsTest, AChirpListAsksBeforeReplacingUsedChannelsThenSelectsTheRowsItFilled) {
+    Put(501, 145.5, "OLD");
+    window->ClickTab(Page::kMemory);
+    const CloneImage before = Snapshot();
+    nextFile = QStringLiteral(WRK7_TEST_DATA_DIR "/chirp_legacy.csv");
+    for (const Answer answer : {Answer::kCancel, Answer::kOk}) {
+        prompts.answers = {answer};
+        window->Files().Import();
+        ImportPlacementDialog* place = Shown<ImportPlacementDialog>();
+        ASSERT_NE(place, nullptr);
+        place->FromRow()->click();
+        place->FirstRow()->setCurrentIndex(500);
+        place->accept();
+        EXPECT_EQ(Shown<ImportReportDialog>() == nullptr, answer == Answer::kCancel);
+        EXPECT_EQ(Snapshot() == before, answer == Answer::kCancel);
+    }
+    ASSERT_EQ(prompts.boxes.size(), 2u);
+    EXPECT_EQ(prompts.boxes[0].title, "IMPORT OK");
+    EXPECT_EQ(prompts.boxes[0].lines, (QStringList{QStringLiteral("The import replaces 1 used channel."),
+                                                   QStringLiteral("Are you sure that you want to import?")}));
+    EXPECT_EQ(window->Memory()->SelectedRows(), (std::vector<int>{501, 502, 503}));
+    const QTableView* grid = window->Memory()->Grid();
+    EXPECT_GE(grid->rowViewportPosition(500), 0);
+    EXPECT_LT(grid->rowViewportPosition(500), grid->viewport()->height());
+}
+
 TEST_F(FileCommandsTest, CompareWithListsTheDifferencesAndShowsTheRowOfOne) {
     nextFile = Path("base.WK7");
     ASSERT_TRUE(window->Files().SaveAs());
