@@ -102,8 +102,9 @@ void AddNameClashes(const std::vector<Writer>& writers, std::vector<ChirpIssue>&
             return e->storedName == w.storedName && e->writtenName != w.writtenName && (e->nameFitted || w.nameFitted);
         });
         if (first == later) continue;
+        const Writer& e = **first;
         issues.push_back({w.line, w.location,
-                          "names \"" + (*first)->writtenName + "\" (line " + std::to_string((*first)->line) + ") and \"" +
+                          "names \"" + e.writtenName + "\" (line " + std::to_string(e.line) + ") and \"" +
                               w.writtenName + "\" became the same: \"" + w.storedName + "\""});
     }
 }
