@@ -62,7 +62,8 @@ std::vector<std::string> ChirpExportFields(int slot, const SlotFields& channel);
 
 // A decimal text as an integer count of 10^-decimals units ("146.52", 6 ->
 // 146520000), exactly; blanks around it allowed; more decimals only as
-// trailing zeros. nullopt for anything else or a negative number.
+// trailing zeros. nullopt for anything else, a negative number or a count
+// that does not fit (every digit is checked: no overflow).
 std::optional<long long> ParseScaledDecimal(std::string_view text, int decimals);
 // A decimal ParseScaledDecimal refuses only because the count does not fit
 // in its type: too large for any field it stands for.
