@@ -14,6 +14,9 @@ std::string Trimmed(std::string decimal) {
     return decimal;
 }
 
+// A UTF-8 lead byte starts a character.
+bool StartsCharacter(char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }
+
 }  // namespace
 
 std::string ChannelRangeText() {
@@ -27,11 +30,14 @@ bool NameFits(std::string_view name) {
 }
 
 bool NoteFits(std::string_view note) {
-    // A UTF-8 lead byte starts a character.
-    const auto characters = std::count_if(note.begin(), note.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    });
-    return characters <= kNoteLength;
+    return std::count_if(note.begin(), note.end(), StartsCharacter) <= kNoteLength;
+}
+
+std::string FittedNote(std::string_view note) {
+    int characters = 0;
+    for (std::size_t i = 0; i < note.size(); ++i)
+        if (StartsCharacter(note[i]) && ++characters > kNoteLength) return std::string(note.substr(0, i));
+    return std::string(note);
 }
 
 }  // namespace wrk7

@@ -25,5 +25,7 @@ bool NameFits(std::string_view name);
 inline constexpr int kNoteLength = 30;
 // At most kNoteLength characters (UTF-8).
 bool NoteFits(std::string_view note);
+// Its first kNoteLength characters: what a note that does not fit keeps.
+std::string FittedNote(std::string_view note);
 
 }  // namespace wrk7

@@ -19,6 +19,12 @@ inline constexpr std::array<std::string_view, 20> StepName{
     "5KHz",   "6.25KHz", "8.33KHz", "10KHz",  "12.5KHz", "15KHz",  "20KHz",
     "25KHz",  "30KHz",   "50KHz",   "100KHz", "125KHz",  "150KHz", "200KHz",
     "500KHz", "1MHz",    "1KHz",    "9KHz",   "",        ""};
+// The code of the step named name, -1 for none.
+constexpr int StepCode(std::string_view name) {
+    for (std::size_t code = 0; code < StepName.size(); ++code)
+        if (!name.empty() && StepName[code] == name) return static_cast<int>(code);
+    return -1;
+}
 
 inline constexpr std::array<std::string_view, 39> ToneName{
     "67.0Hz",  "69.3Hz",  "71.9Hz",  "74.4Hz",  "77.0Hz",  "79.7Hz",  "82.5Hz",

@@ -73,11 +73,40 @@ Placement Place(const std::string& location, std::optional<int>& next) {
         return {(*next)++, {}};
     }
     const bool negative = location.starts_with('-');
-    const auto n = ParseScaledDecimal(negative ? location.substr(1) : location, 0);
-    if (n && negative && *n > 0) return {-1, OutsideChannels(location)};
+    const std::string digits = negative ? location.substr(1) : location;
+    const auto n = ParseScaledDecimal(digits, 0);
+    if ((n && negative && *n > 0) || (!n && DecimalTooLarge(digits, 0))) return {-1, OutsideChannels(location)};
     if (!n) return {-1, "Location \"" + TrimmedField(location) + "\" is not a number"};
     if (*n >= kChannelCount) return {-1, OutsideChannels(std::to_string(*n))};
     return {static_cast<int>(*n), {}};
+}
+
+// The row that last wrote a slot; line 0 for none.
+struct Writer {
+    int line = 0;
+    std::string location;
+    std::string storedName, writtenName;
+    bool nameFitted = false;
+};
+
+// A name fitted to the display can meet another row's different name: each
+// later row of such a pair is an issue naming the first.
+void AddNameClashes(const std::vector<Writer>& writers, std::vector<ChirpIssue>& issues) {
+    std::vector<const Writer*> rows;
+    for (const Writer& w : writers)
+        if (w.line > 0 && w.storedName.find_first_not_of(' ') != std::string::npos) rows.push_back(&w);
+    std::sort(rows.begin(), rows.end(), [](const Writer* a, const Writer* b) { return a->line < b->line; });
+    for (auto later = rows.begin(); later != rows.end(); ++later) {
+        const Writer& w = **later;
+        const auto first = std::find_if(rows.begin(), later, [&w](const Writer* e) {
+            return e->storedName == w.storedName && e->writtenName != w.writtenName && (e->nameFitted || w.nameFitted);
+        });
+        if (first == later) continue;
+        const Writer& e = **first;
+        issues.push_back({w.line, w.location,
+                          "names \"" + e.writtenName + "\" (line " + std::to_string(e.line) + ") and \"" +
+                              w.writtenName + "\" became the same: \"" + w.storedName + "\""});
+    }
 }
 
 }  // namespace
@@ -105,9 +134,9 @@ ChirpImportResult ImportChirpText(CloneImage& image, std::string_view text, std:
         return out;
     }
     std::optional<int> next = firstSlot;
-    // The row that wrote each slot so far (line, Location), line 0 for none:
-    // a later row naming the same Location replaces it, in file order.
-    std::vector<ChirpIssue> writer(kChannelCount);
+    // A later row naming the same Location replaces the slot's writer, in
+    // file order.
+    std::vector<Writer> writer(kChannelCount);
     for (std::size_t r = 1; r < records.size(); ++r) {
         const CsvRecord& record = records[r];
         const std::string location = TrimmedField(FieldAt(record.fields, columns.location));
@@ -120,19 +149,24 @@ ChirpImportResult ImportChirpText(CloneImage& image, std::string_view text, std:
             continue;
         }
         const auto slot = static_cast<std::size_t>(place.slot);
-        image.memory.slot[slot] = std::move(mapped.channel);
-        image.memory.enabled[slot] = true;
-        ChirpIssue& earlier = writer[slot];
+        Writer& earlier = writer[slot];
         if (earlier.line > 0) {
             out.issues.push_back({earlier.line, earlier.location, "replaced by line " + std::to_string(record.line)});
         } else {
             ++out.imported;
+            if (!image.memory.slot[slot].IsEmpty()) ++out.replacedUsed;
         }
-        earlier = {record.line, location, {}};
+        earlier = {record.line, location, mapped.channel.Text(kName), mapped.writtenName, mapped.nameFitted};
+        image.memory.slot[slot] = std::move(mapped.channel);
+        image.memory.enabled[slot] = true;
         if (!mapped.reason.empty()) out.issues.push_back({record.line, location, mapped.reason});
+        for (std::string& fitted : mapped.fitted) out.issues.push_back({record.line, location, std::move(fitted)});
     }
+    AddNameClashes(writer, out.issues);
     std::stable_sort(out.issues.begin(), out.issues.end(),
                      [](const ChirpIssue& a, const ChirpIssue& b) { return a.line < b.line; });
+    for (int slot = 0; slot < kChannelCount; ++slot)
+        if (writer[static_cast<std::size_t>(slot)].line > 0) out.filled.push_back(slot);
     if (out.imported > 0) image.MarkModified();
     return out;
 }

@@ -35,6 +35,8 @@ struct ChirpImportResult {
     int imported = 0;
     int skipped = 0;
     std::vector<ChirpIssue> issues;  // in file order
+    std::vector<int> filled;         // the slots rows were stored in, ascending
+    int replacedUsed = 0;            // of them, those that held a channel before
 };
 
 // "12 channels imported, 3 skipped": the line that sums up an import.
@@ -44,9 +46,11 @@ std::string ImportSummary(const ChirpImportResult& result);
 // Location, or, with firstSlot, in consecutive slots from firstSlot in file
 // order. The slot is enabled; slots no row names stay as they were. Of rows
 // naming the same Location the last wins; each one it replaced is an issue
-// ("replaced by line N"), and the slot counts once as imported. The image
-// is marked modified when a row was stored. A text whose header has no
-// Location or Frequency column is "File Open Error" and changes nothing.
+// ("replaced by line N"), and the slot counts once as imported. Each name or
+// note stored other than written is an issue of its row, and so is a name
+// that became the same as an earlier row's other one. The image is marked
+// modified when a row was stored. A text whose header has no Location or
+// Frequency column is "File Open Error" and changes nothing.
 ChirpImportResult ImportChirpText(CloneImage& image, std::string_view text,
                                   std::optional<int> firstSlot = std::nullopt);
 

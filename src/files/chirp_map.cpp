@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <cmath>
+#include <limits>
 
 #include "core/channel_limits.h"
 #include "core/channel_options.h"
@@ -53,6 +54,12 @@ constexpr std::string_view kNeutralDtcsCode = "023";
 constexpr std::string_view kNeutralDtcsPolarity = "NN";
 constexpr std::string_view kNeutralCrossMode = "Tone->Tone";
 constexpr std::string_view kNeutralPower = "50W";
+
+// That tool writes our 8.33 kHz channels with 6.25 kHz (TheirStepFor); the
+// airband has no 6.25 kHz channels, so there such a row is one of them.
+constexpr long long kAirbandLowHz = 118000000, kAirbandHighHz = 136975000;
+constexpr long long kAirChannelHz = 25000;  // an 8.33 kHz channel is a third of it
+constexpr int kStep6_25KHz = StepCode("6.25KHz"), kStep8_33KHz = StepCode("8.33KHz");
 
 constexpr int kOptionTone = static_cast<int>(ChannelOption::kTone);
 constexpr int kMHzDecimals = 6;  // Frequency and Offset: whole hertz
@@ -122,15 +129,17 @@ std::string ToneNumber(double code) {
 
 std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
 
-// Places after the point of a decimal ("146.52" -> 2, "5" -> 0), or -1 when
-// text is no decimal: digits with at most one point, a '+' allowed first.
+// Places after the point of a decimal, trailing zeros aside ("146.52" -> 2,
+// "5.10" -> 1, "5" -> 0), or -1 when text is no decimal: digits with at most
+// one point, a '+' allowed first.
 int DecimalPlaces(std::string_view text) {
     if (text.starts_with('+')) text.remove_prefix(1);
     const std::size_t point = text.find('.');
     const std::string_view whole = text.substr(0, point);
-    const std::string_view fraction = point == std::string_view::npos ? std::string_view() : text.substr(point + 1);
+    std::string_view fraction = point == std::string_view::npos ? std::string_view() : text.substr(point + 1);
     auto digits = [](std::string_view t) { return t.find_first_not_of("0123456789") == std::string_view::npos; };
     if (!digits(whole) || !digits(fraction) || whole.size() + fraction.size() == 0) return -1;
+    while (fraction.ends_with('0')) fraction.remove_suffix(1);
     return static_cast<int>(fraction.size());
 }
 
@@ -146,13 +155,39 @@ std::string DecimalFault(std::string_view what, const std::string& text, int dec
     return named + " is not a number";
 }
 
+struct FittedName {
+    std::string stored;
+    bool shortened = false;  // characters other than trailing blanks were cut off
+    bool replaced = false;   // characters the display lacks became blanks
+};
+
 // First six characters, upper-cased, with those the display lacks as blanks.
-std::string ReceiverName(const std::string& text) {
-    const std::u32string upper = QString::fromStdString(text).toUpper().toStdU32String();
-    std::string name;
-    for (const char32_t c : std::u32string_view(upper).substr(0, kNameLength))
-        name += IsNameCharacter(c) ? static_cast<char>(c) : ' ';
-    return name;
+FittedName ReceiverName(const std::string& text) {
+    std::u32string upper = QString::fromStdString(text).toUpper().toStdU32String();
+    FittedName out;
+    for (const char32_t c : std::u32string_view(upper).substr(0, kNameLength)) {
+        out.replaced = out.replaced || !IsNameCharacter(c);
+        out.stored += IsNameCharacter(c) ? static_cast<char>(c) : ' ';
+    }
+    while (upper.ends_with(U' ')) upper.pop_back();
+    out.shortened = upper.size() > static_cast<std::size_t>(kNameLength);
+    return out;
+}
+
+// The row's name and note as the editor would take them, and a report line
+// for each that lost something.
+void FitTexts(const ChirpRow& row, ChirpMapping& out) {
+    const FittedName name = ReceiverName(row.name);
+    out.channel.SetText(kName, name.stored);
+    out.writtenName = FlattenLineBreaks(row.name);
+    out.nameFitted = name.shortened || name.replaced;
+    const std::string shown = "name " + Quoted(out.writtenName);
+    if (name.shortened) out.fitted.push_back(shown + " shortened to " + Quoted(name.stored));
+    else if (name.replaced) out.fitted.push_back(shown + " stored as " + Quoted(name.stored));
+    const std::string note = FlattenLineBreaks(row.comment);
+    out.channel.SetText(kNote, FittedNote(note));
+    if (!NoteFits(note))
+        out.fitted.push_back("note " + Quoted(note) + " shortened to " + Quoted(out.channel.Text(kNote)));
 }
 
 std::string MHzText(long long hz) { return FormatFrequency(static_cast<double>(hz) / 1e6); }
@@ -184,7 +219,8 @@ Squelching MapSquelch(const ChirpRow& row, const SlotFields& defaults) {
         out.option = kOptionTone;
     } else if (squelch == Squelch::kTone) {
         // A number finer than our tenths is still a tone, just not one of ours.
-        const std::string fault = ParseScaledDecimal(toneText, kToneTextDecimals)
+        const std::string fault = ParseScaledDecimal(toneText, kToneTextDecimals) ||
+                                          DecimalTooLarge(toneText, kToneTextDecimals)
                                       ? "tone " + Quoted(toneText) + " is not in the tone list"
                                       : DecimalFault("tone", toneText, kToneTextDecimals);
         out.lost = fault + ": imported with option OFF";
@@ -215,16 +251,18 @@ Shifting MapShift(const ChirpRow& row, const SlotFields& defaults) {
     if (offsetOk) {
         out.shift = rule->shift;
     } else {
-        const std::string fault = offsetHz ? "offset " + Quoted(offsetText) + " is not below 100 MHz"
-                                           : DecimalFault("offset", offsetText, kMHzDecimals);
+        const std::string fault = offsetHz || DecimalTooLarge(offsetText, kMHzDecimals)
+                                      ? "offset " + Quoted(offsetText) + " is not below 100 MHz"
+                                      : DecimalFault("offset", offsetText, kMHzDecimals);
         out.lost = fault + ": imported with shift OFF";
     }
     return out;
 }
 
-int MapStep(const ChirpRow& row, const SlotFields& defaults) {
+int MapStep(const ChirpRow& row, const SlotFields& defaults, long long frequencyHz) {
     const auto hz = ParseScaledDecimal(row.tStep, 3);
-    return hz && *hz > 0 ? OurStepFor(*hz) : static_cast<int>(defaults.Value(kStep));
+    const int step = hz && *hz > 0 ? OurStepFor(*hz) : static_cast<int>(defaults.Value(kStep));
+    return step == kStep6_25KHz && OnAirbandRaster(frequencyHz) ? kStep8_33KHz : step;
 }
 
 std::string Joined(const std::string& a, const std::string& b) {
@@ -251,10 +289,24 @@ std::string FrequencyRefusal(const CloneImage& image, long long hz) {
 
 }  // namespace
 
+bool OnAirbandRaster(long long hz) {
+    if (hz < kAirbandLowHz || hz > kAirbandHighHz) return false;
+    const long long above = hz % kAirChannelHz;
+    for (long long k = 0; k < 3; ++k)
+        if (above == (2 * k * kAirChannelHz + 3) / 6) return true;  // k * 25000 / 3 to the nearest hertz
+    return false;
+}
+
 std::optional<long long> ParseScaledDecimal(std::string_view text, int decimals) {
     const std::string t = TrimmedField(text);
     std::size_t i = t.starts_with('+') ? 1 : 0;
     long long value = 0;
+    // Appends a digit to value unless the result would not fit.
+    auto append = [&value](int digit) {
+        if (value > (std::numeric_limits<long long>::max() - digit) / 10) return false;
+        value = value * 10 + digit;
+        return true;
+    };
     int digits = 0, scale = -1;  // scale: decimals taken after the point
     for (; i < t.size(); ++i) {
         const char c = t[i];
@@ -268,13 +320,19 @@ std::optional<long long> ParseScaledDecimal(std::string_view text, int decimals)
             if (c != '0') return std::nullopt;
             continue;
         }
-        if (value > 100000000000000LL) return std::nullopt;
-        value = value * 10 + (c - '0');
+        if (!append(c - '0')) return std::nullopt;
         if (scale >= 0) ++scale;
     }
     if (digits == 0) return std::nullopt;
-    for (int s = std::max(scale, 0); s < decimals; ++s) value *= 10;
+    for (int s = std::max(scale, 0); s < decimals; ++s)
+        if (!append(0)) return std::nullopt;
     return value;
+}
+
+bool DecimalTooLarge(std::string_view text, int decimals) {
+    const std::string t = TrimmedField(text);
+    const int places = DecimalPlaces(t);
+    return places >= 0 && places <= decimals && !ParseScaledDecimal(t, decimals);
 }
 
 ChirpMapping MapChirpRow(const ChirpRow& row, const CloneImage& image) {
@@ -284,7 +342,9 @@ ChirpMapping MapChirpRow(const ChirpRow& row, const CloneImage& image) {
     if (freqText.empty() || hz == 0) return out;
     out.outcome = Outcome::kSkipped;
     if (!hz) {
-        out.reason = DecimalFault("frequency", freqText, kMHzDecimals);
+        out.reason = DecimalTooLarge(freqText, kMHzDecimals)
+                         ? "frequency " + Quoted(freqText) + " is outside " + ChannelRangeText() + " MHz"
+                         : DecimalFault("frequency", freqText, kMHzDecimals);
         return out;
     }
     const std::string modeText = TrimmedField(row.mode);
@@ -303,13 +363,12 @@ ChirpMapping MapChirpRow(const ChirpRow& row, const CloneImage& image) {
     c = defaults;
     c.Set(kFreq, static_cast<double>(*hz) / 1e6);
     c.Set(kMode, mode->ours);
-    c.Set(kStep, MapStep(row, defaults));
+    c.Set(kStep, MapStep(row, defaults, *hz));
     c.Set(kOption, squelch.option);
     c.Set(kTone, squelch.tone);
     c.Set(kShift, shift.shift);
     c.Set(kOffset, shift.offset);
-    c.SetText(kNote, FlattenLineBreaks(row.comment));
-    c.SetText(kName, ReceiverName(row.name));
+    FitTexts(row, out);
     c.Set(kSkip, SameIgnoringCase(TrimmedField(row.skip), "S") ? 1 : 0);
     out.outcome = Outcome::kImported;
     out.reason = Joined(squelch.lost, shift.lost);

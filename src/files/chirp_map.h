@@ -33,12 +33,26 @@ struct ChirpMapping {
     Outcome outcome = Outcome::kNoChannel;
     SlotFields channel;
     std::string reason;
+    // kImported: each text stored other than written, upper-casing aside (a
+    // name shortened or with characters the display lacks, a note
+    // shortened), as a line of the report.
+    std::vector<std::string> fitted;
+    std::string writtenName;  // the row's Name as the report quotes it
+    bool nameFitted = false;  // it is among the fitted texts
 };
 
 // A row as the memory channel the editor would store for image's model:
 // its frequency checked by the editor's rule, its defaults those of an empty
-// row.
+// row, its name and note cut to what the editor takes. That tool has no
+// 8.33 kHz step, so a 6.25 kHz row on the 8.33 kHz raster of the airband
+// (OnAirbandRaster) is taken as the 8.33 kHz channel our export wrote.
 ChirpMapping MapChirpRow(const ChirpRow& row, const CloneImage& image);
+
+// 118.000-136.975 MHz, both included, and k * 25/3 kHz (k = 0, 1, 2) above a
+// 25 kHz boundary, to the nearest hertz: files give whole hertz (six
+// decimals of MHz, as the export writes them), so 118.008333 and 118.016667
+// are on it, 118.008300 and 118.006250 are not.
+bool OnAirbandRaster(long long hz);
 
 // The 21 fields of a memory channel held in slot, in kChirpColumns order,
 // with values that tool accepts: steps it lacks become its largest step below,
@@ -48,7 +62,11 @@ std::vector<std::string> ChirpExportFields(int slot, const SlotFields& channel);
 
 // A decimal text as an integer count of 10^-decimals units ("146.52", 6 ->
 // 146520000), exactly; blanks around it allowed; more decimals only as
-// trailing zeros. nullopt for anything else or a negative number.
+// trailing zeros. nullopt for anything else, a negative number or a count
+// that does not fit (every digit is checked: no overflow).
 std::optional<long long> ParseScaledDecimal(std::string_view text, int decimals);
+// A decimal ParseScaledDecimal refuses only because the count does not fit
+// in its type: too large for any field it stands for.
+bool DecimalTooLarge(std::string_view text, int decimals);
 
 }  // namespace wrk7

@@ -76,7 +76,7 @@ TEST_F(FileCommandsTest, AChirpListIsPlacedAtItsLocationsOrFromARowAndReported) 
     auto* report = Shown<ImportReportDialog>();
     ASSERT_NE(report, nullptr);
     EXPECT_EQ(report->Summary()->text(), "15 channels imported, 7 skipped");
-    EXPECT_EQ(report->Issues()->rowCount(), 12);
+    EXPECT_EQ(report->Issues()->rowCount(), 16);
     report->accept();
     EXPECT_EQ(Cell(3, kName), "RPTR-U");
     EXPECT_EQ(Act("mnuUndo")->text(), "&Undo Import chirp_current.csv");
@@ -91,6 +91,28 @@ TEST_F(FileCommandsTest, AChirpListIsPlacedAtItsLocationsOrFromARowAndReported) 
     ASSERT_NE(Shown<ImportReportDialog>(), nullptr);
     EXPECT_EQ(Shown<ImportReportDialog>()->Summary()->text(), "3 channels imported, 1 skipped");
     EXPECT_EQ(QStringList({Cell(501, kName), Cell(503, kName)}), QStringList({"WX1", "RPTR"}));
+}
+
+TEST_F(FileCommandsTest, AChirpListAsksBeforeReplacingUsedChannelsThenSelectsTheRowsItFilled) {
+    Put(501, 145.5, "OLD");
+    window->ClickTab(Page::kMemory);
+    const CloneImage before = Snapshot();
+    nextFile = QStringLiteral(WRK7_TEST_DATA_DIR "/chirp_legacy.csv");
+    for (const Answer answer : {Answer::kCancel, Answer::kOk}) {
+        prompts.answers = {answer};
+        window->Files().Import();
+        ImportPlacementDialog* place = Shown<ImportPlacementDialog>();
+        ASSERT_NE(place, nullptr);
+        place->FromRow()->click();
+        place->FirstRow()->setCurrentIndex(500);
+        place->accept();
+        EXPECT_EQ(Snapshot() == before, answer == Answer::kCancel);
+    }
+    EXPECT_EQ(prompts.boxes.at(1).title + "|" + prompts.boxes.at(1).lines.join("|"),
+              "IMPORT OK|The import replaces 1 used channel.|Are you sure that you want to import?");
+    EXPECT_EQ(window->Memory()->SelectedRows(), (std::vector<int>{501, 502, 503}));
+    const QTableView* grid = window->Memory()->Grid();
+    EXPECT_TRUE(grid->viewport()->rect().contains(grid->visualRect(grid->currentIndex()).center()));
 }
 
 TEST_F(FileCommandsTest, CompareWithListsTheDifferencesAndShowsTheRowOfOne) {

@@ -126,8 +126,8 @@ TEST_F(CliTest, ChirpImportNamesEveryRowItCouldNotTakeWhole) {
     const Ran r = InProcess({"import", Path("a.WK7"), current, Path("b.WK7")});
     EXPECT_EQ(r.code, kExitOk);
     EXPECT_TRUE(r.out.isEmpty());
-    ASSERT_EQ(r.err.size(), 12);
-    EXPECT_EQ(r.err[0], "line 9: Location 4: \"DTCS\" squelch: imported with option OFF");
+    ASSERT_EQ(r.err.size(), 16);
+    EXPECT_EQ(r.err[0], "line 6: Location 2: name \"rptr-up\" shortened to \"RPTR-U\"");
     const Ran diff = InProcess({"diff", Path("a.WK7"), Path("b.WK7")});
     EXPECT_EQ(diff.code, 1);
     EXPECT_TRUE(diff.out.contains("Memory 00-000\tName\tCH1000\tTOWER")) << diff.out.join('\n').toStdString();

@@ -283,7 +283,7 @@ TEST(ChirpMap, ScaledDecimalsAreExact) {
         {"146.52", 146520000}, {" 146.520000 ", 146520000}, {"0.1", 100000}, {"+5", 5000000},
         {".5", 500000},        {"5.", 5000000},           {"1299.995", 1299995000}, {"1.0000000", 1000000},
         {"1.0000001", {}},     {"-1", {}},                {"1e3", {}},             {"1.2.3", {}},
-        {"", {}},              {"abc", {}}};
+        {"", {}}, {"abc", {}}, {"9223372036854.775807", 9223372036854775807}, {"9223372036854.775808", {}}};
     for (const auto& [text, hz] : cases) EXPECT_EQ(ParseScaledDecimal(text, 6), hz) << text;
 }
 
@@ -347,6 +347,7 @@ TEST(ChirpMap, RowsToChannels) {
         {Chirp("145.5", "FM", "", "", "", "", "0.25"), {0, 16, 0, 8, 0}, 0.6, ""},
         {Chirp("145.5", "FM", "", "", "", "", "2000"), {0, 15, 0, 8, 0}, 0.6, ""},
         {Chirp("145.5", "FM", "", "", "", "", ""), {0, 6, 0, 8, 0}, 0.6, ""},
+        {Chirp("145.5", "FM", "", "", "+", "99999999999999999999.000"), {0, 0, 0, 8, 0}, 0.6, "is not below 100 MHz"},
     };
     for (const Case& c : cases) {
         const ChirpRow& r = c.row;
@@ -404,9 +405,10 @@ TEST(ChirpCsv, CurrentLayoutFile) {
     EXPECT_TRUE(image.modified);
     std::vector<std::string> where;
     for (const ChirpIssue& i : r.issues) where.push_back(std::to_string(i.line) + " " + i.location);
-    EXPECT_EQ(where, (std::vector<std::string>{"9 4", "10 5", "11 6", "12 7", "13 8", "16 11", "17 12", "18 13",
-                                               "19 14", "23 18", "24 19", "25 1000"}));
-    EXPECT_EQ(r.issues.back().reason, "Location 1000 is outside 0-999");
+    EXPECT_EQ(where, (std::vector<std::string>{"6 2", "9 4", "10 5", "11 6", "12 7", "13 8", "14 9", "15 10", "16 11",
+                                               "17 12", "18 13", "19 14", "23 18", "24 19", "25 1000", "28 22"}));
+    EXPECT_EQ(r.issues.at(14).reason, "Location 1000 is outside 0-999");
+    EXPECT_EQ(r.issues.back().reason, "name \"éaux\" stored as \" AUX\"");
 
     EXPECT_EQ(image.memory.slot[0].Text(kNote), "Tower, north side");
     EXPECT_EQ(image.memory.slot[1].Text(kNote), "Distress and \"calling\"");
@@ -427,6 +429,40 @@ TEST(ChirpCsv, CurrentLayoutFile) {
     ASSERT_NE(cell, cellular.issues.end());
     EXPECT_EQ(cell->reason, "frequency 835.000000 MHz: It is a frequency of the cellular phone. "
                             "It is not possible to set it.");
+}
+
+TEST(ChirpCsv, AirbandChannelsOnThe833RasterComeBackWithTheirStep) {
+    const std::tuple<double, int, const char*> cases[] = {  // MHz, step code exported, step imported
+        {118.008333, 2, "8.33KHz"}, {136.975, 2, "8.33KHz"}, {123.45, 1, "8.33KHz"}, {118.00625, 1, "6.25KHz"},
+        {117.991667, 2, "6.25KHz"}, {136.983333, 2, "6.25KHz"}, {145.008333, 2, "6.25KHz"}, {118.01, 2, "6.25KHz"},
+        {118.016667, 4, "12.5KHz"}};
+    for (const auto& [mhz, step, back] : cases) {
+        CloneImage image = NewImage(0), imported = NewImage(0);
+        (image.memory.slot[0] = EmptyRowDefaults()).Set(kStep, step);
+        image.memory.slot[0].Set(kFreq, mhz);
+        image.memory.enabled[0] = true;
+        ImportChirpText(imported, Joined(ChirpExportLines(image)));
+        EXPECT_EQ(Texts(imported.memory.slot[0], {kFreq, kStep}), FieldText(kFreq, mhz) + "|" + back);
+    }
+}
+
+TEST(ChirpCsv, TextsStoredShorterAndNamesMadeTheSameAreReported) {
+    const std::string note = "Ünïcode " + std::string(52, 'x');  // 60 characters
+    CloneImage image = NewImage(0);
+    const ChirpImportResult r = ImportChirpText(image, "Location,Name,Frequency,Comment\n0,KDR444 1,145.5,\n"
+                                                       "1,KDR444 2,145.6,\n2,kdr444,145.7,\n3,Tower,145.8," + note +
+                                                       "\n4,TOWER,145.9,\n99999999999999999999,x,145.5,\n"
+                                                       "5,x,534955578137677,\n");
+    std::vector<std::string> lines;
+    for (const ChirpIssue& i : r.issues) lines.push_back(std::to_string(i.line) + " " + i.location + ": " + i.reason);
+    EXPECT_EQ(lines, (std::vector<std::string>{
+                         "2 0: name \"KDR444 1\" shortened to \"KDR444\"",
+                         "3 1: name \"KDR444 2\" shortened to \"KDR444\"",
+                         "3 1: names \"KDR444 1\" (line 2) and \"KDR444 2\" became the same: \"KDR444\"",
+                         "4 2: names \"KDR444 1\" (line 2) and \"kdr444\" became the same: \"KDR444\"",
+                         "5 3: note \"" + note + "\" shortened to \"" + note.substr(0, 32) + "\"",
+                         "7 99999999999999999999: Location 99999999999999999999 is outside 0-999",
+                         "8 5: frequency \"534955578137677\" is outside 0.1-1299.995 MHz"}));
 }
 
 // The legacy layout placed from a row is imported in tests/cli (import --at).
@@ -542,8 +578,9 @@ TEST(ChannelTsv, CopiedRowsShowTheGridAndPasteBackAsShown) {
         ApplyVfoPaste(pasted, PlanVfoPaste(pasted, 0, ParseChannelTsv(VfoRowsAsTsv(image, bands), TsvRows::kVfoBands)));
         for (int band : bands) {
             EXPECT_EQ(VfoGridRow(pasted, band), VfoGridRow(image, band)) << model << " " << band;
-            if (model < 2)  // the others show no code, so their text has none to give back
+            if (model < 2) {  // the others show no code, so their text has none to give back
                 EXPECT_EQ(pasted.vfo.bands[band].Value(kSecret), image.vfo.bands[band].Value(kSecret)) << model;
+            }
         }
     }
 }

@@ -2,14 +2,11 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QItemSelectionModel>
 #include <QMimeData>
 #include <QTableView>
-#include <algorithm>
 
 #include "app/document/clone_document.h"
 #include "app/pages/memory_page.h"
-#include "app/pages/memory_table_model.h"
 #include "app/widgets/prompter.h"
 #include "app/pages/vfo_table_model.h"
 #include "edit/bank.h"
@@ -114,25 +111,15 @@ void GridClipboard::PasteIntoMemory(const std::vector<PasteRecord>& records) {
     // From the top of the selection, as a spreadsheet pastes.
     const int first = SelectedGridRows(memory_->Grid()).front();
     const PastePlan plan = PlanMemoryPaste(image_, first, records);
-    if (plan.overwrites > 0 &&
-        prompter_.Confirm(window_, QStringLiteral("PASTE OK"),
-                          {plan.overwrites == 1 ? QStringLiteral("The paste replaces 1 used channel.")
-                                                : QStringLiteral("The paste replaces %1 used channels.").arg(plan.overwrites),
-                           QStringLiteral("Are you sure that you want to paste?")}) != Prompter::Answer::kOk)
-        return;
+    if (!ConfirmReplacingUsedChannels(prompter_, window_, QStringLiteral("paste"), plan.overwrites)) return;
     std::vector<int> targets;
     for (const PastePlan::Write& w : plan.writes) targets.push_back(w.target + 1);
     SlotRange changed;
     if (!targets.empty())
         document_.Edit(QStringLiteral("Paste ") + memory_->RowsName(targets),
                        [&](CloneImage& image) { changed = ApplyMemoryPaste(image, plan); });
-    if (!changed.Empty()) {
-        // The rows the paste filled, not the refused ones between them.
-        QItemSelection pasted;
-        for (const int row : targets) pasted.select(memory_->Model()->index(row - 1, 0), memory_->Model()->index(row - 1, 0));
-        memory_->SelectRow(targets.front());
-        memory_->Grid()->selectionModel()->select(pasted, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    }
+    // The rows the paste filled, not the refused ones between them.
+    if (!changed.Empty()) memory_->SelectOnly(targets);
     const auto labels = BuildRowLabels(image_);
     ReportRefusals(plan, {labels.begin(), labels.end()});
 }

@@ -6,6 +6,7 @@
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableView>
@@ -183,6 +184,14 @@ void MemoryPage::SelectRows(int first, int last) {
     grid_->setCurrentIndex(model_->index(first - 1, 0));
     grid_->selectionModel()->select(QItemSelection(model_->index(first - 1, 0), model_->index(last - 1, 0)),
                                     QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+void MemoryPage::SelectOnly(const std::vector<int>& rows) {
+    QItemSelection selection;
+    for (const int row : rows) selection.select(model_->index(row - 1, 0), model_->index(row - 1, 0));
+    SelectRow(rows.front());
+    grid_->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    grid_->scrollTo(grid_->currentIndex());
 }
 
 std::vector<int> MemoryPage::SelectedRows() const {

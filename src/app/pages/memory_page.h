@@ -43,6 +43,9 @@ public:
     void SelectRow(int row);
     // Selects rows first..last (1-based) and makes first the current row.
     void SelectRows(int first, int last);
+    // Selects only rows (1-based, ascending, not empty), makes the first the
+    // current row and brings it into view: the rows a paste or import filled.
+    void SelectOnly(const std::vector<int>& rows);
     // The selected rows in order, 1-based; the current row when none is.
     std::vector<int> SelectedRows() const;
     // How much wider the page must be to show every column of the grid

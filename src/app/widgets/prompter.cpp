@@ -95,6 +95,15 @@ void MessageBoxPrompter::ShowFileLocation(QWidget* parent, const QString& title,
         QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(path).absolutePath()));
 }
 
+bool ConfirmReplacingUsedChannels(Prompter& prompter, QWidget* parent, const QString& command, int used) {
+    if (used <= 0) return true;
+    const QString replaces = used == 1 ? QStringLiteral("The %1 replaces 1 used channel.").arg(command)
+                                       : QStringLiteral("The %1 replaces %2 used channels.").arg(command).arg(used);
+    return prompter.Confirm(parent, command.toUpper() + QStringLiteral(" OK"),
+                            {replaces, QStringLiteral("Are you sure that you want to %1?").arg(command)}) ==
+           Prompter::Answer::kOk;
+}
+
 Prompter& DefaultPrompter() {
     static MessageBoxPrompter prompter;
     return prompter;

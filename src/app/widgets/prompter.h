@@ -72,4 +72,9 @@ Prompter& DefaultPrompter();
 // The title of every error box (kErrorTitle).
 QString ErrorTitle();
 
+// The question a command that fills memory rows asks before it replaces used
+// channels, named after command ("paste": "PASTE OK", "The paste replaces 2
+// used channels."); true when there are none or the answer is OK.
+bool ConfirmReplacingUsedChannels(Prompter& prompter, QWidget* parent, const QString& command, int used);
+
 }  // namespace wrk7

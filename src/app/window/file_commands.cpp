@@ -1,6 +1,7 @@
 #include "app/window/file_commands.h"
 
 #include <QFileInfo>
+#include <memory>
 
 #include "app/dialogs/compare_dialog.h"
 #include "app/dialogs/import_placement_dialog.h"
@@ -158,11 +159,19 @@ bool FileCommands::ImportChirpList(const QString& path) {
 }
 
 void FileCommands::PlaceChirpList(const std::string& text, std::optional<int> firstSlot, const QString& path) {
+    // Tried on a copy first, so that the question comes before any change.
+    const auto trial = std::make_unique<CloneImage>(document_.Image());
+    const ChirpImportResult planned = ImportChirpText(*trial, text, firstSlot);
+    if (!planned.result.ok) return ShowFailure(planned.result.messages);
+    // A list that took no row changed nothing and says why.
+    if (planned.imported == 0) return ShowFailure(NoChannelRows(path, text, planned.skipped).messages);
+    if (!ConfirmReplacingUsedChannels(prompter_, window_, QStringLiteral("import"), planned.replacedUsed)) return;
     const ChirpImportResult r =
         document_.ImportChirp(text, firstSlot, QStringLiteral("Import ") + QFileInfo(path).fileName());
-    if (!r.result.ok) return ShowFailure(r.result.messages);
-    // A list that took no row changed nothing and says why.
-    if (r.imported == 0) return ShowFailure(NoChannelRows(path, text, r.skipped).messages);
+    if (r.filled.empty()) return;  // read-only: nothing was run
+    std::vector<int> rows;
+    for (const int slot : r.filled) rows.push_back(slot + 1);
+    memory_->SelectOnly(rows);
     // The channels join the image being edited, so its file stays.
     (new ImportReportDialog(r, window_))->open();
 }
