@@ -56,13 +56,8 @@ TEST_F(RowCommandsTest, ChangeChannelsChangesTheCheckedFieldsOfEveryRowAsOneStep
 }
 
 TEST_F(RowCommandsTest, SortPackAndMoveAreOneStepEachAndTheSelectionFollowsTheBlock) {
-    const struct {
-        const char* command;  // an action, or a key on the grid
-        int first, last;      // rows selected first
-        const char* names;
-        const char* step;
-        std::vector<int> selected;
-    } cases[] = {
+    // An action or a key on the grid, the rows selected first, and what follows.
+    const struct { const char* command; int first, last; const char* names, *step; std::vector<int> selected; } cases[] = {
         {"mnuSortFrequency", 1, 4, "A C B - -", "Sort 4 Channels", {1, 2, 3, 4}},
         {"mnuSortNameDescending", 1, 5, "C B A - -", "Sort 5 Channels", {1, 2, 3, 4, 5}},
         {"mnuPack", 1, 4, "B A C - -", "Pack 4 Channels", {1, 2, 3, 4}},

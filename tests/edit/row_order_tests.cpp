@@ -51,11 +51,7 @@ TEST(RowOrder, SortIsStableKeepsEmptyRowsLastAndPackKeepsTheOrder) {
     Put(image, 12, 118, "Bravo", 1, 16, "N1");  // AM 1KHz
     Put(image, 13, 145.0000004, "alpha", 2, 3, "n3");  // the same hertz; WFM 10KHz
     Put(image, 14, 430, "charlie", 1, 17, "n1");  // AM 9KHz
-    const struct {
-        SortKey key;
-        bool descending;
-        const char* names;
-    } cases[] = {
+    const struct { SortKey key; bool descending; const char* names; } cases[] = {
         {SortKey::kFrequency, false, "Bravo delta alpha charlie -"},
         {SortKey::kFrequency, true, "charlie delta alpha Bravo -"},
         {SortKey::kName, false, "alpha Bravo charlie delta -"},
@@ -83,11 +79,7 @@ TEST(RowOrder, MoveTurnsEachRunRoundWithTheRowItPassesWithinItsArea) {
     CloneImage image;
     for (int s = 0; s < 6; ++s) Put(image, 98 + s, 145 + s, std::string(1, static_cast<char>('a' + s)));
     image.banks.counts[0] = 100;  // slots 98..103 cross from bank 0 into bank 1
-    const struct {
-        std::vector<int> chosen;
-        int by;
-        const char* names;  // slots 98..104, or the refusal
-    } cases[] = {
+    const struct { std::vector<int> chosen; int by; const char* names; } cases[] = {  // slots 98..104, or the refusal
         {{99, 100}, -1, "b c a d e f -"},
         {{99, 100}, 1, "a d b c e f -"},
         {{99, 101}, -1, "b a d c e f -"},
@@ -119,13 +111,9 @@ TEST(RowOrder, DuplicatesShareFrequencyToTheHertzAndMode) {
     const Duplicates d = FindDuplicates(image);
     EXPECT_EQ(d.members, (std::vector<int>{3, 7, 10, 11, 900, 1205}));
     EXPECT_EQ(d.groups, 2);
-    const struct {
-        std::vector<int> listed;
-        int from;
-        bool forward;
-        std::optional<int> next;
-    } steps[] = {{{3, 7, 10}, 3, true, 7}, {{3, 7, 10}, 10, true, 3}, {{3, 7, 10}, 5, false, 3},
-                 {{3, 7, 10}, 3, false, 10}, {{3, 7, 10}, -1, true, 3}, {{}, 0, true, std::nullopt}};
+    const struct { std::vector<int> listed; int from; bool forward; std::optional<int> next; } steps[] = {
+        {{3, 7, 10}, 3, true, 7}, {{3, 7, 10}, 10, true, 3}, {{3, 7, 10}, 5, false, 3},
+        {{3, 7, 10}, 3, false, 10}, {{3, 7, 10}, -1, true, 3}, {{}, 0, true, std::nullopt}};
     for (const auto& s : steps) EXPECT_EQ(NextListedSlot(s.listed, s.from, s.forward), s.next) << s.from;
 }
 
@@ -159,8 +147,8 @@ TEST(BulkChange, ChosenFieldsChangeOnUsedRowsThatPassTheEditorsRules) {
         changed.model = c.model;
         const ChannelChangeResult r = ChangeChannels(changed, rows, c.change);
         EXPECT_EQ(Texts(changed.memory.slot[20], {kFreq, kMode, kOption, kOffset, kName, kNote}), c.slot20);
-        EXPECT_EQ(changed.memory.slot[22].Text(kMode), changed.memory.slot[20].Text(kMode));
-        EXPECT_TRUE(changed.memory.slot[21].IsEmpty());
+        const auto& slot = changed.memory.slot;
+        EXPECT_TRUE(slot[22].Text(kMode) == slot[20].Text(kMode) && slot[21].IsEmpty());
         EXPECT_EQ(r.rows, 3);
         std::string reasons;
         for (const RefusedRow& refused : r.refused) reasons += refused.reason + "|";
