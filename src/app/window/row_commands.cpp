@@ -85,8 +85,7 @@ RowCommands::RowCommands(QMainWindow* window, CloneDocument& document, Prompter&
     for (const bool descending : {false, true}) {
         if (descending) sortMenu_->addSeparator();
         for (const SortCommand& k : kSortKeys) {
-            const QString order = japanese ? (descending ? QStringLiteral(" 降順") : QStringLiteral(" 昇順"))
-                                           : (descending ? QStringLiteral(", Descending") : QStringLiteral(", Ascending"));
+            const QString order = caption(descending ? ", Descending" : ", Ascending", descending ? " 降順" : " 昇順");
             QAction* a = sortMenu_->addAction(caption(k.english, k.japanese) + order);
             a->setObjectName(QStringLiteral("mnuSort") + QString::fromLatin1(k.name) +
                              (descending ? QStringLiteral("Descending") : QString()));
@@ -116,7 +115,8 @@ void RowCommands::Update(bool memoryPage) {
     const bool change = memoryPage && !document_.IsReadOnly();
     const std::vector<int> chosen = change ? SelectedSlots() : std::vector<int>{};
     const CloneImage& image = document_.Image();
-    const auto used = std::count_if(chosen.begin(), chosen.end(), [&image](int s) { return !image.memory.slot[s].IsEmpty(); });
+    const auto used =
+        std::count_if(chosen.begin(), chosen.end(), [&image](int s) { return !image.memory.slot[s].IsEmpty(); });
     Action("mnuChangeChannels")->setEnabled(change && used >= 2);
     for (QAction* sort : sortMenu_->actions()) sort->setEnabled(change && chosen.size() >= 2);
     sortMenu_->menuAction()->setEnabled(change && chosen.size() >= 2);
@@ -188,11 +188,10 @@ void RowCommands::FindDuplicates() {
         emit statusMessage(QStringLiteral("No duplicates: no two used rows hold the same frequency and mode."));
         return;
     }
-    const QString summary = found.groups == 1
-                                ? QStringLiteral("1 group of duplicates (%1 rows) is selected.").arg(found.members.size())
-                                : QStringLiteral("%1 groups of duplicates (%2 rows) are selected.")
-                                      .arg(found.groups)
-                                      .arg(found.members.size());
+    const QString summary = (found.groups == 1 ? QStringLiteral("%1 group of duplicates (%2 rows) is selected.")
+                                               : QStringLiteral("%1 groups of duplicates (%2 rows) are selected."))
+                                .arg(found.groups)
+                                .arg(found.members.size());
     SelectGridRows(memory_->Grid(), found.members, found.members.front());
     memory_->Grid()->scrollTo(memory_->Grid()->currentIndex());
     findBar_->OpenDuplicates(summary);
