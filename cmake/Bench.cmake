@@ -1,7 +1,14 @@
-# Benchmarks: one program per file in bench/.
+# Benchmarks: one program per file in bench/. The window's (bench_window_*)
+# drive the desktop program and need its libraries.
 file(GLOB BENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/bench/*.cpp)
 foreach(src ${BENCH_SOURCES})
   get_filename_component(name ${src} NAME_WE)
+  if(name MATCHES "^bench_window_" AND NOT WRK7_BUILD_GUI)
+    continue()
+  endif()
   add_executable(${name} ${src})
   target_link_libraries(${name} PRIVATE wrk7_files wrk7_emulator benchmark::benchmark)
+  if(name MATCHES "^bench_window_")
+    target_link_libraries(${name} PRIVATE wrk7_app_lib)
+  endif()
 endforeach()

@@ -84,4 +84,14 @@ std::optional<int> FindSlot(const CloneImage& image, const FindQuery& query, int
     return std::nullopt;
 }
 
+std::optional<int> NextListedSlot(const std::vector<int>& slots, int from, bool forward) {
+    if (slots.empty()) return std::nullopt;
+    if (forward) {
+        const auto next = std::upper_bound(slots.begin(), slots.end(), from);
+        return next == slots.end() ? slots.front() : *next;
+    }
+    const auto next = std::lower_bound(slots.begin(), slots.end(), from);
+    return next == slots.begin() ? slots.back() : *std::prev(next);
+}
+
 }  // namespace wrk7

@@ -2,6 +2,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/image.h"
 
@@ -25,5 +26,9 @@ bool SlotMatches(const CloneImage& image, int slot, const FindQuery& query);
 // round the end of the grid and coming back to from itself last; nullopt
 // when none matches. from may be -1 to start before slot 0.
 std::optional<int> FindSlot(const CloneImage& image, const FindQuery& query, int from, bool forward);
+
+// The same step through a list of slots (ascending) found another way, such
+// as the duplicates: the next one after from (or before it), going round.
+std::optional<int> NextListedSlot(const std::vector<int>& slots, int from, bool forward);
 
 }  // namespace wrk7

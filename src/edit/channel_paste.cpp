@@ -15,26 +15,6 @@ namespace {
 
 constexpr int kOptionNone = static_cast<int>(ChannelOption::kOff);
 
-std::string JoinLines(const std::vector<std::string>& lines) {
-    std::string out;
-    for (const std::string& l : lines) out += (out.empty() ? "" : " ") + l;
-    return out;
-}
-
-// Why the editor would not take these values for a memory slot; "" when it would.
-std::string MemoryRefusal(const CloneImage& image, int slot, const SlotFields& f) {
-    const Verdict freq = CheckMemoryFrequency(image, slot, f.Value(kFreq));
-    if (freq.kind == Verdict::Kind::kRestored)
-        return "The frequency must lie between " + FormatFrequency(kLowestChannelMHz) + " and " +
-               FormatFrequency(kHighestChannelMHz) + " MHz.";
-    if (freq.kind == Verdict::Kind::kRefused) return JoinLines(freq.lines);
-    if (!CheckOffset(f, f.Value(kOffset)).Accepted()) return "The offset frequency must be below 100 MHz.";
-    if (!NameFits(f.Text(kName)))
-        return "A name holds at most " + std::to_string(kNameLength) + " printable ASCII characters.";
-    if (!NoteFits(f.Text(kNote))) return "A note holds at most " + std::to_string(kNoteLength) + " characters.";
-    return {};
-}
-
 // Train or Secret on a model without it: "None", as the editor offers.
 void DropMissingOption(SlotFields& f, int regionIndex) {
     const int option = ChoiceIndex(f.Value(kOption), kOptionChoices);
@@ -100,7 +80,7 @@ PastePlan PlanMemoryPaste(const CloneImage& image, int firstSlot, const std::vec
         PasteRecord record = records[static_cast<std::size_t>(i)];
         record.enabled = record.enabled && !record.fields.IsEmpty();
         std::string why = record.unreadable;
-        if (why.empty() && record.enabled) why = MemoryRefusal(after, slot, record.fields);
+        if (why.empty() && record.enabled) why = MemoryEntryRefusal(after, slot, record.fields);
         if (!why.empty()) {
             plan.refused.push_back({i, slot, std::move(why)});
             after.memory.slot[slot] = image.memory.slot[slot];
@@ -157,20 +137,24 @@ void ApplyVfoPaste(CloneImage& image, const PastePlan& plan) {
 }
 
 std::vector<std::string> RefusalSummary(const PastePlan& plan, const std::vector<std::string>& targetLabels) {
+    return RefusalLines(plan.refused, plan.rows, "pasted", targetLabels);
+}
+
+std::vector<std::string> RefusalLines(const std::vector<RefusedRow>& refused, int rows, std::string_view verb,
+                                      const std::vector<std::string>& targetLabels) {
     std::vector<std::string> lines;
-    if (plan.refused.empty()) return lines;
-    lines.push_back(std::to_string(plan.refused.size()) + " of " + std::to_string(plan.rows) +
-                    (plan.rows == 1 ? " row was" : " rows were") + " not pasted:");
-    const std::size_t listed = std::min<std::size_t>(plan.refused.size(), kListedRefusals);
+    if (refused.empty()) return lines;
+    lines.push_back(std::to_string(refused.size()) + " of " + std::to_string(rows) +
+                    (rows == 1 ? " row was" : " rows were") + " not " + std::string(verb) + ":");
+    const std::size_t listed = std::min<std::size_t>(refused.size(), kListedRefusals);
     for (std::size_t i = 0; i < listed; ++i) {
-        const RefusedRow& r = plan.refused[i];
+        const RefusedRow& r = refused[i];
         const bool named = r.target >= 0 && r.target < static_cast<int>(targetLabels.size());
         lines.push_back("Row " + std::to_string(r.row + 1) +
                         (named ? " (" + targetLabels[static_cast<std::size_t>(r.target)] + ")" : std::string()) +
                         ": " + r.reason);
     }
-    if (plan.refused.size() > listed)
-        lines.push_back("... and " + std::to_string(plan.refused.size() - listed) + " more.");
+    if (refused.size() > listed) lines.push_back("... and " + std::to_string(refused.size() - listed) + " more.");
     return lines;
 }
 

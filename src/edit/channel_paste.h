@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/image.h"
@@ -65,5 +66,9 @@ void ApplyVfoPaste(CloneImage& image, const PastePlan& plan);
 // the targets as the grid does.
 inline constexpr int kListedRefusals = 10;
 std::vector<std::string> RefusalSummary(const PastePlan& plan, const std::vector<std::string>& targetLabels);
+// The same lines for any command that leaves rows out: "2 of 37 rows were not
+// VERB:", then the rows.
+std::vector<std::string> RefusalLines(const std::vector<RefusedRow>& refused, int rows, std::string_view verb,
+                                      const std::vector<std::string>& targetLabels);
 
 }  // namespace wrk7

@@ -46,6 +46,12 @@ bool SearchPassHolds(const CloneImage& image, int slot, double mhz) {
     return false;
 }
 
+std::string JoinLines(const std::vector<std::string>& lines) {
+    std::string out;
+    for (const std::string& l : lines) out += (out.empty() ? "" : " ") + l;
+    return out;
+}
+
 const SlotFields& SlotOrEmpty(const std::array<SlotFields, kSlotCount>& mem, int slot) {
     static const SlotFields empty;
     return IsValidSlot(slot) ? mem[static_cast<std::size_t>(slot)] : empty;
@@ -83,6 +89,19 @@ Verdict CheckOffset(const SlotFields& stored, double mhz) {
     double restored = stored.Value(kOffset);
     if (!(restored >= 0 && restored < kOffsetLimit)) restored = 0;
     return Restored(FormatOffset(restored));
+}
+
+std::string MemoryEntryRefusal(const CloneImage& image, int slot, const SlotFields& f) {
+    const Verdict freq = CheckMemoryFrequency(image, slot, f.Value(kFreq));
+    if (freq.kind == Verdict::Kind::kRestored)
+        return "The frequency must lie between " + FormatFrequency(kLowestChannelMHz) + " and " +
+               FormatFrequency(kHighestChannelMHz) + " MHz.";
+    if (freq.kind == Verdict::Kind::kRefused) return JoinLines(freq.lines);
+    if (!CheckOffset(f, f.Value(kOffset)).Accepted()) return "The offset frequency must be below 100 MHz.";
+    if (!NameFits(f.Text(kName)))
+        return "A name holds at most " + std::to_string(kNameLength) + " printable ASCII characters.";
+    if (!NoteFits(f.Text(kNote))) return "A note holds at most " + std::to_string(kNoteLength) + " characters.";
+    return {};
 }
 
 StepOffer VfoStepOffer(int regionIndex, int band, double storedStep) {

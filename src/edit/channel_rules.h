@@ -38,6 +38,11 @@ std::string MemoryFrequencyRange();
 Verdict CheckVfoFrequency(const CloneImage& image, int band, double mhz);
 // An offset below 100 MHz and not negative; stored: the slot or band edited.
 Verdict CheckOffset(const SlotFields& stored, double mhz);
+// Why the editor would not store fields in a memory slot, as one line for the
+// summary of refused rows; "" when it would: CheckMemoryFrequency (the
+// other enabled search-pass entries as image holds them), CheckOffset,
+// NameFits and NoteFits. A paste and a change of many channels both ask it.
+std::string MemoryEntryRefusal(const CloneImage& image, int slot, const SlotFields& fields);
 
 inline constexpr int kStepChoices = 18;    // steps a user can pick (codes 0..17)
 inline constexpr int kOptionChoices = kChannelOptionCount;  // OptionCaption

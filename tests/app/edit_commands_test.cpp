@@ -140,11 +140,13 @@ TEST_F(EditCommandsTest, ContextMenusOfferWhatAppliesToTheRowsAndARightClickMove
     QApplication::clipboard()->clear();
     QTableView* grid = SelectRows(*window, 5, 5);
     EXPECT_EQ(Enabled(window->Edits().GridMenu(grid)),
-              (QStringList{"mnuModify", "mnuCut", "mnuCopy", "mnuClear", "mnuDisable", "mnuInsert", "mnuDelete"}));
+              (QStringList{"mnuModify", "mnuCut", "mnuCopy", "mnuClear", "mnuDisable", "mnuInsert", "mnuDelete",
+                           "mnuMoveUp", "mnuMoveDown", "mnuFindDuplicates"}));
     window->Memory()->SelectRow(251);  // beyond the 200 rows Insert and Delete work on
     QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(Enabled(window->Edits().GridMenu(grid)),
-              (QStringList{"mnuModify", "mnuCut", "mnuCopy", "mnuPaste", "mnuClear", "mnuDisable"}));
+              (QStringList{"mnuModify", "mnuCut", "mnuCopy", "mnuPaste", "mnuClear", "mnuDisable", "mnuMoveUp",
+                           "mnuMoveDown", "mnuFindDuplicates"}));
     SelectRows(*window, 4, 6);  // several rows: Insert and Delete keep to one
     EXPECT_FALSE(Enabled(window->Edits().GridMenu(grid)).contains(QStringLiteral("mnuInsert")));
     window->ClickTab(Page::kSettings1);

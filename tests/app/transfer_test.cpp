@@ -170,7 +170,8 @@ TEST_F(TransferTest, WhileATransferRunsNothingCanChangeOrReplaceTheImage) {
                             window->Bank()->GroupBox(kBanks + 1), window->Settings()->ModelButton(1),
                             window->findChild<QCheckBox*>(QStringLiteral("chkBeep")), window->Recent().Menu()};
     for (const char* name : {"mnuNew", "mnuOpen", "mnuImport", "mnuModify", "mnuUndo", "mnuReadAll", "mnuComSetup",
-                             "tbr_新規作成", "tbr_開く", "mnuCut", "mnuClear", "mnuDisable", "mnuDelete", "mnuInsert"})
+                             "tbr_新規作成", "tbr_開く", "mnuCut", "mnuClear", "mnuDisable", "mnuDelete", "mnuInsert",
+                             "mnuMoveUp", "mnuMoveDown", "mnuFindDuplicates"})
         waiting << Act(name);
     EXPECT_EQ(Usable(waiting), "");
     EXPECT_EQ(Usable({Act("mnuSave"), Act("mnuSaveAs"), Act("mnuExport"), Act("mnuCopy"), Act("mnuFind"), Act("tbr_ﾍﾙﾌﾟ"),
@@ -199,7 +200,7 @@ TEST_F(TransferTest, WhileATransferRunsNothingCanChangeOrReplaceTheImage) {
     memory->SelectRow(102);
     EXPECT_EQ(Usable(waiting), "cmbDelete cmbRead txtBank0 chkGrp51 opbModel1 chkBeep mnuRecent mnuNew mnuOpen mnuImport "
                                "mnuModify mnuUndo mnuReadAll mnuComSetup tbr_新規作成 tbr_開く mnuCut mnuClear mnuDisable "
-                               "mnuDelete mnuInsert");
+                               "mnuDelete mnuInsert mnuMoveUp mnuMoveDown mnuFindDuplicates");
 
     // A transfer that ends while the close asks about it takes the question
     // with it; its own words are seen and the close goes on.

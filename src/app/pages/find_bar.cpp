@@ -13,6 +13,7 @@
 #include "app/pages/memory_table_model.h"
 #include "edit/channel_find.h"
 #include "edit/row_lookup.h"
+#include "edit/row_order.h"
 
 namespace wrk7 {
 
@@ -42,7 +43,7 @@ FindBar::FindBar(const CloneImage& image, MemoryPage* page, QWidget* parent)
     close->setAccessibleName(QStringLiteral("Close"));
     for (QPushButton* b : {cmdPrevious_, cmdNext_}) b->setAutoDefault(false);
     connect(cmdPrevious_, &QPushButton::clicked, this, &FindBar::FindPrevious);
-    connect(cmdNext_, &QPushButton::clicked, this, [this] { mode_ == Mode::kFind ? FindNext() : GoTo(); });
+    connect(cmdNext_, &QPushButton::clicked, this, [this] { mode_ == Mode::kGoTo ? GoTo() : FindNext(); });
     connect(close, &QToolButton::clicked, this, &FindBar::Close);
 
     auto* row = new QHBoxLayout(this);
@@ -69,6 +70,7 @@ void FindBar::Open(Mode mode) {
     txtFind_->setPlaceholderText(find ? QStringLiteral("145.5, 118-137 or a name or note")
                                       : QStringLiteral("07-012, 0A, S5, Pr10 or slot 0-1299"));
     txtFind_->setText(find ? findText_ : goToText_);
+    txtFind_->show();
     cmdPrevious_->setVisible(find);
     cmdNext_->setText(find ? QStringLiteral("Next") : QStringLiteral("Go"));
     lblResult_->clear();
@@ -77,7 +79,34 @@ void FindBar::Open(Mode mode) {
     txtFind_->selectAll();
 }
 
+void FindBar::OpenDuplicates(const QString& summary) {
+    if (isVisible() && mode_ == Mode::kFind) findText_ = txtFind_->text();
+    mode_ = Mode::kDuplicates;
+    lblFind_->setText(QStringLiteral("Duplicates:"));
+    txtFind_->hide();
+    cmdPrevious_->show();
+    cmdNext_->setText(QStringLiteral("Next"));
+    lblResult_->setText(summary);
+    show();
+    page_->Grid()->setFocus();
+}
+
+void FindBar::StepThroughDuplicates(bool forward) {
+    const auto slot = NextListedSlot(FindDuplicates(image_).members, page_->CurrentRow() - 1, forward);
+    if (!slot) {
+        lblResult_->setText(QStringLiteral("No duplicates are left."));
+        return;
+    }
+    const QModelIndex index = page_->Model()->index(*slot, 0);
+    page_->Grid()->selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+    page_->Grid()->scrollTo(index, QAbstractItemView::PositionAtCenter);
+}
+
 void FindBar::Find(bool forward) {
+    if (mode_ == Mode::kDuplicates) {
+        StepThroughDuplicates(forward);
+        return;
+    }
     if (isVisible() && mode_ == Mode::kFind) findText_ = txtFind_->text();
     const FindQuery query = ParseFindQuery(findText_.toStdString());
     if (query.kind == FindQuery::Kind::kNone) {
@@ -111,6 +140,8 @@ void FindBar::Show(int slot) {
 
 void FindBar::Close() {
     if (mode_ == Mode::kFind) findText_ = txtFind_->text();
+    // F3 finds the find text again once the duplicates are put away.
+    if (mode_ == Mode::kDuplicates) mode_ = Mode::kFind;
     hide();
     page_->Grid()->setFocus();
 }

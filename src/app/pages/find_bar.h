@@ -14,17 +14,21 @@ class MemoryPage;
 // such as "118-137", or text in names and notes) and goes to a row (Ctrl+G: a
 // row label such as "07-012", "0A", "S5", "Pr10", or a slot number). The row
 // found becomes the current row, selected and scrolled into view; when there
-// is none the bar says so and the current row stays.
+// is none the bar says so and the current row stays. After Find Duplicates
+// the bar steps through the duplicates instead, found again at each step so
+// that it follows the edits made meanwhile; the selection stays.
 class FindBar : public QWidget {
     Q_OBJECT
 public:
-    enum class Mode { kFind, kGoTo };
+    enum class Mode { kFind, kGoTo, kDuplicates };
 
     FindBar(const CloneImage& image, MemoryPage* page, QWidget* parent = nullptr);
 
     // Shows the bar above the page's grid in mode, the box focused with its
     // text selected.
     void Open(Mode mode);
+    // Shows the bar stepping through the duplicates, summary beside it.
+    void OpenDuplicates(const QString& summary);
     Mode CurrentMode() const { return mode_; }
 
     // Enter, F3 and Shift+F3: the next or previous row that matches the
@@ -42,6 +46,7 @@ protected:
 private:
     void Find(bool forward);
     void Show(int slot);
+    void StepThroughDuplicates(bool forward);
     void Close();
 
     const CloneImage& image_;

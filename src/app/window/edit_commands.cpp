@@ -13,6 +13,7 @@
 #include "app/pages/grid_clipboard.h"
 #include "app/pages/memory_page.h"
 #include "app/pages/memory_table_model.h"
+#include "app/window/row_commands.h"
 #include "core/tables.h"
 #include "edit/memory_ops.h"
 
@@ -131,6 +132,7 @@ EditCommands::EditCommands(QMainWindow* window, CloneDocument& document, Prompte
     connect(Action("mnuFindNext"), &QAction::triggered, findBar_, &FindBar::FindNext);
     connect(Action("mnuFindPrevious"), &QAction::triggered, findBar_, &FindBar::FindPrevious);
     connect(Action("mnuGoTo"), &QAction::triggered, this, [this] { findBar_->Open(FindBar::Mode::kGoTo); });
+    rows_ = new RowCommands(window, document_, prompter, memory_, findBar_, japanese);
 
     for (QTableView* grid : {memory_->Grid(), vfoGrid_}) {
         grid->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -169,7 +171,10 @@ void EditCommands::AddToMenu(QMenu* edit) {
     edit->addSeparator();
     edit->addActions({Action("mnuCut"), Action("mnuCopy"), Action("mnuPaste"), Action("mnuClear")});
     edit->addSeparator();
-    edit->addActions({Action("mnuFind"), Action("mnuFindNext"), Action("mnuFindPrevious"), Action("mnuGoTo")});
+    rows_->AddToMenu(edit);
+    edit->addSeparator();
+    edit->addActions({Action("mnuFind"), Action("mnuFindNext"), Action("mnuFindPrevious"), Action("mnuGoTo"),
+                      rows_->FindDuplicatesAction()});
     Update();
 }
 
@@ -227,6 +232,7 @@ void EditCommands::Update() {
     enable("mnuInsert", change && memory && single && row <= kEditWindowRows);
     enable("mnuDelete", change && memory && single && row <= kEditWindowRows);
     for (const char* name : {"mnuFind", "mnuFindNext", "mnuFindPrevious", "mnuGoTo"}) enable(name, memory);
+    rows_->Update(memory);
 }
 
 QMenu* EditCommands::GridMenu(QTableView* grid) {
@@ -240,6 +246,8 @@ QMenu* EditCommands::GridMenu(QTableView* grid) {
         menu->addActions({Action("mnuCut"), Action("mnuCopy"), Action("mnuPaste"), Action("mnuClear")});
         menu->addSeparator();
         menu->addActions({Action("mnuEnable"), Action("mnuDisable"), Action("mnuInsert"), Action("mnuDelete")});
+        menu->addSeparator();
+        rows_->AddToGridMenu(menu);
     } else {
         menu->addActions({Action("mnuCopy"), Action("mnuPaste")});
     }

@@ -18,6 +18,7 @@ class FindBar;
 class GridClipboard;
 class MemoryPage;
 class Prompter;
+class RowCommands;
 
 // The Edit menu and the grids' context menus: the channel editor on the
 // current row (Modify, Enter, F2, a double-click), cut, copy, paste and the
@@ -41,6 +42,7 @@ public:
     ChannelEditor* Editor() const { return editor_; }
     GridClipboard* Clipboard() const { return clipboard_; }
     FindBar* Finder() const { return findBar_; }
+    RowCommands* Rows() const { return rows_; }
 
 private:
     QAction* Action(const char* name) const;
@@ -55,6 +57,7 @@ private:
     ChannelEditor* editor_ = nullptr;
     GridClipboard* clipboard_ = nullptr;
     FindBar* findBar_ = nullptr;
+    RowCommands* rows_ = nullptr;
 };
 
 }  // namespace wrk7

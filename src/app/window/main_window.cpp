@@ -44,6 +44,7 @@
 #include "app/window/file_commands.h"
 #include "app/window/file_drops.h"
 #include "app/window/recent_files_menu.h"
+#include "app/window/row_commands.h"
 #include "edit/bank.h"
 
 namespace wrk7 {
@@ -296,6 +297,7 @@ void MainWindow::BuildStatusBar() {
     auto* time = new QLabel;
     time->setObjectName(QStringLiteral("sbrTime"));
     statusBar()->addWidget(statusText_, 1);
+    connect(edits_->Rows(), &RowCommands::statusMessage, statusText_, &ElidedLabel::SetFullText);
     statusBar()->addPermanentWidget(date);
     statusBar()->addPermanentWidget(time);
     auto tick = [date, time] {

@@ -1,0 +1,162 @@
+#include "app/dialogs/change_channels_dialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStandardItemModel>
+#include <QVBoxLayout>
+
+#include "app/widgets/frequency_filter.h"
+#include "core/channel_limits.h"
+#include "core/channel_options.h"
+#include "core/hex.h"
+#include "core/models.h"
+#include "edit/channel_rules.h"
+
+namespace wrk7 {
+
+namespace {
+
+// The fields in the editor's order, with its captions; the object names are
+// "chk" and "cbb" or "txt" before the name.
+struct FieldRow {
+    int field;
+    const char* caption;
+    const char* name;
+};
+constexpr FieldRow kRows[] = {
+    {kMode, "Mode", "Mode"},      {kShift, "Shift", "Shift"},
+    {kStep, "Tuning Step", "Step"},  {kOption, "Option", "Option"},
+    {kTone, "Tone", "Tone"},      {kSecret, "Secret Code", "Secret"},
+    {kCarrier, "Carrier", "Carrier"}, {kOffset, "Offset Frequency", "Offset"},
+    {kNote, "Note", "Note"},      {kName, "Name", "Name"},
+    {kSkip, "Skip", "Skip"},
+};
+
+QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+template <std::size_t N>
+QStringList Captions(const std::array<std::string_view, N>& names, int count = N) {
+    QStringList out;
+    for (int i = 0; i < count; ++i) out << Q(names[static_cast<std::size_t>(i)]);
+    return out;
+}
+
+// The values each coded field offers, by code.
+QStringList Choices(int field) {
+    QStringList out;
+    switch (field) {
+        case kMode: return Captions(ModeName);
+        case kShift: return {QStringLiteral("OFF"), QStringLiteral("+"), QStringLiteral("-")};
+        case kStep: return Captions(StepName, kStepChoices);
+        case kOption: return Captions(OptionCaption);
+        case kTone: return Captions(ToneName);
+        case kSecret:
+            for (int i = 0; i <= 28; ++i) out << QString::number(i);
+            return out;
+        case kCarrier:
+            for (int i = 0; i <= kCarrierJR; ++i) out << Q(CarrierName(i));
+            return out;
+        case kSkip: return {QStringLiteral("Not skipped"), QStringLiteral("Skipped")};
+    }
+    return out;
+}
+
+bool IsText(int field) { return field == kOffset || field == kNote || field == kName; }
+
+}  // namespace
+
+ChangeChannelsDialog::ChangeChannelsDialog(QWidget* parent, int model, const SlotFields& start, int rows)
+    : QDialog(parent) {
+    setObjectName(QStringLiteral("dlgChangeChannels"));
+    setWindowTitle(QStringLiteral("Change Channels"));
+    auto* top = new QVBoxLayout(this);
+    auto* heading = new QLabel(QStringLiteral("Check the fields to change on all %1 channels.").arg(rows));
+    heading->setObjectName(QStringLiteral("lblChangeRows"));
+    top->addWidget(heading);
+    auto* grid = new QGridLayout;
+    top->addLayout(grid);
+    const ModelInfo& info = Model(model);
+    for (const FieldRow& r : kRows) {
+        auto* check = new QCheckBox(QString::fromLatin1(r.caption));
+        check->setObjectName(QStringLiteral("chk") + QString::fromLatin1(r.name));
+        QWidget* control = MakeControl(r.field, model, start);
+        control->setObjectName((IsText(r.field) ? QStringLiteral("txt") : QStringLiteral("cbb")) +
+                               QString::fromLatin1(r.name));
+        control->setEnabled(false);
+        // A list the model does not use stays locked, as in the editor.
+        check->setEnabled(!(r.field == kSecret && !info.secretList) && !(r.field == kCarrier && !info.carrierList));
+        const int row = grid->rowCount();
+        grid->addWidget(check, row, 0);
+        grid->addWidget(control, row, 1);
+        connect(check, &QCheckBox::toggled, this, [this, control](bool on) {
+            control->setEnabled(on);
+            ok_->setEnabled(std::any_of(entries_.begin(), entries_.end(),
+                                        [](const Entry& e) { return e.check->isChecked(); }));
+        });
+        entries_.push_back({r.field, check, control});
+    }
+    grid->setColumnStretch(1, 1);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    ok_ = buttons->button(QDialogButtonBox::Ok);
+    ok_->setObjectName(QStringLiteral("cmdOK"));
+    ok_->setEnabled(false);
+    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cmdCancel"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    top->addWidget(buttons);
+}
+
+QWidget* ChangeChannelsDialog::MakeControl(int field, int model, const SlotFields& start) {
+    if (IsText(field)) {
+        auto* box = new QLineEdit(Q(start.Text(field)));
+        if (field == kOffset) {
+            box->setMaxLength(9);
+            box->setValidator(new KeyFilter(KeyFilter::Kind::kDecimal, box));
+        } else if (field == kName) {
+            box->setMaxLength(kNameLength);
+            box->setValidator(new KeyFilter(KeyFilter::Kind::kPrintableAscii, box));
+        } else {
+            box->setMaxLength(kNoteLength);
+        }
+        return box;
+    }
+    auto* list = new QComboBox;
+    list->setMaxVisibleItems(12);
+    const QStringList choices = Choices(field);
+    list->addItems(choices);
+    if (field == kOption) {
+        // An option the model lacks is shown but cannot be picked.
+        const auto offered = OfferedOptions(model);
+        auto* items = static_cast<QStandardItemModel*>(list->model());
+        for (int i = 0; i < kOptionChoices; ++i) items->item(i)->setEnabled(offered[static_cast<std::size_t>(i)]);
+    }
+    const int code = ChoiceIndex(start.Value(field), static_cast<int>(choices.size()));
+    list->setCurrentIndex(field == kOption && code >= 0 && !OfferedOptions(model)[static_cast<std::size_t>(code)]
+                              ? static_cast<int>(ChannelOption::kOff)
+                              : std::max(code, 0));
+    return list;
+}
+
+ChannelChange ChangeChannelsDialog::Change() const {
+    ChannelChange change;
+    for (const Entry& e : entries_) {
+        if (!e.check->isChecked()) continue;
+        if (auto* box = qobject_cast<QLineEdit*>(e.control)) {
+            if (e.field == kOffset) {
+                change.Set(kOffset, ParseDecimal(box->text().toStdString()));
+            } else {
+                change.SetText(e.field, box->text().toStdString());
+            }
+        } else {
+            change.Set(e.field, static_cast<QComboBox*>(e.control)->currentIndex());
+        }
+    }
+    return change;
+}
+
+}  // namespace wrk7

@@ -1,0 +1,94 @@
+#include "edit/bulk_change.h"
+
+#include <algorithm>
+
+#include "core/models.h"
+#include "edit/channel_rules.h"
+
+namespace wrk7 {
+
+namespace {
+
+// The coded fields the editor offers a list of values for, with how many
+// values and what a message calls the field.
+struct Choice {
+    int field;
+    int count;
+    const char* what;
+};
+constexpr Choice kChoices[] = {
+    {kMode, kModeChoices, "mode"},
+    {kStep, kStepChoices, "tuning step"},
+    {kOption, kOptionChoices, "option"},
+    {kSecret, 29, "secret code"},
+    {kCarrier, kCarrierJR + 1, "carrier"},
+    {kTone, static_cast<int>(ToneName.size()), "tone"},
+    {kShift, kShiftChoices, "shift"},
+    {kSkip, 2, "skip mark"},
+};
+
+bool Offered(int model, int field, int code) {
+    const ModelInfo& info = Model(model);
+    if (code < 0) return false;
+    if (field == kOption) return OfferedOptions(model)[static_cast<std::size_t>(code)];
+    if (field == kSecret) return info.secretList;
+    if (field == kCarrier) return info.carrierList;
+    return true;
+}
+
+}  // namespace
+
+ChannelChange& ChannelChange::Set(int field, double value) {
+    values.Set(field, value);
+    fields.set(static_cast<std::size_t>(field));
+    return *this;
+}
+
+ChannelChange& ChannelChange::SetText(int field, std::string text) {
+    values.SetText(field, std::move(text));
+    fields.set(static_cast<std::size_t>(field));
+    return *this;
+}
+
+std::string OfferRefusal(int model, const ChannelChange& change) {
+    for (const Choice& c : kChoices) {
+        if (!change.fields.test(static_cast<std::size_t>(c.field))) continue;
+        if (!Offered(model, c.field, ChoiceIndex(change.values.Value(c.field), c.count)))
+            return "The " + std::string(Model(model).name) + " offers no such " + c.what + ".";
+    }
+    return {};
+}
+
+ChannelChangeResult ChangeChannels(CloneImage& image, const std::vector<int>& slots, const ChannelChange& change) {
+    ChannelChangeResult result;
+    const std::string offer = OfferRefusal(image.model, change);
+    for (const int slot : slots) {
+        if (!IsValidSlot(slot) || image.memory.slot[slot].IsEmpty()) continue;
+        const int row = result.rows++;
+        SlotFields next = image.memory.slot[slot];
+        for (int f = 0; f < kFieldCount; ++f) {
+            if (f == kFreq || !change.fields.test(static_cast<std::size_t>(f))) continue;
+            if (f == kNote || f == kName) {
+                next.SetText(f, change.values.Text(f));
+            } else {
+                next.Set(f, change.values.Value(f));
+            }
+        }
+        // The row's own frequency first, as the editor checks it first.
+        std::string why = MemoryEntryRefusal(image, slot, next);
+        if (why.empty()) why = offer;
+        if (!why.empty()) {
+            result.refused.push_back({row, slot, std::move(why)});
+            continue;
+        }
+        if (next == image.memory.slot[slot]) continue;
+        image.memory.slot[slot] = std::move(next);
+        // Slots come in any order.
+        SlotRange& c = result.changed;
+        c = c.Empty() ? SlotRange{slot, slot} : SlotRange{std::min(c.first, slot), std::max(c.last, slot)};
+    }
+    if (!result.changed.Empty()) image.MarkModified();
+    return result;
+}
+
+}  // namespace wrk7

@@ -1,0 +1,43 @@
+#pragma once
+#include <bitset>
+#include <string>
+#include <vector>
+
+#include "core/image.h"
+#include "edit/channel_paste.h"
+#include "edit/memory_ops.h"
+
+namespace wrk7 {
+
+// Giving many memory channels the same values at once: the fields chosen
+// change on every used slot, the others stay as each slot has them. The
+// frequency is never among them: it is what tells one channel from another.
+struct ChannelChange {
+    SlotFields values;                // what the chosen fields become
+    std::bitset<kFieldCount> fields;  // which fields are chosen
+
+    ChannelChange& Set(int field, double value);          // coded fields and the skip mark
+    ChannelChange& SetText(int field, std::string text);  // the note and the name
+};
+
+struct ChannelChangeResult {
+    SlotRange changed;
+    std::vector<RefusedRow> refused;  // row: its place among the used slots
+    int rows = 0;                     // used slots offered
+};
+
+// Each used slot among the chosen ones (0-based; empty and invalid ones are passed
+// over) takes the change when the channel editor would store the result
+// there: a value the editor offers on the model (an option or a code list
+// the model lacks is none) and MemoryEntryRefusal's rules, the frequency the
+// slot already holds included, so a search-pass entry whose frequency
+// another entry holds stays as it is. A slot that cannot take the change
+// keeps every value and is listed in refused. Marks the image modified when
+// anything changed.
+ChannelChangeResult ChangeChannels(CloneImage& image, const std::vector<int>& chosen, const ChannelChange& change);
+
+// Why the editor offers none of the chosen values on the model; "" when it
+// offers them all.
+std::string OfferRefusal(int model, const ChannelChange& change);
+
+}  // namespace wrk7
