@@ -136,9 +136,10 @@ bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* 
         return false;
     };
     if (!file.open(QIODevice::WriteOnly)) return fail(file.errorString());
-    // A short write is not reported as an error by QSaveFile; committing then
-    // would replace the old file with a truncated one.
-    if (file.write(bytes) != bytes.size()) {
+    // QSaveFile reports neither a short write nor a failing flush of its
+    // buffer (a small file on a full disk is written only by the flush), and
+    // its commit would then replace the old file with a truncated one.
+    if (file.write(bytes) != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError) {
         const QString why = file.errorString();
         file.cancelWriting();
         file.commit();
