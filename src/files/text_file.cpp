@@ -5,6 +5,8 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include "files/file_kind.h"
+
 namespace wrk7 {
 
 namespace {
@@ -129,12 +131,35 @@ QByteArray JoinLinesCrLf(const std::vector<std::string>& lines) {
     return out;
 }
 
+namespace {
+
+// A FIFO or device takes the bytes as they come: there is no old file to
+// keep, and a rename would replace the node. A FIFO's open waits for its
+// reader, as a shell's redirection does.
+bool WriteIntoStream(const QString& path, const QByteArray& bytes, QString* errorText) {
+    QFile file(path);
+    const bool ok = file.open(QIODevice::WriteOnly | QIODevice::ExistingOnly | QIODevice::Unbuffered) &&
+                    file.write(bytes) == bytes.size();
+    file.close();
+    if (ok && file.error() == QFileDevice::NoError) return true;
+    if (errorText) *errorText = file.errorString();
+    return false;
+}
+
+}  // namespace
+
 bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* errorText) {
-    QSaveFile file(path);
     auto fail = [&](const QString& why) {
         if (errorText) *errorText = why;
         return false;
     };
+    // A link to a regular file is followed by QSaveFile, which keeps the link.
+    switch (KindOf(path)) {
+        case FileKind::kStream: return WriteIntoStream(path, bytes, errorText);
+        case FileKind::kOther: return fail(QString::fromUtf8(kNotRegularFile.data(), qsizetype(kNotRegularFile.size())));
+        default: break;
+    }
+    QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return fail(file.errorString());
     // QSaveFile reports neither a short write nor a failing flush of its
     // buffer (a small file on a full disk is written only by the flush), and

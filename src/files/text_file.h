@@ -41,7 +41,9 @@ std::optional<QByteArray> Utf8ToCp932(const std::string& text);
 
 // Writes bytes through a temporary file in the same folder that replaces the
 // target only once everything is written, so a failing save leaves the old
-// file intact. errorText receives the system's reason on failure.
+// file intact. errorText receives the system's reason on failure. A FIFO or
+// character device (a pipe, /dev/stdout) is written into as it is; a block
+// device or socket is refused ("not a regular file").
 bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* errorText = nullptr);
 // Lines joined with CR LF (after every line), as UTF-8.
 QByteArray JoinLinesCrLf(const std::vector<std::string>& lines);
