@@ -415,11 +415,9 @@ std::string DecodeCsvBytes(const QByteArray& bytes) {
 }  // namespace
 
 std::optional<std::string> ReadCsvFile(const QString& path) {
-    QFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::ReadOnly) || file.size() > kMaxCsvBytes) return std::nullopt;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) return std::nullopt;
-    return DecodeCsvBytes(bytes);
+    const auto bytes = ReadRegularFile(path, kMaxCsvBytes);
+    if (!bytes) return std::nullopt;
+    return DecodeCsvBytes(*bytes);
 }
 
 CsvImportResult ImportCsvBytes(CloneImage& image, const QByteArray& bytes) {

@@ -42,8 +42,8 @@ struct CsvImportResult {
 // cleared. Line breaks inside a quoted field become blanks.
 CsvImportResult ImportCsvText(CloneImage& image, std::string_view text);
 // The text of a CSV file without its byte order mark: lines in UTF-8, or
-// CP932 where not valid UTF-8. nullopt when it cannot be read or is larger
-// than kMaxCsvBytes.
+// CP932 where not valid UTF-8. nullopt when it cannot be read, is no regular
+// file or is larger than kMaxCsvBytes.
 std::optional<std::string> ReadCsvFile(const QString& path);
 // The file's bytes: lines in UTF-8, or CP932 where not valid UTF-8.
 CsvImportResult ImportCsvBytes(CloneImage& image, const QByteArray& bytes);

@@ -7,11 +7,16 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QBuffer>
 #include <QDir>
 #include <QTemporaryDir>
+#include <functional>
 #include <thread>
 
+#include "files/clone_file.h"
+#include "files/csv.h"
 #include "files/file_kind.h"
+#include "files/preferences.h"
 #include "files/rich_image.h"
 #include "files/text_file.h"
 
@@ -64,6 +69,44 @@ TEST(WriteFileAtomically, IntoAPipeOrDeviceAsItIsAndThroughALinkToItsTarget) {
     EXPECT_EQ(KindOf("/dev/null"), FileKind::kStream);
     EXPECT_TRUE(QFileInfo(link).isSymLink());
     EXPECT_EQ(ReadAll(target), "new");
+}
+
+// The check comes before the open, which for a FIFO without a writer would wait.
+TEST(RegularFilesOnly, EveryReaderRefusesAFifoOrADevice) {
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath("fifo"), link = dir.filePath("link");  // the port file's folder lists a link
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(fifo, link));
+    CloneImage image;
+    const std::pair<std::string, std::function<std::string(const QString&)>> readers[] = {
+        {"File Open Error", [&](const QString& p) { return LoadCloneFile(image, p).messages.at(0); }},
+        {"File Open Error", [&](const QString& p) { return ImportCsv(image, p).result.messages.at(0); }},
+        {"line 1: File Open Error: not a regular file", [](const QString& p) { return CheckCloneFile(p).at(0); }},
+        {"none", [](const QString& p) { return ReadCsvFile(p) ? "text" : "none"; }},
+        {"1", [](const QString& p) { return std::to_string(ReadPortFileAt(p)); }},
+    };
+    for (const QString& path : {fifo, link, QStringLiteral("/dev/zero")})
+        for (const auto& [expected, read] : readers) EXPECT_EQ(read(path), expected) << path.toStdString();
+}
+
+TEST(RegularFilesOnly, ReadingStopsAtTheLimitAsBytesArrive) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(WriteAll(dir.filePath("f"), QByteArray(100, 'x')));
+    ReadFailure why = ReadFailure::kCannotRead;
+    EXPECT_EQ(ReadRegularFile(dir.filePath("f"), 100), QByteArray(100, 'x'));
+    EXPECT_FALSE(ReadRegularFile(dir.filePath("f"), 99, &why));
+    EXPECT_EQ(why, ReadFailure::kTooLarge);
+
+    QFile zero(QStringLiteral("/dev/zero"));  // a device read as opened: no line end, ever
+    ASSERT_TRUE(zero.open(QIODevice::ReadOnly));
+    why = ReadFailure::kCannotRead;
+    EXPECT_FALSE(ReadTextLines(zero, 2, &why));
+    EXPECT_EQ(why, ReadFailure::kTooLarge);
+    QByteArray atLimit(MaxBytesOfLines(2), 'x');
+    atLimit[10] = '\n';
+    QBuffer buffer(&atLimit);
+    ASSERT_TRUE(buffer.open(QIODevice::ReadOnly));
+    EXPECT_EQ(ReadTextLines(buffer, 2).value().lines.size(), 2u);
 }
 
 }  // namespace
