@@ -51,6 +51,9 @@ CsvImportResult ImportCsvBytes(CloneImage& image, const QByteArray& bytes);
 // An import of a file that holds no channel row changes nothing: it fails
 // with "No channel rows were found in FILE." and its reason.
 CsvImportResult ImportCsv(CloneImage& image, const QString& path);
+// The same with the file's text read already (ReadCsvFile's result), so a
+// caller that looked at its header reads it once.
+CsvImportResult ImportCsvFile(CloneImage& image, const QString& path, const std::optional<std::string>& text);
 // That failure for a file of text whose import took no row, passedOver rows
 // having been refused.
 FileResult NoChannelRows(const QString& path, std::string_view text, int passedOver);
