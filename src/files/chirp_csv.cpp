@@ -130,7 +130,8 @@ private:
         const Placement place = mapped.outcome == Outcome::kImported ? Place(location_, next_) : Placement{};
         if (mapped.outcome == Outcome::kSkipped || place.slot < 0) {
             ++out_.skipped;
-            out_.issues.push_back({line, location_, mapped.outcome == Outcome::kSkipped ? mapped.reason : place.reason});
+            const std::string& reason = mapped.outcome == Outcome::kSkipped ? mapped.reason : place.reason;
+            out_.issues.push_back({line, location_, reason});
             return;
         }
         const auto slot = static_cast<std::size_t>(place.slot);

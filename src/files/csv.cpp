@@ -454,7 +454,9 @@ FileResult NoChannelRows(const QString& path, std::string_view text, int passedO
     return out;
 }
 
-CsvImportResult ImportCsv(CloneImage& image, const QString& path) { return ImportCsvFile(image, path, ReadCsvFile(path)); }
+CsvImportResult ImportCsv(CloneImage& image, const QString& path) {
+    return ImportCsvFile(image, path, ReadCsvFile(path));
+}
 
 CsvImportResult ImportCsvFile(CloneImage& image, const QString& path, const std::optional<std::string>& text) {
     if (!text) {

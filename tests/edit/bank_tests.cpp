@@ -222,8 +222,7 @@ TEST(ChannelFind, FindsForwardAndBackwardRoundTheEnd) {
     EXPECT_EQ(FindSlot(image, ParseFindQuery("東京"), 0, true), 1105);
     EXPECT_EQ(FindSlot(image, ParseFindQuery("nowhere"), 0, true), std::nullopt);
     EXPECT_EQ(FindSlot(image, ParseFindQuery("0-1300"), 0, true), 3);  // empty slots never match
-    for (const std::string& wide : {std::string("0-9999999999999"), "0-" + std::string(400, '9')})  // every channel
-        EXPECT_EQ(FindSlot(image, ParseFindQuery(wide), 1105, true), 3) << wide;
+    EXPECT_EQ(FindSlot(image, ParseFindQuery("0-9999999999999"), 1105, true), 3);  // every channel, past a hertz count
 }
 
 TEST(RowLookup, LabelsLooseFormsAndSlotNumbers) {
