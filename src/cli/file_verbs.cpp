@@ -129,7 +129,7 @@ int RunImport(const QStringList& args, CliIo& io) {
                               QStringLiteral("no memory row '%1' (a row label such as 07-000 or a slot 0..999)").arg(row), io);
     }
     if (chirp) return ImportChirp(image, *text, firstSlot, files[1], files[2], io);
-    const CsvImportResult imported = ImportCsv(image, files[1]);
+    const CsvImportResult imported = ImportCsvFile(image, files[1], text);
     io.Note(QStringLiteral("%1 rows imported, %2 passed over")
                 .arg(imported.rowsStored)
                 .arg(imported.rowsRejected));

@@ -9,7 +9,31 @@ namespace wrk7 {
 
 namespace {
 
-long long Hz(double mhz) { return std::llround(mhz * 1'000'000.0); }
+// Whole hertz, rounded as the receiver's records round them, kept in a
+// double: exact for every frequency a channel can hold, and no query number
+// is too large for it.
+double Hz(double mhz) { return std::round(mhz * 1'000'000.0); }
+
+bool AllDigits(std::string_view t) {
+    return std::all_of(t.begin(), t.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// A number of the query. WholeDecimal gives none for digits beyond a
+// double's range; they still name a number, as near as a double comes: past
+// the largest it is infinite, below the smallest it is zero.
+std::optional<double> QueryNumber(std::string_view text) {
+    if (const auto mhz = WholeDecimal(text)) return mhz;
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+    if (text.starts_with('+')) text.remove_prefix(1);
+    const bool negative = text.starts_with('-');
+    if (negative) text.remove_prefix(1);
+    const std::size_t dot = std::min(text.find('.'), text.size());
+    const std::string_view whole = text.substr(0, dot), fraction = text.substr(std::min(dot + 1, text.size()));
+    if (text.empty() || text == "." || !AllDigits(whole) || !AllDigits(fraction)) return std::nullopt;
+    const double magnitude = whole.find_first_not_of('0') == std::string_view::npos ? 0.0 : HUGE_VAL;
+    return negative ? -magnitude : magnitude;
+}
 
 std::string Folded(std::string_view text) {
     std::string out(text);
@@ -26,8 +50,8 @@ bool Contains(const std::string& haystack, const std::string& foldedNeedle) {
 std::optional<FindQuery> ParseRange(std::string_view text) {
     const std::size_t dash = text.find('-', 1);
     if (dash == std::string_view::npos) return std::nullopt;
-    const auto a = WholeDecimal(text.substr(0, dash));
-    const auto b = WholeDecimal(text.substr(dash + 1));
+    const auto a = QueryNumber(text.substr(0, dash));
+    const auto b = QueryNumber(text.substr(dash + 1));
     if (!a || !b) return std::nullopt;
     FindQuery q;
     q.kind = FindQuery::Kind::kRange;
@@ -43,7 +67,7 @@ FindQuery ParseFindQuery(std::string_view text) {
     while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
     FindQuery q;
     if (text.empty()) return q;
-    if (const auto mhz = WholeDecimal(text)) {
+    if (const auto mhz = QueryNumber(text)) {
         q.kind = FindQuery::Kind::kFrequency;
         q.low = q.high = *mhz;
         return q;
@@ -63,7 +87,7 @@ bool SlotMatches(const CloneImage& image, int slot, const FindQuery& query) {
         case FindQuery::Kind::kRange: {
             if (s.IsEmpty()) return false;
             // Compared in whole hertz, as the receiver holds frequencies.
-            const long long f = Hz(s.Value(kFreq));
+            const double f = Hz(s.Value(kFreq));
             return f >= Hz(query.low) && f <= Hz(query.high);
         }
         case FindQuery::Kind::kText:

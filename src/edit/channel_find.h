@@ -11,7 +11,9 @@ namespace wrk7 {
 // Find in the memory grid. A query is a frequency ("145.5": that frequency
 // exactly, to the hertz), a frequency range ("118-137": both ends included,
 // either order) or else a text looked for in the channels' names and notes,
-// ignoring the case of Latin letters.
+// ignoring the case of Latin letters. A number with more digits than a double
+// holds stands for the nearest it can: beyond the largest it is infinite
+// ("0-" and 400 nines takes every channel), below the smallest it is zero.
 struct FindQuery {
     enum class Kind { kNone, kFrequency, kRange, kText };
     Kind kind = Kind::kNone;

@@ -12,13 +12,6 @@ namespace {
 
 using Outcome = ChirpMapping::Outcome;
 
-// Where each column the import reads sits in a record, -1 when the header
-// lacks it.
-struct ColumnMap {
-    int location = -1;
-    std::array<int, 10> fields{};  // ChirpRow members in kRowColumns order
-};
-
 struct RowColumn {
     std::string_view header;
     std::string ChirpRow::*member;
@@ -29,31 +22,29 @@ constexpr RowColumn kRowColumns[] = {
     {"Mode", &ChirpRow::mode},   {"TStep", &ChirpRow::tStep},         {"Skip", &ChirpRow::skip},
     {"Comment", &ChirpRow::comment}};
 constexpr int kFrequencyColumn = 1;
+constexpr std::size_t kNoColumn = static_cast<std::size_t>(-1);
 
-int IndexOf(const std::vector<std::string>& header, std::string_view name) {
-    for (std::size_t i = 0; i < header.size(); ++i)
-        if (TrimmedField(header[i]) == name) return static_cast<int>(i);
-    return -1;
-}
+// Where each column the import reads sits in a record, kNoColumn when the
+// header lacks it: the first field of each name in the first record, which
+// is all this reads.
+class HeaderReader : public CsvVisitor {
+public:
+    HeaderReader() { fields.fill(kNoColumn); }
+    void Field(std::size_t index, std::string_view text) override {
+        const std::string name = TrimmedField(text);
+        auto take = [&](std::size_t& column, std::string_view header) {
+            if (column == kNoColumn && name == header) column = index;
+        };
+        take(location, "Location");
+        for (std::size_t i = 0; i < std::size(kRowColumns); ++i) take(fields[i], kRowColumns[i].header);
+    }
+    bool RecordEnd(int) override { return false; }
+    // A list has both.
+    bool IsList() const { return location != kNoColumn && fields[kFrequencyColumn] != kNoColumn; }
 
-ColumnMap MapColumns(const std::vector<std::string>& header) {
-    ColumnMap map;
-    map.location = IndexOf(header, "Location");
-    for (std::size_t i = 0; i < std::size(kRowColumns); ++i) map.fields[i] = IndexOf(header, kRowColumns[i].header);
-    return map;
-}
-
-std::string FieldAt(const std::vector<std::string>& fields, int index) {
-    return index >= 0 && index < static_cast<int>(fields.size()) ? fields[static_cast<std::size_t>(index)]
-                                                                   : std::string();
-}
-
-ChirpRow RowOf(const CsvRecord& record, const ColumnMap& map) {
-    ChirpRow row;
-    for (std::size_t i = 0; i < std::size(kRowColumns); ++i)
-        row.*kRowColumns[i].member = FieldAt(record.fields, map.fields[i]);
-    return row;
-}
+    std::size_t location = kNoColumn;
+    std::array<std::size_t, std::size(kRowColumns)> fields{};  // ChirpRow members in kRowColumns order
+};
 
 // Slot of a row, or the reason it has none. next: the slot consecutive
 // placement uses, advanced when taken.
@@ -118,57 +109,96 @@ std::string ImportSummary(const ChirpImportResult& result) {
 CsvKind DetectCsvKind(std::string_view text) {
     // The first record that is neither blank nor a comment; its columns may
     // come in any order.
-    const std::vector<CsvRecord> records = ParseCsvRecords(text);
-    if (records.empty()) return CsvKind::kOwn;
-    const std::vector<std::string>& header = records.front().fields;
-    const bool chirp = IndexOf(header, "Location") >= 0 && IndexOf(header, "Frequency") >= 0;
-    return chirp ? CsvKind::kChirp : CsvKind::kOwn;
+    HeaderReader header;
+    VisitCsvRecords(text, header);
+    return header.IsList() ? CsvKind::kChirp : CsvKind::kOwn;
 }
 
-ChirpImportResult ImportChirpText(CloneImage& image, std::string_view text, std::optional<int> firstSlot) {
-    ChirpImportResult out;
-    const std::vector<CsvRecord> records = ParseCsvRecords(text);
-    const ColumnMap columns = records.empty() ? ColumnMap{} : MapColumns(records.front().fields);
-    if (columns.location < 0 || columns.fields[kFrequencyColumn] < 0) {
-        out.result = FileResult::Failure(kFileOpenError);
-        return out;
+namespace {
+
+// The rows after the header, each mapped and stored as it ends: of a row only
+// the columns the header names are kept.
+class ChirpImporter : public CsvVisitor {
+public:
+    ChirpImporter(CloneImage& image, std::optional<int> firstSlot) : image_(image), next_(firstSlot) {}
+
+    void Field(std::size_t index, std::string_view text) override {
+        if (!inRows_) return header_.Field(index, text);
+        if (index == header_.location) location_ = TrimmedField(text);
+        for (std::size_t i = 0; i < std::size(kRowColumns); ++i)
+            if (index == header_.fields[i]) row_.*kRowColumns[i].member = text;
     }
-    std::optional<int> next = firstSlot;
-    // A later row naming the same Location replaces the slot's writer, in
-    // file order.
-    std::vector<Writer> writer(kChannelCount);
-    for (std::size_t r = 1; r < records.size(); ++r) {
-        const CsvRecord& record = records[r];
-        const std::string location = TrimmedField(FieldAt(record.fields, columns.location));
-        ChirpMapping mapped = MapChirpRow(RowOf(record, columns), image);
-        if (mapped.outcome == Outcome::kNoChannel) continue;
-        const Placement place = mapped.outcome == Outcome::kImported ? Place(location, next) : Placement{};
+
+    bool RecordEnd(int line) override {
+        if (!inRows_) {
+            inRows_ = true;
+            return header_.IsList();
+        }
+        TakeRow(line);
+        row_ = {};
+        location_.clear();
+        return true;
+    }
+
+    ChirpImportResult Finish() {
+        if (!header_.IsList()) {
+            ChirpImportResult failed;
+            failed.result = FileResult::Failure(kFileOpenError);
+            return failed;
+        }
+        AddNameClashes(writer_, out_.issues);
+        std::stable_sort(out_.issues.begin(), out_.issues.end(),
+                         [](const ChirpIssue& a, const ChirpIssue& b) { return a.line < b.line; });
+        for (int slot = 0; slot < kChannelCount; ++slot)
+            if (writer_[static_cast<std::size_t>(slot)].line > 0) out_.filled.push_back(slot);
+        if (out_.imported > 0) image_.MarkModified();
+        return std::move(out_);
+    }
+
+private:
+    void TakeRow(int line) {
+        ChirpMapping mapped = MapChirpRow(row_, image_);
+        if (mapped.outcome == Outcome::kNoChannel) return;
+        const Placement place = mapped.outcome == Outcome::kImported ? Place(location_, next_) : Placement{};
         if (mapped.outcome == Outcome::kSkipped || place.slot < 0) {
-            ++out.skipped;
-            out.issues.push_back({record.line, location, mapped.outcome == Outcome::kSkipped ? mapped.reason : place.reason});
-            continue;
+            ++out_.skipped;
+            const std::string& reason = mapped.outcome == Outcome::kSkipped ? mapped.reason : place.reason;
+            out_.issues.push_back({line, location_, reason});
+            return;
         }
         const auto slot = static_cast<std::size_t>(place.slot);
-        Writer& earlier = writer[slot];
+        Writer& earlier = writer_[slot];
         if (earlier.line > 0) {
-            out.issues.push_back({earlier.line, earlier.location, "replaced by line " + std::to_string(record.line)});
+            out_.issues.push_back({earlier.line, earlier.location, "replaced by line " + std::to_string(line)});
         } else {
-            ++out.imported;
-            if (!image.memory.slot[slot].IsEmpty()) ++out.replacedUsed;
+            ++out_.imported;
+            if (!image_.memory.slot[slot].IsEmpty()) ++out_.replacedUsed;
         }
-        earlier = {record.line, location, mapped.channel.Text(kName), mapped.writtenName, mapped.nameFitted};
-        image.memory.slot[slot] = std::move(mapped.channel);
-        image.memory.enabled[slot] = true;
-        if (!mapped.reason.empty()) out.issues.push_back({record.line, location, mapped.reason});
-        for (std::string& fitted : mapped.fitted) out.issues.push_back({record.line, location, std::move(fitted)});
+        earlier = {line, location_, mapped.channel.Text(kName), mapped.writtenName, mapped.nameFitted};
+        image_.memory.slot[slot] = std::move(mapped.channel);
+        image_.memory.enabled[slot] = true;
+        if (!mapped.reason.empty()) out_.issues.push_back({line, location_, mapped.reason});
+        for (std::string& fitted : mapped.fitted) out_.issues.push_back({line, location_, std::move(fitted)});
     }
-    AddNameClashes(writer, out.issues);
-    std::stable_sort(out.issues.begin(), out.issues.end(),
-                     [](const ChirpIssue& a, const ChirpIssue& b) { return a.line < b.line; });
-    for (int slot = 0; slot < kChannelCount; ++slot)
-        if (writer[static_cast<std::size_t>(slot)].line > 0) out.filled.push_back(slot);
-    if (out.imported > 0) image.MarkModified();
-    return out;
+
+    CloneImage& image_;
+    std::optional<int> next_;
+    HeaderReader header_;
+    bool inRows_ = false;
+    ChirpRow row_;
+    std::string location_;  // the row's Location without the blanks around it
+    // The row that wrote each slot so far, line 0 for none: a later row
+    // naming the same Location replaces it, in file order.
+    std::vector<Writer> writer_ = std::vector<Writer>(kChannelCount);
+    ChirpImportResult out_;
+};
+
+}  // namespace
+
+ChirpImportResult ImportChirpText(CloneImage& image, std::string_view text, std::optional<int> firstSlot) {
+    ChirpImporter importer(image, firstSlot);
+    VisitCsvRecords(text, importer);
+    return importer.Finish();
 }
 
 std::vector<std::string> ChirpExportLines(const CloneImage& image) {

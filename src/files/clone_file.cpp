@@ -1,7 +1,5 @@
 #include "files/clone_file.h"
 
-#include <QFile>
-
 #include <QFileInfo>
 
 #include "codecs/channel_codec.h"
@@ -11,6 +9,7 @@
 #include "core/hex.h"
 #include "edit/bank.h"
 #include "edit/disabled_slots.h"
+#include "files/file_kind.h"
 #include "files/text_file.h"
 
 namespace wrk7 {
@@ -136,27 +135,41 @@ namespace {
 
 // The lines of the device, counted up to limit in chunks that are kept
 // nowhere: what a file that is no clone file holds is never all in memory.
+// Fewer than limit when the lines would outgrow what ReadTextLines reads.
 int CountLines(QIODevice& file, int limit) {
     constexpr qint64 kChunk = 64 * 1024;
+    const qint64 budget = MaxBytesOfLines(static_cast<std::size_t>(limit));
     QByteArray chunk(kChunk, Qt::Uninitialized);
     int lines = 0;
+    qint64 consumed = 0;
     bool pending = false;  // bytes after the last line end
-    while (lines < limit) {
-        const qint64 got = file.read(chunk.data(), kChunk);
+    while (lines < limit && consumed <= budget) {
+        const qint64 got = file.read(chunk.data(), std::min(kChunk, budget + 1 - consumed));
         if (got <= 0) break;
+        consumed += got;
         const QByteArrayView part(chunk.constData(), got);
         const auto ends = static_cast<int>(part.count('\n'));
         lines += ends;
         pending = part.back() != '\n' || (ends == 0 && pending);
     }
-    return lines + (pending && lines < limit ? 1 : 0);
+    return lines + (pending && lines < limit && consumed <= budget ? 1 : 0);
+}
+
+std::string Unreadable(ReadFailure why) {
+    switch (why) {
+        case ReadFailure::kNotRegularFile: return std::string(kNotRegularFile);
+        case ReadFailure::kTooLarge:
+            return "the file is larger than " + std::to_string(MaxBytesOfLines(kCloneFileLines)) + " bytes";
+        case ReadFailure::kCannotRead: break;
+    }
+    return "the file cannot be read";
 }
 
 }  // namespace
 
 FileResult LoadCloneFile(CloneImage& image, const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return FileResult::Failure(kFileOpenError);
+    if (!OpenRegularFile(file)) return FileResult::Failure(kFileOpenError);
     // A file that does not start as a clone file is refused before the rest
     // of it is read: it may be anything, of any size.
     QByteArray first = file.readLine(static_cast<qint64>(FileHeaderLine.size()) + 6);
@@ -177,9 +190,10 @@ FileResult OpenCloneFile(CloneImage& image, const QString& path) {
 
 std::vector<std::string> CheckCloneFile(const QString& path) {
     std::vector<std::string> problems;
-    const auto text = QFileInfo(path).isFile() ? ReadTextLines(path, kCloneFileLines) : std::nullopt;
+    ReadFailure why = ReadFailure::kCannotRead;
+    const auto text = ReadTextLines(path, kCloneFileLines, &why);
     if (!text) {
-        problems.emplace_back(LineLabel(0) + std::string(kFileOpenError) + ": the file cannot be read");
+        problems.emplace_back(LineLabel(0) + std::string(kFileOpenError) + ": " + Unreadable(why));
         return problems;
     }
     const auto& lines = text->lines;

@@ -37,8 +37,8 @@ std::vector<std::string> CloneFileLines(CloneImage& image);
 FileResult SaveCloneFile(CloneImage& image, const QString& path);
 
 // Loads a file into the image as Open does, taking all 1300 slots. A failure
-// ("File Open Error" for a file that cannot be read or has fewer than 2643
-// lines, "Data Error" for a wrong header or footer) leaves the image as it
+// ("File Open Error" for a file that cannot be read, is no regular file or has
+// fewer than 2643 lines, "Data Error" for a wrong header or footer) leaves the image as it
 // was. On success the memory list is refreshed (disabled slots wiped) and
 // Modified cleared.
 FileResult LoadCloneFile(CloneImage& image, const QString& path);

@@ -42,8 +42,8 @@ struct CsvImportResult {
 // cleared. Line breaks inside a quoted field become blanks.
 CsvImportResult ImportCsvText(CloneImage& image, std::string_view text);
 // The text of a CSV file without its byte order mark: lines in UTF-8, or
-// CP932 where not valid UTF-8. nullopt when it cannot be read or is larger
-// than kMaxCsvBytes.
+// CP932 where not valid UTF-8. nullopt when it cannot be read, is no regular
+// file or is larger than kMaxCsvBytes.
 std::optional<std::string> ReadCsvFile(const QString& path);
 // The file's bytes: lines in UTF-8, or CP932 where not valid UTF-8.
 CsvImportResult ImportCsvBytes(CloneImage& image, const QByteArray& bytes);
@@ -51,6 +51,9 @@ CsvImportResult ImportCsvBytes(CloneImage& image, const QByteArray& bytes);
 // An import of a file that holds no channel row changes nothing: it fails
 // with "No channel rows were found in FILE." and its reason.
 CsvImportResult ImportCsv(CloneImage& image, const QString& path);
+// The same with the file's text read already (ReadCsvFile's result), so a
+// caller that looked at its header reads it once.
+CsvImportResult ImportCsvFile(CloneImage& image, const QString& path, const std::optional<std::string>& text);
 // That failure for a file of text whose import took no row, passedOver rows
 // having been refused.
 FileResult NoChannelRows(const QString& path, std::string_view text, int passedOver);

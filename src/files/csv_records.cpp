@@ -1,5 +1,7 @@
 #include "files/csv_records.h"
 
+#include <utility>
+
 namespace wrk7 {
 
 namespace {
@@ -8,23 +10,20 @@ constexpr std::string_view kBom = "\xEF\xBB\xBF";
 
 class RecordReader {
 public:
-    explicit RecordReader(std::string_view text) : s_(text) {
+    RecordReader(std::string_view text, CsvVisitor& visitor) : s_(text), visitor_(visitor) {
         if (s_.substr(0, kBom.size()) == kBom) s_.remove_prefix(kBom.size());
     }
 
-    std::vector<CsvRecord> All() {
-        std::vector<CsvRecord> records;
+    void All() {
         while (pos_ < s_.size()) {
             if (s_[pos_] == '#' || AtLineEnd()) {
                 SkipLine();
                 continue;
             }
-            CsvRecord record;
-            record.line = line_;
-            ReadFields(record.fields);
-            records.push_back(std::move(record));
+            const int line = line_;
+            ReadFields();
+            if (!visitor_.RecordEnd(line)) return;
         }
-        return records;
     }
 
 private:
@@ -42,9 +41,10 @@ private:
         if (pos_ < s_.size()) EndLine();
     }
 
-    void ReadFields(std::vector<std::string>& fields) {
-        for (;;) {
-            fields.push_back(ReadField());
+    void ReadFields() {
+        for (std::size_t index = 0;; ++index) {
+            ReadField();
+            visitor_.Field(index, field_);
             if (pos_ >= s_.size()) return;
             if (s_[pos_] == ',') {
                 ++pos_;
@@ -55,19 +55,26 @@ private:
         }
     }
 
-    std::string ReadField() {
-        std::string field;
+    // Into field_, whose room serves every field.
+    void ReadField() {
+        field_.clear();
         if (pos_ < s_.size() && s_[pos_] == '"') {
             ++pos_;
-            ReadQuoted(field);
+            ReadQuoted(field_);
         }
         // Unquoted text, or damage after a closing quote: up to the comma or line end.
-        while (pos_ < s_.size() && s_[pos_] != ',' && !AtLineEnd()) field += s_[pos_++];
-        return field;
+        const std::size_t start = pos_;
+        while (pos_ < s_.size() && s_[pos_] != ',' && !AtLineEnd()) ++pos_;
+        field_.append(s_.substr(start, pos_ - start));
     }
 
     void ReadQuoted(std::string& field) {
         while (pos_ < s_.size()) {
+            // The plain run up to the next quote or line break at once.
+            const std::size_t start = pos_;
+            while (pos_ < s_.size() && s_[pos_] != '"' && !AtLineEnd()) ++pos_;
+            field.append(s_.substr(start, pos_ - start));
+            if (pos_ == s_.size()) return;
             const char c = s_[pos_];
             if (c == '"') {
                 if (pos_ + 1 < s_.size() && s_[pos_ + 1] == '"') {
@@ -85,13 +92,36 @@ private:
     }
 
     std::string_view s_;
+    CsvVisitor& visitor_;
+    std::string field_;
     std::size_t pos_ = 0;
     int line_ = 1;
 };
 
+// Keeps every record whole.
+class Collector : public CsvVisitor {
+public:
+    void Field(std::size_t, std::string_view text) override { record_.fields.emplace_back(text); }
+    bool RecordEnd(int line) override {
+        record_.line = line;
+        records.push_back(std::exchange(record_, {}));
+        return true;
+    }
+    std::vector<CsvRecord> records;
+
+private:
+    CsvRecord record_;
+};
+
 }  // namespace
 
-std::vector<CsvRecord> ParseCsvRecords(std::string_view text) { return RecordReader(text).All(); }
+void VisitCsvRecords(std::string_view text, CsvVisitor& visitor) { RecordReader(text, visitor).All(); }
+
+std::vector<CsvRecord> ParseCsvRecords(std::string_view text) {
+    Collector collector;
+    VisitCsvRecords(text, collector);
+    return std::move(collector.records);
+}
 
 std::string TrimmedField(std::string_view field) {
     const auto first = field.find_first_not_of(" \t");

@@ -14,11 +14,27 @@ struct CsvRecord {
     std::vector<std::string> fields;
 };
 
-// The records of text. A UTF-8 byte order mark at the start is dropped;
-// blank lines and lines starting with '#' (outside quotes) are no records.
-// Lenient with damage: a quote inside an unquoted field is kept as a
+// Takes the records of a text field by field as they are read, so a text of
+// any size, however many fields it holds, costs no more memory than its
+// longest field: a reader keeps what it needs of each record and no more.
+class CsvVisitor {
+public:
+    virtual ~CsvVisitor() = default;
+    // The next field of the record, index counting from 0; text lives until
+    // the call returns.
+    virtual void Field(std::size_t index, std::string_view text) = 0;
+    // The record that started on line (1-based) has ended; false stops the
+    // reading.
+    virtual bool RecordEnd(int line) = 0;
+};
+
+// The records of text, in order. A UTF-8 byte order mark at the start is
+// dropped; blank lines and lines starting with '#' (outside quotes) are no
+// records. Lenient with damage: a quote inside an unquoted field is kept as a
 // character, text after a closing quote joins the field, and a quote left
 // open at the end runs to the end of the text.
+void VisitCsvRecords(std::string_view text, CsvVisitor& visitor);
+// All of them at once.
 std::vector<CsvRecord> ParseCsvRecords(std::string_view text);
 
 // A field without the blanks and tabs around it.

@@ -40,7 +40,7 @@ int ReadPortFileAt(const QString& path) {
     const QFileInfo info(path);
     if (!HasExactEntry(info.absolutePath(), info.fileName())) return kDefaultPort;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return kDefaultPort;
+    if (!OpenRegularFile(file)) return kDefaultPort;
     QByteArray bytes = file.read(kMaxPortFileBytes);
     // The first field: up to a comma or the line end.
     qsizetype end = 0;

@@ -5,9 +5,19 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include "files/file_kind.h"
+
 namespace wrk7 {
 
 namespace {
+
+constexpr qint64 kChunk = 64 * 1024;
+
+template <class T>
+std::optional<T> Failed(ReadFailure failure, ReadFailure* why) {
+    if (why) *why = failure;
+    return std::nullopt;
+}
 
 bool IsValidUtf8(const QByteArray& bytes) {
     QStringDecoder dec(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
@@ -50,13 +60,41 @@ std::string DecodeLine(const QByteArray& bytes) {
     return QString::fromUtf8(bytes).toStdString();
 }
 
-std::optional<TextLines> ReadTextLines(const QString& path, std::size_t maxLines) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-    return ReadTextLines(file, maxLines);
+bool OpenRegularFile(QFile& file, ReadFailure* why) {
+    const FileKind kind = KindOf(file.fileName());
+    if (kind == FileKind::kRegular && file.open(QIODevice::ReadOnly)) return true;
+    if (why) *why = kind == FileKind::kMissing || kind == FileKind::kRegular ? ReadFailure::kCannotRead
+                                                                            : ReadFailure::kNotRegularFile;
+    return false;
 }
 
-std::optional<TextLines> ReadTextLines(QIODevice& file, std::size_t maxLines) {
+std::optional<QByteArray> ReadRegularFile(const QString& path, qint64 maxBytes, ReadFailure* why) {
+    QFile file(path);
+    if (!OpenRegularFile(file, why)) return std::nullopt;
+    QByteArray bytes;
+    bytes.reserve(std::min(file.size(), maxBytes) + 1);
+    for (;;) {
+        // One byte more than allowed tells a file that goes on past it.
+        const qint64 want = std::min(kChunk, maxBytes + 1 - bytes.size());
+        const qsizetype had = bytes.size();
+        bytes.resize(had + want);
+        const qint64 got = file.read(bytes.data() + had, want);
+        bytes.resize(had + std::max<qint64>(got, 0));
+        if (got < 0) return Failed<QByteArray>(ReadFailure::kCannotRead, why);
+        if (bytes.size() > maxBytes) return Failed<QByteArray>(ReadFailure::kTooLarge, why);
+        if (got == 0) return bytes;
+    }
+}
+
+std::optional<TextLines> ReadTextLines(const QString& path, std::size_t maxLines, ReadFailure* why) {
+    QFile file(path);
+    if (!OpenRegularFile(file, why)) return std::nullopt;
+    return ReadTextLines(file, maxLines, why);
+}
+
+std::optional<TextLines> ReadTextLines(QIODevice& file, std::size_t maxLines, ReadFailure* why) {
+    const qint64 limit = MaxBytesOfLines(maxLines);
+    qint64 consumed = 0;
     TextLines result;
     QByteArray line;
     bool dropping = false;  // inside the rest of an over-long line
@@ -73,13 +111,14 @@ std::optional<TextLines> ReadTextLines(QIODevice& file, std::size_t maxLines) {
         dropping = false;
         pending = false;
     };
-    constexpr qint64 kChunk = 64 * 1024;
     QByteArray chunk;
     while (result.lines.size() < maxLines) {
-        chunk.resize(kChunk);
-        const qint64 got = file.read(chunk.data(), kChunk);
-        if (got < 0) return std::nullopt;
+        const qint64 want = std::min(kChunk, limit + 1 - consumed);
+        chunk.resize(want);
+        const qint64 got = file.read(chunk.data(), want);
+        if (got < 0) return Failed<TextLines>(ReadFailure::kCannotRead, why);
         if (got == 0) break;
+        consumed += got;
         chunk.resize(got);
         qsizetype start = 0;
         while (start < chunk.size() && result.lines.size() < maxLines) {
@@ -107,6 +146,7 @@ std::optional<TextLines> ReadTextLines(QIODevice& file, std::size_t maxLines) {
             result.more = start < chunk.size() || !file.atEnd();
             return result;
         }
+        if (consumed > limit) return Failed<TextLines>(ReadFailure::kTooLarge, why);
     }
     if (pending) {
         if (result.lines.size() < maxLines)
@@ -129,16 +169,40 @@ QByteArray JoinLinesCrLf(const std::vector<std::string>& lines) {
     return out;
 }
 
+namespace {
+
+// A FIFO or device takes the bytes as they come: there is no old file to
+// keep, and a rename would replace the node. A FIFO's open waits for its
+// reader, as a shell's redirection does.
+bool WriteIntoStream(const QString& path, const QByteArray& bytes, QString* errorText) {
+    QFile file(path);
+    const bool ok = file.open(QIODevice::WriteOnly | QIODevice::ExistingOnly | QIODevice::Unbuffered) &&
+                    file.write(bytes) == bytes.size();
+    file.close();
+    if (ok && file.error() == QFileDevice::NoError) return true;
+    if (errorText) *errorText = file.errorString();
+    return false;
+}
+
+}  // namespace
+
 bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* errorText) {
-    QSaveFile file(path);
     auto fail = [&](const QString& why) {
         if (errorText) *errorText = why;
         return false;
     };
+    // A link to a regular file is followed by QSaveFile, which keeps the link.
+    switch (KindOf(path)) {
+        case FileKind::kStream: return WriteIntoStream(path, bytes, errorText);
+        case FileKind::kOther: return fail(QString::fromUtf8(kNotRegularFile.data(), qsizetype(kNotRegularFile.size())));
+        default: break;
+    }
+    QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return fail(file.errorString());
-    // A short write is not reported as an error by QSaveFile; committing then
-    // would replace the old file with a truncated one.
-    if (file.write(bytes) != bytes.size()) {
+    // QSaveFile reports neither a short write nor a failing flush of its
+    // buffer (a small file on a full disk is written only by the flush), and
+    // its commit would then replace the old file with a truncated one.
+    if (file.write(bytes) != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError) {
         const QString why = file.errorString();
         file.cancelWriting();
         file.commit();

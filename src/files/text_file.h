@@ -1,4 +1,5 @@
 #pragma once
+#include <QFile>
 #include <QIODevice>
 #include <QString>
 #include <optional>
@@ -19,17 +20,35 @@ namespace wrk7 {
 // past it, so every line a save writes reads back whole.
 inline constexpr std::size_t kMaxLineBytes = kMaxTextBytes;
 
+// The most bytes maxLines lines at the line limit take with their CR LF; a
+// reader of lines gives up when that many have not ended them.
+inline constexpr qint64 MaxBytesOfLines(std::size_t maxLines) {
+    return static_cast<qint64>(maxLines * (kMaxLineBytes + 2));
+}
+
+// Why a file gave nothing.
+enum class ReadFailure { kCannotRead, kNotRegularFile, kTooLarge };
+
+// Opens file (named already) for reading when it is a regular file or a link
+// to one. Anything else is refused before it is opened: the open of a FIFO
+// waits for a writer, and a device such as /dev/zero never ends.
+bool OpenRegularFile(QFile& file, ReadFailure* why = nullptr);
+// Every byte of a regular file of at most maxBytes, counted as they arrive (a
+// file may grow while it is read).
+std::optional<QByteArray> ReadRegularFile(const QString& path, qint64 maxBytes, ReadFailure* why = nullptr);
+
 struct TextLines {
     std::vector<std::string> lines;  // UTF-8, without line ends
     bool truncatedLine = false;      // some line was longer than kMaxLineBytes
     bool more = false;               // the file has lines beyond maxLines
 };
 
-// Up to maxLines lines; nullopt when the file cannot be opened or read. The
-// part of an over-long line that is kept ends on a whole character.
-std::optional<TextLines> ReadTextLines(const QString& path, std::size_t maxLines);
+// Up to maxLines lines of a regular file; nullopt when it cannot be opened or
+// read, or MaxBytesOfLines(maxLines) bytes have not ended them. The part of an
+// over-long line that is kept ends on a whole character.
+std::optional<TextLines> ReadTextLines(const QString& path, std::size_t maxLines, ReadFailure* why = nullptr);
 // The same from an open device.
-std::optional<TextLines> ReadTextLines(QIODevice& device, std::size_t maxLines);
+std::optional<TextLines> ReadTextLines(QIODevice& device, std::size_t maxLines, ReadFailure* why = nullptr);
 
 // The same decoding applied to one line of raw bytes.
 std::string DecodeLine(const QByteArray& bytes);
@@ -41,7 +60,9 @@ std::optional<QByteArray> Utf8ToCp932(const std::string& text);
 
 // Writes bytes through a temporary file in the same folder that replaces the
 // target only once everything is written, so a failing save leaves the old
-// file intact. errorText receives the system's reason on failure.
+// file intact. errorText receives the system's reason on failure. A FIFO or
+// character device (a pipe, /dev/stdout) is written into as it is; a block
+// device or socket is refused ("not a regular file").
 bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* errorText = nullptr);
 // Lines joined with CR LF (after every line), as UTF-8.
 QByteArray JoinLinesCrLf(const std::vector<std::string>& lines);

@@ -3,8 +3,8 @@
 #include <QBuffer>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QSaveFile>
 
+#include "files/text_file.h"
 #include "print/listing_painter.h"
 
 namespace wrk7::print {
@@ -30,17 +30,9 @@ QByteArray ListingPdf(const ListingDocument& document, const QPageLayout& layout
 }
 
 bool SaveListingPdf(const ListingDocument& document, const QString& path, const QPageLayout& layout) {
-    // The PDF is made in memory first: a short write to the file must fail
-    // the save instead of committing a cut-off file.
-    const QByteArray bytes = ListingPdf(document, layout);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        file.commit();
-        return false;
-    }
-    return file.commit();
+    // The PDF is made in memory first, so the file is written the way every
+    // other file is: a failing write keeps the old one.
+    return WriteFileAtomically(path, ListingPdf(document, layout));
 }
 
 }  // namespace wrk7::print

@@ -109,6 +109,7 @@ TEST_F(CliTest, FailuresPrintTheMessageTextsAndWriteNothing) {
         {{"export", Path("missing.WK7"), Path("o.csv")}, {"File Open Error"}},
         {{"import", Path("a.WK7"), Path("cut.csv"), Path("a.WK7")}, {"File Open Error"}},
         {{"import", Path("a.WK7"), Path("missing.csv"), Path("c.WK7")}, {"File Open Error"}},
+        {{"import", Path("a.WK7"), "/dev/zero", Path("c.WK7")}, {"File Open Error"}},  // endless, refused unread
         {{"import", Path("a.WK7"), Path("empty.csv"), Path("c.WK7")}, {"No channel rows were found in empty.csv.", "The file is empty."}},
         {{"new", Path("no/such/dir/x.WK7")}, {"File Open Error"}},
     };

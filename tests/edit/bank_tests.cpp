@@ -3,6 +3,7 @@
 // loose bank-slot forms, slot numbers) over the memory channel space.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -193,12 +194,16 @@ CloneImage WithChannels() {
 
 TEST(ChannelFind, QueriesReadAsFrequencyRangeOrText) {
     using K = FindQuery::Kind;
-    const std::tuple<const char*, K, double, double, const char*> cases[] = {
+    const std::string digits(400, '9');  // beyond a double: as near as one comes
+    const std::tuple<std::string, K, double, double, std::string> cases[] = {
         {"  ", K::kNone, 0, 0, ""},          {" 145.5 ", K::kFrequency, 145.5, 145.5, ""},
-        {"137-118", K::kRange, 118, 137, ""}, {"ToKyo", K::kText, 0, 0, "tokyo"}, {"118-abc", K::kText, 0, 0, "118-abc"}};
+        {"137-118", K::kRange, 118, 137, ""}, {"ToKyo", K::kText, 0, 0, "tokyo"}, {"118-abc", K::kText, 0, 0, "118-abc"},
+        {"0-9999999999999", K::kRange, 0, 9999999999999, ""}, {"0-" + digits, K::kRange, 0, HUGE_VAL, ""},
+        {"-" + digits + "-0." + digits, K::kRange, -HUGE_VAL, 1, ""}, {"0." + std::string(400, '0') + "1", K::kFrequency, 0, 0, ""},
+        {digits + "x", K::kText, 0, 0, digits + "x"}};
     for (const auto& [typed, kind, low, high, text] : cases) {
         const FindQuery q = ParseFindQuery(typed);
-        EXPECT_EQ(std::tuple(q.kind, q.low, q.high, q.text), std::tuple(kind, low, high, std::string(text))) << typed;
+        EXPECT_EQ(std::tuple(q.kind, q.low, q.high, q.text), std::tuple(kind, low, high, text)) << typed;
     }
 }
 
@@ -220,6 +225,7 @@ TEST(ChannelFind, FindsForwardAndBackwardRoundTheEnd) {
     EXPECT_EQ(FindSlot(image, ParseFindQuery("東京"), 0, true), 1105);
     EXPECT_EQ(FindSlot(image, ParseFindQuery("nowhere"), 0, true), std::nullopt);
     EXPECT_EQ(FindSlot(image, ParseFindQuery("0-1300"), 0, true), 3);  // empty slots never match
+    EXPECT_EQ(FindSlot(image, ParseFindQuery("0-9999999999999"), 1105, true), 3);  // every channel, past a hertz count
 }
 
 TEST(RowLookup, LabelsLooseFormsAndSlotNumbers) {

@@ -191,11 +191,13 @@ FileResult CloneDocument::Save(const QString& path) {
     return r;
 }
 
-CsvImportResult CloneDocument::ImportCsv(const QString& path) {
+CsvImportResult CloneDocument::ImportCsv(const QString& path) { return ImportCsv(path, ReadCsvFile(path)); }
+
+CsvImportResult CloneDocument::ImportCsv(const QString& path, const std::optional<std::string>& text) {
     CsvImportResult r;
     if (readOnly_) return r;
     const auto before = std::make_unique<CloneImage>(image_);
-    r = wrk7::ImportCsv(image_, path);
+    r = ImportCsvFile(image_, path, text);
     // A failed import leaves the image as it was and records nothing.
     if (!r.result.ok) return r;
     const FileNameChange file{fileName_, QString()};

@@ -78,6 +78,8 @@ public:
     // without a file name (undone, the name comes back); a CHIRP list joins
     // the image being edited and keeps it.
     CsvImportResult ImportCsv(const QString& path);
+    // The same with the file's text read already (ReadCsvFile's result).
+    CsvImportResult ImportCsv(const QString& path, const std::optional<std::string>& text);
     ChirpImportResult ImportChirp(const std::string& text, std::optional<int> firstSlot, const QString& stepName);
     // The areas a finished transfer covered, taken from the copy it worked
     // on: a read is one step (stepName), a write only brings back the blocks

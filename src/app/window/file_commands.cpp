@@ -140,22 +140,22 @@ void FileCommands::Import() {
 }
 
 void FileCommands::ImportFile(const QString& path) {
-    if (document_.IsReadOnly() || ImportChirpList(path)) return;
-    const CsvImportResult r = document_.ImportCsv(path);
+    if (document_.IsReadOnly()) return;
+    // Read once: the header tells the layout, and the import takes the same text.
+    auto text = ReadCsvFile(path);
+    if (text && DetectCsvKind(*text) == CsvKind::kChirp) return ImportChirpList(path, std::move(*text));
+    const CsvImportResult r = document_.ImportCsv(path, text);
     if (!r.result.ok) return ShowFailure(r.result.messages);
     memory_->SelectRow(1);
 }
 
-bool FileCommands::ImportChirpList(const QString& path) {
-    const auto text = ReadCsvFile(path);
-    if (!text || DetectCsvKind(*text) != CsvKind::kChirp) return false;
+void FileCommands::ImportChirpList(const QString& path, std::string text) {
     const int currentSlot = memory_->CurrentRow() - 1;
     auto* dialog = new ImportPlacementDialog(BuildRowLabels(document_.Image()),
                                              currentSlot < kChannelCount ? currentSlot : 0, window_);
     connect(dialog, &QDialog::accepted, this,
-            [this, dialog, list = *text, path] { PlaceChirpList(list, dialog->FirstSlot(), path); });
+            [this, dialog, list = std::move(text), path] { PlaceChirpList(list, dialog->FirstSlot(), path); });
     dialog->open();
-    return true;
 }
 
 void FileCommands::PlaceChirpList(const std::string& text, std::optional<int> firstSlot, const QString& path) {

@@ -66,7 +66,7 @@ private:
     void Load(const QString& path);  // after the save question
     bool SaveTo(const QString& path);
     QString ChooseExportFile(bool* chirp);
-    bool ImportChirpList(const QString& path);  // false: not such a list
+    void ImportChirpList(const QString& path, std::string text);
     void PlaceChirpList(const std::string& text, std::optional<int> firstSlot, const QString& path);
     // A failed import in one box: what failed, then why.
     void ShowFailure(const std::vector<std::string>& messages);
