@@ -90,12 +90,22 @@ std::vector<std::string> CloneFileLines(CloneImage& image) {
     return lines;
 }
 
+namespace {
+
+std::string ShortFileReason(int lines) {
+    return "it has " + std::to_string(lines) + (lines == 1 ? " line" : " lines") + "; a clone file has " +
+           std::to_string(kCloneFileLines);
+}
+
+}  // namespace
+
 FileResult SaveCloneFile(CloneImage& image, const QString& path) {
     if (path.isEmpty()) return FileResult::Failure(kFileOpenError);
     // Encode into a copy so a failed save changes nothing in the image.
     CloneImage encoded = image;
     const QByteArray bytes = JoinLinesCrLf(CloneFileLines(encoded));
-    if (!WriteFileAtomically(path, bytes)) return FileResult::Failure(kFileOpenError);
+    if (QString error; !WriteFileAtomically(path, bytes, &error))
+        return FileResult::Failure(kFileOpenError, error.toStdString());
     encoded.modified = false;
     image = std::move(encoded);
     return FileResult::Success();
@@ -103,9 +113,11 @@ FileResult SaveCloneFile(CloneImage& image, const QString& path) {
 
 FileResult ApplyCloneFileLines(CloneImage& image, const std::vector<std::string>& lines) {
     if (lines.size() < static_cast<std::size_t>(kCloneFileLines))
-        return FileResult::Failure(kFileOpenError);
-    if (lines[0] != FileHeaderLine || lines[kFooterLine] != FileFooterLine)
-        return FileResult::Failure(kDataError);
+        return FileResult::Failure(kFileOpenError, ShortFileReason(static_cast<int>(lines.size())));
+    if (lines[0] != FileHeaderLine)
+        return FileResult::Failure(kDataError, "its first line is not \"" + std::string(FileHeaderLine) + "\"");
+    if (lines[kFooterLine] != FileFooterLine)
+        return FileResult::Failure(kDataError, "its last line is not \"" + std::string(FileFooterLine) + "\"");
 
     CloneImage next = image;
     next.settings.block0 = lines[kSettingsLine0];
@@ -169,17 +181,24 @@ std::string Unreadable(ReadFailure why) {
 
 FileResult LoadCloneFile(CloneImage& image, const QString& path) {
     QFile file(path);
-    if (!OpenRegularFile(file)) return FileResult::Failure(kFileOpenError);
+    ReadFailure why = ReadFailure::kCannotRead;
+    if (!OpenRegularFile(file, &why))
+        return FileResult::Failure(kFileOpenError, why == ReadFailure::kNotRegularFile
+                                                       ? std::string(kNotRegularFile)
+                                                       : file.errorString().toStdString());
     // A file that does not start as a clone file is refused before the rest
     // of it is read: it may be anything, of any size.
     QByteArray first = file.readLine(static_cast<qint64>(FileHeaderLine.size()) + 6);
     while (first.endsWith('\n') || first.endsWith('\r')) first.chop(1);
     if (first.startsWith("\xEF\xBB\xBF")) first.remove(0, 3);
-    if (!file.seek(0)) return FileResult::Failure(kFileOpenError);
-    if (!first.isEmpty() && first.toStdString() != FileHeaderLine)
-        return FileResult::Failure(CountLines(file, kCloneFileLines) < kCloneFileLines ? kFileOpenError : kDataError);
+    if (!file.seek(0)) return FileResult::Failure(kFileOpenError, file.errorString().toStdString());
+    if (!first.isEmpty() && first.toStdString() != FileHeaderLine) {
+        const int lines = CountLines(file, kCloneFileLines);
+        if (lines < kCloneFileLines) return FileResult::Failure(kFileOpenError, ShortFileReason(lines));
+        return FileResult::Failure(kDataError, "its first line is not \"" + std::string(FileHeaderLine) + "\"");
+    }
     const auto text = ReadTextLines(file, kCloneFileLines);
-    if (!text) return FileResult::Failure(kFileOpenError);
+    if (!text) return FileResult::Failure(kFileOpenError, file.errorString().toStdString());
     return ApplyCloneFileLines(image, text->lines);
 }
 

@@ -11,9 +11,16 @@ namespace wrk7 {
 struct FileResult {
     bool ok = true;
     std::vector<std::string> messages;
+    // Why, in words, where a failure can tell ("not a regular file", "it has
+    // 12 lines; a clone file has 2643"): the desktop program shows it under
+    // the message with the file's name; the messages themselves stay as they
+    // are.
+    std::string detail = {};
 
     static FileResult Success() { return {}; }
-    static FileResult Failure(std::string_view message) { return {false, {std::string(message)}}; }
+    static FileResult Failure(std::string_view message, std::string detail = {}) {
+        return {false, {std::string(message)}, std::move(detail)};
+    }
 };
 
 inline constexpr std::string_view kFileOpenError = "File Open Error";

@@ -284,6 +284,14 @@ TEST_F(PrintTest, PreviewAndPdfPrintTheListingAndThePdfFileIsNamedLikeTheOthers)
     fake->pdfFile = Path("no/such/dir/listing.pdf");
     Run("mnuExportPdf", {true, true, true});
     EXPECT_EQ(prompts.boxes.back().lines, QStringList{QStringLiteral("File Open Error")});
+
+    // An open that fails names the file and why.
+    ASSERT_TRUE(QFile(Path("notes.txt")).open(QIODevice::WriteOnly));
+    prompts.answers = {Answer::kNo};  // the changes need no saving
+    window->Files().OpenFile(Path("notes.txt"));
+    EXPECT_EQ(prompts.boxes.back().lines, QStringList{QStringLiteral("File Open Error")});
+    EXPECT_EQ(prompts.boxes.back().detail,
+              QDir::toNativeSeparators(Path("notes.txt")) + "\nit has 0 lines; a clone file has 2643");
 }
 
 }  // namespace

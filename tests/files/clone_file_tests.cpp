@@ -230,6 +230,28 @@ TEST_F(CloneFileTest, CheckReportsEachProblemWithItsLine) {
     ASSERT_TRUE(WriteAll(Path("short.WK7"), "Korvan  WR-K7  Clone  File Start\r\n"));
     EXPECT_EQ(CheckCloneFile(Path("short.WK7")),
               std::vector<std::string>{"line 2: File Open Error: the file ends after 1 lines, 2643 are needed"});
+
+    // An open that fails says why beside its message, for the window's box.
+    std::vector<std::string> foreign(kCloneFileLines, "x");
+    ASSERT_TRUE(WriteAll(Path("foreign.txt"), JoinLinesCrLf(foreign)));
+    lines[kFooterLine] = "end";
+    ASSERT_TRUE(WriteAll(Path("unended.WK7"), JoinLinesCrLf(lines)));
+    const struct {
+        const char* file;
+        const char* message;
+        std::string detail;
+    } opens[] = {
+        {"short.WK7", "File Open Error", "it has 1 line; a clone file has 2643"},
+        {"foreign.txt", "Data Error", "its first line is not \"" + std::string(FileHeaderLine) + "\""},
+        {"unended.WK7", "Data Error", "its last line is not \"" + std::string(FileFooterLine) + "\""},
+        {".", "File Open Error", "not a regular file"},
+    };
+    for (const auto& o : opens) {
+        CloneImage image;
+        const FileResult r = LoadCloneFile(image, Path(o.file));
+        EXPECT_EQ(r.messages, std::vector<std::string>{o.message}) << o.file;
+        EXPECT_EQ(r.detail, o.detail) << o.file;
+    }
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "app/window/file_commands.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <memory>
 
@@ -52,6 +53,14 @@ void FileCommands::ShowMessages(const std::vector<std::string>& messages) {
     }
 }
 
+void FileCommands::ShowFileFailure(const FileResult& result, const QString& path) {
+    if (result.detail.empty()) return ShowMessages(result.messages);
+    QStringList lines;
+    for (const std::string& m : result.messages) lines << QString::fromStdString(m);
+    prompter_.ErrorWithDetail(window_, ErrorTitle(), lines,
+                              QDir::toNativeSeparators(path) + QLatin1Char('\n') + QString::fromStdString(result.detail));
+}
+
 void FileCommands::ShowFailure(const std::vector<std::string>& messages) {
     QStringList lines;
     for (const std::string& m : messages) lines << QString::fromStdString(m);
@@ -96,7 +105,7 @@ void FileCommands::OpenFile(const QString& path) {
 
 void FileCommands::Load(const QString& path) {
     const FileResult r = document_.Open(path);
-    if (!r.ok) return ShowMessages(r.messages);
+    if (!r.ok) return ShowFileFailure(r, path);
     memory_->SelectRow(1);
     recent_->Remember(path);
     emit opened(path);
@@ -126,7 +135,7 @@ bool FileCommands::SaveTo(const QString& path) {
         return false;
     const FileResult r = document_.Save(path);
     if (!r.ok) {
-        ShowMessages(r.messages);
+        ShowFileFailure(r, path);
         return false;
     }
     recent_->Remember(path);

@@ -8,6 +8,7 @@
 
 #include "app/dialogs/file_dialogs.h"
 #include "app/widgets/prompter.h"
+#include "files/result.h"
 
 class QWidget;
 
@@ -49,9 +50,12 @@ public:
     // only when there are unsaved changes; false when cancelled.
     bool SwitchModel(int model);
     // The save question when the document holds unsaved changes; false when
-    // cancelled. A save that fails or is cancelled does not stop what follows.
+    // cancelled, or when the save it asked for did not happen.
     bool OfferToSave();
     void ShowMessages(const std::vector<std::string>& messages);
+    // A failed file operation's messages; with its reason, the file and the
+    // reason go under them in the same box.
+    void ShowFileFailure(const FileResult& result, const QString& path);
 
 signals:
     // A row of the memory grid the user should see (a compare line).

@@ -26,11 +26,11 @@ struct Command {
     QKeySequence key;
 };
 const Command kCommands[] = {
-    {"mnuChangeChannels", "Change Channels...", "チャンネルの一括変更...", {}},
-    {"mnuPack", "Pack", "詰める", {}},
-    {"mnuMoveUp", "Move Up", "上へ移動", QKeySequence(Qt::ALT | Qt::Key_Up)},
-    {"mnuMoveDown", "Move Down", "下へ移動", QKeySequence(Qt::ALT | Qt::Key_Down)},
-    {"mnuFindDuplicates", "Find Duplicates", "重複を検索", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D)},
+    {"mnuChangeChannels", "Change Channels(&H)...", "チャンネルの一括変更(&H)...", {}},
+    {"mnuPack", "Pack(&K)", "詰める(&K)", {}},
+    {"mnuMoveUp", "Move Up(&A)", "上へ移動(&A)", QKeySequence(Qt::ALT | Qt::Key_Up)},
+    {"mnuMoveDown", "Move Down(&W)", "下へ移動(&W)", QKeySequence(Qt::ALT | Qt::Key_Down)},
+    {"mnuFindDuplicates", "Find Duplicates(&B)", "重複を検索(&B)", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D)},
 };
 
 struct SortCommand {
@@ -38,13 +38,14 @@ struct SortCommand {
     const char* name;
     const char* english;
     const char* japanese;
+    char ascendingKey, descendingKey;  // the items' mnemonics, one each in the menu
 };
 const SortCommand kSortKeys[] = {
-    {SortKey::kFrequency, "Frequency", "Frequency", "周波数"},
-    {SortKey::kName, "Name", "Name", "名前"},
-    {SortKey::kNote, "Note", "Note", "メモ"},
-    {SortKey::kMode, "Mode", "Mode", "モード"},
-    {SortKey::kStep, "Step", "Step", "ステップ"},
+    {SortKey::kFrequency, "Frequency", "Frequency", "周波数", 'F', 'R'},
+    {SortKey::kName, "Name", "Name", "名前", 'N', 'A'},
+    {SortKey::kNote, "Note", "Note", "メモ", 'T', 'O'},
+    {SortKey::kMode, "Mode", "Mode", "モード", 'M', 'D'},
+    {SortKey::kStep, "Step", "Step", "ステップ", 'S', 'E'},
 };
 
 QStringList ToQt(const std::vector<std::string>& lines) {
@@ -79,14 +80,15 @@ RowCommands::RowCommands(QMainWindow* window, CloneDocument& document, Prompter&
     connect(Action("mnuMoveDown"), &QAction::triggered, this, [this] { Move(1); });
     connect(Action("mnuFindDuplicates"), &QAction::triggered, this, &RowCommands::FindDuplicates);
 
-    sortMenu_ = new QMenu(caption("Sort", "並べ替え"), window);
+    sortMenu_ = new QMenu(caption("Sort(&O)", "並べ替え(&O)"), window);
     sortMenu_->setObjectName(QStringLiteral("mnuSort"));
     sortMenu_->menuAction()->setObjectName(QStringLiteral("mnuSort"));
     for (const bool descending : {false, true}) {
         if (descending) sortMenu_->addSeparator();
         for (const SortCommand& k : kSortKeys) {
             const QString order = caption(descending ? ", Descending" : ", Ascending", descending ? " 降順" : " 昇順");
-            QAction* a = sortMenu_->addAction(caption(k.english, k.japanese) + order);
+            const QString key = QStringLiteral("(&%1)").arg(QLatin1Char(descending ? k.descendingKey : k.ascendingKey));
+            QAction* a = sortMenu_->addAction(caption(k.english, k.japanese) + order + key);
             a->setObjectName(QStringLiteral("mnuSort") + QString::fromLatin1(k.name) +
                              (descending ? QStringLiteral("Descending") : QString()));
             connect(a, &QAction::triggered, this, [this, key = k.key, descending] { Sort(key, descending); });
