@@ -80,17 +80,6 @@ TEST_F(FileCommandsTest, AChirpListIsPlacedAtItsLocationsOrFromARowAndReported) 
     report->accept();
     EXPECT_EQ(Cell(3, kName), "RPTR-U");
     EXPECT_EQ(Act("mnuUndo")->text(), "&Undo Import chirp_current.csv");
-
-    nextFile = QStringLiteral(WRK7_TEST_DATA_DIR "/chirp_legacy.csv");
-    window->Files().Import();
-    ImportPlacementDialog* place = Shown<ImportPlacementDialog>();
-    ASSERT_NE(place, nullptr);
-    place->FromRow()->click();
-    place->FirstRow()->setCurrentIndex(500);
-    place->accept();
-    ASSERT_NE(Shown<ImportReportDialog>(), nullptr);
-    EXPECT_EQ(Shown<ImportReportDialog>()->Summary()->text(), "3 channels imported, 1 skipped");
-    EXPECT_EQ(QStringList({Cell(501, kName), Cell(503, kName)}), QStringList({"WX1", "RPTR"}));
 }
 
 TEST_F(FileCommandsTest, AChirpListAsksBeforeReplacingUsedChannelsThenSelectsTheRowsItFilled) {
@@ -110,6 +99,9 @@ TEST_F(FileCommandsTest, AChirpListAsksBeforeReplacingUsedChannelsThenSelectsThe
     }
     EXPECT_EQ(prompts.boxes.at(1).title + "|" + prompts.boxes.at(1).lines.join("|"),
               "IMPORT OK|The import replaces 1 used channel.|Are you sure that you want to import?");
+    ASSERT_NE(Shown<ImportReportDialog>(), nullptr);
+    EXPECT_EQ(Shown<ImportReportDialog>()->Summary()->text(), "3 channels imported, 1 skipped");
+    EXPECT_EQ(QStringList({Cell(501, kName), Cell(503, kName)}), QStringList({"WX1", "RPTR"}));
     EXPECT_EQ(window->Memory()->SelectedRows(), (std::vector<int>{501, 502, 503}));
     const QTableView* grid = window->Memory()->Grid();
     EXPECT_TRUE(grid->viewport()->rect().contains(grid->visualRect(grid->currentIndex()).center()));
