@@ -150,5 +150,30 @@ TEST(ImageDiff, EveryKindOfPlace) {
     EXPECT_EQ(lines[5].slot, -1);
 }
 
+TEST(ImageDiff, SlotsWithoutAFrequency) {
+    // Listed and exported while enabled: the flag differs, and then the note too.
+    struct Case {
+        int slot;
+        bool onA, onB;
+        std::string noteB;
+        std::string line;
+    };
+    const Case cases[] = {
+        {7, false, true, "", "Memory 00-007\tEnable\toff\ton"},
+        {1101, true, false, "", "Memory S1\tEnable\ton\toff"},
+        {1201, true, true, "north", "Memory Pr1\tNote\t\tnorth"},
+    };
+    for (const Case& c : cases) {
+        CloneImage a = RichImage();
+        a.memory.enabled[c.slot] = c.onA;
+        CloneImage b = a;
+        b.memory.enabled[c.slot] = c.onB;
+        b.memory.slot[c.slot].SetText(kNote, c.noteB);
+        const auto lines = DiffImages(a, b);
+        EXPECT_EQ(DiffTexts(lines), std::vector<std::string>{c.line}) << c.slot;
+        EXPECT_EQ(lines.empty() ? -1 : lines[0].slot, c.slot);
+    }
+}
+
 }  // namespace
 }  // namespace wrk7
