@@ -515,6 +515,33 @@ TEST(ChannelRecordsText, RoundTripIsExactAndJunkIsRefused) {
     EXPECT_TRUE(DecodeChannelRecords("wrk7-channels 1\n").value().empty());
 }
 
+TEST(ChannelRecordsText, CodesNoRecordKeepsRefuseTheirRow) {
+    struct Case {
+        int cell;  // 0 the enable flag, 1..9 fields 0..8, 10 the skip flag
+        std::string value, reason;
+    };
+    const Case cases[] = {
+        {2, "3", "The Mode \"3\" cannot be read."},       {3, "19", "The Step \"19\" cannot be read."},
+        {4, "1e+300", "The Option \"1e+300\" cannot be read."}, {4, "255", ""},  // a byte as received
+        {5, "-1", "The Secret \"-1\" cannot be read."},   {6, "29", "The Carrier \"29\" cannot be read."},
+        {7, "828", "The Tone \"828\" cannot be read."},   {7, "2.5", "The Tone \"2.5\" cannot be read."},
+        {8, "1e300", "The Shift \"1e300\" cannot be read."}, {10, "2", "The Skip \"2\" cannot be read."},
+    };
+    const CloneImage image = RichImage();
+    const std::string good = EncodeChannelRecords({{image.memory.slot[0], true, {}}});
+    for (const Case& c : cases) {
+        std::string text = good;
+        std::size_t at = good.find('\n') + 1;
+        for (int k = 0; k < c.cell; ++k) at = text.find('\t', at) + 1;
+        text.replace(at, text.find('\t', at) - at, c.value);
+        const auto records = DecodeChannelRecords(text);
+        ASSERT_TRUE(records) << c.value;
+        EXPECT_EQ(records->at(0).unreadable, c.reason) << c.value;
+        const PastePlan plan = PlanMemoryPaste(image, 7, *records);
+        EXPECT_EQ(plan.writes.size(), c.reason.empty() ? 1u : 0u) << c.value;
+    }
+}
+
 TEST(ChannelTsv, CopiedRowsShowTheGridAndPasteBackAsShown) {
     for (int model : {0, 1, 2}) {
         CloneImage image = RichImage(model);
