@@ -59,7 +59,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     data += 2, size -= 2;
     const std::size_t edits = size / kEditBytes;
 
-    std::vector<std::string> lines = Saved(fuzz::FreshImage(model));
+    static std::vector<std::string> fresh[4];  // a new file's lines, made once per model
+    if (fresh[model].empty()) fresh[model] = Saved(fuzz::FreshImage(model));
+    std::vector<std::string> lines = fresh[model];
     for (std::size_t k = 0; k < edits && k < firstEdits; ++k) Edit(lines, data + k * kEditBytes);
     const CloneImage a = Opened(lines, model);
     fuzz::Require(DiffImages(a, a).empty(), "an image does not differ from itself");
