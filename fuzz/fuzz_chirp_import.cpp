@@ -6,6 +6,7 @@
 // note.
 #include <cmath>
 
+#include "core/tables.h"
 #include "files/chirp_csv.h"
 #include "files/csv_records.h"
 #include "fuzz_check.h"
@@ -83,7 +84,8 @@ std::string Trimmed(std::string name) {
 // The export writes a skip-marked option (codes 8..12) as a skipped row.
 bool Skipped(const SlotFields& f) {
     const double option = f.Value(kOption);
-    return f.Value(kSkip) != 0 || (option >= kOptionSkipBit && option < kOptionSkipBit + 5);
+    return f.Value(kSkip) != 0 ||
+           (option >= kOptionSkipBit && option < kOptionSkipBit + static_cast<double>(SkippedOptionName.size()));
 }
 
 void RequireRoundTrip(const CloneImage& image) {
