@@ -1,5 +1,7 @@
 #include "files/image_diff.h"
 
+#include <cmath>
+
 #include "edit/bank.h"
 #include "files/field_names.h"
 #include "files/settings_texts.h"
@@ -73,8 +75,17 @@ private:
     }
 
     void Fields(const std::string& place, const SlotFields& a, const SlotFields& b, int count, int slot) {
-        for (int f = 0; f < count; ++f)
-            Add(place, std::string(kSlotFieldNames[static_cast<std::size_t>(f)]), FieldValue(a, f), FieldValue(b, f), slot);
+        for (int f = 0; f < count; ++f) {
+            std::string valueA = FieldValue(a, f), valueB = FieldValue(b, f);
+            // A shift or option byte kept as received shows as "OFF" or
+            // "None" like other codes; the file keeps the code, so it tells.
+            if (valueA == valueB && f >= kMode && f <= kShift) {
+                valueA += " (" + std::to_string(std::llround(a.Value(f))) + ")";
+                valueB += " (" + std::to_string(std::llround(b.Value(f))) + ")";
+            }
+            Add(place, std::string(kSlotFieldNames[static_cast<std::size_t>(f)]), std::move(valueA), std::move(valueB),
+                slot);
+        }
     }
 
     static std::string Members(const CloneImage& image, int group) {

@@ -23,7 +23,9 @@ struct DiffLine {
 // used in one image and empty in the other is one "Channel" line with
 // "empty" on its empty side; a slot without a frequency on both sides differs
 // in its "Enable" line ("on" / "off") and, when enabled on both, in its
-// fields. Empty when the images hold the same.
+// fields. Two codes of the same text (a shift byte above 2 shows "OFF") are
+// written with their numbers: "OFF (0)", "OFF (240)". Empty when the images
+// hold the same.
 std::vector<DiffLine> DiffImages(const CloneImage& a, const CloneImage& b);
 
 // PLACE, FIELD, A and B joined with tabs.

@@ -122,6 +122,7 @@ TEST(ImageDiff, EveryKindOfPlace) {
     b.memory.enabled[7] = true;
     b.memory.slot[1201].SetText(kNote, "north");
     b.memory.slot[0].Set(kFreq, 145.5);
+    b.memory.slot[0].Set(kShift, 240);  // a byte as received: "OFF" too
     b.memory.slot[0].Set(kSkip, 1);
     b.memory.slot[0].SetText(kNote, "changed");
     b.memory.enabled[1] = false;
@@ -137,6 +138,7 @@ TEST(ImageDiff, EveryKindOfPlace) {
     const auto lines = DiffImages(a, b);
     EXPECT_EQ(DiffTexts(lines), (std::vector<std::string>{
                                 "Memory 00-000\tFrequency\t145.000000\t145.500000",
+                                "Memory 00-000\tShift\tOFF (0)\tOFF (240)",
                                 "Memory 00-000\tNote\tTower, north side\tchanged",
                                 "Memory 00-000\tSkip\toff\ton",
                                 "Memory 00-001\tChannel\t145.012500 AM\tempty",
@@ -151,8 +153,8 @@ TEST(ImageDiff, EveryKindOfPlace) {
                                 "Settings\tRemote Controller B\tnone\tTONE",
                             }));
     EXPECT_EQ(lines[0].slot, 0);
-    EXPECT_EQ(lines[4].slot, 7);
-    EXPECT_EQ(lines[7].slot, -1);
+    EXPECT_EQ(lines[5].slot, 7);
+    EXPECT_EQ(lines[8].slot, -1);
 }
 
 }  // namespace
