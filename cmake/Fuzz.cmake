@@ -7,7 +7,8 @@ if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
   message(FATAL_ERROR "WRK7_FUZZ needs clang (CXX=clang++-14), not ${CMAKE_CXX_COMPILER_ID}")
 endif()
 
-# The fuzz tree holds the libraries and the targets only.
+# The fuzz tree holds the targets and the libraries they link (core, codecs,
+# edit, files, link: cmake/Targets.cmake stops after them), nothing else.
 set(WRK7_BUILD_TESTS OFF)
 set(WRK7_BUILD_BENCH OFF)
 set(WRK7_BUILD_GUI OFF)

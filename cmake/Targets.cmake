@@ -86,6 +86,13 @@ wrk7_layer(files USES codecs edit LIBS Qt6::Core)
 # Port interface, exchanges, read and write operations; QtSerialPort only
 # lists the system's ports.
 wrk7_layer(link USES codecs edit LIBS Qt6::Core Qt6::SerialPort)
+# The fuzz targets need nothing above the files and the link: the fuzz tree
+# stops here, so its clang build compiles no layer and no program they do
+# not use.
+if(WRK7_FUZZ)
+  return()
+endif()
+
 # The receiver emulator, in-process (a link port) and on a pseudo-terminal.
 wrk7_layer(emulator USES link)
 # A port by its name, for both programs: a device or the emulator.

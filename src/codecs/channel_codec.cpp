@@ -109,6 +109,17 @@ std::string DecodeName(std::string_view hex12) {
     return out;
 }
 
+bool RecordKeepsCode(int field, double value) {
+    const auto span = std::find_if(kRecordLayout.begin(), kRecordLayout.end(),
+                                   [field](const RecordSpan& s) { return s.field == field; });
+    if (span == kRecordLayout.end() || span->width != 1) return true;
+    // A value above the limit would be saved and read back as another code.
+    int highest = 255;
+    for (const FieldLimit& l : kFieldLimits)
+        if (l.field == field) highest = l.max;
+    return value >= 0 && value <= highest && value == std::floor(value);
+}
+
 int WrittenOptionCode(int model, double option) {
     const int code = CodeByte(option);
     const std::optional<ChannelOption> named = OptionOfCode(code);

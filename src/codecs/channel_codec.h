@@ -26,6 +26,12 @@ std::string EncodeName(std::string_view name);
 // Always kNameLength characters; bytes that are no name character give spaces.
 std::string DecodeName(std::string_view hex12);
 
+// Whether a record gives value of a one-byte field (mode, step, option,
+// secret, carrier, tone, shift, skip) back as it is: a whole number up to the
+// decoder's limit for the field, any byte for the option and the shift. Other
+// fields: true.
+bool RecordKeepsCode(int field, double value);
+
 // The option code a model writes to the receiver: the option a model lacks
 // ("Scr" on WR-K7J, "Train" on WR-K70E, both on the others) is sent as OFF.
 int WrittenOptionCode(int model, double option);

@@ -3,6 +3,9 @@
 #include <charconv>
 #include <cmath>
 
+#include "codecs/channel_codec.h"
+#include "files/field_names.h"
+
 namespace wrk7 {
 
 namespace {
@@ -91,6 +94,11 @@ std::optional<PasteRecord> ReadRecord(std::string_view line) {
         }
         const auto v = ReadNumber(cell);
         if (!v) return std::nullopt;
+        // A code no record keeps would be saved as another one: the row is
+        // refused as a pasted text's unreadable cell is.
+        if (!RecordKeepsCode(field, *v) && r.unreadable.empty())
+            r.unreadable = "The " + std::string(kSlotFieldNames[static_cast<std::size_t>(field)]) + " \"" +
+                           std::string(cell) + "\" cannot be read.";
         r.fields.Set(field, *v);
     }
     const int texts[] = {kNote, kName, kSkip};

@@ -15,7 +15,10 @@ namespace wrk7 {
 inline constexpr std::string_view kChannelRecordsMimeType = "application/x-wrk7-channels";
 
 std::string EncodeChannelRecords(const std::vector<PasteRecord>& records);
-// nullopt for anything EncodeChannelRecords did not write.
+// nullopt for anything EncodeChannelRecords did not write. A record whose
+// code no channel record keeps (RecordKeepsCode: a tone of 828, a shift of
+// 1e300) carries the reason in PasteRecord::unreadable, so the paste refuses
+// that row.
 std::optional<std::vector<PasteRecord>> DecodeChannelRecords(std::string_view text);
 
 }  // namespace wrk7

@@ -1,19 +1,16 @@
 #include "files/image_diff.h"
 
-#include <array>
+#include <cmath>
 
 #include "edit/bank.h"
+#include "files/field_names.h"
 #include "files/settings_texts.h"
 
 namespace wrk7 {
 
 namespace {
 
-// Field names of a channel: the grid headings, with the secret code under
-// its own name (the grid shows it under "Skip").
-constexpr std::array<std::string_view, kVfoFieldCount> kFieldNames{
-    "Frequency", "Mode", "Step", "Option", "Secret", "Carrier", "Tone", "Shift", "ShiftFreq.", "Note", "Name"};
-constexpr std::string_view kSkipField = "Skip";
+constexpr std::string_view kEnableField = "Enable";
 constexpr std::string_view kChannelField = "Channel";
 constexpr std::string_view kEmpty = "empty";
 
@@ -22,8 +19,10 @@ std::string WithoutTrailingBlanks(std::string text) {
     return text;
 }
 
+std::string OnOff(bool on) { return on ? "on" : "off"; }
+
 std::string FieldValue(const SlotFields& slot, int field) {
-    if (field == kSkip) return slot.Value(kSkip) != 0 ? "on" : "off";
+    if (field == kSkip) return OnOff(slot.Value(kSkip) != 0);
     return field == kName ? WithoutTrailingBlanks(slot.Text(kName)) : slot.Text(field);
 }
 
@@ -59,19 +58,34 @@ private:
 
     void Slot(int s, const std::string& place) {
         const bool inA = Used(a_, s), inB = Used(b_, s);
-        if (!inA && !inB) return;
         if (inA != inB) {
             Add(place, std::string(kChannelField), inA ? Summary(a_.memory.slot[s]) : std::string(kEmpty),
                 inB ? Summary(b_.memory.slot[s]) : std::string(kEmpty), s);
             return;
         }
-        Fields(place, a_.memory.slot[s], b_.memory.slot[s], kVfoFieldCount, s);
-        Add(place, std::string(kSkipField), FieldValue(a_.memory.slot[s], kSkip), FieldValue(b_.memory.slot[s], kSkip), s);
+        // An enabled slot is listed and exported even without a frequency,
+        // so its fields count then too; a disabled one holds nothing.
+        const bool onA = a_.memory.enabled[s], onB = b_.memory.enabled[s];
+        if (onA && onB) {
+            Fields(place, a_.memory.slot[s], b_.memory.slot[s], kVfoFieldCount, s);
+            Add(place, std::string(kSlotFieldNames[kSkip]), FieldValue(a_.memory.slot[s], kSkip),
+                FieldValue(b_.memory.slot[s], kSkip), s);
+        }
+        Add(place, std::string(kEnableField), OnOff(onA), OnOff(onB), s);
     }
 
     void Fields(const std::string& place, const SlotFields& a, const SlotFields& b, int count, int slot) {
-        for (int f = 0; f < count; ++f)
-            Add(place, std::string(kFieldNames[static_cast<std::size_t>(f)]), FieldValue(a, f), FieldValue(b, f), slot);
+        for (int f = 0; f < count; ++f) {
+            std::string valueA = FieldValue(a, f), valueB = FieldValue(b, f);
+            // A shift or option byte kept as received shows as "OFF" or
+            // "None" like other codes; the file keeps the code, so it tells.
+            if (valueA == valueB && f >= kMode && f <= kShift) {
+                valueA += " (" + std::to_string(std::llround(a.Value(f))) + ")";
+                valueB += " (" + std::to_string(std::llround(b.Value(f))) + ")";
+            }
+            Add(place, std::string(kSlotFieldNames[static_cast<std::size_t>(f)]), std::move(valueA), std::move(valueB),
+                slot);
+        }
     }
 
     static std::string Members(const CloneImage& image, int group) {

@@ -334,8 +334,10 @@ int LinkSession::ReadSettings() {
     // Either settings block failing is reported as a port error, timeouts too.
     for (auto [area, block] : {std::pair{Area::kSettings0, &image_.settings.block0},
                                std::pair{Area::kSettings1, &image_.settings.block1}}) {
+        // Captured by an initializer: clang before 16 cannot capture a
+        // structured binding, and the fuzz build uses clang.
         const Outcome outcome =
-            ReadArea(area, [block](int, const ReadReply& reply) { *block = reply.Data(); });
+            ReadArea(area, [block = block](int, const ReadReply& reply) { *block = reply.Data(); });
         if (outcome != Outcome::kOk) {
             if (outcome != Outcome::kCancelled) AddMessage(kMsgComPortError);
             return kResultFailed;

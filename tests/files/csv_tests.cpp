@@ -549,6 +549,13 @@ TEST(ChannelRecordsText, RoundTripIsExactAndJunkIsRefused) {
     badEscape.replace(badEscape.find("\\t"), 2, "\\q");
     EXPECT_FALSE(DecodeChannelRecords(badEscape));
     EXPECT_TRUE(DecodeChannelRecords("wrk7-channels 1\n").value().empty());
+    // Step .. shift: a code no record keeps (option 9 and step 18 above it does) refuses the row as an
+    // unreadable cell does.
+    for (const auto& [codes, reason] : {std::pair{"7\t2\t0\t3\t828\t1", "The Tone \"828\" cannot be read."},
+                                        {"7\t1e300\t0\t3\t8\t1", "The Option \"1e300\" cannot be read."},
+                                        {"7\t2\t0\t3\t8\t1e300", "The Shift \"1e300\" cannot be read."}})
+        EXPECT_EQ(DecodeChannelRecords(std::string("wrk7-channels 1\n1\t145.5\t0\t") + codes + "\t0.6\t1\t\tREP\t\n")
+                      ->at(0).unreadable, reason);
 }
 
 TEST(ChannelTsv, CopiedRowsShowTheGridAndPasteBackAsShown) {

@@ -117,8 +117,12 @@ TEST(ImageDiff, EveryKindOfPlace) {
     CloneImage a = RichImage();
     a.vfo.bands[3].Set(kMode, 0);
     a.settings.values.cbbRemocon[1] = -1;
+    a.memory.enabled[1201] = true;  // listed without a frequency
     CloneImage b = a;
+    b.memory.enabled[7] = true;
+    b.memory.slot[1201].SetText(kNote, "north");
     b.memory.slot[0].Set(kFreq, 145.5);
+    b.memory.slot[0].Set(kShift, 240);  // a byte as received: "OFF" too
     b.memory.slot[0].Set(kSkip, 1);
     b.memory.slot[0].SetText(kNote, "changed");
     b.memory.enabled[1] = false;
@@ -134,10 +138,13 @@ TEST(ImageDiff, EveryKindOfPlace) {
     const auto lines = DiffImages(a, b);
     EXPECT_EQ(DiffTexts(lines), (std::vector<std::string>{
                                 "Memory 00-000\tFrequency\t145.000000\t145.500000",
+                                "Memory 00-000\tShift\tOFF (0)\tOFF (240)",
                                 "Memory 00-000\tNote\tTower, north side\tchanged",
                                 "Memory 00-000\tSkip\toff\ton",
                                 "Memory 00-001\tChannel\t145.012500 AM\tempty",
+                                "Memory 00-007\tEnable\toff\ton",
                                 "Memory 2B\tChannel\tempty\t150.000000 FM",
+                                "Memory Pr1\tNote\t\tnorth",
                                 "VFO 3\tMode\tFM\tAM",
                                 "Bank 0\tCount\t300\t200",
                                 "Group 1\tBanks\t0\t0,3",
@@ -146,8 +153,8 @@ TEST(ImageDiff, EveryKindOfPlace) {
                                 "Settings\tRemote Controller B\tnone\tTONE",
                             }));
     EXPECT_EQ(lines[0].slot, 0);
-    EXPECT_EQ(lines[4].slot, 1005);
-    EXPECT_EQ(lines[5].slot, -1);
+    EXPECT_EQ(lines[5].slot, 7);
+    EXPECT_EQ(lines[8].slot, -1);
 }
 
 }  // namespace
