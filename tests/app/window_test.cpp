@@ -166,6 +166,7 @@ TEST_F(WindowPagesTest, JapaneseCaptionsComeFromTheStringTable) {
     japanese->ClickTab(Page::kMemory);
     japanese->Action(QStringLiteral("mnuFind"))->trigger();
     EXPECT_EQ(japanese->findChild<QLabel*>(QStringLiteral("lblFind"))->text(), QString::fromUtf8("検索:"));
+    EXPECT_EQ(japanese->findChild<QPushButton*>(QStringLiteral("cmbClAll"))->text(), QString::fromUtf8("すべてクリア"));
     Shot("main-japanese.png", japanese.get());
     CloseWithoutSaving(*japanese);
 }
