@@ -5,6 +5,7 @@
 // through the document: each change is one step named after what the user
 // did, marks the window and is taken back whole by Undo, controls included.
 
+#include "app/transfer/write_question.h"
 #include "app/window/qt_translations.h"
 #include "window_fixture.h"
 
@@ -157,7 +158,15 @@ TEST_F(WindowPagesTest, JapaneseCaptionsComeFromTheStringTable) {
     EXPECT_EQ(japanese->findChild<QMenu*>(QStringLiteral("mnuFile"))->title(), QString::fromUtf8("ﾌｧｲﾙ(&F)"));
     EXPECT_EQ(japanese->Action(QStringLiteral("mnuCut"))->text(), QString::fromUtf8("切り取り(&T)"));
     EXPECT_EQ(window->findChild<QMenu*>(QStringLiteral("mnuFile"))->title(), "File(&F)");
+    // Captions built after the window, and dialogs opened on it, follow its language.
+    EXPECT_EQ(japanese->Action(QStringLiteral("mnuUndo"))->text(), QString::fromUtf8("元に戻す(&U)"));
+    EXPECT_EQ(window->Action(QStringLiteral("mnuUndo"))->text(), "&Undo");
+    for (auto [shown, write] : {std::pair{window.get(), "&Write"}, {japanese.get(), "書き込む(&W)"}})
+        EXPECT_EQ(WriteQuestion(TransferPart::kAll, {}, shown).WriteButton()->text(), QString::fromUtf8(write));
     japanese->ClickTab(Page::kMemory);
+    japanese->Action(QStringLiteral("mnuFind"))->trigger();
+    EXPECT_EQ(japanese->findChild<QLabel*>(QStringLiteral("lblFind"))->text(), QString::fromUtf8("検索:"));
+    EXPECT_EQ(japanese->findChild<QPushButton*>(QStringLiteral("cmbClAll"))->text(), QString::fromUtf8("すべてクリア"));
     Shot("main-japanese.png", japanese.get());
     CloseWithoutSaving(*japanese);
 }

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/window/string_table.h"
 #include "core/tables.h"
 
 namespace wrk7 {
@@ -12,10 +13,11 @@ namespace wrk7 {
 AboutBox::AboutBox(const QString& backupFolder, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmAbout"));
     const QString title = QString::fromUtf8(AppTitle.data(), static_cast<qsizetype>(AppTitle.size()));
-    setWindowTitle(QStringLiteral("About %1").arg(title));
+    const StringTable strings = StringsOf(parent);
+    setWindowTitle(strings.Text(1760).arg(title));
     auto* name = new QLabel(QStringLiteral("<b>%1</b>").arg(title.toHtmlEscaped()));
     name->setObjectName(QStringLiteral("lblTitle"));
-    auto* version = new QLabel(QStringLiteral("Version %1").arg(QString::fromLatin1(kProgramVersion)));
+    auto* version = new QLabel(strings.Text(1761).arg(QString::fromLatin1(kProgramVersion)));
     version->setObjectName(QStringLiteral("lblVersion"));
     auto* backups = new QLabel(
         QStringLiteral("Every completed read from the receiver is also kept as a clone file in:\n%1\n"

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "app/widgets/frequency_filter.h"
+#include "app/window/string_table.h"
 #include "core/channel_limits.h"
 #include "core/channel_options.h"
 #include "core/hex.h"
@@ -73,9 +74,10 @@ bool IsText(int field) { return field == kOffset || field == kNote || field == k
 ChangeChannelsDialog::ChangeChannelsDialog(QWidget* parent, int model, const SlotFields& start, int rows)
     : QDialog(parent) {
     setObjectName(QStringLiteral("dlgChangeChannels"));
-    setWindowTitle(QStringLiteral("Change Channels"));
+    const StringTable strings = StringsOf(parent);
+    setWindowTitle(strings.Text(1730));
     auto* top = new QVBoxLayout(this);
-    auto* heading = new QLabel(QStringLiteral("Check the fields to change on all %1 channels.").arg(rows));
+    auto* heading = new QLabel(strings.Text(1731).arg(rows));
     heading->setObjectName(QStringLiteral("lblChangeRows"));
     top->addWidget(heading);
     auto* grid = new QGridLayout;

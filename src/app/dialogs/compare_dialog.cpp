@@ -7,17 +7,18 @@
 #include <QVBoxLayout>
 
 #include "app/widgets/text_table.h"
+#include "app/window/string_table.h"
 
 namespace wrk7 {
 
 CompareDialog::CompareDialog(const std::vector<DiffLine>& lines, const QString& otherFile, QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("dlgCompare"));
+    const StringTable strings = StringsOf(parent);
     const QString other = QFileInfo(otherFile).fileName();
-    setWindowTitle(QStringLiteral("Compare With %1").arg(other));
+    setWindowTitle(strings.Text(1735).arg(other));
     setAttribute(Qt::WA_DeleteOnClose);
-    summary_ = new QLabel(lines.empty() ? QStringLiteral("The images are the same.")
-                                        : QStringLiteral("%1 differences").arg(lines.size()));
+    summary_ = new QLabel(lines.empty() ? strings.Text(1736) : strings.Text(1737).arg(lines.size()));
     summary_->setObjectName(QStringLiteral("lblSummary"));
     std::vector<QStringList> rows;
     for (const DiffLine& l : lines) {
@@ -26,7 +27,7 @@ CompareDialog::CompareDialog(const std::vector<DiffLine>& lines, const QString& 
         slots_.push_back(l.slot);
     }
     table_ = MakeTextTable("grdCompare",
-                           {QStringLiteral("Place"), QStringLiteral("Field"), QStringLiteral("This image"), other},
+                           {strings.Text(1738), strings.Text(1739), strings.Text(1740), other},
                            rows);
     table_->setAccessibleName(QStringLiteral("Differences"));
     connect(table_, &QTableWidget::cellDoubleClicked, this, [this](int row, int) {

@@ -5,28 +5,30 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/window/string_table.h"
+
 namespace wrk7 {
 
 DlgPrint::DlgPrint(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("DlgPrint"));
-    setWindowTitle(QStringLiteral("Print Selection"));
+    const StringTable strings = StringsOf(parent);
+    setWindowTitle(strings.Text(1720));
     auto* layout = new QVBoxLayout(this);
-    const char* captions[] = {"Settings", "VFO Data", "Memory"};
     for (int i = 0; i < 3; ++i) {
-        auto* box = new QCheckBox(QString::fromLatin1(captions[i]));
+        auto* box = new QCheckBox(strings.Text(1721 + i));
         box->setObjectName(QStringLiteral("chkSelect%1").arg(i));
         box->setChecked(true);
         chkSelect_[static_cast<std::size_t>(i)] = box;
         layout->addWidget(box);
     }
-    okButton_ = new QPushButton(QStringLiteral("OK"));
+    okButton_ = new QPushButton(strings.Text(1724));
     okButton_->setObjectName(QStringLiteral("OKButton"));
     okButton_->setDefault(true);
     connect(okButton_, &QPushButton::clicked, this, [this] {
         printAccepted_ = true;
         done(QDialog::Accepted);
     });
-    cancelButton_ = new QPushButton(QStringLiteral("Cancel"));
+    cancelButton_ = new QPushButton(strings.Text(1725));
     cancelButton_->setObjectName(QStringLiteral("CancelButton"));
     connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
     auto* buttons = new QHBoxLayout;

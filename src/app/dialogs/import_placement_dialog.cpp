@@ -7,19 +7,22 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "app/window/string_table.h"
+
 namespace wrk7 {
 
 ImportPlacementDialog::ImportPlacementDialog(const std::array<std::string, kSlotCount>& labels, int offeredSlot,
                                              QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("dlgImportPlace"));
-    setWindowTitle(QStringLiteral("Import"));
+    const StringTable strings = StringsOf(parent);
+    setWindowTitle(strings.Text(1745));
     setAttribute(Qt::WA_DeleteOnClose);
-    auto* frame = new QGroupBox(QStringLiteral("Place the channels of the list"));
-    atLocation_ = new QRadioButton(QStringLiteral("At each row's Location"));
+    auto* frame = new QGroupBox(strings.Text(1746));
+    atLocation_ = new QRadioButton(strings.Text(1747));
     atLocation_->setObjectName(QStringLiteral("opbPlace0"));
     atLocation_->setChecked(true);
-    fromRow_ = new QRadioButton(QStringLiteral("In consecutive slots from row"));
+    fromRow_ = new QRadioButton(strings.Text(1748));
     fromRow_->setObjectName(QStringLiteral("opbPlace1"));
     firstRow_ = new QComboBox;
     firstRow_->setObjectName(QStringLiteral("cbbFirstRow"));

@@ -6,12 +6,14 @@
 #include <QVBoxLayout>
 
 #include "app/widgets/text_table.h"
+#include "app/window/string_table.h"
 
 namespace wrk7 {
 
 ImportReportDialog::ImportReportDialog(const ChirpImportResult& result, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("dlgImportReport"));
-    setWindowTitle(QStringLiteral("Import"));
+    const StringTable strings = StringsOf(parent);
+    setWindowTitle(strings.Text(1745));
     setAttribute(Qt::WA_DeleteOnClose);
     summary_ = new QLabel(QString::fromStdString(ImportSummary(result)));
     summary_->setObjectName(QStringLiteral("lblSummary"));
@@ -19,7 +21,7 @@ ImportReportDialog::ImportReportDialog(const ChirpImportResult& result, QWidget*
     for (const ChirpIssue& issue : result.issues)
         rows.push_back({QString::number(issue.line), QString::fromStdString(issue.location),
                         QString::fromStdString(issue.reason)});
-    issues_ = MakeTextTable("grdIssues", {QStringLiteral("Line"), QStringLiteral("Location"), QStringLiteral("Reason")},
+    issues_ = MakeTextTable("grdIssues", {strings.Text(1749), QStringLiteral("Location"), strings.Text(1750)},
                             rows);
     issues_->setAccessibleName(QStringLiteral("Rows not taken whole"));
     issues_->setVisible(!rows.empty());

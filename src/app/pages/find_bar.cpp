@@ -11,6 +11,7 @@
 
 #include "app/pages/memory_page.h"
 #include "app/pages/memory_table_model.h"
+#include "app/window/string_table.h"
 #include "edit/channel_find.h"
 #include "edit/row_lookup.h"
 #include "edit/row_order.h"
@@ -35,7 +36,7 @@ FindBar::FindBar(const CloneImage& image, MemoryPage* page, QWidget* parent)
     cmdNext_->setObjectName(QStringLiteral("cmdFindNext"));
     lblResult_ = new QLabel;
     lblResult_->setObjectName(QStringLiteral("lblFindResult"));
-    auto* close = new QToolButton;
+    auto* close = close_ = new QToolButton;
     close->setObjectName(QStringLiteral("cmdFindClose"));
     close->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
     close->setAutoRaise(true);
@@ -66,13 +67,14 @@ void FindBar::Open(Mode mode) {
     if (isVisible() && mode_ == Mode::kGoTo) goToText_ = txtFind_->text();
     mode_ = mode;
     const bool find = mode == Mode::kFind;
-    lblFind_->setText(find ? QStringLiteral("Find:") : QStringLiteral("Go to:"));
+    const StringTable strings = ShowCaptions();
+    lblFind_->setText(strings.Text(find ? 1710 : 1711));
     txtFind_->setPlaceholderText(find ? QStringLiteral("145.5, 118-137 or a name or note")
                                       : QStringLiteral("07-012, 0A, S5, Pr10 or slot 0-1299"));
     txtFind_->setText(find ? findText_ : goToText_);
     txtFind_->show();
     cmdPrevious_->setVisible(find);
-    cmdNext_->setText(find ? QStringLiteral("Next") : QStringLiteral("Go"));
+    cmdNext_->setText(strings.Text(find ? 1714 : 1715));
     lblResult_->clear();
     show();
     txtFind_->setFocus();
@@ -82,13 +84,23 @@ void FindBar::Open(Mode mode) {
 void FindBar::OpenDuplicates(const QString& summary) {
     if (isVisible() && mode_ == Mode::kFind) findText_ = txtFind_->text();
     mode_ = Mode::kDuplicates;
-    lblFind_->setText(QStringLiteral("Duplicates:"));
+    const StringTable strings = ShowCaptions();
+    lblFind_->setText(strings.Text(1712));
     txtFind_->hide();
     cmdPrevious_->show();
-    cmdNext_->setText(QStringLiteral("Next"));
+    cmdNext_->setText(strings.Text(1714));
     lblResult_->setText(summary);
     show();
     page_->Grid()->setFocus();
+}
+
+// The bar is built before it has a window, so it learns the window's
+// language each time it opens.
+StringTable FindBar::ShowCaptions() {
+    const StringTable strings = StringsOf(this);
+    cmdPrevious_->setText(strings.Text(1713));
+    close_->setToolTip(strings.Text(1716));
+    return strings;
 }
 
 void FindBar::StepThroughDuplicates(bool forward) {

@@ -1,9 +1,12 @@
 #pragma once
 #include <QWidget>
 
+#include "app/window/string_table.h"
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QToolButton;
 
 namespace wrk7 {
 
@@ -48,6 +51,7 @@ private:
     void Show(int slot);
     void StepThroughDuplicates(bool forward);
     void Close();
+    StringTable ShowCaptions();
 
     const CloneImage& image_;
     MemoryPage* page_;
@@ -59,6 +63,7 @@ private:
     QPushButton* cmdPrevious_ = nullptr;
     QPushButton* cmdNext_ = nullptr;
     QLabel* lblResult_ = nullptr;
+    QToolButton* close_ = nullptr;
 };
 
 }  // namespace wrk7

@@ -130,8 +130,11 @@ MemoryPage::MemoryPage(CloneDocument& document, Prompter& prompter, QWidget* par
         AddButton("cmbDisable", QStringLiteral("Disable"), &MemoryPage::Disable),
         AddButton("Command4", QStringLiteral("Down"), &MemoryPage::Down),
     };
-    for (std::size_t i = 0; i < all.size(); ++i)
+    for (std::size_t i = 0; i < all.size(); ++i) {
         buttons->addWidget(all[i], static_cast<int>(i) / 6, static_cast<int>(i) % 6);
+        // The window puts its language's captions in, numbered in this order.
+        all[i]->setProperty("resourceCaption", QString::number(1770 + static_cast<int>(i)));
+    }
     buttons_.append(readButton_);
     buttons_.append(writeButton_);
 

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 #include <unistd.h>
 
+#include "app/window/string_table.h"
 #include "link/port_names.h"
 #include "link/serial_by_id.h"
 
@@ -45,7 +46,8 @@ QString DeviceText(const std::string& device) {
 
 ComDialog::ComDialog(QWidget* parent) : QDialog(parent), byIdFolder(QString::fromUtf8(link::kSerialByIdFolder)) {
     setObjectName(QStringLiteral("dlgCOM"));
-    setWindowTitle(QStringLiteral("COM Port Setup"));
+    const StringTable strings = StringsOf(parent);
+    setWindowTitle(strings.Text(1755));
     auto* grid = new QGridLayout;
     grid->setVerticalSpacing(2);
     auto* group = new QButtonGroup(this);
@@ -67,7 +69,7 @@ ComDialog::ComDialog(QWidget* parent) : QDialog(parent), byIdFolder(QString::fro
     grid->setColumnStretch(2, 1);
     grid->setHorizontalSpacing(12);
 
-    pathChoice_ = new QRadioButton(QStringLiteral("Device path:"));
+    pathChoice_ = new QRadioButton(strings.Text(1756));
     pathChoice_->setObjectName(QStringLiteral("optDevicePath"));
     group->addButton(pathChoice_, 17);
     pathEdit_ = new QLineEdit;
@@ -87,11 +89,11 @@ ComDialog::ComDialog(QWidget* parent) : QDialog(parent), byIdFolder(QString::fro
     runLabel_ = new QLabel;
     runLabel_->setObjectName(QStringLiteral("lblRunPort"));
     runLabel_->setWordWrap(true);
-    ok_ = new QPushButton(QStringLiteral("OK"));
+    ok_ = new QPushButton(strings.Text(1724));
     ok_->setObjectName(QStringLiteral("cmdOK"));
     ok_->setDefault(true);
     connect(ok_, &QPushButton::clicked, this, &ComDialog::Accept);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"));
+    auto* cancel = new QPushButton(strings.Text(1725));
     cancel->setObjectName(QStringLiteral("cmdCancel"));
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     auto* buttons = new QHBoxLayout;
@@ -129,7 +131,7 @@ void ComDialog::Prepare(int port, const QString& runPort, const QString& deviceP
         choices_[static_cast<std::size_t>(port - 1)]->setChecked(true);
     }
     UpdatePathState();
-    runLabel_->setText(QStringLiteral("This run uses: %1").arg(runPort));
+    runLabel_->setText(StringsOf(this).Text(1757).arg(runPort));
     adjustSize();  // adapters' names are long
 }
 

@@ -6,25 +6,27 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/window/string_table.h"
 #include "link/write_backup.h"
 
 namespace wrk7 {
 
 WriteQuestion::WriteQuestion(TransferPart part, const WriteChoice& last, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("dlgWriteQuestion"));
-    setWindowTitle(QStringLiteral("Write"));
+    const StringTable strings = StringsOf(parent);
+    setWindowTitle(strings.Text(1702));
     const std::string_view parts = link::PartsReplacedBy(part);
-    text_ = new QLabel(QStringLiteral("The write replaces %1 on the receiver.")
+    text_ = new QLabel(strings.Text(1703)
                            .arg(QString::fromUtf8(parts.data(), static_cast<qsizetype>(parts.size()))));
     text_->setWordWrap(true);
-    backUp_ = new QCheckBox(QStringLiteral("&Back up the receiver first"));
+    backUp_ = new QCheckBox(strings.Text(1704));
     backUp_->setObjectName(QStringLiteral("chkBackUpFirst"));
     backUp_->setChecked(last.backUpFirst);
-    backUp_->setToolTip(QStringLiteral("Reads what the receiver holds into the backups folder before the write"));
-    doNotAsk_ = new QCheckBox(QStringLiteral("&Do not ask again"));
+    backUp_->setToolTip(strings.Text(1705));
+    doNotAsk_ = new QCheckBox(strings.Text(1706));
     doNotAsk_->setObjectName(QStringLiteral("chkDoNotAskAgain"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel);
-    write_ = buttons->addButton(QStringLiteral("&Write"), QDialogButtonBox::AcceptRole);
+    write_ = buttons->addButton(strings.Text(1707), QDialogButtonBox::AcceptRole);
     write_->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

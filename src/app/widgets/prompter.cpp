@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QUrl>
 
+#include "app/window/string_table.h"
 #include "core/message_titles.h"
 
 namespace wrk7 {
@@ -87,8 +88,8 @@ void MessageBoxPrompter::ShowFileLocation(QWidget* parent, const QString& title,
     QMessageBox box(QMessageBox::Information, title, Joined(lines), QMessageBox::Close, parent);
     box.setInformativeText(path);
     box.setTextInteractionFlags(Qt::TextSelectableByMouse);
-    QPushButton* copy = box.addButton(QStringLiteral("Copy Path"), QMessageBox::ActionRole);
-    QPushButton* folder = box.addButton(QStringLiteral("Open Folder"), QMessageBox::ActionRole);
+    QPushButton* copy = box.addButton(StringsOf(parent).Text(1766), QMessageBox::ActionRole);
+    QPushButton* folder = box.addButton(StringsOf(parent).Text(1767), QMessageBox::ActionRole);
     QAbstractButton* clicked = Show(box);
     if (clicked == copy) QApplication::clipboard()->setText(path);
     if (clicked == folder)

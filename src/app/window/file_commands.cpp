@@ -10,6 +10,7 @@
 #include "app/document/clone_document.h"
 #include "app/pages/memory_page.h"
 #include "app/window/recent_files_menu.h"
+#include "app/window/string_table.h"
 #include "edit/bank.h"
 #include "files/chirp_csv.h"
 #include "files/clone_file.h"
@@ -131,7 +132,7 @@ bool FileCommands::SaveTo(const QString& path) {
     document_.CommitPendingEntries();
     const std::string warning = BankTotalWarning(document_.Image());
     if (!warning.empty() && prompter_.ConfirmAction(window_, BankTableTitle(), {QString::fromStdString(warning)},
-                                                    QStringLiteral("Save anyway")) != Prompter::Answer::kOk)
+                                                    StringsOf(window_).Text(1765)) != Prompter::Answer::kOk)
         return false;
     const FileResult r = document_.Save(path);
     if (!r.ok) {

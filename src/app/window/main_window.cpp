@@ -65,6 +65,7 @@ MainWindow::MainWindow(AppOptions options, Prompter* prompter, QWidget* parent)
       prompter_(prompter ? prompter : &DefaultPrompter()),
       table_(options_.language.value_or(SystemUiLanguage())) {
     setObjectName(QStringLiteral("frmMain"));
+    MarkUiLanguage(this, table_.Language());
     if (options_.backupFolder.isEmpty()) options_.backupFolder = DefaultBackupFolder();
     if (options_.traceFolder.isEmpty()) options_.traceFolder = DefaultTraceFolder();
     document_ = new CloneDocument(this);
@@ -443,8 +444,8 @@ void MainWindow::UpdateHistoryActions() {
     auto caption = [](const QString& verb, const QString& step) {
         return step.isEmpty() ? verb : verb + QLatin1Char(' ') + step;
     };
-    actUndo_->setText(caption(QStringLiteral("&Undo"), document_->UndoName()));
-    actRedo_->setText(caption(QStringLiteral("&Redo"), document_->RedoName()));
+    actUndo_->setText(caption(table_.Text(1700), document_->UndoName()));
+    actRedo_->setText(caption(table_.Text(1701), document_->RedoName()));
     actUndo_->setEnabled(document_->CanUndo());
     actRedo_->setEnabled(document_->CanRedo());
 }

@@ -36,6 +36,12 @@ private:
 // entry, keeps its design text. Every control gets the window's font.
 void ApplyResourceCaptions(QWidget* window, const StringTable& table);
 
+// Dialogs are built long after the window took its captions, so the window
+// keeps its language for them: a widget reads it from the nearest marked
+// ancestor, and is English when none is marked.
+void MarkUiLanguage(QWidget* window, UiLanguage language);
+StringTable StringsOf(const QWidget* widget);
+
 // The font of the Note column: "ＭＳ ゴシック" when the system has it, otherwise
 // a font that covers Japanese.
 QFont NoteColumnFont(const QFont& base);
