@@ -56,8 +56,7 @@ TEST_F(EditCommandsTest, CopyCutAndPasteCarryTheExactRecordsBetweenWindows) {
 
     other->Memory()->SelectRows(11, 12);
     QTest::keyClick(grid, Qt::Key_X, Qt::ControlModifier);  // no question
-    EXPECT_EQ(prompts.boxes.size(), 1u);
-    EXPECT_TRUE(Slot(*other, 10).IsEmpty() && Slot(*other, 11).IsEmpty());
+    EXPECT_TRUE(prompts.boxes.size() == 1u && Slot(*other, 10).IsEmpty() && Slot(*other, 11).IsEmpty());
     EXPECT_EQ(other->Document().UndoName(), "Cut 2 Channels");
     other->Memory()->SelectRow(14);
     prompts.answers = {Answer::kOk};
@@ -71,8 +70,7 @@ TEST_F(EditCommandsTest, APasteSelectsOnlyTheRowsItFilled) {
     QApplication::clipboard()->setText(QStringLiteral("Frequency\tMode\n145.5\tFM\n5000\tFM\n146.5\tFM\n"));
     QTest::keyClick(SelectRows(*window, 21, 21), Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(window->Memory()->SelectedRows(), (std::vector<int>{21, 23}));  // 22 was refused
-    EXPECT_TRUE(Slot(*window, 21).IsEmpty());
-    EXPECT_EQ(prompts.boxes.size(), 1u);  // the refusal
+    EXPECT_TRUE(Slot(*window, 21).IsEmpty() && prompts.boxes.size() == 1u);  // the refusal
 }
 
 TEST_F(EditCommandsTest, AVfoBandTakesWhatItCanHoldAndItsRowFollowsUndo) {
@@ -179,14 +177,9 @@ protected:
 TEST_F(MemoryPageTest, ButtonsAskOnceForSeveralRowsAndCancelChangesNothing) {
     const QString clear = QStringLiteral("Edit > Undo brings them back."), sure = QStringLiteral("Are you sure that you want to ");
     const QStringList del{QStringLiteral("Edit > Undo brings it back."), sure + "do the delete?"};
-    const struct {
-        const char* button;
-        int first, last;
-        Answer answer;
-        QString title;  // empty: no question
-        QStringList lines;
-        QString step;  // empty: nothing changes
-    } cases[] = {
+    // An empty title: no question; an empty step: nothing changes.
+    const struct { const char* button; int first, last; Answer answer; QString title;
+                   QStringList lines; QString step; } cases[] = {
         {"cmbDelete", 1, 1, Answer::kCancel, "DELETE OK", del, ""},
         {"cmbDelete", 1, 1, Answer::kOk, "DELETE OK", del, "Delete 00-000"},
         {"cmbDelete", 201, 201, Answer::kOk, "", {}, ""},  // outside the 200 rows: not even asked
@@ -223,8 +216,7 @@ TEST_F(MemoryPageTest, LeavingTheBankPageRepaintsTheGridWithoutWritingTheImage) 
     const CloneImage before = Snapshot();
     window->ClickTab(Page::kBank);
     window->ClickTab(Page::kMemory);
-    EXPECT_EQ(Snapshot(), before);
-    EXPECT_EQ(Doc().UndoName(), "setup");
+    EXPECT_TRUE(Snapshot() == before && Doc().UndoName() == "setup");
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "codecs/channel_codec.h"
@@ -18,13 +19,8 @@ namespace {
 // 145 MHz FM, step 6, offset 0.6 MHz +Shift, option Tone, tone 8, secret 11,
 // carrier 28, skipped, name "AB".
 std::vector<int> SampleRecord() {
-    std::vector<int> r(32, 0);
-    const int head[] = {0x40, 0x86, 0xA4, 0x08, 0, 6, 0xC0, 0x27, 0x09, 0x00, 1, 2, 8, 11, 28};
-    std::copy(std::begin(head), std::end(head), r.begin());
-    r[17] = 1;
-    r[26] = 'A';
-    r[27] = 'B';
-    return r;
+    return {0x40, 0x86, 0xA4, 0x08, 0, 6, 0xC0, 0x27, 0x09, 0x00, 1, 2, 8, 11, 28, 0,
+            0,    1,    0,    0,    0, 0, 0,    0,    0,    0,    'A', 'B', 0, 0, 0, 0};
 }
 
 std::string Hex(const std::vector<int>& bytes, std::size_t count = 32) {
@@ -42,18 +38,13 @@ TEST(ChannelCodec, DecodesFieldsAndEncodesBack) {
     const SlotFields& s = image.memory.slot[5];
     EXPECT_EQ(testing::Texts(s, {kFreq, kStep, kOption, kCarrier, kTone, kShift, kOffset, kName, kNote}),
               "145.000000|20KHz|Tone|JR|88.5Hz|+Shift|0.600000|AB    |keep");
-    EXPECT_EQ(s.Value(kSkip), 1);
-    EXPECT_FALSE(image.memory.enabled[5]);
+    EXPECT_TRUE(s.Value(kSkip) == 1 && !image.memory.enabled[5]);
     // The decoded name carries trailing spaces, which are written as spaces.
     EXPECT_EQ(EncodeChannel(image, 5), Hex(SampleRecord(), 28) + "20202020");
 }
 
 TEST(ChannelCodec, RepairsOutOfRangeBytes) {
-    struct Case {
-        int byte, value, field;
-        double stored;
-        const char* text;
-    };
+    struct Case { int byte, value, field; double stored; const char* text; };
     for (const Case& c : {Case{4, 3, kMode, 0, "FM"}, Case{5, 0x13, kStep, 0, "5KHz"},
                           Case{5, 0x12, kStep, 18, ""}, Case{13, 29, kSecret, 11, "11"},
                           Case{14, 29, kCarrier, 0, "300Hz"}, Case{12, 39, kTone, 0, "67.0Hz"},
@@ -63,8 +54,8 @@ TEST(ChannelCodec, RepairsOutOfRangeBytes) {
         record[c.byte] = c.value;
         CloneImage image;
         ASSERT_TRUE(DecodeChannel(image, Reply(record), 0));
-        EXPECT_EQ(image.memory.slot[0].Value(c.field), c.stored) << c.byte;
-        EXPECT_EQ(image.memory.slot[0].Text(c.field), c.text) << c.byte;
+        const SlotFields& s = image.memory.slot[0];
+        EXPECT_EQ(std::pair(s.Value(c.field), s.Text(c.field)), std::pair(c.stored, std::string(c.text))) << c.byte;
     }
     // How a kept code such as option 5 is written back: tests/edit, ChannelOptions.
 }
@@ -117,15 +108,13 @@ TEST(VfoCodec, DecodeIgnoresTailAndEmptiesZeroBand) {
 TEST(VfoCodec, DefaultsPerModel) {
     CloneImage image;
     SetVfoDefaults(image);
-    EXPECT_EQ(image.vfo.bands[4].Text(kFreq) + image.vfo.bands[4].Text(kMode) + image.vfo.bands[4].Text(kStep),
-              "76.000000WFM100KHz");
+    EXPECT_EQ(testing::Texts(image.vfo.bands[4], {kFreq, kMode, kStep}), "76.000000|WFM|100KHz");
     EXPECT_EQ(image.vfo.bands[13].Text(kFreq) + image.vfo.bands[13].Text(kOffset), "1295.00000020.000000");
     EXPECT_EQ(image.vfo.bands[6].Text(kStep), "20KHz");
     EXPECT_EQ(image.vfo.bands[0].Text(kSecret) + image.vfo.bands[0].Text(kCarrier) + image.vfo.bands[0].Text(kTone), "11JR88.5Hz");
     image.model = 1;
     SetVfoDefaults(image);
-    EXPECT_EQ(image.vfo.bands[4].Text(kFreq), "87.600000");
-    EXPECT_EQ(image.vfo.bands[6].Text(kStep), "12.5KHz");
+    EXPECT_EQ(image.vfo.bands[4].Text(kFreq) + image.vfo.bands[6].Text(kStep), "87.60000012.5KHz");
     image.model = 2;
     SetVfoDefaults(image);
     EXPECT_EQ(EncodeVfoBand(image, 4), "4086A4080003C0270900000008081C");
@@ -146,11 +135,7 @@ SlotFields Channel(int option) {
 }
 
 TEST(MemoryGrid, ModelRules) {
-    struct Case {
-        int model, option;
-        const char* optionCol;
-        const char* carrierCol;
-    };
+    struct Case { int model, option; const char* optionCol; const char* carrierCol; };
     for (const Case& c : {Case{0, 4, "OFF", "500Hz"}, Case{0, 1, "Train", "500Hz"}, Case{1, 4, "Scr", "7"},
                           Case{1, 1, "OFF", "7"}, Case{2, 4, "OFF", "-"}, Case{3, 1, "OFF", "-"},
                           Case{3, 2, "Tone", "-"}}) {
@@ -160,9 +145,7 @@ TEST(MemoryGrid, ModelRules) {
         const GridRow row = MemoryGridRow(image, 9);
         EXPECT_EQ(row[kOption], c.optionCol) << c.model << " " << c.option;
         EXPECT_EQ(row[kCarrier], c.carrierCol) << c.model;
-        EXPECT_EQ(row[kSecret], "*");
-        EXPECT_EQ(row[kFreq] + row[kName], "145.000000NAME  ");
-        EXPECT_EQ(image.memory.slot[9].Value(kOption), c.option);
+        EXPECT_EQ(row[kSecret] + row[kFreq] + row[kName], "*145.000000NAME  ");
     }
     CloneImage image;
     image.memory.slot[0] = Channel(0);
@@ -175,15 +158,12 @@ TEST(VfoGrid, ModelRules) {
     SetVfoDefaults(image);
     image.vfo.bands[2].Set(kOption, 4);
     image.vfo.bands[3].Set(kOption, 1);
-    EXPECT_EQ(VfoGridRow(image, 2)[kOption], "OFF");
-    EXPECT_EQ(VfoGridRow(image, 3)[kOption], "Train");
-    EXPECT_EQ(VfoGridRow(image, 0)[kSecret] + VfoGridRow(image, 0)[kCarrier], "11JR");
-
-    image.model = 1;
-    EXPECT_EQ(VfoGridRow(image, 2)[kOption], "Scr");
-    EXPECT_EQ(VfoGridRow(image, 3)[kOption], "OFF");
-    EXPECT_EQ(VfoGridRow(image, 0)[kSecret] + VfoGridRow(image, 0)[kCarrier], "1111");
-
+    for (const auto& [model, shown] : {std::pair{0, "OFF|Train|11JR"}, {1, "Scr|OFF|1111"}}) {
+        image.model = model;
+        const GridRow band0 = VfoGridRow(image, 0);
+        EXPECT_EQ(VfoGridRow(image, 2)[kOption] + "|" + VfoGridRow(image, 3)[kOption] + "|" + band0[kSecret] +
+                      band0[kCarrier], shown);
+    }
     image.model = 2;
     const GridRow row = VfoGridRow(image, 2);
     EXPECT_EQ(row[kOption] + row[kSecret] + row[kCarrier], "OFF--");
@@ -212,12 +192,9 @@ TEST(SettingsCodec, DefaultsDecodeAndEncodeBackPerModel) {
         const std::string block0 = image.settings.block0;
         DecodeSettings(image);
         EXPECT_EQ(image.settings.block0, block0) << model;  // nothing to repair
-        EXPECT_EQ(image.settings.values.chkCharge, model == 0);
-        EXPECT_EQ(image.settings.values.cbbWildKey, model == 0 ? 0 : 1);
-        EXPECT_EQ(image.settings.values.cbbChargeTime, 11);
-        EXPECT_EQ(image.settings.values.Slider1, 20);
-        EXPECT_EQ(image.settings.values.Slider2, 3);
-        EXPECT_EQ(image.settings.values.optVscanSpeed, 2);
+        const SetModeSettings& v = image.settings.values;
+        EXPECT_EQ(std::tuple(v.chkCharge, v.cbbWildKey, v.cbbChargeTime, v.Slider1, v.Slider2, v.optVscanSpeed),
+                  std::tuple(model == 0, model == 0 ? 0 : 1, 11, 20, 3, 2));
         EncodeSettings(image);
         EXPECT_EQ(image.settings.block0, block0) << model;
         EXPECT_EQ(image.settings.block1, block1Encoded) << model;
@@ -244,10 +221,7 @@ TEST(SettingsCodec, AllZeroBlock0) {
 }
 
 TEST(SettingsCodec, IndexRepairsWrittenBackIntoOwnBlock) {
-    struct Case {
-        int block, byte, value, repaired;
-        int SetModeSettings::*member;
-    };
+    struct Case { int block, byte, value, repaired; int SetModeSettings::*member; };
     for (const Case& c : {Case{0, 5, 7, 1, &SetModeSettings::optLamp}, Case{0, 17, 5, 0, &SetModeSettings::opbBug},
                           Case{1, 4, 9, 2, &SetModeSettings::optVscanSpeed},
                           Case{1, 3, 4, 1, &SetModeSettings::optRecRate},
@@ -279,13 +253,9 @@ TEST(SettingsCodec, UnspecifiedBytesClampedAndOtherControlsKept) {
     image.settings.values.chkWP = true;
     image.settings.values.opbBurst = 2;
     DecodeSettings(image);
-    EXPECT_TRUE(image.settings.values.chkATT);
-    EXPECT_FALSE(image.settings.values.chkBarAM);
-    EXPECT_EQ(image.settings.values.cbbScan, 25);
-    EXPECT_EQ(image.settings.values.Slider1, 30);
-    EXPECT_EQ(image.settings.values.Slider2, 9);
-    EXPECT_TRUE(image.settings.values.chkWP);
-    EXPECT_EQ(image.settings.values.opbBurst, 2);
+    const SetModeSettings& v = image.settings.values;
+    EXPECT_EQ(std::tuple(v.chkATT, v.chkBarAM, v.cbbScan, v.Slider1, v.Slider2, v.chkWP, v.opbBurst),
+              std::tuple(true, false, 25, 30, 9, true, 2));
     EncodeSettings(image);
     EXPECT_EQ(image.settings.block0.substr(58, 6), "1E1E09");
     EXPECT_EQ(image.settings.block1.substr(32, 2), "1E");
@@ -298,19 +268,17 @@ TEST(SettingsCodec, MarkerRuleAndMalformedBlocks) {
         image.settings.block0 = bad;
         image.settings.block1 = "junk";
         DecodeSettings(image);
-        EXPECT_EQ(image.settings.block0, DefaultSettingsBlock0(2));
-        EXPECT_EQ(image.settings.block1, DefaultSettingsBlock1(2));
+        EXPECT_EQ(image.settings.block0 + "|" + image.settings.block1,
+                  DefaultSettingsBlock0(2) + "|" + DefaultSettingsBlock1(2));
     }
     // A short block keeps its length; missing bytes read as out of range.
     CloneImage image;
     image.settings.block0 = "A50001";
     image.settings.block1 = "";
     DecodeSettings(image);
-    EXPECT_EQ(image.settings.block0, "A50001");
-    EXPECT_EQ(image.settings.block1, "");
-    EXPECT_EQ(image.settings.values.optAntenna, 1);
-    EXPECT_EQ(image.settings.values.optLamp, 1);
-    EXPECT_EQ(image.settings.values.optMscanSpeed, 2);
+    EXPECT_EQ(image.settings.block0 + "|" + image.settings.block1, "A50001|");
+    const SetModeSettings& v = image.settings.values;
+    EXPECT_EQ(std::tuple(v.optAntenna, v.optLamp, v.optMscanSpeed), std::tuple(1, 1, 2));
 }
 
 TEST(SettingsCodec, EncodeKeepsTwoDigitsForUnselectedControls) {

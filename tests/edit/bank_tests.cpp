@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -39,13 +40,11 @@ TEST(BankTable, EncodeClampsAtFirstExcessAndRoundTrips) {
     image.banks.counts[0] = image.banks.counts[1] = image.banks.counts[2] = 400;
     image.banks.counts[7] = 50;
     EncodeBankTable(image);
-    EXPECT_EQ(image.banks.counts[2], 200);
-    EXPECT_EQ(image.banks.counts[7], 0);
+    EXPECT_EQ(std::pair(image.banks.counts[2], image.banks.counts[7]), std::pair(200, 0));
     image.banks.counts[0] = 599;
     image.banks.counts[1] = 402;  // one over
     EncodeBankTable(image);
-    EXPECT_EQ(image.banks.counts[1], 401);
-    EXPECT_EQ(image.banks.counts[2], 0);
+    EXPECT_EQ(std::pair(image.banks.counts[1], image.banks.counts[2]), std::pair(401, 0));
 
     image.banks.counts.fill(0);
     image.banks.counts[0] = 700;
@@ -62,13 +61,11 @@ TEST(BankTable, DecodeRepairsBadDigitsAndKeepsLargeCounts) {
     CloneImage image;
     image.banks.blocks = {"D007zz00", "", "", "6400"};  // 2000, bad digits, short blocks
     DecodeBankTable(image);
-    EXPECT_EQ(image.banks.counts[0], 2000);
-    EXPECT_EQ(image.banks.counts[1] + image.banks.counts[5] + image.banks.counts[49], 0);
-    EXPECT_EQ(image.banks.counts[48], 100);
+    EXPECT_EQ(std::tuple(image.banks.counts[0], image.banks.counts[1] + image.banks.counts[5] + image.banks.counts[49],
+                         image.banks.counts[48]), std::tuple(2000, 0, 100));
     EXPECT_EQ(BuildRowLabels(image)[999], "00-999");
     EncodeBankTable(image);
-    EXPECT_EQ(image.banks.counts[0], 1000);
-    EXPECT_EQ(image.banks.counts[48], 0);
+    EXPECT_EQ(std::pair(image.banks.counts[0], image.banks.counts[48]), std::pair(1000, 0));
 }
 
 TEST(BankTable, LabelsAndMappingSkipEmptyBanksAndShortfall) {
@@ -79,9 +76,7 @@ TEST(BankTable, LabelsAndMappingSkipEmptyBanksAndShortfall) {
     EXPECT_EQ(labels[499] + labels[500], "00-49902-000");
     EXPECT_EQ(ChannelToBank(image, 500), (BankPosition{2, 0}));
     EXPECT_EQ(BankToChannel(image, 2, 499), 999);
-    EXPECT_EQ(BankToChannel(image, 1, 0), std::nullopt);
-    EXPECT_EQ(BankToChannel(image, 2, 500), std::nullopt);
-    EXPECT_EQ(ChannelToBank(image, 1000), std::nullopt);
+    EXPECT_FALSE(BankToChannel(image, 1, 0) || BankToChannel(image, 2, 500) || ChannelToBank(image, 1000));
 
     image.banks.counts[2] = 0;
     image.banks.counts[3] = 12;
@@ -130,23 +125,18 @@ TEST(CountEntry, AcceptsRefusesOrRestoresAndAlwaysMarks) {
         return r;
     };
     auto r = enter(10, "0050");
-    EXPECT_EQ(r.outcome, CountEntryOutcome::kAccepted);
-    EXPECT_EQ(r.boxText, "50");
-    EXPECT_FALSE(r.clearLink);
-    EXPECT_EQ(image.banks.counts[50], 350);
+    EXPECT_EQ(std::tuple(r.outcome, r.boxText, r.clearLink, image.banks.counts[50]),
+              std::tuple(CountEntryOutcome::kAccepted, "50", false, 350));
     r = enter(0, "");
-    EXPECT_EQ(r.boxText, "0");
-    EXPECT_TRUE(r.clearLink);
+    EXPECT_EQ(std::pair(r.boxText, r.clearLink), std::pair(std::string("0"), true));
 
     r = enter(1, "551");  // the others hold 450
-    EXPECT_EQ(r.outcome, CountEntryOutcome::kRefused);
-    EXPECT_EQ(r.boxText, "100");
+    EXPECT_EQ(std::pair(r.outcome, r.boxText), std::pair(CountEntryOutcome::kRefused, std::string("100")));
     EXPECT_EQ(r.message, std::vector<std::string>(kBankTotalExceedsMessage.begin(),
                                                   kBankTotalExceedsMessage.end()));
     for (const std::string& text : std::vector<std::string>{"1001", "-5", std::string(400, '9')}) {
         r = enter(3, text);
-        EXPECT_EQ(r.outcome, CountEntryOutcome::kRestored) << text;
-        EXPECT_EQ(r.boxText, "100") << text;
+        EXPECT_EQ(std::pair(r.outcome, r.boxText), std::pair(CountEntryOutcome::kRestored, std::string("100"))) << text;
     }
     EXPECT_EQ(image.banks.counts[1] + image.banks.counts[3], 200);
 }
@@ -156,17 +146,15 @@ TEST(PageRules, BankTotalGuardsEveryTab) {
     image.banks.counts[9] = 90;  // total 990
     for (int tab : {1, 2, 3, 4}) {
         const PageSwitch s = SwitchPage(image, tab, false);
-        EXPECT_EQ(s.page, Page::kBank) << tab;
-        EXPECT_TRUE(s.showTotalError) << tab;
-        EXPECT_FALSE(s.rebuildMemoryGrid);
+        EXPECT_TRUE(s.page == Page::kBank && s.showTotalError && !s.rebuildMemoryGrid) << tab;
     }
     EXPECT_FALSE(SwitchPage(image, 4, true).showTotalError);  // the switch's own re-selection
 
     image.banks.counts[9] = 100;
     const PageSwitch memory = SwitchPage(image, 3, false);
-    EXPECT_EQ(memory.page, Page::kMemory);
     // Which pages offer Modify is tested on the window (tests/app).
-    EXPECT_TRUE(memory.modifyEnabled && memory.rebuildMemoryGrid && !memory.showTotalError);
+    EXPECT_TRUE(memory.page == Page::kMemory && memory.modifyEnabled && memory.rebuildMemoryGrid &&
+                !memory.showTotalError);
     EXPECT_EQ(SwitchPage(image, 7, false).page, Page::kBank);
 }
 
@@ -210,22 +198,18 @@ TEST(ChannelFind, QueriesReadAsFrequencyRangeOrText) {
 TEST(ChannelFind, FindsForwardAndBackwardRoundTheEnd) {
     const CloneImage image = WithChannels();
     const FindQuery airband = ParseFindQuery("118-137");
-    EXPECT_EQ(FindSlot(image, airband, -1, true), 10);
-    EXPECT_EQ(FindSlot(image, airband, 10, true), 1105);
-    EXPECT_EQ(FindSlot(image, airband, 1105, true), 10);  // round the end
-    EXPECT_EQ(FindSlot(image, airband, 10, false), 1105);
-    EXPECT_EQ(FindSlot(image, airband, 500, false), 10);
-
-    // Exact to the hertz: 145.500001 is another frequency.
-    EXPECT_EQ(FindSlot(image, ParseFindQuery("145.5"), 3, true), 3);
-    EXPECT_EQ(FindSlot(image, ParseFindQuery("145.500001"), 0, true), 11);
-    // Text in the name or the note, any case; Japanese notes are searched too.
-    EXPECT_EQ(FindSlot(image, ParseFindQuery("tow"), 0, true), 3);
-    EXPECT_EQ(FindSlot(image, ParseFindQuery("TOKYO"), 10, true), 1105);
-    EXPECT_EQ(FindSlot(image, ParseFindQuery("東京"), 0, true), 1105);
-    EXPECT_EQ(FindSlot(image, ParseFindQuery("nowhere"), 0, true), std::nullopt);
-    EXPECT_EQ(FindSlot(image, ParseFindQuery("0-1300"), 0, true), 3);  // empty slots never match
-    EXPECT_EQ(FindSlot(image, ParseFindQuery("0-9999999999999"), 1105, true), 3);  // every channel, past a hertz count
+    // From 1105 forward and from 10 backward go round the end.
+    for (const auto& [from, forward, found] :
+         {std::tuple{-1, true, 10}, {10, true, 1105}, {1105, true, 10}, {10, false, 1105}, {500, false, 10}})
+        EXPECT_EQ(FindSlot(image, airband, from, forward), found) << from << forward;
+    // Exact to the hertz: 145.500001 is another frequency. Text in the name or
+    // the note, any case; Japanese notes are searched too. Empty slots never
+    // match; the last range takes every channel, past a hertz count.
+    const std::tuple<const char*, int, std::optional<int>> cases[] = {
+        {"145.5", 3, 3}, {"145.500001", 0, 11}, {"tow", 0, 3}, {"TOKYO", 10, 1105}, {"東京", 0, 1105},
+        {"nowhere", 0, std::nullopt}, {"0-1300", 0, 3}, {"0-9999999999999", 1105, 3}};
+    for (const auto& [typed, from, found] : cases)
+        EXPECT_EQ(FindSlot(image, ParseFindQuery(typed), from, true), found) << typed;
 }
 
 TEST(RowLookup, LabelsLooseFormsAndSlotNumbers) {

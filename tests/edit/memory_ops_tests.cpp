@@ -81,8 +81,7 @@ TEST(MemoryOps, EnableDisableAndRefreshWipe) {
     image.memory.enabled[4] = true;
     EnableRow(image, 5);
     EXPECT_FALSE(image.memory.enabled[4]);
-    EXPECT_EQ(image.memory.slot[4].Text(kNote), "kept");
-    EXPECT_EQ(image.memory.slot[800].Value(kFreq), 900);
+    EXPECT_TRUE(image.memory.slot[4].Text(kNote) == "kept" && image.memory.slot[800].Value(kFreq) == 900);
 }
 
 TEST(MemoryOps, WholeListOperationsCoverAllSections) {
@@ -124,8 +123,7 @@ TEST(MemoryOps, SeveralRowsActAsEachRowAlone) {
     // No valid row: nothing changes, nothing is marked.
     for (RowsOp several : {ClearRows, EnableRows, DisableRows}) {
         CloneImage image = before;
-        EXPECT_TRUE(several(image, {0, 1301}).Empty());
-        EXPECT_TRUE(several(image, {}).Empty());
+        EXPECT_TRUE(several(image, {0, 1301}).Empty() && several(image, {}).Empty());
         EXPECT_EQ(image, before);
     }
 }
@@ -145,9 +143,7 @@ TEST(DisabledSlots, WipeTakesEverythingOfADisabledSlotOnly) {
     CloneImage image = TwoChannels();
     image.memory.enabled[5] = false;
     EXPECT_TRUE(WipeIfDisabled(image, 5));
-    EXPECT_FALSE(WipeIfDisabled(image, 5)) << "nothing left to wipe";
-    EXPECT_FALSE(WipeIfDisabled(image, 6));
-    EXPECT_FALSE(WipeIfDisabled(image, kSlotCount));
+    EXPECT_FALSE(WipeIfDisabled(image, 5) || WipeIfDisabled(image, 6) || WipeIfDisabled(image, kSlotCount));
     EXPECT_EQ(image.memory.slot[5], SlotFields{});
     EXPECT_EQ(image.memory.slot[6], TwoChannels().memory.slot[6]);
 }
@@ -156,10 +152,7 @@ TEST(DisabledSlots, WipeTakesEverythingOfADisabledSlotOnly) {
 // slot 6 as it was. DisableRow and DisableRows are tested with the row
 // operations above.
 TEST(DisabledSlots, OperationsThatDisableLeaveNothingBehind) {
-    struct Case {
-        const char* what;
-        std::function<void(CloneImage&)> run;
-    };
+    struct Case { const char* what; std::function<void(CloneImage&)> run; };
     const Case cases[] = {
         {"paste a disabled row",
          [](CloneImage& image) {
@@ -211,10 +204,7 @@ CloneImage WorkedImage() {
 }
 
 // The edit of one change, and the image it leaves.
-struct Step {
-    const char* what;
-    std::function<void(CloneImage&)> change;
-};
+struct Step { const char* what; std::function<void(CloneImage&)> change; };
 
 TEST(ImageEdit, UndoAndRedoGiveBackEachKindOfChangeExactly) {
     const Step steps[] = {
@@ -259,16 +249,14 @@ TEST(ImageEdit, KeepsOnlyThePartsThatChanged) {
     ClearRows(after, {2, 151});  // slots 1 and 150
     EditedParts parts = ImageEdit::Between(before, after).Parts();
     EXPECT_EQ(parts.memory, (SlotRange{1, 150}));
-    EXPECT_EQ(parts.parts.count(), 1u);
-    EXPECT_TRUE(parts.Has(ImagePart::kMemory));
+    EXPECT_TRUE(parts.parts.count() == 1u && parts.Has(ImagePart::kMemory));
 
     after = before;
     after.banks.links[7] = true;
     after.settings.values.Slider2 = 4;
     parts = ImageEdit::Between(before, after).Parts();
-    EXPECT_TRUE(parts.memory.Empty());
-    EXPECT_TRUE(parts.Has(ImagePart::kBanks) && parts.Has(ImagePart::kSettings));
-    EXPECT_EQ(parts.parts.count(), 2u);
+    EXPECT_TRUE(parts.memory.Empty() && parts.parts.count() == 2u && parts.Has(ImagePart::kBanks) &&
+                parts.Has(ImagePart::kSettings));
 
     // The modified flag and the model are the history's business.
     after = before;
