@@ -14,6 +14,7 @@
 #include "app/pages/memory_page.h"
 #include "app/pages/memory_table_model.h"
 #include "app/window/row_commands.h"
+#include "app/window/menu_commands.h"
 #include "core/tables.h"
 #include "edit/memory_ops.h"
 
@@ -23,13 +24,7 @@ namespace {
 
 // Captions of the editing commands, which the numbered caption table does
 // not hold.
-struct Command {
-    const char* name;
-    const char* english;
-    const char* japanese;
-    QKeySequence key;
-};
-const Command kCommands[] = {
+const MenuCommand kCommands[] = {
     {"mnuCut", "Cut(&T)", "切り取り(&T)", QKeySequence(Qt::CTRL | Qt::Key_X)},
     {"mnuCopy", "Copy(&C)", "コピー(&C)", QKeySequence(Qt::CTRL | Qt::Key_C)},
     {"mnuPaste", "Paste(&P)", "貼り付け(&P)", QKeySequence(Qt::CTRL | Qt::Key_V)},
@@ -114,12 +109,7 @@ EditCommands::EditCommands(QMainWindow* window, CloneDocument& document, Prompte
     // Made now and only hidden later, so Hold keeps its values.
     editor_ = new ChannelEditor(window, &prompter);
 
-    for (const Command& c : kCommands) {
-        auto* a = new QAction(QString::fromUtf8(japanese ? c.japanese : c.english), window);
-        a->setObjectName(QString::fromLatin1(c.name));
-        a->setShortcut(c.key);
-        window->addAction(a);  // the keys work with the menu closed
-    }
+    AddMenuCommands(window, kCommands, japanese);
     connect(Action("mnuCopy"), &QAction::triggered, this, [this] { clipboard_->Copy(GridOf(currentPage_())); });
     connect(Action("mnuPaste"), &QAction::triggered, this, [this] { clipboard_->Paste(GridOf(currentPage_())); });
     connect(Action("mnuCut"), &QAction::triggered, clipboard_, &GridClipboard::Cut);

@@ -13,19 +13,14 @@
 #include "app/pages/memory_page.h"
 #include "app/pages/memory_table_model.h"
 #include "app/widgets/prompter.h"
+#include "app/window/menu_commands.h"
 #include "edit/channel_paste.h"
 
 namespace wrk7 {
 
 namespace {
 
-struct Command {
-    const char* name;
-    const char* english;
-    const char* japanese;
-    QKeySequence key;
-};
-const Command kCommands[] = {
+const MenuCommand kCommands[] = {
     {"mnuChangeChannels", "Change Channels(&H)...", "チャンネルの一括変更(&H)...", {}},
     {"mnuPack", "Pack(&K)", "詰める(&K)", {}},
     {"mnuMoveUp", "Move Up(&A)", "上へ移動(&A)", QKeySequence(Qt::ALT | Qt::Key_Up)},
@@ -68,12 +63,7 @@ RowCommands::RowCommands(QMainWindow* window, CloneDocument& document, Prompter&
     auto caption = [japanese](const char* english, const char* japanese_) {
         return QString::fromUtf8(japanese ? japanese_ : english);
     };
-    for (const Command& c : kCommands) {
-        auto* a = new QAction(caption(c.english, c.japanese), window);
-        a->setObjectName(QString::fromLatin1(c.name));
-        a->setShortcut(c.key);
-        window->addAction(a);  // the keys work with the menu closed
-    }
+    AddMenuCommands(window, kCommands, japanese);
     connect(Action("mnuChangeChannels"), &QAction::triggered, this, &RowCommands::ChangeChannels);
     connect(Action("mnuPack"), &QAction::triggered, this, &RowCommands::Pack);
     connect(Action("mnuMoveUp"), &QAction::triggered, this, [this] { Move(-1); });
