@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/window/string_table.h"
+#include "app/widgets/string_table.h"
 #include "core/tables.h"
 
 namespace wrk7 {

@@ -11,7 +11,7 @@
 #include <QVBoxLayout>
 
 #include "app/widgets/frequency_filter.h"
-#include "app/window/string_table.h"
+#include "app/widgets/string_table.h"
 #include "core/channel_limits.h"
 #include "core/channel_options.h"
 #include "core/hex.h"

@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 
 #include "app/widgets/text_table.h"
-#include "app/window/string_table.h"
+#include "app/widgets/string_table.h"
 
 namespace wrk7 {
 

@@ -7,7 +7,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/window/string_table.h"
+#include "app/widgets/string_table.h"
 
 namespace wrk7 {
 

@@ -11,7 +11,7 @@
 
 #include "app/pages/memory_page.h"
 #include "app/pages/memory_table_model.h"
-#include "app/window/string_table.h"
+#include "app/widgets/string_table.h"
 #include "edit/channel_find.h"
 #include "edit/row_lookup.h"
 #include "edit/row_order.h"

@@ -1,7 +1,7 @@
 #pragma once
 #include <QWidget>
 
-#include "app/window/string_table.h"
+#include "app/widgets/string_table.h"
 
 class QLabel;
 class QLineEdit;

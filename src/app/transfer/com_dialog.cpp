@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 #include <unistd.h>
 
-#include "app/window/string_table.h"
+#include "app/widgets/string_table.h"
 #include "link/port_names.h"
 #include "link/serial_by_id.h"
 

@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/window/string_table.h"
+#include "app/widgets/string_table.h"
 #include "link/write_backup.h"
 
 namespace wrk7 {

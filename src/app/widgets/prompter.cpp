@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QUrl>
 
-#include "app/window/string_table.h"
+#include "app/widgets/string_table.h"
 #include "core/message_titles.h"
 
 namespace wrk7 {

@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "app/widgets/theme.h"
-#include "app/window/string_table.h"
+#include "app/widgets/string_table.h"
 
 class QActionGroup;
 class QMenu;

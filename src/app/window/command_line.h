@@ -3,7 +3,7 @@
 #include <QStringList>
 #include <optional>
 
-#include "app/window/string_table.h"
+#include "app/widgets/string_table.h"
 
 namespace wrk7 {
 

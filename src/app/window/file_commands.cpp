@@ -10,7 +10,7 @@
 #include "app/document/clone_document.h"
 #include "app/pages/memory_page.h"
 #include "app/window/recent_files_menu.h"
-#include "app/window/string_table.h"
+#include "app/widgets/string_table.h"
 #include "edit/bank.h"
 #include "files/chirp_csv.h"
 #include "files/clone_file.h"

@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "app/transfer/transfer_controller.h"
-#include "app/window/string_table.h"
+#include "app/widgets/string_table.h"
 #include "edit/image_edit.h"
 #include "edit/page_rules.h"
 #include "files/preferences.h"

@@ -1,4 +1,4 @@
-#include "app/window/string_table.h"
+#include "app/widgets/string_table.h"
 
 #include <QAction>
 #include <QFont>
