@@ -81,9 +81,16 @@ struct Bench {
     }
 };
 
-Bench& TheBench() {
-    static Bench bench;
+// Made on first use and ended by main while the application still exists:
+// a window must not outlive it.
+std::unique_ptr<Bench>& BenchSlot() {
+    static std::unique_ptr<Bench> bench;
     return bench;
+}
+
+Bench& TheBench() {
+    if (!BenchSlot()) BenchSlot() = std::make_unique<Bench>();
+    return *BenchSlot();
 }
 
 void BM_ChangeThousandChannels(benchmark::State& state) {
@@ -117,5 +124,6 @@ int main(int argc, char** argv) {
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    BenchSlot().reset();
     return 0;
 }
