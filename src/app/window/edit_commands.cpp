@@ -69,13 +69,14 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        auto* grid = static_cast<QTableView*>(watched);
         const bool shiftF10 = event->type() == QEvent::KeyPress &&
                               static_cast<QKeyEvent*>(event)->key() == Qt::Key_F10 &&
                               static_cast<QKeyEvent*>(event)->modifiers() == Qt::ShiftModifier;
         const bool menuKey = event->type() == QEvent::ContextMenu &&
                              static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard;
-        if (!shiftF10 && !menuKey) return QObject::eventFilter(watched, event);
+        // A grid being destroyed is no longer one.
+        auto* grid = qobject_cast<QTableView*>(watched);
+        if ((!shiftF10 && !menuKey) || !grid) return QObject::eventFilter(watched, event);
         show_(grid);
         return true;
     }
