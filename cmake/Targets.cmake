@@ -90,6 +90,13 @@ wrk7_layer(link USES codecs edit LIBS Qt6::Core Qt6::SerialPort)
 wrk7_layer(emulator USES link)
 # A port by its name, for both programs: a device or the emulator.
 wrk7_layer(ports USES link emulator)
+# The console program for Windows (wrk7w): its block file is plain C++ over
+# the link, so it is tested here; the program itself is built for Windows.
+wrk7_layer(wincli USES link EXCLUDE "/main\\.cpp$")
+if(WIN32)
+  add_executable(wrk7w src/wincli/main.cpp)
+  target_link_libraries(wrk7w PRIVATE wrk7_wincli)
+endif()
 # Printed listing: the listing's lines laid out in columns and painted on any
 # paged device (printer, preview, PDF). QtGui, no widgets.
 find_package(Qt6 6.4 REQUIRED COMPONENTS Gui)
