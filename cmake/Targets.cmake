@@ -108,6 +108,11 @@ wrk7_layer(cli TARGET wrk7_cli_lib USES files ports print EXCLUDE "/main\\.cpp$"
 add_executable(wrk7 src/cli/main.cpp)
 target_link_libraries(wrk7 PRIVATE wrk7_cli_lib)
 
+# What wrk7w would read from a receiver holding a clone file, for
+# scripts/test-windows to compare the Windows program's files with.
+add_executable(wrk7-blocks tools/wrk7_blocks.cpp)
+target_link_libraries(wrk7-blocks PRIVATE wrk7_files wrk7_emulator wrk7_wincli)
+
 # Desktop program.
 if(WRK7_BUILD_GUI)
   wrk7_layer(app TARGET wrk7_app_lib USES files ports print LIBS Qt6::Widgets Qt6::PrintSupport EXCLUDE "/main\\.cpp$")
