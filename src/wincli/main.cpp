@@ -2,13 +2,14 @@
 // back from one. Built on the layers without Qt and the system's serial
 // port, so it runs where the desktop program cannot be built.
 #include <atomic>
+#include <cctype>
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <sstream>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #ifdef _WIN32
