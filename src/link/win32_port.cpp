@@ -124,7 +124,7 @@ public:
         if (pending_) {
             // A read still waiting for its count: what it has so far is only
             // had by ending it.
-            if (!FinishPending(false)) CancelPending();
+            if (!FinishPending(false) && pending_) CancelPending();
             out += arrived_;
             arrived_.clear();
             if (!IsOpen()) return out;

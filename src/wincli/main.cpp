@@ -49,20 +49,19 @@ int Usage(const std::string& why) {
     return kExitUsage;
 }
 
-// "COM1".."COM16", any case: the system's own COM port of that number.
-bool IsComName(const std::string& text) {
-    if (text.size() < 4 || text.size() > 5) return false;
-    for (int i = 0; i < 3; ++i)
-        if (std::toupper(static_cast<unsigned char>(text[static_cast<std::size_t>(i)])) != "COM"[i]) return false;
-    for (std::size_t i = 3; i < text.size(); ++i)
-        if (!std::isdigit(static_cast<unsigned char>(text[i]))) return false;
-    const int n = std::stoi(text.substr(3));
-    return n >= link::kFirstPortNumber && n <= link::kLastPortNumber;
-}
-
 std::string Upper(std::string text) {
     for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     return text;
+}
+
+// The number of "COM1".."COM16" (any case), the system's own COM port; 0
+// for any other text.
+int ComNumber(const std::string& text) {
+    if (text.size() < 4 || text.size() > 5 || Upper(text.substr(0, 3)) != "COM") return 0;
+    for (std::size_t i = 3; i < text.size(); ++i)
+        if (!std::isdigit(static_cast<unsigned char>(text[i]))) return 0;
+    const int n = std::stoi(text.substr(3));
+    return n >= link::kFirstPortNumber && n <= link::kLastPortNumber ? n : 0;
 }
 
 int ModelNumber(const std::string& name) {
@@ -123,9 +122,10 @@ int main(int argc, char** argv) {
         }
     }
     if (portName.empty()) return Usage("--port is required");
-    if (!IsComName(portName)) return Usage("--port takes COM1 ... COM16");
+    const int comNumber = ComNumber(portName);
+    if (comNumber == 0) return Usage("--port takes COM1 ... COM16");
     if (file.empty()) return Usage("the image file is missing");
-    portName = Upper(portName);
+    portName = "COM" + std::to_string(comNumber);
 
     CloneImage image;
     image.model = model;
