@@ -97,6 +97,13 @@ endif()
 wrk7_layer(emulator USES link)
 # A port by its name, for both programs: a device or the emulator.
 wrk7_layer(ports USES link emulator)
+# The console program for Windows (wrk7w): its block file is plain C++ over
+# the link, so it is tested here; the program itself is built for Windows.
+wrk7_layer(wincli USES link EXCLUDE "/main\\.cpp$")
+if(WIN32)
+  add_executable(wrk7w src/wincli/main.cpp)
+  target_link_libraries(wrk7w PRIVATE wrk7_wincli)
+endif()
 # Printed listing: the listing's lines laid out in columns and painted on any
 # paged device (printer, preview, PDF). QtGui, no widgets.
 find_package(Qt6 6.4 REQUIRED COMPONENTS Gui)
@@ -107,6 +114,11 @@ wrk7_layer(print USES files LIBS Qt6::Gui)
 wrk7_layer(cli TARGET wrk7_cli_lib USES files ports print EXCLUDE "/main\\.cpp$")
 add_executable(wrk7 src/cli/main.cpp)
 target_link_libraries(wrk7 PRIVATE wrk7_cli_lib)
+
+# What wrk7w would read from a receiver holding a clone file, for
+# scripts/test-windows to compare the Windows program's files with.
+add_executable(wrk7-blocks tools/wrk7_blocks.cpp)
+target_link_libraries(wrk7-blocks PRIVATE wrk7_files wrk7_emulator wrk7_wincli)
 
 # Desktop program.
 if(WRK7_BUILD_GUI)

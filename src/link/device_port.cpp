@@ -1,8 +1,12 @@
 // The real serial device through termios and poll(): the radio operations
 // run on a worker thread that has no event loop, and poll() sleeps until a
-// character arrives, so waiting costs no CPU.
+// character arrives, so waiting costs no CPU. Plain POSIX but for the
+// Linux-only low-latency request and ppoll(); Windows has win32_port.cpp.
+#ifndef _WIN32
 #include <fcntl.h>
+#ifdef __linux__
 #include <linux/serial.h>
+#endif
 #include <poll.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
@@ -38,7 +42,10 @@ public:
         termios tio{};
         if (::tcgetattr(fd_, &tio) != 0) return Fail(path_ + ": " + std::strerror(errno));
         ::cfmakeraw(&tio);
-        tio.c_cflag &= ~static_cast<tcflag_t>(CSIZE | PARENB | CSTOPB | CRTSCTS);
+        tio.c_cflag &= ~static_cast<tcflag_t>(CSIZE | PARENB | CSTOPB);
+#ifdef CRTSCTS
+        tio.c_cflag &= ~static_cast<tcflag_t>(CRTSCTS);
+#endif
         tio.c_cflag |= CS8 | CLOCAL | CREAD;
         tio.c_iflag &= ~static_cast<tcflag_t>(IXON | IXOFF | IXANY);
         tio.c_cc[VMIN] = 0;
@@ -51,12 +58,14 @@ public:
         // pseudo-terminal has no modem lines, so a refusal is fine.
         int lines = TIOCM_DTR | TIOCM_RTS;
         ::ioctl(fd_, TIOCMBIS, &lines);
+#ifdef __linux__
         // USB adapters otherwise hold each reply back for up to 16 ms.
         serial_struct serial{};
         if (::ioctl(fd_, TIOCGSERIAL, &serial) == 0) {
             serial.flags |= ASYNC_LOW_LATENCY;
             ::ioctl(fd_, TIOCSSERIAL, &serial);
         }
+#endif
         return true;
     }
 
@@ -116,10 +125,16 @@ public:
         for (;;) {
             const auto left = deadline - Clock::now();
             if (left <= Clock::duration::zero()) return Wait::kTimeout;
+            pollfd p{fd_, POLLIN, 0};
+#ifdef __linux__
             const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(left).count();
             timespec ts{static_cast<time_t>(ns / 1000000000), static_cast<long>(ns % 1000000000)};
-            pollfd p{fd_, POLLIN, 0};
             const int r = ::ppoll(&p, 1, &ts, nullptr);
+#else
+            // Rounded up, so a wait never ends just short of the deadline.
+            const auto ms = std::chrono::ceil<std::chrono::milliseconds>(left).count();
+            const int r = ::poll(&p, 1, static_cast<int>(std::min<long long>(ms, 60000)));
+#endif
             if (r < 0 && errno == EINTR) continue;
             if (r < 0) {
                 Fail(path_ + ": " + std::strerror(errno));
@@ -175,3 +190,5 @@ std::unique_ptr<SerialPort> MakeDevicePort(std::string path, std::string chosen)
 }
 
 }  // namespace wrk7::link
+
+#endif  // _WIN32

@@ -150,7 +150,11 @@ LinkResult RunTraced(std::string_view title, SerialPort& port, SerialTrace& trac
                      const TracedOperation& op) {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &now);
+#else
     localtime_r(&now, &local);
+#endif
     char started[32];
     std::strftime(started, sizeof started, "%Y-%m-%d %H:%M:%S", &local);
     trace.Comment("wrk7 serial trace: " + std::string(title));
