@@ -45,6 +45,7 @@
 #include "app/window/file_drops.h"
 #include "app/window/recent_files_menu.h"
 #include "app/window/row_commands.h"
+#include "app/window/tool_bar_buttons.h"
 #include "edit/bank.h"
 
 namespace wrk7 {
@@ -76,7 +77,7 @@ MainWindow::MainWindow(AppOptions options, Prompter* prompter, QWidget* parent)
                               table_.Language() == UiLanguage::kJapanese, [this] { return CurrentPage(); });
     BuildActions();
     BuildMenus();
-    BuildToolBar();
+    AddToolBarButtons(toolBar_, this);
     BuildStatusBar();
     ConnectDocument();
     ConnectTransfers();
@@ -257,37 +258,6 @@ void MainWindow::BuildMenus() {
                           {QStringLiteral("%1 no longer exists.").arg(QDir::toNativeSeparators(path)),
                            QStringLiteral("It has been removed from the list.")});
     });
-}
-
-void MainWindow::BuildToolBar() {
-    struct Button {
-        const char* key;
-        const char* tip;
-        QStyle::StandardPixmap icon;
-        const char* action;
-    };
-    const Button buttons[] = {
-        {"新規作成", "1017", QStyle::SP_FileIcon, "mnuNew"},
-        {"開く", "1018", QStyle::SP_DialogOpenButton, "mnuOpen"},
-        {"上書き保存", "1019", QStyle::SP_DialogSaveButton, "mnuSave"},
-        {"印刷", "1020", QStyle::SP_CustomBase, "mnuPrint"},
-        {nullptr, nullptr, QStyle::SP_CustomBase, nullptr},
-        {"ﾍﾙﾌﾟ", "1021", QStyle::SP_MessageBoxQuestion, "mnuAbout"},
-    };
-    for (const Button& b : buttons) {
-        if (!b.key) {
-            toolBar_->addSeparator();
-            continue;
-        }
-        const QIcon icon = b.icon == QStyle::SP_CustomBase ? PrinterIcon() : style()->standardIcon(b.icon);
-        // The caption number as text too: the button shows only its icon, but
-        // a screen reader and the bar's overflow menu need a name.
-        QAction* a = toolBar_->addAction(icon, QString::fromLatin1(b.tip));
-        a->setObjectName(QStringLiteral("tbr_") + QString::fromUtf8(b.key));
-        a->setData(QString::fromUtf8(b.key));
-        a->setToolTip(QString::fromLatin1(b.tip));
-        connect(a, &QAction::triggered, Action(QString::fromLatin1(b.action)), &QAction::trigger);
-    }
 }
 
 void MainWindow::BuildStatusBar() {

@@ -96,7 +96,6 @@ private:
     void BuildPages();
     void BuildActions();
     void BuildMenus();
-    void BuildToolBar();
     void BuildStatusBar();
     void ConnectDocument();
     void ConnectTransfers();
