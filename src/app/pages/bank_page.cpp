@@ -191,11 +191,7 @@ void BankPage::LeaveCountBox(int bank) {
         if (result.clearLink) image.banks.links[static_cast<std::size_t>(bank)] = false;
     });
     QLineEdit* box = txtBank_[static_cast<std::size_t>(bank)];
-    if (!result.message.empty()) {
-        QStringList lines;
-        for (const auto& line : result.message) lines << QString::fromStdString(line);
-        prompter_.Error(this, ErrorTitle(), lines);
-    }
+    if (!result.message.empty()) prompter_.Error(this, ErrorTitle(), MessageLines(result.message));
     box->setText(QString::fromStdString(result.boxText));
     if (result.clearLink) chkLink_[static_cast<std::size_t>(bank)]->setChecked(false);
     lblAll_->setText(QString::number(BankTotal(image_)));

@@ -22,12 +22,6 @@ QString MimeType() {
     return QString::fromLatin1(kChannelRecordsMimeType.data(), static_cast<qsizetype>(kChannelRecordsMimeType.size()));
 }
 
-QStringList ToQt(const std::vector<std::string>& lines) {
-    QStringList out;
-    for (const std::string& l : lines) out << QString::fromStdString(l);
-    return out;
-}
-
 std::vector<PasteRecord> MemoryRecords(const CloneImage& image, const std::vector<int>& slotList) {
     std::vector<PasteRecord> records;
     for (int s : slotList) records.push_back({image.memory.slot[s], image.memory.enabled[s], {}});
@@ -139,7 +133,7 @@ void GridClipboard::PasteIntoVfo(const std::vector<PasteRecord>& records) {
 
 void GridClipboard::ReportRefusals(const PastePlan& plan, const std::vector<std::string>& labels) {
     const std::vector<std::string> summary = RefusalSummary(plan, labels);
-    if (!summary.empty()) prompter_.Error(window_, ErrorTitle(), ToQt(summary));
+    if (!summary.empty()) prompter_.Error(window_, ErrorTitle(), MessageLines(summary));
 }
 
 }  // namespace wrk7

@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "app/document/clone_document.h"
+#include "app/widgets/accessible_names.h"
 #include "core/set_mode_catalogue.h"
 #include "core/tables.h"
 #include "edit/page_rules.h"
@@ -107,7 +108,6 @@ QComboBox* SettingsPages::List(const char* name, const QString& caption,
                                std::function<int&(SetModeSettings&)> member, const QStringList& entries) {
     auto* list = new QComboBox;
     list->setObjectName(QString::fromLatin1(name));
-    list->setAccessibleName(caption);  // not its value, which it would announce instead
     list->view()->setAccessibleName(caption);
     list->addItems(entries);
     list->setMaxVisibleItems(12);
@@ -126,8 +126,9 @@ QWidget* SettingsPages::Labelled(const QString& caption, QWidget* field) {
     auto* w = new QWidget;
     auto* row = new QHBoxLayout(w);
     row->setContentsMargins(0, 0, 0, 0);
-    auto* label = new QLabel(caption);
-    label->setBuddy(field);  // names the field for screen readers
+    // The caption names the field for screen readers: a list would announce
+    // only its value.
+    auto* label = LabelFor(new QLabel(caption), field);
     label->setMinimumWidth(60);
     row->addWidget(label);
     row->addWidget(field, 1);

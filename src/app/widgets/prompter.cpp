@@ -23,6 +23,12 @@ QString ErrorTitle() {
     return QString::fromUtf8(kErrorTitle.data(), static_cast<qsizetype>(kErrorTitle.size()));
 }
 
+QStringList MessageLines(const std::vector<std::string>& messages) {
+    QStringList lines;
+    for (const std::string& m : messages) lines << QString::fromStdString(m);
+    return lines;
+}
+
 QAbstractButton* MessageBoxPrompter::Show(QMessageBox& box) {
     const QPointer<QMessageBox> outer = open_;
     open_ = &box;

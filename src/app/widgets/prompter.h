@@ -2,6 +2,8 @@
 #include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <string>
+#include <vector>
 
 class QAbstractButton;
 class QMessageBox;
@@ -71,6 +73,9 @@ Prompter& DefaultPrompter();
 
 // The title of every error box (kErrorTitle).
 QString ErrorTitle();
+
+// The domain's message lines as a box's lines.
+QStringList MessageLines(const std::vector<std::string>& messages);
 
 // The question a command that fills memory rows asks before it replaces used
 // channels, named after command ("paste": "PASTE OK", "The paste replaces 2

@@ -23,7 +23,7 @@ void FitOnScreen(QWidget* window) {
     const QRect fitted = FitWithin(frame, screen->availableGeometry());
     if (fitted == frame) return;
     const QRect inner = fitted.marginsRemoved(decoration);
-    window->resize(inner.size().expandedTo(window->minimumSizeHint().boundedTo(inner.size())));
+    window->resize(inner.size());
     window->move(fitted.topLeft());
 }
 

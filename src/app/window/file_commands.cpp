@@ -56,16 +56,12 @@ void FileCommands::ShowMessages(const std::vector<std::string>& messages) {
 
 void FileCommands::ShowFileFailure(const FileResult& result, const QString& path) {
     if (result.detail.empty()) return ShowMessages(result.messages);
-    QStringList lines;
-    for (const std::string& m : result.messages) lines << QString::fromStdString(m);
-    prompter_.ErrorWithDetail(window_, ErrorTitle(), lines,
+    prompter_.ErrorWithDetail(window_, ErrorTitle(), MessageLines(result.messages),
                               QDir::toNativeSeparators(path) + QLatin1Char('\n') + QString::fromStdString(result.detail));
 }
 
 void FileCommands::ShowFailure(const std::vector<std::string>& messages) {
-    QStringList lines;
-    for (const std::string& m : messages) lines << QString::fromStdString(m);
-    prompter_.Error(window_, ErrorTitle(), lines);
+    prompter_.Error(window_, ErrorTitle(), MessageLines(messages));
 }
 
 bool FileCommands::OfferToSave() {

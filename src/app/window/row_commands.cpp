@@ -43,12 +43,6 @@ const SortCommand kSortKeys[] = {
     {SortKey::kStep, "Step", "Step", "ステップ", 'S', 'E'},
 };
 
-QStringList ToQt(const std::vector<std::string>& lines) {
-    QStringList out;
-    for (const std::string& l : lines) out << QString::fromStdString(l);
-    return out;
-}
-
 std::vector<int> Rows(const std::vector<int>& chosen) {
     std::vector<int> rows;
     for (const int s : chosen) rows.push_back(s + 1);
@@ -140,7 +134,7 @@ void RowCommands::ApplyChange(const ChannelChange& change) {
     if (result.refused.empty()) return;
     std::vector<std::string> labels;
     for (int s = 0; s < kSlotCount; ++s) labels.push_back(memory_->Model()->RowLabel(s));
-    prompter_.Error(window_, ErrorTitle(), ToQt(RefusalLines(result.refused, result.rows, "changed", labels)));
+    prompter_.Error(window_, ErrorTitle(), MessageLines(RefusalLines(result.refused, result.rows, "changed", labels)));
 }
 
 RowOrderResult RowCommands::Reorder(const QString& verb, const QString& direction,
