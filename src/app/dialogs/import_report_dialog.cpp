@@ -5,8 +5,9 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "app/widgets/text_table.h"
+#include "app/widgets/message_catalog.h"
 #include "app/widgets/string_table.h"
+#include "app/widgets/text_table.h"
 
 namespace wrk7 {
 
@@ -15,15 +16,15 @@ ImportReportDialog::ImportReportDialog(const ChirpImportResult& result, QWidget*
     const StringTable strings = StringsOf(parent);
     setWindowTitle(strings.Text(1745));
     setAttribute(Qt::WA_DeleteOnClose);
-    summary_ = new QLabel(QString::fromStdString(ImportSummary(result)));
+    summary_ = new QLabel(InUiLanguage(QString::fromStdString(ImportSummary(result)), strings.Language()));
     summary_->setObjectName(QStringLiteral("lblSummary"));
     std::vector<QStringList> rows;
     for (const ChirpIssue& issue : result.issues)
         rows.push_back({QString::number(issue.line), QString::fromStdString(issue.location),
-                        QString::fromStdString(issue.reason)});
+                        InUiLanguage(QString::fromStdString(issue.reason), strings.Language())});
     issues_ = MakeTextTable("grdIssues", {strings.Text(1749), QStringLiteral("Location"), strings.Text(1750)},
                             rows);
-    issues_->setAccessibleName(QStringLiteral("Rows not taken whole"));
+    issues_->setAccessibleName(InUiLanguage(QStringLiteral("Rows not taken whole"), strings.Language()));
     issues_->setVisible(!rows.empty());
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

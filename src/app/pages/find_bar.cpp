@@ -11,6 +11,7 @@
 
 #include "app/pages/memory_page.h"
 #include "app/pages/memory_table_model.h"
+#include "app/widgets/message_catalog.h"
 #include "app/widgets/string_table.h"
 #include "edit/channel_find.h"
 #include "edit/row_lookup.h"
@@ -89,7 +90,7 @@ void FindBar::OpenDuplicates(const QString& summary) {
     txtFind_->hide();
     cmdPrevious_->show();
     cmdNext_->setText(strings.Text(1714));
-    lblResult_->setText(summary);
+    ShowResult(summary);
     show();
     page_->Grid()->setFocus();
 }
@@ -103,10 +104,12 @@ StringTable FindBar::ShowCaptions() {
     return strings;
 }
 
+void FindBar::ShowResult(const QString& answer) { lblResult_->setText(InUiLanguageOf(this, answer)); }
+
 void FindBar::StepThroughDuplicates(bool forward) {
     const auto slot = NextListedSlot(FindDuplicates(image_).members, page_->CurrentRow() - 1, forward);
     if (!slot) {
-        lblResult_->setText(QStringLiteral("No duplicates are left."));
+        ShowResult(QStringLiteral("No duplicates are left."));
         return;
     }
     const QModelIndex index = page_->Model()->index(*slot, 0);
@@ -127,7 +130,7 @@ void FindBar::Find(bool forward) {
     }
     const auto slot = FindSlot(image_, query, page_->CurrentRow() - 1, forward);
     if (!slot) {
-        lblResult_->setText(QStringLiteral("No row matches \"%1\".").arg(findText_.trimmed()));
+        ShowResult(QStringLiteral("No row matches \"%1\".").arg(findText_.trimmed()));
         return;
     }
     lblResult_->clear();
@@ -138,7 +141,7 @@ void FindBar::GoTo() {
     goToText_ = txtFind_->text();
     const auto slot = SlotForRowText(image_, goToText_.toStdString());
     if (!slot) {
-        lblResult_->setText(QStringLiteral("There is no row \"%1\".").arg(goToText_.trimmed()));
+        ShowResult(QStringLiteral("There is no row \"%1\".").arg(goToText_.trimmed()));
         return;
     }
     lblResult_->clear();

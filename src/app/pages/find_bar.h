@@ -52,6 +52,8 @@ private:
     void StepThroughDuplicates(bool forward);
     void Close();
     StringTable ShowCaptions();
+    // The answer to the last step, in the window's language.
+    void ShowResult(const QString& answer);
 
     const CloneImage& image_;
     MemoryPage* page_;

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/widgets/message_catalog.h"
 #include "app/widgets/string_table.h"
 #include "link/write_backup.h"
 
@@ -16,8 +17,8 @@ WriteQuestion::WriteQuestion(TransferPart part, const WriteChoice& last, QWidget
     const StringTable strings = StringsOf(parent);
     setWindowTitle(strings.Text(1702));
     const std::string_view parts = link::PartsReplacedBy(part);
-    text_ = new QLabel(strings.Text(1703)
-                           .arg(QString::fromUtf8(parts.data(), static_cast<qsizetype>(parts.size()))));
+    const QString replaced = QString::fromUtf8(parts.data(), static_cast<qsizetype>(parts.size()));
+    text_ = new QLabel(strings.Text(1703).arg(InUiLanguage(replaced, strings.Language())));
     text_->setWordWrap(true);
     backUp_ = new QCheckBox(strings.Text(1704));
     backUp_->setObjectName(QStringLiteral("chkBackUpFirst"));

@@ -2,6 +2,8 @@
 
 #include <QFontMetrics>
 
+#include "app/widgets/message_catalog.h"
+
 namespace wrk7 {
 
 ElidedLabel::ElidedLabel(QWidget* parent) : QLabel(parent) {
@@ -10,7 +12,7 @@ ElidedLabel::ElidedLabel(QWidget* parent) : QLabel(parent) {
 }
 
 void ElidedLabel::SetFullText(const QString& text) {
-    fullText_ = text;
+    fullText_ = InUiLanguageOf(this, text);
     setToolTip(text);
     Elide();
 }

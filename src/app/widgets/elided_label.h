@@ -6,6 +6,7 @@ namespace wrk7 {
 // A label for a long text such as a file path: when the text does not fit,
 // its middle is left out (so the start and the file name stay readable) and
 // the whole text is the tool tip. It never asks for more width than it gets.
+// A message of the catalog is shown in the window's language.
 class ElidedLabel : public QLabel {
     Q_OBJECT
 public:

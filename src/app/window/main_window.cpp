@@ -40,6 +40,7 @@
 #include "app/widgets/keyboard_focus.h"
 #include "app/widgets/screen_fit.h"
 #include "app/widgets/undo_keys.h"
+#include "app/widgets/localized_prompter.h"
 #include "app/window/edit_commands.h"
 #include "app/window/file_commands.h"
 #include "app/window/file_drops.h"
@@ -63,8 +64,8 @@ int TwipsToPixels(int twips, const QWidget* w) { return (twips * w->logicalDpiY(
 MainWindow::MainWindow(AppOptions options, Prompter* prompter, QWidget* parent)
     : QMainWindow(parent),
       options_(std::move(options)),
-      prompter_(prompter ? prompter : &DefaultPrompter()),
-      table_(options_.language.value_or(SystemUiLanguage())) {
+      table_(options_.language.value_or(SystemUiLanguage())),
+      prompter_(std::make_unique<LocalizedPrompter>(prompter ? *prompter : DefaultPrompter(), table_.Language())) {
     setObjectName(QStringLiteral("frmMain"));
     MarkUiLanguage(this, table_.Language());
     if (options_.backupFolder.isEmpty()) options_.backupFolder = DefaultBackupFolder();

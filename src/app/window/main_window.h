@@ -120,8 +120,9 @@ private:
     std::unique_ptr<QSettings> SettingsStore() const;
 
     AppOptions options_;
-    Prompter* prompter_;
     StringTable table_;
+    // Every box the window and its parts show, in the window's language.
+    std::unique_ptr<Prompter> prompter_;
     CloneDocument* document_ = nullptr;
     FileCommands* files_ = nullptr;
     EditCommands* edits_ = nullptr;

@@ -1,0 +1,102 @@
+#include "app/widgets/message_catalog.h"
+
+#include <QRegularExpression>
+#include <QWidget>
+#include <array>
+
+namespace wrk7 {
+
+namespace {
+
+// The varying parts are looked up as lines of their own, to this depth: a
+// reason inside a row's line inside a list.
+constexpr int kNestingDepth = 3;
+
+struct CompiledEntry {
+    QRegularExpression pattern;
+    // The longest fixed piece of the English pattern: most lines are told
+    // apart by it before any expression runs, which keeps a report of
+    // thousands of lines quick to show.
+    QString fixedPiece;
+    QString japanese;
+    // The capture group of each placeholder number (0: not in the pattern).
+    std::array<int, 10> group{};
+};
+
+const QRegularExpression& Placeholder() {
+    static const QRegularExpression placeholder(QStringLiteral("%([1-9])"));
+    return placeholder;
+}
+
+CompiledEntry Compile(const CatalogEntry& entry) {
+    const QString english = QString::fromUtf8(entry.english);
+    QString expression = QStringLiteral("^");
+    QString longest;
+    std::array<int, 10> group{};
+    int groups = 0;
+    qsizetype from = 0;
+    auto addFixed = [&](qsizetype end) {
+        const QString piece = english.mid(from, end - from);
+        expression += QRegularExpression::escape(piece);
+        if (piece.size() > longest.size()) longest = piece;
+    };
+    for (const QRegularExpressionMatch& m : Placeholder().globalMatch(english)) {
+        addFixed(m.capturedStart());
+        expression += QStringLiteral("(.+?)");
+        group[m.captured(1).toInt()] = ++groups;
+        from = m.capturedEnd();
+    }
+    addFixed(english.size());
+    expression += QStringLiteral("$");
+    return {QRegularExpression(expression, QRegularExpression::DotMatchesEverythingOption), longest,
+            QString::fromUtf8(entry.japanese), group};
+}
+
+const std::vector<CompiledEntry>& Compiled() {
+    static const std::vector<CompiledEntry> compiled = [] {
+        std::vector<CompiledEntry> entries;
+        for (const CatalogEntry& e : MessageCatalogEntries()) entries.push_back(Compile(e));
+        return entries;
+    }();
+    return compiled;
+}
+
+QString Japanese(const QString& line, int depth) {
+    if (depth == 0 || line.isEmpty()) return line;
+    for (const CompiledEntry& entry : Compiled()) {
+        if (!line.contains(entry.fixedPiece)) continue;
+        const QRegularExpressionMatch m = entry.pattern.match(line);
+        if (!m.hasMatch()) continue;
+        QString shown;
+        qsizetype from = 0;
+        for (const QRegularExpressionMatch& p : Placeholder().globalMatch(entry.japanese)) {
+            shown += entry.japanese.mid(from, p.capturedStart() - from);
+            shown += Japanese(m.captured(entry.group[p.captured(1).toInt()]), depth - 1);
+            from = p.capturedEnd();
+        }
+        return shown + entry.japanese.mid(from);
+    }
+    return line;
+}
+
+}  // namespace
+
+QString InUiLanguage(const QString& line, UiLanguage language) {
+    if (language != UiLanguage::kJapanese) return line;
+    // A box's lines may come joined; each is a message of its own.
+    if (line.contains(QLatin1Char('\n'))) return InUiLanguage(line.split(QLatin1Char('\n')), language).join('\n');
+    return Japanese(line, kNestingDepth);
+}
+
+QStringList InUiLanguage(const QStringList& lines, UiLanguage language) {
+    if (language != UiLanguage::kJapanese) return lines;
+    QStringList shown;
+    for (const QString& line : lines) shown << InUiLanguage(line, language);
+    return shown;
+}
+
+QString InUiLanguageOf(const QWidget* widget, const QString& line) {
+    return InUiLanguage(line, StringsOf(widget).Language());
+}
+
+}  // namespace wrk7

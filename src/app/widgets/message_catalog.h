@@ -1,0 +1,34 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+#include "app/widgets/string_table.h"
+
+class QWidget;
+
+namespace wrk7 {
+
+// The messages this program added beyond the original's, in Japanese. They
+// are built in English where they arise (the domain, the files, the link;
+// wrk7 prints them so) and a Japanese window shows them in Japanese. A line
+// that is not in the catalog, the original program's messages among them,
+// is shown as it is.
+//
+// A catalog entry is a pattern: "%1", "%2", ... stand for the varying parts
+// (a number, a file, a reason), which are themselves looked up, so a reason
+// inside "Row %1 (%2): %3" is shown in Japanese too.
+struct CatalogEntry {
+    const char* english;
+    const char* japanese;
+};
+
+// The entries, in no particular order (message_catalog_entries.cpp).
+const std::vector<CatalogEntry>& MessageCatalogEntries();
+
+QString InUiLanguage(const QString& line, UiLanguage language);
+QStringList InUiLanguage(const QStringList& lines, UiLanguage language);
+// In the language of the widget's window.
+QString InUiLanguageOf(const QWidget* widget, const QString& line);
+
+}  // namespace wrk7

@@ -1,0 +1,74 @@
+// The catalog of the messages added beyond the original's: a Japanese window
+// shows them in Japanese, varying parts and all, and leaves every other text
+// as it is; every entry can be reached and fills every part it names.
+
+#include <QRegularExpression>
+#include <QSet>
+#include <gtest/gtest.h>
+
+#include "app/widgets/message_catalog.h"
+
+namespace wrk7 {
+namespace {
+
+QString U(const char* text) { return QString::fromUtf8(text); }
+
+TEST(MessageCatalogTest, ShowsTheAddedMessagesInJapaneseAndOthersAsTheyAre) {
+    const struct {
+        const char* english;
+        const char* japanese;
+    } cases[] = {
+        {"The bank table adds up to 999; the receiver takes only 1000.",
+         "バンク表の合計は 999 です。受信機が受け付けるのは 1000 までです。"},
+        {"No row matches \"  two  words \".", "「  two  words 」に一致する行はありません。"},
+        // Lines joined into one text are each looked up.
+        {"Total CH must be 1000\nThe bank table adds up to 1001; the receiver takes only 1000.",
+         "Total CH must be 1000\nバンク表の合計は 1001 です。受信機が受け付けるのは 1000 までです。"},
+        // The original's messages, and anything else, stay as they are.
+        {"Total CH must be 1000", "Total CH must be 1000"},
+        {"Successed!!", "Successed!!"},
+        {"The bank table adds up to", "The bank table adds up to"},
+        {"", ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(InUiLanguage(U(c.english), UiLanguage::kJapanese), U(c.japanese)) << c.english;
+        EXPECT_EQ(InUiLanguage(U(c.english), UiLanguage::kEnglish), U(c.english));
+    }
+}
+
+// The placeholders of a pattern, in their order.
+QStringList Placeholders(const QString& pattern) {
+    QStringList found;
+    for (const auto& m : QRegularExpression(QStringLiteral("%[1-9]")).globalMatch(pattern)) found << m.captured();
+    return found;
+}
+
+TEST(MessageCatalogTest, EveryEntryIsReachedAndFillsTheSamePartsItTakes) {
+    QSet<QString> seen;
+    for (const CatalogEntry& entry : MessageCatalogEntries()) {
+        const QString english = U(entry.english);
+        const QString japanese = U(entry.japanese);
+        SCOPED_TRACE(entry.english);
+        EXPECT_FALSE(seen.contains(english)) << "listed twice";
+        seen.insert(english);
+        QStringList englishParts = Placeholders(english);
+        QStringList japaneseParts = Placeholders(japanese);
+        EXPECT_EQ(englishParts.size(), QSet<QString>(englishParts.begin(), englishParts.end()).size());
+        englishParts.sort();
+        japaneseParts.sort();
+        EXPECT_EQ(englishParts, japaneseParts);
+        // Each part filled with a word of its own must come back in its place:
+        // an earlier, looser entry that took the line would show other words.
+        QString line = english;
+        QString expected = japanese;
+        for (const QString& part : englishParts) {
+            const QString word = QStringLiteral("W") + part.mid(1) + QStringLiteral("z");
+            line.replace(part, word);
+            expected.replace(part, word);
+        }
+        EXPECT_EQ(InUiLanguage(line, UiLanguage::kJapanese), expected);
+    }
+}
+
+}  // namespace
+}  // namespace wrk7
