@@ -168,6 +168,19 @@ TEST_F(WindowPagesTest, JapaneseCaptionsComeFromTheStringTable) {
     EXPECT_EQ(japanese->findChild<QLabel*>(QStringLiteral("lblFind"))->text(), QString::fromUtf8("検索:"));
     EXPECT_EQ(japanese->findChild<QPushButton*>(QStringLiteral("cmbClAll"))->text(), QString::fromUtf8("すべてクリア"));
     Shot("main-japanese.png", japanese.get());
+    // The messages added beyond the original's follow the language; the original's stay English.
+    QTest::keyClicks(japanese->findChild<QLineEdit*>(QStringLiteral("txtFind")), QStringLiteral("999"));
+    QTest::keyClick(japanese->findChild<QLineEdit*>(QStringLiteral("txtFind")), Qt::Key_Return);
+    EXPECT_EQ(japanese->findChild<QLabel*>(QStringLiteral("lblFindResult"))->text(),
+              QString::fromUtf8("「999」に一致する行はありません。"));
+    japanese->ClickTab(Page::kBank);
+    japanese->Bank()->CountBox(0)->setFocus(Qt::MouseFocusReason);
+    japanese->Bank()->CountBox(0)->selectAll();
+    QTest::keyClicks(japanese->Bank()->CountBox(0), QStringLiteral("99"));
+    prompts.boxes.clear();
+    japanese->StartTransfer(TransferDirection::kWrite, TransferPart::kMemory);
+    EXPECT_EQ(prompts.boxes.at(0).lines,
+              QStringList({"Total CH must be 1000", QString::fromUtf8("バンク表の合計は 999 です。受信機が受け付けるのは 1000 までです。")}));
     CloseWithoutSaving(*japanese);
 }
 
