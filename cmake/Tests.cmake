@@ -40,5 +40,11 @@ wrk7_test(print_tests DIRS print LIBS wrk7_print)
 wrk7_test(cli_tests DIRS cli LIBS wrk7_cli_lib)
 if(WRK7_BUILD_GUI)
   wrk7_test(app_tests DIRS app LIBS wrk7_app_lib Qt6::Test)
+  # The windows and dialogs once more on a 1600 x 1000 screen at scale 1.5 and 2.
+  foreach(scale 1.5 2)
+    add_test(NAME app_fit_scale_${scale} COMMAND app_tests --gtest_filter=ScreenFitTest.*)
+    set_tests_properties(app_fit_scale_${scale} PROPERTIES ENVIRONMENT
+      "QT_SCALE_FACTOR=${scale};QT_QPA_PLATFORM=offscreen:configfile=${CMAKE_CURRENT_SOURCE_DIR}/tests/app/screens/1600x1000.json")
+  endforeach()
 endif()
 add_dependencies(cli_tests wrk7)

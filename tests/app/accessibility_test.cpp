@@ -3,14 +3,8 @@
 #include <QAccessible>
 #include <QAccessibleTableCellInterface>
 
-#include "app/dialogs/compare_dialog.h"
-#include "app/dialogs/dlg_print.h"
-#include "app/dialogs/import_placement_dialog.h"
-#include "app/dialogs/import_report_dialog.h"
 #include "app/pages/find_bar.h"
-#include "app/transfer/com_dialog.h"
-#include "app/transfer/write_question.h"
-#include "edit/bank.h"
+#include "dialog_gallery.h"
 #include "window_fixture.h"
 
 namespace wrk7 {
@@ -62,16 +56,7 @@ TEST_F(AccessibilityTest, EveryControlOfEveryWindowHasANameAndGridCellsTheirHead
     window->Edits().Finder()->Open(FindBar::Mode::kFind);
     EXPECT_EQ(Unnamed(window->Edits().Finder()), "");
 
-    const auto labels = BuildRowLabels(Doc().Image());
-    std::vector<std::unique_ptr<QWidget>> dialogs;
-    dialogs.emplace_back(std::make_unique<ComDialog>());
-    dialogs.emplace_back(std::make_unique<DlgPrint>());
-    dialogs.emplace_back(std::make_unique<CompareDialog>(std::vector<DiffLine>{{"00-001", "Frequency", "1", "2"}},
-                                                         QStringLiteral("other.WK7")));
-    dialogs.emplace_back(std::make_unique<ImportPlacementDialog>(labels, 0));
-    dialogs.emplace_back(std::make_unique<ImportReportDialog>(ChirpImportResult{}));
-    dialogs.emplace_back(std::make_unique<WriteQuestion>(TransferPart::kAll, WriteChoice{}));
-    for (auto& dialog : dialogs) {
+    for (auto& dialog : DialogGallery(Doc().Image())) {
         dialog->show();
         EXPECT_EQ(Unnamed(dialog.get()), "") << dialog->metaObject()->className();
     }

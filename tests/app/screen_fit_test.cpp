@@ -1,8 +1,11 @@
 // A window placement larger than the screen, or off it, comes back whole and
 // on the screen's available area.
+#include <QScreen>
 #include <gtest/gtest.h>
 
 #include "app/widgets/screen_fit.h"
+#include "dialog_gallery.h"
+#include "window_fixture.h"
 
 namespace wrk7 {
 namespace {
@@ -21,6 +24,41 @@ TEST(FitWithin, APlacementIsMovedAndShrunkOnlyAsFarAsTheScreenNeeds) {
         {"larger than all of it", {-10, -10, 5000, 5000}, {0, 30, 800, 470}},
     };
     for (const auto& c : cases) EXPECT_EQ(FitWithin(c.placement, screen), c.fitted) << c.what;
+}
+
+// How w falls short of opening whole within its screen's free area.
+std::string Misfit(QWidget* w) {
+    const QRect free = w->screen()->availableGeometry();
+    const QSize least = w->minimumSizeHint().expandedTo(w->minimumSize());
+    QStringList faults;
+    if (!free.contains(w->frameGeometry())) faults << QStringLiteral("lies beyond the screen");
+    if (w->width() < least.width() || w->height() < least.height()) faults << QStringLiteral("is clipped");
+    return faults.isEmpty() ? std::string()
+                            : QStringLiteral("%1 %2 on %3: %4")
+                                  .arg(w->objectName())
+                                  .arg(QStringLiteral("%1x%2").arg(w->width()).arg(w->height()))
+                                  .arg(QStringLiteral("%1x%2").arg(free.width()).arg(free.height()))
+                                  .arg(faults.join(QStringLiteral(", ")))
+                                  .toStdString();
+}
+
+// Run again on a 1600 x 1000 screen at scale 1.5 and 2 (the app_fit_* tests).
+class ScreenFitTest : public WindowTest {};
+
+TEST_F(ScreenFitTest, EveryWindowAndDialogOpensWholeWithinTheScreen) {
+    for (Page page : {Page::kSettings1, Page::kSettings2, Page::kMemory, Page::kBank}) {
+        window->ClickTab(page);
+        EXPECT_EQ(Misfit(window.get()), "") << "page " << static_cast<int>(page);
+    }
+    for (auto& dialog : DialogGallery(Doc().Image())) {
+        dialog->show();
+        EXPECT_EQ(Misfit(dialog.get()), "");
+    }
+    const auto editor = OnNextModal([](QWidget* w) {
+        EXPECT_EQ(Misfit(w), "");
+        static_cast<QDialog*>(w)->reject();
+    });
+    window->Edits().EditMemoryRow(1);
 }
 
 }  // namespace

@@ -90,6 +90,7 @@ ChangeChannelsDialog::ChangeChannelsDialog(QWidget* parent, int model, const Slo
         control->setObjectName((IsText(r.field) ? QStringLiteral("txt") : QStringLiteral("cbb")) +
                                QString::fromLatin1(r.name));
         control->setEnabled(false);
+        control->setAccessibleName(check->text());
         // A list the model does not use stays locked, as in the editor.
         check->setEnabled(!(r.field == kSecret && !info.secretList) && !(r.field == kCarrier && !info.carrierList));
         const int row = grid->rowCount();
