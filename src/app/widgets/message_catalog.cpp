@@ -30,7 +30,7 @@ const QRegularExpression& Placeholder() {
 
 CompiledEntry Compile(const CatalogEntry& entry) {
     const QString english = QString::fromUtf8(entry.english);
-    QString expression = QStringLiteral("^");
+    QString expression;
     QString longest;
     std::array<int, 10> group{};
     int groups = 0;
@@ -47,8 +47,9 @@ CompiledEntry Compile(const CatalogEntry& entry) {
         from = m.capturedEnd();
     }
     addFixed(english.size());
-    expression += QStringLiteral("$");
-    return {QRegularExpression(expression, QRegularExpression::DotMatchesEverythingOption), longest,
+    return {QRegularExpression(QRegularExpression::anchoredPattern(expression),
+                               QRegularExpression::DotMatchesEverythingOption),
+            longest,
             QString::fromUtf8(entry.japanese), group};
 }
 
