@@ -1,3 +1,4 @@
+// Plain POSIX but for ppoll(), Linux's wait to the nanosecond.
 #ifndef _WIN32
 #include <fcntl.h>
 #include <poll.h>
@@ -76,8 +77,14 @@ PseudoTerminal::Wake PseudoTerminal::Wait(bool wantOutput, std::chrono::nanoseco
     pollfd fd{master_, POLLIN, 0};
     if (wantOutput) fd.events |= POLLOUT;
     const auto wait = std::max(std::chrono::nanoseconds(0), timeout);
+#ifdef __linux__
     timespec ts{static_cast<time_t>(wait.count() / 1000000000), static_cast<long>(wait.count() % 1000000000)};
-    if (ppoll(&fd, 1, &ts, nullptr) < 0) return errno == EINTR ? Wake::kNothing : Wake::kFailed;
+    const int r = ppoll(&fd, 1, &ts, nullptr);
+#else
+    // Rounded up, so paced output is never sent a little early.
+    const int r = ::poll(&fd, 1, static_cast<int>(std::chrono::ceil<std::chrono::milliseconds>(wait).count()));
+#endif
+    if (r < 0) return errno == EINTR ? Wake::kNothing : Wake::kFailed;
     return fd.revents & POLLIN ? Wake::kInput : Wake::kNothing;
 }
 
