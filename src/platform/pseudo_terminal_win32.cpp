@@ -1,5 +1,5 @@
-// Windows has no pseudo-terminals: the far end of a COM port is a device
-// or another driver's port, never a program of its own.
+// Windows has no pseudo-terminal that another program could open as a COM
+// port: the far end of one is a device or a driver's port, never a program.
 #ifdef _WIN32
 #include "platform/pseudo_terminal.h"
 
