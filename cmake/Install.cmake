@@ -3,6 +3,11 @@
 include(GNUInstallDirs)
 
 set(WRK7_PACKAGING_DIR ${CMAKE_CURRENT_SOURCE_DIR}/packaging)
+# What follows is the freedesktop layout; Windows and macOS install through
+# cmake/Deploy.cmake.
+if(WIN32 OR APPLE)
+  return()
+endif()
 
 foreach(program wrk7 wrk7-clone)
   if(TARGET ${program})

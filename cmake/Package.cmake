@@ -1,5 +1,6 @@
 # The Debian package (scripts/package): cpack -G DEB in a Release tree
-# configured with CMAKE_INSTALL_PREFIX=/usr.
+# configured with CMAKE_INSTALL_PREFIX=/usr. Windows makes a ZIP and an
+# NSIS installer, macOS a disk image (their settings: cmake/Deploy.cmake).
 set(CPACK_PACKAGE_NAME wrk7-clone)
 set(CPACK_PACKAGE_VENDOR "Korvan WR-K7/K70 Clone Utility developers")
 set(CPACK_PACKAGE_CONTACT "WR-K7 Clone Utility developers <maintainers@wrk7-clone.invalid>")
@@ -14,7 +15,13 @@ listing. The command-line tool wrk7 does the same without a window and
 includes a receiver emulator for trying the link without a receiver.")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_STRIP_FILES ON)
-set(CPACK_GENERATOR DEB)
+if(WIN32)
+  set(CPACK_GENERATOR ZIP NSIS)
+elseif(APPLE)
+  set(CPACK_GENERATOR DragNDrop)
+else()
+  set(CPACK_GENERATOR DEB)
+endif()
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION hamradio)

@@ -81,11 +81,18 @@ wrk7_layer(edit USES core)
 add_library(wrk7_domain INTERFACE)
 target_link_libraries(wrk7_domain INTERFACE wrk7_core wrk7_codecs wrk7_edit)
 
+# What differs between systems (the terminal test, interrupts, local time,
+# an access check, pseudo-terminals): one header each with a POSIX and a
+# Windows source, whole-file #ifdef choosing which one compiles, so every
+# source is globbed and checked here and the mingw tree compiles the same
+# files. Plain C++.
+wrk7_layer(platform)
+
 # Clone file, CSV, port file, listing text: QtCore (QSaveFile, code pages).
 wrk7_layer(files USES codecs edit LIBS Qt6::Core)
 # Port interface, exchanges, read and write operations; QtSerialPort only
 # lists the system's ports.
-wrk7_layer(link USES codecs edit LIBS Qt6::Core Qt6::SerialPort)
+wrk7_layer(link USES codecs edit platform LIBS Qt6::Core Qt6::SerialPort)
 # The fuzz targets need nothing above the files and the link: the fuzz tree
 # stops here, so its clang build compiles no layer and no program they do
 # not use.
@@ -94,7 +101,7 @@ if(WRK7_FUZZ)
 endif()
 
 # The receiver emulator, in-process (a link port) and on a pseudo-terminal.
-wrk7_layer(emulator USES link)
+wrk7_layer(emulator USES link platform)
 # A port by its name, for both programs: a device or the emulator.
 wrk7_layer(ports USES link emulator)
 # The console program for Windows (wrk7w): its block file is plain C++ over

@@ -1,10 +1,10 @@
 #include <QCommandLineParser>
 #include <cstdio>
-#include <unistd.h>
 
 #include "cli/verb.h"
 #include "cli/option_help.h"
 #include "core/models.h"
+#include "platform/terminal.h"
 
 namespace wrk7::cli {
 
@@ -55,7 +55,7 @@ CliIo ProcessIo() {
     CliIo io;
     io.writeOut = [](const QString& l) { WriteLine(stdout, l); };
     io.writeErr = [](const QString& l) { WriteLine(stderr, l); };
-    io.isTerminal = ::isatty(STDERR_FILENO) == 1;
+    io.isTerminal = platform::StandardErrorIsTerminal();
     return io;
 }
 

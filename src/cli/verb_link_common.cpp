@@ -1,5 +1,3 @@
-#include <signal.h>
-
 #include <cstdio>
 
 #include "cli/link_verbs.h"
@@ -7,19 +5,6 @@
 #include "link/serial_trace.h"
 
 namespace wrk7::cli {
-
-namespace {
-
-std::atomic<bool> gInterrupted{false};
-struct sigaction gOldInt {}, gOldTerm {};
-
-void OnInterrupt(int) {
-    gInterrupted.store(true);
-    // The next Ctrl+C is not caught: it ends a program that does not stop.
-    signal(SIGINT, SIG_DFL);
-}
-
-}  // namespace
 
 std::optional<link::Part> ParsePart(const QString& text) {
     const QString t = text.toLower();
@@ -41,23 +26,6 @@ std::optional<link::Part> PortAndPart(const QCommandLineParser& parser, const QC
     if (!named) UsageError(verb, QStringLiteral("unknown part '%1'").arg(parser.value(part)), io);
     return named;
 }
-
-InterruptGuard::InterruptGuard() {
-    gInterrupted.store(false);
-    struct sigaction sa {};
-    sa.sa_handler = OnInterrupt;
-    sigemptyset(&sa.sa_mask);
-    sa.sa_flags = 0;  // no restart: a wait ends at once
-    sigaction(SIGINT, &sa, &gOldInt);
-    sigaction(SIGTERM, &sa, &gOldTerm);
-}
-
-InterruptGuard::~InterruptGuard() {
-    sigaction(SIGINT, &gOldInt, nullptr);
-    sigaction(SIGTERM, &gOldTerm, nullptr);
-}
-
-const std::atomic<bool>& InterruptGuard::Flag() const { return gInterrupted; }
 
 link::LinkOptions TerminalOptions(const CliIo& io, const std::atomic<bool>& cancel) {
     link::LinkOptions options;

@@ -4,6 +4,7 @@
 
 #include "emulator/line_timing.h"
 #include "emulator/receiver.h"
+#include "platform/pseudo_terminal.h"
 
 namespace wrk7::emu {
 
@@ -27,7 +28,7 @@ public:
 
     // Creates the pseudo-terminal (raw mode) and the symlink.
     bool Open(std::string& error);
-    const std::string& DevicePath() const { return devicePath_; }
+    const std::string& DevicePath() const { return terminal_.DevicePath(); }
 
     // Serves until stop is set or the hang-up fault has fired (then the
     // pseudo-terminal is closed and the host sees the line go dead).
@@ -42,10 +43,7 @@ private:
     Receiver& receiver_;
     PtyOptions options_;
     LineTiming timing_;
-    int master_ = -1;
-    int slave_ = -1;  // held open so the master never sees the host's close
-    std::string devicePath_;
-    bool linkMade_ = false;
+    platform::PseudoTerminal terminal_;
     bool hungUp_ = false;
     std::size_t received_ = 0;
 };

@@ -1,18 +1,24 @@
 #include "files/file_kind.h"
 
-#include <sys/stat.h>
-
-#include <QFile>
+#include <filesystem>
+#include <system_error>
 
 namespace wrk7 {
 
 FileKind KindOf(const QString& path) {
-    struct stat info {};
-    if (path.isEmpty() || stat(QFile::encodeName(path).constData(), &info) != 0) return FileKind::kMissing;
-    if (S_ISREG(info.st_mode)) return FileKind::kRegular;
-    if (S_ISDIR(info.st_mode)) return FileKind::kDirectory;
-    if (S_ISFIFO(info.st_mode) || S_ISCHR(info.st_mode)) return FileKind::kStream;
-    return FileKind::kOther;
+    // A name holding half a UTF-16 pair names no file, and converting it
+    // would throw.
+    if (path.isEmpty() || !path.isValidUtf16()) return FileKind::kMissing;
+    std::error_code error;
+    const auto status = std::filesystem::status(std::filesystem::path(path.toStdU16String()), error);
+    if (error) return FileKind::kMissing;
+    switch (status.type()) {
+        case std::filesystem::file_type::regular: return FileKind::kRegular;
+        case std::filesystem::file_type::directory: return FileKind::kDirectory;
+        case std::filesystem::file_type::fifo:
+        case std::filesystem::file_type::character: return FileKind::kStream;
+        default: return FileKind::kOther;
+    }
 }
 
 }  // namespace wrk7

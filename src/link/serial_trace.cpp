@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <ctime>
 
+#include "platform/local_time.h"
+
 namespace wrk7::link {
 
 namespace {
@@ -149,12 +151,7 @@ std::string TransferTitle(TransferDirection direction, Part part, bool quickRead
 LinkResult RunTraced(std::string_view title, SerialPort& port, SerialTrace& trace, LinkOptions options,
                      const TracedOperation& op) {
     const std::time_t now = std::time(nullptr);
-    std::tm local{};
-#ifdef _WIN32
-    localtime_s(&local, &now);
-#else
-    localtime_r(&now, &local);
-#endif
+    const std::tm local = platform::LocalTime(now);
     char started[32];
     std::strftime(started, sizeof started, "%Y-%m-%d %H:%M:%S", &local);
     trace.Comment("wrk7 serial trace: " + std::string(title));

@@ -1,9 +1,7 @@
 // wrk7w: the whole image read from a COM port into a block file, or written
 // back from one. Built on the layers without Qt and the system's serial
 // port, so it runs where the desktop program cannot be built.
-#include <atomic>
 #include <cctype>
-#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -12,18 +10,12 @@
 #include <system_error>
 #include <vector>
 
-#ifdef _WIN32
-#include <io.h>
-#define WRK7_ISATTY _isatty
-#else
-#include <unistd.h>
-#define WRK7_ISATTY isatty
-#endif
-
 #include "codecs/new_image.h"
 #include "core/models.h"
 #include "link/link_operations.h"
 #include "link/port_names.h"
+#include "platform/interrupt.h"
+#include "platform/terminal.h"
 #include "wincli/block_file.h"
 
 namespace {
@@ -40,9 +32,6 @@ constexpr const char* kUsage =
     "usage: wrk7w read  --port COMn [--model MODEL] OUT.txt\n"
     "       wrk7w write --port COMn [--model MODEL] IN.txt\n"
     "OUT.txt / IN.txt: one block a line, ADDRESS and 64 hex digits as the receiver sends them.\n";
-
-std::atomic<bool> gInterrupted{false};
-void OnInterrupt(int) { gInterrupted.store(true); }
 
 int Usage(const std::string& why) {
     std::fprintf(stderr, "wrk7w: %s\n%s", why.c_str(), kUsage);
@@ -73,7 +62,7 @@ int ModelNumber(const std::string& name) {
 // Prints the operation's messages as the Linux tool does (the port's reason
 // only on a terminal) and gives its exit status.
 int Report(const link::LinkResult& result, const link::SerialPort& port) {
-    const bool terminal = WRK7_ISATTY(2);
+    const bool terminal = platform::StandardErrorIsTerminal();
     for (const std::string& line : result.messages) std::fprintf(stderr, "%s\n", line.c_str());
     if (terminal && result.cancelled) std::fprintf(stderr, "cancelled\n");
     if (terminal && !port.ErrorText().empty()) std::fprintf(stderr, "%s\n", port.ErrorText().c_str());
@@ -142,9 +131,9 @@ int main(int argc, char** argv) {
         }
     }
 
-    std::signal(SIGINT, OnInterrupt);
+    const platform::InterruptCatcher interrupt;
     link::LinkOptions options;
-    options.cancel = &gInterrupted;
+    options.cancel = &interrupt.Flag();
     auto device = link::MakeDevicePort(portName, portName);
     link::LinkResult result;
     if (verb == "read") {

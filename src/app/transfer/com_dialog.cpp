@@ -8,11 +8,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
-#include <unistd.h>
 
 #include "app/widgets/string_table.h"
 #include "link/port_names.h"
 #include "link/serial_by_id.h"
+#include "platform/access.h"
 
 namespace wrk7 {
 
@@ -20,7 +20,7 @@ QString DeviceHint(const std::string& device) {
     const QString path = QString::fromStdString(device);
     QFileInfo info(path);
     if (!info.exists()) return QStringLiteral("device missing");
-    if (::access(device.c_str(), R_OK | W_OK) != 0) {
+    if (!platform::MayReadAndWrite(device)) {
         const QString group = info.group();
         return QStringLiteral("no permission: join group %1").arg(group.isEmpty() ? QStringLiteral("dialout") : group);
     }
