@@ -70,8 +70,9 @@ void FindBar::Open(Mode mode) {
     const bool find = mode == Mode::kFind;
     const StringTable strings = ShowCaptions();
     lblFind_->setText(strings.Text(find ? 1710 : 1711));
-    txtFind_->setPlaceholderText(find ? QStringLiteral("145.5, 118-137 or a name or note")
-                                      : QStringLiteral("07-012, 0A, S5, Pr10 or slot 0-1299"));
+    txtFind_->setPlaceholderText(InUiLanguage(find ? QStringLiteral("145.5, 118-137 or a name or note")
+                                                   : QStringLiteral("07-012, 0A, S5, Pr10 or slot 0-1299"),
+                                              strings.Language()));
     txtFind_->setText(find ? findText_ : goToText_);
     txtFind_->show();
     cmdPrevious_->setVisible(find);
