@@ -21,6 +21,17 @@ TEST(MessageCatalogTest, ShowsTheAddedMessagesInJapaneseAndOthersAsTheyAre) {
         {"The bank table adds up to 999; the receiver takes only 1000.",
          "バンク表の合計は 999 です。受信機が受け付けるのは 1000 までです。"},
         {"No row matches \"  two  words \".", "「  two  words 」に一致する行はありません。"},
+        // The parts are looked up too: a reason in a row's line, the areas
+        // a refusal names, both losses of an imported row.
+        {"Row 2 (S5): The row has no frequency.", "2 行目（S5）：この行には周波数がありません。"},
+        {"Row 1 (00-000): It is not possible to set it.", "1 行目（00-000）：It is not possible to set it."},
+        {"1 of 1 row was not pasted:", "1 行のうち 1 行を貼り付けられませんでした："},
+        {"The selected rows are memory channels, Search Pass entries and priority entries: move the rows of one "
+         "area at a time.",
+         "選択した行はメモリーチャンネル、サーチパスのエントリーとプライオリティのエントリーにまたがっています。"
+         "移動は一度に一つの領域の行だけにしてください。"},
+        {"tone is missing: imported with option OFF; offset \"-5\" is negative: imported with shift OFF",
+         "トーンがありません：オプション OFF でインポートしました。オフセット「-5」は負の数です：シフト OFF でインポートしました"},
         // Lines joined into one text are each looked up.
         {"Total CH must be 1000\nThe bank table adds up to 1001; the receiver takes only 1000.",
          "Total CH must be 1000\nバンク表の合計は 1001 です。受信機が受け付けるのは 1000 までです。"},

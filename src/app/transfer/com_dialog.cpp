@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "app/widgets/message_catalog.h"
 #include "app/widgets/string_table.h"
 #include "link/port_names.h"
 #include "link/serial_by_id.h"
@@ -34,10 +35,10 @@ QString DeviceHint(const std::string& device) {
 namespace {
 
 // The device and why it may not open, or a note that there is none.
-QString DeviceText(const std::string& device) {
-    if (device.empty()) return QStringLiteral("(no device on this machine)");
+QString DeviceText(const std::string& device, UiLanguage language) {
+    if (device.empty()) return InUiLanguage(QStringLiteral("(no device on this machine)"), language);
     QString text = QString::fromStdString(device);
-    const QString hint = DeviceHint(device);
+    const QString hint = InUiLanguage(DeviceHint(device), language);
     if (!hint.isEmpty()) text += QStringLiteral("  (%1)").arg(hint);
     return text;
 }
@@ -113,12 +114,13 @@ void ComDialog::Prepare(int port, const QString& runPort, const QString& deviceP
     chosen_ = 0;
     chosenPath_.clear();
     const std::string folder = byIdFolder.toStdString();
+    const UiLanguage language = StringsOf(this).Language();
     // Listing the system's ports is slow: once for all sixteen choices.
     const std::vector<std::string> system = deviceForPort ? std::vector<std::string>() : link::SerialDevicesInComOrder();
     for (int n = 1; n <= 16; ++n) {
         const std::size_t index = static_cast<std::size_t>(n - 1);
         const std::string device = deviceForPort ? deviceForPort(n) : index < system.size() ? system[index] : "";
-        devices_[static_cast<std::size_t>(n - 1)]->setText(DeviceText(device));
+        devices_[static_cast<std::size_t>(n - 1)]->setText(DeviceText(device, language));
         const QString stable = QString::fromStdString(link::StableNameForDevice(device, folder));
         QLabel* label = stableNames_[static_cast<std::size_t>(n - 1)];
         label->setText(QFileInfo(stable).fileName());
@@ -137,7 +139,7 @@ void ComDialog::Prepare(int port, const QString& runPort, const QString& deviceP
 
 void ComDialog::UpdatePathState() {
     const QString path = pathEdit_->text().trimmed();
-    pathHint_->setText(path.isEmpty() ? QString() : DeviceHint(path.toStdString()));
+    pathHint_->setText(path.isEmpty() ? QString() : InUiLanguageOf(this, DeviceHint(path.toStdString())));
     pathHint_->setVisible(!pathHint_->text().isEmpty());
     // An empty path names no port: OK waits for one or for a numbered choice.
     ok_->setEnabled(!pathChoice_->isChecked() || !path.isEmpty());

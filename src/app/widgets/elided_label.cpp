@@ -13,7 +13,7 @@ ElidedLabel::ElidedLabel(QWidget* parent) : QLabel(parent) {
 
 void ElidedLabel::SetFullText(const QString& text) {
     fullText_ = InUiLanguageOf(this, text);
-    setToolTip(text);
+    setToolTip(fullText_);
     Elide();
 }
 

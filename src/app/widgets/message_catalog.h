@@ -23,7 +23,8 @@ struct CatalogEntry {
     const char* japanese;
 };
 
-// The entries, in no particular order (message_catalog_entries.cpp).
+// The entries, tried in their order: a line takes the first that matches it
+// (message_catalog_entries.cpp).
 const std::vector<CatalogEntry>& MessageCatalogEntries();
 
 QString InUiLanguage(const QString& line, UiLanguage language);
