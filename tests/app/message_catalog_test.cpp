@@ -1,4 +1,4 @@
-// The catalog of the messages added beyond the original's: a Japanese window
+// The catalog of the newer messages: a Japanese window
 // shows them in Japanese, varying parts and all, and leaves every other text
 // as it is; every entry can be reached and fills every part it names.
 
@@ -35,7 +35,7 @@ TEST(MessageCatalogTest, ShowsTheAddedMessagesInJapaneseAndOthersAsTheyAre) {
         // Lines joined into one text are each looked up.
         {"Total CH must be 1000\nThe bank table adds up to 1001; the receiver takes only 1000.",
          "Total CH must be 1000\nバンク表の合計は 1001 です。受信機が受け付けるのは 1000 までです。"},
-        // The original's messages, and anything else, stay as they are.
+        // The long-standing messages, and anything else, stay as they are.
         {"Total CH must be 1000", "Total CH must be 1000"},
         {"Successed!!", "Successed!!"},
         {"The bank table adds up to", "The bank table adds up to"},

@@ -168,7 +168,7 @@ TEST_F(WindowPagesTest, JapaneseCaptionsComeFromTheStringTable) {
     EXPECT_EQ(japanese->findChild<QLabel*>(QStringLiteral("lblFind"))->text(), QString::fromUtf8("検索:"));
     EXPECT_EQ(japanese->findChild<QPushButton*>(QStringLiteral("cmbClAll"))->text(), QString::fromUtf8("すべてクリア"));
     Shot("main-japanese.png", japanese.get());
-    // The messages added beyond the original's follow the language; the original's stay English.
+    // The newer messages follow the language; the long-standing ones stay English.
     QTest::keyClicks(japanese->findChild<QLineEdit*>(QStringLiteral("txtFind")), QStringLiteral("999"));
     QTest::keyClick(japanese->findChild<QLineEdit*>(QStringLiteral("txtFind")), Qt::Key_Return);
     EXPECT_EQ(japanese->findChild<QLabel*>(QStringLiteral("lblFindResult"))->text(),

@@ -6,7 +6,7 @@ namespace wrk7 {
 
 // Shows every box through another prompter with the catalog's lines in the
 // window's language, so no command has to remember to look them up. The
-// original's messages are not in the catalog and pass as they are.
+// long-standing messages are not in the catalog and pass as they are.
 class LocalizedPrompter : public Prompter {
 public:
     LocalizedPrompter(Prompter& shown, UiLanguage language) : shown_(shown), language_(language) {}

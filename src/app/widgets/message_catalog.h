@@ -9,11 +9,11 @@ class QWidget;
 
 namespace wrk7 {
 
-// The messages this program added beyond the original's, in Japanese. They
-// are built in English where they arise (the domain, the files, the link;
-// wrk7 prints them so) and a Japanese window shows them in Japanese. A line
-// that is not in the catalog, the original program's messages among them,
-// is shown as it is.
+// The newer messages in Japanese. They are built in English where they arise
+// (the domain, the files, the link; wrk7 prints them so) and a Japanese
+// window shows them in Japanese. A line that is not in the catalog is shown
+// as it is: the long-standing messages among them, which users, files and
+// scripts know by their English words.
 //
 // A catalog entry is a pattern: "%1", "%2", ... stand for the varying parts
 // (a number, a file, a reason), which are themselves looked up, so a reason

@@ -88,6 +88,18 @@ const std::vector<CatalogEntry>& MessageCatalogEntries() {
         {"The paste replaces %1 used channels.", "貼り付けると、使用中の %1 チャンネルが置き換わります。"},
         {"The import replaces 1 used channel.", "インポートすると、使用中の 1 チャンネルが置き換わります。"},
         {"The import replaces %1 used channels.", "インポートすると、使用中の %1 チャンネルが置き換わります。"},
+        // The newer questions, worded like the long-standing ones ("CLEAR OK" and
+        // "Are you sure that you want to do the clear?", which stay as they are).
+        {"PASTE OK", "貼り付けの確認"},
+        {"IMPORT OK", "インポートの確認"},
+        {"ENABLE OK", "有効にする確認"},
+        {"DISABLE OK", "無効にする確認"},
+        {"CANCEL OK", "取り消しの確認"},
+        {"Are you sure that you want to paste?", "貼り付けてもよろしいですか？"},
+        {"Are you sure that you want to import?", "インポートしてもよろしいですか？"},
+        {"Are you sure that you want to enable them?", "有効にしてもよろしいですか？"},
+        {"Are you sure that you want to disable them?", "無効にしてもよろしいですか？"},
+        {"Are you sure that you want to cancel it and close?", "転送を取り消して閉じてもよろしいですか？"},
 
         // Rows a paste or a change of channels refused, and why.
         {"%1 of %2 row was not pasted:", "%2 行のうち %1 行を貼り付けられませんでした："},
