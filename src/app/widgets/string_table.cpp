@@ -67,7 +67,7 @@ const std::map<int, Entry>& Table() {
         {1700, {"&Undo", "元に戻す(&U)"}},
         {1701, {"&Redo", "やり直し(&R)"}},
         {1702, {"Write", "書き込み"}},
-        {1703, {"The write replaces %1 on the receiver.", "書き込むと受信機の %1 が置き換わります。"}},
+        {1703, {"The write replaces %1 on the receiver.", "書き込むと受信機の%1が置き換わります。"}},
         {1704, {"&Back up the receiver first", "先に受信機の内容をバックアップする(&B)"}},
         {1705, {"Reads what the receiver holds into the backups folder before the write",
                 "書き込みの前に受信機の内容をバックアップフォルダーに読み出します"}},
