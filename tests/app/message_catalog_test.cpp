@@ -54,9 +54,11 @@ QStringList Placeholders(const QString& pattern) {
     return found;
 }
 
-TEST(MessageCatalogTest, EveryEntryIsReachedAndFillsTheSamePartsItTakes) {
+using Lookup = QString (*)(const QString&, UiLanguage);
+
+void ExpectEveryEntryReached(const std::vector<CatalogEntry>& entries, Lookup lookUp) {
     QSet<QString> seen;
-    for (const CatalogEntry& entry : MessageCatalogEntries()) {
+    for (const CatalogEntry& entry : entries) {
         const QString english = U(entry.english);
         const QString japanese = U(entry.japanese);
         SCOPED_TRACE(entry.english);
@@ -77,8 +79,13 @@ TEST(MessageCatalogTest, EveryEntryIsReachedAndFillsTheSamePartsItTakes) {
             line.replace(part, word);
             expected.replace(part, word);
         }
-        EXPECT_EQ(InUiLanguage(line, UiLanguage::kJapanese), expected);
+        EXPECT_EQ(lookUp(line, UiLanguage::kJapanese), expected);
     }
+}
+
+TEST(MessageCatalogTest, EveryEntryIsReachedAndFillsTheSamePartsItTakes) {
+    ExpectEveryEntryReached(MessageCatalogEntries(), [](const QString& l, UiLanguage u) { return InUiLanguage(l, u); });
+    ExpectEveryEntryReached(CaptionCatalogEntries(), CaptionInUiLanguage);
 }
 
 }  // namespace

@@ -181,6 +181,8 @@ TEST_F(WindowPagesTest, JapaneseCaptionsComeFromTheStringTable) {
     japanese->StartTransfer(TransferDirection::kWrite, TransferPart::kMemory);
     EXPECT_EQ(prompts.boxes.at(0).lines,
               QStringList({"Total CH must be 1000", QString::fromUtf8("バンク表の合計は 999 です。受信機が受け付けるのは 1000 までです。")}));
+    EXPECT_EQ(japanese->Action(QStringLiteral("mnuUndo"))->text().toStdString(), "元に戻す(&U) バンク 0 の変更");
+    EXPECT_EQ(japanese->Memory()->Grid()->accessibleName().toStdString(), "メモリーチャンネル");
     CloseWithoutSaving(*japanese);
 }
 

@@ -6,8 +6,9 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "app/widgets/text_table.h"
+#include "app/widgets/message_catalog.h"
 #include "app/widgets/string_table.h"
+#include "app/widgets/text_table.h"
 
 namespace wrk7 {
 
@@ -29,7 +30,7 @@ CompareDialog::CompareDialog(const std::vector<DiffLine>& lines, const QString& 
     table_ = MakeTextTable("grdCompare",
                            {strings.Text(1738), strings.Text(1739), strings.Text(1740), other},
                            rows);
-    table_->setAccessibleName(QStringLiteral("Differences"));
+    table_->setAccessibleName(CaptionInUiLanguage(QStringLiteral("Differences"), strings.Language()));
     connect(table_, &QTableWidget::cellDoubleClicked, this, [this](int row, int) {
         if (row >= 0 && row < static_cast<int>(slots_.size()) && slots_[static_cast<std::size_t>(row)] >= 0)
             emit memorySlotActivated(slots_[static_cast<std::size_t>(row)]);

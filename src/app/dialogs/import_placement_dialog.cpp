@@ -7,6 +7,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "app/widgets/message_catalog.h"
 #include "app/widgets/string_table.h"
 
 namespace wrk7 {
@@ -26,7 +27,7 @@ ImportPlacementDialog::ImportPlacementDialog(const std::array<std::string, kSlot
     fromRow_->setObjectName(QStringLiteral("opbPlace1"));
     firstRow_ = new QComboBox;
     firstRow_->setObjectName(QStringLiteral("cbbFirstRow"));
-    firstRow_->setAccessibleName(QStringLiteral("First row"));
+    firstRow_->setAccessibleName(CaptionInUiLanguage(QStringLiteral("First row"), strings.Language()));
     for (int slot = 0; slot < kChannelCount; ++slot)
         firstRow_->addItem(QString::fromStdString(labels[static_cast<std::size_t>(slot)]));
     firstRow_->setCurrentIndex(std::clamp(offeredSlot, 0, kChannelCount - 1));

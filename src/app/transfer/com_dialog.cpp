@@ -75,7 +75,7 @@ ComDialog::ComDialog(QWidget* parent) : QDialog(parent), byIdFolder(QString::fro
     group->addButton(pathChoice_, 17);
     pathEdit_ = new QLineEdit;
     pathEdit_->setObjectName(QStringLiteral("txtDevicePath"));
-    pathEdit_->setAccessibleName(QStringLiteral("Device path"));
+    pathEdit_->setAccessibleName(CaptionInUiLanguage(QStringLiteral("Device path"), strings.Language()));
     pathEdit_->setPlaceholderText(QStringLiteral("/dev/serial/by-id/usb-..."));
     pathHint_ = new QLabel;
     pathHint_->setObjectName(QStringLiteral("lblDevicePathHint"));

@@ -53,18 +53,27 @@ CompiledEntry Compile(const CatalogEntry& entry) {
             QString::fromUtf8(entry.japanese), group};
 }
 
-const std::vector<CompiledEntry>& Compiled() {
-    static const std::vector<CompiledEntry> compiled = [] {
-        std::vector<CompiledEntry> entries;
-        for (const CatalogEntry& e : MessageCatalogEntries()) entries.push_back(Compile(e));
-        return entries;
-    }();
+using CompiledCatalog = std::vector<CompiledEntry>;
+
+CompiledCatalog CompileAll(const std::vector<CatalogEntry>& entries) {
+    CompiledCatalog compiled;
+    for (const CatalogEntry& e : entries) compiled.push_back(Compile(e));
     return compiled;
 }
 
-QString Japanese(const QString& line, int depth) {
+const CompiledCatalog& Messages() {
+    static const CompiledCatalog compiled = CompileAll(MessageCatalogEntries());
+    return compiled;
+}
+
+const CompiledCatalog& Captions() {
+    static const CompiledCatalog compiled = CompileAll(CaptionCatalogEntries());
+    return compiled;
+}
+
+QString Japanese(const CompiledCatalog& catalog, const QString& line, int depth) {
     if (depth == 0 || line.isEmpty()) return line;
-    for (const CompiledEntry& entry : Compiled()) {
+    for (const CompiledEntry& entry : catalog) {
         if (!line.contains(entry.fixedPiece)) continue;
         const QRegularExpressionMatch m = entry.pattern.match(line);
         if (!m.hasMatch()) continue;
@@ -72,7 +81,7 @@ QString Japanese(const QString& line, int depth) {
         qsizetype from = 0;
         for (const QRegularExpressionMatch& p : Placeholder().globalMatch(entry.japanese)) {
             shown += entry.japanese.mid(from, p.capturedStart() - from);
-            shown += Japanese(m.captured(entry.group[p.captured(1).toInt()]), depth - 1);
+            shown += Japanese(catalog, m.captured(entry.group[p.captured(1).toInt()]), depth - 1);
             from = p.capturedEnd();
         }
         return shown + entry.japanese.mid(from);
@@ -86,7 +95,7 @@ QString InUiLanguage(const QString& line, UiLanguage language) {
     if (language != UiLanguage::kJapanese) return line;
     // A box's lines may come joined; each is a message of its own.
     if (line.contains(QLatin1Char('\n'))) return InUiLanguage(line.split(QLatin1Char('\n')), language).join('\n');
-    return Japanese(line, kNestingDepth);
+    return Japanese(Messages(), line, kNestingDepth);
 }
 
 QStringList InUiLanguage(const QStringList& lines, UiLanguage language) {
@@ -98,6 +107,10 @@ QStringList InUiLanguage(const QStringList& lines, UiLanguage language) {
 
 QString InUiLanguageOf(const QWidget* widget, const QString& line) {
     return InUiLanguage(line, StringsOf(widget).Language());
+}
+
+QString CaptionInUiLanguage(const QString& caption, UiLanguage language) {
+    return language == UiLanguage::kJapanese ? Japanese(Captions(), caption, kNestingDepth) : caption;
 }
 
 }  // namespace wrk7

@@ -27,9 +27,17 @@ struct CatalogEntry {
 // (message_catalog_entries.cpp).
 const std::vector<CatalogEntry>& MessageCatalogEntries();
 
+// The captions this program added that are built as they are used (the
+// undo step a menu item names, "Untitled") or that only a screen reader
+// speaks (accessible names); kept apart from the messages so that a step
+// name such as "Clear %1" never takes a message that starts alike
+// (caption_catalog_entries.cpp).
+const std::vector<CatalogEntry>& CaptionCatalogEntries();
+
 QString InUiLanguage(const QString& line, UiLanguage language);
 QStringList InUiLanguage(const QStringList& lines, UiLanguage language);
 // In the language of the widget's window.
 QString InUiLanguageOf(const QWidget* widget, const QString& line);
+QString CaptionInUiLanguage(const QString& caption, UiLanguage language);
 
 }  // namespace wrk7

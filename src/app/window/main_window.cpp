@@ -41,6 +41,7 @@
 #include "app/widgets/screen_fit.h"
 #include "app/widgets/undo_keys.h"
 #include "app/widgets/localized_prompter.h"
+#include "app/widgets/message_catalog.h"
 #include "app/window/edit_commands.h"
 #include "app/window/file_commands.h"
 #include "app/window/file_drops.h"
@@ -405,15 +406,16 @@ void MainWindow::OnTransferFinished(const link::LinkResult& result, TransferDire
 
 void MainWindow::UpdateCaption() {
     const QString& file = document_->FileName();
-    const QString name = file.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(file).fileName();
+    const QString name = file.isEmpty() ? CaptionInUiLanguage(QStringLiteral("Untitled"), table_.Language())
+                                        : QFileInfo(file).fileName();
     setWindowTitle(name + QStringLiteral("[*] \u2013 ") + FromView(AppTitle));
     setWindowModified(document_->IsModified());
 }
 
 void MainWindow::UpdateHistoryActions() {
     // "&Undo Clear 3 Channels": the step the command takes back.
-    auto caption = [](const QString& verb, const QString& step) {
-        return step.isEmpty() ? verb : verb + QLatin1Char(' ') + step;
+    auto caption = [this](const QString& verb, const QString& step) {
+        return step.isEmpty() ? verb : verb + QLatin1Char(' ') + CaptionInUiLanguage(step, table_.Language());
     };
     actUndo_->setText(caption(table_.Text(1700), document_->UndoName()));
     actRedo_->setText(caption(table_.Text(1701), document_->RedoName()));
