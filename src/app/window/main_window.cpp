@@ -1,6 +1,7 @@
 #include "app/window/main_window.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QDir>
@@ -11,16 +12,13 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
-#include <QStyle>
 #include <QTabWidget>
-#include <QApplication>
 #include <QTableView>
-#include <QToolButton>
 #include <QTimer>
 #include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "app/dialogs/about_box.h"
@@ -35,13 +33,13 @@
 #include "app/transfer/backups.h"
 #include "app/transfer/serial_traces.h"
 #include "app/widgets/bar_toggle.h"
-#include "app/window/appearance_menu.h"
 #include "app/widgets/elided_label.h"
 #include "app/widgets/keyboard_focus.h"
-#include "app/widgets/screen_fit.h"
-#include "app/widgets/undo_keys.h"
 #include "app/widgets/localized_prompter.h"
 #include "app/widgets/message_catalog.h"
+#include "app/widgets/screen_fit.h"
+#include "app/widgets/undo_keys.h"
+#include "app/window/appearance_menu.h"
 #include "app/window/edit_commands.h"
 #include "app/window/file_commands.h"
 #include "app/window/file_drops.h"
