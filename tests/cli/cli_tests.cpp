@@ -108,9 +108,7 @@ TEST_F(CliTest, FailuresPrintTheMessageTextsAndWriteNothing) {
         {{"new", Path("no/such/dir/x.WK7")}, {"File Open Error"}},
     };
     for (const auto& [args, message] : cases) {
-        const Ran r = InProcess(args);
-        EXPECT_EQ(r.code, kExitFailure) << Args(args);
-        EXPECT_EQ(r.err, message) << Args(args);
+        EXPECT_EQ(Told(InProcess(args)), std::pair(kExitFailure, message)) << Args(args);
     }
     EXPECT_FALSE(QFile::exists(Path("o.csv")) || QFile::exists(Path("c.WK7")));
     EXPECT_EQ(ReadAll(Path("a.WK7")), before);
@@ -125,10 +123,9 @@ TEST_F(CliTest, ChirpImportNamesEveryRowItCouldNotTakeWhole) {
     EXPECT_EQ(diff.code, 1);
     EXPECT_TRUE(diff.out.contains("Memory 00-000\tName\tCH1000\tTOWER")) << diff.out.join('\n').toStdString();
 
-    const Ran at = InProcess({"import", "--at", "49-048", Path("a.WK7"), legacy, Path("c.WK7")});
-    EXPECT_EQ(at.code, kExitOk);
-    EXPECT_EQ(at.err, (QStringList{"line 4: Location 3: no memory slot left after 999",
-                                   "line 5: Location 4: mode \"USB\" is not available"}));
+    EXPECT_EQ(Told(InProcess({"import", "--at", "49-048", Path("a.WK7"), legacy, Path("c.WK7")})),
+              std::pair(kExitOk, QStringList{"line 4: Location 3: no memory slot left after 999",
+                                                  "line 5: Location 4: mode \"USB\" is not available"}));
     const Ran placed = InProcess({"diff", Path("a.WK7"), Path("c.WK7")});
     EXPECT_EQ(placed.out.filter("\tChannel\t").size(), 1);  // slot 999 held a channel already
     EXPECT_TRUE(placed.out.contains("Memory 49-048\tChannel\tempty\t162.400000 FM"));
@@ -163,9 +160,8 @@ TEST_F(CliTest, BinaryEndToEndWithoutADisplay) {
     QByteArray bytes = ReadAll(Path("b.WK7"));
     bytes.replace(bytes.indexOf("\r\n") + 2, 2, "zz");
     ASSERT_TRUE(WriteAll(Path("b.WK7"), bytes));
-    const Ran checked = Binary({"check", Path("b.WK7")});
-    EXPECT_EQ(checked.code, kExitFailure);
-    EXPECT_EQ(checked.err, QStringList{"line 2: settings block 0 holds characters other than upper-case hex digits"});
+    EXPECT_EQ(Told(Binary({"check", Path("b.WK7")})),
+              std::pair(kExitFailure, QStringList{"line 2: settings block 0 holds characters other than upper-case hex digits"}));
     EXPECT_EQ(Binary({"listing", "--sections", "nope", Path("b.WK7")}).code, kExitUsage);
 
     const Ran lines = Binary({"listing", "--sections", "vfo", Path("a.WK7")});

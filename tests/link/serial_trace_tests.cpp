@@ -101,9 +101,9 @@ TEST(SerialTrace, AFullReadsTraceHoldsEveryCommandInWellUnderAMebibyte) {
     EXPECT_EQ(sent, bench.receiver->CommandCount());
     EXPECT_LT(trace.Text().size(), 512u * 1024u) << trace.Text().size() << " bytes";
     EXPECT_EQ(lines[0], "# wrk7 serial trace: read all");
-    EXPECT_EQ(TransferTitle(TransferDirection::kRead, Part::kMemory, true), "read memory (quick)");
-    EXPECT_EQ(TransferTitle(TransferDirection::kRead, Part::kSettings, true), "read settings") << "nothing to be quick about";
-    EXPECT_EQ(TransferTitle(TransferDirection::kWrite, Part::kAll, true), "write all");
+    // A settings read has nothing to be quick about; nor has a write.
+    EXPECT_EQ(TransferTitle(TransferDirection::kRead, Part::kMemory, true) + "|" + TransferTitle(TransferDirection::kRead, Part::kSettings, true) +
+                  "|" + TransferTitle(TransferDirection::kWrite, Part::kAll, true), "read memory (quick)|read settings|write all");
 }
 
 }  // namespace
