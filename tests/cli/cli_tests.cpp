@@ -1,5 +1,6 @@
-// The file verbs (new, check, export, import, listing, diff) in-process, and
-// the built tool as a user runs it.
+// Every verb's usage errors and failures in-process; the file verbs (new,
+// check, export, import, listing, diff) in-process, and the built tool as a
+// user runs it.
 #include <gtest/gtest.h>
 
 #include <QRegularExpression>
@@ -56,7 +57,9 @@ TEST_F(CliTest, UsageErrorsGiveTheMessageAndTheHelpLine) {
           QStringList{"import", "--at", "02-650", Path("a.WK7"), legacy, Path("b.WK7")},
           QStringList{"import", "--at", "1000", Path("a.WK7"), legacy, Path("b.WK7")},
           QStringList{"import", "--at", "0", Path("a.WK7"), Path("own.csv"), Path("b.WK7")},
-          QStringList{"export", "--format", "xls", Path("a.WK7"), Path("x.csv")}, QStringList{"diff", Path("a.WK7")}}) {
+          QStringList{"export", "--format", "xls", Path("a.WK7"), Path("x.csv")}, QStringList{"diff", Path("a.WK7")},
+          QStringList{"read", "--port", "emulator", "--part", "vfo", Path("b.WK7")}, QStringList{"read", Path("b.WK7")},
+          QStringList{"emulate", "--fault", "explode"}}) {
         const Ran r = InProcess(bad);
         EXPECT_EQ(r.code, kExitUsage) << Args(bad);
         ASSERT_EQ(r.err.size(), 2) << Args(bad);
@@ -106,6 +109,7 @@ TEST_F(CliTest, FailuresPrintTheMessageTextsAndWriteNothing) {
         {{"import", Path("a.WK7"), "/dev/zero", Path("c.WK7")}, {"File Open Error"}},  // endless, refused unread
         {{"import", Path("a.WK7"), Path("empty.csv"), Path("c.WK7")}, {"No channel rows were found in empty.csv.", "The file is empty."}},
         {{"new", Path("no/such/dir/x.WK7")}, {"File Open Error"}},
+        {{"write", "--port", "emulator", Path("missing.WK7")}, {"File Open Error"}},
     };
     for (const auto& [args, message] : cases) {
         EXPECT_EQ(Told(InProcess(args)), std::pair(kExitFailure, message)) << Args(args);

@@ -99,12 +99,7 @@ TEST(LinkVerbs, OptionsAndTheInProcessEmulator) {
     const QString nowhere = dir.filePath("no/such/dir/held.WK7");
     EXPECT_EQ(Told(InProcess({"write", "--port", "emulator", "--backup", nowhere, out})),
               std::pair(1, QStringList{"The backup could not be saved (" + nowhere + ": File Open Error); nothing was written."}));
-
-    EXPECT_EQ(InProcess({"read", "--port", "emulator", "--part", "vfo", out}).code, kExitUsage);
-    EXPECT_EQ(InProcess({"read", out}).code, kExitUsage) << "--port is required";
-    EXPECT_EQ(InProcess({"emulate", "--fault", "explode"}).code, kExitUsage);
-    EXPECT_EQ(InProcess({"write", "--port", "emulator", dir.filePath("missing.WK7")}).err,
-              QStringList{"File Open Error"});
+    // The link verbs' usage errors and a missing file to write: tests/cli, CliTest.
 }
 
 TEST(LinkVerbs, AQuickReadSavesTheSameFileAndEveryTransferCanLeaveATrace) {
