@@ -91,8 +91,7 @@ TEST(RecentFiles, LoadCleansAnEditedList) {
     store.setValue(QString::fromUtf8(kRecentFilesKey.data()), edited);
     const QStringList loaded = LoadRecentFiles(store);
     ASSERT_EQ(loaded.size(), kRecentFileCount);
-    EXPECT_EQ(loaded.front(), "/a/one.WK7");
-    EXPECT_EQ(loaded.count(QStringLiteral("/a/one.WK7")), 1);
+    EXPECT_EQ(std::pair(loaded.front(), loaded.count(QStringLiteral("/a/one.WK7"))), std::pair(QString("/a/one.WK7"), qsizetype{1}));
 }
 
 QStringList Names(const QDir& dir) { return dir.entryList(QDir::Files, QDir::Name); }
