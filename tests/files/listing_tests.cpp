@@ -82,13 +82,11 @@ TEST(Listing, SettingsVfoAndDocument) {
     EXPECT_EQ(settings[2], "Model = WR-K70E");
     EXPECT_TRUE(Has(settings, "Volume = 7"));
     EXPECT_TRUE(Has(settings, "Bell = On"));
-    EXPECT_FALSE(std::any_of(settings.begin(), settings.end(),
-                             [](const std::string& l) { return l.rfind("Bug Sensitive", 0) == 0; }));
+    const auto starting = [](const ListingLines& ls, std::string_view s) { return std::ranges::any_of(ls, [s](const std::string& l) { return l.starts_with(s); }); };
+    EXPECT_FALSE(starting(settings, "Bug Sensitive"));  // not on this model
     EXPECT_EQ(settings.back(), "");
     image.settings.values.optLamp = -1;
-    const ListingLines noLamp = PrintSettingsSection(image);
-    EXPECT_FALSE(std::any_of(noLamp.begin(), noLamp.end(),
-                             [](const std::string& l) { return l.rfind("Lamp", 0) == 0; }));
+    EXPECT_FALSE(starting(PrintSettingsSection(image), "Lamp"));  // no choice made: no line
 
     const ListingLines vfo = PrintVfoSection(image);
     ASSERT_EQ(vfo.size(), 4u + 14);

@@ -117,9 +117,7 @@ TEST(TimestampedFiles, TheNewestSurviveEvenWithinOneMillisecond) {
         QString last;
         for (int i = 0; i < c.saves; ++i) {
             last = NewTimestampedPath(files, when);
-            QFile file(last);
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << c.what;
-            file.close();
+            ASSERT_TRUE(WriteAll(last, {})) << c.what;
             KeepNewestTimestamped(files);
         }
         QStringList expected = c.survivors;
@@ -136,12 +134,8 @@ TEST(TimestampedFiles, OrderIsByTimeThenSequence) {
     const QStringList oldestFirst{"trace-20261207-060000-000.txt", "trace-20261207-060000-000-2.txt",
                                   "trace-20261207-060000-000_3.txt", "trace-20261207-060000-001.txt",
                                   "trace-20261208-000000-000.txt"};
-    for (const QString& name : oldestFirst) {
-        QFile file(tmp.filePath(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    }
-    QFile other(tmp.filePath(QStringLiteral("read-20261207-060000-000.WK7")));
-    ASSERT_TRUE(other.open(QIODevice::WriteOnly));
+    for (const QString& name : oldestFirst) ASSERT_TRUE(WriteAll(tmp.filePath(name), {}));
+    ASSERT_TRUE(WriteAll(tmp.filePath(QStringLiteral("read-20261207-060000-000.WK7")), {}));  // another kind: not listed
     EXPECT_EQ(TimestampedOldestFirst(files), oldestFirst);
 }
 
