@@ -22,6 +22,9 @@ inline Ran InProcess(const QStringList& args) {
     return r;
 }
 
+// The exit code and the error lines of a run, to compare in one.
+inline std::pair<int, QStringList> Told(const Ran& r) { return {r.code, r.err}; }
+
 // A text cut into its lines; a last line without its newline is marked.
 inline QStringList OutputLines(const QByteArray& bytes) {
     if (bytes.isEmpty()) return {};

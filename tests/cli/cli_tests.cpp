@@ -1,5 +1,6 @@
-// The file verbs (new, check, export, import, listing, diff) in-process, and
-// the built tool as a user runs it.
+// Every verb's usage errors and failures in-process; the file verbs (new,
+// check, export, import, listing, diff) in-process, and the built tool as a
+// user runs it.
 #include <gtest/gtest.h>
 
 #include <QRegularExpression>
@@ -56,7 +57,9 @@ TEST_F(CliTest, UsageErrorsGiveTheMessageAndTheHelpLine) {
           QStringList{"import", "--at", "02-650", Path("a.WK7"), legacy, Path("b.WK7")},
           QStringList{"import", "--at", "1000", Path("a.WK7"), legacy, Path("b.WK7")},
           QStringList{"import", "--at", "0", Path("a.WK7"), Path("own.csv"), Path("b.WK7")},
-          QStringList{"export", "--format", "xls", Path("a.WK7"), Path("x.csv")}, QStringList{"diff", Path("a.WK7")}}) {
+          QStringList{"export", "--format", "xls", Path("a.WK7"), Path("x.csv")}, QStringList{"diff", Path("a.WK7")},
+          QStringList{"read", "--port", "emulator", "--part", "vfo", Path("b.WK7")}, QStringList{"read", Path("b.WK7")},
+          QStringList{"emulate", "--fault", "explode"}}) {
         const Ran r = InProcess(bad);
         EXPECT_EQ(r.code, kExitUsage) << Args(bad);
         ASSERT_EQ(r.err.size(), 2) << Args(bad);
@@ -106,11 +109,10 @@ TEST_F(CliTest, FailuresPrintTheMessageTextsAndWriteNothing) {
         {{"import", Path("a.WK7"), "/dev/zero", Path("c.WK7")}, {"File Open Error"}},  // endless, refused unread
         {{"import", Path("a.WK7"), Path("empty.csv"), Path("c.WK7")}, {"No channel rows were found in empty.csv.", "The file is empty."}},
         {{"new", Path("no/such/dir/x.WK7")}, {"File Open Error"}},
+        {{"write", "--port", "emulator", Path("missing.WK7")}, {"File Open Error"}},
     };
     for (const auto& [args, message] : cases) {
-        const Ran r = InProcess(args);
-        EXPECT_EQ(r.code, kExitFailure) << Args(args);
-        EXPECT_EQ(r.err, message) << Args(args);
+        EXPECT_EQ(Told(InProcess(args)), std::pair(kExitFailure, message)) << Args(args);
     }
     EXPECT_FALSE(QFile::exists(Path("o.csv")) || QFile::exists(Path("c.WK7")));
     EXPECT_EQ(ReadAll(Path("a.WK7")), before);
@@ -125,10 +127,9 @@ TEST_F(CliTest, ChirpImportNamesEveryRowItCouldNotTakeWhole) {
     EXPECT_EQ(diff.code, 1);
     EXPECT_TRUE(diff.out.contains("Memory 00-000\tName\tCH1000\tTOWER")) << diff.out.join('\n').toStdString();
 
-    const Ran at = InProcess({"import", "--at", "49-048", Path("a.WK7"), legacy, Path("c.WK7")});
-    EXPECT_EQ(at.code, kExitOk);
-    EXPECT_EQ(at.err, (QStringList{"line 4: Location 3: no memory slot left after 999",
-                                   "line 5: Location 4: mode \"USB\" is not available"}));
+    EXPECT_EQ(Told(InProcess({"import", "--at", "49-048", Path("a.WK7"), legacy, Path("c.WK7")})),
+              std::pair(kExitOk, QStringList{"line 4: Location 3: no memory slot left after 999",
+                                                  "line 5: Location 4: mode \"USB\" is not available"}));
     const Ran placed = InProcess({"diff", Path("a.WK7"), Path("c.WK7")});
     EXPECT_EQ(placed.out.filter("\tChannel\t").size(), 1);  // slot 999 held a channel already
     EXPECT_TRUE(placed.out.contains("Memory 49-048\tChannel\tempty\t162.400000 FM"));
@@ -163,9 +164,8 @@ TEST_F(CliTest, BinaryEndToEndWithoutADisplay) {
     QByteArray bytes = ReadAll(Path("b.WK7"));
     bytes.replace(bytes.indexOf("\r\n") + 2, 2, "zz");
     ASSERT_TRUE(WriteAll(Path("b.WK7"), bytes));
-    const Ran checked = Binary({"check", Path("b.WK7")});
-    EXPECT_EQ(checked.code, kExitFailure);
-    EXPECT_EQ(checked.err, QStringList{"line 2: settings block 0 holds characters other than upper-case hex digits"});
+    EXPECT_EQ(Told(Binary({"check", Path("b.WK7")})),
+              std::pair(kExitFailure, QStringList{"line 2: settings block 0 holds characters other than upper-case hex digits"}));
     EXPECT_EQ(Binary({"listing", "--sections", "nope", Path("b.WK7")}).code, kExitUsage);
 
     const Ran lines = Binary({"listing", "--sections", "vfo", Path("a.WK7")});

@@ -4,6 +4,7 @@
 
 #include <set>
 #include <string>
+#include <tuple>
 #include <utility>
 
 #include "core/memory_map.h"
@@ -29,9 +30,7 @@ TEST(MemoryMap, AreasSitWhereTheReceiverKeepsThem) {
     };
     for (const Row& r : rows) {
         const MemoryArea& a = AreaOf(r.area);
-        EXPECT_EQ(a.address, r.address) << a.name;
-        EXPECT_EQ(a.blocks, r.blocks) << a.name;
-        EXPECT_EQ(a.dataDigits, r.digits) << a.name;
+        EXPECT_EQ(std::tuple(a.address, a.blocks, a.dataDigits), std::tuple(r.address, r.blocks, r.digits)) << a.name;
         EXPECT_LE(a.dataDigits, (a.blocks + 1) * kBlockDigits) << a.name << ": data beyond its blocks";
     }
     EXPECT_EQ(BlockAddress(Area::kChannelRecords, 1299), 0xAC60);
@@ -47,9 +46,8 @@ TEST(SlotAreas, TileTheSlotSpace) {
     int next = 0;
     for (const SlotArea& area : kSlotAreas) {
         EXPECT_EQ(area.first, next) << area.csvName;
-        EXPECT_EQ(&AreaById(area.id), &area);
-        EXPECT_EQ(&SlotAreaOf(area.first), &area);
-        EXPECT_EQ(&SlotAreaOf(area.End() - 1), &area);
+        EXPECT_TRUE(&AreaById(area.id) == &area && &SlotAreaOf(area.first) == &area && &SlotAreaOf(area.End() - 1) == &area)
+            << area.csvName;
         next = area.End();
     }
     EXPECT_EQ(next, kSlotCount);

@@ -73,18 +73,17 @@ TEST(Receiver, ChannelWritesFollowTheBankTableLatchedByIm) {
     rx.Mem()[flags] = 0xFF;
     ASSERT_EQ(Answer(rx, "KV~WR-K7J"), kOk);
     ASSERT_EQ(Answer(rx, "KV~IM"), kOk);
-    EXPECT_EQ(rx.Mem()[BlockAddress(Area::kChannelRecords, 4)], 0xFF) << "KV~IM erases the channels";
-    EXPECT_EQ(rx.Mem()[flags], 0x00) << "and the enable map";
+    // KV~IM erases the channels and the enable map.
+    EXPECT_EQ(std::pair(int(rx.Mem()[BlockAddress(Area::kChannelRecords, 4)]), int(rx.Mem()[flags])), std::pair(0xFF, 0x00));
     const std::string record = "4086A408" + std::string(56, '0');
     EXPECT_EQ(Answer(rx, "KV~BC01002W" + record), kOk);
-    EXPECT_EQ(rx.Mem()[BlockAddress(Area::kChannelRecords, 5)], 0x40) << "bank 1 position 2 is slot 5";
-    EXPECT_EQ(rx.Mem()[flags], 0x04) << "slot 5 enabled";
-    EXPECT_EQ(Answer(rx, "KV~BC01003W" + record), kRe) << "beyond its bank";
+    // Bank 1 position 2 is slot 5, which is enabled.
+    EXPECT_EQ(std::pair(int(rx.Mem()[BlockAddress(Area::kChannelRecords, 5)]), int(rx.Mem()[flags])), std::pair(0x40, 0x04));
     EXPECT_EQ(Answer(rx, "KV~BC52099W" + record), kOk);
     EXPECT_EQ(rx.Mem()[BlockAddress(Area::kChannelRecords, 1299)], 0x40);
-    EXPECT_EQ(Answer(rx, "KV~BC52100W" + record), kRe);
-    EXPECT_EQ(Answer(rx, "KV~BC00000W" + record.substr(2)), kRe) << "short record";
-    EXPECT_EQ(Answer(rx, "KV~BC02000W" + record), kRe) << "an empty bank";
+    // Beyond its bank, beyond the last priority entry, a short record, an empty bank.
+    for (const std::string& refused : {"KV~BC01003W" + record, "KV~BC52100W" + record, "KV~BC00000W" + record.substr(2), "KV~BC02000W" + record})
+        EXPECT_EQ(Answer(rx, refused), kRe) << refused;
 }
 
 TEST(Faults, ParseEveryKindAndRejectNonsense) {

@@ -60,9 +60,8 @@ TEST_F(CloneFileTest, SaveClampsBanksAndKeepsLineBreaksOutOfNotes) {
     CloneImage loaded;
     ASSERT_TRUE(LoadCloneFile(loaded, Path("c.WK7")).ok);
     EXPECT_EQ(loaded.memory.slot[0].Text(kNote), "two lines here");
-    EXPECT_EQ(BankTotal(loaded), 1000);
-    EXPECT_EQ(loaded.banks.counts[3], 50);  // cut to the remainder; later banks emptied
-    EXPECT_EQ(loaded.banks.counts[49], 0);
+    // Bank 3 cut to the remainder; later banks emptied.
+    EXPECT_EQ(std::tuple(BankTotal(loaded), loaded.banks.counts[3], loaded.banks.counts[49]), std::tuple(1000, 50, 0));
 }
 
 TEST_F(CloneFileTest, BadFilesLeaveTheImageAlone) {
@@ -107,13 +106,10 @@ TEST_F(CloneFileTest, AcceptsLfLinesExtraLinesAndLegacyNotes) {
     CloneImage image;
     ASSERT_TRUE(OpenCloneFile(image, Path("lf.WK7")).ok);
     // Every slot is taken, the priority entries too.
-    EXPECT_TRUE(image.memory.enabled[1299]);
+    EXPECT_TRUE(image.memory.enabled[1299] && !image.memory.slot[1299].IsEmpty());
     EXPECT_EQ(image.memory.slot[1299].Text(kNote), "last priority");
-    EXPECT_FALSE(image.memory.slot[1299].IsEmpty());
-    bool found = false;
-    for (const auto& slot : image.memory.slot) found = found || slot.Text(kNote) == "東京タワー";
-    for (const auto& band : image.vfo.bands) found = found || band.Text(kNote) == "東京タワー";
-    EXPECT_TRUE(found);
+    const auto tower = [](const SlotFields& f) { return f.Text(kNote) == "東京タワー"; };
+    EXPECT_TRUE(std::ranges::any_of(image.memory.slot, tower) || std::ranges::any_of(image.vfo.bands, tower));
 }
 
 // A legacy note whose UTF-8 form outgrows the line limit (one CP932 byte of
@@ -153,9 +149,7 @@ TEST_F(CloneFileTest, FailingSaveKeepsTheOldFile) {
 
     const FileResult r = testing::UnderFileSizeLimit([&] { return SaveCloneFile(image, Path("keep.WK7")); });
 
-    EXPECT_FALSE(r.ok);
-    EXPECT_EQ(r.messages, std::vector<std::string>{std::string(kFileOpenError)});
-    EXPECT_TRUE(image.modified);
+    EXPECT_EQ(std::tuple(r.ok, r.messages, image.modified), std::tuple(false, std::vector<std::string>{std::string(kFileOpenError)}, true));
     EXPECT_EQ(ReadAll(Path("keep.WK7")), old);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1);
     EXPECT_FALSE(SaveCloneFile(image, Path("no/such/folder/x.WK7")).ok);
@@ -221,11 +215,10 @@ TEST_F(CloneFileTest, CheckReportsEachProblemWithItsLine) {
     lines[kFirstVfoLine] = "ZZ" + lines[kFirstVfoLine].substr(2);
     lines[kFirstBankLine] = "6400" + std::string(60, '0');  // total 100 + 50
     ASSERT_TRUE(WriteAll(Path("chk.WK7"), JoinLinesCrLf(lines)));
-    const auto problems = CheckCloneFile(Path("chk.WK7"));
-    ASSERT_EQ(problems.size(), 3u);
-    EXPECT_EQ(problems[0], "line 4: VFO record of band 0 holds characters other than upper-case hex digits");
-    EXPECT_EQ(problems[1], "line 20: channel record of slot 2 has 60 characters, 64 expected");
-    EXPECT_EQ(problems[2], "line 2638: Total CH must be 1000: the bank table adds up to 150");
+    EXPECT_EQ(CheckCloneFile(Path("chk.WK7")),
+              (std::vector<std::string>{"line 4: VFO record of band 0 holds characters other than upper-case hex digits",
+                                        "line 20: channel record of slot 2 has 60 characters, 64 expected",
+                                        "line 2638: Total CH must be 1000: the bank table adds up to 150"}));
 
     ASSERT_TRUE(WriteAll(Path("short.WK7"), "Korvan  WR-K7  Clone  File Start\r\n"));
     EXPECT_EQ(CheckCloneFile(Path("short.WK7")),

@@ -54,32 +54,27 @@ TEST(StartupPathTest, StripsOnlyEnclosingQuotes) {
 }
 
 TEST(Placement, KeysInTwips) {
-    EXPECT_EQ(PixelsToTwips(96, 96), 1440);
-    EXPECT_EQ(PixelsToTwips(100, 120), 1200);
-    EXPECT_EQ(PixelsToTwips(-10, 96), -150);
+    EXPECT_EQ(std::tuple(PixelsToTwips(96, 96), PixelsToTwips(100, 120), PixelsToTwips(-10, 96)), std::tuple(1440, 1200, -150));
     QTemporaryDir dir;
     QSettings store(dir.filePath("p.ini"), QSettings::IniFormat);
     SavePlacement(store, {10, 20, 640, 480}, 96, true);
     EXPECT_TRUE(store.allKeys().isEmpty());  // minimised: nothing stored
     SavePlacement(store, {10, 20, 640, 480}, 96, false);
-    EXPECT_EQ(store.value("Settings/MainLeft").toString(), "150");
-    EXPECT_EQ(store.value("Settings/MainTop").toString(), "300");
-    EXPECT_EQ(store.value("Settings/MainWidth").toString(), "9600");
-    EXPECT_EQ(store.value("Settings/MainHeight").toString(), "7200");
+    QStringList stored;
+    for (const char* key : {"MainLeft", "MainTop", "MainWidth", "MainHeight"}) stored << store.value(QString("Settings/") + key).toString();
+    EXPECT_EQ(stored, (QStringList{"150", "300", "9600", "7200"}));
 }
 
 TEST(RecentFiles, NewestFirstWithoutRepeatsAndAtMostEight) {
     QStringList files;
     for (int i = 1; i <= 10; ++i) files = AddRecentFile(files, QStringLiteral("/radio/f%1.WK7").arg(i));
     ASSERT_EQ(files.size(), kRecentFileCount);
-    EXPECT_EQ(files.front(), "/radio/f10.WK7");
-    EXPECT_EQ(files.back(), "/radio/f3.WK7");
+    EXPECT_EQ(files.front() + " " + files.back(), "/radio/f10.WK7 /radio/f3.WK7");
 
     // Opening a listed file again moves it to the front.
     files = AddRecentFile(files, QStringLiteral("/radio/./f5.WK7"));
-    EXPECT_EQ(files.front(), "/radio/f5.WK7");
-    EXPECT_EQ(files.size(), kRecentFileCount);
-    EXPECT_EQ(files.count(QStringLiteral("/radio/f5.WK7")), 1);
+    EXPECT_EQ(std::tuple(files.front(), files.size(), files.count(QStringLiteral("/radio/f5.WK7"))),
+              std::tuple(QString("/radio/f5.WK7"), kRecentFileCount, 1));
 
     files = RemoveRecentFile(files, QStringLiteral("/radio/f5.WK7"));
     EXPECT_FALSE(files.contains(QStringLiteral("/radio/f5.WK7")));
@@ -96,8 +91,7 @@ TEST(RecentFiles, LoadCleansAnEditedList) {
     store.setValue(QString::fromUtf8(kRecentFilesKey.data()), edited);
     const QStringList loaded = LoadRecentFiles(store);
     ASSERT_EQ(loaded.size(), kRecentFileCount);
-    EXPECT_EQ(loaded.front(), "/a/one.WK7");
-    EXPECT_EQ(loaded.count(QStringLiteral("/a/one.WK7")), 1);
+    EXPECT_EQ(std::pair(loaded.front(), loaded.count(QStringLiteral("/a/one.WK7"))), std::pair(QString("/a/one.WK7"), qsizetype{1}));
 }
 
 QStringList Names(const QDir& dir) { return dir.entryList(QDir::Files, QDir::Name); }
@@ -123,9 +117,7 @@ TEST(TimestampedFiles, TheNewestSurviveEvenWithinOneMillisecond) {
         QString last;
         for (int i = 0; i < c.saves; ++i) {
             last = NewTimestampedPath(files, when);
-            QFile file(last);
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << c.what;
-            file.close();
+            ASSERT_TRUE(WriteAll(last, {})) << c.what;
             KeepNewestTimestamped(files);
         }
         QStringList expected = c.survivors;
@@ -142,12 +134,8 @@ TEST(TimestampedFiles, OrderIsByTimeThenSequence) {
     const QStringList oldestFirst{"trace-20261207-060000-000.txt", "trace-20261207-060000-000-2.txt",
                                   "trace-20261207-060000-000_3.txt", "trace-20261207-060000-001.txt",
                                   "trace-20261208-000000-000.txt"};
-    for (const QString& name : oldestFirst) {
-        QFile file(tmp.filePath(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    }
-    QFile other(tmp.filePath(QStringLiteral("read-20261207-060000-000.WK7")));
-    ASSERT_TRUE(other.open(QIODevice::WriteOnly));
+    for (const QString& name : oldestFirst) ASSERT_TRUE(WriteAll(tmp.filePath(name), {}));
+    ASSERT_TRUE(WriteAll(tmp.filePath(QStringLiteral("read-20261207-060000-000.WK7")), {}));  // another kind: not listed
     EXPECT_EQ(TimestampedOldestFirst(files), oldestFirst);
 }
 

@@ -22,12 +22,10 @@ const std::string kRead = "KV~F00A00R\r";
 const std::string kFrame = "\r\n" + std::string(64, 'A') + "\r\n";
 
 TEST(Commands, TextsAreExact) {
-    EXPECT_EQ(ReadCommand(0x0A00), "KV~F00A00R\r");
-    EXPECT_EQ(ReadCommand(0xAC60), "KV~F0AC60R\r");
-    EXPECT_EQ(WriteCommand(0x100, "6400"), "KV~F00100W6400\r");
-    EXPECT_EQ(ChannelWriteCommand("52", "005", "AB"), "KV~BC52005WAB\r");
-    EXPECT_EQ(IdentificationCommand(0), "KV~WR-K7J\r");
-    EXPECT_EQ(IdentificationCommand(9), "KV~WR-K70K\r");  // a number past the table: its last row
+    EXPECT_EQ(ReadCommand(0x0A00) + ReadCommand(0xAC60), "KV~F00A00R\rKV~F0AC60R\r");
+    EXPECT_EQ(WriteCommand(0x100, "6400") + ChannelWriteCommand("52", "005", "AB"), "KV~F00100W6400\rKV~BC52005WAB\r");
+    // A number past the table: its last row.
+    EXPECT_EQ(IdentificationCommand(0) + IdentificationCommand(9), "KV~WR-K7J\rKV~WR-K70K\r");
 }
 
 TEST(ReadExchange, ClassifiesWhatArrived) {

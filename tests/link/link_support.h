@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <deque>
-#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
@@ -21,7 +20,7 @@ inline LinkOptions Quick() {
 }
 
 // A fault plan given as the words of --fault: Faults({"drop=3", "split"}).
-inline emu::FaultPlan Faults(std::initializer_list<const char*> words) {
+inline emu::FaultPlan Faults(const std::vector<const char*>& words) {
     emu::FaultPlan plan;
     std::string error;
     for (const char* word : words) EXPECT_TRUE(emu::AddFault(plan, word, error)) << word << ": " << error;

@@ -232,10 +232,7 @@ TEST(WriteOperations, AWriteAfterBackupKeepsWhatTheReceiverHeldFirstOrWritesNoth
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        emu::FaultPlan faults;
-        std::string error;
-        for (const char* word : c.faults) ASSERT_TRUE(emu::AddFault(faults, word, error));
-        Bench bench(0, faults);
+        Bench bench(0, Faults(c.faults));
         CloneImage image = bench.demo;
         image.memory.slot[3].Set(kFreq, 433.0);
         image.memory.enabled[3] = true;

@@ -47,12 +47,9 @@ TEST(SerialTrace, ShowsControlCharactersAndJoinsARunOfReceipts) {
     EXPECT_EQ(Bodies(lines), (Strings{"# port: emulator", "> KV~IM\\r", "< KV~IM\\r\\r\\nOK\\r\\n",
                                       "! deadline: 12 characters since the command", "< late", "= Successed!!"}));
     // Times run from the start and never go back.
-    double last = -1;
-    for (std::size_t i = 1; i < lines.size(); ++i) {
-        const double ms = std::stod(lines[i].substr(0, 12));
-        EXPECT_GE(ms, last);
-        last = ms;
-    }
+    std::vector<double> times;
+    for (std::size_t i = 1; i < lines.size(); ++i) times.push_back(std::stod(lines[i].substr(0, 12)));
+    EXPECT_TRUE(times.front() >= 0 && std::ranges::is_sorted(times));
 }
 
 TEST(SerialTrace, ATransferRecordsTheLineRetriesDeadlinesAndItsResult) {
@@ -101,9 +98,9 @@ TEST(SerialTrace, AFullReadsTraceHoldsEveryCommandInWellUnderAMebibyte) {
     EXPECT_EQ(sent, bench.receiver->CommandCount());
     EXPECT_LT(trace.Text().size(), 512u * 1024u) << trace.Text().size() << " bytes";
     EXPECT_EQ(lines[0], "# wrk7 serial trace: read all");
-    EXPECT_EQ(TransferTitle(TransferDirection::kRead, Part::kMemory, true), "read memory (quick)");
-    EXPECT_EQ(TransferTitle(TransferDirection::kRead, Part::kSettings, true), "read settings") << "nothing to be quick about";
-    EXPECT_EQ(TransferTitle(TransferDirection::kWrite, Part::kAll, true), "write all");
+    // A settings read has nothing to be quick about; nor has a write.
+    EXPECT_EQ(TransferTitle(TransferDirection::kRead, Part::kMemory, true) + "|" + TransferTitle(TransferDirection::kRead, Part::kSettings, true) +
+                  "|" + TransferTitle(TransferDirection::kWrite, Part::kAll, true), "read memory (quick)|read settings|write all");
 }
 
 }  // namespace
