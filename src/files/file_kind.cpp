@@ -13,6 +13,7 @@ FileKind KindOf(const QString& path) {
     const auto status = std::filesystem::status(std::filesystem::path(path.toStdU16String()), error);
     if (error) return FileKind::kMissing;
     switch (status.type()) {
+        case std::filesystem::file_type::not_found: return FileKind::kMissing;
         case std::filesystem::file_type::regular: return FileKind::kRegular;
         case std::filesystem::file_type::directory: return FileKind::kDirectory;
         case std::filesystem::file_type::fifo:
