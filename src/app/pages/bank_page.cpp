@@ -71,6 +71,8 @@ BankPage::BankPage(CloneDocument& document, Prompter& prompter, QWidget* parent)
     scroll->setWidget(frames);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
+    // Tab goes straight to the first control: a stop on the area itself would show no focus.
+    scroll->setFocusPolicy(Qt::NoFocus);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);

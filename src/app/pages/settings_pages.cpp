@@ -309,6 +309,8 @@ void SettingsPages::BuildPage2() {
     scroll->setWidget(content);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
+    // Tab goes straight to the first control: a stop on the area itself would show no focus.
+    scroll->setFocusPolicy(Qt::NoFocus);
     auto* layout = new QVBoxLayout(page2_);
     layout->setContentsMargins(2, 2, 2, 2);
     layout->addWidget(scroll, 1);

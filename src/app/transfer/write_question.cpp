@@ -26,8 +26,11 @@ WriteQuestion::WriteQuestion(TransferPart part, const WriteChoice& last, QWidget
     backUp_->setToolTip(strings.Text(1705));
     doNotAsk_ = new QCheckBox(strings.Text(1706));
     doNotAsk_->setObjectName(QStringLiteral("chkDoNotAskAgain"));
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel);
+    // Write first, then Cancel: a box made with Cancel and given Write later
+    // keeps Cancel out of the Tab order.
+    auto* buttons = new QDialogButtonBox;
     write_ = buttons->addButton(strings.Text(1707), QDialogButtonBox::AcceptRole);
+    buttons->addButton(QDialogButtonBox::Cancel);
     write_->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
