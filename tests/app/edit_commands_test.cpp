@@ -72,7 +72,7 @@ TEST_F(EditCommandsTest, APasteSelectsOnlyTheRowsItFilled) {
     EXPECT_TRUE(Slot(*window, 21).IsEmpty() && prompts.boxes.size() == 1u);  // the refusal
 }
 
-TEST_F(EditCommandsTest, AVfoBandTakesWhatItCanHoldAndItsRowFollowsUndo) {
+TEST_F(EditCommandsTest, TheVfoGridCopiesAndPastesByItsKeysAndItsRowFollowsUndo) {
     window->ClickTab(Page::kSettings1);
     QTableView* vfo = window->VfoGrid();
     vfo->setFocus();

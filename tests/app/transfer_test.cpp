@@ -49,9 +49,10 @@ protected:
     }
 };
 
-TEST_F(TransferTest, AReadKeepsWhatArrivedAsOneStepUnlessItBroughtNothingNewOrWasCancelledOrRefused) {
+// A refusal ends as a failure does, with the link's words (ReadOperations in
+// tests/link); a read that brings nothing new is no step (CloneDocumentTest).
+TEST_F(TransferTest, AReadKeepsWhatArrivedAsOneStepUnlessItWasCancelled) {
     Put(0, 119.1);
-    // A refusal ends as a failure does, with the link's words: ReadOperations in tests/link.
     const struct { const char *what, *fault; bool cancel; int code; const char* message; bool kept; } cases[] = {
         {"cancelled with channels in its copy", "delay-ms=20", true, 1, "status: Read cancelled; nothing changed.", false},
         {"failed half-way", "hangup-after=200", false, 1, "error: Read Failed...", true},
@@ -95,7 +96,7 @@ TEST_F(TransferTest, AReadKeepsWhatArrivedAsOneStepUnlessItBroughtNothingNewOrWa
     EXPECT_TRUE(window->StatusText()->FullText().isEmpty());
 }
 
-TEST_F(TransferTest, AWriteSaysFirstWhatItReplacesAndKeepsWhatTheReceiverHeld) {
+TEST_F(TransferTest, AWriteSaysFirstWhatItReplacesAndBacksUpTheReceiver) {
     QStringList asked;
     // Answers the question before a write; any other window is refused.
     auto answer = [&asked](bool write, bool doNotAsk) {
