@@ -137,8 +137,7 @@ TEST_F(TransferTest, AWriteSaysFirstWhatItReplacesAndBacksUpTheReceiver) {
 
 TEST_F(TransferTest, WhileATransferRunsNothingCanChangeOrReplaceTheImage) {
     Put(100, 145.5);
-    nextFile = Path("before.WK7");
-    ASSERT_TRUE(window->Files().SaveAs());  // a recent file, which would replace the image
+    ASSERT_TRUE(SaveAs("before.WK7"));  // a recent file, which would replace the image
     Put(101, 146.5);
     UseReceiver("delay-ms=50");  // slow enough that the write still runs while the test acts
     // An editor open when the transfer starts is cancelled first.

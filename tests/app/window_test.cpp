@@ -38,9 +38,8 @@ TEST_F(WindowPagesTest, TheBankPageHoldsTheOthersUntilTheCountsMakeAThousand) {
     // Save warns first, an open of such a file says so once, Write refuses
     // in one box.
     const QString warning = QStringLiteral("The bank table adds up to 999; the receiver takes only 1000.");
-    nextFile = Path("short.WK7");
     prompts.boxes.clear();
-    EXPECT_FALSE(window->Files().SaveAs());
+    EXPECT_FALSE(SaveAs("short.WK7"));
     EXPECT_FALSE(QFile::exists(nextFile));
     prompts.answers = {Answer::kOk};
     EXPECT_TRUE(window->Files().SaveAs());
