@@ -56,8 +56,7 @@ TEST_F(AppearanceTest, AThemeAppliesAtOnceAndALanguageFromTheNextStartBothKept) 
     QSettings store(Path("settings.ini"), QSettings::IniFormat);
     EXPECT_EQ(StoredTheme(store), Theme::kDark);
     EXPECT_EQ(StoredLanguage(store), UiLanguage::kJapanese);
-    CloseWithoutSaving(*window);
-    window = MakeWindow(Options());
+    Reopen();
     EXPECT_TRUE(Act("mnuThemedark")->isChecked());
     EXPECT_TRUE(Act("mnuLanguageja")->isChecked());
     Act("mnuThemesystem")->trigger();

@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "app/dialogs/channel_editor.h"
@@ -80,6 +81,12 @@ protected:
         prompts.answers = {Answer::kNo};
         EXPECT_TRUE(w.close());
     }
+    // Closes the window unsaved and opens the next run's, which finds what was kept.
+    void Reopen(std::optional<AppOptions> options = {}) {
+        CloseWithoutSaving(*window);
+        window = MakeWindow(options ? *options : Options());
+    }
+    bool SaveAs(const char* name) { return nextFile = Path(name), window->Files().SaveAs(); }
 
     QString Path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
     CloneDocument& Doc() const { return window->Document(); }

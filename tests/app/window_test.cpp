@@ -38,9 +38,8 @@ TEST_F(WindowPagesTest, TheBankPageHoldsTheOthersUntilTheCountsMakeAThousand) {
     // Save warns first, an open of such a file says so once, Write refuses
     // in one box.
     const QString warning = QStringLiteral("The bank table adds up to 999; the receiver takes only 1000.");
-    nextFile = Path("short.WK7");
     prompts.boxes.clear();
-    EXPECT_FALSE(window->Files().SaveAs());
+    EXPECT_FALSE(SaveAs("short.WK7"));
     EXPECT_FALSE(QFile::exists(nextFile));
     prompts.answers = {Answer::kOk};
     EXPECT_TRUE(window->Files().SaveAs());
@@ -60,24 +59,10 @@ TEST_F(WindowPagesTest, TheBankPageHoldsTheOthersUntilTheCountsMakeAThousand) {
     EXPECT_EQ(window->Bank()->TotalLabel()->text(), "999");
 }
 
-TEST_F(WindowPagesTest, CountBoxesRefuseTooManyAndMoveWithTheKeys) {
+// What a count box takes, refuses or puts back: CountEntry in tests/edit.
+TEST_F(WindowPagesTest, ACountBoxIsLeftOnlyWhenTheFocusMovesWithinTheWindowAndTheKeysMoveIt) {
     window->ClickTab(Page::kBank);
     BankPage* bank = window->Bank();
-    QTest::keyClick(TypeCount(3, QStringLiteral("600")), Qt::Key_Return);
-    EXPECT_EQ(prompts.boxes.size(), 1u);
-    EXPECT_EQ(bank->CountBox(3)->text(), "100");
-    QTest::keyClick(TypeCount(4, QStringLiteral("0050")), Qt::Key_Down);  // leading zeros go
-    EXPECT_EQ(bank->CountBox(4)->text(), "50");
-    EXPECT_EQ(bank->TotalLabel()->text(), "950");
-    EXPECT_TRUE(bank->CountBox(5)->hasFocus());
-    QTest::keyClick(TypeCount(0, {}), Qt::Key_Up);  // round the fifty boxes
-    EXPECT_TRUE(bank->CountBox(49)->hasFocus());
-    QTest::keyClick(bank->CountBox(49), Qt::Key_Return);
-    EXPECT_TRUE(bank->CountBox(0)->hasFocus());
-}
-
-TEST_F(WindowPagesTest, ACountBoxIsLeftOnlyWhenTheFocusMovesWithinTheWindow) {
-    window->ClickTab(Page::kBank);
     QLineEdit* box = TypeCount(3, QStringLiteral("600"));  // past 1000 while typed
     auto* menu = window->findChild<QMenu*>(QStringLiteral("mnuView"));
     menu->popup(window->mapToGlobal(QPoint(10, 10)));
@@ -91,9 +76,16 @@ TEST_F(WindowPagesTest, ACountBoxIsLeftOnlyWhenTheFocusMovesWithinTheWindow) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     EXPECT_TRUE(prompts.boxes.empty());
     EXPECT_EQ(box->text(), "600");
-    window->Bank()->CountBox(4)->setFocus(Qt::MouseFocusReason);  // leaving it: refused once, put back
+    bank->CountBox(4)->setFocus(Qt::MouseFocusReason);  // leaving it: refused once, put back
     EXPECT_EQ(prompts.boxes.size(), 1u);
     EXPECT_EQ(box->text(), "100");
+    QTest::keyClick(TypeCount(4, QStringLiteral("50")), Qt::Key_Down);
+    EXPECT_EQ(bank->TotalLabel()->text(), "950");
+    EXPECT_TRUE(bank->CountBox(5)->hasFocus());
+    QTest::keyClick(TypeCount(0, {}), Qt::Key_Up);  // round the fifty boxes
+    EXPECT_TRUE(bank->CountBox(49)->hasFocus());
+    QTest::keyClick(bank->CountBox(49), Qt::Key_Return);
+    EXPECT_TRUE(bank->CountBox(0)->hasFocus());
 }
 
 TEST_F(WindowPagesTest, CtrlZInABoxWithNothingOfItsOwnToTakeBackUndoesTheDocumentsStep) {
@@ -118,10 +110,10 @@ TEST_F(WindowPagesTest, AModelButtonAsksOnlyAboutUnsavedChangesAndSnapsBackWhenC
     for (Answer answer : {Answer::kCancel, Answer::kNo}) {
         prompts.answers = {answer};
         k7j->click();
-        EXPECT_EQ(prompts.LastTitle(), "Save Changes");
-        EXPECT_EQ(k7j->isChecked(), answer == Answer::kNo);
-        EXPECT_EQ(Cell(6).isEmpty(), answer == Answer::kNo);  // cancelled: the image and its one step stay
-        EXPECT_EQ(window->isWindowModified(), answer == Answer::kCancel);
+        // The question; the button; the channel; the mark. Cancelled: the image and its one step stay.
+        const bool no = answer == Answer::kNo;
+        EXPECT_EQ(std::tuple(prompts.LastTitle(), k7j->isChecked(), Cell(6).isEmpty(), window->isWindowModified()),
+                  std::tuple(QStringLiteral("Save Changes"), no, no, !no));
     }
 }
 
