@@ -5,7 +5,6 @@
 
 #include "app/pages/find_bar.h"
 #include "dialog_gallery.h"
-#include "window_fixture.h"
 
 namespace wrk7 {
 namespace {
@@ -49,22 +48,9 @@ std::string Unnamed(QWidget* root) {
 class AccessibilityTest : public WindowTest {};
 
 TEST_F(AccessibilityTest, EveryControlOfEveryWindowHasANameAndGridCellsTheirHeadings) {
-    for (Page page : {Page::kSettings1, Page::kSettings2, Page::kMemory, Page::kBank}) {
-        window->ClickTab(page);
-        EXPECT_EQ(Unnamed(window.get()), "") << "page " << static_cast<int>(page);
-    }
+    CheckEveryWindow(*window, Unnamed);
     window->Edits().Finder()->Open(FindBar::Mode::kFind);
     EXPECT_EQ(Unnamed(window->Edits().Finder()), "");
-
-    for (auto& dialog : DialogGallery(Doc().Image())) {
-        dialog->show();
-        EXPECT_EQ(Unnamed(dialog.get()), "") << dialog->metaObject()->className();
-    }
-    const auto editor = OnNextModal([](QWidget* w) {
-        EXPECT_EQ(Unnamed(w), "") << "the channel editor";
-        static_cast<QDialog*>(w)->reject();
-    });
-    window->Edits().EditMemoryRow(1);
 
     // A cell of the memory grid comes with its row label and column heading.
     window->ClickTab(Page::kMemory);

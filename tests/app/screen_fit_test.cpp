@@ -5,7 +5,6 @@
 
 #include "app/widgets/screen_fit.h"
 #include "dialog_gallery.h"
-#include "window_fixture.h"
 
 namespace wrk7 {
 namespace {
@@ -45,21 +44,7 @@ std::string Misfit(QWidget* w) {
 // Run again on a 1600 x 1000 screen at scale 1.5 and 2 (the app_fit_* tests).
 class ScreenFitTest : public WindowTest {};
 
-TEST_F(ScreenFitTest, EveryWindowAndDialogOpensWholeWithinTheScreen) {
-    for (Page page : {Page::kSettings1, Page::kSettings2, Page::kMemory, Page::kBank}) {
-        window->ClickTab(page);
-        EXPECT_EQ(Misfit(window.get()), "") << "page " << static_cast<int>(page);
-    }
-    for (auto& dialog : DialogGallery(Doc().Image())) {
-        dialog->show();
-        EXPECT_EQ(Misfit(dialog.get()), "");
-    }
-    const auto editor = OnNextModal([](QWidget* w) {
-        EXPECT_EQ(Misfit(w), "");
-        static_cast<QDialog*>(w)->reject();
-    });
-    window->Edits().EditMemoryRow(1);
-}
+TEST_F(ScreenFitTest, EveryWindowAndDialogOpensWholeWithinTheScreen) { CheckEveryWindow(*window, Misfit); }
 
 }  // namespace
 }  // namespace wrk7

@@ -7,7 +7,6 @@
 #include <QTabBar>
 
 #include "dialog_gallery.h"
-#include "window_fixture.h"
 
 namespace wrk7 {
 namespace {
@@ -47,22 +46,7 @@ std::string TabFaults(QWidget* top) {
 
 class TabOrderTest : public WindowTest {};
 
-TEST_F(TabOrderTest, TabGoesRoundEveryControlOfEveryPageAndDialog) {
-    for (Page page : {Page::kSettings1, Page::kSettings2, Page::kMemory, Page::kBank}) {
-        window->ClickTab(page);
-        EXPECT_EQ(TabFaults(window.get()), "") << "page " << static_cast<int>(page);
-    }
-    for (auto& dialog : DialogGallery(Doc().Image())) {
-        dialog->show();
-        EXPECT_EQ(TabFaults(dialog.get()), "") << dialog->metaObject()->className();
-        dialog->hide();
-    }
-    const auto editor = OnNextModal([](QWidget* w) {
-        EXPECT_EQ(TabFaults(w), "") << "the channel editor";
-        static_cast<QDialog*>(w)->reject();
-    });
-    window->Edits().EditMemoryRow(1);
-}
+TEST_F(TabOrderTest, TabGoesRoundEveryControlOfEveryPageAndDialog) { CheckEveryWindow(*window, TabFaults); }
 
 }  // namespace
 }  // namespace wrk7
