@@ -24,9 +24,6 @@ std::optional<link::Part> ParsePart(const QString& text);  // all, settings, mem
 // error is shown and nullopt returned (the exit status is kExitUsage).
 std::optional<link::Part> PortAndPart(const QCommandLineParser& parser, const QCommandLineOption& port,
                                       const QCommandLineOption& part, const Verb& verb, CliIo& io);
-// Ctrl+C and a request to end the program stop a transfer or the emulator
-// while the guard lives; a second Ctrl+C ends the program at once.
-using InterruptGuard = platform::InterruptCatcher;
 // Link options with a terminal progress bar on stderr when it is one.
 link::LinkOptions TerminalOptions(const CliIo& io, const std::atomic<bool>& cancel);
 // Prints the messages; the exit status follows the result code.

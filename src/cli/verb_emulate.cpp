@@ -56,7 +56,7 @@ int RunEmulate(const QStringList& args, CliIo& io) {
         return kExitFailure;
     }
     io.Out(QStringLiteral("PORT %1").arg(QString::fromStdString(server.DevicePath())));
-    InterruptGuard interrupt;
+    const platform::InterruptCatcher interrupt;
     server.Serve(interrupt.Flag());
     server.Close();
     if (server.HungUp()) io.Note(QStringLiteral("hung up after %1 commands").arg(receiver.CommandCount()));

@@ -43,7 +43,7 @@ int RunRead(const QStringList& args, CliIo& io) {
         NewCloneImage(image);
     }
     auto port = ports::MakePortFor(parser.value(kPort).toStdString(), model);
-    InterruptGuard interrupt;
+    const platform::InterruptCatcher interrupt;
     link::LinkOptions options = TerminalOptions(io, interrupt.Flag());
     options.quickRead = parser.isSet(kQuick);  // the parts without a memory read ignore it
     const link::LinkResult result =

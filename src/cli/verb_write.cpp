@@ -44,7 +44,7 @@ int RunWrite(const QStringList& args, CliIo& io) {
             return saved.ok;
         };
     }
-    InterruptGuard interrupt;
+    const platform::InterruptCatcher interrupt;
     const link::LinkResult result = RunTransfer(TransferDirection::kWrite, *part, image, *port,
                                                 TerminalOptions(io, interrupt.Flag()), parser.value(kTrace), io, keep);
     port->Close();
