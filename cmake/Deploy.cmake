@@ -1,9 +1,11 @@
-# Windows and macOS, for those who build there with their own Qt (6.4 or
-# later): the desktop program as a windowed program with its icon (on
-# macOS an application bundle that declares the clone file), the Qt
-# libraries and plugins copied beside the programs at install time by
-# windeployqt or macdeployqt, and the packages CPack makes there. None of
-# it is built here: on Linux this file does nothing.
+# Windows and macOS. On Windows (cross-built here with cmake/mingw-w64.cmake
+# and Qt from scripts/qt-windows, or natively with MinGW) the programs get
+# their icon, version and manifest, and the install puts beside them all they
+# load: the Qt libraries and plugins, the compiler's runtime, Qt's Japanese
+# translations and a qt.conf naming their folders, so the folder runs as it
+# is, unpacked from the ZIP or installed (scripts/package-windows). On macOS
+# an application bundle that declares the clone file, deployed by
+# macdeployqt. On Linux this file does nothing.
 if(NOT (WIN32 OR APPLE))
   return()
 endif()
@@ -11,31 +13,81 @@ endif()
 set(WRK7_DISPLAY_NAME "Korvan WR-K7/K70 Clone Utility")
 
 if(WIN32)
+  set(WRK7_WINDOWS_ICON ${WRK7_PACKAGING_DIR}/windows/wrk7-clone.ico)
+  set(WRK7_WINDOWS_MANIFEST ${WRK7_PACKAGING_DIR}/windows/wrk7-clone.manifest)
+  set(descriptions
+    "wrk7-clone|${WRK7_DISPLAY_NAME}"
+    "wrk7|WR-K7/K70 clone utility (command line)"
+    "wrk7w|WR-K7/K70 block clone tool (console)")
+  foreach(entry ${descriptions})
+    string(REPLACE "|" ";" parts "${entry}")
+    list(GET parts 0 WRK7_PROGRAM)
+    list(GET parts 1 WRK7_PROGRAM_DESCRIPTION)
+    if(TARGET ${WRK7_PROGRAM})
+      configure_file(${WRK7_PACKAGING_DIR}/windows/wrk7-clone.rc.in
+                     ${CMAKE_CURRENT_BINARY_DIR}/${WRK7_PROGRAM}.rc @ONLY)
+      target_sources(${WRK7_PROGRAM} PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/${WRK7_PROGRAM}.rc)
+      install(TARGETS ${WRK7_PROGRAM} RUNTIME DESTINATION .)
+    endif()
+  endforeach()
   if(TARGET wrk7-clone)
     # No console window opens beside the program.
     set_target_properties(wrk7-clone PROPERTIES WIN32_EXECUTABLE TRUE)
-    set(WRK7_WINDOWS_ICON ${WRK7_PACKAGING_DIR}/windows/wrk7-clone.ico)
-    configure_file(${WRK7_PACKAGING_DIR}/windows/wrk7-clone.rc.in ${CMAKE_CURRENT_BINARY_DIR}/wrk7-clone.rc @ONLY)
-    target_sources(wrk7-clone PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/wrk7-clone.rc)
-    install(TARGETS wrk7-clone RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   endif()
-  # Beside the desktop program, wrk7 finds the same Qt libraries and the
-  # qt.conf the deployment writes there.
-  install(TARGETS wrk7 RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-  # wrk7 lays out a PDF listing on the offscreen platform, which windeployqt
-  # leaves out: it copies the plugins the desktop program needs.
-  if(TARGET Qt6::QOffscreenIntegrationPlugin)
-    install(FILES $<TARGET_FILE:Qt6::QOffscreenIntegrationPlugin> DESTINATION plugins/platforms)
+  if(TARGET wrk7w AND MINGW)
+    # One file that runs on any Windows (and Wine) without the compiler's DLLs.
+    target_link_options(wrk7w PRIVATE -static)
   endif()
 
-  set(CPACK_PACKAGE_INSTALL_DIRECTORY "WR-K7 Clone Utility")
-  set(CPACK_PACKAGE_EXECUTABLES wrk7-clone "${WRK7_DISPLAY_NAME}")
-  set(CPACK_NSIS_DISPLAY_NAME "${WRK7_DISPLAY_NAME}")
-  set(CPACK_NSIS_PACKAGE_NAME "${WRK7_DISPLAY_NAME}")
-  set(CPACK_NSIS_MUI_ICON ${WRK7_PACKAGING_DIR}/windows/wrk7-clone.ico)
-  set(CPACK_NSIS_MUI_UNIICON ${WRK7_PACKAGING_DIR}/windows/wrk7-clone.ico)
-  set(CPACK_NSIS_INSTALLED_ICON_NAME "bin\\\\wrk7-clone.exe")
-  set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
+  # What the Qt programs load. The plugins by their targets, so a Qt built
+  # without one stops the configure step instead of shipping a program that
+  # cannot start.
+  set(qt_libraries Qt6::Core)
+  if(TARGET wrk7-clone)
+    list(APPEND qt_libraries Qt6::Gui Qt6::Widgets Qt6::PrintSupport)
+  elseif(TARGET wrk7)
+    list(APPEND qt_libraries Qt6::Gui)
+  endif()
+  foreach(lib ${qt_libraries})
+    install(FILES $<TARGET_FILE:${lib}> DESTINATION .)
+  endforeach()
+  set(plugins
+    "Qt6::QWindowsIntegrationPlugin|platforms"
+    "Qt6::QWindowsVistaStylePlugin|styles"
+    "Qt6::QICOPlugin|imageformats")
+  foreach(entry ${plugins})
+    string(REPLACE "|" ";" parts "${entry}")
+    list(GET parts 0 plugin)
+    list(GET parts 1 folder)
+    if(NOT TARGET ${plugin})
+      message(FATAL_ERROR "Qt for Windows at ${Qt6_DIR} has no ${plugin}, which the program needs")
+    endif()
+    install(FILES $<TARGET_FILE:${plugin}> DESTINATION ${folder})
+  endforeach()
+  if(MINGW)
+    # The runtime of the compiler Qt was built with (posix threads), where
+    # the compiler itself finds it.
+    foreach(name libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
+      execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${name}
+                      OUTPUT_VARIABLE dll OUTPUT_STRIP_TRAILING_WHITESPACE)
+      if(NOT IS_ABSOLUTE "${dll}" OR NOT EXISTS "${dll}")
+        message(FATAL_ERROR "${CMAKE_CXX_COMPILER} does not find its runtime DLL ${name}")
+      endif()
+      get_filename_component(dll "${dll}" REALPATH)
+      install(FILES ${dll} DESTINATION .)
+    endforeach()
+  endif()
+  # Qt's own buttons and dialogs in Japanese: the translation files are the
+  # same on every system, so Debian's serve (qt6-translations-l10n).
+  find_file(WRK7_QTBASE_JA qtbase_ja.qm
+            PATHS ${Qt6_DIR}/../../../translations /usr/share/qt6/translations NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH)
+  if(WRK7_QTBASE_JA)
+    install(FILES ${WRK7_QTBASE_JA} DESTINATION translations)
+  else()
+    message(WARNING "qtbase_ja.qm not found (Debian: qt6-translations-l10n): Qt's buttons stay English in Japanese")
+  endif()
+  file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/qt.conf "[Paths]\nPrefix=.\nPlugins=.\nTranslations=translations\n")
+  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/qt.conf DESTINATION .)
 endif()
 
 if(APPLE)
@@ -63,11 +115,10 @@ if(APPLE)
   set(CPACK_DMG_VOLUME_NAME "WR-K7 Clone Utility")
 endif()
 
-# The deployment runs once the programs are installed (cmake --install or
-# cpack): windeployqt on bin/wrk7-clone.exe with a qt.conf beside it,
-# macdeployqt on the bundle. Qt 6.5 renamed the option that names the
-# generated script.
-if(TARGET wrk7-clone)
+# The deployment runs once the bundle is installed (cmake --install or
+# cpack): macdeployqt. Qt 6.5 renamed the option that names the generated
+# script.
+if(APPLE AND TARGET wrk7-clone)
   if(Qt6_VERSION VERSION_LESS 6.5)
     qt_generate_deploy_app_script(TARGET wrk7-clone FILENAME_VARIABLE deploy_script)
   else()

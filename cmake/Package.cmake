@@ -1,6 +1,7 @@
 # The Debian package (scripts/package): cpack -G DEB in a Release tree
-# configured with CMAKE_INSTALL_PREFIX=/usr. Windows makes a ZIP and an
-# NSIS installer, macOS a disk image (their settings: cmake/Deploy.cmake).
+# configured with CMAKE_INSTALL_PREFIX=/usr. On Windows scripts/package-windows
+# makes the ZIP and the installer from the installed folder; macOS a disk
+# image (cmake/Deploy.cmake).
 set(CPACK_PACKAGE_NAME wrk7-clone)
 set(CPACK_PACKAGE_VENDOR "Korvan WR-K7/K70 Clone Utility developers")
 set(CPACK_PACKAGE_CONTACT "WR-K7 Clone Utility developers <maintainers@wrk7-clone.invalid>")
@@ -16,7 +17,7 @@ includes a receiver emulator for trying the link without a receiver.")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_STRIP_FILES ON)
 if(WIN32)
-  set(CPACK_GENERATOR ZIP NSIS)
+  set(CPACK_GENERATOR ZIP)
 elseif(APPLE)
   set(CPACK_GENERATOR DragNDrop)
 else()

@@ -51,7 +51,7 @@ function(wrk7_layer dir)
     target_link_libraries(${L_TARGET} PUBLIC wrk7_${used})
   endforeach()
   target_link_libraries(${L_TARGET} PUBLIC ${L_LIBS})
-  if(NOT L_LIBS)
+  if(NOT "${L_LIBS}" MATCHES "Qt6::")
     set_target_properties(${L_TARGET} PROPERTIES AUTOMOC OFF)
   endif()
 endfunction()
@@ -91,8 +91,12 @@ wrk7_layer(platform)
 # Clone file, CSV, port file, listing text: QtCore (QSaveFile, code pages).
 wrk7_layer(files USES codecs edit LIBS Qt6::Core)
 # Port interface, exchanges, read and write operations; QtSerialPort only
-# lists the system's ports.
-wrk7_layer(link USES codecs edit platform LIBS Qt6::Core Qt6::SerialPort)
+# lists the system's ports, and on Windows the registry does.
+if(WIN32)
+  wrk7_layer(link USES codecs edit platform LIBS advapi32)
+else()
+  wrk7_layer(link USES codecs edit platform LIBS Qt6::Core Qt6::SerialPort)
+endif()
 # The fuzz targets need nothing above the files and the link: the fuzz tree
 # stops here, so its clang build compiles no layer and no program they do
 # not use.
@@ -123,9 +127,11 @@ add_executable(wrk7 src/cli/main.cpp)
 target_link_libraries(wrk7 PRIVATE wrk7_cli_lib)
 
 # What wrk7w would read from a receiver holding a clone file, for
-# scripts/test-windows to compare the Windows program's files with.
-add_executable(wrk7-blocks tools/wrk7_blocks.cpp)
-target_link_libraries(wrk7-blocks PRIVATE wrk7_files wrk7_emulator wrk7_wincli)
+# scripts/test-windows (on Linux) to compare the Windows program's files with.
+if(NOT WIN32)
+  add_executable(wrk7-blocks tools/wrk7_blocks.cpp)
+  target_link_libraries(wrk7-blocks PRIVATE wrk7_files wrk7_emulator wrk7_wincli)
+endif()
 
 # Desktop program.
 if(WRK7_BUILD_GUI)

@@ -1,10 +1,17 @@
-# Cross-compiling for 64-bit Windows with Debian's mingw-w64
-# (g++-mingw-w64-x86-64): cmake -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake
+# Cross-compiling for 64-bit Windows with Debian's mingw-w64:
+#   cmake -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake [-DCMAKE_PREFIX_PATH=QT_FOR_WINDOWS]
+# The -posix compilers by name: Qt for Windows (scripts/qt-windows) is built
+# with the posix-thread runtime, and the plain x86_64-w64-mingw32-g++ may be
+# the win32-thread one (it registers with the higher priority). A program
+# and its Qt must share one runtime.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
-set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++)
+set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
+set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
 set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
 set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
+# Qt for Windows is found where CMAKE_PREFIX_PATH points, outside the root.
+list(APPEND CMAKE_FIND_ROOT_PATH ${CMAKE_PREFIX_PATH})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)

@@ -1,6 +1,5 @@
 #include "link/port_names.h"
 
-#include <QSerialPortInfo>
 #include <algorithm>
 #include <cctype>
 
@@ -46,6 +45,19 @@ bool NaturalLess(const std::string& a, const std::string& b) {
     return a.size() - i < b.size() - j;
 }
 
+// "COM7" (any case) gives 7, "COM0" 0; anything else -1.
+int ComNumberOf(const std::string& name) {
+    if (name.size() <= 3 || name.size() > 5) return -1;
+    for (std::size_t i = 0; i < 3; ++i)
+        if (std::tolower(static_cast<unsigned char>(name[i])) != "com"[i]) return -1;
+    int number = 0;
+    for (std::size_t i = 3; i < name.size(); ++i) {
+        if (!std::isdigit(static_cast<unsigned char>(name[i]))) return -1;
+        number = number * 10 + (name[i] - '0');
+    }
+    return number;
+}
+
 }  // namespace
 
 std::vector<std::string> SortComOrder(std::vector<std::string> devices) {
@@ -60,18 +72,28 @@ std::vector<std::string> SortComOrder(std::vector<std::string> devices) {
     return devices;
 }
 
-std::vector<std::string> SerialDevicesInComOrder() {
-    std::vector<std::string> devices;
-    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
-        devices.push_back(info.systemLocation().toStdString());
-    return SortComOrder(std::move(devices));
+ComTable ComTableInOrder(std::vector<std::string> devices) {
+    ComTable table;
+    devices = SortComOrder(std::move(devices));
+    for (std::size_t i = 0; i < table.size() && i < devices.size(); ++i) table[i] = devices[i];
+    return table;
+}
+
+ComTable ComTableByName(const std::vector<std::string>& names) {
+    ComTable table;
+    for (const std::string& name : names) {
+        const int number = ComNumberOf(name);
+        if (number >= kFirstPortNumber && number <= kLastPortNumber)
+            table[static_cast<std::size_t>(number - 1)] = "COM" + std::to_string(number);
+    }
+    return table;
 }
 
 std::optional<std::string> DeviceForComNumber(int number) {
     if (number < kFirstPortNumber || number > kLastPortNumber) return std::nullopt;
-    const auto devices = SerialDevicesInComOrder();
-    if (static_cast<std::size_t>(number) > devices.size()) return std::nullopt;
-    return devices[static_cast<std::size_t>(number - 1)];
+    std::string device = SystemComTable()[static_cast<std::size_t>(number - 1)];
+    if (device.empty()) return std::nullopt;
+    return device;
 }
 
 std::string ComCaption(int number) {
@@ -88,9 +110,7 @@ PortChoice ResolvePortName(const std::string& text) {
         choice.kind = PortChoice::Kind::kEmulator;
         return choice;
     }
-    if (lower.size() > 3 && lower.size() <= 5 && lower.rfind("com", 0) == 0 &&
-        std::all_of(lower.begin() + 3, lower.end(), [](unsigned char c) { return std::isdigit(c) != 0; })) {
-        const int number = std::stoi(lower.substr(3));
+    if (const int number = ComNumberOf(lower); number >= 0) {
         choice.device = DeviceForComNumber(number).value_or("");
         return choice;
     }

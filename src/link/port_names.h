@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <memory>
 #include <optional>
 #include <string>
@@ -12,12 +13,22 @@ inline constexpr int kFirstPortNumber = 1;
 inline constexpr int kLastPortNumber = 16;
 inline constexpr const char* kEmulatorPortName = "emulator";
 
-// The system's serial devices in COM order: USB adapters (ttyUSB*, ttyACM*)
+// What COM 1..16 name on this system, entry n - 1 for COM n ("" where
+// nothing does). On Linux the serial devices in COM order (ComTableInOrder);
+// on Windows the system's own COM ports by their numbers (ComTableByName).
+// One platform file each defines it.
+using ComTable = std::array<std::string, 16>;
+ComTable SystemComTable();
+
+// The order a Linux user counts ports in: USB adapters (ttyUSB*, ttyACM*)
 // first, then the others, each group in natural order (ttyUSB2 before
-// ttyUSB10). COM n is entry n - 1.
-std::vector<std::string> SerialDevicesInComOrder();
-// The same order from a given list of device paths (for tests and the dialog).
+// ttyUSB10), duplicates dropped.
 std::vector<std::string> SortComOrder(std::vector<std::string> devices);
+// Device paths numbered in that order: COM n is the n-th.
+ComTable ComTableInOrder(std::vector<std::string> devices);
+// Windows port names ("COM3", any case) placed at their own numbers; names
+// that are no COM port of 1..16 are left out.
+ComTable ComTableByName(const std::vector<std::string>& names);
 // The device of COM number 1..16, or nullopt when the system has no such port.
 std::optional<std::string> DeviceForComNumber(int number);
 // "COM  1".."COM  9", "COM 10".."COM 16": the captions of the port dialog.

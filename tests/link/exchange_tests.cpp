@@ -103,12 +103,40 @@ TEST(PortNames, ComOrderAndChoices) {
     EXPECT_EQ(ResolvePortName("emulator").kind, PortChoice::Kind::kEmulator);
     EXPECT_EQ(ResolvePortName("/dev/pts/7").device, "/dev/pts/7");
     EXPECT_EQ(ResolvePortName("COM17").device, "") << "beyond COM16: no port";
-    const auto devices = SerialDevicesInComOrder();
-    EXPECT_EQ(ResolvePortName("com1").device, devices.empty() ? "" : devices[0]);
+    const ComTable system = SystemComTable();
+    EXPECT_EQ(ResolvePortName("com1").device, system[0]);
+    EXPECT_EQ(ResolvePortName("COM0").device, "") << "no COM 0";
     EXPECT_FALSE(DeviceForComNumber(0).has_value());
-    EXPECT_EQ(DeviceForComNumber(static_cast<int>(devices.size()) + 1 > 16 ? 16 : static_cast<int>(devices.size()) + 1)
-                  .has_value(),
-              devices.size() >= 16);
+    EXPECT_EQ(DeviceForComNumber(16).value_or(""), system[15]);
+}
+
+TEST(PortNames, ComTables) {
+    struct Case {
+        const char* what;
+        ComTable table;
+        std::vector<std::pair<int, std::string>> expected;  // COM number, device; the rest empty
+    };
+    const Case cases[] = {
+        {"Linux: counted in order", ComTableInOrder({"/dev/ttyS0", "/dev/ttyUSB1", "/dev/ttyUSB0", "/dev/ttyS0"}),
+         {{1, "/dev/ttyUSB0"}, {2, "/dev/ttyUSB1"}, {3, "/dev/ttyS0"}}},
+        {"Windows: by their own numbers", ComTableByName({"COM3", "com1", "COM16", "COM17", "COM0", "LPT1", "COMX"}),
+         {{1, "COM1"}, {3, "COM3"}, {16, "COM16"}}},
+        {"Linux: more devices than numbers", ComTableInOrder([] {
+             std::vector<std::string> many;
+             for (int i = 0; i < 20; ++i) many.push_back("/dev/ttyS" + std::to_string(i));
+             return many;
+         }()),
+         {}},
+    };
+    for (const Case& c : cases) {
+        ComTable want;
+        for (const auto& [number, device] : c.expected) want[static_cast<std::size_t>(number - 1)] = device;
+        if (c.expected.empty()) {
+            EXPECT_EQ(c.table[15], "/dev/ttyS15") << c.what;
+            continue;
+        }
+        EXPECT_EQ(c.table, want) << c.what;
+    }
 }
 
 TEST(SerialById, FindsTheLinkThatResolvesToTheDevice) {

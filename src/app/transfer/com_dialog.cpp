@@ -116,10 +116,9 @@ void ComDialog::Prepare(int port, const QString& runPort, const QString& deviceP
     const std::string folder = byIdFolder.toStdString();
     const UiLanguage language = StringsOf(this).Language();
     // Listing the system's ports is slow: once for all sixteen choices.
-    const std::vector<std::string> system = deviceForPort ? std::vector<std::string>() : link::SerialDevicesInComOrder();
+    const link::ComTable system = deviceForPort ? link::ComTable() : link::SystemComTable();
     for (int n = 1; n <= 16; ++n) {
-        const std::size_t index = static_cast<std::size_t>(n - 1);
-        const std::string device = deviceForPort ? deviceForPort(n) : index < system.size() ? system[index] : "";
+        const std::string device = deviceForPort ? deviceForPort(n) : system[static_cast<std::size_t>(n - 1)];
         devices_[static_cast<std::size_t>(n - 1)]->setText(DeviceText(device, language));
         const QString stable = QString::fromStdString(link::StableNameForDevice(device, folder));
         QLabel* label = stableNames_[static_cast<std::size_t>(n - 1)];
