@@ -3,6 +3,7 @@
 #include <QFileInfo>
 
 #include "codecs/channel_codec.h"
+#include "codecs/new_image.h"
 #include "codecs/settings_codec.h"
 #include "codecs/vfo_codec.h"
 #include "core/flag_block.h"
@@ -66,6 +67,50 @@ std::string LengthList(const std::vector<std::size_t>& lengths) {
     return out;
 }
 
+// The record lines of the wrong length or with other characters than
+// upper-case hex digits, each as "line N: what ...", in line order.
+std::vector<std::string> RecordProblems(const std::vector<std::string>& lines) {
+    std::vector<std::string> problems;
+    const int count = static_cast<int>(lines.size());
+    for (const auto& rule : RecordRules()) {
+        for (int line = rule.first; line < rule.first + rule.count && line < count; ++line) {
+            const std::string& l = lines[line];
+            const bool lengthOk =
+                std::find(rule.lengths.begin(), rule.lengths.end(), l.size()) != rule.lengths.end();
+            if (!lengthOk)
+                problems.push_back(LineLabel(line) + RuleItem(rule, line) + " has " +
+                                   std::to_string(l.size()) + " characters, " + LengthList(rule.lengths) +
+                                   " expected");
+            if (!IsUpperHex(l))
+                problems.push_back(LineLabel(line) + RuleItem(rule, line) +
+                                   " holds characters other than upper-case hex digits");
+        }
+    }
+    return problems;
+}
+
+// What the load made of each bad record line: a channel whose frequency
+// could not be read is left empty, every other bad byte reads as 0.
+std::vector<std::string> RepairNotes(const std::vector<std::string>& problems, const CloneImage& loaded) {
+    std::vector<std::string> notes;
+    const auto labels = BuildRowLabels(loaded);
+    for (const std::string& problem : problems) {
+        const int line = std::stoi(problem.substr(5)) - 1;
+        std::string note = problem;
+        if (line >= kFirstChannelLine && line < kFirstChannelLine + kSlotCount) {
+            const int slot = line - kFirstChannelLine;
+            note += loaded.memory.slot[slot].IsEmpty() ? "; slot " + labels[slot] + " is left empty"
+                                                       : "; slot " + labels[slot] + " kept what could be read";
+        } else if (line >= kFirstVfoLine && line < kFirstVfoLine + kBandCount) {
+            note += "; the band keeps what could be read, its defaults elsewhere";
+        } else {
+            note += "; what could not be read takes its default";
+        }
+        notes.push_back(std::move(note));
+    }
+    return notes;
+}
+
 }  // namespace
 
 std::vector<std::string> CloneFileLines(CloneImage& image) {
@@ -119,18 +164,29 @@ FileResult ApplyCloneFileLines(CloneImage& image, const std::vector<std::string>
     if (lines[kFooterLine] != FileFooterLine)
         return FileResult::Failure(kDataError, "its last line is not \"" + std::string(FileFooterLine) + "\"");
 
-    CloneImage next = image;
+    // A fresh image, so a record the decoders cannot read leaves its default
+    // and never what the previous file held there.
+    CloneImage next;
+    next.model = image.model;
+    NewCloneImage(next);
     next.settings.block0 = lines[kSettingsLine0];
     next.settings.block1 = lines[kSettingsLine1];
     DecodeSettings(next);
+    int readable = 0;
     for (int b = 0; b < kBandCount; ++b) {
+        if (IsUpperHex(lines[kFirstVfoLine + b]) && !lines[kFirstVfoLine + b].empty()) ++readable;
         DecodeVfoBand(next, AsReply(lines[kFirstVfoLine + b]), b);
         next.vfo.bands[b].SetText(kNote, FlattenLineBreaks(lines[kFirstVfoNoteLine + b]));
     }
     for (int s = 0; s < kSlotCount; ++s) {
+        if (IsUpperHex(lines[kFirstChannelLine + s]) && !lines[kFirstChannelLine + s].empty()) ++readable;
         DecodeChannel(next, AsReply(lines[kFirstChannelLine + s]), s);
         next.memory.slot[s].SetText(kNote, FlattenLineBreaks(lines[kFirstNoteLine + s]));
     }
+    // Framed as a clone file but not one record to show: nothing sensible
+    // could be opened from it.
+    if (readable == 0)
+        return FileResult::Failure(kDataError, "none of its VFO and channel records can be read");
     for (int k = 0; k < 6; ++k) next.flags.blocks[k] = lines[kFirstFlagLine + k];
     DecodeFlagBlock(next);
     for (int k = 0; k < 4; ++k) next.banks.blocks[k] = lines[kFirstBankLine + k];
@@ -139,8 +195,10 @@ FileResult ApplyCloneFileLines(CloneImage& image, const std::vector<std::string>
     DecodeGroupBlock(next);
     WipeDisabledSlots(next);
     next.modified = false;
+    FileResult result = FileResult::Success();
+    result.repairs = RepairNotes(RecordProblems(lines), next);
     image = std::move(next);
-    return FileResult::Success();
+    return result;
 }
 
 namespace {
@@ -230,20 +288,7 @@ std::vector<std::string> CheckCloneFile(const QString& path) {
     if (text->truncatedLine)
         problems.push_back("a line is longer than " + std::to_string(kMaxLineBytes) + " bytes");
 
-    for (const auto& rule : RecordRules()) {
-        for (int line = rule.first; line < rule.first + rule.count && line < count; ++line) {
-            const std::string& l = lines[line];
-            const bool lengthOk =
-                std::find(rule.lengths.begin(), rule.lengths.end(), l.size()) != rule.lengths.end();
-            if (!lengthOk)
-                problems.push_back(LineLabel(line) + RuleItem(rule, line) + " has " +
-                                   std::to_string(l.size()) + " characters, " + LengthList(rule.lengths) +
-                                   " expected");
-            if (!IsUpperHex(l))
-                problems.push_back(LineLabel(line) + RuleItem(rule, line) +
-                                   " holds characters other than upper-case hex digits");
-        }
-    }
+    for (std::string& p : RecordProblems(lines)) problems.push_back(std::move(p));
     if (count > kFirstBankLine + 3) {
         CloneImage banks;
         for (int k = 0; k < 4; ++k) banks.banks.blocks[k] = lines[kFirstBankLine + k];

@@ -16,6 +16,9 @@ struct FileResult {
     // the message with the file's name; the messages themselves stay as they
     // are.
     std::string detail = {};
+    // A load that succeeded after repairs: one line per repaired record
+    // ("line 18: ...; slot 00-000 is left empty"), for one warning box.
+    std::vector<std::string> repairs = {};
 
     static FileResult Success() { return {}; }
     static FileResult Failure(std::string_view message, std::string detail = {}) {

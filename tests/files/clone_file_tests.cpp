@@ -208,6 +208,49 @@ TEST_F(CloneFileTest, PipesAndDevicesAreNeverReadAndAreWrittenIntoAsTheyAre) {
     EXPECT_EQ(ReadAll(Path("target")), drained);
 }
 
+TEST_F(CloneFileTest, ALoadWithBadRecordsStartsFreshAndSaysWhatItRepaired) {
+    // The file's own image: slot 0 empty, so a bad record there must leave
+    // it empty whatever the image held before.
+    CloneImage saved = NewImage();
+    saved.memory.slot[1].Set(kFreq, 145.5);
+    saved.memory.enabled[1] = true;
+    const auto good = CloneFileLines(saved);
+    const std::string garbled(64, 'G');
+    const struct {
+        const char* what;
+        int line;
+        std::string text;
+        std::string repair;
+    } cases[] = {
+        {"a channel record", kFirstChannelLine + 1, garbled,
+         "line 19: channel record of slot 1 holds characters other than upper-case hex digits; slot 00-001 is "
+         "left empty"},
+        {"a short VFO record", kFirstVfoLine + 2, good[kFirstVfoLine + 2].substr(0, 20),
+         "line 6: VFO record of band 2 has 20 characters, 30 expected; the band keeps what could be read, its "
+         "defaults elsewhere"},
+        {"an enable map chunk", kFirstFlagLine, "not hex",
+         "line 1318: enable map chunk 0 has 7 characters, 64 expected; what could not be read takes its default"},
+    };
+    for (const auto& c : cases) {
+        auto lines = good;
+        lines[static_cast<std::size_t>(c.line)] = c.text;
+        CloneImage image = RichImage(0);  // another file open before
+        const FileResult r = ApplyCloneFileLines(image, lines);
+        ASSERT_TRUE(r.ok) << c.what;
+        EXPECT_TRUE(image.memory.slot[0].IsEmpty() && image.memory.slot[0].Text(kNote).empty()) << c.what;
+        EXPECT_EQ(image.memory.slot[299].Value(kFreq), 0) << c.what << ": nothing of the previous image stays";
+        EXPECT_NE(std::find(r.repairs.begin(), r.repairs.end(), c.repair), r.repairs.end()) << c.what;
+    }
+    EXPECT_TRUE(ApplyCloneFileLines(*std::make_unique<CloneImage>(), good).repairs.empty());
+
+    auto hopeless = good;
+    for (int l = kFirstVfoLine; l < kFirstFlagLine; ++l) hopeless[static_cast<std::size_t>(l)] = "?";
+    CloneImage untouched = RichImage(0);
+    const FileResult refused = ApplyCloneFileLines(untouched, hopeless);
+    EXPECT_EQ(refused.messages, std::vector<std::string>{"Data Error"});
+    EXPECT_EQ(untouched.memory.slot[0].Value(kFreq), RichImage(0).memory.slot[0].Value(kFreq));
+}
+
 TEST_F(CloneFileTest, CheckReportsEachProblemWithItsLine) {
     CloneImage image = RichImage();
     auto lines = CloneFileLines(image);

@@ -209,7 +209,18 @@ CsvImportResult CloneDocument::ImportCsv(const QString& path, const std::optiona
 ChirpImportResult CloneDocument::ImportChirp(const std::string& text, std::optional<int> firstSlot,
                                              const QString& stepName) {
     ChirpImportResult r;
-    Edit(stepName, [&](CloneImage& image) { r = ImportChirpText(image, text, firstSlot); });
+    if (readOnly_) return r;
+    const auto before = std::make_unique<CloneImage>(image_);
+    r = ImportChirpText(image_, text, firstSlot);
+    // As after a CSV import: the image is no longer the clone file's, so a
+    // save asks for a name instead of overwriting it.
+    if (!r.result.ok || r.imported == 0) {
+        Record(stepName, *before, 0, std::nullopt);
+        return r;
+    }
+    const FileNameChange file{fileName_, QString()};
+    SetFileName(QString());
+    Record(stepName, *before, 0, file);
     return r;
 }
 

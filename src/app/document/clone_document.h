@@ -74,9 +74,9 @@ public:
     void SwitchModel(int model);
     FileResult Open(const QString& path);
     FileResult Save(const QString& path);
-    // Both imports are one step each. A CSV import leaves the document
-    // without a file name (undone, the name comes back); a CHIRP list joins
-    // the image being edited and keeps it.
+    // Both imports are one step each and leave the document without a file
+    // name (undone, the name comes back), so Save asks for one rather than
+    // overwrite the clone file with a mix.
     CsvImportResult ImportCsv(const QString& path);
     // The same with the file's text read already (ReadCsvFile's result).
     CsvImportResult ImportCsv(const QString& path, const std::optional<std::string>& text);

@@ -11,6 +11,16 @@ const std::vector<CatalogEntry>& MessageCatalogEntries() {
          "バンク表の合計は %1 です。受信機が受け付けるのは 1000 までです。"},
         {"Bank Table", "バンク表"},
 
+        // A clone file opened with repairs.
+        {"This file was opened with repairs (save it to keep them):",
+         "このファイルは修復して開きました（保存すると修復した内容が残ります）："},
+        {"%1; slot %2 is left empty", "%1。スロット %2 は空にしました"},
+        {"%1; slot %2 kept what could be read", "%1。スロット %2 は読めた値を残しました"},
+        {"%1; the band keeps what could be read, its defaults elsewhere",
+         "%1。バンドは読めた値を残し、ほかは既定値にしました"},
+        {"%1; what could not be read takes its default", "%1。読めなかった値は既定値にしました"},
+        {"Clone File", "クローンファイル"},
+
         // The write and its backup.
         {"The receiver could not be backed up; nothing was written.",
          "受信機の内容をバックアップできませんでした。何も書き込んでいません。"},

@@ -106,8 +106,17 @@ void FileCommands::Load(const QString& path) {
     memory_->SelectRow(1);
     recent_->Remember(path);
     emit opened(path);
+    // What was repaired and the bank table's total in one box: a user meets
+    // one warning per file opened.
+    QStringList lines;
+    if (!r.repairs.empty()) {
+        lines << QStringLiteral("This file was opened with repairs (save it to keep them):");
+        for (const std::string& repair : r.repairs) lines << QString::fromStdString(repair);
+    }
     const std::string warning = BankTotalWarning(document_.Image());
-    if (!warning.empty()) prompter_.Warn(window_, BankTableTitle(), {QString::fromStdString(warning)});
+    if (!warning.empty()) lines << QString::fromStdString(warning);
+    if (lines.isEmpty()) return;
+    prompter_.Warn(window_, r.repairs.empty() ? BankTableTitle() : QStringLiteral("Clone File"), lines);
 }
 
 bool FileCommands::Save() {

@@ -4,6 +4,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <QFile>
+
 #include "app/document/clone_document.h"
 #include "files/csv.h"
 
@@ -103,7 +105,7 @@ TEST_F(CloneDocumentTest, OpenStartsAFreshCleanHistoryAndAFailedOpenChangesNothi
     EXPECT_TRUE(doc.Image().memory.slot[6].IsEmpty() && doc.Image().memory.slot[5].Value(kFreq) == 150.0);
 }
 
-TEST_F(CloneDocumentTest, CsvImportIsOneStepThatMarksAndTakesTheFileNameWithIt) {
+TEST_F(CloneDocumentTest, EitherImportIsOneStepThatMarksAndTakesTheFileNameWithIt) {
     CloneImage source;
     StoreChannel(source, 0, 145.5);
     ASSERT_TRUE(ExportCsv(source, Path("list.csv")).ok);
@@ -123,6 +125,15 @@ TEST_F(CloneDocumentTest, CsvImportIsOneStepThatMarksAndTakesTheFileNameWithIt) 
     EXPECT_TRUE(doc.Image().memory.slot[0].IsEmpty() && !doc.IsModified() && doc.FileName() == Path("mine.WK7"));
     doc.Redo();
     EXPECT_TRUE(doc.FileName().isEmpty());
+
+    // A CHIRP list does the same: Save must not overwrite mine.WK7 with the mix.
+    ASSERT_TRUE(doc.Save(Path("mine.WK7")).ok);
+    QFile chirp(QStringLiteral(WRK7_TEST_DATA_DIR "/chirp_current.csv"));
+    ASSERT_TRUE(chirp.open(QIODevice::ReadOnly));
+    EXPECT_GT(doc.ImportChirp(chirp.readAll().toStdString(), std::nullopt, QStringLiteral("Import chirp")).imported, 0);
+    EXPECT_TRUE(doc.IsModified() && doc.FileName().isEmpty());
+    doc.Undo();
+    EXPECT_TRUE(!doc.IsModified() && doc.FileName() == Path("mine.WK7"));
 }
 
 TEST_F(CloneDocumentTest, PendingEntriesAreTakenBeforeSaveAndUndo) {
