@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstdio>
 
 #include "cli/link_verbs.h"
@@ -50,7 +51,11 @@ int ReportLink(const link::LinkResult& result, const link::SerialPort& port, Cli
     if (io.isTerminal) std::fputc('\n', stderr);
     io.Errors(result.messages);
     if (result.cancelled) io.Note(QStringLiteral("cancelled"));
-    if (!port.ErrorText().empty()) io.Note(QString::fromStdString(port.ErrorText()));
+    // Unless a message already gave the port's reason as its cause.
+    const std::string& why = port.ErrorText();
+    const bool told = std::any_of(result.messages.begin(), result.messages.end(),
+                                  [&why](const std::string& m) { return m.find(why) != std::string::npos; });
+    if (!why.empty() && !told) io.Note(QString::fromStdString(why));
     if (result.code == link::kResultOk) return kExitOk;
     return result.code == link::kResultRefused ? kExitRefused : kExitFailure;
 }

@@ -2,6 +2,7 @@
 
 #include "cli/link_verbs.h"
 #include "codecs/new_image.h"
+#include "edit/transfer_merge.h"
 #include "files/clone_file.h"
 #include "ports/port_factory.h"
 
@@ -46,11 +47,16 @@ int RunRead(const QStringList& args, CliIo& io) {
     const platform::InterruptCatcher interrupt;
     link::LinkOptions options = TerminalOptions(io, interrupt.Flag());
     options.quickRead = parser.isSet(kQuick);  // the parts without a memory read ignore it
+    // The receiver sends no notes: the read fills a copy without the base's,
+    // which keeps them where the read left the frequency as it was.
+    CloneImage read = image;
+    DropNotes(read);
     const link::LinkResult result =
-        RunTransfer(TransferDirection::kRead, *part, image, *port, options, parser.value(kTrace), io);
+        RunTransfer(TransferDirection::kRead, *part, read, *port, options, parser.value(kTrace), io);
     port->Close();
     const int status = ReportLink(result, *port, io);
     if (status != kExitOk) return status;
+    TakeTransferredAreas(image, read, *part, TransferDirection::kRead);
     const FileResult saved = SaveCloneFile(image, parser.positionalArguments()[0]);
     io.Errors(saved.messages);
     return saved.ok ? kExitOk : kExitFailure;

@@ -6,6 +6,19 @@ namespace wrk7 {
 
 namespace {
 
+// The slots or bands as a read brought them, but with the computer's own
+// notes (the receiver has none): a note stays where the read left the
+// frequency as it was and goes where the read changed it, since it spoke of
+// another channel.
+template <std::size_t N>
+void TakeKeepingNotes(std::array<SlotFields, N>& to, const std::array<SlotFields, N>& from) {
+    for (std::size_t i = 0; i < N; ++i) {
+        std::string note = to[i].Text(kFreq) == from[i].Text(kFreq) ? to[i].Text(kNote) : std::string();
+        to[i] = from[i];
+        to[i].SetText(kNote, std::move(note));
+    }
+}
+
 // The stores one area fills: its blocks always, the decoded values on a read.
 // True when the slots' flags came with them.
 bool TakeArea(Area area, bool read, const CloneImage& from, CloneImage& to) {
@@ -31,11 +44,11 @@ bool TakeArea(Area area, bool read, const CloneImage& from, CloneImage& to) {
             to.memory.enabled = from.memory.enabled;
             return true;
         case Area::kVfoRecords:
-            if (read) to.vfo.bands = from.vfo.bands;
+            if (read) TakeKeepingNotes(to.vfo.bands, from.vfo.bands);
             break;
         case Area::kChannelRecords:
             if (!read) break;
-            to.memory.slot = from.memory.slot;
+            TakeKeepingNotes(to.memory.slot, from.memory.slot);
             to.memory.enabled = from.memory.enabled;
             return true;
         case Area::kZeroFill:
@@ -45,6 +58,11 @@ bool TakeArea(Area area, bool read, const CloneImage& from, CloneImage& to) {
 }
 
 }  // namespace
+
+void DropNotes(CloneImage& image) {
+    for (SlotFields& slot : image.memory.slot) slot.SetText(kNote, {});
+    for (SlotFields& band : image.vfo.bands) band.SetText(kNote, {});
+}
 
 void TakeTransferredAreas(CloneImage& image, const CloneImage& worked, TransferPart part, TransferDirection direction) {
     const bool write = direction == TransferDirection::kWrite;

@@ -72,10 +72,13 @@ QStringList TimestampedOldestFirst(const TimestampedFiles& files) {
     return sorted;
 }
 
-void KeepNewestTimestamped(const TimestampedFiles& files) {
+void KeepNewestTimestamped(const TimestampedFiles& files, const QString& spared) {
     QStringList oldestFirst = TimestampedOldestFirst(files);
     QDir dir(files.folder);
-    while (oldestFirst.size() > files.kept) dir.remove(oldestFirst.takeFirst());
+    // The spared file counts among those kept wherever it sorts.
+    const bool spare = !spared.isEmpty() && oldestFirst.removeOne(QFileInfo(spared).fileName());
+    const qsizetype room = std::max(0, files.kept - (spare ? 1 : 0));
+    while (oldestFirst.size() > room) dir.remove(oldestFirst.takeFirst());
 }
 
 }  // namespace wrk7

@@ -25,7 +25,9 @@ QString NewTimestampedPath(const TimestampedFiles& files, const QDateTime& when,
 // The names of the files, oldest first.
 QStringList TimestampedOldestFirst(const TimestampedFiles& files);
 
-// Deletes the oldest beyond files.kept.
-void KeepNewestTimestamped(const TimestampedFiles& files);
+// Deletes the oldest beyond files.kept, but never spared (a path or name in
+// the folder: the file just saved). A clock set back names a new file older
+// than those before it, and it would otherwise go first.
+void KeepNewestTimestamped(const TimestampedFiles& files, const QString& spared = {});
 
 }  // namespace wrk7

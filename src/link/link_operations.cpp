@@ -69,7 +69,15 @@ std::string IdentificationCommand(int regionIndex) {
 LinkSession::LinkSession(CloneImage& image, SerialPort& port, LinkOptions options)
     : image_(image), port_(port), options_(std::move(options)) {}
 
-bool LinkSession::EnsureOpen() { return port_.IsOpen() || port_.Open(); }
+bool LinkSession::EnsureOpen() {
+    if (port_.IsOpen()) return true;
+    // An open that failed is not tried again before the one reopen of
+    // Exchange: the operations ask for the port before their first command
+    // too, and a missing device would otherwise be opened over and over.
+    if (openFailed_) return false;
+    openFailed_ = !port_.Open();
+    return !openFailed_;
+}
 
 bool LinkSession::CheckCancel() {
     if (!cancelled_ && options_.cancel && options_.cancel->load()) cancelled_ = true;
@@ -80,9 +88,27 @@ void LinkSession::Progress(int done, int total) {
     if (options_.progress) options_.progress(done, total);
 }
 
+// A line that failed before anything came back (a cable pulled and put
+// back, a receiver switched off and on, a device that came back under the
+// same name) often works once opened anew: the port is closed and opened
+// again once, and the command sent again, before the operation gives up with
+// its port fault. A fault once the receiver has answered ends it at once.
+std::string LinkSession::Exchange(std::string_view command, std::size_t want, bool& fault) {
+    std::string buffer = ExchangeOnce(command, want, fault);
+    if (fault && !answered_ && !reopened_) {
+        reopened_ = true;
+        Note("port fault before the first answer: closing the port and opening it again");
+        port_.Close();
+        openFailed_ = false;
+        buffer = ExchangeOnce(command, want, fault);
+    }
+    if (!fault) answered_ = true;
+    return buffer;
+}
+
 // Sends command and collects what arrives until complete(buffer) or the
 // deadline; fault is set on any port failure.
-std::string LinkSession::Exchange(std::string_view command, std::size_t want, bool& fault) {
+std::string LinkSession::ExchangeOnce(std::string_view command, std::size_t want, bool& fault) {
     fault = false;
     if (!EnsureOpen()) {
         fault = true;

@@ -89,7 +89,9 @@ struct LinkOptions {
 
 // The operations of the buttons and menu commands: each runs the whole
 // sequence on the calling thread (blocking; run it on a worker thread in the
-// desktop program), opens the port if needed and leaves it open. The image's
+// desktop program), opens the port if needed and leaves it open (the caller
+// closes it when its transfer ends). A port that fails before the receiver's
+// first answer is closed and opened again once before the operation gives up. The image's
 // image.model names the model to identify; the caller sets it from the model
 // choice first. The image is changed as each block arrives; a failed read
 // leaves it partly updated. Cancelling ends the operation as a failure of the
@@ -174,13 +176,19 @@ private:
     bool CheckCancel();
     void Progress(int done, int total);
     void BlockMessage(Outcome outcome);
+    // One exchange; a port fault before the receiver's first answer in this
+    // session closes and opens the port once and sends the command again.
     std::string Exchange(std::string_view command, std::size_t want, bool& fault);
+    std::string ExchangeOnce(std::string_view command, std::size_t want, bool& fault);
 
     CloneImage& image_;
     SerialPort& port_;
     LinkOptions options_;
     std::vector<std::string> messages_;
     bool cancelled_ = false;
+    bool answered_ = false;    // an exchange of this session ended without a port fault
+    bool reopened_ = false;    // the one reopen after a port fault is spent
+    bool openFailed_ = false;  // the last open failed; only the reopen tries again
 };
 
 // Command texts, CR included.

@@ -35,7 +35,16 @@ LinkResult RunWriteAfterBackup(Part part, CloneImage& image, SerialPort& port, c
         return read;
     }
     if (!read.ok()) {
-        read.messages.emplace_back(kMsgNotBackedUp);
+        // One message for the whole failure, with what stopped the read under
+        // it: the read's own words ("Read Failed...") would misname a write.
+        std::string said(kMsgNotBackedUp);
+        if (!port.ErrorText().empty()) {
+            said += "\n" + port.ErrorText();
+        } else {
+            for (const std::string& message : read.messages)
+                if (message != kMsgReadFailed) said += "\n" + message;
+        }
+        read.messages = {said};
         return read;
     }
     WipeDisabledSlots(held);

@@ -19,9 +19,10 @@ inline constexpr std::string_view kMsgNotBackedUp = "The receiver could not be b
 
 // The write of part, after a quick read of the whole receiver that keep
 // stores first, so what the receiver held is never lost to the write. A
-// failed read, or a backup keep refuses, writes nothing: the read's messages
-// then end in kMsgNotBackedUp (or the reason keep gave). A read cancelled
-// writes nothing and says nothing.
+// failed read, or a backup keep refuses, writes nothing and says so in one
+// message: kMsgNotBackedUp with its cause on the lines under it (the port's
+// error text, else the read's block message), or the reason keep gave. A
+// read cancelled writes nothing and says nothing.
 LinkResult RunWriteAfterBackup(Part part, CloneImage& image, SerialPort& port, const LinkOptions& options,
                                const KeepBackup& keep);
 

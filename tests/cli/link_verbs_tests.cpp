@@ -99,6 +99,18 @@ TEST(LinkVerbs, OptionsAndTheInProcessEmulator) {
     const QString nowhere = dir.filePath("no/such/dir/held.WK7");
     EXPECT_EQ(Told(InProcess({"write", "--port", "emulator", "--backup", nowhere, out})),
               std::pair(1, QStringList{"The backup could not be saved (" + nowhere + ": File Open Error); nothing was written."}));
+    // --base keeps a note only where the read left the frequency as it was.
+    CloneImage base;
+    ASSERT_TRUE(LoadCloneFile(base, full).ok);
+    base.memory.slot[0].SetText(kNote, "kept");
+    base.memory.slot[1].SetText(kNote, "gone");
+    base.memory.slot[1].Set(kFreq, base.memory.slot[1].Value(kFreq) + 1);
+    const QString noted = dir.filePath("noted.WK7"), reread = dir.filePath("reread.WK7");
+    ASSERT_TRUE(SaveCloneFile(base, noted).ok);
+    ASSERT_EQ(InProcess({"read", "--port", "emulator", "--base", noted, reread}).code, 0);
+    CloneImage back;
+    ASSERT_TRUE(LoadCloneFile(back, reread).ok);
+    EXPECT_EQ(back.memory.slot[0].Text(kNote) + "|" + back.memory.slot[1].Text(kNote), "kept|");
     // The link verbs' usage errors and a missing file to write: tests/cli, CliTest.
 }
 

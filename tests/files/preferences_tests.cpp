@@ -127,6 +127,39 @@ TEST(TimestampedFiles, TheNewestSurviveEvenWithinOneMillisecond) {
     }
 }
 
+// Two kinds in one folder are pruned each on its own, and the file just
+// saved stays even when a clock set back made it the oldest.
+TEST(TimestampedFiles, EachKindIsPrunedOnItsOwnAndTheOneJustSavedStays) {
+    const struct {
+        const char* what;
+        int reads, writes;  // saved one a second, reads first
+        bool clockBack;     // the last pre-write backup is stamped a day before the rest
+        int readsLeft;
+        QStringList writesLeft;
+    } cases[] = {
+        {"many reads push out no pre-write backup", 5, 1, false, 3, {"before-write-20261207-060005-000.WK7"}},
+        {"pre-write backups keep their own newest", 0, 4, false, 0,
+         {"before-write-20261207-060002-000.WK7", "before-write-20261207-060003-000.WK7"}},
+        {"a clock set back keeps the one just saved", 2, 3, true, 2,
+         {"before-write-20261206-060004-000.WK7", "before-write-20261207-060003-000.WK7"}},
+    };
+    const QDateTime start(QDate(2026, 12, 7), QTime(6, 0));
+    for (const auto& c : cases) {
+        QTemporaryDir tmp;
+        const TimestampedFiles reads{tmp.path(), QStringLiteral("read-"), QStringLiteral(".WK7"), 3};
+        const TimestampedFiles writes{tmp.path(), QStringLiteral("before-write-"), QStringLiteral(".WK7"), 2};
+        for (int i = 0; i < c.reads + c.writes; ++i) {
+            const bool read = i < c.reads;
+            const bool back = c.clockBack && i == c.reads + c.writes - 1;
+            const QString path = NewTimestampedPath(read ? reads : writes, start.addSecs(i).addDays(back ? -1 : 0));
+            ASSERT_TRUE(WriteAll(path, {})) << c.what;
+            KeepNewestTimestamped(read ? reads : writes, path);
+        }
+        EXPECT_EQ(TimestampedOldestFirst(reads).size(), c.readsLeft) << c.what;
+        EXPECT_EQ(TimestampedOldestFirst(writes), c.writesLeft) << c.what;
+    }
+}
+
 TEST(TimestampedFiles, OrderIsByTimeThenSequence) {
     QTemporaryDir tmp;
     const TimestampedFiles files{tmp.path(), QStringLiteral("trace-"), QStringLiteral(".txt"), 10};

@@ -85,4 +85,48 @@ private:
     std::string waiting_;
 };
 
+// The device behind inner going away and coming back: while lineDead, the
+// held line fails as an unplugged adapter's does (and is closed); the next
+// refusedOpens opens fail as for a device not back yet.
+class UnpluggablePort final : public SerialPort {
+public:
+    explicit UnpluggablePort(SerialPort& inner) : inner_(inner) {}
+    bool lineDead = false;
+    int refusedOpens = 0;
+    int opens = 0;
+
+    bool Open() override {
+        ++opens;
+        if (refusedOpens > 0) {
+            --refusedOpens;
+            return Fail("No such file or directory");
+        }
+        lineDead = false;
+        error_.clear();
+        return inner_.Open();
+    }
+    void Close() override { inner_.Close(); }
+    bool IsOpen() const override { return inner_.IsOpen(); }
+    bool Write(std::string_view data) override { return lineDead ? Fail("Input/output error") : inner_.Write(data); }
+    std::string ReadAvailable() override {
+        if (lineDead) Fail("Input/output error");
+        return lineDead ? std::string() : inner_.ReadAvailable();
+    }
+    Wait WaitForData(Clock::time_point deadline) override {
+        return lineDead ? Wait::kFault : inner_.WaitForData(deadline);
+    }
+    bool HasFault() const override { return !error_.empty() || inner_.HasFault(); }
+    std::string ErrorText() const override { return error_.empty() ? inner_.ErrorText() : error_; }
+    std::string Name() const override { return "unpluggable"; }
+
+private:
+    bool Fail(const char* why) {
+        error_ = std::string("unpluggable: ") + why;
+        inner_.Close();
+        return false;
+    }
+    SerialPort& inner_;
+    std::string error_;
+};
+
 }  // namespace wrk7::link::test

@@ -17,6 +17,7 @@ namespace {
 using test::Bench;
 using test::Faults;
 using test::Quick;
+using test::UnpluggablePort;
 using wrk7::testing::NewImage;
 using Strings = std::vector<std::string>;
 
@@ -141,6 +142,43 @@ TEST(ReadOperations, HangUpEndsWithThePortFault) {
     EXPECT_FALSE(bench.port->Open()) << "the line stays dead";
 }
 
+// A line that fails before the receiver's first answer is closed and opened
+// again once; the transfer then goes on with the same commands on the wire,
+// or gives up with its usual message.
+TEST(ReadOperations, APortThatWentBadIsOpenedAgainOnce) {
+    // opens: those the transfer made.
+    const struct { const char* what; bool wasOpen, lineDead; int refusedOpens; bool write; Strings messages; int opens; } cases[] = {
+        {"the held line went bad, the receiver is back", true, true, 0, false, {"Successed!!"}, 1},
+        {"the same before a write", true, true, 0, true, {"Successed!!"}, 1},
+        {"the device is back at the second open", false, false, 1, false, {"Successed!!"}, 2},
+        {"the held line went bad, the device is gone for good", true, true, 9, false, {"Read Failed..."}, 1},
+        {"the same for a write", false, false, 9, true, {"Write Failed..."}, 2},
+    };
+    Bench reference;
+    CloneImage image = reference.demo;
+    ASSERT_TRUE(ReadSettingsSequence(image, *reference.port, Quick()).ok());
+    const Strings readWire = reference.Log();
+    ASSERT_TRUE(WriteSettingsSequence(image, *reference.port, Quick()).ok());
+    const Strings all = reference.Log();
+    const Strings writeWire(all.begin() + static_cast<std::ptrdiff_t>(readWire.size()), all.end());
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Bench bench;
+        UnpluggablePort port(*bench.port);
+        if (c.wasOpen) {
+            ASSERT_TRUE(port.Open());
+        }
+        port.opens = 0;
+        port.lineDead = c.lineDead;
+        port.refusedOpens = c.refusedOpens;
+        CloneImage copy = bench.demo;
+        const LinkResult r = c.write ? WriteSettingsSequence(copy, port, Quick()) : ReadSettingsSequence(copy, port, Quick());
+        EXPECT_EQ(r.messages, c.messages);
+        EXPECT_EQ(port.opens, c.opens);
+        EXPECT_EQ(bench.Log(), r.ok() ? (c.write ? writeWire : readWire) : Strings{});
+    }
+}
+
 TEST(ReadOperations, CancelStopsBetweenExchanges) {
     Bench bench;
     CloneImage image = NewImage();
@@ -227,7 +265,9 @@ TEST(WriteOperations, TheThousandChannelCheck) {
 TEST(WriteOperations, AWriteAfterBackupKeepsWhatTheReceiverHeldFirstOrWritesNothing) {
     const struct { const char* what; std::vector<const char*> faults; bool keeps; Strings messages; } cases[] = {
         {"kept, then written", {}, true, {"Successed!!"}},
-        {"the read fails", {"silent-after=40"}, true, {"Communication Error", "Read Failed...", std::string(kMsgNotBackedUp)}},
+        // One message, with what stopped the read under it, and no "Read Failed...".
+        {"the read times out", {"silent-after=40"}, true, {std::string(kMsgNotBackedUp) + "\nCommunication Error"}},
+        {"the plug is pulled", {"hangup-after=40"}, true, {std::string(kMsgNotBackedUp) + "\nemulator: the line was hung up"}},
         {"the backup cannot be kept", {}, false, {"The backup could not be saved (disk full); nothing was written."}},
     };
     for (const auto& c : cases) {

@@ -11,9 +11,10 @@ QString DefaultBackupFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/backups");
 }
 
-QString SaveReadBackup(const CloneImage& image, const QString& folder, const QDateTime& when, QString* error) {
-    const TimestampedFiles backups{folder, QStringLiteral("read-"), QStringLiteral(".WK7"), kBackupsKept,
-                                    QLatin1Char('-')};
+QString SaveBackup(BackupKind kind, const CloneImage& image, const QString& folder, const QDateTime& when,
+                   QString* error) {
+    const QString prefix = kind == BackupKind::kRead ? QStringLiteral("read-") : QStringLiteral("before-write-");
+    const TimestampedFiles backups{folder, prefix, QStringLiteral(".WK7"), kBackupsKept, QLatin1Char('-')};
     const QString path = NewTimestampedPath(backups, when, error);
     if (path.isEmpty()) return {};
     CloneImage copy = image;
@@ -23,7 +24,7 @@ QString SaveReadBackup(const CloneImage& image, const QString& folder, const QDa
                                                    : QString::fromStdString(saved.messages.front());
         return {};
     }
-    KeepNewestTimestamped(backups);
+    KeepNewestTimestamped(backups, path);
     return path;
 }
 

@@ -11,6 +11,7 @@
 #include "link/write_backup.h"
 #include "app/widgets/desktop_viewer.h"
 #include "app/widgets/prompter.h"
+#include "edit/transfer_merge.h"
 #include "link/serial_trace.h"
 #include "ports/port_factory.h"
 
@@ -107,14 +108,17 @@ bool TransferController::Start(TransferDirection direction, TransferPart part) {
     backingUp_ = backUp;
     writeBackup_ = std::make_shared<QString>();
     // The operation works on a copy; the document is read-only until the
-    // copy comes back, so a cancelled read leaves it exactly as it was.
-    const CloneImage& work = document_.Image();
+    // copy comes back, so a cancelled read leaves it exactly as it was. A
+    // read's copy has no notes: the receiver sends none, and the document
+    // keeps its own as it takes the read.
+    CloneImage work = document_.Image();
+    if (!write) DropNotes(work);
     const bool quick = quickRead_;
     // The backup is saved on the worker, before the write begins: a backup
     // that cannot be kept stops the write.
     link::KeepBackup keep = [kept = writeBackup_, folder = folders_.backups](const CloneImage& held, std::string& why) {
         QString error;
-        *kept = SaveReadBackup(held, folder, QDateTime::currentDateTime(), &error);
+        *kept = SaveBackup(BackupKind::kBeforeWrite, held, folder, QDateTime::currentDateTime(), &error);
         why = error.toStdString();
         return !kept->isEmpty();
     };
@@ -159,9 +163,10 @@ void TransferController::OnFinished(const link::LinkResult& result) {
         else emit statusMessage(QString());
     }
     if (result.ok() && !write) {
+        // What the receiver sent, before the document's notes were carried over.
         QString error;
-        const QString saved =
-            SaveReadBackup(document_.Image(), folders_.backups, QDateTime::currentDateTime(), &error);
+        const QString saved = SaveBackup(BackupKind::kRead, runner_->WorkedImage(), folders_.backups,
+                                         QDateTime::currentDateTime(), &error);
         emit statusMessage(saved.isEmpty() ? QStringLiteral("Backup not saved: %1").arg(error)
                                            : QStringLiteral("Backup: %1").arg(saved));
     }

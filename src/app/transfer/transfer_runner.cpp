@@ -53,6 +53,10 @@ bool TransferRunner::Start(const CloneImage& image, Operation op, const std::str
                                          return op(*work, traced, o);
                                      });
             traceText_ = trace.Text();
+            // Held open while idle, the port would keep other programs off
+            // it, and a cable or receiver gone meanwhile would leave the next
+            // transfer a dead line: each transfer opens it anew.
+            port->Close();
         } else {
             result.code = link::kResultFailed;
             result.messages = {std::string(link::kMsgComPortError)};

@@ -15,7 +15,8 @@ namespace wrk7 {
 // the image, so the window stays responsive and nothing the window does
 // meanwhile can tear the image the operation is filling. Progress arrives on
 // the UI thread as signals; at the end the window takes the worked image and
-// copies the parts the operation covers into its own.
+// copies the parts the operation covers into its own. The port is opened by
+// each operation and closed when it ends.
 class TransferRunner : public QObject {
     Q_OBJECT
 public:
