@@ -71,6 +71,12 @@ SlotRange InsertRow(CloneImage& image, int row) {
     return changed;
 }
 
+std::optional<int> SlotLostByInsert(const CloneImage& image, int row) {
+    constexpr int kLast = kEditWindowRows - 1;
+    if (row < 1 || row > kEditWindowRows || image.memory.slot[kLast].IsEmpty()) return std::nullopt;
+    return kLast;
+}
+
 SlotRange EnableRow(CloneImage& image, int row) {
     if (!IsValidRow(row)) return {};
     const int slot = row - 1;

@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <vector>
 
 #include "core/image.h"
@@ -24,6 +25,10 @@ SlotRange ClearAllSlots(CloneImage& image);
 SlotRange ClearRow(CloneImage& image, int row);
 SlotRange DeleteRow(CloneImage& image, int row);   // row > 200: nothing, not marked
 SlotRange InsertRow(CloneImage& image, int row);   // row > 200: nothing moves, still marked
+// The used channel that Insert on row pushes out of the first 200 slots,
+// where it is lost (slot 199, also when Insert on row 200 only clears it);
+// nothing when that slot is empty or the row lies outside the window.
+std::optional<int> SlotLostByInsert(const CloneImage& image, int row);
 SlotRange EnableRow(CloneImage& image, int row);   // empty slot: flag off, no refresh
 SlotRange DisableRow(CloneImage& image, int row);  // wipes the slot
 SlotRange EnableAllSlots(CloneImage& image);       // every slot that has a frequency

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
+#include <algorithm>
 #include <cmath>
 
 #include "core/hex.h"
@@ -112,6 +113,25 @@ void SavePlacement(QSettings& store, const WindowPlacement& pixels, double dpi, 
     store.beginGroup(QString::fromUtf8(kPlacementSection.data(), qsizetype(kPlacementSection.size())));
     for (const auto& [key, twips] : PlacementValues(pixels, dpi)) store.setValue(key, QString::number(twips));
     store.endGroup();
+}
+
+int TwipsToPixels(int twips, double dpi) {
+    if (!(dpi > 0)) dpi = 96;
+    const double pixels = std::round(twips * dpi / kTwipsPerInch);
+    return static_cast<int>(std::clamp(pixels, double(-kMaxPlacementPixels), double(kMaxPlacementPixels)));
+}
+
+std::optional<WindowPlacement> LoadPlacement(QSettings& store, double dpi) {
+    int values[4] = {};
+    store.beginGroup(QString::fromUtf8(kPlacementSection.data(), qsizetype(kPlacementSection.size())));
+    bool whole = true;
+    for (std::size_t i = 0; i < kPlacementKeys.size() && whole; ++i) {
+        const QString key = QString::fromUtf8(kPlacementKeys[i].data(), qsizetype(kPlacementKeys[i].size()));
+        values[i] = TwipsToPixels(store.value(key).toString().trimmed().toInt(&whole), dpi);
+    }
+    store.endGroup();
+    if (!whole || values[2] <= 0 || values[3] <= 0) return std::nullopt;
+    return WindowPlacement{values[0], values[1], values[2], values[3]};
 }
 
 QString SettingsKey(std::string_view key) {

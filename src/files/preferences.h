@@ -2,6 +2,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <optional>
 #include <string_view>
 #include <utility>
 
@@ -74,10 +75,22 @@ int PixelsToTwips(int pixels, double dpi);
 
 struct WindowPlacement {
     int left = 0, top = 0, width = 0, height = 0;  // pixels
+    bool operator==(const WindowPlacement&) const = default;
 };
 // The four key/value pairs, values in twips, in the order they are written.
 std::array<std::pair<QString, int>, 4> PlacementValues(const WindowPlacement& pixels, double dpi);
 // Writes the keys into section "Settings" of store; nothing when minimised.
+// A maximised window is kept as large as it was, with no mark of its own:
+// it comes back that large, not maximised.
 void SavePlacement(QSettings& store, const WindowPlacement& pixels, double dpi, bool minimised);
+
+// A length in twips as whole pixels at dpi (96 when dpi is not positive),
+// kept within +/-kMaxPlacementPixels.
+int TwipsToPixels(int twips, double dpi);
+inline constexpr int kMaxPlacementPixels = 1 << 20;
+// The placement SavePlacement left in store, in pixels at dpi; none unless
+// all four keys hold whole numbers and the size is positive (a store of an
+// older run, edited by hand or never written starts the default window).
+std::optional<WindowPlacement> LoadPlacement(QSettings& store, double dpi);
 
 }  // namespace wrk7

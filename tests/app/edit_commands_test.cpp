@@ -165,7 +165,8 @@ protected:
     void SetUp() override {
         WindowTest::SetUp();
         Change([](CloneImage& image) {
-            for (int slot : {0, 1, 2, 3, 200, 1000}) Put(image, slot, 145 + slot * 0.0125);
+            for (int slot : {0, 1, 2, 3, 199, 200, 1000}) Put(image, slot, 145 + slot * 0.0125);
+            image.memory.slot[199].SetText(kName, "ABCDEF");  // the last row Insert moves
             image.memory.enabled[1000] = false;  // a frequency left in a disabled slot
         });
         window->ClickTab(Page::kMemory);
@@ -175,21 +176,30 @@ protected:
 TEST_F(MemoryPageTest, ButtonsAskOnceForSeveralRowsAndCancelChangesNothing) {
     const QString clear = QStringLiteral("Edit > Undo brings them back."), sure = QStringLiteral("Are you sure that you want to ");
     const QStringList del{QStringLiteral("Edit > Undo brings it back."), sure + "do the delete?"};
+    const QStringList insert{QStringLiteral("Inserting pushes 01-099 \"ABCDEF\" past the first 200 channels, where it is "
+                                            "lost; Edit > Undo brings it back."),
+                             sure + "do the insert?"};
+    const QStringList disableAll{QStringLiteral("Disabling empties the channels; Edit > Undo brings them back."),
+                                 sure + "disable all memory?"};
     // An empty title: no question; an empty step: nothing changes.
     const struct { const char* button; int first, last; Answer answer; QString title;
                    QStringList lines; QString step; } cases[] = {
         {"cmbDelete", 1, 1, Answer::kCancel, "DELETE OK", del, ""},
         {"cmbDelete", 1, 1, Answer::kOk, "DELETE OK", del, "Delete 00-000"},
         {"cmbDelete", 201, 201, Answer::kOk, "", {}, ""},  // outside the 200 rows: not even asked
-        {"cmbInsert", 1, 1, Answer::kCancel, "", {}, "Insert 00-000"},
+        {"cmbInsert", 1, 1, Answer::kCancel, "INSERT OK", insert, ""},
+        {"cmbInsert", 200, 200, Answer::kOk, "INSERT OK", insert, "Insert 01-099"},
         {"cmbClear", 1, 3, Answer::kCancel, "CLEAR OK", {clear, sure + "do the clear?", "3 rows are selected."}, ""},
         {"cmbClear", 2, 2, Answer::kOk, "CLEAR OK", {clear, sure + "do the clear?"}, "Clear 00-001"},
         {"cmbDisable", 1, 3, Answer::kCancel, "DISABLE OK", {"3 rows are selected.", "Disabling empties the channels; Edit > Undo brings them back.", sure + "disable them?"}, ""},
-        {"cmbDisable", 2, 2, Answer::kCancel, "", {}, "Disable 00-001"},  // one row goes without a question
+        {"cmbDisable", 2, 2, Answer::kCancel, "DISABLE OK", {"Disabling empties the channel; Edit > Undo brings it back.", sure + "disable it?"}, ""},
+        {"cmbDisable", 2, 2, Answer::kOk, "DISABLE OK", {"Disabling empties the channel; Edit > Undo brings it back.", sure + "disable it?"}, "Disable 00-001"},
+        {"cmbDisable", 5, 5, Answer::kOk, "", {}, "Disable 00-004"},  // an empty row loses nothing: no question
         {"cmbEnable", 1, 1300, Answer::kOk, "ENABLE OK", {"1300 rows are selected.", sure + "enable them?"},
          "Enable 1300 Channels"},
         {"cmbClAll", 1, 1, Answer::kCancel, "CLEAR OK", {clear, sure + "clear all memory?"}, ""},
-        {"cmbDisAll", 1, 1, Answer::kCancel, "", {}, "Disable All"},
+        {"cmbDisAll", 1, 1, Answer::kCancel, "DISABLE OK", disableAll, ""},
+        {"cmbDisAll", 1, 1, Answer::kOk, "DISABLE OK", disableAll, "Disable All"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::Message() << c.button << " " << c.first << ".." << c.last);

@@ -25,6 +25,25 @@ TEST(FitWithin, APlacementIsMovedAndShrunkOnlyAsFarAsTheScreenNeeds) {
     for (const auto& c : cases) EXPECT_EQ(FitWithin(c.placement, screen), c.fitted) << c.what;
 }
 
+TEST(PlaceOnScreens, AStoredPlacementComesBackOnTheScreenItOverlapsMostElseOnThePrimary) {
+    // The primary on the right of a second screen, a panel above each.
+    const QList<QRect> screens{{1280, 30, 1600, 970}, {0, 24, 1280, 1000}};
+    const struct {
+        const char* what;
+        QRect stored;
+        QRect placed;
+    } cases[] = {
+        {"inside the second", {100, 100, 800, 600}, {100, 100, 800, 600}},
+        {"mostly on the second", {600, 100, 800, 600}, {480, 100, 800, 600}},
+        {"mostly on the primary", {1200, 100, 800, 600}, {1280, 100, 800, 600}},
+        {"larger than the screen it is on", {1300, 0, 3000, 2000}, {1280, 30, 1600, 970}},
+        {"off every screen", {-5000, 4000, 800, 600}, {1280, 400, 800, 600}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(PlaceOnScreens(c.stored, screens, 0), c.placed) << c.what;
+    EXPECT_EQ(PlaceOnScreens({-5000, 4000, 800, 600}, screens, 1), QRect(0, 424, 800, 600));  // the other primary
+    EXPECT_EQ(PlaceOnScreens({5, 5, 10, 10}, {}, 0), QRect(5, 5, 10, 10));  // no screen known: as it was
+}
+
 // How w falls short of opening whole within its screen's free area.
 std::string Misfit(QWidget* w) {
     const QRect free = w->screen()->availableGeometry();

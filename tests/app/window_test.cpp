@@ -131,6 +131,24 @@ TEST_F(WindowPagesTest, CloseAsksToSaveUnsavedChangesAndKeepsThePortNumber) {
     EXPECT_TRUE(QFile::exists(Path("WR-K7.ini")));
 }
 
+TEST_F(WindowPagesTest, TheWindowComesBackWhereAndAsLargeAsItWasWithinItsScreen) {
+    const QRect screen = window->screen()->availableGeometry();
+    const QRect inside(screen.left() + 20, screen.top() + 30, 750, 540);  // the window's own, frame aside
+    const QRect larger(screen.left() + 100, screen.top() + 50, screen.width() + 200, screen.height() + 200);
+    for (const QRect& kept : {inside, larger}) {
+        CloseWithoutSaving(*window);
+        QSettings store(Path("settings.ini"), QSettings::IniFormat);
+        const int values[] = {kept.left(), kept.top(), kept.width(), kept.height()};
+        for (int i = 0; i < 4; ++i)  // in twips at 96 dpi, as the offscreen screen has it
+            store.setValue(QStringLiteral("Settings/") + QString::fromUtf8(kPlacementKeys[i].data()),
+                           QString::number(values[i] * 15));
+        store.sync();
+        window = MakeWindow(Options());
+        EXPECT_EQ(kept == inside ? window->geometry() : window->frameGeometry(), kept == inside ? inside : screen)
+            << kept.width();
+    }
+}
+
 TEST_F(WindowPagesTest, EveryWayOfHidingABarAgreesWithTheViewMenu) {
     QToolBar* bar = window->ToolBar();
     QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(5, 5), bar->mapToGlobal(QPoint(5, 5)));

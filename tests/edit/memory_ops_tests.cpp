@@ -2,7 +2,9 @@
 // a slot leaves in it, and the edit of a change that Undo and Redo replay.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
+#include <optional>
 
 #include "edit/bank.h"
 #include "edit/channel_paste.h"
@@ -52,6 +54,21 @@ TEST(MemoryOps, DeleteAndInsertMoveOnlyWithinEditWindow) {
     EXPECT_TRUE(image.modified);
     image.modified = false;
     EXPECT_EQ(image, before);
+
+    // What Insert loses is what InsertRow drops from slot 199.
+    CloneImage last199Empty = before;
+    last199Empty.ClearSlot(199);
+    const struct { const CloneImage* image; int row; std::optional<int> lost; } cases[] = {
+        {&before, 1, 199}, {&before, 200, 199}, {&before, 201, std::nullopt}, {&before, 0, std::nullopt},
+        {&last199Empty, 1, std::nullopt}, {&last199Empty, 200, std::nullopt}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(SlotLostByInsert(*c.image, c.row), c.lost) << c.row;
+        CloneImage inserted = *c.image;
+        InsertRow(inserted, c.row);
+        const bool dropped = std::none_of(inserted.memory.slot.begin(), inserted.memory.slot.end(),
+                                          [&](const SlotFields& f) { return f == c.image->memory.slot[199]; });
+        EXPECT_EQ(dropped, c.lost.has_value()) << c.row;
+    }
 }
 
 TEST(MemoryOps, InvalidRowsChangeNothing) {

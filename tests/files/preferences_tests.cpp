@@ -63,6 +63,31 @@ TEST(Placement, KeysInTwips) {
     QStringList stored;
     for (const char* key : {"MainLeft", "MainTop", "MainWidth", "MainHeight"}) stored << store.value(QString("Settings/") + key).toString();
     EXPECT_EQ(stored, (QStringList{"150", "300", "9600", "7200"}));
+    EXPECT_EQ(LoadPlacement(store, 96).value_or(WindowPlacement{}), (WindowPlacement{10, 20, 640, 480}));
+
+    // What the keys hold (left, top, width, height in twips; null: no key)
+    // and what comes back at dpi.
+    const WindowPlacement none{};
+    const struct { std::array<const char*, 4> keys; double dpi; WindowPlacement pixels; } cases[] = {
+        {{"1500", "750", "15000", "12000"}, 96, {100, 50, 1000, 800}},
+        {{"1500", "750", "15000", "12000"}, 144, {150, 75, 1500, 1200}},
+        {{"-3000", " 7 ", "1441", "1439"}, 96, {-200, 0, 96, 96}},  // to the nearest pixel
+        {{"0", "0", "2147483647", "9600"}, 96, {0, 0, kMaxPlacementPixels, 640}},
+        {{"0", "0", "9600", "7200"}, 0, {0, 0, 640, 480}},  // no resolution: 96
+        {{"0", "0", "0", "7200"}, 96, none},
+        {{"0", "0", "9600", "-15"}, 96, none},
+        {{"0", "abc", "9600", "7200"}, 96, none},
+        {{"0", "0", "9600.5", "7200"}, 96, none},
+        {{"0", "0", "9600", nullptr}, 96, none},
+        {{"0", "0", "99999999999", "7200"}, 96, none},
+    };
+    for (const auto& c : cases) {
+        QSettings kept(dir.filePath("kept.ini"), QSettings::IniFormat);
+        kept.clear();
+        for (int i = 0; i < 4; ++i)
+            if (c.keys[i]) kept.setValue(QString("Settings/") + QString::fromUtf8(kPlacementKeys[i].data()), QString::fromLatin1(c.keys[i]));
+        EXPECT_EQ(LoadPlacement(kept, c.dpi).value_or(none), c.pixels) << c.keys[0] << " " << c.keys[2] << " " << c.dpi;
+    }
 }
 
 TEST(RecentFiles, NewestFirstWithoutRepeatsAndAtMostEight) {

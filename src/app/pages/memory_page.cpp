@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <set>
 
 #include "app/widgets/column_stretch.h"
@@ -40,6 +41,7 @@ constexpr std::array<const char*, 11> kWidestValues{
 
 // Texts more than one question uses.
 constexpr const char* kClearTitle = "CLEAR OK";
+constexpr const char* kDisableTitle = "DISABLE OK";
 constexpr const char* kUndoBringsBack = "Edit > Undo brings them back.";
 QString RowsSelected(std::size_t rows) { return QStringLiteral("%1 rows are selected.").arg(rows); }
 
@@ -245,6 +247,21 @@ void MemoryPage::Delete() {
 
 void MemoryPage::Insert() {
     const int row = CurrentRow();
+    // The channel at the end of the window has nowhere to go: say which one
+    // before it is gone from sight.
+    if (const std::optional<int> lost = SlotLostByInsert(document_.Image(), row)) {
+        const QString label = QString::fromStdString(model_->RowLabel(*lost));
+        const QString name = QString::fromStdString(document_.Image().memory.slot[*lost].Text(kName));
+        const QString what = name.isEmpty() ? label : QStringLiteral("%1 \"%2\"").arg(label, name);
+        if (prompter_.Confirm(this, QStringLiteral("INSERT OK"),
+                              {QStringLiteral("Inserting pushes %1 past the first %2 channels, where it is lost; "
+                                              "Edit > Undo brings it back.")
+                                   .arg(what)
+                                   .arg(kEditWindowRows),
+                               QStringLiteral("Are you sure that you want to do the insert?")}) !=
+            Prompter::Answer::kOk)
+            return;
+    }
     Apply(QStringLiteral("Insert ") + RowsName({row}), [&](CloneImage& image) { InsertRow(image, row); });
     SelectRow(row);
 }
@@ -259,6 +276,18 @@ bool MemoryPage::ConfirmSeveral(const std::vector<int>& rows, const QString& tit
     return prompter_.Confirm(this, title, lines) == Prompter::Answer::kOk;
 }
 
+bool MemoryPage::ConfirmDisable(const std::vector<int>& rows) {
+    if (rows.size() > 1)
+        return ConfirmSeveral(rows, QString::fromLatin1(kDisableTitle), QStringLiteral("disable"),
+                              QStringLiteral("Disabling empties the channels; Edit > Undo brings them back."));
+    // An empty row loses nothing, so there is nothing to ask.
+    const int slot = rows.front() - 1;
+    if (document_.Image().memory.slot[slot].IsEmpty()) return true;
+    return prompter_.Confirm(this, QString::fromLatin1(kDisableTitle),
+                             {QStringLiteral("Disabling empties the channel; Edit > Undo brings it back."),
+                              QStringLiteral("Are you sure that you want to disable it?")}) == Prompter::Answer::kOk;
+}
+
 void MemoryPage::Enable() {
     const std::vector<int> rows = SelectedRows();
     if (!ConfirmSeveral(rows, QStringLiteral("ENABLE OK"), QStringLiteral("enable"))) return;
@@ -268,9 +297,7 @@ void MemoryPage::Enable() {
 void MemoryPage::Disable() {
     const std::vector<int> rows = SelectedRows();
     // A disabled slot holds nothing, so the channels go with the flag.
-    if (!ConfirmSeveral(rows, QStringLiteral("DISABLE OK"), QStringLiteral("disable"),
-                        QStringLiteral("Disabling empties the channels; Edit > Undo brings them back.")))
-        return;
+    if (!ConfirmDisable(rows)) return;
     Apply(QStringLiteral("Disable ") + RowsName(rows), [&](CloneImage& image) { DisableRows(image, rows); });
 }
 
@@ -282,6 +309,12 @@ void MemoryPage::EnableAll() {
 
 void MemoryPage::DisableAll() {
     const int row = CurrentRow();
+    // It empties every slot, as Clear All does, so it asks as Clear All does.
+    if (prompter_.Confirm(this, QString::fromLatin1(kDisableTitle),
+                          {QStringLiteral("Disabling empties the channels; Edit > Undo brings them back."),
+                           QStringLiteral("Are you sure that you want to disable all memory?")}) !=
+        Prompter::Answer::kOk)
+        return;
     Apply(QStringLiteral("Disable All"), [&](CloneImage& image) { DisableAllSlots(image); });
     SelectRow(row);
 }

@@ -84,6 +84,8 @@ private:
     // Asks once before a command acts on several rows; true to go on.
     bool ConfirmSeveral(const std::vector<int>& rows, const QString& title, const QString& verb,
                         const QString& consequence = {});
+    // Asks before Disable empties one used row or several rows.
+    bool ConfirmDisable(const std::vector<int>& rows);
     // Runs operation on the image as the step name.
     void Apply(const QString& name, const std::function<void(CloneImage&)>& operation);
 

@@ -13,6 +13,21 @@ QRect FitWithin(const QRect& rect, const QRect& available) {
     return fitted;
 }
 
+QRect PlaceOnScreens(const QRect& rect, const QList<QRect>& available, int primary) {
+    if (available.isEmpty()) return rect;
+    qsizetype best = std::clamp<qsizetype>(primary, 0, available.size() - 1);
+    long long bestArea = 0;
+    for (qsizetype i = 0; i < available.size(); ++i) {
+        const QRect common = rect.intersected(available[i]);
+        const long long area = common.isEmpty() ? 0 : static_cast<long long>(common.width()) * common.height();
+        if (area > bestArea) {
+            bestArea = area;
+            best = i;
+        }
+    }
+    return FitWithin(rect, available[best]);
+}
+
 void FitOnScreen(QWidget* window) {
     const QScreen* screen = window->screen();
     if (!screen) return;

@@ -1,4 +1,5 @@
 #pragma once
+#include <QList>
 #include <QRect>
 
 class QWidget;
@@ -9,6 +10,11 @@ namespace wrk7 {
 // placement from a larger screen, another scale or a screen since removed
 // comes back whole and on the screen.
 QRect FitWithin(const QRect& rect, const QRect& available);
+
+// Where a stored placement comes back among the screens' available areas:
+// on the one it overlaps most, or on primary's when it overlaps none (a
+// screen since removed), fitted within it (FitWithin).
+QRect PlaceOnScreens(const QRect& rect, const QList<QRect>& available, int primary);
 
 // Fits a top-level window into its screen's available area (without the
 // panels), frame included.

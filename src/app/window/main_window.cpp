@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QProgressBar>
+#include <QScreen>
 #include <QPushButton>
 #include <QSettings>
 #include <QStatusBar>
@@ -305,6 +306,7 @@ void MainWindow::ConnectTransfers() {
 void MainWindow::ShowStartupState() {
     ApplyResourceCaptions(this, table_);
     resize(TwipsToPixels(10000, this), TwipsToPixels(10000, this));
+    RestorePlacement();
     const int port = options_.portDirs ? ReadPortFile(*options_.portDirs) : ReadPortFile();
     transfers_->LoadChoices(port, *SettingsStore());
     actQuickRead_->setChecked(transfers_->QuickRead());
@@ -492,7 +494,8 @@ void MainWindow::showEvent(QShowEvent* event) {
     firstShow_ = false;
     // Wide enough that the memory grid shows every column without scrolling
     // sideways, as far as the screen allows.
-    if (const int missing = memoryPage_->MissingWidth(); missing > 0) resize(width() + missing, height());
+    if (const int missing = memoryPage_->MissingWidth(); missing > 0 && !placementRestored_)
+        resize(width() + missing, height());
     FitOnScreen(this);
     FocusFirstControl(tabs_->currentWidget());
 }
@@ -534,6 +537,18 @@ void MainWindow::SaveWindowState() {
     const std::unique_ptr<QSettings> store = SettingsStore();
     SavePlacement(*store, placement, logicalDpiX(), isMinimized());
     transfers_->SaveChoices(*store);
+}
+
+void MainWindow::RestorePlacement() {
+    const std::unique_ptr<QSettings> store = SettingsStore();
+    // Read at the resolution SaveWindowState wrote it with.
+    const std::optional<WindowPlacement> kept = LoadPlacement(*store, logicalDpiX());
+    if (!kept) return;
+    QList<QRect> available;
+    for (const QScreen* screen : QGuiApplication::screens()) available << screen->availableGeometry();
+    const int primary = static_cast<int>(QGuiApplication::screens().indexOf(QGuiApplication::primaryScreen()));
+    setGeometry(PlaceOnScreens(QRect(kept->left, kept->top, kept->width, kept->height), available, primary));
+    placementRestored_ = true;
 }
 
 std::unique_ptr<QSettings> MainWindow::SettingsStore() const {

@@ -118,6 +118,9 @@ private:
     void SaveWindowState();
     // The per-user settings store (a file of the tests' choosing).
     std::unique_ptr<QSettings> SettingsStore() const;
+    // Puts the window where the store says it was, within the screen it
+    // lands on; the default size stays when the store holds no placement.
+    void RestorePlacement();
 
     AppOptions options_;
     StringTable table_;
@@ -134,6 +137,7 @@ private:
     bool closingDuringTransfer_ = false;
     bool askingToClose_ = false;          // the close asks whether to cancel the transfer
     bool firstShow_ = true;
+    bool placementRestored_ = false;  // the size is the user's, not the default's
 
     QTabWidget* tabs_ = nullptr;
     SettingsPages* settingsPages_ = nullptr;
