@@ -51,12 +51,20 @@ ChannelChange& ChannelChange::SetText(int field, std::string text) {
 }
 
 std::string OfferRefusal(int model, const ChannelChange& change) {
+    for (const Choice& c : kChoices)
+        if (std::string why = ChangeFieldRefusal(model, change, c.field); !why.empty()) return why;
+    return {};
+}
+
+std::string ChangeFieldRefusal(int model, const ChannelChange& change, int field) {
+    if (field < 0 || field >= kFieldCount || !change.fields.test(static_cast<std::size_t>(field))) return {};
     for (const Choice& c : kChoices) {
-        if (!change.fields.test(static_cast<std::size_t>(c.field))) continue;
+        if (c.field != field) continue;
         if (!Offered(model, c.field, ChoiceIndex(change.values.Value(c.field), c.count)))
             return "The " + std::string(Model(model).name) + " offers no such " + c.what + ".";
+        return {};
     }
-    return {};
+    return FieldRefusal(change.values, field);
 }
 
 ChannelChangeResult ChangeChannels(CloneImage& image, const std::vector<int>& slots, const ChannelChange& change) {

@@ -40,4 +40,13 @@ ChannelChangeResult ChangeChannels(CloneImage& image, const std::vector<int>& ch
 // offers them all.
 std::string OfferRefusal(int model, const ChannelChange& change);
 
+// Why the value chosen for field cannot be given to any channel, by the rule
+// the channel editor has for that field: a coded value the model offers
+// (OfferRefusal), the offset limit, a name or a note that fits
+// (FieldRefusal). "" when it can, or when field is not chosen. Change
+// Channels checks each entry so before it closes, so that what it accepts
+// is refused only by a row of its own (its frequency, a search-pass entry
+// another one holds, a name or note it keeps from a file).
+std::string ChangeFieldRefusal(int model, const ChannelChange& change, int field);
+
 }  // namespace wrk7

@@ -97,10 +97,18 @@ std::string MemoryEntryRefusal(const CloneImage& image, int slot, const SlotFiel
         return "The frequency must lie between " + FormatFrequency(kLowestChannelMHz) + " and " +
                FormatFrequency(kHighestChannelMHz) + " MHz.";
     if (freq.kind == Verdict::Kind::kRefused) return JoinLines(freq.lines);
-    if (!CheckOffset(f, f.Value(kOffset)).Accepted()) return "The offset frequency must be below 100 MHz.";
-    if (!NameFits(f.Text(kName)))
+    for (const int field : {kOffset, kName, kNote})
+        if (std::string why = FieldRefusal(f, field); !why.empty()) return why;
+    return {};
+}
+
+std::string FieldRefusal(const SlotFields& f, int field) {
+    if (field == kOffset && !CheckOffset(f, f.Value(kOffset)).Accepted())
+        return "The offset frequency must be below 100 MHz.";
+    if (field == kName && !NameFits(f.Text(kName)))
         return "A name holds at most " + std::to_string(kNameLength) + " printable ASCII characters.";
-    if (!NoteFits(f.Text(kNote))) return "A note holds at most " + std::to_string(kNoteLength) + " characters.";
+    if (field == kNote && !NoteFits(f.Text(kNote)))
+        return "A note holds at most " + std::to_string(kNoteLength) + " characters.";
     return {};
 }
 

@@ -43,6 +43,9 @@ Verdict CheckOffset(const SlotFields& stored, double mhz);
 // other enabled search-pass entries as image holds them), CheckOffset,
 // NameFits and NoteFits. A paste and a change of many channels both ask it.
 std::string MemoryEntryRefusal(const CloneImage& image, int slot, const SlotFields& fields);
+// The line MemoryEntryRefusal gives for the offset, the name or the note of
+// fields, each checked on its own; "" when it passes (and for other fields).
+std::string FieldRefusal(const SlotFields& fields, int field);
 
 inline constexpr int kStepChoices = 18;    // steps a user can pick (codes 0..17)
 inline constexpr int kOptionChoices = kChannelOptionCount;  // OptionCaption

@@ -48,6 +48,26 @@ TEST_F(RowCommandsTest, ChangeChannelsChangesTheCheckedFieldsOfEveryRowAsOneStep
     EXPECT_EQ(Names() + " " + Cell(3, kMode), "TWR - TWR TWR - WFM");
     EXPECT_EQ(Act("mnuUndo")->text(), "&Undo Change 3 Channels");
     EXPECT_TRUE(prompts.boxes.empty());
+    // An entry the editor would not take is said and keeps the dialog open,
+    // the focus in its box, the other entries kept; the corrected one goes.
+    const auto refuse = OnNextModal([this](QWidget* dialog) {
+        dialog->findChild<QCheckBox*>(QStringLiteral("chkMode"))->click();
+        dialog->findChild<QComboBox*>(QStringLiteral("cbbMode"))->setCurrentIndex(1);  // AM
+        dialog->findChild<QCheckBox*>(QStringLiteral("chkOffset"))->click();
+        auto* offset = dialog->findChild<QLineEdit*>(QStringLiteral("txtOffset"));
+        offset->setText(QStringLiteral("150"));
+        dialog->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+        EXPECT_TRUE(dialog->isVisible());
+        EXPECT_EQ(dialog->focusWidget(), offset);
+        EXPECT_EQ(prompts.boxes.size(), 1u);
+        EXPECT_EQ(prompts.boxes.at(0).lines, QStringList{QStringLiteral("The offset frequency must be below 100 MHz.")});
+        offset->setText(QStringLiteral("5"));
+        dialog->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+        EXPECT_FALSE(dialog->isVisible());
+    });
+    Act("mnuChangeChannels")->trigger();
+    EXPECT_EQ(Cell(3, kMode) + " " + Cell(3, kOffset), "AM 5.000000");
+    prompts.boxes.clear();
     window->Edits().Rows()->ApplyChange(ChannelChange().Set(kOffset, 150));
     EXPECT_EQ(prompts.boxes.at(0).lines.first(), "3 of 3 rows were not changed:");
     EXPECT_EQ(Act("mnuUndo")->text(), "&Undo Change 3 Channels");

@@ -160,5 +160,43 @@ TEST(BulkChange, ChosenFieldsChangeOnUsedRowsThatPassTheEditorsRules) {
     EXPECT_EQ(RefusalLines(refused.refused, refused.rows, "changed", {})[0], "3 of 3 rows were not changed:");
 }
 
+TEST(BulkChange, EachEntryIsCheckedByItsFieldsRuleAndWhatPassesChangesEveryPlainRow) {
+    ChannelChange unchosen;
+    unchosen.values.Set(kOffset, 150);  // a value, but the field is not chosen
+    std::string kana30;
+    for (int i = 0; i < 30; ++i) kana30 += "\u30a2";
+    const struct { int model; ChannelChange change; int field; std::string refusal; } cases[] = {
+        {0, ChannelChange().Set(kOffset, 99.999), kOffset, ""},
+        {0, ChannelChange().Set(kOffset, 0), kOffset, ""},
+        {0, ChannelChange().Set(kOffset, 100), kOffset, "The offset frequency must be below 100 MHz."},
+        {0, ChannelChange().Set(kOffset, -0.5), kOffset, "The offset frequency must be below 100 MHz."},
+        {0, unchosen, kOffset, ""},
+        {0, ChannelChange().SetText(kName, "ABC-12"), kName, ""},
+        {0, ChannelChange().SetText(kName, "TOOLONG"), kName, "A name holds at most 6 printable ASCII characters."},
+        {0, ChannelChange().SetText(kName, "\u00e9"), kName, "A name holds at most 6 printable ASCII characters."},
+        {0, ChannelChange().SetText(kNote, kana30), kNote, ""},  // characters, not bytes
+        {0, ChannelChange().SetText(kNote, kana30 + "x"), kNote, "A note holds at most 30 characters."},
+        {0, ChannelChange().Set(kOption, 1), kOption, ""},
+        {1, ChannelChange().Set(kOption, 1), kOption, "The WR-K70E offers no such option."},
+        {0, ChannelChange().Set(kSecret, 5), kSecret, "The WR-K7J offers no such secret code."},
+        {1, ChannelChange().Set(kSecret, 5), kSecret, ""},
+        {0, ChannelChange().Set(kMode, 3), kMode, "The WR-K7J offers no such mode."},
+        {0, ChannelChange().Set(kTone, 2.5), kTone, "The WR-K7J offers no such tone."},
+        {0, ChannelChange().Set(kOffset, 150), kName, ""},  // another field's value is not this one's
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "field " << c.field << ": " << c.refusal);
+        EXPECT_EQ(ChangeFieldRefusal(c.model, c.change, c.field), c.refusal);
+        // The check says what ChangeChannels would refuse every plain row for.
+        CloneImage image;
+        image.model = c.model;
+        Put(image, 5, 145, "ONE");
+        const ChannelChangeResult r = ChangeChannels(image, {5}, c.change);
+        if (c.change.fields.count() == 1 && c.change.fields.test(static_cast<std::size_t>(c.field))) {
+            EXPECT_EQ(r.refused.empty() ? "" : r.refused.front().reason, c.refusal);
+        }
+    }
+}
+
 }  // namespace
 }  // namespace wrk7

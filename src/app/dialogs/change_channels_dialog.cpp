@@ -8,9 +8,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStandardItemModel>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <utility>
 
+#include "app/widgets/focus_rule.h"
 #include "app/widgets/frequency_filter.h"
+#include "app/widgets/prompter.h"
 #include "app/widgets/string_table.h"
 #include "core/channel_limits.h"
 #include "core/channel_options.h"
@@ -71,8 +75,9 @@ bool IsText(int field) { return field == kOffset || field == kNote || field == k
 
 }  // namespace
 
-ChangeChannelsDialog::ChangeChannelsDialog(QWidget* parent, int model, const SlotFields& start, int rows)
-    : QDialog(parent) {
+ChangeChannelsDialog::ChangeChannelsDialog(QWidget* parent, int model, const SlotFields& start, int rows,
+                                           Prompter* prompter)
+    : QDialog(parent), model_(model), prompter_(prompter) {
     setObjectName(QStringLiteral("dlgChangeChannels"));
     const StringTable strings = StringsOf(parent);
     setWindowTitle(strings.Text(1730));
@@ -91,6 +96,7 @@ ChangeChannelsDialog::ChangeChannelsDialog(QWidget* parent, int model, const Slo
                                QString::fromLatin1(r.name));
         control->setEnabled(false);
         control->setAccessibleName(check->text());
+        if (IsText(r.field)) control->installEventFilter(this);
         // A list the model does not use stays locked, as in the editor.
         check->setEnabled(!(r.field == kSecret && !info.secretList) && !(r.field == kCarrier && !info.carrierList));
         const int row = grid->rowCount();
@@ -108,8 +114,9 @@ ChangeChannelsDialog::ChangeChannelsDialog(QWidget* parent, int model, const Slo
     ok_ = buttons->button(QDialogButtonBox::Ok);
     ok_->setObjectName(QStringLiteral("cmdOK"));
     ok_->setEnabled(false);
-    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cmdCancel"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    cancel_ = buttons->button(QDialogButtonBox::Cancel);
+    cancel_->setObjectName(QStringLiteral("cmdCancel"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &ChangeChannelsDialog::OnOk);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     top->addWidget(buttons);
 }
@@ -143,6 +150,52 @@ QWidget* ChangeChannelsDialog::MakeControl(int field, int model, const SlotField
                               ? static_cast<int>(ChannelOption::kOff)
                               : std::max(code, 0));
     return list;
+}
+
+bool ChangeChannelsDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut && !checking_ && isVisible() &&
+        MovesWithinWindow(*static_cast<QFocusEvent*>(event))) {
+        left_ = static_cast<QWidget*>(watched);
+        // After the event that moved the focus, so no box opens mid-click.
+        QTimer::singleShot(0, this, &ChangeChannelsDialog::CheckLeftBox);
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void ChangeChannelsDialog::CheckLeftBox() {
+    QWidget* left = std::exchange(left_, nullptr);
+    if (!left || !isVisible() || checking_) return;
+    for (const Entry& e : entries_) {
+        // Leaving for Cancel or for the entry's own check box gives the
+        // value up: nothing to say about it.
+        if (e.control != left || focusWidget() == cancel_ || focusWidget() == e.check) continue;
+        Check(e);
+    }
+}
+
+bool ChangeChannelsDialog::Check(const Entry& e) {
+    if (!e.check->isChecked()) return true;
+    const std::string why = ChangeFieldRefusal(model_, Change(), e.field);
+    if (why.empty()) {
+        if (e.field == kOffset) {
+            auto* box = static_cast<QLineEdit*>(e.control);
+            box->setText(Q(FormatOffset(ParseDecimal(box->text().toStdString()))));
+        }
+        return true;
+    }
+    checking_ = true;
+    (prompter_ ? *prompter_ : DefaultPrompter()).Error(this, ErrorTitle(), {Q(why)});
+    checking_ = false;
+    e.control->setFocus(Qt::OtherFocusReason);
+    if (auto* box = qobject_cast<QLineEdit*>(e.control)) box->selectAll();
+    return false;
+}
+
+void ChangeChannelsDialog::OnOk() {
+    left_ = nullptr;  // every entry is checked now, the one just left too
+    for (const Entry& e : entries_)
+        if (!Check(e)) return;
+    accept();
 }
 
 ChannelChange ChangeChannelsDialog::Change() const {

@@ -118,7 +118,7 @@ void RowCommands::ChangeChannels() {
     std::erase_if(used, [this](int s) { return document_.Image().memory.slot[s].IsEmpty(); });
     if (used.empty()) return;
     ChangeChannelsDialog dialog(window_, document_.Model(), document_.Image().memory.slot[used.front()],
-                                static_cast<int>(used.size()));
+                                static_cast<int>(used.size()), &prompter_);
     if (dialog.exec() == QDialog::Accepted) ApplyChange(dialog.Change());
 }
 
