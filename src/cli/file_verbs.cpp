@@ -62,7 +62,7 @@ int ImportChirp(CloneImage& image, const std::string& text, std::optional<int> f
                 const QString& out, CliIo& io) {
     const ChirpImportResult imported = ImportChirpText(image, text, firstSlot);
     if (!imported.result.ok) return Report(imported.result, io);
-    for (const ChirpIssue& issue : imported.issues)
+    for (const ImportIssue& issue : imported.issues)
         io.Err(QStringLiteral("line %1: Location %2: %3")
                    .arg(issue.line)
                    .arg(QString::fromStdString(issue.location), QString::fromStdString(issue.reason)));

@@ -82,7 +82,7 @@ struct Writer {
 
 // A name fitted to the display can meet another row's different name: each
 // later row of such a pair is an issue naming the first.
-void AddNameClashes(const std::vector<Writer>& writers, std::vector<ChirpIssue>& issues) {
+void AddNameClashes(const std::vector<Writer>& writers, std::vector<ImportIssue>& issues) {
     std::vector<const Writer*> rows;
     for (const Writer& w : writers)
         if (w.line > 0 && w.storedName.find_first_not_of(' ') != std::string::npos) rows.push_back(&w);
@@ -148,7 +148,7 @@ public:
         }
         AddNameClashes(writer_, out_.issues);
         std::stable_sort(out_.issues.begin(), out_.issues.end(),
-                         [](const ChirpIssue& a, const ChirpIssue& b) { return a.line < b.line; });
+                         [](const ImportIssue& a, const ImportIssue& b) { return a.line < b.line; });
         for (int slot = 0; slot < kChannelCount; ++slot)
             if (writer_[static_cast<std::size_t>(slot)].line > 0) out_.filled.push_back(slot);
         if (out_.imported > 0) image_.MarkModified();

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/image.h"
+#include "files/import_fit.h"
 #include "files/result.h"
 
 namespace wrk7 {
@@ -23,18 +24,11 @@ enum class CsvKind {
 };
 CsvKind DetectCsvKind(std::string_view text);
 
-// A row the import skipped, or imported with something the receiver cannot do.
-struct ChirpIssue {
-    int line = 0;          // 1-based line of the file where the row starts
-    std::string location;  // the row's Location as written
-    std::string reason;
-};
-
 struct ChirpImportResult {
     FileResult result;
     int imported = 0;
     int skipped = 0;
-    std::vector<ChirpIssue> issues;  // in file order
+    std::vector<ImportIssue> issues;  // skipped or imported with a loss, in file order
     std::vector<int> filled;         // the slots rows were stored in, ascending
     int replacedUsed = 0;            // of them, those that held a channel before
 };

@@ -1,6 +1,5 @@
 #include "files/chirp_map.h"
 
-#include <QString>
 #include <cmath>
 #include <limits>
 
@@ -9,6 +8,7 @@
 #include "core/hex.h"
 #include "edit/channel_rules.h"
 #include "files/csv_records.h"
+#include "files/import_fit.h"
 #include "files/text_file.h"
 
 namespace wrk7 {
@@ -155,39 +155,15 @@ std::string DecimalFault(std::string_view what, const std::string& text, int dec
     return named + " is not a number";
 }
 
-struct FittedName {
-    std::string stored;
-    bool shortened = false;  // characters other than trailing blanks were cut off
-    bool replaced = false;   // characters the display lacks became blanks
-};
-
-// First six characters, upper-cased, with those the display lacks as blanks.
-FittedName ReceiverName(const std::string& text) {
-    std::u32string upper = QString::fromStdString(text).toUpper().toStdU32String();
-    FittedName out;
-    for (const char32_t c : std::u32string_view(upper).substr(0, kNameLength)) {
-        out.replaced = out.replaced || !IsNameCharacter(c);
-        out.stored += IsNameCharacter(c) ? static_cast<char>(c) : ' ';
-    }
-    while (upper.ends_with(U' ')) upper.pop_back();
-    out.shortened = upper.size() > static_cast<std::size_t>(kNameLength);
-    return out;
-}
-
 // The row's name and note as the editor would take them, and a report line
 // for each that lost something.
 void FitTexts(const ChirpRow& row, ChirpMapping& out) {
-    const FittedName name = ReceiverName(row.name);
-    out.channel.SetText(kName, name.stored);
+    FittedTexts fit = FitNameAndNote(row.name, row.comment);
+    out.channel.SetText(kName, fit.name);
+    out.channel.SetText(kNote, fit.note);
     out.writtenName = FlattenLineBreaks(row.name);
-    out.nameFitted = name.shortened || name.replaced;
-    const std::string shown = "name " + Quoted(out.writtenName);
-    if (name.shortened) out.fitted.push_back(shown + " shortened to " + Quoted(name.stored));
-    else if (name.replaced) out.fitted.push_back(shown + " stored as " + Quoted(name.stored));
-    const std::string note = FlattenLineBreaks(row.comment);
-    out.channel.SetText(kNote, FittedNote(note));
-    if (!NoteFits(note))
-        out.fitted.push_back("note " + Quoted(note) + " shortened to " + Quoted(out.channel.Text(kNote)));
+    out.nameFitted = fit.nameFitted;
+    out.fitted = std::move(fit.lost);
 }
 
 std::string MHzText(long long hz) { return FormatFrequency(static_cast<double>(hz) / 1e6); }
@@ -271,22 +247,6 @@ std::string Joined(const std::string& a, const std::string& b) {
     return a + "; " + b;
 }
 
-// Why the channel editor would refuse the frequency for a memory channel of
-// the image's model, or "".
-std::string FrequencyRefusal(const CloneImage& image, long long hz) {
-    // Any slot of 0..999: the search-pass rule does not apply to them.
-    const Verdict verdict = CheckMemoryFrequency(image, 0, static_cast<double>(hz) / 1e6);
-    const std::string frequency = "frequency " + MHzText(hz) + " MHz";
-    switch (verdict.kind) {
-        case Verdict::Kind::kAccepted: return {};
-        case Verdict::Kind::kRestored: return frequency + " is outside " + ChannelRangeText() + " MHz";
-        case Verdict::Kind::kRefused: break;
-    }
-    std::string reason = frequency + ":";
-    for (const std::string& line : verdict.lines) reason += " " + line;
-    return reason;
-}
-
 }  // namespace
 
 bool OnAirbandRaster(long long hz) {
@@ -353,7 +313,7 @@ ChirpMapping MapChirpRow(const ChirpRow& row, const CloneImage& image) {
         out.reason = "mode " + Quoted(modeText) + " is not available";
         return out;
     }
-    out.reason = FrequencyRefusal(image, *hz);
+    out.reason = MemoryFrequencyRefusal(image, static_cast<double>(*hz) / 1e6);
     if (!out.reason.empty()) return out;
 
     const SlotFields defaults = EmptyRowDefaults();

@@ -11,6 +11,7 @@
 #include "core/hex.h"
 #include "core/slot_areas.h"
 #include "core/tables.h"
+#include "edit/channel_rules.h"
 #include "edit/disabled_slots.h"
 #include "files/text_file.h"
 
@@ -96,6 +97,8 @@ public:
     // The last field read ended its line, or the text.
     bool RowEnded() const { return stop_ != Stop::kComma; }
     bool TextEnded() const { return stop_ == Stop::kTextEnd; }
+    // The 1-based line on which the next field starts.
+    int Line() const { return line_; }
 
     // The next field, wherever it is; used to look for the start of a row.
     Field Next() {
@@ -129,6 +132,7 @@ private:
     // From the opening quote to the closing one.
     std::string QuotedText() {
         std::string text;
+        const std::size_t open = pos_;
         ++pos_;
         while (pos_ < s_.size()) {
             const std::size_t q = s_.find('"', pos_);
@@ -147,7 +151,15 @@ private:
             }
             break;
         }
+        line_ += LineBreaks(s_.substr(open, pos_ - open));
         return FlattenLineBreaks(text);
+    }
+    // CR LF is one break.
+    static int LineBreaks(std::string_view t) {
+        int n = 0;
+        for (std::size_t i = 0; i < t.size(); ++i)
+            if (t[i] == '\n' || (t[i] == '\r' && (i + 1 >= t.size() || t[i + 1] != '\n'))) ++n;
+        return n;
     }
     bool IsEnd(std::size_t i) const {
         return i >= s_.size() || s_[i] == ',' || s_[i] == '\r' || s_[i] == '\n';
@@ -158,6 +170,7 @@ private:
             return;
         }
         stop_ = s_[pos_] == ',' ? Stop::kComma : Stop::kLineEnd;
+        if (stop_ == Stop::kLineEnd) ++line_;
         if (s_[pos_] == '\r' && pos_ + 1 < s_.size() && s_[pos_ + 1] == '\n') ++pos_;
         ++pos_;
     }
@@ -165,6 +178,7 @@ private:
     std::string_view s_;
     std::size_t pos_ = 0;
     Stop stop_ = Stop::kLineEnd;
+    int line_ = 1;
 };
 
 std::string Upper(std::string text) {
@@ -218,11 +232,23 @@ int Target(int area, const std::string& channel) {
     return -1;
 }
 
+std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+
+// "VFO, MEMORY, PROGRAM SCAN, SEARCH PASS or PRIORITY".
+std::string AreaWords() {
+    std::string words(kVfoArea);
+    for (std::size_t a = 0; a < kSlotAreas.size(); ++a)
+        words += (a + 1 < kSlotAreas.size() ? ", " : " or ") + std::string(kSlotAreas[a].csvName);
+    return words;
+}
+
 // A row after its MODEL field, as read.
 struct CsvRow {
     int area = -1;
     int target = -1;
+    std::string place;                 // BANK and CHANNEL as written, as far as read
     std::array<std::string, 11> text;  // FREQUENCY .. NAME, upper-cased
+    std::string name;                  // NAME as written
     bool skip = false;
     bool enable = false;
 };
@@ -230,29 +256,49 @@ struct CsvRow {
 enum class RowStatus { kComplete, kPassedOver, kCut };
 
 // Reads the fields of one row up to its line end. A row short of fields is
-// passed over; one that the end of the text cuts short is kCut.
-RowStatus ReadRow(FieldStream& in, CsvRow& row) {
-    const auto missing = [&] { return in.TextEnded() ? RowStatus::kCut : RowStatus::kPassedOver; };
-    const auto area = in.NextInRow();
+// passed over; one that the end of the text cuts short is kCut. reason: why
+// a row was passed over.
+RowStatus ReadRow(FieldStream& in, CsvRow& row, std::string& reason) {
+    std::size_t fields = 1;  // MODEL
+    const auto next = [&] {
+        auto field = in.NextInRow();
+        if (field) ++fields;
+        return field;
+    };
+    const auto missing = [&] {
+        if (in.TextEnded()) return RowStatus::kCut;
+        reason = "the row ends after " + std::to_string(fields) + " of " + std::to_string(kTitles.size()) + " fields";
+        return RowStatus::kPassedOver;
+    };
+    const auto area = next();
     if (!area) return missing();
+    row.place = area->text;
     const std::string areaText = Upper(area->text);
     if (areaText == kVfoArea) row.area = 0;
     for (std::size_t a = 0; a < kSlotAreas.size(); ++a)
         if (areaText == kSlotAreas[a].csvName) row.area = static_cast<int>(a) + 1;
-    if (row.area < 0) return RowStatus::kPassedOver;
-    const auto channel = in.NextInRow();
+    if (row.area < 0) {
+        reason = "bank " + Quoted(area->text) + " is not " + AreaWords();
+        return RowStatus::kPassedOver;
+    }
+    const auto channel = next();
     if (!channel) return missing();
+    row.place += " " + channel->text;
     const std::string channelText = Upper(channel->text);
     row.target = channelText.empty() ? -1 : Target(row.area, channelText);
-    if (row.target < 0) return RowStatus::kPassedOver;
-    for (auto& text : row.text) {
-        const auto field = in.NextInRow();
-        if (!field) return missing();
-        text = Upper(field->text);
+    if (row.target < 0) {
+        reason = areaText + " has no channel " + Quoted(channel->text);
+        return RowStatus::kPassedOver;
     }
-    const auto skip = in.NextInRow();
+    for (std::size_t i = 0; i < row.text.size(); ++i) {
+        const auto field = next();
+        if (!field) return missing();
+        row.text[i] = Upper(field->text);
+        if (i == static_cast<std::size_t>(kName)) row.name = field->text;
+    }
+    const auto skip = next();
     if (!skip) return missing();
-    const auto enable = in.NextInRow();
+    const auto enable = next();
     if (!enable) return missing();
     row.skip = skip->IsYes();
     row.enable = enable->IsYes();
@@ -290,19 +336,57 @@ int ToneCode(std::string_view field) {
     return 8;
 }
 
-// Stores a complete row in its band or slot; false for a row passed over for
-// its frequency, mode or step.
-bool StoreRow(CloneImage& image, const CsvRow& row) {
+// A written number: digits after blanks, a sign or a point.
+bool WrittenAsNumber(std::string_view text) {
+    std::size_t i = text.find_first_not_of(" \t");
+    if (i != std::string_view::npos && (text[i] == '+' || text[i] == '-')) ++i;
+    if (i < text.size() && text[i] == '.') ++i;
+    return i < text.size() && text[i] >= '0' && text[i] <= '9';
+}
+
+// What became of a complete row.
+struct Stored {
+    bool ok = false;
+    bool silent = false;  // passed over without a word: an empty slot's row
+    std::string reason;   // why it was passed over
+    std::vector<std::string> lost;  // stored: the texts fitted
+};
+
+// Why a complete row cannot be stored as it is, or "": its frequency, mode
+// and step, in the order the format has always checked them. freq: the
+// frequency as recorded.
+std::string RowRefusal(const CloneImage& image, const CsvRow& row, double freq, int mode, int step) {
+    const std::string& text = row.text[0];
+    const double written = LeadingNumber(text);
+    if (written == 0)
+        return "frequency " + Quoted(text) +
+               (WrittenAsNumber(text) ? " is outside " + ChannelRangeText() + " MHz" : " is not a number");
+    if (mode < 0) return "mode " + Quoted(row.text[1]) + " is not available";
+    if (step < 0) return "step " + Quoted(row.text[2]) + " is not available";
+    // Whole hertz within the range stay within it; outside it the written
+    // number says what was meant (5000, not the record's largest count).
+    const double checked = InChannelRange(freq) ? freq : written;
+    // A band is held to the same rule: rows out of its own edges have always
+    // been taken, and the editor puts the band's own frequency back.
+    return MemoryFrequencyRefusal(image, checked);
+}
+
+// Stores a complete row in its band or slot, unless its frequency, mode or
+// step is one the receiver cannot hold.
+Stored StoreRow(CloneImage& image, const CsvRow& row) {
     const auto& f = row.text;
+    if (f[0].find_first_not_of(" \t") == std::string::npos) return {false, true, "frequency is missing", {}};
     const double freq = AsRecordedMHz(LeadingNumber(f[0]));
     int mode = -1;
     for (std::size_t m = 0; m < ModeName.size(); ++m)
         if (f[1] == ModeName[m]) mode = static_cast<int>(m);
     const int step = IndexOfUpper(f[2], StepName, 18);
-    if (!InChannelRange(freq) || mode < 0 || step < 0) return false;
+    std::string refusal = RowRefusal(image, row, freq, mode, step);
+    if (!refusal.empty()) return {false, false, std::move(refusal), {}};
     int option = OptionCode(f[3]);
     if (row.skip) option |= kOptionSkipBit;
     const int shift = f[7] == "+SHIFT" ? 1 : f[7] == "-SHIFT" ? 2 : 0;
+    FittedTexts texts = FitNameAndNote(row.name, f[9]);
 
     SlotFields& dst = row.area == 0 ? image.vfo.bands[row.target] : image.memory.slot[row.target];
     dst.Set(kFreq, freq);
@@ -314,14 +398,23 @@ bool StoreRow(CloneImage& image, const CsvRow& row) {
     dst.Set(kTone, ToneCode(f[6]));
     dst.Set(kShift, shift);
     dst.Set(kOffset, AsRecordedMHz(LeadingNumber(f[8])));
-    dst.SetText(kNote, f[9]);
-    dst.SetText(kName, f[10]);
+    dst.SetText(kNote, texts.note);
+    dst.SetText(kName, texts.name);
     if (row.area != 0) {
         dst.SetText(kSkip, row.skip ? "True" : "False");
         image.memory.enabled[row.target] = row.enable;
     }
-    return true;
+    return {true, false, {}, std::move(texts.lost)};
 }
+
+// A line whose first field is not the model: the heading, a blank line, or a
+// row of something else, passed over field by field.
+struct OtherLine {
+    int line = 0;  // 0: none is being read
+    std::string first;
+    bool content = false;             // it holds a field that is not empty
+    std::vector<std::string> fields;  // the first line's, for the heading
+};
 
 }  // namespace
 
@@ -370,21 +463,62 @@ FileResult ExportCsv(const CloneImage& image, const QString& path) {
     return FileResult::Success();
 }
 
+std::string ImportSummary(const CsvImportResult& result) {
+    return std::to_string(result.rowsStored) + " rows imported, " + std::to_string(result.rowsRejected) +
+           " passed over";
+}
+
 CsvImportResult ImportCsvText(CloneImage& image, std::string_view text) {
     CsvImportResult out;
     // Rows go into a copy, so a text that ends inside a row changes nothing.
     CloneImage next = image;
     FieldStream in(text);
+    OtherLine other;
+    const auto passOver = [&out](ImportIssue issue, bool silent) {
+        if (out.firstPassedOver.line == 0) out.firstPassedOver = issue;
+        if (!silent) out.issues.push_back(std::move(issue));
+    };
     while (!in.AtEnd()) {
-        if (in.Next().text != kCsvModel) continue;
+        const bool lineStart = in.RowEnded();
+        const int line = in.Line();
+        auto field = in.Next();
+        if (field.text != kCsvModel) {
+            if (lineStart) other = {line, field.text, false, {}};
+            if (other.line == 0) continue;  // the rest of a row passed over
+            other.content = other.content || !field.text.empty();
+            if (other.line == 1 && other.fields.size() <= kTitles.size()) other.fields.push_back(std::move(field.text));
+            if (!in.RowEnded()) continue;
+            if (other.line == 1) {
+                out.ownHeading = std::equal(other.fields.begin(), other.fields.end(), kTitles.begin(), kTitles.end());
+            } else if (other.content) {
+                ++out.otherLines;
+                passOver({other.line, {}, "model " + Quoted(other.first) + " is not " + std::string(kCsvModel)}, false);
+            }
+            other = {};
+            continue;
+        }
+        other = {};  // a row that starts further on its line
         CsvRow row;
-        const RowStatus status = ReadRow(in, row);
-        if (status == RowStatus::kCut) return {FileResult::Failure(kFileOpenError), 0, 0};
-        if (status == RowStatus::kPassedOver || !StoreRow(next, row)) {
+        std::string reason;
+        const RowStatus status = ReadRow(in, row, reason);
+        if (status == RowStatus::kCut) {
+            CsvImportResult cut;
+            cut.result = FileResult::Failure(kFileOpenError);
+            return cut;
+        }
+        if (status == RowStatus::kPassedOver) {
             ++out.rowsRejected;
+            passOver({line, row.place, std::move(reason)}, false);
+            continue;
+        }
+        Stored stored = StoreRow(next, row);
+        if (!stored.ok) {
+            ++out.rowsRejected;
+            passOver({line, row.place, std::move(stored.reason)}, stored.silent);
             continue;
         }
         ++out.rowsStored;
+        for (std::string& lost : stored.lost) out.issues.push_back({line, row.place, std::move(lost)});
     }
     WipeDisabledSlots(next);
     next.modified = false;
@@ -454,6 +588,24 @@ FileResult NoChannelRows(const QString& path, std::string_view text, int passedO
     return out;
 }
 
+namespace {
+
+// The failure for a file with our heading whose rows were all passed over:
+// how many and why the first was.
+FileResult NoRowRead(const QString& path, const CsvImportResult& imported) {
+    const std::string name = QFileInfo(path).fileName().toStdString();
+    FileResult out = FileResult::Failure("No channel rows were found in " + name + ".");
+    const int rows = imported.rowsRejected + imported.otherLines;
+    out.messages.push_back(rows == 1 ? std::string("Its one row could not be read.")
+                                     : "None of its " + std::to_string(rows) + " rows could be read.");
+    const ImportIssue& first = imported.firstPassedOver;
+    const std::string where = first.location.empty() ? "" : " (" + first.location + ")";
+    out.messages.push_back("Line " + std::to_string(first.line) + where + ": " + first.reason + ".");
+    return out;
+}
+
+}  // namespace
+
 CsvImportResult ImportCsv(CloneImage& image, const QString& path) {
     return ImportCsvFile(image, path, ReadCsvFile(path));
 }
@@ -467,7 +619,13 @@ CsvImportResult ImportCsvFile(CloneImage& image, const QString& path, const std:
     // Into a copy, so an import that takes nothing changes nothing.
     auto next = std::make_unique<CloneImage>(image);
     CsvImportResult out = ImportCsvText(*next, *text);
-    if (out.result.ok && out.rowsStored == 0) out.result = NoChannelRows(path, *text, out.rowsRejected);
+    if (out.result.ok && out.rowsStored == 0) {
+        const bool rowsOfOurs = out.ownHeading && out.firstPassedOver.line > 0;
+        out.result = rowsOfOurs ? NoRowRead(path, out) : NoChannelRows(path, *text, out.rowsRejected);
+        // A text that is no list of ours at all: the reason says what it is,
+        // its lines need no report each.
+        if (!out.ownHeading && out.rowsRejected == 0) out.issues.clear();
+    }
     if (out.result.ok) image = std::move(*next);
     return out;
 }

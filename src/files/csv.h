@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/image.h"
+#include "files/import_fit.h"
 #include "files/result.h"
 
 namespace wrk7 {
@@ -30,16 +31,32 @@ struct CsvImportResult {
     FileResult result;
     int rowsStored = 0;    // rows that replaced a band or slot
     int rowsRejected = 0;  // rows that named the model but were passed over
+    // Lines after the first holding something other than a row of the model.
+    int otherLines = 0;
+    // Every row passed over (its model, area, channel, frequency, mode or
+    // step, or its fields cut short) and every name or note stored shorter
+    // or otherwise than written, in file order. A row of an empty slot (no
+    // FREQUENCY, as the export writes it) is passed over without a word.
+    std::vector<ImportIssue> issues;
+    // The first row passed over, the silent ones included; line 0 for none.
+    ImportIssue firstPassedOver;
+    bool ownHeading = false;  // the first line holds this program's 16 titles
 };
 
+// "1300 rows imported, 14 passed over": the line that sums up an import.
+std::string ImportSummary(const CsvImportResult& result);
+
 // Applies the rows of text to the image. Rows naming a band or slot replace
-// it; rows with a wrong model, area, channel, a frequency outside the
-// channel range (InChannelRange), an unknown mode or step, and rows short of fields are passed
-// over. A row ends at a line end outside quotes. Values are stored as a save
-// and a reopen give them back (whole hertz, limited codes). A text that ends
-// inside a row gives "File Open Error" and leaves the image as it was.
-// Otherwise the memory list is refreshed (disabled slots wiped) and Modified
-// cleared. Line breaks inside a quoted field become blanks.
+// it; rows with a wrong model, area, channel, a frequency the editor refuses
+// (memory: CheckMemoryFrequency's range and cellular ranges; a band of the
+// model: CheckVfoFrequency), an unknown mode or step, and rows short of
+// fields are passed over, each an issue. Names and notes are fitted as the
+// editor takes them (FitNameAndNote). A row ends at a line end outside
+// quotes. Values are stored as a save and a reopen give them back (whole
+// hertz, limited codes). A text that ends inside a row gives "File Open
+// Error" and leaves the image as it was. Otherwise the memory list is
+// refreshed (disabled slots wiped) and Modified cleared. Line breaks inside a
+// quoted field become blanks.
 CsvImportResult ImportCsvText(CloneImage& image, std::string_view text);
 // The text of a CSV file without its byte order mark: lines in UTF-8, or
 // CP932 where not valid UTF-8. nullopt when it cannot be read, is no regular
@@ -49,7 +66,9 @@ std::optional<std::string> ReadCsvFile(const QString& path);
 CsvImportResult ImportCsvBytes(CloneImage& image, const QByteArray& bytes);
 // Reads the file and imports it; a file that cannot be read changes nothing.
 // An import of a file that holds no channel row changes nothing: it fails
-// with "No channel rows were found in FILE." and its reason.
+// with "No channel rows were found in FILE." and its reason; for a file with
+// this program's heading, how many rows it has and why the first could not
+// be read.
 CsvImportResult ImportCsv(CloneImage& image, const QString& path);
 // The same with the file's text read already (ReadCsvFile's result), so a
 // caller that looked at its header reads it once.

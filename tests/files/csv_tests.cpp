@@ -390,7 +390,7 @@ TEST(ChirpCsv, CurrentLayoutFile) {
     ASSERT_TRUE(r.result.ok);
     EXPECT_EQ(std::tuple(r.imported, r.skipped, image.modified), std::tuple(15, 7, true));
     std::vector<std::string> where;
-    for (const ChirpIssue& i : r.issues) where.push_back(std::to_string(i.line) + " " + i.location);
+    for (const ImportIssue& i : r.issues) where.push_back(std::to_string(i.line) + " " + i.location);
     EXPECT_EQ(where, (std::vector<std::string>{"6 2", "9 4", "10 5", "11 6", "12 7", "13 8", "14 9", "15 10", "16 11",
                                                "17 12", "18 13", "19 14", "23 18", "24 19", "25 1000", "28 22"}));
     EXPECT_EQ(r.issues.at(14).reason, "Location 1000 is outside 0-999");
@@ -408,7 +408,7 @@ TEST(ChirpCsv, CurrentLayoutFile) {
     const ChirpImportResult cellular = ImportChirpText(blocked, text);
     EXPECT_EQ(std::tuple(cellular.imported, cellular.skipped, blocked.memory.enabled[17]), std::tuple(14, 8, false));
     const auto cell = std::find_if(cellular.issues.begin(), cellular.issues.end(),
-                                   [](const ChirpIssue& i) { return i.location == "17"; });
+                                   [](const ImportIssue& i) { return i.location == "17"; });
     ASSERT_NE(cell, cellular.issues.end());
     EXPECT_EQ(cell->reason, "frequency 835.000000 MHz: It is a frequency of the cellular phone. "
                             "It is not possible to set it.");
@@ -437,7 +437,7 @@ TEST(ChirpCsv, TextsStoredShorterAndNamesMadeTheSameAreReported) {
                                                        "\n4,TOWER,145.9,\n99999999999999999999,x,145.5,\n"
                                                        "5,x,534955578137677,\n");
     std::vector<std::string> lines;
-    for (const ChirpIssue& i : r.issues) lines.push_back(std::to_string(i.line) + " " + i.location + ": " + i.reason);
+    for (const ImportIssue& i : r.issues) lines.push_back(std::to_string(i.line) + " " + i.location + ": " + i.reason);
     EXPECT_EQ(lines, (std::vector<std::string>{
                          "2 0: name \"KDR444 1\" shortened to \"KDR444\"",
                          "3 1: name \"KDR444 2\" shortened to \"KDR444\"",

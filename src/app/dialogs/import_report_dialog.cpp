@@ -19,7 +19,7 @@ ImportReportDialog::ImportReportDialog(const ChirpImportResult& result, QWidget*
     summary_ = new QLabel(InUiLanguage(QString::fromStdString(ImportSummary(result)), strings.Language()));
     summary_->setObjectName(QStringLiteral("lblSummary"));
     std::vector<QStringList> rows;
-    for (const ChirpIssue& issue : result.issues)
+    for (const ImportIssue& issue : result.issues)
         rows.push_back({QString::number(issue.line), QString::fromStdString(issue.location),
                         InUiLanguage(QString::fromStdString(issue.reason), strings.Language())});
     issues_ = MakeTextTable("grdIssues", {strings.Text(1749), QStringLiteral("Location"), strings.Text(1750)},
