@@ -56,16 +56,24 @@ std::optional<int> MemorySlotOf(const CloneImage& image, const QString& row) {
     return std::nullopt;
 }
 
-// The generic list's import: one stderr line per row skipped or imported
-// with a loss; OUT is written whatever rows were skipped.
+// One stderr line per row skipped or taken with a loss: "line N: Location
+// L: reason" for CHIRP's, "line N: MEMORY 5: reason" for ours.
+void ReportIssues(const std::vector<ImportIssue>& issues, const QString& placeWord, CliIo& io) {
+    for (const ImportIssue& issue : issues) {
+        QString place = QString::fromStdString(issue.location);
+        if (!placeWord.isEmpty()) place = placeWord + ' ' + place;
+        if (!place.isEmpty()) place += QStringLiteral(": ");
+        io.Err(QStringLiteral("line %1: %2%3").arg(issue.line).arg(place, QString::fromStdString(issue.reason)));
+    }
+}
+
+// The generic list's import: its issues on stderr; OUT is written whatever
+// rows were skipped.
 int ImportChirp(CloneImage& image, const std::string& text, std::optional<int> firstSlot, const QString& list,
                 const QString& out, CliIo& io) {
     const ChirpImportResult imported = ImportChirpText(image, text, firstSlot);
     if (!imported.result.ok) return Report(imported.result, io);
-    for (const ImportIssue& issue : imported.issues)
-        io.Err(QStringLiteral("line %1: Location %2: %3")
-                   .arg(issue.line)
-                   .arg(QString::fromStdString(issue.location), QString::fromStdString(issue.reason)));
+    ReportIssues(imported.issues, QStringLiteral("Location"), io);
     // A list that took no row writes no OUT.
     if (imported.imported == 0) return Report(NoChannelRows(list, text, imported.skipped), io);
     io.Note(QString::fromStdString(ImportSummary(imported)));
@@ -130,9 +138,8 @@ int RunImport(const QStringList& args, CliIo& io) {
     }
     if (chirp) return ImportChirp(image, *text, firstSlot, files[1], files[2], io);
     const CsvImportResult imported = ImportCsvFile(image, files[1], text);
-    io.Note(QStringLiteral("%1 rows imported, %2 passed over")
-                .arg(imported.rowsStored)
-                .arg(imported.rowsRejected));
+    ReportIssues(imported.issues, {}, io);
+    io.Note(QString::fromStdString(ImportSummary(imported)));
     // A failed import leaves OUT untouched, even when OUT is FILE.
     if (!imported.result.ok) return Report(imported.result, io);
     return Report(SaveCloneFile(image, files[2]), io);

@@ -9,6 +9,7 @@
 #include "cli/verb.h"
 #include "cli_support.h"
 #include "files/clone_file.h"
+#include "files/csv.h"
 #include "files/rich_image.h"
 
 namespace wrk7::cli {
@@ -99,6 +100,10 @@ TEST_F(CliTest, FailuresPrintTheMessageTextsAndWriteNothing) {
     ASSERT_TRUE(WriteAll(Path("bad.WK7"), "Korvan WR-K7 Clone File Start\r\n" + QByteArray(2700 * 2, '\n')));
     ASSERT_TRUE(WriteAll(Path("cut.csv"), "\"WR-K7\",\"MEMORY\",\"5\",\"146.0\""));
     ASSERT_TRUE(WriteAll(Path("empty.csv"), ""));
+    // Our heading, and a row no receiver can hold: nothing taken.
+    ASSERT_TRUE(WriteAll(Path("far.csv"), QByteArray::fromStdString(CsvExportLines(CloneImage())[0]) + "\r\n" +
+                                              "\"WR-K7\",\"MEMORY\",\"5\",\"5000\",\"FM\",\"5KHz\",\"OFF\",\"0\","
+                                              "\"JR\",\"67.0Hz\",\"OFF\",\"0\",\"\",\"\",#FALSE#,#TRUE#\r\n"));
     const QByteArray before = ReadAll(Path("a.WK7"));
     const std::pair<QStringList, QStringList> cases[] = {
         {{"export", Path("bad.WK7"), Path("o.csv")}, {"Data Error"}},
@@ -108,6 +113,10 @@ TEST_F(CliTest, FailuresPrintTheMessageTextsAndWriteNothing) {
         {{"import", Path("a.WK7"), Path("missing.csv"), Path("c.WK7")}, {"File Open Error"}},
         {{"import", Path("a.WK7"), "/dev/zero", Path("c.WK7")}, {"File Open Error"}},  // endless, refused unread
         {{"import", Path("a.WK7"), Path("empty.csv"), Path("c.WK7")}, {"No channel rows were found in empty.csv.", "The file is empty."}},
+        {{"import", Path("a.WK7"), Path("far.csv"), Path("c.WK7")},
+         {"line 2: MEMORY 5: frequency 5000.000000 MHz is outside 0.1-1299.995 MHz",
+          "No channel rows were found in far.csv.", "Its one row could not be read.",
+          "Line 2 (MEMORY 5): frequency 5000.000000 MHz is outside 0.1-1299.995 MHz."}},
         {{"new", Path("no/such/dir/x.WK7")}, {"File Open Error"}},
         {{"write", "--port", "emulator", Path("missing.WK7")}, {"File Open Error"}},
     };

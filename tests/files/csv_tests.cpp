@@ -9,6 +9,7 @@
 #include <array>
 #include <tuple>
 
+#include "codecs/channel_codec.h"
 #include "codecs/grid_text.h"
 #include "edit/channel_paste.h"
 #include "edit/channel_rules.h"
@@ -82,6 +83,7 @@ TEST(CsvImport, ExportThenImportRestoresChannels) {
     ASSERT_TRUE(r.result.ok);
     EXPECT_FALSE(image.modified);
     EXPECT_EQ(r.rowsStored, 14 + 13);  // empty slots are passed over for their zero frequency
+    EXPECT_TRUE(r.issues.empty()) << r.issues.front().reason;  // and without a word
     for (int s : {0, 1, 299, 1000, 1007, 1210, 1299}) {
         for (int f = 0; f <= kOffset; ++f)
             EXPECT_EQ(image.memory.slot[s].Value(f), original.memory.slot[s].Value(f)) << s << " " << f;
@@ -143,23 +145,30 @@ TEST(CsvImport, AFileWithoutChannelRowsChangesNothingAndSaysWhy) {
     QTemporaryDir dir;
     const std::string usb =
         Row("MEMORY", "8", R"("145.5","USB","12.5KHz","OFF","0","500Hz","88.5Hz","OFF","0","","","#FALSE#",#TRUE#)");
-    const std::pair<std::string, const char*> cases[] = {
-        {"", "The file is empty."},
-        {std::string("\x01\x02 random\xff bytes", 17), "It is not a CSV file."},
-        {CsvExportLines(CloneImage())[0] + "\r\n", "It holds a header line alone."},
-        {"a,b\r\n1,2\r\n", "Its header is neither this program's nor CHIRP's."},
-        {usb, "Its one row could not be taken."},
-        {usb + usb, "None of its 2 rows could be taken."},
+    const std::string heading = CsvExportLines(CloneImage())[0] + "\r\n";
+    const std::pair<std::string, std::vector<std::string>> cases[] = {
+        {"", {"The file is empty."}},
+        {std::string("\x01\x02 random\xff bytes", 17), {"It is not a CSV file."}},
+        {heading, {"It holds a header line alone."}},
+        {"a,b\r\n1,2\r\n", {"Its header is neither this program's nor CHIRP's."}},
+        {usb, {"Its one row could not be taken."}},
+        {usb + usb, {"None of its 2 rows could be taken."}},
+        // Our heading: the rows were meant as ours, so the first one's reason.
+        {heading + usb, {"Its one row could not be read.", "Line 2 (MEMORY 8): mode \"USB\" is not available."}},
+        {heading + "a,b\r\n\r\n1,2\r\n" + usb,
+         {"None of its 3 rows could be read.", "Line 2: model \"a\" is not WR-K7."}},
     };
     const QString path = dir.filePath(QStringLiteral("list.csv"));
-    for (const auto& [text, reason] : cases) {
+    for (const auto& [text, reasons] : cases) {
         ASSERT_TRUE(WriteAll(path, QByteArray::fromStdString(text)));
         CloneImage image = RichImage();
         image.memory.slot[3].Set(kFreq, 150.0);  // disabled, yet holding a record: no wipe either
         const CloneImage before = image;
         const CsvImportResult r = ImportCsv(image, path);
-        EXPECT_EQ(r.result.messages, (std::vector<std::string>{"No channel rows were found in list.csv.", reason}));
-        EXPECT_EQ(image, before) << reason;
+        std::vector<std::string> expected{"No channel rows were found in list.csv."};
+        expected.insert(expected.end(), reasons.begin(), reasons.end());
+        EXPECT_EQ(r.result.messages, expected);
+        EXPECT_EQ(image, before) << reasons[0];
     }
 }
 
@@ -178,6 +187,99 @@ TEST(CsvImport, ShortRowEndsAtItsLine) {
         EXPECT_TRUE(image.memory.enabled[s]) << s;
         EXPECT_EQ(image.memory.slot[s].Text(kName), "NAME") << s;
     }
+}
+
+// Each row passed over is named by its line and why; a row of an empty slot,
+// as the export writes it, is passed over without a word.
+TEST(CsvImport, RowsPassedOverAreReportedWithTheirLineAndReason) {
+    const std::string tail = R"("FM","5KHz","OFF","0","JR","67.0Hz","OFF","0","","",#FALSE#,#TRUE#)";
+    const auto freq = [&](std::string_view mhz) { return "\"" + std::string(mhz) + "\"," + tail; };
+    const struct {
+        std::string row;
+        const char* issue;  // "" for none
+    } cases[] = {
+        {Row("MEMORY", "1", freq("145.5")), ""},
+        {"\"WR-K9\",\"MEMORY\",\"2\"," + freq("145.5") + "\r\n", "model \"WR-K9\" is not WR-K7"},
+        {Row("BANKS", "3", freq("145.5")), "BANKS: bank \"BANKS\" is not VFO, MEMORY, PROGRAM SCAN, SEARCH PASS or PRIORITY"},
+        {Row("priority", "100", freq("145.5")), "priority 100: PRIORITY has no channel \"100\""},
+        {Row("VFO", "14", freq("145.5")), "VFO 14: VFO has no channel \"14\""},
+        {Row("MEMORY", "4", freq("0")), "MEMORY 4: frequency \"0\" is outside 0.1-1299.995 MHz"},
+        {Row("MEMORY", "5", freq("abc")), "MEMORY 5: frequency \"ABC\" is not a number"},
+        {Row("MEMORY", "6", R"("145.5","XM","5KHz","OFF","0","JR","67","OFF","0","","",#FALSE#,#TRUE#)"),
+         "MEMORY 6: mode \"XM\" is not available"},
+        {Row("MEMORY", "7", R"("145.5","FM","7KHz","OFF","0","JR","67","OFF","0","","",#FALSE#,#TRUE#)"),
+         "MEMORY 7: step \"7KHZ\" is not available"},
+        {Row("MEMORY", "8", freq("5000")), "MEMORY 8: frequency 5000.000000 MHz is outside 0.1-1299.995 MHz"},
+        {Row("VFO", "3", freq("-1")), "VFO 3: frequency -1.000000 MHz is outside 0.1-1299.995 MHz"},
+        {Row("SEARCH PASS", "9", freq("835")),
+         "SEARCH PASS 9: frequency 835.000000 MHz: It is a frequency of the cellular phone. It is not possible to set it."},
+        {Row("MEMORY", "10", R"("145.5","FM")"), "MEMORY 10: the row ends after 5 of 16 fields"},
+        {Row("MEMORY", "11", R"("","","","","","","","","","","","#FALSE#",#FALSE#)"), ""},  // an empty slot's, as exported
+        {"\r\n", ""},
+        {Row("MEMORY", "12", R"("145.5","FM","5KHz","OFF","0","JR","67","OFF","0","two
+lines","",#FALSE#,#TRUE#)"), ""},
+        {Row("MEMORY", "13", freq("1300")), "MEMORY 13: frequency 1300.000000 MHz is outside 0.1-1299.995 MHz"},
+    };
+    std::string text = CsvExportLines(CloneImage())[0] + "\r\n";
+    std::vector<std::string> expected;
+    int line = 2;
+    for (const auto& c : cases) {
+        if (*c.issue) expected.push_back(std::to_string(line) + " " + c.issue);
+        text += c.row;
+        line += static_cast<int>(std::count(c.row.begin(), c.row.end(), '\n'));
+    }
+    CloneImage image = NewImage(2);  // WR-K70T: the cellular ranges are refused
+    const CsvImportResult r = ImportCsvText(image, text);
+    ASSERT_TRUE(r.result.ok);
+    std::vector<std::string> got;
+    for (const ImportIssue& i : r.issues)
+        got.push_back(std::to_string(i.line) + " " + (i.location.empty() ? "" : i.location + ": ") + i.reason);
+    EXPECT_EQ(got, expected);
+    EXPECT_EQ(std::tuple(r.rowsStored, r.rowsRejected, r.otherLines, r.ownHeading), std::tuple(2, 13, 1, true));
+    EXPECT_EQ(image.memory.slot[12].Text(kNote), "TWO LINES");
+    for (int s : {4, 8, 1109, 13}) EXPECT_TRUE(image.memory.slot[s].IsEmpty()) << s;
+}
+
+// A name is stored as the record keeps it (six display characters) and a
+// note as the editor takes it (30 characters); each one fitted is listed.
+TEST(CsvImport, NamesAndNotesAreFittedAsTheEditorTakesThem) {
+    const std::string note30(30, 'n'), longNote = "a note that is far longer than thirty characters";
+    const struct {
+        std::string name, note;
+        const char* storedName;
+        std::string storedNote;
+        std::vector<std::string> lost;
+    } cases[] = {
+        {"abc", note30, "ABC", std::string(30, 'N'), {}},
+        {"LONGNAME", "", "LONGNA", "", {"name \"LONGNAME\" shortened to \"LONGNA\""}},
+        {"AB    ", "", "AB    ", "", {}},  // trailing blanks cut off lose nothing
+        {"ötower", "", " TOWER", "", {"name \"ötower\" stored as \" TOWER\""}},
+        {"東京タワー", longNote, "     ", "A NOTE THAT IS FAR LONGER THAN",
+         {"name \"東京タワー\" stored as \"     \"",
+          "note \"A NOTE THAT IS FAR LONGER THAN THIRTY CHARACTERS\" shortened to \"A NOTE THAT IS FAR LONGER THAN\""}},
+        {"", "東京タワー" + std::string(27, 'x'), "", "東京タワー" + std::string(25, 'X'),
+         {"note \"東京タワー" + std::string(27, 'X') + "\" shortened to \"東京タワー" + std::string(25, 'X') + "\""}},
+    };
+    std::string text;
+    for (std::size_t i = 0; i < std::size(cases); ++i)
+        text += Row("MEMORY", std::to_string(i),
+                    R"("145.5","FM","5KHz","OFF","0","JR","67","OFF","0",")" + cases[i].note + "\",\"" + cases[i].name +
+                        R"(",#FALSE#,#TRUE#)");
+    CloneImage image = NewImage(0);
+    const CsvImportResult r = ImportCsvText(image, text);
+    ASSERT_EQ(r.rowsStored, static_cast<int>(std::size(cases)));
+    std::vector<std::string> lost, expected;
+    for (const ImportIssue& i : r.issues) lost.push_back(std::to_string(i.line) + " " + i.location + ": " + i.reason);
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        const auto& c = cases[i];
+        const int slot = static_cast<int>(i);
+        for (const std::string& l : c.lost) expected.push_back(std::to_string(i + 1) + " MEMORY " + std::to_string(i) + ": " + l);
+        EXPECT_EQ(Texts(image.memory.slot[slot], {kName, kNote}), c.storedName + ("|" + c.storedNote)) << c.name;
+        // The grid shows what the record keeps: a save and a reopen change nothing.
+        EXPECT_EQ(MemoryGridRow(image, slot)[kName], c.storedName);
+        EXPECT_EQ(DecodeName(EncodeName(c.storedName)).substr(0, image.memory.slot[slot].Text(kName).size()), c.storedName);
+    }
+    EXPECT_EQ(lost, expected);
 }
 
 TEST(CsvImport, StoresWhatAReopenGivesBack) {

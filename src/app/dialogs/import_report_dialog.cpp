@@ -11,19 +11,26 @@
 
 namespace wrk7 {
 
-ImportReportDialog::ImportReportDialog(const ChirpImportResult& result, QWidget* parent) : QDialog(parent) {
+ImportReportDialog::ImportReportDialog(const ChirpImportResult& result, QWidget* parent)
+    : ImportReportDialog(ImportSummary(result), QStringLiteral("Location"), result.issues, parent) {}
+
+ImportReportDialog::ImportReportDialog(const CsvImportResult& result, QWidget* parent)
+    : ImportReportDialog(ImportSummary(result), StringsOf(parent).Text(1751), result.issues, parent) {}
+
+ImportReportDialog::ImportReportDialog(const std::string& summary, const QString& placeHeading,
+                                       const std::vector<ImportIssue>& issues, QWidget* parent)
+    : QDialog(parent) {
     setObjectName(QStringLiteral("dlgImportReport"));
     const StringTable strings = StringsOf(parent);
     setWindowTitle(strings.Text(1745));
     setAttribute(Qt::WA_DeleteOnClose);
-    summary_ = new QLabel(InUiLanguage(QString::fromStdString(ImportSummary(result)), strings.Language()));
+    summary_ = new QLabel(InUiLanguage(QString::fromStdString(summary), strings.Language()));
     summary_->setObjectName(QStringLiteral("lblSummary"));
     std::vector<QStringList> rows;
-    for (const ImportIssue& issue : result.issues)
+    for (const ImportIssue& issue : issues)
         rows.push_back({QString::number(issue.line), QString::fromStdString(issue.location),
                         InUiLanguage(QString::fromStdString(issue.reason), strings.Language())});
-    issues_ = MakeTextTable("grdIssues", {strings.Text(1749), QStringLiteral("Location"), strings.Text(1750)},
-                            rows);
+    issues_ = MakeTextTable("grdIssues", {strings.Text(1749), placeHeading, strings.Text(1750)}, rows);
     issues_->setAccessibleName(InUiLanguage(QStringLiteral("Rows not taken whole"), strings.Language()));
     issues_->setVisible(!rows.empty());
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);

@@ -2,24 +2,30 @@
 #include <QDialog>
 
 #include "files/chirp_csv.h"
+#include "files/csv.h"
 
 class QLabel;
 class QTableWidget;
 
 namespace wrk7 {
 
-// The report after a CHIRP list was imported: how many channels came in and
-// were skipped, and each row skipped or imported with a loss (line, Location,
-// reason).
+// The report after a CSV import: how many rows came in and were passed
+// over, and each row passed over or taken with a loss (line, where it goes,
+// reason): a CHIRP list's by its Location, this program's by its BANK and
+// CHANNEL.
 class ImportReportDialog : public QDialog {
     Q_OBJECT
 public:
     ImportReportDialog(const ChirpImportResult& result, QWidget* parent = nullptr);
+    ImportReportDialog(const CsvImportResult& result, QWidget* parent = nullptr);
 
     QLabel* Summary() const { return summary_; }
     QTableWidget* Issues() const { return issues_; }
 
 private:
+    ImportReportDialog(const std::string& summary, const QString& placeHeading, const std::vector<ImportIssue>& issues,
+                       QWidget* parent);
+
     QLabel* summary_ = nullptr;
     QTableWidget* issues_ = nullptr;
 };

@@ -103,6 +103,7 @@ const std::map<int, Entry>& Table() {
         {1748, {"In consecutive slots from row", "次の行から連続したスロット"}},
         {1749, {"Line", "行"}},
         {1750, {"Reason", "理由"}},
+        {1751, {"Channel", "チャンネル"}},
         {1755, {"COM Port Setup", "COM ポートセットアップ"}},
         {1756, {"Device path:", "デバイスのパス:"}},
         {1757, {"This run uses: %1", "今回使うポート: %1"}},

@@ -162,6 +162,8 @@ void FileCommands::ImportFile(const QString& path) {
     const CsvImportResult r = document_.ImportCsv(path, text);
     if (!r.result.ok) return ShowFailure(r.result.messages);
     memory_->SelectRow(1);
+    // A clean list says nothing; rows passed over or texts fitted are listed.
+    if (!r.issues.empty()) (new ImportReportDialog(r, window_))->open();
 }
 
 void FileCommands::ImportChirpList(const QString& path, std::string text) {
