@@ -13,6 +13,15 @@ endif()
 set(WRK7_DISPLAY_NAME "Korvan WR-K7/K70 Clone Utility")
 
 if(WIN32)
+  # The two halves of a "first|second" entry of the tables below.
+  function(wrk7_split_entry entry first second)
+    string(REPLACE "|" ";" parts "${entry}")
+    list(GET parts 0 one)
+    list(GET parts 1 two)
+    set(${first} "${one}" PARENT_SCOPE)
+    set(${second} "${two}" PARENT_SCOPE)
+  endfunction()
+
   set(WRK7_WINDOWS_ICON ${WRK7_PACKAGING_DIR}/windows/wrk7-clone.ico)
   set(WRK7_WINDOWS_MANIFEST ${WRK7_PACKAGING_DIR}/windows/wrk7-clone.manifest)
   set(descriptions
@@ -20,9 +29,7 @@ if(WIN32)
     "wrk7|WR-K7/K70 clone utility (command line)"
     "wrk7w|WR-K7/K70 block clone tool (console)")
   foreach(entry ${descriptions})
-    string(REPLACE "|" ";" parts "${entry}")
-    list(GET parts 0 WRK7_PROGRAM)
-    list(GET parts 1 WRK7_PROGRAM_DESCRIPTION)
+    wrk7_split_entry("${entry}" WRK7_PROGRAM WRK7_PROGRAM_DESCRIPTION)
     if(TARGET ${WRK7_PROGRAM})
       configure_file(${WRK7_PACKAGING_DIR}/windows/wrk7-clone.rc.in
                      ${CMAKE_CURRENT_BINARY_DIR}/${WRK7_PROGRAM}.rc @ONLY)
@@ -56,9 +63,7 @@ if(WIN32)
     "Qt6::QWindowsVistaStylePlugin|styles"
     "Qt6::QICOPlugin|imageformats")
   foreach(entry ${plugins})
-    string(REPLACE "|" ";" parts "${entry}")
-    list(GET parts 0 plugin)
-    list(GET parts 1 folder)
+    wrk7_split_entry("${entry}" plugin folder)
     if(NOT TARGET ${plugin})
       message(FATAL_ERROR "Qt for Windows at ${Qt6_DIR} has no ${plugin}, which the program needs")
     endif()

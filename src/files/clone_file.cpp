@@ -67,10 +67,15 @@ std::string LengthList(const std::vector<std::size_t>& lengths) {
     return out;
 }
 
+struct RecordProblem {
+    int line;          // 0-based
+    std::string text;  // "line N: what ..."
+};
+
 // The record lines of the wrong length or with other characters than
-// upper-case hex digits, each as "line N: what ...", in line order.
-std::vector<std::string> RecordProblems(const std::vector<std::string>& lines) {
-    std::vector<std::string> problems;
+// upper-case hex digits, in line order.
+std::vector<RecordProblem> RecordProblems(const std::vector<std::string>& lines) {
+    std::vector<RecordProblem> problems;
     const int count = static_cast<int>(lines.size());
     for (const auto& rule : RecordRules()) {
         for (int line = rule.first; line < rule.first + rule.count && line < count; ++line) {
@@ -78,12 +83,12 @@ std::vector<std::string> RecordProblems(const std::vector<std::string>& lines) {
             const bool lengthOk =
                 std::find(rule.lengths.begin(), rule.lengths.end(), l.size()) != rule.lengths.end();
             if (!lengthOk)
-                problems.push_back(LineLabel(line) + RuleItem(rule, line) + " has " +
-                                   std::to_string(l.size()) + " characters, " + LengthList(rule.lengths) +
-                                   " expected");
+                problems.push_back({line, LineLabel(line) + RuleItem(rule, line) + " has " +
+                                              std::to_string(l.size()) + " characters, " +
+                                              LengthList(rule.lengths) + " expected"});
             if (!IsUpperHex(l))
-                problems.push_back(LineLabel(line) + RuleItem(rule, line) +
-                                   " holds characters other than upper-case hex digits");
+                problems.push_back({line, LineLabel(line) + RuleItem(rule, line) +
+                                              " holds characters other than upper-case hex digits"});
         }
     }
     return problems;
@@ -91,12 +96,11 @@ std::vector<std::string> RecordProblems(const std::vector<std::string>& lines) {
 
 // What the load made of each bad record line: a channel whose frequency
 // could not be read is left empty, every other bad byte reads as 0.
-std::vector<std::string> RepairNotes(const std::vector<std::string>& problems, const CloneImage& loaded) {
+std::vector<std::string> RepairNotes(const std::vector<RecordProblem>& problems, const CloneImage& loaded) {
     std::vector<std::string> notes;
     const auto labels = BuildRowLabels(loaded);
-    for (const std::string& problem : problems) {
-        const int line = std::stoi(problem.substr(5)) - 1;
-        std::string note = problem;
+    for (const auto& [line, text] : problems) {
+        std::string note = text;
         if (line >= kFirstChannelLine && line < kFirstChannelLine + kSlotCount) {
             const int slot = line - kFirstChannelLine;
             note += loaded.memory.slot[slot].IsEmpty() ? "; slot " + labels[slot] + " is left empty"
@@ -288,7 +292,7 @@ std::vector<std::string> CheckCloneFile(const QString& path) {
     if (text->truncatedLine)
         problems.push_back("a line is longer than " + std::to_string(kMaxLineBytes) + " bytes");
 
-    for (std::string& p : RecordProblems(lines)) problems.push_back(std::move(p));
+    for (RecordProblem& p : RecordProblems(lines)) problems.push_back(std::move(p.text));
     if (count > kFirstBankLine + 3) {
         CloneImage banks;
         for (int k = 0; k < 4; ++k) banks.banks.blocks[k] = lines[kFirstBankLine + k];
