@@ -82,14 +82,14 @@ add_library(wrk7_domain INTERFACE)
 target_link_libraries(wrk7_domain INTERFACE wrk7_core wrk7_codecs wrk7_edit)
 
 # What differs between systems (the terminal test, interrupts, local time,
-# an access check, pseudo-terminals): one header each with a POSIX and a
-# Windows source, whole-file #ifdef choosing which one compiles, so every
-# source is globbed and checked here and the mingw tree compiles the same
-# files. Plain C++.
+# an access check, pseudo-terminals, the legacy code page): one header each
+# with a POSIX and a Windows source, whole-file #ifdef choosing which one
+# compiles, so every source is globbed and checked here and the mingw tree
+# compiles the same files. Plain C++.
 wrk7_layer(platform)
 
 # Clone file, CSV, port file, listing text: QtCore (QSaveFile, code pages).
-wrk7_layer(files USES codecs edit LIBS Qt6::Core)
+wrk7_layer(files USES codecs edit platform LIBS Qt6::Core)
 # Port interface, exchanges, read and write operations; QtSerialPort only
 # lists the system's ports, and on Windows the registry does.
 if(WIN32)

@@ -6,6 +6,7 @@
 #include <QStringEncoder>
 
 #include "files/file_kind.h"
+#include "platform/code_page.h"
 
 namespace wrk7 {
 
@@ -39,7 +40,12 @@ std::string DecodeCutLine(QByteArray bytes) {
 
 std::optional<std::string> Cp932ToUtf8(const QByteArray& bytes) {
     QStringDecoder dec("windows-31j", QStringConverter::Flag::Stateless);
-    if (!dec.isValid()) return std::nullopt;
+    if (!dec.isValid()) {
+        // A Qt without ICU (Qt for Windows) has no code page by name.
+        const auto text = platform::Cp932ToUtf16(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+        if (!text) return std::nullopt;
+        return QString::fromStdU16String(*text).toStdString();
+    }
     const QString text = dec(bytes);
     if (dec.hasError()) return std::nullopt;
     return text.toStdString();
@@ -47,7 +53,11 @@ std::optional<std::string> Cp932ToUtf8(const QByteArray& bytes) {
 
 std::optional<QByteArray> Utf8ToCp932(const std::string& text) {
     QStringEncoder enc("windows-31j", QStringConverter::Flag::Stateless);
-    if (!enc.isValid()) return std::nullopt;
+    if (!enc.isValid()) {
+        const auto bytes = platform::Utf16ToCp932(QString::fromStdString(text).toStdU16String());
+        if (!bytes) return std::nullopt;
+        return QByteArray(bytes->data(), qsizetype(bytes->size()));
+    }
     QByteArray out = enc(QString::fromStdString(text));
     if (enc.hasError()) return std::nullopt;
     return out;

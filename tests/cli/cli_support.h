@@ -26,8 +26,13 @@ inline Ran InProcess(const QStringList& args) {
 inline std::pair<int, QStringList> Told(const Ran& r) { return {r.code, r.err}; }
 
 // A text cut into its lines; a last line without its newline is marked.
-inline QStringList OutputLines(const QByteArray& bytes) {
+// Windows' C runtime writes a program's standard streams in text mode, each
+// newline as CR LF.
+inline QStringList OutputLines(QByteArray bytes) {
     if (bytes.isEmpty()) return {};
+#ifdef _WIN32
+    bytes.replace("\r\n", "\n");
+#endif
     QStringList lines = QString::fromUtf8(bytes).split('\n');
     if (lines.back().isEmpty()) lines.removeLast();
     else lines << "<no newline at the end>";

@@ -91,18 +91,20 @@ TEST(Placement, KeysInTwips) {
 }
 
 TEST(RecentFiles, NewestFirstWithoutRepeatsAndAtMostEight) {
+    // An absolute folder on every system ("/" here, a drive on Windows).
+    const QString radio = QDir::rootPath() + QStringLiteral("radio/");
     QStringList files;
-    for (int i = 1; i <= 10; ++i) files = AddRecentFile(files, QStringLiteral("/radio/f%1.WK7").arg(i));
+    for (int i = 1; i <= 10; ++i) files = AddRecentFile(files, radio + QStringLiteral("f%1.WK7").arg(i));
     ASSERT_EQ(files.size(), kRecentFileCount);
-    EXPECT_EQ(files.front() + " " + files.back(), "/radio/f10.WK7 /radio/f3.WK7");
+    EXPECT_EQ(files.front() + " " + files.back(), radio + "f10.WK7 " + radio + "f3.WK7");
 
     // Opening a listed file again moves it to the front.
-    files = AddRecentFile(files, QStringLiteral("/radio/./f5.WK7"));
-    EXPECT_EQ(std::tuple(files.front(), files.size(), files.count(QStringLiteral("/radio/f5.WK7"))),
-              std::tuple(QString("/radio/f5.WK7"), kRecentFileCount, 1));
+    files = AddRecentFile(files, radio + QStringLiteral("./f5.WK7"));
+    EXPECT_EQ(std::tuple(files.front(), files.size(), files.count(radio + "f5.WK7")),
+              std::tuple(radio + "f5.WK7", kRecentFileCount, 1));
 
-    files = RemoveRecentFile(files, QStringLiteral("/radio/f5.WK7"));
-    EXPECT_FALSE(files.contains(QStringLiteral("/radio/f5.WK7")));
+    files = RemoveRecentFile(files, radio + QStringLiteral("f5.WK7"));
+    EXPECT_FALSE(files.contains(radio + QStringLiteral("f5.WK7")));
     EXPECT_EQ(AddRecentFile(files, QString()), files);
 }
 

@@ -2,8 +2,6 @@
 #include <QByteArray>
 #include <QFile>
 #include <QString>
-#include <csignal>
-#include <sys/resource.h>
 
 #include "core/image.h"
 #include "core/slot_texts.h"
@@ -66,22 +64,6 @@ inline QByteArray ReadAll(const QString& path) {
 inline bool WriteAll(const QString& path, const QByteArray& bytes) {
     QFile f(path);
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-
-// What save() gives under a 4 KiB file-size limit, which cuts a write short
-// as a full disk does (root ignores permissions, not this).
-template <class Save>
-auto UnderFileSizeLimit(Save save) {
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 4096;
-    setrlimit(RLIMIT_FSIZE, &small);
-    const auto result = save();
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
-    return result;
 }
 
 }  // namespace wrk7::testing

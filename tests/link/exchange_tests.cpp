@@ -128,6 +128,9 @@ TEST(PortNames, ComTables) {
 }
 
 TEST(SerialById, FindsTheLinkThatResolvesToTheDevice) {
+#ifdef _WIN32
+    GTEST_SKIP() << "stable names are the links of Linux's /dev/serial/by-id; Windows names ports COMn";
+#endif
     const fs::path root = fs::temp_directory_path() / ("wrk7-by-id-" + std::to_string(::getpid()));
     fs::remove_all(root);
     fs::create_directories(root / "by-id");
