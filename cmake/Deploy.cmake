@@ -46,6 +46,9 @@ if(WIN32)
     target_link_options(wrk7w PRIVATE -static)
   endif()
 
+  if(NOT WRK7_WITH_QT)
+    return()
+  endif()
   # What the Qt programs load. The plugins by their targets, so a Qt built
   # without one stops the configure step instead of shipping a program that
   # cannot start.

@@ -89,7 +89,9 @@ target_link_libraries(wrk7_domain INTERFACE wrk7_core wrk7_codecs wrk7_edit)
 wrk7_layer(platform)
 
 # Clone file, CSV, port file, listing text: QtCore (QSaveFile, code pages).
-wrk7_layer(files USES codecs edit platform LIBS Qt6::Core)
+if(WRK7_WITH_QT)
+  wrk7_layer(files USES codecs edit platform LIBS Qt6::Core)
+endif()
 # Port interface, exchanges, read and write operations; QtSerialPort only
 # lists the system's ports, and on Windows the registry does.
 if(WIN32)
@@ -104,10 +106,6 @@ if(WRK7_FUZZ)
   return()
 endif()
 
-# The receiver emulator, in-process (a link port) and on a pseudo-terminal.
-wrk7_layer(emulator USES link platform)
-# A port by its name, for both programs: a device or the emulator.
-wrk7_layer(ports USES link emulator)
 # The console program for Windows (wrk7w): its block file is plain C++ over
 # the link, so it is tested here; the program itself is built for Windows.
 wrk7_layer(wincli USES link EXCLUDE "/main\\.cpp$")
@@ -115,6 +113,14 @@ if(WIN32)
   add_executable(wrk7w src/wincli/main.cpp)
   target_link_libraries(wrk7w PRIVATE wrk7_wincli)
 endif()
+if(NOT WRK7_WITH_QT)
+  return()
+endif()
+
+# The receiver emulator, in-process (a link port) and on a pseudo-terminal.
+wrk7_layer(emulator USES link platform)
+# A port by its name, for both programs: a device or the emulator.
+wrk7_layer(ports USES link emulator)
 # Printed listing: the listing's lines laid out in columns and painted on any
 # paged device (printer, preview, PDF). QtGui, no widgets.
 find_package(Qt6 6.4 REQUIRED COMPONENTS Gui)
