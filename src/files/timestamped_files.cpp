@@ -39,7 +39,7 @@ SortKey KeyOf(const TimestampedFiles& files, const QString& name) {
 QString NewTimestampedPath(const TimestampedFiles& files, const QDateTime& when, QString* error) {
     QDir dir(files.folder);
     if (!dir.mkpath(QStringLiteral("."))) {
-        if (error) *error = QStringLiteral("cannot create %1").arg(files.folder);
+        if (error) *error = QStringLiteral("cannot create %1").arg(QDir::toNativeSeparators(files.folder));
         return {};
     }
     // After every file of the same millisecond still there, so the new one

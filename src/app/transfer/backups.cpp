@@ -8,7 +8,7 @@
 namespace wrk7 {
 
 QString DefaultBackupFolder() {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/backups");
+    return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + QStringLiteral("/backups");
 }
 
 QString SaveBackup(BackupKind kind, const CloneImage& image, const QString& folder, const QDateTime& when,

@@ -17,7 +17,7 @@ enum class BackupKind {
 };
 inline constexpr int kBackupsKept = 20;  // of each kind
 
-// QStandardPaths::AppDataLocation + "/backups".
+// QStandardPaths::AppLocalDataLocation + "/backups".
 QString DefaultBackupFolder();
 
 // Saves image (a copy: the caller's modified flag stays) atomically under

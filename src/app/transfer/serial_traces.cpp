@@ -17,7 +17,7 @@ TimestampedFiles Traces(const QString& folder) {
 }  // namespace
 
 QString DefaultTraceFolder() {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/traces");
+    return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + QStringLiteral("/traces");
 }
 
 QString SaveSerialTrace(const std::string& text, const QString& folder, const QDateTime& when, QString* error) {

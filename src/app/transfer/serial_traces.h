@@ -9,7 +9,7 @@ namespace wrk7 {
 // user whose transfer went wrong can open it and send it on.
 inline constexpr int kTracesKept = 10;
 
-// QStandardPaths::AppDataLocation + "/traces".
+// QStandardPaths::AppLocalDataLocation + "/traces".
 QString DefaultTraceFolder();
 
 // Writes text as "trace-YYYYMMDD-HHMMSS-zzz.txt" in folder, then deletes the

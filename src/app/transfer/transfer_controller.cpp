@@ -1,6 +1,7 @@
 #include "app/transfer/transfer_controller.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QSettings>
 
 #include "app/document/clone_document.h"
@@ -168,7 +169,7 @@ void TransferController::OnFinished(const link::LinkResult& result) {
         const QString saved = SaveBackup(BackupKind::kRead, runner_->WorkedImage(), folders_.backups,
                                          QDateTime::currentDateTime(), &error);
         emit statusMessage(saved.isEmpty() ? QStringLiteral("Backup not saved: %1").arg(error)
-                                           : QStringLiteral("Backup: %1").arg(saved));
+                                           : QStringLiteral("Backup: %1").arg(QDir::toNativeSeparators(saved)));
     }
     emit finished(result, direction_, part_);
 }

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
@@ -92,12 +93,12 @@ void MessageBoxPrompter::ErrorWithDetail(QWidget* parent, const QString& title, 
 void MessageBoxPrompter::ShowFileLocation(QWidget* parent, const QString& title, const QStringList& lines,
                                           const QString& path) {
     QMessageBox box(QMessageBox::Information, title, Joined(lines), QMessageBox::Close, parent);
-    box.setInformativeText(path);
+    box.setInformativeText(QDir::toNativeSeparators(path));
     box.setTextInteractionFlags(Qt::TextSelectableByMouse);
     QPushButton* copy = box.addButton(StringsOf(parent).Text(1766), QMessageBox::ActionRole);
     QPushButton* folder = box.addButton(StringsOf(parent).Text(1767), QMessageBox::ActionRole);
     QAbstractButton* clicked = Show(box);
-    if (clicked == copy) QApplication::clipboard()->setText(path);
+    if (clicked == copy) QApplication::clipboard()->setText(QDir::toNativeSeparators(path));
     if (clicked == folder)
         QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(path).absolutePath()));
 }
