@@ -5,6 +5,7 @@
 
 #include "app/dialogs/about_box.h"
 #include "app/widgets/theme.h"
+#include "app/widgets/system_font.h"
 #include "app/window/appearance_menu.h"
 #include "app/window/command_line.h"
 #include "app/window/main_window.h"
@@ -16,6 +17,9 @@ int main(int argc, char** argv) {
     QApplication::setOrganizationName(QString::fromUtf8(wrk7::kSettingsOrganisation.data()));
     QApplication::setApplicationName(QString::fromUtf8(wrk7::kSettingsApplication.data()));
     QApplication::setApplicationVersion(QString::fromLatin1(wrk7::kProgramVersion));
+#ifdef Q_OS_WIN
+    QApplication::setFont(wrk7::UsableUiFont(QApplication::font()));
+#endif
 
     const wrk7::CommandLine line = wrk7::ParseCommandLine(QApplication::arguments());
     if (line.help || !line.error.isEmpty()) {

@@ -1,0 +1,34 @@
+#include "app/widgets/system_font.h"
+
+#include <QFontDatabase>
+#include <QFontInfo>
+
+namespace wrk7 {
+
+namespace {
+
+// Windows' own dialog fonts first, then what a Linux host under Wine has.
+constexpr const char* kDialogFamilies[] = {"Segoe UI",        "Tahoma",      "Microsoft Sans Serif", "Arial",
+                                           "Liberation Sans", "DejaVu Sans", "Noto Sans"};
+
+}  // namespace
+
+QString ReplacementUiFamily(const QString& requested, const QString& resolved, const QStringList& installed) {
+    if (requested.compare(resolved, Qt::CaseInsensitive) == 0) return {};
+    for (const char* family : kDialogFamilies) {
+        const QString name = QString::fromLatin1(family);
+        if (installed.contains(name, Qt::CaseInsensitive)) return name;
+    }
+    return {};
+}
+
+QFont UsableUiFont(const QFont& systemFont) {
+    const QString replacement =
+        ReplacementUiFamily(systemFont.family(), QFontInfo(systemFont).family(), QFontDatabase::families());
+    if (replacement.isEmpty()) return systemFont;
+    QFont font = systemFont;
+    font.setFamilies({replacement});
+    return font;
+}
+
+}  // namespace wrk7
