@@ -34,6 +34,19 @@ SortKey KeyOf(const TimestampedFiles& files, const QString& name) {
     return key;
 }
 
+// The names in the folder that begin with head and end with tail. Not a
+// QDir name filter: a filter is matched as a regular expression, and a
+// transfer's worker thread saves its backup through here; on the Windows
+// build the regular expression engine's per-thread stack is freed wrongly
+// when such a thread ends, which takes the program down.
+QStringList NamesBetween(const QString& folder, const QString& head, const QString& tail) {
+    QStringList names = QDir(folder).entryList(QDir::Files);
+    names.removeIf([&](const QString& name) {
+        return name.size() < head.size() + tail.size() || !name.startsWith(head) || !name.endsWith(tail);
+    });
+    return names;
+}
+
 }  // namespace
 
 QString NewTimestampedPath(const TimestampedFiles& files, const QDateTime& when, QString* error) {
@@ -47,7 +60,7 @@ QString NewTimestampedPath(const TimestampedFiles& files, const QDateTime& when,
     const QString stamp = when.toString(kStampFormat);
     const QString base = files.prefix + stamp;
     int last = 0;
-    for (const QString& name : dir.entryList({base + QStringLiteral("*") + files.suffix}, QDir::Files)) {
+    for (const QString& name : NamesBetween(files.folder, base, files.suffix)) {
         const SortKey key = KeyOf(files, name);
         if (key.stamp == stamp) last = std::max(last, key.sequence);
     }
@@ -61,8 +74,7 @@ QString NewTimestampedPath(const TimestampedFiles& files, const QDateTime& when,
 }
 
 QStringList TimestampedOldestFirst(const TimestampedFiles& files) {
-    const QStringList names =
-        QDir(files.folder).entryList({files.prefix + QStringLiteral("*") + files.suffix}, QDir::Files);
+    const QStringList names = NamesBetween(files.folder, files.prefix, files.suffix);
     std::vector<SortKey> keys;
     keys.reserve(static_cast<std::size_t>(names.size()));
     for (const QString& name : names) keys.push_back(KeyOf(files, name));
