@@ -64,7 +64,7 @@ TEST_F(FileCommandsTest, SaveAndExportDialogsSuggestANameCompleteItAndTellTheTyp
     EXPECT_EQ(requests.back().title + "|" + requests.back().suggestion, "Open|" + dir.path());
 }
 
-TEST_F(FileCommandsTest, AChirpListIsPlacedAtItsLocationsOrFromARowAndReported) {
+TEST_F(FileCommandsTest, AChirpListIsPlacedAtItsLocationsOrFromARowAskingBeforeReplacingAndReported) {
     nextFile = QStringLiteral(WRK7_TEST_DATA_DIR "/chirp_current.csv");
     Act("mnuImport")->trigger();
     ASSERT_NE(Shown<ImportPlacementDialog>(), nullptr);
@@ -77,9 +77,7 @@ TEST_F(FileCommandsTest, AChirpListIsPlacedAtItsLocationsOrFromARowAndReported) 
     report->accept();
     EXPECT_EQ(Cell(3, kName), "RPTR-U");
     EXPECT_EQ(Act("mnuUndo")->text(), "&Undo Import chirp_current.csv");
-}
-
-TEST_F(FileCommandsTest, AChirpListAsksBeforeReplacingUsedChannelsThenSelectsTheRowsItFilled) {
+    // From a row, over a used channel: asked first, then the rows it filled are selected.
     Put(501, 145.5, "OLD");
     window->ClickTab(Page::kMemory);
     const CloneImage before = Snapshot();

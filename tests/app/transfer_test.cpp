@@ -13,18 +13,6 @@
 namespace wrk7 {
 namespace {
 
-// Counts the times a dialog is shown and closes it again, so that one opened
-// modally by mistake cannot hold the test.
-struct ShowWatch : QObject {
-    explicit ShowWatch(QDialog* dialog) { dialog->installEventFilter(this); }
-    bool eventFilter(QObject* dialog, QEvent* event) override {
-        if (event->type() == QEvent::Show) QTimer::singleShot(0, static_cast<QDialog*>(dialog), &QDialog::reject);
-        shown += event->type() == QEvent::Show;
-        return false;
-    }
-    int shown = 0;
-};
-
 class TransferTest : public WindowTest {
 protected:
     QString RunPort() const { return window->Transfers().RunPortText(); }
@@ -166,11 +154,12 @@ TEST_F(TransferTest, WhileATransferRunsNothingCanChangeOrReplaceTheImage) {
     // Called directly, Open and the editor wait too.
     window->Files().Open();
     EXPECT_EQ(requests.size(), 1u);
-    ShowWatch editor(window->Edits().Editor());
+    bool opened = false;  // one opened by mistake is closed again, so that it cannot hold the test
+    const auto refuse = OnNextModal([&opened](QWidget* w) { opened = true, static_cast<QDialog*>(w)->reject(); });
     const QRect cell = memory->Grid()->visualRect(memory->Model()->index(0, 0));
     QTest::mouseDClick(memory->Grid()->viewport(), Qt::LeftButton, {}, cell.center());
     window->Edits().Modify();
-    EXPECT_EQ(editor.shown, 0);
+    EXPECT_FALSE(opened || window->Edits().Editor()->isVisible());
 
     // Closing asks before it breaks off the transfer, then asks to save.
     prompts.answers = {Answer::kCancel};
