@@ -82,11 +82,10 @@ TEST(Placement, KeysInTwips) {
         {{"0", "0", "99999999999", "7200"}, 96, none},
     };
     for (const auto& c : cases) {
-        QSettings kept(dir.filePath("kept.ini"), QSettings::IniFormat);
-        kept.clear();
+        store.clear();
         for (int i = 0; i < 4; ++i)
-            if (c.keys[i]) kept.setValue(QString("Settings/") + QString::fromUtf8(kPlacementKeys[i].data()), QString::fromLatin1(c.keys[i]));
-        EXPECT_EQ(LoadPlacement(kept, c.dpi).value_or(none), c.pixels) << c.keys[0] << " " << c.keys[2] << " " << c.dpi;
+            if (c.keys[i]) store.setValue(QString("Settings/") + QString::fromUtf8(kPlacementKeys[i].data()), QString::fromLatin1(c.keys[i]));
+        EXPECT_EQ(LoadPlacement(store, c.dpi).value_or(none), c.pixels) << c.keys[0] << " " << c.keys[2] << " " << c.dpi;
     }
 }
 
@@ -125,13 +124,9 @@ TEST(RecentFiles, LoadCleansAnEditedList) {
 // one millisecond the later survive; and the file just saved stays even when
 // a clock set back made it the oldest.
 TEST(TimestampedFiles, EachKindKeepsItsNewestAndTheOneJustSaved) {
-    const struct {
-        const char* what;
-        int reads, writes, step;  // saved step seconds apart, reads first
-        bool clockBack;           // the last pre-write backup is stamped a day early, and spared
-        int readsLeft;
-        QStringList writesLeft;
-    } cases[] = {
+    // Saved step seconds apart, reads first; with clockBack the last pre-write
+    // backup is stamped a day early, and spared.
+    const struct { const char* what; int reads, writes, step; bool clockBack; int readsLeft; QStringList writesLeft; } cases[] = {
         {"many reads push out no pre-write backup", 5, 1, 1, false, 3, {"before-write-20261207-060005-234.WK7"}},
         {"pre-write backups keep their own newest", 0, 4, 1, false, 0,
          {"before-write-20261207-060002-234.WK7", "before-write-20261207-060003-234.WK7"}},
