@@ -121,10 +121,10 @@ TEST(VfoCodec, DefaultsPerModel) {
 }
 
 // Option Scr, secret 7, carrier 2 (500Hz), skipped.
-SlotFields Channel(int option) {
+SlotFields Channel() {
     SlotFields s;
     s.Set(kFreq, 145);
-    s.Set(kOption, option);
+    s.Set(kOption, 4);
     s.Set(kSecret, 7);
     s.Set(kCarrier, 2);
     s.Set(kSkip, 1);
@@ -137,15 +137,13 @@ TEST(MemoryGrid, ModelRules) {
     for (const auto& [model, carrierCol] : {std::pair{0, "500Hz"}, {1, "7"}, {2, "-"}, {3, "-"}}) {
         CloneImage image;
         image.model = model;
-        image.memory.slot[9] = Channel(4);
+        image.memory.slot[9] = Channel();
         const GridRow row = MemoryGridRow(image, 9);
         EXPECT_EQ(row[kCarrier], carrierCol) << model;
         EXPECT_EQ(row[kSecret] + row[kFreq] + row[kName], "*145.000000NAME  ");
+        image.memory.slot[9].Set(kSkip, 0);
+        EXPECT_EQ(MemoryGridRow(image, 9)[kSecret], "") << model;
     }
-    CloneImage image;
-    image.memory.slot[0] = Channel(0);
-    image.memory.slot[0].Set(kSkip, 0);
-    EXPECT_EQ(MemoryGridRow(image, 0)[kSecret], "");
 }
 
 TEST(VfoGrid, ModelRules) {
@@ -163,29 +161,31 @@ TEST(VfoGrid, ModelRules) {
     const GridRow row = VfoGridRow(image, 2);
     EXPECT_EQ(row[kOption] + row[kSecret] + row[kCarrier], "OFF--");
     EXPECT_EQ(row[kFreq], image.vfo.bands[2].Text(kFreq));
-    for (int band = 8; band < kBandCount; ++band) {
-        GridRow dashes;
-        dashes.fill("-");
-        EXPECT_EQ(VfoGridRow(image, band), dashes) << band;
-    }
+    GridRow dashes;
+    dashes.fill("-");
+    for (int band = 8; band < kBandCount; ++band) EXPECT_EQ(VfoGridRow(image, band), dashes) << band;
 }
 
 std::string WithByte(std::string block, int byte, int value) {
     return block.replace(2 * static_cast<std::size_t>(byte), 2, ByteHex(value));
 }
 
+// The two blocks put into the image and decoded.
+void Decode(CloneImage& image, std::string block0, std::string block1) {
+    image.settings.block0 = std::move(block0);
+    image.settings.block1 = std::move(block1);
+    DecodeSettings(image);
+}
+
 TEST(SettingsCodec, DefaultsDecodeAndEncodeBackPerModel) {
     // The encoder writes the fixed bytes, so every model's block 1 comes back alike.
     const std::string block1Encoded = "0006000102020001000000000000000014000000000000";
     for (int model = 0; model < 4; ++model) {
+        const std::string block0 = DefaultSettingsBlock0(model), block1 = DefaultSettingsBlock1(model);
+        ASSERT_EQ(std::pair(block0.size(), block1.size()), (std::pair<std::size_t, std::size_t>(64, 64)));
         CloneImage image;
         image.model = model;
-        image.settings.block0 = DefaultSettingsBlock0(model);
-        image.settings.block1 = DefaultSettingsBlock1(model);
-        ASSERT_EQ(image.settings.block0.size(), 64u);
-        ASSERT_EQ(image.settings.block1.size(), 64u);
-        const std::string block0 = image.settings.block0;
-        DecodeSettings(image);
+        Decode(image, block0, block1);
         EXPECT_EQ(image.settings.block0, block0) << model;  // nothing to repair
         const SetModeSettings& v = image.settings.values;
         EXPECT_EQ(std::tuple(v.chkCharge, v.cbbWildKey, v.cbbChargeTime, v.Slider1, v.Slider2, v.optVscanSpeed),
@@ -200,11 +200,9 @@ TEST(SettingsCodec, DefaultsDecodeAndEncodeBackPerModel) {
 
 TEST(SettingsCodec, AllZeroBlock0) {
     CloneImage image;
-    image.settings.block0 = "A5" + std::string(62, '0');
-    image.settings.block1 = DefaultSettingsBlock1(0);
     image.settings.values.chkATT = image.settings.values.chkBS = image.settings.values.chkBell = true;
     image.settings.values.opbBug = 3;
-    DecodeSettings(image);
+    Decode(image, "A5" + std::string(62, '0'), DefaultSettingsBlock1(0));
     const SetModeSettings& s = image.settings.values;
     EXPECT_FALSE(s.chkATT || s.chkBS || s.chkBell || s.chkCharge);
     EXPECT_TRUE(s.chkBarAM && s.chkBarSW && s.chkBeep);
@@ -221,17 +219,13 @@ TEST(SettingsCodec, IndexRepairsWrittenBackIntoOwnBlock) {
                           Case{1, 4, 9, 2, &SetModeSettings::optVscanSpeed},
                           Case{1, 3, 4, 1, &SetModeSettings::optRecRate},
                           Case{1, 19, 3, 0, &SetModeSettings::opbOpMode}}) {
+        std::string blocks[] = {DefaultSettingsBlock0(1), DefaultSettingsBlock1(1)}, repaired[] = {blocks[0], blocks[1]};
+        blocks[c.block] = WithByte(blocks[c.block], c.byte, c.value);
+        repaired[c.block] = WithByte(repaired[c.block], c.byte, c.repaired);  // the other block untouched
         CloneImage image;
-        image.settings.block0 = DefaultSettingsBlock0(1);
-        image.settings.block1 = DefaultSettingsBlock1(1);
-        std::string& target = c.block == 0 ? image.settings.block0 : image.settings.block1;
-        target = WithByte(target, c.byte, c.value);
-        const std::string other = c.block == 0 ? image.settings.block1 : image.settings.block0;
-        DecodeSettings(image);
+        Decode(image, blocks[0], blocks[1]);
         EXPECT_EQ(image.settings.values.*c.member, c.repaired) << c.byte;
-        const std::string defaults = c.block == 0 ? DefaultSettingsBlock0(1) : DefaultSettingsBlock1(1);
-        EXPECT_EQ(target, WithByte(defaults, c.byte, c.repaired)) << c.byte;
-        EXPECT_EQ(c.block == 0 ? image.settings.block1 : image.settings.block0, other);
+        EXPECT_EQ(image.settings.block0 + "|" + image.settings.block1, repaired[0] + "|" + repaired[1]) << c.byte;
     }
 }
 
@@ -243,11 +237,9 @@ TEST(SettingsCodec, UnspecifiedBytesClampedAndOtherControlsKept) {
     block0 = WithByte(block0, 6, 0x40);   // list of 26
     block0 = WithByte(block0, 29, 0x50);  // volume above 30
     block0 = WithByte(block0, 31, 0x0A);  // squelch above 9
-    image.settings.block0 = block0;
-    image.settings.block1 = DefaultSettingsBlock1(0).substr(0, 46);
     image.settings.values.chkWP = true;
     image.settings.values.opbBurst = 2;
-    DecodeSettings(image);
+    Decode(image, block0, DefaultSettingsBlock1(0).substr(0, 46));
     const SetModeSettings& v = image.settings.values;
     EXPECT_EQ(std::tuple(v.chkATT, v.chkBarAM, v.cbbScan, v.Slider1, v.Slider2, v.chkWP, v.opbBurst),
               std::tuple(true, false, 25, 30, 9, true, 2));
@@ -260,17 +252,13 @@ TEST(SettingsCodec, MarkerRuleAndMalformedBlocks) {
     for (std::string bad : {std::string("a5") + std::string(62, '0'), std::string(64, '0'), std::string()}) {
         CloneImage image;
         image.model = 2;
-        image.settings.block0 = bad;
-        image.settings.block1 = "junk";
-        DecodeSettings(image);
+        Decode(image, bad, "junk");
         EXPECT_EQ(image.settings.block0 + "|" + image.settings.block1,
                   DefaultSettingsBlock0(2) + "|" + DefaultSettingsBlock1(2));
     }
     // A short block keeps its length; missing bytes read as out of range.
     CloneImage image;
-    image.settings.block0 = "A50001";
-    image.settings.block1 = "";
-    DecodeSettings(image);
+    Decode(image, "A50001", "");
     EXPECT_EQ(image.settings.block0 + "|" + image.settings.block1, "A50001|");
     const SetModeSettings& v = image.settings.values;
     EXPECT_EQ(std::tuple(v.optAntenna, v.optLamp, v.optMscanSpeed), std::tuple(1, 1, 2));
@@ -282,14 +270,11 @@ TEST(SettingsCodec, EncodeKeepsTwoDigitsForUnselectedControls) {
     image.settings.values.optLamp = -1;
     image.settings.values.opbOpMode = 2;
     EncodeSettings(image);
-    ASSERT_EQ(image.settings.block0.size(), 64u);
-    ASSERT_EQ(image.settings.block1.size(), 46u);
+    ASSERT_EQ(std::pair(image.settings.block0.size(), image.settings.block1.size()), (std::pair<std::size_t, std::size_t>(64, 46)));
     EXPECT_EQ(image.settings.block0.substr(48, 8) + "|" + image.settings.block0.substr(10, 2) + "|" +
                   image.settings.block1.substr(0, 2) + image.settings.block1.substr(38, 2), "00001303|01|0202");
     CloneImage decoded;
-    decoded.settings.block0 = image.settings.block0;
-    decoded.settings.block1 = image.settings.block1;
-    DecodeSettings(decoded);
+    Decode(decoded, image.settings.block0, image.settings.block1);
     EncodeSettings(decoded);
     EXPECT_EQ(decoded.settings.block0 + decoded.settings.block1, image.settings.block0 + image.settings.block1);
 }

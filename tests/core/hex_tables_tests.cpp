@@ -95,7 +95,7 @@ TEST(ModelTable, UnknownNumbersFallBack) {
 
 TEST(FieldTexts, DerivedFromEveryCodedField) {
     struct Case { int field; double value; const char* text; };
-    for (const Case& c : {Case{kFreq, 0.1, "0.100000"}, Case{kMode, 2, "WFM"}, Case{kStep, 18, ""},
+    for (const auto& c : {Case{kFreq, 0.1, "0.100000"}, Case{kMode, 2, "WFM"}, Case{kStep, 18, ""},
                           Case{kStep, 17, "9KHz"}, Case{kOption, 4, "Scr"}, Case{kOption, 5, "None"},
                           Case{kOption, 255, "None"}, Case{kOption, 8, "OFF+Skip"}, Case{kOption, 10, "Tone+Skip"},
                           Case{kOption, 12, "Scr+Skip"}, Case{kOption, 13, "None"}, Case{kOption, 7, "None"},
@@ -110,7 +110,7 @@ TEST(FieldTexts, DerivedFromEveryCodedField) {
     }
 }
 
-TEST(FlagBlockCodec, ChunksAndEdgeSlots) {
+TEST(FlagBlockCodec, EdgeSlotsRoundTripAndShortOrBadChunks) {
     CloneImage image;
     image.memory.enabled[0] = true;
     EncodeFlagBlock(image);
@@ -121,10 +121,8 @@ TEST(FlagBlockCodec, ChunksAndEdgeSlots) {
     for (int s = 1296; s < kSlotCount; ++s) image.memory.enabled[s] = true;
     EncodeFlagBlock(image);
     EXPECT_EQ(image.flags.blocks[0] + "|" + image.flags.blocks[5], std::string(64, '0') + "|0000F");
-}
 
-TEST(FlagBlockCodec, DecodeRoundTripShortAndBadChunks) {
-    CloneImage image;
+    image.memory.enabled.fill(false);
     for (int s = 0; s < kSlotCount; s += 3) image.memory.enabled[s] = true;
     const auto pattern = image.memory.enabled;
     EncodeFlagBlock(image);

@@ -19,16 +19,13 @@ using P = TransferPart;
 // Where the receiver keeps what: the map every transfer, the emulator and the
 // merge walk, so a slip here would move them all together.
 TEST(MemoryMap, AreasSitWhereTheReceiverKeepsThem) {
-    struct Row {
-        Area area;
-        int address, blocks, digits;
-    } rows[] = {
+    const struct { Area area; int address, blocks, digits; } rows[] = {
         {Area::kSettings0, 0x0000, 1, 64},      {Area::kSettings1, 0x0020, 1, 46},
         {Area::kScanGroups, 0x0080, 3, 176},    {Area::kBankTable, 0x0100, 4, 216},
         {Area::kZeroFill, 0x0180, 4, 256},      {Area::kChannelFlags, 0x0200, 5, 325},
         {Area::kVfoRecords, 0x0300, 14, 420},   {Area::kChannelRecords, 0x0A00, 1300, 83200},
     };
-    for (const Row& r : rows) {
+    for (const auto& r : rows) {
         const MemoryArea& a = AreaOf(r.area);
         EXPECT_EQ(std::tuple(a.address, a.blocks, a.dataDigits), std::tuple(r.address, r.blocks, r.digits)) << a.name;
         EXPECT_LE(a.dataDigits, (a.blocks + 1) * kBlockDigits) << a.name << ": data beyond its blocks";
@@ -57,13 +54,10 @@ TEST(SlotAreas, TileTheSlotSpace) {
 
 // Slots from 1000 up go by the codes 50..52 and a place in their hundred.
 TEST(MemoryMap, UpperSlotsByCodeAndPosition) {
-    struct Row {
-        int slot, code, position;
-    } rows[] = {{1000, 50, 0}, {1099, 50, 99}, {1100, 51, 0}, {1250, 52, 50}, {1299, 52, 99}};
-    for (const Row& r : rows) {
-        EXPECT_EQ(UpperAddressOf(r.slot).bankCode, r.code) << r.slot;
-        EXPECT_EQ(UpperAddressOf(r.slot).position, r.position) << r.slot;
-        EXPECT_EQ(UpperSlotOf(r.code, r.position), r.slot) << r.slot;
+    for (const auto& [slot, code, position] :
+         {std::tuple{1000, 50, 0}, {1099, 50, 99}, {1100, 51, 0}, {1250, 52, 50}, {1299, 52, 99}}) {
+        const auto upper = UpperAddressOf(slot);
+        EXPECT_EQ(std::tuple(upper.bankCode, upper.position, UpperSlotOf(code, position)), std::tuple(code, position, slot));
     }
     for (auto [code, position] : {std::pair{49, 0}, {50, 100}, {50, -1}, {53, 0}})
         EXPECT_EQ(UpperSlotOf(code, position), -1) << code << "/" << position;
@@ -72,9 +66,7 @@ TEST(MemoryMap, UpperSlotsByCodeAndPosition) {
 // Which stores differ between two images, by name.
 std::set<std::string> Changed(const CloneImage& a, const CloneImage& b) {
     std::set<std::string> out;
-    auto note = [&](bool same, const char* name) {
-        if (!same) out.insert(name);
-    };
+    const auto note = [&out](bool same, const char* name) { if (!same) out.insert(name); };
     note(a.settings.block0 == b.settings.block0, "SettingsBlock0");
     note(a.settings.block1 == b.settings.block1, "SettingsBlock1");
     note(a.settings.values == b.settings.values, "Settings");
@@ -117,18 +109,14 @@ TEST(TransferMerge, TakesOnlyTheStoresOfTheCoveredAreas) {
     Names allRead = settingsRead, allWritten = settingsWritten;
     allRead.insert(memoryRead.begin(), memoryRead.end());
     allWritten.insert(memoryWritten.begin(), memoryWritten.end());
-    struct Row {
-        P part;
-        bool write;
-        Names taken;
-    } rows[] = {
+    const struct { P part; bool write; Names taken; } rows[] = {
         {P::kAll, false, allRead},          {P::kAll, true, allWritten},
         {P::kSettings, false, settingsRead}, {P::kSettings, true, settingsWritten},
         {P::kMemory, false, memoryRead},    {P::kMemory, true, memoryWritten},
         {P::kBank, false, bankRead},        {P::kBank, true, {"BankCount", "BankBlock"}},
         {P::kGroups, false, {"GroupBlock", "GroupMember"}}, {P::kGroups, true, {"GroupBlock"}},
     };
-    for (const Row& r : rows) {
+    for (const auto& r : rows) {
         CloneImage image = edited;
         TakeTransferredAreas(image, worked, r.part, r.write ? TransferDirection::kWrite : TransferDirection::kRead);
         EXPECT_EQ(Changed(edited, image), r.taken) << static_cast<int>(r.part) << (r.write ? " write" : " read");

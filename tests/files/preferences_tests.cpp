@@ -82,11 +82,10 @@ TEST(Placement, KeysInTwips) {
         {{"0", "0", "99999999999", "7200"}, 96, none},
     };
     for (const auto& c : cases) {
-        QSettings kept(dir.filePath("kept.ini"), QSettings::IniFormat);
-        kept.clear();
+        store.clear();
         for (int i = 0; i < 4; ++i)
-            if (c.keys[i]) kept.setValue(QString("Settings/") + QString::fromUtf8(kPlacementKeys[i].data()), QString::fromLatin1(c.keys[i]));
-        EXPECT_EQ(LoadPlacement(kept, c.dpi).value_or(none), c.pixels) << c.keys[0] << " " << c.keys[2] << " " << c.dpi;
+            if (c.keys[i]) store.setValue(QString("Settings/") + QString::fromUtf8(kPlacementKeys[i].data()), QString::fromLatin1(c.keys[i]));
+        EXPECT_EQ(LoadPlacement(store, c.dpi).value_or(none), c.pixels) << c.keys[0] << " " << c.keys[2] << " " << c.dpi;
     }
 }
 
@@ -121,66 +120,33 @@ TEST(RecentFiles, LoadCleansAnEditedList) {
     EXPECT_EQ(std::pair(loaded.front(), loaded.count(QStringLiteral("/a/one.WK7"))), std::pair(QString("/a/one.WK7"), qsizetype{1}));
 }
 
-QStringList Names(const QDir& dir) { return dir.entryList(QDir::Files, QDir::Name); }
-
-// Files saved within one millisecond are newer the later they came: pruning
-// takes the first of them, never the ones just saved.
-TEST(TimestampedFiles, TheNewestSurviveEvenWithinOneMillisecond) {
-    struct Case {
-        const char* what;
-        int saves;  // all at the same moment
-        int kept;
-        QStringList survivors;
+// Two kinds in one folder are pruned each on its own; of files saved within
+// one millisecond the later survive; and the file just saved stays even when
+// a clock set back made it the oldest.
+TEST(TimestampedFiles, EachKindKeepsItsNewestAndTheOneJustSaved) {
+    // Saved step seconds apart, reads first; with clockBack the last pre-write
+    // backup is stamped a day early, and spared.
+    const struct { const char* what; int reads, writes, step; bool clockBack; int readsLeft; QStringList writesLeft; } cases[] = {
+        {"many reads push out no pre-write backup", 5, 1, 1, false, 3, {"before-write-20261207-060005-234.WK7"}},
+        {"pre-write backups keep their own newest", 0, 4, 1, false, 0,
+         {"before-write-20261207-060002-234.WK7", "before-write-20261207-060003-234.WK7"}},
+        {"within one millisecond the later survive, past ten too", 0, 11, 0, false, 0,
+         {"before-write-20261207-060000-234_10.WK7", "before-write-20261207-060000-234_11.WK7"}},
+        {"a clock set back keeps the one just saved", 2, 3, 1, true, 2,
+         {"before-write-20261206-060004-234.WK7", "before-write-20261207-060003-234.WK7"}},
     };
-    const QDateTime when(QDate(2026, 12, 7), QTime(6, 0, 1, 234));
-    const QString stamp = QStringLiteral("read-20261207-060001-234");
-    const auto named = [&stamp](const QString& tail) { return stamp + tail + QStringLiteral(".WK7"); };
-    for (const Case& c : {Case{"two kept of three", 3, 2, {named("_2"), named("_3")}},
-                          Case{"past ten", 11, 2, {named("_10"), named("_11")}},
-                          Case{"one of one", 1, 1, {named("")}}}) {
-        QTemporaryDir tmp;
-        const TimestampedFiles files{tmp.filePath(QStringLiteral("backups")), QStringLiteral("read-"),
-                                     QStringLiteral(".WK7"), c.kept};
-        QString last;
-        for (int i = 0; i < c.saves; ++i) {
-            last = NewTimestampedPath(files, when);
-            ASSERT_TRUE(WriteAll(last, {})) << c.what;
-            KeepNewestTimestamped(files);
-        }
-        QStringList expected = c.survivors;
-        expected.sort();
-        EXPECT_EQ(Names(QDir(files.folder)), expected) << c.what;
-        EXPECT_EQ(TimestampedOldestFirst(files).last(), QFileInfo(last).fileName()) << c.what;
-    }
-}
-
-// Two kinds in one folder are pruned each on its own, and the file just
-// saved stays even when a clock set back made it the oldest.
-TEST(TimestampedFiles, EachKindIsPrunedOnItsOwnAndTheOneJustSavedStays) {
-    const struct {
-        const char* what;
-        int reads, writes;  // saved one a second, reads first
-        bool clockBack;     // the last pre-write backup is stamped a day before the rest
-        int readsLeft;
-        QStringList writesLeft;
-    } cases[] = {
-        {"many reads push out no pre-write backup", 5, 1, false, 3, {"before-write-20261207-060005-000.WK7"}},
-        {"pre-write backups keep their own newest", 0, 4, false, 0,
-         {"before-write-20261207-060002-000.WK7", "before-write-20261207-060003-000.WK7"}},
-        {"a clock set back keeps the one just saved", 2, 3, true, 2,
-         {"before-write-20261206-060004-000.WK7", "before-write-20261207-060003-000.WK7"}},
-    };
-    const QDateTime start(QDate(2026, 12, 7), QTime(6, 0));
+    const QDateTime start(QDate(2026, 12, 7), QTime(6, 0, 0, 234));
     for (const auto& c : cases) {
         QTemporaryDir tmp;
-        const TimestampedFiles reads{tmp.path(), QStringLiteral("read-"), QStringLiteral(".WK7"), 3};
-        const TimestampedFiles writes{tmp.path(), QStringLiteral("before-write-"), QStringLiteral(".WK7"), 2};
+        const QString folder = tmp.filePath(QStringLiteral("backups"));  // made by the first save
+        const TimestampedFiles reads{folder, QStringLiteral("read-"), QStringLiteral(".WK7"), 3};
+        const TimestampedFiles writes{folder, QStringLiteral("before-write-"), QStringLiteral(".WK7"), 2};
         for (int i = 0; i < c.reads + c.writes; ++i) {
             const bool read = i < c.reads;
             const bool back = c.clockBack && i == c.reads + c.writes - 1;
-            const QString path = NewTimestampedPath(read ? reads : writes, start.addSecs(i).addDays(back ? -1 : 0));
+            const QString path = NewTimestampedPath(read ? reads : writes, start.addSecs(i * c.step).addDays(back ? -1 : 0));
             ASSERT_TRUE(WriteAll(path, {})) << c.what;
-            KeepNewestTimestamped(read ? reads : writes, path);
+            KeepNewestTimestamped(read ? reads : writes, back ? path : QString());
         }
         EXPECT_EQ(TimestampedOldestFirst(reads).size(), c.readsLeft) << c.what;
         EXPECT_EQ(TimestampedOldestFirst(writes), c.writesLeft) << c.what;
