@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "edit/bank.h"
 #include "files/clone_file.h"
 #include "files/csv.h"
@@ -44,29 +46,36 @@ TEST_F(CloneFileTest, SaveClampsBanksAndKeepsLineBreaksOutOfNotes) {
     EXPECT_EQ(std::tuple(BankTotal(loaded), loaded.banks.counts[3], loaded.banks.counts[49]), std::tuple(1000, 50, 0));
 }
 
+// A failed load says why beside its message, for the window's box.
 TEST_F(CloneFileTest, BadFilesLeaveTheImageAlone) {
     const CloneImage before = RichImage(2);
     const QByteArray good = FileWith(0, std::string(FileHeaderLine));
+    const std::string header = "its first line is not \"" + std::string(FileHeaderLine) + "\"";
+    const std::string footer = "its last line is not \"" + std::string(FileFooterLine) + "\"";
     struct Case {
         const char* name;
-        QByteArray bytes;
+        std::optional<QByteArray> bytes;  // none: the folder itself
         std::string_view message;
+        std::string detail;
     } cases[] = {
-        {"empty", QByteArray(), kFileOpenError},
-        {"short", good.left(good.indexOf("\r\n", 5000)), kFileOpenError},
-        {"single blanks header", FileWith(0, "Korvan WR-K7 Clone File Start"), kDataError},
-        {"header with trailing blank", FileWith(0, std::string(FileHeaderLine) + " "), kDataError},
-        {"line inserted", good.left(40) + "extra\r\n" + good.mid(40), kDataError},
-        {"binary", QByteArray(300000, '\0'), kFileOpenError},
-        {"binary lines", QByteArray(8000, '\n') + QByteArray(100, '\xff'), kDataError},
-        {"huge first line", QByteArray(3 << 20, 'K') + "\r\n" + good, kDataError},
+        {"empty", QByteArray(), kFileOpenError, "it has 0 lines; a clone file has 2643"},
+        {"short", good.left(good.indexOf("\r\n", 5000)), kFileOpenError, "it has 84 lines; a clone file has 2643"},
+        {"single blanks header", FileWith(0, "Korvan WR-K7 Clone File Start"), kDataError, header},
+        {"header with trailing blank", FileWith(0, std::string(FileHeaderLine) + " "), kDataError, header},
+        {"unended", FileWith(kFooterLine, "end"), kDataError, footer},
+        {"line inserted", good.left(40) + "extra\r\n" + good.mid(40), kDataError, footer},
+        {"binary", QByteArray(300000, '\0'), kFileOpenError, "it has 1 line; a clone file has 2643"},
+        {"binary lines", QByteArray(8000, '\n') + QByteArray(100, '\xff'), kDataError, header},
+        {"huge first line", QByteArray(3 << 20, 'K') + "\r\n" + good, kDataError, header},
+        {"folder", std::nullopt, kFileOpenError, "not a regular file"},
     };
     for (const auto& c : cases) {
-        ASSERT_TRUE(WriteAll(Path("bad.WK7"), c.bytes)) << c.name;
+        ASSERT_TRUE(!c.bytes || WriteAll(Path("bad.WK7"), *c.bytes)) << c.name;
         CloneImage image = before;
-        const FileResult r = LoadCloneFile(image, Path("bad.WK7"));
+        const FileResult r = LoadCloneFile(image, c.bytes ? Path("bad.WK7") : dir.path());
         EXPECT_FALSE(r.ok) << c.name;
         EXPECT_EQ(r.messages, std::vector<std::string>{std::string(c.message)}) << c.name;
+        EXPECT_EQ(r.detail, c.detail) << c.name;
         EXPECT_EQ(image, before) << c.name;
     }
     CloneImage image = before;
@@ -178,28 +187,6 @@ TEST_F(CloneFileTest, CheckReportsEachProblemWithItsLine) {
     ASSERT_TRUE(WriteAll(Path("short.WK7"), "Korvan  WR-K7  Clone  File Start\r\n"));
     EXPECT_EQ(CheckCloneFile(Path("short.WK7")),
               std::vector<std::string>{"line 2: File Open Error: the file ends after 1 lines, 2643 are needed"});
-
-    // An open that fails says why beside its message, for the window's box.
-    std::vector<std::string> foreign(kCloneFileLines, "x");
-    ASSERT_TRUE(WriteAll(Path("foreign.txt"), JoinLinesCrLf(foreign)));
-    lines[kFooterLine] = "end";
-    ASSERT_TRUE(WriteAll(Path("unended.WK7"), JoinLinesCrLf(lines)));
-    const struct {
-        const char* file;
-        const char* message;
-        std::string detail;
-    } opens[] = {
-        {"short.WK7", "File Open Error", "it has 1 line; a clone file has 2643"},
-        {"foreign.txt", "Data Error", "its first line is not \"" + std::string(FileHeaderLine) + "\""},
-        {"unended.WK7", "Data Error", "its last line is not \"" + std::string(FileFooterLine) + "\""},
-        {".", "File Open Error", "not a regular file"},
-    };
-    for (const auto& o : opens) {
-        CloneImage image;
-        const FileResult r = LoadCloneFile(image, Path(o.file));
-        EXPECT_EQ(r.messages, std::vector<std::string>{o.message}) << o.file;
-        EXPECT_EQ(r.detail, o.detail) << o.file;
-    }
 }
 
 }  // namespace
