@@ -66,9 +66,9 @@ Strings Concat(std::initializer_list<Strings> parts) {
 TEST(ReadOperations, ReadAllTakesTheDemoInWireOrder) {
     Bench bench(2);
     CloneImage image = NewImage(2);
-    std::vector<std::pair<int, int>> progress;
+    std::pair<int, int> progress;
     LinkOptions o = Quick();
-    o.progress = [&](int done, int total) { progress.emplace_back(done, total); };
+    o.progress = [&](int done, int total) { progress = {done, total}; };
     const LinkResult r = ReadAll(image, *bench.port, o);
     EXPECT_EQ(std::pair(r.code, r.messages), std::pair(0, Strings{"Successed!!"}));
     EXPECT_EQ(bench.Log(), Concat({Handshake(2), Reads(Area::kSettings0), Reads(Area::kSettings1),
@@ -76,7 +76,7 @@ TEST(ReadOperations, ReadAllTakesTheDemoInWireOrder) {
                                    Reads(Area::kBankTable), Reads(Area::kScanGroups), Reads(Area::kChannelRecords)}));
     // What it reads is checked where a write is read back.
     EXPECT_TRUE(image.settings.values == bench.demo.settings.values && image.modified);
-    EXPECT_EQ(progress.empty() ? std::pair(0, 0) : progress.back(), std::pair(1300, 1300));
+    EXPECT_EQ(progress, std::pair(1300, 1300));
 }
 
 TEST(ReadOperations, ButtonsReadTheirBlocksOnly) {
@@ -130,13 +130,18 @@ TEST(ReadOperations, SilentAfterSlot700KeepsTheOldSlots) {
 // (-1: not counted).
 TEST(Operations, FaultsEndATransferTheirWay) {
     const struct { const char* what; std::vector<const char*> faults; Transfer run; bool write; Strings messages;
-                   std::string last; long lastSent, sent; } cases[] = {
+                   std::string last; long lastSent, sent; int tries = 10, deadlineMs = 40; } cases[] = {
         {"a settings block never answered", {"silent-after=3"}, &ReadSettingsSequence, false,
          {"COM Port Error", "Read Failed..."}, "KV~F00020R", 10, 13},
         {"each garbled or dropped command sent once more", {"split", "garbage=5", "garbage=8", "drop=3"},
          &ReadBankSequence, false, {"Successed!!"}, Reads(Area::kScanGroups).back(), 1, 12},
         {"the line hung up", {"hangup-after=30"}, &ReadMemorySequence, false, {"COM Port Error", "Read Failed..."},
          Reads(Area::kChannelRecords)[30 - kCommandsBeforeChannels - 1], 1, 30},
+        // The deadline is a parameter.
+        {"answers later than the deadline", {"delay-ms=60"}, &ReadBankSequence, false, {"Read Failed..."},
+         Handshake()[0], 2, 2, 2},
+        {"a deadline long enough", {"delay-ms=60"}, &ReadBankSequence, false, {"Successed!!"},
+         Reads(Area::kScanGroups).back(), 1, 9, 2, 2000},
         {"a channel refused: sent once, stopped there", {"re-on=BC00003"}, &WriteMemorySequence, true,
          {"COM Port Error", "Write Failed..."}, "KV~BC00003", 1, -1},
         {"VFO band 4 never acknowledged", {"silent-after=8"}, &WriteSettingsSequence, true, {"Write Failed..."},
@@ -148,7 +153,10 @@ TEST(Operations, FaultsEndATransferTheirWay) {
         Bench bench(0, Faults(c.faults));
         CloneImage image = c.write ? bench.demo : NewImage();
         image.settings.values.Slider1 = 5;
-        const LinkResult r = c.run(image, *bench.port, Quick());
+        LinkOptions options = Quick();
+        options.maxTries = c.tries;
+        options.replyDeadline = std::chrono::milliseconds(c.deadlineMs);
+        const LinkResult r = c.run(image, *bench.port, options);
         EXPECT_EQ(r.messages, c.messages);
         const Strings log = bench.Log();
         ASSERT_FALSE(log.empty());
@@ -205,16 +213,6 @@ TEST(ReadOperations, CancelStopsBetweenExchanges) {
     const LinkResult r = ReadMemorySequence(image, *bench.port, o);
     EXPECT_EQ(std::tuple(r.code, r.cancelled, r.messages), std::tuple(1, true, Strings{"Read Failed..."}));
     EXPECT_EQ(bench.Log().size(), 16u + 100u);
-}
-
-TEST(ReadOperations, TheDeadlineIsAParameter) {
-    Bench bench(0, Faults({"delay-ms=60"}));
-    CloneImage image = NewImage();
-    LinkOptions o = Quick();
-    o.maxTries = 2;
-    EXPECT_EQ(ReadGroupSequence(image, *bench.port, o).messages, Strings{"Read Failed..."});
-    o.replyDeadline = std::chrono::milliseconds(2000);
-    EXPECT_EQ(ReadGroupSequence(image, *bench.port, o).messages, Strings{"Successed!!"});
 }
 
 // The demo read back, changed, then written: what the receiver holds.
@@ -358,14 +356,14 @@ struct Scenario {
 
     // The result, the clone file's lines, the commands sent and the progress reported.
     struct Outcome { LinkResult result; std::vector<std::string> file; Strings log;
-                     std::vector<std::pair<int, int>> progress; };
+                     std::pair<int, int> progress; };
     Outcome Read(bool quick, int silentAfter = -1) const {
         Bench bench(0, {.silentAfter = silentAfter, .drop = {}, .garbage = {}, .reOn = {}});
         bench.receiver->Mem() = memory;
         Outcome out;
         LinkOptions options = test::Quick();
         options.quickRead = quick;
-        options.progress = [&](int done, int total) { out.progress.emplace_back(done, total); };
+        options.progress = [&](int done, int total) { out.progress = {done, total}; };
         CloneImage image = base;
         out.result = ReadMemorySequence(image, *bench.port, options);
         out.file = CloneFileLines(image);
@@ -394,7 +392,7 @@ TEST(QuickRead, GivesTheFullReadsCloneFileReadingTheEnabledSlotsOnly) {
         EXPECT_EQ(Strings(quick.log.begin(), quick.log.begin() + kCommandsBeforeChannels), fullLog);
         EXPECT_EQ(Strings(quick.log.begin() + kCommandsBeforeChannels, quick.log.end()), ChannelReads(enabled));
         const int read = static_cast<int>(enabled.size());
-        EXPECT_EQ(quick.progress.back(), std::make_pair(read, read)) << "the bar counts the blocks read";
+        EXPECT_EQ(quick.progress, std::make_pair(read, read)) << "the bar counts the blocks read";
     }
 }
 
