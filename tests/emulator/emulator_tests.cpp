@@ -5,13 +5,13 @@
 #include <algorithm>
 #include <tuple>
 
-#include "codecs/new_image.h"
 #include "core/memory_map.h"
 #include "core/tables.h"
 #include "edit/bank.h"
 #include "emulator/line_timing.h"
 #include "emulator/memory_image.h"
 #include "emulator/receiver.h"
+#include "files/rich_image.h"
 
 namespace wrk7::emu {
 namespace {
@@ -166,10 +166,7 @@ TEST(MemoryImage, DemoSurvivesTheReceiverMemory) {
                            back.settings.values, back.vfo.bands),
                   std::tie(demo.memory.slot, demo.memory.enabled, demo.banks.counts, demo.groups.members,
                            demo.settings.values, demo.vfo.bands));
-        CloneImage plain;
-        plain.model = model;
-        NewCloneImage(plain);
-        EXPECT_NE(back.settings.values, plain.settings.values) << "the demo shows options other than the defaults";
+        EXPECT_NE(back.settings.values, testing::NewImage(model).settings.values) << "the demo shows options other than the defaults";
     }
 }
 

@@ -94,23 +94,19 @@ TEST(RetryRule, TenTriesOnlyForTimeoutsAndBadReplies) {
     EXPECT_EQ(dead.written.size(), 1u) << "no retry on a port fault";
 }
 
-TEST(PortNames, ComOrderAndChoices) {
+TEST(PortNames, ComOrderTablesAndChoices) {
     EXPECT_EQ(SortComOrder({"/dev/ttyS1", "/dev/ttyUSB10", "/dev/ttyS0", "/dev/ttyACM0", "/dev/ttyUSB2", "/dev/ttyS10",
                             "/dev/ttyS2"}),
               (std::vector<std::string>{"/dev/ttyACM0", "/dev/ttyUSB2", "/dev/ttyUSB10", "/dev/ttyS0", "/dev/ttyS1",
                                         "/dev/ttyS2", "/dev/ttyS10"}));
     EXPECT_EQ(ComCaption(5) + "|" + ComCaption(16), "COM  5|COM 16");
     EXPECT_EQ(ResolvePortName("emulator").kind, PortChoice::Kind::kEmulator);
-    EXPECT_EQ(ResolvePortName("/dev/pts/7").device, "/dev/pts/7");
-    EXPECT_EQ(ResolvePortName("COM17").device, "") << "beyond COM16: no port";
     const ComTable system = SystemComTable();
-    EXPECT_EQ(ResolvePortName("com1").device, system[0]);
-    EXPECT_EQ(ResolvePortName("COM0").device, "") << "no COM 0";
+    // Beyond COM16 and COM 0: no port.
+    for (const auto& [name, device] : {std::pair<std::string, std::string>{"/dev/pts/7", "/dev/pts/7"}, {"com1", system[0]}, {"COM17", ""}, {"COM0", ""}})
+        EXPECT_EQ(ResolvePortName(name).device, device) << name;
     EXPECT_FALSE(DeviceForComNumber(0).has_value());
     EXPECT_EQ(DeviceForComNumber(16).value_or(""), system[15]);
-}
-
-TEST(PortNames, ComTables) {
     // The numbers that name a port, each with its device.
     const auto used = [](const ComTable& table) {
         std::string out;
@@ -134,8 +130,7 @@ TEST(SerialById, FindsTheLinkThatResolvesToTheDevice) {
     const fs::path root = fs::temp_directory_path() / ("wrk7-by-id-" + std::to_string(::getpid()));
     fs::remove_all(root);
     fs::create_directories(root / "by-id");
-    std::ofstream(root / "ttyUSB0").put('x');
-    std::ofstream(root / "ttyUSB1").put('x');
+    for (const char* device : {"ttyUSB0", "ttyUSB1"}) std::ofstream(root / device).put('x');
     // udev makes relative links; a pulled adapter can leave one dangling.
     fs::create_symlink("../ttyUSB1", root / "by-id" / "usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0");
     fs::create_symlink("../ttyUSB9", root / "by-id" / "usb-Prolific_gone-if00-port0");
