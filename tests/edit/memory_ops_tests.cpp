@@ -28,26 +28,23 @@ bool IsBlank(const CloneImage& image, int slot) {
     return image.memory.slot[slot] == SlotFields{} && !image.memory.enabled[slot];
 }
 
+using RowOp = SlotRange (*)(CloneImage&, int);
+using RowsOp = SlotRange (*)(CloneImage&, const std::vector<int>&);
+
 TEST(MemoryOps, DeleteAndInsertMoveOnlyWithinEditWindow) {
     const CloneImage before = FilledImage();
+    // Slots first..last take the slot `by` further on; the blank one is what opens up.
+    const struct { RowOp op; int row; SlotRange changed; int blank, first, last, by; } cases[] = {
+        {DeleteRow, 1, {0, 199}, 199, 0, 198, 1}, {InsertRow, 1, {0, 199}, 0, 1, 199, -1},
+        {InsertRow, 200, {199, 199}, 199, 0, 198, 0}};
+    for (const auto& c : cases) {
+        CloneImage image = before;
+        EXPECT_EQ(c.op(image, c.row), c.changed) << c.row;
+        EXPECT_TRUE(image.modified && IsBlank(image, c.blank)) << c.row;
+        for (int s = c.first; s <= c.last; ++s) ASSERT_EQ(image.memory.slot[s], before.memory.slot[s + c.by]) << s;
+        for (int s = 200; s < kSlotCount; ++s) ASSERT_EQ(image.memory.slot[s], before.memory.slot[s]) << s;
+    }
     CloneImage image = before;
-    EXPECT_EQ(DeleteRow(image, 1), (SlotRange{0, 199}));
-    EXPECT_TRUE(image.modified);
-    for (int s = 0; s < 199; ++s) ASSERT_EQ(image.memory.slot[s], before.memory.slot[s + 1]) << s;
-    EXPECT_TRUE(IsBlank(image, 199));
-    for (int s = 200; s < kSlotCount; ++s) ASSERT_EQ(image.memory.slot[s], before.memory.slot[s]) << s;
-
-    image = before;
-    EXPECT_EQ(InsertRow(image, 1), (SlotRange{0, 199}));
-    EXPECT_TRUE(IsBlank(image, 0));
-    for (int s = 1; s < 200; ++s) ASSERT_EQ(image.memory.slot[s], before.memory.slot[s - 1]) << s;
-    EXPECT_EQ(image.memory.slot[200], before.memory.slot[200]);
-
-    image = before;
-    EXPECT_EQ(InsertRow(image, 200), (SlotRange{199, 199}));
-    EXPECT_TRUE(IsBlank(image, 199) && image.memory.slot[198] == before.memory.slot[198]);
-
-    image = before;
     EXPECT_TRUE(DeleteRow(image, 201).Empty());
     EXPECT_EQ(image, before);  // not even marked
     EXPECT_TRUE(InsertRow(image, 250).Empty());
@@ -58,10 +55,10 @@ TEST(MemoryOps, DeleteAndInsertMoveOnlyWithinEditWindow) {
     // What Insert loses is what InsertRow drops from slot 199.
     CloneImage last199Empty = before;
     last199Empty.ClearSlot(199);
-    const struct { const CloneImage* image; int row; std::optional<int> lost; } cases[] = {
+    const struct { const CloneImage* image; int row; std::optional<int> lost; } lost[] = {
         {&before, 1, 199}, {&before, 200, 199}, {&before, 201, std::nullopt}, {&before, 0, std::nullopt},
         {&last199Empty, 1, std::nullopt}, {&last199Empty, 200, std::nullopt}};
-    for (const auto& c : cases) {
+    for (const auto& c : lost) {
         EXPECT_EQ(SlotLostByInsert(*c.image, c.row), c.lost) << c.row;
         CloneImage inserted = *c.image;
         InsertRow(inserted, c.row);
@@ -71,13 +68,14 @@ TEST(MemoryOps, DeleteAndInsertMoveOnlyWithinEditWindow) {
     }
 }
 
+// No valid row, alone or among several: nothing changes, nothing is marked.
 TEST(MemoryOps, InvalidRowsChangeNothing) {
     const CloneImage before = FilledImage();
     for (int row : {0, -1, -100000, 1301, 99999}) {
         CloneImage image = before;
-        EXPECT_TRUE(ClearRow(image, row).Empty() && DeleteRow(image, row).Empty() &&
-                    InsertRow(image, row).Empty() && EnableRow(image, row).Empty() &&
-                    DisableRow(image, row).Empty());
+        for (RowOp one : {ClearRow, DeleteRow, InsertRow, EnableRow, DisableRow}) EXPECT_TRUE(one(image, row).Empty());
+        for (RowsOp several : {ClearRows, EnableRows, DisableRows})
+            EXPECT_TRUE(several(image, {row, 1301}).Empty() && several(image, {}).Empty());
         EXPECT_EQ(image, before) << row;
     }
 }
@@ -124,8 +122,6 @@ TEST(MemoryOps, WholeListOperationsCoverAllSections) {
 TEST(MemoryOps, SeveralRowsActAsEachRowAlone) {
     const CloneImage before = FilledImage();
     const std::vector<int> rows{2, 5, 1300};
-    using RowsOp = SlotRange (*)(CloneImage&, const std::vector<int>&);
-    using RowOp = SlotRange (*)(CloneImage&, int);
     const std::pair<RowsOp, RowOp> ops[] = {{ClearRows, ClearRow}, {EnableRows, EnableRow}, {DisableRows, DisableRow}};
     for (const auto& [several, one] : ops) {
         CloneImage together = before;
@@ -135,13 +131,6 @@ TEST(MemoryOps, SeveralRowsActAsEachRowAlone) {
         for (int row : rows) one(alone, row);
         EXPECT_EQ(together, alone);
         EXPECT_TRUE(together.modified);
-    }
-
-    // No valid row: nothing changes, nothing is marked.
-    for (RowsOp several : {ClearRows, EnableRows, DisableRows}) {
-        CloneImage image = before;
-        EXPECT_TRUE(several(image, {0, 1301}).Empty() && several(image, {}).Empty());
-        EXPECT_EQ(image, before);
     }
 }
 
@@ -156,21 +145,18 @@ CloneImage TwoChannels() {
     return image;
 }
 
-TEST(DisabledSlots, WipeTakesEverythingOfADisabledSlotOnly) {
-    CloneImage image = TwoChannels();
-    image.memory.enabled[5] = false;
-    EXPECT_TRUE(WipeIfDisabled(image, 5));
-    EXPECT_FALSE(WipeIfDisabled(image, 5) || WipeIfDisabled(image, 6) || WipeIfDisabled(image, kSlotCount));
-    EXPECT_EQ(image.memory.slot[5], SlotFields{});
-    EXPECT_EQ(image.memory.slot[6], TwoChannels().memory.slot[6]);
-}
-
 // Every operation that turns slot 5's flag off leaves nothing in it, and
-// slot 6 as it was. DisableRow and DisableRows are tested with the row
-// operations above.
+// slot 6 as it was; a wipe takes nothing from an enabled slot. DisableRow and
+// DisableRows are tested with the row operations above.
 TEST(DisabledSlots, OperationsThatDisableLeaveNothingBehind) {
     struct Case { const char* what; std::function<void(CloneImage&)> run; };
     const Case cases[] = {
+        {"wipe one",
+         [](CloneImage& image) {
+             image.memory.enabled[5] = false;
+             EXPECT_TRUE(WipeIfDisabled(image, 5));
+             EXPECT_FALSE(WipeIfDisabled(image, 5) || WipeIfDisabled(image, 6) || WipeIfDisabled(image, kSlotCount));
+         }},
         {"paste a disabled row",
          [](CloneImage& image) {
              PasteRecord disabled;
@@ -184,10 +170,7 @@ TEST(DisabledSlots, OperationsThatDisableLeaveNothingBehind) {
              worked.memory.enabled[5] = false;  // the flags arrived, the records did not
              TakeTransferredAreas(image, worked, TransferPart::kMemory, TransferDirection::kRead);
          }},
-        {"wipe all", [](CloneImage& image) {
-             image.memory.enabled[5] = false;
-             WipeDisabledSlots(image);
-         }},
+        {"wipe all", [](CloneImage& image) { image.memory.enabled[5] = false; WipeDisabledSlots(image); }},
     };
     for (const Case& c : cases) {
         CloneImage image = TwoChannels();
@@ -209,8 +192,7 @@ CloneImage WorkedImage() {
         image.memory.enabled[s] = true;
     }
     image.vfo.bands[3].Set(kFreq, 51);
-    image.banks.counts[0] = 50;
-    image.banks.counts[10] = 50;
+    image.banks.counts[0] = image.banks.counts[10] = 50;
     image.banks.links[0] = true;
     image.groups.members[2][5] = true;
     image.settings.values.Slider1 = 12;
@@ -231,14 +213,7 @@ TEST(ImageEdit, UndoAndRedoGiveBackEachKindOfChangeExactly) {
         {"disable all", [](CloneImage& i) { DisableAllSlots(i); }},
         {"one field's text", [](CloneImage& i) { i.memory.slot[150].SetText(kName, "AIR"); }},
         {"vfo", [](CloneImage& i) { i.vfo.bands[3].Set(kStep, 4); }},
-        {"bank count and its link",
-         [](CloneImage& i) {
-             std::array<std::string, kBanks> texts;
-             for (int b = 0; b < kBanks; ++b) texts[b] = i.BankText(b);
-             texts[0] = "0";
-             ApplyCountEntry(i, 0, texts);
-             i.banks.links[0] = false;
-         }},
+        {"bank count and its link", [](CloneImage& i) { i.banks.counts[0] = 0; UpdateBankTotal(i); i.banks.links[0] = false; }},
         {"group", [](CloneImage& i) { i.groups.members[2][5] = false; }},
         {"settings", [](CloneImage& i) { i.settings.values.chkBeep = true; }},
         {"blocks", [](CloneImage& i) { EncodeBankTable(i); EncodeGroupBlock(i); i.flags.blocks[5] = "00000"; }},
