@@ -167,16 +167,13 @@ TEST(PageRules, ModelClickMarksAndResetsOnlyOnChange) {
 
 CloneImage WithChannels() {
     CloneImage image;
-    auto put = [&](int slot, double mhz, const char* name, const char* note) {
+    for (const auto& [slot, mhz, name, note] : {std::tuple{3, 145.5, "TOWER", ""}, {10, 120.0, "APP", "Airport Tokyo"},
+                                                {11, 145.500001, "", ""}, {1105, 130.0, "", "東京 Tokyo"}}) {
         image.memory.slot[slot].Set(kFreq, mhz);
         image.memory.slot[slot].SetText(kName, name);
         image.memory.slot[slot].SetText(kNote, note);
         image.memory.enabled[slot] = true;
-    };
-    put(3, 145.5, "TOWER", "");
-    put(10, 120.0, "APP", "Airport Tokyo");
-    put(11, 145.500001, "", "");
-    put(1105, 130.0, "", "東京 Tokyo");
+    }
     return image;
 }
 

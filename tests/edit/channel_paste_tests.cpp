@@ -101,17 +101,15 @@ TEST(ChannelPaste, SearchPassDuplicatesCountTheRowsAsPasted) {
     EXPECT_EQ(std::pair(plan.refused[0].row, plan.refused[1].row), std::pair(2, 3));  // the second 121; S5 holds 125
     EXPECT_EQ(plan.refused[0].reason, "The same frequency as other channels cannot be set in Search Pass bank.");
 
-    // Rows past the last slot are refused, the rest pasted.
-    const PastePlan atEnd = PlanMemoryPaste(image, kSlotCount - 1, {Channel(145), Channel(146)});
-    EXPECT_EQ(atEnd.writes.size(), 1u);
-    ASSERT_EQ(atEnd.refused.size(), 1u);
-    EXPECT_EQ(RefusalSummary(atEnd, Labels(image))[1], "Row 2: There is no row after the last one.");
-    // Nor do channels spill over into the program-scan edges.
-    const PastePlan pastLast = PlanMemoryPaste(image, kChannelCount - 1, {Channel(145), Channel(146)});
-    ASSERT_EQ(pastLast.writes.size(), 1u);
-    EXPECT_EQ(pastLast.writes[0].target, kChannelCount - 1);
-    ASSERT_EQ(pastLast.refused.size(), 1u);
-    EXPECT_EQ(pastLast.refused[0].reason, "The paste stops at the last memory channel.");
+    // Rows past the last slot are refused, the rest pasted; nor do channels spill over into the
+    // program-scan edges. A row past the end has no label.
+    for (const auto& [start, line] : {std::pair{kSlotCount - 1, "Row 2: There is no row after the last one."},
+                                      {kChannelCount - 1, "Row 2 (0A): The paste stops at the last memory channel."}}) {
+        const PastePlan stopped = PlanMemoryPaste(image, start, {Channel(145), Channel(146)});
+        ASSERT_TRUE(stopped.writes.size() == 1u && stopped.refused.size() == 1u) << start;
+        EXPECT_EQ(stopped.writes[0].target, start);
+        EXPECT_EQ(RefusalSummary(stopped, Labels(image))[1], line);
+    }
 }
 
 TEST(ChannelPaste, VfoBandsTakeTheValuesTheyCanHold) {
