@@ -126,53 +126,6 @@ TEST(MemoryOps, SeveralRowsActAsEachRowAlone) {
     }
 }
 
-// Slot 5 holds a channel and its note; slot 6 is enabled and holds one too.
-CloneImage TwoChannels() {
-    CloneImage image;
-    for (int slot : {5, 6}) {
-        image.memory.slot[slot].Set(kFreq, 145.0 + slot);
-        image.memory.slot[slot].SetText(kNote, "note");
-        image.memory.enabled[slot] = true;
-    }
-    return image;
-}
-
-// Every operation that turns slot 5's flag off leaves nothing in it, and
-// slot 6 as it was; a wipe takes nothing from an enabled slot. DisableRow and
-// DisableRows are tested with the row operations above.
-TEST(DisabledSlots, OperationsThatDisableLeaveNothingBehind) {
-    struct Case { const char* what; std::function<void(CloneImage&)> run; };
-    const Case cases[] = {
-        {"wipe one",
-         [](CloneImage& image) {
-             image.memory.enabled[5] = false;
-             EXPECT_TRUE(WipeIfDisabled(image, 5));
-             EXPECT_FALSE(WipeIfDisabled(image, 5) || WipeIfDisabled(image, 6) || WipeIfDisabled(image, kSlotCount));
-         }},
-        {"paste a disabled row",
-         [](CloneImage& image) {
-             PasteRecord disabled;
-             disabled.fields = image.memory.slot[5];
-             disabled.enabled = false;
-             ApplyMemoryPaste(image, PlanMemoryPaste(image, 5, {disabled}));
-         }},
-        {"a read that stopped after the flags",
-         [](CloneImage& image) {
-             CloneImage worked = image;
-             worked.memory.enabled[5] = false;  // the flags arrived, the records did not
-             TakeTransferredAreas(image, worked, TransferPart::kMemory, TransferDirection::kRead);
-         }},
-        {"wipe all", [](CloneImage& image) { image.memory.enabled[5] = false; WipeDisabledSlots(image); }},
-    };
-    for (const Case& c : cases) {
-        CloneImage image = TwoChannels();
-        c.run(image);
-        EXPECT_FALSE(image.memory.enabled[5]) << c.what;
-        EXPECT_EQ(image.memory.slot[5], SlotFields{}) << c.what;
-        EXPECT_EQ(image.memory.slot[6], TwoChannels().memory.slot[6]) << c.what;
-    }
-}
-
 // Channels in every area, a bank table that is not the default, a link, a
 // group, settings and transfer blocks.
 CloneImage WorkedImage() {
@@ -192,6 +145,42 @@ CloneImage WorkedImage() {
     image.flags.blocks[0] = std::string(64, 'F');
     image.modified = false;
     return image;
+}
+
+// Every operation that turns slot 1's flag off leaves nothing in it, and
+// slot 2 as it was; a wipe takes nothing from an enabled slot. DisableRow and
+// DisableRows are tested with the row operations above.
+TEST(DisabledSlots, OperationsThatDisableLeaveNothingBehind) {
+    struct Case { const char* what; std::function<void(CloneImage&)> run; };
+    const Case cases[] = {
+        {"wipe one",
+         [](CloneImage& image) {
+             image.memory.enabled[1] = false;
+             EXPECT_TRUE(WipeIfDisabled(image, 1));
+             EXPECT_FALSE(WipeIfDisabled(image, 1) || WipeIfDisabled(image, 2) || WipeIfDisabled(image, kSlotCount));
+         }},
+        {"paste a disabled row",
+         [](CloneImage& image) {
+             PasteRecord disabled;
+             disabled.fields = image.memory.slot[1];
+             disabled.enabled = false;
+             ApplyMemoryPaste(image, PlanMemoryPaste(image, 1, {disabled}));
+         }},
+        {"a read that stopped after the flags",
+         [](CloneImage& image) {
+             CloneImage worked = image;
+             worked.memory.enabled[1] = false;  // the flags arrived, the records did not
+             TakeTransferredAreas(image, worked, TransferPart::kMemory, TransferDirection::kRead);
+         }},
+        {"wipe all", [](CloneImage& image) { image.memory.enabled[1] = false; WipeDisabledSlots(image); }},
+    };
+    for (const Case& c : cases) {
+        CloneImage image = WorkedImage();
+        c.run(image);
+        EXPECT_FALSE(image.memory.enabled[1]) << c.what;
+        EXPECT_EQ(image.memory.slot[1], SlotFields{}) << c.what;
+        EXPECT_EQ(image.memory.slot[2], WorkedImage().memory.slot[2]) << c.what;
+    }
 }
 
 // The edit of one change, and the image it leaves.
