@@ -2,7 +2,6 @@
 // a slot leaves in it, and the edit of a change that Undo and Redo replay.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <functional>
 #include <optional>
 
@@ -28,26 +27,23 @@ bool IsBlank(const CloneImage& image, int slot) {
     return image.memory.slot[slot] == SlotFields{} && !image.memory.enabled[slot];
 }
 
+using RowOp = SlotRange (*)(CloneImage&, int);
+using RowsOp = SlotRange (*)(CloneImage&, const std::vector<int>&);
+
 TEST(MemoryOps, DeleteAndInsertMoveOnlyWithinEditWindow) {
     const CloneImage before = FilledImage();
+    // Slots first..last take the slot `by` further on; the blank one is what opens up.
+    const struct { RowOp op; int row; SlotRange changed; int blank, first, last, by; } cases[] = {
+        {DeleteRow, 1, {0, 199}, 199, 0, 198, 1}, {InsertRow, 1, {0, 199}, 0, 1, 199, -1},
+        {InsertRow, 200, {199, 199}, 199, 0, 198, 0}};
+    for (const auto& c : cases) {
+        CloneImage image = before;
+        EXPECT_EQ(c.op(image, c.row), c.changed) << c.row;
+        EXPECT_TRUE(image.modified && IsBlank(image, c.blank)) << c.row;
+        for (int s = c.first; s <= c.last; ++s) ASSERT_EQ(image.memory.slot[s], before.memory.slot[s + c.by]) << s;
+        for (int s = 200; s < kSlotCount; ++s) ASSERT_EQ(image.memory.slot[s], before.memory.slot[s]) << s;
+    }
     CloneImage image = before;
-    EXPECT_EQ(DeleteRow(image, 1), (SlotRange{0, 199}));
-    EXPECT_TRUE(image.modified);
-    for (int s = 0; s < 199; ++s) ASSERT_EQ(image.memory.slot[s], before.memory.slot[s + 1]) << s;
-    EXPECT_TRUE(IsBlank(image, 199));
-    for (int s = 200; s < kSlotCount; ++s) ASSERT_EQ(image.memory.slot[s], before.memory.slot[s]) << s;
-
-    image = before;
-    EXPECT_EQ(InsertRow(image, 1), (SlotRange{0, 199}));
-    EXPECT_TRUE(IsBlank(image, 0));
-    for (int s = 1; s < 200; ++s) ASSERT_EQ(image.memory.slot[s], before.memory.slot[s - 1]) << s;
-    EXPECT_EQ(image.memory.slot[200], before.memory.slot[200]);
-
-    image = before;
-    EXPECT_EQ(InsertRow(image, 200), (SlotRange{199, 199}));
-    EXPECT_TRUE(IsBlank(image, 199) && image.memory.slot[198] == before.memory.slot[198]);
-
-    image = before;
     EXPECT_TRUE(DeleteRow(image, 201).Empty());
     EXPECT_EQ(image, before);  // not even marked
     EXPECT_TRUE(InsertRow(image, 250).Empty());
@@ -55,29 +51,23 @@ TEST(MemoryOps, DeleteAndInsertMoveOnlyWithinEditWindow) {
     image.modified = false;
     EXPECT_EQ(image, before);
 
-    // What Insert loses is what InsertRow drops from slot 199.
+    // What Insert loses is what the table above shows InsertRow dropping from slot 199.
     CloneImage last199Empty = before;
     last199Empty.ClearSlot(199);
-    const struct { const CloneImage* image; int row; std::optional<int> lost; } cases[] = {
+    const struct { const CloneImage* image; int row; std::optional<int> lost; } lost[] = {
         {&before, 1, 199}, {&before, 200, 199}, {&before, 201, std::nullopt}, {&before, 0, std::nullopt},
         {&last199Empty, 1, std::nullopt}, {&last199Empty, 200, std::nullopt}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(SlotLostByInsert(*c.image, c.row), c.lost) << c.row;
-        CloneImage inserted = *c.image;
-        InsertRow(inserted, c.row);
-        const bool dropped = std::none_of(inserted.memory.slot.begin(), inserted.memory.slot.end(),
-                                          [&](const SlotFields& f) { return f == c.image->memory.slot[199]; });
-        EXPECT_EQ(dropped, c.lost.has_value()) << c.row;
-    }
+    for (const auto& c : lost) EXPECT_EQ(SlotLostByInsert(*c.image, c.row), c.lost) << c.row;
 }
 
+// No valid row, alone or among several: nothing changes, nothing is marked.
 TEST(MemoryOps, InvalidRowsChangeNothing) {
     const CloneImage before = FilledImage();
     for (int row : {0, -1, -100000, 1301, 99999}) {
         CloneImage image = before;
-        EXPECT_TRUE(ClearRow(image, row).Empty() && DeleteRow(image, row).Empty() &&
-                    InsertRow(image, row).Empty() && EnableRow(image, row).Empty() &&
-                    DisableRow(image, row).Empty());
+        for (RowOp one : {ClearRow, DeleteRow, InsertRow, EnableRow, DisableRow}) EXPECT_TRUE(one(image, row).Empty());
+        for (RowsOp several : {ClearRows, EnableRows, DisableRows})
+            EXPECT_TRUE(several(image, {row, 1301}).Empty() && several(image, {}).Empty());
         EXPECT_EQ(image, before) << row;
     }
 }
@@ -124,8 +114,6 @@ TEST(MemoryOps, WholeListOperationsCoverAllSections) {
 TEST(MemoryOps, SeveralRowsActAsEachRowAlone) {
     const CloneImage before = FilledImage();
     const std::vector<int> rows{2, 5, 1300};
-    using RowsOp = SlotRange (*)(CloneImage&, const std::vector<int>&);
-    using RowOp = SlotRange (*)(CloneImage&, int);
     const std::pair<RowsOp, RowOp> ops[] = {{ClearRows, ClearRow}, {EnableRows, EnableRow}, {DisableRows, DisableRow}};
     for (const auto& [several, one] : ops) {
         CloneImage together = before;
@@ -135,66 +123,6 @@ TEST(MemoryOps, SeveralRowsActAsEachRowAlone) {
         for (int row : rows) one(alone, row);
         EXPECT_EQ(together, alone);
         EXPECT_TRUE(together.modified);
-    }
-
-    // No valid row: nothing changes, nothing is marked.
-    for (RowsOp several : {ClearRows, EnableRows, DisableRows}) {
-        CloneImage image = before;
-        EXPECT_TRUE(several(image, {0, 1301}).Empty() && several(image, {}).Empty());
-        EXPECT_EQ(image, before);
-    }
-}
-
-// Slot 5 holds a channel and its note; slot 6 is enabled and holds one too.
-CloneImage TwoChannels() {
-    CloneImage image;
-    for (int slot : {5, 6}) {
-        image.memory.slot[slot].Set(kFreq, 145.0 + slot);
-        image.memory.slot[slot].SetText(kNote, "note");
-        image.memory.enabled[slot] = true;
-    }
-    return image;
-}
-
-TEST(DisabledSlots, WipeTakesEverythingOfADisabledSlotOnly) {
-    CloneImage image = TwoChannels();
-    image.memory.enabled[5] = false;
-    EXPECT_TRUE(WipeIfDisabled(image, 5));
-    EXPECT_FALSE(WipeIfDisabled(image, 5) || WipeIfDisabled(image, 6) || WipeIfDisabled(image, kSlotCount));
-    EXPECT_EQ(image.memory.slot[5], SlotFields{});
-    EXPECT_EQ(image.memory.slot[6], TwoChannels().memory.slot[6]);
-}
-
-// Every operation that turns slot 5's flag off leaves nothing in it, and
-// slot 6 as it was. DisableRow and DisableRows are tested with the row
-// operations above.
-TEST(DisabledSlots, OperationsThatDisableLeaveNothingBehind) {
-    struct Case { const char* what; std::function<void(CloneImage&)> run; };
-    const Case cases[] = {
-        {"paste a disabled row",
-         [](CloneImage& image) {
-             PasteRecord disabled;
-             disabled.fields = image.memory.slot[5];
-             disabled.enabled = false;
-             ApplyMemoryPaste(image, PlanMemoryPaste(image, 5, {disabled}));
-         }},
-        {"a read that stopped after the flags",
-         [](CloneImage& image) {
-             CloneImage worked = image;
-             worked.memory.enabled[5] = false;  // the flags arrived, the records did not
-             TakeTransferredAreas(image, worked, TransferPart::kMemory, TransferDirection::kRead);
-         }},
-        {"wipe all", [](CloneImage& image) {
-             image.memory.enabled[5] = false;
-             WipeDisabledSlots(image);
-         }},
-    };
-    for (const Case& c : cases) {
-        CloneImage image = TwoChannels();
-        c.run(image);
-        EXPECT_FALSE(image.memory.enabled[5]) << c.what;
-        EXPECT_EQ(image.memory.slot[5], SlotFields{}) << c.what;
-        EXPECT_EQ(image.memory.slot[6], TwoChannels().memory.slot[6]) << c.what;
     }
 }
 
@@ -209,8 +137,7 @@ CloneImage WorkedImage() {
         image.memory.enabled[s] = true;
     }
     image.vfo.bands[3].Set(kFreq, 51);
-    image.banks.counts[0] = 50;
-    image.banks.counts[10] = 50;
+    image.banks.counts[0] = image.banks.counts[10] = 50;
     image.banks.links[0] = true;
     image.groups.members[2][5] = true;
     image.settings.values.Slider1 = 12;
@@ -218,6 +145,42 @@ CloneImage WorkedImage() {
     image.flags.blocks[0] = std::string(64, 'F');
     image.modified = false;
     return image;
+}
+
+// Every operation that turns slot 1's flag off leaves nothing in it, and
+// slot 2 as it was; a wipe takes nothing from an enabled slot. DisableRow and
+// DisableRows are tested with the row operations above.
+TEST(DisabledSlots, OperationsThatDisableLeaveNothingBehind) {
+    struct Case { const char* what; std::function<void(CloneImage&)> run; };
+    const Case cases[] = {
+        {"wipe one",
+         [](CloneImage& image) {
+             image.memory.enabled[1] = false;
+             EXPECT_TRUE(WipeIfDisabled(image, 1));
+             EXPECT_FALSE(WipeIfDisabled(image, 1) || WipeIfDisabled(image, 2) || WipeIfDisabled(image, kSlotCount));
+         }},
+        {"paste a disabled row",
+         [](CloneImage& image) {
+             PasteRecord disabled;
+             disabled.fields = image.memory.slot[1];
+             disabled.enabled = false;
+             ApplyMemoryPaste(image, PlanMemoryPaste(image, 1, {disabled}));
+         }},
+        {"a read that stopped after the flags",
+         [](CloneImage& image) {
+             CloneImage worked = image;
+             worked.memory.enabled[1] = false;  // the flags arrived, the records did not
+             TakeTransferredAreas(image, worked, TransferPart::kMemory, TransferDirection::kRead);
+         }},
+        {"wipe all", [](CloneImage& image) { image.memory.enabled[1] = false; WipeDisabledSlots(image); }},
+    };
+    for (const Case& c : cases) {
+        CloneImage image = WorkedImage();
+        c.run(image);
+        EXPECT_FALSE(image.memory.enabled[1]) << c.what;
+        EXPECT_EQ(image.memory.slot[1], SlotFields{}) << c.what;
+        EXPECT_EQ(image.memory.slot[2], WorkedImage().memory.slot[2]) << c.what;
+    }
 }
 
 // The edit of one change, and the image it leaves.
@@ -231,14 +194,7 @@ TEST(ImageEdit, UndoAndRedoGiveBackEachKindOfChangeExactly) {
         {"disable all", [](CloneImage& i) { DisableAllSlots(i); }},
         {"one field's text", [](CloneImage& i) { i.memory.slot[150].SetText(kName, "AIR"); }},
         {"vfo", [](CloneImage& i) { i.vfo.bands[3].Set(kStep, 4); }},
-        {"bank count and its link",
-         [](CloneImage& i) {
-             std::array<std::string, kBanks> texts;
-             for (int b = 0; b < kBanks; ++b) texts[b] = i.BankText(b);
-             texts[0] = "0";
-             ApplyCountEntry(i, 0, texts);
-             i.banks.links[0] = false;
-         }},
+        {"bank count and its link", [](CloneImage& i) { i.banks.counts[0] = 0; UpdateBankTotal(i); i.banks.links[0] = false; }},
         {"group", [](CloneImage& i) { i.groups.members[2][5] = false; }},
         {"settings", [](CloneImage& i) { i.settings.values.chkBeep = true; }},
         {"blocks", [](CloneImage& i) { EncodeBankTable(i); EncodeGroupBlock(i); i.flags.blocks[5] = "00000"; }},
