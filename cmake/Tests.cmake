@@ -71,3 +71,9 @@ endif()
 if(TARGET cli_tests)
   add_dependencies(cli_tests wrk7)
 endif()
+
+# Every text of the desktop program has its Japanese in i18n/wrk7-clone_ja.ts.
+if(TARGET Qt6::lupdate AND NOT CMAKE_CROSSCOMPILING)
+  add_test(NAME translations_complete
+           COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/scripts/check-translations $<TARGET_FILE:Qt6::lupdate>)
+endif()

@@ -68,7 +68,14 @@ Verdict CheckMemoryFrequency(const CloneImage& image, int slot, double mhz) {
     return Accepted(FormatFrequency(mhz));
 }
 
-std::string MemoryFrequencyRange() { return "(" + ChannelRangeText() + "MHz)"; }
+// Appended rather than "(" + text: gcc 12 at -O3 warns falsely (-Wrestrict)
+// on a literal prepended to a temporary string.
+std::string MemoryFrequencyRange() {
+    std::string range = "(";
+    range += ChannelRangeText();
+    range += "MHz)";
+    return range;
+}
 
 Verdict CheckVfoFrequency(const CloneImage& image, int band, double mhz) {
     const Band& edges = BandPlan(image.model, band);

@@ -238,15 +238,21 @@ TEST_F(WindowPagesTest, TheKeyboardAloneReachesEveryControlAndTheFocusShows) {
     CloseWithoutSaving(*japanese);
 }
 
-TEST(QtTranslationsTest, JapaneseCaptionsGiveJapaneseStandardButtonsUntilReleased) {
+TEST(QtTranslationsTest, JapaneseWindowGetsJapaneseStandardButtonsUntilReleased) {
     auto cancel = [] {
         QMessageBox box(QMessageBox::Question, QStringLiteral("t"), QStringLiteral("?"), QMessageBox::Cancel);
         return box.button(QMessageBox::Cancel)->text().remove(QLatin1Char('&'));
     };
-    EXPECT_EQ(InstallQtTranslations(UiLanguage::kEnglish), nullptr);
     {
-        const auto translator = InstallQtTranslations(UiLanguage::kJapanese);
-        ASSERT_NE(translator, nullptr) << "qtbase_ja.qm not found (qt6-translations-l10n)";
+        const Translations english(UiLanguage::kEnglish);
+        EXPECT_FALSE(english.HasQt());
+        EXPECT_FALSE(english.HasProgram());
+        EXPECT_EQ(cancel(), QStringLiteral("Cancel"));
+    }
+    {
+        const Translations japanese(UiLanguage::kJapanese);
+        ASSERT_TRUE(japanese.HasQt()) << "qtbase_ja.qm not found (qt6-translations-l10n)";
+        EXPECT_TRUE(japanese.HasProgram()) << "the program's translation is not embedded at :/i18n";
         EXPECT_EQ(cancel(), QString::fromUtf8("キャンセル"));
     }
     EXPECT_EQ(cancel(), QStringLiteral("Cancel"));

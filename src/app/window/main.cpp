@@ -32,7 +32,7 @@ int main(int argc, char** argv) {
     QSettings store;
     const wrk7::UiLanguage language =
         line.language.value_or(wrk7::StoredLanguage(store).value_or(wrk7::SystemUiLanguage()));
-    const auto qtTranslations = wrk7::InstallQtTranslations(language);
+    const wrk7::Translations translations(language);
     wrk7::ApplyTheme(wrk7::StoredTheme(store));
 
     wrk7::AppOptions options;
