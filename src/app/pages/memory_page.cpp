@@ -82,7 +82,7 @@ QTableView* MakeImageGrid(QAbstractItemModel* model, const char* objectName,
     grid->setWordWrap(false);
     // One Tab stop: the arrows move inside, Tab goes on to the next control.
     grid->setTabKeyNavigation(false);
-    grid->setAccessibleName(vfo ? QStringLiteral("VFO bands") : QStringLiteral("Memory channels"));
+    grid->setAccessibleName(vfo ? MemoryPage::tr("VFO bands") : MemoryPage::tr("Memory channels"));
     ApplyGridColumnWidths(grid, vfo);
     new ColumnStretcher(grid);
     return grid;
@@ -102,41 +102,37 @@ MemoryPage::MemoryPage(CloneDocument& document, Prompter& prompter, QWidget* par
     // the whole channel space.
     cmbView_ = new QComboBox(this);
     cmbView_->setObjectName(QStringLiteral("cmbView"));
-    for (int b = 0; b < kBanks; ++b) cmbView_->addItem(QStringLiteral("Bank %1").arg(b));
-    cmbView_->addItems({QStringLiteral("Program Scan"), QStringLiteral("Seach Pass"), QStringLiteral("Priority"),
-                        QStringLiteral("All")});
+    for (int b = 0; b < kBanks; ++b) cmbView_->addItem(tr("Bank %1").arg(b));
+    cmbView_->addItems({tr("Program Scan"), tr("Seach Pass"), tr("Priority"), tr("All")});
     cmbView_->setCurrentIndex(53);
-    cmbView_->setAccessibleName(QStringLiteral("View"));
-    cmbView_->view()->setAccessibleName(QStringLiteral("View"));
+    cmbView_->setAccessibleName(tr("View"));
+    cmbView_->view()->setAccessibleName(tr("View"));
     cmbView_->hide();
 
     auto* buttons = new QGridLayout;
     buttons->setSpacing(4);
-    readButton_ = new QPushButton(QStringLiteral("Read"));
+    readButton_ = new QPushButton(tr("Read"));
     readButton_->setObjectName(QStringLiteral("cmbRead"));
-    writeButton_ = new QPushButton(QStringLiteral("Write"));
+    writeButton_ = new QPushButton(tr("Write"));
     writeButton_->setObjectName(QStringLiteral("cmbWrite"));
     connect(readButton_, &QPushButton::clicked, this, &MemoryPage::readClicked);
     connect(writeButton_, &QPushButton::clicked, this, &MemoryPage::writeClicked);
     const std::array<QPushButton*, 12> all{
         readButton_,
-        AddButton("cmbClAll", QStringLiteral("Clear All"), &MemoryPage::ClearAll),
-        AddButton("cmbClear", QStringLiteral("Clear"), &MemoryPage::Clear),
-        AddButton("cmbDelete", QStringLiteral("Delete"), &MemoryPage::Delete),
-        AddButton("cmbInsert", QStringLiteral("Insert"), &MemoryPage::Insert),
-        AddButton("Command5", QStringLiteral("Up"), &MemoryPage::Up),
+        AddButton("cmbClAll", tr("Clear All"), &MemoryPage::ClearAll),
+        AddButton("cmbClear", tr("Clear"), &MemoryPage::Clear),
+        AddButton("cmbDelete", tr("Delete"), &MemoryPage::Delete),
+        AddButton("cmbInsert", tr("Insert"), &MemoryPage::Insert),
+        AddButton("Command5", tr("Up"), &MemoryPage::Up),
         writeButton_,
-        AddButton("cmbEnAll", QStringLiteral("Enable All"), &MemoryPage::EnableAll),
-        AddButton("cmbDisAll", QStringLiteral("Disable All"), &MemoryPage::DisableAll),
-        AddButton("cmbEnable", QStringLiteral("Enable"), &MemoryPage::Enable),
-        AddButton("cmbDisable", QStringLiteral("Disable"), &MemoryPage::Disable),
-        AddButton("Command4", QStringLiteral("Down"), &MemoryPage::Down),
+        AddButton("cmbEnAll", tr("Enable All"), &MemoryPage::EnableAll),
+        AddButton("cmbDisAll", tr("Disable All"), &MemoryPage::DisableAll),
+        AddButton("cmbEnable", tr("Enable"), &MemoryPage::Enable),
+        AddButton("cmbDisable", tr("Disable"), &MemoryPage::Disable),
+        AddButton("Command4", tr("Down"), &MemoryPage::Down),
     };
-    for (std::size_t i = 0; i < all.size(); ++i) {
+    for (std::size_t i = 0; i < all.size(); ++i)
         buttons->addWidget(all[i], static_cast<int>(i) / 6, static_cast<int>(i) % 6);
-        // The window puts its language's captions in, numbered in this order.
-        all[i]->setProperty("resourceCaption", QString::number(1770 + static_cast<int>(i)));
-    }
     buttons_.append(readButton_);
     buttons_.append(writeButton_);
 
