@@ -5,7 +5,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/widgets/message_catalog.h"
 #include "app/widgets/string_table.h"
 #include "core/tables.h"
 
@@ -20,18 +19,16 @@ AboutBox::AboutBox(const QString& backupFolder, QWidget* parent) : QDialog(paren
     name->setObjectName(QStringLiteral("lblTitle"));
     auto* version = new QLabel(strings.Text(1761).arg(QString::fromLatin1(kProgramVersion)));
     version->setObjectName(QStringLiteral("lblVersion"));
-    auto* backups = new QLabel(InUiLanguage(
+    auto* backups = new QLabel(
         QStringLiteral("Every completed read from the receiver is also kept as a clone file in:\n%1\n"
                        "(the newest 20 are kept).")
-            .arg(backupFolder),
-        strings.Language()));
+            .arg(backupFolder));
     backups->setObjectName(QStringLiteral("lblBackups"));
     backups->setWordWrap(true);
     backups->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    auto* notice = new QLabel(InUiLanguage(
+    auto* notice = new QLabel(
         QStringLiteral("This program is provided as is, without warranty of any kind. Writing to a receiver "
-                       "replaces its memory; keep a backup of what it held before you write."),
-        strings.Language()));
+                       "replaces its memory; keep a backup of what it held before you write."));
     notice->setObjectName(QStringLiteral("lblDisclaimer"));
     notice->setWordWrap(true);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);

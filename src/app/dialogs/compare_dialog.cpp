@@ -6,7 +6,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "app/widgets/message_catalog.h"
+#include "app/widgets/caption_catalog.h"
 #include "app/widgets/string_table.h"
 #include "app/widgets/text_table.h"
 

@@ -7,7 +7,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/widgets/message_catalog.h"
+#include "app/widgets/caption_catalog.h"
 #include "app/widgets/string_table.h"
 
 namespace wrk7 {

@@ -11,7 +11,6 @@
 
 #include "app/pages/memory_page.h"
 #include "app/pages/memory_table_model.h"
-#include "app/widgets/message_catalog.h"
 #include "app/widgets/string_table.h"
 #include "edit/channel_find.h"
 #include "edit/row_lookup.h"
@@ -70,8 +69,8 @@ void FindBar::Open(Mode mode) {
     const bool find = mode == Mode::kFind;
     const StringTable strings = ShowCaptions();
     lblFind_->setText(strings.Text(find ? 1710 : 1711));
-    txtFind_->setPlaceholderText(InUiLanguageOf(this, find ? QStringLiteral("145.5, 118-137 or a name or note")
-                                                           : QStringLiteral("07-012, 0A, S5, Pr10 or slot 0-1299")));
+    txtFind_->setPlaceholderText(find ? QStringLiteral("145.5, 118-137 or a name or note")
+                                      : QStringLiteral("07-012, 0A, S5, Pr10 or slot 0-1299"));
     txtFind_->setText(find ? findText_ : goToText_);
     txtFind_->show();
     cmdPrevious_->setVisible(find);
@@ -104,7 +103,7 @@ StringTable FindBar::ShowCaptions() {
     return strings;
 }
 
-void FindBar::ShowResult(const QString& answer) { lblResult_->setText(InUiLanguageOf(this, answer)); }
+void FindBar::ShowResult(const QString& answer) { lblResult_->setText(answer); }
 
 void FindBar::StepThroughDuplicates(bool forward) {
     const auto slot = NextListedSlot(FindDuplicates(image_).members, page_->CurrentRow() - 1, forward);

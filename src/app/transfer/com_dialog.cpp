@@ -9,7 +9,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/widgets/message_catalog.h"
+#include "app/widgets/caption_catalog.h"
 #include "app/widgets/string_table.h"
 #include "link/port_names.h"
 #include "link/serial_by_id.h"
@@ -35,10 +35,10 @@ QString DeviceHint(const std::string& device) {
 namespace {
 
 // The device and why it may not open, or a note that there is none.
-QString DeviceText(const std::string& device, UiLanguage language) {
-    if (device.empty()) return InUiLanguage(QStringLiteral("(no device on this machine)"), language);
+QString DeviceText(const std::string& device) {
+    if (device.empty()) return QStringLiteral("(no device on this machine)");
     QString text = QString::fromStdString(device);
-    const QString hint = InUiLanguage(DeviceHint(device), language);
+    const QString hint = DeviceHint(device);
     if (!hint.isEmpty()) text += QStringLiteral("  (%1)").arg(hint);
     return text;
 }
@@ -114,12 +114,11 @@ void ComDialog::Prepare(int port, const QString& runPort, const QString& deviceP
     chosen_ = 0;
     chosenPath_.clear();
     const std::string folder = byIdFolder.toStdString();
-    const UiLanguage language = StringsOf(this).Language();
     // Listing the system's ports is slow: once for all sixteen choices.
     const link::ComTable system = deviceForPort ? link::ComTable() : link::SystemComTable();
     for (int n = 1; n <= 16; ++n) {
         const std::string device = deviceForPort ? deviceForPort(n) : system[static_cast<std::size_t>(n - 1)];
-        devices_[static_cast<std::size_t>(n - 1)]->setText(DeviceText(device, language));
+        devices_[static_cast<std::size_t>(n - 1)]->setText(DeviceText(device));
         const QString stable = QString::fromStdString(link::StableNameForDevice(device, folder));
         QLabel* label = stableNames_[static_cast<std::size_t>(n - 1)];
         label->setText(QFileInfo(stable).fileName());
@@ -138,7 +137,7 @@ void ComDialog::Prepare(int port, const QString& runPort, const QString& deviceP
 
 void ComDialog::UpdatePathState() {
     const QString path = pathEdit_->text().trimmed();
-    pathHint_->setText(path.isEmpty() ? QString() : InUiLanguageOf(this, DeviceHint(path.toStdString())));
+    pathHint_->setText(path.isEmpty() ? QString() : DeviceHint(path.toStdString()));
     pathHint_->setVisible(!pathHint_->text().isEmpty());
     // An empty path names no port: OK waits for one or for a numbered choice.
     ok_->setEnabled(!pathChoice_->isChecked() || !path.isEmpty());

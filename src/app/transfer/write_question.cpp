@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/widgets/message_catalog.h"
+#include "app/translation/said.h"
 #include "app/widgets/string_table.h"
 #include "link/write_backup.h"
 
@@ -16,9 +16,7 @@ WriteQuestion::WriteQuestion(TransferPart part, const WriteChoice& last, QWidget
     setObjectName(QStringLiteral("dlgWriteQuestion"));
     const StringTable strings = StringsOf(parent);
     setWindowTitle(strings.Text(1702));
-    const std::string_view parts = link::PartsReplacedBy(part);
-    const QString replaced = QString::fromUtf8(parts.data(), static_cast<qsizetype>(parts.size()));
-    text_ = new QLabel(strings.Text(1703).arg(InUiLanguage(replaced, strings.Language())));
+    text_ = new QLabel(strings.Text(1703).arg(Said(link::PartsReplacedBy(part))));
     text_->setWordWrap(true);
     backUp_ = new QCheckBox(strings.Text(1704));
     backUp_->setObjectName(QStringLiteral("chkBackUpFirst"));

@@ -9,7 +9,7 @@
 #include <QWidget>
 #include <map>
 
-#include "app/widgets/message_catalog.h"
+#include "app/widgets/caption_catalog.h"
 
 namespace wrk7 {
 
