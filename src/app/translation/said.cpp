@@ -13,13 +13,12 @@ QString Template(const Message& message) {
     const MessageTemplate& entry = TemplateOf(message.id);
     const std::string_view english = EnglishTemplate(message.id, message.count);
     if (Structural(message.id)) return QString::fromUtf8(english.data(), static_cast<qsizetype>(english.size()));
-    const int n = message.count >= 0 ? static_cast<int>(message.count) : -1;
-    const QString translated = QCoreApplication::translate("Message", entry.source, nullptr, n);
     // Untranslated (the English window): the English form for the count,
     // which the source alone cannot give for one.
-    if (translated == QString::fromUtf8(entry.source))
+    if (QCoreApplication::translate("Message", entry.source) == QString::fromUtf8(entry.source))
         return QString::fromUtf8(english.data(), static_cast<qsizetype>(english.size()));
-    return translated;
+    const int n = message.count >= 0 ? static_cast<int>(message.count) : -1;
+    return QCoreApplication::translate("Message", entry.source, nullptr, n);
 }
 
 }  // namespace
