@@ -97,7 +97,7 @@ Figures OverPty(bool paced, const std::function<link::LinkResult(link::SerialPor
     serving.join();
     f.ok = r.ok();
     if (!f.ok)
-        for (const auto& m : r.messages) std::fprintf(stderr, "%s\n", m.c_str());
+        for (const auto& m : r.messages) std::fprintf(stderr, "%s\n", m.English().c_str());
     f.exchanges = static_cast<std::size_t>(receiver.CommandCount());
     for (const std::string& command : receiver.CommandLog())
         if (command.size() == 10 && command.rfind("KV~F", 0) == 0 && command.back() == 'R') ++f.blockReads;

@@ -39,8 +39,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::Require(r.code == link::kResultOk || r.code == link::kResultFailed || r.code == link::kResultRefused,
                   "a result code", std::to_string(r.code));
     fuzz::Require(!r.messages.empty(), "an operation always says how it ended");
-    fuzz::Require(r.ok() == (r.messages.back() == link::kMsgSuccess), "success and only success says so",
-                  r.messages.back());
+    fuzz::Require(r.ok() == (r.messages.back().id == link::kMsgSuccess), "success and only success says so",
+                  r.messages.back().English());
     fuzz::RequireWellFormedSave(image);
     return 0;
 }

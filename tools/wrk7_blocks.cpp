@@ -18,7 +18,7 @@ int main(int argc, char** argv) {
     }
     CloneImage image;
     const FileResult loaded = LoadCloneFile(image, QString::fromLocal8Bit(argv[1]));
-    for (const std::string& line : loaded.messages) std::fprintf(stderr, "%s\n", line.c_str());
+    for (const Message& said : loaded.messages) std::fprintf(stderr, "%s\n", said.English().c_str());
     if (!loaded.ok) return 1;
     image.model = 0;
     auto receiver = std::make_shared<emu::Receiver>(0);
@@ -30,7 +30,7 @@ int main(int argc, char** argv) {
     CloneImage read = image;
     const link::LinkResult result = link::RunRead(link::Part::kAll, read, *recording);
     if (!result.ok()) {
-        for (const std::string& line : result.messages) std::fprintf(stderr, "%s\n", line.c_str());
+        for (const Message& said : result.messages) std::fprintf(stderr, "%s\n", said.English().c_str());
         return 1;
     }
     std::fputs(wincli::BlocksText(blocks).c_str(), stdout);

@@ -63,7 +63,7 @@ void ReportIssues(const std::vector<ImportIssue>& issues, const QString& placeWo
         QString place = QString::fromStdString(issue.location);
         if (!placeWord.isEmpty()) place = placeWord + ' ' + place;
         if (!place.isEmpty()) place += QStringLiteral(": ");
-        io.Err(QStringLiteral("line %1: %2%3").arg(issue.line).arg(place, QString::fromStdString(issue.reason)));
+        io.Err(QStringLiteral("line %1: %2%3").arg(issue.line).arg(place, QString::fromStdString(issue.reason.English())));
     }
 }
 
@@ -76,7 +76,7 @@ int ImportChirp(CloneImage& image, const std::string& text, std::optional<int> f
     ReportIssues(imported.issues, QStringLiteral("Location"), io);
     // A list that took no row writes no OUT.
     if (imported.imported == 0) return Report(NoChannelRows(list, text, imported.skipped), io);
-    io.Note(QString::fromStdString(ImportSummary(imported)));
+    io.Note(QString::fromStdString(ImportSummary(imported).English()));
     return Report(SaveCloneFile(image, out), io);
 }
 
@@ -139,7 +139,7 @@ int RunImport(const QStringList& args, CliIo& io) {
     if (chirp) return ImportChirp(image, *text, firstSlot, files[1], files[2], io);
     const CsvImportResult imported = ImportCsvFile(image, files[1], text);
     ReportIssues(imported.issues, {}, io);
-    io.Note(QString::fromStdString(ImportSummary(imported)));
+    io.Note(QString::fromStdString(ImportSummary(imported).English()));
     // A failed import leaves OUT untouched, even when OUT is FILE.
     if (!imported.result.ok) return Report(imported.result, io);
     return Report(SaveCloneFile(image, files[2]), io);

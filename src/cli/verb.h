@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "core/message.h"
+
 class QCommandLineParser;
 
 namespace wrk7::cli {
@@ -27,8 +29,12 @@ struct CliIo {
     void Out(const QString& line) const { writeOut(line); }
     void Err(const QString& line) const { writeErr(line); }
     void Err(const std::string& line) const { writeErr(QString::fromStdString(line)); }
+    void Err(const Message& message) const { Err(message.English()); }
     void Errors(const std::vector<std::string>& lines) const {
         for (const auto& l : lines) Err(l);
+    }
+    void Errors(const std::vector<Message>& messages) const {
+        for (const auto& m : messages) Err(m);
     }
     // A diagnostic beyond the message texts: shown on a terminal only.
     void Note(const QString& line) const {

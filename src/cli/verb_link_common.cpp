@@ -54,7 +54,7 @@ int ReportLink(const link::LinkResult& result, const link::SerialPort& port, Cli
     // Unless a message already gave the port's reason as its cause.
     const std::string& why = port.ErrorText();
     const bool told = std::any_of(result.messages.begin(), result.messages.end(),
-                                  [&why](const std::string& m) { return m.find(why) != std::string::npos; });
+                                  [&why](const Message& m) { return m.English().find(why) != std::string::npos; });
     if (!why.empty() && !told) io.Note(QString::fromStdString(why));
     if (result.code == link::kResultOk) return kExitOk;
     return result.code == link::kResultRefused ? kExitRefused : kExitFailure;

@@ -40,7 +40,7 @@ int RunWrite(const QStringList& args, CliIo& io) {
         keep = [path = parser.value(kBackup)](const CloneImage& held, std::string& why) {
             CloneImage copy = held;
             const FileResult saved = SaveCloneFile(copy, path);
-            if (!saved.ok) why = path.toStdString() + ": " + saved.messages.front();
+            if (!saved.ok) why = path.toStdString() + ": " + saved.messages.front().English();
             return saved.ok;
         };
     }

@@ -75,11 +75,10 @@ int BankTotal(const CloneImage& image) {
     return static_cast<int>(std::clamp<long long>(sum, INT32_MIN, INT32_MAX));
 }
 
-std::string BankTotalWarning(const CloneImage& image) {
+std::optional<Message> BankTotalWarning(const CloneImage& image) {
     const int total = BankTotal(image);
-    if (total == kBankTotal) return {};
-    return "The bank table adds up to " + std::to_string(total) + "; the receiver takes only " +
-           std::to_string(kBankTotal) + ".";
+    if (total == kBankTotal) return std::nullopt;
+    return Say(MessageId::kBankTotalWarning, total, kBankTotal);
 }
 
 int UpdateBankTotal(CloneImage& image) {
@@ -213,7 +212,7 @@ CountEntryResult ApplyCountEntry(CloneImage& image, int bank,
             result.outcome = CountEntryOutcome::kAccepted;
         } else {
             result.outcome = CountEntryOutcome::kRefused;
-            result.message.assign(kBankTotalExceedsMessage.begin(), kBankTotalExceedsMessage.end());
+            for (const MessageId id : kBankTotalExceedsMessage) result.message.push_back(Say(id));
         }
         result.boxText = image.BankText(bank);
     }

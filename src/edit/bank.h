@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/image.h"
+#include "core/message.h"
 
 namespace wrk7 {
 
@@ -27,7 +28,7 @@ int BankTotal(const CloneImage& image);
 // "The bank table adds up to N; the receiver takes only 1000." for a table
 // the receiver would refuse (said before a save, after an open and for a
 // write); empty when it adds up to 1000.
-std::string BankTotalWarning(const CloneImage& image);
+std::optional<Message> BankTotalWarning(const CloneImage& image);
 
 // Scan groups: GroupMember <-> GroupBlock (11 records written, 12 read).
 void EncodeGroupBlock(CloneImage& image);
@@ -56,7 +57,7 @@ enum class CountEntryOutcome {
 struct CountEntryResult {
     CountEntryOutcome outcome = CountEntryOutcome::kAccepted;
     std::string boxText;               // the text the box shows now
-    std::vector<std::string> message;  // lines of the error box, empty if none
+    std::vector<Message> message;      // lines of the error box, empty if none
     bool clearLink = false;            // the box now reads 0: clear its Link box
 };
 // boxTexts holds what the 50 count boxes show, with the entry in boxTexts[bank].
@@ -67,9 +68,8 @@ struct CountEntryResult {
 CountEntryResult ApplyCountEntry(CloneImage& image, int bank,
                                  const std::array<std::string, kBanks>& boxTexts);
 
-inline constexpr std::array<std::string_view, 2> kBankTotalExceedsMessage{
-    "The total of the number of channels exceeds 1000.",
-    "Please set for the total of the channel to become 1000 or less."};
-inline constexpr std::string_view kTotalMustBe1000Message = "Total CH must be 1000";
+inline constexpr std::array<MessageId, 2> kBankTotalExceedsMessage{MessageId::kBankTotalExceeds,
+                                                                   MessageId::kBankTotalSetBelow};
+inline constexpr MessageId kTotalMustBe1000Message = MessageId::kTotalMustBe1000;
 
 }  // namespace wrk7

@@ -50,24 +50,24 @@ public:
 // placement uses, advanced when taken.
 struct Placement {
     int slot = -1;
-    std::string reason;
+    Message reason;
 };
 
 // The channels a Location can name, as the reasons write them.
-std::string OutsideChannels(const std::string& location) {
-    return "Location " + location + " is outside 0-" + std::to_string(kChannelCount - 1);
+Message OutsideChannels(const std::string& location) {
+    return Say(MessageId::kLocationOutside, location, kChannelCount - 1);
 }
 
 Placement Place(const std::string& location, std::optional<int>& next) {
     if (next) {
-        if (*next >= kChannelCount) return {-1, "no memory slot left after " + std::to_string(kChannelCount - 1)};
+        if (*next >= kChannelCount) return {-1, Say(MessageId::kNoSlotLeft, kChannelCount - 1)};
         return {(*next)++, {}};
     }
     const bool negative = location.starts_with('-');
     const std::string digits = negative ? location.substr(1) : location;
     const auto n = ParseScaledDecimal(digits, 0);
     if ((n && negative && *n > 0) || (!n && DecimalTooLarge(digits, 0))) return {-1, OutsideChannels(location)};
-    if (!n) return {-1, "Location \"" + TrimmedField(location) + "\" is not a number"};
+    if (!n) return {-1, Say(MessageId::kLocationNotNumber, TrimmedField(location))};
     if (*n >= kChannelCount) return {-1, OutsideChannels(std::to_string(*n))};
     return {static_cast<int>(*n), {}};
 }
@@ -95,15 +95,14 @@ void AddNameClashes(const std::vector<Writer>& writers, std::vector<ImportIssue>
         if (first == later) continue;
         const Writer& e = **first;
         issues.push_back({w.line, w.location,
-                          "names \"" + e.writtenName + "\" (line " + std::to_string(e.line) + ") and \"" +
-                              w.writtenName + "\" became the same: \"" + w.storedName + "\""});
+                          Say(MessageId::kNamesBecameSame, e.writtenName, e.line, w.writtenName, w.storedName)});
     }
 }
 
 }  // namespace
 
-std::string ImportSummary(const ChirpImportResult& result) {
-    return std::to_string(result.imported) + " channels imported, " + std::to_string(result.skipped) + " skipped";
+Message ImportSummary(const ChirpImportResult& result) {
+    return Say(MessageId::kChirpSummary, result.imported, result.skipped);
 }
 
 CsvKind DetectCsvKind(std::string_view text) {
@@ -143,7 +142,7 @@ public:
     ChirpImportResult Finish() {
         if (!header_.IsList()) {
             ChirpImportResult failed;
-            failed.result = FileResult::Failure(kFileOpenError);
+            failed.result = FileResult::Failure(MessageId::kFileOpenError);
             return failed;
         }
         AddNameClashes(writer_, out_.issues);
@@ -162,14 +161,14 @@ private:
         const Placement place = mapped.outcome == Outcome::kImported ? Place(location_, next_) : Placement{};
         if (mapped.outcome == Outcome::kSkipped || place.slot < 0) {
             ++out_.skipped;
-            const std::string& reason = mapped.outcome == Outcome::kSkipped ? mapped.reason : place.reason;
+            const Message reason = mapped.outcome == Outcome::kSkipped && mapped.reason ? *mapped.reason : place.reason;
             out_.issues.push_back({line, location_, reason});
             return;
         }
         const auto slot = static_cast<std::size_t>(place.slot);
         Writer& earlier = writer_[slot];
         if (earlier.line > 0) {
-            out_.issues.push_back({earlier.line, earlier.location, "replaced by line " + std::to_string(line)});
+            out_.issues.push_back({earlier.line, earlier.location, Say(MessageId::kReplacedByLine, line)});
         } else {
             ++out_.imported;
             if (!image_.memory.slot[slot].IsEmpty()) ++out_.replacedUsed;
@@ -177,8 +176,8 @@ private:
         earlier = {line, location_, mapped.channel.Text(kName), mapped.writtenName, mapped.nameFitted};
         image_.memory.slot[slot] = std::move(mapped.channel);
         image_.memory.enabled[slot] = true;
-        if (!mapped.reason.empty()) out_.issues.push_back({line, location_, mapped.reason});
-        for (std::string& fitted : mapped.fitted) out_.issues.push_back({line, location_, std::move(fitted)});
+        if (mapped.reason) out_.issues.push_back({line, location_, *mapped.reason});
+        for (Message& fitted : mapped.fitted) out_.issues.push_back({line, location_, std::move(fitted)});
     }
 
     CloneImage& image_;
@@ -214,7 +213,7 @@ std::vector<std::string> ChirpExportLines(const CloneImage& image) {
 
 FileResult ExportChirpCsv(const CloneImage& image, const QString& path) {
     if (path.isEmpty() || !WriteFileAtomically(path, JoinLinesCrLf(ChirpExportLines(image))))
-        return FileResult::Failure(kFileOpenError);
+        return FileResult::Failure(MessageId::kFileOpenError);
     return FileResult::Success();
 }
 

@@ -34,7 +34,7 @@ struct ChirpImportResult {
 };
 
 // "12 channels imported, 3 skipped": the line that sums up an import.
-std::string ImportSummary(const ChirpImportResult& result);
+Message ImportSummary(const ChirpImportResult& result);
 
 // Stores every row that holds a channel the receiver can take: in slot
 // Location, or, with firstSlot, in consecutive slots from firstSlot in file

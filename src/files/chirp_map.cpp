@@ -127,8 +127,6 @@ std::string ToneNumber(double code) {
     return std::string(name.substr(0, name.size() - 2));
 }
 
-std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
-
 // Places after the point of a decimal, trailing zeros aside ("146.52" -> 2,
 // "5.10" -> 1, "5" -> 0), or -1 when text is no decimal: digits with at most
 // one point, a '+' allowed first.
@@ -145,14 +143,22 @@ int DecimalPlaces(std::string_view text) {
 
 // Why ParseScaledDecimal refused the trimmed text of the column what, for
 // the report: missing, not a number, negative or too finely written.
-std::string DecimalFault(std::string_view what, const std::string& text, int decimals) {
-    if (text.empty()) return std::string(what) + " is missing";
-    const std::string named = std::string(what) + " " + Quoted(text);
+// The column's faults, in the order missing, negative, too many decimals, not a number.
+using FaultIds = std::array<MessageId, 4>;
+constexpr FaultIds kFrequencyFaults{MessageId::kFrequencyMissing, MessageId::kFrequencyNegative,
+                                    MessageId::kFrequencyDecimals, MessageId::kFrequencyNotNumber};
+constexpr FaultIds kToneFaults{MessageId::kToneMissing, MessageId::kToneNegative, MessageId::kToneDecimals,
+                               MessageId::kToneNotNumber};
+constexpr FaultIds kOffsetFaults{MessageId::kOffsetMissing, MessageId::kOffsetNegative,
+                                 MessageId::kOffsetDecimals, MessageId::kOffsetNotNumber};
+
+Message DecimalFault(const FaultIds& what, const std::string& text, int decimals) {
+    if (text.empty()) return Say(what[0]);
     const bool negative = text.starts_with('-');
     const int places = DecimalPlaces(negative ? std::string_view(text).substr(1) : std::string_view(text));
-    if (places >= 0 && negative) return named + " is negative";
-    if (places > decimals) return named + " has more than " + std::to_string(decimals) + " decimals";
-    return named + " is not a number";
+    if (places >= 0 && negative) return Say(what[1], text);
+    if (places > decimals) return Say(what[2], text, decimals);
+    return Say(what[3], text);
 }
 
 // The row's name and note as the editor would take them, and a report line
@@ -179,7 +185,7 @@ long long Hz(double mhz) { return std::llround(mhz * 1e6); }
 struct Squelching {
     int option;
     int tone;
-    std::string lost;  // what the report says, empty when nothing was lost
+    std::optional<Message> lost;  // what the report says, none when nothing was lost
 };
 
 Squelching MapSquelch(const ChirpRow& row, const SlotFields& defaults) {
@@ -195,13 +201,13 @@ Squelching MapSquelch(const ChirpRow& row, const SlotFields& defaults) {
         out.option = kOptionTone;
     } else if (squelch == Squelch::kTone) {
         // A number finer than our tenths is still a tone, just not one of ours.
-        const std::string fault = ParseScaledDecimal(toneText, kToneTextDecimals) ||
-                                          DecimalTooLarge(toneText, kToneTextDecimals)
-                                      ? "tone " + Quoted(toneText) + " is not in the tone list"
-                                      : DecimalFault("tone", toneText, kToneTextDecimals);
-        out.lost = fault + ": imported with option OFF";
+        Message fault = ParseScaledDecimal(toneText, kToneTextDecimals) ||
+                                DecimalTooLarge(toneText, kToneTextDecimals)
+                            ? Say(MessageId::kToneNotListed, toneText)
+                            : DecimalFault(kToneFaults, toneText, kToneTextDecimals);
+        out.lost = Say(MessageId::kOptionOff, std::move(fault));
     } else if (squelch == Squelch::kLost) {
-        out.lost = Quoted(mode) + " squelch: imported with option OFF";
+        out.lost = Say(MessageId::kOptionOff, Say(MessageId::kSquelchNamed, mode));
     }
     return out;
 }
@@ -209,7 +215,7 @@ Squelching MapSquelch(const ChirpRow& row, const SlotFields& defaults) {
 struct Shifting {
     int shift;
     double offset;  // MHz
-    std::string lost;
+    std::optional<Message> lost;
 };
 
 Shifting MapShift(const ChirpRow& row, const SlotFields& defaults) {
@@ -227,10 +233,10 @@ Shifting MapShift(const ChirpRow& row, const SlotFields& defaults) {
     if (offsetOk) {
         out.shift = rule->shift;
     } else {
-        const std::string fault = offsetHz || DecimalTooLarge(offsetText, kMHzDecimals)
-                                      ? "offset " + Quoted(offsetText) + " is not below 100 MHz"
-                                      : DecimalFault("offset", offsetText, kMHzDecimals);
-        out.lost = fault + ": imported with shift OFF";
+        Message fault = offsetHz || DecimalTooLarge(offsetText, kMHzDecimals)
+                            ? Say(MessageId::kOffsetNotBelow100, offsetText)
+                            : DecimalFault(kOffsetFaults, offsetText, kMHzDecimals);
+        out.lost = Say(MessageId::kShiftOff, std::move(fault));
     }
     return out;
 }
@@ -241,10 +247,10 @@ int MapStep(const ChirpRow& row, const SlotFields& defaults, long long frequency
     return step == kStep6_25KHz && OnAirbandRaster(frequencyHz) ? kStep8_33KHz : step;
 }
 
-std::string Joined(const std::string& a, const std::string& b) {
-    if (a.empty()) return b;
-    if (b.empty()) return a;
-    return a + "; " + b;
+std::optional<Message> Joined(const std::optional<Message>& a, const std::optional<Message>& b) {
+    if (!a) return b;
+    if (!b) return a;
+    return Say(MessageId::kBothOff, *a, *b);
 }
 
 }  // namespace
@@ -303,18 +309,18 @@ ChirpMapping MapChirpRow(const ChirpRow& row, const CloneImage& image) {
     out.outcome = Outcome::kSkipped;
     if (!hz) {
         out.reason = DecimalTooLarge(freqText, kMHzDecimals)
-                         ? "frequency " + Quoted(freqText) + " is outside " + ChannelRangeText() + " MHz"
-                         : DecimalFault("frequency", freqText, kMHzDecimals);
+                         ? Say(MessageId::kFrequencyTextOutside, freqText, ChannelRangeText())
+                         : DecimalFault(kFrequencyFaults, freqText, kMHzDecimals);
         return out;
     }
     const std::string modeText = TrimmedField(row.mode);
     const ModeRule* mode = modeText.empty() ? &kModes[0] : Find<ModeRule>(kModes, modeText);
     if (!mode) {
-        out.reason = "mode " + Quoted(modeText) + " is not available";
+        out.reason = Say(MessageId::kModeNotAvailable, modeText);
         return out;
     }
     out.reason = MemoryFrequencyRefusal(image, static_cast<double>(*hz) / 1e6);
-    if (!out.reason.empty()) return out;
+    if (out.reason) return out;
 
     const SlotFields defaults = EmptyRowDefaults();
     const Squelching squelch = MapSquelch(row, defaults);

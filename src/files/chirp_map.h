@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/image.h"
+#include "core/message.h"
 
 namespace wrk7 {
 
@@ -32,11 +33,11 @@ struct ChirpMapping {
     };
     Outcome outcome = Outcome::kNoChannel;
     SlotFields channel;
-    std::string reason;
+    std::optional<Message> reason;
     // kImported: each text stored other than written, upper-casing aside (a
     // name shortened or with characters the display lacks, a note
     // shortened), as a line of the report.
-    std::vector<std::string> fitted;
+    std::vector<Message> fitted;
     std::string writtenName;  // the row's Name as the report quotes it
     bool nameFitted = false;  // it is among the fitted texts
 };

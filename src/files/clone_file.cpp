@@ -96,21 +96,20 @@ std::vector<RecordProblem> RecordProblems(const std::vector<std::string>& lines)
 
 // What the load made of each bad record line: a channel whose frequency
 // could not be read is left empty, every other bad byte reads as 0.
-std::vector<std::string> RepairNotes(const std::vector<RecordProblem>& problems, const CloneImage& loaded) {
-    std::vector<std::string> notes;
+std::vector<Message> RepairNotes(const std::vector<RecordProblem>& problems, const CloneImage& loaded) {
+    std::vector<Message> notes;
     const auto labels = BuildRowLabels(loaded);
     for (const auto& [line, text] : problems) {
-        std::string note = text;
         if (line >= kFirstChannelLine && line < kFirstChannelLine + kSlotCount) {
             const int slot = line - kFirstChannelLine;
-            note += loaded.memory.slot[slot].IsEmpty() ? "; slot " + labels[slot] + " is left empty"
-                                                       : "; slot " + labels[slot] + " kept what could be read";
+            notes.push_back(Say(loaded.memory.slot[slot].IsEmpty() ? MessageId::kRepairSlotEmpty
+                                                                   : MessageId::kRepairSlotKept,
+                                text, labels[slot]));
         } else if (line >= kFirstVfoLine && line < kFirstVfoLine + kBandCount) {
-            note += "; the band keeps what could be read, its defaults elsewhere";
+            notes.push_back(Say(MessageId::kRepairBandKept, text));
         } else {
-            note += "; what could not be read takes its default";
+            notes.push_back(Say(MessageId::kRepairDefault, text));
         }
-        notes.push_back(std::move(note));
     }
     return notes;
 }
@@ -141,20 +140,19 @@ std::vector<std::string> CloneFileLines(CloneImage& image) {
 
 namespace {
 
-std::string ShortFileReason(int lines) {
-    return "it has " + std::to_string(lines) + (lines == 1 ? " line" : " lines") + "; a clone file has " +
-           std::to_string(kCloneFileLines);
-}
+Message ShortFileReason(int lines) { return SayCount(MessageId::kFileTooShort, lines, kCloneFileLines); }
+
+Message HeaderReason() { return Say(MessageId::kFirstLineIsNot, FileHeaderLine); }
 
 }  // namespace
 
 FileResult SaveCloneFile(CloneImage& image, const QString& path) {
-    if (path.isEmpty()) return FileResult::Failure(kFileOpenError);
+    if (path.isEmpty()) return FileResult::Failure(MessageId::kFileOpenError);
     // Encode into a copy so a failed save changes nothing in the image.
     CloneImage encoded = image;
     const QByteArray bytes = JoinLinesCrLf(CloneFileLines(encoded));
     if (QString error; !WriteFileAtomically(path, bytes, &error))
-        return FileResult::Failure(kFileOpenError, error.toStdString());
+        return FileResult::Failure(MessageId::kFileOpenError, Verbatim(error.toStdString()));
     encoded.modified = false;
     image = std::move(encoded);
     return FileResult::Success();
@@ -162,11 +160,11 @@ FileResult SaveCloneFile(CloneImage& image, const QString& path) {
 
 FileResult ApplyCloneFileLines(CloneImage& image, const std::vector<std::string>& lines) {
     if (lines.size() < static_cast<std::size_t>(kCloneFileLines))
-        return FileResult::Failure(kFileOpenError, ShortFileReason(static_cast<int>(lines.size())));
+        return FileResult::Failure(MessageId::kFileOpenError, ShortFileReason(static_cast<int>(lines.size())));
     if (lines[0] != FileHeaderLine)
-        return FileResult::Failure(kDataError, "its first line is not \"" + std::string(FileHeaderLine) + "\"");
+        return FileResult::Failure(MessageId::kDataError, HeaderReason());
     if (lines[kFooterLine] != FileFooterLine)
-        return FileResult::Failure(kDataError, "its last line is not \"" + std::string(FileFooterLine) + "\"");
+        return FileResult::Failure(MessageId::kDataError, Say(MessageId::kLastLineIsNot, FileFooterLine));
 
     // A fresh image, so a record the decoders cannot read leaves its default
     // and never what the previous file held there.
@@ -190,7 +188,7 @@ FileResult ApplyCloneFileLines(CloneImage& image, const std::vector<std::string>
     // Framed as a clone file but not one record to show: nothing sensible
     // could be opened from it.
     if (readable == 0)
-        return FileResult::Failure(kDataError, "none of its VFO and channel records can be read");
+        return FileResult::Failure(MessageId::kDataError, Say(MessageId::kNoneOfRecordsReadable));
     for (int k = 0; k < 6; ++k) next.flags.blocks[k] = lines[kFirstFlagLine + k];
     DecodeFlagBlock(next);
     for (int k = 0; k < 4; ++k) next.banks.blocks[k] = lines[kFirstBankLine + k];
@@ -229,14 +227,14 @@ int CountLines(QIODevice& file, int limit) {
     return lines + (pending && lines < limit && consumed <= budget ? 1 : 0);
 }
 
-std::string Unreadable(ReadFailure why) {
+Message Unreadable(ReadFailure why) {
     switch (why) {
-        case ReadFailure::kNotRegularFile: return std::string(kNotRegularFile);
+        case ReadFailure::kNotRegularFile: return Say(MessageId::kNotRegularFile);
         case ReadFailure::kTooLarge:
-            return "the file is larger than " + std::to_string(MaxBytesOfLines(kCloneFileLines)) + " bytes";
+            return Say(MessageId::kFileTooLarge, std::to_string(MaxBytesOfLines(kCloneFileLines)));
         case ReadFailure::kCannotRead: break;
     }
-    return "the file cannot be read";
+    return Say(MessageId::kFileCannotBeRead);
 }
 
 }  // namespace
@@ -245,27 +243,27 @@ FileResult LoadCloneFile(CloneImage& image, const QString& path) {
     QFile file(path);
     ReadFailure why = ReadFailure::kCannotRead;
     if (!OpenRegularFile(file, &why))
-        return FileResult::Failure(kFileOpenError, why == ReadFailure::kNotRegularFile
-                                                       ? std::string(kNotRegularFile)
-                                                       : file.errorString().toStdString());
+        return FileResult::Failure(MessageId::kFileOpenError, why == ReadFailure::kNotRegularFile
+                                                                  ? Say(MessageId::kNotRegularFile)
+                                                                  : Verbatim(file.errorString().toStdString()));
     // A file that does not start as a clone file is refused before the rest
     // of it is read: it may be anything, of any size.
     QByteArray first = file.readLine(static_cast<qint64>(FileHeaderLine.size()) + 6);
     while (first.endsWith('\n') || first.endsWith('\r')) first.chop(1);
     if (first.startsWith("\xEF\xBB\xBF")) first.remove(0, 3);
-    if (!file.seek(0)) return FileResult::Failure(kFileOpenError, file.errorString().toStdString());
+    if (!file.seek(0)) return FileResult::Failure(MessageId::kFileOpenError, Verbatim(file.errorString().toStdString()));
     if (!first.isEmpty() && first.toStdString() != FileHeaderLine) {
         const int lines = CountLines(file, kCloneFileLines);
-        if (lines < kCloneFileLines) return FileResult::Failure(kFileOpenError, ShortFileReason(lines));
-        return FileResult::Failure(kDataError, "its first line is not \"" + std::string(FileHeaderLine) + "\"");
+        if (lines < kCloneFileLines) return FileResult::Failure(MessageId::kFileOpenError, ShortFileReason(lines));
+        return FileResult::Failure(MessageId::kDataError, HeaderReason());
     }
     const auto text = ReadTextLines(file, kCloneFileLines);
-    if (!text) return FileResult::Failure(kFileOpenError, file.errorString().toStdString());
+    if (!text) return FileResult::Failure(MessageId::kFileOpenError, Verbatim(file.errorString().toStdString()));
     return ApplyCloneFileLines(image, text->lines);
 }
 
 FileResult OpenCloneFile(CloneImage& image, const QString& path) {
-    if (path.isEmpty() || !QFileInfo(path).isFile()) return FileResult::Failure(kFileOpenError);
+    if (path.isEmpty() || !QFileInfo(path).isFile()) return FileResult::Failure(MessageId::kFileOpenError);
     return LoadCloneFile(image, path);
 }
 
@@ -274,7 +272,7 @@ std::vector<std::string> CheckCloneFile(const QString& path) {
     ReadFailure why = ReadFailure::kCannotRead;
     const auto text = ReadTextLines(path, kCloneFileLines, &why);
     if (!text) {
-        problems.emplace_back(LineLabel(0) + std::string(kFileOpenError) + ": " + Unreadable(why));
+        problems.emplace_back(LineLabel(0) + std::string(kFileOpenError) + ": " + Unreadable(why).English());
         return problems;
     }
     const auto& lines = text->lines;
@@ -299,7 +297,7 @@ std::vector<std::string> CheckCloneFile(const QString& path) {
         DecodeBankTable(banks);
         const int total = BankTotal(banks);
         if (total != kChannelCount)
-            problems.push_back(LineLabel(kFirstBankLine) + std::string(kTotalMustBe1000Message) +
+            problems.push_back(LineLabel(kFirstBankLine) + Say(kTotalMustBe1000Message).English() +
                                ": the bank table adds up to " + std::to_string(total));
     }
     return problems;

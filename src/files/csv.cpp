@@ -232,14 +232,12 @@ int Target(int area, const std::string& channel) {
     return -1;
 }
 
-std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
-
-// "VFO, MEMORY, PROGRAM SCAN, SEARCH PASS or PRIORITY".
-std::string AreaWords() {
-    std::string words(kVfoArea);
-    for (std::size_t a = 0; a < kSlotAreas.size(); ++a)
-        words += (a + 1 < kSlotAreas.size() ? ", " : " or ") + std::string(kSlotAreas[a].csvName);
-    return words;
+// "bank "X" is not VFO, MEMORY, PROGRAM SCAN, SEARCH PASS or PRIORITY": the
+// names as the file writes them, the words around them the template's.
+Message NoSuchArea(const std::string& written) {
+    static_assert(kSlotAreas.size() == 4, "kBankIsNot names every area");
+    return Say(MessageId::kBankIsNot, written, kVfoArea, kSlotAreas[0].csvName, kSlotAreas[1].csvName,
+               kSlotAreas[2].csvName, kSlotAreas[3].csvName);
 }
 
 // A row after its MODEL field, as read.
@@ -258,7 +256,7 @@ enum class RowStatus { kComplete, kPassedOver, kCut };
 // Reads the fields of one row up to its line end. A row short of fields is
 // passed over; one that the end of the text cuts short is kCut. reason: why
 // a row was passed over.
-RowStatus ReadRow(FieldStream& in, CsvRow& row, std::string& reason) {
+RowStatus ReadRow(FieldStream& in, CsvRow& row, Message& reason) {
     std::size_t fields = 1;  // MODEL
     const auto next = [&] {
         auto field = in.NextInRow();
@@ -267,7 +265,7 @@ RowStatus ReadRow(FieldStream& in, CsvRow& row, std::string& reason) {
     };
     const auto missing = [&] {
         if (in.TextEnded()) return RowStatus::kCut;
-        reason = "the row ends after " + std::to_string(fields) + " of " + std::to_string(kTitles.size()) + " fields";
+        reason = Say(MessageId::kRowCutShort, std::to_string(fields), std::to_string(kTitles.size()));
         return RowStatus::kPassedOver;
     };
     const auto area = next();
@@ -278,7 +276,7 @@ RowStatus ReadRow(FieldStream& in, CsvRow& row, std::string& reason) {
     for (std::size_t a = 0; a < kSlotAreas.size(); ++a)
         if (areaText == kSlotAreas[a].csvName) row.area = static_cast<int>(a) + 1;
     if (row.area < 0) {
-        reason = "bank " + Quoted(area->text) + " is not " + AreaWords();
+        reason = NoSuchArea(area->text);
         return RowStatus::kPassedOver;
     }
     const auto channel = next();
@@ -287,7 +285,7 @@ RowStatus ReadRow(FieldStream& in, CsvRow& row, std::string& reason) {
     const std::string channelText = Upper(channel->text);
     row.target = channelText.empty() ? -1 : Target(row.area, channelText);
     if (row.target < 0) {
-        reason = areaText + " has no channel " + Quoted(channel->text);
+        reason = Say(MessageId::kNoSuchChannel, areaText, channel->text);
         return RowStatus::kPassedOver;
     }
     for (std::size_t i = 0; i < row.text.size(); ++i) {
@@ -348,21 +346,21 @@ bool WrittenAsNumber(std::string_view text) {
 struct Stored {
     bool ok = false;
     bool silent = false;  // passed over without a word: an empty slot's row
-    std::string reason;   // why it was passed over
-    std::vector<std::string> lost;  // stored: the texts fitted
+    Message reason = {};  // why it was passed over
+    std::vector<Message> lost = {};  // stored: the texts fitted
 };
 
 // Why a complete row cannot be stored as it is, or "": its frequency, mode
 // and step, in the order the format has always checked them. freq: the
 // frequency as recorded.
-std::string RowRefusal(const CloneImage& image, const CsvRow& row, double freq, int mode, int step) {
+std::optional<Message> RowRefusal(const CloneImage& image, const CsvRow& row, double freq, int mode, int step) {
     const std::string& text = row.text[0];
     const double written = LeadingNumber(text);
     if (written == 0)
-        return "frequency " + Quoted(text) +
-               (WrittenAsNumber(text) ? " is outside " + ChannelRangeText() + " MHz" : " is not a number");
-    if (mode < 0) return "mode " + Quoted(row.text[1]) + " is not available";
-    if (step < 0) return "step " + Quoted(row.text[2]) + " is not available";
+        return WrittenAsNumber(text) ? Say(MessageId::kFrequencyTextOutside, text, ChannelRangeText())
+                                     : Say(MessageId::kFrequencyNotNumber, text);
+    if (mode < 0) return Say(MessageId::kModeNotAvailable, row.text[1]);
+    if (step < 0) return Say(MessageId::kStepNotAvailable, row.text[2]);
     // Whole hertz within the range stay within it; outside it the written
     // number says what was meant (5000, not the record's largest count).
     const double checked = InChannelRange(freq) ? freq : written;
@@ -375,14 +373,14 @@ std::string RowRefusal(const CloneImage& image, const CsvRow& row, double freq, 
 // step is one the receiver cannot hold.
 Stored StoreRow(CloneImage& image, const CsvRow& row) {
     const auto& f = row.text;
-    if (f[0].find_first_not_of(" \t") == std::string::npos) return {false, true, "frequency is missing", {}};
+    if (f[0].find_first_not_of(" \t") == std::string::npos) return {false, true, Say(MessageId::kFrequencyMissing), {}};
     const double freq = AsRecordedMHz(LeadingNumber(f[0]));
     int mode = -1;
     for (std::size_t m = 0; m < ModeName.size(); ++m)
         if (f[1] == ModeName[m]) mode = static_cast<int>(m);
     const int step = IndexOfUpper(f[2], StepName, 18);
-    std::string refusal = RowRefusal(image, row, freq, mode, step);
-    if (!refusal.empty()) return {false, false, std::move(refusal), {}};
+    std::optional<Message> refusal = RowRefusal(image, row, freq, mode, step);
+    if (refusal) return {false, false, std::move(*refusal), {}};
     int option = OptionCode(f[3]);
     if (row.skip) option |= kOptionSkipBit;
     const int shift = f[7] == "+SHIFT" ? 1 : f[7] == "-SHIFT" ? 2 : 0;
@@ -459,13 +457,12 @@ std::vector<std::string> CsvExportLines(const CloneImage& image) {
 
 FileResult ExportCsv(const CloneImage& image, const QString& path) {
     if (path.isEmpty() || !WriteFileAtomically(path, JoinLinesCrLf(CsvExportLines(image))))
-        return FileResult::Failure(kFileOpenError);
+        return FileResult::Failure(MessageId::kFileOpenError);
     return FileResult::Success();
 }
 
-std::string ImportSummary(const CsvImportResult& result) {
-    return std::to_string(result.rowsStored) + " rows imported, " + std::to_string(result.rowsRejected) +
-           " passed over";
+Message ImportSummary(const CsvImportResult& result) {
+    return Say(MessageId::kCsvSummary, result.rowsStored, result.rowsRejected);
 }
 
 CsvImportResult ImportCsvText(CloneImage& image, std::string_view text) {
@@ -492,18 +489,18 @@ CsvImportResult ImportCsvText(CloneImage& image, std::string_view text) {
                 out.ownHeading = std::equal(other.fields.begin(), other.fields.end(), kTitles.begin(), kTitles.end());
             } else if (other.content) {
                 ++out.otherLines;
-                passOver({other.line, {}, "model " + Quoted(other.first) + " is not " + std::string(kCsvModel)}, false);
+                passOver({other.line, {}, Say(MessageId::kModelIsNot, other.first, kCsvModel)}, false);
             }
             other = {};
             continue;
         }
         other = {};  // a row that starts further on its line
         CsvRow row;
-        std::string reason;
+        Message reason;
         const RowStatus status = ReadRow(in, row, reason);
         if (status == RowStatus::kCut) {
             CsvImportResult cut;
-            cut.result = FileResult::Failure(kFileOpenError);
+            cut.result = FileResult::Failure(MessageId::kFileOpenError);
             return cut;
         }
         if (status == RowStatus::kPassedOver) {
@@ -518,7 +515,7 @@ CsvImportResult ImportCsvText(CloneImage& image, std::string_view text) {
             continue;
         }
         ++out.rowsStored;
-        for (std::string& lost : stored.lost) out.issues.push_back({line, row.place, std::move(lost)});
+        for (Message& lost : stored.lost) out.issues.push_back({line, row.place, std::move(lost)});
     }
     WipeDisabledSlots(next);
     next.modified = false;
@@ -567,23 +564,22 @@ CsvImportResult ImportCsvBytes(CloneImage& image, const QByteArray& bytes) {
 
 FileResult NoChannelRows(const QString& path, std::string_view text, int passedOver) {
     const std::string name = QFileInfo(path).fileName().toStdString();
-    FileResult out = FileResult::Failure("No channel rows were found in " + name + ".");
+    FileResult out = FileResult::Failure(Say(MessageId::kNoChannelRows, name));
     // Two searches for one character each: far quicker than find_first_of on
     // a long text.
     const auto firstLineEnd = std::min(text.find('\r'), text.find('\n'));
     const std::string_view rest =
         firstLineEnd == std::string_view::npos ? std::string_view() : text.substr(firstLineEnd);
     if (passedOver > 0) {
-        out.messages.push_back(passedOver == 1 ? std::string("Its one row could not be taken.")
-                                               : "None of its " + std::to_string(passedOver) + " rows could be taken.");
+        out.messages.push_back(SayCount(MessageId::kRowsNotTaken, passedOver));
     } else if (text.find_first_not_of(" \t\r\n") == std::string_view::npos) {
-        out.messages.emplace_back("The file is empty.");
+        out.messages.push_back(Say(MessageId::kFileIsEmpty));
     } else if (text.find(',') == std::string_view::npos) {
-        out.messages.emplace_back("It is not a CSV file.");
+        out.messages.push_back(Say(MessageId::kNotCsv));
     } else if (rest.find_first_not_of(" \t\r\n") == std::string_view::npos) {
-        out.messages.emplace_back("It holds a header line alone.");
+        out.messages.push_back(Say(MessageId::kHeaderAlone));
     } else {
-        out.messages.emplace_back("Its header is neither this program's nor CHIRP's.");
+        out.messages.push_back(Say(MessageId::kHeaderUnknown));
     }
     return out;
 }
@@ -594,13 +590,13 @@ namespace {
 // how many and why the first was.
 FileResult NoRowRead(const QString& path, const CsvImportResult& imported) {
     const std::string name = QFileInfo(path).fileName().toStdString();
-    FileResult out = FileResult::Failure("No channel rows were found in " + name + ".");
+    FileResult out = FileResult::Failure(Say(MessageId::kNoChannelRows, name));
     const int rows = imported.rowsRejected + imported.otherLines;
-    out.messages.push_back(rows == 1 ? std::string("Its one row could not be read.")
-                                     : "None of its " + std::to_string(rows) + " rows could be read.");
+    out.messages.push_back(SayCount(MessageId::kRowsNotRead, rows));
     const ImportIssue& first = imported.firstPassedOver;
-    const std::string where = first.location.empty() ? "" : " (" + first.location + ")";
-    out.messages.push_back("Line " + std::to_string(first.line) + where + ": " + first.reason + ".");
+    out.messages.push_back(first.location.empty()
+                               ? Say(MessageId::kLineWhy, first.line, first.reason)
+                               : Say(MessageId::kLineWhereWhy, first.line, first.location, first.reason));
     return out;
 }
 
@@ -613,7 +609,7 @@ CsvImportResult ImportCsv(CloneImage& image, const QString& path) {
 CsvImportResult ImportCsvFile(CloneImage& image, const QString& path, const std::optional<std::string>& text) {
     if (!text) {
         CsvImportResult out;
-        out.result = FileResult::Failure(kFileOpenError);
+        out.result = FileResult::Failure(MessageId::kFileOpenError);
         return out;
     }
     // Into a copy, so an import that takes nothing changes nothing.

@@ -44,7 +44,7 @@ struct CsvImportResult {
 };
 
 // "1300 rows imported, 14 passed over": the line that sums up an import.
-std::string ImportSummary(const CsvImportResult& result);
+Message ImportSummary(const CsvImportResult& result);
 
 // Applies the rows of text to the image. Rows naming a band or slot replace
 // it; rows with a wrong model, area, channel, a frequency the editor refuses

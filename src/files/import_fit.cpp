@@ -9,11 +9,6 @@
 
 namespace wrk7 {
 
-namespace {
-
-std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
-
-}  // namespace
 
 FittedTexts FitNameAndNote(std::string_view name, std::string_view note) {
     FittedTexts out;
@@ -27,28 +22,28 @@ FittedTexts FitNameAndNote(std::string_view name, std::string_view note) {
     // Trailing blanks cut off lose nothing.
     const bool shortened = upper.size() > static_cast<std::size_t>(kNameLength);
     out.nameFitted = shortened || replaced;
-    const std::string shown = "name " + Quoted(FlattenLineBreaks(name));
-    if (shortened) out.lost.push_back(shown + " shortened to " + Quoted(out.name));
-    else if (replaced) out.lost.push_back(shown + " stored as " + Quoted(out.name));
+    const std::string shown = FlattenLineBreaks(name);
+    if (shortened) out.lost.push_back(Say(MessageId::kNameShortened, shown, out.name));
+    else if (replaced) out.lost.push_back(Say(MessageId::kNameStoredAs, shown, out.name));
 
     const std::string flat = FlattenLineBreaks(note);
     out.note = FittedNote(flat);
-    if (!NoteFits(flat)) out.lost.push_back("note " + Quoted(flat) + " shortened to " + Quoted(out.note));
+    if (!NoteFits(flat)) out.lost.push_back(Say(MessageId::kNoteShortened, flat, out.note));
     return out;
 }
 
-std::string MemoryFrequencyRefusal(const CloneImage& image, double mhz) {
+std::optional<Message> MemoryFrequencyRefusal(const CloneImage& image, double mhz) {
     // Slot 0: a memory channel, which the search-pass rule does not concern.
     const Verdict verdict = CheckMemoryFrequency(image, 0, mhz);
-    const std::string frequency = "frequency " + FormatFrequency(mhz) + " MHz";
+    const std::string frequency = FormatFrequency(mhz);
     switch (verdict.kind) {
-        case Verdict::Kind::kAccepted: return {};
-        case Verdict::Kind::kRestored: return frequency + " is outside " + ChannelRangeText() + " MHz";
+        case Verdict::Kind::kAccepted: return std::nullopt;
+        case Verdict::Kind::kRestored: return Say(MessageId::kFrequencyOutside, frequency, ChannelRangeText());
         case Verdict::Kind::kRefused: break;
     }
-    std::string reason = frequency + ":";
-    for (const std::string& line : verdict.lines) reason += " " + line;
-    return reason;
+    std::string why;
+    for (const std::string& line : verdict.lines) why += (why.empty() ? "" : " ") + line;
+    return Say(MessageId::kFrequencyRefused, frequency, why);
 }
 
 }  // namespace wrk7

@@ -1,9 +1,11 @@
 #pragma once
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "core/image.h"
+#include "core/message.h"
 
 namespace wrk7 {
 
@@ -15,7 +17,7 @@ namespace wrk7 {
 struct ImportIssue {
     int line = 0;          // 1-based line of the file where the row starts
     std::string location;  // where the row goes as written: CHIRP's Location, our BANK and CHANNEL; "" for none
-    std::string reason;
+    Message reason;
 };
 
 // A name and a note as the editor takes them: the name's first kNameLength
@@ -26,7 +28,7 @@ struct FittedTexts {
     std::string note;
     // A report line for each text stored other than written, upper-casing
     // aside: "name "X" shortened to "Y"", "name "X" stored as "Y"", "note ...".
-    std::vector<std::string> lost;
+    std::vector<Message> lost;
     bool nameFitted = false;  // the name is among them
 };
 FittedTexts FitNameAndNote(std::string_view name, std::string_view note);
@@ -35,6 +37,6 @@ FittedTexts FitNameAndNote(std::string_view name, std::string_view note);
 // image's model (its range, its cellular ranges), as a report line; "" when
 // it would take it. The search-pass rule is left out: it depends on the
 // entries a list may replace later.
-std::string MemoryFrequencyRefusal(const CloneImage& image, double mhz);
+std::optional<Message> MemoryFrequencyRefusal(const CloneImage& image, double mhz);
 
 }  // namespace wrk7

@@ -74,7 +74,7 @@ QString PortFileWritePath(const PortFileDirs& dirs) {
 FileResult WritePortFileAt(const QString& path, int port) {
     QDir().mkpath(QFileInfo(path).absolutePath());
     const QByteArray line = QByteArray::number(port) + "\r\n";
-    if (!WriteFileAtomically(path, line)) return FileResult::Failure(kFileOpenError);
+    if (!WriteFileAtomically(path, line)) return FileResult::Failure(MessageId::kFileOpenError);
     // Where letter case is ignored (Windows) the save went into an existing
     // "wr-k7.INI", which keeps its name and would not be read back: give it
     // the exact one, by way of another name, as a rename that changes only
@@ -85,7 +85,7 @@ FileResult WritePortFileAt(const QString& path, int port) {
         const QStringList found = dir.entryList(QStringList{info.fileName()}, QDir::Files | QDir::Hidden);
         const QString aside = path + QStringLiteral(".renaming");
         if (found.size() != 1 || !QFile::rename(dir.filePath(found.front()), aside) || !QFile::rename(aside, path))
-            return FileResult::Failure(kFileOpenError);
+            return FileResult::Failure(MessageId::kFileOpenError);
     }
     return FileResult::Success();
 }

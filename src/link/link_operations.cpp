@@ -471,7 +471,7 @@ LinkResult Finish(LinkSession& session, int code) {
 }
 
 // The outcome message of a button: region refusal, failure or success.
-int Conclude(LinkSession& session, int code, std::string_view failed) {
+int Conclude(LinkSession& session, int code, MessageId failed) {
     if (code == kResultRefused) session.AddMessage(kMsgRegionError);
     else if (code != kResultOk) session.AddMessage(failed);
     return code;

@@ -8,6 +8,7 @@
 
 #include "core/image.h"
 #include "core/memory_map.h"
+#include "core/message.h"
 #include "link/serial_port.h"
 
 namespace wrk7::link {
@@ -46,23 +47,23 @@ struct ReadReply {
     bool operator==(const ReadReply&) const = default;
 };
 
-// Message texts, in the order an operation shows them.
-inline constexpr std::string_view kMsgComPortError = "COM Port Error";
-inline constexpr std::string_view kMsgCommunicationError = "Communication Error";
-inline constexpr std::string_view kMsgReadFailed = "Read Failed...";
-inline constexpr std::string_view kMsgWriteFailed = "Write Failed...";
-inline constexpr std::string_view kMsgRegionError = "Region Error";
-inline constexpr std::string_view kMsgSuccess = "Successed!!";
-// Title of the success box; every other text goes in an error box
+// Messages, in the order an operation shows them.
+inline constexpr MessageId kMsgComPortError = MessageId::kComPortError;
+inline constexpr MessageId kMsgCommunicationError = MessageId::kCommunicationError;
+inline constexpr MessageId kMsgReadFailed = MessageId::kReadFailed;
+inline constexpr MessageId kMsgWriteFailed = MessageId::kWriteFailed;
+inline constexpr MessageId kMsgRegionError = MessageId::kRegionError;
+inline constexpr MessageId kMsgSuccess = MessageId::kSuccess;
+// Title of the success box; every other message goes in an error box
 // (kErrorTitle), "Total CH must be 1000" (kTotalMustBe1000Message) among them.
-inline constexpr std::string_view kSuccessTitle = "Success";
+inline constexpr MessageId kSuccessTitle = MessageId::kSuccessTitle;
 
 // What an operation did: its result code and the message texts it shows, in
 // order. The desktop program shows each as a box ("Successed!!" as the
 // success box, all others as error boxes); the tool prints them.
 struct LinkResult {
     int code = kResultFailed;
-    std::vector<std::string> messages;
+    std::vector<Message> messages;
     bool cancelled = false;  // stopped by the cancel flag between two exchanges
     bool ok() const { return code == kResultOk; }
 };
@@ -147,8 +148,8 @@ public:
     int WriteSettings();
     bool WriteZeroFill();
 
-    const std::vector<std::string>& Messages() const { return messages_; }
-    void AddMessage(std::string_view text) { messages_.emplace_back(text); }
+    const std::vector<Message>& Messages() const { return messages_; }
+    void AddMessage(MessageId id) { messages_.push_back(Say(id)); }
     bool Cancelled() const { return cancelled_; }
     CloneImage& Image() { return image_; }
 
@@ -184,7 +185,7 @@ private:
     CloneImage& image_;
     SerialPort& port_;
     LinkOptions options_;
-    std::vector<std::string> messages_;
+    std::vector<Message> messages_;
     bool cancelled_ = false;
     bool answered_ = false;    // an exchange of this session ended without a port fault
     bool reopened_ = false;    // the one reopen after a port fault is spent

@@ -163,7 +163,8 @@ LinkResult RunTraced(std::string_view title, SerialPort& port, SerialTrace& trac
     const LinkResult result = op(*traced, options);
     trace.Result("result " + std::to_string(result.code) + (result.cancelled ? " (cancelled)" : ""));
     // A message of several lines (a cause under it) gives a result line each.
-    for (const std::string& message : result.messages) {
+    for (const Message& said : result.messages) {
+        const std::string message = said.English();
         std::string_view rest = message;
         for (std::size_t end; (end = rest.find('\n')) != std::string_view::npos; rest.remove_prefix(end + 1))
             trace.Result(rest.substr(0, end));

@@ -5,18 +5,15 @@
 
 namespace wrk7::link {
 
-std::string_view PartsReplacedBy(Part part) {
+MessageId PartsReplacedBy(Part part) {
     switch (part) {
-        case Part::kSettings: return "the settings and the VFO bands";
-        case Part::kMemory:
-            return "the memory channels (with the program-scan edges, search-pass and priority entries), "
-                   "the bank table and the scan groups";
-        case Part::kBank: return "the bank table";
-        case Part::kGroups: return "the scan groups";
+        case Part::kSettings: return MessageId::kReplacesSettings;
+        case Part::kMemory: return MessageId::kReplacesMemory;
+        case Part::kBank: return MessageId::kReplacesBank;
+        case Part::kGroups: return MessageId::kReplacesGroups;
         case Part::kAll: break;
     }
-    return "the settings, the VFO bands, the memory channels (with the program-scan edges, search-pass and "
-           "priority entries), the bank table and the scan groups";
+    return MessageId::kReplacesEverything;
 }
 
 LinkResult RunWriteAfterBackup(Part part, CloneImage& image, SerialPort& port, const LinkOptions& options,
@@ -37,12 +34,12 @@ LinkResult RunWriteAfterBackup(Part part, CloneImage& image, SerialPort& port, c
     if (!read.ok()) {
         // One message for the whole failure, with what stopped the read under
         // it: the read's own words ("Read Failed...") would misname a write.
-        std::string said(kMsgNotBackedUp);
+        Message said = Say(kMsgNotBackedUp);
         if (!port.ErrorText().empty()) {
-            said += "\n" + port.ErrorText();
+            said = Say(MessageId::kLines, std::move(said), port.ErrorText());
         } else {
-            for (const std::string& message : read.messages)
-                if (message != kMsgReadFailed) said += "\n" + message;
+            for (const Message& message : read.messages)
+                if (message.id != kMsgReadFailed) said = Say(MessageId::kLines, std::move(said), message);
         }
         read.messages = {said};
         return read;
@@ -51,7 +48,7 @@ LinkResult RunWriteAfterBackup(Part part, CloneImage& image, SerialPort& port, c
     held.modified = false;
     if (std::string why; !keep(held, why)) {
         LinkResult refused;
-        refused.messages.push_back("The backup could not be saved (" + why + "); nothing was written.");
+        refused.messages.push_back(Say(MessageId::kBackupNotSaved, why));
         return refused;
     }
     return RunWrite(part, image, port, options);

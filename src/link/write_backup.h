@@ -9,13 +9,13 @@ namespace wrk7::link {
 
 // What a write of part replaces on the receiver, in words for the question
 // before it: "the bank table and the scan groups".
-std::string_view PartsReplacedBy(Part part);
+MessageId PartsReplacedBy(Part part);
 
 // Keeps what the backup read brought (saves it); false, with the reason in
 // why, when it could not be kept.
 using KeepBackup = std::function<bool(const CloneImage& held, std::string& why)>;
 
-inline constexpr std::string_view kMsgNotBackedUp = "The receiver could not be backed up; nothing was written.";
+inline constexpr MessageId kMsgNotBackedUp = MessageId::kNotBackedUp;
 
 // The write of part, after a quick read of the whole receiver that keep
 // stores first, so what the receiver held is never lost to the write. A

@@ -63,7 +63,7 @@ int ModelNumber(const std::string& name) {
 // only on a terminal) and gives its exit status.
 int Report(const link::LinkResult& result, const link::SerialPort& port) {
     const bool terminal = platform::StandardErrorIsTerminal();
-    for (const std::string& line : result.messages) std::fprintf(stderr, "%s\n", line.c_str());
+    for (const Message& said : result.messages) std::fprintf(stderr, "%s\n", said.English().c_str());
     if (terminal && result.cancelled) std::fprintf(stderr, "cancelled\n");
     if (terminal && !port.ErrorText().empty()) std::fprintf(stderr, "%s\n", port.ErrorText().c_str());
     if (result.code == link::kResultOk) return kExitOk;

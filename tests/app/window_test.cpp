@@ -177,7 +177,7 @@ TEST_F(WindowPagesTest, JapaneseWindowIsJapaneseThroughout) {
     japanese->ClickTab(Page::kMemory);
     japanese->Action(QStringLiteral("mnuFind"))->trigger();
     Shot("main-japanese.png", japanese.get());
-    // The newer messages follow the language; the long-standing ones stay English.
+    // The messages follow the language, the long-standing ones too.
     auto* find = japanese->findChild<QLineEdit*>(QStringLiteral("txtFind"));
     QTest::keyClicks(find, QStringLiteral("999"));
     QTest::keyClick(find, Qt::Key_Return);
@@ -186,9 +186,13 @@ TEST_F(WindowPagesTest, JapaneseWindowIsJapaneseThroughout) {
     japanese->Bank()->CountBox(0)->selectAll();
     QTest::keyClicks(japanese->Bank()->CountBox(0), QStringLiteral("99"));
     prompts.boxes.clear();
-    japanese->StartTransfer(TransferDirection::kWrite, TransferPart::kMemory);
+    {
+        // Installed at start-up for a Japanese window (main.cpp).
+        const Translations texts(UiLanguage::kJapanese);
+        japanese->StartTransfer(TransferDirection::kWrite, TransferPart::kMemory);
+    }
     EXPECT_EQ(prompts.boxes.at(0).lines.join("|").toStdString(),
-              "Total CH must be 1000|バンク表の合計は 999 です。受信機が受け付けるのは 1000 までです。");
+              "チャンネルの合計は 1000 にしてください|バンク表の合計は 999 です。受信機が受け付けるのは 1000 までです。");
     QWidget* parent = japanese.get();
     auto text = [parent](const char* name) {
         QWidget* w = parent->findChild<QWidget*>(QString::fromLatin1(name));

@@ -47,7 +47,7 @@ TEST_F(CloneFileTest, FailingSaveKeepsTheOldFile) {
 
     const FileResult r = UnderFileSizeLimit([&] { return SaveCloneFile(image, Path("keep.WK7")); });
 
-    EXPECT_EQ(std::tuple(r.ok, r.messages, image.modified), std::tuple(false, std::vector<std::string>{std::string(kFileOpenError)}, true));
+    EXPECT_EQ(std::tuple(r.ok, English(r.messages), image.modified), std::tuple(false, std::vector<std::string>{std::string(kFileOpenError)}, true));
     EXPECT_EQ(ReadAll(Path("keep.WK7")), old);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1);
     EXPECT_FALSE(SaveCloneFile(image, Path("no/such/folder/x.WK7")).ok);
@@ -73,8 +73,8 @@ TEST_F(CloneFileTest, PipesAndDevicesAreNeverReadAndAreWrittenIntoAsTheyAre) {
     ASSERT_TRUE(mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0 && QFile::link(fifo, link));
     CloneImage image = RichImage();
     const std::pair<std::string, std::string (*)(const QString&)> readers[] = {
-        {"File Open Error", [](const QString& p) { return LoadCloneFile(*std::make_unique<CloneImage>(), p).messages.at(0); }},
-        {"File Open Error", [](const QString& p) { return ImportCsv(*std::make_unique<CloneImage>(), p).result.messages.at(0); }},
+        {"File Open Error", [](const QString& p) { return English(LoadCloneFile(*std::make_unique<CloneImage>(), p).messages).at(0); }},
+        {"File Open Error", [](const QString& p) { return English(ImportCsv(*std::make_unique<CloneImage>(), p).result.messages).at(0); }},
         {"line 1: File Open Error: not a regular file", [](const QString& p) { return CheckCloneFile(p).at(0); }},
         {"1", [](const QString& p) { return std::to_string(ReadPortFileAt(p)); }}};
     for (const QString& path : {fifo, link, QStringLiteral("/dev/zero")})

@@ -74,12 +74,12 @@ TEST_F(CloneFileTest, BadFilesLeaveTheImageAlone) {
         CloneImage image = before;
         const FileResult r = LoadCloneFile(image, c.bytes ? Path("bad.WK7") : dir.path());
         EXPECT_FALSE(r.ok) << c.name;
-        EXPECT_EQ(r.messages, std::vector<std::string>{std::string(c.message)}) << c.name;
-        EXPECT_EQ(r.detail, c.detail) << c.name;
+        EXPECT_EQ(English(r.messages), std::vector<std::string>{std::string(c.message)}) << c.name;
+        EXPECT_EQ(r.detail ? r.detail->English() : "", c.detail) << c.name;
         EXPECT_EQ(image, before) << c.name;
     }
     CloneImage image = before;
-    EXPECT_EQ(OpenCloneFile(image, Path("missing.WK7")).messages[0], kFileOpenError);
+    EXPECT_EQ(English(OpenCloneFile(image, Path("missing.WK7")).messages)[0], kFileOpenError);
     EXPECT_EQ(image, before);
 }
 
@@ -160,7 +160,8 @@ TEST_F(CloneFileTest, ALoadWithBadRecordsStartsFreshAndSaysWhatItRepaired) {
         ASSERT_TRUE(r.ok) << c.what;
         EXPECT_TRUE(image.memory.slot[0].IsEmpty() && image.memory.slot[0].Text(kNote).empty()) << c.what;
         EXPECT_EQ(image.memory.slot[299].Value(kFreq), 0) << c.what << ": nothing of the previous image stays";
-        EXPECT_NE(std::find(r.repairs.begin(), r.repairs.end(), c.repair), r.repairs.end()) << c.what;
+        const auto repairs = English(r.repairs);
+        EXPECT_NE(std::find(repairs.begin(), repairs.end(), c.repair), repairs.end()) << c.what;
     }
     EXPECT_TRUE(ApplyCloneFileLines(*std::make_unique<CloneImage>(), good).repairs.empty());
 
@@ -168,7 +169,7 @@ TEST_F(CloneFileTest, ALoadWithBadRecordsStartsFreshAndSaysWhatItRepaired) {
     for (int l = kFirstVfoLine; l < kFirstFlagLine; ++l) hopeless[static_cast<std::size_t>(l)] = "?";
     CloneImage untouched = RichImage(0);
     const FileResult refused = ApplyCloneFileLines(untouched, hopeless);
-    EXPECT_EQ(refused.messages, std::vector<std::string>{"Data Error"});
+    EXPECT_EQ(English(refused.messages), std::vector<std::string>{"Data Error"});
     EXPECT_EQ(untouched.memory.slot[0].Value(kFreq), RichImage(0).memory.slot[0].Value(kFreq));
 }
 

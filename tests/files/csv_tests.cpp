@@ -42,7 +42,7 @@ std::string Row(std::string_view area, std::string_view channel, std::string_vie
 std::vector<std::string> IssueLines(const std::vector<ImportIssue>& issues) {
     std::vector<std::string> lines;
     for (const ImportIssue& i : issues)
-        lines.push_back(std::to_string(i.line) + " " + (i.location.empty() ? "" : i.location + ": ") + i.reason);
+        lines.push_back(std::to_string(i.line) + " " + (i.location.empty() ? "" : i.location + ": ") + i.reason.English());
     return lines;
 }
 constexpr std::string_view kPlain =
@@ -94,7 +94,7 @@ TEST(CsvImport, ExportThenImportRestoresChannels) {
     ASSERT_TRUE(r.result.ok);
     EXPECT_FALSE(image.modified);
     EXPECT_EQ(r.rowsStored, 14 + 13);  // empty slots are passed over for their zero frequency
-    EXPECT_TRUE(r.issues.empty()) << r.issues.front().reason;  // and without a word
+    EXPECT_TRUE(r.issues.empty()) << r.issues.front().reason.English();  // and without a word
     for (int s : {0, 1, 299, 1000, 1007, 1210, 1299}) {
         for (int f = 0; f <= kOffset; ++f)
             EXPECT_EQ(image.memory.slot[s].Value(f), original.memory.slot[s].Value(f)) << s << " " << f;
@@ -165,7 +165,7 @@ TEST(CsvImport, AFileWithoutChannelRowsChangesNothingAndSaysWhy) {
         image.memory.slot[3].Set(kFreq, 150.0);
         image.modified = true;
         const CloneImage before = image;
-        EXPECT_EQ(ImportCsv(image, path).result.messages, messages);
+        EXPECT_EQ(English(ImportCsv(image, path).result.messages), messages);
         EXPECT_EQ(image, before) << messages.back();
     }
 }
@@ -302,7 +302,7 @@ TEST(CsvFiles, AtomicExportAndLegacyImport) {
     const QByteArray bytes = ReadAll(path);
     EXPECT_EQ(bytes.count("\r\n"), 1315);
     EXPECT_FALSE(ExportCsv(image, dir.filePath("none/x.csv")).ok);
-    EXPECT_EQ(ExportCsv(image, dir.path()).messages[0], kFileOpenError);
+    EXPECT_EQ(English(ExportCsv(image, dir.path()).messages)[0], kFileOpenError);
 
     const QByteArray legacy = QByteArray::fromStdString(Row("MEMORY", "3", "")).chopped(2) +
                               R"("145.5","FM","5KHz","OFF","0","JR","67.0Hz","OFF","0",")" +
@@ -411,7 +411,8 @@ TEST(ChirpMap, RowsToChannels) {
         SCOPED_TRACE(r.frequency + " " + r.mode + " " + r.tone + " " + r.duplex + " " + r.offset + " " + r.tStep);
         const ChirpMapping m = MapChirpRow(r, CloneImage{});
         EXPECT_EQ(m.outcome, c.outcome);
-        EXPECT_TRUE(*c.reason ? m.reason.find(c.reason) != std::string::npos : m.reason.empty()) << m.reason;
+        const std::string reason = m.reason ? m.reason->English() : "";
+        EXPECT_TRUE(*c.reason ? reason.find(c.reason) != std::string::npos : reason.empty()) << reason;
         if (c.outcome != kImported) continue;
         const SlotFields& f = m.channel;
         const std::array<int, 5> got{int(f.Value(kMode)), int(f.Value(kStep)), int(f.Value(kOption)),
@@ -461,8 +462,8 @@ TEST(ChirpCsv, CurrentLayoutFile) {
     for (const ImportIssue& i : r.issues) where.push_back(std::to_string(i.line) + " " + i.location);
     EXPECT_EQ(where, (std::vector<std::string>{"6 2", "9 4", "10 5", "11 6", "12 7", "13 8", "14 9", "15 10", "16 11",
                                                "17 12", "18 13", "19 14", "23 18", "24 19", "25 1000", "28 22"}));
-    EXPECT_EQ(r.issues.at(14).reason, "Location 1000 is outside 0-999");
-    EXPECT_EQ(r.issues.back().reason, "name \"éaux\" stored as \" AUX\"");
+    EXPECT_EQ(r.issues.at(14).reason.English(), "Location 1000 is outside 0-999");
+    EXPECT_EQ(r.issues.back().reason.English(), "name \"éaux\" stored as \" AUX\"");
 
     EXPECT_EQ(image.memory.slot[0].Text(kNote) + "|" + image.memory.slot[1].Text(kNote), "Tower, north side|Distress and \"calling\"");
     EXPECT_EQ(Texts(image.memory.slot[2], {kNote, kName, kOption, kTone, kShift}), "two lines|RPTR-U|Tone|103.5Hz|-Shift");
@@ -520,7 +521,7 @@ TEST(ChirpCsv, ColumnsInAnyOrderAndALocationWrittenTwice) {
     EXPECT_EQ(DetectCsvKind(CsvExportLines(CloneImage())[0]), CsvKind::kOwn);
     CloneImage image = NewImage(0);
     const CloneImage before = image;
-    EXPECT_EQ(ImportChirpText(image, "Location,Name\n1,x\n").result.messages, std::vector<std::string>{std::string(kFileOpenError)});
+    EXPECT_EQ(English(ImportChirpText(image, "Location,Name\n1,x\n").result.messages), std::vector<std::string>{std::string(kFileOpenError)});
     EXPECT_EQ(image, before);
     const ChirpImportResult r = ImportChirpText(image, text);
     EXPECT_EQ(std::pair(r.imported, r.skipped), std::pair(2, 0));

@@ -70,7 +70,7 @@ TEST(ReadOperations, ReadAllTakesTheDemoInWireOrder) {
     LinkOptions o = Quick();
     o.progress = [&](int done, int total) { progress = {done, total}; };
     const LinkResult r = ReadAll(image, *bench.port, o);
-    EXPECT_EQ(std::pair(r.code, r.messages), std::pair(0, Strings{"Successed!!"}));
+    EXPECT_EQ(std::pair(r.code, English(r.messages)), std::pair(0, Strings{"Successed!!"}));
     EXPECT_EQ(bench.Log(), Concat({Handshake(2), Reads(Area::kSettings0), Reads(Area::kSettings1),
                                    Reads(Area::kVfoRecords), Handshake(2), Reads(Area::kChannelFlags), Handshake(2),
                                    Reads(Area::kBankTable), Reads(Area::kScanGroups), Reads(Area::kChannelRecords)}));
@@ -82,7 +82,7 @@ TEST(ReadOperations, ReadAllTakesTheDemoInWireOrder) {
 TEST(ReadOperations, ButtonsReadTheirBlocksOnly) {
     Bench bench;
     CloneImage image = NewImage();
-    EXPECT_EQ(ReadBankSequence(image, *bench.port, Quick()).messages, Strings{"Successed!!"});
+    EXPECT_EQ(English(ReadBankSequence(image, *bench.port, Quick()).messages), Strings{"Successed!!"});
     EXPECT_EQ(image.banks.counts, bench.demo.banks.counts);
     EXPECT_EQ(ReadGroupSequence(image, *bench.port, Quick()).code, 0);
     EXPECT_EQ(ReadSettingsSequence(image, *bench.port, Quick()).code, 0);
@@ -97,7 +97,7 @@ TEST(ReadOperations, RegionRefusalReadsNoBlock) {
     const CloneImage before = image;
     for (auto run : {&ReadAll, &ReadMemorySequence, &ReadBankSequence, &ReadGroupSequence}) {
         const LinkResult r = run(image, *bench.port, Quick());
-        EXPECT_EQ(std::pair(r.code, r.messages), std::pair(4, Strings{"Region Error"}));
+        EXPECT_EQ(std::pair(r.code, English(r.messages)), std::pair(4, Strings{"Region Error"}));
     }
     for (const auto& c : bench.Log()) EXPECT_EQ(c, "KV~WR-K7J");
     EXPECT_EQ(image, before);
@@ -117,7 +117,7 @@ TEST(ReadOperations, SilentAfterSlot700KeepsTheOldSlots) {
     }
     image.modified = false;
     const LinkResult r = ReadMemorySequence(image, *bench.port, Quick());
-    EXPECT_EQ(std::pair(r.code, r.messages), std::pair(1, Strings{"Communication Error", "Read Failed..."}));
+    EXPECT_EQ(std::pair(r.code, English(r.messages)), std::pair(1, Strings{"Communication Error", "Read Failed..."}));
     for (int slot = 0; slot < 700; ++slot) EXPECT_EQ(image.memory.slot[slot].Value(kFreq), bench.demo.memory.slot[slot].Value(kFreq)) << slot;
     for (int slot = 700; slot < 1280; ++slot) EXPECT_EQ(image.memory.slot[slot].Value(kFreq), 100.0) << slot;
     EXPECT_TRUE(image.modified);
@@ -162,7 +162,7 @@ TEST(Operations, FaultsEndATransferTheirWay) {
         options.cancel = &cancel;
         options.progress = [&](int done, int) { cancel = cancel || done == c.cancelAt; };
         const LinkResult r = c.run(image, *bench.port, options);
-        EXPECT_EQ(std::pair(r.messages, r.cancelled), std::pair(c.messages, c.cancelAt >= 0));
+        EXPECT_EQ(std::pair(English(r.messages), r.cancelled), std::pair(c.messages, c.cancelAt >= 0));
         const Strings log = bench.Log();
         ASSERT_FALSE(log.empty());
         EXPECT_EQ(std::pair(log.back().substr(0, 10), std::count(log.begin(), log.end(), log.back())),
@@ -200,7 +200,7 @@ TEST(ReadOperations, APortThatWentBadIsOpenedAgainOnce) {
         port.lineDead = c.lineDead;
         port.refusedOpens = c.refusedOpens;
         const LinkResult r = run(copy, port, Quick());
-        EXPECT_EQ(r.messages, c.messages);
+        EXPECT_EQ(English(r.messages), c.messages);
         EXPECT_EQ(port.opens, c.opens);
         EXPECT_EQ(bench.Log(), r.ok() ? plain.Log() : Strings{});
     }
@@ -214,7 +214,7 @@ TEST(WriteOperations, WriteAllSendsUsedSlotsHighestFirstAndReadsBack) {
     image.memory.slot[1205].SetText(kName, "PRIO-5");
     image.memory.enabled[1205] = true;
     image.memory.slot[0].Set(kFreq, 0);  // emptied: not sent
-    ASSERT_EQ(WriteAll(image, *bench.port, Quick()).messages, Strings{"Successed!!"});
+    ASSERT_EQ(English(WriteAll(image, *bench.port, Quick()).messages), Strings{"Successed!!"});
     const Strings log = Heads(bench.Log());
     const Strings before = Concat({Handshake(), Writes(Area::kSettings0, 64), Writes(Area::kSettings1, 46),
                                    Writes(Area::kVfoRecords, 30), Handshake(), Handshake(),
@@ -246,10 +246,10 @@ TEST(WriteOperations, TheThousandChannelCheck) {
     CloneImage image = bench.demo;
     image.banks.counts[0] -= 1;  // 999
     for (auto run : {&WriteAll, &WriteMemorySequence, &WriteSettingsSequence, &WriteBankSequence}) {
-        EXPECT_EQ(run(image, *bench.port, Quick()).messages, (Strings{"Total CH must be 1000", "Write Failed..."}));
+        EXPECT_EQ(English(run(image, *bench.port, Quick()).messages), (Strings{"Total CH must be 1000", "Write Failed..."}));
     }
     EXPECT_TRUE(bench.Log().empty()) << "nothing sent";
-    EXPECT_EQ(WriteGroupSequence(image, *bench.port, Quick()).messages, Strings{"Successed!!"});
+    EXPECT_EQ(English(WriteGroupSequence(image, *bench.port, Quick()).messages), Strings{"Successed!!"});
     EXPECT_EQ(bench.Log().size(), 5u);
 }
 
@@ -257,8 +257,8 @@ TEST(WriteOperations, AWriteAfterBackupKeepsWhatTheReceiverHeldFirstOrWritesNoth
     const struct { const char* what; std::vector<const char*> faults; bool keeps; Strings messages; } cases[] = {
         {"kept, then written", {}, true, {"Successed!!"}},
         // One message, with what stopped the read under it, and no "Read Failed...".
-        {"the read times out", {"silent-after=40"}, true, {std::string(kMsgNotBackedUp) + "\nCommunication Error"}},
-        {"the plug is pulled", {"hangup-after=40"}, true, {std::string(kMsgNotBackedUp) + "\nemulator: the line was hung up"}},
+        {"the read times out", {"silent-after=40"}, true, {"The receiver could not be backed up; nothing was written.\nCommunication Error"}},
+        {"the plug is pulled", {"hangup-after=40"}, true, {"The receiver could not be backed up; nothing was written.\nemulator: the line was hung up"}},
         {"the backup cannot be kept", {}, false, {"The backup could not be saved (disk full); nothing was written."}},
     };
     for (const auto& c : cases) {
@@ -274,7 +274,7 @@ TEST(WriteOperations, AWriteAfterBackupKeepsWhatTheReceiverHeldFirstOrWritesNoth
                                                      why = "disk full";
                                                      return c.keeps;
                                                  });
-        EXPECT_EQ(r.messages, c.messages);
+        EXPECT_EQ(English(r.messages), c.messages);
         const bool written = c.messages == Strings{"Successed!!"};
         // Only a block's data makes a command this long.
         EXPECT_EQ(std::ranges::any_of(bench.Log(), [](const std::string& c) { return c.size() > 20; }), written);
@@ -297,7 +297,7 @@ TEST(WriteOperations, AFinishTimingOutIsToldByEachWriteItsWay) {
         Bench bench(0, {.silentAfter = beforeFinish + (all ? 18 : 0), .drop = {}, .garbage = {}, .reOn = {}});
         CloneImage copy = bench.demo;
         const LinkResult r = all ? WriteAll(copy, *bench.port, Quick()) : WriteMemorySequence(copy, *bench.port, Quick());
-        EXPECT_EQ(r.messages, Strings{all ? "Communication Error" : "Write Failed..."});
+        EXPECT_EQ(English(r.messages), Strings{all ? "Communication Error" : "Write Failed..."});
         EXPECT_EQ(bench.Log().back(), "KV~FINISH");
     }
 }
@@ -372,8 +372,8 @@ TEST(QuickRead, GivesTheFullReadsCloneFileReadingTheEnabledSlotsOnly) {
         const Scenario scenario(seed);
         const auto full = scenario.Read(false);
         const auto quick = scenario.Read(true);
-        ASSERT_EQ(full.result.messages, Strings{"Successed!!"});
-        EXPECT_TRUE(quick.result.messages == full.result.messages && quick.file == full.file);
+        ASSERT_EQ(English(full.result.messages), Strings{"Successed!!"});
+        EXPECT_TRUE(English(quick.result.messages) == English(full.result.messages) && quick.file == full.file);
 
         const std::vector<int>& enabled = scenario.enabled;
         const Strings fullLog(full.log.begin(), full.log.begin() + kCommandsBeforeChannels);
@@ -392,8 +392,8 @@ TEST(QuickRead, AFailureEndsAsTheFullReadWouldAtThatSlot) {
     const int slot = enabled[failing];
     const auto quick = scenario.Read(true, kCommandsBeforeChannels + static_cast<int>(failing));
     const auto full = scenario.Read(false, kCommandsBeforeChannels + slot);
-    EXPECT_EQ(quick.result.messages, (Strings{"Communication Error", "Read Failed..."}));
-    EXPECT_TRUE(quick.result.messages == full.result.messages && quick.file == full.file);
+    EXPECT_EQ(English(quick.result.messages), (Strings{"Communication Error", "Read Failed..."}));
+    EXPECT_TRUE(English(quick.result.messages) == English(full.result.messages) && quick.file == full.file);
     EXPECT_EQ(quick.log.back(), ChannelReads({slot}).front());
 }
 

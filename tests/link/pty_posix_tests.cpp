@@ -39,7 +39,7 @@ TEST(PtyLink, ReadAndWriteThroughTheDevicePort) {
     auto port = MakeDevicePort(bench.server.DevicePath());
     CloneImage image = NewImage();
     const LinkResult read = ReadAll(image, *port, test::Quick());
-    EXPECT_EQ(read.messages, Strings{"Successed!!"}) << port->ErrorText();
+    EXPECT_EQ(English(read.messages), Strings{"Successed!!"}) << port->ErrorText();
 
     // A second opener of the same device is refused while the first holds it.
     auto second = MakeDevicePort(bench.server.DevicePath());
@@ -48,7 +48,7 @@ TEST(PtyLink, ReadAndWriteThroughTheDevicePort) {
 
     image.memory.slot[3].Set(kFreq, 150.5);
     image.memory.enabled[3] = true;
-    EXPECT_EQ(WriteAll(image, *port, test::Quick()).messages, Strings{"Successed!!"});
+    EXPECT_EQ(English(WriteAll(image, *port, test::Quick()).messages), Strings{"Successed!!"});
     port->Close();
     EXPECT_EQ(bench.receiver.Mem()[BlockAddress(Area::kChannelRecords, 3) + 3], 0x08) << "150.5 MHz = 0x08F872A0, top byte last";
 }
@@ -58,7 +58,7 @@ TEST(PtyLink, HangUpIsAPortFaultNotAHang) {
     auto port = MakeDevicePort(bench.server.DevicePath());
     CloneImage image = NewImage();
     const LinkResult r = ReadMemorySequence(image, *port, test::Quick());
-    EXPECT_EQ(r.messages, (Strings{"COM Port Error", "Read Failed..."}));
+    EXPECT_EQ(English(r.messages), (Strings{"COM Port Error", "Read Failed..."}));
     EXPECT_TRUE(port->HasFault());
     EXPECT_FALSE(port->IsOpen()) << "closed at once, so a dead line cannot wake it again";
     EXPECT_EQ(bench.receiver.CommandCount(), 25);

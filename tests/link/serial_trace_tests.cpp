@@ -63,7 +63,7 @@ TEST(SerialTrace, ATransferRecordsTheLineRetriesDeadlinesAndItsResult) {
     Bench bench(0, test::Faults({"silent-after=3"}));  // settings block 1 is never answered
     SerialTrace trace;
     const LinkResult result = Traced(bench, trace, "read settings", &ReadSettingsSequence);
-    EXPECT_EQ(result.messages, (Strings{"COM Port Error", "Read Failed..."}));
+    EXPECT_EQ(English(result.messages), (Strings{"COM Port Error", "Read Failed..."}));
     const Strings lines = Bodies(Lines(trace.Text()));
     ASSERT_GT(lines.size(), 12u);
     EXPECT_EQ(Strings(lines.begin(), lines.begin() + 2), (Strings{"# wrk7 serial trace: read settings", "# port: emulator"}));

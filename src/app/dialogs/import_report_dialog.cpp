@@ -5,7 +5,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "app/widgets/message_catalog.h"
+#include "app/translation/said.h"
 #include "app/widgets/text_table.h"
 
 namespace wrk7 {
@@ -16,18 +16,18 @@ ImportReportDialog::ImportReportDialog(const ChirpImportResult& result, QWidget*
 ImportReportDialog::ImportReportDialog(const CsvImportResult& result, QWidget* parent)
     : ImportReportDialog(ImportSummary(result), tr("Channel"), result.issues, parent) {}
 
-ImportReportDialog::ImportReportDialog(const std::string& summary, const QString& placeHeading,
+ImportReportDialog::ImportReportDialog(const Message& summary, const QString& placeHeading,
                                        const std::vector<ImportIssue>& issues, QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("dlgImportReport"));
     setWindowTitle(tr("Import"));
     setAttribute(Qt::WA_DeleteOnClose);
-    summary_ = new QLabel(InUiLanguageOf(parent, QString::fromStdString(summary)));
+    summary_ = new QLabel(Said(summary));
     summary_->setObjectName(QStringLiteral("lblSummary"));
     std::vector<QStringList> rows;
     for (const ImportIssue& issue : issues)
         rows.push_back({QString::number(issue.line), QString::fromStdString(issue.location),
-                        InUiLanguageOf(parent, QString::fromStdString(issue.reason))});
+                        Said(issue.reason)});
     issues_ = MakeTextTable("grdIssues", {tr("Line"), placeHeading, tr("Reason")}, rows);
     issues_->setAccessibleName(tr("Rows not taken whole"));
     issues_->setVisible(!rows.empty());

@@ -23,7 +23,7 @@ public:
     QTableWidget* Issues() const { return issues_; }
 
 private:
-    ImportReportDialog(const std::string& summary, const QString& placeHeading, const std::vector<ImportIssue>& issues,
+    ImportReportDialog(const Message& summary, const QString& placeHeading, const std::vector<ImportIssue>& issues,
                        QWidget* parent);
 
     QLabel* summary_ = nullptr;

@@ -17,6 +17,7 @@
 
 #include "app/widgets/focus_rule.h"
 #include "app/document/clone_document.h"
+#include "app/translation/said.h"
 #include "app/widgets/prompter.h"
 #include "core/hex.h"
 #include "edit/bank.h"
@@ -193,7 +194,7 @@ void BankPage::LeaveCountBox(int bank) {
         if (result.clearLink) image.banks.links[static_cast<std::size_t>(bank)] = false;
     });
     QLineEdit* box = txtBank_[static_cast<std::size_t>(bank)];
-    if (!result.message.empty()) prompter_.Error(this, ErrorTitle(), MessageLines(result.message));
+    if (!result.message.empty()) prompter_.Error(this, ErrorTitle(), Said(result.message));
     box->setText(QString::fromStdString(result.boxText));
     if (result.clearLink) chkLink_[static_cast<std::size_t>(bank)]->setChecked(false);
     lblAll_->setText(QString::number(BankTotal(image_)));

@@ -11,7 +11,6 @@
 
 #include "app/pages/memory_page.h"
 #include "app/pages/memory_table_model.h"
-#include "app/widgets/message_catalog.h"
 #include "edit/channel_find.h"
 #include "edit/row_lookup.h"
 #include "edit/row_order.h"
@@ -92,7 +91,7 @@ void FindBar::OpenDuplicates(const QString& summary) {
     page_->Grid()->setFocus();
 }
 
-void FindBar::ShowResult(const QString& answer) { lblResult_->setText(InUiLanguageOf(this, answer)); }
+void FindBar::ShowResult(const QString& answer) { lblResult_->setText(answer); }
 
 void FindBar::StepThroughDuplicates(bool forward) {
     const auto slot = NextListedSlot(FindDuplicates(image_).members, page_->CurrentRow() - 1, forward);

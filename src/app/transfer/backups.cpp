@@ -2,6 +2,7 @@
 
 #include <QStandardPaths>
 
+#include "app/translation/said.h"
 #include "files/clone_file.h"
 #include "files/timestamped_files.h"
 
@@ -21,7 +22,7 @@ QString SaveBackup(BackupKind kind, const CloneImage& image, const QString& fold
     const FileResult saved = SaveCloneFile(copy, path);
     if (!saved.ok) {
         if (error) *error = saved.messages.empty() ? QStringLiteral("save failed")
-                                                   : QString::fromStdString(saved.messages.front());
+                                                   : Said(saved.messages.front());
         return {};
     }
     KeepNewestTimestamped(backups, path);

@@ -59,7 +59,7 @@ bool TransferRunner::Start(const CloneImage& image, Operation op, const std::str
             port->Close();
         } else {
             result.code = link::kResultFailed;
-            result.messages = {std::string(link::kMsgComPortError)};
+            result.messages = {Say(link::kMsgComPortError)};
         }
         result_ = std::move(result);
         QMetaObject::invokeMethod(self.data(), [self, generation] {

@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/widgets/message_catalog.h"
+#include "app/translation/said.h"
 #include "link/write_backup.h"
 
 namespace wrk7 {
@@ -14,9 +14,7 @@ namespace wrk7 {
 WriteQuestion::WriteQuestion(TransferPart part, const WriteChoice& last, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("dlgWriteQuestion"));
     setWindowTitle(tr("Write"));
-    const std::string_view parts = link::PartsReplacedBy(part);
-    const QString replaced = QString::fromUtf8(parts.data(), static_cast<qsizetype>(parts.size()));
-    text_ = new QLabel(tr("The write replaces %1 on the receiver.").arg(InUiLanguageOf(parent, replaced)));
+    text_ = new QLabel(tr("The write replaces %1 on the receiver.").arg(Said(link::PartsReplacedBy(part))));
     text_->setWordWrap(true);
     backUp_ = new QCheckBox(tr("&Back up the receiver first"));
     backUp_->setObjectName(QStringLiteral("chkBackUpFirst"));

@@ -1,4 +1,4 @@
-#include "app/widgets/message_catalog.h"
+#include "app/widgets/caption_catalog.h"
 
 namespace wrk7 {
 

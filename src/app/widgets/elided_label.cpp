@@ -2,7 +2,6 @@
 
 #include <QFontMetrics>
 
-#include "app/widgets/message_catalog.h"
 
 namespace wrk7 {
 
@@ -12,7 +11,7 @@ ElidedLabel::ElidedLabel(QWidget* parent) : QLabel(parent) {
 }
 
 void ElidedLabel::SetFullText(const QString& text) {
-    fullText_ = InUiLanguageOf(this, text);
+    fullText_ = text;
     setToolTip(fullText_);
     Elide();
 }

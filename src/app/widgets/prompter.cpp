@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QUrl>
 
+#include "app/translation/said.h"
 #include "app/widgets/string_table.h"
 #include "core/message_titles.h"
 
@@ -20,15 +21,14 @@ QString Joined(const QStringList& lines) { return lines.join(QLatin1Char('\n'));
 
 }  // namespace
 
-QString ErrorTitle() {
-    return QString::fromUtf8(kErrorTitle.data(), static_cast<qsizetype>(kErrorTitle.size()));
-}
+QString ErrorTitle() { return Said(MessageId::kErrorTitle); }
 
 QStringList MessageLines(const std::vector<std::string>& messages) {
     QStringList lines;
     for (const std::string& m : messages) lines << QString::fromStdString(m);
     return lines;
 }
+
 
 QAbstractButton* MessageBoxPrompter::Show(QMessageBox& box) {
     const QPointer<QMessageBox> outer = open_;

@@ -74,7 +74,7 @@ Prompter& DefaultPrompter();
 // The title of every error box (kErrorTitle).
 QString ErrorTitle();
 
-// The domain's message lines as a box's lines.
+// Lines still built as English text below the window, as a box's lines.
 QStringList MessageLines(const std::vector<std::string>& messages);
 
 // The question a command that fills memory rows asks before it replaces used

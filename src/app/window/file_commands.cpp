@@ -10,6 +10,7 @@
 #include "app/document/clone_document.h"
 #include "app/pages/memory_page.h"
 #include "app/window/recent_files_menu.h"
+#include "app/translation/said.h"
 #include "app/widgets/string_table.h"
 #include "edit/bank.h"
 #include "files/chirp_csv.h"
@@ -22,7 +23,7 @@ namespace wrk7 {
 
 namespace {
 
-QString BankTableTitle() { return QStringLiteral("Bank Table"); }
+QString BankTableTitle() { return Said(MessageId::kBankTable); }
 
 }  // namespace
 
@@ -43,25 +44,21 @@ QString FileCommands::CurrentFolder() const {
     return document_.FileName().isEmpty() ? QString() : QFileInfo(document_.FileName()).absolutePath();
 }
 
-void FileCommands::ShowMessages(const std::vector<std::string>& messages) {
-    for (const std::string& m : messages) {
-        if (m == link::kMsgSuccess) {
-            prompter_.Inform(window_, QString::fromUtf8(link::kSuccessTitle.data(), link::kSuccessTitle.size()),
-                             {QString::fromStdString(m)});
-        } else {
-            prompter_.Error(window_, ErrorTitle(), {QString::fromStdString(m)});
-        }
+void FileCommands::ShowMessages(const std::vector<Message>& messages) {
+    for (const Message& m : messages) {
+        if (m.id == link::kMsgSuccess) prompter_.Inform(window_, Said(link::kSuccessTitle), {Said(m)});
+        else prompter_.Error(window_, ErrorTitle(), {Said(m)});
     }
 }
 
 void FileCommands::ShowFileFailure(const FileResult& result, const QString& path) {
-    if (result.detail.empty()) return ShowMessages(result.messages);
-    prompter_.ErrorWithDetail(window_, ErrorTitle(), MessageLines(result.messages),
-                              QDir::toNativeSeparators(path) + QLatin1Char('\n') + QString::fromStdString(result.detail));
+    if (!result.detail) return ShowMessages(result.messages);
+    prompter_.ErrorWithDetail(window_, ErrorTitle(), Said(result.messages),
+                              QDir::toNativeSeparators(path) + QLatin1Char('\n') + Said(*result.detail));
 }
 
-void FileCommands::ShowFailure(const std::vector<std::string>& messages) {
-    prompter_.Error(window_, ErrorTitle(), MessageLines(messages));
+void FileCommands::ShowFailure(const std::vector<Message>& messages) {
+    prompter_.Error(window_, ErrorTitle(), Said(messages));
 }
 
 bool FileCommands::OfferToSave() {
@@ -110,13 +107,11 @@ void FileCommands::Load(const QString& path) {
     // one warning per file opened.
     QStringList lines;
     if (!r.repairs.empty()) {
-        lines << QStringLiteral("This file was opened with repairs (save it to keep them):");
-        for (const std::string& repair : r.repairs) lines << QString::fromStdString(repair);
+        lines << Said(MessageId::kOpenedWithRepairs) << Said(r.repairs);
     }
-    const std::string warning = BankTotalWarning(document_.Image());
-    if (!warning.empty()) lines << QString::fromStdString(warning);
+    if (const auto warning = BankTotalWarning(document_.Image())) lines << Said(*warning);
     if (lines.isEmpty()) return;
-    prompter_.Warn(window_, r.repairs.empty() ? BankTableTitle() : QStringLiteral("Clone File"), lines);
+    prompter_.Warn(window_, r.repairs.empty() ? BankTableTitle() : Said(MessageId::kCloneFile), lines);
 }
 
 bool FileCommands::Save() {
@@ -135,9 +130,9 @@ bool FileCommands::SaveAs() {
 
 bool FileCommands::SaveTo(const QString& path) {
     document_.CommitPendingEntries();
-    const std::string warning = BankTotalWarning(document_.Image());
-    if (!warning.empty() && prompter_.ConfirmAction(window_, BankTableTitle(), {QString::fromStdString(warning)},
-                                                    StringsOf(window_).Text(1765)) != Prompter::Answer::kOk)
+    const auto warning = BankTotalWarning(document_.Image());
+    if (warning && prompter_.ConfirmAction(window_, BankTableTitle(), {Said(*warning)},
+                                           StringsOf(window_).Text(1765)) != Prompter::Answer::kOk)
         return false;
     const FileResult r = document_.Save(path);
     if (!r.ok) {

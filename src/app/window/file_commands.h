@@ -52,7 +52,7 @@ public:
     // The save question when the document holds unsaved changes; false when
     // cancelled, or when the save it asked for did not happen.
     bool OfferToSave();
-    void ShowMessages(const std::vector<std::string>& messages);
+    void ShowMessages(const std::vector<Message>& messages);
     // A failed file operation's messages; with its reason, the file and the
     // reason go under them in the same box.
     void ShowFileFailure(const FileResult& result, const QString& path);
@@ -73,7 +73,7 @@ private:
     void ImportChirpList(const QString& path, std::string text);
     void PlaceChirpList(const std::string& text, std::optional<int> firstSlot, const QString& path);
     // A failed import in one box: what failed, then why.
-    void ShowFailure(const std::vector<std::string>& messages);
+    void ShowFailure(const std::vector<Message>& messages);
 
     CloneDocument& document_;
     Prompter& prompter_;

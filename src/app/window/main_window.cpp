@@ -36,8 +36,8 @@
 #include "app/widgets/bar_toggle.h"
 #include "app/widgets/elided_label.h"
 #include "app/widgets/keyboard_focus.h"
-#include "app/widgets/localized_prompter.h"
-#include "app/widgets/message_catalog.h"
+#include "app/translation/said.h"
+#include "app/widgets/caption_catalog.h"
 #include "app/widgets/screen_fit.h"
 #include "app/widgets/undo_keys.h"
 #include "app/window/appearance_menu.h"
@@ -65,7 +65,7 @@ MainWindow::MainWindow(AppOptions options, Prompter* prompter, QWidget* parent)
     : QMainWindow(parent),
       options_(std::move(options)),
       table_(options_.language.value_or(SystemUiLanguage())),
-      prompter_(std::make_unique<LocalizedPrompter>(prompter ? *prompter : DefaultPrompter(), table_.Language())) {
+      prompter_(prompter ? prompter : &DefaultPrompter()) {
     setObjectName(QStringLiteral("frmMain"));
     MarkUiLanguage(this, table_.Language());
     if (options_.backupFolder.isEmpty()) options_.backupFolder = DefaultBackupFolder();
@@ -373,9 +373,9 @@ void MainWindow::StartTransfer(TransferDirection direction, TransferPart part) {
     // anything is sent: say it once, and why, instead of a page switch's box
     // and the write's two.
     document_->CommitPendingEntries();
-    const std::string warning = BankTotalWarning(document_->Image());
-    if (direction == TransferDirection::kWrite && part != TransferPart::kGroups && !warning.empty()) {
-        prompter_->Error(this, ErrorTitle(), {FromView(kTotalMustBe1000Message), QString::fromStdString(warning)});
+    const auto warning = BankTotalWarning(document_->Image());
+    if (direction == TransferDirection::kWrite && part != TransferPart::kGroups && warning) {
+        prompter_->Error(this, ErrorTitle(), {Said(kTotalMustBe1000Message), Said(*warning)});
         return;
     }
     // The page the command belongs to comes to the front first.
@@ -442,7 +442,7 @@ void MainWindow::SwitchTo(int tab) {
     // A count box still being edited counts as left.
     document_->CommitPendingEntries();
     const PageSwitch s = SwitchPage(document_->Image(), tab, tabStripFlag_);
-    if (s.showTotalError) prompter_->Error(this, ErrorTitle(), QStringList{FromView(kTotalMustBe1000Message)});
+    if (s.showTotalError) prompter_->Error(this, ErrorTitle(), QStringList{Said(kTotalMustBe1000Message)});
     SelectPageDirect(s.page);
     if (s.rebuildMemoryGrid) {
         memoryPage_->Model()->RebuildRowLabels();

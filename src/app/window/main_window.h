@@ -125,7 +125,7 @@ private:
     AppOptions options_;
     StringTable table_;
     // Every box the window and its parts show, in the window's language.
-    std::unique_ptr<Prompter> prompter_;
+    Prompter* prompter_;
     CloneDocument* document_ = nullptr;
     FileCommands* files_ = nullptr;
     EditCommands* edits_ = nullptr;

@@ -1,15 +1,13 @@
-#include "app/widgets/message_catalog.h"
+#include "app/widgets/caption_catalog.h"
 
 #include <QRegularExpression>
-#include <QWidget>
 #include <array>
 
 namespace wrk7 {
 
 namespace {
 
-// The varying parts are looked up as lines of their own, to this depth: a
-// reason inside a row's line inside a list.
+// The varying parts are looked up as captions of their own, to this depth.
 constexpr int kNestingDepth = 3;
 
 struct CompiledEntry {
@@ -61,11 +59,6 @@ CompiledCatalog CompileAll(const std::vector<CatalogEntry>& entries) {
     return compiled;
 }
 
-const CompiledCatalog& Messages() {
-    static const CompiledCatalog compiled = CompileAll(MessageCatalogEntries());
-    return compiled;
-}
-
 const CompiledCatalog& Captions() {
     static const CompiledCatalog compiled = CompileAll(CaptionCatalogEntries());
     return compiled;
@@ -90,24 +83,6 @@ QString Japanese(const CompiledCatalog& catalog, const QString& line, int depth)
 }
 
 }  // namespace
-
-QString InUiLanguage(const QString& line, UiLanguage language) {
-    if (language != UiLanguage::kJapanese) return line;
-    // A box's lines may come joined; each is a message of its own.
-    if (line.contains(QLatin1Char('\n'))) return InUiLanguage(line.split(QLatin1Char('\n')), language).join('\n');
-    return Japanese(Messages(), line, kNestingDepth);
-}
-
-QStringList InUiLanguage(const QStringList& lines, UiLanguage language) {
-    if (language != UiLanguage::kJapanese) return lines;
-    QStringList shown;
-    for (const QString& line : lines) shown << InUiLanguage(line, language);
-    return shown;
-}
-
-QString InUiLanguageOf(const QWidget* widget, const QString& line) {
-    return InUiLanguage(line, StringsOf(widget).Language());
-}
 
 QString CaptionInUiLanguage(const QString& caption, UiLanguage language) {
     return language == UiLanguage::kJapanese ? Japanese(Captions(), caption, kNestingDepth) : caption;

@@ -1,0 +1,176 @@
+#pragma once
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Marks an English message template for lupdate (read as QT_TRANSLATE_NOOP),
+// so the desktop program finds its Japanese under the context "Message".
+#define WRK7_MESSAGE(context, text) text
+
+namespace wrk7 {
+
+// Every message the layers below the window say, by id. The English template
+// of each is in message_templates.cpp; the command-line tool prints it filled
+// in (English()), the desktop program translates the template first and then
+// fills in the same arguments, so a file or channel name is never translated.
+enum class MessageId {
+    kVerbatim,  // "%1": a text that is not ours (the system's reason)
+    kLines,     // "%1\n%2": a message with more lines under it
+
+    // Long-standing: wrk7 and the English window keep them word for word.
+    kErrorTitle,
+    kSuccessTitle,
+    kFileOpenError,
+    kDataError,
+    kComPortError,
+    kCommunicationError,
+    kReadFailed,
+    kWriteFailed,
+    kRegionError,
+    kSuccess,
+    kBankTotalExceeds,
+    kBankTotalSetBelow,
+    kTotalMustBe1000,
+    kNoneOfRecordsReadable,
+    kFileTooLarge,
+    kFileCannotBeRead,
+
+    // Ours.
+    kBankTotalWarning,
+    kBankTable,
+    kOpenedWithRepairs,
+    kRepairSlotEmpty,
+    kRepairSlotKept,
+    kRepairBandKept,
+    kRepairDefault,
+    kCloneFile,
+    kNotBackedUp,
+    kBackupNotSaved,
+    kReplacesEverything,
+    kReplacesMemory,
+    kReplacesSettings,
+    kReplacesBank,
+    kReplacesGroups,
+    kNotRegularFile,
+    kFileTooShort,
+    kFirstLineIsNot,
+    kLastLineIsNot,
+    kNoChannelRows,
+    kRowsNotTaken,
+    kFileIsEmpty,
+    kNotCsv,
+    kHeaderAlone,
+    kHeaderUnknown,
+    kRowsNotRead,
+    kLineWhereWhy,
+    kLineWhy,
+    kChirpSummary,
+    kCsvSummary,
+    kModelIsNot,
+    kBankIsNot,
+    kNoSuchChannel,
+    kRowCutShort,
+    kFrequencyMissing,
+    kStepNotAvailable,
+    kNoSlotLeft,
+    kLocationOutside,
+    kLocationNotNumber,
+    kNamesBecameSame,
+    kReplacedByLine,
+    kModeNotAvailable,
+    kFrequencyOutside,
+    kFrequencyRefused,
+    kFrequencyTextOutside,
+    kFrequencyNegative,
+    kFrequencyDecimals,
+    kFrequencyNotNumber,
+    kToneMissing,
+    kToneNegative,
+    kToneDecimals,
+    kToneNotNumber,
+    kOffsetMissing,
+    kOffsetNegative,
+    kOffsetDecimals,
+    kOffsetNotNumber,
+    kBothOff,
+    kOptionOff,
+    kShiftOff,
+    kToneNotListed,
+    kSquelchNamed,
+    kOffsetNotBelow100,
+    kNameShortened,
+    kNameStoredAs,
+    kNoteShortened,
+
+    kCount
+};
+
+struct Message;
+
+// An argument: literal text (a file name, a channel name, a number, the
+// system's reason: never translated) or a message of ours.
+struct MessageArg {
+    MessageArg(std::string text) : text(std::move(text)) {}
+    MessageArg(std::string_view text) : text(text) {}
+    MessageArg(const char* text) : text(text) {}
+    MessageArg(int number) : text(std::to_string(number)) {}
+    MessageArg(Message message);
+
+    bool IsMessage() const { return !nested.empty(); }
+    const Message& Nested() const { return nested.front(); }
+    bool operator==(const MessageArg&) const;
+
+    std::string text;
+    std::vector<Message> nested;  // one message, or none for literal text
+};
+
+struct Message {
+    MessageId id = MessageId::kVerbatim;
+    std::vector<MessageArg> args;
+    // The count for a template with %n (its plural); -1 where there is none.
+    long long count = -1;
+
+    // The template filled in, in English: what wrk7 prints.
+    std::string English() const;
+    bool operator==(const Message&) const = default;
+};
+
+inline MessageArg::MessageArg(Message message) : nested{std::move(message)} {}
+inline bool MessageArg::operator==(const MessageArg& other) const {
+    return text == other.text && nested == other.nested;
+}
+
+template <typename... Args>
+Message Say(MessageId id, Args&&... args) {
+    return {id, {MessageArg(std::forward<Args>(args))...}};
+}
+// A template with %n: count chooses the form (and fills %n).
+template <typename... Args>
+Message SayCount(MessageId id, long long count, Args&&... args) {
+    return {id, {MessageArg(std::forward<Args>(args))...}, count};
+}
+inline Message Verbatim(std::string text) { return Say(MessageId::kVerbatim, std::move(text)); }
+
+struct MessageTemplate {
+    MessageId id;
+    // The English template, the source text of its translation: %1..%9 the
+    // arguments, %n the count (its plural form).
+    const char* source;
+    // The English for a count of one, where the template has %n; else null.
+    const char* one;
+    // A message the original program had: wrk7 and the English window keep
+    // it word for word.
+    bool longStanding;
+};
+
+// The entry of id (every id has one).
+const MessageTemplate& TemplateOf(MessageId id);
+// The English template for count (the singular form for 1).
+std::string_view EnglishTemplate(MessageId id, long long count);
+// Fills in %1..%9 with args and %n with count in one pass, so an argument
+// that holds "%2" stays as it is.
+std::string FillTemplate(std::string_view text, const std::vector<std::string>& args, long long count);
+
+std::vector<std::string> English(const std::vector<Message>& messages);
+
+}  // namespace wrk7

@@ -1,0 +1,169 @@
+#include <array>
+#include <cstddef>
+
+#include "core/message.h"
+
+namespace wrk7 {
+
+namespace {
+
+using Id = MessageId;
+
+// In the order of MessageId.
+constexpr MessageTemplate kTemplates[] = {
+    {Id::kVerbatim, "%1", nullptr, true},
+    {Id::kLines, "%1\n%2", nullptr, true},
+
+    {Id::kErrorTitle, WRK7_MESSAGE("Message", "ERROR"), nullptr, true},
+    {Id::kSuccessTitle, WRK7_MESSAGE("Message", "Success"), nullptr, true},
+    {Id::kFileOpenError, WRK7_MESSAGE("Message", "File Open Error"), nullptr, true},
+    {Id::kDataError, WRK7_MESSAGE("Message", "Data Error"), nullptr, true},
+    {Id::kComPortError, WRK7_MESSAGE("Message", "COM Port Error"), nullptr, true},
+    {Id::kCommunicationError, WRK7_MESSAGE("Message", "Communication Error"), nullptr, true},
+    {Id::kReadFailed, WRK7_MESSAGE("Message", "Read Failed..."), nullptr, true},
+    {Id::kWriteFailed, WRK7_MESSAGE("Message", "Write Failed..."), nullptr, true},
+    {Id::kRegionError, WRK7_MESSAGE("Message", "Region Error"), nullptr, true},
+    {Id::kSuccess, WRK7_MESSAGE("Message", "Successed!!"), nullptr, true},
+    {Id::kBankTotalExceeds, WRK7_MESSAGE("Message", "The total of the number of channels exceeds 1000."), nullptr,
+     true},
+    {Id::kBankTotalSetBelow, WRK7_MESSAGE("Message", "Please set for the total of the channel to become 1000 or less."),
+     nullptr, true},
+    {Id::kTotalMustBe1000, WRK7_MESSAGE("Message", "Total CH must be 1000"), nullptr, true},
+    {Id::kNoneOfRecordsReadable, WRK7_MESSAGE("Message", "none of its VFO and channel records can be read"), nullptr,
+     true},
+    {Id::kFileTooLarge, WRK7_MESSAGE("Message", "the file is larger than %1 bytes"), nullptr, true},
+    {Id::kFileCannotBeRead, WRK7_MESSAGE("Message", "the file cannot be read"), nullptr, true},
+
+    {Id::kBankTotalWarning, WRK7_MESSAGE("Message", "The bank table adds up to %1; the receiver takes only %2."),
+     nullptr, false},
+    {Id::kBankTable, WRK7_MESSAGE("Message", "Bank Table"), nullptr, false},
+    {Id::kOpenedWithRepairs, WRK7_MESSAGE("Message", "This file was opened with repairs (save it to keep them):"),
+     nullptr, false},
+    {Id::kRepairSlotEmpty, WRK7_MESSAGE("Message", "%1; slot %2 is left empty"), nullptr, false},
+    {Id::kRepairSlotKept, WRK7_MESSAGE("Message", "%1; slot %2 kept what could be read"), nullptr, false},
+    {Id::kRepairBandKept, WRK7_MESSAGE("Message", "%1; the band keeps what could be read, its defaults elsewhere"),
+     nullptr, false},
+    {Id::kRepairDefault, WRK7_MESSAGE("Message", "%1; what could not be read takes its default"), nullptr, false},
+    {Id::kCloneFile, WRK7_MESSAGE("Message", "Clone File"), nullptr, false},
+    {Id::kNotBackedUp, WRK7_MESSAGE("Message", "The receiver could not be backed up; nothing was written."), nullptr,
+     false},
+    {Id::kBackupNotSaved, WRK7_MESSAGE("Message", "The backup could not be saved (%1); nothing was written."),
+     nullptr, false},
+    {Id::kReplacesEverything,
+     WRK7_MESSAGE("Message", "the settings, the VFO bands, the memory channels (with the program-scan edges, "
+                             "search-pass and priority entries), the bank table and the scan groups"),
+     nullptr, false},
+    {Id::kReplacesMemory,
+     WRK7_MESSAGE("Message", "the memory channels (with the program-scan edges, search-pass and priority entries), "
+                             "the bank table and the scan groups"),
+     nullptr, false},
+    {Id::kReplacesSettings, WRK7_MESSAGE("Message", "the settings and the VFO bands"), nullptr, false},
+    {Id::kReplacesBank, WRK7_MESSAGE("Message", "the bank table"), nullptr, false},
+    {Id::kReplacesGroups, WRK7_MESSAGE("Message", "the scan groups"), nullptr, false},
+    {Id::kNotRegularFile, WRK7_MESSAGE("Message", "not a regular file"), nullptr, false},
+    {Id::kFileTooShort, WRK7_MESSAGE("Message", "it has %n lines; a clone file has %1"),
+     "it has %n line; a clone file has %1", false},
+    {Id::kFirstLineIsNot, WRK7_MESSAGE("Message", "its first line is not \"%1\""), nullptr, false},
+    {Id::kLastLineIsNot, WRK7_MESSAGE("Message", "its last line is not \"%1\""), nullptr, false},
+    {Id::kNoChannelRows, WRK7_MESSAGE("Message", "No channel rows were found in %1."), nullptr, false},
+    {Id::kRowsNotTaken, WRK7_MESSAGE("Message", "None of its %n rows could be taken."),
+     "Its one row could not be taken.", false},
+    {Id::kFileIsEmpty, WRK7_MESSAGE("Message", "The file is empty."), nullptr, false},
+    {Id::kNotCsv, WRK7_MESSAGE("Message", "It is not a CSV file."), nullptr, false},
+    {Id::kHeaderAlone, WRK7_MESSAGE("Message", "It holds a header line alone."), nullptr, false},
+    {Id::kHeaderUnknown, WRK7_MESSAGE("Message", "Its header is neither this program's nor CHIRP's."), nullptr,
+     false},
+    {Id::kRowsNotRead, WRK7_MESSAGE("Message", "None of its %n rows could be read."),
+     "Its one row could not be read.", false},
+    {Id::kLineWhereWhy, WRK7_MESSAGE("Message", "Line %1 (%2): %3."), nullptr, false},
+    {Id::kLineWhy, WRK7_MESSAGE("Message", "Line %1: %2."), nullptr, false},
+    {Id::kChirpSummary, WRK7_MESSAGE("Message", "%1 channels imported, %2 skipped"), nullptr, false},
+    {Id::kCsvSummary, WRK7_MESSAGE("Message", "%1 rows imported, %2 passed over"), nullptr, false},
+    {Id::kModelIsNot, WRK7_MESSAGE("Message", "model \"%1\" is not %2"), nullptr, false},
+    {Id::kBankIsNot, WRK7_MESSAGE("Message", "bank \"%1\" is not %2, %3, %4, %5 or %6"), nullptr, false},
+    {Id::kNoSuchChannel, WRK7_MESSAGE("Message", "%1 has no channel \"%2\""), nullptr, false},
+    {Id::kRowCutShort, WRK7_MESSAGE("Message", "the row ends after %1 of %2 fields"), nullptr, false},
+    {Id::kFrequencyMissing, WRK7_MESSAGE("Message", "frequency is missing"), nullptr, false},
+    {Id::kStepNotAvailable, WRK7_MESSAGE("Message", "step \"%1\" is not available"), nullptr, false},
+    {Id::kNoSlotLeft, WRK7_MESSAGE("Message", "no memory slot left after %1"), nullptr, false},
+    {Id::kLocationOutside, WRK7_MESSAGE("Message", "Location %1 is outside 0-%2"), nullptr, false},
+    {Id::kLocationNotNumber, WRK7_MESSAGE("Message", "Location \"%1\" is not a number"), nullptr, false},
+    {Id::kNamesBecameSame, WRK7_MESSAGE("Message", "names \"%1\" (line %2) and \"%3\" became the same: \"%4\""),
+     nullptr, false},
+    {Id::kReplacedByLine, WRK7_MESSAGE("Message", "replaced by line %1"), nullptr, false},
+    {Id::kModeNotAvailable, WRK7_MESSAGE("Message", "mode \"%1\" is not available"), nullptr, false},
+    {Id::kFrequencyOutside, WRK7_MESSAGE("Message", "frequency %1 MHz is outside %2 MHz"), nullptr, false},
+    {Id::kFrequencyRefused, WRK7_MESSAGE("Message", "frequency %1 MHz: %2"), nullptr, false},
+    {Id::kFrequencyTextOutside, WRK7_MESSAGE("Message", "frequency \"%1\" is outside %2 MHz"), nullptr, false},
+    {Id::kFrequencyNegative, WRK7_MESSAGE("Message", "frequency \"%1\" is negative"), nullptr, false},
+    {Id::kFrequencyDecimals, WRK7_MESSAGE("Message", "frequency \"%1\" has more than %2 decimals"), nullptr, false},
+    {Id::kFrequencyNotNumber, WRK7_MESSAGE("Message", "frequency \"%1\" is not a number"), nullptr, false},
+    {Id::kToneMissing, WRK7_MESSAGE("Message", "tone is missing"), nullptr, false},
+    {Id::kToneNegative, WRK7_MESSAGE("Message", "tone \"%1\" is negative"), nullptr, false},
+    {Id::kToneDecimals, WRK7_MESSAGE("Message", "tone \"%1\" has more than %2 decimals"), nullptr, false},
+    {Id::kToneNotNumber, WRK7_MESSAGE("Message", "tone \"%1\" is not a number"), nullptr, false},
+    {Id::kOffsetMissing, WRK7_MESSAGE("Message", "offset is missing"), nullptr, false},
+    {Id::kOffsetNegative, WRK7_MESSAGE("Message", "offset \"%1\" is negative"), nullptr, false},
+    {Id::kOffsetDecimals, WRK7_MESSAGE("Message", "offset \"%1\" has more than %2 decimals"), nullptr, false},
+    {Id::kOffsetNotNumber, WRK7_MESSAGE("Message", "offset \"%1\" is not a number"), nullptr, false},
+    {Id::kBothOff, WRK7_MESSAGE("Message", "%1; %2"), nullptr, false},
+    {Id::kOptionOff, WRK7_MESSAGE("Message", "%1: imported with option OFF"), nullptr, false},
+    {Id::kShiftOff, WRK7_MESSAGE("Message", "%1: imported with shift OFF"), nullptr, false},
+    {Id::kToneNotListed, WRK7_MESSAGE("Message", "tone \"%1\" is not in the tone list"), nullptr, false},
+    {Id::kSquelchNamed, WRK7_MESSAGE("Message", "\"%1\" squelch"), nullptr, false},
+    {Id::kOffsetNotBelow100, WRK7_MESSAGE("Message", "offset \"%1\" is not below 100 MHz"), nullptr, false},
+    {Id::kNameShortened, WRK7_MESSAGE("Message", "name \"%1\" shortened to \"%2\""), nullptr, false},
+    {Id::kNameStoredAs, WRK7_MESSAGE("Message", "name \"%1\" stored as \"%2\""), nullptr, false},
+    {Id::kNoteShortened, WRK7_MESSAGE("Message", "note \"%1\" shortened to \"%2\""), nullptr, false},
+};
+
+constexpr bool InIdOrder() {
+    for (std::size_t i = 0; i < std::size(kTemplates); ++i)
+        if (kTemplates[i].id != static_cast<MessageId>(i)) return false;
+    return std::size(kTemplates) == static_cast<std::size_t>(MessageId::kCount);
+}
+static_assert(InIdOrder(), "every message id has its template, in the order of the ids");
+
+}  // namespace
+
+const MessageTemplate& TemplateOf(MessageId id) { return kTemplates[static_cast<std::size_t>(id)]; }
+
+std::string_view EnglishTemplate(MessageId id, long long count) {
+    const MessageTemplate& t = TemplateOf(id);
+    return count == 1 && t.one ? t.one : t.source;
+}
+
+std::string FillTemplate(std::string_view text, const std::vector<std::string>& args, long long count) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        const char next = i + 1 < text.size() ? text[i + 1] : '\0';
+        if (c == '%' && next >= '1' && next <= '9' && static_cast<std::size_t>(next - '1') < args.size()) {
+            out += args[static_cast<std::size_t>(next - '1')];
+            ++i;
+        } else if (c == '%' && next == 'n' && count >= 0) {
+            out += std::to_string(count);
+            ++i;
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+std::string Message::English() const {
+    std::vector<std::string> filled;
+    filled.reserve(args.size());
+    for (const MessageArg& a : args) filled.push_back(a.IsMessage() ? a.Nested().English() : a.text);
+    return FillTemplate(EnglishTemplate(id, count), filled, count);
+}
+
+std::vector<std::string> English(const std::vector<Message>& messages) {
+    std::vector<std::string> out;
+    out.reserve(messages.size());
+    for (const Message& m : messages) out.push_back(m.English());
+    return out;
+}
+
+}  // namespace wrk7
