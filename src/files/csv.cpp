@@ -521,7 +521,6 @@ CsvImportResult ImportCsvText(CloneImage& image, std::string_view text) {
         for (std::string& lost : stored.lost) out.issues.push_back({line, row.place, std::move(lost)});
     }
     WipeDisabledSlots(next);
-    next.modified = false;
     image = std::move(next);
     return out;
 }
