@@ -56,10 +56,10 @@ Transfer Encode(CloneImage& image) {
     t.channels.reserve(kSlotCount);
     for (int slot = 0; slot < kSlotCount; ++slot) t.channels.push_back("\r\n" + EncodeChannel(image, slot));
     for (int band = 0; band < kBandCount; ++band) t.bands.push_back("\r\n" + EncodeVfoBand(image, band));
-    EncodeSettings(image);
-    EncodeFlagBlock(image);
-    EncodeBankTable(image);
-    EncodeGroupBlock(image);
+    benchmark::DoNotOptimize(EncodeSettings(image));
+    benchmark::DoNotOptimize(EncodeFlagBlock(image));
+    benchmark::DoNotOptimize(EncodeBankTable(image));
+    benchmark::DoNotOptimize(EncodeGroupBlock(image));
     return t;
 }
 

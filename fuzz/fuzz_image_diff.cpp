@@ -42,10 +42,7 @@ CloneImage Opened(const std::vector<std::string>& lines, int model) {
     return image;
 }
 
-std::vector<std::string> Saved(const CloneImage& image) {
-    CloneImage copy = image;
-    return CloneFileLines(copy);
-}
+std::vector<std::string> Saved(const CloneImage& image) { return CloneFileLines(image); }
 
 }  // namespace
 

@@ -38,8 +38,7 @@ CloneImage FreshImage(int model) {
 }
 
 std::vector<std::string> RequireWellFormedSave(const CloneImage& image) {
-    CloneImage copy = image;
-    std::vector<std::string> lines = CloneFileLines(copy);
+    std::vector<std::string> lines = CloneFileLines(image);
     Require(lines.size() == static_cast<std::size_t>(kCloneFileLines), "a save has 2643 lines");
     for (const RecordLines& r : kRecordLines)
         for (int line = r.first; line < r.first + r.count; ++line) {

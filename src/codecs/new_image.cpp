@@ -13,7 +13,6 @@ void NewCloneImage(CloneImage& image) {
     for (int s = 0; s < kSlotCount; ++s) image.ClearSlot(s);
     image.ResetBankTable();
     for (auto& group : image.groups.members) group.fill(false);
-    image.modified = false;
 }
 
 }  // namespace wrk7

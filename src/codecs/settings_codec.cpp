@@ -184,9 +184,9 @@ void DecodeSettings(CloneImage& image) {
     DecodeBlock(image.settings.block1, Block1(), image.settings.values);
 }
 
-void EncodeSettings(CloneImage& image) {
-    image.settings.block0 = EncodeBlock(ByteHex(kMarker), Block0(), image.settings.values);
-    image.settings.block1 = EncodeBlock("", Block1(), image.settings.values);
+std::array<std::string, 2> EncodeSettings(const CloneImage& image) {
+    return {EncodeBlock(ByteHex(kMarker), Block0(), image.settings.values),
+            EncodeBlock("", Block1(), image.settings.values)};
 }
 
 }  // namespace wrk7

@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <string>
 
 #include "core/image.h"
@@ -17,9 +18,9 @@ std::string DefaultSettingsBlock1(int model);
 // an invalid value.
 void DecodeSettings(CloneImage& image);
 
-// image.settings.values -> image.settings.block0/1 (64 and 46 digits). Called before
-// every write and every save.
-void EncodeSettings(CloneImage& image);
+// image.settings.values -> settings blocks 0 and 1 (64 and 46 digits), as
+// every write sends them and every save stores them.
+[[nodiscard]] std::array<std::string, 2> EncodeSettings(const CloneImage& image);
 
 // Whether a byte of either block carries the setting; the others (Lo Volume,
 // TX Extension, Tone Burst ...) live only while the program runs.

@@ -4,13 +4,15 @@
 
 namespace wrk7 {
 
-void EncodeFlagBlock(CloneImage& image) {
+std::array<std::string, 6> EncodeFlagBlock(const CloneImage& image) {
     std::string bits;
     bits.reserve(kSlotCount);
     for (bool on : image.memory.enabled) bits += on ? '1' : '0';
     std::string hex;
     for (std::size_t i = 0; i < bits.size(); i += 4) hex += BitsToHexDigit(bits.substr(i, 4));
-    for (int chunk = 0; chunk < 6; ++chunk) image.flags.blocks[chunk] = hex.substr(chunk * 64, 64);
+    std::array<std::string, 6> blocks;
+    for (int chunk = 0; chunk < 6; ++chunk) blocks[chunk] = hex.substr(chunk * 64, 64);
+    return blocks;
 }
 
 void DecodeFlagBlock(CloneImage& image) {

@@ -6,7 +6,7 @@ namespace wrk7 {
 // The enable map in transfer form: one bit per slot, slot 0 the most
 // significant bit of the first byte; 325 hex digits cut into five chunks of 64
 // and a last chunk of 5.
-void EncodeFlagBlock(CloneImage& image);  // memory.enabled -> flags.blocks
+[[nodiscard]] std::array<std::string, 6> EncodeFlagBlock(const CloneImage& image);  // memory.enabled -> blocks
 void DecodeFlagBlock(CloneImage& image);  // flags.blocks -> memory.enabled; bad digits read as 0
 
 }  // namespace wrk7

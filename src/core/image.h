@@ -134,13 +134,11 @@ struct CloneImage {
     FlagBlocks flags;
 
     int model = 0;  // 0 WR-K7J, 1 WR-K70E, 2 WR-K70T, 3 WR-K70K
-    bool modified = false;
 
     CloneImage();
 
     // The count of bank b as text, as the bank page's count boxes show it.
     std::string BankText(int bank) const { return std::to_string(banks.counts[bank]); }
-    void MarkModified() { modified = true; }
     // Banks 0..9 of 100 channels each and the rest empty: the table a new
     // image starts with. Their sum is the whole channel space, so the
     // remainder (bank 50) is 0.

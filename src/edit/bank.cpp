@@ -81,19 +81,28 @@ std::optional<Message> BankTotalWarning(const CloneImage& image) {
     return Say(MessageId::kBankTotalWarning, total, kBankTotal);
 }
 
+std::vector<Message> BankTotalRefusal(const CloneImage& image, TransferPart part) {
+    if (part == TransferPart::kGroups) return {};
+    const std::optional<Message> warning = BankTotalWarning(image);
+    if (!warning) return {};
+    return {Say(kTotalMustBe1000Message), *warning};
+}
+
 int UpdateBankTotal(CloneImage& image) {
     const int sum = BankTotal(image);
     image.banks.counts[kBanks] = sum >= kBankTotal ? 0 : kBankTotal - sum;
     return sum;
 }
 
-void EncodeBankTable(CloneImage& image) {
+std::array<std::string, 4> EncodeBankTable(const CloneImage& image) {
     // A count below zero cannot come from the receiver or a file; it is taken
     // as an empty bank so the block never carries a wrapped value.
+    std::array<int, kBanks> counts{};
+    std::copy_n(image.banks.counts.begin(), kBanks, counts.begin());
     int running = 0;
     bool clamped = false;
     for (int b = 0; b < kBanks; ++b) {
-        int& count = image.banks.counts[b];
+        int& count = counts[b];
         if (count < 0) count = 0;
         if (clamped) {
             count = 0;
@@ -105,15 +114,15 @@ void EncodeBankTable(CloneImage& image) {
         }
         running += count;
     }
-    UpdateBankTotal(image);
 
+    std::array<std::string, 4> blocks;
     for (int block = 0; block < 4; ++block) {
-        std::string text;
+        std::string& text = blocks[block];
         for (int j = 0; j < kBanksPerBlock && block * kBanksPerBlock + j < kBanks; ++j)
-            text += CountHex(image.banks.counts[block * kBanksPerBlock + j]);
+            text += CountHex(counts[block * kBanksPerBlock + j]);
         if (block == 3) text += kBankBlockTail;
-        image.banks.blocks[block] = std::move(text);
     }
+    return blocks;
 }
 
 void DecodeBankTable(CloneImage& image) {
@@ -126,7 +135,7 @@ void DecodeBankTable(CloneImage& image) {
     UpdateBankTotal(image);
 }
 
-void EncodeGroupBlock(CloneImage& image) {
+std::string EncodeGroupBlock(const CloneImage& image) {
     std::string text;
     text.reserve(kGroupRecordsWritten * kRecordBits / 4);
     for (int g = 0; g < kGroupRecordsWritten; ++g) {
@@ -137,7 +146,7 @@ void EncodeGroupBlock(CloneImage& image) {
         for (int byte = 0; byte < 8; ++byte)
             text += ByteHex(static_cast<int>((record >> (56 - 8 * byte)) & 0xFF));
     }
-    image.groups.block = std::move(text);
+    return text;
 }
 
 void DecodeGroupBlock(CloneImage& image) {
@@ -218,7 +227,6 @@ CountEntryResult ApplyCountEntry(CloneImage& image, int bank,
     }
     result.clearLink = ReadBoxNumber(result.boxText) == 0;
     UpdateBankTotal(image);
-    image.MarkModified();
     return result;
 }
 

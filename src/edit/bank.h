@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/image.h"
+#include "core/memory_map.h"
 #include "core/message.h"
 
 namespace wrk7 {
@@ -14,9 +15,10 @@ namespace wrk7 {
 // blocks of 16-bit little-endian counts (block 3: banks 48, 49 and four fixed
 // words).
 
-// Clamps a total above 1000 at the first bank that exceeds it (later banks
-// become 0), then rebuilds BankBlock.
-void EncodeBankTable(CloneImage& image);
+// The four blocks of the counts, a total above 1000 clamped at the first bank
+// that exceeds it (later banks go as 0) and a count below 0 as 0: what the
+// receiver and a clone file take. The image keeps its own counts.
+[[nodiscard]] std::array<std::string, 4> EncodeBankTable(const CloneImage& image);
 // banks.blocks -> banks.counts (banks 0..49); a missing or bad byte reads as 0 and
 // counts above 1000 are kept until the next encode clamps them. Also refreshes
 // the remainder in banks.counts[50].
@@ -29,9 +31,14 @@ int BankTotal(const CloneImage& image);
 // the receiver would refuse (said before a save, after an open and for a
 // write); empty when it adds up to 1000.
 std::optional<Message> BankTotalWarning(const CloneImage& image);
+// Why a write of part would be refused before anything is sent: the receiver
+// takes a write of the settings, the memory or the bank table only with a
+// table of 1000 ("Total CH must be 1000" and BankTotalWarning). Empty when
+// the write may go.
+std::vector<Message> BankTotalRefusal(const CloneImage& image, TransferPart part);
 
 // Scan groups: GroupMember <-> GroupBlock (11 records written, 12 read).
-void EncodeGroupBlock(CloneImage& image);
+[[nodiscard]] std::string EncodeGroupBlock(const CloneImage& image);
 void DecodeGroupBlock(CloneImage& image);
 
 // Row labels of all 1300 slots: "07-012" for bank 7 slot 12, "0A".."49B",
@@ -61,8 +68,8 @@ struct CountEntryResult {
     bool clearLink = false;            // the box now reads 0: clear its Link box
 };
 // boxTexts holds what the 50 count boxes show, with the entry in boxTexts[bank].
-// Updates the count and the total and marks the image modified in every case,
-// as leaving a count box always does. Texts read like the box's digits: empty
+// Updates the count and the total in every case, as leaving a count box
+// always does. Texts read like the box's digits: empty
 // is 0, decimals round half up, any length is safe. A bank outside 0..49
 // changes nothing and gives kRestored with an empty text.
 CountEntryResult ApplyCountEntry(CloneImage& image, int bank,

@@ -95,7 +95,6 @@ ChannelChangeResult ChangeChannels(CloneImage& image, const std::vector<int>& sl
         SlotRange& c = result.changed;
         c = c.Empty() ? SlotRange{slot, slot} : SlotRange{std::min(c.first, slot), std::max(c.last, slot)};
     }
-    if (!result.changed.Empty()) image.MarkModified();
     return result;
 }
 

@@ -32,8 +32,7 @@ struct ChannelChangeResult {
 // the model lacks is none) and MemoryEntryRefusal's rules, the frequency the
 // slot already holds included, so a search-pass entry whose frequency
 // another entry holds stays as it is. A slot that cannot take the change
-// keeps every value and is listed in refused. Marks the image modified when
-// anything changed.
+// keeps every value and is listed in refused.
 ChannelChangeResult ChangeChannels(CloneImage& image, const std::vector<int>& chosen, const ChannelChange& change);
 
 // Why the editor offers none of the chosen values on the model; "" when it

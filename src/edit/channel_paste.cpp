@@ -7,7 +7,6 @@
 #include "core/models.h"
 #include "core/slot_areas.h"
 #include "edit/channel_rules.h"
-#include "edit/disabled_slots.h"
 
 namespace wrk7 {
 
@@ -91,7 +90,7 @@ PastePlan PlanMemoryPaste(const CloneImage& image, int firstSlot, const std::vec
         after.memory.slot[slot] = record.fields;
         after.memory.enabled[slot] = record.enabled;
         // A disabled or empty row empties its slot.
-        WipeIfDisabled(after, slot);
+        if (!after.memory.enabled[slot]) after.ClearSlot(slot);
         record.fields = after.memory.slot[slot];
         if (!image.memory.slot[slot].IsEmpty()) ++plan.overwrites;
         plan.writes.push_back({slot, std::move(record)});
@@ -126,14 +125,12 @@ SlotRange ApplyMemoryPaste(CloneImage& image, const PastePlan& plan) {
         changed.first = changed.Empty() ? w.target : std::min(changed.first, w.target);
         changed.last = std::max(changed.last, w.target);
     }
-    if (!plan.writes.empty()) image.MarkModified();
     return changed;
 }
 
 void ApplyVfoPaste(CloneImage& image, const PastePlan& plan) {
     for (const PastePlan::Write& w : plan.writes)
         if (IsValidBand(w.target)) image.vfo.bands[w.target] = w.record.fields;
-    if (!plan.writes.empty()) image.MarkModified();
 }
 
 std::vector<std::string> RefusalSummary(const PastePlan& plan, const std::vector<std::string>& targetLabels) {

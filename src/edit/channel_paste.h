@@ -56,7 +56,7 @@ PastePlan PlanMemoryPaste(const CloneImage& image, int firstSlot, const std::vec
 // A band the model lacks and an empty row are refused.
 PastePlan PlanVfoPaste(const CloneImage& image, int firstBand, const std::vector<PasteRecord>& records);
 
-// Stores the plan's writes, marks the image modified and gives the slots
+// Stores the plan's writes and gives the slots
 // that changed (the memory list refresh included).
 SlotRange ApplyMemoryPaste(CloneImage& image, const PastePlan& plan);
 void ApplyVfoPaste(CloneImage& image, const PastePlan& plan);

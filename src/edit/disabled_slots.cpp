@@ -2,14 +2,9 @@
 
 namespace wrk7 {
 
-bool WipeIfDisabled(CloneImage& image, int slot) {
-    if (!IsValidSlot(slot) || image.memory.enabled[slot] || image.memory.slot[slot] == SlotFields{}) return false;
-    image.ClearSlot(slot);
-    return true;
-}
-
 void WipeDisabledSlots(CloneImage& image) {
-    for (int slot = 0; slot < kSlotCount; ++slot) WipeIfDisabled(image, slot);
+    for (int slot = 0; slot < kSlotCount; ++slot)
+        if (!image.memory.enabled[slot]) image.ClearSlot(slot);
 }
 
 }  // namespace wrk7

@@ -32,8 +32,8 @@ struct EditedParts {
 // step with the image after it, so it holds only what changed (a Clear All of
 // a list with ten channels keeps ten slots, not 1300), and Undo and Redo put
 // back exactly those parts, both stores of every field and the enable flags
-// included. The modified flag and the model are not part of an edit: the
-// history decides the former, and a model switch starts a new history.
+// included. The model is not part of an edit: a model switch starts a new
+// history.
 class ImageEdit {
 public:
     ImageEdit() = default;

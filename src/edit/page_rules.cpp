@@ -26,11 +26,6 @@ PageSwitch SwitchPage(const CloneImage& image, int clickedTab, bool reselecting)
     return result;
 }
 
-bool BeginModelSwitch(CloneImage& image, int model) {
-    image.MarkModified();
-    return FindModel(model) != nullptr && model != image.model;
-}
-
 std::string_view CarrierColumnHeading(int regionIndex) { return Model(regionIndex).gridHeading; }
 
 bool ShowsWrK7Frames(int regionIndex) { return Model(regionIndex).wrK7Frames; }

@@ -27,10 +27,6 @@ PageSwitch SwitchPage(const CloneImage& image, int clickedTab, bool reselecting)
 // "Memory"; elsewhere it does nothing.
 bool PageAllowsModify(Page page);
 
-// A model button click always marks the image modified; true when the model
-// actually changes, so the caller must offer to save and reset the image.
-bool BeginModelSwitch(CloneImage& image, int model);
-
 // Heading of grid column 6 (the carrier column) of both grids for a model.
 std::string_view CarrierColumnHeading(int regionIndex);
 // The bug settings and the recording rate exist on the WR-K7J only.

@@ -83,7 +83,6 @@ RowOrderResult Reorder(CloneImage& image, const std::vector<int>& given, std::st
         image.memory.enabled[s] = rows[i].enabled;
         Widen(result.changed, s);
     }
-    if (!result.changed.Empty()) image.MarkModified();
     result.selection = slots;
     return result;
 }
@@ -151,7 +150,6 @@ RowOrderResult MoveSlots(CloneImage& image, const std::vector<int>& given, int b
         i = j + 1;
     }
     for (const int s : slots) result.selection.push_back(s + (up ? -1 : 1));
-    image.MarkModified();
     return result;
 }
 

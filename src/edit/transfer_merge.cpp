@@ -72,7 +72,6 @@ void TakeTransferredAreas(CloneImage& image, const CloneImage& worked, TransferP
         if (covered.Covers(part)) flagsTaken = TakeArea(area.area, !write, worked, image) || flagsTaken;
     }
     if (flagsTaken) WipeDisabledSlots(image);
-    if (worked.modified) image.modified = true;
 }
 
 }  // namespace wrk7

@@ -15,7 +15,7 @@ void DropNotes(CloneImage& image);
 // blocks as the encoders rebuilt them (the values being edited stay).
 // The slots and VFO bands a read takes keep the image's note only where
 // their frequency after the read is the one before (what the receiver sent
-// in worked has none). Modified is set when worked has it. When the slots'
+// in worked has none). When the slots'
 // flags came back, the disabled slots are wiped (WipeDisabledSlots), even
 // after a read that stopped before its own end did so.
 void TakeTransferredAreas(CloneImage& image, const CloneImage& worked, TransferPart part, TransferDirection direction);

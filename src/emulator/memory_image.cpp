@@ -39,21 +39,19 @@ std::string Framed(const Memory& memory, Area area, int block) { return "\r\n" +
 
 }  // namespace
 
-void StoreImage(Memory& memory, CloneImage image) {
-    EncodeSettings(image);
-    PutHex(memory, AreaOf(Area::kSettings0).address, image.settings.block0);
-    PutHex(memory, AreaOf(Area::kSettings1).address, image.settings.block1);
+void StoreImage(Memory& memory, const CloneImage& image) {
+    const auto settings = EncodeSettings(image);
+    PutHex(memory, AreaOf(Area::kSettings0).address, settings[0]);
+    PutHex(memory, AreaOf(Area::kSettings1).address, settings[1]);
     for (int band = 0; band < kBandCount; ++band)
         PutHex(memory, BlockAddress(Area::kVfoRecords, band), EncodeVfoBand(image, band));
-    EncodeGroupBlock(image);
-    PutHex(memory, AreaOf(Area::kScanGroups).address, image.groups.block);
-    EncodeBankTable(image);
+    PutHex(memory, AreaOf(Area::kScanGroups).address, EncodeGroupBlock(image));
+    const auto banks = EncodeBankTable(image);
     for (int k = 0; k < AreaOf(Area::kBankTable).blocks; ++k)
-        PutHex(memory, BlockAddress(Area::kBankTable, k), image.banks.blocks[k]);
+        PutHex(memory, BlockAddress(Area::kBankTable, k), banks[k]);
     // The last chunk is one nibble short of a byte: pad it.
-    EncodeFlagBlock(image);
     std::string flags;
-    for (const auto& chunk : image.flags.blocks) flags += chunk;
+    for (const auto& chunk : EncodeFlagBlock(image)) flags += chunk;
     PutHex(memory, AreaOf(Area::kChannelFlags).address, flags + "0");
     for (int slot = 0; slot < kSlotCount; ++slot) {
         const int address = BlockAddress(Area::kChannelRecords, slot);
@@ -96,7 +94,6 @@ CloneImage ImageFromMemory(const Memory& memory, int model, const CloneImage* no
     if (notesFrom)
         for (int band = 0; band < kBandCount; ++band) image.vfo.bands[band].SetText(kNote, notesFrom->vfo.bands[band].Text(kNote));
     WipeDisabledSlots(image);
-    image.modified = false;
     return image;
 }
 
@@ -217,16 +214,18 @@ CloneImage DemoImage(int model) {
     image.settings.values.optRecRate = 1;
     image.settings.values.optVscanSpeed = 3;
     image.settings.values.cbbTimeSp = 2;
-    EncodeSettings(image);
+    // The blocks as a read of this receiver would bring them.
+    const auto settings = EncodeSettings(image);
+    image.settings.block0 = settings[0];
+    image.settings.block1 = settings[1];
 
     // Scan groups: 1 air + marine, 2 amateur, 3 broadcast.
     image.groups.members[1][0] = image.groups.members[1][1] = true;
     image.groups.members[2][2] = true;
     image.groups.members[3][3] = image.groups.members[3][4] = true;
-    EncodeGroupBlock(image);
-    EncodeBankTable(image);
-    EncodeFlagBlock(image);
-    image.modified = false;
+    image.groups.block = EncodeGroupBlock(image);
+    image.banks.blocks = EncodeBankTable(image);
+    image.flags.blocks = EncodeFlagBlock(image);
     return image;
 }
 

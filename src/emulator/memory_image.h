@@ -7,7 +7,7 @@ namespace wrk7::emu {
 // The receiver's memory holding image: settings blocks, VFO bands, enable
 // map, bank table, scan groups and all 1300 channel records, each through
 // the same encoders a write uses. Notes are not part of the receiver.
-void StoreImage(Memory& memory, CloneImage image);
+void StoreImage(Memory& memory, const CloneImage& image);
 // What a full read of memory gives, for saving it as a clone file; notes
 // are taken from notesFrom (the image it was seeded with).
 CloneImage ImageFromMemory(const Memory& memory, int model, const CloneImage* notesFrom = nullptr);

@@ -150,7 +150,6 @@ public:
                          [](const ImportIssue& a, const ImportIssue& b) { return a.line < b.line; });
         for (int slot = 0; slot < kChannelCount; ++slot)
             if (writer_[static_cast<std::size_t>(slot)].line > 0) out_.filled.push_back(slot);
-        if (out_.imported > 0) image_.MarkModified();
         return std::move(out_);
     }
 

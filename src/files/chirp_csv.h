@@ -42,8 +42,7 @@ Message ImportSummary(const ChirpImportResult& result);
 // naming the same Location the last wins; each one it replaced is an issue
 // ("replaced by line N"), and the slot counts once as imported. Each name or
 // note stored other than written is an issue of its row, and so is a name
-// that became the same as an earlier row's other one. The image is marked
-// modified when a row was stored. A text whose header has no Location or
+// that became the same as an earlier row's other one. A text whose header has no Location or
 // Frequency column is "File Open Error" and changes nothing.
 ChirpImportResult ImportChirpText(CloneImage& image, std::string_view text,
                                   std::optional<int> firstSlot = std::nullopt);

@@ -116,24 +116,18 @@ std::vector<Message> RepairNotes(const std::vector<RecordProblem>& problems, con
 
 }  // namespace
 
-std::vector<std::string> CloneFileLines(CloneImage& image) {
-    EncodeSettings(image);
-    EncodeFlagBlock(image);
-    EncodeBankTable(image);
-    EncodeGroupBlock(image);
-
+std::vector<std::string> CloneFileLines(const CloneImage& image) {
     std::vector<std::string> lines;
     lines.reserve(kCloneFileLines);
     lines.emplace_back(FileHeaderLine);
-    lines.push_back(image.settings.block0);
-    lines.push_back(image.settings.block1);
+    for (std::string& block : EncodeSettings(image)) lines.push_back(std::move(block));
     for (int b = 0; b < kBandCount; ++b) lines.push_back(EncodeVfoBand(image, b));
     for (int s = 0; s < kSlotCount; ++s) lines.push_back(EncodeChannel(image, s));
-    for (const auto& chunk : image.flags.blocks) lines.push_back(chunk);
+    for (std::string& chunk : EncodeFlagBlock(image)) lines.push_back(std::move(chunk));
     for (int b = 0; b < kBandCount; ++b) lines.push_back(FlattenLineBreaks(image.vfo.bands[b].Text(kNote)));
     for (int s = 0; s < kSlotCount; ++s) lines.push_back(FlattenLineBreaks(image.memory.slot[s].Text(kNote)));
-    for (const auto& block : image.banks.blocks) lines.push_back(block);
-    lines.push_back(image.groups.block);
+    for (std::string& block : EncodeBankTable(image)) lines.push_back(std::move(block));
+    lines.push_back(EncodeGroupBlock(image));
     lines.emplace_back(FileFooterLine);
     return lines;
 }
@@ -146,15 +140,11 @@ Message HeaderReason() { return Say(MessageId::kFirstLineIsNot, FileHeaderLine);
 
 }  // namespace
 
-FileResult SaveCloneFile(CloneImage& image, const QString& path) {
+FileResult SaveCloneFile(const CloneImage& image, const QString& path) {
     if (path.isEmpty()) return FileResult::Failure(MessageId::kFileOpenError);
-    // Encode into a copy so a failed save changes nothing in the image.
-    CloneImage encoded = image;
-    const QByteArray bytes = JoinLinesCrLf(CloneFileLines(encoded));
+    const QByteArray bytes = JoinLinesCrLf(CloneFileLines(image));
     if (QString error; !WriteFileAtomically(path, bytes, &error))
         return FileResult::Failure(MessageId::kFileOpenError, Verbatim(error.toStdString()));
-    encoded.modified = false;
-    image = std::move(encoded);
     return FileResult::Success();
 }
 
@@ -196,7 +186,6 @@ FileResult ApplyCloneFileLines(CloneImage& image, const std::vector<std::string>
     next.groups.block = lines[kGroupLine];
     DecodeGroupBlock(next);
     WipeDisabledSlots(next);
-    next.modified = false;
     FileResult result = FileResult::Success();
     result.repairs = RepairNotes(RecordProblems(lines), next);
     image = std::move(next);

@@ -26,15 +26,16 @@ inline constexpr int kFooterLine = 2642;
 inline constexpr std::string_view kCloneFileFilter =
     "Korvan WR-K7 Clone Files (*.WK7)|*.WK7|All Files (*.*)|*.*";
 
-// The file's lines for the image. Runs the encoders first (settings, enable
-// map, bank table with its clamping, scan groups), as a save does. Line breaks
-// inside notes become blanks so the file keeps its line count.
-std::vector<std::string> CloneFileLines(CloneImage& image);
+// The file's lines for the image, its blocks encoded from the values being
+// edited (the bank table clamped as the encoder does; the image keeps its
+// counts). Line breaks inside notes become blanks so the file keeps its line
+// count.
+std::vector<std::string> CloneFileLines(const CloneImage& image);
 
 // Writes the image to path atomically; on failure the old file is intact and
-// the result holds "File Open Error". On success Modified is cleared. The
-// caller keeps the current file name and the window caption.
-FileResult SaveCloneFile(CloneImage& image, const QString& path);
+// the result holds "File Open Error". The caller keeps the current file name
+// and the window caption.
+FileResult SaveCloneFile(const CloneImage& image, const QString& path);
 
 // Loads a file into the image as Open does, taking all 1300 slots. A failure
 // ("File Open Error" for a file that cannot be read, is no regular file or has

@@ -518,7 +518,6 @@ CsvImportResult ImportCsvText(CloneImage& image, std::string_view text) {
         for (Message& lost : stored.lost) out.issues.push_back({line, row.place, std::move(lost)});
     }
     WipeDisabledSlots(next);
-    next.modified = false;
     image = std::move(next);
     return out;
 }

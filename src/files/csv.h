@@ -24,7 +24,7 @@ inline constexpr qint64 kMaxCsvBytes = 64 << 20;
 // The lines of the export, title first, without line ends.
 std::vector<std::string> CsvExportLines(const CloneImage& image);
 // Writes the export atomically ("File Open Error" on failure, the old file
-// intact). The image, its modified flag included, stays as it is.
+// intact). The image stays as it is.
 FileResult ExportCsv(const CloneImage& image, const QString& path);
 
 struct CsvImportResult {

@@ -67,6 +67,9 @@ std::string IdentificationCommand(int regionIndex) {
 }
 
 LinkSession::LinkSession(CloneImage& image, SerialPort& port, LinkOptions options)
+    : image_(image), target_(&image), port_(port), options_(std::move(options)) {}
+
+LinkSession::LinkSession(const CloneImage& image, SerialPort& port, LinkOptions options)
     : image_(image), port_(port), options_(std::move(options)) {}
 
 bool LinkSession::EnsureOpen() {
@@ -264,11 +267,7 @@ void LinkSession::BlockMessage(Outcome outcome) {
     else if (outcome == Outcome::kPortFault || outcome == Outcome::kRefused) AddMessage(kMsgComPortError);
 }
 
-int LinkSession::SendKVWRK7(TotalCheck check) {
-    if (check == TotalCheck::kBankTotal && BankTotal(image_) != kChannelCount) {
-        AddMessage(kTotalMustBe1000Message);
-        return kResultFailed;
-    }
+int LinkSession::SendKVWRK7() {
     EnsureOpen();
     const Outcome id = WriteBlock(IdentificationCommand(image_.model));
     if (id == Outcome::kRefused) return kResultRefused;
@@ -288,22 +287,22 @@ int LinkSession::SendKVFINISH() {
 
 bool LinkSession::ReadFlags() {
     const Outcome outcome = ReadArea(Area::kChannelFlags, [this](int k, const ReadReply& reply) {
-        image_.flags.blocks[static_cast<std::size_t>(k)] = reply.Data();
+        Target().flags.blocks[static_cast<std::size_t>(k)] = reply.Data();
     });
     if (outcome != Outcome::kOk) {
         BlockMessage(outcome);
         return false;
     }
-    DecodeFlagBlock(image_);
+    DecodeFlagBlock(Target());
     return true;
 }
 
 int LinkSession::ReadBank() {
-    const int handshake = SendKVWRK7(TotalCheck::kNone);
+    const int handshake = SendKVWRK7();
     if (handshake != kResultOk) return handshake;
     EnsureOpen();
     const Outcome outcome = ReadArea(Area::kBankTable, [this](int k, const ReadReply& reply) {
-        image_.banks.blocks[static_cast<std::size_t>(k)] = reply.Data();
+        Target().banks.blocks[static_cast<std::size_t>(k)] = reply.Data();
     });
     if (outcome != Outcome::kOk) {
         BlockMessage(outcome);
@@ -313,40 +312,39 @@ int LinkSession::ReadBank() {
 }
 
 int LinkSession::ReadGroups() {
-    image_.groups.block.clear();
+    Target().groups.block.clear();
     const Outcome outcome =
-        ReadArea(Area::kScanGroups, [this](int, const ReadReply& reply) { image_.groups.block += reply.Data(); });
+        ReadArea(Area::kScanGroups, [this](int, const ReadReply& reply) { Target().groups.block += reply.Data(); });
     if (outcome != Outcome::kOk) {
         BlockMessage(outcome);
         return kResultFailed;
     }
-    DecodeGroupBlock(image_);
+    DecodeGroupBlock(Target());
     return kResultOk;
 }
 
 int LinkSession::ReadMemory() {
     EnsureOpen();
-    const int handshake = SendKVWRK7(TotalCheck::kNone);
+    const int handshake = SendKVWRK7();
     if (handshake != kResultOk) return handshake;
     Progress(0, kSlotCount);
     if (!ReadFlags()) return kResultFailed;
     if (ReadBank() != kResultOk) return kResultFailed;
-    DecodeBankTable(image_);
+    DecodeBankTable(Target());
     if (ReadGroups() != kResultOk) return kResultFailed;
     const std::vector<int> toRead = ChannelSlotsToRead();
     const Outcome outcome = ReadBlocks(
         Area::kChannelRecords, toRead,
         [this](int slot, const ReadReply& reply) {
-            if (DecodeChannel(image_, reply.frame, slot)) return;
-            image_.memory.slot[static_cast<std::size_t>(slot)].Clear(kFreq);
-            image_.memory.enabled[static_cast<std::size_t>(slot)] = false;
+            if (DecodeChannel(Target(), reply.frame, slot)) return;
+            Target().memory.slot[static_cast<std::size_t>(slot)].Clear(kFreq);
+            Target().memory.enabled[static_cast<std::size_t>(slot)] = false;
         },
         true);
     BlockMessage(outcome);
-    // Wipes every slot whose flag is off, so the records a quick read skips
-    // would have been thrown away here.
-    WipeDisabledSlots(image_);
-    image_.MarkModified();
+    // What the receiver holds in a disabled slot is nothing this program
+    // keeps: the records a quick read skips would have been thrown away here.
+    WipeDisabledSlots(Target());
     if (outcome != Outcome::kOk) return kResultFailed;
     const int read = static_cast<int>(toRead.size());
     Progress(read, read);
@@ -355,11 +353,11 @@ int LinkSession::ReadMemory() {
 
 int LinkSession::ReadSettings() {
     EnsureOpen();
-    const int handshake = SendKVWRK7(TotalCheck::kNone);
+    const int handshake = SendKVWRK7();
     if (handshake != kResultOk) return handshake;
     // Either settings block failing is reported as a port error, timeouts too.
-    for (auto [area, block] : {std::pair{Area::kSettings0, &image_.settings.block0},
-                               std::pair{Area::kSettings1, &image_.settings.block1}}) {
+    for (auto [area, block] : {std::pair{Area::kSettings0, &Target().settings.block0},
+                               std::pair{Area::kSettings1, &Target().settings.block1}}) {
         // Captured by an initializer: clang before 16 cannot capture a
         // structured binding, and the fuzz build uses clang.
         const Outcome outcome =
@@ -369,24 +367,21 @@ int LinkSession::ReadSettings() {
             return kResultFailed;
         }
     }
-    DecodeSettings(image_);
-    image_.MarkModified();
+    DecodeSettings(Target());
     const Outcome outcome = ReadArea(
-        Area::kVfoRecords, [this](int band, const ReadReply& reply) { DecodeVfoBand(image_, reply.frame, band); },
+        Area::kVfoRecords, [this](int band, const ReadReply& reply) { DecodeVfoBand(Target(), reply.frame, band); },
         true);
     BlockMessage(outcome);
-    image_.MarkModified();
     if (outcome != Outcome::kOk) return kResultFailed;
     Progress(kBandCount, kBandCount);
     return kResultOk;
 }
 
 int LinkSession::WriteBank(BankWrite mode) {
-    const int handshake = SendKVWRK7(TotalCheck::kBankTotal);
+    const int handshake = SendKVWRK7();
     if (handshake != kResultOk) return handshake;
-    EncodeBankTable(image_);
-    const Outcome outcome =
-        WriteArea(Area::kBankTable, [this](int k) { return image_.banks.blocks[static_cast<std::size_t>(k)]; });
+    const auto blocks = EncodeBankTable(image_);
+    const Outcome outcome = WriteArea(Area::kBankTable, [&blocks](int k) { return blocks[static_cast<std::size_t>(k)]; });
     if (outcome != Outcome::kOk) {
         BlockMessage(outcome);
         return kResultFailed;
@@ -396,9 +391,9 @@ int LinkSession::WriteBank(BankWrite mode) {
 }
 
 int LinkSession::WriteGroups() {
-    EncodeGroupBlock(image_);
-    const Outcome outcome = WriteArea(
-        Area::kScanGroups, [this](int k) { return BlockSlice(image_.groups.block, Area::kScanGroups, k); });
+    const std::string block = EncodeGroupBlock(image_);
+    const Outcome outcome =
+        WriteArea(Area::kScanGroups, [&block](int k) { return BlockSlice(block, Area::kScanGroups, k); });
     if (outcome != Outcome::kOk) {
         BlockMessage(outcome);
         return kResultFailed;
@@ -414,7 +409,7 @@ bool LinkSession::WriteZeroFill() {
 
 int LinkSession::WriteMemory() {
     EnsureOpen();
-    const int handshake = SendKVWRK7(TotalCheck::kBankTotal);
+    const int handshake = SendKVWRK7();
     if (handshake != kResultOk) return handshake;
     Progress(0, kSlotCount);
     const int bank = WriteBank(BankWrite::kBeforeMemory);
@@ -448,12 +443,12 @@ int LinkSession::WriteMemory() {
 
 int LinkSession::WriteSettings() {
     EnsureOpen();
-    const int handshake = SendKVWRK7(TotalCheck::kBankTotal);
+    const int handshake = SendKVWRK7();
     if (handshake != kResultOk) return handshake;
-    EncodeSettings(image_);
+    const auto blocks = EncodeSettings(image_);
     // No failure of this operation shows a message of its own.
-    if (WriteArea(Area::kSettings0, [this](int) { return image_.settings.block0; }) != Outcome::kOk) return kResultFailed;
-    if (WriteArea(Area::kSettings1, [this](int) { return image_.settings.block1; }) != Outcome::kOk) return kResultFailed;
+    if (WriteArea(Area::kSettings0, [&blocks](int) { return blocks[0]; }) != Outcome::kOk) return kResultFailed;
+    if (WriteArea(Area::kSettings1, [&blocks](int) { return blocks[1]; }) != Outcome::kOk) return kResultFailed;
     if (WriteArea(Area::kVfoRecords, [this](int band) { return EncodeVfoBand(image_, band); }, true) != Outcome::kOk)
         return kResultFailed;
     Progress(kBandCount, kBandCount);
@@ -497,7 +492,6 @@ LinkResult ReadAll(CloneImage& image, SerialPort& port, const LinkOptions& optio
     LinkSession s(image, port, options);
     const int settings = Conclude(s, s.ReadSettings(), kMsgReadFailed);
     if (settings != kResultOk) return Finish(s, settings);
-    WipeDisabledSlots(image);
     const int memory = s.ReadMemory();
     s.AddMessage(memory == kResultOk ? kMsgSuccess : kMsgReadFailed);
     return Finish(s, memory);
@@ -515,14 +509,14 @@ LinkResult ReadBankSequence(CloneImage& image, SerialPort& port, const LinkOptio
 
 LinkResult ReadGroupSequence(CloneImage& image, SerialPort& port, const LinkOptions& options) {
     LinkSession s(image, port, options);
-    const int handshake = Conclude(s, s.SendKVWRK7(LinkSession::TotalCheck::kNone), kMsgReadFailed);
+    const int handshake = Conclude(s, s.SendKVWRK7(), kMsgReadFailed);
     if (handshake != kResultOk) return Finish(s, handshake);
     if (s.ReadGroups() != kResultOk) return Finish(s, kResultFailed);
     s.AddMessage(kMsgSuccess);
     return Finish(s, kResultOk);
 }
 
-LinkResult WriteMemorySequence(CloneImage& image, SerialPort& port, const LinkOptions& options) {
+LinkResult WriteMemorySequence(const CloneImage& image, SerialPort& port, const LinkOptions& options) {
     LinkSession s(image, port, options);
     const int memory = Conclude(s, s.WriteMemory(), kMsgWriteFailed);
     if (memory != kResultOk) return Finish(s, memory);
@@ -534,18 +528,17 @@ LinkResult WriteMemorySequence(CloneImage& image, SerialPort& port, const LinkOp
     return Finish(s, kResultOk);
 }
 
-LinkResult WriteSettingsSequence(CloneImage& image, SerialPort& port, const LinkOptions& options) {
+LinkResult WriteSettingsSequence(const CloneImage& image, SerialPort& port, const LinkOptions& options) {
     LinkSession s(image, port, options);
     const int code = Conclude(s, s.WriteSettings(), kMsgWriteFailed);
     if (code == kResultOk) s.AddMessage(kMsgSuccess);
     return Finish(s, code);
 }
 
-LinkResult WriteAll(CloneImage& image, SerialPort& port, const LinkOptions& options) {
+LinkResult WriteAll(const CloneImage& image, SerialPort& port, const LinkOptions& options) {
     LinkSession s(image, port, options);
     const int settings = Conclude(s, s.WriteSettings(), kMsgWriteFailed);
     if (settings != kResultOk) return Finish(s, settings);
-    WipeDisabledSlots(image);
     const int memory = s.WriteMemory();
     if (memory != kResultOk) {
         s.AddMessage(kMsgWriteFailed);
@@ -559,19 +552,18 @@ LinkResult WriteAll(CloneImage& image, SerialPort& port, const LinkOptions& opti
     return Finish(s, kResultOk);
 }
 
-LinkResult WriteBankSequence(CloneImage& image, SerialPort& port, const LinkOptions& options) {
+LinkResult WriteBankSequence(const CloneImage& image, SerialPort& port, const LinkOptions& options) {
     LinkSession s(image, port, options);
     const int bank = Conclude(s, s.WriteBank(LinkSession::BankWrite::kAlone), kMsgWriteFailed);
     if (bank != kResultOk) return Finish(s, bank);
-    WipeDisabledSlots(image);
     if (!s.WriteZeroFill()) return Finish(s, kResultFailed);
     s.AddMessage(kMsgSuccess);
     return Finish(s, kResultOk);
 }
 
-LinkResult WriteGroupSequence(CloneImage& image, SerialPort& port, const LinkOptions& options) {
+LinkResult WriteGroupSequence(const CloneImage& image, SerialPort& port, const LinkOptions& options) {
     LinkSession s(image, port, options);
-    const int handshake = Conclude(s, s.SendKVWRK7(LinkSession::TotalCheck::kNone), kMsgWriteFailed);
+    const int handshake = Conclude(s, s.SendKVWRK7(), kMsgWriteFailed);
     if (handshake != kResultOk) return Finish(s, handshake);
     const int groups = Conclude(s, s.WriteGroups(), kMsgWriteFailed);
     if (groups == kResultOk) s.AddMessage(kMsgSuccess);
@@ -589,7 +581,14 @@ LinkResult RunRead(Part part, CloneImage& image, SerialPort& port, const LinkOpt
     return ReadAll(image, port, options);
 }
 
-LinkResult RunWrite(Part part, CloneImage& image, SerialPort& port, const LinkOptions& options) {
+LinkResult RunWrite(Part part, const CloneImage& image, SerialPort& port, const LinkOptions& options) {
+    // The receiver refuses a bank table that does not add up to 1000, so
+    // nothing is sent; the window says it before it starts (BankTotalRefusal).
+    if (!BankTotalRefusal(image, part).empty()) {
+        LinkResult refused;
+        refused.messages = {Say(kTotalMustBe1000Message), Say(kMsgWriteFailed)};
+        return refused;
+    }
     switch (part) {
         case Part::kSettings: return WriteSettingsSequence(image, port, options);
         case Part::kMemory: return WriteMemorySequence(image, port, options);

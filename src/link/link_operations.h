@@ -106,31 +106,33 @@ LinkResult ReadSettingsSequence(CloneImage& image, SerialPort& port, const LinkO
 LinkResult ReadBankSequence(CloneImage& image, SerialPort& port, const LinkOptions& options = {});      // "Read Bank"
 LinkResult ReadGroupSequence(CloneImage& image, SerialPort& port, const LinkOptions& options = {});     // "Read Group"
 
-LinkResult WriteAll(CloneImage& image, SerialPort& port, const LinkOptions& options = {});
-LinkResult WriteMemorySequence(CloneImage& image, SerialPort& port, const LinkOptions& options = {});    // "Write"
-LinkResult WriteSettingsSequence(CloneImage& image, SerialPort& port, const LinkOptions& options = {});  // "Write Settings"
-LinkResult WriteBankSequence(CloneImage& image, SerialPort& port, const LinkOptions& options = {});      // "Write Bank"
-LinkResult WriteGroupSequence(CloneImage& image, SerialPort& port, const LinkOptions& options = {});     // "Write Group"
+LinkResult WriteAll(const CloneImage& image, SerialPort& port, const LinkOptions& options = {});
+LinkResult WriteMemorySequence(const CloneImage& image, SerialPort& port, const LinkOptions& options = {});    // "Write"
+LinkResult WriteSettingsSequence(const CloneImage& image, SerialPort& port, const LinkOptions& options = {});  // "Write Settings"
+LinkResult WriteBankSequence(const CloneImage& image, SerialPort& port, const LinkOptions& options = {});      // "Write Bank"
+LinkResult WriteGroupSequence(const CloneImage& image, SerialPort& port, const LinkOptions& options = {});     // "Write Group"
 
 // The sequence of a part: kAll is Read all / Write all, the others the buttons.
+// Every write goes through RunWrite, which refuses a bank table that does not
+// add up to 1000 ("Total CH must be 1000", "Write Failed...") before anything
+// is sent, for every part but the scan groups.
 LinkResult RunRead(Part part, CloneImage& image, SerialPort& port, const LinkOptions& options = {});
-LinkResult RunWrite(Part part, CloneImage& image, SerialPort& port, const LinkOptions& options = {});
+LinkResult RunWrite(Part part, const CloneImage& image, SerialPort& port, const LinkOptions& options = {});
 
 // The building blocks, for callers that compose their own sequence and for
 // tests. Messages accumulate in Messages() in the order shown.
 class LinkSession {
 public:
     LinkSession(CloneImage& image, SerialPort& port, LinkOptions options = {});
+    // Writes only: the reads need an image to fill.
+    LinkSession(const CloneImage& image, SerialPort& port, LinkOptions options = {});
 
     // One exchange (no retry): what a read brought, and the status code 0..4
     // of a write.
     ReadReply SendReadCommand(std::string_view command);
     int SendWriteCommand(std::string_view command);
 
-    // Whether the handshake first refuses a bank table that does not add up
-    // to 1000 (every sequence that writes the bank table or the channels).
-    enum class TotalCheck { kBankTotal, kNone };
-    int SendKVWRK7(TotalCheck check);  // 0, 1 or 4
+    int SendKVWRK7();  // 0, 1 or 4
     int SendKVIM();                 // 0 or 1
     int SendKVFINISH();             // 0 or 1
 
@@ -151,7 +153,6 @@ public:
     const std::vector<Message>& Messages() const { return messages_; }
     void AddMessage(MessageId id) { messages_.push_back(Say(id)); }
     bool Cancelled() const { return cancelled_; }
-    CloneImage& Image() { return image_; }
 
 private:
     enum class Outcome { kOk, kRetriesExhausted, kPortFault, kRefused, kCancelled };
@@ -182,7 +183,11 @@ private:
     std::string Exchange(std::string_view command, std::size_t want, bool& fault);
     std::string ExchangeOnce(std::string_view command, std::size_t want, bool& fault);
 
-    CloneImage& image_;
+    // What the reads fill; null in a session that only writes.
+    CloneImage& Target() { return *target_; }
+
+    const CloneImage& image_;
+    CloneImage* target_ = nullptr;
     SerialPort& port_;
     LinkOptions options_;
     std::vector<Message> messages_;

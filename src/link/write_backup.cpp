@@ -1,7 +1,6 @@
 #include "link/write_backup.h"
 
 #include "codecs/new_image.h"
-#include "edit/disabled_slots.h"
 
 namespace wrk7::link {
 
@@ -16,7 +15,7 @@ MessageId PartsReplacedBy(Part part) {
     return MessageId::kReplacesEverything;
 }
 
-LinkResult RunWriteAfterBackup(Part part, CloneImage& image, SerialPort& port, const LinkOptions& options,
+LinkResult RunWriteAfterBackup(Part part, const CloneImage& image, SerialPort& port, const LinkOptions& options,
                                const KeepBackup& keep) {
     // A blank image of the model: only what the receiver holds goes into the
     // backup, nothing of the image about to be written.
@@ -44,8 +43,6 @@ LinkResult RunWriteAfterBackup(Part part, CloneImage& image, SerialPort& port, c
         read.messages = {said};
         return read;
     }
-    WipeDisabledSlots(held);
-    held.modified = false;
     if (std::string why; !keep(held, why)) {
         LinkResult refused;
         refused.messages.push_back(Say(MessageId::kBackupNotSaved, why));

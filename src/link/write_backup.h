@@ -23,7 +23,7 @@ inline constexpr MessageId kMsgNotBackedUp = MessageId::kNotBackedUp;
 // message: kMsgNotBackedUp with its cause on the lines under it (the port's
 // error text, else the read's block message), or the reason keep gave. A
 // read cancelled writes nothing and says nothing.
-LinkResult RunWriteAfterBackup(Part part, CloneImage& image, SerialPort& port, const LinkOptions& options,
+LinkResult RunWriteAfterBackup(Part part, const CloneImage& image, SerialPort& port, const LinkOptions& options,
                                const KeepBackup& keep);
 
 }  // namespace wrk7::link

@@ -90,11 +90,7 @@ protected:
 
     QString Path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
     CloneDocument& Doc() const { return window->Document(); }
-    CloneImage Snapshot() const {  // without the modified flag, which follows the history
-        CloneImage copy = Doc().Image();
-        copy.modified = false;
-        return copy;
-    }
+    CloneImage Snapshot() const { return Doc().Image(); }
     void Change(const std::function<void(CloneImage&)>& change) { ASSERT_TRUE(Doc().Edit(QStringLiteral("setup"), change)); }
     static void Put(CloneImage& image, int slot, double mhz, const char* name = "") {
         image.memory.slot[slot].Set(kFreq, mhz);

@@ -54,6 +54,10 @@ TEST_F(WindowPagesTest, TheBankPageHoldsTheOthersUntilTheCountsMakeAThousand) {
     for (const auto& box : prompts.boxes) seen << box.kind + ": " + box.lines.join("|") + " " + box.detail;
     EXPECT_EQ(seen, QStringList({"confirm: " + warning + " Save anyway", "confirm: " + warning + " Save anyway",
                                  "warn: " + warning + " ", "error: Total CH must be 1000|" + warning + " "}));
+    // The memory page's Write button starts the transfer itself: the same box.
+    prompts.boxes.clear();
+    EXPECT_FALSE(window->Transfers().Start(TransferDirection::kWrite, TransferPart::kMemory));
+    EXPECT_EQ(prompts.boxes.at(0).lines, (QStringList{QStringLiteral("Total CH must be 1000"), warning}));
     EXPECT_FALSE(window->Transfers().IsRunning());
     TypeCount(10, QStringLiteral("1"));  // bank 10 takes the missing channel
     window->ClickTab(Page::kMemory);

@@ -190,9 +190,9 @@ TEST(SettingsCodec, DefaultsDecodeAndEncodeBackPerModel) {
         const SetModeSettings& v = image.settings.values;
         EXPECT_EQ(std::tuple(v.chkCharge, v.cbbWildKey, v.cbbChargeTime, v.Slider1, v.Slider2, v.optVscanSpeed),
                   std::tuple(model == 0, model == 0 ? 0 : 1, 11, 20, 3, 2));
-        EncodeSettings(image);
-        EXPECT_EQ(image.settings.block0, block0) << model;
-        EXPECT_EQ(image.settings.block1, block1Encoded) << model;
+        const auto blocks = EncodeSettings(image);
+        EXPECT_EQ(blocks[0], block0) << model;
+        EXPECT_EQ(blocks[1], block1Encoded) << model;
     }
     EXPECT_EQ(DefaultSettingsBlock1(0).substr(48, 2) + DefaultSettingsBlock1(1).substr(48, 2), "FF00");
     EXPECT_EQ(DefaultSettingsBlock1(3).substr(2, 2), "04");
@@ -243,9 +243,9 @@ TEST(SettingsCodec, UnspecifiedBytesClampedAndOtherControlsKept) {
     const SetModeSettings& v = image.settings.values;
     EXPECT_EQ(std::tuple(v.chkATT, v.chkBarAM, v.cbbScan, v.Slider1, v.Slider2, v.chkWP, v.opbBurst),
               std::tuple(true, false, 25, 30, 9, true, 2));
-    EncodeSettings(image);
-    EXPECT_EQ(image.settings.block0.substr(58, 6), "1E1E09");
-    EXPECT_EQ(image.settings.block1.substr(32, 2), "1E");
+    const auto blocks = EncodeSettings(image);
+    EXPECT_EQ(blocks[0].substr(58, 6), "1E1E09");
+    EXPECT_EQ(blocks[1].substr(32, 2), "1E");
 }
 
 TEST(SettingsCodec, MarkerRuleAndMalformedBlocks) {
@@ -269,14 +269,13 @@ TEST(SettingsCodec, EncodeKeepsTwoDigitsForUnselectedControls) {
     image.settings.values.cbbRemocon = {-1, -1, 25, 3};
     image.settings.values.optLamp = -1;
     image.settings.values.opbOpMode = 2;
-    EncodeSettings(image);
-    ASSERT_EQ(std::pair(image.settings.block0.size(), image.settings.block1.size()), (std::pair<std::size_t, std::size_t>(64, 46)));
-    EXPECT_EQ(image.settings.block0.substr(48, 8) + "|" + image.settings.block0.substr(10, 2) + "|" +
-                  image.settings.block1.substr(0, 2) + image.settings.block1.substr(38, 2), "00001303|01|0202");
+    const auto blocks = EncodeSettings(image);
+    ASSERT_EQ(std::pair(blocks[0].size(), blocks[1].size()), (std::pair<std::size_t, std::size_t>(64, 46)));
+    EXPECT_EQ(blocks[0].substr(48, 8) + "|" + blocks[0].substr(10, 2) + "|" + blocks[1].substr(0, 2) +
+                  blocks[1].substr(38, 2), "00001303|01|0202");
     CloneImage decoded;
-    Decode(decoded, image.settings.block0, image.settings.block1);
-    EncodeSettings(decoded);
-    EXPECT_EQ(decoded.settings.block0 + decoded.settings.block1, image.settings.block0 + image.settings.block1);
+    Decode(decoded, blocks[0], blocks[1]);
+    EXPECT_EQ(EncodeSettings(decoded), blocks);
 }
 
 }  // namespace

@@ -113,19 +113,19 @@ TEST(FieldTexts, DerivedFromEveryCodedField) {
 TEST(FlagBlockCodec, EdgeSlotsRoundTripAndShortOrBadChunks) {
     CloneImage image;
     image.memory.enabled[0] = true;
-    EncodeFlagBlock(image);
+    image.flags.blocks = EncodeFlagBlock(image);
     EXPECT_EQ(image.flags.blocks[0] + "|" + image.flags.blocks[5], "8" + std::string(63, '0') + "|00000");
     for (int c = 1; c < 5; ++c) EXPECT_EQ(image.flags.blocks[c], std::string(64, '0'));
 
     image.memory.enabled.fill(false);
     for (int s = 1296; s < kSlotCount; ++s) image.memory.enabled[s] = true;
-    EncodeFlagBlock(image);
+    image.flags.blocks = EncodeFlagBlock(image);
     EXPECT_EQ(image.flags.blocks[0] + "|" + image.flags.blocks[5], std::string(64, '0') + "|0000F");
 
     image.memory.enabled.fill(false);
     for (int s = 0; s < kSlotCount; s += 3) image.memory.enabled[s] = true;
     const auto pattern = image.memory.enabled;
-    EncodeFlagBlock(image);
+    image.flags.blocks = EncodeFlagBlock(image);
     image.memory.enabled.fill(false);
     DecodeFlagBlock(image);
     EXPECT_EQ(image.memory.enabled, pattern);

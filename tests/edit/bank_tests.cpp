@@ -25,13 +25,21 @@ std::string Repeat(std::string_view s, int n) {
 
 TEST(BankTable, DefaultTableEncodesAndLabels) {
     CloneImage image;
-    EncodeBankTable(image);
-    EXPECT_EQ(image.banks.blocks[0], Repeat("6400", 10) + Repeat("0000", 6));
-    EXPECT_EQ(image.banks.blocks[3], "000000006400640064001400");
+    const auto blocks = EncodeBankTable(image);
+    EXPECT_EQ(blocks[0], Repeat("6400", 10) + Repeat("0000", 6));
+    EXPECT_EQ(blocks[3], "000000006400640064001400");
     const auto labels = BuildRowLabels(image);
     for (const auto& [slot, label] : {std::pair{0, "00-000"}, {999, "09-099"}, {1000, "0A"}, {1001, "0B"}, {1007, "3B"},
                                       {1099, "49B"}, {1100, "S0"}, {1199, "S99"}, {1200, "Pr0"}, {1299, "Pr99"}})
         EXPECT_EQ(labels[slot], label) << slot;
+}
+
+// The counts the encoded blocks carry.
+std::array<int, kBanks + 1> EncodedCounts(const CloneImage& image) {
+    CloneImage back;
+    back.banks.blocks = EncodeBankTable(image);
+    DecodeBankTable(back);
+    return back.banks.counts;
 }
 
 TEST(BankTable, EncodeClampsAtFirstExcessAndRoundTrips) {
@@ -39,22 +47,21 @@ TEST(BankTable, EncodeClampsAtFirstExcessAndRoundTrips) {
     image.banks.counts.fill(0);
     image.banks.counts[0] = image.banks.counts[1] = image.banks.counts[2] = 400;
     image.banks.counts[7] = 50;
-    EncodeBankTable(image);
-    EXPECT_EQ(std::pair(image.banks.counts[2], image.banks.counts[7]), std::pair(200, 0));
+    const CloneImage before = image;
+    auto counts = EncodedCounts(image);
+    EXPECT_EQ(std::pair(counts[2], counts[7]), std::pair(200, 0));
+    EXPECT_EQ(image, before);  // the image keeps its own counts
     image.banks.counts[0] = 599;
     image.banks.counts[1] = 402;  // one over
-    EncodeBankTable(image);
-    EXPECT_EQ(std::pair(image.banks.counts[1], image.banks.counts[2]), std::pair(401, 0));
+    image.banks.counts[2] = 0;
+    counts = EncodedCounts(image);
+    EXPECT_EQ(std::pair(counts[1], counts[7]), std::pair(401, 0));
 
     image.banks.counts.fill(0);
     image.banks.counts[0] = 700;
     image.banks.counts[48] = 300;
-    EncodeBankTable(image);
-    EXPECT_EQ(image.banks.blocks[3].substr(0, 8), "2C010000");
-    CloneImage back;
-    back.banks.blocks = image.banks.blocks;
-    DecodeBankTable(back);
-    EXPECT_EQ(back.banks.counts, image.banks.counts);
+    EXPECT_EQ(EncodeBankTable(image)[3].substr(0, 8), "2C010000");
+    EXPECT_EQ(EncodedCounts(image), image.banks.counts);
 }
 
 TEST(BankTable, DecodeRepairsBadDigitsAndKeepsLargeCounts) {
@@ -64,8 +71,8 @@ TEST(BankTable, DecodeRepairsBadDigitsAndKeepsLargeCounts) {
     EXPECT_EQ(std::tuple(image.banks.counts[0], image.banks.counts[1] + image.banks.counts[5] + image.banks.counts[49],
                          image.banks.counts[48]), std::tuple(2000, 0, 100));
     EXPECT_EQ(BuildRowLabels(image)[999], "00-999");
-    EncodeBankTable(image);
-    EXPECT_EQ(std::pair(image.banks.counts[0], image.banks.counts[48]), std::pair(1000, 0));
+    const auto counts = EncodedCounts(image);
+    EXPECT_EQ(std::pair(counts[0], counts[48]), std::pair(1000, 0));
 }
 
 TEST(BankTable, LabelsAndMappingSkipEmptyBanksAndShortfall) {
@@ -97,7 +104,7 @@ TEST(GroupBlock, EncodeLayoutAndDecodeIgnoresOuterRecords) {
     CloneImage image;
     image.groups.members[1][0] = true;
     image.groups.members[10][49] = true;
-    EncodeGroupBlock(image);
+    image.groups.block = EncodeGroupBlock(image);
     ASSERT_EQ(image.groups.block.size(), 176u);
     EXPECT_EQ(image.groups.block.substr(0, 18), Repeat("0", 16) + "80");
     EXPECT_EQ(image.groups.block.substr(160), "0000000000004400");  // bank 49 and bit 53
@@ -113,7 +120,7 @@ TEST(GroupBlock, EncodeLayoutAndDecodeIgnoresOuterRecords) {
         for (int b = 0; b < kBanks; ++b) EXPECT_EQ(back.groups.members[g][b], g == 1) << g << " " << b;
 }
 
-TEST(CountEntry, AcceptsRefusesOrRestoresAndAlwaysMarks) {
+TEST(CountEntry, AcceptsRefusesOrRestores) {
     CloneImage image;
     image.banks.counts.fill(0);
     for (int b = 0; b < 6; ++b) image.banks.counts[b] = 100;
@@ -121,9 +128,7 @@ TEST(CountEntry, AcceptsRefusesOrRestoresAndAlwaysMarks) {
     for (int b = 0; b < kBanks; ++b) boxes[b] = image.BankText(b);
     auto enter = [&](int bank, std::string text) {
         boxes[bank] = std::move(text);
-        image.modified = false;
         const CountEntryResult r = ApplyCountEntry(image, bank, boxes);
-        EXPECT_TRUE(image.modified);
         boxes[bank] = r.boxText;
         return r;
     };
@@ -159,13 +164,6 @@ TEST(PageRules, BankTotalGuardsEveryTab) {
     EXPECT_TRUE(memory.page == Page::kMemory && memory.modifyEnabled && memory.rebuildMemoryGrid &&
                 !memory.showTotalError);
     EXPECT_EQ(SwitchPage(image, 7, false).page, Page::kBank);
-}
-
-TEST(PageRules, ModelClickMarksAndResetsOnlyOnChange) {
-    CloneImage image;
-    EXPECT_FALSE(BeginModelSwitch(image, 0));
-    EXPECT_TRUE(image.modified);
-    EXPECT_TRUE(BeginModelSwitch(image, 1));  // the carrier heading per model: tests/files, ChannelTsv
 }
 
 CloneImage WithChannels() {

@@ -87,12 +87,10 @@ TEST(CsvImport, ExportThenImportRestoresChannels) {
     original.memory.slot[0].Set(kOption, 10);  // the skip-marked options go out by their text
     original.memory.slot[1].Set(kOption, 11);
     CloneImage image = NewImage(1);
-    image.modified = true;
     const std::string text = Joined(CsvExportLines(original));
     EXPECT_NE(text.find(R"("Tone+Skip","0","300Hz")"), std::string::npos);
     const CsvImportResult r = ImportCsvText(image, text);
     ASSERT_TRUE(r.result.ok);
-    EXPECT_FALSE(image.modified);
     EXPECT_EQ(r.rowsStored, 14 + 13);  // empty slots are passed over for their zero frequency
     EXPECT_TRUE(r.issues.empty()) << r.issues.front().reason.English();  // and without a word
     for (int s : {0, 1, 299, 1000, 1007, 1210, 1299}) {
@@ -133,7 +131,7 @@ TEST(CsvImport, FieldRules) {
     EXPECT_EQ(image.vfo.bands[13].Text(kFreq) + image.memory.slot[1210].Text(kFreq), "145.500000145.500000");
 }
 
-// A file that gives no channel: nothing changes (not the modified flag, not a
+// A file that gives no channel: nothing changes (not a
 // disabled slot's record) and the messages say why. Damaged text (a row or a
 // quote cut short by the end, stray quotes, binary bytes) is no crash.
 TEST(CsvImport, AFileWithoutChannelRowsChangesNothingAndSaysWhy) {
@@ -163,7 +161,6 @@ TEST(CsvImport, AFileWithoutChannelRowsChangesNothingAndSaysWhy) {
         ASSERT_TRUE(WriteAll(path, QByteArray::fromStdString(text)));
         CloneImage image = RichImage();
         image.memory.slot[3].Set(kFreq, 150.0);
-        image.modified = true;
         const CloneImage before = image;
         EXPECT_EQ(English(ImportCsv(image, path).result.messages), messages);
         EXPECT_EQ(image, before) << messages.back();
@@ -457,7 +454,7 @@ TEST(ChirpCsv, CurrentLayoutFile) {
     image.memory.enabled[500] = true;
     const ChirpImportResult r = ImportChirpText(image, text);
     ASSERT_TRUE(r.result.ok);
-    EXPECT_EQ(std::tuple(r.imported, r.skipped, image.modified), std::tuple(15, 7, true));
+    EXPECT_EQ(std::tuple(r.imported, r.skipped), std::tuple(15, 7));
     std::vector<std::string> where;
     for (const ImportIssue& i : r.issues) where.push_back(std::to_string(i.line) + " " + i.location);
     EXPECT_EQ(where, (std::vector<std::string>{"6 2", "9 4", "10 5", "11 6", "12 7", "13 8", "14 9", "15 10", "16 11",

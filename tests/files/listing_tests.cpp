@@ -111,7 +111,6 @@ TEST(ImageDiff, EveryKindOfPlace) {
     EXPECT_TRUE(DiffImages(a, b).empty());
     b.memory.slot[1].SetText(kName, "CH1001  ");  // names compare without trailing blanks
     b.memory.slot[5].Set(kFreq, 146);           // not enabled: no channel either side
-    b.modified = true;
     EXPECT_TRUE(DiffImages(a, b).empty());
     b.memory.enabled[7] = true;
     b.memory.slot[1201].SetText(kNote, "north");

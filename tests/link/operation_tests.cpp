@@ -21,6 +21,9 @@ using test::UnpluggablePort;
 using wrk7::testing::NewImage;
 using Strings = std::vector<std::string>;
 using Transfer = LinkResult (*)(CloneImage&, SerialPort&, const LinkOptions&);
+// A write as a Transfer: the writes take the image const.
+template <LinkResult (*Write)(const CloneImage&, SerialPort&, const LinkOptions&)>
+LinkResult AsTransfer(CloneImage& image, SerialPort& port, const LinkOptions& options) { return Write(image, port, options); }
 
 // The read commands of an area's blocks, without CR.
 Strings Reads(Area area) {
@@ -75,7 +78,7 @@ TEST(ReadOperations, ReadAllTakesTheDemoInWireOrder) {
                                    Reads(Area::kVfoRecords), Handshake(2), Reads(Area::kChannelFlags), Handshake(2),
                                    Reads(Area::kBankTable), Reads(Area::kScanGroups), Reads(Area::kChannelRecords)}));
     // What it reads is checked where a write is read back.
-    EXPECT_TRUE(image.settings.values == bench.demo.settings.values && image.modified);
+    EXPECT_TRUE(image.settings.values == bench.demo.settings.values);
     EXPECT_EQ(progress, std::pair(1300, 1300));
 }
 
@@ -115,12 +118,10 @@ TEST(ReadOperations, SilentAfterSlot700KeepsTheOldSlots) {
         image.memory.slot[slot].Set(kFreq, 100.0);
         image.memory.enabled[slot] = true;
     }
-    image.modified = false;
     const LinkResult r = ReadMemorySequence(image, *bench.port, Quick());
     EXPECT_EQ(std::pair(r.code, English(r.messages)), std::pair(1, Strings{"Communication Error", "Read Failed..."}));
     for (int slot = 0; slot < 700; ++slot) EXPECT_EQ(image.memory.slot[slot].Value(kFreq), bench.demo.memory.slot[slot].Value(kFreq)) << slot;
     for (int slot = 700; slot < 1280; ++slot) EXPECT_EQ(image.memory.slot[slot].Value(kFreq), 100.0) << slot;
-    EXPECT_TRUE(image.modified);
     const Strings log = bench.Log();
     EXPECT_EQ(std::count(log.begin(), log.end(), "KV~F06180R"), 10) << "slot 700 tried ten times";
 }
@@ -144,11 +145,11 @@ TEST(Operations, FaultsEndATransferTheirWay) {
          Reads(Area::kScanGroups).back(), 1, 9, 2, 2000},
         {"cancelled: stops between exchanges", {}, &ReadMemorySequence, false, {"Read Failed..."},
          Reads(Area::kChannelRecords)[99], 1, kCommandsBeforeChannels + 100, 10, 40, 100},
-        {"a channel refused: sent once, stopped there", {"re-on=BC00003"}, &WriteMemorySequence, true,
+        {"a channel refused: sent once, stopped there", {"re-on=BC00003"}, &AsTransfer<WriteMemorySequence>, true,
          {"COM Port Error", "Write Failed..."}, "KV~BC00003", 1, -1},
-        {"VFO band 4 never acknowledged", {"silent-after=8"}, &WriteSettingsSequence, true, {"Write Failed..."},
+        {"VFO band 4 never acknowledged", {"silent-after=8"}, &AsTransfer<WriteSettingsSequence>, true, {"Write Failed..."},
          "KV~F00380W", 10, 18},
-        {"the bank table refused", {"re-on=00180"}, &WriteBankSequence, true, {"COM Port Error"}, "KV~F00180W", 1, -1},
+        {"the bank table refused", {"re-on=00180"}, &AsTransfer<WriteBankSequence>, true, {"COM Port Error"}, "KV~F00180W", 1, -1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -170,7 +171,7 @@ TEST(Operations, FaultsEndATransferTheirWay) {
         if (c.sent >= 0) { EXPECT_EQ(static_cast<long>(log.size()), c.sent); }
         EXPECT_EQ(bench.port->Open(), !bench.receiver->HungUp()) << "a line hung up stays dead";
         if (r.ok()) { EXPECT_TRUE(image.banks.counts == bench.demo.banks.counts && image.groups.members == bench.demo.groups.members); }
-        if (c.run == &WriteSettingsSequence) {
+        if (c.run == &AsTransfer<WriteSettingsSequence>) {
             EXPECT_EQ(emu::ImageFromMemory(bench.receiver->Mem(), 0).settings.values.Slider1, 5) << "the blocks before stay written";
         }
     }
@@ -190,7 +191,7 @@ TEST(ReadOperations, APortThatWentBadIsOpenedAgainOnce) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        const Transfer run = c.write ? &WriteSettingsSequence : &ReadSettingsSequence;
+        const Transfer run = c.write ? &AsTransfer<WriteSettingsSequence> : &ReadSettingsSequence;
         Bench plain, bench;
         CloneImage image = plain.demo, copy = bench.demo;
         ASSERT_TRUE(run(image, *plain.port, Quick()).ok());
@@ -245,11 +246,11 @@ TEST(WriteOperations, TheThousandChannelCheck) {
     Bench bench;
     CloneImage image = bench.demo;
     image.banks.counts[0] -= 1;  // 999
-    for (auto run : {&WriteAll, &WriteMemorySequence, &WriteSettingsSequence, &WriteBankSequence}) {
-        EXPECT_EQ(English(run(image, *bench.port, Quick()).messages), (Strings{"Total CH must be 1000", "Write Failed..."}));
+    for (Part part : {Part::kAll, Part::kMemory, Part::kSettings, Part::kBank}) {
+        EXPECT_EQ(English(RunWrite(part, image, *bench.port, Quick()).messages), (Strings{"Total CH must be 1000", "Write Failed..."}));
     }
     EXPECT_TRUE(bench.Log().empty()) << "nothing sent";
-    EXPECT_EQ(English(WriteGroupSequence(image, *bench.port, Quick()).messages), Strings{"Successed!!"});
+    EXPECT_EQ(English(RunWrite(Part::kGroups, image, *bench.port, Quick()).messages), Strings{"Successed!!"});
     EXPECT_EQ(bench.Log().size(), 5u);
 }
 
@@ -331,8 +332,7 @@ struct Scenario {
             base.memory.slot[slot].Set(kFreq, 100.0 + slot * 0.025);
             base.memory.enabled[slot] = chance(50);
         }
-        EncodeFlagBlock(base);
-        base.modified = false;
+        base.flags.blocks = EncodeFlagBlock(base);
         std::uint8_t* flags = &memory[static_cast<std::size_t>(AreaOf(Area::kChannelFlags).address)];
         for (int slot = 0; slot < kSlotCount; ++slot) {
             const bool on = slot < kFlaggedSlots ? chance(enabledPercent) : base.memory.enabled[slot];

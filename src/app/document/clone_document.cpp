@@ -7,6 +7,7 @@
 #include "codecs/new_image.h"
 #include "codecs/settings_codec.h"
 #include "codecs/vfo_codec.h"
+#include "edit/disabled_slots.h"
 #include "edit/transfer_merge.h"
 #include "files/clone_file.h"
 
@@ -52,7 +53,6 @@ CloneDocument::CloneDocument(QObject* parent) : QObject(parent) {
     image_.settings.block1 = DefaultSettingsBlock1(image_.model);
     DecodeSettings(image_);
     SetVfoDefaults(image_);
-    image_.modified = false;
 }
 
 CloneDocument::~CloneDocument() {
@@ -83,6 +83,8 @@ bool CloneDocument::Edit(const QString& name, const std::function<void(CloneImag
 
 bool CloneDocument::Record(const QString& name, const CloneImage& before, int mergeKey,
                            std::optional<FileNameChange> file) {
+    // Whatever the change turned off holds nothing from here on.
+    WipeDisabledSlots(image_);
     ImageEdit edit = ImageEdit::Between(before, image_);
     const bool fileMoved = file && file->before != file->after;
     if (edit.Empty() && !fileMoved) {
@@ -122,9 +124,6 @@ void CloneDocument::Restore(const ImageEdit& edit, bool undo, const std::optiona
 }
 
 void CloneDocument::AfterHistoryMove() {
-    // Code outside the window (the codecs, the command line) still reads the
-    // image's own flag: it tells the same as the history.
-    image_.modified = IsModified();
     emit historyChanged();
 }
 
@@ -149,6 +148,7 @@ void CloneDocument::StartHistory() {
 
 void CloneDocument::Replace(const CloneImage& image, const QString& fileName) {
     image_ = image;
+    WipeDisabledSlots(image_);
     SetFileName(fileName);
     StartHistory();
     emit changed(EditedParts::All());
@@ -179,11 +179,7 @@ FileResult CloneDocument::Open(const QString& path) {
 
 FileResult CloneDocument::Save(const QString& path) {
     CommitPendingEntries();
-    const auto before = std::make_unique<CloneImage>(image_);
     const FileResult r = SaveCloneFile(image_, path);
-    // The save may have trimmed a bank table above 1000.
-    const ImageEdit trimmed = ImageEdit::Between(*before, image_);
-    if (!trimmed.Empty()) emit changed(trimmed.Parts());
     if (!r.ok) return r;
     SetFileName(path);
     stack_.setClean();
@@ -224,17 +220,11 @@ ChirpImportResult CloneDocument::ImportChirp(const std::string& text, std::optio
     return r;
 }
 
-void CloneDocument::TakeTransfer(const CloneImage& worked, TransferPart part, TransferDirection direction,
-                                 const QString& stepName) {
-    // The transfer's end makes the image editable again before it is taken.
-    if (direction == TransferDirection::kWrite) {
-        // Blocks re-encoded from the values being edited: nothing a user
-        // changed, so no step and no mark.
-        TakeTransferredAreas(image_, worked, part, TransferDirection::kWrite);
-        image_.modified = IsModified();
-        return;
-    }
-    Edit(stepName, [&](CloneImage& image) { TakeTransferredAreas(image, worked, part, TransferDirection::kRead); });
+void CloneDocument::EndTransfer(const CloneImage* read, TransferPart part, const QString& stepName) {
+    // Editable again first: the read is taken as an edit.
+    SetReadOnly(false);
+    if (!read) return;
+    Edit(stepName, [&](CloneImage& image) { TakeTransferredAreas(image, *read, part, TransferDirection::kRead); });
 }
 
 }  // namespace wrk7

@@ -23,7 +23,9 @@ namespace wrk7 {
 //
 // Every change goes through Edit (or one of the whole-image commands), which
 // records it as one named step, so "modified" is simply "the history is away
-// from the point last saved, opened or started". After each change, undo and
+// from the point last saved, opened or started". After every change it takes
+// (an edit, an import, a read, a new or opened image) no disabled slot holds
+// anything (WipeDisabledSlots). After each change, undo and
 // redo, `changed` names the parts of the image that moved: the views repaint
 // those and never write the image themselves.
 class CloneDocument : public QObject {
@@ -81,10 +83,10 @@ public:
     // The same with the file's text read already (ReadCsvFile's result).
     CsvImportResult ImportCsv(const QString& path, const std::optional<std::string>& text);
     ChirpImportResult ImportChirp(const std::string& text, std::optional<int> firstSlot, const QString& stepName);
-    // The areas a finished transfer covered, taken from the copy it worked
-    // on: a read is one step (stepName), a write only brings back the blocks
-    // it encoded and changes nothing the user edits.
-    void TakeTransfer(const CloneImage& worked, TransferPart part, TransferDirection direction, const QString& stepName);
+    // Ends a transfer: the document is editable again and, given the copy a
+    // read worked on (null after a write or a cancelled read), takes the areas
+    // part covers from it as one step (stepName). A write changes nothing.
+    void EndTransfer(const CloneImage* read, TransferPart part, const QString& stepName);
 
 signals:
     // The parts of the image that changed (an edit, an undo, a redo, a load).

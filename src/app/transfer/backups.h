@@ -20,7 +20,7 @@ inline constexpr int kBackupsKept = 20;  // of each kind
 // QStandardPaths::AppLocalDataLocation + "/backups".
 QString DefaultBackupFolder();
 
-// Saves image (a copy: the caller's modified flag stays) atomically under
+// Saves image atomically under
 // kind's name in folder, then deletes the oldest backups of that kind beyond
 // kBackupsKept, never the one just saved. Returns the file's path, or an
 // empty text with the reason in error.

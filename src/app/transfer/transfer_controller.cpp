@@ -9,9 +9,11 @@
 #include "app/transfer/com_dialog.h"
 #include "app/transfer/serial_traces.h"
 #include "app/transfer/transfer_runner.h"
+#include "app/translation/said.h"
 #include "link/write_backup.h"
 #include "app/widgets/desktop_viewer.h"
 #include "app/widgets/prompter.h"
+#include "edit/bank.h"
 #include "edit/transfer_merge.h"
 #include "link/serial_trace.h"
 #include "ports/port_factory.h"
@@ -100,6 +102,7 @@ bool TransferController::Start(TransferDirection direction, TransferPart part) {
     const bool write = direction == TransferDirection::kWrite;
     bool backUp = false;
     if (write) {
+        if (RefusesWrite(part)) return false;
         const std::optional<WriteChoice> choice = WriteChoiceFor(part);
         if (!choice) return false;
         backUp = choice->backUpFirst;
@@ -141,6 +144,16 @@ bool TransferController::Start(TransferDirection direction, TransferPart part) {
     return true;
 }
 
+bool TransferController::RefusesWrite(TransferPart part) {
+    // The receiver would refuse the table before anything is sent: the
+    // window says so, and why, in one box.
+    document_.CommitPendingEntries();
+    const std::vector<Message> refusal = BankTotalRefusal(document_.Image(), part);
+    if (refusal.empty()) return false;
+    prompter_.Error(window_, ErrorTitle(), Said(refusal));
+    return true;
+}
+
 void TransferController::Cancel() { runner_->Cancel(); }
 
 void TransferController::CancelAndWait() {
@@ -148,15 +161,14 @@ void TransferController::CancelAndWait() {
     runner_->WaitForFinish();
 }
 
-void TransferController::OnFinished(const link::LinkResult& result) {
-    document_.SetReadOnly(false);
-    KeepTrace();
+void TransferController::OnFinished(const TransferEnd& end) {
+    const link::LinkResult& result = end.result;
+    KeepTrace(end.trace);
     // Cancel means nothing happened: a cancelled read leaves the document as
     // it was, and no step. A read that fails on its own keeps what arrived,
     // as one step like a finished one.
     const bool write = direction_ == TransferDirection::kWrite;
-    if (write || !result.cancelled)
-        document_.TakeTransfer(runner_->WorkedImage(), part_, direction_, ReadStepName(part_));
+    document_.EndTransfer(write || result.cancelled ? nullptr : end.image.get(), part_, ReadStepName(part_));
     if (backingUp_) {
         const bool kept = !writeBackup_->isEmpty();
         if (kept) emit statusMessage(QStringLiteral("Backup: %1").arg(*writeBackup_));
@@ -166,7 +178,7 @@ void TransferController::OnFinished(const link::LinkResult& result) {
     if (result.ok() && !write) {
         // What the receiver sent, before the document's notes were carried over.
         QString error;
-        const QString saved = SaveBackup(BackupKind::kRead, runner_->WorkedImage(), folders_.backups,
+        const QString saved = SaveBackup(BackupKind::kRead, *end.image, folders_.backups,
                                          QDateTime::currentDateTime(), &error);
         emit statusMessage(saved.isEmpty() ? QStringLiteral("Backup not saved: %1").arg(error)
                                            : QStringLiteral("Backup: %1").arg(QDir::toNativeSeparators(saved)));
@@ -208,10 +220,10 @@ void TransferController::OpenLastTrace() {
     if (!openFile(path)) showWhere();
 }
 
-void TransferController::KeepTrace() {
-    if (runner_->TraceText().empty()) return;  // no port, nothing passed
+void TransferController::KeepTrace(const std::string& trace) {
+    if (trace.empty()) return;  // no port, nothing passed
     QString error;
-    if (SaveSerialTrace(runner_->TraceText(), folders_.traces, QDateTime::currentDateTime(), &error).isEmpty())
+    if (SaveSerialTrace(trace, folders_.traces, QDateTime::currentDateTime(), &error).isEmpty())
         qWarning("serial trace not saved: %s", qPrintable(error));
 }
 

@@ -19,6 +19,7 @@ class CloneDocument;
 class ComDialog;
 class Prompter;
 class TransferRunner;
+struct TransferEnd;
 
 // Where the transfer side keeps its files (tests point them at temporary
 // folders).
@@ -50,6 +51,10 @@ public:
     void SetQuickRead(bool quick) { quickRead_ = quick; }
 
     bool IsRunning() const;
+    // Whether a write of part is refused for a bank table that does not add
+    // up to 1000; says so in a box first. Start asks it for every write, so a
+    // caller needs it only to ask before anything else (a page switch).
+    bool RefusesWrite(TransferPart part);
     // False when a transfer already runs or could not start.
     bool Start(TransferDirection direction, TransferPart part);
     void Cancel();
@@ -78,8 +83,8 @@ signals:
     void statusMessage(const QString& text);
 
 private:
-    void OnFinished(const link::LinkResult& result);
-    void KeepTrace();
+    void OnFinished(const TransferEnd& end);
+    void KeepTrace(const std::string& trace);
     // How the write goes, asked once a session unless not to be asked again;
     // nullopt when the user cancelled.
     std::optional<WriteChoice> WriteChoiceFor(TransferPart part);

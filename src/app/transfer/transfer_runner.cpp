@@ -28,7 +28,7 @@ bool TransferRunner::Start(const CloneImage& image, Operation op, const std::str
     if (running_) return false;
     if (worker_.joinable()) worker_.join();
     if (!port_ && factory_) port_ = factory_();
-    work_ = std::make_unique<CloneImage>(image);
+    work_ = std::make_shared<CloneImage>(image);
     cancel_ = false;
     running_ = true;
     const unsigned generation = ++generation_;
@@ -81,7 +81,7 @@ void TransferRunner::Deliver(unsigned generation) {
     if (worker_.joinable()) worker_.join();
     delivered_ = generation;
     running_ = false;
-    emit finished(result_);
+    emit finished(TransferEnd{std::move(result_), std::move(work_), std::move(traceText_)});
 }
 
 }  // namespace wrk7

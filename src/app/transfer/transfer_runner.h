@@ -11,12 +11,19 @@
 
 namespace wrk7 {
 
+// What an operation left: its result, the copy of the image it worked on and
+// its serial trace (empty when no port was there to trace).
+struct TransferEnd {
+    link::LinkResult result;
+    std::shared_ptr<const CloneImage> image;
+    std::string trace;
+};
+
 // Runs one radio operation at a time on a worker thread, on its own copy of
 // the image, so the window stays responsive and nothing the window does
 // meanwhile can tear the image the operation is filling. Progress arrives on
-// the UI thread as signals; at the end the window takes the worked image and
-// copies the parts the operation covers into its own. The port is opened by
-// each operation and closed when it ends.
+// the UI thread as signals; at the end finished() hands over that image. The
+// port is opened by each operation and closed when it ends.
 class TransferRunner : public QObject {
     Q_OBJECT
 public:
@@ -41,24 +48,19 @@ public:
     // Blocks until the worker has stopped and delivers finished() now.
     void WaitForFinish();
 
-    // The image as the operation left it; valid inside finished().
-    CloneImage& WorkedImage() { return *work_; }
-    // The serial trace of the operation; valid inside finished().
-    const std::string& TraceText() const { return traceText_; }
-
     // For tests: the deadline and tries of each exchange.
     link::LinkOptions baseOptions;
 
 signals:
     void progress(int done, int total);
-    void finished(const wrk7::link::LinkResult& result);
+    void finished(const wrk7::TransferEnd& end);
 
 private:
     void Deliver(unsigned generation);
 
     std::unique_ptr<link::SerialPort> port_;
     PortFactory factory_;
-    std::unique_ptr<CloneImage> work_;
+    std::shared_ptr<CloneImage> work_;
     link::LinkResult result_;
     std::string traceText_;
     std::thread worker_;

@@ -372,12 +372,7 @@ void MainWindow::StartTransfer(TransferDirection direction, TransferPart part) {
     // The receiver refuses a bank table that does not add up to 1000 before
     // anything is sent: say it once, and why, instead of a page switch's box
     // and the write's two.
-    document_->CommitPendingEntries();
-    const auto warning = BankTotalWarning(document_->Image());
-    if (direction == TransferDirection::kWrite && part != TransferPart::kGroups && warning) {
-        prompter_->Error(this, ErrorTitle(), {Said(kTotalMustBe1000Message), Said(*warning)});
-        return;
-    }
+    if (direction == TransferDirection::kWrite && transfers_->RefusesWrite(part)) return;
     // The page the command belongs to comes to the front first.
     const Page page = CurrentPage();
     const bool write = direction == TransferDirection::kWrite;

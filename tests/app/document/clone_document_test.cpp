@@ -1,5 +1,6 @@
 // The document's rules without a window: one step per change, "modified"
-// from the history alone (Save its clean point), the file name, the imports and a transfer's end.
+// from the history alone (Save its clean point), the file name, the imports,
+// a transfer's end and what a disabled slot holds after each.
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -7,7 +8,9 @@
 #include <QFile>
 
 #include "app/document/clone_document.h"
+#include "files/clone_file.h"
 #include "files/csv.h"
+#include "files/text_file.h"
 
 namespace wrk7 {
 namespace {
@@ -48,6 +51,14 @@ TEST_F(CloneDocumentTest, ModifiedFollowsTheHistoryAndNothingElse) {
         {"New after an edit", [](CloneDocument& d) { Store(d); d.New(); }, false, 0},
         // Save is the clean point; undoing past it marks again.
         {"saved", [this](CloneDocument& d) { Store(d); EXPECT_TRUE(d.Save(Path("a.WK7")).ok); }, false, 1},
+        // The file holds the table clamped to 1000; the document keeps its own.
+        {"saved with a table above 1000",
+         [this](CloneDocument& d) {
+             d.Edit("Bank", [](CloneImage& i) { i.banks.counts[0] = 400; });
+             const CloneImage before = d.Image();
+             EXPECT_TRUE(d.Save(Path("a.WK7")).ok);
+             EXPECT_EQ(d.Image(), before);
+         }, false, 1},
         {"saved, then undone", [this](CloneDocument& d) { Store(d); d.Save(Path("a.WK7")); d.Undo(); }, true, 1},
         {"saved, undone, redone",
          [this](CloneDocument& d) { Store(d); d.Save(Path("a.WK7")); d.Undo(); d.Redo(); }, false, 1},
@@ -55,8 +66,7 @@ TEST_F(CloneDocumentTest, ModifiedFollowsTheHistoryAndNothingElse) {
     for (const Case& c : cases) {
         CloneDocument d;
         c.act(d);
-        EXPECT_EQ(std::tuple(d.IsModified(), d.Image().modified, d.StepCount()),
-                  std::tuple(c.modified, c.modified, c.steps)) << c.what;
+        EXPECT_EQ(std::pair(d.IsModified(), d.StepCount()), std::pair(c.modified, c.steps)) << c.what;
     }
 }
 
@@ -154,7 +164,7 @@ TEST_F(CloneDocumentTest, TransferEndsAsOneReadStepOrAsNoStepAtAll) {
     const Case cases[] = {
         {"a read that brought channels", false, true, 1, true},
         {"a read of what the image holds", false, false, 0, false},
-        {"a write", true, true, 0, false},
+        {"a write (or a cancelled read)", true, true, 0, false},
     };
     for (const Case& c : cases) {
         CloneDocument d;
@@ -163,17 +173,43 @@ TEST_F(CloneDocumentTest, TransferEndsAsOneReadStepOrAsNoStepAtAll) {
             StoreChannel(worked, 7, 433.0);
             worked.flags.blocks[0] = "FF";
         }
-        worked.modified = !c.write;
-        d.TakeTransfer(worked, TransferPart::kMemory, c.write ? TransferDirection::kWrite : TransferDirection::kRead,
-                       QStringLiteral("Read Memory"));
-        EXPECT_EQ(std::pair(d.StepCount(), d.IsModified()), std::pair(c.steps, c.modified)) << c.what;
-        // A write brings back only the blocks it encoded, never the values.
+        const CloneImage before = d.Image();
+        d.SetReadOnly(true);
+        d.EndTransfer(c.write ? nullptr : &worked, TransferPart::kMemory, QStringLiteral("Read Memory"));
+        EXPECT_EQ(std::tuple(d.StepCount(), d.IsModified(), d.IsReadOnly()), std::tuple(c.steps, c.modified, false))
+            << c.what;
+        if (c.write) { EXPECT_EQ(d.Image(), before); }
         EXPECT_EQ(d.Image().memory.slot[7].IsEmpty(), c.write || !c.changeWorked) << c.what;
         if (c.steps == 1) {
             EXPECT_EQ(d.UndoName(), QStringLiteral("Read Memory"));
             d.Undo();
             EXPECT_TRUE(d.Image().memory.slot[7].IsEmpty()) << c.what;
         }
+    }
+}
+
+// After every change the document takes, a disabled slot holds nothing,
+// whichever entry point brought the change in; slot 2 stays as it was.
+TEST_F(CloneDocumentTest, NoEntryPointLeavesADisabledSlotHoldingAnything) {
+    CloneImage disabled;  // slot 1 holds a channel with its flag off
+    StoreChannel(disabled, 1, 146.0);
+    disabled.memory.enabled[1] = false;
+    StoreChannel(disabled, 2, 147.0);
+    ASSERT_TRUE(WriteFileAtomically(Path("disabled.WK7"), JoinLinesCrLf(CloneFileLines(disabled))));
+    ASSERT_TRUE(ExportCsv(disabled, Path("disabled.csv")).ok);
+    struct Case { const char* what; std::function<void(CloneDocument&)> act; };
+    const Case cases[] = {
+        {"an edit", [](CloneDocument& d) { d.Edit("Disable", [](CloneImage& i) { i.memory.enabled[1] = false; }); }},
+        {"a read", [&disabled](CloneDocument& d) { d.EndTransfer(&disabled, TransferPart::kMemory, "Read"); }},
+        {"an open", [this](CloneDocument& d) { EXPECT_TRUE(d.Open(Path("disabled.WK7")).ok); }},
+        {"an import", [this](CloneDocument& d) { EXPECT_TRUE(d.ImportCsv(Path("disabled.csv")).result.ok); }},
+    };
+    for (const Case& c : cases) {
+        CloneDocument d;
+        d.Edit("Store", [](CloneImage& i) { StoreChannel(i, 1, 146.0); StoreChannel(i, 2, 147.0); });
+        c.act(d);
+        EXPECT_TRUE(d.Image().memory.slot[1] == SlotFields{} && !d.Image().memory.enabled[1]) << c.what;
+        EXPECT_EQ(d.Image().memory.slot[2].Value(kFreq), 147.0) << c.what;
     }
 }
 
