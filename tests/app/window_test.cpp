@@ -163,9 +163,10 @@ TEST_F(WindowPagesTest, EveryWayOfHidingABarAgreesWithTheViewMenu) {
 }
 
 TEST_F(WindowPagesTest, JapaneseCaptionsComeFromTheStringTable) {
+    const Translations texts(UiLanguage::kJapanese);  // as the program installs them before the window
     auto japanese = MakeWindow(Options(UiLanguage::kJapanese));
     japanese->ClickTab(Page::kMemory);
-    japanese->Action(QStringLiteral("mnuFind"))->trigger();
+    japanese->findChild<QAction*>(QStringLiteral("mnuFind"))->trigger();
     Shot("main-japanese.png", japanese.get());
     // The newer messages follow the language; the long-standing ones stay English.
     auto* find = japanese->findChild<QLineEdit*>(QStringLiteral("txtFind"));
@@ -183,9 +184,9 @@ TEST_F(WindowPagesTest, JapaneseCaptionsComeFromTheStringTable) {
     const std::pair<QString, const char*> shown[] = {
         {japanese->findChild<QMenu*>(QStringLiteral("mnuFile"))->title(), "ﾌｧｲﾙ(&F)"},
         {window->findChild<QMenu*>(QStringLiteral("mnuFile"))->title(), "File(&F)"},
-        {japanese->Action(QStringLiteral("mnuCut"))->text(), "切り取り(&T)"},
-        {japanese->Action(QStringLiteral("mnuUndo"))->text(), "元に戻す(&U) バンク 0 の変更"},
-        {window->Action(QStringLiteral("mnuUndo"))->text(), "&Undo"},
+        {japanese->findChild<QAction*>(QStringLiteral("mnuCut"))->text(), "切り取り(&T)"},
+        {japanese->findChild<QAction*>(QStringLiteral("mnuUndo"))->text(), "元に戻す(&U) バンク 0 の変更"},
+        {Act("mnuUndo")->text(), "&Undo"},
         {WriteQuestion(TransferPart::kAll, {}, window.get()).WriteButton()->text(), "&Write"},
         {WriteQuestion(TransferPart::kAll, {}, japanese.get()).WriteButton()->text(), "書き込む(&W)"},
         {japanese->findChild<QLabel*>(QStringLiteral("lblFind"))->text(), "検索:"},
@@ -275,7 +276,7 @@ protected:
             if (!frequency.isEmpty()) QTest::keyClicks(box, frequency);
             QTest::keyClick(box, Qt::Key_Return);
         });
-        window->Edits().Modify();
+        window->Cmds().Modify();
     }
     // Makes the change, then takes it back: one Undo gives back the image.
     void ExpectOneStep(const QString& step, const std::function<void()>& make) {

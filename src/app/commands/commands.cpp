@@ -168,6 +168,11 @@ void Commands::Update() {
     const auto used = std::count_if(rows.begin(), rows.end(),
                                     [&image](int r) { return !image.memory.slot[r - 1].IsEmpty(); });
     const bool anyUsed = used > 0;
+    // A used channel is normally enabled (a disabled slot holds nothing), so
+    // Enable applies to the rows that hold something all the same.
+    const bool anyDisabled = std::any_of(rows.begin(), rows.end(), [&image](int r) {
+        return !image.memory.slot[r - 1].IsEmpty() && !image.memory.enabled[r - 1];
+    });
     const bool single = rows.size() == 1;
     const int row = rows.empty() ? 1 : rows.front();
     // Copy, find and go to only read the image, so they stay while a
@@ -179,9 +184,7 @@ void Commands::Update() {
     copy->setEnabled(memory || (vfo && selection_.CurrentBand() - 1 < VfoBandCount(image.model)));
     paste->setEnabled(change && (memory || vfo) && canPaste && canPaste());
     clear->setEnabled(list && anyUsed);
-    // A used channel is always enabled (a disabled slot holds nothing), so
-    // Enable only applies to one that is not.
-    enable->setEnabled(list && anyUsed && !image.memory.enabled[row - 1]);
+    enable->setEnabled(list && anyDisabled);
     disable->setEnabled(list && anyUsed);
     // Delete and Insert shift the first 200 rows from the current one.
     insert->setEnabled(list && single && row <= kEditWindowRows);
