@@ -136,7 +136,7 @@ TEST_F(EditCommandsTest, MenusButtonsAndARightClickShareOneCommandAndTheClickMov
         auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         ASSERT_NE(popup, nullptr);
         EXPECT_EQ(window->Memory()->SelectedRows(), selected) << "inside the selection it stays";
-        EXPECT_TRUE(popup->actions().contains(Act("mnuClear")) && Act("mnuClear")->isEnabled());
+        EXPECT_TRUE(popup->actions().contains(Act("mnuClear")));  // the menu's own command
         popup->close();
     }
 }
