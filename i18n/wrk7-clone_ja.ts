@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP" sourcelanguage="en">
 <context>
+    <name>wrk7::AppearanceMenu</name>
+    <message>
+        <source>System(&amp;S)</source>
+        <translation>システム(&amp;S)</translation>
+    </message>
+    <message>
+        <source>English(&amp;E)</source>
+        <translation>English(&amp;E)</translation>
+    </message>
+    <message>
+        <source>日本語 - Japanese(&amp;J)</source>
+        <translation>日本語(&amp;J)</translation>
+    </message>
+    <message>
+        <source>Light(&amp;L)</source>
+        <translation>ライト(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Dark(&amp;D)</source>
+        <translation>ダーク(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Theme(&amp;M)</source>
+        <translation>テーマ(&amp;M)</translation>
+    </message>
+    <message>
+        <source>Language(&amp;L)</source>
+        <translation>言語(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>言語</translation>
+    </message>
+    <message>
+        <source>The language chosen applies from the next start.</source>
+        <translation>選んだ言語は次回の起動から使われます。</translation>
+    </message>
+</context>
+<context>
     <name>wrk7::Commands</name>
     <message>
         <source>Cut(&amp;T)</source>
@@ -185,6 +224,44 @@
     </message>
 </context>
 <context>
+    <name>wrk7::FileCommands</name>
+    <message>
+        <source>Save anyway</source>
+        <translation>このまま保存</translation>
+    </message>
+</context>
+<context>
+    <name>wrk7::FindBar</name>
+    <message>
+        <source>Find:</source>
+        <translation>検索:</translation>
+    </message>
+    <message>
+        <source>Go to:</source>
+        <translation>移動先:</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>次へ</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>移動</translation>
+    </message>
+    <message>
+        <source>Duplicates:</source>
+        <translation>重複:</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>前へ</translation>
+    </message>
+    <message>
+        <source>Close (Esc)</source>
+        <translation>閉じる (Esc)</translation>
+    </message>
+</context>
+<context>
     <name>wrk7::GridClipboard</name>
     <message>
         <source>Cut %1</source>
@@ -275,6 +352,13 @@
     <message>
         <source>Disable</source>
         <translation>無効</translation>
+    </message>
+</context>
+<context>
+    <name>wrk7::RecentFilesMenu</name>
+    <message>
+        <source>Recent Files(&amp;F)</source>
+        <translation>最近使ったファイル(&amp;F)</translation>
     </message>
 </context>
 </TS>

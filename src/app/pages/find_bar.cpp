@@ -68,14 +68,14 @@ void FindBar::Open(Mode mode) {
     if (isVisible() && mode_ == Mode::kGoTo) goToText_ = txtFind_->text();
     mode_ = mode;
     const bool find = mode == Mode::kFind;
-    const StringTable strings = ShowCaptions();
-    lblFind_->setText(strings.Text(find ? 1710 : 1711));
+    ShowCaptions();
+    lblFind_->setText(find ? tr("Find:") : tr("Go to:"));
     txtFind_->setPlaceholderText(InUiLanguageOf(this, find ? QStringLiteral("145.5, 118-137 or a name or note")
                                                            : QStringLiteral("07-012, 0A, S5, Pr10 or slot 0-1299")));
     txtFind_->setText(find ? findText_ : goToText_);
     txtFind_->show();
     cmdPrevious_->setVisible(find);
-    cmdNext_->setText(strings.Text(find ? 1714 : 1715));
+    cmdNext_->setText(find ? tr("Next") : tr("Go"));
     lblResult_->clear();
     show();
     txtFind_->setFocus();
@@ -85,23 +85,19 @@ void FindBar::Open(Mode mode) {
 void FindBar::OpenDuplicates(const QString& summary) {
     if (isVisible() && mode_ == Mode::kFind) findText_ = txtFind_->text();
     mode_ = Mode::kDuplicates;
-    const StringTable strings = ShowCaptions();
-    lblFind_->setText(strings.Text(1712));
+    ShowCaptions();
+    lblFind_->setText(tr("Duplicates:"));
     txtFind_->hide();
     cmdPrevious_->show();
-    cmdNext_->setText(strings.Text(1714));
+    cmdNext_->setText(tr("Next"));
     ShowResult(summary);
     show();
     page_->Grid()->setFocus();
 }
 
-// The bar is built before it has a window, so it learns the window's
-// language each time it opens.
-StringTable FindBar::ShowCaptions() {
-    const StringTable strings = StringsOf(this);
-    cmdPrevious_->setText(strings.Text(1713));
-    close_->setToolTip(strings.Text(1716));
-    return strings;
+void FindBar::ShowCaptions() {
+    cmdPrevious_->setText(tr("Previous"));
+    close_->setToolTip(tr("Close (Esc)"));
 }
 
 void FindBar::ShowResult(const QString& answer) { lblResult_->setText(InUiLanguageOf(this, answer)); }

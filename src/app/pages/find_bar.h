@@ -51,7 +51,7 @@ private:
     void Show(int slot);
     void StepThroughDuplicates(bool forward);
     void Close();
-    StringTable ShowCaptions();
+    void ShowCaptions();
     // The answer to the last step, in the window's language.
     void ShowResult(const QString& answer);
 

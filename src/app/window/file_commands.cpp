@@ -137,7 +137,7 @@ bool FileCommands::SaveTo(const QString& path) {
     document_.CommitPendingEntries();
     const std::string warning = BankTotalWarning(document_.Image());
     if (!warning.empty() && prompter_.ConfirmAction(window_, BankTableTitle(), {QString::fromStdString(warning)},
-                                                    StringsOf(window_).Text(1765)) != Prompter::Answer::kOk)
+                                                    tr("Save anyway")) != Prompter::Answer::kOk)
         return false;
     const FileResult r = document_.Save(path);
     if (!r.ok) {
