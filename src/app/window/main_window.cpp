@@ -276,6 +276,7 @@ void MainWindow::BuildToolBar() {
             continue;
         }
         b.action->setIcon(b.icon == QStyle::SP_CustomBase ? PrinterIcon() : style()->standardIcon(b.icon));
+        b.action->setIconVisibleInMenu(false);  // the menus show captions only, as they always did
         // The button shows only its icon, but a screen reader and the bar's
         // overflow menu need a name: the short caption, which the menus do
         // not show.
