@@ -244,7 +244,8 @@ QMenu* Commands::GridMenu(bool vfo, QWidget* parent) {
 QString Commands::Label(int slot) const { return QString::fromStdString(BuildRowLabels(document_.Image())[slot]); }
 
 QString RowsName(const CloneImage& image, const std::vector<int>& rows) {
-    if (rows.size() == 1) return QString::fromStdString(BuildRowLabels(image)[static_cast<std::size_t>(rows.front() - 1)]);
+    if (rows.size() == 1)
+        return QString::fromStdString(BuildRowLabels(image)[static_cast<std::size_t>(rows.front() - 1)]);
     return Commands::tr("%1 Channels").arg(rows.size());
 }
 
@@ -283,7 +284,8 @@ void Commands::EditVfoRow(int row) {
 
 void Commands::ClearAll() {
     if (!Confirm(QString::fromLatin1(kClearTitle),
-                 {QString::fromLatin1(kUndoBringsBack), QStringLiteral("Are you sure that you want to clear all memory?")}))
+                 {QString::fromLatin1(kUndoBringsBack),
+                  QStringLiteral("Are you sure that you want to clear all memory?")}))
         return;
     document_.Edit(tr("Clear All"), [](CloneImage& image) { ClearAllSlots(image); });
 }

@@ -76,7 +76,9 @@ MainWindow::MainWindow(AppOptions options, Prompter* prompter, QWidget* parent)
                                         options_.portOverride);
     BuildPages();
     commands_ = new Commands(*document_, *this, *prompter_, table_.Language(), this);
-    commands_->startTransfer = [this](TransferDirection direction, TransferPart part) { StartTransfer(direction, part); };
+    commands_->startTransfer = [this](TransferDirection direction, TransferPart part) {
+        StartTransfer(direction, part);
+    };
     edits_ = new EditCommands(this, *document_, *prompter_, *commands_, memoryPage_, vfoGrid_);
     BindPageButtons();
     BuildActions();
@@ -160,7 +162,8 @@ void MainWindow::BuildActions() {
         statusText_->SetFullText(QStringLiteral("Listing written to %1").arg(QDir::toNativeSeparators(path)));
     });
     actPrintSetup_ = make("mnuPrintSetup", number("1005"), [this] { printing_->PrintSetup(); });
-    actPrint_ = make("mnuPrint", number("1006"), [this] { printing_->PrintListing(); }, QKeySequence(Qt::CTRL | Qt::Key_P));
+    actPrint_ = make("mnuPrint", number("1006"), [this] { printing_->PrintListing(); },
+                     QKeySequence(Qt::CTRL | Qt::Key_P));
     actPrintPreview_ = make("mnuPrintPreview", tr("Print Preview(&V)..."), [this] { printing_->PrintPreview(); });
     actExportPdf_ = make("mnuExportPdf", tr("Export PDF(&D)..."), [this] { printing_->ExportPdf(); });
     actExit_ = make("mnuExit", number("1007"), [this] { close(); }, QKeySequence(Qt::CTRL | Qt::Key_Q));
