@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP" sourcelanguage="en">
 <context>
+    <name>wrk7::AboutBox</name>
+    <message>
+        <source>About %1</source>
+        <translation>%1 のバージョン情報</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>バージョン %1</translation>
+    </message>
+    <message>
+        <source>Every completed read from the receiver is also kept as a clone file in:
+%1
+(the newest 20 are kept).</source>
+        <translation>受信機からの読み出しが終わるたびに、その内容はクローンファイルとして次の場所にも保存されます：
+%1
+（新しいものから 20 個を残します。）</translation>
+    </message>
+    <message>
+        <source>This program is provided as is, without warranty of any kind. Writing to a receiver replaces its memory; keep a backup of what it held before you write.</source>
+        <translation>このプログラムは現状のまま提供され、いかなる保証もありません。受信機に書き込むとそのメモリーは置き換わります。書き込む前に、受信機の内容をバックアップしておいてください。</translation>
+    </message>
+</context>
+<context>
     <name>wrk7::AppearanceMenu</name>
     <message>
         <source>System(&amp;S)</source>
@@ -38,6 +61,246 @@
     <message>
         <source>The language chosen applies from the next start.</source>
         <translation>選んだ言語は次回の起動から使われます。</translation>
+    </message>
+</context>
+<context>
+    <name>wrk7::BankPage</name>
+    <message>
+        <source>Read Bank</source>
+        <translation>バンクの読み出し</translation>
+    </message>
+    <message>
+        <source>Write Bank</source>
+        <translation>バンクの書き込み</translation>
+    </message>
+    <message>
+        <source>Read Group</source>
+        <translation>グループの読み出し</translation>
+    </message>
+    <message>
+        <source>Write Group</source>
+        <translation>グループの書き込み</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>合計</translation>
+    </message>
+    <message>
+        <source>Scan group</source>
+        <translation>スキャングループ</translation>
+    </message>
+    <message>
+        <source>BANK %1 - %2</source>
+        <translation>バンク %1 - %2</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>リンク</translation>
+    </message>
+</context>
+<context>
+    <name>wrk7::ChangeChannelsDialog</name>
+    <message>
+        <source>Not skipped</source>
+        <translation>スキップしない</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>スキップする</translation>
+    </message>
+    <message>
+        <source>Change Channels</source>
+        <translation>チャンネルの一括変更</translation>
+    </message>
+    <message>
+        <source>Check the fields to change on all %1 channels.</source>
+        <translation>%1 チャンネルすべてで変更する項目にチェックを付けてください。</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>モード</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>シフト</translation>
+    </message>
+    <message>
+        <source>Tuning Step</source>
+        <translation>ステップ</translation>
+    </message>
+    <message>
+        <source>Option</source>
+        <translation>オプション</translation>
+    </message>
+    <message>
+        <source>Tone</source>
+        <translation>トーン</translation>
+    </message>
+    <message>
+        <source>Secret Code</source>
+        <translation>秘話コード</translation>
+    </message>
+    <message>
+        <source>Carrier</source>
+        <translation>キャリア</translation>
+    </message>
+    <message>
+        <source>Offset Frequency</source>
+        <translation>オフセット周波数</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>メモ</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名前</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>スキップ</translation>
+    </message>
+</context>
+<context>
+    <name>wrk7::ChannelEditor</name>
+    <message>
+        <source>Modify Memory</source>
+        <translation>メモリーの変更</translation>
+    </message>
+    <message>
+        <source>Option</source>
+        <translation>オプション</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>周波数</translation>
+    </message>
+    <message>
+        <source>Offset Frequency</source>
+        <translation>オフセット周波数</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>モード</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>シフト</translation>
+    </message>
+    <message>
+        <source>Tuning Step</source>
+        <translation>ステップ</translation>
+    </message>
+    <message>
+        <source>Tone</source>
+        <translation>トーン</translation>
+    </message>
+    <message>
+        <source>Secret Code</source>
+        <translation>秘話コード</translation>
+    </message>
+    <message>
+        <source>Carrier</source>
+        <translation>キャリア</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>名前</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>メモ</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>スキップ</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>保持</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>有効</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Program Scan</source>
+        <translation>プログラムスキャン</translation>
+    </message>
+    <message>
+        <source>Search Pass</source>
+        <translation>サーチパス</translation>
+    </message>
+    <message>
+        <source>Priority</source>
+        <translation>プライオリティ</translation>
+    </message>
+    <message>
+        <source>Bank %1</source>
+        <translation>バンク %1</translation>
+    </message>
+    <message>
+        <source>%1Ch</source>
+        <translation>%1 チャンネル</translation>
+    </message>
+    <message>
+        <source>Modify VFO</source>
+        <translation>VFO の変更</translation>
+    </message>
+    <message>
+        <source>Band %1</source>
+        <translation>バンド %1</translation>
+    </message>
+</context>
+<context>
+    <name>wrk7::ComDialog</name>
+    <message>
+        <source>device missing</source>
+        <translation>デバイスがありません</translation>
+    </message>
+    <message>
+        <source>no permission: join group %1</source>
+        <translation>権限がありません：グループ %1 に参加してください</translation>
+    </message>
+    <message>
+        <source>busy: another program holds it</source>
+        <translation>使用中：別のプログラムが使っています</translation>
+    </message>
+    <message>
+        <source>(no device on this machine)</source>
+        <translation>（このマシンにはデバイスがありません）</translation>
+    </message>
+    <message>
+        <source>COM Port Setup</source>
+        <translation>COM ポートセットアップ</translation>
+    </message>
+    <message>
+        <source>Device path:</source>
+        <translation>デバイスのパス:</translation>
+    </message>
+    <message>
+        <source>Device path</source>
+        <translation>デバイスのパス</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>This run uses: %1</source>
+        <translation>今回使うポート: %1</translation>
     </message>
 </context>
 <context>
@@ -224,6 +487,64 @@
     </message>
 </context>
 <context>
+    <name>wrk7::CompareDialog</name>
+    <message>
+        <source>Compare With %1</source>
+        <translation>%1 と比較</translation>
+    </message>
+    <message>
+        <source>The images are the same.</source>
+        <translation>内容は同じです。</translation>
+    </message>
+    <message>
+        <source>%1 differences</source>
+        <translation>相違点 %1 件</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>場所</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>項目</translation>
+    </message>
+    <message>
+        <source>This image</source>
+        <translation>このイメージ</translation>
+    </message>
+    <message>
+        <source>Differences</source>
+        <translation>相違点</translation>
+    </message>
+</context>
+<context>
+    <name>wrk7::DlgPrint</name>
+    <message>
+        <source>Print Selection</source>
+        <translation>印刷する範囲</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>VFO Data</source>
+        <translation>VFO データ</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>メモリー</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
     <name>wrk7::FileCommands</name>
     <message>
         <source>Save anyway</source>
@@ -237,12 +558,36 @@
         <translation>検索:</translation>
     </message>
     <message>
-        <source>Go to:</source>
-        <translation>移動先:</translation>
+        <source>Clear</source>
+        <translation>クリア</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>前へ</translation>
     </message>
     <message>
         <source>Next</source>
         <translation>次へ</translation>
+    </message>
+    <message>
+        <source>Close (Esc)</source>
+        <translation>閉じる (Esc)</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Go to:</source>
+        <translation>移動先:</translation>
+    </message>
+    <message>
+        <source>145.5, 118-137 or a name or note</source>
+        <translation>145.5、118-137、名前またはメモ</translation>
+    </message>
+    <message>
+        <source>07-012, 0A, S5, Pr10 or slot 0-1299</source>
+        <translation>07-012、0A、S5、Pr10 またはスロット 0-1299</translation>
     </message>
     <message>
         <source>Go</source>
@@ -253,12 +598,16 @@
         <translation>重複:</translation>
     </message>
     <message>
-        <source>Previous</source>
-        <translation>前へ</translation>
+        <source>No duplicates are left.</source>
+        <translation>重複はもうありません。</translation>
     </message>
     <message>
-        <source>Close (Esc)</source>
-        <translation>閉じる (Esc)</translation>
+        <source>No row matches "%1".</source>
+        <translation>「%1」に一致する行はありません。</translation>
+    </message>
+    <message>
+        <source>There is no row "%1".</source>
+        <translation>行「%1」はありません。</translation>
     </message>
 </context>
 <context>
@@ -273,7 +622,124 @@
     </message>
 </context>
 <context>
+    <name>wrk7::GridHeading</name>
+    <message>
+        <source>Frequency</source>
+        <translation>周波数</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>モード</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>ステップ</translation>
+    </message>
+    <message>
+        <source>Option</source>
+        <translation>オプション</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>スキップ</translation>
+    </message>
+    <message>
+        <source>Carrier</source>
+        <translation>キャリア</translation>
+    </message>
+    <message>
+        <source>Scr</source>
+        <translation>秘話</translation>
+    </message>
+    <message>
+        <source>Tone</source>
+        <translation>トーン</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>シフト</translation>
+    </message>
+    <message>
+        <source>ShiftFreq.</source>
+        <translation>シフト周波数</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>メモ</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名前</translation>
+    </message>
+</context>
+<context>
+    <name>wrk7::ImportPlacementDialog</name>
+    <message>
+        <source>Import</source>
+        <translation>インポート</translation>
+    </message>
+    <message>
+        <source>Place the channels of the list</source>
+        <translation>リストのチャンネルの置き場所</translation>
+    </message>
+    <message>
+        <source>At each row's Location</source>
+        <translation>各行の Location の位置</translation>
+    </message>
+    <message>
+        <source>In consecutive slots from row</source>
+        <translation>次の行から連続したスロット</translation>
+    </message>
+    <message>
+        <source>First row</source>
+        <translation>最初の行</translation>
+    </message>
+</context>
+<context>
+    <name>wrk7::ImportReportDialog</name>
+    <message>
+        <source>Channel</source>
+        <translation>チャンネル</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>インポート</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>行</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>理由</translation>
+    </message>
+    <message>
+        <source>Rows not taken whole</source>
+        <translation>そのままでは取り込めなかった行</translation>
+    </message>
+</context>
+<context>
     <name>wrk7::MainWindow</name>
+    <message>
+        <source>Settings 1</source>
+        <translation>設定 1</translation>
+    </message>
+    <message>
+        <source>Settings 2</source>
+        <translation>設定 2</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>メモリー</translation>
+    </message>
+    <message>
+        <source>Bank</source>
+        <translation>バンク</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>無題</translation>
+    </message>
     <message>
         <source>Compare With(&amp;C)...</source>
         <translation>比較(&amp;C)...</translation>
@@ -306,20 +772,44 @@
 <context>
     <name>wrk7::MemoryPage</name>
     <message>
+        <source>VFO bands</source>
+        <translation>VFO バンド</translation>
+    </message>
+    <message>
+        <source>Memory channels</source>
+        <translation>メモリーチャンネル</translation>
+    </message>
+    <message>
+        <source>Bank %1</source>
+        <translation>バンク %1</translation>
+    </message>
+    <message>
+        <source>Program Scan</source>
+        <translation>プログラムスキャン</translation>
+    </message>
+    <message>
+        <source>Seach Pass</source>
+        <translation>サーチパス</translation>
+    </message>
+    <message>
+        <source>Priority</source>
+        <translation>プライオリティ</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>すべて</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>表示</translation>
+    </message>
+    <message>
         <source>Read</source>
         <translation>読み出し</translation>
     </message>
     <message>
         <source>Write</source>
         <translation>書き込み</translation>
-    </message>
-    <message>
-        <source>Up</source>
-        <translation>上へ</translation>
-    </message>
-    <message>
-        <source>Down</source>
-        <translation>下へ</translation>
     </message>
     <message>
         <source>Clear All</source>
@@ -338,6 +828,10 @@
         <translation>挿入</translation>
     </message>
     <message>
+        <source>Up</source>
+        <translation>上へ</translation>
+    </message>
+    <message>
         <source>Enable All</source>
         <translation>すべて有効</translation>
     </message>
@@ -353,12 +847,290 @@
         <source>Disable</source>
         <translation>無効</translation>
     </message>
+    <message>
+        <source>Down</source>
+        <translation>下へ</translation>
+    </message>
 </context>
 <context>
     <name>wrk7::RecentFilesMenu</name>
     <message>
         <source>Recent Files(&amp;F)</source>
         <translation>最近使ったファイル(&amp;F)</translation>
+    </message>
+</context>
+<context>
+    <name>wrk7::SettingsPages</name>
+    <message>
+        <source>Read Settings</source>
+        <translation>設定の読み出し</translation>
+    </message>
+    <message>
+        <source>Write Settings</source>
+        <translation>設定の書き込み</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>機種</translation>
+    </message>
+    <message>
+        <source>Band Plan Editor</source>
+        <translation>バンドプランの編集</translation>
+    </message>
+    <message>
+        <source>Switches</source>
+        <translation>スイッチ</translation>
+    </message>
+    <message>
+        <source>Lists</source>
+        <translation>リスト</translation>
+    </message>
+    <message>
+        <source>Lo Volume</source>
+        <translation>低音量</translation>
+    </message>
+    <message>
+        <source>Squelch level</source>
+        <translation>スケルチレベル</translation>
+    </message>
+    <message>
+        <source>AF volume level</source>
+        <translation>音量レベル</translation>
+    </message>
+    <message>
+        <source>Antenna</source>
+        <translation>アンテナ</translation>
+    </message>
+    <message>
+        <source>Lamp</source>
+        <translation>ランプ</translation>
+    </message>
+    <message>
+        <source>Band Transition</source>
+        <translation>バンドの移り方</translation>
+    </message>
+    <message>
+        <source>Auto Power Off</source>
+        <translation>オートパワーオフ</translation>
+    </message>
+    <message>
+        <source>MONI key Function</source>
+        <translation>MONI キーの動作</translation>
+    </message>
+    <message>
+        <source>MONI key</source>
+        <translation>MONI キー</translation>
+    </message>
+    <message>
+        <source>Operating Mode</source>
+        <translation>動作モード</translation>
+    </message>
+    <message>
+        <source>Scan TYPE</source>
+        <translation>スキャンの種類</translation>
+    </message>
+    <message>
+        <source>Key Lock</source>
+        <translation>キーロック</translation>
+    </message>
+    <message>
+        <source>AF Tone</source>
+        <translation>音質</translation>
+    </message>
+    <message>
+        <source>VFO Scan Speed</source>
+        <translation>VFO スキャン速度</translation>
+    </message>
+    <message>
+        <source>Memory Scan Speed</source>
+        <translation>メモリースキャン速度</translation>
+    </message>
+    <message>
+        <source>Tone Burst</source>
+        <translation>トーンバースト</translation>
+    </message>
+    <message>
+        <source>Lock BUG</source>
+        <translation>BUG のロック</translation>
+    </message>
+    <message>
+        <source>Bug Sensitive Level</source>
+        <translation>BUG 感度レベル</translation>
+    </message>
+    <message>
+        <source>Bug Type</source>
+        <translation>BUG の種類</translation>
+    </message>
+    <message>
+        <source>Rec. Rate</source>
+        <translation>録音レート</translation>
+    </message>
+    <message>
+        <source>Attenuator</source>
+        <translation>アッテネーター</translation>
+    </message>
+    <message>
+        <source>AM bar antenna</source>
+        <translation>AM バーアンテナ</translation>
+    </message>
+    <message>
+        <source>SW bar antenna</source>
+        <translation>SW バーアンテナ</translation>
+    </message>
+    <message>
+        <source>Battery Save</source>
+        <translation>バッテリーセーブ</translation>
+    </message>
+    <message>
+        <source>Beep</source>
+        <translation>ビープ音</translation>
+    </message>
+    <message>
+        <source>Bell</source>
+        <translation>ベル</translation>
+    </message>
+    <message>
+        <source>Charge</source>
+        <translation>充電</translation>
+    </message>
+    <message>
+        <source>Auto Wave</source>
+        <translation>オートモード</translation>
+    </message>
+    <message>
+        <source>Auto Step</source>
+        <translation>オートステップ</translation>
+    </message>
+    <message>
+        <source>Auto Program</source>
+        <translation>オートプログラム</translation>
+    </message>
+    <message>
+        <source>TX Extension</source>
+        <translation>送信拡張</translation>
+    </message>
+    <message>
+        <source>Write Protect</source>
+        <translation>書き込み禁止</translation>
+    </message>
+    <message>
+        <source>DoReMi</source>
+        <translation>ドレミ</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>スキャン</translation>
+    </message>
+    <message>
+        <source>Time Pr</source>
+        <translation>Pr 時間</translation>
+    </message>
+    <message>
+        <source>Time Sp</source>
+        <translation>Sp 時間</translation>
+    </message>
+    <message>
+        <source>Charge Time</source>
+        <translation>充電時間</translation>
+    </message>
+    <message>
+        <source>Set Mode</source>
+        <translation>セットモード</translation>
+    </message>
+    <message>
+        <source>Wild Key</source>
+        <translation>ワイルドキー</translation>
+    </message>
+    <message>
+        <source>Remote Controller A</source>
+        <translation>リモコン A</translation>
+    </message>
+    <message>
+        <source>Remote Controller B</source>
+        <translation>リモコン B</translation>
+    </message>
+    <message>
+        <source>Remote Controller C</source>
+        <translation>リモコン C</translation>
+    </message>
+    <message>
+        <source>Remote Controller D</source>
+        <translation>リモコン D</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>循環</translation>
+    </message>
+    <message>
+        <source>Across</source>
+        <translation>連続</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>オフ</translation>
+    </message>
+    <message>
+        <source>Push</source>
+        <translation>押す</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>押し続ける</translation>
+    </message>
+    <message>
+        <source>Monitor</source>
+        <translation>モニター</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>ミュート</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation>プリセット</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>メモリー</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>低</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>高</translation>
+    </message>
+</context>
+<context>
+    <name>wrk7::WriteQuestion</name>
+    <message>
+        <source>Write</source>
+        <translation>書き込み</translation>
+    </message>
+    <message>
+        <source>The write replaces %1 on the receiver.</source>
+        <translation>書き込むと受信機の%1が置き換わります。</translation>
+    </message>
+    <message>
+        <source>&amp;Back up the receiver first</source>
+        <translation>先に受信機の内容をバックアップする(&amp;B)</translation>
+    </message>
+    <message>
+        <source>Reads what the receiver holds into the backups folder before the write</source>
+        <translation>書き込みの前に受信機の内容をバックアップフォルダーに読み出します</translation>
+    </message>
+    <message>
+        <source>&amp;Do not ask again</source>
+        <translation>今後は確認しない(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Write</source>
+        <translation>書き込む(&amp;W)</translation>
     </message>
 </context>
 </TS>

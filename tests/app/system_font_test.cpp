@@ -26,5 +26,24 @@ TEST(SystemFontTest, AFamilyQtCannotDrawIsReplacedByTheFirstInstalledDialogFont)
             << c.requested << " -> " << c.resolved;
 }
 
+TEST(SystemFontTest, AJapaneseWindowAsksForALatinFamilyFirstAndAJapaneseOneAfter) {
+    const QStringList japanese{"IPAGothic", "Noto Sans CJK JP"};
+    const QStringList installed{"DejaVu Sans", "IPAGothic", "Liberation Sans", "Noto Sans CJK JP"};
+    const struct {
+        const char* own;
+        QStringList installed;
+        QStringList japanese;
+        QStringList families;
+    } cases[] = {
+        {"DejaVu Sans", installed, japanese, {"DejaVu Sans", "IPAGothic"}},     // a Latin system font stays first
+        {"IPAGothic", installed, japanese, {"Liberation Sans", "IPAGothic"}},  // a Japanese one goes behind
+        {"ipagothic", installed, japanese, {"Liberation Sans", "ipagothic"}},  // letter case is no difference
+        {"IPAGothic", {"IPAGothic", "Noto Sans CJK JP"}, japanese, {"IPAGothic"}},  // no Latin family: kept
+        {"DejaVu Sans", {"DejaVu Sans"}, {}, {"DejaVu Sans"}},                 // nothing writes Japanese
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(JapaneseWindowFamilies(c.own, c.installed, c.japanese), c.families) << c.own;
+}
+
 }  // namespace
 }  // namespace wrk7

@@ -5,8 +5,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/widgets/message_catalog.h"
-#include "app/widgets/string_table.h"
 #include "core/tables.h"
 
 namespace wrk7 {
@@ -14,24 +12,19 @@ namespace wrk7 {
 AboutBox::AboutBox(const QString& backupFolder, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmAbout"));
     const QString title = QString::fromUtf8(AppTitle.data(), static_cast<qsizetype>(AppTitle.size()));
-    const StringTable strings = StringsOf(parent);
-    setWindowTitle(strings.Text(1760).arg(title));
+    setWindowTitle(tr("About %1").arg(title));
     auto* name = new QLabel(QStringLiteral("<b>%1</b>").arg(title.toHtmlEscaped()));
     name->setObjectName(QStringLiteral("lblTitle"));
-    auto* version = new QLabel(strings.Text(1761).arg(QString::fromLatin1(kProgramVersion)));
+    auto* version = new QLabel(tr("Version %1").arg(QString::fromLatin1(kProgramVersion)));
     version->setObjectName(QStringLiteral("lblVersion"));
-    auto* backups = new QLabel(InUiLanguage(
-        QStringLiteral("Every completed read from the receiver is also kept as a clone file in:\n%1\n"
-                       "(the newest 20 are kept).")
-            .arg(backupFolder),
-        strings.Language()));
+    auto* backups = new QLabel(tr("Every completed read from the receiver is also kept as a clone file in:\n%1\n"
+                                  "(the newest 20 are kept).")
+                                   .arg(backupFolder));
     backups->setObjectName(QStringLiteral("lblBackups"));
     backups->setWordWrap(true);
     backups->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    auto* notice = new QLabel(InUiLanguage(
-        QStringLiteral("This program is provided as is, without warranty of any kind. Writing to a receiver "
-                       "replaces its memory; keep a backup of what it held before you write."),
-        strings.Language()));
+    auto* notice = new QLabel(tr("This program is provided as is, without warranty of any kind. Writing to a receiver "
+                                 "replaces its memory; keep a backup of what it held before you write."));
     notice->setObjectName(QStringLiteral("lblDisclaimer"));
     notice->setWordWrap(true);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);

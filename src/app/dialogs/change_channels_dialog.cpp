@@ -15,7 +15,6 @@
 #include "app/widgets/focus_rule.h"
 #include "app/widgets/frequency_filter.h"
 #include "app/widgets/prompter.h"
-#include "app/widgets/string_table.h"
 #include "core/channel_limits.h"
 #include "core/channel_options.h"
 #include "core/hex.h"
@@ -34,12 +33,17 @@ struct FieldRow {
     const char* name;
 };
 constexpr FieldRow kRows[] = {
-    {kMode, "Mode", "Mode"},      {kShift, "Shift", "Shift"},
-    {kStep, "Tuning Step", "Step"},  {kOption, "Option", "Option"},
-    {kTone, "Tone", "Tone"},      {kSecret, "Secret Code", "Secret"},
-    {kCarrier, "Carrier", "Carrier"}, {kOffset, "Offset Frequency", "Offset"},
-    {kNote, "Note", "Note"},      {kName, "Name", "Name"},
-    {kSkip, "Skip", "Skip"},
+    {kMode, QT_TRANSLATE_NOOP("wrk7::ChangeChannelsDialog", "Mode"), "Mode"},
+    {kShift, QT_TRANSLATE_NOOP("wrk7::ChangeChannelsDialog", "Shift"), "Shift"},
+    {kStep, QT_TRANSLATE_NOOP("wrk7::ChangeChannelsDialog", "Tuning Step"), "Step"},
+    {kOption, QT_TRANSLATE_NOOP("wrk7::ChangeChannelsDialog", "Option"), "Option"},
+    {kTone, QT_TRANSLATE_NOOP("wrk7::ChangeChannelsDialog", "Tone"), "Tone"},
+    {kSecret, QT_TRANSLATE_NOOP("wrk7::ChangeChannelsDialog", "Secret Code"), "Secret"},
+    {kCarrier, QT_TRANSLATE_NOOP("wrk7::ChangeChannelsDialog", "Carrier"), "Carrier"},
+    {kOffset, QT_TRANSLATE_NOOP("wrk7::ChangeChannelsDialog", "Offset Frequency"), "Offset"},
+    {kNote, QT_TRANSLATE_NOOP("wrk7::ChangeChannelsDialog", "Note"), "Note"},
+    {kName, QT_TRANSLATE_NOOP("wrk7::ChangeChannelsDialog", "Name"), "Name"},
+    {kSkip, QT_TRANSLATE_NOOP("wrk7::ChangeChannelsDialog", "Skip"), "Skip"},
 };
 
 QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
@@ -66,7 +70,7 @@ QStringList Choices(int field) {
         case kCarrier:
             for (int i = 0; i <= kCarrierJR; ++i) out << Q(CarrierName(i));
             return out;
-        case kSkip: return {QStringLiteral("Not skipped"), QStringLiteral("Skipped")};
+        case kSkip: return {ChangeChannelsDialog::tr("Not skipped"), ChangeChannelsDialog::tr("Skipped")};
     }
     return out;
 }
@@ -79,17 +83,16 @@ ChangeChannelsDialog::ChangeChannelsDialog(QWidget* parent, int model, const Slo
                                            Prompter* prompter)
     : QDialog(parent), model_(model), prompter_(prompter) {
     setObjectName(QStringLiteral("dlgChangeChannels"));
-    const StringTable strings = StringsOf(parent);
-    setWindowTitle(strings.Text(1730));
+    setWindowTitle(tr("Change Channels"));
     auto* top = new QVBoxLayout(this);
-    auto* heading = new QLabel(strings.Text(1731).arg(rows));
+    auto* heading = new QLabel(tr("Check the fields to change on all %1 channels.").arg(rows));
     heading->setObjectName(QStringLiteral("lblChangeRows"));
     top->addWidget(heading);
     auto* grid = new QGridLayout;
     top->addLayout(grid);
     const ModelInfo& info = Model(model);
     for (const FieldRow& r : kRows) {
-        auto* check = new QCheckBox(QString::fromLatin1(r.caption));
+        auto* check = new QCheckBox(tr(r.caption));
         check->setObjectName(QStringLiteral("chk") + QString::fromLatin1(r.name));
         QWidget* control = MakeControl(r.field, model, start);
         control->setObjectName((IsText(r.field) ? QStringLiteral("txt") : QStringLiteral("cbb")) +

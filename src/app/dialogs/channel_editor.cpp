@@ -19,7 +19,7 @@ using channel_editor::Q;
 
 ChannelEditor::ChannelEditor(QWidget* parent, Prompter* prompter) : QDialog(parent), prompter_(prompter) {
     setObjectName(QStringLiteral("dlgModify"));
-    setWindowTitle(QStringLiteral("Modify Memory"));
+    setWindowTitle(tr("Modify Memory"));
     BuildControls();
     // The first "Hold" has nothing to hold yet: start from the empty-row values.
     LoadMemoryFields(EmptyRowDefaults(), true);

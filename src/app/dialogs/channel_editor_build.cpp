@@ -73,7 +73,7 @@ void ChannelEditor::BuildControls() {
     top->addWidget(BuildSteps());
     QStringList options;
     for (std::string_view caption : OptionCaption) options << Q(caption);
-    top->addWidget(RadioRow(this, opbTone_, QStringLiteral("Option"), QStringLiteral("opbTone"), options));
+    top->addWidget(RadioRow(this, opbTone_, tr("Option"), QStringLiteral("opbTone"), options));
     top->addLayout(BuildLists());
     top->addLayout(BuildTexts());
     top->addLayout(BuildButtons());
@@ -103,11 +103,11 @@ QLayout* ChannelEditor::BuildBoxes() {
     const int boxWidth = txtFreq_->fontMetrics().horizontalAdvance(QStringLiteral("00000.0000000"));
     txtFreq_->setMinimumWidth(boxWidth);
     txtShift_->setMinimumWidth(boxWidth);
-    boxes->addWidget(LabelFor(new QLabel(QStringLiteral("Frequency")), txtFreq_), 0, 0);
+    boxes->addWidget(LabelFor(new QLabel(tr("Frequency")), txtFreq_), 0, 0);
     boxes->addWidget(txtFreq_, 0, 1);
     boxes->addWidget(new QLabel(QStringLiteral("MHz")), 0, 2);
     boxes->setColumnMinimumWidth(3, 16);
-    boxes->addWidget(LabelFor(new QLabel(QStringLiteral("Offset Frequency")), txtShift_), 0, 4);
+    boxes->addWidget(LabelFor(new QLabel(tr("Offset Frequency")), txtShift_), 0, 4);
     boxes->addWidget(txtShift_, 0, 5);
     boxes->addWidget(new QLabel(QStringLiteral("MHz")), 0, 6);
     boxes->setColumnStretch(7, 1);
@@ -119,16 +119,16 @@ QLayout* ChannelEditor::BuildBoxes() {
 
 QLayout* ChannelEditor::BuildModeAndShift() {
     auto* row = new QHBoxLayout;
-    row->addWidget(RadioRow(this, opbWave_, QStringLiteral("Mode"), QStringLiteral("opbWave"),
+    row->addWidget(RadioRow(this, opbWave_, tr("Mode"), QStringLiteral("opbWave"),
                             {QStringLiteral("FM"), QStringLiteral("AM"), QStringLiteral("WFM")}));
-    row->addWidget(RadioRow(this, shiftButtons_, QStringLiteral("Shift"), QStringLiteral("opbSift"),
+    row->addWidget(RadioRow(this, shiftButtons_, tr("Shift"), QStringLiteral("opbSift"),
                             {QStringLiteral("OFF"), QStringLiteral("+"), QStringLiteral("-")}));
     return row;
 }
 
 QWidget* ChannelEditor::BuildSteps() {
     // Six to a row, in code order.
-    auto* stepFrame = new QGroupBox(QStringLiteral("Tuning Step"));
+    auto* stepFrame = new QGroupBox(tr("Tuning Step"));
     auto* stepLayout = new QGridLayout(stepFrame);
     opbStep_ = new QButtonGroup(this);
     opbStep_->setObjectName(QStringLiteral("opbStep"));
@@ -146,18 +146,18 @@ QLayout* ChannelEditor::BuildLists() {
     for (int i = 0; i <= 28; ++i) secretList_->addItem(QString::number(i));
     carrierList_ = List("cbbAir");
     for (int i = 0; i <= kCarrierJR; ++i) carrierList_->addItem(Q(CarrierName(i)));
-    lists->addWidget(LabelFor(new QLabel(QStringLiteral("Tone")), toneList_), 0, 0);
+    lists->addWidget(LabelFor(new QLabel(tr("Tone")), toneList_), 0, 0);
     lists->addWidget(toneList_, 1, 0);
-    lists->addWidget(LabelFor(new QLabel(QStringLiteral("Secret Code")), secretList_), 0, 1);
+    lists->addWidget(LabelFor(new QLabel(tr("Secret Code")), secretList_), 0, 1);
     lists->addWidget(secretList_, 1, 1);
-    lists->addWidget(LabelFor(new QLabel(QStringLiteral("Carrier")), carrierList_), 0, 2);
+    lists->addWidget(LabelFor(new QLabel(tr("Carrier")), carrierList_), 0, 2);
     lists->addWidget(carrierList_, 1, 2);
     return lists;
 }
 
 QLayout* ChannelEditor::BuildTexts() {
     auto* texts = new QGridLayout;
-    lblName_ = Named(new QLabel(QStringLiteral("NAME")), "lblName");
+    lblName_ = Named(new QLabel(tr("NAME")), "lblName");
     txtName_ = Named(new QLineEdit, "txtName");
     txtName_->setMaxLength(kNameLength);
     txtName_->setValidator(new KeyFilter(KeyFilter::Kind::kPrintableAscii, txtName_));
@@ -166,7 +166,7 @@ QLayout* ChannelEditor::BuildTexts() {
     txtNote_->setMaxLength(kNoteLength);
     // Note first: the VFO editor hides the name row, and nothing is left
     // dangling beside the note.
-    texts->addWidget(LabelFor(new QLabel(QStringLiteral("Note")), txtNote_), 0, 0);
+    texts->addWidget(LabelFor(new QLabel(tr("Note")), txtNote_), 0, 0);
     texts->addWidget(txtNote_, 0, 1, 1, 2);
     texts->addWidget(LabelFor(lblName_, txtName_), 1, 0);
     texts->addWidget(txtName_, 1, 1);
@@ -176,12 +176,12 @@ QLayout* ChannelEditor::BuildTexts() {
 
 QLayout* ChannelEditor::BuildButtons() {
     auto* bottom = new QHBoxLayout;
-    chkSkip_ = Named(new QCheckBox(QStringLiteral("Skip")), "chkSkip");
-    chkHold_ = Named(new QCheckBox(QStringLiteral("Hold")), "chkHold");
-    chkEnable_ = Named(new QCheckBox(QStringLiteral("Enable")), "chkEnable");
+    chkSkip_ = Named(new QCheckBox(tr("Skip")), "chkSkip");
+    chkHold_ = Named(new QCheckBox(tr("Hold")), "chkHold");
+    chkEnable_ = Named(new QCheckBox(tr("Enable")), "chkEnable");
     chkEnable_->hide();
-    cmdOK_ = Named(new QPushButton(QStringLiteral("OK")), "cmdOK");
-    cmdCancel_ = Named(new QPushButton(QStringLiteral("Cancel")), "cmdCancel");
+    cmdOK_ = Named(new QPushButton(tr("OK")), "cmdOK");
+    cmdCancel_ = Named(new QPushButton(tr("Cancel")), "cmdCancel");
     // The buttons do not take the focus from a clicked box: OK runs the box's
     // check itself first, and Cancel has nothing to check.
     cmdOK_->setFocusPolicy(Qt::TabFocus);

@@ -19,18 +19,26 @@ using channel_editor::Select;
 
 namespace {
 
+// The areas' headings as the listing names them, for lupdate: the editor
+// shows them in the window's language.
+[[maybe_unused]] constexpr const char* kAreaTitles[] = {QT_TRANSLATE_NOOP("wrk7::ChannelEditor", "Program Scan"),
+                                                        QT_TRANSLATE_NOOP("wrk7::ChannelEditor", "Search Pass"),
+                                                        QT_TRANSLATE_NOOP("wrk7::ChannelEditor", "Priority")};
+
+QString AreaTitle(const SlotArea& area) { return ChannelEditor::tr(std::string(area.title).c_str()); }
+
 // Which entry of the channel space a memory row is.
 std::pair<QString, QString> MemoryCaptions(const CloneImage& image, int row) {
     const int slot = row - 1;
     const SlotArea& area = SlotAreaOf(slot);
     if (area.id == SlotAreaId::kChannels) {
         const QString label = Q(BuildRowLabels(image)[slot]);
-        return {QStringLiteral("Bank ") + label.left(2), label.right(3) + QStringLiteral("Ch")};
+        return {ChannelEditor::tr("Bank %1").arg(label.left(2)), ChannelEditor::tr("%1Ch").arg(label.right(3))};
     }
     const int entry = slot - area.first;
     if (area.pairs)
-        return {Q(area.title), QStringLiteral("%1 - %2").arg(PairOf(entry)).arg(QChar(EdgeOf(entry)))};
-    return {Q(area.title), QString::number(entry) + QStringLiteral("Ch")};
+        return {AreaTitle(area), QStringLiteral("%1 - %2").arg(PairOf(entry)).arg(QChar(EdgeOf(entry)))};
+    return {AreaTitle(area), ChannelEditor::tr("%1Ch").arg(entry)};
 }
 
 }  // namespace
@@ -47,7 +55,7 @@ void ChannelEditor::StartEdit(const CloneImage& image, Target target, int row) {
 bool ChannelEditor::PrepareMemory(const CloneImage& image, int row) {
     if (row < 1 || row > kSlotCount) return false;
     StartEdit(image, Target::kMemory, row);
-    setWindowTitle(QStringLiteral("Modify Memory"));
+    setWindowTitle(tr("Modify Memory"));
     const auto [mode, ch] = MemoryCaptions(image, row);
     lblMode_->setText(mode);
     lblCH_->setText(ch);
@@ -129,9 +137,9 @@ bool ChannelEditor::PrepareVfo(const CloneImage& image, int row) {
     if (row > VfoBandCount(image.model)) return false;  // WR-K70T/K have eight bands
     const int band = row - 1;
     StartEdit(image, Target::kVfo, row);
-    setWindowTitle(QStringLiteral("Modify VFO"));
+    setWindowTitle(tr("Modify VFO"));
     lblMode_->setText(QStringLiteral("VFO"));
-    lblCH_->setText(QStringLiteral("Band ") + QString::number(band));
+    lblCH_->setText(tr("Band %1").arg(band));
     SetFreqText(Q(VfoGridRow(image, band)[kFreq]));
     lblMHz_->setText(Q(BandLabel(region_, band)));
     ShowMemoryOnlyControls(false);

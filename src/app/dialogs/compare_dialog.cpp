@@ -6,8 +6,6 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "app/widgets/message_catalog.h"
-#include "app/widgets/string_table.h"
 #include "app/widgets/text_table.h"
 
 namespace wrk7 {
@@ -15,11 +13,10 @@ namespace wrk7 {
 CompareDialog::CompareDialog(const std::vector<DiffLine>& lines, const QString& otherFile, QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("dlgCompare"));
-    const StringTable strings = StringsOf(parent);
     const QString other = QFileInfo(otherFile).fileName();
-    setWindowTitle(strings.Text(1735).arg(other));
+    setWindowTitle(tr("Compare With %1").arg(other));
     setAttribute(Qt::WA_DeleteOnClose);
-    summary_ = new QLabel(lines.empty() ? strings.Text(1736) : strings.Text(1737).arg(lines.size()));
+    summary_ = new QLabel(lines.empty() ? tr("The images are the same.") : tr("%1 differences").arg(lines.size()));
     summary_->setObjectName(QStringLiteral("lblSummary"));
     std::vector<QStringList> rows;
     for (const DiffLine& l : lines) {
@@ -28,9 +25,9 @@ CompareDialog::CompareDialog(const std::vector<DiffLine>& lines, const QString& 
         slots_.push_back(l.slot);
     }
     table_ = MakeTextTable("grdCompare",
-                           {strings.Text(1738), strings.Text(1739), strings.Text(1740), other},
+                           {tr("Place"), tr("Field"), tr("This image"), other},
                            rows);
-    table_->setAccessibleName(CaptionInUiLanguage(QStringLiteral("Differences"), strings.Language()));
+    table_->setAccessibleName(tr("Differences"));
     connect(table_, &QTableWidget::cellDoubleClicked, this, [this](int row, int) {
         if (row >= 0 && row < static_cast<int>(slots_.size()) && slots_[static_cast<std::size_t>(row)] >= 0)
             emit memorySlotActivated(slots_[static_cast<std::size_t>(row)]);

@@ -5,30 +5,29 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/widgets/string_table.h"
 
 namespace wrk7 {
 
 DlgPrint::DlgPrint(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("DlgPrint"));
-    const StringTable strings = StringsOf(parent);
-    setWindowTitle(strings.Text(1720));
+    setWindowTitle(tr("Print Selection"));
     auto* layout = new QVBoxLayout(this);
+    const QString sections[] = {tr("Settings"), tr("VFO Data"), tr("Memory")};
     for (int i = 0; i < 3; ++i) {
-        auto* box = new QCheckBox(strings.Text(1721 + i));
+        auto* box = new QCheckBox(sections[i]);
         box->setObjectName(QStringLiteral("chkSelect%1").arg(i));
         box->setChecked(true);
         chkSelect_[static_cast<std::size_t>(i)] = box;
         layout->addWidget(box);
     }
-    okButton_ = new QPushButton(strings.Text(1724));
+    okButton_ = new QPushButton(tr("OK"));
     okButton_->setObjectName(QStringLiteral("OKButton"));
     okButton_->setDefault(true);
     connect(okButton_, &QPushButton::clicked, this, [this] {
         printAccepted_ = true;
         done(QDialog::Accepted);
     });
-    cancelButton_ = new QPushButton(strings.Text(1725));
+    cancelButton_ = new QPushButton(tr("Cancel"));
     cancelButton_->setObjectName(QStringLiteral("CancelButton"));
     connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
     auto* buttons = new QHBoxLayout;

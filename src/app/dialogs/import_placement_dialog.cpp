@@ -7,8 +7,6 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/widgets/message_catalog.h"
-#include "app/widgets/string_table.h"
 
 namespace wrk7 {
 
@@ -16,18 +14,17 @@ ImportPlacementDialog::ImportPlacementDialog(const std::array<std::string, kSlot
                                              QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("dlgImportPlace"));
-    const StringTable strings = StringsOf(parent);
-    setWindowTitle(strings.Text(1745));
+    setWindowTitle(tr("Import"));
     setAttribute(Qt::WA_DeleteOnClose);
-    auto* frame = new QGroupBox(strings.Text(1746));
-    atLocation_ = new QRadioButton(strings.Text(1747));
+    auto* frame = new QGroupBox(tr("Place the channels of the list"));
+    atLocation_ = new QRadioButton(tr("At each row's Location"));
     atLocation_->setObjectName(QStringLiteral("opbPlace0"));
     atLocation_->setChecked(true);
-    fromRow_ = new QRadioButton(strings.Text(1748));
+    fromRow_ = new QRadioButton(tr("In consecutive slots from row"));
     fromRow_->setObjectName(QStringLiteral("opbPlace1"));
     firstRow_ = new QComboBox;
     firstRow_->setObjectName(QStringLiteral("cbbFirstRow"));
-    firstRow_->setAccessibleName(CaptionInUiLanguage(QStringLiteral("First row"), strings.Language()));
+    firstRow_->setAccessibleName(tr("First row"));
     for (int slot = 0; slot < kChannelCount; ++slot)
         firstRow_->addItem(QString::fromStdString(labels[static_cast<std::size_t>(slot)]));
     firstRow_->setCurrentIndex(std::clamp(offeredSlot, 0, kChannelCount - 1));

@@ -6,7 +6,6 @@
 #include <QVBoxLayout>
 
 #include "app/widgets/message_catalog.h"
-#include "app/widgets/string_table.h"
 #include "app/widgets/text_table.h"
 
 namespace wrk7 {
@@ -15,23 +14,22 @@ ImportReportDialog::ImportReportDialog(const ChirpImportResult& result, QWidget*
     : ImportReportDialog(ImportSummary(result), QStringLiteral("Location"), result.issues, parent) {}
 
 ImportReportDialog::ImportReportDialog(const CsvImportResult& result, QWidget* parent)
-    : ImportReportDialog(ImportSummary(result), StringsOf(parent).Text(1751), result.issues, parent) {}
+    : ImportReportDialog(ImportSummary(result), tr("Channel"), result.issues, parent) {}
 
 ImportReportDialog::ImportReportDialog(const std::string& summary, const QString& placeHeading,
                                        const std::vector<ImportIssue>& issues, QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("dlgImportReport"));
-    const StringTable strings = StringsOf(parent);
-    setWindowTitle(strings.Text(1745));
+    setWindowTitle(tr("Import"));
     setAttribute(Qt::WA_DeleteOnClose);
-    summary_ = new QLabel(InUiLanguage(QString::fromStdString(summary), strings.Language()));
+    summary_ = new QLabel(InUiLanguageOf(parent, QString::fromStdString(summary)));
     summary_->setObjectName(QStringLiteral("lblSummary"));
     std::vector<QStringList> rows;
     for (const ImportIssue& issue : issues)
         rows.push_back({QString::number(issue.line), QString::fromStdString(issue.location),
-                        InUiLanguage(QString::fromStdString(issue.reason), strings.Language())});
-    issues_ = MakeTextTable("grdIssues", {strings.Text(1749), placeHeading, strings.Text(1750)}, rows);
-    issues_->setAccessibleName(InUiLanguage(QStringLiteral("Rows not taken whole"), strings.Language()));
+                        InUiLanguageOf(parent, QString::fromStdString(issue.reason))});
+    issues_ = MakeTextTable("grdIssues", {tr("Line"), placeHeading, tr("Reason")}, rows);
+    issues_->setAccessibleName(tr("Rows not taken whole"));
     issues_->setVisible(!rows.empty());
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

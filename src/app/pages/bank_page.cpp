@@ -35,17 +35,17 @@ BankPage::BankPage(CloneDocument& document, Prompter& prompter, QWidget* parent)
     : QWidget(parent), document_(document), image_(document.Image()), prompter_(prompter) {
     document_.AddPendingEntry([this] { CommitPendingEntry(); });
     auto* top = new QHBoxLayout;
-    cmdReadBank_ = new QPushButton(QStringLiteral("Read Bank"));
+    cmdReadBank_ = new QPushButton(tr("Read Bank"));
     cmdReadBank_->setObjectName(QStringLiteral("cmbReadBank"));
-    cmdWriteBank_ = new QPushButton(QStringLiteral("Write Bank"));
+    cmdWriteBank_ = new QPushButton(tr("Write Bank"));
     cmdWriteBank_->setObjectName(QStringLiteral("cmbWriteBank"));
-    cmdReadGroup_ = new QPushButton(QStringLiteral("Read Group"));
+    cmdReadGroup_ = new QPushButton(tr("Read Group"));
     cmdReadGroup_->setObjectName(QStringLiteral("cmbReadGroup"));
-    cmdWriteGroup_ = new QPushButton(QStringLiteral("Write Group"));
+    cmdWriteGroup_ = new QPushButton(tr("Write Group"));
     cmdWriteGroup_->setObjectName(QStringLiteral("cmbWriteGroup"));
     for (QPushButton* b : {cmdReadBank_, cmdWriteBank_, cmdReadGroup_, cmdWriteGroup_}) top->addWidget(b);
     top->addStretch();
-    top->addWidget(new QLabel(QStringLiteral("Total")));
+    top->addWidget(new QLabel(tr("Total")));
     lblAll_ = new QLabel(QStringLiteral("1000"));
     lblAll_->setObjectName(QStringLiteral("lblAll"));
     lblAll_->setMinimumWidth(40);
@@ -55,7 +55,7 @@ BankPage::BankPage(CloneDocument& document, Prompter& prompter, QWidget* parent)
     top->addWidget(lblAll_);
     groupIndexBox_ = new QLineEdit;
     groupIndexBox_->setObjectName(QStringLiteral("Text4"));
-    groupIndexBox_->setAccessibleName(QStringLiteral("Scan group"));
+    groupIndexBox_->setAccessibleName(tr("Scan group"));
     groupIndexBox_->setReadOnly(true);
     groupIndexBox_->setFixedWidth(44);
     groupIndexBox_->setFocusPolicy(Qt::NoFocus);
@@ -83,13 +83,13 @@ BankPage::BankPage(CloneDocument& document, Prompter& prompter, QWidget* parent)
 }
 
 QWidget* BankPage::BuildBankFrame(int firstBank) {
-    auto* frame = new QGroupBox(QStringLiteral("BANK %1 - %2").arg(firstBank).arg(firstBank + 9));
+    auto* frame = new QGroupBox(tr("BANK %1 - %2").arg(firstBank).arg(firstBank + 9));
     auto* grid = new QGridLayout(frame);
     grid->setContentsMargins(6, 4, 6, 4);
     grid->setHorizontalSpacing(4);
     grid->setVerticalSpacing(0);
     auto* digitsValidator = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,4}")), frame);
-    grid->addWidget(new QLabel(QStringLiteral("Link")), 2, 0);
+    grid->addWidget(new QLabel(tr("Link")), 2, 0);
     for (int g = 1; g < kGroups; ++g) grid->addWidget(new QLabel(GroupCaption(g)), 2 + g, 0);
     for (int d = 0; d < 10; ++d) {
         const int bank = firstBank + d;

@@ -12,7 +12,6 @@
 #include "app/pages/memory_page.h"
 #include "app/pages/memory_table_model.h"
 #include "app/widgets/message_catalog.h"
-#include "app/widgets/string_table.h"
 #include "edit/channel_find.h"
 #include "edit/row_lookup.h"
 #include "edit/row_order.h"
@@ -22,7 +21,7 @@ namespace wrk7 {
 FindBar::FindBar(const CloneImage& image, MemoryPage* page, QWidget* parent)
     : QWidget(parent), image_(image), page_(page) {
     setObjectName(QStringLiteral("fraFind"));
-    lblFind_ = new QLabel(QStringLiteral("Find:"));
+    lblFind_ = new QLabel(tr("Find:"));
     lblFind_->setObjectName(QStringLiteral("lblFind"));
     txtFind_ = new QLineEdit;
     txtFind_->setObjectName(QStringLiteral("txtFind"));
@@ -30,10 +29,10 @@ FindBar::FindBar(const CloneImage& image, MemoryPage* page, QWidget* parent)
     txtFind_->installEventFilter(this);
     // The label ("Find:" or "Go to:") names the box for screen readers.
     lblFind_->setBuddy(txtFind_);
-    for (QToolButton* clear : txtFind_->findChildren<QToolButton*>()) clear->setAccessibleName(QStringLiteral("Clear"));
-    cmdPrevious_ = new QPushButton(QStringLiteral("Previous"));
+    for (QToolButton* clear : txtFind_->findChildren<QToolButton*>()) clear->setAccessibleName(tr("Clear"));
+    cmdPrevious_ = new QPushButton(tr("Previous"));
     cmdPrevious_->setObjectName(QStringLiteral("cmdFindPrevious"));
-    cmdNext_ = new QPushButton(QStringLiteral("Next"));
+    cmdNext_ = new QPushButton(tr("Next"));
     cmdNext_->setObjectName(QStringLiteral("cmdFindNext"));
     lblResult_ = new QLabel;
     lblResult_->setObjectName(QStringLiteral("lblFindResult"));
@@ -41,8 +40,8 @@ FindBar::FindBar(const CloneImage& image, MemoryPage* page, QWidget* parent)
     close->setObjectName(QStringLiteral("cmdFindClose"));
     close->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
     close->setAutoRaise(true);
-    close->setToolTip(QStringLiteral("Close (Esc)"));
-    close->setAccessibleName(QStringLiteral("Close"));
+    close->setToolTip(tr("Close (Esc)"));
+    close->setAccessibleName(tr("Close"));
     for (QPushButton* b : {cmdPrevious_, cmdNext_}) b->setAutoDefault(false);
     connect(cmdPrevious_, &QPushButton::clicked, this, &FindBar::FindPrevious);
     connect(cmdNext_, &QPushButton::clicked, this, [this] { mode_ == Mode::kGoTo ? GoTo() : FindNext(); });
@@ -68,10 +67,9 @@ void FindBar::Open(Mode mode) {
     if (isVisible() && mode_ == Mode::kGoTo) goToText_ = txtFind_->text();
     mode_ = mode;
     const bool find = mode == Mode::kFind;
-    ShowCaptions();
     lblFind_->setText(find ? tr("Find:") : tr("Go to:"));
-    txtFind_->setPlaceholderText(InUiLanguageOf(this, find ? QStringLiteral("145.5, 118-137 or a name or note")
-                                                           : QStringLiteral("07-012, 0A, S5, Pr10 or slot 0-1299")));
+    txtFind_->setPlaceholderText(find ? tr("145.5, 118-137 or a name or note")
+                                      : tr("07-012, 0A, S5, Pr10 or slot 0-1299"));
     txtFind_->setText(find ? findText_ : goToText_);
     txtFind_->show();
     cmdPrevious_->setVisible(find);
@@ -85,7 +83,6 @@ void FindBar::Open(Mode mode) {
 void FindBar::OpenDuplicates(const QString& summary) {
     if (isVisible() && mode_ == Mode::kFind) findText_ = txtFind_->text();
     mode_ = Mode::kDuplicates;
-    ShowCaptions();
     lblFind_->setText(tr("Duplicates:"));
     txtFind_->hide();
     cmdPrevious_->show();
@@ -95,17 +92,12 @@ void FindBar::OpenDuplicates(const QString& summary) {
     page_->Grid()->setFocus();
 }
 
-void FindBar::ShowCaptions() {
-    cmdPrevious_->setText(tr("Previous"));
-    close_->setToolTip(tr("Close (Esc)"));
-}
-
 void FindBar::ShowResult(const QString& answer) { lblResult_->setText(InUiLanguageOf(this, answer)); }
 
 void FindBar::StepThroughDuplicates(bool forward) {
     const auto slot = NextListedSlot(FindDuplicates(image_).members, page_->CurrentRow() - 1, forward);
     if (!slot) {
-        ShowResult(QStringLiteral("No duplicates are left."));
+        ShowResult(tr("No duplicates are left."));
         return;
     }
     const QModelIndex index = page_->Model()->index(*slot, 0);
@@ -126,7 +118,7 @@ void FindBar::Find(bool forward) {
     }
     const auto slot = FindSlot(image_, query, page_->CurrentRow() - 1, forward);
     if (!slot) {
-        ShowResult(QStringLiteral("No row matches \"%1\".").arg(findText_.trimmed()));
+        ShowResult(tr("No row matches \"%1\".").arg(findText_.trimmed()));
         return;
     }
     lblResult_->clear();
@@ -137,7 +129,7 @@ void FindBar::GoTo() {
     goToText_ = txtFind_->text();
     const auto slot = SlotForRowText(image_, goToText_.toStdString());
     if (!slot) {
-        ShowResult(QStringLiteral("There is no row \"%1\".").arg(goToText_.trimmed()));
+        ShowResult(tr("There is no row \"%1\".").arg(goToText_.trimmed()));
         return;
     }
     lblResult_->clear();

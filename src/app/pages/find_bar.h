@@ -1,7 +1,6 @@
 #pragma once
 #include <QWidget>
 
-#include "app/widgets/string_table.h"
 
 class QLabel;
 class QLineEdit;
@@ -51,7 +50,6 @@ private:
     void Show(int slot);
     void StepThroughDuplicates(bool forward);
     void Close();
-    void ShowCaptions();
     // The answer to the last step, in the window's language.
     void ShowResult(const QString& answer);
 

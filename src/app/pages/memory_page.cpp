@@ -72,7 +72,7 @@ QTableView* MakeImageGrid(QAbstractItemModel* model, const char* objectName,
     grid->setWordWrap(false);
     // One Tab stop: the arrows move inside, Tab goes on to the next control.
     grid->setTabKeyNavigation(false);
-    grid->setAccessibleName(vfo ? QStringLiteral("VFO bands") : QStringLiteral("Memory channels"));
+    grid->setAccessibleName(vfo ? MemoryPage::tr("VFO bands") : MemoryPage::tr("Memory channels"));
     ApplyGridColumnWidths(grid, vfo);
     new ColumnStretcher(grid);
     return grid;
@@ -88,12 +88,11 @@ MemoryPage::MemoryPage(const CloneImage& image, QWidget* parent) : QWidget(paren
     // the whole channel space.
     cmbView_ = new QComboBox(this);
     cmbView_->setObjectName(QStringLiteral("cmbView"));
-    for (int b = 0; b < kBanks; ++b) cmbView_->addItem(QStringLiteral("Bank %1").arg(b));
-    cmbView_->addItems({QStringLiteral("Program Scan"), QStringLiteral("Seach Pass"), QStringLiteral("Priority"),
-                        QStringLiteral("All")});
+    for (int b = 0; b < kBanks; ++b) cmbView_->addItem(tr("Bank %1").arg(b));
+    cmbView_->addItems({tr("Program Scan"), tr("Seach Pass"), tr("Priority"), tr("All")});
     cmbView_->setCurrentIndex(53);
-    cmbView_->setAccessibleName(QStringLiteral("View"));
-    cmbView_->view()->setAccessibleName(QStringLiteral("View"));
+    cmbView_->setAccessibleName(tr("View"));
+    cmbView_->view()->setAccessibleName(tr("View"));
     cmbView_->hide();
 
     auto* buttons = new QGridLayout;

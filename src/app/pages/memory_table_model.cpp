@@ -1,10 +1,36 @@
 #include "app/pages/memory_table_model.h"
 
+#include <QCoreApplication>
+
 #include "codecs/grid_text.h"
 #include "edit/bank.h"
 #include "edit/page_rules.h"
 
 namespace wrk7 {
+
+namespace {
+
+// The headings of both grids, for lupdate.
+[[maybe_unused]] constexpr const char* kHeadings[] = {
+    QT_TRANSLATE_NOOP("wrk7::GridHeading", "Frequency"),
+    QT_TRANSLATE_NOOP("wrk7::GridHeading", "Mode"),
+    QT_TRANSLATE_NOOP("wrk7::GridHeading", "Step"),
+    QT_TRANSLATE_NOOP("wrk7::GridHeading", "Option"),
+    QT_TRANSLATE_NOOP("wrk7::GridHeading", "Skip"),
+    QT_TRANSLATE_NOOP("wrk7::GridHeading", "Carrier"),
+    QT_TRANSLATE_NOOP("wrk7::GridHeading", "Scr"),
+    QT_TRANSLATE_NOOP("wrk7::GridHeading", "Tone"),
+    QT_TRANSLATE_NOOP("wrk7::GridHeading", "Shift"),
+    QT_TRANSLATE_NOOP("wrk7::GridHeading", "ShiftFreq."),
+    QT_TRANSLATE_NOOP("wrk7::GridHeading", "Note"),
+    QT_TRANSLATE_NOOP("wrk7::GridHeading", "Name"),
+};
+
+}  // namespace
+
+QString GridHeadingShown(std::string_view heading) {
+    return QCoreApplication::translate("wrk7::GridHeading", std::string(heading).c_str());
+}
 
 MemoryTableModel::MemoryTableModel(const CloneImage& image, QObject* parent)
     : QAbstractTableModel(parent), image_(image) {
@@ -36,11 +62,8 @@ QVariant MemoryTableModel::headerData(int section, Qt::Orientation orientation, 
         return QString::fromStdString(labels_[static_cast<std::size_t>(section)]);
     }
     if (section < 0 || section >= columnCount()) return {};
-    if (section == kCarrier)
-        return QString::fromUtf8(CarrierColumnHeading(image_.model).data(),
-                                 static_cast<qsizetype>(CarrierColumnHeading(image_.model).size()));
-    const auto heading = GridColumnHeading[static_cast<std::size_t>(section)];
-    return QString::fromUtf8(heading.data(), static_cast<qsizetype>(heading.size()));
+    if (section == kCarrier) return GridHeadingShown(CarrierColumnHeading(image_.model));
+    return GridHeadingShown(GridColumnHeading[static_cast<std::size_t>(section)]);
 }
 
 void MemoryTableModel::RebuildRowLabels() {

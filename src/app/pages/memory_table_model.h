@@ -3,11 +3,16 @@
 #include <QFont>
 #include <array>
 #include <string>
+#include <string_view>
 
 #include "core/image.h"
 #include "edit/memory_ops.h"
 
 namespace wrk7 {
+
+// A grid column's heading (GridColumnHeading, a model's carrier heading) in
+// the window's language; both grids show their headings through it.
+QString GridHeadingShown(std::string_view heading);
 
 // The memory grid (MSFlexGrid1): one row per slot, columns 0..10 showing
 // fields 0..10 as the display rules of the model give them, row labels from

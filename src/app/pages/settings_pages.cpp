@@ -4,6 +4,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -24,6 +25,71 @@ namespace wrk7 {
 
 namespace {
 
+// The catalogue's captions and the option texts that are words, for lupdate:
+// the pages show them in the window's language, while the history's step
+// names and the listing keep the catalogue's English.
+[[maybe_unused]] constexpr const char* kShownTexts[] = {
+    QT_TRANSLATE_NOOP("wrk7::SettingsPages", "Lo Volume"),
+    QT_TRANSLATE_NOOP("wrk7::SettingsPages", "Squelch level"),
+    QT_TRANSLATE_NOOP("wrk7::SettingsPages", "AF volume level"),
+    QT_TRANSLATE_NOOP("wrk7::SettingsPages", "Antenna"),
+    QT_TRANSLATE_NOOP("wrk7::SettingsPages", "Lamp"),
+    QT_TRANSLATE_NOOP("wrk7::SettingsPages", "Band Transition"),
+    QT_TRANSLATE_NOOP("wrk7::SettingsPages", "Auto Power Off"),
+    QT_TRANSLATE_NOOP("wrk7::SettingsPages", "MONI key Function"),
+    QT_TRANSLATE_NOOP("wrk7::SettingsPages", "MONI key"),
+    QT_TRANSLATE_NOOP("wrk7::SettingsPages", "Operating Mode"),
+    QT_TRANSLATE_NOOP("wrk7::SettingsPages", "Scan TYPE"),
+    QT_TRANSLATE_NOOP("wrk7::SettingsPages", "Key Lock"),
+    QT_TRANSLATE_NOOP("wrk7::SettingsPages", "AF Tone"),
+    QT_TRANSLATE_NOOP("wrk7::SettingsPages", "VFO Scan Speed"),
+    QT_TRANSLATE_NOOP("wrk7::SettingsPages", "Memory Scan Speed"),
+    QT_TRANSLATE_NOOP("wrk7::SettingsPages", "Tone Burst"),
+    QT_TRANSLATE_NOOP("wrk7::SettingsPages", "Lock BUG"),
+    QT_TRANSLATE_NOOP("wrk7::SettingsPages", "Bug Sensitive Level"),
+    QT_TRANSLATE_NOOP("wrk7::SettingsPages", "Bug Type"),
+    QT_TRANSLATE_NOOP("wrk7::SettingsPages", "Rec. Rate"),
+    QT_TRANSLATE_NOOP("wrk7::SettingsPages", "Attenuator"),
+    QT_TRANSLATE_NOOP("wrk7::SettingsPages", "AM bar antenna"),
+    QT_TRANSLATE_NOOP("wrk7::SettingsPages", "SW bar antenna"),
+    QT_TRANSLATE_NOOP("wrk7::SettingsPages", "Battery Save"),
+    QT_TRANSLATE_NOOP("wrk7::SettingsPages", "Beep"),
+    QT_TRANSLATE_NOOP("wrk7::SettingsPages", "Bell"),
+    QT_TRANSLATE_NOOP("wrk7::SettingsPages", "Charge"),
+    QT_TRANSLATE_NOOP("wrk7::SettingsPages", "Auto Wave"),
+    QT_TRANSLATE_NOOP("wrk7::SettingsPages", "Auto Step"),
+    QT_TRANSLATE_NOOP("wrk7::SettingsPages", "Auto Program"),
+    QT_TRANSLATE_NOOP("wrk7::SettingsPages", "TX Extension"),
+    QT_TRANSLATE_NOOP("wrk7::SettingsPages", "Write Protect"),
+    QT_TRANSLATE_NOOP("wrk7::SettingsPages", "DoReMi"),
+    QT_TRANSLATE_NOOP("wrk7::SettingsPages", "None"),
+    QT_TRANSLATE_NOOP("wrk7::SettingsPages", "Scan"),
+    QT_TRANSLATE_NOOP("wrk7::SettingsPages", "Time Pr"),
+    QT_TRANSLATE_NOOP("wrk7::SettingsPages", "Time Sp"),
+    QT_TRANSLATE_NOOP("wrk7::SettingsPages", "Charge Time"),
+    QT_TRANSLATE_NOOP("wrk7::SettingsPages", "Set Mode"),
+    QT_TRANSLATE_NOOP("wrk7::SettingsPages", "Wild Key"),
+    QT_TRANSLATE_NOOP("wrk7::SettingsPages", "Remote Controller A"),
+    QT_TRANSLATE_NOOP("wrk7::SettingsPages", "Remote Controller B"),
+    QT_TRANSLATE_NOOP("wrk7::SettingsPages", "Remote Controller C"),
+    QT_TRANSLATE_NOOP("wrk7::SettingsPages", "Remote Controller D"),
+    QT_TRANSLATE_NOOP("wrk7::SettingsPages", "Rotate"),
+    QT_TRANSLATE_NOOP("wrk7::SettingsPages", "Across"),
+    QT_TRANSLATE_NOOP("wrk7::SettingsPages", "Off"),
+    QT_TRANSLATE_NOOP("wrk7::SettingsPages", "Push"),
+    QT_TRANSLATE_NOOP("wrk7::SettingsPages", "Hold"),
+    QT_TRANSLATE_NOOP("wrk7::SettingsPages", "Monitor"),
+    QT_TRANSLATE_NOOP("wrk7::SettingsPages", "Mute"),
+    QT_TRANSLATE_NOOP("wrk7::SettingsPages", "Preset"),
+    QT_TRANSLATE_NOOP("wrk7::SettingsPages", "Memory"),
+    QT_TRANSLATE_NOOP("wrk7::SettingsPages", "Low"),
+    QT_TRANSLATE_NOOP("wrk7::SettingsPages", "High"),
+};
+
+QString Shown(const QString& text) {
+    return QCoreApplication::translate("wrk7::SettingsPages", text.toUtf8().constData());
+}
+
 // A setting's caption and its option or entry texts, from the catalogue.
 QString Caption(const SetModeSetting& setting) {
     return QString::fromUtf8(setting.caption.data(), static_cast<qsizetype>(setting.caption.size()));
@@ -31,7 +97,7 @@ QString Caption(const SetModeSetting& setting) {
 
 QStringList Entries(const SetModeSetting& setting) {
     QStringList out;
-    for (std::string_view e : setting.texts) out << QString::fromUtf8(e.data(), static_cast<qsizetype>(e.size()));
+    for (std::string_view e : setting.texts) out << Shown(QString::fromUtf8(e.data(), static_cast<qsizetype>(e.size())));
     return out;
 }
 
@@ -75,7 +141,7 @@ void SettingsPages::Change(const QString& caption, const std::function<void(SetM
 
 QGroupBox* SettingsPages::Options(const char* name, const QString& caption, const QStringList& options,
                                   int SetModeSettings::*member, int columns) {
-    auto* box = new QGroupBox(caption);
+    auto* box = new QGroupBox(Shown(caption));
     box->setObjectName(QString::fromLatin1(name));
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(6, 2, 6, 2);
@@ -95,7 +161,7 @@ QGroupBox* SettingsPages::Options(const char* name, const QString& caption, cons
 }
 
 QCheckBox* SettingsPages::Check(const char* name, const QString& caption, bool SetModeSettings::*member) {
-    auto* box = new QCheckBox(caption);
+    auto* box = new QCheckBox(Shown(caption));
     box->setObjectName(QString::fromLatin1(name));
     connect(box, &QCheckBox::toggled, this, [this, caption, member](bool on) {
         Change(caption, [member, on](SetModeSettings& s) { s.*member = on; });
@@ -108,7 +174,7 @@ QComboBox* SettingsPages::List(const char* name, const QString& caption,
                                std::function<int&(SetModeSettings&)> member, const QStringList& entries) {
     auto* list = new QComboBox;
     list->setObjectName(QString::fromLatin1(name));
-    list->view()->setAccessibleName(caption);
+    list->view()->setAccessibleName(Shown(caption));
     list->addItems(entries);
     list->setMaxVisibleItems(12);
     connect(list, &QComboBox::currentIndexChanged, this, [this, caption, member](int index) {
@@ -128,7 +194,7 @@ QWidget* SettingsPages::Labelled(const QString& caption, QWidget* field) {
     row->setContentsMargins(0, 0, 0, 0);
     // The caption names the field for screen readers: a list would announce
     // only its value.
-    auto* label = LabelFor(new QLabel(caption), field);
+    auto* label = LabelFor(new QLabel(Shown(caption)), field);
     label->setMinimumWidth(60);
     row->addWidget(label);
     row->addWidget(field, 1);
@@ -138,9 +204,9 @@ QWidget* SettingsPages::Labelled(const QString& caption, QWidget* field) {
 void SettingsPages::AddTransferButtons(QWidget* page, int which, QBoxLayout* layout) {
     auto* row = new QHBoxLayout;
     row->addStretch();
-    auto* read = new QPushButton(QStringLiteral("Read Settings"), page);
+    auto* read = new QPushButton(tr("Read Settings"), page);
     read->setObjectName(QStringLiteral("cmbReadSet%1").arg(which));
-    auto* write = new QPushButton(QStringLiteral("Write Settings"), page);
+    auto* write = new QPushButton(tr("Write Settings"), page);
     write->setObjectName(QStringLiteral("cmbWriteSet%1").arg(which));
     row->addWidget(read);
     row->addWidget(write);
@@ -156,7 +222,7 @@ void SettingsPages::BuildPage1(QWidget* vfoGrid) {
     layout->setContentsMargins(6, 6, 6, 6);
 
     auto* top = new QHBoxLayout;
-    auto* model = new QGroupBox(QStringLiteral("Model"));
+    auto* model = new QGroupBox(tr("Model"));
     model->setObjectName(QStringLiteral("fraModel"));
     auto* modelLayout = new QHBoxLayout(model);
     modelGroup_ = new QButtonGroup(model);
@@ -178,11 +244,11 @@ void SettingsPages::BuildPage1(QWidget* vfoGrid) {
                          QLabel*& label) {
         const SetModeSetting& setting = SettingOf(member);
         const QString caption = Caption(setting);
-        auto* box = new QGroupBox(caption);
+        auto* box = new QGroupBox(Shown(caption));
         auto* row = new QHBoxLayout(box);
         out = new QSlider(Qt::Horizontal);
         out->setObjectName(QString::fromLatin1(name));
-        out->setAccessibleName(caption);
+        out->setAccessibleName(Shown(caption));
         out->setRange(0, setting.Count() - 1);
         out->setTickPosition(QSlider::TicksBelow);
         label = new QLabel(QStringLiteral("0"));
@@ -212,7 +278,7 @@ void SettingsPages::BuildPage1(QWidget* vfoGrid) {
     sliders->addWidget(slider("Slider1", "lblVol", &SetModeSettings::Slider1, volumeSlider_, lblVol_));
     layout->addLayout(sliders);
 
-    auto* plan = new QGroupBox(QStringLiteral("Band Plan Editor"));
+    auto* plan = new QGroupBox(tr("Band Plan Editor"));
     auto* planLayout = new QVBoxLayout(plan);
     planLayout->setContentsMargins(4, 4, 4, 4);
     planLayout->addWidget(vfoGrid);
@@ -253,7 +319,7 @@ void SettingsPages::BuildPage2() {
     }
     int row = (cell + columns - 1) / columns;
 
-    auto* checks = new QGroupBox(QStringLiteral("Switches"));
+    auto* checks = new QGroupBox(tr("Switches"));
     auto* checkGrid = new QGridLayout(checks);
     checkGrid->setContentsMargins(6, 2, 6, 2);
     checkGrid->setVerticalSpacing(0);
@@ -277,7 +343,7 @@ void SettingsPages::BuildPage2() {
     }
     grid->addWidget(checks, row++, 0, 1, columns);
 
-    auto* lists = new QGroupBox(QStringLiteral("Lists"));
+    auto* lists = new QGroupBox(tr("Lists"));
     auto* listGrid = new QGridLayout(lists);
     listGrid->setContentsMargins(6, 2, 6, 2);
     listGrid->setVerticalSpacing(2);

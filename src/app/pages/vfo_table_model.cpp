@@ -1,5 +1,7 @@
 #include "app/pages/vfo_table_model.h"
 
+#include "app/pages/memory_table_model.h"
+
 #include "codecs/grid_text.h"
 #include "edit/page_rules.h"
 
@@ -32,7 +34,7 @@ QVariant VfoTableModel::headerData(int section, Qt::Orientation orientation, int
     if (section < 0 || section >= columnCount()) return {};
     const auto heading = section == kCarrier ? CarrierColumnHeading(image_.model)
                                              : GridColumnHeading[static_cast<std::size_t>(section)];
-    return QString::fromUtf8(heading.data(), static_cast<qsizetype>(heading.size()));
+    return GridHeadingShown(heading);
 }
 
 void VfoTableModel::Refresh() {

@@ -9,8 +9,6 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/widgets/message_catalog.h"
-#include "app/widgets/string_table.h"
 #include "link/port_names.h"
 #include "link/serial_by_id.h"
 #include "platform/access.h"
@@ -20,25 +18,25 @@ namespace wrk7 {
 QString DeviceHint(const std::string& device) {
     const QString path = QString::fromStdString(device);
     QFileInfo info(path);
-    if (!info.exists()) return QStringLiteral("device missing");
+    if (!info.exists()) return ComDialog::tr("device missing");
     if (!platform::MayReadAndWrite(device)) {
         const QString group = info.group();
-        return QStringLiteral("no permission: join group %1").arg(group.isEmpty() ? QStringLiteral("dialout") : group);
+        return ComDialog::tr("no permission: join group %1").arg(group.isEmpty() ? QStringLiteral("dialout") : group);
     }
     // Programs that follow the UUCP convention leave a lock file while they
     // hold a line.
     const QString lock = QStringLiteral("/var/lock/LCK..%1").arg(info.fileName());
-    if (QFileInfo::exists(lock)) return QStringLiteral("busy: another program holds it");
+    if (QFileInfo::exists(lock)) return ComDialog::tr("busy: another program holds it");
     return {};
 }
 
 namespace {
 
 // The device and why it may not open, or a note that there is none.
-QString DeviceText(const std::string& device, UiLanguage language) {
-    if (device.empty()) return InUiLanguage(QStringLiteral("(no device on this machine)"), language);
+QString DeviceText(const std::string& device) {
+    if (device.empty()) return ComDialog::tr("(no device on this machine)");
     QString text = QString::fromStdString(device);
-    const QString hint = InUiLanguage(DeviceHint(device), language);
+    const QString hint = DeviceHint(device);
     if (!hint.isEmpty()) text += QStringLiteral("  (%1)").arg(hint);
     return text;
 }
@@ -47,8 +45,7 @@ QString DeviceText(const std::string& device, UiLanguage language) {
 
 ComDialog::ComDialog(QWidget* parent) : QDialog(parent), byIdFolder(QString::fromUtf8(link::kSerialByIdFolder)) {
     setObjectName(QStringLiteral("dlgCOM"));
-    const StringTable strings = StringsOf(parent);
-    setWindowTitle(strings.Text(1755));
+    setWindowTitle(tr("COM Port Setup"));
     auto* grid = new QGridLayout;
     grid->setVerticalSpacing(2);
     auto* group = new QButtonGroup(this);
@@ -70,12 +67,12 @@ ComDialog::ComDialog(QWidget* parent) : QDialog(parent), byIdFolder(QString::fro
     grid->setColumnStretch(2, 1);
     grid->setHorizontalSpacing(12);
 
-    pathChoice_ = new QRadioButton(strings.Text(1756));
+    pathChoice_ = new QRadioButton(tr("Device path:"));
     pathChoice_->setObjectName(QStringLiteral("optDevicePath"));
     group->addButton(pathChoice_, 17);
     pathEdit_ = new QLineEdit;
     pathEdit_->setObjectName(QStringLiteral("txtDevicePath"));
-    pathEdit_->setAccessibleName(CaptionInUiLanguage(QStringLiteral("Device path"), strings.Language()));
+    pathEdit_->setAccessibleName(tr("Device path"));
     pathEdit_->setPlaceholderText(QStringLiteral("/dev/serial/by-id/usb-..."));
     pathHint_ = new QLabel;
     pathHint_->setObjectName(QStringLiteral("lblDevicePathHint"));
@@ -90,11 +87,11 @@ ComDialog::ComDialog(QWidget* parent) : QDialog(parent), byIdFolder(QString::fro
     runLabel_ = new QLabel;
     runLabel_->setObjectName(QStringLiteral("lblRunPort"));
     runLabel_->setWordWrap(true);
-    ok_ = new QPushButton(strings.Text(1724));
+    ok_ = new QPushButton(tr("OK"));
     ok_->setObjectName(QStringLiteral("cmdOK"));
     ok_->setDefault(true);
     connect(ok_, &QPushButton::clicked, this, &ComDialog::Accept);
-    auto* cancel = new QPushButton(strings.Text(1725));
+    auto* cancel = new QPushButton(tr("Cancel"));
     cancel->setObjectName(QStringLiteral("cmdCancel"));
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     auto* buttons = new QHBoxLayout;
@@ -114,12 +111,11 @@ void ComDialog::Prepare(int port, const QString& runPort, const QString& deviceP
     chosen_ = 0;
     chosenPath_.clear();
     const std::string folder = byIdFolder.toStdString();
-    const UiLanguage language = StringsOf(this).Language();
     // Listing the system's ports is slow: once for all sixteen choices.
     const link::ComTable system = deviceForPort ? link::ComTable() : link::SystemComTable();
     for (int n = 1; n <= 16; ++n) {
         const std::string device = deviceForPort ? deviceForPort(n) : system[static_cast<std::size_t>(n - 1)];
-        devices_[static_cast<std::size_t>(n - 1)]->setText(DeviceText(device, language));
+        devices_[static_cast<std::size_t>(n - 1)]->setText(DeviceText(device));
         const QString stable = QString::fromStdString(link::StableNameForDevice(device, folder));
         QLabel* label = stableNames_[static_cast<std::size_t>(n - 1)];
         label->setText(QFileInfo(stable).fileName());
@@ -132,13 +128,13 @@ void ComDialog::Prepare(int port, const QString& runPort, const QString& deviceP
         choices_[static_cast<std::size_t>(port - 1)]->setChecked(true);
     }
     UpdatePathState();
-    runLabel_->setText(StringsOf(this).Text(1757).arg(runPort));
+    runLabel_->setText(tr("This run uses: %1").arg(runPort));
     adjustSize();  // adapters' names are long
 }
 
 void ComDialog::UpdatePathState() {
     const QString path = pathEdit_->text().trimmed();
-    pathHint_->setText(path.isEmpty() ? QString() : InUiLanguageOf(this, DeviceHint(path.toStdString())));
+    pathHint_->setText(path.isEmpty() ? QString() : DeviceHint(path.toStdString()));
     pathHint_->setVisible(!pathHint_->text().isEmpty());
     // An empty path names no port: OK waits for one or for a numbered choice.
     ok_->setEnabled(!pathChoice_->isChecked() || !path.isEmpty());

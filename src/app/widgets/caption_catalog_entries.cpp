@@ -6,9 +6,6 @@ namespace wrk7 {
 // patterns that would take them too.
 const std::vector<CatalogEntry>& CaptionCatalogEntries() {
     static const std::vector<CatalogEntry> entries{
-        // A window with no file.
-        {"Untitled", "無題"},
-
         // The undo steps, as Edit > Undo and Redo name them.
         {"Clear All", "すべてクリア"},
         {"Enable All", "すべて有効"},
@@ -37,18 +34,6 @@ const std::vector<CatalogEntry>& CaptionCatalogEntries() {
         {"Sort %1", "%1 の並べ替え"},
         {"Pack %1", "%1 を詰める"},
         {"%1 Channels", "%1 チャンネル"},
-
-        // Names that only a screen reader speaks.
-        {"More tools", "その他のツール"},
-        {"Memory channels", "メモリーチャンネル"},
-        {"VFO bands", "VFO バンド"},
-        {"View", "表示"},
-        {"Scan group", "スキャングループ"},
-        {"Clear", "クリア"},
-        {"Close", "閉じる"},
-        {"Differences", "相違点"},
-        {"First row", "最初の行"},
-        {"Device path", "デバイスのパス"},
     };
     return entries;
 }

@@ -9,7 +9,6 @@
 #include <QWidget>
 #include <map>
 
-#include "app/widgets/message_catalog.h"
 
 namespace wrk7 {
 
@@ -139,8 +138,6 @@ void ApplyResourceCaptions(QWidget* window, const StringTable& table) {
         if (int n = PlaceholderNumber(w->property("resourceToolTip").toString()); n && table.Has(n))
             w->setToolTip(table.Text(n));
         for (QAction* action : w->actions()) ApplyToAction(action, table);
-        if (!w->accessibleName().isEmpty())
-            w->setAccessibleName(CaptionInUiLanguage(w->accessibleName(), table.Language()));
     }
     for (QAction* action : window->actions()) ApplyToAction(action, table);
 }

@@ -31,4 +31,22 @@ QFont UsableUiFont(const QFont& systemFont) {
     return font;
 }
 
+QStringList JapaneseWindowFamilies(const QString& own, const QStringList& installed, const QStringList& japanese) {
+    if (!japanese.contains(own, Qt::CaseInsensitive))
+        return japanese.isEmpty() ? QStringList{own} : QStringList{own, japanese.first()};
+    for (const char* family : kDialogFamilies) {
+        const QString name = QString::fromLatin1(family);
+        if (installed.contains(name, Qt::CaseInsensitive) && !japanese.contains(name, Qt::CaseInsensitive))
+            return {name, own};
+    }
+    return {own};
+}
+
+QFont JapaneseWindowFont(const QFont& systemFont) {
+    QFont font = systemFont;
+    font.setFamilies(JapaneseWindowFamilies(QFontInfo(systemFont).family(), QFontDatabase::families(),
+                                            QFontDatabase::families(QFontDatabase::Japanese)));
+    return font;
+}
+
 }  // namespace wrk7

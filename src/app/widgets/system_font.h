@@ -20,4 +20,16 @@ QString ReplacementUiFamily(const QString& requested, const QString& resolved, c
 // says so; for the Windows build, where the system font comes from GDI.
 QFont UsableUiFont(const QFont& systemFont);
 
+// A Japanese window draws Latin text and digits in a Latin family and only
+// the Japanese in a Japanese one: in most Japanese faces the decimal point
+// sits low and wide, and a frequency such as 0.100000 reads "0,100000".
+// own is the family the window's font resolves to; installed the families Qt
+// knows, japanese those among them that write Japanese. The families in the
+// order the window's font asks for them: a Latin one first (own, or the
+// first installed dialog font when own is Japanese), then one for Japanese.
+QStringList JapaneseWindowFamilies(const QString& own, const QStringList& installed, const QStringList& japanese);
+
+// The application font with those families, same size.
+QFont JapaneseWindowFont(const QFont& systemFont);
+
 }  // namespace wrk7

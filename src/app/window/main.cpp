@@ -33,6 +33,7 @@ int main(int argc, char** argv) {
     const wrk7::UiLanguage language =
         line.language.value_or(wrk7::StoredLanguage(store).value_or(wrk7::SystemUiLanguage()));
     const wrk7::Translations translations(language);
+    if (language == wrk7::UiLanguage::kJapanese) QApplication::setFont(wrk7::JapaneseWindowFont(QApplication::font()));
     wrk7::ApplyTheme(wrk7::StoredTheme(store));
 
     wrk7::AppOptions options;

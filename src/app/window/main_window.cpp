@@ -101,10 +101,10 @@ void MainWindow::BuildPages() {
     memoryPage_->setObjectName(QStringLiteral("Frame1_2"));
     bankPage_ = new BankPage(*document_, *prompter_);
     bankPage_->setObjectName(QStringLiteral("Frame1_3"));
-    tabs_->addTab(settingsPages_->Page1(), QStringLiteral("Settings 1"));
-    tabs_->addTab(settingsPages_->Page2(), QStringLiteral("Settings 2"));
-    tabs_->addTab(memoryPage_, QStringLiteral("Memory"));
-    tabs_->addTab(bankPage_, QStringLiteral("Bank"));
+    tabs_->addTab(settingsPages_->Page1(), tr("Settings 1"));
+    tabs_->addTab(settingsPages_->Page2(), tr("Settings 2"));
+    tabs_->addTab(memoryPage_, tr("Memory"));
+    tabs_->addTab(bankPage_, tr("Bank"));
     connect(tabs_, &QTabWidget::currentChanged, this, &MainWindow::OnCurrentTabChanged);
     // A click on the tab already in front emits no change, but the total
     // rule still applies to it.
@@ -450,8 +450,7 @@ void MainWindow::OnTransferFinished(const link::LinkResult& result, TransferDire
 
 void MainWindow::UpdateCaption() {
     const QString& file = document_->FileName();
-    const QString name = file.isEmpty() ? CaptionInUiLanguage(QStringLiteral("Untitled"), table_.Language())
-                                        : QFileInfo(file).fileName();
+    const QString name = file.isEmpty() ? tr("Untitled") : QFileInfo(file).fileName();
     setWindowTitle(name + QStringLiteral("[*] \u2013 ") + FromView(AppTitle));
     setWindowModified(document_->IsModified());
 }
