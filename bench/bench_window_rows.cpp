@@ -14,9 +14,8 @@
 
 #include "app/document/clone_document.h"
 #include "app/pages/memory_page.h"
-#include "app/window/edit_commands.h"
+#include "app/commands/commands.h"
 #include "app/window/main_window.h"
-#include "app/window/row_commands.h"
 
 namespace {
 
@@ -62,11 +61,11 @@ struct Bench {
         window->Memory()->Grid()->viewport()->repaint();
     }
     // Times command and the repaint; the undo after it is not timed.
-    void Run(benchmark::State& state, bool gaps, const std::function<void(RowCommands&)>& command) {
+    void Run(benchmark::State& state, bool gaps, const std::function<void(Commands&)>& command) {
         Fill(gaps);
         Repaint();
         for (auto _ : state) {
-            command(*window->Edits().Rows());
+            command(window->Cmds());
             Repaint();
             state.PauseTiming();
             const bool changed = window->Document().UndoName() != QStringLiteral("fill");
@@ -94,24 +93,24 @@ Bench& TheBench() {
 }
 
 void BM_ChangeThousandChannels(benchmark::State& state) {
-    TheBench().Run(state, false, [](RowCommands& rows) {
+    TheBench().Run(state, false, [](Commands& rows) {
         rows.ApplyChange(ChannelChange().Set(kTone, 20).SetText(kNote, "changed").Set(kSkip, 1));
     });
 }
 BENCHMARK(BM_ChangeThousandChannels)->Unit(benchmark::kMillisecond);
 
 void BM_SortThousandRows(benchmark::State& state) {
-    TheBench().Run(state, false, [](RowCommands& rows) { rows.Sort(SortKey::kFrequency, false); });
+    TheBench().Run(state, false, [](Commands& rows) { rows.Sort(SortKey::kFrequency, false); });
 }
 BENCHMARK(BM_SortThousandRows)->Unit(benchmark::kMillisecond);
 
 void BM_SortThousandRowsByName(benchmark::State& state) {
-    TheBench().Run(state, false, [](RowCommands& rows) { rows.Sort(SortKey::kName, true); });
+    TheBench().Run(state, false, [](Commands& rows) { rows.Sort(SortKey::kName, true); });
 }
 BENCHMARK(BM_SortThousandRowsByName)->Unit(benchmark::kMillisecond);
 
 void BM_PackThousandRows(benchmark::State& state) {
-    TheBench().Run(state, true, [](RowCommands& rows) { rows.Pack(); });
+    TheBench().Run(state, true, [](Commands& rows) { rows.Pack(); });
 }
 BENCHMARK(BM_PackThousandRows)->Unit(benchmark::kMillisecond);
 

@@ -18,7 +18,11 @@ namespace {
 
 class EditorTest : public ::testing::Test {
 protected:
-    void SetUp() override { SetVfoDefaults(image); }
+    void SetUp() override {
+        SetVfoDefaults(image);
+        // What the window does with the entry OK hands back.
+        QObject::connect(dlg.get(), &ChannelEditor::entryStored, [this] { StoreChannelEntry(image, *dlg->Entry()); });
+    }
     void TearDown() override { dlg->hide(); }
 
     template <typename T = QLineEdit>
@@ -121,6 +125,7 @@ TEST_F(EditorTest, OkChecksTheBoxThatHasTheFocusFirstAndEnterIsOk) {
     EXPECT_EQ(image, before);
     image.model = 2;  // 8 bands: a row that cannot be edited opens nothing, at once
     EXPECT_FALSE(dlg->OpenVfoEditor(image, 9) || dlg->BeginMemoryEdit(image, 1301));
+    EXPECT_FALSE(dlg->Entry());  // Cancel hands back nothing
 }
 
 TEST_F(EditorTest, AnEmptyRowStartsFromTheDefaultsOrWhatHoldKept) {

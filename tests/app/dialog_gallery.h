@@ -44,7 +44,7 @@ inline void CheckEveryWindow(MainWindow& window, const std::function<std::string
         EXPECT_EQ(check(w), "") << "the channel editor";
         static_cast<QDialog*>(w)->reject();
     });
-    window.Edits().EditMemoryRow(1);
+    window.Cmds().EditMemoryRow(1);
 }
 
 }  // namespace wrk7

@@ -1,9 +1,7 @@
 // The Edit menu's commands on the grids, by their keys: copy, cut and paste
 // through the clipboard (between two windows, on the VFO grid), the find bar
-// and Go To, Enter and F2, and the context menus; the memory page's list
-// buttons: the question each asks (once for several rows, never outside the
-// first 200 rows where it does not apply), what Cancel leaves, and a repaint
-// that writes nothing.
+// and Go To, Enter and F2, the context menus and the page buttons bound to
+// the same commands. What each command asks and does: tests/app/commands.
 
 #include "app/pages/find_bar.h"
 #include "window_fixture.h"
@@ -21,13 +19,6 @@ protected:
         return w.Memory()->Grid();
     }
     static const SlotFields& Slot(MainWindow& w, int slot) { return w.Document().Image().memory.slot[slot]; }
-    static QStringList Enabled(QMenu* menu) {
-        QStringList names;
-        for (QAction* a : menu->actions())
-            if (!a->isSeparator() && a->isEnabled()) names << a->objectName();
-        delete menu;
-        return names;
-    }
 };
 
 TEST_F(EditCommandsTest, CopyCutAndPasteCarryTheExactRecordsBetweenWindows) {
@@ -48,7 +39,7 @@ TEST_F(EditCommandsTest, CopyCutAndPasteCarryTheExactRecordsBetweenWindows) {
     EXPECT_TRUE(prompts.boxes.empty());  // nothing used was replaced
     other->Memory()->SelectRow(12);  // over used rows a paste asks first; Cancel changes nothing
     prompts.answers = {Answer::kCancel};
-    other->Action(QStringLiteral("mnuPaste"))->trigger();
+    other->Cmds().paste->trigger();
     EXPECT_EQ(prompts.boxes.at(0).lines, (QStringList{QStringLiteral("The paste replaces 2 used channels."),
                                                       QStringLiteral("Are you sure that you want to paste?")}));
     EXPECT_EQ(other->Document().UndoName(), "Paste 4 Channels");
@@ -128,25 +119,15 @@ TEST_F(EditCommandsTest, EnterAndF2OpenTheEditorOnTheRow) {
     }
 }
 
-TEST_F(EditCommandsTest, ContextMenusOfferWhatAppliesToTheRowsAndARightClickMovesTheSelection) {
+TEST_F(EditCommandsTest, MenusButtonsAndARightClickShareOneCommandAndTheClickMovesTheSelection) {
     Change([](CloneImage& image) {
-        for (int slot : {3, 4, 5, 250}) Put(image, slot, 145.5 + slot);
+        for (int slot : {3, 4, 5}) Put(image, slot, 145.5 + slot);
     });
-    QApplication::clipboard()->clear();
     QTableView* grid = SelectRows(*window, 5, 5);
-    EXPECT_EQ(Enabled(window->Edits().GridMenu(grid)),
-              (QStringList{"mnuModify", "mnuCut", "mnuCopy", "mnuClear", "mnuDisable", "mnuInsert", "mnuDelete",
-                           "mnuMoveUp", "mnuMoveDown", "mnuFindDuplicates"}));
-    window->Memory()->SelectRow(251);  // beyond the 200 rows Insert and Delete work on
-    QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(Enabled(window->Edits().GridMenu(grid)),
-              (QStringList{"mnuModify", "mnuCut", "mnuCopy", "mnuPaste", "mnuClear", "mnuDisable", "mnuMoveUp",
-                           "mnuMoveDown", "mnuFindDuplicates"}));
-    SelectRows(*window, 4, 6);  // several rows: Insert and Delete keep to one
-    EXPECT_FALSE(Enabled(window->Edits().GridMenu(grid)).contains(QStringLiteral("mnuInsert")));
-    window->ClickTab(Page::kSettings1);
-    EXPECT_EQ(Enabled(window->Edits().GridMenu(window->VfoGrid())), (QStringList{"mnuModify", "mnuCopy", "mnuPaste"}));
-
+    QPushButton* clear = window->Memory()->Button("cmbClear");
+    EXPECT_TRUE(clear->isEnabled());
+    window->Memory()->SelectRow(9);  // an empty row: the button follows the command's rule
+    EXPECT_FALSE(clear->isEnabled() || Act("mnuClear")->isEnabled());
     SelectRows(*window, 4, 6);
     for (const auto& [row, selected] : {std::pair{5, std::vector<int>{4, 5, 6}}, {10, {10}}}) {
         const QPoint at(grid->columnViewportPosition(1) + 5, grid->rowViewportPosition(row - 1) + 5);
@@ -155,67 +136,13 @@ TEST_F(EditCommandsTest, ContextMenusOfferWhatAppliesToTheRowsAndARightClickMove
         auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         ASSERT_NE(popup, nullptr);
         EXPECT_EQ(window->Memory()->SelectedRows(), selected) << "inside the selection it stays";
+        EXPECT_TRUE(popup->actions().contains(Act("mnuClear")));  // the menu's own command
         popup->close();
     }
 }
 
-class MemoryPageTest : public WindowTest {
-protected:
-    void SetUp() override {
-        WindowTest::SetUp();
-        Change([](CloneImage& image) {
-            for (int slot : {0, 1, 2, 3, 199, 200, 1000}) Put(image, slot, 145 + slot * 0.0125);
-            image.memory.slot[199].SetText(kName, "ABCDEF");  // the last row Insert moves
-        });
-        window->ClickTab(Page::kMemory);
-    }
-};
-
-TEST_F(MemoryPageTest, ButtonsAskOnceForSeveralRowsAndCancelChangesNothing) {
-    const QString clear = QStringLiteral("Edit > Undo brings them back."), sure = QStringLiteral("Are you sure that you want to ");
-    const QStringList del{QStringLiteral("Edit > Undo brings it back."), sure + "do the delete?"};
-    const QStringList insert{QStringLiteral("Inserting pushes 01-099 \"ABCDEF\" past the first 200 channels, where it is "
-                                            "lost; Edit > Undo brings it back."),
-                             sure + "do the insert?"};
-    const QStringList disableAll{QStringLiteral("Disabling empties the channels; Edit > Undo brings them back."),
-                                 sure + "disable all memory?"};
-    // An empty title: no question; an empty step: nothing changes.
-    const struct { const char* button; int first, last; Answer answer; QString title;
-                   QStringList lines; QString step; } cases[] = {
-        {"cmbDelete", 1, 1, Answer::kCancel, "DELETE OK", del, ""},
-        {"cmbDelete", 1, 1, Answer::kOk, "DELETE OK", del, "Delete 00-000"},
-        {"cmbDelete", 201, 201, Answer::kOk, "", {}, ""},  // outside the 200 rows: not even asked
-        {"cmbInsert", 1, 1, Answer::kCancel, "INSERT OK", insert, ""},
-        {"cmbInsert", 200, 200, Answer::kOk, "INSERT OK", insert, "Insert 01-099"},
-        {"cmbClear", 1, 3, Answer::kCancel, "CLEAR OK", {clear, sure + "do the clear?", "3 rows are selected."}, ""},
-        {"cmbClear", 2, 2, Answer::kOk, "CLEAR OK", {clear, sure + "do the clear?"}, "Clear 00-001"},
-        {"cmbDisable", 1, 3, Answer::kCancel, "DISABLE OK", {"3 rows are selected.", "Disabling empties the channels; Edit > Undo brings them back.", sure + "disable them?"}, ""},
-        {"cmbDisable", 2, 2, Answer::kOk, "DISABLE OK", {"Disabling empties the channel; Edit > Undo brings it back.", sure + "disable it?"}, "Disable 00-001"},
-        {"cmbDisable", 5, 5, Answer::kOk, "", {}, ""},  // an empty row loses nothing: no question, no step
-        // Every used row is enabled already: asked, and nothing changes.
-        {"cmbEnable", 1, 1300, Answer::kOk, "ENABLE OK", {"1300 rows are selected.", sure + "enable them?"}, ""},
-        {"cmbClAll", 1, 1, Answer::kCancel, "CLEAR OK", {clear, sure + "clear all memory?"}, ""},
-        {"cmbDisAll", 1, 1, Answer::kCancel, "DISABLE OK", disableAll, ""},
-        {"cmbDisAll", 1, 1, Answer::kOk, "DISABLE OK", disableAll, "Disable All"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(::testing::Message() << c.button << " " << c.first << ".." << c.last);
-        window->Memory()->SelectRows(c.first, c.last);
-        if (c.last == 3) Shot("memory-several-rows.png");
-        const CloneImage before = Snapshot();
-        prompts.boxes.clear();
-        prompts.answers = {c.answer};
-        window->Memory()->Button(c.button)->click();
-        QStringList asked;
-        for (const auto& box : prompts.boxes) asked << box.title + "|" + box.lines.join("|");
-        EXPECT_EQ(asked, c.title.isEmpty() ? QStringList() : QStringList{c.title + "|" + c.lines.join("|")});
-        EXPECT_EQ(Snapshot() == before, c.step.isEmpty());
-        EXPECT_EQ(Doc().UndoName(), c.step.isEmpty() ? QStringLiteral("setup") : c.step);
-        if (!c.step.isEmpty()) Doc().Undo();
-    }
-}
-
-TEST_F(MemoryPageTest, LeavingTheBankPageRepaintsTheGridWithoutWritingTheImage) {
+TEST_F(EditCommandsTest, LeavingTheBankPageRepaintsTheGridWithoutWritingTheImage) {
+    Put(3, 145.5);
     const CloneImage before = Snapshot();
     window->ClickTab(Page::kBank);
     window->ClickTab(Page::kMemory);

@@ -13,6 +13,7 @@
 #include <optional>
 #include <vector>
 
+#include "app/commands/commands.h"
 #include "app/dialogs/channel_editor.h"
 #include "app/document/clone_document.h"
 #include "app/pages/bank_page.h"
@@ -108,7 +109,7 @@ protected:
         QTest::keyClicks(box, keys);
         return box;
     }
-    QAction* Act(const char* name) const { return window->Action(QString::fromUtf8(name)); }
+    QAction* Act(const char* name) const { return window->findChild<QAction*>(QString::fromUtf8(name)); }
     QString Cell(int row, int column = 0) const {
         const auto* model = window->Memory()->Model();
         return model->data(model->index(row - 1, column)).toString();

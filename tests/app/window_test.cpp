@@ -179,7 +179,7 @@ TEST_F(WindowPagesTest, JapaneseWindowIsJapaneseThroughout) {
     ASSERT_TRUE(translations.HasProgram());
     auto japanese = MakeWindow(Options(UiLanguage::kJapanese));
     japanese->ClickTab(Page::kMemory);
-    japanese->Action(QStringLiteral("mnuFind"))->trigger();
+    japanese->findChild<QAction*>(QStringLiteral("mnuFind"))->trigger();
     Shot("main-japanese.png", japanese.get());
     // The messages follow the language, the long-standing ones too.
     auto* find = japanese->findChild<QLineEdit*>(QStringLiteral("txtFind"));
@@ -211,9 +211,9 @@ TEST_F(WindowPagesTest, JapaneseWindowIsJapaneseThroughout) {
     const std::pair<QString, const char*> shown[] = {
         {japanese->findChild<QMenu*>(QStringLiteral("mnuFile"))->title(), "ﾌｧｲﾙ(&F)"},
         {window->findChild<QMenu*>(QStringLiteral("mnuFile"))->title(), "File(&F)"},
-        {japanese->Action(QStringLiteral("mnuCut"))->text(), "切り取り(&T)"},
-        {japanese->Action(QStringLiteral("mnuUndo"))->text(), "元に戻す(&U) バンク 0 の変更"},
-        {window->Action(QStringLiteral("mnuUndo"))->text(), "&Undo"},
+        {japanese->findChild<QAction*>(QStringLiteral("mnuCut"))->text(), "切り取り(&T)"},
+        {japanese->findChild<QAction*>(QStringLiteral("mnuUndo"))->text(), "元に戻す(&U) バンク 0 の変更"},
+        {Act("mnuUndo")->text(), "&Undo"},
         {englishWrite, "&Write"},
         {japanese->windowTitle().section(QLatin1Char('['), 0, 0), "無題"},
         {japanese->findChild<QTabWidget*>(QStringLiteral("TabStrip1"))->tabText(0), "設定 1"},
@@ -318,7 +318,7 @@ protected:
             if (!frequency.isEmpty()) QTest::keyClicks(box, frequency);
             QTest::keyClick(box, Qt::Key_Return);
         });
-        window->Edits().Modify();
+        window->Cmds().Modify();
     }
     // Makes the change, then takes it back: one Undo gives back the image.
     void ExpectOneStep(const QString& step, const std::function<void()>& make) {

@@ -54,9 +54,10 @@ void ChannelEditor::PlaceBeside(QWidget* anchor) {
     move(std::max(x, avail.left()), std::max(y, avail.top()));
 }
 
-bool ChannelEditor::RunModal(QWidget* anchor) {
+std::optional<ChannelEntry> ChannelEditor::RunModal(QWidget* anchor) {
     PlaceBeside(anchor);
-    return exec() == QDialog::Accepted;
+    if (exec() != QDialog::Accepted) return std::nullopt;
+    return entry_;
 }
 
 bool ChannelEditor::ShowModeless(QWidget* anchor) {
@@ -67,19 +68,21 @@ bool ChannelEditor::ShowModeless(QWidget* anchor) {
     return true;
 }
 
-bool ChannelEditor::OpenMemoryEditor(CloneImage& image, int row, QWidget* anchor) {
-    return PrepareMemory(image, row) && RunModal(anchor);
+std::optional<ChannelEntry> ChannelEditor::OpenMemoryEditor(const CloneImage& image, int row, QWidget* anchor) {
+    if (!PrepareMemory(image, row)) return std::nullopt;
+    return RunModal(anchor);
 }
 
-bool ChannelEditor::OpenVfoEditor(CloneImage& image, int row, QWidget* anchor) {
-    return PrepareVfo(image, row) && RunModal(anchor);
+std::optional<ChannelEntry> ChannelEditor::OpenVfoEditor(const CloneImage& image, int row, QWidget* anchor) {
+    if (!PrepareVfo(image, row)) return std::nullopt;
+    return RunModal(anchor);
 }
 
-bool ChannelEditor::BeginMemoryEdit(CloneImage& image, int row, QWidget* anchor) {
+bool ChannelEditor::BeginMemoryEdit(const CloneImage& image, int row, QWidget* anchor) {
     return PrepareMemory(image, row) && ShowModeless(anchor);
 }
 
-bool ChannelEditor::BeginVfoEdit(CloneImage& image, int row, QWidget* anchor) {
+bool ChannelEditor::BeginVfoEdit(const CloneImage& image, int row, QWidget* anchor) {
     return PrepareVfo(image, row) && ShowModeless(anchor);
 }
 
@@ -153,10 +156,7 @@ void ChannelEditor::OnOk() {
         }
         return;
     }
-    if (target_ == Target::kMemory)
-        StoreMemory();
-    else
-        StoreVfo();
+    entry_ = target_ == Target::kMemory ? StoreMemory() : StoreVfo();
     const int target = static_cast<int>(target_);
     const int row = row_;
     image_ = nullptr;

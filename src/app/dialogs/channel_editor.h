@@ -1,7 +1,9 @@
 #pragma once
 #include <QDialog>
 #include <array>
+#include <optional>
 
+#include "app/commands/channel_entry.h"
 #include "core/image.h"
 
 class QButtonGroup;
@@ -22,16 +24,18 @@ struct Verdict;
 // only hidden between uses, so its controls keep their contents, which "Hold"
 // relies on to carry the previous entry into an empty row.
 //
-// OpenMemoryEditor / OpenVfoEditor fill the controls from the row and run the
-// dialog modally, on the image the document hands to its edit. They return
-// true when OK stored the entry; whether that changed anything is the
-// document's to tell. A row that may not be edited (VFO rows 9..14 under WR-K70T/WR-K70K,
-// row numbers out of range) returns false without showing anything.
+// OpenMemoryEditor / OpenVfoEditor fill the controls from the row of image
+// and run the dialog modally. They hand back the entry OK took (the row and
+// its fields), nothing on Cancel; the image is only read, so the caller
+// stores the entry as one step of its own. A row that may not be edited
+// (VFO rows 9..14 under WR-K70T/WR-K70K, row numbers out of range) gives
+// nothing without showing anything.
 //
 // BeginMemoryEdit / BeginVfoEdit do the same preparation but show the dialog
 // without a modal loop and return at once (true when it opened); OK or
-// Cancel then hide it and emit entryStored or entryCancelled. Tests drive the
-// dialog this way; the image must outlive the edit.
+// Cancel then hide it and emit entryStored (Entry() holds it) or
+// entryCancelled. Tests drive the dialog this way; the image must outlive
+// the edit.
 //
 // The frequency and offset boxes are checked when they lose the focus, by
 // the rules of edit/channel_rules.h, which also decide the steps, options and
@@ -48,17 +52,21 @@ struct Verdict;
 class ChannelEditor : public QDialog {
     Q_OBJECT
 public:
-    enum class Target { kVfo = 0, kMemory = 1 };
+    using Target = ChannelEntry::Target;
 
     // prompter: where the error boxes go; nullptr means real message boxes.
     explicit ChannelEditor(QWidget* parent = nullptr, Prompter* prompter = nullptr);
     ~ChannelEditor() override;
 
-    bool OpenMemoryEditor(CloneImage& image, int row, QWidget* anchor = nullptr);  // row 1..1300
-    bool OpenVfoEditor(CloneImage& image, int row, QWidget* anchor = nullptr);     // row 1..14
+    // row 1..1300
+    std::optional<ChannelEntry> OpenMemoryEditor(const CloneImage& image, int row, QWidget* anchor = nullptr);
+    // row 1..14
+    std::optional<ChannelEntry> OpenVfoEditor(const CloneImage& image, int row, QWidget* anchor = nullptr);
 
-    bool BeginMemoryEdit(CloneImage& image, int row, QWidget* anchor = nullptr);
-    bool BeginVfoEdit(CloneImage& image, int row, QWidget* anchor = nullptr);
+    bool BeginMemoryEdit(const CloneImage& image, int row, QWidget* anchor = nullptr);
+    bool BeginVfoEdit(const CloneImage& image, int row, QWidget* anchor = nullptr);
+    // The entry the last OK took; nothing after Cancel.
+    const std::optional<ChannelEntry>& Entry() const { return entry_; }
 
     void SetPrompter(Prompter* prompter);
 
@@ -87,9 +95,9 @@ private:
     QLayout* BuildButtons();
 
     // channel_editor_load.cpp
-    void StartEdit(CloneImage& image, Target target, int row);
-    bool PrepareMemory(CloneImage& image, int row);
-    bool PrepareVfo(CloneImage& image, int row);
+    void StartEdit(const CloneImage& image, Target target, int row);
+    bool PrepareMemory(const CloneImage& image, int row);
+    bool PrepareVfo(const CloneImage& image, int row);
     void ShowMemoryOnlyControls(bool memory);
     void OfferModelCodes();
     void LoadMemoryFields(const SlotFields& m, bool enabled);
@@ -100,11 +108,11 @@ private:
 
     // channel_editor_store.cpp
     void StoreSharedFields(SlotFields& fields) const;
-    void StoreMemory();
-    void StoreVfo();
+    ChannelEntry StoreMemory() const;
+    ChannelEntry StoreVfo() const;
 
     void PlaceBeside(QWidget* anchor);
-    bool RunModal(QWidget* anchor);
+    std::optional<ChannelEntry> RunModal(QWidget* anchor);
     bool ShowModeless(QWidget* anchor);
     bool Apply(const Verdict& verdict, QLineEdit* box);
     bool CheckFrequency();
@@ -115,7 +123,8 @@ private:
     Prompter& Prompts();
 
     Prompter* prompter_ = nullptr;
-    CloneImage* image_ = nullptr;
+    const CloneImage* image_ = nullptr;
+    std::optional<ChannelEntry> entry_;
     Target target_ = Target::kMemory;
     int row_ = 0;
     int region_ = 0;

@@ -43,15 +43,16 @@ std::pair<QString, QString> MemoryCaptions(const CloneImage& image, int row) {
 
 }  // namespace
 
-void ChannelEditor::StartEdit(CloneImage& image, Target target, int row) {
+void ChannelEditor::StartEdit(const CloneImage& image, Target target, int row) {
     image_ = &image;
+    entry_.reset();
     target_ = target;
     row_ = row;
     region_ = image.model;
     freqPending_ = offsetPending_ = false;
 }
 
-bool ChannelEditor::PrepareMemory(CloneImage& image, int row) {
+bool ChannelEditor::PrepareMemory(const CloneImage& image, int row) {
     if (row < 1 || row > kSlotCount) return false;
     StartEdit(image, Target::kMemory, row);
     setWindowTitle(tr("Modify Memory"));
@@ -131,7 +132,7 @@ void ChannelEditor::FocusFrequency() {
     txtFreq_->selectAll();
 }
 
-bool ChannelEditor::PrepareVfo(CloneImage& image, int row) {
+bool ChannelEditor::PrepareVfo(const CloneImage& image, int row) {
     if (row < 1 || row > kBandCount) return false;
     if (row > VfoBandCount(image.model)) return false;  // WR-K70T/K have eight bands
     const int band = row - 1;

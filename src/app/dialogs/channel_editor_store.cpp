@@ -41,16 +41,20 @@ void ChannelEditor::StoreSharedFields(SlotFields& fields) const {
     fields.SetText(kName, (txtName_->isModified() ? txtName_->text() : fullName_).toStdString());
 }
 
-void ChannelEditor::StoreMemory() {
-    const int slot = row_ - 1;
-    SlotFields& m = image_->memory.slot[slot];
-    StoreSharedFields(m);
-    m.Set(kSkip, chkSkip_->isChecked() ? 1 : 0);
+ChannelEntry ChannelEditor::StoreMemory() const {
+    ChannelEntry entry{Target::kMemory, row_, image_->memory.slot[row_ - 1], false};
+    StoreSharedFields(entry.fields);
+    entry.fields.Set(kSkip, chkSkip_->isChecked() ? 1 : 0);
     // The enable box is never shown, so nobody can mean to store a channel
     // disabled: a disabled slot holds nothing, so OK would store nothing.
-    image_->memory.enabled[slot] = chkEnable_->isChecked() || !m.IsEmpty();
+    entry.enabled = chkEnable_->isChecked() || !entry.fields.IsEmpty();
+    return entry;
 }
 
-void ChannelEditor::StoreVfo() { StoreSharedFields(image_->vfo.bands[row_ - 1]); }
+ChannelEntry ChannelEditor::StoreVfo() const {
+    ChannelEntry entry{Target::kVfo, row_, image_->vfo.bands[row_ - 1], false};
+    StoreSharedFields(entry.fields);
+    return entry;
+}
 
 }  // namespace wrk7

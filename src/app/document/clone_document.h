@@ -53,6 +53,9 @@ public:
     // step, as a slider dragged over several values should. A change nested
     // in another one belongs to the outer step. False when the document is
     // read-only (change is not run) or the change left the image as it was.
+    // change runs to its end without waiting for the user: a dialog asks
+    // first and hands back what to change (the channel editor's entry), so
+    // nothing can reach the document while a step is half made.
     bool Edit(const QString& name, const std::function<void(CloneImage&)>& change, int mergeKey = 0);
 
     bool CanUndo() const { return !readOnly_ && stack_.canUndo(); }

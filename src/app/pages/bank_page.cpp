@@ -80,10 +80,6 @@ BankPage::BankPage(CloneDocument& document, Prompter& prompter, QWidget* parent)
     layout->addLayout(top);
     layout->addWidget(scroll, 1);
 
-    connect(cmdReadBank_, &QPushButton::clicked, this, &BankPage::readBankClicked);
-    connect(cmdWriteBank_, &QPushButton::clicked, this, &BankPage::writeBankClicked);
-    connect(cmdReadGroup_, &QPushButton::clicked, this, &BankPage::readGroupClicked);
-    connect(cmdWriteGroup_, &QPushButton::clicked, this, &BankPage::writeGroupClicked);
     ShowBankCounts();
 }
 

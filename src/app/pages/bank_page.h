@@ -31,7 +31,7 @@ public:
     // it would (so a page switch sees the total the user typed).
     void CommitPendingEntry();
     // While false, the count, Link and group boxes are disabled. The transfer
-    // buttons are the window's to switch.
+    // buttons run the window's transfer commands, which it binds them to.
     void SetEditable(bool editable);
 
     QLineEdit* CountBox(int bank) const { return txtBank_[static_cast<std::size_t>(bank)]; }
@@ -42,12 +42,6 @@ public:
     QPushButton* WriteBankButton() const { return cmdWriteBank_; }
     QPushButton* ReadGroupButton() const { return cmdReadGroup_; }
     QPushButton* WriteGroupButton() const { return cmdWriteGroup_; }
-
-signals:
-    void readBankClicked();
-    void writeBankClicked();
-    void readGroupClicked();
-    void writeGroupClicked();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -5,6 +5,7 @@
 #include <QMimeData>
 #include <QTableView>
 
+#include "app/commands/commands.h"
 #include "app/document/clone_document.h"
 #include "app/pages/memory_page.h"
 #include "app/widgets/prompter.h"
@@ -70,7 +71,7 @@ void GridClipboard::Copy(Grid grid) {
 void GridClipboard::Cut() {
     const std::vector<int> rows = memory_->SelectedRows();
     Copy(Grid::kMemory);
-    document_.Edit(QStringLiteral("Cut ") + memory_->RowsName(rows), [&](CloneImage& image) { ClearRows(image, rows); });
+    document_.Edit(tr("Cut %1").arg(RowsName(document_.Image(), rows)), [&](CloneImage& image) { ClearRows(image, rows); });
 }
 
 std::vector<PasteRecord> GridClipboard::ClipboardRecords(Grid grid) const {
@@ -110,7 +111,7 @@ void GridClipboard::PasteIntoMemory(const std::vector<PasteRecord>& records) {
     for (const PastePlan::Write& w : plan.writes) targets.push_back(w.target + 1);
     SlotRange changed;
     if (!targets.empty())
-        document_.Edit(QStringLiteral("Paste ") + memory_->RowsName(targets),
+        document_.Edit(tr("Paste %1").arg(RowsName(document_.Image(), targets)),
                        [&](CloneImage& image) { changed = ApplyMemoryPaste(image, plan); });
     // The rows the paste filled, not the refused ones between them.
     if (!changed.Empty()) memory_->SelectOnly(targets);

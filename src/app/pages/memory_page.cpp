@@ -13,14 +13,10 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <array>
-#include <optional>
 #include <set>
 
 #include "app/widgets/column_stretch.h"
-#include "app/document/clone_document.h"
 #include "app/pages/memory_table_model.h"
-#include "app/widgets/prompter.h"
-#include "edit/memory_ops.h"
 
 namespace wrk7 {
 
@@ -38,12 +34,6 @@ int TwipsToPixels(int twips, const QWidget* w) {
 // its heading and its widest value (the twip width stays the minimum).
 constexpr std::array<const char*, 11> kWidestValues{
     "1300.000000", "WFM", "6.25KHz", "Train", "OFF", "1500Hz", "100.0Hz", "OFF", "55.000000", "", "WWWWWW"};
-
-// Texts more than one question uses.
-constexpr const char* kClearTitle = "CLEAR OK";
-constexpr const char* kDisableTitle = "DISABLE OK";
-constexpr const char* kUndoBringsBack = "Edit > Undo brings them back.";
-QString RowsSelected(std::size_t rows) { return QStringLiteral("%1 rows are selected.").arg(rows); }
 
 }  // namespace
 
@@ -88,15 +78,11 @@ QTableView* MakeImageGrid(QAbstractItemModel* model, const char* objectName,
     return grid;
 }
 
-MemoryPage::MemoryPage(CloneDocument& document, Prompter& prompter, QWidget* parent)
-    : QWidget(parent), document_(document), prompter_(prompter) {
-    model_ = new MemoryTableModel(document_.Image(), this);
+MemoryPage::MemoryPage(const CloneImage& image, QWidget* parent) : QWidget(parent) {
+    model_ = new MemoryTableModel(image, this);
     grid_ = MakeImageGrid(model_, "MSFlexGrid1", QAbstractItemView::ExtendedSelection, false);
     grid_->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     grid_->horizontalHeader()->setHighlightSections(false);
-    connect(grid_, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
-        if (index.isValid()) emit editRequested(index.row() + 1);
-    });
 
     // The view selector stays at "All": every transfer and operation covers
     // the whole channel space.
@@ -115,26 +101,27 @@ MemoryPage::MemoryPage(CloneDocument& document, Prompter& prompter, QWidget* par
     readButton_->setObjectName(QStringLiteral("cmbRead"));
     writeButton_ = new QPushButton(tr("Write"));
     writeButton_->setObjectName(QStringLiteral("cmbWrite"));
-    connect(readButton_, &QPushButton::clicked, this, &MemoryPage::readClicked);
-    connect(writeButton_, &QPushButton::clicked, this, &MemoryPage::writeClicked);
+    buttons_ << readButton_ << writeButton_;
+    QPushButton* up = AddButton("Command5", tr("Up"));
+    QPushButton* down = AddButton("Command4", tr("Down"));
+    connect(up, &QPushButton::clicked, this, &MemoryPage::Up);
+    connect(down, &QPushButton::clicked, this, &MemoryPage::Down);
     const std::array<QPushButton*, 12> all{
         readButton_,
-        AddButton("cmbClAll", tr("Clear All"), &MemoryPage::ClearAll),
-        AddButton("cmbClear", tr("Clear"), &MemoryPage::Clear),
-        AddButton("cmbDelete", tr("Delete"), &MemoryPage::Delete),
-        AddButton("cmbInsert", tr("Insert"), &MemoryPage::Insert),
-        AddButton("Command5", tr("Up"), &MemoryPage::Up),
+        AddButton("cmbClAll", tr("Clear All")),
+        AddButton("cmbClear", tr("Clear")),
+        AddButton("cmbDelete", tr("Delete")),
+        AddButton("cmbInsert", tr("Insert")),
+        up,
         writeButton_,
-        AddButton("cmbEnAll", tr("Enable All"), &MemoryPage::EnableAll),
-        AddButton("cmbDisAll", tr("Disable All"), &MemoryPage::DisableAll),
-        AddButton("cmbEnable", tr("Enable"), &MemoryPage::Enable),
-        AddButton("cmbDisable", tr("Disable"), &MemoryPage::Disable),
-        AddButton("Command4", tr("Down"), &MemoryPage::Down),
+        AddButton("cmbEnAll", tr("Enable All")),
+        AddButton("cmbDisAll", tr("Disable All")),
+        AddButton("cmbEnable", tr("Enable")),
+        AddButton("cmbDisable", tr("Disable")),
+        down,
     };
     for (std::size_t i = 0; i < all.size(); ++i)
         buttons->addWidget(all[i], static_cast<int>(i) / 6, static_cast<int>(i) % 6);
-    buttons_.append(readButton_);
-    buttons_.append(writeButton_);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
@@ -142,10 +129,9 @@ MemoryPage::MemoryPage(CloneDocument& document, Prompter& prompter, QWidget* par
     layout->addLayout(buttons);
 }
 
-QPushButton* MemoryPage::AddButton(const char* name, const QString& caption, void (MemoryPage::*slot)()) {
+QPushButton* MemoryPage::AddButton(const char* name, const QString& caption) {
     auto* b = new QPushButton(caption);
     b->setObjectName(QString::fromLatin1(name));
-    connect(b, &QPushButton::clicked, this, slot);
     // The button acted on the grid: the arrows go on working there.
     connect(b, &QPushButton::clicked, grid_, [this] { grid_->setFocus(Qt::OtherFocusReason); });
     buttons_.append(b);
@@ -201,120 +187,6 @@ std::vector<int> MemoryPage::SelectedRows() const {
     return rows;
 }
 
-QString MemoryPage::RowsName(const std::vector<int>& rows) const {
-    if (rows.size() == 1) return QString::fromStdString(model_->RowLabel(rows.front() - 1));
-    return QStringLiteral("%1 Channels").arg(rows.size());
-}
-
-void MemoryPage::Apply(const QString& name, const std::function<void(CloneImage&)>& operation) {
-    // The document repaints the rows the operation changed.
-    document_.Edit(name, operation);
-}
-
-void MemoryPage::ClearAll() {
-    if (prompter_.Confirm(this, QString::fromLatin1(kClearTitle),
-                          {QString::fromLatin1(kUndoBringsBack),
-                           QStringLiteral("Are you sure that you want to clear all memory?")}) !=
-        Prompter::Answer::kOk)
-        return;
-    Apply(QStringLiteral("Clear All"), [&](CloneImage& image) { ClearAllSlots(image); });
-}
-
-void MemoryPage::Clear() {
-    const std::vector<int> rows = SelectedRows();
-    QStringList lines{QString::fromLatin1(kUndoBringsBack),
-                      QStringLiteral("Are you sure that you want to do the clear?")};
-    if (rows.size() > 1) lines << RowsSelected(rows.size());
-    if (prompter_.Confirm(this, QString::fromLatin1(kClearTitle), lines) != Prompter::Answer::kOk) return;
-    Apply(QStringLiteral("Clear ") + RowsName(rows), [&](CloneImage& image) { ClearRows(image, rows); });
-}
-
-void MemoryPage::Delete() {
-    const int row = CurrentRow();
-    if (row > kEditWindowRows) return;  // outside the window: not even asked
-    if (prompter_.Confirm(this, QStringLiteral("DELETE OK"),
-                          {QStringLiteral("Edit > Undo brings it back."),
-                           QStringLiteral("Are you sure that you want to do the delete?")}) !=
-        Prompter::Answer::kOk)
-        return;
-    Apply(QStringLiteral("Delete ") + RowsName({row}), [&](CloneImage& image) { DeleteRow(image, row); });
-    SelectRow(row);
-}
-
-void MemoryPage::Insert() {
-    const int row = CurrentRow();
-    // The channel at the end of the window has nowhere to go: say which one
-    // before it is gone from sight.
-    if (const std::optional<int> lost = SlotLostByInsert(document_.Image(), row)) {
-        const QString label = QString::fromStdString(model_->RowLabel(*lost));
-        const QString name = QString::fromStdString(document_.Image().memory.slot[*lost].Text(kName));
-        const QString what = name.isEmpty() ? label : QStringLiteral("%1 \"%2\"").arg(label, name);
-        if (prompter_.Confirm(this, QStringLiteral("INSERT OK"),
-                              {QStringLiteral("Inserting pushes %1 past the first %2 channels, where it is lost; "
-                                              "Edit > Undo brings it back.")
-                                   .arg(what)
-                                   .arg(kEditWindowRows),
-                               QStringLiteral("Are you sure that you want to do the insert?")}) !=
-            Prompter::Answer::kOk)
-            return;
-    }
-    Apply(QStringLiteral("Insert ") + RowsName({row}), [&](CloneImage& image) { InsertRow(image, row); });
-    SelectRow(row);
-}
-
-bool MemoryPage::ConfirmSeveral(const std::vector<int>& rows, const QString& title, const QString& verb,
-                                const QString& consequence) {
-    // One row goes without a question, as the buttons always did.
-    if (rows.size() <= 1) return true;
-    QStringList lines{RowsSelected(rows.size())};
-    if (!consequence.isEmpty()) lines << consequence;
-    lines << QStringLiteral("Are you sure that you want to %1 them?").arg(verb);
-    return prompter_.Confirm(this, title, lines) == Prompter::Answer::kOk;
-}
-
-bool MemoryPage::ConfirmDisable(const std::vector<int>& rows) {
-    if (rows.size() > 1)
-        return ConfirmSeveral(rows, QString::fromLatin1(kDisableTitle), QStringLiteral("disable"),
-                              QStringLiteral("Disabling empties the channels; Edit > Undo brings them back."));
-    // An empty row loses nothing, so there is nothing to ask.
-    const int slot = rows.front() - 1;
-    if (document_.Image().memory.slot[slot].IsEmpty()) return true;
-    return prompter_.Confirm(this, QString::fromLatin1(kDisableTitle),
-                             {QStringLiteral("Disabling empties the channel; Edit > Undo brings it back."),
-                              QStringLiteral("Are you sure that you want to disable it?")}) == Prompter::Answer::kOk;
-}
-
-void MemoryPage::Enable() {
-    const std::vector<int> rows = SelectedRows();
-    if (!ConfirmSeveral(rows, QStringLiteral("ENABLE OK"), QStringLiteral("enable"))) return;
-    Apply(QStringLiteral("Enable ") + RowsName(rows), [&](CloneImage& image) { EnableRows(image, rows); });
-}
-
-void MemoryPage::Disable() {
-    const std::vector<int> rows = SelectedRows();
-    // A disabled slot holds nothing, so the channels go with the flag.
-    if (!ConfirmDisable(rows)) return;
-    Apply(QStringLiteral("Disable ") + RowsName(rows), [&](CloneImage& image) { DisableRows(image, rows); });
-}
-
-void MemoryPage::EnableAll() {
-    const int row = CurrentRow();
-    Apply(QStringLiteral("Enable All"), [&](CloneImage& image) { EnableAllSlots(image); });
-    SelectRow(row);
-}
-
-void MemoryPage::DisableAll() {
-    const int row = CurrentRow();
-    // It empties every slot, as Clear All does, so it asks as Clear All does.
-    if (prompter_.Confirm(this, QString::fromLatin1(kDisableTitle),
-                          {QStringLiteral("Disabling empties the channels; Edit > Undo brings them back."),
-                           QStringLiteral("Are you sure that you want to disable all memory?")}) !=
-        Prompter::Answer::kOk)
-        return;
-    Apply(QStringLiteral("Disable All"), [&](CloneImage& image) { DisableAllSlots(image); });
-    SelectRow(row);
-}
-
 void MemoryPage::Up() {
     int row = CurrentRow();
     if (row > 1) SelectRow(--row);
@@ -336,12 +208,6 @@ void MemoryPage::Down() {
     } else if (row == kSlotCount) {
         SetTopRow(kSlotCount - (kScrollWindowRows - 1));
     }
-}
-
-void MemoryPage::SetEditable(bool editable) {
-    for (const char* name : {"cmbClAll", "cmbClear", "cmbDelete", "cmbInsert", "cmbEnAll", "cmbDisAll", "cmbEnable",
-                             "cmbDisable"})
-        Button(name)->setEnabled(editable);
 }
 
 std::vector<int> SelectedGridRows(const QTableView* grid) {

@@ -1,7 +1,6 @@
 #pragma once
 #include <QAbstractItemView>
 #include <QWidget>
-#include <functional>
 #include <vector>
 
 #include "core/image.h"
@@ -13,23 +12,19 @@ class QTableView;
 
 namespace wrk7 {
 
-class CloneDocument;
 class MemoryTableModel;
-class Prompter;
 
-// The "Memory" page: the memory grid (MSFlexGrid1) and the list buttons. The
-// operations act on the image through the domain's memory-list operations,
-// each as one step of the history, and repaint only the rows they changed.
+// The "Memory" page: the memory grid (MSFlexGrid1) and the list buttons.
 // Rows are selected as in any list (Shift and Ctrl clicks, Shift+arrows,
-// Ctrl+A): Clear, Enable and Disable act on every selected row; Delete and
-// Insert on the current row only, within the first 200.
+// Ctrl+A). The buttons but Up and Down run the window's commands (the
+// window binds them), which decide when each may run.
 class MemoryPage : public QWidget {
     Q_OBJECT
 public:
     // Rows of the window that Up and Down keep the current row in.
     static constexpr int kScrollWindowRows = 13;
 
-    MemoryPage(CloneDocument& document, Prompter& prompter, QWidget* parent = nullptr);
+    explicit MemoryPage(const CloneImage& image, QWidget* parent = nullptr);
 
     QTableView* Grid() const { return grid_; }
     MemoryTableModel* Model() const { return model_; }
@@ -55,42 +50,12 @@ public:
     int TopRow() const;
     void SetTopRow(int row);
 
-    void ClearAll();
-    void Clear();
-    void Delete();
-    void Insert();
-    void Enable();
-    void Disable();
-    void EnableAll();
-    void DisableAll();
     void Up();
     void Down();
 
-    // While false, the buttons that change the list are disabled; the grid,
-    // Up and Down stay for viewing. Read and Write are the window's to switch.
-    void SetEditable(bool editable);
-
-    // "07-012" for one row, "3 Channels" for several (rows 1-based): the
-    // undo step's name for a change to them.
-    QString RowsName(const std::vector<int>& rows) const;
-
-signals:
-    void editRequested(int row);  // double-click: OpenMemoryEditor on row
-    void readClicked();
-    void writeClicked();
-
 private:
-    QPushButton* AddButton(const char* name, const QString& caption, void (MemoryPage::*slot)());
-    // Asks once before a command acts on several rows; true to go on.
-    bool ConfirmSeveral(const std::vector<int>& rows, const QString& title, const QString& verb,
-                        const QString& consequence = {});
-    // Asks before Disable empties one used row or several rows.
-    bool ConfirmDisable(const std::vector<int>& rows);
-    // Runs operation on the image as the step name.
-    void Apply(const QString& name, const std::function<void(CloneImage&)>& operation);
+    QPushButton* AddButton(const char* name, const QString& caption);
 
-    CloneDocument& document_;
-    Prompter& prompter_;
     MemoryTableModel* model_ = nullptr;
     QTableView* grid_ = nullptr;
     QComboBox* cmbView_ = nullptr;

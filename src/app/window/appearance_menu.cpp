@@ -14,19 +14,21 @@ namespace {
 struct LanguageChoice {
     const char* key;
     std::optional<UiLanguage> language;
-    const char* caption;  // a caption number
+    const char* caption;  // translated where the menu is built
 };
 const LanguageChoice kLanguages[] = {
-    {"system", std::nullopt, "1221"},
-    {"en", UiLanguage::kEnglish, "1226"},
-    {"ja", UiLanguage::kJapanese, "1227"},
+    {"system", std::nullopt, QT_TRANSLATE_NOOP("wrk7::AppearanceMenu", "System(&S)")},
+    {"en", UiLanguage::kEnglish, QT_TRANSLATE_NOOP("wrk7::AppearanceMenu", "English(&E)")},
+    {"ja", UiLanguage::kJapanese, QT_TRANSLATE_NOOP("wrk7::AppearanceMenu", "日本語 - Japanese(&J)")},
 };
 
 struct ThemeChoice {
     Theme theme;
     const char* caption;
 };
-const ThemeChoice kThemes[] = {{Theme::kSystem, "1221"}, {Theme::kLight, "1222"}, {Theme::kDark, "1223"}};
+const ThemeChoice kThemes[] = {{Theme::kSystem, QT_TRANSLATE_NOOP("wrk7::AppearanceMenu", "System(&S)")},
+                               {Theme::kLight, QT_TRANSLATE_NOOP("wrk7::AppearanceMenu", "Light(&L)")},
+                               {Theme::kDark, QT_TRANSLATE_NOOP("wrk7::AppearanceMenu", "Dark(&D)")}};
 
 QString LanguageKeyOf(std::optional<UiLanguage> language) {
     for (const LanguageChoice& c : kLanguages)
@@ -50,24 +52,24 @@ Theme StoredTheme(QSettings& store) {
 AppearanceMenu::AppearanceMenu(QMenu* view, Store store, Prompter& prompter, QWidget* window, UiLanguage shown)
     : QObject(window), store_(std::move(store)), prompter_(prompter), window_(window), shown_(shown) {
     const std::unique_ptr<QSettings> settings = store_();
-    themeMenu_ = view->addMenu(QStringLiteral("1220"));
+    themeMenu_ = view->addMenu(tr("Theme(&M)"));
     themeMenu_->setObjectName(QStringLiteral("mnuTheme"));
     auto* themes = new QActionGroup(this);
     const Theme theme = StoredTheme(*settings);
     for (const ThemeChoice& c : kThemes) {
-        QAction* a = themeMenu_->addAction(QString::fromLatin1(c.caption));
+        QAction* a = themeMenu_->addAction(tr(c.caption));
         a->setObjectName(QStringLiteral("mnuTheme") + ThemeKey(c.theme));
         a->setCheckable(true);
         a->setChecked(c.theme == theme);
         themes->addAction(a);
         connect(a, &QAction::triggered, this, [this, t = c.theme] { ChooseTheme(t); });
     }
-    languageMenu_ = view->addMenu(QStringLiteral("1224"));
+    languageMenu_ = view->addMenu(tr("Language(&L)"));
     languageMenu_->setObjectName(QStringLiteral("mnuLanguage"));
     auto* languages = new QActionGroup(this);
     const std::optional<UiLanguage> language = StoredLanguage(*settings);
     for (const LanguageChoice& c : kLanguages) {
-        QAction* a = languageMenu_->addAction(QString::fromLatin1(c.caption));
+        QAction* a = languageMenu_->addAction(tr(c.caption));
         a->setObjectName(QStringLiteral("mnuLanguage") + QString::fromLatin1(c.key));
         a->setCheckable(true);
         a->setChecked(c.language == language);
@@ -84,10 +86,7 @@ void AppearanceMenu::ChooseTheme(Theme theme) {
 void AppearanceMenu::ChooseLanguage(std::optional<UiLanguage> language) {
     store_()->setValue(SettingsKey(kLanguageKey), LanguageKeyOf(language));
     if (language.value_or(SystemUiLanguage()) == shown_) return;
-    const bool japanese = shown_ == UiLanguage::kJapanese;
-    prompter_.Inform(window_, japanese ? QString::fromUtf8("言語") : QStringLiteral("Language"),
-                     {japanese ? QString::fromUtf8("選んだ言語は次回の起動から使われます。")
-                               : QStringLiteral("The language chosen applies from the next start.")});
+    prompter_.Inform(window_, tr("Language"), {tr("The language chosen applies from the next start.")});
 }
 
 }  // namespace wrk7

@@ -1,63 +1,46 @@
 #pragma once
 #include <QObject>
-#include <functional>
 
-#include "edit/page_rules.h"
-
-class QAction;
 class QMainWindow;
-class QMenu;
 class QPoint;
 class QTableView;
 
 namespace wrk7 {
 
-class CloneDocument;
 class ChannelEditor;
+class CloneDocument;
+class Commands;
 class FindBar;
 class GridClipboard;
 class MemoryPage;
 class Prompter;
-class RowCommands;
 
-// The Edit menu and the grids' context menus: the channel editor on the
-// current row (Modify, Enter, F2, a double-click), cut, copy, paste and the
-// list commands, find and go to, each enabled as it applies to the page in
-// front, the selected rows and the document's read-only state.
+// What the commands need of the window's widgets: the channel editor and
+// Change Channels for Modify and Change Channels, the clipboard for cut,
+// copy and paste, the find bar; and the grids' own ways to reach the
+// commands: Enter, F2 and a double-click edit the row, a right-click,
+// Shift+F10 and the Menu key open the context menu, and a selection change
+// brings the rules up to date.
 class EditCommands : public QObject {
     Q_OBJECT
 public:
-    EditCommands(QMainWindow* window, CloneDocument& document, Prompter& prompter, MemoryPage* memory,
-                 QTableView* vfoGrid, bool japanese, std::function<Page()> currentPage);
+    EditCommands(QMainWindow* window, CloneDocument& document, Prompter& prompter, Commands& commands,
+                 MemoryPage* memory, QTableView* vfoGrid);
 
-    void AddToMenu(QMenu* edit);
-    void Modify();
-    void EditMemoryRow(int row);  // 1..1300
-    void EditVfoRow(int row);     // 1..14
-    // A grid's context menu, its commands enabled as they apply.
-    QMenu* GridMenu(QTableView* grid);
-    void Update();
-
-    QAction* ModifyAction() const { return modify_; }
     ChannelEditor* Editor() const { return editor_; }
     GridClipboard* Clipboard() const { return clipboard_; }
     FindBar* Finder() const { return findBar_; }
-    RowCommands* Rows() const { return rows_; }
 
 private:
-    QAction* Action(const char* name) const;
     void ShowGridMenu(QTableView* grid, const QPoint& pos);
 
     QMainWindow* window_;
-    CloneDocument& document_;
+    Commands& commands_;
     MemoryPage* memory_;
     QTableView* vfoGrid_;
-    std::function<Page()> currentPage_;
-    QAction* modify_ = nullptr;
     ChannelEditor* editor_ = nullptr;
     GridClipboard* clipboard_ = nullptr;
     FindBar* findBar_ = nullptr;
-    RowCommands* rows_ = nullptr;
 };
 
 }  // namespace wrk7

@@ -131,8 +131,8 @@ bool FileCommands::SaveAs() {
 bool FileCommands::SaveTo(const QString& path) {
     document_.CommitPendingEntries();
     const auto warning = BankTotalWarning(document_.Image());
-    if (warning && prompter_.ConfirmAction(window_, BankTableTitle(), {Said(*warning)},
-                                           StringsOf(window_).Text(1765)) != Prompter::Answer::kOk)
+    if (warning && prompter_.ConfirmAction(window_, BankTableTitle(), {Said(*warning)}, tr("Save anyway")) !=
+                       Prompter::Answer::kOk)
         return false;
     const FileResult r = document_.Save(path);
     if (!r.ok) {

@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QScreen>
+#include <QStyle>
 #include <QPushButton>
 #include <QSettings>
 #include <QStatusBar>
@@ -22,11 +23,13 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "app/commands/commands.h"
 #include "app/dialogs/about_box.h"
 #include "app/dialogs/channel_editor.h"
 #include "app/dialogs/listing_print.h"
 #include "app/document/clone_document.h"
 #include "app/pages/bank_page.h"
+#include "app/pages/grid_selection.h"
 #include "app/pages/memory_page.h"
 #include "app/pages/memory_table_model.h"
 #include "app/pages/settings_pages.h"
@@ -45,8 +48,6 @@
 #include "app/window/file_commands.h"
 #include "app/window/file_drops.h"
 #include "app/window/recent_files_menu.h"
-#include "app/window/row_commands.h"
-#include "app/window/tool_bar_buttons.h"
 #include "edit/bank.h"
 
 namespace wrk7 {
@@ -74,11 +75,14 @@ MainWindow::MainWindow(AppOptions options, Prompter* prompter, QWidget* parent)
     transfers_ = new TransferController(*document_, *prompter_, this, {options_.backupFolder, options_.traceFolder},
                                         options_.portOverride);
     BuildPages();
-    edits_ = new EditCommands(this, *document_, *prompter_, memoryPage_, vfoGrid_,
-                              table_.Language() == UiLanguage::kJapanese, [this] { return CurrentPage(); });
+    commands_ = new Commands(*document_, *this, *prompter_, table_.Language(), this);
+    commands_->startTransfer = [this](TransferDirection direction, TransferPart part) {
+        StartTransfer(direction, part);
+    };
+    edits_ = new EditCommands(this, *document_, *prompter_, *commands_, memoryPage_, vfoGrid_);
+    BindPageButtons();
     BuildActions();
     BuildMenus();
-    AddToolBarButtons(toolBar_, this);
     BuildStatusBar();
     ConnectDocument();
     ConnectTransfers();
@@ -87,15 +91,13 @@ MainWindow::MainWindow(AppOptions options, Prompter* prompter, QWidget* parent)
 
 MainWindow::~MainWindow() = default;
 
-QAction* MainWindow::Action(const QString& objectName) const { return findChild<QAction*>(objectName); }
-
 void MainWindow::BuildPages() {
     tabs_ = new QTabWidget;
     tabs_->setObjectName(QStringLiteral("TabStrip1"));
     vfoModel_ = new VfoTableModel(document_->Image(), this);
     vfoGrid_ = MakeImageGrid(vfoModel_, "MSFlexGrid2", QAbstractItemView::SingleSelection, true);
     settingsPages_ = new SettingsPages(*document_, vfoGrid_, this);
-    memoryPage_ = new MemoryPage(*document_, *prompter_);
+    memoryPage_ = new MemoryPage(document_->Image());
     memoryPage_->setObjectName(QStringLiteral("Frame1_2"));
     bankPage_ = new BankPage(*document_, *prompter_);
     bankPage_->setObjectName(QStringLiteral("Frame1_3"));
@@ -110,18 +112,7 @@ void MainWindow::BuildPages() {
         if (index >= 0 && index == tabs_->currentIndex()) SwitchTo(index + 1);
     });
 
-    using P = TransferPart;
-    using D = TransferDirection;
     connect(settingsPages_, &SettingsPages::modelClicked, this, &MainWindow::OnModelClicked);
-    connect(settingsPages_, &SettingsPages::readSettingsClicked, this, [this] { StartTransfer(D::kRead, P::kSettings); });
-    connect(settingsPages_, &SettingsPages::writeSettingsClicked, this, [this] { StartTransfer(D::kWrite, P::kSettings); });
-    // The memory page's own buttons leave the page in front as it is.
-    connect(memoryPage_, &MemoryPage::readClicked, this, [this] { transfers_->Start(D::kRead, P::kMemory); });
-    connect(memoryPage_, &MemoryPage::writeClicked, this, [this] { transfers_->Start(D::kWrite, P::kMemory); });
-    connect(bankPage_, &BankPage::readBankClicked, this, [this] { StartTransfer(D::kRead, P::kBank); });
-    connect(bankPage_, &BankPage::writeBankClicked, this, [this] { StartTransfer(D::kWrite, P::kBank); });
-    connect(bankPage_, &BankPage::readGroupClicked, this, [this] { StartTransfer(D::kRead, P::kGroups); });
-    connect(bankPage_, &BankPage::writeGroupClicked, this, [this] { StartTransfer(D::kWrite, P::kGroups); });
 
     progress_ = new QProgressBar;
     progress_->setObjectName(QStringLiteral("ProgressBar1"));
@@ -147,53 +138,47 @@ void MainWindow::BuildPages() {
 }
 
 void MainWindow::BuildActions() {
-    // Design captions are the numbers of the caption table; the table
-    // replaces them when the window loads.
-    auto make = [this](const char* name, const char* caption, auto slot, QKeySequence key = {}) {
-        auto* a = new QAction(QString::fromUtf8(caption), this);
+    // Captions of the original's menus are numbers of the caption table; the
+    // table replaces them when the window loads.
+    auto make = [this](const char* name, const QString& caption, auto slot, QKeySequence key = {}) {
+        auto* a = new QAction(caption, this);
         a->setObjectName(QString::fromLatin1(name));
         a->setShortcut(key);
         connect(a, &QAction::triggered, this, slot);
         return a;
     };
-    using P = TransferPart;
-    using D = TransferDirection;
-    make("mnuNew", "1001", [this] { files_->New(); }, QKeySequence(Qt::CTRL | Qt::Key_N));
-    make("mnuOpen", "1002", [this] { files_->Open(); }, QKeySequence(Qt::CTRL | Qt::Key_O));
-    make("mnuSave", "1003", [this] { files_->Save(); }, QKeySequence(Qt::CTRL | Qt::Key_S));
-    make("mnuSaveAs", "1004", [this] { files_->SaveAs(); }, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    make("mnuImport", "1201", [this] { files_->Import(); });
-    make("mnuExport", "1202", [this] { files_->Export(); });
-    make("mnuCompare", "1210", [this] { files_->CompareWith(); });
+    auto number = [](const char* n) { return QString::fromLatin1(n); };
+    actNew_ = make("mnuNew", number("1001"), [this] { files_->New(); }, QKeySequence(Qt::CTRL | Qt::Key_N));
+    actOpen_ = make("mnuOpen", number("1002"), [this] { files_->Open(); }, QKeySequence(Qt::CTRL | Qt::Key_O));
+    actSave_ = make("mnuSave", number("1003"), [this] { files_->Save(); }, QKeySequence(Qt::CTRL | Qt::Key_S));
+    actSaveAs_ = make("mnuSaveAs", number("1004"), [this] { files_->SaveAs(); },
+                      QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    actImport_ = make("mnuImport", number("1201"), [this] { files_->Import(); });
+    actExport_ = make("mnuExport", number("1202"), [this] { files_->Export(); });
+    actCompare_ = make("mnuCompare", tr("Compare With(&C)..."), [this] { files_->CompareWith(); });
     printing_ = new ListingPrint(this, document_->Image(), *prompter_);
     printing_->fileName = [this] { return QFileInfo(document_->FileName()).fileName(); };
     connect(printing_, &ListingPrint::wroteFile, this, [this](const QString& path) {
         statusText_->SetFullText(QStringLiteral("Listing written to %1").arg(QDir::toNativeSeparators(path)));
     });
-    make("mnuPrintSetup", "1005", [this] { printing_->PrintSetup(); });
-    make("mnuPrint", "1006", [this] { printing_->PrintListing(); }, QKeySequence(Qt::CTRL | Qt::Key_P));
-    make("mnuPrintPreview", "1211", [this] { printing_->PrintPreview(); });
-    make("mnuExportPdf", "1212", [this] { printing_->ExportPdf(); });
-    make("mnuExit", "1007", [this] { close(); }, QKeySequence(Qt::CTRL | Qt::Key_Q));
-    actUndo_ = make("mnuUndo", "", [this] { document_->Undo(); }, QKeySequence::Undo);
-    actRedo_ = make("mnuRedo", "", [this] { document_->Redo(); });
+    actPrintSetup_ = make("mnuPrintSetup", number("1005"), [this] { printing_->PrintSetup(); });
+    actPrint_ = make("mnuPrint", number("1006"), [this] { printing_->PrintListing(); },
+                     QKeySequence(Qt::CTRL | Qt::Key_P));
+    actPrintPreview_ = make("mnuPrintPreview", tr("Print Preview(&V)..."), [this] { printing_->PrintPreview(); });
+    actExportPdf_ = make("mnuExportPdf", tr("Export PDF(&D)..."), [this] { printing_->ExportPdf(); });
+    actExit_ = make("mnuExit", number("1007"), [this] { close(); }, QKeySequence(Qt::CTRL | Qt::Key_Q));
+    actUndo_ = make("mnuUndo", QString(), [this] { document_->Undo(); }, QKeySequence::Undo);
+    actRedo_ = make("mnuRedo", QString(), [this] { document_->Redo(); });
     actRedo_->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-    transferActions_ = {
-        make("mnuReadSettings", "1205", [this] { StartTransfer(D::kRead, P::kSettings); }),
-        make("mnuReadMemory", "1206", [this] { StartTransfer(D::kRead, P::kMemory); }),
-        make("mnuReadAll", "1207", [this] { StartTransfer(D::kRead, P::kAll); }),
-        make("mnuWriteSettings", "1205", [this] { StartTransfer(D::kWrite, P::kSettings); }),
-        make("mnuWriteMemory", "1206", [this] { StartTransfer(D::kWrite, P::kMemory); }),
-        make("mnuWriteAll", "1207", [this] { StartTransfer(D::kWrite, P::kAll); }),
-        make("mnuComSetup", "1013", [this] { transfers_->ChoosePort(); }),
-    };
-    make("mnuAbout", "1016", [this] {
+    actComSetup_ = make("mnuComSetup", number("1013"), [this] { transfers_->ChoosePort(); });
+    actAbout_ = make("mnuAbout", number("1016"), [this] {
         if (!aboutBox_) aboutBox_ = new AboutBox(options_.backupFolder, this);
         aboutBox_->exec();
     }, QKeySequence(Qt::Key_F1));
-    actQuickRead_ = make("mnuQuickRead", "1601", [this](bool on) { transfers_->SetQuickRead(on); });
+    actQuickRead_ = make("mnuQuickRead", tr("Quick Read(&Q) (used channels only)"),
+                         [this](bool on) { transfers_->SetQuickRead(on); });
     actQuickRead_->setCheckable(true);
-    make("mnuOpenTrace", "1602", [this] { transfers_->OpenLastTrace(); });
+    actOpenTrace_ = make("mnuOpenTrace", tr("Open Last Serial Trace(&T)"), [this] { transfers_->OpenLastTrace(); });
     // Ctrl+Z in a page's box reaches Undo when the box has nothing to take back.
     auto* keys = new UndoKeysToWindow(this);
     for (QWidget* page : {static_cast<QWidget*>(bankPage_), settingsPages_->Page1(), settingsPages_->Page2()})
@@ -207,26 +192,30 @@ void MainWindow::BuildMenus() {
         m->setObjectName(QString::fromLatin1(name));
         return m;
     };
-    auto act = [this](const char* name) { return Action(QString::fromLatin1(name)); };
+    Commands& c = *commands_;
     QMenu* file = menu(nullptr, "mnuFile", "1000");
-    file->addActions({act("mnuNew"), act("mnuOpen"), act("mnuSave"), act("mnuSaveAs")});
+    file->addActions({actNew_, actOpen_, actSave_, actSaveAs_});
     file->addSeparator();
-    file->addActions({act("mnuImport"), act("mnuExport"), act("mnuCompare")});
+    file->addActions({actImport_, actExport_, actCompare_});
     file->addSeparator();
-    file->addActions({act("mnuPrintSetup"), act("mnuPrint"), act("mnuPrintPreview"), act("mnuExportPdf")});
+    file->addActions({actPrintSetup_, actPrint_, actPrintPreview_, actExportPdf_});
     file->addSeparator();
     recent_ = new RecentFilesMenu(file, [this] { return SettingsStore(); }, this);
     file->addSeparator();
-    file->addAction(act("mnuExit"));
+    file->addAction(actExit_);
     QMenu* edit = menu(nullptr, "mnuEdit", "1008");
     edit->addActions({actUndo_, actRedo_});
     edit->addSeparator();
-    edits_->AddToMenu(edit);
+    c.AddEditItems(edit);
+    c.AddRowItems(edit);
+    edit->addSeparator();
+    edit->addActions({c.find, c.findNext, c.findPrevious, c.goTo, c.findDuplicates});
     QMenu* view = menu(nullptr, "mnuView", "1010");
     QToolBar* bar = addToolBar(QStringLiteral("Toolbar1"));
     bar->setObjectName(QStringLiteral("Toolbar1"));
     bar->setMovable(false);
     toolBar_ = bar;
+    BuildToolBar();
     // Qt's own button for the tools that do not fit has no name of its own.
     for (QToolButton* more : bar->findChildren<QToolButton*>(QStringLiteral("qt_toolbar_ext_button")))
         more->setAccessibleName(QStringLiteral("More tools"));
@@ -241,14 +230,21 @@ void MainWindow::BuildMenus() {
     view->addSeparator();
     new AppearanceMenu(view, [this] { return SettingsStore(); }, *prompter_, this, table_.Language());
     QMenu* tool = menu(nullptr, "mnuTool", "1012");
-    menu(tool, "mnuRead", "1203")->addActions(transferActions_.mid(0, 3));
-    menu(tool, "mnuWrite", "1204")->addActions(transferActions_.mid(3, 3));
-    tool->addActions({actQuickRead_, act("mnuComSetup")});
+    menu(tool, "mnuRead", "1203")->addActions({c.readSettings, c.readMemory, c.readAll});
+    menu(tool, "mnuWrite", "1204")->addActions({c.writeSettings, c.writeMemory, c.writeAll});
+    tool->addActions({actQuickRead_, actComSetup_});
     QMenu* help = menu(nullptr, "mnuHelp", "1014");
-    help->addActions({act("mnuOpenTrace"), act("mnuAbout")});
+    help->addActions({actOpenTrace_, actAbout_});
 
     files_ = new FileCommands(*document_, *prompter_, this, memoryPage_, recent_);
-    files_->titleOf = [this](const char* command) { return DialogTitle(Action(QString::fromLatin1(command))->text()); };
+    files_->titleOf = [this](const char* command) {
+        const std::pair<const char*, QAction*> titled[] = {
+            {"mnuOpen", actOpen_}, {"mnuSaveAs", actSaveAs_}, {"mnuImport", actImport_},
+            {"mnuExport", actExport_}, {"mnuCompare", actCompare_}};
+        for (const auto& [name, action] : titled)
+            if (qstrcmp(name, command) == 0) return DialogTitle(action->text());
+        return QString();
+    };
     new FileDrops(this, *document_, *files_);
     connect(files_, &FileCommands::memorySlotRequested, this, &MainWindow::SelectMemorySlot);
     // The status line spoke of the image before (a read's backup).
@@ -261,6 +257,56 @@ void MainWindow::BuildMenus() {
     });
 }
 
+void MainWindow::BuildToolBar() {
+    // The bar's buttons are the menu's commands themselves, with an icon and
+    // the short caption (number) as their name and tool tip.
+    const struct {
+        QAction* action;
+        const char* key;
+        const char* tip;
+        QStyle::StandardPixmap icon;
+    } buttons[] = {
+        {actNew_, "新規作成", "1017", QStyle::SP_FileIcon},
+        {actOpen_, "開く", "1018", QStyle::SP_DialogOpenButton},
+        {actSave_, "上書き保存", "1019", QStyle::SP_DialogSaveButton},
+        {actPrint_, "印刷", "1020", QStyle::SP_CustomBase},
+        {nullptr, nullptr, nullptr, QStyle::SP_CustomBase},
+        {actAbout_, "ﾍﾙﾌﾟ", "1021", QStyle::SP_MessageBoxQuestion},
+    };
+    for (const auto& b : buttons) {
+        if (!b.action) {
+            toolBar_->addSeparator();
+            continue;
+        }
+        b.action->setIcon(b.icon == QStyle::SP_CustomBase ? PrinterIcon() : style()->standardIcon(b.icon));
+        b.action->setIconVisibleInMenu(false);  // the menus show captions only, as they always did
+        // The button shows only its icon, but a screen reader and the bar's
+        // overflow menu need a name: the short caption, which the menus do
+        // not show.
+        const QString tip = table_.Text(QString::fromLatin1(b.tip).toInt());
+        b.action->setIconText(tip);
+        b.action->setToolTip(tip);
+        toolBar_->addAction(b.action);
+        toolBar_->widgetForAction(b.action)->setObjectName(QStringLiteral("tbr_") + QString::fromUtf8(b.key));
+    }
+}
+
+void MainWindow::BindPageButtons() {
+    const Commands& c = *commands_;
+    for (QPushButton* b : settingsPages_->ReadButtons()) BindButton(b, c.readSettings);
+    for (QPushButton* b : settingsPages_->WriteButtons()) BindButton(b, c.writeSettings);
+    const std::pair<const char*, QAction*> memory[] = {
+        {"cmbRead", c.readMemory},     {"cmbWrite", c.writeMemory},    {"cmbClAll", c.clearAll},
+        {"cmbClear", c.clear},         {"cmbDelete", c.remove},        {"cmbInsert", c.insert},
+        {"cmbEnAll", c.enableAll},     {"cmbDisAll", c.disableAll},    {"cmbEnable", c.enable},
+        {"cmbDisable", c.disable}};
+    for (const auto& [name, action] : memory) BindButton(memoryPage_->Button(name), action);
+    BindButton(bankPage_->ReadBankButton(), c.readBank);
+    BindButton(bankPage_->WriteBankButton(), c.writeBank);
+    BindButton(bankPage_->ReadGroupButton(), c.readGroups);
+    BindButton(bankPage_->WriteGroupButton(), c.writeGroups);
+}
+
 void MainWindow::BuildStatusBar() {
     statusText_ = new ElidedLabel;
     statusText_->setObjectName(QStringLiteral("sbrText"));
@@ -269,7 +315,7 @@ void MainWindow::BuildStatusBar() {
     auto* time = new QLabel;
     time->setObjectName(QStringLiteral("sbrTime"));
     statusBar()->addWidget(statusText_, 1);
-    connect(edits_->Rows(), &RowCommands::statusMessage, statusText_, &ElidedLabel::SetFullText);
+    connect(commands_, &Commands::statusMessage, statusText_, &ElidedLabel::SetFullText);
     statusBar()->addPermanentWidget(date);
     statusBar()->addPermanentWidget(time);
     auto tick = [date, time] {
@@ -341,30 +387,28 @@ void MainWindow::ShowChanges(const EditedParts& parts) {
         if (parts.memory.first > 0 || parts.memory.last < kSlotCount - 1)
             memoryPage_->Grid()->scrollTo(memoryPage_->Model()->index(parts.memory.first, 0));
     }
-    edits_->Update();
+    commands_->Update();
 }
 
 void MainWindow::ShowReadOnly(bool readOnly) {
     const bool editable = !readOnly;
     settingsPages_->SetEditable(editable);
-    memoryPage_->SetEditable(editable);
     bankPage_->SetEditable(editable);
-    for (const char* name : {"mnuNew", "mnuOpen", "mnuImport", "tbr_新規作成", "tbr_開く"})
-        Action(QString::fromUtf8(name))->setEnabled(editable);
+    // What replaces the image waits; the memory list's commands follow
+    // their own rules (Commands::Update).
+    for (QAction* a : {actNew_, actOpen_, actImport_}) a->setEnabled(editable);
     recent_->SetAvailable(editable);
+    commands_->Update();
 }
 
 void MainWindow::ShowTransferRunning(bool running) {
     progress_->setVisible(running);
     cmdCancel_->setVisible(running);
     if (running) progress_->setValue(0);
-    // One transfer at a time: every transfer command waits for the end.
-    for (QAction* a : transferActions_) a->setEnabled(!running);
-    for (QPushButton* b : settingsPages_->ReadButtons()) b->setEnabled(!running);
-    for (QPushButton* b : settingsPages_->WriteButtons()) b->setEnabled(!running);
-    for (QPushButton* b : {memoryPage_->ReadButton(), memoryPage_->WriteButton(), bankPage_->ReadBankButton(),
-                           bankPage_->WriteBankButton(), bankPage_->ReadGroupButton(), bankPage_->WriteGroupButton()})
-        b->setEnabled(!running);
+    // One transfer at a time: every transfer command (and its buttons) waits
+    // for the end, and the port stays as it is meanwhile.
+    commands_->SetTransferRunning(running);
+    actComSetup_->setEnabled(!running);
 }
 
 void MainWindow::StartTransfer(TransferDirection direction, TransferPart part) {
@@ -411,13 +455,35 @@ void MainWindow::UpdateHistoryActions() {
     auto caption = [this](const QString& verb, const QString& step) {
         return step.isEmpty() ? verb : verb + QLatin1Char(' ') + CaptionInUiLanguage(step, table_.Language());
     };
-    actUndo_->setText(caption(table_.Text(1700), document_->UndoName()));
-    actRedo_->setText(caption(table_.Text(1701), document_->RedoName()));
+    actUndo_->setText(caption(tr("&Undo"), document_->UndoName()));
+    actRedo_->setText(caption(tr("&Redo"), document_->RedoName()));
     actUndo_->setEnabled(document_->CanUndo());
     actRedo_->setEnabled(document_->CanRedo());
 }
 
 Page MainWindow::CurrentPage() const { return static_cast<Page>(tabs_->currentIndex() + 1); }
+
+std::vector<int> MainWindow::SelectedRows() const { return memoryPage_->SelectedRows(); }
+
+int MainWindow::CurrentRow() const { return memoryPage_->CurrentRow(); }
+
+int MainWindow::CurrentBand() const {
+    const QModelIndex current = vfoGrid_->currentIndex();
+    return current.isValid() ? current.row() + 1 : 1;
+}
+
+void MainWindow::SelectRows(const std::vector<int>& rows, int current) {
+    if (rows.size() == 1) {
+        memoryPage_->SelectRow(rows.front());
+        return;
+    }
+    std::vector<int> indices;
+    for (const int row : rows) indices.push_back(row - 1);
+    SelectGridRows(memoryPage_->Grid(), indices, current - 1);
+    memoryPage_->Grid()->scrollTo(memoryPage_->Grid()->currentIndex());
+}
+
+void MainWindow::SelectBand(int band) { vfoGrid_->selectRow(band - 1); }
 
 void MainWindow::ClickTab(Page page) {
     const int index = static_cast<int>(page) - 1;
@@ -444,7 +510,7 @@ void MainWindow::SwitchTo(int tab) {
         ChangeFont();
         memoryPage_->Model()->Refresh();
     }
-    edits_->Update();
+    commands_->Update();
 }
 
 void MainWindow::SelectPageDirect(Page page) {

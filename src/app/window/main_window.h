@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 
+#include "app/commands/selection.h"
 #include "app/transfer/transfer_controller.h"
 #include "app/widgets/string_table.h"
 #include "edit/image_edit.h"
@@ -25,6 +26,7 @@ namespace wrk7 {
 class AboutBox;
 class BankPage;
 class CloneDocument;
+class Commands;
 class EditCommands;
 class ElidedLabel;
 class FileCommands;
@@ -51,8 +53,10 @@ struct AppOptions {
 // the menus, the toolbar and the status bar. The document decides what
 // changed and whether it is saved or read-only; the window repaints what
 // `changed` names (ShowChanges) and switches pages by the page rules. The
-// commands live in FileCommands, EditCommands and TransferController.
-class MainWindow : public QMainWindow {
+// commands live in Commands (the image's, each one action that menus,
+// buttons and context menus share), FileCommands and TransferController;
+// the window answers the commands' questions about its pages (Selection).
+class MainWindow : public QMainWindow, public Selection {
     Q_OBJECT
 public:
     explicit MainWindow(AppOptions options, Prompter* prompter = nullptr, QWidget* parent = nullptr);
@@ -60,11 +64,19 @@ public:
 
     CloneDocument& Document() const { return *document_; }
     FileCommands& Files() const { return *files_; }
+    Commands& Cmds() const { return *commands_; }
     EditCommands& Edits() const { return *edits_; }
     TransferController& Transfers() const { return *transfers_; }
     RecentFilesMenu& Recent() const { return *recent_; }
 
-    Page CurrentPage() const;
+    // Selection
+    Page CurrentPage() const override;
+    std::vector<int> SelectedRows() const override;
+    int CurrentRow() const override;
+    int CurrentBand() const override;
+    void SelectRows(const std::vector<int>& rows, int current) override;
+    void SelectBand(int band) override;
+
     // A tab click on page (as the user does it), through the page rules.
     void ClickTab(Page page);
     // A transfer from a menu or a page button: the page it belongs to comes
@@ -79,7 +91,6 @@ public:
     VfoTableModel* VfoModel() const { return vfoModel_; }
     QProgressBar* Progress() const { return progress_; }
     QPushButton* CancelButton() const { return cmdCancel_; }
-    QAction* Action(const QString& objectName) const;
     QToolBar* ToolBar() const { return toolBar_; }
     const StringTable& Strings() const { return table_; }
     ListingPrint* Printing() const { return printing_; }
@@ -96,6 +107,8 @@ private:
     void BuildPages();
     void BuildActions();
     void BuildMenus();
+    void BuildToolBar();
+    void BindPageButtons();
     void BuildStatusBar();
     void ConnectDocument();
     void ConnectTransfers();
@@ -127,6 +140,7 @@ private:
     // Every box the window and its parts show, in the window's language.
     Prompter* prompter_;
     CloneDocument* document_ = nullptr;
+    Commands* commands_ = nullptr;
     FileCommands* files_ = nullptr;
     EditCommands* edits_ = nullptr;
     TransferController* transfers_ = nullptr;
@@ -149,7 +163,22 @@ private:
     QPushButton* cmdCancel_ = nullptr;
     ElidedLabel* statusText_ = nullptr;
     QToolBar* toolBar_ = nullptr;
-    QList<QAction*> transferActions_;
+    // The file commands; their dialogs take the captions as titles.
+    QAction* actNew_ = nullptr;
+    QAction* actOpen_ = nullptr;
+    QAction* actSave_ = nullptr;
+    QAction* actSaveAs_ = nullptr;
+    QAction* actImport_ = nullptr;
+    QAction* actExport_ = nullptr;
+    QAction* actCompare_ = nullptr;
+    QAction* actPrintSetup_ = nullptr;
+    QAction* actPrint_ = nullptr;
+    QAction* actPrintPreview_ = nullptr;
+    QAction* actExportPdf_ = nullptr;
+    QAction* actExit_ = nullptr;
+    QAction* actComSetup_ = nullptr;
+    QAction* actAbout_ = nullptr;
+    QAction* actOpenTrace_ = nullptr;
     QAction* actUndo_ = nullptr;
     QAction* actRedo_ = nullptr;
     QAction* actQuickRead_ = nullptr;

@@ -12,7 +12,7 @@ namespace wrk7 {
 
 RecentFilesMenu::RecentFilesMenu(QMenu* file, Store store, QObject* parent)
     : QObject(parent), store_(std::move(store)) {
-    menu_ = file->addMenu(QStringLiteral("1213"));  // a caption number: the window's language gives the text
+    menu_ = file->addMenu(tr("Recent Files(&F)"));
     menu_->setObjectName(QStringLiteral("mnuRecent"));
     files_ = LoadRecentFiles(*store_());
     Show();
