@@ -136,11 +136,11 @@
         <translation>%n 行しかありません（クローンファイルは %1 行）</translation>
     </message>
     <message>
-        <source>its first line is not &quot;%1&quot;</source>
+        <source>its first line is not "%1"</source>
         <translation>1 行目が「%1」ではありません</translation>
     </message>
     <message>
-        <source>its last line is not &quot;%1&quot;</source>
+        <source>its last line is not "%1"</source>
         <translation>最終行が「%1」ではありません</translation>
     </message>
     <message>
@@ -164,7 +164,7 @@
         <translation>見出し行しかありません。</translation>
     </message>
     <message>
-        <source>Its header is neither this program&apos;s nor CHIRP&apos;s.</source>
+        <source>Its header is neither this program's nor CHIRP's.</source>
         <translation>見出しがこのプログラムのものでも CHIRP のものでもありません。</translation>
     </message>
     <message>
@@ -188,15 +188,15 @@
         <translation>%1 行をインポートし、%2 行を読み飛ばしました。</translation>
     </message>
     <message>
-        <source>model &quot;%1&quot; is not %2</source>
+        <source>model "%1" is not %2</source>
         <translation>機種「%1」は %2 ではありません</translation>
     </message>
     <message>
-        <source>bank &quot;%1&quot; is not %2, %3, %4, %5 or %6</source>
+        <source>bank "%1" is not %2, %3, %4, %5 or %6</source>
         <translation>バンク「%1」は %2、%3、%4、%5、%6 のどれでもありません</translation>
     </message>
     <message>
-        <source>%1 has no channel &quot;%2&quot;</source>
+        <source>%1 has no channel "%2"</source>
         <translation>%1 にチャンネル「%2」はありません</translation>
     </message>
     <message>
@@ -208,7 +208,7 @@
         <translation>周波数がありません</translation>
     </message>
     <message>
-        <source>step &quot;%1&quot; is not available</source>
+        <source>step "%1" is not available</source>
         <translation>ステップ「%1」は使えません</translation>
     </message>
     <message>
@@ -220,11 +220,11 @@
         <translation>Location %1 は 0-%2 の範囲外です</translation>
     </message>
     <message>
-        <source>Location &quot;%1&quot; is not a number</source>
+        <source>Location "%1" is not a number</source>
         <translation>Location「%1」は数値ではありません</translation>
     </message>
     <message>
-        <source>names &quot;%1&quot; (line %2) and &quot;%3&quot; became the same: &quot;%4&quot;</source>
+        <source>names "%1" (line %2) and "%3" became the same: "%4"</source>
         <translation>名前「%1」（%2 行目）と「%3」が同じ「%4」になりました</translation>
     </message>
     <message>
@@ -232,7 +232,7 @@
         <translation>%1 行目で置き換えられました</translation>
     </message>
     <message>
-        <source>mode &quot;%1&quot; is not available</source>
+        <source>mode "%1" is not available</source>
         <translation>モード「%1」は使えません</translation>
     </message>
     <message>
@@ -244,19 +244,19 @@
         <translation>周波数 %1 MHz：%2</translation>
     </message>
     <message>
-        <source>frequency &quot;%1&quot; is outside %2 MHz</source>
+        <source>frequency "%1" is outside %2 MHz</source>
         <translation>周波数「%1」は %2 MHz の範囲外です</translation>
     </message>
     <message>
-        <source>frequency &quot;%1&quot; is negative</source>
+        <source>frequency "%1" is negative</source>
         <translation>周波数「%1」は負の数です</translation>
     </message>
     <message>
-        <source>frequency &quot;%1&quot; has more than %2 decimals</source>
+        <source>frequency "%1" has more than %2 decimals</source>
         <translation>周波数「%1」は小数部が %2 桁を超えています</translation>
     </message>
     <message>
-        <source>frequency &quot;%1&quot; is not a number</source>
+        <source>frequency "%1" is not a number</source>
         <translation>周波数「%1」は数値ではありません</translation>
     </message>
     <message>
@@ -264,15 +264,15 @@
         <translation>トーンがありません</translation>
     </message>
     <message>
-        <source>tone &quot;%1&quot; is negative</source>
+        <source>tone "%1" is negative</source>
         <translation>トーン「%1」は負の数です</translation>
     </message>
     <message>
-        <source>tone &quot;%1&quot; has more than %2 decimals</source>
+        <source>tone "%1" has more than %2 decimals</source>
         <translation>トーン「%1」は小数部が %2 桁を超えています</translation>
     </message>
     <message>
-        <source>tone &quot;%1&quot; is not a number</source>
+        <source>tone "%1" is not a number</source>
         <translation>トーン「%1」は数値ではありません</translation>
     </message>
     <message>
@@ -280,15 +280,15 @@
         <translation>オフセットがありません</translation>
     </message>
     <message>
-        <source>offset &quot;%1&quot; is negative</source>
+        <source>offset "%1" is negative</source>
         <translation>オフセット「%1」は負の数です</translation>
     </message>
     <message>
-        <source>offset &quot;%1&quot; has more than %2 decimals</source>
+        <source>offset "%1" has more than %2 decimals</source>
         <translation>オフセット「%1」は小数部が %2 桁を超えています</translation>
     </message>
     <message>
-        <source>offset &quot;%1&quot; is not a number</source>
+        <source>offset "%1" is not a number</source>
         <translation>オフセット「%1」は数値ではありません</translation>
     </message>
     <message>
@@ -304,27 +304,27 @@
         <translation>%1：シフト OFF でインポートしました</translation>
     </message>
     <message>
-        <source>tone &quot;%1&quot; is not in the tone list</source>
+        <source>tone "%1" is not in the tone list</source>
         <translation>トーン「%1」はトーンの一覧にありません</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; squelch</source>
+        <source>"%1" squelch</source>
         <translation>スケルチ「%1」</translation>
     </message>
     <message>
-        <source>offset &quot;%1&quot; is not below 100 MHz</source>
+        <source>offset "%1" is not below 100 MHz</source>
         <translation>オフセット「%1」は 100 MHz 未満ではありません</translation>
     </message>
     <message>
-        <source>name &quot;%1&quot; shortened to &quot;%2&quot;</source>
+        <source>name "%1" shortened to "%2"</source>
         <translation>名前「%1」を「%2」に短縮しました</translation>
     </message>
     <message>
-        <source>name &quot;%1&quot; stored as &quot;%2&quot;</source>
+        <source>name "%1" stored as "%2"</source>
         <translation>名前「%1」を「%2」として保存しました</translation>
     </message>
     <message>
-        <source>note &quot;%1&quot; shortened to &quot;%2&quot;</source>
+        <source>note "%1" shortened to "%2"</source>
         <translation>メモ「%1」を「%2」に短縮しました</translation>
     </message>
 </context>
@@ -423,6 +423,26 @@
     <message>
         <source>Link</source>
         <translation>リンク</translation>
+    </message>
+    <message>
+        <source>Link Bank %1</source>
+        <translation>バンク %1 のリンク</translation>
+    </message>
+    <message>
+        <source>Unlink Bank %1</source>
+        <translation>バンク %1 のリンク解除</translation>
+    </message>
+    <message>
+        <source>Add Bank %1 to %2</source>
+        <translation>バンク %1 を %2 に追加</translation>
+    </message>
+    <message>
+        <source>Remove Bank %1 from %2</source>
+        <translation>バンク %1 を %2 から外す</translation>
+    </message>
+    <message>
+        <source>Change Bank %1</source>
+        <translation>バンク %1 の変更</translation>
     </message>
 </context>
 <context>
@@ -585,6 +605,13 @@
     <message>
         <source>Band %1</source>
         <translation>バンド %1</translation>
+    </message>
+</context>
+<context>
+    <name>wrk7::CloneDocument</name>
+    <message>
+        <source>Import %1</source>
+        <translation>%1 のインポート</translation>
     </message>
 </context>
 <context>
@@ -877,6 +904,10 @@
         <source>Save anyway</source>
         <translation>このまま保存</translation>
     </message>
+    <message>
+        <source>Import %1</source>
+        <translation>%1 のインポート</translation>
+    </message>
 </context>
 <context>
     <name>wrk7::FindBar</name>
@@ -929,11 +960,11 @@
         <translation>重複はもうありません。</translation>
     </message>
     <message>
-        <source>No row matches &quot;%1&quot;.</source>
+        <source>No row matches "%1".</source>
         <translation>「%1」に一致する行はありません。</translation>
     </message>
     <message>
-        <source>There is no row &quot;%1&quot;.</source>
+        <source>There is no row "%1".</source>
         <translation>行「%1」はありません。</translation>
     </message>
 </context>
@@ -1010,7 +1041,7 @@
         <translation>リストのチャンネルの置き場所</translation>
     </message>
     <message>
-        <source>At each row&apos;s Location</source>
+        <source>At each row's Location</source>
         <translation>各行の Location の位置</translation>
     </message>
     <message>
@@ -1431,6 +1462,37 @@
     <message>
         <source>High</source>
         <translation>高</translation>
+    </message>
+    <message>
+        <source>Change %1</source>
+        <translation>%1 の変更</translation>
+    </message>
+</context>
+<context>
+    <name>wrk7::TransferController</name>
+    <message>
+        <source>Read All</source>
+        <translation>すべて読み出し</translation>
+    </message>
+    <message>
+        <source>Read Settings</source>
+        <translation>設定の読み出し</translation>
+    </message>
+    <message>
+        <source>Read Memory</source>
+        <translation>メモリーの読み出し</translation>
+    </message>
+    <message>
+        <source>Read Bank</source>
+        <translation>バンクの読み出し</translation>
+    </message>
+    <message>
+        <source>Read Group</source>
+        <translation>グループの読み出し</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>読み出し</translation>
     </message>
 </context>
 <context>

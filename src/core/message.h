@@ -109,12 +109,19 @@ struct Message;
 
 // An argument: literal text (a file name, a channel name, a number, the
 // system's reason: never translated) or a message of ours.
+// Its members are defined below Message: until Message is complete, no code
+// may build or destroy the vector that holds it (clang insists).
 struct MessageArg {
-    MessageArg(std::string text) : text(std::move(text)) {}
-    MessageArg(std::string_view text) : text(text) {}
-    MessageArg(const char* text) : text(text) {}
-    MessageArg(int number) : text(std::to_string(number)) {}
+    MessageArg(std::string text);
+    MessageArg(std::string_view text);
+    MessageArg(const char* text);
+    MessageArg(int number);
     MessageArg(Message message);
+    MessageArg(const MessageArg&);
+    MessageArg(MessageArg&&) noexcept;
+    MessageArg& operator=(const MessageArg&);
+    MessageArg& operator=(MessageArg&&) noexcept;
+    ~MessageArg();
 
     bool IsMessage() const { return !nested.empty(); }
     const Message& Nested() const { return nested.front(); }
@@ -135,7 +142,16 @@ struct Message {
     bool operator==(const Message&) const = default;
 };
 
+inline MessageArg::MessageArg(std::string text) : text(std::move(text)) {}
+inline MessageArg::MessageArg(std::string_view text) : text(text) {}
+inline MessageArg::MessageArg(const char* text) : text(text) {}
+inline MessageArg::MessageArg(int number) : text(std::to_string(number)) {}
 inline MessageArg::MessageArg(Message message) : nested{std::move(message)} {}
+inline MessageArg::MessageArg(const MessageArg&) = default;
+inline MessageArg::MessageArg(MessageArg&&) noexcept = default;
+inline MessageArg& MessageArg::operator=(const MessageArg&) = default;
+inline MessageArg& MessageArg::operator=(MessageArg&&) noexcept = default;
+inline MessageArg::~MessageArg() = default;
 inline bool MessageArg::operator==(const MessageArg& other) const {
     return text == other.text && nested == other.nested;
 }

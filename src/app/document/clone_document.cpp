@@ -198,7 +198,7 @@ CsvImportResult CloneDocument::ImportCsv(const QString& path, const std::optiona
     if (!r.result.ok) return r;
     const FileNameChange file{fileName_, QString()};
     SetFileName(QString());
-    Record(QStringLiteral("Import ") + QFileInfo(path).fileName(), *before, 0, file);
+    Record(tr("Import %1").arg(QFileInfo(path).fileName()), *before, 0, file);
     return r;
 }
 

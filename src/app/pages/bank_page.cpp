@@ -138,7 +138,7 @@ void BankPage::ClickLink(int bank) {
     const bool allowed = ParseDecimal(txtBank_[static_cast<std::size_t>(bank)]->text().toStdString()) != 0;
     const bool on = allowed && link->isChecked();
     link->setChecked(on);
-    const QString name = (on ? QStringLiteral("Link Bank %1") : QStringLiteral("Unlink Bank %1")).arg(bank);
+    const QString name = (on ? tr("Link Bank %1") : tr("Unlink Bank %1")).arg(bank);
     document_.Edit(name, [&](CloneImage& image) { image.banks.links[static_cast<std::size_t>(bank)] = on; });
 }
 
@@ -147,8 +147,8 @@ void BankPage::ClickGroup(int index) {
     const int group = index / kBanks;
     const int bank = index % kBanks;
     const QString caption = GroupCaption(group);
-    const QString name = on ? QStringLiteral("Add Bank %1 to %2").arg(bank).arg(caption)
-                            : QStringLiteral("Remove Bank %1 from %2").arg(bank).arg(caption);
+    const QString name = on ? tr("Add Bank %1 to %2").arg(bank).arg(caption)
+                            : tr("Remove Bank %1 from %2").arg(bank).arg(caption);
     document_.Edit(name, [&](CloneImage& image) {
         image.groups.members[static_cast<std::size_t>(group)][static_cast<std::size_t>(bank)] = on;
     });
@@ -185,7 +185,7 @@ void BankPage::LeaveCountBox(int bank) {
     std::array<std::string, kBanks> texts;
     for (int b = 0; b < kBanks; ++b) texts[static_cast<std::size_t>(b)] = txtBank_[static_cast<std::size_t>(b)]->text().toStdString();
     CountEntryResult result;
-    document_.Edit(QStringLiteral("Change Bank %1").arg(bank), [&](CloneImage& image) {
+    document_.Edit(tr("Change Bank %1").arg(bank), [&](CloneImage& image) {
         result = ApplyCountEntry(image, bank, texts);
         if (result.clearLink) image.banks.links[static_cast<std::size_t>(bank)] = false;
     });

@@ -125,7 +125,7 @@ void GridClipboard::PasteIntoVfo(const std::vector<PasteRecord>& records) {
     if (!plan.writes.empty()) {
         const QString bands = plan.writes.size() == 1 ? QStringLiteral("VFO %1").arg(plan.writes.front().target)
                                                       : QStringLiteral("%1 VFO Bands").arg(plan.writes.size());
-        document_.Edit(QStringLiteral("Paste ") + bands, [&](CloneImage& image) { ApplyVfoPaste(image, plan); });
+        document_.Edit(tr("Paste %1").arg(bands), [&](CloneImage& image) { ApplyVfoPaste(image, plan); });
     }
     std::vector<std::string> labels;
     for (int b = 0; b < kBandCount; ++b) labels.push_back(std::to_string(b));

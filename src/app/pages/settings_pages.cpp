@@ -136,7 +136,7 @@ void SettingsPages::Change(const QString& caption, const std::function<void(SetM
     if (loading_) return;
     // Every control marks the document modified through its step: a
     // change that left no mark would be lost at the close.
-    document_.Edit(QStringLiteral("Change ") + caption, [&](CloneImage& image) { store(image.settings.values); }, mergeKey);
+    document_.Edit(tr("Change %1").arg(caption), [&](CloneImage& image) { store(image.settings.values); }, mergeKey);
 }
 
 QGroupBox* SettingsPages::Options(const char* name, const QString& caption, const QStringList& options,

@@ -25,13 +25,13 @@ namespace {
 // The history's name for what a read did to the image.
 QString ReadStepName(TransferPart part) {
     switch (part) {
-        case TransferPart::kAll: return QStringLiteral("Read All");
-        case TransferPart::kSettings: return QStringLiteral("Read Settings");
-        case TransferPart::kMemory: return QStringLiteral("Read Memory");
-        case TransferPart::kBank: return QStringLiteral("Read Bank");
-        case TransferPart::kGroups: return QStringLiteral("Read Group");
+        case TransferPart::kAll: return TransferController::tr("Read All");
+        case TransferPart::kSettings: return TransferController::tr("Read Settings");
+        case TransferPart::kMemory: return TransferController::tr("Read Memory");
+        case TransferPart::kBank: return TransferController::tr("Read Bank");
+        case TransferPart::kGroups: return TransferController::tr("Read Group");
     }
-    return QStringLiteral("Read");
+    return TransferController::tr("Read");
 }
 
 }  // namespace

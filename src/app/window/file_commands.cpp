@@ -179,7 +179,7 @@ void FileCommands::PlaceChirpList(const std::string& text, std::optional<int> fi
     if (planned.imported == 0) return ShowFailure(NoChannelRows(path, text, planned.skipped).messages);
     if (!ConfirmReplacingUsedChannels(prompter_, window_, QStringLiteral("import"), planned.replacedUsed)) return;
     const ChirpImportResult r =
-        document_.ImportChirp(text, firstSlot, QStringLiteral("Import ") + QFileInfo(path).fileName());
+        document_.ImportChirp(text, firstSlot, tr("Import %1").arg(QFileInfo(path).fileName()));
     if (r.filled.empty()) return;  // read-only: nothing was run
     std::vector<int> rows;
     for (const int slot : r.filled) rows.push_back(slot + 1);

@@ -40,7 +40,6 @@
 #include "app/widgets/elided_label.h"
 #include "app/widgets/keyboard_focus.h"
 #include "app/translation/said.h"
-#include "app/widgets/caption_catalog.h"
 #include "app/widgets/screen_fit.h"
 #include "app/widgets/undo_keys.h"
 #include "app/window/appearance_menu.h"
@@ -453,7 +452,7 @@ void MainWindow::UpdateCaption() {
 void MainWindow::UpdateHistoryActions() {
     // "&Undo Clear 3 Channels": the step the command takes back.
     auto caption = [this](const QString& verb, const QString& step) {
-        return step.isEmpty() ? verb : verb + QLatin1Char(' ') + CaptionInUiLanguage(step, table_.Language());
+        return step.isEmpty() ? verb : verb + QLatin1Char(' ') + step;
     };
     actUndo_->setText(caption(tr("&Undo"), document_->UndoName()));
     actRedo_->setText(caption(tr("&Redo"), document_->RedoName()));

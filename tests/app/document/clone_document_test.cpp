@@ -5,7 +5,9 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QTranslator>
 
 #include "app/document/clone_document.h"
 #include "files/clone_file.h"
@@ -113,6 +115,23 @@ TEST_F(CloneDocumentTest, OpenStartsAFreshCleanHistoryAndAFailedOpenChangesNothi
     ASSERT_TRUE(doc.Open(Path("saved.WK7")).ok);
     EXPECT_TRUE(!doc.IsModified() && doc.StepCount() == 0);
     EXPECT_TRUE(doc.Image().memory.slot[6].IsEmpty() && doc.Image().memory.slot[5].Value(kFreq) == 150.0);
+}
+
+// The step's words follow the window's language; the file's name never does,
+// even when it reads like a step of the program's own ("Paste 5").
+TEST_F(CloneDocumentTest, AnImportsStepNamesTheFileAsWrittenInEitherLanguage) {
+    CloneImage source;
+    StoreChannel(source, 0, 145.5);
+    ASSERT_TRUE(ExportCsv(source, Path("Paste 5.csv")).ok);
+    QTranslator japanese;
+    ASSERT_TRUE(japanese.load(QStringLiteral(":/i18n/wrk7-clone_ja.qm")));
+    for (const char* expected : {"Import Paste 5.csv", "Paste 5.csv のインポート"}) {
+        CloneDocument fresh;
+        ASSERT_TRUE(fresh.ImportCsv(Path("Paste 5.csv")).result.ok);
+        EXPECT_EQ(fresh.UndoName().toStdString(), QString::fromUtf8(expected).toStdString());
+        QCoreApplication::installTranslator(&japanese);
+    }
+    QCoreApplication::removeTranslator(&japanese);
 }
 
 TEST_F(CloneDocumentTest, EitherImportIsOneStepThatMarksAndTakesTheFileNameWithIt) {
