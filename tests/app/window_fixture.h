@@ -32,6 +32,7 @@
 #include "emulator/receiver.h"
 #include "files/rich_image.h"
 #include "recording_prompter.h"
+#include "put_channel.h"
 
 namespace wrk7 {
 
@@ -93,13 +94,7 @@ protected:
     CloneDocument& Doc() const { return window->Document(); }
     CloneImage Snapshot() const { return Doc().Image(); }
     void Change(const std::function<void(CloneImage&)>& change) { ASSERT_TRUE(Doc().Edit(QStringLiteral("setup"), change)); }
-    static void Put(CloneImage& image, int slot, double mhz, const char* name = "") {
-        image.memory.slot[slot].Set(kFreq, mhz);
-        image.memory.slot[slot].Set(kMode, 1);
-        image.memory.slot[slot].Set(kStep, 0);
-        image.memory.slot[slot].SetText(kName, name);
-        image.memory.enabled[slot] = true;
-    }
+    static void Put(CloneImage& image, int slot, double mhz, const char* name = "") { PutChannel(image, slot, mhz, name); }
     void Put(int slot, double mhz, const char* name = "") { Change([&](CloneImage& i) { Put(i, slot, mhz, name); }); }
     // The count box of bank, focused as by a click and its text replaced by keys.
     QLineEdit* TypeCount(int bank, const QString& keys) {

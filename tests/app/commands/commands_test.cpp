@@ -14,6 +14,7 @@
 #include "app/document/clone_document.h"
 #include "core/tables.h"
 #include "../recording_prompter.h"
+#include "../put_channel.h"
 
 namespace wrk7 {
 namespace {
@@ -49,13 +50,7 @@ protected:
             image.memory.enabled[1000] = false;               // the document empties a disabled slot
         });
     }
-    static void Put(CloneImage& image, int slot, double mhz, const char* name = "") {
-        image.memory.slot[slot].Set(kFreq, mhz);
-        image.memory.slot[slot].Set(kMode, 1);
-        image.memory.slot[slot].Set(kStep, 0);
-        image.memory.slot[slot].SetText(kName, name);
-        image.memory.enabled[slot] = true;
-    }
+    static void Put(CloneImage& image, int slot, double mhz, const char* name = "") { PutChannel(image, slot, mhz, name); }
     // The names of the enabled actions among those a grid's menus offer.
     std::string Enabled() {
         c.Update();
