@@ -14,17 +14,17 @@ namespace {
 struct Choice {
     int field;
     int count;
-    const char* what;
+    MessageId noSuch;
 };
 constexpr Choice kChoices[] = {
-    {kMode, kModeChoices, "mode"},
-    {kStep, kStepChoices, "tuning step"},
-    {kOption, kOptionChoices, "option"},
-    {kSecret, 29, "secret code"},
-    {kCarrier, kCarrierJR + 1, "carrier"},
-    {kTone, static_cast<int>(ToneName.size()), "tone"},
-    {kShift, kShiftChoices, "shift"},
-    {kSkip, 2, "skip mark"},
+    {kMode, kModeChoices, MessageId::kNoSuchMode},
+    {kStep, kStepChoices, MessageId::kNoSuchStep},
+    {kOption, kOptionChoices, MessageId::kNoSuchOption},
+    {kSecret, 29, MessageId::kNoSuchSecret},
+    {kCarrier, kCarrierJR + 1, MessageId::kNoSuchCarrier},
+    {kTone, static_cast<int>(ToneName.size()), MessageId::kNoSuchTone},
+    {kShift, kShiftChoices, MessageId::kNoSuchShift},
+    {kSkip, 2, MessageId::kNoSuchSkip},
 };
 
 bool Offered(int model, int field, int code) {
@@ -50,26 +50,26 @@ ChannelChange& ChannelChange::SetText(int field, std::string text) {
     return *this;
 }
 
-std::string OfferRefusal(int model, const ChannelChange& change) {
+std::optional<Message> OfferRefusal(int model, const ChannelChange& change) {
     for (const Choice& c : kChoices)
-        if (std::string why = ChangeFieldRefusal(model, change, c.field); !why.empty()) return why;
-    return {};
+        if (std::optional<Message> why = ChangeFieldRefusal(model, change, c.field)) return why;
+    return std::nullopt;
 }
 
-std::string ChangeFieldRefusal(int model, const ChannelChange& change, int field) {
-    if (field < 0 || field >= kFieldCount || !change.fields.test(static_cast<std::size_t>(field))) return {};
+std::optional<Message> ChangeFieldRefusal(int model, const ChannelChange& change, int field) {
+    if (field < 0 || field >= kFieldCount || !change.fields.test(static_cast<std::size_t>(field))) return std::nullopt;
     for (const Choice& c : kChoices) {
         if (c.field != field) continue;
         if (!Offered(model, c.field, ChoiceIndex(change.values.Value(c.field), c.count)))
-            return "The " + std::string(Model(model).name) + " offers no such " + c.what + ".";
-        return {};
+            return Say(c.noSuch, Model(model).name);
+        return std::nullopt;
     }
     return FieldRefusal(change.values, field);
 }
 
 ChannelChangeResult ChangeChannels(CloneImage& image, const std::vector<int>& slots, const ChannelChange& change) {
     ChannelChangeResult result;
-    const std::string offer = OfferRefusal(image.model, change);
+    const std::optional<Message> offer = OfferRefusal(image.model, change);
     for (const int slot : slots) {
         if (!IsValidSlot(slot) || image.memory.slot[slot].IsEmpty()) continue;
         const int row = result.rows++;
@@ -83,10 +83,10 @@ ChannelChangeResult ChangeChannels(CloneImage& image, const std::vector<int>& sl
             }
         }
         // The row's own frequency first, as the editor checks it first.
-        std::string why = MemoryEntryRefusal(image, slot, next);
-        if (why.empty()) why = offer;
-        if (!why.empty()) {
-            result.refused.push_back({row, slot, std::move(why)});
+        std::optional<Message> why = MemoryEntryRefusal(image, slot, next);
+        if (!why) why = offer;
+        if (why) {
+            result.refused.push_back({row, slot, std::move(*why)});
             continue;
         }
         if (next == image.memory.slot[slot]) continue;

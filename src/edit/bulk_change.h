@@ -37,7 +37,7 @@ ChannelChangeResult ChangeChannels(CloneImage& image, const std::vector<int>& ch
 
 // Why the editor offers none of the chosen values on the model; "" when it
 // offers them all.
-std::string OfferRefusal(int model, const ChannelChange& change);
+std::optional<Message> OfferRefusal(int model, const ChannelChange& change);
 
 // Why the value chosen for field cannot be given to any channel, by the rule
 // the channel editor has for that field: a coded value the model offers
@@ -46,6 +46,6 @@ std::string OfferRefusal(int model, const ChannelChange& change);
 // Channels checks each entry so before it closes, so that what it accepts
 // is refused only by a row of its own (its frequency, a search-pass entry
 // another one holds, a name or note it keeps from a file).
-std::string ChangeFieldRefusal(int model, const ChannelChange& change, int field);
+std::optional<Message> ChangeFieldRefusal(int model, const ChannelChange& change, int field);
 
 }  // namespace wrk7

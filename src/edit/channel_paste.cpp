@@ -20,13 +20,12 @@ void DropMissingOption(SlotFields& f, int regionIndex) {
     if (option >= 0 && !OfferedOptions(regionIndex)[static_cast<std::size_t>(option)]) f.Set(kOption, kOptionNone);
 }
 
-// Why a band cannot take the pasted values; "" when it can.
-std::string VfoRowRefusal(const CloneImage& image, int band, const PasteRecord& pasted) {
-    if (!pasted.unreadable.empty()) return pasted.unreadable;
-    if (band < 0 || band >= VfoBandCount(image.model))
-        return "The " + std::string(Model(image.model).name) + " has no band " + std::to_string(band) + ".";
-    if (pasted.fields.IsEmpty()) return "An empty row cannot replace a band.";
-    return {};
+// Why a band cannot take the pasted values; none when it can.
+std::optional<Message> VfoRowRefusal(const CloneImage& image, int band, const PasteRecord& pasted) {
+    if (!pasted.unreadable.empty()) return Verbatim(pasted.unreadable);
+    if (band < 0 || band >= VfoBandCount(image.model)) return Say(MessageId::kNoBand, Model(image.model).name, band);
+    if (pasted.fields.IsEmpty()) return Say(MessageId::kEmptyRowBand);
+    return std::nullopt;
 }
 
 // The band with the pasted values it can take: every value the editor would
@@ -52,9 +51,12 @@ SlotFields MergedBand(const CloneImage& image, int band, const SlotFields& paste
 
 // A paste stays within the area its first row lies in, so channels never
 // spill into the program-scan edges, or edges into the search-pass entries.
-std::string AreaEndRefusal(const SlotArea& area) {
-    if (&area == &kSlotAreas.back()) return "There is no row after the last one.";
-    return "The paste stops at the last " + std::string(area.entryName) + ".";
+Message AreaEndRefusal(const SlotArea& area) {
+    static constexpr MessageId kEntryNames[] = {MessageId::kMemoryChannel, MessageId::kProgramScanEdge,
+                                                MessageId::kSearchPassEntry, MessageId::kPriorityEntry};
+    static_assert(std::size(kEntryNames) == kSlotAreas.size());
+    if (&area == &kSlotAreas.back()) return Say(MessageId::kNoRowAfterLast);
+    return Say(MessageId::kPasteStopsAt, Say(kEntryNames[static_cast<std::size_t>(area.id)]));
 }
 
 }  // namespace
@@ -78,10 +80,11 @@ PastePlan PlanMemoryPaste(const CloneImage& image, int firstSlot, const std::vec
         }
         PasteRecord record = records[static_cast<std::size_t>(i)];
         record.enabled = record.enabled && !record.fields.IsEmpty();
-        std::string why = record.unreadable;
-        if (why.empty() && record.enabled) why = MemoryEntryRefusal(after, slot, record.fields);
-        if (!why.empty()) {
-            plan.refused.push_back({i, slot, std::move(why)});
+        std::optional<Message> why;
+        if (!record.unreadable.empty()) why = Verbatim(record.unreadable);
+        if (!why && record.enabled) why = MemoryEntryRefusal(after, slot, record.fields);
+        if (why) {
+            plan.refused.push_back({i, slot, std::move(*why)});
             after.memory.slot[slot] = image.memory.slot[slot];
             after.memory.enabled[slot] = image.memory.enabled[slot];
             continue;
@@ -104,8 +107,8 @@ PastePlan PlanVfoPaste(const CloneImage& image, int firstBand, const std::vector
     for (int i = 0; i < plan.rows; ++i) {
         const int band = firstBand + i;
         const PasteRecord& pasted = records[static_cast<std::size_t>(i)];
-        if (std::string why = VfoRowRefusal(image, band, pasted); !why.empty()) {
-            plan.refused.push_back({i, band, std::move(why)});
+        if (std::optional<Message> why = VfoRowRefusal(image, band, pasted)) {
+            plan.refused.push_back({i, band, std::move(*why)});
             continue;
         }
         PasteRecord record;
@@ -133,25 +136,25 @@ void ApplyVfoPaste(CloneImage& image, const PastePlan& plan) {
         if (IsValidBand(w.target)) image.vfo.bands[w.target] = w.record.fields;
 }
 
-std::vector<std::string> RefusalSummary(const PastePlan& plan, const std::vector<std::string>& targetLabels) {
-    return RefusalLines(plan.refused, plan.rows, "pasted", targetLabels);
+std::vector<Message> RefusalSummary(const PastePlan& plan, const std::vector<std::string>& targetLabels) {
+    return RefusalLines(plan.refused, plan.rows, MessageId::kRowsNotPasted, targetLabels);
 }
 
-std::vector<std::string> RefusalLines(const std::vector<RefusedRow>& refused, int rows, std::string_view verb,
-                                      const std::vector<std::string>& targetLabels) {
-    std::vector<std::string> lines;
+std::vector<Message> RefusalLines(const std::vector<RefusedRow>& refused, int rows, MessageId heading,
+                                  const std::vector<std::string>& targetLabels) {
+    std::vector<Message> lines;
     if (refused.empty()) return lines;
-    lines.push_back(std::to_string(refused.size()) + " of " + std::to_string(rows) +
-                    (rows == 1 ? " row was" : " rows were") + " not " + std::string(verb) + ":");
+    lines.push_back(SayCount(heading, rows, static_cast<int>(refused.size())));
     const std::size_t listed = std::min<std::size_t>(refused.size(), kListedRefusals);
     for (std::size_t i = 0; i < listed; ++i) {
         const RefusedRow& r = refused[i];
         const bool named = r.target >= 0 && r.target < static_cast<int>(targetLabels.size());
-        lines.push_back("Row " + std::to_string(r.row + 1) +
-                        (named ? " (" + targetLabels[static_cast<std::size_t>(r.target)] + ")" : std::string()) +
-                        ": " + r.reason);
+        lines.push_back(named ? Say(MessageId::kRefusedRowNamed, r.row + 1,
+                                    targetLabels[static_cast<std::size_t>(r.target)], r.reason)
+                              : Say(MessageId::kRefusedRow, r.row + 1, r.reason));
     }
-    if (refused.size() > listed) lines.push_back("... and " + std::to_string(refused.size() - listed) + " more.");
+    if (refused.size() > listed)
+        lines.push_back(Say(MessageId::kAndMore, static_cast<int>(refused.size() - listed)));
     return lines;
 }
 

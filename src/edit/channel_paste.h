@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/image.h"
+#include "core/message.h"
 #include "edit/memory_ops.h"
 
 namespace wrk7 {
@@ -24,7 +25,7 @@ struct PasteRecord {
 struct RefusedRow {
     int row = 0;     // 0-based position among the pasted rows
     int target = 0;  // slot or band it would have replaced
-    std::string reason;
+    Message reason;
 };
 
 struct PastePlan {
@@ -65,10 +66,11 @@ void ApplyVfoPaste(CloneImage& image, const PastePlan& plan);
 // (at most kListedRefusals of them named); empty when none was. labels name
 // the targets as the grid does.
 inline constexpr int kListedRefusals = 10;
-std::vector<std::string> RefusalSummary(const PastePlan& plan, const std::vector<std::string>& targetLabels);
-// The same lines for any command that leaves rows out: "2 of 37 rows were not
-// VERB:", then the rows.
-std::vector<std::string> RefusalLines(const std::vector<RefusedRow>& refused, int rows, std::string_view verb,
-                                      const std::vector<std::string>& targetLabels);
+std::vector<Message> RefusalSummary(const PastePlan& plan, const std::vector<std::string>& targetLabels);
+// The same lines for any command that leaves rows out: heading (a template
+// like "%1 of %n rows were not changed:", %1 the rows refused, %n those
+// offered), then the rows.
+std::vector<Message> RefusalLines(const std::vector<RefusedRow>& refused, int rows, MessageId heading,
+                                  const std::vector<std::string>& targetLabels);
 
 }  // namespace wrk7

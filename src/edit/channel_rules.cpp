@@ -22,13 +22,13 @@ Verdict Accepted(std::string text) { return {Verdict::Kind::kAccepted, std::move
 Verdict Restored(std::string text) { return {Verdict::Kind::kRestored, std::move(text), {}, {}}; }
 
 Verdict CellularRefusal(std::string restoredText) {
-    return {Verdict::Kind::kRefused, std::move(restoredText), "Frequency of the cellular phone",
-            {"It is a frequency of the cellular phone.", "It is not possible to set it."}};
+    return {Verdict::Kind::kRefused, std::move(restoredText), Say(MessageId::kCellularTitle),
+            {Say(MessageId::kCellularFrequency), Say(MessageId::kCellularNotSettable)}};
 }
 
 Verdict SearchPassRefusal(std::string restoredText) {
-    return {Verdict::Kind::kRefused, std::move(restoredText), std::string(kErrorTitle),
-            {"The same frequency as other channels cannot be set in Search Pass bank."}};
+    return {Verdict::Kind::kRefused, std::move(restoredText), Say(MessageId::kErrorTitle),
+            {Say(MessageId::kSearchPassSameFrequency)}};
 }
 
 long long Hz(double mhz) { return std::llround(mhz * 1'000'000.0); }
@@ -44,12 +44,6 @@ bool SearchPassHolds(const CloneImage& image, int slot, double mhz) {
         if (!o.IsEmpty() && Hz(o.Value(kFreq)) == Hz(mhz)) return true;
     }
     return false;
-}
-
-std::string JoinLines(const std::vector<std::string>& lines) {
-    std::string out;
-    for (const std::string& l : lines) out += (out.empty() ? "" : " ") + l;
-    return out;
 }
 
 const SlotFields& SlotOrEmpty(const std::array<SlotFields, kSlotCount>& mem, int slot) {
@@ -98,25 +92,29 @@ Verdict CheckOffset(const SlotFields& stored, double mhz) {
     return Restored(FormatOffset(restored));
 }
 
-std::string MemoryEntryRefusal(const CloneImage& image, int slot, const SlotFields& f) {
-    const Verdict freq = CheckMemoryFrequency(image, slot, f.Value(kFreq));
-    if (freq.kind == Verdict::Kind::kRestored)
-        return "The frequency must lie between " + FormatFrequency(kLowestChannelMHz) + " and " +
-               FormatFrequency(kHighestChannelMHz) + " MHz.";
-    if (freq.kind == Verdict::Kind::kRefused) return JoinLines(freq.lines);
-    for (const int field : {kOffset, kName, kNote})
-        if (std::string why = FieldRefusal(f, field); !why.empty()) return why;
-    return {};
+Message OneLine(const std::vector<Message>& lines) {
+    if (lines.empty()) return Verbatim("");
+    Message out = lines.front();
+    for (std::size_t i = 1; i < lines.size(); ++i) out = Say(MessageId::kSentences, std::move(out), lines[i]);
+    return out;
 }
 
-std::string FieldRefusal(const SlotFields& f, int field) {
-    if (field == kOffset && !CheckOffset(f, f.Value(kOffset)).Accepted())
-        return "The offset frequency must be below 100 MHz.";
-    if (field == kName && !NameFits(f.Text(kName)))
-        return "A name holds at most " + std::to_string(kNameLength) + " printable ASCII characters.";
-    if (field == kNote && !NoteFits(f.Text(kNote)))
-        return "A note holds at most " + std::to_string(kNoteLength) + " characters.";
-    return {};
+std::optional<Message> MemoryEntryRefusal(const CloneImage& image, int slot, const SlotFields& f) {
+    const Verdict freq = CheckMemoryFrequency(image, slot, f.Value(kFreq));
+    if (freq.kind == Verdict::Kind::kRestored)
+        return Say(MessageId::kFrequencyBetween, FormatFrequency(kLowestChannelMHz),
+                   FormatFrequency(kHighestChannelMHz));
+    if (freq.kind == Verdict::Kind::kRefused) return OneLine(freq.lines);
+    for (const int field : {kOffset, kName, kNote})
+        if (std::optional<Message> why = FieldRefusal(f, field)) return why;
+    return std::nullopt;
+}
+
+std::optional<Message> FieldRefusal(const SlotFields& f, int field) {
+    if (field == kOffset && !CheckOffset(f, f.Value(kOffset)).Accepted()) return Say(MessageId::kOffsetBelow100);
+    if (field == kName && !NameFits(f.Text(kName))) return Say(MessageId::kNameHoldsAtMost, kNameLength);
+    if (field == kNote && !NoteFits(f.Text(kNote))) return Say(MessageId::kNoteHoldsAtMost, kNoteLength);
+    return std::nullopt;
 }
 
 StepOffer VfoStepOffer(int regionIndex, int band, double storedStep) {

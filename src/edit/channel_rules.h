@@ -1,10 +1,12 @@
 #pragma once
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/channel_options.h"
 #include "core/image.h"
+#include "core/message.h"
 
 namespace wrk7 {
 
@@ -20,8 +22,8 @@ struct Verdict {
     enum class Kind { kAccepted, kRestored, kRefused };
     Kind kind = Kind::kAccepted;
     std::string text;
-    std::string title;               // kRefused: the message box title
-    std::vector<std::string> lines;  // kRefused: its lines
+    Message title;               // kRefused: the message box title
+    std::vector<Message> lines;  // kRefused: its lines
 
     bool Accepted() const { return kind == Kind::kAccepted; }
 };
@@ -34,18 +36,20 @@ Verdict CheckMemoryFrequency(const CloneImage& image, int slot, double mhz);
 // "(" + ChannelRangeText() + "MHz)". The editor shows it beside the frequency box, so an
 // entry outside it that is silently put back is no surprise.
 std::string MemoryFrequencyRange();
+// A refusal's lines as one line.
+Message OneLine(const std::vector<Message>& lines);
 // A VFO band's frequency: the band's edges and the model's cellular ranges.
 Verdict CheckVfoFrequency(const CloneImage& image, int band, double mhz);
 // An offset below 100 MHz and not negative; stored: the slot or band edited.
 Verdict CheckOffset(const SlotFields& stored, double mhz);
 // Why the editor would not store fields in a memory slot, as one line for the
-// summary of refused rows; "" when it would: CheckMemoryFrequency (the
+// summary of refused rows; none when it would: CheckMemoryFrequency (the
 // other enabled search-pass entries as image holds them), CheckOffset,
 // NameFits and NoteFits. A paste and a change of many channels both ask it.
-std::string MemoryEntryRefusal(const CloneImage& image, int slot, const SlotFields& fields);
+std::optional<Message> MemoryEntryRefusal(const CloneImage& image, int slot, const SlotFields& fields);
 // The line MemoryEntryRefusal gives for the offset, the name or the note of
-// fields, each checked on its own; "" when it passes (and for other fields).
-std::string FieldRefusal(const SlotFields& fields, int field);
+// fields, each checked on its own; none when it passes (and for other fields).
+std::optional<Message> FieldRefusal(const SlotFields& fields, int field);
 
 inline constexpr int kStepChoices = 18;    // steps a user can pick (codes 0..17)
 inline constexpr int kOptionChoices = kChannelOptionCount;  // OptionCaption

@@ -55,10 +55,11 @@ std::vector<int> Distinct(std::vector<int> slots) {
 }
 
 // "memory channels", "Search Pass entries".
-std::string Plural(const SlotArea& area) {
-    std::string name(area.entryName);
-    if (name.back() == 'y') return name.substr(0, name.size() - 1) + "ies";
-    return name + "s";
+Message Plural(const SlotArea& area) {
+    static constexpr MessageId kNames[] = {MessageId::kMemoryChannels, MessageId::kProgramScanEdges,
+                                           MessageId::kSearchPassEntries, MessageId::kPriorityEntries};
+    static_assert(std::size(kNames) == kSlotAreas.size());
+    return Say(kNames[static_cast<std::size_t>(area.id)]);
 }
 
 void Widen(SlotRange& range, int slot) {
@@ -67,11 +68,11 @@ void Widen(SlotRange& range, int slot) {
 
 // Takes the rows of slots, lets order rearrange them and puts them back.
 template <typename Order>
-RowOrderResult Reorder(CloneImage& image, const std::vector<int>& given, std::string_view verb, Order order) {
+RowOrderResult Reorder(CloneImage& image, const std::vector<int>& given, MessageId refusal, Order order) {
     RowOrderResult result;
     const std::vector<int> slots = Distinct(given);
-    result.refusal = OneAreaRefusal(slots, verb);
-    if (!result.refusal.empty()) return result;
+    result.refusal = OneAreaRefusal(slots, refusal);
+    if (result.refusal) return result;
     std::vector<Row> rows;
     rows.reserve(slots.size());
     for (const int s : slots) rows.push_back({image.memory.slot[s], image.memory.enabled[s]});
@@ -89,21 +90,23 @@ RowOrderResult Reorder(CloneImage& image, const std::vector<int>& given, std::st
 
 }  // namespace
 
-std::string OneAreaRefusal(const std::vector<int>& chosen, std::string_view verb) {
+std::optional<Message> OneAreaRefusal(const std::vector<int>& chosen, MessageId refusal) {
     std::vector<const SlotArea*> areas;
     for (const int s : chosen)
         if (IsValidSlot(s) && std::find(areas.begin(), areas.end(), &SlotAreaOf(s)) == areas.end())
             areas.push_back(&SlotAreaOf(s));
-    if (areas.size() < 2) return {};
+    if (areas.size() < 2) return std::nullopt;
     std::sort(areas.begin(), areas.end());
-    std::string names;
-    for (std::size_t i = 0; i < areas.size(); ++i)
-        names += (i == 0 ? "" : i + 1 == areas.size() ? " and " : ", ") + Plural(*areas[i]);
-    return "The selected rows are " + names + ": " + std::string(verb) + " the rows of one area at a time.";
+    // "a, b and c": the last two joined by "and", the others by commas.
+    Message names = Plural(*areas.front());
+    for (std::size_t i = 1; i < areas.size(); ++i)
+        names = Say(i + 1 == areas.size() ? MessageId::kListTwo : MessageId::kListMore, std::move(names),
+                    Plural(*areas[i]));
+    return Say(refusal, std::move(names));
 }
 
 RowOrderResult SortSlots(CloneImage& image, const std::vector<int>& slots, SortKey key, bool descending) {
-    return Reorder(image, slots, "sort", [key, descending](std::vector<Row>& rows) {
+    return Reorder(image, slots, MessageId::kOneAreaSort, [key, descending](std::vector<Row>& rows) {
         std::stable_sort(rows.begin(), rows.end(), [key, descending](const Row& a, const Row& b) {
             const bool aEmpty = a.fields.IsEmpty(), bEmpty = b.fields.IsEmpty();
             if (aEmpty || bEmpty) return !aEmpty && bEmpty;
@@ -113,25 +116,25 @@ RowOrderResult SortSlots(CloneImage& image, const std::vector<int>& slots, SortK
 }
 
 RowOrderResult PackSlots(CloneImage& image, const std::vector<int>& slots) {
-    return Reorder(image, slots, "pack", [](std::vector<Row>& rows) {
+    return Reorder(image, slots, MessageId::kOneAreaPack, [](std::vector<Row>& rows) {
         std::stable_partition(rows.begin(), rows.end(), [](const Row& r) { return !r.fields.IsEmpty(); });
     });
 }
 
-std::string MoveRefusal(const std::vector<int>& given, int by) {
+std::optional<Message> MoveRefusal(const std::vector<int>& given, int by) {
     const std::vector<int> slots = Distinct(given);
-    if (slots.empty()) return "No row is selected.";
-    if (std::string refusal = OneAreaRefusal(slots, "move"); !refusal.empty()) return refusal;
+    if (slots.empty()) return Say(MessageId::kNoRowSelected);
+    if (std::optional<Message> refusal = OneAreaRefusal(slots, MessageId::kOneAreaMove)) return refusal;
     const SlotArea& area = SlotAreaOf(slots.front());
-    if (by < 0 && slots.front() == area.first) return "The rows are at the top of the " + Plural(area) + " already.";
-    if (by > 0 && slots.back() == area.End() - 1) return "The rows are at the end of the " + Plural(area) + " already.";
-    return {};
+    if (by < 0 && slots.front() == area.first) return Say(MessageId::kRowsAtTop, Plural(area));
+    if (by > 0 && slots.back() == area.End() - 1) return Say(MessageId::kRowsAtEnd, Plural(area));
+    return std::nullopt;
 }
 
 RowOrderResult MoveSlots(CloneImage& image, const std::vector<int>& given, int by) {
     RowOrderResult result;
     result.refusal = MoveRefusal(given, by);
-    if (!result.refusal.empty()) return result;
+    if (result.refusal) return result;
     const std::vector<int> slots = Distinct(given);
     const bool up = by < 0;
     auto& fields = image.memory.slot;

@@ -1,9 +1,11 @@
 #pragma once
 #include <string>
 #include <string_view>
+#include <optional>
 #include <vector>
 
 #include "core/image.h"
+#include "core/message.h"
 #include "edit/memory_ops.h"
 
 namespace wrk7 {
@@ -16,7 +18,7 @@ namespace wrk7 {
 // never turn into program-scan edges. A refusal changes nothing and says why
 // in a line for a message box.
 struct RowOrderResult {
-    std::string refusal;
+    std::optional<Message> refusal;
     SlotRange changed;           // the slots whose contents changed
     std::vector<int> selection;  // where the moved rows are now, ascending
 };
@@ -32,11 +34,12 @@ RowOrderResult PackSlots(CloneImage& image, const std::vector<int>& chosen);
 // Each run of consecutive chosen slots moves by one slot (-1 up, +1 down) and the
 // row it passes takes the run's other end.
 RowOrderResult MoveSlots(CloneImage& image, const std::vector<int>& chosen, int by);
-// Why MoveSlots would refuse; "" when it would move.
-std::string MoveRefusal(const std::vector<int>& chosen, int by);
-// Why a command called verb ("sort") refuses the chosen slots for lying in more
-// than one area; "" when they lie in one (or none is given).
-std::string OneAreaRefusal(const std::vector<int>& chosen, std::string_view verb);
+// Why MoveSlots would refuse; none when it would move.
+std::optional<Message> MoveRefusal(const std::vector<int>& chosen, int by);
+// Why a command refuses the chosen slots for lying in more than one area
+// (refusal: its template, %1 the areas); none when they lie in one (or none
+// is given).
+std::optional<Message> OneAreaRefusal(const std::vector<int>& chosen, MessageId refusal);
 
 // Every used slot whose frequency (to the hertz) and mode another used slot
 // also holds (members, ascending), and how many different frequency-and-mode

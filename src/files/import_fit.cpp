@@ -41,9 +41,7 @@ std::optional<Message> MemoryFrequencyRefusal(const CloneImage& image, double mh
         case Verdict::Kind::kRestored: return Say(MessageId::kFrequencyOutside, frequency, ChannelRangeText());
         case Verdict::Kind::kRefused: break;
     }
-    std::string why;
-    for (const std::string& line : verdict.lines) why += (why.empty() ? "" : " ") + line;
-    return Say(MessageId::kFrequencyRefused, frequency, why);
+    return Say(MessageId::kFrequencyRefused, frequency, OneLine(verdict.lines));
 }
 
 }  // namespace wrk7

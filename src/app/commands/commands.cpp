@@ -8,6 +8,7 @@
 
 #include "app/commands/selection.h"
 #include "app/document/clone_document.h"
+#include "app/translation/said.h"
 #include "app/widgets/prompter.h"
 #include "core/tables.h"
 #include "edit/bank.h"
@@ -196,8 +197,8 @@ void Commands::Update() {
     for (QAction* a : sortMenu->actions()) a->setEnabled(list && chosen.size() >= 2);
     sortMenu->menuAction()->setEnabled(list && chosen.size() >= 2);
     pack->setEnabled(list && chosen.size() >= 2);
-    moveUp->setEnabled(list && MoveRefusal(chosen, -1).empty());
-    moveDown->setEnabled(list && MoveRefusal(chosen, 1).empty());
+    moveUp->setEnabled(list && !MoveRefusal(chosen, -1));
+    moveDown->setEnabled(list && !MoveRefusal(chosen, 1));
     findDuplicates->setEnabled(list);
     // One transfer at a time: every transfer command waits for the end.
     for (QAction* a : transfers_) a->setEnabled(!transferRunning_);
@@ -411,7 +412,8 @@ void Commands::ApplyChange(const ChannelChange& change) {
     if (result.refused.empty()) return;
     const auto labels = BuildRowLabels(document_.Image());
     prompter_.Error(window_, ErrorTitle(),
-                    MessageLines(RefusalLines(result.refused, result.rows, "changed", {labels.begin(), labels.end()})));
+                    Said(RefusalLines(result.refused, result.rows, MessageId::kRowsNotChanged,
+                                      {labels.begin(), labels.end()})));
 }
 
 RowOrderResult Commands::Reorder(const QString& name,
@@ -420,7 +422,7 @@ RowOrderResult Commands::Reorder(const QString& name,
     RowOrderResult result;
     if (document_.IsReadOnly()) return result;
     document_.Edit(name, [&](CloneImage& image) { result = order(image, chosen); });
-    if (!result.refusal.empty()) prompter_.Error(window_, ErrorTitle(), {QString::fromStdString(result.refusal)});
+    if (result.refusal) prompter_.Error(window_, ErrorTitle(), {Said(*result.refusal)});
     return result;
 }
 

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 #include <utility>
 
+#include "app/translation/said.h"
 #include "app/widgets/focus_rule.h"
 #include "app/widgets/frequency_filter.h"
 #include "app/widgets/prompter.h"
@@ -178,8 +179,8 @@ void ChangeChannelsDialog::CheckLeftBox() {
 
 bool ChangeChannelsDialog::Check(const Entry& e) {
     if (!e.check->isChecked()) return true;
-    const std::string why = ChangeFieldRefusal(model_, Change(), e.field);
-    if (why.empty()) {
+    const std::optional<Message> why = ChangeFieldRefusal(model_, Change(), e.field);
+    if (!why) {
         if (e.field == kOffset) {
             auto* box = static_cast<QLineEdit*>(e.control);
             box->setText(Q(FormatOffset(ParseDecimal(box->text().toStdString()))));
@@ -187,7 +188,7 @@ bool ChangeChannelsDialog::Check(const Entry& e) {
         return true;
     }
     checking_ = true;
-    (prompter_ ? *prompter_ : DefaultPrompter()).Error(this, ErrorTitle(), {Q(why)});
+    (prompter_ ? *prompter_ : DefaultPrompter()).Error(this, ErrorTitle(), {Said(*why)});
     checking_ = false;
     e.control->setFocus(Qt::OtherFocusReason);
     if (auto* box = qobject_cast<QLineEdit*>(e.control)) box->selectAll();

@@ -8,6 +8,7 @@
 #include <QWindow>
 
 #include "app/dialogs/channel_editor_controls.h"
+#include "app/translation/said.h"
 #include "app/widgets/focus_rule.h"
 #include "app/widgets/prompter.h"
 #include "edit/channel_rules.h"
@@ -116,11 +117,7 @@ bool ChannelEditor::RunPendingChecks() {
 
 // Puts the verdict's text into the box and tells the user about a refusal.
 bool ChannelEditor::Apply(const Verdict& verdict, QLineEdit* box) {
-    if (verdict.kind == Verdict::Kind::kRefused) {
-        QStringList lines;
-        for (const std::string& l : verdict.lines) lines << Q(l);
-        Prompts().Error(this, Q(verdict.title), lines);
-    }
+    if (verdict.kind == Verdict::Kind::kRefused) Prompts().Error(this, Said(verdict.title), Said(verdict.lines));
     box->setText(Q(verdict.text));
     return verdict.Accepted();
 }

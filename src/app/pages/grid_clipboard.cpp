@@ -8,6 +8,7 @@
 #include "app/commands/commands.h"
 #include "app/document/clone_document.h"
 #include "app/pages/memory_page.h"
+#include "app/translation/said.h"
 #include "app/widgets/prompter.h"
 #include "app/pages/vfo_table_model.h"
 #include "edit/bank.h"
@@ -133,8 +134,8 @@ void GridClipboard::PasteIntoVfo(const std::vector<PasteRecord>& records) {
 }
 
 void GridClipboard::ReportRefusals(const PastePlan& plan, const std::vector<std::string>& labels) {
-    const std::vector<std::string> summary = RefusalSummary(plan, labels);
-    if (!summary.empty()) prompter_.Error(window_, ErrorTitle(), MessageLines(summary));
+    const std::vector<Message> summary = RefusalSummary(plan, labels);
+    if (!summary.empty()) prompter_.Error(window_, ErrorTitle(), Said(summary));
 }
 
 }  // namespace wrk7

@@ -23,12 +23,6 @@ QString Joined(const QStringList& lines) { return lines.join(QLatin1Char('\n'));
 
 QString ErrorTitle() { return Said(MessageId::kErrorTitle); }
 
-QStringList MessageLines(const std::vector<std::string>& messages) {
-    QStringList lines;
-    for (const std::string& m : messages) lines << QString::fromStdString(m);
-    return lines;
-}
-
 
 QAbstractButton* MessageBoxPrompter::Show(QMessageBox& box) {
     const QPointer<QMessageBox> outer = open_;

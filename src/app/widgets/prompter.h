@@ -74,9 +74,6 @@ Prompter& DefaultPrompter();
 // The title of every error box (kErrorTitle).
 QString ErrorTitle();
 
-// Lines still built as English text below the window, as a box's lines.
-QStringList MessageLines(const std::vector<std::string>& messages);
-
 // The question a command that fills memory rows asks before it replaces used
 // channels, named after command ("paste": "PASTE OK", "The paste replaces 2
 // used channels."); true when there are none or the answer is OK.
