@@ -327,6 +327,182 @@
         <source>note "%1" shortened to "%2"</source>
         <translation>メモ「%1」を「%2」に短縮しました</translation>
     </message>
+    <message>
+        <source>Frequency of the cellular phone</source>
+        <translation>携帯電話の周波数</translation>
+    </message>
+    <message>
+        <source>It is a frequency of the cellular phone.</source>
+        <translation>携帯電話の周波数です。</translation>
+    </message>
+    <message>
+        <source>It is not possible to set it.</source>
+        <translation>設定することはできません。</translation>
+    </message>
+    <message>
+        <source>The same frequency as other channels cannot be set in Search Pass bank.</source>
+        <translation>サーチパスのバンクには、ほかのチャンネルと同じ周波数は設定できません。</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1%2</translation>
+    </message>
+    <message>
+        <source>The frequency must lie between %1 and %2 MHz.</source>
+        <translation>周波数は %1 ～ %2 MHz の範囲にしてください。</translation>
+    </message>
+    <message>
+        <source>The offset frequency must be below 100 MHz.</source>
+        <translation>オフセット周波数は 100 MHz 未満にしてください。</translation>
+    </message>
+    <message>
+        <source>A name holds at most %1 printable ASCII characters.</source>
+        <translation>名前は印字可能な ASCII 文字で %1 文字までです。</translation>
+    </message>
+    <message>
+        <source>A note holds at most %1 characters.</source>
+        <translation>メモは %1 文字までです。</translation>
+    </message>
+    <message>
+        <source>The %1 has no band %2.</source>
+        <translation>%1 にはバンド %2 がありません。</translation>
+    </message>
+    <message>
+        <source>An empty row cannot replace a band.</source>
+        <translation>空の行でバンドを置き換えることはできません。</translation>
+    </message>
+    <message>
+        <source>There is no row after the last one.</source>
+        <translation>最後の行の後に行はありません。</translation>
+    </message>
+    <message>
+        <source>The paste stops at the last %1.</source>
+        <translation>貼り付けられるのは最後の%1までです。</translation>
+    </message>
+    <message>
+        <source>%1 of %n rows were not pasted:</source>
+        <translation>%n 行のうち %1 行を貼り付けられませんでした：</translation>
+    </message>
+    <message>
+        <source>%1 of %n rows were not changed:</source>
+        <translation>%n 行のうち %1 行を変更できませんでした：</translation>
+    </message>
+    <message>
+        <source>Row %1 (%2): %3</source>
+        <translation>%1 行目（%2）：%3</translation>
+    </message>
+    <message>
+        <source>Row %1: %2</source>
+        <translation>%1 行目：%2</translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>ほか %1 行。</translation>
+    </message>
+    <message>
+        <source>The %1 offers no such mode.</source>
+        <translation>%1 にはそのモードはありません。</translation>
+    </message>
+    <message>
+        <source>The %1 offers no such tuning step.</source>
+        <translation>%1 にはそのステップはありません。</translation>
+    </message>
+    <message>
+        <source>The %1 offers no such option.</source>
+        <translation>%1 にはそのオプションはありません。</translation>
+    </message>
+    <message>
+        <source>The %1 offers no such secret code.</source>
+        <translation>%1 にはそのシークレットコードはありません。</translation>
+    </message>
+    <message>
+        <source>The %1 offers no such carrier.</source>
+        <translation>%1 にはそのキャリアはありません。</translation>
+    </message>
+    <message>
+        <source>The %1 offers no such tone.</source>
+        <translation>%1 にはそのトーンはありません。</translation>
+    </message>
+    <message>
+        <source>The %1 offers no such shift.</source>
+        <translation>%1 にはそのシフトはありません。</translation>
+    </message>
+    <message>
+        <source>The %1 offers no such skip mark.</source>
+        <translation>%1 にはそのスキップ指定はありません。</translation>
+    </message>
+    <message>
+        <source>No row is selected.</source>
+        <translation>行が選択されていません。</translation>
+    </message>
+    <message>
+        <source>The rows are at the top of the %1 already.</source>
+        <translation>行はすでに%1の先頭にあります。</translation>
+    </message>
+    <message>
+        <source>The rows are at the end of the %1 already.</source>
+        <translation>行はすでに%1の末尾にあります。</translation>
+    </message>
+    <message>
+        <source>The selected rows are %1: sort the rows of one area at a time.</source>
+        <translation>選択した行は%1にまたがっています。並べ替えは一度に一つの領域の行だけにしてください。</translation>
+    </message>
+    <message>
+        <source>The selected rows are %1: pack the rows of one area at a time.</source>
+        <translation>選択した行は%1にまたがっています。詰めるのは一度に一つの領域の行だけにしてください。</translation>
+    </message>
+    <message>
+        <source>The selected rows are %1: move the rows of one area at a time.</source>
+        <translation>選択した行は%1にまたがっています。移動は一度に一つの領域の行だけにしてください。</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1と%2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1、%2</translation>
+    </message>
+    <message>
+        <source>memory channel</source>
+        <translation>メモリーチャンネル</translation>
+    </message>
+    <message>
+        <source>program-scan edge</source>
+        <translation>プログラムスキャンの端</translation>
+    </message>
+    <message>
+        <source>Search Pass entry</source>
+        <translation>サーチパスのエントリー</translation>
+    </message>
+    <message>
+        <source>priority entry</source>
+        <translation>プライオリティのエントリー</translation>
+    </message>
+    <message>
+        <source>memory channels</source>
+        <translation>メモリーチャンネル</translation>
+    </message>
+    <message>
+        <source>program-scan edges</source>
+        <translation>プログラムスキャンの端</translation>
+    </message>
+    <message>
+        <source>Search Pass entries</source>
+        <translation>サーチパスのエントリー</translation>
+    </message>
+    <message>
+        <source>priority entries</source>
+        <translation>プライオリティのエントリー</translation>
+    </message>
+    <message>
+        <source>The %1 "%2" cannot be read.</source>
+        <translation>%1「%2」を読み取れません。</translation>
+    </message>
+    <message>
+        <source>The row has no frequency.</source>
+        <translation>この行には周波数がありません。</translation>
+    </message>
 </context>
 <context>
     <name>wrk7::AboutBox</name>

@@ -129,6 +129,8 @@ enum class MessageId {
     kNoSuchTone,
     kNoSuchShift,
     kNoSuchSkip,
+    kCellCannotBeRead,
+    kRowHasNoFrequency,
     kNoRowSelected,
     kRowsAtTop,
     kRowsAtEnd,

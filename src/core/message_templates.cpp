@@ -142,6 +142,8 @@ constexpr MessageTemplate kTemplates[] = {
     {Id::kNoSuchTone, WRK7_MESSAGE("Message", "The %1 offers no such tone."), nullptr, false},
     {Id::kNoSuchShift, WRK7_MESSAGE("Message", "The %1 offers no such shift."), nullptr, false},
     {Id::kNoSuchSkip, WRK7_MESSAGE("Message", "The %1 offers no such skip mark."), nullptr, false},
+    {Id::kCellCannotBeRead, WRK7_MESSAGE("Message", "The %1 \"%2\" cannot be read."), nullptr, false},
+    {Id::kRowHasNoFrequency, WRK7_MESSAGE("Message", "The row has no frequency."), nullptr, false},
     {Id::kNoRowSelected, WRK7_MESSAGE("Message", "No row is selected."), nullptr, false},
     {Id::kRowsAtTop, WRK7_MESSAGE("Message", "The rows are at the top of the %1 already."), nullptr, false},
     {Id::kRowsAtEnd, WRK7_MESSAGE("Message", "The rows are at the end of the %1 already."), nullptr, false},

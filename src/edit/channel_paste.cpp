@@ -22,7 +22,7 @@ void DropMissingOption(SlotFields& f, int regionIndex) {
 
 // Why a band cannot take the pasted values; none when it can.
 std::optional<Message> VfoRowRefusal(const CloneImage& image, int band, const PasteRecord& pasted) {
-    if (!pasted.unreadable.empty()) return Verbatim(pasted.unreadable);
+    if (pasted.unreadable) return *pasted.unreadable;
     if (band < 0 || band >= VfoBandCount(image.model)) return Say(MessageId::kNoBand, Model(image.model).name, band);
     if (pasted.fields.IsEmpty()) return Say(MessageId::kEmptyRowBand);
     return std::nullopt;
@@ -81,7 +81,7 @@ PastePlan PlanMemoryPaste(const CloneImage& image, int firstSlot, const std::vec
         PasteRecord record = records[static_cast<std::size_t>(i)];
         record.enabled = record.enabled && !record.fields.IsEmpty();
         std::optional<Message> why;
-        if (!record.unreadable.empty()) why = Verbatim(record.unreadable);
+        if (record.unreadable) why = *record.unreadable;
         if (!why && record.enabled) why = MemoryEntryRefusal(after, slot, record.fields);
         if (why) {
             plan.refused.push_back({i, slot, std::move(*why)});

@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,7 +19,7 @@ namespace wrk7 {
 struct PasteRecord {
     SlotFields fields;
     bool enabled = true;
-    std::string unreadable;  // why a row of pasted text could not be read: refused
+    std::optional<Message> unreadable;  // why a row of pasted text could not be read: refused
     bool operator==(const PasteRecord&) const = default;
 };
 

@@ -18,8 +18,18 @@ constexpr double kOffsetLimit = 100;
 constexpr int kStep10KHz = 3, kStep12_5KHz = 4, kStep1KHz = 16, kStep9KHz = 17;
 constexpr int kOptionNone = static_cast<int>(ChannelOption::kOff);
 
-Verdict Accepted(std::string text) { return {Verdict::Kind::kAccepted, std::move(text), {}, {}}; }
-Verdict Restored(std::string text) { return {Verdict::Kind::kRestored, std::move(text), {}, {}}; }
+Verdict Accepted(std::string text) {
+    Verdict verdict;
+    verdict.kind = Verdict::Kind::kAccepted;
+    verdict.text = std::move(text);
+    return verdict;
+}
+Verdict Restored(std::string text) {
+    Verdict verdict;
+    verdict.kind = Verdict::Kind::kRestored;
+    verdict.text = std::move(text);
+    return verdict;
+}
 
 Verdict CellularRefusal(std::string restoredText) {
     return {Verdict::Kind::kRefused, std::move(restoredText), Say(MessageId::kCellularTitle),

@@ -22,7 +22,7 @@ struct Verdict {
     enum class Kind { kAccepted, kRestored, kRefused };
     Kind kind = Kind::kAccepted;
     std::string text;
-    Message title;               // kRefused: the message box title
+    Message title = Verbatim("");  // kRefused: the message box title
     std::vector<Message> lines;  // kRefused: its lines
 
     bool Accepted() const { return kind == Kind::kAccepted; }

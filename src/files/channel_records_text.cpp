@@ -96,9 +96,8 @@ std::optional<PasteRecord> ReadRecord(std::string_view line) {
         if (!v) return std::nullopt;
         // A code no record keeps would be saved as another one: the row is
         // refused as a pasted text's unreadable cell is.
-        if (!RecordKeepsCode(field, *v) && r.unreadable.empty())
-            r.unreadable = "The " + std::string(kSlotFieldNames[static_cast<std::size_t>(field)]) + " \"" +
-                           std::string(cell) + "\" cannot be read.";
+        if (!RecordKeepsCode(field, *v) && !r.unreadable)
+            r.unreadable = Say(MessageId::kCellCannotBeRead, kSlotFieldNames[static_cast<std::size_t>(field)], cell);
         r.fields.Set(field, *v);
     }
     const int texts[] = {kNote, kName, kSkip};

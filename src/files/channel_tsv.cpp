@@ -197,15 +197,14 @@ PasteRecord ReadRecord(const Cells& row, const Cells& headings, const std::vecto
         } else if (field >= 0 && !cell.empty() && !NotApplicable(field, cell)) {
             const auto code = ReadCode(field, cell);
             if (!code) {
-                record.unreadable = "The " + std::string(Trimmed(headings[c])) + " \"" + std::string(cell) +
-                                    "\" cannot be read.";
+                record.unreadable = Say(MessageId::kCellCannotBeRead, Trimmed(headings[c]), cell);
                 return record;
             }
             record.fields.Set(field, *code);
             hasFrequency = hasFrequency || field == kFreq;
         }
     }
-    if (!hasFrequency) record.unreadable = "The row has no frequency.";
+    if (!hasFrequency) record.unreadable = Say(MessageId::kRowHasNoFrequency);
     return record;
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <utility>
 
 #include "core/image.h"
+#include "core/message.h"
 
 namespace wrk7::testing {
 
@@ -13,5 +15,8 @@ inline std::string Texts(const SlotFields& slot, std::initializer_list<int> fiel
     for (int f : fields) out += std::exchange(separator, "|") + slot.Text(f);
     return out;
 }
+
+// A message as wrk7 prints it; "" for none.
+inline std::string EnglishOf(const std::optional<Message>& message) { return message ? message->English() : ""; }
 
 }  // namespace wrk7::testing

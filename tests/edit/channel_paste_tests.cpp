@@ -19,6 +19,7 @@
 namespace wrk7 {
 namespace {
 
+using testing::EnglishOf;
 using testing::Texts;
 
 PasteRecord Channel(double mhz, const char* name = "", const char* note = "") {
@@ -64,7 +65,7 @@ TEST(ChannelPaste, EditorRulesRefuseRowsWithOneSummary) {
     PasteRecord train = Channel(151);
     train.fields.Set(kOption, 1);
     PasteRecord unreadable;
-    unreadable.unreadable = "The Mode \"SSB\" cannot be read.";
+    unreadable.unreadable = Say(MessageId::kCellCannotBeRead, "Mode", "SSB");
     // The name stands for the offset, name and note rules, which BulkChange tests field by field.
     const std::vector<PasteRecord> rows{Channel(1300), Channel(835), Channel(152, "TOOLONG"), train, unreadable};
 
@@ -81,7 +82,7 @@ TEST(ChannelPaste, EditorRulesRefuseRowsWithOneSummary) {
         "Row 3 (00-002): A name holds at most 6 printable ASCII characters.",
         "Row 5 (00-004): The Mode \"SSB\" cannot be read.",
     };
-    EXPECT_EQ(summary, expected);
+    EXPECT_EQ(English(summary), expected);
     EXPECT_TRUE(RefusalSummary(PlanMemoryPaste(image, 0, {Channel(145)}), Labels(image)).empty());
 }
 
@@ -94,7 +95,7 @@ TEST(ChannelPaste, SearchPassDuplicatesCountTheRowsAsPasted) {
     const PastePlan plan = PlanMemoryPaste(image, s0, {Channel(120), Channel(121), Channel(121), Channel(125)});
     ASSERT_EQ(plan.refused.size(), 2u);
     EXPECT_EQ(std::pair(plan.refused[0].row, plan.refused[1].row), std::pair(2, 3));  // the second 121; S5 holds 125
-    EXPECT_EQ(plan.refused[0].reason, "The same frequency as other channels cannot be set in Search Pass bank.");
+    EXPECT_EQ(EnglishOf(plan.refused[0].reason), "The same frequency as other channels cannot be set in Search Pass bank.");
 
     // Rows past the last slot are refused, the rest pasted; nor do channels spill over into the
     // program-scan edges. A row past the end has no label.
@@ -103,7 +104,7 @@ TEST(ChannelPaste, SearchPassDuplicatesCountTheRowsAsPasted) {
         const PastePlan stopped = PlanMemoryPaste(image, start, {Channel(145), Channel(146)});
         ASSERT_TRUE(stopped.writes.size() == 1u && stopped.refused.size() == 1u) << start;
         EXPECT_EQ(stopped.writes[0].target, start);
-        EXPECT_EQ(RefusalSummary(stopped, Labels(image))[1], line);
+        EXPECT_EQ(EnglishOf(RefusalSummary(stopped, Labels(image))[1]), line);
     }
 }
 
@@ -131,7 +132,7 @@ TEST(ChannelPaste, VfoBandsTakeTheValuesTheyCanHold) {
     image.model = 2;  // eight bands
     const PastePlan k70t = PlanVfoPaste(image, 7, {Channel(960), Channel(970)});
     ASSERT_EQ(k70t.refused.size(), 1u);
-    EXPECT_EQ(k70t.refused[0].reason, "The WR-K70T has no band 8.");
+    EXPECT_EQ(EnglishOf(k70t.refused[0].reason), "The WR-K70T has no band 8.");
     PasteRecord empty;
     EXPECT_EQ(PlanVfoPaste(image, 3, {empty}).refused.size(), 1u);
 }
@@ -152,7 +153,7 @@ void ExpectVerdicts(CloneImage& image, const FrequencyCase (&cases)[N], Check ch
         const std::vector<std::string> cellular{"It is a frequency of the cellular phone.",
                                                 "It is not possible to set it."};
         const bool refused = c.kind == Kind::kRefused;  // only a refusal has a message
-        EXPECT_EQ(std::pair(v.title, v.lines), std::pair(std::string(refused ? "Frequency of the cellular phone" : ""),
+        EXPECT_EQ(std::pair(EnglishOf(v.title), English(v.lines)), std::pair(std::string(refused ? "Frequency of the cellular phone" : ""),
                                                          refused ? cellular : std::vector<std::string>{}));
     }
 }
@@ -179,7 +180,7 @@ TEST(ChannelRules, SearchPassRefusesAFrequencyAnotherEnabledEntryHolds) {
     PutChannel(image, 10, 147.0);  // a memory channel is no search-pass entry
 
     const Verdict dup = CheckMemoryFrequency(image, kFirstSearchPassSlot + 1, 145.5000004);  // same hertz
-    EXPECT_EQ(std::tie(dup.kind, dup.title, dup.lines, dup.text),
+    EXPECT_EQ(std::tuple(dup.kind, EnglishOf(dup.title), English(dup.lines), dup.text),
               std::tuple(Kind::kRefused, "ERROR", std::vector<std::string>{"The same frequency as other channels cannot be set in Search Pass bank."},
                          "145.000000"));
     // A disabled entry's, a memory channel's, the entry's own value; a priority entry is no search-pass entry.

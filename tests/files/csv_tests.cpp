@@ -11,6 +11,7 @@
 
 #include "codecs/channel_codec.h"
 #include "codecs/grid_text.h"
+#include "core/slot_texts.h"
 #include "edit/channel_paste.h"
 #include "edit/channel_rules.h"
 #include "files/channel_records_text.h"
@@ -590,7 +591,7 @@ TEST(ChannelRecordsText, RoundTripIsExactAndJunkIsRefused) {
                                         {"7\t1e300\t0\t3\t8\t1", "The Option \"1e300\" cannot be read."},
                                         {"7\t2\t0\t3\t8\t1e300", "The Shift \"1e300\" cannot be read."}})
         EXPECT_EQ(DecodeChannelRecords(std::string("wrk7-channels 1\n1\t145.5\t0\t") + codes + "\t0.6\t1\t\tREP\t\n")
-                      ->at(0).unreadable, reason);
+                      ->at(0).unreadable.value_or(Verbatim("")).English(), reason);
 }
 
 TEST(ChannelTsv, CopiedRowsShowTheGridAndPasteBackAsShown) {
@@ -642,7 +643,7 @@ TEST(ChannelTsv, SpreadsheetTextPastesByItsHeadings) {
     EXPECT_EQ(Texts(rows[0].fields, {kFreq, kMode, kTone, kCarrier, kNote, kName, kStep, kOffset}),
               "127.850000|AM|88.5Hz|1500Hz|two\tcells \"quoted\"|ATIS|20KHz|0.600000");
     std::string unreadable;
-    for (const PasteRecord& row : rows) unreadable += row.unreadable + "|";
+    for (const PasteRecord& row : rows) unreadable += testing::EnglishOf(row.unreadable) + "|";
     EXPECT_EQ(unreadable, "||The mode \"SSB\" cannot be read.|The row has no frequency.||");
     EXPECT_FALSE(rows[1].enabled);  // a blank row is an empty row
     EXPECT_EQ(std::pair(rows[0].fields.Value(kSkip), rows[4].fields.Value(kSkip)), std::pair(1.0, 0.0));
