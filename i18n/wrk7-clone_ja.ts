@@ -505,6 +505,17 @@
     </message>
 </context>
 <context>
+    <name>Prompter</name>
+    <message>
+        <source>Copy Path</source>
+        <translation>パスをコピー</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>フォルダーを開く</translation>
+    </message>
+</context>
+<context>
     <name>wrk7::AboutBox</name>
     <message>
         <source>About %1</source>

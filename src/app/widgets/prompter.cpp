@@ -10,7 +10,6 @@
 #include <QUrl>
 
 #include "app/translation/said.h"
-#include "app/widgets/string_table.h"
 #include "core/message_titles.h"
 
 namespace wrk7 {
@@ -89,8 +88,8 @@ void MessageBoxPrompter::ShowFileLocation(QWidget* parent, const QString& title,
     QMessageBox box(QMessageBox::Information, title, Joined(lines), QMessageBox::Close, parent);
     box.setInformativeText(QDir::toNativeSeparators(path));
     box.setTextInteractionFlags(Qt::TextSelectableByMouse);
-    QPushButton* copy = box.addButton(StringsOf(parent).Text(1766), QMessageBox::ActionRole);
-    QPushButton* folder = box.addButton(StringsOf(parent).Text(1767), QMessageBox::ActionRole);
+    QPushButton* copy = box.addButton(QCoreApplication::translate("Prompter", "Copy Path"), QMessageBox::ActionRole);
+    QPushButton* folder = box.addButton(QCoreApplication::translate("Prompter", "Open Folder"), QMessageBox::ActionRole);
     QAbstractButton* clicked = Show(box);
     if (clicked == copy) QApplication::clipboard()->setText(QDir::toNativeSeparators(path));
     if (clicked == folder)

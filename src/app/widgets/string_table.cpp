@@ -52,42 +52,6 @@ const std::map<int, Entry>& Table() {
         {1205, {"Settings(&S)", "設定(&S)"}},
         {1206, {"Memory(&M)", "メモリー(&M)"}},
         {1207, {"ALL(&A)", "すべて(&A)"}},
-        {1702, {"Write", "書き込み"}},
-        {1703, {"The write replaces %1 on the receiver.", "書き込むと受信機の%1が置き換わります。"}},
-        {1704, {"&Back up the receiver first", "先に受信機の内容をバックアップする(&B)"}},
-        {1705, {"Reads what the receiver holds into the backups folder before the write",
-                "書き込みの前に受信機の内容をバックアップフォルダーに読み出します"}},
-        {1706, {"&Do not ask again", "今後は確認しない(&D)"}},
-        {1707, {"&Write", "書き込む(&W)"}},
-        {1720, {"Print Selection", "印刷する範囲"}},
-        {1721, {"Settings", "設定"}},
-        {1722, {"VFO Data", "VFO データ"}},
-        {1723, {"Memory", "メモリー"}},
-        {1724, {"OK", "OK"}},
-        {1725, {"Cancel", "キャンセル"}},
-        {1730, {"Change Channels", "チャンネルの一括変更"}},
-        {1731, {"Check the fields to change on all %1 channels.",
-                "%1 チャンネルすべてで変更する項目にチェックを付けてください。"}},
-        {1735, {"Compare With %1", "%1 と比較"}},
-        {1736, {"The images are the same.", "内容は同じです。"}},
-        {1737, {"%1 differences", "相違点 %1 件"}},
-        {1738, {"Place", "場所"}},
-        {1739, {"Field", "項目"}},
-        {1740, {"This image", "このイメージ"}},
-        {1745, {"Import", "インポート"}},
-        {1746, {"Place the channels of the list", "リストのチャンネルの置き場所"}},
-        {1747, {"At each row's Location", "各行の Location の位置"}},
-        {1748, {"In consecutive slots from row", "次の行から連続したスロット"}},
-        {1749, {"Line", "行"}},
-        {1750, {"Reason", "理由"}},
-        {1751, {"Channel", "チャンネル"}},
-        {1755, {"COM Port Setup", "COM ポートセットアップ"}},
-        {1756, {"Device path:", "デバイスのパス:"}},
-        {1757, {"This run uses: %1", "今回使うポート: %1"}},
-        {1760, {"About %1", "%1 のバージョン情報"}},
-        {1761, {"Version %1", "バージョン %1"}},
-        {1766, {"Copy Path", "パスをコピー"}},
-        {1767, {"Open Folder", "フォルダーを開く"}},
     };
     return table;
 }
@@ -140,19 +104,6 @@ void ApplyResourceCaptions(QWidget* window, const StringTable& table) {
         for (QAction* action : w->actions()) ApplyToAction(action, table);
     }
     for (QAction* action : window->actions()) ApplyToAction(action, table);
-}
-
-void MarkUiLanguage(QWidget* window, UiLanguage language) {
-    window->setProperty("uiLanguage", language == UiLanguage::kJapanese ? "ja" : "en");
-}
-
-StringTable StringsOf(const QWidget* widget) {
-    for (const QWidget* w = widget; w; w = w->parentWidget()) {
-        const QVariant mark = w->property("uiLanguage");
-        if (mark.isValid())
-            return StringTable(mark.toString() == QLatin1String("ja") ? UiLanguage::kJapanese : UiLanguage::kEnglish);
-    }
-    return StringTable();
 }
 
 QFont NoteColumnFont(const QFont& base) {

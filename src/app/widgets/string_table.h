@@ -7,9 +7,9 @@ class QTableView;
 
 namespace wrk7 {
 
-// The numbered caption table of the desktop program, in English and
-// Japanese. Menus, tool tips and the captions that exist in both languages
-// are looked up by number; message texts stay English.
+// The original's numbered caption table, in English and Japanese: the menus
+// and tool tips it numbered are looked up by number. Every other text of the
+// window is tr().
 enum class UiLanguage { kEnglish, kJapanese };
 
 // Japanese when the first of the system's UI languages is Japanese (LANGUAGE
@@ -35,12 +35,6 @@ private:
 // property is a number. Anything that is not a number, or a number with no
 // entry, keeps its design text. Every control gets the window's font.
 void ApplyResourceCaptions(QWidget* window, const StringTable& table);
-
-// Dialogs are built long after the window took its captions, so the window
-// keeps its language for them: a widget reads it from the nearest marked
-// ancestor, and is English when none is marked.
-void MarkUiLanguage(QWidget* window, UiLanguage language);
-StringTable StringsOf(const QWidget* widget);
 
 // The font of the Note column: "ＭＳ ゴシック" when the system has it, otherwise
 // a font that covers Japanese.

@@ -67,7 +67,6 @@ MainWindow::MainWindow(AppOptions options, Prompter* prompter, QWidget* parent)
       table_(options_.language.value_or(SystemUiLanguage())),
       prompter_(prompter ? prompter : &DefaultPrompter()) {
     setObjectName(QStringLiteral("frmMain"));
-    MarkUiLanguage(this, table_.Language());
     if (options_.backupFolder.isEmpty()) options_.backupFolder = DefaultBackupFolder();
     if (options_.traceFolder.isEmpty()) options_.traceFolder = DefaultTraceFolder();
     document_ = new CloneDocument(this);
