@@ -93,11 +93,9 @@ TEST_F(CliTest, NewExportImportAndListing) {
     EXPECT_TRUE(merged.memory.slot[1210].Value(kFreq) == RichImage().memory.slot[1210].Value(kFreq) &&
                 merged.banks.counts[0] == 100);  // the CSV carries no bank table
 
-    const Ran listing = InProcess({"listing", "--sections", "memory", Path("a.WK7")});
-    EXPECT_TRUE(listing.code == kExitOk && listing.out.value(0) == "Korvan WR-K7 Clone Utility");
-    EXPECT_TRUE(listing.out.contains("Bank49") && !listing.out.contains("Settings"));
+    // The sections chosen and the listing's heading: BinaryEndToEndWithoutADisplay.
     const Ran settings = InProcess({"listing", "--sections", "settings", "--model", "WR-K70E", Path("a.WK7")});
-    EXPECT_TRUE(settings.out.contains("Model = WR-K70E"));
+    EXPECT_TRUE(settings.code == kExitOk && settings.out.contains("Model = WR-K70E"));
 }
 
 TEST_F(CliTest, FailuresPrintTheMessageTextsAndWriteNothing) {

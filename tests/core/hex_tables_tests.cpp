@@ -85,9 +85,7 @@ TEST(ModelTable, EveryRowIsConsistent) {
             EXPECT_FALSE(band.label.empty()) << m.name << " band " << b;
         }
     }
-}
-
-TEST(ModelTable, UnknownNumbersFallBack) {
+    // Unknown numbers fall back.
     EXPECT_TRUE(FindModel(4) == nullptr && FindModel(-1) == nullptr);
     EXPECT_TRUE(&Model(4) == &Model(3) && &Model(-1) == &Model(3));
     EXPECT_TRUE(&NearestModel(-1) == &Model(0) && &NearestModel(7) == &Model(3));  // the band plans' lookup

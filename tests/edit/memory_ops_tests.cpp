@@ -67,19 +67,6 @@ TEST(MemoryOps, InvalidRowsChangeNothing) {
     }
 }
 
-TEST(MemoryOps, EnableTurnsOnOnlyAChannel) {
-    CloneImage image = FilledImage();
-    DisableRow(image, 1300);
-    EXPECT_FALSE(image.memory.enabled[1299]);
-    EnableRow(image, 1300);
-    EXPECT_TRUE(image.memory.enabled[1299]);
-    // An empty slot is not enabled.
-    image.ClearSlot(4);
-    image.memory.enabled[4] = true;
-    EnableRow(image, 5);
-    EXPECT_FALSE(image.memory.enabled[4]);
-}
-
 TEST(MemoryOps, WholeListOperationsCoverAllSections) {
     CloneImage image;
     for (int s : {0, 999, 1000, 1150, 1299}) image.memory.slot[s].Set(kFreq, 145);
@@ -98,8 +85,13 @@ TEST(MemoryOps, WholeListOperationsCoverAllSections) {
     EXPECT_EQ(image.banks.counts, banks);
 }
 
+// Row 5 is an empty slot left enabled: enabling it turns it off, as only a
+// channel is enabled.
 TEST(MemoryOps, SeveralRowsActAsEachRowAlone) {
-    const CloneImage before = FilledImage();
+    CloneImage before = FilledImage();
+    before.ClearSlot(4);
+    before.memory.enabled[4] = true;
+    before.memory.enabled[1299] = false;
     const std::vector<int> rows{2, 5, 1300};
     const std::pair<RowsOp, RowOp> ops[] = {{ClearRows, ClearRow}, {EnableRows, EnableRow}, {DisableRows, DisableRow}};
     for (const auto& [several, one] : ops) {
@@ -108,6 +100,8 @@ TEST(MemoryOps, SeveralRowsActAsEachRowAlone) {
         several(together, {1301, 0, 2, 5, 1300});
         for (int row : rows) one(alone, row);
         EXPECT_EQ(together, alone);
+        EXPECT_FALSE(alone.memory.enabled[4]);
+        EXPECT_EQ(alone.memory.enabled[1299], one == EnableRow);
     }
 }
 

@@ -105,10 +105,9 @@ TEST(RecentFiles, NewestFirstWithoutRepeatsAndAtMostEight) {
     files = RemoveRecentFile(files, radio + QStringLiteral("f5.WK7"));
     EXPECT_FALSE(files.contains(radio + QStringLiteral("f5.WK7")));
     EXPECT_EQ(AddRecentFile(files, QString()), files);
-}
 
-// A saved list read back by the next run is tested on the window (tests/app).
-TEST(RecentFiles, LoadCleansAnEditedList) {
+    // Loading cleans an edited list. A saved list read back by the next run is
+    // tested on the window (tests/app).
     QTemporaryDir dir;
     QSettings store(dir.filePath(QStringLiteral("store.ini")), QSettings::IniFormat);
     EXPECT_TRUE(LoadRecentFiles(store).isEmpty());
