@@ -1092,8 +1092,8 @@
         <translation>このまま保存</translation>
     </message>
     <message>
-        <source>Import %1</source>
-        <translation>%1 のインポート</translation>
+        <source>Compare With(&amp;C)...</source>
+        <translation>比較(&amp;C)...</translation>
     </message>
 </context>
 <context>
@@ -1284,10 +1284,6 @@
     <message>
         <source>Untitled</source>
         <translation>無題</translation>
-    </message>
-    <message>
-        <source>Compare With(&amp;C)...</source>
-        <translation>比較(&amp;C)...</translation>
     </message>
     <message>
         <source>Print Preview(&amp;V)...</source>

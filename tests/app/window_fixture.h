@@ -24,7 +24,7 @@
 #include "app/transfer/transfer_runner.h"
 #include "app/widgets/elided_label.h"
 #include "app/window/edit_commands.h"
-#include "app/window/file_commands.h"
+#include "app/commands/file_commands.h"
 #include "app/window/main_window.h"
 #include "app/window/recent_files_menu.h"
 #include "core/tables.h"

@@ -7,7 +7,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/commands/channel_entry.h"
+#include "edit/channel_entry.h"
 #include "app/widgets/string_table.h"
 #include "core/image.h"
 #include "edit/bulk_change.h"

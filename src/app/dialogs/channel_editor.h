@@ -3,7 +3,7 @@
 #include <array>
 #include <optional>
 
-#include "app/commands/channel_entry.h"
+#include "edit/channel_entry.h"
 #include "core/image.h"
 
 class QButtonGroup;

@@ -187,6 +187,9 @@ FileResult CloneDocument::Save(const QString& path) {
     return r;
 }
 
+// The file as the user named it, in the step of either import.
+QString CloneDocument::ImportStepName(const QString& path) { return tr("Import %1").arg(QFileInfo(path).fileName()); }
+
 CsvImportResult CloneDocument::ImportCsv(const QString& path) { return ImportCsv(path, ReadCsvFile(path)); }
 
 CsvImportResult CloneDocument::ImportCsv(const QString& path, const std::optional<std::string>& text) {
@@ -198,12 +201,13 @@ CsvImportResult CloneDocument::ImportCsv(const QString& path, const std::optiona
     if (!r.result.ok) return r;
     const FileNameChange file{fileName_, QString()};
     SetFileName(QString());
-    Record(tr("Import %1").arg(QFileInfo(path).fileName()), *before, 0, file);
+    Record(ImportStepName(path), *before, 0, file);
     return r;
 }
 
-ChirpImportResult CloneDocument::ImportChirp(const std::string& text, std::optional<int> firstSlot,
-                                             const QString& stepName) {
+ChirpImportResult CloneDocument::ImportChirp(const QString& path, const std::string& text,
+                                             std::optional<int> firstSlot) {
+    const QString stepName = ImportStepName(path);
     ChirpImportResult r;
     if (readOnly_) return r;
     const auto before = std::make_unique<CloneImage>(image_);

@@ -85,7 +85,8 @@ public:
     CsvImportResult ImportCsv(const QString& path);
     // The same with the file's text read already (ReadCsvFile's result).
     CsvImportResult ImportCsv(const QString& path, const std::optional<std::string>& text);
-    ChirpImportResult ImportChirp(const std::string& text, std::optional<int> firstSlot, const QString& stepName);
+    // text: the CHIRP list path holds, read already.
+    ChirpImportResult ImportChirp(const QString& path, const std::string& text, std::optional<int> firstSlot);
     // Ends a transfer: the document is editable again and, given the copy a
     // read worked on (null after a write or a cancelled read), takes the areas
     // part covers from it as one step (stepName). A write changes nothing.
@@ -100,6 +101,7 @@ signals:
     void historyChanged();
 
 private:
+    static QString ImportStepName(const QString& path);
     friend class DocumentStep;
     struct FileNameChange {
         QString before;

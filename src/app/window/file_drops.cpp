@@ -8,7 +8,7 @@
 #include <QWidget>
 
 #include "app/document/clone_document.h"
-#include "app/window/file_commands.h"
+#include "app/commands/file_commands.h"
 
 namespace wrk7 {
 

@@ -44,7 +44,7 @@
 #include "app/widgets/undo_keys.h"
 #include "app/window/appearance_menu.h"
 #include "app/window/edit_commands.h"
-#include "app/window/file_commands.h"
+#include "app/commands/file_commands.h"
 #include "app/window/file_drops.h"
 #include "app/window/recent_files_menu.h"
 #include "edit/bank.h"
@@ -146,14 +146,8 @@ void MainWindow::BuildActions() {
         return a;
     };
     auto number = [](const char* n) { return QString::fromLatin1(n); };
-    actNew_ = make("mnuNew", number("1001"), [this] { files_->New(); }, QKeySequence(Qt::CTRL | Qt::Key_N));
-    actOpen_ = make("mnuOpen", number("1002"), [this] { files_->Open(); }, QKeySequence(Qt::CTRL | Qt::Key_O));
-    actSave_ = make("mnuSave", number("1003"), [this] { files_->Save(); }, QKeySequence(Qt::CTRL | Qt::Key_S));
-    actSaveAs_ = make("mnuSaveAs", number("1004"), [this] { files_->SaveAs(); },
-                      QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    actImport_ = make("mnuImport", number("1201"), [this] { files_->Import(); });
-    actExport_ = make("mnuExport", number("1202"), [this] { files_->Export(); });
-    actCompare_ = make("mnuCompare", tr("Compare With(&C)..."), [this] { files_->CompareWith(); });
+    files_ = new FileCommands(*document_, *this, *prompter_, this);
+    files_->remember = [this](const QString& path) { recent_->Remember(path); };
     printing_ = new ListingPrint(this, document_->Image(), *prompter_);
     printing_->fileName = [this] { return QFileInfo(document_->FileName()).fileName(); };
     connect(printing_, &ListingPrint::wroteFile, this, [this](const QString& path) {
@@ -192,9 +186,9 @@ void MainWindow::BuildMenus() {
     };
     Commands& c = *commands_;
     QMenu* file = menu(nullptr, "mnuFile", "1000");
-    file->addActions({actNew_, actOpen_, actSave_, actSaveAs_});
+    file->addActions({files_->newFile, files_->open, files_->save, files_->saveAs});
     file->addSeparator();
-    file->addActions({actImport_, actExport_, actCompare_});
+    file->addActions({files_->importList, files_->exportList, files_->compareWith});
     file->addSeparator();
     file->addActions({actPrintSetup_, actPrint_, actPrintPreview_, actExportPdf_});
     file->addSeparator();
@@ -234,15 +228,6 @@ void MainWindow::BuildMenus() {
     QMenu* help = menu(nullptr, "mnuHelp", "1014");
     help->addActions({actOpenTrace_, actAbout_});
 
-    files_ = new FileCommands(*document_, *prompter_, this, memoryPage_, recent_);
-    files_->titleOf = [this](const char* command) {
-        const std::pair<const char*, QAction*> titled[] = {
-            {"mnuOpen", actOpen_}, {"mnuSaveAs", actSaveAs_}, {"mnuImport", actImport_},
-            {"mnuExport", actExport_}, {"mnuCompare", actCompare_}};
-        for (const auto& [name, action] : titled)
-            if (qstrcmp(name, command) == 0) return DialogTitle(action->text());
-        return QString();
-    };
     new FileDrops(this, *document_, *files_);
     connect(files_, &FileCommands::memorySlotRequested, this, &MainWindow::SelectMemorySlot);
     // The status line spoke of the image before (a read's backup).
@@ -264,9 +249,9 @@ void MainWindow::BuildToolBar() {
         const char* tip;
         QStyle::StandardPixmap icon;
     } buttons[] = {
-        {actNew_, "新規作成", "1017", QStyle::SP_FileIcon},
-        {actOpen_, "開く", "1018", QStyle::SP_DialogOpenButton},
-        {actSave_, "上書き保存", "1019", QStyle::SP_DialogSaveButton},
+        {files_->newFile, "新規作成", "1017", QStyle::SP_FileIcon},
+        {files_->open, "開く", "1018", QStyle::SP_DialogOpenButton},
+        {files_->save, "上書き保存", "1019", QStyle::SP_DialogSaveButton},
         {actPrint_, "印刷", "1020", QStyle::SP_CustomBase},
         {nullptr, nullptr, nullptr, QStyle::SP_CustomBase},
         {actAbout_, "ﾍﾙﾌﾟ", "1021", QStyle::SP_MessageBoxQuestion},
@@ -394,7 +379,7 @@ void MainWindow::ShowReadOnly(bool readOnly) {
     bankPage_->SetEditable(editable);
     // What replaces the image waits; the memory list's commands follow
     // their own rules (Commands::Update).
-    for (QAction* a : {actNew_, actOpen_, actImport_}) a->setEnabled(editable);
+    files_->Update();
     recent_->SetAvailable(editable);
     commands_->Update();
 }

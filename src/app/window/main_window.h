@@ -164,13 +164,6 @@ private:
     ElidedLabel* statusText_ = nullptr;
     QToolBar* toolBar_ = nullptr;
     // The file commands; their dialogs take the captions as titles.
-    QAction* actNew_ = nullptr;
-    QAction* actOpen_ = nullptr;
-    QAction* actSave_ = nullptr;
-    QAction* actSaveAs_ = nullptr;
-    QAction* actImport_ = nullptr;
-    QAction* actExport_ = nullptr;
-    QAction* actCompare_ = nullptr;
     QAction* actPrintSetup_ = nullptr;
     QAction* actPrint_ = nullptr;
     QAction* actPrintPreview_ = nullptr;

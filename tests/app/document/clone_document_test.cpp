@@ -159,7 +159,7 @@ TEST_F(CloneDocumentTest, EitherImportIsOneStepThatMarksAndTakesTheFileNameWithI
     ASSERT_TRUE(doc.Save(Path("mine.WK7")).ok);
     QFile chirp(QStringLiteral(WRK7_TEST_DATA_DIR "/chirp_current.csv"));
     ASSERT_TRUE(chirp.open(QIODevice::ReadOnly));
-    EXPECT_GT(doc.ImportChirp(chirp.readAll().toStdString(), std::nullopt, QStringLiteral("Import chirp")).imported, 0);
+    EXPECT_GT(doc.ImportChirp(QStringLiteral("chirp.csv"), chirp.readAll().toStdString(), std::nullopt).imported, 0);
     EXPECT_TRUE(doc.IsModified() && doc.FileName().isEmpty());
     doc.Undo();
     EXPECT_TRUE(!doc.IsModified() && doc.FileName() == Path("mine.WK7"));

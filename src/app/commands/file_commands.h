@@ -1,4 +1,5 @@
 #pragma once
+#include <QKeySequence>
 #include <QObject>
 #include <QString>
 #include <functional>
@@ -10,28 +11,39 @@
 #include "app/widgets/prompter.h"
 #include "files/result.h"
 
+class QAction;
 class QWidget;
 
 namespace wrk7 {
 
 class CloneDocument;
-class MemoryPage;
-class RecentFilesMenu;
+class Selection;
 
 // The File menu's commands on the document: New, Open, Save, Save As, the
 // CSV and CHIRP imports, Export, Compare With, and the save question they and
-// the close ask first. The dialogs open over window.
+// the close ask first; one action each, as Commands has them. The dialogs
+// open over window; the rows an import filled are chosen through selection.
 class FileCommands : public QObject {
     Q_OBJECT
 public:
-    FileCommands(CloneDocument& document, Prompter& prompter, QWidget* window, MemoryPage* memory,
-                 RecentFilesMenu* recent);
+    FileCommands(CloneDocument& document, Selection& selection, Prompter& prompter, QWidget* window);
 
-    // The dialog title of a command, from its menu caption.
-    std::function<QString(const char* command)> titleOf;
+    QAction* newFile;
+    QAction* open;
+    QAction* save;
+    QAction* saveAs;
+    QAction* importList;
+    QAction* exportList;
+    QAction* compareWith;
+
     // Where files are chosen; tests answer without a dialog. A save's
     // extension is added to the answer afterwards, as the dialog adds it.
     std::function<QString(QWidget* parent, const FileRequest& request)> chooseFile;
+    // A file opened or saved, for the recent files.
+    std::function<void(const QString& path)> remember;
+
+    // What replaces the image waits while it is read-only (a transfer).
+    void Update();
 
     bool New();  // false when the save question was cancelled
     void Open();
@@ -64,7 +76,8 @@ signals:
     void opened(const QString& path);
 
 private:
-    QString ChooseFile(const char* command, std::string_view filter, const QString& suggestion, bool save,
+    QAction* Make(const char* name, const QString& caption, const std::function<void()>& run, QKeySequence key = {});
+    QString ChooseFile(const QAction* command, std::string_view filter, const QString& suggestion, bool save,
                        QString* chosenFilter = nullptr);
     QString CurrentFolder() const;
     void Load(const QString& path);  // after the save question
@@ -75,11 +88,12 @@ private:
     // A failed import in one box: what failed, then why.
     void ShowFailure(const std::vector<Message>& messages);
 
+    void Remember(const QString& path);
+
     CloneDocument& document_;
+    Selection& selection_;
     Prompter& prompter_;
     QWidget* window_;
-    MemoryPage* memory_;
-    RecentFilesMenu* recent_;
 };
 
 }  // namespace wrk7

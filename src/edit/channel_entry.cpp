@@ -1,4 +1,4 @@
-#include "app/commands/channel_entry.h"
+#include "edit/channel_entry.h"
 
 namespace wrk7 {
 

@@ -1,5 +1,6 @@
-#include "app/window/file_commands.h"
+#include "app/commands/file_commands.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFileInfo>
 #include <memory>
@@ -8,8 +9,7 @@
 #include "app/dialogs/import_placement_dialog.h"
 #include "app/dialogs/import_report_dialog.h"
 #include "app/document/clone_document.h"
-#include "app/pages/memory_page.h"
-#include "app/window/recent_files_menu.h"
+#include "app/commands/selection.h"
 #include "app/translation/said.h"
 #include "app/widgets/string_table.h"
 #include "edit/bank.h"
@@ -27,13 +27,41 @@ QString BankTableTitle() { return Said(MessageId::kBankTable); }
 
 }  // namespace
 
-FileCommands::FileCommands(CloneDocument& document, Prompter& prompter, QWidget* window, MemoryPage* memory,
-                           RecentFilesMenu* recent)
-    : QObject(window), document_(document), prompter_(prompter), window_(window), memory_(memory), recent_(recent) {}
+FileCommands::FileCommands(CloneDocument& document, Selection& selection, Prompter& prompter, QWidget* window)
+    : QObject(window), document_(document), selection_(selection), prompter_(prompter), window_(window) {
+    // The numbers are the original's captions: the window's caption table
+    // puts them in when it loads.
+    newFile = Make("mnuNew", QStringLiteral("1001"), [this] { New(); }, QKeySequence(Qt::CTRL | Qt::Key_N));
+    open = Make("mnuOpen", QStringLiteral("1002"), [this] { Open(); }, QKeySequence(Qt::CTRL | Qt::Key_O));
+    save = Make("mnuSave", QStringLiteral("1003"), [this] { Save(); }, QKeySequence(Qt::CTRL | Qt::Key_S));
+    saveAs = Make("mnuSaveAs", QStringLiteral("1004"), [this] { SaveAs(); },
+                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    importList = Make("mnuImport", QStringLiteral("1201"), [this] { Import(); });
+    exportList = Make("mnuExport", QStringLiteral("1202"), [this] { Export(); });
+    compareWith = Make("mnuCompare", tr("Compare With(&C)..."), [this] { CompareWith(); });
+}
 
-QString FileCommands::ChooseFile(const char* command, std::string_view filter, const QString& suggestion, bool save,
+QAction* FileCommands::Make(const char* name, const QString& caption, const std::function<void()>& run,
+                             QKeySequence key) {
+    auto* action = new QAction(caption, window_);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcut(key);
+    connect(action, &QAction::triggered, this, run);
+    return action;
+}
+
+void FileCommands::Update() {
+    const bool editable = !document_.IsReadOnly();
+    for (QAction* a : {newFile, open, importList}) a->setEnabled(editable);
+}
+
+void FileCommands::Remember(const QString& path) {
+    if (remember) remember(path);
+}
+
+QString FileCommands::ChooseFile(const QAction* command, std::string_view filter, const QString& suggestion, bool save,
                                  QString* chosenFilter) {
-    const FileRequest request{titleOf ? titleOf(command) : QString(), filter, suggestion, save, chosenFilter};
+    const FileRequest request{DialogTitle(command->text()), filter, suggestion, save, chosenFilter};
     const QString path = chooseFile ? chooseFile(window_, request) : RunFileDialog(window_, request);
     // Open's filter shows only names with the extension, so a save never
     // leaves it off.
@@ -88,7 +116,7 @@ bool FileCommands::SwitchModel(int model) {
 
 void FileCommands::Open() {
     if (document_.IsReadOnly() || !OfferToSave()) return;
-    const QString path = ChooseFile("mnuOpen", kCloneFileFilter, CurrentFolder(), false);
+    const QString path = ChooseFile(open, kCloneFileFilter, CurrentFolder(), false);
     if (!path.isEmpty()) Load(path);
 }
 
@@ -100,8 +128,8 @@ void FileCommands::OpenFile(const QString& path) {
 void FileCommands::Load(const QString& path) {
     const FileResult r = document_.Open(path);
     if (!r.ok) return ShowFileFailure(r, path);
-    memory_->SelectRow(1);
-    recent_->Remember(path);
+    selection_.SelectRows({1}, 1);
+    Remember(path);
     emit opened(path);
     // What was repaired and the bank table's total in one box: a user meets
     // one warning per file opened.
@@ -121,7 +149,7 @@ bool FileCommands::Save() {
 
 bool FileCommands::SaveAs() {
     const QString& current = document_.FileName();
-    const QString path = ChooseFile("mnuSaveAs", kCloneFileFilter,
+    const QString path = ChooseFile(saveAs, kCloneFileFilter,
                                     current.isEmpty() ? SuggestedName(current, document_.Model(), QStringLiteral("WK7"))
                                                       : current,
                                     true);
@@ -139,13 +167,13 @@ bool FileCommands::SaveTo(const QString& path) {
         ShowFileFailure(r, path);
         return false;
     }
-    recent_->Remember(path);
+    Remember(path);
     return true;
 }
 
 void FileCommands::Import() {
     if (document_.IsReadOnly()) return;
-    const QString path = ChooseFile("mnuImport", kCsvFilter, CurrentFolder(), false);
+    const QString path = ChooseFile(importList, kCsvFilter, CurrentFolder(), false);
     if (!path.isEmpty()) ImportFile(path);
 }
 
@@ -156,13 +184,13 @@ void FileCommands::ImportFile(const QString& path) {
     if (text && DetectCsvKind(*text) == CsvKind::kChirp) return ImportChirpList(path, std::move(*text));
     const CsvImportResult r = document_.ImportCsv(path, text);
     if (!r.result.ok) return ShowFailure(r.result.messages);
-    memory_->SelectRow(1);
+    selection_.SelectRows({1}, 1);
     // A clean list says nothing; rows passed over or texts fitted are listed.
     if (!r.issues.empty()) (new ImportReportDialog(r, window_))->open();
 }
 
 void FileCommands::ImportChirpList(const QString& path, std::string text) {
-    const int currentSlot = memory_->CurrentRow() - 1;
+    const int currentSlot = selection_.CurrentRow() - 1;
     auto* dialog = new ImportPlacementDialog(BuildRowLabels(document_.Image()),
                                              currentSlot < kChannelCount ? currentSlot : 0, window_);
     connect(dialog, &QDialog::accepted, this,
@@ -178,12 +206,11 @@ void FileCommands::PlaceChirpList(const std::string& text, std::optional<int> fi
     // A list that took no row changed nothing and says why.
     if (planned.imported == 0) return ShowFailure(NoChannelRows(path, text, planned.skipped).messages);
     if (!ConfirmReplacingUsedChannels(prompter_, window_, QStringLiteral("import"), planned.replacedUsed)) return;
-    const ChirpImportResult r =
-        document_.ImportChirp(text, firstSlot, tr("Import %1").arg(QFileInfo(path).fileName()));
+    const ChirpImportResult r = document_.ImportChirp(path, text, firstSlot);
     if (r.filled.empty()) return;  // read-only: nothing was run
     std::vector<int> rows;
     for (const int slot : r.filled) rows.push_back(slot + 1);
-    memory_->SelectOnly(rows);
+    selection_.SelectRows(rows, rows.front());
     // The channels join the image being edited, so its file stays.
     (new ImportReportDialog(r, window_))->open();
 }
@@ -196,7 +223,7 @@ QString FileCommands::ChooseExportFile(bool* chirp) {
         return own.substr(0, firstType) + std::string(kChirpCsvFilter) + '|' + own.substr(firstType);
     }();
     QString chosen;
-    const QString path = ChooseFile("mnuExport", filter,
+    const QString path = ChooseFile(exportList, filter,
                                     SuggestedName(document_.FileName(), document_.Model(), QStringLiteral("csv")),
                                     true, &chosen);
     *chirp = chosen == QtFilter(kChirpCsvFilter);
@@ -213,7 +240,7 @@ void FileCommands::Export() {
 }
 
 void FileCommands::CompareWith() {
-    const QString path = ChooseFile("mnuCompare", kCloneFileFilter, CurrentFolder(), false);
+    const QString path = ChooseFile(compareWith, kCloneFileFilter, CurrentFolder(), false);
     if (path.isEmpty()) return;
     CloneImage other;
     other.model = document_.Model();
