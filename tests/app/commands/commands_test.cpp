@@ -10,7 +10,7 @@
 
 #include <map>
 
-#include "app/commands/selection.h"
+#include "chosen_rows.h"
 #include "app/document/clone_document.h"
 #include "core/tables.h"
 #include "../recording_prompter.h"
@@ -20,26 +20,6 @@ namespace wrk7 {
 namespace {
 
 using Answer = Prompter::Answer;
-
-// The rows a test has chosen, as a grid would report them.
-struct ChosenRows : Selection {
-    Page page = Page::kMemory;
-    std::vector<int> rows{1};
-    int current = 1;
-    int band = 1;
-
-    Page CurrentPage() const override { return page; }
-    std::vector<int> SelectedRows() const override { return rows; }
-    int CurrentRow() const override { return current; }
-    int CurrentBand() const override { return band; }
-    void SelectRows(const std::vector<int>& chosen, int now) override { rows = chosen, current = now; }
-    void SelectBand(int b) override { band = b; }
-    void Choose(int first, int last) {
-        rows.clear();
-        for (int r = first; r <= last; ++r) rows.push_back(r);
-        current = first;
-    }
-};
 
 class CommandsTest : public ::testing::Test {
 protected:

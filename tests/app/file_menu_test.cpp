@@ -1,15 +1,11 @@
-// The File menu's commands as the window offers them: the names and types
-// the file dialogs ask for, the CHIRP list's placement and report, Compare
-// With, Recent Files and files dropped on the window; and printing: the Print
-// Selection dialog, the printing commands and the toolbar button, against a
-// fake printer so that every cancel path can be seen to print nothing.
+// What of the File menu only the window does: Recent Files and files dropped
+// on it; and printing: the Print Selection dialog, the printing commands and
+// the toolbar button, against a fake printer so that every cancel path can be
+// seen to print nothing. The file commands themselves: tests/app/commands.
 #include <QPrinter>
 
-#include "app/dialogs/compare_dialog.h"
 #include "app/dialogs/dlg_print.h"
 #include "app/dialogs/file_dialogs.h"
-#include "app/dialogs/import_placement_dialog.h"
-#include "app/dialogs/import_report_dialog.h"
 #include "app/dialogs/listing_print.h"
 #include "app/dialogs/printer_dialogs.h"
 #include "codecs/new_image.h"
@@ -21,15 +17,8 @@
 namespace wrk7 {
 namespace {
 
-class FileCommandsTest : public WindowTest {
+class FileMenuTest : public WindowTest {
 protected:
-    // The dialog of type T a command opened over the window without a modal loop.
-    template <typename T>
-    T* Shown() const {
-        for (T* dialog : window->findChildren<T*>())
-            if (dialog->isVisible()) return dialog;
-        return nullptr;
-    }
     // Drags path over the window and drops it there; true when it took the drag.
     bool Drop(const QString& path) {
         QMimeData data;
@@ -41,86 +30,8 @@ protected:
     }
 };
 
-TEST_F(FileCommandsTest, SaveAndExportDialogsSuggestANameCompleteItAndTellTheType) {
-    ASSERT_TRUE(SaveAs("mine"));
-    EXPECT_EQ(requests.at(0).title + "|" + requests[0].suggestion, "Save As|WR-K7J.WK7");  // no file yet: the model's name
-    EXPECT_TRUE(requests[0].save);
-    EXPECT_EQ(window->windowTitle(), Title("mine.WK7"));
-
-    Put(7, 145.5);
-    nextFilter = QStringLiteral("CHIRP CSV Files (*.csv)");
-    Act("mnuExport")->trigger();
-    EXPECT_EQ(requests.back().suggestion, Path("mine.csv"));
-    EXPECT_EQ(QtFilter(requests.back().filter), "CSV Files (*.csv);;CHIRP CSV Files (*.csv);;All Files (*.*)");
-    EXPECT_TRUE(testing::ReadAll(Path("mine.csv")).startsWith("Location,Name,Frequency,"));  // its rows: tests/files
-    nextFilter.clear();
-    nextFile = Path("list.txt");  // an extension of its own is the user's choice; the first type is ours
-    window->Files().Export();
-    EXPECT_TRUE(testing::ReadAll(nextFile).startsWith("\"MODEL\""));
-
-    nextFile.clear();  // cancelled
-    prompts.answers = {Answer::kNo};
-    Act("mnuOpen")->trigger();
-    EXPECT_EQ(requests.back().title + "|" + requests.back().suggestion, "Open|" + dir.path());
-}
-
-TEST_F(FileCommandsTest, AChirpListIsPlacedAtItsLocationsOrFromARowAskingBeforeReplacingAndReported) {
-    nextFile = QStringLiteral(WRK7_TEST_DATA_DIR "/chirp_current.csv");
-    Act("mnuImport")->trigger();
-    ASSERT_NE(Shown<ImportPlacementDialog>(), nullptr);
-    EXPECT_FALSE(Shown<ImportPlacementDialog>()->FirstRow()->isEnabled());
-    Shown<ImportPlacementDialog>()->accept();
-    auto* report = Shown<ImportReportDialog>();
-    ASSERT_NE(report, nullptr);
-    EXPECT_EQ(report->Summary()->text(), "15 channels imported, 7 skipped");
-    EXPECT_EQ(report->Issues()->rowCount(), 16);
-    report->accept();
-    EXPECT_EQ(Cell(3, kName), "RPTR-U");
-    EXPECT_EQ(Act("mnuUndo")->text(), "&Undo Import chirp_current.csv");
-    // From a row, over a used channel: asked first, then the rows it filled are selected.
-    Put(501, 145.5, "OLD");
-    window->ClickTab(Page::kMemory);
-    const CloneImage before = Snapshot();
-    nextFile = QStringLiteral(WRK7_TEST_DATA_DIR "/chirp_legacy.csv");
-    for (const Answer answer : {Answer::kCancel, Answer::kOk}) {
-        prompts.answers = {answer};
-        window->Files().Import();
-        ImportPlacementDialog* place = Shown<ImportPlacementDialog>();
-        ASSERT_NE(place, nullptr);
-        place->FromRow()->click();
-        place->FirstRow()->setCurrentIndex(500);
-        place->accept();
-        EXPECT_EQ(Snapshot() == before, answer == Answer::kCancel);
-    }
-    EXPECT_EQ(prompts.boxes.at(1).title + "|" + prompts.boxes.at(1).lines.join("|"),
-              "IMPORT OK|The import replaces 1 used channel.|Are you sure that you want to import?");
-    EXPECT_NE(Shown<ImportReportDialog>(), nullptr);
-    EXPECT_EQ(QStringList({Cell(501, kName), Cell(503, kName)}), QStringList({"WX1", "RPTR"}));
-    EXPECT_EQ(window->Memory()->SelectedRows(), (std::vector<int>{501, 502, 503}));
-    const QTableView* grid = window->Memory()->Grid();
-    EXPECT_TRUE(grid->viewport()->rect().contains(grid->visualRect(grid->currentIndex()).center()));
-}
-
-TEST_F(FileCommandsTest, CompareWithListsTheDifferencesAndShowsTheRowOfOne) {
-    ASSERT_TRUE(SaveAs("base.WK7"));
-    Put(250, 433.5);
-    Change([](CloneImage& image) { image.settings.values.chkBell = !image.settings.values.chkBell; });
-    Act("mnuCompare")->trigger();
-    auto* compare = Shown<CompareDialog>();
-    ASSERT_NE(compare, nullptr);
-    QTableWidget* lines = compare->Lines();
-    ASSERT_EQ(lines->rowCount(), 2);
-    EXPECT_EQ(lines->item(0, 0)->text() + "|" + lines->item(1, 1)->text(), "Memory 02-050|Bell");
-    emit lines->cellDoubleClicked(1, 0);  // a settings line selects nothing
-    EXPECT_EQ(window->CurrentPage(), Page::kSettings1);
-    emit lines->cellDoubleClicked(0, 0);
-    EXPECT_EQ(window->CurrentPage(), Page::kMemory);
-    EXPECT_EQ(window->Memory()->CurrentRow(), 251);
-    compare->close();
-}
-
 // How many the list keeps, and in which order: RecentFiles in tests/files.
-TEST_F(FileCommandsTest, RecentFilesReachTheNextRunAndAMissingOneIsDroppedWithAWord) {
+TEST_F(FileMenuTest, RecentFilesReachTheNextRunAndAMissingOneIsDroppedWithAWord) {
     QStringList saved;
     for (const char* name : {"list1.WK7", "list2.WK7", "list3.WK7"}) {
         ASSERT_TRUE(SaveAs(name));
@@ -145,7 +56,7 @@ TEST_F(FileCommandsTest, RecentFilesReachTheNextRunAndAMissingOneIsDroppedWithAW
     EXPECT_EQ(window->Recent().Files().front(), saved[2]);
 }
 
-TEST_F(FileCommandsTest, ADroppedCloneFileOpensAndACsvFileIsImportedButNotUnderADialog) {
+TEST_F(FileMenuTest, ADroppedCloneFileOpensAndACsvFileIsImportedButNotUnderADialog) {
     CloneImage image;
     NewCloneImage(image);
     Put(image, 0, 433.5);
@@ -266,14 +177,6 @@ TEST_F(PrintTest, PreviewAndPdfPrintTheListingAndThePdfFileIsNamedLikeTheOthers)
     fake->pdfFile = Path("no/such/dir/listing.pdf");
     Run("mnuExportPdf", {true, true, true});
     EXPECT_EQ(prompts.boxes.back().lines, QStringList{QStringLiteral("File Open Error")});
-
-    // An open that fails names the file and why.
-    ASSERT_TRUE(QFile(Path("notes.txt")).open(QIODevice::WriteOnly));
-    prompts.answers = {Answer::kNo};  // the changes need no saving
-    window->Files().OpenFile(Path("notes.txt"));
-    EXPECT_EQ(prompts.boxes.back().lines, QStringList{QStringLiteral("File Open Error")});
-    EXPECT_EQ(prompts.boxes.back().detail,
-              QDir::toNativeSeparators(Path("notes.txt")) + "\nit has 0 lines; a clone file has 2643");
 }
 
 }  // namespace

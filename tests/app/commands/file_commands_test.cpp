@@ -1,0 +1,159 @@
+// The File menu's commands on a document and a selection, no main window:
+// the names and types the file dialogs ask for, the CHIRP list's placement,
+// its question and report, Compare With, and a failed open. The files'
+// bytes and the imports' rules are tested in tests/files.
+#include "app/commands/file_commands.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+#include "app/dialogs/compare_dialog.h"
+#include "app/dialogs/import_placement_dialog.h"
+#include "app/dialogs/import_report_dialog.h"
+#include "app/document/clone_document.h"
+#include "app/widgets/string_table.h"
+#include "files/rich_image.h"
+#include "chosen_rows.h"
+#include "../put_channel.h"
+#include "../recording_prompter.h"
+
+namespace wrk7 {
+namespace {
+
+using Answer = Prompter::Answer;
+
+class FileCommandsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        // The dialog titles come from the captions, which the caption table puts in.
+        for (QAction* a : {files.newFile, files.open, files.save, files.saveAs, files.importList, files.exportList,
+                           files.compareWith})
+            parent.addAction(a);
+        ApplyResourceCaptions(&parent, StringTable());
+        files.chooseFile = [this](QWidget*, const FileRequest& request) {
+            requests.push_back(request);
+            if (request.chosenFilter) *request.chosenFilter = nextFilter;
+            return nextFile;
+        };
+    }
+    // The dialog of type T a command opened without a modal loop.
+    template <typename T>
+    T* Shown() const {
+        for (T* dialog : parent.findChildren<T*>())
+            if (dialog->isVisible()) return dialog;
+        return nullptr;
+    }
+    QString Path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+    void Put(int slot, double mhz, const char* name = "") {
+        ASSERT_TRUE(document.Edit(QStringLiteral("setup"), [&](CloneImage& i) { PutChannel(i, slot, mhz, name); }));
+    }
+    std::string Name(int slot) const { return document.Image().memory.slot[slot].Text(kName); }
+
+    QTemporaryDir dir;
+    QWidget parent;
+    CloneDocument document;
+    ChosenRows chosen;
+    RecordingPrompter prompts;
+    FileCommands files{document, chosen, prompts, &parent};
+    QString nextFile, nextFilter;
+    std::vector<FileRequest> requests;
+};
+
+TEST_F(FileCommandsTest, SaveAndExportDialogsSuggestANameCompleteItAndTellTheType) {
+    nextFile = Path("mine");
+    files.saveAs->trigger();
+    EXPECT_EQ(requests.at(0).title + "|" + requests[0].suggestion, "Save As|WR-K7J.WK7");  // no file yet: the model's name
+    EXPECT_TRUE(requests[0].save);
+    EXPECT_EQ(document.FileName(), Path("mine.WK7"));
+
+    Put(7, 145.5);
+    nextFilter = QStringLiteral("CHIRP CSV Files (*.csv)");
+    files.exportList->trigger();
+    EXPECT_EQ(requests.back().suggestion, Path("mine.csv"));
+    EXPECT_EQ(QtFilter(requests.back().filter), "CSV Files (*.csv);;CHIRP CSV Files (*.csv);;All Files (*.*)");
+    EXPECT_TRUE(testing::ReadAll(Path("mine.csv")).startsWith("Location,Name,Frequency,"));
+    nextFilter.clear();
+    nextFile = Path("list.txt");  // an extension of its own is the user's choice; the first type is ours
+    files.exportList->trigger();
+    EXPECT_TRUE(testing::ReadAll(nextFile).startsWith("\"MODEL\""));
+
+    nextFile.clear();  // cancelled
+    prompts.answers = {Answer::kNo};
+    files.open->trigger();
+    EXPECT_EQ(requests.back().title + "|" + requests.back().suggestion, "Open|" + dir.path());
+    EXPECT_EQ(prompts.LastTitle(), "Save Changes");
+}
+
+TEST_F(FileCommandsTest, AChirpListIsPlacedAtItsLocationsOrFromARowAskingBeforeReplacingAndReported) {
+    nextFile = QStringLiteral(WRK7_TEST_DATA_DIR "/chirp_current.csv");
+    files.importList->trigger();
+    ASSERT_NE(Shown<ImportPlacementDialog>(), nullptr);
+    EXPECT_FALSE(Shown<ImportPlacementDialog>()->FirstRow()->isEnabled());
+    Shown<ImportPlacementDialog>()->accept();
+    auto* report = Shown<ImportReportDialog>();
+    ASSERT_NE(report, nullptr);
+    EXPECT_EQ(report->Summary()->text(), "15 channels imported, 7 skipped");
+    EXPECT_EQ(report->Issues()->rowCount(), 16);
+    report->accept();
+    EXPECT_EQ(Name(2), "RPTR-U");
+    EXPECT_EQ(document.UndoName(), "Import chirp_current.csv");
+    // From a row, over a used channel: asked first, then the rows it filled are selected.
+    Put(501, 145.5, "OLD");
+    const CloneImage before = document.Image();
+    nextFile = QStringLiteral(WRK7_TEST_DATA_DIR "/chirp_legacy.csv");
+    for (const Answer answer : {Answer::kCancel, Answer::kOk}) {
+        prompts.answers = {answer};
+        files.importList->trigger();
+        ImportPlacementDialog* place = Shown<ImportPlacementDialog>();
+        ASSERT_NE(place, nullptr);
+        place->FromRow()->click();
+        place->FirstRow()->setCurrentIndex(500);
+        place->accept();
+        EXPECT_EQ(document.Image() == before, answer == Answer::kCancel);
+    }
+    EXPECT_EQ(prompts.boxes.at(0).title + "|" + prompts.boxes.at(0).lines.join("|"),
+              "IMPORT OK|The import replaces 1 used channel.|Are you sure that you want to import?");
+    EXPECT_NE(Shown<ImportReportDialog>(), nullptr);
+    EXPECT_EQ(Name(500) + "|" + Name(502), "WX1|RPTR");
+    EXPECT_EQ(chosen.rows, (std::vector<int>{501, 502, 503}));
+}
+
+TEST_F(FileCommandsTest, CompareWithListsTheDifferencesAndAsksForTheRowOfOne) {
+    nextFile = Path("base.WK7");
+    ASSERT_TRUE(files.SaveAs());
+    Put(250, 433.5);
+    ASSERT_TRUE(document.Edit(QStringLiteral("bell"), [](CloneImage& i) { i.settings.values.chkBell = !i.settings.values.chkBell; }));
+    QSignalSpy rows(&files, &FileCommands::memorySlotRequested);
+    files.compareWith->trigger();
+    auto* compare = Shown<CompareDialog>();
+    ASSERT_NE(compare, nullptr);
+    QTableWidget* lines = compare->Lines();
+    ASSERT_EQ(lines->rowCount(), 2);
+    EXPECT_EQ(lines->item(0, 0)->text() + "|" + lines->item(1, 1)->text(), "Memory 02-050|Bell");
+    emit lines->cellDoubleClicked(1, 0);  // a settings line names no row
+    emit lines->cellDoubleClicked(0, 0);
+    ASSERT_EQ(rows.size(), 1);
+    EXPECT_EQ(rows.at(0).at(0).toInt(), 250);
+    compare->close();
+}
+
+TEST_F(FileCommandsTest, AFailedOpenNamesTheFileAndWhyAndKeepsTheImage) {
+    Put(3, 145.5);
+    ASSERT_TRUE(QFile(Path("notes.txt")).open(QIODevice::WriteOnly));
+    prompts.answers = {Answer::kNo};  // the changes need no saving
+    files.OpenFile(Path("notes.txt"));
+    EXPECT_EQ(prompts.boxes.back().lines, QStringList{QStringLiteral("File Open Error")});
+    EXPECT_EQ(prompts.boxes.back().detail,
+              QDir::toNativeSeparators(Path("notes.txt")) + "\nit has 0 lines; a clone file has 2643");
+    EXPECT_EQ(document.Image().memory.slot[3].Text(kFreq), "145.500000");
+}
+
+}  // namespace
+}  // namespace wrk7
