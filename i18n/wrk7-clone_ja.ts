@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP" sourcelanguage="en">
 <context>
+    <name>Backups</name>
+    <message>
+        <source>save failed</source>
+        <translation>保存に失敗しました</translation>
+    </message>
+</context>
+<context>
     <name>Message</name>
     <message>
         <source>ERROR</source>
@@ -505,6 +512,13 @@
     </message>
 </context>
 <context>
+    <name>Printing</name>
+    <message>
+        <source>Export PDF</source>
+        <translation>PDF にエクスポート</translation>
+    </message>
+</context>
+<context>
     <name>Prompter</name>
     <message>
         <source>Copy Path</source>
@@ -513,6 +527,30 @@
     <message>
         <source>Open Folder</source>
         <translation>フォルダーを開く</translation>
+    </message>
+    <message>
+        <source>paste</source>
+        <translation>貼り付け</translation>
+    </message>
+    <message>
+        <source>import</source>
+        <translation>インポート</translation>
+    </message>
+    <message>
+        <source>The %1 replaces 1 used channel.</source>
+        <translation>%1で使用中のチャンネル 1 個が置き換わります。</translation>
+    </message>
+    <message numerus="yes">
+        <source>The %1 replaces %n used channels.</source>
+        <translation><numerusform>%1で使用中のチャンネル %n 個が置き換わります。</numerusform></translation>
+    </message>
+    <message>
+        <source>%1 OK</source>
+        <translation>%1の確認</translation>
+    </message>
+    <message>
+        <source>Are you sure that you want to %1?</source>
+        <translation>%1を実行してもよろしいですか？</translation>
     </message>
 </context>
 <context>
@@ -1026,6 +1064,98 @@
         <source>Move %1 Down</source>
         <translation>%1 を下へ移動</translation>
     </message>
+    <message>
+        <source>CLEAR OK</source>
+        <translation>クリアの確認</translation>
+    </message>
+    <message>
+        <source>DISABLE OK</source>
+        <translation>無効化の確認</translation>
+    </message>
+    <message>
+        <source>Edit &gt; Undo brings them back.</source>
+        <translation>「編集」&gt;「元に戻す」で元に戻せます。</translation>
+    </message>
+    <message>
+        <source>Disabling empties the channels; Edit &gt; Undo brings them back.</source>
+        <translation>無効にするとチャンネルは空になります。「編集」&gt;「元に戻す」で元に戻せます。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows are selected.</source>
+        <translation><numerusform>%n 行を選択しています。</numerusform></translation>
+    </message>
+    <message>
+        <source>Are you sure that you want to clear all memory?</source>
+        <translation>すべてのメモリーをクリアしてもよろしいですか？</translation>
+    </message>
+    <message>
+        <source>Are you sure that you want to do the clear?</source>
+        <translation>クリアしてもよろしいですか？</translation>
+    </message>
+    <message>
+        <source>DELETE OK</source>
+        <translation>削除の確認</translation>
+    </message>
+    <message>
+        <source>Edit &gt; Undo brings it back.</source>
+        <translation>「編集」&gt;「元に戻す」で元に戻せます。</translation>
+    </message>
+    <message>
+        <source>Are you sure that you want to do the delete?</source>
+        <translation>削除してもよろしいですか？</translation>
+    </message>
+    <message>
+        <source>%1 "%2"</source>
+        <translation>%1「%2」</translation>
+    </message>
+    <message>
+        <source>INSERT OK</source>
+        <translation>挿入の確認</translation>
+    </message>
+    <message>
+        <source>Inserting pushes %1 past the first %2 channels, where it is lost; Edit &gt; Undo brings it back.</source>
+        <translation>挿入すると %1 が先頭の %2 チャンネルからはみ出して失われます。「編集」&gt;「元に戻す」で元に戻せます。</translation>
+    </message>
+    <message>
+        <source>Are you sure that you want to do the insert?</source>
+        <translation>挿入してもよろしいですか？</translation>
+    </message>
+    <message>
+        <source>Are you sure that you want to disable them?</source>
+        <translation>無効にしてもよろしいですか？</translation>
+    </message>
+    <message>
+        <source>Disabling empties the channel; Edit &gt; Undo brings it back.</source>
+        <translation>無効にするとチャンネルは空になります。「編集」&gt;「元に戻す」で元に戻せます。</translation>
+    </message>
+    <message>
+        <source>Are you sure that you want to disable it?</source>
+        <translation>無効にしてもよろしいですか？</translation>
+    </message>
+    <message>
+        <source>ENABLE OK</source>
+        <translation>有効化の確認</translation>
+    </message>
+    <message>
+        <source>Are you sure that you want to enable them?</source>
+        <translation>有効にしてもよろしいですか？</translation>
+    </message>
+    <message>
+        <source>Are you sure that you want to disable all memory?</source>
+        <translation>すべてのメモリーを無効にしてもよろしいですか？</translation>
+    </message>
+    <message>
+        <source>No duplicates: no two used rows hold the same frequency and mode.</source>
+        <translation>重複はありません。周波数とモードが同じ使用中の行はありません。</translation>
+    </message>
+    <message>
+        <source>1 group of duplicates (%1 rows) is selected.</source>
+        <translation>重複 1 組（%1 行）を選択しました。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n groups of duplicates (%1 rows) are selected.</source>
+        <translation><numerusform>重複 %n 組（%1 行）を選択しました。</numerusform></translation>
+    </message>
 </context>
 <context>
     <name>wrk7::CompareDialog</name>
@@ -1165,6 +1295,10 @@
         <source>Paste %1</source>
         <translation>%1 の貼り付け</translation>
     </message>
+    <message numerus="yes">
+        <source>%n VFO Bands</source>
+        <translation><numerusform>%n 個の VFO バンド</numerusform></translation>
+    </message>
 </context>
 <context>
     <name>wrk7::GridHeading</name>
@@ -1261,6 +1395,17 @@
     <message>
         <source>Rows not taken whole</source>
         <translation>そのままでは取り込めなかった行</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Location</translation>
+    </message>
+</context>
+<context>
+    <name>wrk7::ListingPrint</name>
+    <message>
+        <source>Printer Error</source>
+        <translation>プリンターエラー</translation>
     </message>
 </context>
 <context>
@@ -1676,6 +1821,34 @@
     <message>
         <source>Read</source>
         <translation>読み出し</translation>
+    </message>
+    <message>
+        <source>Backing up the receiver before the write...</source>
+        <translation>書き込みの前に受信機の内容をバックアップしています...</translation>
+    </message>
+    <message>
+        <source>Backup: %1</source>
+        <translation>バックアップ: %1</translation>
+    </message>
+    <message>
+        <source>Write cancelled; nothing was written.</source>
+        <translation>書き込みを中止しました。何も書き込んでいません。</translation>
+    </message>
+    <message>
+        <source>Backup not saved: %1</source>
+        <translation>バックアップを保存できませんでした: %1</translation>
+    </message>
+    <message>
+        <source>Serial Trace</source>
+        <translation>シリアルトレース</translation>
+    </message>
+    <message>
+        <source>No transfer has left a trace yet.</source>
+        <translation>シリアルトレースを残した転送はまだありません。</translation>
+    </message>
+    <message>
+        <source>No viewer could show the serial trace. It is kept here:</source>
+        <translation>シリアルトレースを表示できるビューアーがありません。次の場所に保存されています：</translation>
     </message>
 </context>
 <context>

@@ -21,10 +21,14 @@ namespace wrk7 {
 namespace {
 
 // Texts more than one question uses.
-constexpr const char* kClearTitle = "CLEAR OK";
-constexpr const char* kDisableTitle = "DISABLE OK";
-constexpr const char* kUndoBringsBack = "Edit > Undo brings them back.";
-QString RowsSelected(std::size_t rows) { return QStringLiteral("%1 rows are selected.").arg(rows); }
+QString ClearTitle() { return Commands::tr("CLEAR OK"); }
+QString DisableTitle() { return Commands::tr("DISABLE OK"); }
+QString UndoBringsThemBack() { return Commands::tr("Edit > Undo brings them back."); }
+QString DisablingEmptiesThem() { return Commands::tr("Disabling empties the channels; Edit > Undo brings them back."); }
+// Only ever asked of several rows, so the English has no singular.
+QString RowsSelected(std::size_t rows) {
+    return Commands::tr("%n rows are selected.", nullptr, static_cast<int>(rows));
+}
 
 std::vector<int> ZeroBased(const std::vector<int>& rows) {
     std::vector<int> indices;
@@ -284,9 +288,7 @@ void Commands::EditVfoRow(int row) {
 }
 
 void Commands::ClearAll() {
-    if (!Confirm(QString::fromLatin1(kClearTitle),
-                 {QString::fromLatin1(kUndoBringsBack),
-                  QStringLiteral("Are you sure that you want to clear all memory?")}))
+    if (!Confirm(ClearTitle(), {UndoBringsThemBack(), tr("Are you sure that you want to clear all memory?")}))
         return;
     document_.Edit(tr("Clear All"), [](CloneImage& image) { ClearAllSlots(image); });
 }
@@ -295,10 +297,9 @@ void Commands::Clear() {
     Update();  // the rule as the rows are now
     if (!clear->isEnabled()) return;
     const std::vector<int> rows = selection_.SelectedRows();
-    QStringList lines{QString::fromLatin1(kUndoBringsBack),
-                      QStringLiteral("Are you sure that you want to do the clear?")};
+    QStringList lines{UndoBringsThemBack(), tr("Are you sure that you want to do the clear?")};
     if (rows.size() > 1) lines << RowsSelected(rows.size());
-    if (!Confirm(QString::fromLatin1(kClearTitle), lines)) return;
+    if (!Confirm(ClearTitle(), lines)) return;
     document_.Edit(tr("Clear %1").arg(RowsName(rows)), [&](CloneImage& image) { ClearRows(image, rows); });
 }
 
@@ -306,8 +307,8 @@ void Commands::Delete() {
     Update();  // the rule as the rows are now
     if (!remove->isEnabled()) return;
     const int row = selection_.CurrentRow();
-    if (!Confirm(QStringLiteral("DELETE OK"), {QStringLiteral("Edit > Undo brings it back."),
-                                               QStringLiteral("Are you sure that you want to do the delete?")}))
+    if (!Confirm(tr("DELETE OK"),
+                 {tr("Edit > Undo brings it back."), tr("Are you sure that you want to do the delete?")}))
         return;
     document_.Edit(tr("Delete %1").arg(RowsName({row})), [&](CloneImage& image) { DeleteRow(image, row); });
     selection_.SelectRows({row}, row);
@@ -322,45 +323,44 @@ void Commands::Insert() {
     if (const std::optional<int> lost = SlotLostByInsert(document_.Image(), row)) {
         const QString label = Label(*lost);
         const QString name = QString::fromStdString(document_.Image().memory.slot[*lost].Text(kName));
-        const QString what = name.isEmpty() ? label : QStringLiteral("%1 \"%2\"").arg(label, name);
-        if (!Confirm(QStringLiteral("INSERT OK"),
-                     {QStringLiteral("Inserting pushes %1 past the first %2 channels, where it is lost; "
-                                     "Edit > Undo brings it back.")
+        const QString what = name.isEmpty() ? label : tr("%1 \"%2\"").arg(label, name);
+        if (!Confirm(tr("INSERT OK"),
+                     {tr("Inserting pushes %1 past the first %2 channels, where it is lost; "
+                         "Edit > Undo brings it back.")
                           .arg(what)
                           .arg(kEditWindowRows),
-                      QStringLiteral("Are you sure that you want to do the insert?")}))
+                      tr("Are you sure that you want to do the insert?")}))
             return;
     }
     document_.Edit(tr("Insert %1").arg(RowsName({row})), [&](CloneImage& image) { InsertRow(image, row); });
     selection_.SelectRows({row}, row);
 }
 
-bool Commands::ConfirmSeveral(const std::vector<int>& rows, const QString& title, const QString& verb,
+bool Commands::ConfirmSeveral(const std::vector<int>& rows, const QString& title, const QString& question,
                               const QString& consequence) {
     // One row goes without a question, as the buttons always did.
     if (rows.size() <= 1) return true;
     QStringList lines{RowsSelected(rows.size())};
     if (!consequence.isEmpty()) lines << consequence;
-    lines << QStringLiteral("Are you sure that you want to %1 them?").arg(verb);
+    lines << question;
     return Confirm(title, lines);
 }
 
 bool Commands::ConfirmDisable(const std::vector<int>& rows) {
     if (rows.size() > 1)
-        return ConfirmSeveral(rows, QString::fromLatin1(kDisableTitle), QStringLiteral("disable"),
-                              QStringLiteral("Disabling empties the channels; Edit > Undo brings them back."));
+        return ConfirmSeveral(rows, DisableTitle(), tr("Are you sure that you want to disable them?"),
+                              DisablingEmptiesThem());
     // An empty row loses nothing, so there is nothing to ask.
     if (document_.Image().memory.slot[rows.front() - 1].IsEmpty()) return true;
-    return Confirm(QString::fromLatin1(kDisableTitle),
-                   {QStringLiteral("Disabling empties the channel; Edit > Undo brings it back."),
-                    QStringLiteral("Are you sure that you want to disable it?")});
+    return Confirm(DisableTitle(), {tr("Disabling empties the channel; Edit > Undo brings it back."),
+                                    tr("Are you sure that you want to disable it?")});
 }
 
 void Commands::Enable() {
     Update();  // the rule as the rows are now
     if (!enable->isEnabled()) return;
     const std::vector<int> rows = selection_.SelectedRows();
-    if (!ConfirmSeveral(rows, QStringLiteral("ENABLE OK"), QStringLiteral("enable"))) return;
+    if (!ConfirmSeveral(rows, tr("ENABLE OK"), tr("Are you sure that you want to enable them?"))) return;
     document_.Edit(tr("Enable %1").arg(RowsName(rows)), [&](CloneImage& image) { EnableRows(image, rows); });
 }
 
@@ -382,9 +382,7 @@ void Commands::EnableAll() {
 void Commands::DisableAll() {
     const int row = selection_.CurrentRow();
     // It empties every slot, as Clear All does, so it asks as Clear All does.
-    if (!Confirm(QString::fromLatin1(kDisableTitle),
-                 {QStringLiteral("Disabling empties the channels; Edit > Undo brings them back."),
-                  QStringLiteral("Are you sure that you want to disable all memory?")}))
+    if (!Confirm(DisableTitle(), {DisablingEmptiesThem(), tr("Are you sure that you want to disable all memory?")}))
         return;
     document_.Edit(tr("Disable All"), [](CloneImage& image) { DisableAllSlots(image); });
     selection_.SelectRows({row}, row);
@@ -451,13 +449,14 @@ void Commands::FindDuplicates() {
     if (document_.IsReadOnly()) return;
     const Duplicates found = wrk7::FindDuplicates(document_.Image());
     if (found.members.empty()) {
-        emit statusMessage(QStringLiteral("No duplicates: no two used rows hold the same frequency and mode."));
+        emit statusMessage(tr("No duplicates: no two used rows hold the same frequency and mode."));
         return;
     }
-    const QString summary = (found.groups == 1 ? QStringLiteral("%1 group of duplicates (%2 rows) is selected.")
-                                               : QStringLiteral("%1 groups of duplicates (%2 rows) are selected."))
-                                .arg(found.groups)
-                                .arg(found.members.size());
+    // A group is two rows or more, so only the groups can be one.
+    const auto rows = static_cast<qulonglong>(found.members.size());
+    const QString summary =
+        found.groups == 1 ? tr("1 group of duplicates (%1 rows) is selected.").arg(rows)
+                          : tr("%n groups of duplicates (%1 rows) are selected.", nullptr, found.groups).arg(rows);
     selection_.SelectRows(OneBased(found.members), found.members.front() + 1);
     if (showDuplicates) showDuplicates(summary);
     emit statusMessage(summary);

@@ -124,7 +124,7 @@ signals:
 
 private:
     QAction* Make(const char* name, const QString& caption, QKeySequence key = {});
-    bool ConfirmSeveral(const std::vector<int>& rows, const QString& title, const QString& verb,
+    bool ConfirmSeveral(const std::vector<int>& rows, const QString& title, const QString& question,
                         const QString& consequence = {});
     bool ConfirmDisable(const std::vector<int>& rows);
     bool Confirm(const QString& title, const QStringList& lines);

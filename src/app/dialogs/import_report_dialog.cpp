@@ -11,7 +11,7 @@
 namespace wrk7 {
 
 ImportReportDialog::ImportReportDialog(const ChirpImportResult& result, QWidget* parent)
-    : ImportReportDialog(ImportSummary(result), QStringLiteral("Location"), result.issues, parent) {}
+    : ImportReportDialog(ImportSummary(result), tr("Location"), result.issues, parent) {}
 
 ImportReportDialog::ImportReportDialog(const CsvImportResult& result, QWidget* parent)
     : ImportReportDialog(ImportSummary(result), tr("Channel"), result.issues, parent) {}

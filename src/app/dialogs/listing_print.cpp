@@ -8,8 +8,8 @@
 #include "app/dialogs/dlg_print.h"
 #include "app/dialogs/file_dialogs.h"
 #include "app/dialogs/printer_dialogs.h"
+#include "app/translation/said.h"
 #include "app/widgets/prompter.h"
-#include "files/result.h"
 #include "print/listing_painter.h"
 #include "print/listing_pdf.h"
 
@@ -44,7 +44,7 @@ void ListingPrint::PrintListing() {
     if (!document) return;
     if (!dialogs_->ChoosePrinter(window_, *printer_)) return;
     if (dialogs_->Print(*printer_, *document) == 0) {
-        prompter_.Error(window_, ErrorTitle(), {QStringLiteral("Printer Error")});
+        prompter_.Error(window_, ErrorTitle(), {tr("Printer Error")});
     } else if (!printer_->outputFileName().isEmpty()) {
         emit wroteFile(printer_->outputFileName());
     }
@@ -68,7 +68,7 @@ void ListingPrint::ExportPdf() {
     if (path.isEmpty()) return;
     if (!print::SaveListingPdf(*document, path, printer_->pageLayout())) {
         prompter_.Error(window_, ErrorTitle(),
-                        {QString::fromUtf8(kFileOpenError.data(), static_cast<qsizetype>(kFileOpenError.size()))});
+                        {Said(MessageId::kFileOpenError)});
         return;
     }
     emit wroteFile(path);

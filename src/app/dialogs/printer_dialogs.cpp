@@ -1,5 +1,6 @@
 #include "app/dialogs/printer_dialogs.h"
 
+#include <QCoreApplication>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -27,7 +28,7 @@ void QtPrinterDialogs::Preview(QWidget* parent, QPrinter& printer, const std::fu
 }
 
 QString QtPrinterDialogs::ChoosePdfFile(QWidget* parent, const QString& suggestion) {
-    return RunFileDialog(parent, {QStringLiteral("Export PDF"), kPdfFilter, suggestion, true});
+    return RunFileDialog(parent, {QCoreApplication::translate("Printing", "Export PDF"), kPdfFilter, suggestion, true});
 }
 
 int QtPrinterDialogs::Print(QPrinter& printer, const print::ListingDocument& document) {

@@ -125,7 +125,7 @@ void GridClipboard::PasteIntoVfo(const std::vector<PasteRecord>& records) {
     const PastePlan plan = PlanVfoPaste(image_, first, records);
     if (!plan.writes.empty()) {
         const QString bands = plan.writes.size() == 1 ? QStringLiteral("VFO %1").arg(plan.writes.front().target)
-                                                      : QStringLiteral("%1 VFO Bands").arg(plan.writes.size());
+                                                      : tr("%n VFO Bands", nullptr, static_cast<int>(plan.writes.size()));
         document_.Edit(tr("Paste %1").arg(bands), [&](CloneImage& image) { ApplyVfoPaste(image, plan); });
     }
     std::vector<std::string> labels;

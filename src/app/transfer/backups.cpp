@@ -1,5 +1,6 @@
 #include "app/transfer/backups.h"
 
+#include <QCoreApplication>
 #include <QStandardPaths>
 
 #include "app/translation/said.h"
@@ -21,7 +22,7 @@ QString SaveBackup(BackupKind kind, const CloneImage& image, const QString& fold
     CloneImage copy = image;
     const FileResult saved = SaveCloneFile(copy, path);
     if (!saved.ok) {
-        if (error) *error = saved.messages.empty() ? QStringLiteral("save failed")
+        if (error) *error = saved.messages.empty() ? QCoreApplication::translate("Backups", "save failed")
                                                    : Said(saved.messages.front());
         return {};
     }

@@ -135,7 +135,7 @@ bool TransferController::Start(TransferDirection direction, TransferPart part) {
     };
     document_.SetReadOnly(true);
     emit started(direction, part);
-    if (backUp) emit statusMessage(QStringLiteral("Backing up the receiver before the write..."));
+    if (backUp) emit statusMessage(tr("Backing up the receiver before the write..."));
     if (!runner_->Start(work, std::move(op), link::TransferTitle(direction, part, quick))) {
         document_.SetReadOnly(false);
         emit finished(link::LinkResult{}, direction, part);
@@ -171,8 +171,8 @@ void TransferController::OnFinished(const TransferEnd& end) {
     document_.EndTransfer(write || result.cancelled ? nullptr : end.image.get(), part_, ReadStepName(part_));
     if (backingUp_) {
         const bool kept = !writeBackup_->isEmpty();
-        if (kept) emit statusMessage(QStringLiteral("Backup: %1").arg(*writeBackup_));
-        else if (result.cancelled) emit statusMessage(QStringLiteral("Write cancelled; nothing was written."));
+        if (kept) emit statusMessage(tr("Backup: %1").arg(*writeBackup_));
+        else if (result.cancelled) emit statusMessage(tr("Write cancelled; nothing was written."));
         else emit statusMessage(QString());
     }
     if (result.ok() && !write) {
@@ -180,8 +180,8 @@ void TransferController::OnFinished(const TransferEnd& end) {
         QString error;
         const QString saved = SaveBackup(BackupKind::kRead, *end.image, folders_.backups,
                                          QDateTime::currentDateTime(), &error);
-        emit statusMessage(saved.isEmpty() ? QStringLiteral("Backup not saved: %1").arg(error)
-                                           : QStringLiteral("Backup: %1").arg(QDir::toNativeSeparators(saved)));
+        emit statusMessage(saved.isEmpty() ? tr("Backup not saved: %1").arg(error)
+                                           : tr("Backup: %1").arg(QDir::toNativeSeparators(saved)));
     }
     emit finished(result, direction_, part_);
 }
@@ -208,13 +208,13 @@ void TransferController::ChoosePort() {
 void TransferController::OpenLastTrace() {
     const QString path = LastSerialTrace(folders_.traces);
     if (path.isEmpty()) {
-        prompter_.Inform(window_, QStringLiteral("Serial Trace"), {QStringLiteral("No transfer has left a trace yet.")});
+        prompter_.Inform(window_, tr("Serial Trace"), {tr("No transfer has left a trace yet.")});
         return;
     }
     // Without a viewer the trace is still of use: the box says where it is.
     auto showWhere = [this, path] {
-        prompter_.ShowFileLocation(window_, QStringLiteral("Serial Trace"),
-                                   {QStringLiteral("No viewer could show the serial trace. It is kept here:")}, path);
+        prompter_.ShowFileLocation(window_, tr("Serial Trace"),
+                                   {tr("No viewer could show the serial trace. It is kept here:")}, path);
     };
     if (!openFile) return ShowInDesktopViewer(path, this, showWhere);
     if (!openFile(path)) showWhere();

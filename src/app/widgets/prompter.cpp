@@ -18,6 +18,11 @@ namespace {
 
 QString Joined(const QStringList& lines) { return lines.join(QLatin1Char('\n')); }
 
+// The commands that ask before replacing used channels: their callers name
+// them in English, and the Japanese needs each word as a text of its own.
+[[maybe_unused]] constexpr const char* kReplacingCommands[] = {QT_TRANSLATE_NOOP("Prompter", "paste"),
+                                                               QT_TRANSLATE_NOOP("Prompter", "import")};
+
 }  // namespace
 
 QString ErrorTitle() { return Said(MessageId::kErrorTitle); }
@@ -98,11 +103,14 @@ void MessageBoxPrompter::ShowFileLocation(QWidget* parent, const QString& title,
 
 bool ConfirmReplacingUsedChannels(Prompter& prompter, QWidget* parent, const QString& command, int used) {
     if (used <= 0) return true;
-    const QString replaces = used == 1 ? QStringLiteral("The %1 replaces 1 used channel.").arg(command)
-                                       : QStringLiteral("The %1 replaces %2 used channels.").arg(command).arg(used);
-    return prompter.Confirm(parent, command.toUpper() + QStringLiteral(" OK"),
-                            {replaces, QStringLiteral("Are you sure that you want to %1?").arg(command)}) ==
-           Prompter::Answer::kOk;
+    const QString word = QCoreApplication::translate("Prompter", command.toUtf8().constData());
+    // The English singular is not the plural with one, so it is a text of its own.
+    const QString replaces =
+        used == 1 ? QCoreApplication::translate("Prompter", "The %1 replaces 1 used channel.").arg(word)
+                  : QCoreApplication::translate("Prompter", "The %1 replaces %n used channels.", nullptr, used).arg(word);
+    return prompter.Confirm(parent, QCoreApplication::translate("Prompter", "%1 OK").arg(word.toUpper()),
+                            {replaces, QCoreApplication::translate("Prompter", "Are you sure that you want to %1?")
+                                           .arg(word)}) == Prompter::Answer::kOk;
 }
 
 Prompter& DefaultPrompter() {
