@@ -542,7 +542,9 @@
     </message>
     <message numerus="yes">
         <source>The %1 replaces %n used channels.</source>
-        <translation><numerusform>%1で使用中のチャンネル %n 個が置き換わります。</numerusform></translation>
+        <translation>
+            <numerusform>%1で使用中のチャンネル %n 個が置き換わります。</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1 OK</source>
@@ -1082,7 +1084,9 @@
     </message>
     <message numerus="yes">
         <source>%n rows are selected.</source>
-        <translation><numerusform>%n 行を選択しています。</numerusform></translation>
+        <translation>
+            <numerusform>%n 行を選択しています。</numerusform>
+        </translation>
     </message>
     <message>
         <source>Are you sure that you want to clear all memory?</source>
@@ -1154,7 +1158,9 @@
     </message>
     <message numerus="yes">
         <source>%n groups of duplicates (%1 rows) are selected.</source>
-        <translation><numerusform>重複 %n 組（%1 行）を選択しました。</numerusform></translation>
+        <translation>
+            <numerusform>重複 %n 組（%1 行）を選択しました。</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1224,6 +1230,14 @@
     <message>
         <source>Compare With(&amp;C)...</source>
         <translation>比較(&amp;C)...</translation>
+    </message>
+    <message>
+        <source>Save Changes</source>
+        <translation>変更の保存</translation>
+    </message>
+    <message>
+        <source>Save changes to settings?</source>
+        <translation>設定の変更を保存しますか？</translation>
     </message>
 </context>
 <context>
@@ -1297,7 +1311,9 @@
     </message>
     <message numerus="yes">
         <source>%n VFO Bands</source>
-        <translation><numerusform>%n 個の VFO バンド</numerusform></translation>
+        <translation>
+            <numerusform>%n 個の VFO バンド</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1453,6 +1469,42 @@
     <message>
         <source>&amp;Redo</source>
         <translation>やり直し(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Listing written to %1</source>
+        <translation>一覧を %1 に書き出しました</translation>
+    </message>
+    <message>
+        <source>More tools</source>
+        <translation>その他のツール</translation>
+    </message>
+    <message>
+        <source>Recent Files</source>
+        <translation>最近使ったファイル</translation>
+    </message>
+    <message>
+        <source>%1 no longer exists.</source>
+        <translation>%1 はもう存在しません。</translation>
+    </message>
+    <message>
+        <source>It has been removed from the list.</source>
+        <translation>一覧から削除しました。</translation>
+    </message>
+    <message>
+        <source>Read cancelled; nothing changed.</source>
+        <translation>読み出しを取り消しました。何も変わっていません。</translation>
+    </message>
+    <message>
+        <source>CANCEL OK</source>
+        <translation>取り消しの確認</translation>
+    </message>
+    <message>
+        <source>A transfer with the receiver is running.</source>
+        <translation>受信機との転送を実行中です。</translation>
+    </message>
+    <message>
+        <source>Are you sure that you want to cancel it and close?</source>
+        <translation>転送を取り消して閉じてもよろしいですか？</translation>
     </message>
 </context>
 <context>

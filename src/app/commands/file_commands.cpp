@@ -93,7 +93,7 @@ bool FileCommands::OfferToSave() {
     document_.CommitPendingEntries();
     if (!document_.IsModified()) return true;
     const Prompter::Answer answer =
-        prompter_.AskYesNoCancel(window_, QStringLiteral("Save Changes"), {QStringLiteral("Save changes to settings?")});
+        prompter_.AskYesNoCancel(window_, tr("Save Changes"), {tr("Save changes to settings?")});
     if (answer == Prompter::Answer::kCancel) return false;
     // A save that did not happen (its dialog cancelled, or it failed) keeps
     // the changes, and so the window.

@@ -151,7 +151,7 @@ void MainWindow::BuildActions() {
     printing_ = new ListingPrint(this, document_->Image(), *prompter_);
     printing_->fileName = [this] { return QFileInfo(document_->FileName()).fileName(); };
     connect(printing_, &ListingPrint::wroteFile, this, [this](const QString& path) {
-        statusText_->SetFullText(QStringLiteral("Listing written to %1").arg(QDir::toNativeSeparators(path)));
+        statusText_->SetFullText(tr("Listing written to %1").arg(QDir::toNativeSeparators(path)));
     });
     actPrintSetup_ = make("mnuPrintSetup", number("1005"), [this] { printing_->PrintSetup(); });
     actPrint_ = make("mnuPrint", number("1006"), [this] { printing_->PrintListing(); },
@@ -210,7 +210,7 @@ void MainWindow::BuildMenus() {
     BuildToolBar();
     // Qt's own button for the tools that do not fit has no name of its own.
     for (QToolButton* more : bar->findChildren<QToolButton*>(QStringLiteral("qt_toolbar_ext_button")))
-        more->setAccessibleName(QStringLiteral("More tools"));
+        more->setAccessibleName(tr("More tools"));
     // View's items are the bars' own switches, so the tool bar's right-click
     // menu and View agree.
     QAction* toolBarToggle = toolBar_->toggleViewAction();
@@ -234,9 +234,9 @@ void MainWindow::BuildMenus() {
     connect(files_, &FileCommands::opened, this, [this] { statusText_->SetFullText(QString()); });
     connect(recent_, &RecentFilesMenu::openRequested, files_, &FileCommands::OpenFile);
     connect(recent_, &RecentFilesMenu::missing, this, [this](const QString& path) {
-        prompter_->Inform(this, QStringLiteral("Recent Files"),
-                          {QStringLiteral("%1 no longer exists.").arg(QDir::toNativeSeparators(path)),
-                           QStringLiteral("It has been removed from the list.")});
+        prompter_->Inform(this, tr("Recent Files"),
+                          {tr("%1 no longer exists.").arg(QDir::toNativeSeparators(path)),
+                           tr("It has been removed from the list.")});
     });
 }
 
@@ -419,7 +419,7 @@ void MainWindow::OnTransferFinished(const link::LinkResult& result, TransferDire
     if (result.ok() && part == TransferPart::kAll && CurrentPage() != Page::kMemory) ClickTab(Page::kMemory);
     if (result.cancelled && direction == TransferDirection::kRead) {
         // The user stopped it: nothing failed, and nothing changed.
-        statusText_->SetFullText(QStringLiteral("Read cancelled; nothing changed."));
+        statusText_->SetFullText(tr("Read cancelled; nothing changed."));
     } else {
         files_->ShowMessages(result.messages);
     }
@@ -548,9 +548,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         // A stray Ctrl+Q must not break off a write half-way unasked.
         askingToClose_ = true;
         const Prompter::Answer answer =
-            prompter_->Confirm(this, QStringLiteral("CANCEL OK"),
-                               {QStringLiteral("A transfer with the receiver is running."),
-                                QStringLiteral("Are you sure that you want to cancel it and close?")});
+            prompter_->Confirm(this, tr("CANCEL OK"),
+                               {tr("A transfer with the receiver is running."),
+                                tr("Are you sure that you want to cancel it and close?")});
         askingToClose_ = false;
         const bool endedMeanwhile = !transfers_->IsRunning();
         if (answer != Prompter::Answer::kOk && !endedMeanwhile) {
