@@ -1195,33 +1195,6 @@
     </message>
 </context>
 <context>
-    <name>wrk7::DlgPrint</name>
-    <message>
-        <source>Print Selection</source>
-        <translation>印刷する範囲</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>設定</translation>
-    </message>
-    <message>
-        <source>VFO Data</source>
-        <translation>VFO データ</translation>
-    </message>
-    <message>
-        <source>Memory</source>
-        <translation>メモリー</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>キャンセル</translation>
-    </message>
-</context>
-<context>
     <name>wrk7::FileCommands</name>
     <message>
         <source>Save anyway</source>
@@ -1588,6 +1561,33 @@
     <message>
         <source>Down</source>
         <translation>下へ</translation>
+    </message>
+</context>
+<context>
+    <name>wrk7::PrintSelectionDialog</name>
+    <message>
+        <source>Print Selection</source>
+        <translation>印刷する範囲</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>VFO Data</source>
+        <translation>VFO データ</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>メモリー</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
     </message>
 </context>
 <context>

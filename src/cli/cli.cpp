@@ -23,8 +23,8 @@ void WriteLine(FILE* stream, const QString& line) {
     std::fflush(stream);
 }
 
-QString ModelText(int regionIndex) {
-    const std::string_view name = Model(regionIndex).name;
+QString ModelText(int modelIndex) {
+    const std::string_view name = Model(modelIndex).name;
     return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
 }
 

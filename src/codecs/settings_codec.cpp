@@ -84,9 +84,9 @@ const std::array<SettingsByte, 31>& Block0() {
         List(26, RemoteKeySetting(2)),
         List(27, RemoteKeySetting(3)),
         Fixed(28, 0x00),
-        Slider(29, SettingOf(&S::Slider1)),
-        Copy(Slider(30, SettingOf(&S::Slider1))),
-        Slider(31, SettingOf(&S::Slider2)),
+        Slider(29, SettingOf(&S::afVolume)),
+        Copy(Slider(30, SettingOf(&S::afVolume))),
+        Slider(31, SettingOf(&S::squelchLevel)),
     }};
     return block;
 }
@@ -110,7 +110,7 @@ const std::array<SettingsByte, 23>& Block1() {
         Inverted(13, SettingOf(&S::chkAutoWave)),
         Inverted(14, SettingOf(&S::chkAutoStep)),
         Index(15, SettingOf(&S::optAfTone), 0),
-        Copy(Slider(16, SettingOf(&S::Slider1))),
+        Copy(Slider(16, SettingOf(&S::afVolume))),
         Fixed(17, 0x00),
         Fixed(18, 0x00),
         Index(19, SettingOf(&S::opbOpMode), 0),

@@ -114,18 +114,18 @@ const std::array<ModelInfo, kModelCount> kModels{{
 
 }  // namespace
 
-const ModelInfo* FindModel(int regionIndex) {
-    if (regionIndex < 0 || regionIndex >= kModelCount) return nullptr;
-    return &kModels[static_cast<std::size_t>(regionIndex)];
+const ModelInfo* FindModel(int modelIndex) {
+    if (modelIndex < 0 || modelIndex >= kModelCount) return nullptr;
+    return &kModels[static_cast<std::size_t>(modelIndex)];
 }
 
-const ModelInfo& Model(int regionIndex) {
-    const ModelInfo* known = FindModel(regionIndex);
+const ModelInfo& Model(int modelIndex) {
+    const ModelInfo* known = FindModel(modelIndex);
     return known ? *known : kModels.back();
 }
 
-const ModelInfo& NearestModel(int regionIndex) {
-    return kModels[static_cast<std::size_t>(std::clamp(regionIndex, 0, kModelCount - 1))];
+const ModelInfo& NearestModel(int modelIndex) {
+    return kModels[static_cast<std::size_t>(std::clamp(modelIndex, 0, kModelCount - 1))];
 }
 
 bool InCellularGap(const ModelInfo& model, double mhz) {

@@ -68,12 +68,12 @@ struct ModelInfo {
 
 // The row of a model. A number the table does not know gets the last row,
 // the model with the fewest options.
-const ModelInfo& Model(int regionIndex);
+const ModelInfo& Model(int modelIndex);
 // The row of a known model, nullptr otherwise.
-const ModelInfo* FindModel(int regionIndex);
+const ModelInfo* FindModel(int modelIndex);
 // The row of the nearest known model: below 0 the first, above the last the
 // last. The band plans have always been looked up this way.
-const ModelInfo& NearestModel(int regionIndex);
+const ModelInfo& NearestModel(int modelIndex);
 
 // True when mhz lies inside one of the model's cellular ranges (inclusive).
 bool InCellularGap(const ModelInfo& model, double mhz);

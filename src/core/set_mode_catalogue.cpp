@@ -64,8 +64,8 @@ std::vector<SetModeSetting> Build() {
     return {
         // Settings 1
         Check("Lo Volume", &S::chkLoVolume),
-        Slider("Squelch level", &S::Slider2, 9),
-        Slider("AF volume level", &S::Slider1, 30),
+        Slider("Squelch level", &S::squelchLevel, 9),
+        Slider("AF volume level", &S::afVolume, 30),
         // Settings 2: option groups
         Options("Antenna", &S::optAntenna, {"SMA", "EAR"}),
         Options("Lamp", &S::optLamp, {"OFF", "5sec", "ON", "ALL OFF"}),

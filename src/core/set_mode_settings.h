@@ -33,8 +33,8 @@ struct SetModeSettings {
     int optSkip = 0;              // Scan TYPE: 0 No SKIP, 1 SKIP
     int cbbWildKey = 0;           // SetModeKeyword position (byte - 1)
     std::array<int, 4> cbbRemocon{-1, -1, -1, -1};  // KeyFunctionName positions, A..D
-    int Slider1 = 0;              // AF volume level 0..30 (lblVol shows it)
-    int Slider2 = 0;              // Squelch level 0..9 (lblSql shows it)
+    int afVolume = 0;              // AF volume level 0..30 (lblVol shows it)
+    int squelchLevel = 0;              // Squelch level 0..9 (lblSql shows it)
 
     // Block 1 (receiver address 00020)
     int opbOpMode = 0;            // Operating Mode: 0 VFO, 1 Preset, 2 Memory

@@ -15,9 +15,9 @@ namespace {
 constexpr int kOptionNone = static_cast<int>(ChannelOption::kOff);
 
 // Train or Secret on a model without it: "None", as the editor offers.
-void DropMissingOption(SlotFields& f, int regionIndex) {
+void DropMissingOption(SlotFields& f, int modelIndex) {
     const int option = ChoiceIndex(f.Value(kOption), kOptionChoices);
-    if (option >= 0 && !OfferedOptions(regionIndex)[static_cast<std::size_t>(option)]) f.Set(kOption, kOptionNone);
+    if (option >= 0 && !OfferedOptions(modelIndex)[static_cast<std::size_t>(option)]) f.Set(kOption, kOptionNone);
 }
 
 // Why a band cannot take the pasted values; none when it can.

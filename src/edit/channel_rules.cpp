@@ -127,10 +127,10 @@ std::optional<Message> FieldRefusal(const SlotFields& f, int field) {
     return std::nullopt;
 }
 
-StepOffer VfoStepOffer(int regionIndex, int band, double storedStep) {
+StepOffer VfoStepOffer(int modelIndex, int band, double storedStep) {
     StepOffer offer;
     // A model number the table does not know gets the 14-band models' band 1.
-    const ModelInfo* model = FindModel(regionIndex);
+    const ModelInfo* model = FindModel(modelIndex);
     const bool band1OneStep = model == nullptr || model->band1OneStep;
     if (band == 0 || (band == 1 && band1OneStep)) {
         // These bands tune in one step only.
@@ -147,16 +147,16 @@ StepOffer VfoStepOffer(int regionIndex, int band, double storedStep) {
     return offer;
 }
 
-std::array<bool, kOptionChoices> OfferedOptions(int regionIndex) {
+std::array<bool, kOptionChoices> OfferedOptions(int modelIndex) {
     std::array<bool, kOptionChoices> offered;
     for (int code = 0; code < kOptionChoices; ++code)
-        offered[static_cast<std::size_t>(code)] = OffersOption(Model(regionIndex), *OptionOfCode(code));
+        offered[static_cast<std::size_t>(code)] = OffersOption(Model(modelIndex), *OptionOfCode(code));
     return offered;
 }
 
-int VfoOptionChoice(int regionIndex, double storedOption) {
+int VfoOptionChoice(int modelIndex, double storedOption) {
     const int option = ChoiceIndex(storedOption, kOptionChoices);
-    if (option >= 0 && !OfferedOptions(regionIndex)[static_cast<std::size_t>(option)]) return kOptionNone;
+    if (option >= 0 && !OfferedOptions(modelIndex)[static_cast<std::size_t>(option)]) return kOptionNone;
     return option;
 }
 

@@ -61,14 +61,14 @@ struct StepOffer {
     std::array<bool, kStepChoices> enabled{};
     int selected = -1;
 };
-StepOffer VfoStepOffer(int regionIndex, int band, double storedStep);
+StepOffer VfoStepOffer(int modelIndex, int band, double storedStep);
 
 // The options a model offers, by code (OffersOption; a code it lacks is
 // never stored through the editor).
-std::array<bool, kOptionChoices> OfferedOptions(int regionIndex);
+std::array<bool, kOptionChoices> OfferedOptions(int modelIndex);
 // The option a VFO band opens with: its own, or None when the model lacks it
 // (-1: the stored value is no option code).
-int VfoOptionChoice(int regionIndex, double storedOption);
+int VfoOptionChoice(int modelIndex, double storedOption);
 
 // What an empty memory row opens with; enabled, no note, no name.
 SlotFields EmptyRowDefaults();

@@ -9,15 +9,11 @@ bool CanLeaveBankPage(const CloneImage& image) { return BankTotal(image) == kCha
 
 bool PageAllowsModify(Page page) { return page == Page::kSettings1 || page == Page::kMemory; }
 
-PageSwitch SwitchPage(const CloneImage& image, int clickedTab, bool reselecting) {
+PageSwitch SwitchPage(const CloneImage& image, Page clicked, bool reselecting) {
     PageSwitch result;
-    const bool known = clickedTab >= static_cast<int>(Page::kSettings1) &&
-                       clickedTab <= static_cast<int>(Page::kBank);
-    if (CanLeaveBankPage(image) && known) {
-        result.page = static_cast<Page>(clickedTab);
+    if (CanLeaveBankPage(image)) {
+        result.page = clicked;
     } else {
-        // A tab number that no page has falls back to the bank page, which
-        // is always safe to show.
         result.page = Page::kBank;
         result.showTotalError = !reselecting && !CanLeaveBankPage(image);
     }
@@ -26,8 +22,8 @@ PageSwitch SwitchPage(const CloneImage& image, int clickedTab, bool reselecting)
     return result;
 }
 
-std::string_view CarrierColumnHeading(int regionIndex) { return Model(regionIndex).gridHeading; }
+std::string_view CarrierColumnHeading(int modelIndex) { return Model(modelIndex).gridHeading; }
 
-bool ShowsWrK7Frames(int regionIndex) { return Model(regionIndex).wrK7Frames; }
+bool ShowsWrK7Frames(int modelIndex) { return Model(modelIndex).wrK7Frames; }
 
 }  // namespace wrk7

@@ -21,15 +21,15 @@ struct PageSwitch {
     bool modifyEnabled = false;       // Edit > Modify(&M)
     bool rebuildMemoryGrid = false;   // row labels, grid font and refresh
 };
-PageSwitch SwitchPage(const CloneImage& image, int clickedTab, bool reselecting);
+PageSwitch SwitchPage(const CloneImage& image, Page clicked, bool reselecting);
 
 // Modify(&M) opens the VFO editor on "Settings 1" and the memory editor on
 // "Memory"; elsewhere it does nothing.
 bool PageAllowsModify(Page page);
 
 // Heading of grid column 6 (the carrier column) of both grids for a model.
-std::string_view CarrierColumnHeading(int regionIndex);
+std::string_view CarrierColumnHeading(int modelIndex);
 // The bug settings and the recording rate exist on the WR-K7J only.
-bool ShowsWrK7Frames(int regionIndex);
+bool ShowsWrK7Frames(int modelIndex);
 
 }  // namespace wrk7

@@ -121,22 +121,22 @@ RowOrderResult PackSlots(CloneImage& image, const std::vector<int>& slots) {
     });
 }
 
-std::optional<Message> MoveRefusal(const std::vector<int>& given, int by) {
+std::optional<Message> MoveRefusal(const std::vector<int>& given, Direction direction) {
     const std::vector<int> slots = Distinct(given);
     if (slots.empty()) return Say(MessageId::kNoRowSelected);
     if (std::optional<Message> refusal = OneAreaRefusal(slots, MessageId::kOneAreaMove)) return refusal;
     const SlotArea& area = SlotAreaOf(slots.front());
-    if (by < 0 && slots.front() == area.first) return Say(MessageId::kRowsAtTop, Plural(area));
-    if (by > 0 && slots.back() == area.End() - 1) return Say(MessageId::kRowsAtEnd, Plural(area));
+    if (direction == Direction::kUp && slots.front() == area.first) return Say(MessageId::kRowsAtTop, Plural(area));
+    if (direction == Direction::kDown && slots.back() == area.End() - 1) return Say(MessageId::kRowsAtEnd, Plural(area));
     return std::nullopt;
 }
 
-RowOrderResult MoveSlots(CloneImage& image, const std::vector<int>& given, int by) {
+RowOrderResult MoveSlots(CloneImage& image, const std::vector<int>& given, Direction direction) {
     RowOrderResult result;
-    result.refusal = MoveRefusal(given, by);
+    result.refusal = MoveRefusal(given, direction);
     if (result.refusal) return result;
     const std::vector<int> slots = Distinct(given);
-    const bool up = by < 0;
+    const bool up = direction == Direction::kUp;
     auto& fields = image.memory.slot;
     auto& enabled = image.memory.enabled;
     for (std::size_t i = 0; i < slots.size();) {

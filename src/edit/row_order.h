@@ -31,11 +31,14 @@ enum class SortKey { kFrequency, kName, kNote, kMode, kStep };
 RowOrderResult SortSlots(CloneImage& image, const std::vector<int>& chosen, SortKey key, bool descending);
 // The used rows to the top of the chosen slots in their order, the empty ones after.
 RowOrderResult PackSlots(CloneImage& image, const std::vector<int>& chosen);
-// Each run of consecutive chosen slots moves by one slot (-1 up, +1 down) and the
+// Which way Move takes the rows: the slot number changes by the value.
+enum class Direction { kUp = -1, kDown = 1 };
+
+// Each run of consecutive chosen slots moves by one slot and the
 // row it passes takes the run's other end.
-RowOrderResult MoveSlots(CloneImage& image, const std::vector<int>& chosen, int by);
+RowOrderResult MoveSlots(CloneImage& image, const std::vector<int>& chosen, Direction direction);
 // Why MoveSlots would refuse; none when it would move.
-std::optional<Message> MoveRefusal(const std::vector<int>& chosen, int by);
+std::optional<Message> MoveRefusal(const std::vector<int>& chosen, Direction direction);
 // Why a command refuses the chosen slots for lying in more than one area
 // (refusal: its template, %1 the areas); none when they lie in one (or none
 // is given).

@@ -207,8 +207,8 @@ CloneImage DemoImage(int model) {
     image.settings.values.optLamp = 1;
     image.settings.values.chkBeep = true;
     image.settings.values.opbAPO = 2;
-    image.settings.values.Slider1 = 12;
-    image.settings.values.Slider2 = 3;
+    image.settings.values.afVolume = 12;
+    image.settings.values.squelchLevel = 3;
     image.settings.values.optSkip = 1;
     image.settings.values.opbOpMode = 2;
     image.settings.values.optRecRate = 1;

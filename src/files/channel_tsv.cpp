@@ -217,11 +217,11 @@ std::string Cell(std::string_view text) {
     return out + '"';
 }
 
-std::string HeadingLine(int regionIndex) {
+std::string HeadingLine(int modelIndex) {
     std::string line;
     for (std::size_t c = 0; c < GridColumnHeading.size(); ++c) {
         line += '\t';
-        line += c == static_cast<std::size_t>(kCarrier) ? CarrierColumnHeading(regionIndex) : GridColumnHeading[c];
+        line += c == static_cast<std::size_t>(kCarrier) ? CarrierColumnHeading(modelIndex) : GridColumnHeading[c];
     }
     return line + '\n';
 }

@@ -79,8 +79,8 @@ ListingLines PrintSettingsSection(const CloneImage& image) {
     ListingLines out{"Settings", ""};
     if (const ModelInfo* model = FindModel(image.model))
         out.push_back("Model = " + std::string(model->name));
-    out.push_back("Volume = " + std::to_string(s.Slider1));
-    out.push_back("Squelch = " + std::to_string(s.Slider2));
+    out.push_back("Volume = " + std::to_string(s.afVolume));
+    out.push_back("Squelch = " + std::to_string(s.squelchLevel));
     using S = SetModeSettings;
     // A mode that is neither VFO nor Memory prints as Preset.
     const SetModeSetting& opMode = SettingOf(&S::opbOpMode);

@@ -62,8 +62,8 @@ std::string ChannelWriteCommand(std::string_view bank, std::string_view position
     return "KV~BC" + std::string(bank) + std::string(position) + "W" + std::string(data) + "\r";
 }
 
-std::string IdentificationCommand(int regionIndex) {
-    return std::string(Model(regionIndex).identification) + "\r";
+std::string IdentificationCommand(int modelIndex) {
+    return std::string(Model(modelIndex).identification) + "\r";
 }
 
 LinkSession::LinkSession(CloneImage& image, SerialPort& port, LinkOptions options)
@@ -267,7 +267,7 @@ void LinkSession::BlockMessage(Outcome outcome) {
     else if (outcome == Outcome::kPortFault || outcome == Outcome::kRefused) AddMessage(kMsgComPortError);
 }
 
-int LinkSession::SendKVWRK7() {
+int LinkSession::SendIdentification() {
     EnsureOpen();
     const Outcome id = WriteBlock(IdentificationCommand(image_.model));
     if (id == Outcome::kRefused) return kResultRefused;
@@ -275,12 +275,12 @@ int LinkSession::SendKVWRK7() {
     return WriteBlock(kOpeningWrite) == Outcome::kOk ? kResultOk : kResultFailed;
 }
 
-int LinkSession::SendKVIM() {
+int LinkSession::SendImCommand() {
     EnsureOpen();
     return WriteBlock(kImCommand) == Outcome::kOk ? kResultOk : kResultFailed;
 }
 
-int LinkSession::SendKVFINISH() {
+int LinkSession::SendFinish() {
     EnsureOpen();
     return WriteBlock(kFinishCommand) == Outcome::kOk ? kResultOk : kResultFailed;
 }
@@ -298,7 +298,7 @@ bool LinkSession::ReadFlags() {
 }
 
 int LinkSession::ReadBank() {
-    const int handshake = SendKVWRK7();
+    const int handshake = SendIdentification();
     if (handshake != kResultOk) return handshake;
     EnsureOpen();
     const Outcome outcome = ReadArea(Area::kBankTable, [this](int k, const ReadReply& reply) {
@@ -325,7 +325,7 @@ int LinkSession::ReadGroups() {
 
 int LinkSession::ReadMemory() {
     EnsureOpen();
-    const int handshake = SendKVWRK7();
+    const int handshake = SendIdentification();
     if (handshake != kResultOk) return handshake;
     Progress(0, kSlotCount);
     if (!ReadFlags()) return kResultFailed;
@@ -353,7 +353,7 @@ int LinkSession::ReadMemory() {
 
 int LinkSession::ReadSettings() {
     EnsureOpen();
-    const int handshake = SendKVWRK7();
+    const int handshake = SendIdentification();
     if (handshake != kResultOk) return handshake;
     // Either settings block failing is reported as a port error, timeouts too.
     for (auto [area, block] : {std::pair{Area::kSettings0, &Target().settings.block0},
@@ -378,7 +378,7 @@ int LinkSession::ReadSettings() {
 }
 
 int LinkSession::WriteBank(BankWrite mode) {
-    const int handshake = SendKVWRK7();
+    const int handshake = SendIdentification();
     if (handshake != kResultOk) return handshake;
     const auto blocks = EncodeBankTable(image_);
     const Outcome outcome = WriteArea(Area::kBankTable, [&blocks](int k) { return blocks[static_cast<std::size_t>(k)]; });
@@ -386,7 +386,7 @@ int LinkSession::WriteBank(BankWrite mode) {
         BlockMessage(outcome);
         return kResultFailed;
     }
-    if (mode == BankWrite::kBeforeMemory && SendKVIM() != kResultOk) return kResultFailed;
+    if (mode == BankWrite::kBeforeMemory && SendImCommand() != kResultOk) return kResultFailed;
     return kResultOk;
 }
 
@@ -409,7 +409,7 @@ bool LinkSession::WriteZeroFill() {
 
 int LinkSession::WriteMemory() {
     EnsureOpen();
-    const int handshake = SendKVWRK7();
+    const int handshake = SendIdentification();
     if (handshake != kResultOk) return handshake;
     Progress(0, kSlotCount);
     const int bank = WriteBank(BankWrite::kBeforeMemory);
@@ -443,7 +443,7 @@ int LinkSession::WriteMemory() {
 
 int LinkSession::WriteSettings() {
     EnsureOpen();
-    const int handshake = SendKVWRK7();
+    const int handshake = SendIdentification();
     if (handshake != kResultOk) return handshake;
     const auto blocks = EncodeSettings(image_);
     // No failure of this operation shows a message of its own.
@@ -509,7 +509,7 @@ LinkResult ReadBankSequence(CloneImage& image, SerialPort& port, const LinkOptio
 
 LinkResult ReadGroupSequence(CloneImage& image, SerialPort& port, const LinkOptions& options) {
     LinkSession s(image, port, options);
-    const int handshake = Conclude(s, s.SendKVWRK7(), kMsgReadFailed);
+    const int handshake = Conclude(s, s.SendIdentification(), kMsgReadFailed);
     if (handshake != kResultOk) return Finish(s, handshake);
     if (s.ReadGroups() != kResultOk) return Finish(s, kResultFailed);
     s.AddMessage(kMsgSuccess);
@@ -520,7 +520,7 @@ LinkResult WriteMemorySequence(const CloneImage& image, SerialPort& port, const 
     LinkSession s(image, port, options);
     const int memory = Conclude(s, s.WriteMemory(), kMsgWriteFailed);
     if (memory != kResultOk) return Finish(s, memory);
-    if (s.SendKVFINISH() != kResultOk) {
+    if (s.SendFinish() != kResultOk) {
         s.AddMessage(kMsgWriteFailed);
         return Finish(s, kResultFailed);
     }
@@ -544,7 +544,7 @@ LinkResult WriteAll(const CloneImage& image, SerialPort& port, const LinkOptions
         s.AddMessage(kMsgWriteFailed);
         return Finish(s, memory);
     }
-    if (s.SendKVFINISH() != kResultOk) {
+    if (s.SendFinish() != kResultOk) {
         s.AddMessage(kMsgCommunicationError);
         return Finish(s, kResultFailed);
     }
@@ -563,7 +563,7 @@ LinkResult WriteBankSequence(const CloneImage& image, SerialPort& port, const Li
 
 LinkResult WriteGroupSequence(const CloneImage& image, SerialPort& port, const LinkOptions& options) {
     LinkSession s(image, port, options);
-    const int handshake = Conclude(s, s.SendKVWRK7(), kMsgWriteFailed);
+    const int handshake = Conclude(s, s.SendIdentification(), kMsgWriteFailed);
     if (handshake != kResultOk) return Finish(s, handshake);
     const int groups = Conclude(s, s.WriteGroups(), kMsgWriteFailed);
     if (groups == kResultOk) s.AddMessage(kMsgSuccess);

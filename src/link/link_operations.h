@@ -132,9 +132,9 @@ public:
     ReadReply SendReadCommand(std::string_view command);
     int SendWriteCommand(std::string_view command);
 
-    int SendKVWRK7();  // 0, 1 or 4
-    int SendKVIM();                 // 0 or 1
-    int SendKVFINISH();             // 0 or 1
+    int SendIdentification();  // 0, 1 or 4
+    int SendImCommand();                 // 0 or 1
+    int SendFinish();             // 0 or 1
 
     bool ReadFlags();
     int ReadBank();
@@ -201,7 +201,7 @@ private:
 std::string ReadCommand(int address);                          // "KV~F00A00R\r"
 std::string WriteCommand(int address, std::string_view data);  // "KV~F00100W...\r"
 std::string ChannelWriteCommand(std::string_view bank, std::string_view position, std::string_view data);
-std::string IdentificationCommand(int regionIndex);            // "KV~WR-K7J\r"; other values give K70K
+std::string IdentificationCommand(int modelIndex);            // "KV~WR-K7J\r"; other values give K70K
 inline constexpr std::string_view kOpeningWrite = "KV~F0FD01W00\r";
 inline constexpr std::string_view kImCommand = "KV~IM\r";
 inline constexpr std::string_view kFinishCommand = "KV~FINISH\r";

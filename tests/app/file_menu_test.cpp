@@ -4,7 +4,7 @@
 // seen to print nothing. The file commands themselves: tests/app/commands.
 #include <QPrinter>
 
-#include "app/dialogs/dlg_print.h"
+#include "app/dialogs/print_selection_dialog.h"
 #include "app/dialogs/file_dialogs.h"
 #include "app/dialogs/listing_print.h"
 #include "app/dialogs/printer_dialogs.h"
@@ -117,7 +117,7 @@ protected:
     // the boxes to leave checked, then OK, or Cancel when ok is false.
     void Run(const char* command, ListingSections keep, bool ok = true) {
         const auto watch = OnNextModal([keep, ok](QWidget* w) {
-            auto* dialog = qobject_cast<DlgPrint*>(w);
+            auto* dialog = qobject_cast<PrintSelectionDialog*>(w);
             ASSERT_NE(dialog, nullptr);
             dialog->Select(0)->setChecked(keep.settings);
             dialog->Select(1)->setChecked(keep.vfo);
@@ -134,7 +134,7 @@ protected:
 };
 
 TEST_F(PrintTest, EveryCancelPathPrintsNothingAndOkPrintsTheChosenSections) {
-    DlgPrint* selection = window->Printing()->Selection();
+    PrintSelectionDialog* selection = window->Printing()->Selection();
     selection->show();
     Shot("print-selection.png", selection);
     selection->hide();

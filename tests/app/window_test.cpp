@@ -8,7 +8,7 @@
 #include "app/dialogs/about_box.h"
 #include "app/dialogs/change_channels_dialog.h"
 #include "app/dialogs/compare_dialog.h"
-#include "app/dialogs/dlg_print.h"
+#include "app/dialogs/print_selection_dialog.h"
 #include "app/dialogs/import_placement_dialog.h"
 #include "app/transfer/com_dialog.h"
 #include "app/transfer/write_question.h"
@@ -231,7 +231,7 @@ TEST_F(WindowPagesTest, JapaneseWindowIsJapaneseThroughout) {
         {change.findChild<QCheckBox*>(QStringLiteral("chkStep"))->text(), "ステップ"},
         {CompareDialog({}, QStringLiteral("b.WK7"), parent).windowTitle(), "b.WK7 と比較"},
         {ImportPlacementDialog(labels, 0, parent).windowTitle(), "インポート"},
-        {DlgPrint(parent).windowTitle(), "印刷する範囲"},
+        {PrintSelectionDialog(parent).windowTitle(), "印刷する範囲"},
         {AboutBox(QString(), parent).findChild<QLabel*>(QStringLiteral("lblVersion"))->text().section(' ', 0, 0),
          "バージョン"},
         {ComDialog(parent).windowTitle(), "COM ポートセットアップ"},

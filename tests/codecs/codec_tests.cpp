@@ -188,7 +188,7 @@ TEST(SettingsCodec, DefaultsDecodeAndEncodeBackPerModel) {
         Decode(image, block0, block1);
         EXPECT_EQ(image.settings.block0, block0) << model;  // nothing to repair
         const SetModeSettings& v = image.settings.values;
-        EXPECT_EQ(std::tuple(v.chkCharge, v.cbbWildKey, v.cbbChargeTime, v.Slider1, v.Slider2, v.optVscanSpeed),
+        EXPECT_EQ(std::tuple(v.chkCharge, v.cbbWildKey, v.cbbChargeTime, v.afVolume, v.squelchLevel, v.optVscanSpeed),
                   std::tuple(model == 0, model == 0 ? 0 : 1, 11, 20, 3, 2));
         const auto blocks = EncodeSettings(image);
         EXPECT_EQ(blocks[0], block0) << model;
@@ -209,7 +209,7 @@ TEST(SettingsCodec, AllZeroBlock0) {
     EXPECT_EQ(s.optAntenna + s.optLamp + s.opbBug + s.opbAPO + s.optSkip, 0);
     // Lists whose offset makes byte 0 fall before the first entry are clamped.
     EXPECT_EQ(s.cbbChargeTime + s.cbbSetMode + s.cbbWildKey + s.cbbScan + s.cbbRemocon[3], 0);
-    EXPECT_EQ(s.Slider1 + s.Slider2, 0);
+    EXPECT_EQ(s.afVolume + s.squelchLevel, 0);
     EXPECT_EQ(image.settings.block0, "A5" + std::string(62, '0'));
 }
 
@@ -241,7 +241,7 @@ TEST(SettingsCodec, UnspecifiedBytesClampedAndOtherControlsKept) {
     image.settings.values.opbBurst = 2;
     Decode(image, block0, DefaultSettingsBlock1(0).substr(0, 46));
     const SetModeSettings& v = image.settings.values;
-    EXPECT_EQ(std::tuple(v.chkATT, v.chkBarAM, v.cbbScan, v.Slider1, v.Slider2, v.chkWP, v.opbBurst),
+    EXPECT_EQ(std::tuple(v.chkATT, v.chkBarAM, v.cbbScan, v.afVolume, v.squelchLevel, v.chkWP, v.opbBurst),
               std::tuple(true, false, 25, 30, 9, true, 2));
     const auto blocks = EncodeSettings(image);
     EXPECT_EQ(blocks[0].substr(58, 6), "1E1E09");

@@ -170,7 +170,7 @@ TEST(SetModeCatalogue, ValuesAndModels) {
                           Case{SettingOf(&S::opbBug), 5, 0, "1", false},
                           Case{SettingOf(&S::optRecRate), 4, -1, nullptr, false},
                           Case{SettingOf(&S::cbbChargeTime), 24, 23, "24 hrs.", true},
-                          Case{SettingOf(&S::Slider1), 31, 30, nullptr, true},
+                          Case{SettingOf(&S::afVolume), 31, 30, nullptr, true},
                           Case{SettingOf(&S::chkBeep), 2, 1, nullptr, true}}) {
         EXPECT_EQ(c.setting.Count(), c.count) << c.setting.caption;
         EXPECT_EQ(c.setting.Text(c.value), c.text ? std::optional<std::string_view>(c.text) : std::nullopt)

@@ -88,7 +88,7 @@ TEST(TransferMerge, TakesOnlyTheStoresOfTheCoveredAreas) {
     CloneImage worked;
     worked.settings.block0 = "A5";
     worked.settings.block1 = "0B";
-    worked.settings.values.Slider1 = 9;
+    worked.settings.values.afVolume = 9;
     worked.vfo.bands[3].Set(kFreq, 145.0);
     worked.banks.counts[0] = 90;
     worked.banks.blocks[0] = "5A00";

@@ -152,18 +152,17 @@ TEST(CountEntry, AcceptsRefusesOrRestores) {
 TEST(PageRules, BankTotalGuardsEveryTab) {
     CloneImage image;
     image.banks.counts[9] = 90;  // total 990
-    for (int tab : {1, 2, 3, 4}) {
-        const PageSwitch s = SwitchPage(image, tab, false);
-        EXPECT_TRUE(s.page == Page::kBank && s.showTotalError && !s.rebuildMemoryGrid) << tab;
+    for (Page page : {Page::kSettings1, Page::kSettings2, Page::kMemory, Page::kBank}) {
+        const PageSwitch s = SwitchPage(image, page, false);
+        EXPECT_TRUE(s.page == Page::kBank && s.showTotalError && !s.rebuildMemoryGrid) << static_cast<int>(page);
     }
-    EXPECT_FALSE(SwitchPage(image, 4, true).showTotalError);  // the switch's own re-selection
+    EXPECT_FALSE(SwitchPage(image, Page::kBank, true).showTotalError);  // the switch's own re-selection
 
     image.banks.counts[9] = 100;
-    const PageSwitch memory = SwitchPage(image, 3, false);
+    const PageSwitch memory = SwitchPage(image, Page::kMemory, false);
     // Which pages offer Modify is tested on the window (tests/app).
     EXPECT_TRUE(memory.page == Page::kMemory && memory.modifyEnabled && memory.rebuildMemoryGrid &&
                 !memory.showTotalError);
-    EXPECT_EQ(SwitchPage(image, 7, false).page, Page::kBank);
 }
 
 CloneImage WithChannels() {

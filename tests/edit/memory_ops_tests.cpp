@@ -119,7 +119,7 @@ CloneImage WorkedImage() {
     image.banks.counts[0] = image.banks.counts[10] = 50;
     image.banks.links[0] = true;
     image.groups.members[2][5] = true;
-    image.settings.values.Slider1 = 12;
+    image.settings.values.afVolume = 12;
     image.settings.block0 = std::string(64, 'A');
     image.flags.blocks[0] = std::string(64, 'F');
     return image;
@@ -167,7 +167,7 @@ TEST(ImageEdit, KeepsOnlyThePartsThatChanged) {
 
     after = before;
     after.banks.links[7] = true;
-    after.settings.values.Slider2 = 4;
+    after.settings.values.squelchLevel = 4;
     parts = ImageEdit::Between(before, after).Parts();
     EXPECT_TRUE(parts.memory.Empty() && parts.parts.count() == 2u && parts.Has(ImagePart::kBanks) &&
                 parts.Has(ImagePart::kSettings));
@@ -181,10 +181,10 @@ TEST(ImageEdit, KeepsOnlyThePartsThatChanged) {
 TEST(ImageEdit, AbsorbJoinsStepsFromFirstBeforeToLastAfter) {
     const CloneImage start = WorkedImage();
     CloneImage middle = start;
-    middle.settings.values.Slider1 = 13;
+    middle.settings.values.afVolume = 13;
     ClearRows(middle, {1});
     CloneImage end = middle;
-    end.settings.values.Slider1 = 14;
+    end.settings.values.afVolume = 14;
     ClearRows(end, {2, 1000});
 
     ImageEdit joined = ImageEdit::Between(start, middle);

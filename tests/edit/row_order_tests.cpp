@@ -79,24 +79,25 @@ TEST(RowOrder, MoveTurnsEachRunRoundWithTheRowItPassesWithinItsArea) {
     CloneImage image;
     for (int s = 0; s < 6; ++s) Put(image, 98 + s, 145 + s, std::string(1, static_cast<char>('a' + s)));
     image.banks.counts[0] = 100;  // slots 98..103 cross from bank 0 into bank 1
-    const struct { std::vector<int> chosen; int by; const char* names; } cases[] = {  // slots 98..104, or the refusal
-        {{99, 100}, -1, "b c a d e f -"},
-        {{99, 100}, 1, "a d b c e f -"},
-        {{99, 101}, -1, "b a d c e f -"},
-        {{103}, 1, "a b c d e - f"},
-        {{0}, -1, "The rows are at the top of the memory channels already."},
-        {{1299}, 1, "The rows are at the end of the priority entries already."},
-        {{kFirstSearchPassSlot}, -1, "The rows are at the top of the Search Pass entries already."},
-        {{999, 1000}, 1, "The selected rows are memory channels and program-scan edges: move the rows of one area at a time."},
+    const Direction up = Direction::kUp, down = Direction::kDown;
+    const struct { std::vector<int> chosen; Direction by; const char* names; } cases[] = {  // slots 98..104, or the refusal
+        {{99, 100}, up, "b c a d e f -"},
+        {{99, 100}, down, "a d b c e f -"},
+        {{99, 101}, up, "b a d c e f -"},
+        {{103}, down, "a b c d e - f"},
+        {{0}, up, "The rows are at the top of the memory channels already."},
+        {{1299}, down, "The rows are at the end of the priority entries already."},
+        {{kFirstSearchPassSlot}, up, "The rows are at the top of the Search Pass entries already."},
+        {{999, 1000}, down, "The selected rows are memory channels and program-scan edges: move the rows of one area at a time."},
     };
     for (const auto& c : cases) {
         CloneImage moved = image;
         const RowOrderResult r = MoveSlots(moved, c.chosen, c.by);
         EXPECT_EQ(r.refusal, MoveRefusal(c.chosen, c.by));
-        EXPECT_EQ(r.refusal ? r.refusal->English() : Names(moved, 98, 104), c.names) << c.chosen.front() << c.by;
+        EXPECT_EQ(r.refusal ? r.refusal->English() : Names(moved, 98, 104), c.names) << c.chosen.front() << static_cast<int>(c.by);
         if (r.refusal) continue;
         ExpectWholeRows(image, moved);
-        for (std::size_t i = 0; i < c.chosen.size(); ++i) EXPECT_EQ(r.selection[i], c.chosen[i] + c.by);
+        for (std::size_t i = 0; i < c.chosen.size(); ++i) EXPECT_EQ(r.selection[i], c.chosen[i] + static_cast<int>(c.by));
     }
 }
 

@@ -51,7 +51,7 @@ inline CloneImage RichImage(int model = 0) {
     image.banks.counts[49] = 50;
     image.groups.members[1][0] = true;
     image.groups.members[10][49] = true;
-    image.settings.values.Slider1 = 7;
+    image.settings.values.afVolume = 7;
     image.settings.values.chkBell = true;
     return image;
 }

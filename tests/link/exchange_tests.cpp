@@ -79,7 +79,7 @@ TEST(RetryRule, TenTriesOnlyForTimeoutsAndBadReplies) {
         ScriptedPort port;
         for (int i = 0; i < 20; ++i) port.Answer(answer);
         LinkSession session(image, port, Quick());
-        session.SendKVIM();
+        session.SendImCommand();
         return std::make_pair(port.written.size(), session.Messages());
     };
     const std::string im = "KV~IM\r";
@@ -90,7 +90,7 @@ TEST(RetryRule, TenTriesOnlyForTimeoutsAndBadReplies) {
 
     ScriptedPort dead;
     dead.failWrite = true;
-    EXPECT_EQ(LinkSession(image, dead, Quick()).SendKVFINISH(), 1);
+    EXPECT_EQ(LinkSession(image, dead, Quick()).SendFinish(), 1);
     EXPECT_EQ(dead.written.size(), 1u) << "no retry on a port fault";
 }
 

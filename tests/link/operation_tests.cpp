@@ -155,7 +155,7 @@ TEST(Operations, FaultsEndATransferTheirWay) {
         SCOPED_TRACE(c.what);
         Bench bench(0, Faults(c.faults));
         CloneImage image = c.write ? bench.demo : NewImage();
-        image.settings.values.Slider1 = 5;
+        image.settings.values.afVolume = 5;
         LinkOptions options = Quick();
         options.maxTries = c.tries;
         options.replyDeadline = std::chrono::milliseconds(c.deadlineMs);
@@ -172,7 +172,7 @@ TEST(Operations, FaultsEndATransferTheirWay) {
         EXPECT_EQ(bench.port->Open(), !bench.receiver->HungUp()) << "a line hung up stays dead";
         if (r.ok()) { EXPECT_TRUE(image.banks.counts == bench.demo.banks.counts && image.groups.members == bench.demo.groups.members); }
         if (c.run == &AsTransfer<WriteSettingsSequence>) {
-            EXPECT_EQ(emu::ImageFromMemory(bench.receiver->Mem(), 0).settings.values.Slider1, 5) << "the blocks before stay written";
+            EXPECT_EQ(emu::ImageFromMemory(bench.receiver->Mem(), 0).settings.values.afVolume, 5) << "the blocks before stay written";
         }
     }
 }

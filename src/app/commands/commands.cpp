@@ -74,10 +74,10 @@ Commands::Commands(CloneDocument& document, Selection& selection, Prompter& prom
     connect(modify, &QAction::triggered, this, &Commands::Modify);
     connect(cut, &QAction::triggered, this, [this] { if (cutRows) cutRows(); });
     connect(copy, &QAction::triggered, this, [this] {
-        if (copyRows) copyRows(selection_.CurrentPage() != Page::kMemory);
+        if (copyRows) copyRows(CurrentGrid());
     });
     connect(paste, &QAction::triggered, this, [this] {
-        if (pasteRows) pasteRows(selection_.CurrentPage() != Page::kMemory);
+        if (pasteRows) pasteRows(CurrentGrid());
     });
     connect(clear, &QAction::triggered, this, &Commands::Clear);
     connect(enable, &QAction::triggered, this, &Commands::Enable);
@@ -89,8 +89,8 @@ Commands::Commands(CloneDocument& document, Selection& selection, Prompter& prom
     connect(disableAll, &QAction::triggered, this, &Commands::DisableAll);
     connect(changeChannels, &QAction::triggered, this, &Commands::ChangeChannels);
     connect(pack, &QAction::triggered, this, &Commands::Pack);
-    connect(moveUp, &QAction::triggered, this, [this] { Move(-1); });
-    connect(moveDown, &QAction::triggered, this, [this] { Move(1); });
+    connect(moveUp, &QAction::triggered, this, [this] { Move(Direction::kUp); });
+    connect(moveDown, &QAction::triggered, this, [this] { Move(Direction::kDown); });
     connect(findDuplicates, &QAction::triggered, this, &Commands::FindDuplicates);
     connect(find, &QAction::triggered, this, [this] { if (openFindBar) openFindBar(false); });
     connect(goTo, &QAction::triggered, this, [this] { if (openFindBar) openFindBar(true); });
@@ -201,8 +201,8 @@ void Commands::Update() {
     for (QAction* a : sortMenu->actions()) a->setEnabled(list && chosen.size() >= 2);
     sortMenu->menuAction()->setEnabled(list && chosen.size() >= 2);
     pack->setEnabled(list && chosen.size() >= 2);
-    moveUp->setEnabled(list && !MoveRefusal(chosen, -1));
-    moveDown->setEnabled(list && !MoveRefusal(chosen, 1));
+    moveUp->setEnabled(list && !MoveRefusal(chosen, Direction::kUp));
+    moveDown->setEnabled(list && !MoveRefusal(chosen, Direction::kDown));
     findDuplicates->setEnabled(list);
     // One transfer at a time: every transfer command waits for the end.
     for (QAction* a : transfers_) a->setEnabled(!transferRunning_);
@@ -226,14 +226,18 @@ void Commands::AddRowItems(QMenu* menu) const {
     menu->addActions({pack, moveUp, moveDown});
 }
 
-QMenu* Commands::GridMenu(bool vfo, QWidget* parent) {
+GridKind Commands::CurrentGrid() const {
+    return selection_.CurrentPage() == Page::kMemory ? GridKind::kMemory : GridKind::kVfo;
+}
+
+QMenu* Commands::GridMenu(GridKind grid, QWidget* parent) {
     Update();
     auto* menu = new QMenu(parent);
     menu->setObjectName(QStringLiteral("mnuGridContext"));
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->addAction(modify);
     menu->addSeparator();
-    if (vfo) {
+    if (grid == GridKind::kVfo) {
         menu->addActions({copy, paste});
         return menu;
     }
@@ -433,15 +437,15 @@ void Commands::Sort(SortKey key, bool descending) {
 
 void Commands::Pack() { Reorder(tr("Pack %1").arg(RowsName(selection_.SelectedRows())), PackSlots); }
 
-void Commands::Move(int by) {
+void Commands::Move(Direction direction) {
     const int current = selection_.CurrentRow() - 1;
     const QString rows = RowsName(selection_.SelectedRows());
     const RowOrderResult result =
-        Reorder(by < 0 ? tr("Move %1 Up").arg(rows) : tr("Move %1 Down").arg(rows),
-                [by](CloneImage& image, const std::vector<int>& chosen) { return MoveSlots(image, chosen, by); });
+        Reorder(direction == Direction::kUp ? tr("Move %1 Up").arg(rows) : tr("Move %1 Down").arg(rows),
+                [direction](CloneImage& image, const std::vector<int>& chosen) { return MoveSlots(image, chosen, direction); });
     if (result.selection.empty()) return;
     // The selection and the current row go with the block.
-    const int next = std::clamp(current + (by < 0 ? -1 : 1), result.selection.front(), result.selection.back());
+    const int next = std::clamp(current + static_cast<int>(direction), result.selection.front(), result.selection.back());
     selection_.SelectRows(OneBased(result.selection), next + 1);
 }
 

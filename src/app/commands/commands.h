@@ -7,8 +7,9 @@
 #include <optional>
 #include <vector>
 
-#include "edit/channel_entry.h"
+#include "app/commands/selection.h"
 #include "app/widgets/string_table.h"
+#include "edit/channel_entry.h"
 #include "core/image.h"
 #include "edit/bulk_change.h"
 #include "core/memory_map.h"
@@ -78,8 +79,8 @@ public:
     std::function<std::optional<ChannelEntry>(const CloneImage& image, ChannelEntry::Target target, int row)>
         editEntry;
     std::function<std::optional<ChannelChange>(const SlotFields& first, int channels)> askChange;
-    std::function<void(bool vfo)> copyRows;
-    std::function<void(bool vfo)> pasteRows;
+    std::function<void(GridKind grid)> copyRows;
+    std::function<void(GridKind grid)> pasteRows;
     std::function<void()> cutRows;
     std::function<bool()> canPaste;
     std::function<void(bool goTo)> openFindBar;
@@ -94,8 +95,8 @@ public:
     // The actions of the memory grid's context menu and the Edit menu.
     void AddEditItems(QMenu* menu) const;
     void AddRowItems(QMenu* menu) const;
-    // The grid's context menu; vfo: the VFO grid's (Modify, Copy, Paste).
-    QMenu* GridMenu(bool vfo, QWidget* parent);
+    // The grid's context menu; the VFO grid's has Modify, Copy and Paste.
+    QMenu* GridMenu(GridKind grid, QWidget* parent);
 
     // The handlers, as the actions run them.
     void Modify();
@@ -113,7 +114,7 @@ public:
     void ApplyChange(const ChannelChange& change);
     void Sort(SortKey key, bool descending);
     void Pack();
-    void Move(int by);  // -1 up, +1 down
+    void Move(Direction direction);
     void FindDuplicates();
 
     QString RowsName(const std::vector<int>& rows) const;
@@ -129,6 +130,7 @@ private:
     bool ConfirmDisable(const std::vector<int>& rows);
     bool Confirm(const QString& title, const QStringList& lines);
     QString Label(int slot) const;
+    GridKind CurrentGrid() const;
     void StoreEntry(const QString& name, const std::optional<ChannelEntry>& entry);
     RowOrderResult Reorder(const QString& name,
                            const std::function<RowOrderResult(CloneImage&, const std::vector<int>&)>& order);

@@ -5,6 +5,9 @@
 
 namespace wrk7 {
 
+// The two grids of channels: the memory page's and the VFO bands of Settings 1.
+enum class GridKind { kMemory, kVfo };
+
 // What the commands need to know of the window: the page in front and the
 // rows chosen on its grid. The window answers for its pages; the command
 // tests answer with a plain list, so no grid has to exist.

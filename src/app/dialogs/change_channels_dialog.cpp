@@ -14,7 +14,7 @@
 
 #include "app/translation/said.h"
 #include "app/widgets/focus_rule.h"
-#include "app/widgets/frequency_filter.h"
+#include "app/widgets/character_validator.h"
 #include "app/widgets/prompter.h"
 #include "core/channel_limits.h"
 #include "core/channel_options.h"
@@ -130,10 +130,10 @@ QWidget* ChangeChannelsDialog::MakeControl(int field, int model, const SlotField
         auto* box = new QLineEdit(Q(start.Text(field)));
         if (field == kOffset) {
             box->setMaxLength(9);
-            box->setValidator(new KeyFilter(KeyFilter::Kind::kDecimal, box));
+            box->setValidator(new CharacterValidator(CharacterValidator::Kind::kDecimal, box));
         } else if (field == kName) {
             box->setMaxLength(kNameLength);
-            box->setValidator(new KeyFilter(KeyFilter::Kind::kPrintableAscii, box));
+            box->setValidator(new CharacterValidator(CharacterValidator::Kind::kPrintableAscii, box));
         } else {
             box->setMaxLength(kNoteLength);
         }

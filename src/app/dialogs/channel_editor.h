@@ -142,7 +142,7 @@ private:
     QLineEdit* txtShift_ = nullptr;
     QLineEdit* txtNote_ = nullptr;
     QLineEdit* txtName_ = nullptr;
-    QButtonGroup* opbWave_ = nullptr;
+    QButtonGroup* waveGroup_ = nullptr;
     QButtonGroup* opbStep_ = nullptr;
     QButtonGroup* opbTone_ = nullptr;
     QButtonGroup* shiftButtons_ = nullptr;

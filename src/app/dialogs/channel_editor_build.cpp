@@ -12,7 +12,7 @@
 #include "app/dialogs/channel_editor.h"
 #include "app/widgets/accessible_names.h"
 #include "app/dialogs/channel_editor_controls.h"
-#include "app/widgets/frequency_filter.h"
+#include "app/widgets/character_validator.h"
 #include "core/channel_limits.h"
 #include "core/channel_options.h"
 #include "edit/channel_rules.h"
@@ -50,7 +50,7 @@ QGroupBox* RadioRow(QObject* owner, QButtonGroup*& group, const QString& title, 
 QLineEdit* NumberBox(const char* name, int maxLength) {
     auto* box = Named(new QLineEdit, name);
     box->setMaxLength(maxLength);
-    box->setValidator(new KeyFilter(KeyFilter::Kind::kDecimal, box));
+    box->setValidator(new CharacterValidator(CharacterValidator::Kind::kDecimal, box));
     return box;
 }
 
@@ -119,7 +119,7 @@ QLayout* ChannelEditor::BuildBoxes() {
 
 QLayout* ChannelEditor::BuildModeAndShift() {
     auto* row = new QHBoxLayout;
-    row->addWidget(RadioRow(this, opbWave_, tr("Mode"), QStringLiteral("opbWave"),
+    row->addWidget(RadioRow(this, waveGroup_, tr("Mode"), QStringLiteral("opbWave"),
                             {QStringLiteral("FM"), QStringLiteral("AM"), QStringLiteral("WFM")}));
     row->addWidget(RadioRow(this, shiftButtons_, tr("Shift"), QStringLiteral("opbSift"),
                             {QStringLiteral("OFF"), QStringLiteral("+"), QStringLiteral("-")}));
@@ -160,7 +160,7 @@ QLayout* ChannelEditor::BuildTexts() {
     lblName_ = Named(new QLabel(tr("NAME")), "lblName");
     txtName_ = Named(new QLineEdit, "txtName");
     txtName_->setMaxLength(kNameLength);
-    txtName_->setValidator(new KeyFilter(KeyFilter::Kind::kPrintableAscii, txtName_));
+    txtName_->setValidator(new CharacterValidator(CharacterValidator::Kind::kPrintableAscii, txtName_));
     txtName_->setMinimumWidth(txtName_->fontMetrics().horizontalAdvance(QStringLiteral("WWWWWWW")));
     txtNote_ = Named(new QLineEdit, "txtNote");
     txtNote_->setMaxLength(kNoteLength);

@@ -62,7 +62,7 @@ bool ChannelEditor::PrepareMemory(const CloneImage& image, int row) {
     // What the frequency box accepts; an entry outside it is put back.
     lblMHz_->setText(Q(MemoryFrequencyRange()));
     ShowMemoryOnlyControls(true);
-    EnableAll(opbWave_, true);
+    EnableAll(waveGroup_, true);
     EnableAll(opbStep_, true);
     OfferModelCodes();
     const SlotFields& m = image.memory.slot[row - 1];
@@ -100,7 +100,7 @@ void ChannelEditor::OfferModelCodes() {
 
 void ChannelEditor::LoadMemoryFields(const SlotFields& m, bool enabled) {
     SetFreqText(Q(m.Text(kFreq)));
-    Select(opbWave_, ChoiceIndex(m.Value(kMode), kModeChoices));
+    Select(waveGroup_, ChoiceIndex(m.Value(kMode), kModeChoices));
     Select(opbStep_, ChoiceIndex(m.Value(kStep), kStepChoices));
     Select(opbTone_, ChoiceIndex(m.Value(kOption), kOptionChoices));
     Select(shiftButtons_, ChoiceIndex(m.Value(kShift), kShiftChoices));
@@ -149,8 +149,8 @@ bool ChannelEditor::PrepareVfo(const CloneImage& image, int row) {
 }
 
 void ChannelEditor::LoadVfoFields(const SlotFields& v, int band) {
-    EnableAll(opbWave_, true);
-    Select(opbWave_, ChoiceIndex(v.Value(kMode), kModeChoices));
+    EnableAll(waveGroup_, true);
+    Select(waveGroup_, ChoiceIndex(v.Value(kMode), kModeChoices));
     const StepOffer steps = VfoStepOffer(region_, band, v.Value(kStep));
     for (int i = 0; i < kStepChoices; ++i) opbStep_->button(i)->setEnabled(steps.enabled[static_cast<std::size_t>(i)]);
     Select(opbStep_, steps.selected);

@@ -27,7 +27,7 @@ int ListCode(const QComboBox* list, int unset) { return list->currentIndex() >= 
 // Fields 0..10, which a memory slot and a VFO band share.
 void ChannelEditor::StoreSharedFields(SlotFields& fields) const {
     fields.Set(kFreq, BoxValue(txtFreq_));
-    StoreChoice(fields, kMode, opbWave_);
+    StoreChoice(fields, kMode, waveGroup_);
     StoreChoice(fields, kStep, opbStep_);
     StoreChoice(fields, kOption, opbTone_);
     fields.Set(kSecret, ListCode(secretList_, kUnsetSecretCode));

@@ -41,9 +41,9 @@ QString FirstExtension(std::string_view filter) {
                                                                                            : QString();
 }
 
-QString SuggestedName(const QString& currentFile, int regionIndex, const QString& extension) {
+QString SuggestedName(const QString& currentFile, int modelIndex, const QString& extension) {
     if (!currentFile.isEmpty()) return WithReplacedExtension(currentFile, extension);
-    return FromView(Model(regionIndex).name) + QLatin1Char('.') + extension;
+    return FromView(Model(modelIndex).name) + QLatin1Char('.') + extension;
 }
 
 QString WithExtension(const QString& path, const QString& extension) {

@@ -31,7 +31,7 @@ QString FirstExtension(std::string_view filter);
 
 // The name a save dialog suggests: the current file's with extension, or the
 // model's name when the image has no file yet.
-QString SuggestedName(const QString& currentFile, int regionIndex, const QString& extension);
+QString SuggestedName(const QString& currentFile, int modelIndex, const QString& extension);
 
 // A name typed without an extension gets extension; any other is kept.
 QString WithExtension(const QString& path, const QString& extension);

@@ -5,7 +5,7 @@
 #include <QPixmap>
 #include <QPrinter>
 
-#include "app/dialogs/dlg_print.h"
+#include "app/dialogs/print_selection_dialog.h"
 #include "app/dialogs/file_dialogs.h"
 #include "app/dialogs/printer_dialogs.h"
 #include "app/translation/said.h"
@@ -20,7 +20,7 @@ ListingPrint::ListingPrint(QWidget* window, const CloneImage& image, Prompter& p
       window_(window),
       image_(image),
       prompter_(prompter),
-      dlgPrint_(new DlgPrint(window)),
+      selectionDialog_(new PrintSelectionDialog(window)),
       printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)),
       dialogs_(std::make_unique<QtPrinterDialogs>()) {
     printer_->setPageLayout(print::DefaultPageLayout());
@@ -31,7 +31,7 @@ ListingPrint::~ListingPrint() = default;
 void ListingPrint::SetDialogs(std::unique_ptr<PrinterDialogs> dialogs) { dialogs_ = std::move(dialogs); }
 
 std::optional<print::ListingDocument> ListingPrint::ChooseDocument() {
-    const std::optional<ListingSections> sections = dlgPrint_->Ask();
+    const std::optional<ListingSections> sections = selectionDialog_->Ask();
     if (!sections || !sections->Any()) return std::nullopt;
     // A page turned to landscape for a wide listing goes back to the set-up's
     // orientation, so the next, narrower listing is fitted afresh.

@@ -15,7 +15,7 @@ class QWidget;
 
 namespace wrk7 {
 
-class DlgPrint;
+class PrintSelectionDialog;
 class PrinterDialogs;
 class Prompter;
 
@@ -34,7 +34,7 @@ public:
     void ExportPdf();
     void PrintSetup();
 
-    DlgPrint* Selection() const { return dlgPrint_; }
+    PrintSelectionDialog* Selection() const { return selectionDialog_; }
     QPrinter& Printer() { return *printer_; }
     // Tests put a fake in place of the platform's dialogs.
     void SetDialogs(std::unique_ptr<PrinterDialogs> dialogs);
@@ -53,7 +53,7 @@ private:
     QWidget* window_;
     const CloneImage& image_;
     Prompter& prompter_;
-    DlgPrint* dlgPrint_ = nullptr;
+    PrintSelectionDialog* selectionDialog_ = nullptr;
     std::unique_ptr<QPrinter> printer_;
     std::unique_ptr<PrinterDialogs> dialogs_;
     QPageLayout::Orientation chosenOrientation_ = QPageLayout::Portrait;

@@ -17,7 +17,7 @@ namespace wrk7 {
 // the first redo (QUndoStack::push calls it) does nothing.
 class DocumentStep : public QUndoCommand {
 public:
-    DocumentStep(CloneDocument& document, const QString& name, ImageEdit edit, int mergeKey,
+    DocumentStep(CloneDocument& document, const QString& name, ImageEdit edit, MergeKey mergeKey,
                  std::optional<CloneDocument::FileNameChange> file)
         : QUndoCommand(name), document_(document), edit_(std::move(edit)), file_(std::move(file)), mergeKey_(mergeKey) {}
 
@@ -29,7 +29,7 @@ public:
         }
         document_.Restore(edit_, false, file_);
     }
-    int id() const override { return mergeKey_ ? mergeKey_ : -1; }
+    int id() const override { return mergeKey_ == MergeKey::kNone ? -1 : static_cast<int>(mergeKey_); }
     bool mergeWith(const QUndoCommand* other) override {
         edit_.Absorb(static_cast<const DocumentStep*>(other)->edit_);
         // Dragged back to where it started: no step at all.
@@ -41,7 +41,7 @@ private:
     CloneDocument& document_;
     ImageEdit edit_;
     std::optional<CloneDocument::FileNameChange> file_;
-    int mergeKey_;
+    MergeKey mergeKey_;
     bool done_ = true;
 };
 
@@ -67,7 +67,7 @@ void CloneDocument::SetReadOnly(bool readOnly) {
     emit historyChanged();
 }
 
-bool CloneDocument::Edit(const QString& name, const std::function<void(CloneImage&)>& change, int mergeKey) {
+bool CloneDocument::Edit(const QString& name, const std::function<void(CloneImage&)>& change, MergeKey mergeKey) {
     if (readOnly_) return false;
     if (recording_ > 0) {
         change(image_);
@@ -81,7 +81,7 @@ bool CloneDocument::Edit(const QString& name, const std::function<void(CloneImag
     return Record(name, *before, mergeKey, std::nullopt);
 }
 
-bool CloneDocument::Record(const QString& name, const CloneImage& before, int mergeKey,
+bool CloneDocument::Record(const QString& name, const CloneImage& before, MergeKey mergeKey,
                            std::optional<FileNameChange> file) {
     // Whatever the change turned off holds nothing from here on.
     WipeDisabledSlots(image_);
@@ -201,7 +201,7 @@ CsvImportResult CloneDocument::ImportCsv(const QString& path, const std::optiona
     if (!r.result.ok) return r;
     const FileNameChange file{fileName_, QString()};
     SetFileName(QString());
-    Record(ImportStepName(path), *before, 0, file);
+    Record(ImportStepName(path), *before, MergeKey::kNone, file);
     return r;
 }
 
@@ -215,12 +215,12 @@ ChirpImportResult CloneDocument::ImportChirp(const QString& path, const std::str
     // As after a CSV import: the image is no longer the clone file's, so a
     // save asks for a name instead of overwriting it.
     if (!r.result.ok || r.imported == 0) {
-        Record(stepName, *before, 0, std::nullopt);
+        Record(stepName, *before, MergeKey::kNone, std::nullopt);
         return r;
     }
     const FileNameChange file{fileName_, QString()};
     SetFileName(QString());
-    Record(stepName, *before, 0, file);
+    Record(stepName, *before, MergeKey::kNone, file);
     return r;
 }
 

@@ -16,6 +16,10 @@
 
 namespace wrk7 {
 
+// The edits that run together into one step while they follow each other:
+// the drag of each slider.
+enum class MergeKey { kNone, kSquelchDrag, kVolumeDrag };
+
 // The image being edited, together with everything that belongs to it and
 // nothing that belongs to a window: its undo history, the clone file it came
 // from or was saved to, whether it holds unsaved changes and whether it may
@@ -49,14 +53,14 @@ public:
     void SetReadOnly(bool readOnly);
 
     // Runs change on the image and records what it did as the step name.
-    // Steps with the same merge key (not 0) one after another become one
+    // Steps with the same merge key (not kNone) one after another become one
     // step, as a slider dragged over several values should. A change nested
     // in another one belongs to the outer step. False when the document is
     // read-only (change is not run) or the change left the image as it was.
     // change runs to its end without waiting for the user: a dialog asks
     // first and hands back what to change (the channel editor's entry), so
     // nothing can reach the document while a step is half made.
-    bool Edit(const QString& name, const std::function<void(CloneImage&)>& change, int mergeKey = 0);
+    bool Edit(const QString& name, const std::function<void(CloneImage&)>& change, MergeKey mergeKey = MergeKey::kNone);
 
     bool CanUndo() const { return !readOnly_ && stack_.canUndo(); }
     bool CanRedo() const { return !readOnly_ && stack_.canRedo(); }
@@ -108,7 +112,7 @@ private:
         QString after;
     };
 
-    bool Record(const QString& name, const CloneImage& before, int mergeKey, std::optional<FileNameChange> file);
+    bool Record(const QString& name, const CloneImage& before, MergeKey mergeKey, std::optional<FileNameChange> file);
     void Replace(const CloneImage& image, const QString& fileName);
     void SetFileName(const QString& fileName);
     void StartHistory();

@@ -58,11 +58,11 @@ GridClipboard::GridClipboard(CloneDocument& document, Prompter& prompter, Memory
     LookAtClipboard();
 }
 
-QTableView* GridClipboard::View(Grid grid) const { return grid == Grid::kMemory ? memory_->Grid() : vfoGrid_; }
+QTableView* GridClipboard::View(GridKind grid) const { return grid == GridKind::kMemory ? memory_->Grid() : vfoGrid_; }
 
-void GridClipboard::Copy(Grid grid) {
+void GridClipboard::Copy(GridKind grid) {
     const std::vector<int> rows = SelectedGridRows(View(grid));
-    if (grid == Grid::kMemory) {
+    if (grid == GridKind::kMemory) {
         PutOnClipboard(MemoryRowsAsTsv(image_, rows), MemoryRecords(image_, rows));
     } else {
         PutOnClipboard(VfoRowsAsTsv(image_, rows), VfoRecords(image_, rows));
@@ -71,11 +71,11 @@ void GridClipboard::Copy(Grid grid) {
 
 void GridClipboard::Cut() {
     const std::vector<int> rows = memory_->SelectedRows();
-    Copy(Grid::kMemory);
+    Copy(GridKind::kMemory);
     document_.Edit(tr("Cut %1").arg(RowsName(document_.Image(), rows)), [&](CloneImage& image) { ClearRows(image, rows); });
 }
 
-std::vector<PasteRecord> GridClipboard::ClipboardRecords(Grid grid) const {
+std::vector<PasteRecord> GridClipboard::ClipboardRecords(GridKind grid) const {
     const QMimeData* data = QApplication::clipboard()->mimeData();
     if (!data) return {};
     if (data->hasFormat(MimeType())) {
@@ -83,7 +83,7 @@ std::vector<PasteRecord> GridClipboard::ClipboardRecords(Grid grid) const {
     }
     const std::string text = data->text().toStdString();
     if (!LooksLikeChannelTsv(text)) return {};
-    return ParseChannelTsv(text, grid == Grid::kMemory ? TsvRows::kMemory : TsvRows::kVfoBands);
+    return ParseChannelTsv(text, grid == GridKind::kMemory ? TsvRows::kMemory : TsvRows::kVfoBands);
 }
 
 void GridClipboard::LookAtClipboard() {
@@ -93,10 +93,10 @@ void GridClipboard::LookAtClipboard() {
     emit canPasteChanged();
 }
 
-void GridClipboard::Paste(Grid grid) {
+void GridClipboard::Paste(GridKind grid) {
     const std::vector<PasteRecord> records = ClipboardRecords(grid);
     if (records.empty()) return;
-    if (grid == Grid::kMemory) {
+    if (grid == GridKind::kMemory) {
         PasteIntoMemory(records);
     } else {
         PasteIntoVfo(records);

@@ -1,4 +1,5 @@
 #pragma once
+#include "app/commands/selection.h"
 #include <QObject>
 #include <vector>
 
@@ -23,14 +24,13 @@ class Prompter;
 class GridClipboard : public QObject {
     Q_OBJECT
 public:
-    enum class Grid { kMemory, kVfo };
 
     GridClipboard(CloneDocument& document, Prompter& prompter, MemoryPage* memory, QTableView* vfoGrid,
                   QWidget* window);
 
-    void Copy(Grid grid);
+    void Copy(GridKind grid);
     void Cut();  // memory grid: copy, then empty the rows without asking
-    void Paste(Grid grid);
+    void Paste(GridKind grid);
     // The clipboard holds rows a paste can read (looked at once per change
     // of the clipboard, which may belong to another program).
     bool CanPaste() const { return canPaste_; }
@@ -40,8 +40,8 @@ signals:
     void canPasteChanged();
 
 private:
-    QTableView* View(Grid grid) const;
-    std::vector<PasteRecord> ClipboardRecords(Grid grid) const;
+    QTableView* View(GridKind grid) const;
+    std::vector<PasteRecord> ClipboardRecords(GridKind grid) const;
     void PasteIntoMemory(const std::vector<PasteRecord>& records);
     void PasteIntoVfo(const std::vector<PasteRecord>& records);
     void ReportRefusals(const PastePlan& plan, const std::vector<std::string>& labels);

@@ -37,7 +37,8 @@ constexpr std::array<const char*, 11> kWidestValues{
 
 }  // namespace
 
-void ApplyGridColumnWidths(QTableView* grid, bool vfo) {
+void ApplyGridColumnWidths(QTableView* grid, GridKind kind) {
+    const bool vfo = kind == GridKind::kVfo;
     const auto& widths = vfo ? kVfoWidths : kMemoryWidths;
     QFont labelFont = grid->verticalHeader()->font();
     labelFont.setBold(true);  // the current row's label is drawn bold
@@ -60,7 +61,7 @@ void ApplyGridColumnWidths(QTableView* grid, bool vfo) {
 }
 
 QTableView* MakeImageGrid(QAbstractItemModel* model, const char* objectName,
-                          QAbstractItemView::SelectionMode selection, bool vfo) {
+                          QAbstractItemView::SelectionMode selection, GridKind kind) {
     auto* grid = new QTableView;
     grid->setObjectName(QString::fromLatin1(objectName));
     grid->setModel(model);
@@ -72,15 +73,15 @@ QTableView* MakeImageGrid(QAbstractItemModel* model, const char* objectName,
     grid->setWordWrap(false);
     // One Tab stop: the arrows move inside, Tab goes on to the next control.
     grid->setTabKeyNavigation(false);
-    grid->setAccessibleName(vfo ? MemoryPage::tr("VFO bands") : MemoryPage::tr("Memory channels"));
-    ApplyGridColumnWidths(grid, vfo);
+    grid->setAccessibleName(kind == GridKind::kVfo ? MemoryPage::tr("VFO bands") : MemoryPage::tr("Memory channels"));
+    ApplyGridColumnWidths(grid, kind);
     new ColumnStretcher(grid);
     return grid;
 }
 
 MemoryPage::MemoryPage(const CloneImage& image, QWidget* parent) : QWidget(parent) {
     model_ = new MemoryTableModel(image, this);
-    grid_ = MakeImageGrid(model_, "MSFlexGrid1", QAbstractItemView::ExtendedSelection, false);
+    grid_ = MakeImageGrid(model_, "MSFlexGrid1", QAbstractItemView::ExtendedSelection, GridKind::kMemory);
     grid_->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     grid_->horizontalHeader()->setHighlightSections(false);
 

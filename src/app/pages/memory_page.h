@@ -1,4 +1,5 @@
 #pragma once
+#include "app/commands/selection.h"
 #include <QAbstractItemView>
 #include <QWidget>
 #include <vector>
@@ -65,10 +66,10 @@ private:
 };
 
 // Column widths of both grids, in twips (column 0 is the row label).
-void ApplyGridColumnWidths(QTableView* grid, bool vfo);
+void ApplyGridColumnWidths(QTableView* grid, GridKind kind);
 // A read-only grid of whole rows over model, set up as both grids are.
 QTableView* MakeImageGrid(QAbstractItemModel* model, const char* objectName,
-                          QAbstractItemView::SelectionMode selection, bool vfo);
+                          QAbstractItemView::SelectionMode selection, GridKind kind);
 // The selected rows of a grid, 0-based and ascending; the current row (or
 // the first) when none is selected.
 std::vector<int> SelectedGridRows(const QTableView* grid);

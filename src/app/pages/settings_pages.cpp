@@ -113,10 +113,6 @@ void SelectOption(QButtonGroup* group, int index) {
     group->setExclusive(true);
 }
 
-// Merge keys of the history: the moves of one slider are one step.
-constexpr int kSquelchDrag = 1;
-constexpr int kVolumeDrag = 2;
-
 }  // namespace
 
 SettingsPages::SettingsPages(CloneDocument& document, QWidget* vfoGrid, QObject* parent)
@@ -132,7 +128,7 @@ SettingsPages::SettingsPages(CloneDocument& document, QWidget* vfoGrid, QObject*
 }
 
 void SettingsPages::Change(const QString& caption, const std::function<void(SetModeSettings&)>& store,
-                           int mergeKey) {
+                           MergeKey mergeKey) {
     if (loading_) return;
     // Every control marks the document modified through its step: a
     // change that left no mark would be lost at the close.
@@ -262,7 +258,7 @@ void SettingsPages::BuildPage1(QWidget* vfoGrid) {
         QSlider* s = out;
         QLabel* l = label;
         // One key per slider: the moves of one drag merge into one step.
-        const int mergeKey = &out == &volumeSlider_ ? kVolumeDrag : kSquelchDrag;
+        const MergeKey mergeKey = &out == &volumeSlider_ ? MergeKey::kVolumeDrag : MergeKey::kSquelchDrag;
         connect(s, &QSlider::valueChanged, this, [this, l, caption, member, mergeKey](int v) {
             l->setText(QString::number(v));
             Change(caption, [member, v](SetModeSettings& settings) { settings.*member = v; }, mergeKey);
@@ -274,8 +270,8 @@ void SettingsPages::BuildPage1(QWidget* vfoGrid) {
         return box;
     };
     auto* sliders = new QHBoxLayout;
-    sliders->addWidget(slider("Slider2", "lblSql", &SetModeSettings::Slider2, squelchSlider_, lblSql_));
-    sliders->addWidget(slider("Slider1", "lblVol", &SetModeSettings::Slider1, volumeSlider_, lblVol_));
+    sliders->addWidget(slider("Slider2", "lblSql", &SetModeSettings::squelchLevel, squelchSlider_, lblSql_));
+    sliders->addWidget(slider("Slider1", "lblVol", &SetModeSettings::afVolume, volumeSlider_, lblVol_));
     layout->addLayout(sliders);
 
     auto* plan = new QGroupBox(tr("Band Plan Editor"));

@@ -5,6 +5,7 @@
 #include <functional>
 #include <vector>
 
+#include "app/document/clone_document.h"
 #include "core/image.h"
 
 class QBoxLayout;
@@ -66,7 +67,7 @@ private:
                     const QStringList& entries);
     // Stores a control's new value as the step "Change <caption>".
     void Change(const QString& caption, const std::function<void(SetModeSettings&)>& store,
-                int mergeKey = 0);
+                MergeKey mergeKey = MergeKey::kNone);
     QWidget* Labelled(const QString& caption, QWidget* field);
     void BuildPage1(QWidget* vfoGrid);
     void BuildPage2();

@@ -65,7 +65,6 @@ private:
     std::function<void(QTableView*)> show_;
 };
 
-GridClipboard::Grid GridOf(bool vfo) { return vfo ? GridClipboard::Grid::kVfo : GridClipboard::Grid::kMemory; }
 
 }  // namespace
 
@@ -87,8 +86,8 @@ EditCommands::EditCommands(QMainWindow* window, CloneDocument& document, Prompte
         if (dialog.exec() != QDialog::Accepted) return std::nullopt;
         return dialog.Change();
     };
-    commands_.copyRows = [this](bool vfo) { clipboard_->Copy(GridOf(vfo)); };
-    commands_.pasteRows = [this](bool vfo) { clipboard_->Paste(GridOf(vfo)); };
+    commands_.copyRows = [this](GridKind grid) { clipboard_->Copy(grid); };
+    commands_.pasteRows = [this](GridKind grid) { clipboard_->Paste(grid); };
     commands_.cutRows = [this] { clipboard_->Cut(); };
     commands_.canPaste = [this] { return clipboard_->CanPaste(); };
     commands_.openFindBar = [this](bool goTo) { findBar_->Open(goTo ? FindBar::Mode::kGoTo : FindBar::Mode::kFind); };
@@ -132,7 +131,7 @@ void EditCommands::ShowGridMenu(QTableView* grid, const QPoint& pos) {
     if (row >= 0 && !grid->selectionModel()->isRowSelected(row, {}))
         grid->selectionModel()->setCurrentIndex(grid->model()->index(row, 0),
                                                 QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    commands_.GridMenu(grid == vfoGrid_, window_)->popup(grid->viewport()->mapToGlobal(pos));
+    commands_.GridMenu(grid == vfoGrid_ ? GridKind::kVfo : GridKind::kMemory, window_)->popup(grid->viewport()->mapToGlobal(pos));
 }
 
 }  // namespace wrk7

@@ -1,6 +1,7 @@
 #include "app/window/main_window.h"
 
 #include <QAction>
+#include <algorithm>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDateTime>
@@ -53,6 +54,9 @@ namespace wrk7 {
 
 namespace {
 
+// The four tabs are the four pages, in order.
+Page PageOfTab(int index) { return static_cast<Page>(std::clamp(index, 0, 3) + 1); }
+
 QString FromView(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -93,7 +97,7 @@ void MainWindow::BuildPages() {
     tabs_ = new QTabWidget;
     tabs_->setObjectName(QStringLiteral("TabStrip1"));
     vfoModel_ = new VfoTableModel(document_->Image(), this);
-    vfoGrid_ = MakeImageGrid(vfoModel_, "MSFlexGrid2", QAbstractItemView::SingleSelection, true);
+    vfoGrid_ = MakeImageGrid(vfoModel_, "MSFlexGrid2", QAbstractItemView::SingleSelection, GridKind::kVfo);
     settingsPages_ = new SettingsPages(*document_, vfoGrid_, this);
     memoryPage_ = new MemoryPage(document_->Image());
     memoryPage_->setObjectName(QStringLiteral("Frame1_2"));
@@ -107,7 +111,7 @@ void MainWindow::BuildPages() {
     // A click on the tab already in front emits no change, but the total
     // rule still applies to it.
     connect(tabs_, &QTabWidget::tabBarClicked, this, [this](int index) {
-        if (index >= 0 && index == tabs_->currentIndex()) SwitchTo(index + 1);
+        if (index >= 0 && index == tabs_->currentIndex()) SwitchTo(PageOfTab(index));
     });
 
     connect(settingsPages_, &SettingsPages::modelClicked, this, &MainWindow::OnModelClicked);
@@ -343,7 +347,7 @@ void MainWindow::ShowStartupState() {
     ChangeFont();
     UpdateCaption();
     UpdateHistoryActions();
-    SwitchTo(static_cast<int>(Page::kSettings1));
+    SwitchTo(Page::kSettings1);
     if (!options_.startupFile.isEmpty()) files_->OpenFile(options_.startupFile);
 }
 
@@ -471,21 +475,21 @@ void MainWindow::SelectBand(int band) { vfoGrid_->selectRow(band - 1); }
 void MainWindow::ClickTab(Page page) {
     const int index = static_cast<int>(page) - 1;
     if (index == tabs_->currentIndex()) {
-        SwitchTo(static_cast<int>(page));
+        SwitchTo(page);
     } else {
         tabs_->setCurrentIndex(index);
     }
 }
 
 void MainWindow::OnCurrentTabChanged(int index) {
-    if (tabStripFlag_) return;
-    SwitchTo(index + 1);
+    if (tabStripFlag_ || index < 0) return;
+    SwitchTo(PageOfTab(index));
 }
 
-void MainWindow::SwitchTo(int tab) {
+void MainWindow::SwitchTo(Page page) {
     // A count box still being edited counts as left.
     document_->CommitPendingEntries();
-    const PageSwitch s = SwitchPage(document_->Image(), tab, tabStripFlag_);
+    const PageSwitch s = SwitchPage(document_->Image(), page, tabStripFlag_);
     if (s.showTotalError) prompter_->Error(this, ErrorTitle(), QStringList{Said(kTotalMustBe1000Message)});
     SelectPageDirect(s.page);
     if (s.rebuildMemoryGrid) {

@@ -123,7 +123,7 @@ private:
     void UpdateHistoryActions();
 
     void OnCurrentTabChanged(int index);
-    void SwitchTo(int tab);
+    void SwitchTo(Page page);
     void SelectPageDirect(Page page);
     void OnModelClicked(int model);
     void ChangeFont();

@@ -28,7 +28,7 @@ void Store(CloneDocument& doc, int slot = 3, double mhz = 145.0) {
     doc.Edit("Store", [=](CloneImage& i) { StoreChannel(i, slot, mhz); });
 }
 // The AF slider at v, as one move of a drag: the moves of one drag share a step.
-void Drag(CloneDocument& doc, int v) { doc.Edit("Change AF", [v](CloneImage& i) { i.settings.values.Slider1 = v; }, 2); }
+void Drag(CloneDocument& doc, int v) { doc.Edit("Change AF", [v](CloneImage& i) { i.settings.values.afVolume = v; }, MergeKey::kVolumeDrag); }
 
 class CloneDocumentTest : public ::testing::Test {
 protected:
@@ -46,7 +46,7 @@ TEST_F(CloneDocumentTest, ModifiedFollowsTheHistoryAndNothingElse) {
         {"an edit undone", [](CloneDocument& d) { Store(d); d.Undo(); }, false, 1},
         {"undone and redone", [](CloneDocument& d) { Store(d); d.Undo(); d.Redo(); }, true, 1},
         {"a slider dragged back to where it started",
-         [](CloneDocument& d) { const int start = d.Image().settings.values.Slider1; Drag(d, 7); Drag(d, start); },
+         [](CloneDocument& d) { const int start = d.Image().settings.values.afVolume; Drag(d, 7); Drag(d, start); },
          false, 0},
         {"a drag over several values", [](CloneDocument& d) { for (int v = 3; v < 9; ++v) Drag(d, v); }, true, 1},
         {"a model switch", [](CloneDocument& d) { d.SwitchModel(2); }, false, 0},

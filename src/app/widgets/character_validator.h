@@ -14,12 +14,12 @@ namespace wrk7 {
 //
 // One filter per box: it remembers the box's last text to tell what a change
 // inserted.
-class KeyFilter : public QValidator {
+class CharacterValidator : public QValidator {
     Q_OBJECT
 public:
     enum class Kind { kDecimal, kPrintableAscii };
 
-    explicit KeyFilter(Kind kind, QObject* parent = nullptr);
+    explicit CharacterValidator(Kind kind, QObject* parent = nullptr);
 
     State validate(QString& input, int& pos) const override;
 

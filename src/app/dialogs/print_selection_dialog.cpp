@@ -1,4 +1,4 @@
-#include "app/dialogs/dlg_print.h"
+#include "app/dialogs/print_selection_dialog.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -8,7 +8,7 @@
 
 namespace wrk7 {
 
-DlgPrint::DlgPrint(QWidget* parent) : QDialog(parent) {
+PrintSelectionDialog::PrintSelectionDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("DlgPrint"));
     setWindowTitle(tr("Print Selection"));
     auto* layout = new QVBoxLayout(this);
@@ -38,11 +38,11 @@ DlgPrint::DlgPrint(QWidget* parent) : QDialog(parent) {
     setMinimumWidth(220);
 }
 
-ListingSections DlgPrint::Checked() const {
+ListingSections PrintSelectionDialog::Checked() const {
     return {chkSelect_[0]->isChecked(), chkSelect_[1]->isChecked(), chkSelect_[2]->isChecked()};
 }
 
-std::optional<ListingSections> DlgPrint::Ask() {
+std::optional<ListingSections> PrintSelectionDialog::Ask() {
     printAccepted_ = false;
     exec();
     if (!printAccepted_) return std::nullopt;

@@ -10,13 +10,13 @@ class QPushButton;
 
 namespace wrk7 {
 
-// "Print Selection" (DlgPrint): which sections the listing prints. Made once
+// "Print Selection" (PrintSelectionDialog): which sections the listing prints. Made once
 // and only hidden after use, so the check marks stay for the next listing.
 // There is no cancel button: closing the window is the cancel.
-class DlgPrint : public QDialog {
+class PrintSelectionDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit DlgPrint(QWidget* parent = nullptr);
+    explicit PrintSelectionDialog(QWidget* parent = nullptr);
 
     // Clears the print-accepted flag and shows the dialog modally. The
     // checked sections when "OK" ended it, nothing when it was closed.

@@ -1,4 +1,4 @@
-#include "app/widgets/frequency_filter.h"
+#include "app/widgets/character_validator.h"
 
 #include <algorithm>
 
@@ -8,17 +8,17 @@ namespace wrk7 {
 
 namespace {
 
-bool Allowed(KeyFilter::Kind kind, QChar c) {
+bool Allowed(CharacterValidator::Kind kind, QChar c) {
     const char16_t u = c.unicode();
-    if (kind == KeyFilter::Kind::kPrintableAscii) return IsNameCharacter(u);
+    if (kind == CharacterValidator::Kind::kPrintableAscii) return IsNameCharacter(u);
     return (u >= u'0' && u <= u'9') || u == u'.';
 }
 
 }  // namespace
 
-KeyFilter::KeyFilter(Kind kind, QObject* parent) : QValidator(parent), kind_(kind) {}
+CharacterValidator::CharacterValidator(Kind kind, QObject* parent) : QValidator(parent), kind_(kind) {}
 
-QString KeyFilter::Apply(Kind kind, const QString& before, const QString& after, int* insertEnd) {
+QString CharacterValidator::Apply(Kind kind, const QString& before, const QString& after, int* insertEnd) {
     // The part of after that is new: whatever lies between the longest common
     // head and the longest common tail of the two texts.
     const qsizetype limit = std::min(before.size(), after.size());
@@ -59,7 +59,7 @@ QString KeyFilter::Apply(Kind kind, const QString& before, const QString& after,
     return headText + inserted + tailText;
 }
 
-QValidator::State KeyFilter::validate(QString& input, int& pos) const {
+QValidator::State CharacterValidator::validate(QString& input, int& pos) const {
     int end = 0;
     const QString filtered = Apply(kind_, last_, input, &end);
     if (filtered != input) {
