@@ -141,13 +141,5 @@ TEST_F(EditCommandsTest, MenusButtonsAndARightClickShareOneCommandAndTheClickMov
     }
 }
 
-TEST_F(EditCommandsTest, LeavingTheBankPageRepaintsTheGridWithoutWritingTheImage) {
-    Put(3, 145.5);
-    const CloneImage before = Snapshot();
-    window->ClickTab(Page::kBank);
-    window->ClickTab(Page::kMemory);
-    EXPECT_TRUE(Snapshot() == before && Doc().UndoName() == "setup");
-}
-
 }  // namespace
 }  // namespace wrk7
