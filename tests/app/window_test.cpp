@@ -217,7 +217,7 @@ TEST_F(WindowPagesTest, TheKeyboardAloneReachesEveryControlAndTheFocusShows) {
     QTableView* grid = window->Memory()->Grid();
     window->ClickTab(Page::kMemory);
     EXPECT_EQ(QApplication::focusWidget(), grid);
-    // That the grid is one Tab stop: TabOrderTest.
+    // That the grid is one Tab stop: EveryWindowTest.
     // A button that acts on the grid leaves the keys there.
     window->Memory()->Button("Command4")->click();
     EXPECT_EQ(QApplication::focusWidget(), grid);
