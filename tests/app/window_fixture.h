@@ -96,9 +96,10 @@ protected:
     void Change(const std::function<void(CloneImage&)>& change) { ASSERT_TRUE(Doc().Edit(QStringLiteral("setup"), change)); }
     static void Put(CloneImage& image, int slot, double mhz, const char* name = "") { PutChannel(image, slot, mhz, name); }
     void Put(int slot, double mhz, const char* name = "") { Change([&](CloneImage& i) { Put(i, slot, mhz, name); }); }
-    // The count box of bank, focused as by a click and its text replaced by keys.
-    QLineEdit* TypeCount(int bank, const QString& keys) {
-        QLineEdit* box = window->Bank()->CountBox(bank);
+    // The count box of bank (of the fixture's window unless of), focused as
+    // by a click and its text replaced by keys.
+    QLineEdit* TypeCount(int bank, const QString& keys, MainWindow* of = nullptr) {
+        QLineEdit* box = (of ? of : window.get())->Bank()->CountBox(bank);
         box->setFocus(Qt::MouseFocusReason);
         box->selectAll();
         QTest::keyClicks(box, keys);

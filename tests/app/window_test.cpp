@@ -5,12 +5,6 @@
 // through the document: each change is one step named after what the user
 // did, marks the window and is taken back whole by Undo, controls included.
 
-#include "app/dialogs/about_box.h"
-#include "app/dialogs/change_channels_dialog.h"
-#include "app/dialogs/compare_dialog.h"
-#include "app/dialogs/print_selection_dialog.h"
-#include "app/dialogs/import_placement_dialog.h"
-#include "app/transfer/com_dialog.h"
 #include "app/transfer/write_question.h"
 #include "app/window/qt_translations.h"
 #include "window_fixture.h"
@@ -20,17 +14,15 @@ namespace {
 
 using WindowPagesTest = WindowTest;
 
-TEST_F(WindowPagesTest, StartsUntitledOnSettings1AndOffersModifyOnTheGridPagesOnly) {
+TEST_F(WindowPagesTest, StartsUntitledOnSettings1AndEveryTabBringsItsPage) {
     EXPECT_EQ(window->windowTitle(), Title("Untitled"));
     EXPECT_EQ(window->CurrentPage(), Page::kSettings1);
     EXPECT_EQ(window->findChild<QComboBox*>(QStringLiteral("cbbChargeTime"))->currentText(), "12 hrs.");
     Shot("main-settings1.png");
-    for (Page page : {Page::kSettings2, Page::kMemory, Page::kBank, Page::kSettings1}) {
+    for (Page page : {Page::kSettings2, Page::kBank}) {
         window->ClickTab(page);
         EXPECT_EQ(window->CurrentPage(), page);
-        EXPECT_EQ(Act("mnuModify")->isEnabled(), page == Page::kSettings1 || page == Page::kMemory);
-        if (page == Page::kSettings2) Shot("main-settings2.png");
-        if (page == Page::kBank) Shot("main-bank.png");
+        Shot(page == Page::kBank ? "main-bank.png" : "main-settings2.png");
     }
 }
 
@@ -108,6 +100,9 @@ TEST_F(WindowPagesTest, CtrlZInABoxWithNothingOfItsOwnToTakeBackUndoesTheDocumen
     QTest::keyClicks(box, QStringLiteral("5"));  // what the user typed is the box's own to take back
     QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(box->text(), "100");
+    const CloneImage before = Snapshot();
+    window->ClickTab(Page::kMemory);  // leaving the page repaints the grid, writes nothing
+    EXPECT_TRUE(Snapshot() == before && Doc().UndoName() == "setup");
     EXPECT_EQ(Cell(1), "145.500000");
 }
 
@@ -140,22 +135,18 @@ TEST_F(WindowPagesTest, CloseAsksToSaveUnsavedChangesAndKeepsThePortNumber) {
     EXPECT_TRUE(QFile::exists(Path("WR-K7.ini")));
 }
 
-TEST_F(WindowPagesTest, TheWindowComesBackWhereAndAsLargeAsItWasWithinItsScreen) {
+// How a placement off or larger than the screen is fitted: PlaceOnScreens.
+TEST_F(WindowPagesTest, TheWindowComesBackWhereAndAsLargeAsItWas) {
     const QRect screen = window->screen()->availableGeometry();
-    const QRect inside(screen.left() + 20, screen.top() + 30, 750, 540);  // the window's own, frame aside
-    const QRect larger(screen.left() + 100, screen.top() + 50, screen.width() + 200, screen.height() + 200);
-    for (const QRect& kept : {inside, larger}) {
-        CloseWithoutSaving(*window);
-        QSettings store(Path("settings.ini"), QSettings::IniFormat);
-        const int values[] = {kept.left(), kept.top(), kept.width(), kept.height()};
-        for (int i = 0; i < 4; ++i)  // in twips at 96 dpi, as the offscreen screen has it
-            store.setValue(QStringLiteral("Settings/") + QString::fromUtf8(kPlacementKeys[i].data()),
-                           QString::number(values[i] * 15));
-        store.sync();
-        window = MakeWindow(Options());
-        EXPECT_EQ(kept == inside ? window->geometry() : window->frameGeometry(), kept == inside ? inside : screen)
-            << kept.width();
-    }
+    const QRect kept(screen.left() + 20, screen.top() + 30, 750, 540);  // the window's own, frame aside
+    CloseWithoutSaving(*window);
+    QSettings store(Path("settings.ini"), QSettings::IniFormat);
+    const int values[] = {kept.left(), kept.top(), kept.width(), kept.height()};
+    for (int i = 0; i < 4; ++i)  // in twips at 96 dpi, as the offscreen screen has it
+        store.setValue(QStringLiteral("Settings/") + QString::fromUtf8(kPlacementKeys[i].data()), QString::number(values[i] * 15));
+    store.sync();
+    window = MakeWindow(Options());
+    EXPECT_EQ(window->geometry(), kept);
 }
 
 TEST_F(WindowPagesTest, EveryWayOfHidingABarAgreesWithTheViewMenu) {
@@ -170,74 +161,6 @@ TEST_F(WindowPagesTest, EveryWayOfHidingABarAgreesWithTheViewMenu) {
     EXPECT_FALSE(Act("mnuStatusBar")->isChecked());
     Act("mnuStatusBar")->trigger();
     EXPECT_TRUE(window->statusBar()->isVisible());
-}
-
-TEST_F(WindowPagesTest, JapaneseWindowIsJapaneseThroughout) {
-    // The fixture's English window was built before the translation came in.
-    const QString englishWrite = WriteQuestion(TransferPart::kAll, {}, window.get()).WriteButton()->text();
-    const Translations translations(UiLanguage::kJapanese);
-    ASSERT_TRUE(translations.HasProgram());
-    auto japanese = MakeWindow(Options(UiLanguage::kJapanese));
-    japanese->ClickTab(Page::kMemory);
-    japanese->findChild<QAction*>(QStringLiteral("mnuFind"))->trigger();
-    Shot("main-japanese.png", japanese.get());
-    // The messages follow the language, the long-standing ones too.
-    auto* find = japanese->findChild<QLineEdit*>(QStringLiteral("txtFind"));
-    QTest::keyClicks(find, QStringLiteral("999"));
-    QTest::keyClick(find, Qt::Key_Return);
-    japanese->ClickTab(Page::kBank);
-    japanese->Bank()->CountBox(0)->setFocus(Qt::MouseFocusReason);
-    japanese->Bank()->CountBox(0)->selectAll();
-    QTest::keyClicks(japanese->Bank()->CountBox(0), QStringLiteral("99"));
-    prompts.boxes.clear();
-    {
-        // Installed at start-up for a Japanese window (main.cpp).
-        const Translations texts(UiLanguage::kJapanese);
-        japanese->StartTransfer(TransferDirection::kWrite, TransferPart::kMemory);
-    }
-    EXPECT_EQ(prompts.boxes.at(0).lines.join("|").toStdString(),
-              "チャンネルの合計は 1000 にしてください|バンク表の合計は 999 です。受信機が受け付けるのは 1000 までです。");
-    QWidget* parent = japanese.get();
-    auto text = [parent](const char* name) {
-        QWidget* w = parent->findChild<QWidget*>(QString::fromLatin1(name));
-        if (auto* box = qobject_cast<QGroupBox*>(w)) return box->title();
-        return w ? w->property("text").toString() : QStringLiteral("(no %1)").arg(QString::fromLatin1(name));
-    };
-    ChannelEditor editor(parent);
-    ChangeChannelsDialog change(parent, 0, SlotFields{}, 3, &prompts);
-    const std::array<std::string, kSlotCount> labels{};
-    // One or two captions of each page and dialog: menus and the numbered
-    // captions from the table, everything else through the translation.
-    const std::pair<QString, const char*> shown[] = {
-        {japanese->findChild<QMenu*>(QStringLiteral("mnuFile"))->title(), "ﾌｧｲﾙ(&F)"},
-        {window->findChild<QMenu*>(QStringLiteral("mnuFile"))->title(), "File(&F)"},
-        {japanese->findChild<QAction*>(QStringLiteral("mnuCut"))->text(), "切り取り(&T)"},
-        {japanese->findChild<QAction*>(QStringLiteral("mnuUndo"))->text(), "元に戻す(&U) バンク 0 の変更"},
-        {Act("mnuUndo")->text(), "&Undo"},
-        {englishWrite, "&Write"},
-        {japanese->windowTitle().section(QLatin1Char('['), 0, 0), "無題"},
-        {japanese->findChild<QTabWidget*>(QStringLiteral("TabStrip1"))->tabText(0), "設定 1"},
-        {text("fraModel"), "機種"},
-        {text("optAntenna"), "アンテナ"},
-        {text("chkBeep"), "ビープ音"},
-        {japanese->Memory()->Model()->headerData(0, Qt::Horizontal).toString(), "周波数"},
-        {text("cmbClAll"), "すべてクリア"},
-        {japanese->Memory()->Grid()->accessibleName(), "メモリーチャンネル"},
-        {text("lblFind"), "検索:"},
-        {text("lblFindResult"), "「999」に一致する行はありません。"},
-        {text("cmbReadBank"), "バンクの読み出し"},
-        {WriteQuestion(TransferPart::kAll, {}, parent).WriteButton()->text(), "書き込む(&W)"},
-        {editor.findChild<QCheckBox*>(QStringLiteral("chkHold"))->text(), "保持"},
-        {change.findChild<QCheckBox*>(QStringLiteral("chkStep"))->text(), "ステップ"},
-        {CompareDialog({}, QStringLiteral("b.WK7"), parent).windowTitle(), "b.WK7 と比較"},
-        {ImportPlacementDialog(labels, 0, parent).windowTitle(), "インポート"},
-        {PrintSelectionDialog(parent).windowTitle(), "印刷する範囲"},
-        {AboutBox(QString(), parent).findChild<QLabel*>(QStringLiteral("lblVersion"))->text().section(' ', 0, 0),
-         "バージョン"},
-        {ComDialog(parent).windowTitle(), "COM ポートセットアップ"},
-    };
-    for (const auto& [shownText, expected] : shown) EXPECT_EQ(shownText.toStdString(), expected);
-    CloseWithoutSaving(*japanese);
 }
 
 // Each menu's items, as "caption" where the mnemonic is missing or taken twice.
@@ -256,13 +179,46 @@ QStringList MnemonicFaults(const QWidget& window) {
     return faults;
 }
 
+TEST_F(WindowPagesTest, JapaneseWindowIsJapaneseThroughout) {
+    // The fixture's English window was built before the translation came in.
+    const QString englishWrite = WriteQuestion(TransferPart::kAll, {}, window.get()).WriteButton()->text();
+    const Translations translations(UiLanguage::kJapanese);  // installed at start-up (main.cpp)
+    ASSERT_TRUE(translations.HasProgram());
+    auto japanese = MakeWindow(Options(UiLanguage::kJapanese));
+    japanese->ClickTab(Page::kMemory);
+    japanese->findChild<QAction*>(QStringLiteral("mnuFind"))->trigger();
+    Shot("main-japanese.png", japanese.get());
+    // The messages follow the language, the long-standing ones too.
+    japanese->ClickTab(Page::kBank);
+    TypeCount(0, QStringLiteral("99"), japanese.get());
+    prompts.boxes.clear();
+    japanese->StartTransfer(TransferDirection::kWrite, TransferPart::kMemory);
+    EXPECT_EQ(prompts.boxes.at(0).lines.join("|").toStdString(),
+              "チャンネルの合計は 1000 にしてください|バンク表の合計は 999 です。受信機が受け付けるのは 1000 までです。");
+    // One caption of each kind: menus from the table, the rest through the translation.
+    const std::pair<QString, const char*> shown[] = {
+        {japanese->findChild<QMenu*>(QStringLiteral("mnuFile"))->title(), "ﾌｧｲﾙ(&F)"},
+        {window->findChild<QMenu*>(QStringLiteral("mnuFile"))->title(), "File(&F)"},
+        {japanese->findChild<QAction*>(QStringLiteral("mnuUndo"))->text(), "元に戻す(&U) バンク 0 の変更"},
+        {Act("mnuUndo")->text(), "&Undo"},
+        {englishWrite, "&Write"},
+        {japanese->findChild<QTabWidget*>(QStringLiteral("TabStrip1"))->tabText(0), "設定 1"},
+        {japanese->findChild<QGroupBox*>(QStringLiteral("fraModel"))->title(), "機種"},
+        {japanese->Memory()->Grid()->accessibleName(), "メモリーチャンネル"},
+        {ChannelEditor(japanese.get()).findChild<QCheckBox*>(QStringLiteral("chkHold"))->text(), "保持"},
+    };
+    for (const auto& [shownText, expected] : shown) EXPECT_EQ(shownText.toStdString(), expected);
+    EXPECT_EQ(MnemonicFaults(*japanese).join(" | ").toStdString(), "");
+    CloseWithoutSaving(*japanese);
+}
+
 TEST_F(WindowPagesTest, TheKeyboardAloneReachesEveryControlAndTheFocusShows) {
     // The first control of the page takes the keys at the start and after every switch.
     EXPECT_TRUE(window->Settings()->Page1()->isAncestorOf(QApplication::focusWidget()));
     QTableView* grid = window->Memory()->Grid();
     window->ClickTab(Page::kMemory);
     EXPECT_EQ(QApplication::focusWidget(), grid);
-    // That the grid is one Tab stop: TabOrderTest.
+    // That the grid is one Tab stop: EveryWindowTest.
     // A button that acts on the grid leaves the keys there.
     window->Memory()->Button("Command4")->click();
     EXPECT_EQ(QApplication::focusWidget(), grid);
@@ -275,10 +231,7 @@ TEST_F(WindowPagesTest, TheKeyboardAloneReachesEveryControlAndTheFocusShows) {
     EXPECT_TRUE(menu->isVisible());
     menu->close();
     EXPECT_EQ(window->Memory()->CurrentRow(), 2);
-    EXPECT_EQ(MnemonicFaults(*window).join(" | ").toStdString(), "");
-    auto japanese = MakeWindow(Options(UiLanguage::kJapanese));
-    EXPECT_EQ(MnemonicFaults(*japanese).join(" | ").toStdString(), "");
-    CloseWithoutSaving(*japanese);
+    EXPECT_EQ(MnemonicFaults(*window).join(" | ").toStdString(), "");  // the Japanese menus: their own test
 }
 
 TEST(QtTranslationsTest, JapaneseWindowGetsJapaneseStandardButtonsUntilReleased) {
@@ -288,14 +241,10 @@ TEST(QtTranslationsTest, JapaneseWindowGetsJapaneseStandardButtonsUntilReleased)
     };
     {
         const Translations english(UiLanguage::kEnglish);
-        EXPECT_FALSE(english.HasQt());
-        EXPECT_FALSE(english.HasProgram());
+        EXPECT_FALSE(english.HasQt() || english.HasProgram());
         EXPECT_EQ(cancel(), QStringLiteral("Cancel"));
-    }
-    {
         const Translations japanese(UiLanguage::kJapanese);
         ASSERT_TRUE(japanese.HasQt()) << "qtbase_ja.qm not found (qt6-translations-l10n)";
-        EXPECT_TRUE(japanese.HasProgram()) << "the program's translation is not embedded at :/i18n";
         EXPECT_EQ(cancel(), QString::fromUtf8("キャンセル"));
     }
     EXPECT_EQ(cancel(), QStringLiteral("Cancel"));
@@ -303,23 +252,6 @@ TEST(QtTranslationsTest, JapaneseWindowGetsJapaneseStandardButtonsUntilReleased)
 
 class EditStepsTest : public WindowTest {
 protected:
-    // Opens the editor (modal) on a row of the page's grid, types into its
-    // frequency box (if anything) and presses Enter, which is OK.
-    void ModifyWith(Page page, int row, const QString& frequency) {
-        window->ClickTab(page);
-        if (page == Page::kMemory) {
-            window->Memory()->SelectRow(row);
-        } else {
-            window->VfoGrid()->selectRow(row - 1);
-        }
-        ChannelEditor* editor = window->Edits().Editor();
-        QTimer::singleShot(0, editor, [editor, frequency] {
-            auto* box = editor->findChild<QLineEdit*>(QStringLiteral("txtFreq"));
-            if (!frequency.isEmpty()) QTest::keyClicks(box, frequency);
-            QTest::keyClick(box, Qt::Key_Return);
-        });
-        window->Cmds().Modify();
-    }
     // Makes the change, then takes it back: one Undo gives back the image.
     void ExpectOneStep(const QString& step, const std::function<void()>& make) {
         SCOPED_TRACE(step.toStdString());
@@ -358,9 +290,7 @@ TEST_F(EditStepsTest, EverySettingsControlChangesTheImageAsOneStepAndShowsItsUnd
                 change = [list] { list->setCurrentIndex((list->currentIndex() + 1) % list->count()); };
             } else if (slider) {
                 caption = qobject_cast<QGroupBox*>(slider->parentWidget())->title();
-                change = [slider, was = slider->value()] {  // a drag over several values is one step
-                    for (int v : {3, 5, 8}) slider->setValue((was + v) % (slider->maximum() + 1));
-                };
+                change = [slider] { slider->setValue((slider->value() + 3) % (slider->maximum() + 1)); };
             } else if (caption.isEmpty()) {
                 continue;
             }
@@ -380,15 +310,16 @@ TEST_F(EditStepsTest, EachOtherKindOfChangeIsOneNamedStep) {
         {"Change Bank 0", [this] { TypeCount(0, QStringLiteral("60")), TypeCount(1, {}); }},  // typed, then left
         {"Link Bank 4", [bank] { bank->LinkBox(4)->click(); }},
         {"Add Bank 3 to GRP2", [bank] { bank->GroupBox(2 * kBanks + 3)->click(); }},
-        {"Modify 00-002", [this] { ModifyWith(Page::kMemory, 3, QStringLiteral("433")); }},
-        {"Modify Band 6", [this] { ModifyWith(Page::kSettings1, 7, QStringLiteral("150.5")); }},
+        {"Modify 00-002", [this] {  // the editor's keys: Enter is OK
+             const auto watch = OnNextModal([](QWidget* editor) {
+                 QTest::keyClicks(editor->findChild<QLineEdit*>(QStringLiteral("txtFreq")), QStringLiteral("433"));
+                 QTest::keyClick(editor, Qt::Key_Return);
+             });
+             window->Cmds().EditMemoryRow(3);
+         }},
     };
+    // What the document makes of a change that changes nothing, or of a drag: CloneDocumentTest.
     for (const auto& [step, make] : changes) ExpectOneStep(QString::fromLatin1(step), make);
-    // OK on what is already there neither marks nor records a step (which
-    // would take the place of the one Redo still offers).
-    ModifyWith(Page::kSettings1, 7, QString());
-    EXPECT_FALSE(window->isWindowModified());
-    EXPECT_TRUE(Doc().CanRedo());
 }
 
 }  // namespace

@@ -160,7 +160,7 @@ TEST(PageRules, BankTotalGuardsEveryTab) {
 
     image.banks.counts[9] = 100;
     const PageSwitch memory = SwitchPage(image, Page::kMemory, false);
-    // Which pages offer Modify is tested on the window (tests/app).
+    // Which pages offer Modify: CommandsTest (tests/app/commands).
     EXPECT_TRUE(memory.page == Page::kMemory && memory.modifyEnabled && memory.rebuildMemoryGrid &&
                 !memory.showTotalError);
 }

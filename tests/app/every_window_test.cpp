@@ -1,0 +1,174 @@
+// What every window and dialog must do whatever it shows: a screen reader
+// finds a name for every control a user can work (and a grid cell its row
+// label and column heading), Tab alone goes round every control and stops
+// only where the focus shows, and each opens whole within its screen; with
+// the rules that fit a placement to the screens.
+#include <QAbstractItemView>
+#include <QAbstractSlider>
+#include <QAbstractSpinBox>
+#include <QAccessible>
+#include <QAccessibleTableCellInterface>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTabBar>
+
+#include "app/pages/find_bar.h"
+#include "app/widgets/screen_fit.h"
+#include "dialog_gallery.h"
+
+namespace wrk7 {
+namespace {
+
+bool Interactive(QAccessible::Role role) {
+    switch (role) {
+        case QAccessible::PushButton: case QAccessible::CheckBox: case QAccessible::RadioButton:
+        case QAccessible::ComboBox: case QAccessible::EditableText: case QAccessible::SpinBox:
+        case QAccessible::Slider: case QAccessible::Table: case QAccessible::List: case QAccessible::PageTab:
+        case QAccessible::ButtonMenu: case QAccessible::ButtonDropDown:
+            return true;
+        default:
+            return false;
+    }
+}
+
+// The controls under root, as "role objectName", that a screen reader would
+// announce without a name. Cells and headers inside a table are its own.
+void CollectUnnamed(QAccessibleInterface* node, QStringList& unnamed) {
+    if (!node || node->state().invisible) return;
+    // A list announces its value ("BUSY") as its name here; what it is for
+    // must come from a label or a name of its own.
+    const QString name = node->text(QAccessible::Name).trimmed();
+    const auto* widget = qobject_cast<const QWidget*>(node->object());
+    const bool valueOnly = node->role() == QAccessible::ComboBox && node->relations(QAccessible::Label).isEmpty() &&
+                           (!widget || widget->accessibleName().isEmpty());
+    if (Interactive(node->role()) && (name.isEmpty() || valueOnly)) {
+        const QObject* o = node->object();
+        unnamed << QStringLiteral("%1 %2").arg(node->role()).arg(o ? o->objectName() : QStringLiteral("?"));
+    }
+    if (node->role() == QAccessible::Table || node->role() == QAccessible::List) return;
+    for (int i = 0; i < node->childCount(); ++i) CollectUnnamed(node->child(i), unnamed);
+}
+
+std::string Unnamed(QWidget* root) {
+    QStringList unnamed;
+    CollectUnnamed(QAccessible::queryAccessibleInterface(root), unnamed);
+    return unnamed.join(QStringLiteral(", ")).toStdString();
+}
+
+bool ShowsFocus(const QWidget* w) {
+    return qobject_cast<const QAbstractButton*>(w) || qobject_cast<const QLineEdit*>(w) ||
+           qobject_cast<const QComboBox*>(w) || qobject_cast<const QAbstractSlider*>(w) ||
+           qobject_cast<const QAbstractSpinBox*>(w) || qobject_cast<const QAbstractItemView*>(w) ||
+           qobject_cast<const QTabBar*>(w);
+}
+
+QString Name(const QWidget* w) {
+    return QString::fromLatin1(w->metaObject()->className()) + QLatin1Char(' ') + w->objectName();
+}
+
+// What Tab misses in top (a control it never stops at) and where it stops
+// for nothing (a place that shows no focus), once round from the focus.
+std::string TabFaults(QWidget* top) {
+    QApplication::setActiveWindow(top);
+    if (!top->isAncestorOf(QApplication::focusWidget())) QTest::keyClick(top, Qt::Key_Tab);
+    QWidget* const start = QApplication::focusWidget();
+    QSet<QWidget*> stops;
+    QStringList faults;
+    for (QWidget* w = start; w && !stops.contains(w) && stops.size() < 2000; w = QApplication::focusWidget()) {
+        stops.insert(w);
+        if (!ShowsFocus(w)) faults << QStringLiteral("stops at ") + Name(w);
+        QTest::keyClick(w, Qt::Key_Tab);
+    }
+    for (QWidget* c : top->findChildren<QWidget*>()) {
+        const auto* radio = qobject_cast<QRadioButton*>(c);
+        // Tab enters a group of choices at the one chosen; the arrows move within.
+        const bool tabStop = (c->focusPolicy() & Qt::TabFocus) && !c->focusProxy() && (!radio || radio->isChecked());
+        if (tabStop && c->isVisibleTo(top) && c->isEnabled() && !stops.contains(c)) faults << QStringLiteral("misses ") + Name(c);
+    }
+    return faults.join(QStringLiteral(", ")).toStdString();
+}
+
+TEST(FitWithin, APlacementIsMovedAndShrunkOnlyAsFarAsTheScreenNeeds) {
+    const QRect screen(0, 30, 800, 470);  // a panel above
+    const struct {
+        const char* what;
+        QRect placement;
+        QRect fitted;
+    } cases[] = {
+        {"inside", {100, 100, 300, 200}, {100, 100, 300, 200}},
+        {"taller and wider", {0, 0, 787, 667}, {0, 30, 787, 470}},
+        {"past the right and bottom", {700, 400, 300, 200}, {500, 300, 300, 200}},
+        {"on a screen since removed", {-2000, -900, 300, 200}, {0, 30, 300, 200}},
+        {"larger than all of it", {-10, -10, 5000, 5000}, {0, 30, 800, 470}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(FitWithin(c.placement, screen), c.fitted) << c.what;
+}
+
+TEST(PlaceOnScreens, AStoredPlacementComesBackOnTheScreenItOverlapsMostElseOnThePrimary) {
+    // The primary on the right of a second screen, a panel above each.
+    const QList<QRect> screens{{1280, 30, 1600, 970}, {0, 24, 1280, 1000}};
+    const struct {
+        const char* what;
+        QRect stored;
+        QRect placed;
+    } cases[] = {
+        {"inside the second", {100, 100, 800, 600}, {100, 100, 800, 600}},
+        {"mostly on the second", {600, 100, 800, 600}, {480, 100, 800, 600}},
+        {"mostly on the primary", {1200, 100, 800, 600}, {1280, 100, 800, 600}},
+        {"larger than the screen it is on", {1300, 0, 3000, 2000}, {1280, 30, 1600, 970}},
+        {"off every screen", {-5000, 4000, 800, 600}, {1280, 400, 800, 600}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(PlaceOnScreens(c.stored, screens, 0), c.placed) << c.what;
+    EXPECT_EQ(PlaceOnScreens({-5000, 4000, 800, 600}, screens, 1), QRect(0, 424, 800, 600));  // the other primary
+    EXPECT_EQ(PlaceOnScreens({5, 5, 10, 10}, {}, 0), QRect(5, 5, 10, 10));  // no screen known: as it was
+}
+
+// How w falls short of opening whole within its screen's free area.
+std::string Misfit(QWidget* w) {
+    const QRect free = w->screen()->availableGeometry();
+    const QSize least = w->minimumSizeHint().expandedTo(w->minimumSize());
+    QStringList faults;
+    if (!free.contains(w->frameGeometry())) faults << QStringLiteral("lies beyond the screen");
+    if (w->width() < least.width() || w->height() < least.height()) faults << QStringLiteral("is clipped");
+    return faults.isEmpty() ? std::string()
+                            : QStringLiteral("%1 %2 on %3: %4")
+                                  .arg(w->objectName())
+                                  .arg(QStringLiteral("%1x%2").arg(w->width()).arg(w->height()))
+                                  .arg(QStringLiteral("%1x%2").arg(free.width()).arg(free.height()))
+                                  .arg(faults.join(QStringLiteral(", ")))
+                                  .toStdString();
+}
+
+using EveryWindowTest = WindowTest;
+
+TEST_F(EveryWindowTest, EveryControlHasANameAndTabGoesRoundThemAll) {
+    CheckEveryWindow(*window, [](QWidget* w) { return Unnamed(w) + TabFaults(w); });
+    window->Edits().Finder()->Open(FindBar::Mode::kFind);
+    EXPECT_EQ(Unnamed(window->Edits().Finder()), "");
+
+    // A cell of the memory grid comes with its row label and column heading.
+    window->ClickTab(Page::kMemory);
+    QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(window->Memory()->Grid());
+    ASSERT_NE(grid, nullptr);
+    ASSERT_NE(grid->tableInterface(), nullptr);
+    QAccessibleInterface* cell = grid->tableInterface()->cellAt(1, 0);
+    ASSERT_NE(cell, nullptr);
+    QAccessibleTableCellInterface* place = cell->tableCellInterface();
+    ASSERT_NE(place, nullptr);
+    const QList<QAccessibleInterface*> rowHeading = place->rowHeaderCells();
+    const QList<QAccessibleInterface*> columnHeading = place->columnHeaderCells();
+    // Qt hands the heading cells over new; its cache keeps them from here.
+    for (QAccessibleInterface* heading : rowHeading + columnHeading) QAccessible::registerAccessibleInterface(heading);
+    ASSERT_EQ(rowHeading.size(), 1);
+    ASSERT_EQ(columnHeading.size(), 1);
+    EXPECT_EQ(rowHeading.front()->text(QAccessible::Name), "00-001");
+    EXPECT_EQ(columnHeading.front()->text(QAccessible::Name), "Frequency");
+}
+
+// Run again on a 1600 x 1000 screen at scale 1.5 and 2 (the app_fit_* tests).
+using ScreenFitTest = WindowTest;
+
+TEST_F(ScreenFitTest, EveryWindowAndDialogOpensWholeWithinTheScreen) { CheckEveryWindow(*window, Misfit); }
+
+}  // namespace
+}  // namespace wrk7
