@@ -145,7 +145,7 @@ if(WRK7_BUILD_GUI)
   # The desktop program's wings, lowest first: each may include only itself
   # and the wings before it, so the document never learns of a page and a
   # page never of the window.
-  wrk7_wings(app translation widgets document transfer dialogs commands pages window)
+  wrk7_wings(app translation support widgets document transfer dialogs commands pages window)
   include(cmake/Translations.cmake)
   qt_add_executable(wrk7-clone src/app/window/main.cpp)
   target_link_libraries(wrk7-clone PRIVATE wrk7_app_lib)

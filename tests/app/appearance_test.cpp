@@ -1,7 +1,7 @@
 // View > Theme and View > Language: each palette keeps its text readable,
 // a theme applies at once and is kept, a language is kept for the next start
 // and --lang chooses one for a run.
-#include "app/widgets/theme.h"
+#include "app/support/theme.h"
 #include "app/window/appearance_menu.h"
 #include "app/window/command_line.h"
 #include "window_fixture.h"

@@ -13,7 +13,7 @@
 #include <QTabBar>
 
 #include "app/pages/find_bar.h"
-#include "app/widgets/screen_fit.h"
+#include "app/support/screen_fit.h"
 #include "dialog_gallery.h"
 
 namespace wrk7 {

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/widgets/prompter.h"
+#include "app/support/prompter.h"
 
 namespace wrk7 {
 

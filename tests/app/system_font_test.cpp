@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/widgets/system_font.h"
+#include "app/support/system_font.h"
 
 namespace wrk7 {
 namespace {

@@ -9,7 +9,7 @@
 #include "app/commands/selection.h"
 #include "app/document/clone_document.h"
 #include "app/translation/said.h"
-#include "app/widgets/prompter.h"
+#include "app/support/prompter.h"
 #include "core/tables.h"
 #include "edit/bank.h"
 #include "edit/channel_paste.h"

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "app/commands/selection.h"
-#include "app/widgets/string_table.h"
+#include "app/translation/string_table.h"
 #include "edit/channel_entry.h"
 #include "core/image.h"
 #include "edit/bulk_change.h"

@@ -11,7 +11,7 @@
 #include "app/document/clone_document.h"
 #include "app/commands/selection.h"
 #include "app/translation/said.h"
-#include "app/widgets/string_table.h"
+#include "app/translation/string_table.h"
 #include "edit/bank.h"
 #include "files/chirp_csv.h"
 #include "files/clone_file.h"

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "app/dialogs/file_dialogs.h"
-#include "app/widgets/prompter.h"
+#include "app/support/prompter.h"
 #include "files/result.h"
 
 class QAction;

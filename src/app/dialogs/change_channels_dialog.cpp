@@ -13,9 +13,9 @@
 #include <utility>
 
 #include "app/translation/said.h"
-#include "app/widgets/focus_rule.h"
+#include "app/support/focus_rule.h"
 #include "app/widgets/character_validator.h"
-#include "app/widgets/prompter.h"
+#include "app/support/prompter.h"
 #include "core/channel_limits.h"
 #include "core/channel_options.h"
 #include "core/hex.h"

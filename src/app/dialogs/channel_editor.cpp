@@ -9,8 +9,8 @@
 
 #include "app/dialogs/channel_editor_controls.h"
 #include "app/translation/said.h"
-#include "app/widgets/focus_rule.h"
-#include "app/widgets/prompter.h"
+#include "app/support/focus_rule.h"
+#include "app/support/prompter.h"
 #include "edit/channel_rules.h"
 
 namespace wrk7 {

@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 
 #include "app/dialogs/channel_editor.h"
-#include "app/widgets/accessible_names.h"
+#include "app/support/accessible_names.h"
 #include "app/dialogs/channel_editor_controls.h"
 #include "app/widgets/character_validator.h"
 #include "core/channel_limits.h"

@@ -9,7 +9,7 @@
 #include "app/dialogs/file_dialogs.h"
 #include "app/dialogs/printer_dialogs.h"
 #include "app/translation/said.h"
-#include "app/widgets/prompter.h"
+#include "app/support/prompter.h"
 #include "print/listing_painter.h"
 #include "print/listing_pdf.h"
 

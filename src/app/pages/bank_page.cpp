@@ -15,10 +15,10 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "app/widgets/focus_rule.h"
+#include "app/support/focus_rule.h"
 #include "app/document/clone_document.h"
 #include "app/translation/said.h"
-#include "app/widgets/prompter.h"
+#include "app/support/prompter.h"
 #include "core/hex.h"
 #include "edit/bank.h"
 

@@ -9,7 +9,7 @@
 #include "app/document/clone_document.h"
 #include "app/pages/memory_page.h"
 #include "app/translation/said.h"
-#include "app/widgets/prompter.h"
+#include "app/support/prompter.h"
 #include "app/pages/vfo_table_model.h"
 #include "edit/bank.h"
 #include "edit/memory_ops.h"

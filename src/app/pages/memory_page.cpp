@@ -15,7 +15,7 @@
 #include <array>
 #include <set>
 
-#include "app/widgets/column_stretch.h"
+#include "app/support/column_stretch.h"
 #include "app/pages/memory_table_model.h"
 
 namespace wrk7 {

@@ -16,7 +16,7 @@
 #include <QVBoxLayout>
 
 #include "app/document/clone_document.h"
-#include "app/widgets/accessible_names.h"
+#include "app/support/accessible_names.h"
 #include "core/set_mode_catalogue.h"
 #include "core/tables.h"
 #include "edit/page_rules.h"

@@ -4,7 +4,7 @@
 #include <QMenu>
 #include <QSettings>
 
-#include "app/widgets/prompter.h"
+#include "app/support/prompter.h"
 #include "files/preferences.h"
 
 namespace wrk7 {

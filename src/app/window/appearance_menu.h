@@ -4,8 +4,8 @@
 #include <memory>
 #include <optional>
 
-#include "app/widgets/theme.h"
-#include "app/widgets/string_table.h"
+#include "app/support/theme.h"
+#include "app/translation/string_table.h"
 
 class QActionGroup;
 class QMenu;

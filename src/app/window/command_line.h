@@ -3,7 +3,7 @@
 #include <QStringList>
 #include <optional>
 
-#include "app/widgets/string_table.h"
+#include "app/translation/string_table.h"
 
 namespace wrk7 {
 

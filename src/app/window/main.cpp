@@ -4,8 +4,8 @@
 #include <cstdio>
 
 #include "app/dialogs/about_box.h"
-#include "app/widgets/theme.h"
-#include "app/widgets/system_font.h"
+#include "app/support/theme.h"
+#include "app/support/system_font.h"
 #include "app/window/appearance_menu.h"
 #include "app/window/command_line.h"
 #include "app/window/main_window.h"

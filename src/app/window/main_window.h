@@ -6,7 +6,7 @@
 
 #include "app/commands/selection.h"
 #include "app/transfer/transfer_controller.h"
-#include "app/widgets/string_table.h"
+#include "app/translation/string_table.h"
 #include "edit/image_edit.h"
 #include "edit/page_rules.h"
 #include "files/preferences.h"

@@ -2,7 +2,7 @@
 #include <QTranslator>
 #include <memory>
 
-#include "app/widgets/string_table.h"
+#include "app/translation/string_table.h"
 
 namespace wrk7 {
 

@@ -18,7 +18,7 @@
 #include "app/dialogs/import_placement_dialog.h"
 #include "app/dialogs/import_report_dialog.h"
 #include "app/document/clone_document.h"
-#include "app/widgets/string_table.h"
+#include "app/translation/string_table.h"
 #include "files/rich_image.h"
 #include "chosen_rows.h"
 #include "../put_channel.h"

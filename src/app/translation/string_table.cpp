@@ -1,4 +1,4 @@
-#include "app/widgets/string_table.h"
+#include "app/translation/string_table.h"
 
 #include <QAction>
 #include <QFont>

@@ -1,4 +1,4 @@
-#include "app/widgets/theme.h"
+#include "app/support/theme.h"
 
 #include <QApplication>
 #include <QStyle>

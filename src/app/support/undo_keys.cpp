@@ -1,4 +1,4 @@
-#include "app/widgets/undo_keys.h"
+#include "app/support/undo_keys.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

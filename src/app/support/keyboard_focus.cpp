@@ -1,4 +1,4 @@
-#include "app/widgets/keyboard_focus.h"
+#include "app/support/keyboard_focus.h"
 
 #include <QWidget>
 

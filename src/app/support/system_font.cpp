@@ -1,4 +1,4 @@
-#include "app/widgets/system_font.h"
+#include "app/support/system_font.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>

@@ -1,4 +1,4 @@
-#include "app/widgets/accessible_names.h"
+#include "app/support/accessible_names.h"
 
 #include <QLabel>
 

@@ -1,4 +1,4 @@
-#include "app/widgets/column_stretch.h"
+#include "app/support/column_stretch.h"
 
 #include <QEvent>
 #include <QHeaderView>

@@ -1,4 +1,4 @@
-#include "app/widgets/screen_fit.h"
+#include "app/support/screen_fit.h"
 
 #include <QScreen>
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "app/widgets/desktop_viewer.h"
+#include "app/support/desktop_viewer.h"
 
 #include <QDesktopServices>
 #include <QProcess>

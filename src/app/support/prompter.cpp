@@ -1,4 +1,4 @@
-#include "app/widgets/prompter.h"
+#include "app/support/prompter.h"
 
 #include <QApplication>
 #include <QClipboard>
