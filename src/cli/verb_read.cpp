@@ -56,7 +56,7 @@ int RunRead(const QStringList& args, CliIo& io) {
     port->Close();
     const int status = ReportLink(result, *port, io);
     if (status != kExitOk) return status;
-    TakeTransferredAreas(image, read, *part, TransferDirection::kRead);
+    TakeReadAreas(image, read, *part);
     const FileResult saved = SaveCloneFile(image, parser.positionalArguments()[0]);
     io.Errors(saved.messages);
     return saved.ok ? kExitOk : kExitFailure;

@@ -91,9 +91,6 @@ ChannelChangeResult ChangeChannels(CloneImage& image, const std::vector<int>& sl
         }
         if (next == image.memory.slot[slot]) continue;
         image.memory.slot[slot] = std::move(next);
-        // Slots come in any order.
-        SlotRange& c = result.changed;
-        c = c.Empty() ? SlotRange{slot, slot} : SlotRange{std::min(c.first, slot), std::max(c.last, slot)};
     }
     return result;
 }

@@ -21,7 +21,6 @@ struct ChannelChange {
 };
 
 struct ChannelChangeResult {
-    SlotRange changed;
     std::vector<RefusedRow> refused;  // row: its place among the used slots
     int rows = 0;                     // used slots offered
 };

@@ -62,10 +62,6 @@ Message Plural(const SlotArea& area) {
     return Say(kNames[static_cast<std::size_t>(area.id)]);
 }
 
-void Widen(SlotRange& range, int slot) {
-    range = range.Empty() ? SlotRange{slot, slot} : SlotRange{std::min(range.first, slot), std::max(range.last, slot)};
-}
-
 // Takes the rows of slots, lets order rearrange them and puts them back.
 template <typename Order>
 RowOrderResult Reorder(CloneImage& image, const std::vector<int>& given, MessageId refusal, Order order) {
@@ -82,7 +78,6 @@ RowOrderResult Reorder(CloneImage& image, const std::vector<int>& given, Message
         if (rows[i].fields == image.memory.slot[s] && rows[i].enabled == image.memory.enabled[s]) continue;
         image.memory.slot[s] = std::move(rows[i].fields);
         image.memory.enabled[s] = rows[i].enabled;
-        Widen(result.changed, s);
     }
     result.selection = slots;
     return result;
@@ -148,8 +143,6 @@ RowOrderResult MoveSlots(CloneImage& image, const std::vector<int>& given, Direc
         const int middle = up ? from + 1 : to - 1;
         std::rotate(fields.begin() + from, fields.begin() + middle, fields.begin() + to);
         std::rotate(enabled.begin() + from, enabled.begin() + middle, enabled.begin() + to);
-        Widen(result.changed, from);
-        Widen(result.changed, to - 1);
         i = j + 1;
     }
     for (const int s : slots) result.selection.push_back(s + (up ? -1 : 1));

@@ -19,7 +19,6 @@ namespace wrk7 {
 // in a line for a message box.
 struct RowOrderResult {
     std::optional<Message> refusal;
-    SlotRange changed;           // the slots whose contents changed
     std::vector<int> selection;  // where the moved rows are now, ascending
 };
 

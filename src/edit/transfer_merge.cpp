@@ -64,13 +64,10 @@ void DropNotes(CloneImage& image) {
     for (SlotFields& band : image.vfo.bands) band.SetText(kNote, {});
 }
 
-void TakeTransferredAreas(CloneImage& image, const CloneImage& worked, TransferPart part, TransferDirection direction) {
-    const bool write = direction == TransferDirection::kWrite;
+void TakeReadAreas(CloneImage& image, const CloneImage& worked, TransferPart part) {
     bool flagsTaken = false;
-    for (const MemoryArea& area : kMemoryMap) {
-        const PartSet& covered = write ? area.writtenBy : area.readBy;
-        if (covered.Covers(part)) flagsTaken = TakeArea(area.area, !write, worked, image) || flagsTaken;
-    }
+    for (const MemoryArea& area : kMemoryMap)
+        if (area.readBy.Covers(part)) flagsTaken = TakeArea(area.area, true, worked, image) || flagsTaken;
     if (flagsTaken) WipeDisabledSlots(image);
 }
 

@@ -68,9 +68,8 @@ TEST(RowOrder, SortIsStableKeepsEmptyRowsLastAndPackKeepsTheOrder) {
         EXPECT_EQ(r.selection, (std::vector<int>{10, 11, 12, 13, 14}));
         ExpectWholeRows(image, sorted);
     }
-    const RowOrderResult packed = PackSlots(image, {10, 11, 12, 13, 14});
+    PackSlots(image, {10, 11, 12, 13, 14});
     EXPECT_EQ(Names(image, 10, 14), "delta Bravo alpha charlie -");
-    EXPECT_EQ(packed.changed, (SlotRange{11, 14}));
     EXPECT_EQ(testing::EnglishOf(PackSlots(image, {995, 1005}).refusal),
               "The selected rows are memory channels and program-scan edges: pack the rows of one area at a time.");
 }

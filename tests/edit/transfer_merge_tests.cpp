@@ -39,23 +39,22 @@ TEST(TransferNotes, AReadKeepsANoteOnlyWhereTheFrequencyStayed) {
     ASSERT_EQ(Notes(worked), "||||");
     worked.memory.slot[1].Set(kFreq, 119.0);
     worked.vfo.bands[1].Set(kFreq, 61.0);
-    const struct { P part; TransferDirection direction; const char* notes; } cases[] = {
-        {P::kAll, TransferDirection::kRead, "slot 0||band 0||"},
-        {P::kMemory, TransferDirection::kRead, "slot 0||band 0|band 1|"},
-        {P::kSettings, TransferDirection::kRead, "slot 0|slot 1|band 0||"},
-        {P::kBank, TransferDirection::kRead, "slot 0|slot 1|band 0|band 1|"},
-        {P::kAll, TransferDirection::kWrite, "slot 0|slot 1|band 0|band 1|"},
+    const struct { P part; const char* notes; } cases[] = {
+        {P::kAll, "slot 0||band 0||"},
+        {P::kMemory, "slot 0||band 0|band 1|"},
+        {P::kSettings, "slot 0|slot 1|band 0||"},
+        {P::kBank, "slot 0|slot 1|band 0|band 1|"},
     };
     for (const auto& c : cases) {
         CloneImage image = Noted();
-        TakeTransferredAreas(image, worked, c.part, c.direction);
-        EXPECT_EQ(Notes(image), c.notes) << static_cast<int>(c.part) << " " << static_cast<int>(c.direction);
+        TakeReadAreas(image, worked, c.part);
+        EXPECT_EQ(Notes(image), c.notes) << static_cast<int>(c.part);
     }
     // A note the read result carries (not the receiver's) never moves with a
     // changed frequency.
     worked.memory.slot[1].SetText(kNote, "stale");
     CloneImage image = Noted();
-    TakeTransferredAreas(image, worked, P::kMemory, TransferDirection::kRead);
+    TakeReadAreas(image, worked, P::kMemory);
     EXPECT_EQ(image.memory.slot[1].Text(kNote), "");
 }
 

@@ -228,7 +228,7 @@ void CloneDocument::EndTransfer(const CloneImage* read, TransferPart part, const
     // Editable again first: the read is taken as an edit.
     SetReadOnly(false);
     if (!read) return;
-    Edit(stepName, [&](CloneImage& image) { TakeTransferredAreas(image, *read, part, TransferDirection::kRead); });
+    Edit(stepName, [&](CloneImage& image) { TakeReadAreas(image, *read, part); });
 }
 
 }  // namespace wrk7

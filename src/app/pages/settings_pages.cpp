@@ -209,8 +209,6 @@ void SettingsPages::AddTransferButtons(QWidget* page, int which, QBoxLayout* lay
     layout->addLayout(row);
     readButtons_[static_cast<std::size_t>(which)] = read;
     writeButtons_[static_cast<std::size_t>(which)] = write;
-    connect(read, &QPushButton::clicked, this, &SettingsPages::readSettingsClicked);
-    connect(write, &QPushButton::clicked, this, &SettingsPages::writeSettingsClicked);
 }
 
 void SettingsPages::BuildPage1(QWidget* vfoGrid) {

@@ -56,8 +56,6 @@ public:
 
 signals:
     void modelClicked(int model);
-    void readSettingsClicked();
-    void writeSettingsClicked();
 
 private:
     QGroupBox* Options(const char* name, const QString& caption, const QStringList& options,
