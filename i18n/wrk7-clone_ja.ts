@@ -1396,6 +1396,14 @@
         <source>Printer Error</source>
         <translation>プリンターエラー</translation>
     </message>
+    <message>
+        <source>Print Preview(&amp;V)...</source>
+        <translation>印刷プレビュー(&amp;V)...</translation>
+    </message>
+    <message>
+        <source>Export PDF(&amp;D)...</source>
+        <translation>PDF にエクスポート(&amp;D)...</translation>
+    </message>
 </context>
 <context>
     <name>wrk7::MainWindow</name>
@@ -1418,14 +1426,6 @@
     <message>
         <source>Untitled</source>
         <translation>無題</translation>
-    </message>
-    <message>
-        <source>Print Preview(&amp;V)...</source>
-        <translation>印刷プレビュー(&amp;V)...</translation>
-    </message>
-    <message>
-        <source>Export PDF(&amp;D)...</source>
-        <translation>PDF にエクスポート(&amp;D)...</translation>
     </message>
     <message>
         <source>Quick Read(&amp;Q) (used channels only)</source>

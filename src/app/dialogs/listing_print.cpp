@@ -1,5 +1,6 @@
 #include "app/dialogs/listing_print.h"
 
+#include <QAction>
 #include <QIcon>
 #include <QPainter>
 #include <QPixmap>
@@ -24,6 +25,19 @@ ListingPrint::ListingPrint(QWidget* window, const CloneImage& image, Prompter& p
       printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)),
       dialogs_(std::make_unique<QtPrinterDialogs>()) {
     printer_->setPageLayout(print::DefaultPageLayout());
+    // The numbers are the original's captions, put in by the caption table.
+    printSetup = Make("mnuPrintSetup", QStringLiteral("1005"), &ListingPrint::PrintSetup);
+    printListing = Make("mnuPrint", QStringLiteral("1006"), &ListingPrint::PrintListing, QKeySequence(Qt::CTRL | Qt::Key_P));
+    printPreview = Make("mnuPrintPreview", tr("Print Preview(&V)..."), &ListingPrint::PrintPreview);
+    exportPdf = Make("mnuExportPdf", tr("Export PDF(&D)..."), &ListingPrint::ExportPdf);
+}
+
+QAction* ListingPrint::Make(const char* name, const QString& caption, void (ListingPrint::*run)(), QKeySequence key) {
+    auto* action = new QAction(caption, window_);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcut(key);
+    connect(action, &QAction::triggered, this, run);
+    return action;
 }
 
 ListingPrint::~ListingPrint() = default;

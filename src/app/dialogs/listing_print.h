@@ -1,4 +1,5 @@
 #pragma once
+#include <QKeySequence>
 #include <QObject>
 #include <QPageLayout>
 #include <QString>
@@ -9,6 +10,7 @@
 #include "core/image.h"
 #include "print/listing_document.h"
 
+class QAction;
 class QIcon;
 class QPrinter;
 class QWidget;
@@ -19,15 +21,20 @@ class PrintSelectionDialog;
 class PrinterDialogs;
 class Prompter;
 
-// The File menu's printing commands: print the listing (PrintListing),
-// preview it, save it as PDF, and set up the page. All of them start with
-// the Print Selection dialog and print the same document; the printer and its
-// page set-up are kept between uses.
+// The File menu's printing commands, one action each: print the listing
+// (PrintListing), preview it, save it as PDF, and set up the page. All of
+// them start with the Print Selection dialog and print the same document;
+// the printer and its page set-up are kept between uses.
 class ListingPrint : public QObject {
     Q_OBJECT
 public:
     ListingPrint(QWidget* window, const CloneImage& image, Prompter& prompter);
     ~ListingPrint() override;
+
+    QAction* printSetup;
+    QAction* printListing;
+    QAction* printPreview;
+    QAction* exportPdf;
 
     void PrintListing();
     void PrintPreview();
@@ -49,6 +56,7 @@ private:
     // The Print Selection step: the document, or nothing when the dialog was
     // closed or nothing is checked.
     std::optional<print::ListingDocument> ChooseDocument();
+    QAction* Make(const char* name, const QString& caption, void (ListingPrint::*run)(), QKeySequence key = {});
 
     QWidget* window_;
     const CloneImage& image_;

@@ -157,11 +157,6 @@ void MainWindow::BuildActions() {
     connect(printing_, &ListingPrint::wroteFile, this, [this](const QString& path) {
         statusText_->SetFullText(tr("Listing written to %1").arg(QDir::toNativeSeparators(path)));
     });
-    actPrintSetup_ = make("mnuPrintSetup", number("1005"), [this] { printing_->PrintSetup(); });
-    actPrint_ = make("mnuPrint", number("1006"), [this] { printing_->PrintListing(); },
-                     QKeySequence(Qt::CTRL | Qt::Key_P));
-    actPrintPreview_ = make("mnuPrintPreview", tr("Print Preview(&V)..."), [this] { printing_->PrintPreview(); });
-    actExportPdf_ = make("mnuExportPdf", tr("Export PDF(&D)..."), [this] { printing_->ExportPdf(); });
     actExit_ = make("mnuExit", number("1007"), [this] { close(); }, QKeySequence(Qt::CTRL | Qt::Key_Q));
     actUndo_ = make("mnuUndo", QString(), [this] { document_->Undo(); }, QKeySequence::Undo);
     actRedo_ = make("mnuRedo", QString(), [this] { document_->Redo(); });
@@ -194,7 +189,7 @@ void MainWindow::BuildMenus() {
     file->addSeparator();
     file->addActions({files_->importList, files_->exportList, files_->compareWith});
     file->addSeparator();
-    file->addActions({actPrintSetup_, actPrint_, actPrintPreview_, actExportPdf_});
+    file->addActions({printing_->printSetup, printing_->printListing, printing_->printPreview, printing_->exportPdf});
     file->addSeparator();
     recent_ = new RecentFilesMenu(file, [this] { return SettingsStore(); }, this);
     file->addSeparator();
@@ -256,7 +251,7 @@ void MainWindow::BuildToolBar() {
         {files_->newFile, "新規作成", "1017", QStyle::SP_FileIcon},
         {files_->open, "開く", "1018", QStyle::SP_DialogOpenButton},
         {files_->save, "上書き保存", "1019", QStyle::SP_DialogSaveButton},
-        {actPrint_, "印刷", "1020", QStyle::SP_CustomBase},
+        {printing_->printListing, "印刷", "1020", QStyle::SP_CustomBase},
         {nullptr, nullptr, nullptr, QStyle::SP_CustomBase},
         {actAbout_, "ﾍﾙﾌﾟ", "1021", QStyle::SP_MessageBoxQuestion},
     };

@@ -164,10 +164,6 @@ private:
     ElidedLabel* statusText_ = nullptr;
     QToolBar* toolBar_ = nullptr;
     // The file commands; their dialogs take the captions as titles.
-    QAction* actPrintSetup_ = nullptr;
-    QAction* actPrint_ = nullptr;
-    QAction* actPrintPreview_ = nullptr;
-    QAction* actExportPdf_ = nullptr;
     QAction* actExit_ = nullptr;
     QAction* actComSetup_ = nullptr;
     QAction* actAbout_ = nullptr;
