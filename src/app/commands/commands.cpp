@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <algorithm>
 
+#include "app/support/named_action.h"
 #include "app/commands/selection.h"
 #include "app/document/clone_document.h"
 #include "app/translation/said.h"
@@ -156,9 +157,7 @@ Commands::Commands(CloneDocument& document, Selection& selection, Prompter& prom
 }
 
 QAction* Commands::Make(const char* name, const QString& caption, QKeySequence key) {
-    auto* a = new QAction(caption, this);
-    a->setObjectName(QString::fromLatin1(name));
-    a->setShortcut(key);
+    QAction* a = NamedAction(this, name, caption, key);
     // The keys work with the menus closed, wherever the focus is in the window.
     if (window_) window_->addAction(a);
     return a;

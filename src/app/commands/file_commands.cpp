@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <memory>
 
+#include "app/support/named_action.h"
 #include "app/dialogs/compare_dialog.h"
 #include "app/dialogs/import_placement_dialog.h"
 #include "app/dialogs/import_report_dialog.h"
@@ -43,9 +44,7 @@ FileCommands::FileCommands(CloneDocument& document, Selection& selection, Prompt
 
 QAction* FileCommands::Make(const char* name, const QString& caption, const std::function<void()>& run,
                              QKeySequence key) {
-    auto* action = new QAction(caption, window_);
-    action->setObjectName(QString::fromLatin1(name));
-    action->setShortcut(key);
+    QAction* action = NamedAction(window_, name, caption, key);
     connect(action, &QAction::triggered, this, run);
     return action;
 }

@@ -6,6 +6,7 @@
 #include <QPixmap>
 #include <QPrinter>
 
+#include "app/support/named_action.h"
 #include "app/dialogs/print_selection_dialog.h"
 #include "app/dialogs/file_dialogs.h"
 #include "app/dialogs/printer_dialogs.h"
@@ -33,9 +34,7 @@ ListingPrint::ListingPrint(QWidget* window, const CloneImage& image, Prompter& p
 }
 
 QAction* ListingPrint::Make(const char* name, const QString& caption, void (ListingPrint::*run)(), QKeySequence key) {
-    auto* action = new QAction(caption, window_);
-    action->setObjectName(QString::fromLatin1(name));
-    action->setShortcut(key);
+    QAction* action = NamedAction(window_, name, caption, key);
     connect(action, &QAction::triggered, this, run);
     return action;
 }

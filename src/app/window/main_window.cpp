@@ -24,6 +24,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "app/support/named_action.h"
 #include "app/commands/commands.h"
 #include "app/dialogs/about_box.h"
 #include "app/dialogs/channel_editor.h"
@@ -143,9 +144,7 @@ void MainWindow::BuildActions() {
     // Captions of the original's menus are numbers of the caption table; the
     // table replaces them when the window loads.
     auto make = [this](const char* name, const QString& caption, auto slot, QKeySequence key = {}) {
-        auto* a = new QAction(caption, this);
-        a->setObjectName(QString::fromLatin1(name));
-        a->setShortcut(key);
+        QAction* a = NamedAction(this, name, caption, key);
         connect(a, &QAction::triggered, this, slot);
         return a;
     };
