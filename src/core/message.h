@@ -148,6 +148,14 @@ enum class MessageId {
     kSearchPassEntries,
     kPriorityEntries,
 
+    // Channel lists read.
+
+    // Channel lists mapped.
+
+    // Channel lists placed.
+
+    // Channel lists exported.
+
     kCount
 };
 

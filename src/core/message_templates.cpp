@@ -160,6 +160,15 @@ constexpr MessageTemplate kTemplates[] = {
     {Id::kProgramScanEdges, WRK7_MESSAGE("Message", "program-scan edges"), nullptr, false},
     {Id::kSearchPassEntries, WRK7_MESSAGE("Message", "Search Pass entries"), nullptr, false},
     {Id::kPriorityEntries, WRK7_MESSAGE("Message", "priority entries"), nullptr, false},
+
+    // Channel lists read.
+
+    // Channel lists mapped.
+
+    // Channel lists placed.
+
+    // Channel lists exported.
+
 };
 
 constexpr bool InIdOrder() {
