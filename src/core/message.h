@@ -151,8 +151,33 @@ enum class MessageId {
     // Channel lists read.
 
     // Channel lists mapped.
+    kDigitalMode,
+    kCarrierOnly,
+    kToneNotReceivers,
+    kToneUnreadable,
+    kFrequencyHzFault,
+    kLeftOutDigital,
+    kLeftOutSideband,
+    kLeftOutFrequency,
+    kLeftOutUnreadable,
 
     // Channel lists placed.
+    kPlacedFromRow,
+    kPlacedIntoBank,
+    kPlacedIntoEmpty,
+    kPlanReplacesUsed,
+    kPlanAlreadySkipped,
+    kPlanAlreadyReplaced,
+    kPlanLeftOut,
+    kPlanLeftOutOfKind,
+    kPlanDoNotFit,
+    kPlanSummary,
+    kDuplicateSkipped,
+    kDuplicateReplaced,
+    kNoRoomLeft,
+    kNothingChosen,
+    kBankGrown,
+    kBankCannotGrow,
 
     // Channel lists exported.
 

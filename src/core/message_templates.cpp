@@ -164,8 +164,33 @@ constexpr MessageTemplate kTemplates[] = {
     // Channel lists read.
 
     // Channel lists mapped.
+    {Id::kDigitalMode, WRK7_MESSAGE("Message", "mode \"%1\" is digital or trunked: the receiver hears FM, AM and WFM only"), nullptr, false},
+    {Id::kCarrierOnly, WRK7_MESSAGE("Message", "squelch \"%1\" is not a CTCSS tone: imported with carrier squelch only"), nullptr, false},
+    {Id::kToneNotReceivers, WRK7_MESSAGE("Message", "tone \"%1\" is not one of the receiver's tones: imported without a tone"), nullptr, false},
+    {Id::kToneUnreadable, WRK7_MESSAGE("Message", "tone \"%1\" is not a tone: imported without a tone"), nullptr, false},
+    {Id::kFrequencyHzFault, WRK7_MESSAGE("Message", "frequency \"%1\" is not a whole number of hertz"), nullptr, false},
+    {Id::kLeftOutDigital, WRK7_MESSAGE("Message", "digital"), nullptr, false},
+    {Id::kLeftOutSideband, WRK7_MESSAGE("Message", "sideband and other modes"), nullptr, false},
+    {Id::kLeftOutFrequency, WRK7_MESSAGE("Message", "out of range"), nullptr, false},
+    {Id::kLeftOutUnreadable, WRK7_MESSAGE("Message", "unreadable"), nullptr, false},
 
     // Channel lists placed.
+    {Id::kPlacedFromRow, WRK7_MESSAGE("Message", "%n channels from row %1"), "1 channel from row %1", false},
+    {Id::kPlacedIntoBank, WRK7_MESSAGE("Message", "%n channels into bank %1"), "1 channel into bank %1", false},
+    {Id::kPlacedIntoEmpty, WRK7_MESSAGE("Message", "%n channels into empty slots from row %1"), "1 channel into an empty slot from row %1", false},
+    {Id::kPlanReplacesUsed, WRK7_MESSAGE("Message", "%n replace used channels"), "1 replaces a used channel", false},
+    {Id::kPlanAlreadySkipped, WRK7_MESSAGE("Message", "%n are already there and are skipped"), "1 is already there and is skipped", false},
+    {Id::kPlanAlreadyReplaced, WRK7_MESSAGE("Message", "%n are already there and are replaced"), "1 is already there and is replaced", false},
+    {Id::kPlanLeftOut, WRK7_MESSAGE("Message", "%n are left out: %1"), "1 is left out: %1", false},
+    {Id::kPlanLeftOutOfKind, WRK7_MESSAGE("Message", "%1 %2"), nullptr, false},
+    {Id::kPlanDoNotFit, WRK7_MESSAGE("Message", "%n do not fit"), "1 does not fit", false},
+    {Id::kPlanSummary, WRK7_MESSAGE("Message", "%1: %2"), nullptr, false},
+    {Id::kDuplicateSkipped, WRK7_MESSAGE("Message", "already in row %1: skipped"), nullptr, false},
+    {Id::kDuplicateReplaced, WRK7_MESSAGE("Message", "already in row %1: replaced there"), nullptr, false},
+    {Id::kNoRoomLeft, WRK7_MESSAGE("Message", "no room left"), nullptr, false},
+    {Id::kNothingChosen, WRK7_MESSAGE("Message", "No row of the list is chosen."), nullptr, false},
+    {Id::kBankGrown, WRK7_MESSAGE("Message", "bank %1 grows to %2 channels"), nullptr, false},
+    {Id::kBankCannotGrow, WRK7_MESSAGE("Message", "the banks after bank %1 hold no room for it to grow"), nullptr, false},
 
     // Channel lists exported.
 

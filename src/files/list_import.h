@@ -4,6 +4,7 @@
 
 #include "core/image.h"
 #include "core/message.h"
+#include "files/import_fit.h"
 #include "files/list_map.h"
 
 namespace wrk7 {
@@ -25,7 +26,7 @@ struct ListImportChoice {
     ListTarget target = ListTarget::kEmptySlots;
     int firstSlot = 0;      // kFromSlot, kEmptySlots: 0..999
     int bank = 0;           // kIntoBank: 0..49
-    bool growBank = false;  // kIntoBank: take room from the banks after it
+    bool growBank = false;  // kIntoBank: take room from the banks after it, first the next
     DuplicateRule duplicates = DuplicateRule::kSkip;
     std::vector<bool> chosen;  // per row of the list; empty: every row
 };
@@ -49,6 +50,10 @@ struct ListImportPlan {
     // there and are skipped, 31 are left out: digital", said before anything
     // changes.
     Message summary;
+    // What the report after it lists, in file order: each chosen row left
+    // out, skipped as a duplicate or beyond the room, and each one imported
+    // with something lost.
+    std::vector<ImportIssue> report;
 };
 
 ListImportPlan PlanListImport(const CloneImage& image, const std::vector<ListMapping>& rows,

@@ -27,6 +27,7 @@ struct ListMapping {
         kImported,   // channel holds the fields; notes name what was lost
     };
     Outcome outcome = Outcome::kNoChannel;
+    int line = 0;  // the row's line in the file
     LeftOutKind kind = LeftOutKind::kUnreadable;
     std::optional<Message> reason;  // kLeftOut: why
     SlotFields channel;             // kImported: a memory channel

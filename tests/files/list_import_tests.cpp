@@ -1,0 +1,260 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "core/channel_options.h"
+#include "core/tables.h"
+#include "edit/bank.h"
+#include "edit/channel_rules.h"
+#include "files/list_import.h"
+#include "rich_image.h"
+
+namespace wrk7 {
+namespace {
+
+using testing::NewImage;
+using Outcome = ListMapping::Outcome;
+
+ListRow Row(std::string frequency, std::string mode, std::string tone = "", bool hertz = false) {
+    ListRow row;
+    row.frequency = std::move(frequency);
+    row.mode = std::move(mode);
+    row.tone = std::move(tone);
+    row.hertz = hertz;
+    return row;
+}
+
+ListImportChoice Choice(ListTarget target, int first, int bank = 0,
+                        DuplicateRule duplicates = DuplicateRule::kSkip) {
+    ListImportChoice choice;
+    choice.target = target;
+    choice.firstSlot = first;
+    choice.bank = bank;
+    choice.duplicates = duplicates;
+    return choice;
+}
+
+ListMapping MapOne(ListRow row) {
+    ChannelList list;
+    list.rows.push_back(std::move(row));
+    return MapChannelList(list, NewImage()).front();
+}
+
+int ToneCodeOf(std::string_view name) {
+    for (std::size_t code = 0; code < ToneName.size(); ++code)
+        if (ToneName[code] == name) return static_cast<int>(code);
+    return -1;
+}
+
+struct ModeCase {
+    ListRow row;
+    Outcome outcome;
+    int mode;              // ModeName index when imported
+    std::string_view step; // StepName when imported
+};
+
+TEST(ListMapping, ModesAndFrequenciesAsAListenerWouldChoose) {
+    const LeftOutKind digital = LeftOutKind::kDigital, sideband = LeftOutKind::kSideband;
+    const ModeCase cases[] = {
+        {Row("155.19000", "FMN"), Outcome::kImported, 0, "5KHz"},
+        {Row("145500000", "Narrow FM", "", true), Outcome::kImported, 0, "5KHz"},
+        {Row("88500000", "WFM (stereo)", "", true), Outcome::kImported, 2, "5KHz"},
+        {Row("462.5625", "nfm"), Outcome::kImported, 0, "6.25KHz"},
+        {Row("118.008333", "AM"), Outcome::kImported, 1, "8.33KHz"},
+        {Row("0.531", "AM"), Outcome::kImported, 1, "9KHz"},
+        {Row("146.94", "Analog"), Outcome::kImported, 0, "5KHz"},
+        {Row("145.50", ""), Outcome::kImported, 0, "5KHz"},
+        {Row("0.00000", "FM"), Outcome::kNoChannel, 0, ""},
+        {Row("", "FM"), Outcome::kNoChannel, 0, ""},
+    };
+    for (const ModeCase& c : cases) {
+        const ListMapping m = MapOne(c.row);
+        ASSERT_EQ(m.outcome, c.outcome) << c.row.frequency << " " << c.row.mode;
+        if (m.outcome != Outcome::kImported) continue;
+        EXPECT_EQ(m.channel.Value(kMode), c.mode) << c.row.mode;
+        EXPECT_EQ(StepName[static_cast<std::size_t>(m.channel.Value(kStep))], c.step) << c.row.frequency;
+    }
+    struct LeftOutCase {
+        ListRow row;
+        LeftOutKind kind;
+        std::string reason;
+    } leftOut[] = {
+        {Row("851.0125", "P25"), digital, "mode \"P25\" is digital or trunked: the receiver hears FM, AM and WFM only"},
+        {Row("146.52", "D-Star"), digital, "mode \"D-Star\" is digital or trunked: the receiver hears FM, AM and WFM only"},
+        {Row("14200000", "USB", "", true), sideband, "mode \"USB\" is not available"},
+        {Row("7100000", "Demod Off", "", true), sideband, "mode \"Demod Off\" is not available"},
+        {Row("146.52", "Telepathy"), sideband, "mode \"Telepathy\" is not available"},
+        {Row("abc", "FM"), LeftOutKind::kFrequency, "frequency \"abc\" is not a number"},
+        {Row("145500000.5", "FM", "", true), LeftOutKind::kFrequency,
+         "frequency \"145500000.5\" is not a whole number of hertz"},
+        {Row("99999999999999999999", "FM"), LeftOutKind::kFrequency, ""},
+        {Row("4000.0", "FM"), LeftOutKind::kFrequency, ""},
+    };
+    for (const LeftOutCase& c : leftOut) {
+        const ListMapping m = MapOne(c.row);
+        ASSERT_EQ(m.outcome, Outcome::kLeftOut) << c.row.frequency << " " << c.row.mode;
+        EXPECT_EQ(m.kind, c.kind) << c.row.mode;
+        ASSERT_TRUE(m.reason);
+        if (!c.reason.empty()) {
+            EXPECT_EQ(m.reason->English(), c.reason);
+        }
+    }
+    ListRow shifted = Row("155.19", "FM");
+    shifted.unreadable = Verbatim("has 13 fields where the heading names 12");
+    EXPECT_EQ(MapOne(shifted).kind, LeftOutKind::kUnreadable);
+}
+
+TEST(ListMapping, TonesBecomeToneSquelchOrCarrierSaidInTheReport) {
+    const int tone = static_cast<int>(ChannelOption::kTone);
+    const int plain = static_cast<int>(EmptyRowDefaults().Value(kOption));
+    const struct {
+        std::string written;
+        int option;
+        std::string_view toneName;  // "" when no tone is set
+        std::string note;           // "" when nothing is said
+    } cases[] = {
+        {"114.8 PL", tone, "114.8Hz", ""},
+        {"100.0", tone, "100.0Hz", ""},
+        {" 67 ", tone, "67.0Hz", ""},
+        {"CSQ", plain, "", ""},
+        {"", plain, "", ""},
+        {"023 DPL", plain, "", "squelch \"023 DPL\" is not a CTCSS tone: imported with carrier squelch only"},
+        {"293 NAC", plain, "", "squelch \"293 NAC\" is not a CTCSS tone: imported with carrier squelch only"},
+        {"D125", plain, "", "squelch \"D125\" is not a CTCSS tone: imported with carrier squelch only"},
+        {"69.4", plain, "", "tone \"69.4\" is not one of the receiver's tones: imported without a tone"},
+        {"tone?", plain, "", "tone \"tone?\" is not a tone: imported without a tone"},
+    };
+    for (const auto& c : cases) {
+        const ListMapping m = MapOne(Row("146.94", "FM", c.written));
+        ASSERT_EQ(m.outcome, Outcome::kImported) << c.written;
+        EXPECT_EQ(m.channel.Value(kOption), c.option) << c.written;
+        if (!c.toneName.empty()) {
+            EXPECT_EQ(m.channel.Value(kTone), ToneCodeOf(c.toneName)) << c.written;
+        }
+        EXPECT_EQ(m.notes.empty() ? "" : m.notes.front().English(), c.note) << c.written;
+    }
+}
+
+TEST(ListMapping, NamesThatWereDifferentStayDifferent) {
+    const struct {
+        std::vector<std::string> written, stored;
+    } cases[] = {
+        {{"KDR444 1", "KDR444 2", "KDR444 8"}, {"KDR441", "KDR442", "KDR448"}},
+        {{"KDR444", "KDR444 1"}, {"KDR444", "KDR441"}},
+        {{"Station Alpha", "Station Bravo"}, {"SALPHA", "SBRAVO"}},
+        {{"ABCDEFG1", "ABCDEFG2", "ABCDEF1"}, {"ABCDG1", "ABCDG2", "ABCDE1"}},
+        {{"abc", "ABC", " abc "}, {"ABC", "ABC", "ABC"}},
+        {{"Fire Dispatch", "Fire Tac"}, {"FIRE D", "FIRE T"}},
+        {{"", "Café"}, {"", "CAF"}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(FitDistinctNames(c.written), c.stored) << c.written.front();
+
+    // However the list crowds them, distinct names stay distinct.
+    std::vector<std::string> crowded;
+    for (int i = 1; i <= 120; ++i) crowded.push_back("MARINE " + std::to_string(i % 60) + (i > 60 ? "B" : ""));
+    crowded.push_back("MARIN1");
+    const auto stored = FitDistinctNames(crowded);
+    const std::set<std::string> distinct(stored.begin(), stored.end());
+    EXPECT_EQ(distinct.size(), crowded.size());
+    for (const std::string& name : stored) EXPECT_LE(name.size(), 6u) << name;
+}
+
+TEST(ListMapping, NameAndNoteFittedWithReportLines) {
+    ListRow row = Row("146.94", "FM");
+    row.name = "Fire Dispatch";
+    row.note = std::string(40, 'n');
+    const ListMapping m = MapOne(row);
+    EXPECT_EQ(m.channel.Text(kName), "FIRE D");
+    EXPECT_EQ(m.channel.Text(kNote), std::string(30, 'n'));
+    ASSERT_EQ(m.notes.size(), 2u);
+    EXPECT_EQ(m.notes[0].English(), "name \"Fire Dispatch\" shortened to \"FIRE D\"");
+}
+
+// Six rows: four FM channels, one digital, one already held by slot 3.
+struct PlanFixture : ::testing::Test {
+    PlanFixture() : image(NewImage()) {
+        for (const int slot : {0, 1, 3}) {
+            image.memory.slot[static_cast<std::size_t>(slot)].Set(kFreq, 150.0 + slot);
+            image.memory.slot[static_cast<std::size_t>(slot)].Set(kMode, 0);
+            image.memory.enabled[static_cast<std::size_t>(slot)] = true;
+        }
+        list.rows = {Row("160.0", "FM"), Row("161.0", "FM"), Row("851.0125", "DMR"),
+                     Row("153.0005", "FM"), Row("162.0", "FM"), Row("163.0", "FM")};
+        for (std::size_t i = 0; i < list.rows.size(); ++i) list.rows[i].line = static_cast<int>(i) + 2;
+        rows = MapChannelList(list, image);
+    }
+    std::vector<int> Slots(const ListImportPlan& plan) const {
+        std::vector<int> out;
+        for (const PlacedRow& p : plan.placed) out.push_back(p.slot);
+        return out;
+    }
+    CloneImage image;
+    ChannelList list;
+    std::vector<ListMapping> rows;
+};
+
+TEST_F(PlanFixture, TargetsAndMergeRulesSaidBeforeAnythingChanges) {
+    ListImportChoice empty;
+    const ListImportPlan intoEmpty = PlanListImport(image, rows, empty);
+    EXPECT_EQ(Slots(intoEmpty), (std::vector<int>{2, 4, 5, 6}));
+    EXPECT_EQ(intoEmpty.summary.English(),
+              "4 channels into empty slots from row 00-000: 1 is already there and is skipped, 1 is left out: digital");
+
+    const ListImportChoice fromRow = Choice(ListTarget::kFromSlot, 997);
+    const ListImportPlan atEnd = PlanListImport(image, rows, fromRow);
+    EXPECT_EQ(Slots(atEnd), (std::vector<int>{997, 998, 999}));
+    EXPECT_EQ(atEnd.didNotFit, 1);
+    EXPECT_EQ(atEnd.summary.English(),
+              "3 channels from row 09-097: 1 is already there and is skipped, 1 is left out: digital, 1 does not fit");
+
+    const ListImportChoice replace = Choice(ListTarget::kFromSlot, 0, 0, DuplicateRule::kReplace);
+    const ListImportPlan replaced = PlanListImport(image, rows, replace);
+    EXPECT_EQ(Slots(replaced), (std::vector<int>{0, 1, 3, 2, 4}));
+    EXPECT_EQ(replaced.summary.English(),
+              "5 channels from row 00-000: 2 replace used channels, 1 is already there and is replaced, "
+              "1 is left out: digital");
+
+    ListImportChoice chosen;
+    chosen.chosen = {false, true, false, false, false, true};
+    EXPECT_EQ(PlanListImport(image, rows, chosen).summary.English(), "2 channels into empty slots from row 00-000");
+}
+
+TEST_F(PlanFixture, ABankTakesItsSizeOrGrowsFromTheBanksAfterIt) {
+    image.banks.counts.fill(0);
+    image.banks.counts[0] = 10;
+    image.banks.counts[1] = 2;
+    image.banks.counts[2] = 1;
+    image.banks.counts[3] = 987;
+    ListImportChoice bank = Choice(ListTarget::kIntoBank, 0, 1);
+    const ListImportPlan asItIs = PlanListImport(image, rows, bank);
+    EXPECT_EQ(Slots(asItIs), (std::vector<int>{10, 11}));
+    EXPECT_EQ(asItIs.didNotFit, 2);
+    EXPECT_FALSE(asItIs.grownCounts);
+
+    bank.growBank = true;
+    const ListImportPlan grown = PlanListImport(image, rows, bank);
+    EXPECT_EQ(Slots(grown), (std::vector<int>{10, 11, 12, 13}));
+    ASSERT_TRUE(grown.grownCounts);
+    EXPECT_EQ((std::vector<int>(grown.grownCounts->begin(), grown.grownCounts->begin() + 4)),
+              (std::vector<int>{10, 4, 0, 986}));
+    EXPECT_EQ(grown.report.front().reason.English(), "bank 1 grows to 4 channels");
+
+    ApplyListImport(image, rows, grown);
+    EXPECT_EQ(image.banks.counts[1], 4);
+    EXPECT_EQ(BankTotal(image), 1000);
+    EXPECT_DOUBLE_EQ(image.memory.slot[13].Value(kFreq), 163.0);
+    EXPECT_TRUE(image.memory.enabled[13]);
+    EXPECT_DOUBLE_EQ(image.memory.slot[3].Value(kFreq), 153.0);  // the duplicate was skipped
+}
+
+TEST_F(PlanFixture, TheReportNamesEachRowLeftOutInFileOrder) {
+    const ListImportPlan plan = PlanListImport(image, rows, Choice(ListTarget::kFromSlot, 998));
+    std::vector<std::string> lines;
+    for (const ImportIssue& issue : plan.report) lines.push_back(std::to_string(issue.line) + ": " + issue.reason.English());
+    EXPECT_EQ(lines, (std::vector<std::string>{
+                         "4: mode \"DMR\" is digital or trunked: the receiver hears FM, AM and WFM only",
+                         "5: already in row 00-003: skipped", "6: no room left", "7: no room left"}));
+}
+
+}  // namespace
+}  // namespace wrk7
