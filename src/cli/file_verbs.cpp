@@ -1,13 +1,16 @@
 #include "cli/file_verbs.h"
 
 #include <QCommandLineParser>
+#include <QFileInfo>
 
 #include "cli/verb_listing_pdf.h"
 #include "codecs/new_image.h"
 #include "edit/bank.h"
+#include "files/channel_list.h"
 #include "files/chirp_csv.h"
 #include "files/clone_file.h"
 #include "files/csv.h"
+#include "files/list_import.h"
 #include "files/listing.h"
 
 namespace wrk7::cli {
@@ -80,6 +83,60 @@ int ImportChirp(CloneImage& image, const std::string& text, std::optional<int> f
     return Report(SaveCloneFile(image, out), io);
 }
 
+// Where --at, --bank, --grow, --empty and --duplicates put a list without
+// slots of its own; false after a usage error.
+bool ListChoice(const QCommandLineParser& parser, const CloneImage& image, ListImportChoice& choice, CliIo& io,
+                int& exitCode) {
+    auto refuse = [&](const QString& why) {
+        exitCode = UsageError(Self("import"), why, io);
+        return false;
+    };
+    const bool at = parser.isSet(QStringLiteral("at")), bank = parser.isSet(QStringLiteral("bank"));
+    const bool empty = parser.isSet(QStringLiteral("empty"));
+    if (at && bank) return refuse(QStringLiteral("--at and --bank name two places: give one"));
+    if (empty && bank) return refuse(QStringLiteral("--empty fills empty slots from a row: give --at, not --bank"));
+    if (parser.isSet(QStringLiteral("grow")) && !bank) return refuse(QStringLiteral("--grow grows the bank of --bank only"));
+    choice.target = bank ? ListTarget::kIntoBank : at && !empty ? ListTarget::kFromSlot : ListTarget::kEmptySlots;
+    if (at) {
+        const QString row = parser.value(QStringLiteral("at"));
+        const auto slot = MemorySlotOf(image, row);
+        if (!slot) return refuse(QStringLiteral("no memory row '%1' (a row label such as 07-000 or a slot 0..999)").arg(row));
+        choice.firstSlot = *slot;
+    }
+    if (bank) {
+        bool number = false;
+        choice.bank = parser.value(QStringLiteral("bank")).toInt(&number);
+        if (!number || choice.bank < 0 || choice.bank >= kBanks)
+            return refuse(QStringLiteral("no bank '%1' (0..49)").arg(parser.value(QStringLiteral("bank"))));
+        choice.growBank = parser.isSet(QStringLiteral("grow"));
+    }
+    const QString rule = parser.value(QStringLiteral("duplicates")).toLower();
+    if (rule != "skip" && rule != "replace")
+        return refuse(QStringLiteral("unknown rule '%1' for --duplicates (skip or replace)").arg(rule));
+    choice.duplicates = rule == "skip" ? DuplicateRule::kSkip : DuplicateRule::kReplace;
+    return true;
+}
+
+// A list without slots of its own (a frequency database's or repeater
+// directory's export, SDR bookmarks): each row left out or taken with a
+// loss on stderr, the summary on stdout; OUT is written when a row was taken.
+int ImportList(CloneImage& image, const std::string& text, ListFormat format, const ListImportChoice& choice,
+               const QString& list, const QString& out, CliIo& io) {
+    const ChannelList read = ReadChannelList(text, format);
+    if (read.failure) {
+        io.Err(Say(MessageId::kNoChannelRows, QFileInfo(list).fileName().toStdString()));
+        io.Err(*read.failure);
+        return kExitFailure;
+    }
+    const std::vector<ListMapping> rows = MapChannelList(read, image);
+    const ListImportPlan plan = PlanListImport(image, rows, choice);
+    ReportIssues(plan.report, {}, io);
+    io.Note(QString::fromStdString(plan.summary.English()));
+    if (plan.placed.empty()) return Report(NoChannelRows(list, text, static_cast<int>(plan.report.size())), io);
+    ApplyListImport(image, rows, plan);
+    return Report(SaveCloneFile(image, out), io);
+}
+
 }  // namespace
 
 int RunNew(const QStringList& args, CliIo& io) {
@@ -120,17 +177,47 @@ int RunExport(const QStringList& args, CliIo& io) {
 int RunImport(const QStringList& args, CliIo& io) {
     QCommandLineParser parser;
     parser.addOption(QCommandLineOption(QStringLiteral("at"), QStringLiteral("first row"), QStringLiteral("ROW")));
+    parser.addOption(QCommandLineOption(QStringLiteral("format"), QStringLiteral("list format"), QStringLiteral("FORMAT")));
+    parser.addOption(QCommandLineOption(QStringLiteral("bank"), QStringLiteral("bank"), QStringLiteral("BANK")));
+    parser.addOption(QCommandLineOption(QStringLiteral("grow"), QStringLiteral("grow the bank")));
+    parser.addOption(QCommandLineOption(QStringLiteral("empty"), QStringLiteral("empty slots only")));
+    parser.addOption(QCommandLineOption(QStringLiteral("duplicates"), QStringLiteral("rule"), QStringLiteral("RULE"),
+                                        QStringLiteral("skip")));
     QStringList files;
     int model = 0, exitCode = kExitOk;
     if (!ParseWithModel("import", args, 3, io, exitCode, files, model, parser)) return exitCode;
+    std::optional<ListFormat> forced;
+    if (parser.isSet(QStringLiteral("format"))) {
+        const QString name = parser.value(QStringLiteral("format"));
+        forced = FormatNamed(name.toStdString());
+        if (!forced)
+            return UsageError(Self("import"),
+                              QStringLiteral("unknown format '%1' (wrk7, chirp, radioreference, repeaterbook, gqrx, "
+                                             "sdrsharp or sdrpp)").arg(name), io);
+    }
     CloneImage image;
     if (!Load(image, files[0], model, io)) return kExitFailure;
     const auto text = ReadCsvFile(files[1]);
-    const bool chirp = text && DetectCsvKind(*text) == CsvKind::kChirp;
+    // A text no reader recognises goes to our own CSV import, which says why
+    // it holds no channel rows.
+    const std::optional<ListFormat> format = forced ? forced : text ? DetectListFormat(*text) : std::nullopt;
+    const bool own = !format || *format == ListFormat::kWrk7;
+    const bool chirp = format == ListFormat::kChirp || (!forced && text && DetectCsvKind(*text) == CsvKind::kChirp);
+    if (text && !own && !chirp) {
+        ListImportChoice choice;
+        if (!ListChoice(parser, image, choice, io, exitCode)) return exitCode;
+        return ImportList(image, *text, *format, choice, files[1], files[2], io);
+    }
+    for (const char* listOnly : {"bank", "grow", "empty"})
+        if (parser.isSet(QString::fromLatin1(listOnly)))
+            return UsageError(Self("import"),
+                              QStringLiteral("--%1 places the rows of a list without slots of its own").arg(listOnly), io);
     std::optional<int> firstSlot;
     if (parser.isSet(QStringLiteral("at"))) {
         const QString row = parser.value(QStringLiteral("at"));
-        if (!chirp && text) return UsageError(Self("import"), QStringLiteral("--at places the rows of a CHIRP list only"), io);
+        if (!chirp && text)
+            return UsageError(Self("import"),
+                              QStringLiteral("--at places the rows of a CHIRP list or of a list without slots of its own"), io);
         firstSlot = MemorySlotOf(image, row);
         if (!firstSlot)
             return UsageError(Self("import"),

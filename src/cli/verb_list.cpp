@@ -14,8 +14,8 @@ const std::vector<Verb>& AllVerbs() {
         {"new", "new [--model MODEL] OUT.WK7", "write the image that New leaves for a model", RunNew},
         {"check", "check FILE.WK7", "load a clone file and report every problem", RunCheck},
         {"export", "export [--model MODEL] [--format FORMAT] FILE.WK7 OUT.csv", "write the channels of a clone file as CSV", RunExport},
-        {"import", "import [--model MODEL] [--at ROW] FILE.WK7 IN.csv OUT.WK7",
-         "apply CSV rows (this program's or a CHIRP list, --at ROW) to a clone file", RunImport},
+        {"import", "import [--model MODEL] [--format FORMAT] [--at ROW] [--bank BANK [--grow]] [--empty] [--duplicates RULE] FILE.WK7 IN.LIST OUT.WK7",
+         "apply a channel list (CSV, database or repeater export, SDR bookmarks) to a clone file", RunImport},
         {"diff", "diff [--model MODEL] A.WK7 B.WK7", "print what differs between two clone files", RunDiff},
         {"listing", "listing [--pdf OUT.pdf] [--sections LIST] [--model MODEL] FILE.WK7",
          "print the listing of a clone file, or write it as PDF", RunListing},
@@ -31,7 +31,11 @@ const std::vector<OptionHelp>& AllOptionHelp() {
     static const std::vector<OptionHelp> options{
         {"--model MODEL", ModelChoices(true).c_str()},  // from the model table
         {"--format FORMAT", "CSV layout of export: wrk7 (default) or chirp"},
-        {"--at ROW", "import a CHIRP list into consecutive memory slots from ROW (07-000 or 0..999)"},
+        {"--at ROW", "import a CHIRP list or a list without slots into consecutive memory slots from ROW (07-000 or 0..999)"},
+        {"--bank BANK", "import a list without slots into the slots of bank BANK (0..49)"},
+        {"--grow", "let --bank grow the bank from the banks after it"},
+        {"--empty", "import a list without slots into empty slots only, from --at ROW or the first (the default)"},
+        {"--duplicates RULE", "a row a used slot already holds: skip (default) or replace it there"},
         {"--sections LIST", "listing sections: comma list of settings, vfo, memory (default all)"},
         {"--pdf OUT.pdf", "write the listing as a PDF file instead of text lines"},
         {"--port PORT", "a device path, COM1..COM16, or emulator (the built-in emulator)"},
