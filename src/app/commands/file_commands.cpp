@@ -9,11 +9,13 @@
 #include "app/dialogs/compare_dialog.h"
 #include "app/dialogs/import_placement_dialog.h"
 #include "app/dialogs/import_report_dialog.h"
+#include "app/dialogs/list_import_dialog.h"
 #include "app/document/clone_document.h"
 #include "app/commands/selection.h"
 #include "app/translation/said.h"
 #include "app/translation/string_table.h"
 #include "edit/bank.h"
+#include "files/channel_list.h"
 #include "files/chirp_csv.h"
 #include "files/clone_file.h"
 #include "files/csv.h"
@@ -170,9 +172,17 @@ bool FileCommands::SaveTo(const QString& path) {
     return true;
 }
 
+namespace {
+
+// Every list the import reads first, then CSV files alone, then any file.
+constexpr std::string_view kListFilter =
+    "Channel Lists (*.csv *.xml *.json)|*.csv;*.xml;*.json|CSV Files (*.csv)|*.csv|All Files (*.*)|*.*";
+
+}  // namespace
+
 void FileCommands::Import() {
     if (document_.IsReadOnly()) return;
-    const QString path = ChooseFile(importList, kCsvFilter, CurrentFolder(), false);
+    const QString path = ChooseFile(importList, kListFilter, CurrentFolder(), false);
     if (!path.isEmpty()) ImportFile(path);
 }
 
@@ -181,6 +191,11 @@ void FileCommands::ImportFile(const QString& path) {
     // Read once: the header tells the layout, and the import takes the same text.
     auto text = ReadCsvFile(path);
     if (text && DetectCsvKind(*text) == CsvKind::kChirp) return ImportChirpList(path, std::move(*text));
+    // A text no reader knows goes to our own CSV import, which says why it
+    // holds no channel rows.
+    const std::optional<ListFormat> format = text ? DetectListFormat(*text) : std::nullopt;
+    if (format && *format != ListFormat::kWrk7 && *format != ListFormat::kChirp)
+        return ImportChannelList(path, *text, *format);
     const CsvImportResult r = document_.ImportCsv(path, text);
     if (!r.result.ok) return ShowFailure(r.result.messages);
     selection_.SelectRows({1}, 1);
@@ -212,6 +227,26 @@ void FileCommands::PlaceChirpList(const std::string& text, std::optional<int> fi
     selection_.SelectRows(rows, rows.front());
     // The channels join the image being edited, so its file stays.
     (new ImportReportDialog(r, window_))->open();
+}
+
+void FileCommands::ImportChannelList(const QString& path, const std::string& text, ListFormat format) {
+    ChannelList list = ReadChannelList(text, format);
+    if (list.failure)
+        return ShowFailure({Say(MessageId::kNoChannelRows, QFileInfo(path).fileName().toStdString()), *list.failure});
+    const int currentSlot = selection_.CurrentRow() - 1;
+    auto* dialog = new ListImportDialog(document_.Image(), std::move(list), QFileInfo(path).fileName(),
+                                        currentSlot >= 0 && currentSlot < kChannelCount ? currentSlot : 0, window_);
+    connect(dialog, &QDialog::accepted, this, [this, dialog, path] {
+        // The dialog planned on the image as it opened; modal, so it is the same.
+        const ListImportPlan& plan = dialog->Plan();
+        if (!document_.ImportList(path, dialog->Rows(), plan)) return;
+        std::vector<int> rows;
+        for (const PlacedRow& placed : plan.placed) rows.push_back(placed.slot + 1);
+        std::sort(rows.begin(), rows.end());
+        selection_.SelectRows(rows, rows.front());
+        (new ImportReportDialog(plan, window_))->open();
+    });
+    dialog->open();
 }
 
 QString FileCommands::ChooseExportFile(bool* chirp) {

@@ -9,6 +9,7 @@
 
 #include "app/dialogs/file_dialogs.h"
 #include "app/support/prompter.h"
+#include "files/channel_list.h"
 #include "files/result.h"
 
 class QAction;
@@ -84,6 +85,8 @@ private:
     bool SaveTo(const QString& path);
     QString ChooseExportFile(bool* chirp);
     void ImportChirpList(const QString& path, std::string text);
+    // A list without slots of its own, through its preview.
+    void ImportChannelList(const QString& path, const std::string& text, ListFormat format);
     void PlaceChirpList(const std::string& text, std::optional<int> firstSlot, const QString& path);
     // A failed import in one box: what failed, then why.
     void ShowFailure(const std::vector<Message>& messages);

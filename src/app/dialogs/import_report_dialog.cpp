@@ -16,6 +16,9 @@ ImportReportDialog::ImportReportDialog(const ChirpImportResult& result, QWidget*
 ImportReportDialog::ImportReportDialog(const CsvImportResult& result, QWidget* parent)
     : ImportReportDialog(ImportSummary(result), tr("Channel"), result.issues, parent) {}
 
+ImportReportDialog::ImportReportDialog(const ListImportPlan& plan, QWidget* parent)
+    : ImportReportDialog(plan.summary, tr("Location"), plan.report, parent) {}
+
 ImportReportDialog::ImportReportDialog(const Message& summary, const QString& placeHeading,
                                        const std::vector<ImportIssue>& issues, QWidget* parent)
     : QDialog(parent) {

@@ -3,6 +3,7 @@
 
 #include "files/chirp_csv.h"
 #include "files/csv.h"
+#include "files/list_import.h"
 
 class QLabel;
 class QTableWidget;
@@ -18,6 +19,8 @@ class ImportReportDialog : public QDialog {
 public:
     ImportReportDialog(const ChirpImportResult& result, QWidget* parent = nullptr);
     ImportReportDialog(const CsvImportResult& result, QWidget* parent = nullptr);
+    // A list without slots of its own: the plan's summary and report.
+    ImportReportDialog(const ListImportPlan& plan, QWidget* parent = nullptr);
 
     QLabel* Summary() const { return summary_; }
     QTableWidget* Issues() const { return issues_; }

@@ -224,6 +224,18 @@ ChirpImportResult CloneDocument::ImportChirp(const QString& path, const std::str
     return r;
 }
 
+bool CloneDocument::ImportList(const QString& path, const std::vector<ListMapping>& rows, const ListImportPlan& plan) {
+    if (readOnly_ || plan.placed.empty()) return false;
+    const QString stepName = ImportStepName(path);
+    const auto before = std::make_unique<CloneImage>(image_);
+    ApplyListImport(image_, rows, plan);
+    // As after the other imports: a save asks for a name.
+    const FileNameChange file{fileName_, QString()};
+    SetFileName(QString());
+    Record(stepName, *before, MergeKey::kNone, file);
+    return true;
+}
+
 void CloneDocument::EndTransfer(const CloneImage* read, TransferPart part, const QString& stepName) {
     // Editable again first: the read is taken as an edit.
     SetReadOnly(false);

@@ -11,6 +11,7 @@
 #include "core/memory_map.h"
 #include "edit/image_edit.h"
 #include "files/chirp_csv.h"
+#include "files/list_import.h"
 #include "files/csv.h"
 #include "files/result.h"
 
@@ -91,6 +92,9 @@ public:
     CsvImportResult ImportCsv(const QString& path, const std::optional<std::string>& text);
     // text: the CHIRP list path holds, read already.
     ChirpImportResult ImportChirp(const QString& path, const std::string& text, std::optional<int> firstSlot);
+    // The planned rows of a list without slots of its own, stored; false
+    // when read-only or the plan places nothing.
+    bool ImportList(const QString& path, const std::vector<ListMapping>& rows, const ListImportPlan& plan);
     // Ends a transfer: the document is editable again and, given the copy a
     // read worked on (null after a write or a cancelled read), takes the areas
     // part covers from it as one step (stepName). A write changes nothing.

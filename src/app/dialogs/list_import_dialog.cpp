@@ -1,0 +1,194 @@
+#include "app/dialogs/list_import_dialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "app/dialogs/list_preview_model.h"
+#include "app/translation/said.h"
+#include "edit/bank.h"
+
+namespace wrk7 {
+
+ListImportDialog::ListImportDialog(const CloneImage& image, ChannelList list, const QString& fileName,
+                                   int offeredSlot, QWidget* parent)
+    : QDialog(parent), image_(std::make_unique<CloneImage>(image)) {
+    setObjectName(QStringLiteral("dlgListImport"));
+    setWindowTitle(tr("Import"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    const ListFormat format = list.format;
+    const auto rowCount = static_cast<int>(list.rows.size());
+    std::vector<ListMapping> rows = MapChannelList(list, *image_);
+    model_ = new ListPreviewModel(std::move(list), std::move(rows), BuildRowLabels(*image_), this);
+    filter_ = new ListPreviewFilter(this);
+    filter_->setSourceModel(model_);
+
+    auto* heading = new QLabel(tr("%1: %2, %n rows", nullptr, rowCount)
+                                   .arg(QString::fromUtf8(FormatTitle(format).data(),
+                                                          static_cast<qsizetype>(FormatTitle(format).size())),
+                                        fileName));
+    heading->setObjectName(QStringLiteral("lblListHeading"));
+    table_ = new QTableView;
+    table_->setObjectName(QStringLiteral("tblListPreview"));
+    table_->setAccessibleName(tr("Rows of the list"));
+    table_->setModel(filter_);
+    table_->verticalHeader()->hide();
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->horizontalHeader()->setStretchLastSection(true);
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
+    for (int column = 0; column < ListPreviewModel::kOutcome; ++column)
+        table_->setColumnWidth(column, column == ListPreviewModel::kNote ? 180 : 80);
+
+    summary_ = new QLabel;
+    summary_->setObjectName(QStringLiteral("lblImportSummary"));
+    summary_->setWordWrap(true);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel);
+    importButton_ = buttons->addButton(tr("Import"), QDialogButtonBox::AcceptRole);
+    importButton_->setObjectName(QStringLiteral("btnImport"));
+    importButton_->setDefault(true);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(heading);
+    layout->addWidget(BuildFilterBar());
+    layout->addWidget(table_, 1);
+    layout->addWidget(BuildTarget(offeredSlot));
+    layout->addWidget(summary_);
+    layout->addWidget(buttons);
+    connect(model_, &ListPreviewModel::choiceChanged, this, &ListImportDialog::Replan);
+    resize(900, 600);
+    Replan();
+}
+
+ListImportDialog::~ListImportDialog() = default;
+
+const std::vector<ListMapping>& ListImportDialog::Rows() const { return model_->Rows(); }
+
+QWidget* ListImportDialog::BuildFilterBar() {
+    auto* bar = new QWidget;
+    filterField_ = new QComboBox;
+    filterField_->setObjectName(QStringLiteral("cbbFilterField"));
+    filterField_->setAccessibleName(tr("Filter by"));
+    using Field = ListPreviewFilter::Field;
+    const std::pair<QString, Field> fields[] = {{tr("Any text"), Field::kAny}, {tr("Tag"), Field::kTag},
+                                                {tr("Agency"), Field::kAgency}, {tr("Group"), Field::kGroup},
+                                                {tr("Mode"), Field::kMode},     {tr("County"), Field::kCounty}};
+    for (const auto& [caption, field] : fields) filterField_->addItem(caption, static_cast<int>(field));
+    filterText_ = new QLineEdit;
+    filterText_->setObjectName(QStringLiteral("txtFilter"));
+    filterText_->setAccessibleName(tr("Filter text"));
+    filterText_->setPlaceholderText(tr("Show rows holding..."));
+    filterText_->setClearButtonEnabled(true);
+    auto refilter = [this] {
+        filter_->SetFilter(static_cast<ListPreviewFilter::Field>(filterField_->currentData().toInt()), filterText_->text());
+    };
+    connect(filterText_, &QLineEdit::textChanged, this, refilter);
+    connect(filterField_, &QComboBox::currentIndexChanged, this, refilter);
+    auto* chooseShown = new QPushButton(tr("C&hoose Shown"));
+    chooseShown->setObjectName(QStringLiteral("btnChooseShown"));
+    auto* clearShown = new QPushButton(tr("C&lear Shown"));
+    clearShown->setObjectName(QStringLiteral("btnClearShown"));
+    connect(chooseShown, &QPushButton::clicked, this, [this] { model_->SetChosen(filter_->ShownRows(), true); });
+    connect(clearShown, &QPushButton::clicked, this, [this] { model_->SetChosen(filter_->ShownRows(), false); });
+    auto* caption = new QLabel(tr("&Filter:"));
+    caption->setBuddy(filterText_);
+    auto* row = new QHBoxLayout(bar);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(caption);
+    row->addWidget(filterField_);
+    row->addWidget(filterText_, 1);
+    row->addWidget(chooseShown);
+    row->addWidget(clearShown);
+    return bar;
+}
+
+QWidget* ListImportDialog::BuildTarget(int offeredSlot) {
+    auto* frame = new QGroupBox(tr("Place the chosen rows"));
+    emptySlots_ = new QRadioButton(tr("In &empty slots only, from row"));
+    emptySlots_->setObjectName(QStringLiteral("opbTarget0"));
+    emptySlots_->setChecked(true);
+    fromRow_ = new QRadioButton(tr("In &consecutive slots from row"));
+    fromRow_->setObjectName(QStringLiteral("opbTarget1"));
+    intoBank_ = new QRadioButton(tr("Into &bank"));
+    intoBank_->setObjectName(QStringLiteral("opbTarget2"));
+    firstRow_ = new QComboBox;
+    firstRow_->setObjectName(QStringLiteral("cbbFirstRow"));
+    firstRow_->setAccessibleName(tr("First row"));
+    const auto labels = BuildRowLabels(*image_);
+    for (int slot = 0; slot < kChannelCount; ++slot)
+        firstRow_->addItem(QString::fromStdString(labels[static_cast<std::size_t>(slot)]));
+    firstRow_->setCurrentIndex(std::clamp(offeredSlot, 0, kChannelCount - 1));
+    bank_ = new QSpinBox;
+    bank_->setObjectName(QStringLiteral("spnBank"));
+    bank_->setAccessibleName(tr("Bank"));
+    bank_->setRange(0, kBanks - 1);
+    if (const auto position = ChannelToBank(*image_, firstRow_->currentIndex())) bank_->setValue(position->bank);
+    growBank_ = new QCheckBox(tr("&Grow it from the banks after it when the rows need more room"));
+    growBank_->setObjectName(QStringLiteral("chkGrowBank"));
+    duplicates_ = new QComboBox;
+    duplicates_->setObjectName(QStringLiteral("cbbDuplicates"));
+    duplicates_->setAccessibleName(tr("A row a used slot already holds"));
+    duplicates_->addItem(tr("Skip a row a used slot already holds"), static_cast<int>(DuplicateRule::kSkip));
+    duplicates_->addItem(tr("Replace the channel that holds it, in its slot"), static_cast<int>(DuplicateRule::kReplace));
+
+    auto sync = [this] {
+        firstRow_->setEnabled(!intoBank_->isChecked());
+        bank_->setEnabled(intoBank_->isChecked());
+        growBank_->setEnabled(intoBank_->isChecked());
+        Replan();
+    };
+    for (QRadioButton* b : {emptySlots_, fromRow_, intoBank_}) connect(b, &QRadioButton::toggled, this, sync);
+    connect(firstRow_, &QComboBox::currentIndexChanged, this, &ListImportDialog::Replan);
+    connect(bank_, &QSpinBox::valueChanged, this, &ListImportDialog::Replan);
+    connect(growBank_, &QCheckBox::toggled, this, &ListImportDialog::Replan);
+    connect(duplicates_, &QComboBox::currentIndexChanged, this, &ListImportDialog::Replan);
+    bank_->setEnabled(false);
+    growBank_->setEnabled(false);
+
+    auto* grid = new QGridLayout(frame);
+    grid->addWidget(emptySlots_, 0, 0);
+    grid->addWidget(fromRow_, 1, 0);
+    grid->addWidget(firstRow_, 0, 1, 2, 1);
+    grid->addWidget(intoBank_, 2, 0);
+    grid->addWidget(bank_, 2, 1);
+    grid->addWidget(growBank_, 3, 0, 1, 3);
+    grid->addWidget(duplicates_, 4, 0, 1, 3);
+    grid->setColumnStretch(2, 1);
+    return frame;
+}
+
+ListImportChoice ListImportDialog::Choice() const {
+    ListImportChoice choice;
+    choice.target = intoBank_->isChecked() ? ListTarget::kIntoBank
+                    : fromRow_->isChecked() ? ListTarget::kFromSlot
+                                            : ListTarget::kEmptySlots;
+    choice.firstSlot = firstRow_->currentIndex();
+    choice.bank = bank_->value();
+    choice.growBank = growBank_->isChecked();
+    choice.duplicates = static_cast<DuplicateRule>(duplicates_->currentData().toInt());
+    choice.chosen = model_->Chosen();
+    return choice;
+}
+
+void ListImportDialog::Replan() {
+    // Built before every control exists: the last one built replans.
+    if (!duplicates_ || !summary_) return;
+    plan_ = PlanListImport(*image_, model_->Rows(), Choice());
+    model_->ShowPlan(plan_);
+    summary_->setText(Said(plan_.summary));
+    importButton_->setEnabled(!plan_.placed.empty());
+}
+
+}  // namespace wrk7
