@@ -28,10 +28,7 @@ ListPreviewModel::ListPreviewModel(ChannelList list, std::vector<ListMapping> ro
       rows_(std::move(rows)),
       labels_(std::move(labels)),
       chosen_(rows_.size(), true),
-      slotOf_(rows_.size(), -1) {
-    // A row that cannot become a channel is not offered.
-    for (std::size_t i = 0; i < rows_.size(); ++i) chosen_[i] = rows_[i].outcome == ListMapping::Outcome::kImported;
-}
+      slotOf_(rows_.size(), -1) {}
 
 int ListPreviewModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(rows_.size());

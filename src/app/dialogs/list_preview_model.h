@@ -32,6 +32,8 @@ public:
 
     const ChannelList& List() const { return list_; }
     const std::vector<ListMapping>& Rows() const { return rows_; }
+    // Rows that cannot become a channel stay chosen, so the summary counts
+    // them as left out.
     const std::vector<bool>& Chosen() const { return chosen_; }
     void SetChosen(const std::vector<int>& rows, bool chosen);
     // Shows where the plan puts each row and why it leaves others out.

@@ -5,7 +5,11 @@
 #include "app/commands/file_commands.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
 #include <QLabel>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -17,6 +21,8 @@
 #include "app/dialogs/compare_dialog.h"
 #include "app/dialogs/import_placement_dialog.h"
 #include "app/dialogs/import_report_dialog.h"
+#include "app/dialogs/list_import_dialog.h"
+#include "app/dialogs/list_preview_model.h"
 #include "app/document/clone_document.h"
 #include "app/translation/string_table.h"
 #include "files/rich_image.h"
@@ -153,6 +159,48 @@ TEST_F(FileCommandsTest, AFailedOpenNamesTheFileAndWhyAndKeepsTheImage) {
     EXPECT_EQ(prompts.boxes.back().detail,
               QDir::toNativeSeparators(Path("notes.txt")) + "\nit has 0 lines; a clone file has 2643");
     EXPECT_EQ(document.Image().memory.slot[3].Text(kFreq), "145.500000");
+}
+
+TEST_F(FileCommandsTest, AListWithoutSlotsIsPreviewedChosenPlacedAndReportedInOneStep) {
+    QFile list(Path("bookmarks.csv"));
+    ASSERT_TRUE(list.open(QIODevice::WriteOnly));
+    list.write("# Tag name          ;  color\nMarine              ; #00ff00\nAir ; #0000ff\n\n"
+               "# Frequency ; Name                     ; Modulation          ;  Bandwidth; Tags\n"
+               "   156800000; Channel 16               ; Narrow FM           ;      10000; Marine\n"
+               "   156450000; Channel 9                ; Narrow FM           ;      10000; Marine\n"
+               "   118100000; Tower                    ; AM                  ;      10000; Air\n"
+               "    14200000; Twenty metres            ; USB                 ;       2800; Air\n");
+    list.close();
+    Put(0, 150.0, "USED");
+    const CloneImage before = document.Image();
+    nextFile = list.fileName();
+    files.importList->trigger();
+    EXPECT_EQ(QtFilter(requests.back().filter), "Channel Lists (*.csv *.xml *.json);;CSV Files (*.csv);;All Files (*.*)");
+    auto* dialog = Shown<ListImportDialog>();
+    ASSERT_NE(dialog, nullptr);
+    auto* summary = dialog->findChild<QLabel*>("lblImportSummary");
+    EXPECT_EQ(summary->text(), "3 channels into empty slots from row 00-000: 1 is left out: sideband and other modes");
+    EXPECT_EQ(dialog->Preview()->index(0, ListPreviewModel::kSlot).data().toString(), "00-001");
+
+    // Filtered to one tag, the shown rows are unchosen; then into a bank of its own.
+    dialog->findChild<QComboBox*>("cbbFilterField")->setCurrentIndex(1);
+    dialog->findChild<QLineEdit*>("txtFilter")->setText("marine");
+    EXPECT_EQ(dialog->Filter()->rowCount(), 2);
+    dialog->findChild<QPushButton*>("btnClearShown")->click();
+    dialog->findChild<QRadioButton*>("opbTarget2")->click();
+    dialog->findChild<QSpinBox*>("spnBank")->setValue(3);
+    EXPECT_EQ(summary->text(), "1 channel into bank 3: 1 is left out: sideband and other modes");
+    EXPECT_EQ(document.Image(), before);  // nothing changes before Import
+
+    dialog->accept();
+    EXPECT_EQ(Name(300), "TOWER");
+    EXPECT_EQ(chosen.rows, (std::vector<int>{301}));
+    auto* report = Shown<ImportReportDialog>();
+    ASSERT_NE(report, nullptr);
+    EXPECT_EQ(report->Issues()->rowCount(), 1);  // the sideband row, by its line
+    EXPECT_EQ(document.UndoName(), "Import bookmarks.csv");
+    document.Undo();
+    EXPECT_EQ(document.Image(), before);
 }
 
 }  // namespace
