@@ -175,7 +175,6 @@ enum class MessageId {
     kDuplicateSkipped,
     kDuplicateReplaced,
     kNoRoomLeft,
-    kNothingChosen,
     kBankGrown,
     kBankCannotGrow,
 

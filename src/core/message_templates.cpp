@@ -188,7 +188,6 @@ constexpr MessageTemplate kTemplates[] = {
     {Id::kDuplicateSkipped, WRK7_MESSAGE("Message", "already in row %1: skipped"), nullptr, false},
     {Id::kDuplicateReplaced, WRK7_MESSAGE("Message", "already in row %1: replaced there"), nullptr, false},
     {Id::kNoRoomLeft, WRK7_MESSAGE("Message", "no room left"), nullptr, false},
-    {Id::kNothingChosen, WRK7_MESSAGE("Message", "No row of the list is chosen."), nullptr, false},
     {Id::kBankGrown, WRK7_MESSAGE("Message", "bank %1 grows to %2 channels"), nullptr, false},
     {Id::kBankCannotGrow, WRK7_MESSAGE("Message", "the banks after bank %1 hold no room for it to grow"), nullptr, false},
 
