@@ -510,6 +510,138 @@
         <source>The row has no frequency.</source>
         <translation>この行には周波数がありません。</translation>
     </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>ファイルが空です</translation>
+    </message>
+    <message>
+        <source>the file is not text</source>
+        <translation>ファイルがテキストではありません</translation>
+    </message>
+    <message>
+        <source>the file is none of the lists this program reads</source>
+        <translation>このプログラムが読めるリストのどれでもありません</translation>
+    </message>
+    <message>
+        <source>a %1 is imported by its own reader</source>
+        <translation>%1 はそれ専用の読み込みでインポートします</translation>
+    </message>
+    <message>
+        <source>no frequency column: the heading names no "%1"</source>
+        <translation>周波数の列がありません: 見出しに「%1」がありません</translation>
+    </message>
+    <message>
+        <source>the row has %n fields where the heading names %1</source>
+        <translation>この行のフィールドは %n 個ですが、見出しは %1 個です</translation>
+    </message>
+    <message>
+        <source>the XML is not well formed at line %1: %2</source>
+        <translation>XML の %1 行目が正しくありません: %2</translation>
+    </message>
+    <message>
+        <source>the XML root is &lt;%1&gt;, not &lt;%2&gt;</source>
+        <translation>XML のルートが &lt;%2&gt; ではなく &lt;%1&gt; です</translation>
+    </message>
+    <message>
+        <source>the JSON is not well formed at line %1: %2</source>
+        <translation>JSON の %1 行目が正しくありません: %2</translation>
+    </message>
+    <message>
+        <source>the JSON is no object holding "%1"</source>
+        <translation>JSON が「%1」を持つオブジェクトではありません</translation>
+    </message>
+    <message>
+        <source>mode "%1" is digital or trunked: the receiver hears FM, AM and WFM only</source>
+        <translation>モード「%1」はデジタルまたはトランキングです: 受信機は FM、AM、WFM のみ受信します</translation>
+    </message>
+    <message>
+        <source>squelch "%1" is not a CTCSS tone: imported with carrier squelch only</source>
+        <translation>スケルチ「%1」は CTCSS トーンではありません: キャリアスケルチのみでインポートしました</translation>
+    </message>
+    <message>
+        <source>tone "%1" is not one of the receiver's tones: imported without a tone</source>
+        <translation>トーン「%1」は受信機のトーンにありません: トーンなしでインポートしました</translation>
+    </message>
+    <message>
+        <source>tone "%1" is not a tone: imported without a tone</source>
+        <translation>「%1」はトーンではありません: トーンなしでインポートしました</translation>
+    </message>
+    <message>
+        <source>frequency "%1" is not a whole number of hertz</source>
+        <translation>周波数「%1」はヘルツの整数ではありません</translation>
+    </message>
+    <message>
+        <source>digital</source>
+        <translation>デジタル</translation>
+    </message>
+    <message>
+        <source>sideband and other modes</source>
+        <translation>サイドバンドその他のモード</translation>
+    </message>
+    <message>
+        <source>out of range</source>
+        <translation>範囲外</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation>読めない行</translation>
+    </message>
+    <message>
+        <source>%n channels from row %1</source>
+        <translation>%1 から %n チャンネル</translation>
+    </message>
+    <message>
+        <source>%n channels into bank %1</source>
+        <translation>バンク %1 に %n チャンネル</translation>
+    </message>
+    <message>
+        <source>%n channels into empty slots from row %1</source>
+        <translation>%1 からの空きスロットに %n チャンネル</translation>
+    </message>
+    <message>
+        <source>%n replace used channels</source>
+        <translation>%n 個は使用中のチャンネルを置き換えます</translation>
+    </message>
+    <message>
+        <source>%n are already there and are skipped</source>
+        <translation>%n 個は既にあるのでスキップします</translation>
+    </message>
+    <message>
+        <source>%n are already there and are replaced</source>
+        <translation>%n 個は既にあるので置き換えます</translation>
+    </message>
+    <message>
+        <source>%n are left out: %1</source>
+        <translation>%n 個は取り込みません: %1</translation>
+    </message>
+    <message>
+        <source>%n do not fit</source>
+        <translation>%n 個は入りきりません</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>already in row %1: skipped</source>
+        <translation>既に %1 にあります: スキップしました</translation>
+    </message>
+    <message>
+        <source>already in row %1: replaced there</source>
+        <translation>既に %1 にあります: そこで置き換えました</translation>
+    </message>
+    <message>
+        <source>no room left</source>
+        <translation>空きがありません</translation>
+    </message>
+    <message>
+        <source>bank %1 grows to %2 channels</source>
+        <translation>バンク %1 を %2 チャンネルに増やします</translation>
+    </message>
+    <message>
+        <source>the banks after bank %1 hold no room for it to grow</source>
+        <translation>バンク %1 の後のバンクに増やせる空きがありません</translation>
+    </message>
 </context>
 <context>
     <name>Printing</name>
@@ -1388,6 +1520,188 @@
     <message>
         <source>Location</source>
         <translation>Location</translation>
+    </message>
+</context>
+<context>
+    <name>wrk7::ListImportDialog</name>
+    <message>
+        <source>Import</source>
+        <translation>インポート</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %2, %n rows</source>
+        <translation><numerusform>%1: %2、%n 行</numerusform></translation>
+    </message>
+    <message>
+        <source>Rows of the list</source>
+        <translation>リストの行</translation>
+    </message>
+    <message>
+        <source>Filter by</source>
+        <translation>絞り込みの項目</translation>
+    </message>
+    <message>
+        <source>Any text</source>
+        <translation>すべてのテキスト</translation>
+    </message>
+    <message>
+        <source>Tag</source>
+        <translation>タグ</translation>
+    </message>
+    <message>
+        <source>Agency</source>
+        <translation>機関</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>グループ</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>モード</translation>
+    </message>
+    <message>
+        <source>County</source>
+        <translation>郡</translation>
+    </message>
+    <message>
+        <source>Filter text</source>
+        <translation>絞り込みのテキスト</translation>
+    </message>
+    <message>
+        <source>Show rows holding...</source>
+        <translation>この文字を含む行を表示...</translation>
+    </message>
+    <message>
+        <source>C&amp;hoose Shown</source>
+        <translation>表示行を選択(&amp;H)</translation>
+    </message>
+    <message>
+        <source>C&amp;lear Shown</source>
+        <translation>表示行の選択を解除(&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Filter:</source>
+        <translation>絞り込み(&amp;F):</translation>
+    </message>
+    <message>
+        <source>Place the chosen rows</source>
+        <translation>選択した行の入れ先</translation>
+    </message>
+    <message>
+        <source>In &amp;empty slots only, from row</source>
+        <translation>空きスロットのみ、次の行から(&amp;E)</translation>
+    </message>
+    <message>
+        <source>In &amp;consecutive slots from row</source>
+        <translation>次の行から連続したスロットに(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Into &amp;bank</source>
+        <translation>バンクに(&amp;B)</translation>
+    </message>
+    <message>
+        <source>First row</source>
+        <translation>最初の行</translation>
+    </message>
+    <message>
+        <source>Bank</source>
+        <translation>バンク</translation>
+    </message>
+    <message>
+        <source>&amp;Grow it from the banks after it when the rows need more room</source>
+        <translation>足りないときは後のバンクから増やす(&amp;G)</translation>
+    </message>
+    <message>
+        <source>A row a used slot already holds</source>
+        <translation>使用中のスロットに既にある行</translation>
+    </message>
+    <message>
+        <source>Skip a row a used slot already holds</source>
+        <translation>使用中のスロットに既にある行はスキップする</translation>
+    </message>
+    <message>
+        <source>Replace the channel that holds it, in its slot</source>
+        <translation>そのスロットのチャンネルを置き換える</translation>
+    </message>
+    <message>
+        <source>this program's CSV</source>
+        <translation>このプログラムの CSV</translation>
+    </message>
+    <message>
+        <source>CHIRP CSV</source>
+        <translation>CHIRP CSV</translation>
+    </message>
+    <message>
+        <source>frequency-database export</source>
+        <translation>周波数データベースのエクスポート</translation>
+    </message>
+    <message>
+        <source>repeater directory export</source>
+        <translation>レピーター名簿のエクスポート</translation>
+    </message>
+    <message>
+        <source>gqrx bookmarks</source>
+        <translation>gqrx のブックマーク</translation>
+    </message>
+    <message>
+        <source>SDR# frequency manager</source>
+        <translation>SDR# の周波数マネージャー</translation>
+    </message>
+    <message>
+        <source>SDR++ frequency manager</source>
+        <translation>SDR++ の周波数マネージャー</translation>
+    </message>
+</context>
+<context>
+    <name>wrk7::ListPreviewModel</name>
+    <message>
+        <source>Import</source>
+        <translation>取込</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>行番号</translation>
+    </message>
+    <message>
+        <source>Row</source>
+        <translation>行</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>周波数</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>モード</translation>
+    </message>
+    <message>
+        <source>Tone</source>
+        <translation>トーン</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名前</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>メモ</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>元の値</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>結果</translation>
+    </message>
+    <message>
+        <source>no frequency</source>
+        <translation>周波数なし</translation>
+    </message>
+    <message>
+        <source>not chosen</source>
+        <translation>選択なし</translation>
     </message>
 </context>
 <context>

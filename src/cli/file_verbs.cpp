@@ -12,6 +12,7 @@
 #include "files/csv.h"
 #include "files/list_import.h"
 #include "files/listing.h"
+#include "files/sdr_export.h"
 
 namespace wrk7::cli {
 
@@ -131,7 +132,7 @@ int ImportList(CloneImage& image, const std::string& text, ListFormat format, co
     const std::vector<ListMapping> rows = MapChannelList(read, image);
     const ListImportPlan plan = PlanListImport(image, rows, choice);
     ReportIssues(plan.report, {}, io);
-    io.Note(QString::fromStdString(plan.summary.English()));
+    io.Out(QString::fromStdString(plan.summary.English()));
     if (plan.placed.empty()) return Report(NoChannelRows(list, text, static_cast<int>(plan.report.size())), io);
     ApplyListImport(image, rows, plan);
     return Report(SaveCloneFile(image, out), io);
@@ -167,10 +168,14 @@ int RunExport(const QStringList& args, CliIo& io) {
     int model = 0, exitCode = kExitOk;
     if (!ParseWithModel("export", args, 2, io, exitCode, files, model, parser)) return exitCode;
     const QString format = parser.value(QStringLiteral("format")).toLower();
-    if (format != "wrk7" && format != "chirp")
-        return UsageError(Self("export"), QStringLiteral("unknown format '%1' (wrk7 or chirp)").arg(format), io);
+    const std::optional<ListFormat> sdr = FormatNamed(format.toStdString());
+    const bool bookmarks = sdr == ListFormat::kGqrx || sdr == ListFormat::kSdrSharp || sdr == ListFormat::kSdrPlusPlus;
+    if (format != "wrk7" && format != "chirp" && !bookmarks)
+        return UsageError(Self("export"),
+                          QStringLiteral("unknown format '%1' (wrk7, chirp, gqrx, sdrsharp or sdrpp)").arg(format), io);
     CloneImage image;
     if (!Load(image, files[0], model, io)) return kExitFailure;
+    if (bookmarks) return Report(ExportSdrBookmarks(image, *sdr, files[1]), io);
     return Report(format == "chirp" ? ExportChirpCsv(image, files[1]) : ExportCsv(image, files[1]), io);
 }
 

@@ -13,7 +13,7 @@ const std::vector<Verb>& AllVerbs() {
     static const std::vector<Verb> verbs{
         {"new", "new [--model MODEL] OUT.WK7", "write the image that New leaves for a model", RunNew},
         {"check", "check FILE.WK7", "load a clone file and report every problem", RunCheck},
-        {"export", "export [--model MODEL] [--format FORMAT] FILE.WK7 OUT.csv", "write the channels of a clone file as CSV", RunExport},
+        {"export", "export [--model MODEL] [--format FORMAT] FILE.WK7 OUT", "write the channels of a clone file as CSV or SDR bookmarks", RunExport},
         {"import", "import [--model MODEL] [--format FORMAT] [--at ROW] [--bank BANK [--grow]] [--empty] [--duplicates RULE] FILE.WK7 IN.LIST OUT.WK7",
          "apply a channel list (CSV, database or repeater export, SDR bookmarks) to a clone file", RunImport},
         {"diff", "diff [--model MODEL] A.WK7 B.WK7", "print what differs between two clone files", RunDiff},
@@ -30,7 +30,7 @@ const std::vector<Verb>& AllVerbs() {
 const std::vector<OptionHelp>& AllOptionHelp() {
     static const std::vector<OptionHelp> options{
         {"--model MODEL", ModelChoices(true).c_str()},  // from the model table
-        {"--format FORMAT", "CSV layout of export: wrk7 (default) or chirp"},
+        {"--format FORMAT", "export: wrk7 (default), chirp, gqrx, sdrsharp or sdrpp; import: forces the list's reader"},
         {"--at ROW", "import a CHIRP list or a list without slots into consecutive memory slots from ROW (07-000 or 0..999)"},
         {"--bank BANK", "import a list without slots into the slots of bank BANK (0..49)"},
         {"--grow", "let --bank grow the bank from the banks after it"},

@@ -149,6 +149,16 @@ enum class MessageId {
     kPriorityEntries,
 
     // Channel lists read.
+    kListEmpty,
+    kListNotText,
+    kListUnknown,
+    kListOwnImport,
+    kListNoColumn,
+    kListFieldCount,
+    kListXmlBroken,
+    kListXmlRoot,
+    kListJsonBroken,
+    kListJsonNoLists,
 
     // Channel lists mapped.
     kDigitalMode,
@@ -177,8 +187,6 @@ enum class MessageId {
     kNoRoomLeft,
     kBankGrown,
     kBankCannotGrow,
-
-    // Channel lists exported.
 
     kCount
 };

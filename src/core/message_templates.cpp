@@ -162,6 +162,17 @@ constexpr MessageTemplate kTemplates[] = {
     {Id::kPriorityEntries, WRK7_MESSAGE("Message", "priority entries"), nullptr, false},
 
     // Channel lists read.
+    {Id::kListEmpty, WRK7_MESSAGE("Message", "the file is empty"), nullptr, false},
+    {Id::kListNotText, WRK7_MESSAGE("Message", "the file is not text"), nullptr, false},
+    {Id::kListUnknown, WRK7_MESSAGE("Message", "the file is none of the lists this program reads"), nullptr, false},
+    {Id::kListOwnImport, WRK7_MESSAGE("Message", "a %1 is imported by its own reader"), nullptr, false},
+    {Id::kListNoColumn, WRK7_MESSAGE("Message", "no frequency column: the heading names no \"%1\""), nullptr, false},
+    {Id::kListFieldCount, WRK7_MESSAGE("Message", "the row has %n fields where the heading names %1"),
+     "the row has %n field where the heading names %1", false},
+    {Id::kListXmlBroken, WRK7_MESSAGE("Message", "the XML is not well formed at line %1: %2"), nullptr, false},
+    {Id::kListXmlRoot, WRK7_MESSAGE("Message", "the XML root is <%1>, not <%2>"), nullptr, false},
+    {Id::kListJsonBroken, WRK7_MESSAGE("Message", "the JSON is not well formed at line %1: %2"), nullptr, false},
+    {Id::kListJsonNoLists, WRK7_MESSAGE("Message", "the JSON is no object holding \"%1\""), nullptr, false},
 
     // Channel lists mapped.
     {Id::kDigitalMode, WRK7_MESSAGE("Message", "mode \"%1\" is digital or trunked: the receiver hears FM, AM and WFM only"), nullptr, false},
@@ -190,9 +201,6 @@ constexpr MessageTemplate kTemplates[] = {
     {Id::kNoRoomLeft, WRK7_MESSAGE("Message", "no room left"), nullptr, false},
     {Id::kBankGrown, WRK7_MESSAGE("Message", "bank %1 grows to %2 channels"), nullptr, false},
     {Id::kBankCannotGrow, WRK7_MESSAGE("Message", "the banks after bank %1 hold no room for it to grow"), nullptr, false},
-
-    // Channel lists exported.
-
 };
 
 constexpr bool InIdOrder() {

@@ -1,6 +1,7 @@
 #pragma once
 #include <QString>
 #include <string>
+#include <string_view>
 
 #include "core/image.h"
 #include "files/channel_list.h"
@@ -13,6 +14,10 @@ namespace wrk7 {
 // the programs' narrow FM), its bank as the gqrx tag, SDR# group or SDR++
 // list. Read back by ReadChannelList they give the same frequencies, modes
 // and names.
+
+inline constexpr std::string_view kGqrxFilter = "gqrx Bookmarks (*.csv)|*.csv";
+inline constexpr std::string_view kSdrSharpFilter = "SDR# Frequency Manager (*.xml)|*.xml";
+inline constexpr std::string_view kSdrPlusPlusFilter = "SDR++ Frequency Manager (*.json)|*.json";
 
 // format: kGqrx, kSdrSharp or kSdrPlusPlus.
 std::string SdrBookmarksText(const CloneImage& image, ListFormat format);

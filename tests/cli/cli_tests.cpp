@@ -52,7 +52,9 @@ TEST(CliModel, NamesAndUsage) {
         EXPECT_EQ(help.out.filter(QString("  ") + v.synopsis).size(), 1) << v.name;
     EXPECT_EQ(InProcess({"--version"}).out, QStringList{"wrk7 1.0.0"});
     const Ran importHelp = InProcess({"import", "--help"});
-    EXPECT_EQ(importHelp.out.front(), "Usage: wrk7 import [--model MODEL] [--at ROW] FILE.WK7 IN.csv OUT.WK7");
+    EXPECT_EQ(importHelp.out.front(),
+              "Usage: wrk7 import [--model MODEL] [--format FORMAT] [--at ROW] [--bank BANK [--grow]] [--empty] "
+              "[--duplicates RULE] FILE.WK7 IN.LIST OUT.WK7");
     EXPECT_EQ(importHelp.out.filter("  --at ROW ").size(), 1);
 }
 
@@ -143,6 +145,54 @@ TEST_F(CliTest, ChirpImportNamesEveryRowItCouldNotTakeWhole) {
     EXPECT_EQ(placed.out.filter("\tChannel\t").size(), 1);  // slot 999 held a channel already
     EXPECT_TRUE(placed.out.contains("Memory 49-048\tChannel\tempty\t162.400000 FM"));
     EXPECT_TRUE(placed.out.contains("Memory 49-049\tName\tCH1004\tWX2"));
+}
+
+TEST_F(CliTest, AListWithoutSlotsGoesWhereTheOptionsSayAndNamesWhatItLeftOut) {
+    const QString county = QStringLiteral(WRK7_TEST_DATA_DIR "/lists/county_current.csv");
+    const Ran r = InProcess({"import", "--bank", "2", Path("a.WK7"), county, Path("b.WK7")});
+    EXPECT_EQ(r.code, kExitOk);
+    // The summary on stdout, each row left out or changed on stderr; 02-000 held a channel.
+    EXPECT_EQ(r.out, QStringList{"3 channels into bank 2: 1 replaces a used channel, 1 is left out: digital"});
+    EXPECT_EQ(r.err, (QStringList{"line 2: name \"FD DISP\" shortened to \"FD DIS\"",
+                                  "line 4: mode \"P25\" is digital or trunked: the receiver hears FM, AM and WFM only",
+                                  "line 5: squelch \"023 DPL\" is not a CTCSS tone: imported with carrier squelch only"}));
+    const Ran placed = InProcess({"diff", Path("a.WK7"), Path("b.WK7")});
+    EXPECT_TRUE(placed.out.contains("Memory 02-000\tFrequency\t145.037500\t154.430000"));
+    EXPECT_EQ(placed.out.filter("\tChannel\t"), (QStringList{"Memory 02-001\tChannel\tempty\t155.475000 FM",
+                                                         "Memory 02-002\tChannel\tempty\t460.025000 FM"}));
+
+    using L = QStringList;
+    for (const L& bad : {L{"import", "--at", "0", "--bank", "2", Path("a.WK7"), county, Path("c.WK7")},
+                         L{"import", "--grow", Path("a.WK7"), county, Path("c.WK7")},
+                         L{"import", "--bank", "50", Path("a.WK7"), county, Path("c.WK7")},
+                         L{"import", "--duplicates", "merge", Path("a.WK7"), county, Path("c.WK7")},
+                         L{"import", "--format", "kml", Path("a.WK7"), county, Path("c.WK7")},
+                         L{"import", "--bank", "2", Path("a.WK7"), current, Path("c.WK7")}})
+        EXPECT_EQ(InProcess(bad).code, kExitUsage) << Args(bad);
+    ASSERT_TRUE(WriteAll(Path("cut.json"), "{\"lists\": {\"A\": {\"bookmarks\": {"));
+    EXPECT_EQ(Told(InProcess({"import", Path("a.WK7"), Path("cut.json"), Path("c.WK7")})),
+              std::pair(kExitFailure, QStringList{"No channel rows were found in cut.json.",
+                                                  "the JSON is not well formed at line 1: unterminated object"}));
+    EXPECT_FALSE(QFile::exists(Path("c.WK7")));
+}
+
+TEST_F(CliTest, BookmarksExportedForEachSdrProgramImportBackToTheSameChannels) {
+    ASSERT_EQ(InProcess({"new", Path("n.WK7")}).code, kExitOk);
+    for (const char* format : {"gqrx", "sdrsharp", "sdrpp"}) {
+        const QString list = Path("list.") + QString::fromLatin1(format);
+        ASSERT_EQ(Told(InProcess({"export", "--format", format, Path("a.WK7"), list})), std::pair(kExitOk, QStringList{}));
+        const Ran r = InProcess({"import", "--at", "0", Path("n.WK7"), list, Path("back.WK7")});
+        EXPECT_EQ(r.code, kExitOk) << format;
+        CloneImage back;
+        ASSERT_TRUE(LoadCloneFile(back, Path("back.WK7")).ok);
+        // The rich image's five memory channels, in slot order, and nothing after them.
+        std::vector<std::string> channels;
+        for (int slot = 0; slot < 6; ++slot)
+            channels.push_back(back.memory.slot[slot].Text(kFreq) + " " + back.memory.slot[slot].Text(kMode));
+        EXPECT_EQ(channels, (std::vector<std::string>{"145.000000 FM", "145.012500 AM", "145.025000 WFM",
+                                                      "145.037500 FM", "145.050000 AM", " "}))
+            << format;
+    }
 }
 
 TEST_F(CliTest, DiffOfSameChangedAndDamagedFiles) {

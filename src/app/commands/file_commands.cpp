@@ -20,6 +20,7 @@
 #include "files/clone_file.h"
 #include "files/csv.h"
 #include "files/image_diff.h"
+#include "files/sdr_export.h"
 #include "link/link_operations.h"
 
 namespace wrk7 {
@@ -249,27 +250,51 @@ void FileCommands::ImportChannelList(const QString& path, const std::string& tex
     dialog->open();
 }
 
-QString FileCommands::ChooseExportFile(bool* chirp) {
-    // This program's CSV first (the default type), then CHIRP's, then the rest.
+namespace {
+
+// The types File > Export writes: this program's CSV first (the default),
+// then CHIRP's, then the SDR programs' bookmarks.
+struct ExportType {
+    std::string_view filter;
+    FileResult (*write)(const CloneImage&, const QString&);
+};
+constexpr std::string_view kOwnCsvFilter = kCsvFilter.substr(0, kCsvFilter.find('|', kCsvFilter.find('|') + 1));
+const ExportType kExportTypes[] = {
+    {kOwnCsvFilter, ExportCsv},
+    {kChirpCsvFilter, ExportChirpCsv},
+    {kGqrxFilter, [](const CloneImage& i, const QString& p) { return ExportSdrBookmarks(i, ListFormat::kGqrx, p); }},
+    {kSdrSharpFilter,
+     [](const CloneImage& i, const QString& p) { return ExportSdrBookmarks(i, ListFormat::kSdrSharp, p); }},
+    {kSdrPlusPlusFilter,
+     [](const CloneImage& i, const QString& p) { return ExportSdrBookmarks(i, ListFormat::kSdrPlusPlus, p); }},
+};
+
+const std::string& ExportFilter() {
     static const std::string filter = [] {
-        const std::string own(kCsvFilter);
-        const std::size_t firstType = own.find('|', own.find('|') + 1) + 1;
-        return own.substr(0, firstType) + std::string(kChirpCsvFilter) + '|' + own.substr(firstType);
+        std::string all;
+        for (const ExportType& type : kExportTypes) all += std::string(type.filter) + '|';
+        return all + "All Files (*.*)|*.*";
     }();
-    QString chosen;
-    const QString path = ChooseFile(exportList, filter,
-                                    SuggestedName(document_.FileName(), document_.Model(), QStringLiteral("csv")),
-                                    true, &chosen);
-    *chirp = chosen == QtFilter(kChirpCsvFilter);
-    return path;
+    return filter;
 }
 
+}  // namespace
+
 void FileCommands::Export() {
-    bool chirp = false;
-    const QString path = ChooseExportFile(&chirp);
+    QString chosen;
+    const FileRequest request{DialogTitle(exportList->text()), ExportFilter(),
+                              SuggestedName(document_.FileName(), document_.Model(), QStringLiteral("csv")), true,
+                              &chosen};
+    QString path = chooseFile ? chooseFile(window_, request) : RunFileDialog(window_, request);
     if (path.isEmpty()) return;
+    // The type chosen writes, and gives a name without one its extension;
+    // any other choice (All Files) is this program's CSV.
+    const ExportType* type = &kExportTypes[0];
+    for (const ExportType& t : kExportTypes)
+        if (chosen == QtFilter(t.filter)) type = &t;
+    path = WithExtension(path, FirstExtension(type->filter));
     document_.CommitPendingEntries();
-    const FileResult r = chirp ? ExportChirpCsv(document_.Image(), path) : ExportCsv(document_.Image(), path);
+    const FileResult r = type->write(document_.Image(), path);
     if (!r.ok) ShowMessages(r.messages);
 }
 

@@ -83,7 +83,6 @@ private:
     QString CurrentFolder() const;
     void Load(const QString& path);  // after the save question
     bool SaveTo(const QString& path);
-    QString ChooseExportFile(bool* chirp);
     void ImportChirpList(const QString& path, std::string text);
     // A list without slots of its own, through its preview.
     void ImportChannelList(const QString& path, const std::string& text, ListFormat format);

@@ -21,6 +21,19 @@
 
 namespace wrk7 {
 
+QString ListImportDialog::ListTitle(ListFormat format) {
+    switch (format) {
+        case ListFormat::kWrk7: return tr("this program's CSV");
+        case ListFormat::kChirp: return tr("CHIRP CSV");
+        case ListFormat::kRadioReference: return tr("frequency-database export");
+        case ListFormat::kRepeaterBook: return tr("repeater directory export");
+        case ListFormat::kGqrx: return tr("gqrx bookmarks");
+        case ListFormat::kSdrSharp: return tr("SDR# frequency manager");
+        case ListFormat::kSdrPlusPlus: return tr("SDR++ frequency manager");
+    }
+    return {};
+}
+
 ListImportDialog::ListImportDialog(const CloneImage& image, ChannelList list, const QString& fileName,
                                    int offeredSlot, QWidget* parent)
     : QDialog(parent), image_(std::make_unique<CloneImage>(image)) {
@@ -34,10 +47,7 @@ ListImportDialog::ListImportDialog(const CloneImage& image, ChannelList list, co
     filter_ = new ListPreviewFilter(this);
     filter_->setSourceModel(model_);
 
-    auto* heading = new QLabel(tr("%1: %2, %n rows", nullptr, rowCount)
-                                   .arg(QString::fromUtf8(FormatTitle(format).data(),
-                                                          static_cast<qsizetype>(FormatTitle(format).size())),
-                                        fileName));
+    auto* heading = new QLabel(tr("%1: %2, %n rows", nullptr, rowCount).arg(ListTitle(format), fileName));
     heading->setObjectName(QStringLiteral("lblListHeading"));
     table_ = new QTableView;
     table_->setObjectName(QStringLiteral("tblListPreview"));

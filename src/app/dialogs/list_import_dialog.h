@@ -34,6 +34,9 @@ public:
     const ListImportPlan& Plan() const { return plan_; }
     ListImportChoice Choice() const;
 
+    // What the heading calls a list of format ("gqrx bookmarks").
+    static QString ListTitle(ListFormat format);
+
     ListPreviewModel* Preview() const { return model_; }
     ListPreviewFilter* Filter() const { return filter_; }
 
