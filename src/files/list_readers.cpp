@@ -216,6 +216,9 @@ ChannelList ReadGqrx(std::string_view text) {
             row.name = fields[1];
             row.mode = fields[2];
             if (fields.size() == kGqrxFields) row.tag = TrimmedField(std::string_view(fields[4]).substr(0, fields[4].find(',')));
+            // Bookmarks carry no description: the tag says most of what
+            // one would, but for gqrx's own "no tag".
+            if (row.tag != "Untagged") row.note = row.tag;
         }
         out.rows.push_back(std::move(row));
     }
@@ -263,6 +266,7 @@ ChannelList ReadSdrSharp(std::string_view text) {
                                                                      : nullptr;
         const QString value = xml.readElementText(QXmlStreamReader::SkipChildElements);
         if (field) *field = Std(value.trimmed());
+        if (field == &row->group) row->note = row->group;  // no description: the group stands in
     }
     if (xml.hasError())
         return Failed(ListFormat::kSdrSharp,
@@ -304,6 +308,7 @@ ChannelList ReadSdrPlusPlus(std::string_view text) {
             row.hertz = true;
             row.name = Std(bookmark.key());
             row.group = Std(list.key());
+            row.note = row.group;  // no description: the list stands in
             row.frequency = HertzText(fields.value(QLatin1String("frequency")));
             row.mode = ModeText(fields.value(QLatin1String("mode")));
             out.rows.push_back(std::move(row));

@@ -76,13 +76,13 @@ TEST(ChannelListRead, EachFormatGivesItsRowsByHeading) {
           "3|444.12500|MHz|DMR|D125|K8XYZ|Dayton|/OPEN//Montgomery",
           "4|147.18000|MHz|Analog/analog|123.0|N8QRS|Xenia|/OPEN//Greene"}},
         {"bookmarks.csv",
-         {"6|118100000|Hz|AM||Tower||Air///", "7|96500000|Hz|WFM (stereo)||Radio Nord||Untagged///",
+         {"6|118100000|Hz|AM||Tower|Air|Air///", "7|96500000|Hz|WFM (stereo)||Radio Nord||Untagged///",
           "8|145500000|Hz|Narrow FM||Calling||Untagged///", "9|14074000|Hz|USB||FT8||Untagged///"}},
         {"frequencies.xml",
-         {"3|156800000|Hz|NFM||Marine 16||//Marine/", "12|10000000|Hz|CW||Beacon||//HF/"}},
+         {"3|156800000|Hz|NFM||Marine 16|Marine|//Marine/", "12|10000000|Hz|CW||Beacon|HF|//HF/"}},
         {"sdrpp.json",
-         {"1|92400000|Hz|WFM||FM Kultur||//Broadcast/", "2|439987500|Hz|RAW||Pager||//Utility/",
-          "3|127600000|Hz|AM||Volmet||//Utility/"}},
+         {"1|92400000|Hz|WFM||FM Kultur|Broadcast|//Broadcast/", "2|439987500|Hz|RAW||Pager|Utility|//Utility/",
+          "3|127600000|Hz|AM||Volmet|Utility|//Utility/"}},
     };
     for (const Case& c : cases) {
         const ChannelList list = ReadChannelList(Sample(c.file));

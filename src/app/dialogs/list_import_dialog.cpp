@@ -17,6 +17,7 @@
 
 #include "app/dialogs/list_preview_model.h"
 #include "app/translation/said.h"
+#include "app/support/screen_fit.h"
 #include "edit/bank.h"
 
 namespace wrk7 {
@@ -57,8 +58,7 @@ ListImportDialog::ListImportDialog(const CloneImage& image, ChannelList list, co
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->horizontalHeader()->setStretchLastSection(true);
     table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
-    for (int column = 0; column < ListPreviewModel::kOutcome; ++column)
-        table_->setColumnWidth(column, column == ListPreviewModel::kNote ? 180 : 80);
+    SizeColumns();
 
     summary_ = new QLabel;
     summary_->setObjectName(QStringLiteral("lblImportSummary"));
@@ -78,8 +78,33 @@ ListImportDialog::ListImportDialog(const CloneImage& image, ChannelList list, co
     layout->addWidget(summary_);
     layout->addWidget(buttons);
     connect(model_, &ListPreviewModel::choiceChanged, this, &ListImportDialog::Replan);
-    resize(900, 600);
+    // Wide enough for the reasons in the last column; never beyond the screen.
+    resize(1100, 640);
+    FitOnScreen(this);
     Replan();
+}
+
+void ListImportDialog::SizeColumns() {
+    // From the widest text each column is likely to hold, not from the rows:
+    // measuring thousands of rows would hold the dialog up.
+    const QFontMetrics metrics = table_->fontMetrics();
+    const QString widest[] = {
+        {},                        // kUse: its heading
+        QStringLiteral("00000"),   // kLine
+        QStringLiteral("00-000"),  // kSlot
+        QStringLiteral("0000.000000 Hz"),
+        QStringLiteral("WFM (stereo)"),
+        QStringLiteral("000.0 PL"),
+        QStringLiteral("MMMMMM"),
+        QString(18, QLatin1Char('M')),  // kNote: most of a 30-character note
+        QString(12, QLatin1Char('M')),  // kSource
+    };
+    const int padding = 2 * metrics.averageCharWidth() + 8;
+    for (int column = 0; column < ListPreviewModel::kOutcome; ++column) {
+        const QString heading = model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+        const int width = std::max(metrics.horizontalAdvance(widest[column]), metrics.horizontalAdvance(heading));
+        table_->setColumnWidth(column, width + padding);
+    }
 }
 
 ListImportDialog::~ListImportDialog() = default;

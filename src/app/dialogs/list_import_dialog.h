@@ -42,6 +42,7 @@ public:
 
 private:
     void Replan();
+    void SizeColumns();
     QWidget* BuildFilterBar();
     QWidget* BuildTarget(int offeredSlot);
 

@@ -72,15 +72,18 @@ QString ListPreviewModel::Written(const ListRow& row, int column) const {
 }
 
 QString ListPreviewModel::Becomes(const ListMapping& mapping, int column) const {
+    // The columns share their names with the channel's fields: the fields
+    // are named whole.
     const SlotFields& c = mapping.channel;
     switch (column) {
-        case kFrequency: return Q(FormatFrequency(c.Value(kFreq)));
-        case kMode: return Q(c.Text(kMode));
+        case kFrequency: return Q(FormatFrequency(c.Value(Field::kFreq)));
+        case kMode: return Q(c.Text(Field::kMode));
         case kTone:
-            return static_cast<int>(c.Value(kOption)) == static_cast<int>(ChannelOption::kTone) ? Q(c.Text(kTone))
-                                                                                              : QString();
-        case kName: return Q(c.Text(kName));
-        case kNote: return Q(c.Text(kNote));
+            return static_cast<int>(c.Value(Field::kOption)) == static_cast<int>(ChannelOption::kTone)
+                       ? Q(c.Text(Field::kTone))
+                       : QString();
+        case kName: return Q(c.Text(Field::kName));
+        case kNote: return Q(c.Text(Field::kNote));
         default: return {};
     }
 }

@@ -83,12 +83,18 @@ TEST_F(FileCommandsTest, SaveAndExportDialogsSuggestANameCompleteItAndTellTheTyp
     nextFilter = QStringLiteral("CHIRP CSV Files (*.csv)");
     files.exportList->trigger();
     EXPECT_EQ(requests.back().suggestion, Path("mine.csv"));
-    EXPECT_EQ(QtFilter(requests.back().filter), "CSV Files (*.csv);;CHIRP CSV Files (*.csv);;All Files (*.*)");
+    EXPECT_EQ(QtFilter(requests.back().filter),
+              "CSV Files (*.csv);;CHIRP CSV Files (*.csv);;gqrx Bookmarks (*.csv);;SDR# Frequency Manager (*.xml);;"
+              "SDR++ Frequency Manager (*.json);;All Files (*.*)");
     EXPECT_TRUE(testing::ReadAll(Path("mine.csv")).startsWith("Location,Name,Frequency,"));
     nextFilter.clear();
     nextFile = Path("list.txt");  // an extension of its own is the user's choice; the first type is ours
     files.exportList->trigger();
     EXPECT_TRUE(testing::ReadAll(nextFile).startsWith("\"MODEL\""));
+    nextFilter = QStringLiteral("SDR# Frequency Manager (*.xml)");  // the type chosen gives its extension
+    nextFile = Path("bookmarks");
+    files.exportList->trigger();
+    EXPECT_TRUE(testing::ReadAll(Path("bookmarks.xml")).contains("<Frequency>145500000</Frequency>"));
 
     nextFile.clear();  // cancelled
     prompts.answers = {Answer::kNo};
@@ -181,6 +187,15 @@ TEST_F(FileCommandsTest, AListWithoutSlotsIsPreviewedChosenPlacedAndReportedInOn
     auto* summary = dialog->findChild<QLabel*>("lblImportSummary");
     EXPECT_EQ(summary->text(), "3 channels into empty slots from row 00-000: 1 is left out: sideband and other modes");
     EXPECT_EQ(dialog->Preview()->index(0, ListPreviewModel::kSlot).data().toString(), "00-001");
+    // An imported row shows what it becomes, a row left out what it holds.
+    auto cells = [dialog](int row) {
+        QStringList texts;
+        for (int column = ListPreviewModel::kFrequency; column <= ListPreviewModel::kName; ++column)
+            texts << dialog->Preview()->index(row, column).data().toString();
+        return texts.join('|');
+    };
+    EXPECT_EQ(cells(2), "118.100000|AM||TOWER");
+    EXPECT_EQ(cells(3), "14200000 Hz|USB||Twenty metres");
 
     // Filtered to one tag, the shown rows are unchosen; then into a bank of its own.
     dialog->findChild<QComboBox*>("cbbFilterField")->setCurrentIndex(1);
