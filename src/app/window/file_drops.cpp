@@ -18,13 +18,16 @@ bool HasSuffix(const QString& path, const char* suffix) {
     return QFileInfo(path).suffix().compare(QLatin1String(suffix), Qt::CaseInsensitive) == 0;
 }
 
-// The one local clone file or CSV file of a drop; empty for anything else.
+// The one local clone file or channel list (CSV, or an SDR program's XML or
+// JSON bookmarks) of a drop; empty for anything else.
 QString DroppedFile(const QMimeData* data) {
     if (!data || !data->hasUrls() || data->urls().size() != 1) return {};
     const QUrl url = data->urls().front();
     if (!url.isLocalFile()) return {};
     const QString path = url.toLocalFile();
-    return HasSuffix(path, "wk7") || HasSuffix(path, "csv") ? path : QString();
+    for (const char* suffix : {"wk7", "csv", "xml", "json"})
+        if (HasSuffix(path, suffix)) return path;
+    return {};
 }
 
 }  // namespace
