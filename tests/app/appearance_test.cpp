@@ -20,11 +20,7 @@ double Contrast(const QColor& a, const QColor& b) {
 }
 
 TEST(Theme, EveryPaletteKeepsItsTextReadable) {
-    const struct {
-        QPalette::ColorGroup group;
-        QPalette::ColorRole text, ground;
-        double least;
-    } pairs[] = {
+    const struct { QPalette::ColorGroup group; QPalette::ColorRole text, ground; double least; } pairs[] = {
         {QPalette::Active, QPalette::Text, QPalette::Base, 4.5},
         {QPalette::Active, QPalette::WindowText, QPalette::Window, 4.5},
         {QPalette::Active, QPalette::ButtonText, QPalette::Button, 4.5},
@@ -45,10 +41,10 @@ TEST_F(AppearanceTest, AThemeAppliesAtOnceAndALanguageFromTheNextStartBothKept) 
     Act("mnuThemedark")->trigger();
     EXPECT_EQ(window->Memory()->Grid()->palette().color(QPalette::Active, QPalette::Base),
               DarkPalette().color(QPalette::Base));
-    Shot("dark-settings1.png");
+    Shot("dark-settings1.png", window.get());
     for (Page page : {Page::kSettings2, Page::kMemory, Page::kBank}) {
         window->ClickTab(page);
-        Shot(page == Page::kMemory ? "dark-memory.png" : page == Page::kBank ? "dark-bank.png" : "dark-settings2.png");
+        Shot(page == Page::kMemory ? "dark-memory.png" : page == Page::kBank ? "dark-bank.png" : "dark-settings2.png", window.get());
     }
     Act("mnuLanguageja")->trigger();
     EXPECT_EQ(prompts.boxes.back().lines, QStringList{"The language chosen applies from the next start."});
@@ -61,11 +57,7 @@ TEST_F(AppearanceTest, AThemeAppliesAtOnceAndALanguageFromTheNextStartBothKept) 
     Act("mnuThemesystem")->trigger();
     EXPECT_NE(QApplication::palette().color(QPalette::Base), DarkPalette().color(QPalette::Base));
 
-    const struct {
-        QStringList args;
-        std::optional<UiLanguage> language;
-        const char* error;
-    } lines[] = {
+    const struct { QStringList args; std::optional<UiLanguage> language; const char* error; } lines[] = {
         {{"wrk7-clone", "--lang", "ja"}, UiLanguage::kJapanese, ""},
         {{"wrk7-clone", "--lang=en", "x.WK7"}, UiLanguage::kEnglish, ""},
         {{"wrk7-clone", "--lang", "de"}, std::nullopt, "--lang takes en or ja"},

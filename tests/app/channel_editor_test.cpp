@@ -32,7 +32,6 @@ protected:
         return w;
     }
     QLineEdit* Freq() { return Get("txtFreq"); }
-    QAbstractButton* Button(const char* group, int id) { return Get<QButtonGroup>(group)->button(id); }
     void Open(int row, bool vfo = false, QWidget* anchor = nullptr) {
         ASSERT_TRUE(vfo ? dlg->BeginVfoEdit(image, row, anchor) : dlg->BeginMemoryEdit(image, row, anchor));
         ASSERT_TRUE(QTest::qWaitForWindowActive(dlg.get()));
@@ -131,7 +130,7 @@ TEST_F(EditorTest, OkChecksTheBoxThatHasTheFocusFirstAndEnterIsOk) {
 TEST_F(EditorTest, AnEmptyRowStartsFromTheDefaultsOrWhatHoldKept) {
     Open(20);
     QTest::keyClicks(Freq(), "430.125");
-    Button("opbStep", 9)->click();
+    Get<QButtonGroup>("opbStep")->button(9)->click();
     Get<QCheckBox>("chkHold")->click();
     ClickOk();
     for (bool hold : {true, false}) {

@@ -3,21 +3,49 @@
 // label and column heading), Tab alone goes round every control and stops
 // only where the focus shows, and each opens whole within its screen; with
 // the rules that fit a placement to the screens.
-#include <QAbstractItemView>
-#include <QAbstractSlider>
-#include <QAbstractSpinBox>
-#include <QAccessible>
-#include <QAccessibleTableCellInterface>
-#include <QRadioButton>
-#include <QScreen>
-#include <QTabBar>
-
+#include "app/dialogs/change_channels_dialog.h"
+#include "app/dialogs/compare_dialog.h"
+#include "app/dialogs/import_placement_dialog.h"
+#include "app/dialogs/import_report_dialog.h"
+#include "app/dialogs/print_selection_dialog.h"
 #include "app/pages/find_bar.h"
 #include "app/support/screen_fit.h"
-#include "dialog_gallery.h"
+#include "app/transfer/com_dialog.h"
+#include "app/transfer/write_question.h"
+#include "edit/bank.h"
+#include "window_fixture.h"
 
 namespace wrk7 {
 namespace {
+
+// Runs check on the window at each page, on one of each dialog the window
+// opens and on the channel editor, each shown; what names the one checked.
+void CheckEveryWindow(MainWindow& window, const std::function<std::string(QWidget*)>& check) {
+    for (Page page : {Page::kSettings1, Page::kSettings2, Page::kMemory, Page::kBank}) {
+        window.ClickTab(page);
+        EXPECT_EQ(check(&window), "") << "page " << static_cast<int>(page);
+    }
+    const CloneImage& image = window.Document().Image();
+    const std::unique_ptr<QWidget> dialogs[] = {
+        std::make_unique<ComDialog>(),
+        std::make_unique<PrintSelectionDialog>(),
+        std::make_unique<CompareDialog>(std::vector<DiffLine>{{"00-001", "Frequency", "1", "2"}}, QStringLiteral("other.WK7")),
+        std::make_unique<ImportPlacementDialog>(BuildRowLabels(image), 0),
+        std::make_unique<ImportReportDialog>(ChirpImportResult{}),
+        std::make_unique<WriteQuestion>(TransferPart::kAll, WriteChoice{}),
+        std::make_unique<ChangeChannelsDialog>(nullptr, image.model, SlotFields{}, 2),
+    };
+    for (const auto& dialog : dialogs) {
+        dialog->show();
+        EXPECT_EQ(check(dialog.get()), "") << dialog->metaObject()->className();
+        dialog->hide();
+    }
+    const auto editor = OnNextModal([&check](QWidget* w) {
+        EXPECT_EQ(check(w), "") << "the channel editor";
+        static_cast<QDialog*>(w)->reject();
+    });
+    window.Cmds().EditMemoryRow(1);
+}
 
 bool Interactive(QAccessible::Role role) {
     switch (role) {
@@ -90,11 +118,7 @@ std::string TabFaults(QWidget* top) {
 
 TEST(FitWithin, APlacementIsMovedAndShrunkOnlyAsFarAsTheScreenNeeds) {
     const QRect screen(0, 30, 800, 470);  // a panel above
-    const struct {
-        const char* what;
-        QRect placement;
-        QRect fitted;
-    } cases[] = {
+    const struct { const char* what; QRect placement, fitted; } cases[] = {
         {"inside", {100, 100, 300, 200}, {100, 100, 300, 200}},
         {"taller and wider", {0, 0, 787, 667}, {0, 30, 787, 470}},
         {"past the right and bottom", {700, 400, 300, 200}, {500, 300, 300, 200}},
@@ -107,11 +131,7 @@ TEST(FitWithin, APlacementIsMovedAndShrunkOnlyAsFarAsTheScreenNeeds) {
 TEST(PlaceOnScreens, AStoredPlacementComesBackOnTheScreenItOverlapsMostElseOnThePrimary) {
     // The primary on the right of a second screen, a panel above each.
     const QList<QRect> screens{{1280, 30, 1600, 970}, {0, 24, 1280, 1000}};
-    const struct {
-        const char* what;
-        QRect stored;
-        QRect placed;
-    } cases[] = {
+    const struct { const char* what; QRect stored, placed; } cases[] = {
         {"inside the second", {100, 100, 800, 600}, {100, 100, 800, 600}},
         {"mostly on the second", {600, 100, 800, 600}, {480, 100, 800, 600}},
         {"mostly on the primary", {1200, 100, 800, 600}, {1280, 100, 800, 600}},
@@ -130,13 +150,9 @@ std::string Misfit(QWidget* w) {
     QStringList faults;
     if (!free.contains(w->frameGeometry())) faults << QStringLiteral("lies beyond the screen");
     if (w->width() < least.width() || w->height() < least.height()) faults << QStringLiteral("is clipped");
-    return faults.isEmpty() ? std::string()
-                            : QStringLiteral("%1 %2 on %3: %4")
-                                  .arg(w->objectName())
-                                  .arg(QStringLiteral("%1x%2").arg(w->width()).arg(w->height()))
-                                  .arg(QStringLiteral("%1x%2").arg(free.width()).arg(free.height()))
-                                  .arg(faults.join(QStringLiteral(", ")))
-                                  .toStdString();
+    if (faults.isEmpty()) return {};
+    return QStringLiteral("%1 %2x%3 on %4x%5: %6").arg(w->objectName()).arg(w->width()).arg(w->height())
+        .arg(free.width()).arg(free.height()).arg(faults.join(QStringLiteral(", "))).toStdString();
 }
 
 using EveryWindowTest = WindowTest;

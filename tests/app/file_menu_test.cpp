@@ -5,7 +5,6 @@
 #include <QPrinter>
 
 #include "app/dialogs/print_selection_dialog.h"
-#include "app/dialogs/file_dialogs.h"
 #include "app/dialogs/listing_print.h"
 #include "app/dialogs/printer_dialogs.h"
 #include "codecs/new_image.h"
@@ -59,7 +58,7 @@ TEST_F(FileMenuTest, RecentFilesReachTheNextRunAndAMissingOneIsDroppedWithAWord)
 TEST_F(FileMenuTest, ADroppedCloneFileOpensAndACsvFileIsImportedButNotUnderADialog) {
     CloneImage image;
     NewCloneImage(image);
-    Put(image, 0, 433.5);
+    PutChannel(image, 0, 433.5);
     ASSERT_TRUE(SaveCloneFile(image, Path("dropped.WK7")).ok);
     image.memory.slot[0].Set(kFreq, 145.75);
     ASSERT_TRUE(ExportCsv(image, Path("dropped.csv")).ok);

@@ -6,18 +6,14 @@
 #include <gtest/gtest.h>
 
 #include "app/pages/memory_page.h"
-#include "core/tables.h"
+#include "put_channel.h"
 
 namespace wrk7 {
 namespace {
 
 TEST(FindBarTest, DuplicatesStepThroughTheListedRowsAndTheSelectionStays) {
     CloneImage image;
-    for (const int slot : {2, 3, 500}) {
-        image.memory.slot[slot].Set(kFreq, 145.0);
-        image.memory.slot[slot].Set(kMode, 1);
-        image.memory.enabled[slot] = true;
-    }
+    for (const int slot : {2, 3, 500}) PutChannel(image, slot, 145.0);
     MemoryPage page(image);
     FindBar bar(image, &page, &page);
     page.SelectOnly({3, 4, 501});

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-#include <QTranslator>
+#include <QtCore>
 
 #include "app/translation/said.h"
 
@@ -11,11 +10,7 @@ namespace {
 // The template is what is translated; a name the user gave stays as written,
 // even when it reads like one of the program's own words.
 TEST(SaidTest, TheTemplateIsJapaneseAndTheArgumentsStayAsWritten) {
-    const struct {
-        Message message;
-        const char* english;
-        const char* japanese;
-    } cases[] = {
+    const struct { Message message; const char *english, *japanese; } cases[] = {
         {Say(MessageId::kNoChannelRows, "Paste 5.csv"), "No channel rows were found in Paste 5.csv.",
          "Paste 5.csv にチャンネルの行が見つかりませんでした。"},
         {Say(MessageId::kNoChannelRows, "Untitled.csv"), "No channel rows were found in Untitled.csv.",

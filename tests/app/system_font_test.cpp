@@ -8,12 +8,7 @@ namespace {
 TEST(SystemFontTest, AFamilyQtCannotDrawIsReplacedByTheFirstInstalledDialogFont) {
     const QStringList wine{"DejaVu Math TeX Gyre", "DejaVu Sans", "IPAGothic", "Liberation Sans", "MS Shell Dlg"};
     const QStringList windows{"Arial", "Microsoft Sans Serif", "Segoe UI", "Tahoma"};
-    const struct {
-        const char* requested;
-        const char* resolved;
-        QStringList installed;
-        const char* replacement;
-    } cases[] = {
+    const struct { const char *requested, *resolved; QStringList installed; const char* replacement; } cases[] = {
         {"MS Shell Dlg", "DejaVu Math TeX Gyre", wine, "Liberation Sans"},  // Wine's system font
         {"MS Shell Dlg", "DejaVu Math TeX Gyre", {"DejaVu Sans"}, "DejaVu Sans"},
         {"Segoe UI", "Segoe UI", windows, ""},              // found: kept
@@ -29,12 +24,7 @@ TEST(SystemFontTest, AFamilyQtCannotDrawIsReplacedByTheFirstInstalledDialogFont)
 TEST(SystemFontTest, AJapaneseWindowAsksForALatinFamilyFirstAndAJapaneseOneAfter) {
     const QStringList japanese{"IPAGothic", "Noto Sans CJK JP"};
     const QStringList installed{"DejaVu Sans", "IPAGothic", "Liberation Sans", "Noto Sans CJK JP"};
-    const struct {
-        const char* own;
-        QStringList installed;
-        QStringList japanese;
-        QStringList families;
-    } cases[] = {
+    const struct { const char* own; QStringList installed, japanese, families; } cases[] = {
         {"DejaVu Sans", installed, japanese, {"DejaVu Sans", "IPAGothic"}},     // a Latin system font stays first
         {"IPAGothic", installed, japanese, {"Liberation Sans", "IPAGothic"}},  // a Japanese one goes behind
         {"ipagothic", installed, japanese, {"Liberation Sans", "ipagothic"}},  // letter case is no difference

@@ -62,7 +62,7 @@ TEST_F(TransferTest, AReadKeepsWhatArrivedAsOneStepUnlessItWasCancelled) {
             ASSERT_TRUE(QTest::qWaitFor([&progress] {
                 return !progress.isEmpty() && progress.last().at(1) == kSlotCount && progress.last().at(0).toInt() >= 5;
             }, 60000));
-            Shot("main-reading.png");
+            Shot("main-reading.png", window.get());
             window->CancelButton()->click();
         }
         ASSERT_TRUE(done.wait(60000));
@@ -78,7 +78,7 @@ TEST_F(TransferTest, AReadKeepsWhatArrivedAsOneStepUnlessItWasCancelled) {
         EXPECT_EQ(window->CurrentPage(), c.code == 0 ? Page::kMemory : Page::kSettings1);
         EXPECT_FALSE(window->CancelButton()->isVisible());
     }
-    Shot("main-memory-read.png");
+    Shot("main-memory-read.png", window.get());
     EXPECT_TRUE(window->StatusText()->toolTip().startsWith(QStringLiteral("Backup: ") + Path("backups")));
     // The backup line spoke of the image the next file replaces.
     ASSERT_TRUE(Doc().Save(Path("other.WK7")).ok);
@@ -222,7 +222,7 @@ TEST_F(TransferTest, PortAndQuickReadChoicesAreRememberedAndATransferLeavesATrac
     EXPECT_EQ(prompts.boxes.back().kind + "|" + prompts.boxes.back().detail, "location|" + trace);
 }
 
-TEST_F(TransferTest, ThePortDialogShowsWhatEachChoiceStandsForOnThisMachine) {
+TEST(ComDialogTest, ThePortDialogShowsWhatEachChoiceStandsForOnThisMachine) {
     QTemporaryDir dir;
     const QString names[] = {"ttyUSB0", "ttyUSB1", "ttyNoAccess", "gone"};
     for (int i = 0; i < 3; ++i) QFile(dir.filePath(names[i])).open(QIODevice::WriteOnly);  // the fourth has gone

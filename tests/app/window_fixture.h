@@ -54,6 +54,12 @@ using Answer = Prompter::Answer;
     return timer;
 }
 
+// With WRK7_SCREENSHOT_DIR set, of is saved there (the README's pictures).
+inline void Shot(const char* name, QWidget* of) {
+    const QString folder = qEnvironmentVariable("WRK7_SCREENSHOT_DIR");
+    if (!folder.isEmpty()) of->grab().save(QDir(folder).filePath(QString::fromLatin1(name)));
+}
+
 class WindowTest : public ::testing::Test {
 protected:
     void SetUp() override { window = MakeWindow(Options()); }
@@ -71,7 +77,6 @@ protected:
         w->Transfers().askBeforeWrite = [](TransferPart) { return WriteChoice{false, true}; };
         w->Files().chooseFile = [this](QWidget*, const FileRequest& request) {
             requests.push_back(request);
-            if (request.chosenFilter) *request.chosenFilter = nextFilter;
             return nextFile;
         };
         w->show();
@@ -94,8 +99,7 @@ protected:
     CloneDocument& Doc() const { return window->Document(); }
     CloneImage Snapshot() const { return Doc().Image(); }
     void Change(const std::function<void(CloneImage&)>& change) { ASSERT_TRUE(Doc().Edit(QStringLiteral("setup"), change)); }
-    static void Put(CloneImage& image, int slot, double mhz, const char* name = "") { PutChannel(image, slot, mhz, name); }
-    void Put(int slot, double mhz, const char* name = "") { Change([&](CloneImage& i) { Put(i, slot, mhz, name); }); }
+    void Put(int slot, double mhz, const char* name = "") { Change([&](CloneImage& i) { PutChannel(i, slot, mhz, name); }); }
     // The count box of bank (of the fixture's window unless of), focused as
     // by a click and its text replaced by keys.
     QLineEdit* TypeCount(int bank, const QString& keys, MainWindow* of = nullptr) {
@@ -130,16 +134,10 @@ protected:
         EXPECT_TRUE(!fault || emu::AddFault(faults, fault, error)) << error;
         window->Transfers().Runner()->SetPortFactory([faults] { return emu::MakeDemoEmulatorPort(0, faults); });
     }
-    // With WRK7_SCREENSHOT_DIR set, the window (or of) is saved there.
-    void Shot(const char* name, QWidget* of = nullptr) const {
-        const QString folder = qEnvironmentVariable("WRK7_SCREENSHOT_DIR");
-        if (!folder.isEmpty()) (of ? of : window.get())->grab().save(QDir(folder).filePath(QString::fromLatin1(name)));
-    }
 
     QTemporaryDir dir;
     RecordingPrompter prompts;
     QString nextFile;                   // the answer of every file dialog
-    QString nextFilter;                 // the file type chosen, where a dialog offers several
     std::vector<FileRequest> requests;  // the file dialogs asked for
     std::unique_ptr<MainWindow> window;
 };

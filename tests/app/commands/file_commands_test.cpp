@@ -4,18 +4,8 @@
 // bytes and the imports' rules are tested in tests/files.
 #include "app/commands/file_commands.h"
 
-#include <QAction>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QSpinBox>
-#include <QLabel>
-#include <QRadioButton>
-#include <QSignalSpy>
-#include <QTableWidget>
-#include <QTemporaryDir>
-#include <QWidget>
+#include <QtTest>
+#include <QtWidgets>
 #include <gtest/gtest.h>
 
 #include "app/dialogs/compare_dialog.h"
@@ -168,18 +158,9 @@ TEST_F(FileCommandsTest, AFailedOpenNamesTheFileAndWhyAndKeepsTheImage) {
 }
 
 TEST_F(FileCommandsTest, AListWithoutSlotsIsPreviewedChosenPlacedAndReportedInOneStep) {
-    QFile list(Path("bookmarks.csv"));
-    ASSERT_TRUE(list.open(QIODevice::WriteOnly));
-    list.write("# Tag name          ;  color\nMarine              ; #00ff00\nAir ; #0000ff\n\n"
-               "# Frequency ; Name                     ; Modulation          ;  Bandwidth; Tags\n"
-               "   156800000; Channel 16               ; Narrow FM           ;      10000; Marine\n"
-               "   156450000; Channel 9                ; Narrow FM           ;      10000; Marine\n"
-               "   118100000; Tower                    ; AM                  ;      10000; Air\n"
-               "    14200000; Twenty metres            ; USB                 ;       2800; Air\n");
-    list.close();
     Put(0, 150.0, "USED");
     const CloneImage before = document.Image();
-    nextFile = list.fileName();
+    nextFile = QStringLiteral(WRK7_TEST_DATA_DIR "/lists/bookmarks.csv");
     files.importList->trigger();
     EXPECT_EQ(QtFilter(requests.back().filter), "Channel Lists (*.csv *.xml *.json);;CSV Files (*.csv);;All Files (*.*)");
     auto* dialog = Shown<ListImportDialog>();
@@ -194,12 +175,12 @@ TEST_F(FileCommandsTest, AListWithoutSlotsIsPreviewedChosenPlacedAndReportedInOn
             texts << dialog->Preview()->index(row, column).data().toString();
         return texts.join('|');
     };
-    EXPECT_EQ(cells(2), "118.100000|AM||TOWER");
-    EXPECT_EQ(cells(3), "14200000 Hz|USB||Twenty metres");
+    EXPECT_EQ(cells(0), "118.100000|AM||TOWER");
+    EXPECT_EQ(cells(3), "14074000 Hz|USB||FT8");
 
-    // Filtered to one tag, the shown rows are unchosen; then into a bank of its own.
-    dialog->findChild<QComboBox*>("cbbFilterField")->setCurrentIndex(1);
-    dialog->findChild<QLineEdit*>("txtFilter")->setText("marine");
+    // Filtered to one mode, the shown rows are unchosen; then into a bank of its own.
+    dialog->findChild<QComboBox*>("cbbFilterField")->setCurrentIndex(4);
+    dialog->findChild<QLineEdit*>("txtFilter")->setText("fm");
     EXPECT_EQ(dialog->Filter()->rowCount(), 2);
     dialog->findChild<QPushButton*>("btnClearShown")->click();
     dialog->findChild<QRadioButton*>("opbTarget2")->click();
