@@ -2,6 +2,7 @@
 // them, and the records as the grids show them.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -31,7 +32,7 @@ std::string Hex(const std::vector<int>& bytes, std::size_t count = 32) {
 
 std::string Reply(const std::vector<int>& bytes) { return "\r\n" + Hex(bytes) + "\r\n"; }
 
-TEST(ChannelCodec, DecodesFieldsAndEncodesBack) {
+TEST(RecordCodecs, ChannelAndVfoRecordsDecodeAndEncodeBack) {
     CloneImage image;
     image.memory.slot[5].SetText(kNote, "keep");
     ASSERT_TRUE(DecodeChannel(image, Reply(SampleRecord()), 5));
@@ -41,6 +42,17 @@ TEST(ChannelCodec, DecodesFieldsAndEncodesBack) {
     EXPECT_TRUE(s.Value(kSkip) == 1 && !image.memory.enabled[5]);
     // The decoded name carries trailing spaces, which are written as spaces.
     EXPECT_EQ(EncodeChannel(image, 5), Hex(SampleRecord(), 28) + "20202020");
+    // A VFO band leaves the tail (the name, the skip) aside; one of frequency 0 is emptied.
+    image.vfo.bands[3].SetText(kNote, "band note");
+    ASSERT_TRUE(DecodeVfoBand(image, Reply(SampleRecord()), 3));
+    EXPECT_EQ(image.vfo.bands[3].Value(kSkip), 0);
+    EXPECT_EQ(testing::Texts(image.vfo.bands[3], {kName, kNote, kCarrier}), "|band note|JR");
+    EXPECT_EQ(EncodeVfoBand(image, 3), Hex(SampleRecord(), 15));
+
+    auto record = SampleRecord();
+    std::fill_n(record.begin(), 4, 0);
+    EXPECT_FALSE(DecodeVfoBand(image, Reply(record), 3));
+    EXPECT_EQ(image.vfo.bands[3], SlotFields{});  // every value and text cleared
 }
 
 TEST(ChannelCodec, RepairsOutOfRangeBytes) {
@@ -65,16 +77,13 @@ TEST(ChannelCodec, EmptyAndUnreadableRecords) {
     ASSERT_TRUE(DecodeChannel(image, Reply(SampleRecord()), 1));
     const SlotFields before = image.memory.slot[1];
     auto record = SampleRecord();
-    for (int i = 0; i < 4; ++i) record[i] = 0xFF;
-    EXPECT_FALSE(DecodeChannel(image, Reply(record), 1));
-    EXPECT_EQ(image.memory.slot[1], before);
-    // A reply cut off or garbled in the frequency must not wipe the slot.
-    for (std::string bad : {std::string("\r\n4086"), std::string("\r\n40z6A408") + std::string(48, '0'),
-                            std::string()}) {
+    std::fill_n(record.begin(), 4, 0xFF);
+    // An erased record, or a reply cut off or garbled in the frequency, must not wipe the slot.
+    for (const std::string& bad : {Reply(record), std::string("\r\n4086"), "\r\n40z6A408" + std::string(48, '0'), std::string()}) {
         EXPECT_FALSE(DecodeChannel(image, bad, 1));
         EXPECT_EQ(image.memory.slot[1], before);
     }
-    for (int i = 0; i < 4; ++i) record[i] = 0;
+    std::fill_n(record.begin(), 4, 0);
     image.memory.slot[1].SetText(kNote, "note");
     EXPECT_FALSE(DecodeChannel(image, Reply(record), 1));
     EXPECT_EQ(image.memory.slot[1], SlotFields{});
@@ -87,20 +96,6 @@ TEST(ChannelCodec, NameCodec) {
                                     {"A\tB\xC3", "412042200000"}, {"", "000000000000"}})
         EXPECT_EQ(EncodeName(name), hex) << name;
     EXPECT_EQ(DecodeName("414243000000") + "|" + DecodeName("7F41zz"), "ABC   | A    ");
-}
-
-TEST(VfoCodec, DecodeIgnoresTailAndEmptiesZeroBand) {
-    CloneImage image;
-    image.vfo.bands[3].SetText(kNote, "band note");
-    ASSERT_TRUE(DecodeVfoBand(image, Reply(SampleRecord()), 3));
-    EXPECT_EQ(image.vfo.bands[3].Value(kSkip), 0);
-    EXPECT_EQ(testing::Texts(image.vfo.bands[3], {kName, kNote, kCarrier}), "|band note|JR");
-    EXPECT_EQ(EncodeVfoBand(image, 3), Hex(SampleRecord(), 15));
-
-    auto record = SampleRecord();
-    for (int i = 0; i < 4; ++i) record[i] = 0;
-    EXPECT_FALSE(DecodeVfoBand(image, Reply(record), 3));
-    EXPECT_EQ(image.vfo.bands[3], SlotFields{});  // every value and text cleared
 }
 
 TEST(VfoCodec, DefaultsPerModel) {
@@ -120,27 +115,17 @@ TEST(VfoCodec, DefaultsPerModel) {
     EXPECT_EQ(image.vfo.bands[13].Text(kFreq), "1295.000000");  // bands 8..13 left as they were
 }
 
-// Option Scr, secret 7, carrier 2 (500Hz), skipped.
-SlotFields Channel() {
-    SlotFields s;
-    s.Set(kFreq, 145);
-    s.Set(kOption, 4);
-    s.Set(kSecret, 7);
-    s.Set(kCarrier, 2);
-    s.Set(kSkip, 1);
-    s.SetText(kName, "NAME  ");
-    return s;
-}
-
 // The option column per model: tests/edit, ChannelOptions.
 TEST(MemoryGrid, ModelRules) {
     for (const auto& [model, carrierCol] : {std::pair{0, "500Hz"}, {1, "7"}, {2, "-"}, {3, "-"}}) {
         CloneImage image;
         image.model = model;
-        image.memory.slot[9] = Channel();
+        // Option Scr, secret 7, carrier 2 (500Hz), skipped.
+        for (const auto& [field, value] : {std::pair{kFreq, 145}, {kOption, 4}, {kSecret, 7}, {kCarrier, 2}, {kSkip, 1}})
+            image.memory.slot[9].Set(field, value);
+        image.memory.slot[9].SetText(kName, "NAME  ");
         const GridRow row = MemoryGridRow(image, 9);
-        EXPECT_EQ(row[kCarrier], carrierCol) << model;
-        EXPECT_EQ(row[kSecret] + row[kFreq] + row[kName], "*145.000000NAME  ");
+        EXPECT_EQ(row[kSecret] + row[kFreq] + row[kName] + "|" + row[kCarrier], "*145.000000NAME  |" + std::string(carrierCol)) << model;
         image.memory.slot[9].Set(kSkip, 0);
         EXPECT_EQ(MemoryGridRow(image, 9)[kSecret], "") << model;
     }
@@ -159,8 +144,7 @@ TEST(VfoGrid, ModelRules) {
     }
     image.model = 2;
     const GridRow row = VfoGridRow(image, 2);
-    EXPECT_EQ(row[kOption] + row[kSecret] + row[kCarrier], "OFF--");
-    EXPECT_EQ(row[kFreq], image.vfo.bands[2].Text(kFreq));
+    EXPECT_EQ(row[kOption] + row[kSecret] + row[kCarrier] + "|" + row[kFreq], "OFF--|" + image.vfo.bands[2].Text(kFreq));
     GridRow dashes;
     dashes.fill("-");
     for (int band = 8; band < kBandCount; ++band) EXPECT_EQ(VfoGridRow(image, band), dashes) << band;
@@ -171,10 +155,11 @@ std::string WithByte(std::string block, int byte, int value) {
 }
 
 // The two blocks put into the image and decoded.
-void Decode(CloneImage& image, std::string block0, std::string block1) {
+CloneImage Decode(CloneImage image, std::string block0, std::string block1) {
     image.settings.block0 = std::move(block0);
     image.settings.block1 = std::move(block1);
     DecodeSettings(image);
+    return image;
 }
 
 TEST(SettingsCodec, DefaultsDecodeAndEncodeBackPerModel) {
@@ -185,14 +170,12 @@ TEST(SettingsCodec, DefaultsDecodeAndEncodeBackPerModel) {
         ASSERT_EQ(std::pair(block0.size(), block1.size()), (std::pair<std::size_t, std::size_t>(64, 64)));
         CloneImage image;
         image.model = model;
-        Decode(image, block0, block1);
+        image = Decode(image, block0, block1);
         EXPECT_EQ(image.settings.block0, block0) << model;  // nothing to repair
         const SetModeSettings& v = image.settings.values;
         EXPECT_EQ(std::tuple(v.chkCharge, v.cbbWildKey, v.cbbChargeTime, v.afVolume, v.squelchLevel, v.optVscanSpeed),
                   std::tuple(model == 0, model == 0 ? 0 : 1, 11, 20, 3, 2));
-        const auto blocks = EncodeSettings(image);
-        EXPECT_EQ(blocks[0], block0) << model;
-        EXPECT_EQ(blocks[1], block1Encoded) << model;
+        EXPECT_EQ(EncodeSettings(image), (std::array{block0, block1Encoded})) << model;
     }
     EXPECT_EQ(DefaultSettingsBlock1(0).substr(48, 2) + DefaultSettingsBlock1(1).substr(48, 2), "FF00");
     EXPECT_EQ(DefaultSettingsBlock1(3).substr(2, 2), "04");
@@ -202,7 +185,7 @@ TEST(SettingsCodec, AllZeroBlock0) {
     CloneImage image;
     image.settings.values.chkATT = image.settings.values.chkBS = image.settings.values.chkBell = true;
     image.settings.values.opbBug = 3;
-    Decode(image, "A5" + std::string(62, '0'), DefaultSettingsBlock1(0));
+    image = Decode(image, "A5" + std::string(62, '0'), DefaultSettingsBlock1(0));
     const SetModeSettings& s = image.settings.values;
     EXPECT_FALSE(s.chkATT || s.chkBS || s.chkBell || s.chkCharge);
     EXPECT_TRUE(s.chkBarAM && s.chkBarSW && s.chkBeep);
@@ -222,8 +205,7 @@ TEST(SettingsCodec, IndexRepairsWrittenBackIntoOwnBlock) {
         std::string blocks[] = {DefaultSettingsBlock0(1), DefaultSettingsBlock1(1)}, repaired[] = {blocks[0], blocks[1]};
         blocks[c.block] = WithByte(blocks[c.block], c.byte, c.value);
         repaired[c.block] = WithByte(repaired[c.block], c.byte, c.repaired);  // the other block untouched
-        CloneImage image;
-        Decode(image, blocks[0], blocks[1]);
+        const CloneImage image = Decode({}, blocks[0], blocks[1]);
         EXPECT_EQ(image.settings.values.*c.member, c.repaired) << c.byte;
         EXPECT_EQ(image.settings.block0 + "|" + image.settings.block1, repaired[0] + "|" + repaired[1]) << c.byte;
     }
@@ -232,14 +214,12 @@ TEST(SettingsCodec, IndexRepairsWrittenBackIntoOwnBlock) {
 TEST(SettingsCodec, UnspecifiedBytesClampedAndOtherControlsKept) {
     CloneImage image;
     std::string block0 = DefaultSettingsBlock0(0);
-    block0 = WithByte(block0, 1, 0x07);   // check
-    block0 = WithByte(block0, 3, 0x05);   // inverted check
-    block0 = WithByte(block0, 6, 0x40);   // list of 26
-    block0 = WithByte(block0, 29, 0x50);  // volume above 30
-    block0 = WithByte(block0, 31, 0x0A);  // squelch above 9
+    // A check, an inverted check, a list of 26, the volume above 30, the squelch above 9.
+    for (const auto& [byte, value] : {std::pair{1, 0x07}, {3, 0x05}, {6, 0x40}, {29, 0x50}, {31, 0x0A}})
+        block0 = WithByte(block0, byte, value);
     image.settings.values.chkWP = true;
     image.settings.values.opbBurst = 2;
-    Decode(image, block0, DefaultSettingsBlock1(0).substr(0, 46));
+    image = Decode(image, block0, DefaultSettingsBlock1(0).substr(0, 46));
     const SetModeSettings& v = image.settings.values;
     EXPECT_EQ(std::tuple(v.chkATT, v.chkBarAM, v.cbbScan, v.afVolume, v.squelchLevel, v.chkWP, v.opbBurst),
               std::tuple(true, false, 25, 30, 9, true, 2));
@@ -252,13 +232,12 @@ TEST(SettingsCodec, MarkerRuleAndMalformedBlocks) {
     for (std::string bad : {std::string("a5") + std::string(62, '0'), std::string(64, '0'), std::string()}) {
         CloneImage image;
         image.model = 2;
-        Decode(image, bad, "junk");
+        image = Decode(image, bad, "junk");
         EXPECT_EQ(image.settings.block0 + "|" + image.settings.block1,
                   DefaultSettingsBlock0(2) + "|" + DefaultSettingsBlock1(2));
     }
     // A short block keeps its length; missing bytes read as out of range.
-    CloneImage image;
-    Decode(image, "A50001", "");
+    const CloneImage image = Decode({}, "A50001", "");
     EXPECT_EQ(image.settings.block0 + "|" + image.settings.block1, "A50001|");
     const SetModeSettings& v = image.settings.values;
     EXPECT_EQ(std::tuple(v.optAntenna, v.optLamp, v.optMscanSpeed), std::tuple(1, 1, 2));
@@ -273,9 +252,7 @@ TEST(SettingsCodec, EncodeKeepsTwoDigitsForUnselectedControls) {
     ASSERT_EQ(std::pair(blocks[0].size(), blocks[1].size()), (std::pair<std::size_t, std::size_t>(64, 46)));
     EXPECT_EQ(blocks[0].substr(48, 8) + "|" + blocks[0].substr(10, 2) + "|" + blocks[1].substr(0, 2) +
                   blocks[1].substr(38, 2), "00001303|01|0202");
-    CloneImage decoded;
-    Decode(decoded, blocks[0], blocks[1]);
-    EXPECT_EQ(EncodeSettings(decoded), blocks);
+    EXPECT_EQ(EncodeSettings(Decode({}, blocks[0], blocks[1])), blocks);
 }
 
 }  // namespace

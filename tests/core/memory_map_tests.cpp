@@ -1,8 +1,8 @@
 // Where things are: the areas of the receiver's memory, the parts of the slot
-// space, the upper slots' codes, and the merge of a transfer that walks the map.
+// space, the upper slots' codes, and the merge of a transfer that walks the map
+// and keeps the notes the receiver does not hold.
 #include <gtest/gtest.h>
 
-#include <set>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -28,7 +28,6 @@ TEST(MemoryMap, AreasSitWhereTheReceiverKeepsThem) {
     for (const auto& r : rows) {
         const MemoryArea& a = AreaOf(r.area);
         EXPECT_EQ(std::tuple(a.address, a.blocks, a.dataDigits), std::tuple(r.address, r.blocks, r.digits)) << a.name;
-        EXPECT_LE(a.dataDigits, (a.blocks + 1) * kBlockDigits) << a.name << ": data beyond its blocks";
     }
     EXPECT_EQ(BlockAddress(Area::kChannelRecords, 1299), 0xAC60);
     for (std::size_t k = 1; k < kMemoryMap.size(); ++k)
@@ -48,8 +47,7 @@ TEST(SlotAreas, TileTheSlotSpace) {
         next = area.End();
     }
     EXPECT_EQ(next, kSlotCount);
-    EXPECT_EQ(SlotAreaOf(-1).id, SlotAreaId::kChannels);
-    EXPECT_EQ(SlotAreaOf(kSlotCount).id, SlotAreaId::kPriority);
+    EXPECT_EQ(std::pair(SlotAreaOf(-1).id, SlotAreaOf(kSlotCount).id), std::pair(SlotAreaId::kChannels, SlotAreaId::kPriority));
 }
 
 // Slots from 1000 up go by the codes 50..52 and a place in their hundred.
@@ -63,10 +61,10 @@ TEST(MemoryMap, UpperSlotsByCodeAndPosition) {
         EXPECT_EQ(UpperSlotOf(code, position), -1) << code << "/" << position;
 }
 
-// Which stores differ between two images, by name.
-std::set<std::string> Changed(const CloneImage& a, const CloneImage& b) {
-    std::set<std::string> out;
-    const auto note = [&out](bool same, const char* name) { if (!same) out.insert(name); };
+// Which stores differ between two images, by name, in the order below.
+std::string Changed(const CloneImage& a, const CloneImage& b) {
+    std::string out;
+    const auto note = [&out](bool same, const char* name) { if (!same) out += (out.empty() ? "" : " ") + std::string(name); };
     note(a.settings.block0 == b.settings.block0, "SettingsBlock0");
     note(a.settings.block1 == b.settings.block1, "SettingsBlock1");
     note(a.settings.values == b.settings.values, "Settings");
@@ -81,38 +79,64 @@ std::set<std::string> Changed(const CloneImage& a, const CloneImage& b) {
     return out;
 }
 
+// Slots 0 and 1, VFO bands 0 and 1, each with a note.
+CloneImage Noted() {
+    CloneImage image;
+    for (int s = 0; s < 2; ++s) {
+        image.memory.slot[s].Set(kFreq, s == 0 ? 145.0 : 118.1);
+        image.memory.slot[s].SetText(kNote, "slot " + std::to_string(s));
+        image.memory.enabled[s] = true;
+        image.vfo.bands[s].Set(kFreq, 30.0 * (s + 1));
+        image.vfo.bands[s].SetText(kNote, "band " + std::to_string(s));
+    }
+    return image;
+}
+
+// The notes of slots 0 and 1, then of bands 0 and 1.
+std::string Notes(const CloneImage& image) {
+    std::string out;
+    for (int i = 0; i < 2; ++i) out += image.memory.slot[i].Text(kNote) + "|";
+    for (int i = 0; i < 2; ++i) out += image.vfo.bands[i].Text(kNote) + "|";
+    return out;
+}
+
 // The merge walks the map's readBy: a part that covers the wrong areas takes
-// the wrong stores here.
-TEST(TransferMerge, TakesOnlyTheStoresOfTheAreasRead) {
-    CloneImage edited;
-    CloneImage worked;
+// the wrong stores here. The receiver sends no notes, so a read keeps the
+// image's note only where it left the frequency as it was.
+TEST(TransferMerge, TakesOnlyTheStoresOfTheAreasReadAndNotesWhereTheFrequencyStayed) {
+    const CloneImage edited = Noted();
+    // What the receiver sent: slot 0 and band 0 as they were, slot 1 and band
+    // 1 moved to another frequency, and no note anywhere; a note the read
+    // result carries (not the receiver's) never moves with a changed frequency.
+    CloneImage worked = edited;
+    DropNotes(worked);
+    ASSERT_EQ(Notes(worked), "||||");
+    worked.memory.slot[1].Set(kFreq, 119.0);
+    worked.memory.slot[1].SetText(kNote, "stale");
+    worked.memory.enabled[5] = true;
+    worked.vfo.bands[1].Set(kFreq, 61.0);
     worked.settings.block0 = "A5";
     worked.settings.block1 = "0B";
     worked.settings.values.afVolume = 9;
-    worked.vfo.bands[3].Set(kFreq, 145.0);
     worked.banks.counts[0] = 90;
     worked.banks.blocks[0] = "5A00";
     worked.groups.block = "01";
     worked.groups.members[1][0] = true;
     worked.flags.blocks[0] = "80";
-    worked.memory.enabled[0] = true;
-    worked.memory.slot[0].Set(kFreq, 118.1);
 
-    using Names = std::set<std::string>;
-    const Names settingsRead{"SettingsBlock0", "SettingsBlock1", "Settings", "Vfo"};
-    const Names bankRead{"BankCount", "BankBlock", "GroupBlock", "GroupMember"};
-    Names memoryRead = bankRead;
-    memoryRead.insert({"FlagBlock", "ChannelEnable", "Mem"});
-    Names allRead = settingsRead;
-    allRead.insert(memoryRead.begin(), memoryRead.end());
-    const struct { P part; Names taken; } rows[] = {
-        {P::kAll, allRead}, {P::kSettings, settingsRead}, {P::kMemory, memoryRead}, {P::kBank, bankRead},
-        {P::kGroups, {"GroupBlock", "GroupMember"}},
+    const struct { P part; const char* taken; const char* notes; } rows[] = {
+        {P::kAll, "SettingsBlock0 SettingsBlock1 Settings Vfo BankCount BankBlock GroupBlock GroupMember FlagBlock ChannelEnable Mem",
+         "slot 0||band 0||"},
+        {P::kSettings, "SettingsBlock0 SettingsBlock1 Settings Vfo", "slot 0|slot 1|band 0||"},
+        {P::kMemory, "BankCount BankBlock GroupBlock GroupMember FlagBlock ChannelEnable Mem", "slot 0||band 0|band 1|"},
+        {P::kBank, "BankCount BankBlock GroupBlock GroupMember", "slot 0|slot 1|band 0|band 1|"},
+        {P::kGroups, "GroupBlock GroupMember", "slot 0|slot 1|band 0|band 1|"},
     };
     for (const auto& r : rows) {
         CloneImage image = edited;
         TakeReadAreas(image, worked, r.part);
         EXPECT_EQ(Changed(edited, image), r.taken) << static_cast<int>(r.part);
+        EXPECT_EQ(Notes(image), r.notes) << static_cast<int>(r.part);
     }
 }
 

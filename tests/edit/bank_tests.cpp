@@ -26,12 +26,19 @@ std::string Repeat(std::string_view s, int n) {
 TEST(BankTable, DefaultTableEncodesAndLabels) {
     CloneImage image;
     const auto blocks = EncodeBankTable(image);
-    EXPECT_EQ(blocks[0], Repeat("6400", 10) + Repeat("0000", 6));
-    EXPECT_EQ(blocks[3], "000000006400640064001400");
+    EXPECT_EQ(blocks[0] + "|" + blocks[3], Repeat("6400", 10) + Repeat("0000", 6) + "|000000006400640064001400");
     const auto labels = BuildRowLabels(image);
     for (const auto& [slot, label] : {std::pair{0, "00-000"}, {999, "09-099"}, {1000, "0A"}, {1001, "0B"}, {1007, "3B"},
                                       {1099, "49B"}, {1100, "S0"}, {1199, "S99"}, {1200, "Pr0"}, {1299, "Pr99"}})
         EXPECT_EQ(labels[slot], label) << slot;
+}
+
+// An image whose banks hold only the counts given, as bank and count.
+CloneImage WithBanks(const std::vector<std::pair<int, int>>& counts) {
+    CloneImage image;
+    image.banks.counts.fill(0);
+    for (const auto& [bank, count] : counts) image.banks.counts[bank] = count;
+    return image;
 }
 
 // The counts the encoded blocks carry.
@@ -43,25 +50,16 @@ std::array<int, kBanks + 1> EncodedCounts(const CloneImage& image) {
 }
 
 TEST(BankTable, EncodeClampsAtFirstExcessAndRoundTrips) {
-    CloneImage image;
-    image.banks.counts.fill(0);
-    image.banks.counts[0] = image.banks.counts[1] = image.banks.counts[2] = 400;
-    image.banks.counts[7] = 50;
-    const CloneImage before = image;
-    auto counts = EncodedCounts(image);
-    EXPECT_EQ(std::pair(counts[2], counts[7]), std::pair(200, 0));
-    EXPECT_EQ(image, before);  // the image keeps its own counts
-    image.banks.counts[0] = 599;
-    image.banks.counts[1] = 402;  // one over
-    image.banks.counts[2] = 0;
-    counts = EncodedCounts(image);
-    EXPECT_EQ(std::pair(counts[1], counts[7]), std::pair(401, 0));
-
-    image.banks.counts.fill(0);
-    image.banks.counts[0] = 700;
-    image.banks.counts[48] = 300;
-    EXPECT_EQ(EncodeBankTable(image)[3].substr(0, 8), "2C010000");
-    EXPECT_EQ(EncodedCounts(image), image.banks.counts);
+    // The first bank past 1000 keeps what is left (401: one over), the banks after it none.
+    const struct { std::vector<std::pair<int, int>> counts; int first, left; } cases[] = {
+        {{{0, 400}, {1, 400}, {2, 400}, {7, 50}}, 2, 200}, {{{0, 599}, {1, 402}, {7, 50}}, 1, 401}};
+    for (const auto& c : cases) {
+        const auto counts = EncodedCounts(WithBanks(c.counts));
+        EXPECT_EQ(std::pair(counts[c.first], counts[7]), std::pair(c.left, 0)) << c.first;
+    }
+    const CloneImage fits = WithBanks({{0, 700}, {48, 300}});
+    EXPECT_EQ(EncodeBankTable(fits)[3].substr(0, 8), "2C010000");
+    EXPECT_EQ(EncodedCounts(fits), fits.banks.counts);
 }
 
 TEST(BankTable, DecodeRepairsBadDigitsAndKeepsLargeCounts) {
@@ -76,9 +74,7 @@ TEST(BankTable, DecodeRepairsBadDigitsAndKeepsLargeCounts) {
 }
 
 TEST(BankTable, LabelsAndMappingSkipEmptyBanksAndShortfall) {
-    CloneImage image;
-    image.banks.counts.fill(0);
-    image.banks.counts[0] = image.banks.counts[2] = 500;
+    CloneImage image = WithBanks({{0, 500}, {2, 500}});
     auto labels = BuildRowLabels(image);
     EXPECT_EQ(labels[499] + labels[500], "00-49902-000");
     EXPECT_EQ(ChannelToBank(image, 500), (BankPosition{2, 0}));
@@ -121,9 +117,7 @@ TEST(GroupBlock, EncodeLayoutAndDecodeIgnoresOuterRecords) {
 }
 
 TEST(CountEntry, AcceptsRefusesOrRestores) {
-    CloneImage image;
-    image.banks.counts.fill(0);
-    for (int b = 0; b < 6; ++b) image.banks.counts[b] = 100;
+    CloneImage image = WithBanks({{0, 100}, {1, 100}, {2, 100}, {3, 100}, {4, 100}, {5, 100}});
     std::array<std::string, kBanks> boxes;
     for (int b = 0; b < kBanks; ++b) boxes[b] = image.BankText(b);
     auto enter = [&](int bank, std::string text) {
@@ -161,20 +155,7 @@ TEST(PageRules, BankTotalGuardsEveryTab) {
     image.banks.counts[9] = 100;
     const PageSwitch memory = SwitchPage(image, Page::kMemory, false);
     // Which pages offer Modify: CommandsTest (tests/app/commands).
-    EXPECT_TRUE(memory.page == Page::kMemory && memory.modifyEnabled && memory.rebuildMemoryGrid &&
-                !memory.showTotalError);
-}
-
-CloneImage WithChannels() {
-    CloneImage image;
-    for (const auto& [slot, mhz, name, note] : {std::tuple{3, 145.5, "TOWER", ""}, {10, 120.0, "APP", "Airport Tokyo"},
-                                                {11, 145.500001, "", ""}, {1105, 130.0, "", "東京 Tokyo"}}) {
-        image.memory.slot[slot].Set(kFreq, mhz);
-        image.memory.slot[slot].SetText(kName, name);
-        image.memory.slot[slot].SetText(kNote, note);
-        image.memory.enabled[slot] = true;
-    }
-    return image;
+    EXPECT_TRUE(memory.page == Page::kMemory && memory.modifyEnabled && memory.rebuildMemoryGrid && !memory.showTotalError);
 }
 
 TEST(ChannelFind, QueriesReadAsFrequencyRangeOrText) {
@@ -193,20 +174,26 @@ TEST(ChannelFind, QueriesReadAsFrequencyRangeOrText) {
 }
 
 TEST(ChannelFind, FindsForwardAndBackwardRoundTheEnd) {
-    const CloneImage image = WithChannels();
-    const FindQuery airband = ParseFindQuery("118-137");
-    // From 1105 forward and from 10 backward go round the end.
-    for (const auto& [from, forward, found] :
-         {std::tuple{-1, true, 10}, {10, true, 1105}, {1105, true, 10}, {10, false, 1105}, {500, false, 10}})
-        EXPECT_EQ(FindSlot(image, airband, from, forward), found) << from << forward;
-    // Exact to the hertz: 145.500001 is another frequency. Text in the name or
-    // the note, any case; Japanese notes are searched too. Empty slots never
-    // match; the last range takes every channel, past a hertz count.
-    const std::tuple<const char*, int, std::optional<int>> cases[] = {
-        {"145.5", 3, 3}, {"145.500001", 0, 11}, {"tow", 0, 3}, {"TOKYO", 10, 1105}, {"東京", 0, 1105},
-        {"nowhere", 0, std::nullopt}, {"0-1300", 0, 3}, {"0-9999999999999", 1105, 3}};
-    for (const auto& [typed, from, found] : cases)
-        EXPECT_EQ(FindSlot(image, ParseFindQuery(typed), from, true), found) << typed;
+    CloneImage image;
+    for (const auto& [slot, mhz, name, note] : {std::tuple{3, 145.5, "TOWER", ""}, {10, 120.0, "APP", "Airport Tokyo"},
+                                                {11, 145.500001, "", ""}, {1105, 130.0, "", "東京 Tokyo"}}) {
+        image.memory.slot[slot].Set(kFreq, mhz);
+        image.memory.slot[slot].SetText(kName, name);
+        image.memory.slot[slot].SetText(kNote, note);
+        image.memory.enabled[slot] = true;
+    }
+
+    // From 1105 forward and from 10 backward go round the end. Exact to the
+    // hertz: 145.500001 is another frequency. Text in the name or the note,
+    // any case; Japanese notes are searched too. Empty slots never match; the
+    // last range takes every channel, past a hertz count.
+    const std::tuple<const char*, int, bool, std::optional<int>> cases[] = {
+        {"118-137", -1, true, 10}, {"118-137", 10, true, 1105}, {"118-137", 1105, true, 10}, {"118-137", 10, false, 1105},
+        {"118-137", 500, false, 10}, {"145.5", 3, true, 3}, {"145.500001", 0, true, 11}, {"tow", 0, true, 3},
+        {"TOKYO", 10, true, 1105}, {"東京", 0, true, 1105}, {"nowhere", 0, true, std::nullopt}, {"0-1300", 0, true, 3},
+        {"0-9999999999999", 1105, true, 3}};
+    for (const auto& [typed, from, forward, found] : cases)
+        EXPECT_EQ(FindSlot(image, ParseFindQuery(typed), from, forward), found) << typed << " " << from << " " << forward;
 }
 
 TEST(RowLookup, LabelsLooseFormsAndSlotNumbers) {

@@ -45,9 +45,7 @@ TEST(ChannelPaste, RowsLandOnConsecutiveSlotsAndCountUsedOnes) {
     CloneImage image;
     PutChannel(image, 11, 150);
     PutChannel(image, 12, 160);
-    PasteRecord empty;
-    empty.enabled = false;
-    const std::vector<PasteRecord> rows{Channel(145, "A"), Channel(146, "B"), empty};
+    const std::vector<PasteRecord> rows{Channel(145, "A"), Channel(146, "B"), {.fields = {}, .enabled = false, .unreadable = {}}};
 
     const PastePlan plan = PlanMemoryPaste(image, 10, rows);
     EXPECT_TRUE(plan.refused.empty());
@@ -64,8 +62,7 @@ TEST(ChannelPaste, EditorRulesRefuseRowsWithOneSummary) {
     image.model = 2;  // WR-K70T: cellular ranges, no Train, no Secret
     PasteRecord train = Channel(151);
     train.fields.Set(kOption, 1);
-    PasteRecord unreadable;
-    unreadable.unreadable = Say(MessageId::kCellCannotBeRead, "Mode", "SSB");
+    const PasteRecord unreadable{.fields = {}, .enabled = true, .unreadable = Say(MessageId::kCellCannotBeRead, "Mode", "SSB")};
     // The name stands for the offset, name and note rules, which BulkChange tests field by field.
     const std::vector<PasteRecord> rows{Channel(1300), Channel(835), Channel(152, "TOOLONG"), train, unreadable};
 
@@ -74,15 +71,13 @@ TEST(ChannelPaste, EditorRulesRefuseRowsWithOneSummary) {
     // The row pasted, its Train repaired to None; the refused rows are the summary's.
     EXPECT_EQ(std::pair(plan.writes[0].target, plan.writes[0].record.fields.Value(kOption)), std::pair(3, 0.0));
 
-    const auto summary = RefusalSummary(plan, Labels(image));
-    const std::vector<std::string> expected{
+    EXPECT_EQ(English(RefusalSummary(plan, Labels(image))), (std::vector<std::string>{
         "4 of 5 rows were not pasted:",
         "Row 1 (00-000): The frequency must lie between 0.100000 and 1299.995000 MHz.",
         "Row 2 (00-001): It is a frequency of the cellular phone. It is not possible to set it.",
         "Row 3 (00-002): A name holds at most 6 printable ASCII characters.",
         "Row 5 (00-004): The Mode \"SSB\" cannot be read.",
-    };
-    EXPECT_EQ(English(summary), expected);
+    }));
     EXPECT_TRUE(RefusalSummary(PlanMemoryPaste(image, 0, {Channel(145)}), Labels(image)).empty());
 }
 
@@ -110,15 +105,10 @@ TEST(ChannelPaste, SearchPassDuplicatesCountTheRowsAsPasted) {
 
 TEST(ChannelPaste, VfoBandsTakeTheValuesTheyCanHold) {
     CloneImage image;  // WR-K7J: 14 bands; band 10 is 430-469.995 MHz, band 11 470-769.995
-    for (int b : {10, 11}) {
-        image.vfo.bands[b] = EmptyRowDefaults();  // 20KHz, option None
-        image.vfo.bands[b].Set(kFreq, b == 10 ? 433 : 475.75);
-    }
+    for (int b : {10, 11}) (image.vfo.bands[b] = EmptyRowDefaults()).Set(kFreq, b == 10 ? 433 : 475.75);  // 20KHz, option None
     PasteRecord uhf = Channel(433.5, "NAME", "uhf");
-    uhf.fields.Set(kStep, 16);   // 1KHz: band 0 only
-    uhf.fields.Set(kOption, 4);  // Secret: not on the WR-K7J
-    uhf.fields.Set(kTone, 20);
-    uhf.fields.Set(kSkip, 1);
+    // A 1KHz step (band 0 only), Secret (not on the WR-K7J), a tone, skipped.
+    for (const auto& [field, value] : {std::pair{kStep, 16}, {kOption, 4}, {kTone, 20}, {kSkip, 1}}) uhf.fields.Set(field, value);
 
     const PastePlan plan = PlanVfoPaste(image, 10, {uhf, uhf});
     EXPECT_TRUE(plan.refused.empty());
@@ -133,43 +123,46 @@ TEST(ChannelPaste, VfoBandsTakeTheValuesTheyCanHold) {
     const PastePlan k70t = PlanVfoPaste(image, 7, {Channel(960), Channel(970)});
     ASSERT_EQ(k70t.refused.size(), 1u);
     EXPECT_EQ(EnglishOf(k70t.refused[0].reason), "The WR-K70T has no band 8.");
-    PasteRecord empty;
-    EXPECT_EQ(PlanVfoPaste(image, 3, {empty}).refused.size(), 1u);
+    EXPECT_EQ(PlanVfoPaste(image, 3, {PasteRecord{}}).refused.size(), 1u);
 }
 
 using Kind = Verdict::Kind;
+using Check = Verdict (*)(const CloneImage&, int, double);
 
-// One frequency entry: model, slot or band, the value typed, and what the
-// box shows afterwards.
-struct FrequencyCase { int model, where; double mhz; Kind kind; const char* text; };
-
-template <std::size_t N, typename Check>
-void ExpectVerdicts(CloneImage& image, const FrequencyCase (&cases)[N], Check check) {
-    for (const FrequencyCase& c : cases) {
-        image.model = c.model;
-        const Verdict v = check(image, c.where, c.mhz);
-        SCOPED_TRACE(::testing::Message() << c.model << " " << c.where << " " << c.mhz);
-        EXPECT_EQ(std::pair(v.kind, v.text), std::pair(c.kind, std::string(c.text)));
-        const std::vector<std::string> cellular{"It is a frequency of the cellular phone.",
-                                                "It is not possible to set it."};
-        const bool refused = c.kind == Kind::kRefused;  // only a refusal has a message
-        EXPECT_EQ(std::pair(EnglishOf(v.title), English(v.lines)), std::pair(std::string(refused ? "Frequency of the cellular phone" : ""),
-                                                         refused ? cellular : std::vector<std::string>{}));
-    }
-}
-
-TEST(ChannelRules, MemoryFrequencyRangeAndCellularBand) {
+// A frequency typed into a memory slot's or a VFO band's box: what the box
+// shows afterwards, and the message only a refusal has.
+TEST(ChannelRules, FrequencyInsideTheRangeOrBandAndOutsideTheCellularGap) {
     CloneImage image;
     PutChannel(image, 4, 433.5);
-    const FrequencyCase cases[] = {
-        {0, 4, 145.5, Kind::kAccepted, "145.500000"}, {0, 4, 0.1, Kind::kAccepted, "0.100000"},
-        {0, 4, 1299.995, Kind::kAccepted, "1299.995000"}, {0, 4, 1300, Kind::kRestored, "433.500000"},
-        {0, 5, 0.05, Kind::kRestored, "145.000000"},  // an empty slot falls back to the default
-        {2, 4, 824.0, Kind::kRefused, "433.500000"},  {2, 5, 894.995, Kind::kRefused, "145.000000"},
-        {2, 4, 850.0, Kind::kAccepted, "850.000000"}, {1, 4, 835.0, Kind::kAccepted, "835.000000"},
-        {3, 4, 835.0, Kind::kAccepted, "835.000000"}, {9, 4, 835.0, Kind::kAccepted, "835.000000"},
+    image.vfo.bands[6].Set(kFreq, 145);
+    image.vfo.bands[7].Set(kFreq, 300);  // outside band 7, as a file may leave it
+    image.vfo.bands[6].Set(kOffset, 0);
+    const Check memory = CheckMemoryFrequency, vfo = CheckVfoFrequency;
+    const struct { Check check; int model, where; double mhz; Kind kind; const char* text; } cases[] = {
+        {memory, 0, 4, 145.5, Kind::kAccepted, "145.500000"},     {memory, 0, 4, 0.1, Kind::kAccepted, "0.100000"},
+        {memory, 0, 4, 1299.995, Kind::kAccepted, "1299.995000"}, {memory, 0, 4, 1300, Kind::kRestored, "433.500000"},
+        {memory, 0, 5, 0.05, Kind::kRestored, "145.000000"},  // an empty slot falls back to the default
+        {memory, 2, 4, 824.0, Kind::kRefused, "433.500000"},      {memory, 2, 5, 894.995, Kind::kRefused, "145.000000"},
+        {memory, 2, 4, 850.0, Kind::kAccepted, "850.000000"},     {memory, 1, 4, 835.0, Kind::kAccepted, "835.000000"},
+        {memory, 3, 4, 835.0, Kind::kAccepted, "835.000000"},     {memory, 9, 4, 835.0, Kind::kAccepted, "835.000000"},
+        {vfo, 0, 6, 150.5, Kind::kAccepted, "150.500000"},        {vfo, 0, 6, 169.995, Kind::kAccepted, "169.995000"},
+        {vfo, 0, 6, 170, Kind::kRestored, "145.000000"},          {vfo, 0, 7, 100, Kind::kRestored, "170.000000"},
+        {vfo, 0, 8, 100, Kind::kRestored, "222.000000"},          {vfo, 1, 7, 225, Kind::kAccepted, "225.000000"},
+        {vfo, 2, 6, 870, Kind::kRefused, "400.000000"},           {vfo, 2, 6, 960, Kind::kRestored, "400.000000"},
+        {vfo, 3, 6, 870, Kind::kAccepted, "870.000000"},
     };
-    ExpectVerdicts(image, cases, CheckMemoryFrequency);
+    const std::vector<std::string> cellular{"It is a frequency of the cellular phone.", "It is not possible to set it."};
+    for (const auto& c : cases) {
+        image.model = c.model;
+        const Verdict v = c.check(image, c.where, c.mhz);
+        const bool refused = c.kind == Kind::kRefused;
+        EXPECT_EQ(std::tuple(v.kind, v.text, EnglishOf(v.title), English(v.lines)),
+                  std::tuple(c.kind, c.text, refused ? "Frequency of the cellular phone" : "", refused ? cellular : std::vector<std::string>{}))
+            << (c.check == vfo ? "band " : "slot ") << c.where << ", model " << c.model << ": " << c.mhz;
+    }
+    image.model = 2;
+    image.vfo.bands[6].Set(kFreq, 835);  // a stored frequency in the cellular band is not restored either
+    EXPECT_EQ(CheckVfoFrequency(image, 6, 960).text, "400.000000");
 }
 
 TEST(ChannelRules, SearchPassRefusesAFrequencyAnotherEnabledEntryHolds) {
@@ -187,24 +180,6 @@ TEST(ChannelRules, SearchPassRefusesAFrequencyAnotherEnabledEntryHolds) {
     for (const auto& [slot, mhz] : {std::pair{kFirstSearchPassSlot + 1, 146.0}, {kFirstSearchPassSlot + 1, 147.0},
                                     {kFirstSearchPassSlot, 145.5}, {kFirstPrioritySlot, 145.5}})
         EXPECT_TRUE(CheckMemoryFrequency(image, slot, mhz).Accepted()) << slot << " " << mhz;
-}
-
-TEST(ChannelRules, VfoFrequencyStaysInsideTheBand) {
-    CloneImage image;
-    image.vfo.bands[6].Set(kFreq, 145);
-    image.vfo.bands[7].Set(kFreq, 300);  // outside band 7, as a file may leave it
-    image.vfo.bands[6].Set(kOffset, 0);
-    const FrequencyCase cases[] = {
-        {0, 6, 150.5, Kind::kAccepted, "150.500000"}, {0, 6, 169.995, Kind::kAccepted, "169.995000"},
-        {0, 6, 170, Kind::kRestored, "145.000000"},   {0, 7, 100, Kind::kRestored, "170.000000"},
-        {0, 8, 100, Kind::kRestored, "222.000000"},   {1, 7, 225, Kind::kAccepted, "225.000000"},
-        {2, 6, 870, Kind::kRefused, "400.000000"},    {2, 6, 960, Kind::kRestored, "400.000000"},
-        {3, 6, 870, Kind::kAccepted, "870.000000"},
-    };
-    ExpectVerdicts(image, cases, CheckVfoFrequency);
-    image.model = 2;
-    image.vfo.bands[6].Set(kFreq, 835);  // a stored frequency in the cellular band is not restored either
-    EXPECT_EQ(CheckVfoFrequency(image, 6, 960).text, "400.000000");
 }
 
 TEST(ChannelRules, OffsetBelow100AndNotNegative) {
@@ -275,12 +250,10 @@ TEST(ChannelOptions, EveryUseFollowsTheModel) {
         for (int code = 0; code < kChannelOptionCount; ++code) {
             const bool offers = offered[model][code];
             image.memory.slot[0].Set(kOption, code);
-            EXPECT_EQ(OffersOption(Model(model), *OptionOfCode(code)), offers) << model << " " << code;
-            EXPECT_EQ(EncodeChannel(image, 0).substr(22, 2), ByteHex(offers ? code : 0)) << model << " " << code;
-            EXPECT_EQ(image.memory.slot[0].Value(kOption), code) << "the write leaves the image alone";
-            EXPECT_EQ(OfferedOptions(model)[static_cast<std::size_t>(code)], offers) << model << " " << code;
-            EXPECT_EQ(VfoOptionChoice(model, code), offers ? code : 0) << model << " " << code;
-            EXPECT_EQ(MemoryGridRow(image, 0)[kOption], offers ? OptionName[code] : "OFF") << model << " " << code;
+            EXPECT_EQ(std::tuple(OffersOption(Model(model), *OptionOfCode(code)), OfferedOptions(model)[static_cast<std::size_t>(code)],
+                                 VfoOptionChoice(model, code), EncodeChannel(image, 0).substr(22, 2), MemoryGridRow(image, 0)[kOption]),
+                      std::tuple(offers, offers, offers ? code : 0, ByteHex(offers ? code : 0), offers ? OptionName[code] : "OFF"))
+                << model << " " << code;
         }
     }
     // A skip-marked code is no option of its own: written as it is.

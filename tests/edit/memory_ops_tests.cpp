@@ -20,10 +20,6 @@ CloneImage FilledImage() {
     return image;
 }
 
-bool IsBlank(const CloneImage& image, int slot) {
-    return image.memory.slot[slot] == SlotFields{} && !image.memory.enabled[slot];
-}
-
 using RowOp = void (*)(CloneImage&, int);
 using RowsOp = void (*)(CloneImage&, const std::vector<int>&);
 
@@ -35,7 +31,7 @@ TEST(MemoryOps, DeleteAndInsertMoveOnlyWithinEditWindow) {
     for (const auto& c : cases) {
         CloneImage image = before;
         c.op(image, c.row);
-        EXPECT_TRUE(IsBlank(image, c.blank)) << c.row;
+        EXPECT_TRUE(image.memory.slot[c.blank] == SlotFields{} && !image.memory.enabled[c.blank]) << c.row;
         for (int s = c.first; s <= c.last; ++s) ASSERT_EQ(image.memory.slot[s], before.memory.slot[s + c.by]) << s;
         for (int s = 200; s < kSlotCount; ++s) ASSERT_EQ(image.memory.slot[s], before.memory.slot[s]) << s;
     }
@@ -80,9 +76,7 @@ TEST(MemoryOps, WholeListOperationsCoverAllSections) {
     DisableAllSlots(copy);
     EXPECT_EQ(copy.memory.enabled, CloneImage{}.memory.enabled);
     ClearAllSlots(image);
-    EXPECT_EQ(image.memory.slot, CloneImage{}.memory.slot);
-    EXPECT_EQ(image.memory.enabled, CloneImage{}.memory.enabled);
-    EXPECT_EQ(image.banks.counts, banks);
+    EXPECT_TRUE(image.memory == CloneImage{}.memory && image.banks.counts == banks);
 }
 
 // Row 5 is an empty slot left enabled: enabling it turns it off, as only a
@@ -125,21 +119,30 @@ CloneImage WorkedImage() {
     return image;
 }
 
-// The edit of one change, and the image it leaves.
-struct Step { const char* what; std::function<void(CloneImage&)> change; };
+// What an edit names: its slots, if any, then its parts as letters (Memory,
+// Vfo, Banks, Groups, Settings, Flags), so the views of just those repaint.
+std::string Named(const EditedParts& p) {
+    std::string out = p.memory.Empty() ? "" : std::to_string(p.memory.first) + "-" + std::to_string(p.memory.last) + " ";
+    for (std::size_t i = 0; i < p.parts.size(); ++i) out += p.parts.test(i) ? std::string(1, "MVBGSF"[i]) : "";
+    return out;
+}
 
-TEST(ImageEdit, UndoAndRedoGiveBackEachKindOfChangeExactly) {
+// The edit of one change, the parts it names and the image it leaves.
+struct Step { const char* what; std::function<void(CloneImage&)> change; const char* named; };
+
+TEST(ImageEdit, UndoAndRedoGiveBackEachKindOfChangeExactlyAndKeepOnlyThePartsThatChanged) {
     const Step steps[] = {
-        {"clear rows", [](CloneImage& i) { ClearRows(i, {1, 3, 1300}); }},
-        {"delete", [](CloneImage& i) { DeleteRow(i, 1); }},
-        {"insert", [](CloneImage& i) { InsertRow(i, 2); }},
-        {"disable all", [](CloneImage& i) { DisableAllSlots(i); }},
-        {"one field's text", [](CloneImage& i) { i.memory.slot[150].SetText(kName, "AIR"); }},
-        {"vfo", [](CloneImage& i) { i.vfo.bands[3].Set(kStep, 4); }},
-        {"bank count and its link", [](CloneImage& i) { i.banks.counts[0] = 0; UpdateBankTotal(i); i.banks.links[0] = false; }},
-        {"group", [](CloneImage& i) { i.groups.members[2][5] = false; }},
-        {"settings", [](CloneImage& i) { i.settings.values.chkBeep = true; }},
-        {"blocks", [](CloneImage& i) { i.banks.blocks = EncodeBankTable(i); i.groups.block = EncodeGroupBlock(i); i.flags.blocks[5] = "00000"; }},
+        {"clear rows", [](CloneImage& i) { ClearRows(i, {1, 3, 1300}); }, "0-1299 M"},
+        {"delete", [](CloneImage& i) { DeleteRow(i, 1); }, "0-150 M"},
+        {"insert", [](CloneImage& i) { InsertRow(i, 2); }, "1-151 M"},
+        {"disable all", [](CloneImage& i) { DisableAllSlots(i); }, "0-1299 M"},
+        {"one field's text", [](CloneImage& i) { i.memory.slot[150].SetText(kName, "AIR"); }, "150-150 M"},
+        {"vfo", [](CloneImage& i) { i.vfo.bands[3].Set(kStep, 4); }, "V"},
+        {"bank count and its link", [](CloneImage& i) { i.banks.counts[0] = 0; UpdateBankTotal(i); i.banks.links[0] = false; }, "B"},
+        {"group", [](CloneImage& i) { i.groups.members[2][5] = false; }, "G"},
+        {"settings", [](CloneImage& i) { i.settings.values.chkBeep = true; }, "S"},
+        {"blocks", [](CloneImage& i) { i.banks.blocks = EncodeBankTable(i); i.groups.block = EncodeGroupBlock(i); i.flags.blocks[5] = "00000"; }, "BGF"},
+        {"a link and a setting", [](CloneImage& i) { i.banks.links[7] = true; i.settings.values.squelchLevel = 4; }, "BS"},
     };
     const CloneImage before = WorkedImage();
     for (const Step& step : steps) {
@@ -148,34 +151,16 @@ TEST(ImageEdit, UndoAndRedoGiveBackEachKindOfChangeExactly) {
         const CloneImage after = image;
         const ImageEdit edit = ImageEdit::Between(before, after);
         ASSERT_FALSE(edit.Empty()) << step.what;
+        EXPECT_EQ(Named(edit.Parts()), step.named) << step.what;
         edit.Undo(image);
         EXPECT_EQ(image, before) << step.what;
         edit.Redo(image);
         EXPECT_EQ(image, after) << step.what;
     }
-}
-
-TEST(ImageEdit, KeepsOnlyThePartsThatChanged) {
-    const CloneImage before = WorkedImage();
-    CloneImage after = before;
-    EXPECT_TRUE(ImageEdit::Between(before, after).Empty());
-
-    ClearRows(after, {2, 151});  // slots 1 and 150
-    EditedParts parts = ImageEdit::Between(before, after).Parts();
-    EXPECT_EQ(parts.memory, (SlotRange{1, 150}));
-    EXPECT_TRUE(parts.parts.count() == 1u && parts.Has(ImagePart::kMemory));
-
-    after = before;
-    after.banks.links[7] = true;
-    after.settings.values.squelchLevel = 4;
-    parts = ImageEdit::Between(before, after).Parts();
-    EXPECT_TRUE(parts.memory.Empty() && parts.parts.count() == 2u && parts.Has(ImagePart::kBanks) &&
-                parts.Has(ImagePart::kSettings));
-
-    // The model is the history's business.
-    after = before;
-    after.model = 2;
-    EXPECT_TRUE(ImageEdit::Between(before, after).Empty());
+    // Nothing changed, or only the model, which is the history's business.
+    CloneImage other = before;
+    other.model = 2;
+    EXPECT_TRUE(ImageEdit::Between(before, before).Empty() && ImageEdit::Between(before, other).Empty());
 }
 
 TEST(ImageEdit, AbsorbJoinsStepsFromFirstBeforeToLastAfter) {

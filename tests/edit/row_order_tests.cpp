@@ -14,8 +14,7 @@ namespace {
 
 using testing::Texts;
 
-void Put(CloneImage& image, int slot, double mhz, const std::string& name, int mode = 0, int step = 0,
-         const std::string& note = "") {
+void Put(CloneImage& image, int slot, double mhz, const std::string& name, int mode = 0, int step = 0, const std::string& note = "") {
     SlotFields& f = image.memory.slot[slot];
     f = EmptyRowDefaults();
     f.Set(kFreq, mhz);
@@ -155,8 +154,6 @@ TEST(BulkChange, ChosenFieldsChangeOnUsedRowsThatPassTheEditorsRules) {
 TEST(BulkChange, EachEntryIsCheckedByItsFieldsRuleAndWhatPassesChangesEveryPlainRow) {
     ChannelChange unchosen;
     unchosen.values.Set(kOffset, 150);  // a value, but the field is not chosen
-    std::string kana30;
-    for (int i = 0; i < 30; ++i) kana30 += "\u30a2";
     const struct { int model; ChannelChange change; int field; std::string refusal; } cases[] = {
         // Where the offset's bounds lie is CheckOffset's table; here, that both ends refuse.
         {0, ChannelChange().Set(kOffset, 100), kOffset, "The offset frequency must be below 100 MHz."},
@@ -164,9 +161,8 @@ TEST(BulkChange, EachEntryIsCheckedByItsFieldsRuleAndWhatPassesChangesEveryPlain
         {0, unchosen, kOffset, ""},
         {0, ChannelChange().SetText(kName, "ABC-12"), kName, ""},
         {0, ChannelChange().SetText(kName, "TOOLONG"), kName, "A name holds at most 6 printable ASCII characters."},
-        {0, ChannelChange().SetText(kName, "\u00e9"), kName, "A name holds at most 6 printable ASCII characters."},
-        {0, ChannelChange().SetText(kNote, kana30), kNote, ""},  // characters, not bytes
-        {0, ChannelChange().SetText(kNote, kana30 + "x"), kNote, "A note holds at most 30 characters."},
+        // Which texts fit, in characters and not bytes, is ChannelLimits' table.
+        {0, ChannelChange().SetText(kNote, std::string(31, 'x')), kNote, "A note holds at most 30 characters."},
         {0, ChannelChange().Set(kOption, 1), kOption, ""},
         {0, ChannelChange().Set(kOption, 4), kOption, "The WR-K7J offers no such option."},
         {1, ChannelChange().Set(kOption, 1), kOption, "The WR-K70E offers no such option."},

@@ -13,8 +13,7 @@
 namespace wrk7::link {
 namespace {
 
-using test::Quick;
-using test::ScriptedPort;
+using namespace test;
 using Kind = ReadReply::Kind;
 namespace fs = std::filesystem;
 
@@ -138,12 +137,10 @@ TEST(SerialById, FindsTheLinkThatResolvesToTheDevice) {
     const std::string folder = (root / "by-id").string();
     const std::string ftdi = (root / "by-id" / "usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0").string();
 
-    EXPECT_EQ(StableNameForDevice((root / "ttyUSB1").string(), folder), ftdi);
-    EXPECT_EQ(StableNameForDevice((root / "alias").string(), folder), ftdi) << "the device given through a link";
-    EXPECT_EQ(StableNameForDevice(ftdi, folder), ftdi) << "a by-id path names itself";
-    EXPECT_EQ(StableNameForDevice((root / "ttyUSB0").string(), folder), "") << "no link to it";
-    EXPECT_EQ(StableNameForDevice((root / "ttyUSB9").string(), folder), "") << "no such device";
-    EXPECT_EQ(StableNameForDevice("", folder), "");
+    // The device named directly, through a link or by its own by-id path; no link to it, no such device.
+    for (const auto& [device, stable] : {std::pair{root / "ttyUSB1", ftdi}, {root / "alias", ftdi}, {fs::path(ftdi), ftdi},
+                                         {root / "ttyUSB0", ""}, {root / "ttyUSB9", ""}, {fs::path(), ""}})
+        EXPECT_EQ(StableNameForDevice(device.string(), folder), stable) << device;
     EXPECT_EQ(StableNameForDevice((root / "ttyUSB1").string(), (root / "none").string()), "") << "no by-id folder";
     fs::remove_all(root);
 }

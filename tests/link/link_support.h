@@ -13,11 +13,7 @@
 namespace wrk7::link::test {
 
 // Tests wait 40 ms for an answer that will never come, not 500.
-inline LinkOptions Quick() {
-    LinkOptions o;
-    o.replyDeadline = std::chrono::milliseconds(40);
-    return o;
-}
+inline LinkOptions Quick() { return {.progress = {}, .replyDeadline = std::chrono::milliseconds(40)}; }
 
 // A fault plan given as the words of --fault: Faults({"drop=3", "split"}).
 inline emu::FaultPlan Faults(const std::vector<const char*>& words) {
@@ -33,8 +29,7 @@ struct Bench {
     std::unique_ptr<emu::EmulatorPort> port;
     CloneImage demo;
 
-    explicit Bench(int model = 0, emu::FaultPlan faults = {}) : receiver(std::make_shared<emu::Receiver>(model)) {
-        demo = emu::DemoImage(model);
+    explicit Bench(int model = 0, emu::FaultPlan faults = {}) : receiver(std::make_shared<emu::Receiver>(model)), demo(emu::DemoImage(model)) {
         emu::StoreImage(receiver->Mem(), demo);
         receiver->LatchBankTable();
         receiver->SetFaults(std::move(faults));
@@ -54,23 +49,19 @@ public:
 
     void Answer(std::string text) { answers.push_back(std::move(text)); }
     bool Open() override {
-        if (failOpen) fault_ = true;
-        open_ = !failOpen;
-        return open_;
+        fault_ = fault_ || failOpen;
+        return open_ = !failOpen;
     }
     void Close() override { open_ = false; }
     bool IsOpen() const override { return open_; }
     bool Write(std::string_view data) override {
         written.emplace_back(data);
-        if (failWrite) {
-            fault_ = true;
-            return false;
-        }
-        if (!answers.empty()) {
+        fault_ = fault_ || failWrite;
+        if (!failWrite && !answers.empty()) {
             waiting_ += answers.front();
             answers.pop_front();
         }
-        return true;
+        return !failWrite;
     }
     std::string ReadAvailable() override { return std::exchange(waiting_, {}); }
     Wait WaitForData(Clock::time_point) override { return waiting_.empty() ? Wait::kTimeout : Wait::kData; }
@@ -112,9 +103,7 @@ public:
         if (lineDead) Fail("Input/output error");
         return lineDead ? std::string() : inner_.ReadAvailable();
     }
-    Wait WaitForData(Clock::time_point deadline) override {
-        return lineDead ? Wait::kFault : inner_.WaitForData(deadline);
-    }
+    Wait WaitForData(Clock::time_point deadline) override { return lineDead ? Wait::kFault : inner_.WaitForData(deadline); }
     bool HasFault() const override { return !error_.empty() || inner_.HasFault(); }
     std::string ErrorText() const override { return error_.empty() ? inner_.ErrorText() : error_; }
     std::string Name() const override { return "unpluggable"; }

@@ -14,10 +14,7 @@
 namespace wrk7::link {
 namespace {
 
-using test::Bench;
-using test::Faults;
-using test::Quick;
-using test::UnpluggablePort;
+using namespace test;
 using wrk7::testing::NewImage;
 using Strings = std::vector<std::string>;
 using Transfer = LinkResult (*)(CloneImage&, SerialPort&, const LinkOptions&);
@@ -105,8 +102,7 @@ TEST(ReadOperations, RegionRefusalReadsNoBlock) {
     for (const auto& c : bench.Log()) EXPECT_EQ(c, "KV~WR-K7J");
     EXPECT_EQ(image, before);
 
-    Bench own(0, Faults({"refuse-id"}));
-    EXPECT_EQ(ReadSettingsSequence(image, *own.port, Quick()).code, 4);
+    EXPECT_EQ(ReadSettingsSequence(image, *Bench(0, Faults({"refuse-id"})).port, Quick()).code, 4) << "its own model refused";
 }
 
 TEST(ReadOperations, SilentAfterSlot700KeepsTheOldSlots) {
@@ -114,10 +110,8 @@ TEST(ReadOperations, SilentAfterSlot700KeepsTheOldSlots) {
     // Every slot in use on the receiver, so the enable map keeps the old ones.
     for (int k = 0; k < 160; ++k) bench.receiver->Mem()[AreaOf(Area::kChannelFlags).address + k] = 0xFF;
     CloneImage image = NewImage();
-    for (int slot = 0; slot < kSlotCount; ++slot) {
-        image.memory.slot[slot].Set(kFreq, 100.0);
-        image.memory.enabled[slot] = true;
-    }
+    for (int slot = 0; slot < kSlotCount; ++slot) image.memory.slot[slot].Set(kFreq, 100.0);
+    image.memory.enabled.fill(true);
     const LinkResult r = ReadMemorySequence(image, *bench.port, Quick());
     EXPECT_EQ(std::pair(r.code, English(r.messages)), std::pair(1, Strings{"Communication Error", "Read Failed..."}));
     for (int slot = 0; slot < 700; ++slot) EXPECT_EQ(image.memory.slot[slot].Value(kFreq), bench.demo.memory.slot[slot].Value(kFreq)) << slot;
@@ -156,12 +150,9 @@ TEST(Operations, FaultsEndATransferTheirWay) {
         Bench bench(0, Faults(c.faults));
         CloneImage image = c.write ? bench.demo : NewImage();
         image.settings.values.afVolume = 5;
-        LinkOptions options = Quick();
-        options.maxTries = c.tries;
-        options.replyDeadline = std::chrono::milliseconds(c.deadlineMs);
         std::atomic<bool> cancel{false};
-        options.cancel = &cancel;
-        options.progress = [&](int done, int) { cancel = cancel || done == c.cancelAt; };
+        const LinkOptions options{.progress = [&](int done, int) { cancel = cancel || done == c.cancelAt; }, .cancel = &cancel,
+                                  .replyDeadline = std::chrono::milliseconds(c.deadlineMs), .maxTries = c.tries};
         const LinkResult r = c.run(image, *bench.port, options);
         EXPECT_EQ(std::pair(English(r.messages), r.cancelled), std::pair(c.messages, c.cancelAt >= 0));
         const Strings log = bench.Log();
@@ -246,9 +237,8 @@ TEST(WriteOperations, TheThousandChannelCheck) {
     Bench bench;
     CloneImage image = bench.demo;
     image.banks.counts[0] -= 1;  // 999
-    for (Part part : {Part::kAll, Part::kMemory, Part::kSettings, Part::kBank}) {
+    for (Part part : {Part::kAll, Part::kMemory, Part::kSettings, Part::kBank})
         EXPECT_EQ(English(RunWrite(part, image, *bench.port, Quick()).messages), (Strings{"Total CH must be 1000", "Write Failed..."}));
-    }
     EXPECT_TRUE(bench.Log().empty()) << "nothing sent";
     EXPECT_EQ(English(RunWrite(Part::kGroups, image, *bench.port, Quick()).messages), Strings{"Successed!!"});
     EXPECT_EQ(bench.Log().size(), 5u);
@@ -269,12 +259,8 @@ TEST(WriteOperations, AWriteAfterBackupKeepsWhatTheReceiverHeldFirstOrWritesNoth
         image.memory.slot[3].Set(kFreq, 433.0);
         image.memory.enabled[3] = true;
         std::vector<CloneImage> kept;
-        const LinkResult r = RunWriteAfterBackup(Part::kMemory, image, *bench.port, Quick(),
-                                                 [&](const CloneImage& held, std::string& why) {
-                                                     kept.push_back(held);
-                                                     why = "disk full";
-                                                     return c.keeps;
-                                                 });
+        const auto keep = [&](const CloneImage& held, std::string& why) { kept.push_back(held); why = "disk full"; return c.keeps; };
+        const LinkResult r = RunWriteAfterBackup(Part::kMemory, image, *bench.port, Quick(), keep);
         EXPECT_EQ(English(r.messages), c.messages);
         const bool written = c.messages == Strings{"Successed!!"};
         // Only a block's data makes a command this long.
@@ -324,6 +310,7 @@ struct Scenario {
         // Stale channels everywhere; the priority slots past the map follow
         // the base's own flags.
         base = demo.demo;
+        std::uint8_t* flags = &memory[static_cast<std::size_t>(AreaOf(Area::kChannelFlags).address)];
         for (int slot = 0; slot < kSlotCount; ++slot) {
             std::uint8_t* record = &memory[static_cast<std::size_t>(BlockAddress(Area::kChannelRecords, slot))];
             for (int b = 0; b < kBlockBytes; ++b) record[b] = static_cast<std::uint8_t>(random());
@@ -331,27 +318,22 @@ struct Scenario {
             if (chance(10)) std::fill(record, record + 4, 0x00);            // a zero frequency
             base.memory.slot[slot].Set(kFreq, 100.0 + slot * 0.025);
             base.memory.enabled[slot] = chance(50);
-        }
-        base.flags.blocks = EncodeFlagBlock(base);
-        std::uint8_t* flags = &memory[static_cast<std::size_t>(AreaOf(Area::kChannelFlags).address)];
-        for (int slot = 0; slot < kSlotCount; ++slot) {
             const bool on = slot < kFlaggedSlots ? chance(enabledPercent) : base.memory.enabled[slot];
             const auto bit = static_cast<std::uint8_t>(0x80 >> (slot % 8));
             if (slot < kFlaggedSlots) flags[slot / 8] = static_cast<std::uint8_t>(on ? flags[slot / 8] | bit : flags[slot / 8] & ~bit);
             if (on) enabled.push_back(slot);
         }
+        base.flags.blocks = EncodeFlagBlock(base);
     }
 
     // The result, the clone file's lines, the commands sent and the progress reported.
-    struct Outcome { LinkResult result; std::vector<std::string> file; Strings log;
-                     std::pair<int, int> progress; };
+    struct Outcome { LinkResult result; std::vector<std::string> file; Strings log; std::pair<int, int> progress; };
     Outcome Read(bool quick, int silentAfter = -1) const {
         Bench bench(0, {.silentAfter = silentAfter, .drop = {}, .garbage = {}, .reOn = {}});
         bench.receiver->Mem() = memory;
         Outcome out;
-        LinkOptions options = test::Quick();
-        options.quickRead = quick;
-        options.progress = [&](int done, int total) { out.progress = {done, total}; };
+        const LinkOptions options{.progress = [&](int done, int total) { out.progress = {done, total}; },
+                                  .replyDeadline = Quick().replyDeadline, .quickRead = quick};
         CloneImage image = base;
         out.result = ReadMemorySequence(image, *bench.port, options);
         out.file = CloneFileLines(image);
@@ -375,11 +357,10 @@ TEST(QuickRead, GivesTheFullReadsCloneFileReadingTheEnabledSlotsOnly) {
         ASSERT_EQ(English(full.result.messages), Strings{"Successed!!"});
         EXPECT_TRUE(English(quick.result.messages) == English(full.result.messages) && quick.file == full.file);
 
-        const std::vector<int>& enabled = scenario.enabled;
         const Strings fullLog(full.log.begin(), full.log.begin() + kCommandsBeforeChannels);
         EXPECT_EQ(Strings(quick.log.begin(), quick.log.begin() + kCommandsBeforeChannels), fullLog);
-        EXPECT_EQ(Strings(quick.log.begin() + kCommandsBeforeChannels, quick.log.end()), ChannelReads(enabled));
-        const int read = static_cast<int>(enabled.size());
+        EXPECT_EQ(Strings(quick.log.begin() + kCommandsBeforeChannels, quick.log.end()), ChannelReads(scenario.enabled));
+        const int read = static_cast<int>(scenario.enabled.size());
         EXPECT_EQ(quick.progress, std::make_pair(read, read)) << "the bar counts the blocks read";
     }
 }

@@ -10,8 +10,7 @@
 namespace wrk7::link {
 namespace {
 
-using test::Bench;
-using test::Quick;
+using namespace test;
 using Strings = std::vector<std::string>;
 
 Strings Lines(const std::string& text) {
@@ -60,7 +59,7 @@ TEST(SerialTrace, ShowsControlCharactersAndJoinsARunOfReceipts) {
 }
 
 TEST(SerialTrace, ATransferRecordsTheLineRetriesDeadlinesAndItsResult) {
-    Bench bench(0, test::Faults({"silent-after=3"}));  // settings block 1 is never answered
+    Bench bench(0, Faults({"silent-after=3"}));  // settings block 1 is never answered
     SerialTrace trace;
     const LinkResult result = Traced(bench, trace, "read settings", &ReadSettingsSequence);
     EXPECT_EQ(English(result.messages), (Strings{"COM Port Error", "Read Failed..."}));
@@ -81,8 +80,7 @@ TEST(SerialTrace, ATransferRecordsTheLineRetriesDeadlinesAndItsResult) {
     auto missing = MakeDevicePort("/dev/no-such-serial-port");
     SerialTrace faults;
     auto tracedMissing = MakeTracingPort(*missing, faults);
-    EXPECT_FALSE(tracedMissing->Open());
-    EXPECT_FALSE(tracedMissing->Open());
+    EXPECT_FALSE(tracedMissing->Open() || tracedMissing->Open());
     EXPECT_EQ(Lines(faults.Text()).size(), 1u) << "one error, told once";
     EXPECT_NE(faults.Text().find("! port error: /dev/no-such-serial-port: No such file"), std::string::npos);
 }
