@@ -1521,6 +1521,10 @@
         <source>Location</source>
         <translation>Location</translation>
     </message>
+    <message>
+        <source>Row</source>
+        <translation>行</translation>
+    </message>
 </context>
 <context>
     <name>wrk7::ListImportDialog</name>
@@ -1530,7 +1534,9 @@
     </message>
     <message numerus="yes">
         <source>%1: %2, %n rows</source>
-        <translation><numerusform>%1: %2、%n 行</numerusform></translation>
+        <translation>
+            <numerusform>%1: %2、%n 行</numerusform>
+        </translation>
     </message>
     <message>
         <source>Rows of the list</source>

@@ -109,9 +109,12 @@ Message Summary(const CloneImage& image, const ListImportChoice& choice, const L
 ListImportPlan PlanListImport(const CloneImage& image, const std::vector<ListMapping>& rows,
                               const ListImportChoice& choice) {
     ListImportPlan plan;
-    const auto labels = BuildRowLabels(image);
+    auto labels = BuildRowLabels(image);
     auto chosen = [&](std::size_t row) { return choice.chosen.empty() || (row < choice.chosen.size() && choice.chosen[row]); };
-    auto report = [&](const ListMapping& row, Message reason) { plan.report.push_back({row.line, "", std::move(reason)}); };
+    // A row placed is reported with the row it went to; one left out, with none.
+    auto report = [&](const ListMapping& row, Message reason, std::string place = {}) {
+        plan.report.push_back({row.line, std::move(place), std::move(reason)});
+    };
 
     // Duplicates first: replacing one keeps its slot out of the room.
     std::vector<int> toPlace;
@@ -138,7 +141,7 @@ ListImportPlan PlanListImport(const CloneImage& image, const std::vector<ListMap
         }
         claimed[static_cast<std::size_t>(holding)] = true;
         plan.placed.push_back({static_cast<int>(i), holding, false, true});
-        report(row, Say(MessageId::kDuplicateReplaced, label));
+        report(row, Say(MessageId::kDuplicateReplaced, label), label);
     }
 
     Room room;
@@ -165,8 +168,16 @@ ListImportPlan PlanListImport(const CloneImage& image, const std::vector<ListMap
         plan.replacingUsed += replaces ? 1 : 0;
         plan.placed.push_back({i, slot, replaces, false});
     }
+    // A bank grown for the rows names its slots anew.
+    if (room.grownCounts) {
+        CloneImage grown;
+        std::copy_n(room.grownCounts->begin(), kBanks, grown.banks.counts.begin());
+        UpdateBankTotal(grown);
+        labels = BuildRowLabels(grown);
+    }
     for (const PlacedRow& placed : plan.placed)
-        for (const Message& note : rows[static_cast<std::size_t>(placed.row)].notes) report(rows[static_cast<std::size_t>(placed.row)], note);
+        for (const Message& note : rows[static_cast<std::size_t>(placed.row)].notes)
+            report(rows[static_cast<std::size_t>(placed.row)], note, labels[static_cast<std::size_t>(placed.slot)]);
     std::sort(plan.placed.begin(), plan.placed.end(), [](const PlacedRow& a, const PlacedRow& b) { return a.row < b.row; });
     std::stable_sort(plan.report.begin(), plan.report.end(),
                      [](const ImportIssue& a, const ImportIssue& b) { return a.line < b.line; });

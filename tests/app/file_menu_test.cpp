@@ -55,7 +55,7 @@ TEST_F(FileMenuTest, RecentFilesReachTheNextRunAndAMissingOneIsDroppedWithAWord)
     EXPECT_EQ(window->Recent().Files().front(), saved[2]);
 }
 
-TEST_F(FileMenuTest, ADroppedCloneFileOpensAndACsvFileIsImportedButNotUnderADialog) {
+TEST_F(FileMenuTest, ADroppedCloneFileOpensAndAChannelListIsImportedButNotUnderADialog) {
     CloneImage image;
     NewCloneImage(image);
     PutChannel(image, 0, 433.5);
@@ -77,6 +77,9 @@ TEST_F(FileMenuTest, ADroppedCloneFileOpensAndACsvFileIsImportedButNotUnderADial
     }
     ASSERT_TRUE(Drop(Path("dropped.csv")));
     EXPECT_EQ(Cell(1), "145.750000");
+    // An SDR program's bookmarks open the list import's preview.
+    ASSERT_TRUE(Drop(QStringLiteral(WRK7_TEST_DATA_DIR "/lists/sdrpp.json")));
+    EXPECT_NE(window->findChild<QDialog*>("dlgListImport"), nullptr);
 }
 
 struct FakePrinter : PrinterDialogs {

@@ -39,6 +39,7 @@ protected:
     QTemporaryDir dir;
     const QString current = QStringLiteral(WRK7_TEST_DATA_DIR "/chirp_current.csv");
     const QString legacy = QStringLiteral(WRK7_TEST_DATA_DIR "/chirp_legacy.csv");
+    const QString county = QStringLiteral(WRK7_TEST_DATA_DIR "/lists/county_current.csv");
 };
 
 TEST(CliModel, NamesAndUsage) {
@@ -68,7 +69,13 @@ TEST_F(CliTest, UsageErrorsGiveTheMessageAndTheHelpLine) {
                          L{"import", "--at", "0", Path("a.WK7"), Path("own.csv"), Path("b.WK7")},
                          L{"export", "--format", "xls", Path("a.WK7"), Path("x.csv")}, L{"diff", Path("a.WK7")},
                          L{"read", "--port", "emulator", "--part", "vfo", Path("b.WK7")}, L{"read", Path("b.WK7")},
-                         L{"emulate", "--fault", "explode"}}) {
+                         L{"emulate", "--fault", "explode"},
+                         L{"import", "--at", "0", "--bank", "2", Path("a.WK7"), county, Path("b.WK7")},
+                         L{"import", "--grow", Path("a.WK7"), county, Path("b.WK7")},
+                         L{"import", "--bank", "50", Path("a.WK7"), county, Path("b.WK7")},
+                         L{"import", "--duplicates", "merge", Path("a.WK7"), county, Path("b.WK7")},
+                         L{"import", "--format", "kml", Path("a.WK7"), county, Path("b.WK7")},
+                         L{"import", "--bank", "2", Path("a.WK7"), current, Path("b.WK7")}}) {
         const Ran r = InProcess(bad);
         EXPECT_EQ(r.code, kExitUsage) << Args(bad);
         ASSERT_EQ(r.err.size(), 2) << Args(bad);
@@ -79,14 +86,11 @@ TEST_F(CliTest, UsageErrorsGiveTheMessageAndTheHelpLine) {
 
 TEST_F(CliTest, NewExportImportAndListing) {
     ASSERT_EQ(InProcess({"new", "--model", "WR-K70T", Path("n.WK7")}).code, kExitOk);
-    CloneImage fresh = NewImage(2);
-    ASSERT_TRUE(SaveCloneFile(fresh, Path("new70t.WK7")).ok);
+    ASSERT_TRUE(SaveCloneFile(NewImage(2), Path("new70t.WK7")).ok);
     EXPECT_EQ(ReadAll(Path("n.WK7")), ReadAll(Path("new70t.WK7")));
 
     EXPECT_EQ(Told(InProcess({"export", Path("a.WK7"), Path("r.csv")})), std::pair(kExitOk, QStringList{}));
     EXPECT_TRUE(ReadAll(Path("r.csv")).startsWith("\"MODEL\""));
-    ASSERT_EQ(InProcess({"export", "--format", "chirp", Path("a.WK7"), Path("c.csv")}).code, kExitOk);
-    EXPECT_TRUE(ReadAll(Path("c.csv")).startsWith("Location,Name,Frequency,"));
     // Apply the rich channels to the new image, writing the result over it.
     EXPECT_EQ(Told(InProcess({"import", Path("n.WK7"), Path("r.csv"), Path("n.WK7")})), std::pair(kExitOk, QStringList{}));
     CloneImage merged;
@@ -102,7 +106,6 @@ TEST_F(CliTest, NewExportImportAndListing) {
 
 TEST_F(CliTest, FailuresPrintTheMessageTextsAndWriteNothing) {
     ASSERT_TRUE(WriteAll(Path("bad.WK7"), "Korvan WR-K7 Clone File Start\r\n" + QByteArray(2700 * 2, '\n')));
-    ASSERT_TRUE(WriteAll(Path("cut.csv"), "\"WR-K7\",\"MEMORY\",\"5\",\"146.0\""));
     ASSERT_TRUE(WriteAll(Path("empty.csv"), ""));
     // Our heading, and a row no receiver can hold: nothing taken.
     ASSERT_TRUE(WriteAll(Path("far.csv"), QByteArray::fromStdString(CsvExportLines(CloneImage())[0]) + "\r\n" +
@@ -113,8 +116,7 @@ TEST_F(CliTest, FailuresPrintTheMessageTextsAndWriteNothing) {
         {{"export", Path("bad.WK7"), Path("o.csv")}, {"Data Error"}},
         {{"listing", Path("bad.WK7")}, {"Data Error"}},
         {{"export", Path("missing.WK7"), Path("o.csv")}, {"File Open Error"}},
-        {{"import", Path("a.WK7"), Path("cut.csv"), Path("a.WK7")}, {"File Open Error"}},
-        {{"import", Path("a.WK7"), Path("missing.csv"), Path("c.WK7")}, {"File Open Error"}},
+        {{"import", Path("a.WK7"), Path("missing.csv"), Path("a.WK7")}, {"File Open Error"}},
         {{"import", Path("a.WK7"), kDevice, Path("c.WK7")}, {"File Open Error"}},  // a device, refused unread
         {{"import", Path("a.WK7"), Path("empty.csv"), Path("c.WK7")}, {"No channel rows were found in empty.csv.", "The file is empty."}},
         {{"import", Path("a.WK7"), Path("far.csv"), Path("c.WK7")},
@@ -134,41 +136,28 @@ TEST_F(CliTest, ChirpImportNamesEveryRowItCouldNotTakeWhole) {
     EXPECT_TRUE(r.code == kExitOk && r.out.isEmpty());
     ASSERT_EQ(r.err.size(), 16);
     EXPECT_EQ(r.err[0], "line 6: Location 2: name \"rptr-up\" shortened to \"RPTR-U\"");
-    const Ran diff = InProcess({"diff", Path("a.WK7"), Path("b.WK7")});
-    EXPECT_EQ(diff.code, 1);
-    EXPECT_TRUE(diff.out.contains("Memory 00-000\tName\tCH1000\tTOWER")) << diff.out.join('\n').toStdString();
 
     EXPECT_EQ(Told(InProcess({"import", "--at", "49-048", Path("a.WK7"), legacy, Path("c.WK7")})),
               std::pair(kExitOk, QStringList{"line 4: Location 3: no memory slot left after 999",
                                                   "line 5: Location 4: mode \"USB\" is not available"}));
     const Ran placed = InProcess({"diff", Path("a.WK7"), Path("c.WK7")});
-    EXPECT_EQ(placed.out.filter("\tChannel\t").size(), 1);  // slot 999 held a channel already
-    EXPECT_TRUE(placed.out.contains("Memory 49-048\tChannel\tempty\t162.400000 FM"));
+    // One channel more: slot 999 held a channel already.
+    EXPECT_EQ(placed.out.filter("\tChannel\t"), QStringList{"Memory 49-048\tChannel\tempty\t162.400000 FM"});
     EXPECT_TRUE(placed.out.contains("Memory 49-049\tName\tCH1004\tWX2"));
 }
 
 TEST_F(CliTest, AListWithoutSlotsGoesWhereTheOptionsSayAndNamesWhatItLeftOut) {
-    const QString county = QStringLiteral(WRK7_TEST_DATA_DIR "/lists/county_current.csv");
     const Ran r = InProcess({"import", "--bank", "2", Path("a.WK7"), county, Path("b.WK7")});
     EXPECT_EQ(r.code, kExitOk);
     // The summary on stdout, each row left out or changed on stderr; 02-000 held a channel.
     EXPECT_EQ(r.out, QStringList{"3 channels into bank 2: 1 replaces a used channel, 1 is left out: digital"});
-    EXPECT_EQ(r.err, (QStringList{"line 2: name \"FD DISP\" shortened to \"FD DIS\"",
+    EXPECT_EQ(r.err, (QStringList{"line 2: 02-000: name \"FD DISP\" shortened to \"FD DIS\"",
                                   "line 4: mode \"P25\" is digital or trunked: the receiver hears FM, AM and WFM only",
-                                  "line 5: squelch \"023 DPL\" is not a CTCSS tone: imported with carrier squelch only"}));
+                                  "line 5: 02-002: squelch \"023 DPL\" is not a CTCSS tone: imported with carrier squelch only"}));
     const Ran placed = InProcess({"diff", Path("a.WK7"), Path("b.WK7")});
     EXPECT_TRUE(placed.out.contains("Memory 02-000\tFrequency\t145.037500\t154.430000"));
     EXPECT_EQ(placed.out.filter("\tChannel\t"), (QStringList{"Memory 02-001\tChannel\tempty\t155.475000 FM",
                                                          "Memory 02-002\tChannel\tempty\t460.025000 FM"}));
-
-    using L = QStringList;
-    for (const L& bad : {L{"import", "--at", "0", "--bank", "2", Path("a.WK7"), county, Path("c.WK7")},
-                         L{"import", "--grow", Path("a.WK7"), county, Path("c.WK7")},
-                         L{"import", "--bank", "50", Path("a.WK7"), county, Path("c.WK7")},
-                         L{"import", "--duplicates", "merge", Path("a.WK7"), county, Path("c.WK7")},
-                         L{"import", "--format", "kml", Path("a.WK7"), county, Path("c.WK7")},
-                         L{"import", "--bank", "2", Path("a.WK7"), current, Path("c.WK7")}})
-        EXPECT_EQ(InProcess(bad).code, kExitUsage) << Args(bad);
     ASSERT_TRUE(WriteAll(Path("cut.json"), "{\"lists\": {\"A\": {\"bookmarks\": {"));
     EXPECT_EQ(Told(InProcess({"import", Path("a.WK7"), Path("cut.json"), Path("c.WK7")})),
               std::pair(kExitFailure, QStringList{"No channel rows were found in cut.json.",
@@ -176,9 +165,9 @@ TEST_F(CliTest, AListWithoutSlotsGoesWhereTheOptionsSayAndNamesWhatItLeftOut) {
     EXPECT_FALSE(QFile::exists(Path("c.WK7")));
 }
 
-TEST_F(CliTest, BookmarksExportedForEachSdrProgramImportBackToTheSameChannels) {
+TEST_F(CliTest, ListsExportedInEachFormatImportBackToTheSameChannels) {
     ASSERT_EQ(InProcess({"new", Path("n.WK7")}).code, kExitOk);
-    for (const char* format : {"gqrx", "sdrsharp", "sdrpp"}) {
+    for (const char* format : {"chirp", "gqrx", "sdrsharp", "sdrpp"}) {
         const QString list = Path("list.") + QString::fromLatin1(format);
         ASSERT_EQ(Told(InProcess({"export", "--format", format, Path("a.WK7"), list})), std::pair(kExitOk, QStringList{}));
         const Ran r = InProcess({"import", "--at", "0", Path("n.WK7"), list, Path("back.WK7")});

@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
-#include <algorithm>
 #include <set>
 
 #include "cli/link_verbs.h"

@@ -5,7 +5,6 @@
 #include <QTemporaryDir>
 #include <csignal>
 
-#include "cli/link_verbs.h"
 #include "cli_support.h"
 #include "files/clone_file.h"
 #include "files/rich_image.h"

@@ -15,8 +15,7 @@ protected:
     QString Path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
     // The lines a save of image writes, with one line replaced.
     QByteArray FileWith(int line, const std::string& text) {
-        CloneImage image = RichImage();
-        auto lines = CloneFileLines(image);
+        auto lines = CloneFileLines(RichImage());
         lines[static_cast<std::size_t>(line)] = text;
         return JoinLinesCrLf(lines);
     }

@@ -2,12 +2,8 @@
 
 #include <optional>
 
-#include "edit/bank.h"
 #include "files/clone_file.h"
-#include "files/csv.h"
-#include "files/file_kind.h"
 #include "files/clone_file_fixture.h"
-#include "files/preferences.h"
 #include "files/text_file.h"
 
 namespace wrk7 {
@@ -15,8 +11,10 @@ namespace {
 
 using namespace wrk7::testing;
 
-TEST_F(CloneFileTest, SaveThenLoadKeepsEveryStore) {
+TEST_F(CloneFileTest, SaveThenLoadKeepsEveryStoreButLineBreaksInNotesAndBanksPast1000) {
     CloneImage original = RichImage(1);
+    original.memory.slot[0].SetText(kNote, "two\r\nlines\nhere");
+    original.banks.counts[3] = 400;  // total 1400
     ASSERT_TRUE(SaveCloneFile(original, Path("a.WK7")).ok);
     const QByteArray first = ReadAll(Path("a.WK7"));
     EXPECT_EQ(first.count("\r\n"), kCloneFileLines);
@@ -25,6 +23,11 @@ TEST_F(CloneFileTest, SaveThenLoadKeepsEveryStore) {
     CloneImage loaded;
     loaded.model = 1;
     ASSERT_TRUE(LoadCloneFile(loaded, Path("a.WK7")).ok);
+    // The file keeps its line count, and its bank table is cut at 1000: bank 3
+    // to the remainder, the later banks emptied.
+    original.memory.slot[0].SetText(kNote, "two lines here");
+    original.banks.counts[3] = 50;
+    original.banks.counts[49] = 0;
     // Every value and note; the blocks are the file's, which the second save
     // below shows to be what the first one encoded.
     EXPECT_TRUE(loaded.memory == original.memory && loaded.vfo == original.vfo &&
@@ -32,20 +35,6 @@ TEST_F(CloneFileTest, SaveThenLoadKeepsEveryStore) {
                 loaded.settings.values == original.settings.values);
     ASSERT_TRUE(SaveCloneFile(loaded, Path("b.WK7")).ok);
     EXPECT_EQ(ReadAll(Path("b.WK7")), first);
-}
-
-TEST_F(CloneFileTest, SaveClampsBanksAndKeepsLineBreaksOutOfNotes) {
-    CloneImage image = RichImage();
-    image.memory.slot[0].SetText(kNote, "two\r\nlines\nhere");
-    image.banks.counts[3] = 400;  // total 1400
-    const CloneImage before = image;
-    ASSERT_TRUE(SaveCloneFile(image, Path("c.WK7")).ok);
-    EXPECT_EQ(image, before);  // the file is clamped, the image is not
-    CloneImage loaded;
-    ASSERT_TRUE(LoadCloneFile(loaded, Path("c.WK7")).ok);
-    EXPECT_EQ(loaded.memory.slot[0].Text(kNote), "two lines here");
-    // Bank 3 cut to the remainder; later banks emptied.
-    EXPECT_EQ(std::tuple(BankTotal(loaded), loaded.banks.counts[3], loaded.banks.counts[49]), std::tuple(1000, 50, 0));
 }
 
 // A failed load says why beside its message, for the window's box.
@@ -85,38 +74,23 @@ TEST_F(CloneFileTest, BadFilesLeaveTheImageAlone) {
     EXPECT_EQ(image, before);
 }
 
-TEST_F(CloneFileTest, AcceptsLfLinesExtraLinesAndLegacyNotes) {
-    QByteArray bytes = FileWith(kFirstNoteLine + 5, "");
-    bytes.replace("\r\n", "\n");
-    bytes += "trailing junk\nmore\n";
-    const QByteArray legacy = *Utf8ToCp932("東京タワー");
-    const qsizetype at = bytes.indexOf("\n\n", 0);  // an empty note line
-    ASSERT_GT(at, 0);
-    bytes.insert(at + 1, legacy);
-    ASSERT_TRUE(WriteAll(Path("lf.WK7"), bytes));
-    CloneImage image;
-    ASSERT_TRUE(OpenCloneFile(image, Path("lf.WK7")).ok);
-    // Every slot is taken, the priority entries too.
-    EXPECT_TRUE(image.memory.enabled[1299] && !image.memory.slot[1299].IsEmpty());
-    EXPECT_EQ(image.memory.slot[1299].Text(kNote), "last priority");
-    const auto tower = [](const SlotFields& f) { return f.Text(kNote) == "東京タワー"; };
-    EXPECT_TRUE(std::ranges::any_of(image.memory.slot, tower) || std::ranges::any_of(image.vfo.bands, tower));
-}
-
-// A legacy note whose UTF-8 form outgrows the line limit (one CP932 byte of
+// Older files: LF line ends, lines past the footer and CP932 notes. A
+// legacy note whose UTF-8 form outgrows the line limit (one CP932 byte of
 // half-width katakana is three UTF-8 bytes): the load keeps as much of it as
 // a save can write, so the program's own save reopens whole and checks clean.
-TEST_F(CloneFileTest, LongLegacyNotesReopenWhole) {
-    CloneImage rich = RichImage();
-    auto lines = CloneFileLines(rich);
+TEST_F(CloneFileTest, LegacyFilesAndLongLegacyNotesReopenWhole) {
+    auto lines = CloneFileLines(RichImage());
     lines[kFirstNoteLine] = std::string(400000, '\xB1');  // 400 kB of "ｱ"
     const QByteArray pair = *Utf8ToCp932("あ");
     lines[kFirstNoteLine + 1] = pair.repeated(600000).toStdString();  // 1.2 MB, cut by the reader
-    const QByteArray bytes = JoinLinesCrLf(lines);
-    ASSERT_TRUE(WriteAll(Path("long.WK7"), bytes));
+    lines[kFirstNoteLine + 999] = Utf8ToCp932("東京タワー")->toStdString();
+    ASSERT_TRUE(WriteAll(Path("long.WK7"), JoinLinesCrLf(lines).replace("\r\n", "\n") + "trailing junk\nmore\n"));
 
     CloneImage image;
-    ASSERT_TRUE(LoadCloneFile(image, Path("long.WK7")).ok);
+    ASSERT_TRUE(OpenCloneFile(image, Path("long.WK7")).ok);
+    // Every slot is taken, the priority entries too.
+    EXPECT_TRUE(image.memory.enabled[1299] && !image.memory.slot[1299].IsEmpty());
+    EXPECT_EQ(image.memory.slot[1299].Text(kNote) + "|" + image.memory.slot[999].Text(kNote), "last priority|東京タワー");
     const std::string& katakana = image.memory.slot[0].Text(kNote);
     const std::string& hiragana = image.memory.slot[1].Text(kNote);
     EXPECT_EQ(katakana.size(), kMaxTextBytes / 3 * 3);  // whole characters only
@@ -138,32 +112,26 @@ TEST_F(CloneFileTest, ALoadWithBadRecordsStartsFreshAndSaysWhatItRepaired) {
     saved.memory.slot[1].Set(kFreq, 145.5);
     saved.memory.enabled[1] = true;
     const auto good = CloneFileLines(saved);
-    const std::string garbled(64, 'G');
-    const struct {
-        const char* what;
-        int line;
-        std::string text;
-        std::string repair;
-    } cases[] = {
-        {"a channel record", kFirstChannelLine + 1, garbled,
+    const std::tuple<int, std::string, std::string> cases[] = {  // the line, its text, the repair said
+        {kFirstChannelLine + 1, std::string(64, 'G'),
          "line 19: channel record of slot 1 holds characters other than upper-case hex digits; slot 00-001 is "
          "left empty"},
-        {"a short VFO record", kFirstVfoLine + 2, good[kFirstVfoLine + 2].substr(0, 20),
+        {kFirstVfoLine + 2, good[kFirstVfoLine + 2].substr(0, 20),
          "line 6: VFO record of band 2 has 20 characters, 30 expected; the band keeps what could be read, its "
          "defaults elsewhere"},
-        {"an enable map chunk", kFirstFlagLine, "not hex",
+        {kFirstFlagLine, "not hex",
          "line 1318: enable map chunk 0 has 7 characters, 64 expected; what could not be read takes its default"},
     };
-    for (const auto& c : cases) {
+    for (const auto& [line, text, repair] : cases) {
         auto lines = good;
-        lines[static_cast<std::size_t>(c.line)] = c.text;
+        lines[static_cast<std::size_t>(line)] = text;
         CloneImage image = RichImage(0);  // another file open before
         const FileResult r = ApplyCloneFileLines(image, lines);
-        ASSERT_TRUE(r.ok) << c.what;
-        EXPECT_TRUE(image.memory.slot[0].IsEmpty() && image.memory.slot[0].Text(kNote).empty()) << c.what;
-        EXPECT_EQ(image.memory.slot[299].Value(kFreq), 0) << c.what << ": nothing of the previous image stays";
+        ASSERT_TRUE(r.ok) << line;
+        EXPECT_TRUE(image.memory.slot[0].IsEmpty() && image.memory.slot[0].Text(kNote).empty()) << line;
+        EXPECT_EQ(image.memory.slot[299].Value(kFreq), 0) << line << ": nothing of the previous image stays";
         const auto repairs = English(r.repairs);
-        EXPECT_NE(std::find(repairs.begin(), repairs.end(), c.repair), repairs.end()) << c.what;
+        EXPECT_NE(std::find(repairs.begin(), repairs.end(), repair), repairs.end()) << line;
     }
     EXPECT_TRUE(ApplyCloneFileLines(*std::make_unique<CloneImage>(), good).repairs.empty());
 
@@ -176,8 +144,7 @@ TEST_F(CloneFileTest, ALoadWithBadRecordsStartsFreshAndSaysWhatItRepaired) {
 }
 
 TEST_F(CloneFileTest, CheckReportsEachProblemWithItsLine) {
-    CloneImage image = RichImage();
-    auto lines = CloneFileLines(image);
+    auto lines = CloneFileLines(RichImage());
     lines[kFirstChannelLine + 2] = lines[kFirstChannelLine + 2].substr(0, 60);
     lines[kFirstVfoLine] = "ZZ" + lines[kFirstVfoLine].substr(2);
     lines[kFirstBankLine] = "6400" + std::string(60, '0');  // total 100 + 50

@@ -247,13 +247,17 @@ TEST_F(PlanFixture, ABankTakesItsSizeOrGrowsFromTheBanksAfterIt) {
     EXPECT_DOUBLE_EQ(image.memory.slot[3].Value(kFreq), 153.0);  // the duplicate was skipped
 }
 
-TEST_F(PlanFixture, TheReportNamesEachRowLeftOutInFileOrder) {
-    const ListImportPlan plan = PlanListImport(image, rows, Choice(ListTarget::kFromSlot, 998));
-    std::vector<std::string> lines;
-    for (const ImportIssue& issue : plan.report) lines.push_back(std::to_string(issue.line) + ": " + issue.reason.English());
-    EXPECT_EQ(lines, (std::vector<std::string>{
-                         "4: mode \"DMR\" is digital or trunked: the receiver hears FM, AM and WFM only",
-                         "5: already in row 00-003: skipped", "6: no room left", "7: no room left"}));
+TEST_F(PlanFixture, TheReportNamesEachRowLeftOutInFileOrderAndWhereAPlacedOneWent) {
+    auto lines = [this](DuplicateRule rule) {
+        std::vector<std::string> out;
+        for (const ImportIssue& issue : PlanListImport(image, rows, Choice(ListTarget::kFromSlot, 998, 0, rule)).report)
+            out.push_back(std::to_string(issue.line) + " " + issue.location + ": " + issue.reason.English());
+        return out;
+    };
+    EXPECT_EQ(lines(DuplicateRule::kSkip),
+              (std::vector<std::string>{"4 : mode \"DMR\" is digital or trunked: the receiver hears FM, AM and WFM only",
+                                        "5 : already in row 00-003: skipped", "6 : no room left", "7 : no room left"}));
+    EXPECT_EQ(lines(DuplicateRule::kReplace).at(1), "5 00-003: already in row 00-003: replaced there");
 }
 
 }  // namespace

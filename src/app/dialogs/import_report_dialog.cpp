@@ -17,7 +17,7 @@ ImportReportDialog::ImportReportDialog(const CsvImportResult& result, QWidget* p
     : ImportReportDialog(ImportSummary(result), tr("Channel"), result.issues, parent) {}
 
 ImportReportDialog::ImportReportDialog(const ListImportPlan& plan, QWidget* parent)
-    : ImportReportDialog(plan.summary, tr("Location"), plan.report, parent) {}
+    : ImportReportDialog(plan.summary, tr("Row"), plan.report, parent) {}
 
 ImportReportDialog::ImportReportDialog(const Message& summary, const QString& placeHeading,
                                        const std::vector<ImportIssue>& issues, QWidget* parent)
