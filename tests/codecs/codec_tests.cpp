@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -18,10 +19,12 @@ namespace wrk7 {
 namespace {
 
 // 145 MHz FM, step 6, offset 0.6 MHz +Shift, option Tone, tone 8, secret 11,
-// carrier 28, skipped, name "AB".
-std::vector<int> SampleRecord() {
-    return {0x40, 0x86, 0xA4, 0x08, 0, 6, 0xC0, 0x27, 0x09, 0x00, 1, 2, 8, 11, 28, 0,
-            0,    1,    0,    0,    0, 0, 0,    0,    0,    0,    'A', 'B', 0, 0, 0, 0};
+// carrier 28, skipped, name "AB"; or with each frequency byte set to frequencyBytes.
+std::vector<int> SampleRecord(std::optional<int> frequencyBytes = {}) {
+    std::vector<int> record{0x40, 0x86, 0xA4, 0x08, 0, 6, 0xC0, 0x27, 0x09, 0x00, 1, 2, 8, 11, 28, 0,
+                            0,    1,    0,    0,    0, 0, 0,    0,    0,    0,    'A', 'B', 0, 0, 0, 0};
+    if (frequencyBytes) std::fill_n(record.begin(), 4, *frequencyBytes);
+    return record;
 }
 
 std::string Hex(const std::vector<int>& bytes, std::size_t count = 32) {
@@ -49,9 +52,7 @@ TEST(RecordCodecs, ChannelAndVfoRecordsDecodeAndEncodeBack) {
     EXPECT_EQ(testing::Texts(image.vfo.bands[3], {kName, kNote, kCarrier}), "|band note|JR");
     EXPECT_EQ(EncodeVfoBand(image, 3), Hex(SampleRecord(), 15));
 
-    auto record = SampleRecord();
-    std::fill_n(record.begin(), 4, 0);
-    EXPECT_FALSE(DecodeVfoBand(image, Reply(record), 3));
+    EXPECT_FALSE(DecodeVfoBand(image, Reply(SampleRecord(0)), 3));
     EXPECT_EQ(image.vfo.bands[3], SlotFields{});  // every value and text cleared
 }
 
@@ -76,16 +77,13 @@ TEST(ChannelCodec, EmptyAndUnreadableRecords) {
     CloneImage image;
     ASSERT_TRUE(DecodeChannel(image, Reply(SampleRecord()), 1));
     const SlotFields before = image.memory.slot[1];
-    auto record = SampleRecord();
-    std::fill_n(record.begin(), 4, 0xFF);
     // An erased record, or a reply cut off or garbled in the frequency, must not wipe the slot.
-    for (const std::string& bad : {Reply(record), std::string("\r\n4086"), "\r\n40z6A408" + std::string(48, '0'), std::string()}) {
+    for (const std::string& bad : {Reply(SampleRecord(0xFF)), std::string("\r\n4086"), "\r\n40z6A408" + std::string(48, '0'), std::string()}) {
         EXPECT_FALSE(DecodeChannel(image, bad, 1));
         EXPECT_EQ(image.memory.slot[1], before);
     }
-    std::fill_n(record.begin(), 4, 0);
     image.memory.slot[1].SetText(kNote, "note");
-    EXPECT_FALSE(DecodeChannel(image, Reply(record), 1));
+    EXPECT_FALSE(DecodeChannel(image, Reply(SampleRecord(0)), 1));
     EXPECT_EQ(image.memory.slot[1], SlotFields{});
     EXPECT_EQ(EncodeChannel(image, 1).substr(0, 8), "00000000");
     EXPECT_FALSE(DecodeChannel(image, Reply(SampleRecord()), kSlotCount));
@@ -99,20 +97,19 @@ TEST(ChannelCodec, NameCodec) {
 }
 
 TEST(VfoCodec, DefaultsPerModel) {
+    // In order on one image: bands 8..13, which the WR-K70T lacks, stay as the model before set them.
+    const struct { int model, band; std::vector<int> fields; const char* texts; } cases[] = {
+        {0, 4, {kFreq, kMode, kStep}, "76.000000|WFM|100KHz"}, {0, 13, {kFreq, kOffset}, "1295.000000|20.000000"},
+        {0, 6, {kStep}, "20KHz"},           {0, 0, {kSecret, kCarrier, kTone}, "11|JR|88.5Hz"},
+        {1, 4, {kFreq}, "87.600000"},       {1, 6, {kStep}, "12.5KHz"},
+        {2, 7, {kFreq, kSecret}, "960.000000|8"}, {2, 13, {kFreq}, "1295.000000"}};
     CloneImage image;
-    SetVfoDefaults(image);
-    EXPECT_EQ(testing::Texts(image.vfo.bands[4], {kFreq, kMode, kStep}), "76.000000|WFM|100KHz");
-    EXPECT_EQ(image.vfo.bands[13].Text(kFreq) + image.vfo.bands[13].Text(kOffset), "1295.00000020.000000");
-    EXPECT_EQ(image.vfo.bands[6].Text(kStep), "20KHz");
-    EXPECT_EQ(image.vfo.bands[0].Text(kSecret) + image.vfo.bands[0].Text(kCarrier) + image.vfo.bands[0].Text(kTone), "11JR88.5Hz");
-    image.model = 1;
-    SetVfoDefaults(image);
-    EXPECT_EQ(image.vfo.bands[4].Text(kFreq) + image.vfo.bands[6].Text(kStep), "87.60000012.5KHz");
-    image.model = 2;
-    SetVfoDefaults(image);
+    for (const auto& c : cases) {
+        image.model = c.model;
+        SetVfoDefaults(image);
+        EXPECT_EQ(testing::Texts(image.vfo.bands[c.band], c.fields), c.texts) << c.model << " " << c.band;
+    }
     EXPECT_EQ(EncodeVfoBand(image, 4), "4086A4080003C0270900000008081C");
-    EXPECT_EQ(image.vfo.bands[7].Text(kFreq) + image.vfo.bands[7].Text(kSecret), "960.0000008");
-    EXPECT_EQ(image.vfo.bands[13].Text(kFreq), "1295.000000");  // bands 8..13 left as they were
 }
 
 // The option column per model: tests/edit, ChannelOptions.
@@ -154,8 +151,9 @@ std::string WithByte(std::string block, int byte, int value) {
     return block.replace(2 * static_cast<std::size_t>(byte), 2, ByteHex(value));
 }
 
-// The two blocks put into the image and decoded.
-CloneImage Decode(CloneImage image, std::string block0, std::string block1) {
+// The two blocks put into the image (of model) and decoded.
+CloneImage Decode(std::string block0, std::string block1, int model = 0, CloneImage image = {}) {
+    image.model = model;
     image.settings.block0 = std::move(block0);
     image.settings.block1 = std::move(block1);
     DecodeSettings(image);
@@ -168,9 +166,7 @@ TEST(SettingsCodec, DefaultsDecodeAndEncodeBackPerModel) {
     for (int model = 0; model < 4; ++model) {
         const std::string block0 = DefaultSettingsBlock0(model), block1 = DefaultSettingsBlock1(model);
         ASSERT_EQ(std::pair(block0.size(), block1.size()), (std::pair<std::size_t, std::size_t>(64, 64)));
-        CloneImage image;
-        image.model = model;
-        image = Decode(image, block0, block1);
+        const CloneImage image = Decode(block0, block1, model);
         EXPECT_EQ(image.settings.block0, block0) << model;  // nothing to repair
         const SetModeSettings& v = image.settings.values;
         EXPECT_EQ(std::tuple(v.chkCharge, v.cbbWildKey, v.cbbChargeTime, v.afVolume, v.squelchLevel, v.optVscanSpeed),
@@ -185,7 +181,7 @@ TEST(SettingsCodec, AllZeroBlock0) {
     CloneImage image;
     image.settings.values.chkATT = image.settings.values.chkBS = image.settings.values.chkBell = true;
     image.settings.values.opbBug = 3;
-    image = Decode(image, "A5" + std::string(62, '0'), DefaultSettingsBlock1(0));
+    image = Decode("A5" + std::string(62, '0'), DefaultSettingsBlock1(0), 0, image);
     const SetModeSettings& s = image.settings.values;
     EXPECT_FALSE(s.chkATT || s.chkBS || s.chkBell || s.chkCharge);
     EXPECT_TRUE(s.chkBarAM && s.chkBarSW && s.chkBeep);
@@ -205,7 +201,7 @@ TEST(SettingsCodec, IndexRepairsWrittenBackIntoOwnBlock) {
         std::string blocks[] = {DefaultSettingsBlock0(1), DefaultSettingsBlock1(1)}, repaired[] = {blocks[0], blocks[1]};
         blocks[c.block] = WithByte(blocks[c.block], c.byte, c.value);
         repaired[c.block] = WithByte(repaired[c.block], c.byte, c.repaired);  // the other block untouched
-        const CloneImage image = Decode({}, blocks[0], blocks[1]);
+        const CloneImage image = Decode(blocks[0], blocks[1]);
         EXPECT_EQ(image.settings.values.*c.member, c.repaired) << c.byte;
         EXPECT_EQ(image.settings.block0 + "|" + image.settings.block1, repaired[0] + "|" + repaired[1]) << c.byte;
     }
@@ -219,7 +215,7 @@ TEST(SettingsCodec, UnspecifiedBytesClampedAndOtherControlsKept) {
         block0 = WithByte(block0, byte, value);
     image.settings.values.chkWP = true;
     image.settings.values.opbBurst = 2;
-    image = Decode(image, block0, DefaultSettingsBlock1(0).substr(0, 46));
+    image = Decode(block0, DefaultSettingsBlock1(0).substr(0, 46), 0, image);
     const SetModeSettings& v = image.settings.values;
     EXPECT_EQ(std::tuple(v.chkATT, v.chkBarAM, v.cbbScan, v.afVolume, v.squelchLevel, v.chkWP, v.opbBurst),
               std::tuple(true, false, 25, 30, 9, true, 2));
@@ -230,14 +226,12 @@ TEST(SettingsCodec, UnspecifiedBytesClampedAndOtherControlsKept) {
 
 TEST(SettingsCodec, MarkerRuleAndMalformedBlocks) {
     for (std::string bad : {std::string("a5") + std::string(62, '0'), std::string(64, '0'), std::string()}) {
-        CloneImage image;
-        image.model = 2;
-        image = Decode(image, bad, "junk");
+        const CloneImage image = Decode(bad, "junk", 2);
         EXPECT_EQ(image.settings.block0 + "|" + image.settings.block1,
                   DefaultSettingsBlock0(2) + "|" + DefaultSettingsBlock1(2));
     }
     // A short block keeps its length; missing bytes read as out of range.
-    const CloneImage image = Decode({}, "A50001", "");
+    const CloneImage image = Decode("A50001", "");
     EXPECT_EQ(image.settings.block0 + "|" + image.settings.block1, "A50001|");
     const SetModeSettings& v = image.settings.values;
     EXPECT_EQ(std::tuple(v.optAntenna, v.optLamp, v.optMscanSpeed), std::tuple(1, 1, 2));
@@ -252,7 +246,7 @@ TEST(SettingsCodec, EncodeKeepsTwoDigitsForUnselectedControls) {
     ASSERT_EQ(std::pair(blocks[0].size(), blocks[1].size()), (std::pair<std::size_t, std::size_t>(64, 46)));
     EXPECT_EQ(blocks[0].substr(48, 8) + "|" + blocks[0].substr(10, 2) + "|" + blocks[1].substr(0, 2) +
                   blocks[1].substr(38, 2), "00001303|01|0202");
-    EXPECT_EQ(EncodeSettings(Decode({}, blocks[0], blocks[1])), blocks);
+    EXPECT_EQ(EncodeSettings(Decode(blocks[0], blocks[1])), blocks);
 }
 
 }  // namespace

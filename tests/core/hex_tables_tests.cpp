@@ -18,9 +18,8 @@ namespace wrk7 {
 namespace {
 
 TEST(HexDigits, BitsBothWaysAndBadInput) {
-    const std::string digits = "0123456789ABCDEF";
     for (unsigned v = 0; v < 16; ++v) {
-        const std::string d(1, digits[v]), bits = std::bitset<4>(v).to_string();
+        const std::string d(1, "0123456789ABCDEF"[v]), bits = std::bitset<4>(v).to_string();
         EXPECT_EQ(HexDigitToBits(d) + "|" + BitsToHexDigit(bits), bits + "|" + d);
     }
     for (std::string_view bad : {"a", "", "G", "AB", " "}) EXPECT_EQ(HexDigitToBits(bad), "0000") << bad;

@@ -63,33 +63,17 @@ TEST(MemoryMap, UpperSlotsByCodeAndPosition) {
 
 // Which stores differ between two images, by name, in the order below.
 std::string Changed(const CloneImage& a, const CloneImage& b) {
+    const std::pair<bool, const char*> stores[] = {
+        {a.settings.block0 == b.settings.block0, "SettingsBlock0"}, {a.settings.block1 == b.settings.block1, "SettingsBlock1"},
+        {a.settings.values == b.settings.values, "Settings"},       {a.vfo.bands == b.vfo.bands, "Vfo"},
+        {a.banks.counts == b.banks.counts, "BankCount"},            {a.banks.blocks == b.banks.blocks, "BankBlock"},
+        {a.groups.block == b.groups.block, "GroupBlock"},           {a.groups.members == b.groups.members, "GroupMember"},
+        {a.flags.blocks == b.flags.blocks, "FlagBlock"},            {a.memory.enabled == b.memory.enabled, "ChannelEnable"},
+        {a.memory.slot == b.memory.slot, "Mem"}};
     std::string out;
-    const auto note = [&out](bool same, const char* name) { if (!same) out += (out.empty() ? "" : " ") + std::string(name); };
-    note(a.settings.block0 == b.settings.block0, "SettingsBlock0");
-    note(a.settings.block1 == b.settings.block1, "SettingsBlock1");
-    note(a.settings.values == b.settings.values, "Settings");
-    note(a.vfo.bands == b.vfo.bands, "Vfo");
-    note(a.banks.counts == b.banks.counts, "BankCount");
-    note(a.banks.blocks == b.banks.blocks, "BankBlock");
-    note(a.groups.block == b.groups.block, "GroupBlock");
-    note(a.groups.members == b.groups.members, "GroupMember");
-    note(a.flags.blocks == b.flags.blocks, "FlagBlock");
-    note(a.memory.enabled == b.memory.enabled, "ChannelEnable");
-    note(a.memory.slot == b.memory.slot, "Mem");
+    for (const auto& [same, name] : stores)
+        if (!same) out += (out.empty() ? "" : " ") + std::string(name);
     return out;
-}
-
-// Slots 0 and 1, VFO bands 0 and 1, each with a note.
-CloneImage Noted() {
-    CloneImage image;
-    for (int s = 0; s < 2; ++s) {
-        image.memory.slot[s].Set(kFreq, s == 0 ? 145.0 : 118.1);
-        image.memory.slot[s].SetText(kNote, "slot " + std::to_string(s));
-        image.memory.enabled[s] = true;
-        image.vfo.bands[s].Set(kFreq, 30.0 * (s + 1));
-        image.vfo.bands[s].SetText(kNote, "band " + std::to_string(s));
-    }
-    return image;
 }
 
 // The notes of slots 0 and 1, then of bands 0 and 1.
@@ -104,7 +88,14 @@ std::string Notes(const CloneImage& image) {
 // the wrong stores here. The receiver sends no notes, so a read keeps the
 // image's note only where it left the frequency as it was.
 TEST(TransferMerge, TakesOnlyTheStoresOfTheAreasReadAndNotesWhereTheFrequencyStayed) {
-    const CloneImage edited = Noted();
+    CloneImage edited;  // slots 0 and 1, VFO bands 0 and 1, each with a note
+    for (int s = 0; s < 2; ++s) {
+        edited.memory.slot[s].Set(kFreq, s == 0 ? 145.0 : 118.1);
+        edited.memory.slot[s].SetText(kNote, "slot " + std::to_string(s));
+        edited.memory.enabled[s] = true;
+        edited.vfo.bands[s].Set(kFreq, 30.0 * (s + 1));
+        edited.vfo.bands[s].SetText(kNote, "band " + std::to_string(s));
+    }
     // What the receiver sent: slot 0 and band 0 as they were, slot 1 and band
     // 1 moved to another frequency, and no note anywhere; a note the read
     // result carries (not the receiver's) never moves with a changed frequency.

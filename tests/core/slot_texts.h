@@ -10,7 +10,8 @@
 namespace wrk7::testing {
 
 // The texts of some fields of a slot joined by '|', to compare in one line.
-inline std::string Texts(const SlotFields& slot, std::initializer_list<int> fields) {
+template <class Fields = std::initializer_list<int>>
+std::string Texts(const SlotFields& slot, const Fields& fields) {
     std::string out, separator;
     for (int f : fields) out += std::exchange(separator, "|") + slot.Text(f);
     return out;

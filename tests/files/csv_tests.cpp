@@ -286,9 +286,9 @@ TEST(CsvImport, StoresWhatAReopenGivesBack) {
         }
 }
 
-std::string DataFile(const char* name) {
-    const auto text = ReadCsvFile(QStringLiteral(WRK7_TEST_DATA_DIR "/") + QString::fromLatin1(name));
-    EXPECT_TRUE(text.has_value()) << name;
+std::string CsvText(const QString& path) {
+    const auto text = ReadCsvFile(path);
+    EXPECT_TRUE(text.has_value()) << path.toStdString();
     return text.value_or("");
 }
 
@@ -395,16 +395,15 @@ TEST(ChirpMap, OptionsWithTheSkipBitExportTheirToneAndSkip) {
         {2, 0, "TSQL|"}, {10, 0, "TSQL|S"}, {8, 0, "|S"}, {11, 0, "|S"}, {0, 1, "|S"}, {13, 0, "|"}};
     for (const auto& [option, skip, toneAndSkip] : cases) {
         SlotFields channel = EmptyRowDefaults();
-        channel.Set(kFreq, 145.5);
-        channel.Set(kOption, option);
-        channel.Set(kSkip, skip);
+        for (const auto& [field, value] : {std::pair{kFreq, 145.5}, {kOption, 1.0 * option}, {kSkip, 1.0 * skip}})
+            channel.Set(field, value);
         const std::vector<std::string> fields = ChirpExportFields(0, channel);
         EXPECT_EQ(fields[5] + "|" + fields[14], toneAndSkip) << option;
     }
 }
 
 TEST(ChirpCsv, CurrentLayoutFile) {
-    const std::string text = DataFile("chirp_current.csv");
+    const std::string text = CsvText(QStringLiteral(WRK7_TEST_DATA_DIR "/chirp_current.csv"));
     CloneImage image = NewImage(0);
     image.memory.slot[500].Set(kFreq, 433.5);  // no row names slot 500
     image.memory.enabled[500] = true;
@@ -466,7 +465,7 @@ TEST(ChirpCsv, TextsStoredShorterAndNamesMadeTheSameAreReported) {
 // A header without a Frequency column is no list of that tool. (The legacy
 // layout placed from a row is imported in tests/cli, import --at.)
 TEST(ChirpCsv, ColumnsInAnyOrderAndALocationWrittenTwice) {
-    const std::string text = DataFile("chirp_reordered.csv");
+    const std::string text = CsvText(QStringLiteral(WRK7_TEST_DATA_DIR "/chirp_reordered.csv"));
     ASSERT_EQ(DetectCsvKind(text), CsvKind::kChirp);
     EXPECT_EQ(DetectCsvKind("Name,Location\n1,x\n"), CsvKind::kOwn) << "no Frequency column";
     EXPECT_EQ(DetectCsvKind(CsvExportLines(CloneImage())[0]), CsvKind::kOwn);
@@ -496,9 +495,7 @@ TEST(ChirpCsv, ExportThenImportKeepsEveryRepresentableField) {
               -1);
 
     CloneImage back = NewImage(0);
-    const auto text = ReadCsvFile(path);
-    ASSERT_TRUE(text);
-    EXPECT_EQ(ImportChirpText(back, *text).imported, 5);
+    EXPECT_EQ(ImportChirpText(back, CsvText(path)).imported, 5);
     for (int s : {0, 1, 299, 300, 999}) {
         SlotFields expected = original.memory.slot[s];
         if (expected.Value(kStep) == 2) expected.Set(kStep, 1);  // 8.33 kHz went out as 6.25
@@ -517,9 +514,7 @@ TEST(ChannelRecordsText, RoundTripIsExactAndJunkIsRefused) {
     // Values no editor stores but files can hold: option 9 (skip + 8), step
     // 18 with no text, a skip text left by a CSV import, and every character
     // that could break a line or a cell.
-    records[3].fields.Set(kFreq, 145.1);
-    records[3].fields.Set(kOption, 9);
-    records[3].fields.Set(kStep, 18);
+    for (const auto& [field, value] : {std::pair{kFreq, 145.1}, {kOption, 9.0}, {kStep, 18.0}}) records[3].fields.Set(field, value);
     records[3].fields.SetText(kSkip, "True");
     records[3].fields.SetText(kNote, "tab\there\nnew line\\ back\r");
     records[3].enabled = false;
@@ -598,8 +593,7 @@ TEST(ChannelTsv, SpreadsheetTextPastesByItsHeadings) {
     EXPECT_EQ(std::pair(rows[0].fields.Value(kSkip), rows[4].fields.Value(kSkip)), std::pair(1.0, 0.0));
     EXPECT_EQ(rows[4].fields.Text(kCarrier), "JR");
 
-    EXPECT_FALSE(LooksLikeChannelTsv("hello\tworld\n145\t146"));
-    EXPECT_FALSE(LooksLikeChannelTsv(""));
+    for (const char* text : {"hello\tworld\n145\t146", ""}) EXPECT_FALSE(LooksLikeChannelTsv(text)) << text;
     EXPECT_TRUE(ParseChannelTsv("Frequency\n").empty());
 }
 

@@ -42,11 +42,8 @@ TEST(ReadExchange, ClassifiesWhatArrived) {
         {kRead + kFrame, {Kind::kData, kFrame}, std::string(70, 'A') + "\r\n"},
     };
     for (const auto& c : cases) {
-        ScriptedPort port;
-        if (!c.stale.empty()) port.Arrive(c.stale);
-        port.Answer(c.answer);
-        LinkSession session(image, port, Quick());
-        EXPECT_EQ(session.SendReadCommand(kRead), c.expected) << testing::PrintToString(c.answer);
+        ScriptedPort port({c.answer}, c.stale);
+        EXPECT_EQ(LinkSession(image, port, Quick()).SendReadCommand(kRead), c.expected) << testing::PrintToString(c.answer);
         EXPECT_EQ(port.written, std::vector<std::string>{kRead});
     }
 }
@@ -60,10 +57,8 @@ TEST(WriteExchange, StatusCodes) {
         {"\r\nOK\r\n", 2},        {cmd, 2},                            {"", 2},
     };
     for (const auto& c : cases) {
-        ScriptedPort port;
-        port.Answer(c.answer);
-        LinkSession session(image, port, Quick());
-        EXPECT_EQ(session.SendWriteCommand(cmd), c.expected) << testing::PrintToString(c.answer);
+        ScriptedPort port({c.answer});
+        EXPECT_EQ(LinkSession(image, port, Quick()).SendWriteCommand(cmd), c.expected) << testing::PrintToString(c.answer);
     }
     ScriptedPort dead;
     dead.failOpen = true;
@@ -75,8 +70,7 @@ TEST(WriteExchange, StatusCodes) {
 TEST(RetryRule, TenTriesOnlyForTimeoutsAndBadReplies) {
     CloneImage image;
     auto tries = [&](std::string answer) {
-        ScriptedPort port;
-        for (int i = 0; i < 20; ++i) port.Answer(answer);
+        ScriptedPort port(std::vector<std::string>(20, answer));
         LinkSession session(image, port, Quick());
         session.SendImCommand();
         return std::make_pair(port.written.size(), session.Messages());

@@ -47,7 +47,9 @@ public:
     bool failOpen = false;
     bool failWrite = false;
 
-    void Answer(std::string text) { answers.push_back(std::move(text)); }
+    // arrived: what is waiting before the first write.
+    explicit ScriptedPort(const std::vector<std::string>& script = {}, std::string arrived = {})
+        : answers(script.begin(), script.end()), waiting_(std::move(arrived)) {}
     bool Open() override {
         fault_ = fault_ || failOpen;
         return open_ = !failOpen;
@@ -68,7 +70,6 @@ public:
     bool HasFault() const override { return fault_; }
     std::string ErrorText() const override { return fault_ ? "scripted fault" : ""; }
     std::string Name() const override { return "scripted"; }
-    void Arrive(std::string text) { waiting_ += text; }
 
 private:
     bool open_ = false;

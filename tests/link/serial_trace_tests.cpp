@@ -13,22 +13,17 @@ namespace {
 using namespace test;
 using Strings = std::vector<std::string>;
 
-Strings Lines(const std::string& text) {
-    Strings lines;
-    std::size_t start = 0;
-    for (std::size_t nl; (nl = text.find('\n', start)) != std::string::npos; start = nl + 1)
-        lines.push_back(text.substr(start, nl - start));
-    EXPECT_EQ(start, text.size()) << "the last line ends with a newline";
-    return lines;
-}
-
 // The marker and what follows it, without the time; a comment whole.
 std::string Body(const std::string& line) { return line[0] != '#' && line.size() > 13 ? line.substr(13) : line; }
 
-Strings Bodies(const Strings& lines) {
-    Strings out;
-    for (const std::string& l : lines) out.push_back(Body(l));
-    return out;
+// The lines of text, or their bodies.
+Strings Lines(const std::string& text, bool bodies = false) {
+    Strings lines;
+    std::size_t start = 0;
+    for (std::size_t nl; (nl = text.find('\n', start)) != std::string::npos; start = nl + 1)
+        lines.push_back(bodies ? Body(text.substr(start, nl - start)) : text.substr(start, nl - start));
+    EXPECT_EQ(start, text.size()) << "the last line ends with a newline";
+    return lines;
 }
 
 // A transfer of the demo on bench, traced under title.
@@ -50,7 +45,7 @@ TEST(SerialTrace, ShowsControlCharactersAndJoinsARunOfReceipts) {
     trace.Received("late");
     trace.Result("Successed!!");
     const auto lines = Lines(trace.Text());
-    EXPECT_EQ(Bodies(lines), (Strings{"# port: emulator", "> KV~IM\\r", "< KV~IM\\r\\r\\nOK\\r\\n",
+    EXPECT_EQ(Lines(trace.Text(), true), (Strings{"# port: emulator", "> KV~IM\\r", "< KV~IM\\r\\r\\nOK\\r\\n",
                                       "! deadline: 12 characters since the command", "< late", "= Successed!!"}));
     // Times run from the start and never go back.
     std::vector<double> times;
@@ -63,7 +58,7 @@ TEST(SerialTrace, ATransferRecordsTheLineRetriesDeadlinesAndItsResult) {
     SerialTrace trace;
     const LinkResult result = Traced(bench, trace, "read settings", &ReadSettingsSequence);
     EXPECT_EQ(English(result.messages), (Strings{"COM Port Error", "Read Failed..."}));
-    const Strings lines = Bodies(Lines(trace.Text()));
+    const Strings lines = Lines(trace.Text(), true);
     ASSERT_GT(lines.size(), 12u);
     EXPECT_EQ(Strings(lines.begin(), lines.begin() + 2), (Strings{"# wrk7 serial trace: read settings", "# port: emulator"}));
     EXPECT_EQ(Strings(lines.begin() + 4, lines.begin() + 7),
