@@ -10,7 +10,6 @@
 
 #include <memory>
 
-#include "codecs/vfo_codec.h"
 #include "recording_prompter.h"
 
 namespace wrk7 {
@@ -18,9 +17,8 @@ namespace {
 
 class EditorTest : public ::testing::Test {
 protected:
+    // What the window does with the entry OK hands back.
     void SetUp() override {
-        SetVfoDefaults(image);
-        // What the window does with the entry OK hands back.
         QObject::connect(dlg.get(), &ChannelEditor::entryStored, [this] { StoreChannelEntry(image, *dlg->Entry()); });
     }
     void TearDown() override { dlg->hide(); }
@@ -32,17 +30,10 @@ protected:
         return w;
     }
     QLineEdit* Freq() { return Get("txtFreq"); }
-    void Open(int row, bool vfo = false, QWidget* anchor = nullptr) {
-        ASSERT_TRUE(vfo ? dlg->BeginVfoEdit(image, row, anchor) : dlg->BeginMemoryEdit(image, row, anchor));
+    void Open(int row, QWidget* anchor = nullptr) {
+        ASSERT_TRUE(dlg->BeginMemoryEdit(image, row, anchor));
         ASSERT_TRUE(QTest::qWaitForWindowActive(dlg.get()));
         QCoreApplication::processEvents();  // the frequency's text is selected once shown
-    }
-    // Types into the box that has the focus (its text selected), then tabs
-    // out; the check runs once the focus has moved.
-    void TypeAndLeave(const QString& keys) {
-        QTest::keyClicks(QApplication::focusWidget(), keys);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCoreApplication::processEvents();
     }
     void Retype(QLineEdit* box, const QString& keys) {
         box->setFocus();
@@ -87,7 +78,9 @@ TEST_F(EditorTest, AFrequencyIsCheckedWhenItsBoxIsLeftAndARefusalPutsTheTextBack
         image.model = c.model;
         prompts.boxes.clear();
         Open(c.row);
-        TypeAndLeave(QString::fromLatin1(c.typed));
+        QTest::keyClicks(Freq(), QString::fromLatin1(c.typed));  // over its selected text
+        QTest::keyClick(Freq(), Qt::Key_Tab);
+        QCoreApplication::processEvents();  // the check runs once the focus has moved
         EXPECT_EQ(Freq()->text(), c.shown) << c.typed;
         EXPECT_EQ(prompts.LastTitle(), c.error) << c.typed;
         dlg->reject();
@@ -149,7 +142,7 @@ TEST_F(EditorTest, OpensBesideItsAnchorAndOnTheScreen) {
         QWidget anchor;
         anchor.setGeometry(x, screen.top(), 60, 300);
         anchor.show();
-        Open(1, false, &anchor);
+        Open(1, &anchor);
         const QRect placed = dlg->frameGeometry();
         dlg->reject();
         EXPECT_TRUE(screen.contains(placed.topLeft())) << x;

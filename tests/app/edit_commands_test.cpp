@@ -21,7 +21,24 @@ protected:
     static const SlotFields& Slot(MainWindow& w, int slot) { return w.Document().Image().memory.slot[slot]; }
 };
 
-TEST_F(EditCommandsTest, CopyCutAndPasteCarryTheExactRecordsBetweenWindows) {
+TEST_F(EditCommandsTest, CopyCutAndPasteCarryTheExactRecordsBetweenWindowsAndOnTheVfoGridAndSelectWhatTheyFilled) {
+    // The VFO grid by its keys; its row follows Undo.
+    window->ClickTab(Page::kSettings1);
+    QTableView* vfo = window->VfoGrid();
+    vfo->setFocus();
+    vfo->selectRow(5);  // 118.000000 AM 25KHz
+    QTest::keyClick(vfo, Qt::Key_C, Qt::ControlModifier);
+    vfo->selectRow(6);  // 145.000000 FM 20KHz
+    QTest::keyClick(vfo, Qt::Key_V, Qt::ControlModifier);  // what a band keeps: ChannelPaste in tests/edit
+    EXPECT_EQ(window->VfoModel()->index(6, kMode).data().toString(), "AM");
+    Doc().Undo();
+    EXPECT_EQ(window->VfoModel()->index(6, kMode).data().toString(), "FM");
+    // A paste selects only the rows it filled.
+    QApplication::clipboard()->setText(QStringLiteral("Frequency\tMode\n145.5\tFM\n5000\tFM\n146.5\tFM\n"));
+    QTest::keyClick(SelectRows(*window, 21, 21), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(window->Memory()->SelectedRows(), (std::vector<int>{21, 23}));  // 22 was refused
+    EXPECT_TRUE(Slot(*window, 21).IsEmpty() && prompts.boxes.size() == 1u);  // the refusal
+    prompts.boxes.clear();
     Change([](CloneImage& image) {
         PutChannel(image, 0, 145.5, "TWR");
         PutChannel(image, 1, 433.0, "UHF");
@@ -55,27 +72,7 @@ TEST_F(EditCommandsTest, CopyCutAndPasteCarryTheExactRecordsBetweenWindows) {
     CloseWithoutSaving(*other);
 }
 
-TEST_F(EditCommandsTest, APasteSelectsOnlyTheRowsItFilled) {
-    QApplication::clipboard()->setText(QStringLiteral("Frequency\tMode\n145.5\tFM\n5000\tFM\n146.5\tFM\n"));
-    QTest::keyClick(SelectRows(*window, 21, 21), Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(window->Memory()->SelectedRows(), (std::vector<int>{21, 23}));  // 22 was refused
-    EXPECT_TRUE(Slot(*window, 21).IsEmpty() && prompts.boxes.size() == 1u);  // the refusal
-}
-
-TEST_F(EditCommandsTest, TheVfoGridCopiesAndPastesByItsKeysAndItsRowFollowsUndo) {
-    window->ClickTab(Page::kSettings1);
-    QTableView* vfo = window->VfoGrid();
-    vfo->setFocus();
-    vfo->selectRow(5);  // 118.000000 AM 25KHz
-    QTest::keyClick(vfo, Qt::Key_C, Qt::ControlModifier);
-    vfo->selectRow(6);  // 145.000000 FM 20KHz
-    QTest::keyClick(vfo, Qt::Key_V, Qt::ControlModifier);  // what a band keeps: ChannelPaste in tests/edit
-    EXPECT_EQ(window->VfoModel()->index(6, kMode).data().toString(), "AM");
-    Doc().Undo();
-    EXPECT_EQ(window->VfoModel()->index(6, kMode).data().toString(), "FM");
-}
-
-TEST_F(EditCommandsTest, TheFindBarWorksByItsKeysAndGoToTakesARowLabel) {
+TEST_F(EditCommandsTest, TheGridsKeysMenusAndButtonsFindGoToOpenTheEditorOnTheRowAndShareOneCommand) {
     Put(10, 120.0, "TWR");
     Put(kFirstSearchPassSlot + 5, 130.0);
     QTableView* grid = SelectRows(*window, 1, 1);
@@ -101,11 +98,8 @@ TEST_F(EditCommandsTest, TheFindBarWorksByItsKeysAndGoToTakesARowLabel) {
     QTest::keyClick(grid, Qt::Key_G, Qt::ControlModifier);
     EXPECT_EQ(bar->CurrentMode(), FindBar::Mode::kGoTo);
     EXPECT_EQ(enter("07-012"), 713);
-}
-
-// What the step holds and is named: CommandsTest; here that the editor's OK reaches it.
-TEST_F(EditCommandsTest, EnterAndF2OpenTheEditorOnTheRowAndItsEnterStoresTheEntry) {
-    QTableView* grid = SelectRows(*window, 7, 7);
+    // Enter and F2 open the editor on the row; what the step holds and is named: CommandsTest.
+    SelectRows(*window, 7, 7);
     for (Qt::Key key : {Qt::Key_Return, Qt::Key_F2}) {
         window->activateWindow();  // back from the editor, as the window manager does it
         ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == window.get(); }));
@@ -121,13 +115,11 @@ TEST_F(EditCommandsTest, EnterAndF2OpenTheEditorOnTheRowAndItsEnterStoresTheEntr
         EXPECT_EQ(row, 7) << key;
     }
     EXPECT_EQ(Slot(*window, 6).Text(kFreq) + " " + Act("mnuUndo")->text().toStdString(), "433.000000 &Undo Modify 00-006");
-}
-
-TEST_F(EditCommandsTest, MenusButtonsAndARightClickShareOneCommandAndTheClickMovesTheSelection) {
+    // Menus, buttons and a right-click share one command; the click moves the selection.
     Change([](CloneImage& image) {
         for (int slot : {3, 4, 5}) PutChannel(image, slot, 145.5 + slot);
     });
-    QTableView* grid = SelectRows(*window, 5, 5);
+    SelectRows(*window, 5, 5);
     QPushButton* clear = window->Memory()->Button("cmbClear");
     EXPECT_TRUE(clear->isEnabled());
     window->Memory()->SelectRow(9);  // an empty row: the button follows the command's rule

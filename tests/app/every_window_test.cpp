@@ -2,7 +2,7 @@
 // finds a name for every control a user can work (and a grid cell its row
 // label and column heading), Tab alone goes round every control and stops
 // only where the focus shows, and each opens whole within its screen; with
-// the rules that fit a placement to the screens.
+// the rule that fits a placement to the screens.
 #include "app/dialogs/change_channels_dialog.h"
 #include "app/dialogs/compare_dialog.h"
 #include "app/dialogs/import_placement_dialog.h"
@@ -48,15 +48,11 @@ void CheckEveryWindow(MainWindow& window, const std::function<std::string(QWidge
 }
 
 bool Interactive(QAccessible::Role role) {
-    switch (role) {
-        case QAccessible::PushButton: case QAccessible::CheckBox: case QAccessible::RadioButton:
-        case QAccessible::ComboBox: case QAccessible::EditableText: case QAccessible::SpinBox:
-        case QAccessible::Slider: case QAccessible::Table: case QAccessible::List: case QAccessible::PageTab:
-        case QAccessible::ButtonMenu: case QAccessible::ButtonDropDown:
-            return true;
-        default:
-            return false;
-    }
+    static const QList<QAccessible::Role> roles{
+        QAccessible::PushButton, QAccessible::CheckBox, QAccessible::RadioButton, QAccessible::ComboBox,
+        QAccessible::EditableText, QAccessible::SpinBox, QAccessible::Slider, QAccessible::Table, QAccessible::List,
+        QAccessible::PageTab, QAccessible::ButtonMenu, QAccessible::ButtonDropDown};
+    return roles.contains(role);
 }
 
 // The controls under root, as "role objectName", that a screen reader would
@@ -99,10 +95,9 @@ QString Name(const QWidget* w) {
 std::string TabFaults(QWidget* top) {
     QApplication::setActiveWindow(top);
     if (!top->isAncestorOf(QApplication::focusWidget())) QTest::keyClick(top, Qt::Key_Tab);
-    QWidget* const start = QApplication::focusWidget();
     QSet<QWidget*> stops;
     QStringList faults;
-    for (QWidget* w = start; w && !stops.contains(w) && stops.size() < 2000; w = QApplication::focusWidget()) {
+    for (QWidget* w = QApplication::focusWidget(); w && !stops.contains(w) && stops.size() < 2000; w = QApplication::focusWidget()) {
         stops.insert(w);
         if (!ShowsFocus(w)) faults << QStringLiteral("stops at ") + Name(w);
         QTest::keyClick(w, Qt::Key_Tab);
@@ -116,30 +111,24 @@ std::string TabFaults(QWidget* top) {
     return faults.join(QStringLiteral(", ")).toStdString();
 }
 
-TEST(FitWithin, APlacementIsMovedAndShrunkOnlyAsFarAsTheScreenNeeds) {
-    const QRect screen(0, 30, 800, 470);  // a panel above
-    const struct { const char* what; QRect placement, fitted; } cases[] = {
-        {"inside", {100, 100, 300, 200}, {100, 100, 300, 200}},
-        {"taller and wider", {0, 0, 787, 667}, {0, 30, 787, 470}},
-        {"past the right and bottom", {700, 400, 300, 200}, {500, 300, 300, 200}},
-        {"on a screen since removed", {-2000, -900, 300, 200}, {0, 30, 300, 200}},
-        {"larger than all of it", {-10, -10, 5000, 5000}, {0, 30, 800, 470}},
-    };
-    for (const auto& c : cases) EXPECT_EQ(FitWithin(c.placement, screen), c.fitted) << c.what;
-}
-
+// On the one screen it overlaps most, else on the primary, a placement is
+// moved and shrunk only as far as that screen needs.
 TEST(PlaceOnScreens, AStoredPlacementComesBackOnTheScreenItOverlapsMostElseOnThePrimary) {
+    const QList<QRect> one{{0, 30, 800, 470}};  // a panel above
     // The primary on the right of a second screen, a panel above each.
-    const QList<QRect> screens{{1280, 30, 1600, 970}, {0, 24, 1280, 1000}};
-    const struct { const char* what; QRect stored, placed; } cases[] = {
-        {"inside the second", {100, 100, 800, 600}, {100, 100, 800, 600}},
-        {"mostly on the second", {600, 100, 800, 600}, {480, 100, 800, 600}},
-        {"mostly on the primary", {1200, 100, 800, 600}, {1280, 100, 800, 600}},
-        {"larger than the screen it is on", {1300, 0, 3000, 2000}, {1280, 30, 1600, 970}},
-        {"off every screen", {-5000, 4000, 800, 600}, {1280, 400, 800, 600}},
+    const QList<QRect> two{{1280, 30, 1600, 970}, {0, 24, 1280, 1000}};
+    const struct { const char* what; QList<QRect> screens; QRect stored, placed; } cases[] = {
+        {"taller and wider", one, {0, 0, 787, 667}, {0, 30, 787, 470}},
+        {"past the right and bottom", one, {700, 400, 300, 200}, {500, 300, 300, 200}},
+        {"larger than all of it", one, {-10, -10, 5000, 5000}, {0, 30, 800, 470}},
+        {"inside the second", two, {100, 100, 800, 600}, {100, 100, 800, 600}},
+        {"mostly on the second", two, {600, 100, 800, 600}, {480, 100, 800, 600}},
+        {"mostly on the primary", two, {1200, 100, 800, 600}, {1280, 100, 800, 600}},
+        {"larger than the screen it is on", two, {1300, 0, 3000, 2000}, {1280, 30, 1600, 970}},
+        {"off every screen", two, {-5000, 4000, 800, 600}, {1280, 400, 800, 600}},
     };
-    for (const auto& c : cases) EXPECT_EQ(PlaceOnScreens(c.stored, screens, 0), c.placed) << c.what;
-    EXPECT_EQ(PlaceOnScreens({-5000, 4000, 800, 600}, screens, 1), QRect(0, 424, 800, 600));  // the other primary
+    for (const auto& c : cases) EXPECT_EQ(PlaceOnScreens(c.stored, c.screens, 0), c.placed) << c.what;
+    EXPECT_EQ(PlaceOnScreens({-5000, 4000, 800, 600}, two, 1), QRect(0, 424, 800, 600));  // the other primary
     EXPECT_EQ(PlaceOnScreens({5, 5, 10, 10}, {}, 0), QRect(5, 5, 10, 10));  // no screen known: as it was
 }
 

@@ -147,8 +147,7 @@ TEST(BulkChange, ChosenFieldsChangeOnUsedRowsThatPassTheEditorsRules) {
         EXPECT_EQ(reasons, (c.refused.empty() ? "" : c.refused + "|" + c.refused + "|") + searchPass + "|");
         EXPECT_EQ(changed.memory.slot[kFirstSearchPassSlot], image.memory.slot[kFirstSearchPassSlot]);
     }
-    const ChannelChangeResult refused = ChangeChannels(image, rows, ChannelChange().Set(kOffset, 200));
-    EXPECT_EQ(RefusalLines(refused.refused, refused.rows, MessageId::kRowsNotChanged, {})[0].English(), "3 of 3 rows were not changed:");
+    // The summary's first line: CommandsTest (tests/app/commands), Change Channels.
 }
 
 TEST(BulkChange, EachEntryIsCheckedByItsFieldsRuleAndWhatPassesChangesEveryPlainRow) {

@@ -167,11 +167,7 @@ TEST_F(CommandsTest, RowCommandsAreOneStepEachAndTheSelectionFollowsTheBlock) {
             shown << (Slot(slot).IsEmpty() ? QStringLiteral("-") : QString::fromStdString(Slot(slot).Text(kName)));
         return shown.join(QLatin1Char(' '));
     };
-    const auto sortBy = [this](const char* name) {
-        for (QAction* a : c.sortMenu->actions())
-            if (a->objectName() == QLatin1String(name)) return a;
-        return static_cast<QAction*>(nullptr);
-    };
+    const auto sortBy = [this](const char* name) { return c.sortMenu->findChild<QAction*>(QString::fromLatin1(name)); };
     const struct { QAction* command; int first, last; const char* names, *step; std::vector<int> selected; int current; } cases[] = {
         {sortBy("mnuSortFrequency"), 1, 4, "A C B - -", "Sort 4 Channels", {1, 2, 3, 4}, 1},
         {sortBy("mnuSortNameDescending"), 1, 5, "C B A - -", "Sort 5 Channels", {1, 2, 3, 4, 5}, 1},
