@@ -72,7 +72,7 @@ std::string Changed(const CloneImage& a, const CloneImage& b) {
         {a.memory.slot == b.memory.slot, "Mem"}};
     std::string out;
     for (const auto& [same, name] : stores)
-        if (!same) out += (out.empty() ? "" : " ") + std::string(name);
+        if (!same) out.append(out.empty() ? "" : " ").append(name);
     return out;
 }
 

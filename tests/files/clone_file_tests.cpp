@@ -136,7 +136,7 @@ TEST_F(CloneFileTest, ALoadWithBadRecordsStartsFreshAndSaysWhatItRepaired) {
     EXPECT_TRUE(ApplyCloneFileLines(*std::make_unique<CloneImage>(), good).repairs.empty());
 
     auto hopeless = good;
-    for (int l = kFirstVfoLine; l < kFirstFlagLine; ++l) hopeless[static_cast<std::size_t>(l)] = "?";
+    for (int l = kFirstVfoLine; l < kFirstFlagLine; ++l) hopeless[static_cast<std::size_t>(l)].assign(1, '?');
     CloneImage untouched = RichImage(0);
     const FileResult refused = ApplyCloneFileLines(untouched, hopeless);
     EXPECT_EQ(English(refused.messages), std::vector<std::string>{"Data Error"});
