@@ -1344,6 +1344,10 @@
         <source>Save changes to settings?</source>
         <translation>設定の変更を保存しますか？</translation>
     </message>
+    <message>
+        <source>Untitled</source>
+        <translation>無題</translation>
+    </message>
 </context>
 <context>
     <name>wrk7::FindBar</name>

@@ -428,7 +428,13 @@ RowOrderResult Commands::Reorder(const QString& name,
 }
 
 void Commands::Sort(SortKey key, bool descending) {
-    Reorder(tr("Sort %1").arg(RowsName(selection_.SelectedRows())),
+    // The step counts the channels it orders, not the empty rows it passes.
+    const std::vector<int> selected = selection_.SelectedRows();
+    std::vector<int> held;
+    for (const int row : selected)
+        if (row >= 1 && row <= kSlotCount && !document_.Image().memory.slot[static_cast<std::size_t>(row - 1)].IsEmpty())
+            held.push_back(row);
+    Reorder(tr("Sort %1").arg(RowsName(held.size() >= 2 ? held : selected)),
             [key, descending](CloneImage& image, const std::vector<int>& chosen) {
                 return SortSlots(image, chosen, key, descending);
             });

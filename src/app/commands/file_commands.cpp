@@ -94,8 +94,10 @@ void FileCommands::ShowFailure(const std::vector<Message>& messages) {
 bool FileCommands::OfferToSave() {
     document_.CommitPendingEntries();
     if (!document_.IsModified()) return true;
+    // The original's question, then which file it is about.
+    const QString file = document_.FileName().isEmpty() ? tr("Untitled") : QFileInfo(document_.FileName()).fileName();
     const Prompter::Answer answer =
-        prompter_.AskYesNoCancel(window_, tr("Save Changes"), {tr("Save changes to settings?")});
+        prompter_.AskYesNoCancel(window_, tr("Save Changes"), {tr("Save changes to settings?"), file});
     if (answer == Prompter::Answer::kCancel) return false;
     // A save that did not happen (its dialog cancelled, or it failed) keeps
     // the changes, and so the window.

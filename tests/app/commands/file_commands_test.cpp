@@ -90,7 +90,7 @@ TEST_F(FileCommandsTest, SaveAndExportDialogsSuggestANameCompleteItAndTellTheTyp
     prompts.answers = {Answer::kNo};
     files.open->trigger();
     EXPECT_EQ(requests.back().title + "|" + requests.back().suggestion, "Open|" + dir.path());
-    EXPECT_EQ(prompts.LastTitle(), "Save Changes");
+    EXPECT_EQ(prompts.LastTitle() + "|" + prompts.boxes.back().lines.join("|"), "Save Changes|Save changes to settings?|mine.WK7");
 }
 
 TEST_F(FileCommandsTest, AChirpListIsPlacedAtItsLocationsOrFromARowAskingBeforeReplacingAndReported) {
