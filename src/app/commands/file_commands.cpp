@@ -227,9 +227,15 @@ void FileCommands::PlaceChirpList(const std::string& text, std::optional<int> fi
     if (r.filled.empty()) return;  // read-only: nothing was run
     std::vector<int> rows;
     for (const int slot : r.filled) rows.push_back(slot + 1);
-    selection_.SelectRows(rows, rows.front());
+    ShowImportedRows(rows);
     // The channels join the image being edited, so its file stays.
     (new ImportReportDialog(r, window_))->open();
+}
+
+void FileCommands::ShowImportedRows(const std::vector<int>& rows) {
+    // From whichever page the import was chosen, the rows it filled are shown.
+    emit memorySlotRequested(rows.front() - 1);
+    selection_.SelectRows(rows, rows.front());
 }
 
 void FileCommands::ImportChannelList(const QString& path, const std::string& text, ListFormat format) {
@@ -246,7 +252,7 @@ void FileCommands::ImportChannelList(const QString& path, const std::string& tex
         std::vector<int> rows;
         for (const PlacedRow& placed : plan.placed) rows.push_back(placed.slot + 1);
         std::sort(rows.begin(), rows.end());
-        selection_.SelectRows(rows, rows.front());
+        ShowImportedRows(rows);
         (new ImportReportDialog(plan, window_))->open();
     });
     dialog->open();

@@ -71,7 +71,8 @@ public:
     void ShowFileFailure(const FileResult& result, const QString& path);
 
 signals:
-    // A row of the memory grid the user should see (a compare line).
+    // A row of the memory grid the user should see (a compare line, the
+    // first row an import filled).
     void memorySlotRequested(int slot);
     // Another clone file replaced the image.
     void opened(const QString& path);
@@ -86,6 +87,7 @@ private:
     void ImportChirpList(const QString& path, std::string text);
     // A list without slots of its own, through its preview.
     void ImportChannelList(const QString& path, const std::string& text, ListFormat format);
+    void ShowImportedRows(const std::vector<int>& rows);
     void PlaceChirpList(const std::string& text, std::optional<int> firstSlot, const QString& path);
     // A failed import in one box: what failed, then why.
     void ShowFailure(const std::vector<Message>& messages);

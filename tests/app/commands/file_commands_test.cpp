@@ -188,7 +188,9 @@ TEST_F(FileCommandsTest, AListWithoutSlotsIsPreviewedChosenPlacedAndReportedInOn
     EXPECT_EQ(summary->text(), "1 channel into bank 3: 1 is left out: sideband and other modes");
     EXPECT_EQ(document.Image(), before);  // nothing changes before Import
 
+    QSignalSpy shown(&files, &FileCommands::memorySlotRequested);  // the memory page, from any page
     dialog->accept();
+    EXPECT_EQ(shown.size() == 1 ? shown.front().front().toInt() : -1, 300);
     EXPECT_EQ(Name(300), "TOWER");
     EXPECT_EQ(chosen.rows, (std::vector<int>{301}));
     auto* report = Shown<ImportReportDialog>();
