@@ -16,31 +16,6 @@ using namespace wrk7;
 
 namespace {
 
-// Channels in and out of the range an import writes, so a stray write shows.
-CloneImage MakeStartImage(int model) {
-    CloneImage image = fuzz::FreshImage(model);
-    int k = 0;
-    for (int slot : {0, 1, 500, 998, 999, 1000, 1101, 1299}) {
-        SlotFields& f = image.memory.slot[slot];
-        f.Set(kFreq, 145.0 + 0.0125 * k);
-        f.Set(kMode, k % 3);
-        f.Set(kTone, k * 4);
-        f.Set(kShift, k % 3);
-        f.Set(kOffset, 0.6);
-        f.Set(kSkip, k % 2);
-        f.SetText(kName, "CH" + std::to_string(k));
-        f.SetText(kNote, "note " + std::to_string(k));
-        image.memory.enabled[slot] = true;
-        ++k;
-    }
-    return image;
-}
-
-const CloneImage& StartImage(int model) {
-    static const CloneImage images[] = {MakeStartImage(0), MakeStartImage(1), MakeStartImage(2), MakeStartImage(3)};
-    return images[model];
-}
-
 // A record as one line of fields in quotes, so no field starts a comment
 // or ends the line.
 std::string QuotedLine(const std::vector<std::string>& fields) {
@@ -109,7 +84,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::optional<int> firstSlot = data[1] & 1 ? std::optional<int>(data[2] * 4) : std::nullopt;
     const std::string_view text(reinterpret_cast<const char*>(data + 3), size - 3);
 
-    const CloneImage& start = StartImage(model);
+    const CloneImage& start = fuzz::ChannelsInEveryArea(model);
     CloneImage whole = start;
     const ChirpImportResult r = ImportChirpText(whole, text, firstSlot);
     if (!r.result.ok) {

@@ -21,25 +21,6 @@ namespace {
 constexpr ListFormat kForcible[] = {ListFormat::kRadioReference, ListFormat::kRepeaterBook, ListFormat::kGqrx,
                                     ListFormat::kSdrSharp, ListFormat::kSdrPlusPlus};
 
-CloneImage MakeStartImage(int model) {
-    CloneImage image = fuzz::FreshImage(model);
-    int k = 0;
-    for (int slot : {0, 3, 250, 999, 1000, 1299}) {
-        SlotFields& f = image.memory.slot[slot];
-        f.Set(kFreq, 145.5 + 0.025 * k);
-        f.Set(kMode, k % 3);
-        f.SetText(kName, "CH" + std::to_string(k));
-        image.memory.enabled[slot] = true;
-        ++k;
-    }
-    return image;
-}
-
-const CloneImage& StartImage(int model) {
-    static const CloneImage images[] = {MakeStartImage(0), MakeStartImage(1), MakeStartImage(2), MakeStartImage(3)};
-    return images[model];
-}
-
 // The second byte's choice of where the rows go and what a duplicate does.
 ListImportChoice ChoiceOf(std::uint8_t bits, std::uint8_t place) {
     ListImportChoice choice;
@@ -104,7 +85,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fuzz::Require(list.rows.empty(), "a list that cannot be read gives no rows");
         return 0;
     }
-    const CloneImage& start = StartImage(model);
+    const CloneImage& start = fuzz::ChannelsInEveryArea(model);
     const std::vector<ListMapping> rows = MapChannelList(list, start);
     fuzz::Require(rows.size() == list.rows.size(), "every row maps to one outcome");
     for (const ListMapping& m : rows)

@@ -37,6 +37,35 @@ CloneImage FreshImage(int model) {
     return image;
 }
 
+namespace {
+
+CloneImage MakeChannelsInEveryArea(int model) {
+    CloneImage image = FreshImage(model);
+    int k = 0;
+    for (int slot : {0, 1, 500, 998, 999, 1000, 1101, 1299}) {
+        SlotFields& f = image.memory.slot[slot];
+        f.Set(kFreq, 145.0 + 0.0125 * k);
+        f.Set(kMode, k % 3);
+        f.Set(kTone, k * 4);
+        f.Set(kShift, k % 3);
+        f.Set(kOffset, 0.6);
+        f.Set(kSkip, k % 2);
+        f.SetText(kName, "CH" + std::to_string(k));
+        f.SetText(kNote, "note " + std::to_string(k));
+        image.memory.enabled[slot] = true;
+        ++k;
+    }
+    return image;
+}
+
+}  // namespace
+
+const CloneImage& ChannelsInEveryArea(int model) {
+    static const CloneImage images[] = {MakeChannelsInEveryArea(0), MakeChannelsInEveryArea(1),
+                                        MakeChannelsInEveryArea(2), MakeChannelsInEveryArea(3)};
+    return images[model];
+}
+
 std::vector<std::string> RequireWellFormedSave(const CloneImage& image) {
     std::vector<std::string> lines = CloneFileLines(image);
     Require(lines.size() == static_cast<std::size_t>(kCloneFileLines), "a save has 2643 lines");

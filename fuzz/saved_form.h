@@ -22,4 +22,9 @@ void RequireSameSave(const std::vector<std::string>& first, const std::vector<st
 // A fresh image of model, as File > New leaves it.
 CloneImage FreshImage(int model);
 
+// A fresh image of model with channels in and out of the range an import
+// writes (memory slots, a scan edge, a search pass, a priority entry), so a
+// stray write shows. Made once per model.
+const CloneImage& ChannelsInEveryArea(int model);
+
 }  // namespace wrk7::fuzz

@@ -67,7 +67,7 @@ QString FileCommands::ChooseFile(const QAction* command, std::string_view filter
     const QString path = chooseFile ? chooseFile(window_, request) : RunFileDialog(window_, request);
     // Open's filter shows only names with the extension, so a save never
     // leaves it off.
-    return save ? WithExtension(path, FirstExtension(filter)) : path;
+    return save ? WithExtension(path, ChosenExtension(filter, chosenFilter ? *chosenFilter : QString())) : path;
 }
 
 QString FileCommands::CurrentFolder() const {
@@ -290,17 +290,14 @@ const std::string& ExportFilter() {
 
 void FileCommands::Export() {
     QString chosen;
-    const FileRequest request{DialogTitle(exportList->text()), ExportFilter(),
-                              SuggestedName(document_.FileName(), document_.Model(), QStringLiteral("csv")), true,
-                              &chosen};
-    QString path = chooseFile ? chooseFile(window_, request) : RunFileDialog(window_, request);
+    const QString path = ChooseFile(exportList, ExportFilter(),
+                                    SuggestedName(document_.FileName(), document_.Model(), QStringLiteral("csv")),
+                                    true, &chosen);
     if (path.isEmpty()) return;
-    // The type chosen writes, and gives a name without one its extension;
-    // any other choice (All Files) is this program's CSV.
+    // The type chosen writes; any other choice (All Files) is this program's CSV.
     const ExportType* type = &kExportTypes[0];
     for (const ExportType& t : kExportTypes)
         if (chosen == QtFilter(t.filter)) type = &t;
-    path = WithExtension(path, FirstExtension(type->filter));
     document_.CommitPendingEntries();
     const FileResult r = type->write(document_.Image(), path);
     if (!r.ok) ShowMessages(r.messages);

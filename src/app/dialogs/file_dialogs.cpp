@@ -41,6 +41,13 @@ QString FirstExtension(std::string_view filter) {
                                                                                            : QString();
 }
 
+QString ChosenExtension(std::string_view filter, const QString& chosen) {
+    const QStringList parts = FromView(filter).split(QLatin1Char('|'));
+    for (int i = 0; i + 1 < parts.size(); i += 2)
+        if (parts[i] == chosen) return FirstExtension((parts[i] + QLatin1Char('|') + parts[i + 1]).toStdString());
+    return FirstExtension(filter);
+}
+
 QString SuggestedName(const QString& currentFile, int modelIndex, const QString& extension) {
     if (!currentFile.isEmpty()) return WithReplacedExtension(currentFile, extension);
     return FromView(Model(modelIndex).name) + QLatin1Char('.') + extension;

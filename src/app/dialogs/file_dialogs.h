@@ -28,6 +28,9 @@ QString QtFilter(std::string_view filter);
 
 // The extension of the filter's first pattern: "WK7" for "*.WK7".
 QString FirstExtension(std::string_view filter);
+// The extension of the type chosen in a dialog (its Qt filter entry, as
+// FileRequest::chosenFilter gives it); the first type's for any other.
+QString ChosenExtension(std::string_view filter, const QString& chosen);
 
 // The name a save dialog suggests: the current file's with extension, or the
 // model's name when the image has no file yet.
