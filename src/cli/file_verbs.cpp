@@ -2,6 +2,7 @@
 
 #include <QCommandLineParser>
 #include <QFileInfo>
+#include <cstdio>
 
 #include "cli/verb_listing_pdf.h"
 #include "codecs/new_image.h"
@@ -13,6 +14,8 @@
 #include "files/list_import.h"
 #include "files/listing.h"
 #include "files/sdr_export.h"
+#include "files/text_file.h"
+#include "platform/terminal.h"
 
 namespace wrk7::cli {
 
@@ -38,6 +41,13 @@ bool ParseWithModel(const char* name, const QStringList& args, int operands, Cli
     }
     files = parser.positionalArguments();
     return true;
+}
+
+// OUT "-": the bytes go to standard output as they are, in binary mode.
+bool WriteStandardOutput(const QByteArray& bytes) {
+    platform::SetStandardOutputBinary();
+    const auto size = static_cast<std::size_t>(bytes.size());
+    return std::fwrite(bytes.constData(), 1, size, stdout) == size && std::fflush(stdout) == 0;
 }
 
 // Loads a clone file as Open does, for the model given.
@@ -175,8 +185,17 @@ int RunExport(const QStringList& args, CliIo& io) {
                           QStringLiteral("unknown format '%1' (wrk7, chirp, gqrx, sdrsharp or sdrpp)").arg(format), io);
     CloneImage image;
     if (!Load(image, files[0], model, io)) return kExitFailure;
-    if (bookmarks) return Report(ExportSdrBookmarks(image, *sdr, files[1]), io);
-    return Report(format == "chirp" ? ExportChirpCsv(image, files[1]) : ExportCsv(image, files[1]), io);
+    // One set of bytes for both places, so what a pipe carries is exactly
+    // what the file would hold.
+    QByteArray bytes;
+    if (bookmarks) {
+        const std::string text = SdrBookmarksText(image, *sdr);
+        bytes = QByteArray(text.data(), static_cast<qsizetype>(text.size()));
+    } else {
+        bytes = JoinLinesCrLf(format == "chirp" ? ChirpExportLines(image) : CsvExportLines(image));
+    }
+    const bool written = files[1] == QLatin1String("-") ? WriteStandardOutput(bytes) : WriteFileAtomically(files[1], bytes);
+    return Report(written ? FileResult::Success() : FileResult::Failure(MessageId::kFileOpenError), io);
 }
 
 int RunImport(const QStringList& args, CliIo& io) {

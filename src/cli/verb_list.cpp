@@ -13,7 +13,7 @@ const std::vector<Verb>& AllVerbs() {
     static const std::vector<Verb> verbs{
         {"new", "new [--model MODEL] OUT.WK7", "write the image that New leaves for a model", RunNew},
         {"check", "check FILE.WK7", "load a clone file and report every problem", RunCheck},
-        {"export", "export [--model MODEL] [--format FORMAT] FILE.WK7 OUT", "write the channels of a clone file as CSV or SDR bookmarks", RunExport},
+        {"export", "export [--model MODEL] [--format FORMAT] FILE.WK7 OUT", "write the channels of a clone file as CSV or SDR bookmarks (OUT -: stdout)", RunExport},
         {"import", "import [--model MODEL] [--format FORMAT] [--at ROW] [--bank BANK [--grow]] [--empty] [--duplicates RULE] FILE.WK7 IN.LIST OUT.WK7",
          "apply a channel list (CSV, database or repeater export, SDR bookmarks) to a clone file", RunImport},
         {"diff", "diff [--model MODEL] A.WK7 B.WK7", "print what differs between two clone files", RunDiff},

@@ -6,4 +6,8 @@ namespace wrk7::platform {
 // gets progress bars and the port's own reason beside a failure.
 bool StandardErrorIsTerminal();
 
+// Puts standard output in binary mode, so bytes written to it arrive as
+// they are: Windows' C runtime would write each newline as CR LF.
+void SetStandardOutputBinary();
+
 }  // namespace wrk7::platform

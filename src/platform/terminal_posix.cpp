@@ -7,5 +7,7 @@ namespace wrk7::platform {
 
 bool StandardErrorIsTerminal() { return ::isatty(STDERR_FILENO) == 1; }
 
+void SetStandardOutputBinary() {}
+
 }  // namespace wrk7::platform
 #endif  // _WIN32

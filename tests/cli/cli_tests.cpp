@@ -203,6 +203,21 @@ TEST_F(CliTest, DiffOfSameChangedAndDamagedFiles) {
     EXPECT_TRUE(damaged.code == 2 && damaged.err == QStringList{"File Open Error"});
 }
 
+// OUT "-" is standard output, in every format: the very bytes of the file,
+// its CR LF line ends too (Windows writes them in binary mode), and no file "-".
+TEST_F(CliTest, ExportToADashWritesTheFilesBytesToStandardOutput) {
+    for (const char* format : {"wrk7", "chirp", "gqrx", "sdrsharp", "sdrpp"}) {
+        ASSERT_EQ(Binary({"export", "--format", format, Path("a.WK7"), Path("file")}).code, kExitOk) << format;
+        QProcess piped;
+        piped.setWorkingDirectory(dir.path());
+        piped.start(Wrk7Path(), {"export", "--format", format, Path("a.WK7"), "-"});
+        ASSERT_TRUE(piped.waitForFinished(60000));
+        EXPECT_EQ(piped.exitCode(), kExitOk);
+        EXPECT_EQ(piped.readAllStandardOutput(), ReadAll(Path("file"))) << format;
+        EXPECT_FALSE(QFile::exists(Path("-")));
+    }
+}
+
 // The built tool with no display, no runtime folder, and no Qt platform set
 // or one that needs a display.
 TEST_F(CliTest, BinaryEndToEndWithoutADisplay) {
