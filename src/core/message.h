@@ -188,6 +188,23 @@ enum class MessageId {
     kBankGrown,
     kBankCannotGrow,
 
+    // The cable test.
+    kCablePortNotOpened,
+    kCablePortFailed,
+    kCameBack,
+    kCameBackFirst,
+    kNothingCameBack,
+    kLoopWhole,
+    kLoopNothing,
+    kLoopPart,
+    kLoopWrong,
+    kLoopFirstDifference,
+    kAskAccepted,
+    kAskRefused,
+    kAskEchoOnly,
+    kAskSilence,
+    kAskGarbage,
+
     kCount
 };
 

@@ -201,6 +201,53 @@ constexpr MessageTemplate kTemplates[] = {
     {Id::kNoRoomLeft, WRK7_MESSAGE("Message", "no room left"), nullptr, false},
     {Id::kBankGrown, WRK7_MESSAGE("Message", "bank %1 grows to %2 channels"), nullptr, false},
     {Id::kBankCannotGrow, WRK7_MESSAGE("Message", "the banks after bank %1 hold no room for it to grow"), nullptr, false},
+
+    {Id::kCablePortNotOpened, WRK7_MESSAGE("Message", "The port %1 could not be opened: %2"), nullptr, false},
+    {Id::kCablePortFailed, WRK7_MESSAGE("Message", "The port %1 failed during the test: %2"), nullptr, false},
+    {Id::kCameBack, WRK7_MESSAGE("Message", "Came back (%n bytes): %1"), "Came back (1 byte): %1", false},
+    {Id::kCameBackFirst, WRK7_MESSAGE("Message", "Came back (%n bytes), the first %1: %2"), nullptr, false},
+    {Id::kNothingCameBack, WRK7_MESSAGE("Message", "Came back: nothing"), nullptr, false},
+    {Id::kLoopWhole,
+     WRK7_MESSAGE("Message", "All %1 bytes sent came back unchanged at 38400 baud: the port, the adapter and the "
+                             "cable up to its joined end work."),
+     nullptr, false},
+    {Id::kLoopNothing,
+     WRK7_MESSAGE("Message", "None of the %1 bytes sent came back: transmit and receive are not joined at the "
+                             "receiver end, or the port, the adapter or the cable is dead (is this the right port?)."),
+     nullptr, false},
+    {Id::kLoopPart,
+     WRK7_MESSAGE("Message", "Only %1 of the %2 bytes sent came back, the first %3 of them as sent: a loose wire, "
+                             "a wrong speed, or flow control holding bytes back."),
+     nullptr, false},
+    {Id::kLoopWrong,
+     WRK7_MESSAGE("Message", "%1 bytes came back for the %2 sent, the first %3 of them as sent: a wrong speed, "
+                             "noise on the line, or something besides the joined wires answering (is the receiver "
+                             "still connected?)."),
+     nullptr, false},
+    {Id::kLoopFirstDifference, WRK7_MESSAGE("Message", "First difference at offset %1: sent %2, came back %3."),
+     nullptr, false},
+    {Id::kAskAccepted,
+     WRK7_MESSAGE("Message", "The receiver echoed the identification of the %1 and accepted it (OK): the cable, "
+                             "the port and the model are right."),
+     nullptr, false},
+    {Id::kAskRefused,
+     WRK7_MESSAGE("Message", "The receiver echoed the identification of the %1 and refused it (RE): it is of "
+                             "another model or region. Choose the model it is."),
+     nullptr, false},
+    {Id::kAskEchoOnly,
+     WRK7_MESSAGE("Message", "The identification came back, but no reply followed it: the cable and the port "
+                             "work, the receiver is not answering. Is it switched on, in its clone (PC) mode, and "
+                             "a %1?"),
+     nullptr, false},
+    {Id::kAskSilence,
+     WRK7_MESSAGE("Message", "Nothing came back, not even the echo of the identification: the cable or the port. "
+                             "Is this the right port, the cable plugged in at both ends, the adapter alive? The "
+                             "loopback test tells."),
+     nullptr, false},
+    {Id::kAskGarbage,
+     WRK7_MESSAGE("Message", "What came back is neither the echo of the identification nor a reply: a wrong "
+                             "speed, noise on the line, or another device on this port."),
+     nullptr, false},
 };
 
 constexpr bool InIdOrder() {

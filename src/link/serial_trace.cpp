@@ -148,8 +148,7 @@ std::string TransferTitle(TransferDirection direction, Part part, bool quickRead
     return title;
 }
 
-LinkResult RunTraced(std::string_view title, SerialPort& port, SerialTrace& trace, LinkOptions options,
-                     const TracedOperation& op) {
+void TraceHeading(std::string_view title, const SerialPort& port, SerialTrace& trace) {
     const std::time_t now = std::time(nullptr);
     const std::tm local = platform::LocalTime(now);
     char started[32];
@@ -158,6 +157,11 @@ LinkResult RunTraced(std::string_view title, SerialPort& port, SerialTrace& trac
     trace.Comment("port: " + port.Name() + (port.IsOpen() ? " (open from an earlier transfer)" : ""));
     trace.Comment(std::string("started: ") + started);
     trace.Comment("time in ms since the start; > sent, < received, ! event, = result");
+}
+
+LinkResult RunTraced(std::string_view title, SerialPort& port, SerialTrace& trace, LinkOptions options,
+                     const TracedOperation& op) {
+    TraceHeading(title, port, trace);
     const std::unique_ptr<SerialPort> traced = MakeTracingPort(port, trace);
     options.trace = &trace;
     const LinkResult result = op(*traced, options);

@@ -55,6 +55,10 @@ std::unique_ptr<SerialPort> MakeTracingPort(SerialPort& inner, SerialTrace& trac
 // "read all", "write memory", "read memory (quick)": what a trace is of.
 std::string TransferTitle(TransferDirection direction, Part part, bool quickRead);
 
+// The heading every trace starts with: title, the port, the local date and
+// time, and how to read the lines.
+void TraceHeading(std::string_view title, const SerialPort& port, SerialTrace& trace);
+
 // Runs op on port with everything recorded in trace: a heading (title, the
 // port, the local date and time), the line, every retry and port error, and
 // at the end the result code, each message and a cancel.
