@@ -37,10 +37,11 @@ inline constexpr int kGroupBanks = 54;
 inline constexpr int kDefaultBanks = 10;       // a new image's bank table:
 inline constexpr int kDefaultBankSize = 100;   // 10 banks of 100 channels  // banks 50..53 never set by the user
 
-// Longest note, name or skip text kept, in UTF-8 bytes. A clone file holds a
-// note on one line and reads lines up to this length, so every note a save
-// writes reopens whole; a longer text is cut at a character boundary.
-inline constexpr std::size_t kMaxTextBytes = 1 << 20;
+// Longest note, name or skip text kept, in UTF-8 bytes; a longer text is cut
+// at a character boundary. A note column shows a few dozen characters, and
+// this bound is what lets a clone file have a largest possible size, so a
+// reader can refuse anything far larger from its size alone.
+inline constexpr std::size_t kMaxTextBytes = 4096;
 
 // The display text of a coded field (0..8) for a number, exactly as the
 // decoders write it. Other fields give "".

@@ -55,6 +55,8 @@ enum class MessageId {
     kFileTooShort,
     kFirstLineIsNot,
     kLastLineIsNot,
+    kFileFarTooLarge,
+    kFileIsChannelList,
     kNoChannelRows,
     kRowsNotTaken,
     kFileIsEmpty,

@@ -10,6 +10,7 @@
 #include "core/hex.h"
 #include "edit/bank.h"
 #include "edit/disabled_slots.h"
+#include "files/channel_list.h"
 #include "files/file_kind.h"
 #include "files/text_file.h"
 
@@ -199,7 +200,7 @@ namespace {
 // Fewer than limit when the lines would outgrow what ReadTextLines reads.
 int CountLines(QIODevice& file, int limit) {
     constexpr qint64 kChunk = 64 * 1024;
-    const qint64 budget = MaxBytesOfLines(static_cast<std::size_t>(limit));
+    const qint64 budget = kMaxCloneFileBytes;
     QByteArray chunk(kChunk, Qt::Uninitialized);
     int lines = 0;
     qint64 consumed = 0;
@@ -216,11 +217,36 @@ int CountLines(QIODevice& file, int limit) {
     return lines + (pending && lines < limit && consumed <= budget ? 1 : 0);
 }
 
+// "300.0 MB": in the reason of a refusal by size. Digits only, so the
+// text is the same in every locale.
+std::string SizeText(qint64 bytes) {
+    const qint64 tenths = (bytes + 50'000) / 100'000;
+    return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10) + " MB";
+}
+
+// A file far larger than any clone file is refused from its size: reading
+// it through only to find that out would take seconds and its size in memory.
+std::optional<Message> FarTooLarge(const QFile& file) {
+    const qint64 size = file.size();
+    if (size <= kMaxCloneFileBytes) return std::nullopt;
+    return Say(MessageId::kFileFarTooLarge, SizeText(size), SizeText(kLargestCloneFileBytes));
+}
+
+// Why a file that does not start as a clone file is none: the channel list
+// it is, when it is one, since that is what a user most often opens by
+// mistake; else its length or its first line.
+Message NotCloneFileReason(QFile& file, int lines) {
+    const QByteArray head = file.peek(64 * 1024);
+    if (const auto format = DetectListFormat(std::string_view(head.constData(), std::size_t(head.size()))))
+        return Say(MessageId::kFileIsChannelList, FormatTitle(*format));
+    return lines < kCloneFileLines ? ShortFileReason(lines) : HeaderReason();
+}
+
 Message Unreadable(ReadFailure why) {
     switch (why) {
         case ReadFailure::kNotRegularFile: return Say(MessageId::kNotRegularFile);
         case ReadFailure::kTooLarge:
-            return Say(MessageId::kFileTooLarge, std::to_string(MaxBytesOfLines(kCloneFileLines)));
+            return Say(MessageId::kFileTooLarge, std::to_string(kMaxCloneFileBytes));
         case ReadFailure::kCannotRead: break;
     }
     return Say(MessageId::kFileCannotBeRead);
@@ -235,18 +261,20 @@ FileResult LoadCloneFile(CloneImage& image, const QString& path) {
         return FileResult::Failure(MessageId::kFileOpenError, why == ReadFailure::kNotRegularFile
                                                                   ? Say(MessageId::kNotRegularFile)
                                                                   : Verbatim(file.errorString().toStdString()));
+    if (const auto reason = FarTooLarge(file)) return FileResult::Failure(MessageId::kFileOpenError, *reason);
     // A file that does not start as a clone file is refused before the rest
-    // of it is read: it may be anything, of any size.
+    // of it is read: it may be anything.
     QByteArray first = file.readLine(static_cast<qint64>(FileHeaderLine.size()) + 6);
     while (first.endsWith('\n') || first.endsWith('\r')) first.chop(1);
     if (first.startsWith("\xEF\xBB\xBF")) first.remove(0, 3);
     if (!file.seek(0)) return FileResult::Failure(MessageId::kFileOpenError, Verbatim(file.errorString().toStdString()));
     if (!first.isEmpty() && first.toStdString() != FileHeaderLine) {
         const int lines = CountLines(file, kCloneFileLines);
-        if (lines < kCloneFileLines) return FileResult::Failure(MessageId::kFileOpenError, ShortFileReason(lines));
-        return FileResult::Failure(MessageId::kDataError, HeaderReason());
+        if (!file.seek(0)) return FileResult::Failure(MessageId::kFileOpenError, Verbatim(file.errorString().toStdString()));
+        return FileResult::Failure(lines < kCloneFileLines ? MessageId::kFileOpenError : MessageId::kDataError,
+                                   NotCloneFileReason(file, lines));
     }
-    const auto text = ReadTextLines(file, kCloneFileLines);
+    const auto text = ReadTextLines(file, kCloneFileLines, nullptr, kMaxCloneFileBytes);
     if (!text) return FileResult::Failure(MessageId::kFileOpenError, Verbatim(file.errorString().toStdString()));
     return ApplyCloneFileLines(image, text->lines);
 }
@@ -258,12 +286,16 @@ FileResult OpenCloneFile(CloneImage& image, const QString& path) {
 
 std::vector<std::string> CheckCloneFile(const QString& path) {
     std::vector<std::string> problems;
-    ReadFailure why = ReadFailure::kCannotRead;
-    const auto text = ReadTextLines(path, kCloneFileLines, &why);
-    if (!text) {
-        problems.emplace_back(LineLabel(0) + std::string(kFileOpenError) + ": " + Unreadable(why).English());
+    auto refused = [&problems](const Message& reason) {
+        problems.emplace_back(LineLabel(0) + std::string(kFileOpenError) + ": " + reason.English());
         return problems;
-    }
+    };
+    QFile file(path);
+    ReadFailure why = ReadFailure::kCannotRead;
+    if (!OpenRegularFile(file, &why)) return refused(Unreadable(why));
+    if (const auto reason = FarTooLarge(file)) return refused(*reason);
+    const auto text = ReadTextLines(file, kCloneFileLines, &why, kMaxCloneFileBytes);
+    if (!text) return refused(Unreadable(why));
     const auto& lines = text->lines;
     const int count = static_cast<int>(lines.size());
     if (count < kCloneFileLines)

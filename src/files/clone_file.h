@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QtGlobal>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,18 @@ inline constexpr int kFirstNoteLine = 1337;
 inline constexpr int kFirstBankLine = 2637;
 inline constexpr int kGroupLine = 2641;
 inline constexpr int kFooterLine = 2642;
+
+// The largest clone file a save can write: the longest record line is the
+// scan-group block's 192 digits, every note may hold kMaxTextBytes, and an
+// editor may have put a byte order mark in front.
+inline constexpr qint64 kNoteLineCount = kFirstBankLine - kFirstVfoNoteLine;
+inline constexpr qint64 kLargestCloneFileBytes =
+    3 + (kCloneFileLines - kNoteLineCount) * (192 + 2) + kNoteLineCount * qint64(kMaxTextBytes + 2);
+// A reader refuses a file above this from its size, before reading a byte:
+// twice the largest, so a legacy file with lines after its footer still
+// opens, while a file picked by mistake (a disk image, a video) is refused
+// at once instead of being read through.
+inline constexpr qint64 kMaxCloneFileBytes = 2 * kLargestCloneFileBytes;
 
 inline constexpr std::string_view kCloneFileFilter =
     "Korvan WR-K7 Clone Files (*.WK7)|*.WK7|All Files (*.*)|*.*";

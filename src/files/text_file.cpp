@@ -96,14 +96,15 @@ std::optional<QByteArray> ReadRegularFile(const QString& path, qint64 maxBytes, 
     }
 }
 
-std::optional<TextLines> ReadTextLines(const QString& path, std::size_t maxLines, ReadFailure* why) {
+std::optional<TextLines> ReadTextLines(const QString& path, std::size_t maxLines, ReadFailure* why,
+                                       qint64 maxBytes) {
     QFile file(path);
     if (!OpenRegularFile(file, why)) return std::nullopt;
-    return ReadTextLines(file, maxLines, why);
+    return ReadTextLines(file, maxLines, why, maxBytes);
 }
 
-std::optional<TextLines> ReadTextLines(QIODevice& file, std::size_t maxLines, ReadFailure* why) {
-    const qint64 limit = MaxBytesOfLines(maxLines);
+std::optional<TextLines> ReadTextLines(QIODevice& file, std::size_t maxLines, ReadFailure* why, qint64 maxBytes) {
+    const qint64 limit = maxBytes < 0 ? MaxBytesOfLines(maxLines) : maxBytes;
     qint64 consumed = 0;
     TextLines result;
     QByteArray line;

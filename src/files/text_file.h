@@ -18,7 +18,8 @@ namespace wrk7 {
 // Longest line kept, in bytes without its line end; the rest of a longer line
 // is dropped so a file of garbage cannot exhaust memory. A note never grows
 // past it, so every line a save writes reads back whole.
-inline constexpr std::size_t kMaxLineBytes = kMaxTextBytes;
+inline constexpr std::size_t kMaxLineBytes = 1 << 20;
+static_assert(kMaxLineBytes >= kMaxTextBytes);
 
 // The most bytes maxLines lines at the line limit take with their CR LF; a
 // reader of lines gives up when that many have not ended them.
@@ -44,11 +45,14 @@ struct TextLines {
 };
 
 // Up to maxLines lines of a regular file; nullopt when it cannot be opened or
-// read, or MaxBytesOfLines(maxLines) bytes have not ended them. The part of an
-// over-long line that is kept ends on a whole character.
-std::optional<TextLines> ReadTextLines(const QString& path, std::size_t maxLines, ReadFailure* why = nullptr);
+// read, or maxBytes bytes (MaxBytesOfLines(maxLines) when negative) have not
+// ended them. The part of an over-long line that is kept ends on a whole
+// character.
+std::optional<TextLines> ReadTextLines(const QString& path, std::size_t maxLines, ReadFailure* why = nullptr,
+                                       qint64 maxBytes = -1);
 // The same from an open device.
-std::optional<TextLines> ReadTextLines(QIODevice& device, std::size_t maxLines, ReadFailure* why = nullptr);
+std::optional<TextLines> ReadTextLines(QIODevice& device, std::size_t maxLines, ReadFailure* why = nullptr,
+                                       qint64 maxBytes = -1);
 
 // The same decoding applied to one line of raw bytes.
 std::string DecodeLine(const QByteArray& bytes);

@@ -59,9 +59,17 @@ TEST_F(CloneFileTest, BadFilesLeaveTheImageAlone) {
         {"binary lines", QByteArray(8000, '\n') + QByteArray(100, '\xff'), kDataError, header},
         {"huge first line", QByteArray(3 << 20, 'K') + "\r\n" + good, kDataError, header},
         {"folder", std::nullopt, kFileOpenError, "not a regular file"},
+        {"channel list", "# Frequency ; Name ; Modulation ; Bandwidth; Tags\r\n118100000 ; TWR ; AM ; 8000 ; Air\r\n",
+         kFileOpenError, "it is a channel list (gqrx bookmarks), not a clone file: import it with File > Import"},
+        {"far too large", QByteArray(), kFileOpenError,
+         "the file is 11.3 MB; a clone file is never larger than 5.6 MB"},
     };
     for (const auto& c : cases) {
         ASSERT_TRUE(!c.bytes || WriteAll(Path("bad.WK7"), *c.bytes)) << c.name;
+        // Sparse: the size alone must refuse it, so nothing is there to read.
+        if (std::string_view(c.name) == "far too large") {
+            ASSERT_TRUE(QFile::resize(Path("bad.WK7"), kMaxCloneFileBytes + 1));
+        }
         CloneImage image = before;
         const FileResult r = LoadCloneFile(image, c.bytes ? Path("bad.WK7") : dir.path());
         EXPECT_FALSE(r.ok) << c.name;
@@ -157,6 +165,10 @@ TEST_F(CloneFileTest, CheckReportsEachProblemWithItsLine) {
     ASSERT_TRUE(WriteAll(Path("short.WK7"), "Korvan  WR-K7  Clone  File Start\r\n"));
     EXPECT_EQ(CheckCloneFile(Path("short.WK7")),
               std::vector<std::string>{"line 2: File Open Error: the file ends after 1 lines, 2643 are needed"});
+    ASSERT_TRUE(QFile::resize(Path("short.WK7"), 300'000'000));
+    EXPECT_EQ(CheckCloneFile(Path("short.WK7")),
+              std::vector<std::string>{
+                  "line 1: File Open Error: the file is 300.0 MB; a clone file is never larger than 5.6 MB"});
 }
 
 }  // namespace
