@@ -52,7 +52,9 @@ struct SetModeSettings {
     bool chkWP = false;           // Write Protect
     bool chkLoVolume = false;     // Lo Volume
     bool chkAutoProg = false;     // Auto Program
-    int opbBurst = -1;            // Tone Burst: 0 1750Hz, 1 2100Hz, 2 1000Hz, 3 1450Hz
+    // No byte holds the tone burst, so no read can choose one: it starts on
+    // the usual 1750 Hz rather than on no choice at all.
+    int opbBurst = 0;             // Tone Burst: 0 1750Hz, 1 2100Hz, 2 1000Hz, 3 1450Hz
     bool chkFlg1None = false;     // chkFlg1 "None"
     bool chkFlg1DoReMi = false;   // chkFlg1 "DoReMi"
 

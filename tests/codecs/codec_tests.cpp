@@ -172,6 +172,10 @@ TEST(SettingsCodec, DefaultsDecodeAndEncodeBackPerModel) {
         EXPECT_EQ(std::tuple(v.chkCharge, v.cbbWildKey, v.cbbChargeTime, v.afVolume, v.squelchLevel, v.optVscanSpeed),
                   std::tuple(model == 0, model == 0 ? 0 : 1, 11, 20, 3, 2));
         EXPECT_EQ(EncodeSettings(image), (std::array{block0, block1Encoded})) << model;
+        // Every group of buttons shows a choice, those without a byte of their own too.
+        for (const SetModeSetting& s : SetModeCatalogue())
+            EXPECT_TRUE(s.kind != SettingKind::kOptions || !ModelHasSetting(Model(model), s) || s.Text(s.Get(v)))
+                << s.caption << " " << model;
     }
     EXPECT_EQ(DefaultSettingsBlock1(0).substr(48, 2) + DefaultSettingsBlock1(1).substr(48, 2), "FF00");
     EXPECT_EQ(DefaultSettingsBlock1(3).substr(2, 2), "04");
