@@ -19,6 +19,8 @@ constexpr long long kBitsPerByte = 10;
 constexpr long long kBaud = 38400;
 // Beyond this many bytes a line shows the start of what came back only.
 constexpr std::size_t kShownBytes = 64;
+// Reads that take what waits at the deadline, at most.
+constexpr std::size_t kDrainReads = 64;
 // Bytes the first difference shows of each side.
 constexpr std::size_t kDifferenceBytes = 8;
 
@@ -39,7 +41,15 @@ bool Collect(SerialPort& port, Clock::time_point deadline, std::size_t want, std
         const SerialPort::Wait wait = port.WaitForData(deadline);
         if (wait == SerialPort::Wait::kFault) return false;
         if (wait == SerialPort::Wait::kTimeout) {
-            received += port.ReadAvailable();
+            // One read may not take all that is waiting (a tty hands it over
+            // in pieces while fewer than the characters hinted are in), and
+            // what arrived by the deadline counts. Bounded, as noise never
+            // stops arriving.
+            for (std::size_t tries = 0; tries < kDrainReads; ++tries) {
+                const std::string more = port.ReadAvailable();
+                if (more.empty()) break;
+                received += more;
+            }
             return !port.HasFault();
         }
     }
