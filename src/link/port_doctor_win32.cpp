@@ -1,0 +1,131 @@
+// Windows keeps what the doctor needs in the registry: the present ports
+// under HARDWARE\DEVICEMAP\SERIALCOMM, and for each USB device (or FTDI's
+// own bus) under the Enum key its hardware id, driver service and, in
+// "Device Parameters", the port name it was given. Who may open a port and
+// who holds it Windows only tells by an attempt to open it.
+#ifdef _WIN32
+#include <windows.h>
+
+#include <algorithm>
+#include <set>
+
+#include "link/port_doctor.h"
+#include "link/port_names.h"
+
+namespace wrk7::link {
+
+namespace {
+
+std::string Narrow(const wchar_t* text) {
+    std::string out;
+    for (const wchar_t* c = text; *c; ++c) out += *c < 128 ? static_cast<char>(*c) : '?';  // ids and names are ASCII
+    return out;
+}
+
+std::wstring Wide(const std::string& text) { return std::wstring(text.begin(), text.end()); }
+
+// A string value (the first string of a multi-string one), "" when none.
+std::string StringValue(HKEY key, const wchar_t* subkey, const wchar_t* name) {
+    wchar_t data[512];
+    DWORD bytes = sizeof data - 2 * sizeof(wchar_t);
+    DWORD type = 0;
+    if (RegGetValueW(key, subkey, name, RRF_RT_REG_SZ | RRF_RT_REG_MULTI_SZ, &type, data, &bytes) != ERROR_SUCCESS) return {};
+    data[bytes / sizeof(wchar_t)] = L'\0';
+    return Narrow(data);
+}
+
+std::vector<std::string> SubkeyNames(HKEY key) {
+    std::vector<std::string> names;
+    for (DWORD index = 0;; ++index) {
+        wchar_t name[256];
+        DWORD length = 256;
+        const LONG status = RegEnumKeyExW(key, index, name, &length, nullptr, nullptr, nullptr, nullptr);
+        if (status == ERROR_NO_MORE_ITEMS) break;
+        if (status == ERROR_SUCCESS) names.push_back(Narrow(name));
+    }
+    return names;
+}
+
+std::vector<std::string> PresentPorts(bool& readable) {
+    std::vector<std::string> ports;
+    HKEY key = nullptr;
+    readable = true;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"HARDWARE\\DEVICEMAP\\SERIALCOMM", 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
+        return ports;  // the key appears with the first port
+    for (DWORD index = 0;; ++index) {
+        wchar_t valueName[256];
+        DWORD nameLength = 256;
+        wchar_t data[64];
+        DWORD dataBytes = sizeof data - sizeof(wchar_t);
+        DWORD type = 0;
+        const LONG status = RegEnumValueW(key, index, valueName, &nameLength, nullptr, &type, reinterpret_cast<BYTE*>(data), &dataBytes);
+        if (status == ERROR_NO_MORE_ITEMS) break;
+        if (status != ERROR_SUCCESS || type != REG_SZ) continue;
+        data[dataBytes / sizeof(wchar_t)] = L'\0';
+        ports.push_back(Narrow(data));
+    }
+    RegCloseKey(key);
+    return ports;
+}
+
+// The USB side of each present port, found by the port name its device was given.
+void DescribeFromEnum(std::vector<SerialDevice>& devices) {
+    for (const char* bus : {"USB", "FTDIBUS"}) {
+        HKEY busKey = nullptr;
+        const std::wstring busPath = L"SYSTEM\\CurrentControlSet\\Enum\\" + Wide(bus);
+        if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, busPath.c_str(), 0, KEY_READ, &busKey) != ERROR_SUCCESS) continue;
+        for (const std::string& id : SubkeyNames(busKey)) {
+            HKEY idKey = nullptr;
+            if (RegOpenKeyExW(busKey, Wide(id).c_str(), 0, KEY_READ, &idKey) != ERROR_SUCCESS) continue;
+            for (const std::string& instance : SubkeyNames(idKey)) {
+                const std::wstring parameters = Wide(instance) + L"\\Device Parameters";
+                const std::string port = StringValue(idKey, parameters.c_str(), L"PortName");
+                auto it = std::find_if(devices.begin(), devices.end(), [&](const SerialDevice& d) { return _stricmp(d.path.c_str(), port.c_str()) == 0; });
+                if (port.empty() || it == devices.end() || !it->usb.empty()) continue;
+                const std::wstring instanceKey = Wide(instance);
+                std::string hardwareId = StringValue(idKey, instanceKey.c_str(), L"HardwareID");
+                if (hardwareId.empty()) hardwareId = std::string(bus) + '\\' + id;
+                if (!ParseHardwareId(hardwareId, it->vendor, it->product)) continue;
+                it->usb = std::string(bus) + '\\' + id + '\\' + instance;
+                it->driver = StringValue(idKey, instanceKey.c_str(), L"Service");
+                it->description = StringValue(idKey, instanceKey.c_str(), L"FriendlyName");
+                it->chip = ChipFamily(it->vendor, it->product, it->driver);
+            }
+            RegCloseKey(idKey);
+        }
+        RegCloseKey(busKey);
+    }
+}
+
+// A copy of a Linux machine read on Windows: files only, no owners.
+class FileSystem final : public SystemView {
+public:
+    using SystemView::SystemView;
+    std::optional<NodeOwner> Owner(const std::string&) const override { return std::nullopt; }
+    std::optional<UserInfo> User() const override { return std::nullopt; }
+};
+
+}  // namespace
+
+std::unique_ptr<SystemView> FileSystemAt(const std::filesystem::path& root) { return std::make_unique<FileSystem>(root); }
+
+PortReport ExamineThisSystem() {
+    PortReport report;
+    std::vector<std::string> names = PresentPorts(report.readable);
+    // COM order: by number, as the port dialog counts them.
+    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+        const int na = std::atoi(a.c_str() + std::min<std::size_t>(3, a.size()));
+        const int nb = std::atoi(b.c_str() + std::min<std::size_t>(3, b.size()));
+        return na != nb ? na < nb : a < b;
+    });
+    for (const std::string& name : names) {
+        SerialDevice d;
+        d.path = name;
+        report.devices.push_back(d);
+    }
+    DescribeFromEnum(report.devices);
+    return report;
+}
+
+}  // namespace wrk7::link
+#endif  // _WIN32
