@@ -5,9 +5,13 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QSpacerItem>
 #include <QUrl>
+#include <algorithm>
 
 #include "app/translation/said.h"
 #include "core/message_titles.h"
@@ -23,6 +27,22 @@ QString Joined(const QStringList& lines) { return lines.join(QLatin1Char('\n'));
 [[maybe_unused]] constexpr const char* kReplacingCommands[] = {QT_TRANSLATE_NOOP("Prompter", "paste"),
                                                                QT_TRANSLATE_NOOP("Prompter", "import")};
 
+// Qt sizes a box by its text and leaves its title only 50 pixels beyond
+// that, less than a window manager's icon and buttons take: a short message
+// had its title cut ("S… ss"). A strut as wide as the title in a bold title
+// font, with room for the frame's icon and buttons, keeps it whole.
+void LeaveRoomForTitle(QMessageBox& box) {
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (!grid) return;
+    QFont font = QApplication::font("QMdiSubWindowTitleBar");
+    font.setBold(true);
+    const QFontMetrics metrics(font);
+    int width = metrics.horizontalAdvance(box.windowTitle()) + 8 * metrics.height();
+    if (const QScreen* screen = box.screen()) width = std::min(width, screen->availableGeometry().width() * 2 / 3);
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
+                  grid->columnCount());
+}
+
 }  // namespace
 
 QString ErrorTitle() { return Said(MessageId::kErrorTitle); }
@@ -31,6 +51,7 @@ QString ErrorTitle() { return Said(MessageId::kErrorTitle); }
 QAbstractButton* MessageBoxPrompter::Show(QMessageBox& box) {
     const QPointer<QMessageBox> outer = open_;
     open_ = &box;
+    LeaveRoomForTitle(box);
     box.exec();
     open_ = outer;
     return box.clickedButton();
@@ -74,6 +95,19 @@ Prompter::Answer MessageBoxPrompter::ConfirmAction(QWidget* parent, const QStrin
     QPushButton* act = box.addButton(action, QMessageBox::AcceptRole);
     box.setDefaultButton(QMessageBox::Cancel);
     return Show(box) == act ? Answer::kOk : Answer::kCancel;
+}
+
+int MessageBoxPrompter::Choose(QWidget* parent, const QString& title, const QStringList& lines,
+                               const QStringList& choices, int byDefault) {
+    QMessageBox box(QMessageBox::Warning, title, Joined(lines), QMessageBox::NoButton, parent);
+    QList<QAbstractButton*> buttons;
+    for (const QString& choice : choices) buttons << box.addButton(choice, QMessageBox::AcceptRole);
+    if (byDefault >= 0 && byDefault < buttons.size()) {
+        box.setDefaultButton(static_cast<QPushButton*>(buttons[byDefault]));
+        box.setEscapeButton(buttons[byDefault]);
+    }
+    const qsizetype chosen = buttons.indexOf(Show(box));
+    return chosen < 0 ? byDefault : static_cast<int>(chosen);
 }
 
 void MessageBoxPrompter::Warn(QWidget* parent, const QString& title, const QStringList& lines) {
