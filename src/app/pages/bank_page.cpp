@@ -54,12 +54,20 @@ BankPage::BankPage(CloneDocument& document, Prompter& prompter, QWidget* parent)
     lblAll_->setFrameShadow(QFrame::Sunken);
     lblAll_->setAlignment(Qt::AlignCenter);
     top->addWidget(lblAll_);
+    // The scan-group box clicked last, by its group and bank: a column of
+    // 500 alike boxes needs a word on which one a click just changed.
+    auto* lastGroup = new QLabel(tr("Last group change"));
     groupIndexBox_ = new QLineEdit;
     groupIndexBox_->setObjectName(QStringLiteral("Text4"));
-    groupIndexBox_->setAccessibleName(tr("Scan group"));
+    groupIndexBox_->setAccessibleName(lastGroup->text());
+    lastGroup->setBuddy(groupIndexBox_);
     groupIndexBox_->setReadOnly(true);
-    groupIndexBox_->setFixedWidth(44);
     groupIndexBox_->setFocusPolicy(Qt::NoFocus);
+    const QFontMetrics metrics(groupIndexBox_->font());
+    groupIndexBox_->setFixedWidth(metrics.horizontalAdvance(GroupBoxText(kGroups - 1, kBanks - 1)) +
+                                  metrics.averageCharWidth() * 3);
+    top->addSpacing(metrics.averageCharWidth() * 2);
+    top->addWidget(lastGroup);
     top->addWidget(groupIndexBox_);
 
     auto* frames = new QWidget;
@@ -152,7 +160,11 @@ void BankPage::ClickGroup(int index) {
     document_.Edit(name, [&](CloneImage& image) {
         image.groups.members[static_cast<std::size_t>(group)][static_cast<std::size_t>(bank)] = on;
     });
-    groupIndexBox_->setText(QString::number(index));
+    groupIndexBox_->setText(GroupBoxText(group, bank));
+}
+
+QString BankPage::GroupBoxText(int group, int bank) {
+    return tr("%1, bank %2").arg(GroupCaption(group)).arg(bank);
 }
 
 void BankPage::ShowBankCounts() {

@@ -16,7 +16,8 @@ class Prompter;
 
 // The "Bank" page: 50 count boxes (txtBank), their Link boxes (chkLink), the
 // scan-group boxes (chkGrp, index 50 * group + bank; group 0 hidden), the
-// total label lblAll, Text4 and the four transfer buttons. Every change the
+// total label lblAll, Text4 (the group box clicked last) and the four
+// transfer buttons. Every change the
 // boxes make to the image is one step of the history.
 class BankPage : public QWidget {
     Q_OBJECT
@@ -54,6 +55,8 @@ private:
 
     void ClickLink(int bank);
     void ClickGroup(int index);
+    // "GRP3, bank 12": what Text4 says of a group box.
+    static QString GroupBoxText(int group, int bank);
 
     CloneDocument& document_;
     const CloneImage& image_;
