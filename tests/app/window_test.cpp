@@ -178,6 +178,7 @@ TEST_F(WindowPagesTest, StartsUntitledOnSettings1AndTheKeyboardAloneReachesEvery
     EXPECT_EQ(window->findChild<QComboBox*>(QStringLiteral("cbbChargeTime"))->currentText(), "12 hrs.");
     // The first control of the page takes the keys at the start and after every switch.
     EXPECT_TRUE(window->Settings()->Page1()->isAncestorOf(QApplication::focusWidget()));
+    EXPECT_TRUE(window->testAttribute(Qt::WA_KeyboardFocusChange));  // else the style draws no focus frame
     Shot("main-settings1.png", window.get());
     for (Page page : {Page::kSettings2, Page::kBank}) {
         window->ClickTab(page);

@@ -49,9 +49,16 @@ void ChannelEditor::PlaceBeside(QWidget* anchor) {
     constexpr int kGap = 8;
     int x = a.right() + kGap;
     if (x + size.width() > avail.right()) x = a.left() - kGap - size.width();
-    if (x < avail.left()) x = avail.right() - size.width();  // no room either side: overlap at the edge
     int y = a.top();
-    y = std::min(y, avail.bottom() - size.height());
+    if (x < avail.left()) {
+        // No room either side: over the middle of the window the user is
+        // looking at, not at the screen's edge over the columns being edited.
+        const QRect window = anchor->window()->frameGeometry();
+        x = window.center().x() - size.width() / 2;
+        y = window.center().y() - size.height() / 2;
+    }
+    x = std::min(x, avail.right() + 1 - size.width());
+    y = std::min(y, avail.bottom() + 1 - size.height());
     move(std::max(x, avail.left()), std::max(y, avail.top()));
 }
 

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <algorithm>
 #include <QSlider>
 #include <QVBoxLayout>
 
@@ -366,6 +367,7 @@ void SettingsPages::BuildPage2() {
     grid->setRowStretch(row, 1);
 
     auto* scroll = new QScrollArea;
+    page2Scroll_ = scroll;
     scroll->setWidget(content);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
@@ -375,6 +377,13 @@ void SettingsPages::BuildPage2() {
     layout->setContentsMargins(2, 2, 2, 2);
     layout->addWidget(scroll, 1);
     AddTransferButtons(page2_, 1, layout);
+}
+
+int SettingsPages::MissingHeight(int pageHeight) const {
+    // The page's own rows (margins, the transfer buttons) around the area,
+    // plus everything the area holds.
+    const int around = page2_->layout()->sizeHint().height() - page2Scroll_->sizeHint().height();
+    return std::max(0, page2Scroll_->widget()->sizeHint().height() + around - pageHeight);
 }
 
 void SettingsPages::Load() {

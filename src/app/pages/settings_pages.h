@@ -16,6 +16,7 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
+class QScrollArea;
 class QSlider;
 class QWidget;
 
@@ -36,6 +37,9 @@ public:
 
     QWidget* Page1() const { return page1_; }
     QWidget* Page2() const { return page2_; }
+    // How much taller than pageHeight Settings 2 must be to show all its
+    // controls without scrolling (0 when it fits).
+    int MissingHeight(int pageHeight) const;
 
     // Controls from image.settings.values, without marking anything.
     void Load();
@@ -75,6 +79,7 @@ private:
     const CloneImage& image_;
     QWidget* page1_ = nullptr;
     QWidget* page2_ = nullptr;
+    QScrollArea* page2Scroll_ = nullptr;
     bool loading_ = false;
     std::array<QRadioButton*, kModelCount> opbModel_{};
     QButtonGroup* modelGroup_ = nullptr;

@@ -10,6 +10,10 @@ void FocusFirstControl(QWidget* area) {
         if (!area->isAncestorOf(w) || !(w->focusPolicy() & Qt::TabFocus)) continue;
         if (!w->isVisibleTo(area) || !w->isEnabled()) continue;
         w->setFocus(Qt::TabFocusReason);
+        // A window not yet active forgets the reason by the time it is
+        // activated, and the style then draws no focus frame: the start
+        // focus would be invisible.
+        w->window()->setAttribute(Qt::WA_KeyboardFocusChange);
         return;
     }
 }

@@ -1,6 +1,8 @@
 #include "app/support/screen_fit.h"
 
+#include <QEvent>
 #include <QScreen>
+#include <QStyle>
 #include <QWidget>
 #include <algorithm>
 
@@ -28,13 +30,59 @@ QRect PlaceOnScreens(const QRect& rect, const QList<QRect>& available, int prima
     return FitWithin(rect, available[best]);
 }
 
+namespace {
+
+QMargins Decoration(const QWidget* window) {
+    const QRect frame = window->frameGeometry();
+    const QRect inner = window->geometry();
+    return {inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
+            frame.bottom() - inner.bottom()};
+}
+
+// A window manager on X11 tells the frame it adds only once it has framed the
+// window, after the first show: until then, reserve a title bar and borders
+// as the style draws them, so the first fit does not put the bottom of the
+// window (its status bar) below the screen.
+QMargins ExpectedDecoration(const QWidget* window) {
+    if (window->windowFlags() & Qt::FramelessWindowHint) return {};
+    const int border = window->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, window);
+    const int title = window->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, window);
+    return {border, title + border, border, border};
+}
+
+// Fits the window again once the window manager's frame is known.
+class RefitWhenFramed : public QObject {
+public:
+    explicit RefitWhenFramed(QWidget* window) : QObject(window), window_(window) { window->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == window_ && (event->type() == QEvent::Move || event->type() == QEvent::Resize) &&
+            !Decoration(window_).isNull()) {
+            window_->removeEventFilter(this);
+            deleteLater();
+            FitOnScreen(window_);
+        }
+        return false;
+    }
+
+private:
+    QWidget* window_;
+};
+
+}  // namespace
+
 void FitOnScreen(QWidget* window) {
     const QScreen* screen = window->screen();
     if (!screen) return;
     // The frame (title bar, borders) counts: it is what must stay reachable.
-    const QRect frame = window->frameGeometry();
-    const QMargins decoration(window->geometry().left() - frame.left(), window->geometry().top() - frame.top(),
-                              frame.right() - window->geometry().right(), frame.bottom() - window->geometry().bottom());
+    QMargins decoration = Decoration(window);
+    if (decoration.isNull() && window->isWindow()) {
+        decoration = ExpectedDecoration(window);
+        if (!decoration.isNull() && !window->findChild<RefitWhenFramed*>(QString(), Qt::FindDirectChildrenOnly))
+            new RefitWhenFramed(window);
+    }
+    const QRect frame = window->geometry().marginsAdded(decoration);
     const QRect fitted = FitWithin(frame, screen->availableGeometry());
     if (fitted == frame) return;
     const QRect inner = fitted.marginsRemoved(decoration);

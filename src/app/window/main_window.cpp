@@ -534,9 +534,13 @@ void MainWindow::showEvent(QShowEvent* event) {
     if (!firstShow_) return;
     firstShow_ = false;
     // Wide enough that the memory grid shows every column without scrolling
-    // sideways, as far as the screen allows.
-    if (const int missing = memoryPage_->MissingWidth(); missing > 0 && !placementRestored_)
-        resize(width() + missing, height());
+    // sideways, and tall enough that Settings 2 shows all its lists, as far
+    // as the screen allows.
+    if (!placementRestored_) {
+        const int missingWidth = std::max(0, memoryPage_->MissingWidth());
+        const int missingHeight = settingsPages_->MissingHeight(tabs_->currentWidget()->height());
+        resize(width() + missingWidth, height() + missingHeight);
+    }
     FitOnScreen(this);
     FocusFirstControl(tabs_->currentWidget());
 }
