@@ -513,7 +513,8 @@ void NoPortTrouble(const Context& c, SerialDevice& d, const std::string& expecte
     PortTrouble t{PortTrouble::Kind::kNoPort, {}, {}};
     if (d.driver == "usbfs") {
         t.text = "The " + chip + " adapter " + id + " is on USB, but a program took it over (through usbfs), so it has no serial port.";
-        t.remedy = "Find the program (sudo lsof /dev/bus/usb/*/*), close it, then unplug the adapter and plug it in again.";
+        t.remedy = Runs(c.processes, "brltty") ? "brltty may hold it from before: unplug the adapter and plug it in again."
+                                               : "Find the program (sudo lsof /dev/bus/usb/*/*), close it, then unplug the adapter and plug it in again.";
     } else if (!d.driver.empty()) {
         t.text = "The " + d.driver + " driver took the " + chip + " adapter " + id + ", but no serial port appeared.";
         t.remedy = "Unplug the adapter and plug it in again; the kernel says why in:\nsudo dmesg | tail -n 30";
