@@ -10,6 +10,7 @@
 
 #include <memory>
 
+#include "put_channel.h"
 #include "recording_prompter.h"
 
 namespace wrk7 {
@@ -133,6 +134,20 @@ TEST_F(EditorTest, AnEmptyRowStartsFromTheDefaultsOrWhatHoldKept) {
         EXPECT_EQ(Get<QButtonGroup>("opbStep")->checkedId(), hold ? 9 : 6);
         Get<QCheckBox>("chkHold")->click();
         dlg->reject();
+    }
+}
+
+TEST_F(EditorTest, TabEntersEachOptionGroupAtItsChoice) {
+    PutChannel(image, 4, 145.5);
+    image.memory.slot[4].Set(kStep, 9);
+    image.memory.slot[4].Set(kShift, 2);
+    Open(5);
+    for (const char* group : {"opbWave", "opbSift", "opbStep", "opbTone"}) {
+        auto* buttons = Get<QButtonGroup>(group);
+        Freq()->setFocus();
+        for (int tabs = 0; tabs < 40 && !buttons->buttons().contains(QApplication::focusWidget()); ++tabs)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), buttons->checkedButton()) << group;
     }
 }
 

@@ -124,6 +124,9 @@ void MainWindow::BuildPages() {
     cmdCancel_ = new QPushButton(QStringLiteral("Cancel"));
     cmdCancel_->setObjectName(QStringLiteral("cmdCancelTransfer"));
     connect(cmdCancel_, &QPushButton::clicked, transfers_, &TransferController::Cancel);
+    // Escape stops a transfer as it closes a dialog; the button is shown only
+    // while one runs, so the key means nothing at other times.
+    cmdCancel_->setShortcut(Qt::Key_Escape);
     auto* progressRow = new QHBoxLayout;
     progressRow->setContentsMargins(0, 0, 0, 0);
     progressRow->addWidget(progress_, 1);
