@@ -2,6 +2,7 @@
 #include "cli/file_verbs.h"
 #include "cli/link_verbs.h"
 #include "cli/option_help.h"
+#include "cli/verb_ports.h"
 
 namespace wrk7::cli {
 
@@ -22,6 +23,7 @@ const std::vector<Verb>& AllVerbs() {
         {"read", "read --port PORT [--model MODEL] [--part PART] [--base FILE.WK7] [--quick] [--trace FILE] OUT.WK7", "read the receiver into a clone file", RunRead},
         {"write", "write --port PORT [--model MODEL] [--part PART] [--trace FILE] [--backup FILE] FILE.WK7", "write a clone file into the receiver", RunWrite},
         {"emulate", "emulate [--model MODEL] [--image FILE.WK7] [--link PATH] [--save FILE.WK7] [--paced] [--fault F]...", "serve the receiver emulator on a pseudo-terminal", RunEmulate},
+        {"ports", "ports [--json] [--root DIR] [--test PORT [--loopback]]", "list the serial devices and what stands in their way, or test a cable", RunPorts},
     };
     return verbs;
 }
@@ -48,6 +50,10 @@ const std::vector<OptionHelp>& AllOptionHelp() {
         {"--save FILE", "save the emulator's memory as a clone file when it ends"},
         {"--paced", "deliver every character at 38400 baud"},
         {"--fault F", "refuse-id, silent-after=N, drop=N, garbage=N, split, re-on=ADDR, delay-ms=N, hangup-after=N"},
+        {"--json", "ports: print the list as one JSON document"},
+        {"--root DIR", "ports: read /sys, /proc, /dev and the udev rules under DIR instead of /"},
+        {"--test PORT", "ports: test the cable on PORT (with the receiver, or --loopback)"},
+        {"--loopback", "ports --test: the cable's ends are joined (TX to RX) instead of a receiver"},
         {"-h, --help", "show this help; after a verb, that verb's help"},
         {"--version", "show the version"},
     };

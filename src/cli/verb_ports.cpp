@@ -1,0 +1,105 @@
+#include <QCommandLineParser>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <algorithm>
+
+#include "cli/cable_test_verb.h"
+#include "cli/verb_ports.h"
+#include "link/port_doctor.h"
+
+namespace wrk7::cli {
+
+namespace {
+const QCommandLineOption kJson(QStringLiteral("json"));
+const QCommandLineOption kRoot(QStringLiteral("root"), QString(), QStringLiteral("DIR"));
+const QCommandLineOption kTest(QStringLiteral("test"), QString(), QStringLiteral("PORT"));
+const QCommandLineOption kLoopback(QStringLiteral("loopback"));
+const QCommandLineOption kTrace(QStringLiteral("trace"), QString(), QStringLiteral("FILE"));
+
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+QString UsbId(const link::SerialDevice& d) {
+    return d.usb.empty() ? QString() : Q(link::HexId(d.vendor) + ':' + link::HexId(d.product));
+}
+
+QJsonDocument Json(const link::PortReport& report) {
+    QJsonArray devices;
+    for (const link::SerialDevice& d : report.devices) {
+        QJsonArray troubles;
+        for (const link::PortTrouble& t : d.troubles)
+            troubles.append(QJsonObject{{"kind", QString::fromLatin1(link::TroubleName(t.kind))},
+                                        {"text", Q(t.text)},
+                                        {"remedy", Q(t.remedy)}});
+        devices.append(QJsonObject{{"path", Q(d.path)},
+                                   {"byId", Q(d.byId)},
+                                   {"usb", Q(d.usb)},
+                                   {"vendorId", d.usb.empty() ? QString() : Q(link::HexId(d.vendor))},
+                                   {"productId", d.usb.empty() ? QString() : Q(link::HexId(d.product))},
+                                   {"description", Q(d.description)},
+                                   {"chip", Q(d.chip)},
+                                   {"driver", Q(d.driver)},
+                                   {"troubles", troubles}});
+    }
+    return QJsonDocument(devices);
+}
+
+void PrintText(const link::PortReport& report, CliIo& io) {
+    const bool anyPort = std::any_of(report.devices.begin(), report.devices.end(),
+                                     [](const link::SerialDevice& d) { return !d.path.empty(); });
+    if (!anyPort) io.Out(QStringLiteral("No serial device found."));
+    bool first = anyPort;
+    for (const link::SerialDevice& d : report.devices) {
+        if (!first) io.Out(QString());
+        first = false;
+        io.Out(d.path.empty() ? QStringLiteral("USB %1: no serial port").arg(Q(d.usb)) : Q(d.path));
+        auto field = [&io](const char* name, const QString& value) {
+            if (!value.isEmpty()) io.Out(QStringLiteral("  %1 %2").arg(QString::fromLatin1(name), -9).arg(value));
+        };
+        field("by-id:", Q(d.byId));
+        if (!d.usb.empty())
+            field("USB:", UsbId(d) + QStringLiteral(" at ") + Q(d.usb) +
+                              (d.description.empty() ? QString() : QStringLiteral(" (%1)").arg(Q(d.description))));
+        field("chip:", Q(d.chip));
+        field("driver:", Q(d.driver));
+        for (const link::PortTrouble& t : d.troubles) {
+            io.Out(QStringLiteral("  trouble (%1): %2").arg(QString::fromLatin1(link::TroubleName(t.kind)), Q(t.text)));
+            const QStringList lines = Q(t.remedy).split('\n');
+            for (qsizetype i = 0; i < lines.size(); ++i)
+                io.Out((i == 0 ? QStringLiteral("    remedy: ") : QStringLiteral("            ")) + lines[i]);
+        }
+    }
+}
+
+}  // namespace
+
+// Lists the serial devices and what stands in their way; with --test it
+// hands over to the cable test.
+int RunPorts(const QStringList& args, CliIo& io) {
+    const Verb& verb = *FindVerb(QStringLiteral("ports"));
+    QCommandLineParser parser;
+    AddModelOption(parser);
+    for (const auto& o : {kJson, kRoot, kTest, kLoopback, kTrace}) parser.addOption(o);
+    int exitCode = kExitOk;
+    if (!ParseVerbArgs(parser, verb, args, 0, io, exitCode)) return exitCode;
+    if (parser.isSet(kTest)) return RunCableTestVerb(parser, verb, io);
+    for (const char* name : {"loopback", "model", "trace"})
+        if (parser.isSet(QString::fromLatin1(name)))
+            return UsageError(verb, QStringLiteral("--%1 goes with --test PORT").arg(QString::fromLatin1(name)), io);
+
+    const link::PortReport report =
+        parser.isSet(kRoot) ? link::ExaminePorts(*link::SystemAt(parser.value(kRoot).toStdString())) : link::ExamineThisSystem();
+    if (!report.readable) {
+        const QString where = parser.isSet(kRoot) ? parser.value(kRoot) : QStringLiteral("/");
+        io.Err(QStringLiteral("cannot read the serial devices under %1 (sys/class/tty)").arg(where));
+        return kExitFailure;
+    }
+    if (parser.isSet(kJson)) {
+        io.Out(QString::fromUtf8(Json(report).toJson(QJsonDocument::Indented)).trimmed());
+    } else {
+        PrintText(report, io);
+    }
+    return kExitOk;
+}
+
+}  // namespace wrk7::cli

@@ -1,0 +1,63 @@
+// wrk7 ports on the fixture trees of tests/data/ports (symbolic links: not on Windows).
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include "cli/cli_support.h"
+
+namespace wrk7::cli {
+namespace {
+
+using test::InProcess;
+
+QString Root(const char* fixture) { return QStringLiteral(WRK7_TEST_DATA_DIR "/ports/") + QLatin1String(fixture); }
+
+TEST(PortsVerbTest, TextGivesABlockPerDeviceWithItsTroublesIndented) {
+    const test::Ran held = InProcess({"ports", "--root", Root("held")});
+    EXPECT_EQ(held.code, kExitOk) << "troubles are no failure";
+    ASSERT_GE(held.out.size(), 7);
+    EXPECT_EQ(held.out[0], "/dev/ttyUSB0");
+    EXPECT_TRUE(held.out.contains("  USB:      10c4:ea60 at 1-1 (Silicon Labs CP2102 USB to UART Bridge Controller)"));
+    EXPECT_TRUE(held.out.contains("  chip:     Silicon Labs CP210x"));
+    EXPECT_TRUE(held.out.contains("  trouble (busy): Another program holds /dev/ttyUSB0: minicom (pid 4242)."));
+    EXPECT_TRUE(held.out.contains("            kill 4242")) << "a remedy's lines under its first";
+
+    const test::Ran adapter = InProcess({"ports", "--root", Root("pl2303-no-port")});
+    EXPECT_EQ(adapter.code, kExitOk);
+    ASSERT_GE(adapter.out.size(), 3);
+    EXPECT_EQ(adapter.out[0], "No serial device found.");
+    EXPECT_EQ(adapter.out[2], "USB 1-3: no serial port");
+
+    EXPECT_EQ(InProcess({"ports", "--root", Root("none")}).out, QStringList{"No serial device found."});
+    const test::Ran unreadable = InProcess({"ports", "--root", Root("no-such-case")});
+    EXPECT_EQ(unreadable.code, kExitFailure);
+    EXPECT_TRUE(unreadable.out.isEmpty());
+    EXPECT_EQ(InProcess({"ports", "--loopback"}).code, kExitUsage) << "--loopback goes with --test";
+}
+
+TEST(PortsVerbTest, JsonCarriesTheSameForScripts) {
+    const test::Ran ran = InProcess({"ports", "--json", "--root", Root("ch340-brltty")});
+    ASSERT_EQ(ran.code, kExitOk);
+    QJsonParseError error;
+    const QJsonDocument doc = QJsonDocument::fromJson(ran.out.join('\n').toUtf8(), &error);
+    ASSERT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
+    const QJsonArray devices = doc.array();
+    ASSERT_EQ(devices.size(), 2);
+    const QJsonObject ftdi = devices[0].toObject();
+    EXPECT_EQ(ftdi["path"].toString(), "/dev/ttyUSB0");
+    EXPECT_EQ(ftdi["vendorId"].toString() + ':' + ftdi["productId"].toString(), "0403:6001");
+    EXPECT_TRUE(ftdi["troubles"].toArray().isEmpty());
+    const QJsonObject ch340 = devices[1].toObject();
+    EXPECT_EQ(ch340["path"].toString(), "") << "an adapter without a port";
+    EXPECT_EQ(ch340["usb"].toString(), "1-2");
+    EXPECT_EQ(ch340["chip"].toString(), "WCH CH340/CH341");
+    const QJsonArray troubles = ch340["troubles"].toArray();
+    ASSERT_EQ(troubles.size(), 1);
+    EXPECT_EQ(troubles[0].toObject()["kind"].toString(), "brltty");
+    EXPECT_TRUE(troubles[0].toObject()["remedy"].toString().contains("ENV{PRODUCT}==\"1a86/7523/*\""));
+}
+
+}  // namespace
+}  // namespace wrk7::cli
