@@ -258,6 +258,7 @@ LinkSession::Outcome LinkSession::WriteArea(Area area, const BlockSource& dataOf
         if (progress) Progress(k, blocks);
         const Outcome outcome = WriteBlock(WriteCommand(BlockAddress(area, k), dataOf(k)));
         if (outcome != Outcome::kOk) return outcome;
+        ++blocksWritten_;
     }
     return Outcome::kOk;
 }
@@ -435,6 +436,7 @@ int LinkSession::WriteMemory() {
             BlockMessage(outcome);
             return kResultFailed;
         }
+        ++blocksWritten_;
     }
     if (!WriteZeroFill()) return kResultFailed;
     Progress(kSlotCount, kSlotCount);
@@ -462,6 +464,7 @@ LinkResult Finish(LinkSession& session, int code) {
     result.code = code;
     result.messages = session.Messages();
     result.cancelled = session.Cancelled();
+    result.blocksWritten = session.BlocksWritten();
     return result;
 }
 

@@ -65,6 +65,10 @@ struct LinkResult {
     int code = kResultFailed;
     std::vector<Message> messages;
     bool cancelled = false;  // stopped by the cancel flag between two exchanges
+    // Data blocks and channel records of a write the receiver accepted: a
+    // write that fails after any of them has left the receiver partly
+    // written, one that fails before none has changed nothing.
+    int blocksWritten = 0;
     bool ok() const { return code == kResultOk; }
 };
 
@@ -151,6 +155,7 @@ public:
     bool WriteZeroFill();
 
     const std::vector<Message>& Messages() const { return messages_; }
+    int BlocksWritten() const { return blocksWritten_; }
     void AddMessage(MessageId id) { messages_.push_back(Say(id)); }
     bool Cancelled() const { return cancelled_; }
 
@@ -192,6 +197,7 @@ private:
     LinkOptions options_;
     std::vector<Message> messages_;
     bool cancelled_ = false;
+    int blocksWritten_ = 0;
     bool answered_ = false;    // an exchange of this session ended without a port fault
     bool reopened_ = false;    // the one reopen after a port fault is spent
     bool openFailed_ = false;  // the last open failed; only the reopen tries again

@@ -157,6 +157,9 @@ TEST(Operations, FaultsEndATransferTheirWay) {
         EXPECT_EQ(std::pair(log.back().substr(0, 10), std::count(log.begin(), log.end(), log.back())),
                   std::pair(c.last, std::ptrdiff_t{c.lastSent}));
         if (c.sent >= 0) { EXPECT_EQ(static_cast<long>(log.size()), c.sent); }
+        // The blocks the receiver took: every command with data but the one it ended on.
+        const auto accepted = std::ranges::count_if(log, [&](const std::string& sent) { return sent.size() > 20 && sent != log.back(); });
+        EXPECT_EQ(r.blocksWritten, c.write ? accepted : 0);
         EXPECT_EQ(bench.port->Open(), !bench.receiver->HungUp()) << "a line hung up stays dead";
         if (r.ok()) { EXPECT_TRUE(image.banks.counts == bench.demo.banks.counts && image.groups.members == bench.demo.groups.members); }
         if (c.run == &AsTransfer<WriteSettingsSequence>) {
