@@ -1,0 +1,112 @@
+#include "app/transfer/port_doctor_dialog.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace wrk7 {
+
+namespace {
+
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+// The report in two forms at once: HTML for the view, plain text for Copy.
+struct Writer {
+    QString html, text;
+    void Heading(const QString& line) {
+        html += QStringLiteral("<h3>%1</h3>").arg(line.toHtmlEscaped());
+        text += (text.isEmpty() ? QString() : QStringLiteral("\n")) + line + '\n';
+    }
+    void Field(const QString& name, const QString& value) {
+        if (value.isEmpty()) return;
+        html += QStringLiteral("<div><b>%1</b> %2</div>").arg(name.toHtmlEscaped(), value.toHtmlEscaped());
+        text += QStringLiteral("  %1 %2\n").arg(name, value);
+    }
+    void Trouble(const QString& caption, const QString& what, const QString& remedyCaption, const QString& remedy) {
+        html += QStringLiteral("<p><b>%1</b> %2</p><p>%3</p><pre>%4</pre>")
+                    .arg(caption.toHtmlEscaped(), what.toHtmlEscaped(), remedyCaption.toHtmlEscaped(), remedy.toHtmlEscaped());
+        text += QStringLiteral("  %1 %2\n  %3\n").arg(caption, what, remedyCaption);
+        for (const QString& line : remedy.split('\n')) text += QStringLiteral("    %1\n").arg(line);
+    }
+    void Line(const QString& line) {
+        html += QStringLiteral("<p>%1</p>").arg(line.toHtmlEscaped());
+        text += line + '\n';
+    }
+};
+
+QString Caption(link::PortTrouble::Kind kind) {
+    switch (kind) {
+        case link::PortTrouble::Kind::kPermission: return PortDoctorDialog::tr("No permission:");
+        case link::PortTrouble::Kind::kBusy: return PortDoctorDialog::tr("In use:");
+        case link::PortTrouble::Kind::kBrltty: return PortDoctorDialog::tr("Braille display service:");
+        case link::PortTrouble::Kind::kModemManager: return PortDoctorDialog::tr("ModemManager:");
+        case link::PortTrouble::Kind::kNoPort: return PortDoctorDialog::tr("No port:");
+    }
+    return {};
+}
+
+}  // namespace
+
+PortDoctorDialog::PortDoctorDialog(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("dlgPortDoctor"));
+    setWindowTitle(tr("Port Check"));
+    report_ = new QTextEdit;
+    report_->setObjectName(QStringLiteral("txtPortReport"));
+    report_->setAccessibleName(tr("Serial devices and what stands in their way"));
+    report_->setReadOnly(true);
+    // Read-only, yet a command can be selected with the keyboard too and copied.
+    report_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    report_->setMinimumSize(640, 360);
+    copy_ = new QPushButton(tr("Copy"));
+    copy_->setObjectName(QStringLiteral("cmdCopy"));
+    copy_->setToolTip(tr("Copy the whole report"));
+    connect(copy_, &QPushButton::clicked, this, [this] { QApplication::clipboard()->setText(text_); });
+    auto* close = new QPushButton(tr("Close"));
+    close->setObjectName(QStringLiteral("cmdClose"));
+    close->setDefault(true);
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(copy_);
+    buttons->addStretch();
+    buttons->addWidget(close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(report_, 1);
+    layout->addLayout(buttons);
+}
+
+void PortDoctorDialog::Examine(const QString& root) {
+    if (root == QLatin1String("/")) {
+        Show(link::ExamineThisSystem());
+    } else {
+        Show(link::ExaminePorts(*link::SystemAt(root.toStdString())));
+    }
+}
+
+void PortDoctorDialog::Show(const link::PortReport& report) {
+    Writer w;
+    if (!report.readable) w.Line(tr("The system's list of serial devices could not be read."));
+    const bool anyPort = std::any_of(report.devices.begin(), report.devices.end(),
+                                     [](const link::SerialDevice& d) { return !d.path.empty(); });
+    if (report.readable && !anyPort) w.Line(tr("No serial device found."));
+    for (const link::SerialDevice& d : report.devices) {
+        w.Heading(d.path.empty() ? tr("USB %1: no serial port").arg(Q(d.usb)) : Q(d.path));
+        w.Field(tr("By id:"), Q(d.byId));
+        if (!d.usb.empty()) {
+            QString usb = Q(link::HexId(d.vendor) + ':' + link::HexId(d.product));
+            if (!d.description.empty()) usb += QStringLiteral(" (%1)").arg(Q(d.description));
+            w.Field(tr("USB:"), usb);
+        }
+        w.Field(tr("Chip:"), Q(d.chip));
+        w.Field(tr("Driver:"), Q(d.driver));
+        for (const link::PortTrouble& t : d.troubles) w.Trouble(Caption(t.kind), Q(t.text), tr("What to do:"), Q(t.remedy));
+        if (d.troubles.empty() && !d.path.empty()) w.Line(tr("Nothing stands in its way."));
+    }
+    report_->setHtml(w.html);
+    text_ = w.text;
+}
+
+}  // namespace wrk7
