@@ -2,6 +2,7 @@
 
 #include <QStringList>
 #include <algorithm>
+#include <optional>
 
 namespace wrk7::print {
 
@@ -33,26 +34,37 @@ ListingLayout LayOutListing(const ListingDocument& document, const Measure& meas
     linesPerPage = std::max(linesPerPage, 1);
     ListingLayout layout;
     ListingPage page;
+    bool repeated = false;
+    auto endPage = [&] {
+        layout.pages.push_back(std::move(page));
+        layout.repeatsHeading.push_back(repeated);
+        page.clear();
+        repeated = false;
+    };
     for (const ListingLines& part : document.parts) {
         const std::vector<double> starts = ColumnStarts(part, measure, gap);
+        std::optional<PlacedLine> heading;  // of the section the lines are in
         for (const std::string& line : part) {
             PlacedLine placed;
-            if (!line.empty()) {
-                const QStringList fields = Fields(line);
-                for (qsizetype i = 0; i < fields.size(); ++i) {
-                    const double x = fields.size() < 2 ? 0 : starts[static_cast<std::size_t>(i)];
-                    placed.push_back({x, fields[i]});
-                }
-                layout.width = std::max(layout.width, placed.back().x + measure(placed.back().text));
+            const QStringList fields = line.empty() ? QStringList() : Fields(line);
+            for (qsizetype i = 0; i < fields.size(); ++i) {
+                const double x = fields.size() < 2 ? 0 : starts[static_cast<std::size_t>(i)];
+                placed.push_back({x, fields[i]});
+            }
+            if (!placed.empty()) layout.width = std::max(layout.width, placed.back().x + measure(placed.back().text));
+            const bool row = fields.size() >= 2 && heading;
+            if (fields.size() < 2) heading.reset();
+            else if (!heading) heading = placed;
+            // A page of one line could hold the headings and nothing else.
+            if (row && page.empty() && !layout.pages.empty() && linesPerPage > 1) {
+                page.push_back(*heading);
+                repeated = true;
             }
             page.push_back(std::move(placed));
-            if (static_cast<int>(page.size()) == linesPerPage) {
-                layout.pages.push_back(std::move(page));
-                page.clear();
-            }
+            if (static_cast<int>(page.size()) == linesPerPage) endPage();
         }
     }
-    if (!page.empty()) layout.pages.push_back(std::move(page));
+    if (!page.empty()) endPage();
     return layout;
 }
 

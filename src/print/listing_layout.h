@@ -18,6 +18,9 @@ using ListingPage = std::vector<PlacedLine>;
 
 struct ListingLayout {
     std::vector<ListingPage> pages;
+    // Per page: whether its first line repeats the column headings of the
+    // section it continues, rather than being a line of the listing.
+    std::vector<bool> repeatsHeading;
     double width = 0;  // the widest line, from the margin to its last character
 };
 
@@ -29,7 +32,9 @@ using Measure = std::function<double(const QString&)>;
 std::vector<double> ColumnStarts(const ListingLines& part, const Measure& measure, double gap);
 
 // Fields at their tab stops, linesPerPage lines to a page (at least one);
-// a line is never split across pages.
+// a line is never split across pages. A section (the first line with
+// columns after a line without, and the lines with columns under it) that
+// goes on over a page break has its headings again at the top of the page.
 ListingLayout LayOutListing(const ListingDocument& document, const Measure& measure, double gap,
                             int linesPerPage);
 

@@ -29,11 +29,13 @@ using wrk7::testing::RichImage;
 
 double CharCount(const QString& text) { return static_cast<double>(text.size()); }
 
-// The laid-out lines, fields joined by tabs again.
+// The laid-out lines, fields joined by tabs again, without the headings
+// repeated at the top of a page.
 ListingLines Rejoined(const ListingLayout& layout) {
     ListingLines lines;
-    for (const ListingPage& page : layout.pages)
-        for (const PlacedLine& placed : page) {
+    for (std::size_t n = 0; n < layout.pages.size(); ++n)
+        for (std::size_t i = layout.repeatsHeading.at(n) ? 1 : 0; i < layout.pages[n].size(); ++i) {
+            const PlacedLine& placed = layout.pages[n][i];
             QStringList fields;
             for (const PlacedField& f : placed) fields << f.text;
             lines.push_back(fields.join(QLatin1Char('\t')).toStdString());
@@ -67,9 +69,13 @@ TEST(ListingDocument, ColumnsLineUpAcrossBanksAndPagesAndNeverOverlap) {
     std::map<std::size_t, std::set<double>> memoryStarts;
     bool inMemory = false;
     double widest = 0;
-    for (const ListingPage& page : layout.pages) {
+    for (std::size_t n = 0; n < layout.pages.size(); ++n) {
+        const ListingPage& page = layout.pages[n];
         EXPECT_LE(page.size(), static_cast<std::size_t>(perPage));
-        lineCount += page.size();
+        lineCount += page.size() - (layout.repeatsHeading[n] ? 1 : 0);
+        // A page that goes on with a section's lines starts with its headings.
+        const QString top = page.front().size() > 1 ? page.front()[0].text : QStringLiteral("Ch");
+        EXPECT_TRUE(top == "Ch" || top == "Band") << "page " << n + 1 << " starts with " << top.toStdString();
         for (const PlacedLine& placed : page) {
             if (placed.size() == 1 && placed[0].text == "Memory Bank") inMemory = true;
             for (std::size_t i = 0; i + 1 < placed.size(); ++i)
@@ -80,6 +86,7 @@ TEST(ListingDocument, ColumnsLineUpAcrossBanksAndPagesAndNeverOverlap) {
         }
     }
     EXPECT_EQ(lineCount, AllLines(document).size());
+    EXPECT_GT(std::count(layout.repeatsHeading.begin(), layout.repeatsHeading.end(), true), 1);
     ASSERT_EQ(memoryStarts.size(), 12u);
     for (const auto& [column, starts] : memoryStarts) EXPECT_EQ(starts.size(), 1u) << "column " << column;
     EXPECT_DOUBLE_EQ(layout.width, widest);
