@@ -98,6 +98,20 @@ TEST_F(EditCommandsTest, TheGridsKeysMenusAndButtonsFindGoToOpenTheEditorOnTheRo
     QTest::keyClick(grid, Qt::Key_G, Qt::ControlModifier);
     EXPECT_EQ(bar->CurrentMode(), FindBar::Mode::kGoTo);
     EXPECT_EQ(enter("07-012"), 713);
+    // Ctrl+End and Ctrl+Home select the row they go to, so Delete acts on it.
+    using Jump = std::tuple<Qt::Key, Qt::KeyboardModifiers, std::vector<int>>;
+    for (const auto& [key, mods, selected] : {Jump{Qt::Key_End, Qt::ControlModifier, {kSlotCount}},
+                                              Jump{Qt::Key_Home, Qt::ControlModifier, {1}},
+                                              Jump{Qt::Key_End, Qt::ControlModifier | Qt::ShiftModifier, {}}}) {
+        QTest::keyClick(grid, key, mods);
+        const std::vector<int> rows = window->Memory()->SelectedRows();
+        if (selected.empty()) {
+            EXPECT_EQ(std::pair(rows.size(), rows.back()), std::pair(std::size_t(kSlotCount), kSlotCount)) << "all";
+        } else {
+            EXPECT_EQ(rows, selected);
+        }
+        EXPECT_EQ(window->Memory()->CurrentRow(), key == Qt::Key_End ? kSlotCount : 1);
+    }
     // Enter and F2 open the editor on the row; what the step holds and is named: CommandsTest.
     SelectRows(*window, 7, 7);
     for (Qt::Key key : {Qt::Key_Return, Qt::Key_F2}) {

@@ -74,6 +74,9 @@ void MessageBoxPrompter::Inform(QWidget* parent, const QString& title, const QSt
 Prompter::Answer MessageBoxPrompter::Confirm(QWidget* parent, const QString& title,
                                              const QStringList& lines) {
     QMessageBox box(QMessageBox::Warning, title, Joined(lines), QMessageBox::Ok | QMessageBox::Cancel, parent);
+    // Enter stays Cancel, as the original asks, so the action needs a key of
+    // its own: the mnemonic Qt's plain "OK" lacks.
+    box.button(QMessageBox::Ok)->setText(QCoreApplication::translate("Prompter", "&OK"));
     box.setDefaultButton(QMessageBox::Cancel);
     return Show(box) == box.button(QMessageBox::Ok) ? Answer::kOk : Answer::kCancel;
 }

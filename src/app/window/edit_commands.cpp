@@ -5,7 +5,9 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QTableView>
+#include <algorithm>
 #include <functional>
+#include <vector>
 
 #include "app/commands/commands.h"
 #include "app/dialogs/change_channels_dialog.h"
@@ -13,6 +15,7 @@
 #include "app/document/clone_document.h"
 #include "app/pages/find_bar.h"
 #include "app/pages/grid_clipboard.h"
+#include "app/pages/grid_selection.h"
 #include "app/pages/memory_page.h"
 
 namespace wrk7 {
@@ -65,6 +68,39 @@ private:
     std::function<void(QTableView*)> show_;
 };
 
+// Ctrl+Home and Ctrl+End go to the first and last row and select it, as the
+// arrow keys do (with Shift, everything from the current row to there). Qt
+// moves only the current cell for them, so Delete and the Move buttons
+// would act on a row the user has left.
+class JumpKeys : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* grid = qobject_cast<QTableView*>(watched);
+        if (!grid || event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
+        const bool jump = key->key() == Qt::Key_Home || key->key() == Qt::Key_End;
+        if (!jump || !(mods & Qt::ControlModifier) || (mods & ~(Qt::ControlModifier | Qt::ShiftModifier)) ||
+            grid->model()->rowCount() == 0)
+            return QObject::eventFilter(watched, event);
+        const int from = std::max(grid->currentIndex().row(), 0);
+        const int to = key->key() == Qt::Key_Home ? 0 : grid->model()->rowCount() - 1;
+        const int column = std::max(grid->currentIndex().column(), 0);
+        std::vector<int> rows;
+        if (mods & Qt::ShiftModifier) {
+            for (int r = std::min(from, to); r <= std::max(from, to); ++r) rows.push_back(r);
+        } else {
+            rows.push_back(to);
+        }
+        SelectGridRows(grid, rows, to);
+        grid->selectionModel()->setCurrentIndex(grid->model()->index(to, column), QItemSelectionModel::NoUpdate);
+        grid->scrollTo(grid->currentIndex());
+        return true;
+    }
+};
 
 }  // namespace
 
@@ -113,7 +149,11 @@ EditCommands::EditCommands(QMainWindow* window, CloneDocument& document, Prompte
         const QRect cell = current.isValid() ? grid->visualRect(current) : QRect();
         ShowGridMenu(grid, cell.isValid() ? cell.center() : QPoint(1, 1));
     });
-    for (QTableView* grid : {memory_->Grid(), vfoGrid_}) grid->installEventFilter(menuKeys);
+    auto* jumpKeys = new JumpKeys(this);
+    for (QTableView* grid : {memory_->Grid(), vfoGrid_}) {
+        grid->installEventFilter(menuKeys);
+        grid->installEventFilter(jumpKeys);
+    }
     memory_->Grid()->installEventFilter(new EnterKey(this, [this] { commands_.EditMemoryRow(memory_->CurrentRow()); }));
     vfoGrid_->installEventFilter(new EnterKey(this, [this] { commands_.Modify(); }));
     connect(clipboard_, &GridClipboard::canPasteChanged, &commands_, &Commands::Update);
