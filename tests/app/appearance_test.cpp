@@ -1,6 +1,9 @@
 // View > Theme and View > Language: each palette keeps its text readable,
 // a theme applies at once and is kept, a language is kept for the next start
 // and --lang chooses one for a run.
+#include <QPainter>
+#include <QStyleOption>
+
 #include "app/support/theme.h"
 #include "app/window/appearance_menu.h"
 #include "app/window/command_line.h"
@@ -33,6 +36,31 @@ TEST(Theme, EveryPaletteKeepsItsTextReadable) {
             EXPECT_GE(Contrast(palette.color(p.group, p.text), palette.color(p.group, p.ground)), p.least)
                 << p.text << " on " << p.ground << " in " << (palette.window().color().lightness() < 128 ? "dark" : "light");
     EXPECT_LT(DarkPalette().color(QPalette::Base).lightness(), 64);
+}
+
+// In the dark theme an unchecked box shows its frame (3:1, WCAG's least for
+// a control's parts) and a checked radio button its mark (7:1) against the box.
+TEST(Theme, DarkIndicatorsStandOutFromTheirBox) {
+    ApplyTheme(Theme::kDark);
+    const int side = QApplication::style()->pixelMetric(QStyle::PM_IndicatorWidth);
+    auto drawn = [side](QStyle::PrimitiveElement element, QStyle::State state) {
+        QStyleOptionButton option;
+        option.rect = QRect(0, 0, side, side);
+        option.palette = DarkPalette();
+        option.state = state | QStyle::State_Enabled;
+        QImage image(side, side, QImage::Format_RGB32);
+        image.fill(DarkPalette().color(QPalette::Window));
+        QPainter painter(&image);
+        QApplication::style()->drawPrimitive(element, &option, &painter);
+        return image;
+    };
+    const QColor base = DarkPalette().color(QPalette::Base);
+    const QImage box = drawn(QStyle::PE_IndicatorCheckBox, QStyle::State_Off);
+    double frame = 0;
+    for (int x = 0; x < side; ++x) frame = std::max(frame, Contrast(box.pixelColor(x, side / 2), base));
+    EXPECT_GE(frame, 3.0);
+    EXPECT_GE(Contrast(drawn(QStyle::PE_IndicatorRadioButton, QStyle::State_On).pixelColor(side / 2, side / 2), base), 7.0);
+    ApplyTheme(Theme::kSystem);
 }
 
 using AppearanceTest = WindowTest;

@@ -1,9 +1,13 @@
 #include "app/support/theme.h"
 
 #include <QApplication>
+#include <QPainter>
+#include <QProxyStyle>
+#include <QStyleOption>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QWidget>
+#include <algorithm>
 
 namespace wrk7 {
 
@@ -24,6 +28,56 @@ const DesktopLook& Desktop() {
     static const DesktopLook look{QApplication::palette(), QApplication::style()->name()};
     return look;
 }
+
+// Fusion draws a check box's frame and a radio button's dot from shades of
+// the window colour: on a dark window the frame melts into the box (a row of
+// black squares) and the dot is a faint grey speck. In the dark theme both
+// are drawn in colours of their own; every other control stays Fusion's.
+class DarkIndicatorStyle : public QProxyStyle {
+public:
+    DarkIndicatorStyle() : QProxyStyle(QStringLiteral("Fusion")) {}
+
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override {
+        const bool box = element == PE_IndicatorCheckBox;
+        if (!box && element != PE_IndicatorRadioButton) return QProxyStyle::drawPrimitive(element, option, painter, widget);
+        const QPalette& palette = option->palette;
+        const bool enabled = option->state & State_Enabled;
+        const bool focused = (option->state & State_HasFocus) && (option->state & State_KeyboardFocusChange);
+        const QColor mark = enabled ? palette.color(QPalette::Active, QPalette::Text)
+                                    : palette.color(QPalette::Disabled, QPalette::Text);
+        QColor frame = focused ? palette.color(QPalette::Highlight).lighter(140) : mark;
+        if (!focused) frame.setAlpha(enabled ? 170 : 140);
+        const QRectF r = QRectF(option->rect).adjusted(1.5, 1.5, -1.5, -1.5);
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing, true);
+        painter->setPen(QPen(frame, focused ? 2.0 : 1.2));
+        painter->setBrush(option->state & State_Sunken ? palette.color(QPalette::Button) : palette.color(QPalette::Base));
+        if (box) {
+            painter->drawRoundedRect(r, 2, 2);
+            painter->setPen(QPen(mark, std::max(1.5, r.width() / 7), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            if (option->state & State_On) {
+                const QPointF tick[] = {{r.left() + r.width() * 0.2, r.top() + r.height() * 0.52},
+                                        {r.left() + r.width() * 0.42, r.top() + r.height() * 0.74},
+                                        {r.left() + r.width() * 0.8, r.top() + r.height() * 0.28}};
+                painter->drawPolyline(tick, 3);
+            } else if (option->state & State_NoChange) {
+                painter->drawLine(QPointF(r.left() + r.width() * 0.25, r.center().y()),
+                                  QPointF(r.right() - r.width() * 0.25, r.center().y()));
+            }
+        } else {
+            const qreal side = std::min(r.width(), r.height());
+            const QRectF circle(r.center() - QPointF(side / 2, side / 2), QSizeF(side, side));
+            painter->drawEllipse(circle);
+            if (option->state & State_On) {
+                painter->setPen(Qt::NoPen);
+                painter->setBrush(mark);
+                painter->drawEllipse(circle.center(), side * 0.27, side * 0.27);
+            }
+        }
+        painter->restore();
+    }
+};
 
 }  // namespace
 
@@ -83,7 +137,10 @@ void ApplyTheme(Theme theme) {
     const DesktopLook& desktop = Desktop();
     // Fusion draws every control from the palette, so the colours hold on
     // any desktop.
-    QApplication::setStyle(theme == Theme::kSystem ? desktop.style : QStringLiteral("Fusion"));
+    if (theme == Theme::kDark)
+        QApplication::setStyle(new DarkIndicatorStyle);
+    else
+        QApplication::setStyle(theme == Theme::kSystem ? desktop.style : QStringLiteral("Fusion"));
     QApplication::setPalette(theme == Theme::kSystem ? desktop.palette
                              : theme == Theme::kDark ? DarkPalette()
                                                      : LightPalette());
