@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -10,9 +9,9 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSpacerItem>
-#include <QUrl>
 #include <algorithm>
 
+#include "app/support/desktop_viewer.h"
 #include "app/translation/said.h"
 #include "core/message_titles.h"
 
@@ -132,10 +131,29 @@ void MessageBoxPrompter::ShowFileLocation(QWidget* parent, const QString& title,
     box.setTextInteractionFlags(Qt::TextSelectableByMouse);
     QPushButton* copy = box.addButton(QCoreApplication::translate("Prompter", "Copy Path"), QMessageBox::ActionRole);
     QPushButton* folder = box.addButton(QCoreApplication::translate("Prompter", "Open Folder"), QMessageBox::ActionRole);
+    copy->setObjectName(QStringLiteral("cmdCopyPath"));
+    folder->setObjectName(QStringLiteral("cmdOpenFolder"));
     QAbstractButton* clicked = Show(box);
     if (clicked == copy) QApplication::clipboard()->setText(QDir::toNativeSeparators(path));
-    if (clicked == folder)
-        QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(path).absolutePath()));
+    if (clicked == folder) OpenFolder(parent, QFileInfo(path).absolutePath());
+}
+
+void MessageBoxPrompter::OpenFolder(QWidget* parent, const QString& folder) {
+    // The opener's failure comes later, from the event loop: the box then
+    // must not outlive its parent, nor lean on this prompter.
+    const QPointer<QWidget> owner(parent);
+    QObject* context = parent ? static_cast<QObject*>(parent) : QCoreApplication::instance();
+    ShowInDesktopViewer(folder, context, [owner, folder] {
+        const QString where = QDir::toNativeSeparators(folder);
+        QMessageBox box(QMessageBox::Warning, QCoreApplication::translate("Prompter", "Open Folder"),
+                        QCoreApplication::translate("Prompter", "No file manager could open the folder. It is:") +
+                            QLatin1Char('\n') + where,
+                        QMessageBox::Ok, owner);
+        // The path is what the user needs: to select and copy.
+        box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        LeaveRoomForTitle(box);
+        box.exec();
+    });
 }
 
 bool ConfirmReplacingUsedChannels(Prompter& prompter, QWidget* parent, const QString& command, int used) {

@@ -64,6 +64,9 @@ public:
 private:
     // Shows the box until it is answered; the button it was closed with.
     QAbstractButton* Show(QMessageBox& box);
+    // Open Folder of ShowFileLocation: the desktop's file manager, or, when
+    // none takes the folder, a box with its path to copy.
+    static void OpenFolder(QWidget* parent, const QString& folder);
 
     QPointer<QMessageBox> open_;
 };
