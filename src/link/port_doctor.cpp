@@ -409,12 +409,11 @@ void BusyTroubles(const Context& c, SerialDevice& d) {
                               "Close " + comm + ", or end it:\nkill " + std::to_string(pid)});
     }
     const std::string name = fs::path(d.path).filename().string();
-    std::set<std::string> seen;
+    // /var/lock is mostly a link to /run/lock: one lock, one trouble.
     for (const char* folder : {"/var/lock", "/run/lock"}) {
         const std::string lock = std::string(folder) + "/LCK.." + name;
         const auto pid = LockPid(c.system.Here(lock));
-        if (!pid || holders.count(*pid) || seen.count(std::to_string(*pid))) continue;
-        seen.insert(std::to_string(*pid));
+        if (!pid || !holders.insert(*pid).second) continue;
         std::error_code error;
         if (*pid > 0 && !fs::exists(c.system.Here("/proc/" + std::to_string(*pid)), error)) {
             d.troubles.push_back({PortTrouble::Kind::kBusy,
