@@ -86,6 +86,7 @@ void AddNameClashes(const std::vector<Writer>& writers, std::vector<ImportIssue>
     std::vector<const Writer*> rows;
     for (const Writer& w : writers)
         if (w.line > 0 && w.storedName.find_first_not_of(' ') != std::string::npos) rows.push_back(&w);
+    const auto slotOf = [&writers](const Writer& w) { return static_cast<int>(&w - writers.data()); };
     std::sort(rows.begin(), rows.end(), [](const Writer* a, const Writer* b) { return a->line < b->line; });
     for (auto later = rows.begin(); later != rows.end(); ++later) {
         const Writer& w = **later;
@@ -95,7 +96,8 @@ void AddNameClashes(const std::vector<Writer>& writers, std::vector<ImportIssue>
         if (first == later) continue;
         const Writer& e = **first;
         issues.push_back({w.line, w.location,
-                          Say(MessageId::kNamesBecameSame, e.writtenName, e.line, w.writtenName, w.storedName)});
+                          Say(MessageId::kNamesBecameSame, e.writtenName, e.line, w.writtenName, w.storedName),
+                          slotOf(w)});
     }
 }
 
@@ -167,7 +169,7 @@ private:
         const auto slot = static_cast<std::size_t>(place.slot);
         Writer& earlier = writer_[slot];
         if (earlier.line > 0) {
-            out_.issues.push_back({earlier.line, earlier.location, Say(MessageId::kReplacedByLine, line)});
+            out_.issues.push_back({earlier.line, earlier.location, Say(MessageId::kReplacedByLine, line), place.slot});
         } else {
             ++out_.imported;
             if (!image_.memory.slot[slot].IsEmpty()) ++out_.replacedUsed;
@@ -175,8 +177,8 @@ private:
         earlier = {line, location_, mapped.channel.Text(kName), mapped.writtenName, mapped.nameFitted};
         image_.memory.slot[slot] = std::move(mapped.channel);
         image_.memory.enabled[slot] = true;
-        if (mapped.reason) out_.issues.push_back({line, location_, *mapped.reason});
-        for (Message& fitted : mapped.fitted) out_.issues.push_back({line, location_, std::move(fitted)});
+        if (mapped.reason) out_.issues.push_back({line, location_, *mapped.reason, place.slot});
+        for (Message& fitted : mapped.fitted) out_.issues.push_back({line, location_, std::move(fitted), place.slot});
     }
 
     CloneImage& image_;

@@ -18,6 +18,7 @@ struct ImportIssue {
     int line = 0;          // 1-based line of the file where the row starts
     std::string location;  // where the row goes as written: CHIRP's Location, our BANK and CHANNEL; "" for none
     Message reason;
+    int slot = -1;  // the memory slot the row was stored in, where that can differ from location; else -1
 };
 
 // A name and a note as the editor takes them: the name's first kNameLength

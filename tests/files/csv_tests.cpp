@@ -450,9 +450,10 @@ TEST(ChirpCsv, AirbandChannelsOnThe833RasterComeBackWithTheirStep) {
 
 TEST(ChirpCsv, TextsStoredShorterAndNamesMadeTheSameAreReported) {
     CloneImage image = NewImage(0);
-    const ChirpImportResult r = ImportChirpText(image, "Location,Name,Frequency\n0,KDR444 1,145.5\n1,KDR444 2,145.6\n"
-                                                       "2,kdr444,145.7\n3,Tower,145.8\n4,TOWER,145.9\n"
-                                                       "99999999999999999999,x,145.5\n5,x,534955578137677\n");
+    const std::string text = "Location,Name,Frequency\n0,KDR444 1,145.5\n1,KDR444 2,145.6\n"
+                             "2,kdr444,145.7\n3,Tower,145.8\n4,TOWER,145.9\n"
+                             "99999999999999999999,x,145.5\n5,x,534955578137677\n";
+    const ChirpImportResult r = ImportChirpText(image, text);
     EXPECT_EQ(IssueLines(r.issues), (std::vector<std::string>{
                          "2 0: name \"KDR444 1\" shortened to \"KDR444\"",
                          "3 1: name \"KDR444 2\" shortened to \"KDR444\"",
@@ -460,6 +461,11 @@ TEST(ChirpCsv, TextsStoredShorterAndNamesMadeTheSameAreReported) {
                          "4 2: names \"KDR444 1\" (line 2) and \"kdr444\" became the same: \"KDR444\"",
                          "7 99999999999999999999: Location 99999999999999999999 is outside 0-999",
                          "8 5: frequency \"534955578137677\" is outside 0.1-1299.995 MHz"}));
+    // Placed from a row, each issue of a stored row names the slot it went to.
+    CloneImage placed = NewImage(0);
+    std::vector<int> wentTo;
+    for (const ImportIssue& issue : ImportChirpText(placed, text, 700).issues) wentTo.push_back(issue.slot);
+    EXPECT_EQ(wentTo, (std::vector<int>{700, 701, 701, 702, -1}));
 }
 
 // A header without a Frequency column is no list of that tool. (The legacy

@@ -229,7 +229,7 @@ void FileCommands::PlaceChirpList(const std::string& text, std::optional<int> fi
     for (const int slot : r.filled) rows.push_back(slot + 1);
     ShowImportedRows(rows);
     // The channels join the image being edited, so its file stays.
-    (new ImportReportDialog(r, window_))->open();
+    (new ImportReportDialog(r, BuildRowLabels(document_.Image()), window_))->open();
 }
 
 void FileCommands::ShowImportedRows(const std::vector<int>& rows) {

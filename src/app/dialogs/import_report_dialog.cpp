@@ -10,8 +10,8 @@
 
 namespace wrk7 {
 
-ImportReportDialog::ImportReportDialog(const ChirpImportResult& result, QWidget* parent)
-    : ImportReportDialog(ImportSummary(result), tr("Location"), result.issues, parent) {}
+ImportReportDialog::ImportReportDialog(const ChirpImportResult& result, const RowLabels& rowLabels, QWidget* parent)
+    : ImportReportDialog(ImportSummary(result), tr("Location"), result.issues, parent, &rowLabels) {}
 
 ImportReportDialog::ImportReportDialog(const CsvImportResult& result, QWidget* parent)
     : ImportReportDialog(ImportSummary(result), tr("Channel"), result.issues, parent) {}
@@ -20,18 +20,27 @@ ImportReportDialog::ImportReportDialog(const ListImportPlan& plan, QWidget* pare
     : ImportReportDialog(plan.summary, tr("Row"), plan.report, parent) {}
 
 ImportReportDialog::ImportReportDialog(const Message& summary, const QString& placeHeading,
-                                       const std::vector<ImportIssue>& issues, QWidget* parent)
+                                       const std::vector<ImportIssue>& issues, QWidget* parent,
+                                       const RowLabels* rowLabels)
     : QDialog(parent) {
     setObjectName(QStringLiteral("dlgImportReport"));
     setWindowTitle(tr("Import"));
     setAttribute(Qt::WA_DeleteOnClose);
     summary_ = new QLabel(Said(summary));
     summary_->setObjectName(QStringLiteral("lblSummary"));
+    const bool withRow = rowLabels != nullptr;
     std::vector<QStringList> rows;
-    for (const ImportIssue& issue : issues)
-        rows.push_back({QString::number(issue.line), QString::fromStdString(issue.location),
-                        Said(issue.reason)});
-    issues_ = MakeTextTable("grdIssues", {tr("Line"), placeHeading, tr("Reason")}, rows);
+    for (const ImportIssue& issue : issues) {
+        QStringList row{QString::number(issue.line), QString::fromStdString(issue.location)};
+        if (withRow)
+            row << (issue.slot >= 0 && issue.slot < kSlotCount
+                        ? QString::fromStdString((*rowLabels)[static_cast<std::size_t>(issue.slot)])
+                        : QString());
+        rows.push_back(row << Said(issue.reason));
+    }
+    QStringList headings{tr("Line"), placeHeading};
+    if (withRow) headings << tr("Row");
+    issues_ = MakeTextTable("grdIssues", headings << tr("Reason"), rows);
     issues_->setAccessibleName(tr("Rows not taken whole"));
     issues_->setVisible(!rows.empty());
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);

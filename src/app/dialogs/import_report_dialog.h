@@ -5,10 +5,15 @@
 #include "files/csv.h"
 #include "files/list_import.h"
 
+#include <array>
+#include <string>
+
 class QLabel;
 class QTableWidget;
 
 namespace wrk7 {
+
+using RowLabels = std::array<std::string, kSlotCount>;
 
 // The report after a CSV import: how many rows came in and were passed
 // over, and each row passed over or taken with a loss (line, where it goes,
@@ -17,7 +22,10 @@ namespace wrk7 {
 class ImportReportDialog : public QDialog {
     Q_OBJECT
 public:
-    ImportReportDialog(const ChirpImportResult& result, QWidget* parent = nullptr);
+    // The rows stored get a Row column beside their Location (rowLabels:
+    // the grid's labels of the image they went to), since a list imported
+    // from a row goes elsewhere than its Location says.
+    ImportReportDialog(const ChirpImportResult& result, const RowLabels& rowLabels, QWidget* parent = nullptr);
     ImportReportDialog(const CsvImportResult& result, QWidget* parent = nullptr);
     // A list without slots of its own: the plan's summary and report.
     ImportReportDialog(const ListImportPlan& plan, QWidget* parent = nullptr);
@@ -27,7 +35,7 @@ public:
 
 private:
     ImportReportDialog(const Message& summary, const QString& placeHeading, const std::vector<ImportIssue>& issues,
-                       QWidget* parent);
+                       QWidget* parent, const RowLabels* rowLabels = nullptr);
 
     QLabel* summary_ = nullptr;
     QTableWidget* issues_ = nullptr;
