@@ -142,6 +142,7 @@ endif()
 # Desktop program.
 if(WRK7_BUILD_GUI)
   wrk7_layer(app TARGET wrk7_app_lib USES files ports print LIBS Qt6::Widgets Qt6::PrintSupport EXCLUDE "/main\\.cpp$")
+  target_precompile_headers(wrk7_app_lib PRIVATE <QtWidgets>)
   # The desktop program's wings, lowest first: each may include only itself
   # and the wings before it, so the document never learns of a page and a
   # page never of the window.
