@@ -10,6 +10,7 @@
 #include "app/dialogs/print_selection_dialog.h"
 #include "app/pages/find_bar.h"
 #include "app/support/screen_fit.h"
+#include "app/transfer/cable_test_dialog.h"
 #include "app/transfer/com_dialog.h"
 #include "app/transfer/write_question.h"
 #include "edit/bank.h"
@@ -34,6 +35,7 @@ void CheckEveryWindow(MainWindow& window, const std::function<std::string(QWidge
         std::make_unique<ImportReportDialog>(ChirpImportResult{}),
         std::make_unique<WriteQuestion>(TransferPart::kAll, WriteChoice{}),
         std::make_unique<ChangeChannelsDialog>(nullptr, image.model, SlotFields{}, 2),
+        std::make_unique<CableTestDialog>(QStringLiteral("emulator"), image.model, QString()),
     };
     for (const auto& dialog : dialogs) {
         dialog->show();

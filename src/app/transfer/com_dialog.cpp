@@ -94,7 +94,13 @@ ComDialog::ComDialog(QWidget* parent) : QDialog(parent), byIdFolder(QString::fro
     auto* cancel = new QPushButton(tr("Cancel"));
     cancel->setObjectName(QStringLiteral("cmdCancel"));
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    testCable_ = new QPushButton(tr("Test Cable..."));
+    testCable_->setObjectName(QStringLiteral("cmdTestCable"));
+    connect(testCable_, &QPushButton::clicked, this, [this] {
+        if (testCable) testCable(SelectedPortText());
+    });
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(testCable_);
     buttons->addStretch();
     buttons->addWidget(ok_);
     buttons->addWidget(cancel);
@@ -138,6 +144,14 @@ void ComDialog::UpdatePathState() {
     pathHint_->setVisible(!pathHint_->text().isEmpty());
     // An empty path names no port: OK waits for one or for a numbered choice.
     ok_->setEnabled(!pathChoice_->isChecked() || !path.isEmpty());
+    testCable_->setEnabled(!SelectedPortText().isEmpty());
+}
+
+QString ComDialog::SelectedPortText() const {
+    if (pathChoice_->isChecked()) return pathEdit_->text().trimmed();
+    for (int n = 1; n <= 16; ++n)
+        if (choices_[static_cast<std::size_t>(n - 1)]->isChecked()) return QStringLiteral("COM%1").arg(n);
+    return {};
 }
 
 void ComDialog::Accept() {

@@ -36,6 +36,11 @@ public:
     QLabel* DeviceLabel(int port) const { return devices_[static_cast<std::size_t>(port - 1)]; }
     QLabel* StableNameLabel(int port) const { return stableNames_[static_cast<std::size_t>(port - 1)]; }
     QRadioButton* PathChoice() const { return pathChoice_; }
+    QPushButton* TestCableButton() const { return testCable_; }
+    // The port the choices name now: "COMn", the typed path, or "" for none.
+    QString SelectedPortText() const;
+    // Opens the cable test on a port text ("Test Cable..."); nothing when empty.
+    std::function<void(const QString& portText)> testCable;
     QLineEdit* PathEdit() const { return pathEdit_; }
 
     // The device path of COM n as this dialog shows it; empty: the system's
@@ -55,6 +60,7 @@ private:
     QLineEdit* pathEdit_ = nullptr;
     QLabel* pathHint_ = nullptr;
     QPushButton* ok_ = nullptr;
+    QPushButton* testCable_ = nullptr;
     QLabel* runLabel_ = nullptr;
     int chosen_ = 0;
     QString chosenPath_;

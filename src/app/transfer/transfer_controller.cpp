@@ -6,6 +6,7 @@
 
 #include "app/document/clone_document.h"
 #include "app/transfer/backups.h"
+#include "app/transfer/cable_test_dialog.h"
 #include "app/transfer/com_dialog.h"
 #include "app/transfer/serial_traces.h"
 #include "app/transfer/transfer_runner.h"
@@ -187,7 +188,13 @@ void TransferController::OnFinished(const TransferEnd& end) {
 }
 
 ComDialog* TransferController::PortDialog() {
-    if (!comDialog_) comDialog_ = new ComDialog(window_);
+    if (comDialog_) return comDialog_;
+    comDialog_ = new ComDialog(window_);
+    // The port dialog is modal: no transfer holds the port during the test.
+    comDialog_->testCable = [this](const QString& port) {
+        CableTestDialog test(port, document_.Model(), folders_.traces, comDialog_);
+        test.exec();
+    };
     return comDialog_;
 }
 
