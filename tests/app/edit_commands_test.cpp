@@ -4,6 +4,7 @@
 // the same commands. What each command asks and does: tests/app/commands.
 
 #include "app/pages/find_bar.h"
+#include "app/widgets/elided_label.h"
 #include "window_fixture.h"
 
 namespace wrk7 {
@@ -70,6 +71,30 @@ TEST_F(EditCommandsTest, CopyCutAndPasteCarryTheExactRecordsBetweenWindowsAndOnT
     QTest::keyClick(grid, Qt::Key_Delete);  // the Delete key is Clear, question included (its step: CommandsTest)
     EXPECT_EQ(prompts.LastTitle(), "CLEAR OK");
     CloseWithoutSaving(*other);
+}
+
+// The duplicates the bar and the status line name belong to the image they
+// were found in: New, Open, a model switch and a read of the memory put both away.
+TEST_F(EditCommandsTest, TheDuplicatesBarAndStatusGoWhenTheImageGivesWay) {
+    ASSERT_TRUE(window->Document().Save(Path("saved.WK7")).ok);
+    window->ClickTab(Page::kMemory);
+    CloneDocument& document = window->Document();
+    const std::function<void()> replacements[] = {
+        [&] { document.New(); }, [&] { document.Open(Path("saved.WK7")); }, [&] { document.SwitchModel(1); },
+        [&] {
+            const CloneImage read = document.Image();
+            document.SetReadOnly(true);
+            document.EndTransfer(&read, TransferPart::kMemory, QStringLiteral("Read"));
+        }};
+    for (const auto& replace : replacements) {
+        Put(10, 145.0);
+        Put(11, 145.0);
+        Act("mnuFindDuplicates")->trigger();
+        ASSERT_TRUE(window->Edits().Finder()->isVisible() && !window->StatusText()->FullText().isEmpty());
+        replace();
+        EXPECT_FALSE(window->Edits().Finder()->isVisible());
+        EXPECT_EQ(window->Edits().Finder()->Result()->text() + window->StatusText()->FullText(), "");
+    }
 }
 
 TEST_F(EditCommandsTest, TheGridsKeysMenusAndButtonsFindGoToOpenTheEditorOnTheRowAndShareOneCommand) {

@@ -152,6 +152,7 @@ void CloneDocument::Replace(const CloneImage& image, const QString& fileName) {
     SetFileName(fileName);
     StartHistory();
     emit changed(EditedParts::All());
+    emit replaced();
 }
 
 void CloneDocument::New() {
@@ -241,6 +242,7 @@ void CloneDocument::EndTransfer(const CloneImage* read, TransferPart part, const
     SetReadOnly(false);
     if (!read) return;
     Edit(stepName, [&](CloneImage& image) { TakeReadAreas(image, *read, part); });
+    if (part == TransferPart::kAll || part == TransferPart::kMemory) emit replaced();
 }
 
 }  // namespace wrk7

@@ -107,6 +107,11 @@ signals:
     void readOnlyChanged(bool readOnly);
     // The steps, their names or the modified state may have changed.
     void historyChanged();
+    // The image the window showed gave way to another: New, Open, a model
+    // switch, or a read that brought memory rows (all or memory, finished or
+    // failed with what arrived kept). What a view said about the old one
+    // (a find result, the duplicates) no longer holds.
+    void replaced();
 
 private:
     static QString ImportStepName(const QString& path);

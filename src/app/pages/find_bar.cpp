@@ -148,6 +148,13 @@ void FindBar::Close() {
     page_->Grid()->setFocus();
 }
 
+void FindBar::Dismiss() {
+    if (isVisible() && mode_ == Mode::kFind) findText_ = txtFind_->text();
+    if (mode_ == Mode::kDuplicates) mode_ = Mode::kFind;
+    lblResult_->clear();
+    hide();
+}
+
 bool FindBar::eventFilter(QObject* watched, QEvent* event) {
     if (watched == txtFind_ && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);

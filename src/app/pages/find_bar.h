@@ -38,6 +38,9 @@ public:
     void FindNext() { Find(true); }
     void FindPrevious() { Find(false); }
     void GoTo();
+    // Closes the bar and forgets its answer, leaving the focus where it is:
+    // the image it spoke of has gone (the find text stays for F3).
+    void Dismiss();
 
     QLineEdit* Box() const { return txtFind_; }
     QLabel* Result() const { return lblResult_; }

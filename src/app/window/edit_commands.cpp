@@ -109,6 +109,7 @@ EditCommands::EditCommands(QMainWindow* window, CloneDocument& document, Prompte
     : QObject(window), window_(window), commands_(commands), memory_(memory), vfoGrid_(vfoGrid) {
     clipboard_ = new GridClipboard(document, prompter, memory_, vfoGrid_, window);
     findBar_ = new FindBar(document.Image(), memory_);
+    connect(&document, &CloneDocument::replaced, findBar_, &FindBar::Dismiss);
     // Made now and only hidden later, so Hold keeps its values.
     editor_ = new ChannelEditor(window, &prompter);
 

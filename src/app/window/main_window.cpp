@@ -231,8 +231,8 @@ void MainWindow::BuildMenus() {
 
     new FileDrops(this, *document_, *files_);
     connect(files_, &FileCommands::memorySlotRequested, this, &MainWindow::SelectMemorySlot);
-    // The status line spoke of the image before (a read's backup).
-    connect(files_, &FileCommands::opened, this, [this] { statusText_->SetFullText(QString()); });
+    // The status line spoke of the image before (a read's backup, the duplicates).
+    connect(document_, &CloneDocument::replaced, this, [this] { statusText_->SetFullText(QString()); });
     connect(recent_, &RecentFilesMenu::openRequested, files_, &FileCommands::OpenFile);
     connect(recent_, &RecentFilesMenu::missing, this, [this](const QString& path) {
         prompter_->Inform(this, tr("Recent Files"),
