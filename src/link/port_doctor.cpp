@@ -463,8 +463,8 @@ void BrlttyTrouble(const Context& c, const UsbFacts& facts, SerialDevice& d) {
         const std::string name = "99-wrk7-brltty-ignore-" + HexId(d.vendor) + '-' + HexId(d.product) + ".rules";
         const std::string rule = "SUBSYSTEM==\"usb\", ENV{DEVTYPE}==\"usb_device\", ENV{PRODUCT}==\"" + product +
                                  "\", ENV{SYSTEMD_WANTS}=\"\"";
-        t.remedy = "Keep brltty (screen-reader users need it) and exempt this adapter alone: the rule\n" + rule +
-                   "\ngoes into /etc/udev/rules.d/" + name + " (read after brltty's):\nprintf '%s\\n' '" + rule +
+        t.remedy = "Keep brltty (screen-reader users need it) and exempt this adapter alone with this rule:\n" + rule +
+                   "\nWrite it to /etc/udev/rules.d/" + name + " (read after brltty's rules) and reload the rules:\nprintf '%s\\n' '" + rule +
                    "' | sudo tee /etc/udev/rules.d/" + name + '\n' + kReload +
                    "\nThen unplug the adapter and plug it in again.";
     } else {
@@ -493,8 +493,8 @@ void ModemManagerTrouble(const Context& c, const UsbFacts& facts, SerialDevice& 
         {PortTrouble::Kind::kModemManager,
          "ModemManager runs and may probe " + d.path + " for a modem when it appears: it sends AT commands and holds the port meanwhile, "
          "so the first exchange can fail or the port be busy.",
-         "Tell ModemManager to leave this adapter (" + HexId(d.vendor) + ':' + HexId(d.product) + ") alone: the rule\n" + rule +
-             "\ngoes into /etc/udev/rules.d/" + name + ":\nprintf '%s\\n' '" + rule + "' | sudo tee /etc/udev/rules.d/" + name + '\n' +
+         "Tell ModemManager to leave this adapter (" + HexId(d.vendor) + ':' + HexId(d.product) + ") alone with this rule:\n" + rule +
+             "\nWrite it to /etc/udev/rules.d/" + name + " and reload the rules:\nprintf '%s\\n' '" + rule + "' | sudo tee /etc/udev/rules.d/" + name + '\n' +
              kReload + "\nThen unplug the adapter and plug it in again."});
 }
 
@@ -623,6 +623,8 @@ std::string HexId(std::uint16_t id) {
     for (int i = 3; i >= 0; --i, id = static_cast<std::uint16_t>(id >> 4)) out[static_cast<std::size_t>(i)] = digits[id & 15];
     return out;
 }
+
+bool RemedyCommand(const std::string& line) { return !line.empty() && line.back() != '.' && line.back() != ':'; }
 
 const char* TroubleName(PortTrouble::Kind kind) {
     switch (kind) {

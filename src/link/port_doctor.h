@@ -31,8 +31,12 @@ struct PortTrouble {
     enum class Kind { kPermission, kBusy, kBrltty, kModemManager, kNoPort };
     Kind kind;
     std::string text;    // what stands in the way
-    std::string remedy;  // what to do; each command on a line of its own
+    // What to do, in lines: a line that ends in '.' or ':' is said to the
+    // user, any other is a command or rule to copy as it is (RemedyCommand).
+    std::string remedy;
 };
+// Whether a line of a remedy is a command or rule to copy rather than words.
+bool RemedyCommand(const std::string& line);
 // "permission", "busy", "brltty", "modemmanager", "no-port": for scripts.
 const char* TroubleName(PortTrouble::Kind kind);
 

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 
 #include <unistd.h>
 
@@ -52,6 +53,14 @@ TEST_P(PortDoctorTest, NamesTheTroubleAndWhatToDo) {
     ASSERT_EQ(d->troubles.size(), 1u);
     EXPECT_STREQ(TroubleName(d->troubles[0].kind), c.trouble);
     for (const char* word : c.remedyWords) EXPECT_NE(d->troubles[0].remedy.find(word), std::string::npos) << word << " in\n" << d->troubles[0].remedy;
+    // The window sets commands apart from words by how a line ends.
+    std::istringstream lines(d->troubles[0].remedy);
+    for (std::string line; std::getline(lines, line);) {
+        const bool command = line.rfind("sudo ", 0) == 0 || line.rfind("printf ", 0) == 0 || line.rfind("kill ", 0) == 0;
+        const bool words = line[0] >= 'A' && line[0] <= 'Z' && line.find("==") == std::string::npos;
+        EXPECT_TRUE(!command || RemedyCommand(line)) << line;
+        EXPECT_TRUE(!words || !RemedyCommand(line)) << line;
+    }
     for (const char* word : c.textWords) EXPECT_NE(d->troubles[0].text.find(word), std::string::npos) << word << " in\n" << d->troubles[0].text;
 }
 
@@ -102,7 +111,8 @@ TEST(PortDoctorFixtureTest, TheOfferedRulesLiftTheirTroubles) {
     for (const auto& [tree, device] : {std::pair{"brltty", "1-2"}, std::pair{"mm", "/dev/ttyUSB0"}}) {
         const PortReport before = Examine(root / tree);
         const std::string& remedy = Find(before, device)->troubles.at(0).remedy;
-        const std::string rule = remedy.substr(remedy.find('\n') + 1, remedy.find("\ngoes into") - remedy.find('\n') - 1);
+        const auto from = remedy.find('\n') + 1;
+        const std::string rule = remedy.substr(from, remedy.find('\n', from) - from);
         const auto at = remedy.find("/etc/udev/rules.d/");
         const std::string file = remedy.substr(at, remedy.find_first_of(" :\n", at) - at);
         fs::create_directories(root / tree / "etc/udev/rules.d");

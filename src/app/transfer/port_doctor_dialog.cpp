@@ -26,11 +26,18 @@ struct Writer {
         html += QStringLiteral("<div><b>%1</b> %2</div>").arg(name.toHtmlEscaped(), value.toHtmlEscaped());
         text += QStringLiteral("  %1 %2\n").arg(name, value);
     }
+    // Words wrap; a command or rule keeps its line (wrapped only on screen)
+    // in a fixed-pitch font, so it can be selected and copied as it is.
     void Trouble(const QString& caption, const QString& what, const QString& remedyCaption, const QString& remedy) {
-        html += QStringLiteral("<p><b>%1</b> %2</p><p>%3</p><pre>%4</pre>")
-                    .arg(caption.toHtmlEscaped(), what.toHtmlEscaped(), remedyCaption.toHtmlEscaped(), remedy.toHtmlEscaped());
+        html += QStringLiteral("<p><b>%1</b> %2</p><p><i>%3</i></p>").arg(caption.toHtmlEscaped(), what.toHtmlEscaped(),
+                                                                          remedyCaption.toHtmlEscaped());
         text += QStringLiteral("  %1 %2\n  %3\n").arg(caption, what, remedyCaption);
-        for (const QString& line : remedy.split('\n')) text += QStringLiteral("    %1\n").arg(line);
+        for (const QString& line : remedy.split('\n')) {
+            html += link::RemedyCommand(line.toStdString())
+                        ? QStringLiteral("<pre style=\"white-space: pre-wrap; margin-left: 16px\">%1</pre>").arg(line.toHtmlEscaped())
+                        : QStringLiteral("<p>%1</p>").arg(line.toHtmlEscaped());
+            text += QStringLiteral("    %1\n").arg(line);
+        }
     }
     void Line(const QString& line) {
         html += QStringLiteral("<p>%1</p>").arg(line.toHtmlEscaped());
@@ -60,7 +67,7 @@ PortDoctorDialog::PortDoctorDialog(QWidget* parent) : QDialog(parent) {
     report_->setReadOnly(true);
     // Read-only, yet a command can be selected with the keyboard too and copied.
     report_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    report_->setMinimumSize(640, 360);
+    report_->setMinimumSize(700, 460);
     copy_ = new QPushButton(tr("Copy"));
     copy_->setObjectName(QStringLiteral("cmdCopy"));
     copy_->setToolTip(tr("Copy the whole report"));
