@@ -210,7 +210,8 @@ constexpr MessageTemplate kTemplates[] = {
     {Id::kCablePortNotOpened, WRK7_MESSAGE("Message", "The port %1 could not be opened: %2"), nullptr, false},
     {Id::kCablePortFailed, WRK7_MESSAGE("Message", "The port %1 failed during the test: %2"), nullptr, false},
     {Id::kCameBack, WRK7_MESSAGE("Message", "Came back (%n bytes): %1"), "Came back (1 byte): %1", false},
-    {Id::kCameBackFirst, WRK7_MESSAGE("Message", "Came back (%n bytes), the first %1: %2"), nullptr, false},
+    // Always more bytes than it shows, never one: no plural form to choose.
+    {Id::kCameBackFirst, WRK7_MESSAGE("Message", "Came back (%1 bytes), the first %2: %3"), nullptr, false},
     {Id::kNothingCameBack, WRK7_MESSAGE("Message", "Came back: nothing"), nullptr, false},
     {Id::kLoopWhole,
      WRK7_MESSAGE("Message", "All %1 bytes sent came back unchanged at 38400 baud: the port, the adapter and the "

@@ -208,8 +208,8 @@ std::vector<Message> DescribeCableTest(const CableTestResult& r) {
     } else if (r.received.size() <= kShownBytes) {
         said.push_back(SayCount(Id::kCameBack, count, ShowLineBytes(r.received)));
     } else {
-        said.push_back(SayCount(Id::kCameBackFirst, count, static_cast<int>(kShownBytes),
-                                ShowLineBytes(std::string_view(r.received).substr(0, kShownBytes))));
+        said.push_back(Say(Id::kCameBackFirst, static_cast<int>(r.received.size()), static_cast<int>(kShownBytes),
+                           ShowLineBytes(std::string_view(r.received).substr(0, kShownBytes))));
     }
     const std::string modelName(Model(r.model).name);
     const int sent = static_cast<int>(r.sent.size());
