@@ -7,6 +7,7 @@
 #include "cli/verb_listing_pdf.h"
 #include "codecs/new_image.h"
 #include "edit/bank.h"
+#include "edit/row_lookup.h"
 #include "files/channel_list.h"
 #include "files/chirp_csv.h"
 #include "files/clone_file.h"
@@ -58,18 +59,6 @@ bool Load(CloneImage& image, const QString& path, int model, CliIo& io) {
     return loaded.ok;
 }
 
-// The memory slot a row label ("07-012", by the image's bank table) or a
-// slot number (0..999) names.
-std::optional<int> MemorySlotOf(const CloneImage& image, const QString& row) {
-    const auto labels = BuildRowLabels(image);
-    for (int slot = 0; slot < kChannelCount; ++slot)
-        if (row == QString::fromStdString(labels[static_cast<std::size_t>(slot)])) return slot;
-    bool number = false;
-    const int slot = row.toInt(&number);
-    if (number && slot >= 0 && slot < kChannelCount) return slot;
-    return std::nullopt;
-}
-
 // One stderr line per row skipped or taken with a loss: "line N: Location
 // L: reason" for CHIRP's, "line N: MEMORY 5: reason" for ours.
 void ReportIssues(const std::vector<ImportIssue>& issues, const QString& placeWord, CliIo& io) {
@@ -110,7 +99,8 @@ bool ListChoice(const QCommandLineParser& parser, const CloneImage& image, ListI
     choice.target = bank ? ListTarget::kIntoBank : at && !empty ? ListTarget::kFromSlot : ListTarget::kEmptySlots;
     if (at) {
         const QString row = parser.value(QStringLiteral("at"));
-        const auto slot = MemorySlotOf(image, row);
+        // As the window's import takes it: a row label ("07-012", by the image's bank table) or a slot 0..999.
+        const auto slot = MemoryChannelForRowText(image, row.toStdString());
         if (!slot) return refuse(QStringLiteral("no memory row '%1' (a row label such as 07-000 or a slot 0..999)").arg(row));
         choice.firstSlot = *slot;
     }
@@ -242,7 +232,7 @@ int RunImport(const QStringList& args, CliIo& io) {
         if (!chirp && text)
             return UsageError(Self("import"),
                               QStringLiteral("--at places the rows of a CHIRP list or of a list without slots of its own"), io);
-        firstSlot = MemorySlotOf(image, row);
+        firstSlot = MemoryChannelForRowText(image, row.toStdString());
         if (!firstSlot)
             return UsageError(Self("import"),
                               QStringLiteral("no memory row '%1' (a row label such as 07-000 or a slot 0..999)").arg(row), io);

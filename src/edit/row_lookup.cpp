@@ -54,4 +54,10 @@ std::optional<int> SlotForRowText(const CloneImage& image, std::string_view text
     return BankToChannel(image, *bank, *inBank);
 }
 
+std::optional<int> MemoryChannelForRowText(const CloneImage& image, std::string_view text) {
+    const auto slot = SlotForRowText(image, text);
+    if (slot && *slot < kChannelCount) return slot;
+    return std::nullopt;
+}
+
 }  // namespace wrk7

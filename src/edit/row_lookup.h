@@ -12,4 +12,8 @@ namespace wrk7 {
 // no row of the current bank layout.
 std::optional<int> SlotForRowText(const CloneImage& image, std::string_view text);
 
+// The same, for a place to put channels: a memory channel (0..999) only, so
+// "0A" or "1105" name none.
+std::optional<int> MemoryChannelForRowText(const CloneImage& image, std::string_view text);
+
 }  // namespace wrk7

@@ -31,7 +31,7 @@ void CheckEveryWindow(MainWindow& window, const std::function<std::string(QWidge
         std::make_unique<ComDialog>(),
         std::make_unique<PrintSelectionDialog>(),
         std::make_unique<CompareDialog>(std::vector<DiffLine>{{"00-001", "Frequency", "1", "2"}}, QStringLiteral("other.WK7")),
-        std::make_unique<ImportPlacementDialog>(BuildRowLabels(image), 0),
+        std::make_unique<ImportPlacementDialog>(image, 0),
         std::make_unique<ImportReportDialog>(ChirpImportResult{}),
         std::make_unique<WriteQuestion>(TransferPart::kAll, WriteChoice{}),
         std::make_unique<ChangeChannelsDialog>(nullptr, image.model, SlotFields{}, 2),

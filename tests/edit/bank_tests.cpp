@@ -32,6 +32,10 @@ TEST(BankTable, DefaultTableEncodesAndLabelsAndGoToFindsEachLabelLooseFormAndSlo
         EXPECT_EQ(SlotForRowText(image, typed), slot) << typed;
     for (const char* nothing : {"", "1300", "10-000", "S100", "Pr", "12345", "x-1"})
         EXPECT_EQ(SlotForRowText(image, nothing), std::nullopt) << nothing;
+    // A place for imported channels: the memory channels only.
+    for (const auto& [typed, slot] : {std::pair<const char*, std::optional<int>>{"07-012", 712}, {"999", 999},
+                                      {"1000", std::nullopt}, {"0A", std::nullopt}, {"S5", std::nullopt}})
+        EXPECT_EQ(MemoryChannelForRowText(image, typed), slot) << typed;
 }
 
 // An image whose banks hold only the counts given, as bank and count.

@@ -208,8 +208,7 @@ void FileCommands::ImportFile(const QString& path) {
 
 void FileCommands::ImportChirpList(const QString& path, std::string text) {
     const int currentSlot = selection_.CurrentRow() - 1;
-    auto* dialog = new ImportPlacementDialog(BuildRowLabels(document_.Image()),
-                                             currentSlot < kChannelCount ? currentSlot : 0, window_);
+    auto* dialog = new ImportPlacementDialog(document_.Image(), currentSlot < kChannelCount ? currentSlot : 0, window_);
     connect(dialog, &QDialog::accepted, this,
             [this, dialog, list = std::move(text), path] { PlaceChirpList(list, dialog->FirstSlot(), path); });
     dialog->open();

@@ -1,17 +1,18 @@
 #include "app/dialogs/import_placement_dialog.h"
 
-#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "app/widgets/memory_row_box.h"
 
 namespace wrk7 {
 
-ImportPlacementDialog::ImportPlacementDialog(const std::array<std::string, kSlotCount>& labels, int offeredSlot,
-                                             QWidget* parent)
+ImportPlacementDialog::ImportPlacementDialog(const CloneImage& image, int offeredSlot, QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("dlgImportPlace"));
     setWindowTitle(tr("Import"));
@@ -22,20 +23,25 @@ ImportPlacementDialog::ImportPlacementDialog(const std::array<std::string, kSlot
     atLocation_->setChecked(true);
     fromRow_ = new QRadioButton(tr("In consecutive slots from row"));
     fromRow_->setObjectName(QStringLiteral("opbPlace1"));
-    firstRow_ = new QComboBox;
+    firstRow_ = new MemoryRowBox(image, offeredSlot);
     firstRow_->setObjectName(QStringLiteral("cbbFirstRow"));
     firstRow_->setAccessibleName(tr("First row"));
-    for (int slot = 0; slot < kChannelCount; ++slot)
-        firstRow_->addItem(QString::fromStdString(labels[static_cast<std::size_t>(slot)]));
-    firstRow_->setCurrentIndex(std::clamp(offeredSlot, 0, kChannelCount - 1));
     firstRow_->setEnabled(false);
-    connect(fromRow_, &QRadioButton::toggled, firstRow_, &QComboBox::setEnabled);
+    refusal_ = new QLabel;
+    refusal_->setObjectName(QStringLiteral("lblFirstRowRefusal"));
+    refusal_->setWordWrap(true);
+    refusal_->hide();
+    connect(fromRow_, &QRadioButton::toggled, firstRow_, &QWidget::setEnabled);
+    connect(fromRow_, &QRadioButton::toggled, this, &ImportPlacementDialog::CheckRow);
+    connect(firstRow_, &QLineEdit::textChanged, this, &ImportPlacementDialog::CheckRow);
 
     auto* grid = new QGridLayout(frame);
     grid->addWidget(atLocation_, 0, 0, 1, 2);
     grid->addWidget(fromRow_, 1, 0);
     grid->addWidget(firstRow_, 1, 1);
+    grid->addWidget(refusal_, 2, 0, 1, 2);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    ok_ = buttons->button(QDialogButtonBox::Ok);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
@@ -43,9 +49,21 @@ ImportPlacementDialog::ImportPlacementDialog(const std::array<std::string, kSlot
     layout->addWidget(buttons);
 }
 
+void ImportPlacementDialog::CheckRow() {
+    const QString refusal = fromRow_->isChecked() ? firstRow_->Refusal() : QString();
+    refusal_->setText(refusal);
+    refusal_->setVisible(!refusal.isEmpty());
+    ok_->setEnabled(refusal.isEmpty());
+}
+
+void ImportPlacementDialog::accept() {
+    if (fromRow_->isChecked() && !firstRow_->Slot()) return CheckRow();
+    QDialog::accept();
+}
+
 std::optional<int> ImportPlacementDialog::FirstSlot() const {
     if (!fromRow_->isChecked()) return std::nullopt;
-    return firstRow_->currentIndex();
+    return firstRow_->Slot();
 }
 
 }  // namespace wrk7

@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "app/dialogs/list_preview_model.h"
+#include "app/widgets/memory_row_box.h"
 #include "app/translation/said.h"
 #include "app/support/screen_fit.h"
 #include "edit/bank.h"
@@ -158,18 +159,14 @@ QWidget* ListImportDialog::BuildTarget(int offeredSlot) {
     fromRow_->setObjectName(QStringLiteral("opbTarget1"));
     intoBank_ = new QRadioButton(tr("Into &bank"));
     intoBank_->setObjectName(QStringLiteral("opbTarget2"));
-    firstRow_ = new QComboBox;
+    firstRow_ = new MemoryRowBox(*image_, offeredSlot);
     firstRow_->setObjectName(QStringLiteral("cbbFirstRow"));
     firstRow_->setAccessibleName(tr("First row"));
-    const auto labels = BuildRowLabels(*image_);
-    for (int slot = 0; slot < kChannelCount; ++slot)
-        firstRow_->addItem(QString::fromStdString(labels[static_cast<std::size_t>(slot)]));
-    firstRow_->setCurrentIndex(std::clamp(offeredSlot, 0, kChannelCount - 1));
     bank_ = new QSpinBox;
     bank_->setObjectName(QStringLiteral("spnBank"));
     bank_->setAccessibleName(tr("Bank"));
     bank_->setRange(0, kBanks - 1);
-    if (const auto position = ChannelToBank(*image_, firstRow_->currentIndex())) bank_->setValue(position->bank);
+    if (const auto position = ChannelToBank(*image_, firstRow_->Slot().value_or(0))) bank_->setValue(position->bank);
     growBank_ = new QCheckBox(tr("&Grow it from the banks after it when the rows need more room"));
     growBank_->setObjectName(QStringLiteral("chkGrowBank"));
     duplicates_ = new QComboBox;
@@ -185,7 +182,7 @@ QWidget* ListImportDialog::BuildTarget(int offeredSlot) {
         Replan();
     };
     for (QRadioButton* b : {emptySlots_, fromRow_, intoBank_}) connect(b, &QRadioButton::toggled, this, sync);
-    connect(firstRow_, &QComboBox::currentIndexChanged, this, &ListImportDialog::Replan);
+    connect(firstRow_, &QLineEdit::textChanged, this, &ListImportDialog::Replan);
     connect(bank_, &QSpinBox::valueChanged, this, &ListImportDialog::Replan);
     connect(growBank_, &QCheckBox::toggled, this, &ListImportDialog::Replan);
     connect(duplicates_, &QComboBox::currentIndexChanged, this, &ListImportDialog::Replan);
@@ -209,7 +206,7 @@ ListImportChoice ListImportDialog::Choice() const {
     choice.target = intoBank_->isChecked() ? ListTarget::kIntoBank
                     : fromRow_->isChecked() ? ListTarget::kFromSlot
                                             : ListTarget::kEmptySlots;
-    choice.firstSlot = firstRow_->currentIndex();
+    choice.firstSlot = firstRow_->Slot().value_or(0);
     choice.bank = bank_->value();
     choice.growBank = growBank_->isChecked();
     choice.duplicates = static_cast<DuplicateRule>(duplicates_->currentData().toInt());
@@ -220,6 +217,13 @@ ListImportChoice ListImportDialog::Choice() const {
 void ListImportDialog::Replan() {
     // Built before every control exists: the last one built replans.
     if (!duplicates_ || !summary_) return;
+    // A row the box does not name places nothing; the summary says why.
+    if (!intoBank_->isChecked() && !firstRow_->Slot()) {
+        plan_ = {};
+        summary_->setText(firstRow_->Refusal());
+        importButton_->setEnabled(false);
+        return;
+    }
     plan_ = PlanListImport(*image_, model_->Rows(), Choice());
     model_->ShowPlan(plan_);
     summary_->setText(Said(plan_.summary));

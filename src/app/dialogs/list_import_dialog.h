@@ -17,6 +17,7 @@ class QTableView;
 namespace wrk7 {
 
 class ListPreviewFilter;
+class MemoryRowBox;
 class ListPreviewModel;
 
 // The import of a list without slots of its own: every row with what it
@@ -55,7 +56,7 @@ private:
     QRadioButton* fromRow_ = nullptr;
     QRadioButton* intoBank_ = nullptr;
     QRadioButton* emptySlots_ = nullptr;
-    QComboBox* firstRow_ = nullptr;
+    MemoryRowBox* firstRow_ = nullptr;
     QSpinBox* bank_ = nullptr;
     QCheckBox* growBank_ = nullptr;
     QComboBox* duplicates_ = nullptr;

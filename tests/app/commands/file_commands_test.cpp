@@ -10,6 +10,7 @@
 
 #include "app/dialogs/compare_dialog.h"
 #include "app/dialogs/import_placement_dialog.h"
+#include "app/widgets/memory_row_box.h"
 #include "app/dialogs/import_report_dialog.h"
 #include "app/dialogs/list_import_dialog.h"
 #include "app/dialogs/list_preview_model.h"
@@ -116,7 +117,11 @@ TEST_F(FileCommandsTest, AChirpListIsPlacedAtItsLocationsOrFromARowAskingBeforeR
         ImportPlacementDialog* place = Shown<ImportPlacementDialog>();
         ASSERT_NE(place, nullptr);
         place->FromRow()->click();
-        place->FirstRow()->setCurrentIndex(500);
+        // A text that names no memory row keeps the dialog open; a slot number is taken.
+        place->FirstRow()->setText(QStringLiteral("0A"));
+        place->accept();
+        ASSERT_TRUE(place->isVisible());
+        place->FirstRow()->setText(QStringLiteral("500"));
         place->accept();
         EXPECT_EQ(document.Image() == before, answer == Answer::kCancel);
     }
