@@ -351,10 +351,15 @@ bool ListedInGroup(const std::string& etcGroup, const std::string& group, const 
 std::optional<PortTrouble> PermissionTrouble(const Context& c, const SerialDevice& d) {
     const auto owner = c.system.Owner(d.path);
     const auto user = c.system.User();
-    if (!owner || !user || user->superuser) return std::nullopt;
+    const auto grants = c.system.Grants(d.path);
+    if (!owner || !user) {  // Windows: the system's word alone
+        if (!grants || *grants) return std::nullopt;
+        return PortTrouble{PortTrouble::Kind::kPermission, "This user may not read and write " + d.path + '.',
+                           "Ask the computer's administrator for access to it."};
+    }
+    if (user->superuser) return std::nullopt;
     const bool member = std::find(user->groups.begin(), user->groups.end(), owner->group) != user->groups.end();
     const unsigned bits = owner->owner == user->name ? owner->mode >> 6 : member ? owner->mode >> 3 : owner->mode;
-    const auto grants = c.system.Grants(d.path);
     if (grants ? *grants : (bits & 6) == 6) return std::nullopt;
     PortTrouble t{PortTrouble::Kind::kPermission, {}, {}};
     const std::string& group = owner->group;

@@ -11,6 +11,7 @@
 
 #include "link/port_doctor.h"
 #include "link/port_names.h"
+#include "platform/access.h"
 
 namespace wrk7::link {
 
@@ -97,12 +98,17 @@ void DescribeFromEnum(std::vector<SerialDevice>& devices) {
     }
 }
 
-// A copy of a Linux machine read on Windows: files only, no owners.
+// Windows names no owner or group of a port, only whether this user may
+// open it; a copy of a Linux machine read here has files only.
 class FileSystem final : public SystemView {
 public:
     using SystemView::SystemView;
     std::optional<NodeOwner> Owner(const std::string&) const override { return std::nullopt; }
     std::optional<UserInfo> User() const override { return std::nullopt; }
+    std::optional<bool> Grants(const std::string& device) const override {
+        if (Root() != "/") return std::nullopt;
+        return platform::MayReadAndWrite(device);
+    }
 };
 
 }  // namespace

@@ -9,24 +9,24 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "app/transfer/port_doctor_dialog.h"
+#include "link/port_doctor.h"
 #include "link/port_names.h"
 #include "link/serial_by_id.h"
-#include "platform/access.h"
 
 namespace wrk7 {
 
 QString DeviceHint(const std::string& device) {
-    const QString path = QString::fromStdString(device);
-    QFileInfo info(path);
-    if (!info.exists()) return ComDialog::tr("device missing");
-    if (!platform::MayReadAndWrite(device)) {
-        const QString group = info.group();
-        return ComDialog::tr("no permission: join group %1").arg(group.isEmpty() ? QStringLiteral("dialout") : group);
+    // The port doctor owns why a device may not open; this is its short word.
+    const link::DeviceVerdict verdict = link::QuickVerdict(*link::SystemAt("/"), device);
+    switch (verdict.kind) {
+        case link::DeviceVerdict::Kind::kMissing: return ComDialog::tr("device missing");
+        case link::DeviceVerdict::Kind::kNoPermission:
+            return ComDialog::tr("no permission: join group %1")
+                .arg(verdict.group.empty() ? QStringLiteral("dialout") : QString::fromStdString(verdict.group));
+        case link::DeviceVerdict::Kind::kBusy: return ComDialog::tr("busy: another program holds it");
+        case link::DeviceVerdict::Kind::kFine: break;
     }
-    // Programs that follow the UUCP convention leave a lock file while they
-    // hold a line.
-    const QString lock = QStringLiteral("/var/lock/LCK..%1").arg(info.fileName());
-    if (QFileInfo::exists(lock)) return ComDialog::tr("busy: another program holds it");
     return {};
 }
 
@@ -99,7 +99,16 @@ ComDialog::ComDialog(QWidget* parent) : QDialog(parent), byIdFolder(QString::fro
     connect(testCable_, &QPushButton::clicked, this, [this] {
         if (testCable) testCable(SelectedPortText());
     });
+    auto* check = new QPushButton(tr("Check..."));
+    check->setObjectName(QStringLiteral("cmdCheck"));
+    check->setToolTip(tr("Why a port may not open, and what to do"));
+    connect(check, &QPushButton::clicked, this, [this] {
+        PortDoctorDialog doctor(this);
+        doctor.Examine();
+        doctor.exec();
+    });
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(check);
     buttons->addWidget(testCable_);
     buttons->addStretch();
     buttons->addWidget(ok_);
