@@ -12,6 +12,7 @@
 #include "app/support/screen_fit.h"
 #include "app/transfer/cable_test_dialog.h"
 #include "app/transfer/com_dialog.h"
+#include "app/transfer/restore_dialog.h"
 #include "app/transfer/write_question.h"
 #include "edit/bank.h"
 #include "window_fixture.h"
@@ -34,6 +35,7 @@ void CheckEveryWindow(MainWindow& window, const std::function<std::string(QWidge
         std::make_unique<ImportPlacementDialog>(image, 0),
         std::make_unique<ImportReportDialog>(ChirpImportResult{}),
         std::make_unique<WriteQuestion>(TransferPart::kAll, WriteChoice{}),
+        std::make_unique<RestoreDialog>(QStringLiteral("no-such-folder"), 0, DefaultPrompter()),
         std::make_unique<ChangeChannelsDialog>(nullptr, image.model, SlotFields{}, 2),
         std::make_unique<CableTestDialog>(QStringLiteral("emulator"), image.model, QString()),
     };

@@ -13,10 +13,10 @@ namespace wrk7 {
 
 struct RecordingPrompter : Prompter {
     struct Box {
-        QString kind;  // "error", "inform", "warn", "confirm", "ask", "location"
+        QString kind;  // "error", "inform", "warn", "confirm", "ask", "choose", "location"
         QString title;
         QStringList lines;
-        QString detail;  // the detail of an error, the action of a confirm, the path of a location
+        QString detail;  // the detail of an error, the action of a confirm, the choices, the path of a location
     };
     std::vector<Box> boxes;
     // Answers for the questions (Confirm, ConfirmAction, AskYesNoCancel) in
@@ -31,6 +31,15 @@ struct RecordingPrompter : Prompter {
     Answer AskYesNoCancel(QWidget*, const QString& t, const QStringList& l) override { return Record("ask", t, l); }
     Answer ConfirmAction(QWidget*, const QString& t, const QStringList& l, const QString& action) override {
         return Record("confirm", t, l, action);
+    }
+    // The choices of a Choose box in turn; its default when none is left.
+    std::deque<int> chosen;
+    int Choose(QWidget*, const QString& t, const QStringList& l, const QStringList& choices, int byDefault) override {
+        Record("choose", t, l, choices.join(QLatin1Char('|')));
+        if (chosen.empty()) return byDefault;
+        const int c = chosen.front();
+        chosen.pop_front();
+        return c;
     }
     void Warn(QWidget*, const QString& t, const QStringList& l) override { Record("warn", t, l); }
     void ErrorWithDetail(QWidget*, const QString& t, const QStringList& l, const QString& d) override {

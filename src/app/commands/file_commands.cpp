@@ -309,9 +309,13 @@ void FileCommands::CompareWith() {
     other.model = document_.Model();
     const FileResult loaded = LoadCloneFile(other, path);
     if (!loaded.ok) return ShowMessages(loaded.messages);
+    ShowComparison(other, path);
+}
+
+void FileCommands::ShowComparison(const CloneImage& other, const QString& path, QWidget* parent) {
     // What the bank page shows is what the image holds, as for a save.
     document_.CommitPendingEntries();
-    auto* dialog = new CompareDialog(DiffImages(document_.Image(), other), path, window_);
+    auto* dialog = new CompareDialog(DiffImages(document_.Image(), other), path, parent ? parent : window_);
     connect(dialog, &CompareDialog::memorySlotActivated, this, &FileCommands::memorySlotRequested);
     dialog->show();
 }

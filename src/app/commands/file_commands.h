@@ -9,6 +9,7 @@
 
 #include "app/dialogs/file_dialogs.h"
 #include "app/support/prompter.h"
+#include "core/image.h"
 #include "files/channel_list.h"
 #include "files/result.h"
 
@@ -59,6 +60,9 @@ public:
     void ImportFile(const QString& path);
     void Export();
     void CompareWith();
+    // Compare With's view of other (the clone file or backup at path) against
+    // the image, over parent (the window when null).
+    void ShowComparison(const CloneImage& other, const QString& path, QWidget* parent = nullptr);
     // Switches the document to model after the save question, which comes
     // only when there are unsaved changes; false when cancelled.
     bool SwitchModel(int model);

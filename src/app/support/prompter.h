@@ -30,6 +30,10 @@ public:
     // default: kOk for the action or kCancel.
     virtual Answer ConfirmAction(QWidget* parent, const QString& title, const QStringList& lines,
                                  const QString& action) = 0;
+    // Exclamation icon, a button per choice in order: the index of the one
+    // chosen. byDefault is the default button and what Escape gives.
+    virtual int Choose(QWidget* parent, const QString& title, const QStringList& lines, const QStringList& choices,
+                       int byDefault) = 0;
     // Exclamation icon, OK only.
     virtual void Warn(QWidget* parent, const QString& title, const QStringList& lines) = 0;
     // Critical icon, OK only, with the detail (which file, and why) under the
@@ -54,6 +58,8 @@ public:
     Answer AskYesNoCancel(QWidget* parent, const QString& title, const QStringList& lines) override;
     Answer ConfirmAction(QWidget* parent, const QString& title, const QStringList& lines,
                          const QString& action) override;
+    int Choose(QWidget* parent, const QString& title, const QStringList& lines, const QStringList& choices,
+               int byDefault) override;
     void Warn(QWidget* parent, const QString& title, const QStringList& lines) override;
     void ErrorWithDetail(QWidget* parent, const QString& title, const QStringList& lines,
                          const QString& detail) override;

@@ -1,5 +1,6 @@
 #pragma once
 #include <QDateTime>
+#include <QHash>
 #include <QString>
 
 #include "core/image.h"
@@ -20,10 +21,17 @@ inline constexpr int kBackupsKept = 20;  // of each kind
 // QStandardPaths::AppLocalDataLocation + "/backups".
 QString DefaultBackupFolder();
 
+// A clone file does not say which model it is of, and a restore must name
+// the right one to the receiver: the folder keeps the model of each backup
+// beside them, a line "NAME<TAB>MODEL" per file in this one.
+inline constexpr char kBackupModelsFile[] = "models.txt";
+// The recorded models of the backups in folder, by file name.
+QHash<QString, int> RecordedBackupModels(const QString& folder);
+
 // Saves image atomically under
 // kind's name in folder, then deletes the oldest backups of that kind beyond
-// kBackupsKept, never the one just saved. Returns the file's path, or an
-// empty text with the reason in error.
+// kBackupsKept, never the one just saved, and records image.model for it.
+// Returns the file's path, or an empty text with the reason in error.
 QString SaveBackup(BackupKind kind, const CloneImage& image, const QString& folder, const QDateTime& when,
                    QString* error = nullptr);
 

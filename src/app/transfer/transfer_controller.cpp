@@ -5,6 +5,7 @@
 #include <QSettings>
 
 #include "app/document/clone_document.h"
+#include "app/transfer/backup_list.h"
 #include "app/transfer/backups.h"
 #include "app/transfer/cable_test_dialog.h"
 #include "app/transfer/com_dialog.h"
@@ -97,12 +98,26 @@ void TransferController::ResetPort() {
 }
 
 bool TransferController::Start(TransferDirection direction, TransferPart part) {
+    return Begin(direction, part, nullptr);
+}
+
+bool TransferController::StartRestore(const CloneImage& image) {
+    return Begin(TransferDirection::kWrite, TransferPart::kAll, std::make_shared<const CloneImage>(image));
+}
+
+bool TransferController::Begin(TransferDirection direction, TransferPart part,
+                               std::shared_ptr<const CloneImage> restoring) {
     if (runner_->IsRunning()) return false;
     // The image takes what the boxes show, so it is whole: a write sends it.
     document_.CommitPendingEntries();
     const bool write = direction == TransferDirection::kWrite;
     bool backUp = false;
-    if (write) {
+    if (restoring) {
+        // A restore replaces everything the receiver holds, which may be the
+        // only copy of it: backed up whatever the writes' choice.
+        if (Refuses(*restoring, part)) return false;
+        backUp = true;
+    } else if (write) {
         if (RefusesWrite(part)) return false;
         const std::optional<WriteChoice> choice = WriteChoiceFor(part);
         if (!choice) return false;
@@ -112,11 +127,12 @@ bool TransferController::Start(TransferDirection direction, TransferPart part) {
     part_ = part;
     backingUp_ = backUp;
     writeBackup_ = std::make_shared<QString>();
+    restoring_ = std::move(restoring);
     // The operation works on a copy; the document is read-only until the
     // copy comes back, so a cancelled read leaves it exactly as it was. A
     // read's copy has no notes: the receiver sends none, and the document
     // keeps its own as it takes the read.
-    CloneImage work = document_.Image();
+    CloneImage work = restoring_ ? *restoring_ : document_.Image();
     if (!write) DropNotes(work);
     const bool quick = quickRead_;
     // The backup is saved on the worker, before the write begins: a backup
@@ -149,7 +165,11 @@ bool TransferController::RefusesWrite(TransferPart part) {
     // The receiver would refuse the table before anything is sent: the
     // window says so, and why, in one box.
     document_.CommitPendingEntries();
-    const std::vector<Message> refusal = BankTotalRefusal(document_.Image(), part);
+    return Refuses(document_.Image(), part);
+}
+
+bool TransferController::Refuses(const CloneImage& image, TransferPart part) {
+    const std::vector<Message> refusal = BankTotalRefusal(image, part);
     if (refusal.empty()) return false;
     prompter_.Error(window_, ErrorTitle(), Said(refusal));
     return true;
@@ -158,8 +178,11 @@ bool TransferController::RefusesWrite(TransferPart part) {
 void TransferController::Cancel() { runner_->Cancel(); }
 
 void TransferController::CancelAndWait() {
+    // The window closes: its own questions follow, not a write's.
+    closing_ = true;
     runner_->Cancel();
     runner_->WaitForFinish();
+    closing_ = false;
 }
 
 void TransferController::OnFinished(const TransferEnd& end) {
@@ -184,7 +207,39 @@ void TransferController::OnFinished(const TransferEnd& end) {
         emit statusMessage(saved.isEmpty() ? tr("Backup not saved: %1").arg(error)
                                            : tr("Backup: %1").arg(QDir::toNativeSeparators(saved)));
     }
+    // Taken before the window sees the end: an answer below starts the next.
+    const bool partlyWritten = write && !result.ok() && result.blocksWritten > 0 && !closing_;
+    const TransferPart part = part_;
+    const std::shared_ptr<const CloneImage> sent = restoring_;
+    const QString backup = backingUp_ ? *writeBackup_ : QString();
+    const int model = end.image ? end.image->model : document_.Model();
+    restoring_.reset();
+    // The window shows the transfer's own messages here, so the question
+    // below comes after them.
     emit finished(result, direction_, part_);
+    if (partlyWritten) OfferAfterPartialWrite(part, sent, backup, model);
+}
+
+void TransferController::OfferAfterPartialWrite(TransferPart part, const std::shared_ptr<const CloneImage>& sent,
+                                                const QString& backup, int model) {
+    QStringList lines{tr("The write stopped part of the way through: the receiver is partly written.")};
+    QStringList choices{tr("Write again")};
+    if (!backup.isEmpty()) {
+        lines << tr("The backup taken before this write: %1").arg(QDir::toNativeSeparators(backup));
+        choices << tr("Restore the backup taken before this write");
+    }
+    choices << tr("Leave it");
+    const int leave = static_cast<int>(choices.size()) - 1;
+    const int chosen = prompter_.Choose(window_, tr("Receiver Partly Written"), lines, choices, leave);
+    if (chosen == 0) {
+        if (sent) StartRestore(*sent);
+        else Start(TransferDirection::kWrite, part);
+    } else if (chosen != leave) {
+        CloneImage image;
+        QString why;
+        if (LoadBackup(backup, model, image, &why)) StartRestore(image);
+        else prompter_.Error(window_, ErrorTitle(), {tr("The backup could not be loaded."), why});
+    }
 }
 
 ComDialog* TransferController::PortDialog() {

@@ -57,6 +57,11 @@ public:
     bool RefusesWrite(TransferPart part);
     // False when a transfer already runs or could not start.
     bool Start(TransferDirection direction, TransferPart part);
+    // Writes image whole (Write All) as any write goes, named to the receiver
+    // by image.model, but without the question before a write (a restore asks
+    // its own) and always after a backup of the receiver. The document does
+    // not change.
+    bool StartRestore(const CloneImage& image);
     void Cancel();
     // Blocks until the running transfer stopped after its exchange in flight
     // (the close of the window).
@@ -83,7 +88,13 @@ signals:
     void statusMessage(const QString& text);
 
 private:
+    bool Begin(TransferDirection direction, TransferPart part, std::shared_ptr<const CloneImage> restoring);
+    bool Refuses(const CloneImage& image, TransferPart part);
     void OnFinished(const TransferEnd& end);
+    // After a write that failed with the receiver partly written: the same
+    // write again, the backup it took written back, or nothing.
+    void OfferAfterPartialWrite(TransferPart part, const std::shared_ptr<const CloneImage>& sent,
+                                const QString& backup, int model);
     void KeepTrace(const std::string& trace);
     // How the write goes, asked once a session unless not to be asked again;
     // nullopt when the user cancelled.
@@ -101,6 +112,8 @@ private:
     bool writeAskedThisRun_ = false;
     bool backingUp_ = false;              // the running write reads a backup first
     std::shared_ptr<QString> writeBackup_;  // where that backup went, once kept
+    std::shared_ptr<const CloneImage> restoring_;  // what the running write sends instead of the document
+    bool closing_ = false;                          // the window closes: nothing more is asked
     TransferDirection direction_ = TransferDirection::kRead;
     TransferPart part_ = TransferPart::kAll;
     TransferRunner* runner_ = nullptr;

@@ -37,6 +37,7 @@
 #include "app/pages/settings_pages.h"
 #include "app/pages/vfo_table_model.h"
 #include "app/transfer/backups.h"
+#include "app/transfer/restore_dialog.h"
 #include "app/transfer/serial_traces.h"
 #include "app/widgets/bar_toggle.h"
 #include "app/widgets/elided_label.h"
@@ -171,6 +172,7 @@ void MainWindow::BuildActions() {
     actQuickRead_ = make("mnuQuickRead", tr("Quick Read(&Q) (used channels only)"),
                          [this](bool on) { transfers_->SetQuickRead(on); });
     actQuickRead_->setCheckable(true);
+    actRestore_ = make("mnuRestoreReceiver", tr("Restore Receiver(&S)..."), [this] { OpenRestoreDialog(); });
     actOpenTrace_ = make("mnuOpenTrace", tr("Open Last Serial Trace(&T)"), [this] { transfers_->OpenLastTrace(); });
     // Ctrl+Z in a page's box reaches Undo when the box has nothing to take back.
     auto* keys = new UndoKeysToWindow(this);
@@ -225,7 +227,7 @@ void MainWindow::BuildMenus() {
     QMenu* tool = menu(nullptr, "mnuTool", "1012");
     menu(tool, "mnuRead", "1203")->addActions({c.readSettings, c.readMemory, c.readAll});
     menu(tool, "mnuWrite", "1204")->addActions({c.writeSettings, c.writeMemory, c.writeAll});
-    tool->addActions({actQuickRead_, actComSetup_});
+    tool->addActions({actRestore_, actQuickRead_, actComSetup_});
     QMenu* help = menu(nullptr, "mnuHelp", "1014");
     help->addActions({actOpenTrace_, actAbout_});
 
@@ -393,6 +395,17 @@ void MainWindow::ShowTransferRunning(bool running) {
     // for the end, and the port stays as it is meanwhile.
     commands_->SetTransferRunning(running);
     actComSetup_->setEnabled(!running);
+    actRestore_->setEnabled(!running);
+}
+
+void MainWindow::OpenRestoreDialog() {
+    if (transfers_->IsRunning()) return;
+    RestoreDialog dialog(options_.backupFolder, document_->Model(), *prompter_, this);
+    dialog.compare = [this](const CloneImage& backup, const QString& path, QWidget* over) {
+        files_->ShowComparison(backup, path, over);
+    };
+    dialog.restore = [this](const CloneImage& backup) { return transfers_->StartRestore(backup); };
+    dialog.exec();
 }
 
 void MainWindow::StartTransfer(TransferDirection direction, TransferPart part) {

@@ -127,6 +127,7 @@ private:
     void SelectPageDirect(Page page);
     void OnModelClicked(int model);
     void ChangeFont();
+    void OpenRestoreDialog();
     void SelectMemorySlot(int slot);
     void SaveWindowState();
     // The per-user settings store (a file of the tests' choosing).
@@ -171,6 +172,7 @@ private:
     QAction* actUndo_ = nullptr;
     QAction* actRedo_ = nullptr;
     QAction* actQuickRead_ = nullptr;
+    QAction* actRestore_ = nullptr;
 };
 
 }  // namespace wrk7
