@@ -54,6 +54,10 @@ void ImportPlacementDialog::CheckRow() {
     refusal_->setText(refusal);
     refusal_->setVisible(!refusal.isEmpty());
     ok_->setEnabled(refusal.isEmpty());
+    // The refusal's lines come and go under the box: the dialog's height follows them.
+    layout()->activate();
+    const int height = heightForWidth(width());
+    resize(width(), height > 0 ? height : sizeHint().height());
 }
 
 void ImportPlacementDialog::accept() {
