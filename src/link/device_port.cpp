@@ -103,9 +103,10 @@ public:
         for (;;) {
             const ssize_t n = ::read(fd_, buffer, sizeof buffer);
             if (n > 0) {
+                // A short read need not have taken everything waiting: a tty
+                // with VMIN set hands over one chunk per read. The descriptor
+                // does not block, so reading on until it is empty is safe.
                 out.append(buffer, static_cast<std::size_t>(n));
-                // A short read took everything waiting: spare the empty read.
-                if (static_cast<std::size_t>(n) < sizeof buffer) break;
                 continue;
             }
             if (n < 0 && errno == EINTR) continue;

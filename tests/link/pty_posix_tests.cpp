@@ -4,6 +4,7 @@
 
 #include "emulator/pty_server.h"
 #include "files/rich_image.h"
+#include "platform/pseudo_terminal.h"
 #include "link_support.h"
 
 namespace wrk7::link {
@@ -51,6 +52,23 @@ TEST(PtyLink, ReadAndWriteThroughTheDevicePort) {
     EXPECT_EQ(English(WriteAll(image, *port, test::Quick()).messages), Strings{"Successed!!"});
     port->Close();
     EXPECT_EQ(bench.receiver.Mem()[BlockAddress(Area::kChannelRecords, 3) + 3], 0x08) << "150.5 MHz = 0x08F872A0, top byte last";
+}
+
+// With VMIN raised a tty hands over one chunk per read: one ReadAvailable
+// must still take all that waits, or an answer complete at its deadline
+// reads as cut short.
+TEST(PtyLink, OneReadTakesEverythingWaiting) {
+    platform::PseudoTerminal far;
+    std::string error;
+    ASSERT_TRUE(far.Open({}, error)) << error;
+    auto port = MakeDevicePort(far.DevicePath());
+    ASSERT_TRUE(port->Open()) << port->ErrorText();
+    const std::string sent(600, 'K');
+    ASSERT_EQ(far.Write(sent), sent.size());
+    port->ExpectAtLeast(sent.size());
+    ASSERT_EQ(port->WaitForData(Clock::now() + std::chrono::seconds(5)), SerialPort::Wait::kData);
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));  // all of it in the line discipline
+    EXPECT_EQ(port->ReadAvailable().size(), sent.size());
 }
 
 TEST(PtyLink, HangUpIsAPortFaultNotAHang) {
