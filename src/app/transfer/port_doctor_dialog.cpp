@@ -8,6 +8,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "app/support/screen_fit.h"
+
 namespace wrk7 {
 
 namespace {
@@ -67,7 +69,7 @@ PortDoctorDialog::PortDoctorDialog(QWidget* parent) : QDialog(parent) {
     report_->setReadOnly(true);
     // Read-only, yet a command can be selected with the keyboard too and copied.
     report_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    report_->setMinimumSize(700, 460);
+    report_->setMinimumSize(360, 160);
     copy_ = new QPushButton(tr("Copy"));
     copy_->setObjectName(QStringLiteral("cmdCopy"));
     copy_->setToolTip(tr("Copy the whole report"));
@@ -83,6 +85,9 @@ PortDoctorDialog::PortDoctorDialog(QWidget* parent) : QDialog(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(report_, 1);
     layout->addLayout(buttons);
+    // Room for a rule on one line or two; never beyond the screen.
+    resize(740, 540);
+    FitOnScreen(this);
 }
 
 void PortDoctorDialog::Examine(const QString& root) {
