@@ -104,6 +104,10 @@ TEST_F(FileCommandsTest, AChirpListIsPlacedAtItsLocationsOrFromARowAskingBeforeR
     ASSERT_NE(report, nullptr);
     EXPECT_EQ(report->Summary()->text(), "15 channels imported, 7 skipped");
     EXPECT_EQ(report->Issues()->rowCount(), 16);
+    // Beside the list's Location, the row a stored row went to; none for a skipped one.
+    EXPECT_EQ(report->Issues()->horizontalHeaderItem(2)->text() + "|" + report->Issues()->item(0, 2)->text() + "|" +
+                  report->Issues()->item(8, 2)->text(),
+              "Row|00-002|");
     report->accept();
     EXPECT_EQ(Name(2), "RPTR-U");
     EXPECT_EQ(document.UndoName(), "Import chirp_current.csv");
