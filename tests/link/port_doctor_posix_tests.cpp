@@ -3,6 +3,7 @@
 // this machine's devices. The trees hold symbolic links, so Windows skips them.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -102,25 +103,45 @@ TEST(PortDoctorFixtureTest, ListsPortsWithTheirStableNamesAndNothingElse) {
     EXPECT_EQ(two.devices[1].description, "FTDI FT232R USB UART");
 }
 
-TEST(PortDoctorFixtureTest, TheOfferedRulesLiftTheirTroubles) {
+std::string Replaced(std::string text, const std::string& from, const std::string& to) {
+    for (auto at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) text.replace(at, from.size(), to);
+    return text;
+}
+
+// The remedy's commands that write a rules file, run as offered but on the
+// tree in place of / (and without sudo).
+void RunWriteCommands(const std::string& remedy, const fs::path& tree) {
+    fs::create_directories(tree / "etc/udev/rules.d");
+    std::istringstream lines(remedy);
+    for (std::string line; std::getline(lines, line);) {
+        if (line.find(" | sudo tee /etc/") == std::string::npos) continue;
+        line = Replaced(Replaced(line, " /usr/lib/", ' ' + tree.string() + "/usr/lib/"), "sudo tee /", "tee " + tree.string() + '/');
+        EXPECT_EQ(std::system((line + " > /dev/null").c_str()), 0) << line;
+    }
+}
+
+TEST(PortDoctorFixtureTest, TheOfferedCommandsLiftTheirTroubles) {
     const fs::path root = fs::temp_directory_path() / ("wrk7-port-doctor-" + std::to_string(::getpid()));
     fs::create_directories(root);
-    fs::copy(Fixture("ch340-brltty"), root / "brltty", fs::copy_options::recursive | fs::copy_options::copy_symlinks);
-    fs::copy(Fixture("modemmanager"), root / "mm", fs::copy_options::recursive | fs::copy_options::copy_symlinks);
-    // The rule each remedy offers, written where it says.
-    for (const auto& [tree, device] : {std::pair{"brltty", "1-2"}, std::pair{"mm", "/dev/ttyUSB0"}}) {
-        const PortReport before = Examine(root / tree);
-        const std::string& remedy = Find(before, device)->troubles.at(0).remedy;
-        const auto from = remedy.find('\n') + 1;
-        const std::string rule = remedy.substr(from, remedy.find('\n', from) - from);
-        const auto at = remedy.find("/etc/udev/rules.d/");
-        const std::string file = remedy.substr(at, remedy.find_first_of(" :\n", at) - at);
-        fs::create_directories(root / tree / "etc/udev/rules.d");
-        std::ofstream(root / tree / fs::path(file).relative_path()) << rule << '\n';
-        const PortTrouble::Kind kind = Find(before, device)->troubles.at(0).kind;
-        for (const PortTrouble& t : Find(Examine(root / tree), device)->troubles)
-            EXPECT_NE(t.kind, kind) << tree << ": " << file << ": " << rule;
+    const auto copy = fs::copy_options::recursive | fs::copy_options::copy_symlinks;
+    fs::copy(Fixture("ch340-brltty"), root / "brltty", copy);
+    fs::copy(Fixture("ch340-brltty"), root / "brltty-run", copy);
+    fs::copy(Fixture("modemmanager"), root / "mm", copy);
+    // brltty's rules of old ran it themselves: the remedy is then a copy without the adapter's lines.
+    const fs::path rules = root / "brltty-run/usr/lib/udev/rules.d/85-brltty.rules";
+    std::ifstream in(rules);
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    in.close();
+    std::ofstream(rules) << Replaced(text, "TAG+=\"systemd\", ENV{SYSTEMD_WANTS}+=\"brltty-udev.service\"", "RUN+=\"/lib/brltty/brltty-udev.sh\"");
+    for (const auto& [tree, device] : {std::pair{"brltty", "1-2"}, std::pair{"brltty-run", "1-2"}, std::pair{"mm", "/dev/ttyUSB0"}}) {
+        const PortTrouble before = Find(Examine(root / tree), device)->troubles.at(0);
+        RunWriteCommands(before.remedy, root / tree);
+        for (const PortTrouble& t : Find(Examine(root / tree), device)->troubles) EXPECT_NE(t.kind, before.kind) << tree << ":\n" << before.remedy;
     }
+    std::ifstream copied(root / "brltty-run/etc/udev/rules.d/85-brltty.rules");
+    const std::string shadow((std::istreambuf_iterator<char>(copied)), std::istreambuf_iterator<char>());
+    EXPECT_NE(shadow.find("\n#ENV{PRODUCT}==\"1a86/7523/*\""), std::string::npos) << shadow;
+    EXPECT_NE(shadow.find("\nENV{PRODUCT}==\"403/6001/*\""), std::string::npos) << "the other lines stay\n" << shadow;
     fs::remove_all(root);
 }
 
