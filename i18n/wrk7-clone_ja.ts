@@ -642,6 +642,74 @@
         <source>the banks after bank %1 hold no room for it to grow</source>
         <translation>バンク %1 の後のバンクに増やせる空きがありません</translation>
     </message>
+    <message>
+        <source>the file is %1; a clone file is never larger than %2</source>
+        <translation>ファイルは %1 です。クローンファイルは %2 を超えることはありません</translation>
+    </message>
+    <message>
+        <source>it is a channel list (%1), not a clone file: import it with File &gt; Import</source>
+        <translation>これはクローンファイルではなくチャンネルリスト（%1）です。ファイル &gt; インポートで取り込んでください</translation>
+    </message>
+    <message>
+        <source>The port %1 could not be opened: %2</source>
+        <translation>ポート %1 を開けませんでした: %2</translation>
+    </message>
+    <message>
+        <source>The port %1 failed during the test: %2</source>
+        <translation>テスト中にポート %1 でエラーが起きました: %2</translation>
+    </message>
+    <message>
+        <source>Came back (%n bytes): %1</source>
+        <translation>返ってきたもの (%n バイト): %1</translation>
+    </message>
+    <message>
+        <source>Came back (%1 bytes), the first %2: %3</source>
+        <translation>返ってきたもの (%1 バイト)、先頭 %2 バイト: %3</translation>
+    </message>
+    <message>
+        <source>Came back: nothing</source>
+        <translation>返ってきたもの: なし</translation>
+    </message>
+    <message>
+        <source>All %1 bytes sent came back unchanged at 38400 baud: the port, the adapter and the cable up to its joined end work.</source>
+        <translation>送信した %1 バイトがすべて 38400 ボーで変わらずに返ってきました: ポート、アダプター、つないだ端までのケーブルは正常です。</translation>
+    </message>
+    <message>
+        <source>None of the %1 bytes sent came back: transmit and receive are not joined at the receiver end, or the port, the adapter or the cable is dead (is this the right port?).</source>
+        <translation>送信した %1 バイトが1バイトも返ってきません: 受信機側で送信と受信がつながっていないか、ポート、アダプター、ケーブルのいずれかが動いていません (ポートは正しいですか?)。</translation>
+    </message>
+    <message>
+        <source>Only %1 of the %2 bytes sent came back, the first %3 of them as sent: a loose wire, a wrong speed, or flow control holding bytes back.</source>
+        <translation>送信した %2 バイトのうち %1 バイトしか返ってきません (先頭 %3 バイトは送信どおり): 配線の緩み、速度の違い、またはフロー制御がバイトを止めています。</translation>
+    </message>
+    <message>
+        <source>%1 bytes came back for the %2 sent, the first %3 of them as sent: a wrong speed, noise on the line, or something besides the joined wires answering (is the receiver still connected?).</source>
+        <translation>送信した %2 バイトに対して %1 バイトが返ってきました (先頭 %3 バイトは送信どおり): 速度の違い、回線のノイズ、またはつないだ線以外のものが応答しています (受信機がまだつながっていませんか?)。</translation>
+    </message>
+    <message>
+        <source>First difference at offset %1: sent %2, came back %3.</source>
+        <translation>最初の違いはオフセット %1: 送信 %2、返ってきたもの %3。</translation>
+    </message>
+    <message>
+        <source>The receiver echoed the identification of the %1 and accepted it (OK): the cable, the port and the model are right.</source>
+        <translation>受信機は %1 の識別コマンドをエコーし、受け付けました (OK): ケーブル、ポート、機種は正しいです。</translation>
+    </message>
+    <message>
+        <source>The receiver echoed the identification of the %1 and refused it (RE): it is of another model or region. Choose the model it is.</source>
+        <translation>受信機は %1 の識別コマンドをエコーし、拒否しました (RE): 別の機種または地域の受信機です。受信機に合った機種を選んでください。</translation>
+    </message>
+    <message>
+        <source>The identification came back, but no reply followed it: the cable and the port work, the receiver is not answering. Is it switched on, in its clone (PC) mode, and a %1?</source>
+        <translation>識別コマンドは返ってきましたが、応答が続きません: ケーブルとポートは正常で、受信機が応答していません。電源は入っていますか? クローン (PC) モードになっていますか? %1 ですか?</translation>
+    </message>
+    <message>
+        <source>Nothing came back, not even the echo of the identification: the cable or the port. Is this the right port, the cable plugged in at both ends, the adapter alive? The loopback test tells.</source>
+        <translation>識別コマンドのエコーも含めて何も返ってきません: ケーブルかポートの問題です。ポートは正しいですか? ケーブルは両端とも差し込まれていますか? アダプターは動いていますか? ループバックテストで確かめられます。</translation>
+    </message>
+    <message>
+        <source>What came back is neither the echo of the identification nor a reply: a wrong speed, noise on the line, or another device on this port.</source>
+        <translation>返ってきたものは識別コマンドのエコーでも応答でもありません: 速度の違い、回線のノイズ、またはこのポートに別の機器がつながっています。</translation>
+    </message>
 </context>
 <context>
     <name>Printing</name>
@@ -685,6 +753,14 @@
     <message>
         <source>Are you sure that you want to %1?</source>
         <translation>%1を実行してもよろしいですか？</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>OK(&amp;O)</translation>
+    </message>
+    <message>
+        <source>No file manager could open the folder. It is:</source>
+        <translation>フォルダーを開けるファイル マネージャーがありません。フォルダーの場所:</translation>
     </message>
 </context>
 <context>
@@ -772,10 +848,6 @@
         <translation>合計</translation>
     </message>
     <message>
-        <source>Scan group</source>
-        <translation>スキャングループ</translation>
-    </message>
-    <message>
         <source>BANK %1 - %2</source>
         <translation>バンク %1 - %2</translation>
     </message>
@@ -802,6 +874,73 @@
     <message>
         <source>Change Bank %1</source>
         <translation>バンク %1 の変更</translation>
+    </message>
+    <message>
+        <source>Last group change</source>
+        <translation>最後に変更したグループ</translation>
+    </message>
+    <message>
+        <source>%1, bank %2</source>
+        <translation>%1、バンク %2</translation>
+    </message>
+</context>
+<context>
+    <name>wrk7::CableTestDialog</name>
+    <message>
+        <source>Cable Test</source>
+        <translation>ケーブルテスト</translation>
+    </message>
+    <message>
+        <source>Port: %1</source>
+        <translation>ポート: %1</translation>
+    </message>
+    <message>
+        <source>Loopback</source>
+        <translation>ループバック</translation>
+    </message>
+    <message>
+        <source>Ask the receiver</source>
+        <translation>受信機に問い合わせる</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>結果</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>開始</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Sends the identification of the %1 once and shows what answers it.</source>
+        <translation>%1 の識別コマンドを1回送り、返ってきた応答を表示します。</translation>
+    </message>
+    <message>
+        <source>Join transmit and receive (TX to RX) at the receiver end of the cable, with the receiver unplugged.</source>
+        <translation>受信機を外し、ケーブルの受信機側で送信と受信 (TX と RX) をつないでください。</translation>
+    </message>
+    <message>
+        <source>Testing...</source>
+        <translation>テスト中...</translation>
+    </message>
+    <message>
+        <source>Sent: %1 bytes, every value from 00 to FF and back</source>
+        <translation>送信: %1 バイト (00 から FF までのすべての値を往復)</translation>
+    </message>
+    <message>
+        <source>Sent: %1</source>
+        <translation>送信: %1</translation>
+    </message>
+    <message>
+        <source>Serial trace not saved: %1</source>
+        <translation>シリアルトレースを保存できませんでした: %1</translation>
+    </message>
+    <message>
+        <source>Serial trace: %1</source>
+        <translation>シリアルトレース: %1</translation>
     </message>
 </context>
 <context>
@@ -1014,6 +1153,18 @@
     <message>
         <source>This run uses: %1</source>
         <translation>今回使うポート: %1</translation>
+    </message>
+    <message>
+        <source>Test Cable...</source>
+        <translation>ケーブルテスト...</translation>
+    </message>
+    <message>
+        <source>Check...</source>
+        <translation>確認...</translation>
+    </message>
+    <message>
+        <source>Why a port may not open, and what to do</source>
+        <translation>ポートが開けない理由と対処方法</translation>
     </message>
 </context>
 <context>
@@ -1803,6 +1954,10 @@
         <source>Are you sure that you want to cancel it and close?</source>
         <translation>転送を取り消して閉じてもよろしいですか？</translation>
     </message>
+    <message>
+        <source>Restore Receiver(&amp;S)...</source>
+        <translation>受信機の復元(&amp;S)...</translation>
+    </message>
 </context>
 <context>
     <name>wrk7::MemoryPage</name>
@@ -1888,6 +2043,92 @@
     </message>
 </context>
 <context>
+    <name>wrk7::MemoryRowBox</name>
+    <message>
+        <source>There is no memory row "%1": give a row label such as 07-000, or a slot 0-999.</source>
+        <translation>メモリーの行「%1」はありません。07-000 のような行ラベルか、スロット 0-999 を入れてください。</translation>
+    </message>
+</context>
+<context>
+    <name>wrk7::PortDoctorDialog</name>
+    <message>
+        <source>No permission:</source>
+        <translation>権限がありません:</translation>
+    </message>
+    <message>
+        <source>In use:</source>
+        <translation>使用中:</translation>
+    </message>
+    <message>
+        <source>Braille display service:</source>
+        <translation>点字ディスプレイのサービス:</translation>
+    </message>
+    <message>
+        <source>ModemManager:</source>
+        <translation>ModemManager:</translation>
+    </message>
+    <message>
+        <source>No port:</source>
+        <translation>ポートがありません:</translation>
+    </message>
+    <message>
+        <source>Port Check</source>
+        <translation>ポートの確認</translation>
+    </message>
+    <message>
+        <source>Serial devices and what stands in their way</source>
+        <translation>シリアルデバイスと使えない理由</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>コピー</translation>
+    </message>
+    <message>
+        <source>Copy the whole report</source>
+        <translation>報告全体をコピー</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>The system's list of serial devices could not be read.</source>
+        <translation>システムのシリアルデバイス一覧を読み取れませんでした。</translation>
+    </message>
+    <message>
+        <source>No serial device found.</source>
+        <translation>シリアルデバイスが見つかりません。</translation>
+    </message>
+    <message>
+        <source>USB %1: no serial port</source>
+        <translation>USB %1: シリアルポートなし</translation>
+    </message>
+    <message>
+        <source>By id:</source>
+        <translation>By id:</translation>
+    </message>
+    <message>
+        <source>USB:</source>
+        <translation>USB:</translation>
+    </message>
+    <message>
+        <source>Chip:</source>
+        <translation>チップ:</translation>
+    </message>
+    <message>
+        <source>Driver:</source>
+        <translation>ドライバー:</translation>
+    </message>
+    <message>
+        <source>What to do:</source>
+        <translation>対処方法:</translation>
+    </message>
+    <message>
+        <source>Nothing stands in its way.</source>
+        <translation>問題は見つかりません。</translation>
+    </message>
+</context>
+<context>
     <name>wrk7::PrintSelectionDialog</name>
     <message>
         <source>Print Selection</source>
@@ -1919,6 +2160,101 @@
     <message>
         <source>Recent Files(&amp;F)</source>
         <translation>最近使ったファイル(&amp;F)</translation>
+    </message>
+</context>
+<context>
+    <name>wrk7::RestoreDialog</name>
+    <message>
+        <source>Restore Receiver</source>
+        <translation>受信機の復元</translation>
+    </message>
+    <message>
+        <source>Backups in %1, newest first.</source>
+        <translation>%1 にあるバックアップ（新しい順）</translation>
+    </message>
+    <message>
+        <source>Restore writes the chosen backup whole to the receiver. The window's own image does not change.</source>
+        <translation>復元は選んだバックアップをすべて受信機に書き込みます。ウィンドウで編集中のイメージは変わりません。</translation>
+    </message>
+    <message>
+        <source>before a write</source>
+        <translation>書き込みの前</translation>
+    </message>
+    <message>
+        <source>after a read</source>
+        <translation>読み出しの後</translation>
+    </message>
+    <message>
+        <source>not recorded</source>
+        <translation>記録なし</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>日時</translation>
+    </message>
+    <message>
+        <source>Taken</source>
+        <translation>取得</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>機種</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>チャンネル数</translation>
+    </message>
+    <message>
+        <source>Backups</source>
+        <translation>バックアップ</translation>
+    </message>
+    <message>
+        <source>cannot be loaded: %1</source>
+        <translation>読み込めません: %1</translation>
+    </message>
+    <message>
+        <source>There are no backups yet: %1 holds none.</source>
+        <translation>バックアップはまだありません: %1 には何もありません。</translation>
+    </message>
+    <message>
+        <source>There are no backups yet: %1 does not exist.</source>
+        <translation>バックアップはまだありません: %1 がありません。</translation>
+    </message>
+    <message>
+        <source>&amp;Compare With Window...</source>
+        <translation>ウィンドウと比較(&amp;C)...</translation>
+    </message>
+    <message>
+        <source>&amp;Restore...</source>
+        <translation>復元(&amp;R)...</translation>
+    </message>
+    <message>
+        <source>The backup could not be loaded.</source>
+        <translation>バックアップを読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>Write the backup of %1 (%2) to the receiver?</source>
+        <translation>%1 のバックアップ（%2）を受信機に書き込みますか？</translation>
+    </message>
+    <message>
+        <source>Everything the receiver holds is replaced: the settings, the VFO bands, every memory channel, the bank table and the scan groups. What it holds now is backed up first.</source>
+        <translation>受信機の内容はすべて置き換わります: 設定、VFO バンド、すべてのメモリーチャンネル、バンク表、スキャングループ。いまの内容は先にバックアップします。</translation>
+    </message>
+    <message>
+        <source>The backup does not record its model; it is written as a %1, the window's.</source>
+        <translation>このバックアップには機種の記録がありません。ウィンドウの機種 %1 として書き込みます。</translation>
+    </message>
+    <message>
+        <source>The backup is of a %1 and is written as one; the window holds a %2.</source>
+        <translation>このバックアップは %1 のもので、%1 として書き込みます。ウィンドウの機種は %2 です。</translation>
+    </message>
+    <message>
+        <source>The window's own image does not change.</source>
+        <translation>ウィンドウで編集中のイメージは変わりません。</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>復元</translation>
     </message>
 </context>
 <context>
@@ -2225,6 +2561,34 @@
     <message>
         <source>No viewer could show the serial trace. It is kept here:</source>
         <translation>シリアルトレースを表示できるビューアーがありません。次の場所に保存されています：</translation>
+    </message>
+    <message>
+        <source>The write stopped part of the way through: the receiver is partly written.</source>
+        <translation>書き込みが途中で止まりました。受信機は一部だけ書き込まれた状態です。</translation>
+    </message>
+    <message>
+        <source>Write again</source>
+        <translation>もう一度書き込む</translation>
+    </message>
+    <message>
+        <source>The backup taken before this write: %1</source>
+        <translation>この書き込みの前に取ったバックアップ: %1</translation>
+    </message>
+    <message>
+        <source>Restore the backup taken before this write</source>
+        <translation>この書き込みの前のバックアップを復元</translation>
+    </message>
+    <message>
+        <source>Leave it</source>
+        <translation>このままにする</translation>
+    </message>
+    <message>
+        <source>Receiver Partly Written</source>
+        <translation>受信機は書き込み途中です</translation>
+    </message>
+    <message>
+        <source>The backup could not be loaded.</source>
+        <translation>バックアップを読み込めませんでした。</translation>
     </message>
 </context>
 <context>
