@@ -23,7 +23,7 @@ const std::vector<Verb>& AllVerbs() {
         {"read", "read --port PORT [--model MODEL] [--part PART] [--base FILE.WK7] [--quick] [--trace FILE] OUT.WK7", "read the receiver into a clone file", RunRead},
         {"write", "write --port PORT [--model MODEL] [--part PART] [--trace FILE] [--backup FILE] FILE.WK7", "write a clone file into the receiver", RunWrite},
         {"emulate", "emulate [--model MODEL] [--image FILE.WK7] [--link PATH] [--save FILE.WK7] [--paced] [--fault F]...", "serve the receiver emulator on a pseudo-terminal", RunEmulate},
-        {"ports", "ports [--json] [--root DIR] [--test PORT [--loopback]]", "list the serial devices and what stands in their way, or test a cable", RunPorts},
+        {"ports", "ports [--json] [--root DIR] [--test PORT [--loopback] [--model MODEL] [--trace FILE]]", "list the serial devices and what stands in their way, or test a cable", RunPorts},
     };
     return verbs;
 }
