@@ -11,6 +11,7 @@
 #include "app/pages/find_bar.h"
 #include "app/support/screen_fit.h"
 #include "app/transfer/cable_test_dialog.h"
+#include "app/transfer/port_doctor_dialog.h"
 #include "app/transfer/com_dialog.h"
 #include "app/transfer/restore_dialog.h"
 #include "app/transfer/write_question.h"
@@ -38,6 +39,7 @@ void CheckEveryWindow(MainWindow& window, const std::function<std::string(QWidge
         std::make_unique<RestoreDialog>(QStringLiteral("no-such-folder"), 0, DefaultPrompter()),
         std::make_unique<ChangeChannelsDialog>(nullptr, image.model, SlotFields{}, 2),
         std::make_unique<CableTestDialog>(QStringLiteral("emulator"), image.model, QString()),
+        std::make_unique<PortDoctorDialog>(),
     };
     for (const auto& dialog : dialogs) {
         dialog->show();
@@ -87,7 +89,10 @@ bool ShowsFocus(const QWidget* w) {
     return qobject_cast<const QAbstractButton*>(w) || qobject_cast<const QLineEdit*>(w) ||
            qobject_cast<const QComboBox*>(w) || qobject_cast<const QAbstractSlider*>(w) ||
            qobject_cast<const QAbstractSpinBox*>(w) || qobject_cast<const QAbstractItemView*>(w) ||
-           qobject_cast<const QTabBar*>(w);
+           qobject_cast<const QTabBar*>(w) ||
+           // A read-only text shows its caret only where the keys can select.
+           (qobject_cast<const QTextEdit*>(w) &&
+            (static_cast<const QTextEdit*>(w)->textInteractionFlags() & Qt::TextSelectableByKeyboard));
 }
 
 QString Name(const QWidget* w) {

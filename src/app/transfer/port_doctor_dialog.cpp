@@ -67,6 +67,10 @@ PortDoctorDialog::PortDoctorDialog(QWidget* parent) : QDialog(parent) {
     report_->setObjectName(QStringLiteral("txtPortReport"));
     report_->setAccessibleName(tr("Serial devices and what stands in their way"));
     report_->setReadOnly(true);
+    // A caret to show the focus and to select a command with the keys; Tab
+    // goes on to Copy and Close, as the report takes no typing.
+    report_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    report_->setTabChangesFocus(true);
     // Read-only, yet a command can be selected with the keyboard too and copied.
     report_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     report_->setMinimumSize(360, 160);
