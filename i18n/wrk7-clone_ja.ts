@@ -710,6 +710,178 @@
         <source>What came back is neither the echo of the identification nor a reply: a wrong speed, noise on the line, or another device on this port.</source>
         <translation>返ってきたものは識別コマンドのエコーでも応答でもありません: 速度の違い、回線のノイズ、またはこのポートに別の機器がつながっています。</translation>
     </message>
+    <message>
+        <source>serial</source>
+        <translation>シリアル</translation>
+    </message>
+    <message>
+        <source>%1 may not read and write %2: it belongs to user %3 and group %4 (%5), and its group may not use it either.</source>
+        <translation>%1 は %2 を読み書きできません。%2 の所有者はユーザー %3、グループ %4 (%5) で、そのグループにも使用が許されていません。</translation>
+    </message>
+    <message>
+        <source>%1 may not read and write %2: it belongs to user %3 and group %4 (%5); %1 was added to group %4 after this login started.</source>
+        <translation>%1 は %2 を読み書きできません。%2 の所有者はユーザー %3、グループ %4 (%5) です。%1 はグループ %4 に加えられていますが、今のログインの後のことです。</translation>
+    </message>
+    <message>
+        <source>%1 may not read and write %2: it belongs to user %3 and group %4 (%5), and %1 is not in group %4.</source>
+        <translation>%1 は %2 を読み書きできません。%2 の所有者はユーザー %3、グループ %4 (%5) で、%1 はグループ %4 に入っていません。</translation>
+    </message>
+    <message>
+        <source>Have udev give such adapters to group %1, join that group, then log in again:</source>
+        <translation>udev でこの種のアダプターをグループ %1 のものにし、そのグループに加わってから、ログインし直してください：</translation>
+    </message>
+    <message>
+        <source>Then unplug the adapter, plug it in again, and log out and in.</source>
+        <translation>その後、アダプターを抜いて差し直し、ログアウトしてログインし直してください。</translation>
+    </message>
+    <message>
+        <source>Log out and log in again (or restart the computer): only a new login takes up the group.</source>
+        <translation>ログアウトしてログインし直してください (またはコンピューターを再起動してください)。グループは新しいログインから有効になります。</translation>
+    </message>
+    <message>
+        <source>Join group %1:</source>
+        <translation>グループ %1 に加わってください：</translation>
+    </message>
+    <message>
+        <source>Then log out and log in again: a new login is needed before the group counts.</source>
+        <translation>その後、ログアウトしてログインし直してください。グループが有効になるのは新しいログインからです。</translation>
+    </message>
+    <message>
+        <source>Another program holds %1: %2 (pid %3).</source>
+        <translation>別のプログラムが %1 を使っています: %2 (pid %3)。</translation>
+    </message>
+    <message>
+        <source>Close %1, or end it:</source>
+        <translation>%1 を閉じるか、終了させてください：</translation>
+    </message>
+    <message>
+        <source>The lock file %1 says pid %2 holds %3, but no such program runs: it was left behind.</source>
+        <translation>ロックファイル %1 によると pid %2 が %3 を使っていますが、そのプログラムは動いていません。残ったままのロックファイルです。</translation>
+    </message>
+    <message>
+        <source>Remove the stale lock:</source>
+        <translation>残ったロックファイルを削除してください：</translation>
+    </message>
+    <message>
+        <source>Another program holds %1 (lock file %2: %3, pid %4).</source>
+        <translation>別のプログラムが %1 を使っています (ロックファイル %2: %3、pid %4)。</translation>
+    </message>
+    <message>
+        <source>Another program holds %1 (lock file %2: pid %3).</source>
+        <translation>別のプログラムが %1 を使っています (ロックファイル %2: pid %3)。</translation>
+    </message>
+    <message>
+        <source>Another program holds %1 (lock file %2).</source>
+        <translation>別のプログラムが %1 を使っています (ロックファイル %2)。</translation>
+    </message>
+    <message>
+        <source>Close that program, or end it:</source>
+        <translation>そのプログラムを閉じるか、終了させてください：</translation>
+    </message>
+    <message>
+        <source>Close the program that uses the port.</source>
+        <translation>このポートを使っているプログラムを閉じてください。</translation>
+    </message>
+    <message>
+        <source>The braille display service brltty runs, and its udev rules (%1) take USB devices %2 for a braille display: it takes this adapter from its serial driver as soon as it is plugged in.</source>
+        <translation>点字ディスプレイのサービス brltty が動いていて、その udev ルール (%1) が USB デバイス %2 を点字ディスプレイとして扱います。そのため、このアダプターは差し込んだとたんにシリアルドライバーから取り上げられます。</translation>
+    </message>
+    <message>
+        <source>Keep brltty (screen-reader users need it) and exempt this adapter alone with this rule:</source>
+        <translation>brltty はそのままにして (スクリーンリーダーを使う人に必要です)、次のルールでこのアダプターだけを対象から外してください：</translation>
+    </message>
+    <message>
+        <source>Write it to %1 (read after brltty's rules) and reload the rules:</source>
+        <translation>これを %1 に書き込み (brltty のルールより後に読まれます)、ルールを読み込み直してください：</translation>
+    </message>
+    <message>
+        <source>Keep brltty (screen-reader users need it) and exempt this adapter alone: a copy of %1 under %2 without the lines for %3 takes the place of the package's:</source>
+        <translation>brltty はそのままにして (スクリーンリーダーを使う人に必要です)、このアダプターだけを対象から外してください。%3 の行を除いた %1 のコピーを %2 に置くと、パッケージのファイルの代わりに読まれます：</translation>
+    </message>
+    <message>
+        <source>Then unplug the adapter and plug it in again.</source>
+        <translation>その後、アダプターを抜いて差し直してください。</translation>
+    </message>
+    <message>
+        <source>ModemManager runs and may probe %1 for a modem when it appears: it sends AT commands and holds the port meanwhile, so the first exchange can fail or the port be busy.</source>
+        <translation>ModemManager が動いていて、%1 が現れるとモデムかどうかを調べることがあります。その間は AT コマンドを送ってポートを使うため、最初のやり取りが失敗したり、ポートが使用中になったりします。</translation>
+    </message>
+    <message>
+        <source>Tell ModemManager to leave this adapter (%1) alone with this rule:</source>
+        <translation>次のルールで、ModemManager がこのアダプター (%1) に触れないようにしてください：</translation>
+    </message>
+    <message>
+        <source>Write it to %1 and reload the rules:</source>
+        <translation>これを %1 に書き込み、ルールを読み込み直してください：</translation>
+    </message>
+    <message>
+        <source>The %1 adapter %2 is on USB, but a program took it over (through usbfs), so it has no serial port.</source>
+        <translation>%1 アダプター %2 は USB につながっていますが、プログラムが (usbfs を通して) 占有しているため、シリアルポートがありません。</translation>
+    </message>
+    <message>
+        <source>brltty may hold it from before: unplug the adapter and plug it in again.</source>
+        <translation>brltty が以前から占有しているのかもしれません。アダプターを抜いて差し直してください。</translation>
+    </message>
+    <message>
+        <source>Find the program (%1), close it, then unplug the adapter and plug it in again.</source>
+        <translation>そのプログラムを探して (%1) 閉じ、アダプターを抜いて差し直してください。</translation>
+    </message>
+    <message>
+        <source>The %1 driver took the %2 adapter %3, but no serial port appeared.</source>
+        <translation>%1 ドライバーが %2 アダプター %3 を認識しましたが、シリアルポートが現れませんでした。</translation>
+    </message>
+    <message>
+        <source>Unplug the adapter and plug it in again; the kernel says why in:</source>
+        <translation>アダプターを抜いて差し直してください。理由はカーネルのメッセージでわかります：</translation>
+    </message>
+    <message>
+        <source>The adapter %1 is on USB, but no driver took it, so it has no serial port.</source>
+        <translation>アダプター %1 は USB につながっていますが、どのドライバーも認識しなかったため、シリアルポートがありません。</translation>
+    </message>
+    <message>
+        <source>See what the kernel says of it:</source>
+        <translation>カーネルのメッセージを確かめてください：</translation>
+    </message>
+    <message>
+        <source>No driver for the %1 chip is loaded (%2), so no serial port was made.</source>
+        <translation>%1 チップのドライバー (%2) が読み込まれていないため、シリアルポートが作られませんでした。</translation>
+    </message>
+    <message>
+        <source>The %1 driver is loaded but made no serial port for this %2 adapter: it refused the chip.</source>
+        <translation>%1 ドライバーは読み込まれていますが、この %2 アダプターのシリアルポートを作りませんでした。チップを受け付けていません。</translation>
+    </message>
+    <message>
+        <source>The %1 driver is loaded but made no serial port for this %2 adapter: it refused the chip. Many cheap PL2303 cables carry counterfeit or discontinued chips (PL2303HXA, PL2303X) that the driver refuses.</source>
+        <translation>%1 ドライバーは読み込まれていますが、この %2 アダプターのシリアルポートを作りませんでした。チップを受け付けていません。安価な PL2303 ケーブルの多くは、このドライバーが受け付けない偽造品や製造終了のチップ (PL2303HXA、PL2303X) を使っています。</translation>
+    </message>
+    <message>
+        <source>See what the driver says:</source>
+        <translation>ドライバーのメッセージを確かめてください：</translation>
+    </message>
+    <message>
+        <source>Use an adapter with a genuine chip (FTDI, CP210x, CH340, or a current PL2303).</source>
+        <translation>正規のチップ (FTDI、CP210x、CH340、または現行の PL2303) のアダプターを使ってください。</translation>
+    </message>
+    <message>
+        <source>Try another cable or adapter.</source>
+        <translation>別のケーブルかアダプターを試してください。</translation>
+    </message>
+    <message>
+        <source>Load the driver:</source>
+        <translation>ドライバーを読み込んでください：</translation>
+    </message>
+    <message>
+        <source>If that fails, this kernel lacks it: install your distribution's extra kernel modules (on Ubuntu: %1).</source>
+        <translation>それが失敗するなら、このカーネルにはドライバーがありません。ディストリビューションの追加カーネルモジュールをインストールしてください (Ubuntu では %1)。</translation>
+    </message>
+    <message>
+        <source>This user may not read and write %1.</source>
+        <translation>このユーザーは %1 を読み書きできません。</translation>
+    </message>
+    <message>
+        <source>Ask the computer's administrator for access to it.</source>
+        <translation>このコンピューターの管理者にアクセス権を頼んでください。</translation>
+    </message>
 </context>
 <context>
     <name>Printing</name>

@@ -29,8 +29,8 @@ QJsonDocument Json(const link::PortReport& report) {
         QJsonArray troubles;
         for (const link::PortTrouble& t : d.troubles)
             troubles.append(QJsonObject{{"kind", QString::fromLatin1(link::TroubleName(t.kind))},
-                                        {"text", Q(t.text)},
-                                        {"remedy", Q(t.remedy)}});
+                                        {"text", Q(t.text.English())},
+                                        {"remedy", Q(link::RemedyEnglish(t))}});
         devices.append(QJsonObject{{"path", Q(d.path)},
                                    {"byId", Q(d.byId)},
                                    {"usb", Q(d.usb)},
@@ -63,8 +63,9 @@ void PrintText(const link::PortReport& report, CliIo& io) {
         field("chip:", Q(d.chip));
         field("driver:", Q(d.driver));
         for (const link::PortTrouble& t : d.troubles) {
-            io.Out(QStringLiteral("  trouble (%1): %2").arg(QString::fromLatin1(link::TroubleName(t.kind)), Q(t.text)));
-            const QStringList lines = Q(t.remedy).split('\n');
+            io.Out(QStringLiteral("  trouble (%1): %2")
+                       .arg(QString::fromLatin1(link::TroubleName(t.kind)), Q(t.text.English())));
+            const QStringList lines = Q(link::RemedyEnglish(t)).split('\n');
             for (qsizetype i = 0; i < lines.size(); ++i)
                 io.Out((i == 0 ? QStringLiteral("    remedy: ") : QStringLiteral("            ")) + lines[i]);
         }

@@ -317,6 +317,11 @@ std::string CommOf(const std::vector<Process>& processes, int pid) {
 
 // ---- the examination -----------------------------------------------------
 
+using Id = MessageId;
+
+// A line of a remedy to copy as it is.
+Message Command(std::string line) { return Verbatim(std::move(line)); }
+
 struct Context {
     const SystemView& system;
     std::vector<Process> processes;
@@ -354,8 +359,8 @@ std::optional<PortTrouble> PermissionTrouble(const Context& c, const SerialDevic
     const auto grants = c.system.Grants(d.path);
     if (!owner || !user) {  // Windows: the system's word alone
         if (!grants || *grants) return std::nullopt;
-        return PortTrouble{PortTrouble::Kind::kPermission, "This user may not read and write " + d.path + '.',
-                           "Ask the computer's administrator for access to it."};
+        return PortTrouble{PortTrouble::Kind::kPermission, Say(Id::kDoctorThisUserMayNot, d.path),
+                           {Say(Id::kDoctorAskAdministrator)}};
     }
     if (user->superuser) return std::nullopt;
     const bool member = std::find(user->groups.begin(), user->groups.end(), owner->group) != user->groups.end();
@@ -363,26 +368,27 @@ std::optional<PortTrouble> PermissionTrouble(const Context& c, const SerialDevic
     if (grants ? *grants : (bits & 6) == 6) return std::nullopt;
     PortTrouble t{PortTrouble::Kind::kPermission, {}, {}};
     const std::string& group = owner->group;
-    t.text = user->name + " may not read and write " + d.path + ": it belongs to user " + owner->owner + " and group " +
-             group + " (" + ModeText(owner->mode) + ")";
+    const std::string mode = ModeText(owner->mode);
     if ((owner->mode & 060) != 060 || group == "root") {
         // Joining its group would not help: the device should get one.
-        t.text += ", and its group may not use it either.";
-        t.remedy = "Have udev give such adapters to group dialout, join that group, then log in again:\n";
+        t.text = Say(Id::kDoctorGroupMayNot, user->name, d.path, owner->owner, group, mode);
+        t.remedy = {Say(Id::kDoctorHaveUdevGive, "dialout")};
         if (!d.usb.empty()) {
             const std::string name = "70-wrk7-serial-" + HexId(d.vendor) + '-' + HexId(d.product) + ".rules";
-            t.remedy += "printf '%s\\n' 'SUBSYSTEM==\"tty\", ATTRS{idVendor}==\"" + HexId(d.vendor) +
-                        "\", ATTRS{idProduct}==\"" + HexId(d.product) + "\", GROUP=\"dialout\", MODE=\"0660\"' | sudo tee /etc/udev/rules.d/" +
-                        name + "\nsudo udevadm control --reload-rules\n";
+            t.remedy.push_back(Command("printf '%s\\n' 'SUBSYSTEM==\"tty\", ATTRS{idVendor}==\"" + HexId(d.vendor) +
+                                       "\", ATTRS{idProduct}==\"" + HexId(d.product) +
+                                       "\", GROUP=\"dialout\", MODE=\"0660\"' | sudo tee /etc/udev/rules.d/" + name));
+            t.remedy.push_back(Command("sudo udevadm control --reload-rules"));
         }
-        t.remedy += "sudo usermod -aG dialout " + user->name + "\nThen unplug the adapter, plug it in again, and log out and in.";
+        t.remedy.push_back(Command("sudo usermod -aG dialout " + user->name));
+        t.remedy.push_back(Say(Id::kDoctorThenReplugAndRelogin));
     } else if (member || ListedInGroup(c.etcGroup, group, user->name)) {
-        t.text += "; " + user->name + " was added to group " + group + " after this login started.";
-        t.remedy = "Log out and log in again (or restart the computer): only a new login takes up the group.";
+        t.text = Say(Id::kDoctorJoinedAfterLogin, user->name, d.path, owner->owner, group, mode);
+        t.remedy = {Say(Id::kDoctorLogInAgain)};
     } else {
-        t.text += ", and " + user->name + " is not in group " + group + '.';
-        t.remedy = "Join group " + group + ":\nsudo usermod -aG " + group + ' ' + user->name +
-                   "\nThen log out and log in again: a new login is needed before the group counts.";
+        t.text = Say(Id::kDoctorNotInGroup, user->name, d.path, owner->owner, group, mode);
+        t.remedy = {Say(Id::kDoctorJoinGroup, group), Command("sudo usermod -aG " + group + ' ' + user->name),
+                    Say(Id::kDoctorThenLogInAgain)};
     }
     return t;
 }
@@ -409,9 +415,8 @@ void BusyTroubles(const Context& c, SerialDevice& d) {
         if (std::find(p.devices.begin(), p.devices.end(), d.path) != p.devices.end()) holders.insert(p.pid);
     for (int pid : holders) {
         const std::string comm = CommOf(c.processes, pid);
-        d.troubles.push_back({PortTrouble::Kind::kBusy,
-                              "Another program holds " + d.path + ": " + comm + " (pid " + std::to_string(pid) + ").",
-                              "Close " + comm + ", or end it:\nkill " + std::to_string(pid)});
+        d.troubles.push_back({PortTrouble::Kind::kBusy, Say(Id::kDoctorHeldBy, d.path, comm, pid),
+                              {Say(Id::kDoctorCloseOrEnd, comm), Command("kill " + std::to_string(pid))}});
     }
     const std::string name = fs::path(d.path).filename().string();
     // /var/lock is mostly a link to /run/lock: one lock, one trouble.
@@ -421,18 +426,17 @@ void BusyTroubles(const Context& c, SerialDevice& d) {
         if (!pid || !holders.insert(*pid).second) continue;
         std::error_code error;
         if (*pid > 0 && !fs::exists(c.system.Here("/proc/" + std::to_string(*pid)), error)) {
+            d.troubles.push_back({PortTrouble::Kind::kBusy, Say(Id::kDoctorStaleLock, lock, *pid, d.path),
+                                  {Say(Id::kDoctorRemoveStaleLock), Command("sudo rm " + lock)}});
+        } else if (*pid > 0) {
+            const std::string comm = CommOf(c.processes, *pid);
             d.troubles.push_back({PortTrouble::Kind::kBusy,
-                                  "The lock file " + lock + " says pid " + std::to_string(*pid) +
-                                      " holds " + d.path + ", but no such program runs: it was left behind.",
-                                  "Remove the stale lock:\nsudo rm " + lock});
+                                  comm.empty() ? Say(Id::kDoctorLockedByPid, d.path, lock, *pid)
+                                               : Say(Id::kDoctorLockedBy, d.path, lock, comm, *pid),
+                                  {Say(Id::kDoctorCloseThatOrEnd), Command("kill " + std::to_string(*pid))}});
         } else {
-            const std::string comm = *pid > 0 ? CommOf(c.processes, *pid) : std::string();
-            d.troubles.push_back({PortTrouble::Kind::kBusy,
-                                  "Another program holds " + d.path + " (lock file " + lock +
-                                      (*pid > 0 ? ": " + (comm.empty() ? std::string("pid ") : comm + ", pid ") + std::to_string(*pid) : std::string()) +
-                                      ").",
-                                  *pid > 0 ? "Close that program, or end it:\nkill " + std::to_string(*pid)
-                                           : "Close the program that uses the port."});
+            d.troubles.push_back(
+                {PortTrouble::Kind::kBusy, Say(Id::kDoctorLocked, d.path, lock), {Say(Id::kDoctorCloseThePortUser)}});
         }
     }
 }
@@ -458,8 +462,7 @@ void BrlttyTrouble(const Context& c, const UsbFacts& facts, SerialDevice& d) {
     if (!claim) return;
     const std::string id = HexId(d.vendor) + ':' + HexId(d.product);
     PortTrouble t{PortTrouble::Kind::kBrltty, {}, {}};
-    t.text = "The braille display service brltty runs, and its udev rules (" + claim->folder + '/' + claim->name +
-             ") take USB devices " + id + " for a braille display: it takes this adapter from its serial driver as soon as it is plugged in.";
+    t.text = Say(Id::kDoctorBrltty, claim->folder + '/' + claim->name, id);
     const std::string product = NoLeadingZeros(HexId(d.vendor)) + '/' + NoLeadingZeros(HexId(d.product)) + "/*";
     if (claim->startsServices) {
         // brltty's rules start it through systemd (ENV{SYSTEMD_WANTS} on the
@@ -468,20 +471,18 @@ void BrlttyTrouble(const Context& c, const UsbFacts& facts, SerialDevice& d) {
         const std::string name = "99-wrk7-brltty-ignore-" + HexId(d.vendor) + '-' + HexId(d.product) + ".rules";
         const std::string rule = "SUBSYSTEM==\"usb\", ENV{DEVTYPE}==\"usb_device\", ENV{PRODUCT}==\"" + product +
                                  "\", ENV{SYSTEMD_WANTS}=\"\"";
-        t.remedy = "Keep brltty (screen-reader users need it) and exempt this adapter alone with this rule:\n" + rule +
-                   "\nWrite it to /etc/udev/rules.d/" + name + " (read after brltty's rules) and reload the rules:\nprintf '%s\\n' '" + rule +
-                   "' | sudo tee /etc/udev/rules.d/" + name + '\n' + kReload +
-                   "\nThen unplug the adapter and plug it in again.";
+        t.remedy = {Say(Id::kDoctorExemptWithRule), Command(rule), Say(Id::kDoctorWriteAfterBrltty, "/etc/udev/rules.d/" + name),
+                    Command("printf '%s\\n' '" + rule + "' | sudo tee /etc/udev/rules.d/" + name), Command(kReload),
+                    Say(Id::kDoctorThenReplug)};
     } else {
         // Rules that run brltty directly: a copy under /etc without this
         // vendor:product's lines replaces the package's file.
         std::string pattern;
         for (char ch : product) pattern += ch == '/' || ch == '*' ? std::string("\\") + ch : std::string(1, ch);
-        t.remedy = "Keep brltty (screen-reader users need it) and exempt this adapter alone: a copy of " + claim->name +
-                   " under /etc/udev/rules.d without the lines for " + id + " takes the place of the package's:\n" +
-                   "sed '/ENV{PRODUCT}==\"" + pattern + "\"/s/^/#/' " + claim->folder + '/' + claim->name +
-                   " | sudo tee /etc/udev/rules.d/" + claim->name + '\n' + kReload +
-                   "\nThen unplug the adapter and plug it in again.";
+        t.remedy = {Say(Id::kDoctorExemptWithCopy, claim->name, "/etc/udev/rules.d", id),
+                    Command("sed '/ENV{PRODUCT}==\"" + pattern + "\"/s/^/#/' " + claim->folder + '/' + claim->name +
+                            " | sudo tee /etc/udev/rules.d/" + claim->name),
+                    Command(kReload), Say(Id::kDoctorThenReplug)};
     }
     d.troubles.push_back(t);
 }
@@ -494,49 +495,44 @@ void ModemManagerTrouble(const Context& c, const UsbFacts& facts, SerialDevice& 
     const std::string name = "70-wrk7-modemmanager-ignore-" + HexId(d.vendor) + '-' + HexId(d.product) + ".rules";
     const std::string rule = "ACTION==\"add|change|move|bind\", SUBSYSTEMS==\"usb\", ATTRS{idVendor}==\"" + HexId(d.vendor) +
                              "\", ATTRS{idProduct}==\"" + HexId(d.product) + "\", ENV{ID_MM_DEVICE_IGNORE}=\"1\"";
-    d.troubles.push_back(
-        {PortTrouble::Kind::kModemManager,
-         "ModemManager runs and may probe " + d.path + " for a modem when it appears: it sends AT commands and holds the port meanwhile, "
-         "so the first exchange can fail or the port be busy.",
-         "Tell ModemManager to leave this adapter (" + HexId(d.vendor) + ':' + HexId(d.product) + ") alone with this rule:\n" + rule +
-             "\nWrite it to /etc/udev/rules.d/" + name + " and reload the rules:\nprintf '%s\\n' '" + rule + "' | sudo tee /etc/udev/rules.d/" + name + '\n' +
-             kReload + "\nThen unplug the adapter and plug it in again."});
+    d.troubles.push_back({PortTrouble::Kind::kModemManager,
+                          Say(Id::kDoctorModemManager, d.path),
+                          {Say(Id::kDoctorLeaveAlone, HexId(d.vendor) + ':' + HexId(d.product)), Command(rule),
+                           Say(Id::kDoctorWriteRule, "/etc/udev/rules.d/" + name),
+                           Command("printf '%s\\n' '" + rule + "' | sudo tee /etc/udev/rules.d/" + name), Command(kReload),
+                           Say(Id::kDoctorThenReplug)}});
 }
 
-std::string NoDriverText(const std::string& chip, const std::string& driver, bool loaded) {
-    if (!loaded) return "No driver for the " + chip + " chip is loaded (" + driver + "), so no serial port was made.";
-    std::string text = "The " + driver + " driver is loaded but made no serial port for this " + chip + " adapter: it refused the chip.";
-    if (driver == "pl2303")
-        text += " Many cheap PL2303 cables carry counterfeit or discontinued chips (PL2303HXA, PL2303X) that the driver refuses.";
-    return text;
+Message NoDriverText(const MessageArg& chip, const std::string& driver, bool loaded) {
+    if (!loaded) return Say(Id::kDoctorNoDriverLoaded, chip, driver);
+    return Say(driver == "pl2303" ? Id::kDoctorPl2303Refused : Id::kDoctorDriverRefused, driver, chip);
 }
 
 void NoPortTrouble(const Context& c, SerialDevice& d, const std::string& expected) {
     const std::string id = HexId(d.vendor) + ':' + HexId(d.product);
-    const std::string chip = d.chip.empty() ? "serial" : d.chip;
+    const MessageArg chip = d.chip.empty() ? MessageArg(Say(Id::kDoctorSerialChip)) : MessageArg(d.chip);
+    const Message dmesgTail = Command("sudo dmesg | tail -n 30");
     PortTrouble t{PortTrouble::Kind::kNoPort, {}, {}};
     if (d.driver == "usbfs") {
-        t.text = "The " + chip + " adapter " + id + " is on USB, but a program took it over (through usbfs), so it has no serial port.";
-        t.remedy = Runs(c.processes, "brltty") ? "brltty may hold it from before: unplug the adapter and plug it in again."
-                                               : "Find the program (sudo lsof /dev/bus/usb/*/*), close it, then unplug the adapter and plug it in again.";
+        t.text = Say(Id::kDoctorTakenOver, chip, id);
+        t.remedy = {Runs(c.processes, "brltty") ? Say(Id::kDoctorBrlttyFromBefore)
+                                                : Say(Id::kDoctorFindTheProgram, "sudo lsof /dev/bus/usb/*/*")};
     } else if (!d.driver.empty()) {
-        t.text = "The " + d.driver + " driver took the " + chip + " adapter " + id + ", but no serial port appeared.";
-        t.remedy = "Unplug the adapter and plug it in again; the kernel says why in:\nsudo dmesg | tail -n 30";
+        t.text = Say(Id::kDoctorNoPortAppeared, d.driver, chip, id);
+        t.remedy = {Say(Id::kDoctorReplugKernelSays), dmesgTail};
     } else if (expected.empty()) {
-        t.text = "The adapter " + id + " is on USB, but no driver took it, so it has no serial port.";
-        t.remedy = "See what the kernel says of it:\nsudo dmesg | tail -n 30";
+        t.text = Say(Id::kDoctorNoDriverTook, id);
+        t.remedy = {Say(Id::kDoctorKernelSays), dmesgTail};
     } else {
         std::error_code error;
         const bool loaded = fs::exists(c.system.Here("/sys/bus/usb/drivers/" + expected), error);
         t.text = NoDriverText(chip, expected, loaded);
-        if (loaded && expected == "pl2303")
-            t.remedy = "See what the driver says:\nsudo dmesg | grep -i pl2303\nUse an adapter with a genuine chip (FTDI, CP210x, CH340, or a current PL2303).";
-        else if (loaded)
-            t.remedy = "See what the driver says:\nsudo dmesg | grep -i " + expected + "\nTry another cable or adapter.";
+        if (loaded)
+            t.remedy = {Say(Id::kDoctorDriverSays), Command("sudo dmesg | grep -i " + expected),
+                        Say(expected == "pl2303" ? Id::kDoctorGenuineChip : Id::kDoctorTryAnother)};
         else
-            t.remedy = "Load the driver:\nsudo modprobe " + expected +
-                       "\nIf that fails, this kernel lacks it: install your distribution's extra kernel modules "
-                       "(on Ubuntu: sudo apt install linux-modules-extra-$(uname -r)).";
+            t.remedy = {Say(Id::kDoctorLoadDriver), Command("sudo modprobe " + expected),
+                        Say(Id::kDoctorExtraModules, "sudo apt install linux-modules-extra-$(uname -r)")};
     }
     d.troubles.push_back(t);
 }
@@ -629,7 +625,13 @@ std::string HexId(std::uint16_t id) {
     return out;
 }
 
-bool RemedyCommand(const std::string& line) { return !line.empty() && line.back() != '.' && line.back() != ':'; }
+bool RemedyCommand(const Message& line) { return line.id == MessageId::kVerbatim; }
+
+std::string RemedyEnglish(const PortTrouble& trouble) {
+    std::string text;
+    for (const Message& line : trouble.remedy) text += (text.empty() ? "" : "\n") + line.English();
+    return text;
+}
 
 const char* TroubleName(PortTrouble::Kind kind) {
     switch (kind) {

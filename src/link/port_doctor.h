@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "core/message.h"
+
 namespace wrk7::link {
 
 // Most first runs that fail, fail at the cable: the adapter has no port, the
@@ -30,13 +32,15 @@ std::string HexId(std::uint16_t id);  // "1a86", as sysfs and udev write it
 struct PortTrouble {
     enum class Kind { kPermission, kBusy, kBrltty, kModemManager, kNoPort };
     Kind kind;
-    std::string text;    // what stands in the way
-    // What to do, in lines: a line that ends in '.' or ':' is said to the
-    // user, any other is a command or rule to copy as it is (RemedyCommand).
-    std::string remedy;
+    Message text;  // what stands in the way
+    // What to do, a line each: words said to the user, or a command or rule
+    // to copy as it is (RemedyCommand), which no translation touches.
+    std::vector<Message> remedy;
 };
 // Whether a line of a remedy is a command or rule to copy rather than words.
-bool RemedyCommand(const std::string& line);
+bool RemedyCommand(const Message& line);
+// The remedy in English, its lines joined by '\n': what wrk7 prints.
+std::string RemedyEnglish(const PortTrouble& trouble);
 // "permission", "busy", "brltty", "modemmanager", "no-port": for scripts.
 const char* TroubleName(PortTrouble::Kind kind);
 

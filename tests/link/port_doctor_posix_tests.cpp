@@ -48,21 +48,23 @@ TEST_P(PortDoctorTest, NamesTheTroubleAndWhatToDo) {
     EXPECT_EQ(d->chip, c.chip);
     EXPECT_EQ(d->driver, c.driver);
     if (!*c.trouble) {
-        EXPECT_TRUE(d->troubles.empty()) << d->troubles.front().text;
+        EXPECT_TRUE(d->troubles.empty()) << d->troubles.front().text.English();
         return;
     }
     ASSERT_EQ(d->troubles.size(), 1u);
     EXPECT_STREQ(TroubleName(d->troubles[0].kind), c.trouble);
-    for (const char* word : c.remedyWords) EXPECT_NE(d->troubles[0].remedy.find(word), std::string::npos) << word << " in\n" << d->troubles[0].remedy;
-    // The window sets commands apart from words by how a line ends.
-    std::istringstream lines(d->troubles[0].remedy);
-    for (std::string line; std::getline(lines, line);) {
+    const std::string remedy = RemedyEnglish(d->troubles[0]);
+    for (const char* word : c.remedyWords) EXPECT_NE(remedy.find(word), std::string::npos) << word << " in\n" << remedy;
+    // The window sets commands apart from words, and translates only words.
+    for (const Message& step : d->troubles[0].remedy) {
+        const std::string line = step.English();
         const bool command = line.rfind("sudo ", 0) == 0 || line.rfind("printf ", 0) == 0 || line.rfind("kill ", 0) == 0;
         const bool words = line[0] >= 'A' && line[0] <= 'Z' && line.find("==") == std::string::npos;
-        EXPECT_TRUE(!command || RemedyCommand(line)) << line;
-        EXPECT_TRUE(!words || !RemedyCommand(line)) << line;
+        EXPECT_TRUE(!command || RemedyCommand(step)) << line;
+        EXPECT_TRUE(!words || !RemedyCommand(step)) << line;
     }
-    for (const char* word : c.textWords) EXPECT_NE(d->troubles[0].text.find(word), std::string::npos) << word << " in\n" << d->troubles[0].text;
+    const std::string text = d->troubles[0].text.English();
+    for (const char* word : c.textWords) EXPECT_NE(text.find(word), std::string::npos) << word << " in\n" << text;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -135,8 +137,9 @@ TEST(PortDoctorFixtureTest, TheOfferedCommandsLiftTheirTroubles) {
     std::ofstream(rules) << Replaced(text, "TAG+=\"systemd\", ENV{SYSTEMD_WANTS}+=\"brltty-udev.service\"", "RUN+=\"/lib/brltty/brltty-udev.sh\"");
     for (const auto& [tree, device] : {std::pair{"brltty", "1-2"}, std::pair{"brltty-run", "1-2"}, std::pair{"mm", "/dev/ttyUSB0"}}) {
         const PortTrouble before = Find(Examine(root / tree), device)->troubles.at(0);
-        RunWriteCommands(before.remedy, root / tree);
-        for (const PortTrouble& t : Find(Examine(root / tree), device)->troubles) EXPECT_NE(t.kind, before.kind) << tree << ":\n" << before.remedy;
+        RunWriteCommands(RemedyEnglish(before), root / tree);
+        for (const PortTrouble& t : Find(Examine(root / tree), device)->troubles)
+            EXPECT_NE(t.kind, before.kind) << tree << ":\n" << RemedyEnglish(before);
     }
     std::ifstream copied(root / "brltty-run/etc/udev/rules.d/85-brltty.rules");
     const std::string shadow((std::istreambuf_iterator<char>(copied)), std::istreambuf_iterator<char>());

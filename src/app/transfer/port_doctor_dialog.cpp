@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "app/support/screen_fit.h"
+#include "app/translation/said.h"
 
 namespace wrk7 {
 
@@ -30,12 +31,14 @@ struct Writer {
     }
     // Words wrap; a command or rule keeps its line (wrapped only on screen)
     // in a fixed-pitch font, so it can be selected and copied as it is.
-    void Trouble(const QString& caption, const QString& what, const QString& remedyCaption, const QString& remedy) {
+    void Trouble(const QString& caption, const QString& what, const QString& remedyCaption,
+                 const std::vector<Message>& remedy) {
         html += QStringLiteral("<p><b>%1</b> %2</p><p><i>%3</i></p>").arg(caption.toHtmlEscaped(), what.toHtmlEscaped(),
                                                                           remedyCaption.toHtmlEscaped());
         text += QStringLiteral("  %1 %2\n  %3\n").arg(caption, what, remedyCaption);
-        for (const QString& line : remedy.split('\n')) {
-            html += link::RemedyCommand(line.toStdString())
+        for (const Message& step : remedy) {
+            const QString line = Said(step);
+            html += link::RemedyCommand(step)
                         ? QStringLiteral("<pre style=\"white-space: pre-wrap; margin-left: 16px\">%1</pre>").arg(line.toHtmlEscaped())
                         : QStringLiteral("<p>%1</p>").arg(line.toHtmlEscaped());
             text += QStringLiteral("    %1\n").arg(line);
@@ -118,7 +121,7 @@ void PortDoctorDialog::Show(const link::PortReport& report) {
         }
         w.Field(tr("Chip:"), Q(d.chip));
         w.Field(tr("Driver:"), Q(d.driver));
-        for (const link::PortTrouble& t : d.troubles) w.Trouble(Caption(t.kind), Q(t.text), tr("What to do:"), Q(t.remedy));
+        for (const link::PortTrouble& t : d.troubles) w.Trouble(Caption(t.kind), Said(t.text), tr("What to do:"), t.remedy);
         if (d.troubles.empty() && !d.path.empty()) w.Line(tr("Nothing stands in its way."));
     }
     report_->setHtml(w.html);
