@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include "app/transfer/port_doctor_dialog.h"
+#include "app/translation/said.h"
+#include "app/window/qt_translations.h"
 
 namespace wrk7 {
 namespace {
@@ -25,6 +27,35 @@ TEST(PortDoctorDialogTest, ShowsTheFixturesDevicesTheirTroublesAndCopiesTheRepor
     dialog.CopyButton()->click();
     EXPECT_EQ(QApplication::clipboard()->text(), dialog.ReportText());
     EXPECT_TRUE(dialog.ReportText().contains(QLatin1String("ENV{PRODUCT}==\"1a86/7523/*\", ENV{SYSTEMD_WANTS}=\"\"")));
+}
+
+// A Japanese window translates the doctor's words, but hands over its
+// commands and rules byte for byte, to be pasted into a terminal.
+TEST(PortDoctorDialogTest, InJapaneseTheWordsAreTranslatedAndTheCommandsKeptAsTheyAre) {
+    const Translations translations(UiLanguage::kJapanese);
+    ASSERT_TRUE(translations.HasProgram());
+    for (const char* fixture : {"ch340-brltty", "modemmanager", "no-permission", "held", "pl2303-no-port"}) {
+        SCOPED_TRACE(fixture);
+        const link::PortReport report = link::ExaminePorts(*link::SystemAt(std::string(WRK7_TEST_DATA_DIR "/ports/") + fixture));
+        PortDoctorDialog dialog;
+        dialog.Show(report);
+        const QString& shown = dialog.ReportText();
+        std::size_t troubles = 0;
+        for (const link::SerialDevice& d : report.devices)
+            for (const link::PortTrouble& t : d.troubles) {
+                ++troubles;
+                EXPECT_TRUE(shown.contains(Said(t.text)));
+                EXPECT_FALSE(shown.contains(QString::fromStdString(t.text.English()))) << t.text.English();
+                for (const Message& line : t.remedy) {
+                    const QString english = QString::fromStdString(line.English());
+                    if (link::RemedyCommand(line))
+                        EXPECT_TRUE(shown.contains(QStringLiteral("    ") + english + '\n')) << line.English();
+                    else
+                        EXPECT_FALSE(shown.contains(english)) << line.English();
+                }
+            }
+        EXPECT_GT(troubles, 0u);
+    }
 }
 
 }  // namespace
