@@ -471,7 +471,8 @@ void BrlttyTrouble(const Context& c, const UsbFacts& facts, SerialDevice& d) {
         const std::string name = "99-wrk7-brltty-ignore-" + HexId(d.vendor) + '-' + HexId(d.product) + ".rules";
         const std::string rule = "SUBSYSTEM==\"usb\", ENV{DEVTYPE}==\"usb_device\", ENV{PRODUCT}==\"" + product +
                                  "\", ENV{SYSTEMD_WANTS}=\"\"";
-        t.remedy = {Say(Id::kDoctorExemptWithRule), Command(rule), Say(Id::kDoctorWriteAfterBrltty, "/etc/udev/rules.d/" + name),
+        t.remedy = {Say(Id::kDoctorExemptWithRule), Command(rule),
+                    Say(Id::kDoctorWriteAfterBrltty, "/etc/udev/rules.d/" + name),
                     Command("printf '%s\\n' '" + rule + "' | sudo tee /etc/udev/rules.d/" + name), Command(kReload),
                     Say(Id::kDoctorThenReplug)};
     } else {
@@ -499,8 +500,8 @@ void ModemManagerTrouble(const Context& c, const UsbFacts& facts, SerialDevice& 
                           Say(Id::kDoctorModemManager, d.path),
                           {Say(Id::kDoctorLeaveAlone, HexId(d.vendor) + ':' + HexId(d.product)), Command(rule),
                            Say(Id::kDoctorWriteRule, "/etc/udev/rules.d/" + name),
-                           Command("printf '%s\\n' '" + rule + "' | sudo tee /etc/udev/rules.d/" + name), Command(kReload),
-                           Say(Id::kDoctorThenReplug)}});
+                           Command("printf '%s\\n' '" + rule + "' | sudo tee /etc/udev/rules.d/" + name),
+                           Command(kReload), Say(Id::kDoctorThenReplug)}});
 }
 
 Message NoDriverText(const MessageArg& chip, const std::string& driver, bool loaded) {

@@ -121,7 +121,8 @@ void PortDoctorDialog::Show(const link::PortReport& report) {
         }
         w.Field(tr("Chip:"), Q(d.chip));
         w.Field(tr("Driver:"), Q(d.driver));
-        for (const link::PortTrouble& t : d.troubles) w.Trouble(Caption(t.kind), Said(t.text), tr("What to do:"), t.remedy);
+        for (const link::PortTrouble& t : d.troubles)
+            w.Trouble(Caption(t.kind), Said(t.text), tr("What to do:"), t.remedy);
         if (d.troubles.empty() && !d.path.empty()) w.Line(tr("Nothing stands in its way."));
     }
     report_->setHtml(w.html);

@@ -36,7 +36,8 @@ TEST(PortDoctorDialogTest, InJapaneseTheWordsAreTranslatedAndTheCommandsKeptAsTh
     ASSERT_TRUE(translations.HasProgram());
     for (const char* fixture : {"ch340-brltty", "modemmanager", "no-permission", "held", "pl2303-no-port"}) {
         SCOPED_TRACE(fixture);
-        const link::PortReport report = link::ExaminePorts(*link::SystemAt(std::string(WRK7_TEST_DATA_DIR "/ports/") + fixture));
+        const std::string root = std::string(WRK7_TEST_DATA_DIR "/ports/") + fixture;
+        const link::PortReport report = link::ExaminePorts(*link::SystemAt(root));
         PortDoctorDialog dialog;
         dialog.Show(report);
         const QString& shown = dialog.ReportText();
