@@ -74,8 +74,6 @@ PortDoctorDialog::PortDoctorDialog(QWidget* parent) : QDialog(parent) {
     // goes on to Copy and Close, as the report takes no typing.
     report_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     report_->setTabChangesFocus(true);
-    // Read-only, yet a command can be selected with the keyboard too and copied.
-    report_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     report_->setMinimumSize(360, 160);
     copy_ = new QPushButton(tr("Copy"));
     copy_->setObjectName(QStringLiteral("cmdCopy"));
