@@ -138,7 +138,8 @@ TEST(PortDoctorFixtureTest, TheOfferedCommandsLiftTheirTroubles) {
     for (const auto& [tree, device] : {std::pair{"brltty", "1-2"}, std::pair{"brltty-run", "1-2"}, std::pair{"mm", "/dev/ttyUSB0"}}) {
         const PortTrouble before = Find(Examine(root / tree), device)->troubles.at(0);
         RunWriteCommands(RemedyEnglish(before), root / tree);
-        for (const PortTrouble& t : Find(Examine(root / tree), device)->troubles)
+        const PortReport after = Examine(root / tree);  // the range below must not outlive it
+        for (const PortTrouble& t : Find(after, device)->troubles)
             EXPECT_NE(t.kind, before.kind) << tree << ":\n" << RemedyEnglish(before);
     }
     std::ifstream copied(root / "brltty-run/etc/udev/rules.d/85-brltty.rules");

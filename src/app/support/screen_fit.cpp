@@ -53,7 +53,11 @@ QMargins ExpectedDecoration(const QWidget* window) {
 // Fits the window again once the window manager's frame is known.
 class RefitWhenFramed : public QObject {
 public:
-    explicit RefitWhenFramed(QWidget* window) : QObject(window), window_(window) { window->installEventFilter(this); }
+    static constexpr const char* kName = "wrk7RefitWhenFramed";
+    explicit RefitWhenFramed(QWidget* window) : QObject(window), window_(window) {
+        setObjectName(QString::fromLatin1(kName));
+        window->installEventFilter(this);
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -79,7 +83,9 @@ void FitOnScreen(QWidget* window) {
     QMargins decoration = Decoration(window);
     if (decoration.isNull() && window->isWindow()) {
         decoration = ExpectedDecoration(window);
-        if (!decoration.isNull() && !window->findChild<RefitWhenFramed*>(QString(), Qt::FindDirectChildrenOnly))
+        // Found by name: the class has no meta-object of its own to cast to.
+        if (!decoration.isNull() &&
+            !window->findChild<QObject*>(QString::fromLatin1(RefitWhenFramed::kName), Qt::FindDirectChildrenOnly))
             new RefitWhenFramed(window);
     }
     const QRect frame = window->geometry().marginsAdded(decoration);
