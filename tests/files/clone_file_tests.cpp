@@ -52,7 +52,7 @@ TEST_F(CloneFileTest, BadFilesLeaveTheImageAlone) {
         {"empty", QByteArray(), kFileOpenError, "it has 0 lines; a clone file has 2643"},
         {"short", good.left(good.indexOf("\r\n", 5000)), kFileOpenError, "it has 84 lines; a clone file has 2643"},
         {"single blanks header", FileWith(0, "Korvan WR-K7 Clone File Start"), kDataError, header},
-        {"header with trailing blank", FileWith(0, std::string(FileHeaderLine) + " "), kDataError, header},
+        {"header with trailing blank", FileWith(0, std::string(FileHeaderLine).append(" ")), kDataError, header},
         {"unended", FileWith(kFooterLine, "end"), kDataError, footer},
         {"line inserted", good.left(40) + "extra\r\n" + good.mid(40), kDataError, footer},
         {"binary", QByteArray(300000, '\0'), kFileOpenError, "it has 1 line; a clone file has 2643"},
@@ -155,7 +155,7 @@ TEST_F(CloneFileTest, CheckReportsEachProblemWithItsLine) {
     auto lines = CloneFileLines(RichImage());
     lines[kFirstChannelLine + 2] = lines[kFirstChannelLine + 2].substr(0, 60);
     lines[kFirstVfoLine] = "ZZ" + lines[kFirstVfoLine].substr(2);
-    lines[kFirstBankLine] = "6400" + std::string(60, '0');  // total 100 + 50
+    lines[kFirstBankLine] = std::string("6400").append(60, '0');  // total 100 + 50
     ASSERT_TRUE(WriteAll(Path("chk.WK7"), JoinLinesCrLf(lines)));
     EXPECT_EQ(CheckCloneFile(Path("chk.WK7")),
               (std::vector<std::string>{"line 4: VFO record of band 0 holds characters other than upper-case hex digits",
