@@ -312,6 +312,12 @@ std::vector<std::string> CheckCloneFile(const QString& path) {
         problems.push_back("a line is longer than " + std::to_string(kMaxLineBytes) + " bytes");
 
     for (RecordProblem& p : RecordProblems(lines)) problems.push_back(std::move(p.text));
+    // A note longer than a note keeps (only a file edited by hand holds one)
+    // loses its end in a load: say so before a save makes that final.
+    for (int line = kFirstVfoNoteLine; line < kFirstBankLine && line < count; ++line)
+        if (lines[line].size() > kMaxTextBytes)
+            problems.push_back(LineLabel(line) + "the note is longer than " + std::to_string(kMaxTextBytes) +
+                               " bytes; a load keeps its first " + std::to_string(kMaxTextBytes));
     if (count > kFirstBankLine + 3) {
         CloneImage banks;
         for (int k = 0; k < 4; ++k) banks.banks.blocks[k] = lines[kFirstBankLine + k];

@@ -94,6 +94,10 @@ TEST_F(CloneFileTest, LegacyFilesAndLongLegacyNotesReopenWhole) {
     lines[kFirstNoteLine + 999] = Utf8ToCp932("東京タワー")->toStdString();
     ASSERT_TRUE(WriteAll(Path("long.WK7"), JoinLinesCrLf(lines).replace("\r\n", "\n") + "trailing junk\nmore\n"));
 
+    EXPECT_EQ(CheckCloneFile(Path("long.WK7")),
+              (std::vector<std::string>{"a line is longer than 1048576 bytes",
+                                        "line 1338: the note is longer than 4096 bytes; a load keeps its first 4096",
+                                        "line 1339: the note is longer than 4096 bytes; a load keeps its first 4096"}));
     CloneImage image;
     ASSERT_TRUE(OpenCloneFile(image, Path("long.WK7")).ok);
     // Every slot is taken, the priority entries too.
