@@ -47,28 +47,6 @@ std::vector<std::string> SubkeyNames(HKEY key) {
     return names;
 }
 
-std::vector<std::string> PresentPorts(bool& readable) {
-    std::vector<std::string> ports;
-    HKEY key = nullptr;
-    readable = true;
-    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"HARDWARE\\DEVICEMAP\\SERIALCOMM", 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
-        return ports;  // the key appears with the first port
-    for (DWORD index = 0;; ++index) {
-        wchar_t valueName[256];
-        DWORD nameLength = 256;
-        wchar_t data[64];
-        DWORD dataBytes = sizeof data - sizeof(wchar_t);
-        DWORD type = 0;
-        const LONG status = RegEnumValueW(key, index, valueName, &nameLength, nullptr, &type, reinterpret_cast<BYTE*>(data), &dataBytes);
-        if (status == ERROR_NO_MORE_ITEMS) break;
-        if (status != ERROR_SUCCESS || type != REG_SZ) continue;
-        data[dataBytes / sizeof(wchar_t)] = L'\0';
-        ports.push_back(Narrow(data));
-    }
-    RegCloseKey(key);
-    return ports;
-}
-
 // The USB side of each present port, found by the port name its device was given.
 void DescribeFromEnum(std::vector<SerialDevice>& devices) {
     for (const char* bus : {"USB", "FTDIBUS"}) {
@@ -117,7 +95,8 @@ std::unique_ptr<SystemView> FileSystemAt(const std::filesystem::path& root) { re
 
 PortReport ExamineThisSystem() {
     PortReport report;
-    std::vector<std::string> names = PresentPorts(report.readable);
+    report.readable = true;  // a missing key means no port yet, not an unreadable system
+    std::vector<std::string> names = RegisteredPortNames();
     // COM order: by number, as the port dialog counts them.
     std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
         const int na = std::atoi(a.c_str() + std::min<std::size_t>(3, a.size()));

@@ -19,6 +19,12 @@ inline constexpr const char* kEmulatorPortName = "emulator";
 // One platform file each defines it.
 using ComTable = std::array<std::string, 16>;
 ComTable SystemComTable();
+#ifdef _WIN32
+// The port names ("COM3") Windows lists under HARDWARE\DEVICEMAP\SERIALCOMM,
+// in the registry's order; none when the key is missing (it appears with
+// the first port).
+std::vector<std::string> RegisteredPortNames();
+#endif
 
 // The order a Linux user counts ports in: USB adapters (ttyUSB*, ttyACM*)
 // first, then the others, each group in natural order (ttyUSB2 before

@@ -8,12 +8,12 @@
 
 namespace wrk7::link {
 
-ComTable SystemComTable() {
+std::vector<std::string> RegisteredPortNames() {
     std::vector<std::string> names;
     HKEY key = nullptr;
     if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"HARDWARE\\DEVICEMAP\\SERIALCOMM", 0, KEY_QUERY_VALUE, &key) !=
         ERROR_SUCCESS)
-        return ComTableByName(names);  // no port at all: the key appears with the first one
+        return names;
     for (DWORD index = 0;; ++index) {
         wchar_t valueName[256];
         DWORD nameLength = 256;
@@ -31,8 +31,10 @@ ComTable SystemComTable() {
         names.push_back(name);
     }
     RegCloseKey(key);
-    return ComTableByName(names);
+    return names;
 }
+
+ComTable SystemComTable() { return ComTableByName(RegisteredPortNames()); }
 
 }  // namespace wrk7::link
 #endif  // _WIN32
