@@ -84,6 +84,10 @@ QStringList TimestampedOldestFirst(const TimestampedFiles& files) {
     return sorted;
 }
 
+QDateTime TimestampOf(const TimestampedFiles& files, const QString& name) {
+    return QDateTime::fromString(KeyOf(files, name).stamp, kStampFormat);
+}
+
 void KeepNewestTimestamped(const TimestampedFiles& files, const QString& spared) {
     QStringList oldestFirst = TimestampedOldestFirst(files);
     QDir dir(files.folder);

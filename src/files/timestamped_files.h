@@ -24,6 +24,9 @@ QString NewTimestampedPath(const TimestampedFiles& files, const QDateTime& when,
 
 // The names of the files, oldest first.
 QStringList TimestampedOldestFirst(const TimestampedFiles& files);
+// The moment a name of these files was saved at; invalid for a name that
+// holds none (one renamed by hand).
+QDateTime TimestampOf(const TimestampedFiles& files, const QString& name);
 
 // Deletes the oldest beyond files.kept, but never spared (a path or name in
 // the folder: the file just saved). A clock set back names a new file older

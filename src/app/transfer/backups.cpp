@@ -46,6 +46,11 @@ QString DefaultBackupFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + QStringLiteral("/backups");
 }
 
+TimestampedFiles BackupFiles(BackupKind kind, const QString& folder) {
+    const QString prefix = kind == BackupKind::kRead ? QStringLiteral("read-") : QStringLiteral("before-write-");
+    return {folder, prefix, QStringLiteral(".WK7"), kBackupsKept, QLatin1Char('-')};
+}
+
 QHash<QString, int> RecordedBackupModels(const QString& folder) {
     QHash<QString, int> models;
     const auto bytes = ReadRegularFile(QDir(folder).filePath(QString::fromLatin1(kBackupModelsFile)), kModelsFileBytes);
@@ -62,8 +67,7 @@ QHash<QString, int> RecordedBackupModels(const QString& folder) {
 
 QString SaveBackup(BackupKind kind, const CloneImage& image, const QString& folder, const QDateTime& when,
                    QString* error) {
-    const QString prefix = kind == BackupKind::kRead ? QStringLiteral("read-") : QStringLiteral("before-write-");
-    const TimestampedFiles backups{folder, prefix, QStringLiteral(".WK7"), kBackupsKept, QLatin1Char('-')};
+    const TimestampedFiles backups = BackupFiles(kind, folder);
     const QString path = NewTimestampedPath(backups, when, error);
     if (path.isEmpty()) return {};
     CloneImage copy = image;

@@ -5,6 +5,7 @@
 
 #include "core/image.h"
 #include "files/result.h"
+#include "files/timestamped_files.h"
 
 namespace wrk7 {
 
@@ -20,6 +21,9 @@ inline constexpr int kBackupsKept = 20;  // of each kind
 
 // QStandardPaths::AppLocalDataLocation + "/backups".
 QString DefaultBackupFolder();
+
+// The backups of one kind in folder, as SaveBackup names and prunes them.
+TimestampedFiles BackupFiles(BackupKind kind, const QString& folder);
 
 // A clone file does not say which model it is of, and a restore must name
 // the right one to the receiver: the folder keeps the model of each backup
