@@ -761,7 +761,20 @@ PortReport ExaminePorts(const SystemView& system) {
     return report;
 }
 
+DeviceVerdict RegisteredVerdict(const std::string& device, const std::vector<std::string>& registered) {
+    if (device.empty()) return {DeviceVerdict::Kind::kMissing, {}};
+    // Another name (a driver's own device) Windows can judge only by opening it.
+    if (!LooksLikeWindowsComName(device)) return {};
+    const PortChoice choice = ResolveWindowsPortName(device, registered);
+    return {choice.device.empty() ? DeviceVerdict::Kind::kMissing : DeviceVerdict::Kind::kFine, {}};
+}
+
 DeviceVerdict QuickVerdict(const SystemView& system, const std::string& device) {
+#ifdef _WIN32
+    // Windows has no device files to look at: a COM port is there when the
+    // registry lists it, as the doctor's list and the port dialog say.
+    if (system.Root() == "/") return RegisteredVerdict(device, RegisteredPortNames());
+#endif
     std::error_code error;
     if (device.empty() || !fs::exists(system.Here(device), error)) return {DeviceVerdict::Kind::kMissing, {}};
     // Through its by-id link or any other: what /proc and the lock files name is the device itself.

@@ -112,5 +112,9 @@ struct DeviceVerdict {
     std::string group;  // kNoPermission: the group to join
 };
 DeviceVerdict QuickVerdict(const SystemView& system, const std::string& device);
+// Windows' verdict, which QuickVerdict gives there: a COM name ("COM19",
+// "\\.\COM19") is fine when registered holds its port, missing otherwise;
+// other names get no verdict (kFine), as only opening them tells.
+DeviceVerdict RegisteredVerdict(const std::string& device, const std::vector<std::string>& registered);
 
 }  // namespace wrk7::link

@@ -45,8 +45,9 @@ bool NaturalLess(const std::string& a, const std::string& b) {
     return a.size() - i < b.size() - j;
 }
 
-// "COM7" (any case) gives 7, "COM0" 0; anything else -1.
-int ComNumberOf(const std::string& name) {
+// "COM7" (any case) gives 7, "COM0" 0; anything else -1. Linux's rule,
+// kept as it was: at most two digits.
+int LinuxComNumber(const std::string& name) {
     if (name.size() <= 3 || name.size() > 5) return -1;
     for (std::size_t i = 0; i < 3; ++i)
         if (std::tolower(static_cast<unsigned char>(name[i])) != "com"[i]) return -1;
@@ -56,6 +57,23 @@ int ComNumberOf(const std::string& name) {
         number = number * 10 + (name[i] - '0');
     }
     return number;
+}
+
+bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
+    if (text.size() < prefix.size()) return false;
+    for (std::size_t i = 0; i < prefix.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(text[i])) != prefix[i]) return false;
+    return true;
+}
+
+// The digits after "COM" or "\\.\COM", "" when text is no such name.
+std::string_view WindowsComDigits(std::string_view text) {
+    if (text.rfind("\\\\.\\", 0) == 0) text.remove_prefix(4);
+    if (!StartsWithNoCase(text, "com")) return {};
+    text.remove_prefix(3);
+    if (text.empty() || !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return {};
+    return text;
 }
 
 }  // namespace
@@ -79,43 +97,111 @@ ComTable ComTableInOrder(std::vector<std::string> devices) {
     return table;
 }
 
-ComTable ComTableByName(const std::vector<std::string>& names) {
-    ComTable table;
-    for (const std::string& name : names) {
-        const int number = ComNumberOf(name);
-        if (number >= kFirstPortNumber && number <= kLastPortNumber)
-            table[static_cast<std::size_t>(number - 1)] = "COM" + std::to_string(number);
-    }
-    return table;
+int WindowsComNumber(std::string_view text) {
+    std::string_view digits = WindowsComDigits(text);
+    while (digits.size() > 1 && digits.front() == '0') digits.remove_prefix(1);
+    if (digits.empty() || digits.size() > 3) return 0;
+    int number = 0;
+    for (const char c : digits) number = number * 10 + (c - '0');
+    return number >= kFirstPortNumber && number <= kLastWindowsPortNumber ? number : 0;
+}
+
+bool LooksLikeWindowsComName(std::string_view text) { return !WindowsComDigits(text).empty(); }
+
+std::vector<int> ComNumbersByName(const std::vector<std::string>& names) {
+    std::vector<int> numbers;
+    for (const std::string& name : names)
+        if (const int n = WindowsComNumber(name); n != 0) numbers.push_back(n);
+    std::sort(numbers.begin(), numbers.end());
+    numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
+    return numbers;
+}
+
+std::string WindowsComName(int number) { return "COM" + std::to_string(number); }
+
+std::string NoSuchComPortText(const std::string& named, const std::vector<int>& present) {
+    std::string text = named + " is not a port of this system; ";
+    if (present.empty()) return text + "it has no COM port";
+    text += present.size() == 1 ? "its COM port: " : "its COM ports: ";
+    for (std::size_t i = 0; i < present.size(); ++i) text += (i ? ", " : "") + WindowsComName(present[i]);
+    return text;
 }
 
 std::optional<std::string> DeviceForComNumber(int number) {
     if (number < kFirstPortNumber || number > kLastPortNumber) return std::nullopt;
+#ifdef _WIN32
+    const std::vector<int> present = ComNumbersByName(RegisteredPortNames());
+    if (!std::binary_search(present.begin(), present.end(), number)) return std::nullopt;
+    return WindowsComName(number);
+#else
     std::string device = SystemComTable()[static_cast<std::size_t>(number - 1)];
     if (device.empty()) return std::nullopt;
     return device;
+#endif
 }
 
 std::string ComCaption(int number) {
     return number < 10 ? "COM  " + std::to_string(number) : "COM " + std::to_string(number);
 }
 
-PortChoice ResolvePortName(const std::string& text) {
-    PortChoice choice;
-    choice.display = text;
+namespace {
+
+bool IsEmulatorName(const std::string& text) {
     std::string lower = text;
     std::transform(lower.begin(), lower.end(), lower.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    if (lower == kEmulatorPortName) {
+    return lower == kEmulatorPortName;
+}
+
+}  // namespace
+
+PortChoice ResolveLinuxPortName(const std::string& text, const ComTable& table) {
+    PortChoice choice;
+    choice.display = text;
+    if (IsEmulatorName(text)) {
         choice.kind = PortChoice::Kind::kEmulator;
         return choice;
     }
-    if (const int number = ComNumberOf(lower); number >= 0) {
-        choice.device = DeviceForComNumber(number).value_or("");
+    if (const int number = LinuxComNumber(text); number >= 0) {
+        if (number >= kFirstPortNumber && number <= kLastLinuxPortNumber)
+            choice.device = table[static_cast<std::size_t>(number - 1)];
         return choice;
     }
     choice.device = text;
     return choice;
+}
+
+PortChoice ResolveWindowsPortName(const std::string& text, const std::vector<std::string>& registered) {
+    PortChoice choice;
+    choice.display = text;
+    if (IsEmulatorName(text)) {
+        choice.kind = PortChoice::Kind::kEmulator;
+        return choice;
+    }
+    if (!LooksLikeWindowsComName(text)) {
+        choice.device = text;
+        return choice;
+    }
+    // Only what the system lists: a name it does not know would open as
+    // nothing, and the user learns no more than that the read failed.
+    const std::vector<int> present = ComNumbersByName(registered);
+    const int number = WindowsComNumber(text);
+    if (number != 0 && std::binary_search(present.begin(), present.end(), number))
+        choice.device = WindowsComName(number);
+    else
+        choice.problem = NoSuchComPortText(text, present);
+    return choice;
+}
+
+PortChoice ResolvePortName(const std::string& text) {
+#ifdef _WIN32
+    // The registry is read only for a COM name.
+    if (!LooksLikeWindowsComName(text)) return ResolveWindowsPortName(text, {});
+    return ResolveWindowsPortName(text, RegisteredPortNames());
+#else
+    if (LinuxComNumber(text) < 0) return ResolveLinuxPortName(text, {});
+    return ResolveLinuxPortName(text, SystemComTable());
+#endif
 }
 
 }  // namespace wrk7::link

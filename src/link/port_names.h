@@ -3,6 +3,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "link/serial_port.h"
@@ -10,14 +11,22 @@
 namespace wrk7::link {
 
 inline constexpr int kFirstPortNumber = 1;
-inline constexpr int kLastPortNumber = 16;
+// Linux counts its serial devices as COM 1..16, the port dialog's sixteen
+// choices; Windows numbers its own ports, and USB adapters often get COM17
+// and above, up to the 256 its port names go to.
+inline constexpr int kLastLinuxPortNumber = 16;
+inline constexpr int kLastWindowsPortNumber = 256;
+#ifdef _WIN32
+inline constexpr int kLastPortNumber = kLastWindowsPortNumber;
+#else
+inline constexpr int kLastPortNumber = kLastLinuxPortNumber;
+#endif
 inline constexpr const char* kEmulatorPortName = "emulator";
 
-// What COM 1..16 name on this system, entry n - 1 for COM n ("" where
-// nothing does). On Linux the serial devices in COM order (ComTableInOrder);
-// on Windows the system's own COM ports by their numbers (ComTableByName).
-// One platform file each defines it.
-using ComTable = std::array<std::string, 16>;
+// What COM 1..16 name on Linux, entry n - 1 for COM n ("" where nothing
+// does): the serial devices in COM order (ComTableInOrder). On Windows the
+// first sixteen of the system's own ports, for callers that count to 16.
+using ComTable = std::array<std::string, kLastLinuxPortNumber>;
 ComTable SystemComTable();
 #ifdef _WIN32
 // The port names ("COM3") Windows lists under HARDWARE\DEVICEMAP\SERIALCOMM,
@@ -32,23 +41,48 @@ std::vector<std::string> RegisteredPortNames();
 std::vector<std::string> SortComOrder(std::vector<std::string> devices);
 // Device paths numbered in that order: COM n is the n-th.
 ComTable ComTableInOrder(std::vector<std::string> devices);
-// Windows port names ("COM3", any case) placed at their own numbers; names
-// that are no COM port of 1..16 are left out.
-ComTable ComTableByName(const std::vector<std::string>& names);
-// The device of COM number 1..16, or nullopt when the system has no such port.
+
+// The number a Windows port name gives: "COM19", "\\.\COM19" (any case;
+// leading zeros are read past, as a user typing "COM019" means COM19);
+// 0 for any other text, and for COM0 or a number past 256, which no
+// Windows port has.
+int WindowsComNumber(std::string_view text);
+// Whether text has the form of a Windows COM name at all, in range or not.
+bool LooksLikeWindowsComName(std::string_view text);
+// The numbers of the registered names, ascending, each once; names that
+// are no COM port (LPT1, a bad number) left out.
+std::vector<int> ComNumbersByName(const std::vector<std::string>& names);
+// "COM19": a Windows port's name for its number.
+std::string WindowsComName(int number);
+// Why a COM port the user named cannot be had here, naming what the system
+// has instead: "COM19 is not a port of this system; its COM ports: COM1,
+// COM3".
+std::string NoSuchComPortText(const std::string& named, const std::vector<int>& present);
+
+// The device of COM number 1..kLastPortNumber, or nullopt when the system has
+// no such port (on Windows "COM19", which Win32 opens as \\.\COM19).
 std::optional<std::string> DeviceForComNumber(int number);
-// "COM  1".."COM  9", "COM 10".."COM 16": the captions of the port dialog.
+// "COM  1".."COM  9", "COM 10".."COM 16": the captions of the port dialog
+// on Linux; Windows shows its ports by their own names.
 std::string ComCaption(int number);
 
-// What a port text names: "COM1".."COM16" (case ignored) through the
-// mapping above, "emulator" for the in-process emulator, anything else a
-// device path taken as is. An empty text or a COM number with no device
-// gives a port whose Open() fails (the port-fault path).
+// What a port text names. "emulator" (case ignored) is the in-process
+// emulator. On Linux "COM1".."COM16" (case ignored) go through the table
+// above and anything else is a device path taken as is. On Windows "COMn"
+// and "\\.\COMn" name the system's port n when it lists one, and otherwise
+// nothing, with why in problem; any other text is a device name opened as
+// is. An empty text or a COM number with no device gives a port whose
+// Open() fails (the port-fault path).
 struct PortChoice {
     enum class Kind { kDevice, kEmulator } kind = Kind::kDevice;
     std::string device;   // the device path for kDevice ("" when none)
     std::string display;  // what the user typed
+    std::string problem;  // Windows: why a COM name named no port ("" otherwise)
 };
 PortChoice ResolvePortName(const std::string& text);
+// The same against a given Linux table or list of Windows port names, which
+// is what the two above use; tests feed them directly.
+PortChoice ResolveLinuxPortName(const std::string& text, const ComTable& table);
+PortChoice ResolveWindowsPortName(const std::string& text, const std::vector<std::string>& registered);
 
 }  // namespace wrk7::link

@@ -34,7 +34,12 @@ std::vector<std::string> RegisteredPortNames() {
     return names;
 }
 
-ComTable SystemComTable() { return ComTableByName(RegisteredPortNames()); }
+ComTable SystemComTable() {
+    ComTable table;
+    for (const int number : ComNumbersByName(RegisteredPortNames()))
+        if (number <= kLastLinuxPortNumber) table[static_cast<std::size_t>(number - 1)] = WindowsComName(number);
+    return table;
+}
 
 }  // namespace wrk7::link
 #endif  // _WIN32

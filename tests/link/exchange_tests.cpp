@@ -97,9 +97,11 @@ TEST(PortNames, ComOrderTablesAndChoices) {
     EXPECT_EQ(ComCaption(5) + "|" + ComCaption(16), "COM  5|COM 16");
     EXPECT_EQ(ResolvePortName("emulator").kind, PortChoice::Kind::kEmulator);
     const ComTable system = SystemComTable();
-    // Beyond COM16 and COM 0: no port.
+#ifndef _WIN32
+    // Beyond COM16 and COM 0: no port (Windows counts on: port_names_tests).
     for (const auto& [name, device] : {std::pair<std::string, std::string>{"/dev/pts/7", "/dev/pts/7"}, {"com1", system[0]}, {"COM17", ""}, {"COM0", ""}})
         EXPECT_EQ(ResolvePortName(name).device, device) << name;
+#endif
     EXPECT_FALSE(DeviceForComNumber(0).has_value());
     EXPECT_EQ(DeviceForComNumber(16).value_or(""), system[15]);
     // The numbers that name a port, each with its device.
@@ -111,8 +113,6 @@ TEST(PortNames, ComOrderTablesAndChoices) {
     };
     EXPECT_EQ(used(ComTableInOrder({"/dev/ttyS0", "/dev/ttyUSB1", "/dev/ttyUSB0", "/dev/ttyS0"})),
               "1=/dev/ttyUSB0 2=/dev/ttyUSB1 3=/dev/ttyS0 ");
-    EXPECT_EQ(used(ComTableByName({"COM3", "com1", "COM16", "COM17", "COM0", "LPT1", "COMX"})),
-              "1=COM1 3=COM3 16=COM16 ");
     std::vector<std::string> many;
     for (int i = 0; i < 20; ++i) many.push_back("/dev/ttyS" + std::to_string(i));
     EXPECT_EQ(ComTableInOrder(many).back(), "/dev/ttyS15") << "beyond COM 16 nothing is numbered";

@@ -1,0 +1,138 @@
+// COM names as each system counts them: Windows' own port names up to
+// COM256 against a list of registered names, Linux's sixteen numbers against
+// its table; what the port dialog lists and what the doctor's hint says.
+#include <gtest/gtest.h>
+
+#include "link/port_doctor.h"
+#include "link/port_listing.h"
+#include "link/port_names.h"
+
+namespace wrk7::link {
+namespace {
+
+const std::vector<std::string> kRegistered{"COM19", "COM3", "COM200"};
+
+TEST(WindowsComNames, NumbersOneTo256InEitherFormAndCase) {
+    const std::pair<const char*, int> cases[] = {
+        {"COM1", 1},          {"COM16", 16},        {"COM17", 17},         {"COM19", 19},  {"com19", 19},
+        {"Com256", 256},      {"COM257", 0},        {"COM0", 0},           {"COM000", 0},  {"COM019", 19},
+        {"COM0000019", 19},   {"COM1000", 0},       {"\\\\.\\COM19", 19},  {"\\\\.\\com200", 200},
+        {"\\\\.\\COM0", 0},   {"\\\\?\\COM19", 0},  {"COM", 0},            {"COM1a", 0},   {"COM-1", 0},
+        {"COM+5", 0},         {" COM3", 0},         {"COM3 ", 0},          {"LPT1", 0},    {"/dev/ttyUSB0", 0},
+        {"\\\\.\\CNCA0", 0},  {"", 0},
+    };
+    for (const auto& [text, number] : cases) EXPECT_EQ(WindowsComNumber(text), number) << text;
+    // Out of range still has a COM name's form: the user meant a COM port.
+    const std::pair<const char*, bool> forms[] = {{"COM0", true},  {"COM257", true}, {"\\\\.\\COM999", true},
+                                                  {"LPT1", false}, {"COMX", false},  {"\\\\.\\CNCA0", false}};
+    for (const auto& [text, form] : forms) EXPECT_EQ(LooksLikeWindowsComName(text), form) << text;
+}
+
+TEST(WindowsComNames, RegisteredNamesBecomeSortedNumbers) {
+    const std::pair<std::vector<std::string>, std::vector<int>> cases[] = {
+        {kRegistered, {3, 19, 200}},
+        {{"COM3", "com3", "COM03"}, {3}},
+        {{"LPT1", "COM0", "COM300", "COMX"}, {}},
+        {{"COM256", "COM1"}, {1, 256}},
+        {{}, {}},
+    };
+    for (const auto& [names, numbers] : cases) EXPECT_EQ(ComNumbersByName(names), numbers) << names.size();
+}
+
+TEST(ResolvePortName, WindowsOpensOnlyWhatTheSystemLists) {
+    const std::string has = "its COM ports: COM3, COM19, COM200";
+    struct Case {
+        std::string text, device, problem;
+    };
+    const Case cases[] = {
+        {"COM19", "COM19", ""},
+        {"com19", "COM19", ""},
+        {"\\\\.\\COM19", "COM19", ""},
+        {"COM019", "COM19", ""},
+        {"COM3", "COM3", ""},
+        {"COM200", "COM200", ""},
+        {"COM4", "", "COM4 is not a port of this system; " + has},
+        {"\\\\.\\COM18", "", "\\\\.\\COM18 is not a port of this system; " + has},
+        {"COM0", "", "COM0 is not a port of this system; " + has},
+        {"COM257", "", "COM257 is not a port of this system; " + has},
+        {"\\\\.\\CNCA0", "\\\\.\\CNCA0", ""},  // a driver's own name: opened as typed
+        {"", "", ""},
+    };
+    for (const Case& c : cases) {
+        const PortChoice choice = ResolveWindowsPortName(c.text, kRegistered);
+        EXPECT_EQ(choice.kind, PortChoice::Kind::kDevice) << c.text;
+        EXPECT_EQ(choice.device + "|" + choice.problem, c.device + "|" + c.problem) << c.text;
+        EXPECT_EQ(choice.display, c.text);
+    }
+    EXPECT_EQ(ResolveWindowsPortName("Emulator", kRegistered).kind, PortChoice::Kind::kEmulator);
+    EXPECT_EQ(ResolveWindowsPortName("COM1", {}).problem, "COM1 is not a port of this system; it has no COM port");
+    EXPECT_EQ(ResolveWindowsPortName("COM1", {"COM7"}).problem, "COM1 is not a port of this system; its COM port: COM7");
+}
+
+TEST(ResolvePortName, LinuxCountsSixteenAsBefore) {
+    ComTable table;
+    for (std::size_t i = 0; i < table.size(); ++i) table[i] = "/dev/ttyUSB" + std::to_string(i);
+    const std::pair<const char*, const char*> cases[] = {
+        {"COM1", "/dev/ttyUSB0"},  {"com16", "/dev/ttyUSB15"}, {"COM09", "/dev/ttyUSB8"},
+        {"COM17", ""},             {"COM0", ""},               {"COM19", ""},
+        {"COM019", "COM019"},      {"\\\\.\\COM19", "\\\\.\\COM19"}, {"/dev/pts/7", "/dev/pts/7"},
+        {"", ""},
+    };
+    for (const auto& [text, device] : cases) {
+        const PortChoice choice = ResolveLinuxPortName(text, table);
+        EXPECT_EQ(choice.device, device) << text;
+        EXPECT_EQ(choice.problem, "") << text << ": Linux names no other ports";
+    }
+    EXPECT_EQ(ResolveLinuxPortName("emulator", table).kind, PortChoice::Kind::kEmulator);
+}
+
+TEST(RegisteredVerdict, WindowsPortsAreThereWhenListed) {
+    using Kind = DeviceVerdict::Kind;
+    const std::pair<const char*, Kind> cases[] = {
+        {"COM19", Kind::kFine},         {"\\\\.\\COM19", Kind::kFine}, {"com200", Kind::kFine},
+        {"COM4", Kind::kMissing},       {"\\\\.\\COM4", Kind::kMissing}, {"COM257", Kind::kMissing},
+        {"", Kind::kMissing},           {"\\\\.\\CNCA0", Kind::kFine},
+    };
+    for (const auto& [device, kind] : cases) EXPECT_EQ(RegisteredVerdict(device, kRegistered).kind, kind) << device;
+}
+
+std::string Shown(const std::vector<PortListing>& listing) {
+    std::string out;
+    for (const PortListing& p : listing)
+        out += std::to_string(p.number) + "[" + p.caption + "|" + p.device + "|" + p.detail + "] ";
+    return out;
+}
+
+TEST(PortListing, WindowsListsEachRegisteredPortWithItsAdapter) {
+    PortReport report;
+    SerialDevice ch340;
+    ch340.path = "COM19";
+    ch340.description = "USB-SERIAL CH340 (COM19)";
+    ch340.chip = "WCH CH340/CH341";
+    SerialDevice ftdi;
+    ftdi.path = "COM3";
+    ftdi.chip = "FTDI";
+    report.devices = {ftdi, ch340};
+    const std::pair<int, std::string> cases[] = {
+        {19, "3[COM3|COM3|FTDI] 19[COM19|COM19|USB-SERIAL CH340 (COM19)] 200[COM200|COM200|] "},
+        // The port chosen last stays a choice, with no device.
+        {5, "3[COM3|COM3|FTDI] 5[COM5||] 19[COM19|COM19|USB-SERIAL CH340 (COM19)] 200[COM200|COM200|] "},
+        {240, "3[COM3|COM3|FTDI] 19[COM19|COM19|USB-SERIAL CH340 (COM19)] 200[COM200|COM200|] 240[COM240||] "},
+        {0, "3[COM3|COM3|FTDI] 19[COM19|COM19|USB-SERIAL CH340 (COM19)] 200[COM200|COM200|] "},
+    };
+    for (const auto& [kept, shown] : cases) EXPECT_EQ(Shown(WindowsPortListing(kRegistered, report, kept)), shown) << kept;
+    EXPECT_EQ(Shown(WindowsPortListing({}, {}, 1)), "1[COM1||] ");
+}
+
+TEST(PortListing, LinuxListsItsSixteenNumbers) {
+    ComTable table;
+    table[0] = "/dev/ttyUSB0";
+    table[15] = "/dev/ttyS3";
+    const std::vector<PortListing> listing = LinuxPortListing(table);
+    ASSERT_EQ(listing.size(), 16u);
+    EXPECT_EQ(Shown({listing[0], listing[1], listing[9], listing[15]}),
+              "1[COM  1|/dev/ttyUSB0|] 2[COM  2||] 10[COM 10||] 16[COM 16|/dev/ttyS3|] ");
+}
+
+}  // namespace
+}  // namespace wrk7::link
