@@ -37,12 +37,8 @@ PortFileDirs DefaultPortFileDirs() {
             QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)};
 }
 
-int ReadPortFileAt(const QString& path) {
-    const QFileInfo info(path);
-    if (!HasExactEntry(info.absolutePath(), info.fileName())) return kDefaultPort;
-    QFile file(path);
-    if (!OpenRegularFile(file)) return kDefaultPort;
-    QByteArray bytes = file.read(kMaxPortFileBytes);
+int PortNumberInFile(const QByteArray& contents, int maxPort) {
+    QByteArray bytes = contents;
     // The first field: up to a comma or the line end.
     qsizetype end = 0;
     while (end < bytes.size() && bytes[end] != ',' && bytes[end] != '\r' && bytes[end] != '\n') ++end;
@@ -51,8 +47,16 @@ int ReadPortFileAt(const QString& path) {
     if (field.empty() || !((field[0] >= '0' && field[0] <= '9') || field[0] == '+' || field[0] == '-'))
         return kDefaultPort;
     const double n = std::nearbyint(LeadingNumber(field));
-    if (n < kMinPort || n > kMaxPort) return kDefaultPort;
+    if (n < kMinPort || n > maxPort) return kDefaultPort;
     return static_cast<int>(n);
+}
+
+int ReadPortFileAt(const QString& path, int maxPort) {
+    const QFileInfo info(path);
+    if (!HasExactEntry(info.absolutePath(), info.fileName())) return kDefaultPort;
+    QFile file(path);
+    if (!OpenRegularFile(file)) return kDefaultPort;
+    return PortNumberInFile(file.read(kMaxPortFileBytes), maxPort);
 }
 
 int ReadPortFile(const PortFileDirs& dirs) {

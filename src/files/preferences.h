@@ -12,10 +12,18 @@ class QSettings;
 
 namespace wrk7 {
 
-// The port file "WR-K7.ini": one line, the serial port number (COM1..COM16).
+// The port file "WR-K7.ini": one line, the serial port number, CR LF. Linux
+// counts COM1..COM16; Windows keeps the number of any port it has, up to
+// COM256 (an older program reads 1..14 only and takes port 1 for the rest).
 inline constexpr std::string_view kPortFileName = "WR-K7.ini";
 inline constexpr int kMinPort = 1;
-inline constexpr int kMaxPort = 16;
+inline constexpr int kMaxLinuxPort = 16;
+inline constexpr int kMaxWindowsPort = 256;
+#ifdef _WIN32
+inline constexpr int kMaxPort = kMaxWindowsPort;
+#else
+inline constexpr int kMaxPort = kMaxLinuxPort;
+#endif
 inline constexpr int kDefaultPort = 1;
 
 // Where the port file may live: beside the program first, then the per-user
@@ -28,10 +36,13 @@ struct PortFileDirs {
 // needs the application object.
 PortFileDirs DefaultPortFileDirs();
 
-// The port in the file at path: the first field as a whole number when it is
-// 1..16, otherwise 1. A missing file, one named in another letter case, an
-// empty or unreadable one all give 1, silently.
-int ReadPortFileAt(const QString& path);
+// The port a port file's bytes hold: the first field (up to a comma or the
+// line end) as a whole number when it is 1..maxPort, otherwise 1.
+int PortNumberInFile(const QByteArray& bytes, int maxPort = kMaxPort);
+// The port in the file at path, as PortNumberInFile reads it. A missing
+// file, one named in another letter case, an empty or unreadable one all
+// give 1, silently.
+int ReadPortFileAt(const QString& path, int maxPort = kMaxPort);
 // Beside the program first, then the configuration folder.
 int ReadPortFile(const PortFileDirs& dirs);
 int ReadPortFile();

@@ -44,6 +44,31 @@ TEST(PortFile, ReadsOneToSixteenElseOneAndWritesCrLfBesideTheProgramElseConfig) 
     EXPECT_FALSE(WritePortFileAt(dir.path(), 3).ok);  // a folder, not a file
 }
 
+TEST(PortFile, WindowsKeepsPortsPastSixteenAndLinuxItsSixteen) {
+    struct Case {
+        const char* text;
+        int linux, windows;
+    };
+    const Case cases[] = {
+        {"1\r\n", 1, 1},     {"14\r\n", 14, 14},  {"16", 16, 16},     {"17\r\n", 1, 17},  {"19\r\n", 1, 19},
+        {"200", 1, 200},     {"256\r\n", 1, 256}, {"257", 1, 1},      {"0", 1, 1},        {"1000", 1, 1},
+        {"019", 1, 19},      {"19,3", 1, 19},     {"  200 \n", 1, 200}, {"-19", 1, 1},     {"COM19", 1, 1},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(PortNumberInFile(c.text, kMaxLinuxPort), c.linux) << c.text;
+        EXPECT_EQ(PortNumberInFile(c.text, kMaxWindowsPort), c.windows) << c.text;
+    }
+    // Written as the number and CR LF, whatever its size, and read back so.
+    QTemporaryDir dir;
+    const QString path = dir.filePath("WR-K7.ini");
+    for (const int port : {17, 19, 200, 256}) {
+        ASSERT_TRUE(WritePortFileAt(path, port).ok) << port;
+        EXPECT_EQ(ReadAll(path), QByteArray::number(port) + "\r\n");
+        EXPECT_EQ(ReadPortFileAt(path, kMaxWindowsPort), port);
+        EXPECT_EQ(ReadPortFileAt(path, kMaxLinuxPort), 1) << port;
+    }
+}
+
 TEST(StartupPathTest, StripsOnlyEnclosingQuotes) {
     EXPECT_EQ(StartupPath({"wrk7-clone"}), "");
     const std::pair<const char*, const char*> cases[] = {
