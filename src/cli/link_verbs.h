@@ -24,6 +24,10 @@ std::optional<link::Part> ParsePart(const QString& text);  // all, settings, mem
 // error is shown and nullopt returned (the exit status is kExitUsage).
 std::optional<link::Part> PortAndPart(const QCommandLineParser& parser, const QCommandLineOption& port,
                                       const QCommandLineOption& part, const Verb& verb, CliIo& io);
+// False, with why on stderr, when the port text names a COM port this system
+// does not list (Windows); nothing is sent then, and the exit status is
+// kExitFailure, as for a port that fails to open.
+bool PortIsListed(const QString& portText, CliIo& io);
 // Link options with a terminal progress bar on stderr when it is one.
 link::LinkOptions TerminalOptions(const CliIo& io, const std::atomic<bool>& cancel);
 // Prints the messages; the exit status follows the result code.

@@ -4,6 +4,7 @@
 #include "cli/link_verbs.h"
 #include "files/text_file.h"
 #include "link/serial_trace.h"
+#include "ports/port_factory.h"
 
 namespace wrk7::cli {
 
@@ -26,6 +27,12 @@ std::optional<link::Part> PortAndPart(const QCommandLineParser& parser, const QC
     const auto named = ParsePart(parser.value(part));
     if (!named) UsageError(verb, QStringLiteral("unknown part '%1'").arg(parser.value(part)), io);
     return named;
+}
+
+bool PortIsListed(const QString& portText, CliIo& io) {
+    const std::string why = ports::PortProblem(portText.toStdString());
+    if (!why.empty()) io.Err(why);
+    return why.empty();
 }
 
 link::LinkOptions TerminalOptions(const CliIo& io, const std::atomic<bool>& cancel) {

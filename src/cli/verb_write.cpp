@@ -26,6 +26,7 @@ int RunWrite(const QStringList& args, CliIo& io) {
     if (!ModelFromParser(parser, verb, io, model)) return kExitUsage;
     const auto part = PortAndPart(parser, kPort, kPart, verb, io);
     if (!part) return kExitUsage;
+    if (!PortIsListed(parser.value(kPort), io)) return kExitFailure;
 
     CloneImage image;
     image.model = model;

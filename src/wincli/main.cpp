@@ -43,16 +43,6 @@ std::string Upper(std::string text) {
     return text;
 }
 
-// The number of "COM1".."COM16" (any case), the system's own COM port; 0
-// for any other text.
-int ComNumber(const std::string& text) {
-    if (text.size() < 4 || text.size() > 5 || Upper(text.substr(0, 3)) != "COM") return 0;
-    for (std::size_t i = 3; i < text.size(); ++i)
-        if (!std::isdigit(static_cast<unsigned char>(text[i]))) return 0;
-    const int n = std::stoi(text.substr(3));
-    return n >= link::kFirstPortNumber && n <= link::kLastPortNumber ? n : 0;
-}
-
 int ModelNumber(const std::string& name) {
     for (int i = 0; const ModelInfo* info = FindModel(i); ++i)
         if (Upper(std::string(info->name)) == Upper(name)) return i;
@@ -111,10 +101,17 @@ int main(int argc, char** argv) {
         }
     }
     if (portName.empty()) return Usage("--port is required");
-    const int comNumber = ComNumber(portName);
-    if (comNumber == 0) return Usage("--port takes COM1 ... COM16");
+    const int comNumber = link::WindowsComNumber(portName);
+    if (comNumber == 0) return Usage("--port takes COM1 ... COM256");
     if (file.empty()) return Usage("the image file is missing");
-    portName = "COM" + std::to_string(comNumber);
+    // Only a port the system lists: any other opens as nothing, and the
+    // read would say no more than that it failed.
+    const link::PortChoice choice = link::ResolveWindowsPortName(portName, link::RegisteredPortNames());
+    if (choice.device.empty()) {
+        std::fprintf(stderr, "%s\n", choice.problem.c_str());
+        return kExitFailure;
+    }
+    portName = choice.device;
 
     CloneImage image;
     image.model = model;
