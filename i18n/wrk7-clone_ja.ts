@@ -231,10 +231,6 @@
         <translation>Location「%1」は数値ではありません</translation>
     </message>
     <message>
-        <source>names "%1" (line %2) and "%3" became the same: "%4"</source>
-        <translation>名前「%1」（%2 行目）と「%3」が同じ「%4」になりました</translation>
-    </message>
-    <message>
         <source>replaced by line %1</source>
         <translation>%1 行目で置き換えられました</translation>
     </message>
@@ -547,12 +543,12 @@
         <translation>JSON の %1 行目が正しくありません: %2</translation>
     </message>
     <message>
-        <source>the JSON is no object holding "%1"</source>
-        <translation>JSON が「%1」を持つオブジェクトではありません</translation>
+        <source>the JSON is no object holding "%1" or "%2"</source>
+        <translation>JSON が「%1」または「%2」を持つオブジェクトではありません</translation>
     </message>
     <message>
-        <source>mode "%1" is digital or trunked: the receiver hears FM, AM and WFM only</source>
-        <translation>モード「%1」はデジタルまたはトランキングです: 受信機は FM、AM、WFM のみ受信します</translation>
+        <source>mode "%1" is digital: the receiver hears FM, AM and WFM only</source>
+        <translation>モード「%1」はデジタルです: 受信機は FM、AM、WFM のみ受信します</translation>
     </message>
     <message>
         <source>squelch "%1" is not a CTCSS tone: imported with carrier squelch only</source>
@@ -575,8 +571,40 @@
         <translation>デジタル</translation>
     </message>
     <message>
-        <source>sideband and other modes</source>
-        <translation>サイドバンドその他のモード</translation>
+        <source>note "%1" held control characters: stored as "%2"</source>
+        <translation>メモ「%1」に制御文字があったため「%2」として保存しました</translation>
+    </message>
+    <message>
+        <source>SKIP "%1" is neither #TRUE# nor #FALSE#: imported without skip</source>
+        <translation>SKIP「%1」は #TRUE# でも #FALSE# でもありません: スキップなしで取り込みました</translation>
+    </message>
+    <message>
+        <source>ENABLE "%1" is neither #TRUE# nor #FALSE#: the slot keeps what it holds</source>
+        <translation>ENABLE「%1」は #TRUE# でも #FALSE# でもありません: スロットは元の内容のままです</translation>
+    </message>
+    <message>
+        <source>mode "%1" is a trunked system's: the receiver hears FM, AM and WFM only</source>
+        <translation>モード「%1」はトランキングシステムのものです: 受信機は FM、AM、WFM のみ受信します</translation>
+    </message>
+    <message>
+        <source>mode "%1" is unknown: the receiver hears FM, AM and WFM only</source>
+        <translation>モード「%1」は不明です: 受信機は FM、AM、WFM のみ受信します</translation>
+    </message>
+    <message>
+        <source>trunked</source>
+        <translation>トランキング</translation>
+    </message>
+    <message>
+        <source>other modes</source>
+        <translation>その他のモード</translation>
+    </message>
+    <message>
+        <source>unknown mode</source>
+        <translation>不明なモード</translation>
+    </message>
+    <message>
+        <source>sideband</source>
+        <translation>サイドバンド</translation>
     </message>
     <message>
         <source>out of range</source>

@@ -77,7 +77,6 @@ enum class MessageId {
     kNoSlotLeft,
     kLocationOutside,
     kLocationNotNumber,
-    kNamesBecameSame,
     kReplacedByLine,
     kModeNotAvailable,
     kFrequencyOutside,
@@ -103,6 +102,9 @@ enum class MessageId {
     kNameShortened,
     kNameStoredAs,
     kNoteShortened,
+    kNoteControls,
+    kSkipNotYesNo,
+    kEnableNotYesNo,
 
     // The editing rules' refusals.
     kCellularTitle,
@@ -164,12 +166,17 @@ enum class MessageId {
 
     // Channel lists mapped.
     kDigitalMode,
+    kTrunkedMode,
+    kModeUnknown,
     kCarrierOnly,
     kToneNotReceivers,
     kToneUnreadable,
     kFrequencyHzFault,
     kLeftOutDigital,
+    kLeftOutTrunked,
     kLeftOutSideband,
+    kLeftOutOtherModes,
+    kLeftOutUnknownMode,
     kLeftOutFrequency,
     kLeftOutUnreadable,
 

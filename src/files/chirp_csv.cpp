@@ -4,6 +4,7 @@
 
 #include "files/chirp_map.h"
 #include "files/csv_records.h"
+#include "files/name_fit.h"
 #include "files/text_file.h"
 
 namespace wrk7 {
@@ -76,30 +77,7 @@ Placement Place(const std::string& location, std::optional<int>& next) {
 struct Writer {
     int line = 0;
     std::string location;
-    std::string storedName, writtenName;
-    bool nameFitted = false;
 };
-
-// A name fitted to the display can meet another row's different name: each
-// later row of such a pair is an issue naming the first.
-void AddNameClashes(const std::vector<Writer>& writers, std::vector<ImportIssue>& issues) {
-    std::vector<const Writer*> rows;
-    for (const Writer& w : writers)
-        if (w.line > 0 && w.storedName.find_first_not_of(' ') != std::string::npos) rows.push_back(&w);
-    const auto slotOf = [&writers](const Writer& w) { return static_cast<int>(&w - writers.data()); };
-    std::sort(rows.begin(), rows.end(), [](const Writer* a, const Writer* b) { return a->line < b->line; });
-    for (auto later = rows.begin(); later != rows.end(); ++later) {
-        const Writer& w = **later;
-        const auto first = std::find_if(rows.begin(), later, [&w](const Writer* e) {
-            return e->storedName == w.storedName && e->writtenName != w.writtenName && (e->nameFitted || w.nameFitted);
-        });
-        if (first == later) continue;
-        const Writer& e = **first;
-        issues.push_back({w.line, w.location,
-                          Say(MessageId::kNamesBecameSame, e.writtenName, e.line, w.writtenName, w.storedName),
-                          slotOf(w)});
-    }
-}
 
 }  // namespace
 
@@ -117,17 +95,18 @@ CsvKind DetectCsvKind(std::string_view text) {
 
 namespace {
 
-// The rows after the header, each mapped and stored as it ends: of a row only
-// the columns the header names are kept.
+// The rows after the header: of a row only the columns the header names are
+// kept. They are stored once all are read, since a name is fitted with the
+// names of every row that becomes a channel.
 class ChirpImporter : public CsvVisitor {
 public:
     ChirpImporter(CloneImage& image, std::optional<int> firstSlot) : image_(image), next_(firstSlot) {}
 
     void Field(std::size_t index, std::string_view text) override {
         if (!inRows_) return header_.Field(index, text);
-        if (index == header_.location) location_ = TrimmedField(text);
+        if (index == header_.location) row_.location = TrimmedField(text);
         for (std::size_t i = 0; i < std::size(kRowColumns); ++i)
-            if (index == header_.fields[i]) row_.*kRowColumns[i].member = text;
+            if (index == header_.fields[i]) row_.fields.*kRowColumns[i].member = text;
     }
 
     bool RecordEnd(int line) override {
@@ -135,9 +114,9 @@ public:
             inRows_ = true;
             return header_.IsList();
         }
-        TakeRow(line);
+        row_.line = line;
+        rows_.push_back(std::move(row_));
         row_ = {};
-        location_.clear();
         return true;
     }
 
@@ -147,7 +126,20 @@ public:
             failed.result = FileResult::Failure(MessageId::kFileOpenError);
             return failed;
         }
-        AddNameClashes(writer_, out_.issues);
+        std::vector<Stored> stored = MapAndPlace();
+        // A row that a later one replaces keeps no name from the others.
+        std::vector<bool> kept(stored.size());
+        std::vector<bool> slotTaken(kChannelCount, false);
+        std::vector<std::string> written;
+        for (std::size_t i = stored.size(); i-- > 0;) {
+            kept[i] = !slotTaken[static_cast<std::size_t>(stored[i].slot)];
+            slotTaken[static_cast<std::size_t>(stored[i].slot)] = true;
+        }
+        for (std::size_t i = 0; i < stored.size(); ++i)
+            if (kept[i]) written.push_back(stored[i].mapped.writtenName);
+        std::vector<FittedName> names = FitListNames(written);
+        for (std::size_t i = 0, next = 0; i < stored.size(); ++i)
+            Store(stored[i], kept[i] ? std::move(names[next++]) : FittedName{});
         std::stable_sort(out_.issues.begin(), out_.issues.end(),
                          [](const ImportIssue& a, const ImportIssue& b) { return a.line < b.line; });
         for (int slot = 0; slot < kChannelCount; ++slot)
@@ -156,37 +148,62 @@ public:
     }
 
 private:
-    void TakeRow(int line) {
-        ChirpMapping mapped = MapChirpRow(row_, image_);
-        if (mapped.outcome == Outcome::kNoChannel) return;
-        const Placement place = mapped.outcome == Outcome::kImported ? Place(location_, next_) : Placement{};
-        if (mapped.outcome == Outcome::kSkipped || place.slot < 0) {
-            ++out_.skipped;
-            const Message reason = mapped.outcome == Outcome::kSkipped && mapped.reason ? *mapped.reason : place.reason;
-            out_.issues.push_back({line, location_, reason});
-            return;
+    struct Row {
+        int line = 0;
+        std::string location;  // without the blanks around it
+        ChirpRow fields;
+    };
+    struct Stored {
+        const Row* row;
+        int slot;
+        ChirpMapping mapped;
+    };
+
+    // The rows that become channels, with their slots, in file order; the
+    // others are counted and said.
+    std::vector<Stored> MapAndPlace() {
+        std::vector<Stored> stored;
+        for (const Row& row : rows_) {
+            ChirpMapping mapped = MapChirpRow(row.fields, image_);
+            if (mapped.outcome == Outcome::kNoChannel) continue;
+            const Placement place = mapped.outcome == Outcome::kImported ? Place(row.location, next_) : Placement{};
+            if (mapped.outcome == Outcome::kSkipped || place.slot < 0) {
+                ++out_.skipped;
+                const Message reason =
+                    mapped.outcome == Outcome::kSkipped && mapped.reason ? *mapped.reason : place.reason;
+                out_.issues.push_back({row.line, row.location, reason});
+                continue;
+            }
+            stored.push_back({&row, place.slot, std::move(mapped)});
         }
-        const auto slot = static_cast<std::size_t>(place.slot);
+        return stored;
+    }
+
+    void Store(Stored& s, FittedName name) {
+        const Row& row = *s.row;
+        const auto slot = static_cast<std::size_t>(s.slot);
         Writer& earlier = writer_[slot];
         if (earlier.line > 0) {
-            out_.issues.push_back({earlier.line, earlier.location, Say(MessageId::kReplacedByLine, line), place.slot});
+            out_.issues.push_back({earlier.line, earlier.location, Say(MessageId::kReplacedByLine, row.line), s.slot});
         } else {
             ++out_.imported;
             if (!image_.memory.slot[slot].IsEmpty()) ++out_.replacedUsed;
         }
-        earlier = {line, location_, mapped.channel.Text(kName), mapped.writtenName, mapped.nameFitted};
-        image_.memory.slot[slot] = std::move(mapped.channel);
+        earlier = {row.line, row.location};
+        s.mapped.channel.SetText(kName, name.stored);
+        image_.memory.slot[slot] = std::move(s.mapped.channel);
         image_.memory.enabled[slot] = true;
-        if (mapped.reason) out_.issues.push_back({line, location_, *mapped.reason, place.slot});
-        for (Message& fitted : mapped.fitted) out_.issues.push_back({line, location_, std::move(fitted), place.slot});
+        if (s.mapped.reason) out_.issues.push_back({row.line, row.location, *s.mapped.reason, s.slot});
+        if (name.change) out_.issues.push_back({row.line, row.location, std::move(*name.change), s.slot});
+        for (Message& fitted : s.mapped.fitted) out_.issues.push_back({row.line, row.location, std::move(fitted), s.slot});
     }
 
     CloneImage& image_;
     std::optional<int> next_;
     HeaderReader header_;
     bool inRows_ = false;
-    ChirpRow row_;
-    std::string location_;  // the row's Location without the blanks around it
+    Row row_;
+    std::vector<Row> rows_;
     // The row that wrote each slot so far, line 0 for none: a later row
     // naming the same Location replaces it, in file order.
     std::vector<Writer> writer_ = std::vector<Writer>(kChannelCount);

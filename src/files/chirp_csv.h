@@ -40,9 +40,10 @@ Message ImportSummary(const ChirpImportResult& result);
 // Location, or, with firstSlot, in consecutive slots from firstSlot in file
 // order. The slot is enabled; slots no row names stay as they were. Of rows
 // naming the same Location the last wins; each one it replaced is an issue
-// ("replaced by line N"), and the slot counts once as imported. Each name or
-// note stored other than written is an issue of its row, and so is a name
-// that became the same as an earlier row's other one. A text whose header has no Location or
+// ("replaced by line N"), and the slot counts once as imported. The names of
+// the rows stored are fitted together (FitListNames), so different names stay
+// different; each name or note stored other than written is an issue of its
+// row. A text whose header has no Location or
 // Frequency column is "File Open Error" and changes nothing.
 ChirpImportResult ImportChirpText(CloneImage& image, std::string_view text,
                                   std::optional<int> firstSlot = std::nullopt);

@@ -161,15 +161,13 @@ Message DecimalFault(const FaultIds& what, const std::string& text, int decimals
     return Say(what[3], text);
 }
 
-// The row's name and note as the editor would take them, and a report line
-// for each that lost something.
+// The row's note as the editor would take it, and a report line for what it
+// lost. The name is fitted with the list's others.
 void FitTexts(const ChirpRow& row, ChirpMapping& out) {
-    FittedTexts fit = FitNameAndNote(row.name, row.comment);
-    out.channel.SetText(kName, fit.name);
-    out.channel.SetText(kNote, fit.note);
-    out.writtenName = FlattenLineBreaks(row.name);
-    out.nameFitted = fit.nameFitted;
-    out.fitted = std::move(fit.lost);
+    ImportedNote note = FitImportedNote(row.comment);
+    out.channel.SetText(kNote, note.text);
+    out.writtenName = row.name;
+    out.fitted = std::move(note.changes);
 }
 
 std::string MHzText(long long hz) { return FormatFrequency(static_cast<double>(hz) / 1e6); }

@@ -34,17 +34,15 @@ struct ChirpMapping {
     Outcome outcome = Outcome::kNoChannel;
     SlotFields channel;
     std::optional<Message> reason;
-    // kImported: each text stored other than written, upper-casing aside (a
-    // name shortened or with characters the display lacks, a note
-    // shortened), as a line of the report.
+    // kImported: the note stored other than written (shortened, control
+    // characters as blanks), as a line of the report.
     std::vector<Message> fitted;
-    std::string writtenName;  // the row's Name as the report quotes it
-    bool nameFitted = false;  // it is among the fitted texts
+    std::string writtenName;  // the row's Name, which the import fits with the list's others (FitListNames)
 };
 
 // A row as the memory channel the editor would store for image's model:
 // its frequency checked by the editor's rule, its defaults those of an empty
-// row, its name and note cut to what the editor takes. That tool has no
+// row, its note cut to what the editor takes and no name yet. That tool has no
 // 8.33 kHz step, so a 6.25 kHz row on the 8.33 kHz raster of the airband
 // (OnAirbandRaster) is taken as the 8.33 kHz channel our export wrote.
 ChirpMapping MapChirpRow(const ChirpRow& row, const CloneImage& image);

@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <memory>
 #include <optional>
 
@@ -13,6 +14,8 @@
 #include "core/tables.h"
 #include "edit/channel_rules.h"
 #include "edit/disabled_slots.h"
+#include "files/csv_records.h"
+#include "files/name_fit.h"
 #include "files/text_file.h"
 
 namespace wrk7 {
@@ -87,8 +90,16 @@ bool StartsWithDigit(std::string_view t) { return !t.empty() && t.front() >= '0'
 struct Field {
     std::string text;
     bool quoted = false;
-    bool IsYes() const { return !quoted && text == kTrue; }
 };
+
+// A yes/no field: the export writes SKIP quoted and a spreadsheet may quote
+// every text, so the value counts, quoted or not; nullopt for anything else.
+std::optional<bool> YesNo(const Field& field) {
+    const std::string text = TrimmedField(field.text);
+    if (text == kTrue) return true;
+    if (text == kFalse) return false;
+    return std::nullopt;
+}
 
 class FieldStream {
 public:
@@ -249,6 +260,8 @@ struct CsvRow {
     std::string name;                  // NAME as written
     bool skip = false;
     bool enable = false;
+    // SKIP and ENABLE as written where they are neither #TRUE# nor #FALSE#.
+    std::optional<std::string> oddSkip, oddEnable;
 };
 
 enum class RowStatus { kComplete, kPassedOver, kCut };
@@ -298,8 +311,11 @@ RowStatus ReadRow(FieldStream& in, CsvRow& row, Message& reason) {
     if (!skip) return missing();
     const auto enable = next();
     if (!enable) return missing();
-    row.skip = skip->IsYes();
-    row.enable = enable->IsYes();
+    const std::optional<bool> skipValue = YesNo(*skip), enableValue = YesNo(*enable);
+    row.skip = skipValue.value_or(false);
+    row.enable = enableValue.value_or(false);
+    if (!skipValue) row.oddSkip = skip->text;
+    if (!enableValue) row.oddEnable = enable->text;
     return RowStatus::kComplete;
 }
 
@@ -347,7 +363,7 @@ struct Stored {
     bool ok = false;
     bool silent = false;  // passed over without a word: an empty slot's row
     Message reason = {};  // why it was passed over
-    std::vector<Message> lost = {};  // stored: the texts fitted
+    std::vector<Message> lost = {};  // stored: the note fitted, a SKIP read as off
 };
 
 // Why a complete row cannot be stored as it is, or "": its frequency, mode
@@ -381,10 +397,14 @@ Stored StoreRow(CloneImage& image, const CsvRow& row) {
     const int step = IndexOfUpper(f[2], StepName, 18);
     std::optional<Message> refusal = RowRefusal(image, row, freq, mode, step);
     if (refusal) return {false, false, std::move(*refusal), {}};
+    // A channel whose ENABLE cannot be read is neither emptied nor taken:
+    // the slot keeps what it holds. The bands have no enable flag.
+    const bool slot = row.area != 0;
+    if (slot && row.oddEnable) return {false, false, Say(MessageId::kEnableNotYesNo, *row.oddEnable), {}};
     int option = OptionCode(f[3]);
     if (row.skip) option |= kOptionSkipBit;
     const int shift = f[7] == "+SHIFT" ? 1 : f[7] == "-SHIFT" ? 2 : 0;
-    FittedTexts texts = FitNameAndNote(row.name, f[9]);
+    ImportedNote note = FitImportedNote(f[9]);
 
     SlotFields& dst = row.area == 0 ? image.vfo.bands[row.target] : image.memory.slot[row.target];
     dst.Set(kFreq, freq);
@@ -396,13 +416,14 @@ Stored StoreRow(CloneImage& image, const CsvRow& row) {
     dst.Set(kTone, ToneCode(f[6]));
     dst.Set(kShift, shift);
     dst.Set(kOffset, AsRecordedMHz(LeadingNumber(f[8])));
-    dst.SetText(kNote, texts.note);
-    dst.SetText(kName, texts.name);
-    if (row.area != 0) {
+    dst.SetText(kNote, note.text);
+    dst.SetText(kName, {});  // fitted with the other rows' names once all are read
+    if (slot) {
         dst.SetText(kSkip, row.skip ? "True" : "False");
         image.memory.enabled[row.target] = row.enable;
+        if (row.oddSkip) note.changes.push_back(Say(MessageId::kSkipNotYesNo, *row.oddSkip));
     }
-    return {true, false, {}, std::move(texts.lost)};
+    return {true, false, {}, std::move(note.changes)};
 }
 
 // A line whose first field is not the model: the heading, a blank line, or a
@@ -471,6 +492,14 @@ CsvImportResult ImportCsvText(CloneImage& image, std::string_view text) {
     CloneImage next = image;
     FieldStream in(text);
     OtherLine other;
+    // The rows stored, in file order: their names are fitted together.
+    struct NamedRow {
+        int line;
+        std::string place;
+        SlotFields* fields;
+        std::string written;
+    };
+    std::vector<NamedRow> named;
     const auto passOver = [&out](ImportIssue issue, bool silent) {
         if (out.firstPassedOver.line == 0) out.firstPassedOver = issue;
         if (!silent) out.issues.push_back(std::move(issue));
@@ -516,7 +545,25 @@ CsvImportResult ImportCsvText(CloneImage& image, std::string_view text) {
         }
         ++out.rowsStored;
         for (Message& lost : stored.lost) out.issues.push_back({line, row.place, std::move(lost)});
+        // A disabled slot is wiped below: its name takes no part.
+        if (row.area == 0 || row.enable)
+            named.push_back({line, row.place,
+                             &(row.area == 0 ? next.vfo.bands[row.target] : next.memory.slot[row.target]),
+                             std::move(row.name)});
     }
+    std::vector<std::string> written;
+    for (const NamedRow& n : named) written.push_back(n.written);
+    std::vector<FittedName> names = FitListNames(written);
+    // A row's name comes first in its lines of the report, as in the file.
+    std::vector<ImportIssue> issues;
+    for (std::size_t i = 0; i < named.size(); ++i) {
+        named[i].fields->SetText(kName, names[i].stored);
+        if (names[i].change) issues.push_back({named[i].line, named[i].place, std::move(*names[i].change)});
+    }
+    std::move(out.issues.begin(), out.issues.end(), std::back_inserter(issues));
+    std::stable_sort(issues.begin(), issues.end(),
+                     [](const ImportIssue& a, const ImportIssue& b) { return a.line < b.line; });
+    out.issues = std::move(issues);
     WipeDisabledSlots(next);
     image = std::move(next);
     return out;

@@ -49,10 +49,11 @@ Message ImportSummary(const CsvImportResult& result);
 // Applies the rows of text to the image. Rows naming a band or slot replace
 // it; rows with a wrong model, area, channel, a frequency the editor refuses
 // (memory: CheckMemoryFrequency's range and cellular ranges; a band of the
-// model: CheckVfoFrequency), an unknown mode or step, and rows short of
-// fields are passed over, each an issue. Names and notes are fitted as the
-// editor takes them (FitNameAndNote). A row ends at a line end outside
-// quotes. Values are stored as a save and a reopen give them back (whole
+// model: CheckVfoFrequency), an unknown mode or step, a slot's ENABLE that
+// is neither #TRUE# nor #FALSE# (quoted or not), and rows short of fields
+// are passed over, each an issue; a SKIP that is neither is taken as off and
+// said. Notes are fitted as the editor takes them (FitImportedNote), names
+// together (FitListNames). A row ends at a line end outside quotes. Values are stored as a save and a reopen give them back (whole
 // hertz, limited codes). A text that ends inside a row gives "File Open
 // Error" and leaves the image as it was. Otherwise the memory list is
 // refreshed (disabled slots wiped) and Modified cleared. Line breaks inside a

@@ -1,34 +1,23 @@
 #include "files/import_fit.h"
 
-#include <QString>
-
 #include "core/channel_limits.h"
 #include "core/hex.h"
 #include "edit/channel_rules.h"
+#include "files/name_fit.h"
 #include "files/text_file.h"
 
 namespace wrk7 {
 
-
-FittedTexts FitNameAndNote(std::string_view name, std::string_view note) {
-    FittedTexts out;
-    std::u32string upper = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())).toUpper().toStdU32String();
-    bool replaced = false;
-    for (const char32_t c : std::u32string_view(upper).substr(0, kNameLength)) {
-        replaced = replaced || !IsNameCharacter(c);
-        out.name += IsNameCharacter(c) ? static_cast<char>(c) : ' ';
-    }
-    while (upper.ends_with(U' ')) upper.pop_back();
-    // Trailing blanks cut off lose nothing.
-    const bool shortened = upper.size() > static_cast<std::size_t>(kNameLength);
-    out.nameFitted = shortened || replaced;
-    const std::string shown = FlattenLineBreaks(name);
-    if (shortened) out.lost.push_back(Say(MessageId::kNameShortened, shown, out.name));
-    else if (replaced) out.lost.push_back(Say(MessageId::kNameStoredAs, shown, out.name));
-
+ImportedNote FitImportedNote(std::string_view note) {
+    ImportedNote out;
     const std::string flat = FlattenLineBreaks(note);
-    out.note = FittedNote(flat);
-    if (!NoteFits(flat)) out.lost.push_back(Say(MessageId::kNoteShortened, flat, out.note));
+    const std::optional<std::string> plain = WithoutControlCharacters(flat);
+    out.text = FittedNote(plain.value_or(flat));
+    // One line says all that changed: the text it quotes shows each control.
+    if (plain)
+        out.changes.push_back(Say(MessageId::kNoteControls, ShownWithControls(flat), out.text));
+    else if (!NoteFits(flat))
+        out.changes.push_back(Say(MessageId::kNoteShortened, flat, out.text));
     return out;
 }
 

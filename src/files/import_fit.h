@@ -21,18 +21,16 @@ struct ImportIssue {
     int slot = -1;  // the memory slot the row was stored in, where that can differ from location; else -1
 };
 
-// A name and a note as the editor takes them: the name's first kNameLength
-// characters upper-cased, those the display lacks as blanks (what the
-// record keeps); the note's first kNoteLength characters.
-struct FittedTexts {
-    std::string name;
-    std::string note;
-    // A report line for each text stored other than written, upper-casing
-    // aside: "name "X" shortened to "Y"", "name "X" stored as "Y"", "note ...".
-    std::vector<Message> lost;
-    bool nameFitted = false;  // the name is among them
+// A note as the editor takes it: control characters as blanks (line breaks
+// as FlattenLineBreaks makes them), its first kNoteLength characters. Names
+// are fitted a list at a time (FitListNames).
+struct ImportedNote {
+    std::string text;
+    // A report line for each change beyond the line breaks: "note "X" held
+    // control characters: stored as "Y"", "note "X" shortened to "Y"".
+    std::vector<Message> changes;
 };
-FittedTexts FitNameAndNote(std::string_view name, std::string_view note);
+ImportedNote FitImportedNote(std::string_view note);
 
 // Why the channel editor would refuse mhz for a memory channel of the
 // image's model (its range, its cellular ranges), as a report line; "" when

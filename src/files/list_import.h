@@ -43,7 +43,7 @@ struct ListImportPlan {
     int replacingUsed = 0;   // placed rows that overwrite another channel
     int alreadyThere = 0;    // duplicates, skipped or replaced as the rule says
     int leftOut = 0;         // rows chosen but not imported (mapping)
-    std::vector<int> leftOutByKind = std::vector<int>(4);  // by LeftOutKind
+    std::vector<int> leftOutByKind = std::vector<int>(kLeftOutKinds);  // by LeftOutKind
     int didNotFit = 0;       // importable rows beyond the room chosen
     std::optional<std::vector<int>> grownCounts;  // kIntoBank with growBank: the new bank counts
     // "143 channels into bank 7: 12 replace used channels, 9 are already

@@ -12,6 +12,7 @@
 #include "files/chirp_map.h"
 #include "files/csv_records.h"
 #include "files/import_fit.h"
+#include "files/name_fit.h"
 #include "files/text_file.h"
 
 namespace wrk7 {
@@ -22,7 +23,7 @@ using Outcome = ListMapping::Outcome;
 
 // What a written mode is to the receiver: one of its modes, or a reason to
 // leave the row out.
-enum class ModeKind { kOurs, kDigital, kSideband };
+enum class ModeKind { kOurs, kDigital, kTrunked, kSideband, kOther, kLink };
 struct ListModeRule {
     std::string_view written;  // compared without case
     ModeKind kind;
@@ -30,23 +31,117 @@ struct ListModeRule {
 };
 constexpr int kFm = 0, kAm = 1, kWfm = 2;
 constexpr ListModeRule kListModes[] = {
-    {"FM", ModeKind::kOurs, kFm},          {"FMN", ModeKind::kOurs, kFm},
-    {"NFM", ModeKind::kOurs, kFm},         {"Narrow FM", ModeKind::kOurs, kFm},
-    {"NBFM", ModeKind::kOurs, kFm},        {"Analog", ModeKind::kOurs, kFm},
-    {"FM/Analog", ModeKind::kOurs, kFm},   {"AM", ModeKind::kOurs, kAm},
-    {"WFM", ModeKind::kOurs, kWfm},        {"WFM (mono)", ModeKind::kOurs, kWfm},
-    {"WFM (stereo)", ModeKind::kOurs, kWfm}, {"WFM (oirt)", ModeKind::kOurs, kWfm},
-    {"P25", ModeKind::kDigital, 0},        {"P25 Phase II", ModeKind::kDigital, 0},
-    {"DMR", ModeKind::kDigital, 0},        {"NXDN", ModeKind::kDigital, 0},
-    {"TRS", ModeKind::kDigital, 0},        {"D-Star", ModeKind::kDigital, 0},
-    {"DSTAR", ModeKind::kDigital, 0},      {"YSF", ModeKind::kDigital, 0},
-    {"Fusion", ModeKind::kDigital, 0},     {"Digital", ModeKind::kDigital, 0},
-    {"Telm", ModeKind::kDigital, 0},       {"DV", ModeKind::kDigital, 0},
-    {"USB", ModeKind::kSideband, 0},       {"LSB", ModeKind::kSideband, 0},
-    {"CW", ModeKind::kSideband, 0},        {"CW-L", ModeKind::kSideband, 0},
-    {"CW-U", ModeKind::kSideband, 0},      {"DSB", ModeKind::kSideband, 0},
-    {"RAW", ModeKind::kSideband, 0},       {"Demod Off", ModeKind::kSideband, 0},
+    // The receiver's own, as each list writes them.
+    {"FM", ModeKind::kOurs, kFm},
+    {"FMN", ModeKind::kOurs, kFm},
+    {"NFM", ModeKind::kOurs, kFm},
+    {"Narrow FM", ModeKind::kOurs, kFm},
+    {"NBFM", ModeKind::kOurs, kFm},
+    {"Analog", ModeKind::kOurs, kFm},
+    {"AM", ModeKind::kOurs, kAm},
+    {"AM-Sync", ModeKind::kOurs, kAm},
+    {"WFM", ModeKind::kOurs, kWfm},
+    {"WFM (mono)", ModeKind::kOurs, kWfm},
+    {"WFM (stereo)", ModeKind::kOurs, kWfm},
+    {"WFM (oirt)", ModeKind::kOurs, kWfm},
+    // Digital voice and data.
+    {"P25", ModeKind::kDigital, 0},
+    {"P-25", ModeKind::kDigital, 0},
+    {"P25E", ModeKind::kDigital, 0},
+    {"P25 Phase II", ModeKind::kDigital, 0},
+    {"Project 25", ModeKind::kDigital, 0},
+    {"DMR", ModeKind::kDigital, 0},
+    {"NXDN", ModeKind::kDigital, 0},
+    {"NXDN48", ModeKind::kDigital, 0},
+    {"D-Star", ModeKind::kDigital, 0},
+    {"DStar", ModeKind::kDigital, 0},
+    {"YSF", ModeKind::kDigital, 0},
+    {"Fusion", ModeKind::kDigital, 0},
+    {"System Fusion", ModeKind::kDigital, 0},
+    {"M17", ModeKind::kDigital, 0},
+    {"dPMR", ModeKind::kDigital, 0},
+    {"TETRA", ModeKind::kDigital, 0},
+    {"Digital", ModeKind::kDigital, 0},
+    {"Telm", ModeKind::kDigital, 0},
+    {"DV", ModeKind::kDigital, 0},
+    // A trunked system's channels carry its control data, not a call.
+    {"TRS", ModeKind::kTrunked, 0},
+    {"LTR", ModeKind::kTrunked, 0},
+    {"EDACS", ModeKind::kTrunked, 0},
+    {"MPT1327", ModeKind::kTrunked, 0},
+    {"USB", ModeKind::kSideband, 0},
+    {"LSB", ModeKind::kSideband, 0},
+    {"CW", ModeKind::kSideband, 0},
+    {"CW-L", ModeKind::kSideband, 0},
+    {"CW-U", ModeKind::kSideband, 0},
+    {"DSB", ModeKind::kSideband, 0},
+    {"RAW", ModeKind::kOther, 0},
+    {"Raw I/Q", ModeKind::kOther, 0},
+    {"Demod Off", ModeKind::kOther, 0},
+    {"ATV", ModeKind::kOther, 0},
+    // A repeater directory lists the links a repeater offers among its
+    // modes ("FM AllStar EchoLink"): they say nothing of what it sends.
+    {"AllStar", ModeKind::kLink, 0},
+    {"EchoLink", ModeKind::kLink, 0},
+    {"IRLP", ModeKind::kLink, 0},
+    {"WIRES-X", ModeKind::kLink, 0},
 };
+
+bool SameIgnoringCase(std::string_view a, std::string_view b) {
+    return QString::fromUtf8(a.data(), static_cast<qsizetype>(a.size()))
+               .compare(QString::fromUtf8(b.data(), static_cast<qsizetype>(b.size())), Qt::CaseInsensitive) == 0;
+}
+
+std::string_view TrimmedView(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+const ListModeRule* ModeRule(std::string_view written) {
+    for (const ListModeRule& rule : kListModes)
+        if (SameIgnoringCase(rule.written, written)) return &rule;
+    return nullptr;
+}
+
+// The rule of a written mode, nullptr for one unknown. Besides a single mode
+// ("FMN", "Narrow FM"), a repeater directory writes a repeater's modes as
+// primary/secondary ("DMR/analog") or as a list ("FM AllStar EchoLink P-25"):
+// one analog part makes it a channel the receiver hears, and a repeater with
+// none is as its first mode is.
+const ListModeRule* ReadMode(std::string_view text) {
+    if (text.empty()) return &kListModes[0];
+    if (const ListModeRule* whole = ModeRule(text)) return whole;
+    std::vector<std::string_view> parts;
+    for (std::size_t from = 0; from <= text.size();) {
+        const std::size_t slash = std::min(text.find('/', from), text.size());
+        const std::string_view part = text.substr(from, slash - from);
+        if (ModeRule(TrimmedView(part))) {
+            parts.push_back(TrimmedView(part));
+        } else {
+            for (std::size_t at = 0; at < part.size();) {
+                const std::size_t start = part.find_first_not_of(" \t", at);
+                if (start == std::string_view::npos) break;
+                const std::size_t end = std::min(part.find_first_of(" \t", start), part.size());
+                parts.push_back(part.substr(start, end - start));
+                at = end;
+            }
+        }
+        from = slash + 1;
+    }
+    const ListModeRule* first = nullptr;
+    const ListModeRule* firstLink = nullptr;
+    bool unknown = false;
+    for (const std::string_view part : parts) {
+        const ListModeRule* rule = ModeRule(part);
+        if (rule && rule->kind == ModeKind::kOurs) return rule;
+        if (!rule) unknown = true;
+        else if (rule->kind == ModeKind::kLink) firstLink = firstLink ? firstLink : rule;
+        else first = first ? first : rule;
+    }
+    if (first || unknown) return first;
+    return firstLink;
+}
 
 // A tone as lists write it: a CTCSS tone in hertz with or without "PL"
 // ("114.8 PL", "114.8"), a DCS code ("023 DPL", "D125"), a P25 NAC
@@ -57,11 +152,6 @@ struct WrittenTone {
     std::string number;  // kCtcss: the hertz as written
 };
 
-bool SameIgnoringCase(std::string_view a, std::string_view b) {
-    return QString::fromUtf8(a.data(), static_cast<qsizetype>(a.size()))
-               .compare(QString::fromUtf8(b.data(), static_cast<qsizetype>(b.size())), Qt::CaseInsensitive) == 0;
-}
-
 bool EndsWithWord(std::string_view text, std::string_view word, std::string& before) {
     if (text.size() <= word.size() || !SameIgnoringCase(text.substr(text.size() - word.size()), word)) return false;
     before = TrimmedField(text.substr(0, text.size() - word.size()));
@@ -71,7 +161,8 @@ bool EndsWithWord(std::string_view text, std::string_view word, std::string& bef
 WrittenTone ReadTone(std::string_view written) {
     const std::string text = TrimmedField(written);
     std::string before;
-    if (text.empty() || SameIgnoringCase(text, "CSQ")) return {};
+    // The frequency database writes "n/a" where a channel has no tone.
+    if (text.empty() || SameIgnoringCase(text, "CSQ") || SameIgnoringCase(text, "n/a")) return {};
     if (EndsWithWord(text, "DPL", before) || EndsWithWord(text, "NAC", before) ||
         ((text[0] == 'D' || text[0] == 'd') && text.size() > 1 && text.find_first_not_of("0123456789NnIi", 1) == std::string::npos))
         return {ToneKind::kCodeSquelch, {}};
@@ -133,7 +224,7 @@ ListMapping LeftOut(LeftOutKind kind, Message reason) {
     return out;
 }
 
-ListMapping MapRow(const ListRow& row, const CloneImage& image, const std::string& name) {
+ListMapping MapRow(const ListRow& row, const CloneImage& image) {
     if (row.unreadable) return LeftOut(LeftOutKind::kUnreadable, *row.unreadable);
     const std::string frequencyText = TrimmedField(row.frequency);
     const Frequency frequency = ReadFrequency(row);
@@ -141,15 +232,16 @@ ListMapping MapRow(const ListRow& row, const CloneImage& image, const std::strin
     if (!frequency.hz) return LeftOut(LeftOutKind::kFrequency, *frequency.fault);
 
     const std::string modeText = TrimmedField(row.mode);
-    const ListModeRule* mode = &kListModes[0];
-    if (!modeText.empty()) {
-        mode = nullptr;
-        for (const ListModeRule& rule : kListModes)
-            if (SameIgnoringCase(rule.written, modeText)) mode = &rule;
+    const ListModeRule* mode = ReadMode(modeText);
+    if (!mode) return LeftOut(LeftOutKind::kUnknownMode, Say(MessageId::kModeUnknown, modeText));
+    switch (mode->kind) {
+        case ModeKind::kOurs: break;
+        case ModeKind::kDigital: return LeftOut(LeftOutKind::kDigital, Say(MessageId::kDigitalMode, modeText));
+        case ModeKind::kTrunked: return LeftOut(LeftOutKind::kTrunked, Say(MessageId::kTrunkedMode, modeText));
+        case ModeKind::kSideband: return LeftOut(LeftOutKind::kSideband, Say(MessageId::kModeNotAvailable, modeText));
+        case ModeKind::kOther:
+        case ModeKind::kLink: return LeftOut(LeftOutKind::kOtherMode, Say(MessageId::kModeNotAvailable, modeText));
     }
-    if (mode && mode->kind == ModeKind::kDigital) return LeftOut(LeftOutKind::kDigital, Say(MessageId::kDigitalMode, modeText));
-    if (!mode || mode->kind == ModeKind::kSideband)
-        return LeftOut(LeftOutKind::kSideband, Say(MessageId::kModeNotAvailable, modeText));
     const double mhz = static_cast<double>(*frequency.hz) / 1e6;
     if (auto refusal = MemoryFrequencyRefusal(image, mhz)) return LeftOut(LeftOutKind::kFrequency, std::move(*refusal));
 
@@ -175,97 +267,33 @@ ListMapping MapRow(const ListRow& row, const CloneImage& image, const std::strin
         out.notes.push_back(Say(MessageId::kToneUnreadable, toneText));
     }
 
-    FittedTexts fit = FitNameAndNote(row.name, row.note);
-    c.SetText(kName, name);
-    c.SetText(kNote, fit.note);
-    const std::string written = FlattenLineBreaks(row.name);
-    const QString upper = QString::fromStdString(written).toUpper().trimmed();
-    if (QString::fromStdString(name) != upper)
-        out.notes.push_back(Say(upper.size() > kNameLength ? MessageId::kNameShortened : MessageId::kNameStoredAs,
-                                written, name));
-    for (Message& lost : fit.lost)
-        if (lost.id == MessageId::kNoteShortened) out.notes.push_back(std::move(lost));
     return out;
 }
-
-// A written name as the display would show all of it: upper case, each
-// character it lacks a blank, no blanks at the end.
-std::string DisplayName(std::string_view written) {
-    std::string out;
-    for (const char32_t c : QString::fromUtf8(written.data(), static_cast<qsizetype>(written.size())).toUpper().toStdU32String())
-        out += IsNameCharacter(c) ? static_cast<char>(c) : ' ';
-    while (!out.empty() && out.back() == ' ') out.pop_back();
-    while (!out.empty() && out.front() == ' ') out.erase(out.begin());
-    return out;
-}
-
-std::string WithoutBlanks(const std::string& text) {
-    std::string out;
-    for (const char c : text)
-        if (c != ' ') out += c;
-    return out;
-}
-
-std::string Fit(const std::string& text) { return text.substr(0, static_cast<std::size_t>(kNameLength)); }
 
 }  // namespace
 
-std::vector<std::string> FitDistinctNames(const std::vector<std::string>& written) {
-    std::vector<std::string> display(written.size()), fitted(written.size());
-    // Names written alike, upper case aside, are one name and stay one.
-    std::map<std::string, std::vector<std::size_t>> byFitted;  // first fit -> the distinct display names' first rows
-    std::map<std::string, std::size_t> firstOf;                // display name -> its first row
-    for (std::size_t i = 0; i < written.size(); ++i) {
-        display[i] = DisplayName(FlattenLineBreaks(written[i]));
-        if (firstOf.emplace(display[i], i).second) byFitted[Fit(display[i])].push_back(i);
-    }
-    std::set<std::string> taken;
-    std::map<std::string, std::string> chosen;  // display name -> stored name
-    for (const auto& [plain, rows] : byFitted) {
-        if (rows.size() == 1) {
-            chosen[display[rows[0]]] = plain;
-            taken.insert(plain);
-        }
-    }
-    for (const auto& [plain, rows] : byFitted) {
-        if (rows.size() == 1) continue;
-        // Keep what tells them apart: the end after their common start,
-        // blanks dropped, behind as much of the start as there is room for.
-        std::vector<std::string> squeezed;
-        for (const std::size_t row : rows) squeezed.push_back(WithoutBlanks(display[row]));
-        std::size_t common = squeezed[0].size();
-        for (const std::string& s : squeezed) {
-            std::size_t k = 0;
-            while (k < common && k < s.size() && s[k] == squeezed[0][k]) ++k;
-            common = k;
-        }
-        for (std::size_t n = 0; n < rows.size(); ++n) {
-            const std::string& s = squeezed[n];
-            const std::string tail = Fit(s.substr(common));
-            std::string name = Fit(s.substr(0, std::min(common, static_cast<std::size_t>(kNameLength) - tail.size())) + tail);
-            // Still taken: a number at the end makes it another.
-            for (int number = 2; taken.contains(name); ++number) {
-                const std::string suffix = std::to_string(number);
-                name = Fit(s).substr(0, static_cast<std::size_t>(kNameLength) - suffix.size()) + suffix;
-            }
-            taken.insert(name);
-            chosen[display[rows[n]]] = name;
-        }
-    }
-    for (std::size_t i = 0; i < written.size(); ++i) fitted[i] = chosen[display[i]];
-    return fitted;
-}
-
 std::vector<ListMapping> MapChannelList(const ChannelList& list, const CloneImage& image) {
-    std::vector<std::string> written;
-    written.reserve(list.rows.size());
-    for (const ListRow& row : list.rows) written.push_back(row.name);
-    const std::vector<std::string> names = FitDistinctNames(written);
     std::vector<ListMapping> out;
     out.reserve(list.rows.size());
-    for (std::size_t i = 0; i < list.rows.size(); ++i) {
-        out.push_back(MapRow(list.rows[i], image, names[i]));
-        out.back().line = list.rows[i].line;
+    std::vector<std::string> written;
+    for (const ListRow& row : list.rows) {
+        out.push_back(MapRow(row, image));
+        out.back().line = row.line;
+        if (out.back().outcome == Outcome::kImported) written.push_back(row.name);
+    }
+    // Only the rows that become channels share the display: a digital row
+    // left out takes no name from the others.
+    std::vector<FittedName> names = FitListNames(written);
+    std::size_t next = 0;
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        ListMapping& mapped = out[i];
+        if (mapped.outcome != Outcome::kImported) continue;
+        FittedName& name = names[next++];
+        mapped.channel.SetText(kName, name.stored);
+        if (name.change) mapped.notes.push_back(std::move(*name.change));
+        ImportedNote note = FitImportedNote(list.rows[i].note);
+        mapped.channel.SetText(kNote, note.text);
+        for (Message& change : note.changes) mapped.notes.push_back(std::move(change));
     }
     return out;
 }
@@ -273,7 +301,10 @@ std::vector<ListMapping> MapChannelList(const ChannelList& list, const CloneImag
 Message LeftOutWord(LeftOutKind kind) {
     switch (kind) {
         case LeftOutKind::kDigital: return Say(MessageId::kLeftOutDigital);
+        case LeftOutKind::kTrunked: return Say(MessageId::kLeftOutTrunked);
         case LeftOutKind::kSideband: return Say(MessageId::kLeftOutSideband);
+        case LeftOutKind::kOtherMode: return Say(MessageId::kLeftOutOtherModes);
+        case LeftOutKind::kUnknownMode: return Say(MessageId::kLeftOutUnknownMode);
         case LeftOutKind::kFrequency: return Say(MessageId::kLeftOutFrequency);
         case LeftOutKind::kUnreadable: break;
     }

@@ -14,11 +14,15 @@ namespace wrk7 {
 
 // Why a row is left out, for the summary ("31 are left out: digital").
 enum class LeftOutKind {
-    kDigital,     // P25, DMR, NXDN, TRS, D-Star, Digital, ...
-    kSideband,    // USB, LSB, CW, DSB, RAW, Demod Off: no mode of the receiver
-    kFrequency,   // outside the model's ranges, or no number
-    kUnreadable,  // the row could not be read (shifted columns)
+    kDigital,      // P25, DMR, NXDN, D-Star, YSF, ... with no analog part
+    kTrunked,      // a trunked system's channel (TRS, trunked P25)
+    kSideband,     // USB, LSB, CW, DSB
+    kOtherMode,    // RAW, Raw I/Q, Demod Off, ATV: known, but no mode of the receiver
+    kUnknownMode,  // a mode no list is known to write
+    kFrequency,    // outside the model's ranges, or no number
+    kUnreadable,   // the row could not be read (shifted columns)
 };
+inline constexpr std::size_t kLeftOutKinds = 7;
 
 struct ListMapping {
     enum class Outcome {
@@ -37,17 +41,13 @@ struct ListMapping {
     std::vector<Message> notes;
 };
 
-// Every row of list for image's model, in order. Names are fitted to the
-// display so that names that were different stay different ("KDR444 1" ...
-// "KDR444 8" become "KDR441" ... "KDR448").
+// Every row of list for image's model, in order. The names of the rows that
+// become channels are fitted together (FitListNames), so names that were
+// different stay different.
 std::vector<ListMapping> MapChannelList(const ChannelList& list, const CloneImage& image);
 
-// One name of a kind: "digital", "sideband", "frequency", "unreadable".
+// One name of a kind: "digital", "trunked", "sideband", "other modes",
+// "unknown mode", "out of range", "unreadable".
 Message LeftOutWord(LeftOutKind kind);
-
-// The names of a list fitted to kNameLength characters, upper-cased, so that
-// two written names that differ give two stored names that differ; written
-// names that are the same stay the same.
-std::vector<std::string> FitDistinctNames(const std::vector<std::string>& written);
 
 }  // namespace wrk7

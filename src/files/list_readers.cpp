@@ -61,24 +61,23 @@ std::string FirstFilled(const CsvRecord& record, std::initializer_list<int> colu
 // What each export calls its columns.
 struct CsvColumns {
     std::string_view frequencyHeading;  // as the report names it
-    int frequency, mode, name, altName, note, altNote, lastNote, toneFirst, toneElse, tag, agency, county;
+    int frequency, mode, name, altName, note, altNote, lastNote, tone, tag, agency, county;
 };
 
 CsvColumns ColumnsOf(const Headings& h, ListFormat format) {
     if (format == ListFormat::kRepeaterBook)
-        // A receiver hears the repeater's output, so its downlink tone is
-        // the one to squelch on; the uplink tone stands in where a
-        // directory gives only that.
+        // A receiver hears the repeater's output, so only its downlink tone
+        // can squelch it; the uplink tone is what a radio sends to open the
+        // repeater, and a repeater that sends no tone is heard on carrier.
         return {"Output Freq",
                 h.Of({"output freq"}),
-                h.Of({"mode"}),
+                h.Of({"mode", "modes"}),
                 h.Of({"call"}),
                 -1,
                 h.Of({"location"}),
                 h.Of({"county"}),
                 -1,
                 h.Of({"downlink tone"}),
-                h.Of({"uplink tone"}),
                 -1,
                 h.Of({"use"}),
                 h.Of({"county"})};
@@ -91,7 +90,6 @@ CsvColumns ColumnsOf(const Headings& h, ListFormat format) {
             h.Of({"agency/category"}),
             h.Of({"tag"}),
             h.Of({"pl output tone", "pl tone"}),
-            -1,
             h.Of({"tag"}),
             h.Of({"agency/category"}),
             h.Of({"county"})};
@@ -158,7 +156,7 @@ ChannelList ReadHeadedCsv(std::string_view text, ListFormat format) {
         }
         row.frequency = FieldAt(record, c.frequency);
         row.mode = FieldAt(record, c.mode);
-        row.tone = FirstFilled(record, {c.toneFirst, c.toneElse});
+        row.tone = FieldAt(record, c.tone);
         row.name = FirstFilled(record, {c.name, c.altName});
         row.note = FirstFilled(record, {c.note, c.altNote, c.lastNote});
         row.tag = FieldAt(record, c.tag);
@@ -276,13 +274,45 @@ ChannelList ReadSdrSharp(std::string_view text) {
     return out;
 }
 
+namespace {
+
+// SDR++ keeps its lists in its configuration ("lists", each holding
+// "bookmarks"), and its Import and Export buttons trade one list as an object
+// holding "bookmarks" alone.
+constexpr QLatin1String kSdrPlusPlusLists("lists");
+constexpr QLatin1String kSdrPlusPlusBookmarks("bookmarks");
+
+bool HoldsSdrPlusPlusBookmarks(const QJsonDocument& document) {
+    if (!document.isObject()) return false;
+    const QJsonObject root = document.object();
+    return root.value(kSdrPlusPlusLists).isObject() || root.value(kSdrPlusPlusBookmarks).isObject();
+}
+
+void AddSdrPlusPlusBookmarks(const QJsonObject& bookmarks, const QString& list, ChannelList& out) {
+    for (auto bookmark = bookmarks.begin(); bookmark != bookmarks.end(); ++bookmark) {
+        const QJsonObject fields = bookmark.value().toObject();
+        ListRow row;
+        row.line = static_cast<int>(out.rows.size()) + 1;
+        row.hertz = true;
+        row.name = Std(bookmark.key());
+        row.group = Std(list);
+        row.note = row.group;  // no description: the list stands in
+        row.frequency = HertzText(fields.value(QLatin1String("frequency")));
+        row.mode = ModeText(fields.value(QLatin1String("mode")));
+        out.rows.push_back(std::move(row));
+    }
+}
+
+}  // namespace
+
 bool IsSdrPlusPlusJson(std::string_view text) {
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(Bytes(text), &error);
     // A file cut short is still the frequency manager's when it names its
-    // lists: its reader then says where the JSON breaks off.
-    if (error.error != QJsonParseError::NoError) return text.find("\"lists\"") != std::string_view::npos;
-    return document.isObject() && document.object().value(QLatin1String("lists")).isObject();
+    // lists or bookmarks: its reader then says where the JSON breaks off.
+    if (error.error != QJsonParseError::NoError)
+        return text.find("\"lists\"") != std::string_view::npos || text.find("\"bookmarks\"") != std::string_view::npos;
+    return HoldsSdrPlusPlusBookmarks(document);
 }
 
 ChannelList ReadSdrPlusPlus(std::string_view text) {
@@ -293,27 +323,15 @@ ChannelList ReadSdrPlusPlus(std::string_view text) {
         const auto line = static_cast<int>(std::count(before.begin(), before.end(), '\n') + 1);
         return Failed(ListFormat::kSdrPlusPlus, Say(MessageId::kListJsonBroken, line, Std(error.errorString())));
     }
-    if (!document.isObject() || !document.object().value(QLatin1String("lists")).isObject())
-        return Failed(ListFormat::kSdrPlusPlus, Say(MessageId::kListJsonNoLists, "lists"));
+    if (!HoldsSdrPlusPlusBookmarks(document))
+        return Failed(ListFormat::kSdrPlusPlus, Say(MessageId::kListJsonNoLists, "bookmarks", "lists"));
     ChannelList out;
     out.format = ListFormat::kSdrPlusPlus;
-    const QJsonObject lists = document.object().value(QLatin1String("lists")).toObject();
-    int order = 0;
-    for (auto list = lists.begin(); list != lists.end(); ++list) {
-        const QJsonObject bookmarks = list.value().toObject().value(QLatin1String("bookmarks")).toObject();
-        for (auto bookmark = bookmarks.begin(); bookmark != bookmarks.end(); ++bookmark) {
-            const QJsonObject fields = bookmark.value().toObject();
-            ListRow row;
-            row.line = ++order;
-            row.hertz = true;
-            row.name = Std(bookmark.key());
-            row.group = Std(list.key());
-            row.note = row.group;  // no description: the list stands in
-            row.frequency = HertzText(fields.value(QLatin1String("frequency")));
-            row.mode = ModeText(fields.value(QLatin1String("mode")));
-            out.rows.push_back(std::move(row));
-        }
-    }
+    const QJsonObject root = document.object();
+    const QJsonObject lists = root.value(kSdrPlusPlusLists).toObject();
+    for (auto list = lists.begin(); list != lists.end(); ++list)
+        AddSdrPlusPlusBookmarks(list.value().toObject().value(kSdrPlusPlusBookmarks).toObject(), list.key(), out);
+    AddSdrPlusPlusBookmarks(root.value(kSdrPlusPlusBookmarks).toObject(), QString(), out);
     return out;
 }
 

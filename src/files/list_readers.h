@@ -17,7 +17,7 @@ ChannelList ReadSdrPlusPlus(std::string_view text);
 
 // What DetectListFormat looks at: gqrx's "# Frequency ;" heading line, and
 // the root of an XML or JSON text (a JSON text cut short: whether it names
-// "lists").
+// "lists" or "bookmarks").
 bool HasGqrxHeading(std::string_view text);
 bool IsSdrSharpXml(std::string_view text);
 bool IsSdrPlusPlusJson(std::string_view text);

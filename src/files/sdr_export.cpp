@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <map>
 #include <set>
 #include <vector>
 
@@ -61,7 +60,11 @@ std::vector<Bookmark> Bookmarks(const CloneImage& image) {
         const SlotFields& channel = image.memory.slot[index];
         if (!image.memory.enabled[index] || channel.IsEmpty()) continue;
         const auto position = ChannelToBank(image, slot);
-        out.push_back({channel.Text(kName), position ? BankListName(position->bank) : std::string(kNoBank),
+        // The record pads a name with blanks to the display's width; the
+        // programs would show and key it with them.
+        std::string name = channel.Text(kName);
+        while (!name.empty() && name.back() == ' ') name.pop_back();
+        out.push_back({std::move(name), position ? BankListName(position->bank) : std::string(kNoBank),
                        labels[index], std::llround(channel.Value(kFreq) * 1e6), &SdrModeOf(channel)});
     }
     return out;
@@ -113,12 +116,13 @@ std::string SdrSharpText(const std::vector<Bookmark>& bookmarks) {
     return bytes.toStdString();
 }
 
+// What SDR++'s Import button reads: one list, its bookmarks keyed by name
+// (a name taken, or none, gets the row label, so that no channel overwrites
+// another). The list it goes into is the one chosen there, so the banks are
+// not kept.
 std::string SdrPlusPlusText(const std::vector<Bookmark>& bookmarks) {
-    // A bookmark's name is its key in its list: a name already taken there,
-    // or none, gets the row label so that no channel overwrites another.
-    std::map<std::string, QJsonObject> lists;
+    QJsonObject list;
     for (const Bookmark& b : bookmarks) {
-        QJsonObject& list = lists[b.list];
         QString key = QString::fromStdString(b.name);
         if (key.trimmed().isEmpty())
             key = QString::fromStdString(b.rowLabel);
@@ -128,16 +132,7 @@ std::string SdrPlusPlusText(const std::vector<Bookmark>& bookmarks) {
                                      {QStringLiteral("bandwidth"), static_cast<double>(b.mode->bandwidthHz)},
                                      {QStringLiteral("mode"), b.mode->sdrPlusPlus}});
     }
-    QJsonObject all;
-    for (const auto& [name, bookmarksOfList] : lists)
-        all.insert(QString::fromStdString(name),
-                   QJsonObject{{QStringLiteral("showOnWaterfall"), true}, {QStringLiteral("bookmarks"), bookmarksOfList}});
-    const QString selected = lists.empty() ? QString() : QString::fromStdString(lists.begin()->first);
-    const QJsonObject root{{QStringLiteral("bandPlan"), QStringLiteral("General")},
-                           {QStringLiteral("bandPlanEnabled"), true},
-                           {QStringLiteral("lists"), all},
-                           {QStringLiteral("selectedList"), selected}};
-    return QJsonDocument(root).toJson(QJsonDocument::Indented).toStdString();
+    return QJsonDocument(QJsonObject{{QStringLiteral("bookmarks"), list}}).toJson(QJsonDocument::Indented).toStdString();
 }
 
 }  // namespace

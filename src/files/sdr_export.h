@@ -10,10 +10,11 @@
 namespace wrk7 {
 
 // The memory channels as bookmarks of the SDR programs: each enabled slot
-// 0..999 that holds a channel, with its name, frequency (Hz) and mode (FM as
-// the programs' narrow FM), its bank as the gqrx tag, SDR# group or SDR++
-// list. Read back by ReadChannelList they give the same frequencies, modes
-// and names.
+// 0..999 that holds a channel, with its name (without the record's blank
+// padding), frequency (Hz) and mode (FM as the programs' narrow FM), its
+// bank as the gqrx tag or SDR# group; SDR++ gets the one list its Import
+// button reads. Read back by ReadChannelList they give the same frequencies,
+// modes and names.
 
 inline constexpr std::string_view kGqrxFilter = "gqrx Bookmarks (*.csv)|*.csv";
 inline constexpr std::string_view kSdrSharpFilter = "SDR# Frequency Manager (*.xml)|*.xml";

@@ -152,7 +152,7 @@ TEST_F(CliTest, AListWithoutSlotsGoesWhereTheOptionsSayAndNamesWhatItLeftOut) {
     // The summary on stdout, each row left out or changed on stderr; 02-000 held a channel.
     EXPECT_EQ(r.out, QStringList{"3 channels into bank 2: 1 replaces a used channel, 1 is left out: digital"});
     EXPECT_EQ(r.err, (QStringList{"line 2: 02-000: name \"FD DISP\" shortened to \"FD DIS\"",
-                                  "line 4: mode \"P25\" is digital or trunked: the receiver hears FM, AM and WFM only",
+                                  "line 4: mode \"P25\" is digital: the receiver hears FM, AM and WFM only",
                                   "line 5: 02-002: squelch \"023 DPL\" is not a CTCSS tone: imported with carrier squelch only"}));
     const Ran placed = InProcess({"diff", Path("a.WK7"), Path("b.WK7")});
     EXPECT_TRUE(placed.out.contains("Memory 02-000\tFrequency\t145.037500\t154.430000"));

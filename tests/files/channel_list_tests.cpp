@@ -37,8 +37,10 @@ TEST(ChannelListFormat, RecognisedFromTheContentNeverFromTheName) {
         {std::string("Output Freq\0,Call\n", 18), std::nullopt},  // binary
         {"Frequency,Name\n146.52,X\n", std::nullopt},
         {"<html><body/></html>", std::nullopt},
-        {"{\"bookmarks\": {}}", std::nullopt},
+        {"{\"items\": {}}", std::nullopt},
+        {"{\"bookmarks\": {}}", ListFormat::kSdrPlusPlus},  // what its Export button writes
         {"{\"lists\": ", ListFormat::kSdrPlusPlus},  // cut short: its reader says where
+        {"{\"bookmarks\": {\"x\": ", ListFormat::kSdrPlusPlus},
         {"{\"lists\": []}", std::nullopt},
     };
     for (const Case& c : cases) {
@@ -75,7 +77,7 @@ TEST(ChannelListRead, EachFormatGivesItsRowsByHeading) {
          // The receiver hears the output, so its downlink tone; the uplink tone where that is all there is.
          {"2|146.94000|MHz|Analog/analog|88.5|W8ABC|Springfield|/OPEN//Clark",
           "3|444.12500|MHz|DMR|D125|K8XYZ|Dayton|/OPEN//Montgomery",
-          "4|147.18000|MHz|Analog/analog|123.0|N8QRS|Xenia|/OPEN//Greene"}},
+          "4|147.18000|MHz|Analog/analog||N8QRS|Xenia|/OPEN//Greene"}},
         {"bookmarks.csv",
          {"6|118100000|Hz|AM||Tower|Air|Air///", "7|96500000|Hz|WFM (stereo)||Radio Nord||Untagged///",
           "8|145500000|Hz|Narrow FM||Calling||Untagged///", "9|14074000|Hz|USB||FT8||Untagged///"}},
@@ -119,7 +121,7 @@ TEST(ChannelListRead, ATextThatIsNoListSaysWhyAndGivesNoRows) {
          "the XML is not well formed at line 1: Premature end of document."},
         {"<Bookmarks/>", ListFormat::kSdrSharp, "the XML root is <Bookmarks>, not <ArrayOfMemoryEntry>"},
         {"{\"lists\": {\n\"A\": [}", ListFormat::kSdrPlusPlus, "the JSON is not well formed at line 2: object is missing after a comma"},
-        {"[1, 2]", ListFormat::kSdrPlusPlus, "the JSON is no object holding \"lists\""},
+        {"[1, 2]", ListFormat::kSdrPlusPlus, "the JSON is no object holding \"bookmarks\" or \"lists\""},
         {"Location,Name,Frequency\n1,X,146.52\n", ListFormat::kChirp, "a CHIRP CSV is imported by its own reader"},
     };
     for (const Case& c : cases) {
@@ -157,9 +159,10 @@ CloneImage ExportedImage() {
     image.banks.counts[2] = 10;
     UpdateBankTotal(image);
     struct Channel { int slot; double mhz; int mode; const char* name; };
+    // Names as a read gives them, padded with blanks to the display's width.
     const Channel channels[] = {
-        {0, 145.5, 0, "CALL"}, {1, 118.008333, 1, "TWR;1"}, {2, 82.5, 2, "FM<&>"}, {10, 433.5, 0, "CALL"},
-        {11, 433.525, 0, "CALL"}, {12, 433.55, 0, ""}, {25, 162.55, 0, "WX"},
+        {0, 145.5, 0, "CALL  "}, {1, 118.008333, 1, "TWR;1 "}, {2, 82.5, 2, "FM<&> "}, {10, 433.5, 0, "CALL  "},
+        {11, 433.525, 0, "CALL"}, {12, 433.55, 0, "      "}, {25, 162.55, 0, "WX    "},
     };
     for (const Channel& c : channels) {
         SlotFields& f = image.memory.slot[static_cast<std::size_t>(c.slot)];
@@ -184,11 +187,11 @@ TEST(SdrExport, BookmarksReadBackToTheSameFrequenciesModesAndNames) {
         {ListFormat::kGqrx,
          {byBank[0], "118.008333 AM TWR,1 Bank 00", byBank[2], byBank[3], byBank[4], byBank[5], byBank[6]}},
         {ListFormat::kSdrSharp, byBank},
-        // SDR++ keys a list's bookmarks by name, in name order: a name taken
-        // or none gets the row label.
+        // SDR++'s Import takes one list, its bookmarks keyed by name, in name
+        // order: a name taken or none gets the row label.
         {ListFormat::kSdrPlusPlus,
-         {byBank[0], byBank[2], byBank[1], "433.550000 FM 02-002 Bank 02", byBank[3],
-          "433.525000 FM CALL 02-001 Bank 02", byBank[6]}},
+         {"433.550000 FM 02-002 ", "145.500000 FM CALL ", "433.500000 FM CALL 02-000 ",
+          "433.525000 FM CALL 02-001 ", "82.500000 WFM FM<&> ", "118.008333 AM TWR;1 ", "162.550000 FM WX "}},
     };
     for (const Case& c : cases) {
         const ChannelList list = ReadChannelList(SdrBookmarksText(image, c.format));
@@ -205,6 +208,8 @@ TEST(SdrExport, BookmarksReadBackToTheSameFrequenciesModesAndNames) {
         // The airband channel keeps its 8.33 kHz step on the way back.
         for (const ListMapping& m : mapped)
             EXPECT_TRUE(m.channel.Text(kFreq) != "118.008333" || m.channel.Text(kStep) == "8.33KHz");
+        // No name keeps the record's padding.
+        for (const ListRow& row : list.rows) EXPECT_FALSE(row.name.ends_with(' ')) << '"' << row.name << '"';
         // An empty memory writes a list that reads back as one without rows.
         const ChannelList none = ReadChannelList(SdrBookmarksText(testing::NewImage(), c.format), c.format);
         EXPECT_TRUE(!none.failure && none.rows.empty()) << FormatName(c.format);

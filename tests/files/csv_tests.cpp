@@ -230,9 +230,10 @@ TEST(CsvImport, NamesAndNotesAreFittedAsTheEditorTakesThem) {
         {"abc", note30, "ABC", std::string(30, 'N'), {}},
         {"LONGNAME", "", "LONGNA", "", {"name \"LONGNAME\" shortened to \"LONGNA\""}},
         {"AB    ", "", "AB    ", "", {}},  // trailing blanks cut off lose nothing
-        {"ötower", "", " TOWER", "", {"name \"ötower\" stored as \" TOWER\""}},
-        {"東京タワー", longNote, "     ", "A NOTE THAT IS FAR LONGER THAN",
-         {"name \"東京タワー\" stored as \"     \"",
+        {"ötower", "", "TOWER", "", {"name \"ötower\" stored as \"TOWER\""}},
+        {" FD 1", "", " FD 1", "", {}},  // a name that fits keeps its blanks: our own lists come back whole
+        {"東京タワー", longNote, "", "A NOTE THAT IS FAR LONGER THAN",
+         {"name \"東京タワー\" stored as \"\"",
           "note \"A NOTE THAT IS FAR LONGER THAN THIRTY CHARACTERS\" shortened to \"A NOTE THAT IS FAR LONGER THAN\""}},
         {"", "東京タワー" + std::string(27, 'x'), "", "東京タワー" + std::string(25, 'X'),
          {"note \"東京タワー" + std::string(27, 'X') + "\" shortened to \"東京タワー" + std::string(25, 'X') + "\""}},
@@ -415,7 +416,7 @@ TEST(ChirpCsv, CurrentLayoutFile) {
     EXPECT_EQ(where, (std::vector<std::string>{"6 2", "9 4", "10 5", "11 6", "12 7", "13 8", "14 9", "15 10", "16 11",
                                                "17 12", "18 13", "19 14", "23 18", "24 19", "25 1000", "28 22"}));
     EXPECT_EQ(r.issues.at(14).reason.English(), "Location 1000 is outside 0-999");
-    EXPECT_EQ(r.issues.back().reason.English(), "name \"éaux\" stored as \" AUX\"");
+    EXPECT_EQ(r.issues.back().reason.English(), "name \"éaux\" stored as \"AUX\"");
 
     EXPECT_EQ(image.memory.slot[0].Text(kNote) + "|" + image.memory.slot[1].Text(kNote), "Tower, north side|Distress and \"calling\"");
     EXPECT_EQ(Texts(image.memory.slot[2], {kNote, kName, kOption, kTone, kShift}), "two lines|RPTR-U|Tone|103.5Hz|-Shift");
@@ -448,24 +449,28 @@ TEST(ChirpCsv, AirbandChannelsOnThe833RasterComeBackWithTheirStep) {
     }
 }
 
-TEST(ChirpCsv, TextsStoredShorterAndNamesMadeTheSameAreReported) {
+TEST(ChirpCsv, NamesStayApartAndTextsStoredOtherwiseAreReported) {
     CloneImage image = NewImage(0);
-    const std::string text = "Location,Name,Frequency\n0,KDR444 1,145.5\n1,KDR444 2,145.6\n"
-                             "2,kdr444,145.7\n3,Tower,145.8\n4,TOWER,145.9\n"
-                             "99999999999999999999,x,145.5\n5,x,534955578137677\n";
+    const std::string text = "Location,Name,Frequency,Comment\n0,KDR444 1,145.5,\n1,KDR444 2,145.6,\n"
+                             "2,kdr444,145.7,\n3,Tower,145.8,\n4,TOWER,145.9,\"Flight Test itinerant \t\"\n"
+                             "99999999999999999999,x,145.5,\n5,x,534955578137677,\n";
     const ChirpImportResult r = ImportChirpText(image, text);
     EXPECT_EQ(IssueLines(r.issues), (std::vector<std::string>{
-                         "2 0: name \"KDR444 1\" shortened to \"KDR444\"",
-                         "3 1: name \"KDR444 2\" shortened to \"KDR444\"",
-                         "3 1: names \"KDR444 1\" (line 2) and \"KDR444 2\" became the same: \"KDR444\"",
-                         "4 2: names \"KDR444 1\" (line 2) and \"kdr444\" became the same: \"KDR444\"",
+                         "2 0: name \"KDR444 1\" shortened to \"KDR441\"",
+                         "3 1: name \"KDR444 2\" shortened to \"KDR442\"",
+                         "6 4: note \"Flight Test itinerant \\t\" held control characters: stored as \"Flight Test itinerant  \"",
                          "7 99999999999999999999: Location 99999999999999999999 is outside 0-999",
                          "8 5: frequency \"534955578137677\" is outside 0.1-1299.995 MHz"}));
+    std::vector<std::string> names;
+    for (int slot = 0; slot < 5; ++slot) names.push_back(image.memory.slot[static_cast<std::size_t>(slot)].Text(kName));
+    // Names written alike but for case are one name and stay one.
+    EXPECT_EQ(names, (std::vector<std::string>{"KDR441", "KDR442", "KDR444", "TOWER", "TOWER"}));
+    EXPECT_EQ(image.memory.slot[4].Text(kNote).find('\t'), std::string::npos);
     // Placed from a row, each issue of a stored row names the slot it went to.
     CloneImage placed = NewImage(0);
     std::vector<int> wentTo;
     for (const ImportIssue& issue : ImportChirpText(placed, text, 700).issues) wentTo.push_back(issue.slot);
-    EXPECT_EQ(wentTo, (std::vector<int>{700, 701, 701, 702, -1}));
+    EXPECT_EQ(wentTo, (std::vector<int>{700, 701, 704, -1}));
 }
 
 // A header without a Frequency column is no list of that tool. (The legacy
@@ -564,17 +569,32 @@ TEST(ChannelTsv, CopiedRowsShowTheGridAndPasteBackAsShown) {
         for (std::size_t i = 0; i < slotList.size(); ++i)
             EXPECT_EQ(MemoryGridRow(pasted, static_cast<int>(i)), MemoryGridRow(image, slotList[i])) << model << " " << i;
 
-        // A VFO row keeps its secret code under the Skip heading.
+        // A VFO row carries the VFO grid's columns under its headings (no
+        // skip mark, no name) and pastes back onto a band as the grid shows it.
         CloneImage bands = NewImage(model);
         const std::vector<int> bandList{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13};
-        ApplyVfoPaste(bands, PlanVfoPaste(bands, 0, ParseChannelTsv(VfoRowsAsTsv(image, bandList), TsvRows::kVfoBands)));
+        const std::string vfo = VfoRowsAsTsv(image, bandList);
+        EXPECT_EQ(vfo.substr(0, vfo.find('\n')), std::string("\tFrequency\tMode\tStep\tOption\t") + codeHeading[model] +
+                                                      "\tTone\tShift\tShiftFreq.\tNote");
+        const GridRow shownBand = VfoGridRow(image, 3);
+        std::string line = "3";
+        for (const int column : kVfoGridColumns) line += '\t' + shownBand[static_cast<std::size_t>(column)];
+        EXPECT_NE(vfo.find('\n' + line + '\n'), std::string::npos) << model << "\n" << vfo;
+        ApplyVfoPaste(bands, PlanVfoPaste(bands, 0, ParseChannelTsv(vfo, TsvRows::kVfoBands)));
         for (int band : bandList) {
-            EXPECT_EQ(VfoGridRow(bands, band), VfoGridRow(image, band)) << model << " " << band;
-            if (model < 2) {  // the others show no code, so their text has none to give back
+            const GridRow pastedRow = VfoGridRow(bands, band), copiedRow = VfoGridRow(image, band);
+            for (const int column : kVfoGridColumns)
+                EXPECT_EQ(pastedRow[static_cast<std::size_t>(column)], copiedRow[static_cast<std::size_t>(column)])
+                    << model << " " << band << " " << column;
+            if (model == 1) {  // the one model whose VFO grid shows the secret code
                 EXPECT_EQ(bands.vfo.bands[band].Value(kSecret), image.vfo.bands[band].Value(kSecret)) << model;
             }
         }
     }
+    // Text copied from the VFO grid by earlier versions, the secret code under Skip, still pastes it.
+    CloneImage band = NewImage(1);
+    ApplyVfoPaste(band, PlanVfoPaste(band, 0, ParseChannelTsv("\tFrequency\tSkip\n0\t0.1\t17\n", TsvRows::kVfoBands)));
+    EXPECT_EQ(band.vfo.bands[0].Value(kSecret), 17);
 }
 
 TEST(ChannelTsv, SpreadsheetTextPastesByItsHeadings) {

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <set>
-
 #include "core/channel_options.h"
 #include "core/tables.h"
 #include "edit/bank.h"
@@ -59,6 +57,16 @@ TEST(ListMapping, ModesAndFrequenciesAsAListenerWouldChoose) {
         {Row("0.531", "AM"), Outcome::kImported, 1, "9KHz"},
         {Row("146.94", "Analog"), Outcome::kImported, 0, "5KHz"},
         {Row("145.50", ""), Outcome::kImported, 0, "5KHz"},
+        {Row("603000", "AM-Sync", "", true), Outcome::kImported, 1, "9KHz"},
+        // A repeater directory's primary/secondary forms and mode lists:
+        // an analog part is heard in FM.
+        {Row("146.94", "Analog/analog"), Outcome::kImported, 0, "5KHz"},
+        {Row("444.125", "DMR/analog"), Outcome::kImported, 0, "5KHz"},
+        {Row("145.39", "YSF/analog"), Outcome::kImported, 0, "5KHz"},
+        {Row("145.39", "DStar/analog"), Outcome::kImported, 0, "5KHz"},
+        {Row("145.39", "P25/analog"), Outcome::kImported, 0, "5KHz"},
+        {Row("441.6", "FM AllStar EchoLink "), Outcome::kImported, 0, "5KHz"},
+        {Row("927.1875", "FM AllStar EchoLink P-25 "), Outcome::kImported, 0, "6.25KHz"},
         {Row("0.00000", "FM"), Outcome::kNoChannel, 0, ""},
         {Row("", "FM"), Outcome::kNoChannel, 0, ""},
     };
@@ -69,12 +77,20 @@ TEST(ListMapping, ModesAndFrequenciesAsAListenerWouldChoose) {
         EXPECT_EQ(m.channel.Value(kMode), c.mode) << c.row.mode;
         EXPECT_EQ(StepName[static_cast<std::size_t>(m.channel.Value(kStep))], c.step) << c.row.frequency;
     }
+    const std::string onlyOurs = ": the receiver hears FM, AM and WFM only";
     const struct { ListRow row; LeftOutKind kind; std::string reason; } leftOut[] = {
-        {Row("851.0125", "P25"), digital, "mode \"P25\" is digital or trunked: the receiver hears FM, AM and WFM only"},
-        {Row("146.52", "D-Star"), digital, "mode \"D-Star\" is digital or trunked: the receiver hears FM, AM and WFM only"},
+        {Row("851.0125", "P25"), digital, "mode \"P25\" is digital" + onlyOurs},
+        {Row("146.52", "D-Star"), digital, "mode \"D-Star\" is digital" + onlyOurs},
+        {Row("444.125", "DMR"), digital, "mode \"DMR\" is digital" + onlyOurs},
+        {Row("1293.1", "DSTAR "), digital, "mode \"DSTAR\" is digital" + onlyOurs},
+        {Row("145.39", "DMR/YSF"), digital, "mode \"DMR/YSF\" is digital" + onlyOurs},
+        {Row("856.2375", "TRS"), LeftOutKind::kTrunked, "mode \"TRS\" is a trunked system's" + onlyOurs},
         {Row("14200000", "USB", "", true), sideband, "mode \"USB\" is not available"},
-        {Row("7100000", "Demod Off", "", true), sideband, "mode \"Demod Off\" is not available"},
-        {Row("146.52", "Telepathy"), sideband, "mode \"Telepathy\" is not available"},
+        {Row("7100000", "CW-L", "", true), sideband, "mode \"CW-L\" is not available"},
+        {Row("7100000", "Demod Off", "", true), LeftOutKind::kOtherMode, "mode \"Demod Off\" is not available"},
+        {Row("145500000", "Raw I/Q", "", true), LeftOutKind::kOtherMode, "mode \"Raw I/Q\" is not available"},
+        {Row("146.52", "Telepathy"), LeftOutKind::kUnknownMode, "mode \"Telepathy\" is unknown" + onlyOurs},
+        {Row("146.52", "FM2"), LeftOutKind::kUnknownMode, "mode \"FM2\" is unknown" + onlyOurs},
         {Row("abc", "FM"), LeftOutKind::kFrequency, "frequency \"abc\" is not a number"},
         {Row("145500000.5", "FM", "", true), LeftOutKind::kFrequency,
          "frequency \"145500000.5\" is not a whole number of hertz"},
@@ -100,6 +116,7 @@ TEST(ListMapping, TonesBecomeToneSquelchOrCarrierSaidInTheReport) {
         {"100.0", tone, "100.0Hz", ""},
         {" 67 ", tone, "67.0Hz", ""},
         {"CSQ", plain, "", ""},
+        {"n/a", plain, "", ""},
         {"", plain, "", ""},
         {"023 DPL", plain, "", "squelch \"023 DPL\" is not a CTCSS tone: imported with carrier squelch only"},
         {"293 NAC", plain, "", "squelch \"293 NAC\" is not a CTCSS tone: imported with carrier squelch only"},
@@ -116,28 +133,6 @@ TEST(ListMapping, TonesBecomeToneSquelchOrCarrierSaidInTheReport) {
         }
         EXPECT_EQ(m.notes.empty() ? "" : m.notes.front().English(), c.note) << c.written;
     }
-}
-
-TEST(ListMapping, NamesThatWereDifferentStayDifferent) {
-    const struct { std::vector<std::string> written, stored; } cases[] = {
-        {{"KDR444 1", "KDR444 2", "KDR444 8"}, {"KDR441", "KDR442", "KDR448"}},
-        {{"KDR444", "KDR444 1"}, {"KDR444", "KDR441"}},
-        {{"Station Alpha", "Station Bravo"}, {"SALPHA", "SBRAVO"}},
-        {{"ABCDEFG1", "ABCDEFG2", "ABCDEF1"}, {"ABCDG1", "ABCDG2", "ABCDE1"}},
-        {{"abc", "ABC", " abc "}, {"ABC", "ABC", "ABC"}},
-        {{"Fire Dispatch", "Fire Tac"}, {"FIRE D", "FIRE T"}},
-        {{"", "Café"}, {"", "CAF"}},
-    };
-    for (const auto& c : cases) EXPECT_EQ(FitDistinctNames(c.written), c.stored) << c.written.front();
-
-    // However the list crowds them, distinct names stay distinct.
-    std::vector<std::string> crowded;
-    for (int i = 1; i <= 120; ++i) crowded.push_back("MARINE " + std::to_string(i % 60) + (i > 60 ? "B" : ""));
-    crowded.push_back("MARIN1");
-    const auto stored = FitDistinctNames(crowded);
-    const std::set<std::string> distinct(stored.begin(), stored.end());
-    EXPECT_EQ(distinct.size(), crowded.size());
-    for (const std::string& name : stored) EXPECT_LE(name.size(), 6u) << name;
 }
 
 TEST(ListMapping, NameAndNoteFittedWithReportLines) {
@@ -236,7 +231,7 @@ TEST_F(PlanFixture, TheReportNamesEachRowLeftOutInFileOrderAndWhereAPlacedOneWen
         return out;
     };
     EXPECT_EQ(lines(DuplicateRule::kSkip),
-              (std::vector<std::string>{"4 : mode \"DMR\" is digital or trunked: the receiver hears FM, AM and WFM only",
+              (std::vector<std::string>{"4 : mode \"DMR\" is digital: the receiver hears FM, AM and WFM only",
                                         "5 : already in row 00-003: skipped", "6 : no room left", "7 : no room left"}));
     EXPECT_EQ(lines(DuplicateRule::kReplace).at(1), "5 00-003: already in row 00-003: replaced there");
 }

@@ -175,7 +175,7 @@ TEST_F(FileCommandsTest, AListWithoutSlotsIsPreviewedChosenPlacedAndReportedInOn
     auto* dialog = Shown<ListImportDialog>();
     ASSERT_NE(dialog, nullptr);
     auto* summary = dialog->findChild<QLabel*>("lblImportSummary");
-    EXPECT_EQ(summary->text(), "3 channels into empty slots from row 00-000: 1 is left out: sideband and other modes");
+    EXPECT_EQ(summary->text(), "3 channels into empty slots from row 00-000: 1 is left out: sideband");
     EXPECT_EQ(dialog->Preview()->index(0, ListPreviewModel::kSlot).data().toString(), "00-001");
     // An imported row shows what it becomes, a row left out what it holds.
     auto cells = [dialog](int row) {
@@ -194,7 +194,7 @@ TEST_F(FileCommandsTest, AListWithoutSlotsIsPreviewedChosenPlacedAndReportedInOn
     dialog->findChild<QPushButton*>("btnClearShown")->click();
     dialog->findChild<QRadioButton*>("opbTarget2")->click();
     dialog->findChild<QSpinBox*>("spnBank")->setValue(3);
-    EXPECT_EQ(summary->text(), "1 channel into bank 3: 1 is left out: sideband and other modes");
+    EXPECT_EQ(summary->text(), "1 channel into bank 3: 1 is left out: sideband");
     EXPECT_EQ(document.Image(), before);  // nothing changes before Import
 
     QSignalSpy shown(&files, &FileCommands::memorySlotRequested);  // the memory page, from any page
