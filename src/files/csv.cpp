@@ -259,6 +259,7 @@ struct CsvRow {
     std::array<std::string, 11> text;  // FREQUENCY .. NAME, upper-cased
     std::string name;                  // NAME as written
     bool skip = false;
+    bool skipQuoted = false;  // as the export writes it
     bool enable = false;
     // SKIP and ENABLE as written where they are neither #TRUE# nor #FALSE#.
     std::optional<std::string> oddSkip, oddEnable;
@@ -313,6 +314,7 @@ RowStatus ReadRow(FieldStream& in, CsvRow& row, Message& reason) {
     if (!enable) return missing();
     const std::optional<bool> skipValue = YesNo(*skip), enableValue = YesNo(*enable);
     row.skip = skipValue.value_or(false);
+    row.skipQuoted = skip->quoted;
     row.enable = enableValue.value_or(false);
     if (!skipValue) row.oddSkip = skip->text;
     if (!enableValue) row.oddEnable = enable->text;
@@ -401,8 +403,10 @@ Stored StoreRow(CloneImage& image, const CsvRow& row) {
     // the slot keeps what it holds. The bands have no enable flag.
     const bool slot = row.area != 0;
     if (slot && row.oddEnable) return {false, false, Say(MessageId::kEnableNotYesNo, *row.oddEnable), {}};
+    // The unquoted yes/no value has always joined the option; the quoted
+    // text is what the export writes from the skip flag, and goes back there.
     int option = OptionCode(f[3]);
-    if (row.skip) option |= kOptionSkipBit;
+    if (row.skip && !row.skipQuoted) option |= kOptionSkipBit;
     const int shift = f[7] == "+SHIFT" ? 1 : f[7] == "-SHIFT" ? 2 : 0;
     ImportedNote note = FitImportedNote(f[9]);
 
@@ -420,6 +424,7 @@ Stored StoreRow(CloneImage& image, const CsvRow& row) {
     dst.SetText(kName, {});  // fitted with the other rows' names once all are read
     if (slot) {
         dst.SetText(kSkip, row.skip ? "True" : "False");
+        if (row.skipQuoted || row.oddSkip) dst.Set(kSkip, row.skip ? 1 : 0);
         image.memory.enabled[row.target] = row.enable;
         if (row.oddSkip) note.changes.push_back(Say(MessageId::kSkipNotYesNo, *row.oddSkip));
     }

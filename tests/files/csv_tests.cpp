@@ -64,7 +64,7 @@ TEST(CsvImport, ExportThenImportRestoresChannels) {
     CloneImage original = RichImage(1);
     original.memory.slot[0].Set(kOption, 10);  // the skip-marked options go out by their text
     original.memory.slot[1].Set(kOption, 11);
-    original.memory.slot[1099].Set(kSkip, 1);  // none of the round trip's: SKIP goes out quoted, which reads back as no
+    original.memory.slot[1099].Set(kSkip, 1);  // SKIP goes out quoted and comes back as the flag it was
     const auto lines = CsvExportLines(original);
     ASSERT_EQ(lines.size(), 1u + 14 + 1300);
     EXPECT_EQ(lines[0].substr(0, 24), R"("MODEL","BANK","CHANNEL")");
@@ -90,11 +90,11 @@ TEST(CsvImport, ExportThenImportRestoresChannels) {
     ASSERT_TRUE(r.result.ok);
     EXPECT_EQ(r.rowsStored, 14 + 13);  // empty slots are passed over for their zero frequency
     EXPECT_TRUE(r.issues.empty()) << r.issues.front().reason.English();  // and without a word
-    for (int s : {0, 1, 299, 1000, 1007, 1210, 1299}) {
-        for (int f = 0; f <= kOffset; ++f)
+    for (int s : {0, 1, 299, 1000, 1007, 1099, 1210, 1299}) {
+        for (int f = 0; f <= kSkip; ++f)
             EXPECT_EQ(image.memory.slot[s].Value(f), original.memory.slot[s].Value(f)) << s << " " << f;
         EXPECT_TRUE(image.memory.enabled[s]);
-        EXPECT_EQ(image.memory.slot[s].Text(kSkip), "False");
+        EXPECT_EQ(image.memory.slot[s].Text(kSkip), s == 1099 ? "True" : "False");
     }
     EXPECT_EQ(image.memory.slot[0].Text(kNote), "TOWER, NORTH SIDE");
     EXPECT_EQ(image.memory.slot[1].Text(kNote), "SAY \"HELLO\"");
@@ -127,6 +127,52 @@ TEST(CsvImport, FieldRules) {
     EXPECT_EQ(Texts(image.memory.slot[11], {kNote, kTone}), "A B|67.0Hz");
     EXPECT_EQ(image.memory.slot[3].Text(kNote), "東京");
     EXPECT_EQ(image.vfo.bands[13].Text(kFreq) + image.memory.slot[1210].Text(kFreq), "145.500000145.500000");
+}
+
+// A spreadsheet that quotes every text cell writes ENABLE as "#TRUE#": the
+// value counts, quoted or not, and a field that is neither is said.
+TEST(CsvImport, YesNoFieldsReadTheirValueQuotedOrNot) {
+    const std::string channel = R"("145.5","FM","5KHz","OFF","0","JR","67","OFF","0","","NAME",)";
+    const struct {
+        std::string skip, enable;
+        bool used;   // the slot holds the row's channel afterwards
+        int skip11;  // the skip flag then (-1: as the slot had it, 1)
+        int option;  // the option then
+        const char* issue;
+    } cases[] = {
+        {R"("#FALSE#")", R"("#TRUE#")", true, 0, 0, ""},
+        {R"("#TRUE#")", R"("#TRUE#")", true, 1, 0, ""},
+        {"#TRUE#", "#TRUE#", true, -1, 8, ""},  // the yes/no value joins the option, as it always has
+        {R"( "#TRUE#" )", "#TRUE#", true, 1, 0, ""},
+        {R"("#FALSE#")", R"("#FALSE#")", false, 0, 0, ""},
+        {R"("#FALSE#")", "TRUE", true, -1, 0, "ENABLE \"TRUE\" is neither #TRUE# nor #FALSE#: the slot keeps what it holds"},
+        {R"("#FALSE#")", R"("")", true, -1, 0, "ENABLE \"\" is neither #TRUE# nor #FALSE#: the slot keeps what it holds"},
+        {"yes", R"("#TRUE#")", true, 0, 0, "SKIP \"yes\" is neither #TRUE# nor #FALSE#: imported without skip"},
+    };
+    CloneImage image = NewImage(0);
+    std::string text;
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        SlotFields& held = image.memory.slot[i];
+        held.Set(kFreq, 150.0);
+        held.Set(kSkip, 1);
+        image.memory.enabled[i] = true;
+        text += Row("MEMORY", std::to_string(i), channel + cases[i].skip + "," + cases[i].enable);
+    }
+    const CsvImportResult r = ImportCsvText(image, text);
+    std::vector<std::string> expected;
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        const auto& c = cases[i];
+        const SlotFields& slot = image.memory.slot[i];
+        if (*c.issue) expected.push_back(std::to_string(i + 1) + " MEMORY " + std::to_string(i) + ": " + c.issue);
+        EXPECT_EQ(!slot.IsEmpty(), c.used) << c.skip << " " << c.enable;
+        if (!c.used) continue;
+        // A row passed over leaves the slot as it was: 150 MHz.
+        EXPECT_EQ(slot.Text(kFreq), *c.issue && c.issue[0] == 'E' ? "150.000000" : "145.500000") << c.enable;
+        EXPECT_EQ(slot.Value(kSkip), c.skip11 < 0 ? 1 : c.skip11) << c.skip;
+        EXPECT_EQ(slot.Value(kOption), c.option) << c.skip;
+    }
+    EXPECT_EQ(IssueLines(r.issues), expected);
+    EXPECT_EQ(std::pair(r.rowsStored, r.rowsRejected), std::pair(6, 2));
 }
 
 // A file that gives no channel: nothing changes (not a
