@@ -165,6 +165,17 @@ TEST_F(CliTest, AListWithoutSlotsGoesWhereTheOptionsSayAndNamesWhatItLeftOut) {
     EXPECT_FALSE(QFile::exists(Path("c.WK7")));
 }
 
+// A repeater directory's export: every repeater with an analog part comes in.
+TEST_F(CliTest, ARepeaterDirectoryExportImportsEveryRowTheReceiverHears) {
+    const QString repeaters = QStringLiteral(WRK7_TEST_DATA_DIR "/lists/repeaterbook_export.csv");
+    const Ran r = InProcess({"import", "--model", "WR-K70E", Path("a.WK7"), repeaters, Path("b.WK7")});
+    EXPECT_EQ(r.code, kExitOk);
+    ASSERT_EQ(r.out.size(), 1);
+    EXPECT_TRUE(r.out[0].startsWith("11 channels into empty slots from row ")) << r.out[0].toStdString();
+    EXPECT_TRUE(r.out[0].endsWith(": 4 are left out: digital")) << r.out[0].toStdString();
+    EXPECT_EQ(r.err.filter("is digital").size(), 4);
+}
+
 TEST_F(CliTest, ListsExportedInEachFormatImportBackToTheSameChannels) {
     ASSERT_EQ(InProcess({"new", Path("n.WK7")}).code, kExitOk);
     for (const char* format : {"chirp", "gqrx", "sdrsharp", "sdrpp"}) {
