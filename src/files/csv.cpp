@@ -6,6 +6,7 @@
 #include <iterator>
 #include <memory>
 #include <optional>
+#include <set>
 
 #include "codecs/record_layout.h"
 #include "core/channel_limits.h"
@@ -503,6 +504,7 @@ CsvImportResult ImportCsvText(CloneImage& image, std::string_view text) {
         std::string place;
         SlotFields* fields;
         std::string written;
+        bool kept;  // a band, or an enabled slot
     };
     std::vector<NamedRow> named;
     const auto passOver = [&out](ImportIssue issue, bool silent) {
@@ -550,12 +552,17 @@ CsvImportResult ImportCsvText(CloneImage& image, std::string_view text) {
         }
         ++out.rowsStored;
         for (Message& lost : stored.lost) out.issues.push_back({line, row.place, std::move(lost)});
-        // A disabled slot is wiped below: its name takes no part.
-        if (row.area == 0 || row.enable)
-            named.push_back({line, row.place,
-                             &(row.area == 0 ? next.vfo.bands[row.target] : next.memory.slot[row.target]),
-                             std::move(row.name)});
+        named.push_back({line, row.place, &(row.area == 0 ? next.vfo.bands[row.target] : next.memory.slot[row.target]),
+                         std::move(row.name), row.area == 0 || row.enable});
     }
+    // Of rows naming the same band or slot the last one stays, and a disabled
+    // slot is wiped below: only the channels kept share the display.
+    std::vector<NamedRow> last;
+    std::set<const SlotFields*> seen;
+    for (auto n = named.rbegin(); n != named.rend(); ++n)
+        if (seen.insert(n->fields).second && n->kept) last.push_back(std::move(*n));
+    std::reverse(last.begin(), last.end());
+    named = std::move(last);
     std::vector<std::string> written;
     for (const NamedRow& n : named) written.push_back(n.written);
     std::vector<FittedName> names = FitListNames(written);

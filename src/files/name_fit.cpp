@@ -73,7 +73,8 @@ struct Distinct {
 // alike with it too): what tells each from the others is what follows their
 // common start, so that is kept, behind as much of the start as there is
 // room for; what is still taken gets a number at its end.
-void PartAlike(const std::string& fit, std::vector<Distinct*>& alike, std::set<std::string>& taken) {
+void PartAlike(const std::string& fit, std::vector<Distinct*>& alike, std::set<std::string>& taken,
+               std::map<std::string, int>& nextNumber) {
     std::vector<std::string> squeezed;
     for (const Distinct* d : alike) squeezed.push_back(WithoutBlanks(d->display));
     std::vector<std::string> compared = squeezed;
@@ -88,7 +89,10 @@ void PartAlike(const std::string& fit, std::vector<Distinct*>& alike, std::set<s
         const std::string& s = squeezed[n];
         const std::string tail = s.substr(common).substr(0, kLength);
         std::string name = WithoutTrailingBlanks(s.substr(0, std::min(common, kLength - tail.size())) + tail);
-        for (int number = 2; name.empty() || taken.contains(name); ++number) {
+        // Numbers go on from the last one this fit was given, so a list of
+        // thousands alike costs no more than thousands of tries.
+        int& number = nextNumber.try_emplace(fit, 2).first->second;
+        for (; name.empty() || taken.contains(name); ++number) {
             const std::string suffix = std::to_string(number);
             name = WithoutTrailingBlanks(fit.substr(0, std::min(fit.size(), kLength - suffix.size()))) + suffix;
         }
@@ -143,9 +147,10 @@ std::vector<FittedName> FitListNames(const std::vector<std::string>& written) {
             taken.insert(fit);
         }
     }
+    std::map<std::string, int> nextNumber;
     for (const std::string& fit : fitOrder) {
         std::vector<Distinct*>& alike = byFit[fit];
-        if (!alike[0]->placed) PartAlike(fit, alike, taken);
+        if (!alike[0]->placed) PartAlike(fit, alike, taken, nextNumber);
     }
 
     std::vector<FittedName> out(written.size());
