@@ -7,10 +7,14 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
+#include <QScrollArea>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/transfer/port_doctor_dialog.h"
 #include "link/port_doctor.h"
+#include "link/port_listing.h"
 #include "link/port_names.h"
 #include "link/serial_by_id.h"
 
@@ -32,11 +36,12 @@ QString DeviceHint(const std::string& device) {
 
 namespace {
 
-// The device and why it may not open, or a note that there is none.
-QString DeviceText(const std::string& device) {
-    if (device.empty()) return ComDialog::tr("(no device on this machine)");
-    QString text = QString::fromStdString(device);
-    const QString hint = DeviceHint(device);
+// The device (or what stands behind it, where known) and why it may not
+// open, or a note that there is none.
+QString DeviceText(const link::PortListing& port) {
+    if (port.device.empty()) return ComDialog::tr("(no device on this machine)");
+    QString text = QString::fromStdString(port.detail.empty() ? port.device : port.detail);
+    const QString hint = DeviceHint(port.device);
     if (!hint.isEmpty()) text += QStringLiteral("  (%1)").arg(hint);
     return text;
 }
@@ -46,40 +51,39 @@ QString DeviceText(const std::string& device) {
 ComDialog::ComDialog(QWidget* parent) : QDialog(parent), byIdFolder(QString::fromUtf8(link::kSerialByIdFolder)) {
     setObjectName(QStringLiteral("dlgCOM"));
     setWindowTitle(tr("COM Port Setup"));
-    auto* grid = new QGridLayout;
-    grid->setVerticalSpacing(2);
-    auto* group = new QButtonGroup(this);
-    for (int n = 1; n <= 16; ++n) {
-        auto* radio = new QRadioButton(QString::fromStdString(link::ComCaption(n)));
-        radio->setObjectName(QStringLiteral("optCOM%1").arg(n - 1));
-        group->addButton(radio, n);
-        auto* device = new QLabel;
-        device->setObjectName(QStringLiteral("lblDevice%1").arg(n - 1));
-        auto* stable = new QLabel;
-        stable->setObjectName(QStringLiteral("lblById%1").arg(n - 1));
-        choices_[static_cast<std::size_t>(n - 1)] = radio;
-        devices_[static_cast<std::size_t>(n - 1)] = device;
-        stableNames_[static_cast<std::size_t>(n - 1)] = stable;
-        grid->addWidget(radio, n - 1, 0);
-        grid->addWidget(device, n - 1, 1);
-        grid->addWidget(stable, n - 1, 2);
-    }
-    grid->setColumnStretch(2, 1);
-    grid->setHorizontalSpacing(12);
+    group_ = new QButtonGroup(this);
+    gridHolder_ = new QWidget;
+    grid_ = new QGridLayout(gridHolder_);
+    grid_->setContentsMargins(0, 0, 0, 0);
+    grid_->setVerticalSpacing(2);
+    grid_->setColumnStretch(2, 1);
+    grid_->setHorizontalSpacing(12);
+    // Windows may list more ports than fit: the rows scroll then.
+    scroll_ = new QScrollArea;
+    scroll_->setObjectName(QStringLiteral("scrPorts"));
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setWidgetResizable(true);
+    scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll_->setWidget(gridHolder_);
+#ifndef _WIN32
+    // Linux always has its sixteen numbers; Windows' ports are known only
+    // once the system is asked, in Prepare.
+    BuildRows(link::LinuxPortListing({}));
+#endif
 
     pathChoice_ = new QRadioButton(tr("Device path:"));
     pathChoice_->setObjectName(QStringLiteral("optDevicePath"));
-    group->addButton(pathChoice_, 17);
+    group_->addButton(pathChoice_, 0);  // COM numbers start at 1
     pathEdit_ = new QLineEdit;
     pathEdit_->setObjectName(QStringLiteral("txtDevicePath"));
     pathEdit_->setAccessibleName(tr("Device path"));
-    pathEdit_->setPlaceholderText(QStringLiteral("/dev/serial/by-id/usb-..."));
+    pathEdit_->setPlaceholderText(QString::fromLatin1(link::PortTextExample()));
     pathHint_ = new QLabel;
     pathHint_->setObjectName(QStringLiteral("lblDevicePathHint"));
     // Typing a path means choosing it.
     connect(pathEdit_, &QLineEdit::textEdited, pathChoice_, [this] { pathChoice_->setChecked(true); });
     connect(pathEdit_, &QLineEdit::textChanged, this, &ComDialog::UpdatePathState);
-    connect(group, &QButtonGroup::idToggled, this, &ComDialog::UpdatePathState);
+    connect(group_, &QButtonGroup::idToggled, this, &ComDialog::UpdatePathState);
     auto* pathRow = new QHBoxLayout;
     pathRow->addWidget(pathChoice_);
     pathRow->addWidget(pathEdit_, 1);
@@ -114,7 +118,7 @@ ComDialog::ComDialog(QWidget* parent) : QDialog(parent), byIdFolder(QString::fro
     buttons->addWidget(ok_);
     buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(grid);
+    layout->addWidget(scroll_);
     layout->addLayout(pathRow);
     layout->addWidget(pathHint_);
     layout->addWidget(runLabel_);
@@ -122,25 +126,94 @@ ComDialog::ComDialog(QWidget* parent) : QDialog(parent), byIdFolder(QString::fro
     setMinimumWidth(380);
 }
 
+void ComDialog::BuildRows(const std::vector<link::PortListing>& listing) {
+    const bool same = listing.size() == rows_.size() &&
+                      std::equal(listing.begin(), listing.end(), rows_.begin(), [](const link::PortListing& p, const Row& r) {
+                          return p.number == r.number && p.caption == r.choice->text().toStdString();
+                      });
+    if (same) return;
+    for (Row& row : rows_) {
+        delete row.choice;
+        delete row.device;
+        delete row.stableName;
+    }
+    rows_.clear();
+    for (const link::PortListing& port : listing) {
+        const int n = port.number;
+        Row row{n, new QRadioButton(QString::fromStdString(port.caption)), new QLabel, new QLabel};
+        row.choice->setObjectName(QStringLiteral("optCOM%1").arg(n - 1));
+        row.device->setObjectName(QStringLiteral("lblDevice%1").arg(n - 1));
+        row.stableName->setObjectName(QStringLiteral("lblById%1").arg(n - 1));
+        group_->addButton(row.choice, n);
+        const int at = static_cast<int>(rows_.size());
+        grid_->addWidget(row.choice, at, 0);
+        grid_->addWidget(row.device, at, 1);
+        grid_->addWidget(row.stableName, at, 2);
+        rows_.push_back(row);
+    }
+    // Rows made after the rest still come first on the way through by Tab.
+    if (!rows_.empty() && pathChoice_) setTabOrder(rows_.back().choice, pathChoice_);
+}
+
+const ComDialog::Row* ComDialog::RowOf(int port) const {
+    const auto it = std::find_if(rows_.begin(), rows_.end(), [port](const Row& r) { return r.number == port; });
+    return it == rows_.end() ? nullptr : &*it;
+}
+
+QRadioButton* ComDialog::Choice(int port) const {
+    const Row* row = RowOf(port);
+    return row ? row->choice : nullptr;
+}
+
+QLabel* ComDialog::DeviceLabel(int port) const {
+    const Row* row = RowOf(port);
+    return row ? row->device : nullptr;
+}
+
+QLabel* ComDialog::StableNameLabel(int port) const {
+    const Row* row = RowOf(port);
+    return row ? row->stableName : nullptr;
+}
+
+std::vector<int> ComDialog::ListedPorts() const {
+    std::vector<int> numbers;
+    for (const Row& row : rows_) numbers.push_back(row.number);
+    return numbers;
+}
+
 void ComDialog::Prepare(int port, const QString& runPort, const QString& devicePath) {
     chosen_ = 0;
     chosenPath_.clear();
     const std::string folder = byIdFolder.toStdString();
-    // Listing the system's ports is slow: once for all sixteen choices.
-    const link::ComTable system = deviceForPort ? link::ComTable() : link::SystemComTable();
-    for (int n = 1; n <= 16; ++n) {
-        const std::string device = deviceForPort ? deviceForPort(n) : system[static_cast<std::size_t>(n - 1)];
-        devices_[static_cast<std::size_t>(n - 1)]->setText(DeviceText(device));
-        const QString stable = QString::fromStdString(link::StableNameForDevice(device, folder));
-        QLabel* label = stableNames_[static_cast<std::size_t>(n - 1)];
-        label->setText(QFileInfo(stable).fileName());
-        label->setToolTip(stable);
+    // Listing the system's ports is slow: once for all the choices.
+    std::vector<link::PortListing> listing;
+    if (listPorts) {
+        listing = listPorts(port);
+    } else if (deviceForPort) {
+        listing = link::LinuxPortListing({});
+        for (link::PortListing& p : listing) p.device = deviceForPort(p.number);
+    } else {
+        listing = link::SystemPortListing(port);
     }
+    BuildRows(listing);
+    for (std::size_t i = 0; i < listing.size(); ++i) {
+        const Row& row = rows_[i];
+        row.device->setText(DeviceText(listing[i]));
+        const QString stable = QString::fromStdString(link::StableNameForDevice(listing[i].device, folder));
+        row.stableName->setText(QFileInfo(stable).fileName());
+        row.stableName->setToolTip(stable);
+    }
+    // Sixteen rows at most before the list scrolls.
+    constexpr int kRowsShown = 16;
+    const int rows = std::max<int>(1, static_cast<int>(rows_.size()));
+    const int height = gridHolder_->sizeHint().height();
+    scroll_->setMinimumHeight(rows > kRowsShown ? height * kRowsShown / rows : height);
+    scroll_->setMinimumWidth(gridHolder_->sizeHint().width() + (rows > kRowsShown ? scroll_->verticalScrollBar()->sizeHint().width() : 0));
     pathEdit_->setText(devicePath);
     if (!devicePath.isEmpty()) {
         pathChoice_->setChecked(true);
-    } else if (port >= 1 && port <= 16) {
-        choices_[static_cast<std::size_t>(port - 1)]->setChecked(true);
+    } else if (QRadioButton* choice = Choice(port)) {
+        choice->setChecked(true);
     }
     UpdatePathState();
     runLabel_->setText(tr("This run uses: %1").arg(runPort));
@@ -158,8 +231,8 @@ void ComDialog::UpdatePathState() {
 
 QString ComDialog::SelectedPortText() const {
     if (pathChoice_->isChecked()) return pathEdit_->text().trimmed();
-    for (int n = 1; n <= 16; ++n)
-        if (choices_[static_cast<std::size_t>(n - 1)]->isChecked()) return QStringLiteral("COM%1").arg(n);
+    for (const Row& row : rows_)
+        if (row.choice->isChecked()) return QStringLiteral("COM%1").arg(row.number);
     return {};
 }
 
@@ -169,9 +242,9 @@ void ComDialog::Accept() {
         if (path.isEmpty()) return;
         chosenPath_ = path;
     } else {
-        for (int n = 1; n <= 16; ++n) {
-            if (choices_[static_cast<std::size_t>(n - 1)]->isChecked()) {
-                chosen_ = n;
+        for (const Row& row : rows_) {
+            if (row.choice->isChecked()) {
+                chosen_ = row.number;
                 break;
             }
         }

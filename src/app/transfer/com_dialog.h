@@ -1,11 +1,16 @@
 #pragma once
 #include <QDialog>
-#include <array>
 #include <functional>
 #include <string>
+#include <vector>
 
+#include "link/port_listing.h"
+
+class QButtonGroup;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
+class QScrollArea;
 class QPushButton;
 class QRadioButton;
 
@@ -14,16 +19,18 @@ namespace wrk7 {
 // Why a device may not open, for the hint beside its choice.
 QString DeviceHint(const std::string& device);
 
-// "COM Port Setup" (dlgCOM): sixteen choices "COM  1".."COM 16", each with the
-// device it stands for on this machine and the adapter's stable name under
-// /dev/serial/by-id, a seventeenth choice for a device path typed in, OK and
-// Cancel. Cancel, or closing the window, changes nothing.
+// "COM Port Setup" (dlgCOM): on Linux sixteen choices "COM  1".."COM 16",
+// each with the device it stands for on this machine and the adapter's
+// stable name under /dev/serial/by-id; on Windows a choice for each COM port
+// the system lists, by its name, with the adapter behind it. Then a choice
+// for a device path typed in, OK and Cancel. Cancel, or closing the window,
+// changes nothing.
 class ComDialog : public QDialog {
     Q_OBJECT
 public:
     explicit ComDialog(QWidget* parent = nullptr);
 
-    // Pre-selects port (1..16), or the typed-path choice holding devicePath
+    // Pre-selects port, or the typed-path choice holding devicePath
     // when that is not empty, and tells which port this run uses (the --port
     // choice when there is one).
     void Prepare(int port, const QString& runPort, const QString& devicePath = {});
@@ -32,9 +39,13 @@ public:
     int ChosenPort() const { return chosen_; }
     // The device path chosen with OK, or "" when none was.
     const QString& ChosenDevicePath() const { return chosenPath_; }
-    QRadioButton* Choice(int port) const { return choices_[static_cast<std::size_t>(port - 1)]; }
-    QLabel* DeviceLabel(int port) const { return devices_[static_cast<std::size_t>(port - 1)]; }
-    QLabel* StableNameLabel(int port) const { return stableNames_[static_cast<std::size_t>(port - 1)]; }
+    // The choice of COM port, its device and stable-name labels; null when
+    // the dialog lists no such port.
+    QRadioButton* Choice(int port) const;
+    QLabel* DeviceLabel(int port) const;
+    QLabel* StableNameLabel(int port) const;
+    // The COM numbers listed, in their order.
+    std::vector<int> ListedPorts() const;
     QRadioButton* PathChoice() const { return pathChoice_; }
     QPushButton* TestCableButton() const { return testCable_; }
     // The port the choices name now: "COMn", the typed path, or "" for none.
@@ -43,9 +54,12 @@ public:
     std::function<void(const QString& portText)> testCable;
     QLineEdit* PathEdit() const { return pathEdit_; }
 
-    // The device path of COM n as this dialog shows it; empty: the system's
-    // ports in COM order. Tests set it.
+    // The device path of COM n (1..16) as this dialog shows it, Linux's way;
+    // empty: the system's ports. Tests set it.
     std::function<std::string(int)> deviceForPort;
+    // The choices to list, given the port to keep; empty: this system's
+    // (link::SystemPortListing). Tests set it to list Windows' ports.
+    std::function<std::vector<link::PortListing>(int kept)> listPorts;
     // Where the adapters' stable names are looked up; tests replace it.
     QString byIdFolder;
 
@@ -53,9 +67,21 @@ private:
     void Accept();
     void UpdatePathState();
 
-    std::array<QRadioButton*, 16> choices_{};
-    std::array<QLabel*, 16> devices_{};
-    std::array<QLabel*, 16> stableNames_{};
+    struct Row {
+        int number = 0;
+        QRadioButton* choice = nullptr;
+        QLabel* device = nullptr;
+        QLabel* stableName = nullptr;
+    };
+    // Makes the rows anew when the listing names other ports than they do.
+    void BuildRows(const std::vector<link::PortListing>& listing);
+    const Row* RowOf(int port) const;
+
+    std::vector<Row> rows_;
+    QButtonGroup* group_ = nullptr;
+    QGridLayout* grid_ = nullptr;
+    QWidget* gridHolder_ = nullptr;
+    QScrollArea* scroll_ = nullptr;
     QRadioButton* pathChoice_ = nullptr;
     QLineEdit* pathEdit_ = nullptr;
     QLabel* pathHint_ = nullptr;

@@ -108,6 +108,12 @@ bool TransferController::StartRestore(const CloneImage& image) {
 bool TransferController::Begin(TransferDirection direction, TransferPart part,
                                std::shared_ptr<const CloneImage> restoring) {
     if (runner_->IsRunning()) return false;
+    // A COM port Windows does not list would fail with no more than "Read
+    // Failed...": the box names it and the ports there are, before anything.
+    if (const std::string problem = ports::PortProblem(RunPortText().toStdString()); !problem.empty()) {
+        prompter_.Error(window_, ErrorTitle(), {QString::fromStdString(problem)});
+        return false;
+    }
     // The image takes what the boxes show, so it is whole: a write sends it.
     document_.CommitPendingEntries();
     const bool write = direction == TransferDirection::kWrite;
