@@ -603,6 +603,18 @@
         <translation>不明なモード</translation>
     </message>
     <message>
+        <source>%1 is not a port of this system; its COM ports: %2</source>
+        <translation>%1 はこのシステムのポートではありません。COM ポートは %2 です</translation>
+    </message>
+    <message>
+        <source>%1 is not a port of this system; its COM port: %2</source>
+        <translation>%1 はこのシステムのポートではありません。COM ポートは %2 です</translation>
+    </message>
+    <message>
+        <source>%1 is not a port of this system; it has no COM port</source>
+        <translation>%1 はこのシステムのポートではありません。このシステムには COM ポートがありません</translation>
+    </message>
+    <message>
         <source>sideband</source>
         <translation>サイドバンド</translation>
     </message>

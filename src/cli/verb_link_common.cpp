@@ -30,9 +30,9 @@ std::optional<link::Part> PortAndPart(const QCommandLineParser& parser, const QC
 }
 
 bool PortIsListed(const QString& portText, CliIo& io) {
-    const std::string why = ports::PortProblem(portText.toStdString());
-    if (!why.empty()) io.Err(why);
-    return why.empty();
+    const std::optional<Message> why = ports::PortProblem(portText.toStdString());
+    if (why) io.Err(why->English());
+    return !why;
 }
 
 link::LinkOptions TerminalOptions(const CliIo& io, const std::atomic<bool>& cancel) {

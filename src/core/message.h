@@ -197,6 +197,11 @@ enum class MessageId {
     kBankGrown,
     kBankCannotGrow,
 
+    // A Windows COM port named that the system does not list.
+    kNoSuchComPort,
+    kNoSuchComPortOfOne,
+    kSystemHasNoComPort,
+
     // The cable test.
     kCablePortNotOpened,
     kCablePortFailed,

@@ -213,6 +213,13 @@ constexpr MessageTemplate kTemplates[] = {
     {Id::kBankGrown, WRK7_MESSAGE("Message", "bank %1 grows to %2 channels"), nullptr, false},
     {Id::kBankCannotGrow, WRK7_MESSAGE("Message", "the banks after bank %1 hold no room for it to grow"), nullptr, false},
 
+    {Id::kNoSuchComPort, WRK7_MESSAGE("Message", "%1 is not a port of this system; its COM ports: %2"), nullptr,
+     false},
+    {Id::kNoSuchComPortOfOne, WRK7_MESSAGE("Message", "%1 is not a port of this system; its COM port: %2"), nullptr,
+     false},
+    {Id::kSystemHasNoComPort, WRK7_MESSAGE("Message", "%1 is not a port of this system; it has no COM port"), nullptr,
+     false},
+
     {Id::kCablePortNotOpened, WRK7_MESSAGE("Message", "The port %1 could not be opened: %2"), nullptr, false},
     {Id::kCablePortFailed, WRK7_MESSAGE("Message", "The port %1 failed during the test: %2"), nullptr, false},
     {Id::kCameBack, WRK7_MESSAGE("Message", "Came back (%n bytes): %1"), "Came back (1 byte): %1", false},

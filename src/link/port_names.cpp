@@ -119,12 +119,11 @@ std::vector<int> ComNumbersByName(const std::vector<std::string>& names) {
 
 std::string WindowsComName(int number) { return "COM" + std::to_string(number); }
 
-std::string NoSuchComPortText(const std::string& named, const std::vector<int>& present) {
-    std::string text = named + " is not a port of this system; ";
-    if (present.empty()) return text + "it has no COM port";
-    text += present.size() == 1 ? "its COM port: " : "its COM ports: ";
-    for (std::size_t i = 0; i < present.size(); ++i) text += (i ? ", " : "") + WindowsComName(present[i]);
-    return text;
+Message NoSuchComPort(const std::string& named, const std::vector<int>& present) {
+    if (present.empty()) return Say(MessageId::kSystemHasNoComPort, named);
+    std::string names;
+    for (std::size_t i = 0; i < present.size(); ++i) names += (i ? ", " : "") + WindowsComName(present[i]);
+    return Say(present.size() == 1 ? MessageId::kNoSuchComPortOfOne : MessageId::kNoSuchComPort, named, names);
 }
 
 std::optional<std::string> DeviceForComNumber(int number) {
@@ -189,7 +188,7 @@ PortChoice ResolveWindowsPortName(const std::string& text, const std::vector<std
     if (number != 0 && std::binary_search(present.begin(), present.end(), number))
         choice.device = WindowsComName(number);
     else
-        choice.problem = NoSuchComPortText(text, present);
+        choice.problem = NoSuchComPort(text, present);
     return choice;
 }
 

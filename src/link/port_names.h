@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/message.h"
 #include "link/serial_port.h"
 
 namespace wrk7::link {
@@ -57,7 +58,7 @@ std::string WindowsComName(int number);
 // Why a COM port the user named cannot be had here, naming what the system
 // has instead: "COM19 is not a port of this system; its COM ports: COM1,
 // COM3".
-std::string NoSuchComPortText(const std::string& named, const std::vector<int>& present);
+Message NoSuchComPort(const std::string& named, const std::vector<int>& present);
 
 // The device of COM number 1..kLastPortNumber, or nullopt when the system has
 // no such port (on Windows "COM19", which Win32 opens as \\.\COM19).
@@ -77,7 +78,7 @@ struct PortChoice {
     enum class Kind { kDevice, kEmulator } kind = Kind::kDevice;
     std::string device;   // the device path for kDevice ("" when none)
     std::string display;  // what the user typed
-    std::string problem;  // Windows: why a COM name named no port ("" otherwise)
+    std::optional<Message> problem;  // Windows: why a COM name named no port
 };
 PortChoice ResolvePortName(const std::string& text);
 // The same against a given Linux table or list of Windows port names, which

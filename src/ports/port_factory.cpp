@@ -35,21 +35,21 @@ private:
 
 }  // namespace
 
-std::string PortProblem(const std::string& text) {
+std::optional<Message> PortProblem(const std::string& text) {
 #ifdef _WIN32
     return link::ResolvePortName(text).problem;
 #else
     // Linux's numbers keep failing as they did, at the open; nor is the
     // device list worth walking for nothing.
     (void)text;
-    return {};
+    return std::nullopt;
 #endif
 }
 
 std::unique_ptr<link::SerialPort> MakePortFor(const std::string& text, int model) {
     const link::PortChoice choice = link::ResolvePortName(text);
     if (choice.kind == link::PortChoice::Kind::kEmulator) return emu::MakeDemoEmulatorPort(model);
-    if (!choice.problem.empty()) return std::make_unique<UnlistedPort>(choice.display, choice.problem);
+    if (choice.problem) return std::make_unique<UnlistedPort>(choice.display, choice.problem->English());
     return link::MakeDevicePort(choice.device, choice.display);
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 #include <memory>
+#include <optional>
 #include <string>
 
+#include "core/message.h"
 #include "link/serial_port.h"
 
 namespace wrk7::ports {
@@ -13,7 +15,7 @@ namespace wrk7::ports {
 // ErrorText() then names the ports the system has. Nothing is opened here.
 std::unique_ptr<link::SerialPort> MakePortFor(const std::string& text, int model);
 // Why text names no port of this system before anything is tried: on
-// Windows a COM name the system does not list; "" otherwise.
-std::string PortProblem(const std::string& text);
+// Windows a COM name the system does not list; none otherwise.
+std::optional<Message> PortProblem(const std::string& text);
 
 }  // namespace wrk7::ports

@@ -108,7 +108,7 @@ int main(int argc, char** argv) {
     // read would say no more than that it failed.
     const link::PortChoice choice = link::ResolveWindowsPortName(portName, link::RegisteredPortNames());
     if (choice.device.empty()) {
-        std::fprintf(stderr, "%s\n", choice.problem.c_str());
+        std::fprintf(stderr, "%s\n", choice.problem ? choice.problem->English().c_str() : "");
         return kExitFailure;
     }
     portName = choice.device;

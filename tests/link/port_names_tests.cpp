@@ -61,12 +61,12 @@ TEST(ResolvePortName, WindowsOpensOnlyWhatTheSystemLists) {
     for (const Case& c : cases) {
         const PortChoice choice = ResolveWindowsPortName(c.text, kRegistered);
         EXPECT_EQ(choice.kind, PortChoice::Kind::kDevice) << c.text;
-        EXPECT_EQ(choice.device + "|" + choice.problem, c.device + "|" + c.problem) << c.text;
+        EXPECT_EQ(choice.device + "|" + (choice.problem ? choice.problem->English() : ""), c.device + "|" + c.problem) << c.text;
         EXPECT_EQ(choice.display, c.text);
     }
     EXPECT_EQ(ResolveWindowsPortName("Emulator", kRegistered).kind, PortChoice::Kind::kEmulator);
-    EXPECT_EQ(ResolveWindowsPortName("COM1", {}).problem, "COM1 is not a port of this system; it has no COM port");
-    EXPECT_EQ(ResolveWindowsPortName("COM1", {"COM7"}).problem, "COM1 is not a port of this system; its COM port: COM7");
+    EXPECT_EQ(ResolveWindowsPortName("COM1", {}).problem->English(), "COM1 is not a port of this system; it has no COM port");
+    EXPECT_EQ(ResolveWindowsPortName("COM1", {"COM7"}).problem->English(), "COM1 is not a port of this system; its COM port: COM7");
 }
 
 TEST(ResolvePortName, LinuxCountsSixteenAsBefore) {
@@ -81,7 +81,7 @@ TEST(ResolvePortName, LinuxCountsSixteenAsBefore) {
     for (const auto& [text, device] : cases) {
         const PortChoice choice = ResolveLinuxPortName(text, table);
         EXPECT_EQ(choice.device, device) << text;
-        EXPECT_EQ(choice.problem, "") << text << ": Linux names no other ports";
+        EXPECT_FALSE(choice.problem) << text << ": Linux names no other ports";
     }
     EXPECT_EQ(ResolveLinuxPortName("emulator", table).kind, PortChoice::Kind::kEmulator);
 }

@@ -110,8 +110,8 @@ bool TransferController::Begin(TransferDirection direction, TransferPart part,
     if (runner_->IsRunning()) return false;
     // A COM port Windows does not list would fail with no more than "Read
     // Failed...": the box names it and the ports there are, before anything.
-    if (const std::string problem = ports::PortProblem(RunPortText().toStdString()); !problem.empty()) {
-        prompter_.Error(window_, ErrorTitle(), {QString::fromStdString(problem)});
+    if (const std::optional<Message> problem = ports::PortProblem(RunPortText().toStdString())) {
+        prompter_.Error(window_, ErrorTitle(), {Said(*problem)});
         return false;
     }
     // The image takes what the boxes show, so it is whole: a write sends it.
