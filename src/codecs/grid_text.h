@@ -22,4 +22,9 @@ inline constexpr std::array<std::string_view, 11> GridColumnHeading{
     "Frequency", "Mode", "Step", "Option", "Skip", "Carrier",
     "Tone", "Shift", "ShiftFreq.", "Note", "Name"};
 
+// The columns of a GridRow the VFO grid shows: a band has no skip mark and no
+// name, so their columns stay hidden there.
+inline constexpr std::array<int, 9> kVfoGridColumns{kFreq, kMode, kStep, kOption, kCarrier,
+                                                    kTone, kShift, kOffset, kNote};
+
 }  // namespace wrk7

@@ -1,6 +1,7 @@
 #include "files/channel_tsv.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <optional>
 
@@ -187,8 +188,9 @@ PasteRecord ReadRecord(const Cells& row, const Cells& headings, const std::vecto
             // One line, as the editor's boxes and the clone file hold them.
             record.fields.SetText(field, FlattenLineBreaks(row[c]));
         } else if (field == kSkip && rows == TsvRows::kVfoBands) {
-            // The VFO grid shows the secret code under the Skip heading; a
-            // memory row's mark there means nothing to a band.
+            // Text copied from the VFO grid by earlier versions held the
+            // secret code under the Skip heading; a memory row's mark there
+            // means nothing to a band.
             if (const auto code = ReadCode(kSecret, cell)) record.fields.Set(kSecret, *code);
         } else if (field == kSkip) {
             record.fields.Set(kSkip, IsOneOf(cell, {"*", "yes", "true", "#true#", "x"}) ? 1 : 0);
@@ -217,18 +219,32 @@ std::string Cell(std::string_view text) {
     return out + '"';
 }
 
-std::string HeadingLine(int modelIndex) {
+std::string_view ColumnHeading(int column, int modelIndex) {
+    return column == kCarrier ? CarrierColumnHeading(modelIndex) : GridColumnHeading[static_cast<std::size_t>(column)];
+}
+
+constexpr auto kMemoryGridColumns = [] {
+    std::array<int, std::tuple_size_v<GridRow>> all{};
+    for (std::size_t c = 0; c < all.size(); ++c) all[c] = static_cast<int>(c);
+    return all;
+}();
+
+// Only the columns the grid shows, so that each text sits under the heading
+// the user sees over it.
+template <std::size_t N>
+std::string HeadingLine(int modelIndex, const std::array<int, N>& columns) {
     std::string line;
-    for (std::size_t c = 0; c < GridColumnHeading.size(); ++c) {
+    for (const int c : columns) {
         line += '\t';
-        line += c == static_cast<std::size_t>(kCarrier) ? CarrierColumnHeading(modelIndex) : GridColumnHeading[c];
+        line += ColumnHeading(c, modelIndex);
     }
     return line + '\n';
 }
 
-void AppendRow(std::string& out, const std::string& label, const GridRow& row) {
+template <std::size_t N>
+void AppendRow(std::string& out, const std::string& label, const GridRow& row, const std::array<int, N>& columns) {
     out += Cell(label);
-    for (const std::string& text : row) out += '\t' + Cell(text);
+    for (const int c : columns) out += '\t' + Cell(row[static_cast<std::size_t>(c)]);
     out += '\n';
 }
 
@@ -236,16 +252,17 @@ void AppendRow(std::string& out, const std::string& label, const GridRow& row) {
 
 std::string MemoryRowsAsTsv(const CloneImage& image, const std::vector<int>& slotList) {
     const auto labels = BuildRowLabels(image);
-    std::string out = HeadingLine(image.model);
+    std::string out = HeadingLine(image.model, kMemoryGridColumns);
     for (int slot : slotList)
-        if (IsValidSlot(slot)) AppendRow(out, labels[static_cast<std::size_t>(slot)], MemoryGridRow(image, slot));
+        if (IsValidSlot(slot))
+            AppendRow(out, labels[static_cast<std::size_t>(slot)], MemoryGridRow(image, slot), kMemoryGridColumns);
     return out;
 }
 
 std::string VfoRowsAsTsv(const CloneImage& image, const std::vector<int>& bands) {
-    std::string out = HeadingLine(image.model);
+    std::string out = HeadingLine(image.model, kVfoGridColumns);
     for (int band : bands)
-        if (IsValidBand(band)) AppendRow(out, std::to_string(band), VfoGridRow(image, band));
+        if (IsValidBand(band)) AppendRow(out, std::to_string(band), VfoGridRow(image, band), kVfoGridColumns);
     return out;
 }
 

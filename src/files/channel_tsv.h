@@ -12,8 +12,10 @@ namespace wrk7 {
 // spreadsheet, and what a paste reads back from one.
 //
 // The text starts with the grid's heading line (an empty cell over the row
-// labels, then "Frequency" .. "Name", column 6 headed as the model heads it),
-// followed by one line per row with its label and the texts the grid shows.
+// labels, then the headings of the columns the grid shows: "Frequency" ..
+// "Name" on the memory grid, kVfoGridColumns on the VFO grid, column 6 headed
+// as the model heads it), followed by one line per row with its label and the
+// texts the grid shows in those columns.
 // A cell holding a tab, a line break or a leading quote is quoted the way
 // spreadsheets quote it.
 std::string MemoryRowsAsTsv(const CloneImage& image, const std::vector<int>& slotList);
@@ -33,7 +35,8 @@ bool LooksLikeChannelTsv(std::string_view text);
 // quoted note or name becomes a blank. Trailing blank lines are dropped.
 // Skip is on for "*" (and yes, true, #TRUE#, x); Enable is off for no,
 // false, #FALSE#, 0. Rows read for the VFO bands take a number under the
-// Skip heading as the secret code, as the VFO grid shows it there.
+// Skip heading as the secret code, as VFO text copied by earlier versions
+// holds it there.
 enum class TsvRows { kMemory, kVfoBands };
 std::vector<PasteRecord> ParseChannelTsv(std::string_view text, TsvRows target = TsvRows::kMemory);
 

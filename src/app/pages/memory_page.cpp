@@ -17,12 +17,14 @@
 
 #include "app/support/column_stretch.h"
 #include "app/pages/memory_table_model.h"
+#include "codecs/grid_text.h"
 
 namespace wrk7 {
 
 namespace {
 
 constexpr std::array<int, 12> kMemoryWidths{600, 1035, 480, 705, 555, 390, 675, 705, 540, 870, 1055, 1000};
+// 0 under the columns kVfoGridColumns leaves out.
 constexpr std::array<int, 12> kVfoWidths{500, 1035, 480, 705, 555, 0, 675, 705, 540, 870, 1055, 0};
 
 int TwipsToPixels(int twips, const QWidget* w) {
@@ -46,11 +48,12 @@ void ApplyGridColumnWidths(QTableView* grid, GridKind kind) {
                          grid->fontMetrics().averageCharWidth() * 2;
     grid->verticalHeader()->setFixedWidth(std::max(TwipsToPixels(widths[0], grid), labelFit));
     for (int c = 1; c < 12; ++c) {
-        const int w = TwipsToPixels(widths[static_cast<std::size_t>(c)], grid);
-        if (w == 0) {
+        // The VFO grid's columns are also those its copied text carries.
+        if (vfo && std::find(kVfoGridColumns.begin(), kVfoGridColumns.end(), c - 1) == kVfoGridColumns.end()) {
             grid->setColumnHidden(c - 1, true);
             continue;
         }
+        const int w = TwipsToPixels(widths[static_cast<std::size_t>(c)], grid);
         const QString heading = grid->model()->headerData(c - 1, Qt::Horizontal).toString();
         const QString widest = QString::fromLatin1(kWidestValues[static_cast<std::size_t>(c - 1)]);
         const int padding = grid->fontMetrics().averageCharWidth() * 2;
