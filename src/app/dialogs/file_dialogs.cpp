@@ -43,8 +43,13 @@ QString FirstExtension(std::string_view filter) {
 
 QString ChosenExtension(std::string_view filter, const QString& chosen) {
     const QStringList parts = FromView(filter).split(QLatin1Char('|'));
-    for (int i = 0; i + 1 < parts.size(); i += 2)
-        if (parts[i] == chosen) return FirstExtension((parts[i] + QLatin1Char('|') + parts[i + 1]).toStdString());
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        if (parts[i] != chosen) continue;
+        // All Files has no extension of its own: the name gets the first type's.
+        const QString own = FirstExtension((parts[i] + QLatin1Char('|') + parts[i + 1]).toStdString());
+        if (!own.isEmpty()) return own;
+        break;
+    }
     return FirstExtension(filter);
 }
 
@@ -70,8 +75,13 @@ QString RunFileDialog(QWidget* parent, const FileRequest& request) {
     if (request.save) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
-        // Added before the overwrite question, so it asks about the real name.
+        // Added before the overwrite question, so it asks about the real name;
+        // when the user picks another type, its extension is the one added.
         dialog.setDefaultSuffix(FirstExtension(request.filter));
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                         [&dialog, filter = request.filter](const QString& chosen) {
+                             dialog.setDefaultSuffix(ChosenExtension(filter, chosen));
+                         });
     } else {
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);

@@ -29,7 +29,8 @@ QString QtFilter(std::string_view filter);
 // The extension of the filter's first pattern: "WK7" for "*.WK7".
 QString FirstExtension(std::string_view filter);
 // The extension of the type chosen in a dialog (its Qt filter entry, as
-// FileRequest::chosenFilter gives it); the first type's for any other.
+// FileRequest::chosenFilter gives it); the first type's for any other and for
+// a type without one (All Files).
 QString ChosenExtension(std::string_view filter, const QString& chosen);
 
 // The name a save dialog suggests: the current file's with extension, or the
@@ -43,8 +44,9 @@ QString WithExtension(const QString& path, const QString& extension);
 // "a/mine.csv".
 QString WithReplacedExtension(const QString& basePath, const QString& extension);
 
-// The platform's dialog for request; a save dialog adds the filter's
-// extension to a name typed without one before it checks for overwriting.
+// The platform's dialog for request; a save dialog adds the extension of the
+// type chosen (ChosenExtension) to a name typed without one before it checks
+// for overwriting.
 // Empty when the user cancels.
 QString RunFileDialog(QWidget* parent, const FileRequest& request);
 
