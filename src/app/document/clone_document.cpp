@@ -19,15 +19,20 @@ class DocumentStep : public QUndoCommand {
 public:
     DocumentStep(CloneDocument& document, const QString& name, ImageEdit edit, MergeKey mergeKey,
                  std::optional<CloneDocument::FileNameChange> file)
-        : QUndoCommand(name), document_(document), edit_(std::move(edit)), file_(std::move(file)), mergeKey_(mergeKey) {}
+        : QUndoCommand(name),
+          document_(document),
+          edit_(std::move(edit)),
+          file_(std::move(file)),
+          mergeKey_(mergeKey),
+          saves_(document.saves_) {}
 
-    void undo() override { document_.Restore(edit_, true, file_); }
+    void undo() override { document_.Restore(edit_, true, FileChange()); }
     void redo() override {
         if (done_) {
             done_ = false;
             return;
         }
-        document_.Restore(edit_, false, file_);
+        document_.Restore(edit_, false, FileChange());
     }
     int id() const override { return mergeKey_ == MergeKey::kNone ? -1 : static_cast<int>(mergeKey_); }
     bool mergeWith(const QUndoCommand* other) override {
@@ -38,10 +43,17 @@ public:
     }
 
 private:
+    // A save since the step named the file for good: undo and redo of the
+    // step neither bring back the name before it nor take the saved one away.
+    std::optional<CloneDocument::FileNameChange> FileChange() const {
+        return saves_ == document_.saves_ ? file_ : std::nullopt;
+    }
+
     CloneDocument& document_;
     ImageEdit edit_;
     std::optional<CloneDocument::FileNameChange> file_;
     MergeKey mergeKey_;
+    int saves_;  // the document's saves when the step was made
     bool done_ = true;
 };
 
@@ -183,6 +195,7 @@ FileResult CloneDocument::Save(const QString& path) {
     const FileResult r = SaveCloneFile(image_, path);
     if (!r.ok) return r;
     SetFileName(path);
+    ++saves_;
     stack_.setClean();
     AfterHistoryMove();
     return r;

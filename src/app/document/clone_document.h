@@ -45,7 +45,7 @@ public:
     const CloneImage& Image() const { return image_; }
     int Model() const { return image_.model; }
     // The clone file the image was opened from or saved to; empty before the
-    // first save and after an import.
+    // first save and after an import not saved since.
     const QString& FileName() const { return fileName_; }
     bool IsModified() const { return !stack_.isClean(); }
     // While read-only, every change is refused (Edit returns false) and undo
@@ -84,9 +84,10 @@ public:
     void SwitchModel(int model);
     FileResult Open(const QString& path);
     FileResult Save(const QString& path);
-    // Both imports are one step each and leave the document without a file
-    // name (undone, the name comes back), so Save asks for one rather than
-    // overwrite the clone file with a mix.
+    // Every import is one step and leaves the document without a file name
+    // (undone, the name comes back), so Save asks for one rather than
+    // overwrite the clone file with a mix. Once saved, the name saved stays
+    // through undo and redo of the steps before the save.
     CsvImportResult ImportCsv(const QString& path);
     // The same with the file's text read already (ReadCsvFile's result).
     CsvImportResult ImportCsv(const QString& path, const std::optional<std::string>& text);
@@ -133,6 +134,7 @@ private:
     QString fileName_;
     bool readOnly_ = false;
     int recording_ = 0;
+    int saves_ = 0;  // successful saves: a step made before the last one keeps the file name as it is
     QUndoStack stack_;
     std::vector<std::function<void()>> pendingEntries_;
 };

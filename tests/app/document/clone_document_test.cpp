@@ -148,6 +148,41 @@ TEST_F(CloneDocumentTest, EitherImportIsOneStepThatMarksAndTakesTheFileNameWithI
     QCoreApplication::removeTranslator(&japanese);
 }
 
+// An import takes the name only until a save names the image again: the
+// name saved stays through undo and redo of any step before that save, and
+// "modified" follows the clean point as ever.
+TEST_F(CloneDocumentTest, TheNameSavedAfterAnImportStaysThroughItsUndoAndRedo) {
+    CloneImage source;
+    PutChannel(source, 0, 145.5);
+    ASSERT_TRUE(ExportCsv(source, Path("list.csv")).ok);
+    PutChannel(source, 1, 146.5);
+    ASSERT_TRUE(ExportCsv(source, Path("more.csv")).ok);
+    struct Case { const char* steps; const char* name; bool modified; };
+    // I: import (list.csv, then more.csv), S: save as x.WK7, U: undo, R: redo;
+    // each starts from an image saved as mine.WK7.
+    const Case cases[] = {
+        {"IU", "mine.WK7", false},  {"IUR", "", true},           {"IS", "x.WK7", false},
+        {"ISU", "x.WK7", true},     {"ISUR", "x.WK7", false},    {"IUSR", "x.WK7", true},
+        {"ISI", "", true},          {"ISIU", "x.WK7", false},    {"ISIUU", "x.WK7", true},
+        {"ISIUR", "", true},        {"ISIUUR", "x.WK7", false},  {"ISUSR", "x.WK7", true},
+    };
+    for (const Case& c : cases) {
+        CloneDocument d;
+        ASSERT_TRUE(d.Save(Path("mine.WK7")).ok);
+        int imports = 0;
+        for (const char* step = c.steps; *step; ++step) {
+            switch (*step) {
+                case 'I': EXPECT_TRUE(d.ImportCsv(Path(imports++ == 0 ? "list.csv" : "more.csv")).result.ok); break;
+                case 'S': EXPECT_TRUE(d.Save(Path("x.WK7")).ok); break;
+                case 'U': d.Undo(); break;
+                case 'R': d.Redo(); break;
+            }
+        }
+        EXPECT_EQ(QFileInfo(d.FileName()).fileName().toStdString(), c.name) << c.steps;
+        EXPECT_EQ(d.IsModified(), c.modified) << c.steps;
+    }
+}
+
 TEST_F(CloneDocumentTest, PendingEntriesAreTakenBeforeSaveAndUndo) {
     int commits = 0;
     doc.AddPendingEntry([&] {
