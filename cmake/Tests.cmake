@@ -70,6 +70,12 @@ if(WRK7_BUILD_GUI)
     set_tests_properties(app_fit_scale_${scale} PROPERTIES ENVIRONMENT
       "QT_SCALE_FACTOR=${scale};QT_QPA_PLATFORM=offscreen:configfile=${CMAKE_CURRENT_SOURCE_DIR}/tests/app/screens/1600x1000.json")
   endforeach()
+  # --help and an unknown option need no display: the program runs with none.
+  if(UNIX AND NOT CMAKE_CROSSCOMPILING AND TARGET app_tests AND TARGET wrk7-clone)
+    add_dependencies(app_tests wrk7-clone)
+    add_test(NAME clone_help_without_display
+             COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/tests/app/help_without_display.sh $<TARGET_FILE:wrk7-clone>)
+  endif()
 endif()
 if(TARGET cli_tests)
   add_dependencies(cli_tests wrk7)

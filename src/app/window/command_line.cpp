@@ -1,5 +1,7 @@
 #include "app/window/command_line.h"
 
+#include <cstdio>
+
 #include "files/preferences.h"
 
 namespace wrk7 {
@@ -8,7 +10,51 @@ namespace {
 
 constexpr const char* kPortMissing = "--port needs a port: a device path, COM1..COM16 or emulator";
 
+// The options QGuiApplication and QApplication take out of argv themselves.
+constexpr const char* kQtOptionsWithValue[] = {
+    "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "geometry",
+    "qwindowtitle", "title", "qwindowicon", "icon", "display", "session", "style", "stylesheet",
+};
+constexpr const char* kQtFlags[] = {"reverse", "nograb", "dograb", "sync", "widgetcount", "testability"};
+// Taken with their value after "=" only.
+constexpr const char* kQtJoinedOptions[] = {"style=", "stylesheet=", "qmljsdebugger="};
+
+bool IsOneOf(const QString& name, const auto& names) {
+    for (const char* n : names)
+        if (name == QLatin1String(n)) return true;
+    return false;
+}
+
 }  // namespace
+
+QStringList WithoutQtOptions(const QStringList& arguments) {
+    QStringList left;
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString& a = arguments[i];
+        if (i == 0 || !a.startsWith(QLatin1Char('-'))) {
+            left << a;
+            continue;
+        }
+        // Qt reads "--platform" as "-platform".
+        const QString name = a.mid(a.startsWith(QLatin1String("--")) ? 2 : 1);
+        bool joined = false;
+        for (const char* prefix : kQtJoinedOptions) joined = joined || name.startsWith(QLatin1String(prefix));
+        if (joined || IsOneOf(name, kQtFlags)) continue;
+        if (IsOneOf(name, kQtOptionsWithValue) && i + 1 < arguments.size()) {
+            ++i;
+            continue;
+        }
+        left << a;
+    }
+    return left;
+}
+
+std::optional<int> AnswerWithoutWindow(const CommandLine& line) {
+    if (!line.help && line.error.isEmpty()) return std::nullopt;
+    if (!line.error.isEmpty()) std::fprintf(stderr, "wrk7-clone: %s\n", qPrintable(line.error));
+    std::fputs(qPrintable(CommandLineUsage()), line.help ? stdout : stderr);
+    return line.help ? 0 : 2;
+}
 
 CommandLine ParseCommandLine(const QStringList& arguments) {
     CommandLine line;

@@ -19,4 +19,14 @@ struct CommandLine {
 CommandLine ParseCommandLine(const QStringList& arguments);
 QString CommandLineUsage();
 
+// The arguments as QApplication leaves them, from main's argv before there is
+// one: Qt's own options (-platform, -style, -reverse, ... with one dash or
+// two) and their values taken out, so that the command line can be answered
+// before Qt opens the window system.
+QStringList WithoutQtOptions(const QStringList& arguments);
+
+// For --help or arguments not understood: the usage (and the error) printed,
+// and the exit status; nullopt when the window is to open.
+std::optional<int> AnswerWithoutWindow(const CommandLine& line);
+
 }  // namespace wrk7

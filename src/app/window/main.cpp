@@ -1,7 +1,6 @@
 // wrk7-clone: the desktop clone utility.
 #include <QApplication>
 #include <QSettings>
-#include <cstdio>
 
 #include "app/dialogs/about_box.h"
 #include "app/support/theme.h"
@@ -13,6 +12,15 @@
 #include "files/preferences.h"
 
 int main(int argc, char** argv) {
+    // --help and a wrong argument are answered before QApplication opens the
+    // window system: they need no display. Only the verdict is taken from
+    // these bytes; the values come from Qt's arguments below (Unicode on
+    // Windows).
+    QStringList raw;
+    for (int i = 0; i < argc; ++i) raw << QString::fromLocal8Bit(argv[i]);
+    if (const auto status = wrk7::AnswerWithoutWindow(wrk7::ParseCommandLine(wrk7::WithoutQtOptions(raw))))
+        return *status;
+
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QString::fromUtf8(wrk7::kSettingsOrganisation.data()));
     QApplication::setApplicationName(QString::fromUtf8(wrk7::kSettingsApplication.data()));
@@ -22,11 +30,7 @@ int main(int argc, char** argv) {
 #endif
 
     const wrk7::CommandLine line = wrk7::ParseCommandLine(QApplication::arguments());
-    if (line.help || !line.error.isEmpty()) {
-        if (!line.error.isEmpty()) std::fprintf(stderr, "wrk7-clone: %s\n", qPrintable(line.error));
-        std::fputs(qPrintable(wrk7::CommandLineUsage()), line.help ? stdout : stderr);
-        return line.help ? 0 : 2;
-    }
+    if (const auto status = wrk7::AnswerWithoutWindow(line)) return *status;
     // --lang for this run, else the one chosen in View > Language, else the
     // system's; Qt's own buttons and dialogs speak it too.
     QSettings store;
