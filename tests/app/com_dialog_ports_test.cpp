@@ -46,7 +46,9 @@ TEST(ComDialogPortsTest, ListsEachWindowsPortByItsNameAndChoosesPastSixteen) {
     EXPECT_EQ(dialog.Choice(19)->text(), "COM19");
     EXPECT_EQ(dialog.Choice(4), nullptr);
     EXPECT_EQ(dialog.Choice(16), nullptr);
-    EXPECT_EQ(dialog.DeviceLabel(19)->text(), "USB-SERIAL CH340 (COM19)");
+    // The adapter first; what the doctor says of it depends on the machine the test runs on.
+    EXPECT_TRUE(dialog.DeviceLabel(19)->text().startsWith("USB-SERIAL CH340 (COM19)"))
+        << dialog.DeviceLabel(19)->text().toStdString();
     EXPECT_EQ(dialog.DeviceLabel(7)->text(), "(no device on this machine)");
 
     dialog.Choice(200)->click();

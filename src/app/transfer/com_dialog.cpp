@@ -64,6 +64,8 @@ ComDialog::ComDialog(QWidget* parent) : QDialog(parent), byIdFolder(QString::fro
     scroll_->setFrameShape(QFrame::NoFrame);
     scroll_->setWidgetResizable(true);
     scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The rows take the keys; the area around them is no Tab stop of its own.
+    scroll_->setFocusPolicy(Qt::NoFocus);
     scroll_->setWidget(gridHolder_);
 #ifndef _WIN32
     // Linux always has its sixteen numbers; Windows' ports are known only
