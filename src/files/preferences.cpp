@@ -47,7 +47,7 @@ int PortNumberInFile(const QByteArray& contents, int maxPort) {
     if (field.empty() || !((field[0] >= '0' && field[0] <= '9') || field[0] == '+' || field[0] == '-'))
         return kDefaultPort;
     const double n = std::nearbyint(LeadingNumber(field));
-    if (n < kMinPort || n > maxPort) return kDefaultPort;
+    if (n < kFirstComPort || n > maxPort) return kDefaultPort;
     return static_cast<int>(n);
 }
 

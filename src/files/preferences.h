@@ -6,6 +6,7 @@
 #include <string_view>
 #include <utility>
 
+#include "core/com_ports.h"
 #include "files/result.h"
 
 class QSettings;
@@ -16,14 +17,6 @@ namespace wrk7 {
 // counts COM1..COM16; Windows keeps the number of any port it has, up to
 // COM256 (an older program reads 1..14 only and takes port 1 for the rest).
 inline constexpr std::string_view kPortFileName = "WR-K7.ini";
-inline constexpr int kMinPort = 1;
-inline constexpr int kMaxLinuxPort = 16;
-inline constexpr int kMaxWindowsPort = 256;
-#ifdef _WIN32
-inline constexpr int kMaxPort = kMaxWindowsPort;
-#else
-inline constexpr int kMaxPort = kMaxLinuxPort;
-#endif
 inline constexpr int kDefaultPort = 1;
 
 // Where the port file may live: beside the program first, then the per-user
@@ -38,11 +31,11 @@ PortFileDirs DefaultPortFileDirs();
 
 // The port a port file's bytes hold: the first field (up to a comma or the
 // line end) as a whole number when it is 1..maxPort, otherwise 1.
-int PortNumberInFile(const QByteArray& bytes, int maxPort = kMaxPort);
+int PortNumberInFile(const QByteArray& bytes, int maxPort = kLastComPort);
 // The port in the file at path, as PortNumberInFile reads it. A missing
 // file, one named in another letter case, an empty or unreadable one all
 // give 1, silently.
-int ReadPortFileAt(const QString& path, int maxPort = kMaxPort);
+int ReadPortFileAt(const QString& path, int maxPort = kLastComPort);
 // Beside the program first, then the configuration folder.
 int ReadPortFile(const PortFileDirs& dirs);
 int ReadPortFile();

@@ -6,7 +6,7 @@ namespace wrk7::link {
 
 std::vector<PortListing> LinuxPortListing(const ComTable& table) {
     std::vector<PortListing> listing;
-    for (int n = kFirstPortNumber; n <= kLastLinuxPortNumber; ++n)
+    for (int n = kFirstComPort; n <= kLastLinuxComPort; ++n)
         listing.push_back({n, ComCaption(n), table[static_cast<std::size_t>(n - 1)], {}});
     return listing;
 }
@@ -24,7 +24,7 @@ std::vector<PortListing> WindowsPortListing(const std::vector<std::string>& regi
         listing.push_back(std::move(entry));
     }
     const bool listed = std::any_of(listing.begin(), listing.end(), [kept](const PortListing& p) { return p.number == kept; });
-    if (!listed && kept >= kFirstPortNumber && kept <= kLastWindowsPortNumber) {
+    if (!listed && kept >= kFirstComPort && kept <= kLastWindowsComPort) {
         const auto at = std::find_if(listing.begin(), listing.end(), [kept](const PortListing& p) { return p.number > kept; });
         listing.insert(at, PortListing{kept, WindowsComName(kept), {}, {}});
     }

@@ -103,7 +103,7 @@ int WindowsComNumber(std::string_view text) {
     if (digits.empty() || digits.size() > 3) return 0;
     int number = 0;
     for (const char c : digits) number = number * 10 + (c - '0');
-    return number >= kFirstPortNumber && number <= kLastWindowsPortNumber ? number : 0;
+    return number >= kFirstComPort && number <= kLastWindowsComPort ? number : 0;
 }
 
 bool LooksLikeWindowsComName(std::string_view text) { return !WindowsComDigits(text).empty(); }
@@ -127,7 +127,7 @@ Message NoSuchComPort(const std::string& named, const std::vector<int>& present)
 }
 
 std::optional<std::string> DeviceForComNumber(int number) {
-    if (number < kFirstPortNumber || number > kLastPortNumber) return std::nullopt;
+    if (number < kFirstComPort || number > kLastComPort) return std::nullopt;
 #ifdef _WIN32
     const std::vector<int> present = ComNumbersByName(RegisteredPortNames());
     if (!std::binary_search(present.begin(), present.end(), number)) return std::nullopt;
@@ -162,7 +162,7 @@ PortChoice ResolveLinuxPortName(const std::string& text, const ComTable& table) 
         return choice;
     }
     if (const int number = LinuxComNumber(text); number >= 0) {
-        if (number >= kFirstPortNumber && number <= kLastLinuxPortNumber)
+        if (number >= kFirstComPort && number <= kLastLinuxComPort)
             choice.device = table[static_cast<std::size_t>(number - 1)];
         return choice;
     }

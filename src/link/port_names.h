@@ -6,28 +6,18 @@
 #include <string_view>
 #include <vector>
 
+#include "core/com_ports.h"
 #include "core/message.h"
 #include "link/serial_port.h"
 
 namespace wrk7::link {
 
-inline constexpr int kFirstPortNumber = 1;
-// Linux counts its serial devices as COM 1..16, the port dialog's sixteen
-// choices; Windows numbers its own ports, and USB adapters often get COM17
-// and above, up to the 256 its port names go to.
-inline constexpr int kLastLinuxPortNumber = 16;
-inline constexpr int kLastWindowsPortNumber = 256;
-#ifdef _WIN32
-inline constexpr int kLastPortNumber = kLastWindowsPortNumber;
-#else
-inline constexpr int kLastPortNumber = kLastLinuxPortNumber;
-#endif
 inline constexpr const char* kEmulatorPortName = "emulator";
 
 // What COM 1..16 name on Linux, entry n - 1 for COM n ("" where nothing
 // does): the serial devices in COM order (ComTableInOrder). On Windows the
 // first sixteen of the system's own ports, for callers that count to 16.
-using ComTable = std::array<std::string, kLastLinuxPortNumber>;
+using ComTable = std::array<std::string, kLastLinuxComPort>;
 ComTable SystemComTable();
 #ifdef _WIN32
 // The port names ("COM3") Windows lists under HARDWARE\DEVICEMAP\SERIALCOMM,
@@ -60,7 +50,7 @@ std::string WindowsComName(int number);
 // COM3".
 Message NoSuchComPort(const std::string& named, const std::vector<int>& present);
 
-// The device of COM number 1..kLastPortNumber, or nullopt when the system has
+// The device of COM number 1..kLastComPort, or nullopt when the system has
 // no such port (on Windows "COM19", which Win32 opens as \\.\COM19).
 std::optional<std::string> DeviceForComNumber(int number);
 // "COM  1".."COM  9", "COM 10".."COM 16": the captions of the port dialog

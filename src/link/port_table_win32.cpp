@@ -37,7 +37,7 @@ std::vector<std::string> RegisteredPortNames() {
 ComTable SystemComTable() {
     ComTable table;
     for (const int number : ComNumbersByName(RegisteredPortNames()))
-        if (number <= kLastLinuxPortNumber) table[static_cast<std::size_t>(number - 1)] = WindowsComName(number);
+        if (number <= kLastLinuxComPort) table[static_cast<std::size_t>(number - 1)] = WindowsComName(number);
     return table;
 }
 

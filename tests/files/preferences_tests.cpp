@@ -56,8 +56,8 @@ TEST(PortFile, WindowsKeepsPortsPastSixteenAndLinuxItsSixteen) {
         {"019", 1, 19},      {"19,3", 1, 19},     {"  200 \n", 1, 200}, {"-19", 1, 1},     {"COM19", 1, 1},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(PortNumberInFile(c.text, kMaxLinuxPort), c.linux) << c.text;
-        EXPECT_EQ(PortNumberInFile(c.text, kMaxWindowsPort), c.windows) << c.text;
+        EXPECT_EQ(PortNumberInFile(c.text, kLastLinuxComPort), c.linux) << c.text;
+        EXPECT_EQ(PortNumberInFile(c.text, kLastWindowsComPort), c.windows) << c.text;
     }
     // Written as the number and CR LF, whatever its size, and read back so.
     QTemporaryDir dir;
@@ -65,8 +65,8 @@ TEST(PortFile, WindowsKeepsPortsPastSixteenAndLinuxItsSixteen) {
     for (const int port : {17, 19, 200, 256}) {
         ASSERT_TRUE(WritePortFileAt(path, port).ok) << port;
         EXPECT_EQ(ReadAll(path), QByteArray::number(port) + "\r\n");
-        EXPECT_EQ(ReadPortFileAt(path, kMaxWindowsPort), port);
-        EXPECT_EQ(ReadPortFileAt(path, kMaxLinuxPort), 1) << port;
+        EXPECT_EQ(ReadPortFileAt(path, kLastWindowsComPort), port);
+        EXPECT_EQ(ReadPortFileAt(path, kLastLinuxComPort), 1) << port;
     }
 }
 

@@ -32,9 +32,9 @@ TEST(PortFactory, OtherNamesGiveDevicesThatFailOnlyWhenOpened) {
     EXPECT_EQ(empty->Name(), "no port chosen");
 
     // A COM number without a device keeps its name for the trace's heading.
-    int number = link::kLastPortNumber;
-    while (number >= link::kFirstPortNumber && link::DeviceForComNumber(number)) --number;
-    if (number < link::kFirstPortNumber) GTEST_SKIP() << "every COM number has a device here";
+    int number = kLastComPort;
+    while (number >= kFirstComPort && link::DeviceForComNumber(number)) --number;
+    if (number < kFirstComPort) GTEST_SKIP() << "every COM number has a device here";
     const std::string com = "COM" + std::to_string(number);
     EXPECT_EQ(MakePortFor(com, 0)->Name(), com + " (no device)");
 }
