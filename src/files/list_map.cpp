@@ -1,8 +1,6 @@
 #include "files/list_map.h"
 
 #include <QString>
-#include <map>
-#include <set>
 
 #include "core/channel_limits.h"
 #include "core/channel_options.h"
@@ -92,12 +90,6 @@ bool SameIgnoringCase(std::string_view a, std::string_view b) {
                .compare(QString::fromUtf8(b.data(), static_cast<qsizetype>(b.size())), Qt::CaseInsensitive) == 0;
 }
 
-std::string_view TrimmedView(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 const ListModeRule* ModeRule(std::string_view written) {
     for (const ListModeRule& rule : kListModes)
         if (SameIgnoringCase(rule.written, written)) return &rule;
@@ -112,18 +104,18 @@ const ListModeRule* ModeRule(std::string_view written) {
 const ListModeRule* ReadMode(std::string_view text) {
     if (text.empty()) return &kListModes[0];
     if (const ListModeRule* whole = ModeRule(text)) return whole;
-    std::vector<std::string_view> parts;
+    std::vector<std::string> parts;
     for (std::size_t from = 0; from <= text.size();) {
         const std::size_t slash = std::min(text.find('/', from), text.size());
         const std::string_view part = text.substr(from, slash - from);
-        if (ModeRule(TrimmedView(part))) {
-            parts.push_back(TrimmedView(part));
+        if (ModeRule(TrimmedField(part))) {
+            parts.push_back(TrimmedField(part));
         } else {
             for (std::size_t at = 0; at < part.size();) {
                 const std::size_t start = part.find_first_not_of(" \t", at);
                 if (start == std::string_view::npos) break;
                 const std::size_t end = std::min(part.find_first_of(" \t", start), part.size());
-                parts.push_back(part.substr(start, end - start));
+                parts.emplace_back(part.substr(start, end - start));
                 at = end;
             }
         }
@@ -132,7 +124,7 @@ const ListModeRule* ReadMode(std::string_view text) {
     const ListModeRule* first = nullptr;
     const ListModeRule* firstLink = nullptr;
     bool unknown = false;
-    for (const std::string_view part : parts) {
+    for (const std::string& part : parts) {
         const ListModeRule* rule = ModeRule(part);
         if (rule && rule->kind == ModeKind::kOurs) return rule;
         if (!rule) unknown = true;

@@ -6,6 +6,7 @@
 #include <set>
 
 #include "core/channel_limits.h"
+#include "files/csv_records.h"
 #include "files/text_file.h"
 
 namespace wrk7 {
@@ -13,12 +14,6 @@ namespace wrk7 {
 namespace {
 
 constexpr auto kLength = static_cast<std::size_t>(kNameLength);
-
-std::string Trimmed(std::string text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 std::string WithoutTrailingBlanks(std::string text) {
     while (!text.empty() && text.back() == ' ') text.pop_back();
@@ -30,7 +25,7 @@ std::string WithoutTrailingBlanks(std::string text) {
 std::string NameKey(std::string_view written) {
     const std::string flat = FlattenLineBreaks(written);
     const std::string plain = WithoutControlCharacters(flat).value_or(flat);
-    return Trimmed(QString::fromStdString(plain).toUpper().toStdString());
+    return TrimmedField(QString::fromStdString(plain).toUpper().toStdString());
 }
 
 // The whole key as the display would show it: each character it lacks a
@@ -39,7 +34,7 @@ std::string DisplayOf(const std::string& key) {
     std::string out;
     for (const char32_t c : QString::fromStdString(key).toStdU32String())
         out += IsNameCharacter(c) ? static_cast<char>(c) : ' ';
-    return Trimmed(std::move(out));
+    return TrimmedField(out);
 }
 
 // A name whose characters all fit as written, upper-cased, blanks around it
@@ -162,7 +157,7 @@ std::vector<FittedName> FitListNames(const std::vector<std::string>& written) {
         out[i].stored = own.value_or(d.stored);
         const bool controls = WithoutControlCharacters(FlattenLineBreaks(written[i])).has_value();
         if (own || (d.stored == d.key && !controls)) continue;
-        const std::string shown = ShownWithControls(FlattenLineBreaks(Trimmed(written[i])));
+        const std::string shown = ShownWithControls(FlattenLineBreaks(written[i]));
         out[i].change = Say(d.display.size() > kLength ? MessageId::kNameShortened : MessageId::kNameStoredAs, shown, d.stored);
     }
     return out;
