@@ -16,8 +16,8 @@
 #include <functional>
 
 #include "codecs/new_image.h"
-#include "files/chirp_csv.h"
-#include "files/csv.h"
+#include "lists/chirp_csv.h"
+#include "lists/csv.h"
 
 namespace {
 

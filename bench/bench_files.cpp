@@ -4,7 +4,8 @@
 
 #include "codecs/new_image.h"
 #include "files/clone_file.h"
-#include "files/csv.h"
+#include "lists/clone_file_load.h"
+#include "lists/csv.h"
 
 namespace {
 

@@ -14,8 +14,8 @@
 #include "app/dialogs/list_preview_model.h"
 #include "codecs/new_image.h"
 #include "edit/bank.h"
-#include "files/channel_list.h"
-#include "files/list_import.h"
+#include "lists/channel_list.h"
+#include "lists/list_import.h"
 
 namespace {
 

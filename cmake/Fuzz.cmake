@@ -20,7 +20,7 @@ add_link_options(-fsanitize=address,undefined)
 file(GLOB FUZZ_SUPPORT CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/fuzz/*.cpp)
 list(FILTER FUZZ_SUPPORT EXCLUDE REGEX "/(fuzz_[^/]*|replay_main)\\.cpp$")
 add_library(wrk7_fuzz_support STATIC ${FUZZ_SUPPORT})
-target_link_libraries(wrk7_fuzz_support PUBLIC wrk7_files wrk7_link)
+target_link_libraries(wrk7_fuzz_support PUBLIC wrk7_files wrk7_lists wrk7_link)
 
 file(GLOB FUZZ_TARGETS CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/fuzz/fuzz_*.cpp)
 foreach(src ${FUZZ_TARGETS})

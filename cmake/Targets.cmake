@@ -98,9 +98,14 @@ target_link_libraries(wrk7_domain INTERFACE wrk7_core wrk7_codecs wrk7_edit)
 # compiles the same files. Plain C++.
 wrk7_layer(platform)
 
-# Clone file, CSV, port file, listing text: QtCore (QSaveFile, code pages).
+# Clone file, port file, listing text, preferences: QtCore (QSaveFile, code
+# pages).
 if(WRK7_WITH_QT)
   wrk7_layer(files USES codecs edit platform LIBS Qt6::Core)
+  # Channel-list interchange over the files' text reading and writing: our
+  # own CSV, the other programs' lists, their mapping and import plans, the
+  # grid's clipboard text. QtCore (XML, JSON).
+  wrk7_layer(lists USES files LIBS Qt6::Core)
 endif()
 # Port interface, exchanges, read and write operations; QtSerialPort only
 # lists the system's ports, and on Windows the registry does.
@@ -138,7 +143,7 @@ wrk7_layer(print USES files LIBS Qt6::Gui)
 
 # Headless command-line tool: everything but main.cpp is a library, so the
 # tests drive the verbs in-process too.
-wrk7_layer(cli TARGET wrk7_cli_lib USES files ports print EXCLUDE "/main\\.cpp$")
+wrk7_layer(cli TARGET wrk7_cli_lib USES files lists ports print EXCLUDE "/main\\.cpp$")
 add_executable(wrk7 src/cli/main.cpp)
 target_link_libraries(wrk7 PRIVATE wrk7_cli_lib)
 
@@ -146,12 +151,12 @@ target_link_libraries(wrk7 PRIVATE wrk7_cli_lib)
 # scripts/test-windows (on Linux) to compare the Windows program's files with.
 if(NOT WIN32)
   add_executable(wrk7-blocks tools/wrk7_blocks.cpp)
-  target_link_libraries(wrk7-blocks PRIVATE wrk7_files wrk7_emulator wrk7_wincli)
+  target_link_libraries(wrk7-blocks PRIVATE wrk7_lists wrk7_emulator wrk7_wincli)
 endif()
 
 # Desktop program.
 if(WRK7_BUILD_GUI)
-  wrk7_layer(app TARGET wrk7_app_lib USES files ports print LIBS Qt6::Widgets Qt6::PrintSupport EXCLUDE "/main\\.cpp$")
+  wrk7_layer(app TARGET wrk7_app_lib USES files lists ports print LIBS Qt6::Widgets Qt6::PrintSupport EXCLUDE "/main\\.cpp$")
   target_precompile_headers(wrk7_app_lib PRIVATE <QtWidgets>)
   # The desktop program's wings, lowest first: each may include only itself
   # and the wings before it, so the document never learns of a page and a

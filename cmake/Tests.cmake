@@ -54,7 +54,10 @@ wrk7_test(domain_tests WINDOWS DIRS core codecs edit LIBS wrk7_domain)
 if(NOT WRK7_WITH_QT)
   return()
 endif()
-wrk7_test(files_tests WINDOWS DIRS files LIBS wrk7_files)
+# The clone file's load names a channel list it is given instead, which the
+# lists above it know.
+wrk7_test(files_tests WINDOWS DIRS files LIBS wrk7_files wrk7_lists)
+wrk7_test(lists_tests WINDOWS DIRS lists LIBS wrk7_lists)
 wrk7_test(emulator_tests DIRS emulator LIBS wrk7_emulator)
 wrk7_test(link_tests WINDOWS DIRS link LIBS wrk7_link wrk7_emulator wrk7_files)
 wrk7_test(wincli_tests WINDOWS DIRS wincli LIBS wrk7_wincli wrk7_emulator)

@@ -4,15 +4,15 @@
 // editor accepts, and what a paste writes is what its record gives back.
 #include <cmath>
 
+#include "codecs/channel_codec.h"
+#include "codecs/vfo_codec.h"
 #include "core/channel_limits.h"
 #include "core/slot_areas.h"
 #include "edit/channel_paste.h"
-#include "files/channel_records_text.h"
-#include "files/channel_tsv.h"
-#include "codecs/channel_codec.h"
-#include "codecs/vfo_codec.h"
 #include "files/text_file.h"
 #include "fuzz_check.h"
+#include "lists/channel_records_text.h"
+#include "lists/channel_tsv.h"
 #include "saved_form.h"
 
 using namespace wrk7;

@@ -7,9 +7,9 @@
 #include <cmath>
 
 #include "core/tables.h"
-#include "files/chirp_csv.h"
-#include "files/csv_records.h"
 #include "fuzz_check.h"
+#include "lists/chirp_csv.h"
+#include "lists/csv_records.h"
 #include "saved_form.h"
 
 using namespace wrk7;

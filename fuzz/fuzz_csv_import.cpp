@@ -4,8 +4,8 @@
 // nothing.
 #include "codecs/channel_codec.h"
 #include "files/clone_file.h"
-#include "files/csv.h"
 #include "fuzz_check.h"
+#include "lists/csv.h"
 #include "saved_form.h"
 
 using namespace wrk7;

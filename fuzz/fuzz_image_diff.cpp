@@ -2,12 +2,12 @@
 // the comparison finds none in either order or in both, and two images it
 // finds no difference between save the same clone file, export the same CSV
 // and CHIRP lists and print the same listing.
-#include "files/chirp_csv.h"
 #include "files/clone_file.h"
-#include "files/csv.h"
 #include "files/image_diff.h"
 #include "files/listing.h"
 #include "fuzz_check.h"
+#include "lists/chirp_csv.h"
+#include "lists/csv.h"
 #include "saved_form.h"
 
 using namespace wrk7;

@@ -8,10 +8,10 @@
 #include <cmath>
 #include <set>
 
-#include "files/channel_list.h"
-#include "files/list_import.h"
-#include "files/sdr_export.h"
 #include "fuzz_check.h"
+#include "lists/channel_list.h"
+#include "lists/list_import.h"
+#include "lists/sdr_export.h"
 #include "saved_form.h"
 
 using namespace wrk7;

@@ -8,6 +8,7 @@
 #include "emulator/memory_image.h"
 #include "files/clone_file.h"
 #include "link/link_operations.h"
+#include "lists/clone_file_load.h"
 #include "wincli/block_file.h"
 
 int main(int argc, char** argv) {

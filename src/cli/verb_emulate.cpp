@@ -4,6 +4,7 @@
 #include "emulator/memory_image.h"
 #include "emulator/pty_server.h"
 #include "files/clone_file.h"
+#include "lists/clone_file_load.h"
 
 namespace wrk7::cli {
 

@@ -4,6 +4,7 @@
 #include "codecs/new_image.h"
 #include "edit/transfer_merge.h"
 #include "files/clone_file.h"
+#include "lists/clone_file_load.h"
 #include "ports/port_factory.h"
 
 namespace wrk7::cli {

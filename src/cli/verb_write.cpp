@@ -2,6 +2,7 @@
 
 #include "cli/link_verbs.h"
 #include "files/clone_file.h"
+#include "lists/clone_file_load.h"
 #include "ports/port_factory.h"
 
 namespace wrk7::cli {

@@ -10,7 +10,6 @@
 #include "core/hex.h"
 #include "edit/bank.h"
 #include "edit/disabled_slots.h"
-#include "files/channel_list.h"
 #include "files/file_kind.h"
 #include "files/text_file.h"
 
@@ -232,13 +231,14 @@ std::optional<Message> FarTooLarge(const QFile& file) {
     return Say(MessageId::kFileFarTooLarge, SizeText(size), SizeText(kLargestCloneFileBytes));
 }
 
-// Why a file that does not start as a clone file is none: the channel list
-// it is, when it is one, since that is what a user most often opens by
-// mistake; else its length or its first line.
-Message NotCloneFileReason(QFile& file, int lines) {
-    const QByteArray head = file.peek(64 * 1024);
-    if (const auto format = DetectListFormat(std::string_view(head.constData(), std::size_t(head.size()))))
-        return Say(MessageId::kFileIsChannelList, FormatTitle(*format));
+// Why a file that does not start as a clone file is none: the kind of text
+// it is, when otherKind knows it; else its length or its first line.
+Message NotCloneFileReason(QFile& file, int lines, const TextKindNamer& otherKind) {
+    if (otherKind) {
+        const QByteArray head = file.peek(64 * 1024);
+        if (const auto kind = otherKind(std::string_view(head.constData(), std::size_t(head.size()))))
+            return Say(MessageId::kFileIsChannelList, *kind);
+    }
     return lines < kCloneFileLines ? ShortFileReason(lines) : HeaderReason();
 }
 
@@ -254,7 +254,7 @@ Message Unreadable(ReadFailure why) {
 
 }  // namespace
 
-FileResult LoadCloneFile(CloneImage& image, const QString& path) {
+FileResult LoadCloneFile(CloneImage& image, const QString& path, const TextKindNamer& otherKind) {
     QFile file(path);
     ReadFailure why = ReadFailure::kCannotRead;
     if (!OpenRegularFile(file, &why))
@@ -272,7 +272,7 @@ FileResult LoadCloneFile(CloneImage& image, const QString& path) {
         const int lines = CountLines(file, kCloneFileLines);
         if (!file.seek(0)) return FileResult::Failure(MessageId::kFileOpenError, Verbatim(file.errorString().toStdString()));
         return FileResult::Failure(lines < kCloneFileLines ? MessageId::kFileOpenError : MessageId::kDataError,
-                                   NotCloneFileReason(file, lines));
+                                   NotCloneFileReason(file, lines, otherKind));
     }
     const auto text = ReadTextLines(file, kCloneFileLines, nullptr, kMaxCloneFileBytes);
     if (!text) return FileResult::Failure(MessageId::kFileOpenError, Verbatim(file.errorString().toStdString()));
@@ -281,7 +281,7 @@ FileResult LoadCloneFile(CloneImage& image, const QString& path) {
 
 FileResult OpenCloneFile(CloneImage& image, const QString& path) {
     if (path.isEmpty() || !QFileInfo(path).isFile()) return FileResult::Failure(MessageId::kFileOpenError);
-    return LoadCloneFile(image, path);
+    return LoadCloneFile(image, path, {});
 }
 
 std::vector<std::string> CheckCloneFile(const QString& path) {

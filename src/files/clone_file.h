@@ -1,7 +1,10 @@
 #pragma once
 #include <QString>
 #include <QtGlobal>
+#include <functional>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/image.h"
@@ -54,10 +57,14 @@ FileResult SaveCloneFile(const CloneImage& image, const QString& path);
 // ("File Open Error" for a file that cannot be read, is no regular file or has
 // fewer than 2643 lines, "Data Error" for a wrong header or footer) leaves the image as it
 // was. On success the memory list is refreshed (disabled slots wiped) and
-// Modified cleared.
-FileResult LoadCloneFile(CloneImage& image, const QString& path);
+// Modified cleared. A file that is no clone file is named by otherKind from
+// its first bytes where it can ("gqrx bookmarks"), since that is what a user
+// most often opens by mistake: the channel lists, which know their kinds,
+// lie above this layer (lists/clone_file_load.h hands them in).
+using TextKindNamer = std::function<std::optional<std::string>(std::string_view head)>;
+FileResult LoadCloneFile(CloneImage& image, const QString& path, const TextKindNamer& otherKind);
 // The start-up load of a file named on the command line: "File Open Error"
-// when there is no such file, otherwise LoadCloneFile.
+// when there is no such file, otherwise LoadCloneFile naming no other kind.
 FileResult OpenCloneFile(CloneImage& image, const QString& path);
 // The load from lines already read (at least 2643 of them, else the "File
 // Open Error" case).

@@ -4,12 +4,12 @@
 // seen to print nothing. The file commands themselves: tests/app/commands.
 #include <QPrinter>
 
-#include "app/dialogs/print_selection_dialog.h"
 #include "app/dialogs/listing_print.h"
+#include "app/dialogs/print_selection_dialog.h"
 #include "app/dialogs/printer_dialogs.h"
 #include "codecs/new_image.h"
 #include "files/clone_file.h"
-#include "files/csv.h"
+#include "lists/csv.h"
 #include "print/listing_painter.h"
 #include "window_fixture.h"
 

@@ -9,8 +9,9 @@
 #include "cli/verb.h"
 #include "cli_support.h"
 #include "files/clone_file.h"
-#include "files/csv.h"
 #include "files/rich_image.h"
+#include "lists/clone_file_load.h"
+#include "lists/csv.h"
 
 namespace wrk7::cli {
 namespace {

@@ -7,6 +7,7 @@
 #include "cli_support.h"
 #include "files/clone_file.h"
 #include "files/rich_image.h"
+#include "lists/clone_file_load.h"
 
 namespace wrk7::cli {
 namespace {

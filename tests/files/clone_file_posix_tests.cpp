@@ -12,10 +12,11 @@
 #include <thread>
 
 #include "files/clone_file_fixture.h"
-#include "files/csv.h"
 #include "files/file_kind.h"
 #include "files/preferences.h"
 #include "files/text_file.h"
+#include "lists/clone_file_load.h"
+#include "lists/csv.h"
 
 namespace wrk7 {
 namespace {

@@ -5,6 +5,7 @@
 #include "files/clone_file.h"
 #include "files/clone_file_fixture.h"
 #include "files/text_file.h"
+#include "lists/clone_file_load.h"
 
 namespace wrk7 {
 namespace {

@@ -5,23 +5,24 @@
 #include <QFileInfo>
 #include <memory>
 
-#include "app/support/named_action.h"
+#include "app/commands/selection.h"
 #include "app/dialogs/compare_dialog.h"
 #include "app/dialogs/import_placement_dialog.h"
 #include "app/dialogs/import_report_dialog.h"
 #include "app/dialogs/list_import_dialog.h"
 #include "app/document/clone_document.h"
-#include "app/commands/selection.h"
+#include "app/support/named_action.h"
 #include "app/translation/said.h"
 #include "app/translation/string_table.h"
 #include "edit/bank.h"
-#include "files/channel_list.h"
-#include "files/chirp_csv.h"
 #include "files/clone_file.h"
-#include "files/csv.h"
 #include "files/image_diff.h"
-#include "files/sdr_export.h"
 #include "link/link_operations.h"
+#include "lists/channel_list.h"
+#include "lists/chirp_csv.h"
+#include "lists/clone_file_load.h"
+#include "lists/csv.h"
+#include "lists/sdr_export.h"
 
 namespace wrk7 {
 

@@ -10,8 +10,8 @@
 #include "app/dialogs/file_dialogs.h"
 #include "app/support/prompter.h"
 #include "core/image.h"
-#include "files/channel_list.h"
 #include "files/result.h"
+#include "lists/channel_list.h"
 
 class QAction;
 class QWidget;

@@ -1,9 +1,9 @@
 #pragma once
 #include <QDialog>
 
-#include "files/chirp_csv.h"
-#include "files/csv.h"
-#include "files/list_import.h"
+#include "lists/chirp_csv.h"
+#include "lists/csv.h"
+#include "lists/list_import.h"
 
 #include <array>
 #include <string>

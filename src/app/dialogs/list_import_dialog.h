@@ -2,8 +2,8 @@
 #include <QDialog>
 #include <memory>
 
-#include "files/channel_list.h"
-#include "files/list_import.h"
+#include "lists/channel_list.h"
+#include "lists/list_import.h"
 
 class QCheckBox;
 class QComboBox;

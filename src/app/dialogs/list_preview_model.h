@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "core/image.h"
-#include "files/channel_list.h"
-#include "files/list_import.h"
+#include "lists/channel_list.h"
+#include "lists/list_import.h"
 
 namespace wrk7 {
 

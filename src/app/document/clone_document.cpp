@@ -10,6 +10,7 @@
 #include "edit/disabled_slots.h"
 #include "edit/transfer_merge.h"
 #include "files/clone_file.h"
+#include "lists/clone_file_load.h"
 
 namespace wrk7 {
 

@@ -10,10 +10,10 @@
 #include "core/image.h"
 #include "core/memory_map.h"
 #include "edit/image_edit.h"
-#include "files/chirp_csv.h"
-#include "files/list_import.h"
-#include "files/csv.h"
 #include "files/result.h"
+#include "lists/chirp_csv.h"
+#include "lists/csv.h"
+#include "lists/list_import.h"
 
 namespace wrk7 {
 

@@ -13,8 +13,8 @@
 #include "app/pages/vfo_table_model.h"
 #include "edit/bank.h"
 #include "edit/memory_ops.h"
-#include "files/channel_records_text.h"
-#include "files/channel_tsv.h"
+#include "lists/channel_records_text.h"
+#include "lists/channel_tsv.h"
 
 namespace wrk7 {
 

@@ -6,6 +6,7 @@
 
 #include "app/translation/said.h"
 #include "files/clone_file.h"
+#include "lists/clone_file_load.h"
 
 namespace wrk7 {
 

@@ -4,11 +4,11 @@
 #include <QtTest>
 #include <gtest/gtest.h>
 
+#include "../put_channel.h"
 #include "app/document/clone_document.h"
 #include "files/clone_file.h"
-#include "files/csv.h"
 #include "files/text_file.h"
-#include "../put_channel.h"
+#include "lists/csv.h"
 
 namespace wrk7 {
 namespace {

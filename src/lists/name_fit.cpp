@@ -1,4 +1,4 @@
-#include "files/name_fit.h"
+#include "lists/name_fit.h"
 
 #include <QString>
 #include <cstdio>
@@ -6,8 +6,8 @@
 #include <set>
 
 #include "core/channel_limits.h"
-#include "files/csv_records.h"
 #include "files/text_file.h"
+#include "lists/csv_records.h"
 
 namespace wrk7 {
 

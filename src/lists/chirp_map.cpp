@@ -1,4 +1,4 @@
-#include "files/chirp_map.h"
+#include "lists/chirp_map.h"
 
 #include <cmath>
 #include <limits>
@@ -7,9 +7,9 @@
 #include "core/channel_options.h"
 #include "core/hex.h"
 #include "edit/channel_rules.h"
-#include "files/csv_records.h"
-#include "files/import_fit.h"
 #include "files/text_file.h"
+#include "lists/csv_records.h"
+#include "lists/import_fit.h"
 
 namespace wrk7 {
 

@@ -4,8 +4,8 @@
 #include <string_view>
 
 #include "core/image.h"
-#include "files/channel_list.h"
 #include "files/result.h"
+#include "lists/channel_list.h"
 
 namespace wrk7 {
 

@@ -11,10 +11,10 @@
 #include <set>
 
 #include "core/channel_options.h"
-#include "files/channel_list.h"
-#include "files/chirp_csv.h"
-#include "files/list_map.h"
-#include "rich_image.h"
+#include "files/rich_image.h"
+#include "lists/channel_list.h"
+#include "lists/chirp_csv.h"
+#include "lists/list_map.h"
 
 namespace wrk7 {
 namespace {

@@ -1,11 +1,11 @@
-#include "files/channel_list.h"
+#include "lists/channel_list.h"
 
 #include <algorithm>
 #include <array>
 
-#include "files/chirp_csv.h"
-#include "files/csv_records.h"
-#include "files/list_readers.h"
+#include "lists/chirp_csv.h"
+#include "lists/csv_records.h"
+#include "lists/list_readers.h"
 
 namespace wrk7 {
 

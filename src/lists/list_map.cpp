@@ -1,4 +1,4 @@
-#include "files/list_map.h"
+#include "lists/list_map.h"
 
 #include <QString>
 
@@ -7,11 +7,11 @@
 #include "core/hex.h"
 #include "core/tables.h"
 #include "edit/channel_rules.h"
-#include "files/chirp_map.h"
-#include "files/csv_records.h"
-#include "files/import_fit.h"
-#include "files/name_fit.h"
 #include "files/text_file.h"
+#include "lists/chirp_map.h"
+#include "lists/csv_records.h"
+#include "lists/import_fit.h"
+#include "lists/name_fit.h"
 
 namespace wrk7 {
 

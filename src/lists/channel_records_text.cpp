@@ -1,4 +1,4 @@
-#include "files/channel_records_text.h"
+#include "lists/channel_records_text.h"
 
 #include <charconv>
 #include <cmath>

@@ -5,7 +5,7 @@
 
 #include "core/image.h"
 #include "core/message.h"
-#include "files/channel_list.h"
+#include "lists/channel_list.h"
 
 namespace wrk7 {
 

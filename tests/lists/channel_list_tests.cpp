@@ -4,10 +4,10 @@
 #include <gtest/gtest.h>
 
 #include "edit/bank.h"
-#include "files/channel_list.h"
-#include "files/list_map.h"
-#include "files/sdr_export.h"
-#include "rich_image.h"
+#include "files/rich_image.h"
+#include "lists/channel_list.h"
+#include "lists/list_map.h"
+#include "lists/sdr_export.h"
 
 namespace wrk7 {
 namespace {

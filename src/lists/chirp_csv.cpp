@@ -1,11 +1,11 @@
-#include "files/chirp_csv.h"
+#include "lists/chirp_csv.h"
 
 #include <algorithm>
 
-#include "files/chirp_map.h"
-#include "files/csv_records.h"
-#include "files/name_fit.h"
 #include "files/text_file.h"
+#include "lists/chirp_map.h"
+#include "lists/csv_records.h"
+#include "lists/name_fit.h"
 
 namespace wrk7 {
 

@@ -2,7 +2,7 @@
 #include <string>
 #include <string_view>
 
-#include "files/channel_list.h"
+#include "lists/channel_list.h"
 
 namespace wrk7::list_readers {
 

@@ -1,4 +1,4 @@
-#include "files/csv_records.h"
+#include "lists/csv_records.h"
 
 #include <utility>
 

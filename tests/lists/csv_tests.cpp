@@ -14,15 +14,15 @@
 #include "core/slot_texts.h"
 #include "edit/channel_paste.h"
 #include "edit/channel_rules.h"
-#include "files/channel_records_text.h"
-#include "files/channel_tsv.h"
-#include "files/chirp_csv.h"
-#include "files/chirp_map.h"
 #include "files/clone_file.h"
-#include "files/csv.h"
-#include "files/csv_records.h"
 #include "files/rich_image.h"
 #include "files/text_file.h"
+#include "lists/channel_records_text.h"
+#include "lists/channel_tsv.h"
+#include "lists/chirp_csv.h"
+#include "lists/chirp_map.h"
+#include "lists/csv.h"
+#include "lists/csv_records.h"
 
 namespace wrk7 {
 namespace {

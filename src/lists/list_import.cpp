@@ -1,4 +1,4 @@
-#include "files/list_import.h"
+#include "lists/list_import.h"
 
 #include <algorithm>
 #include <cmath>

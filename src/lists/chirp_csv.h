@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "core/image.h"
-#include "files/import_fit.h"
 #include "files/result.h"
+#include "lists/import_fit.h"
 
 namespace wrk7 {
 

@@ -4,8 +4,8 @@
 
 #include "core/image.h"
 #include "core/message.h"
-#include "files/import_fit.h"
-#include "files/list_map.h"
+#include "lists/import_fit.h"
+#include "lists/list_map.h"
 
 namespace wrk7 {
 

@@ -1,4 +1,4 @@
-#include "files/list_readers.h"
+#include "lists/list_readers.h"
 
 #include <QByteArray>
 #include <QJsonArray>
@@ -7,7 +7,7 @@
 #include <QXmlStreamReader>
 #include <cmath>
 
-#include "files/csv_records.h"
+#include "lists/csv_records.h"
 
 namespace wrk7::list_readers {
 

@@ -1,4 +1,4 @@
-#include "files/csv.h"
+#include "lists/csv.h"
 
 #include <QFileInfo>
 #include <algorithm>
@@ -15,9 +15,9 @@
 #include "core/tables.h"
 #include "edit/channel_rules.h"
 #include "edit/disabled_slots.h"
-#include "files/csv_records.h"
-#include "files/name_fit.h"
 #include "files/text_file.h"
+#include "lists/csv_records.h"
+#include "lists/name_fit.h"
 
 namespace wrk7 {
 

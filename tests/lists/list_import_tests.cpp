@@ -4,8 +4,8 @@
 #include "core/tables.h"
 #include "edit/bank.h"
 #include "edit/channel_rules.h"
-#include "files/list_import.h"
-#include "rich_image.h"
+#include "files/rich_image.h"
+#include "lists/list_import.h"
 
 namespace wrk7 {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <set>
 
-#include "files/name_fit.h"
+#include "lists/name_fit.h"
 
 namespace wrk7 {
 namespace {

@@ -1,4 +1,4 @@
-#include "files/channel_tsv.h"
+#include "lists/channel_tsv.h"
 
 #include <algorithm>
 #include <array>

@@ -1,10 +1,10 @@
-#include "files/import_fit.h"
+#include "lists/import_fit.h"
 
 #include "core/channel_limits.h"
 #include "core/hex.h"
 #include "edit/channel_rules.h"
-#include "files/name_fit.h"
 #include "files/text_file.h"
+#include "lists/name_fit.h"
 
 namespace wrk7 {
 

@@ -1,4 +1,4 @@
-#include "files/sdr_export.h"
+#include "lists/sdr_export.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
