@@ -84,10 +84,7 @@ long long RoundedNumber(std::string_view text) {
 
 bool StartsWithDigit(std::string_view t) { return !t.empty() && t.front() >= '0' && t.front() <= '9'; }
 
-// Fields as the export writes them: a quoted field runs to the next lone
-// quote (a doubled quote inside is one quote; line breaks inside belong to the
-// field) and the rest up to the comma or line end is passed over; an unquoted
-// field runs to the comma or line end.
+// A field as the export writes them (CsvQuoting::kOwnExport).
 struct Field {
     std::string text;
     bool quoted = false;
@@ -102,96 +99,19 @@ std::optional<bool> YesNo(const Field& field) {
     return std::nullopt;
 }
 
-class FieldStream {
-public:
-    explicit FieldStream(std::string_view text) : s_(text) {}
-    bool AtEnd() const { return pos_ >= s_.size(); }
-    // The last field read ended its line, or the text.
-    bool RowEnded() const { return stop_ != Stop::kComma; }
-    bool TextEnded() const { return stop_ == Stop::kTextEnd; }
-    // The 1-based line on which the next field starts.
-    int Line() const { return line_; }
+// The next field of the export's rows; a row keeps to one line, so line
+// breaks inside quotes become blanks.
+Field NextField(CsvLexer& in) {
+    const CsvToken& token = in.Next();
+    return {token.quoted ? FlattenLineBreaks(token.text) : token.text, token.quoted};
+}
 
-    // The next field, wherever it is; used to look for the start of a row.
-    Field Next() {
-        Field f;
-        while (pos_ < s_.size() && (s_[pos_] == ' ' || s_[pos_] == '\t')) ++pos_;
-        if (pos_ < s_.size() && s_[pos_] == '"') {
-            f.quoted = true;
-            f.text = QuotedText();
-            while (pos_ < s_.size() && !IsEnd(pos_)) ++pos_;
-        } else {
-            const std::size_t start = pos_;
-            while (pos_ < s_.size() && !IsEnd(pos_)) ++pos_;
-            std::size_t end = pos_;
-            while (end > start && (s_[end - 1] == ' ' || s_[end - 1] == '\t')) --end;
-            f.text.assign(s_.substr(start, end - start));
-        }
-        SkipTerminator();
-        return f;
-    }
-
-    // The next field of the row being read; nullopt once its line has ended,
-    // so a short row never takes fields from the next line.
-    std::optional<Field> NextInRow() {
-        if (RowEnded()) return std::nullopt;
-        return Next();
-    }
-
-private:
-    enum class Stop { kComma, kLineEnd, kTextEnd };
-
-    // From the opening quote to the closing one.
-    std::string QuotedText() {
-        std::string text;
-        const std::size_t open = pos_;
-        ++pos_;
-        while (pos_ < s_.size()) {
-            const std::size_t q = s_.find('"', pos_);
-            if (q == std::string_view::npos) {
-                // Stray quote: the field takes the rest of the text.
-                text.append(s_.substr(pos_));
-                pos_ = s_.size();
-                break;
-            }
-            text.append(s_.substr(pos_, q - pos_));
-            pos_ = q + 1;
-            if (pos_ + 1 < s_.size() && s_[pos_] == '"' && !IsEnd(pos_ + 1)) {
-                text += '"';
-                ++pos_;
-                continue;
-            }
-            break;
-        }
-        line_ += LineBreaks(s_.substr(open, pos_ - open));
-        return FlattenLineBreaks(text);
-    }
-    // CR LF is one break.
-    static int LineBreaks(std::string_view t) {
-        int n = 0;
-        for (std::size_t i = 0; i < t.size(); ++i)
-            if (t[i] == '\n' || (t[i] == '\r' && (i + 1 >= t.size() || t[i + 1] != '\n'))) ++n;
-        return n;
-    }
-    bool IsEnd(std::size_t i) const {
-        return i >= s_.size() || s_[i] == ',' || s_[i] == '\r' || s_[i] == '\n';
-    }
-    void SkipTerminator() {
-        if (pos_ >= s_.size()) {
-            stop_ = Stop::kTextEnd;
-            return;
-        }
-        stop_ = s_[pos_] == ',' ? Stop::kComma : Stop::kLineEnd;
-        if (stop_ == Stop::kLineEnd) ++line_;
-        if (s_[pos_] == '\r' && pos_ + 1 < s_.size() && s_[pos_ + 1] == '\n') ++pos_;
-        ++pos_;
-    }
-
-    std::string_view s_;
-    std::size_t pos_ = 0;
-    Stop stop_ = Stop::kLineEnd;
-    int line_ = 1;
-};
+// The next field of the row being read; nullopt once its line has ended, so
+// a short row never takes fields from the next line.
+std::optional<Field> NextInRow(CsvLexer& in) {
+    if (in.RecordEnded()) return std::nullopt;
+    return NextField(in);
+}
 
 std::string Upper(std::string text) {
     bool ascii = true;
@@ -271,10 +191,10 @@ enum class RowStatus { kComplete, kPassedOver, kCut };
 // Reads the fields of one row up to its line end. A row short of fields is
 // passed over; one that the end of the text cuts short is kCut. reason: why
 // a row was passed over.
-RowStatus ReadRow(FieldStream& in, CsvRow& row, Message& reason) {
+RowStatus ReadRow(CsvLexer& in, CsvRow& row, Message& reason) {
     std::size_t fields = 1;  // MODEL
     const auto next = [&] {
-        auto field = in.NextInRow();
+        auto field = NextInRow(in);
         if (field) ++fields;
         return field;
     };
@@ -496,7 +416,7 @@ CsvImportResult ImportCsvText(CloneImage& image, std::string_view text) {
     CsvImportResult out;
     // Rows go into a copy, so a text that ends inside a row changes nothing.
     CloneImage next = image;
-    FieldStream in(text);
+    CsvLexer in(text, CsvQuoting::kOwnExport);
     OtherLine other;
     // The rows stored, in file order: their names are fitted together.
     struct NamedRow {
@@ -512,15 +432,15 @@ CsvImportResult ImportCsvText(CloneImage& image, std::string_view text) {
         if (!silent) out.issues.push_back(std::move(issue));
     };
     while (!in.AtEnd()) {
-        const bool lineStart = in.RowEnded();
+        const bool lineStart = in.RecordEnded();
         const int line = in.Line();
-        auto field = in.Next();
+        auto field = NextField(in);
         if (field.text != kCsvModel) {
             if (lineStart) other = {line, field.text, false, {}};
             if (other.line == 0) continue;  // the rest of a row passed over
             other.content = other.content || !field.text.empty();
             if (other.line == 1 && other.fields.size() <= kTitles.size()) other.fields.push_back(std::move(field.text));
-            if (!in.RowEnded()) continue;
+            if (!in.RecordEnded()) continue;
             if (other.line == 1) {
                 out.ownHeading = std::equal(other.fields.begin(), other.fields.end(), kTitles.begin(), kTitles.end());
             } else if (other.content) {

@@ -8,96 +8,6 @@ namespace {
 
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
 
-class RecordReader {
-public:
-    RecordReader(std::string_view text, CsvVisitor& visitor) : s_(text), visitor_(visitor) {
-        if (s_.substr(0, kBom.size()) == kBom) s_.remove_prefix(kBom.size());
-    }
-
-    void All() {
-        while (pos_ < s_.size()) {
-            if (s_[pos_] == '#' || AtLineEnd()) {
-                SkipLine();
-                continue;
-            }
-            const int line = line_;
-            ReadFields();
-            if (!visitor_.RecordEnd(line)) return;
-        }
-    }
-
-private:
-    bool AtLineEnd() const { return s_[pos_] == '\r' || s_[pos_] == '\n'; }
-
-    // Passes one line end (CR LF counts once) and counts it.
-    void EndLine() {
-        if (s_[pos_] == '\r' && pos_ + 1 < s_.size() && s_[pos_ + 1] == '\n') ++pos_;
-        ++pos_;
-        ++line_;
-    }
-
-    void SkipLine() {
-        while (pos_ < s_.size() && !AtLineEnd()) ++pos_;
-        if (pos_ < s_.size()) EndLine();
-    }
-
-    void ReadFields() {
-        for (std::size_t index = 0;; ++index) {
-            ReadField();
-            visitor_.Field(index, field_);
-            if (pos_ >= s_.size()) return;
-            if (s_[pos_] == ',') {
-                ++pos_;
-                continue;
-            }
-            EndLine();
-            return;
-        }
-    }
-
-    // Into field_, whose room serves every field.
-    void ReadField() {
-        field_.clear();
-        if (pos_ < s_.size() && s_[pos_] == '"') {
-            ++pos_;
-            ReadQuoted(field_);
-        }
-        // Unquoted text, or damage after a closing quote: up to the comma or line end.
-        const std::size_t start = pos_;
-        while (pos_ < s_.size() && s_[pos_] != ',' && !AtLineEnd()) ++pos_;
-        field_.append(s_.substr(start, pos_ - start));
-    }
-
-    void ReadQuoted(std::string& field) {
-        while (pos_ < s_.size()) {
-            // The plain run up to the next quote or line break at once.
-            const std::size_t start = pos_;
-            while (pos_ < s_.size() && s_[pos_] != '"' && !AtLineEnd()) ++pos_;
-            field.append(s_.substr(start, pos_ - start));
-            if (pos_ == s_.size()) return;
-            const char c = s_[pos_];
-            if (c == '"') {
-                if (pos_ + 1 < s_.size() && s_[pos_ + 1] == '"') {
-                    field += '"';
-                    pos_ += 2;
-                    continue;
-                }
-                ++pos_;
-                return;
-            }
-            if (c == '\n' || (c == '\r' && !(pos_ + 1 < s_.size() && s_[pos_ + 1] == '\n'))) ++line_;
-            field += c;
-            ++pos_;
-        }
-    }
-
-    std::string_view s_;
-    CsvVisitor& visitor_;
-    std::string field_;
-    std::size_t pos_ = 0;
-    int line_ = 1;
-};
-
 // Keeps every record whole.
 class Collector : public CsvVisitor {
 public:
@@ -115,7 +25,116 @@ private:
 
 }  // namespace
 
-void VisitCsvRecords(std::string_view text, CsvVisitor& visitor) { RecordReader(text, visitor).All(); }
+void CsvLexer::SkipLine() {
+    while (pos_ < s_.size() && !AtLineEnd(pos_)) ++pos_;
+    if (pos_ < s_.size()) EndLine();
+}
+
+// Passes one line end (CR LF counts once) and counts it.
+void CsvLexer::EndLine() {
+    if (s_[pos_] == '\r' && pos_ + 1 < s_.size() && s_[pos_ + 1] == '\n') ++pos_;
+    ++pos_;
+    ++line_;
+}
+
+const CsvToken& CsvLexer::Next() {
+    std::string& field = last_.text;  // its room serves every field
+    field.clear();
+    const bool own = quoting_ == CsvQuoting::kOwnExport;
+    if (own)
+        while (AtBlank()) ++pos_;
+    last_.quoted = pos_ < s_.size() && s_[pos_] == '"';
+    if (last_.quoted) {
+        ++pos_;
+        own ? ReadOwnQuoted() : ReadQuoted();
+    }
+    // Unquoted text, or what follows a closing quote: up to the comma or line end.
+    const std::size_t start = pos_;
+    while (!AtFieldEnd(pos_)) ++pos_;
+    if (!own || !last_.quoted) {
+        std::size_t end = pos_;
+        if (own)
+            while (end > start && (s_[end - 1] == ' ' || s_[end - 1] == '\t')) --end;
+        field.append(s_.substr(start, end - start));
+    }
+    Terminate();
+    return last_;
+}
+
+void CsvLexer::Terminate() {
+    if (pos_ >= s_.size()) {
+        last_.end = CsvFieldEnd::kTextEnd;
+    } else if (s_[pos_] == ',') {
+        last_.end = CsvFieldEnd::kComma;
+        ++pos_;
+    } else {
+        last_.end = CsvFieldEnd::kLineEnd;
+        EndLine();
+    }
+}
+
+void CsvLexer::ReadQuoted() {
+    std::string& field = last_.text;
+    while (pos_ < s_.size()) {
+        // The plain run up to the next quote or line break at once.
+        const std::size_t start = pos_;
+        while (pos_ < s_.size() && s_[pos_] != '"' && !AtLineEnd(pos_)) ++pos_;
+        field.append(s_.substr(start, pos_ - start));
+        if (pos_ == s_.size()) return;
+        const char c = s_[pos_];
+        if (c == '"') {
+            if (pos_ + 1 < s_.size() && s_[pos_ + 1] == '"') {
+                field += '"';
+                pos_ += 2;
+                continue;
+            }
+            ++pos_;
+            return;
+        }
+        if (c == '\n' || (c == '\r' && !(pos_ + 1 < s_.size() && s_[pos_ + 1] == '\n'))) ++line_;
+        field += c;
+        ++pos_;
+    }
+}
+
+void CsvLexer::ReadOwnQuoted() {
+    std::string& field = last_.text;
+    while (pos_ < s_.size()) {
+        const std::size_t q = s_.find('"', pos_);
+        const std::size_t stop = q == std::string_view::npos ? s_.size() : q;
+        for (std::size_t i = pos_; i < stop; ++i)
+            if (s_[i] == '\n' || (s_[i] == '\r' && (i + 1 >= s_.size() || s_[i + 1] != '\n'))) ++line_;
+        field.append(s_.substr(pos_, stop - pos_));
+        if (q == std::string_view::npos) {
+            pos_ = s_.size();  // a stray quote: the field takes the rest of the text
+            return;
+        }
+        pos_ = q + 1;
+        if (pos_ + 1 < s_.size() && s_[pos_] == '"' && !AtFieldEnd(pos_ + 1)) {
+            field += '"';
+            ++pos_;
+            continue;
+        }
+        return;
+    }
+}
+
+void VisitCsvRecords(std::string_view text, CsvVisitor& visitor) {
+    if (text.starts_with(kBom)) text.remove_prefix(kBom.size());
+    CsvLexer lexer(text, CsvQuoting::kRecords);
+    while (!lexer.AtEnd()) {
+        if (lexer.AtBlankOrCommentLine()) {
+            lexer.SkipLine();
+            continue;
+        }
+        const int line = lexer.Line();
+        for (std::size_t index = 0;; ++index) {
+            visitor.Field(index, lexer.Next().text);
+            if (lexer.RecordEnded()) break;
+        }
+        if (!visitor.RecordEnd(line)) return;
+    }
+}
 
 std::vector<CsvRecord> ParseCsvRecords(std::string_view text) {
     Collector collector;
