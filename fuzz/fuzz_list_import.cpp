@@ -56,14 +56,14 @@ void RequireBookmarksReadBack(const CloneImage& image) {
                             image.memory.slot[slot].Text(kMode));
     for (const ListFormat format : {ListFormat::kGqrx, ListFormat::kSdrSharp, ListFormat::kSdrPlusPlus}) {
         const ChannelList back = ReadChannelList(SdrBookmarksText(image, format), format);
-        fuzz::Require(!back.failure, "written bookmarks read back", std::string(FormatName(format)));
+        fuzz::Require(!back.failure, "written bookmarks read back", std::string(InfoOf(format).name));
         std::multiset<std::string> read;
         for (const ListMapping& m : MapChannelList(back, image)) {
             fuzz::Require(m.outcome == ListMapping::Outcome::kImported, "every bookmark imports",
-                          std::string(FormatName(format)) + " line " + std::to_string(m.line));
+                          std::string(InfoOf(format).name) + " line " + std::to_string(m.line));
             read.insert(std::to_string(Hz(m.channel.Value(kFreq))) + " " + m.channel.Text(kMode));
         }
-        fuzz::Require(read == channels, "bookmarks give the same frequencies and modes", std::string(FormatName(format)));
+        fuzz::Require(read == channels, "bookmarks give the same frequencies and modes", std::string(InfoOf(format).name));
     }
 }
 

@@ -16,6 +16,7 @@
 #include "lists/clone_file_load.h"
 #include "lists/csv.h"
 #include "lists/list_import.h"
+#include "lists/list_export.h"
 #include "lists/sdr_export.h"
 #include "platform/terminal.h"
 
@@ -169,22 +170,15 @@ int RunExport(const QStringList& args, CliIo& io) {
     int model = 0, exitCode = kExitOk;
     if (!ParseWithModel("export", args, 2, io, exitCode, files, model, parser)) return exitCode;
     const QString format = parser.value(QStringLiteral("format")).toLower();
-    const std::optional<ListFormat> sdr = FormatNamed(format.toStdString());
-    const bool bookmarks = sdr == ListFormat::kGqrx || sdr == ListFormat::kSdrSharp || sdr == ListFormat::kSdrPlusPlus;
-    if (format != "wrk7" && format != "chirp" && !bookmarks)
+    const std::optional<ListFileType> type = ListFileNamed(format.toStdString());
+    if (!type || !IsWritten(*type))
         return UsageError(Self("export"),
-                          QStringLiteral("unknown format '%1' (wrk7, chirp, gqrx, sdrsharp or sdrpp)").arg(format), io);
+                          QStringLiteral("unknown format '%1' (%2)").arg(format, QString::fromStdString(ListFileNames(true))), io);
     CloneImage image;
     if (!Load(image, files[0], model, io)) return kExitFailure;
     // One set of bytes for both places, so what a pipe carries is exactly
     // what the file would hold.
-    QByteArray bytes;
-    if (bookmarks) {
-        const std::string text = SdrBookmarksText(image, *sdr);
-        bytes = QByteArray(text.data(), static_cast<qsizetype>(text.size()));
-    } else {
-        bytes = JoinLinesCrLf(format == "chirp" ? ChirpExportLines(image) : CsvExportLines(image));
-    }
+    const QByteArray bytes = ListFileBytes(image, *type);
     const bool written = files[1] == QLatin1String("-") ? WriteStandardOutput(bytes) : WriteFileAtomically(files[1], bytes);
     return Report(written ? FileResult::Success() : FileResult::Failure(MessageId::kFileOpenError), io);
 }
@@ -201,27 +195,27 @@ int RunImport(const QStringList& args, CliIo& io) {
     QStringList files;
     int model = 0, exitCode = kExitOk;
     if (!ParseWithModel("import", args, 3, io, exitCode, files, model, parser)) return exitCode;
-    std::optional<ListFormat> forced;
+    std::optional<ListFileType> forced;
     if (parser.isSet(QStringLiteral("format"))) {
         const QString name = parser.value(QStringLiteral("format"));
-        forced = FormatNamed(name.toStdString());
+        forced = ListFileNamed(name.toStdString());
         if (!forced)
             return UsageError(Self("import"),
-                              QStringLiteral("unknown format '%1' (wrk7, chirp, radioreference, repeaterbook, gqrx, "
-                                             "sdrsharp or sdrpp)").arg(name), io);
+                              QStringLiteral("unknown format '%1' (%2)").arg(name, QString::fromStdString(ListFileNames(false))), io);
     }
     CloneImage image;
     if (!Load(image, files[0], model, io)) return kExitFailure;
     const auto text = ReadCsvFile(files[1]);
     // A text no reader recognises goes to our own CSV import, which says why
     // it holds no channel rows.
-    const std::optional<ListFormat> format = forced ? forced : text ? DetectListFormat(*text) : std::nullopt;
-    const bool own = !format || *format == ListFormat::kWrk7;
-    const bool chirp = format == ListFormat::kChirp || (!forced && text && DetectCsvKind(*text) == CsvKind::kChirp);
-    if (text && !own && !chirp) {
+    const std::optional<ListFileType> type = forced ? forced : text ? DetectListFile(*text) : std::nullopt;
+    // The table's entry: a list read into rows, or none.
+    const std::optional<ListFormat>* rows = type ? &InfoOf(*type).rows : nullptr;
+    const bool chirp = type == ListFileType::kChirpCsv || (!forced && text && DetectCsvKind(*text) == CsvKind::kChirp);
+    if (text && rows && *rows && !chirp) {
         ListImportChoice choice;
         if (!ListChoice(parser, image, choice, io, exitCode)) return exitCode;
-        return ImportList(image, *text, *format, choice, files[1], files[2], io);
+        return ImportList(image, *text, **rows, choice, files[1], files[2], io);
     }
     for (const char* listOnly : {"bank", "grow", "empty"})
         if (parser.isSet(QString::fromLatin1(listOnly)))

@@ -11,25 +11,6 @@ namespace wrk7 {
 
 namespace {
 
-struct FormatNames {
-    ListFormat format;
-    std::string_view name, title;
-};
-constexpr FormatNames kFormats[] = {
-    {ListFormat::kWrk7, "wrk7", "this program's CSV"},
-    {ListFormat::kChirp, "chirp", "CHIRP CSV"},
-    {ListFormat::kRadioReference, "radioreference", "frequency-database export"},
-    {ListFormat::kRepeaterBook, "repeaterbook", "repeater directory export"},
-    {ListFormat::kGqrx, "gqrx", "gqrx bookmarks"},
-    {ListFormat::kSdrSharp, "sdrsharp", "SDR# frequency manager"},
-    {ListFormat::kSdrPlusPlus, "sdrpp", "SDR++ frequency manager"},
-};
-
-const FormatNames& NamesOf(ListFormat format) {
-    return *std::find_if(std::begin(kFormats), std::end(kFormats),
-                         [format](const FormatNames& f) { return f.format == format; });
-}
-
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
 
 std::string_view WithoutBom(std::string_view text) {
@@ -52,43 +33,37 @@ public:
     std::vector<std::string> headings;
 };
 
-std::optional<ListFormat> DetectCsv(std::string_view text) {
+std::optional<ListFileType> DetectCsv(std::string_view text) {
     FirstRecord first;
     VisitCsvRecords(text, first);
     if (first.headings.empty()) return std::nullopt;
     // Our own export's title line starts so, whatever follows.
-    if (first.headings.front() == "model") return ListFormat::kWrk7;
-    if (DetectCsvKind(text) == CsvKind::kChirp) return ListFormat::kChirp;
+    if (first.headings.front() == "model") return ListFileType::kOwnCsv;
+    if (DetectCsvKind(text) == CsvKind::kChirp) return ListFileType::kChirpCsv;
     // Any heading of theirs alone will do: a file that lost its frequency
     // column is still theirs, and its reader says what is missing.
     if (first.Names({"frequency output", "alpha tag", "pl output tone", "pl tone", "fcc callsign"}))
-        return ListFormat::kRadioReference;
-    if (first.Names({"output freq", "downlink tone", "uplink tone"})) return ListFormat::kRepeaterBook;
+        return ListFileType::kRadioReference;
+    if (first.Names({"output freq", "downlink tone", "uplink tone"})) return ListFileType::kRepeaterBook;
     return std::nullopt;
 }
 
 }  // namespace
 
-std::string_view FormatName(ListFormat format) { return NamesOf(format).name; }
-
-std::optional<ListFormat> FormatNamed(std::string_view name) {
-    const std::string key = list_readers::HeadingKey(name);
-    for (const FormatNames& f : kFormats)
-        if (f.name == key) return f.format;
-    return std::nullopt;
-}
-
-std::string_view FormatTitle(ListFormat format) { return NamesOf(format).title; }
-
-std::optional<ListFormat> DetectListFormat(std::string_view text) {
+std::optional<ListFileType> DetectListFile(std::string_view text) {
     text = WithoutBom(text);
     if (text.find('\0') != std::string_view::npos || IsBlank(text)) return std::nullopt;
     const char first = text[text.find_first_not_of(" \t\r\n")];
-    if (first == '<') return list_readers::IsSdrSharpXml(text) ? std::optional(ListFormat::kSdrSharp) : std::nullopt;
+    if (first == '<') return list_readers::IsSdrSharpXml(text) ? std::optional(ListFileType::kSdrSharp) : std::nullopt;
     if (first == '{')
-        return list_readers::IsSdrPlusPlusJson(text) ? std::optional(ListFormat::kSdrPlusPlus) : std::nullopt;
-    if (list_readers::HasGqrxHeading(text)) return ListFormat::kGqrx;
+        return list_readers::IsSdrPlusPlusJson(text) ? std::optional(ListFileType::kSdrPlusPlus) : std::nullopt;
+    if (list_readers::HasGqrxHeading(text)) return ListFileType::kGqrx;
     return DetectCsv(text);
+}
+
+std::optional<ListFormat> DetectListFormat(std::string_view text) {
+    const auto type = DetectListFile(text);
+    return type ? InfoOf(*type).rows : std::nullopt;
 }
 
 ChannelList ReadChannelList(std::string_view text, std::optional<ListFormat> format) {
@@ -101,12 +76,13 @@ ChannelList ReadChannelList(std::string_view text, std::optional<ListFormat> for
     };
     if (text.find('\0') != std::string_view::npos) return failed(Say(MessageId::kListNotText));
     if (IsBlank(text)) return failed(Say(MessageId::kListEmpty));
-    if (!format) format = DetectListFormat(text);
-    if (!format) return failed(Say(MessageId::kListUnknown));
+    if (!format) {
+        const auto type = DetectListFile(text);
+        if (!type) return failed(Say(MessageId::kListUnknown));
+        if (!InfoOf(*type).rows) return failed(Say(MessageId::kListOwnImport, InfoOf(*type).title));
+        format = InfoOf(*type).rows;
+    }
     switch (*format) {
-        case ListFormat::kWrk7:
-        case ListFormat::kChirp:
-            return failed(Say(MessageId::kListOwnImport, FormatTitle(*format)));
         case ListFormat::kRadioReference:
         case ListFormat::kRepeaterBook:
             return list_readers::ReadHeadedCsv(text, *format);

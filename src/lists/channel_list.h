@@ -5,35 +5,21 @@
 #include <vector>
 
 #include "core/message.h"
+#include "lists/list_formats.h"
 
 namespace wrk7 {
 
-// The lists listeners find their channels in, read into one form: the two
-// CSV layouts of this program and of the open multi-radio tool, a frequency
-// database's county/agency export (current and older layout), a repeater
-// directory's export, and the bookmarks of three SDR programs. Columns are
-// found by heading, in any order and case, never by position.
-
-enum class ListFormat {
-    kWrk7,            // this program's CSV
-    kChirp,           // the open multi-radio tool's generic CSV
-    kRadioReference,  // frequency-database county/agency export, either layout
-    kRepeaterBook,    // repeater directory export
-    kGqrx,            // gqrx bookmarks.csv
-    kSdrSharp,        // SDR# frequencies.xml
-    kSdrPlusPlus,     // SDR++ frequency manager JSON
-};
-
-// The name --format takes and reports: "wrk7", "chirp", "radioreference",
-// "repeaterbook", "gqrx", "sdrsharp", "sdrpp".
-std::string_view FormatName(ListFormat format);
-std::optional<ListFormat> FormatNamed(std::string_view name);  // any case
-// What the window calls it ("gqrx bookmarks", "SDR# frequency manager", ...).
-std::string_view FormatTitle(ListFormat format);
+// The lists listeners find their channels in, read into one form: a
+// frequency database's county/agency export (current and older layout), a
+// repeater directory's export, and the bookmarks of three SDR programs.
+// Columns are found by heading, in any order and case, never by position.
 
 // Recognised from the content alone: the headings of the CSV layouts, the
 // XML root, the JSON keys, gqrx's "# Frequency ;" heading. nullopt for
-// anything else (an empty, binary or unknown text).
+// anything else (an empty, binary or unknown text). This program's CSV and
+// CHIRP's are told too, though their own importers read them.
+std::optional<ListFileType> DetectListFile(std::string_view text);
+// The list without slots of its own that text is, if it is one.
 std::optional<ListFormat> DetectListFormat(std::string_view text);
 
 // One row of a list as written, nothing converted yet.
@@ -53,16 +39,16 @@ struct ListRow {
 };
 
 struct ChannelList {
-    ListFormat format = ListFormat::kWrk7;
+    ListFormat format = ListFormat::kRadioReference;
     std::vector<ListRow> rows;  // in file order
     // Why the text is no list of that format (no heading, XML or JSON not
     // well formed, not the expected root): nothing is imported.
     std::optional<Message> failure;
 };
 
-// The rows of text read as format (DetectListFormat's when not given). The
-// two CSV layouts that have slots of their own (kWrk7, kChirp) are imported
-// by their own readers and are refused here with a failure.
+// The rows of text read as format (DetectListFile's when not given). The two
+// CSV layouts whose rows name their slots (this program's, CHIRP's) are
+// imported by their own readers and are refused here with a failure.
 ChannelList ReadChannelList(std::string_view text, std::optional<ListFormat> format = std::nullopt);
 
 }  // namespace wrk7

@@ -15,8 +15,6 @@ namespace wrk7 {
 // (CHIRP): a header line naming the columns, then one row per channel. The
 // rows go to and come from the memory channels, slots 0..999.
 
-// Second file type of File > Export.
-inline constexpr std::string_view kChirpCsvFilter = "CHIRP CSV Files (*.csv)|*.csv";
 
 enum class CsvKind {
     kOwn,    // this program's 16 columns, "MODEL" first

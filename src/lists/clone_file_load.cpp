@@ -6,7 +6,7 @@ namespace wrk7 {
 
 FileResult LoadCloneFile(CloneImage& image, const QString& path) {
     return LoadCloneFile(image, path, [](std::string_view head) -> std::optional<std::string> {
-        if (const auto format = DetectListFormat(head)) return std::string(FormatTitle(*format));
+        if (const auto type = DetectListFile(head)) return std::string(InfoOf(*type).title);
         return std::nullopt;
     });
 }

@@ -14,7 +14,6 @@ namespace wrk7 {
 // The CSV channel list: a title line, then one row of 16 fields per VFO band
 // (14) and per memory-type slot (1300). Text fields are quoted; a double quote
 // inside a text is written twice, as spreadsheets expect.
-inline constexpr std::string_view kCsvFilter = "CSV Files (*.csv)|*.csv|All Files (*.*)|*.*";
 inline constexpr std::string_view kCsvModel = "WR-K7";
 inline constexpr int kCsvRows = kBandCount + kSlotCount;
 

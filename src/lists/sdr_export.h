@@ -16,9 +16,6 @@ namespace wrk7 {
 // button reads. Read back by ReadChannelList they give the same frequencies,
 // modes and names.
 
-inline constexpr std::string_view kGqrxFilter = "gqrx Bookmarks (*.csv)|*.csv";
-inline constexpr std::string_view kSdrSharpFilter = "SDR# Frequency Manager (*.xml)|*.xml";
-inline constexpr std::string_view kSdrPlusPlusFilter = "SDR++ Frequency Manager (*.json)|*.json";
 
 // format: kGqrx, kSdrSharp or kSdrPlusPlus.
 std::string SdrBookmarksText(const CloneImage& image, ListFormat format);

@@ -19,39 +19,41 @@ std::string Sample(const char* name) {
 TEST(ChannelListFormat, RecognisedFromTheContentNeverFromTheName) {
     struct Case {
         std::string text;
-        std::optional<ListFormat> format;
+        std::optional<ListFileType> type;
     };
     const Case cases[] = {
-        {Sample("county_current.csv"), ListFormat::kRadioReference},
-        {Sample("county_older.csv"), ListFormat::kRadioReference},
-        {Sample("repeaters.csv"), ListFormat::kRepeaterBook},
-        {Sample("bookmarks.csv"), ListFormat::kGqrx},
-        {Sample("frequencies.xml"), ListFormat::kSdrSharp},
-        {Sample("sdrpp.json"), ListFormat::kSdrPlusPlus},
-        {testing::ReadAll(QStringLiteral(WRK7_TEST_DATA_DIR "/chirp_current.csv")).toStdString(), ListFormat::kChirp},
+        {Sample("county_current.csv"), ListFileType::kRadioReference},
+        {Sample("county_older.csv"), ListFileType::kRadioReference},
+        {Sample("repeaters.csv"), ListFileType::kRepeaterBook},
+        {Sample("bookmarks.csv"), ListFileType::kGqrx},
+        {Sample("frequencies.xml"), ListFileType::kSdrSharp},
+        {Sample("sdrpp.json"), ListFileType::kSdrPlusPlus},
+        {testing::ReadAll(QStringLiteral(WRK7_TEST_DATA_DIR "/chirp_current.csv")).toStdString(), ListFileType::kChirpCsv},
         // Headings in another order and case, behind a byte order mark.
-        {"\xEF\xBB\xBF" "alpha tag,MODE,frequency output\nX,FM,146.52\n", ListFormat::kRadioReference},
-        {"\"MODEL\",\"WR-K7J\"\n", ListFormat::kWrk7},
+        {"\xEF\xBB\xBF" "alpha tag,MODE,frequency output\nX,FM,146.52\n", ListFileType::kRadioReference},
+        {"\"MODEL\",\"WR-K7J\"\n", ListFileType::kOwnCsv},
         {"", std::nullopt},
         {" \r\n\t\n", std::nullopt},
         {std::string("Output Freq\0,Call\n", 18), std::nullopt},  // binary
         {"Frequency,Name\n146.52,X\n", std::nullopt},
         {"<html><body/></html>", std::nullopt},
         {"{\"items\": {}}", std::nullopt},
-        {"{\"bookmarks\": {}}", ListFormat::kSdrPlusPlus},  // what its Export button writes
-        {"{\"lists\": ", ListFormat::kSdrPlusPlus},  // cut short: its reader says where
-        {"{\"bookmarks\": {\"x\": ", ListFormat::kSdrPlusPlus},
+        {"{\"bookmarks\": {}}", ListFileType::kSdrPlusPlus},  // what its Export button writes
+        {"{\"lists\": ", ListFileType::kSdrPlusPlus},  // cut short: its reader says where
+        {"{\"bookmarks\": {\"x\": ", ListFileType::kSdrPlusPlus},
         {"{\"lists\": []}", std::nullopt},
     };
     for (const Case& c : cases) {
-        const auto format = DetectListFormat(c.text);
-        EXPECT_EQ(format.has_value(), c.format.has_value()) << c.text.substr(0, 40);
-        if (format && c.format) {
-            EXPECT_EQ(FormatName(*format), FormatName(*c.format)) << c.text.substr(0, 40);
+        const auto type = DetectListFile(c.text);
+        EXPECT_EQ(type.has_value(), c.type.has_value()) << c.text.substr(0, 40);
+        if (type && c.type) {
+            EXPECT_EQ(InfoOf(*type).name, InfoOf(*c.type).name) << c.text.substr(0, 40);
         }
+        // The lists without slots of their own, and only they, are read into rows.
+        EXPECT_EQ(DetectListFormat(c.text), type ? InfoOf(*type).rows : std::nullopt) << c.text.substr(0, 40);
     }
-    EXPECT_EQ(FormatNamed("SDRPP"), ListFormat::kSdrPlusPlus);
-    EXPECT_EQ(FormatNamed("radio reference"), std::nullopt);
+    EXPECT_EQ(ListFileNamed("SDRPP"), ListFileType::kSdrPlusPlus);
+    EXPECT_EQ(ListFileNamed("radio reference"), std::nullopt);
 }
 
 // One row as read, its fields joined: line|frequency|Hz|mode|tone|name|note|tag/agency/group/county.
@@ -122,7 +124,8 @@ TEST(ChannelListRead, ATextThatIsNoListSaysWhyAndGivesNoRows) {
         {"<Bookmarks/>", ListFormat::kSdrSharp, "the XML root is <Bookmarks>, not <ArrayOfMemoryEntry>"},
         {"{\"lists\": {\n\"A\": [}", ListFormat::kSdrPlusPlus, "the JSON is not well formed at line 2: object is missing after a comma"},
         {"[1, 2]", ListFormat::kSdrPlusPlus, "the JSON is no object holding \"bookmarks\" or \"lists\""},
-        {"Location,Name,Frequency\n1,X,146.52\n", ListFormat::kChirp, "a CHIRP CSV is imported by its own reader"},
+        {"Location,Name,Frequency\n1,X,146.52\n", std::nullopt, "a CHIRP CSV is imported by its own reader"},
+        {"\"MODEL\",\"BANK\"\n", std::nullopt, "a this program's CSV is imported by its own reader"},
     };
     for (const Case& c : cases) {
         const ChannelList list = ReadChannelList(c.text, c.forced);
@@ -195,16 +198,16 @@ TEST(SdrExport, BookmarksReadBackToTheSameFrequenciesModesAndNames) {
     };
     for (const Case& c : cases) {
         const ChannelList list = ReadChannelList(SdrBookmarksText(image, c.format));
-        ASSERT_FALSE(list.failure) << FormatName(c.format) << ": " << list.failure->English();
+        ASSERT_FALSE(list.failure) << InfoOf(c.format).name << ": " << list.failure->English();
         EXPECT_EQ(list.format, c.format);
         const std::vector<ListMapping> mapped = MapChannelList(list, image);
         std::vector<std::string> channels;
         for (std::size_t i = 0; i < list.rows.size(); ++i) {
-            ASSERT_EQ(mapped[i].outcome, ListMapping::Outcome::kImported) << FormatName(c.format) << " row " << i;
+            ASSERT_EQ(mapped[i].outcome, ListMapping::Outcome::kImported) << InfoOf(c.format).name << " row " << i;
             channels.push_back(mapped[i].channel.Text(kFreq) + " " + mapped[i].channel.Text(kMode) + " " +
                                list.rows[i].name + " " + list.rows[i].tag + list.rows[i].group);
         }
-        EXPECT_EQ(channels, c.channels) << FormatName(c.format);
+        EXPECT_EQ(channels, c.channels) << InfoOf(c.format).name;
         // The airband channel keeps its 8.33 kHz step on the way back.
         for (const ListMapping& m : mapped)
             EXPECT_TRUE(m.channel.Text(kFreq) != "118.008333" || m.channel.Text(kStep) == "8.33KHz");
@@ -212,7 +215,7 @@ TEST(SdrExport, BookmarksReadBackToTheSameFrequenciesModesAndNames) {
         for (const ListRow& row : list.rows) EXPECT_FALSE(row.name.ends_with(' ')) << '"' << row.name << '"';
         // An empty memory writes a list that reads back as one without rows.
         const ChannelList none = ReadChannelList(SdrBookmarksText(testing::NewImage(), c.format), c.format);
-        EXPECT_TRUE(!none.failure && none.rows.empty()) << FormatName(c.format);
+        EXPECT_TRUE(!none.failure && none.rows.empty()) << InfoOf(c.format).name;
     }
 }
 

@@ -69,7 +69,7 @@ TEST(ListFixtures, EachReaderTakesItsOwnListsAndNoOther) {
                 if (m.outcome == Outcome::kLeftOut) ++leftOut[static_cast<std::size_t>(m.kind)];
             }
             if (reader != f.format) {
-                EXPECT_TRUE(list.failure || imported == 0) << f.file << " read as " << FormatName(reader);
+                EXPECT_TRUE(list.failure || imported == 0) << f.file << " read as " << InfoOf(reader).name;
                 continue;
             }
             ASSERT_FALSE(list.failure) << f.file << ": " << list.failure->English();
@@ -102,7 +102,7 @@ TEST(ListFixtures, EachReaderTakesItsOwnListsAndNoOther) {
 TEST(ListFixtures, TheStockListOfTheMultiRadioToolKeepsItsNamesApartAndItsNotesClean) {
     const std::string text = Sample("chirp_stock.csv");
     for (const ListFormat reader : kListReaders)
-        EXPECT_TRUE(ReadChannelList(text, reader).failure) << FormatName(reader);
+        EXPECT_TRUE(ReadChannelList(text, reader).failure) << InfoOf(reader).name;
     CloneImage image = testing::NewImage(1);
     const ChirpImportResult r = ImportChirpText(image, text);
     ASSERT_TRUE(r.result.ok);

@@ -22,6 +22,7 @@
 #include "lists/chirp_csv.h"
 #include "lists/clone_file_load.h"
 #include "lists/csv.h"
+#include "lists/list_export.h"
 #include "lists/sdr_export.h"
 
 namespace wrk7 {
@@ -178,15 +179,16 @@ bool FileCommands::SaveTo(const QString& path) {
 
 namespace {
 
-// Every list the import reads first, then CSV files alone, then any file.
-constexpr std::string_view kListFilter =
-    "Channel Lists (*.csv *.xml *.json)|*.csv;*.xml;*.json|CSV Files (*.csv)|*.csv|All Files (*.*)|*.*";
+const std::string& ListFilter() {
+    static const std::string filter = ListImportFilter();
+    return filter;
+}
 
 }  // namespace
 
 void FileCommands::Import() {
     if (document_.IsReadOnly()) return;
-    const QString path = ChooseFile(importList, kListFilter, CurrentFolder(), false);
+    const QString path = ChooseFile(importList, ListFilter(), CurrentFolder(), false);
     if (!path.isEmpty()) ImportFile(path);
 }
 
@@ -198,8 +200,7 @@ void FileCommands::ImportFile(const QString& path) {
     // A text no reader knows goes to our own CSV import, which says why it
     // holds no channel rows.
     const std::optional<ListFormat> format = text ? DetectListFormat(*text) : std::nullopt;
-    if (format && *format != ListFormat::kWrk7 && *format != ListFormat::kChirp)
-        return ImportChannelList(path, *text, *format);
+    if (format) return ImportChannelList(path, *text, *format);
     const CsvImportResult r = document_.ImportCsv(path, text);
     if (!r.result.ok) return ShowFailure(r.result.messages);
     selection_.SelectRows({1}, 1);
@@ -260,29 +261,8 @@ void FileCommands::ImportChannelList(const QString& path, const std::string& tex
 
 namespace {
 
-// The types File > Export writes: this program's CSV first (the default),
-// then CHIRP's, then the SDR programs' bookmarks.
-struct ExportType {
-    std::string_view filter;
-    FileResult (*write)(const CloneImage&, const QString&);
-};
-constexpr std::string_view kOwnCsvFilter = kCsvFilter.substr(0, kCsvFilter.find('|', kCsvFilter.find('|') + 1));
-const ExportType kExportTypes[] = {
-    {kOwnCsvFilter, ExportCsv},
-    {kChirpCsvFilter, ExportChirpCsv},
-    {kGqrxFilter, [](const CloneImage& i, const QString& p) { return ExportSdrBookmarks(i, ListFormat::kGqrx, p); }},
-    {kSdrSharpFilter,
-     [](const CloneImage& i, const QString& p) { return ExportSdrBookmarks(i, ListFormat::kSdrSharp, p); }},
-    {kSdrPlusPlusFilter,
-     [](const CloneImage& i, const QString& p) { return ExportSdrBookmarks(i, ListFormat::kSdrPlusPlus, p); }},
-};
-
 const std::string& ExportFilter() {
-    static const std::string filter = [] {
-        std::string all;
-        for (const ExportType& type : kExportTypes) all += std::string(type.filter) + '|';
-        return all + "All Files (*.*)|*.*";
-    }();
+    static const std::string filter = ListExportFilter();
     return filter;
 }
 
@@ -295,11 +275,11 @@ void FileCommands::Export() {
                                     true, &chosen);
     if (path.isEmpty()) return;
     // The type chosen writes; any other choice (All Files) is this program's CSV.
-    const ExportType* type = &kExportTypes[0];
-    for (const ExportType& t : kExportTypes)
-        if (chosen == QtFilter(t.filter)) type = &t;
+    ListFileType type = ListFileType::kOwnCsv;
+    for (const ListFileInfo& file : kListFiles)
+        if (IsWritten(file.type) && chosen == QtFilter(file.exportFilter)) type = file.type;
     document_.CommitPendingEntries();
-    const FileResult r = type->write(document_.Image(), path);
+    const FileResult r = ExportListFile(document_.Image(), type, path);
     if (!r.ok) ShowMessages(r.messages);
 }
 

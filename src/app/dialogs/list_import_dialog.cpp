@@ -23,15 +23,15 @@
 
 namespace wrk7 {
 
-QString ListImportDialog::ListTitle(ListFormat format) {
-    switch (format) {
-        case ListFormat::kWrk7: return tr("this program's CSV");
-        case ListFormat::kChirp: return tr("CHIRP CSV");
-        case ListFormat::kRadioReference: return tr("frequency-database export");
-        case ListFormat::kRepeaterBook: return tr("repeater directory export");
-        case ListFormat::kGqrx: return tr("gqrx bookmarks");
-        case ListFormat::kSdrSharp: return tr("SDR# frequency manager");
-        case ListFormat::kSdrPlusPlus: return tr("SDR++ frequency manager");
+QString ListImportDialog::ListTitle(ListFileType type) {
+    switch (type) {
+        case ListFileType::kOwnCsv: return tr("this program's CSV");
+        case ListFileType::kChirpCsv: return tr("CHIRP CSV");
+        case ListFileType::kRadioReference: return tr("frequency-database export");
+        case ListFileType::kRepeaterBook: return tr("repeater directory export");
+        case ListFileType::kGqrx: return tr("gqrx bookmarks");
+        case ListFileType::kSdrSharp: return tr("SDR# frequency manager");
+        case ListFileType::kSdrPlusPlus: return tr("SDR++ frequency manager");
     }
     return {};
 }
@@ -49,7 +49,7 @@ ListImportDialog::ListImportDialog(const CloneImage& image, ChannelList list, co
     filter_ = new ListPreviewFilter(this);
     filter_->setSourceModel(model_);
 
-    auto* heading = new QLabel(tr("%1: %2, %n rows", nullptr, rowCount).arg(ListTitle(format), fileName));
+    auto* heading = new QLabel(tr("%1: %2, %n rows", nullptr, rowCount).arg(ListTitle(InfoOf(format).type), fileName));
     heading->setObjectName(QStringLiteral("lblListHeading"));
     table_ = new QTableView;
     table_->setObjectName(QStringLiteral("tblListPreview"));

@@ -35,8 +35,9 @@ public:
     const ListImportPlan& Plan() const { return plan_; }
     ListImportChoice Choice() const;
 
-    // What the heading calls a list of format ("gqrx bookmarks").
-    static QString ListTitle(ListFormat format);
+    // What the heading calls a list of type ("gqrx bookmarks"): the table's
+    // title in the window's language.
+    static QString ListTitle(ListFileType type);
 
     ListPreviewModel* Preview() const { return model_; }
     ListPreviewFilter* Filter() const { return filter_; }
