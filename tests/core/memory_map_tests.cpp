@@ -37,7 +37,7 @@ TEST(MemoryMap, AreasSitWhereTheReceiverKeepsThem) {
 
 // Every slot belongs to exactly one area, and no slot is left out. The labels
 // and numbers that name the slots are tested where they are read and written:
-// the grid's row labels (tests/edit, BankTable) and the CSV file (tests/files).
+// the grid's row labels (tests/edit, BankTable) and the CSV file (tests/lists).
 TEST(SlotAreas, TileTheSlotSpace) {
     int next = 0;
     for (const SlotArea& area : kSlotAreas) {

@@ -1,7 +1,7 @@
 // The File menu's commands on a document and a selection, no main window:
 // the names and types the file dialogs ask for, the CHIRP list's placement,
 // its question and report, Compare With, and a failed open. The files'
-// bytes and the imports' rules are tested in tests/files.
+// bytes and the imports' rules are tested in tests/files and tests/lists.
 #include "app/commands/file_commands.h"
 
 #include <QtTest>
