@@ -171,7 +171,8 @@ constexpr MessageTemplateOf<DiagnosticId> kTemplates[] = {
      WRK7_MESSAGE("Message", "Ask the computer's administrator for access to it."),
      nullptr, false},
 };
-static_assert(InIdOrder(kTemplates, DiagnosticId::kCount), "every diagnostic id has its template, in the order of the ids");
+static_assert(InIdOrder(kTemplates, DiagnosticId::kCount),
+              "every diagnostic id has its template, in the order of the ids");
 
 constexpr MessageTable kTable{&RowText<kTemplates>};
 

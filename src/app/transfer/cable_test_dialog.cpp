@@ -103,7 +103,8 @@ void CableTestDialog::SetRunning(bool running) {
 
 void CableTestDialog::Start() {
     if (worker_.joinable()) return;  // one test at a time
-    const diagnostics::CableTest test = loopback_->isChecked() ? diagnostics::CableTest::kLoopback : diagnostics::CableTest::kAskReceiver;
+    const diagnostics::CableTest test =
+        loopback_->isChecked() ? diagnostics::CableTest::kLoopback : diagnostics::CableTest::kAskReceiver;
     std::shared_ptr<link::SerialPort> port = makePort(portText_.toStdString(), model_);
     SetRunning(true);
     result_->setPlainText(tr("Testing..."));
