@@ -20,7 +20,8 @@ int RunCableTestVerb(const QCommandLineParser& parser, const Verb& verb, CliIo& 
     const QString tracePath = parser.value(QStringLiteral("trace"));
 
     const auto port = ports::MakePortFor(portText.toStdString(), model);
-    const diagnostics::CableTest test = loopback ? diagnostics::CableTest::kLoopback : diagnostics::CableTest::kAskReceiver;
+    const diagnostics::CableTest test =
+        loopback ? diagnostics::CableTest::kLoopback : diagnostics::CableTest::kAskReceiver;
     link::SerialTrace trace;
     diagnostics::CableTestOptions options;
     if (!tracePath.isEmpty()) options.trace = &trace;

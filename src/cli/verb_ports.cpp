@@ -89,7 +89,8 @@ int RunPorts(const QStringList& args, CliIo& io) {
             return UsageError(verb, QStringLiteral("--%1 goes with --test PORT").arg(QString::fromLatin1(name)), io);
 
     const diagnostics::PortReport report =
-        parser.isSet(kRoot) ? diagnostics::ExaminePorts(*diagnostics::SystemAt(parser.value(kRoot).toStdString())) : diagnostics::ExamineThisSystem();
+        parser.isSet(kRoot) ? diagnostics::ExaminePorts(*diagnostics::SystemAt(parser.value(kRoot).toStdString()))
+                            : diagnostics::ExamineThisSystem();
     if (!report.readable) {
         const QString where = parser.isSet(kRoot) ? parser.value(kRoot) : QStringLiteral("/");
         io.Err(QStringLiteral("cannot read the serial devices under %1 (sys/class/tty)").arg(where));
