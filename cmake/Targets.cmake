@@ -132,6 +132,12 @@ if(NOT WRK7_WITH_QT)
   return()
 endif()
 
+# What stands in a port's way, and the cable test: the USB chip table, the
+# udev rules, the system as files (sysfs, /proc, lock files) or the
+# registry, the troubles with their remedies, and their messages. Plain C++
+# over the link; the transfers never use it.
+wrk7_layer(diagnostics USES link)
+
 # The receiver emulator, in-process (a link port) and on a pseudo-terminal.
 wrk7_layer(emulator USES link platform)
 # A port by its name, for both programs: a device or the emulator.
@@ -143,7 +149,7 @@ wrk7_layer(print USES files LIBS Qt6::Gui)
 
 # Headless command-line tool: everything but main.cpp is a library, so the
 # tests drive the verbs in-process too.
-wrk7_layer(cli TARGET wrk7_cli_lib USES files lists ports print EXCLUDE "/main\\.cpp$")
+wrk7_layer(cli TARGET wrk7_cli_lib USES files lists ports print diagnostics EXCLUDE "/main\\.cpp$")
 add_executable(wrk7 src/cli/main.cpp)
 target_link_libraries(wrk7 PRIVATE wrk7_cli_lib)
 
@@ -156,7 +162,7 @@ endif()
 
 # Desktop program.
 if(WRK7_BUILD_GUI)
-  wrk7_layer(app TARGET wrk7_app_lib USES files lists ports print LIBS Qt6::Widgets Qt6::PrintSupport EXCLUDE "/main\\.cpp$")
+  wrk7_layer(app TARGET wrk7_app_lib USES files lists ports print diagnostics LIBS Qt6::Widgets Qt6::PrintSupport EXCLUDE "/main\\.cpp$")
   target_precompile_headers(wrk7_app_lib PRIVATE <QtWidgets>)
   # The desktop program's wings, lowest first: each may include only itself
   # and the wings before it, so the document never learns of a page and a
