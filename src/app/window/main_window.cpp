@@ -9,7 +9,6 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QTabWidget>
-#include <QTableView>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -23,9 +22,7 @@
 #include "app/document/clone_document.h"
 #include "app/pages/bank_page.h"
 #include "app/pages/memory_page.h"
-#include "app/pages/memory_table_model.h"
 #include "app/pages/settings_pages.h"
-#include "app/pages/vfo_table_model.h"
 #include "app/support/keyboard_focus.h"
 #include "app/support/named_action.h"
 #include "app/support/prompter.h"
@@ -42,6 +39,7 @@
 #include "app/window/history_actions.h"
 #include "app/window/page_buttons.h"
 #include "app/window/page_selection.h"
+#include "app/window/window_pages.h"
 #include "app/window/page_switcher.h"
 #include "app/window/recent_files_menu.h"
 #include "app/window/status_line.h"
@@ -68,10 +66,15 @@ MainWindow::MainWindow(AppOptions options, Prompter* prompter, QWidget* parent)
     document_ = new CloneDocument(this);
     transfers_ = new TransferController(*document_, *prompter_, this, {options_.backupFolder, options_.traceFolder},
                                         options_.portOverride);
-    BuildPages();
-    commands_ = new Commands(*document_, *selection_, *prompter_, table_.Language(), this);
-    edits_ = new EditCommands(this, *document_, *prompter_, *commands_, memoryPage_, vfoGrid_);
-    files_ = new FileCommands(*document_, *selection_, *prompter_, this);
+    pages_ = new WindowPages(*document_, *prompter_, this);
+    commands_ = new Commands(*document_, pages_->Selection(), *prompter_, table_.Language(), this);
+    edits_ = new EditCommands(this, *document_, *prompter_, *commands_, &pages_->Memory(), pages_->VfoGrid());
+    files_ = new FileCommands(*document_, pages_->Selection(), *prompter_, this);
+    connect(&pages_->Settings(), &SettingsPages::modelClicked, this, [this](int model) {
+        // A switch that was refused or cancelled leaves the buttons on the
+        // model the document still has.
+        if (!files_->SwitchModel(model)) pages_->Settings().ShowModel();
+    });
     transferActions_ = new TransferActions(*transfers_, *prompter_, this, options_.backupFolder);
     transferActions_->currentPage = [this] { return CurrentPage(); };
     transferActions_->clickTab = [this](Page page) { ClickTab(page); };
@@ -86,10 +89,10 @@ MainWindow::MainWindow(AppOptions options, Prompter* prompter, QWidget* parent)
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(2, 2, 2, 2);
     layout->setSpacing(2);
-    layout->addWidget(findChild<QTabWidget*>(QStringLiteral("TabStrip1")), 1);
+    layout->addWidget(pages_->Tabs(), 1);
     layout->addWidget(transferActions_->ProgressRow());
     setCentralWidget(central);
-    BindPageButtons(*commands_, *settingsPages_, *memoryPage_, *bankPage_);
+    BindPageButtons(*commands_, pages_->Settings(), pages_->Memory(), pages_->Bank());
     history_ = new HistoryActions(*document_, this);
     BuildActions();
     BuildBars();
@@ -102,36 +105,6 @@ MainWindow::MainWindow(AppOptions options, Prompter* prompter, QWidget* parent)
 }
 
 MainWindow::~MainWindow() = default;
-
-void MainWindow::BuildPages() {
-    auto* tabs = new QTabWidget(this);
-    tabs->setObjectName(QStringLiteral("TabStrip1"));
-    vfoModel_ = new VfoTableModel(document_->Image(), this);
-    vfoModel_->Follow(*document_);
-    vfoGrid_ = MakeImageGrid(vfoModel_, "MSFlexGrid2", QAbstractItemView::SingleSelection, GridKind::kVfo);
-    settingsPages_ = new SettingsPages(*document_, vfoGrid_, this);
-    memoryPage_ = new MemoryPage(document_->Image());
-    memoryPage_->setObjectName(QStringLiteral("Frame1_2"));
-    memoryPage_->Follow(*document_);
-    bankPage_ = new BankPage(*document_, *prompter_);
-    bankPage_->setObjectName(QStringLiteral("Frame1_3"));
-    tabs->addTab(settingsPages_->Page1(), tr("Settings 1"));
-    tabs->addTab(settingsPages_->Page2(), tr("Settings 2"));
-    tabs->addTab(memoryPage_, tr("Memory"));
-    tabs->addTab(bankPage_, tr("Bank"));
-    pages_ = new PageSwitcher(tabs, *document_, *prompter_, this);
-    selection_ = std::make_unique<PageSelection>(*pages_, memoryPage_, vfoGrid_);
-    connect(pages_, &PageSwitcher::memoryGridStale, this, [this] {
-        memoryPage_->Model()->RebuildRowLabels();
-        ResetGrids();
-        memoryPage_->Model()->Refresh();
-    });
-    connect(settingsPages_, &SettingsPages::modelClicked, this, [this](int model) {
-        // A switch that was refused or cancelled leaves the buttons on the
-        // model the document still has.
-        if (!files_->SwitchModel(model)) settingsPages_->ShowModel();
-    });
-}
 
 void MainWindow::BuildActions() {
     files_->remember = [this](const QString& path) { recent_->Remember(path); };
@@ -151,7 +124,7 @@ void MainWindow::BuildActions() {
     });
     // Ctrl+Z in a page's box reaches Undo when the box has nothing to take back.
     auto* keys = new UndoKeysToWindow(this);
-    for (QWidget* page : {static_cast<QWidget*>(bankPage_), settingsPages_->Page1(), settingsPages_->Page2()})
+    for (QWidget* page : {static_cast<QWidget*>(&pages_->Bank()), pages_->Settings().Page1(), pages_->Settings().Page2()})
         for (QLineEdit* box : page->findChildren<QLineEdit*>()) box->installEventFilter(keys);
 }
 
@@ -190,8 +163,8 @@ void MainWindow::BuildBars() {
     connect(files_, &FileCommands::memorySlotRequested, this, [this](int slot) {
         if (CurrentPage() != Page::kMemory) ClickTab(Page::kMemory);
         if (CurrentPage() != Page::kMemory) return;  // the bank total kept the bank page
-        memoryPage_->SelectRow(slot + 1);
-        memoryPage_->Grid()->scrollTo(memoryPage_->Grid()->currentIndex());
+        pages_->Memory().SelectRow(slot + 1);
+        pages_->Memory().Grid()->scrollTo(pages_->Memory().Grid()->currentIndex());
     });
     connect(recent_, &RecentFilesMenu::openRequested, files_, &FileCommands::OpenFile);
     connect(recent_, &RecentFilesMenu::missing, this, [this](const QString& path) {
@@ -202,7 +175,7 @@ void MainWindow::BuildBars() {
 }
 
 void MainWindow::ShowStartupState() {
-    connect(pages_, &PageSwitcher::switched, commands_, &Commands::RequestUpdate);
+    connect(&pages_->Switcher(), &PageSwitcher::switched, commands_, &Commands::RequestUpdate);
     connect(document_, &CloneDocument::readOnlyChanged, this, [this](bool readOnly) {
         // What replaces the image waits; the memory list's commands follow
         // their own rules (AvailableCommands).
@@ -216,9 +189,9 @@ void MainWindow::ShowStartupState() {
     placementRestored_ = store_.RestorePlacement(this);
     store_.LoadChoices(*transfers_);
     transferActions_->quickRead->setChecked(transfers_->QuickRead());
-    ResetGrids();
+    pages_->ResetGrids();
     UpdateCaption();
-    pages_->SwitchTo(Page::kSettings1);
+    pages_->Switcher().SwitchTo(Page::kSettings1);
     if (!options_.startupFile.isEmpty()) files_->OpenFile(options_.startupFile);
 }
 
@@ -229,21 +202,12 @@ void MainWindow::UpdateCaption() {
     setWindowModified(document_->IsModified());
 }
 
-Page MainWindow::CurrentPage() const { return pages_->CurrentPage(); }
+Page MainWindow::CurrentPage() const { return pages_->Switcher().CurrentPage(); }
 
-void MainWindow::ClickTab(Page page) { pages_->ClickTab(page); }
+void MainWindow::ClickTab(Page page) { pages_->Switcher().ClickTab(page); }
 
 void MainWindow::StartTransfer(TransferDirection direction, TransferPart part) {
     transferActions_->Start(direction, part);
-}
-
-void MainWindow::ResetGrids() {
-    const QFont note = NoteColumnFont(font());
-    vfoModel_->SetNoteFont(note);
-    memoryPage_->Model()->SetNoteFont(note);
-    vfoGrid_->setCurrentIndex(vfoModel_->index(0, 0));
-    vfoGrid_->selectRow(0);
-    memoryPage_->SelectRow(1);
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
@@ -253,10 +217,10 @@ void MainWindow::showEvent(QShowEvent* event) {
     // Wide enough that the memory grid shows every column without scrolling
     // sideways, and tall enough that Settings 2 shows all its lists, as far
     // as the screen allows.
-    QWidget* front = findChild<QTabWidget*>(QStringLiteral("TabStrip1"))->currentWidget();
+    QWidget* front = pages_->Tabs()->currentWidget();
     if (!placementRestored_) {
-        const int missingWidth = std::max(0, memoryPage_->MissingWidth());
-        const int missingHeight = settingsPages_->MissingHeight(front->height());
+        const int missingWidth = std::max(0, pages_->Memory().MissingWidth());
+        const int missingHeight = pages_->Settings().MissingHeight(front->height());
         resize(width() + missingWidth, height() + missingHeight);
     }
     FitOnScreen(this);

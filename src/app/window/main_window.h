@@ -1,7 +1,6 @@
 #pragma once
 #include <QMainWindow>
 #include <QString>
-#include <memory>
 #include <optional>
 
 #include "app/transfer/transfer_controller.h"
@@ -11,13 +10,10 @@
 #include "files/preferences.h"
 
 class QAction;
-class QTableView;
-class QToolBar;
 
 namespace wrk7 {
 
 class AboutBox;
-class BankPage;
 class CloneDocument;
 class Commands;
 class EditCommands;
@@ -25,14 +21,10 @@ class ElidedLabel;
 class FileCommands;
 class HistoryActions;
 class ListingPrint;
-class MemoryPage;
-class PageSelection;
-class PageSwitcher;
 class Prompter;
 class RecentFilesMenu;
-class SettingsPages;
 class TransferActions;
-class VfoTableModel;
+class WindowPages;
 
 // What the program was started with, and where it keeps its files (tests
 // point these at temporary folders).
@@ -77,14 +69,11 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void BuildPages();
     void BuildActions();
     // The tool bar, the menus and what they open.
     void BuildBars();
     void ShowStartupState();
     void UpdateCaption();
-    // The grids' note font, and their first rows current.
-    void ResetGrids();
 
     AppOptions options_;
     StringTable table_;
@@ -97,8 +86,7 @@ private:
     EditCommands* edits_ = nullptr;
     TransferController* transfers_ = nullptr;
     TransferActions* transferActions_ = nullptr;
-    PageSwitcher* pages_ = nullptr;
-    std::unique_ptr<PageSelection> selection_;
+    WindowPages* pages_ = nullptr;
     RecentFilesMenu* recent_ = nullptr;
     ListingPrint* printing_ = nullptr;
     AboutBox* aboutBox_ = nullptr;
@@ -106,11 +94,6 @@ private:
     bool firstShow_ = true;
     bool placementRestored_ = false;  // the size is the user's, not the default's
 
-    SettingsPages* settingsPages_ = nullptr;
-    MemoryPage* memoryPage_ = nullptr;
-    BankPage* bankPage_ = nullptr;
-    QTableView* vfoGrid_ = nullptr;
-    VfoTableModel* vfoModel_ = nullptr;
     ElidedLabel* statusText_ = nullptr;
     QAction* actExit_ = nullptr;
     QAction* actAbout_ = nullptr;
