@@ -330,6 +330,16 @@ int LinkSession::ReadMemory() {
     if (handshake != kResultOk) return handshake;
     Progress(0, kSlotCount);
     if (!ReadFlags()) return kResultFailed;
+    const int records = ReadRecords();
+    // What the receiver holds in a disabled slot is nothing this program
+    // keeps: the records a quick read skips would have been thrown away here.
+    // From the flags on, whatever stopped the read, so the image it leaves
+    // is whole as it is.
+    WipeDisabledSlots(Target());
+    return records;
+}
+
+int LinkSession::ReadRecords() {
     if (ReadBank() != kResultOk) return kResultFailed;
     DecodeBankTable(Target());
     if (ReadGroups() != kResultOk) return kResultFailed;
@@ -343,9 +353,6 @@ int LinkSession::ReadMemory() {
         },
         true);
     BlockMessage(outcome);
-    // What the receiver holds in a disabled slot is nothing this program
-    // keeps: the records a quick read skips would have been thrown away here.
-    WipeDisabledSlots(Target());
     if (outcome != Outcome::kOk) return kResultFailed;
     const int read = static_cast<int>(toRead.size());
     Progress(read, read);

@@ -144,6 +144,8 @@ public:
     int ReadBank();
     int ReadGroups();
     int ReadMemory();
+    // The bank table, the groups and the channel records, after the flags.
+    int ReadRecords();
     int ReadSettings();
 
     // A bank table written inside a memory write is followed by "KV~IM".
