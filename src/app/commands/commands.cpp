@@ -1,6 +1,8 @@
 #include "app/commands/commands.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QMenu>
 #include <QPushButton>
 #include <QTimer>
@@ -156,6 +158,7 @@ Commands::Commands(CloneDocument& document, Selection& selection, Prompter& prom
         });
     }
     connect(&document_, &CloneDocument::changed, this, &Commands::RequestUpdate);
+    QCoreApplication::instance()->installEventFilter(this);
     connect(&document_, &CloneDocument::readOnlyChanged, this, &Commands::RequestUpdate);
     Update();
 }
@@ -175,6 +178,22 @@ void Commands::RequestUpdate() {
     QTimer::singleShot(0, this, [this] {
         if (updatePending_) Update();
     });
+}
+
+bool Commands::eventFilter(QObject* watched, QEvent* event) {
+    // A key or a click already waiting when the rules were asked for meets
+    // them taken, so it works the command it would have worked at once.
+    switch (event->type()) {
+        case QEvent::ShortcutOverride:
+        case QEvent::KeyPress:
+        case QEvent::MouseButtonPress:
+        case QEvent::ContextMenu:
+            if (updatePending_) Update();
+            break;
+        default:
+            break;
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 CommandState Commands::State() const {

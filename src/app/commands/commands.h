@@ -127,6 +127,9 @@ signals:
     // A line for the status bar (how many duplicates).
     void statusMessage(const QString& text);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     QAction* Make(const char* name, const QString& caption, QKeySequence key = {});
     bool ConfirmSeveral(const std::vector<int>& rows, const QString& title, const QString& question,
