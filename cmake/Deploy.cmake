@@ -23,7 +23,8 @@ if(WIN32)
   endfunction()
 
   set(WRK7_WINDOWS_ICON ${WRK7_PACKAGING_DIR}/windows/wrk7-clone.ico)
-  set(WRK7_WINDOWS_MANIFEST ${WRK7_PACKAGING_DIR}/windows/wrk7-clone.manifest)
+  set(WRK7_WINDOWS_MANIFEST ${CMAKE_CURRENT_BINARY_DIR}/wrk7-clone.manifest)
+  configure_file(${WRK7_PACKAGING_DIR}/windows/wrk7-clone.manifest.in ${WRK7_WINDOWS_MANIFEST} @ONLY)
   set(descriptions
     "wrk7-clone|${WRK7_DISPLAY_NAME}"
     "wrk7|WR-K7/K70 clone utility (command line)"
@@ -96,6 +97,13 @@ if(WIN32)
   endif()
   file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/qt.conf "[Paths]\nPrefix=.\nPlugins=.\nTranslations=translations\n")
   install(FILES ${CMAKE_CURRENT_BINARY_DIR}/qt.conf DESTINATION .)
+  # A stripped install (cmake --install --strip, or cpack) strips the Qt
+  # libraries and plugins too, which it otherwise copies as they are.
+  install(CODE "
+    if(CMAKE_INSTALL_DO_STRIP)
+      file(GLOB_RECURSE dlls \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/*.dll\")
+      execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-unneeded \${dlls} COMMAND_ERROR_IS_FATAL ANY)
+    endif()")
 endif()
 
 if(APPLE)

@@ -39,26 +39,24 @@ if(TARGET wrk7)
           DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
 endif()
 
-# Man pages are installed compressed, as Debian's man expects them.
+# Man pages are installed compressed, as Debian's man expects them, with the
+# project's version on their title line.
 find_program(WRK7_GZIP gzip)
-set(man_pages)
-foreach(program wrk7 wrk7-clone)
-  if(TARGET ${program})
-    list(APPEND man_pages ${program})
+foreach(page wrk7 wrk7-clone)
+  if(NOT TARGET ${page})
+    continue()
   endif()
-endforeach()
-foreach(page ${man_pages})
-  set(source ${CMAKE_CURRENT_SOURCE_DIR}/man/${page}.1)
+  set(versioned ${CMAKE_CURRENT_BINARY_DIR}/man/${page}.1)
+  configure_file(${CMAKE_CURRENT_SOURCE_DIR}/man/${page}.1 ${versioned} @ONLY)
   if(WRK7_GZIP)
-    set(built ${CMAKE_CURRENT_BINARY_DIR}/man/${page}.1.gz)
+    set(built ${versioned}.gz)
     add_custom_command(OUTPUT ${built}
-                       COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/man
-                       COMMAND ${WRK7_GZIP} -9 -n -c ${source} > ${built}
-                       DEPENDS ${source} VERBATIM)
+                       COMMAND ${WRK7_GZIP} -9 -n -c ${versioned} > ${built}
+                       DEPENDS ${versioned} VERBATIM)
     list(APPEND built_pages ${built})
     install(FILES ${built} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
   else()
-    install(FILES ${source} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+    install(FILES ${versioned} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
   endif()
 endforeach()
 if(built_pages)

@@ -1,7 +1,8 @@
-# The Debian package (scripts/package): cpack -G DEB in a Release tree
-# configured with CMAKE_INSTALL_PREFIX=/usr. On Windows scripts/package-windows
-# makes the ZIP and the installer from the installed folder; macOS a disk
-# image (cmake/Deploy.cmake).
+# What a user downloads, made by cpack in a built tree (scripts/package):
+# on Linux the Debian package (a tree configured with CMAKE_INSTALL_PREFIX=/usr),
+# for Windows the ZIP of the folder that runs as it is and the NSIS installer
+# (packaging/windows/NSIS.template.in), on macOS a disk image
+# (cmake/Deploy.cmake).
 set(CPACK_PACKAGE_NAME wrk7-clone)
 set(CPACK_PACKAGE_VENDOR "Korvan WR-K7/K70 Clone Utility developers")
 set(CPACK_PACKAGE_CONTACT "WR-K7 Clone Utility developers <maintainers@wrk7-clone.invalid>")
@@ -17,7 +18,13 @@ includes a receiver emulator for trying the link without a receiver.")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_STRIP_FILES ON)
 if(WIN32)
-  set(CPACK_GENERATOR ZIP)
+  set(CPACK_GENERATOR ZIP NSIS)
+  set(CPACK_PACKAGE_FILE_NAME wrk7-clone-${PROJECT_VERSION}-windows-x64)
+  # Our own installer script as CPack's template: found on CPack's module path.
+  set(CPACK_MODULE_PATH ${CMAKE_CURRENT_SOURCE_DIR}/packaging/windows)
+  set(CPACK_NSIS_MUI_ICON ${CMAKE_CURRENT_SOURCE_DIR}/packaging/windows/wrk7-clone.ico)
+  # The installer is named ...-setup.exe beside the ZIP of the same name.
+  set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_SOURCE_DIR}/cmake/PackageNames.cmake)
 elseif(APPLE)
   set(CPACK_GENERATOR DragNDrop)
 else()

@@ -1,17 +1,24 @@
-# Stops the configure step when one of srcs includes a header of a folder
-# (below prefix, e.g. "app/") that is not in allowed; who names the includer.
+# Checks at build time that none of srcs includes a header of a folder (below
+# prefix, e.g. "app/") that is not in allowed; who names the includer. The
+# check is a target of its own (wrk7_includes_<who>), built with everything
+# and before the library it guards, so an include added to an existing file
+# fails the next build.
 function(wrk7_check_includes srcs prefix allowed who)
-  foreach(src ${srcs})
-    file(STRINGS ${src} includes REGEX "^#include \"${prefix}[a-z_]+/")
-    foreach(line ${includes})
-      string(REGEX REPLACE "^#include \"${prefix}([a-z_]+)/.*" "\\1" folder "${line}")
-      if(NOT folder IN_LIST allowed)
-        file(RELATIVE_PATH rel ${CMAKE_CURRENT_SOURCE_DIR} ${src})
-        string(REPLACE ";" ", " names "${allowed}")
-        message(FATAL_ERROR "${rel} includes ${prefix}${folder}/, which ${who} may not use (only: ${names})")
-      endif()
-    endforeach()
-  endforeach()
+  string(REGEX REPLACE "[^a-z0-9]+" "_" name "${who}")
+  set(name wrk7_includes_${name})
+  set(list_file ${CMAKE_CURRENT_BINARY_DIR}/include_checks/${name}.sources)
+  set(stamp ${CMAKE_CURRENT_BINARY_DIR}/include_checks/${name}.stamp)
+  string(REPLACE ";" "\n" lines "${srcs}")
+  file(GENERATE OUTPUT ${list_file} CONTENT "${lines}\n")
+  string(REPLACE ";" "," allowed_text "${allowed}")
+  add_custom_command(OUTPUT ${stamp}
+    COMMAND ${CMAKE_COMMAND} -DLIST=${list_file} -DPREFIX=${prefix} -DALLOWED=${allowed_text}
+            -DWHO=${who} -DSOURCE_DIR=${CMAKE_CURRENT_SOURCE_DIR} -DSTAMP=${stamp}
+            -P ${CMAKE_CURRENT_SOURCE_DIR}/cmake/CheckIncludes.cmake
+    DEPENDS ${srcs} ${list_file} ${CMAKE_CURRENT_SOURCE_DIR}/cmake/CheckIncludes.cmake
+    COMMENT "Checking the includes of ${who}" VERBATIM)
+  add_custom_target(${name} ALL DEPENDS ${stamp})
+  set(WRK7_INCLUDE_CHECK ${name} PARENT_SCOPE)
 endfunction()
 
 # One static library per folder of src/, named wrk7_<folder> unless TARGET
@@ -46,6 +53,7 @@ function(wrk7_layer dir)
   wrk7_check_includes("${srcs}" "" "${reach}" "src/${dir}")
 
   add_library(${L_TARGET} STATIC ${srcs})
+  add_dependencies(${L_TARGET} ${WRK7_INCLUDE_CHECK})
   target_include_directories(${L_TARGET} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/src)
   foreach(used ${L_USES})
     target_link_libraries(${L_TARGET} PUBLIC wrk7_${used})
@@ -66,11 +74,13 @@ function(wrk7_wings dir)
     file(GLOB_RECURSE srcs CONFIGURE_DEPENDS
          ${CMAKE_CURRENT_SOURCE_DIR}/src/${dir}/${wing}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/src/${dir}/${wing}/*.h)
     wrk7_check_includes("${srcs}" "${dir}/" "${below}" "src/${dir}/${wing}")
+    list(APPEND checks ${WRK7_INCLUDE_CHECK})
   endforeach()
   file(GLOB loose ${CMAKE_CURRENT_SOURCE_DIR}/src/${dir}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/src/${dir}/*.h)
   if(loose)
     message(FATAL_ERROR "src/${dir} holds sources outside its wings: ${loose}")
   endif()
+  set(WRK7_WING_CHECKS ${checks} PARENT_SCOPE)
 endfunction()
 
 # The domain: plain C++ with no Qt, so it builds and tests anywhere. The
@@ -117,6 +127,12 @@ if(NOT WRK7_WITH_QT)
   return()
 endif()
 
+# What stands in a port's way, and the cable test: the USB chip table, the
+# udev rules, the system as files (sysfs, /proc, lock files) or the
+# registry, the troubles with their remedies, and their messages. Plain C++
+# over the link; the transfers never use it.
+wrk7_layer(diagnostics USES link)
+
 # The receiver emulator, in-process (a link port) and on a pseudo-terminal.
 wrk7_layer(emulator USES link platform)
 # A port by its name, for both programs: a device or the emulator.
@@ -128,7 +144,7 @@ wrk7_layer(print USES files LIBS Qt6::Gui)
 
 # Headless command-line tool: everything but main.cpp is a library, so the
 # tests drive the verbs in-process too.
-wrk7_layer(cli TARGET wrk7_cli_lib USES files ports print EXCLUDE "/main\\.cpp$")
+wrk7_layer(cli TARGET wrk7_cli_lib USES files ports print diagnostics EXCLUDE "/main\\.cpp$")
 add_executable(wrk7 src/cli/main.cpp)
 target_link_libraries(wrk7 PRIVATE wrk7_cli_lib)
 
@@ -141,12 +157,13 @@ endif()
 
 # Desktop program.
 if(WRK7_BUILD_GUI)
-  wrk7_layer(app TARGET wrk7_app_lib USES files ports print LIBS Qt6::Widgets Qt6::PrintSupport EXCLUDE "/main\\.cpp$")
+  wrk7_layer(app TARGET wrk7_app_lib USES files ports print diagnostics LIBS Qt6::Widgets Qt6::PrintSupport EXCLUDE "/main\\.cpp$")
   target_precompile_headers(wrk7_app_lib PRIVATE <QtWidgets>)
   # The desktop program's wings, lowest first: each may include only itself
   # and the wings before it, so the document never learns of a page and a
   # page never of the window.
   wrk7_wings(app translation support widgets document transfer dialogs commands pages window)
+  add_dependencies(wrk7_app_lib ${WRK7_WING_CHECKS})
   include(cmake/Translations.cmake)
   qt_add_executable(wrk7-clone src/app/window/main.cpp)
   target_link_libraries(wrk7-clone PRIVATE wrk7_app_lib)

@@ -1,8 +1,9 @@
 # One test program per layer; each folder of tests/ is globbed, so a new test
 # file needs no CMake edit. WINDOWS marks the programs that build and run on
-# Windows too (cross-built, run under Wine by scripts/test-windows); there a
-# file named *_posix_tests.cpp stays out, as the POSIX sources compile to
-# nothing.
+# Windows too (cross-built, each one test labelled "wine" that Wine runs in
+# the build's own prefix: cmake/WineTests.cmake); there a file named
+# *_posix_tests.cpp stays out, as the POSIX sources compile to nothing.
+include(cmake/WineTests.cmake)
 function(wrk7_test name)
   cmake_parse_arguments(T "WINDOWS" "" "DIRS;LIBS;PCH" ${ARGN})
   if(WIN32 AND NOT T_WINDOWS)
@@ -41,6 +42,7 @@ function(wrk7_test name)
     # Listing the tests would run the program at build time: one test each,
     # run through CMAKE_CROSSCOMPILING_EMULATOR (wine) when one is named.
     add_test(NAME ${name} COMMAND ${name})
+    wrk7_wine_test(${name})
   else()
     gtest_discover_tests(${name}
       PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LANGUAGE="
@@ -55,6 +57,7 @@ endif()
 wrk7_test(files_tests WINDOWS DIRS files LIBS wrk7_files)
 wrk7_test(emulator_tests DIRS emulator LIBS wrk7_emulator)
 wrk7_test(link_tests WINDOWS DIRS link LIBS wrk7_link wrk7_emulator wrk7_files)
+wrk7_test(diagnostics_tests WINDOWS DIRS diagnostics LIBS wrk7_diagnostics wrk7_emulator)
 wrk7_test(wincli_tests WINDOWS DIRS wincli LIBS wrk7_wincli wrk7_emulator)
 wrk7_test(ports_tests DIRS ports LIBS wrk7_ports)
 wrk7_test(print_tests DIRS print LIBS wrk7_print)

@@ -16,3 +16,9 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+# The test programs run by Wine (ctest -L wine, cmake/Tests.cmake): Debian's
+# wine64 keeps the real loader out of PATH.
+find_program(WRK7_WINE64 wine64 PATHS /usr/lib/wine NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH)
+if(WRK7_WINE64)
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${WRK7_WINE64})
+endif()

@@ -4,7 +4,7 @@
 
 #include "core/models.h"
 #include "files/text_file.h"
-#include "link/cable_test.h"
+#include "diagnostics/cable_test.h"
 #include "link/link_operations.h"
 #include "link/serial_trace.h"
 #include "ports/port_factory.h"
@@ -20,11 +20,12 @@ int RunCableTestVerb(const QCommandLineParser& parser, const Verb& verb, CliIo& 
     const QString tracePath = parser.value(QStringLiteral("trace"));
 
     const auto port = ports::MakePortFor(portText.toStdString(), model);
-    const link::CableTest test = loopback ? link::CableTest::kLoopback : link::CableTest::kAskReceiver;
+    const diagnostics::CableTest test =
+        loopback ? diagnostics::CableTest::kLoopback : diagnostics::CableTest::kAskReceiver;
     link::SerialTrace trace;
-    link::CableTestOptions options;
+    diagnostics::CableTestOptions options;
     if (!tracePath.isEmpty()) options.trace = &trace;
-    const link::CableTestResult result = link::RunCableTest(test, *port, model, options);
+    const diagnostics::CableTestResult result = diagnostics::RunCableTest(test, *port, model, options);
 
     // What went out, unless the port never opened.
     const QString name = QString::fromStdString(result.port);
@@ -34,9 +35,9 @@ int RunCableTestVerb(const QCommandLineParser& parser, const Verb& verb, CliIo& 
     } else if (!result.sent.empty()) {
         io.Out(QStringLiteral("Asking the receiver on %1 (%2): sent %3")
                    .arg(name, QString::fromUtf8(modelName.data(), static_cast<qsizetype>(modelName.size())),
-                        QString::fromStdString(link::ShowLineBytes(result.sent))));
+                        QString::fromStdString(diagnostics::ShowLineBytes(result.sent))));
     }
-    for (const Message& said : link::DescribeCableTest(result)) io.Out(QString::fromStdString(said.English()));
+    for (const Message& said : diagnostics::DescribeCableTest(result)) io.Out(QString::fromStdString(said.English()));
 
     if (!tracePath.isEmpty()) {
         QString error;

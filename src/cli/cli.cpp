@@ -5,12 +5,12 @@
 #include "cli/option_help.h"
 #include "core/models.h"
 #include "platform/terminal.h"
+#include "program_version.h"
 
 namespace wrk7::cli {
 
 namespace {
 
-constexpr const char* kVersionText = "wrk7 1.0.0";
 constexpr const char* kTryHelp = "Try 'wrk7 --help'.";
 
 QString UsageLine(const Verb& verb) {
@@ -166,7 +166,7 @@ int RunCli(const QStringList& arguments, CliIo& io) {
         return kExitOk;
     }
     if (first == "--version") {
-        io.Out(QString::fromUtf8(kVersionText));
+        io.Out(QStringLiteral("wrk7 ") + QString::fromLatin1(kProgramVersion));
         return kExitOk;
     }
     const Verb* verb = FindVerb(first);

@@ -6,7 +6,7 @@
 
 #include "cli/cable_test_verb.h"
 #include "cli/verb_ports.h"
-#include "link/port_doctor.h"
+#include "diagnostics/port_doctor.h"
 
 namespace wrk7::cli {
 
@@ -19,23 +19,23 @@ const QCommandLineOption kTrace(QStringLiteral("trace"), QString(), QStringLiter
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
-QString UsbId(const link::SerialDevice& d) {
-    return d.usb.empty() ? QString() : Q(link::HexId(d.vendor) + ':' + link::HexId(d.product));
+QString UsbId(const diagnostics::SerialDevice& d) {
+    return d.usb.empty() ? QString() : Q(diagnostics::HexId(d.vendor) + ':' + diagnostics::HexId(d.product));
 }
 
-QJsonDocument Json(const link::PortReport& report) {
+QJsonDocument Json(const diagnostics::PortReport& report) {
     QJsonArray devices;
-    for (const link::SerialDevice& d : report.devices) {
+    for (const diagnostics::SerialDevice& d : report.devices) {
         QJsonArray troubles;
-        for (const link::PortTrouble& t : d.troubles)
-            troubles.append(QJsonObject{{"kind", QString::fromLatin1(link::TroubleName(t.kind))},
+        for (const diagnostics::PortTrouble& t : d.troubles)
+            troubles.append(QJsonObject{{"kind", QString::fromLatin1(diagnostics::TroubleName(t.kind))},
                                         {"text", Q(t.text.English())},
-                                        {"remedy", Q(link::RemedyEnglish(t))}});
+                                        {"remedy", Q(diagnostics::RemedyEnglish(t))}});
         devices.append(QJsonObject{{"path", Q(d.path)},
                                    {"byId", Q(d.byId)},
                                    {"usb", Q(d.usb)},
-                                   {"vendorId", d.usb.empty() ? QString() : Q(link::HexId(d.vendor))},
-                                   {"productId", d.usb.empty() ? QString() : Q(link::HexId(d.product))},
+                                   {"vendorId", d.usb.empty() ? QString() : Q(diagnostics::HexId(d.vendor))},
+                                   {"productId", d.usb.empty() ? QString() : Q(diagnostics::HexId(d.product))},
                                    {"description", Q(d.description)},
                                    {"chip", Q(d.chip)},
                                    {"driver", Q(d.driver)},
@@ -44,12 +44,12 @@ QJsonDocument Json(const link::PortReport& report) {
     return QJsonDocument(devices);
 }
 
-void PrintText(const link::PortReport& report, CliIo& io) {
+void PrintText(const diagnostics::PortReport& report, CliIo& io) {
     const bool anyPort = std::any_of(report.devices.begin(), report.devices.end(),
-                                     [](const link::SerialDevice& d) { return !d.path.empty(); });
+                                     [](const diagnostics::SerialDevice& d) { return !d.path.empty(); });
     if (!anyPort) io.Out(QStringLiteral("No serial device found."));
     bool first = anyPort;
-    for (const link::SerialDevice& d : report.devices) {
+    for (const diagnostics::SerialDevice& d : report.devices) {
         if (!first) io.Out(QString());
         first = false;
         io.Out(d.path.empty() ? QStringLiteral("USB %1: no serial port").arg(Q(d.usb)) : Q(d.path));
@@ -62,10 +62,10 @@ void PrintText(const link::PortReport& report, CliIo& io) {
                               (d.description.empty() ? QString() : QStringLiteral(" (%1)").arg(Q(d.description))));
         field("chip:", Q(d.chip));
         field("driver:", Q(d.driver));
-        for (const link::PortTrouble& t : d.troubles) {
+        for (const diagnostics::PortTrouble& t : d.troubles) {
             io.Out(QStringLiteral("  trouble (%1): %2")
-                       .arg(QString::fromLatin1(link::TroubleName(t.kind)), Q(t.text.English())));
-            const QStringList lines = Q(link::RemedyEnglish(t)).split('\n');
+                       .arg(QString::fromLatin1(diagnostics::TroubleName(t.kind)), Q(t.text.English())));
+            const QStringList lines = Q(diagnostics::RemedyEnglish(t)).split('\n');
             for (qsizetype i = 0; i < lines.size(); ++i)
                 io.Out((i == 0 ? QStringLiteral("    remedy: ") : QStringLiteral("            ")) + lines[i]);
         }
@@ -88,8 +88,9 @@ int RunPorts(const QStringList& args, CliIo& io) {
         if (parser.isSet(QString::fromLatin1(name)))
             return UsageError(verb, QStringLiteral("--%1 goes with --test PORT").arg(QString::fromLatin1(name)), io);
 
-    const link::PortReport report =
-        parser.isSet(kRoot) ? link::ExaminePorts(*link::SystemAt(parser.value(kRoot).toStdString())) : link::ExamineThisSystem();
+    const diagnostics::PortReport report =
+        parser.isSet(kRoot) ? diagnostics::ExaminePorts(*diagnostics::SystemAt(parser.value(kRoot).toStdString()))
+                            : diagnostics::ExamineThisSystem();
     if (!report.readable) {
         const QString where = parser.isSet(kRoot) ? parser.value(kRoot) : QStringLiteral("/");
         io.Err(QStringLiteral("cannot read the serial devices under %1 (sys/class/tty)").arg(where));

@@ -1,6 +1,9 @@
 #pragma once
+#include <concepts>
+#include <cstddef>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 // Marks an English message template for lupdate (read as QT_TRANSLATE_NOOP),
@@ -13,6 +16,8 @@ namespace wrk7 {
 // of each is in message_templates.cpp; the command-line tool prints it filled
 // in (English()), the desktop program translates the template first and then
 // fills in the same arguments, so a file or channel name is never translated.
+// A room above core with messages of its own (diagnostics) keeps them in a
+// table of its own, with ids of its own type (see MessageKey).
 enum class MessageId {
     kVerbatim,  // "%1": a text that is not ours (the system's reason)
     kLines,     // "%1\n%2": a message with more lines under it
@@ -202,69 +207,71 @@ enum class MessageId {
     kNoSuchComPortOfOne,
     kSystemHasNoComPort,
 
-    // The cable test.
-    kCablePortNotOpened,
-    kCablePortFailed,
-    kCameBack,
-    kCameBackFirst,
-    kNothingCameBack,
-    kLoopWhole,
-    kLoopNothing,
-    kLoopPart,
-    kLoopWrong,
-    kLoopFirstDifference,
-    kAskAccepted,
-    kAskRefused,
-    kAskEchoOnly,
-    kAskSilence,
-    kAskGarbage,
-
-    // The port doctor: what stands in a port's way and what to do.
-    kDoctorSerialChip,
-    kDoctorGroupMayNot,
-    kDoctorJoinedAfterLogin,
-    kDoctorNotInGroup,
-    kDoctorHaveUdevGive,
-    kDoctorThenReplugAndRelogin,
-    kDoctorLogInAgain,
-    kDoctorJoinGroup,
-    kDoctorThenLogInAgain,
-    kDoctorHeldBy,
-    kDoctorCloseOrEnd,
-    kDoctorStaleLock,
-    kDoctorRemoveStaleLock,
-    kDoctorLockedBy,
-    kDoctorLockedByPid,
-    kDoctorLocked,
-    kDoctorCloseThatOrEnd,
-    kDoctorCloseThePortUser,
-    kDoctorBrltty,
-    kDoctorExemptWithRule,
-    kDoctorWriteAfterBrltty,
-    kDoctorExemptWithCopy,
-    kDoctorThenReplug,
-    kDoctorModemManager,
-    kDoctorLeaveAlone,
-    kDoctorWriteRule,
-    kDoctorTakenOver,
-    kDoctorBrlttyFromBefore,
-    kDoctorFindTheProgram,
-    kDoctorNoPortAppeared,
-    kDoctorReplugKernelSays,
-    kDoctorNoDriverTook,
-    kDoctorKernelSays,
-    kDoctorNoDriverLoaded,
-    kDoctorDriverRefused,
-    kDoctorPl2303Refused,
-    kDoctorDriverSays,
-    kDoctorGenuineChip,
-    kDoctorTryAnother,
-    kDoctorLoadDriver,
-    kDoctorExtraModules,
-    kDoctorThisUserMayNot,
-    kDoctorAskAdministrator,
-
     kCount
+};
+
+// A template of a table: the English source of its translation (%1..%9 the
+// arguments, %n the count, its plural form), the English for a count of one
+// where the template has %n (else null), and whether the original program
+// had it (wrk7 and the English window keep it word for word). Id names the
+// template's id, so a table can be checked to be in the order of its ids.
+template <typename Id>
+struct MessageTemplateOf {
+    Id id;
+    const char* source;
+    const char* one;
+    bool longStanding;
+};
+using MessageTemplate = MessageTemplateOf<MessageId>;
+
+// A template's texts, whichever table holds it.
+struct MessageText {
+    const char* source;
+    const char* one;
+    bool longStanding;
+};
+
+// A table of templates, indexed by the value of its ids (0, 1, ...).
+struct MessageTable {
+    MessageText (*text)(int index);
+};
+
+// The text of row index of rows: what a table's MessageTable points to.
+template <auto& rows>
+MessageText RowText(int index) {
+    const auto& row = rows[static_cast<std::size_t>(index)];
+    return {row.source, row.one, row.longStanding};
+}
+
+// Whether rows hold one template for each id below count, in id order.
+template <typename Id, std::size_t N>
+constexpr bool InIdOrder(const MessageTemplateOf<Id> (&rows)[N], Id count) {
+    for (std::size_t i = 0; i < N; ++i)
+        if (rows[i].id != static_cast<Id>(i)) return false;
+    return N == static_cast<std::size_t>(count);
+}
+
+// Core's table; a room with its own ids declares MessageTableOf(ItsId) in
+// its namespace, where MessageKey finds it.
+const MessageTable& MessageTableOf(MessageId);
+
+template <typename Id>
+concept TabledMessageId = std::is_enum_v<Id> && requires(Id id) {
+    { MessageTableOf(id) } -> std::same_as<const MessageTable&>;
+};
+
+// Which message: an id of core's or of another room's table.
+class MessageKey {
+public:
+    template <TabledMessageId Id>
+    MessageKey(Id id) : table_(&MessageTableOf(id)), index_(static_cast<int>(id)) {}
+
+    MessageText Text() const { return table_->text(index_); }
+    bool operator==(const MessageKey&) const = default;
+
+private:
+    const MessageTable* table_;
+    int index_;
 };
 
 struct Message;
@@ -294,7 +301,7 @@ struct MessageArg {
 };
 
 struct Message {
-    MessageId id = MessageId::kVerbatim;
+    MessageKey id = MessageId::kVerbatim;
     std::vector<MessageArg> args;
     // The count for a template with %n (its plural); -1 where there is none.
     long long count = -1;
@@ -319,32 +326,20 @@ inline bool MessageArg::operator==(const MessageArg& other) const {
 }
 
 template <typename... Args>
-Message Say(MessageId id, Args&&... args) {
+Message Say(MessageKey id, Args&&... args) {
     return {id, {MessageArg(std::forward<Args>(args))...}};
 }
 // A template with %n: count chooses the form (and fills %n).
 template <typename... Args>
-Message SayCount(MessageId id, long long count, Args&&... args) {
+Message SayCount(MessageKey id, long long count, Args&&... args) {
     return {id, {MessageArg(std::forward<Args>(args))...}, count};
 }
 inline Message Verbatim(std::string text) { return Say(MessageId::kVerbatim, std::move(text)); }
 
-struct MessageTemplate {
-    MessageId id;
-    // The English template, the source text of its translation: %1..%9 the
-    // arguments, %n the count (its plural form).
-    const char* source;
-    // The English for a count of one, where the template has %n; else null.
-    const char* one;
-    // A message the original program had: wrk7 and the English window keep
-    // it word for word.
-    bool longStanding;
-};
-
-// The entry of id (every id has one).
+// The entry of core's id (every id has one).
 const MessageTemplate& TemplateOf(MessageId id);
 // The English template for count (the singular form for 1).
-std::string_view EnglishTemplate(MessageId id, long long count);
+std::string_view EnglishTemplate(MessageKey id, long long count);
 // Fills in %1..%9 with args and %n with count in one pass, so an argument
 // that holds "%2" stays as it is.
 std::string FillTemplate(std::string_view text, const std::vector<std::string>& args, long long count);

@@ -12,6 +12,7 @@
 #include "app/transfer/serial_traces.h"
 #include "app/translation/said.h"
 #include "core/models.h"
+#include "diagnostics/diagnostic_messages.h"
 #include "emulator/emulator_port.h"
 
 namespace wrk7 {
@@ -39,10 +40,10 @@ TEST(CableTestDialogTest, TheChosenPortIsAskedOnAWorkerAndWhatCameBackIsShownAnd
     dialog.StartButton()->click();
     EXPECT_FALSE(dialog.StartButton()->isEnabled()) << "one test at a time";
     ASSERT_TRUE(finished.wait(10000));
-    EXPECT_EQ(finished[0][0].value<link::CableOutcome>(), link::CableOutcome::kAccepted);
+    EXPECT_EQ(finished[0][0].value<diagnostics::CableOutcome>(), diagnostics::CableOutcome::kAccepted);
     EXPECT_EQ(opened, "emulator");
     const QString shown = dialog.ResultView()->toPlainText();
-    EXPECT_TRUE(shown.contains(Said(Say(MessageId::kAskAccepted, std::string(Model(1).name))))) << shown.toStdString();
+    EXPECT_TRUE(shown.contains(Said(Say(diagnostics::DiagnosticId::kAskAccepted, std::string(Model(1).name))))) << shown.toStdString();
     const QString trace = LastSerialTrace(traces.path());
     EXPECT_TRUE(!trace.isEmpty() && shown.contains(QDir::toNativeSeparators(trace))) << "kept as a transfer's trace";
     EXPECT_TRUE(dialog.StartButton()->isEnabled());

@@ -13,15 +13,15 @@
 namespace wrk7 {
 namespace {
 
-std::vector<link::PortListing> WindowsLike(const std::vector<int>& numbers, int kept) {
+std::vector<diagnostics::PortListing> WindowsLike(const std::vector<int>& numbers, int kept) {
     std::vector<std::string> names;
     for (const int n : numbers) names.push_back("COM" + std::to_string(n));
-    link::PortReport report;
-    link::SerialDevice adapter;
+    diagnostics::PortReport report;
+    diagnostics::SerialDevice adapter;
     adapter.path = "COM19";
     adapter.description = "USB-SERIAL CH340 (COM19)";
     report.devices = {adapter};
-    return link::WindowsPortListing(names, report, kept);
+    return diagnostics::WindowsPortListing(names, report, kept);
 }
 
 TEST(ComDialogPortsTest, ListsEachWindowsPortByItsNameAndChoosesPastSixteen) {

@@ -28,7 +28,6 @@ TEST(Commands, TextsAreExact) {
 }
 
 TEST(ReadExchange, ClassifiesWhatArrived) {
-    CloneImage image;
     struct Case { std::string answer; ReadReply expected; };
     const std::vector<Case> cases = {
         {kRead + kFrame, {Kind::kData, kFrame}},                       // echo then frame
@@ -42,31 +41,33 @@ TEST(ReadExchange, ClassifiesWhatArrived) {
     };
     for (const auto& c : cases) {
         ScriptedPort port({c.answer});
-        EXPECT_EQ(LinkSession(image, port, Quick()).SendReadCommand(kRead), c.expected) << testing::PrintToString(c.answer);
+        EXPECT_EQ(LinkExchange(port, Quick()).SendRead(kRead), c.expected) << testing::PrintToString(c.answer);
         EXPECT_EQ(port.written, std::vector<std::string>{kRead});
     }
     // Characters left from an earlier exchange are discarded.
     ScriptedPort stale({kRead + kFrame}, std::string(70, 'A') + "\r\n");
-    EXPECT_EQ(LinkSession(image, stale, Quick()).SendReadCommand(kRead), (ReadReply{Kind::kData, kFrame}));
+    EXPECT_EQ(LinkExchange(stale, Quick()).SendRead(kRead), (ReadReply{Kind::kData, kFrame}));
 }
 
 // Pieces arriving one by one are collected in the transfer tests (the split fault).
-TEST(WriteExchange, StatusCodes) {
-    CloneImage image;
+TEST(WriteExchange, Replies) {
+    using Reply = WriteReply;
     const std::string cmd = "KV~F00100W00\r";
-    struct Case { std::string answer; int expected; } cases[] = {
-        {cmd + "\r\nOK\r\n", 0}, {"junk" + cmd + "\r\nOK\r\n", 0}, {cmd + "\r\nRE\r\n", 4}, {cmd + "\r\nNG\r\n", 1},
-        {"\r\nOK\r\n", 2},        {cmd, 2},                            {"", 2},
+    struct Case { std::string answer; Reply expected; } cases[] = {
+        {cmd + "\r\nOK\r\n", Reply::kAccepted}, {"junk" + cmd + "\r\nOK\r\n", Reply::kAccepted},
+        {cmd + "\r\nRE\r\n", Reply::kRefused},  {cmd + "\r\nNG\r\n", Reply::kBadReply},
+        {"\r\nOK\r\n", Reply::kNoReply},        {cmd, Reply::kNoReply},
+        {"", Reply::kNoReply},
     };
     for (const auto& c : cases) {
         ScriptedPort port({c.answer});
-        EXPECT_EQ(LinkSession(image, port, Quick()).SendWriteCommand(cmd), c.expected) << testing::PrintToString(c.answer);
+        EXPECT_EQ(LinkExchange(port, Quick()).SendWrite(cmd), c.expected) << testing::PrintToString(c.answer);
     }
     ScriptedPort dead;
     dead.failOpen = true;
-    LinkSession s1(image, dead, Quick());
-    EXPECT_EQ(s1.SendWriteCommand(cmd), 3);
-    EXPECT_EQ(s1.SendReadCommand(kRead).kind, Kind::kPortFault);
+    LinkExchange s1(dead, Quick());
+    EXPECT_EQ(s1.SendWrite(cmd), Reply::kPortFault);
+    EXPECT_EQ(s1.SendRead(kRead).kind, Kind::kPortFault);
 }
 
 TEST(RetryRule, TenTriesOnlyForTimeoutsAndBadReplies) {
@@ -85,7 +86,7 @@ TEST(RetryRule, TenTriesOnlyForTimeoutsAndBadReplies) {
 
     ScriptedPort dead;
     dead.failWrite = true;
-    EXPECT_EQ(LinkSession(image, dead, Quick()).SendFinish(), 1);
+    EXPECT_EQ(LinkSession(image, dead, Quick()).SendFinish(), StepResult::kFailed);
     EXPECT_EQ(dead.written.size(), 1u) << "no retry on a port fault";
 }
 

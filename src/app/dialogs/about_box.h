@@ -1,11 +1,12 @@
 #pragma once
 #include <QDialog>
 
+#include "program_version.h"
+
 namespace wrk7 {
 
 // Help > About: the program's title, its version, where the read backups are
 // kept and a short notice.
-inline constexpr char kProgramVersion[] = "1.0.0";
 
 class AboutBox : public QDialog {
     Q_OBJECT

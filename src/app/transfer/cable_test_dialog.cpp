@@ -41,7 +41,7 @@ CableTestDialog::CableTestDialog(const QString& portText, int model, const QStri
     : QDialog(parent), portText_(portText), model_(model), traceFolder_(traceFolder) {
     setObjectName(QStringLiteral("dlgCableTest"));
     setWindowTitle(tr("Cable Test"));
-    qRegisterMetaType<wrk7::link::CableOutcome>("wrk7::link::CableOutcome");
+    qRegisterMetaType<wrk7::diagnostics::CableOutcome>("wrk7::diagnostics::CableOutcome");
     makePort = [](const std::string& text, int forModel) { return ports::MakePortFor(text, forModel); };
 
     auto* port = new QLabel(tr("Port: %1").arg(portText));
@@ -103,15 +103,16 @@ void CableTestDialog::SetRunning(bool running) {
 
 void CableTestDialog::Start() {
     if (worker_.joinable()) return;  // one test at a time
-    const link::CableTest test = loopback_->isChecked() ? link::CableTest::kLoopback : link::CableTest::kAskReceiver;
+    const diagnostics::CableTest test =
+        loopback_->isChecked() ? diagnostics::CableTest::kLoopback : diagnostics::CableTest::kAskReceiver;
     std::shared_ptr<link::SerialPort> port = makePort(portText_.toStdString(), model_);
     SetRunning(true);
     result_->setPlainText(tr("Testing..."));
     worker_ = std::thread([this, test, port, model = model_, chosen = options] {
         link::SerialTrace trace;
-        link::CableTestOptions traced = chosen;
+        diagnostics::CableTestOptions traced = chosen;
         traced.trace = &trace;
-        const link::CableTestResult result = link::RunCableTest(test, *port, model, traced);
+        const diagnostics::CableTestResult result = diagnostics::RunCableTest(test, *port, model, traced);
         // Queued to the dialog: dropped if it is gone, which it cannot be
         // before this thread is joined.
         QMetaObject::invokeMethod(
@@ -119,15 +120,15 @@ void CableTestDialog::Start() {
     });
 }
 
-void CableTestDialog::Finish(const link::CableTestResult& result, const std::string& trace) {
+void CableTestDialog::Finish(const diagnostics::CableTestResult& result, const std::string& trace) {
     if (worker_.joinable()) worker_.join();
     QStringList lines;
-    if (result.test == link::CableTest::kLoopback && !result.sent.empty()) {
+    if (result.test == diagnostics::CableTest::kLoopback && !result.sent.empty()) {
         lines << tr("Sent: %1 bytes, every value from 00 to FF and back").arg(result.sent.size());
     } else if (!result.sent.empty()) {
-        lines << tr("Sent: %1").arg(QString::fromStdString(link::ShowLineBytes(result.sent)));
+        lines << tr("Sent: %1").arg(QString::fromStdString(diagnostics::ShowLineBytes(result.sent)));
     }
-    lines << Said(link::DescribeCableTest(result));
+    lines << Said(diagnostics::DescribeCableTest(result));
     if (!traceFolder_.isEmpty()) {
         QString error;
         const QString saved = SaveSerialTrace(trace, traceFolder_, QDateTime::currentDateTime(), &error);

@@ -5,7 +5,7 @@
 #include <string>
 #include <thread>
 
-#include "link/cable_test.h"
+#include "diagnostics/cable_test.h"
 #include "link/serial_port.h"
 
 class QLabel;
@@ -33,7 +33,7 @@ public:
     // Makes the port a test opens; ports::MakePortFor unless tests set it.
     PortFactory makePort;
     // The deadlines of each test (tests shorten them).
-    link::CableTestOptions options;
+    diagnostics::CableTestOptions options;
 
     QRadioButton* LoopbackChoice() const { return loopback_; }
     QRadioButton* AskChoice() const { return ask_; }
@@ -42,11 +42,11 @@ public:
 
 signals:
     // After the result is shown.
-    void testFinished(wrk7::link::CableOutcome outcome);
+    void testFinished(wrk7::diagnostics::CableOutcome outcome);
 
 private:
     void Start();
-    void Finish(const link::CableTestResult& result, const std::string& trace);
+    void Finish(const diagnostics::CableTestResult& result, const std::string& trace);
     void SetRunning(bool running);
 
     QString portText_;

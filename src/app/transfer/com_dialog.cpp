@@ -13,8 +13,8 @@
 #include <algorithm>
 
 #include "app/transfer/port_doctor_dialog.h"
-#include "link/port_doctor.h"
-#include "link/port_listing.h"
+#include "diagnostics/port_doctor.h"
+#include "diagnostics/port_listing.h"
 #include "link/port_names.h"
 #include "link/serial_by_id.h"
 
@@ -22,14 +22,14 @@ namespace wrk7 {
 
 QString DeviceHint(const std::string& device) {
     // The port doctor owns why a device may not open; this is its short word.
-    const link::DeviceVerdict verdict = link::QuickVerdict(*link::SystemAt("/"), device);
+    const diagnostics::DeviceVerdict verdict = diagnostics::QuickVerdict(*diagnostics::SystemAt("/"), device);
     switch (verdict.kind) {
-        case link::DeviceVerdict::Kind::kMissing: return ComDialog::tr("device missing");
-        case link::DeviceVerdict::Kind::kNoPermission:
+        case diagnostics::DeviceVerdict::Kind::kMissing: return ComDialog::tr("device missing");
+        case diagnostics::DeviceVerdict::Kind::kNoPermission:
             return ComDialog::tr("no permission: join group %1")
                 .arg(verdict.group.empty() ? QStringLiteral("dialout") : QString::fromStdString(verdict.group));
-        case link::DeviceVerdict::Kind::kBusy: return ComDialog::tr("busy: another program holds it");
-        case link::DeviceVerdict::Kind::kFine: break;
+        case diagnostics::DeviceVerdict::Kind::kBusy: return ComDialog::tr("busy: another program holds it");
+        case diagnostics::DeviceVerdict::Kind::kFine: break;
     }
     return {};
 }
@@ -38,7 +38,7 @@ namespace {
 
 // The device (or what stands behind it, where known) and why it may not
 // open, or a note that there is none.
-QString DeviceText(const link::PortListing& port) {
+QString DeviceText(const diagnostics::PortListing& port) {
     if (port.device.empty()) return ComDialog::tr("(no device on this machine)");
     QString text = QString::fromStdString(port.detail.empty() ? port.device : port.detail);
     const QString hint = DeviceHint(port.device);
@@ -70,7 +70,7 @@ ComDialog::ComDialog(QWidget* parent) : QDialog(parent), byIdFolder(QString::fro
 #ifndef _WIN32
     // Linux always has its sixteen numbers; Windows' ports are known only
     // once the system is asked, in Prepare.
-    BuildRows(link::LinuxPortListing({}));
+    BuildRows(diagnostics::LinuxPortListing({}));
 #endif
 
     pathChoice_ = new QRadioButton(tr("Device path:"));
@@ -79,7 +79,7 @@ ComDialog::ComDialog(QWidget* parent) : QDialog(parent), byIdFolder(QString::fro
     pathEdit_ = new QLineEdit;
     pathEdit_->setObjectName(QStringLiteral("txtDevicePath"));
     pathEdit_->setAccessibleName(tr("Device path"));
-    pathEdit_->setPlaceholderText(QString::fromLatin1(link::PortTextExample()));
+    pathEdit_->setPlaceholderText(QString::fromLatin1(diagnostics::PortTextExample()));
     pathHint_ = new QLabel;
     pathHint_->setObjectName(QStringLiteral("lblDevicePathHint"));
     // Typing a path means choosing it.
@@ -128,9 +128,9 @@ ComDialog::ComDialog(QWidget* parent) : QDialog(parent), byIdFolder(QString::fro
     setMinimumWidth(380);
 }
 
-void ComDialog::BuildRows(const std::vector<link::PortListing>& listing) {
+void ComDialog::BuildRows(const std::vector<diagnostics::PortListing>& listing) {
     const bool same = listing.size() == rows_.size() &&
-                      std::equal(listing.begin(), listing.end(), rows_.begin(), [](const link::PortListing& p, const Row& r) {
+                      std::equal(listing.begin(), listing.end(), rows_.begin(), [](const diagnostics::PortListing& p, const Row& r) {
                           return p.number == r.number && p.caption == r.choice->text().toStdString();
                       });
     if (same) return;
@@ -140,7 +140,7 @@ void ComDialog::BuildRows(const std::vector<link::PortListing>& listing) {
         delete row.stableName;
     }
     rows_.clear();
-    for (const link::PortListing& port : listing) {
+    for (const diagnostics::PortListing& port : listing) {
         const int n = port.number;
         Row row{n, new QRadioButton(QString::fromStdString(port.caption)), new QLabel, new QLabel};
         row.choice->setObjectName(QStringLiteral("optCOM%1").arg(n - 1));
@@ -188,14 +188,14 @@ void ComDialog::Prepare(int port, const QString& runPort, const QString& deviceP
     chosenPath_.clear();
     const std::string folder = byIdFolder.toStdString();
     // Listing the system's ports is slow: once for all the choices.
-    std::vector<link::PortListing> listing;
+    std::vector<diagnostics::PortListing> listing;
     if (listPorts) {
         listing = listPorts(port);
     } else if (deviceForPort) {
-        listing = link::LinuxPortListing({});
-        for (link::PortListing& p : listing) p.device = deviceForPort(p.number);
+        listing = diagnostics::LinuxPortListing({});
+        for (diagnostics::PortListing& p : listing) p.device = deviceForPort(p.number);
     } else {
-        listing = link::SystemPortListing(port);
+        listing = diagnostics::SystemPortListing(port);
     }
     BuildRows(listing);
     for (std::size_t i = 0; i < listing.size(); ++i) {

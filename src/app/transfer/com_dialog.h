@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "link/port_listing.h"
+#include "diagnostics/port_listing.h"
 
 class QButtonGroup;
 class QGridLayout;
@@ -58,8 +58,8 @@ public:
     // empty: the system's ports. Tests set it.
     std::function<std::string(int)> deviceForPort;
     // The choices to list, given the port to keep; empty: this system's
-    // (link::SystemPortListing). Tests set it to list Windows' ports.
-    std::function<std::vector<link::PortListing>(int kept)> listPorts;
+    // (diagnostics::SystemPortListing). Tests set it to list Windows' ports.
+    std::function<std::vector<diagnostics::PortListing>(int kept)> listPorts;
     // Where the adapters' stable names are looked up; tests replace it.
     QString byIdFolder;
 
@@ -74,7 +74,7 @@ private:
         QLabel* stableName = nullptr;
     };
     // Makes the rows anew when the listing names other ports than they do.
-    void BuildRows(const std::vector<link::PortListing>& listing);
+    void BuildRows(const std::vector<diagnostics::PortListing>& listing);
     const Row* RowOf(int port) const;
 
     std::vector<Row> rows_;

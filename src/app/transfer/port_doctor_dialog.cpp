@@ -38,7 +38,7 @@ struct Writer {
         text += QStringLiteral("  %1 %2\n  %3\n").arg(caption, what, remedyCaption);
         for (const Message& step : remedy) {
             const QString line = Said(step);
-            html += link::RemedyCommand(step)
+            html += diagnostics::RemedyCommand(step)
                         ? QStringLiteral("<pre style=\"white-space: pre-wrap; margin-left: 16px\">%1</pre>").arg(line.toHtmlEscaped())
                         : QStringLiteral("<p>%1</p>").arg(line.toHtmlEscaped());
             text += QStringLiteral("    %1\n").arg(line);
@@ -50,13 +50,13 @@ struct Writer {
     }
 };
 
-QString Caption(link::PortTrouble::Kind kind) {
+QString Caption(diagnostics::PortTrouble::Kind kind) {
     switch (kind) {
-        case link::PortTrouble::Kind::kPermission: return PortDoctorDialog::tr("No permission:");
-        case link::PortTrouble::Kind::kBusy: return PortDoctorDialog::tr("In use:");
-        case link::PortTrouble::Kind::kBrltty: return PortDoctorDialog::tr("Braille display service:");
-        case link::PortTrouble::Kind::kModemManager: return PortDoctorDialog::tr("ModemManager:");
-        case link::PortTrouble::Kind::kNoPort: return PortDoctorDialog::tr("No port:");
+        case diagnostics::PortTrouble::Kind::kPermission: return PortDoctorDialog::tr("No permission:");
+        case diagnostics::PortTrouble::Kind::kBusy: return PortDoctorDialog::tr("In use:");
+        case diagnostics::PortTrouble::Kind::kBrltty: return PortDoctorDialog::tr("Braille display service:");
+        case diagnostics::PortTrouble::Kind::kModemManager: return PortDoctorDialog::tr("ModemManager:");
+        case diagnostics::PortTrouble::Kind::kNoPort: return PortDoctorDialog::tr("No port:");
     }
     return {};
 }
@@ -97,29 +97,29 @@ PortDoctorDialog::PortDoctorDialog(QWidget* parent) : QDialog(parent) {
 
 void PortDoctorDialog::Examine(const QString& root) {
     if (root == QLatin1String("/")) {
-        Show(link::ExamineThisSystem());
+        Show(diagnostics::ExamineThisSystem());
     } else {
-        Show(link::ExaminePorts(*link::SystemAt(root.toStdString())));
+        Show(diagnostics::ExaminePorts(*diagnostics::SystemAt(root.toStdString())));
     }
 }
 
-void PortDoctorDialog::Show(const link::PortReport& report) {
+void PortDoctorDialog::Show(const diagnostics::PortReport& report) {
     Writer w;
     if (!report.readable) w.Line(tr("The system's list of serial devices could not be read."));
     const bool anyPort = std::any_of(report.devices.begin(), report.devices.end(),
-                                     [](const link::SerialDevice& d) { return !d.path.empty(); });
+                                     [](const diagnostics::SerialDevice& d) { return !d.path.empty(); });
     if (report.readable && !anyPort) w.Line(tr("No serial device found."));
-    for (const link::SerialDevice& d : report.devices) {
+    for (const diagnostics::SerialDevice& d : report.devices) {
         w.Heading(d.path.empty() ? tr("USB %1: no serial port").arg(Q(d.usb)) : Q(d.path));
         w.Field(tr("By id:"), Q(d.byId));
         if (!d.usb.empty()) {
-            QString usb = Q(link::HexId(d.vendor) + ':' + link::HexId(d.product));
+            QString usb = Q(diagnostics::HexId(d.vendor) + ':' + diagnostics::HexId(d.product));
             if (!d.description.empty()) usb += QStringLiteral(" (%1)").arg(Q(d.description));
             w.Field(tr("USB:"), usb);
         }
         w.Field(tr("Chip:"), Q(d.chip));
         w.Field(tr("Driver:"), Q(d.driver));
-        for (const link::PortTrouble& t : d.troubles)
+        for (const diagnostics::PortTrouble& t : d.troubles)
             w.Trouble(Caption(t.kind), Said(t.text), tr("What to do:"), t.remedy);
         if (d.troubles.empty() && !d.path.empty()) w.Line(tr("Nothing stands in its way."));
     }

@@ -2,7 +2,7 @@
 #include <QDialog>
 #include <QString>
 
-#include "link/port_doctor.h"
+#include "diagnostics/port_doctor.h"
 
 class QPushButton;
 class QTextEdit;
@@ -20,7 +20,7 @@ public:
 
     // Examines the system whose files lie under root ("/": this machine) and shows it.
     void Examine(const QString& root = QStringLiteral("/"));
-    void Show(const link::PortReport& report);
+    void Show(const diagnostics::PortReport& report);
     // The report as plain text, as Copy puts it on the clipboard.
     const QString& ReportText() const { return text_; }
     QTextEdit* Report() const { return report_; }

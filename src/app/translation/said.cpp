@@ -7,10 +7,10 @@ namespace wrk7 {
 namespace {
 
 // Templates that only arrange other texts: nothing of them to translate.
-bool Structural(MessageId id) { return id == MessageId::kVerbatim || id == MessageId::kLines; }
+bool Structural(MessageKey id) { return id == MessageId::kVerbatim || id == MessageId::kLines; }
 
 QString Template(const Message& message) {
-    const MessageTemplate& entry = TemplateOf(message.id);
+    const MessageText entry = message.id.Text();
     const std::string_view english = EnglishTemplate(message.id, message.count);
     if (Structural(message.id)) return QString::fromUtf8(english.data(), static_cast<qsizetype>(english.size()));
     // Untranslated (the English window): the English form for the count,
@@ -31,7 +31,7 @@ QString Said(const Message& message) {
     return QString::fromStdString(FillTemplate(Template(message).toStdString(), args, message.count));
 }
 
-QString Said(MessageId id) { return Said(Say(id)); }
+QString Said(MessageKey id) { return Said(Say(id)); }
 
 QStringList Said(const std::vector<Message>& messages) {
     QStringList lines;

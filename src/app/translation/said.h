@@ -13,7 +13,7 @@ namespace wrk7 {
 // file or channel name, a number, the system's reason) as it is. With no
 // Japanese installed this is the message's English, word for word.
 QString Said(const Message& message);
-QString Said(MessageId id);
+QString Said(MessageKey id);
 QStringList Said(const std::vector<Message>& messages);
 
 }  // namespace wrk7

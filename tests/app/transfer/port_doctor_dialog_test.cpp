@@ -37,19 +37,19 @@ TEST(PortDoctorDialogTest, InJapaneseTheWordsAreTranslatedAndTheCommandsKeptAsTh
     for (const char* fixture : {"ch340-brltty", "modemmanager", "no-permission", "held", "pl2303-no-port"}) {
         SCOPED_TRACE(fixture);
         const std::string root = std::string(WRK7_TEST_DATA_DIR "/ports/") + fixture;
-        const link::PortReport report = link::ExaminePorts(*link::SystemAt(root));
+        const diagnostics::PortReport report = diagnostics::ExaminePorts(*diagnostics::SystemAt(root));
         PortDoctorDialog dialog;
         dialog.Show(report);
         const QString& shown = dialog.ReportText();
         std::size_t troubles = 0;
-        for (const link::SerialDevice& d : report.devices)
-            for (const link::PortTrouble& t : d.troubles) {
+        for (const diagnostics::SerialDevice& d : report.devices)
+            for (const diagnostics::PortTrouble& t : d.troubles) {
                 ++troubles;
                 EXPECT_TRUE(shown.contains(Said(t.text)));
                 EXPECT_FALSE(shown.contains(QString::fromStdString(t.text.English()))) << t.text.English();
                 for (const Message& line : t.remedy) {
                     const QString english = QString::fromStdString(line.English());
-                    if (link::RemedyCommand(line))
+                    if (diagnostics::RemedyCommand(line))
                         EXPECT_TRUE(shown.contains(QStringLiteral("    ") + english + '\n')) << line.English();
                     else
                         EXPECT_FALSE(shown.contains(english)) << line.English();

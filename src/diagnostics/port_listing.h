@@ -2,10 +2,12 @@
 #include <string>
 #include <vector>
 
-#include "link/port_doctor.h"
+#include "diagnostics/port_doctor.h"
 #include "link/port_names.h"
 
-namespace wrk7::link {
+namespace wrk7::diagnostics {
+
+using link::ComTable;
 
 // One choice of the port dialog: a COM number, the caption it is shown by,
 // the device it opens and what else is known of what stands behind it.
@@ -30,4 +32,4 @@ std::vector<PortListing> SystemPortListing(int kept);
 // Linux, a port name on Windows.
 const char* PortTextExample();
 
-}  // namespace wrk7::link
+}  // namespace wrk7::diagnostics

@@ -9,11 +9,10 @@
 #include <algorithm>
 #include <set>
 
-#include "link/port_doctor.h"
+#include "diagnostics/port_doctor.h"
 #include "link/port_names.h"
-#include "platform/access.h"
 
-namespace wrk7::link {
+namespace wrk7::diagnostics {
 
 namespace {
 
@@ -76,27 +75,12 @@ void DescribeFromEnum(std::vector<SerialDevice>& devices) {
     }
 }
 
-// Windows names no owner or group of a port, only whether this user may
-// open it; a copy of a Linux machine read here has files only.
-class FileSystem final : public SystemView {
-public:
-    using SystemView::SystemView;
-    std::optional<NodeOwner> Owner(const std::string&) const override { return std::nullopt; }
-    std::optional<UserInfo> User() const override { return std::nullopt; }
-    std::optional<bool> Grants(const std::string& device) const override {
-        if (Root() != "/") return std::nullopt;
-        return platform::MayReadAndWrite(device);
-    }
-};
-
 }  // namespace
-
-std::unique_ptr<SystemView> FileSystemAt(const std::filesystem::path& root) { return std::make_unique<FileSystem>(root); }
 
 PortReport ExamineThisSystem() {
     PortReport report;
     report.readable = true;  // a missing key means no port yet, not an unreadable system
-    std::vector<std::string> names = RegisteredPortNames();
+    std::vector<std::string> names = link::RegisteredPortNames();
     // COM order: by number, as the port dialog counts them.
     std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
         const int na = std::atoi(a.c_str() + std::min<std::size_t>(3, a.size()));
@@ -112,5 +96,5 @@ PortReport ExamineThisSystem() {
     return report;
 }
 
-}  // namespace wrk7::link
+}  // namespace wrk7::diagnostics
 #endif  // _WIN32

@@ -9,8 +9,13 @@
 #include "link/serial_port.h"
 
 namespace wrk7::link {
-
 class SerialTrace;
+}
+
+namespace wrk7::diagnostics {
+
+using link::SerialPort;
+using link::SerialTrace;
 
 // Two checks of the line before a transfer, for a user whose transfers fail
 // and who cannot tell the port, the adapter, the cable and the receiver
@@ -58,7 +63,8 @@ struct CableTestResult {
     std::string portError;  // the port's reason, for the two port outcomes
 
     bool Passed() const { return outcome == CableOutcome::kLoopWhole || outcome == CableOutcome::kAccepted; }
-    // kResultOk on a pass, kResultRefused for RE, kResultFailed otherwise.
+    // link::kResultOk on a pass, kResultRefused for RE, kResultFailed otherwise:
+    // wrk7's exit status, as for a transfer.
     int Code() const;
 };
 
@@ -82,4 +88,4 @@ std::string ShowLineBytes(std::string_view bytes);
 // What came back and what it means, in the order shown.
 std::vector<Message> DescribeCableTest(const CableTestResult& result);
 
-}  // namespace wrk7::link
+}  // namespace wrk7::diagnostics

@@ -1,14 +1,17 @@
-#include "link/cable_test.h"
+#include "diagnostics/cable_test.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <memory>
 
 #include "core/models.h"
+#include "diagnostics/diagnostic_messages.h"
 #include "link/link_operations.h"
 #include "link/serial_trace.h"
 
-namespace wrk7::link {
+namespace wrk7::diagnostics {
+
+using link::Clock;
 
 namespace {
 
@@ -109,7 +112,7 @@ CableTestResult Run(CableTest test, SerialPort& port, int model, const CableTest
         return result;
     }
     const bool loopback = test == CableTest::kLoopback;
-    result.sent = loopback ? LoopbackPattern() : IdentificationCommand(model);
+    result.sent = loopback ? LoopbackPattern() : link::IdentificationCommand(model);
     port.ReadAvailable();  // what was waiting before is no answer to this
     bool alive = !port.HasFault() && port.Write(result.sent);
     if (alive) {
@@ -143,8 +146,8 @@ CableTestResult Run(CableTest test, SerialPort& port, int model, const CableTest
 }  // namespace
 
 int CableTestResult::Code() const {
-    if (Passed()) return kResultOk;
-    return outcome == CableOutcome::kRefused ? kResultRefused : kResultFailed;
+    if (Passed()) return link::kResultOk;
+    return outcome == CableOutcome::kRefused ? link::kResultRefused : link::kResultFailed;
 }
 
 std::string LoopbackPattern() {
@@ -164,8 +167,8 @@ CableTestResult RunCableTest(CableTest test, SerialPort& port, int model, const 
     CableTestResult result;
     if (options.trace) {
         SerialTrace& trace = *options.trace;
-        TraceHeading(Title(test, model), port, trace);
-        const std::unique_ptr<SerialPort> traced = MakeTracingPort(port, trace);
+        link::TraceHeading(Title(test, model), port, trace);
+        const std::unique_ptr<SerialPort> traced = link::MakeTracingPort(port, trace);
         result = Run(test, *traced, model, options);
         trace.Result(OutcomeName(result.outcome));
         for (const Message& said : DescribeCableTest(result)) trace.Result(said.English());
@@ -198,7 +201,7 @@ std::string ShowLineBytes(std::string_view bytes) {
 }
 
 std::vector<Message> DescribeCableTest(const CableTestResult& r) {
-    using Id = MessageId;
+    using Id = DiagnosticId;
     if (r.outcome == CableOutcome::kPortNotOpened) return {Say(Id::kCablePortNotOpened, r.port, r.portError)};
     std::vector<Message> said;
     if (r.outcome == CableOutcome::kPortFailed) said.push_back(Say(Id::kCablePortFailed, r.port, r.portError));
@@ -241,4 +244,4 @@ std::vector<Message> DescribeCableTest(const CableTestResult& r) {
     return said;
 }
 
-}  // namespace wrk7::link
+}  // namespace wrk7::diagnostics

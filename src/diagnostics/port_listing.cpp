@@ -1,8 +1,13 @@
-#include "link/port_listing.h"
+#include "diagnostics/port_listing.h"
 
 #include <algorithm>
 
-namespace wrk7::link {
+namespace wrk7::diagnostics {
+
+using link::ComCaption;
+using link::ComNumbersByName;
+using link::WindowsComName;
+using link::WindowsComNumber;
 
 std::vector<PortListing> LinuxPortListing(const ComTable& table) {
     std::vector<PortListing> listing;
@@ -41,7 +46,7 @@ std::vector<PortListing> SystemPortListing(int kept) {
     return WindowsPortListing(names, report, kept);
 #else
     (void)kept;
-    return LinuxPortListing(SystemComTable());
+    return LinuxPortListing(link::SystemComTable());
 #endif
 }
 
@@ -53,4 +58,4 @@ const char* PortTextExample() {
 #endif
 }
 
-}  // namespace wrk7::link
+}  // namespace wrk7::diagnostics

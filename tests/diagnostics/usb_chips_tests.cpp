@@ -1,9 +1,9 @@
 // One chip table for Linux's sysfs ids and Windows' hardware ids.
 #include <gtest/gtest.h>
 
-#include "link/port_doctor.h"
+#include "diagnostics/usb_chips.h"
 
-namespace wrk7::link {
+namespace wrk7::diagnostics {
 namespace {
 
 TEST(ChipFamilyTest, WindowsHardwareIdsNameTheChipAsLinuxDoes) {
@@ -39,4 +39,4 @@ TEST(ChipFamilyTest, WindowsHardwareIdsNameTheChipAsLinuxDoes) {
 }
 
 }  // namespace
-}  // namespace wrk7::link
+}  // namespace wrk7::diagnostics

@@ -6,9 +6,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "link/port_doctor.h"
+#include "diagnostics/system_view.h"
 
-namespace wrk7::link {
+namespace wrk7::diagnostics {
 
 namespace {
 
@@ -52,7 +52,5 @@ public:
 
 std::unique_ptr<SystemView> FileSystemAt(const std::filesystem::path& root) { return std::make_unique<FileSystem>(root); }
 
-PortReport ExamineThisSystem() { return ExaminePorts(*FileSystemAt("/")); }
-
-}  // namespace wrk7::link
+}  // namespace wrk7::diagnostics
 #endif  // _WIN32

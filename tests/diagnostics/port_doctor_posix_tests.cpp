@@ -10,9 +10,9 @@
 
 #include <unistd.h>
 
-#include "link/port_doctor.h"
+#include "diagnostics/port_doctor.h"
 
-namespace wrk7::link {
+namespace wrk7::diagnostics {
 namespace {
 
 namespace fs = std::filesystem;
@@ -160,4 +160,4 @@ TEST(PortDoctorFixtureTest, QuickVerdictSaysWhyAPortMayNotOpen) {
 }
 
 }  // namespace
-}  // namespace wrk7::link
+}  // namespace wrk7::diagnostics

@@ -3,12 +3,12 @@
 #include <atomic>
 #include <thread>
 
-#include "link/cable_test.h"
+#include "diagnostics/cable_test.h"
 #include "link/serial_trace.h"
-#include "link_support.h"
+#include "link/link_support.h"
 #include "platform/pseudo_terminal.h"
 
-namespace wrk7::link {
+namespace wrk7::diagnostics {
 namespace {
 
 // The far end of a pseudo-terminal standing in for the cable, served from a
@@ -69,11 +69,11 @@ TEST(CableTest, WhatCameBackTellsWhatIsWrong) {
         std::unique_ptr<SerialPort> port;
         if (c.end == End::kPty) {
             far = std::make_unique<FarEnd>(c.echoed, c.flip);
-            port = MakeDevicePort(far->pty.DevicePath());
+            port = link::MakeDevicePort(far->pty.DevicePath());
         } else if (c.end == End::kNoDevice) {
-            port = MakeDevicePort("/nonexistent/tty");
+            port = link::MakeDevicePort("/nonexistent/tty");
         } else {
-            port = emu::MakeDemoEmulatorPort(0, c.end == End::kRefusingEmulator ? test::Faults({"refuse-id"})
+            port = emu::MakeDemoEmulatorPort(0, c.end == End::kRefusingEmulator ? link::test::Faults({"refuse-id"})
                                                                                 : emu::FaultPlan{});
         }
         SerialTrace trace;
@@ -85,10 +85,10 @@ TEST(CableTest, WhatCameBackTellsWhatIsWrong) {
         EXPECT_NE(said.find(c.said), std::string::npos);
         EXPECT_FALSE(port->IsOpen()) << "left to a transfer or another program";
         // The trace holds what went out, or why nothing did.
-        EXPECT_NE(trace.Text().find(r.sent.empty() ? "! port error" : "> " + EscapeLineChars(r.sent) + "\n"),
+        EXPECT_NE(trace.Text().find(r.sent.empty() ? "! port error" : "> " + link::EscapeLineChars(r.sent) + "\n"),
                   std::string::npos);
     }
 }
 
 }  // namespace
-}  // namespace wrk7::link
+}  // namespace wrk7::diagnostics
