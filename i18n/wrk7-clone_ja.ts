@@ -1840,6 +1840,17 @@
     </message>
 </context>
 <context>
+    <name>wrk7::HistoryActions</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>元に戻す(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>やり直し(&amp;R)</translation>
+    </message>
+</context>
+<context>
     <name>wrk7::ImportPlacementDialog</name>
     <message>
         <source>Import</source>
@@ -2095,40 +2106,8 @@
 <context>
     <name>wrk7::MainWindow</name>
     <message>
-        <source>Settings 1</source>
-        <translation>設定 1</translation>
-    </message>
-    <message>
-        <source>Settings 2</source>
-        <translation>設定 2</translation>
-    </message>
-    <message>
-        <source>Memory</source>
-        <translation>メモリー</translation>
-    </message>
-    <message>
-        <source>Bank</source>
-        <translation>バンク</translation>
-    </message>
-    <message>
         <source>Untitled</source>
         <translation>無題</translation>
-    </message>
-    <message>
-        <source>Quick Read(&amp;Q) (used channels only)</source>
-        <translation>クイック読み出し(&amp;Q)(使用中のチャンネルのみ)</translation>
-    </message>
-    <message>
-        <source>Open Last Serial Trace(&amp;T)</source>
-        <translation>最新のシリアルトレースを開く(&amp;T)</translation>
-    </message>
-    <message>
-        <source>&amp;Undo</source>
-        <translation>元に戻す(&amp;U)</translation>
-    </message>
-    <message>
-        <source>&amp;Redo</source>
-        <translation>やり直し(&amp;R)</translation>
     </message>
     <message>
         <source>Listing written to %1</source>
@@ -2149,26 +2128,6 @@
     <message>
         <source>It has been removed from the list.</source>
         <translation>一覧から削除しました。</translation>
-    </message>
-    <message>
-        <source>Read cancelled; nothing changed.</source>
-        <translation>読み出しを取り消しました。何も変わっていません。</translation>
-    </message>
-    <message>
-        <source>CANCEL OK</source>
-        <translation>取り消しの確認</translation>
-    </message>
-    <message>
-        <source>A transfer with the receiver is running.</source>
-        <translation>受信機との転送を実行中です。</translation>
-    </message>
-    <message>
-        <source>Are you sure that you want to cancel it and close?</source>
-        <translation>転送を取り消して閉じてもよろしいですか？</translation>
-    </message>
-    <message>
-        <source>Restore Receiver(&amp;S)...</source>
-        <translation>受信機の復元(&amp;S)...</translation>
     </message>
 </context>
 <context>
@@ -2721,6 +2680,37 @@
     </message>
 </context>
 <context>
+    <name>wrk7::TransferActions</name>
+    <message>
+        <source>Quick Read(&amp;Q) (used channels only)</source>
+        <translation>クイック読み出し(&amp;Q)(使用中のチャンネルのみ)</translation>
+    </message>
+    <message>
+        <source>Open Last Serial Trace(&amp;T)</source>
+        <translation>最新のシリアルトレースを開く(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Read cancelled; nothing changed.</source>
+        <translation>読み出しを取り消しました。何も変わっていません。</translation>
+    </message>
+    <message>
+        <source>CANCEL OK</source>
+        <translation>取り消しの確認</translation>
+    </message>
+    <message>
+        <source>A transfer with the receiver is running.</source>
+        <translation>受信機との転送を実行中です。</translation>
+    </message>
+    <message>
+        <source>Are you sure that you want to cancel it and close?</source>
+        <translation>転送を取り消して閉じてもよろしいですか？</translation>
+    </message>
+    <message>
+        <source>Restore Receiver(&amp;S)...</source>
+        <translation>受信機の復元(&amp;S)...</translation>
+    </message>
+</context>
+<context>
     <name>wrk7::TransferController</name>
     <message>
         <source>Read All</source>
@@ -2801,6 +2791,25 @@
     <message>
         <source>The backup could not be loaded.</source>
         <translation>バックアップを読み込めませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>wrk7::WindowPages</name>
+    <message>
+        <source>Settings 1</source>
+        <translation>設定 1</translation>
+    </message>
+    <message>
+        <source>Settings 2</source>
+        <translation>設定 2</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>メモリー</translation>
+    </message>
+    <message>
+        <source>Bank</source>
+        <translation>バンク</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,8 @@
 
 namespace wrk7 {
 
+bool EntryEnabled(bool enableBoxTicked, const SlotFields& fields) { return enableBoxTicked || !fields.IsEmpty(); }
+
 void StoreChannelEntry(CloneImage& image, const ChannelEntry& entry) {
     const int index = entry.row - 1;
     if (entry.target == ChannelEntry::Target::kMemory) {

@@ -15,6 +15,11 @@ struct ChannelEntry {
     bool operator==(const ChannelEntry&) const = default;
 };
 
+// The enable flag a memory row takes from the editor: the Enable box is
+// never shown, so nobody can mean to store a channel disabled, and a
+// disabled slot would hold nothing.
+bool EntryEnabled(bool enableBoxTicked, const SlotFields& fields);
+
 // Puts the entry in its slot (with its enable flag) or its band; a row out
 // of range changes nothing.
 void StoreChannelEntry(CloneImage& image, const ChannelEntry& entry);

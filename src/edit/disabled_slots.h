@@ -5,9 +5,9 @@ namespace wrk7 {
 
 // A slot that is not enabled holds nothing: its fields go with its flag.
 // Writing the memory sends every slot that has a frequency, and the CSV
-// export and the clone file carry every slot's fields, so the document
-// applies this after every change it takes (an edit, a replacement, a read);
-// a clone file and the receiver's memory get it as they are read. Showing
+// export and the clone file carry every slot's fields, so it runs once
+// wherever an image comes in: a clone file, a CSV file and the receiver's
+// memory as they are read, the document after each edit of its own. Showing
 // the image never changes it.
 void WipeDisabledSlots(CloneImage& image);
 

@@ -7,6 +7,30 @@ namespace wrk7 {
 
 bool CanLeaveBankPage(const CloneImage& image) { return BankTotal(image) == kChannelCount; }
 
+std::optional<Page> PageBeforeTransfer(Page current, TransferDirection direction, TransferPart part) {
+    const bool write = direction == TransferDirection::kWrite;
+    switch (part) {
+        case TransferPart::kMemory:
+            if (current != Page::kMemory) return Page::kMemory;
+            break;
+        case TransferPart::kSettings:
+            if (current == Page::kMemory || (write && current == Page::kBank)) return Page::kSettings1;
+            break;
+        case TransferPart::kAll:
+            if (current == Page::kMemory || current == Page::kBank) return Page::kSettings1;
+            break;
+        case TransferPart::kBank:
+        case TransferPart::kGroups:
+            break;
+    }
+    return std::nullopt;
+}
+
+std::optional<Page> PageAfterTransfer(Page current, TransferPart part, bool ok) {
+    if (ok && part == TransferPart::kAll && current != Page::kMemory) return Page::kMemory;
+    return std::nullopt;
+}
+
 bool PageAllowsModify(Page page) { return page == Page::kSettings1 || page == Page::kMemory; }
 
 PageSwitch SwitchPage(const CloneImage& image, Page clicked, bool reselecting) {

@@ -1,7 +1,9 @@
 #pragma once
+#include <optional>
 #include <string_view>
 
 #include "core/image.h"
+#include "core/memory_map.h"
 
 namespace wrk7 {
 
@@ -26,6 +28,14 @@ PageSwitch SwitchPage(const CloneImage& image, Page clicked, bool reselecting);
 // Modify(&M) opens the VFO editor on "Settings 1" and the memory editor on
 // "Memory"; elsewhere it does nothing.
 bool PageAllowsModify(Page page);
+
+// The page a transfer's command brings to the front before it starts, when
+// not the one in front: the memory page for the memory, Settings 1 for the
+// settings and for everything from the pages without them.
+std::optional<Page> PageBeforeTransfer(Page current, TransferDirection direction, TransferPart part);
+// After a transfer of everything that ended well the memory page shows what
+// it holds.
+std::optional<Page> PageAfterTransfer(Page current, TransferPart part, bool ok);
 
 // Heading of grid column 6 (the carrier column) of both grids for a model.
 std::string_view CarrierColumnHeading(int modelIndex);

@@ -1,6 +1,5 @@
 #include "edit/transfer_merge.h"
 
-#include "edit/disabled_slots.h"
 
 namespace wrk7 {
 
@@ -20,8 +19,7 @@ void TakeKeepingNotes(std::array<SlotFields, N>& to, const std::array<SlotFields
 }
 
 // The stores one area fills: its blocks always, the decoded values on a read.
-// True when the slots' flags came with them.
-bool TakeArea(Area area, bool read, const CloneImage& from, CloneImage& to) {
+void TakeArea(Area area, bool read, const CloneImage& from, CloneImage& to) {
     switch (area) {
         case Area::kSettings0:
             to.settings.block0 = from.settings.block0;
@@ -42,7 +40,7 @@ bool TakeArea(Area area, bool read, const CloneImage& from, CloneImage& to) {
         case Area::kChannelFlags:
             to.flags.blocks = from.flags.blocks;
             to.memory.enabled = from.memory.enabled;
-            return true;
+            break;
         case Area::kVfoRecords:
             if (read) TakeKeepingNotes(to.vfo.bands, from.vfo.bands);
             break;
@@ -50,11 +48,10 @@ bool TakeArea(Area area, bool read, const CloneImage& from, CloneImage& to) {
             if (!read) break;
             TakeKeepingNotes(to.memory.slot, from.memory.slot);
             to.memory.enabled = from.memory.enabled;
-            return true;
+            break;
         case Area::kZeroFill:
             break;
     }
-    return false;
 }
 
 }  // namespace
@@ -65,10 +62,8 @@ void DropNotes(CloneImage& image) {
 }
 
 void TakeReadAreas(CloneImage& image, const CloneImage& worked, TransferPart part) {
-    bool flagsTaken = false;
     for (const MemoryArea& area : kMemoryMap)
-        if (area.readBy.Covers(part)) flagsTaken = TakeArea(area.area, true, worked, image) || flagsTaken;
-    if (flagsTaken) WipeDisabledSlots(image);
+        if (area.readBy.Covers(part)) TakeArea(area.area, true, worked, image);
 }
 
 }  // namespace wrk7

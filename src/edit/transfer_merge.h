@@ -15,9 +15,8 @@ void DropNotes(CloneImage& image);
 // sends what the encoders make of a const image.
 // The slots and VFO bands a read takes keep the image's note only where
 // their frequency after the read is the one before (what the receiver sent
-// in worked has none). When the slots'
-// flags came back, the disabled slots are wiped (WipeDisabledSlots), even
-// after a read that stopped before its own end did so.
+// in worked has none). The read leaves worked with its disabled slots wiped
+// (RunRead), so the flags and the records it brings hold nothing disabled.
 void TakeReadAreas(CloneImage& image, const CloneImage& worked, TransferPart part);
 
 }  // namespace wrk7

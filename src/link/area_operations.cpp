@@ -146,6 +146,16 @@ StepResult LinkSession::ReadMemory() {
     if (handshake != StepResult::kOk) return handshake;
     Progress(0, kSlotCount);
     if (ReadFlags() != StepResult::kOk) return StepResult::kFailed;
+    const StepResult records = ReadRecords();
+    // What the receiver holds in a disabled slot is nothing this program
+    // keeps: the records a quick read skips would have been thrown away here.
+    // From the flags on, whatever stopped the read, so the image it leaves
+    // is whole as it is.
+    WipeDisabledSlots(Target());
+    return records;
+}
+
+StepResult LinkSession::ReadRecords() {
     if (ReadBank() != StepResult::kOk) return StepResult::kFailed;
     if (ReadGroups() != StepResult::kOk) return StepResult::kFailed;
     const std::vector<int> toRead = ChannelSlotsToRead();
@@ -158,9 +168,6 @@ StepResult LinkSession::ReadMemory() {
         },
         true);
     const StepResult read = Told(outcome);
-    // What the receiver holds in a disabled slot is nothing this program
-    // keeps: the records a quick read skips would have been thrown away here.
-    WipeDisabledSlots(Target());
     if (read != StepResult::kOk) return read;
     const int count = static_cast<int>(toRead.size());
     Progress(count, count);

@@ -33,6 +33,8 @@ public:
     StepResult ReadBank();  // decoded once all of it is in
     StepResult ReadGroups();
     StepResult ReadMemory();
+    // The bank table, the groups and the channel records, after the flags.
+    StepResult ReadRecords();
     StepResult ReadSettings();
 
     // A bank table written inside a memory write is followed by "KV~IM".

@@ -67,11 +67,11 @@ using AppearanceTest = WindowTest;
 
 TEST_F(AppearanceTest, AThemeAppliesAtOnceAndALanguageFromTheNextStartBothKept) {
     Act("mnuThemedark")->trigger();
-    EXPECT_EQ(window->Memory()->Grid()->palette().color(QPalette::Active, QPalette::Base),
+    EXPECT_EQ(Memory(*window)->Grid()->palette().color(QPalette::Active, QPalette::Base),
               DarkPalette().color(QPalette::Base));
     Shot("dark-settings1.png", window.get());
     for (Page page : {Page::kSettings2, Page::kMemory, Page::kBank}) {
-        window->ClickTab(page);
+        ClickTab(page);
         Shot(page == Page::kMemory ? "dark-memory.png" : page == Page::kBank ? "dark-bank.png" : "dark-settings2.png", window.get());
     }
     Act("mnuLanguageja")->trigger();

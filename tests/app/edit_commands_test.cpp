@@ -15,29 +15,31 @@ protected:
     // The memory page of w in front, rows first..last selected, the grid focused.
     static QTableView* SelectRows(MainWindow& w, int first, int last) {
         w.ClickTab(Page::kMemory);
-        w.Memory()->Grid()->setFocus();
-        w.Memory()->SelectRows(first, last);
-        return w.Memory()->Grid();
+        Memory(w)->Grid()->setFocus();
+        Memory(w)->SelectRows(first, last);
+        Settle();
+        return Memory(w)->Grid();
     }
     static const SlotFields& Slot(MainWindow& w, int slot) { return w.Document().Image().memory.slot[slot]; }
 };
 
 TEST_F(EditCommandsTest, CopyCutAndPasteCarryTheExactRecordsBetweenWindowsAndOnTheVfoGridAndSelectWhatTheyFilled) {
     // The VFO grid by its keys; its row follows Undo.
-    window->ClickTab(Page::kSettings1);
-    QTableView* vfo = window->VfoGrid();
+    ClickTab(Page::kSettings1);
+    QTableView* vfo = VfoGrid(*window);
     vfo->setFocus();
     vfo->selectRow(5);  // 118.000000 AM 25KHz
     QTest::keyClick(vfo, Qt::Key_C, Qt::ControlModifier);
-    vfo->selectRow(6);  // 145.000000 FM 20KHz
+    vfo->selectRow(6);
+    Settle();  // 145.000000 FM 20KHz
     QTest::keyClick(vfo, Qt::Key_V, Qt::ControlModifier);  // what a band keeps: ChannelPaste in tests/edit
-    EXPECT_EQ(window->VfoModel()->index(6, kMode).data().toString(), "AM");
+    EXPECT_EQ(VfoModel(*window)->index(6, kMode).data().toString(), "AM");
     Doc().Undo();
-    EXPECT_EQ(window->VfoModel()->index(6, kMode).data().toString(), "FM");
+    EXPECT_EQ(VfoModel(*window)->index(6, kMode).data().toString(), "FM");
     // A paste selects only the rows it filled.
     QApplication::clipboard()->setText(QStringLiteral("Frequency\tMode\n145.5\tFM\n5000\tFM\n146.5\tFM\n"));
     QTest::keyClick(SelectRows(*window, 21, 21), Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(window->Memory()->SelectedRows(), (std::vector<int>{21, 23}));  // 22 was refused
+    EXPECT_EQ(Memory(*window)->SelectedRows(), (std::vector<int>{21, 23}));  // 22 was refused
     EXPECT_TRUE(Slot(*window, 21).IsEmpty() && prompts.boxes.size() == 1u);  // the refusal
     prompts.boxes.clear();
     Change([](CloneImage& image) {
@@ -55,18 +57,20 @@ TEST_F(EditCommandsTest, CopyCutAndPasteCarryTheExactRecordsBetweenWindowsAndOnT
     QTest::keyClick(grid, Qt::Key_V, Qt::ControlModifier);
     for (int i = 0; i < 4; ++i) EXPECT_EQ(Slot(*other, 10 + i), Slot(*window, i)) << i;
     EXPECT_TRUE(prompts.boxes.empty());  // nothing used was replaced
-    other->Memory()->SelectRow(12);  // over used rows a paste asks first; Cancel changes nothing
+    Memory(*other)->SelectRow(12);  // over used rows a paste asks first; Cancel changes nothing
     prompts.answers = {Answer::kCancel};
     other->Cmds().paste->trigger();
     EXPECT_EQ(prompts.boxes.at(0).lines, (QStringList{QStringLiteral("The paste replaces 2 used channels."),
                                                       QStringLiteral("Are you sure that you want to paste?")}));
     EXPECT_EQ(other->Document().UndoName(), "Paste 4 Channels");
 
-    other->Memory()->SelectRows(11, 12);
+    Memory(*other)->SelectRows(11, 12);
+    Settle();
     QTest::keyClick(grid, Qt::Key_X, Qt::ControlModifier);  // no question
     EXPECT_TRUE(prompts.boxes.size() == 1u && Slot(*other, 10).IsEmpty() && Slot(*other, 11).IsEmpty());
     EXPECT_EQ(other->Document().UndoName(), "Cut 2 Channels");
-    other->Memory()->SelectRow(14);
+    Memory(*other)->SelectRow(14);
+    Settle();
     prompts.answers = {Answer::kOk};
     QTest::keyClick(grid, Qt::Key_Delete);  // the Delete key is Clear, question included (its step: CommandsTest)
     EXPECT_EQ(prompts.LastTitle(), "CLEAR OK");
@@ -77,7 +81,7 @@ TEST_F(EditCommandsTest, CopyCutAndPasteCarryTheExactRecordsBetweenWindowsAndOnT
 // were found in: New, Open, a model switch and a read of the memory put both away.
 TEST_F(EditCommandsTest, TheDuplicatesBarAndStatusGoWhenTheImageGivesWay) {
     ASSERT_TRUE(window->Document().Save(Path("saved.WK7")).ok);
-    window->ClickTab(Page::kMemory);
+    ClickTab(Page::kMemory);
     CloneDocument& document = window->Document();
     const std::function<void()> replacements[] = {
         [&] { document.New(); }, [&] { document.Open(Path("saved.WK7")); }, [&] { document.SwitchModel(1); },
@@ -90,10 +94,10 @@ TEST_F(EditCommandsTest, TheDuplicatesBarAndStatusGoWhenTheImageGivesWay) {
         Put(10, 145.0);
         Put(11, 145.0);
         Act("mnuFindDuplicates")->trigger();
-        ASSERT_TRUE(window->Edits().Finder()->isVisible() && !window->StatusText()->FullText().isEmpty());
+        ASSERT_TRUE(window->Edits().Finder()->isVisible() && !StatusText(*window)->FullText().isEmpty());
         replace();
         EXPECT_FALSE(window->Edits().Finder()->isVisible());
-        EXPECT_EQ(window->Edits().Finder()->Result()->text() + window->StatusText()->FullText(), "");
+        EXPECT_EQ(window->Edits().Finder()->Result()->text() + StatusText(*window)->FullText(), "");
     }
 }
 
@@ -107,15 +111,15 @@ TEST_F(EditCommandsTest, TheGridsKeysMenusAndButtonsFindGoToOpenTheEditorOnTheRo
     const auto enter = [this, bar](const char* text) {
         bar->Box()->setText(QString::fromUtf8(text));
         QTest::keyClick(bar->Box(), Qt::Key_Return);
-        return window->Memory()->CurrentRow();
+        return Memory(*window)->CurrentRow();
     };
     EXPECT_EQ(enter("118-137"), 11);
     Shot("find-bar.png", window.get());
     QTest::keyClick(grid, Qt::Key_F3);
-    EXPECT_EQ(window->Memory()->CurrentRow(), kFirstSearchPassSlot + 6);
+    EXPECT_EQ(Memory(*window)->CurrentRow(), kFirstSearchPassSlot + 6);
     EXPECT_TRUE(grid->viewport()->rect().intersects(grid->visualRect(grid->currentIndex()))) << "in view";
     QTest::keyClick(grid, Qt::Key_F3, Qt::ShiftModifier);
-    EXPECT_EQ(window->Memory()->CurrentRow(), 11);
+    EXPECT_EQ(Memory(*window)->CurrentRow(), 11);
     EXPECT_EQ(enter("nothing"), 11);
     EXPECT_EQ(bar->findChild<QLabel*>(QStringLiteral("lblFindResult"))->text(), "No row matches \"nothing\".");
     QTest::keyClick(bar->Box(), Qt::Key_Escape);
@@ -129,13 +133,13 @@ TEST_F(EditCommandsTest, TheGridsKeysMenusAndButtonsFindGoToOpenTheEditorOnTheRo
                                               Jump{Qt::Key_Home, Qt::ControlModifier, {1}},
                                               Jump{Qt::Key_End, Qt::ControlModifier | Qt::ShiftModifier, {}}}) {
         QTest::keyClick(grid, key, mods);
-        const std::vector<int> rows = window->Memory()->SelectedRows();
+        const std::vector<int> rows = Memory(*window)->SelectedRows();
         if (selected.empty()) {
             EXPECT_EQ(std::pair(rows.size(), rows.back()), std::pair(std::size_t(kSlotCount), kSlotCount)) << "all";
         } else {
             EXPECT_EQ(rows, selected);
         }
-        EXPECT_EQ(window->Memory()->CurrentRow(), key == Qt::Key_End ? kSlotCount : 1);
+        EXPECT_EQ(Memory(*window)->CurrentRow(), key == Qt::Key_End ? kSlotCount : 1);
     }
     // Enter and F2 open the editor on the row; what the step holds and is named: CommandsTest.
     SelectRows(*window, 7, 7);
@@ -159,9 +163,10 @@ TEST_F(EditCommandsTest, TheGridsKeysMenusAndButtonsFindGoToOpenTheEditorOnTheRo
         for (int slot : {3, 4, 5}) PutChannel(image, slot, 145.5 + slot);
     });
     SelectRows(*window, 5, 5);
-    QPushButton* clear = window->Memory()->Button("cmbClear");
+    QPushButton* clear = Memory(*window)->Button("cmbClear");
     EXPECT_TRUE(clear->isEnabled());
-    window->Memory()->SelectRow(9);  // an empty row: the button follows the command's rule
+    Memory(*window)->SelectRow(9);  // an empty row: the button follows the command's rule
+    Settle();
     EXPECT_FALSE(clear->isEnabled() || Act("mnuClear")->isEnabled());
     SelectRows(*window, 4, 6);
     for (const auto& [row, selected] : {std::pair{5, std::vector<int>{4, 5, 6}}, {10, {10}}}) {
@@ -170,7 +175,7 @@ TEST_F(EditCommandsTest, TheGridsKeysMenusAndButtonsFindGoToOpenTheEditorOnTheRo
         QApplication::sendEvent(grid->viewport(), &click);
         auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         ASSERT_NE(popup, nullptr);
-        EXPECT_EQ(window->Memory()->SelectedRows(), selected) << "inside the selection it stays";
+        EXPECT_EQ(Memory(*window)->SelectedRows(), selected) << "inside the selection it stays";
         EXPECT_TRUE(popup->actions().contains(Act("mnuClear")));  // the menu's own command
         popup->close();
     }

@@ -161,8 +161,8 @@ TEST_F(EveryWindowTest, EveryControlHasANameAndTabGoesRoundThemAll) {
     EXPECT_EQ(Unnamed(window->Edits().Finder()), "");
 
     // A cell of the memory grid comes with its row label and column heading.
-    window->ClickTab(Page::kMemory);
-    QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(window->Memory()->Grid());
+    ClickTab(Page::kMemory);
+    QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(Memory(*window)->Grid());
     ASSERT_NE(grid, nullptr);
     ASSERT_NE(grid->tableInterface(), nullptr);
     QAccessibleInterface* cell = grid->tableInterface()->cellAt(1, 0);

@@ -113,7 +113,7 @@ protected:
         auto owned = std::make_unique<FakePrinter>();
         fake = owned.get();
         fake->previewFile = Path("preview.pdf");
-        window->Printing()->SetDialogs(std::move(owned));
+        Printing(*window)->SetDialogs(std::move(owned));
     }
     // Answers the Print Selection dialog that the command about to run opens:
     // the boxes to leave checked, then OK, or Cancel when ok is false.
@@ -136,7 +136,7 @@ protected:
 };
 
 TEST_F(PrintTest, EveryCancelPathPrintsNothingOkPreviewAndPdfPrintTheChosenSections) {
-    PrintSelectionDialog* selection = window->Printing()->Selection();
+    PrintSelectionDialog* selection = Printing(*window)->Selection();
     selection->show();
     Shot("print-selection.png", selection);
     selection->hide();
@@ -151,14 +151,14 @@ TEST_F(PrintTest, EveryCancelPathPrintsNothingOkPreviewAndPdfPrintTheChosenSecti
     fake->acceptPrinter = true;
     Act("mnuPrintSetup")->trigger();  // landscape, kept for the next print
     EXPECT_EQ(fake->pageSetups, 1);
-    EXPECT_EQ(window->ToolBar()->actions().indexOf(Act("mnuPrint")), 3);  // after New, Open, Save
+    EXPECT_EQ(ToolBar(*window)->actions().indexOf(Act("mnuPrint")), 3);  // after New, Open, Save
     Run("tbr_印刷", {false, true, true});
-    EXPECT_EQ(window->Printing()->Printer().pageLayout().orientation(), QPageLayout::Landscape);
+    EXPECT_EQ(Printing(*window)->Printer().pageLayout().orientation(), QPageLayout::Landscape);
     ASSERT_EQ(fake->printed.size(), 1u);
     EXPECT_EQ(print::AllLines(fake->printed[0]), PrintListing(Doc().Image(), {false, true, true}));
-    window->Printing()->Printer().setOutputFileName(Path("paper.pdf"));  // the printer dialog's "print to file"
+    Printing(*window)->Printer().setOutputFileName(Path("paper.pdf"));  // the printer dialog's "print to file"
     Run("mnuPrint", {true, false, false});
-    EXPECT_EQ(window->StatusText()->FullText(),
+    EXPECT_EQ(StatusText(*window)->FullText(),
               QStringLiteral("Listing written to ") + QDir::toNativeSeparators(Path("paper.pdf")));
 
     // Preview and PDF print the listing; the PDF file is named like the others.
@@ -171,7 +171,7 @@ TEST_F(PrintTest, EveryCancelPathPrintsNothingOkPreviewAndPdfPrintTheChosenSecti
     EXPECT_EQ(fake->pdfSuggestions.back(), "WR-K7J.pdf");  // no clone file yet
     EXPECT_TRUE(testing::ReadAll(Path("listing.pdf")).startsWith("%PDF-"));
     EXPECT_TRUE(prompts.boxes.empty());
-    EXPECT_EQ(window->StatusText()->FullText(),
+    EXPECT_EQ(StatusText(*window)->FullText(),
               QStringLiteral("Listing written to ") + QDir::toNativeSeparators(Path("listing.pdf")));
 
     fake->pdfFile = Path("no/such/dir/listing.pdf");

@@ -19,6 +19,7 @@ protected:
     // The names of those objects a user can work (actions enabled, widgets not
     // switched off), or with usable false of those locked.
     static std::string Usable(const QList<QObject*>& objects, bool usable = true) {
+        QCoreApplication::processEvents();  // the commands take their states once a turn
         QStringList names;
         for (QObject* o : objects) {
             auto* w = qobject_cast<QWidget*>(o);
@@ -71,20 +72,20 @@ TEST_F(TransferTest, AReadKeepsWhatArrivedAsOneStepUnlessItWasCancelled) {
         // A cancel is no failure: it is said in the status bar, not in a box.
         const QString said = prompts.boxes.size() > boxes
                                  ? prompts.boxes.back().kind + ": " + prompts.boxes.back().lines.join("|")
-                                 : "status: " + window->StatusText()->FullText();
+                                 : "status: " + StatusText(*window)->FullText();
         EXPECT_EQ(said, c.message);
         EXPECT_EQ(Snapshot() == before, !c.kept);
         EXPECT_EQ(Doc().UndoName(), c.kept ? QStringLiteral("Read All") : step);
         EXPECT_EQ(Backups(), backups + (c.code == 0 ? 1 : 0));
         EXPECT_EQ(window->CurrentPage(), c.code == 0 ? Page::kMemory : Page::kSettings1);
-        EXPECT_FALSE(window->CancelButton()->isVisible());
+        EXPECT_FALSE(CancelButton(*window)->isVisible());
     }
     Shot("main-memory-read.png", window.get());
-    EXPECT_TRUE(window->StatusText()->toolTip().startsWith(QStringLiteral("Backup: ") + Path("backups")));
+    EXPECT_TRUE(StatusText(*window)->toolTip().startsWith(QStringLiteral("Backup: ") + Path("backups")));
     // The backup line spoke of the image the next file replaces.
     ASSERT_TRUE(Doc().Save(Path("other.WK7")).ok);
     window->Files().OpenFile(Path("other.WK7"));
-    EXPECT_TRUE(window->StatusText()->FullText().isEmpty());
+    EXPECT_TRUE(StatusText(*window)->FullText().isEmpty());
 }
 
 TEST_F(TransferTest, AWriteSaysFirstWhatItReplacesAndBacksUpTheReceiver) {
@@ -115,7 +116,7 @@ TEST_F(TransferTest, AWriteSaysFirstWhatItReplacesAndBacksUpTheReceiver) {
                                   "The write replaces the memory channels (with the program-scan edges, search-pass and "
                                   "priority entries), the bank table and the scan groups on the receiver. [back up]"}));
     // What the backup holds: WriteOperations in tests/link.
-    EXPECT_TRUE(window->StatusText()->FullText().startsWith("Backup: " + Path("backups")));
+    EXPECT_TRUE(StatusText(*window)->FullText().startsWith("Backup: " + Path("backups")));
     ASSERT_EQ(RunTransfer(TransferDirection::kWrite, TransferPart::kGroups), 0);  // asked once a run
     Reopen();
     window->Transfers().askBeforeWrite = nullptr;
@@ -138,11 +139,11 @@ TEST_F(TransferTest, WhileATransferRunsNothingCanChangeOrReplaceTheImage) {
     ASSERT_TRUE(window->Transfers().IsRunning());
     EXPECT_FALSE(window->Edits().Editor()->isVisible());
 
-    window->ClickTab(Page::kMemory);
-    MemoryPage* memory = window->Memory();
+    ClickTab(Page::kMemory);
+    MemoryPage* memory = Memory(*window);
     memory->SelectRow(102);  // a used row: Cut and Clear would apply
-    QList<QObject*> waiting{memory->Button("cmbDelete"), memory->ReadButton(), window->Bank()->CountBox(0),
-                            window->Bank()->GroupBox(kBanks + 1), window->Settings()->ModelButton(1),
+    QList<QObject*> waiting{memory->Button("cmbDelete"), memory->ReadButton(), Bank(*window)->CountBox(0),
+                            Bank(*window)->GroupBox(kBanks + 1), Settings(*window)->ModelButton(1),
                             window->findChild<QCheckBox*>(QStringLiteral("chkBeep")), window->Recent().Menu()};
     // The image's commands: tests/app/commands; here what the window switches.
     for (const char* name : {"mnuNew", "mnuOpen", "mnuImport", "mnuUndo", "mnuComSetup"}) waiting << Act(name);
@@ -213,7 +214,7 @@ TEST_F(TransferTest, PortAndQuickReadChoicesAreRememberedAndATransferLeavesATrac
     EXPECT_EQ(prompts.boxes.back().lines, QStringList{QStringLiteral("No transfer has left a trace yet.")});
     UseReceiver();
     ASSERT_EQ(RunTransfer(TransferDirection::kRead, TransferPart::kMemory), 0);
-    EXPECT_LT(window->Progress()->maximum(), kSlotCount) << "only the used channels";
+    EXPECT_LT(Progress(*window)->maximum(), kSlotCount) << "only the used channels";
     const QString trace = LastSerialTrace(Path("traces"));  // what a trace holds: tests/link
     EXPECT_TRUE(testing::ReadAll(trace).startsWith("# wrk7 serial trace: read memory (quick)\n"));
     Act("mnuOpenTrace")->trigger();

@@ -15,6 +15,7 @@
 
 #include "app/commands/commands.h"
 #include "app/dialogs/channel_editor.h"
+#include "app/dialogs/listing_print.h"
 #include "app/document/clone_document.h"
 #include "app/pages/bank_page.h"
 #include "app/pages/memory_page.h"
@@ -60,6 +61,21 @@ inline void Shot(const char* name, QWidget* of) {
     if (!folder.isEmpty()) of->grab().save(QDir(folder).filePath(QString::fromLatin1(name)));
 }
 
+// The window's parts as the user finds them: by their kind or their names.
+inline MemoryPage* Memory(const MainWindow& w) { return w.findChild<MemoryPage*>(); }
+inline BankPage* Bank(const MainWindow& w) { return w.findChild<BankPage*>(); }
+inline SettingsPages* Settings(const MainWindow& w) { return w.findChild<SettingsPages*>(); }
+inline VfoTableModel* VfoModel(const MainWindow& w) { return w.findChild<VfoTableModel*>(); }
+inline ListingPrint* Printing(const MainWindow& w) { return w.findChild<ListingPrint*>(); }
+inline QTableView* VfoGrid(const MainWindow& w) { return w.findChild<QTableView*>(QStringLiteral("MSFlexGrid2")); }
+inline QTabWidget* Tabs(const MainWindow& w) { return w.findChild<QTabWidget*>(QStringLiteral("TabStrip1")); }
+inline QToolBar* ToolBar(const MainWindow& w) { return w.findChild<QToolBar*>(QStringLiteral("Toolbar1")); }
+inline ElidedLabel* StatusText(const MainWindow& w) { return w.findChild<ElidedLabel*>(QStringLiteral("sbrText")); }
+inline QProgressBar* Progress(const MainWindow& w) { return w.findChild<QProgressBar*>(QStringLiteral("ProgressBar1")); }
+inline QPushButton* CancelButton(const MainWindow& w) {
+    return w.findChild<QPushButton*>(QStringLiteral("cmdCancelTransfer"));
+}
+
 class WindowTest : public ::testing::Test {
 protected:
     void SetUp() override { window = MakeWindow(Options()); }
@@ -95,15 +111,26 @@ protected:
     }
     bool SaveAs(const char* name) { return nextFile = Path(name), window->Files().SaveAs(); }
 
+    // The commands take their states once a turn of the event loop, before
+    // the user's next key; a test that acts at once lets that turn pass.
+    static void Settle() { QCoreApplication::processEvents(); }
+    void ClickTab(Page page) {
+        window->ClickTab(page);
+        Settle();
+    }
+
     QString Path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
     CloneDocument& Doc() const { return window->Document(); }
     CloneImage Snapshot() const { return Doc().Image(); }
-    void Change(const std::function<void(CloneImage&)>& change) { ASSERT_TRUE(Doc().Edit(QStringLiteral("setup"), change)); }
+    void Change(const std::function<void(CloneImage&)>& change) {
+        ASSERT_TRUE(Doc().Edit(QStringLiteral("setup"), change));
+        Settle();
+    }
     void Put(int slot, double mhz, const char* name = "") { Change([&](CloneImage& i) { PutChannel(i, slot, mhz, name); }); }
     // The count box of bank (of the fixture's window unless of), focused as
     // by a click and its text replaced by keys.
     QLineEdit* TypeCount(int bank, const QString& keys, MainWindow* of = nullptr) {
-        QLineEdit* box = (of ? of : window.get())->Bank()->CountBox(bank);
+        QLineEdit* box = Bank(of ? *of : *window)->CountBox(bank);
         box->setFocus(Qt::MouseFocusReason);
         box->selectAll();
         QTest::keyClicks(box, keys);
@@ -111,7 +138,7 @@ protected:
     }
     QAction* Act(const char* name) const { return window->findChild<QAction*>(QString::fromUtf8(name)); }
     QString Cell(int row, int column = 0) const {
-        const auto* model = window->Memory()->Model();
+        const auto* model = Memory(*window)->Model();
         return model->data(model->index(row - 1, column)).toString();
     }
     static QString Title(const char* file) {

@@ -16,9 +16,9 @@ namespace {
 using WindowPagesTest = WindowTest;
 
 TEST_F(WindowPagesTest, TheBankPageHoldsTheOthersUntilTheCountsMakeAThousand) {
-    window->ClickTab(Page::kBank);
+    ClickTab(Page::kBank);
     TypeCount(0, QStringLiteral("99"));
-    window->ClickTab(Page::kMemory);
+    ClickTab(Page::kMemory);
     EXPECT_EQ(prompts.boxes.at(0).lines, QStringList{QStringLiteral("Total CH must be 1000")});
     EXPECT_EQ(window->CurrentPage(), Page::kBank);
     // Save warns first, an open of such a file says so once, Write refuses
@@ -35,25 +35,26 @@ TEST_F(WindowPagesTest, TheBankPageHoldsTheOthersUntilTheCountsMakeAThousand) {
     for (const auto& box : prompts.boxes) seen << box.kind + ": " + box.lines.join("|") + " " + box.detail;
     EXPECT_EQ(seen, QStringList({"confirm: " + warning + " Save anyway", "confirm: " + warning + " Save anyway",
                                  "warn: " + warning + " ", "error: Total CH must be 1000|" + warning + " "}));
-    // The memory page's Write button starts the transfer itself: the same box.
+    // Tool > Write > Memory, as the memory page's Write button: the same box, once.
     prompts.boxes.clear();
-    EXPECT_FALSE(window->Transfers().Start(TransferDirection::kWrite, TransferPart::kMemory));
+    Act("mnuWriteMemory")->trigger();
+    ASSERT_EQ(prompts.boxes.size(), 1u);
     EXPECT_EQ(prompts.boxes.at(0).lines, (QStringList{QStringLiteral("Total CH must be 1000"), warning}));
     EXPECT_FALSE(window->Transfers().IsRunning());
     TypeCount(10, QStringLiteral("1"));  // bank 10 takes the missing channel
-    window->ClickTab(Page::kMemory);
+    ClickTab(Page::kMemory);
     EXPECT_EQ(window->CurrentPage(), Page::kMemory);
-    EXPECT_EQ(window->Memory()->Model()->headerData(999, Qt::Vertical).toString(), "10-000");  // the grid rebuilt
+    EXPECT_EQ(Memory(*window)->Model()->headerData(999, Qt::Vertical).toString(), "10-000");  // the grid rebuilt
     Doc().Undo();  // 999 channels again: the bank page comes back to the front
     EXPECT_EQ(window->CurrentPage(), Page::kBank);
-    EXPECT_EQ(window->Bank()->TotalLabel()->text(), "999");
+    EXPECT_EQ(Bank(*window)->TotalLabel()->text(), "999");
 }
 
 // What a count box takes, refuses or puts back: CountEntry in tests/edit.
 TEST_F(WindowPagesTest, ACountBoxIsLeftOnlyWhenTheFocusMovesWithinTheWindowAndTakesCtrlZOnlyForItsOwnTyping) {
     // With nothing of its own to take back, Ctrl+Z in a box undoes the document's step.
     Put(0, 145.5);
-    window->ClickTab(Page::kBank);
+    ClickTab(Page::kBank);
     QLineEdit* box = TypeCount(0, {});
     QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(Cell(1), "");
@@ -63,11 +64,11 @@ TEST_F(WindowPagesTest, ACountBoxIsLeftOnlyWhenTheFocusMovesWithinTheWindowAndTa
     QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(box->text(), "100");
     const CloneImage before = Snapshot();
-    window->ClickTab(Page::kMemory);  // leaving the page repaints the grid, writes nothing
+    ClickTab(Page::kMemory);  // leaving the page repaints the grid, writes nothing
     EXPECT_TRUE(Snapshot() == before && Doc().UndoName() == "setup");
     EXPECT_EQ(Cell(1), "145.500000");
-    window->ClickTab(Page::kBank);
-    BankPage* bank = window->Bank();
+    ClickTab(Page::kBank);
+    BankPage* bank = Bank(*window);
     box = TypeCount(3, QStringLiteral("600"));  // past 1000 while typed
     auto* menu = window->findChild<QMenu*>(QStringLiteral("mnuView"));
     menu->popup(window->mapToGlobal(QPoint(10, 10)));
@@ -97,8 +98,8 @@ TEST_F(WindowPagesTest, ACountBoxIsLeftOnlyWhenTheFocusMovesWithinTheWindowAndTa
 // keys that keep it: Placement in tests/files; the port number a close keeps:
 // TransferTest.
 TEST_F(WindowPagesTest, AModelButtonAndCloseAskOnlyAboutUnsavedChangesAndCloseKeepsWhereAndHowLargeTheWindowWas) {
-    QRadioButton* k7j = window->Settings()->ModelButton(0);
-    window->Settings()->ModelButton(2)->click();
+    QRadioButton* k7j = Settings(*window)->ModelButton(0);
+    Settings(*window)->ModelButton(2)->click();
     EXPECT_TRUE(prompts.boxes.empty());
     Put(5, 145.5);
     for (Answer answer : {Answer::kCancel, Answer::kNo}) {
@@ -164,7 +165,7 @@ TEST_F(WindowPagesTest, JapaneseWindowIsJapaneseThroughout) {
         {englishWrite, "&Write"},
         {japanese->findChild<QTabWidget*>(QStringLiteral("TabStrip1"))->tabText(0), "設定 1"},
         {japanese->findChild<QGroupBox*>(QStringLiteral("fraModel"))->title(), "機種"},
-        {japanese->Memory()->Grid()->accessibleName(), "メモリーチャンネル"},
+        {Memory(*japanese)->Grid()->accessibleName(), "メモリーチャンネル"},
         {ChannelEditor(japanese.get()).findChild<QCheckBox*>(QStringLiteral("chkHold"))->text(), "保持"},
     };
     for (const auto& [shownText, expected] : shown) EXPECT_EQ(shownText.toStdString(), expected);
@@ -177,32 +178,32 @@ TEST_F(WindowPagesTest, StartsUntitledOnSettings1AndTheKeyboardAloneReachesEvery
     EXPECT_EQ(window->CurrentPage(), Page::kSettings1);
     EXPECT_EQ(window->findChild<QComboBox*>(QStringLiteral("cbbChargeTime"))->currentText(), "12 hrs.");
     // The first control of the page takes the keys at the start and after every switch.
-    EXPECT_TRUE(window->Settings()->Page1()->isAncestorOf(QApplication::focusWidget()));
+    EXPECT_TRUE(Settings(*window)->Page1()->isAncestorOf(QApplication::focusWidget()));
     EXPECT_TRUE(window->testAttribute(Qt::WA_KeyboardFocusChange));  // else the style draws no focus frame
     Shot("main-settings1.png", window.get());
     for (Page page : {Page::kSettings2, Page::kBank}) {
-        window->ClickTab(page);
+        ClickTab(page);
         EXPECT_EQ(window->CurrentPage(), page);
         Shot(page == Page::kBank ? "main-bank.png" : "main-settings2.png", window.get());
     }
-    QTableView* grid = window->Memory()->Grid();
-    window->ClickTab(Page::kMemory);
+    QTableView* grid = Memory(*window)->Grid();
+    ClickTab(Page::kMemory);
     EXPECT_EQ(QApplication::focusWidget(), grid);
     // That the grid is one Tab stop: EveryWindowTest.
     // A button that acts on the grid leaves the keys there.
-    window->Memory()->Button("Command4")->click();
+    Memory(*window)->Button("Command4")->click();
     EXPECT_EQ(QApplication::focusWidget(), grid);
-    EXPECT_EQ(window->Memory()->CurrentRow(), 2);
+    EXPECT_EQ(Memory(*window)->CurrentRow(), 2);
     // Shift+F10 opens the menu of the current row.
     QTest::keyClick(grid, Qt::Key_F10, Qt::ShiftModifier);
     auto* menu = window->findChild<QMenu*>(QStringLiteral("mnuGridContext"));
     ASSERT_NE(menu, nullptr);
     EXPECT_TRUE(menu->isVisible());
     menu->close();
-    EXPECT_EQ(window->Memory()->CurrentRow(), 2);
+    EXPECT_EQ(Memory(*window)->CurrentRow(), 2);
     EXPECT_EQ(MnemonicFaults(*window).join(" | ").toStdString(), "");  // the Japanese menus: their own test
     // Every way of hiding a bar agrees with the View menu.
-    QToolBar* bar = window->ToolBar();
+    QToolBar* bar = ToolBar(*window);
     QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(5, 5), bar->mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(bar, &rightClick);
     auto* barMenu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
@@ -251,8 +252,8 @@ protected:
 TEST_F(EditStepsTest, EverySettingsControlAndEachOtherKindOfChangeIsOneNamedStepAndShowsItsUndo) {
     int tried = 0;
     for (Page page : {Page::kSettings1, Page::kSettings2}) {
-        window->ClickTab(page);
-        QWidget* front = window->Tabs()->currentWidget();
+        ClickTab(page);
+        QWidget* front = Tabs(*window)->currentWidget();
         for (QWidget* control : front->findChildren<QWidget*>()) {
             auto* radio = qobject_cast<QRadioButton*>(control);
             auto* list = qobject_cast<QComboBox*>(control);
@@ -278,8 +279,8 @@ TEST_F(EditStepsTest, EverySettingsControlAndEachOtherKindOfChangeIsOneNamedStep
         }
     }
     EXPECT_GT(tried, 50);
-    BankPage* bank = window->Bank();
-    window->ClickTab(Page::kBank);
+    BankPage* bank = Bank(*window);
+    ClickTab(Page::kBank);
     const std::pair<const char*, std::function<void()>> changes[] = {
         {"Change Bank 0", [this] { TypeCount(0, QStringLiteral("60")), TypeCount(1, {}); }},  // typed, then left
         {"Link Bank 4", [bank] { bank->LinkBox(4)->click(); }},

@@ -316,7 +316,7 @@ struct Scenario {
     }
 
     // The result, the clone file's lines, the commands sent and the progress reported.
-    struct Outcome { LinkResult result; std::vector<std::string> file; Strings log; std::pair<int, int> progress; };
+    struct Outcome { LinkResult result; std::vector<std::string> file; Strings log; std::pair<int, int> progress; CloneImage image; };
     Outcome Read(bool quick, int silentAfter = -1) const {
         Bench bench(0, {.silentAfter = silentAfter, .drop = {}, .garbage = {}, .reOn = {}});
         bench.receiver->Mem() = memory;
@@ -327,6 +327,7 @@ struct Scenario {
         out.result = ReadMemorySequence(image, *bench.port, options);
         out.file = CloneFileLines(image);
         out.log = bench.Log();
+        out.image = image;
         return out;
     }
 };
@@ -344,6 +345,19 @@ TEST(QuickRead, GivesTheFullReadsCloneFileReadingTheEnabledSlotsOnly) {
                                      Reads(Area::kChannelRecords, scenario.enabled)}));
         const int read = static_cast<int>(scenario.enabled.size());
         EXPECT_EQ(quick.progress, std::make_pair(read, read)) << "the bar counts the blocks read";
+    }
+}
+
+TEST(ReadMemory, FromTheFlagsOnNoDisabledSlotHoldsAnythingWhereverTheReadStops) {
+    const Scenario scenario(5);
+    // Stopped in the groups (after the flags and the bank), in the records, or not at all.
+    for (const int silentAfter : {kCommandsBeforeChannels - 1, kCommandsBeforeChannels + 40, -1}) {
+        const auto read = scenario.Read(false, silentAfter);
+        int held = 0;
+        for (int slot = 0; slot < kSlotCount; ++slot)
+            if (!read.image.memory.enabled[slot] && read.image.memory.slot[slot] != SlotFields{}) ++held;
+        EXPECT_EQ(held, 0) << silentAfter;
+        EXPECT_EQ(read.result.ok(), silentAfter < 0) << silentAfter;
     }
 }
 

@@ -1,8 +1,11 @@
 #include "app/commands/commands.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QMenu>
 #include <QPushButton>
+#include <QTimer>
 #include <QWidget>
 #include <algorithm>
 
@@ -13,6 +16,7 @@
 #include "app/support/prompter.h"
 #include "core/tables.h"
 #include "edit/bank.h"
+#include "edit/command_availability.h"
 #include "edit/channel_paste.h"
 #include "edit/memory_ops.h"
 #include "edit/page_rules.h"
@@ -153,6 +157,9 @@ Commands::Commands(CloneDocument& document, Selection& selection, Prompter& prom
             if (startTransfer && !transferRunning_) startTransfer(d, p);
         });
     }
+    connect(&document_, &CloneDocument::changed, this, &Commands::RequestUpdate);
+    QCoreApplication::instance()->installEventFilter(this);
+    connect(&document_, &CloneDocument::readOnlyChanged, this, &Commands::RequestUpdate);
     Update();
 }
 
@@ -163,53 +170,68 @@ QAction* Commands::Make(const char* name, const QString& caption, QKeySequence k
     return a;
 }
 
-void Commands::Update() {
-    const CloneImage& image = document_.Image();
-    const Page page = selection_.CurrentPage();
-    const bool memory = page == Page::kMemory;
-    const bool vfo = page == Page::kSettings1;
-    const std::vector<int> rows = memory ? selection_.SelectedRows() : std::vector<int>{};
-    const auto used = std::count_if(rows.begin(), rows.end(),
-                                    [&image](int r) { return !image.memory.slot[r - 1].IsEmpty(); });
-    const bool anyUsed = used > 0;
-    // A used channel is normally enabled (a disabled slot holds nothing), so
-    // Enable applies to the rows that hold something all the same.
-    const bool anyDisabled = std::any_of(rows.begin(), rows.end(), [&image](int r) {
-        return !image.memory.slot[r - 1].IsEmpty() && !image.memory.enabled[r - 1];
+void Commands::RequestUpdate() {
+    // A read, a page switch or a selection drag changes many things in one
+    // turn of the event loop: the rules run once, after them all.
+    if (updatePending_) return;
+    updatePending_ = true;
+    QTimer::singleShot(0, this, [this] {
+        if (updatePending_) Update();
     });
-    const bool single = rows.size() == 1;
-    const int row = rows.empty() ? 1 : rows.front();
-    // Copy, find and go to only read the image, so they stay while a
-    // transfer runs.
-    const bool change = !document_.IsReadOnly();
-    const bool list = change && memory;
-    modify->setEnabled(change && PageAllowsModify(page));
-    cut->setEnabled(list && anyUsed);
-    copy->setEnabled(memory || (vfo && selection_.CurrentBand() - 1 < VfoBandCount(image.model)));
-    paste->setEnabled(change && (memory || vfo) && canPaste && canPaste());
-    clear->setEnabled(list && anyUsed);
-    enable->setEnabled(list && anyDisabled);
-    disable->setEnabled(list && anyUsed);
-    // Delete and Insert shift the first 200 rows from the current one.
-    insert->setEnabled(list && single && row <= kEditWindowRows);
-    remove->setEnabled(list && single && row <= kEditWindowRows);
-    for (QAction* a : {clearAll, enableAll, disableAll}) a->setEnabled(list);
-    for (QAction* a : {find, findNext, findPrevious, goTo}) a->setEnabled(memory);
-    const std::vector<int> chosen = ZeroBased(rows);
-    changeChannels->setEnabled(list && used >= 2);
-    for (QAction* a : sortMenu->actions()) a->setEnabled(list && chosen.size() >= 2);
-    sortMenu->menuAction()->setEnabled(list && chosen.size() >= 2);
-    pack->setEnabled(list && chosen.size() >= 2);
-    moveUp->setEnabled(list && !MoveRefusal(chosen, Direction::kUp));
-    moveDown->setEnabled(list && !MoveRefusal(chosen, Direction::kDown));
-    findDuplicates->setEnabled(list);
-    // One transfer at a time: every transfer command waits for the end.
-    for (QAction* a : transfers_) a->setEnabled(!transferRunning_);
+}
+
+bool Commands::eventFilter(QObject* watched, QEvent* event) {
+    // A key or a click already waiting when the rules were asked for meets
+    // them taken, so it works the command it would have worked at once.
+    switch (event->type()) {
+        case QEvent::ShortcutOverride:
+        case QEvent::KeyPress:
+        case QEvent::MouseButtonPress:
+        case QEvent::ContextMenu:
+            if (updatePending_) Update();
+            break;
+        default:
+            break;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+CommandState Commands::State() const {
+    CommandState state;
+    state.page = selection_.CurrentPage();
+    state.readOnly = document_.IsReadOnly();
+    state.transferRunning = transferRunning_;
+    const bool memory = state.page == Page::kMemory;
+    const bool vfo = state.page == Page::kSettings1;
+    if (memory) state.rows = selection_.SelectedRows();
+    DescribeRows(state, document_.Image());
+    state.bandCopyable = vfo && selection_.CurrentBand() - 1 < VfoBandCount(document_.Image().model);
+    // The clipboard is asked only where a paste could go.
+    state.pasteReady = !state.readOnly && (memory || vfo) && canPaste && canPaste();
+    return state;
+}
+
+void Commands::Update() {
+    updatePending_ = false;
+    const CommandAvailability a = AvailableCommands(State());
+    const std::pair<QAction*, bool> rules[] = {
+        {modify, a.modify},     {cut, a.cut},         {copy, a.copy},
+        {paste, a.paste},       {clear, a.clear},     {enable, a.enable},
+        {disable, a.disable},   {insert, a.insert},   {remove, a.remove},
+        {clearAll, a.wholeList}, {enableAll, a.wholeList}, {disableAll, a.wholeList},
+        {find, a.find},         {findNext, a.find},   {findPrevious, a.find},
+        {goTo, a.find},         {changeChannels, a.changeChannels}, {pack, a.pack},
+        {moveUp, a.moveUp},     {moveDown, a.moveDown}, {findDuplicates, a.findDuplicates},
+        {sortMenu->menuAction(), a.sort},
+    };
+    for (const auto& [action, enabled] : rules) action->setEnabled(enabled);
+    for (QAction* item : sortMenu->actions()) item->setEnabled(a.sort);
+    for (QAction* t : transfers_) t->setEnabled(a.transfers);
 }
 
 void Commands::SetTransferRunning(bool running) {
     transferRunning_ = running;
-    Update();
+    RequestUpdate();
 }
 
 void Commands::AddEditItems(QMenu* menu) const {

@@ -12,6 +12,7 @@
 #include "edit/channel_entry.h"
 #include "core/image.h"
 #include "edit/bulk_change.h"
+#include "edit/command_availability.h"
 #include "core/memory_map.h"
 #include "edit/row_order.h"
 
@@ -88,8 +89,11 @@ public:
     std::function<void(const QString& summary)> showDuplicates;
     std::function<void(TransferDirection direction, TransferPart part)> startTransfer;
 
-    // Sets every action's enabled state by its rule.
+    // Sets every action's enabled state by its rule (AvailableCommands), now.
     void Update();
+    // The same once control is back in the event loop, however often asked
+    // meanwhile: what changes the document or the selection asks this.
+    void RequestUpdate();
     void SetTransferRunning(bool running);
 
     // The actions of the memory grid's context menu and the Edit menu.
@@ -123,6 +127,9 @@ signals:
     // A line for the status bar (how many duplicates).
     void statusMessage(const QString& text);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     QAction* Make(const char* name, const QString& caption, QKeySequence key = {});
     bool ConfirmSeveral(const std::vector<int>& rows, const QString& title, const QString& question,
@@ -135,11 +142,14 @@ private:
     RowOrderResult Reorder(const QString& name,
                            const std::function<RowOrderResult(CloneImage&, const std::vector<int>&)>& order);
 
+    CommandState State() const;
+
     CloneDocument& document_;
     Selection& selection_;
     Prompter& prompter_;
     QWidget* window_;
     bool transferRunning_ = false;
+    bool updatePending_ = false;
     QList<QAction*> transfers_;
 };
 

@@ -45,9 +45,7 @@ ChannelEntry ChannelEditor::StoreMemory() const {
     ChannelEntry entry{Target::kMemory, row_, image_->memory.slot[row_ - 1], false};
     StoreSharedFields(entry.fields);
     entry.fields.Set(kSkip, chkSkip_->isChecked() ? 1 : 0);
-    // The enable box is never shown, so nobody can mean to store a channel
-    // disabled: a disabled slot holds nothing, so OK would store nothing.
-    entry.enabled = chkEnable_->isChecked() || !entry.fields.IsEmpty();
+    entry.enabled = EntryEnabled(chkEnable_->isChecked(), entry.fields);
     return entry;
 }
 

@@ -95,9 +95,10 @@ bool CloneDocument::Edit(const QString& name, const std::function<void(CloneImag
 }
 
 bool CloneDocument::Record(const QString& name, const CloneImage& before, MergeKey mergeKey,
-                           std::optional<FileNameChange> file) {
-    // Whatever the change turned off holds nothing from here on.
-    WipeDisabledSlots(image_);
+                           std::optional<FileNameChange> file, Arrived arrived) {
+    // Whatever the change turned off holds nothing from here on, once: what
+    // a CSV file or the receiver brings arrives so already.
+    if (arrived == Arrived::kToWipe) WipeDisabledSlots(image_);
     ImageEdit edit = ImageEdit::Between(before, image_);
     const bool fileMoved = file && file->before != file->after;
     if (edit.Empty() && !fileMoved) {
@@ -160,8 +161,9 @@ void CloneDocument::StartHistory() {
 }
 
 void CloneDocument::Replace(const CloneImage& image, const QString& fileName) {
+    // A clone file is read with its disabled slots wiped, and a new image
+    // has no channel at all.
     image_ = image;
-    WipeDisabledSlots(image_);
     SetFileName(fileName);
     StartHistory();
     emit changed(EditedParts::All());
@@ -216,7 +218,7 @@ CsvImportResult CloneDocument::ImportCsv(const QString& path, const std::optiona
     if (!r.result.ok) return r;
     const FileNameChange file{fileName_, QString()};
     SetFileName(QString());
-    Record(ImportStepName(path), *before, MergeKey::kNone, file);
+    Record(ImportStepName(path), *before, MergeKey::kNone, file, Arrived::kWiped);
     return r;
 }
 
@@ -255,7 +257,9 @@ void CloneDocument::EndTransfer(const CloneImage* read, TransferPart part, const
     // Editable again first: the read is taken as an edit.
     SetReadOnly(false);
     if (!read) return;
-    Edit(stepName, [&](CloneImage& image) { TakeReadAreas(image, *read, part); });
+    const auto before = std::make_unique<CloneImage>(image_);
+    TakeReadAreas(image_, *read, part);
+    Record(stepName, *before, MergeKey::kNone, std::nullopt, Arrived::kWiped);
     if (part == TransferPart::kAll || part == TransferPart::kMemory) emit replaced();
 }
 

@@ -30,7 +30,9 @@ enum class MergeKey { kNone, kSquelchDrag, kVolumeDrag };
 // records it as one named step, so "modified" is simply "the history is away
 // from the point last saved, opened or started". After every change it takes
 // (an edit, an import, a read, a new or opened image) no disabled slot holds
-// anything (WipeDisabledSlots). After each change, undo and
+// anything (WipeDisabledSlots), wiped once: by the document after an edit
+// or a CHIRP or list import, by the reader of a clone file, a CSV file or
+// the receiver for what they bring. After each change, undo and
 // redo, `changed` names the parts of the image that moved: the views repaint
 // those and never write the image themselves.
 class CloneDocument : public QObject {
@@ -122,7 +124,10 @@ private:
         QString after;
     };
 
-    bool Record(const QString& name, const CloneImage& before, MergeKey mergeKey, std::optional<FileNameChange> file);
+    // Whether the image's disabled slots still need wiping after a change.
+    enum class Arrived { kToWipe, kWiped };
+    bool Record(const QString& name, const CloneImage& before, MergeKey mergeKey, std::optional<FileNameChange> file,
+                Arrived arrived = Arrived::kToWipe);
     void Replace(const CloneImage& image, const QString& fileName);
     void SetFileName(const QString& fileName);
     void StartHistory();

@@ -21,6 +21,7 @@
 #include "app/support/prompter.h"
 #include "core/hex.h"
 #include "edit/bank.h"
+#include "edit/bank_entry.h"
 
 namespace wrk7 {
 
@@ -89,6 +90,12 @@ BankPage::BankPage(CloneDocument& document, Prompter& prompter, QWidget* parent)
     layout->addWidget(scroll, 1);
 
     ShowBankCounts();
+    ShowGroups();
+    connect(&document_, &CloneDocument::changed, this, [this](const EditedParts& parts) {
+        if (parts.Has(ImagePart::kGroups)) ShowGroups();
+        if (parts.Has(ImagePart::kBanks)) ShowBankCounts();
+    });
+    connect(&document_, &CloneDocument::readOnlyChanged, this, [this](bool readOnly) { SetEditable(!readOnly); });
 }
 
 QWidget* BankPage::BuildBankFrame(int firstBank) {
@@ -141,10 +148,8 @@ QWidget* BankPage::BuildBankFrame(int firstBank) {
 
 void BankPage::ClickLink(int bank) {
     QCheckBox* link = chkLink_[static_cast<std::size_t>(bank)];
-    // A bank without channels has nothing to link: the box clears again and
-    // nothing is marked.
-    const bool allowed = ParseDecimal(txtBank_[static_cast<std::size_t>(bank)]->text().toStdString()) != 0;
-    const bool on = allowed && link->isChecked();
+    const bool on = LinkAfterClick(txtBank_[static_cast<std::size_t>(bank)]->text().toStdString(), link->isChecked());
+    // A refused link clears the box again and marks nothing.
     link->setChecked(on);
     const QString name = (on ? tr("Link Bank %1") : tr("Unlink Bank %1")).arg(bank);
     document_.Edit(name, [&](CloneImage& image) { image.banks.links[static_cast<std::size_t>(bank)] = on; });
@@ -197,15 +202,13 @@ void BankPage::LeaveCountBox(int bank) {
     std::array<std::string, kBanks> texts;
     for (int b = 0; b < kBanks; ++b) texts[static_cast<std::size_t>(b)] = txtBank_[static_cast<std::size_t>(b)]->text().toStdString();
     CountEntryResult result;
-    document_.Edit(tr("Change Bank %1").arg(bank), [&](CloneImage& image) {
-        result = ApplyCountEntry(image, bank, texts);
-        if (result.clearLink) image.banks.links[static_cast<std::size_t>(bank)] = false;
-    });
+    // The Link box and the total follow the step (ShowBankCounts); the box
+    // itself shows the text the entry left, changed or not.
+    document_.Edit(tr("Change Bank %1").arg(bank),
+                   [&](CloneImage& image) { result = wrk7::LeaveCountBox(image, bank, texts); });
     QLineEdit* box = txtBank_[static_cast<std::size_t>(bank)];
     if (!result.message.empty()) prompter_.Error(this, ErrorTitle(), Said(result.message));
     box->setText(QString::fromStdString(result.boxText));
-    if (result.clearLink) chkLink_[static_cast<std::size_t>(bank)]->setChecked(false);
-    lblAll_->setText(QString::number(BankTotal(image_)));
     applying_ = false;
 }
 

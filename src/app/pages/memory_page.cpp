@@ -17,6 +17,7 @@
 
 #include "app/support/column_stretch.h"
 #include "app/pages/memory_table_model.h"
+#include "app/document/clone_document.h"
 #include "codecs/grid_text.h"
 
 namespace wrk7 {
@@ -80,6 +81,19 @@ QTableView* MakeImageGrid(QAbstractItemModel* model, const char* objectName,
     ApplyGridColumnWidths(grid, kind);
     new ColumnStretcher(grid);
     return grid;
+}
+
+void MemoryPage::Follow(const CloneDocument& document) {
+    connect(&document, &CloneDocument::changed, this, &MemoryPage::Show);
+}
+
+void MemoryPage::Show(const EditedParts& parts) {
+    if (parts.model) model_->RefreshHeadings();
+    if (parts.Has(ImagePart::kBanks)) model_->RebuildRowLabels();
+    if (parts.memory.Empty()) return;
+    model_->RefreshSlots(parts.memory);
+    if (parts.memory.first > 0 || parts.memory.last < kSlotCount - 1)
+        grid_->scrollTo(model_->index(parts.memory.first, 0));
 }
 
 MemoryPage::MemoryPage(const CloneImage& image, QWidget* parent) : QWidget(parent) {

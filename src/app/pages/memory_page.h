@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/image.h"
+#include "edit/image_edit.h"
 #include "edit/memory_ops.h"
 
 class QComboBox;
@@ -13,6 +14,7 @@ class QTableView;
 
 namespace wrk7 {
 
+class CloneDocument;
 class MemoryTableModel;
 
 // The "Memory" page: the memory grid (MSFlexGrid1) and the list buttons.
@@ -26,6 +28,12 @@ public:
     static constexpr int kScrollWindowRows = 13;
 
     explicit MemoryPage(const CloneImage& image, QWidget* parent = nullptr);
+
+    // Repaints what the document's steps change, from now on.
+    void Follow(const CloneDocument& document);
+    // The headings, row labels and rows parts names; the first row a
+    // partial change touched comes into view, the selection stays.
+    void Show(const EditedParts& parts);
 
     QTableView* Grid() const { return grid_; }
     MemoryTableModel* Model() const { return model_; }

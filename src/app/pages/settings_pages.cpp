@@ -126,6 +126,11 @@ SettingsPages::SettingsPages(CloneDocument& document, QWidget* vfoGrid, QObject*
     BuildPage2();
     Load();
     ShowModel();
+    connect(&document_, &CloneDocument::changed, this, [this](const EditedParts& parts) {
+        if (parts.model) ShowModel();
+        if (parts.Has(ImagePart::kSettings)) Load();
+    });
+    connect(&document_, &CloneDocument::readOnlyChanged, this, [this](bool readOnly) { SetEditable(!readOnly); });
 }
 
 void SettingsPages::Change(const QString& caption, const std::function<void(SetModeSettings&)>& store,

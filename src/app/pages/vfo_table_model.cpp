@@ -1,5 +1,7 @@
 #include "app/pages/vfo_table_model.h"
 
+#include "app/document/clone_document.h"
+
 #include "app/pages/memory_table_model.h"
 
 #include "codecs/grid_text.h"
@@ -46,6 +48,12 @@ void VfoTableModel::SetNoteFont(const QFont& font) {
     noteFont_ = font;
     hasNoteFont_ = true;
     emit dataChanged(index(0, kNote), index(kBandCount - 1, kNote), {Qt::FontRole});
+}
+
+void VfoTableModel::Follow(const CloneDocument& document) {
+    connect(&document, &CloneDocument::changed, this, [this](const EditedParts& parts) {
+        if (parts.Has(ImagePart::kVfo) || parts.model) Refresh();
+    });
 }
 
 }  // namespace wrk7

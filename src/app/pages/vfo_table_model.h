@@ -8,6 +8,8 @@ namespace wrk7 {
 
 // The VFO grid (MSFlexGrid2): bands 0..13 labelled "0".."13", the same eleven
 // columns as the memory grid, texts after the display rules of the model.
+class CloneDocument;
+
 class VfoTableModel : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -21,6 +23,8 @@ public:
 
     // UpdateVFOData: repaints every band and the model-dependent heading.
     void Refresh();
+    // Refreshes after the document's steps that change the bands or the model.
+    void Follow(const CloneDocument& document);
     void SetNoteFont(const QFont& font);
 
 private:

@@ -49,6 +49,10 @@ TransferController::TransferController(CloneDocument& document, Prompter& prompt
     runner_ = new TransferRunner(this);
     connect(runner_, &TransferRunner::progress, this, &TransferController::progress);
     connect(runner_, &TransferRunner::finished, this, &TransferController::OnFinished);
+    // The built-in emulator plays the document's model.
+    connect(&document_, &CloneDocument::changed, this, [this](const EditedParts& parts) {
+        if (parts.model) ResetPort();
+    });
 }
 
 TransferController::~TransferController() = default;
@@ -124,7 +128,8 @@ bool TransferController::Begin(TransferDirection direction, TransferPart part,
         if (Refuses(*restoring, part)) return false;
         backUp = true;
     } else if (write) {
-        if (RefusesWrite(part)) return false;
+        // The caller asked RefusesWrite already (TransferActions), before
+        // the page switch; the receiver refuses such a table in any case.
         const std::optional<WriteChoice> choice = WriteChoiceFor(part);
         if (!choice) return false;
         backUp = choice->backUpFirst;

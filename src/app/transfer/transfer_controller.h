@@ -52,11 +52,12 @@ public:
 
     bool IsRunning() const;
     // Whether a write of part is refused for a bank table that does not add
-    // up to 1000; says so in a box first. Start asks it for every write, so a
-    // caller needs it only to ask before anything else (a page switch).
+    // up to 1000; says so in a box first. Asked once before a write starts,
+    // by whoever starts it (TransferActions), not again by Start.
     bool RefusesWrite(TransferPart part);
     // False when a transfer already runs or could not start.
     bool Start(TransferDirection direction, TransferPart part);
+    CloneDocument& Document() const { return document_; }
     // Writes image whole (Write All) as any write goes, named to the receiver
     // by image.model, but without the question before a write (a restore asks
     // its own) and always after a backup of the receiver. The document does

@@ -135,9 +135,9 @@ EditCommands::EditCommands(QMainWindow* window, CloneDocument& document, Prompte
         grid->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(grid, &QWidget::customContextMenuRequested, this,
                 [this, grid](const QPoint& pos) { ShowGridMenu(grid, pos); });
-        connect(grid->selectionModel(), &QItemSelectionModel::selectionChanged, &commands_, &Commands::Update);
-        connect(grid->selectionModel(), &QItemSelectionModel::currentChanged, &commands_, &Commands::Update);
-        connect(grid->model(), &QAbstractItemModel::dataChanged, &commands_, &Commands::Update);
+        connect(grid->selectionModel(), &QItemSelectionModel::selectionChanged, &commands_, &Commands::RequestUpdate);
+        connect(grid->selectionModel(), &QItemSelectionModel::currentChanged, &commands_, &Commands::RequestUpdate);
+        connect(grid->model(), &QAbstractItemModel::dataChanged, &commands_, &Commands::RequestUpdate);
     }
     connect(memory_->Grid(), &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
         if (index.isValid()) commands_.EditMemoryRow(index.row() + 1);
@@ -157,11 +157,10 @@ EditCommands::EditCommands(QMainWindow* window, CloneDocument& document, Prompte
     }
     memory_->Grid()->installEventFilter(new EnterKey(this, [this] { commands_.EditMemoryRow(memory_->CurrentRow()); }));
     vfoGrid_->installEventFilter(new EnterKey(this, [this] { commands_.Modify(); }));
-    connect(clipboard_, &GridClipboard::canPasteChanged, &commands_, &Commands::Update);
+    connect(clipboard_, &GridClipboard::canPasteChanged, &commands_, &Commands::RequestUpdate);
     connect(&document, &CloneDocument::readOnlyChanged, this, [this](bool readOnly) {
         // An editor left open would hand back an entry over what a transfer brings.
         if (readOnly && editor_->isVisible()) editor_->reject();
-        commands_.Update();
     });
 }
 

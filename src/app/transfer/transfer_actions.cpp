@@ -1,0 +1,129 @@
+#include "app/transfer/transfer_actions.h"
+
+#include <QAction>
+#include <QHBoxLayout>
+#include <QProgressBar>
+#include <QPushButton>
+#include <algorithm>
+
+#include "app/document/clone_document.h"
+#include "app/support/named_action.h"
+#include "app/support/prompter.h"
+#include "app/transfer/restore_dialog.h"
+#include "app/transfer/transfer_controller.h"
+
+namespace wrk7 {
+
+TransferActions::TransferActions(TransferController& transfers, Prompter& prompter, QWidget* window,
+                                 QString backupFolder)
+    : QObject(window),
+      transfers_(transfers),
+      prompter_(prompter),
+      window_(window),
+      backupFolder_(std::move(backupFolder)) {
+    auto make = [this](const char* name, const QString& caption, auto slot) {
+        QAction* a = NamedAction(window_, name, caption);
+        connect(a, &QAction::triggered, this, slot);
+        return a;
+    };
+    // Captions of the original's menus are numbers of the caption table; the
+    // table replaces them when the window loads.
+    comSetup = make("mnuComSetup", QStringLiteral("1013"), [this] { transfers_.ChoosePort(); });
+    quickRead = make("mnuQuickRead", tr("Quick Read(&Q) (used channels only)"),
+                     [this](bool on) { transfers_.SetQuickRead(on); });
+    quickRead->setCheckable(true);
+    restore = make("mnuRestoreReceiver", tr("Restore Receiver(&S)..."), [this] { OpenRestoreDialog(); });
+    openTrace = make("mnuOpenTrace", tr("Open Last Serial Trace(&T)"), [this] { transfers_.OpenLastTrace(); });
+
+    progress_ = new QProgressBar;
+    progress_->setObjectName(QStringLiteral("ProgressBar1"));
+    progress_->setTextVisible(false);
+    progress_->setRange(0, 1299);
+    cancel_ = new QPushButton(QStringLiteral("Cancel"));
+    cancel_->setObjectName(QStringLiteral("cmdCancelTransfer"));
+    connect(cancel_, &QPushButton::clicked, &transfers_, &TransferController::Cancel);
+    // Escape stops a transfer as it closes a dialog; the button is shown only
+    // while one runs, so the key means nothing at other times.
+    cancel_->setShortcut(Qt::Key_Escape);
+    progressRow_ = new QWidget;
+    auto* row = new QHBoxLayout(progressRow_);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(progress_, 1);
+    row->addWidget(cancel_);
+    progress_->hide();
+    cancel_->hide();
+
+    connect(&transfers_, &TransferController::progress, this, [this](int done, int total) {
+        progress_->setMaximum(std::max(total, 1));
+        progress_->setValue(std::min(done, std::max(total, 1)));
+    });
+    connect(&transfers_, &TransferController::started, this, [this] { ShowRunning(true); });
+    connect(&transfers_, &TransferController::finished, this, &TransferActions::OnFinished);
+    connect(&transfers_, &TransferController::statusMessage, this, &TransferActions::statusMessage);
+}
+
+void TransferActions::Start(TransferDirection direction, TransferPart part) {
+    if (transfers_.IsRunning()) return;
+    // The receiver refuses a bank table that does not add up to 1000 before
+    // anything is sent: say it once, and why, instead of a page switch's box
+    // and the write's two.
+    if (direction == TransferDirection::kWrite && transfers_.RefusesWrite(part)) return;
+    if (const std::optional<Page> front = PageBeforeTransfer(currentPage(), direction, part)) clickTab(*front);
+    transfers_.Start(direction, part);
+}
+
+void TransferActions::ShowRunning(bool running) {
+    progress_->setVisible(running);
+    cancel_->setVisible(running);
+    if (running) progress_->setValue(0);
+    // One transfer at a time: every transfer command (and its buttons) waits
+    // for the end, and the port stays as it is meanwhile.
+    emit runningChanged(running);
+    comSetup->setEnabled(!running);
+    restore->setEnabled(!running);
+}
+
+void TransferActions::OnFinished(const link::LinkResult& result, TransferDirection direction, TransferPart part) {
+    ShowRunning(false);
+    if (closing_) return;  // the close asks its own question
+    // The question whether to cancel it and close has lost its object; the
+    // close goes on once the transfer's own words are seen.
+    if (askingToClose_) prompter_.DismissOpenBox();
+    if (const std::optional<Page> front = PageAfterTransfer(currentPage(), part, result.ok())) clickTab(*front);
+    if (result.cancelled && direction == TransferDirection::kRead) {
+        // The user stopped it: nothing failed, and nothing changed.
+        emit statusMessage(tr("Read cancelled; nothing changed."));
+    } else {
+        showMessages(result.messages);
+    }
+    emit finished(result.code);
+}
+
+void TransferActions::OpenRestoreDialog() {
+    if (transfers_.IsRunning()) return;
+    RestoreDialog dialog(backupFolder_, transfers_.Document().Model(), prompter_, window_);
+    dialog.compare = compare;
+    dialog.restore = [this](const CloneImage& backup) { return transfers_.StartRestore(backup); };
+    dialog.exec();
+}
+
+bool TransferActions::MayClose() {
+    if (!transfers_.IsRunning()) return true;
+    // A stray Ctrl+Q must not break off a write half-way unasked.
+    askingToClose_ = true;
+    const Prompter::Answer answer =
+        prompter_.Confirm(window_, tr("CANCEL OK"),
+                          {tr("A transfer with the receiver is running."),
+                           tr("Are you sure that you want to cancel it and close?")});
+    askingToClose_ = false;
+    const bool endedMeanwhile = !transfers_.IsRunning();
+    if (answer != Prompter::Answer::kOk && !endedMeanwhile) return false;
+    // Stop after the exchange in flight; a read stopped so leaves the image
+    // as it was.
+    closing_ = true;
+    transfers_.CancelAndWait();
+    closing_ = false;
+    return true;
+}
+
+}  // namespace wrk7
