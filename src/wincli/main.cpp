@@ -56,8 +56,12 @@ int Report(const link::LinkResult& result, const link::SerialPort& port) {
     for (const Message& said : result.messages) std::fprintf(stderr, "%s\n", said.English().c_str());
     if (terminal && result.cancelled) std::fprintf(stderr, "cancelled\n");
     if (terminal && !port.ErrorText().empty()) std::fprintf(stderr, "%s\n", port.ErrorText().c_str());
-    if (result.code == link::kResultOk) return kExitOk;
-    return result.code == link::kResultRefused ? kExitRefused : kExitFailure;
+    switch (result.outcome) {
+        case link::LinkOutcome::kOk: return kExitOk;
+        case link::LinkOutcome::kRefused: return kExitRefused;
+        case link::LinkOutcome::kFailed: break;
+    }
+    return kExitFailure;
 }
 
 // Replaces path only once all of text is written.
