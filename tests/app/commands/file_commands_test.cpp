@@ -100,7 +100,9 @@ TEST_F(FileCommandsTest, AChirpListIsPreviewedAtItsLocationsOrFromARowAndReporte
     ASSERT_NE(dialog, nullptr);
     EXPECT_TRUE(dialog->findChild<QRadioButton*>("opbTarget3")->isChecked());
     EXPECT_FALSE(dialog->findChild<QLineEdit*>("cbbFirstRow")->isEnabled());
-    EXPECT_EQ(dialog->findChild<QLabel*>("lblImportSummary")->text(), "SUMMARY1");
+    EXPECT_EQ(dialog->findChild<QLabel*>("lblImportSummary")->text().toStdString(), 
+              "15 channels at their own Locations: 7 are left out: 1 digital, 3 sideband, 2 out of range, "
+              "1 no channel at the Location");
     dialog->accept();
     auto* report = Shown<ImportReportDialog>();
     ASSERT_NE(report, nullptr);
@@ -125,7 +127,8 @@ TEST_F(FileCommandsTest, AChirpListIsPreviewedAtItsLocationsOrFromARowAndReporte
     firstRow->setText(QStringLiteral("0A"));
     EXPECT_FALSE(dialog->findChild<QPushButton*>("btnImport")->isEnabled());
     firstRow->setText(QStringLiteral("500"));
-    EXPECT_EQ(dialog->findChild<QLabel*>("lblImportSummary")->text(), "SUMMARY2");
+    EXPECT_EQ(dialog->findChild<QLabel*>("lblImportSummary")->text().toStdString(), 
+              "3 channels from row 05-000: 1 replaces a used channel, 1 is left out: sideband");
     dialog->accept();
     EXPECT_NE(Shown<ImportReportDialog>(), nullptr);
     EXPECT_EQ(Name(500) + "|" + Name(502), "WX1|RPTR");
