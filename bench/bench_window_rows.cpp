@@ -54,11 +54,11 @@ struct Bench {
                 image.memory.enabled[s] = true;
             }
         });
-        window->Memory()->SelectRows(1, kRows);
+        window->findChild<MemoryPage*>()->SelectRows(1, kRows);
     }
     void Repaint() {
         QApplication::processEvents();
-        window->Memory()->Grid()->viewport()->repaint();
+        window->findChild<MemoryPage*>()->Grid()->viewport()->repaint();
     }
     // Times command and the repaint; the undo after it is not timed.
     void Run(benchmark::State& state, bool gaps, const std::function<void(Commands&)>& command) {

@@ -2,6 +2,7 @@
 
 #include <QCommandLineParser>
 
+#include "cli/link_verbs.h"
 #include "core/models.h"
 #include "files/text_file.h"
 #include "diagnostics/cable_test.h"
@@ -44,11 +45,7 @@ int RunCableTestVerb(const QCommandLineParser& parser, const Verb& verb, CliIo& 
         if (!WriteFileAtomically(tracePath, QByteArray::fromStdString(trace.Text()), &error))
             io.Err(QStringLiteral("Trace not written: %1: %2").arg(tracePath, error));
     }
-    switch (result.Code()) {
-        case link::kResultOk: return kExitOk;
-        case link::kResultRefused: return kExitRefused;
-        default: return kExitFailure;
-    }
+    return ExitStatusOf(result.ExitOutcome());
 }
 
 }  // namespace wrk7::cli

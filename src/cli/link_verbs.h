@@ -32,6 +32,8 @@ bool PortIsListed(const QString& portText, CliIo& io);
 link::LinkOptions TerminalOptions(const CliIo& io, const std::atomic<bool>& cancel);
 // Prints the messages; the exit status follows the result code.
 int ReportLink(const link::LinkResult& result, const link::SerialPort& port, CliIo& io);
+// The exit status of a transfer or a cable test that ended so.
+int ExitStatusOf(link::LinkOutcome outcome);
 // Runs a read or write of part, with a serial trace written to tracePath
 // once it ends when that is not empty (a trace that cannot be written is
 // reported on stderr; the transfer's result stands). A write with

@@ -63,8 +63,16 @@ int ReportLink(const link::LinkResult& result, const link::SerialPort& port, Cli
     const bool told = std::any_of(result.messages.begin(), result.messages.end(),
                                   [&why](const Message& m) { return m.English().find(why) != std::string::npos; });
     if (!why.empty() && !told) io.Note(QString::fromStdString(why));
-    if (result.code == link::kResultOk) return kExitOk;
-    return result.code == link::kResultRefused ? kExitRefused : kExitFailure;
+    return ExitStatusOf(result.outcome);
+}
+
+int ExitStatusOf(link::LinkOutcome outcome) {
+    switch (outcome) {
+        case link::LinkOutcome::kOk: return kExitOk;
+        case link::LinkOutcome::kRefused: return kExitRefused;
+        case link::LinkOutcome::kFailed: break;
+    }
+    return kExitFailure;
 }
 
 link::LinkResult RunTransfer(TransferDirection direction, link::Part part, CloneImage& image, link::SerialPort& port,

@@ -145,9 +145,9 @@ CableTestResult Run(CableTest test, SerialPort& port, int model, const CableTest
 
 }  // namespace
 
-int CableTestResult::Code() const {
-    if (Passed()) return link::kResultOk;
-    return outcome == CableOutcome::kRefused ? link::kResultRefused : link::kResultFailed;
+link::LinkOutcome CableTestResult::ExitOutcome() const {
+    if (Passed()) return link::LinkOutcome::kOk;
+    return outcome == CableOutcome::kRefused ? link::LinkOutcome::kRefused : link::LinkOutcome::kFailed;
 }
 
 std::string LoopbackPattern() {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/message.h"
+#include "link/link_operations.h"
 #include "link/serial_port.h"
 
 namespace wrk7::link {
@@ -63,9 +64,9 @@ struct CableTestResult {
     std::string portError;  // the port's reason, for the two port outcomes
 
     bool Passed() const { return outcome == CableOutcome::kLoopWhole || outcome == CableOutcome::kAccepted; }
-    // link::kResultOk on a pass, kResultRefused for RE, kResultFailed otherwise:
-    // wrk7's exit status, as for a transfer.
-    int Code() const;
+    // kOk on a pass, kRefused for RE, kFailed otherwise: wrk7's exit status,
+    // as for a transfer.
+    link::LinkOutcome ExitOutcome() const;
 };
 
 // 0x00..0xFF up, then down: every value of every bit, including those flow

@@ -87,7 +87,7 @@ LinkResult Run(const Sequence& sequence, LinkSession& session) {
     }
     if (result == StepResult::kOk) session.AddMessage(kMsgSuccess);
     LinkResult out;
-    out.code = ResultCodeOf(result);
+    out.outcome = OutcomeOf(result);
     out.messages = session.Messages();
     out.cancelled = session.Cancelled();
     out.blocksWritten = session.BlocksWritten();

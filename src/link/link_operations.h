@@ -9,20 +9,21 @@
 
 namespace wrk7::link {
 
-// An operation's result, which the command-line tool also gives as its exit
-// status.
-enum ResultCode : int {
-    kResultOk = 0,
-    kResultFailed = 1,
-    kResultRefused = 4,  // the receiver refused the identification
+// How an operation ended. The command-line tool gives its number as the exit
+// status, and a trace's result line names it by that number too.
+enum class LinkOutcome : int {
+    kOk = 0,
+    kFailed = 1,
+    kRefused = 4,  // the receiver refused the identification
 };
-constexpr int ResultCodeOf(StepResult result) {
+constexpr int NumberOf(LinkOutcome outcome) { return static_cast<int>(outcome); }
+constexpr LinkOutcome OutcomeOf(StepResult result) {
     switch (result) {
-        case StepResult::kOk: return kResultOk;
-        case StepResult::kRefused: return kResultRefused;
+        case StepResult::kOk: return LinkOutcome::kOk;
+        case StepResult::kRefused: return LinkOutcome::kRefused;
         case StepResult::kFailed: break;
     }
-    return kResultFailed;
+    return LinkOutcome::kFailed;
 }
 
 // Messages, in the order an operation shows them.
@@ -40,14 +41,14 @@ inline constexpr MessageId kSuccessTitle = MessageId::kSuccessTitle;
 // order. The desktop program shows each as a box ("Successed!!" as the
 // success box, all others as error boxes); the tool prints them.
 struct LinkResult {
-    int code = kResultFailed;  // a ResultCode
+    LinkOutcome outcome = LinkOutcome::kFailed;
     std::vector<Message> messages;
     bool cancelled = false;  // stopped by the cancel flag between two exchanges
     // Data blocks and channel records of a write the receiver accepted: a
     // write that fails after any of them has left the receiver partly
     // written, one that fails before none has changed nothing.
     int blocksWritten = 0;
-    bool ok() const { return code == kResultOk; }
+    bool ok() const { return outcome == LinkOutcome::kOk; }
 };
 
 // The operations of the buttons and menu commands: each runs the whole

@@ -165,7 +165,7 @@ LinkResult RunTraced(std::string_view title, SerialPort& port, SerialTrace& trac
     const std::unique_ptr<SerialPort> traced = MakeTracingPort(port, trace);
     options.trace = &trace;
     const LinkResult result = op(*traced, options);
-    trace.Result("result " + std::to_string(result.code) + (result.cancelled ? " (cancelled)" : ""));
+    trace.Result("result " + std::to_string(NumberOf(result.outcome)) + (result.cancelled ? " (cancelled)" : ""));
     // A message of several lines (a cause under it) gives a result line each.
     for (const Message& said : result.messages) {
         const std::string message = said.English();

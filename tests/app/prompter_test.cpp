@@ -28,8 +28,11 @@ TEST(MessageBoxPrompterTest, OpenFolderThatNothingOpensShowsTheFolderToCopy) {
         if (!box || (!shown.isEmpty() && shown.back() == box->text())) return;
         shown << box->text();
         if (auto* open = box->findChild<QPushButton*>(QStringLiteral("cmdOpenFolder"))) return open->click();
-        for (QLabel* label : box->findChildren<QLabel*>())
-            if (label->text() == box->text()) EXPECT_TRUE(label->textInteractionFlags() & Qt::TextSelectableByMouse);
+        for (QLabel* label : box->findChildren<QLabel*>()) {
+            if (label->text() == box->text()) {
+                EXPECT_TRUE(label->textInteractionFlags() & Qt::TextSelectableByMouse);
+            }
+        }
         box->accept();
     });
     answer.start(10);

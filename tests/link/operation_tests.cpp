@@ -62,7 +62,7 @@ TEST(ReadOperations, ReadAllTakesTheDemoInWireOrder) {
     std::pair<int, int> progress;
     const LinkResult r = ReadAll(image, *bench.port, {.progress = [&](int done, int total) { progress = {done, total}; },
                                                       .replyDeadline = Quick().replyDeadline});
-    EXPECT_EQ(std::pair(r.code, English(r.messages)), std::pair(0, Strings{"Successed!!"}));
+    EXPECT_EQ(std::pair(r.outcome, English(r.messages)), std::pair(LinkOutcome::kOk, Strings{"Successed!!"}));
     EXPECT_EQ(bench.Log(), Concat({Handshake(2), Reads(Area::kSettings0), Reads(Area::kSettings1),
                                    Reads(Area::kVfoRecords), Handshake(2), Reads(Area::kChannelFlags), Handshake(2),
                                    Reads(Area::kBankTable), Reads(Area::kScanGroups), Reads(Area::kChannelRecords)}));
@@ -76,8 +76,8 @@ TEST(ReadOperations, ButtonsReadTheirBlocksOnly) {
     CloneImage image = NewImage();
     EXPECT_EQ(English(ReadBankSequence(image, *bench.port, Quick()).messages), Strings{"Successed!!"});
     EXPECT_EQ(image.banks.counts, bench.demo.banks.counts);
-    EXPECT_EQ(ReadGroupSequence(image, *bench.port, Quick()).code, 0);
-    EXPECT_EQ(ReadSettingsSequence(image, *bench.port, Quick()).code, 0);
+    EXPECT_EQ(ReadGroupSequence(image, *bench.port, Quick()).outcome, LinkOutcome::kOk);
+    EXPECT_EQ(ReadSettingsSequence(image, *bench.port, Quick()).outcome, LinkOutcome::kOk);
     EXPECT_EQ(bench.Log(), Concat({Handshake(), Reads(Area::kBankTable), Reads(Area::kScanGroups), Handshake(),
                                    Reads(Area::kScanGroups), Handshake(), Reads(Area::kSettings0),
                                    Reads(Area::kSettings1), Reads(Area::kVfoRecords)}));
@@ -89,12 +89,12 @@ TEST(ReadOperations, RegionRefusalReadsNoBlock) {
     const CloneImage before = image;
     for (auto run : {&ReadAll, &ReadMemorySequence, &ReadBankSequence, &ReadGroupSequence}) {
         const LinkResult r = run(image, *bench.port, Quick());
-        EXPECT_EQ(std::pair(r.code, English(r.messages)), std::pair(4, Strings{"Region Error"}));
+        EXPECT_EQ(std::pair(r.outcome, English(r.messages)), std::pair(LinkOutcome::kRefused, Strings{"Region Error"}));
     }
     for (const auto& c : bench.Log()) EXPECT_EQ(c, "KV~WR-K7J");
     EXPECT_EQ(image, before);
 
-    EXPECT_EQ(ReadSettingsSequence(image, *Bench(0, Faults({"refuse-id"})).port, Quick()).code, 4) << "its own model refused";
+    EXPECT_EQ(ReadSettingsSequence(image, *Bench(0, Faults({"refuse-id"})).port, Quick()).outcome, LinkOutcome::kRefused) << "its own model refused";
 }
 
 TEST(ReadOperations, SilentAfterSlot700KeepsTheOldSlots) {
@@ -105,7 +105,7 @@ TEST(ReadOperations, SilentAfterSlot700KeepsTheOldSlots) {
     for (int slot = 0; slot < kSlotCount; ++slot) image.memory.slot[slot].Set(kFreq, 100.0);
     image.memory.enabled.fill(true);
     const LinkResult r = ReadMemorySequence(image, *bench.port, Quick());
-    EXPECT_EQ(std::pair(r.code, English(r.messages)), std::pair(1, Strings{"Communication Error", "Read Failed..."}));
+    EXPECT_EQ(std::pair(r.outcome, English(r.messages)), std::pair(LinkOutcome::kFailed, Strings{"Communication Error", "Read Failed..."}));
     for (int slot = 0; slot < 700; ++slot) EXPECT_EQ(image.memory.slot[slot].Value(kFreq), bench.demo.memory.slot[slot].Value(kFreq)) << slot;
     for (int slot = 700; slot < 1280; ++slot) EXPECT_EQ(image.memory.slot[slot].Value(kFreq), 100.0) << slot;
     const Strings log = bench.Log();
@@ -228,7 +228,7 @@ TEST(WriteOperations, WriteAllSendsUsedSlotsHighestFirstAndReadsBack) {
     EXPECT_EQ(bench.Log()[log.size() - 2], "KV~F001E0W" + std::string(64, '0'));
     // Every channel landed in its slot, so each went by its bank and position.
     CloneImage back = NewImage();
-    ASSERT_EQ(ReadAll(back, *bench.port, Quick()).code, 0);
+    ASSERT_EQ(ReadAll(back, *bench.port, Quick()).outcome, LinkOutcome::kOk);
     for (int slot = 0; slot < 1280; ++slot) {
         EXPECT_EQ(back.memory.slot[slot].Value(kFreq), image.memory.slot[slot].Value(kFreq)) << slot;
         EXPECT_EQ(back.memory.slot[slot].Text(kName), image.memory.slot[slot].IsEmpty() ? "" : image.memory.slot[slot].Text(kName)) << slot;

@@ -96,7 +96,7 @@ void TransferActions::OnFinished(const link::LinkResult& result, TransferDirecti
     } else {
         showMessages(result.messages);
     }
-    emit finished(result.code);
+    emit finished(link::NumberOf(result.outcome));
 }
 
 void TransferActions::OpenRestoreDialog() {

@@ -58,7 +58,7 @@ bool TransferRunner::Start(const CloneImage& image, Operation op, const std::str
             // transfer a dead line: each transfer opens it anew.
             port->Close();
         } else {
-            result.code = link::kResultFailed;
+            result.outcome = link::LinkOutcome::kFailed;
             result.messages = {Say(link::kMsgComPortError)};
         }
         result_ = std::move(result);
