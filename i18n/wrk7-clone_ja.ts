@@ -627,6 +627,10 @@
         <translation>読めない行</translation>
     </message>
     <message>
+        <source>no channel at the Location</source>
+        <translation>Location がチャンネルではない行</translation>
+    </message>
+    <message>
         <source>%n channels from row %1</source>
         <translation>%1 から %n チャンネル</translation>
     </message>
@@ -637,6 +641,10 @@
     <message>
         <source>%n channels into empty slots from row %1</source>
         <translation>%1 からの空きスロットに %n チャンネル</translation>
+    </message>
+    <message>
+        <source>%n channels at their own Locations</source>
+        <translation>各行の Location に %n チャンネル</translation>
     </message>
     <message>
         <source>%n replace used channels</source>
@@ -657,6 +665,10 @@
     <message>
         <source>%n do not fit</source>
         <translation>%n 個は入りきりません</translation>
+    </message>
+    <message>
+        <source>%n are replaced by a later row</source>
+        <translation>%n 個は後の行で置き換えられます</translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -1851,29 +1863,6 @@
     </message>
 </context>
 <context>
-    <name>wrk7::ImportPlacementDialog</name>
-    <message>
-        <source>Import</source>
-        <translation>インポート</translation>
-    </message>
-    <message>
-        <source>Place the channels of the list</source>
-        <translation>リストのチャンネルの置き場所</translation>
-    </message>
-    <message>
-        <source>At each row's Location</source>
-        <translation>各行の Location の位置</translation>
-    </message>
-    <message>
-        <source>In consecutive slots from row</source>
-        <translation>次の行から連続したスロット</translation>
-    </message>
-    <message>
-        <source>First row</source>
-        <translation>最初の行</translation>
-    </message>
-</context>
-<context>
     <name>wrk7::ImportReportDialog</name>
     <message>
         <source>Channel</source>
@@ -2007,6 +1996,14 @@
     <message>
         <source>Replace the channel that holds it, in its slot</source>
         <translation>そのスロットのチャンネルを置き換える</translation>
+    </message>
+    <message>
+        <source>At each row's &amp;own Location</source>
+        <translation>各行の Location の位置(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Import it where the rows go, beside the channel that holds it</source>
+        <translation>そのチャンネルとは別に、行の置き場所にインポートする</translation>
     </message>
     <message>
         <source>this program's CSV</source>

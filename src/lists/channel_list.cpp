@@ -83,6 +83,8 @@ ChannelList ReadChannelList(std::string_view text, std::optional<ListFormat> for
         format = InfoOf(*type).rows;
     }
     switch (*format) {
+        case ListFormat::kChirp:
+            return list_readers::ReadChirp(text);
         case ListFormat::kRadioReference:
         case ListFormat::kRepeaterBook:
             return list_readers::ReadHeadedCsv(text, *format);

@@ -5,21 +5,22 @@
 #include <vector>
 
 #include "core/message.h"
+#include "lists/chirp_map.h"
 #include "lists/list_formats.h"
 
 namespace wrk7 {
 
-// The lists listeners find their channels in, read into one form: a
-// frequency database's county/agency export (current and older layout), a
+// The lists listeners find their channels in, read into one form: CHIRP's
+// generic CSV, a frequency database's county/agency export (current and older layout), a
 // repeater directory's export, and the bookmarks of three SDR programs.
 // Columns are found by heading, in any order and case, never by position.
 
 // Recognised from the content alone: the headings of the CSV layouts, the
 // XML root, the JSON keys, gqrx's "# Frequency ;" heading. nullopt for
-// anything else (an empty, binary or unknown text). This program's CSV and
-// CHIRP's are told too, though their own importers read them.
+// anything else (an empty, binary or unknown text). This program's CSV is
+// told too, though its own importer reads it.
 std::optional<ListFileType> DetectListFile(std::string_view text);
-// The list without slots of its own that text is, if it is one.
+// The list ReadChannelList reads that text is, if it is one.
 std::optional<ListFormat> DetectListFormat(std::string_view text);
 
 // One row of a list as written, nothing converted yet.
@@ -33,6 +34,10 @@ struct ListRow {
     std::string note;          // description; else agency, location, group or tag
     // What the preview filters by; empty where the format has no such field.
     std::string tag, agency, group, county;
+    // CHIRP's: the row's Location without the blanks around it, and every
+    // column its mapping reads (MapChirpRow). nullopt for the other lists.
+    std::optional<std::string> location;
+    std::optional<ChirpRow> chirp;
     // A row that cannot be read as the heading says (its columns shifted by
     // an unescaped comma, a field missing): left out with this reason.
     std::optional<Message> unreadable;
@@ -46,9 +51,9 @@ struct ChannelList {
     std::optional<Message> failure;
 };
 
-// The rows of text read as format (DetectListFile's when not given). The two
-// CSV layouts whose rows name their slots (this program's, CHIRP's) are
-// imported by their own readers and are refused here with a failure.
+// The rows of text read as format (DetectListFile's when not given). This
+// program's CSV, whose rows hold whole slots, is imported by its own reader
+// and refused here with a failure.
 ChannelList ReadChannelList(std::string_view text, std::optional<ListFormat> format = std::nullopt);
 
 }  // namespace wrk7

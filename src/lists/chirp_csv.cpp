@@ -54,23 +54,13 @@ struct Placement {
     Message reason;
 };
 
-// The channels a Location can name, as the reasons write them.
-Message OutsideChannels(const std::string& location) {
-    return Say(MessageId::kLocationOutside, location, kChannelCount - 1);
-}
-
 Placement Place(const std::string& location, std::optional<int>& next) {
     if (next) {
         if (*next >= kChannelCount) return {-1, Say(MessageId::kNoSlotLeft, kChannelCount - 1)};
         return {(*next)++, {}};
     }
-    const bool negative = location.starts_with('-');
-    const std::string digits = negative ? location.substr(1) : location;
-    const auto n = ParseScaledDecimal(digits, 0);
-    if ((n && negative && *n > 0) || (!n && DecimalTooLarge(digits, 0))) return {-1, OutsideChannels(location)};
-    if (!n) return {-1, Say(MessageId::kLocationNotNumber, TrimmedField(location))};
-    if (*n >= kChannelCount) return {-1, OutsideChannels(std::to_string(*n))};
-    return {static_cast<int>(*n), {}};
+    LocationSlot own = ChirpLocationSlot(location);
+    return {own.slot, own.fault ? std::move(*own.fault) : Message{}};
 }
 
 // The row that last wrote a slot; line 0 for none.
@@ -96,12 +86,9 @@ CsvKind DetectCsvKind(std::string_view text) {
 namespace {
 
 // The rows after the header: of a row only the columns the header names are
-// kept. They are stored once all are read, since a name is fitted with the
-// names of every row that becomes a channel.
-class ChirpImporter : public CsvVisitor {
+// kept.
+class ChirpRowReader : public CsvVisitor {
 public:
-    ChirpImporter(CloneImage& image, std::optional<int> firstSlot) : image_(image), next_(firstSlot) {}
-
     void Field(std::size_t index, std::string_view text) override {
         if (!inRows_) return header_.Field(index, text);
         if (index == header_.location) row_.location = TrimmedField(text);
@@ -120,13 +107,26 @@ public:
         return true;
     }
 
-    ChirpImportResult Finish() {
-        if (!header_.IsList()) {
-            ChirpImportResult failed;
-            failed.result = FileResult::Failure(MessageId::kFileOpenError);
-            return failed;
-        }
-        std::vector<Stored> stored = MapAndPlace();
+    std::optional<std::vector<ChirpListRow>> Rows() && {
+        if (!header_.IsList()) return std::nullopt;
+        return std::move(rows_);
+    }
+
+private:
+    HeaderReader header_;
+    bool inRows_ = false;
+    ChirpListRow row_;
+    std::vector<ChirpListRow> rows_;
+};
+
+// The rows stored once all are read, since a name is fitted with the names
+// of every row that becomes a channel.
+class ChirpImporter {
+public:
+    ChirpImporter(CloneImage& image, std::optional<int> firstSlot) : image_(image), next_(firstSlot) {}
+
+    ChirpImportResult Finish(const std::vector<ChirpListRow>& rows) {
+        std::vector<Stored> stored = MapAndPlace(rows);
         // A row that a later one replaces keeps no name from the others.
         std::vector<bool> kept(stored.size());
         std::vector<bool> slotTaken(kChannelCount, false);
@@ -148,22 +148,17 @@ public:
     }
 
 private:
-    struct Row {
-        int line = 0;
-        std::string location;  // without the blanks around it
-        ChirpRow fields;
-    };
     struct Stored {
-        const Row* row;
+        const ChirpListRow* row;
         int slot;
         ChirpMapping mapped;
     };
 
     // The rows that become channels, with their slots, in file order; the
     // others are counted and said.
-    std::vector<Stored> MapAndPlace() {
+    std::vector<Stored> MapAndPlace(const std::vector<ChirpListRow>& rows) {
         std::vector<Stored> stored;
-        for (const Row& row : rows_) {
+        for (const ChirpListRow& row : rows) {
             ChirpMapping mapped = MapChirpRow(row.fields, image_);
             if (mapped.outcome == Outcome::kNoChannel) continue;
             const Placement place = mapped.outcome == Outcome::kImported ? Place(row.location, next_) : Placement{};
@@ -180,7 +175,7 @@ private:
     }
 
     void Store(Stored& s, FittedName name) {
-        const Row& row = *s.row;
+        const ChirpListRow& row = *s.row;
         const auto slot = static_cast<std::size_t>(s.slot);
         Writer& earlier = writer_[slot];
         if (earlier.line > 0) {
@@ -200,10 +195,6 @@ private:
 
     CloneImage& image_;
     std::optional<int> next_;
-    HeaderReader header_;
-    bool inRows_ = false;
-    Row row_;
-    std::vector<Row> rows_;
     // The row that wrote each slot so far, line 0 for none: a later row
     // naming the same Location replaces it, in file order.
     std::vector<Writer> writer_ = std::vector<Writer>(kChannelCount);
@@ -212,10 +203,20 @@ private:
 
 }  // namespace
 
+std::optional<std::vector<ChirpListRow>> ReadChirpRows(std::string_view text) {
+    ChirpRowReader reader;
+    VisitCsvRecords(text, reader);
+    return std::move(reader).Rows();
+}
+
 ChirpImportResult ImportChirpText(CloneImage& image, std::string_view text, std::optional<int> firstSlot) {
-    ChirpImporter importer(image, firstSlot);
-    VisitCsvRecords(text, importer);
-    return importer.Finish();
+    const auto rows = ReadChirpRows(text);
+    if (!rows) {
+        ChirpImportResult failed;
+        failed.result = FileResult::Failure(MessageId::kFileOpenError);
+        return failed;
+    }
+    return ChirpImporter(image, firstSlot).Finish(*rows);
 }
 
 std::vector<std::string> ChirpExportLines(const CloneImage& image) {

@@ -7,6 +7,7 @@
 
 #include "core/image.h"
 #include "files/result.h"
+#include "lists/chirp_map.h"
 #include "lists/import_fit.h"
 
 namespace wrk7 {
@@ -33,6 +34,17 @@ struct ChirpImportResult {
 
 // "12 channels imported, 3 skipped": the line that sums up an import.
 Message ImportSummary(const ChirpImportResult& result);
+
+// A row of a list as written: its line, its Location without the blanks
+// around it, and the columns the import reads.
+struct ChirpListRow {
+    int line = 0;
+    std::string location;
+    ChirpRow fields;
+};
+// The rows after the header, in file order; nullopt when the header names no
+// Location or no Frequency column.
+std::optional<std::vector<ChirpListRow>> ReadChirpRows(std::string_view text);
 
 // Stores every row that holds a channel the receiver can take: in slot
 // Location, or, with firstSlot, in consecutive slots from firstSlot in file

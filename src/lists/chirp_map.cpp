@@ -24,6 +24,18 @@ struct ModeRule {
 };
 constexpr ModeRule kModes[] = {{"FM", 0}, {"NFM", 0}, {"AM", 1}, {"NAM", 1}, {"WFM", 2}};
 
+// What the summary counts a mode of theirs the receiver lacks as; any other
+// is one of the other modes.
+struct LeftOutModeRule {
+    std::string_view theirs;
+    LeftOutKind kind;
+};
+constexpr LeftOutModeRule kLeftOutModes[] = {
+    {"DV", LeftOutKind::kDigital},   {"DN", LeftOutKind::kDigital},   {"DMR", LeftOutKind::kDigital},
+    {"P25", LeftOutKind::kDigital},  {"USB", LeftOutKind::kSideband}, {"LSB", LeftOutKind::kSideband},
+    {"CW", LeftOutKind::kSideband},  {"CWR", LeftOutKind::kSideband},
+};
+
 // What each of their tone modes leaves of the squelch on a receiver, which
 // has nothing to transmit: a tone squelch it can do, nothing, or a squelch
 // it cannot do (named in the report).
@@ -253,6 +265,18 @@ std::optional<Message> Joined(const std::optional<Message>& a, const std::option
 
 }  // namespace
 
+LocationSlot ChirpLocationSlot(const std::string& location) {
+    // The channels a Location can name, as the faults write them.
+    auto outside = [](const std::string& text) { return Say(MessageId::kLocationOutside, text, kChannelCount - 1); };
+    const bool negative = location.starts_with('-');
+    const std::string digits = negative ? location.substr(1) : location;
+    const auto n = ParseScaledDecimal(digits, 0);
+    if ((n && negative && *n > 0) || (!n && DecimalTooLarge(digits, 0))) return {-1, outside(location)};
+    if (!n) return {-1, Say(MessageId::kLocationNotNumber, TrimmedField(location))};
+    if (*n >= kChannelCount) return {-1, outside(std::to_string(*n))};
+    return {static_cast<int>(*n), {}};
+}
+
 bool OnAirbandRaster(long long hz) {
     if (hz < kAirbandLowHz || hz > kAirbandHighHz) return false;
     const long long above = hz % kAirChannelHz;
@@ -315,6 +339,8 @@ ChirpMapping MapChirpRow(const ChirpRow& row, const CloneImage& image) {
     const ModeRule* mode = modeText.empty() ? &kModes[0] : Find<ModeRule>(kModes, modeText);
     if (!mode) {
         out.reason = Say(MessageId::kModeNotAvailable, modeText);
+        const LeftOutModeRule* kind = Find<LeftOutModeRule>(kLeftOutModes, modeText);
+        out.kind = kind ? kind->kind : LeftOutKind::kOtherMode;
         return out;
     }
     out.reason = MemoryFrequencyRefusal(image, static_cast<double>(*hz) / 1e6);

@@ -7,6 +7,7 @@
 
 #include "core/image.h"
 #include "core/message.h"
+#include "lists/left_out.h"
 
 namespace wrk7 {
 
@@ -34,6 +35,7 @@ struct ChirpMapping {
     Outcome outcome = Outcome::kNoChannel;
     SlotFields channel;
     std::optional<Message> reason;
+    LeftOutKind kind = LeftOutKind::kFrequency;  // kSkipped: what the summary counts it as
     // kImported: the note stored other than written (shortened, control
     // characters as blanks), as a line of the report.
     std::vector<Message> fitted;
@@ -46,6 +48,14 @@ struct ChirpMapping {
 // 8.33 kHz step, so a 6.25 kHz row on the 8.33 kHz raster of the airband
 // (OnAirbandRaster) is taken as the 8.33 kHz channel our export wrote.
 ChirpMapping MapChirpRow(const ChirpRow& row, const CloneImage& image);
+
+// The memory slot a Location names (blanks around it allowed), or why it
+// names none: not a number, or outside 0..999.
+struct LocationSlot {
+    int slot = -1;
+    std::optional<Message> fault;
+};
+LocationSlot ChirpLocationSlot(const std::string& location);
 
 // 118.000-136.975 MHz, both included, and k * 25/3 kHz (k = 0, 1, 2) above a
 // 25 kHz boundary, to the nearest hertz: files give whole hertz (six

@@ -20,8 +20,10 @@ enum class ListFileType {
     kSdrPlusPlus,     // SDR++ frequency manager JSON
 };
 
-// The lists without slots of their own, which ReadChannelList reads into rows.
+// The lists ReadChannelList reads into rows: CHIRP's, whose rows name their
+// Locations, and those without slots of their own.
 enum class ListFormat {
+    kChirp,
     kRadioReference,
     kRepeaterBook,
     kGqrx,
@@ -31,7 +33,7 @@ enum class ListFormat {
 
 struct ListFileInfo {
     ListFileType type;
-    std::optional<ListFormat> rows;  // what ReadChannelList reads it as; nullopt: its own importer
+    std::optional<ListFormat> rows;  // what ReadChannelList reads it as; nullopt: its own importer (ours)
     std::string_view name;           // "wrk7", "chirp", "radioreference", ...
     std::string_view title;          // "gqrx bookmarks"; the window translates it
     std::string_view suffix;         // "csv"
@@ -40,7 +42,7 @@ struct ListFileInfo {
 
 inline constexpr ListFileInfo kListFiles[] = {
     {ListFileType::kOwnCsv, std::nullopt, "wrk7", "this program's CSV", "csv", "CSV Files (*.csv)|*.csv"},
-    {ListFileType::kChirpCsv, std::nullopt, "chirp", "CHIRP CSV", "csv", "CHIRP CSV Files (*.csv)|*.csv"},
+    {ListFileType::kChirpCsv, ListFormat::kChirp, "chirp", "CHIRP CSV", "csv", "CHIRP CSV Files (*.csv)|*.csv"},
     {ListFileType::kRadioReference, ListFormat::kRadioReference, "radioreference", "frequency-database export", "csv", ""},
     {ListFileType::kRepeaterBook, ListFormat::kRepeaterBook, "repeaterbook", "repeater directory export", "csv", ""},
     {ListFileType::kGqrx, ListFormat::kGqrx, "gqrx", "gqrx bookmarks", "csv", "gqrx Bookmarks (*.csv)|*.csv"},

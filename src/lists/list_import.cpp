@@ -89,15 +89,17 @@ Message Summary(const CloneImage& image, const ListImportChoice& choice, const L
     const auto labels = BuildRowLabels(image);
     const std::string from = labels[static_cast<std::size_t>(std::clamp(choice.firstSlot, 0, kChannelCount - 1))];
     const long long placed = static_cast<long long>(plan.placed.size());
-    Message head = choice.target == ListTarget::kIntoBank  ? SayCount(MessageId::kPlacedIntoBank, placed, choice.bank)
-                   : choice.target == ListTarget::kFromSlot ? SayCount(MessageId::kPlacedFromRow, placed, from)
-                                                            : SayCount(MessageId::kPlacedIntoEmpty, placed, from);
+    Message head = choice.target == ListTarget::kIntoBank       ? SayCount(MessageId::kPlacedIntoBank, placed, choice.bank)
+                   : choice.target == ListTarget::kFromSlot      ? SayCount(MessageId::kPlacedFromRow, placed, from)
+                   : choice.target == ListTarget::kOwnLocations ? SayCount(MessageId::kPlacedAtLocations, placed)
+                                                                 : SayCount(MessageId::kPlacedIntoEmpty, placed, from);
     std::vector<Message> parts;
     if (plan.replacingUsed > 0) parts.push_back(SayCount(MessageId::kPlanReplacesUsed, plan.replacingUsed));
     if (plan.alreadyThere > 0)
         parts.push_back(SayCount(choice.duplicates == DuplicateRule::kSkip ? MessageId::kPlanAlreadySkipped
                                                                           : MessageId::kPlanAlreadyReplaced,
                                  plan.alreadyThere));
+    if (plan.replacedByLater > 0) parts.push_back(SayCount(MessageId::kPlanReplacedByLater, plan.replacedByLater));
     if (plan.leftOut > 0) parts.push_back(LeftOutPart(plan));
     if (plan.didNotFit > 0) parts.push_back(SayCount(MessageId::kPlanDoNotFit, plan.didNotFit));
     if (parts.empty()) return head;
@@ -111,9 +113,11 @@ ListImportPlan PlanListImport(const CloneImage& image, const std::vector<ListMap
     ListImportPlan plan;
     auto labels = BuildRowLabels(image);
     auto chosen = [&](std::size_t row) { return choice.chosen.empty() || (row < choice.chosen.size() && choice.chosen[row]); };
-    // A row placed is reported with the row it went to; one left out, with none.
-    auto report = [&](const ListMapping& row, Message reason, std::string place = {}) {
-        plan.report.push_back({row.line, std::move(place), std::move(reason)});
+    // A row placed is reported with the row it went to; one left out, with
+    // none. A CHIRP row's place is its Location, beside the slot.
+    auto report = [&](const ListMapping& row, Message reason, int slot = -1) {
+        if (row.location) return plan.report.push_back({row.line, *row.location, std::move(reason), slot});
+        plan.report.push_back({row.line, slot >= 0 ? labels[static_cast<std::size_t>(slot)] : "", std::move(reason)});
     };
 
     // Duplicates first: replacing one keeps its slot out of the room.
@@ -128,7 +132,7 @@ ListImportPlan PlanListImport(const CloneImage& image, const std::vector<ListMap
             if (row.reason) report(row, *row.reason);
             continue;
         }
-        const int holding = SlotHolding(image, row.channel);
+        const int holding = choice.duplicates == DuplicateRule::kKeep ? -1 : SlotHolding(image, row.channel);
         if (holding < 0 || claimed[static_cast<std::size_t>(holding)]) {
             toPlace.push_back(static_cast<int>(i));
             continue;
@@ -141,33 +145,51 @@ ListImportPlan PlanListImport(const CloneImage& image, const std::vector<ListMap
         }
         claimed[static_cast<std::size_t>(holding)] = true;
         plan.placed.push_back({static_cast<int>(i), holding, false, true});
-        report(row, Say(MessageId::kDuplicateReplaced, label), label);
+        report(row, Say(MessageId::kDuplicateReplaced, label), holding);
     }
 
     Room room;
     const int first = std::clamp(choice.firstSlot, 0, kChannelCount - 1);
     if (choice.target == ListTarget::kIntoBank) {
         room = BankRoom(image, choice.bank, static_cast<int>(toPlace.size()), choice.growBank);
+    } else if (choice.target == ListTarget::kOwnLocations) {
+        // A slot a duplicate was replaced in goes to the last row naming it, as any other.
+        for (const int i : toPlace) room.slots.push_back(rows[static_cast<std::size_t>(i)].ownSlot);
     } else {
         for (int slot = first; slot < kChannelCount; ++slot)
             if (choice.target == ListTarget::kFromSlot || !Used(image, slot)) room.slots.push_back(slot);
     }
     plan.grownCounts = room.grownCounts;
-    std::erase_if(room.slots, [&](int slot) { return claimed[static_cast<std::size_t>(slot)]; });
+    if (choice.target != ListTarget::kOwnLocations)
+        std::erase_if(room.slots, [&](int slot) { return claimed[static_cast<std::size_t>(slot)]; });
 
     std::size_t next = 0;
     for (const int i : toPlace) {
         const ListMapping& row = rows[static_cast<std::size_t>(i)];
-        if (next >= room.slots.size()) {
+        if (next >= room.slots.size() || room.slots[next] < 0) {
+            ++next;
             ++plan.didNotFit;
             report(row, Say(MessageId::kNoRoomLeft));
             continue;
         }
         const int slot = room.slots[next++];
-        const bool replaces = Used(image, slot);
-        plan.replacingUsed += replaces ? 1 : 0;
-        plan.placed.push_back({i, slot, replaces, false});
+        plan.placed.push_back({i, slot, Used(image, slot), false});
     }
+    // At their own Locations, of rows naming one slot the last wins.
+    std::vector<std::pair<PlacedRow, int>> replaced;  // with the line of the row that replaced it
+    if (choice.target == ListTarget::kOwnLocations) {
+        std::sort(plan.placed.begin(), plan.placed.end(), [](const PlacedRow& a, const PlacedRow& b) { return a.row < b.row; });
+        std::vector<int> last(kChannelCount, -1);
+        for (const PlacedRow& placed : plan.placed) last[static_cast<std::size_t>(placed.slot)] = placed.row;
+        std::erase_if(plan.placed, [&](const PlacedRow& placed) {
+            const int winner = last[static_cast<std::size_t>(placed.slot)];
+            if (winner == placed.row) return false;
+            replaced.push_back({placed, rows[static_cast<std::size_t>(winner)].line});
+            return true;
+        });
+        plan.replacedByLater = static_cast<int>(replaced.size());
+    }
+    for (const PlacedRow& placed : plan.placed) plan.replacingUsed += placed.replacesUsed ? 1 : 0;
     // A bank grown for the rows names its slots anew.
     if (room.grownCounts) {
         CloneImage grown;
@@ -177,7 +199,13 @@ ListImportPlan PlanListImport(const CloneImage& image, const std::vector<ListMap
     }
     for (const PlacedRow& placed : plan.placed)
         for (const Message& note : rows[static_cast<std::size_t>(placed.row)].notes)
-            report(rows[static_cast<std::size_t>(placed.row)], note, labels[static_cast<std::size_t>(placed.slot)]);
+            report(rows[static_cast<std::size_t>(placed.row)], note, placed.slot);
+    // A row replaced was stored first, with what it lost.
+    for (const auto& [placed, byLine] : replaced) {
+        const ListMapping& row = rows[static_cast<std::size_t>(placed.row)];
+        for (const Message& note : row.notes) report(row, note, placed.slot);
+        report(row, Say(MessageId::kReplacedByLine, byLine), placed.slot);
+    }
     std::sort(plan.placed.begin(), plan.placed.end(), [](const PlacedRow& a, const PlacedRow& b) { return a.row < b.row; });
     std::stable_sort(plan.report.begin(), plan.report.end(),
                      [](const ImportIssue& a, const ImportIssue& b) { return a.line < b.line; });

@@ -15,11 +15,13 @@ enum class ListTarget {
     kFromSlot,    // consecutive memory slots from firstSlot
     kIntoBank,    // the slots of one bank, from its first
     kEmptySlots,  // only slots that hold no channel, from firstSlot
+    kOwnLocations,  // CHIRP's: each row in the slot its Location names; of rows naming one the last wins
 };
 
 enum class DuplicateRule {
     kSkip,     // a row whose frequency (within 1 kHz) and mode a used slot holds is not imported
     kReplace,  // that row is stored in the slot that holds it
+    kKeep,     // no row is a duplicate: each goes where the target puts it (CHIRP's own rule)
 };
 
 struct ListImportChoice {
@@ -45,14 +47,17 @@ struct ListImportPlan {
     int leftOut = 0;         // rows chosen but not imported (mapping)
     std::vector<int> leftOutByKind = std::vector<int>(kLeftOutKinds);  // by LeftOutKind
     int didNotFit = 0;       // importable rows beyond the room chosen
+    int replacedByLater = 0;  // kOwnLocations: rows a later row replaces at their Location
     std::optional<std::vector<int>> grownCounts;  // kIntoBank with growBank: the new bank counts
     // "143 channels into bank 7: 12 replace used channels, 9 are already
     // there and are skipped, 31 are left out: digital", said before anything
     // changes.
     Message summary;
     // What the report after it lists, in file order: each chosen row left
-    // out, skipped as a duplicate or beyond the room, and each one imported
-    // with something lost.
+    // out, skipped as a duplicate or beyond the room, each one imported with
+    // something lost, and each one a later row replaced ("replaced by line
+    // N"). A CHIRP row's issue names its Location and the slot it went to;
+    // another list's names the row label it went to.
     std::vector<ImportIssue> report;
 };
 

@@ -262,27 +262,67 @@ ListMapping MapRow(const ListRow& row, const CloneImage& image) {
     return out;
 }
 
+// A CHIRP row, by that list's own rules. What its mapping lost comes first;
+// its note is fitted already, and the changes to it (noteChanges) follow the
+// name's.
+ListMapping MapChirp(const ListRow& row, const CloneImage& image, bool atOwnLocations,
+                     std::vector<Message>& noteChanges) {
+    ChirpMapping mapped = MapChirpRow(*row.chirp, image);
+    ListMapping out;
+    if (mapped.outcome == ChirpMapping::Outcome::kSkipped) out = LeftOut(mapped.kind, std::move(*mapped.reason));
+    out.location = row.location.value_or(std::string());
+    if (mapped.outcome != ChirpMapping::Outcome::kImported) return out;
+    LocationSlot own = ChirpLocationSlot(*out.location);
+    if (atOwnLocations && own.fault) {
+        out = LeftOut(LeftOutKind::kLocation, std::move(*own.fault));
+        out.location = row.location.value_or(std::string());
+        return out;
+    }
+    out.ownSlot = own.slot;
+    out.outcome = Outcome::kImported;
+    out.channel = std::move(mapped.channel);
+    if (mapped.reason) out.notes.push_back(std::move(*mapped.reason));
+    noteChanges = std::move(mapped.fitted);
+    return out;
+}
+
 }  // namespace
 
-std::vector<ListMapping> MapChannelList(const ChannelList& list, const CloneImage& image) {
+std::vector<ListMapping> MapChannelList(const ChannelList& list, const CloneImage& image, bool atOwnLocations) {
     std::vector<ListMapping> out;
     out.reserve(list.rows.size());
-    std::vector<std::string> written;
-    for (const ListRow& row : list.rows) {
-        out.push_back(MapRow(row, image));
+    std::vector<std::vector<Message>> chirpNoteChanges(list.rows.size());
+    for (std::size_t i = 0; i < list.rows.size(); ++i) {
+        const ListRow& row = list.rows[i];
+        out.push_back(row.chirp ? MapChirp(row, image, atOwnLocations, chirpNoteChanges[i]) : MapRow(row, image));
         out.back().line = row.line;
-        if (out.back().outcome == Outcome::kImported) written.push_back(row.name);
     }
     // Only the rows that become channels share the display: a digital row
-    // left out takes no name from the others.
+    // left out takes no name from the others, nor one a later row replaces
+    // at its Location.
+    std::vector<bool> named(out.size());
+    std::vector<bool> slotTaken(kChannelCount, false);
+    for (std::size_t i = out.size(); i-- > 0;) {
+        named[i] = out[i].outcome == Outcome::kImported;
+        if (!named[i] || !atOwnLocations || out[i].ownSlot < 0) continue;
+        named[i] = !slotTaken[static_cast<std::size_t>(out[i].ownSlot)];
+        slotTaken[static_cast<std::size_t>(out[i].ownSlot)] = true;
+    }
+    std::vector<std::string> written;
+    for (std::size_t i = 0; i < out.size(); ++i)
+        if (named[i]) written.push_back(list.rows[i].name);
     std::vector<FittedName> names = FitListNames(written);
     std::size_t next = 0;
     for (std::size_t i = 0; i < out.size(); ++i) {
         ListMapping& mapped = out[i];
         if (mapped.outcome != Outcome::kImported) continue;
-        FittedName& name = names[next++];
+        FittedName name = named[i] ? std::move(names[next++]) : FittedName{};
         mapped.channel.SetText(kName, name.stored);
         if (name.change) mapped.notes.push_back(std::move(*name.change));
+        if (list.rows[i].chirp) {
+            for (Message& change : chirpNoteChanges[i]) mapped.notes.push_back(std::move(change));
+            continue;
+        }
         ImportedNote note = FitImportedNote(list.rows[i].note);
         mapped.channel.SetText(kNote, note.text);
         for (Message& change : note.changes) mapped.notes.push_back(std::move(change));
@@ -298,6 +338,7 @@ Message LeftOutWord(LeftOutKind kind) {
         case LeftOutKind::kOtherMode: return Say(MessageId::kLeftOutOtherModes);
         case LeftOutKind::kUnknownMode: return Say(MessageId::kLeftOutUnknownMode);
         case LeftOutKind::kFrequency: return Say(MessageId::kLeftOutFrequency);
+        case LeftOutKind::kLocation: return Say(MessageId::kLeftOutLocation);
         case LeftOutKind::kUnreadable: break;
     }
     return Say(MessageId::kLeftOutUnreadable);

@@ -6,23 +6,13 @@
 #include "core/image.h"
 #include "core/message.h"
 #include "lists/channel_list.h"
+#include "lists/left_out.h"
 
 namespace wrk7 {
 
 // What a row of a channel list becomes on the receiver: the choices a
 // listener would make, from one table of modes and one of tones.
 
-// Why a row is left out, for the summary ("31 are left out: digital").
-enum class LeftOutKind {
-    kDigital,      // P25, DMR, NXDN, D-Star, YSF, ... with no analog part
-    kTrunked,      // a trunked system's channel (TRS, trunked P25)
-    kSideband,     // USB, LSB, CW, DSB
-    kOtherMode,    // RAW, Raw I/Q, Demod Off, ATV: known, but no mode of the receiver
-    kUnknownMode,  // a mode no list is known to write
-    kFrequency,    // outside the model's ranges, or no number
-    kUnreadable,   // the row could not be read (shifted columns)
-};
-inline constexpr std::size_t kLeftOutKinds = 7;
 
 struct ListMapping {
     enum class Outcome {
@@ -32,6 +22,10 @@ struct ListMapping {
     };
     Outcome outcome = Outcome::kNoChannel;
     int line = 0;  // the row's line in the file
+    // CHIRP's rows: the Location as written and the slot it names (-1 for
+    // none); nullopt and -1 for the other lists.
+    std::optional<std::string> location;
+    int ownSlot = -1;
     LeftOutKind kind = LeftOutKind::kUnreadable;
     std::optional<Message> reason;  // kLeftOut: why
     SlotFields channel;             // kImported: a memory channel
@@ -43,11 +37,14 @@ struct ListMapping {
 
 // Every row of list for image's model, in order. The names of the rows that
 // become channels are fitted together (FitListNames), so names that were
-// different stay different.
-std::vector<ListMapping> MapChannelList(const ChannelList& list, const CloneImage& image);
+// different stay different. atOwnLocations: a CHIRP list is to be placed at
+// its rows' Locations, so a row whose Location names no memory channel is
+// left out, and one a later row replaces at its Location takes no name from
+// the others.
+std::vector<ListMapping> MapChannelList(const ChannelList& list, const CloneImage& image, bool atOwnLocations = false);
 
 // One name of a kind: "digital", "trunked", "sideband", "other modes",
-// "unknown mode", "out of range", "unreadable".
+// "unknown mode", "out of range", "unreadable", "no channel at the Location".
 Message LeftOutWord(LeftOutKind kind);
 
 }  // namespace wrk7

@@ -7,6 +7,7 @@
 #include <QXmlStreamReader>
 #include <cmath>
 
+#include "lists/chirp_csv.h"
 #include "lists/csv_records.h"
 
 namespace wrk7::list_readers {
@@ -131,6 +132,28 @@ std::string HeadingKey(std::string_view text) {
     for (char& c : key)
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
     return key;
+}
+
+ChannelList ReadChirp(std::string_view text) {
+    auto rows = ReadChirpRows(text);
+    // Without a Location and a Frequency column it is none of theirs.
+    if (!rows) return Failed(ListFormat::kChirp, Say(MessageId::kListUnknown));
+    ChannelList out;
+    out.format = ListFormat::kChirp;
+    out.rows.reserve(rows->size());
+    for (ChirpListRow& written : *rows) {
+        ListRow row;
+        row.line = written.line;
+        row.frequency = written.fields.frequency;
+        row.mode = written.fields.mode;
+        row.tone = written.fields.tone;
+        row.name = written.fields.name;
+        row.note = written.fields.comment;
+        row.location = std::move(written.location);
+        row.chirp = std::move(written.fields);
+        out.rows.push_back(std::move(row));
+    }
+    return out;
 }
 
 ChannelList ReadHeadedCsv(std::string_view text, ListFormat format) {

@@ -9,6 +9,8 @@ namespace wrk7::list_readers {
 // The readers of ReadChannelList, one per kind of text, each given a text
 // without its byte order mark and known to be neither empty nor binary.
 
+// CHIRP's generic CSV: each row's Location and columns kept as written.
+ChannelList ReadChirp(std::string_view text);
 // The frequency database's and the repeater directory's CSV exports.
 ChannelList ReadHeadedCsv(std::string_view text, ListFormat format);
 ChannelList ReadGqrx(std::string_view text);

@@ -5,7 +5,6 @@
 // the rule that fits a placement to the screens.
 #include "app/dialogs/change_channels_dialog.h"
 #include "app/dialogs/compare_dialog.h"
-#include "app/dialogs/import_placement_dialog.h"
 #include "app/dialogs/import_report_dialog.h"
 #include "app/dialogs/print_selection_dialog.h"
 #include "app/pages/find_bar.h"
@@ -33,8 +32,7 @@ void CheckEveryWindow(MainWindow& window, const std::function<std::string(QWidge
         std::make_unique<ComDialog>(),
         std::make_unique<PrintSelectionDialog>(),
         std::make_unique<CompareDialog>(std::vector<DiffLine>{{"00-001", "Frequency", "1", "2"}}, QStringLiteral("other.WK7")),
-        std::make_unique<ImportPlacementDialog>(image, 0),
-        std::make_unique<ImportReportDialog>(ChirpImportResult{}, BuildRowLabels(image)),
+        std::make_unique<ImportReportDialog>(ListImportPlan{}, BuildRowLabels(image)),
         std::make_unique<WriteQuestion>(TransferPart::kAll, WriteChoice{}),
         std::make_unique<RestoreDialog>(QStringLiteral("no-such-folder"), 0, DefaultPrompter()),
         std::make_unique<ChangeChannelsDialog>(nullptr, image.model, SlotFields{}, 2),

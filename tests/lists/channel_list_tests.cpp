@@ -49,7 +49,7 @@ TEST(ChannelListFormat, RecognisedFromTheContentNeverFromTheName) {
         if (type && c.type) {
             EXPECT_EQ(InfoOf(*type).name, InfoOf(*c.type).name) << c.text.substr(0, 40);
         }
-        // The lists without slots of their own, and only they, are read into rows.
+        // Every list but our own CSV is read into rows.
         EXPECT_EQ(DetectListFormat(c.text), type ? InfoOf(*type).rows : std::nullopt) << c.text.substr(0, 40);
     }
     EXPECT_EQ(ListFileNamed("SDRPP"), ListFileType::kSdrPlusPlus);
@@ -124,7 +124,6 @@ TEST(ChannelListRead, ATextThatIsNoListSaysWhyAndGivesNoRows) {
         {"<Bookmarks/>", ListFormat::kSdrSharp, "the XML root is <Bookmarks>, not <ArrayOfMemoryEntry>"},
         {"{\"lists\": {\n\"A\": [}", ListFormat::kSdrPlusPlus, "the JSON is not well formed at line 2: object is missing after a comma"},
         {"[1, 2]", ListFormat::kSdrPlusPlus, "the JSON is no object holding \"bookmarks\" or \"lists\""},
-        {"Location,Name,Frequency\n1,X,146.52\n", std::nullopt, "a CHIRP CSV is imported by its own reader"},
         {"\"MODEL\",\"BANK\"\n", std::nullopt, "a this program's CSV is imported by its own reader"},
     };
     for (const Case& c : cases) {

@@ -5,6 +5,8 @@
 #include "edit/bank.h"
 #include "edit/channel_rules.h"
 #include "files/rich_image.h"
+#include "lists/channel_list.h"
+#include "lists/chirp_csv.h"
 #include "lists/list_import.h"
 
 namespace wrk7 {
@@ -234,6 +236,80 @@ TEST_F(PlanFixture, TheReportNamesEachRowLeftOutInFileOrderAndWhereAPlacedOneWen
               (std::vector<std::string>{"4 : mode \"DMR\" is digital: the receiver hears FM, AM and WFM only",
                                         "5 : already in row 00-003: skipped", "6 : no room left", "7 : no room left"}));
     EXPECT_EQ(lines(DuplicateRule::kReplace).at(1), "5 00-003: already in row 00-003: replaced there");
+}
+
+
+// The window imports a CHIRP list by the plan; wrk7 by its own reader. Both
+// must leave the same channels in the same slots and say the same lines.
+struct ChirpRouteCase {
+    std::string name;
+    std::string text;
+    std::optional<int> firstSlot;  // nullopt: at each row's Location
+};
+
+std::string ChirpSample(const std::string& path) {
+    return testing::ReadAll(QStringLiteral(WRK7_TEST_DATA_DIR "/") + QString::fromStdString(path)).toStdString();
+}
+
+std::vector<std::string> IssueLines(const std::vector<ImportIssue>& issues) {
+    std::vector<std::string> lines;
+    for (const ImportIssue& i : issues)
+        lines.push_back(std::to_string(i.line) + "|" + i.location + "|" + std::to_string(i.slot) + "|" + i.reason.English());
+    return lines;
+}
+
+TEST(ChirpListPlan, PlacesNamesAndReportsAsTheListsOwnImportDoes) {
+    // Two rows at one Location, names alike once shortened, a Location that is
+    // no channel, a row without a frequency.
+    const std::string shared =
+        "Location,Name,Frequency,Mode,Tone,cToneFreq\n5,Harbour North,146.52,FM,,\n5,Harbour South,146.54,FM,TSQL,88.5\n"
+        "6,Harbour West,146.56,NFM,DTCS,\n7,Empty,,FM,,\nx,Harbour East,146.58,FM,,\n1000,Beyond,146.6,USB,,\n";
+    const ChirpRouteCase cases[] = {
+        {"chirp_current.csv", ChirpSample("chirp_current.csv"), std::nullopt},
+        {"chirp_current.csv from 300", ChirpSample("chirp_current.csv"), 300},
+        {"chirp_legacy.csv", ChirpSample("chirp_legacy.csv"), std::nullopt},
+        {"chirp_reordered.csv from 0", ChirpSample("chirp_reordered.csv"), 0},
+        {"chirp_stock.csv", ChirpSample("lists/chirp_stock.csv"), std::nullopt},
+        {"shared Locations", shared, std::nullopt},
+        {"shared Locations from 990", shared, 990},
+    };
+    for (const ChirpRouteCase& c : cases) {
+        CloneImage before = NewImage();
+        // A used channel at a Location and in the slots from a row.
+        for (const int slot : {2, 301}) {
+            before.memory.slot[slot].Set(kFreq, 150.0);
+            before.memory.enabled[slot] = true;
+        }
+        CloneImage own = before;
+        const ChirpImportResult expected = ImportChirpText(own, c.text, c.firstSlot);
+        ASSERT_TRUE(expected.result.ok) << c.name;
+
+        const ChannelList list = ReadChannelList(c.text);
+        ASSERT_EQ(list.format, ListFormat::kChirp) << c.name;
+        const std::vector<ListMapping> rows = MapChannelList(list, before, !c.firstSlot);
+        ListImportChoice choice = Choice(c.firstSlot ? ListTarget::kFromSlot : ListTarget::kOwnLocations,
+                                         c.firstSlot.value_or(0), 0, DuplicateRule::kKeep);
+        const ListImportPlan plan = PlanListImport(before, rows, choice);
+        CloneImage planned = before;
+        ApplyListImport(planned, rows, plan);
+
+        EXPECT_EQ(planned, own) << c.name;
+        EXPECT_EQ(IssueLines(plan.report), IssueLines(expected.issues)) << c.name;
+        EXPECT_EQ(static_cast<int>(plan.placed.size()), expected.imported) << c.name;
+        EXPECT_EQ(plan.leftOut + plan.didNotFit, expected.skipped) << c.name;
+        EXPECT_EQ(plan.replacingUsed, expected.replacedUsed) << c.name;
+    }
+}
+
+TEST(ChirpListPlan, TheSummarySaysTheLocationsAndWhatALaterRowReplaced) {
+    const std::string text = "Location,Name,Frequency,Mode\n5,A,146.52,FM\n5,B,146.54,FM\n6,C,146.56,DV\n7,D,446.0,CW\n"
+                             "1000,E,146.6,FM\n";
+    const CloneImage image = NewImage();
+    const std::vector<ListMapping> rows = MapChannelList(ReadChannelList(text), image, true);
+    const ListImportPlan plan = PlanListImport(image, rows, Choice(ListTarget::kOwnLocations, 0, 0, DuplicateRule::kKeep));
+    EXPECT_EQ(plan.summary.English(),
+              "1 channel at its own Location: 1 is replaced by a later row, 3 are left out: 1 digital, 1 sideband, "
+              "1 no channel at the Location");
 }
 
 }  // namespace

@@ -7,7 +7,6 @@
 
 #include "app/commands/selection.h"
 #include "app/dialogs/compare_dialog.h"
-#include "app/dialogs/import_placement_dialog.h"
 #include "app/dialogs/import_report_dialog.h"
 #include "app/dialogs/list_import_dialog.h"
 #include "app/document/clone_document.h"
@@ -19,7 +18,6 @@
 #include "files/image_diff.h"
 #include "link/link_operations.h"
 #include "lists/channel_list.h"
-#include "lists/chirp_csv.h"
 #include "lists/clone_file_load.h"
 #include "lists/csv.h"
 #include "lists/list_export.h"
@@ -194,9 +192,8 @@ void FileCommands::Import() {
 
 void FileCommands::ImportFile(const QString& path) {
     if (document_.IsReadOnly()) return;
-    // Read once: the header tells the layout, and the import takes the same text.
+    // Read once: the content tells the list, and the import takes the same text.
     auto text = ReadCsvFile(path);
-    if (text && DetectCsvKind(*text) == CsvKind::kChirp) return ImportChirpList(path, std::move(*text));
     // A text no reader knows goes to our own CSV import, which says why it
     // holds no channel rows.
     const std::optional<ListFormat> format = text ? DetectListFormat(*text) : std::nullopt;
@@ -206,31 +203,6 @@ void FileCommands::ImportFile(const QString& path) {
     selection_.SelectRows({1}, 1);
     // A clean list says nothing; rows passed over or texts fitted are listed.
     if (!r.issues.empty()) (new ImportReportDialog(r, window_))->open();
-}
-
-void FileCommands::ImportChirpList(const QString& path, std::string text) {
-    const int currentSlot = selection_.CurrentRow() - 1;
-    auto* dialog = new ImportPlacementDialog(document_.Image(), currentSlot < kChannelCount ? currentSlot : 0, window_);
-    connect(dialog, &QDialog::accepted, this,
-            [this, dialog, list = std::move(text), path] { PlaceChirpList(list, dialog->FirstSlot(), path); });
-    dialog->open();
-}
-
-void FileCommands::PlaceChirpList(const std::string& text, std::optional<int> firstSlot, const QString& path) {
-    // Tried on a copy first, so that the question comes before any change.
-    const auto trial = std::make_unique<CloneImage>(document_.Image());
-    const ChirpImportResult planned = ImportChirpText(*trial, text, firstSlot);
-    if (!planned.result.ok) return ShowFailure(planned.result.messages);
-    // A list that took no row changed nothing and says why.
-    if (planned.imported == 0) return ShowFailure(NoChannelRows(path, text, planned.skipped).messages);
-    if (!ConfirmReplacingUsedChannels(prompter_, window_, QStringLiteral("import"), planned.replacedUsed)) return;
-    const ChirpImportResult r = document_.ImportChirp(path, text, firstSlot);
-    if (r.filled.empty()) return;  // read-only: nothing was run
-    std::vector<int> rows;
-    for (const int slot : r.filled) rows.push_back(slot + 1);
-    ShowImportedRows(rows);
-    // The channels join the image being edited, so its file stays.
-    (new ImportReportDialog(r, BuildRowLabels(document_.Image()), window_))->open();
 }
 
 void FileCommands::ShowImportedRows(const std::vector<int>& rows) {
@@ -246,7 +218,7 @@ void FileCommands::ImportChannelList(const QString& path, const std::string& tex
     const int currentSlot = selection_.CurrentRow() - 1;
     auto* dialog = new ListImportDialog(document_.Image(), std::move(list), QFileInfo(path).fileName(),
                                         currentSlot >= 0 && currentSlot < kChannelCount ? currentSlot : 0, window_);
-    connect(dialog, &QDialog::accepted, this, [this, dialog, path] {
+    connect(dialog, &QDialog::accepted, this, [this, dialog, path, format] {
         // The dialog planned on the image as it opened; modal, so it is the same.
         const ListImportPlan& plan = dialog->Plan();
         if (!document_.ImportList(path, dialog->Rows(), plan)) return;
@@ -254,7 +226,11 @@ void FileCommands::ImportChannelList(const QString& path, const std::string& tex
         for (const PlacedRow& placed : plan.placed) rows.push_back(placed.slot + 1);
         std::sort(rows.begin(), rows.end());
         ShowImportedRows(rows);
-        (new ImportReportDialog(plan, window_))->open();
+        // A CHIRP list's rows name their Locations; the report names them too.
+        if (format == ListFormat::kChirp)
+            (new ImportReportDialog(plan, BuildRowLabels(document_.Image()), window_))->open();
+        else
+            (new ImportReportDialog(plan, window_))->open();
     });
     dialog->open();
 }

@@ -88,11 +88,9 @@ private:
     QString CurrentFolder() const;
     void Load(const QString& path);  // after the save question
     bool SaveTo(const QString& path);
-    void ImportChirpList(const QString& path, std::string text);
-    // A list without slots of its own, through its preview.
+    // A channel list (not our own CSV), through its preview.
     void ImportChannelList(const QString& path, const std::string& text, ListFormat format);
     void ShowImportedRows(const std::vector<int>& rows);
-    void PlaceChirpList(const std::string& text, std::optional<int> firstSlot, const QString& path);
     // A failed import in one box: what failed, then why.
     void ShowFailure(const std::vector<Message>& messages);
 

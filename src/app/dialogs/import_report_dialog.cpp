@@ -10,14 +10,14 @@
 
 namespace wrk7 {
 
-ImportReportDialog::ImportReportDialog(const ChirpImportResult& result, const RowLabels& rowLabels, QWidget* parent)
-    : ImportReportDialog(ImportSummary(result), tr("Location"), result.issues, parent, &rowLabels) {}
-
 ImportReportDialog::ImportReportDialog(const CsvImportResult& result, QWidget* parent)
     : ImportReportDialog(ImportSummary(result), tr("Channel"), result.issues, parent) {}
 
 ImportReportDialog::ImportReportDialog(const ListImportPlan& plan, QWidget* parent)
     : ImportReportDialog(plan.summary, tr("Row"), plan.report, parent) {}
+
+ImportReportDialog::ImportReportDialog(const ListImportPlan& plan, const RowLabels& rowLabels, QWidget* parent)
+    : ImportReportDialog(plan.summary, tr("Location"), plan.report, parent, &rowLabels) {}
 
 ImportReportDialog::ImportReportDialog(const Message& summary, const QString& placeHeading,
                                        const std::vector<ImportIssue>& issues, QWidget* parent,

@@ -44,7 +44,9 @@ ListImportDialog::ListImportDialog(const CloneImage& image, ChannelList list, co
     setAttribute(Qt::WA_DeleteOnClose);
     const ListFormat format = list.format;
     const auto rowCount = static_cast<int>(list.rows.size());
-    std::vector<ListMapping> rows = MapChannelList(list, *image_);
+    // A CHIRP list goes to its own Locations unless told otherwise.
+    mappedAtLocations_ = format == ListFormat::kChirp;
+    std::vector<ListMapping> rows = MapChannelList(list, *image_, mappedAtLocations_);
     model_ = new ListPreviewModel(std::move(list), std::move(rows), BuildRowLabels(*image_), this);
     filter_ = new ListPreviewFilter(this);
     filter_->setSourceModel(model_);
@@ -75,7 +77,7 @@ ListImportDialog::ListImportDialog(const CloneImage& image, ChannelList list, co
     layout->addWidget(heading);
     layout->addWidget(BuildFilterBar());
     layout->addWidget(table_, 1);
-    layout->addWidget(BuildTarget(offeredSlot));
+    layout->addWidget(BuildTarget(offeredSlot, format == ListFormat::kChirp));
     layout->addWidget(summary_);
     layout->addWidget(buttons);
     connect(model_, &ListPreviewModel::choiceChanged, this, &ListImportDialog::Replan);
@@ -150,15 +152,19 @@ QWidget* ListImportDialog::BuildFilterBar() {
     return bar;
 }
 
-QWidget* ListImportDialog::BuildTarget(int offeredSlot) {
+QWidget* ListImportDialog::BuildTarget(int offeredSlot, bool ownLocations) {
     auto* frame = new QGroupBox(tr("Place the chosen rows"));
     emptySlots_ = new QRadioButton(tr("In &empty slots only, from row"));
     emptySlots_->setObjectName(QStringLiteral("opbTarget0"));
-    emptySlots_->setChecked(true);
+    emptySlots_->setChecked(!ownLocations);
     fromRow_ = new QRadioButton(tr("In &consecutive slots from row"));
     fromRow_->setObjectName(QStringLiteral("opbTarget1"));
     intoBank_ = new QRadioButton(tr("Into &bank"));
     intoBank_->setObjectName(QStringLiteral("opbTarget2"));
+    atLocations_ = new QRadioButton(tr("At each row's &own Location"));
+    atLocations_->setObjectName(QStringLiteral("opbTarget3"));
+    atLocations_->setVisible(ownLocations);
+    atLocations_->setChecked(ownLocations);
     firstRow_ = new MemoryRowBox(*image_, offeredSlot);
     firstRow_->setObjectName(QStringLiteral("cbbFirstRow"));
     firstRow_->setAccessibleName(tr("First row"));
@@ -174,38 +180,50 @@ QWidget* ListImportDialog::BuildTarget(int offeredSlot) {
     duplicates_->setAccessibleName(tr("A row a used slot already holds"));
     duplicates_->addItem(tr("Skip a row a used slot already holds"), static_cast<int>(DuplicateRule::kSkip));
     duplicates_->addItem(tr("Replace the channel that holds it, in its slot"), static_cast<int>(DuplicateRule::kReplace));
+    duplicates_->addItem(tr("Import it where the rows go, beside the channel that holds it"),
+                         static_cast<int>(DuplicateRule::kKeep));
+    // A CHIRP list names its slots: what it holds goes there, as it always has.
+    if (ownLocations) duplicates_->setCurrentIndex(duplicates_->findData(static_cast<int>(DuplicateRule::kKeep)));
 
     auto sync = [this] {
-        firstRow_->setEnabled(!intoBank_->isChecked());
+        firstRow_->setEnabled(!intoBank_->isChecked() && !atLocations_->isChecked());
+        if (atLocations_->isChecked() != mappedAtLocations_) {
+            mappedAtLocations_ = atLocations_->isChecked();
+            model_->SetRows(MapChannelList(model_->List(), *image_, mappedAtLocations_));
+        }
         bank_->setEnabled(intoBank_->isChecked());
         growBank_->setEnabled(intoBank_->isChecked());
         Replan();
     };
-    for (QRadioButton* b : {emptySlots_, fromRow_, intoBank_}) connect(b, &QRadioButton::toggled, this, sync);
+    for (QRadioButton* b : {emptySlots_, fromRow_, intoBank_, atLocations_})
+        connect(b, &QRadioButton::toggled, this, sync);
     connect(firstRow_, &QLineEdit::textChanged, this, &ListImportDialog::Replan);
     connect(bank_, &QSpinBox::valueChanged, this, &ListImportDialog::Replan);
     connect(growBank_, &QCheckBox::toggled, this, &ListImportDialog::Replan);
     connect(duplicates_, &QComboBox::currentIndexChanged, this, &ListImportDialog::Replan);
     bank_->setEnabled(false);
     growBank_->setEnabled(false);
+    firstRow_->setEnabled(!ownLocations);
 
     auto* grid = new QGridLayout(frame);
-    grid->addWidget(emptySlots_, 0, 0);
-    grid->addWidget(fromRow_, 1, 0);
-    grid->addWidget(firstRow_, 0, 1, 2, 1);
-    grid->addWidget(intoBank_, 2, 0);
-    grid->addWidget(bank_, 2, 1);
-    grid->addWidget(growBank_, 3, 0, 1, 3);
-    grid->addWidget(duplicates_, 4, 0, 1, 3);
+    grid->addWidget(atLocations_, 0, 0);
+    grid->addWidget(emptySlots_, 1, 0);
+    grid->addWidget(fromRow_, 2, 0);
+    grid->addWidget(firstRow_, 1, 1, 2, 1);
+    grid->addWidget(intoBank_, 3, 0);
+    grid->addWidget(bank_, 3, 1);
+    grid->addWidget(growBank_, 4, 0, 1, 3);
+    grid->addWidget(duplicates_, 5, 0, 1, 3);
     grid->setColumnStretch(2, 1);
     return frame;
 }
 
 ListImportChoice ListImportDialog::Choice() const {
     ListImportChoice choice;
-    choice.target = intoBank_->isChecked() ? ListTarget::kIntoBank
-                    : fromRow_->isChecked() ? ListTarget::kFromSlot
-                                            : ListTarget::kEmptySlots;
+    choice.target = atLocations_->isChecked() ? ListTarget::kOwnLocations
+                    : intoBank_->isChecked()  ? ListTarget::kIntoBank
+                    : fromRow_->isChecked()   ? ListTarget::kFromSlot
+                                              : ListTarget::kEmptySlots;
     choice.firstSlot = firstRow_->Slot().value_or(0);
     choice.bank = bank_->value();
     choice.growBank = growBank_->isChecked();
@@ -218,7 +236,7 @@ void ListImportDialog::Replan() {
     // Built before every control exists: the last one built replans.
     if (!duplicates_ || !summary_) return;
     // A row the box does not name places nothing; the summary says why.
-    if (!intoBank_->isChecked() && !firstRow_->Slot()) {
+    if (!intoBank_->isChecked() && !atLocations_->isChecked() && !firstRow_->Slot()) {
         plan_ = {};
         summary_->setText(firstRow_->Refusal());
         importButton_->setEnabled(false);

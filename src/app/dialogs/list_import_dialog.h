@@ -20,10 +20,10 @@ class ListPreviewFilter;
 class MemoryRowBox;
 class ListPreviewModel;
 
-// The import of a list without slots of its own: every row with what it
-// becomes or why it is left out, filtered and chosen by check boxes; where
-// the chosen rows go and what a row already held does; and, before anything
-// changes, the summary of what Import will do.
+// The import of a channel list: every row with what it becomes or why it is
+// left out, filtered and chosen by check boxes; where the chosen rows go (a
+// CHIRP list's at their own Locations first) and what a row already held
+// does; and, before anything changes, the summary of what Import will do.
 class ListImportDialog : public QDialog {
     Q_OBJECT
 public:
@@ -46,7 +46,7 @@ private:
     void Replan();
     void SizeColumns();
     QWidget* BuildFilterBar();
-    QWidget* BuildTarget(int offeredSlot);
+    QWidget* BuildTarget(int offeredSlot, bool ownLocations);
 
     std::unique_ptr<CloneImage> image_;  // the window's image as the dialog opened: what the plan is made on
     ListPreviewModel* model_ = nullptr;
@@ -57,10 +57,12 @@ private:
     QRadioButton* fromRow_ = nullptr;
     QRadioButton* intoBank_ = nullptr;
     QRadioButton* emptySlots_ = nullptr;
+    QRadioButton* atLocations_ = nullptr;  // CHIRP's lists only
     MemoryRowBox* firstRow_ = nullptr;
     QSpinBox* bank_ = nullptr;
     QCheckBox* growBank_ = nullptr;
     QComboBox* duplicates_ = nullptr;
+    bool mappedAtLocations_ = false;  // what the rows shown were mapped for
     QLabel* summary_ = nullptr;
     QPushButton* importButton_ = nullptr;
     ListImportPlan plan_;

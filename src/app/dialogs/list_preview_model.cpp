@@ -137,6 +137,12 @@ void ListPreviewModel::SetChosen(const std::vector<int>& rows, bool chosen) {
     emit choiceChanged();
 }
 
+void ListPreviewModel::SetRows(std::vector<ListMapping> rows) {
+    beginResetModel();
+    rows_ = std::move(rows);
+    endResetModel();
+}
+
 void ListPreviewModel::ShowPlan(const ListImportPlan& plan) {
     std::fill(slotOf_.begin(), slotOf_.end(), -1);
     for (const PlacedRow& placed : plan.placed) slotOf_[static_cast<std::size_t>(placed.row)] = placed.slot;

@@ -36,6 +36,9 @@ public:
     // them as left out.
     const std::vector<bool>& Chosen() const { return chosen_; }
     void SetChosen(const std::vector<int>& rows, bool chosen);
+    // The same rows mapped anew (a CHIRP list placed at its Locations or
+    // not); the choice stays.
+    void SetRows(std::vector<ListMapping> rows);
     // Shows where the plan puts each row and why it leaves others out.
     void ShowPlan(const ListImportPlan& plan);
 

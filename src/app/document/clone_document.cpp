@@ -222,25 +222,6 @@ CsvImportResult CloneDocument::ImportCsv(const QString& path, const std::optiona
     return r;
 }
 
-ChirpImportResult CloneDocument::ImportChirp(const QString& path, const std::string& text,
-                                             std::optional<int> firstSlot) {
-    const QString stepName = ImportStepName(path);
-    ChirpImportResult r;
-    if (readOnly_) return r;
-    const auto before = std::make_unique<CloneImage>(image_);
-    r = ImportChirpText(image_, text, firstSlot);
-    // As after a CSV import: the image is no longer the clone file's, so a
-    // save asks for a name instead of overwriting it.
-    if (!r.result.ok || r.imported == 0) {
-        Record(stepName, *before, MergeKey::kNone, std::nullopt);
-        return r;
-    }
-    const FileNameChange file{fileName_, QString()};
-    SetFileName(QString());
-    Record(stepName, *before, MergeKey::kNone, file);
-    return r;
-}
-
 bool CloneDocument::ImportList(const QString& path, const std::vector<ListMapping>& rows, const ListImportPlan& plan) {
     if (readOnly_ || plan.placed.empty()) return false;
     const QString stepName = ImportStepName(path);

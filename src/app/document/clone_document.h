@@ -11,7 +11,6 @@
 #include "core/memory_map.h"
 #include "edit/image_edit.h"
 #include "files/result.h"
-#include "lists/chirp_csv.h"
 #include "lists/csv.h"
 #include "lists/list_import.h"
 
@@ -93,9 +92,7 @@ public:
     CsvImportResult ImportCsv(const QString& path);
     // The same with the file's text read already (ReadCsvFile's result).
     CsvImportResult ImportCsv(const QString& path, const std::optional<std::string>& text);
-    // text: the CHIRP list path holds, read already.
-    ChirpImportResult ImportChirp(const QString& path, const std::string& text, std::optional<int> firstSlot);
-    // The planned rows of a list without slots of its own, stored; false
+    // The planned rows of a channel list (not our own CSV), stored; false
     // when read-only or the plan places nothing.
     bool ImportList(const QString& path, const std::vector<ListMapping>& rows, const ListImportPlan& plan);
     // Ends a transfer: the document is editable again and, given the copy a

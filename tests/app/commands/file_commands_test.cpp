@@ -1,6 +1,6 @@
 // The File menu's commands on a document and a selection, no main window:
-// the names and types the file dialogs ask for, the CHIRP list's placement,
-// its question and report, Compare With, and a failed open. The files'
+// the names and types the file dialogs ask for, a CHIRP list's placement
+// and report, a list's preview, Compare With, and a failed open. The files'
 // bytes and the imports' rules are tested in tests/files and tests/lists.
 #include "app/commands/file_commands.h"
 
@@ -9,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include "app/dialogs/compare_dialog.h"
-#include "app/dialogs/import_placement_dialog.h"
 #include "app/widgets/memory_row_box.h"
 #include "app/dialogs/import_report_dialog.h"
 #include "app/dialogs/list_import_dialog.h"
@@ -94,43 +93,43 @@ TEST_F(FileCommandsTest, SaveAndExportDialogsSuggestANameCompleteItAndTellTheTyp
     EXPECT_EQ(prompts.LastTitle() + "|" + prompts.boxes.back().lines.join("|"), "Save Changes|Save changes to settings?|mine.WK7");
 }
 
-TEST_F(FileCommandsTest, AChirpListIsPlacedAtItsLocationsOrFromARowAskingBeforeReplacingAndReported) {
+TEST_F(FileCommandsTest, AChirpListIsPreviewedAtItsLocationsOrFromARowAndReportedByLocation) {
     nextFile = QStringLiteral(WRK7_TEST_DATA_DIR "/chirp_current.csv");
     files.importList->trigger();
-    ASSERT_NE(Shown<ImportPlacementDialog>(), nullptr);
-    EXPECT_FALSE(Shown<ImportPlacementDialog>()->FirstRow()->isEnabled());
-    Shown<ImportPlacementDialog>()->accept();
+    auto* dialog = Shown<ListImportDialog>();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(dialog->findChild<QRadioButton*>("opbTarget3")->isChecked());
+    EXPECT_FALSE(dialog->findChild<QLineEdit*>("cbbFirstRow")->isEnabled());
+    EXPECT_EQ(dialog->findChild<QLabel*>("lblImportSummary")->text().toStdString(), 
+              "15 channels at their own Locations: 7 are left out: 1 digital, 3 sideband, 2 out of range, "
+              "1 no channel at the Location");
+    dialog->accept();
     auto* report = Shown<ImportReportDialog>();
     ASSERT_NE(report, nullptr);
-    EXPECT_EQ(report->Summary()->text(), "15 channels imported, 7 skipped");
     EXPECT_EQ(report->Issues()->rowCount(), 16);
     // Beside the list's Location, the row a stored row went to; none for a skipped one.
-    EXPECT_EQ(report->Issues()->horizontalHeaderItem(2)->text() + "|" + report->Issues()->item(0, 2)->text() + "|" +
-                  report->Issues()->item(8, 2)->text(),
-              "Row|00-002|");
+    EXPECT_EQ(report->Issues()->horizontalHeaderItem(1)->text() + "|" + report->Issues()->horizontalHeaderItem(2)->text() +
+                  "|" + report->Issues()->item(0, 2)->text() + "|" + report->Issues()->item(8, 2)->text(),
+              "Location|Row|00-002|");
     report->accept();
     EXPECT_EQ(Name(2), "RPTR-U");
     EXPECT_EQ(document.UndoName(), "Import chirp_current.csv");
-    // From a row, over a used channel: asked first, then the rows it filled are selected.
+    // From a row, over a used channel: the summary says so before anything
+    // changes, then the rows it filled are selected.
     Put(501, 145.5, "OLD");
-    const CloneImage before = document.Image();
     nextFile = QStringLiteral(WRK7_TEST_DATA_DIR "/chirp_legacy.csv");
-    for (const Answer answer : {Answer::kCancel, Answer::kOk}) {
-        prompts.answers = {answer};
-        files.importList->trigger();
-        ImportPlacementDialog* place = Shown<ImportPlacementDialog>();
-        ASSERT_NE(place, nullptr);
-        place->FromRow()->click();
-        // A text that names no memory row keeps the dialog open; a slot number is taken.
-        place->FirstRow()->setText(QStringLiteral("0A"));
-        place->accept();
-        ASSERT_TRUE(place->isVisible());
-        place->FirstRow()->setText(QStringLiteral("500"));
-        place->accept();
-        EXPECT_EQ(document.Image() == before, answer == Answer::kCancel);
-    }
-    EXPECT_EQ(prompts.boxes.at(0).title + "|" + prompts.boxes.at(0).lines.join("|"),
-              "IMPORT OK|The import replaces 1 used channel.|Are you sure that you want to import?");
+    files.importList->trigger();
+    dialog = Shown<ListImportDialog>();
+    ASSERT_NE(dialog, nullptr);
+    dialog->findChild<QRadioButton*>("opbTarget1")->click();
+    // A text that names no memory row places nothing; a slot number is taken.
+    auto* firstRow = dialog->findChild<QLineEdit*>("cbbFirstRow");
+    firstRow->setText(QStringLiteral("0A"));
+    EXPECT_FALSE(dialog->findChild<QPushButton*>("btnImport")->isEnabled());
+    firstRow->setText(QStringLiteral("500"));
+    EXPECT_EQ(dialog->findChild<QLabel*>("lblImportSummary")->text().toStdString(), 
+              "3 channels from row 05-000: 1 replaces a used channel, 1 is left out: sideband");
+    dialog->accept();
     EXPECT_NE(Shown<ImportReportDialog>(), nullptr);
     EXPECT_EQ(Name(500) + "|" + Name(502), "WX1|RPTR");
     EXPECT_EQ(chosen.rows, (std::vector<int>{501, 502, 503}));

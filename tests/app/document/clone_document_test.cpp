@@ -9,7 +9,9 @@
 #include "edit/disabled_slots.h"
 #include "files/clone_file.h"
 #include "files/text_file.h"
+#include "lists/channel_list.h"
 #include "lists/csv.h"
+#include "lists/list_import.h"
 
 namespace wrk7 {
 namespace {
@@ -132,7 +134,11 @@ TEST_F(CloneDocumentTest, EitherImportIsOneStepThatMarksAndTakesTheFileNameWithI
     ASSERT_TRUE(doc.Save(Path("mine.WK7")).ok);
     QFile chirp(QStringLiteral(WRK7_TEST_DATA_DIR "/chirp_current.csv"));
     ASSERT_TRUE(chirp.open(QIODevice::ReadOnly));
-    EXPECT_GT(doc.ImportChirp(QStringLiteral("chirp.csv"), chirp.readAll().toStdString(), std::nullopt).imported, 0);
+    const ChannelList list = ReadChannelList(chirp.readAll().toStdString());
+    const std::vector<ListMapping> rows = MapChannelList(list, doc.Image(), true);
+    ListImportChoice atLocations;
+    atLocations.target = ListTarget::kOwnLocations;
+    EXPECT_TRUE(doc.ImportList(QStringLiteral("chirp.csv"), rows, PlanListImport(doc.Image(), rows, atLocations)));
     EXPECT_TRUE(doc.IsModified() && doc.FileName().isEmpty());
     doc.Undo();
     EXPECT_TRUE(!doc.IsModified() && doc.FileName() == Path("mine.WK7"));
