@@ -36,6 +36,7 @@ TEST(AvailableCommands, FollowThePageTheRowsAndWhetherTheImageMayChange) {
     CommandState bank;
     bank.page = Page::kBank;
     bank.transferRunning = true;
+    bank.pasteReady = true;
     using A = CommandAvailability;
     const struct {
         const char* what;
@@ -46,18 +47,29 @@ TEST(AvailableCommands, FollowThePageTheRowsAndWhetherTheImageMayChange) {
         {"one used row: Cut", OnMemory({5}, 1), &A::cut, true},
         {"one empty row: no Cut", OnMemory({5}, 0), &A::cut, false},
         {"one empty row: no Clear", OnMemory({5}, 0), &A::clear, false},
+        {"one used row: Clear", OnMemory({5}, 1), &A::clear, true},
+        {"one used row: Disable", OnMemory({5}, 1), &A::disable, true},
+        {"one empty row: no Disable", OnMemory({5}, 0), &A::disable, false},
+        {"the clipboard ready: Paste", [] { CommandState s = OnMemory({251}, 0); s.pasteReady = true; return s; }(),
+         &A::paste, true},
         {"a used, enabled row: no Enable", OnMemory({5}, 1), &A::enable, false},
         {"a used, disabled row: Enable", OnMemory({5}, 1, true), &A::enable, true},
         {"row 200: Insert", OnMemory({200}, 0), &A::insert, true},
         {"row 201: no Insert", OnMemory({201}, 0), &A::insert, false},
         {"row 201: no Delete", OnMemory({201}, 0), &A::remove, false},
         {"two rows: no Insert", OnMemory({5, 6}, 2), &A::insert, false},
+        {"two rows: no Delete", OnMemory({5, 6}, 2), &A::remove, false},
         {"two rows: Sort", OnMemory({5, 6}, 0), &A::sort, true},
         {"one row: no Pack", OnMemory({5}, 1), &A::pack, false},
+        {"one row: no Sort", OnMemory({5}, 1), &A::sort, false},
+        {"two rows: Pack", OnMemory({5, 6}, 0), &A::pack, true},
         {"one used of two: no Change Channels", OnMemory({5, 6}, 1), &A::changeChannels, false},
         {"two used: Change Channels", OnMemory({5, 6}, 2), &A::changeChannels, true},
         {"the first row: no Move Up", OnMemory({1}, 1), &A::moveUp, false},
         {"the first row: Move Down", OnMemory({1}, 1), &A::moveDown, true},
+        {"the first program-scan edge: no Move Up", OnMemory({1001}, 0), &A::moveUp, false},
+        {"the first program-scan edge: Move Down", OnMemory({1001}, 0), &A::moveDown, true},
+        {"the last channel and the first edge: no Move Up", OnMemory({1000, 1001}, 1), &A::moveUp, false},
         {"read-only: no Clear", readOnly, &A::clear, false},
         {"read-only: no Clear All", readOnly, &A::wholeList, false},
         {"read-only: Copy", readOnly, &A::copy, true},
@@ -71,6 +83,9 @@ TEST(AvailableCommands, FollowThePageTheRowsAndWhetherTheImageMayChange) {
         {"VFO grid: no Find", vfo, &A::find, false},
         {"bank page: no Modify", bank, &A::modify, false},
         {"bank page: no Copy", bank, &A::copy, false},
+        {"bank page: no Paste", bank, &A::paste, false},
+        {"bank page: no Find", bank, &A::find, false},
+        {"bank page: no Clear All", bank, &A::wholeList, false},
         {"a transfer runs: no transfer", bank, &A::transfers, false},
         {"no transfer runs: transfers", OnMemory({5}, 1), &A::transfers, true},
     };

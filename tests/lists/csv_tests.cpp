@@ -112,8 +112,6 @@ TEST(CsvImport, FieldRules) {
     text += Row("MEMORY", "11", "\"145.5\",\"WFM\",\"5KHz\",\"OFF\",\"0\",\"JR\",\"67\",\"OFF\",\"0\",\"a\r\nb\",\"n\",\"#FALSE#\",#TRUE#");
     text += Row("MEMORY", "12", R"("145.5","FM","5KHz","rev.+skip","0","JR","67","OFF","0","","",#TRUE#,#TRUE#)");
     text += Row("VFO", "13", kPlain);
-    text += Row("VFO", "14", kPlain);
-    text += Row("PRIORITY", "10", kPlain);
     // A row as older programs wrote it: CP932 text, a bare LF at its end.
     const QByteArray legacy = QByteArray::fromStdString(Row("MEMORY", "3", kPlain)).replace("note", *Utf8ToCp932("東京"));
     ASSERT_TRUE(ImportCsvBytes(image, QByteArray::fromStdString(text) + legacy.chopped(2) + "\n").result.ok);
@@ -126,7 +124,7 @@ TEST(CsvImport, FieldRules) {
     EXPECT_EQ(std::pair(image.memory.slot[9].Value(kOption), image.memory.slot[12].Value(kOption)), std::pair(10.0, 11.0));
     EXPECT_EQ(Texts(image.memory.slot[11], {kNote, kTone}), "A B|67.0Hz");
     EXPECT_EQ(image.memory.slot[3].Text(kNote), "東京");
-    EXPECT_EQ(image.vfo.bands[13].Text(kFreq) + image.memory.slot[1210].Text(kFreq), "145.500000145.500000");
+    EXPECT_EQ(image.vfo.bands[13].Text(kFreq), "145.500000");
 }
 
 // A spreadsheet that quotes every text cell writes ENABLE as "#TRUE#": the

@@ -129,8 +129,6 @@ TEST_F(CloneDocumentTest, EitherImportIsOneStepThatMarksAndTakesTheFileNameWithI
 
     doc.Undo();
     EXPECT_TRUE(doc.Image().memory.slot[0].IsEmpty() && !doc.IsModified() && doc.FileName() == Path("mine.WK7"));
-    doc.Redo();
-    EXPECT_TRUE(doc.FileName().isEmpty());
 
     // A CHIRP list does the same: Save must not overwrite mine.WK7 with the mix.
     ASSERT_TRUE(doc.Save(Path("mine.WK7")).ok);
