@@ -72,7 +72,10 @@ bool RemedyCommand(const Message& line) { return line.id == MessageId::kVerbatim
 
 std::string RemedyEnglish(const PortTrouble& trouble) {
     std::string text;
-    for (const Message& line : trouble.remedy) text += (text.empty() ? "" : "\n") + line.English();
+    for (const Message& line : trouble.remedy) {
+        if (!text.empty()) text += '\n';
+        text += line.English();
+    }
     return text;
 }
 

@@ -49,7 +49,11 @@ TEST(NameFit, HoweverAListCrowdsThemDistinctNamesStayDistinct) {
         lists[1].push_back("FLIGH" + std::to_string(i));
     }
     for (const char* stem : {"County Fire", "County Fire Dispatch", "County Fire Tac", "Countywide", "COUNTY"})
-        for (int i = 0; i < 12; ++i) lists[2].push_back(std::string(stem) + (i ? " " + std::to_string(i) : ""));
+        for (int i = 0; i < 12; ++i) {
+            std::string name(stem);
+            if (i) name.append(" ").append(std::to_string(i));
+            lists[2].push_back(name);
+        }
     for (const auto& written : lists) {
         const std::vector<std::string> stored = Stored(written);
         const std::set<std::string> distinct(stored.begin(), stored.end());
