@@ -1,9 +1,9 @@
 #include "diagnostics/cable_test.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <memory>
 
+#include "core/char_escapes.h"
 #include "core/models.h"
 #include "diagnostics/diagnostic_messages.h"
 #include "link/link_operations.h"
@@ -181,23 +181,8 @@ CableTestResult RunCableTest(CableTest test, SerialPort& port, int model, const 
 }
 
 std::string ShowLineBytes(std::string_view bytes) {
-    std::string out;
-    out.reserve(bytes.size() + 16);
-    for (const char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '\r') {
-            out += "<CR>";
-        } else if (c == '\n') {
-            out += "<LF>";
-        } else if (byte < 0x20 || byte >= 0x7F) {
-            char hex[8];
-            std::snprintf(hex, sizeof hex, "<%02X>", byte);
-            out += hex;
-        } else {
-            out += c;
-        }
-    }
-    return out;
+    static const CharEscapes kShown{{{'\r', "<CR>"}, {'\n', "<LF>"}}, "<%02X>", true};
+    return EscapeChars(bytes, kShown);
 }
 
 std::vector<Message> DescribeCableTest(const CableTestResult& r) {

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <ctime>
 
+#include "core/char_escapes.h"
 #include "platform/local_time.h"
 
 namespace wrk7::link {
@@ -74,25 +75,8 @@ std::unique_ptr<SerialPort> MakeTracingPort(SerialPort& inner, SerialTrace& trac
 }
 
 std::string EscapeLineChars(std::string_view chars) {
-    std::string out;
-    out.reserve(chars.size() + 8);
-    for (const char c : chars) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '\r') {
-            out += "\\r";
-        } else if (c == '\n') {
-            out += "\\n";
-        } else if (c == '\\') {
-            out += "\\\\";
-        } else if (byte < 0x20 || byte >= 0x7F) {
-            char hex[5];
-            std::snprintf(hex, sizeof hex, "\\x%02X", byte);
-            out += hex;
-        } else {
-            out += c;
-        }
-    }
-    return out;
+    static const CharEscapes kEscaped{{{'\r', "\\r"}, {'\n', "\\n"}, {'\\', "\\\\"}}, "\\x%02X", true};
+    return EscapeChars(chars, kEscaped);
 }
 
 SerialTrace::SerialTrace(Clock::time_point start) : start_(start) {}

@@ -1,10 +1,10 @@
 #include "lists/name_fit.h"
 
 #include <QString>
-#include <cstdio>
 #include <map>
 #include <set>
 
+#include "core/char_escapes.h"
 #include "core/channel_limits.h"
 #include "files/text_file.h"
 #include "lists/csv_records.h"
@@ -184,20 +184,9 @@ std::optional<std::string> WithoutControlCharacters(std::string_view text) {
 }
 
 std::string ShownWithControls(std::string_view text) {
-    std::string out;
-    for (const char ch : text) {
-        const auto c = static_cast<unsigned char>(ch);
-        if (c == '\t') {
-            out += "\\t";
-        } else if (c < 0x20 || c == 0x7F) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\x%02X", c);
-            out += escaped;
-        } else {
-            out += ch;
-        }
-    }
-    return out;
+    // Bytes above 0x7F are the text's own UTF-8.
+    static const CharEscapes kShown{{{'\t', "\\t"}}, "\\x%02X", false};
+    return EscapeChars(text, kShown);
 }
 
 }  // namespace wrk7
