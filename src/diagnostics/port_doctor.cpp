@@ -46,7 +46,9 @@ void DescribeUsb(SerialDevice& d, const UsbSide& side, const fs::path& sysDevice
     d.usb = side.device.filename().string();
     d.vendor = ParseHexId(Attr(side.device, "idVendor")).value_or(0);
     d.product = ParseHexId(Attr(side.device, "idProduct")).value_or(0);
-    d.description = Trimmed(Attr(side.device, "manufacturer") + ' ' + Attr(side.device, "product"));
+    d.maker = Attr(side.device, "manufacturer");
+    d.serial = Attr(side.device, "serial");
+    d.description = Trimmed(d.maker + ' ' + Attr(side.device, "product"));
     if (!side.iface.empty()) d.driver = LinkName(side.iface / "driver");
     d.chip = ChipFamily(d.vendor, d.product, d.driver);
     if (d.chip.empty() && !side.iface.empty() && Attr(side.iface, "bInterfaceClass") == "02") d.chip = "CDC ACM";

@@ -21,8 +21,17 @@ struct SerialDevice {
     std::string usb;      // where it sits on USB ("1-1.2"; the device instance on Windows), "" when not on USB
     std::uint16_t vendor = 0, product = 0;  // meaningful when usb is set
     std::string description;                // the adapter's maker and product as it reports them
+    std::string maker;                      // its maker alone ("FTDI"), "" when it reports none
+    std::string serial;                     // its serial number ("A50285BI"), "" when it has none
     std::string chip;                       // ChipFamily
     std::string driver;                     // bound to it ("ftdi_sio"; the service on Windows)
+    // Windows: the driver package installed for it and Device Manager's
+    // problem code (10: cannot start, 28: no driver; 0: none).
+    std::string driverProvider, driverVersion, driverDate;
+    int problem = 0;
+    // The adapter's latency timer in milliseconds where its driver shows it
+    // (FTDI's; 16 unless someone changed it), 0 when unknown.
+    int latencyMs = 0;
     std::vector<PortTrouble> troubles;
 };
 
