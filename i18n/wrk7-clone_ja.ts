@@ -9,6 +9,41 @@
     </message>
 </context>
 <context>
+    <name>KeptAdapter</name>
+    <message>
+        <source>Found the adapter %1 at %2; it was at %3.</source>
+        <translation>アダプター %1 は %2 にありました（以前は %3）。</translation>
+    </message>
+    <message>
+        <source>%1 now leads to %2, not to the adapter kept for this program, %3.</source>
+        <translation>%1 の先は現在 %2 で、このプログラム用に登録したアダプター %3 ではありません。</translation>
+    </message>
+    <message>
+        <source>Use %1 this time anyway, or cancel and choose the port in COM Port Setup.</source>
+        <translation>今回はそのまま %1 を使うか、キャンセルして COM ポートセットアップでポートを選んでください。</translation>
+    </message>
+    <message>
+        <source>Use %1</source>
+        <translation>%1 を使う</translation>
+    </message>
+    <message>
+        <source>The adapter kept for this program, %1, is not connected.</source>
+        <translation>このプログラム用に登録したアダプター %1 が接続されていません。</translation>
+    </message>
+    <message>
+        <source>Plug it in, or choose another port in COM Port Setup.</source>
+        <translation>接続するか、COM ポートセットアップで別のポートを選んでください。</translation>
+    </message>
+    <message>
+        <source>More than one adapter like %1 is connected, and none at %2.</source>
+        <translation>%1 と同じ種類のアダプターが複数接続されていて、%2 にはありません。</translation>
+    </message>
+    <message>
+        <source>Without a serial number they cannot be told apart: choose the port in COM Port Setup.</source>
+        <translation>シリアル番号がないため区別できません。COM ポートセットアップでポートを選んでください。</translation>
+    </message>
+</context>
+<context>
     <name>Message</name>
     <message>
         <source>ERROR</source>
@@ -1389,6 +1424,26 @@
     <message>
         <source>Why a port may not open, and what to do</source>
         <translation>ポートが開けない理由と対処方法</translation>
+    </message>
+    <message>
+        <source>no serial number</source>
+        <translation>シリアル番号なし</translation>
+    </message>
+    <message>
+        <source>serial %1</source>
+        <translation>シリアル番号 %1</translation>
+    </message>
+    <message>
+        <source>&amp;Keep this adapter: find it again when it gets another port</source>
+        <translation>このアダプターを登録(&amp;K): 別のポートになっても見つける</translation>
+    </message>
+    <message>
+        <source>The adapter is known by its USB ids and serial number, not by its port number</source>
+        <translation>アダプターはポート番号ではなく、USB ID とシリアル番号で識別します</translation>
+    </message>
+    <message>
+        <source>Only a USB adapter can be kept by what it is</source>
+        <translation>登録できるのは USB アダプターだけです</translation>
     </message>
 </context>
 <context>
@@ -2788,6 +2843,10 @@
     <message>
         <source>The backup could not be loaded.</source>
         <translation>バックアップを読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>Another Device</source>
+        <translation>別のデバイス</translation>
     </message>
 </context>
 <context>

@@ -12,15 +12,26 @@ using link::WindowsComNumber;
 std::vector<PortListing> LinuxPortListing(const ComTable& table) {
     std::vector<PortListing> listing;
     for (int n = kFirstComPort; n <= kLastLinuxComPort; ++n)
-        listing.push_back({n, ComCaption(n), table[static_cast<std::size_t>(n - 1)], {}});
+        listing.push_back({n, ComCaption(n), table[static_cast<std::size_t>(n - 1)], {}, {}});
     return listing;
+}
+
+void AttachAdapters(std::vector<PortListing>& listing, const PortReport& report) {
+    for (PortListing& entry : listing) {
+        if (entry.device.empty()) continue;
+        for (const SerialDevice& d : report.devices)
+            if (d.path == entry.device || (WindowsComNumber(d.path) != 0 && WindowsComNumber(d.path) == WindowsComNumber(entry.device))) {
+                entry.adapter = IdentityOf(d);
+                break;
+            }
+    }
 }
 
 std::vector<PortListing> WindowsPortListing(const std::vector<std::string>& registered, const PortReport& report,
                                             int kept) {
     std::vector<PortListing> listing;
     for (const int n : ComNumbersByName(registered)) {
-        PortListing entry{n, WindowsComName(n), WindowsComName(n), {}};
+        PortListing entry{n, WindowsComName(n), WindowsComName(n), {}, {}};
         for (const SerialDevice& d : report.devices) {
             if (WindowsComNumber(d.path) != n) continue;
             entry.detail = !d.description.empty() ? d.description : d.chip;
@@ -31,8 +42,9 @@ std::vector<PortListing> WindowsPortListing(const std::vector<std::string>& regi
     const bool listed = std::any_of(listing.begin(), listing.end(), [kept](const PortListing& p) { return p.number == kept; });
     if (!listed && kept >= kFirstComPort && kept <= kLastWindowsComPort) {
         const auto at = std::find_if(listing.begin(), listing.end(), [kept](const PortListing& p) { return p.number > kept; });
-        listing.insert(at, PortListing{kept, WindowsComName(kept), {}, {}});
+        listing.insert(at, PortListing{kept, WindowsComName(kept), {}, {}, {}});
     }
+    AttachAdapters(listing, report);
     return listing;
 }
 
@@ -46,7 +58,9 @@ std::vector<PortListing> SystemPortListing(int kept) {
     return WindowsPortListing(names, report, kept);
 #else
     (void)kept;
-    return LinuxPortListing(link::SystemComTable());
+    std::vector<PortListing> listing = LinuxPortListing(link::SystemComTable());
+    AttachAdapters(listing, ExamineThisSystem());
+    return listing;
 #endif
 }
 

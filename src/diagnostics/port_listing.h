@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "diagnostics/adapter_identity.h"
 #include "diagnostics/port_doctor.h"
 #include "link/port_names.h"
 
@@ -16,7 +17,10 @@ struct PortListing {
     std::string caption;  // "COM  3" on Linux; the system's own name ("COM19") on Windows
     std::string device;   // "/dev/ttyUSB0", "COM19"; "" when the machine has none
     std::string detail;   // Windows: the adapter as the doctor knows it ("" when unknown)
+    AdapterIdentity adapter;  // the USB adapter behind it, Empty() when none or unknown
 };
+// Each entry's adapter as report knows it, by device.
+void AttachAdapters(std::vector<PortListing>& listing, const PortReport& report);
 
 // Linux: COM 1..16, always all sixteen, each with its device in the table.
 std::vector<PortListing> LinuxPortListing(const ComTable& table);

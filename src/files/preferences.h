@@ -67,6 +67,15 @@ inline constexpr std::string_view kDevicePathKey = "DevicePath";
 inline constexpr std::string_view kQuickReadKey = "QuickRead";
 inline constexpr std::string_view kAskBeforeWriteKey = "AskBeforeWrite";
 inline constexpr std::string_view kBackUpBeforeWriteKey = "BackUpBeforeWrite";
+// The USB adapter kept in the port dialog, found again at whatever port it
+// has: its ids ("0403:6001"), serial number, /dev/serial/by-id link, Windows
+// device instance, and its name and chip for messages.
+inline constexpr std::string_view kAdapterUsbIdKey = "AdapterUsbId";
+inline constexpr std::string_view kAdapterSerialKey = "AdapterSerial";
+inline constexpr std::string_view kAdapterByIdKey = "AdapterById";
+inline constexpr std::string_view kAdapterInstanceKey = "AdapterInstance";
+inline constexpr std::string_view kAdapterNameKey = "AdapterName";
+inline constexpr std::string_view kAdapterChipKey = "AdapterChip";
 // View > Theme ("system", "light", "dark") and View > Language ("system",
 // "en", "ja").
 inline constexpr std::string_view kThemeKey = "Theme";

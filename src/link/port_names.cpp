@@ -139,6 +139,21 @@ std::optional<std::string> DeviceForComNumber(int number) {
 #endif
 }
 
+int ComNumberOfDevice(const std::string& device, const ComTable& table) {
+    if (device.empty()) return 0;
+    if (const int number = WindowsComNumber(device); number != 0) return number;
+    const auto at = std::find(table.begin(), table.end(), device);
+    return at == table.end() ? 0 : static_cast<int>(at - table.begin()) + 1;
+}
+
+int ComNumberOfDevice(const std::string& device) {
+#ifdef _WIN32
+    return WindowsComNumber(device);
+#else
+    return ComNumberOfDevice(device, SystemComTable());
+#endif
+}
+
 std::string ComCaption(int number) {
     return number < 10 ? "COM  " + std::to_string(number) : "COM " + std::to_string(number);
 }

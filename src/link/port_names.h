@@ -53,6 +53,11 @@ Message NoSuchComPort(const std::string& named, const std::vector<int>& present)
 // The device of COM number 1..kLastComPort, or nullopt when the system has
 // no such port (on Windows "COM19", which Win32 opens as \\.\COM19).
 std::optional<std::string> DeviceForComNumber(int number);
+// The COM number that opens device: on Windows its own ("COM7": 7), on
+// Linux its place in table; 0 when none does.
+int ComNumberOfDevice(const std::string& device, const ComTable& table);
+int ComNumberOfDevice(const std::string& device);  // against this system's table
+
 // "COM  1".."COM  9", "COM 10".."COM 16": the captions of the port dialog
 // on Linux; Windows shows its ports by their own names.
 std::string ComCaption(int number);

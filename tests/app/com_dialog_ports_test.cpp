@@ -3,12 +3,17 @@
 // sixteen numbers.
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QLabel>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
 #include "app/transfer/com_dialog.h"
+#include "app/transfer/kept_adapter.h"
+#include "files/preferences.h"
 
 namespace wrk7 {
 namespace {
@@ -78,6 +83,69 @@ TEST(ComDialogPortsTest, ManyPortsScrollAndLinuxKeepsItsSixteen) {
     EXPECT_EQ(dialog.Choice(2)->objectName(), "optCOM1");
     EXPECT_EQ(dialog.SelectedPortText(), "COM2");
     EXPECT_EQ(dialog.Choice(19), nullptr);
+}
+
+diagnostics::SerialDevice Ftdi(const std::string& port) {
+    diagnostics::SerialDevice d;
+    d.path = port;
+    d.usb = "FTDIBUS\\VID_0403+PID_6001+A50285BIA\\0000";
+    d.vendor = 0x0403;
+    d.product = 0x6001;
+    d.serial = "A50285BIA";
+    d.description = "USB Serial Port";
+    d.chip = "FTDI";
+    return d;
+}
+
+TEST(ComDialogPortsTest, KeepsTheChosenAdapterByWhatItIs) {
+    ComDialog dialog;
+    diagnostics::PortReport report{true, {Ftdi("COM7")}};
+    dialog.listPorts = [&](int kept) { return diagnostics::WindowsPortListing({"COM1", "COM7"}, report, kept); };
+    QCheckBox* keep = dialog.KeepAdapterBox();
+    dialog.Prepare(7, QStringLiteral("COM7"));
+    EXPECT_TRUE(dialog.DeviceLabel(7)->text().startsWith("USB Serial Port (FTDI, serial A50285BIA)"))
+        << dialog.DeviceLabel(7)->text().toStdString();
+    EXPECT_TRUE(keep->isEnabled());
+    EXPECT_FALSE(keep->isChecked()) << "nothing kept yet";
+    dialog.Choice(1)->click();
+    EXPECT_FALSE(keep->isEnabled()) << "COM1 has no adapter to keep";
+    dialog.Choice(7)->click();
+    keep->click();
+    dialog.findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+    EXPECT_EQ(dialog.ChosenAdapter().serial, "A50285BIA");
+
+    // Unplugged: its old number, with nothing behind it, keeps it kept.
+    const diagnostics::AdapterIdentity kept = dialog.ChosenAdapter();
+    report.devices.clear();
+    dialog.Prepare(7, QStringLiteral("COM7"), {}, kept);
+    EXPECT_TRUE(keep->isChecked());
+    dialog.findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+    EXPECT_EQ(dialog.ChosenAdapter(), kept);
+}
+
+TEST(ComDialogPortsTest, TheKeptAdapterIsStoredAndFollowed) {
+    QTemporaryDir dir;
+    const diagnostics::AdapterIdentity kept = diagnostics::IdentityOf(Ftdi("COM7"));
+    {
+        QSettings store(dir.filePath("s.ini"), QSettings::IniFormat);
+        SaveKeptAdapter(store, kept);
+    }
+    QSettings store(dir.filePath("s.ini"), QSettings::IniFormat);
+    EXPECT_EQ(LoadKeptAdapter(store), kept);
+    store.setValue(SettingsKey(kAdapterUsbIdKey), "0403");
+    EXPECT_TRUE(LoadKeptAdapter(store).Empty()) << "a damaged entry keeps nothing";
+
+    diagnostics::PortReport now{true, {Ftdi("COM12")}};
+    const PortSystem system{[&] { return now; }, [](int n) { return n == 3 ? std::string("COM3") : std::string(); },
+                            [](const std::string& device) { return device == "COM12" ? 12 : 0; }};
+    AdapterFollowUp follow = FollowKeptAdapter(kept, 7, system);
+    EXPECT_EQ(follow.step, AdapterFollowUp::Step::kMoved);
+    EXPECT_EQ(follow.number, 12);
+    EXPECT_TRUE(follow.status.contains("COM12") && follow.status.contains("COM7")) << follow.status.toStdString();
+    now.devices = {};
+    EXPECT_EQ(FollowKeptAdapter(kept, 3, system).step, AdapterFollowUp::Step::kAsk) << "COM3 now leads elsewhere";
+    EXPECT_EQ(FollowKeptAdapter(kept, 7, system).step, AdapterFollowUp::Step::kRefuse);
+    EXPECT_EQ(FollowKeptAdapter({}, 7, system).step, AdapterFollowUp::Step::kGoOn);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "app/transfer/com_dialog.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
@@ -34,13 +35,33 @@ QString DeviceHint(const std::string& device) {
     return {};
 }
 
+QString AdapterText(const diagnostics::AdapterIdentity& adapter) {
+    const QString name = QString::fromStdString(!adapter.description.empty() ? adapter.description
+                                                : !adapter.chip.empty()
+                                                    ? adapter.chip
+                                                    : "USB " + diagnostics::HexId(adapter.vendor) + ':' +
+                                                          diagnostics::HexId(adapter.product));
+    QStringList what;
+    if (!adapter.chip.empty() && adapter.chip != adapter.description) what << QString::fromStdString(adapter.chip);
+    what << (adapter.serial.empty() ? ComDialog::tr("no serial number")
+                                    : ComDialog::tr("serial %1").arg(QString::fromStdString(adapter.serial)));
+    return QStringLiteral("%1 (%2)").arg(name, what.join(QStringLiteral(", ")));
+}
+
 namespace {
 
-// The device (or what stands behind it, where known) and why it may not
+// The device and what stands behind it, where known, and why it may not
 // open, or a note that there is none.
 QString DeviceText(const diagnostics::PortListing& port) {
     if (port.device.empty()) return ComDialog::tr("(no device on this machine)");
-    QString text = QString::fromStdString(port.detail.empty() ? port.device : port.detail);
+    QString text;
+    if (!port.adapter.Empty()) {
+        // Windows' port name is the row's caption already.
+        text = port.device == port.caption ? AdapterText(port.adapter)
+                                           : QStringLiteral("%1: %2").arg(QString::fromStdString(port.device), AdapterText(port.adapter));
+    } else {
+        text = QString::fromStdString(port.detail.empty() ? port.device : port.detail);
+    }
     const QString hint = DeviceHint(port.device);
     if (!hint.isEmpty()) text += QStringLiteral("  (%1)").arg(hint);
     return text;
@@ -90,6 +111,9 @@ ComDialog::ComDialog(QWidget* parent) : QDialog(parent), byIdFolder(QString::fro
     pathRow->addWidget(pathChoice_);
     pathRow->addWidget(pathEdit_, 1);
 
+    keepAdapter_ = new QCheckBox(tr("&Keep this adapter: find it again when it gets another port"));
+    keepAdapter_->setObjectName(QStringLiteral("chkKeepAdapter"));
+    keepAdapter_->setToolTip(tr("The adapter is known by its USB ids and serial number, not by its port number"));
     runLabel_ = new QLabel;
     runLabel_->setObjectName(QStringLiteral("lblRunPort"));
     runLabel_->setWordWrap(true);
@@ -123,6 +147,7 @@ ComDialog::ComDialog(QWidget* parent) : QDialog(parent), byIdFolder(QString::fro
     layout->addWidget(scroll_);
     layout->addLayout(pathRow);
     layout->addWidget(pathHint_);
+    layout->addWidget(keepAdapter_);
     layout->addWidget(runLabel_);
     layout->addLayout(buttons);
     setMinimumWidth(380);
@@ -142,7 +167,7 @@ void ComDialog::BuildRows(const std::vector<diagnostics::PortListing>& listing) 
     rows_.clear();
     for (const diagnostics::PortListing& port : listing) {
         const int n = port.number;
-        Row row{n, new QRadioButton(QString::fromStdString(port.caption)), new QLabel, new QLabel};
+        Row row{n, new QRadioButton(QString::fromStdString(port.caption)), new QLabel, new QLabel, {}};
         row.choice->setObjectName(QStringLiteral("optCOM%1").arg(n - 1));
         row.device->setObjectName(QStringLiteral("lblDevice%1").arg(n - 1));
         row.stableName->setObjectName(QStringLiteral("lblById%1").arg(n - 1));
@@ -183,9 +208,12 @@ std::vector<int> ComDialog::ListedPorts() const {
     return numbers;
 }
 
-void ComDialog::Prepare(int port, const QString& runPort, const QString& devicePath) {
+void ComDialog::Prepare(int port, const QString& runPort, const QString& devicePath,
+                        const diagnostics::AdapterIdentity& kept) {
     chosen_ = 0;
     chosenPath_.clear();
+    chosenAdapter_ = {};
+    kept_ = kept;
     const std::string folder = byIdFolder.toStdString();
     // Listing the system's ports is slow: once for all the choices.
     std::vector<diagnostics::PortListing> listing;
@@ -199,7 +227,8 @@ void ComDialog::Prepare(int port, const QString& runPort, const QString& deviceP
     }
     BuildRows(listing);
     for (std::size_t i = 0; i < listing.size(); ++i) {
-        const Row& row = rows_[i];
+        Row& row = rows_[i];
+        row.adapter = listing[i].adapter;
         row.device->setText(DeviceText(listing[i]));
         const QString stable = QString::fromStdString(link::StableNameForDevice(listing[i].device, folder));
         row.stableName->setText(QFileInfo(stable).fileName());
@@ -217,6 +246,8 @@ void ComDialog::Prepare(int port, const QString& runPort, const QString& deviceP
     } else if (QRadioButton* choice = Choice(port)) {
         choice->setChecked(true);
     }
+    const diagnostics::AdapterIdentity* selected = SelectedAdapter();
+    keepAdapter_->setChecked(!kept.Empty() && (!selected || diagnostics::IdentityMatches(kept, *selected)));
     UpdatePathState();
     runLabel_->setText(tr("This run uses: %1").arg(runPort));
     adjustSize();  // adapters' names are long
@@ -229,6 +260,18 @@ void ComDialog::UpdatePathState() {
     // An empty path names no port: OK waits for one or for a numbered choice.
     ok_->setEnabled(!pathChoice_->isChecked() || !path.isEmpty());
     testCable_->setEnabled(!SelectedPortText().isEmpty());
+    const diagnostics::AdapterIdentity* adapter = SelectedAdapter();
+    // An adapter kept but not plugged in stays kept until the user says otherwise.
+    const diagnostics::AdapterIdentity* shown = adapter ? adapter : (!kept_.Empty() && !pathChoice_->isChecked() ? &kept_ : nullptr);
+    keepAdapter_->setEnabled(shown != nullptr);
+    keepAdapter_->setToolTip(shown ? AdapterText(*shown) : tr("Only a USB adapter can be kept by what it is"));
+}
+
+const diagnostics::AdapterIdentity* ComDialog::SelectedAdapter() const {
+    if (pathChoice_->isChecked()) return nullptr;
+    for (const Row& row : rows_)
+        if (row.choice->isChecked()) return row.adapter.Empty() ? nullptr : &row.adapter;
+    return nullptr;
 }
 
 QString ComDialog::SelectedPortText() const {
@@ -247,9 +290,13 @@ void ComDialog::Accept() {
         for (const Row& row : rows_) {
             if (row.choice->isChecked()) {
                 chosen_ = row.number;
+                if (keepAdapter_->isChecked()) chosenAdapter_ = row.adapter;
                 break;
             }
         }
+        // The kept adapter was not plugged in: choosing its old number
+        // again does not forget it.
+        if (keepAdapter_->isChecked() && chosenAdapter_.Empty()) chosenAdapter_ = kept_;
     }
     hide();
     setResult(QDialog::Accepted);

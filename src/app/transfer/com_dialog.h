@@ -7,6 +7,7 @@
 #include "diagnostics/port_listing.h"
 
 class QButtonGroup;
+class QCheckBox;
 class QGridLayout;
 class QLabel;
 class QLineEdit;
@@ -18,13 +19,17 @@ namespace wrk7 {
 
 // Why a device may not open, for the hint beside its choice.
 QString DeviceHint(const std::string& device);
+// "FTDI FT232R USB UART (FTDI, serial A50285BI)": an adapter as a user
+// tells it from another.
+QString AdapterText(const diagnostics::AdapterIdentity& adapter);
 
 // "COM Port Setup" (dlgCOM): on Linux sixteen choices "COM  1".."COM 16",
 // each with the device it stands for on this machine and the adapter's
 // stable name under /dev/serial/by-id; on Windows a choice for each COM port
-// the system lists, by its name, with the adapter behind it. Then a choice
-// for a device path typed in, OK and Cancel. Cancel, or closing the window,
-// changes nothing.
+// the system lists, by its name, with the adapter behind it (chip, maker,
+// serial number). Then a choice for a device path typed in, whether to keep
+// the chosen port's adapter (and find it at another port), OK and Cancel.
+// Cancel, or closing the window, changes nothing.
 class ComDialog : public QDialog {
     Q_OBJECT
 public:
@@ -32,13 +37,18 @@ public:
 
     // Pre-selects port, or the typed-path choice holding devicePath
     // when that is not empty, and tells which port this run uses (the --port
-    // choice when there is one).
-    void Prepare(int port, const QString& runPort, const QString& devicePath = {});
+    // choice when there is one). kept: the adapter kept so far, if any.
+    void Prepare(int port, const QString& runPort, const QString& devicePath = {},
+                 const diagnostics::AdapterIdentity& kept = {});
     // The port chosen with OK, or 0 when the dialog was closed without it or
     // a device path was chosen.
     int ChosenPort() const { return chosen_; }
     // The device path chosen with OK, or "" when none was.
     const QString& ChosenDevicePath() const { return chosenPath_; }
+    // The adapter to keep, chosen with OK: Empty() when the choice has none
+    // or the user did not want it kept.
+    const diagnostics::AdapterIdentity& ChosenAdapter() const { return chosenAdapter_; }
+    QCheckBox* KeepAdapterBox() const { return keepAdapter_; }
     // The choice of COM port, its device and stable-name labels; null when
     // the dialog lists no such port.
     QRadioButton* Choice(int port) const;
@@ -66,12 +76,14 @@ public:
 private:
     void Accept();
     void UpdatePathState();
+    const diagnostics::AdapterIdentity* SelectedAdapter() const;
 
     struct Row {
         int number = 0;
         QRadioButton* choice = nullptr;
         QLabel* device = nullptr;
         QLabel* stableName = nullptr;
+        diagnostics::AdapterIdentity adapter;
     };
     // Makes the rows anew when the listing names other ports than they do.
     void BuildRows(const std::vector<diagnostics::PortListing>& listing);
@@ -88,8 +100,11 @@ private:
     QPushButton* ok_ = nullptr;
     QPushButton* testCable_ = nullptr;
     QLabel* runLabel_ = nullptr;
+    QCheckBox* keepAdapter_ = nullptr;
     int chosen_ = 0;
     QString chosenPath_;
+    diagnostics::AdapterIdentity chosenAdapter_;
+    diagnostics::AdapterIdentity kept_;
 };
 
 }  // namespace wrk7

@@ -64,7 +64,35 @@ void TransferController::LoadChoices(int portNumber, QSettings& store) {
     quickRead_ = store.value(SettingsKey(kQuickReadKey), false).toBool();
     writeChoice_.askAgain = store.value(SettingsKey(kAskBeforeWriteKey), true).toBool();
     writeChoice_.backUpFirst = store.value(SettingsKey(kBackUpBeforeWriteKey), true).toBool();
+    keptAdapter_ = LoadKeptAdapter(store);
     ResetPort();
+}
+
+void TransferController::FindKeptAdapter() {
+    if (portOverride_ || !devicePath_.isEmpty() || keptAdapter_.Empty()) return;
+    const AdapterFollowUp follow = FollowKeptAdapter(keptAdapter_, portNumber_, portSystem);
+    if (follow.step == AdapterFollowUp::Step::kMoved) TakeMove(follow);
+}
+
+void TransferController::TakeMove(const AdapterFollowUp& follow) {
+    if (follow.number != 0) portNumber_ = follow.number;
+    else devicePath_ = follow.device;
+    ResetPort();
+    emit statusMessage(follow.status);
+}
+
+bool TransferController::FollowAdapter() {
+    // --port and a typed path name the device themselves.
+    if (portOverride_ || !devicePath_.isEmpty() || keptAdapter_.Empty()) return true;
+    const AdapterFollowUp follow = FollowKeptAdapter(keptAdapter_, portNumber_, portSystem);
+    switch (follow.step) {
+        case AdapterFollowUp::Step::kGoOn: return true;
+        case AdapterFollowUp::Step::kMoved: TakeMove(follow); return true;
+        case AdapterFollowUp::Step::kAsk:
+            return prompter_.ConfirmAction(window_, tr("Another Device"), follow.lines, follow.action) == Prompter::Answer::kOk;
+        case AdapterFollowUp::Step::kRefuse: prompter_.Error(window_, ErrorTitle(), follow.lines); return false;
+    }
+    return true;
 }
 
 void TransferController::SaveChoices(QSettings& store) const {
@@ -72,6 +100,7 @@ void TransferController::SaveChoices(QSettings& store) const {
     store.setValue(SettingsKey(kQuickReadKey), quickRead_);
     store.setValue(SettingsKey(kAskBeforeWriteKey), writeChoice_.askAgain);
     store.setValue(SettingsKey(kBackUpBeforeWriteKey), writeChoice_.backUpFirst);
+    SaveKeptAdapter(store, keptAdapter_);
 }
 
 std::optional<WriteChoice> TransferController::WriteChoiceFor(TransferPart part) {
@@ -112,6 +141,7 @@ bool TransferController::StartRestore(const CloneImage& image) {
 bool TransferController::Begin(TransferDirection direction, TransferPart part,
                                std::shared_ptr<const CloneImage> restoring) {
     if (runner_->IsRunning()) return false;
+    if (!FollowAdapter()) return false;
     // A COM port Windows does not list would fail with no more than "Read
     // Failed...": the box names it and the ports there are, before anything.
     if (const std::optional<Message> problem = ports::PortProblem(RunPortText().toStdString())) {
@@ -267,13 +297,14 @@ ComDialog* TransferController::PortDialog() {
 void TransferController::ChoosePort() {
     if (runner_->IsRunning()) return;
     ComDialog* dialog = PortDialog();
-    dialog->Prepare(portNumber_, RunPortText(), devicePath_);
+    dialog->Prepare(portNumber_, RunPortText(), devicePath_, keptAdapter_);
     dialog->exec();
     const int chosen = dialog->ChosenPort();
     if (chosen == 0 && dialog->ChosenDevicePath().isEmpty()) return;
     // A typed path leaves the number as it was, for the port file.
     if (chosen != 0) portNumber_ = chosen;
     devicePath_ = dialog->ChosenDevicePath();
+    keptAdapter_ = dialog->ChosenAdapter();
     portOverride_.reset();
     ResetPort();
 }

@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 
+#include "app/transfer/kept_adapter.h"
 #include "app/transfer/write_question.h"
 #include "core/memory_map.h"
 #include "files/preferences.h"
@@ -77,6 +78,12 @@ public:
     // Shows a file with the desktop's viewer, false when it could not; tests
     // record it instead.
     std::function<bool(const QString& path)> openFile;
+    // The system's ports where the kept adapter is looked for (tests stand in).
+    PortSystem portSystem = ThisPortSystem();
+    const diagnostics::AdapterIdentity& KeptAdapter() const { return keptAdapter_; }
+    // Looks for the kept adapter once the store is loaded: a move found is
+    // taken and told on the status line; the rest waits for a transfer.
+    void FindKeptAdapter();
     // Answers the question before a write instead of the dialog (tests);
     // nullopt is Cancel.
     std::function<std::optional<WriteChoice>(TransferPart part)> askBeforeWrite;
@@ -97,6 +104,10 @@ private:
     void OfferAfterPartialWrite(TransferPart part, const std::shared_ptr<const CloneImage>& sent,
                                 const QString& backup, int model);
     void KeepTrace(const std::string& trace);
+    // Before a transfer: the kept adapter where it now is; false when the
+    // user cancelled or it is not there to be had.
+    bool FollowAdapter();
+    void TakeMove(const AdapterFollowUp& follow);
     // How the write goes, asked once a session unless not to be asked again;
     // nullopt when the user cancelled.
     std::optional<WriteChoice> WriteChoiceFor(TransferPart part);
@@ -108,6 +119,7 @@ private:
     std::optional<QString> portOverride_;
     int portNumber_ = kDefaultPort;
     QString devicePath_;  // typed into the port dialog; used instead of the number
+    diagnostics::AdapterIdentity keptAdapter_;
     bool quickRead_ = false;
     WriteChoice writeChoice_;
     bool writeAskedThisRun_ = false;

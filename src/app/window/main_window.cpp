@@ -188,6 +188,7 @@ void MainWindow::ShowStartupState() {
     resize(TwipsToPixels(10000, this), TwipsToPixels(10000, this));
     placementRestored_ = store_.RestorePlacement(this);
     store_.LoadChoices(*transfers_);
+    transfers_->FindKeptAdapter();
     transferActions_->quickRead->setChecked(transfers_->QuickRead());
     pages_->ResetGrids();
     UpdateCaption();
