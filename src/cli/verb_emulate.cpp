@@ -1,8 +1,10 @@
 #include <QCommandLineParser>
+#include <QFile>
 
 #include "cli/link_verbs.h"
 #include "emulator/memory_image.h"
 #include "emulator/pty_server.h"
+#include "emulator/trace_replay.h"
 #include "files/clone_file.h"
 #include "lists/clone_file_load.h"
 
@@ -14,6 +16,48 @@ const QCommandLineOption kLink(QStringLiteral("link"), QString(), QStringLiteral
 const QCommandLineOption kSave(QStringLiteral("save"), QString(), QStringLiteral("FILE"));
 const QCommandLineOption kPaced(QStringLiteral("paced"));
 const QCommandLineOption kFault(QStringLiteral("fault"), QString(), QStringLiteral("F"));
+const QCommandLineOption kReplay(QStringLiteral("replay"), QString(), QStringLiteral("TRACE"));
+
+// Serves server until interrupted or its line hangs up; what both modes share.
+int Serve(emu::PtyServer& server, CliIo& io) {
+    std::string error;
+    if (!server.Open(error)) {
+        io.Err(QString::fromStdString(error));
+        return kExitFailure;
+    }
+    io.Out(QStringLiteral("PORT %1").arg(QString::fromStdString(server.DevicePath())));
+    const platform::InterruptCatcher interrupt;
+    server.Serve(interrupt.Flag());
+    server.Close();
+    return kExitOk;
+}
+
+int RunReplay(const QCommandLineParser& parser, const Verb& verb, CliIo& io) {
+    for (const auto& o : {kImage, kSave, kFault})
+        if (parser.isSet(o))
+            return UsageError(verb, QStringLiteral("--%1 does not go with --replay: the trace decides every answer").arg(o.names().first()), io);
+    QFile file(parser.value(kReplay));
+    if (!file.open(QIODevice::ReadOnly)) {
+        io.Err(QStringLiteral("%1: %2").arg(file.fileName(), file.errorString()));
+        return kExitFailure;
+    }
+    std::string error;
+    std::optional<emu::TraceScript> script = emu::ParseTrace(file.readAll().toStdString(), error);
+    if (!script) {
+        io.Err(QStringLiteral("%1: %2").arg(file.fileName(), QString::fromStdString(error)));
+        return kExitFailure;
+    }
+    emu::ReplayReceiver replay(std::move(*script), parser.isSet(kPaced));
+    emu::PtyOptions options;
+    options.paced = false;  // the trace's own times hold the line's pace
+    options.linkPath = parser.value(kLink).toStdString();
+    emu::PtyServer server(replay, options);
+    const int status = Serve(server, io);
+    if (server.HungUp()) io.Note(QStringLiteral("hung up where the trace did"));
+    if (replay.UnknownCommands() > 0)
+        io.Note(QStringLiteral("%1 command(s) the trace does not hold got silence").arg(replay.UnknownCommands()));
+    return status;
+}
 }  // namespace
 
 // Serves the receiver emulator on a new pseudo-terminal until SIGINT or
@@ -22,9 +66,10 @@ int RunEmulate(const QStringList& args, CliIo& io) {
     const Verb& verb = *FindVerb(QStringLiteral("emulate"));
     QCommandLineParser parser;
     AddModelOption(parser);
-    for (const auto& o : {kImage, kLink, kSave, kPaced, kFault}) parser.addOption(o);
+    for (const auto& o : {kImage, kLink, kSave, kPaced, kFault, kReplay}) parser.addOption(o);
     int exitCode = kExitOk, model = 0;
     if (!ParseVerbArgs(parser, verb, args, 0, io, exitCode)) return exitCode;
+    if (parser.isSet(kReplay)) return RunReplay(parser, verb, io);
     if (!ModelFromParser(parser, verb, io, model)) return kExitUsage;
     emu::FaultPlan faults;
     for (const QString& f : parser.values(kFault)) {
@@ -51,15 +96,7 @@ int RunEmulate(const QStringList& args, CliIo& io) {
     options.paced = parser.isSet(kPaced);
     options.linkPath = parser.value(kLink).toStdString();
     emu::PtyServer server(receiver, options);
-    std::string error;
-    if (!server.Open(error)) {
-        io.Err(QString::fromStdString(error));
-        return kExitFailure;
-    }
-    io.Out(QStringLiteral("PORT %1").arg(QString::fromStdString(server.DevicePath())));
-    const platform::InterruptCatcher interrupt;
-    server.Serve(interrupt.Flag());
-    server.Close();
+    if (Serve(server, io) != kExitOk) return kExitFailure;
     if (server.HungUp()) io.Note(QStringLiteral("hung up after %1 commands").arg(receiver.CommandCount()));
     if (parser.isSet(kSave)) {
         CloneImage saved = emu::ImageFromMemory(receiver.Mem(), model, &seed);

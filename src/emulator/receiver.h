@@ -63,9 +63,11 @@ struct Piece {
 class Receiver {
 public:
     explicit Receiver(int model = 0);
+    virtual ~Receiver() = default;
 
     // Characters from the host, in order; returns what goes back.
-    std::vector<Piece> Receive(std::string_view bytes);
+    // A replay of a trace stands in for the receiver by these two.
+    virtual std::vector<Piece> Receive(std::string_view bytes);
 
     Memory& Mem() { return memory_; }
     const Memory& Mem() const { return memory_; }
@@ -77,7 +79,7 @@ public:
     const std::vector<std::string>& CommandLog() const { return log_; }
     int CommandCount() const { return static_cast<int>(log_.size()); }
     // The hang-up fault has fired: the line goes dead after the pending output.
-    bool HungUp() const { return hungUp_; }
+    virtual bool HungUp() const { return hungUp_; }
     bool Identified() const { return identified_; }
 
     // The slot a channel write of bank code and position lands on, by the
