@@ -52,6 +52,7 @@ const std::vector<OptionHelp>& AllOptionHelp() {
         {"--fault F", "refuse-id, silent-after=N, drop=N, garbage=N, split, re-on=ADDR, delay-ms=N, hangup-after=N"},
         {"--json", "ports: print the list as one JSON document"},
         {"--root DIR", "ports: read /sys, /proc, /dev and the udev rules under DIR instead of /"},
+        {"--root FILE", "ports: read a Windows machine's devices as written out in FILE"},
         {"--test PORT", "ports: test the cable on PORT (with the receiver, or --loopback)"},
         {"--loopback", "ports --test: the cable's ends are joined (TX to RX) instead of a receiver"},
         {"-h, --help", "show this help; after a verb, that verb's help"},

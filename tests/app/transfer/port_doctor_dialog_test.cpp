@@ -34,10 +34,13 @@ TEST(PortDoctorDialogTest, ShowsTheFixturesDevicesTheirTroublesAndCopiesTheRepor
 TEST(PortDoctorDialogTest, InJapaneseTheWordsAreTranslatedAndTheCommandsKeptAsTheyAre) {
     const Translations translations(UiLanguage::kJapanese);
     ASSERT_TRUE(translations.HasProgram());
-    for (const char* fixture : {"ch340-brltty", "modemmanager", "no-permission", "held", "pl2303-no-port"}) {
+    for (const char* fixture : {"ports/ch340-brltty", "ports/modemmanager", "ports/no-permission", "ports/held",
+                                "ports/pl2303-no-port", "ports-windows/pl2303-refused.txt", "ports-windows/ch340-bad-driver.txt",
+                                "ports-windows/no-driver.txt", "ports-windows/ftdi-latency.txt", "ports-windows/cp210x-held.txt"}) {
         SCOPED_TRACE(fixture);
-        const std::string root = std::string(WRK7_TEST_DATA_DIR "/ports/") + fixture;
-        const diagnostics::PortReport report = diagnostics::ExaminePorts(*diagnostics::SystemAt(root));
+        const std::string root = std::string(WRK7_TEST_DATA_DIR "/") + fixture;
+        std::vector<std::string> faults;
+        const diagnostics::PortReport report = diagnostics::ExamineCopyAt(root, faults);
         PortDoctorDialog dialog;
         dialog.Show(report);
         const QString& shown = dialog.ReportText();
