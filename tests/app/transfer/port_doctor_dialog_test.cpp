@@ -27,6 +27,11 @@ TEST(PortDoctorDialogTest, ShowsTheFixturesDevicesTheirTroublesAndCopiesTheRepor
     dialog.CopyButton()->click();
     EXPECT_EQ(QApplication::clipboard()->text(), dialog.ReportText());
     EXPECT_TRUE(dialog.ReportText().contains(QLatin1String("ENV{PRODUCT}==\"1a86/7523/*\", ENV{SYSTEMD_WANTS}=\"\"")));
+    // A Windows machine written out shows as wrk7 ports prints it.
+    dialog.Examine(QStringLiteral(WRK7_TEST_DATA_DIR "/ports-windows/ftdi-latency.txt"));
+    for (const char* part : {"Serial number: A50285BI", "Driver package: FTDI 2.12.36.4 (2021-06-03)", "Latency timer: 16 ms",
+                             "Slow adapter: The adapter's latency timer is 16 ms"})
+        EXPECT_TRUE(dialog.ReportText().contains(QLatin1String(part))) << part << '\n' << dialog.ReportText().toStdString();
 }
 
 // A Japanese window translates the doctor's words, but hands over its
