@@ -135,8 +135,13 @@ endif()
 # What stands in a port's way, and the cable test: the USB chip table, the
 # udev rules, the system as files (sysfs, /proc, lock files) or the
 # registry, the troubles with their remedies, and their messages. Plain C++
-# over the link; the transfers never use it.
-wrk7_layer(diagnostics USES link)
+# over the link; the transfers never use it. On Windows SetupAPI and
+# CfgMgr32 tell what stands behind each port.
+if(WIN32)
+  wrk7_layer(diagnostics USES link LIBS setupapi cfgmgr32)
+else()
+  wrk7_layer(diagnostics USES link)
+endif()
 
 # The receiver emulator, in-process (a link port) and on a pseudo-terminal.
 wrk7_layer(emulator USES link platform)

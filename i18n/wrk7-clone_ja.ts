@@ -969,6 +969,66 @@
         <source>Ask the computer's administrator for access to it.</source>
         <translation>このコンピューターの管理者にアクセス権を頼んでください。</translation>
     </message>
+    <message>
+        <source>Windows' driver refuses this adapter's chip (code %1; Device Manager calls it "%2"): it is an old PL2303HXA or PL2303X, or a counterfeit of one, which Prolific's current drivers no longer serve.</source>
+        <translation>Windows のドライバーがこのアダプターのチップを受け付けていません (コード %1、デバイス マネージャーでの名前は「%2」)。古い PL2303HXA か PL2303X、またはその偽造品で、Prolific の現行ドライバーはもう対応していません。</translation>
+    </message>
+    <message>
+        <source>Or install Prolific's older driver %1, which users report still serves these chips, and choose it for the port: Device Manager &gt; the port &gt; Properties &gt; Driver &gt; Update Driver &gt; Browse my computer &gt; Let me pick.</source>
+        <translation>または、これらのチップでも動くと利用者が報告している Prolific の旧ドライバー %1 をインストールし、ポートに選んでください: デバイス マネージャー &gt; そのポート &gt; プロパティ &gt; ドライバー &gt; ドライバーの更新 &gt; コンピューターを参照 &gt; 一覧から選択。</translation>
+    </message>
+    <message>
+        <source>Windows Update may put the newer driver back: turn off automatic driver downloads (System Properties &gt; Hardware &gt; Device Installation Settings &gt; No).</source>
+        <translation>Windows Update が新しいドライバーを入れ直すことがあります。ドライバーの自動ダウンロードを止めてください (システムのプロパティ &gt; ハードウェア &gt; デバイスのインストール設定 &gt; いいえ)。</translation>
+    </message>
+    <message>
+        <source>The %1 driver %2 installed for this adapter is known to close the port right after it opens, so no exchange gets through.</source>
+        <translation>このアダプターに入っている %1 のドライバー %2 は、ポートを開いた直後に閉じてしまうことが知られており、やり取りが通りません。</translation>
+    </message>
+    <message>
+        <source>Roll the driver back: Device Manager &gt; Ports (COM &amp; LPT) &gt; %1 &gt; Properties &gt; Driver &gt; Roll Back Driver.</source>
+        <translation>ドライバーを元に戻してください: デバイス マネージャー &gt; ポート (COM と LPT) &gt; %1 &gt; プロパティ &gt; ドライバー &gt; ドライバーを元に戻す。</translation>
+    </message>
+    <message>
+        <source>If Roll Back Driver is greyed out, install an earlier version of the chip maker's driver (users report that %1 works) and choose it for the port: Update Driver &gt; Browse my computer &gt; Let me pick.</source>
+        <translation>「ドライバーを元に戻す」が押せないときは、チップメーカーのドライバーの以前の版 (利用者の報告では %1 が動きます) をインストールし、ポートに選んでください: ドライバーの更新 &gt; コンピューターを参照 &gt; 一覧から選択。</translation>
+    </message>
+    <message>
+        <source>Windows has no driver installed for this %1 adapter %2 (code %3), so it has no port.</source>
+        <translation>この %1 アダプター %2 には Windows のドライバーがインストールされていないため (コード %3)、ポートがありません。</translation>
+    </message>
+    <message>
+        <source>Install the driver of the chip's maker (%1), then unplug the adapter and plug it in again.</source>
+        <translation>チップメーカーのドライバー (%1) をインストールし、アダプターを抜いて挿し直してください。</translation>
+    </message>
+    <message>
+        <source>Install the driver the adapter's maker offers for it, then unplug the adapter and plug it in again.</source>
+        <translation>アダプターのメーカーが提供するドライバーをインストールし、アダプターを抜いて挿し直してください。</translation>
+    </message>
+    <message>
+        <source>Or let Windows look for one: Device Manager &gt; the device &gt; Update Driver &gt; Search automatically for drivers.</source>
+        <translation>または Windows に探させてください: デバイス マネージャー &gt; そのデバイス &gt; ドライバーの更新 &gt; ドライバーを自動的に検索。</translation>
+    </message>
+    <message>
+        <source>Windows reports problem code %1 for %2: the device is not working.</source>
+        <translation>Windows は %2 について問題コード %1 を報告しています。このデバイスは動作していません。</translation>
+    </message>
+    <message>
+        <source>Device Manager says why: the device &gt; Properties &gt; General &gt; Device status. Unplugging the adapter and plugging it in again, or Driver &gt; Update Driver there, often helps.</source>
+        <translation>理由はデバイス マネージャーに出ています: そのデバイス &gt; プロパティ &gt; 全般 &gt; デバイスの状態。アダプターの抜き挿しか、そこでのドライバー &gt; ドライバーの更新で直ることがよくあります。</translation>
+    </message>
+    <message>
+        <source>Another program holds %1: Windows refused to open it (access denied).</source>
+        <translation>別のプログラムが %1 を使用中です。Windows はこのポートを開くことを拒みました (アクセス拒否)。</translation>
+    </message>
+    <message>
+        <source>The adapter's latency timer is %1 ms: the adapter holds the end of each reply until it runs out, so each of a full read's about 1,330 replies waits up to %1 ms, up to about %2 s in all.</source>
+        <translation>アダプターの遅延タイマーは %1 ms です。アダプターはタイマーが切れるまで各応答の終わりを留めるため、全体読み込みの約 1,330 回の応答がそれぞれ最大 %1 ms 待ち、合計で最大約 %2 秒かかります。</translation>
+    </message>
+    <message>
+        <source>Set it to 1 ms: Device Manager &gt; Ports (COM &amp; LPT) &gt; %1 &gt; Properties &gt; Port Settings &gt; Advanced &gt; Latency Timer (msec) = 1, then OK.</source>
+        <translation>1 ms にしてください: デバイス マネージャー &gt; ポート (COM と LPT) &gt; %1 &gt; プロパティ &gt; ポートの設定 &gt; 詳細設定 (Advanced) &gt; Latency Timer (msec) = 1、そして OK。</translation>
+    </message>
 </context>
 <context>
     <name>Printing</name>
@@ -2349,6 +2409,54 @@
     <message>
         <source>Nothing stands in its way.</source>
         <translation>問題は見つかりません。</translation>
+    </message>
+    <message>
+        <source>Chip refused:</source>
+        <translation>チップ拒否:</translation>
+    </message>
+    <message>
+        <source>Faulty driver:</source>
+        <translation>不具合のあるドライバー:</translation>
+    </message>
+    <message>
+        <source>No driver:</source>
+        <translation>ドライバーなし:</translation>
+    </message>
+    <message>
+        <source>Device problem:</source>
+        <translation>デバイスの問題:</translation>
+    </message>
+    <message>
+        <source>Slow adapter:</source>
+        <translation>遅いアダプター:</translation>
+    </message>
+    <message>
+        <source>Passed over: %1</source>
+        <translation>読み飛ばした行: %1</translation>
+    </message>
+    <message>
+        <source>Serial number:</source>
+        <translation>シリアル番号:</translation>
+    </message>
+    <message>
+        <source>Driver package:</source>
+        <translation>ドライバー パッケージ:</translation>
+    </message>
+    <message>
+        <source>Problem code:</source>
+        <translation>問題コード:</translation>
+    </message>
+    <message>
+        <source>Latency timer:</source>
+        <translation>遅延タイマー:</translation>
+    </message>
+    <message>
+        <source>%1 ms (1 ms while this program has it open)</source>
+        <translation>%1 ms (このプログラムが開いている間は 1 ms)</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
     </message>
 </context>
 <context>

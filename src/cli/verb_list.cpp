@@ -53,6 +53,7 @@ const std::vector<OptionHelp>& AllOptionHelp() {
         {"--replay TRACE", "emulate: serve the receiver's side of a serial trace (--paced keeps every gap)"},
         {"--json", "ports: print the list as one JSON document"},
         {"--root DIR", "ports: read /sys, /proc, /dev and the udev rules under DIR instead of /"},
+        {"--root FILE", "ports: read a Windows machine's devices as written out in FILE"},
         {"--test PORT", "ports: test the cable on PORT (with the receiver, or --loopback)"},
         {"--loopback", "ports --test: the cable's ends are joined (TX to RX) instead of a receiver"},
         {"-h, --help", "show this help; after a verb, that verb's help"},

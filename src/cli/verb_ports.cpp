@@ -39,6 +39,12 @@ QJsonDocument Json(const diagnostics::PortReport& report) {
                                    {"description", Q(d.description)},
                                    {"chip", Q(d.chip)},
                                    {"driver", Q(d.driver)},
+                                   {"serial", Q(d.serial)},
+                                   {"driverProvider", Q(d.driverProvider)},
+                                   {"driverVersion", Q(d.driverVersion)},
+                                   {"driverDate", Q(d.driverDate)},
+                                   {"problem", d.problem},
+                                   {"latencyMs", d.latencyMs},
                                    {"troubles", troubles}});
     }
     return QJsonDocument(devices);
@@ -62,6 +68,13 @@ void PrintText(const diagnostics::PortReport& report, CliIo& io) {
                               (d.description.empty() ? QString() : QStringLiteral(" (%1)").arg(Q(d.description))));
         field("chip:", Q(d.chip));
         field("driver:", Q(d.driver));
+        field("serial:", Q(d.serial));
+        field("package:", Q(diagnostics::DriverPackage(d)));
+        if (d.problem != 0) field("problem:", QStringLiteral("code %1").arg(d.problem));
+        if (d.latencyMs != 0)
+            field("latency:", QStringLiteral("%1 ms").arg(d.latencyMs) +
+                                  (diagnostics::LowLatencyOnOpen(d) ? QStringLiteral(" (1 ms while this program has it open)")
+                                                                    : QString()));
         for (const diagnostics::PortTrouble& t : d.troubles) {
             io.Out(QStringLiteral("  trouble (%1): %2")
                        .arg(QString::fromLatin1(diagnostics::TroubleName(t.kind)), Q(t.text.English())));
@@ -88,9 +101,11 @@ int RunPorts(const QStringList& args, CliIo& io) {
         if (parser.isSet(QString::fromLatin1(name)))
             return UsageError(verb, QStringLiteral("--%1 goes with --test PORT").arg(QString::fromLatin1(name)), io);
 
+    std::vector<std::string> faults;
     const diagnostics::PortReport report =
-        parser.isSet(kRoot) ? diagnostics::ExaminePorts(*diagnostics::SystemAt(parser.value(kRoot).toStdString()))
+        parser.isSet(kRoot) ? diagnostics::ExamineCopyAt(parser.value(kRoot).toStdString(), faults)
                             : diagnostics::ExamineThisSystem();
+    for (const std::string& fault : faults) io.Err(QStringLiteral("%1: %2").arg(parser.value(kRoot), Q(fault)));
     if (!report.readable) {
         const QString where = parser.isSet(kRoot) ? parser.value(kRoot) : QStringLiteral("/");
         io.Err(QStringLiteral("cannot read the serial devices under %1 (sys/class/tty)").arg(where));

@@ -170,6 +170,67 @@ constexpr MessageTemplateOf<DiagnosticId> kTemplates[] = {
     {Id::kDoctorAskAdministrator,
      WRK7_MESSAGE("Message", "Ask the computer's administrator for access to it."),
      nullptr, false},
+    {Id::kDoctorChipRefused,
+     WRK7_MESSAGE("Message", "Windows' driver refuses this adapter's chip (code %1; Device Manager calls it \"%2\"): it "
+                             "is an old PL2303HXA or PL2303X, or a counterfeit of one, which Prolific's current "
+                             "drivers no longer serve."),
+     nullptr, false},
+    {Id::kDoctorOlderProlificDriver,
+     WRK7_MESSAGE("Message", "Or install Prolific's older driver %1, which users report still serves these chips, and "
+                             "choose it for the port: Device Manager > the port > Properties > Driver > Update Driver > "
+                             "Browse my computer > Let me pick."),
+     nullptr, false},
+    {Id::kDoctorKeepDriver,
+     WRK7_MESSAGE("Message", "Windows Update may put the newer driver back: turn off automatic driver downloads (System "
+                             "Properties > Hardware > Device Installation Settings > No)."),
+     nullptr, false},
+    {Id::kDoctorBadDriverVersion,
+     WRK7_MESSAGE("Message", "The %1 driver %2 installed for this adapter is known to close the port right after it "
+                             "opens, so no exchange gets through."),
+     nullptr, false},
+    {Id::kDoctorRollBackDriver,
+     WRK7_MESSAGE("Message", "Roll the driver back: Device Manager > Ports (COM & LPT) > %1 > Properties > Driver > Roll "
+                             "Back Driver."),
+     nullptr, false},
+    {Id::kDoctorEarlierDriver,
+     WRK7_MESSAGE("Message", "If Roll Back Driver is greyed out, install an earlier version of the chip maker's driver "
+                             "(users report that %1 works) and choose it for the port: Update Driver > Browse my "
+                             "computer > Let me pick."),
+     nullptr, false},
+    {Id::kDoctorNoDriverInstalled,
+     WRK7_MESSAGE("Message", "Windows has no driver installed for this %1 adapter %2 (code %3), so it has no port."),
+     nullptr, false},
+    {Id::kDoctorInstallMakersDriver,
+     WRK7_MESSAGE("Message", "Install the driver of the chip's maker (%1), then unplug the adapter and plug it in "
+                             "again."),
+     nullptr, false},
+    {Id::kDoctorInstallAdapterDriver,
+     WRK7_MESSAGE("Message", "Install the driver the adapter's maker offers for it, then unplug the adapter and plug it "
+                             "in again."),
+     nullptr, false},
+    {Id::kDoctorSearchDriver,
+     WRK7_MESSAGE("Message", "Or let Windows look for one: Device Manager > the device > Update Driver > Search "
+                             "automatically for drivers."),
+     nullptr, false},
+    {Id::kDoctorProblemCode,
+     WRK7_MESSAGE("Message", "Windows reports problem code %1 for %2: the device is not working."),
+     nullptr, false},
+    {Id::kDoctorSeeDeviceStatus,
+     WRK7_MESSAGE("Message", "Device Manager says why: the device > Properties > General > Device status. Unplugging "
+                             "the adapter and plugging it in again, or Driver > Update Driver there, often helps."),
+     nullptr, false},
+    {Id::kDoctorOpenRefused,
+     WRK7_MESSAGE("Message", "Another program holds %1: Windows refused to open it (access denied)."),
+     nullptr, false},
+    {Id::kDoctorLatency,
+     WRK7_MESSAGE("Message", "The adapter's latency timer is %1 ms: the adapter holds the end of each reply until it "
+                             "runs out, so each of a full read's about 1,330 replies waits up to %1 ms, up to about "
+                             "%2 s in all."),
+     nullptr, false},
+    {Id::kDoctorSetLatency,
+     WRK7_MESSAGE("Message", "Set it to 1 ms: Device Manager > Ports (COM & LPT) > %1 > Properties > Port Settings > "
+                             "Advanced > Latency Timer (msec) = 1, then OK."),
+     nullptr, false},
 };
 static_assert(InIdOrder(kTemplates, DiagnosticId::kCount),
               "every diagnostic id has its template, in the order of the ids");

@@ -68,6 +68,22 @@ enum class DiagnosticId {
     kDoctorExtraModules,
     kDoctorThisUserMayNot,
     kDoctorAskAdministrator,
+    // The port doctor on Windows.
+    kDoctorChipRefused,
+    kDoctorOlderProlificDriver,
+    kDoctorKeepDriver,
+    kDoctorBadDriverVersion,
+    kDoctorRollBackDriver,
+    kDoctorEarlierDriver,
+    kDoctorNoDriverInstalled,
+    kDoctorInstallMakersDriver,
+    kDoctorInstallAdapterDriver,
+    kDoctorSearchDriver,
+    kDoctorProblemCode,
+    kDoctorSeeDeviceStatus,
+    kDoctorOpenRefused,
+    kDoctorLatency,
+    kDoctorSetLatency,
 
     kCount
 };

@@ -5,11 +5,13 @@
 // fixtures; plain C++, so it also builds (for --root) on Windows.
 #include "diagnostics/port_doctor.h"
 
+#include <charconv>
 #include <map>
 #include <optional>
 #include <set>
 #include <system_error>
 
+#include "diagnostics/windows_devices.h"
 #include "link/port_names.h"
 
 namespace wrk7::diagnostics {
@@ -76,6 +78,15 @@ bool SerialInterface(const fs::path& iface, std::uint16_t vendor, std::uint16_t 
     return KnownChip(vendor, product) || (Attr(iface, "bInterfaceClass") == "02" && Attr(iface, "bInterfaceSubClass") == "02");
 }
 
+// The latency timer ftdi_sio shows for a port, 0 where none: no trouble on
+// Linux, as the link asks the driver for low latency (1 ms) on opening.
+int LatencyTimer(const SystemView& system, const std::string& name) {
+    const std::string text = Attr(system.Here("/sys/bus/usb-serial/devices/" + name), "latency_timer");
+    int ms = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), ms);
+    return error == std::errc() && end == text.data() + text.size() && ms > 0 && ms <= 255 ? ms : 0;
+}
+
 
 }  // namespace
 
@@ -108,6 +119,7 @@ PortReport ExaminePorts(const SystemView& system) {
         d.path = "/dev/" + entry.filename().string();
         if (const auto it = byId.find(d.path); it != byId.end()) d.byId = it->second;
         d.driver = driver;
+        d.latencyMs = LatencyTimer(system, entry.filename().string());
         if (const auto side = UsbAbove(dir, sysDevices)) {
             DescribeUsb(d, *side, sysDevices, c);
             usbWithPort.insert(d.usb);
@@ -182,6 +194,22 @@ DeviceVerdict QuickVerdict(const SystemView& system, const std::string& device) 
     BusyTroubles(c, d);
     return {d.troubles.empty() ? DeviceVerdict::Kind::kFine : DeviceVerdict::Kind::kBusy, {}};
 }
+
+PortReport ExamineCopyAt(const std::string& root, std::vector<std::string>& faults) {
+    std::error_code error;
+    if (!fs::is_regular_file(root, error)) return ExaminePorts(*SystemAt(root));
+    const WindowsSystem system = ReadWindowsSystem(ReadText(root));
+    faults.insert(faults.end(), system.faults.begin(), system.faults.end());
+    return ExamineWindows(system);
+}
+
+std::string DriverPackage(const SerialDevice& d) {
+    std::string line = Trimmed(d.driverProvider + ' ' + d.driverVersion);
+    if (!d.driverDate.empty()) line += (line.empty() ? "(" : " (") + d.driverDate + ')';
+    return line;
+}
+
+bool LowLatencyOnOpen(const SerialDevice& d) { return d.path.rfind("/dev/", 0) == 0; }
 
 #ifndef _WIN32
 PortReport ExamineThisSystem() { return ExaminePorts(*FileSystemAt("/")); }

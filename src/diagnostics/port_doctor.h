@@ -41,8 +41,18 @@ struct PortReport {
 };
 
 PortReport ExaminePorts(const SystemView& system);
-// This machine: the tree at "/" on Linux, the registry on Windows.
+// This machine: the tree at "/" on Linux, SetupAPI and the registry on Windows.
 PortReport ExamineThisSystem();
+// A copy of another machine: a Linux tree below a folder, or a Windows
+// machine's devices written out in a file (ReadWindowsSystem); the file's
+// lines passed over are added to faults.
+PortReport ExamineCopyAt(const std::string& root, std::vector<std::string>& faults);
+
+// The driver package in one line ("FTDI 2.12.36.4 (2021-06-03)"), "" when unknown.
+std::string DriverPackage(const SerialDevice& d);
+// Whether the link asks d's driver for low latency on opening (Linux), so
+// its latency timer costs a read nothing.
+bool LowLatencyOnOpen(const SerialDevice& d);
 
 // Why one device may not open, in short: the hint beside a port's name.
 struct DeviceVerdict {

@@ -1,99 +1,143 @@
-// Windows keeps what the doctor needs in the registry: the present ports
-// under HARDWARE\DEVICEMAP\SERIALCOMM, and for each USB device (or FTDI's
-// own bus) under the Enum key its hardware id, driver service and, in
-// "Device Parameters", the port name it was given. Who may open a port and
-// who holds it Windows only tells by an attempt to open it.
+// Windows tells what stands behind each port through SetupAPI (ids, names,
+// the driver key with its package) and CfgMgr32 (Device Manager's problem
+// code); the present ports, Bluetooth's among them, it lists under
+// HARDWARE\DEVICEMAP\SERIALCOMM. Who holds a port it tells only to an
+// attempt to open it. What it says is gathered into plain records, which
+// windows_devices.cpp judges as it judges a fixture.
 #ifdef _WIN32
 #include <windows.h>
+// After windows.h, which they build on.
+#include <cfgmgr32.h>
+#include <setupapi.h>
 
 #include <algorithm>
-#include <set>
 
 #include "diagnostics/port_doctor.h"
+#include "diagnostics/usb_chips.h"
+#include "diagnostics/windows_devices.h"
 #include "link/port_names.h"
 
 namespace wrk7::diagnostics {
 
 namespace {
 
-std::string Narrow(const wchar_t* text) {
-    std::string out;
-    for (const wchar_t* c = text; *c; ++c) out += *c < 128 ? static_cast<char>(*c) : '?';  // ids and names are ASCII
+// GUID_DEVCLASS_PORTS, without initguid.h's definitions in this unit.
+const GUID kPortsClass = {0x4d36e978, 0xe325, 0x11ce, {0xbf, 0xc1, 0x08, 0x00, 0x2b, 0xe1, 0x03, 0x18}};
+
+// Names may be in the system's language: UTF-8, as every text of ours.
+std::string Utf8(const wchar_t* text) {
+    const int bytes = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
+    if (bytes <= 1) return {};
+    std::string out(static_cast<std::size_t>(bytes), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text, -1, out.data(), bytes, nullptr, nullptr);
+    out.pop_back();
     return out;
 }
 
-std::wstring Wide(const std::string& text) { return std::wstring(text.begin(), text.end()); }
-
-// A string value (the first string of a multi-string one), "" when none.
-std::string StringValue(HKEY key, const wchar_t* subkey, const wchar_t* name) {
-    wchar_t data[512];
-    DWORD bytes = sizeof data - 2 * sizeof(wchar_t);
+// A string property, each string of a multi-string one; none when absent.
+std::vector<std::string> Property(HDEVINFO set, SP_DEVINFO_DATA& info, DWORD property) {
+    wchar_t data[1024] = {};
     DWORD type = 0;
-    if (RegGetValueW(key, subkey, name, RRF_RT_REG_SZ | RRF_RT_REG_MULTI_SZ, &type, data, &bytes) != ERROR_SUCCESS) return {};
+    if (!SetupDiGetDeviceRegistryPropertyW(set, &info, property, &type, reinterpret_cast<BYTE*>(data),
+                                           sizeof data - 2 * sizeof(wchar_t), nullptr) ||
+        (type != REG_SZ && type != REG_MULTI_SZ))
+        return {};
+    std::vector<std::string> strings;
+    for (const wchar_t* s = data; *s && s < data + 1022; s += wcslen(s) + 1) strings.push_back(Utf8(s));
+    return strings;
+}
+
+std::string FirstProperty(HDEVINFO set, SP_DEVINFO_DATA& info, DWORD property) {
+    const std::vector<std::string> strings = Property(set, info, property);
+    return strings.empty() ? std::string() : strings.front();
+}
+
+std::string StringValue(HKEY key, const wchar_t* name) {
+    wchar_t data[512];
+    DWORD bytes = sizeof data - sizeof(wchar_t);
+    if (RegGetValueW(key, nullptr, name, RRF_RT_REG_SZ, nullptr, data, &bytes) != ERROR_SUCCESS) return {};
     data[bytes / sizeof(wchar_t)] = L'\0';
-    return Narrow(data);
+    return Utf8(data);
 }
 
-std::vector<std::string> SubkeyNames(HKEY key) {
-    std::vector<std::string> names;
-    for (DWORD index = 0;; ++index) {
-        wchar_t name[256];
-        DWORD length = 256;
-        const LONG status = RegEnumKeyExW(key, index, name, &length, nullptr, nullptr, nullptr, nullptr);
-        if (status == ERROR_NO_MORE_ITEMS) break;
-        if (status == ERROR_SUCCESS) names.push_back(Narrow(name));
-    }
-    return names;
+int DwordValue(HKEY key, const wchar_t* name) {
+    DWORD value = 0, bytes = sizeof value;
+    if (RegGetValueW(key, nullptr, name, RRF_RT_REG_DWORD, nullptr, &value, &bytes) != ERROR_SUCCESS) return 0;
+    return static_cast<int>(std::min<DWORD>(value, 10000));
 }
 
-// The USB side of each present port, found by the port name its device was given.
-void DescribeFromEnum(std::vector<SerialDevice>& devices) {
-    for (const char* bus : {"USB", "FTDIBUS"}) {
-        HKEY busKey = nullptr;
-        const std::wstring busPath = L"SYSTEM\\CurrentControlSet\\Enum\\" + Wide(bus);
-        if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, busPath.c_str(), 0, KEY_READ, &busKey) != ERROR_SUCCESS) continue;
-        for (const std::string& id : SubkeyNames(busKey)) {
-            HKEY idKey = nullptr;
-            if (RegOpenKeyExW(busKey, Wide(id).c_str(), 0, KEY_READ, &idKey) != ERROR_SUCCESS) continue;
-            for (const std::string& instance : SubkeyNames(idKey)) {
-                const std::wstring parameters = Wide(instance) + L"\\Device Parameters";
-                const std::string port = StringValue(idKey, parameters.c_str(), L"PortName");
-                auto it = std::find_if(devices.begin(), devices.end(), [&](const SerialDevice& d) { return _stricmp(d.path.c_str(), port.c_str()) == 0; });
-                if (port.empty() || it == devices.end() || !it->usb.empty()) continue;
-                const std::wstring instanceKey = Wide(instance);
-                std::string hardwareId = StringValue(idKey, instanceKey.c_str(), L"HardwareID");
-                if (hardwareId.empty()) hardwareId = std::string(bus) + '\\' + id;
-                if (!ParseHardwareId(hardwareId, it->vendor, it->product)) continue;
-                it->usb = std::string(bus) + '\\' + id + '\\' + instance;
-                it->driver = StringValue(idKey, instanceKey.c_str(), L"Service");
-                it->description = StringValue(idKey, instanceKey.c_str(), L"FriendlyName");
-                it->chip = ChipFamily(it->vendor, it->product, it->driver);
-            }
-            RegCloseKey(idKey);
-        }
-        RegCloseKey(busKey);
+WindowsDeviceRecord Record(HDEVINFO set, SP_DEVINFO_DATA& info) {
+    WindowsDeviceRecord r;
+    wchar_t id[512] = {};
+    if (SetupDiGetDeviceInstanceIdW(set, &info, id, 511, nullptr)) r.instanceId = Utf8(id);
+    r.hardwareIds = Property(set, info, SPDRP_HARDWAREID);
+    r.friendlyName = FirstProperty(set, info, SPDRP_FRIENDLYNAME);
+    // A device with no driver has only the name it gives itself.
+    if (r.friendlyName.empty()) r.friendlyName = FirstProperty(set, info, SPDRP_DEVICEDESC);
+    r.manufacturer = FirstProperty(set, info, SPDRP_MFG);
+    r.service = FirstProperty(set, info, SPDRP_SERVICE);
+    r.deviceClass = FirstProperty(set, info, SPDRP_CLASS);
+    if (HKEY key = SetupDiOpenDevRegKey(set, &info, DICS_FLAG_GLOBAL, 0, DIREG_DEV, KEY_READ); key != INVALID_HANDLE_VALUE) {
+        r.portName = StringValue(key, L"PortName");
+        r.latencyMs = DwordValue(key, L"LatencyTimer");
+        RegCloseKey(key);
     }
+    if (HKEY key = SetupDiOpenDevRegKey(set, &info, DICS_FLAG_GLOBAL, 0, DIREG_DRV, KEY_READ); key != INVALID_HANDLE_VALUE) {
+        r.driverProvider = StringValue(key, L"ProviderName");
+        r.driverVersion = StringValue(key, L"DriverVersion");
+        r.driverDate = StringValue(key, L"DriverDate");
+        RegCloseKey(key);
+    }
+    ULONG status = 0, problem = 0;
+    if (CM_Get_DevNode_Status(&status, &problem, info.DevInst, 0) == CR_SUCCESS && (status & DN_HAS_PROBLEM))
+        r.problem = static_cast<int>(problem);
+    return r;
+}
+
+bool SerialAdapterOrTroubled(const WindowsDeviceRecord& r) {
+    if (r.problem != 0) return true;
+    std::uint16_t vendor = 0, product = 0;
+    return ParseHardwareId(r.instanceId, vendor, product) && KnownChip(vendor, product);
+}
+
+// The present devices of a class (or of an enumerator, every class), each
+// once; of an enumerator only serial adapters and devices in trouble.
+void Collect(HDEVINFO set, bool everyDevice, std::vector<WindowsDeviceRecord>& out) {
+    if (set == INVALID_HANDLE_VALUE) return;
+    SP_DEVINFO_DATA info{};
+    info.cbSize = sizeof info;
+    for (DWORD i = 0; SetupDiEnumDeviceInfo(set, i, &info); ++i) {
+        WindowsDeviceRecord r = Record(set, info);
+        if (r.instanceId.empty() || !(everyDevice || SerialAdapterOrTroubled(r))) continue;
+        if (std::none_of(out.begin(), out.end(), [&](const WindowsDeviceRecord& o) { return Lower(o.instanceId) == Lower(r.instanceId); }))
+            out.push_back(std::move(r));
+    }
+    SetupDiDestroyDeviceInfoList(set);
+}
+
+// Only a USB adapter's port is opened to see whether another program holds
+// it: opening a Bluetooth port makes Windows call the paired device.
+void TryOpening(WindowsDeviceRecord& r) {
+    const std::string id = Lower(r.instanceId);
+    if (r.problem != 0 || r.portName.empty() || (id.rfind("usb\\", 0) != 0 && id.rfind("ftdibus\\", 0) != 0)) return;
+    const std::wstring path = L"\\\\.\\" + std::wstring(r.portName.begin(), r.portName.end());
+    const HANDLE handle = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (handle != INVALID_HANDLE_VALUE) CloseHandle(handle);
+    else r.openRefused = GetLastError() == ERROR_ACCESS_DENIED;
 }
 
 }  // namespace
 
 PortReport ExamineThisSystem() {
-    PortReport report;
-    report.readable = true;  // a missing key means no port yet, not an unreadable system
-    std::vector<std::string> names = link::RegisteredPortNames();
-    // COM order: by number, as the port dialog counts them.
-    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-        const int na = std::atoi(a.c_str() + std::min<std::size_t>(3, a.size()));
-        const int nb = std::atoi(b.c_str() + std::min<std::size_t>(3, b.size()));
-        return na != nb ? na < nb : a < b;
-    });
-    for (const std::string& name : names) {
-        SerialDevice d;
-        d.path = name;
-        report.devices.push_back(d);
-    }
-    DescribeFromEnum(report.devices);
-    return report;
+    WindowsSystem system;
+    system.registered = link::RegisteredPortNames();
+    Collect(SetupDiGetClassDevsW(&kPortsClass, nullptr, nullptr, DIGCF_PRESENT), true, system.devices);
+    for (const wchar_t* enumerator : {L"USB", L"FTDIBUS"})
+        Collect(SetupDiGetClassDevsW(nullptr, enumerator, nullptr, DIGCF_PRESENT | DIGCF_ALLCLASSES), false, system.devices);
+    for (WindowsDeviceRecord& r : system.devices)
+        if (std::any_of(system.registered.begin(), system.registered.end(), [&](const std::string& p) { return Lower(p) == Lower(r.portName); }))
+            TryOpening(r);
+    return ExamineWindows(system);  // a missing key means no port yet, not an unreadable system
 }
 
 }  // namespace wrk7::diagnostics

@@ -64,6 +64,11 @@ constexpr TroubleNameRow kTroubleNames[] = {
     {PortTrouble::Kind::kBrltty, "brltty"},
     {PortTrouble::Kind::kModemManager, "modemmanager"},
     {PortTrouble::Kind::kNoPort, "no-port"},
+    {PortTrouble::Kind::kRefusedChip, "refused-chip"},
+    {PortTrouble::Kind::kBadDriver, "bad-driver"},
+    {PortTrouble::Kind::kNoDriver, "no-driver"},
+    {PortTrouble::Kind::kProblem, "problem"},
+    {PortTrouble::Kind::kLatency, "latency"},
 };
 
 }  // namespace

@@ -13,7 +13,19 @@ namespace wrk7::diagnostics {
 struct SerialDevice;
 
 struct PortTrouble {
-    enum class Kind { kPermission, kBusy, kBrltty, kModemManager, kNoPort };
+    enum class Kind {
+        kPermission,
+        kBusy,
+        kBrltty,
+        kModemManager,
+        kNoPort,
+        // Windows: what Device Manager and the driver package tell.
+        kRefusedChip,
+        kBadDriver,
+        kNoDriver,
+        kProblem,
+        kLatency,
+    };
     Kind kind;
     Message text;  // what stands in the way
     // What to do, a line each: words said to the user, or a command or rule
@@ -24,7 +36,8 @@ struct PortTrouble {
 bool RemedyCommand(const Message& line);
 // The remedy in English, its lines joined by '\n': what wrk7 prints.
 std::string RemedyEnglish(const PortTrouble& trouble);
-// "permission", "busy", "brltty", "modemmanager", "no-port": for scripts.
+// "permission", "busy", "brltty", "modemmanager", "no-port", "refused-chip",
+// "bad-driver", "no-driver", "problem", "latency": for scripts.
 const char* TroubleName(PortTrouble::Kind kind);
 
 // What the troubles are judged by: the system, who runs on it, the udev

@@ -37,6 +37,27 @@ TEST(PortsVerbTest, TextGivesABlockPerDeviceWithItsTroublesIndented) {
     EXPECT_EQ(InProcess({"ports", "--loopback"}).code, kExitUsage) << "--loopback goes with --test";
 }
 
+// A Windows machine as written out: the same block with its driver package,
+// serial number, problem code and latency; junk lines named on stderr.
+TEST(PortsVerbTest, AWindowsMachineWrittenOutPrintsAlike) {
+    const QString windows = QStringLiteral(WRK7_TEST_DATA_DIR "/ports-windows/");
+    const test::Ran ftdi = InProcess({"ports", "--root", windows + "ftdi-latency.txt"});
+    EXPECT_EQ(ftdi.code, kExitOk);
+    for (const char* line : {"  USB:      0403:6001 at FTDIBUS\\VID_0403+PID_6001+A50285BIA\\0000 (USB Serial Port (COM3))",
+                             "  serial:   A50285BI", "  package:  FTDI 2.12.36.4 (2021-06-03)", "  latency:  16 ms"})
+        EXPECT_TRUE(ftdi.out.contains(QLatin1String(line))) << line << '\n' << ftdi.out.join('\n').toStdString();
+    EXPECT_TRUE(InProcess({"ports", "--root", windows + "no-driver.txt"}).out.contains("  problem:  code 28"));
+    const QJsonObject json = QJsonDocument::fromJson(InProcess({"ports", "--json", "--root", windows + "ftdi-latency.txt"})
+                                                         .out.join('\n').toUtf8()).array()[0].toObject();
+    EXPECT_EQ(json["serial"].toString() + ' ' + json["driverVersion"].toString() + ' ' + QString::number(json["latencyMs"].toInt()),
+              "A50285BI 2.12.36.4 16");
+    EXPECT_TRUE(InProcess({"ports", "--root", Root("ftdi")}).out.contains("  latency:  16 ms (1 ms while this program has it open)"));
+    const test::Ran junk = InProcess({"ports", "--root", windows + "junk.txt"});
+    EXPECT_EQ(junk.code, kExitOk);
+    EXPECT_EQ(junk.err.size(), 8);
+    EXPECT_TRUE(junk.err.value(0).endsWith("junk.txt: line 1: before the first \"device:\" line: service: before any device"));
+}
+
 TEST(PortsVerbTest, JsonCarriesTheSameForScripts) {
     const test::Ran ran = InProcess({"ports", "--json", "--root", Root("ch340-brltty")});
     ASSERT_EQ(ran.code, kExitOk);

@@ -103,6 +103,8 @@ TEST(PortDoctorFixtureTest, ListsPortsWithTheirStableNamesAndNothingElse) {
     EXPECT_EQ(two.devices[1].vendor, 0x0403);
     EXPECT_EQ(two.devices[1].product, 0x6001);
     EXPECT_EQ(two.devices[1].description, "FTDI FT232R USB UART");
+    EXPECT_EQ(two.devices[1].latencyMs, 0) << "no latency_timer in this tree";
+    EXPECT_EQ(Examine(Fixture("ftdi")).devices.at(0).latencyMs, 16);
 }
 
 std::string Replaced(std::string text, const std::string& from, const std::string& to) {

@@ -57,6 +57,11 @@ QString Caption(diagnostics::PortTrouble::Kind kind) {
         case diagnostics::PortTrouble::Kind::kBrltty: return PortDoctorDialog::tr("Braille display service:");
         case diagnostics::PortTrouble::Kind::kModemManager: return PortDoctorDialog::tr("ModemManager:");
         case diagnostics::PortTrouble::Kind::kNoPort: return PortDoctorDialog::tr("No port:");
+        case diagnostics::PortTrouble::Kind::kRefusedChip: return PortDoctorDialog::tr("Chip refused:");
+        case diagnostics::PortTrouble::Kind::kBadDriver: return PortDoctorDialog::tr("Faulty driver:");
+        case diagnostics::PortTrouble::Kind::kNoDriver: return PortDoctorDialog::tr("No driver:");
+        case diagnostics::PortTrouble::Kind::kProblem: return PortDoctorDialog::tr("Device problem:");
+        case diagnostics::PortTrouble::Kind::kLatency: return PortDoctorDialog::tr("Slow adapter:");
     }
     return {};
 }
@@ -99,12 +104,15 @@ void PortDoctorDialog::Examine(const QString& root) {
     if (root == QLatin1String("/")) {
         Show(diagnostics::ExamineThisSystem());
     } else {
-        Show(diagnostics::ExaminePorts(*diagnostics::SystemAt(root.toStdString())));
+        std::vector<std::string> faults;
+        const diagnostics::PortReport report = diagnostics::ExamineCopyAt(root.toStdString(), faults);
+        Show(report, faults);
     }
 }
 
-void PortDoctorDialog::Show(const diagnostics::PortReport& report) {
+void PortDoctorDialog::Show(const diagnostics::PortReport& report, const std::vector<std::string>& faults) {
     Writer w;
+    for (const std::string& fault : faults) w.Line(tr("Passed over: %1").arg(Q(fault)));
     if (!report.readable) w.Line(tr("The system's list of serial devices could not be read."));
     const bool anyPort = std::any_of(report.devices.begin(), report.devices.end(),
                                      [](const diagnostics::SerialDevice& d) { return !d.path.empty(); });
@@ -119,6 +127,12 @@ void PortDoctorDialog::Show(const diagnostics::PortReport& report) {
         }
         w.Field(tr("Chip:"), Q(d.chip));
         w.Field(tr("Driver:"), Q(d.driver));
+        w.Field(tr("Serial number:"), Q(d.serial));
+        w.Field(tr("Driver package:"), Q(diagnostics::DriverPackage(d)));
+        if (d.problem != 0) w.Field(tr("Problem code:"), QString::number(d.problem));
+        if (d.latencyMs != 0)
+            w.Field(tr("Latency timer:"), diagnostics::LowLatencyOnOpen(d) ? tr("%1 ms (1 ms while this program has it open)").arg(d.latencyMs)
+                                                                           : tr("%1 ms").arg(d.latencyMs));
         for (const diagnostics::PortTrouble& t : d.troubles)
             w.Trouble(Caption(t.kind), Said(t.text), tr("What to do:"), t.remedy);
         if (d.troubles.empty() && !d.path.empty()) w.Line(tr("Nothing stands in its way."));

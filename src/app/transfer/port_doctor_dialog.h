@@ -18,9 +18,11 @@ class PortDoctorDialog : public QDialog {
 public:
     explicit PortDoctorDialog(QWidget* parent = nullptr);
 
-    // Examines the system whose files lie under root ("/": this machine) and shows it.
+    // Examines the system whose files lie under root ("/": this machine),
+    // or the Windows machine written out in the file root, and shows it.
     void Examine(const QString& root = QStringLiteral("/"));
-    void Show(const diagnostics::PortReport& report);
+    // faults: the lines of such a file that were passed over.
+    void Show(const diagnostics::PortReport& report, const std::vector<std::string>& faults = {});
     // The report as plain text, as Copy puts it on the clipboard.
     const QString& ReportText() const { return text_; }
     QTextEdit* Report() const { return report_; }

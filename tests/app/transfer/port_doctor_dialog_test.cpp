@@ -27,6 +27,11 @@ TEST(PortDoctorDialogTest, ShowsTheFixturesDevicesTheirTroublesAndCopiesTheRepor
     dialog.CopyButton()->click();
     EXPECT_EQ(QApplication::clipboard()->text(), dialog.ReportText());
     EXPECT_TRUE(dialog.ReportText().contains(QLatin1String("ENV{PRODUCT}==\"1a86/7523/*\", ENV{SYSTEMD_WANTS}=\"\"")));
+    // A Windows machine written out shows as wrk7 ports prints it.
+    dialog.Examine(QStringLiteral(WRK7_TEST_DATA_DIR "/ports-windows/ftdi-latency.txt"));
+    for (const char* part : {"Serial number: A50285BI", "Driver package: FTDI 2.12.36.4 (2021-06-03)", "Latency timer: 16 ms",
+                             "Slow adapter: The adapter's latency timer is 16 ms"})
+        EXPECT_TRUE(dialog.ReportText().contains(QLatin1String(part))) << part << '\n' << dialog.ReportText().toStdString();
 }
 
 // A Japanese window translates the doctor's words, but hands over its
@@ -34,10 +39,13 @@ TEST(PortDoctorDialogTest, ShowsTheFixturesDevicesTheirTroublesAndCopiesTheRepor
 TEST(PortDoctorDialogTest, InJapaneseTheWordsAreTranslatedAndTheCommandsKeptAsTheyAre) {
     const Translations translations(UiLanguage::kJapanese);
     ASSERT_TRUE(translations.HasProgram());
-    for (const char* fixture : {"ch340-brltty", "modemmanager", "no-permission", "held", "pl2303-no-port"}) {
+    for (const char* fixture : {"ports/ch340-brltty", "ports/modemmanager", "ports/no-permission", "ports/held",
+                                "ports/pl2303-no-port", "ports-windows/pl2303-refused.txt", "ports-windows/ch340-bad-driver.txt",
+                                "ports-windows/no-driver.txt", "ports-windows/ftdi-latency.txt", "ports-windows/cp210x-held.txt"}) {
         SCOPED_TRACE(fixture);
-        const std::string root = std::string(WRK7_TEST_DATA_DIR "/ports/") + fixture;
-        const diagnostics::PortReport report = diagnostics::ExaminePorts(*diagnostics::SystemAt(root));
+        const std::string root = std::string(WRK7_TEST_DATA_DIR "/") + fixture;
+        std::vector<std::string> faults;
+        const diagnostics::PortReport report = diagnostics::ExamineCopyAt(root, faults);
         PortDoctorDialog dialog;
         dialog.Show(report);
         const QString& shown = dialog.ReportText();
