@@ -4,6 +4,7 @@
 #include "cli/link_verbs.h"
 #include "files/text_file.h"
 #include "link/serial_trace.h"
+#include "ports/link_log.h"
 #include "ports/port_factory.h"
 
 namespace wrk7::cli {
@@ -83,10 +84,17 @@ link::LinkResult RunTransfer(TransferDirection direction, link::Part part, Clone
         if (write && keepBackup) return link::RunWriteAfterBackup(part, image, p, o, keepBackup);
         return write ? link::RunWrite(part, image, p, o) : link::RunRead(part, image, p, o);
     };
-    if (tracePath.isEmpty()) return run(port, options);
+    const std::string title = link::TransferTitle(direction, part, options.quickRead);
+    ports::LogTransferStart(title, port.Name());
+    const auto started = std::chrono::steady_clock::now();
+    const auto logged = [&](const link::LinkResult& r) {
+        ports::LogTransferEnd(title, r, std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count(),
+                               port.ErrorText());
+        return r;
+    };
+    if (tracePath.isEmpty()) return logged(run(port, options));
     link::SerialTrace trace;
-    const link::LinkResult result =
-        link::RunTraced(link::TransferTitle(direction, part, options.quickRead), port, trace, options, run);
+    const link::LinkResult result = logged(link::RunTraced(title, port, trace, options, run));
     QString error;
     if (!WriteFileAtomically(tracePath, QByteArray::fromStdString(trace.Text()), &error))
         io.Err(QStringLiteral("Trace not written: %1: %2").arg(tracePath, error));

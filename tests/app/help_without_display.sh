@@ -19,7 +19,7 @@ run --help >"$out/help.out" 2>"$out/help.err"
 code=$?
 [ "$code" -eq 0 ] || fail "--help exited with $code: $(cat "$out/help.err")"
 [ -s "$out/help.err" ] && fail "--help wrote to stderr: $(cat "$out/help.err")"
-head -n 1 "$out/help.out" | grep -qxF 'usage: wrk7-clone [--port PORT] [--lang en|ja] [FILE.WK7]' ||
+head -n 1 "$out/help.out" | grep -qxF 'usage: wrk7-clone [--port PORT] [--lang en|ja] [--verbose] [FILE.WK7]' ||
   fail "--help printed: $(cat "$out/help.out")"
 
 run --no-such-option >"$out/bad.out" 2>"$out/bad.err"

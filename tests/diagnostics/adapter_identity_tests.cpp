@@ -2,7 +2,11 @@
 // on a Linux tree after a replug.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
+
 #include "diagnostics/adapter_identity.h"
+#include "diagnostics/windows_devices.h"
 #include "link/port_names.h"
 
 namespace wrk7::diagnostics {
@@ -84,6 +88,23 @@ TEST(AdapterIdentityTest, OnlyUsbAdaptersHaveAnIdentity) {
     EXPECT_TRUE(IdentityOf(kFtdi).instance.empty()) << "Linux's USB path is a socket, not the adapter";
     EXPECT_TRUE(IdentityMatches(IdentityOf(kFtdi), IdentityOf(At(kFtdi, "/dev/ttyUSB1", "1-2"))));
     EXPECT_FALSE(IdentityMatches(IdentityOf(kFtdi), IdentityOf(kOtherFtdi)));
+}
+
+TEST(AdapterIdentityTest, AWindowsReplugFoundAtItsNewComNumber) {
+    auto examine = [](const char* name) {
+        std::ifstream file(std::filesystem::path(WRK7_TEST_DATA_DIR) / "ports-windows" / name);
+        std::stringstream text;
+        text << file.rdbuf();
+        return ExamineWindows(ReadWindowsSystem(text.str()));
+    };
+    const PortReport before = examine("ftdi-latency.txt");
+    ASSERT_EQ(before.devices.size(), 1u);
+    const AdapterIdentity kept = IdentityOf(before.devices[0]);
+    const AdapterSearch found = FindAdapter(examine("ftdi-replugged.txt"), kept, "COM3");
+    EXPECT_EQ(found.kind, Kind::kMoved);
+    EXPECT_EQ(found.device, "COM7");
+    EXPECT_EQ(FindAdapter(examine("ftdi-replugged.txt"), IdentityOf(kCh340), "COM3").kind, Kind::kAtItsPort)
+        << "a CH340 without serial number, the only one, at its number";
 }
 
 #ifndef _WIN32

@@ -10,6 +10,7 @@
 #include "edit/disabled_slots.h"
 #include "edit/transfer_merge.h"
 #include "files/clone_file.h"
+#include "files/program_log.h"
 #include "lists/clone_file_load.h"
 
 namespace wrk7 {
@@ -189,6 +190,7 @@ FileResult CloneDocument::Open(const QString& path) {
     if (readOnly_) return {};
     const auto next = std::make_unique<CloneImage>(image_);
     const FileResult r = LoadCloneFile(*next, path);
+    LogFileResult("open", path, r);
     if (r.ok) Replace(*next, path);
     return r;
 }
@@ -196,6 +198,7 @@ FileResult CloneDocument::Open(const QString& path) {
 FileResult CloneDocument::Save(const QString& path) {
     CommitPendingEntries();
     const FileResult r = SaveCloneFile(image_, path);
+    LogFileResult("save", path, r);
     if (!r.ok) return r;
     SetFileName(path);
     ++saves_;

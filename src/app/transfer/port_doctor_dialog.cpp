@@ -10,6 +10,7 @@
 
 #include "app/support/screen_fit.h"
 #include "app/translation/said.h"
+#include "ports/link_log.h"
 
 namespace wrk7 {
 
@@ -102,7 +103,9 @@ PortDoctorDialog::PortDoctorDialog(QWidget* parent) : QDialog(parent) {
 
 void PortDoctorDialog::Examine(const QString& root) {
     if (root == QLatin1String("/")) {
-        Show(diagnostics::ExamineThisSystem());
+        const diagnostics::PortReport report = diagnostics::ExamineThisSystem();
+        ports::LogPortReport(report);
+        Show(report);
     } else {
         std::vector<std::string> faults;
         const diagnostics::PortReport report = diagnostics::ExamineCopyAt(root.toStdString(), faults);

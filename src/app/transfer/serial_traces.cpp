@@ -1,8 +1,8 @@
 #include "app/transfer/serial_traces.h"
 
 #include <QDir>
-#include <QStandardPaths>
 
+#include "files/data_folders.h"
 #include "files/text_file.h"
 #include "files/timestamped_files.h"
 
@@ -17,7 +17,7 @@ TimestampedFiles Traces(const QString& folder) {
 }  // namespace
 
 QString DefaultTraceFolder() {
-    return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + QStringLiteral("/traces");
+    return DataFolderPart("traces");
 }
 
 QString SaveSerialTrace(const std::string& text, const QString& folder, const QDateTime& when, QString* error) {

@@ -44,6 +44,7 @@ bool TransferRunner::Start(const CloneImage& image, Operation op, const std::str
     link::SerialPort* port = port_.get();
     CloneImage* work = work_.get();
     traceText_.clear();
+    portError_.clear();
     worker_ = std::thread([this, self, op = std::move(op), options, port, work, generation, title] {
         link::LinkResult result;
         if (port) {
@@ -53,6 +54,7 @@ bool TransferRunner::Start(const CloneImage& image, Operation op, const std::str
                                          return op(*work, traced, o);
                                      });
             traceText_ = trace.Text();
+            portError_ = port->ErrorText();
             // Held open while idle, the port would keep other programs off
             // it, and a cable or receiver gone meanwhile would leave the next
             // transfer a dead line: each transfer opens it anew.
@@ -81,7 +83,7 @@ void TransferRunner::Deliver(unsigned generation) {
     if (worker_.joinable()) worker_.join();
     delivered_ = generation;
     running_ = false;
-    emit finished(TransferEnd{std::move(result_), std::move(work_), std::move(traceText_)});
+    emit finished(TransferEnd{std::move(result_), std::move(work_), std::move(traceText_), std::move(portError_)});
 }
 
 }  // namespace wrk7

@@ -17,6 +17,7 @@ struct TransferEnd {
     link::LinkResult result;
     std::shared_ptr<const CloneImage> image;
     std::string trace;
+    std::string portError;  // the port's last failure, for the log ("" when none)
 };
 
 // Runs one radio operation at a time on a worker thread, on its own copy of
@@ -63,6 +64,7 @@ private:
     std::shared_ptr<CloneImage> work_;
     link::LinkResult result_;
     std::string traceText_;
+    std::string portError_;
     std::thread worker_;
     std::atomic<bool> cancel_{false};
     bool running_ = false;

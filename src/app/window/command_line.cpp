@@ -85,6 +85,8 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
                 line.error = QStringLiteral("--lang takes en or ja");
                 return line;
             }
+        } else if (a == QLatin1String("--verbose")) {
+            line.verbose = true;
         } else if (a.startsWith(QLatin1String("--"))) {
             line.error = QStringLiteral("unknown option %1").arg(a);
             return line;
@@ -102,10 +104,12 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
 
 QString CommandLineUsage() {
     return QStringLiteral(
-        "usage: wrk7-clone [--port PORT] [--lang en|ja] [FILE.WK7]\n"
+        "usage: wrk7-clone [--port PORT] [--lang en|ja] [--verbose] [FILE.WK7]\n"
         "  --port PORT  the serial port of this run: a device path, COM1..COM16 or\n"
         "               emulator (the built-in receiver); the port file is not changed\n"
         "  --lang en|ja the language of this run's captions (View > Language keeps one)\n"
+        "  --verbose    print what the program logs to stderr too (the log file\n"
+        "               keeps it in any case)\n"
         "  FILE.WK7     a clone file to open at start-up\n");
 }
 

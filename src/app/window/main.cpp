@@ -10,6 +10,7 @@
 #include "app/window/main_window.h"
 #include "app/window/qt_translations.h"
 #include "files/preferences.h"
+#include "files/program_log.h"
 
 int main(int argc, char** argv) {
     // --help and a wrong argument are answered before QApplication opens the
@@ -31,6 +32,9 @@ int main(int argc, char** argv) {
 
     const wrk7::CommandLine line = wrk7::ParseCommandLine(QApplication::arguments());
     if (const auto status = wrk7::AnswerWithoutWindow(line)) return *status;
+    wrk7::StartProgramLog(QStringLiteral("wrk7-clone"), line.verbose);
+    qCInfo(logProgram).noquote() << "wrk7-clone" << wrk7::kProgramVersion << "on" << QSysInfo::prettyProductName() << "with Qt"
+                                << qVersion() << "platform" << QGuiApplication::platformName();
     // --lang for this run, else the one chosen in View > Language, else the
     // system's; Qt's own buttons and dialogs speak it too.
     QSettings store;
@@ -46,5 +50,7 @@ int main(int argc, char** argv) {
     options.portOverride = line.port;
     wrk7::MainWindow window(options);
     window.show();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    qCInfo(logProgram) << "wrk7-clone ended with status" << status;
+    return status;
 }

@@ -23,6 +23,7 @@
 #include "app/pages/bank_page.h"
 #include "app/pages/memory_page.h"
 #include "app/pages/settings_pages.h"
+#include "app/support/command_log.h"
 #include "app/support/keyboard_focus.h"
 #include "app/support/named_action.h"
 #include "app/support/prompter.h"
@@ -188,6 +189,7 @@ void MainWindow::ShowStartupState() {
     resize(TwipsToPixels(10000, this), TwipsToPixels(10000, this));
     placementRestored_ = store_.RestorePlacement(this);
     store_.LoadChoices(*transfers_);
+    LogCommands(this);
     transfers_->FindKeptAdapter();
     transferActions_->quickRead->setChecked(transfers_->QuickRead());
     pages_->ResetGrids();

@@ -43,7 +43,7 @@ void BuildMenus(QMenuBar* bar, const MenuParts& p) {
     menu(tool, "mnuRead", "1203")->addActions({c.readSettings, c.readMemory, c.readAll});
     menu(tool, "mnuWrite", "1204")->addActions({c.writeSettings, c.writeMemory, c.writeAll});
     tool->addActions({p.transfers.restore, p.transfers.quickRead, p.transfers.comSetup});
-    menu(nullptr, "mnuHelp", "1014")->addActions({p.transfers.openTrace, p.about});
+    menu(nullptr, "mnuHelp", "1014")->addActions({p.transfers.openTrace, p.transfers.reportProblem, p.about});
 }
 
 }  // namespace wrk7
