@@ -145,8 +145,13 @@ endif()
 
 # The receiver emulator, in-process (a link port) and on a pseudo-terminal.
 wrk7_layer(emulator USES link platform)
-# A port by its name, for both programs: a device or the emulator.
-wrk7_layer(ports USES link emulator)
+# A port by its name, for both programs: a device or the emulator, and what
+# their logs say of a transfer on it (the adapter behind it included).
+wrk7_layer(ports USES link emulator diagnostics files)
+# A problem report in one ZIP for both programs: what the program knows of
+# itself, the system, its logs, traces and backups, names and notes left
+# out on request. QtCore.
+wrk7_layer(report USES files diagnostics LIBS Qt6::Core)
 # Printed listing: the listing's lines laid out in columns and painted on any
 # paged device (printer, preview, PDF). QtGui, no widgets.
 find_package(Qt6 6.4 REQUIRED COMPONENTS Gui)
@@ -154,7 +159,7 @@ wrk7_layer(print USES files LIBS Qt6::Gui)
 
 # Headless command-line tool: everything but main.cpp is a library, so the
 # tests drive the verbs in-process too.
-wrk7_layer(cli TARGET wrk7_cli_lib USES files lists ports print diagnostics EXCLUDE "/main\\.cpp$")
+wrk7_layer(cli TARGET wrk7_cli_lib USES files lists ports print diagnostics report EXCLUDE "/main\\.cpp$")
 add_executable(wrk7 src/cli/main.cpp)
 target_link_libraries(wrk7 PRIVATE wrk7_cli_lib)
 
@@ -167,7 +172,7 @@ endif()
 
 # Desktop program.
 if(WRK7_BUILD_GUI)
-  wrk7_layer(app TARGET wrk7_app_lib USES files lists ports print diagnostics LIBS Qt6::Widgets Qt6::PrintSupport EXCLUDE "/main\\.cpp$")
+  wrk7_layer(app TARGET wrk7_app_lib USES files lists ports print diagnostics report LIBS Qt6::Widgets Qt6::PrintSupport EXCLUDE "/main\\.cpp$")
   target_precompile_headers(wrk7_app_lib PRIVATE <QtWidgets>)
   # The desktop program's wings, lowest first: each may include only itself
   # and the wings before it, so the document never learns of a page and a

@@ -64,6 +64,7 @@ wrk7_test(diagnostics_tests WINDOWS DIRS diagnostics LIBS wrk7_diagnostics wrk7_
 wrk7_test(wincli_tests WINDOWS DIRS wincli LIBS wrk7_wincli wrk7_emulator)
 wrk7_test(ports_tests DIRS ports LIBS wrk7_ports)
 wrk7_test(print_tests DIRS print LIBS wrk7_print)
+wrk7_test(report_tests WINDOWS DIRS report LIBS wrk7_report wrk7_emulator)
 wrk7_test(cli_tests WINDOWS DIRS cli LIBS wrk7_cli_lib)
 if(WRK7_BUILD_GUI)
   wrk7_test(app_tests DIRS app LIBS wrk7_app_lib Qt6::Test PCH <QtWidgets> <QtTest>)

@@ -2487,6 +2487,85 @@
     </message>
 </context>
 <context>
+    <name>wrk7::ProblemReportDialog</name>
+    <message>
+        <source>the program's log</source>
+        <translation>プログラムのログ</translation>
+    </message>
+    <message>
+        <source>a serial trace</source>
+        <translation>シリアルトレース</translation>
+    </message>
+    <message>
+        <source>a backup of the receiver</source>
+        <translation>受信機のバックアップ</translation>
+    </message>
+    <message>
+        <source>the backups' models</source>
+        <translation>バックアップの機種一覧</translation>
+    </message>
+    <message>
+        <source>The program's version, the system and Qt</source>
+        <translation>プログラムのバージョン、システムと Qt</translation>
+    </message>
+    <message>
+        <source>The port doctor's report</source>
+        <translation>ポート診断の報告</translation>
+    </message>
+    <message>
+        <source>The port settings and the other choices kept</source>
+        <translation>ポートの設定とその他の保存された選択</translation>
+    </message>
+    <message>
+        <source>Report a Problem</source>
+        <translation>問題の報告</translation>
+    </message>
+    <message>
+        <source>A report puts what the program knows of a problem in one ZIP file, to send with a description of what happened. It holds:</source>
+        <translation>報告は、問題についてプログラムが知っていることを 1 つの ZIP ファイルにまとめます。何が起きたかの説明と一緒に送ってください。含まれるもの:</translation>
+    </message>
+    <message>
+        <source>What the report holds</source>
+        <translation>報告に含まれるもの</translation>
+    </message>
+    <message>
+        <source>&amp;Leave out the channels' names and notes</source>
+        <translation>チャンネルの名前とメモを含めない(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Blanked in every clone file and serial trace the report holds</source>
+        <translation>報告に含まれるすべてのクローンファイルとシリアルトレースで空白にします</translation>
+    </message>
+    <message>
+        <source>&amp;Save Report...</source>
+        <translation>報告を保存(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>報告を保存</translation>
+    </message>
+    <message>
+        <source>ZIP Files (*.zip)</source>
+        <translation>ZIP ファイル (*.zip)</translation>
+    </message>
+    <message>
+        <source>The report could not be saved.</source>
+        <translation>報告を保存できませんでした。</translation>
+    </message>
+    <message numerus="yes">
+        <source>The report is saved, %n file(s) in all. Send it with a description of what happened.</source>
+        <translation><numerusform>報告を保存しました（全 %n ファイル）。何が起きたかの説明と一緒に送ってください。</numerusform></translation>
+    </message>
+    <message>
+        <source>Left out, as they could not be read: %1</source>
+        <translation>読めなかったため含めなかったもの: %1</translation>
+    </message>
+</context>
+<context>
     <name>wrk7::RecentFilesMenu</name>
     <message>
         <source>Recent Files(&amp;F)</source>
@@ -2868,6 +2947,10 @@
     <message>
         <source>Restore Receiver(&amp;S)...</source>
         <translation>受信機の復元(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>Report a Problem(&amp;P)...</source>
+        <translation>問題の報告(&amp;P)...</translation>
     </message>
 </context>
 <context>

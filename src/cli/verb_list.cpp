@@ -3,6 +3,7 @@
 #include "cli/link_verbs.h"
 #include "cli/option_help.h"
 #include "cli/verb_ports.h"
+#include "cli/verb_report.h"
 
 namespace wrk7::cli {
 
@@ -22,8 +23,9 @@ const std::vector<Verb>& AllVerbs() {
          "print the listing of a clone file, or write it as PDF", RunListing},
         {"read", "read --port PORT [--model MODEL] [--part PART] [--base FILE.WK7] [--quick] [--trace FILE] OUT.WK7", "read the receiver into a clone file", RunRead},
         {"write", "write --port PORT [--model MODEL] [--part PART] [--trace FILE] [--backup FILE] FILE.WK7", "write a clone file into the receiver", RunWrite},
-        {"emulate", "emulate [--model MODEL] [--image FILE.WK7] [--link PATH] [--save FILE.WK7] [--paced] [--fault F]... | emulate --replay TRACE [--link PATH] [--paced]", "serve the receiver emulator on a pseudo-terminal, or replay a serial trace", RunEmulate},
+        {"emulate", "emulate [--model MODEL] [--image FILE.WK7] [--link PATH] [--save FILE.WK7] [--paced] [--fault F]... [--replay TRACE]", "serve the receiver emulator on a pseudo-terminal, or replay a serial trace", RunEmulate},
         {"ports", "ports [--json] [--root DIR] [--test PORT [--loopback] [--model MODEL] [--trace FILE]]", "list the serial devices and what stands in their way, or test a cable", RunPorts},
+        {"report", "report [--redact] OUT.zip", "save a problem report: version, system, port doctor, logs, traces, port settings, backups", RunReport},
     };
     return verbs;
 }
@@ -56,6 +58,8 @@ const std::vector<OptionHelp>& AllOptionHelp() {
         {"--root FILE", "ports: read a Windows machine's devices as written out in FILE"},
         {"--test PORT", "ports: test the cable on PORT (with the receiver, or --loopback)"},
         {"--loopback", "ports --test: the cable's ends are joined (TX to RX) instead of a receiver"},
+        {"--verbose", "anywhere: print what wrk7 logs to stderr too (its log file keeps it in any case)"},
+        {"--redact", "report: blank the names and notes in every clone file and trace it holds"},
         {"-h, --help", "show this help; after a verb, that verb's help"},
         {"--version", "show the version"},
     };

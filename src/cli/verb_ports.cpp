@@ -7,6 +7,8 @@
 #include "cli/cable_test_verb.h"
 #include "cli/verb_ports.h"
 #include "diagnostics/port_doctor.h"
+#include "ports/link_log.h"
+#include "report/port_report_text.h"
 
 namespace wrk7::cli {
 
@@ -18,10 +20,6 @@ const QCommandLineOption kLoopback(QStringLiteral("loopback"));
 const QCommandLineOption kTrace(QStringLiteral("trace"), QString(), QStringLiteral("FILE"));
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
-
-QString UsbId(const diagnostics::SerialDevice& d) {
-    return d.usb.empty() ? QString() : Q(diagnostics::HexId(d.vendor) + ':' + diagnostics::HexId(d.product));
-}
 
 QJsonDocument Json(const diagnostics::PortReport& report) {
     QJsonArray devices;
@@ -50,41 +48,6 @@ QJsonDocument Json(const diagnostics::PortReport& report) {
     return QJsonDocument(devices);
 }
 
-void PrintText(const diagnostics::PortReport& report, CliIo& io) {
-    const bool anyPort = std::any_of(report.devices.begin(), report.devices.end(),
-                                     [](const diagnostics::SerialDevice& d) { return !d.path.empty(); });
-    if (!anyPort) io.Out(QStringLiteral("No serial device found."));
-    bool first = anyPort;
-    for (const diagnostics::SerialDevice& d : report.devices) {
-        if (!first) io.Out(QString());
-        first = false;
-        io.Out(d.path.empty() ? QStringLiteral("USB %1: no serial port").arg(Q(d.usb)) : Q(d.path));
-        auto field = [&io](const char* name, const QString& value) {
-            if (!value.isEmpty()) io.Out(QStringLiteral("  %1 %2").arg(QString::fromLatin1(name), -9).arg(value));
-        };
-        field("by-id:", Q(d.byId));
-        if (!d.usb.empty())
-            field("USB:", UsbId(d) + QStringLiteral(" at ") + Q(d.usb) +
-                              (d.description.empty() ? QString() : QStringLiteral(" (%1)").arg(Q(d.description))));
-        field("chip:", Q(d.chip));
-        field("driver:", Q(d.driver));
-        field("serial:", Q(d.serial));
-        field("package:", Q(diagnostics::DriverPackage(d)));
-        if (d.problem != 0) field("problem:", QStringLiteral("code %1").arg(d.problem));
-        if (d.latencyMs != 0)
-            field("latency:", QStringLiteral("%1 ms").arg(d.latencyMs) +
-                                  (diagnostics::LowLatencyOnOpen(d) ? QStringLiteral(" (1 ms while this program has it open)")
-                                                                    : QString()));
-        for (const diagnostics::PortTrouble& t : d.troubles) {
-            io.Out(QStringLiteral("  trouble (%1): %2")
-                       .arg(QString::fromLatin1(diagnostics::TroubleName(t.kind)), Q(t.text.English())));
-            const QStringList lines = Q(diagnostics::RemedyEnglish(t)).split('\n');
-            for (qsizetype i = 0; i < lines.size(); ++i)
-                io.Out((i == 0 ? QStringLiteral("    remedy: ") : QStringLiteral("            ")) + lines[i]);
-        }
-    }
-}
-
 }  // namespace
 
 // Lists the serial devices and what stands in their way; with --test it
@@ -106,6 +69,7 @@ int RunPorts(const QStringList& args, CliIo& io) {
         parser.isSet(kRoot) ? diagnostics::ExamineCopyAt(parser.value(kRoot).toStdString(), faults)
                             : diagnostics::ExamineThisSystem();
     for (const std::string& fault : faults) io.Err(QStringLiteral("%1: %2").arg(parser.value(kRoot), Q(fault)));
+    if (!parser.isSet(kRoot)) ports::LogPortReport(report);
     if (!report.readable) {
         const QString where = parser.isSet(kRoot) ? parser.value(kRoot) : QStringLiteral("/");
         io.Err(QStringLiteral("cannot read the serial devices under %1 (sys/class/tty)").arg(where));
@@ -114,7 +78,7 @@ int RunPorts(const QStringList& args, CliIo& io) {
     if (parser.isSet(kJson)) {
         io.Out(QString::fromUtf8(Json(report).toJson(QJsonDocument::Indented)).trimmed());
     } else {
-        PrintText(report, io);
+        for (const QString& line : report::PortReportLines(report)) io.Out(line);
     }
     return kExitOk;
 }

@@ -34,6 +34,7 @@ TransferActions::TransferActions(TransferController& transfers, Prompter& prompt
     quickRead->setCheckable(true);
     restore = make("mnuRestoreReceiver", tr("Restore Receiver(&S)..."), [this] { OpenRestoreDialog(); });
     openTrace = make("mnuOpenTrace", tr("Open Last Serial Trace(&T)"), [this] { transfers_.OpenLastTrace(); });
+    reportProblem = make("mnuReportProblem", tr("Report a Problem(&P)..."), [this] { transfers_.ReportProblem(); });
 
     progress_ = new QProgressBar;
     progress_->setObjectName(QStringLiteral("ProgressBar1"));

@@ -37,6 +37,7 @@ public:
     QAction* quickRead = nullptr;
     QAction* restore = nullptr;
     QAction* openTrace = nullptr;
+    QAction* reportProblem = nullptr;
     // The progress bar and its Cancel button, shown while a transfer runs.
     QWidget* ProgressRow() const { return progressRow_; }
 

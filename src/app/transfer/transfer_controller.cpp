@@ -8,6 +8,7 @@
 #include "app/transfer/backup_list.h"
 #include "app/transfer/backups.h"
 #include "app/transfer/cable_test_dialog.h"
+#include "app/transfer/problem_report_dialog.h"
 #include "app/transfer/com_dialog.h"
 #include "app/transfer/serial_traces.h"
 #include "app/transfer/transfer_runner.h"
@@ -18,6 +19,7 @@
 #include "edit/bank.h"
 #include "edit/transfer_merge.h"
 #include "link/serial_trace.h"
+#include "ports/link_log.h"
 #include "ports/port_factory.h"
 
 namespace wrk7 {
@@ -166,6 +168,9 @@ bool TransferController::Begin(TransferDirection direction, TransferPart part,
     }
     direction_ = direction;
     part_ = part;
+    transferTitle_ = link::TransferTitle(direction, part, quickRead_);
+    ports::LogTransferStart(transferTitle_, RunPortText().toStdString());
+    transferTime_.start();
     backingUp_ = backUp;
     writeBackup_ = std::make_shared<QString>();
     restoring_ = std::move(restoring);
@@ -228,6 +233,7 @@ void TransferController::CancelAndWait() {
 
 void TransferController::OnFinished(const TransferEnd& end) {
     const link::LinkResult& result = end.result;
+    ports::LogTransferEnd(transferTitle_, result, static_cast<double>(transferTime_.elapsed()) / 1000.0, end.portError);
     KeepTrace(end.trace);
     // Cancel means nothing happened: a cancelled read leaves the document as
     // it was, and no step. A read that fails on its own keeps what arrived,
@@ -307,6 +313,15 @@ void TransferController::ChoosePort() {
     keptAdapter_ = dialog->ChosenAdapter();
     portOverride_.reset();
     ResetPort();
+}
+
+void TransferController::ReportProblem() {
+    report::ReportSources sources = report::ThisMachinesSources();
+    sources.traces = folders_.traces;
+    sources.backups = folders_.backups;
+    sources.portNumber = portNumber_;
+    ProblemReportDialog dialog(std::move(sources), prompter_, window_);
+    dialog.exec();
 }
 
 void TransferController::OpenLastTrace() {

@@ -1,4 +1,5 @@
 #pragma once
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 #include <functional>
@@ -75,6 +76,8 @@ public:
     void ResetPort();
     TransferRunner* Runner() const { return runner_; }
     void OpenLastTrace();
+    // Help > Report a Problem...: this program's traces and backups in one ZIP.
+    void ReportProblem();
     // Shows a file with the desktop's viewer, false when it could not; tests
     // record it instead.
     std::function<bool(const QString& path)> openFile;
@@ -129,6 +132,8 @@ private:
     bool closing_ = false;                          // the window closes: nothing more is asked
     TransferDirection direction_ = TransferDirection::kRead;
     TransferPart part_ = TransferPart::kAll;
+    std::string transferTitle_;  // for the log
+    QElapsedTimer transferTime_;
     TransferRunner* runner_ = nullptr;
     ComDialog* comDialog_ = nullptr;
 };
