@@ -15,7 +15,7 @@
 #include "app/translation/string_table.h"
 #include "edit/bank.h"
 #include "files/clone_file.h"
-#include "files/image_diff.h"
+#include "edit/image_diff.h"
 #include "link/link_operations.h"
 #include "lists/channel_list.h"
 #include "lists/clone_file_load.h"
