@@ -190,6 +190,7 @@ void MainWindow::ShowStartupState() {
     store_.LoadChoices(*transfers_);
     transfers_->FindKeptAdapter();
     transferActions_->quickRead->setChecked(transfers_->QuickRead());
+    transferActions_->verifyAfterWrite->setChecked(transfers_->VerifyAfterWrite());
     pages_->ResetGrids();
     UpdateCaption();
     pages_->Switcher().SwitchTo(Page::kSettings1);
