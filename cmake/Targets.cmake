@@ -84,10 +84,11 @@ function(wrk7_wings dir)
 endfunction()
 
 # The domain: plain C++ with no Qt, so it builds and tests anywhere. The
-# image, tables and memory map; the record codecs; the editing rules.
+# image, tables and memory map; the record codecs; the editing rules and the
+# image comparison, which shows settings as the codecs' blocks carry them.
 wrk7_layer(core)
 wrk7_layer(codecs USES core)
-wrk7_layer(edit USES core)
+wrk7_layer(edit USES core codecs)
 add_library(wrk7_domain INTERFACE)
 target_link_libraries(wrk7_domain INTERFACE wrk7_core wrk7_codecs wrk7_edit)
 

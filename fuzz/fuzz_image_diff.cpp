@@ -3,7 +3,7 @@
 // finds no difference between save the same clone file, export the same CSV
 // and CHIRP lists and print the same listing.
 #include "files/clone_file.h"
-#include "files/image_diff.h"
+#include "edit/image_diff.h"
 #include "files/listing.h"
 #include "fuzz_check.h"
 #include "lists/chirp_csv.h"

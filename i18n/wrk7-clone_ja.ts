@@ -1029,6 +1029,26 @@
         <source>Set it to 1 ms: Device Manager &gt; Ports (COM &amp; LPT) &gt; %1 &gt; Properties &gt; Port Settings &gt; Advanced &gt; Latency Timer (msec) = 1, then OK.</source>
         <translation>1 ms にしてください: デバイス マネージャー &gt; ポート (COM と LPT) &gt; %1 &gt; プロパティ &gt; ポートの設定 &gt; 詳細設定 (Advanced) &gt; Latency Timer (msec) = 1、そして OK。</translation>
     </message>
+    <message>
+        <source>Read back and compared: the receiver holds what was written (%n blocks).</source>
+        <translation>読み戻して照合しました: 受信機は書き込んだとおりに保持しています (%n ブロック)。</translation>
+    </message>
+    <message>
+        <source>Write Failed: read back, the receiver holds otherwise in %n places:</source>
+        <translation>書き込み失敗: 読み戻すと、受信機は %n か所で書き込みと異なる内容を保持しています:</translation>
+    </message>
+    <message>
+        <source>%1, %2: written %3, held %4</source>
+        <translation>%1、%2: 書き込み %3、保持 %4</translation>
+    </message>
+    <message>
+        <source>The write could not be checked: what it wrote could not be read back.</source>
+        <translation>書き込みを確認できませんでした: 書き込んだ内容を読み戻せませんでした。</translation>
+    </message>
+    <message>
+        <source>The write was not checked: reading it back was cancelled.</source>
+        <translation>書き込みは確認されていません: 読み戻しが取り消されました。</translation>
+    </message>
 </context>
 <context>
     <name>Printing</name>
@@ -2952,6 +2972,14 @@
         <source>Report a Problem(&amp;P)...</source>
         <translation>問題の報告(&amp;P)...</translation>
     </message>
+    <message>
+        <source>Verify After Writing(&amp;V)</source>
+        <translation>書き込み後に照合(&amp;V)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Reads back what a write sent and compares it: about %n s more for a Write All of every channel</source>
+        <translation><numerusform>書き込んだ内容を読み戻して照合します: 全チャンネルの一括書き込みで約 %n 秒長くかかります</numerusform></translation>
+    </message>
 </context>
 <context>
     <name>wrk7::TransferController</name>
@@ -3084,6 +3112,14 @@
     <message>
         <source>&amp;Write</source>
         <translation>書き込む(&amp;W)</translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;Verify after writing (about %n s more)</source>
+        <translation><numerusform>書き込み後に照合する(約 %n 秒追加)(&amp;V)</numerusform></translation>
+    </message>
+    <message>
+        <source>Reads back what the write sent and compares it; a difference fails the write</source>
+        <translation>書き込んだ内容を読み戻して照合します。違いがあれば書き込みは失敗となります</translation>
     </message>
 </context>
 </TS>

@@ -37,9 +37,10 @@ int ExitStatusOf(link::LinkOutcome outcome);
 // Runs a read or write of part, with a serial trace written to tracePath
 // once it ends when that is not empty (a trace that cannot be written is
 // reported on stderr; the transfer's result stands). A write with
-// keepBackup first reads the receiver and has it keep that.
+// keepBackup first reads the receiver and has it keep that; one with check
+// reads back what it wrote and fails when the receiver holds otherwise.
 link::LinkResult RunTransfer(TransferDirection direction, link::Part part, CloneImage& image, link::SerialPort& port,
                              const link::LinkOptions& options, const QString& tracePath, CliIo& io,
-                             const link::KeepBackup& keepBackup = {});
+                             const link::KeepBackup& keepBackup = {}, bool check = false);
 
 }  // namespace wrk7::cli

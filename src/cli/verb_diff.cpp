@@ -3,7 +3,7 @@
 
 #include "cli/file_verbs.h"
 #include "files/clone_file.h"
-#include "files/image_diff.h"
+#include "edit/image_diff.h"
 #include "lists/clone_file_load.h"
 
 namespace wrk7::cli {

@@ -4,6 +4,7 @@
 #include "cli/link_verbs.h"
 #include "files/text_file.h"
 #include "link/serial_trace.h"
+#include "link/write_check.h"
 #include "ports/link_log.h"
 #include "ports/port_factory.h"
 
@@ -78,11 +79,15 @@ int ExitStatusOf(link::LinkOutcome outcome) {
 
 link::LinkResult RunTransfer(TransferDirection direction, link::Part part, CloneImage& image, link::SerialPort& port,
                              const link::LinkOptions& options, const QString& tracePath, CliIo& io,
-                             const link::KeepBackup& keepBackup) {
+                             const link::KeepBackup& keepBackup, bool check) {
     const bool write = direction == TransferDirection::kWrite;
-    auto run = [&](link::SerialPort& p, const link::LinkOptions& o) {
+    auto transfer = [&](link::SerialPort& p, const link::LinkOptions& o) {
         if (write && keepBackup) return link::RunWriteAfterBackup(part, image, p, o, keepBackup);
         return write ? link::RunWrite(part, image, p, o) : link::RunRead(part, image, p, o);
+    };
+    auto run = [&](link::SerialPort& p, const link::LinkOptions& o) {
+        link::LinkResult result = transfer(p, o);
+        return write && check ? link::CheckWrite(std::move(result), part, image, p, o) : result;
     };
     const std::string title = link::TransferTitle(direction, part, options.quickRead);
     ports::LogTransferStart(title, port.Name());

@@ -12,6 +12,7 @@ const QCommandLineOption kPort(QStringLiteral("port"), QString(), QStringLiteral
 const QCommandLineOption kPart(QStringLiteral("part"), QString(), QStringLiteral("PART"), QStringLiteral("all"));
 const QCommandLineOption kTrace(QStringLiteral("trace"), QString(), QStringLiteral("FILE"));
 const QCommandLineOption kBackup(QStringLiteral("backup"), QString(), QStringLiteral("FILE"));
+const QCommandLineOption kVerify(QStringLiteral("verify"));
 }  // namespace
 
 int RunWrite(const QStringList& args, CliIo& io) {
@@ -22,6 +23,7 @@ int RunWrite(const QStringList& args, CliIo& io) {
     parser.addOption(kPart);
     parser.addOption(kTrace);
     parser.addOption(kBackup);
+    parser.addOption(kVerify);
     int exitCode = kExitOk, model = 0;
     if (!ParseVerbArgs(parser, verb, args, 1, io, exitCode)) return exitCode;
     if (!ModelFromParser(parser, verb, io, model)) return kExitUsage;
@@ -48,7 +50,8 @@ int RunWrite(const QStringList& args, CliIo& io) {
     }
     const platform::InterruptCatcher interrupt;
     const link::LinkResult result = RunTransfer(TransferDirection::kWrite, *part, image, *port,
-                                                TerminalOptions(io, interrupt.Flag()), parser.value(kTrace), io, keep);
+                                                TerminalOptions(io, interrupt.Flag()), parser.value(kTrace), io, keep,
+                                                parser.isSet(kVerify));
     port->Close();
     return ReportLink(result, *port, io);
 }

@@ -78,6 +78,12 @@ bool AddFault(FaultPlan& plan, std::string_view text, std::string& error) {
     } else if (name == "hangup-after") {
         if (!number(n)) return false;
         plan.hangupAfter = n;
+    } else if (name == "keep-wrong") {
+        if (!number(n) || n == 0) {
+            error = "fault keep-wrong needs a channel write's number from 1: " + std::string(text);
+            return false;
+        }
+        plan.keepWrong = n;
     } else if (name == "re-on") {
         const std::string key = Upper(value);
         int dummy = 0;
@@ -230,6 +236,9 @@ std::string Receiver::HandleChannel(const std::string& command) {
     if (slot < 0) return std::string(kRe);
     const std::size_t base = static_cast<std::size_t>(BlockAddress(Area::kChannelRecords, slot));
     for (std::size_t k = 0; k < 32; ++k) memory_[base + k] = static_cast<std::uint8_t>(*HexByteAt(data, 2 * k));
+    // A few hertz off, as a record garbled on its way into the memory would
+    // be: the acknowledgement cannot tell, only a read back can.
+    if (++channelWrites_ == faults_.keepWrong) memory_[base] ^= 0x10;
     const bool used = data.substr(0, 8) != "FFFFFFFF";
     std::uint8_t& flags = memory_[static_cast<std::size_t>(AreaOf(Area::kChannelFlags).address + slot / 8)];
     const std::uint8_t bit = static_cast<std::uint8_t>(0x80 >> (slot % 8));

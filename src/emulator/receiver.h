@@ -26,6 +26,7 @@ struct FaultPlan {
     std::set<std::string> reOn;   // "00100" (a block write) or "BC00037" (a channel write)
     int delayMs = 0;              // wait before every answer
     int hangupAfter = -1;         // the line goes dead after this many commands
+    int keepWrong = -1;           // this channel write (from 1) is acknowledged but kept with another frequency
 
     bool operator==(const FaultPlan&) const = default;
 };
@@ -101,6 +102,7 @@ private:
     std::array<int, kBanks> latchedCounts_{};
     bool identified_ = false;
     bool hungUp_ = false;
+    int channelWrites_ = 0;  // channel writes stored, for keepWrong
     std::mt19937 random_{7};
 };
 

@@ -67,6 +67,8 @@ inline constexpr std::string_view kDevicePathKey = "DevicePath";
 inline constexpr std::string_view kQuickReadKey = "QuickRead";
 inline constexpr std::string_view kAskBeforeWriteKey = "AskBeforeWrite";
 inline constexpr std::string_view kBackUpBeforeWriteKey = "BackUpBeforeWrite";
+// Whether a write is read back and compared once it has ended.
+inline constexpr std::string_view kVerifyAfterWriteKey = "VerifyAfterWrite";
 // The USB adapter kept in the port dialog, found again at whatever port it
 // has: its ids ("0403:6001"), serial number, /dev/serial/by-id link, Windows
 // device instance, and its name and chip for messages.

@@ -219,6 +219,19 @@ StepResult LinkSession::WriteZeroFill() {
     return Told(WriteArea(Area::kZeroFill, [](int) { return std::string(kBlockDigits, '0'); }));
 }
 
+StepResult LinkSession::ReadAddresses(const std::vector<int>& addresses, std::vector<std::string>& data) {
+    const int total = static_cast<int>(addresses.size());
+    ReadReply reply;
+    for (int i = 0; i < total; ++i) {
+        Progress(i, total);
+        const CommandOutcome outcome = exchange_.Read(addresses[static_cast<std::size_t>(i)], reply);
+        if (outcome != CommandOutcome::kOk) return Told(outcome);
+        data.emplace_back(reply.Data());
+    }
+    Progress(total, total);
+    return StepResult::kOk;
+}
+
 StepResult LinkSession::WriteMemory() {
     exchange_.EnsureOpen();
     const StepResult handshake = SendIdentification();

@@ -44,6 +44,9 @@ public:
     StepResult WriteMemory();
     StepResult WriteSettings();
     StepResult WriteZeroFill();
+    // Blocks by address, each with its retries, their data appended to data
+    // in the order given: what a write left, read back to be checked.
+    StepResult ReadAddresses(const std::vector<int>& addresses, std::vector<std::string>& data);
 
     const std::vector<Message>& Messages() const { return messages_; }
     int BlocksWritten() const { return blocksWritten_; }

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "codecs/channel_codec.h"
-#include "files/field_names.h"
+#include "edit/field_names.h"
 
 namespace wrk7 {
 

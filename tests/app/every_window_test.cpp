@@ -33,7 +33,7 @@ void CheckEveryWindow(MainWindow& window, const std::function<std::string(QWidge
         std::make_unique<PrintSelectionDialog>(),
         std::make_unique<CompareDialog>(std::vector<DiffLine>{{"00-001", "Frequency", "1", "2"}}, QStringLiteral("other.WK7")),
         std::make_unique<ImportReportDialog>(ListImportPlan{}, BuildRowLabels(image)),
-        std::make_unique<WriteQuestion>(TransferPart::kAll, WriteChoice{}),
+        std::make_unique<WriteQuestion>(TransferPart::kAll, WriteChoice{}, 31),
         std::make_unique<RestoreDialog>(QStringLiteral("no-such-folder"), 0, DefaultPrompter()),
         std::make_unique<ChangeChannelsDialog>(nullptr, image.model, SlotFields{}, 2),
         std::make_unique<CableTestDialog>(QStringLiteral("emulator"), image.model, QString()),

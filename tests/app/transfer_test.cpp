@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include "app/transfer/com_dialog.h"
+#include "edit/bank.h"
 #include "app/transfer/serial_traces.h"
 #include "app/transfer/write_question.h"
 #include "window_fixture.h"
@@ -123,6 +124,31 @@ TEST_F(TransferTest, AWriteSaysFirstWhatItReplacesAndBacksUpTheReceiver) {
     UseReceiver();
     ASSERT_EQ(RunTransfer(TransferDirection::kWrite, TransferPart::kSettings), 0);  // and never again
     EXPECT_EQ(std::pair(asked.size(), Backups()), std::pair(qsizetype{2}, 3));
+}
+
+// Verify After Writing, remembered between runs: a receiver keeping a
+// channel write wrongly fails the write, its box naming the row.
+TEST_F(TransferTest, VerifyAfterWritingIsRememberedAndFailsAWriteHeldOtherwise) {
+    Act("mnuVerifyAfterWrite")->trigger();
+    Reopen();
+    ASSERT_TRUE(Act("mnuVerifyAfterWrite")->isChecked());
+    // The question comes with the last choice ticked, and is left so.
+    window->Transfers().askBeforeWrite = [this](TransferPart) {
+        WriteChoice choice;
+        choice.verify = window->Transfers().VerifyAfterWrite();
+        return choice;
+    };
+    Put(3, 433.0);  // the only channel, so the first written
+    const QString row = QString::fromStdString("Memory " + BuildRowLabels(Snapshot())[3] + ", Frequency: written 433.000000, held ");
+    const struct { const char* fault; int code; QString kind, said; } cases[] = {
+        {nullptr, 0, "inform", "Read back and compared"}, {"keep-wrong=1", 1, "error", row}};
+    for (const auto& c : cases) {
+        UseReceiver(c.fault);
+        const auto before = prompts.boxes.size();
+        ASSERT_EQ(RunTransfer(TransferDirection::kWrite, TransferPart::kMemory), c.code);
+        EXPECT_TRUE(std::any_of(prompts.boxes.begin() + static_cast<std::ptrdiff_t>(before), prompts.boxes.end(),
+                                [&](const auto& b) { return b.kind == c.kind && b.lines.join('\n').contains(c.said); }));
+    }
 }
 
 TEST_F(TransferTest, WhileATransferRunsNothingCanChangeOrReplaceTheImage) {

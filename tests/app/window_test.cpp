@@ -145,7 +145,7 @@ QStringList MnemonicFaults(const QWidget& window) {
 
 TEST_F(WindowPagesTest, JapaneseWindowIsJapaneseThroughout) {
     // The fixture's English window was built before the translation came in.
-    const QString englishWrite = WriteQuestion(TransferPart::kAll, {}, window.get()).WriteButton()->text();
+    const QString englishWrite = WriteQuestion(TransferPart::kAll, {}, 0, window.get()).WriteButton()->text();
     const Translations translations(UiLanguage::kJapanese);  // installed at start-up (main.cpp)
     ASSERT_TRUE(translations.HasProgram());
     auto japanese = MakeWindow(Options(UiLanguage::kJapanese));

@@ -8,6 +8,8 @@
 #include "cli_support.h"
 #include "files/clone_file.h"
 #include "files/rich_image.h"
+#include "edit/bank.h"
+#include "link/write_check.h"
 #include "lists/clone_file_load.h"
 
 namespace wrk7::cli {
@@ -79,6 +81,32 @@ TEST(LinkVerbs, AFailedTransferLeavesTheFilesAlone) {
     const QString file = dir.filePath("new.WK7");
     ASSERT_EQ(InProcess({"new", file}).code, kExitOk);
     EXPECT_EQ(Told(InProcess({"write", "--port", missingPort, file})), std::pair(1, QStringList{"Write Failed..."}));
+}
+
+// --verify passes against a receiver that keeps what it is sent and names
+// the row that one keeping a channel write wrongly holds otherwise.
+TEST(LinkVerbs, WriteVerifyPassesOrNamesTheRowKeptWrongly) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("demo.WK7");
+    ASSERT_EQ(InProcess({"read", "--port", "emulator", file}).code, 0);
+    CloneImage image;
+    ASSERT_TRUE(LoadCloneFile(image, file).ok);
+    std::vector<int> used;  // highest first, as they are written
+    for (int slot = kSlotCount - 1; slot >= 0; --slot)
+        if (!image.memory.slot[slot].IsEmpty()) used.push_back(slot);
+    const std::size_t blocks = link::BlocksSentBy(link::Part::kAll, image).size();
+    const struct { QStringList faults; int code; QStringList said; } cases[] = {
+        {{}, 0, {"Successed!!", QStringLiteral("Read back and compared: the receiver holds what was written (%1 blocks).").arg(blocks)}},
+        {{"--fault", "keep-wrong=2"}, 1, {"Write Failed: read back, the receiver holds otherwise in 1 place:",
+          QString::fromStdString("Memory " + BuildRowLabels(image)[used[1]] + ", Frequency: written " + image.memory.slot[used[1]].Text(kFreq) + ", held ")}},
+    };
+    for (const auto& c : cases) {
+        Emulator emulator(c.faults);
+        const auto [code, err] = Told(Binary({"write", "--verify", "--port", emulator.line.mid(5), file}));
+        EXPECT_EQ(code, c.code) << err.join('\n').toStdString();
+        ASSERT_EQ(err.size(), c.said.size()) << err.join('\n').toStdString();
+        for (qsizetype i = 0; i < err.size(); ++i) EXPECT_TRUE(err[i].startsWith(c.said[i])) << err[i].toStdString();
+    }
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "files/image_diff.h"
+#include "edit/image_diff.h"
 #include "files/listing.h"
 #include "files/rich_image.h"
 

@@ -11,6 +11,7 @@
 #include "files/clone_file.h"
 #include "files/rich_image.h"
 #include "link/write_backup.h"
+#include "link/write_check.h"
 #include "link_support.h"
 
 namespace wrk7::link {
@@ -372,6 +373,89 @@ TEST(QuickRead, AFailureEndsAsTheFullReadWouldAtThatSlot) {
     EXPECT_EQ(English(quick.result.messages), (Strings{"Communication Error", "Read Failed..."}));
     EXPECT_TRUE(English(quick.result.messages) == English(full.result.messages) && quick.file == full.file);
     EXPECT_EQ(quick.log.back(), Reads(Area::kChannelRecords)[static_cast<std::size_t>(slot)]);
+}
+
+}  // namespace
+}  // namespace wrk7::link
+
+namespace wrk7::link {
+namespace {
+
+// The check after a write reads back what that write sent, no more, and
+// names the row a receiver keeps wrongly.
+TEST(WriteCheck, ReadsBackWhatTheWriteSentAndNamesTheRowHeldOtherwise) {
+    const std::vector<Area> all{Area::kSettings0, Area::kSettings1, Area::kScanGroups, Area::kBankTable,
+                                Area::kVfoRecords, Area::kChannelRecords};
+    const struct { const char* what; Part part; std::vector<Area> areas; std::vector<const char*> faults; int wrongWrite = 0;
+                   bool silentAfterHandshake = false; } cases[] = {
+        {"all, held as sent", Part::kAll, all, {}},
+        {"all, the first channel written kept wrongly", Part::kAll, all, {"keep-wrong=1"}, 1},
+        {"memory, the fifth", Part::kMemory, {Area::kScanGroups, Area::kBankTable, Area::kChannelRecords}, {"keep-wrong=5"}, 5},
+        {"settings write no channel", Part::kSettings, {Area::kSettings0, Area::kSettings1, Area::kVfoRecords}, {"keep-wrong=1"}},
+        {"bank", Part::kBank, {Area::kBankTable}, {}},
+        {"groups", Part::kGroups, {Area::kScanGroups}, {}},
+        {"the line falls silent after the handshake", Part::kGroups, {}, {}, 0, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Bench bench(0, Faults(c.faults));
+        const CloneImage& image = bench.demo;
+        const LinkResult written = RunWrite(c.part, image, *bench.port, Quick());
+        ASSERT_TRUE(written.ok());
+        const std::size_t before = bench.Log().size();
+        if (c.silentAfterHandshake)
+            bench.port->WithReceiver([&](emu::Receiver& r) { r.SetFaults(Faults({("silent-after=" + std::to_string(before + 2)).c_str()})); });
+        const LinkResult r = CheckWrite(written, c.part, image, *bench.port, Quick());
+        std::vector<int> used;
+        for (int slot = 0; slot < kSlotCount; ++slot)
+            if (!image.memory.slot[slot].IsEmpty()) used.push_back(slot);
+        Strings reads = Handshake();
+        for (Area area : c.areas) {
+            const Strings more = area == Area::kChannelRecords ? Reads(area, used) : Reads(area);
+            reads.insert(reads.end(), more.begin(), more.end());
+        }
+        const Strings log = bench.Log();
+        if (!c.silentAfterHandshake) { EXPECT_EQ(Strings(log.begin() + static_cast<std::ptrdiff_t>(before), log.end()), reads); }
+        Strings said{"Successed!!", "Read back and compared: the receiver holds what was written (" +
+                                        std::to_string(reads.size() - 2) + " blocks)."};
+        if (c.silentAfterHandshake) said = {"The write could not be checked: what it wrote could not be read back.\nCommunication Error"};
+        if (c.wrongWrite > 0) {
+            const int slot = used[used.size() - static_cast<std::size_t>(c.wrongWrite)];  // written highest first
+            said = {"Write Failed: read back, the receiver holds otherwise in 1 place:\nMemory " + BuildRowLabels(image)[slot] +
+                    ", Frequency: written " + image.memory.slot[slot].Text(kFreq) + ", held "};
+            ASSERT_EQ(r.messages.size(), 1u);
+            EXPECT_EQ(r.messages[0].English().substr(0, said[0].size()), said[0]);
+        } else {
+            EXPECT_EQ(English(r.messages), said);
+        }
+        EXPECT_EQ(r.ok(), c.wrongWrite == 0 && !c.silentAfterHandshake);
+    }
+}
+
+// A byte held otherwise is named by the field it changes; one no field
+// shows, by its block.
+TEST(WriteCheck, ABlockHeldOtherwiseIsNamedByItsFieldOrElseByItsAddress) {
+    const struct { const char* what; Part part; Area area; int index; std::size_t digit; std::string place, field; } cases[] = {
+        {"the lamp", Part::kSettings, Area::kSettings0, 0, 2 * 5 + 1, "Settings", "Lamp"},
+        {"the volume's second copy", Part::kSettings, Area::kSettings0, 0, 2 * 30 + 1, "settings block 0 00000", "Data"},
+        {"a VFO band's frequency", Part::kSettings, Area::kVfoRecords, 3, 1, "VFO 3", "Frequency"},
+        {"a bank's count", Part::kBank, Area::kBankTable, 0, 1, "Bank 0", "Count"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const CloneImage image = emu::DemoImage(0);
+        const std::vector<SentBlock> sent = BlocksSentBy(c.part, image);
+        Strings held;
+        for (const SentBlock& b : sent) {
+            held.push_back(b.digits + std::string(kBlockDigits - b.digits.size(), 'F'));
+            if (b.area != c.area || b.index != c.index) continue;
+            held.back()[c.digit] = held.back()[c.digit] == '0' ? '1' : '0';
+        }
+        const std::vector<DiffLine> lines = HeldOtherwise(image, sent, held);
+        ASSERT_EQ(lines.size(), 1u);
+        EXPECT_EQ(std::pair(lines[0].place, lines[0].field), std::pair(c.place, c.field));
+        EXPECT_NE(lines[0].a, lines[0].b);
+    }
 }
 
 }  // namespace

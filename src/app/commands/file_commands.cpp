@@ -15,7 +15,7 @@
 #include "app/translation/string_table.h"
 #include "edit/bank.h"
 #include "files/clone_file.h"
-#include "files/image_diff.h"
+#include "edit/image_diff.h"
 #include "link/link_operations.h"
 #include "lists/channel_list.h"
 #include "lists/clone_file_load.h"
@@ -75,9 +75,16 @@ QString FileCommands::CurrentFolder() const {
 }
 
 void FileCommands::ShowMessages(const std::vector<Message>& messages) {
-    for (const Message& m : messages) {
-        if (m.id == link::kMsgSuccess) prompter_.Inform(window_, Said(link::kSuccessTitle), {Said(m)});
-        else prompter_.Error(window_, ErrorTitle(), {Said(m)});
+    for (std::size_t i = 0; i < messages.size(); ++i) {
+        const Message& m = messages[i];
+        if (m.id != link::kMsgSuccess) {
+            prompter_.Error(window_, ErrorTitle(), {Said(m)});
+            continue;
+        }
+        QStringList lines{Said(m)};
+        // A write read back and found as sent says so in its success box.
+        if (i + 1 < messages.size() && messages[i + 1].id == MessageId::kWriteChecked) lines << Said(messages[++i]);
+        prompter_.Inform(window_, Said(link::kSuccessTitle), lines);
     }
 }
 

@@ -2,7 +2,7 @@
 #include <QDialog>
 #include <vector>
 
-#include "files/image_diff.h"
+#include "edit/image_diff.h"
 
 class QLabel;
 class QTableWidget;

@@ -11,6 +11,7 @@
 #include "app/support/prompter.h"
 #include "app/transfer/restore_dialog.h"
 #include "app/transfer/transfer_controller.h"
+#include "link/write_check.h"
 
 namespace wrk7 {
 
@@ -32,6 +33,16 @@ TransferActions::TransferActions(TransferController& transfers, Prompter& prompt
     quickRead = make("mnuQuickRead", tr("Quick Read(&Q) (used channels only)"),
                      [this](bool on) { transfers_.SetQuickRead(on); });
     quickRead->setCheckable(true);
+    verifyAfterWrite = make("mnuVerifyAfterWrite", tr("Verify After Writing(&V)"),
+                            [this](bool on) { transfers_.SetVerifyAfterWrite(on); });
+    verifyAfterWrite->setCheckable(true);
+    // The most a check can add: a Write All of every slot read back.
+    CloneImage full;
+    for (SlotFields& slot : full.memory.slot) slot.Set(kFreq, 145.0);
+    const auto seconds = (link::CheckLineTime(TransferPart::kAll, full).count() + 999) / 1000;
+    verifyAfterWrite->setStatusTip(
+        tr("Reads back what a write sent and compares it: about %n s more for a Write All of every channel", nullptr,
+           static_cast<int>(seconds)));
     restore = make("mnuRestoreReceiver", tr("Restore Receiver(&S)..."), [this] { OpenRestoreDialog(); });
     openTrace = make("mnuOpenTrace", tr("Open Last Serial Trace(&T)"), [this] { transfers_.OpenLastTrace(); });
     reportProblem = make("mnuReportProblem", tr("Report a Problem(&P)..."), [this] { transfers_.ReportProblem(); });
@@ -71,6 +82,8 @@ void TransferActions::Start(TransferDirection direction, TransferPart part) {
     if (direction == TransferDirection::kWrite && transfers_.RefusesWrite(part)) return;
     if (const std::optional<Page> front = PageBeforeTransfer(currentPage(), direction, part)) clickTab(*front);
     transfers_.Start(direction, part);
+    // The question before the write may have changed it.
+    verifyAfterWrite->setChecked(transfers_.VerifyAfterWrite());
 }
 
 void TransferActions::ShowRunning(bool running) {

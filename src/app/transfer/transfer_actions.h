@@ -35,6 +35,7 @@ public:
 
     QAction* comSetup = nullptr;
     QAction* quickRead = nullptr;
+    QAction* verifyAfterWrite = nullptr;
     QAction* restore = nullptr;
     QAction* openTrace = nullptr;
     QAction* reportProblem = nullptr;

@@ -14,6 +14,7 @@
 #include "app/transfer/transfer_runner.h"
 #include "app/translation/said.h"
 #include "link/write_backup.h"
+#include "link/write_check.h"
 #include "app/support/desktop_viewer.h"
 #include "app/support/prompter.h"
 #include "edit/bank.h"
@@ -66,6 +67,7 @@ void TransferController::LoadChoices(int portNumber, QSettings& store) {
     quickRead_ = store.value(SettingsKey(kQuickReadKey), false).toBool();
     writeChoice_.askAgain = store.value(SettingsKey(kAskBeforeWriteKey), true).toBool();
     writeChoice_.backUpFirst = store.value(SettingsKey(kBackUpBeforeWriteKey), true).toBool();
+    writeChoice_.verify = store.value(SettingsKey(kVerifyAfterWriteKey), false).toBool();
     keptAdapter_ = LoadKeptAdapter(store);
     ResetPort();
 }
@@ -102,6 +104,7 @@ void TransferController::SaveChoices(QSettings& store) const {
     store.setValue(SettingsKey(kQuickReadKey), quickRead_);
     store.setValue(SettingsKey(kAskBeforeWriteKey), writeChoice_.askAgain);
     store.setValue(SettingsKey(kBackUpBeforeWriteKey), writeChoice_.backUpFirst);
+    store.setValue(SettingsKey(kVerifyAfterWriteKey), writeChoice_.verify);
     SaveKeptAdapter(store, keptAdapter_);
 }
 
@@ -111,7 +114,8 @@ std::optional<WriteChoice> TransferController::WriteChoiceFor(TransferPart part)
     if (askBeforeWrite) {
         answer = askBeforeWrite(part);
     } else {
-        WriteQuestion question(part, writeChoice_, window_);
+        const auto check = link::CheckLineTime(part, document_.Image());
+        WriteQuestion question(part, writeChoice_, static_cast<int>((check.count() + 999) / 1000), window_);
         if (question.exec() == QDialog::Accepted) answer = question.Choice();
     }
     if (!answer) return std::nullopt;
@@ -154,6 +158,7 @@ bool TransferController::Begin(TransferDirection direction, TransferPart part,
     document_.CommitPendingEntries();
     const bool write = direction == TransferDirection::kWrite;
     bool backUp = false;
+    bool verify = false;
     if (restoring) {
         // A restore replaces everything the receiver holds, which may be the
         // only copy of it: backed up whatever the writes' choice.
@@ -166,6 +171,7 @@ bool TransferController::Begin(TransferDirection direction, TransferPart part,
         if (!choice) return false;
         backUp = choice->backUpFirst;
     }
+    if (write) verify = writeChoice_.verify;
     direction_ = direction;
     part_ = part;
     transferTitle_ = link::TransferTitle(direction, part, quickRead_);
@@ -189,12 +195,14 @@ bool TransferController::Begin(TransferDirection direction, TransferPart part,
         why = error.toStdString();
         return !kept->isEmpty();
     };
-    TransferRunner::Operation op = [write, part, quick, backUp, keep](CloneImage& image, link::SerialPort& port,
-                                                                      const link::LinkOptions& options) {
+    TransferRunner::Operation op = [write, part, quick, backUp, verify, keep](
+                                       CloneImage& image, link::SerialPort& port, const link::LinkOptions& options) {
         link::LinkOptions chosen = options;
         chosen.quickRead = quick;
-        if (write && backUp) return link::RunWriteAfterBackup(part, image, port, chosen, keep);
-        return write ? link::RunWrite(part, image, port, chosen) : link::RunRead(part, image, port, chosen);
+        if (!write) return link::RunRead(part, image, port, chosen);
+        link::LinkResult written = backUp ? link::RunWriteAfterBackup(part, image, port, chosen, keep)
+                                          : link::RunWrite(part, image, port, chosen);
+        return verify ? link::CheckWrite(std::move(written), part, image, port, chosen) : written;
     };
     document_.SetReadOnly(true);
     emit started(direction, part);

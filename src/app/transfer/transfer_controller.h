@@ -51,6 +51,8 @@ public:
 
     bool QuickRead() const { return quickRead_; }
     void SetQuickRead(bool quick) { quickRead_ = quick; }
+    bool VerifyAfterWrite() const { return writeChoice_.verify; }
+    void SetVerifyAfterWrite(bool verify) { writeChoice_.verify = verify; }
 
     bool IsRunning() const;
     // Whether a write of part is refused for a bank table that does not add

@@ -11,7 +11,8 @@
 
 namespace wrk7 {
 
-WriteQuestion::WriteQuestion(TransferPart part, const WriteChoice& last, QWidget* parent) : QDialog(parent) {
+WriteQuestion::WriteQuestion(TransferPart part, const WriteChoice& last, int checkSeconds, QWidget* parent)
+    : QDialog(parent) {
     setObjectName(QStringLiteral("dlgWriteQuestion"));
     setWindowTitle(tr("Write"));
     text_ = new QLabel(tr("The write replaces %1 on the receiver.").arg(Said(link::PartsReplacedBy(part))));
@@ -20,6 +21,10 @@ WriteQuestion::WriteQuestion(TransferPart part, const WriteChoice& last, QWidget
     backUp_->setObjectName(QStringLiteral("chkBackUpFirst"));
     backUp_->setChecked(last.backUpFirst);
     backUp_->setToolTip(tr("Reads what the receiver holds into the backups folder before the write"));
+    verify_ = new QCheckBox(tr("&Verify after writing (about %n s more)", nullptr, checkSeconds));
+    verify_->setObjectName(QStringLiteral("chkVerifyAfterWrite"));
+    verify_->setChecked(last.verify);
+    verify_->setToolTip(tr("Reads back what the write sent and compares it; a difference fails the write"));
     doNotAsk_ = new QCheckBox(tr("&Do not ask again"));
     doNotAsk_->setObjectName(QStringLiteral("chkDoNotAskAgain"));
     // Write first, then Cancel: a box made with Cancel and given Write later
@@ -33,11 +38,14 @@ WriteQuestion::WriteQuestion(TransferPart part, const WriteChoice& last, QWidget
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(text_);
     layout->addWidget(backUp_);
+    layout->addWidget(verify_);
     layout->addWidget(doNotAsk_);
     layout->addWidget(buttons);
     setMinimumWidth(420);
 }
 
-WriteChoice WriteQuestion::Choice() const { return {backUp_->isChecked(), !doNotAsk_->isChecked()}; }
+WriteChoice WriteQuestion::Choice() const {
+    return {backUp_->isChecked(), !doNotAsk_->isChecked(), verify_->isChecked()};
+}
 
 }  // namespace wrk7

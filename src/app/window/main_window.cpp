@@ -192,6 +192,7 @@ void MainWindow::ShowStartupState() {
     LogCommands(this);
     transfers_->FindKeptAdapter();
     transferActions_->quickRead->setChecked(transfers_->QuickRead());
+    transferActions_->verifyAfterWrite->setChecked(transfers_->VerifyAfterWrite());
     pages_->ResetGrids();
     UpdateCaption();
     pages_->Switcher().SwitchTo(Page::kSettings1);

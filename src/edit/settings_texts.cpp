@@ -1,4 +1,4 @@
-#include "files/settings_texts.h"
+#include "edit/settings_texts.h"
 
 #include "codecs/settings_codec.h"
 #include "core/set_mode_catalogue.h"

@@ -1,10 +1,10 @@
-#include "files/image_diff.h"
+#include "edit/image_diff.h"
 
 #include <cmath>
 
 #include "edit/bank.h"
-#include "files/field_names.h"
-#include "files/settings_texts.h"
+#include "edit/field_names.h"
+#include "edit/settings_texts.h"
 
 namespace wrk7 {
 
