@@ -30,6 +30,7 @@
 #include "emulator/pty_server.h"
 #include "emulator/emulator_port.h"
 #include "link/link_operations.h"
+#include "write_stop_points.h"
 
 namespace {
 
@@ -171,92 +172,14 @@ bool Series(const char* name, bool pty, int cycles, int faultEvery, const link::
     return asExpected && (smoke || flat);
 }
 
-// A receiver as a stop left it: its memory, on a fresh line (replugged,
-// switched off and on) with faults of its own.
-std::unique_ptr<emu::EmulatorPort> PortHolding(const emu::Memory& memory, const emu::FaultPlan& faults = {}) {
-    auto receiver = std::make_shared<emu::Receiver>(0);
-    receiver->Mem() = memory;
-    receiver->LatchBankTable();
-    receiver->SetFaults(faults);
-    return std::make_unique<emu::EmulatorPort>(receiver);
-}
-
-emu::Memory MemoryOf(emu::EmulatorPort& port) {
-    return port.WithReceiver([](emu::Receiver& r) { return r.Mem(); });
-}
-
-CloneImage Blank() {
-    CloneImage image;
-    NewCloneImage(image);
-    return image;
-}
-
-// What a receiver holding memory reads as.
-CloneImage ReadBack(const emu::Memory& memory) {
-    CloneImage image = Blank();
-    auto port = PortHolding(memory);
-    link::ReadAll(image, *port);
-    return image;
-}
-
-// The image the stopped writes send: the demo with channels, settings and a
-// band changed, so that neither remedy can pass by leaving things as they were.
-CloneImage ChangedDemo() {
-    CloneImage image = emu::DemoImage(0);
-    image.settings.values.afVolume = 7;
-    image.vfo.bands[0].Set(kFreq, image.vfo.bands[0].Value(kFreq) + 0.005);
-    for (int slot = 0; slot < kSlotCount; slot += 97) {
-        image.memory.slot[static_cast<std::size_t>(slot)].Set(kFreq, 433.0 + slot / 1000.0);
-        image.memory.enabled[static_cast<std::size_t>(slot)] = true;
-    }
-    return image;
-}
-
-struct StopFigures {
-    int tried = 0, recovered = 0, rewritten = 0, restored = 0;
-};
-
 // Every stop point of a Write All (every step-th in a smoke run) by fault;
 // true when every one recovered both ways.
 bool StopPoints(bool smoke) {
-    const CloneImage image = ChangedDemo();
-    emu::Memory held{};
-    emu::StoreImage(held, emu::DemoImage(0));
-    // The backup as the write takes it: a quick read of the whole receiver.
-    CloneImage backup = Blank();
-    link::LinkOptions quick;
-    quick.quickRead = true;
-    link::ReadAll(backup, *PortHolding(held), quick);
-    auto clean = PortHolding(held);
-    if (!link::WriteAll(image, *clean).ok()) return false;
-    const int commands = clean->WithReceiver([](emu::Receiver& r) { return r.CommandCount(); });
-    const CloneImage written = ReadBack(MemoryOf(*clean)), heldBefore = ReadBack(held);
-    // A stop is seen at once: a silent command costs its deadlines only.
-    link::LinkOptions stopping;
-    stopping.replyDeadline = std::chrono::milliseconds(2);
-    stopping.maxTries = 2;
-    const int step = smoke ? 16 : 1;
     bool all = true;
-    for (Fault fault : {Fault::kHangup, Fault::kSilence}) {
-        StopFigures f;
-        for (int point = 0; point < commands; point += step) {
-            auto stopped = PortHolding(held, PlanFor(fault, point));
-            const bool stoppedThere = !link::WriteAll(image, *stopped, stopping).ok();
-            const emu::Memory left = MemoryOf(*stopped);
-            auto again = PortHolding(left);
-            const bool rewritten = link::WriteAll(image, *again).ok() && DiffImages(written, ReadBack(MemoryOf(*again))).empty();
-            auto restore = PortHolding(left);
-            const bool restored = link::WriteAll(backup, *restore).ok() && DiffImages(heldBefore, ReadBack(MemoryOf(*restore))).empty();
-            ++f.tried;
-            f.rewritten += rewritten;
-            f.restored += restored;
-            f.recovered += stoppedThere && rewritten && restored;
-            if (!(stoppedThere && rewritten && restored))
-                std::printf("stop at command %d of %d (%s): %s, write again %s, restore %s\n", point, commands, FaultName(fault),
-                            stoppedThere ? "stopped" : "NOT STOPPED", rewritten ? "ok" : "FAILED", restored ? "ok" : "FAILED");
-        }
+    for (const soak::StopFigures& f : soak::WalkWriteStopPoints(smoke ? 16 : 1)) {
+        for (const std::string& failure : f.failures) std::printf("%s\n", failure.c_str());
         std::printf("stop points (%s): %d of %d commands of a Write All tried, %d recovered (write again %d, restore %d)\n",
-                    FaultName(fault), f.tried, commands, f.recovered, f.rewritten, f.restored);
+                    f.fault, f.tried, f.commands, f.recovered, f.rewritten, f.restored);
         all = all && f.recovered == f.tried;
     }
     std::fflush(stdout);
