@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "link/low_latency.h"
 #include "link/serial_port.h"
 
 namespace wrk7::link {
@@ -58,19 +59,15 @@ public:
         // pseudo-terminal has no modem lines, so a refusal is fine.
         int lines = TIOCM_DTR | TIOCM_RTS;
         ::ioctl(fd_, TIOCMBIS, &lines);
-#ifdef __linux__
-        // USB adapters otherwise hold each reply back for up to 16 ms.
-        serial_struct serial{};
-        if (::ioctl(fd_, TIOCGSERIAL, &serial) == 0) {
-            serial.flags |= ASYNC_LOW_LATENCY;
-            ::ioctl(fd_, TIOCSSERIAL, &serial);
-        }
-#endif
+        AskLowLatency();
         return true;
     }
 
     void Close() override {
-        if (fd_ >= 0) ::close(fd_);
+        if (fd_ >= 0) {
+            RestoreFlags();
+            ::close(fd_);
+        }
         fd_ = -1;
     }
 
@@ -167,8 +164,47 @@ public:
         if (!path_.empty()) return path_;
         return chosen_.empty() ? "no port chosen" : chosen_ + " (no device)";
     }
+    std::string LineNotes() const override { return notes_; }
 
 private:
+    // USB adapters otherwise hold each reply back for up to 16 ms; ftdi_sio
+    // sets its latency timer to 1 ms for a port in low-latency mode. The
+    // flags are the user's setting too, so they are put back at Close.
+    void AskLowLatency() {
+        notes_.clear();
+#ifdef __linux__
+        LowLatencyFound found;
+        const std::string timerFile = LatencyTimerFile(path_);
+        found.timerBefore = ReadLatencyTimer(timerFile);
+        serial_struct serial{};
+        found.offered = ::ioctl(fd_, TIOCGSERIAL, &serial) == 0;
+        if (found.offered) {
+            found.wasOn = (serial.flags & ASYNC_LOW_LATENCY) != 0;
+            foundFlags_ = serial.flags;
+            if (found.wasOn) {
+                found.accepted = true;
+            } else {
+                serial.flags |= ASYNC_LOW_LATENCY;
+                found.accepted = ::ioctl(fd_, TIOCSSERIAL, &serial) == 0;
+                restoreFlags_ = found.accepted;
+            }
+        }
+        found.timerAfter = ReadLatencyTimer(timerFile);
+        notes_ = LatencyNote(found);
+#endif
+    }
+
+    void RestoreFlags() {
+#ifdef __linux__
+        if (!restoreFlags_) return;
+        restoreFlags_ = false;
+        serial_struct serial{};
+        if (::ioctl(fd_, TIOCGSERIAL, &serial) != 0) return;
+        serial.flags = foundFlags_;
+        ::ioctl(fd_, TIOCSSERIAL, &serial);
+#endif
+    }
+
     bool Fail(std::string text) {
         fault_ = true;
         error_ = std::move(text);
@@ -182,6 +218,9 @@ private:
     bool fault_ = false;
     std::string error_;
     termios tio_{};
+    std::string notes_;
+    bool restoreFlags_ = false;  // low latency was set by Open
+    int foundFlags_ = 0;
 };
 
 }  // namespace
