@@ -16,6 +16,7 @@
 #include <cerrno>
 #include <algorithm>
 #include <cstring>
+#include <thread>
 
 #include "link/low_latency.h"
 #include "link/serial_port.h"
@@ -23,6 +24,13 @@
 namespace wrk7::link {
 
 namespace {
+
+// One character at 38400 baud 8N1: ten bits.
+constexpr std::chrono::nanoseconds kCharacterTime{260417};
+// What a USB adapter may hold a character back before the host has it (a
+// frame of the bus); a sleep while an answer crosses the line ends this much
+// early, so it never outlasts the answer.
+constexpr std::chrono::milliseconds kDeliverySlack{1};
 
 class DevicePort final : public SerialPort {
 public:
@@ -75,6 +83,7 @@ public:
 
     bool Write(std::string_view data) override {
         if (fd_ < 0) return Fail("the port is not open");
+        arrivedSinceWrite_ = false;
         while (!data.empty()) {
             const ssize_t n = ::write(fd_, data.data(), data.size());
             if (n > 0) {
@@ -107,6 +116,10 @@ public:
                 continue;
             }
             if (n < 0 && errno == EINTR) continue;
+            if (!out.empty()) {
+                arrivedSinceWrite_ = true;
+                lastArrival_ = Clock::now();
+            }
             // A raw tty with VMIN 0 reads 0 when nothing is waiting; a hang-up
             // shows in poll() instead.
             if (n == 0 || (n < 0 && errno == EAGAIN)) break;
@@ -120,6 +133,7 @@ public:
 
     Wait WaitForData(Clock::time_point deadline) override {
         if (fd_ < 0) return Wait::kFault;
+        SleepWhileCrossing(deadline);
         for (;;) {
             const auto left = deadline - Clock::now();
             if (left <= Clock::duration::zero()) return Wait::kTimeout;
@@ -146,11 +160,16 @@ public:
     }
 
     // In raw mode with VTIME 0, poll() reports input only once VMIN
-    // characters are waiting, so the kernel collects an answer and wakes us
-    // once. A non-blocking read still returns whatever is there.
+    // characters are waiting. A non-blocking read still returns whatever is
+    // there. The kernel still wakes a poll() for every piece a line brings
+    // (every few characters at line speed), so a poll() over a whole answer
+    // costs a wake-up per piece: VMIN stays 1 until the answer has begun, and
+    // the rest is slept through while it crosses the line.
     void ExpectAtLeast(std::size_t count) override {
+        want_ = std::max<std::size_t>(count, 1);
         if (fd_ < 0) return;
-        const cc_t min = static_cast<cc_t>(std::min<std::size_t>(std::max<std::size_t>(count, 1), 255));
+        const std::size_t wake = arrivedSinceWrite_ ? want_ : 1;
+        const cc_t min = static_cast<cc_t>(std::min<std::size_t>(wake, 255));
         if (tio_.c_cc[VMIN] == min) return;
         termios tio = tio_;
         tio.c_cc[VMIN] = min;
@@ -194,6 +213,17 @@ private:
 #endif
     }
 
+    // Once an answer has begun, the want_ characters still missing cannot all
+    // be in before they have crossed the line at its speed: a sleep till then
+    // costs one wake-up instead of one for each piece. On a pseudo-terminal
+    // an answer often comes whole, and then nothing is slept.
+    void SleepWhileCrossing(Clock::time_point deadline) {
+        if (!arrivedSinceWrite_ || want_ <= 1) return;
+        const auto crossing = std::chrono::duration_cast<Clock::duration>(static_cast<Clock::rep>(want_ - 1) * kCharacterTime);
+        const Clock::time_point until = std::min(deadline, lastArrival_ + crossing - kDeliverySlack);
+        if (until > Clock::now()) std::this_thread::sleep_until(until);
+    }
+
     void RestoreFlags() {
 #ifdef __linux__
         if (!restoreFlags_) return;
@@ -219,6 +249,9 @@ private:
     std::string error_;
     termios tio_{};
     std::string notes_;
+    std::size_t want_ = 1;            // the last ExpectAtLeast
+    bool arrivedSinceWrite_ = false;  // the answer to the last write has begun
+    Clock::time_point lastArrival_{};
     bool restoreFlags_ = false;  // low latency was set by Open
     int foundFlags_ = 0;
 };
