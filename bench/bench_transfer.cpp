@@ -12,10 +12,16 @@
 // and Read all and Write all again with a serial trace recorded, whose ratio
 // to wire time must match the untraced runs'.
 //
+// Paced behind an emulated USB adapter's latency timer (emulate
+// --latency-timer): a full read at 16 ms (an FTDI adapter's default) and at
+// 1 ms (what Linux's low latency makes of it), against the read without one
+// above; wire time stays the line's, so the ratio shows what the timer costs.
+//
 // Unpaced, Google Benchmark times Read all in-process and over the pty.
 //
 //   bench_transfer            the paced runs, then the benchmarks
-//   bench_transfer --smoke    a short paced settings read and write, one unpaced Read all, full and quick, traced
+//   bench_transfer --smoke    a short paced settings read and write (the read also at 16 ms), one
+//                             unpaced Read all, full and quick, traced
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
@@ -71,12 +77,14 @@ struct Figures {
 };
 
 // Runs op against the emulator served on a pty from a second thread.
-Figures OverPty(bool paced, const std::function<link::LinkResult(link::SerialPort&)>& op) {
+Figures OverPty(bool paced, const std::function<link::LinkResult(link::SerialPort&)>& op,
+                std::chrono::milliseconds latencyTimer = {}) {
     emu::Receiver receiver(0);
     emu::StoreImage(receiver.Mem(), emu::DemoImage(0));
     receiver.LatchBankTable();
     emu::PtyOptions options;
     options.paced = paced;
+    options.latencyTimer = latencyTimer;
     emu::PtyServer server(receiver, options);
     std::string error;
     Figures f;
@@ -188,6 +196,10 @@ int main(int argc, char** argv) {
         const Figures paced =
             OverPty(true, [&](link::SerialPort& p) { return link::ReadSettingsSequence(image, p, Normal()); });
         Print("paced Read Settings", paced);
+        CloneImage held = NewImage();
+        const Figures latency = OverPty(
+            true, [&](link::SerialPort& p) { return link::ReadSettingsSequence(held, p, Normal()); }, std::chrono::milliseconds(16));
+        Print("  behind 16 ms latency", latency);
         CloneImage demo = emu::DemoImage(0);
         const Figures pacedWrite =
             OverPty(true, [&](link::SerialPort& p) { return link::WriteSettingsSequence(demo, p, Normal()); });
@@ -204,11 +216,19 @@ int main(int argc, char** argv) {
         Print("unpaced quick, traced", quickTraced);
         PrintBlocks("unpaced quick, traced", quickTraced, fast);
         PrintTrace("unpaced quick, traced", quickTraced);
-        return paced.ok && pacedWrite.ok && fast.ok && quickTraced.ok ? 0 : 1;
+        return paced.ok && latency.ok && pacedWrite.ok && fast.ok && quickTraced.ok ? 0 : 1;
     }
     CloneImage image = NewImage();
     const Figures read = OverPty(true, [&](link::SerialPort& p) { return link::ReadAll(image, p, Normal()); });
     Print("paced Read all", read);
+    bool latencyOk = true;
+    for (const int ms : {16, 1}) {
+        CloneImage held = NewImage();
+        const Figures f = OverPty(
+            true, [&](link::SerialPort& p) { return link::ReadAll(held, p, Normal()); }, std::chrono::milliseconds(ms));
+        Print(ms == 16 ? "  behind 16 ms latency" : "  behind 1 ms latency", f);
+        latencyOk = latencyOk && f.ok;
+    }
     CloneImage sparse = NewImage();
     const Figures quick = OverPty(true, [&](link::SerialPort& p) { return link::ReadAll(sparse, p, QuickRead()); });
     Print("paced quick Read all", quick);
@@ -228,7 +248,7 @@ int main(int argc, char** argv) {
     });
     Print("paced Write all, traced", tracedWrite);
     PrintTrace("paced Write all, traced", tracedWrite);
-    ok = read.ok && quick.ok && write.ok && tracedRead.ok && tracedWrite.ok;
+    ok = read.ok && latencyOk && quick.ok && write.ok && tracedRead.ok && tracedWrite.ok;
 
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -16,6 +16,9 @@ const QCommandLineOption kLink(QStringLiteral("link"), QString(), QStringLiteral
 const QCommandLineOption kSave(QStringLiteral("save"), QString(), QStringLiteral("FILE"));
 const QCommandLineOption kPaced(QStringLiteral("paced"));
 const QCommandLineOption kFault(QStringLiteral("fault"), QString(), QStringLiteral("F"));
+const QCommandLineOption kLatencyTimer(QStringLiteral("latency-timer"), QString(), QStringLiteral("MS"));
+// The range an FTDI chip's latency timer takes, 0 for no adapter at all.
+constexpr int kLatencyTimerMax = 255;
 const QCommandLineOption kReplay(QStringLiteral("replay"), QString(), QStringLiteral("TRACE"));
 
 // Serves server until interrupted or its line hangs up; what both modes share.
@@ -66,7 +69,7 @@ int RunEmulate(const QStringList& args, CliIo& io) {
     const Verb& verb = *FindVerb(QStringLiteral("emulate"));
     QCommandLineParser parser;
     AddModelOption(parser);
-    for (const auto& o : {kImage, kLink, kSave, kPaced, kFault, kReplay}) parser.addOption(o);
+    for (const auto& o : {kImage, kLink, kSave, kPaced, kFault, kReplay, kLatencyTimer}) parser.addOption(o);
     int exitCode = kExitOk, model = 0;
     if (!ParseVerbArgs(parser, verb, args, 0, io, exitCode)) return exitCode;
     if (parser.isSet(kReplay)) return RunReplay(parser, verb, io);
@@ -75,6 +78,13 @@ int RunEmulate(const QStringList& args, CliIo& io) {
     for (const QString& f : parser.values(kFault)) {
         std::string error;
         if (!emu::AddFault(faults, f.toStdString(), error)) return UsageError(verb, QString::fromStdString(error), io);
+    }
+    int latencyMs = 0;
+    if (parser.isSet(kLatencyTimer)) {
+        bool number = false;
+        latencyMs = parser.value(kLatencyTimer).toInt(&number);
+        if (!number || latencyMs < 0 || latencyMs > kLatencyTimerMax)
+            return UsageError(verb, QStringLiteral("no latency timer '%1' (0..255 ms)").arg(parser.value(kLatencyTimer)), io);
     }
 
     CloneImage seed;
@@ -95,6 +105,7 @@ int RunEmulate(const QStringList& args, CliIo& io) {
     emu::PtyOptions options;
     options.paced = parser.isSet(kPaced);
     options.linkPath = parser.value(kLink).toStdString();
+    options.latencyTimer = std::chrono::milliseconds(latencyMs);
     emu::PtyServer server(receiver, options);
     if (Serve(server, io) != kExitOk) return kExitFailure;
     if (server.HungUp()) io.Note(QStringLiteral("hung up after %1 commands").arg(receiver.CommandCount()));

@@ -23,7 +23,7 @@ const std::vector<Verb>& AllVerbs() {
          "print the listing of a clone file, or write it as PDF", RunListing},
         {"read", "read --port PORT [--model MODEL] [--part PART] [--base FILE.WK7] [--quick] [--trace FILE] OUT.WK7", "read the receiver into a clone file", RunRead},
         {"write", "write --port PORT [--model MODEL] [--part PART] [--trace FILE] [--backup FILE] [--verify] FILE.WK7", "write a clone file into the receiver", RunWrite},
-        {"emulate", "emulate [--model MODEL] [--image FILE.WK7] [--link PATH] [--save FILE.WK7] [--paced] [--fault F]... [--replay TRACE]", "serve the receiver emulator on a pseudo-terminal, or replay a serial trace", RunEmulate},
+        {"emulate", "emulate [--model MODEL] [--image FILE.WK7] [--link PATH] [--save FILE.WK7] [--paced] [--latency-timer MS] [--fault F]... [--replay TRACE]", "serve the receiver emulator on a pseudo-terminal, or replay a serial trace", RunEmulate},
         {"ports", "ports [--json] [--root DIR] [--test PORT [--loopback] [--model MODEL] [--trace FILE]]", "list the serial devices and what stands in their way, or test a cable", RunPorts},
         {"report", "report [--redact] OUT.zip", "save a problem report: version, system, port doctor, logs, traces, port settings, backups", RunReport},
     };
@@ -52,6 +52,7 @@ const std::vector<OptionHelp>& AllOptionHelp() {
         {"--link PATH", "also make PATH a symlink to the emulator's pseudo-terminal"},
         {"--save FILE", "save the emulator's memory as a clone file when it ends"},
         {"--paced", "deliver every character at 38400 baud"},
+        {"--latency-timer MS", "emulate: hold the answers as a USB adapter with this latency timer would (0 off)"},
         {"--fault F", "refuse-id, silent-after=N, drop=N, garbage=N, split, re-on=ADDR, delay-ms=N, hangup-after=N, keep-wrong=N"},
         {"--replay TRACE", "emulate: serve the receiver's side of a serial trace (--paced keeps every gap)"},
         {"--json", "ports: print the list as one JSON document"},

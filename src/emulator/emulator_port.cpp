@@ -8,8 +8,8 @@ namespace {
 constexpr const char* kHungUp = "emulator: the line was hung up";
 }
 
-EmulatorPort::EmulatorPort(std::shared_ptr<Receiver> receiver, bool paced)
-    : receiver_(std::move(receiver)), timing_(paced) {}
+EmulatorPort::EmulatorPort(std::shared_ptr<Receiver> receiver, bool paced, std::chrono::milliseconds latencyTimer)
+    : receiver_(std::move(receiver)), timing_(paced, latencyTimer) {}
 
 bool EmulatorPort::DeadLocked() const { return timing_.HangupReached(*receiver_); }
 

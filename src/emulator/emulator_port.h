@@ -16,7 +16,8 @@ namespace wrk7::emu {
 // through WithReceiver or closes the port.
 class EmulatorPort final : public link::SerialPort {
 public:
-    explicit EmulatorPort(std::shared_ptr<Receiver> receiver, bool paced = false);
+    explicit EmulatorPort(std::shared_ptr<Receiver> receiver, bool paced = false,
+                          std::chrono::milliseconds latencyTimer = {});
 
     bool Open() override;
     void Close() override;

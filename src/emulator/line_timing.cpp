@@ -5,6 +5,7 @@
 namespace wrk7::emu {
 
 void LineTiming::Input(Receiver& receiver, std::string_view bytes, Clock::time_point now) {
+    if (!lastPacket_) lastPacket_ = now;
     for (char c : bytes) {
         Clock::time_point arrived = now;
         if (paced_) {
@@ -19,13 +20,33 @@ void LineTiming::Input(Receiver& receiver, std::string_view bytes, Clock::time_p
                 if (paced_) {
                     at = std::max(ready, outputFree_) + kCharacterTime;
                     outputFree_ = at;
-                } else if (!queue_.empty()) {
-                    at = std::max(at, queue_.back().at);  // never overtake
+                } else {
+                    at = std::max(at, lastDone_);  // never overtake
                 }
-                queue_.push_back({at, out});
+                Queue(out, at);
             }
         }
     }
+}
+
+void LineTiming::Queue(char byte, Clock::time_point done) {
+    lastDone_ = done;
+    if (latencyTimer_ <= std::chrono::milliseconds::zero()) {
+        queue_.push_back({done, byte});
+        return;
+    }
+    // The packet being gathered went at its beat before this character was in.
+    if (gathered_ > 0 && done >= beat_) {
+        lastPacket_ = beat_;
+        gathered_ = 0;
+    }
+    if (gathered_ == 0) beat_ = *lastPacket_ + ((done - *lastPacket_) / latencyTimer_ + 1) * latencyTimer_;
+    queue_.push_back({beat_, byte});
+    if (++gathered_ < kPacketBytes) return;
+    // A full packet goes at once, and the timer starts again.
+    for (std::size_t i = queue_.size() - gathered_; i < queue_.size(); ++i) queue_[i].at = done;
+    lastPacket_ = done;
+    gathered_ = 0;
 }
 
 std::string LineTiming::TakeDue(Clock::time_point now) {

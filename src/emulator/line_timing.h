@@ -19,9 +19,23 @@ inline constexpr std::chrono::nanoseconds kCharacterTime{260417};
 // Paced, both directions run at line speed: a character from the host is
 // complete at the receiver one character time after the line was free, and
 // every character back takes one character time after the previous one.
+//
+// With a latency timer, the characters back pass a USB serial adapter of the
+// FTDI kind on their way to the host. Such a chip gathers what the line brings
+// and hands it to the host in USB packets of up to 62 data bytes: a packet
+// goes as soon as 62 bytes are waiting, and otherwise when the latency timer
+// runs out. The timer starts again with every packet sent, and an idle chip
+// sends a packet of status bytes alone each time it runs out, so the chip's
+// packets keep to a beat of the timer's period from its last full packet. A
+// character is thus released at the first beat after it has come off the
+// line, or with the 62nd byte gathered, whichever is first. The host's
+// polling of the USB bus (every frame, 1 ms at full speed) is left out: a
+// read has its IN request waiting, so a packet reaches it within the frame.
+// The phase of the beat starts with the first character the host sends.
 class LineTiming {
 public:
-    explicit LineTiming(bool paced) : paced_(paced) {}
+    explicit LineTiming(bool paced, std::chrono::milliseconds latencyTimer = {})
+        : paced_(paced), latencyTimer_(latencyTimer) {}
 
     // Characters the host wrote at now, handed to the receiver in order.
     void Input(Receiver& receiver, std::string_view bytes, Clock::time_point now);
@@ -42,8 +56,23 @@ private:
         Clock::time_point at;
         char byte;
     };
+    // Queues a character that is off the line at done, released as the
+    // adapter would release it.
+    void Queue(char byte, Clock::time_point done);
+
+    // A USB adapter's packets gather 62 data bytes at most.
+    static constexpr std::size_t kPacketBytes = 62;
+
     bool paced_;
+    std::chrono::milliseconds latencyTimer_;
     std::deque<Due> queue_;
+    // The adapter: when it last sent a packet, and how many characters at the
+    // queue's end it still gathers, released at beat_ unless the packet fills
+    // first.
+    std::optional<Clock::time_point> lastPacket_;
+    Clock::time_point beat_{};
+    std::size_t gathered_ = 0;
+    Clock::time_point lastDone_{};  // when the last character came off the line
     Clock::time_point inputFree_{};
     Clock::time_point outputFree_{};
     std::size_t sent_ = 0;

@@ -13,7 +13,7 @@ constexpr auto kHangupGrace = std::chrono::milliseconds(100);
 }  // namespace
 
 PtyServer::PtyServer(Receiver& receiver, PtyOptions options)
-    : receiver_(receiver), options_(std::move(options)), timing_(options_.paced) {}
+    : receiver_(receiver), options_(std::move(options)), timing_(options_.paced, options_.latencyTimer) {}
 
 PtyServer::~PtyServer() { Close(); }
 

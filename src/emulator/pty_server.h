@@ -15,6 +15,9 @@ struct PtyOptions {
     // last character of an answer is never held back), which spares the host
     // a wake-up per character without changing the overall pace.
     int batch = 4;
+    // A USB adapter's latency timer between the receiver and the host (see
+    // LineTiming); zero for none.
+    std::chrono::milliseconds latencyTimer{0};
 };
 
 // Serves a Receiver on a new pseudo-terminal: the host opens DevicePath() as

@@ -16,12 +16,21 @@
 #include <cerrno>
 #include <algorithm>
 #include <cstring>
+#include <thread>
 
+#include "link/low_latency.h"
 #include "link/serial_port.h"
 
 namespace wrk7::link {
 
 namespace {
+
+// One character at 38400 baud 8N1: ten bits.
+constexpr std::chrono::nanoseconds kCharacterTime{260417};
+// What a USB adapter may hold a character back before the host has it (a
+// frame of the bus); a sleep while an answer crosses the line ends this much
+// early, so it never outlasts the answer.
+constexpr std::chrono::milliseconds kDeliverySlack{1};
 
 class DevicePort final : public SerialPort {
 public:
@@ -58,19 +67,15 @@ public:
         // pseudo-terminal has no modem lines, so a refusal is fine.
         int lines = TIOCM_DTR | TIOCM_RTS;
         ::ioctl(fd_, TIOCMBIS, &lines);
-#ifdef __linux__
-        // USB adapters otherwise hold each reply back for up to 16 ms.
-        serial_struct serial{};
-        if (::ioctl(fd_, TIOCGSERIAL, &serial) == 0) {
-            serial.flags |= ASYNC_LOW_LATENCY;
-            ::ioctl(fd_, TIOCSSERIAL, &serial);
-        }
-#endif
+        AskLowLatency();
         return true;
     }
 
     void Close() override {
-        if (fd_ >= 0) ::close(fd_);
+        if (fd_ >= 0) {
+            RestoreFlags();
+            ::close(fd_);
+        }
         fd_ = -1;
     }
 
@@ -78,6 +83,7 @@ public:
 
     bool Write(std::string_view data) override {
         if (fd_ < 0) return Fail("the port is not open");
+        arrivedSinceWrite_ = false;
         while (!data.empty()) {
             const ssize_t n = ::write(fd_, data.data(), data.size());
             if (n > 0) {
@@ -110,6 +116,10 @@ public:
                 continue;
             }
             if (n < 0 && errno == EINTR) continue;
+            if (!out.empty()) {
+                arrivedSinceWrite_ = true;
+                lastArrival_ = Clock::now();
+            }
             // A raw tty with VMIN 0 reads 0 when nothing is waiting; a hang-up
             // shows in poll() instead.
             if (n == 0 || (n < 0 && errno == EAGAIN)) break;
@@ -123,6 +133,7 @@ public:
 
     Wait WaitForData(Clock::time_point deadline) override {
         if (fd_ < 0) return Wait::kFault;
+        SleepWhileCrossing(deadline);
         for (;;) {
             const auto left = deadline - Clock::now();
             if (left <= Clock::duration::zero()) return Wait::kTimeout;
@@ -149,11 +160,16 @@ public:
     }
 
     // In raw mode with VTIME 0, poll() reports input only once VMIN
-    // characters are waiting, so the kernel collects an answer and wakes us
-    // once. A non-blocking read still returns whatever is there.
+    // characters are waiting. A non-blocking read still returns whatever is
+    // there. The kernel still wakes a poll() for every piece a line brings
+    // (every few characters at line speed), so a poll() over a whole answer
+    // costs a wake-up per piece: VMIN stays 1 until the answer has begun, and
+    // the rest is slept through while it crosses the line.
     void ExpectAtLeast(std::size_t count) override {
+        want_ = std::max<std::size_t>(count, 1);
         if (fd_ < 0) return;
-        const cc_t min = static_cast<cc_t>(std::min<std::size_t>(std::max<std::size_t>(count, 1), 255));
+        const std::size_t wake = arrivedSinceWrite_ ? want_ : 1;
+        const cc_t min = static_cast<cc_t>(std::min<std::size_t>(wake, 255));
         if (tio_.c_cc[VMIN] == min) return;
         termios tio = tio_;
         tio.c_cc[VMIN] = min;
@@ -167,8 +183,58 @@ public:
         if (!path_.empty()) return path_;
         return chosen_.empty() ? "no port chosen" : chosen_ + " (no device)";
     }
+    std::string LineNotes() const override { return notes_; }
 
 private:
+    // USB adapters otherwise hold each reply back for up to 16 ms; ftdi_sio
+    // sets its latency timer to 1 ms for a port in low-latency mode. The
+    // flags are the user's setting too, so they are put back at Close.
+    void AskLowLatency() {
+        notes_.clear();
+#ifdef __linux__
+        LowLatencyFound found;
+        const std::string timerFile = LatencyTimerFile(path_);
+        found.timerBefore = ReadLatencyTimer(timerFile);
+        serial_struct serial{};
+        found.offered = ::ioctl(fd_, TIOCGSERIAL, &serial) == 0;
+        if (found.offered) {
+            found.wasOn = (serial.flags & ASYNC_LOW_LATENCY) != 0;
+            foundFlags_ = serial.flags;
+            if (found.wasOn) {
+                found.accepted = true;
+            } else {
+                serial.flags |= ASYNC_LOW_LATENCY;
+                found.accepted = ::ioctl(fd_, TIOCSSERIAL, &serial) == 0;
+                restoreFlags_ = found.accepted;
+            }
+        }
+        found.timerAfter = ReadLatencyTimer(timerFile);
+        notes_ = LatencyNote(found);
+#endif
+    }
+
+    // Once an answer has begun, the want_ characters still missing cannot all
+    // be in before they have crossed the line at its speed: a sleep till then
+    // costs one wake-up instead of one for each piece. On a pseudo-terminal
+    // an answer often comes whole, and then nothing is slept.
+    void SleepWhileCrossing(Clock::time_point deadline) {
+        if (!arrivedSinceWrite_ || want_ <= 1) return;
+        const auto crossing = std::chrono::duration_cast<Clock::duration>(static_cast<Clock::rep>(want_ - 1) * kCharacterTime);
+        const Clock::time_point until = std::min(deadline, lastArrival_ + crossing - kDeliverySlack);
+        if (until > Clock::now()) std::this_thread::sleep_until(until);
+    }
+
+    void RestoreFlags() {
+#ifdef __linux__
+        if (!restoreFlags_) return;
+        restoreFlags_ = false;
+        serial_struct serial{};
+        if (::ioctl(fd_, TIOCGSERIAL, &serial) != 0) return;
+        serial.flags = foundFlags_;
+        ::ioctl(fd_, TIOCSSERIAL, &serial);
+#endif
+    }
+
     bool Fail(std::string text) {
         fault_ = true;
         error_ = std::move(text);
@@ -182,6 +248,12 @@ private:
     bool fault_ = false;
     std::string error_;
     termios tio_{};
+    std::string notes_;
+    std::size_t want_ = 1;            // the last ExpectAtLeast
+    bool arrivedSinceWrite_ = false;  // the answer to the last write has begun
+    Clock::time_point lastArrival_{};
+    bool restoreFlags_ = false;  // low latency was set by Open
+    int foundFlags_ = 0;
 };
 
 }  // namespace

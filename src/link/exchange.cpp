@@ -18,6 +18,14 @@ bool EndsWith(std::string_view text, std::string_view tail) {
     return text.size() >= tail.size() && text.substr(text.size() - tail.size()) == tail;
 }
 
+// How many characters the answer to command likely has in all: a read's
+// frame comes after the echo of the command, once what came so far is that
+// echo. Only a hint to the port: the answer is complete by want and its end.
+std::size_t LikelyLength(std::string_view command, std::string_view buffer, std::size_t want, bool echoed) {
+    const bool echoing = echoed && !buffer.empty() && command.substr(0, buffer.size()) == buffer.substr(0, command.size());
+    return echoing ? want + command.size() : want;
+}
+
 }  // namespace
 
 LinkExchange::LinkExchange(SerialPort& port, LinkOptions options) : port_(port), options_(std::move(options)) {}
@@ -42,14 +50,14 @@ bool LinkExchange::CheckCancel() {
 // same name) often works once opened anew: the port is closed and opened
 // again once, and the command sent again, before the operation gives up with
 // its port fault. A fault once the receiver has answered ends it at once.
-std::string LinkExchange::Exchange(std::string_view command, std::size_t want, bool& fault) {
-    std::string buffer = ExchangeOnce(command, want, fault);
+std::string LinkExchange::Exchange(std::string_view command, std::size_t want, bool echoed, bool& fault) {
+    std::string buffer = ExchangeOnce(command, want, echoed, fault);
     if (fault && !answered_ && !reopened_) {
         reopened_ = true;
         Note("port fault before the first answer: closing the port and opening it again");
         port_.Close();
         openFailed_ = false;
-        buffer = ExchangeOnce(command, want, fault);
+        buffer = ExchangeOnce(command, want, echoed, fault);
     }
     if (!fault) answered_ = true;
     return buffer;
@@ -57,7 +65,7 @@ std::string LinkExchange::Exchange(std::string_view command, std::size_t want, b
 
 // Sends command and collects what arrives until complete(buffer) or the
 // deadline; fault is set on any port failure.
-std::string LinkExchange::ExchangeOnce(std::string_view command, std::size_t want, bool& fault) {
+std::string LinkExchange::ExchangeOnce(std::string_view command, std::size_t want, bool echoed, bool& fault) {
     fault = false;
     if (!EnsureOpen()) {
         fault = true;
@@ -79,7 +87,8 @@ std::string LinkExchange::ExchangeOnce(std::string_view command, std::size_t wan
         if (buffer.size() >= want && EndsWith(buffer, kCrLf)) break;
         // Short of the length, nothing can complete the answer before the
         // missing characters are in; past it, each new one may end it.
-        port_.ExpectAtLeast(buffer.size() < want ? want - buffer.size() : 1);
+        const std::size_t likely = LikelyLength(command, buffer, want, echoed);
+        port_.ExpectAtLeast(buffer.size() < likely ? likely - buffer.size() : 1);
         const SerialPort::Wait wait = port_.WaitForData(deadline);
         if (wait == SerialPort::Wait::kFault) {
             fault = true;
@@ -97,7 +106,7 @@ std::string LinkExchange::ExchangeOnce(std::string_view command, std::size_t wan
 ReadReply LinkExchange::SendRead(std::string_view command) {
     using Kind = ReadReply::Kind;
     bool fault = false;
-    const std::string buffer = Exchange(command, kFrameLength, fault);
+    const std::string buffer = Exchange(command, kFrameLength, true, fault);
     if (fault) return {Kind::kPortFault, {}};
     if (buffer.size() < kFrameLength) return {Kind::kTimeout, {}};
     std::string frame = buffer.substr(buffer.size() - kFrameLength);
@@ -111,7 +120,7 @@ ReadReply LinkExchange::SendRead(std::string_view command) {
 WriteReply LinkExchange::SendWrite(std::string_view command) {
     bool fault = false;
     const std::size_t want = command.size() + kOkFrame.size();
-    const std::string buffer = Exchange(command, want, fault);
+    const std::string buffer = Exchange(command, want, false, fault);
     if (fault) return WriteReply::kPortFault;
     if (buffer.size() < want) return WriteReply::kNoReply;
     const std::string_view tail = std::string_view(buffer).substr(buffer.size() - kOkFrame.size());

@@ -69,8 +69,9 @@ private:
     void NoteFailedTry(int tries, std::string_view why);
     // One exchange; a port fault before the receiver's first answer in this
     // session closes and opens the port once and sends the command again.
-    std::string Exchange(std::string_view command, std::size_t want, bool& fault);
-    std::string ExchangeOnce(std::string_view command, std::size_t want, bool& fault);
+    // echoed: want leaves out the echo of the command that comes first.
+    std::string Exchange(std::string_view command, std::size_t want, bool echoed, bool& fault);
+    std::string ExchangeOnce(std::string_view command, std::size_t want, bool echoed, bool& fault);
 
     SerialPort& port_;
     LinkOptions options_;

@@ -44,11 +44,15 @@ public:
     virtual std::string ErrorText() const = 0;
     // What the port is connected to ("/dev/ttyUSB0", "emulator").
     virtual std::string Name() const = 0;
+    // What the last Open found of the line worth a trace's line (an
+    // adapter's latency timer), "" for nothing.
+    virtual std::string LineNotes() const { return {}; }
 };
 
 // The real serial device at path (a tty, a pseudo-terminal or a symlink to
 // one). Nothing is opened until Open(). On Linux it also asks the driver for
-// low-latency mode (ASYNC_LOW_LATENCY), skipped silently where refused.
+// low-latency mode (ASYNC_LOW_LATENCY), skipped silently where refused, and
+// puts the driver's flags back as found at Close; LineNotes says what it found.
 // chosen: what the user named it by ("COM3"); the port's Name() when path is
 // empty (a COM number with no device).
 std::unique_ptr<SerialPort> MakeDevicePort(std::string path, std::string chosen = {});

@@ -18,6 +18,7 @@ public:
         const bool opened = inner_.Open();
         if (opened) {
             trace_.Event("open " + inner_.Name());
+            if (const std::string notes = inner_.LineNotes(); !notes.empty()) trace_.Event(notes);
         } else {
             PortError();
         }
@@ -52,6 +53,7 @@ public:
     bool HasFault() const override { return inner_.HasFault(); }
     std::string ErrorText() const override { return inner_.ErrorText(); }
     std::string Name() const override { return inner_.Name(); }
+    std::string LineNotes() const override { return inner_.LineNotes(); }
 
 private:
     // A fault stays set until the next Open, so report each one once.
@@ -139,6 +141,7 @@ void TraceHeading(std::string_view title, const SerialPort& port, SerialTrace& t
     std::strftime(started, sizeof started, "%Y-%m-%d %H:%M:%S", &local);
     trace.Comment("wrk7 serial trace: " + std::string(title));
     trace.Comment("port: " + port.Name() + (port.IsOpen() ? " (open from an earlier transfer)" : ""));
+    if (const std::string notes = port.LineNotes(); port.IsOpen() && !notes.empty()) trace.Comment("line: " + notes);
     trace.Comment(std::string("started: ") + started);
     trace.Comment("time in ms since the start; > sent, < received, ! event, = result");
 }

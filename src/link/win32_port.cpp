@@ -14,6 +14,15 @@ namespace wrk7::link {
 namespace {
 
 constexpr std::size_t kBufferSize = 4096;
+// One character at 38400 baud 8N1: ten bits.
+constexpr std::chrono::nanoseconds kCharacterTime{260417};
+// What a USB adapter may hold a character back before the host has it (a
+// frame of the bus); a sleep while an answer crosses the line ends this much
+// early, so it never outlasts the answer.
+constexpr std::chrono::milliseconds kDeliverySlack{1};
+#ifndef CREATE_WAITABLE_TIMER_HIGH_RESOLUTION
+#define CREATE_WAITABLE_TIMER_HIGH_RESOLUTION 0x00000002
+#endif
 
 // The system's reason for the last failure, on one line.
 std::string SystemText(DWORD code) {
@@ -51,6 +60,9 @@ public:
         }
         readEvent_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
         writeEvent_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+        // Only a timer to the millisecond and finer is of use (Windows 10
+        // 1803 on); without one nothing is slept (see SleepWhileCrossing).
+        timer_ = CreateWaitableTimerExW(nullptr, nullptr, CREATE_WAITABLE_TIMER_HIGH_RESOLUTION, TIMER_ALL_ACCESS);
         if (!readEvent_ || !writeEvent_) return Fail(name_ + ": " + SystemText(GetLastError()));
         DCB dcb{};
         dcb.DCBlength = sizeof dcb;
@@ -93,8 +105,9 @@ public:
         }
         if (readEvent_) CloseHandle(readEvent_);
         if (writeEvent_) CloseHandle(writeEvent_);
+        if (timer_) CloseHandle(timer_);
         handle_ = INVALID_HANDLE_VALUE;
-        readEvent_ = writeEvent_ = nullptr;
+        readEvent_ = writeEvent_ = timer_ = nullptr;
         arrived_.clear();
     }
 
@@ -102,10 +115,12 @@ public:
 
     bool Write(std::string_view data) override {
         if (!IsOpen()) return Fail("the port is not open");
+        arrivedSinceWrite_ = false;
         while (!data.empty()) {
             OVERLAPPED ov{};
+            // WriteFile resets the event itself; under Wine every call on an
+            // event is a round trip to its server.
             ov.hEvent = writeEvent_;
-            ResetEvent(writeEvent_);
             DWORD n = 0;
             if (!WriteFile(handle_, data.data(), static_cast<DWORD>(data.size()), &n, &ov)) {
                 if (GetLastError() != ERROR_IO_PENDING || !GetOverlappedResult(handle_, &ov, &n, TRUE))
@@ -149,6 +164,7 @@ public:
     Wait WaitForData(Clock::time_point deadline) override {
         if (!IsOpen()) return Wait::kFault;
         if (!arrived_.empty()) return Wait::kData;
+        if (!pending_) SleepWhileCrossing(deadline);
         if (!pending_ && !StartRead(want_)) return Wait::kFault;
         if (!pending_) return Wait::kData;  // the characters were already in
         for (;;) {
@@ -167,7 +183,15 @@ public:
         }
     }
 
-    void ExpectAtLeast(std::size_t count) override { want_ = std::clamp<std::size_t>(count, 1, kBufferSize); }
+    // A read pending for many characters costs Wine a wake-up of its server
+    // and of this thread for every piece the line brings: until the answer
+    // has begun a read waits for one character, and then the rest is slept
+    // through while it crosses the line. Windows itself completes the read
+    // in its driver either way.
+    void ExpectAtLeast(std::size_t count) override {
+        hint_ = std::clamp<std::size_t>(count, 1, kBufferSize);
+        want_ = arrivedSinceWrite_ ? hint_ : 1;
+    }
 
     bool HasFault() const override { return fault_; }
     std::string ErrorText() const override { return error_; }
@@ -177,10 +201,22 @@ public:
     }
 
 private:
+    // The hint_ characters still missing of an answer that has begun cannot
+    // all be in before they have crossed the line at its speed.
+    void SleepWhileCrossing(Clock::time_point deadline) {
+        if (!timer_ || !arrivedSinceWrite_ || hint_ <= 1) return;
+        const auto crossing = std::chrono::duration_cast<Clock::duration>(static_cast<Clock::rep>(hint_ - 1) * kCharacterTime);
+        const auto left = std::min(deadline, lastArrival_ + crossing - kDeliverySlack) - Clock::now();
+        if (left <= Clock::duration::zero()) return;
+        LARGE_INTEGER due{};
+        due.QuadPart = -static_cast<LONGLONG>(std::chrono::duration_cast<std::chrono::nanoseconds>(left).count() / 100);
+        if (SetWaitableTimer(timer_, &due, 0, nullptr, nullptr, FALSE)) WaitForSingleObject(timer_, INFINITE);
+    }
+
     // Starts an overlapped read of count characters; one that ends at once
     // leaves them in arrived_. False on a failure (the port is then closed).
     bool StartRead(std::size_t count) {
-        ResetEvent(readEvent_);
+        // ReadFile resets the event itself.
         readOv_ = OVERLAPPED{};
         readOv_.hEvent = readEvent_;
         DWORD n = 0;
@@ -209,14 +245,23 @@ private:
         DWORD n = 0;
         const BOOL done = GetOverlappedResult(handle_, &readOv_, &n, TRUE);
         pending_ = false;
-        if (done || GetLastError() == ERROR_OPERATION_ABORTED) arrived_.append(buffer_, n);
-        else Fail(name_ + ": " + SystemText(GetLastError()));
+        if (done || GetLastError() == ERROR_OPERATION_ABORTED) {
+            arrived_.append(buffer_, n);
+            if (n > 0) {
+                arrivedSinceWrite_ = true;
+                lastArrival_ = Clock::now();
+            }
+        } else {
+            Fail(name_ + ": " + SystemText(GetLastError()));
+        }
     }
 
     // A read without timeouts that ends with nothing means the line is gone.
     bool Took(DWORD n) {
         if (n == 0) return Fail(name_ + ": the line was hung up");
         arrived_.append(buffer_, n);
+        arrivedSinceWrite_ = true;
+        lastArrival_ = Clock::now();
         return true;
     }
 
@@ -234,9 +279,13 @@ private:
     HANDLE handle_ = INVALID_HANDLE_VALUE;
     HANDLE readEvent_ = nullptr;
     HANDLE writeEvent_ = nullptr;
+    HANDLE timer_ = nullptr;
     OVERLAPPED readOv_{};
     bool pending_ = false;
-    std::size_t want_ = 1;
+    std::size_t want_ = 1;  // what the next read asks for
+    std::size_t hint_ = 1;  // the last ExpectAtLeast
+    bool arrivedSinceWrite_ = false;  // the answer to the last write has begun
+    Clock::time_point lastArrival_{};
     std::string arrived_;
     bool fault_ = false;
     std::string error_;

@@ -52,6 +52,7 @@ public:
     bool HasFault() const override { return inner_.HasFault(); }
     std::string ErrorText() const override { return inner_.ErrorText(); }
     std::string Name() const override { return inner_.Name(); }
+    std::string LineNotes() const override { return inner_.LineNotes(); }
 
 private:
     SerialPort& inner_;

@@ -71,6 +71,7 @@ TEST_F(CliTest, UsageErrorsGiveTheMessageAndTheHelpLine) {
                          L{"export", "--format", "xls", Path("a.WK7"), Path("x.csv")}, L{"diff", Path("a.WK7")},
                          L{"read", "--port", "emulator", "--part", "vfo", Path("b.WK7")}, L{"read", Path("b.WK7")},
                          L{"emulate", "--fault", "explode"},
+                         L{"emulate", "--latency-timer", "256"}, L{"emulate", "--latency-timer", "1x"},
                          L{"import", "--at", "0", "--bank", "2", Path("a.WK7"), county, Path("b.WK7")},
                          L{"import", "--grow", Path("a.WK7"), county, Path("b.WK7")},
                          L{"import", "--bank", "50", Path("a.WK7"), county, Path("b.WK7")},

@@ -143,6 +143,42 @@ TEST(LineTiming, PacedOutputKeepsLineSpeedInBothDirections) {
     EXPECT_EQ(fast.TakeDue(t0), "KV~WR-K7J\r" + kOk);
 }
 
+// A block read at t0, after the identification, brings 79 characters back: the 11 of the echo, then the
+// 68 of the answer. Paced, character j is off the line at (j + 2) character
+// times (260.4 us each), so by 16 ms the adapter has 60 of them (fewer than a
+// packet) and by 1 ms two; unpaced, all are there at once and a full packet
+// of 62 goes at once. The rest wait for the timer's next beat.
+TEST(LineTiming, ALatencyTimerReleasesWhatTheAdapterGathered) {
+    using std::chrono::milliseconds;
+    struct Step {
+        Clock::duration at;
+        std::size_t delivered;  // characters the host has by then
+    };
+    const struct {
+        bool paced;
+        int timerMs;
+        std::vector<Step> steps;
+    } kCases[] = {
+        {false, 0, {{{}, 79}}},
+        {false, 1, {{{}, 62}, {milliseconds(1) - Clock::duration(1), 62}, {milliseconds(1), 79}}},
+        {false, 16, {{{}, 62}, {milliseconds(16) - Clock::duration(1), 62}, {milliseconds(16), 79}}},
+        {true, 1, {{milliseconds(1) - Clock::duration(1), 0}, {milliseconds(1), 2}, {milliseconds(20), 75}, {milliseconds(21), 79}}},
+        {true, 16, {{milliseconds(16) - Clock::duration(1), 0}, {milliseconds(16), 60}, {milliseconds(32) - Clock::duration(1), 60}, {milliseconds(32), 79}}},
+    };
+    for (const auto& c : kCases) {
+        Receiver rx(0);
+        rx.Receive("KV~WR-K7J\r");  // identified: block reads are answered
+        LineTiming timing(c.paced, milliseconds(c.timerMs));
+        const auto t0 = Clock::now();
+        timing.Input(rx, "KV~F00A00R\r", t0);
+        std::size_t delivered = 0;
+        for (const Step& step : c.steps) {
+            delivered += timing.TakeDue(t0 + step.at).size();
+            EXPECT_EQ(delivered, step.delivered) << c.paced << " " << c.timerMs << " ms, at " << step.at.count() << " ns";
+        }
+    }
+}
+
 TEST(MemoryImage, DemoSurvivesTheReceiverMemory) {
     for (int model = 0; model < kModelCount; ++model) {
         const CloneImage demo = DemoImage(model);
