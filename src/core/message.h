@@ -210,6 +210,9 @@ enum class MessageId {
     kNoSuchComPortOfOne,
     kSystemHasNoComPort,
 
+    // A three-way merge of the last read, the window and the receiver.
+    kMergeConflict,
+
     kCount
 };
 
