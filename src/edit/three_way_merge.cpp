@@ -26,9 +26,17 @@ bool SameSlotField(const CloneImage& a, const CloneImage& b, int slot, int field
     return SameField(a.memory.slot[slot], b.memory.slot[slot], field);
 }
 
+// A cleared field has no text, which no number gives it.
 void CopyField(SlotFields& to, const SlotFields& from, int field) {
+    if (field < kCodedFieldCount && from.Value(field) == 0 && from.Text(field).empty()) return to.Clear(field);
     if (field < kCodedFieldCount || field == kSkip) to.Set(field, from.Value(field));
     if (field >= kCodedFieldCount) to.SetText(field, from.Text(field));
+}
+
+void CopySlot(SlotFields& to, const SlotFields& from) {
+    std::string note = to.Text(kNote);
+    to = from;
+    to.SetText(kNote, std::move(note));
 }
 
 void Take(CloneImage& to, const CloneImage& from, const MergeItem& item) {
@@ -40,12 +48,8 @@ void Take(CloneImage& to, const CloneImage& from, const MergeItem& item) {
                 CopyField(to.memory.slot[item.index], from.memory.slot[item.index], item.field);
             break;
         case MergeKind::kSlot:
-            for (int field : kSlotMergeFields) {
-                if (field == kEnableField)
-                    to.memory.enabled[item.index] = from.memory.enabled[item.index];
-                else
-                    CopyField(to.memory.slot[item.index], from.memory.slot[item.index], field);
-            }
+            CopySlot(to.memory.slot[item.index], from.memory.slot[item.index]);
+            to.memory.enabled[item.index] = from.memory.enabled[item.index];
             break;
         case MergeKind::kBandField:
             CopyField(to.vfo.bands[item.index], from.vfo.bands[item.index], item.field);
