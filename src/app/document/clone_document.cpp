@@ -201,6 +201,7 @@ FileResult CloneDocument::Save(const QString& path) {
     ++saves_;
     stack_.setClean();
     AfterHistoryMove();
+    emit saved(path);
     return r;
 }
 
