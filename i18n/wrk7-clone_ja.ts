@@ -969,6 +969,10 @@
         <source>Ask the computer's administrator for access to it.</source>
         <translation>このコンピューターの管理者にアクセス権を頼んでください。</translation>
     </message>
+    <message>
+        <source>%1 %2: mine %3, the receiver's %4</source>
+        <translation>%1 %2: こちら %3、受信機 %4</translation>
+    </message>
 </context>
 <context>
     <name>Printing</name>
@@ -2273,6 +2277,65 @@
     </message>
 </context>
 <context>
+    <name>wrk7::MergeDialog</name>
+    <message>
+        <source>Merge with Receiver</source>
+        <translation>受信機と統合</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>変更</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>場所</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>項目</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>ウィンドウ</translation>
+    </message>
+    <message>
+        <source>Receiver</source>
+        <translation>受信機</translation>
+    </message>
+    <message>
+        <source>The read the window's image came from:</source>
+        <translation>ウィンドウのイメージの元の読み出し:</translation>
+    </message>
+    <message>
+        <source>from the receiver</source>
+        <translation>受信機から</translation>
+    </message>
+    <message>
+        <source>stays from the window</source>
+        <translation>ウィンドウのまま</translation>
+    </message>
+    <message>
+        <source>mine</source>
+        <translation>こちら</translation>
+    </message>
+    <message>
+        <source>the receiver's</source>
+        <translation>受信機</translation>
+    </message>
+    <message>
+        <source>Conflict: %1 %2</source>
+        <translation>競合: %1 %2</translation>
+    </message>
+    <message>
+        <source>No read to merge from: choose one above.</source>
+        <translation>統合の元になる読み出しがありません。上で選んでください。</translation>
+    </message>
+    <message>
+        <source>%1 from the receiver, %2 from the window, %3 conflicts (choose a side for each).</source>
+        <translation>受信機から %1 件、ウィンドウから %2 件、競合 %3 件 (それぞれどちらを取るか選んでください)。</translation>
+    </message>
+</context>
+<context>
     <name>wrk7::PortDoctorDialog</name>
     <message>
         <source>No permission:</source>
@@ -2760,6 +2823,22 @@
     <message>
         <source>Restore Receiver(&amp;S)...</source>
         <translation>受信機の復元(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>Merge with Receiver(&amp;M)...</source>
+        <translation>受信機と統合(&amp;M)...</translation>
+    </message>
+    <message>
+        <source>Merge with Receiver</source>
+        <translation>受信機と統合</translation>
+    </message>
+    <message>
+        <source>No earlier read of this model is kept to merge from: the backups folder holds none.</source>
+        <translation>統合の元になる、この機種の以前の読み出しが保存されていません。バックアップフォルダーにありません。</translation>
+    </message>
+    <message>
+        <source>The receiver's image was kept as a read backup; the window's image is unchanged.</source>
+        <translation>受信機のイメージは読み出しのバックアップとして保存しました。ウィンドウのイメージは変わっていません。</translation>
     </message>
 </context>
 <context>
