@@ -47,12 +47,6 @@ void RandomEdit(CloneImage& image, Random& random) {
     }
 }
 
-CloneImage RichImage(int model, Random& random) {
-    CloneImage image = fuzz::ChannelsInEveryArea(model);
-    for (int k = 0; k < 200; ++k) RandomEdit(image, random);
-    return image;
-}
-
 bool Used(const CloneImage& image, int slot) { return image.memory.enabled[slot] && !image.memory.slot[slot].IsEmpty(); }
 
 // Every unit, as the merge's rules define them, whatever the plan says.
@@ -77,7 +71,8 @@ std::vector<MergeItem> Units(const CloneImage& base, const CloneImage& mine, con
 }
 
 void Scenario(int model, Random& random) {
-    const CloneImage base = RichImage(model, random);
+    CloneImage base = fuzz::ChannelsInEveryArea(model);  // made rich by 200 edits
+    for (int k = 0; k < 200; ++k) RandomEdit(base, random);
     CloneImage mine = base, receiver = base;
     for (int k = Pick(random, 30); k > 0; --k) {
         Random again = random;
@@ -93,8 +88,8 @@ void Scenario(int model, Random& random) {
         for (const MergeItem& unit : Units(base, mine, receiver)) {
             const bool mineChanged = !SameInBoth(base, mine, unit), receiverChanged = !SameInBoth(base, receiver, unit);
             const bool apart = mineChanged && receiverChanged && !SameInBoth(mine, receiver, unit);
-            const std::string where = std::to_string(static_cast<int>(unit.kind)) + "/" + std::to_string(unit.index) +
-                                      "/" + std::to_string(unit.field);
+            const std::string where = std::to_string(int(unit.kind)) + "/" + std::to_string(unit.index) + "/" +
+                                      std::to_string(unit.field);
             fuzz::Require(apart == reported.contains(unit), "a conflict exactly where both sides changed apart", where);
             const CloneImage& winner = apart ? (side == MergeSide::kMine ? mine : receiver)
                                              : receiverChanged ? receiver : mineChanged ? mine : base;

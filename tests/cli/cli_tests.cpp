@@ -226,8 +226,7 @@ TEST_F(CliTest, MergeListsConflictsAndWritesOnlyWhenTheyAreDecided) {
     const QStringList files{Path("a.WK7"), Path("m.WK7"), Path("r.WK7"), Path("o.WK7")};
     const Ran refused = InProcess(QStringList{"merge"} + files);
     const QStringList conflict{"Memory Pr0 Tone: mine 91.5Hz, the receiver's 79.7Hz"};
-    EXPECT_TRUE(refused.code == 3 && refused.err == conflict && !QFile::exists(Path("o.WK7")))
-        << Args(refused.err);
+    EXPECT_TRUE(refused.code == 3 && refused.err == conflict && !QFile::exists(Path("o.WK7"))) << Args(refused.err);
     for (const auto& [side, tone] : {std::pair{"mine", 9}, {"receiver", 5}}) {
         const Ran ran = InProcess(QStringList{"merge", "--prefer", side} + files);
         EXPECT_TRUE(ran.code == kExitOk && ran.err == conflict) << side;

@@ -6,7 +6,6 @@
 #include <functional>
 
 #include "core/flag_block.h"
-#include "core/set_mode_catalogue.h"
 #include "edit/bank.h"
 #include "edit/three_way_merge.h"
 
@@ -26,11 +25,7 @@ CloneImage Normalised(CloneImage image) {
 
 CloneImage Base() {
     CloneImage image;
-    for (int s : {0, 1, 5}) {
-        image.memory.slot[s].Set(kFreq, 145 + s);
-        image.memory.slot[s].SetText(kName, "CH" + std::to_string(s));
-        image.memory.enabled[s] = true;
-    }
+    for (int s : {0, 1, 5}) image.memory.slot[s].Set(kFreq, 145 + s), image.memory.enabled[s] = true;
     image.memory.slot[0].SetText(kNote, "tower");
     return Normalised(image);
 }
@@ -41,9 +36,8 @@ Edit Band(int band, int field, double value) { return [=](CloneImage& i) { i.vfo
 Edit Volume(int level) { return [=](CloneImage& i) { i.settings.values.afVolume = level; }; }
 Edit Group(int group, int bank) { return [=](CloneImage& i) { i.groups.members[group][bank] = true; }; }
 Edit Link(int bank) { return [=](CloneImage& i) { i.banks.links[bank] = true; }; }
-Edit Move(int from, int to, int count) {
-    return [=](CloneImage& i) { i.banks.counts[from] -= count, i.banks.counts[to] += count; };
-}
+Edit Move(int from, int to, int n) { return [=](CloneImage& i) { i.banks.counts[from] -= n, i.banks.counts[to] += n; }; }
+Edit Channel(int slot) { return [=](CloneImage& i) { i.memory.slot[slot].Set(kFreq, 440), i.memory.enabled[slot] = true; }; }
 Edit Delete(int slot) { return [=](CloneImage& i) { i.ClearSlot(slot); }; }
 Edit Note(int slot, const char* note) { return [=](CloneImage& i) { i.memory.slot[slot].SetText(kNote, note); }; }
 Edit Then(Edit a, Edit b) { return [=](CloneImage& i) { a(i), b(i); }; }
@@ -51,8 +45,7 @@ const Edit kNothing = [](CloneImage&) {};
 
 CloneImage Edited(const Edit& edit) {
     CloneImage image = Base();
-    edit(image);
-    return Normalised(image);
+    return edit(image), Normalised(image);
 }
 
 TEST(ThreeWayMerge, TakesOneSidedAndAlikeChangesAndDecidesConflictsEachWay) {
@@ -64,34 +57,25 @@ TEST(ThreeWayMerge, TakesOneSidedAndAlikeChangesAndDecidesConflictsEachWay) {
     } cases[] = {
         {"receiver's frequency, note goes", kNothing, SlotField(0, kFreq, 150), Then(SlotField(0, kFreq, 150), Note(0, "")),
          Then(SlotField(0, kFreq, 150), Note(0, "")), {}},
-        {"mine's name", Name(1, "HOME"), kNothing, Name(1, "HOME"), Name(1, "HOME"), {}},
         {"alike on both", SlotField(1, kTone, 7), SlotField(1, kTone, 7), SlotField(1, kTone, 7), SlotField(1, kTone, 7), {}},
-        {"two fields of one slot", Name(1, "A"), SlotField(1, kTone, 3), Then(Name(1, "A"), SlotField(1, kTone, 3)),
-         Then(Name(1, "A"), SlotField(1, kTone, 3)), {}},
+        {"two fields of one slot, a band's", Name(1, "A"), Then(SlotField(1, kTone, 3), Band(3, kMode, 1)),
+         Then(Name(1, "A"), Then(SlotField(1, kTone, 3), Band(3, kMode, 1))),
+         Then(Name(1, "A"), Then(SlotField(1, kTone, 3), Band(3, kMode, 1))), {}},
         {"tone apart", SlotField(5, kTone, 2), SlotField(5, kTone, 4), SlotField(5, kTone, 2), SlotField(5, kTone, 4),
          {MergeKind::kSlotField}},
-        {"skip apart", SlotField(5, kSkip, 1), SlotField(5, kMode, 1), Then(SlotField(5, kSkip, 1), SlotField(5, kMode, 1)),
-         Then(SlotField(5, kSkip, 1), SlotField(5, kMode, 1)), {}},
         {"frequency apart, note follows", SlotField(0, kFreq, 146.5), SlotField(0, kFreq, 147.5), SlotField(0, kFreq, 146.5),
          Then(SlotField(0, kFreq, 147.5), Note(0, "")), {MergeKind::kSlotField}},
         {"tone on the receiver keeps the note", Note(0, "mast"), SlotField(0, kTone, 5),
          Then(Note(0, "mast"), SlotField(0, kTone, 5)), Then(Note(0, "mast"), SlotField(0, kTone, 5)), {}},
-        {"band step and band apart", Band(3, kStep, 4), Then(Band(3, kMode, 1), Band(4, kStep, 2)),
-         Then(Band(3, kStep, 4), Then(Band(3, kMode, 1), Band(4, kStep, 2))),
-         Then(Band(3, kStep, 4), Then(Band(3, kMode, 1), Band(4, kStep, 2))), {}},
         {"band apart", Band(2, kStep, 4), Band(2, kStep, 5), Band(2, kStep, 4), Band(2, kStep, 5), {MergeKind::kBandField}},
-        {"setting", kNothing, Volume(9), Volume(9), Volume(9), {}},
         {"setting apart", Volume(3), Volume(9), Volume(3), Volume(9), {MergeKind::kSetting}},
         {"group apart", Group(2, 1), Group(2, 3), Group(2, 1), Group(2, 3), {MergeKind::kGroup}},
-        {"groups of both", Group(2, 1), Group(3, 3), Then(Group(2, 1), Group(3, 3)), Then(Group(2, 1), Group(3, 3)), {}},
         {"link", Link(4), kNothing, Link(4), Link(4), {}},
         {"bank table of one side", kNothing, Move(0, 1, 10), Move(0, 1, 10), Move(0, 1, 10), {}},
         {"bank tables apart: one unit", Move(0, 1, 10), Move(2, 3, 5), Move(0, 1, 10), Move(2, 3, 5), {MergeKind::kBankTable}},
         {"channel gone on the receiver, renamed in mine", Name(5, "X"), Delete(5), Name(5, "X"), Delete(5),
          {MergeKind::kSlot}},
-        {"channel new on the receiver", kNothing, Then(SlotField(9, kFreq, 440), [](CloneImage& i) { i.memory.enabled[9] = true; }),
-         Then(SlotField(9, kFreq, 440), [](CloneImage& i) { i.memory.enabled[9] = true; }),
-         Then(SlotField(9, kFreq, 440), [](CloneImage& i) { i.memory.enabled[9] = true; }), {}},
+        {"channel new on the receiver", kNothing, Channel(9), Channel(9), Channel(9), {}},
     };
     for (const auto& c : cases) {
         const CloneImage base = Base(), mine = Edited(c.mine), receiver = Edited(c.receiver);
@@ -108,14 +92,10 @@ TEST(ThreeWayMerge, TakesOneSidedAndAlikeChangesAndDecidesConflictsEachWay) {
 
 TEST(ThreeWayMerge, SidesAlikeAreTakenOnceAndATableShortOf1000IsRefused) {
     const CloneImage base = Base(), both = Edited(SlotField(1, kTone, 7));
-    const MergePlan plan = PlanMerge(base, both, both);
-    EXPECT_EQ(plan.same, (std::vector<MergeItem>{{MergeKind::kSlotField, 1, kTone}}));
-    EXPECT_TRUE(plan.fromMine.empty() && plan.fromReceiver.empty() && plan.conflicts.empty());
-
+    EXPECT_EQ(PlanMerge(base, both, both).same, (std::vector<MergeItem>{{MergeKind::kSlotField, 1, kTone}}));
     const CloneImage shorter = Edited([](CloneImage& i) { i.banks.counts[0] -= 10; });
     const CloneImage merged = ApplyMerge(shorter, base, PlanMerge(base, shorter, base), {});
-    EXPECT_EQ(MergeRefusal(merged), BankTotalRefusal(merged, TransferPart::kAll));
-    EXPECT_FALSE(MergeRefusal(merged).empty());
+    EXPECT_TRUE(!MergeRefusal(merged).empty() && MergeRefusal(merged) == BankTotalRefusal(merged, TransferPart::kAll));
     EXPECT_TRUE(MergeRefusal(base).empty());
 }
 
