@@ -178,11 +178,11 @@
         <translation>%n 行しかありません（クローンファイルは %1 行）</translation>
     </message>
     <message>
-        <source>its first line is not "%1"</source>
+        <source>its first line is not &quot;%1&quot;</source>
         <translation>1 行目が「%1」ではありません</translation>
     </message>
     <message>
-        <source>its last line is not "%1"</source>
+        <source>its last line is not &quot;%1&quot;</source>
         <translation>最終行が「%1」ではありません</translation>
     </message>
     <message>
@@ -206,7 +206,7 @@
         <translation>見出し行しかありません。</translation>
     </message>
     <message>
-        <source>Its header is neither this program's nor CHIRP's.</source>
+        <source>Its header is neither this program&apos;s nor CHIRP&apos;s.</source>
         <translation>見出しがこのプログラムのものでも CHIRP のものでもありません。</translation>
     </message>
     <message>
@@ -230,15 +230,15 @@
         <translation>%1 行をインポートし、%2 行を読み飛ばしました。</translation>
     </message>
     <message>
-        <source>model "%1" is not %2</source>
+        <source>model &quot;%1&quot; is not %2</source>
         <translation>機種「%1」は %2 ではありません</translation>
     </message>
     <message>
-        <source>bank "%1" is not %2, %3, %4, %5 or %6</source>
+        <source>bank &quot;%1&quot; is not %2, %3, %4, %5 or %6</source>
         <translation>バンク「%1」は %2、%3、%4、%5、%6 のどれでもありません</translation>
     </message>
     <message>
-        <source>%1 has no channel "%2"</source>
+        <source>%1 has no channel &quot;%2&quot;</source>
         <translation>%1 にチャンネル「%2」はありません</translation>
     </message>
     <message>
@@ -250,7 +250,7 @@
         <translation>周波数がありません</translation>
     </message>
     <message>
-        <source>step "%1" is not available</source>
+        <source>step &quot;%1&quot; is not available</source>
         <translation>ステップ「%1」は使えません</translation>
     </message>
     <message>
@@ -262,7 +262,7 @@
         <translation>Location %1 は 0-%2 の範囲外です</translation>
     </message>
     <message>
-        <source>Location "%1" is not a number</source>
+        <source>Location &quot;%1&quot; is not a number</source>
         <translation>Location「%1」は数値ではありません</translation>
     </message>
     <message>
@@ -270,7 +270,7 @@
         <translation>%1 行目で置き換えられました</translation>
     </message>
     <message>
-        <source>mode "%1" is not available</source>
+        <source>mode &quot;%1&quot; is not available</source>
         <translation>モード「%1」は使えません</translation>
     </message>
     <message>
@@ -282,19 +282,19 @@
         <translation>周波数 %1 MHz：%2</translation>
     </message>
     <message>
-        <source>frequency "%1" is outside %2 MHz</source>
+        <source>frequency &quot;%1&quot; is outside %2 MHz</source>
         <translation>周波数「%1」は %2 MHz の範囲外です</translation>
     </message>
     <message>
-        <source>frequency "%1" is negative</source>
+        <source>frequency &quot;%1&quot; is negative</source>
         <translation>周波数「%1」は負の数です</translation>
     </message>
     <message>
-        <source>frequency "%1" has more than %2 decimals</source>
+        <source>frequency &quot;%1&quot; has more than %2 decimals</source>
         <translation>周波数「%1」は小数部が %2 桁を超えています</translation>
     </message>
     <message>
-        <source>frequency "%1" is not a number</source>
+        <source>frequency &quot;%1&quot; is not a number</source>
         <translation>周波数「%1」は数値ではありません</translation>
     </message>
     <message>
@@ -302,15 +302,15 @@
         <translation>トーンがありません</translation>
     </message>
     <message>
-        <source>tone "%1" is negative</source>
+        <source>tone &quot;%1&quot; is negative</source>
         <translation>トーン「%1」は負の数です</translation>
     </message>
     <message>
-        <source>tone "%1" has more than %2 decimals</source>
+        <source>tone &quot;%1&quot; has more than %2 decimals</source>
         <translation>トーン「%1」は小数部が %2 桁を超えています</translation>
     </message>
     <message>
-        <source>tone "%1" is not a number</source>
+        <source>tone &quot;%1&quot; is not a number</source>
         <translation>トーン「%1」は数値ではありません</translation>
     </message>
     <message>
@@ -318,15 +318,15 @@
         <translation>オフセットがありません</translation>
     </message>
     <message>
-        <source>offset "%1" is negative</source>
+        <source>offset &quot;%1&quot; is negative</source>
         <translation>オフセット「%1」は負の数です</translation>
     </message>
     <message>
-        <source>offset "%1" has more than %2 decimals</source>
+        <source>offset &quot;%1&quot; has more than %2 decimals</source>
         <translation>オフセット「%1」は小数部が %2 桁を超えています</translation>
     </message>
     <message>
-        <source>offset "%1" is not a number</source>
+        <source>offset &quot;%1&quot; is not a number</source>
         <translation>オフセット「%1」は数値ではありません</translation>
     </message>
     <message>
@@ -342,27 +342,27 @@
         <translation>%1：シフト OFF でインポートしました</translation>
     </message>
     <message>
-        <source>tone "%1" is not in the tone list</source>
+        <source>tone &quot;%1&quot; is not in the tone list</source>
         <translation>トーン「%1」はトーンの一覧にありません</translation>
     </message>
     <message>
-        <source>"%1" squelch</source>
+        <source>&quot;%1&quot; squelch</source>
         <translation>スケルチ「%1」</translation>
     </message>
     <message>
-        <source>offset "%1" is not below 100 MHz</source>
+        <source>offset &quot;%1&quot; is not below 100 MHz</source>
         <translation>オフセット「%1」は 100 MHz 未満ではありません</translation>
     </message>
     <message>
-        <source>name "%1" shortened to "%2"</source>
+        <source>name &quot;%1&quot; shortened to &quot;%2&quot;</source>
         <translation>名前「%1」を「%2」に短縮しました</translation>
     </message>
     <message>
-        <source>name "%1" stored as "%2"</source>
+        <source>name &quot;%1&quot; stored as &quot;%2&quot;</source>
         <translation>名前「%1」を「%2」として保存しました</translation>
     </message>
     <message>
-        <source>note "%1" shortened to "%2"</source>
+        <source>note &quot;%1&quot; shortened to &quot;%2&quot;</source>
         <translation>メモ「%1」を「%2」に短縮しました</translation>
     </message>
     <message>
@@ -534,7 +534,7 @@
         <translation>プライオリティのエントリー</translation>
     </message>
     <message>
-        <source>The %1 "%2" cannot be read.</source>
+        <source>The %1 &quot;%2&quot; cannot be read.</source>
         <translation>%1「%2」を読み取れません。</translation>
     </message>
     <message>
@@ -558,7 +558,7 @@
         <translation>%1 はそれ専用の読み込みでインポートします</translation>
     </message>
     <message>
-        <source>no frequency column: the heading names no "%1"</source>
+        <source>no frequency column: the heading names no &quot;%1&quot;</source>
         <translation>周波数の列がありません: 見出しに「%1」がありません</translation>
     </message>
     <message>
@@ -578,27 +578,27 @@
         <translation>JSON の %1 行目が正しくありません: %2</translation>
     </message>
     <message>
-        <source>the JSON is no object holding "%1" or "%2"</source>
+        <source>the JSON is no object holding &quot;%1&quot; or &quot;%2&quot;</source>
         <translation>JSON が「%1」または「%2」を持つオブジェクトではありません</translation>
     </message>
     <message>
-        <source>mode "%1" is digital: the receiver hears FM, AM and WFM only</source>
+        <source>mode &quot;%1&quot; is digital: the receiver hears FM, AM and WFM only</source>
         <translation>モード「%1」はデジタルです: 受信機は FM、AM、WFM のみ受信します</translation>
     </message>
     <message>
-        <source>squelch "%1" is not a CTCSS tone: imported with carrier squelch only</source>
+        <source>squelch &quot;%1&quot; is not a CTCSS tone: imported with carrier squelch only</source>
         <translation>スケルチ「%1」は CTCSS トーンではありません: キャリアスケルチのみでインポートしました</translation>
     </message>
     <message>
-        <source>tone "%1" is not one of the receiver's tones: imported without a tone</source>
+        <source>tone &quot;%1&quot; is not one of the receiver&apos;s tones: imported without a tone</source>
         <translation>トーン「%1」は受信機のトーンにありません: トーンなしでインポートしました</translation>
     </message>
     <message>
-        <source>tone "%1" is not a tone: imported without a tone</source>
+        <source>tone &quot;%1&quot; is not a tone: imported without a tone</source>
         <translation>「%1」はトーンではありません: トーンなしでインポートしました</translation>
     </message>
     <message>
-        <source>frequency "%1" is not a whole number of hertz</source>
+        <source>frequency &quot;%1&quot; is not a whole number of hertz</source>
         <translation>周波数「%1」はヘルツの整数ではありません</translation>
     </message>
     <message>
@@ -606,23 +606,23 @@
         <translation>デジタル</translation>
     </message>
     <message>
-        <source>note "%1" held control characters: stored as "%2"</source>
+        <source>note &quot;%1&quot; held control characters: stored as &quot;%2&quot;</source>
         <translation>メモ「%1」に制御文字があったため「%2」として保存しました</translation>
     </message>
     <message>
-        <source>SKIP "%1" is neither #TRUE# nor #FALSE#: imported without skip</source>
+        <source>SKIP &quot;%1&quot; is neither #TRUE# nor #FALSE#: imported without skip</source>
         <translation>SKIP「%1」は #TRUE# でも #FALSE# でもありません: スキップなしで取り込みました</translation>
     </message>
     <message>
-        <source>ENABLE "%1" is neither #TRUE# nor #FALSE#: the slot keeps what it holds</source>
+        <source>ENABLE &quot;%1&quot; is neither #TRUE# nor #FALSE#: the slot keeps what it holds</source>
         <translation>ENABLE「%1」は #TRUE# でも #FALSE# でもありません: スロットは元の内容のままです</translation>
     </message>
     <message>
-        <source>mode "%1" is a trunked system's: the receiver hears FM, AM and WFM only</source>
+        <source>mode &quot;%1&quot; is a trunked system&apos;s: the receiver hears FM, AM and WFM only</source>
         <translation>モード「%1」はトランキングシステムのものです: 受信機は FM、AM、WFM のみ受信します</translation>
     </message>
     <message>
-        <source>mode "%1" is unknown: the receiver hears FM, AM and WFM only</source>
+        <source>mode &quot;%1&quot; is unknown: the receiver hears FM, AM and WFM only</source>
         <translation>モード「%1」は不明です: 受信機は FM、AM、WFM のみ受信します</translation>
     </message>
     <message>
@@ -878,11 +878,11 @@
         <translation>brltty はそのままにして (スクリーンリーダーを使う人に必要です)、次のルールでこのアダプターだけを対象から外してください：</translation>
     </message>
     <message>
-        <source>Write it to %1 (read after brltty's rules) and reload the rules:</source>
+        <source>Write it to %1 (read after brltty&apos;s rules) and reload the rules:</source>
         <translation>これを %1 に書き込み (brltty のルールより後に読まれます)、ルールを読み込み直してください：</translation>
     </message>
     <message>
-        <source>Keep brltty (screen-reader users need it) and exempt this adapter alone: a copy of %1 under %2 without the lines for %3 takes the place of the package's:</source>
+        <source>Keep brltty (screen-reader users need it) and exempt this adapter alone: a copy of %1 under %2 without the lines for %3 takes the place of the package&apos;s:</source>
         <translation>brltty はそのままにして (スクリーンリーダーを使う人に必要です)、このアダプターだけを対象から外してください。%3 の行を除いた %1 のコピーを %2 に置くと、パッケージのファイルの代わりに読まれます：</translation>
     </message>
     <message>
@@ -958,7 +958,7 @@
         <translation>ドライバーを読み込んでください：</translation>
     </message>
     <message>
-        <source>If that fails, this kernel lacks it: install your distribution's extra kernel modules (on Ubuntu: %1).</source>
+        <source>If that fails, this kernel lacks it: install your distribution&apos;s extra kernel modules (on Ubuntu: %1).</source>
         <translation>それが失敗するなら、このカーネルにはドライバーがありません。ディストリビューションの追加カーネルモジュールをインストールしてください (Ubuntu では %1)。</translation>
     </message>
     <message>
@@ -966,15 +966,15 @@
         <translation>このユーザーは %1 を読み書きできません。</translation>
     </message>
     <message>
-        <source>Ask the computer's administrator for access to it.</source>
+        <source>Ask the computer&apos;s administrator for access to it.</source>
         <translation>このコンピューターの管理者にアクセス権を頼んでください。</translation>
     </message>
     <message>
-        <source>Windows' driver refuses this adapter's chip (code %1; Device Manager calls it "%2"): it is an old PL2303HXA or PL2303X, or a counterfeit of one, which Prolific's current drivers no longer serve.</source>
+        <source>Windows&apos; driver refuses this adapter&apos;s chip (code %1; Device Manager calls it &quot;%2&quot;): it is an old PL2303HXA or PL2303X, or a counterfeit of one, which Prolific&apos;s current drivers no longer serve.</source>
         <translation>Windows のドライバーがこのアダプターのチップを受け付けていません (コード %1、デバイス マネージャーでの名前は「%2」)。古い PL2303HXA か PL2303X、またはその偽造品で、Prolific の現行ドライバーはもう対応していません。</translation>
     </message>
     <message>
-        <source>Or install Prolific's older driver %1, which users report still serves these chips, and choose it for the port: Device Manager &gt; the port &gt; Properties &gt; Driver &gt; Update Driver &gt; Browse my computer &gt; Let me pick.</source>
+        <source>Or install Prolific&apos;s older driver %1, which users report still serves these chips, and choose it for the port: Device Manager &gt; the port &gt; Properties &gt; Driver &gt; Update Driver &gt; Browse my computer &gt; Let me pick.</source>
         <translation>または、これらのチップでも動くと利用者が報告している Prolific の旧ドライバー %1 をインストールし、ポートに選んでください: デバイス マネージャー &gt; そのポート &gt; プロパティ &gt; ドライバー &gt; ドライバーの更新 &gt; コンピューターを参照 &gt; 一覧から選択。</translation>
     </message>
     <message>
@@ -990,7 +990,7 @@
         <translation>ドライバーを元に戻してください: デバイス マネージャー &gt; ポート (COM と LPT) &gt; %1 &gt; プロパティ &gt; ドライバー &gt; ドライバーを元に戻す。</translation>
     </message>
     <message>
-        <source>If Roll Back Driver is greyed out, install an earlier version of the chip maker's driver (users report that %1 works) and choose it for the port: Update Driver &gt; Browse my computer &gt; Let me pick.</source>
+        <source>If Roll Back Driver is greyed out, install an earlier version of the chip maker&apos;s driver (users report that %1 works) and choose it for the port: Update Driver &gt; Browse my computer &gt; Let me pick.</source>
         <translation>「ドライバーを元に戻す」が押せないときは、チップメーカーのドライバーの以前の版 (利用者の報告では %1 が動きます) をインストールし、ポートに選んでください: ドライバーの更新 &gt; コンピューターを参照 &gt; 一覧から選択。</translation>
     </message>
     <message>
@@ -998,11 +998,11 @@
         <translation>この %1 アダプター %2 には Windows のドライバーがインストールされていないため (コード %3)、ポートがありません。</translation>
     </message>
     <message>
-        <source>Install the driver of the chip's maker (%1), then unplug the adapter and plug it in again.</source>
+        <source>Install the driver of the chip&apos;s maker (%1), then unplug the adapter and plug it in again.</source>
         <translation>チップメーカーのドライバー (%1) をインストールし、アダプターを抜いて挿し直してください。</translation>
     </message>
     <message>
-        <source>Install the driver the adapter's maker offers for it, then unplug the adapter and plug it in again.</source>
+        <source>Install the driver the adapter&apos;s maker offers for it, then unplug the adapter and plug it in again.</source>
         <translation>アダプターのメーカーが提供するドライバーをインストールし、アダプターを抜いて挿し直してください。</translation>
     </message>
     <message>
@@ -1022,7 +1022,7 @@
         <translation>別のプログラムが %1 を使用中です。Windows はこのポートを開くことを拒みました (アクセス拒否)。</translation>
     </message>
     <message>
-        <source>The adapter's latency timer is %1 ms: the adapter holds the end of each reply until it runs out, so each of a full read's about 1,330 replies waits up to %1 ms, up to about %2 s in all.</source>
+        <source>The adapter&apos;s latency timer is %1 ms: the adapter holds the end of each reply until it runs out, so each of a full read&apos;s about 1,330 replies waits up to %1 ms, up to about %2 s in all.</source>
         <translation>アダプターの遅延タイマーは %1 ms です。アダプターはタイマーが切れるまで各応答の終わりを留めるため、全体読み込みの約 1,330 回の応答がそれぞれ最大 %1 ms 待ち、合計で最大約 %2 秒かかります。</translation>
     </message>
     <message>
@@ -1048,6 +1048,10 @@
     <message>
         <source>The write was not checked: reading it back was cancelled.</source>
         <translation>書き込みは確認されていません: 読み戻しが取り消されました。</translation>
+    </message>
+    <message>
+        <source>%1 %2: mine %3, the receiver&apos;s %4</source>
+        <translation>%1 %2: こちら %3、受信機 %4</translation>
     </message>
 </context>
 <context>
@@ -1751,7 +1755,7 @@
         <translation>削除してもよろしいですか？</translation>
     </message>
     <message>
-        <source>%1 "%2"</source>
+        <source>%1 &quot;%2&quot;</source>
         <translation>%1「%2」</translation>
     </message>
     <message>
@@ -1910,11 +1914,11 @@
         <translation>重複はもうありません。</translation>
     </message>
     <message>
-        <source>No row matches "%1".</source>
+        <source>No row matches &quot;%1&quot;.</source>
         <translation>「%1」に一致する行はありません。</translation>
     </message>
     <message>
-        <source>There is no row "%1".</source>
+        <source>There is no row &quot;%1&quot;.</source>
         <translation>行「%1」はありません。</translation>
     </message>
 </context>
@@ -2133,7 +2137,7 @@
         <translation>そのスロットのチャンネルを置き換える</translation>
     </message>
     <message>
-        <source>At each row's &amp;own Location</source>
+        <source>At each row&apos;s &amp;own Location</source>
         <translation>各行の Location の位置(&amp;O)</translation>
     </message>
     <message>
@@ -2141,7 +2145,7 @@
         <translation>そのチャンネルとは別に、行の置き場所にインポートする</translation>
     </message>
     <message>
-        <source>this program's CSV</source>
+        <source>this program&apos;s CSV</source>
         <translation>このプログラムの CSV</translation>
     </message>
     <message>
@@ -2348,8 +2352,67 @@
 <context>
     <name>wrk7::MemoryRowBox</name>
     <message>
-        <source>There is no memory row "%1": give a row label such as 07-000, or a slot 0-999.</source>
+        <source>There is no memory row &quot;%1&quot;: give a row label such as 07-000, or a slot 0-999.</source>
         <translation>メモリーの行「%1」はありません。07-000 のような行ラベルか、スロット 0-999 を入れてください。</translation>
+    </message>
+</context>
+<context>
+    <name>wrk7::MergeDialog</name>
+    <message>
+        <source>Merge with Receiver</source>
+        <translation>受信機と統合</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>変更</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>場所</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>項目</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>ウィンドウ</translation>
+    </message>
+    <message>
+        <source>Receiver</source>
+        <translation>受信機</translation>
+    </message>
+    <message>
+        <source>The read the window&apos;s image came from:</source>
+        <translation>ウィンドウのイメージの元の読み出し:</translation>
+    </message>
+    <message>
+        <source>from the receiver</source>
+        <translation>受信機から</translation>
+    </message>
+    <message>
+        <source>stays from the window</source>
+        <translation>ウィンドウのまま</translation>
+    </message>
+    <message>
+        <source>mine</source>
+        <translation>こちら</translation>
+    </message>
+    <message>
+        <source>the receiver&apos;s</source>
+        <translation>受信機</translation>
+    </message>
+    <message>
+        <source>Conflict: %1 %2</source>
+        <translation>競合: %1 %2</translation>
+    </message>
+    <message>
+        <source>No read to merge from: choose one above.</source>
+        <translation>統合の元になる読み出しがありません。上で選んでください。</translation>
+    </message>
+    <message>
+        <source>%1 from the receiver, %2 from the window, %3 conflicts (choose a side for each).</source>
+        <translation>受信機から %1 件、ウィンドウから %2 件、競合 %3 件 (それぞれどちらを取るか選んでください)。</translation>
     </message>
 </context>
 <context>
@@ -2395,7 +2458,7 @@
         <translation>閉じる</translation>
     </message>
     <message>
-        <source>The system's list of serial devices could not be read.</source>
+        <source>The system&apos;s list of serial devices could not be read.</source>
         <translation>システムのシリアルデバイス一覧を読み取れませんでした。</translation>
     </message>
     <message>
@@ -2509,7 +2572,7 @@
 <context>
     <name>wrk7::ProblemReportDialog</name>
     <message>
-        <source>the program's log</source>
+        <source>the program&apos;s log</source>
         <translation>プログラムのログ</translation>
     </message>
     <message>
@@ -2521,15 +2584,15 @@
         <translation>受信機のバックアップ</translation>
     </message>
     <message>
-        <source>the backups' models</source>
+        <source>the backups&apos; models</source>
         <translation>バックアップの機種一覧</translation>
     </message>
     <message>
-        <source>The program's version, the system and Qt</source>
+        <source>The program&apos;s version, the system and Qt</source>
         <translation>プログラムのバージョン、システムと Qt</translation>
     </message>
     <message>
-        <source>The port doctor's report</source>
+        <source>The port doctor&apos;s report</source>
         <translation>ポート診断の報告</translation>
     </message>
     <message>
@@ -2549,7 +2612,7 @@
         <translation>報告に含まれるもの</translation>
     </message>
     <message>
-        <source>&amp;Leave out the channels' names and notes</source>
+        <source>&amp;Leave out the channels&apos; names and notes</source>
         <translation>チャンネルの名前とメモを含めない(&amp;L)</translation>
     </message>
     <message>
@@ -2578,7 +2641,9 @@
     </message>
     <message numerus="yes">
         <source>The report is saved, %n file(s) in all. Send it with a description of what happened.</source>
-        <translation><numerusform>報告を保存しました（全 %n ファイル）。何が起きたかの説明と一緒に送ってください。</numerusform></translation>
+        <translation>
+            <numerusform>報告を保存しました（全 %n ファイル）。何が起きたかの説明と一緒に送ってください。</numerusform>
+        </translation>
     </message>
     <message>
         <source>Left out, as they could not be read: %1</source>
@@ -2603,7 +2668,7 @@
         <translation>%1 にあるバックアップ（新しい順）</translation>
     </message>
     <message>
-        <source>Restore writes the chosen backup whole to the receiver. The window's own image does not change.</source>
+        <source>Restore writes the chosen backup whole to the receiver. The window&apos;s own image does not change.</source>
         <translation>復元は選んだバックアップをすべて受信機に書き込みます。ウィンドウで編集中のイメージは変わりません。</translation>
     </message>
     <message>
@@ -2671,7 +2736,7 @@
         <translation>受信機の内容はすべて置き換わります: 設定、VFO バンド、すべてのメモリーチャンネル、バンク表、スキャングループ。いまの内容は先にバックアップします。</translation>
     </message>
     <message>
-        <source>The backup does not record its model; it is written as a %1, the window's.</source>
+        <source>The backup does not record its model; it is written as a %1, the window&apos;s.</source>
         <translation>このバックアップには機種の記録がありません。ウィンドウの機種 %1 として書き込みます。</translation>
     </message>
     <message>
@@ -2679,7 +2744,7 @@
         <translation>このバックアップは %1 のもので、%1 として書き込みます。ウィンドウの機種は %2 です。</translation>
     </message>
     <message>
-        <source>The window's own image does not change.</source>
+        <source>The window&apos;s own image does not change.</source>
         <translation>ウィンドウで編集中のイメージは変わりません。</translation>
     </message>
     <message>
@@ -2978,7 +3043,25 @@
     </message>
     <message numerus="yes">
         <source>Reads back what a write sent and compares it: about %n s more for a Write All of every channel</source>
-        <translation><numerusform>書き込んだ内容を読み戻して照合します: 全チャンネルの一括書き込みで約 %n 秒長くかかります</numerusform></translation>
+        <translation>
+            <numerusform>書き込んだ内容を読み戻して照合します: 全チャンネルの一括書き込みで約 %n 秒長くかかります</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Merge with Receiver(&amp;M)...</source>
+        <translation>受信機と統合(&amp;M)...</translation>
+    </message>
+    <message>
+        <source>Merge with Receiver</source>
+        <translation>受信機と統合</translation>
+    </message>
+    <message>
+        <source>No earlier read of this model is kept to merge from: the backups folder holds none.</source>
+        <translation>統合の元になる、この機種の以前の読み出しが保存されていません。バックアップフォルダーにありません。</translation>
+    </message>
+    <message>
+        <source>The receiver&apos;s image was kept as a read backup; the window&apos;s image is unchanged.</source>
+        <translation>受信機のイメージは読み出しのバックアップとして保存しました。ウィンドウのイメージは変わっていません。</translation>
     </message>
 </context>
 <context>
@@ -3115,7 +3198,9 @@
     </message>
     <message numerus="yes">
         <source>&amp;Verify after writing (about %n s more)</source>
-        <translation><numerusform>書き込み後に照合する(約 %n 秒追加)(&amp;V)</numerusform></translation>
+        <translation>
+            <numerusform>書き込み後に照合する(約 %n 秒追加)(&amp;V)</numerusform>
+        </translation>
     </message>
     <message>
         <source>Reads back what the write sent and compares it; a difference fails the write</source>

@@ -11,5 +11,7 @@ int RunImport(const QStringList& args, CliIo& io);
 int RunListing(const QStringList& args, CliIo& io);
 // Exit 0 when the two clone files hold the same image, 1 when they differ.
 int RunDiff(const QStringList& args, CliIo& io);
+// Exit 0 when OUT is written, 3 when sides conflict and no --prefer decides.
+int RunMerge(const QStringList& args, CliIo& io);
 
 }  // namespace wrk7::cli

@@ -215,6 +215,9 @@ enum class MessageId {
     kNoSuchComPortOfOne,
     kSystemHasNoComPort,
 
+    // A three-way merge of the last read, the window and the receiver.
+    kMergeConflict,
+
     kCount
 };
 

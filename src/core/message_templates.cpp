@@ -234,6 +234,8 @@ constexpr MessageTemplate kTemplates[] = {
      false},
     {Id::kSystemHasNoComPort, WRK7_MESSAGE("Message", "%1 is not a port of this system; it has no COM port"), nullptr,
      false},
+
+    {Id::kMergeConflict, WRK7_MESSAGE("Message", "%1 %2: mine %3, the receiver's %4"), nullptr, false},
 };
 
 static_assert(InIdOrder(kTemplates, MessageId::kCount), "every message id has its template, in the order of the ids");

@@ -21,14 +21,7 @@ std::string WithoutTrailingBlanks(std::string text) {
 
 std::string OnOff(bool on) { return on ? "on" : "off"; }
 
-std::string FieldValue(const SlotFields& slot, int field) {
-    if (field == kSkip) return OnOff(slot.Value(kSkip) != 0);
-    return field == kName ? WithoutTrailingBlanks(slot.Text(kName)) : slot.Text(field);
-}
-
 bool Used(const CloneImage& image, int slot) { return image.memory.enabled[slot] && !image.memory.slot[slot].IsEmpty(); }
-
-std::string Summary(const SlotFields& slot) { return slot.Text(kFreq) + " " + slot.Text(kMode); }
 
 class Differ {
 public:
@@ -43,7 +36,7 @@ public:
             Add("Bank " + std::to_string(bank), "Count", std::to_string(a_.banks.counts[bank]),
                 std::to_string(b_.banks.counts[bank]));
         for (int group = 1; group < kGroups; ++group)
-            Add("Group " + std::to_string(group), "Banks", Members(a_, group), Members(b_, group));
+            Add("Group " + std::to_string(group), "Banks", GroupMembersText(a_, group), GroupMembersText(b_, group));
         const auto settingsA = SettingTexts(a_.settings.values);
         const auto settingsB = SettingTexts(b_.settings.values);
         for (std::size_t i = 0; i < settingsA.size(); ++i)
@@ -59,8 +52,8 @@ private:
     void Slot(int s, const std::string& place) {
         const bool inA = Used(a_, s), inB = Used(b_, s);
         if (inA != inB) {
-            Add(place, std::string(kChannelField), inA ? Summary(a_.memory.slot[s]) : std::string(kEmpty),
-                inB ? Summary(b_.memory.slot[s]) : std::string(kEmpty), s);
+            Add(place, std::string(kChannelField), inA ? ChannelSummary(a_.memory.slot[s]) : std::string(kEmpty),
+                inB ? ChannelSummary(b_.memory.slot[s]) : std::string(kEmpty), s);
             return;
         }
         // An enabled slot is listed and exported even without a frequency,
@@ -68,15 +61,15 @@ private:
         const bool onA = a_.memory.enabled[s], onB = b_.memory.enabled[s];
         if (onA && onB) {
             Fields(place, a_.memory.slot[s], b_.memory.slot[s], kVfoFieldCount, s);
-            Add(place, std::string(kSlotFieldNames[kSkip]), FieldValue(a_.memory.slot[s], kSkip),
-                FieldValue(b_.memory.slot[s], kSkip), s);
+            Add(place, std::string(kSlotFieldNames[kSkip]), SlotFieldValue(a_.memory.slot[s], kSkip),
+                SlotFieldValue(b_.memory.slot[s], kSkip), s);
         }
         Add(place, std::string(kEnableField), OnOff(onA), OnOff(onB), s);
     }
 
     void Fields(const std::string& place, const SlotFields& a, const SlotFields& b, int count, int slot) {
         for (int f = 0; f < count; ++f) {
-            std::string valueA = FieldValue(a, f), valueB = FieldValue(b, f);
+            std::string valueA = SlotFieldValue(a, f), valueB = SlotFieldValue(b, f);
             // A shift or option byte kept as received shows as "OFF" or
             // "None" like other codes; the file keeps the code, so it tells.
             if (valueA == valueB && f >= kMode && f <= kShift) {
@@ -88,22 +81,29 @@ private:
         }
     }
 
-    static std::string Members(const CloneImage& image, int group) {
-        std::string out;
-        for (int bank = 0; bank < kBanks; ++bank) {
-            if (!image.groups.members[group][bank]) continue;
-            if (!out.empty()) out += ',';
-            out += std::to_string(bank);
-        }
-        return out.empty() ? "none" : out;
-    }
-
     const CloneImage& a_;
     const CloneImage& b_;
     std::vector<DiffLine> lines_;
 };
 
 }  // namespace
+
+std::string SlotFieldValue(const SlotFields& slot, int field) {
+    if (field == kSkip) return OnOff(slot.Value(kSkip) != 0);
+    return field == kName ? WithoutTrailingBlanks(slot.Text(kName)) : slot.Text(field);
+}
+
+std::string ChannelSummary(const SlotFields& slot) { return slot.Text(kFreq) + " " + slot.Text(kMode); }
+
+std::string GroupMembersText(const CloneImage& image, int group) {
+    std::string out;
+    for (int bank = 0; bank < kBanks; ++bank) {
+        if (!image.groups.members[group][bank]) continue;
+        if (!out.empty()) out += ',';
+        out += std::to_string(bank);
+    }
+    return out.empty() ? "none" : out;
+}
 
 std::vector<DiffLine> DiffImages(const CloneImage& a, const CloneImage& b) { return Differ(a, b).Run(); }
 

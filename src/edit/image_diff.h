@@ -28,6 +28,12 @@ struct DiffLine {
 // hold the same.
 std::vector<DiffLine> DiffImages(const CloneImage& a, const CloneImage& b);
 
+// How a line shows a slot field's value, a used slot ("145.0000 FM") and a
+// scan group's banks ("0,7" or "none").
+std::string SlotFieldValue(const SlotFields& slot, int field);
+std::string ChannelSummary(const SlotFields& slot);
+std::string GroupMembersText(const CloneImage& image, int group);
+
 // PLACE, FIELD, A and B joined with tabs.
 std::string DiffLineText(const DiffLine& line);
 

@@ -11,9 +11,10 @@ constexpr std::string_view kOn = "on";
 constexpr std::string_view kOff = "off";
 constexpr std::string_view kNone = "none";  // a list or group with nothing selected
 
-// The value as its control shows it; a value no entry has (from a damaged
-// block) as its number.
-std::string ValueText(const SetModeSetting& setting, const SetModeSettings& settings) {
+}  // namespace
+
+// A value no entry has (from a damaged block) shows as its number.
+std::string SettingValueText(const SetModeSetting& setting, const SetModeSettings& settings) {
     const int value = setting.Get(settings);
     switch (setting.kind) {
         case SettingKind::kCheck: return std::string(value != 0 ? kOn : kOff);
@@ -26,12 +27,10 @@ std::string ValueText(const SetModeSetting& setting, const SetModeSettings& sett
     return text ? std::string(*text) : std::to_string(value);
 }
 
-}  // namespace
-
 std::vector<SettingText> SettingTexts(const SetModeSettings& settings) {
     std::vector<SettingText> out;
     for (const SetModeSetting& setting : SetModeCatalogue())
-        if (SettingsBlocksCarry(setting)) out.push_back({setting.caption, ValueText(setting, settings)});
+        if (SettingsBlocksCarry(setting)) out.push_back({setting.caption, SettingValueText(setting, settings)});
     return out;
 }
 

@@ -3,6 +3,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/set_mode_catalogue.h"
 #include "core/set_mode_settings.h"
 
 namespace wrk7 {
@@ -15,6 +16,9 @@ struct SettingText {
     std::string_view caption;
     std::string value;
 };
+
+// One setting's value as its control shows it.
+std::string SettingValueText(const SetModeSetting& setting, const SetModeSettings& settings);
 
 // Every such setting, in the order of the two pages. Controls the blocks do
 // not carry (Lo Volume, TX Extension, Tone Burst ...) are left out.

@@ -82,6 +82,11 @@ inline constexpr std::string_view kAdapterChipKey = "AdapterChip";
 // "en", "ja").
 inline constexpr std::string_view kThemeKey = "Theme";
 inline constexpr std::string_view kLanguageKey = "Language";
+// Which read backup each clone file's image came from, so a merge with the
+// receiver finds its base: "FILE<TAB>BACKUP" lines, newest first, at most
+// kReadOriginsKept (the clone file itself never says).
+inline constexpr std::string_view kReadOriginsKey = "ReadOrigins";
+inline constexpr int kReadOriginsKept = 50;
 // A key of that section as QSettings names it ("Settings/DevicePath").
 QString SettingsKey(std::string_view key);
 

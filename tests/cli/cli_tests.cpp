@@ -216,6 +216,31 @@ TEST_F(CliTest, DiffOfSameChangedAndDamagedFiles) {
     EXPECT_TRUE(damaged.code == 2 && damaged.err == QStringList{"File Open Error"});
 }
 
+// The merge's exits: a conflict is one line naming the row and field with
+// both values; without --prefer OUT stays unwritten, with it the side wins.
+TEST_F(CliTest, MergeListsConflictsAndWritesOnlyWhenTheyAreDecided) {
+    CloneImage mine = RichImage(), receiver = RichImage();
+    mine.memory.slot[1200].Set(kTone, 9);
+    receiver.memory.slot[1200].Set(kTone, 5);
+    receiver.settings.values.chkBell = false;
+    ASSERT_TRUE(SaveCloneFile(mine, Path("m.WK7")).ok && SaveCloneFile(receiver, Path("r.WK7")).ok);
+    const QStringList files{Path("a.WK7"), Path("m.WK7"), Path("r.WK7"), Path("o.WK7")};
+    const Ran refused = InProcess(QStringList{"merge"} + files);
+    const QStringList conflict{"Memory Pr0 Tone: mine 91.5Hz, the receiver's 79.7Hz"};
+    EXPECT_TRUE(refused.code == 3 && refused.err == conflict && !QFile::exists(Path("o.WK7"))) << Args(refused.err);
+    for (const auto& [side, tone] : {std::pair{"mine", 9}, {"receiver", 5}}) {
+        const Ran ran = InProcess(QStringList{"merge", "--prefer", side} + files);
+        EXPECT_TRUE(ran.code == kExitOk && ran.err == conflict) << side;
+        CloneImage merged;
+        ASSERT_TRUE(LoadCloneFile(merged, Path("o.WK7")).ok);
+        EXPECT_EQ(merged.memory.slot[1200].Value(kTone), tone) << side;
+        EXPECT_FALSE(merged.settings.values.chkBell) << side;
+    }
+    const Ran clean = InProcess({"merge", Path("a.WK7"), Path("a.WK7"), Path("r.WK7"), Path("o.WK7")});
+    EXPECT_TRUE(clean.code == kExitOk && clean.err.isEmpty());
+    EXPECT_EQ(ReadAll(Path("o.WK7")), ReadAll(Path("r.WK7")));
+}
+
 // OUT "-" is standard output, in every format: the very bytes of the file,
 // its CR LF line ends too (Windows writes them in binary mode), and no file "-".
 TEST_F(CliTest, ExportToADashWritesTheFilesBytesToStandardOutput) {

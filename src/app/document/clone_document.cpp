@@ -204,6 +204,7 @@ FileResult CloneDocument::Save(const QString& path) {
     ++saves_;
     stack_.setClean();
     AfterHistoryMove();
+    emit saved(path);
     return r;
 }
 

@@ -104,6 +104,8 @@ signals:
     // The parts of the image that changed (an edit, an undo, a redo, a load).
     void changed(const EditedParts& parts);
     void fileNameChanged(const QString& fileName);
+    // The image was saved to path.
+    void saved(const QString& path);
     void readOnlyChanged(bool readOnly);
     // The steps, their names or the modified state may have changed.
     void historyChanged();

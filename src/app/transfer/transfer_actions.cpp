@@ -3,12 +3,16 @@
 #include <QAction>
 #include <QHBoxLayout>
 #include <QProgressBar>
+#include <QDir>
 #include <QPushButton>
+#include <QSettings>
 #include <algorithm>
 
 #include "app/document/clone_document.h"
 #include "app/support/named_action.h"
 #include "app/support/prompter.h"
+#include "app/transfer/merge_dialog.h"
+#include "app/transfer/read_origins.h"
 #include "app/transfer/restore_dialog.h"
 #include "app/transfer/transfer_controller.h"
 #include "link/write_check.h"
@@ -44,6 +48,7 @@ TransferActions::TransferActions(TransferController& transfers, Prompter& prompt
         tr("Reads back what a write sent and compares it: about %n s more for a Write All of every channel", nullptr,
            static_cast<int>(seconds)));
     restore = make("mnuRestoreReceiver", tr("Restore Receiver(&S)..."), [this] { OpenRestoreDialog(); });
+    mergeReceiver = make("mnuMergeReceiver", tr("Merge with Receiver(&M)..."), [this] { transfers_.StartMergeRead(); });
     openTrace = make("mnuOpenTrace", tr("Open Last Serial Trace(&T)"), [this] { transfers_.OpenLastTrace(); });
     reportProblem = make("mnuReportProblem", tr("Report a Problem(&P)..."), [this] { transfers_.ReportProblem(); });
 
@@ -72,6 +77,52 @@ TransferActions::TransferActions(TransferController& transfers, Prompter& prompt
     connect(&transfers_, &TransferController::started, this, [this] { ShowRunning(true); });
     connect(&transfers_, &TransferController::finished, this, &TransferActions::OnFinished);
     connect(&transfers_, &TransferController::statusMessage, this, &TransferActions::statusMessage);
+    connect(&transfers_, &TransferController::mergeReadFinished, this, &TransferActions::OnMergeRead);
+
+    // The read an image came from: a read taken, or the one kept for the
+    // file opened; a save keeps it for the file saved.
+    CloneDocument& document = transfers_.Document();
+    connect(&transfers_, &TransferController::readBackupSaved, this, [this](const QString& path) { origin_ = path; });
+    connect(&document, &CloneDocument::replaced, this, [this, &document] {
+        const auto store = openStore ? openStore() : nullptr;
+        origin_ = store && !document.FileName().isEmpty() ? ReadOriginOf(*store, document.FileName()) : QString();
+    });
+    connect(&document, &CloneDocument::saved, this, &TransferActions::KeepOrigin);
+}
+
+void TransferActions::KeepOrigin(const QString& file) {
+    if (origin_.isEmpty() || !openStore) return;
+    if (const auto store = openStore()) KeepReadOrigin(*store, file, origin_);
+}
+
+void TransferActions::OnMergeRead(const std::shared_ptr<const CloneImage>& receiver, const QString& backup) {
+    CloneDocument& document = transfers_.Document();
+    // The bases: the reads of the window's model, newest first, but not the
+    // one just made, which is the receiver's side.
+    std::vector<BackupEntry> bases;
+    int chosen = 0;
+    for (BackupEntry& e : ListBackups(backupFolder_)) {
+        if (e.kind != BackupKind::kRead || !e.Usable() || e.model.value_or(document.Model()) != document.Model() ||
+            QDir::cleanPath(e.path) == QDir::cleanPath(backup))
+            continue;
+        if (!origin_.isEmpty() && QDir::cleanPath(e.path) == QDir::cleanPath(origin_)) chosen = static_cast<int>(bases.size());
+        bases.push_back(std::move(e));
+    }
+    if (bases.empty()) {
+        prompter_.Error(window_, tr("Merge with Receiver"),
+                        {tr("No earlier read of this model is kept to merge from: the backups folder holds none."),
+                         tr("The receiver's image was kept as a read backup; the window's image is unchanged.")});
+        return;
+    }
+    MergeDialog dialog(document.Image(), *receiver, std::move(bases), chosen, prompter_, window_);
+    if (dialog.exec() != QDialog::Accepted) return;
+    const std::optional<CloneImage> merged = dialog.Merged();
+    if (!merged) return;
+    // One step; a merge that changes nothing makes none.
+    document.Edit(tr("Merge with Receiver"), [&merged](CloneImage& image) { image = *merged; });
+    // Accepted, the image stands on this read: the next merge starts there.
+    origin_ = backup;
+    if (!document.FileName().isEmpty() && !document.IsModified()) KeepOrigin(document.FileName());
 }
 
 void TransferActions::Start(TransferDirection direction, TransferPart part) {

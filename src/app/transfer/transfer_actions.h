@@ -2,6 +2,7 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "core/image.h"
@@ -11,6 +12,7 @@
 
 class QAction;
 class QProgressBar;
+class QSettings;
 class QPushButton;
 class QWidget;
 
@@ -32,11 +34,14 @@ public:
     std::function<void(Page page)> clickTab;
     std::function<void(const std::vector<Message>& messages)> showMessages;
     std::function<void(const CloneImage& backup, const QString& path, QWidget* over)> compare;
+    // The settings store, where the read each clone file came from is kept.
+    std::function<std::unique_ptr<QSettings>()> openStore;
 
     QAction* comSetup = nullptr;
     QAction* quickRead = nullptr;
     QAction* verifyAfterWrite = nullptr;
     QAction* restore = nullptr;
+    QAction* mergeReceiver = nullptr;
     QAction* openTrace = nullptr;
     QAction* reportProblem = nullptr;
     // The progress bar and its Cancel button, shown while a transfer runs.
@@ -60,11 +65,14 @@ private:
     void ShowRunning(bool running);
     void OnFinished(const link::LinkResult& result, TransferDirection direction, TransferPart part);
     void OpenRestoreDialog();
+    void OnMergeRead(const std::shared_ptr<const CloneImage>& receiver, const QString& backup);
+    void KeepOrigin(const QString& file);
 
     TransferController& transfers_;
     Prompter& prompter_;
     QWidget* window_;
     QString backupFolder_;
+    QString origin_;  // the read backup the document's image came from, if known
     QWidget* progressRow_ = nullptr;
     QProgressBar* progress_ = nullptr;
     QPushButton* cancel_ = nullptr;

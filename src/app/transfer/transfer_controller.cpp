@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QSettings>
+#include <utility>
 
 #include "app/document/clone_document.h"
 #include "app/transfer/backup_list.h"
@@ -229,6 +230,17 @@ bool TransferController::Refuses(const CloneImage& image, TransferPart part) {
     return true;
 }
 
+bool TransferController::StartMergeRead() {
+    // Quick whatever the menu says: a merge wants the receiver now, and its
+    // empty slots are what the enable map says.
+    const bool quick = std::exchange(quickRead_, true);
+    mergeRead_ = true;
+    const bool started = Begin(TransferDirection::kRead, TransferPart::kAll, nullptr);
+    quickRead_ = quick;
+    if (!started) mergeRead_ = false;
+    return started;
+}
+
 void TransferController::Cancel() { runner_->Cancel(); }
 
 void TransferController::CancelAndWait() {
@@ -247,7 +259,8 @@ void TransferController::OnFinished(const TransferEnd& end) {
     // it was, and no step. A read that fails on its own keeps what arrived,
     // as one step like a finished one.
     const bool write = direction_ == TransferDirection::kWrite;
-    document_.EndTransfer(write || result.cancelled ? nullptr : end.image.get(), part_, ReadStepName(part_));
+    const bool merge = std::exchange(mergeRead_, false);
+    document_.EndTransfer(write || merge || result.cancelled ? nullptr : end.image.get(), part_, ReadStepName(part_));
     if (backingUp_) {
         const bool kept = !writeBackup_->isEmpty();
         if (kept) emit statusMessage(tr("Backup: %1").arg(*writeBackup_));
@@ -261,6 +274,8 @@ void TransferController::OnFinished(const TransferEnd& end) {
                                          QDateTime::currentDateTime(), &error);
         emit statusMessage(saved.isEmpty() ? tr("Backup not saved: %1").arg(error)
                                            : tr("Backup: %1").arg(QDir::toNativeSeparators(saved)));
+        if (!saved.isEmpty() && !merge) emit readBackupSaved(saved);
+        if (merge) emit mergeReadFinished(end.image, saved);
     }
     // Taken before the window sees the end: an answer below starts the next.
     const bool partlyWritten = write && !result.ok() && result.blocksWritten > 0 && !closing_;

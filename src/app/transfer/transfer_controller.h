@@ -67,6 +67,9 @@ public:
     // its own) and always after a backup of the receiver. The document does
     // not change.
     bool StartRestore(const CloneImage& image);
+    // A quick read of everything that the document does not take: what it
+    // brought comes back in mergeReadFinished, for a merge with the window.
+    bool StartMergeRead();
     void Cancel();
     // Blocks until the running transfer stopped after its exchange in flight
     // (the close of the window).
@@ -99,6 +102,10 @@ signals:
     // After the document took what the transfer brought.
     void finished(const wrk7::link::LinkResult& result, wrk7::TransferDirection direction, wrk7::TransferPart part);
     void statusMessage(const QString& text);
+    // A read the document took was kept at path.
+    void readBackupSaved(const QString& path);
+    // A merge's read ended well: the receiver as read, its backup's path.
+    void mergeReadFinished(std::shared_ptr<const CloneImage> receiver, const QString& backup);
 
 private:
     bool Begin(TransferDirection direction, TransferPart part, std::shared_ptr<const CloneImage> restoring);
@@ -132,6 +139,7 @@ private:
     std::shared_ptr<QString> writeBackup_;  // where that backup went, once kept
     std::shared_ptr<const CloneImage> restoring_;  // what the running write sends instead of the document
     bool closing_ = false;                          // the window closes: nothing more is asked
+    bool mergeRead_ = false;                        // the running read is for a merge: the document takes nothing
     TransferDirection direction_ = TransferDirection::kRead;
     TransferPart part_ = TransferPart::kAll;
     std::string transferTitle_;  // for the log

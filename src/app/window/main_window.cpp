@@ -80,6 +80,7 @@ MainWindow::MainWindow(AppOptions options, Prompter* prompter, QWidget* parent)
     transferActions_->currentPage = [this] { return CurrentPage(); };
     transferActions_->clickTab = [this](Page page) { ClickTab(page); };
     transferActions_->showMessages = [this](const std::vector<Message>& messages) { files_->ShowMessages(messages); };
+    transferActions_->openStore = [this] { return store_.Open(); };
     transferActions_->compare = [this](const CloneImage& backup, const QString& path, QWidget* over) {
         files_->ShowComparison(backup, path, over);
     };

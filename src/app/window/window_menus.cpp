@@ -42,7 +42,8 @@ void BuildMenus(QMenuBar* bar, const MenuParts& p) {
     QMenu* tool = menu(nullptr, "mnuTool", "1012");
     menu(tool, "mnuRead", "1203")->addActions({c.readSettings, c.readMemory, c.readAll});
     menu(tool, "mnuWrite", "1204")->addActions({c.writeSettings, c.writeMemory, c.writeAll});
-    tool->addActions({p.transfers.restore, p.transfers.quickRead, p.transfers.verifyAfterWrite, p.transfers.comSetup});
+    tool->addActions({p.transfers.restore, p.transfers.mergeReceiver, p.transfers.quickRead, p.transfers.verifyAfterWrite,
+                      p.transfers.comSetup});
     menu(nullptr, "mnuHelp", "1014")->addActions({p.transfers.openTrace, p.transfers.reportProblem, p.about});
 }
 
