@@ -119,7 +119,7 @@ TEST_F(WindowPagesTest, AModelButtonAndCloseAskOnlyAboutUnsavedChangesAndCloseKe
         Put(0, 145.5 + static_cast<int>(answer));
         prompts.answers = {answer};
         EXPECT_EQ(window->close(), answer != Answer::kCancel);
-        EXPECT_EQ(prompts.boxes.back().lines, (QStringList{"Save changes to settings?", "Untitled"}));
+        EXPECT_EQ(prompts.boxes.back().lines, (QStringList{"Save changes to the channels?", "Untitled"}));
         EXPECT_EQ(QFile::exists(nextFile), answer == Answer::kYes);
         if (answer != Answer::kCancel) window.reset();
     }

@@ -158,6 +158,8 @@ void CloneDocument::SetFileName(const QString& fileName) {
 void CloneDocument::StartHistory() {
     stack_.clear();
     stack_.setClean();
+    cleanImage_ = image_;
+    repairsUnsaved_ = false;
     AfterHistoryMove();
 }
 
@@ -191,9 +193,18 @@ FileResult CloneDocument::Open(const QString& path) {
     const auto next = std::make_unique<CloneImage>(image_);
     const FileResult r = LoadCloneFile(*next, path);
     LogFileResult("open", path, r);
-    if (r.ok) Replace(*next, path);
+    if (!r.ok) return r;
+    Replace(*next, path);
+    if (!r.repairs.empty()) {
+        // No step leads back to the file as it lay on the disk.
+        stack_.resetClean();
+        repairsUnsaved_ = true;
+        AfterHistoryMove();
+    }
     return r;
 }
+
+EditedParts CloneDocument::UnsavedParts() const { return ImageEdit::Between(cleanImage_, image_).Parts(); }
 
 FileResult CloneDocument::Save(const QString& path) {
     CommitPendingEntries();
@@ -203,6 +214,8 @@ FileResult CloneDocument::Save(const QString& path) {
     SetFileName(path);
     ++saves_;
     stack_.setClean();
+    cleanImage_ = image_;
+    repairsUnsaved_ = false;
     AfterHistoryMove();
     return r;
 }
