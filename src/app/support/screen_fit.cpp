@@ -15,19 +15,22 @@ QRect FitWithin(const QRect& rect, const QRect& available) {
     return fitted;
 }
 
-QRect PlaceOnScreens(const QRect& rect, const QList<QRect>& available, int primary) {
+QRect PlaceOnScreens(const QRect& rect, const QList<QRect>& available, int primary, const QMargins& frame,
+                     const QSize& minimum) {
     if (available.isEmpty()) return rect;
+    const QRect outer = rect.marginsAdded(frame);
     qsizetype best = std::clamp<qsizetype>(primary, 0, available.size() - 1);
     long long bestArea = 0;
     for (qsizetype i = 0; i < available.size(); ++i) {
-        const QRect common = rect.intersected(available[i]);
+        const QRect common = outer.intersected(available[i]);
         const long long area = common.isEmpty() ? 0 : static_cast<long long>(common.width()) * common.height();
         if (area > bestArea) {
             bestArea = area;
             best = i;
         }
     }
-    return FitWithin(rect, available[best]);
+    const QSize grown = rect.size().expandedTo(minimum).grownBy(frame);
+    return FitWithin(QRect(outer.topLeft(), grown), available[best]).marginsRemoved(frame);
 }
 
 namespace {
@@ -75,6 +78,11 @@ private:
 };
 
 }  // namespace
+
+QMargins FrameOf(const QWidget* window) {
+    const QMargins known = Decoration(window);
+    return known.isNull() && window->isWindow() ? ExpectedDecoration(window) : known;
+}
 
 void FitOnScreen(QWidget* window) {
     const QScreen* screen = window->screen();
