@@ -85,7 +85,13 @@ QMargins FrameOf(const QWidget* window) {
 }
 
 void FitOnScreen(QWidget* window) {
-    const QScreen* screen = window->screen();
+    // A dialog not placed yet opens over the window it belongs to, as Qt
+    // would have put it: a move made here would otherwise pin it to the
+    // screen's corner.
+    const QWidget* over = window->parentWidget() ? window->parentWidget()->window() : nullptr;
+    const bool unplaced =
+        over && window->isWindow() && !window->isVisible() && !window->testAttribute(Qt::WA_Moved);
+    const QScreen* screen = unplaced ? over->screen() : window->screen();
     if (!screen) return;
     // The frame (title bar, borders) counts: it is what must stay reachable.
     QMargins decoration = Decoration(window);
@@ -96,9 +102,11 @@ void FitOnScreen(QWidget* window) {
             !window->findChild<QObject*>(QString::fromLatin1(RefitWhenFramed::kName), Qt::FindDirectChildrenOnly))
             new RefitWhenFramed(window);
     }
-    const QRect frame = window->geometry().marginsAdded(decoration);
+    QRect frame = window->geometry().marginsAdded(decoration);
+    if (unplaced)
+        frame.moveCenter(over->isVisible() ? over->frameGeometry().center() : screen->availableGeometry().center());
     const QRect fitted = FitWithin(frame, screen->availableGeometry());
-    if (fitted == frame) return;
+    if (!unplaced && fitted == frame) return;
     const QRect inner = fitted.marginsRemoved(decoration);
     window->resize(inner.size());
     window->move(fitted.topLeft());

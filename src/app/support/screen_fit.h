@@ -27,7 +27,8 @@ QRect PlaceOnScreens(const QRect& rect, const QList<QRect>& available, int prima
 QMargins FrameOf(const QWidget* window);
 
 // Fits a top-level window into its screen's available area (without the
-// panels), frame included.
+// panels), frame included. A dialog not shown or moved yet is first put over
+// the middle of the window it belongs to.
 void FitOnScreen(QWidget* window);
 
 }  // namespace wrk7
