@@ -160,7 +160,7 @@ void MainWindow::BuildBars() {
                                new AppearanceMenu(view, [this] { return store_.Open(); }, *prompter_, this,
                                                   table_.Language());
                            }});
-    new FileDrops(this, *document_, *files_);
+    new FileDrops(this, *document_, *files_, *prompter_);
     connect(files_, &FileCommands::memorySlotRequested, this, [this](int slot) {
         if (CurrentPage() != Page::kMemory) ClickTab(Page::kMemory);
         if (CurrentPage() != Page::kMemory) return;  // the bank total kept the bank page
