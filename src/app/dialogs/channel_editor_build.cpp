@@ -69,6 +69,11 @@ void ChannelEditor::BuildControls() {
     top->setSizeConstraint(QLayout::SetFixedSize);
     top->addLayout(BuildHeader());
     top->addLayout(BuildBoxes());
+    lblCheck_ = Named(new QLabel, "lblCheck");
+    lblCheck_->setWordWrap(true);
+    // As wide as the dialog is anyway: a long note wraps instead of widening it.
+    lblCheck_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    top->addWidget(lblCheck_);
     top->addLayout(BuildModeAndShift());
     top->addWidget(BuildSteps());
     QStringList options;
@@ -134,6 +139,9 @@ QWidget* ChannelEditor::BuildSteps() {
     opbStep_->setObjectName(QStringLiteral("opbStep"));
     for (int i = 0; i < kStepChoices; ++i)
         stepLayout->addWidget(AddRadio(opbStep_, QStringLiteral("opbStep"), i, Q(StepName[i])), i / 6, i % 6);
+    connect(opbStep_, &QButtonGroup::idToggled, this, [this](int, bool on) {
+        if (on) ShowStepNote();
+    });
     return stepFrame;
 }
 
