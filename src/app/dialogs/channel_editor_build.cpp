@@ -47,6 +47,13 @@ QGroupBox* RadioRow(QObject* owner, QButtonGroup*& group, const QString& title, 
     return frame;
 }
 
+// The option captions (OptionCaption), for lupdate: the editor shows them in
+// the window's language.
+[[maybe_unused]] constexpr const char* kOptionCaptions[] = {
+    QT_TRANSLATE_NOOP("wrk7::ChannelEditor", "None"), QT_TRANSLATE_NOOP("wrk7::ChannelEditor", "Train"),
+    QT_TRANSLATE_NOOP("wrk7::ChannelEditor", "Tone"), QT_TRANSLATE_NOOP("wrk7::ChannelEditor", "Reverse"),
+    QT_TRANSLATE_NOOP("wrk7::ChannelEditor", "Secret")};
+
 QLineEdit* NumberBox(const char* name, int maxLength) {
     auto* box = Named(new QLineEdit, name);
     box->setMaxLength(maxLength);
@@ -77,7 +84,7 @@ void ChannelEditor::BuildControls() {
     top->addLayout(BuildModeAndShift());
     top->addWidget(BuildSteps());
     QStringList options;
-    for (std::string_view caption : OptionCaption) options << Q(caption);
+    for (std::string_view caption : OptionCaption) options << tr(std::string(caption).c_str());
     top->addWidget(RadioRow(this, opbTone_, tr("Option"), QStringLiteral("opbTone"), options));
     top->addLayout(BuildLists());
     top->addLayout(BuildTexts());
