@@ -11,6 +11,7 @@
 
 #include "codecs/channel_codec.h"
 #include "codecs/grid_text.h"
+#include "core/channel_limits.h"
 #include "core/slot_texts.h"
 #include "edit/channel_paste.h"
 #include "edit/channel_rules.h"
@@ -23,6 +24,8 @@
 #include "lists/chirp_map.h"
 #include "lists/csv.h"
 #include "lists/csv_records.h"
+#include "lists/list_map.h"
+#include "lists/name_fit.h"
 
 namespace wrk7 {
 namespace {
@@ -668,6 +671,27 @@ TEST(ChannelTsv, SpreadsheetTextPastesByItsHeadings) {
 
     for (const char* text : {"hello\tworld\n145\t146", ""}) EXPECT_FALSE(LooksLikeChannelTsv(text)) << text;
     EXPECT_TRUE(ParseChannelTsv("Frequency\n").empty());
+}
+
+TEST(ChannelTsv, APasteFitsNamesAndReadsADecimalCommaAsAListImportDoes) {
+    const std::vector<std::string> names{"Marine16", "Marine17", "twr", ""};
+    std::string tsv = "\tFrequency\tName\n";
+    ChannelList list;
+    for (const std::string& name : names) {
+        tsv += "x\t118,300\t" + name + "\n";
+        list.rows.push_back(ListRow{});
+        list.rows.back().frequency = "118,300";
+    }
+    const std::vector<PasteRecord> rows = ParseChannelTsv(tsv);
+    const std::vector<FittedName> fitted = FitListNames(names);
+    ASSERT_EQ(rows.size(), names.size());
+    for (std::size_t r = 0; r < names.size(); ++r) {
+        EXPECT_EQ(rows[r].fields.Value(kFreq), 118.3) << r;
+        // A name that fits stays as copied; the others as the import stores them.
+        EXPECT_EQ(rows[r].fields.Text(kName), NameFits(names[r]) ? names[r] : fitted[r].stored) << r;
+        EXPECT_EQ(MapChannelList(list, CloneImage())[r].channel.Value(kFreq), 118.3) << r;
+    }
+    EXPECT_NE(rows[0].fields.Text(kName), rows[1].fields.Text(kName));
 }
 
 }  // namespace
