@@ -222,15 +222,11 @@ void MainWindow::showEvent(QShowEvent* event) {
     // sideways, and tall enough that Settings 2 shows all its lists, as far
     // as the screen allows.
     QWidget* front = pages_->Tabs()->currentWidget();
-    // Measured on the page in front: a page not shown yet has no size of its own.
-    const int missingWidth = std::max(0, pages_->Memory().MissingWidth(front->width()));
     if (!placementRestored_) {
+        // Measured on the page in front: a page not shown yet has no size of its own.
+        const int missingWidth = std::max(0, pages_->Memory().MissingWidth(front->width()));
         const int missingHeight = pages_->Settings().MissingHeight(front->height());
         resize(width() + missingWidth, height() + missingHeight);
-    } else if (missingWidth > 0) {
-        // A width kept from a run whose grid was narrower (another language,
-        // another font) would hide its last columns behind a scroll bar.
-        resize(width() + missingWidth, height());
     }
     FitOnScreen(this);
     FocusFirstControl(front);
