@@ -67,6 +67,7 @@ CloneDocument::CloneDocument(QObject* parent) : QObject(parent) {
     image_.settings.block1 = DefaultSettingsBlock1(image_.model);
     DecodeSettings(image_);
     SetVfoDefaults(image_);
+    cleanImage_ = image_;
 }
 
 CloneDocument::~CloneDocument() {

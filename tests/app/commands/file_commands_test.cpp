@@ -202,7 +202,8 @@ TEST_F(FileCommandsTest, AListWithoutSlotsIsPreviewedChosenPlacedAndReportedInOn
     auto* summary = dialog->findChild<QLabel*>("lblImportSummary");
     EXPECT_EQ(summary->text(), "3 channels into empty slots from row 00-000: 1 is left out: sideband");
     EXPECT_EQ(dialog->Preview()->index(0, ListPreviewModel::kSlot).data().toString(), "00-001");
-    // An imported row shows what it becomes, a row left out what it holds.
+    // An imported row shows what it becomes, a row left out what it holds (its
+    // frequency in MHz like the others, whatever unit the list wrote).
     auto cells = [dialog](int row) {
         QStringList texts;
         for (int column = ListPreviewModel::kFrequency; column <= ListPreviewModel::kName; ++column)
@@ -210,7 +211,7 @@ TEST_F(FileCommandsTest, AListWithoutSlotsIsPreviewedChosenPlacedAndReportedInOn
         return texts.join('|');
     };
     EXPECT_EQ(cells(0), "118.100000|AM||TOWER");
-    EXPECT_EQ(cells(3), "14074000 Hz|USB||FT8");
+    EXPECT_EQ(cells(3), "14.074000|USB||FT8");
 
     // Filtered to one mode, the shown rows are unchosen; then into a bank of its own.
     dialog->findChild<QComboBox*>("cbbFilterField")->setCurrentIndex(4);
