@@ -206,10 +206,6 @@
         <translation>見出し行しかありません。</translation>
     </message>
     <message>
-        <source>Its header is neither this program&apos;s nor CHIRP&apos;s.</source>
-        <translation>見出しがこのプログラムのものでも CHIRP のものでもありません。</translation>
-    </message>
-    <message>
         <source>None of its %n rows could be read.</source>
         <translation>ファイルにある %n 行を読み取れませんでした。</translation>
     </message>
@@ -222,15 +218,7 @@
         <translation>%1 行目：%2。</translation>
     </message>
     <message>
-        <source>%1 channels imported, %2 skipped</source>
-        <translation>%1 チャンネルをインポートし、%2 件をスキップしました。</translation>
-    </message>
-    <message>
-        <source>%1 rows imported, %2 passed over</source>
-        <translation>%1 行をインポートし、%2 行を読み飛ばしました。</translation>
-    </message>
-    <message>
-        <source>model &quot;%1&quot; is not %2</source>
+        <source>model "%1" is not %2</source>
         <translation>機種「%1」は %2 ではありません</translation>
     </message>
     <message>
@@ -1053,6 +1041,18 @@
         <source>%1 %2: mine %3, the receiver&apos;s %4</source>
         <translation>%1 %2: こちら %3、受信機 %4</translation>
     </message>
+    <message>
+        <source>Its header is none of the lists this program reads: %1.</source>
+        <translation>見出しが、このプログラムの読めるリスト（%1）のどれでもありません。</translation>
+    </message>
+    <message>
+        <source>%n channels imported, %1 skipped</source>
+        <translation>%n チャンネルをインポートし、%1 件をスキップしました。</translation>
+    </message>
+    <message>
+        <source>%n rows imported, %1 passed over</source>
+        <translation>%n 行をインポートし、%1 行を読み飛ばしました。</translation>
+    </message>
 </context>
 <context>
     <name>Printing</name>
@@ -1225,6 +1225,26 @@
     <message>
         <source>%1, bank %2</source>
         <translation>%1、バンク %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n from bank %1</source>
+        <translation><numerusform>バンク %1 から %n</numerusform></translation>
+    </message>
+    <message>
+        <source>Raise bank %1 to %2 and take %3?</source>
+        <translation>バンク %1 を %2 に増やし、%3 チャンネルを移しますか?</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>、</translation>
+    </message>
+    <message>
+        <source>&amp;Take Them</source>
+        <translation>移す(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
     </message>
 </context>
 <context>
@@ -1446,6 +1466,34 @@
     <message>
         <source>Band %1</source>
         <translation>バンド %1</translation>
+    </message>
+    <message>
+        <source>%1 is not taken. %2 The box holds %3 again.</source>
+        <translation>%1 は設定できません。%2 元の %3 に戻しました。</translation>
+    </message>
+    <message>
+        <source>An empty frequency</source>
+        <translation>空の周波数</translation>
+    </message>
+    <message>
+        <source>%1 MHz is off the %2 raster: the receiver keeps it and tunes from it in steps of %2. On the raster: %3 or %4 MHz.</source>
+        <translation>%1 MHz は %2 ステップの刻みから外れています。受信機はこの周波数を保持し、そこから %2 ずつ同調します。刻みの上の周波数: %3 または %4 MHz。</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>Train</source>
+        <translation>トレイン</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>リバース</translation>
+    </message>
+    <message>
+        <source>Secret</source>
+        <translation>秘話</translation>
     </message>
 </context>
 <context>
@@ -1862,6 +1910,57 @@
         <source>Untitled</source>
         <translation>無題</translation>
     </message>
+    <message>
+        <source>Save the repairs made when the file was opened?</source>
+        <translation>ファイルを開いたときの修復を保存しますか?</translation>
+    </message>
+    <message>
+        <source>the channels</source>
+        <translation>チャンネル</translation>
+    </message>
+    <message>
+        <source>the bank table</source>
+        <translation>バンク表</translation>
+    </message>
+    <message>
+        <source>the scan groups</source>
+        <translation>スキャングループ</translation>
+    </message>
+    <message>
+        <source>the settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Save changes?</source>
+        <translation>変更を保存しますか?</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1、%2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>、</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>%1 の変更を保存しますか?</translation>
+    </message>
+</context>
+<context>
+    <name>wrk7::FileDrops</name>
+    <message>
+        <source>Open</source>
+        <translation>開く</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files were dropped at once.</source>
+        <translation><numerusform>%n 個のファイルが一度にドロップされました。</numerusform></translation>
+    </message>
+    <message>
+        <source>Drop one file at a time: a clone file opens, a channel list is imported.</source>
+        <translation>ファイルは一つずつドロップしてください。クローンファイルは開かれ、チャンネルリストはインポートされます。</translation>
+    </message>
 </context>
 <context>
     <name>wrk7::FindBar</name>
@@ -2171,6 +2270,10 @@
     <message>
         <source>SDR++ frequency manager</source>
         <translation>SDR++ の周波数マネージャー</translation>
+    </message>
+    <message>
+        <source>Clear the filter</source>
+        <translation>フィルターを消去</translation>
     </message>
 </context>
 <context>

@@ -28,13 +28,41 @@ QString ModelText(int modelIndex) {
     return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
 }
 
-QString Padded(const QString& text, int width) {
-    return text.size() >= width ? text + "  " : text.leftJustified(width);
+// The help fits a terminal of 80 columns: longer text breaks between words,
+// its later lines indented by hang.
+constexpr int kHelpWidth = 80;
+constexpr int kOptionColumn = 22;  // where an option's help starts
+
+QStringList Wrapped(const QString& text, const QString& first, int hang) {
+    QStringList lines;
+    QString line = first;
+    bool lineHasWord = false;
+    for (const QString& word : text.split(' ', Qt::SkipEmptyParts)) {
+        if (lineHasWord && line.size() + 1 + word.size() > kHelpWidth) {
+            lines << line;
+            line = QString(hang, ' ');
+            lineHasWord = false;
+        }
+        if (lineHasWord) line += ' ';
+        line += word;
+        lineHasWord = true;
+    }
+    return lines << line;
+}
+
+// "  --flag  help...", the help in its own column; a flag too long for it
+// puts its help on the lines below.
+QStringList OptionLines(const OptionHelp& o) {
+    const QString flag = "  " + QString::fromUtf8(o.flag);
+    const QString help = QString::fromUtf8(o.help);
+    if (flag.size() + 2 > kOptionColumn) return QStringList{flag} + Wrapped(help, QString(kOptionColumn, ' '), kOptionColumn);
+    return Wrapped(help, flag.leftJustified(kOptionColumn), kOptionColumn);
 }
 
 // Option lines whose flag the verb's synopsis mentions, plus --help.
 QStringList VerbHelp(const Verb& verb) {
-    QStringList lines{UsageLine(verb), QString::fromUtf8(verb.summary)};
+    QStringList lines = Wrapped(QString::fromUtf8(verb.synopsis), QStringLiteral("Usage: wrk7 "), 8);
+    lines << Wrapped(QString::fromUtf8(verb.summary), QString(), 0);
     // The summary may name an option the synopsis keeps short.
     const QString mentions = QString::fromUtf8(verb.synopsis) + ' ' + QString::fromUtf8(verb.summary);
     for (const auto& o : AllOptionHelp()) {
@@ -43,8 +71,7 @@ QStringList VerbHelp(const Verb& verb) {
         if (const auto comma = longName.lastIndexOf(QLatin1String(", ")); comma >= 0)
             longName = longName.mid(comma + 2);
         longName = longName.section(' ', 0, 0);
-        if (mentions.contains(longName) || longName == "--help")
-            lines << "  " + Padded(flag, 18) + QString::fromUtf8(o.help);
+        if (mentions.contains(longName) || longName == "--help") lines << OptionLines(o);
     }
     return lines;
 }
@@ -70,16 +97,16 @@ QStringList UsageText() {
         QStringLiteral("Usage: wrk7 VERB [OPTIONS] FILES..."),
         QStringLiteral("Clone files, CSV channel lists and listings of the Korvan WR-K7/K70 receivers."),
         QString(), QStringLiteral("Verbs:")};
-    int width = 0;
-    for (const auto& v : AllVerbs()) width = std::max(width, int(qstrlen(v.synopsis)));
+    // Each verb's synopsis, then what it does below it.
     for (const auto& v : AllVerbs())
-        lines << "  " + Padded(QString::fromUtf8(v.synopsis), width + 2) + QString::fromUtf8(v.summary);
+        lines << Wrapped(QString::fromUtf8(v.synopsis), QStringLiteral("  "), 8)
+              << Wrapped(QString::fromUtf8(v.summary), QStringLiteral("      "), 6);
     lines << QString() << QStringLiteral("Options:");
-    for (const auto& o : AllOptionHelp())
-        lines << "  " + Padded(QString::fromUtf8(o.flag), 18) + QString::fromUtf8(o.help);
+    for (const auto& o : AllOptionHelp()) lines << OptionLines(o);
     lines << QString()
-          << QStringLiteral("Messages go to stderr, one per line. Exit status: 0 success, 1 failure, "
-                            "2 usage error, 4 the receiver refused the identification.");
+          << Wrapped(QStringLiteral("Messages go to stderr, one per line. Exit status: 0 success, 1 failure, "
+                                    "2 usage error, 4 the receiver refused the identification."),
+                     QString(), 0);
     return lines;
 }
 

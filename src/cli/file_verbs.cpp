@@ -68,7 +68,9 @@ void ReportIssues(const std::vector<ImportIssue>& issues, const QString& placeWo
         QString place = QString::fromStdString(issue.location);
         if (!placeWord.isEmpty()) place = placeWord + ' ' + place;
         if (!place.isEmpty()) place += QStringLiteral(": ");
-        io.Err(QStringLiteral("line %1: %2%3").arg(issue.line).arg(place, QString::fromStdString(issue.reason.English())));
+        // A note on the import as a whole (a bank grown for it) has no line.
+        const QString line = issue.line > 0 ? QStringLiteral("line %1: ").arg(issue.line) : QString();
+        io.Err(line + place + QString::fromStdString(issue.reason.English()));
     }
 }
 

@@ -202,6 +202,33 @@ std::optional<int> BankToChannel(const CloneImage& image, int bank, int slot) {
     return static_cast<int>(channel);
 }
 
+std::optional<CountMove> MoveCounts(const BankTable& banks, int bank, int wanted, std::optional<int> from) {
+    const auto valid = [](int b) { return b >= 0 && b < kBanks; };
+    if (!valid(bank) || wanted < 0 || wanted > kBankTotal || (from && (!valid(*from) || *from == bank)))
+        return std::nullopt;
+    CountMove move;
+    long long total = 0;
+    for (int b = 0; b < kBanks; ++b) {
+        move.counts[static_cast<std::size_t>(b)] = std::max(banks.counts[static_cast<std::size_t>(b)], 0);
+        if (b != bank) total += move.counts[static_cast<std::size_t>(b)];
+    }
+    move.counts[static_cast<std::size_t>(bank)] = wanted;
+    long long excess = total + wanted - kBankTotal;
+    for (int b = from ? *from : kBanks - 1; excess > 0 && b >= 0; --b) {
+        if (b == bank) continue;
+        int& count = move.counts[static_cast<std::size_t>(b)];
+        const int taken = static_cast<int>(std::min<long long>(count, excess));
+        if (taken > 0) {
+            count -= taken;
+            excess -= taken;
+            move.takenFrom.emplace_back(b, taken);
+        }
+        if (from) break;
+    }
+    if (excess > 0) return std::nullopt;
+    return move;
+}
+
 CountEntryResult ApplyCountEntry(CloneImage& image, int bank,
                                  const std::array<std::string, kBanks>& boxTexts) {
     CountEntryResult result;

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/image.h"
@@ -74,6 +75,18 @@ struct CountEntryResult {
 // changes nothing and gives kRestored with an empty text.
 CountEntryResult ApplyCountEntry(CloneImage& image, int bank,
                                  const std::array<std::string, kBanks>& boxTexts);
+
+// Raising bank to wanted channels while the total would pass 1000: the
+// channels it passes by are taken from from, or when none is named, from the
+// last banks that hold any (the last first, never bank itself), so channels
+// move between banks in one step. None when bank or from is no bank, wanted
+// is outside 0..1000, or those banks hold too few; with nothing to take,
+// counts with bank at wanted and no bank taken from.
+struct CountMove {
+    std::array<int, kBanks> counts{};
+    std::vector<std::pair<int, int>> takenFrom;  // (bank, channels), in the order taken
+};
+std::optional<CountMove> MoveCounts(const BankTable& banks, int bank, int wanted, std::optional<int> from = {});
 
 inline constexpr std::array<MessageId, 2> kBankTotalExceedsMessage{MessageId::kBankTotalExceeds,
                                                                    MessageId::kBankTotalSetBelow};

@@ -127,6 +127,22 @@ std::optional<Message> FieldRefusal(const SlotFields& f, int field) {
     return std::nullopt;
 }
 
+std::optional<OffRaster> OffStepRaster(double mhz, int stepCode) {
+    // In thirds of a hertz, so the 8.33 kHz step is a whole number too.
+    constexpr long long kThirdsPerStep[kStepChoices] = {
+        15000,  18750,  25000,  30000,   37500,   45000,   60000,   75000, 90000,
+        150000, 300000, 375000, 450000,  600000,  1500000, 3000000, 3000,  27000};
+    if (stepCode < 0 || stepCode >= kStepChoices || !std::isfinite(mhz) || mhz <= 0) return std::nullopt;
+    const long long step = kThirdsPerStep[stepCode];
+    const long long thirds = Hz(mhz) * 3;
+    const long long below = thirds / step * step;
+    const long long above = below + step;
+    // A raster frequency of the 8.33 kHz step is a whole hertz only to the
+    // nearest hertz: within one hertz of it is on it.
+    if (thirds - below <= 3 || above - thirds <= 3) return std::nullopt;
+    return OffRaster{(below + 1) / 3, (above + 1) / 3};
+}
+
 StepOffer VfoStepOffer(int modelIndex, int band, double storedStep) {
     StepOffer offer;
     // A model number the table does not know gets the 14-band models' band 1.

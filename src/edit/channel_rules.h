@@ -52,6 +52,17 @@ std::optional<Message> MemoryEntryRefusal(const CloneImage& image, int slot, con
 std::optional<Message> FieldRefusal(const SlotFields& fields, int field);
 
 inline constexpr int kStepChoices = 18;    // steps a user can pick (codes 0..17)
+
+// A frequency off the raster of its step (whole multiples of the step; the
+// 8.33 kHz step: thirds of 25 kHz, to the nearest hertz), with the raster's
+// frequencies either side, in hertz. The receiver stores any whole hertz and
+// tunes from it in steps of that size, so such a channel is kept, and the
+// editor only says so. None when on the raster, or for no step code.
+struct OffRaster {
+    long long belowHz = 0;
+    long long aboveHz = 0;
+};
+std::optional<OffRaster> OffStepRaster(double mhz, int stepCode);
 inline constexpr int kOptionChoices = kChannelOptionCount;  // OptionCaption
 inline constexpr int kShiftChoices = 3;
 inline constexpr int kModeChoices = 3;

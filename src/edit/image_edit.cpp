@@ -94,6 +94,15 @@ void ImageEdit::Absorb(const ImageEdit& later) {
     dropUnchanged(flags_);
 }
 
+std::vector<ChangeTopic> TopicsOf(const EditedParts& parts) {
+    std::vector<ChangeTopic> topics;
+    if (parts.Has(ImagePart::kMemory) || parts.Has(ImagePart::kFlags)) topics.push_back(ChangeTopic::kChannels);
+    if (parts.Has(ImagePart::kBanks)) topics.push_back(ChangeTopic::kBankTable);
+    if (parts.Has(ImagePart::kGroups)) topics.push_back(ChangeTopic::kScanGroups);
+    if (parts.Has(ImagePart::kSettings) || parts.Has(ImagePart::kVfo)) topics.push_back(ChangeTopic::kSettings);
+    return topics;
+}
+
 EditedParts ImageEdit::Parts() const {
     EditedParts parts;
     if (!slots_.empty()) parts.memory = {slots_.front().slot, slots_.back().slot};

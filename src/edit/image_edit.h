@@ -27,6 +27,12 @@ struct EditedParts {
     }
 };
 
+// What the user would call the parts changed, in the order a question about
+// them names them. The settings pages hold the set-mode settings and the VFO
+// bands; the channels include their enable flags.
+enum class ChangeTopic { kChannels, kBankTable, kScanGroups, kSettings };
+std::vector<ChangeTopic> TopicsOf(const EditedParts& parts);
+
 // One step of the user's work on an image: every part it changed, as it was
 // before and as it is after. It is built by comparing the image before the
 // step with the image after it, so it holds only what changed (a Clear All of

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "codecs/grid_text.h"
+#include "core/channel_limits.h"
 #include "core/channel_options.h"
 #include "core/hex.h"
 #include "core/number_text.h"
@@ -14,6 +15,7 @@
 #include "edit/channel_rules.h"
 #include "edit/page_rules.h"
 #include "files/text_file.h"
+#include "lists/name_fit.h"
 
 namespace wrk7 {
 
@@ -105,7 +107,7 @@ std::optional<double> OptionCode(std::string_view cell) {
 std::optional<double> ReadCode(int field, std::string_view cell) {
     switch (field) {
         case kFreq:
-        case kOffset: return WholeDecimal(cell);
+        case kOffset: return WholeDecimal(DecimalCommaAsPoint(cell));
         case kMode: return IndexIn(ModeName, cell, ModeName.size());
         case kStep: return IndexIn(StepName, cell, kStepChoiceCount);
         case kOption: return OptionCode(cell);
@@ -279,6 +281,14 @@ std::vector<PasteRecord> ParseChannelTsv(std::string_view text, TsvRows target) 
     if (rows.empty()) return records;
     const std::vector<int> fields = ColumnFields(rows.front());
     for (std::size_t r = 1; r < rows.size(); ++r) records.push_back(ReadRecord(rows[r], rows.front(), fields, target));
+    // A name the display cannot hold is fitted by the rule every import
+    // fits a list's names by, among the names of the rows pasted with it; a
+    // name that fits stays as copied.
+    std::vector<std::string> names;
+    for (const PasteRecord& r : records) names.push_back(r.fields.Text(kName));
+    const std::vector<FittedName> fitted = FitListNames(names);
+    for (std::size_t r = 0; r < records.size(); ++r)
+        if (!NameFits(names[r])) records[r].fields.SetText(kName, fitted[r].stored);
     return records;
 }
 

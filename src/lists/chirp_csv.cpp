@@ -72,7 +72,7 @@ struct Writer {
 }  // namespace
 
 Message ImportSummary(const ChirpImportResult& result) {
-    return Say(MessageId::kChirpSummary, result.imported, result.skipped);
+    return SayCount(MessageId::kChirpSummary, result.imported, result.skipped);
 }
 
 CsvKind DetectCsvKind(std::string_view text) {

@@ -17,6 +17,7 @@
 #include "edit/disabled_slots.h"
 #include "files/text_file.h"
 #include "lists/csv_records.h"
+#include "lists/list_formats.h"
 #include "lists/name_fit.h"
 
 namespace wrk7 {
@@ -409,7 +410,7 @@ FileResult ExportCsv(const CloneImage& image, const QString& path) {
 }
 
 Message ImportSummary(const CsvImportResult& result) {
-    return Say(MessageId::kCsvSummary, result.rowsStored, result.rowsRejected);
+    return SayCount(MessageId::kCsvSummary, result.rowsStored, result.rowsRejected);
 }
 
 CsvImportResult ImportCsvText(CloneImage& image, std::string_view text) {
@@ -557,7 +558,7 @@ FileResult NoChannelRows(const QString& path, std::string_view text, int passedO
     } else if (rest.find_first_not_of(" \t\r\n") == std::string_view::npos) {
         out.messages.push_back(Say(MessageId::kHeaderAlone));
     } else {
-        out.messages.push_back(Say(MessageId::kHeaderUnknown));
+        out.messages.push_back(Say(MessageId::kHeaderUnknown, ListFileTitles()));
     }
     return out;
 }

@@ -26,16 +26,30 @@ std::optional<ListFileType> ListFileNamed(std::string_view name) {
 
 bool IsWritten(ListFileType type) { return !InfoOf(type).exportFilter.empty(); }
 
-std::string ListFileNames(bool writtenOnly) {
-    std::vector<std::string_view> names;
-    for (const ListFileInfo& f : kListFiles)
-        if (!writtenOnly || IsWritten(f.type)) names.push_back(f.name);
+namespace {
+
+std::string OneOf(const std::vector<std::string_view>& names) {
     std::string out;
     for (std::size_t i = 0; i < names.size(); ++i) {
         if (i) out += i + 1 == names.size() ? " or " : ", ";
         out += names[i];
     }
     return out;
+}
+
+}  // namespace
+
+std::string ListFileNames(bool writtenOnly) {
+    std::vector<std::string_view> names;
+    for (const ListFileInfo& f : kListFiles)
+        if (!writtenOnly || IsWritten(f.type)) names.push_back(f.name);
+    return OneOf(names);
+}
+
+std::string ListFileTitles() {
+    std::vector<std::string_view> titles;
+    for (const ListFileInfo& f : kListFiles) titles.push_back(f.title);
+    return OneOf(titles);
 }
 
 std::string ListImportFilter() {

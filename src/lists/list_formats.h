@@ -60,6 +60,9 @@ bool IsWritten(ListFileType type);
 // The names for a message: "wrk7, chirp, gqrx, sdrsharp or sdrpp" (those
 // written) or every one.
 std::string ListFileNames(bool writtenOnly);
+// Every list's title, for a file that is none of them: "this program's CSV,
+// CHIRP CSV, ... or SDR++ frequency manager".
+std::string ListFileTitles();
 // File > Import: every suffix a list has, then CSV files alone, then any file.
 std::string ListImportFilter();
 // File > Export: the types written in the table's order (this program's CSV,

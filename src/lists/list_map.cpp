@@ -5,6 +5,7 @@
 #include "core/channel_limits.h"
 #include "core/channel_options.h"
 #include "core/hex.h"
+#include "core/number_text.h"
 #include "core/tables.h"
 #include "edit/channel_rules.h"
 #include "files/text_file.h"
@@ -199,7 +200,8 @@ struct Frequency {
 };
 
 Frequency ReadFrequency(const ListRow& row) {
-    const std::string text = TrimmedField(row.frequency);
+    // In MHz a decimal comma reads as the paste reads it; hertz have no decimals.
+    const std::string text = row.hertz ? TrimmedField(row.frequency) : DecimalCommaAsPoint(TrimmedField(row.frequency));
     const int decimals = row.hertz ? 0 : 6;
     const auto count = ParseScaledDecimal(text, decimals);
     if (count) return {count, {}};

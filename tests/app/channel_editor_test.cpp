@@ -70,10 +70,14 @@ TEST_F(EditorTest, TypedAndPastedTextIsFilteredAndCut) {
 TEST_F(EditorTest, AFrequencyIsCheckedWhenItsBoxIsLeftAndARefusalPutsTheTextBack) {
     image.memory.slot[4].Set(kFreq, 433.5);
     image.memory.enabled[4] = true;
-    // Accepted, put back silently, refused with a box (error: its title).
-    const struct { int model, row; const char *typed, *shown, *error; } cases[] = {
-        {0, 5, "145.5", "145.500000", ""}, {0, 5, "1300", "433.500000", ""},  // the slot's own text back
-        {2, 6, "835", "145.000000", "Frequency of the cellular phone"},
+    // Accepted, put back with a word under the boxes, refused with a box
+    // (error: its title); off the 20 kHz step of an empty row: said, kept.
+    const struct { int model, row; const char *typed, *shown, *error, *said; } cases[] = {
+        {0, 5, "145.5", "145.500000", "", ""},
+        {0, 5, "1300", "433.500000", "", "1300 is not taken."},  // the slot's own text back
+        {0, 6, "5000", "145.000000", "", "5000 is not taken."},
+        {2, 6, "835", "145.000000", "Frequency of the cellular phone", ""},
+        {0, 6, "446.00625", "446.006250", "", "On the raster: 446.000000 or 446.020000 MHz."},
     };
     for (const auto& c : cases) {
         image.model = c.model;
@@ -84,6 +88,8 @@ TEST_F(EditorTest, AFrequencyIsCheckedWhenItsBoxIsLeftAndARefusalPutsTheTextBack
         QCoreApplication::processEvents();  // the check runs once the focus has moved
         EXPECT_EQ(Freq()->text(), c.shown) << c.typed;
         EXPECT_EQ(prompts.LastTitle(), c.error) << c.typed;
+        const QString said = dlg->findChild<QLabel*>(QStringLiteral("lblCheck"))->text();
+        EXPECT_TRUE(*c.said ? said.contains(QString::fromLatin1(c.said)) : said.isEmpty()) << said.toStdString();
         dlg->reject();
     }
 }

@@ -127,6 +127,7 @@ TEST_F(EditCommandsTest, TheGridsKeysMenusAndButtonsFindGoToOpenTheEditorOnTheRo
     QTest::keyClick(grid, Qt::Key_G, Qt::ControlModifier);
     EXPECT_EQ(bar->CurrentMode(), FindBar::Mode::kGoTo);
     EXPECT_EQ(enter("07-012"), 713);
+    EXPECT_TRUE(grid->hasFocus() && !bar->isVisible()) << "Enter after Go To edits the row";
     // Ctrl+End and Ctrl+Home select the row they go to, so Delete acts on it.
     using Jump = std::tuple<Qt::Key, Qt::KeyboardModifiers, std::vector<int>>;
     for (const auto& [key, mods, selected] : {Jump{Qt::Key_End, Qt::ControlModifier, {kSlotCount}},

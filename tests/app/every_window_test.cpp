@@ -137,6 +137,17 @@ TEST(PlaceOnScreens, AStoredPlacementComesBackOnTheScreenItOverlapsMostElseOnThe
     for (const auto& c : cases) EXPECT_EQ(PlaceOnScreens(c.stored, c.screens, 0), c.placed) << c.what;
     EXPECT_EQ(PlaceOnScreens({-5000, 4000, 800, 600}, two, 1), QRect(0, 424, 800, 600));  // the other primary
     EXPECT_EQ(PlaceOnScreens({5, 5, 10, 10}, {}, 0), QRect(5, 5, 10, 10));  // no screen known: as it was
+    // A title bar of 20 and borders of 2 stay on the screen; a window kept
+    // tiny at another scale grows to its least useful size.
+    const QMargins frame(2, 20, 2, 2);
+    const struct { const char* what; QRect stored; QSize minimum; QRect placed; } framed[] = {
+        {"title bar above the screen", {100, 10, 400, 300}, {}, {100, 50, 400, 300}},
+        {"framed, as tall as the screen", {0, 30, 800, 470}, {}, {2, 50, 796, 448}},
+        {"tiny", {100, 100, 40, 30}, {300, 200}, {100, 100, 300, 200}},
+        {"tiny in the corner", {780, 480, 40, 30}, {300, 200}, {498, 298, 300, 200}},
+        {"minimum beyond the screen", {0, 0, 40, 30}, {900, 900}, {2, 50, 796, 448}},
+    };
+    for (const auto& c : framed) EXPECT_EQ(PlaceOnScreens(c.stored, one, 0, frame, c.minimum), c.placed) << c.what;
 }
 
 // How w falls short of opening whole within its screen's free area.

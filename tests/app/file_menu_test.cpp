@@ -18,15 +18,25 @@ namespace {
 
 class FileMenuTest : public WindowTest {
 protected:
-    // Drags path over the window and drops it there; true when it took the drag.
-    bool Drop(const QString& path) {
+    // Drags paths over the window and drops them there; true when it took
+    // the drop. What the drop leads to runs once the drop is over.
+    bool Drop(const QStringList& paths) {
         QMimeData data;
-        data.setUrls({QUrl::fromLocalFile(path)});
+        QList<QUrl> urls;
+        for (const QString& path : paths) urls << QUrl::fromLocalFile(path);
+        data.setUrls(urls);
         QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(window.get(), &enter);
+        if (!enter.isAccepted()) return false;
         QDropEvent drop(QPointF(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        return enter.isAccepted() && QApplication::sendEvent(window.get(), &drop);
+        drop.ignore();
+        const std::size_t boxes = prompts.boxes.size();
+        QApplication::sendEvent(window.get(), &drop);
+        EXPECT_EQ(prompts.boxes.size(), boxes) << "no box while the drop is on";
+        QCoreApplication::processEvents();
+        return drop.isAccepted();
     }
+    bool Drop(const QString& path) { return Drop(QStringList{path}); }
 };
 
 // How many the list keeps, and in which order: RecentFiles in tests/files.
@@ -75,6 +85,8 @@ TEST_F(FileMenuTest, ADroppedCloneFileOpensAndAChannelListIsImportedButNotUnderA
         question.show();
         EXPECT_FALSE(Drop(Path("dropped.csv")));
     }
+    EXPECT_FALSE(Drop({Path("dropped.csv"), Path("dropped.WK7")}));
+    EXPECT_EQ(prompts.boxes.back().lines.front(), "2 files were dropped at once.");
     ASSERT_TRUE(Drop(Path("dropped.csv")));
     EXPECT_EQ(Cell(1), "145.750000");
     // An SDR program's bookmarks open the list import's preview.

@@ -85,6 +85,12 @@ TEST_F(WindowPagesTest, ACountBoxIsLeftOnlyWhenTheFocusMovesWithinTheWindowAndTa
     bank->CountBox(4)->setFocus(Qt::MouseFocusReason);  // leaving it: refused once, put back
     EXPECT_EQ(prompts.boxes.size(), 1u);
     EXPECT_EQ(box->text(), "100");
+    prompts.chosen = {0};  // the move offered, taken: the last bank with channels gives them
+    TypeCount(3, QStringLiteral("150"));
+    bank->CountBox(4)->setFocus(Qt::MouseFocusReason);
+    EXPECT_EQ(prompts.boxes.back().lines.back(), "Raise bank 3 to 150 and take 50 from bank 9?");
+    EXPECT_EQ(std::tuple(box->text(), bank->CountBox(9)->text(), bank->TotalLabel()->text()),
+              std::tuple(QStringLiteral("150"), QStringLiteral("50"), QStringLiteral("1000")));
     QTest::keyClick(TypeCount(4, QStringLiteral("50")), Qt::Key_Down);
     EXPECT_EQ(bank->TotalLabel()->text(), "950");
     EXPECT_TRUE(bank->CountBox(5)->hasFocus());
@@ -119,7 +125,7 @@ TEST_F(WindowPagesTest, AModelButtonAndCloseAskOnlyAboutUnsavedChangesAndCloseKe
         Put(0, 145.5 + static_cast<int>(answer));
         prompts.answers = {answer};
         EXPECT_EQ(window->close(), answer != Answer::kCancel);
-        EXPECT_EQ(prompts.boxes.back().lines, (QStringList{"Save changes to settings?", "Untitled"}));
+        EXPECT_EQ(prompts.boxes.back().lines, (QStringList{"Save changes to the channels?", "Untitled"}));
         EXPECT_EQ(QFile::exists(nextFile), answer == Answer::kYes);
         if (answer != Answer::kCancel) window.reset();
     }

@@ -50,14 +50,18 @@ TEST(CliModel, NamesAndUsage) {
 
     const Ran help = InProcess({"--help"});
     EXPECT_TRUE(help.code == kExitOk && help.err.isEmpty());
-    for (const auto& v : AllVerbs())
-        EXPECT_EQ(help.out.filter(QString("  ") + v.synopsis).size(), 1) << v.name;
+    // Every verb once, its synopsis whole however it breaks to fit 80 columns.
+    const QString joined = help.out.join(' ').simplified();
+    for (const auto& v : AllVerbs()) {
+        EXPECT_EQ(help.out.filter(QRegularExpression(QString("^  %1( |$)").arg(v.name))).size(), 1) << v.name;
+        EXPECT_TRUE(joined.contains(QString::fromUtf8(v.synopsis).simplified())) << v.name;
+        const Ran verbHelp = InProcess({v.name, "--help"});
+        EXPECT_TRUE(verbHelp.out.join(' ').simplified().startsWith("Usage: wrk7 " + QString(v.synopsis).simplified()))
+            << v.name;
+        for (const QString& line : help.out + verbHelp.out) EXPECT_LE(line.size(), 80) << line.toStdString();
+    }
     EXPECT_EQ(InProcess({"--version"}).out, QStringList{"wrk7 1.0.0"});
-    const Ran importHelp = InProcess({"import", "--help"});
-    EXPECT_EQ(importHelp.out.front(),
-              "Usage: wrk7 import [--model MODEL] [--format FORMAT] [--at ROW] [--bank BANK [--grow]] [--empty] "
-              "[--duplicates RULE] FILE.WK7 IN.LIST OUT.WK7");
-    EXPECT_EQ(importHelp.out.filter("  --at ROW ").size(), 1);
+    EXPECT_EQ(InProcess({"import", "--help"}).out.filter(QRegularExpression("^  --at ROW ")).size(), 1);
 }
 
 TEST_F(CliTest, UsageErrorsGiveTheMessageAndTheHelpLine) {

@@ -146,6 +146,30 @@ TEST(CountEntry, AcceptsRefusesOrRestores) {
     EXPECT_EQ(image.banks.counts[1] + image.banks.counts[3], 200);
 }
 
+TEST(CountMove, RaisingABankTakesTheExcessFromTheLastBanksWithChannelsOrTheOneNamed) {
+    CloneImage image;  // banks 0..9 of 100
+    using Taken = std::vector<std::pair<int, int>>;
+    const struct { int bank, wanted; std::optional<int> from; std::optional<Taken> taken; } cases[] = {
+        {3, 150, {}, Taken{{9, 50}}},
+        {9, 150, {}, Taken{{8, 50}}},                         // never from itself
+        {0, 250, {}, Taken{{9, 100}, {8, 50}}},                // the last first, on to the one before
+        {3, 150, 5, Taken{{5, 50}}},
+        {3, 250, 5, std::nullopt},                              // bank 5 holds too few
+        {3, 80, {}, Taken{}},                                   // lowering takes nothing
+        {3, 150, 3, std::nullopt}, {3, 1001, {}, std::nullopt}, {50, 10, {}, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        const auto move = MoveCounts(image.banks, c.bank, c.wanted, c.from);
+        ASSERT_EQ(move.has_value(), c.taken.has_value()) << c.bank << " " << c.wanted;
+        if (!move) continue;
+        EXPECT_EQ(move->takenFrom, *c.taken) << c.bank << " " << c.wanted;
+        int total = 0, others = 0;
+        for (int b = 0; b < kBanks; ++b) total += move->counts[b], others += b == c.bank ? 0 : image.banks.counts[b];
+        EXPECT_EQ(move->counts[c.bank], c.wanted);
+        EXPECT_EQ(total, std::min(1000, others + c.wanted)) << "only the excess moves";
+    }
+}
+
 TEST(PageRules, BankTotalGuardsEveryTab) {
     CloneImage image;
     image.banks.counts[9] = 90;  // total 990

@@ -14,6 +14,7 @@
 #include "core/slot_texts.h"
 #include "edit/bank.h"
 #include "edit/channel_paste.h"
+#include "core/tables.h"
 #include "edit/channel_rules.h"
 
 namespace wrk7 {
@@ -254,6 +255,30 @@ TEST(ChannelOptions, EveryUseFollowsTheModel) {
     EXPECT_EQ(OptionOfCode(kOptionSkipBit + 4), std::nullopt);
     EXPECT_EQ(WrittenOptionCode(0, kOptionSkipBit + 4), kOptionSkipBit + 4);
     EXPECT_EQ(VfoOptionChoice(0, 5), -1) << "no option code";
+}
+
+}  // namespace
+}  // namespace wrk7
+
+namespace wrk7 {
+namespace {
+
+TEST(OffStepRaster, AFrequencyOffItsStepsRasterGetsTheRasterEitherSide) {
+    using Off = std::optional<std::pair<long long, long long>>;
+    const std::tuple<double, int, Off> cases[] = {
+        {446.00625, StepCode("20KHz"), std::pair(446000000LL, 446020000LL)},
+        {446.00625, StepCode("6.25KHz"), std::nullopt},
+        {118.008333, StepCode("8.33KHz"), std::nullopt},  // a third of 25 kHz, to the hertz
+        {118.016667, StepCode("8.33KHz"), std::nullopt},
+        {118.0083, StepCode("8.33KHz"), std::pair(118000000LL, 118008333LL)},
+        {145.0, StepCode("9KHz"), std::pair(144999000LL, 145008000LL)},
+        {145.0, StepCode("20KHz"), std::nullopt},
+        {145.0, 18, std::nullopt},  // no step
+    };
+    for (const auto& [mhz, step, off] : cases) {
+        const auto got = OffStepRaster(mhz, step);
+        EXPECT_EQ(got ? Off(std::pair(got->belowHz, got->aboveHz)) : Off(), off) << mhz << " " << step;
+    }
 }
 
 }  // namespace

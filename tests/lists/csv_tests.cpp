@@ -11,6 +11,7 @@
 
 #include "codecs/channel_codec.h"
 #include "codecs/grid_text.h"
+#include "core/channel_limits.h"
 #include "core/slot_texts.h"
 #include "edit/channel_paste.h"
 #include "edit/channel_rules.h"
@@ -23,6 +24,8 @@
 #include "lists/chirp_map.h"
 #include "lists/csv.h"
 #include "lists/csv_records.h"
+#include "lists/list_map.h"
+#include "lists/name_fit.h"
 
 namespace wrk7 {
 namespace {
@@ -182,11 +185,14 @@ TEST(CsvImport, AFileWithoutChannelRowsChangesNothingAndSaysWhy) {
         Row("MEMORY", "8", R"("145.5","USB","12.5KHz","OFF","0","500Hz","88.5Hz","OFF","0","","","#FALSE#",#TRUE#)");
     const std::string heading = CsvExportLines(CloneImage())[0] + "\r\n";
     const std::string none = "No channel rows were found in list.csv.";
+    const std::string unknown =
+        "Its header is none of the lists this program reads: this program's CSV, CHIRP CSV, frequency-database "
+        "export, repeater directory export, gqrx bookmarks, SDR# frequency manager or SDR++ frequency manager.";
     const std::pair<std::string, std::vector<std::string>> cases[] = {
         {"", {none, "The file is empty."}},
         {std::string("\x01\x02 random\xff bytes", 17), {none, "It is not a CSV file."}},
         {heading, {none, "It holds a header line alone."}},
-        {"a,b\r\n1,2\r\n", {none, "Its header is neither this program's nor CHIRP's."}},
+        {"a,b\r\n1,2\r\n", {none, unknown}},
         {usb, {none, "Its one row could not be taken."}},
         {usb + usb, {none, "None of its 2 rows could be taken."}},
         // Our heading: the rows were meant as ours, so the first one's reason.
@@ -196,7 +202,7 @@ TEST(CsvImport, AFileWithoutChannelRowsChangesNothingAndSaysWhy) {
         {Row("MEMORY", "50", kPlain) + "\"WR-K7\",\"MEMORY\",\"51\",\"146\"", {std::string(kFileOpenError)}},
         {"\"WR-K7\",\"MEMORY\",\"" + std::string(500, '9'), {std::string(kFileOpenError)}},
         {std::string("\"\0\xff,,\"WR-K7\",\"\r\n\"", 16) + "\r\n" + Row("MEMORY", "60", kPlain),
-         {none, "Its header is neither this program's nor CHIRP's."}},
+         {none, unknown}},
     };
     const QString path = dir.filePath(QStringLiteral("list.csv"));
     for (const auto& [text, messages] : cases) {
@@ -665,6 +671,27 @@ TEST(ChannelTsv, SpreadsheetTextPastesByItsHeadings) {
 
     for (const char* text : {"hello\tworld\n145\t146", ""}) EXPECT_FALSE(LooksLikeChannelTsv(text)) << text;
     EXPECT_TRUE(ParseChannelTsv("Frequency\n").empty());
+}
+
+TEST(ChannelTsv, APasteFitsNamesAndReadsADecimalCommaAsAListImportDoes) {
+    const std::vector<std::string> names{"Marine16", "Marine17", "twr", ""};
+    std::string tsv = "\tFrequency\tName\n";
+    ChannelList list;
+    for (const std::string& name : names) {
+        tsv += "x\t118,300\t" + name + "\n";
+        list.rows.push_back(ListRow{});
+        list.rows.back().frequency = "118,300";
+    }
+    const std::vector<PasteRecord> rows = ParseChannelTsv(tsv);
+    const std::vector<FittedName> fitted = FitListNames(names);
+    ASSERT_EQ(rows.size(), names.size());
+    for (std::size_t r = 0; r < names.size(); ++r) {
+        EXPECT_EQ(rows[r].fields.Value(kFreq), 118.3) << r;
+        // A name that fits stays as copied; the others as the import stores them.
+        EXPECT_EQ(rows[r].fields.Text(kName), NameFits(names[r]) ? names[r] : fitted[r].stored) << r;
+        EXPECT_EQ(MapChannelList(list, CloneImage())[r].channel.Value(kFreq), 118.3) << r;
+    }
+    EXPECT_NE(rows[0].fields.Text(kName), rows[1].fields.Text(kName));
 }
 
 }  // namespace

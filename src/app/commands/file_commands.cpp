@@ -16,6 +16,7 @@
 #include "edit/bank.h"
 #include "files/clone_file.h"
 #include "edit/image_diff.h"
+#include "edit/image_edit.h"
 #include "link/link_operations.h"
 #include "lists/channel_list.h"
 #include "lists/clone_file_load.h"
@@ -98,13 +99,34 @@ void FileCommands::ShowFailure(const std::vector<Message>& messages) {
     prompter_.Error(window_, ErrorTitle(), Said(messages));
 }
 
+QString FileCommands::SaveQuestion() const {
+    const std::vector<ChangeTopic> topics = TopicsOf(document_.UnsavedParts());
+    // The settings alone: the original's words.
+    if (topics == std::vector{ChangeTopic::kSettings}) return tr("Save changes to settings?");
+    if (topics.empty() && document_.HoldsUnsavedRepairs()) return tr("Save the repairs made when the file was opened?");
+    QStringList named;
+    for (const ChangeTopic topic : topics) {
+        switch (topic) {
+            case ChangeTopic::kChannels: named << tr("the channels"); break;
+            case ChangeTopic::kBankTable: named << tr("the bank table"); break;
+            case ChangeTopic::kScanGroups: named << tr("the scan groups"); break;
+            case ChangeTopic::kSettings: named << tr("the settings"); break;
+        }
+    }
+    // Changed and changed back since: the history still says modified.
+    if (named.isEmpty()) return tr("Save changes?");
+    const QString last = named.takeLast();
+    const QString list = named.isEmpty() ? last : tr("%1 and %2").arg(named.join(tr(", ")), last);
+    return tr("Save changes to %1?").arg(list);
+}
+
 bool FileCommands::OfferToSave() {
     document_.CommitPendingEntries();
     if (!document_.IsModified()) return true;
-    // The original's question, then which file it is about.
+    // The question names what changed, then which file it is about.
     const QString file = document_.FileName().isEmpty() ? tr("Untitled") : QFileInfo(document_.FileName()).fileName();
     const Prompter::Answer answer =
-        prompter_.AskYesNoCancel(window_, tr("Save Changes"), {tr("Save changes to settings?"), file});
+        prompter_.AskYesNoCancel(window_, tr("Save Changes"), {SaveQuestion(), file});
     if (answer == Prompter::Answer::kCancel) return false;
     // A save that did not happen (its dialog cancelled, or it failed) keeps
     // the changes, and so the window.

@@ -69,6 +69,8 @@ public:
     // The save question when the document holds unsaved changes; false when
     // cancelled, or when the save it asked for did not happen.
     bool OfferToSave();
+    // The close question: what the unsaved changes are to.
+    QString SaveQuestion() const;
     void ShowMessages(const std::vector<Message>& messages);
     // A failed file operation's messages; with its reason, the file and the
     // reason go under them in the same box.

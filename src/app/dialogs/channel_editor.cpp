@@ -11,6 +11,9 @@
 #include "app/translation/said.h"
 #include "app/support/focus_rule.h"
 #include "app/support/prompter.h"
+#include "core/channel_limits.h"
+#include "core/hex.h"
+#include "core/tables.h"
 #include "edit/channel_rules.h"
 
 namespace wrk7 {
@@ -131,12 +134,44 @@ bool ChannelEditor::Apply(const Verdict& verdict, QLineEdit* box) {
 
 bool ChannelEditor::CheckFrequency() {
     checking_ = true;  // focus changes while a message shows are no new leave of the box
+    const QString typed = txtFreq_->text();
     const double f = BoxValue(txtFreq_);
-    const bool accepted = Apply(target_ == Target::kMemory ? CheckMemoryFrequency(*image_, row_ - 1, f)
-                                                           : CheckVfoFrequency(*image_, row_ - 1, f),
-                                txtFreq_);
+    const Verdict verdict =
+        target_ == Target::kMemory ? CheckMemoryFrequency(*image_, row_ - 1, f) : CheckVfoFrequency(*image_, row_ - 1, f);
+    const bool accepted = Apply(verdict, txtFreq_);
     checking_ = false;
+    // The original puts a frequency out of range back without a word; the
+    // line under the boxes says why the box changed.
+    if (verdict.kind == Verdict::Kind::kRestored) {
+        TellRestoredFrequency(typed);
+    } else {
+        ShowStepNote();
+    }
     return accepted;
+}
+
+void ChannelEditor::TellRestoredFrequency(const QString& typed) {
+    double low = kLowestChannelMHz, high = kHighestChannelMHz;
+    if (target_ == Target::kVfo) {
+        const Band& band = BandPlan(region_, row_ - 1);
+        low = band.low;
+        high = band.high;
+    }
+    lblCheck_->setText(tr("%1 is not taken. %2 The box holds %3 again.")
+                           .arg(typed.trimmed().isEmpty() ? tr("An empty frequency") : typed.trimmed(),
+                                Said(Say(MessageId::kFrequencyBetween, FormatFrequency(low), FormatFrequency(high))),
+                                txtFreq_->text()));
+}
+
+void ChannelEditor::ShowStepNote() {
+    const int step = opbStep_->checkedId();
+    const auto off = OffStepRaster(BoxValue(txtFreq_), step);
+    if (!off) return lblCheck_->clear();
+    const QString stepName = Q(StepName[static_cast<std::size_t>(step)]);
+    lblCheck_->setText(tr("%1 MHz is off the %2 raster: the receiver keeps it and tunes from it in steps of %2. "
+                          "On the raster: %3 or %4 MHz.")
+                           .arg(txtFreq_->text(), stepName, Q(FormatFrequency(off->belowHz / 1e6)),
+                                Q(FormatFrequency(off->aboveHz / 1e6))));
 }
 
 bool ChannelEditor::CheckOffset() {

@@ -116,6 +116,10 @@ private:
     bool ShowModeless(QWidget* anchor);
     bool Apply(const Verdict& verdict, QLineEdit* box);
     bool CheckFrequency();
+    // The line under the boxes: why a frequency was put back, or that it is
+    // off its step's raster.
+    void TellRestoredFrequency(const QString& typed);
+    void ShowStepNote();
     bool CheckOffset();
     bool RunPendingChecks();
     void SetFreqText(const QString& text);
@@ -138,6 +142,7 @@ private:
     QLabel* lblCH_ = nullptr;
     QLabel* lblMHz_ = nullptr;
     QLabel* lblName_ = nullptr;
+    QLabel* lblCheck_ = nullptr;
     QLineEdit* txtFreq_ = nullptr;
     QLineEdit* txtShift_ = nullptr;
     QLineEdit* txtNote_ = nullptr;

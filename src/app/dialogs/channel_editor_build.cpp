@@ -47,6 +47,13 @@ QGroupBox* RadioRow(QObject* owner, QButtonGroup*& group, const QString& title, 
     return frame;
 }
 
+// The option captions (OptionCaption), for lupdate: the editor shows them in
+// the window's language.
+[[maybe_unused]] constexpr const char* kOptionCaptions[] = {
+    QT_TRANSLATE_NOOP("wrk7::ChannelEditor", "None"), QT_TRANSLATE_NOOP("wrk7::ChannelEditor", "Train"),
+    QT_TRANSLATE_NOOP("wrk7::ChannelEditor", "Tone"), QT_TRANSLATE_NOOP("wrk7::ChannelEditor", "Reverse"),
+    QT_TRANSLATE_NOOP("wrk7::ChannelEditor", "Secret")};
+
 QLineEdit* NumberBox(const char* name, int maxLength) {
     auto* box = Named(new QLineEdit, name);
     box->setMaxLength(maxLength);
@@ -69,10 +76,15 @@ void ChannelEditor::BuildControls() {
     top->setSizeConstraint(QLayout::SetFixedSize);
     top->addLayout(BuildHeader());
     top->addLayout(BuildBoxes());
+    lblCheck_ = Named(new QLabel, "lblCheck");
+    lblCheck_->setWordWrap(true);
+    // As wide as the dialog is anyway: a long note wraps instead of widening it.
+    lblCheck_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    top->addWidget(lblCheck_);
     top->addLayout(BuildModeAndShift());
     top->addWidget(BuildSteps());
     QStringList options;
-    for (std::string_view caption : OptionCaption) options << Q(caption);
+    for (std::string_view caption : OptionCaption) options << tr(std::string(caption).c_str());
     top->addWidget(RadioRow(this, opbTone_, tr("Option"), QStringLiteral("opbTone"), options));
     top->addLayout(BuildLists());
     top->addLayout(BuildTexts());
@@ -134,6 +146,9 @@ QWidget* ChannelEditor::BuildSteps() {
     opbStep_->setObjectName(QStringLiteral("opbStep"));
     for (int i = 0; i < kStepChoices; ++i)
         stepLayout->addWidget(AddRadio(opbStep_, QStringLiteral("opbStep"), i, Q(StepName[i])), i / 6, i % 6);
+    connect(opbStep_, &QButtonGroup::idToggled, this, [this](int, bool on) {
+        if (on) ShowStepNote();
+    });
     return stepFrame;
 }
 

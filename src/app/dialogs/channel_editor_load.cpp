@@ -75,6 +75,7 @@ bool ChannelEditor::PrepareMemory(const CloneImage& image, int row) {
         fullName_ = txtName_->text();
     }
     FocusFrequency();
+    ShowStepNote();
     return true;
 }
 
@@ -145,6 +146,7 @@ bool ChannelEditor::PrepareVfo(const CloneImage& image, int row) {
     ShowMemoryOnlyControls(false);
     LoadVfoFields(image.vfo.bands[band], band);
     FocusFrequency();
+    ShowStepNote();
     return true;
 }
 

@@ -2,8 +2,11 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHeaderView>
+#include <QTreeView>
 #include <QRegularExpression>
 
+#include "app/support/screen_fit.h"
 #include "core/models.h"
 #include "core/tables.h"
 
@@ -86,6 +89,17 @@ QString RunFileDialog(QWidget* parent, const FileRequest& request) {
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);
         dialog.setOption(QFileDialog::ReadOnly);
+    }
+    // Qt's own dialog (where the system offers none) opens too narrow for
+    // its detail columns: the name takes the room left, the size, type and
+    // date as wide as what they show.
+    if (auto* details = dialog.findChild<QTreeView*>(QStringLiteral("treeView"))) {
+        QHeaderView* header = details->header();
+        header->setStretchLastSection(false);
+        header->setSectionResizeMode(QHeaderView::ResizeToContents);
+        header->setSectionResizeMode(0, QHeaderView::Stretch);
+        dialog.resize(dialog.sizeHint().expandedTo(QSize(760, 480)));
+        FitOnScreen(&dialog);
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     if (request.chosenFilter) *request.chosenFilter = dialog.selectedNameFilter();

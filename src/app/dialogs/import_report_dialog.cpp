@@ -1,6 +1,7 @@
 #include "app/dialogs/import_report_dialog.h"
 
 #include <QDialogButtonBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -31,7 +32,9 @@ ImportReportDialog::ImportReportDialog(const Message& summary, const QString& pl
     const bool withRow = rowLabels != nullptr;
     std::vector<QStringList> rows;
     for (const ImportIssue& issue : issues) {
-        QStringList row{QString::number(issue.line), QString::fromStdString(issue.location)};
+        // A note on the import as a whole (a bank grown for it) has no line.
+        QStringList row{issue.line > 0 ? QString::number(issue.line) : QString(),
+                        QString::fromStdString(issue.location)};
         if (withRow)
             row << (issue.slot >= 0 && issue.slot < kSlotCount
                         ? QString::fromStdString((*rowLabels)[static_cast<std::size_t>(issue.slot)])
@@ -43,6 +46,11 @@ ImportReportDialog::ImportReportDialog(const Message& summary, const QString& pl
     issues_ = MakeTextTable("grdIssues", headings << tr("Reason"), rows);
     issues_->setAccessibleName(tr("Rows not taken whole"));
     issues_->setVisible(!rows.empty());
+    // A long reason wraps in its column rather than running off its edge;
+    // the rows grow with it whenever the column is resized.
+    issues_->setWordWrap(true);
+    issues_->setTextElideMode(Qt::ElideNone);
+    issues_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     auto* layout = new QVBoxLayout(this);

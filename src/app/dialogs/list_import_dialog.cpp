@@ -1,5 +1,6 @@
 #include "app/dialogs/list_import_dialog.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -13,6 +14,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTableView>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "app/dialogs/list_preview_model.h"
@@ -59,7 +61,9 @@ ListImportDialog::ListImportDialog(const CloneImage& image, ChannelList list, co
     table_->setModel(filter_);
     table_->verticalHeader()->hide();
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table_->horizontalHeader()->setStretchLastSection(true);
+    // The outcome is as wide as its longest reason (SizeOutcomeColumn): a
+    // stretched last column would cut it at the dialog's edge.
+    table_->horizontalHeader()->setStretchLastSection(false);
     table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
     SizeColumns();
 
@@ -95,7 +99,7 @@ void ListImportDialog::SizeColumns() {
         {},                        // kUse: its heading
         QStringLiteral("00000"),   // kLine
         QStringLiteral("00-000"),  // kSlot
-        QStringLiteral("0000.000000 Hz"),
+        QStringLiteral("0000.000000"),
         QStringLiteral("WFM (stereo)"),
         QStringLiteral("000.0 PL"),
         QStringLiteral("MMMMMM"),
@@ -129,6 +133,10 @@ QWidget* ListImportDialog::BuildFilterBar() {
     filterText_->setAccessibleName(tr("Filter text"));
     filterText_->setPlaceholderText(tr("Show rows holding..."));
     filterText_->setClearButtonEnabled(true);
+    // Qt's clear button comes without a name a screen reader could say.
+    for (QToolButton* clear : filterText_->findChildren<QToolButton*>()) clear->setAccessibleName(tr("Clear the filter"));
+    if (auto* action = filterText_->findChild<QAction*>(QStringLiteral("_q_qlineeditclearaction")))
+        action->setText(tr("Clear the filter"));
     auto refilter = [this] {
         filter_->SetFilter(static_cast<ListPreviewFilter::Field>(filterField_->currentData().toInt()), filterText_->text());
     };
@@ -246,6 +254,31 @@ void ListImportDialog::Replan() {
     model_->ShowPlan(plan_);
     summary_->setText(Said(plan_.summary));
     importButton_->setEnabled(!plan_.placed.empty());
+    MeasureOutcomes();
+    SizeOutcomeColumn();
+}
+
+void ListImportDialog::MeasureOutcomes() {
+    const QFontMetrics metrics = table_->fontMetrics();
+    int widest = metrics.horizontalAdvance(model_->headerData(ListPreviewModel::kOutcome, Qt::Horizontal,
+                                                              Qt::DisplayRole).toString());
+    for (int row = 0; row < model_->rowCount(); ++row)
+        widest = std::max(widest, metrics.horizontalAdvance(
+                                      model_->index(row, ListPreviewModel::kOutcome).data().toString()));
+    outcomeWidth_ = widest + 2 * metrics.averageCharWidth() + 8;
+}
+
+void ListImportDialog::SizeOutcomeColumn() {
+    int others = 0;
+    for (int column = 0; column < ListPreviewModel::kOutcome; ++column) others += table_->columnWidth(column);
+    // At least the room left beside the other columns, so the table ends flush.
+    const int room = table_->viewport()->width() - others;
+    table_->setColumnWidth(ListPreviewModel::kOutcome, std::max(outcomeWidth_, room));
+}
+
+void ListImportDialog::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    if (table_) SizeOutcomeColumn();
 }
 
 }  // namespace wrk7

@@ -45,6 +45,10 @@ public:
 private:
     void Replan();
     void SizeColumns();
+    void MeasureOutcomes();
+    void SizeOutcomeColumn();
+    void resizeEvent(QResizeEvent* event) override;
+    int outcomeWidth_ = 0;
     QWidget* BuildFilterBar();
     QWidget* BuildTarget(int offeredSlot, bool ownLocations);
 

@@ -1,5 +1,7 @@
 #include "app/dialogs/list_preview_model.h"
 
+#include <cmath>
+
 #include "app/translation/said.h"
 #include "core/channel_options.h"
 #include "core/hex.h"
@@ -62,7 +64,13 @@ Qt::ItemFlags ListPreviewModel::flags(const QModelIndex& index) const {
 
 QString ListPreviewModel::Written(const ListRow& row, int column) const {
     switch (column) {
-        case kFrequency: return Q(row.frequency) + (row.hertz ? QStringLiteral(" Hz") : QString());
+        case kFrequency: {
+            // In MHz like the rows taken, whatever unit the list writes.
+            bool number = false;
+            const double value = Q(row.frequency).trimmed().toDouble(&number);
+            if (!number || !std::isfinite(value)) return Q(row.frequency);
+            return Q(FormatFrequency(row.hertz ? value / 1e6 : value));
+        }
         case kMode: return Q(row.mode);
         case kTone: return Q(row.tone);
         case kName: return Q(row.name);

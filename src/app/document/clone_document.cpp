@@ -67,6 +67,7 @@ CloneDocument::CloneDocument(QObject* parent) : QObject(parent) {
     image_.settings.block1 = DefaultSettingsBlock1(image_.model);
     DecodeSettings(image_);
     SetVfoDefaults(image_);
+    cleanImage_ = image_;
 }
 
 CloneDocument::~CloneDocument() {
@@ -158,6 +159,8 @@ void CloneDocument::SetFileName(const QString& fileName) {
 void CloneDocument::StartHistory() {
     stack_.clear();
     stack_.setClean();
+    cleanImage_ = image_;
+    repairsUnsaved_ = false;
     AfterHistoryMove();
 }
 
@@ -191,9 +194,18 @@ FileResult CloneDocument::Open(const QString& path) {
     const auto next = std::make_unique<CloneImage>(image_);
     const FileResult r = LoadCloneFile(*next, path);
     LogFileResult("open", path, r);
-    if (r.ok) Replace(*next, path);
+    if (!r.ok) return r;
+    Replace(*next, path);
+    if (!r.repairs.empty()) {
+        // No step leads back to the file as it lay on the disk.
+        stack_.resetClean();
+        repairsUnsaved_ = true;
+        AfterHistoryMove();
+    }
     return r;
 }
+
+EditedParts CloneDocument::UnsavedParts() const { return ImageEdit::Between(cleanImage_, image_).Parts(); }
 
 FileResult CloneDocument::Save(const QString& path) {
     CommitPendingEntries();
@@ -203,6 +215,8 @@ FileResult CloneDocument::Save(const QString& path) {
     SetFileName(path);
     ++saves_;
     stack_.setClean();
+    cleanImage_ = image_;
+    repairsUnsaved_ = false;
     AfterHistoryMove();
     emit saved(path);
     return r;

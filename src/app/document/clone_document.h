@@ -49,6 +49,12 @@ public:
     // first save and after an import not saved since.
     const QString& FileName() const { return fileName_; }
     bool IsModified() const { return !stack_.isClean(); }
+    // What differs from the image last opened, saved or started (what a
+    // save would keep), and whether the file opened was repaired on the way
+    // in: a repair changes nothing the history knows, yet a save keeps it,
+    // so the document opens modified.
+    EditedParts UnsavedParts() const;
+    bool HoldsUnsavedRepairs() const { return repairsUnsaved_; }
     // While read-only, every change is refused (Edit returns false) and undo
     // and redo wait.
     bool IsReadOnly() const { return readOnly_; }
@@ -135,6 +141,8 @@ private:
     void Restore(const ImageEdit& edit, bool undo, const std::optional<FileNameChange>& file);
 
     CloneImage image_;
+    CloneImage cleanImage_;  // the image at the history's clean point
+    bool repairsUnsaved_ = false;
     QString fileName_;
     bool readOnly_ = false;
     int recording_ = 0;

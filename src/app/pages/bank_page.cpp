@@ -207,9 +207,32 @@ void BankPage::LeaveCountBox(int bank) {
     document_.Edit(tr("Change Bank %1").arg(bank),
                    [&](CloneImage& image) { result = wrk7::LeaveCountBox(image, bank, texts); });
     QLineEdit* box = txtBank_[static_cast<std::size_t>(bank)];
-    if (!result.message.empty()) prompter_.Error(this, ErrorTitle(), Said(result.message));
+    if (result.outcome == CountEntryOutcome::kRefused) {
+        OfferMove(bank, texts[static_cast<std::size_t>(bank)], result);
+    } else if (!result.message.empty()) {
+        prompter_.Error(this, ErrorTitle(), Said(result.message));
+    }
     box->setText(QString::fromStdString(result.boxText));
     applying_ = false;
+}
+
+void BankPage::OfferMove(int bank, const std::string& typed, CountEntryResult& result) {
+    // The original's refusal, and beside it the way to move channels from
+    // the last banks that hold them in the same step.
+    bool number = false;
+    const int wanted = QString::fromStdString(typed).trimmed().toInt(&number);
+    const auto move = number ? MoveCounts(image_.banks, bank, wanted) : std::nullopt;
+    if (!move) return prompter_.Error(this, ErrorTitle(), Said(result.message));
+    QStringList from;
+    for (const auto& [other, taken] : move->takenFrom) from << tr("%n from bank %1", nullptr, taken).arg(other);
+    QStringList lines = Said(result.message);
+    lines << tr("Raise bank %1 to %2 and take %3?").arg(bank).arg(wanted).arg(from.join(tr(", ")));
+    if (prompter_.Choose(this, ErrorTitle(), lines, {tr("&Take Them"), tr("Cancel")}, 1) != 0) return;
+    document_.Edit(tr("Change Bank %1").arg(bank), [&](CloneImage& image) {
+        for (int b = 0; b < kBanks; ++b) image.banks.counts[static_cast<std::size_t>(b)] = move->counts[static_cast<std::size_t>(b)];
+        UpdateBankTotal(image);
+    });
+    result.boxText = image_.BankText(bank);
 }
 
 void BankPage::CommitPendingEntry() {

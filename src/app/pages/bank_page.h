@@ -3,6 +3,7 @@
 #include <array>
 
 #include "core/image.h"
+#include "edit/bank.h"
 
 class QCheckBox;
 class QLabel;
@@ -50,6 +51,7 @@ protected:
 private:
     QWidget* BuildBankFrame(int firstBank);
     void LeaveCountBox(int bank);
+    void OfferMove(int bank, const std::string& typed, CountEntryResult& result);
     void FocusCountBox(int bank);
     int BoxIndex(QObject* object) const;
 

@@ -133,6 +133,8 @@ void FindBar::GoTo() {
     }
     lblResult_->clear();
     Show(*slot);
+    // Gone there: the next Enter edits the row rather than going again.
+    Close();
 }
 
 void FindBar::Show(int slot) {

@@ -16,7 +16,8 @@ class MemoryPage;
 // such as "118-137", or text in names and notes) and goes to a row (Ctrl+G: a
 // row label such as "07-012", "0A", "S5", "Pr10", or a slot number). The row
 // found becomes the current row, selected and scrolled into view; when there
-// is none the bar says so and the current row stays. After Find Duplicates
+// is none the bar says so and the current row stays. A row gone to closes the
+// bar and gives the grid the focus, so Enter then edits that row. After Find Duplicates
 // the bar steps through the duplicates instead, found again at each step so
 // that it follows the edits made meanwhile; the selection stays.
 class FindBar : public QWidget {

@@ -174,9 +174,9 @@ void MemoryPage::SelectRow(int row) {
                                     QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
-int MemoryPage::MissingWidth() const {
+int MemoryPage::MissingWidth(int pageWidth) const {
     const QMargins margins = layout()->contentsMargins();
-    return ColumnStretcher::NaturalGridWidth(grid_) + margins.left() + margins.right() - width();
+    return ColumnStretcher::NaturalGridWidth(grid_) + margins.left() + margins.right() - pageWidth;
 }
 
 int MemoryPage::TopRow() const { return grid_->verticalScrollBar()->value() + 1; }

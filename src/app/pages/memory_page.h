@@ -52,9 +52,10 @@ public:
     void SelectOnly(const std::vector<int>& rows);
     // The selected rows in order, 1-based; the current row when none is.
     std::vector<int> SelectedRows() const;
-    // How much wider the page must be to show every column of the grid
-    // without scrolling sideways; laid out already, even behind another page.
-    int MissingWidth() const;
+    // How much wider a page of pageWidth (the page in front: all of them
+    // share its size) must be to show every column of the grid without
+    // scrolling sideways.
+    int MissingWidth(int pageWidth) const;
     // The first row the grid shows, 1-based.
     int TopRow() const;
     void SetTopRow(int row);

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QPushButton>
 #include <QScreen>
 #include <QSpacerItem>
@@ -37,6 +38,15 @@ void LeaveRoomForTitle(QMessageBox& box) {
     font.setBold(true);
     const QFontMetrics metrics(font);
     int width = metrics.horizontalAdvance(box.windowTitle()) + 8 * metrics.height();
+    // Qt wraps the text at about 500 pixels and breaks a word longer than
+    // that (a path) anywhere in it: room for the longest word the text holds
+    // keeps each path on its line, as far as the screen allows.
+    const QFontMetrics text(box.font());
+    int longestWord = 0;
+    for (const QString& word : box.text().split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts))
+        longestWord = std::max(longestWord, text.horizontalAdvance(word));
+    // Beside the text the box's icon and margins (about 6 lines' height).
+    width = std::max(width, longestWord + 6 * text.height());
     if (const QScreen* screen = box.screen()) width = std::min(width, screen->availableGeometry().width() * 2 / 3);
     grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
                   grid->columnCount());

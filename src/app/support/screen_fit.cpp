@@ -15,19 +15,22 @@ QRect FitWithin(const QRect& rect, const QRect& available) {
     return fitted;
 }
 
-QRect PlaceOnScreens(const QRect& rect, const QList<QRect>& available, int primary) {
+QRect PlaceOnScreens(const QRect& rect, const QList<QRect>& available, int primary, const QMargins& frame,
+                     const QSize& minimum) {
     if (available.isEmpty()) return rect;
+    const QRect outer = rect.marginsAdded(frame);
     qsizetype best = std::clamp<qsizetype>(primary, 0, available.size() - 1);
     long long bestArea = 0;
     for (qsizetype i = 0; i < available.size(); ++i) {
-        const QRect common = rect.intersected(available[i]);
+        const QRect common = outer.intersected(available[i]);
         const long long area = common.isEmpty() ? 0 : static_cast<long long>(common.width()) * common.height();
         if (area > bestArea) {
             bestArea = area;
             best = i;
         }
     }
-    return FitWithin(rect, available[best]);
+    const QSize grown = rect.size().expandedTo(minimum).grownBy(frame);
+    return FitWithin(QRect(outer.topLeft(), grown), available[best]).marginsRemoved(frame);
 }
 
 namespace {
@@ -76,8 +79,19 @@ private:
 
 }  // namespace
 
+QMargins FrameOf(const QWidget* window) {
+    const QMargins known = Decoration(window);
+    return known.isNull() && window->isWindow() ? ExpectedDecoration(window) : known;
+}
+
 void FitOnScreen(QWidget* window) {
-    const QScreen* screen = window->screen();
+    // A dialog not placed yet opens over the window it belongs to, as Qt
+    // would have put it: a move made here would otherwise pin it to the
+    // screen's corner.
+    const QWidget* over = window->parentWidget() ? window->parentWidget()->window() : nullptr;
+    const bool unplaced =
+        over && window->isWindow() && !window->isVisible() && !window->testAttribute(Qt::WA_Moved);
+    const QScreen* screen = unplaced ? over->screen() : window->screen();
     if (!screen) return;
     // The frame (title bar, borders) counts: it is what must stay reachable.
     QMargins decoration = Decoration(window);
@@ -88,9 +102,11 @@ void FitOnScreen(QWidget* window) {
             !window->findChild<QObject*>(QString::fromLatin1(RefitWhenFramed::kName), Qt::FindDirectChildrenOnly))
             new RefitWhenFramed(window);
     }
-    const QRect frame = window->geometry().marginsAdded(decoration);
+    QRect frame = window->geometry().marginsAdded(decoration);
+    if (unplaced)
+        frame.moveCenter(over->isVisible() ? over->frameGeometry().center() : screen->availableGeometry().center());
     const QRect fitted = FitWithin(frame, screen->availableGeometry());
-    if (fitted == frame) return;
+    if (!unplaced && fitted == frame) return;
     const QRect inner = fitted.marginsRemoved(decoration);
     window->resize(inner.size());
     window->move(fitted.topLeft());

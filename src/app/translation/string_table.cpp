@@ -107,15 +107,18 @@ void ApplyResourceCaptions(QWidget* window, const StringTable& table) {
 }
 
 QFont NoteColumnFont(const QFont& base) {
+    // The window's own family first, so a note looks like every other
+    // column; the Japanese family only behind it, for the glyphs the window's
+    // lacks. Put first, whatever family sorts first among those that write
+    // Japanese (a condensed or fixed-pitch one) drew the Latin text too.
     QFont font = base;
+    QStringList families = base.families().isEmpty() ? QStringList{base.family()} : base.families();
     const QString preferred = QString::fromUtf8("ＭＳ ゴシック");
-    if (QFontDatabase::families().contains(preferred)) {
-        font.setFamily(preferred);
-        return font;
-    }
-    // Any family that writes Japanese; fontconfig substitutes if none does.
-    const QStringList japanese = QFontDatabase::families(QFontDatabase::Japanese);
-    if (!japanese.isEmpty()) font.setFamilies({japanese.first(), base.family()});
+    const QStringList japanese = QFontDatabase::families().contains(preferred)
+                                     ? QStringList{preferred}
+                                     : QFontDatabase::families(QFontDatabase::Japanese);
+    if (!japanese.isEmpty() && !families.contains(japanese.first())) families << japanese.first();
+    font.setFamilies(families);
     return font;
 }
 

@@ -9,6 +9,7 @@
 
 #include "app/document/clone_document.h"
 #include "app/commands/file_commands.h"
+#include "app/support/prompter.h"
 
 namespace wrk7 {
 
@@ -18,22 +19,28 @@ bool HasSuffix(const QString& path, const char* suffix) {
     return QFileInfo(path).suffix().compare(QLatin1String(suffix), Qt::CaseInsensitive) == 0;
 }
 
-// The one local clone file or channel list (CSV, or an SDR program's XML or
-// JSON bookmarks) of a drop; empty for anything else.
-QString DroppedFile(const QMimeData* data) {
-    if (!data || !data->hasUrls() || data->urls().size() != 1) return {};
-    const QUrl url = data->urls().front();
-    if (!url.isLocalFile()) return {};
+bool Takeable(const QUrl& url) {
+    if (!url.isLocalFile()) return false;
     const QString path = url.toLocalFile();
     for (const char* suffix : {"wk7", "csv", "xml", "json"})
-        if (HasSuffix(path, suffix)) return path;
-    return {};
+        if (HasSuffix(path, suffix)) return true;
+    return false;
+}
+
+// The local clone files and channel lists (CSV, or an SDR program's XML or
+// JSON bookmarks) of a drop; the drop is taken only when it is one of them.
+QStringList DroppedFiles(const QMimeData* data) {
+    QStringList paths;
+    if (!data || !data->hasUrls()) return paths;
+    for (const QUrl& url : data->urls())
+        if (Takeable(url)) paths << url.toLocalFile();
+    return paths;
 }
 
 }  // namespace
 
-FileDrops::FileDrops(QWidget* window, const CloneDocument& document, FileCommands& files)
-    : QObject(window), document_(document), files_(files) {
+FileDrops::FileDrops(QWidget* window, const CloneDocument& document, FileCommands& files, Prompter& prompter)
+    : QObject(window), window_(window), document_(document), files_(files), prompter_(prompter) {
     window->setAcceptDrops(true);
     window->installEventFilter(this);
 }
@@ -48,22 +55,43 @@ bool FileDrops::TakesDrops() const {
 bool FileDrops::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::DragEnter) {
         auto* enter = static_cast<QDragEnterEvent*>(event);
-        if (TakesDrops() && !DroppedFile(enter->mimeData()).isEmpty()) enter->acceptProposedAction();
+        // Several files are let in, so that their drop can say why it is refused.
+        if (TakesDrops() && !DroppedFiles(enter->mimeData()).isEmpty()) enter->acceptProposedAction();
         return true;
     }
     if (event->type() == QEvent::Drop) {
         auto* drop = static_cast<QDropEvent*>(event);
-        const QString path = DroppedFile(drop->mimeData());
-        if (path.isEmpty() || !TakesDrops()) return true;
-        drop->acceptProposedAction();
-        if (HasSuffix(path, "wk7")) {
-            files_.OpenFile(path);
+        const QStringList paths = DroppedFiles(drop->mimeData());
+        if (paths.isEmpty() || !TakesDrops()) return true;
+        // Several files are not taken: the drag source sees them refused.
+        if (paths.size() > 1) {
+            drop->ignore();
         } else {
-            files_.ImportFile(path);
+            drop->acceptProposedAction();
         }
+        // Queued: the drop ends (and the source is answered) before any box opens.
+        QMetaObject::invokeMethod(
+            this, [this, paths] { paths.size() > 1 ? RefuseMany(static_cast<int>(paths.size())) : Take(paths.front()); },
+            Qt::QueuedConnection);
         return true;
     }
     return QObject::eventFilter(watched, event);
+}
+
+void FileDrops::Take(const QString& path) {
+    // The window may have changed while the drop ended.
+    if (!TakesDrops()) return;
+    if (HasSuffix(path, "wk7")) {
+        files_.OpenFile(path);
+    } else {
+        files_.ImportFile(path);
+    }
+}
+
+void FileDrops::RefuseMany(int count) {
+    prompter_.Inform(window_, tr("Open"),
+                     {tr("%n files were dropped at once.", nullptr, count),
+                      tr("Drop one file at a time: a clone file opens, a channel list is imported.")});
 }
 
 }  // namespace wrk7

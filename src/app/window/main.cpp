@@ -1,5 +1,6 @@
 // wrk7-clone: the desktop clone utility.
 #include <QApplication>
+#include <QLocale>
 #include <QSettings>
 
 #include "app/dialogs/about_box.h"
@@ -41,7 +42,12 @@ int main(int argc, char** argv) {
     const wrk7::UiLanguage language =
         line.language.value_or(wrk7::StoredLanguage(store).value_or(wrk7::SystemUiLanguage()));
     const wrk7::Translations translations(language);
-    if (language == wrk7::UiLanguage::kJapanese) QApplication::setFont(wrk7::JapaneseWindowFont(QApplication::font()));
+    if (language == wrk7::UiLanguage::kJapanese) {
+        QApplication::setFont(wrk7::JapaneseWindowFont(QApplication::font()));
+        // Chosen over another system language: dates and times in the
+        // Japanese form too, like every other word of the window.
+        if (QLocale().language() != QLocale::Japanese) QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
+    }
     wrk7::ApplyTheme(wrk7::StoredTheme(store));
 
     wrk7::AppOptions options;

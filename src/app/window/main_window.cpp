@@ -161,7 +161,7 @@ void MainWindow::BuildBars() {
                                new AppearanceMenu(view, [this] { return store_.Open(); }, *prompter_, this,
                                                   table_.Language());
                            }});
-    new FileDrops(this, *document_, *files_);
+    new FileDrops(this, *document_, *files_, *prompter_);
     connect(files_, &FileCommands::memorySlotRequested, this, [this](int slot) {
         if (CurrentPage() != Page::kMemory) ClickTab(Page::kMemory);
         if (CurrentPage() != Page::kMemory) return;  // the bank total kept the bank page
@@ -224,7 +224,8 @@ void MainWindow::showEvent(QShowEvent* event) {
     // as the screen allows.
     QWidget* front = pages_->Tabs()->currentWidget();
     if (!placementRestored_) {
-        const int missingWidth = std::max(0, pages_->Memory().MissingWidth());
+        // Measured on the page in front: a page not shown yet has no size of its own.
+        const int missingWidth = std::max(0, pages_->Memory().MissingWidth(front->width()));
         const int missingHeight = pages_->Settings().MissingHeight(front->height());
         resize(width() + missingWidth, height() + missingHeight);
     }

@@ -1,6 +1,7 @@
 #include "app/window/page_selection.h"
 
 #include <QTableView>
+#include <QTimer>
 
 #include "app/pages/grid_selection.h"
 #include "app/pages/memory_page.h"
@@ -27,7 +28,17 @@ void PageSelection::SelectRows(const std::vector<int>& rows, int current) {
     std::vector<int> indices;
     for (const int row : rows) indices.push_back(row - 1);
     SelectGridRows(memory_->Grid(), indices, current - 1);
-    memory_->Grid()->scrollTo(memory_->Grid()->currentIndex());
+    QTableView* grid = memory_->Grid();
+    // The first row chosen at the top of the view, the rest below it rather
+    // than out of sight; once more after the page just switched to has been
+    // laid out, when the view knows its height.
+    const auto bring = [grid, first = rows.front() - 1] {
+        const QModelIndex index = grid->model()->index(first, 0);
+        if (!grid->viewport()->rect().contains(grid->visualRect(index)))
+            grid->scrollTo(index, QAbstractItemView::PositionAtTop);
+    };
+    bring();
+    QTimer::singleShot(0, grid, bring);
 }
 
 void PageSelection::SelectBand(int band) { vfoGrid_->selectRow(band - 1); }

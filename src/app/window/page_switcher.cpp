@@ -54,8 +54,10 @@ void PageSwitcher::SwitchTo(Page page) {
     // A count box still being edited counts as left.
     document_.CommitPendingEntries();
     const PageSwitch s = SwitchPage(document_.Image(), page, tabStripFlag_);
-    if (s.showTotalError) prompter_.Error(window_, ErrorTitle(), QStringList{Said(kTotalMustBe1000Message)});
+    // Back on the bank page before the message: it is about the counts there,
+    // not about a page that cannot be shown.
     SelectDirect(s.page);
+    if (s.showTotalError) prompter_.Error(window_, ErrorTitle(), QStringList{Said(kTotalMustBe1000Message)});
     if (s.rebuildMemoryGrid) emit memoryGridStale();
     emit switched();
 }

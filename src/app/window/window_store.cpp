@@ -36,7 +36,11 @@ bool WindowStore::RestorePlacement(QWidget* window) const {
     QList<QRect> available;
     for (const QScreen* screen : QGuiApplication::screens()) available << screen->availableGeometry();
     const int primary = static_cast<int>(QGuiApplication::screens().indexOf(QGuiApplication::primaryScreen()));
-    window->setGeometry(PlaceOnScreens(QRect(kept->left, kept->top, kept->width, kept->height), available, primary));
+    const QSize minimum = window->minimumSizeHint().expandedTo(window->minimumSize());
+    window->setGeometry(PlaceOnScreens(QRect(kept->left, kept->top, kept->width, kept->height), available, primary,
+                                       FrameOf(window), minimum));
+    // Once the window system has framed it, its real title bar is fitted too.
+    FitOnScreen(window);
     return true;
 }
 

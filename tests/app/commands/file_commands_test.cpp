@@ -15,7 +15,9 @@
 #include "app/dialogs/list_preview_model.h"
 #include "app/document/clone_document.h"
 #include "app/translation/string_table.h"
+#include "files/clone_file.h"
 #include "files/rich_image.h"
+#include "files/text_file.h"
 #include "chosen_rows.h"
 #include "../put_channel.h"
 #include "../recording_prompter.h"
@@ -90,7 +92,31 @@ TEST_F(FileCommandsTest, SaveAndExportDialogsSuggestANameCompleteItAndTellTheTyp
     prompts.answers = {Answer::kNo};
     files.open->trigger();
     EXPECT_EQ(requests.back().title + "|" + requests.back().suggestion, "Open|" + dir.path());
-    EXPECT_EQ(prompts.LastTitle() + "|" + prompts.boxes.back().lines.join("|"), "Save Changes|Save changes to settings?|mine.WK7");
+    EXPECT_EQ(prompts.LastTitle() + "|" + prompts.boxes.back().lines.join("|"), "Save Changes|Save changes to the channels?|mine.WK7");
+}
+
+TEST_F(FileCommandsTest, TheSaveQuestionNamesWhatChangedAndARepairedFileOpensModified) {
+    using Change = std::function<void(CloneImage&)>;
+    const std::pair<Change, QString> cases[] = {
+        {[](CloneImage& i) { i.vfo.bands[3].Set(kFreq, 80.0); }, "Save changes to settings?"},
+        {[](CloneImage& i) { PutChannel(i, 3, 145.5); }, "Save changes to the channels?"},
+        {[](CloneImage& i) { i.banks.counts[0] = 90, i.groups.members[1][0] = true; },
+         "Save changes to the bank table and the scan groups?"},
+        {[](CloneImage& i) { PutChannel(i, 3, 145.5), i.banks.counts[0] = 90, i.vfo.bands[3].Set(kFreq, 80.0); },
+         "Save changes to the channels, the bank table and the settings?"},
+    };
+    for (const auto& [change, question] : cases) {
+        document.New();
+        ASSERT_TRUE(document.Edit(QStringLiteral("change"), change));
+        EXPECT_EQ(files.SaveQuestion(), question);
+    }
+    ASSERT_TRUE(document.Save(Path("bad.WK7")).ok);
+    std::vector<std::string> lines = CloneFileLines(document.Image());
+    lines[19] = std::string(64, 'G');  // a channel record no reader takes
+    ASSERT_TRUE(WriteFileAtomically(Path("bad.WK7"), JoinLinesCrLf(lines)));
+    files.OpenFile(Path("bad.WK7"));
+    EXPECT_TRUE(document.IsModified());
+    EXPECT_EQ(files.SaveQuestion(), "Save the repairs made when the file was opened?");
 }
 
 TEST_F(FileCommandsTest, AChirpListIsPreviewedAtItsLocationsOrFromARowAndReportedByLocation) {
@@ -176,7 +202,8 @@ TEST_F(FileCommandsTest, AListWithoutSlotsIsPreviewedChosenPlacedAndReportedInOn
     auto* summary = dialog->findChild<QLabel*>("lblImportSummary");
     EXPECT_EQ(summary->text(), "3 channels into empty slots from row 00-000: 1 is left out: sideband");
     EXPECT_EQ(dialog->Preview()->index(0, ListPreviewModel::kSlot).data().toString(), "00-001");
-    // An imported row shows what it becomes, a row left out what it holds.
+    // An imported row shows what it becomes, a row left out what it holds (its
+    // frequency in MHz like the others, whatever unit the list wrote).
     auto cells = [dialog](int row) {
         QStringList texts;
         for (int column = ListPreviewModel::kFrequency; column <= ListPreviewModel::kName; ++column)
@@ -184,7 +211,7 @@ TEST_F(FileCommandsTest, AListWithoutSlotsIsPreviewedChosenPlacedAndReportedInOn
         return texts.join('|');
     };
     EXPECT_EQ(cells(0), "118.100000|AM||TOWER");
-    EXPECT_EQ(cells(3), "14074000 Hz|USB||FT8");
+    EXPECT_EQ(cells(3), "14.074000|USB||FT8");
 
     // Filtered to one mode, the shown rows are unchosen; then into a bank of its own.
     dialog->findChild<QComboBox*>("cbbFilterField")->setCurrentIndex(4);
