@@ -218,7 +218,7 @@
         <translation>%1 行目：%2。</translation>
     </message>
     <message>
-        <source>model "%1" is not %2</source>
+        <source>model &quot;%1&quot; is not %2</source>
         <translation>機種「%1」は %2 ではありません</translation>
     </message>
     <message>
@@ -1228,7 +1228,9 @@
     </message>
     <message numerus="yes">
         <source>%n from bank %1</source>
-        <translation><numerusform>バンク %1 から %n</numerusform></translation>
+        <translation>
+            <numerusform>バンク %1 から %n</numerusform>
+        </translation>
     </message>
     <message>
         <source>Raise bank %1 to %2 and take %3?</source>
@@ -1955,7 +1957,9 @@
     </message>
     <message numerus="yes">
         <source>%n files were dropped at once.</source>
-        <translation><numerusform>%n 個のファイルが一度にドロップされました。</numerusform></translation>
+        <translation>
+            <numerusform>%n 個のファイルが一度にドロップされました。</numerusform>
+        </translation>
     </message>
     <message>
         <source>Drop one file at a time: a clone file opens, a channel list is imported.</source>
