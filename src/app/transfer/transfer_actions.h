@@ -1,6 +1,7 @@
 #pragma once
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <vector>
 
@@ -58,7 +59,8 @@ signals:
 
 private:
     void ShowRunning(bool running);
-    void OnFinished(const link::LinkResult& result, TransferDirection direction, TransferPart part);
+    void OnFinished(const link::LinkResult& result, TransferDirection direction, TransferPart part,
+                    const QStringList& failure);
     void OpenRestoreDialog();
 
     TransferController& transfers_;

@@ -2,6 +2,7 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -96,8 +97,13 @@ public:
 signals:
     void started(wrk7::TransferDirection direction, wrk7::TransferPart part);
     void progress(int done, int total);
-    // After the document took what the transfer brought.
-    void finished(const wrk7::link::LinkResult& result, wrk7::TransferDirection direction, wrk7::TransferPart part);
+    // After the document took what the transfer brought. failure: the lines
+    // of the one box a failed transfer shows (its messages, the port's
+    // reason, what a failed read left in the window); empty after a success,
+    // a cancelled read, and a partly written receiver, whose question that
+    // follows says them.
+    void finished(const wrk7::link::LinkResult& result, wrk7::TransferDirection direction, wrk7::TransferPart part,
+                  const QStringList& failure);
     void statusMessage(const QString& text);
 
 private:
@@ -107,7 +113,7 @@ private:
     // After a write that failed with the receiver partly written: the same
     // write again, the backup it took written back, or nothing.
     void OfferAfterPartialWrite(TransferPart part, const std::shared_ptr<const CloneImage>& sent,
-                                const QString& backup, int model);
+                                const QString& backup, int model, const QStringList& failure);
     void KeepTrace(const std::string& trace);
     // Before a transfer: the kept adapter where it now is; false when the
     // user cancelled or it is not there to be had.
@@ -129,6 +135,7 @@ private:
     WriteChoice writeChoice_;
     bool writeAskedThisRun_ = false;
     bool backingUp_ = false;              // the running write reads a backup first
+    bool emulatorRun_ = false;            // the running transfer is with the built-in emulator
     std::shared_ptr<QString> writeBackup_;  // where that backup went, once kept
     std::shared_ptr<const CloneImage> restoring_;  // what the running write sends instead of the document
     bool closing_ = false;                          // the window closes: nothing more is asked
