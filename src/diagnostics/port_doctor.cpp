@@ -195,6 +195,10 @@ DeviceVerdict QuickVerdict(const SystemView& system, const std::string& device) 
     return {d.troubles.empty() ? DeviceVerdict::Kind::kFine : DeviceVerdict::Kind::kBusy, {}};
 }
 
+bool HeldByAnotherProgram(const std::string& device) {
+    return QuickVerdict(*SystemAt("/"), device).kind == DeviceVerdict::Kind::kBusy;
+}
+
 PortReport ExamineCopyAt(const std::string& root, std::vector<std::string>& faults) {
     std::error_code error;
     if (!fs::is_regular_file(root, error)) return ExaminePorts(*SystemAt(root));
