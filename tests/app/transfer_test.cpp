@@ -49,7 +49,7 @@ TEST_F(TransferTest, AReadKeepsWhatArrivedAsOneStepUnlessItWasCancelled) {
         {"cancelled with channels in its copy", "delay-ms=20", true, 1, "status: Read cancelled; nothing changed.", false},
         // One box, the whole of it: the failure, then what the window now holds.
         {"failed half-way", "hangup-after=200", false, 1,
-         "error: COM Port Error|Read Failed...|What arrived before the failure is now in the window, in place of what "
+         "error: COM Port Error|Read Failed...|emulator: the line was hung up|What arrived before the failure is now in the window, in place of what "
          "was there: Edit > Undo brings that back.", true},
         {"whole", nullptr, false, 0, "inform: Successed!!", true},
     };

@@ -73,7 +73,7 @@ TEST(LinkVerbs, AFailedTransferLeavesTheFilesAlone) {
     // The port's reason on a line of its own, whatever standard error is.
     const QString pts = emulator.line.mid(5);
     EXPECT_EQ(Told(Binary({"read", "--port", pts, "--part", "memory", out})),
-              std::pair(1, QStringList{"COM Port Error", "Read Failed...", pts + ": the line was hung up"}));
+              std::pair(1, QStringList{"COM Port Error", "Read Failed...", pts + ": Input/output error"}));
     EXPECT_EQ(ReadAll(out), "old");
 
     // A device that is not there takes the port-fault path both ways.

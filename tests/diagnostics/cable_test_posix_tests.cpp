@@ -79,7 +79,9 @@ TEST(CableTest, WhatCameBackTellsWhatIsWrong) {
                                                                                 : emu::FaultPlan{});
         }
         SerialTrace trace;
-        CableTestOptions options{std::chrono::milliseconds(200), &trace};
+        CableTestOptions options;
+        options.replyDeadline = std::chrono::milliseconds(200);
+        options.trace = &trace;
         const std::string device = c.end == End::kHeld ? port->Name() : std::string();
         options.heldElsewhere = [&device](const std::string& asked) { return asked == device; };
         const CableTestResult r = RunCableTest(c.test, *port, 0, options);

@@ -44,8 +44,15 @@ QString ReadStepName(TransferPart part) {
 
 // How a write ended, for the list of backups.
 WriteEnd EndOfWrite(const link::LinkResult& result) {
-    auto said = [&result](MessageId id) {
-        return std::any_of(result.messages.begin(), result.messages.end(), [id](const Message& m) { return m.id == id; });
+    // A message with lines under it leads with its own.
+    auto leads = [](const Message* m, MessageId id) {
+        while (m->id == MessageKey(MessageId::kLines) && !m->args.empty() && m->args.front().IsMessage())
+            m = &m->args.front().Nested();
+        return m->id == MessageKey(id);
+    };
+    auto said = [&](MessageId id) {
+        return std::any_of(result.messages.begin(), result.messages.end(),
+                           [&](const Message& m) { return leads(&m, id); });
     };
     if (said(MessageId::kWriteHeldOtherwise)) return WriteEnd::kHeldOtherwise;
     if (said(MessageId::kCheckNotRead) || said(MessageId::kCheckCancelled)) return WriteEnd::kNotChecked;
@@ -145,7 +152,13 @@ QString TransferController::RunPortText() const {
 
 bool TransferController::IsRunning() const { return runner_->IsRunning(); }
 
+void TransferController::UseReceiverPort(std::function<std::unique_ptr<link::SerialPort>()> factory) {
+    builtInEmulator_ = false;
+    runner_->SetPortFactory(std::move(factory));
+}
+
 void TransferController::ResetPort() {
+    builtInEmulator_ = link::ResolvePortName(RunPortText().toStdString()).kind == link::PortChoice::Kind::kEmulator;
     runner_->SetPortFactory(
         [this, text = RunPortText().toStdString()] { return ports::MakePortFor(text, document_.Model()); });
 }
@@ -206,7 +219,7 @@ bool TransferController::Begin(TransferDirection direction, TransferPart part,
     // The built-in emulator starts from its demo image each run: a copy of it
     // is no receiver's, and must neither list among the backups to restore
     // nor push a real one out of the twenty kept.
-    emulatorRun_ = link::ResolvePortName(RunPortText().toStdString()).kind == link::PortChoice::Kind::kEmulator;
+    emulatorRun_ = builtInEmulator_;
     link::KeepBackup keep = [kept = writeBackup_, folder = folders_.backups, emulator = emulatorRun_](
                                 const CloneImage& held, std::string& why) {
         if (emulator) return true;
@@ -299,7 +312,7 @@ void TransferController::OnFinished(const TransferEnd& end) {
                                            : tr("Backup: %1").arg(QDir::toNativeSeparators(saved)));
     }
     // Taken before the window sees the end: an answer below starts the next.
-    const bool partlyWritten = write && !result.ok() && result.blocksWritten > 0 && !closing_;
+    const bool partlyWritten = write && EndOfWrite(result) == WriteEnd::kPartly && !closing_;
     const TransferPart part = part_;
     const std::shared_ptr<const CloneImage> sent = restoring_;
     const QString backup = backingUp_ ? *writeBackup_ : QString();

@@ -78,6 +78,10 @@ public:
     // The built-in emulator plays the document's model: after a model switch.
     void ResetPort();
     TransferRunner* Runner() const { return runner_; }
+    // A port that stands for a receiver in place of the chosen one (tests
+    // serve one in process): unlike the built-in emulator's, its reads are
+    // kept as backups.
+    void UseReceiverPort(std::function<std::unique_ptr<link::SerialPort>()> factory);
     void OpenLastTrace();
     // Help > Report a Problem...: this program's traces and backups in one ZIP.
     void ReportProblem();
@@ -136,6 +140,7 @@ private:
     bool writeAskedThisRun_ = false;
     bool backingUp_ = false;              // the running write reads a backup first
     bool emulatorRun_ = false;            // the running transfer is with the built-in emulator
+    bool builtInEmulator_ = false;        // the port is the built-in emulator
     std::shared_ptr<QString> writeBackup_;  // where that backup went, once kept
     std::shared_ptr<const CloneImage> restoring_;  // what the running write sends instead of the document
     bool closing_ = false;                          // the window closes: nothing more is asked
