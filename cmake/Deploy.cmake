@@ -95,6 +95,19 @@ if(WIN32)
   else()
     message(WARNING "qtbase_ja.qm not found (Debian: qt6-translations-l10n): Qt's buttons stay English in Japanese")
   endif()
+  # A ZIP of three programs and their DLLs says which one to start, and
+  # carries Qt's licence as the LGPL asks (no licence text of the program's
+  # own is in the source tree yet).
+  set(WRK7_QT_VERSION ${Qt6_VERSION})
+  configure_file(${WRK7_PACKAGING_DIR}/windows/README.txt.in ${CMAKE_CURRENT_BINARY_DIR}/README.txt @ONLY NEWLINE_STYLE CRLF)
+  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/README.txt DESTINATION .)
+  foreach(licence LGPL-3 GPL-3)
+    if(EXISTS /usr/share/common-licenses/${licence})
+      install(FILES /usr/share/common-licenses/${licence} DESTINATION licenses RENAME ${licence}.txt)
+    else()
+      message(WARNING "/usr/share/common-licenses/${licence} not found (Debian: base-files): the package lacks it")
+    endif()
+  endforeach()
   file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/qt.conf "[Paths]\nPrefix=.\nPlugins=.\nTranslations=translations\n")
   install(FILES ${CMAKE_CURRENT_BINARY_DIR}/qt.conf DESTINATION .)
   # A stripped install (cmake --install --strip, or cpack) strips the Qt

@@ -1307,6 +1307,10 @@
         <source>Serial trace: %1</source>
         <translation>シリアルトレース: %1</translation>
     </message>
+    <message>
+        <source>A loopback test was sent on this port before: a receiver on the cable may still hold part of it. Start the test again to ask once more.</source>
+        <translation>このポートでは先にループバックテストを送りました。ケーブルにつないだ受信機がその一部をまだ保持しているかもしれません。もう一度開始して問い合わせ直してください。</translation>
+    </message>
 </context>
 <context>
     <name>wrk7::ChangeChannelsDialog</name>
@@ -1578,6 +1582,10 @@
     <message>
         <source>Only a USB adapter can be kept by what it is</source>
         <translation>登録できるのは USB アダプターだけです</translation>
+    </message>
+    <message>
+        <source>Tests %1</source>
+        <translation>%1 をテストします</translation>
     </message>
 </context>
 <context>
@@ -2858,6 +2866,54 @@
         <source>Restore</source>
         <translation>復元</translation>
     </message>
+    <message>
+        <source>Write All</source>
+        <translation>すべての書き込み</translation>
+    </message>
+    <message>
+        <source>Write Settings</source>
+        <translation>設定の書き込み</translation>
+    </message>
+    <message>
+        <source>Write Memory</source>
+        <translation>メモリーの書き込み</translation>
+    </message>
+    <message>
+        <source>Write Bank</source>
+        <translation>バンクの書き込み</translation>
+    </message>
+    <message>
+        <source>Write Group</source>
+        <translation>グループの書き込み</translation>
+    </message>
+    <message>
+        <source>a restore</source>
+        <translation>復元</translation>
+    </message>
+    <message>
+        <source>written</source>
+        <translation>書き込み完了</translation>
+    </message>
+    <message>
+        <source>written, not read back</source>
+        <translation>書き込み完了、読み戻しなし</translation>
+    </message>
+    <message>
+        <source>written, read back otherwise</source>
+        <translation>書き込み完了、読み戻すと相違あり</translation>
+    </message>
+    <message>
+        <source>stopped, the receiver partly written</source>
+        <translation>中断、受信機は一部だけ書き込み済み</translation>
+    </message>
+    <message>
+        <source>failed, nothing written</source>
+        <translation>失敗、何も書き込まれていません</translation>
+    </message>
+    <message>
+        <source>before %1: %2</source>
+        <translation>%1 の前: %2</translation>
+    </message>
 </context>
 <context>
     <name>wrk7::SettingsPages</name>
@@ -3256,6 +3312,10 @@
     <message>
         <source>Another Device</source>
         <translation>別のデバイス</translation>
+    </message>
+    <message>
+        <source>What arrived before the failure is now in the window, in place of what was there: Edit &gt; Undo brings that back.</source>
+        <translation>失敗する前に届いた内容が、元の内容に代わってウィンドウに入っています。編集 &gt; 元に戻す で元の内容に戻せます。</translation>
     </message>
 </context>
 <context>

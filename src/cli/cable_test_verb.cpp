@@ -6,6 +6,7 @@
 #include "core/models.h"
 #include "files/text_file.h"
 #include "diagnostics/cable_test.h"
+#include "diagnostics/port_doctor.h"
 #include "link/link_operations.h"
 #include "link/serial_trace.h"
 #include "ports/port_factory.h"
@@ -26,6 +27,7 @@ int RunCableTestVerb(const QCommandLineParser& parser, const Verb& verb, CliIo& 
     link::SerialTrace trace;
     diagnostics::CableTestOptions options;
     if (!tracePath.isEmpty()) options.trace = &trace;
+    options.heldElsewhere = diagnostics::HeldByAnotherProgram;
     const diagnostics::CableTestResult result = diagnostics::RunCableTest(test, *port, model, options);
 
     // What went out, unless the port never opened.

@@ -20,7 +20,8 @@ inline constexpr int kExitRefused = 4;  // the receiver refused the identificati
 
 // Where a verb writes. stdout carries the verb's product (a listing); stderr
 // carries exactly the texts the desktop program would show in message boxes,
-// one per line, plus extra diagnostics only when stderr is a terminal.
+// one per line (a failed transfer's port reason among them), plus extra
+// diagnostics only when stderr is a terminal.
 struct CliIo {
     std::function<void(const QString&)> writeOut;  // one line, newline added
     std::function<void(const QString&)> writeErr;  // one line, newline added

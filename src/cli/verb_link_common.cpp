@@ -60,11 +60,9 @@ int ReportLink(const link::LinkResult& result, const link::SerialPort& port, Cli
     if (io.isTerminal) std::fputc('\n', stderr);
     io.Errors(result.messages);
     if (result.cancelled) io.Note(QStringLiteral("cancelled"));
-    // Unless a message already gave the port's reason as its cause.
-    const std::string& why = port.ErrorText();
-    const bool told = std::any_of(result.messages.begin(), result.messages.end(),
-                                  [&why](const Message& m) { return m.English().find(why) != std::string::npos; });
-    if (!why.empty() && !told) io.Note(QString::fromStdString(why));
+    // Always, as the window's box has it too: a script's log is where a
+    // user without a terminal looks for why.
+    if (const std::string why = link::UntoldPortReason(result, port.ErrorText()); !why.empty()) io.Err(why);
     return ExitStatusOf(result.outcome);
 }
 

@@ -24,6 +24,9 @@ constexpr long long kBaud = 38400;
 constexpr std::size_t kShownBytes = 64;
 // Reads that take what waits at the deadline, at most.
 constexpr std::size_t kDrainReads = 64;
+// A line this long without a byte is quiet: the receiver's gap within an
+// answer is far shorter.
+constexpr std::chrono::milliseconds kQuietGap{30};
 // Bytes the first difference shows of each side.
 constexpr std::size_t kDifferenceBytes = 8;
 
@@ -107,13 +110,23 @@ CableTestResult Run(CableTest test, SerialPort& port, int model, const CableTest
     result.test = test;
     result.model = model;
     result.port = port.Name();
+    if (!port.IsOpen() && options.heldElsewhere && options.heldElsewhere(result.port)) {
+        result.portError = "another program holds it; close that program and test again";
+        return result;
+    }
     if (!port.IsOpen() && !port.Open()) {
         result.portError = port.ErrorText();
         return result;
     }
     const bool loopback = test == CableTest::kLoopback;
     result.sent = loopback ? LoopbackPattern() : link::IdentificationCommand(model);
-    port.ReadAvailable();  // what was waiting before is no answer to this
+    // What was waiting, or still arrives (a receiver answering the pattern of
+    // a loopback test just before), is no answer to this: taken off until
+    // the line is quiet, within the reply deadline.
+    const Clock::time_point settle = Clock::now() + options.replyDeadline;
+    port.ExpectAtLeast(1);
+    for (port.ReadAvailable(); !port.HasFault() && Clock::now() < settle; port.ReadAvailable())
+        if (port.WaitForData(std::min(settle, Clock::now() + kQuietGap)) != SerialPort::Wait::kData) break;
     bool alive = !port.HasFault() && port.Write(result.sent);
     if (alive) {
         const std::chrono::milliseconds wait =

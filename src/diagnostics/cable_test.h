@@ -1,6 +1,7 @@
 #pragma once
 #include <chrono>
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -52,6 +53,10 @@ struct CableTestOptions {
     std::chrono::milliseconds replyDeadline{500};
     // Where the line and the outcome are recorded; may be null.
     SerialTrace* trace = nullptr;
+    // Whether another program holds the port's device (the port doctor's
+    // busy verdict): such a port is not opened, as what that program sends
+    // and takes would be blamed on the cable. Unset: not asked.
+    std::function<bool(const std::string& device)> heldElsewhere;
 };
 
 struct CableTestResult {

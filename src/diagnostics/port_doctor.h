@@ -60,6 +60,8 @@ struct DeviceVerdict {
     std::string group;  // kNoPermission: the group to join
 };
 DeviceVerdict QuickVerdict(const SystemView& system, const std::string& device);
+// This machine's busy verdict for device: the cable test's heldElsewhere.
+bool HeldByAnotherProgram(const std::string& device);
 // Windows' verdict, which QuickVerdict gives there: a COM name ("COM19",
 // "\\.\COM19") is fine when registered holds its port, missing otherwise;
 // other names get no verdict (kFine), as only opening them tells.

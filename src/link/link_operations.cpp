@@ -4,6 +4,7 @@
 // says "Successed!!".
 #include "link/link_operations.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 
@@ -151,6 +152,13 @@ LinkResult RunWrite(Part part, const CloneImage& image, SerialPort& port, const 
         return refused;
     }
     return Write(part, image, port, options);
+}
+
+std::string UntoldPortReason(const LinkResult& result, const std::string& portError) {
+    if (result.ok() || portError.empty()) return {};
+    const bool told = std::any_of(result.messages.begin(), result.messages.end(),
+                                  [&](const Message& m) { return m.English().find(portError) != std::string::npos; });
+    return told ? std::string() : portError;
 }
 
 }  // namespace wrk7::link

@@ -82,4 +82,10 @@ LinkResult WriteGroupSequence(const CloneImage& image, SerialPort& port, const L
 LinkResult RunRead(Part part, CloneImage& image, SerialPort& port, const LinkOptions& options = {});
 LinkResult RunWrite(Part part, const CloneImage& image, SerialPort& port, const LinkOptions& options = {});
 
+// The port's own reason for a failed operation ("Permission denied"), the
+// line both programs add under its messages so that the user is not left
+// with "Read Failed..." alone; empty after a success, without a reason, or
+// when a message already gives it.
+std::string UntoldPortReason(const LinkResult& result, const std::string& portError);
+
 }  // namespace wrk7::link

@@ -21,11 +21,16 @@ namespace {
 TEST(CableTestDialogTest, TheChosenPortIsAskedOnAWorkerAndWhatCameBackIsShownAndTraced) {
     ComDialog com;
     com.deviceForPort = [](int) { return std::string(); };
-    com.Prepare(3, QStringLiteral("COM3"));
     QString handed;
     com.testCable = [&handed](const QString& port) { handed = port; };
-    com.TestCableButton()->click();
-    EXPECT_EQ(handed, QStringLiteral("COM3"));
+    // The port this run uses (--port) until the user picks a choice.
+    for (const auto& [run, picked, tested] : {std::tuple{"COM3", 0, "COM3"}, {"/dev/ttyUSB7", 0, "/dev/ttyUSB7"},
+                                              {"/dev/ttyUSB7", 2, "COM2"}, {"emulator", 3, "COM3"}}) {
+        com.Prepare(3, QString::fromLatin1(run));
+        if (picked) com.Choice(picked)->click();
+        com.TestCableButton()->click();
+        EXPECT_EQ(handed, QString::fromLatin1(tested)) << run;
+    }
     com.PathChoice()->click();
     EXPECT_FALSE(com.TestCableButton()->isEnabled()) << "an empty path names no port";
 

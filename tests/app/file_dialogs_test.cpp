@@ -47,6 +47,13 @@ QString SaveThroughDialog(const QString& folder, int type, const QString& typed,
     return path;
 }
 
+TEST(FileDialogTest, ADialogWithoutAFolderOpensInDocuments) {
+    const QString docs = QStringLiteral("/home/u/Documents");
+    for (const auto& [suggested, start] : {std::pair{"", "/home/u/Documents"}, {"WR-K7J.WK7", "/home/u/Documents/WR-K7J.WK7"},
+                                           {"/data/mine.WK7", "/data/mine.WK7"}, {"sub/mine.WK7", "sub/mine.WK7"}})
+        EXPECT_EQ(StartPath(QString::fromLatin1(suggested), docs), QString::fromLatin1(start)) << suggested;
+}
+
 TEST(FileDialogTest, ANameTypedWithoutExtensionGetsTheChosenTypesOwn) {
     const struct {
         int type;

@@ -12,9 +12,13 @@
 namespace wrk7 {
 namespace {
 
-TEST(QuestionKeysTest, EnterCancelsAndAltOConfirms) {
-    for (const auto& [key, mods, answer] : {std::tuple{Qt::Key_Return, Qt::NoModifier, Prompter::Answer::kCancel},
-                                            {Qt::Key_O, Qt::AltModifier, Prompter::Answer::kOk}}) {
+TEST(QuestionKeysTest, EnterCancelsAndTheActionsMnemonicConfirms) {
+    const QString restore = QStringLiteral("Restore");  // ConfirmAction's; none is Confirm
+    for (const auto& [action, key, mods, answer] :
+         {std::tuple{QString(), Qt::Key_Return, Qt::NoModifier, Prompter::Answer::kCancel},
+          {QString(), Qt::Key_O, Qt::AltModifier, Prompter::Answer::kOk},
+          {restore, Qt::Key_Return, Qt::NoModifier, Prompter::Answer::kCancel},
+          {restore, Qt::Key_R, Qt::AltModifier, Prompter::Answer::kOk}}) {
         // A mnemonic reaches only the active window: wait for the box to be
         // it; a box no key closes is closed after a while, so a fault fails
         // the check instead of hanging the run.
@@ -31,7 +35,10 @@ TEST(QuestionKeysTest, EnterCancelsAndAltOConfirms) {
             if (box->isActiveWindow()) QTest::keyClick(box, key, mods);
         });
         press.start(10);
-        EXPECT_EQ(DefaultPrompter().Confirm(nullptr, QStringLiteral("CLEAR OK"), {QStringLiteral("Sure?")}), answer)
+        const QStringList lines{QStringLiteral("Sure?")};
+        EXPECT_EQ(action.isEmpty() ? DefaultPrompter().Confirm(nullptr, QStringLiteral("CLEAR OK"), lines)
+                                   : DefaultPrompter().ConfirmAction(nullptr, QStringLiteral("Restore"), lines, action),
+                  answer)
             << key;
         EXPECT_FALSE(forced) << key << ": the key did not close the box";
     }

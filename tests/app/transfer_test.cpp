@@ -47,7 +47,10 @@ TEST_F(TransferTest, AReadKeepsWhatArrivedAsOneStepUnlessItWasCancelled) {
     Put(0, 119.1);
     const struct { const char *what, *fault; bool cancel; int code; const char* message; bool kept; } cases[] = {
         {"cancelled with channels in its copy", "delay-ms=20", true, 1, "status: Read cancelled; nothing changed.", false},
-        {"failed half-way", "hangup-after=200", false, 1, "error: Read Failed...", true},
+        // One box, the whole of it: the failure, then what the window now holds.
+        {"failed half-way", "hangup-after=200", false, 1,
+         "error: COM Port Error|Read Failed...|emulator: the line was hung up|What arrived before the failure is now in the window, in place of what "
+         "was there: Edit > Undo brings that back.", true},
         {"whole", nullptr, false, 0, "inform: Successed!!", true},
     };
     for (const auto& c : cases) {
@@ -75,6 +78,7 @@ TEST_F(TransferTest, AReadKeepsWhatArrivedAsOneStepUnlessItWasCancelled) {
                                  ? prompts.boxes.back().kind + ": " + prompts.boxes.back().lines.join("|")
                                  : "status: " + StatusText(*window)->FullText();
         EXPECT_EQ(said, c.message);
+        EXPECT_EQ(prompts.boxes.size() - boxes, c.cancel ? 0u : 1u);
         EXPECT_EQ(Snapshot() == before, !c.kept);
         EXPECT_EQ(Doc().UndoName(), c.kept ? QStringLiteral("Read All") : step);
         EXPECT_EQ(Backups(), backups + (c.code == 0 ? 1 : 0));

@@ -159,7 +159,7 @@ protected:
         emu::FaultPlan faults;
         std::string error;
         EXPECT_TRUE(!fault || emu::AddFault(faults, fault, error)) << error;
-        window->Transfers().Runner()->SetPortFactory([faults] { return emu::MakeDemoEmulatorPort(0, faults); });
+        window->Transfers().UseReceiverPort([faults] { return emu::MakeDemoEmulatorPort(0, faults); });
     }
 
     QTemporaryDir dir;

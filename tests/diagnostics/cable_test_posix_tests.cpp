@@ -40,7 +40,7 @@ struct FarEnd {
 
 TEST(CableTest, WhatCameBackTellsWhatIsWrong) {
     using Out = CableOutcome;
-    enum class End { kEmulator, kRefusingEmulator, kPty, kNoDevice };
+    enum class End { kEmulator, kRefusingEmulator, kPty, kNoDevice, kHeld };
     constexpr std::size_t kAll = SIZE_MAX;
     const struct {
         End end;
@@ -63,11 +63,13 @@ TEST(CableTest, WhatCameBackTellsWhatIsWrong) {
         // A wire that drops out.
         {End::kPty, 100, 0, CableTest::kLoopback, Out::kLoopPart, "Only 100 of the 512 bytes sent came back, the first 100"},
         {End::kNoDevice, 0, 0, CableTest::kAskReceiver, Out::kPortNotOpened, "/nonexistent/tty could not be opened"},
+        // Another program's bytes would be blamed on the cable.
+        {End::kHeld, kAll, 0, CableTest::kLoopback, Out::kPortNotOpened, "another program holds it"},
     };
     for (const auto& c : cases) {
         std::unique_ptr<FarEnd> far;
         std::unique_ptr<SerialPort> port;
-        if (c.end == End::kPty) {
+        if (c.end == End::kPty || c.end == End::kHeld) {
             far = std::make_unique<FarEnd>(c.echoed, c.flip);
             port = link::MakeDevicePort(far->pty.DevicePath());
         } else if (c.end == End::kNoDevice) {
@@ -77,7 +79,12 @@ TEST(CableTest, WhatCameBackTellsWhatIsWrong) {
                                                                                 : emu::FaultPlan{});
         }
         SerialTrace trace;
-        const CableTestResult r = RunCableTest(c.test, *port, 0, {std::chrono::milliseconds(200), &trace});
+        CableTestOptions options;
+        options.replyDeadline = std::chrono::milliseconds(200);
+        options.trace = &trace;
+        const std::string device = c.end == End::kHeld ? port->Name() : std::string();
+        options.heldElsewhere = [&device](const std::string& asked) { return asked == device; };
+        const CableTestResult r = RunCableTest(c.test, *port, 0, options);
         std::string said;
         for (const Message& m : DescribeCableTest(r)) said += m.English() + "\n";
         SCOPED_TRACE(said + trace.Text());
@@ -85,7 +92,8 @@ TEST(CableTest, WhatCameBackTellsWhatIsWrong) {
         EXPECT_NE(said.find(c.said), std::string::npos);
         EXPECT_FALSE(port->IsOpen()) << "left to a transfer or another program";
         // The trace holds what went out, or why nothing did.
-        EXPECT_NE(trace.Text().find(r.sent.empty() ? "! port error" : "> " + link::EscapeLineChars(r.sent) + "\n"),
+        const std::string why = c.end == End::kHeld ? "another program holds it" : "! port error";
+        EXPECT_NE(trace.Text().find(r.sent.empty() ? why : "> " + link::EscapeLineChars(r.sent) + "\n"),
                   std::string::npos);
     }
 }

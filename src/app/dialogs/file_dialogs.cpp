@@ -1,10 +1,12 @@
 #include "app/dialogs/file_dialogs.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QTreeView>
 #include <QRegularExpression>
+#include <QStandardPaths>
 
 #include "app/support/screen_fit.h"
 #include "core/models.h"
@@ -73,8 +75,16 @@ QString WithReplacedExtension(const QString& basePath, const QString& extension)
     return basePath.contains(QLatin1Char('/')) ? info.dir().filePath(name) : name;
 }
 
+QString StartPath(const QString& suggestion, const QString& documents) {
+    if (documents.isEmpty() || QFileInfo(suggestion).isAbsolute()) return suggestion;
+    if (suggestion.isEmpty()) return documents;
+    return suggestion.contains(QLatin1Char('/')) ? suggestion : QDir(documents).filePath(suggestion);
+}
+
 QString RunFileDialog(QWidget* parent, const FileRequest& request) {
-    QFileDialog dialog(parent, request.title, request.suggestion, QtFilter(request.filter));
+    const QString start =
+        StartPath(request.suggestion, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    QFileDialog dialog(parent, request.title, start, QtFilter(request.filter));
     if (request.save) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);

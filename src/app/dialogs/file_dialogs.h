@@ -50,4 +50,10 @@ QString WithReplacedExtension(const QString& basePath, const QString& extension)
 // Empty when the user cancels.
 QString RunFileDialog(QWidget* parent, const FileRequest& request);
 
+// Where a file dialog opens for suggestion: a path as it is, a bare name or
+// nothing in documents. Left to itself a dialog opens in the working folder,
+// which for a program started from its icon on Windows is its own, among
+// its DLLs.
+QString StartPath(const QString& suggestion, const QString& documents);
+
 }  // namespace wrk7

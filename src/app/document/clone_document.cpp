@@ -252,14 +252,15 @@ bool CloneDocument::ImportList(const QString& path, const std::vector<ListMappin
     return true;
 }
 
-void CloneDocument::EndTransfer(const CloneImage* read, TransferPart part, const QString& stepName) {
+bool CloneDocument::EndTransfer(const CloneImage* read, TransferPart part, const QString& stepName) {
     // Editable again first: the read is taken as an edit.
     SetReadOnly(false);
-    if (!read) return;
+    if (!read) return false;
     const auto before = std::make_unique<CloneImage>(image_);
     TakeReadAreas(image_, *read, part);
-    Record(stepName, *before, MergeKey::kNone, std::nullopt, Arrived::kWiped);
+    const bool changed = Record(stepName, *before, MergeKey::kNone, std::nullopt, Arrived::kWiped);
     if (part == TransferPart::kAll || part == TransferPart::kMemory) emit replaced();
+    return changed;
 }
 
 }  // namespace wrk7

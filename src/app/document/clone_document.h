@@ -104,7 +104,8 @@ public:
     // Ends a transfer: the document is editable again and, given the copy a
     // read worked on (null after a write or a cancelled read), takes the areas
     // part covers from it as one step (stepName). A write changes nothing.
-    void EndTransfer(const CloneImage* read, TransferPart part, const QString& stepName);
+    // True when the read changed the image.
+    bool EndTransfer(const CloneImage* read, TransferPart part, const QString& stepName);
 
 signals:
     // The parts of the image that changed (an edit, an undo, a redo, a load).

@@ -104,7 +104,11 @@ Prompter::Answer MessageBoxPrompter::AskYesNoCancel(QWidget* parent, const QStri
 Prompter::Answer MessageBoxPrompter::ConfirmAction(QWidget* parent, const QString& title, const QStringList& lines,
                                                    const QString& action) {
     QMessageBox box(QMessageBox::Warning, title, Joined(lines), QMessageBox::Cancel, parent);
-    QPushButton* act = box.addButton(action, QMessageBox::AcceptRole);
+    // Enter stays Cancel, as in Confirm; the action takes its first letter as
+    // its key (Alt+R for Restore) unless its caller chose one.
+    QString caption = action;
+    if (!caption.contains(QLatin1Char('&')) && !caption.isEmpty()) caption.prepend(QLatin1Char('&'));
+    QPushButton* act = box.addButton(caption, QMessageBox::AcceptRole);
     box.setDefaultButton(QMessageBox::Cancel);
     return Show(box) == act ? Answer::kOk : Answer::kCancel;
 }

@@ -27,7 +27,7 @@ public:
     // Question with Yes, No and Cancel: kYes, kNo or kCancel.
     virtual Answer AskYesNoCancel(QWidget* parent, const QString& title, const QStringList& lines) = 0;
     // Exclamation icon, a button named for the action and Cancel, Cancel the
-    // default: kOk for the action or kCancel.
+    // default: kOk for the action (Alt and its first letter) or kCancel.
     virtual Answer ConfirmAction(QWidget* parent, const QString& title, const QStringList& lines,
                                  const QString& action) = 0;
     // Exclamation icon, a button per choice in order: the index of the one

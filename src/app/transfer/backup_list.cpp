@@ -28,6 +28,7 @@ bool LoadBackup(const QString& path, int model, CloneImage& image, QString* why)
 
 std::vector<BackupEntry> ListBackups(const QString& folder) {
     const QHash<QString, int> models = RecordedBackupModels(folder);
+    const QHash<QString, BackupWrite> writes = RecordedBackupWrites(folder);
     const QDir dir(folder);
     std::vector<BackupEntry> newestFirst;
     for (const BackupKind kind : {BackupKind::kRead, BackupKind::kBeforeWrite}) {
@@ -41,6 +42,7 @@ std::vector<BackupEntry> ListBackups(const QString& folder) {
             // A name changed by hand still lists, by when the file was written.
             if (!entry.when.isValid()) entry.when = QFileInfo(entry.path).lastModified();
             if (models.contains(*name)) entry.model = models.value(*name);
+            if (kind == BackupKind::kBeforeWrite && writes.contains(*name)) entry.write = writes.value(*name);
             CloneImage image;
             if (LoadBackup(entry.path, entry.model.value_or(0), image, &entry.problem)) {
                 entry.channels = static_cast<int>(

@@ -15,6 +15,7 @@ struct BackupEntry {
     BackupKind kind = BackupKind::kRead;
     QDateTime when;             // local time, from the name (else the file's own time)
     std::optional<int> model;   // as recorded beside it; none for a backup of an older version
+    std::optional<BackupWrite> write;  // what a "before a write" one came before, as recorded
     int channels = 0;           // enabled memory channels (0..999)
     QString problem;            // why it cannot be loaded; empty when it can
     bool Usable() const { return problem.isEmpty(); }

@@ -14,6 +14,7 @@
 #include "app/transfer/serial_traces.h"
 #include "app/translation/said.h"
 #include "core/models.h"
+#include "diagnostics/port_doctor.h"
 #include "link/serial_trace.h"
 #include "ports/port_factory.h"
 
@@ -43,6 +44,7 @@ CableTestDialog::CableTestDialog(const QString& portText, int model, const QStri
     setWindowTitle(tr("Cable Test"));
     qRegisterMetaType<wrk7::diagnostics::CableOutcome>("wrk7::diagnostics::CableOutcome");
     makePort = [](const std::string& text, int forModel) { return ports::MakePortFor(text, forModel); };
+    options.heldElsewhere = diagnostics::HeldByAnotherProgram;
 
     auto* port = new QLabel(tr("Port: %1").arg(portText));
     port->setObjectName(QStringLiteral("lblCablePort"));
@@ -129,6 +131,15 @@ void CableTestDialog::Finish(const diagnostics::CableTestResult& result, const s
         lines << tr("Sent: %1").arg(QString::fromStdString(diagnostics::ShowLineBytes(result.sent)));
     }
     lines << Said(diagnostics::DescribeCableTest(result));
+    // The pattern, sent to a receiver left on the cable, may end in the
+    // middle of a command it still holds: the identification then reads as
+    // that command's end. The next one is heard as it is.
+    const bool misheard =
+        result.outcome == diagnostics::CableOutcome::kRefused || result.outcome == diagnostics::CableOutcome::kGarbage;
+    if (result.test == diagnostics::CableTest::kAskReceiver && loopbackSent_ && misheard)
+        lines << tr("A loopback test was sent on this port before: a receiver on the cable may still hold part of "
+                    "it. Start the test again to ask once more.");
+    loopbackSent_ = result.test == diagnostics::CableTest::kLoopback && !result.sent.empty();
     if (!traceFolder_.isEmpty()) {
         QString error;
         const QString saved = SaveSerialTrace(trace, traceFolder_, QDateTime::currentDateTime(), &error);

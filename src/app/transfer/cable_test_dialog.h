@@ -56,6 +56,7 @@ private:
     QRadioButton* ask_ = nullptr;
     QPushButton* start_ = nullptr;
     QPlainTextEdit* result_ = nullptr;
+    bool loopbackSent_ = false;  // the last test was a loopback that sent its pattern
     std::thread worker_;
 };
 

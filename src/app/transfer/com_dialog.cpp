@@ -104,7 +104,14 @@ ComDialog::ComDialog(QWidget* parent) : QDialog(parent), byIdFolder(QString::fro
     pathHint_ = new QLabel;
     pathHint_->setObjectName(QStringLiteral("lblDevicePathHint"));
     // Typing a path means choosing it.
-    connect(pathEdit_, &QLineEdit::textEdited, pathChoice_, [this] { pathChoice_->setChecked(true); });
+    connect(pathEdit_, &QLineEdit::textEdited, pathChoice_, [this] {
+        choiceTouched_ = true;
+        pathChoice_->setChecked(true);
+    });
+    connect(group_, &QButtonGroup::buttonClicked, this, [this] {
+        choiceTouched_ = true;
+        UpdatePathState();
+    });
     connect(pathEdit_, &QLineEdit::textChanged, this, &ComDialog::UpdatePathState);
     connect(group_, &QButtonGroup::idToggled, this, &ComDialog::UpdatePathState);
     auto* pathRow = new QHBoxLayout;
@@ -127,7 +134,7 @@ ComDialog::ComDialog(QWidget* parent) : QDialog(parent), byIdFolder(QString::fro
     testCable_ = new QPushButton(tr("Test Cable..."));
     testCable_->setObjectName(QStringLiteral("cmdTestCable"));
     connect(testCable_, &QPushButton::clicked, this, [this] {
-        if (testCable) testCable(SelectedPortText());
+        if (testCable) testCable(CableTestPortText());
     });
     auto* check = new QPushButton(tr("Check..."));
     check->setObjectName(QStringLiteral("cmdCheck"));
@@ -248,6 +255,8 @@ void ComDialog::Prepare(int port, const QString& runPort, const QString& deviceP
     }
     const diagnostics::AdapterIdentity* selected = SelectedAdapter();
     keepAdapter_->setChecked(!kept.Empty() && (!selected || diagnostics::IdentityMatches(kept, *selected)));
+    runPort_ = runPort;
+    choiceTouched_ = false;
     UpdatePathState();
     runLabel_->setText(tr("This run uses: %1").arg(runPort));
     adjustSize();  // adapters' names are long
@@ -259,7 +268,9 @@ void ComDialog::UpdatePathState() {
     pathHint_->setVisible(!pathHint_->text().isEmpty());
     // An empty path names no port: OK waits for one or for a numbered choice.
     ok_->setEnabled(!pathChoice_->isChecked() || !path.isEmpty());
-    testCable_->setEnabled(!SelectedPortText().isEmpty());
+    const QString tested = CableTestPortText();
+    testCable_->setEnabled(!tested.isEmpty());
+    testCable_->setToolTip(tested.isEmpty() ? QString() : tr("Tests %1").arg(tested));
     const diagnostics::AdapterIdentity* adapter = SelectedAdapter();
     // An adapter kept but not plugged in stays kept until the user says otherwise.
     const diagnostics::AdapterIdentity* shown = adapter ? adapter : (!kept_.Empty() && !pathChoice_->isChecked() ? &kept_ : nullptr);
@@ -279,6 +290,10 @@ QString ComDialog::SelectedPortText() const {
     for (const Row& row : rows_)
         if (row.choice->isChecked()) return QStringLiteral("COM%1").arg(row.number);
     return {};
+}
+
+QString ComDialog::CableTestPortText() const {
+    return choiceTouched_ || runPort_.isEmpty() ? SelectedPortText() : runPort_;
 }
 
 void ComDialog::Accept() {

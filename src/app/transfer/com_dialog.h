@@ -60,6 +60,9 @@ public:
     QPushButton* TestCableButton() const { return testCable_; }
     // The port the choices name now: "COMn", the typed path, or "" for none.
     QString SelectedPortText() const;
+    // The port Test Cable tests: the one this run uses (--port among them)
+    // until the user picks a choice, then that choice.
+    QString CableTestPortText() const;
     // Opens the cable test on a port text ("Test Cable..."); nothing when empty.
     std::function<void(const QString& portText)> testCable;
     QLineEdit* PathEdit() const { return pathEdit_; }
@@ -100,6 +103,8 @@ private:
     QPushButton* ok_ = nullptr;
     QPushButton* testCable_ = nullptr;
     QLabel* runLabel_ = nullptr;
+    QString runPort_;
+    bool choiceTouched_ = false;  // a choice was picked since Prepare
     QCheckBox* keepAdapter_ = nullptr;
     int chosen_ = 0;
     QString chosenPath_;

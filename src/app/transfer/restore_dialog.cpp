@@ -29,6 +29,31 @@ QString WhenText(const QDateTime& when) {
            when.time().toString(QStringLiteral("HH:mm:ss"));
 }
 
+// Which write a "before a write" backup came before and how it ended: three
+// such entries of one receiver otherwise read alike.
+QString TakenText(const BackupEntry& e) {
+    if (e.kind == BackupKind::kRead) return RestoreDialog::tr("after a read");
+    if (!e.write) return RestoreDialog::tr("before a write");
+    QString what;
+    switch (e.write->part) {
+        case TransferPart::kAll: what = RestoreDialog::tr("Write All"); break;
+        case TransferPart::kSettings: what = RestoreDialog::tr("Write Settings"); break;
+        case TransferPart::kMemory: what = RestoreDialog::tr("Write Memory"); break;
+        case TransferPart::kBank: what = RestoreDialog::tr("Write Bank"); break;
+        case TransferPart::kGroups: what = RestoreDialog::tr("Write Group"); break;
+    }
+    if (e.write->restore) what = RestoreDialog::tr("a restore");
+    QString how;
+    switch (e.write->end) {
+        case WriteEnd::kWritten: how = RestoreDialog::tr("written"); break;
+        case WriteEnd::kNotChecked: how = RestoreDialog::tr("written, not read back"); break;
+        case WriteEnd::kHeldOtherwise: how = RestoreDialog::tr("written, read back otherwise"); break;
+        case WriteEnd::kPartly: how = RestoreDialog::tr("stopped, the receiver partly written"); break;
+        case WriteEnd::kNothing: how = RestoreDialog::tr("failed, nothing written"); break;
+    }
+    return RestoreDialog::tr("before %1: %2").arg(what, how);
+}
+
 }  // namespace
 
 RestoreDialog::RestoreDialog(const QString& folder, int windowModel, Prompter& prompter, QWidget* parent)
@@ -43,7 +68,7 @@ RestoreDialog::RestoreDialog(const QString& folder, int windowModel, Prompter& p
     intro->setTextInteractionFlags(Qt::TextSelectableByMouse);
     std::vector<QStringList> rows;
     for (const BackupEntry& e : entries_) {
-        const QString kind = e.kind == BackupKind::kBeforeWrite ? tr("before a write") : tr("after a read");
+        const QString kind = TakenText(e);
         if (!e.Usable()) {
             rows.push_back({WhenText(e.when), kind});  // why, once the columns have their widths
             continue;

@@ -148,7 +148,8 @@ void TransferActions::ShowRunning(bool running) {
     restore->setEnabled(!running);
 }
 
-void TransferActions::OnFinished(const link::LinkResult& result, TransferDirection direction, TransferPart part) {
+void TransferActions::OnFinished(const link::LinkResult& result, TransferDirection direction, TransferPart part,
+                                 const QStringList& failure) {
     ShowRunning(false);
     if (closing_) return;  // the close asks its own question
     // The question whether to cancel it and close has lost its object; the
@@ -158,8 +159,10 @@ void TransferActions::OnFinished(const link::LinkResult& result, TransferDirecti
     if (result.cancelled && direction == TransferDirection::kRead) {
         // The user stopped it: nothing failed, and nothing changed.
         emit statusMessage(tr("Read cancelled; nothing changed."));
-    } else {
+    } else if (result.ok()) {
         showMessages(result.messages);
+    } else if (!failure.isEmpty()) {
+        prompter_.Error(window_, ErrorTitle(), failure);
     }
     emit finished(link::NumberOf(result.outcome));
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -63,7 +64,8 @@ signals:
 
 private:
     void ShowRunning(bool running);
-    void OnFinished(const link::LinkResult& result, TransferDirection direction, TransferPart part);
+    void OnFinished(const link::LinkResult& result, TransferDirection direction, TransferPart part,
+                    const QStringList& failure);
     void OpenRestoreDialog();
     void OnMergeRead(const std::shared_ptr<const CloneImage>& receiver, const QString& backup);
     void KeepOrigin(const QString& file);

@@ -2,7 +2,9 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QSettings>
+#include <algorithm>
 #include <utility>
 
 #include "app/document/clone_document.h"
@@ -15,6 +17,7 @@
 #include "app/transfer/transfer_runner.h"
 #include "app/translation/said.h"
 #include "link/write_backup.h"
+#include "link/port_names.h"
 #include "link/write_check.h"
 #include "app/support/desktop_viewer.h"
 #include "app/support/prompter.h"
@@ -38,6 +41,24 @@ QString ReadStepName(TransferPart part) {
         case TransferPart::kGroups: return TransferController::tr("Read Group");
     }
     return TransferController::tr("Read");
+}
+
+// How a write ended, for the list of backups.
+WriteEnd EndOfWrite(const link::LinkResult& result) {
+    // A message with lines under it leads with its own.
+    auto leads = [](const Message* m, MessageId id) {
+        while (m->id == MessageKey(MessageId::kLines) && !m->args.empty() && m->args.front().IsMessage())
+            m = &m->args.front().Nested();
+        return m->id == MessageKey(id);
+    };
+    auto said = [&](MessageId id) {
+        return std::any_of(result.messages.begin(), result.messages.end(),
+                           [&](const Message& m) { return leads(&m, id); });
+    };
+    if (said(MessageId::kWriteHeldOtherwise)) return WriteEnd::kHeldOtherwise;
+    if (said(MessageId::kCheckNotRead) || said(MessageId::kCheckCancelled)) return WriteEnd::kNotChecked;
+    if (result.ok()) return WriteEnd::kWritten;
+    return result.blocksWritten > 0 ? WriteEnd::kPartly : WriteEnd::kNothing;
 }
 
 }  // namespace
@@ -132,7 +153,13 @@ QString TransferController::RunPortText() const {
 
 bool TransferController::IsRunning() const { return runner_->IsRunning(); }
 
+void TransferController::UseReceiverPort(std::function<std::unique_ptr<link::SerialPort>()> factory) {
+    builtInEmulator_ = false;
+    runner_->SetPortFactory(std::move(factory));
+}
+
 void TransferController::ResetPort() {
+    builtInEmulator_ = link::ResolvePortName(RunPortText().toStdString()).kind == link::PortChoice::Kind::kEmulator;
     runner_->SetPortFactory(
         [this, text = RunPortText().toStdString()] { return ports::MakePortFor(text, document_.Model()); });
 }
@@ -190,7 +217,13 @@ bool TransferController::Begin(TransferDirection direction, TransferPart part,
     const bool quick = quickRead_;
     // The backup is saved on the worker, before the write begins: a backup
     // that cannot be kept stops the write.
-    link::KeepBackup keep = [kept = writeBackup_, folder = folders_.backups](const CloneImage& held, std::string& why) {
+    // The built-in emulator starts from its demo image each run: a copy of it
+    // is no receiver's, and must neither list among the backups to restore
+    // nor push a real one out of the twenty kept.
+    emulatorRun_ = builtInEmulator_;
+    link::KeepBackup keep = [kept = writeBackup_, folder = folders_.backups, emulator = emulatorRun_](
+                                const CloneImage& held, std::string& why) {
+        if (emulator) return true;
         QString error;
         *kept = SaveBackup(BackupKind::kBeforeWrite, held, folder, QDateTime::currentDateTime(), &error);
         why = error.toStdString();
@@ -210,7 +243,7 @@ bool TransferController::Begin(TransferDirection direction, TransferPart part,
     if (backUp) emit statusMessage(tr("Backing up the receiver before the write..."));
     if (!runner_->Start(work, std::move(op), link::TransferTitle(direction, part, quick))) {
         document_.SetReadOnly(false);
-        emit finished(link::LinkResult{}, direction, part);
+        emit finished(link::LinkResult{}, direction, part, {});
         return false;
     }
     return true;
@@ -260,14 +293,30 @@ void TransferController::OnFinished(const TransferEnd& end) {
     // as one step like a finished one.
     const bool write = direction_ == TransferDirection::kWrite;
     const bool merge = std::exchange(mergeRead_, false);
-    document_.EndTransfer(write || merge || result.cancelled ? nullptr : end.image.get(), part_, ReadStepName(part_));
+    const bool readKept =
+        document_.EndTransfer(write || merge || result.cancelled ? nullptr : end.image.get(), part_, ReadStepName(part_));
+    // One box for a failure, the port's own reason in it: "Read Failed..."
+    // alone leaves the user guessing, and a box per line is a row of OKs.
+    QStringList failure;
+    if (!result.ok() && (write || !result.cancelled)) {
+        failure = Said(result.messages);
+        if (const std::string why = link::UntoldPortReason(result, end.portError); !why.empty())
+            failure << QString::fromStdString(why);
+        if (readKept)
+            failure << tr("What arrived before the failure is now in the window, in place of what was there: "
+                          "Edit > Undo brings that back.");
+    }
     if (backingUp_) {
         const bool kept = !writeBackup_->isEmpty();
-        if (kept) emit statusMessage(tr("Backup: %1").arg(*writeBackup_));
+        if (kept) {
+            emit statusMessage(tr("Backup: %1").arg(*writeBackup_));
+            RecordBackupWrite(folders_.backups, QFileInfo(*writeBackup_).fileName(),
+                              {part_, restoring_ != nullptr, EndOfWrite(result)});
+        }
         else if (result.cancelled) emit statusMessage(tr("Write cancelled; nothing was written."));
         else emit statusMessage(QString());
     }
-    if (result.ok() && !write) {
+    if (result.ok() && !write && !emulatorRun_) {
         // What the receiver sent, before the document's notes were carried over.
         QString error;
         const QString saved = SaveBackup(BackupKind::kRead, *end.image, folders_.backups,
@@ -278,7 +327,7 @@ void TransferController::OnFinished(const TransferEnd& end) {
         if (merge) emit mergeReadFinished(end.image, saved);
     }
     // Taken before the window sees the end: an answer below starts the next.
-    const bool partlyWritten = write && !result.ok() && result.blocksWritten > 0 && !closing_;
+    const bool partlyWritten = write && EndOfWrite(result) == WriteEnd::kPartly && !closing_;
     const TransferPart part = part_;
     const std::shared_ptr<const CloneImage> sent = restoring_;
     const QString backup = backingUp_ ? *writeBackup_ : QString();
@@ -286,13 +335,14 @@ void TransferController::OnFinished(const TransferEnd& end) {
     restoring_.reset();
     // The window shows the transfer's own messages here, so the question
     // below comes after them.
-    emit finished(result, direction_, part_);
-    if (partlyWritten) OfferAfterPartialWrite(part, sent, backup, model);
+    emit finished(result, direction_, part_, partlyWritten ? QStringList() : failure);
+    if (partlyWritten) OfferAfterPartialWrite(part, sent, backup, model, failure);
 }
 
 void TransferController::OfferAfterPartialWrite(TransferPart part, const std::shared_ptr<const CloneImage>& sent,
-                                                const QString& backup, int model) {
+                                                const QString& backup, int model, const QStringList& failure) {
     QStringList lines{tr("The write stopped part of the way through: the receiver is partly written.")};
+    lines << failure;
     QStringList choices{tr("Write again")};
     if (!backup.isEmpty()) {
         lines << tr("The backup taken before this write: %1").arg(QDir::toNativeSeparators(backup));

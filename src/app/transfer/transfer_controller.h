@@ -2,6 +2,7 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -80,6 +81,10 @@ public:
     // The built-in emulator plays the document's model: after a model switch.
     void ResetPort();
     TransferRunner* Runner() const { return runner_; }
+    // A port that stands for a receiver in place of the chosen one (tests
+    // serve one in process): unlike the built-in emulator's, its reads are
+    // kept as backups.
+    void UseReceiverPort(std::function<std::unique_ptr<link::SerialPort>()> factory);
     void OpenLastTrace();
     // Help > Report a Problem...: this program's traces and backups in one ZIP.
     void ReportProblem();
@@ -99,8 +104,13 @@ public:
 signals:
     void started(wrk7::TransferDirection direction, wrk7::TransferPart part);
     void progress(int done, int total);
-    // After the document took what the transfer brought.
-    void finished(const wrk7::link::LinkResult& result, wrk7::TransferDirection direction, wrk7::TransferPart part);
+    // After the document took what the transfer brought. failure: the lines
+    // of the one box a failed transfer shows (its messages, the port's
+    // reason, what a failed read left in the window); empty after a success,
+    // a cancelled read, and a partly written receiver, whose question that
+    // follows says them.
+    void finished(const wrk7::link::LinkResult& result, wrk7::TransferDirection direction, wrk7::TransferPart part,
+                  const QStringList& failure);
     void statusMessage(const QString& text);
     // A read the document took was kept at path.
     void readBackupSaved(const QString& path);
@@ -114,7 +124,7 @@ private:
     // After a write that failed with the receiver partly written: the same
     // write again, the backup it took written back, or nothing.
     void OfferAfterPartialWrite(TransferPart part, const std::shared_ptr<const CloneImage>& sent,
-                                const QString& backup, int model);
+                                const QString& backup, int model, const QStringList& failure);
     void KeepTrace(const std::string& trace);
     // Before a transfer: the kept adapter where it now is; false when the
     // user cancelled or it is not there to be had.
@@ -136,6 +146,8 @@ private:
     WriteChoice writeChoice_;
     bool writeAskedThisRun_ = false;
     bool backingUp_ = false;              // the running write reads a backup first
+    bool emulatorRun_ = false;            // the running transfer is with the built-in emulator
+    bool builtInEmulator_ = false;        // the port is the built-in emulator
     std::shared_ptr<QString> writeBackup_;  // where that backup went, once kept
     std::shared_ptr<const CloneImage> restoring_;  // what the running write sends instead of the document
     bool closing_ = false;                          // the window closes: nothing more is asked

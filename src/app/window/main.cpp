@@ -29,6 +29,13 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(QString::fromLatin1(wrk7::kProgramVersion));
 #ifdef Q_OS_WIN
     QApplication::setFont(wrk7::UsableUiFont(QApplication::font()));
+    // The Windows theme gives menus, item views (the grids), headers, the
+    // status bar and tips fonts of their own, asked by name as the default
+    // is: under Wine those names fell back to a serif too.
+    for (const char* kind : {"QMenu", "QMenuBar", "QMenuItem", "QMessageBox", "QTipLabel", "QStatusBar",
+                             "QAbstractItemView", "QListView", "QHeaderView", "QMdiSubWindowTitleBar",
+                             "QDockWidgetTitle", "QComboMenuItem", "QComboLineEdit", "QSmallFont", "QMiniFont"})
+        QApplication::setFont(wrk7::UsableUiFont(QApplication::font(kind)), kind);
 #endif
 
     const wrk7::CommandLine line = wrk7::ParseCommandLine(QApplication::arguments());

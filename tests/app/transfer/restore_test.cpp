@@ -23,9 +23,9 @@ class RestoreTest : public ::testing::Test {
 protected:
     void SetUp() override { NewRun(true); }
     // A run of the program whose writes back up the receiver first or not.
-    void NewRun(bool backUp) {
+    void NewRun(bool backUp, std::optional<QString> port = std::nullopt) {
         finished.reset();
-        transfers = std::make_unique<TransferController>(doc, prompts, nullptr, TransferFolders{Folder(), Folder()}, std::nullopt);
+        transfers = std::make_unique<TransferController>(doc, prompts, nullptr, TransferFolders{Folder(), Folder()}, port);
         transfers->askBeforeWrite = [backUp](TransferPart) { return WriteChoice{backUp, false}; };
         finished = std::make_unique<QSignalSpy>(transfers.get(), &TransferController::finished);
     }
@@ -135,8 +135,12 @@ TEST_F(RestoreTest, AWriteThatStopsHalfwayOffersToWriteAgainOrPutTheBackupBack) 
         {"hangup-after=30", true, 0, ""},  // stopped in the backup read
         {"refuse-id", false, 0, ""},
     };
+    // What the list says each backup came before, newest first.
+    const QStringList noted[] = {{"all partly"}, {"all written", "all partly"}, {"restore written", "all partly"},
+                                 {}, {}, {}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.fault + std::to_string(c.choice));
+        QDir(Folder()).removeRecursively();
         NewRun(c.backUp);
         Connect(before, c.fault);
         const auto boxes = prompts.boxes.size();
@@ -151,7 +155,23 @@ TEST_F(RestoreTest, AWriteThatStopsHalfwayOffersToWriteAgainOrPutTheBackupBack) 
                   c.asked.isEmpty() ? "" : "choose: " + c.asked);
         EXPECT_EQ(finished->count(), again || restored ? 2 : 1);
         EXPECT_EQ(std::pair(Holds(doc.Image()), Holds(before)), std::pair(again, restored || c.asked.isEmpty()));
+        // The one box holds the failure with the offer.
+        EXPECT_EQ(!c.asked.isEmpty() && prompts.boxes.back().lines.contains("Write Failed..."), !c.asked.isEmpty());
+        QStringList listed;
+        for (const BackupEntry& e : ListBackups(Folder()))
+            if (e.write) listed << (e.write->restore ? "restore" : "all") + QString(e.write->end == WriteEnd::kWritten ? " written" : " partly");
+        EXPECT_EQ(listed, noted[&c - cases]);
     }
+}
+
+// The built-in emulator's image is no receiver's: none of its reads is kept.
+TEST_F(RestoreTest, ReadsOfTheBuiltInEmulatorAreNoBackups) {
+    NewRun(true, QStringLiteral("emulator"));
+    transfers->ResetPort();
+    transfers->Start(TransferDirection::kRead, TransferPart::kAll);
+    WaitForEnds(1);
+    EXPECT_EQ(finished->at(0).at(0).value<link::LinkResult>().outcome, link::LinkOutcome::kOk);
+    EXPECT_TRUE(ListBackups(Folder()).empty());
 }
 
 }  // namespace
