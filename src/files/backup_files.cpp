@@ -21,6 +21,19 @@ std::optional<T> FromWord(const QByteArray& word, const char* const (&words)[N])
     return std::nullopt;
 }
 
+// The lines of a side file of the backups folder with fieldCount fields
+// separated by tabs; the rest, and a missing or oversized file, give none.
+std::vector<QList<QByteArray>> SideFileRecords(const QString& folder, const char* name, qsizetype fieldCount) {
+    std::vector<QList<QByteArray>> records;
+    const auto bytes = ReadRegularFile(QDir(folder).filePath(QString::fromLatin1(name)), kModelsFileBytes);
+    if (!bytes) return records;
+    for (const QByteArray& line : bytes->split('\n')) {
+        QList<QByteArray> fields = line.trimmed().split('\t');
+        if (fields.size() == fieldCount) records.push_back(std::move(fields));
+    }
+    return records;
+}
+
 }  // namespace
 
 bool RecordBackupWrite(const QString& folder, const QString& name, const BackupWrite& write) {
@@ -41,11 +54,7 @@ bool RecordBackupWrite(const QString& folder, const QString& name, const BackupW
 
 QHash<QString, BackupWrite> RecordedBackupWrites(const QString& folder) {
     QHash<QString, BackupWrite> writes;
-    const auto bytes = ReadRegularFile(QDir(folder).filePath(QString::fromLatin1(kBackupWritesFile)), kModelsFileBytes);
-    if (!bytes) return writes;
-    for (const QByteArray& line : bytes->split('\n')) {
-        const QList<QByteArray> fields = line.trimmed().split('\t');
-        if (fields.size() != 3) continue;
+    for (const QList<QByteArray>& fields : SideFileRecords(folder, kBackupWritesFile, 3)) {
         const bool restore = fields[1] == "restore";
         const std::optional<TransferPart> part =
             restore ? std::optional(TransferPart::kAll) : FromWord<TransferPart>(fields[1], kPartWords);
@@ -71,11 +80,7 @@ TimestampedFiles BackupFiles(BackupKind kind, const QString& folder) {
 
 QHash<QString, int> RecordedBackupModels(const QString& folder) {
     QHash<QString, int> models;
-    const auto bytes = ReadRegularFile(QDir(folder).filePath(QString::fromLatin1(kBackupModelsFile)), kModelsFileBytes);
-    if (!bytes) return models;
-    for (const QByteArray& line : bytes->split('\n')) {
-        const QList<QByteArray> fields = line.trimmed().split('\t');
-        if (fields.size() != 2) continue;
+    for (const QList<QByteArray>& fields : SideFileRecords(folder, kBackupModelsFile, 2)) {
         for (int model = 0; model < kModelCount; ++model)
             if (fields[1] == BackupModelBytes(model))
                 models.insert(QString::fromUtf8(fields[0]), model);
